@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# Torva Suite developer entry point.
+#   ./torva.sh run        install what is missing, build, run the main program
+#   ./torva.sh test       install what is missing, build, run every test
+#   ./torva.sh sanitize   the test suite built with address + undefined sanitizers
+#   ./torva.sh fuzz [s]   every fuzz target for s seconds (default 20) on its seed corpus
+#   ./torva.sh bench      build and run the benchmarks
+# Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
+set -euo pipefail
+cd "$(dirname "$0")"
+root=$PWD
+
+# Debian packages the build needs; keep this list the one place that names them.
+packages=(g++ clang cmake ninja-build ccache pkg-config
+          libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "torva: installing ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo apt-get update -qq
+  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# configure_build DIR [cmake args...]: configure (once) and build DIR.
+configure_build() {
+  local dir=$1; shift
+  local werror=OFF
+  if [ "${TORVA_WERROR:-0}" = "1" ] || [ "${CI:-}" = "true" ]; then werror=ON; fi
+  export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
+  cmake -S "$root" -B "$dir" -G Ninja -Wno-dev -DTORVA_WERROR=$werror "$@" >/dev/null
+  cmake --build "$dir" -j "$(nproc)"
+}
+
+cmd=${1:-test}
+install_missing
+case "$cmd" in
+  run)
+    configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    shift || true
+    ./build/examples/demo/torva-demo "$@"
+    ;;
+  test)
+    configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ctest --test-dir build --output-on-failure -j "$(nproc)"
+    ;;
+  sanitize)
+    configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DTORVA_SANITIZE=ON -DTORVA_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+      ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
+    ;;
+  fuzz)
+    seconds=${2:-20}
+    CC=clang CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+      -DTORVA_FUZZ=ON -DTORVA_TESTS=OFF -DTORVA_BENCH=OFF -DTORVA_EXAMPLES=OFF
+    for bin in build-fuzz/fuzz/*_fuzz; do
+      name=$(basename "$bin" _fuzz)
+      work=build-fuzz/corpus-work/$name
+      mkdir -p "$work" "build-fuzz/artifacts/$name"
+      echo "torva: fuzzing $name for ${seconds}s"
+      "$bin" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="build-fuzz/artifacts/$name/" \
+        "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
+      tail -1 "build-fuzz/$name.log"
+    done
+    ;;
+  bench)
+    configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
+    for bin in build-bench/bench/*_bench; do "$bin" --benchmark_min_time=0.5; done
+    ;;
+  *)
+    echo "usage: ./torva.sh run|test|sanitize|fuzz [seconds]|bench" >&2
+    exit 2
+    ;;
+esac
