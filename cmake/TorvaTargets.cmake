@@ -17,15 +17,22 @@ if(TORVA_FUZZ)
   target_link_options(torva_options INTERFACE -fsanitize=address,undefined)
 endif()
 
-# torva_library(NAME DIR...): a static library of every .cpp in the given folders (not recursive).
+# torva_library(NAME DIR... [LIBS lib...]): a static library of every .cpp in the given folders (not
+# recursive), linked publicly with LIBS. A folder of headers only gives an interface library.
 function(torva_library name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
   set(sources)
-  foreach(dir ${ARGN})
+  foreach(dir ${ARG_UNPARSED_ARGUMENTS})
     file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${dir_sources})
   endforeach()
-  add_library(${name} STATIC ${sources})
-  target_link_libraries(${name} PUBLIC torva_options)
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC torva_options ${ARG_LIBS})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE torva_options ${ARG_LIBS})
+  endif()
 endfunction()
 
 # torva_test(NAME LABEL DIR... LIBS lib...): one GoogleTest program of every .cpp in the folders,
@@ -37,6 +44,9 @@ function(torva_test name label)
     file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND sources ${dir_sources})
   endforeach()
+  if(NOT sources)
+    return()
+  endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} PROPERTIES LABELS ${label}
