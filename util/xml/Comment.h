@@ -1,0 +1,17 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "util/xml/Element.h"
+
+namespace vex::util::xml {
+
+/// A comment node (kind 4), written as "<!-- text-- >". Its text should not hold ">": the reader ends a
+/// comment at the first ">", so the writer puts "&#62;" in its place.
+class Comment : public Element {
+public:
+    explicit Comment(std::string text) : Element(Kind::Comment, std::move(text)) {}
+};
+
+} // namespace vex::util::xml

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "util/xml/Data.h"
+#include "util/xml/Tag.h"
+
+namespace vex::util::xml {
+
+/// A tag (kind 1) with one Data child: the usual element holding one value, e.g. <item>42</item>.
+class TagWithData : public Tag {
+public:
+    template <typename T>
+    TagWithData(std::string name, const T& value) : Tag(std::move(name)) {
+        AddChild(Data(value));
+    }
+};
+
+} // namespace vex::util::xml
