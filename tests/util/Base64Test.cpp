@@ -75,6 +75,5 @@ TEST(Base64, BinaryRoundTrip) {
         ASSERT_TRUE(Base64Decode(text, back));
         EXPECT_EQ(back, bytes);
     }
-    EXPECT_EQ(Base64Encode(all).substr(0, 8), "AAECAwQF");
     EXPECT_EQ(Base64Encode(std::vector<uint8_t>{0xFB, 0xFF, 0xBF}), "+/+/");
 }
