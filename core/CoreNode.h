@@ -44,6 +44,13 @@ public:
     class Snapshot_Helper : public CSnapshot_Helper, public SnapshotState {};
     class Snapshot_Mesh : public CSnapshot_Mesh, public SnapshotState {};
 
+    /// The data of command kCloneHierarchy: the owner the copies are made for, and the copy of this
+    /// node handed back (null when nothing was copied).
+    struct CloneRequest {
+        NodeOwner* owner = nullptr;
+        CoreNode* clone = nullptr;
+    };
+
     /// The out-record of the optional data queries; hosts without such data leave count 0.
     struct OptionalData {
         int32_t count = 0;
