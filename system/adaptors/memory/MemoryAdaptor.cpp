@@ -1,0 +1,258 @@
+#include "system/adaptors/memory/MemoryAdaptor.h"
+
+#include "core/NodeOwner.h"
+#include "system/adaptors/memory/FunctionUndo.h"
+#include "system/adaptors/memory/HostEdits.h"
+#include "system/adaptors/memory/MemoryNode.h"
+#include "system/adaptors/memory/NodePresenceUndo.h"
+#include "util/xml/Text.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace vex::orb::adaptor::memory {
+
+namespace {
+
+/// The attribute holding a node's persistent identification.
+constexpr const char* kTagAttribute = "VXB_tag";
+
+util::xml::Element TextChild(const std::string& name, const std::string& text) {
+    util::xml::Element element(util::xml::Element::Kind::Tag, name);
+    element.AddChild(util::xml::Text(text));
+    return element;
+}
+
+std::string ChildText(const util::xml::Element& element, const std::string& name) {
+    const util::xml::Element* child = element.GetChild(name);
+    return child ? child->GetText() : std::string();
+}
+
+} // namespace
+
+MemoryAdaptor::MemoryAdaptor(double framesPerSecond, int interfaceVersion)
+    : scene_(framesPerSecond), interfaceVersion_(interfaceVersion) {}
+
+MemoryAdaptor::~MemoryAdaptor() {
+    // Undo units first: they destroy the nodes only they still hold, and must find the adaptor whole.
+    undoQueue_.ReleaseAll();
+    while (!live_.empty()) delete live_.begin()->second;
+}
+
+// --- Nodes ---
+
+core::CoreNode* MemoryAdaptor::createCamera(core::NodeOwner* owner, const std::string& name,
+                                            core::CoreNode* parent, core::NodeListener* listener) {
+    return CreateNode(owner, name, parent, ShapeKind::Camera, nullptr, listener);
+}
+
+core::CoreNode* MemoryAdaptor::createMesh(core::NodeOwner* owner, const std::string& name,
+                                          core::CoreNode* parent, const util::CMesh& mesh,
+                                          core::NodeListener* listener) {
+    return CreateNode(owner, name, parent, ShapeKind::PolygonMesh, &mesh, listener);
+}
+
+core::CoreNode* MemoryAdaptor::CreateNode(core::NodeOwner* owner, const std::string& name,
+                                          core::CoreNode* parent, ShapeKind shape, const util::CMesh* mesh,
+                                          core::NodeListener* listener) {
+    const std::string base = (owner ? owner->getDisplayName() : std::string()) + "_" + name;
+    const auto* parentNode = dynamic_cast<const MemoryNode*>(parent);
+    const ObjectId parentObject = parentNode && parentNode->IsAlive() ? parentNode->GetObject() : kWorld;
+    const ObjectId object = scene_.Create(base + "Transform", shape, parentObject, base);
+    if (mesh) {
+        HostObject& host = *scene_.Find(object);
+        host.mesh = *mesh;
+        host.systemHelper = true;
+    }
+    auto* node = new MemoryNode(*this, object, owner, name, false);
+    Register(node);
+    if (listener) listener->set(node);
+    addUndoUnit(new NodePresenceUndo(*this, {node}, {object}, true));
+    // A helper that appears during a recording starts its animation where it appears.
+    if (mesh && IsCoreRecording()) KeyAtCurrentTime(*node);
+    return node;
+}
+
+core::CoreNode* MemoryAdaptor::findNode(core::NodeOwner* owner, const std::string& name) {
+    for (MemoryNode* node : registered_) {
+        if (node->owner == owner && node->getCreationName() == name) return node;
+    }
+    return nullptr;
+}
+
+void MemoryAdaptor::storeNodeTags(core::NodeOwner* owner) {
+    if (!owner) return;
+    for (MemoryNode* node : registered_) {
+        if (node->owner != owner || !node->IsAlive()) continue;
+        util::xml::Element tag(util::xml::Element::Kind::Tag, kTagAttribute);
+        tag.AddChild(TextChild("name", owner->getDisplayName()));
+        tag.AddChild(TextChild("objectname", node->getCreationName()));
+        scene_.Find(node->GetObject())->attributes[kTagAttribute] = tag.ToString();
+    }
+}
+
+void MemoryAdaptor::getAllNodes(core::NodeList& out) {
+    out.set(std::vector<core::CoreNode*>(registered_.begin(), registered_.end()));
+}
+
+void MemoryAdaptor::getNodesOf(core::NodeOwner* owner, core::NodeList& out) {
+    std::vector<core::CoreNode*> nodes;
+    for (MemoryNode* node : registered_) {
+        if (node->owner == owner) nodes.push_back(node);
+    }
+    out.set(nodes);
+}
+
+void MemoryAdaptor::findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,
+                                    core::NodeList& out) {
+    // The tagged live objects, as (instance name, object name).
+    std::vector<std::pair<ObjectId, std::pair<std::string, std::string>>> tagged;
+    for (ObjectId id : scene_.GetObjects()) {
+        const HostObject* object = scene_.Find(id);
+        const auto attribute = object->attributes.find(kTagAttribute);
+        if (attribute == object->attributes.end() || !scene_.IsAlive(id)) continue;
+        util::xml::Element tag;
+        if (tag.Parse(attribute->second) != util::xml::kOk) continue;
+        tagged.push_back({id, {ChildText(tag, "name"), ChildText(tag, "objectname")}});
+    }
+
+    std::vector<core::CoreNode*> nodes;
+    for (const util::xml::Element& entry : listing.GetChildren()) {
+        if (!entry.IsTag() || entry.GetName() != "node") continue;
+        const std::string objectName =
+            entry.GetChild("name") ? ChildText(entry, "name") : entry.GetAttribute("name");
+        const auto match = std::find_if(tagged.begin(), tagged.end(), [&](const auto& t) {
+            return t.second.first == instanceName && t.second.second == objectName;
+        });
+        if (match == tagged.end()) {
+            nodes.push_back(nullptr);
+            continue;
+        }
+        auto* node = new MemoryNode(*this, match->first, nullptr, objectName, false);
+        node->detached_ = true;
+        nodes.push_back(node);
+    }
+    out.set(nodes);
+}
+
+void MemoryAdaptor::mergeScene(const std::string& path, core::NodeList& out) {
+    (void)path;
+    out.set({});
+}
+
+MemoryNode* MemoryAdaptor::FindRegisteredNode(ObjectId id) const {
+    for (MemoryNode* node : registered_) {
+        if (node->GetObject() == id) return node;
+    }
+    return nullptr;
+}
+
+uint64_t MemoryAdaptor::Track(MemoryNode* node) {
+    const uint64_t serial = nextSerial_++;
+    live_[serial] = node;
+    return serial;
+}
+
+void MemoryAdaptor::Forget(MemoryNode* node) {
+    Unregister(node);
+    live_.erase(node->GetSerial());
+}
+
+MemoryNode* MemoryAdaptor::FindLive(uint64_t serial) const {
+    const auto it = live_.find(serial);
+    return it == live_.end() ? nullptr : it->second;
+}
+
+void MemoryAdaptor::Register(MemoryNode* node, size_t index) {
+    if (IsRegistered(node)) return;
+    const size_t position = std::min(index, registered_.size());
+    registered_.insert(registered_.begin() + static_cast<std::ptrdiff_t>(position), node);
+}
+
+size_t MemoryAdaptor::Unregister(MemoryNode* node) {
+    const auto it = std::find(registered_.begin(), registered_.end(), node);
+    if (it == registered_.end()) return kNotRegistered;
+    const auto index = static_cast<size_t>(it - registered_.begin());
+    registered_.erase(it);
+    return index;
+}
+
+bool MemoryAdaptor::IsRegistered(const MemoryNode* node) const {
+    return std::find(registered_.begin(), registered_.end(), node) != registered_.end();
+}
+
+// --- Undo ---
+
+bool MemoryAdaptor::addUndoUnit(CUndo* unit) {
+    if (undoQueue_.IsReplaying()) {
+        if (unit) unit->release();
+        return true;
+    }
+    return undoGroups_.Add(unit);
+}
+
+bool MemoryAdaptor::undo() {
+    undoQueue_.Undo();
+    return true;
+}
+
+bool MemoryAdaptor::redo() {
+    undoQueue_.Redo();
+    return true;
+}
+
+int MemoryAdaptor::clearUndo() {
+    undoQueue_.Clear();
+    return 0;
+}
+
+void MemoryAdaptor::RecordEdit(std::function<void()> undoEdit, std::function<void()> redoEdit) {
+    if (!isUndoRecording()) return;
+    addUndoUnit(new FunctionUndo(std::move(undoEdit), std::move(redoEdit)));
+}
+
+// --- Time and recording ---
+
+void MemoryAdaptor::setCurrentTime(double t) {
+    scene_.SetCurrentTime(t);
+    if (!IsCoreRecording()) return;
+    for (MemoryNode* node : registered_) {
+        if (node->IsUpdated()) node->BringUpToDate(t);
+    }
+    if (IsCoreResimulating()) refreshViews();
+}
+
+void MemoryAdaptor::prepareRecording(const std::vector<core::NodeOwner*>& owners) {
+    ++prepareRecordingCount_;
+    const double start = scene_.GetCurrentTime();
+    recordingStartTime_ = start;
+    RecordEdit([this, start] { scene_.SetCurrentTime(start); }, {});
+    for (MemoryNode* node : std::vector<MemoryNode*>(registered_)) {
+        const bool listed = std::find(owners.begin(), owners.end(), node->owner) != owners.end();
+        if (listed && node->animated && node->IsAlive()) KeyAtCurrentTime(*node);
+    }
+}
+
+void MemoryAdaptor::KeyAtCurrentTime(MemoryNode& node) {
+    const double t = scene_.GetCurrentTime();
+    edits::WriteChannel(*this, node.GetObject(), &HostObject::transform, t,
+                        scene_.GetLocalMatrix(node.GetObject(), t), true);
+}
+
+int MemoryAdaptor::installRunHotkeys() {
+    runHotkeysInstalled_ = true;
+    return 0;
+}
+
+// --- Settings and messages ---
+
+void MemoryAdaptor::getHostSettings(util::ReturnValue<util::xml::Element>& out) {
+    out.set(util::xml::Element(util::xml::Element::Kind::Tag, "hostsettings"));
+}
+
+bool MemoryAdaptor::showMessage(const std::string& message, const std::string& title) {
+    scene_.AddMessage(message, title);
+    return true;
+}
+
+} // namespace vex::orb::adaptor::memory

@@ -1,0 +1,167 @@
+#pragma once
+
+#include "core/AdaptorInterface.h"
+#include "core/UndoGroupStack.h"
+#include "system/adaptors/memory/MemoryScene.h"
+#include "system/adaptors/memory/UndoQueue.h"
+
+#include <cstdint>
+#include <functional>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace vex::orb::adaptor::memory {
+
+class MemoryNode;
+
+/// A complete host kept in memory: the system's adaptor over a MemoryScene, with a real undo queue
+/// behind the shared undo-group nesting. The core, the tools and their tests run on it as on any host.
+///
+/// Node objects: registered nodes belong to the adaptor until deleteNode; detached nodes and the
+/// temporary wrappers of getParent/getChild belong to the caller (release/releaseNode). Whatever
+/// is left when the adaptor goes is destroyed with it.
+class MemoryAdaptor : public core::AdaptorInterface, private core::UndoGroupStack::Host {
+public:
+    /// `framesPerSecond` is the host's time unit (0: a unit without a known rate).
+    explicit MemoryAdaptor(double framesPerSecond = 24.0, int interfaceVersion = kInterfaceVersion);
+    ~MemoryAdaptor() override;
+
+    MemoryAdaptor(const MemoryAdaptor&) = delete;
+    MemoryAdaptor& operator=(const MemoryAdaptor&) = delete;
+
+    // --- AdaptorInterface ---
+
+    int getInterfaceVersion() override { return interfaceVersion_; }
+    std::string getDisplayName() override { return "Memory Adaptor"; }
+    std::string getHostFolderName() override { return "adaptor_memory"; }
+    std::string getHostName() override { return "Memory"; }
+    std::string getHostVersion() override { return "1"; }
+    /// The memory host has no window of its own.
+    NativeWindow getMainWindow() override { return nullptr; }
+    core::CoreNode* createCamera(core::NodeOwner* owner, const std::string& name, core::CoreNode* parent,
+                                 core::NodeListener* listener) override;
+    core::CoreNode* createMesh(core::NodeOwner* owner, const std::string& name, core::CoreNode* parent,
+                               const util::CMesh& mesh, core::NodeListener* listener) override;
+    core::CoreNode* findNode(core::NodeOwner* owner, const std::string& name) override;
+    /// Writes a "VXB_tag" attribute (XML: the owner's display name and the node's creation name) on
+    /// the host object of every registered node of `owner`.
+    void storeNodeTags(core::NodeOwner* owner) override;
+    /// The memory scene is never read from a file, so there are no tags to gather: does nothing.
+    void gatherScene() override {}
+    void getAllNodes(core::NodeList& out) override;
+    void getNodesOf(core::NodeOwner* owner, core::NodeList& out) override;
+    /// One entry per "node" child of `listing` (its "name" child's text, or its "name" attribute):
+    /// a new detached node object for the live host object tagged with that instance and object name,
+    /// or null. The caller takes a found node over with adopt(), then release()s the detached one.
+    void findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,
+                         core::NodeList& out) override;
+    /// The memory host cannot read scene files: hands out an empty list and records nothing.
+    void mergeScene(const std::string& path, core::NodeList& out) override;
+    void beginUndoGroup(const std::string& label) override { undoGroups_.Begin(label); }
+    /// Refused (the unit released, true) while the queue is replaying an undo or redo.
+    bool addUndoUnit(CUndo* unit) override;
+    bool endUndoGroup() override { return undoGroups_.End(); }
+    bool cancelUndoGroup() override { return undoGroups_.Cancel(); }
+    bool isUndoRecording() override { return undoGroups_.IsRecording() && !undoQueue_.IsReplaying(); }
+    bool undo() override;
+    bool redo() override;
+    double getCurrentTime() override { return scene_.GetCurrentTime(); }
+    void setCurrentTime(double t) override;
+    TimeRange getPlaybackRange() override { return scene_.GetPlaybackRange(); }
+    void setPlaybackRange(TimeRange range) override { scene_.SetPlaybackRange(range); }
+    double getFramesPerSecond() override { return scene_.GetFramesPerSecond(); }
+    /// Counts the redraws (GetRefreshCount).
+    void refreshViews() override { ++refreshCount_; }
+    /// Remembers the start time (restored by undo) and keys every animated node of `owners` at it.
+    void prepareRecording(const std::vector<core::NodeOwner*>& owners) override;
+    int installRunHotkeys() override;
+    /// Keys hold whole matrices here, so there are no Euler curves to filter; counts the call.
+    void finishRecording() override { ++finishRecordingCount_; }
+    int clearUndo() override;
+    /// An empty element named "hostsettings": the memory host has no settings.
+    void getHostSettings(util::ReturnValue<util::xml::Element>& out) override;
+    /// Nothing to take over.
+    void setHostSettings(const util::xml::Element& settings) override { (void)settings; }
+    /// Records the message box (GetScene().GetMessages()); answers true as the user pressed "Ok".
+    bool showMessage(const std::string& message, const std::string& title) override;
+
+    // --- The host side: what a test or a hosting program drives and inspects ---
+
+    MemoryScene& GetScene() { return scene_; }
+    void SetInterfaceVersion(int version) { interfaceVersion_ = version; }
+    /// Whether the core records right now; false until the core wires it.
+    void SetCoreRecordingQuery(std::function<bool()> query) { coreRecording_ = std::move(query); }
+    /// Whether the core re-simulates right now; false until the core wires it.
+    void SetCoreResimulatingQuery(std::function<bool()> query) { coreResimulating_ = std::move(query); }
+    bool IsCoreRecording() const { return coreRecording_ && coreRecording_(); }
+    bool IsCoreResimulating() const { return coreResimulating_ && coreResimulating_(); }
+    /// Switches the host's undo recording (on by default); groups opened while off are not recorded.
+    void SetUndoEnabled(bool enabled) { undoEnabled_ = enabled; }
+    /// Records an edit of the host already made as an undo unit, when a group is recording.
+    void RecordEdit(std::function<void()> undoEdit, std::function<void()> redoEdit);
+    /// Labels of the steps that can be undone, oldest first.
+    std::vector<std::string> GetUndoLabels() const { return undoQueue_.GetUndoLabels(); }
+    size_t GetRedoCount() const { return undoQueue_.GetRedoCount(); }
+    /// The registered node holding host object `id`; null when none does.
+    MemoryNode* FindRegisteredNode(ObjectId id) const;
+    int GetRefreshCount() const { return refreshCount_; }
+    int GetPrepareRecordingCount() const { return prepareRecordingCount_; }
+    /// The time of the last prepareRecording.
+    double GetRecordingStartTime() const { return recordingStartTime_; }
+    int GetFinishRecordingCount() const { return finishRecordingCount_; }
+    bool AreRunHotkeysInstalled() const { return runHotkeysInstalled_; }
+
+private:
+    friend class MemoryNode;
+    friend class NodePresenceUndo;
+
+    static constexpr size_t kNotRegistered = std::numeric_limits<size_t>::max();
+
+    // UndoGroupStack::Host over the undo queue.
+    bool isUndoAvailable() override { return undoEnabled_ && !undoQueue_.IsReplaying(); }
+    void beginHostGroup(const std::string& label) override { undoQueue_.BeginGroup(label); }
+    void addHostUnit(CUndo* unit, const std::string& label) override { undoQueue_.Add(unit, label); }
+    void commitHostGroup(const std::string& label) override { undoQueue_.Commit(label); }
+    void discardHostGroup() override { undoQueue_.Discard(); }
+
+    core::CoreNode* CreateNode(core::NodeOwner* owner, const std::string& name, core::CoreNode* parent,
+                               ShapeKind shape, const util::CMesh* mesh, core::NodeListener* listener);
+    /// Keys the node's current local matrix at the current time.
+    void KeyAtCurrentTime(MemoryNode& node);
+
+    // Bookkeeping of node objects, by serial number so that undo units never hold a dangling pointer.
+    uint64_t Track(MemoryNode* node);
+    void Forget(MemoryNode* node);
+    MemoryNode* FindLive(uint64_t serial) const;
+    /// Puts the node in the node list at `index` (clamped; kNotRegistered: last).
+    void Register(MemoryNode* node, size_t index = kNotRegistered);
+    /// Takes the node off the node list; answers where it was (kNotRegistered: it was not there).
+    size_t Unregister(MemoryNode* node);
+    bool IsRegistered(const MemoryNode* node) const;
+
+    MemoryScene scene_;
+    UndoQueue undoQueue_;
+    core::UndoGroupStack undoGroups_{*this};
+    int interfaceVersion_;
+    bool undoEnabled_ = true;
+    std::function<bool()> coreRecording_;
+    std::function<bool()> coreResimulating_;
+
+    std::vector<MemoryNode*> registered_;
+    std::map<uint64_t, MemoryNode*> live_;
+    uint64_t nextSerial_ = 1;
+
+    // Group selection (node commands 10 and 11).
+    bool groupSelecting_ = false;
+    bool groupSelectOpenedUndo_ = false;
+
+    int refreshCount_ = 0;
+    int prepareRecordingCount_ = 0;
+    double recordingStartTime_ = 0.0;
+    int finishRecordingCount_ = 0;
+    bool runHotkeysInstalled_ = false;
+};
+
+} // namespace vex::orb::adaptor::memory
