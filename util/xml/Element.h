@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "util/xml/NodeAllocator.h"
 #include "util/xml/Status.h"
 
 namespace vex::util::xml {
@@ -27,6 +28,8 @@ public:
     enum class Kind : int { Tag = 1, Text = 2, Comment = 4 };
 
     using Attribute = std::pair<std::string, std::string>;
+    using Attributes = std::vector<Attribute, NodeAllocator<Attribute>>;
+    using Children = std::vector<Element, NodeAllocator<Element>>;
 
     /// Parsing fails with kTooDeep when elements nest deeper than this.
     static constexpr std::size_t kMaxDepth = 256;
@@ -67,7 +70,7 @@ public:
     /// The text content: a text or comment node's own text; for a tag, its direct text children joined.
     std::string GetText() const;
 
-    const std::vector<Attribute>& GetAttributes() const { return attributes_; }
+    const Attributes& GetAttributes() const { return attributes_; }
     bool HasAttribute(std::string_view name) const { return FindAttribute(name) != nullptr; }
     /// The attribute's value, or null when the element has no such attribute.
     const std::string* FindAttribute(std::string_view name) const;
@@ -85,8 +88,8 @@ public:
     /// Appends a copy of `child` (or takes it over) and returns the stored child.
     Element& AddChild(const Element& child);
     Element& AddChild(Element&& child);
-    const std::vector<Element>& GetChildren() const { return children_; }
-    std::vector<Element>& GetChildren() { return children_; }
+    const Children& GetChildren() const { return children_; }
+    Children& GetChildren() { return children_; }
     /// The number of children of any kind.
     std::size_t CountChildren() const { return children_.size(); }
     /// The number of tag children named `name`.
@@ -106,8 +109,8 @@ private:
 
     Kind kind_ = Kind::Tag;
     std::string value_;
-    std::vector<Attribute> attributes_;
-    std::vector<Element> children_;
+    Attributes attributes_;
+    Children children_;
 };
 
 } // namespace vex::util::xml

@@ -1,14 +1,21 @@
 // The reader: splits the text at angle brackets and builds the tree in one pass.
 //
 // Tokens are never copied out of the text: each is a pair of pointers, and only the strings that end up
-// in the tree (names, attribute values, texts) are built. Nesting is followed with an explicit stack
-// of open elements rather than recursion, and limited to Element::kMaxDepth so that writing and
-// destroying the tree (which do recurse) stay shallow whatever the input.
+// in the tree (names, attribute values, texts) are built, in place. Nesting is followed with an
+// explicit stack of open elements rather than recursion, and limited to Element::kMaxDepth so that
+// writing and destroying the tree (which do recurse) stay shallow whatever the input.
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "util/xml/Element.h"
 
@@ -16,12 +23,51 @@ namespace vex::util::xml {
 
 namespace {
 
+// Byte classes the scanning loops test with one table look-up.
+enum : unsigned char { kSpace = 1, kAmpersand = 2, kSlash = 4, kEquals = 8, kGreater = 16 };
+
+constexpr std::array<unsigned char, 256> MakeClasses() {
+    std::array<unsigned char, 256> classes{};
+    for (unsigned char c : {' ', '\t', '\n', '\r', '\v', '\f'}) classes[c] = kSpace;
+    classes['&'] = kAmpersand;
+    classes['/'] = kSlash;
+    classes['='] = kEquals;
+    classes['>'] = kGreater;
+    return classes;
+}
+constexpr std::array<unsigned char, 256> kClasses = MakeClasses();
+
+inline unsigned ClassOf(char c) {
+    return kClasses[static_cast<unsigned char>(c)];
+}
 inline bool IsSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+    return ClassOf(c) & kSpace;
+}
+
+inline const char* SkipSpace(const char* p, const char* end) {
+    while (p != end && IsSpace(*p)) ++p;
+    return p;
 }
 
 inline const char* Find(const char* p, const char* end, char c) {
     return static_cast<const char*>(std::memchr(p, c, static_cast<std::size_t>(end - p)));
+}
+
+// The first `a` or `b` in [p, end), or `end`. Most tokens are short, where 16 bytes at a time inline
+// beat a call to memchr.
+inline const char* FindEither(const char* p, const char* end, char a, char b) {
+#if defined(__SSE2__)
+    const __m128i wantA = _mm_set1_epi8(a);
+    const __m128i wantB = _mm_set1_epi8(b);
+    for (; end - p >= 16; p += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const int found =
+            _mm_movemask_epi8(_mm_or_si128(_mm_cmpeq_epi8(chunk, wantA), _mm_cmpeq_epi8(chunk, wantB)));
+        if (found) return p + __builtin_ctz(static_cast<unsigned>(found));
+    }
+#endif
+    while (p != end && *p != a && *p != b) ++p;
+    return p;
 }
 
 // Reads "&#<decimal>;" or "&#x<hex>;" at `amp`. Returns the position after the ";" and sets `byte`, or
@@ -54,11 +100,14 @@ const char* ReadReference(const char* amp, const char* end, char& byte) {
     return p + 1;
 }
 
-// [p, end) with its character references turned into bytes.
-std::string Decode(const char* p, const char* end) {
-    const char* amp = Find(p, end, '&');
-    if (!amp) return std::string(p, end);
-    std::string out;
+// Sets `out` to [p, end) with its character references turned into bytes; `amp` is the first "&" in
+// it, or null.
+void Assign(std::string& out, const char* p, const char* end, const char* amp) {
+    out.clear();
+    if (!amp) {
+        out.append(p, end); // on an empty string the cheapest way to fill it
+        return;
+    }
     out.reserve(static_cast<std::size_t>(end - p));
     while (amp) {
         out.append(p, amp);
@@ -73,6 +122,15 @@ std::string Decode(const char* p, const char* end) {
         amp = Find(p, end, '&');
     }
     out.append(p, end);
+}
+
+void Assign(std::string& out, const char* p, const char* end) {
+    Assign(out, p, end, Find(p, end, '&'));
+}
+
+std::string Decode(const char* p, const char* end) {
+    std::string out;
+    Assign(out, p, end);
     return out;
 }
 
@@ -81,8 +139,19 @@ std::string Decode(const char* p, const char* end) {
 bool IsValidName(const std::string& name) {
     if (name.empty() || name[0] == '!' || name[0] == '?') return false;
     for (char c : name)
-        if (IsSpace(c) || c == '>' || c == '/' || c == '=') return false;
+        if (ClassOf(c) & (kSpace | kSlash | kEquals | kGreater)) return false;
     return true;
+}
+
+// Checks a name just read as [p, end), with `classes` the classes of its bytes or-ed together, and
+// decodes it into `name` when it holds a reference. The scanning loops already stopped at whitespace,
+// ">" and (for attribute names) "=", so only a decoded name needs the full check.
+bool CheckName(std::string& name, const char* p, const char* end, unsigned classes) {
+    if (classes & kAmpersand) {
+        Assign(name, p, end);
+        return IsValidName(name);
+    }
+    return p != end && *p != '!' && *p != '?' && !(classes & (kSlash | kEquals));
 }
 
 // The text of a comment node from what stands between "<!" and ">". The writer's form
@@ -103,6 +172,13 @@ std::string CommentText(const char* p, const char* end) {
     return std::string(text);
 }
 
+// What the previous element at the same depth had: siblings are usually alike, so their lists are
+// allocated once at that size.
+struct Expected {
+    std::size_t children = 4;
+    std::size_t attributes = 0;
+};
+
 } // namespace
 
 class Parser {
@@ -110,8 +186,9 @@ public:
     static int Run(Element& root, std::string_view text);
 
 private:
-    static int ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty);
-    static int ReadContent(Element& root, const char*& p, const char* end);
+    static int ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty,
+                            Expected& expected);
+    static int ReadContent(Element& root, const char*& p, const char* end, const Expected& rootExpected);
     static int ReadAfterRoot(const char* p, const char* end);
 };
 
@@ -133,7 +210,7 @@ int Parser::Run(Element& root, std::string_view text) {
     const char* body = nullptr;
     const char* bodyEnd = nullptr;
     for (bool first = true;; first = false) {
-        while (p != end && IsSpace(*p)) ++p;
+        p = SkipSpace(p, end);
         if (p == end || *p != '<') return kNoRoot;
         const char* close = Find(p + 1, end, '>');
         if (!close) return kUnknownToken;
@@ -145,75 +222,115 @@ int Parser::Run(Element& root, std::string_view text) {
     if (body != bodyEnd && (*body == '/' || *body == '!')) return kNoRoot;
 
     bool isEmpty = false;
-    if (int status = ReadStartTag(root, body, bodyEnd, isEmpty)) return status;
+    Expected expected;
+    if (int status = ReadStartTag(root, body, bodyEnd, isEmpty, expected)) return status;
     if (!isEmpty) {
-        if (int status = ReadContent(root, p, end)) return status;
+        if (int status = ReadContent(root, p, end, expected)) return status;
     }
     return ReadAfterRoot(p, end);
 }
 
 // Fills `element` from the text between "<" and ">" of a start or empty-element tag.
-int Parser::ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty) {
+int Parser::ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty,
+                         Expected& expected) {
     isEmpty = end != p && end[-1] == '/';
     if (isEmpty) --end;
 
     const char* nameEnd = p;
-    while (nameEnd != end && !IsSpace(*nameEnd)) ++nameEnd;
-    element.value_ = Decode(p, nameEnd);
-    if (!IsValidName(element.value_)) return kBadName;
+    unsigned classes = 0;
+    for (unsigned c; nameEnd != end && !((c = ClassOf(*nameEnd)) & kSpace); ++nameEnd) classes |= c;
+    element.value_.append(p, nameEnd);
+    if (!CheckName(element.value_, p, nameEnd, classes)) return kBadName;
+    if (nameEnd == end) return kOk;
 
+    Element::Attributes& attributes = element.attributes_;
+    attributes.reserve(expected.attributes);
     p = nameEnd;
     for (;;) {
         const char* gap = p;
-        while (p != end && IsSpace(*p)) ++p;
-        if (p == end) return kOk;
+        p = SkipSpace(p, end);
+        if (p == end) break;
         if (p == gap) return kAttributeNoSpace;
 
         const char* name = p;
-        while (p != end && *p != '=' && !IsSpace(*p)) ++p;
-        const char* nameStop = p;
-        while (p != end && IsSpace(*p)) ++p;
+        classes = 0;
+        for (unsigned c; p != end && !((c = ClassOf(*p)) & (kSpace | kEquals)); ++p) classes |= c;
+        const char* nameEnd = p;
+        p = SkipSpace(p, end);
         if (p == end || *p != '=') return kMissingEquals;
-        ++p;
-        while (p != end && IsSpace(*p)) ++p;
+        p = SkipSpace(p + 1, end);
         if (p == end || (*p != '"' && *p != '\'')) return kUnquotedValue;
+        const char quote = *p;
         const char* value = p + 1;
-        const char* valueEnd = Find(value, end, *p);
-        if (!valueEnd) return kUnterminatedValue;
+        const char* valueEnd = FindEither(value, end, quote, '&');
+        const char* amp = nullptr;
+        if (valueEnd != end && *valueEnd == '&') {
+            amp = valueEnd;
+            valueEnd = FindEither(amp, end, quote, quote);
+        }
+        if (valueEnd == end) return kUnterminatedValue;
         p = valueEnd + 1;
 
-        std::string attributeName = Decode(name, nameStop);
-        if (!IsValidName(attributeName)) return kBadName;
-        for (const Element::Attribute& attribute : element.attributes_)
-            if (attribute.first == attributeName) return kDuplicateAttribute;
-        element.attributes_.emplace_back(std::move(attributeName), Decode(value, valueEnd));
+        Element::Attribute& attribute =
+            attributes.emplace_back(std::piecewise_construct, std::forward_as_tuple(name, nameEnd),
+                                    std::forward_as_tuple(value, valueEnd));
+        if (!CheckName(attribute.first, name, nameEnd, classes)) {
+            attributes.pop_back();
+            return kBadName;
+        }
+        const std::string& added = attribute.first;
+        for (std::size_t i = 0; i + 1 < attributes.size(); ++i) {
+            const std::string& other = attributes[i].first;
+            if (other.size() == added.size() && other[0] == added[0] && other == added) {
+                attributes.pop_back();
+                return kDuplicateAttribute;
+            }
+        }
+        if (amp) Assign(attribute.second, value, valueEnd, amp);
     }
+    expected.attributes = attributes.size();
+    return kOk;
 }
 
 // Reads the children of `root` up to and including its end tag.
-int Parser::ReadContent(Element& root, const char*& p, const char* end) {
-    // Pointers to the open elements stay valid: only the innermost one gains children, and none of its
-    // children is open.
+//
+// Pointers to the open elements stay valid: only the innermost one gains children, and none of its
+// children is open.
+int Parser::ReadContent(Element& root, const char*& p, const char* end, const Expected& rootExpected) {
     std::vector<Element*> open;
+    std::vector<Expected> expected; // for the children of each open element
     open.reserve(32);
+    expected.reserve(32);
     open.push_back(&root);
+    expected.push_back(rootExpected);
 
     while (!open.empty()) {
-        if (p == end) return kNotClosed;
+        // A run of whitespace before a tag is only layout.
+        const char* q = SkipSpace(p, end);
+        if (q == end) return kNotClosed;
         Element& top = *open.back();
+        Expected& siblings = expected[open.size() - 1];
+        Element::Children& children = top.children_;
+        if (children.capacity() == 0) children.reserve(siblings.children);
 
-        if (*p != '<') {
-            const char* next = Find(p, end, '<');
-            if (!next) next = end;
-            const char* q = p;
-            while (q != next && IsSpace(*q)) ++q;
-            if (q != next) top.children_.emplace_back(Element::Kind::Text, Decode(p, next));
-            p = next; // a run of whitespace alone is only layout
+        if (*q != '<') {
+            const char* next = FindEither(q, end, '<', '&');
+            const char* amp = nullptr;
+            if (next != end && *next == '&') {
+                amp = next;
+                next = Find(amp, end, '<');
+                if (!next) next = end;
+            }
+            Element& text = children.emplace_back();
+            text.kind_ = Element::Kind::Text;
+            Assign(text.value_, p, next, amp);
+            p = next;
             continue;
         }
 
-        const char* close = Find(p + 1, end, '>');
-        if (!close) return kUnknownToken;
+        p = q;
+        const char* close = FindEither(p + 1, end, '>', '>');
+        if (close == end) return kUnknownToken;
         const char* body = p + 1;
         p = close + 1;
 
@@ -225,14 +342,18 @@ int Parser::ReadContent(Element& root, const char*& p, const char* end) {
             const bool same =
                 Find(name, nameEnd, '&') ? Decode(name, nameEnd) == top.value_ : raw == top.value_;
             if (!same) return kEndTagMismatch;
+            // Siblings with far fewer children than the one before give back the spare room.
+            if (children.size() < children.capacity() / 2) children.shrink_to_fit();
+            siblings.children = std::max<std::size_t>(children.size(), 1);
             open.pop_back();
         } else if (body != close && *body == '!') {
-            top.children_.emplace_back(Element::Kind::Comment, CommentText(body + 1, close));
+            children.emplace_back(Element::Kind::Comment, CommentText(body + 1, close));
         } else {
             if (open.size() >= Element::kMaxDepth) return kTooDeep;
-            Element& child = top.children_.emplace_back();
+            Element& child = children.emplace_back();
             bool isEmpty = false;
-            if (int status = ReadStartTag(child, body, close, isEmpty)) return status;
+            if (open.size() == expected.size()) expected.emplace_back();
+            if (int status = ReadStartTag(child, body, close, isEmpty, expected[open.size()])) return status;
             if (!isEmpty) open.push_back(&child);
         }
     }
@@ -242,7 +363,7 @@ int Parser::ReadContent(Element& root, const char*& p, const char* end) {
 // After the root element only whitespace and special tokens (comments) may follow.
 int Parser::ReadAfterRoot(const char* p, const char* end) {
     for (;;) {
-        while (p != end && IsSpace(*p)) ++p;
+        p = SkipSpace(p, end);
         if (p == end) return kOk;
         if (*p != '<') return kContentAfterRoot;
         const char* close = Find(p + 1, end, '>');
