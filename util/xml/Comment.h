@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include <string_view>
 
 #include "util/xml/Element.h"
 
@@ -11,7 +10,7 @@ namespace vex::util::xml {
 /// comment at the first ">", so the writer puts "&#62;" in its place.
 class Comment : public Element {
 public:
-    explicit Comment(std::string text) : Element(Kind::Comment, std::move(text)) {}
+    explicit Comment(std::string_view text) : Element(Kind::Comment, text) {}
 };
 
 } // namespace vex::util::xml

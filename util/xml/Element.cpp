@@ -30,29 +30,29 @@ std::string Element::ToString(int indent) const {
 }
 
 std::string Element::GetText() const {
-    if (kind_ != Kind::Tag) return value_;
+    if (kind_ != Kind::Tag) return std::string(value_);
     std::string text;
     for (const Element& child : children_)
         if (child.kind_ == Kind::Text) text += child.value_;
     return text;
 }
 
-const std::string* Element::FindAttribute(std::string_view name) const {
+const Element::Attribute* Element::Find(std::string_view name) const {
     for (const Attribute& attribute : attributes_)
-        if (attribute.first == name) return &attribute.second;
+        if (attribute.first == name) return &attribute;
     return nullptr;
 }
 
 std::string Element::GetAttribute(std::string_view name, std::string_view fallback) const {
-    const std::string* value = FindAttribute(name);
-    return value ? *value : std::string(fallback);
+    const Attribute* attribute = Find(name);
+    return std::string(attribute ? std::string_view(attribute->second) : fallback);
 }
 
 int Element::GetAttributeInt(std::string_view name, int fallback) const {
-    const std::string* value = FindAttribute(name);
-    if (!value) return fallback;
-    const char* begin = value->data();
-    const char* end = begin + value->size();
+    const Attribute* attribute = Find(name);
+    if (!attribute) return fallback;
+    const char* begin = attribute->second.data();
+    const char* end = begin + attribute->second.size();
     // from_chars takes a minus sign but not a plus sign.
     if (end - begin >= 2 && *begin == '+' && begin[1] != '-') ++begin;
     int result = 0;
@@ -68,7 +68,7 @@ void Element::SetAttribute(std::string_view name, std::string_view value) {
             return;
         }
     }
-    attributes_.emplace_back(std::string(name), std::string(value));
+    attributes_.emplace_back(String(name), String(value));
 }
 
 void Element::SetAttributeInt(std::string_view name, int value) {

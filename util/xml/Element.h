@@ -27,7 +27,10 @@ public:
     /// What a node is; the values are those stored with the node.
     enum class Kind : int { Tag = 1, Text = 2, Comment = 4 };
 
-    using Attribute = std::pair<std::string, std::string>;
+    /// The string type of names, texts and attribute values: a std::string whose long texts are kept
+    /// in the same slabs as the lists (see NodeAllocator). It converts to std::string_view.
+    using String = std::basic_string<char, std::char_traits<char>, NodeAllocator<char>>;
+    using Attribute = std::pair<String, String>;
     using Attributes = std::vector<Attribute, NodeAllocator<Attribute>>;
     using Children = std::vector<Element, NodeAllocator<Element>>;
 
@@ -35,9 +38,9 @@ public:
     static constexpr std::size_t kMaxDepth = 256;
 
     /// An unnamed tag: the usual start for Load or Parse.
-    Element() = default;
+    Element() noexcept {} // user-provided, so that making an element does not zero it first
     /// A node of the given kind holding `value`: the name of a tag, the text of a text or comment node.
-    Element(Kind kind, std::string value) : kind_(kind), value_(std::move(value)) {}
+    Element(Kind kind, std::string_view value) : kind_(kind), value_(value) {}
 
     Element(const Element&) = default;
     Element(Element&&) noexcept = default;
@@ -65,15 +68,13 @@ public:
     Kind GetKind() const { return kind_; }
     bool IsTag() const { return kind_ == Kind::Tag; }
     /// The tag's name, or the text of a text or comment node.
-    const std::string& GetName() const { return value_; }
-    void SetName(std::string name) { value_ = std::move(name); }
+    std::string_view GetName() const { return value_; }
+    void SetName(std::string_view name) { value_ = name; }
     /// The text content: a text or comment node's own text; for a tag, its direct text children joined.
     std::string GetText() const;
 
     const Attributes& GetAttributes() const { return attributes_; }
-    bool HasAttribute(std::string_view name) const { return FindAttribute(name) != nullptr; }
-    /// The attribute's value, or null when the element has no such attribute.
-    const std::string* FindAttribute(std::string_view name) const;
+    bool HasAttribute(std::string_view name) const { return Find(name) != nullptr; }
     /// The attribute's value, or `fallback` when the element has no such attribute.
     std::string GetAttribute(std::string_view name, std::string_view fallback = {}) const;
     /// The attribute's value as a decimal integer (optional sign), or `fallback` when it is missing,
@@ -107,8 +108,10 @@ public:
 private:
     friend class Parser;
 
+    const Attribute* Find(std::string_view name) const;
+
     Kind kind_ = Kind::Tag;
-    std::string value_;
+    String value_;
     Attributes attributes_;
     Children children_;
 };

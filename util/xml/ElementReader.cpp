@@ -102,7 +102,7 @@ const char* ReadReference(const char* amp, const char* end, char& byte) {
 
 // Sets `out` to [p, end) with its character references turned into bytes; `amp` is the first "&" in
 // it, or null.
-void Assign(std::string& out, const char* p, const char* end, const char* amp) {
+void Assign(Element::String& out, const char* p, const char* end, const char* amp) {
     out.clear();
     if (!amp) {
         out.append(p, end); // on an empty string the cheapest way to fill it
@@ -124,40 +124,43 @@ void Assign(std::string& out, const char* p, const char* end, const char* amp) {
     out.append(p, end);
 }
 
-void Assign(std::string& out, const char* p, const char* end) {
+void Assign(Element::String& out, const char* p, const char* end) {
     Assign(out, p, end, Find(p, end, '&'));
 }
 
-std::string Decode(const char* p, const char* end) {
-    std::string out;
+Element::String Decode(const char* p, const char* end) {
+    Element::String out;
     Assign(out, p, end);
     return out;
 }
 
 // A name must survive being written and read back: not empty, and none of the bytes that end a name
 // or a tag, or that would make a tag read as an end tag, an empty-element tag or a special token.
-bool IsValidName(const std::string& name) {
+bool IsValidName(const Element::String& name) {
     if (name.empty() || name[0] == '!' || name[0] == '?') return false;
     for (char c : name)
         if (ClassOf(c) & (kSpace | kSlash | kEquals | kGreater)) return false;
     return true;
 }
 
-// Checks a name just read as [p, end), with `classes` the classes of its bytes or-ed together, and
-// decodes it into `name` when it holds a reference. The scanning loops already stopped at whitespace,
-// ">" and (for attribute names) "=", so only a decoded name needs the full check.
-bool CheckName(std::string& name, const char* p, const char* end, unsigned classes) {
-    if (classes & kAmpersand) {
-        Assign(name, p, end);
-        return IsValidName(name);
-    }
+// Decodes a name holding a reference into `name` and checks it in full.
+[[gnu::noinline]] bool DecodeName(Element::String& name, const char* p, const char* end) {
+    Assign(name, p, end);
+    return IsValidName(name);
+}
+
+// Checks a name just read as [p, end), with `classes` the classes of its bytes or-ed together. The
+// scanning loops already stopped at whitespace, ">" and (for attribute names) "=", so only a name
+// holding a reference needs decoding (into `name`) and the full check.
+inline bool CheckName(Element::String& name, const char* p, const char* end, unsigned classes) {
+    if (classes & kAmpersand) return DecodeName(name, p, end);
     return p != end && *p != '!' && *p != '?' && !(classes & (kSlash | kEquals));
 }
 
 // The text of a comment node from what stands between "<!" and ">". The writer's form
 // "<!-- text-- >" and the usual "<!-- text -->" both give back "text"; other special tokens
 // ("<!DOCTYPE ...>") are kept whole.
-std::string CommentText(const char* p, const char* end) {
+std::string_view CommentText(const char* p, const char* end) {
     std::string_view text(p, static_cast<std::size_t>(end - p));
     if (text.starts_with("--")) {
         text.remove_prefix(2);
@@ -169,7 +172,7 @@ std::string CommentText(const char* p, const char* end) {
             if (text.ends_with(' ')) text.remove_suffix(1);
         }
     }
-    return std::string(text);
+    return text;
 }
 
 // What the previous element at the same depth had: siblings are usually alike, so their lists are
@@ -278,9 +281,9 @@ int Parser::ReadStartTag(Element& element, const char* p, const char* end, bool&
             attributes.pop_back();
             return kBadName;
         }
-        const std::string& added = attribute.first;
+        const Element::String& added = attribute.first;
         for (std::size_t i = 0; i + 1 < attributes.size(); ++i) {
-            const std::string& other = attributes[i].first;
+            const Element::String& other = attributes[i].first;
             if (other.size() == added.size() && other[0] == added[0] && other == added) {
                 attributes.pop_back();
                 return kDuplicateAttribute;

@@ -64,9 +64,9 @@ void AppendEscaped(std::string& out, std::string_view text, const EscapeTable& t
 void AppendAttribute(std::string& out, const Element::Attribute& attribute) {
     out += ' ';
     AppendEscaped(out, attribute.first, kText);
-    const std::string& value = attribute.second;
-    const bool doubleQuote = value.find('"') != std::string::npos;
-    const bool apostrophe = doubleQuote && value.find('\'') != std::string::npos;
+    const std::string_view value = attribute.second;
+    const bool doubleQuote = value.find('"') != std::string_view::npos;
+    const bool apostrophe = doubleQuote && value.find('\'') != std::string_view::npos;
     if (doubleQuote && !apostrophe) {
         out += "='";
         AppendEscaped(out, value, kValue);
@@ -78,14 +78,14 @@ void AppendAttribute(std::string& out, const Element::Attribute& attribute) {
     }
 }
 
-bool IsSpacesOnly(const std::string& text) {
-    return !text.empty() && text.find_first_not_of(' ') == std::string::npos;
+bool IsSpacesOnly(std::string_view text) {
+    return !text.empty() && text.find_first_not_of(' ') == std::string_view::npos;
 }
 
 // `indent` says whether a tag or comment starts on its own line (after `depth` tabs) or inline, after
 // a text.
 void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
-    const std::string& name = node.GetName();
+    const std::string_view name = node.GetName();
     switch (node.GetKind()) {
     case Element::Kind::Text:
         AppendEscaped(out, name, IsSpacesOnly(name) ? kSpacesOnly : kText);
@@ -105,7 +105,7 @@ void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
     AppendEscaped(out, name, kText);
     for (const Element::Attribute& attribute : node.GetAttributes()) AppendAttribute(out, attribute);
 
-    const std::vector<Element>& children = node.GetChildren();
+    const Element::Children& children = node.GetChildren();
     if (children.empty()) {
         out += "/>";
         return;

@@ -12,9 +12,9 @@ void* Allocate(std::size_t bytes);
 void Deallocate(void* block, std::size_t bytes) noexcept;
 } // namespace node_memory
 
-/// The allocator of the child and attribute lists of elements.
+/// The allocator of the child lists, attribute lists and strings of elements.
 ///
-/// A parsed document is hundreds of thousands of small lists that are made one after the other and
+/// A parsed document is hundreds of thousands of small blocks that are made one after the other and
 /// usually all freed together, which the general heap handles poorly. Small blocks are therefore cut in
 /// sequence from 64 KiB slabs owned by the allocating thread; a slab goes back to the heap when the
 /// last block cut from it is freed, from whichever thread. Larger blocks come from the heap directly.
@@ -36,6 +36,11 @@ public:
     }
     void deallocate(T* block, std::size_t count) noexcept {
         node_memory::Deallocate(block, count * sizeof(T));
+    }
+    /// Destroys a list entry without a virtual call: entries are always exactly of the list's type.
+    template <typename U>
+    void destroy(U* object) noexcept {
+        object->U::~U();
     }
 
     template <typename U>

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include <string_view>
 
 #include "util/xml/Element.h"
 
@@ -10,7 +9,7 @@ namespace vex::util::xml {
 /// A tag node (kind 1) with the given name and, at first, no attributes or children.
 class Tag : public Element {
 public:
-    explicit Tag(std::string name) : Element(Kind::Tag, std::move(name)) {}
+    explicit Tag(std::string_view name) : Element(Kind::Tag, name) {}
 };
 
 } // namespace vex::util::xml

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include <string_view>
 
 #include "util/xml/Data.h"
 #include "util/xml/Tag.h"
@@ -12,7 +11,7 @@ namespace vex::util::xml {
 class TagWithData : public Tag {
 public:
     template <typename T>
-    TagWithData(std::string name, const T& value) : Tag(std::move(name)) {
+    TagWithData(std::string_view name, const T& value) : Tag(name) {
         AddChild(Data(value));
     }
 };

@@ -1,7 +1,6 @@
 #pragma once
 
-#include <string>
-#include <utility>
+#include <string_view>
 
 #include "util/xml/Element.h"
 
@@ -10,7 +9,7 @@ namespace vex::util::xml {
 /// A text node (kind 2) holding the given text unchanged.
 class Text : public Element {
 public:
-    explicit Text(std::string text) : Element(Kind::Text, std::move(text)) {}
+    explicit Text(std::string_view text) : Element(Kind::Text, text) {}
 };
 
 } // namespace vex::util::xml
