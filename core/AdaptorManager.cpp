@@ -1,0 +1,10 @@
+#include "core/AdaptorManager.h"
+
+#include "core/CurrentAdaptor.h"
+
+namespace vex::orb::core {
+
+AdaptorManager::AdaptorManager(CoreImplementation* core)
+    : CoreSubSystem(core), adaptor_(GetCurrentAdaptor()) {}
+
+} // namespace vex::orb::core

@@ -1,0 +1,230 @@
+#include "core/CoreImplementation.h"
+
+#include "core/AdaptorInterface.h"
+#include "core/CurrentAdaptor.h"
+#include "core/ResourceBundle.h"
+#include "core/ResultCodes.h"
+#include "platform/win32/Hooks.h"
+#include "platform/win32/MessageBox.h"
+#include "util/xml/Tag.h"
+
+#include <memory>
+
+namespace vex::orb::core {
+
+namespace win32 = platform::win32;
+
+CoreImplementation::CoreImplementation()
+    : AdaptorManager(this), RecordManager(this), InstanceManager(this), MainDlg(this) {
+    RegisterResourceBundle();
+    Hooks::Instance().AddCallback(this);
+    CoreSubSystem::InitializeAll();
+}
+
+CoreImplementation::~CoreImplementation() {
+    if (Hooks::Exists()) Hooks::Instance().RemoveCallback(this);
+    // From here on the subsystems are torn down; none of them may reach for the core any more.
+    CoreSubSystem::SetCoreInitialized(false);
+}
+
+void CoreImplementation::DescribeAllInstances(util::ReturnValue<util::xml::Element>& sink) {
+    util::xml::Tag root("VXB");
+    InstanceManager::DescribeInstances(root);
+    sink.set(root);
+}
+
+int CoreImplementation::WriteInstances(util::ReturnValue<util::xml::Element>& sink) {
+    util::xml::Tag element("VXB");
+    InstanceManager::WriteInstancesWithoutNodes(element);
+    sink.set(element);
+    return kOk;
+}
+
+core::Instance* CoreImplementation::CreateInstanceFromTemplate(const util::xml::Element& config) {
+    (void)config; // needs the tool libraries' templates
+    return nullptr;
+}
+
+void CoreImplementation::DeleteAllInstances() {
+    InstanceManager::DeleteAllInstances();
+    MainDlg::Refresh();
+}
+
+int CoreImplementation::ShowMainWindow(NativeWindow parent) {
+    return MainDlg::ShowMainWindow(parent);
+}
+
+int CoreImplementation::CloseMainWindow() {
+    return MainDlg::CloseMainWindow();
+}
+
+bool CoreImplementation::IsMainWindowOpen() {
+    return MainDlg::IsMainWindowOpen();
+}
+
+gui::Component* CoreImplementation::GetMainWindowRoot() {
+    return nullptr; // the window is never open in this build
+}
+
+gui::Component* CoreImplementation::CreateComponent(const util::xml::Element& description) {
+    (void)description; // no component factory is registered yet
+    return nullptr;
+}
+
+void CoreImplementation::TimeChanged(double seconds) {
+    InstanceManager::TimeChanged(seconds);
+}
+
+bool CoreImplementation::IsRecording() {
+    return RecordManager::IsRecording();
+}
+
+bool CoreImplementation::IsResimulating() {
+    return RecordManager::IsResimulating();
+}
+
+void CoreImplementation::SetKeyPassThrough(const Hooks::PassThroughList& list) {
+    Hooks::Instance().SetKeyPassThrough(list);
+}
+
+int CoreImplementation::StartRecording() {
+    return RecordManager::StartRecording();
+}
+
+int CoreImplementation::StopRecording() {
+    return RecordManager::StopRecording();
+}
+
+int CoreImplementation::GetSlowLevel() {
+    return RecordManager::GetSlowLevel();
+}
+
+void CoreImplementation::SetSlowLevel(int level) {
+    RecordManager::SetSlowLevel(level);
+}
+
+int CoreImplementation::Resimulate(double from, double to) {
+    return RecordManager::Resimulate(from, to);
+}
+
+core::Instance* CoreImplementation::FindInstance(const std::string& name) {
+    return InstanceManager::FindInstance(name);
+}
+
+bool CoreImplementation::LoadProfile(const std::string& instanceName, const std::string& profileName) {
+    (void)instanceName;
+    (void)profileName;
+    return false; // the instance tree is empty: there is no instance to load the profile into
+}
+
+std::string CoreImplementation::CreateTool(const std::string& toolIdentifier) {
+    (void)toolIdentifier; // no tool library knows any type yet
+    return {};
+}
+
+std::string CoreImplementation::CloneInstance(const std::string& instanceName) {
+    (void)instanceName; // the instance tree is empty: nothing to copy
+    return {};
+}
+
+core::Instance* CoreImplementation::FindInstance(const char* name) {
+    return InstanceManager::FindInstance(name != nullptr ? name : "");
+}
+
+void CoreImplementation::DeleteInstance(const std::string& instanceName) {
+    (void)instanceName; // the instance tree is empty: nothing to delete
+}
+
+void CoreImplementation::SetImagePath(gui::Component* component) {
+    (void)component; // the component layer comes with the windows
+}
+
+void CoreImplementation::MainWindowCommand() {}
+
+template <typename T>
+int CoreImplementation::AddTypedSetting(int32_t id, T initial) {
+    GetSettings().Add(std::make_unique<MainConfigSettings::AdditionalSetting<T>>(id, std::move(initial)));
+    return kOk;
+}
+
+template <typename T>
+bool CoreImplementation::GetTypedSetting(int32_t id, T& value) {
+    MainConfigSettings::AdditionalSettingBase* setting = GetSettings().Find(id);
+    if (setting == nullptr) return false;
+    if (auto* typed = dynamic_cast<MainConfigSettings::AdditionalSetting<T>*>(setting)) {
+        value = typed->value;
+    } else {
+        MainConfigSettings::Parse(setting->ToString(), value);
+    }
+    return true;
+}
+
+template <typename T>
+bool CoreImplementation::SetTypedSetting(int32_t id, const T& value) {
+    MainConfigSettings::AdditionalSettingBase* setting = GetSettings().Find(id);
+    if (setting == nullptr) return false;
+    if (auto* typed = dynamic_cast<MainConfigSettings::AdditionalSetting<T>*>(setting)) {
+        typed->value = value;
+    } else {
+        setting->FromString(MainConfigSettings::Format(value));
+    }
+    return true;
+}
+
+int CoreImplementation::AddSetting(int32_t id, double initial) {
+    return AddTypedSetting(id, initial);
+}
+int CoreImplementation::AddSetting(int32_t id, const std::string& initial) {
+    return AddTypedSetting(id, initial);
+}
+int CoreImplementation::AddSetting(int32_t id, int initial) {
+    return AddTypedSetting(id, initial);
+}
+int CoreImplementation::AddSetting(int32_t id, bool initial) {
+    return AddTypedSetting(id, initial);
+}
+
+bool CoreImplementation::GetSetting(int32_t id, double& value) {
+    return GetTypedSetting(id, value);
+}
+bool CoreImplementation::GetSetting(int32_t id, std::string& value) {
+    return GetTypedSetting(id, value);
+}
+bool CoreImplementation::GetSetting(int32_t id, int& value) {
+    return GetTypedSetting(id, value);
+}
+bool CoreImplementation::GetSetting(int32_t id, bool& value) {
+    return GetTypedSetting(id, value);
+}
+
+bool CoreImplementation::SetSetting(int32_t id, double value) {
+    return SetTypedSetting(id, value);
+}
+bool CoreImplementation::SetSetting(int32_t id, const std::string& value) {
+    return SetTypedSetting(id, value);
+}
+bool CoreImplementation::SetSetting(int32_t id, int value) {
+    return SetTypedSetting(id, value);
+}
+bool CoreImplementation::SetSetting(int32_t id, bool value) {
+    return SetTypedSetting(id, value);
+}
+
+int CoreImplementation::ShowMessage(NativeWindow parent, const std::string& title, const std::string& text,
+                                    unsigned buttons, unsigned icon) {
+    return win32::MessageBox(static_cast<win32::HWND>(parent), text.c_str(), title.c_str(), buttons | icon);
+}
+
+void CoreImplementation::OnKeyEvent(int key, bool down, bool ctrl, bool alt, bool shift) {
+    if (down || !RecordManager::IsRecording() || RecordManager::IsResimulating()) return;
+    if (key == win32::VK_SPACE || key == win32::VK_ESCAPE) {
+        RecordManager::StopRecording();
+    } else if (key == 'Z' && ctrl && !alt && !shift) {
+        // Retake: throw the take away and record again from the same start.
+        RecordManager::StopRecording();
+        AdaptorInterface* adaptor = GetCurrentAdaptor();
+        if (adaptor != nullptr && adaptor->undo()) RecordManager::StartRecording();
+    }
+}
+
+} // namespace vex::orb::core
