@@ -1,5 +1,8 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "core/CurrentAdaptor.h"
 #include "core/NodeOwner.h"
 #include "system/adaptors/memory/FunctionUndo.h"
 #include "system/adaptors/memory/HostEdits.h"
@@ -30,10 +33,23 @@ std::string ChildText(const util::xml::Element& element, const std::string& name
 
 } // namespace
 
-MemoryAdaptor::MemoryAdaptor(double framesPerSecond, int interfaceVersion)
-    : scene_(framesPerSecond), interfaceVersion_(interfaceVersion) {}
+MemoryAdaptor::MemoryAdaptor(double framesPerSecond, int interfaceVersion, bool startCore)
+    : scene_(framesPerSecond), interfaceVersion_(interfaceVersion) {
+    if (!startCore) return;
+    core::StartCore(this);
+    if (core::GetCurrentAdaptor() != this) return; // the core refused this adaptor
+    coreRecording_ = [] {
+        core::CoreImplementation* running = core::FindCore();
+        return running != nullptr && running->IsRecording();
+    };
+    coreResimulating_ = [] {
+        core::CoreImplementation* running = core::FindCore();
+        return running != nullptr && running->IsResimulating();
+    };
+}
 
 MemoryAdaptor::~MemoryAdaptor() {
+    if (core::GetCurrentAdaptor() == this) core::ShutdownCore();
     // Undo units first: they destroy the nodes only they still hold, and must find the adaptor whole.
     undoQueue_.ReleaseAll();
     while (!live_.empty()) delete live_.begin()->second;

@@ -24,8 +24,12 @@ class MemoryNode;
 /// is left when the adaptor goes is destroyed with it.
 class MemoryAdaptor : public core::AdaptorInterface, private core::UndoGroupStack::Host {
 public:
-    /// `framesPerSecond` is the host's time unit (0: a unit without a known rate).
-    explicit MemoryAdaptor(double framesPerSecond = 24.0, int interfaceVersion = kInterfaceVersion);
+    /// `framesPerSecond` is the host's time unit (0: a unit without a known rate). Like every host
+    /// adaptor it starts the core on itself once it is built; tests of the adaptor alone pass
+    /// `startCore` false.
+    explicit MemoryAdaptor(double framesPerSecond = 24.0, int interfaceVersion = kInterfaceVersion,
+                           bool startCore = true);
+    /// Shuts the core down first when it runs on this adaptor.
     ~MemoryAdaptor() override;
 
     MemoryAdaptor(const MemoryAdaptor&) = delete;
