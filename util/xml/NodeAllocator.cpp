@@ -23,6 +23,9 @@ void* Allocate(std::size_t bytes) {
 void Deallocate(void* block, std::size_t) noexcept {
     ::operator delete(block);
 }
+std::size_t SlabsInUse() noexcept {
+    return 0;
+}
 
 #else
 
@@ -35,6 +38,8 @@ constexpr std::size_t kAlignment = alignof(std::max_align_t);
 // cannot bring it to zero; retiring the slab replaces the bias by the number of blocks cut from it.
 constexpr std::uint64_t kBias = std::uint64_t{1} << 62;
 
+std::atomic<std::size_t> slabsInUse{0};
+
 // The header at the start of each slab (slabs are aligned to their size, so a block finds its slab by
 // masking its address).
 struct Slab {
@@ -45,6 +50,7 @@ constexpr std::size_t kHeaderSize = (sizeof(Slab) + kAlignment - 1) / kAlignment
 void Release(Slab* slab, std::uint64_t count) {
     if (slab->live.fetch_sub(count, std::memory_order_acq_rel) == count) {
         slab->~Slab();
+        slabsInUse.fetch_sub(1, std::memory_order_relaxed);
         ::operator delete (slab, std::align_val_t{kSlabSize});
     }
 }
@@ -96,6 +102,7 @@ void Current::Start() {
     Retire();
     void* memory = ::operator new (kSlabSize, std::align_val_t{kSlabSize});
     slab = new (memory) Slab{kBias};
+    slabsInUse.fetch_add(1, std::memory_order_relaxed);
     next = static_cast<char*>(memory) + kHeaderSize;
     end = static_cast<char*>(memory) + kSlabSize;
 }
@@ -120,6 +127,10 @@ void* Allocate(std::size_t bytes) {
     c.next += bytes;
     ++c.blocks;
     return block;
+}
+
+std::size_t SlabsInUse() noexcept {
+    return slabsInUse.load(std::memory_order_relaxed);
 }
 
 void Deallocate(void* block, std::size_t bytes) noexcept {
