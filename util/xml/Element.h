@@ -57,7 +57,8 @@ public:
     /// through the registered resource reader (see ResourceReader.h). Returns a Status value.
     int Load(const std::string& path);
     /// Replaces this element with the root element of `text` (an optional "<?...?>" declaration
-    /// first). On failure the element keeps what was built before the error. Returns a Status value.
+    /// first), which must not lie inside this element. On failure the element keeps what was built
+    /// before the error. Returns a Status value.
     int Parse(std::string_view text);
     /// Writes the declaration line and this element as the root at depth 0, atomically. Returns kOk or
     /// kCannotOpen.
@@ -106,7 +107,7 @@ public:
     friend bool operator==(const Element& a, const Element& b);
 
 private:
-    friend class Parser;
+    friend class ElementReader;
 
     const Attribute* Find(std::string_view name) const;
 

@@ -5,6 +5,7 @@
 // explicit stack of open elements rather than recursion, and limited to Element::kMaxDepth so that
 // writing and destroying the tree (which do recurse) stay shallow whatever the input.
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
@@ -184,7 +185,7 @@ struct Expected {
 
 } // namespace
 
-class Parser {
+class ElementReader {
 public:
     static int Run(Element& root, std::string_view text);
 
@@ -196,10 +197,10 @@ private:
 };
 
 int Element::Parse(std::string_view text) {
-    return Parser::Run(*this, text);
+    return ElementReader::Run(*this, text);
 }
 
-int Parser::Run(Element& root, std::string_view text) {
+int ElementReader::Run(Element& root, std::string_view text) {
     root.kind_ = Element::Kind::Tag;
     root.value_.clear();
     root.attributes_.clear();
@@ -234,8 +235,8 @@ int Parser::Run(Element& root, std::string_view text) {
 }
 
 // Fills `element` from the text between "<" and ">" of a start or empty-element tag.
-int Parser::ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty,
-                         Expected& expected) {
+int ElementReader::ReadStartTag(Element& element, const char* p, const char* end, bool& isEmpty,
+                                Expected& expected) {
     isEmpty = end != p && end[-1] == '/';
     if (isEmpty) --end;
 
@@ -298,8 +299,9 @@ int Parser::ReadStartTag(Element& element, const char* p, const char* end, bool&
 // Reads the children of `root` up to and including its end tag.
 //
 // Pointers to the open elements stay valid: only the innermost one gains children, and none of its
-// children is open.
-int Parser::ReadContent(Element& root, const char*& p, const char* end, const Expected& rootExpected) {
+// children is open. Each element's child list is first sized like that of the element closed before
+// it at the same depth (see Expected).
+int ElementReader::ReadContent(Element& root, const char*& p, const char* end, const Expected& rootExpected) {
     std::vector<Element*> open;
     std::vector<Expected> expected; // for the children of each open element
     open.reserve(32);
@@ -364,7 +366,7 @@ int Parser::ReadContent(Element& root, const char*& p, const char* end, const Ex
 }
 
 // After the root element only whitespace and special tokens (comments) may follow.
-int Parser::ReadAfterRoot(const char* p, const char* end) {
+int ElementReader::ReadAfterRoot(const char* p, const char* end) {
     for (;;) {
         p = SkipSpace(p, end);
         if (p == end) return kOk;
