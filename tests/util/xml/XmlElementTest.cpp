@@ -20,6 +20,7 @@ TEST(XmlElement, NodeClassesSetKindAndText) {
     EXPECT_EQ(Data(-17).GetName(), "-17");
     EXPECT_EQ(Data(std::uint64_t{18446744073709551615u}).GetName(), "18446744073709551615");
     EXPECT_EQ(Data(2.5).GetName(), "2.5");
+    EXPECT_EQ(Data(1.0 / 3).GetName(), "0.333333"); // a default stream's six significant digits
     EXPECT_EQ(Data('c').GetName(), "c");
     EXPECT_EQ(Data("text").GetName(), "text");
 
