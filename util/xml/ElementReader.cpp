@@ -349,7 +349,10 @@ int ElementReader::ReadContent(Element& root, const char*& p, const char* end, c
             if (!same) return kEndTagMismatch;
             // Siblings with far fewer children than the one before give back the spare room.
             if (children.size() < children.capacity() / 2) children.shrink_to_fit();
-            siblings.children = std::max<std::size_t>(children.size(), 1);
+            // Keep the larger of the last sizes unless this one is far smaller, so that siblings with
+            // one child more now and then do not each grow their list.
+            const std::size_t count = std::max<std::size_t>(children.size(), 1);
+            siblings.children = count * 2 >= siblings.children ? std::max(count, siblings.children) : count;
             open.pop_back();
         } else if (body != close && *body == '!') {
             children.emplace_back(Element::Kind::Comment, CommentText(body + 1, close));
