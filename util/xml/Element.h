@@ -27,8 +27,9 @@ public:
     /// What a node is; the values are those stored with the node.
     enum class Kind : int { Tag = 1, Text = 2, Comment = 4 };
 
-    /// The string type of names, texts and attribute values: a std::string whose long texts are kept
-    /// in the same slabs as the lists (see NodeAllocator). It converts to std::string_view.
+    /// The string type of names, texts and attribute values: a std::basic_string whose long texts are
+    /// kept in the same slabs as the lists (see NodeAllocator). It compares with string literals, has
+    /// c_str(), and converts to std::string_view (and explicitly to std::string).
     using String = std::basic_string<char, std::char_traits<char>, NodeAllocator<char>>;
     using Attribute = std::pair<String, String>;
     using Attributes = std::vector<Attribute, NodeAllocator<Attribute>>;
@@ -69,7 +70,7 @@ public:
     Kind GetKind() const { return kind_; }
     bool IsTag() const { return kind_ == Kind::Tag; }
     /// The tag's name, or the text of a text or comment node.
-    std::string_view GetName() const { return value_; }
+    const String& GetName() const { return value_; }
     void SetName(std::string_view name) { value_ = name; }
     /// The text content: a text or comment node's own text; for a tag, its direct text children joined.
     std::string GetText() const;
