@@ -6,7 +6,7 @@ namespace vex::orb::adaptor::memory::test {
 namespace {
 
 TEST(MemoryAdaptorHost, NamesVersionsAndVariants) {
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     EXPECT_EQ(adaptor.getInterfaceVersion(), 15107);
 
     std::vector<std::string> variants;
@@ -14,7 +14,7 @@ TEST(MemoryAdaptorHost, NamesVersionsAndVariants) {
     adaptor.getHostNameVariants(out);
     EXPECT_EQ(variants, (std::vector<std::string>{"Memory_1", "Memory"}));
 
-    MemoryAdaptor old(24.0, 15000);
+    HostAdaptor old(24.0, 15000);
     EXPECT_EQ(old.getInterfaceVersion(), 15000);
     old.SetInterfaceVersion(15107);
     EXPECT_EQ(old.getInterfaceVersion(), 15107);
@@ -27,17 +27,17 @@ TEST(MemoryAdaptorHost, NamesVersionsAndVariants) {
 }
 
 TEST(MemoryAdaptorHost, FrameDurationFollowsTheTimeUnit) {
-    MemoryAdaptor film(24.0);
+    HostAdaptor film(24.0);
     EXPECT_EQ(film.getFramesPerSecond(), 24.0);
     EXPECT_DOUBLE_EQ(film.getFrameDuration(), 1.0 / 24.0);
 
-    MemoryAdaptor unknown(0.0);
+    HostAdaptor unknown(0.0);
     EXPECT_EQ(unknown.getFramesPerSecond(), 0.0);
     EXPECT_TRUE(std::isinf(unknown.getFrameDuration()));
 }
 
 TEST(MemoryAdaptorHost, TimeLineMessagesAndFileOperations) {
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     adaptor.setPlaybackRange({5.0, 2.0});
     EXPECT_EQ(adaptor.getPlaybackRange(), (std::pair<double, double>{5.0, 2.0}));
 

@@ -9,7 +9,7 @@ using core::CoreNode;
 
 class MemoryAdaptorNodes : public ::testing::Test {
 protected:
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     TestOwner car{"Car"};
     TestOwner plane{"Plane"};
 };

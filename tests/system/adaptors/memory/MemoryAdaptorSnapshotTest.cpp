@@ -7,7 +7,7 @@ using core::CoreNode;
 
 class MemoryAdaptorSnapshot : public ::testing::Test {
 protected:
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     TestOwner owner{"Rig"};
 };
 

@@ -18,7 +18,7 @@ protected:
         return adaptor.createCamera(&owner, name, parent, nullptr);
     }
 
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     TestOwner owner{"Rig"};
     bool recording = false;
     bool resimulating = false;

@@ -38,7 +38,7 @@ class MemoryAdaptorUndo : public ::testing::Test {
 protected:
     // Declared first: the adaptor releases its units, and so touches the counts, when it goes.
     ProbeUndo::Counts counts;
-    MemoryAdaptor adaptor;
+    HostAdaptor adaptor;
     TestOwner owner{"Rig"};
 };
 

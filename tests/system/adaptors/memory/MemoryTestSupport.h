@@ -22,6 +22,14 @@ private:
     std::string name_;
 };
 
+/// The host alone, without the core its construction would otherwise start: these tests look at the
+/// host's own behaviour and must not touch the user's data folder or keyboard.
+class HostAdaptor : public MemoryAdaptor {
+public:
+    explicit HostAdaptor(double framesPerSecond = 24.0, int interfaceVersion = kInterfaceVersion)
+        : MemoryAdaptor(framesPerSecond, interfaceVersion, false) {}
+};
+
 /// The standard helper box: eight corners at ±half size, twelve outward-facing triangles.
 inline util::CMesh MakeBox(double x, double y, double z) {
     util::CMesh box;
