@@ -135,8 +135,7 @@ bool MessageNode::hasSubscription(const MessageNode* node) const {
     return Contains(subscriptions_, node);
 }
 
-void MessageNode::assign(const MessageNode& other) {
-    if (&other == this) return;
+void MessageNode::unwire() {
     // Each step works on a snapshot, since the calls change the lists, and re-checks membership
     // first, since a receiver may have rewired or destroyed nodes in the meantime.
     const std::vector<MessageNode*> ownSubscriptions = subscriptions_;
@@ -145,6 +144,11 @@ void MessageNode::assign(const MessageNode& other) {
     const std::vector<MessageNode*> ownSubscribers = subscribers_;
     for (auto it = ownSubscribers.rbegin(); it != ownSubscribers.rend(); ++it)
         if (hasSubscriber(*it)) (*it)->disconnect(this);
+}
+
+void MessageNode::assign(const MessageNode& other) {
+    if (&other == this) return;
+    unwire();
 
     const std::vector<MessageNode*> otherSubscribers = other.subscribers_;
     for (MessageNode* node : otherSubscribers)
@@ -161,12 +165,7 @@ MessageNode::~MessageNode() {
     message.origin = message.sender = this;
     deliverToSubscribers(message);
 
-    const std::vector<MessageNode*> ownSubscriptions = subscriptions_;
-    for (auto it = ownSubscriptions.rbegin(); it != ownSubscriptions.rend(); ++it)
-        if (hasSubscription(*it)) disconnect(*it);
-    const std::vector<MessageNode*> ownSubscribers = subscribers_;
-    for (auto it = ownSubscribers.rbegin(); it != ownSubscribers.rend(); ++it)
-        if (hasSubscriber(*it)) (*it)->disconnect(this);
+    unwire();
 
     // Whatever an overridden disconnect left behind, no other node may keep a pointer to this one.
     for (MessageNode* node : subscriptions_)

@@ -78,6 +78,8 @@ public:
 private:
     // Serves `message` to the subscribers, last first; the caller has set origin and sender.
     void deliverToSubscribers(Message& message);
+    // Disconnects from every subscription, then makes every subscriber disconnect, each last first.
+    void unwire();
 
     std::string name_;
     std::vector<MessageNode*> subscribers_;
