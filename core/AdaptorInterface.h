@@ -3,6 +3,7 @@
 #include "core/CoreNode.h"
 #include "interface/CMesh.h"
 #include "interface/CUndo.h"
+#include "interface/InterfaceVersion.h"
 #include "util/ReturnValue.h"
 #include "util/xml/Element.h"
 
@@ -20,7 +21,7 @@ class NodeOwner;
 class AdaptorInterface {
 public:
     /// The only interface version the core starts for.
-    static constexpr int kInterfaceVersion = 15107;
+    static constexpr int kInterfaceVersion = orb::kInterfaceVersion;
 
     /// Opaque handle of a native window.
     using NativeWindow = void*;
