@@ -104,19 +104,19 @@ bool MainConfigSettings::Load(const std::string& file) {
             const std::string text = item.GetText();
             switch (id) {
             case kCountdownId:
-                countdown = ReadInteger(text);
+                Parse(text, countdown);
                 break;
             case kSilentId:
-                silent = ReadInteger(text) != 0;
+                Parse(text, silent);
                 break;
             case kAlwaysOnTopId:
-                alwaysOnTop = ReadInteger(text) != 0;
+                Parse(text, alwaysOnTop);
                 break;
             case kFlag112Id:
-                flag112 = ReadInteger(text) != 0;
+                Parse(text, flag112);
                 break;
             case kFlag114Id:
-                flag114 = ReadInteger(text) != 0;
+                Parse(text, flag114);
                 break;
             default:
                 if (AdditionalSettingBase* setting = Find(id)) setting->FromString(text);
