@@ -1,0 +1,232 @@
+#include "interface/CMeshStorage.h"
+
+#include "util/Endian.h"
+#include "util/xml/Tag.h"
+#include "util/xml/TagWithData.h"
+
+#include <bit>
+#include <charconv>
+#include <cstring>
+#include <optional>
+#include <string>
+
+namespace vex::util {
+
+namespace {
+
+constexpr size_t kVectorBytes = 24;
+constexpr size_t kIndexBytes = 4;
+
+// ---- record form ----
+
+void WriteDoubleLE(uint8_t* p, double value) {
+    uint64_t bits = std::bit_cast<uint64_t>(value);
+    for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(bits >> (8 * i));
+}
+
+double ReadDoubleLE(const uint8_t* p) {
+    uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(p[i]) << (8 * i);
+    return std::bit_cast<double>(bits);
+}
+
+DataChunk CountChunk(std::string_view name, size_t count) {
+    uint8_t bytes[4];
+    WriteInt32LE(bytes, static_cast<int32_t>(count));
+    return DataChunk(name, bytes, sizeof bytes);
+}
+
+DataChunk VectorBlob(std::string_view name, const std::vector<Vector3<double>>& values) {
+    std::vector<uint8_t> bytes(values.size() * kVectorBytes);
+    uint8_t* p = bytes.data();
+    for (const Vector3<double>& v : values) {
+        WriteDoubleLE(p, v.x);
+        WriteDoubleLE(p + 8, v.y);
+        WriteDoubleLE(p + 16, v.z);
+        p += kVectorBytes;
+    }
+    return DataChunk(name, bytes.data(), bytes.size());
+}
+
+DataChunk IndexBlob(std::string_view name, const std::vector<int32_t>& values) {
+    std::vector<uint8_t> bytes(values.size() * kIndexBytes);
+    for (size_t i = 0; i < values.size(); ++i) WriteInt32LE(bytes.data() + i * kIndexBytes, values[i]);
+    return DataChunk(name, bytes.data(), bytes.size());
+}
+
+// The count stored in child `countName` when blob `blobName` holds exactly that many entries of
+// `entryBytes` each.
+std::optional<size_t> CheckedCount(const DataChunk& chunk, std::string_view countName,
+                                   std::string_view blobName, size_t entryBytes) {
+    const DataChunk& countChunk = chunk.FindChild(countName);
+    if (countChunk.GetSize() != 4) return std::nullopt;
+    const int32_t count = ReadInt32LE(countChunk.GetData());
+    if (count < 0) return std::nullopt;
+    if (chunk.FindChild(blobName).GetSize() != static_cast<size_t>(count) * entryBytes) return std::nullopt;
+    return static_cast<size_t>(count);
+}
+
+std::vector<Vector3<double>> ReadVectors(const DataChunk& blob, size_t count) {
+    std::vector<Vector3<double>> values(count);
+    const uint8_t* p = blob.GetData();
+    for (Vector3<double>& v : values) {
+        v = {ReadDoubleLE(p), ReadDoubleLE(p + 8), ReadDoubleLE(p + 16)};
+        p += kVectorBytes;
+    }
+    return values;
+}
+
+std::vector<int32_t> ReadIndices(const DataChunk& blob, size_t count) {
+    std::vector<int32_t> values(count);
+    for (size_t i = 0; i < count; ++i) values[i] = ReadInt32LE(blob.GetData() + i * kIndexBytes);
+    return values;
+}
+
+bool FacesInRange(const CMesh& mesh) {
+    for (int32_t index : mesh.faces) {
+        if (index < 0 || static_cast<size_t>(index) >= mesh.vertices.size()) return false;
+    }
+    return true;
+}
+
+// Moves the arrays of a checked mesh into `mesh`, leaving whatever else a derived mesh holds.
+void TakeArrays(CMesh& mesh, CMesh&& read) {
+    mesh.vertices = std::move(read.vertices);
+    mesh.texCoords = std::move(read.texCoords);
+    mesh.faces = std::move(read.faces);
+    mesh.texFaces = std::move(read.texFaces);
+}
+
+// ---- XML form ----
+
+std::string FormatDouble(double value) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
+template <class T>
+bool ParseNumber(std::string_view text, T& value) {
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    return result.ec == std::errc() && result.ptr == text.data() + text.size();
+}
+
+std::string_view Trimmed(std::string_view text) {
+    constexpr std::string_view kSpace = " \t\r\n";
+    const size_t first = text.find_first_not_of(kSpace);
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+}
+
+xml::Element VectorList(std::string_view listName, std::string_view entryName,
+                        const std::vector<Vector3<double>>& values) {
+    xml::Tag list(listName);
+    for (const Vector3<double>& v : values) {
+        xml::Element& entry = list.AddChild(xml::Tag(entryName));
+        entry.SetAttribute("x", FormatDouble(v.x));
+        entry.SetAttribute("y", FormatDouble(v.y));
+        entry.SetAttribute("z", FormatDouble(v.z));
+    }
+    return list;
+}
+
+xml::Element IndexList(std::string_view listName, std::string_view entryName,
+                       const std::vector<int32_t>& values) {
+    xml::Tag list(listName);
+    for (int32_t index : values) list.AddChild(xml::TagWithData(entryName, index));
+    return list;
+}
+
+// Calls `read` with each tag child of the list `listName` of `element` (none when the list is absent);
+// false as soon as a child has another name than `entryName` or `read` fails.
+template <class Read>
+bool ForEachEntry(const xml::Element& element, std::string_view listName, std::string_view entryName,
+                  Read read) {
+    const xml::Element* list = element.GetChild(listName);
+    if (!list) return true;
+    for (const xml::Element& entry : list->GetChildren()) {
+        if (!entry.IsTag()) continue;
+        if (std::string_view(entry.GetName()) != entryName || !read(entry)) return false;
+    }
+    return true;
+}
+
+bool ReadVectorList(const xml::Element& element, std::string_view listName, std::string_view entryName,
+                    std::vector<Vector3<double>>& out) {
+    return ForEachEntry(element, listName, entryName, [&out](const xml::Element& entry) {
+        Vector3<double> v;
+        const bool ok = entry.HasAttribute("x") && entry.HasAttribute("y") && entry.HasAttribute("z") &&
+                        ParseNumber(entry.GetAttribute("x"), v.x) &&
+                        ParseNumber(entry.GetAttribute("y"), v.y) &&
+                        ParseNumber(entry.GetAttribute("z"), v.z);
+        if (ok) out.push_back(v);
+        return ok;
+    });
+}
+
+bool ReadIndexList(const xml::Element& element, std::string_view listName, std::string_view entryName,
+                   std::vector<int32_t>& out) {
+    return ForEachEntry(element, listName, entryName, [&out](const xml::Element& entry) {
+        int32_t index = 0;
+        if (!ParseNumber(Trimmed(entry.GetText()), index)) return false;
+        out.push_back(index);
+        return true;
+    });
+}
+
+} // namespace
+
+DataChunk MeshToChunk(const CMesh& mesh) {
+    DataChunk chunk(kMeshStoreName, nullptr, 0);
+    chunk.AddChild(CountChunk("numVertexes", mesh.vertices.size()));
+    chunk.AddChild(CountChunk("numTexCoords", mesh.texCoords.size()));
+    chunk.AddChild(CountChunk("numFaces", mesh.faces.size()));
+    chunk.AddChild(CountChunk("numTFaces", mesh.texFaces.size()));
+    chunk.AddChild(VectorBlob("vertex", mesh.vertices));
+    chunk.AddChild(VectorBlob("texcoord", mesh.texCoords));
+    chunk.AddChild(IndexBlob("face", mesh.faces));
+    chunk.AddChild(IndexBlob("tface", mesh.texFaces));
+    return chunk;
+}
+
+bool MeshFromChunk(const DataChunk& chunk, CMesh& mesh) {
+    if (chunk.GetName() != kMeshStoreName) return false;
+    const auto vertexCount = CheckedCount(chunk, "numVertexes", "vertex", kVectorBytes);
+    const auto texCoordCount = CheckedCount(chunk, "numTexCoords", "texcoord", kVectorBytes);
+    const auto faceCount = CheckedCount(chunk, "numFaces", "face", kIndexBytes);
+    const auto texFaceCount = CheckedCount(chunk, "numTFaces", "tface", kIndexBytes);
+    if (!vertexCount || !texCoordCount || !faceCount || !texFaceCount) return false;
+
+    CMesh read;
+    read.vertices = ReadVectors(chunk.FindChild("vertex"), *vertexCount);
+    read.texCoords = ReadVectors(chunk.FindChild("texcoord"), *texCoordCount);
+    read.faces = ReadIndices(chunk.FindChild("face"), *faceCount);
+    read.texFaces = ReadIndices(chunk.FindChild("tface"), *texFaceCount);
+    if (!FacesInRange(read)) return false;
+    TakeArrays(mesh, std::move(read));
+    return true;
+}
+
+xml::Element MeshToXml(const CMesh& mesh) {
+    xml::Tag element(kMeshStoreName);
+    element.AddChild(VectorList("vertexdata", "vertex", mesh.vertices));
+    element.AddChild(VectorList("texcoorddata", "texcoord", mesh.texCoords));
+    element.AddChild(IndexList("facedata", "face", mesh.faces));
+    element.AddChild(IndexList("tfacedata", "tface", mesh.texFaces));
+    return element;
+}
+
+bool MeshFromXml(const xml::Element& element, CMesh& mesh) {
+    if (!element.IsTag() || std::string_view(element.GetName()) != kMeshStoreName) return false;
+    CMesh read;
+    if (!ReadVectorList(element, "vertexdata", "vertex", read.vertices) ||
+        !ReadVectorList(element, "texcoorddata", "texcoord", read.texCoords) ||
+        !ReadIndexList(element, "facedata", "face", read.faces) ||
+        !ReadIndexList(element, "tfacedata", "tface", read.texFaces) || !FacesInRange(read)) {
+        return false;
+    }
+    TakeArrays(mesh, std::move(read));
+    return true;
+}
+
+} // namespace vex::util
