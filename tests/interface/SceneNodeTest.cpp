@@ -1,0 +1,108 @@
+#include "interface/SceneNode.h"
+#include "interface/CCamera.h"
+#include "interface/CMesh_Box.h"
+#include "tests/interface/StubCoreInterface.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace vex::orb;
+using Log = std::vector<std::string>;
+
+// A host node and its helper look that write what was asked of them into one log.
+class RecordingNode : public CNode, public CSnapshot_Helper {
+public:
+    explicit RecordingNode(Log& log) : log_(log) {}
+    void show() override { log_.push_back("show"); }
+    void hide() override { log_.push_back("hide"); }
+    bool isVisible() override { return true; }
+    bool select() override { return true; }
+    bool isDetached() override { return false; }
+    CNode* getParent() override { return nullptr; }
+    int getChildCount() override { return 0; }
+    CNode* getChild(int) override { return nullptr; }
+    void releaseNode(CNode*) override {}
+    void setMesh(const vex::util::CMesh&) override {}
+    void setColor(float, float, float) override {}
+    void setDisplayFlag(int flag) override { log_.push_back("flag " + std::to_string(flag)); }
+
+private:
+    Log& log_;
+};
+
+// The scene as the tool's core interface shows it: one node, found by the name "tool_node".
+class SceneInterface : public test::StubCoreInterface {
+public:
+    void deleteNode(CNode* n) override { log.push_back(n == &hostNode ? "delete" : "delete other"); }
+    CNode* findNode(std::string name) override { return name == "tool_node" ? &hostNode : nullptr; }
+    CNode* createNode(std::string name, CNode*, void*) override {
+        log.push_back("camera " + name);
+        return &hostNode;
+    }
+    CNode* createMeshNode(std::string name, CNode*, const vex::util::CMesh* mesh, void*) override {
+        log.push_back("mesh " + name + " " + std::to_string(mesh->vertices.size()));
+        return &hostNode;
+    }
+    CSnapshot_Helper* getHelperSnapshot(CNode* n) override { return n == &hostNode ? &hostNode : nullptr; }
+    void releaseHelperSnapshot(CSnapshot_Helper* s) override {
+        log.push_back(s == &hostNode ? "release" : "release other");
+    }
+
+    Log log;
+    RecordingNode hostNode{log};
+};
+
+// A tool node showing a box, or a camera when asked to.
+class BoxNode : public SceneNode {
+public:
+    using SceneNode::SceneNode;
+    bool create() override {
+        return camera ? createCameraNode(nullptr) : createMeshNode(vex::util::CMesh_Box(1, 1, 1), nullptr);
+    }
+    void update(double) override {}
+
+    bool camera = false;
+};
+
+struct SceneNodeTest : ::testing::Test {
+    SceneNodeTest() { tool.core = &scene; }
+
+    SceneInterface scene;
+    CCamera tool{{nullptr, "tool"}};
+    BoxNode node{&tool, "tool_node"};
+};
+
+TEST_F(SceneNodeTest, WithoutAHostNodeForwardsNothing) {
+    EXPECT_EQ(node.localMatrix, vex::util::Matrix<double>());
+    node.show();
+    node.setDisplayFlag(1);
+    EXPECT_TRUE(node.remove());
+    EXPECT_TRUE(scene.log.empty());
+    BoxNode missing(&tool, "other");
+    EXPECT_FALSE(missing.find());
+}
+
+TEST_F(SceneNodeTest, CreatesItsHostNodeThroughTheToolsInterface) {
+    ASSERT_TRUE(node.create());
+    EXPECT_EQ(node.node, &scene.hostNode);
+    node.camera = true;
+    ASSERT_TRUE(node.create());
+    EXPECT_EQ(scene.log, (Log{"mesh tool_node 8", "camera tool_node"}));
+}
+
+TEST_F(SceneNodeTest, ForwardsToTheHostNodeAndRemovesItOnce) {
+    ASSERT_TRUE(node.find());
+    node.show();
+    node.hide();
+    node.setDisplayFlag(3);
+    EXPECT_TRUE(node.remove());
+    EXPECT_FALSE(node.exists());
+    EXPECT_TRUE(node.remove());
+    EXPECT_EQ(scene.log, (Log{"show", "hide", "flag 3", "release", "delete"}));
+}
+
+} // namespace
