@@ -3,41 +3,33 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
 namespace {
 
 using vex::orb::CCamera;
 using vex::orb::CCameraPlugin;
 
-struct PluginRelease {
-    void operator()(CCameraPlugin* p) const { p->release(); }
-};
-using PluginPtr = std::unique_ptr<CCameraPlugin, PluginRelease>;
+void ExpectIdentity(CCameraPlugin* plugin, const char* identifier, const char* displayName,
+                    const char* description) {
+    ASSERT_NE(plugin, nullptr);
+    EXPECT_EQ(plugin->getIdentifier(), identifier);
+    EXPECT_EQ(plugin->getDisplayName(), displayName);
+    EXPECT_EQ(plugin->getDescription(), description);
+    EXPECT_EQ(plugin->getCategory(), "Accessory");
+    EXPECT_EQ(plugin->getInterfaceVersion(), 15107);
+    CCamera* tool = plugin->create({plugin, "root"});
+    ASSERT_NE(tool, nullptr);
+    EXPECT_EQ(tool->plugin, plugin);
+    EXPECT_EQ(tool->name, "root");
+    tool->release();
+    plugin->release();
+}
 
 TEST(BuiltInPlugins, GroupAndEmptyReportTheirIdentityAndCreateToolObjects) {
-    PluginPtr group(vex::orb::core::CreateGroupPlugin());
-    EXPECT_EQ(group->getIdentifier(), "Group");
-    EXPECT_EQ(group->getDisplayName(), "Group");
-    EXPECT_EQ(group->getDescription(), "Is used to group various tools together");
-    EXPECT_EQ(group->getCategory(), "Accessory");
-
-    PluginPtr empty(vex::orb::core::CreateEmptyPlugin());
-    EXPECT_EQ(empty->getIdentifier(), "EmptyPlugin");
+    ExpectIdentity(vex::orb::core::CreateGroupPlugin(), "Group", "Group",
+                   "Is used to group various tools together");
+    CCameraPlugin* empty = vex::orb::core::CreateEmptyPlugin();
     EXPECT_EQ(empty->getFolderName(), "core/emptyplugin");
-    EXPECT_EQ(empty->getDisplayName(), "Empty Plugin");
-    EXPECT_EQ(empty->getDescription(), "This plugin is an empty object and does nothing.");
-    EXPECT_EQ(empty->getCategory(), "Accessory");
-
-    for (CCameraPlugin* plugin : {group.get(), empty.get()}) {
-        EXPECT_EQ(plugin->getInterfaceVersion(), 15107);
-        EXPECT_FALSE(plugin->hasExtension(CCameraPlugin::kAliases));
-        CCamera* tool = plugin->create({plugin, "root"});
-        ASSERT_NE(tool, nullptr);
-        EXPECT_EQ(tool->plugin, plugin);
-        EXPECT_EQ(tool->name, "root");
-        tool->release();
-    }
+    ExpectIdentity(empty, "EmptyPlugin", "Empty Plugin", "This plugin is an empty object and does nothing.");
 }
 
 } // namespace
