@@ -1,0 +1,75 @@
+#include "core/Template.h"
+
+#include "core/LibraryManager.h"
+
+namespace vex::orb::core {
+
+namespace {
+
+// The instance description a model file holds: its root when that is the description, else the
+// root's first "VXB_Plugin" child; an empty element when there is none.
+util::xml::Element FindDescription(const util::xml::Element& root) {
+    if (root.GetName() == "VXB_Plugin") return root;
+    const util::xml::Element* child = root.GetChild("VXB_Plugin");
+    return child != nullptr ? *child : util::xml::Element();
+}
+
+std::string TextOr(const util::xml::Element& element, std::string_view name, const char* fallback) {
+    const util::xml::Element* child = element.GetChild(name);
+    return child != nullptr ? child->GetText() : std::string(fallback);
+}
+
+} // namespace
+
+Template* Template::Register(Library& library, const util::xml::Element& root, std::string baseFolder) {
+    return new Template(library, root, std::move(baseFolder));
+}
+
+Template::Template(Library& library, const util::xml::Element& root, std::string baseFolder)
+    : Tool(library), description_(FindDescription(root)), baseFolder_(std::move(baseFolder)),
+      name_(TextOr(description_, "name", kUnknown)), type_(TextOr(description_, "type", kUnknown)) {
+    setName(name_);
+}
+
+gui::Component* Template::GetInfoComponent() {
+    return nullptr; // not yet: the component layer builds the panel
+}
+
+std::string Template::GetDescription() const {
+    return ReadText("description");
+}
+
+std::string Template::GetFolderName() const {
+    const std::string folder = ReadText("datapath");
+    return folder.empty() ? std::string(kDefaultFolder) : folder;
+}
+
+std::vector<std::string> Template::GetCategories() const {
+    return SplitCategories(ReadText("category"));
+}
+
+Instance* Template::CreateInstance(const std::string& name) {
+    (void)name;
+    return nullptr; // not yet: the instance tree restores the description into a new instance
+}
+
+CCamera* Template::CreateObject(const std::string& name) {
+    Tool* underlying = LibraryManager::Instance().FindTool(type_);
+    // Only a compiled-in or loaded type makes objects; a model naming another model makes none.
+    if (underlying == nullptr || underlying->GetKind() != kPluginKind) return nullptr;
+    return underlying->CreateObject(name);
+}
+
+void Template::WriteDescription(util::xml::Element& element) const {
+    element = description_;
+}
+
+std::string Template::ReadText(std::string_view name) const {
+    if (const util::xml::Element* child = description_.GetChild(name)) return child->GetText();
+    if (const util::xml::Element* custom = GetCustomData()) {
+        if (const util::xml::Element* child = custom->GetChild(name)) return child->GetText();
+    }
+    return {};
+}
+
+} // namespace vex::orb::core

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "interface/CExtendable.h"
+#include "util/DynamicObject.h"
+#include "util/MessageNode.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace vex::util::xml {
+class Element;
+}
+namespace vex::gui {
+class Component;
+}
+namespace vex::orb {
+class CCamera;
+}
+
+namespace vex::orb::core {
+
+class Instance;
+class Library;
+
+/// One tool type the user can create, held by its Library. The message-node name is the type's
+/// identifier (the first of GetTypeNames), set by the derived class once it can answer.
+///
+/// A tool keeps the tool objects made through CreateObject until they are released through
+/// ReleaseObject or destroyed with DestroyObjects (shutdown) or with the tool.
+///
+/// Not yet here: the configuration-profile and input-profile managers of the type (they come with
+/// the profile files).
+class Tool : public util::DynamicObject, public util::MessageNode, public CExtendable {
+public:
+    /// What GetKind answers.
+    enum Kind : int { kPluginKind = 1, kTemplateKind = 2 };
+
+    Tool(const Tool&) = delete;
+    Tool& operator=(const Tool&) = delete;
+    /// Destroys the objects the tool still owns, last first.
+    ~Tool() override;
+
+    // The operations of a tool type, in slot order; GetImageFolder, which the information panel
+    // needs, comes last.
+
+    /// The type's information panel for the main window; built by the component layer.
+    virtual gui::Component* GetInfoComponent() = 0;
+    /// One paragraph of help text.
+    virtual std::string GetDescription() const = 0;
+    /// The descriptor's further text.
+    virtual std::string GetExtraText() const = 0;
+    /// Whether the main window offers the type in its lists.
+    virtual bool IsListed() const = 0;
+    /// kPluginKind or kTemplateKind.
+    virtual int GetKind() const = 0;
+    /// The type's folder below the data folder.
+    virtual std::string GetFolderName() const = 0;
+    /// The identifier first, then the further names saved instances may carry for the type.
+    virtual std::vector<std::string> GetTypeNames() const = 0;
+    /// The categories of the type ("Vehicle", "Camera", ...), in the order given.
+    virtual std::vector<std::string> GetCategories() const = 0;
+    /// The writable folder of the type: data root + "/data/" + folder name.
+    virtual std::string GetUserFolder() const;
+    /// The compiled-in folder of the type: ":/torvasuite/data/" + folder name.
+    virtual std::string GetFactoryFolder() const;
+    /// The folder name with every "/" and "\" replaced by "_", for names of files about the type.
+    virtual std::string GetFileName() const;
+    /// Creates an instance of the type named `name` (identifier + "_01" when empty).
+    virtual Instance* CreateInstance(const std::string& name) = 0;
+    /// A new tool object named `name`, kept by this tool (or by the type it stands for); null when
+    /// the object cannot be made.
+    virtual CCamera* CreateObject(const std::string& name) = 0;
+    /// Makes `element` a fresh description of an instance of the type.
+    virtual void WriteDescription(util::xml::Element& element) const = 0;
+    /// The folder, below the data folder, of the images the information panel shows.
+    virtual std::string GetImageFolder() const = 0;
+
+    /// The library that owns the tool.
+    Library& GetLibrary() const { return library_; }
+    /// The first of GetTypeNames.
+    std::string GetIdentifier() const;
+    /// Number of live tool objects the tool owns, and the one at `index` (null when out of range).
+    std::size_t GetObjectCount() const { return objects_.size(); }
+    CCamera* GetObject(std::size_t index) const {
+        return index < objects_.size() ? objects_[index] : nullptr;
+    }
+    /// Releases `object` if the tool owns it; false when it does not.
+    bool ReleaseObject(CCamera* object);
+    /// Releases every object the tool still owns, last first.
+    void DestroyObjects();
+
+protected:
+    /// A tool of `library`, appended to its tools; the library owns it from here on.
+    explicit Tool(Library& library);
+
+    /// The categories of a category string: the non-empty pieces between ";".
+    static std::vector<std::string> SplitCategories(const std::string& text);
+
+    /// Files `object` (may be null) among the tool's live objects and returns it.
+    CCamera* Keep(CCamera* object);
+
+private:
+    Library& library_;
+    std::vector<CCamera*> objects_;
+};
+
+} // namespace vex::orb::core
