@@ -2,6 +2,7 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/CurrentAdaptor.h"
+#include "core/LibraryManager.h"
 #include "core/ResourceBundle.h"
 #include "core/ResultCodes.h"
 #include "platform/win32/Hooks.h"
@@ -140,6 +141,12 @@ void CoreImplementation::SetImagePath(gui::Component* component) {
 }
 
 void CoreImplementation::MainWindowCommand() {}
+
+void CoreImplementation::FillToolLists() {
+    if (ToolListSink* sink = GetToolListSink()) {
+        LibraryManager::Instance().FillToolLists(*sink, LibraryManager::kAllToolLists);
+    }
+}
 
 template <typename T>
 int CoreImplementation::AddTypedSetting(int32_t id, T initial) {

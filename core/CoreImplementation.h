@@ -10,6 +10,8 @@
 
 namespace vex::orb::core {
 
+class ToolListSink;
+
 /// The core: one process-wide object that owns every runtime service. Start-up (CoreStartup.h) makes
 /// it on first use of Instance(), after it stored the host adaptor.
 ///
@@ -73,6 +75,10 @@ public:
     int ShowMessage(NativeWindow parent, const std::string& title, const std::string& text, unsigned buttons,
                     unsigned icon) override;
 
+    /// Hands all four tool lists (LibraryManager::kAllToolLists) to the main window. Nothing while
+    /// the main window offers no receiver for them, which is always the case in this build.
+    void FillToolLists();
+
     // --- Hooks::KeyEventCallback ---
     /// While a recording (not a re-simulation) runs: Space or Escape released stops it; Z released
     /// with Ctrl alone stops it, undoes the take and, when the host undid it, records again.
@@ -82,6 +88,9 @@ private:
     friend class util::Singleton<CoreImplementation>;
     CoreImplementation();
     ~CoreImplementation() override;
+
+    // The main window's receiver of its tool lists; none yet, as there is no window layer.
+    ToolListSink* GetToolListSink() { return nullptr; }
 
     template <typename T>
     int AddTypedSetting(int32_t id, T initial);

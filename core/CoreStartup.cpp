@@ -2,21 +2,28 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/CoreImplementation.h"
+#include "core/CoreLibrary.h"
 #include "core/CurrentAdaptor.h"
 #include "core/DataPaths.h"
 #include "core/Hooks.h"
+#include "core/LibraryManager.h"
 
 namespace vex::orb::core {
 
 namespace {
 
-// The compiled-in tool library and the tool libraries and pre-rigged models on disk are loaded
-// here once the library manager exists.
-void LoadToolLibraries() {}
+// The compiled-in tools first, so that they win over any tool library naming the same type; then
+// the tool libraries and pre-rigged models on disk.
+void LoadToolLibraries() {
+    CoreLibrary::Instance();
+    LibraryManager::Instance().LoadLibraries();
+}
 
-// For every library and every tool of it, the objects the tool still owns are destroyed here,
-// last first, once the library manager exists.
-void DestroyToolObjects() {}
+// For every library and every tool of it, the objects the tool still owns go, last first. The
+// libraries themselves live on until the library manager goes.
+void DestroyToolObjects() {
+    if (LibraryManager::Exists()) LibraryManager::Instance().DestroyToolObjects();
+}
 
 // The driver registry shuts every driver down here once the device layer exists.
 void ShutdownInputDrivers() {}
