@@ -1,0 +1,73 @@
+// A tool library built several ways for the loading tests. The build picks what it exports:
+//   TESTTOOL_VERSION      exports getVersion answering this number (left out: no getVersion)
+//   TESTTOOL_IDENTIFIERS  exports getPlugin handing out one descriptor per ","-separated identifier
+//                         (left out: no getPlugin)
+// It always exports testtoolReleasedDescriptors (how many of its descriptors were released) and
+// testtoolLoadFolder (the current folder while the library was being loaded).
+
+#include "core/ToolLibraryEntry.h"
+#include "interface/CCameraPlugin.h"
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+int releasedDescriptors = 0;
+const std::string loadFolder = std::filesystem::current_path().string();
+
+class TestObject : public vex::orb::CCamera {
+public:
+    using CCamera::CCamera;
+};
+
+class TestDescriptor : public vex::orb::CCameraPlugin {
+public:
+    explicit TestDescriptor(std::string identifier) : identifier_(std::move(identifier)) {}
+    vex::orb::CCamera* create(const vex::orb::CCamera::CreateParam& param) override {
+        return new TestObject(param);
+    }
+    std::string getIdentifier() override { return identifier_; }
+    std::string getFolderName() override { return "testtools/" + identifier_; }
+    std::string getDisplayName() override { return identifier_; }
+    std::string getCategory() override { return "Accessory"; }
+    void release() override {
+        ++releasedDescriptors;
+        delete this;
+    }
+
+private:
+    std::string identifier_;
+};
+
+} // namespace
+
+#ifdef TESTTOOL_VERSION
+extern "C" int getVersion() {
+    return TESTTOOL_VERSION;
+}
+#endif
+
+#ifdef TESTTOOL_IDENTIFIERS
+extern "C" vex::orb::CCameraPlugin* getPlugin(int index) {
+    std::vector<std::string> identifiers;
+    const std::string list = TESTTOOL_IDENTIFIERS;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = list.find(',', start);
+        if (end == std::string::npos) end = list.size();
+        identifiers.push_back(list.substr(start, end - start));
+        start = end + 1;
+    }
+    if (index < 0 || static_cast<std::size_t>(index) >= identifiers.size()) return nullptr;
+    return new TestDescriptor(identifiers[static_cast<std::size_t>(index)]);
+}
+#endif
+
+extern "C" int testtoolReleasedDescriptors() {
+    return releasedDescriptors;
+}
+
+extern "C" const char* testtoolLoadFolder() {
+    return loadFolder.c_str();
+}
