@@ -63,31 +63,24 @@ protected:
     TempFolder scratch;
 };
 
-TEST_F(LibraryLoading, AToolLibraryRegistersItsNewTypesUnderItsFolder) {
+TEST_F(LibraryLoading, AToolLibraryRegistersItsNewTypesAndIsLoadedInsideItsFolder) {
     const std::string before = CurrentFolder();
     int error = -1;
     Library* library = Library::Load(kV250, error);
     ASSERT_NE(library, nullptr);
     EXPECT_EQ(error, 0);
     EXPECT_EQ(CurrentFolder(), before);
-    EXPECT_EQ(Manager().GetLibrary(1), library);
-    EXPECT_EQ(library->GetPath(), kV250);
     EXPECT_EQ(library->GetName(), "torva_testtool_v250");
-    ASSERT_NE(library->GetModule(), nullptr);
+    EXPECT_EQ(Library::NameFromPath("C:\\Program Files\\a.b/tools\\car.v2.dll"), "car");
+    const auto loadFolder = Export<const char* (*)()>(library->GetModule(), "testtoolLoadFolder");
+    EXPECT_EQ(fs::path(loadFolder()), fs::path(kV250).parent_path());
 
-    // "Gyro" is compiled in: that descriptor was released and only the new type registered.
+    // Its "Gyro" is compiled in: that descriptor was released and only the new type registered.
     ASSERT_EQ(library->GetToolCount(), 1u);
-    EXPECT_EQ(library->GetTool(0)->GetIdentifier(), "TestToolAlpha");
     EXPECT_EQ(Manager().FindTool("TestToolAlpha"), library->GetTool(0));
-    EXPECT_EQ(&Manager().FindTool("Gyro")->GetLibrary(), &CoreLibrary::Instance());
     EXPECT_EQ(Export<int (*)()>(library->GetModule(), "testtoolReleasedDescriptors")(), 1);
-    const std::string loadFolder = Export<const char* (*)()>(library->GetModule(), "testtoolLoadFolder")();
-    EXPECT_EQ(fs::path(loadFolder), fs::path(kV250).parent_path()) << "loaded from inside its own folder";
-
-    CCamera* object = library->GetTool(0)->CreateObject("alpha_01");
-    ASSERT_NE(object, nullptr);
-    EXPECT_EQ(object->name, "alpha_01");
-    delete library; // releases the object and the descriptor before the module goes
+    ASSERT_NE(library->GetTool(0)->CreateObject("alpha_01"), nullptr);
+    delete library; // the object and the descriptor go before the module
     EXPECT_EQ(Manager().FindTool("TestToolAlpha"), nullptr);
 }
 
@@ -104,65 +97,49 @@ TEST_F(LibraryLoading, EveryFailureHasItsCodeAndRegistersNothing) {
     ExpectRejected(WriteModel(scratch.Path() + "/m.prm", "<VXB/>"), Library::kCannotCreate);
     Library::SetCreator(nullptr);
 
-    // The module was freed each time: loaded afresh, it has released one descriptor, not three. A
-    // relative path is taken from the current folder as it was before the load.
+    // A file with only known types yields no library but stays loaded, keeping its state.
+    ExpectRejected(kKnown, 0);
+    win32::HMODULE known = win32::LoadLibrary(kKnown.c_str());
+    EXPECT_EQ(Export<int (*)()>(known, "testtoolReleasedDescriptors")(), 1);
+    win32::FreeLibrary(known);
+
+    // The other modules were freed: loaded afresh (by a path relative to the current folder as it
+    // was), this one has released one descriptor, not three.
     const fs::path folder = fs::path(kV250).parent_path();
-    const std::string relative = (folder.filename() / fs::path(kV250).filename()).string();
     const std::string before = CurrentFolder();
     ASSERT_TRUE(win32::SetCurrentDirectory(folder.parent_path().c_str()));
     int error = -1;
-    Library* library = Library::Load(relative, error);
-    const std::string during = CurrentFolder();
+    Library* library = Library::Load((folder.filename() / fs::path(kV250).filename()).string(), error);
     win32::SetCurrentDirectory(before.c_str());
     ASSERT_NE(library, nullptr) << error;
-    EXPECT_EQ(fs::path(during), folder.parent_path());
-    EXPECT_EQ(library->GetPath(), relative);
     EXPECT_EQ(Export<int (*)()>(library->GetModule(), "testtoolReleasedDescriptors")(), 1);
 }
 
-TEST_F(LibraryLoading, AFileWithOnlyKnownTypesYieldsNoLibraryButStaysLoaded) {
-    ExpectRejected(kKnown, 0);
-    // The module kept the state of that load: its one descriptor was released.
-    win32::HMODULE again = win32::LoadLibrary(kKnown.c_str());
-    ASSERT_NE(again, nullptr);
-    EXPECT_EQ(Export<int (*)()>(again, "testtoolReleasedDescriptors")(), 1);
-    win32::FreeLibrary(again);
-}
-
 TEST_F(LibraryLoading, AModelFileBecomesAModuleLessLibraryWithOneTemplate) {
-    const std::string path = WriteModel(scratch.Path() + "/models/racer.prm",
-                                        "<VXB><VXB_Plugin version=\"2.5\"><type>4VeredevOro</type>"
-                                        "<name>Racer</name><customdata><category>Vehicle;Camera</category>"
-                                        "</customdata><savedata>AAAA</savedata></VXB_Plugin></VXB>");
+    const std::string path =
+        WriteModel(scratch.Path() + "/models/racer.prm",
+                   "<VXB><VXB_Plugin version=\"2.5\"><type>4VeredevOro</type><name>Racer</name>"
+                   "<customdata><category>Vehicle;Camera</category></customdata>"
+                   "<savedata>AAAA</savedata></VXB_Plugin></VXB>");
     int error = -1;
     Library* library = Library::Load(path, error);
     ASSERT_NE(library, nullptr);
-    EXPECT_EQ(error, 0);
     EXPECT_EQ(library->GetModule(), nullptr);
-    EXPECT_EQ(library->GetName(), "racer");
     ASSERT_EQ(library->GetToolCount(), 1u);
     auto* model = dynamic_cast<Template*>(library->GetTool(0));
     ASSERT_NE(model, nullptr);
+    EXPECT_EQ(Manager().FindTool("Racer"), model);
     EXPECT_EQ(model->GetKind(), Tool::kTemplateKind);
-    EXPECT_EQ(model->GetIdentifier(), "Racer");
-    EXPECT_EQ(model->getName(), "Racer");
     EXPECT_EQ(model->GetType(), "4VeredevOro");
     EXPECT_EQ(model->GetCategories(), (Names{"Vehicle", "Camera"}));
     EXPECT_EQ(model->GetBaseFolder(), scratch.Path() + "/models");
-    EXPECT_EQ(model->GetFolderName(), "core/prm");
-    EXPECT_EQ(model->GetImageFolder(), "/core/prm/images");
-    EXPECT_EQ(Manager().FindTool("Racer"), model);
-
     util::xml::Element written;
     model->WriteDescription(written);
-    EXPECT_EQ(written, model->GetStoredDescription());
     EXPECT_EQ(written.GetChild("savedata")->GetText(), "AAAA");
 
     // Objects come from the underlying type, which keeps them.
-    Tool* car = Manager().FindTool("4VeredevOro");
     ASSERT_NE(model->CreateObject("Racer_01"), nullptr);
-    EXPECT_EQ(car->GetObjectCount(), 1u);
-    EXPECT_EQ(model->GetObjectCount(), 0u);
+    EXPECT_EQ(Manager().FindTool("4VeredevOro")->GetObjectCount(), 1u);
 }
 
 TEST_F(LibraryLoading, AModelFileIsAcceptedOnlyUnderAVxbOrOrbRoot) {
@@ -172,15 +149,13 @@ TEST_F(LibraryLoading, AModelFileIsAcceptedOnlyUnderAVxbOrOrbRoot) {
         Library::Load(WriteModel(folder / "bare.prm", "<VXB_Plugin><type>Gyro</type></VXB_Plugin>"), error);
     ASSERT_NE(bare, nullptr);
     EXPECT_EQ(bare->GetTool(0)->GetIdentifier(), Template::kUnknown);
-    EXPECT_EQ(static_cast<Template*>(bare->GetTool(0))->GetType(), "Gyro");
     Library* orb = Library::Load(WriteModel(folder / "orb.prm", "<orbModel><VXB_Plugin/></orbModel>"), error);
     ASSERT_NE(orb, nullptr);
     EXPECT_EQ(static_cast<Template*>(orb->GetTool(0))->GetType(), Template::kUnknown);
-    EXPECT_EQ(orb->GetTool(0)->CreateObject("x"), nullptr) << "no type of that name";
+    EXPECT_EQ(orb->GetTool(0)->CreateObject("x"), nullptr);
 
     ExpectRejected(WriteModel(folder / "lower.prm", "<vxbModel><VXB_Plugin/></vxbModel>"), 0);
     ExpectRejected(WriteModel(folder / "upper.prm", "<ORBModel><VXB_Plugin/></ORBModel>"), 0);
-    ExpectRejected(WriteModel(folder / "other.prm", "<model><VXB_Plugin/></model>"), 0);
     ExpectRejected(WriteModel(folder / "broken.prm", "<VXB><VXB_Plugin></VXB>"), 0);
     ExpectRejected((folder / "absent.prm").string(), 0);
 }
@@ -208,8 +183,6 @@ TEST_F(LibraryLoading, LoadLibrariesReadsThePluginAndModelFoldersOnce) {
     for (std::size_t i = 0; i < Manager().GetLibraryCount(); ++i)
         paths.push_back(Manager().GetLibrary(i)->GetPath());
     EXPECT_EQ(paths, expected);
-    ASSERT_NE(Manager().FindTool("TestToolAlpha"), nullptr);
-
     Manager().LoadLibraries();
     EXPECT_EQ(Manager().GetLibraryCount(), expected.size()) << "registered paths are not loaded again";
 }

@@ -14,42 +14,37 @@ namespace vex::orb::core::test {
 
 using Names = std::vector<std::string>;
 
-/// A descriptor whose identity the test chooses. It writes "release <id>" into `log` when it is
-/// released, and its objects write "release <name>" when they are.
+/// A descriptor whose identity the test chooses. When it has a log, it writes "release <id>" into it
+/// when released, and its objects write "release <name>".
 class FakeDescriptor : public CCameraPlugin {
 public:
-    FakeDescriptor(std::string identifier, std::string category, std::vector<std::string>* log = nullptr,
+    FakeDescriptor(std::string id, std::string category, Names* log = nullptr,
                    std::vector<int32_t> extensions = {})
-        : identifier_(std::move(identifier)), category_(std::move(category)), log_(log),
-          extensions_(std::move(extensions)) {}
+        : id_(std::move(id)), category_(std::move(category)), log_(log), extensions_(std::move(extensions)) {}
 
     CCamera* create(const CCamera::CreateParam& param) override { return new Object(param, log_); }
-    std::string getIdentifier() override { return identifier_; }
-    std::string getFolderName() override { return "fake/" + identifier_; }
-    std::string getDisplayName() override { return identifier_; }
+    std::string getIdentifier() override { return id_; }
+    std::string getFolderName() override { return "fake/" + id_; }
+    std::string getDisplayName() override { return id_; }
     std::string getCategory() override { return category_; }
     std::vector<int32_t> getExtensionIds() const override { return extensions_; }
     void release() override {
-        if (log_ != nullptr) log_->push_back("release " + identifier_);
+        if (log_ != nullptr) log_->push_back("release " + id_);
         delete this;
     }
 
 private:
-    class Object : public CCamera {
-    public:
-        Object(const CreateParam& param, std::vector<std::string>* log) : CCamera(param), log_(log) {}
+    struct Object : CCamera {
+        Object(const CreateParam& param, Names* log) : CCamera(param), log(log) {}
         void release() override {
-            if (log_ != nullptr) log_->push_back("release " + name);
+            if (log != nullptr) log->push_back("release " + name);
             delete this;
         }
-
-    private:
-        std::vector<std::string>* log_;
+        Names* log;
     };
 
-    std::string identifier_;
-    std::string category_;
-    std::vector<std::string>* log_;
+    std::string id_, category_;
+    Names* log_;
     std::vector<int32_t> extensions_;
 };
 
@@ -73,7 +68,6 @@ protected:
         for (CCameraPlugin* descriptor : descriptors) Plugin::Register(*library, descriptor);
         return library;
     }
-
     static LibraryManager& Manager() { return LibraryManager::Instance(); }
 
     /// What the fake descriptors and their objects release; it outlives the libraries of a test.

@@ -10,26 +10,20 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace {
 
 int releasedDescriptors = 0;
 const std::string loadFolder = std::filesystem::current_path().string();
 
-class TestObject : public vex::orb::CCamera {
-public:
-    using CCamera::CCamera;
-};
-
 class TestDescriptor : public vex::orb::CCameraPlugin {
 public:
     explicit TestDescriptor(std::string identifier) : identifier_(std::move(identifier)) {}
     vex::orb::CCamera* create(const vex::orb::CCamera::CreateParam& param) override {
-        return new TestObject(param);
+        return new vex::orb::CCamera(param);
     }
     std::string getIdentifier() override { return identifier_; }
-    std::string getFolderName() override { return "testtools/" + identifier_; }
+    std::string getFolderName() override { return "testtools"; }
     std::string getDisplayName() override { return identifier_; }
     std::string getCategory() override { return "Accessory"; }
     void release() override {
@@ -51,16 +45,14 @@ extern "C" int getVersion() {
 
 #ifdef TESTTOOL_IDENTIFIERS
 extern "C" vex::orb::CCameraPlugin* getPlugin(int index) {
-    std::vector<std::string> identifiers;
     const std::string list = TESTTOOL_IDENTIFIERS;
-    for (std::size_t start = 0; start <= list.size();) {
-        std::size_t end = list.find(',', start);
-        if (end == std::string::npos) end = list.size();
-        identifiers.push_back(list.substr(start, end - start));
-        start = end + 1;
+    std::size_t start = 0;
+    for (int i = 0; i < index && start != std::string::npos; ++i) {
+        start = list.find(',', start);
+        if (start != std::string::npos) ++start;
     }
-    if (index < 0 || static_cast<std::size_t>(index) >= identifiers.size()) return nullptr;
-    return new TestDescriptor(identifiers[static_cast<std::size_t>(index)]);
+    if (index < 0 || start == std::string::npos) return nullptr;
+    return new TestDescriptor(list.substr(start, list.find(',', start) - start));
 }
 #endif
 
