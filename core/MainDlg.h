@@ -24,8 +24,6 @@ public:
     bool IsMainWindowOpen() const { return false; }
     /// Brings the tool tree and the record controls up to date with the core.
     void Refresh() {}
-    /// Fills the tool-type lists from the tool libraries.
-    void FillToolLists() {}
 
     /// The main settings.
     MainConfigSettings& GetSettings() { return settings_; }
