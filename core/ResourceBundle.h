@@ -4,6 +4,7 @@
 // the core under ":/torvasuite/data".
 
 #include <string>
+#include <vector>
 
 namespace vex::orb::core {
 
@@ -13,5 +14,10 @@ void RegisterResourceBundle();
 
 /// Reads the resource at `path` (":/torvasuite/data/..."); false when there is none.
 bool ReadBundleResource(const std::string& path, std::string& contents);
+
+/// The names of the files (folders left out) in the bundle folder `folder` (":/torvasuite/data/...")
+/// that match the wildcard `pattern` without regard to case, sorted by name; empty when there is no
+/// such folder.
+std::vector<std::string> ListBundleFiles(const std::string& folder, const std::string& pattern);
 
 } // namespace vex::orb::core
