@@ -12,6 +12,7 @@ Plugin* Plugin::Register(Library& library, CCameraPlugin* descriptor) {
 
 Plugin::Plugin(Library& library, CCameraPlugin* descriptor) : Tool(library), descriptor_(descriptor) {
     setName(descriptor_->getIdentifier());
+    PrepareProfileManagers();
 }
 
 Plugin::~Plugin() {

@@ -12,7 +12,9 @@ namespace vex::orb::core {
 /// and makes its tool objects through it.
 ///
 /// Not yet here: GetInfoComponent answers null (the component layer that builds the panel is not
-/// built) and CreateInstance answers null (the instance tree is not built).
+/// built) and CreateInstance answers null (the instance tree is not built). Once it creates
+/// instances it hands the fresh configuration to the configuration manager's SetBuiltInProfile and
+/// applies GetStartProfile of both profile managers.
 class Plugin : public Tool {
 public:
     /// A descriptor that handles this extension is not offered in the main window's lists.

@@ -29,6 +29,7 @@ Template::Template(Library& library, const util::xml::Element& root, std::string
     : Tool(library), description_(FindDescription(root)), baseFolder_(std::move(baseFolder)),
       name_(TextOr(description_, "name", kUnknown)), type_(TextOr(description_, "type", kUnknown)) {
     setName(name_);
+    PrepareProfileManagers();
 }
 
 gui::Component* Template::GetInfoComponent() {

@@ -64,6 +64,13 @@ std::vector<std::string> Tool::SplitCategories(const std::string& text) {
     return categories;
 }
 
+void Tool::PrepareProfileManagers() {
+    const std::string factory = GetFactoryFolder();
+    const std::string user = GetUserFolder();
+    configProfiles_.Prepare(factory, user, "/configprofiles", "/configprofile.xml", kBuiltInProfileName);
+    inputProfiles_.Prepare(factory, user, "/inputprofiles", "/inputprofile.xml", kBuiltInProfileName);
+}
+
 CCamera* Tool::Keep(CCamera* object) {
     if (object != nullptr) objects_.push_back(object);
     return object;

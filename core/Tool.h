@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/ConfigProfileManager.h"
+#include "core/InputProfileManager.h"
 #include "interface/CExtendable.h"
 #include "util/DynamicObject.h"
 #include "util/MessageNode.h"
@@ -29,12 +31,18 @@ class Library;
 /// A tool keeps the tool objects made through CreateObject until they are released through
 /// ReleaseObject or destroyed with DestroyObjects (shutdown) or with the tool.
 ///
-/// Not yet here: the configuration-profile and input-profile managers of the type (they come with
-/// the profile files).
+/// Each type owns its configuration-profile and input-profile managers, prepared by the derived
+/// class once it can name its folders.
 class Tool : public util::DynamicObject, public util::MessageNode, public CExtendable {
 public:
+    /// The managers of the type's configuration profiles and input profiles.
+    using ConfigProfileManager = core::ConfigProfileManager;
+    using InputProfileManager = core::InputProfileManager;
+
     /// What GetKind answers.
     enum Kind : int { kPluginKind = 1, kTemplateKind = 2 };
+    /// The name of the built-in profile both managers offer.
+    static constexpr const char* kBuiltInProfileName = "Factory Settings";
 
     Tool(const Tool&) = delete;
     Tool& operator=(const Tool&) = delete;
@@ -90,6 +98,11 @@ public:
     /// Releases every object the tool still owns, last first.
     void DestroyObjects();
 
+    /// The type's configuration profiles.
+    ConfigProfileManager& GetConfigProfileManager() { return configProfiles_; }
+    /// The type's input profiles.
+    InputProfileManager& GetInputProfileManager() { return inputProfiles_; }
+
 protected:
     /// A tool of `library`, appended to its tools; the library owns it from here on.
     explicit Tool(Library& library);
@@ -100,9 +113,16 @@ protected:
     /// Files `object` (may be null) among the tool's live objects and returns it.
     CCamera* Keep(CCamera* object);
 
+    /// Points both profile managers at the factory and user folders, their sub-folders and
+    /// container files, with kBuiltInProfileName. Called by the derived constructor, as the folders
+    /// depend on GetFolderName.
+    void PrepareProfileManagers();
+
 private:
     Library& library_;
     std::vector<CCamera*> objects_;
+    ConfigProfileManager configProfiles_;
+    InputProfileManager inputProfiles_;
 };
 
 } // namespace vex::orb::core
