@@ -7,6 +7,9 @@
 #include "core/DataPaths.h"
 #include "core/Hooks.h"
 #include "core/LibraryManager.h"
+#include "unidevice/DeviceRegistry.h"
+#include "unidevice/DummyDriver.h"
+#include "unidevice/WinDriver.h"
 
 namespace vex::orb::core {
 
@@ -25,8 +28,10 @@ void DestroyToolObjects() {
     if (LibraryManager::Exists()) LibraryManager::Instance().DestroyToolObjects();
 }
 
-// The driver registry shuts every driver down here once the device layer exists.
-void ShutdownInputDrivers() {}
+// Destroys every input device, then every driver, last first.
+void ShutdownInputDrivers() {
+    if (unidevice::DeviceRegistry::Exists()) unidevice::DeviceRegistry::Instance().shutdown();
+}
 
 // The folders the plug-in entry makes before the adaptor exists. There is no plug-in entry yet, so
 // start-up makes them; making them twice is harmless.
@@ -39,14 +44,15 @@ void MakePluginFolders(const std::string& root) {
 } // namespace
 
 void CreateInputDrivers() {
-    // In this order, once the device layer exists:
-    // 1. the dummy driver;
-    // 2. the Windows driver ("windriver");
-    // 3. the keyboard-hook device, given the plug-in module handle;
-    // 4. the DirectInput joystick enumeration, given the module handle and the host's main window;
-    // 5. the 3D-mouse driver, attached to "windriver";
-    // 6. the tablet driver, only when "Wintab32.dll" loads and reports a device named "WACOM...";
-    // 7. the emulated trinary device.
+    // Each driver and device lists itself with the device registry, which owns it from then on.
+    new unidevice::DummyDriver();
+    new unidevice::WinDriver();
+    // Then, in this order, once their platform backends exist:
+    // - the keyboard-hook device, given the plug-in module handle;
+    // - the DirectInput joystick enumeration, given the module handle and the host's main window;
+    // - the 3D-mouse driver, attached to "windriver";
+    // - the tablet driver, only when "Wintab32.dll" loads and reports a device named "WACOM...";
+    // - the emulated trinary device.
 }
 
 std::string GetSettingsPath(const std::string& root, const std::string& hostFolder) {
