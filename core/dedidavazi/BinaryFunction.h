@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/NodeFactory.h"
+
+namespace vex::orb::core::DediDavazi_Default {
+
+/// Op(a, b) of the first two operands, a missing one counting as 0; a comparison gives 1 or 0.
+template <typename Op>
+class BinaryFunction final : public DediDavazi {
+public:
+    using Factory = NodeFactory<BinaryFunction>;
+
+    explicit BinaryFunction(std::string name) : DediDavazi(std::move(name)) {}
+
+    /// Takes the element's children 0 and 1 as the operands, skipping those without a factory.
+    void load(const util::xml::Element& element) { loadOperands(element, 2); }
+    /// Writes exactly two operand elements.
+    void toXml(util::xml::Element& element) const override { writeOperands(element, 2); }
+    double evaluate() const override { return static_cast<double>(Op{}(operand(0), operand(1))); }
+};
+
+} // namespace vex::orb::core::DediDavazi_Default

@@ -1,0 +1,17 @@
+#include "core/dedidavazi/Parameter.h"
+
+#include "core/dedidavazi/DataText.h"
+#include "util/xml/Data.h"
+
+namespace vex::orb::core::DediDavazi_Default {
+
+void Parameter::load(const util::xml::Element& element) {
+    index_ = readInt(dataText(element));
+}
+
+void Parameter::toXml(util::xml::Element& element) const {
+    writeOperands(element, 0);
+    element.AddChild(util::xml::Data(index_));
+}
+
+} // namespace vex::orb::core::DediDavazi_Default

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/NodeFactory.h"
+
+namespace vex::orb::core::DediDavazi_Default {
+
+/// The sum of any number of operands, added in order; 0 when there are none.
+class Sum final : public DediDavazi {
+public:
+    using Factory = NodeFactory<Sum>;
+
+    explicit Sum(std::string name) : DediDavazi(std::move(name)) {}
+
+    /// Takes every child of the element that has a factory as an operand, in document order.
+    void load(const util::xml::Element& element) { loadOperands(element, element.CountChildren()); }
+    /// Writes all operands.
+    void toXml(util::xml::Element& element) const override { writeOperands(element); }
+    double evaluate() const override {
+        double sum = 0.0;
+        for (const std::unique_ptr<DediDavazi>& child : getChildren()) sum += child->evaluate();
+        return sum;
+    }
+};
+
+} // namespace vex::orb::core::DediDavazi_Default

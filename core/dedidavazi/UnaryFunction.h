@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/NodeFactory.h"
+
+namespace vex::orb::core::DediDavazi_Default {
+
+/// Op(a) of the first operand, a missing one counting as 0.
+template <typename Op>
+class UnaryFunction final : public DediDavazi {
+public:
+    using Factory = NodeFactory<UnaryFunction>;
+
+    explicit UnaryFunction(std::string name) : DediDavazi(std::move(name)) {}
+
+    /// Takes the element's child 0 as the operand, unless it has no factory.
+    void load(const util::xml::Element& element) { loadOperands(element, 1); }
+    /// Writes exactly one operand element.
+    void toXml(util::xml::Element& element) const override { writeOperands(element, 1); }
+    double evaluate() const override { return Op{}(operand(0)); }
+};
+
+} // namespace vex::orb::core::DediDavazi_Default
