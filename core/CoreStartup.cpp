@@ -7,6 +7,7 @@
 #include "core/DataPaths.h"
 #include "core/Hooks.h"
 #include "core/LibraryManager.h"
+#include "core/dedidavazi/DefaultFactories.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/DummyDriver.h"
 #include "unidevice/WinDriver.h"
@@ -18,6 +19,8 @@ namespace {
 // The compiled-in tools first, so that they win over any tool library naming the same type; then
 // the tool libraries and pre-rigged models on disk.
 void LoadToolLibraries() {
+    // Scripted tools build their expressions through these factories; registering twice is harmless.
+    DediDavazi_Default::registerFactories();
     CoreLibrary::Instance();
     LibraryManager::Instance().LoadLibraries();
 }

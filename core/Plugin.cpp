@@ -71,7 +71,11 @@ void Plugin::WriteDescription(util::xml::Element& element) const {
 }
 
 std::string Plugin::GetImageFolder() const {
-    return "/" + GetFolderName() + "/images";
+    // Built by appending: GCC 12 at -O3 misreports "literal + string" as an overlapping copy.
+    std::string folder = "/";
+    folder += GetFolderName();
+    folder += "/images";
+    return folder;
 }
 
 } // namespace vex::orb::core

@@ -2,6 +2,7 @@
 
 #include "core/DataPaths.h"
 #include "core/ResultCodes.h"
+#include "core/dedidavazi/DediDavazi.h"
 #include "platform/win32/Files.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/CoreTestSupport.h"
@@ -61,6 +62,15 @@ TEST_F(CoreStartup, TheResourceBundleIsReadableThroughTheXmlLibrary) {
     ASSERT_NE(about.GetChild("product"), nullptr);
     EXPECT_EQ(about.GetChild("product")->GetText(), "Torva Suite");
     EXPECT_EQ(about.Load(":/torvasuite/data/core/missing.xml"), util::xml::kCannotOpen);
+}
+
+TEST_F(CoreStartup, StartUpRegistersTheExpressionFactories) {
+    MemoryAdaptor host;
+    util::xml::Element expression;
+    ASSERT_EQ(expression.Parse("<add><constant>2</constant><constant>3.5</constant></add>"), util::xml::kOk);
+    const std::unique_ptr<DediDavazi> node = DediDavazi::create(expression);
+    ASSERT_TRUE(node);
+    EXPECT_EQ(node->evaluate(), 5.5);
 }
 
 TEST_F(CoreStartup, OtherInterfaceVersionsLeaveTheCoreUncreated) {
