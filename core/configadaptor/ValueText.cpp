@@ -1,0 +1,70 @@
+#include "core/configadaptor/ValueText.h"
+
+#include "util/Base64.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <limits>
+#include <vector>
+
+namespace vex::orb::core::configadaptor {
+
+namespace {
+
+std::string_view Trimmed(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string_view::npos) return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
+
+template <typename T>
+std::optional<T> ParseWhole(std::string_view text) {
+    text = Trimmed(text);
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    T value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string FormatDouble(double value) {
+    std::array<char, 32> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+    return std::string(buffer.data(), result.ptr);
+}
+
+std::optional<double> ParseDouble(std::string_view text) {
+    return ParseWhole<double>(text);
+}
+
+std::optional<int32_t> ParseInt(std::string_view text) {
+    return ParseWhole<int32_t>(text);
+}
+
+std::optional<int32_t> ToInt(double value) {
+    const double rounded = std::round(value);
+    if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
+        return std::nullopt;
+    return static_cast<int32_t>(rounded);
+}
+
+std::string EncodeDoubleBlob(double value) {
+    const auto bits = std::bit_cast<uint64_t>(value);
+    std::array<uint8_t, 8> bytes{};
+    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
+    return util::Base64Encode(bytes.data(), bytes.size());
+}
+
+std::optional<double> DecodeDoubleBlob(std::string_view text) {
+    std::vector<uint8_t> bytes;
+    if (!util::Base64Decode(text, bytes) || bytes.size() != 8) return std::nullopt;
+    uint64_t bits = 0;
+    for (std::size_t i = 0; i < bytes.size(); ++i) bits |= static_cast<uint64_t>(bytes[i]) << (8 * i);
+    return std::bit_cast<double>(bits);
+}
+
+} // namespace vex::orb::core::configadaptor
