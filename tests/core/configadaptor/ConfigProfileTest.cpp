@@ -193,5 +193,25 @@ TEST(ConfigProfile, NestedGroupsAndTopLevelItemsRoundTrip) {
     EXPECT_EQ(c, 3.5);
 }
 
+TEST(ConfigProfile, TextItemsAndComboEntries) {
+    std::string name;
+    int mode = 1;
+    PageBuilder builder;
+    builder.beginConfiguration();
+    builder.addTextBox("Name", "", &name, nullptr);
+    CInterface::ComboUpdater* updater = builder.addComboBox("Mode", "", {"Off", "Follow"}, &mode, nullptr);
+    util::xml::Element profile = builder.getPage()->saveProfile();
+    EXPECT_EQ(profile.GetChild("item", 0)->ToString(), R"x(<item id="0" type="text" label="Name"/>)x");
+
+    updater->update({"Walk", "Run", "Fly"});
+    EXPECT_EQ(mode, 1);
+    builder.getPage()->loadProfile(Parse(R"x(<configprofile version="2.0">
+        <item id="0" type="text" label="Name">a &#60;b&#62;</item>
+        <item id="1" type="text" label="Mode">Fly</item></configprofile>)x"));
+    EXPECT_EQ(name, "a <b>");
+    EXPECT_EQ(mode, 2);
+    EXPECT_EQ(builder.getPage()->saveProfile().GetChild("item", 1)->GetText(), "Fly");
+}
+
 } // namespace
 } // namespace vex::orb::core::configadaptor
