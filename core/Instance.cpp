@@ -1,0 +1,589 @@
+#include "core/Instance.h"
+
+#include "core/AdaptorInterface.h"
+#include "core/ConfigProfileManager.h"
+#include "core/CoreNode.h"
+#include "core/CurrentAdaptor.h"
+#include "core/InstanceRecordingUndo.h"
+#include "core/InstanceReference.h"
+#include "core/Plugin.h"
+#include "core/Tool.h"
+#include "interface/CCamera.h"
+#include "interface/CCameraPlugin.h"
+#include "platform/win32/MessageBox.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
+#include "unidevice/PropertyFactory.h"
+#include "util/Base64.h"
+#include "util/xml/Tag.h"
+#include "util/xml/TagWithData.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+namespace vex::orb::core {
+
+namespace {
+
+namespace win32 = platform::win32;
+
+constexpr const char* kSpinnerChannelPrefix = "Spinner: ";
+// The kinds a spinner's channel accepts: every control that can turn it.
+constexpr uint32_t kSpinnerChannelKinds = 14;
+constexpr const char* kMessageTitle = "Torva Suite";
+
+std::string ChildText(const util::xml::Element& element, std::string_view name) {
+    const util::xml::Element* child = element.GetChild(name);
+    return child != nullptr ? child->GetText() : std::string();
+}
+
+// The name the user knows the tool type by.
+std::string ToolName(const Tool& tool) {
+    if (const auto* plugin = dynamic_cast<const Plugin*>(&tool))
+        return plugin->GetDescriptor().getDisplayName();
+    return tool.GetIdentifier();
+}
+
+std::vector<CoreNode*> NodesOf(NodeOwner* owner) {
+    std::vector<CoreNode*> nodes;
+    if (AdaptorInterface* adaptor = GetCurrentAdaptor()) {
+        NodeList out(&nodes);
+        adaptor->getNodesOf(owner, out);
+    }
+    return nodes;
+}
+
+} // namespace
+
+Instance::Instance(Tool& tool, const std::string& name)
+    : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {}
+
+Instance::~Instance() {
+    RestoreLiveBindings();
+    if (object_ != nullptr) tool_.ReleaseObject(object_);
+    object_ = nullptr;
+}
+
+std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
+                                           const util::xml::Element* description) {
+    auto instance = std::make_unique<Instance>(tool, name);
+    instance->object_ = tool.CreateObject(name);
+    if (instance->object_ == nullptr) return nullptr;
+    instance->object_->core = instance.get();
+    if (instance->object_->buildConfiguration() != 0) return nullptr;
+    if (description != nullptr && description->GetChild("savedata") != nullptr) {
+        instance->Restore(*description); // missing nodes are reported; the instance stays
+    } else if (instance->object_->initialize() != 0) {
+        return nullptr;
+    }
+    return instance;
+}
+
+void Instance::Rename(const std::string& name) {
+    name_ = name;
+    if (object_ != nullptr) object_->name = name;
+    for (CoreNode* node : NodesOf(this)) node->rename(name + "_" + node->getCreationName());
+}
+
+std::string Instance::GetTreeIcon() const {
+    std::string icon = "/core/images/treeicons/torva_accessory_tools.png";
+    for (const std::string& category : tool_.GetCategories()) {
+        if (category == "Vehicle") icon = "/core/images/treeicons/torva_vehicle_tools.png";
+        if (category == "Camera") icon = "/core/images/treeicons/torva_camera_tools.png";
+    }
+    return icon;
+}
+
+void Instance::WriteDescription(util::xml::Element& element, int options) {
+    using util::xml::Tag;
+    using util::xml::TagWithData;
+    if (object_ != nullptr) object_->store();
+    element = Tag("VXB_Plugin");
+    element.SetAttribute("version", "2.5");
+    element.AddChild(TagWithData("type", tool_.GetIdentifier()));
+    element.AddChild(TagWithData("name", name_));
+    const bool record = reference_ == nullptr || reference_->GetRecord();
+    element.AddChild(TagWithData("checked", record ? "true" : "false"));
+    if (reference_ != nullptr) {
+        element.AddChild(TagWithData("lowpoly", reference_->GetLowPoly() ? "true" : "false"));
+        element.AddChild(TagWithData("highpoly", reference_->GetHighPoly() ? "true" : "false"));
+    }
+
+    util::xml::Element config;
+    WriteConfiguration(config, configProfile_);
+    if (configProfile_.empty()) config.RemoveAttribute("name");
+    element.AddChild(config);
+    Tag input("inputprofile");
+    if (!inputProfile_.empty()) input.SetAttribute("name", inputProfile_);
+    for (int i = 0; i < channels_.getCount(); ++i) {
+        util::xml::Element property = Tag("property");
+        input.AddChild(channels_.getProperty(i)->toXml(property));
+    }
+    element.AddChild(input);
+
+    // The nodes by their creation names; the host tags them so that it finds them again.
+    Tag nodeinfo("nodeinfo");
+    if (AdaptorInterface* adaptor = GetCurrentAdaptor()) adaptor->storeNodeTags(this);
+    for (CoreNode* node : NodesOf(this)) {
+        Tag entry("node");
+        entry.AddChild(TagWithData("name", node->getCreationName()));
+        nodeinfo.AddChild(entry);
+    }
+    for (const std::string& missing : missing_) {
+        Tag entry("node");
+        entry.SetAttribute("status", kNotFound);
+        entry.AddChild(TagWithData("name", missing));
+        nodeinfo.AddChild(entry);
+    }
+    element.AddChild(nodeinfo);
+
+    element.AddChild(TagWithData("savedata", util::Base64Encode(toolData_)));
+    if ((options & kWithRecordedValues) != 0) {
+        Tag values("recordedinputvalues");
+        for (int i = 0; i < channels_.getCount(); ++i) {
+            const util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
+            std::vector<uint8_t> bytes(variable.getSerializedSize());
+            variable.serialize(bytes.data(), bytes.size());
+            Tag entry("input");
+            entry.SetAttribute("name", channels_.getProperty(i)->getName());
+            entry.AddChild(util::xml::Data(util::Base64Encode(bytes)));
+            values.AddChild(entry);
+        }
+        element.AddChild(values);
+    }
+    if (object_ != nullptr && object_->hasExtension(CCamera::kWriteCustomData)) {
+        util::xml::Element custom = Tag("customdata");
+        object_->extension(CCamera::kWriteCustomData, &custom);
+        element.AddChild(custom);
+    }
+}
+
+int Instance::Restore(const util::xml::Element& description) {
+    std::vector<uint8_t> bytes;
+    if (util::Base64Decode(ChildText(description, "savedata"), bytes))
+        setToolData(bytes.data(), uint32_t(bytes.size()));
+    if (const util::xml::Element* values = description.GetChild("recordedinputvalues")) {
+        for (size_t i = 0, count = values->CountChildren("input"); i < count; ++i) {
+            const util::xml::Element* entry = values->GetChild("input", i);
+            const int index = channels_.getCount() > 0 ? static_cast<int>(i) : -1;
+            unidevice::Property* byName = channels_.findProperty(entry->GetAttribute("name"));
+            int target = index;
+            for (int c = 0; byName != nullptr && c < channels_.getCount(); ++c)
+                if (channels_.getProperty(c) == byName) target = c;
+            if (target < 0 || target >= channels_.getCount() || !util::Base64Decode(entry->GetText(), bytes))
+                continue;
+            recorded_[static_cast<size_t>(target)].deserialize(bytes.data(), bytes.size());
+        }
+    }
+    if (const util::xml::Element* input = description.GetChild("inputprofile")) LoadInputProfile(*input);
+    if (const util::xml::Element* config = description.GetChild("configprofile"))
+        LoadConfiguration(*config, true);
+    if (const util::xml::Element* nodeinfo = description.GetChild("nodeinfo")) AdoptListedNodes(*nodeinfo);
+    if (const util::xml::Element* custom = description.GetChild("customdata")) {
+        util::xml::Element copy = *custom;
+        object_->extension(CCamera::kReadCustomData, &copy);
+    }
+
+    missing_.clear();
+    restoring_ = true;
+    const int status = object_->restore();
+    restoring_ = false;
+    if (status != 0)
+        ReportMissingNodes();
+    else
+        missing_.clear();
+    return status;
+}
+
+void Instance::WriteConfiguration(util::xml::Element& profile, const std::string& name) const {
+    profile = util::xml::Tag("configprofile");
+    profile.SetAttribute("name", name);
+    profile.SetAttribute("version", ConfigProfileManager::kVersion);
+    for (const ItemBinding& item : items_) {
+        std::string text;
+        if (item.real != nullptr) {
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%.17g", *item.real);
+            text = buffer;
+        } else if (item.integer != nullptr) {
+            text = std::to_string(*item.integer);
+        } else if (item.flag != nullptr) {
+            text = *item.flag ? "1" : "0";
+        }
+        util::xml::Element entry = util::xml::TagWithData("item", text);
+        entry.SetAttributeInt("id", item.id);
+        profile.AddChild(entry);
+    }
+}
+
+void Instance::LoadConfiguration(const util::xml::Element& profile, bool quiet) {
+    for (size_t i = 0, count = profile.CountChildren("item"); i < count; ++i) {
+        const util::xml::Element* entry = profile.GetChild("item", i);
+        const std::string text = entry->GetText();
+        char* end = nullptr;
+        const double value = std::strtod(text.c_str(), &end);
+        if (!text.empty() && end == text.c_str() + text.size())
+            WriteById(entry->GetAttributeInt("id", -1), value);
+    }
+    if (profile.HasAttribute("name")) configProfile_ = profile.GetAttribute("name");
+    if (!quiet && ConfigProfileManager::IsConverted(profile)) {
+        const std::string text = ConfigProfileManager::ConvertedMessage(ToolName(tool_));
+        win32::MessageBox(nullptr, text.c_str(), ConfigProfileManager::kMessageTitle,
+                          win32::MB_OK | win32::MB_ICONINFORMATION);
+    }
+}
+
+void Instance::LoadInputProfile(const util::xml::Element& profile) {
+    if (profile.HasAttribute("name")) inputProfile_ = profile.GetAttribute("name");
+    for (size_t i = 0, count = profile.CountChildren("property"); i < count; ++i) {
+        const util::xml::Element* property = profile.GetChild("property", i);
+        if (unidevice::Property* channel = channels_.findProperty(property->GetAttribute("name")))
+            channel->fromXml(*property);
+    }
+}
+
+void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr || nodeinfo.CountChildren("node") == 0) return;
+    std::vector<CoreNode*> found;
+    NodeList out(&found);
+    adaptor->findTaggedNodes(name_, nodeinfo, out);
+    for (CoreNode* node : found) {
+        if (node == nullptr) continue;
+        if (adaptor->findNode(this, node->getCreationName()) == nullptr)
+            node->adopt(this, node->getCreationName());
+        node->release();
+    }
+}
+
+void Instance::ReportMissingNodes() {
+    std::string text;
+    if (missing_.empty()) {
+        text = "Error loading plugin";
+    } else {
+        text = kMissingNodesMessage;
+        for (const std::string& name : missing_) text += name + "\n";
+    }
+    win32::MessageBox(nullptr, text.c_str(), kMessageTitle, win32::MB_OK | win32::MB_ICONEXCLAMATION);
+}
+
+double Instance::ReadById(int id) const {
+    for (const ItemBinding& item : items_) {
+        if (item.id != id) continue;
+        if (item.real != nullptr) return *item.real;
+        if (item.integer != nullptr) return *item.integer;
+        if (item.flag != nullptr) return *item.flag ? 1.0 : 0.0;
+    }
+    return 0.0;
+}
+
+bool Instance::WriteById(int id, double value) {
+    for (const ItemBinding& item : items_) {
+        if (item.id != id) continue;
+        if (item.real != nullptr)
+            *item.real = value;
+        else if (item.integer != nullptr)
+            *item.integer = static_cast<int>(value);
+        else if (item.flag != nullptr)
+            *item.flag = value != 0.0;
+        return true;
+    }
+    return false;
+}
+
+void Instance::SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values) {
+    if (values.size() == recorded_.size()) recorded_.swap(values);
+}
+
+void Instance::BeginRecord(double time, bool resimulate) {
+    running_ = true;
+    resimulating_ = resimulate;
+    if (object_ != nullptr) object_->begin(time);
+    if (!resimulate) {
+        addUndo(new InstanceRecordingUndo(name_, recorded_));
+        for (util::AVar_Linear<double>& variable : recorded_) variable.truncateFrom(time);
+        return;
+    }
+    for (int i = 0; i < channels_.getCount(); ++i) {
+        unidevice::Property* channel = channels_.getProperty(i);
+        liveControls_.push_back(channel->getControl());
+        auto temporary = std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0);
+        temporary->setDescription("Temporary control");
+        channel->setControl(temporary.get());
+        temporaryControls_.push_back(std::move(temporary));
+    }
+}
+
+void Instance::Step(double time) {
+    for (int i = 0; i < channels_.getCount(); ++i) {
+        util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
+        if (resimulating_ && static_cast<size_t>(i) < temporaryControls_.size()) {
+            temporaryControls_[static_cast<size_t>(i)]->setValue(variable.get(time));
+        } else if (!resimulating_) {
+            if (unidevice::Control* control = channels_.getProperty(i)->getControl())
+                variable.set(time, control->getValue());
+        }
+    }
+    for (const OutputBinding& output : outputs_) {
+        if (output.channel == nullptr || object_ == nullptr) continue;
+        object_->extension(CCamera::kOutputChannelValue, output.channel);
+        if (unidevice::Control* control = getControl(output.control))
+            control->setValue(output.channel->getValue());
+    }
+    if (object_ != nullptr) object_->step(time);
+}
+
+void Instance::EndRecord() {
+    if (object_ != nullptr) object_->end();
+    RestoreLiveBindings();
+    running_ = false;
+    resimulating_ = false;
+}
+
+void Instance::RestoreLiveBindings() {
+    for (size_t i = 0; i < liveControls_.size() && static_cast<int>(i) < channels_.getCount(); ++i)
+        channels_.getProperty(static_cast<int>(i))->setControl(liveControls_[i]);
+    liveControls_.clear();
+    temporaryControls_.clear();
+}
+
+void Instance::TimeChanged(double time) {
+    if (object_ != nullptr) object_->timeChanged(time);
+}
+
+int Instance::extension(int id, void* data) {
+    if (data == nullptr) return 0;
+    switch (id) {
+    case kGetName:
+        *static_cast<std::string*>(data) = name_;
+        return 1;
+    case kIsRunning:
+        *static_cast<int*>(data) = running_ ? 1 : 0;
+        return 1;
+    case kAddVirtualControl: {
+        auto* channel = static_cast<unidevice::Property*>(data);
+        const int index = AddVirtualControl(channel->getName());
+        outputs_.push_back({index, channel});
+        return index + 1;
+    }
+    case kIsResimulating:
+        *static_cast<int*>(data) = resimulating_ ? 1 : 0;
+        return 1;
+    case kGetType:
+        *static_cast<std::string*>(data) = tool_.GetIdentifier();
+        return 1;
+    case kWriteMasterNode: {
+        auto& element = *static_cast<util::xml::Element*>(data);
+        element = util::xml::Tag("masternode");
+        InstanceReference* parent = reference_ != nullptr ? reference_->GetParent() : nullptr;
+        const bool hasInstance = parent != nullptr && parent->GetInstance() != nullptr && parent->GetParent();
+        element.AddChild(
+            util::xml::TagWithData("parent", hasInstance ? parent->GetInstance()->GetName() : ""));
+        element.AddChild(
+            util::xml::TagWithData("childindex", reference_ != nullptr ? reference_->GetIndex() : 0));
+        return 1;
+    }
+    case kGetDescription:
+        WriteDescription(*static_cast<util::xml::Element*>(data), 0);
+        return 1;
+    case kGetProfileName:
+        *static_cast<std::string*>(data) = configProfile_;
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+std::vector<int32_t> Instance::getExtensionIds() const {
+    return {kGetName, kIsRunning,       kAddVirtualControl, kIsResimulating,
+            kGetType, kWriteMasterNode, kGetDescription,    kGetProfileName};
+}
+
+void Instance::addUndo(CUndo* undo) {
+    if (undo == nullptr) return;
+    if (AdaptorInterface* adaptor = GetCurrentAdaptor()) {
+        adaptor->addUndoUnit(undo);
+    } else {
+        undo->release();
+    }
+}
+
+unidevice::Property* Instance::addInputChannel(std::string name, uint32_t flags,
+                                               unidevice::PropertyFactory* factory) {
+    unidevice::PropertyFactory fallback;
+    unidevice::Property* channel = (factory != nullptr ? factory : &fallback)->create(name, flags);
+    if (channel == nullptr) return nullptr;
+    channels_.addProperty(std::move(name), channel);
+    recorded_.emplace_back();
+    return channel;
+}
+
+unidevice::Property* Instance::findInputChannel(std::string name) {
+    return channels_.findProperty(name);
+}
+
+void Instance::beginGroup(std::string name, std::string help) {
+    (void)name;
+    (void)help;
+    NextItem();
+}
+
+void Instance::addIntSpinner(std::string name, std::string help, int* value, int min, int max, int step,
+                             int32_t setting, bool channel, int reserved, Callback* callback) {
+    (void)help, (void)min, (void)max, (void)step, (void)setting, (void)reserved, (void)callback;
+    items_.push_back({NextItem(), nullptr, value, nullptr});
+    if (channel) addInputChannel(kSpinnerChannelPrefix + name, kSpinnerChannelKinds, nullptr);
+}
+
+void Instance::addSpinner(std::string name, std::string help, double* value, double min, double max,
+                          double step, int32_t setting, bool channel, int reserved, Callback* callback) {
+    (void)help, (void)min, (void)max, (void)step, (void)setting, (void)reserved, (void)callback;
+    items_.push_back({NextItem(), value, nullptr, nullptr});
+    if (channel) addInputChannel(kSpinnerChannelPrefix + name, kSpinnerChannelKinds, nullptr);
+}
+
+void Instance::addCheckBox(std::string name, std::string help, bool* value, Callback* callback) {
+    (void)name, (void)help, (void)callback;
+    items_.push_back({NextItem(), nullptr, nullptr, value});
+}
+
+void Instance::addTextBox(std::string name, std::string help, std::string* value, Callback* callback) {
+    (void)name, (void)help, (void)value, (void)callback;
+    NextItem();
+}
+
+CInterface::ComboUpdater* Instance::addComboBox(std::string name, std::string help,
+                                                std::vector<std::string> items, int* value,
+                                                Callback* callback) {
+    (void)name, (void)help, (void)items, (void)callback;
+    items_.push_back({NextItem(), nullptr, value, nullptr});
+    return nullptr;
+}
+
+void Instance::addButton(std::string name, std::string help, Callback* callback) {
+    (void)name, (void)help, (void)callback;
+    NextItem();
+}
+
+void Instance::getDataFolder(std::string& out) {
+    out = tool_.GetUserFolder();
+}
+
+void Instance::setToolData(const uint8_t* bytes, uint32_t size) {
+    toolData_.assign(bytes, bytes + (bytes != nullptr ? size : 0));
+    hasToolData_ = true;
+}
+
+const uint8_t* Instance::getToolData(uint32_t* size) {
+    if (size != nullptr) *size = hasToolData_ ? static_cast<uint32_t>(toolData_.size()) : 0;
+    if (!hasToolData_) return nullptr;
+    // An empty buffer still answers a valid pointer.
+    static const uint8_t kEmpty = 0;
+    return toolData_.empty() ? &kEmpty : toolData_.data();
+}
+
+int Instance::clearToolData() {
+    toolData_.clear();
+    hasToolData_ = false;
+    return 0;
+}
+
+void Instance::deleteNode(CNode* node) {
+    if (node != nullptr) static_cast<CoreNode*>(node)->deleteNode(false);
+}
+
+CNode* Instance::findNode(std::string name) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    CoreNode* node = adaptor != nullptr ? adaptor->findNode(this, name) : nullptr;
+    // What a restore looks for and does not find is what the missing-nodes message lists.
+    if (node == nullptr && restoring_ && std::find(missing_.begin(), missing_.end(), name) == missing_.end())
+        missing_.push_back(name);
+    return node;
+}
+
+CNode* Instance::createNode(std::string name, CNode* parent, void* listener) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr) return nullptr;
+    return adaptor->createCamera(this, name, static_cast<CoreNode*>(parent),
+                                 static_cast<NodeListener*>(listener));
+}
+
+CNode* Instance::createMeshNode(std::string name, CNode* parent, const util::CMesh* mesh, void* listener) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr || mesh == nullptr) return nullptr;
+    return adaptor->createMesh(this, name, static_cast<CoreNode*>(parent), *mesh,
+                               static_cast<NodeListener*>(listener));
+}
+
+void Instance::freeMesh(std::string name, util::CMesh* mesh) {
+    (void)name;
+    if (mesh == nullptr) return;
+    mesh->vertices = {};
+    mesh->texCoords = {};
+    mesh->faces = {};
+    mesh->texFaces = {};
+}
+
+CSnapshot* Instance::getSnapshot(CNode* node, double t) {
+    return node != nullptr ? static_cast<CoreNode*>(node)->getSnapshot(t) : nullptr;
+}
+
+CSnapshot_Helper* Instance::getHelperSnapshot(CNode* node) {
+    return node != nullptr ? static_cast<CoreNode*>(node)->getHelperSnapshot() : nullptr;
+}
+
+CSnapshot_Mesh* Instance::getMeshSnapshot(CNode* node, double t) {
+    return node != nullptr ? static_cast<CoreNode*>(node)->getMeshSnapshot(t) : nullptr;
+}
+
+CSnapshot_Lens* Instance::getLensSnapshot(CNode* node, double t) {
+    return node != nullptr ? static_cast<CoreNode*>(node)->getLensSnapshot(t) : nullptr;
+}
+
+// A snapshot goes back to its node's pool by being marked free.
+void Instance::releaseShapeSnapshot(CSnapshot_Shape* snapshot) {
+    if (snapshot != nullptr) static_cast<CoreNode::Snapshot_Shape*>(snapshot)->inUse = false;
+}
+
+void Instance::releaseLensSnapshot(CSnapshot_Lens* snapshot) {
+    if (snapshot != nullptr) static_cast<CoreNode::Snapshot_Lens*>(snapshot)->inUse = false;
+}
+
+void Instance::releaseMeshSnapshot(CSnapshot_Mesh* snapshot) {
+    if (snapshot != nullptr) static_cast<CoreNode::Snapshot_Mesh*>(snapshot)->inUse = false;
+}
+
+void Instance::releaseHelperSnapshot(CSnapshot_Helper* snapshot) {
+    if (snapshot != nullptr) static_cast<CoreNode::Snapshot_Helper*>(snapshot)->inUse = false;
+}
+
+void Instance::releaseSnapshot(CSnapshot* snapshot) {
+    if (snapshot != nullptr) static_cast<CoreNode::Snapshot*>(snapshot)->inUse = false;
+}
+
+double Instance::getCurrentTime() {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    return adaptor != nullptr ? adaptor->getCurrentTime() : 0.0;
+}
+
+double Instance::getFramesPerSecond() {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    return adaptor != nullptr ? adaptor->getFramesPerSecond() : 0.0;
+}
+
+double Instance::getFrameDuration() {
+    return 1.0 / getFramesPerSecond();
+}
+
+void Instance::refreshView() {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor != nullptr && !resimulating_) adaptor->refreshViews();
+}
+
+int Instance::messageBox(std::string title, std::string text, uint32_t flags) {
+    return win32::MessageBox(nullptr, text.c_str(), title.c_str(), flags);
+}
+
+} // namespace vex::orb::core

@@ -1,0 +1,235 @@
+#pragma once
+
+#include "core/FlagState.h"
+#include "core/InstanceVirtualDevice.h"
+#include "core/NodeOwner.h"
+#include "interface/CInterface.h"
+#include "unidevice/PropertyHandler.h"
+#include "util/AVar_Linear.h"
+#include "util/MessageNode.h"
+#include "util/xml/Element.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vex::orb {
+class CCamera;
+}
+
+namespace vex::orb::core {
+
+class AdaptorInterface;
+class InstanceReference;
+class Tool;
+
+/// One live use of a tool type: owns the tool object and implements the CInterface it calls back,
+/// owns the tool's input channels with their recorded values, and offers the tool's outputs as its
+/// own input device. It is also the owner of the host nodes the tool creates, named after it.
+///
+/// Extensions a tool may call on it (data, answer):
+///   38  std::string*           receives the instance name; 1
+///   39  int*                   receives 1 while a recording or re-simulation runs, else 0; 1
+///   41  unidevice::Property*   the tool's output channel: a virtual control named after it is added
+///                              and fed from it on every step; the control's index + 1
+///   43  int*                   receives 1 while a re-simulation runs, else 0; 1
+///   55  std::string*           receives the tool type's identifier; 1
+///   56  util::xml::Element*    becomes "masternode" with "parent" (the parent instance's name, empty
+///                              at the top) and "childindex"; 1
+///   58  util::xml::Element*    receives the instance's description without recorded values; 1
+///   60  std::string*           receives the name of the current configuration profile; 1
+/// Every other id answers 0.
+///
+/// The configuration page operations do nothing yet: the configuration element layer that holds the
+/// page is not part of this build, so the page is empty and addComboBox answers null.
+class Instance : public InstanceVirtualDevice, public CInterface, public util::MessageNode, public NodeOwner {
+public:
+    enum Extension : int {
+        kGetName = 38,
+        kIsRunning = 39,
+        kIsResimulating = 43,
+        kGetType = 55,
+        kGetDescription = 58,
+        kGetProfileName = 60,
+    };
+    /// The option bits of WriteDescription.
+    enum DescriptionOption : int {
+        kWithRecordedValues = 1 << 0,
+        kWithoutChildren = 1 << 16,
+    };
+    /// Marks a node the saved description names but the scene does not hold.
+    static constexpr const char* kNotFound = "(NOTFOUND)";
+    /// Text of the message shown when required nodes are missing; the names follow, one a line.
+    static constexpr const char* kMissingNodesMessage =
+        "Some nodes required for this plugin was not found in the scene. Please make sure all required "
+        "nodes are present.\nThe following nodes were not found:\n\n";
+
+    /// An instance of `tool` named `name`, without a tool object yet (see Create).
+    Instance(Tool& tool, const std::string& name);
+    /// Releases the tool object, then the channels and the device.
+    ~Instance() override;
+
+    /// Makes the tool object and has it declare its configuration: a new instance is initialised;
+    /// one with a saved `description` gets its saved state and restores. Null when the object
+    /// cannot be made or a step answers non-zero.
+    static std::unique_ptr<Instance> Create(Tool& tool, const std::string& name,
+                                            const util::xml::Element* description);
+
+    /// The instance name.
+    const std::string& GetName() const { return name_; }
+    /// Renames the instance, its tool object and its host nodes.
+    void Rename(const std::string& name);
+    /// The tool type the instance was made from.
+    Tool& GetTool() const { return tool_; }
+    /// The tool object.
+    CCamera* GetObject() const { return object_; }
+    /// The tree image of the tool's category.
+    std::string GetTreeIcon() const;
+    /// The tree item holding the instance (set by the item).
+    InstanceReference* GetReference() const { return reference_; }
+    void SetReference(InstanceReference* reference) { reference_ = reference; }
+    /// The input channels in declaration order.
+    const unidevice::PropertyHandler& GetInputChannels() const { return channels_; }
+    /// The recorded values of the channel at `index`.
+    const util::AVar_Linear<double>& GetRecordedValues(int index) const {
+        return recorded_[static_cast<size_t>(index)];
+    }
+    /// Exchanges the recorded values of all channels with `values` (undo of a recording); nothing
+    /// when the channel count differs.
+    void SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values);
+    /// The names of required nodes the last restore did not find.
+    const std::vector<std::string>& GetMissingNodes() const { return missing_; }
+    /// The current configuration and input profile names.
+    const std::string& GetConfigProfileName() const { return configProfile_; }
+    void SetConfigProfileName(const std::string& name) { configProfile_ = name; }
+    const std::string& GetInputProfileName() const { return inputProfile_; }
+
+    /// Makes `profile` a configuration profile ("configprofile", version "2.0") named `name` holding
+    /// the value of every configuration item bound to a number, as "item" elements with attribute
+    /// "id"; doubles keep all their digits.
+    void WriteConfiguration(util::xml::Element& profile, const std::string& name) const;
+    /// Puts the values of a configuration profile into the bound variables; its "name" becomes the
+    /// current profile name. A profile read from an older form is loaded with a message saying so,
+    /// unless `quiet`.
+    void LoadConfiguration(const util::xml::Element& profile, bool quiet = false);
+    /// Applies an input profile: each "property" child to the channel of its name.
+    void LoadInputProfile(const util::xml::Element& profile);
+    /// Writes the instance part of its "VXB_Plugin" description into `element` (children excluded).
+    void WriteDescription(util::xml::Element& element, int options);
+    /// The value of the configuration item numbered `id` (items count from 0 in declaration order,
+    /// the page root first), read from the tool variable it is bound to; 0 for an item without a
+    /// value or an unknown id. Template tools read other instances through it.
+    double ReadById(int id) const;
+    /// Writes `value` into the tool variable of item `id` (converted to its type); false for an item
+    /// without a value or an unknown id.
+    bool WriteById(int id, double value);
+
+    /// A run starts at `time`: the tool begins; a live run prepares the recorded values from `time`
+    /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
+    void BeginRecord(double time, bool resimulate);
+    /// One tick: records or replays every channel, feeds the virtual controls, steps the tool.
+    void Step(double time);
+    /// The run ends: the tool ends; after a re-simulation every channel gets its live control back.
+    void EndRecord();
+    /// The host time moved outside a run.
+    void TimeChanged(double time);
+
+    // --- NodeOwner ---
+    std::string getDisplayName() const override { return name_; }
+
+    // --- CExtendable ---
+    int extension(int id, void* data) override;
+    std::vector<int32_t> getExtensionIds() const override;
+
+    // --- CInterface ---
+    void addUndo(CUndo* undo) override;
+    unidevice::Property* addInputChannel(std::string name, uint32_t flags,
+                                         unidevice::PropertyFactory* factory) override;
+    unidevice::Property* findInputChannel(std::string name) override;
+    void beginConfiguration() override { NextItem(); }
+    void endConfiguration() override {}
+    void beginGroup(std::string name, std::string help) override;
+    void endGroup() override {}
+    void addIntSpinner(std::string name, std::string help, int* value, int min, int max, int step,
+                       int32_t setting, bool channel, int reserved, Callback* callback) override;
+    void addSpinner(std::string name, std::string help, double* value, double min, double max, double step,
+                    int32_t setting, bool channel, int reserved, Callback* callback) override;
+    void addCheckBox(std::string name, std::string help, bool* value, Callback* callback) override;
+    void addTextBox(std::string name, std::string help, std::string* value, Callback* callback) override;
+    ComboUpdater* addComboBox(std::string name, std::string help, std::vector<std::string> items, int* value,
+                              Callback* callback) override;
+    void addButton(std::string name, std::string help, Callback* callback) override;
+    void refreshConfiguration() override {}
+    /// Nothing: the input configuration dialog belongs to the window layer.
+    void openInputConfiguration() override {}
+    void getDataFolder(std::string& out) override;
+    void setToolData(const uint8_t* bytes, uint32_t size) override;
+    const uint8_t* getToolData(uint32_t* size) override;
+    int clearToolData() override;
+    void deleteNode(CNode* node) override;
+    CNode* findNode(std::string name) override;
+    CNode* createNode(std::string name, CNode* parent, void* listener) override;
+    CNode* createMeshNode(std::string name, CNode* parent, const util::CMesh* mesh, void* listener) override;
+    void freeMesh(std::string name, util::CMesh* mesh) override;
+    CSnapshot* getSnapshot(CNode* node, double t) override;
+    CSnapshot_Helper* getHelperSnapshot(CNode* node) override;
+    CSnapshot_Mesh* getMeshSnapshot(CNode* node, double t) override;
+    CSnapshot_Lens* getLensSnapshot(CNode* node, double t) override;
+    void releaseShapeSnapshot(CSnapshot_Shape* snapshot) override;
+    void releaseLensSnapshot(CSnapshot_Lens* snapshot) override;
+    void releaseMeshSnapshot(CSnapshot_Mesh* snapshot) override;
+    void releaseHelperSnapshot(CSnapshot_Helper* snapshot) override;
+    void releaseSnapshot(CSnapshot* snapshot) override;
+    double getCurrentTime() override;
+    double getFramesPerSecond() override;
+    double getFrameDuration() override;
+    void refreshView() override;
+    int messageBox(std::string title, std::string text, uint32_t flags) override;
+
+private:
+    // The tool variable a configuration item is bound to.
+    struct ItemBinding {
+        int id;
+        double* real = nullptr;
+        int* integer = nullptr;
+        bool* flag = nullptr;
+    };
+    struct OutputBinding {
+        int control;
+        unidevice::Property* channel;
+    };
+
+    // Numbers the next configuration item.
+    int NextItem() { return itemCount_++; }
+
+    // Puts the saved state of `description` back and restores the tool; its answer.
+    int Restore(const util::xml::Element& description);
+    // Takes the host nodes the description lists over (hosts that find nodes by their tags).
+    void AdoptListedNodes(const util::xml::Element& nodeinfo);
+    // Shows which required nodes are missing.
+    void ReportMissingNodes();
+    // Gives every channel its live control back and drops the temporary controls.
+    void RestoreLiveBindings();
+
+    Tool& tool_;
+    CCamera* object_ = nullptr;
+    std::string name_;
+    InstanceReference* reference_ = nullptr;
+    unidevice::PropertyHandler channels_;
+    std::vector<util::AVar_Linear<double>> recorded_;
+    std::vector<OutputBinding> outputs_;
+    std::vector<ItemBinding> items_;
+    int itemCount_ = 0;
+    std::vector<uint8_t> toolData_;
+    bool hasToolData_ = false;
+    std::string configProfile_;
+    std::string inputProfile_;
+    std::vector<std::string> missing_;
+    bool restoring_ = false;
+    bool running_ = false;
+    bool resimulating_ = false;
+    std::vector<unidevice::Control*> liveControls_;
+    std::vector<std::unique_ptr<unidevice::Control>> temporaryControls_;
+};
+
+} // namespace vex::orb::core
