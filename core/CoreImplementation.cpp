@@ -2,9 +2,12 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/CurrentAdaptor.h"
+#include "core/Instance.h"
+#include "core/InstanceReference.h"
 #include "core/LibraryManager.h"
 #include "core/ResourceBundle.h"
 #include "core/ResultCodes.h"
+#include "core/Tool.h"
 #include "platform/win32/Hooks.h"
 #include "platform/win32/MessageBox.h"
 #include "util/xml/Tag.h"
@@ -29,7 +32,7 @@ CoreImplementation::~CoreImplementation() {
 }
 
 void CoreImplementation::DescribeAllInstances(util::ReturnValue<util::xml::Element>& sink) {
-    util::xml::Tag root("VXB");
+    util::xml::Element root;
     InstanceManager::DescribeInstances(root);
     sink.set(root);
 }
@@ -42,8 +45,9 @@ int CoreImplementation::WriteInstances(util::ReturnValue<util::xml::Element>& si
 }
 
 core::Instance* CoreImplementation::CreateInstanceFromTemplate(const util::xml::Element& config) {
-    (void)config; // needs the tool libraries' templates
-    return nullptr;
+    InstanceReference* item = InstanceManager::CreateInstances(config);
+    MainDlg::Refresh();
+    return item != nullptr ? item->GetInstance() : nullptr;
 }
 
 void CoreImplementation::DeleteAllInstances() {
@@ -113,19 +117,26 @@ core::Instance* CoreImplementation::FindInstance(const std::string& name) {
 }
 
 bool CoreImplementation::LoadProfile(const std::string& instanceName, const std::string& profileName) {
-    (void)instanceName;
-    (void)profileName;
-    return false; // the instance tree is empty: there is no instance to load the profile into
+    core::Instance* instance = InstanceManager::FindInstance(instanceName);
+    if (instance == nullptr) return false;
+    util::xml::Element profile;
+    if (!instance->GetTool().GetConfigProfileManager().LoadProfile(profileName, profile)) return false;
+    instance->LoadConfiguration(profile);
+    instance->refreshConfiguration();
+    return true;
 }
 
 std::string CoreImplementation::CreateTool(const std::string& toolIdentifier) {
-    (void)toolIdentifier; // no tool library knows any type yet
-    return {};
+    Tool* tool = LibraryManager::Instance().FindTool(toolIdentifier);
+    InstanceReference* item = tool != nullptr ? InstanceManager::CreateTool(*tool) : nullptr;
+    MainDlg::Refresh();
+    return item != nullptr && item->GetInstance() != nullptr ? item->GetInstance()->GetName() : std::string();
 }
 
 std::string CoreImplementation::CloneInstance(const std::string& instanceName) {
-    (void)instanceName; // the instance tree is empty: nothing to copy
-    return {};
+    InstanceReference* copy = InstanceManager::CloneItem(InstanceManager::FindItem(instanceName));
+    MainDlg::Refresh();
+    return copy != nullptr && copy->GetInstance() != nullptr ? copy->GetInstance()->GetName() : std::string();
 }
 
 core::Instance* CoreImplementation::FindInstance(const char* name) {
@@ -133,7 +144,10 @@ core::Instance* CoreImplementation::FindInstance(const char* name) {
 }
 
 void CoreImplementation::DeleteInstance(const std::string& instanceName) {
-    (void)instanceName; // the instance tree is empty: nothing to delete
+    InstanceReference* item = InstanceManager::FindItem(instanceName);
+    if (item == nullptr) return;
+    InstanceManager::DeleteItem(item, "Delete Torva Tool");
+    MainDlg::Refresh();
 }
 
 void CoreImplementation::SetImagePath(gui::Component* component) {

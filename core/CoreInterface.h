@@ -21,21 +21,14 @@ class Instance;
 /// The core's public operations, called by the host commands and the windows. The core is also the
 /// message node "CORE".
 ///
-/// What this build cannot do yet, and what it answers instead (the real-time loop, the instance
-/// tree and the main window come later):
-///   DescribeAllInstances, WriteInstances   an empty "VXB" element (there are no instances)
-///   CreateInstanceFromTemplate             null
-///   DeleteAllInstances, TimeChanged        nothing to do (empty tree)
+/// What this build cannot do yet, and what it answers instead (the real-time loop and the main
+/// window come later):
 ///   ShowMainWindow                         kMainWindowUnavailable (10004)
 ///   CloseMainWindow                        kMainWindowNotOpen (10003)
 ///   IsMainWindowOpen                       false
 ///   GetMainWindowRoot, CreateComponent     null
 ///   IsRecording, IsResimulating            false
 ///   StartRecording, Resimulate             kRecordingUnavailable (72)
-///   FindInstance (both)                    null
-///   LoadProfile                            false
-///   CreateTool, CloneInstance              "" (unknown tool type, instance not found)
-///   DeleteInstance                         nothing (instance not found)
 ///   SetImagePath, MainWindowCommand        nothing
 class CoreInterface : public util::MessageNode {
 public:

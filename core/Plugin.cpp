@@ -1,5 +1,8 @@
 #include "core/Plugin.h"
 
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
 #include "interface/CCameraPlugin.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
@@ -52,8 +55,20 @@ std::vector<std::string> Plugin::GetCategories() const {
 }
 
 Instance* Plugin::CreateInstance(const std::string& name) {
-    (void)name;
-    return nullptr; // not yet: the instance tree creates instances
+    const std::string identifier = GetIdentifier();
+    std::string chosen = name.empty() ? identifier + "_01" : name;
+    if (CoreImplementation* core = FindCore()) chosen = core->MakeUniqueName(name, identifier);
+    std::unique_ptr<Instance> instance = Instance::Create(*this, chosen, nullptr);
+    if (instance == nullptr) return nullptr;
+
+    // The values of a fresh instance are the type's built-in profile; a "Start Profile" of either
+    // kind then applies to every new instance.
+    util::xml::Element profile;
+    instance->WriteConfiguration(profile, kBuiltInProfileName);
+    GetConfigProfileManager().SetBuiltInProfile(profile);
+    if (GetConfigProfileManager().GetStartProfile(profile)) instance->LoadConfiguration(profile);
+    if (GetInputProfileManager().GetStartProfile(profile)) instance->LoadInputProfile(profile);
+    return instance.release();
 }
 
 CCamera* Plugin::CreateObject(const std::string& name) {

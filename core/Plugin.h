@@ -12,9 +12,7 @@ namespace vex::orb::core {
 /// and makes its tool objects through it.
 ///
 /// Not yet here: GetInfoComponent answers null (the component layer that builds the panel is not
-/// built) and CreateInstance answers null (the instance tree is not built). Once it creates
-/// instances it hands the fresh configuration to the configuration manager's SetBuiltInProfile and
-/// applies GetStartProfile of both profile managers.
+/// built).
 class Plugin : public Tool {
 public:
     /// A descriptor that handles this extension is not offered in the main window's lists.
@@ -42,7 +40,10 @@ public:
     std::vector<std::string> GetTypeNames() const override;
     /// The descriptor's category string split at ";".
     std::vector<std::string> GetCategories() const override;
-    /// Null: the instance tree is not built yet.
+    /// A new instance owned by the caller, named `name` or identifier + "_01" when empty (made unique
+    /// within the core's tree); its configuration becomes the type's "Factory Settings", then the
+    /// "Start Profile" configuration and input profiles apply when the type has them. Null when the
+    /// tool object cannot be made or refuses to initialise.
     Instance* CreateInstance(const std::string& name) override;
     /// A tool object made by the descriptor with {descriptor, name}; kept by this tool.
     CCamera* CreateObject(const std::string& name) override;

@@ -1,5 +1,9 @@
 #include "core/Template.h"
 
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "core/DescriptionPacker.h"
+#include "core/Instance.h"
 #include "core/LibraryManager.h"
 
 namespace vex::orb::core {
@@ -50,8 +54,15 @@ std::vector<std::string> Template::GetCategories() const {
 }
 
 Instance* Template::CreateInstance(const std::string& name) {
-    (void)name;
-    return nullptr; // not yet: the instance tree restores the description into a new instance
+    Tool* underlying = LibraryManager::Instance().FindTool(type_);
+    if (underlying == nullptr || underlying->GetKind() != kPluginKind) return nullptr;
+    util::xml::Element description = description_;
+    if (IsPacked(description_) && !UnpackDescription(description_, description)) return nullptr;
+    if (description.GetChild("savedata") == nullptr) return underlying->CreateInstance(name);
+    std::string chosen = name.empty() ? TextOr(description, "name", kUnknown) : name;
+    if (CoreImplementation* core = FindCore())
+        chosen = core->MakeUniqueName(chosen, underlying->GetIdentifier());
+    return Instance::Create(*underlying, chosen, &description).release();
 }
 
 CCamera* Template::CreateObject(const std::string& name) {

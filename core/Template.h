@@ -14,11 +14,10 @@ namespace vex::orb::core {
 /// "type" (the underlying type's identifier), each "(Unknown)" when missing, and "category",
 /// "datapath" (its folder, "core/prm" when missing), "description" and "customdata"; category,
 /// folder and description are also looked for inside "customdata", where scripted tools keep them.
-/// A packed description (attribute "compressed") is kept as stored; its children are read once the
-/// instance layer can unpack it, so until then it reads as "(Unknown)".
+/// A packed description (attribute "compressed") is kept as stored and unpacked when an instance is
+/// made from it; its name and type read as "(Unknown)".
 ///
-/// Not yet here: GetInfoComponent and CreateInstance answer null (the component layer and the
-/// instance tree are not built).
+/// Not yet here: GetInfoComponent answers null (the component layer is not built).
 class Template : public Tool {
 public:
     /// The name and type of a description that lacks them.
@@ -48,7 +47,9 @@ public:
     std::vector<std::string> GetTypeNames() const override { return {name_}; }
     /// The description's category string split at ";".
     std::vector<std::string> GetCategories() const override;
-    /// Null: the instance tree is not built yet.
+    /// A new instance of the underlying type owned by the caller, with the stored description
+    /// restored into it (its nodes must exist in the scene, else the missing-nodes message); named
+    /// `name`, or the stored name, made unique. Null when the underlying type is unknown.
     Instance* CreateInstance(const std::string& name) override;
     /// A tool object of the underlying type, kept by that type; null when no compiled-in or loaded
     /// type has that identifier.

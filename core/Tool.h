@@ -74,7 +74,8 @@ public:
     virtual std::string GetFactoryFolder() const;
     /// The folder name with every "/" and "\" replaced by "_", for names of files about the type.
     virtual std::string GetFileName() const;
-    /// Creates an instance of the type named `name` (identifier + "_01" when empty).
+    /// Creates an instance of the type named `name` (identifier + "_01" when empty); the caller owns
+    /// it (the instance tree, once it is placed there). Null when it cannot be made.
     virtual Instance* CreateInstance(const std::string& name) = 0;
     /// A new tool object named `name`, kept by this tool (or by the type it stands for); null when
     /// the object cannot be made.

@@ -1,0 +1,390 @@
+#include "core/Instance.h"
+#include "core/CoreStartup.h"
+#include "core/DescriptionPacker.h"
+#include "core/InstanceReference.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/DeviceRegistry.h"
+#include "unidevice/Driver.h"
+#include "unidevice/Property.h"
+#include "util/xml/Tag.h"
+#include "util/xml/TagWithData.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::MemoryAdaptor;
+using util::xml::Element;
+
+// A tool that uses what a real rig uses: an input channel, page items bound to its variables, an
+// output channel, its saved-state buffer, custom data and a required node.
+class RigObject : public CCamera, public CInterface::Callback {
+public:
+    explicit RigObject(const CreateParam& param) : CCamera(param) {}
+
+    int buildConfiguration() override {
+        throttle = core->addInputChannel("Throttle", unidevice::kFiniteControl, nullptr);
+        speed = core->addInputChannel("Speed", unidevice::kInfiniteControl, nullptr);
+        core->extension(41, speed);
+        core->beginConfiguration();
+        core->beginGroup("Body", "");
+        core->addSpinner("Mass", "", &mass, 0, 1e9, 1, 10, true, 0, this);
+        core->addIntSpinner("Gears", "", &gears, 1, 9, 1, 1, false, 0, this);
+        core->addCheckBox("Autonomous", "", &autonomous, this);
+        core->endGroup();
+        core->endConfiguration();
+        return 0;
+    }
+    int restore() override {
+        uint32_t size = 0;
+        const uint8_t* data = core->getToolData(&size);
+        if (data != nullptr && size == sizeof restored) std::memcpy(&restored, data, size);
+        return needsChassis && core->findNode("Chassis") == nullptr ? 1 : 0;
+    }
+    int store() override {
+        core->setToolData(reinterpret_cast<const uint8_t*>(&mass), sizeof mass);
+        return 0;
+    }
+    void step(double t) override {
+        (void)t;
+        if (throttle->getControl() != nullptr) seen.push_back(throttle->getControl()->getValue());
+    }
+    int extension(int id, void* data) override {
+        if (id == 44) static_cast<Element*>(data)->AddChild(util::xml::TagWithData("note", note));
+        if (id == 45) note = static_cast<Element*>(data)->GetChild("note")->GetText();
+        if (id == 40) speedValue = mass / 1000;
+        return id == 44 || id == 45 || id == 40;
+    }
+    std::vector<int32_t> getExtensionIds() const override { return {40, 44, 45}; }
+
+    unidevice::Property* throttle = nullptr;
+    unidevice::Property* speed = nullptr;
+    double mass = 1000.0;
+    int gears = 5;
+    bool autonomous = false;
+    double restored = 0.0;
+    double speedValue = 0.0;
+    std::string note = "plain";
+    bool needsChassis = false;
+    std::vector<double> seen;
+};
+
+class RigDescriptor : public FakeDescriptor {
+public:
+    explicit RigDescriptor(std::string id = "Rig", bool needsChassis = false)
+        : FakeDescriptor(std::move(id), "Vehicle"), needsChassis_(needsChassis) {}
+    CCamera* create(const CCamera::CreateParam& param) override {
+        auto* object = new RigObject(param);
+        object->needsChassis = needsChassis_;
+        return object;
+    }
+
+private:
+    bool needsChassis_;
+};
+
+class InstanceTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        RegistryTest::SetUp();
+        auto* library = new Library("rigs", nullptr);
+        Plugin::Register(*library, new RigDescriptor());
+        Plugin::Register(*library, new RigDescriptor("Needy", true));
+        Plugin::Register(*library, new FakeDescriptor("Cam", "Camera"));
+        host = std::make_unique<MemoryAdaptor>();
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    RigObject& Rig(const std::string& name) {
+        return *dynamic_cast<RigObject*>(core->InstanceManager::FindInstance(name)->GetObject());
+    }
+    Element Describe() {
+        Element tree;
+        util::ReturnValue<Element> sink(&tree);
+        core->DescribeAllInstances(sink);
+        return tree;
+    }
+    InstanceReference& Root() { return *core->GetRoot(); }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+};
+
+TEST_F(InstanceTest, NewInstancesAreNumberedPerTypeUnderTheGroupRoot) {
+    ASSERT_NE(Root().GetInstance(), nullptr);
+    EXPECT_EQ(Root().GetInstance()->GetName(), "root");
+    EXPECT_EQ(Root().GetInstance()->GetTool().GetIdentifier(), "Group");
+
+    EXPECT_EQ(core->CreateTool("4VeredevOro"), "4VeredevOro_01");
+    EXPECT_EQ(core->CreateTool("4VeredevOro"), "4VeredevOro_02");
+    EXPECT_EQ(core->CreateTool("Cam"), "Cam_01");
+    EXPECT_EQ(core->CreateTool("NoSuchTool"), "");
+
+    Instance* first = core->FindInstance(std::string("4VeredevOro_01"));
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetTreeIcon(), "/core/images/treeicons/torva_vehicle_tools.png");
+    EXPECT_EQ(core->FindInstance("Cam_01")->GetTreeIcon(), "/core/images/treeicons/torva_camera_tools.png");
+    EXPECT_EQ(first->util::MessageNode::getName(), "Instance");
+    EXPECT_EQ(first->getDisplayName(), "4VeredevOro_01");
+    ASSERT_NE(first->getDriver(), nullptr);
+    EXPECT_EQ(first->getDriver()->getName(), "dummydriver");
+    EXPECT_EQ(unidevice::DeviceRegistry::Instance().indexOf(first) >= 0, true);
+
+    // A clone takes the next free number and sits right after its original.
+    EXPECT_EQ(core->CloneInstance("4VeredevOro_01"), "4VeredevOro_03");
+    EXPECT_EQ(Root().GetChild(1)->GetInstance()->GetName(), "4VeredevOro_03");
+    EXPECT_EQ(core->CloneInstance("missing"), "");
+}
+
+TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
+    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
+    uint32_t size = 99;
+    rig->clearToolData();
+    EXPECT_EQ(rig->getToolData(&size), nullptr);
+    EXPECT_EQ(size, 0u);
+    rig->setToolData(nullptr, 0);
+    EXPECT_NE(rig->getToolData(&size), nullptr);
+    EXPECT_EQ(size, 0u);
+    const uint8_t bytes[] = {1, 2, 3};
+    rig->setToolData(bytes, 3);
+    EXPECT_EQ(rig->getToolData(&size)[2], 3);
+    EXPECT_EQ(size, 3u);
+
+    EXPECT_NE(rig->findInputChannel("Spinner: Mass"), nullptr);
+    EXPECT_EQ(rig->findInputChannel("Spinner: Gears"), nullptr);
+    EXPECT_EQ(rig->GetInputChannels().getCount(), 3);
+
+    // Items count from the page root: Body 1, Mass 2, Gears 3, Autonomous 4.
+    EXPECT_EQ(rig->ReadById(2), 1000.0);
+    EXPECT_TRUE(rig->WriteById(3, 7.9));
+    EXPECT_EQ(Rig(rig->GetName()).gears, 7);
+    EXPECT_FALSE(rig->WriteById(1, 1.0));
+
+    // The output channel feeds the virtual control on every step.
+    ASSERT_EQ(rig->getControlCount(), 1);
+    EXPECT_EQ(rig->getControl(0)->getDescription(), "Speed");
+    Rig(rig->GetName()).speed->setOffset(4.5);
+    rig->Step(0.0);
+    EXPECT_EQ(rig->getControl(0)->getValue(), 4.5);
+
+    // A nested instance learns its parent and place.
+    Element description;
+    core->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(description);
+    InstanceReference* child = core->CreateInstances(description, rig->GetReference());
+    Element master;
+    EXPECT_EQ(child->GetInstance()->extension(56, &master), 1);
+    EXPECT_EQ(master.GetName(), "masternode");
+    EXPECT_EQ(master.GetChild("parent")->GetText(), rig->GetName());
+    EXPECT_EQ(master.GetChild("childindex")->GetText(), "0");
+    EXPECT_EQ(rig->extension(37, &master), 0);
+    EXPECT_TRUE(rig->hasExtension(60));
+}
+
+TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBack) {
+    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
+    RigObject& object = Rig(rig->GetName());
+    unidevice::Control stick(nullptr, unidevice::kFiniteControl, 0.0);
+    object.throttle->setControl(&stick);
+
+    rig->BeginRecord(0.0, false);
+    for (int frame = 0; frame < 3; ++frame) {
+        stick.setValue(0.25 * frame);
+        rig->Step(frame / 24.0);
+    }
+    rig->EndRecord();
+    EXPECT_EQ(rig->GetRecordedValues(0).getKeyCount(), 3);
+
+    stick.setValue(0.9);
+    object.seen.clear();
+    rig->BeginRecord(0.0, true);
+    EXPECT_EQ(object.throttle->getControl()->getDescription(), "Temporary control");
+    rig->Step(1 / 24.0);
+    rig->Step(1 / 48.0);
+    rig->EndRecord();
+    EXPECT_EQ(object.seen, (std::vector<double>{0.25, 0.125}));
+    EXPECT_EQ(object.throttle->getControl(), &stick);
+
+    // A live take after it reads the stick again and re-records from its start.
+    rig->BeginRecord(1 / 24.0, false);
+    rig->Step(1 / 24.0);
+    rig->EndRecord();
+    EXPECT_EQ(rig->GetRecordedValues(0).getKeyCount(), 2);
+    EXPECT_EQ(rig->GetRecordedValues(0).get(1 / 24.0), 0.9);
+    object.throttle->setControl(nullptr);
+}
+
+TEST_F(InstanceTest, WritingDeletingAndRecreatingGivesBackTheSameTree) {
+    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
+    core->CreateTool("Cam");
+    RigObject& object = Rig(rig->GetName());
+    object.mass = 1234.5678901234567;
+    object.autonomous = true;
+    object.note = "towing";
+    Element description;
+    rig->GetTool().WriteDescription(description);
+    core->CreateInstances(description, rig->GetReference());
+    unidevice::Control stick(nullptr, unidevice::kFiniteControl, 0.0);
+    object.throttle->setControl(&stick);
+    rig->BeginRecord(0.0, false);
+    stick.setValue(0.5);
+    rig->Step(0.0);
+    stick.setValue(-0.5);
+    rig->Step(0.5);
+    rig->EndRecord();
+    object.throttle->setControl(nullptr);
+    Root().GetChild(1)->SetRecord(false);
+    Root().GetChild(0)->SetLowPoly(true);
+
+    const Element before = Describe();
+    core->DeleteAllInstances();
+    EXPECT_TRUE(core->IsEmpty());
+    ASSERT_NE(core->CreateInstances(before), nullptr);
+    EXPECT_EQ(Describe(), before);
+
+    RigObject& again = Rig("Rig_01");
+    EXPECT_EQ(again.mass, 1234.5678901234567);
+    EXPECT_EQ(again.restored, 1234.5678901234567);
+    EXPECT_TRUE(again.autonomous);
+    EXPECT_EQ(again.note, "towing");
+    EXPECT_EQ(core->InstanceManager::FindInstance("Rig_01")->GetRecordedValues(0).get(0.25), 0.0);
+    EXPECT_EQ(Root().GetChild(0)->GetChildCount(), 1u);
+    EXPECT_FALSE(Root().GetChild(1)->GetRecord());
+
+    // Option bits: without recorded values, without children.
+    Element slim;
+    core->WriteDescription(Root().GetChild(0), slim, InstanceManager::kWithoutChildren);
+    EXPECT_EQ(slim.GetChild("recordedinputvalues"), nullptr);
+    EXPECT_EQ(slim.GetChild("VXB_Plugin"), nullptr);
+}
+
+TEST_F(InstanceTest, DescriptionsArePackedReadBackAndBrokenOnesSkipped) {
+    core->CreateTool("Rig");
+    Rig("Rig_01").mass = 77.25;
+    Element packed;
+    core->WriteDescription(core->GetRoot(), packed,
+                           InstanceManager::kPacked | InstanceManager::kWithRecordedValues);
+    ASSERT_EQ(packed.GetChild("VXB_Plugin")->GetAttribute("compressed"), kPackingName);
+    const Element plain = Describe();
+    core->DeleteAllInstances();
+    core->CreateInstances(packed);
+    EXPECT_EQ(Describe(), plain);
+
+    platform::win32::MessageBoxRecorder boxes;
+    Element broken = *packed.GetChild("VXB_Plugin");
+    broken.GetChildren().clear();
+    broken.AddChild(util::xml::Data("AAAA!"));
+    Element list = util::xml::Tag("VXB");
+    list.AddChild(broken);
+    Element other;
+    core->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(other);
+    list.AddChild(other);
+    core->DeleteAllInstances();
+    InstanceReference* created = core->CreateInstances(list);
+    ASSERT_NE(created, nullptr);
+    EXPECT_EQ(core->GetRoot()->GetChildCount(), 1u);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+
+    // The packer itself: runs, literals and a truncated code.
+    std::vector<uint8_t> bytes(300, 'x');
+    bytes.insert(bytes.end(), {1, 2, 3, 3, 3, 3, 4});
+    std::vector<uint8_t> out;
+    ASSERT_TRUE(UnpackBytes(PackBytes(bytes), out));
+    EXPECT_EQ(out, bytes);
+    std::vector<uint8_t> cut = PackBytes(bytes);
+    cut.pop_back();
+    EXPECT_FALSE(UnpackBytes(cut, out));
+}
+
+TEST_F(InstanceTest, UnwrappedDescriptionsAndUnknownTypes) {
+    Element single;
+    LibraryManager::Instance().FindTool("Cam")->WriteDescription(single);
+    ASSERT_EQ(single.GetName(), "VXB_Plugin");
+    ASSERT_NE(core->CreateInstances(single), nullptr);
+    EXPECT_NE(core->FindInstance(std::string("Cam_01")), nullptr);
+
+    Element list = util::xml::Tag("VXB");
+    Element unknown = util::xml::Tag("VXB_Plugin");
+    unknown.AddChild(util::xml::TagWithData("type", "NoSuchTool"));
+    list.AddChild(unknown);
+    list.AddChild(single);
+    InstanceReference* first = core->CreateInstances(list);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->GetInstance()->GetName(), "Cam_02");
+    EXPECT_EQ(core->GetRoot()->GetChildCount(), 2u);
+}
+
+TEST_F(InstanceTest, MissingNodesAreReportedAndMarked) {
+    core->CreateTool("Needy");
+    const Element saved = Describe();
+    core->DeleteAllInstances();
+
+    platform::win32::MessageBoxRecorder boxes;
+    ASSERT_NE(core->CreateInstances(saved), nullptr);
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, std::string(Instance::kMissingNodesMessage) + "Chassis\n");
+
+    // The instance stays, its missing node marked in its description.
+    Element written;
+    core->WriteDescription(core->FindItem("Needy_01"), written, 0);
+    const Element* node = written.GetChild("nodeinfo")->GetChild("node");
+    ASSERT_NE(node, nullptr);
+    EXPECT_EQ(node->GetAttribute("status"), "(NOTFOUND)");
+    EXPECT_EQ(node->GetChild("name")->GetText(), "Chassis");
+}
+
+TEST_F(InstanceTest, FlagsShowUndeterminedWhenChildrenDisagree) {
+    core->CreateTool("4VeredevOro");
+    core->CreateTool("4VeredevOro");
+    EXPECT_EQ(Root().GetRecordState(), FlagState::kTrue);
+    Root().GetChild(1)->SetRecord(false);
+    EXPECT_EQ(Root().GetRecordState(), FlagState::kUndetermined);
+    EXPECT_EQ(core->CollectInstances(InstanceManager::kRecordedInstances).size(), 1u);
+    EXPECT_EQ(core->CollectInstances(InstanceManager::kAllInstances).size(), 2u);
+    Root().SetRecord(true);
+    EXPECT_EQ(Root().GetRecordState(), FlagState::kTrue);
+    Root().GetChild(0)->SetHighPoly(false);
+    EXPECT_EQ(Root().GetHighPolyState(), FlagState::kUndetermined);
+    EXPECT_EQ(Root().GetLowPolyState(), FlagState::kFalse);
+}
+
+TEST_F(InstanceTest, UndoOfCreateRenameAndDeleteRestoresTheTree) {
+    core->CreateTool("Rig");
+    core->CreateTool("Cam");
+    Rig("Rig_01").mass = 5.0;
+    const Element start = Describe();
+
+    ASSERT_TRUE(core->RenameItem(core->FindItem("Cam_01"), "Front"));
+    EXPECT_FALSE(core->RenameItem(core->FindItem("Front"), "Rig_01"));
+    core->DeleteInstance("Rig_01");
+    EXPECT_EQ(core->FindItem("Rig_01"), nullptr);
+    EXPECT_EQ(host->GetUndoLabels(),
+              (std::vector<std::string>{"Create Tool", "Create Tool", "Rename", "Delete Torva Tool"}));
+
+    host->undo();
+    ASSERT_NE(core->FindItem("Rig_01"), nullptr);
+    EXPECT_EQ(Rig("Rig_01").mass, 5.0);
+    host->undo();
+    EXPECT_EQ(Describe(), start);
+    host->undo();
+    EXPECT_EQ(core->FindItem("Cam_01"), nullptr);
+    host->redo();
+    host->redo();
+    host->redo();
+    EXPECT_EQ(core->FindItem("Rig_01"), nullptr);
+    EXPECT_NE(core->FindItem("Front"), nullptr);
+}
+
+} // namespace
+} // namespace vex::orb::core::test
