@@ -8,6 +8,7 @@
 #include "core/InstanceReference.h"
 #include "core/Plugin.h"
 #include "core/Tool.h"
+#include "core/configadaptor/Root.h"
 #include "interface/CCamera.h"
 #include "interface/CCameraPlugin.h"
 #include "platform/win32/MessageBox.h"
@@ -20,8 +21,6 @@
 #include "util/xml/TagWithData.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstdlib>
 
 namespace vex::orb::core {
 
@@ -29,7 +28,6 @@ namespace {
 
 namespace win32 = platform::win32;
 
-constexpr const char* kSpinnerChannelPrefix = "Spinner: ";
 // The kinds a spinner's channel accepts: every control that can turn it.
 constexpr uint32_t kSpinnerChannelKinds = 14;
 constexpr const char* kMessageTitle = "Torva Suite";
@@ -58,7 +56,12 @@ std::vector<CoreNode*> NodesOf(NodeOwner* owner) {
 } // namespace
 
 Instance::Instance(Tool& tool, const std::string& name)
-    : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {}
+    : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {
+    page_.setChannelHandler([this](const std::string& channelName, configadaptor::Node& spinner) {
+        (void)spinner;
+        addInputChannel(channelName, kSpinnerChannelKinds, nullptr);
+    });
+}
 
 Instance::~Instance() {
     RestoreLiveBindings();
@@ -198,34 +201,19 @@ int Instance::Restore(const util::xml::Element& description) {
 }
 
 void Instance::WriteConfiguration(util::xml::Element& profile, const std::string& name) const {
-    profile = util::xml::Tag("configprofile");
-    profile.SetAttribute("name", name);
-    profile.SetAttribute("version", ConfigProfileManager::kVersion);
-    for (const ItemBinding& item : items_) {
-        std::string text;
-        if (item.real != nullptr) {
-            char buffer[32];
-            std::snprintf(buffer, sizeof buffer, "%.17g", *item.real);
-            text = buffer;
-        } else if (item.integer != nullptr) {
-            text = std::to_string(*item.integer);
-        } else if (item.flag != nullptr) {
-            text = *item.flag ? "1" : "0";
-        }
-        util::xml::Element entry = util::xml::TagWithData("item", text);
-        entry.SetAttributeInt("id", item.id);
-        profile.AddChild(entry);
+    if (page_.getPage() != nullptr) {
+        profile = page_.getPage()->saveProfile();
+    } else {
+        profile = util::xml::Tag("configprofile");
+        profile.SetAttribute("version", ConfigProfileManager::kVersion);
     }
+    profile.SetAttribute("name", name);
 }
 
 void Instance::LoadConfiguration(const util::xml::Element& profile, bool quiet) {
-    for (size_t i = 0, count = profile.CountChildren("item"); i < count; ++i) {
-        const util::xml::Element* entry = profile.GetChild("item", i);
-        const std::string text = entry->GetText();
-        char* end = nullptr;
-        const double value = std::strtod(text.c_str(), &end);
-        if (!text.empty() && end == text.c_str() + text.size())
-            WriteById(entry->GetAttributeInt("id", -1), value);
+    if (page_.getPage() != nullptr) {
+        page_.getPage()->loadProfile(profile);
+        page_.refreshConfiguration();
     }
     if (profile.HasAttribute("name")) configProfile_ = profile.GetAttribute("name");
     if (!quiet && ConfigProfileManager::IsConverted(profile)) {
@@ -270,27 +258,11 @@ void Instance::ReportMissingNodes() {
 }
 
 double Instance::ReadById(int id) const {
-    for (const ItemBinding& item : items_) {
-        if (item.id != id) continue;
-        if (item.real != nullptr) return *item.real;
-        if (item.integer != nullptr) return *item.integer;
-        if (item.flag != nullptr) return *item.flag ? 1.0 : 0.0;
-    }
-    return 0.0;
+    return page_.getPage() != nullptr ? page_.getPage()->getValue(id) : 0.0;
 }
 
 bool Instance::WriteById(int id, double value) {
-    for (const ItemBinding& item : items_) {
-        if (item.id != id) continue;
-        if (item.real != nullptr)
-            *item.real = value;
-        else if (item.integer != nullptr)
-            *item.integer = static_cast<int>(value);
-        else if (item.flag != nullptr)
-            *item.flag = value != 0.0;
-        return true;
-    }
-    return false;
+    return page_.getPage() != nullptr && page_.getPage()->setValue(id, value);
 }
 
 void Instance::SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values) {
@@ -425,46 +397,35 @@ unidevice::Property* Instance::findInputChannel(std::string name) {
 }
 
 void Instance::beginGroup(std::string name, std::string help) {
-    (void)name;
-    (void)help;
-    NextItem();
+    page_.beginGroup(name, help);
 }
 
 void Instance::addIntSpinner(std::string name, std::string help, int* value, int min, int max, int step,
                              int32_t setting, bool channel, int reserved, Callback* callback) {
-    (void)help, (void)min, (void)max, (void)step, (void)setting, (void)reserved, (void)callback;
-    items_.push_back({NextItem(), nullptr, value, nullptr});
-    if (channel) addInputChannel(kSpinnerChannelPrefix + name, kSpinnerChannelKinds, nullptr);
+    page_.addIntSpinner(name, help, value, min, max, step, setting, channel, reserved, callback);
 }
 
 void Instance::addSpinner(std::string name, std::string help, double* value, double min, double max,
                           double step, int32_t setting, bool channel, int reserved, Callback* callback) {
-    (void)help, (void)min, (void)max, (void)step, (void)setting, (void)reserved, (void)callback;
-    items_.push_back({NextItem(), value, nullptr, nullptr});
-    if (channel) addInputChannel(kSpinnerChannelPrefix + name, kSpinnerChannelKinds, nullptr);
+    page_.addSpinner(name, help, value, min, max, step, setting, channel, reserved, callback);
 }
 
 void Instance::addCheckBox(std::string name, std::string help, bool* value, Callback* callback) {
-    (void)name, (void)help, (void)callback;
-    items_.push_back({NextItem(), nullptr, nullptr, value});
+    page_.addCheckBox(name, help, value, callback);
 }
 
 void Instance::addTextBox(std::string name, std::string help, std::string* value, Callback* callback) {
-    (void)name, (void)help, (void)value, (void)callback;
-    NextItem();
+    page_.addTextBox(name, help, value, callback);
 }
 
 CInterface::ComboUpdater* Instance::addComboBox(std::string name, std::string help,
                                                 std::vector<std::string> items, int* value,
                                                 Callback* callback) {
-    (void)name, (void)help, (void)items, (void)callback;
-    items_.push_back({NextItem(), nullptr, value, nullptr});
-    return nullptr;
+    return page_.addComboBox(name, help, std::move(items), value, callback);
 }
 
 void Instance::addButton(std::string name, std::string help, Callback* callback) {
-    (void)name, (void)help, (void)callback;
-    NextItem();
+    page_.addButton(name, help, callback);
 }
 
 void Instance::getDataFolder(std::string& out) {

@@ -3,6 +3,7 @@
 #include "core/FlagState.h"
 #include "core/InstanceVirtualDevice.h"
 #include "core/NodeOwner.h"
+#include "core/configadaptor/PageBuilder.h"
 #include "interface/CInterface.h"
 #include "unidevice/PropertyHandler.h"
 #include "util/AVar_Linear.h"
@@ -40,8 +41,8 @@ class Tool;
 ///   60  std::string*           receives the name of the current configuration profile; 1
 /// Every other id answers 0.
 ///
-/// The configuration page operations do nothing yet: the configuration element layer that holds the
-/// page is not part of this build, so the page is empty and addComboBox answers null.
+/// The configuration page operations go to the instance's page builder, which owns the page; a
+/// spinner declared with an input channel gets the channel "Spinner: " + its name (kind 14).
 class Instance : public InstanceVirtualDevice, public CInterface, public util::MessageNode, public NodeOwner {
 public:
     enum Extension : int {
@@ -104,9 +105,7 @@ public:
     void SetConfigProfileName(const std::string& name) { configProfile_ = name; }
     const std::string& GetInputProfileName() const { return inputProfile_; }
 
-    /// Makes `profile` a configuration profile ("configprofile", version "2.0") named `name` holding
-    /// the value of every configuration item bound to a number, as "item" elements with attribute
-    /// "id"; doubles keep all their digits.
+    /// Makes `profile` the page's configuration profile ("configprofile", version "2.0") named `name`.
     void WriteConfiguration(util::xml::Element& profile, const std::string& name) const;
     /// Puts the values of a configuration profile into the bound variables; its "name" becomes the
     /// current profile name. A profile read from an older form is loaded with a message saying so,
@@ -116,13 +115,15 @@ public:
     void LoadInputProfile(const util::xml::Element& profile);
     /// Writes the instance part of its "VXB_Plugin" description into `element` (children excluded).
     void WriteDescription(util::xml::Element& element, int options);
-    /// The value of the configuration item numbered `id` (items count from 0 in declaration order,
-    /// the page root first), read from the tool variable it is bound to; 0 for an item without a
-    /// value or an unknown id. Template tools read other instances through it.
+    /// The value of the configuration item with parameter id `id` (the page numbers its items from
+    /// 0 in declaration order), read from the tool variable it is bound to; 0 for an unknown id.
+    /// Template tools read other instances through it.
     double ReadById(int id) const;
-    /// Writes `value` into the tool variable of item `id` (converted to its type); false for an item
-    /// without a value or an unknown id.
+    /// Writes `value` into the item `id` as a user edit would (undoable, the tool told); false for
+    /// an unknown id.
     bool WriteById(int id, double value);
+    /// The configuration page; null before the tool declared one.
+    configadaptor::element::Root* GetPage() const { return page_.getPage(); }
 
     /// A run starts at `time`: the tool begins; a live run prepares the recorded values from `time`
     /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
@@ -146,10 +147,10 @@ public:
     unidevice::Property* addInputChannel(std::string name, uint32_t flags,
                                          unidevice::PropertyFactory* factory) override;
     unidevice::Property* findInputChannel(std::string name) override;
-    void beginConfiguration() override { NextItem(); }
-    void endConfiguration() override {}
+    void beginConfiguration() override { page_.beginConfiguration(); }
+    void endConfiguration() override { page_.endConfiguration(); }
     void beginGroup(std::string name, std::string help) override;
-    void endGroup() override {}
+    void endGroup() override { page_.endGroup(); }
     void addIntSpinner(std::string name, std::string help, int* value, int min, int max, int step,
                        int32_t setting, bool channel, int reserved, Callback* callback) override;
     void addSpinner(std::string name, std::string help, double* value, double min, double max, double step,
@@ -159,7 +160,7 @@ public:
     ComboUpdater* addComboBox(std::string name, std::string help, std::vector<std::string> items, int* value,
                               Callback* callback) override;
     void addButton(std::string name, std::string help, Callback* callback) override;
-    void refreshConfiguration() override {}
+    void refreshConfiguration() override { page_.refreshConfiguration(); }
     /// Nothing: the input configuration dialog belongs to the window layer.
     void openInputConfiguration() override {}
     void getDataFolder(std::string& out) override;
@@ -187,20 +188,10 @@ public:
     int messageBox(std::string title, std::string text, uint32_t flags) override;
 
 private:
-    // The tool variable a configuration item is bound to.
-    struct ItemBinding {
-        int id;
-        double* real = nullptr;
-        int* integer = nullptr;
-        bool* flag = nullptr;
-    };
     struct OutputBinding {
         int control;
         unidevice::Property* channel;
     };
-
-    // Numbers the next configuration item.
-    int NextItem() { return itemCount_++; }
 
     // Puts the saved state of `description` back and restores the tool; its answer.
     int Restore(const util::xml::Element& description);
@@ -218,8 +209,7 @@ private:
     unidevice::PropertyHandler channels_;
     std::vector<util::AVar_Linear<double>> recorded_;
     std::vector<OutputBinding> outputs_;
-    std::vector<ItemBinding> items_;
-    int itemCount_ = 0;
+    configadaptor::PageBuilder page_;
     std::vector<uint8_t> toolData_;
     bool hasToolData_ = false;
     std::string configProfile_;

@@ -166,11 +166,12 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
     EXPECT_EQ(rig->findInputChannel("Spinner: Gears"), nullptr);
     EXPECT_EQ(rig->GetInputChannels().getCount(), 3);
 
-    // Items count from the page root: Body 1, Mass 2, Gears 3, Autonomous 4.
-    EXPECT_EQ(rig->ReadById(2), 1000.0);
-    EXPECT_TRUE(rig->WriteById(3, 7.9));
+    // The page numbers its items: Mass 0, Gears 1, Autonomous 2.
+    EXPECT_EQ(rig->ReadById(0), 1000.0);
+    EXPECT_TRUE(rig->WriteById(1, 7.0));
     EXPECT_EQ(Rig(rig->GetName()).gears, 7);
-    EXPECT_FALSE(rig->WriteById(1, 1.0));
+    EXPECT_EQ(rig->ReadById(1), 7.0);
+    EXPECT_FALSE(rig->WriteById(5, 1.0));
 
     // The output channel feeds the virtual control on every step.
     ASSERT_EQ(rig->getControlCount(), 1);
@@ -323,6 +324,27 @@ TEST_F(InstanceTest, UnwrappedDescriptionsAndUnknownTypes) {
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetInstance()->GetName(), "Cam_02");
     EXPECT_EQ(core->GetRoot()->GetChildCount(), 2u);
+}
+
+TEST_F(InstanceTest, NewInstancesRecordFactorySettingsAndStartWithTheStartProfile) {
+    Instance* first = core->FindInstance(core->CreateTool("Rig"));
+    ConfigProfileManager& profiles = first->GetTool().GetConfigProfileManager();
+    EXPECT_EQ(profiles.ListProfiles(), (Names{"Factory Settings"}));
+
+    Rig("Rig_01").mass = 42.5;
+    Element start;
+    first->WriteConfiguration(start, "Start Profile");
+    ASSERT_TRUE(profiles.SaveProfile("Start Profile", start));
+    Rig("Rig_01").mass = 1.0;
+
+    core->CreateTool("Rig");
+    EXPECT_EQ(Rig("Rig_02").mass, 42.5);
+    EXPECT_EQ(core->FindInstance(std::string("Rig_02"))->GetConfigProfileName(), "Start Profile");
+    EXPECT_EQ(Rig("Rig_01").mass, 1.0);
+    EXPECT_TRUE(core->LoadProfile("Rig_01", "Start Profile"));
+    EXPECT_EQ(Rig("Rig_01").mass, 42.5);
+    EXPECT_FALSE(core->LoadProfile("Rig_01", "No such profile"));
+    EXPECT_FALSE(core->LoadProfile("missing", "Start Profile"));
 }
 
 TEST_F(InstanceTest, MissingNodesAreReportedAndMarked) {
