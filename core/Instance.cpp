@@ -6,6 +6,7 @@
 #include "core/CurrentAdaptor.h"
 #include "core/InstanceRecordingUndo.h"
 #include "core/InstanceReference.h"
+#include "core/MeshSnapshotProxy.h"
 #include "core/Plugin.h"
 #include "core/Tool.h"
 #include "core/configadaptor/Root.h"
@@ -67,6 +68,13 @@ Instance::~Instance() {
     RestoreLiveBindings();
     if (object_ != nullptr) tool_.ReleaseObject(object_);
     object_ = nullptr;
+    // The host nodes stay in the scene, tagged, without an owner: an instance made again from this
+    // one's description (undo of a delete, a reloaded tree) finds them by their tags.
+    if (AdaptorInterface* adaptor = GetCurrentAdaptor()) adaptor->storeNodeTags(this);
+    for (CoreNode* node : NodesOf(this)) {
+        node->detach();
+        node->release();
+    }
 }
 
 std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
@@ -496,7 +504,8 @@ CSnapshot_Helper* Instance::getHelperSnapshot(CNode* node) {
 }
 
 CSnapshot_Mesh* Instance::getMeshSnapshot(CNode* node, double t) {
-    return node != nullptr ? static_cast<CoreNode*>(node)->getMeshSnapshot(t) : nullptr;
+    CSnapshot_Mesh* snapshot = node != nullptr ? static_cast<CoreNode*>(node)->getMeshSnapshot(t) : nullptr;
+    return snapshot != nullptr ? new MeshSnapshotProxy(snapshot) : nullptr;
 }
 
 CSnapshot_Lens* Instance::getLensSnapshot(CNode* node, double t) {
@@ -513,7 +522,10 @@ void Instance::releaseLensSnapshot(CSnapshot_Lens* snapshot) {
 }
 
 void Instance::releaseMeshSnapshot(CSnapshot_Mesh* snapshot) {
-    if (snapshot != nullptr) static_cast<CoreNode::Snapshot_Mesh*>(snapshot)->inUse = false;
+    auto* proxy = static_cast<MeshSnapshotProxy*>(snapshot);
+    if (proxy == nullptr) return;
+    static_cast<CoreNode::Snapshot_Mesh*>(proxy->GetWrapped())->inUse = false;
+    delete proxy;
 }
 
 void Instance::releaseHelperSnapshot(CSnapshot_Helper* snapshot) {

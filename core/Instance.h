@@ -67,7 +67,8 @@ public:
 
     /// An instance of `tool` named `name`, without a tool object yet (see Create).
     Instance(Tool& tool, const std::string& name);
-    /// Releases the tool object, then the channels and the device.
+    /// Releases the tool object and lets go of its host nodes (tagged, left in the scene), then the
+    /// page, the channels and the device.
     ~Instance() override;
 
     /// Makes the tool object and has it declare its configuration: a new instance is initialised;

@@ -42,11 +42,15 @@ public:
         core->endConfiguration();
         return 0;
     }
+    int initialize() override {
+        if (createsChassis) core->createNode("Chassis", nullptr, nullptr);
+        return 0;
+    }
     int restore() override {
         uint32_t size = 0;
         const uint8_t* data = core->getToolData(&size);
         if (data != nullptr && size == sizeof restored) std::memcpy(&restored, data, size);
-        return needsChassis && core->findNode("Chassis") == nullptr ? 1 : 0;
+        return (needsChassis || createsChassis) && core->findNode("Chassis") == nullptr ? 1 : 0;
     }
     int store() override {
         core->setToolData(reinterpret_cast<const uint8_t*>(&mass), sizeof mass);
@@ -73,6 +77,7 @@ public:
     double speedValue = 0.0;
     std::string note = "plain";
     bool needsChassis = false;
+    bool createsChassis = false;
     std::vector<double> seen;
 };
 
@@ -83,6 +88,7 @@ public:
     CCamera* create(const CCamera::CreateParam& param) override {
         auto* object = new RigObject(param);
         object->needsChassis = needsChassis_;
+        object->createsChassis = !needsChassis_;
         return object;
     }
 
@@ -251,8 +257,12 @@ TEST_F(InstanceTest, WritingDeletingAndRecreatingGivesBackTheSameTree) {
     const Element before = Describe();
     core->DeleteAllInstances();
     EXPECT_TRUE(core->IsEmpty());
+    platform::win32::MessageBoxRecorder boxes;
     ASSERT_NE(core->CreateInstances(before), nullptr);
     EXPECT_EQ(Describe(), before);
+    // The rigs found their host nodes again by their tags.
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_NE(core->InstanceManager::FindInstance("Rig_02")->findNode("Chassis"), nullptr);
 
     RigObject& again = Rig("Rig_01");
     EXPECT_EQ(again.mass, 1234.5678901234567);
