@@ -59,8 +59,8 @@ std::vector<CoreNode*> NodesOf(NodeOwner* owner) {
 Instance::Instance(Tool& tool, const std::string& name)
     : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {
     page_.setChannelHandler([this](const std::string& channelName, configadaptor::Node& spinner) {
-        (void)spinner;
-        addInputChannel(channelName, kSpinnerChannelKinds, nullptr);
+        if (unidevice::Property* channel = addInputChannel(channelName, kSpinnerChannelKinds, nullptr))
+            spinnerChannels_.push_back({channel, &spinner});
     });
 }
 
@@ -305,6 +305,11 @@ void Instance::Step(double time) {
             if (unidevice::Control* control = channels_.getProperty(i)->getControl())
                 variable.set(time, control->getValue());
         }
+    }
+    for (const SpinnerChannel& entry : spinnerChannels_) {
+        if (entry.channel->getControl() == nullptr) continue;
+        const double value = entry.channel->getValue();
+        if (value != entry.spinner->getValue()) entry.spinner->setValue(value);
     }
     for (const OutputBinding& output : outputs_) {
         if (output.channel == nullptr || object_ == nullptr) continue;

@@ -42,7 +42,8 @@ class Tool;
 /// Every other id answers 0.
 ///
 /// The configuration page operations go to the instance's page builder, which owns the page; a
-/// spinner declared with an input channel gets the channel "Spinner: " + its name (kind 14).
+/// spinner declared with an input channel gets the channel "Spinner: " + its name (kind 14), and
+/// while that channel is bound every step turns the spinner to the channel's value.
 class Instance : public InstanceVirtualDevice, public CInterface, public util::MessageNode, public NodeOwner {
 public:
     enum Extension : int {
@@ -56,7 +57,6 @@ public:
     /// The option bits of WriteDescription.
     enum DescriptionOption : int {
         kWithRecordedValues = 1 << 0,
-        kWithoutChildren = 1 << 16,
     };
     /// Marks a node the saved description names but the scene does not hold.
     static constexpr const char* kNotFound = "(NOTFOUND)";
@@ -129,7 +129,8 @@ public:
     /// A run starts at `time`: the tool begins; a live run prepares the recorded values from `time`
     /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
     void BeginRecord(double time, bool resimulate);
-    /// One tick: records or replays every channel, feeds the virtual controls, steps the tool.
+    /// One tick: records or replays every channel, turns the spinners of bound spinner channels,
+    /// feeds the virtual controls, steps the tool.
     void Step(double time);
     /// The run ends: the tool ends; after a re-simulation every channel gets its live control back.
     void EndRecord();
@@ -189,6 +190,10 @@ public:
     int messageBox(std::string title, std::string text, uint32_t flags) override;
 
 private:
+    struct SpinnerChannel {
+        unidevice::Property* channel;
+        configadaptor::Node* spinner;
+    };
     struct OutputBinding {
         int control;
         unidevice::Property* channel;
@@ -210,6 +215,7 @@ private:
     unidevice::PropertyHandler channels_;
     std::vector<util::AVar_Linear<double>> recorded_;
     std::vector<OutputBinding> outputs_;
+    std::vector<SpinnerChannel> spinnerChannels_;
     configadaptor::PageBuilder page_;
     std::vector<uint8_t> toolData_;
     bool hasToolData_ = false;

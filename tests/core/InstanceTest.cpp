@@ -179,6 +179,14 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
     EXPECT_EQ(rig->ReadById(1), 7.0);
     EXPECT_FALSE(rig->WriteById(5, 1.0));
 
+    // A bound spinner channel turns its spinner on every step.
+    unidevice::Control knob(nullptr, unidevice::kFiniteControl, 0.0);
+    knob.setValue(1.0);
+    rig->findInputChannel("Spinner: Mass")->setControl(&knob);
+    rig->Step(0.0);
+    EXPECT_EQ(Rig(rig->GetName()).mass, 1.0);
+    rig->findInputChannel("Spinner: Mass")->setControl(nullptr);
+
     // The output channel feeds the virtual control on every step.
     ASSERT_EQ(rig->getControlCount(), 1);
     EXPECT_EQ(rig->getControl(0)->getDescription(), "Speed");
