@@ -2,6 +2,7 @@
 #include "core/CoreStartup.h"
 #include "core/DescriptionPacker.h"
 #include "core/InstanceReference.h"
+#include "core/Template.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
 #include "unidevice/Control.h"
@@ -382,6 +383,34 @@ TEST_F(InstanceTest, MissingNodesAreReportedAndMarked) {
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->GetAttribute("status"), "(NOTFOUND)");
     EXPECT_EQ(node->GetChild("name")->GetText(), "Chassis");
+}
+
+TEST_F(InstanceTest, ModelsRestoreTheirDescriptionAndNodelessInstancesAreWrittenApart) {
+    core->CreateTool("Rig");
+    core->CreateTool("Cam");
+    Rig("Rig_01").mass = 3.5;
+    Element saved;
+    core->WriteDescription(core->FindItem("Rig_01"), saved, 0);
+    saved.GetChild("name")->GetChildren().clear();
+    saved.GetChild("name")->AddChild(util::xml::Data("Truck"));
+    auto* models = new Library("truck.prm", nullptr);
+    Template* model = Template::Register(*models, saved, "models");
+
+    // The model names a node the scene holds for no instance called "Truck": reported, still made.
+    platform::win32::MessageBoxRecorder boxes;
+    std::unique_ptr<Instance> truck(model->CreateInstance(""));
+    ASSERT_NE(truck, nullptr);
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(truck->GetName(), "Truck");
+    EXPECT_EQ(&truck->GetTool(), LibraryManager::Instance().FindTool("Rig"));
+    EXPECT_EQ(dynamic_cast<RigObject*>(truck->GetObject())->mass, 3.5);
+
+    // Only the camera owns no host node.
+    Element written;
+    util::ReturnValue<Element> sink(&written);
+    EXPECT_EQ(core->WriteInstances(sink), 0);
+    ASSERT_EQ(written.CountChildren("VXB_Plugin"), 1u);
+    EXPECT_EQ(written.GetChild("VXB_Plugin")->GetChild("name")->GetText(), "Cam_01");
 }
 
 TEST_F(InstanceTest, FlagsShowUndeterminedWhenChildrenDisagree) {
