@@ -128,6 +128,12 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
         }
     }
     const util::xml::Element& description = IsPacked(element) ? unpacked : element;
+    if (description.GetChild("type") == nullptr) {
+        // A plain grouping item: no instance of its own, only its nested items.
+        InstanceReference* item = parent->InsertChild(std::make_unique<InstanceReference>(), index);
+        CreateNested(description, item);
+        return item;
+    }
     Tool* tool = LibraryManager::Instance().FindTool(ChildText(description, "type"));
     if (tool == nullptr) return nullptr;
     const std::string name = MakeUniqueName(ChildText(description, "name"), tool->GetIdentifier());
@@ -143,10 +149,14 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
         parent->InsertChild(std::make_unique<InstanceReference>(std::move(instance)), index);
     item->SetOwnFlags(ChildFlag(description, "checked", true), ChildFlag(description, "lowpoly", false),
                       ChildFlag(description, "highpoly", true));
+    CreateNested(description, item);
+    return item;
+}
+
+void InstanceManager::CreateNested(const util::xml::Element& description, InstanceReference* item) {
     for (const util::xml::Element& child : description.GetChildren()) {
         if (child.IsTag() && child.GetName() == "VXB_Plugin") CreateItem(child, item, kAppend);
     }
-    return item;
 }
 
 Instance* InstanceManager::FindInstance(const std::string& name) const {

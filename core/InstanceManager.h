@@ -47,8 +47,9 @@ public:
     /// Creates the instances `element` describes under `parent` (the root when null) at `index`,
     /// as one undo group "Creating instance". An element not named "VXB..." or "orb...", or named
     /// "VXB_Plugin", is wrapped into "orb" first. Each "VXB_Plugin" child becomes an item with its
-    /// nested items; one naming an unknown tool type, or packed in a way that cannot be read, is
-    /// skipped (the latter with a message). Returns the first created item, or null.
+    /// nested items (one without "type" is a plain grouping item without an instance); one naming an
+    /// unknown tool type, or packed in a way that cannot be read, is skipped (the latter with a
+    /// message). Returns the first created item, or null.
     InstanceReference* CreateInstances(const util::xml::Element& element, InstanceReference* parent = nullptr,
                                        std::size_t index = kAppend);
     /// The instance named `name`, searched depth first; null when absent.
@@ -100,6 +101,8 @@ private:
     // Creates one item (and its nested items) from a "VXB_Plugin" element.
     InstanceReference* CreateItem(const util::xml::Element& element, InstanceReference* parent,
                                   std::size_t index);
+    // Creates the nested "VXB_Plugin" items of `description` below `item`.
+    void CreateNested(const util::xml::Element& description, InstanceReference* item);
 
     std::unique_ptr<InstanceReference> root_;
 };

@@ -413,6 +413,22 @@ TEST_F(InstanceTest, ModelsRestoreTheirDescriptionAndNodelessInstancesAreWritten
     EXPECT_EQ(written.GetChild("VXB_Plugin")->GetChild("name")->GetText(), "Cam_01");
 }
 
+TEST_F(InstanceTest, AnItemWithoutInstanceIsWrittenEmptyAndKeepsItsChildren) {
+    InstanceReference* plain = Root().InsertChild(std::make_unique<InstanceReference>());
+    Element cam;
+    LibraryManager::Instance().FindTool("Cam")->WriteDescription(cam);
+    core->CreateInstances(cam, plain);
+    const Element before = Describe();
+    const Element& written = *before.GetChild("VXB_Plugin");
+    EXPECT_EQ(written.GetChild("type"), nullptr);
+    EXPECT_EQ(written.GetChild("VXB_Plugin")->GetChild("name")->GetText(), "Cam_01");
+
+    core->DeleteAllInstances();
+    core->CreateInstances(before);
+    EXPECT_EQ(Describe(), before);
+    EXPECT_EQ(Root().GetChild(0)->GetInstance(), nullptr);
+}
+
 TEST_F(InstanceTest, FlagsShowUndeterminedWhenChildrenDisagree) {
     core->CreateTool("4VeredevOro");
     core->CreateTool("4VeredevOro");
