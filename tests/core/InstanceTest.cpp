@@ -469,6 +469,11 @@ TEST_F(InstanceTest, UndoOfCreateRenameAndDeleteRestoresTheTree) {
     host->redo();
     EXPECT_EQ(core->FindItem("Rig_01"), nullptr);
     EXPECT_NE(core->FindItem("Front"), nullptr);
+
+    EXPECT_EQ(core->CloneInstance("Front"), "Front_01");
+    EXPECT_EQ(host->GetUndoLabels().back(), "Clone tool");
+    host->undo();
+    EXPECT_EQ(core->FindItem("Front_01"), nullptr);
 }
 
 } // namespace
