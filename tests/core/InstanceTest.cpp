@@ -318,7 +318,7 @@ TEST_F(InstanceTest, DescriptionsArePackedReadBackAndBrokenOnesSkipped) {
 
     // The packer itself: runs, literals and a truncated code.
     std::vector<uint8_t> bytes(300, 'x');
-    bytes.insert(bytes.end(), {1, 2, 3, 3, 3, 3, 4});
+    for (uint8_t literal : {1, 2, 3, 3, 3, 3, 4}) bytes.push_back(literal);
     std::vector<uint8_t> out;
     ASSERT_TRUE(UnpackBytes(PackBytes(bytes), out));
     EXPECT_EQ(out, bytes);
