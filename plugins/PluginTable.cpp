@@ -7,6 +7,7 @@
 
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
+#include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 
 #include <array>
 
@@ -68,7 +69,8 @@ constexpr std::array kTable{
                 "target-seeking missile launched from a static or moving object"}, kPlaceholder},
     // 13 CRuzovuZediziVizPlugin
     TableEntry{{"RuzovuZediziViz", "ruzovuzediziviz", "RuzovuZediziViz", "Camera",
-                "follow camera that filters an attached camera's motion smoothly or bouncily"}, kPlaceholder},
+                "follow camera that filters an attached camera's motion smoothly or bouncily"},
+               &CRuzovuZediziVizPlugin::Create},
     // 14 CMultiStateCamPlugin
     TableEntry{{"MultiStateCam", "multistatecam", "CMultiStateCam", "Camera",
                 "camera moved between stored states (positions and orientations) by device or keyboard"},

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "interface/SceneNode.h"
+#include "plugins/ruzovuzediziviz/MotionFilter.h"
+#include "util/QTransform.h"
+#include "util/Vector3.h"
+
+namespace vex::orb::addon {
+
+/// The camera "FollowCam": every step it follows a target node through a damped spring on its
+/// position and one on its orientation, each with a speed limit, keeping its own scale.
+class CRuzovuZediziVizNode : public SceneNode {
+public:
+    /// The node name in the host.
+    static constexpr const char* kName = "FollowCam";
+
+    /// The FollowCam of `tool`, following `target` (which must outlive it), not created yet.
+    CRuzovuZediziVizNode(CCamera* tool, const SceneNode& target);
+
+    /// Creates the host camera and sets its world matrix to the identity at the current time.
+    bool create() override;
+    /// One filter step for host time `t`: reads its own world matrix one frame earlier and the
+    /// target's at `t`, runs both springs and writes the result as its world matrix at `t`.
+    void update(double t) override;
+
+    /// The filter state as one value: the linear velocity as translation, the angular velocity as
+    /// the quaternion's x, y, z and the seventh state value as its w.
+    util::QTransform<double> getFilterState() const;
+    /// Takes the filter state back from the form getFilterState gives.
+    void setFilterState(const util::QTransform<double>& state);
+
+    /// The position spring's settings.
+    SpringSettings translationSettings() const;
+    /// The orientation spring's settings.
+    SpringSettings rotationSettings() const;
+
+    bool fixateTranslations = false;
+    bool fixateRotations = false;
+    /// Filter state: metres per second, and body-frame radians per second.
+    util::Vector3<double> linearVelocity;
+    util::Vector3<double> angularVelocity;
+    /// Kept with the filter state.
+    double seventhStateValue = 1.0;
+    double translationResponseFactor = 30.0;
+    double rotationResponseFactor = 30.0;
+    double translationSmoothingFactor = 5.0;
+    double rotationSmoothingFactor = 5.0;
+    double translationMaxVelocity = 0.0;
+    double rotationMaxVelocity = 0.0;
+
+private:
+    const SceneNode& target_;
+};
+
+} // namespace vex::orb::addon

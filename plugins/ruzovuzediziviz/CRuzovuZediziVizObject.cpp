@@ -1,0 +1,164 @@
+#include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
+
+#include "interface/CVariableModUndo.h"
+#include "util/DataChunk.h"
+
+#include <string_view>
+#include <vector>
+
+namespace vex::orb::addon {
+namespace {
+
+using FilterMemory = util::AVar_Nearest<util::QTransform<double>>;
+
+constexpr std::string_view kFirstTimeKey = "bFirstTime";
+constexpr std::string_view kMemoryKey = "ancRuzovuZediziVizNodeqTransMem";
+constexpr std::string_view kTranslationResponseKey = "cRuzovuZediziVizNode.translationalResponseFactor";
+constexpr std::string_view kRotationResponseKey = "cRuzovuZediziVizNode.rotationalResponseFactor";
+constexpr std::string_view kTranslationSmoothingKey = "cRuzovuZediziVizNode.translationalSmoothingFactor";
+constexpr std::string_view kRotationSmoothingKey = "cRuzovuZediziVizNode.rotationalSmoothingFactor";
+constexpr std::string_view kTranslationMaxVelKey = "cRuzovuZediziVizNode.translationalMaxVel";
+constexpr std::string_view kRotationMaxVelKey = "cRuzovuZediziVizNode.rotationalMaxVel";
+constexpr std::string_view kFixateTranslationsKey = "cRuzovuZediziVizNode.bFixateTranslations";
+constexpr std::string_view kFixateRotationsKey = "cRuzovuZediziVizNode.bFixateRotations";
+
+// Prefixes of the undo and redo event strings; they are stripped before the name is looked at.
+constexpr std::string_view kUndoPrefix = "REALUNDO";
+constexpr std::string_view kRedoPrefix = "REALREDO";
+
+// Every spinner of the page: 0 to 1e18 in steps of 0.01, shown with one decimal, with an input channel.
+constexpr double kSpinnerMin = 0.0;
+constexpr double kSpinnerMax = 1e18;
+constexpr double kSpinnerStep = 0.01;
+constexpr int32_t kSpinnerDecimals = 1;
+
+constexpr const char* kFixateTranslationsHelp = "Fixates the camera's translations, ie no filtering";
+constexpr const char* kFixateRotationsHelp = "Fixates the camera's rotations, ie no filtering";
+constexpr const char* kSmoothingHelp =
+    "This factor determines how much the camera will smooth out rebounces at a stop";
+
+} // namespace
+
+CRuzovuZediziVizObject::CRuzovuZediziVizObject(const CreateParam& param)
+    : CCamera(param), attachedCam(this), followCam(this, attachedCam) {}
+
+void CRuzovuZediziVizObject::begin(double t) {
+    if (core == nullptr) return;
+    core->addUndo(new CVariableModUndo<FilterMemory>(&filterMemory));
+    if (firstTime) {
+        followCam.linearVelocity = {};
+        filterMemory.set(t, followCam.getFilterState());
+    } else {
+        followCam.setFilterState(filterMemory.get(t));
+    }
+    filterMemory.truncateFrom(t + core->getFrameDuration());
+    firstTime = false;
+}
+
+void CRuzovuZediziVizObject::step(double t) {
+    if (reinitializeRequested) {
+        followCam.linearVelocity = {};
+        followCam.angularVelocity = {};
+        reinitializeRequested = false;
+    }
+    attachedCam.update(t);
+    followCam.update(t);
+    filterMemory.set(t, followCam.getFilterState());
+}
+
+void CRuzovuZediziVizObject::timeChanged(double t) {
+    (void)t;
+    if (core != nullptr) core->refreshConfiguration();
+}
+
+int CRuzovuZediziVizObject::buildConfiguration() {
+    if (core == nullptr) return 0;
+    CRuzovuZediziVizNode& f = followCam;
+    const auto spinner = [this](const char* label, const char* help, double* value) {
+        core->addSpinner(label, help, value, kSpinnerMin, kSpinnerMax, kSpinnerStep, kSpinnerDecimals, true,
+                         0, this);
+    };
+    core->beginConfiguration();
+    core->beginGroup(kGroupName, "");
+    core->addCheckBox("Fixate Translations", kFixateTranslationsHelp, &f.fixateTranslations, this);
+    spinner("Translation Response Factor",
+            "This factor determines how fast the camera should react to changes in position",
+            &f.translationResponseFactor);
+    spinner("Translation Smoothing Factor", kSmoothingHelp, &f.translationSmoothingFactor);
+    spinner("Translation Max Velocity",
+            "This factor determines the maximum translation velocity of the camera",
+            &f.translationMaxVelocity);
+    core->addCheckBox("Fixate Rotations", kFixateRotationsHelp, &f.fixateRotations, this);
+    spinner("Rotation Response Factor",
+            "This factor determines how fast the camera should react to changes in rotation",
+            &f.rotationResponseFactor);
+    spinner("Rotation Smoothing Factor", kSmoothingHelp, &f.rotationSmoothingFactor);
+    spinner("Rotation Max Velocity", "This factor determines the maximum rotation velocity of the camera",
+            &f.rotationMaxVelocity);
+    core->addButton(kReinitialize, "Starts the camera's filter from rest at the next step", this);
+    core->endGroup();
+    core->endConfiguration();
+    core->refreshConfiguration();
+    return 0;
+}
+
+int CRuzovuZediziVizObject::initialize() {
+    if (core == nullptr) return 0;
+    followCam.create();
+    attachedCam.create();
+    core->refreshConfiguration();
+    return 0;
+}
+
+int CRuzovuZediziVizObject::restore() {
+    if (core == nullptr) return 1;
+    const bool found = followCam.find() & attachedCam.find();
+    uint32_t size = 0;
+    const uint8_t* bytes = core->getToolData(&size);
+    if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
+        CRuzovuZediziVizNode& f = followCam;
+        record->FindChild(kFirstTimeKey).Read(firstTime);
+        const util::DataChunk& memory = record->FindChild(kMemoryKey);
+        filterMemory.deserialize(memory.GetData(), memory.GetSize());
+        record->FindChild(kTranslationResponseKey).Read(f.translationResponseFactor);
+        record->FindChild(kRotationResponseKey).Read(f.rotationResponseFactor);
+        record->FindChild(kTranslationSmoothingKey).Read(f.translationSmoothingFactor);
+        record->FindChild(kRotationSmoothingKey).Read(f.rotationSmoothingFactor);
+        record->FindChild(kTranslationMaxVelKey).Read(f.translationMaxVelocity);
+        record->FindChild(kRotationMaxVelKey).Read(f.rotationMaxVelocity);
+        record->FindChild(kFixateTranslationsKey).Read(f.fixateTranslations);
+        record->FindChild(kFixateRotationsKey).Read(f.fixateRotations);
+    }
+    core->refreshConfiguration();
+    return found ? 0 : 1;
+}
+
+int CRuzovuZediziVizObject::store() {
+    if (core == nullptr) return 0;
+    const CRuzovuZediziVizNode& f = followCam;
+    util::DataChunk record(kChunkName, nullptr, 0);
+    record.AddChild(util::DataChunk::Make(kFirstTimeKey, firstTime));
+    std::vector<uint8_t> memory(filterMemory.getSerializedSize());
+    filterMemory.serialize(memory.data(), memory.size());
+    record.AddChild(util::DataChunk(kMemoryKey, memory.data(), memory.size()));
+    record.AddChild(util::DataChunk::Make(kTranslationResponseKey, f.translationResponseFactor));
+    record.AddChild(util::DataChunk::Make(kRotationResponseKey, f.rotationResponseFactor));
+    record.AddChild(util::DataChunk::Make(kTranslationSmoothingKey, f.translationSmoothingFactor));
+    record.AddChild(util::DataChunk::Make(kRotationSmoothingKey, f.rotationSmoothingFactor));
+    record.AddChild(util::DataChunk::Make(kTranslationMaxVelKey, f.translationMaxVelocity));
+    record.AddChild(util::DataChunk::Make(kRotationMaxVelKey, f.rotationMaxVelocity));
+    record.AddChild(util::DataChunk::Make(kFixateTranslationsKey, f.fixateTranslations));
+    record.AddChild(util::DataChunk::Make(kFixateRotationsKey, f.fixateRotations));
+    const std::vector<uint8_t> bytes = record.Serialize();
+    core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    return 0;
+}
+
+void CRuzovuZediziVizObject::onEvent(std::string name) {
+    std::string_view event = name;
+    // An undo or redo event names a change the page already shows again; nothing more to do.
+    if (event.starts_with(kUndoPrefix) || event.starts_with(kRedoPrefix)) return;
+    if (event == kReinitialize) reinitializeRequested = true;
+}
+
+} // namespace vex::orb::addon
