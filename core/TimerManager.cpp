@@ -1,0 +1,57 @@
+#include "core/TimerManager.h"
+
+#include "platform/win32/Clock.h"
+
+#include <QAbstractEventDispatcher>
+#include <QTimerEvent>
+
+#include <cmath>
+#include <limits>
+
+namespace vex::orb::core {
+
+TimerManager::~TimerManager() {
+    for (const auto& [id, qtId] : timers_) {
+        if (qtId != 0) killTimer(qtId);
+    }
+}
+
+void TimerManager::SetTimer(int32_t id, double seconds) {
+    KillTimer(id);
+    // Truncated to whole milliseconds; an endless or negative period is held within Qt's range.
+    double milliseconds = std::trunc(seconds * 1000.0);
+    if (!(milliseconds >= 0.0)) milliseconds = 0.0;
+    if (milliseconds > std::numeric_limits<int>::max()) milliseconds = std::numeric_limits<int>::max();
+    // Without an event dispatcher on this thread (no Qt application) the timer cannot fire; it is
+    // still recorded, so the owner sees it as running and tests can drive OnTimer by hand.
+    int qtId = 0;
+    if (QAbstractEventDispatcher::instance(thread()) != nullptr)
+        qtId = startTimer(static_cast<int>(milliseconds));
+    timers_[id] = qtId;
+}
+
+void TimerManager::KillTimer(int32_t id) {
+    auto it = timers_.find(id);
+    if (it == timers_.end()) return;
+    if (it->second != 0) killTimer(it->second);
+    timers_.erase(it);
+}
+
+int TimerManager::GetQtTimerId(int32_t id) const {
+    auto it = timers_.find(id);
+    return it != timers_.end() ? it->second : 0;
+}
+
+void TimerManager::timerEvent(QTimerEvent* event) {
+    const int qtId = event->timerId();
+    for (const auto& [id, known] : timers_) {
+        if (known == qtId) {
+            OnTimer(id, platform::win32::GetTickCount());
+            return;
+        }
+    }
+    killTimer(qtId);
+    OnTimer(-1, platform::win32::GetTickCount());
+}
+
+} // namespace vex::orb::core
