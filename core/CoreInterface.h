@@ -21,14 +21,11 @@ class Instance;
 /// The core's public operations, called by the host commands and the windows. The core is also the
 /// message node "CORE".
 ///
-/// What this build cannot do yet, and what it answers instead (the real-time loop and the main
-/// window come later):
+/// What this build cannot do yet, and what it answers instead (the main window comes later):
 ///   ShowMainWindow                         kMainWindowUnavailable (10004)
 ///   CloseMainWindow                        kMainWindowNotOpen (10003)
 ///   IsMainWindowOpen                       false
 ///   GetMainWindowRoot, CreateComponent     null
-///   IsRecording, IsResimulating            false
-///   StartRecording, Resimulate             kRecordingUnavailable (72)
 ///   SetImagePath, MainWindowCommand        nothing
 class CoreInterface : public util::MessageNode {
 public:

@@ -1,35 +1,207 @@
 #include "core/RecordManager.h"
 
 #include "core/AdaptorInterface.h"
+#include "core/CoreImplementation.h"
+#include "core/CountDownWindow.h"
 #include "core/CurrentAdaptor.h"
+#include "core/Hooks.h"
+#include "core/Instance.h"
+#include "core/ResimulationWindow.h"
 #include "core/ResultCodes.h"
+#include "platform/win32/Clock.h"
+#include "unidevice/DeviceRegistry.h"
+#include "unidevice/WinDriver.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace vex::orb::core {
 
+namespace {
+
+using platform::win32::GetTickCount;
+
+// Check boxes of the main window the loop consults.
+constexpr int kAutoExpandTimelineBox = 113;
+constexpr int kLowPolyOnRecordBox = 114;
+
+// The shortest interval between two ticks.
+constexpr double kMinTickInterval = 0.001;
+
+} // namespace
+
+RecordManager::RecordManager(CoreImplementation* core) : CoreSubSystem(core) {}
+
+RecordManager::~RecordManager() = default;
+
 int RecordManager::StartRecording() {
     if (running_) return kAlreadyRunning;
-    return kRecordingUnavailable;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr) return kRecordingUnavailable;
+
+    if (IsMainWindowBoxChecked(kLowPolyOnRecordBox, false)) {
+        SaveVisibility();
+        adaptor->refreshViews();
+    }
+    adaptor->beginUndoGroup("Record");
+
+    running_ = true;
+    startTime_ = adaptor->getCurrentTime();
+    endTime_ = adaptor->getPlaybackRange().second;
+    time_ = adaptor->getCurrentTime();
+    Hooks::Instance().SetCapturingKeys(true);
+
+    BeginInstances(false);
+
+    lastTick_ = GetTickCount();
+    frameIndex_ = GetFrameIndexOf(startTime_ + 0.001);
+
+    const int countdown = GetCountdownSeconds();
+    time_ = startTime_ - countdown;
+    adaptor->slowFactorChanged(static_cast<int>(slowFactor_));
+
+    if (!countdownWindow_) countdownWindow_ = std::make_unique<CountDownWindow>();
+    if (countdown != 0) countdownWindow_->Show(countdown);
+
+    adaptor->setCurrentTime(startTime_);
+    SetTimer(kRecordTimer, GetFrameDuration());
+    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    return kOk;
+}
+
+void RecordManager::OnTimer(int32_t timerId, uint32_t tickCount) {
+    if (timerId != kRecordTimer) return;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    KillTimer(kRecordTimer);
+    if (!running_ || resimulating_ || adaptor == nullptr) return;
+
+    time_ += static_cast<double>(tickCount - lastTick_) * 0.001 / slowFactor_;
+    lastTick_ = tickCount;
+
+    const double duration = GetFrameDuration();
+    const int target = GetFrameIndexOf(time_) + 1;
+    bool polled = false;
+    for (int stepped = 0; frameIndex_ < target && stepped < kMaxFramesPerTick; ++stepped) {
+        ++frameIndex_;
+        const double frameTime = frameIndex_ * duration;
+        if (time_ >= endTime_) {
+            if (!IsMainWindowBoxChecked(kAutoExpandTimelineBox, true)) {
+                StopRecording();
+                return;
+            }
+            endTime_ *= 2.0;
+            adaptor->setPlaybackRange({adaptor->getPlaybackRange().first, endTime_});
+        }
+        if (time_ > startTime_) {
+            if (countdownWindow_) countdownWindow_->Hide();
+            // The devices are read once per tick, before its first frame.
+            if (!polled) unidevice::DeviceRegistry::Instance().updateAll();
+            polled = true;
+            StepInstances(frameTime);
+        }
+    }
+
+    if (startTime_ > time_ && countdownWindow_) {
+        const int remaining = static_cast<int>(startTime_ - time_ + 0.999);
+        countdownWindow_->SetText(CountDownWindow::FormatSeconds(remaining));
+    }
+    adaptor->setCurrentTime(time_);
+
+    // Take this tick's own work off the next interval, so ticks come once per frame of wall-clock time.
+    const double remaining = duration - static_cast<double>(GetTickCount() - tickCount) / 1000.0;
+    SetTimer(kRecordTimer, remaining > kMinTickInterval ? remaining : kMinTickInterval);
 }
 
 int RecordManager::StopRecording() {
     if (!running_ || resimulating_) return kOk;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (countdownWindow_) countdownWindow_->Hide();
+    KillTimer(kRecordTimer);
+    if (startTime_ > time_) time_ = startTime_;
+
+    for (Instance* instance : activeInstances_) instance->EndRecord();
+    unidevice::DeviceRegistry::Instance().stopAll();
+
+    if (adaptor != nullptr) {
+        adaptor->setCurrentTime(frameIndex_ * GetFrameDuration());
+        adaptor->slowFactorChanged(1);
+    }
     running_ = false;
+    activeInstances_.clear();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (adaptor != nullptr) adaptor->finishRecording();
+    Hooks::Instance().SetCapturingKeys(false);
+
+    if (IsMainWindowBoxChecked(kLowPolyOnRecordBox, false)) {
+        RestoreVisibility();
+        if (adaptor != nullptr) adaptor->refreshViews();
+    }
+    if (adaptor != nullptr) adaptor->endUndoGroup();
     return kOk;
 }
 
 int RecordManager::Resimulate(double from, double to) {
-    (void)from;
-    (void)to;
     if (running_) return kAlreadyRunning;
-    return kRecordingUnavailable;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr) return kRecordingUnavailable;
+    adaptor->beginUndoGroup("Resimulating");
+
+    running_ = true;
+    resimulating_ = true;
+    startTime_ = from;
+    endTime_ = to;
+    resimulateCursor_ = from + 1.0 / adaptor->getFramesPerSecond();
+    progress_ = 0.0f;
+
+    savedSlowFactor_ = slowFactor_;
+    slowFactor_ = 1.0;
+    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+
+    BeginInstances(true);
+    lastTick_ = GetTickCount();
+
+    if (!resimulateWindow_) resimulateWindow_ = std::make_unique<ResimulationWindow>(*this);
+    resimulateWindow_->Open(GetFrameIndexOf(from), adaptor->canRecordRealTime());
+    return kOk;
+}
+
+bool RecordManager::ResimulateSlice() {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (!resimulating_ || adaptor == nullptr) return true;
+    const double step = 1.0 / adaptor->getFramesPerSecond();
+    const uint32_t sliceStart = GetTickCount();
+    while (endTime_ + 0.00001 > resimulateCursor_) {
+        progress_ = static_cast<float>((resimulateCursor_ - startTime_) / (endTime_ - startTime_));
+        if (GetTickCount() - sliceStart > kSliceMilliseconds) return false;
+        StepInstances(resimulateCursor_);
+        resimulateCursor_ += step;
+    }
+    progress_ = 1.0f;
+    FinishResimulation();
+    return true;
+}
+
+void RecordManager::ShowResimulationCursor() {
+    if (AdaptorInterface* adaptor = GetCurrentAdaptor()) adaptor->setCurrentTime(resimulateCursor_);
 }
 
 void RecordManager::FinishResimulation() {
     if (!resimulating_) return;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    for (Instance* instance : activeInstances_) instance->EndRecord();
+    activeInstances_.clear();
     running_ = false;
     resimulating_ = false;
+    slowFactor_ = savedSlowFactor_;
+    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    unidevice::DeviceRegistry::Instance().stopAll();
+    if (adaptor != nullptr) {
+        adaptor->finishRecording();
+        adaptor->setCurrentTime(startTime_);
+        adaptor->endUndoGroup();
+    }
+    if (resimulateWindow_) resimulateWindow_->Close();
 }
 
 int RecordManager::GetSlowLevel() const {
@@ -37,11 +209,81 @@ int RecordManager::GetSlowLevel() const {
 }
 
 void RecordManager::SetSlowLevel(int level) {
+    level = std::clamp(level, kMinSlowLevel, kMaxSlowLevel);
     slowFactor_ = std::pow(2.0, level - 1);
     // The main window shows the factor; it refreshes here once it exists.
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (running_ && !resimulating_ && adaptor != nullptr)
         adaptor->slowFactorChanged(static_cast<int>(slowFactor_));
+}
+
+void RecordManager::SetFixedFrameDuration(double seconds) {
+    fixedFrameDuration_ = seconds;
+    useFixedFrameDuration_ = true;
+}
+
+double RecordManager::GetFrameDuration() const {
+    if (useFixedFrameDuration_) return fixedFrameDuration_;
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    return adaptor != nullptr ? adaptor->getFrameDuration() : fixedFrameDuration_;
+}
+
+int RecordManager::GetFrameIndexOf(double t) const {
+    const double duration = GetFrameDuration();
+    const double frames = t / duration;
+    // A host without a known frame rate has no frames to count.
+    if (!std::isfinite(frames) || std::fabs(frames) >= std::numeric_limits<int>::max()) return 0;
+    int index = static_cast<int>(frames);
+    if (t < 0 && index * duration > t) --index;
+    return index;
+}
+
+void RecordManager::BeginInstances(bool resimulate) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    CoreImplementation* core = GetCore();
+    activeInstances_ = core != nullptr ? core->CollectInstances(InstanceManager::kRecordedInstances)
+                                       : std::vector<Instance*>();
+    adaptor->prepareRecording(std::vector<NodeOwner*>(activeInstances_.begin(), activeInstances_.end()));
+
+    unidevice::DeviceRegistry& drivers = unidevice::DeviceRegistry::Instance();
+    drivers.startAll();
+    // The window driver reads the messages of the main window; there is none until the window layer.
+    if (auto* windriver = dynamic_cast<unidevice::WinDriver*>(drivers.findDriver("windriver")))
+        windriver->setWindow(nullptr);
+    for (Instance* instance : activeInstances_) instance->BeginRecord(startTime_, resimulate);
+}
+
+void RecordManager::StepInstances(double t) {
+    for (Instance* instance : activeInstances_) instance->Step(t);
+}
+
+bool RecordManager::IsMainWindowBoxChecked(int component, bool missing) const {
+    (void)component; // the main window and its boxes come with the window layer
+    return missing;
+}
+
+void RecordManager::SaveVisibility() {
+    savedVisibility_.clear();
+    std::vector<CoreNode*> nodes;
+    NodeList out(&nodes);
+    GetCurrentAdaptor()->getAllNodes(out);
+    for (CoreNode* node : nodes) savedVisibility_.emplace_back(node, node->isVisible());
+}
+
+void RecordManager::RestoreVisibility() {
+    for (const auto& [node, visible] : savedVisibility_) {
+        if (visible) {
+            node->show();
+        } else {
+            node->hide();
+        }
+    }
+    savedVisibility_.clear();
+}
+
+int RecordManager::GetCountdownSeconds() {
+    CoreImplementation* core = GetCore();
+    return core != nullptr ? core->GetSettings().countdown : 0;
 }
 
 } // namespace vex::orb::core
