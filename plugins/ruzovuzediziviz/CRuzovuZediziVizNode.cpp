@@ -20,6 +20,8 @@ void CRuzovuZediziVizNode::update(double t) {
     if (c == nullptr) return;
     const double h = c->getFrameDuration();
 
+    // Where the FollowCam was one frame ago (the identity when its node cannot be obtained); its
+    // scale is kept, only its rotation and position are filtered.
     util::Matrix<double> own;
     ReadWorldMatrix(c, node, t - h, own);
     const auto rowLength = [&own](int i) {
@@ -30,6 +32,7 @@ void CRuzovuZediziVizNode::update(double t) {
     position = current.translation;
     rotation = current.rotation;
 
+    // Where the target is now (the identity when it cannot be obtained).
     util::Matrix<double> attached;
     ReadWorldMatrix(c, target_.node, t, attached);
     const util::QTransform<double> goal = util::ToQTransform(attached);
