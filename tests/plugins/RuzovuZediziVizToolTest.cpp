@@ -1,0 +1,199 @@
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "util/DataChunk.h"
+#include "util/Rotation.h"
+#include "util/xml/Element.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::MemoryAdaptor;
+using addon::CRuzovuZediziVizObject;
+using util::Matrix;
+using V = util::Vector3<double>;
+
+Matrix<double> Translation(const V& p) {
+    return util::ToMatrix(util::QTransform<double>{p, {}});
+}
+
+// The compiled-in RuzovuZediziViz created through the core on the in-memory host at 25 frames per
+// second, with the host keying what the tool writes as it does while recording.
+class RuzovuZediziVizTool : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool("RuzovuZediziViz"));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<CRuzovuZediziVizObject*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    HostObject& Camera(const std::string& name) {
+        auto& scene = host->GetScene();
+        return *scene.Find(scene.FindByName("RuzovuZediziViz_01_" + name + "Transform"));
+    }
+    Matrix<double> World(const std::string& name, double t) {
+        auto& scene = host->GetScene();
+        return scene.GetWorldMatrix(scene.FindByName("RuzovuZediziViz_01_" + name + "Transform"), t);
+    }
+    // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
+    std::vector<double> Run(int from, int to) {
+        std::vector<double> xs;
+        instance->BeginRecord(from * kFrame, false);
+        for (int f = from + 1; f <= to; ++f) {
+            instance->Step(f * kFrame);
+            xs.push_back(World("FollowCam", f * kFrame).m[3][0]);
+        }
+        instance->EndRecord();
+        return xs;
+    }
+    // A tool object of the same instance that reads the saved state back.
+    std::unique_ptr<CRuzovuZediziVizObject, void (*)(CRuzovuZediziVizObject*)> Reload() {
+        std::unique_ptr<CRuzovuZediziVizObject, void (*)(CRuzovuZediziVizObject*)> loaded(
+            new CRuzovuZediziVizObject({nullptr, "RuzovuZediziViz_01"}),
+            [](CRuzovuZediziVizObject* object) { object->release(); });
+        loaded->core = instance;
+        return loaded;
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    CRuzovuZediziVizObject* tool = nullptr;
+};
+
+TEST_F(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
+    EXPECT_EQ(Camera("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
+
+    util::xml::Element profile;
+    instance->WriteConfiguration(profile, "Mine");
+    const util::xml::Element* group = profile.GetChild("group");
+    ASSERT_NE(group, nullptr);
+    EXPECT_EQ(group->GetAttribute("label"), "Motion Filter Parameters");
+    const std::vector<std::string> labels{"Fixate Translations",
+                                          "Translation Response Factor",
+                                          "Translation Smoothing Factor",
+                                          "Translation Max Velocity",
+                                          "Fixate Rotations",
+                                          "Rotation Response Factor",
+                                          "Rotation Smoothing Factor",
+                                          "Rotation Max Velocity"};
+    ASSERT_EQ(group->CountChildren("item"), labels.size());
+    for (size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(group->GetChild("item", i)->GetAttribute("label"), labels[i]);
+        const bool spinner = i != 0 && i != 4; // the two check boxes have no channel
+        EXPECT_EQ(instance->findInputChannel("Spinner: " + labels[i]) != nullptr, spinner) << labels[i];
+    }
+
+    // The page writes into the FollowCam's settings; "Re-Initialize" requests a restart, undo does not.
+    EXPECT_TRUE(instance->WriteById(1, 12.0));
+    EXPECT_EQ(tool->followCam.translationResponseFactor, 12.0);
+    tool->onEvent("REALUNDORe-Initialize");
+    EXPECT_FALSE(tool->reinitializeRequested);
+    tool->onEvent("Re-Initialize");
+    EXPECT_TRUE(tool->reinitializeRequested);
+}
+
+TEST_F(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
+    tool->followCam.translationResponseFactor = 12.5;
+    tool->followCam.rotationMaxVelocity = 3.0;
+    tool->followCam.fixateRotations = true;
+    Run(0, 3); // four filter-memory keys: the start and three steps
+    ASSERT_EQ(tool->store(), 0);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = instance->getToolData(&size);
+    const auto record = util::DataChunk::FromBytes(bytes, size);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->GetName(), "RuzovuZediziVizDataChunk");
+    const std::vector<std::pair<std::string, size_t>> fields{
+        {"bFirstTime", 1},
+        {"ancRuzovuZediziVizNodeqTransMem", 16 + 4 * 64},
+        {"cRuzovuZediziVizNode.translationalResponseFactor", 8},
+        {"cRuzovuZediziVizNode.rotationalResponseFactor", 8},
+        {"cRuzovuZediziVizNode.translationalSmoothingFactor", 8},
+        {"cRuzovuZediziVizNode.rotationalSmoothingFactor", 8},
+        {"cRuzovuZediziVizNode.translationalMaxVel", 8},
+        {"cRuzovuZediziVizNode.rotationalMaxVel", 8},
+        {"cRuzovuZediziVizNode.bFixateTranslations", 1},
+        {"cRuzovuZediziVizNode.bFixateRotations", 1}};
+    ASSERT_EQ(record->GetChildCount(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(record->GetChild(i).GetName(), fields[i].first);
+        EXPECT_EQ(record->GetChild(i).GetSize(), fields[i].second) << fields[i].first;
+    }
+
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_FALSE(loaded->firstTime);
+    EXPECT_EQ(loaded->followCam.translationResponseFactor, 12.5);
+    EXPECT_EQ(loaded->followCam.rotationMaxVelocity, 3.0);
+    EXPECT_TRUE(loaded->followCam.fixateRotations);
+    EXPECT_FALSE(loaded->followCam.fixateTranslations);
+    EXPECT_EQ(loaded->filterMemory.getKeyCount(), 4);
+    EXPECT_EQ(loaded->filterMemory.get(2 * kFrame), tool->filterMemory.get(2 * kFrame));
+    EXPECT_EQ(loaded->followCam.node, tool->followCam.node);
+
+    tool->attachedCam.remove();
+    EXPECT_NE(Reload()->restore(), 0);
+}
+
+TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesTheSameWay) {
+    // The user animates the AttachedCam from the origin to x = 10 over the first second.
+    HostObject& attached = Camera("AttachedCam");
+    attached.transform.SetKey(0.0, Matrix<double>());
+    attached.transform.SetKey(1.0, Translation({10, 0, 0}));
+
+    const std::vector<double> first = Run(0, 75);
+    EXPECT_EQ(first[0], 0.0) << "the first step moves by the velocity at rest";
+    for (int f = 2; f <= 20; ++f) EXPECT_GT(first[f - 1], first[f - 2]) << "frame " << f;
+    EXPECT_LT(first[11], 10.0 * 12 / 25) << "the FollowCam lags while the AttachedCam moves";
+    EXPECT_GT(*std::max_element(first.begin(), first.end()), 10.0) << "default settings overshoot";
+    EXPECT_NEAR(first.back(), 10.0, 0.1);
+
+    // Showing another time only refreshes the page; the recorded FollowCam stays as it was.
+    const auto keys = Camera("FollowCam").transform.GetKeys().size();
+    instance->TimeChanged(0.4);
+    EXPECT_EQ(Camera("FollowCam").transform.GetKeys().size(), keys);
+    EXPECT_DOUBLE_EQ(World("FollowCam", 0.4).m[3][0], first[9]);
+
+    // Re-simulating from frame 8 takes the velocities recorded there and repeats the motion.
+    const std::vector<double> again = Run(8, 30);
+    for (size_t i = 0; i < again.size(); ++i) EXPECT_DOUBLE_EQ(again[i], first[i + 8]) << i;
+}
+
+TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) {
+    Matrix<double> scaled = Translation({4, 0, 0});
+    for (int i = 0; i < 3; ++i) scaled.m[0][i] *= 2.0;
+    Camera("FollowCam").transform.SetKey(0.0, scaled);
+    tool->attachedCam.remove();
+    tool->followCam.fixateTranslations = true;
+    Run(0, 1);
+    const Matrix<double> after = World("FollowCam", kFrame);
+    EXPECT_NEAR(util::Length(V{after.m[0][0], after.m[0][1], after.m[0][2]}), 2.0, 1e-12);
+    EXPECT_NEAR(util::Length(V{after.m[1][0], after.m[1][1], after.m[1][2]}), 1.0, 1e-12);
+    EXPECT_EQ(after.m[3][0], 0.0);
+}
+
+} // namespace
+} // namespace vex::orb::core::test
