@@ -1,6 +1,7 @@
 #include "core/CoreStartup.h"
 #include "core/CountDownWindow.h"
 #include "core/Instance.h"
+#include "core/InstanceReference.h"
 #include "core/ResimulationWindow.h"
 #include "core/TimerManager.h"
 #include "platform/win32/Clock.h"
@@ -8,6 +9,9 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "system/adaptors/memory/MemoryNode.h"
 #include "tests/core/ToolTestSupport.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
 
 #include <QCoreApplication>
 #include <QTimerEvent>
@@ -30,20 +34,27 @@ using adaptor::memory::MemoryNode;
 class ProbeObject : public CCamera {
 public:
     explicit ProbeObject(const CreateParam& param) : CCamera(param) {}
+    int buildConfiguration() override {
+        throttle = core->addInputChannel("Throttle", unidevice::kFiniteControl, nullptr);
+        return 0;
+    }
     int initialize() override {
         body = core->createNode("Body", nullptr, nullptr);
         return 0;
     }
     void step(double t) override {
         steps.push_back(t);
+        if (throttle->getControl() != nullptr) seen.push_back(throttle->getControl()->getValue());
         util::Matrix<double> local;
         local.m[3][0] = 10.0 * t;
         core->getSnapshot(body, t)->setMatrix(local);
         if (clock != nullptr) clock->Advance(stepCost);
     }
 
+    unidevice::Property* throttle = nullptr;
     CNode* body = nullptr;
     std::vector<double> steps;
+    std::vector<double> seen;
     win32::FakeClock* clock = nullptr;
     win32::DWORD stepCost = 0;
 };
@@ -295,6 +306,35 @@ TEST_F(RecordManager, ResimulationStepsTheFramesAfterFromUpToToInSlices) {
     EXPECT_FLOAT_EQ(Loop().GetProgress(), 1.0f);
     EXPECT_DOUBLE_EQ(host->getCurrentTime(), 1.0);
     EXPECT_EQ(host->GetUndoLabels().back(), "Resimulating");
+}
+
+TEST_F(RecordManager, OnlyRecordedInstancesRunAndReSimulationReplaysTheirInput) {
+    ASSERT_EQ(core->CreateTool("Probe"), "Probe_02");
+    core->FindItem("Probe_02")->SetRecord(false);
+    unidevice::Control stick(nullptr, unidevice::kFiniteControl, 0.0);
+    probe->throttle->setControl(&stick);
+
+    StartAt(1.0);
+    EXPECT_EQ(Loop().GetActiveInstances().size(), 1u);
+    for (int i = 1; i <= 3; ++i) {
+        stick.setValue(0.1 * i);
+        Tick(40);
+    }
+    const double last = Loop().GetFrameIndex() * 0.04;
+    core->StopRecording();
+    EXPECT_TRUE(dynamic_cast<ProbeObject*>(core->InstanceManager::FindInstance("Probe_02")->GetObject())
+                    ->steps.empty());
+    const std::vector<double> live = probe->seen;
+    ASSERT_EQ(live.size(), 4u); // two frames at the first tick, then one per tick
+
+    stick.setValue(0.9);
+    probe->seen.clear();
+    ASSERT_EQ(core->Resimulate(1.0, last), 0);
+    Loop().GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    EXPECT_EQ(probe->seen.size(), live.size());
+    for (size_t i = 0; i < live.size(); ++i) EXPECT_NEAR(probe->seen[i], live[i], 1e-9);
+    EXPECT_EQ(probe->throttle->getControl(), &stick);
+    probe->throttle->setControl(nullptr);
 }
 
 TEST_F(RecordManager, UndoingTheTakeRestoresTheSceneAsItWas) {
