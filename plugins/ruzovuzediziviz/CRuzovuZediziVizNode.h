@@ -34,6 +34,7 @@ public:
     /// The orientation spring's settings.
     SpringSettings rotationSettings() const;
 
+    /// "Fixate Translations" / "Fixate Rotations": that part follows the target without filtering.
     bool fixateTranslations = false;
     bool fixateRotations = false;
     /// Filter state: metres per second, and body-frame radians per second.
@@ -41,6 +42,7 @@ public:
     util::Vector3<double> angularVelocity;
     /// Kept with the filter state.
     double seventhStateValue = 1.0;
+    /// The page's spring settings: response (stiffness), smoothing (damping), max velocity (0: none).
     double translationResponseFactor = 30.0;
     double rotationResponseFactor = 30.0;
     double translationSmoothingFactor = 5.0;

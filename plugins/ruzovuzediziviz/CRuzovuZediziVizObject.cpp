@@ -37,6 +37,12 @@ constexpr const char* kFixateRotationsHelp = "Fixates the camera's rotations, ie
 constexpr const char* kSmoothingHelp =
     "This factor determines how much the camera will smooth out rebounces at a stop";
 
+// Reads a one-byte bool field; any byte other than 0 reads as true, a missing field leaves `value`.
+void ReadBool(const util::DataChunk& field, bool& value) {
+    uint8_t byte = 0;
+    if (field.Read(byte)) value = byte != 0;
+}
+
 } // namespace
 
 CRuzovuZediziVizObject::CRuzovuZediziVizObject(const CreateParam& param)
@@ -112,12 +118,14 @@ int CRuzovuZediziVizObject::initialize() {
 
 int CRuzovuZediziVizObject::restore() {
     if (core == nullptr) return 1;
-    const bool found = followCam.find() & attachedCam.find();
+    // Both are looked up, so every missing camera is reported.
+    const bool followFound = followCam.find();
+    const bool attachedFound = attachedCam.find();
     uint32_t size = 0;
     const uint8_t* bytes = core->getToolData(&size);
     if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
         CRuzovuZediziVizNode& f = followCam;
-        record->FindChild(kFirstTimeKey).Read(firstTime);
+        ReadBool(record->FindChild(kFirstTimeKey), firstTime);
         const util::DataChunk& memory = record->FindChild(kMemoryKey);
         filterMemory.deserialize(memory.GetData(), memory.GetSize());
         record->FindChild(kTranslationResponseKey).Read(f.translationResponseFactor);
@@ -126,11 +134,11 @@ int CRuzovuZediziVizObject::restore() {
         record->FindChild(kRotationSmoothingKey).Read(f.rotationSmoothingFactor);
         record->FindChild(kTranslationMaxVelKey).Read(f.translationMaxVelocity);
         record->FindChild(kRotationMaxVelKey).Read(f.rotationMaxVelocity);
-        record->FindChild(kFixateTranslationsKey).Read(f.fixateTranslations);
-        record->FindChild(kFixateRotationsKey).Read(f.fixateRotations);
+        ReadBool(record->FindChild(kFixateTranslationsKey), f.fixateTranslations);
+        ReadBool(record->FindChild(kFixateRotationsKey), f.fixateRotations);
     }
     core->refreshConfiguration();
-    return found ? 0 : 1;
+    return followFound && attachedFound ? 0 : 1;
 }
 
 int CRuzovuZediziVizObject::store() {

@@ -53,7 +53,9 @@ public:
     bool firstTime = true;
     /// Set by the "Re-Initialize" button; read by the next step.
     bool reinitializeRequested = false;
+    /// The camera the user attaches to an animated object.
     CAttachedCamNode attachedCam;
+    /// The camera that follows it; declared after it, whose node it reads.
     CRuzovuZediziVizNode followCam;
 };
 
