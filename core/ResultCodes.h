@@ -7,7 +7,7 @@ namespace vex::orb::core {
 inline constexpr int kOk = 0;
 /// A recording or re-simulation is already running.
 inline constexpr int kAlreadyRunning = 71;
-/// The real-time loop cannot record or re-simulate in this build: it has no timer loop yet.
+/// The real-time loop cannot record or re-simulate: there is no host adaptor to run on.
 inline constexpr int kRecordingUnavailable = 72;
 /// The main window is already open (it was brought forward instead).
 inline constexpr int kMainWindowAlreadyOpen = 10002;
