@@ -289,6 +289,12 @@ void Instance::BeginRecord(double time, bool resimulate) {
     for (int i = 0; i < channels_.getCount(); ++i) {
         unidevice::Property* channel = channels_.getProperty(i);
         liveControls_.push_back(channel->getControl());
+        // A channel that drove nothing in the take stays unbound, so it reads as it did live (its
+        // offset) instead of as a control stuck at 0.
+        if (channel->getControl() == nullptr && recorded_[static_cast<size_t>(i)].getKeyCount() == 0) {
+            temporaryControls_.push_back(nullptr);
+            continue;
+        }
         auto temporary = std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0);
         temporary->setDescription("Temporary control");
         channel->setControl(temporary.get());
@@ -300,7 +306,8 @@ void Instance::Step(double time) {
     for (int i = 0; i < channels_.getCount(); ++i) {
         util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
         if (resimulating_ && static_cast<size_t>(i) < temporaryControls_.size()) {
-            temporaryControls_[static_cast<size_t>(i)]->setValue(variable.get(time));
+            if (unidevice::Control* temporary = temporaryControls_[static_cast<size_t>(i)].get())
+                temporary->setValue(variable.get(time));
         } else if (!resimulating_) {
             if (unidevice::Control* control = channels_.getProperty(i)->getControl())
                 variable.set(time, control->getValue());

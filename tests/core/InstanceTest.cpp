@@ -224,12 +224,16 @@ TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBac
 
     stick.setValue(0.9);
     object.seen.clear();
+    object.mass = 77.25;
     rig->BeginRecord(0.0, true);
     EXPECT_EQ(object.throttle->getControl()->getDescription(), "Temporary control");
+    // The spinner's channel drove nothing in the take: it stays unbound and leaves the spinner alone.
+    EXPECT_EQ(rig->findInputChannel("Spinner: Mass")->getControl(), nullptr);
     rig->Step(1 / 24.0);
     rig->Step(1 / 48.0);
     rig->EndRecord();
     EXPECT_EQ(object.seen, (std::vector<double>{0.25, 0.125}));
+    EXPECT_EQ(object.mass, 77.25);
     EXPECT_EQ(object.throttle->getControl(), &stick);
 
     // A live take after it reads the stick again and re-records from its start.
