@@ -1,0 +1,288 @@
+// Speed of the real-time loop with the RuzovuZediziViz follow camera: the core runs on the in-memory
+// host at 25 frames per second, every AttachedCam carries 10 s of hand-held-like keys, and a take of
+// it has been recorded.
+//
+//   BM_Resimulate          re-simulates the take of one instance over N frames, as the user starts
+//                          it: RecordManager::Resimulate, then the progress window's slice timer.
+//                          The fake clock stands still, so one slice steps the whole range. Items
+//                          are frames; "x_realtime" is frames per second over 25.
+//   BM_RealTimeStep        one frame of a recording with 1 or 50 instances: Instance::Step of every
+//                          active instance at the frame's time, then the host's setCurrentTime, the
+//                          work a recording tick does per frame apart from polling the devices.
+//   BM_MotionFilterBaseline the yardstick: the same number of position and orientation spring steps
+//                          (FilterTranslation and FilterRotation) on the same target path, in a
+//                          plain loop with no core and no host.
+//
+// The documents folder (registry "Personal") points at a temporary folder while a benchmark runs,
+// so the core's data folders and settings never reach the user's home.
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "core/ResimulationWindow.h"
+#include "platform/win32/Clock.h"
+#include "platform/win32/Registry.h"
+#include "plugins/ruzovuzediziviz/MotionFilter.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "util/Rotation.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace win32 = vex::platform::win32;
+using vex::orb::adaptor::memory::MemoryAdaptor;
+using vex::orb::addon::FilterRotation;
+using vex::orb::addon::FilterTranslation;
+using vex::orb::addon::SpringSettings;
+using vex::orb::core::CoreImplementation;
+using vex::orb::core::Instance;
+using vex::orb::core::ResimulationWindow;
+using Matrix = vex::util::Matrix<double>;
+using Quat = vex::util::Quat<double>;
+using V = vex::util::Vector3<double>;
+
+constexpr double kFps = 25.0;
+constexpr double kFrame = 1.0 / kFps;
+// The keyed path, and the take recorded over it: 10 s.
+constexpr int kTakeFrames = 250;
+constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
+
+// The AttachedCam of a hand-held camera: a slow walk along a curve with a little bob and shake in
+// position and orientation, keyed at every frame. Each seed gives another path.
+std::vector<Matrix> HandHeldPath(unsigned seed) {
+    std::mt19937 random(seed);
+    std::normal_distribution<double> shake(0.0, 1.0);
+    std::vector<Matrix> path;
+    const double phase = 0.37 * seed;
+    for (int f = 0; f <= kTakeFrames; ++f) {
+        const double t = f * kFrame;
+        const V angles{0.02 * std::sin(1.3 * t + phase) + 0.004 * shake(random),
+                       0.3 * std::sin(0.2 * t + phase) + 0.004 * shake(random),
+                       0.01 * std::sin(2.1 * t) + 0.003 * shake(random)};
+        Matrix m = vex::util::EulerXYZToMatrix(angles);
+        m.m[3][0] = 1.2 * t + 0.01 * shake(random);
+        m.m[3][1] = 1.6 + 0.03 * std::sin(2.0 * 3.14159265358979 * 1.8 * t) + 0.005 * shake(random);
+        m.m[3][2] = 2.0 * std::sin(0.15 * t + phase) + 0.01 * shake(random);
+        path.push_back(m);
+    }
+    return path;
+}
+
+// The core on the in-memory host with `count` RuzovuZediziViz instances, each AttachedCam keyed
+// with its own hand-held path, the documents folder in a temporary folder.
+class Session {
+public:
+    explicit Session(int count) {
+        std::random_device random;
+        documents_ = std::filesystem::temp_directory_path() /
+                     ("torva-resimulation-bench-" + std::to_string(random()) + std::to_string(random()));
+        std::filesystem::create_directories(documents_);
+        win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
+
+        host = std::make_unique<MemoryAdaptor>(kFps);
+        core = vex::orb::core::FindCore();
+        if (core == nullptr) return;
+        host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
+        host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
+        core->GetSettings().countdown = 0;
+        host->GetScene().SetPlaybackRange({0.0, 1000.0});
+        for (int i = 0; i < count; ++i) {
+            const std::string name = core->CreateTool("RuzovuZediziViz");
+            Instance* instance = core->InstanceManager::FindInstance(name);
+            if (instance == nullptr) return;
+            auto& scene = host->GetScene();
+            auto* attached = scene.Find(scene.FindByName(name + "_AttachedCamTransform"));
+            if (attached == nullptr) return;
+            const std::vector<Matrix> path = HandHeldPath(static_cast<unsigned>(i + 1));
+            for (int f = 0; f <= kTakeFrames; ++f) attached->transform.SetKey(f * kFrame, path[f]);
+            instances.push_back(instance);
+        }
+        ready_ = true;
+    }
+    ~Session() {
+        host.reset(); // shuts the core down
+        win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
+        std::error_code ignored;
+        std::filesystem::remove_all(documents_, ignored);
+    }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    bool IsReady() const { return ready_; }
+
+    // Records a take of every instance from 0 to the end of the path, one recording tick per frame
+    // of the fake clock, and forgets its undo.
+    bool RecordTake(win32::FakeClock& clock) {
+        host->setCurrentTime(0.0);
+        if (core->StartRecording() != 0) return false;
+        for (int f = 0; f < kTakeFrames; ++f) {
+            clock.Advance(40);
+            core->OnTimer(vex::orb::core::RecordManager::kRecordTimer, clock.Now());
+        }
+        core->StopRecording();
+        host->clearUndo();
+        return true;
+    }
+
+    // The FollowCam's world position of instance `index` at `t`.
+    V FollowCamAt(size_t index, double t) {
+        auto& scene = host->GetScene();
+        const Matrix m =
+            scene.GetWorldMatrix(scene.FindByName(instances[index]->GetName() + "_FollowCamTransform"), t);
+        return {m.m[3][0], m.m[3][1], m.m[3][2]};
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    std::vector<Instance*> instances;
+
+private:
+    std::filesystem::path documents_;
+    bool ready_ = false;
+};
+
+void BM_Resimulate(benchmark::State& state) {
+    const int frames = static_cast<int>(state.range(0));
+    win32::FakeClock clock(1000);
+    Session session(1);
+    if (!session.IsReady() || !session.RecordTake(clock)) {
+        state.SkipWithError("core, tool or recording unavailable");
+        return;
+    }
+    CoreImplementation& core = *session.core;
+    const double end = frames * kFrame;
+    // The re-simulation must repeat the recorded take; otherwise the loop measures something else.
+    std::vector<V> recorded;
+    for (int f = 1; f <= frames; ++f) recorded.push_back(session.FollowCamAt(0, f * kFrame));
+
+    for (auto _ : state) {
+        if (core.Resimulate(0.0, end) != 0) {
+            state.SkipWithError("re-simulation refused");
+            break;
+        }
+        core.GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+        state.PauseTiming();
+        if (core.IsResimulating()) state.SkipWithError("re-simulation did not finish in one slice");
+        session.host->clearUndo(); // the undo of every run would pile up otherwise
+        state.ResumeTiming();
+    }
+
+    for (int f = 1; f <= frames; ++f) {
+        const V again = session.FollowCamAt(0, f * kFrame);
+        const V& first = recorded[static_cast<size_t>(f - 1)];
+        if (std::fabs(again.x - first.x) + std::fabs(again.y - first.y) + std::fabs(again.z - first.z) >
+            1e-9) {
+            state.SkipWithError("re-simulation differs from the recorded take");
+            break;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * frames);
+    state.counters["x_realtime"] = benchmark::Counter(static_cast<double>(state.iterations()) * frames / kFps,
+                                                      benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_Resimulate)->Arg(25)->Arg(kTakeFrames)->Unit(benchmark::kMicrosecond);
+
+void BM_RealTimeStep(benchmark::State& state) {
+    const int count = static_cast<int>(state.range(0));
+    win32::FakeClock clock(1000);
+    Session session(count);
+    if (!session.IsReady()) {
+        state.SkipWithError("core or tool unavailable");
+        return;
+    }
+    CoreImplementation& core = *session.core;
+    MemoryAdaptor& host = *session.host;
+    const auto start = [&] {
+        host.setCurrentTime(0.0);
+        return core.StartRecording() == 0 && core.GetActiveInstances().size() == static_cast<size_t>(count);
+    };
+    if (!start()) {
+        state.SkipWithError("recording refused");
+        return;
+    }
+
+    int frame = 0;
+    for (auto _ : state) {
+        const double t = ++frame * kFrame;
+        for (Instance* instance : core.GetActiveInstances()) instance->Step(t);
+        host.setCurrentTime(t);
+        if (frame == kTakeFrames) {
+            // The take is over: a new one starts from 0, so the keys and the undo stay bounded.
+            state.PauseTiming();
+            core.StopRecording();
+            host.clearUndo();
+            frame = 0;
+            if (!start()) state.SkipWithError("recording refused");
+            state.ResumeTiming();
+        }
+    }
+    core.StopRecording();
+    state.SetItemsProcessed(state.iterations() * count);
+    state.counters["instances"] = count;
+}
+BENCHMARK(BM_RealTimeStep)->Arg(1)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+// The target path of the filters: the AttachedCam's positions and orientations at every frame.
+struct Targets {
+    std::vector<V> positions;
+    std::vector<Quat> rotations;
+};
+
+Targets TargetPath(unsigned seed) {
+    Targets targets;
+    for (const Matrix& m : HandHeldPath(seed)) {
+        const auto q = vex::util::ToQTransform(m);
+        targets.positions.push_back(q.translation);
+        targets.rotations.push_back(q.rotation);
+    }
+    return targets;
+}
+
+// `steps` spring steps per iteration: Arg 25 and 250 match BM_Resimulate (one instance over that
+// many frames), Arg 50 matches one BM_RealTimeStep of 50 instances (one step each, on 50 paths).
+void BM_MotionFilterBaseline(benchmark::State& state) {
+    const int steps = static_cast<int>(state.range(0));
+    const bool perInstance = steps == 50;
+    std::vector<Targets> paths;
+    for (int i = 0; i < (perInstance ? steps : 1); ++i)
+        paths.push_back(TargetPath(static_cast<unsigned>(i + 1)));
+    // The FollowCam's default settings.
+    const SpringSettings settings{30.0, 5.0, 0.0};
+    std::vector<V> positions(paths.size()), velocities(paths.size()), angular(paths.size());
+    std::vector<Quat> rotations(paths.size());
+
+    int frame = 0;
+    for (auto _ : state) {
+        if (perInstance) {
+            frame = frame % kTakeFrames + 1;
+            for (size_t i = 0; i < paths.size(); ++i) {
+                FilterTranslation(positions[i], velocities[i], paths[i].positions[frame], settings, kFrame);
+                FilterRotation(rotations[i], angular[i], paths[i].rotations[frame], settings, kFrame);
+            }
+        } else {
+            for (int f = 1; f <= steps; ++f) {
+                const size_t k = static_cast<size_t>(f % (kTakeFrames + 1));
+                FilterTranslation(positions[0], velocities[0], paths[0].positions[k], settings, kFrame);
+                FilterRotation(rotations[0], angular[0], paths[0].rotations[k], settings, kFrame);
+            }
+        }
+        benchmark::DoNotOptimize(positions.data());
+        benchmark::DoNotOptimize(rotations.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetItemsProcessed(state.iterations() * steps);
+    if (!perInstance)
+        state.counters["x_realtime"] = benchmark::Counter(
+            static_cast<double>(state.iterations()) * steps / kFps, benchmark::Counter::kIsRate);
+}
+BENCHMARK(BM_MotionFilterBaseline)->Arg(25)->Arg(kTakeFrames)->Arg(50)->Unit(benchmark::kMicrosecond);
+
+} // namespace
