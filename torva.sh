@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Torva Suite developer entry point.
-#   ./torva.sh run        install what is missing, build, run the main program
+#   ./torva.sh run [dir]  install what is missing, build, record and re-simulate a take on the
+#                         in-memory host; the paths go to dir (default build/take) as CSV and PNG
 #   ./torva.sh test       install what is missing, build, run every test
 #   ./torva.sh sanitize   the test suite built with address + undefined sanitizers
 #   ./torva.sh fuzz [s]   every fuzz target for s seconds (default 20) on its seed corpus
@@ -43,8 +44,7 @@ install_missing
 case "$cmd" in
   run)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    shift || true
-    ./build/examples/demo/torva-demo "$@"
+    ./build/examples/take/torva-take "${2:-build/take}"
     ;;
   test)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
