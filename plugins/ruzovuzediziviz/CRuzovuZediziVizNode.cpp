@@ -1,19 +1,14 @@
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizNode.h"
 
 #include "interface/CInterface.h"
-#include "plugins/ruzovuzediziviz/WorldMatrixAccess.h"
+#include "plugins/common/CameraPose.h"
+#include "plugins/common/WorldMatrixAccess.h"
 #include "util/Rotation.h"
 
 namespace vex::orb::addon {
 
 CRuzovuZediziVizNode::CRuzovuZediziVizNode(CCamera* tool, const SceneNode& target)
-    : SceneNode(tool, kName), target_(target) {}
-
-bool CRuzovuZediziVizNode::create() {
-    if (!createCameraNode(nullptr)) return false;
-    WriteWorldMatrix(core(), node, core()->getCurrentTime(), util::Matrix<double>());
-    return true;
-}
+    : CCameraNode(tool, kName, true), target_(target) {}
 
 void CRuzovuZediziVizNode::update(double t) {
     CInterface* c = core();
@@ -24,13 +19,9 @@ void CRuzovuZediziVizNode::update(double t) {
     // scale is kept, only its rotation and position are filtered.
     util::Matrix<double> own;
     ReadWorldMatrix(c, node, t - h, own);
-    const auto rowLength = [&own](int i) {
-        return util::Length(util::Vector3<double>{own.m[i][0], own.m[i][1], own.m[i][2]});
-    };
-    const util::Vector3<double> scale{rowLength(0), rowLength(1), rowLength(2)};
-    const util::QTransform<double> current = util::ToQTransform(own);
-    position = current.translation;
-    rotation = current.rotation;
+    CameraPose pose = ToCameraPose(own);
+    position = pose.transform.translation;
+    rotation = pose.transform.rotation;
 
     // Where the target is now (the identity when it cannot be obtained).
     util::Matrix<double> attached;
@@ -46,7 +37,8 @@ void CRuzovuZediziVizNode::update(double t) {
     else
         FilterRotation(rotation, angularVelocity, goal.rotation, rotationSettings(), h);
 
-    worldMatrix = util::ToMatrix(util::QTransform<double>{position, rotation}, scale);
+    pose.transform = {position, rotation};
+    worldMatrix = ToWorldMatrix(pose);
     WriteWorldMatrix(c, node, t, worldMatrix);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "interface/SceneNode.h"
+#include "plugins/common/CCameraNode.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "util/QTransform.h"
 #include "util/Vector3.h"
@@ -9,7 +9,7 @@ namespace vex::orb::addon {
 
 /// The camera "FollowCam": every step it follows a target node through a damped spring on its
 /// position and one on its orientation, each with a speed limit, keeping its own scale.
-class CRuzovuZediziVizNode : public SceneNode {
+class CRuzovuZediziVizNode : public CCameraNode {
 public:
     /// The node name in the host.
     static constexpr const char* kName = "FollowCam";
@@ -17,8 +17,6 @@ public:
     /// The FollowCam of `tool`, following `target` (which must outlive it), not created yet.
     CRuzovuZediziVizNode(CCamera* tool, const SceneNode& target);
 
-    /// Creates the host camera and sets its world matrix to the identity at the current time.
-    bool create() override;
     /// One filter step for host time `t`: reads its own world matrix one frame earlier and the
     /// target's at `t`, runs both springs and writes the result as its world matrix at `t`.
     void update(double t) override;

@@ -1,6 +1,7 @@
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 
 #include "interface/CVariableModUndo.h"
+#include "plugins/common/ToolEvents.h"
 #include "util/DataChunk.h"
 
 #include <string_view>
@@ -21,10 +22,6 @@ constexpr std::string_view kTranslationMaxVelKey = "cRuzovuZediziVizNode.transla
 constexpr std::string_view kRotationMaxVelKey = "cRuzovuZediziVizNode.rotationalMaxVel";
 constexpr std::string_view kFixateTranslationsKey = "cRuzovuZediziVizNode.bFixateTranslations";
 constexpr std::string_view kFixateRotationsKey = "cRuzovuZediziVizNode.bFixateRotations";
-
-// Prefixes of the undo and redo event strings; they are stripped before the name is looked at.
-constexpr std::string_view kUndoPrefix = "REALUNDO";
-constexpr std::string_view kRedoPrefix = "REALREDO";
 
 // Every spinner of the page: 0 to 1e18 in steps of 0.01, shown with one decimal, with an input channel.
 constexpr double kSpinnerMin = 0.0;
@@ -163,10 +160,10 @@ int CRuzovuZediziVizObject::store() {
 }
 
 void CRuzovuZediziVizObject::onEvent(std::string name) {
-    std::string_view event = name;
+    const ToolEvent event = ParseToolEvent(name);
     // An undo or redo event names a change the page already shows again; nothing more to do.
-    if (event.starts_with(kUndoPrefix) || event.starts_with(kRedoPrefix)) return;
-    if (event == kReinitialize) reinitializeRequested = true;
+    if (event.undo || event.redo) return;
+    if (event.item == kReinitialize) reinitializeRequested = true;
 }
 
 } // namespace vex::orb::addon

@@ -2,7 +2,7 @@
 
 #include "interface/CCamera.h"
 #include "interface/CInterface.h"
-#include "plugins/ruzovuzediziviz/CAttachedCamNode.h"
+#include "plugins/common/CAttachedCamNode.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizNode.h"
 #include "util/AVar_Nearest.h"
 #include "util/QTransform.h"

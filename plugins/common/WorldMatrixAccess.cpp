@@ -1,4 +1,4 @@
-#include "plugins/ruzovuzediziviz/WorldMatrixAccess.h"
+#include "plugins/common/WorldMatrixAccess.h"
 
 #include "interface/CInterface.h"
 

@@ -1,0 +1,23 @@
+#include "plugins/common/CCameraNode.h"
+
+#include "interface/CInterface.h"
+#include "plugins/common/WorldMatrixAccess.h"
+
+#include <utility>
+
+namespace vex::orb::addon {
+
+CCameraNode::CCameraNode(CCamera* tool, std::string name, bool identityOnCreate)
+    : SceneNode(tool, std::move(name)), identityOnCreate_(identityOnCreate) {}
+
+bool CCameraNode::create() {
+    if (!createCameraNode(nullptr)) return false;
+    if (identityOnCreate_) WriteWorldMatrix(core(), node, core()->getCurrentTime(), util::Matrix<double>());
+    return true;
+}
+
+void CCameraNode::update(double t) {
+    (void)t;
+}
+
+} // namespace vex::orb::addon

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "interface/SceneNode.h"
+
+#include <string>
+
+namespace vex::orb::addon {
+
+/// A tool node that is a host camera: created through CInterface::createNode under its name and
+/// found by that name when a saved instance is restored. Its step does nothing unless a derived
+/// class says otherwise.
+class CCameraNode : public SceneNode {
+public:
+    /// The camera `name` of `tool`, not created yet; with `identityOnCreate` its world matrix is
+    /// set to the identity at the current time when it is created.
+    CCameraNode(CCamera* tool, std::string name, bool identityOnCreate);
+
+    /// Creates the host camera (and sets the identity when asked to); true when it exists.
+    bool create() override;
+    /// Nothing: a plain camera is moved by the user or by its tool's own code.
+    void update(double t) override;
+
+private:
+    bool identityOnCreate_;
+};
+
+} // namespace vex::orb::addon
