@@ -8,6 +8,7 @@
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
+#include "plugins/vezizazav/CVezizaZavPlugin.h"
 
 #include <array>
 
@@ -83,7 +84,8 @@ constexpr std::array kTable{
                kPlaceholder},
     // 17 CVezizaZavPlugin
     TableEntry{{"VuzaZaderaRav", "vezizazav", "VuzaZaderaRav", "Camera",
-                "follow camera that smooths an attached camera's motion", "VezizaZav"}, kPlaceholder},
+                "follow camera that smooths an attached camera's motion", "VezizaZav"},
+               &CVezizaZavPlugin::Create},
     // 18 CSphereCamPlugin
     TableEntry{{"SphereCam", "spherecam", "SphereCam", "Camera",
                 "camera on a sphere around a target, looking at its centre, optional gyro mode"}, kPlaceholder},

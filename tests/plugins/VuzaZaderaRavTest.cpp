@@ -1,0 +1,263 @@
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "plugins/vezizazav/CVezizaZavObject.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/LoopTakeSupport.h"
+#include "util/DataChunk.h"
+#include "util/Rotation.h"
+#include "util/xml/Element.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::MemoryAdaptor;
+using addon::CVezizaZavObject;
+using util::Matrix;
+using Q = util::Quat<double>;
+using V = util::Vector3<double>;
+
+Matrix<double> Pose(const V& p, const Q& q = {}) {
+    return util::ToMatrix(util::QTransform<double>{p, q});
+}
+
+// Same rotation up to sign.
+void ExpectSameRotation(const Q& a, const Q& b) {
+    EXPECT_NEAR(std::abs(util::Dot(a, b)), 1.0, 1e-12);
+}
+
+// The compiled-in VuzaZaderaRav created through the core on the in-memory host at 25 frames per
+// second, with the host keying what the tool writes as it does while recording.
+class VuzaZaderaRavTool : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool("VezizaZav"));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<CVezizaZavObject*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    HostObject& Camera(const std::string& name) {
+        auto& scene = host->GetScene();
+        return *scene.Find(scene.FindByName("VuzaZaderaRav_01_" + name + "Transform"));
+    }
+    Matrix<double> World(const std::string& name, double t) {
+        auto& scene = host->GetScene();
+        return scene.GetWorldMatrix(scene.FindByName("VuzaZaderaRav_01_" + name + "Transform"), t);
+    }
+    // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
+    std::vector<double> Run(int from, int to) {
+        std::vector<double> xs;
+        instance->BeginRecord(from * kFrame, false);
+        for (int f = from + 1; f <= to; ++f) {
+            instance->Step(f * kFrame);
+            xs.push_back(World("FollowCam", f * kFrame).m[3][0]);
+        }
+        instance->EndRecord();
+        return xs;
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    CVezizaZavObject* tool = nullptr;
+};
+
+TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
+    EXPECT_EQ(Camera("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
+
+    util::xml::Element profile;
+    instance->WriteConfiguration(profile, "Mine");
+    ASSERT_EQ(profile.CountChildren("group"), 2u);
+    const util::xml::Element* modes = profile.GetChild("group", 0);
+    const util::xml::Element* camera = profile.GetChild("group", 1);
+    EXPECT_EQ(modes->GetAttribute("label"), "General Modes");
+    EXPECT_EQ(camera->GetAttribute("label"), "Camera Parameters");
+    ASSERT_EQ(modes->CountChildren("item"), 2u); // the "Re-Initialize" button keeps no value
+    EXPECT_EQ(modes->GetChild("item", 0)->GetAttribute("label"), "Hide AttachedCam");
+    EXPECT_EQ(modes->GetChild("item", 1)->GetAttribute("label"), "Hide FollowCam");
+    ASSERT_EQ(camera->CountChildren("item"), 2u);
+    EXPECT_NE(instance->findInputChannel("Spinner: Translation Response Factor"), nullptr);
+    EXPECT_NE(instance->findInputChannel("Spinner: Rotation Response Factor"), nullptr);
+    EXPECT_EQ(tool->followCam.translationResponseFactor, 0.1);
+    EXPECT_EQ(tool->followCam.rotationResponseFactor, 0.4);
+}
+
+TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
+    // The AttachedCam jumps from the origin to x = 10, turned 90° about y, in the first frame.
+    const Q turned{0.0, std::sin(M_PI / 4), 0.0, std::cos(M_PI / 4)};
+    HostObject& attached = Camera("AttachedCam");
+    attached.transform.SetKey(0.0, Matrix<double>());
+    attached.transform.SetKey(kFrame, Pose({10, 0, 0}, turned));
+    Run(0, 1);
+
+    // Two sub-steps of 0.1 × 0.5 for translation and 0.4 × 0.5 for rotation, first towards the
+    // AttachedCam, then the FollowCam towards the moved intermediate pose.
+    const double stageOne = 10.0 * (1.0 - 0.95 * 0.95);
+    EXPECT_NEAR(tool->followCam.intermediatePosition.x, stageOne, 1e-12);
+    const Matrix<double> follow = World("FollowCam", kFrame);
+    EXPECT_NEAR(follow.m[3][0], stageOne * (1.0 - 0.95 * 0.95), 1e-12);
+
+    const auto blend = [](const Q& from, const Q& to) {
+        Q q = from * 0.64 + to * 0.36; // 1 − 0.8² of the way, component by component
+        util::Normalize(q);
+        return q;
+    };
+    const Q m = blend({}, turned);
+    ExpectSameRotation(tool->followCam.intermediateRotation, m);
+    ExpectSameRotation(util::ToQTransform(follow).rotation, blend({}, m));
+
+    // The intermediate pose is what the record keeps for that time.
+    EXPECT_EQ(tool->memoryRecord.get(kFrame), tool->followCam.getIntermediatePose());
+}
+
+TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
+    tool->followCam.translationResponseFactor = 2.0;
+    tool->followCam.rotationResponseFactor = 2.0;
+    HostObject& attached = Camera("AttachedCam");
+    for (int f = 0; f <= 10; ++f)
+        attached.transform.SetKey(
+            f * kFrame, Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
+    Run(0, 10);
+    for (int f = 1; f <= 10; ++f) {
+        const Matrix<double> a = World("AttachedCam", f * kFrame);
+        const Matrix<double> b = World("FollowCam", f * kFrame);
+        for (int i = 0; i < 4; ++i)
+            for (int j = 0; j < 4; ++j) EXPECT_NEAR(b.m[i][j], a.m[i][j], 1e-12) << f << " " << i << j;
+    }
+}
+
+TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSameWay) {
+    HostObject& attached = Camera("AttachedCam");
+    attached.transform.SetKey(0.0, Matrix<double>());
+    attached.transform.SetKey(0.4, Pose({10, 0, 0}));
+    Matrix<double> scaled;
+    scaled.m[1][1] = 3.0;
+    Camera("FollowCam").transform.SetKey(0.0, scaled);
+
+    const std::vector<double> first = Run(0, 100);
+    for (size_t i = 1; i < first.size(); ++i) {
+        EXPECT_GE(first[i], first[i - 1]) << i;
+        EXPECT_LE(first[i], 10.0) << i;
+    }
+    EXPECT_NEAR(first.back(), 10.0, 0.01);
+    const Matrix<double> last = World("FollowCam", 100 * kFrame);
+    EXPECT_NEAR(util::Length(V{last.m[1][0], last.m[1][1], last.m[1][2]}), 3.0, 1e-12);
+
+    // A sign-flipped intermediate rotation is the same rotation: the stages stay on one side.
+    const auto pose = tool->followCam.getIntermediatePose();
+    instance->BeginRecord(100 * kFrame, false);
+    tool->followCam.setIntermediatePose({pose.translation, -pose.rotation});
+    instance->Step(101 * kFrame);
+    instance->EndRecord();
+    ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
+
+    // Re-simulating from frame 5 takes the intermediate pose recorded there and repeats the motion.
+    const std::vector<double> again = Run(5, 30);
+    for (size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i], first[i + 5]) << i;
+}
+
+TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
+    tool->followCam.translationResponseFactor = 0.25;
+    tool->followCam.rotationResponseFactor = 0.75;
+    tool->hideFollowCam = true;
+    Run(0, 3); // four keys: the start and three steps
+    ASSERT_EQ(tool->store(), 0);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = instance->getToolData(&size);
+    const auto record = util::DataChunk::FromBytes(bytes, size);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->GetName(), "VezizaZavDataChunk");
+    const std::vector<std::pair<std::string, size_t>> fields{{"sDataChunkSaveStruct", 2},
+                                                             {"bFirstTime", 1},
+                                                             {"ancVezizaZavNodeqTransMem", 16 + 4 * 64},
+                                                             {"cVezizaZavNodetranslationalResponseFactor", 8},
+                                                             {"cVezizaZavNoderotationalResponseFactor", 8}};
+    ASSERT_EQ(record->GetChildCount(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(record->GetChild(i).GetName(), fields[i].first);
+        EXPECT_EQ(record->GetChild(i).GetSize(), fields[i].second) << fields[i].first;
+    }
+    EXPECT_EQ(record->GetChild(0).GetData()[0], 0);
+    EXPECT_EQ(record->GetChild(0).GetData()[1], 1);
+
+    const auto reload = [this] {
+        std::unique_ptr<CVezizaZavObject, void (*)(CVezizaZavObject*)> loaded(
+            new CVezizaZavObject({nullptr, "VuzaZaderaRav_01"}), [](CVezizaZavObject* o) { o->release(); });
+        loaded->core = instance;
+        return loaded;
+    };
+    auto loaded = reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_FALSE(loaded->firstTime);
+    EXPECT_FALSE(loaded->hideAttachedCam);
+    EXPECT_TRUE(loaded->hideFollowCam);
+    EXPECT_EQ(loaded->followCam.translationResponseFactor, 0.25);
+    EXPECT_EQ(loaded->followCam.rotationResponseFactor, 0.75);
+    EXPECT_EQ(loaded->memoryRecord.getKeyCount(), 4);
+    EXPECT_EQ(loaded->memoryRecord.get(2 * kFrame), tool->memoryRecord.get(2 * kFrame));
+
+    tool->followCam.remove();
+    EXPECT_EQ(reload()->restore(), 1);
+}
+
+TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
+    tool->hideAttachedCam = true;
+    tool->onEvent("Hide AttachedCam");
+    EXPECT_FALSE(Camera("AttachedCam").shapeVisible);
+    EXPECT_TRUE(Camera("FollowCam").shapeVisible);
+    tool->onEvent("REALUNDOHide AttachedCam");
+    EXPECT_FALSE(tool->hideAttachedCam);
+    EXPECT_TRUE(Camera("AttachedCam").shapeVisible);
+    tool->onEvent("REALREDOHide AttachedCam");
+    EXPECT_TRUE(tool->hideAttachedCam);
+    EXPECT_FALSE(Camera("AttachedCam").shapeVisible);
+
+    // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
+    Run(0, 2);
+    Camera("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
+    tool->onEvent("Re-Initialize");
+    instance->BeginRecord(0.0, false);
+    EXPECT_EQ(tool->followCam.intermediatePosition.x, 4.0);
+    instance->EndRecord();
+}
+
+// Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
+// the FollowCam with the very keys of the take.
+TEST_F(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
+    for (int f = 0; f <= 50; ++f)
+        Camera("AttachedCam")
+            .transform.SetKey(f * kFrame, Pose({0.1 * f, 0.3 * std::sin(f), 0.0},
+                                               util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));
+    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core, *host, 2.0, [this] { return Camera("FollowCam").transform.GetKeys(); });
+    ASSERT_GT(take.size(), 40u);
+    ASSERT_EQ(again.size(), take.size());
+    for (size_t i = 0; i < take.size(); ++i) {
+        EXPECT_EQ(again[i].time, take[i].time) << i;
+        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
+    }
+}
+
+} // namespace
+} // namespace vex::orb::core::test
