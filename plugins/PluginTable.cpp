@@ -7,6 +7,7 @@
 
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
+#include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
 
@@ -150,7 +151,8 @@ constexpr std::array kTable{
                kPlaceholder},
     // 38 CGyroCamPlugin
     TableEntry{{"Gyro", "utility/gyro", "Gyro", "Utility",
-                "follows an object's position without its rotation (stable platform)"}, kPlaceholder},
+                "follows an object's position without its rotation (stable platform)"},
+               &CGyroCamPlugin::Create},
     // 39 CScaleRulerPlugin
     TableEntry{{"ScaleRuler", "utility/scaleruler", "ScaleRuler", "Utility",
                 "outputs an object's current scale as a virtual input"}, kPlaceholder},

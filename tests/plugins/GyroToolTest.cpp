@@ -1,0 +1,286 @@
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "core/ResimulationWindow.h"
+#include "platform/win32/Clock.h"
+#include "plugins/gyro/CGyroCam.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "util/DataChunk.h"
+#include "util/Rotation.h"
+#include "util/xml/Element.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::MemoryAdaptor;
+using addon::AxisRotation;
+using addon::CGyroCam;
+using util::Matrix;
+using V = util::Vector3<double>;
+
+constexpr double kDeg = std::numbers::pi / 180.0;
+
+Matrix<double> Pose(const Matrix<double>& rotation, const V& p) {
+    Matrix<double> m = rotation;
+    m.m[3][0] = p.x;
+    m.m[3][1] = p.y;
+    m.m[3][2] = p.z;
+    return m;
+}
+Matrix<double> About(const V& axis, double degrees) {
+    return AxisRotation(axis, degrees * kDeg);
+}
+void ExpectBasisNear(const Matrix<double>& a, const Matrix<double>& b) {
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(a.m[r][c], b.m[r][c], 1e-12) << r << "," << c;
+}
+
+// The compiled-in Gyro created through the core on the in-memory host at 25 frames per second, with
+// the host keying what the tool writes as it does while recording.
+class GyroTool : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool("Gyro"));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<CGyroCam*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    HostObject& Helper(const std::string& name) {
+        auto& scene = host->GetScene();
+        return *scene.Find(scene.FindByName("Gyro_01_" + name + "Transform"));
+    }
+    Matrix<double> World(const std::string& name, double t) {
+        auto& scene = host->GetScene();
+        return scene.GetWorldMatrix(scene.FindByName("Gyro_01_" + name + "Transform"), t);
+    }
+    // Runs from frame `from` to frame `to`; answers the gyro's world matrix at the last frame.
+    Matrix<double> Run(int from, int to) {
+        instance->BeginRecord(from * kFrame, false);
+        for (int f = from + 1; f <= to; ++f) instance->Step(f * kFrame);
+        instance->EndRecord();
+        return World("gyro", to * kFrame);
+    }
+    // A tool object of the same instance that reads the saved state back.
+    std::unique_ptr<CGyroCam, void (*)(CGyroCam*)> Reload() {
+        std::unique_ptr<CGyroCam, void (*)(CGyroCam*)> loaded(new CGyroCam({nullptr, "Gyro_01"}),
+                                                              [](CGyroCam* object) { object->release(); });
+        loaded->core = instance;
+        return loaded;
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    CGyroCam* tool = nullptr;
+};
+
+TEST_F(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
+    for (const char* name : {"pivot", "gyro", "eye"}) {
+        EXPECT_EQ(Helper(name).shape, adaptor::memory::ShapeKind::PolygonMesh) << name;
+        EXPECT_TRUE(Helper(name).systemHelper) << name;
+        EXPECT_EQ(World(name, 0.0), Matrix<double>()) << name;
+    }
+    EXPECT_EQ(Helper("pivot").mesh.vertices.size(), 8u);
+    EXPECT_EQ(Helper("eye").mesh.vertices.size(), 26u);
+
+    util::xml::Element profile;
+    instance->WriteConfiguration(profile, "Mine");
+    const std::vector<std::pair<std::string, std::vector<std::string>>> groups{
+        {"General Modes", {"Hide Helpers", "Hide Helpers During Recording", "Wireframe Mode"}},
+        {"Gyro", {"Enable Gyro", "Gyro Restriction"}},
+        {"Clone Eye's Position", {"Clone X-axis", "Clone Y-axis", "Clone Z-axis"}},
+        {"Clone Eye's Scale", {"Clone X-axis", "Clone Y-axis", "Clone Z-axis"}}};
+    for (size_t g = 0; g < groups.size(); ++g) {
+        const util::xml::Element* group = profile.GetChild("group", g);
+        ASSERT_NE(group, nullptr) << g;
+        EXPECT_EQ(group->GetAttribute("label"), groups[g].first);
+        ASSERT_EQ(group->CountChildren("item"), groups[g].second.size()) << groups[g].first;
+        for (size_t i = 0; i < groups[g].second.size(); ++i)
+            EXPECT_EQ(group->GetChild("item", i)->GetAttribute("label"), groups[g].second[i]);
+    }
+    EXPECT_EQ(tool->restriction(), "No restrictions");
+}
+
+TEST_F(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
+    tool->restrictionIndex = 3; // "Roll only" sets rotate about Z at begin
+    tool->enableGyro = true;
+    tool->clonePosition[1] = true;
+    tool->cloneScale[2] = true;
+    tool->wireframeMode = true;
+    tool->hideHelpersDuringRecording = false;
+    Run(0, 1);
+    ASSERT_EQ(tool->store(), 0);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = instance->getToolData(&size);
+    const auto record = util::DataChunk::FromBytes(bytes, size);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->GetName(), "gyro");
+    const std::vector<std::pair<std::string, uint8_t>> fields{
+        {"gyroRotX", 0},      {"gyroRotY", 0},      {"gyroRotZ", 1},    {"gyroRotation", 1},
+        {"projectX", 0},      {"projectY", 1},      {"projectZ", 0},    {"projectXScale", 0},
+        {"projectYScale", 0}, {"projectZScale", 1}, {"hideHelpers", 0}, {"hideHelpersDuringRecording", 0},
+        {"wireframeMode", 1}};
+    ASSERT_EQ(record->GetChildCount(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        const util::DataChunk& field = record->GetChild(i);
+        EXPECT_EQ(field.GetName(), fields[i].first);
+        ASSERT_EQ(field.GetSize(), 1u) << fields[i].first;
+        EXPECT_EQ(field.GetData()[0], fields[i].second) << fields[i].first;
+    }
+
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_TRUE(loaded->enableGyro);
+    EXPECT_TRUE(loaded->rotateAboutZ);
+    EXPECT_EQ(loaded->restriction(), "Roll only") << "the restriction comes back from the saved flags";
+    EXPECT_TRUE(loaded->clonePosition[1]);
+    EXPECT_FALSE(loaded->clonePosition[0]);
+    EXPECT_TRUE(loaded->cloneScale[2]);
+    EXPECT_TRUE(loaded->wireframeMode);
+    EXPECT_FALSE(loaded->hideHelpersDuringRecording);
+    EXPECT_EQ(loaded->gyro.node, tool->gyro.node);
+
+    tool->eye.remove();
+    EXPECT_EQ(Reload()->restore(), 1);
+}
+
+TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation) {
+    Helper("gyro").transform.SetKey(0.0, About({0, 1, 0}, 30));
+    Matrix<double> turned = About(V{1, 1, 0} * std::sqrt(0.5), 70);
+    for (int c = 0; c < 3; ++c) turned.m[0][c] *= 2.0;
+    Helper("pivot").transform.SetKey(0.0, Matrix<double>());
+    Helper("pivot").transform.SetKey(1.0, Pose(turned, {10, 0, 0}));
+
+    // "Yaw only" without "Enable Gyro" changes nothing.
+    tool->restrictionIndex = 1;
+    const Matrix<double> g = Run(0, 25);
+    Matrix<double> expected = About({0, 1, 0}, 30);
+    for (int c = 0; c < 3; ++c) expected.m[0][c] *= 2.0;
+    ExpectBasisNear(g, expected);
+    EXPECT_NEAR(g.m[3][0], 10.0, 1e-12);
+}
+
+TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
+    const Matrix<double> eyeRotation = About({0, 0, 1}, 25) * About({1, 0, 0}, -40) * About({0, 1, 0}, 35);
+    Helper("eye").transform.SetKey(0.0, Pose(eyeRotation, {-3, 1, 2}));
+    Helper("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {4, 5, 6}));
+    tool->enableGyro = true;
+    Matrix<double> g = Run(0, 2);
+    ExpectBasisNear(g, eyeRotation);
+    EXPECT_EQ(g.m[3][1], 5.0);
+
+    // "Yaw only": a pitched and rolled eye leaves the gyro turned only about the vertical axis.
+    tool->restrictionIndex = 1;
+    g = Run(2, 4);
+    ExpectBasisNear(g, About({0, 1, 0}, 35));
+    EXPECT_EQ(g.m[1][1], 1.0);
+    EXPECT_EQ(g.m[3][0], 4.0);
+    EXPECT_EQ(g.m[3][2], 6.0);
+}
+
+TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
+    Helper("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {7, 8, 9}));
+    tool->clonePosition[0] = true;
+    instance->BeginRecord(0.0, false);
+    EXPECT_FALSE(Helper("pivot").shapeVisible);
+    EXPECT_FALSE(Helper("eye").shapeVisible);
+    instance->Step(kFrame);
+    instance->EndRecord();
+    EXPECT_TRUE(Helper("pivot").shapeVisible);
+    EXPECT_TRUE(Helper("gyro").shapeVisible);
+    const Matrix<double> g = World("gyro", kFrame);
+    EXPECT_EQ(g.m[3][0], 0.0);
+    EXPECT_EQ(g.m[3][1], 8.0);
+    EXPECT_EQ(g.m[3][2], 9.0);
+
+    // "Hide Helpers" and its undo reach the helpers.
+    tool->hideHelpers = true;
+    tool->onEvent("Hide Helpers");
+    EXPECT_FALSE(Helper("gyro").shapeVisible);
+    tool->hideHelpers = false;
+    tool->onEvent("REALUNDOHide Helpers");
+    EXPECT_TRUE(Helper("gyro").shapeVisible);
+}
+
+// Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
+// the gyro with the very keys of the take.
+TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
+    host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
+    host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
+    for (int f = 0; f <= 50; ++f) {
+        Helper("pivot").transform.SetKey(
+            f * kFrame, Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
+        Helper("eye").transform.SetKey(f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
+    }
+    tool->enableGyro = true;
+    tool->restrictionIndex = 1;
+    tool->clonePosition[2] = true;
+    host->setPlaybackRange({0.0, 2.0});
+    host->setCurrentTime(0.0);
+    core->GetSettings().countdown = 0;
+    platform::win32::FakeClock clock;
+    clock.Set(1000);
+
+    ASSERT_EQ(core->StartRecording(), 0);
+    while (core->GetTime() < 2.0) {
+        clock.Advance(40);
+        core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    }
+    core->StopRecording();
+    const auto take = Helper("gyro").transform.GetKeys();
+    ASSERT_GT(take.size(), 40u);
+
+    ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
+    while (core->IsResimulating()) {
+        clock.Advance(40);
+        core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    }
+    const auto again = Helper("gyro").transform.GetKeys();
+    ASSERT_EQ(again.size(), take.size());
+    for (size_t i = 0; i < take.size(); ++i) {
+        EXPECT_EQ(again[i].time, take[i].time) << i;
+        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
+    }
+}
+
+TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {
+    for (int f = 0; f <= 10; ++f)
+        Helper("eye").transform.SetKey(f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
+    Helper("pivot").transform.SetKey(0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
+    tool->enableGyro = true;
+    tool->restrictionIndex = 2;
+    tool->cloneScale[0] = true;
+    Run(0, 5);
+    ASSERT_EQ(tool->store(), 0);
+    const Matrix<double> first = Run(5, 10);
+
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    loaded->begin(5 * kFrame);
+    for (int f = 6; f <= 10; ++f) loaded->step(f * kFrame);
+    loaded->end();
+    EXPECT_EQ(World("gyro", 10 * kFrame), first);
+}
+
+} // namespace
+} // namespace vex::orb::core::test
