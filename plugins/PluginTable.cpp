@@ -9,6 +9,7 @@
 #include "plugins/catalogue/ToolIdentity.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
+#include "plugins/sinusoid/CSinusoidPlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
 
 #include <array>
@@ -158,7 +159,7 @@ constexpr std::array kTable{
                 "outputs an object's current scale as a virtual input"}, kPlaceholder},
     // 40 CSinusoidPlugin
     TableEntry{{"Sinusoid", "utility/sinusoid", "Sinusoid", "Utility",
-                "sinusoidal movement of an object plus a virtual input"}, kPlaceholder},
+                "sinusoidal movement of an object plus a virtual input"}, &CSinusoidPlugin::Create},
 };
 // clang-format on
 

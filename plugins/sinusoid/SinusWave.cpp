@@ -1,0 +1,36 @@
+#include "plugins/sinusoid/SinusWave.h"
+
+#include "util/MathOps.h"
+
+#include <cmath>
+
+namespace vex::orb::addon {
+
+double FollowSetting(util::AVar_Linear<double>& setting, double userValue, double response, double t,
+                     double dt) {
+    double value = setting.get(t - dt);
+    util::Smooth(value, userValue, response, dt);
+    return setting.set(t, value);
+}
+
+double WaveValue(double amplitude, double angularFrequency, double t, bool absolute) {
+    const double value = amplitude * std::sin(angularFrequency * t);
+    return absolute ? std::fabs(value) : value;
+}
+
+double SnapToFrame(double t, double framesPerSecond) {
+    if (!(framesPerSecond > 0.0)) return t;
+    const double frames = t * framesPerSecond;
+    const double nearest = std::round(frames);
+    return std::fabs(frames - nearest) < 1e-6 ? nearest / framesPerSecond : t;
+}
+
+util::Vector3<double> PointOnReferenceAxis(const util::Matrix<double>& reference, double value) {
+    const auto& m = reference.m;
+    double w = value * m[1][3] + m[3][3];
+    if (w == 0.0) w = 1.0;
+    return {(value * m[1][0] + m[3][0]) / w, (value * m[1][1] + m[3][1]) / w,
+            (value * m[1][2] + m[3][2]) / w};
+}
+
+} // namespace vex::orb::addon

@@ -1,0 +1,279 @@
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "plugins/sinusoid/CSinusoidObject.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/LoopTakeSupport.h"
+#include "util/DataChunk.h"
+#include "util/Rotation.h"
+#include "util/xml/Element.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+#include <numbers>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::MemoryAdaptor;
+using addon::CSinusoidObject;
+using util::Matrix;
+
+// The compiled-in Sinusoid created through the core on the in-memory host at 25 frames per second,
+// with the host keying what the tool writes as it does while recording.
+class SinusoidTool : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool("Sinusoid"));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<CSinusoidObject*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    HostObject& Node(const std::string& name) {
+        auto& scene = host->GetScene();
+        return *scene.Find(scene.FindByName("Sinusoid_01_" + name + "Transform"));
+    }
+    Matrix<double> World(const std::string& name, double t) {
+        auto& scene = host->GetScene();
+        return scene.GetWorldMatrix(scene.FindByName("Sinusoid_01_" + name + "Transform"), t);
+    }
+    std::unique_ptr<CSinusoidObject, void (*)(CSinusoidObject*)> Reload() {
+        std::unique_ptr<CSinusoidObject, void (*)(CSinusoidObject*)> loaded(
+            new CSinusoidObject({nullptr, "Sinusoid_01"}),
+            [](CSinusoidObject* object) { object->release(); });
+        loaded->core = instance;
+        return loaded;
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    CSinusoidObject* tool = nullptr;
+};
+
+TEST_F(SinusoidTool, CreatesBothNodesItsPageWithChannelsAndTheOutputControl) {
+    EXPECT_EQ(Node("SinusNode").shape, adaptor::memory::ShapeKind::PolygonMesh);
+    EXPECT_EQ(World("Reference Node", 0.0), Matrix<double>());
+
+    util::xml::Element profile;
+    instance->WriteConfiguration(profile, "Mine");
+    ASSERT_EQ(profile.CountChildren("group"), 2u);
+    const util::xml::Element* values = profile.GetChild("group", 0);
+    EXPECT_EQ(values->GetAttribute("label"), "Sinus Values");
+    EXPECT_EQ(profile.GetChild("group", 1)->GetAttribute("label"), "General Modes");
+    // The button holds no value, so the profile has no item for it.
+    const std::vector<std::string> labels{"Current Value", "Angular Frequency", "Amplitude",
+                                          "Response Factor", "Absolute Values"};
+    ASSERT_EQ(values->CountChildren("item"), labels.size());
+    for (size_t i = 0; i < labels.size(); ++i) {
+        EXPECT_EQ(values->GetChild("item", i)->GetAttribute("label"), labels[i]);
+        EXPECT_EQ(instance->findInputChannel("Spinner: " + labels[i]) != nullptr, i >= 1 && i <= 3)
+            << labels[i];
+    }
+    EXPECT_EQ(profile.GetChild("group", 1)->GetChild("item", 0)->GetAttribute("label"),
+              "Hide Helpers During Recording");
+
+    ASSERT_EQ(instance->getControlCount(), 1);
+    EXPECT_EQ(instance->getControl(0)->getDescription(), "Sinus value");
+    ASSERT_NE(tool->output, nullptr);
+    EXPECT_EQ(tool->getExtensionIds(), std::vector<int32_t>{CCamera::kOutputChannelValue});
+}
+
+// Amplitude 1, angular frequency π, response 1: at the reference origin at 0 s and 1 s, one unit along
+// its y-axis at 0.5 s, one unit against it at 1.5 s, and with absolute values one unit along it again.
+TEST_F(SinusoidTool, NodeSwingsAlongTheReferenceYAxis) {
+    // The reference's y-axis points along world -x; its origin is at (2, 3, 4).
+    Matrix<double> reference = util::ToMatrix(util::QTransform<double>{
+        {2, 3, 4}, util::FromRotationVector(util::Vector3<double>{0, 0, std::numbers::pi / 2})});
+    Node("Reference Node").transform.SetKey(0.0, reference);
+    tool->userAmplitude = 1.0;
+    tool->userFrequency = std::numbers::pi;
+    tool->responseFactor = 1.0;
+
+    instance->BeginRecord(0.0, false);
+    const auto at = [this](double t) {
+        instance->Step(t);
+        const Matrix<double> m = World("SinusNode", t);
+        return util::Vector3<double>{m.m[3][0], m.m[3][1], m.m[3][2]};
+    };
+    const auto expectAt = [&at](double t, double x) {
+        const util::Vector3<double> p = at(t);
+        EXPECT_NEAR(p.x, x, 1e-12) << t;
+        EXPECT_NEAR(p.y, 3.0, 1e-12) << t;
+        EXPECT_NEAR(p.z, 4.0, 1e-12) << t;
+    };
+    expectAt(0.0, 2.0);
+    expectAt(0.5, 1.0);
+    expectAt(1.0, 2.0);
+    expectAt(1.5, 3.0);
+    EXPECT_DOUBLE_EQ(tool->currentValue, -1.0);
+    tool->absolute = true;
+    expectAt(1.5, 1.0);
+    instance->EndRecord();
+}
+
+TEST_F(SinusoidTool, BeginStartsTheSettingsAtTheUserValuesOneFrameOnAndSmoothsFromThere) {
+    tool->userAmplitude = 3.0;
+    tool->responseFactor = 0.5;
+    instance->BeginRecord(0.0, false);
+    EXPECT_EQ(tool->amplitude.getKeyCount(), 2);
+    EXPECT_EQ(tool->amplitude.get(kFrame), 3.0);
+    EXPECT_EQ(tool->amplitude.get(0.0), 1.0);
+    EXPECT_DOUBLE_EQ(tool->currentValue, 1.875 * std::sin(1.0 * kFrame))
+        << "value for 0 + frame, smoothed once";
+    // A step at the second frame follows 3 from the key one frame earlier: it is already there.
+    instance->Step(2 * kFrame);
+    EXPECT_EQ(tool->amplitude.get(2 * kFrame), 3.0);
+    instance->EndRecord();
+    EXPECT_FALSE(tool->running);
+}
+
+TEST_F(SinusoidTool, SavedStateHasItsFieldsInOrderAndReadsBack) {
+    tool->userAmplitude = 2.5;
+    tool->userFrequency = -4.0;
+    tool->absolute = true;
+    tool->hideHelpers = true;
+    tool->responseFactor = 0.7;
+    instance->BeginRecord(0.0, false);
+    instance->Step(kFrame);
+    instance->Step(2 * kFrame);
+    instance->EndRecord();
+    ASSERT_EQ(tool->store(), 0);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = instance->getToolData(&size);
+    const auto record = util::DataChunk::FromBytes(bytes, size);
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(record->GetName(), "Sinus");
+    const size_t keys = static_cast<size_t>(tool->amplitude.getKeyCount());
+    const std::vector<std::pair<std::string, size_t>> fields{{"sinusVal", 8},
+                                                             {"userAmplitude", 8},
+                                                             {"userFrequency", 8},
+                                                             {"sinusAbs", 1},
+                                                             {"sDataChunkSaveStruct", 2},
+                                                             {"amplitude", 16 + 16 * keys},
+                                                             {"frequency", 16 + 16 * keys}};
+    ASSERT_EQ(record->GetChildCount(), fields.size());
+    for (size_t i = 0; i < fields.size(); ++i) {
+        EXPECT_EQ(record->GetChild(i).GetName(), fields[i].first);
+        EXPECT_EQ(record->GetChild(i).GetSize(), fields[i].second) << fields[i].first;
+    }
+    EXPECT_EQ(record->FindChild("sDataChunkSaveStruct").GetData()[0], 0);
+    EXPECT_EQ(record->FindChild("sDataChunkSaveStruct").GetData()[1], 1);
+
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_EQ(loaded->currentValue, tool->currentValue);
+    EXPECT_EQ(loaded->userAmplitude, 2.5);
+    EXPECT_EQ(loaded->userFrequency, -4.0);
+    EXPECT_TRUE(loaded->absolute);
+    EXPECT_TRUE(loaded->hideHelpers);
+    EXPECT_FALSE(loaded->hideDuringRecording);
+    EXPECT_EQ(loaded->responseFactor, 0.1) << "the response factor is not saved";
+    ASSERT_EQ(loaded->amplitude.getKeyCount(), tool->amplitude.getKeyCount());
+    ASSERT_EQ(loaded->frequency.getKeyCount(), tool->frequency.getKeyCount());
+    for (int32_t i = 0; i < tool->amplitude.getKeyCount(); ++i) {
+        EXPECT_EQ(loaded->amplitude.getKey(i).time, tool->amplitude.getKey(i).time);
+        EXPECT_EQ(loaded->amplitude.getKey(i).value, tool->amplitude.getKey(i).value);
+        EXPECT_EQ(loaded->frequency.getKey(i).value, tool->frequency.getKey(i).value);
+    }
+    EXPECT_EQ(loaded->sinusNode.node, tool->sinusNode.node);
+
+    // A record without the user settings starts them at 1.
+    util::DataChunk old("Sinus", nullptr, 0);
+    old.AddChild(util::DataChunk::Make("sinusVal", 0.25));
+    const std::vector<uint8_t> oldBytes = old.Serialize();
+    instance->setToolData(oldBytes.data(), static_cast<uint32_t>(oldBytes.size()));
+    auto fromOld = Reload();
+    fromOld->userAmplitude = 0.0;
+    fromOld->userFrequency = 0.0;
+    ASSERT_EQ(fromOld->restore(), 0);
+    EXPECT_EQ(fromOld->currentValue, 0.25);
+    EXPECT_EQ(fromOld->userAmplitude, 1.0);
+    EXPECT_EQ(fromOld->userFrequency, 1.0);
+
+    tool->referenceNode.remove();
+    EXPECT_EQ(Reload()->restore(), 1);
+}
+
+TEST_F(SinusoidTool, OutputControlTakesTheValueAtTheHostsCurrentTime) {
+    tool->userFrequency = std::numbers::pi;
+    tool->responseFactor = 1.0;
+    host->setCurrentTime(0.5);
+    tool->output->current = 0.25;
+    int other = 0;
+    EXPECT_EQ(tool->extension(CCamera::kOutputChannelValue, &other), 0);
+    EXPECT_EQ(tool->extension(CCamera::kWriteCustomData, tool->output.get()), 0);
+    EXPECT_EQ(tool->output->current, 0.25);
+    EXPECT_EQ(tool->extension(CCamera::kOutputChannelValue, tool->output.get()), 1);
+    EXPECT_DOUBLE_EQ(tool->output->current, 1.0);
+    EXPECT_EQ(tool->output->previous, 0.25);
+
+    // Through a step of the instance the bound virtual control reads it too.
+    host->setCurrentTime(1.5);
+    instance->Step(1.5);
+    EXPECT_DOUBLE_EQ(instance->getControl(0)->getValue(), -1.0);
+}
+
+TEST_F(SinusoidTool, HelpersHideForTheRecordingAndUndoEventsReapplyTheirDisplay) {
+    tool->hideDuringRecording = true;
+    instance->BeginRecord(0.0, false);
+    EXPECT_FALSE(Node("SinusNode").shapeVisible);
+    EXPECT_FALSE(Node("Reference Node").shapeVisible);
+    instance->EndRecord();
+    EXPECT_TRUE(Node("SinusNode").shapeVisible);
+
+    tool->hideHelpers = true;
+    tool->onEvent("Hide Helpers");
+    EXPECT_FALSE(Node("Reference Node").shapeVisible);
+    tool->hideHelpers = false;
+    tool->onEvent("REALUNDOHide Helpers");
+    EXPECT_TRUE(Node("Reference Node").shapeVisible);
+
+    tool->userFrequency = std::numbers::pi;
+    tool->responseFactor = 1.0;
+    host->setCurrentTime(0.5);
+    tool->onEvent("Update Values");
+    EXPECT_DOUBLE_EQ(tool->currentValue, 1.0);
+}
+
+// Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
+// the sinus node with the very keys of the take.
+TEST_F(SinusoidTool, ALoopTakeReSimulatesToTheSameSinusNodeKeys) {
+    for (int f = 0; f <= 50; ++f)
+        Node("Reference Node")
+            .transform.SetKey(
+                f * kFrame,
+                util::ToMatrix(util::QTransform<double>{
+                    {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
+    tool->userAmplitude = 2.0;
+    tool->userFrequency = 3.0;
+    tool->responseFactor = 1.0;
+    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core, *host, 2.0, [this] { return Node("SinusNode").transform.GetKeys(); });
+    ASSERT_GT(take.size(), 40u);
+    ASSERT_EQ(again.size(), take.size());
+    for (size_t i = 0; i < take.size(); ++i) {
+        EXPECT_EQ(again[i].time, take[i].time) << i;
+        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
+    }
+}
+
+} // namespace
+} // namespace vex::orb::core::test
