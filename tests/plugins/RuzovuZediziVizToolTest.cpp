@@ -1,10 +1,9 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
-#include "core/ResimulationWindow.h"
-#include "platform/win32/Clock.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/LoopTakeSupport.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -188,31 +187,12 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the FollowCam with the very keys of the take.
 TEST_F(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
-    host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
-    host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
     for (int f = 0; f <= 50; ++f)
         Camera("AttachedCam").transform.SetKey(f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
-    host->setPlaybackRange({0.0, 2.0});
-    host->setCurrentTime(0.0);
-    core->GetSettings().countdown = 0;
-    platform::win32::FakeClock clock;
-    clock.Set(1000);
-
-    ASSERT_EQ(core->StartRecording(), 0);
-    while (core->GetTime() < 2.0) {
-        clock.Advance(40);
-        core->OnTimer(RecordManager::kRecordTimer, clock.Now());
-    }
-    core->StopRecording();
-    const auto take = Camera("FollowCam").transform.GetKeys();
+    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core, *host, 2.0, [this] { return Camera("FollowCam").transform.GetKeys(); });
     ASSERT_GT(take.size(), 40u);
-
-    ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
-    while (core->IsResimulating()) {
-        clock.Advance(40);
-        core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
-    }
-    const auto again = Camera("FollowCam").transform.GetKeys();
     ASSERT_EQ(again.size(), take.size());
     for (size_t i = 0; i < take.size(); ++i) {
         EXPECT_EQ(again[i].time, take[i].time) << i;
