@@ -11,6 +11,7 @@
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
+#include "plugins/vodidova/CVodiDOvaPlugin.h"
 
 #include <array>
 
@@ -99,7 +100,8 @@ constexpr std::array kTable{
                 "passive trailer that follows the object its towing hook is linked to"}, kPlaceholder},
     // 21 CVodiDOvaPlugin
     TableEntry{{"VodiDOva", "vodidova", "VodiDOva", "Camera",
-                "camera moving as a body in zero gravity with brakes"}, kPlaceholder},
+                "camera moving as a body in zero gravity with brakes"},
+               &CVodiDOvaPlugin::Create},
     // 22 CAutoFocusCamPlugin
     TableEntry{{"ZoomAndFocusCam", "autofocuscam", "AutoFocusCam", "Camera",
                 "real-time zoom and controllable target (focal) distance"}, kPlaceholder},

@@ -1,0 +1,51 @@
+#include "plugins/vodidova/CVodiDOvaNode.h"
+
+#include "interface/CInterface.h"
+#include "plugins/common/CameraPose.h"
+#include "plugins/common/LocalMatrixAccess.h"
+#include "util/Rotation.h"
+
+namespace vex::orb::addon {
+
+CVodiDOvaNode::CVodiDOvaNode(CCamera* tool) : CCameraNode(tool, kName, false) {}
+
+void CVodiDOvaNode::update(double t) {
+    localMatrix = util::ToMatrix(util::QTransform<double>{position, rotation}, {scale, scale, scale});
+    writeMatrix(t, localMatrix);
+}
+
+bool CVodiDOvaNode::readMatrix(double t, util::Matrix<double>& local) const {
+    return ReadLocalMatrix(core(), node, t, local);
+}
+
+void CVodiDOvaNode::writeMatrix(double t, const util::Matrix<double>& local) const {
+    WriteLocalMatrix(core(), node, t, local);
+}
+
+double CVodiDOvaNode::xRowLength(double t, double fallback) const {
+    util::Matrix<double> local;
+    return readMatrix(t, local) ? AxisLengths(local).x : fallback;
+}
+
+bool CVodiDOvaNode::readLens(double t, double& fieldOfView, double& focusDistance) const {
+    CInterface* c = core();
+    CSnapshot_Lens* lens = c != nullptr && node != nullptr ? c->getLensSnapshot(node, t) : nullptr;
+    if (lens == nullptr) return false;
+    fieldOfView = lens->getFieldOfView();
+    focusDistance = lens->getFocusDistance();
+    c->releaseLensSnapshot(lens);
+    return true;
+}
+
+void CVodiDOvaNode::writeLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+                              double focusDistance) const {
+    if (!setFieldOfView && !setFocusDistance) return;
+    CInterface* c = core();
+    CSnapshot_Lens* lens = c != nullptr && node != nullptr ? c->getLensSnapshot(node, t) : nullptr;
+    if (lens == nullptr) return;
+    if (setFieldOfView) lens->setFieldOfView(fieldOfView);
+    if (setFocusDistance) lens->setFocusDistance(focusDistance);
+    c->releaseLensSnapshot(lens);
+}
+
+} // namespace vex::orb::addon

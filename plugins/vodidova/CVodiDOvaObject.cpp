@@ -1,0 +1,277 @@
+#include "plugins/vodidova/CVodiDOvaObject.h"
+
+#include "plugins/common/CameraPose.h"
+#include "plugins/common/HideDuringRecording.h"
+#include "plugins/common/ToolEvents.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
+#include "util/MathOps.h"
+#include "util/Rotation.h"
+
+#include <bit>
+#include <string_view>
+
+namespace vex::orb::addon {
+namespace {
+
+using V = util::Vector3<double>;
+
+// Channel kinds: the brakes also take buttons and keys, the forces and torques need a direction.
+constexpr uint32_t kBrakeKinds = unidevice::kBinaryControl | unidevice::kTrinaryControl |
+                                 unidevice::kFiniteControl | unidevice::kInfiniteControl;
+constexpr uint32_t kForceKinds =
+    unidevice::kTrinaryControl | unidevice::kFiniteControl | unidevice::kInfiniteControl;
+
+// Default response factors and maxima of the inputs.
+constexpr double kDefaultResponse[kBodyInputCount] = {0.5, 0.5, 0.5, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0, 1.0};
+constexpr double kDefaultMaximum[kBodyInputCount] = {0.5, 0.5,   0.2,   0.2,   0.2,
+                                                     0.2, 0.003, 0.002, 0.002, 0.003};
+
+// Offsets in the saved-state record.
+constexpr size_t kHideHelpersDuringRecordingAt = 0;
+constexpr size_t kHideHelpersAt = 1;
+constexpr size_t kHideCameraAt = 2;
+constexpr size_t kFieldOfViewAt = 8;
+constexpr size_t kTargetDistanceAt = 16;
+constexpr size_t kAllowRollAt = 24;
+constexpr size_t kResponseFactorsAt = 32;
+constexpr size_t kMaximaAt = 112;
+constexpr size_t kRelativeScaleAt = 192;
+
+using Record = std::array<uint8_t, CVodiDOvaObject::kRecordSize>;
+
+void PutU64(Record& record, size_t at, uint64_t value) {
+    for (size_t i = 0; i < 8; ++i) record[at + i] = static_cast<uint8_t>(value >> (8 * i));
+}
+void PutDouble(Record& record, size_t at, double value) {
+    PutU64(record, at, std::bit_cast<uint64_t>(value));
+}
+uint64_t GetU64(const uint8_t* bytes, size_t at) {
+    uint64_t value = 0;
+    for (size_t i = 0; i < 8; ++i) value |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
+    return value;
+}
+double GetDouble(const uint8_t* bytes, size_t at) {
+    return std::bit_cast<double>(GetU64(bytes, at));
+}
+
+// A pose read from the camera's transform at `t`; the identity at the origin without a snapshot.
+BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
+    util::Matrix<double> local;
+    if (!camera.readMatrix(t, local)) return {};
+    const util::QTransform<double> rigid = util::ToQTransform(local);
+    return {rigid.translation, rigid.rotation};
+}
+
+} // namespace
+
+CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param) : CCamera(param), camera(this), humanoid(this) {
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        body.inputs[k].responseFactor = kDefaultResponse[k];
+        body.inputs[k].maximum = kDefaultMaximum[k];
+    }
+}
+
+void CVodiDOvaObject::releaseInputs() {
+    // A run starts with every control released and both filter stages empty, so a re-simulation
+    // does not depend on what the previous run left in the filters; the priming below refills the
+    // forces and torques.
+    for (BodyInput& input : body.inputs) input = {0.0, 0.0, 0.0, input.responseFactor, input.maximum};
+}
+
+void CVodiDOvaObject::begin(double t) {
+    if (core == nullptr) return;
+    const double dt = core->getFrameDuration();
+    releaseInputs();
+    relativeScale = camera.xRowLength(t, relativeScale);
+
+    const BodyPose a = ReadPose(camera, t);
+    const BodyPose b = ReadPose(camera, t - dt);
+    const BodyPose c = ReadPose(camera, t - 2.0 * dt);
+    body.push(a);
+    body.push(b);
+    body.push(c);
+
+    body.velocity = (a.position - b.position) / dt / relativeScale;
+    // The rotation from b to a, Multiply(Q_A, conjugate(Q_B)), is a turn in the camera's own axes.
+    // The body turns by Multiply(Q, FromRotationVector(h·W)), a turn about world axes, so the rotation
+    // vector is carried into world axes by a's rotation matrix (as a row vector). Its axis is fixed
+    // by the turn itself, so b's matrix would give the same.
+    const V local = util::ToRotationVector(util::Multiply(a.rotation, util::Conjugate(b.rotation))) / dt;
+    body.angularVelocity = util::TransformDirection(util::ToMatrix(a.rotation), local);
+    PrimeInputs(body.inputs, a, b, c, dt, relativeScale);
+
+    // From c, two frames bring the ring up to t.
+    body.run(dt, relativeScale);
+    body.run(dt, relativeScale);
+
+    if (camera.readLens(t + dt, fieldOfView, targetDistance)) {
+        lastFieldOfView = fieldOfView;
+        lastTargetDistance = targetDistance;
+    }
+    if (hideHelpersDuringRecording || hideHelpers) humanoid.hide();
+}
+
+void CVodiDOvaObject::end() {
+    if (hideHelpersDuringRecording && !hideHelpers) humanoid.show();
+}
+
+void CVodiDOvaObject::step(double t) {
+    if (core == nullptr) return;
+    for (size_t k = 0; k < kBodyInputCount; ++k)
+        body.inputs[k].raw = channels[k] != nullptr ? channels[k]->getValue() : 0.0;
+    body.run(core->getFrameDuration(), relativeScale);
+
+    camera.position = body.current().position;
+    camera.rotation = body.current().rotation;
+    camera.scale = relativeScale;
+    camera.update(t);
+
+    const bool newFieldOfView = fieldOfView != lastFieldOfView;
+    const bool newTargetDistance = targetDistance != lastTargetDistance;
+    camera.writeLens(t, newFieldOfView, fieldOfView, newTargetDistance, targetDistance);
+    lastFieldOfView = fieldOfView;
+    lastTargetDistance = targetDistance;
+}
+
+void CVodiDOvaObject::timeChanged(double t) {
+    if (core == nullptr) return;
+    relativeScale = camera.xRowLength(t, relativeScale);
+    core->refreshConfiguration();
+}
+
+int CVodiDOvaObject::buildConfiguration() {
+    if (core == nullptr) return 0;
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
+        channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
+    }
+    for (unidevice::Property* channel : channels)
+        if (channel != nullptr) channel->setExponent(kChannelExponent);
+
+    core->beginConfiguration();
+    core->beginGroup("Hide Modes", "");
+    core->addCheckBox(kHideHelpers, kHideHelpers, &hideHelpers, this);
+    core->addCheckBox(kHideHelpersDuringRecording, kHideHelpersDuringRecording, &hideHelpersDuringRecording,
+                      nullptr);
+    core->addCheckBox(kHideCamera, kHideCamera, &hideCamera, this);
+    core->endGroup();
+
+    core->beginGroup("Camera Parameters", "");
+    core->addSpinner(kRelativeScale, kRelativeScale, &relativeScale, 1e-8, 1e16, 0.001, 1, true, 0, this);
+    core->addSpinner(kFieldOfView, kFieldOfView, &fieldOfView, 0.0, 180.0, 0.01, 1, true, 0, nullptr);
+    core->addSpinner(kTargetDistance, kTargetDistance, &targetDistance, 0.0, 1e16, 0.01, 1, true, 0, nullptr);
+    core->endGroup();
+
+    core->beginGroup("Input Property Parameters", "");
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        const std::string response = std::string(kInputNames[k]) + " Response Factor";
+        const std::string maximum = std::string(kInputNames[k]) + " Maximum";
+        core->addSpinner(response, response, &body.inputs[k].responseFactor, -1e16, 1.0, 0.001, 10, false, 0,
+                         nullptr);
+        core->addSpinner(maximum, maximum, &body.inputs[k].maximum, -1e16, 1e16, 0.001, 10, false, 0,
+                         nullptr);
+    }
+    core->endGroup();
+    core->endConfiguration();
+    return 0;
+}
+
+int CVodiDOvaObject::initialize() {
+    if (core == nullptr) return 0;
+    camera.create();
+    humanoid.create();
+    if (camera.node != nullptr) camera.node->select();
+    // The page starts with the new camera's lens; the first run reads it again.
+    if (camera.readLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
+        lastFieldOfView = fieldOfView;
+        lastTargetDistance = targetDistance;
+    }
+    core->refreshConfiguration();
+    return 0;
+}
+
+int CVodiDOvaObject::restore() {
+    if (core == nullptr) return 1;
+    if (!camera.find()) return 1;
+    if (camera.readLens(0.0, fieldOfView, targetDistance)) {
+        lastFieldOfView = fieldOfView;
+        lastTargetDistance = targetDistance;
+    }
+    if (!humanoid.find()) return 1;
+    for (BodyInput& input : body.inputs) input.output = 0.0;
+    relativeScale = camera.xRowLength(0.0, relativeScale);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = core->getToolData(&size);
+    if (bytes == nullptr || size != kRecordSize) return 1;
+    hideHelpersDuringRecording = (bytes[kHideHelpersDuringRecordingAt] & 1) != 0;
+    hideHelpers = (bytes[kHideHelpersAt] & 1) != 0;
+    hideCamera = (bytes[kHideCameraAt] & 1) != 0;
+    // The last-sent values stay the lens's, so the first step sends saved values that differ.
+    fieldOfView = GetDouble(bytes, kFieldOfViewAt);
+    targetDistance = GetDouble(bytes, kTargetDistanceAt);
+    allowRoll = (GetU64(bytes, kAllowRollAt) & 1) != 0;
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        body.inputs[k].responseFactor = GetDouble(bytes, kResponseFactorsAt + 8 * k);
+        body.inputs[k].maximum = GetDouble(bytes, kMaximaAt + 8 * k);
+    }
+    relativeScale = GetDouble(bytes, kRelativeScaleAt);
+    core->refreshConfiguration();
+    return 0;
+}
+
+std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() const {
+    Record record{};
+    record[kHideHelpersDuringRecordingAt] = hideHelpersDuringRecording ? 1 : 0;
+    record[kHideHelpersAt] = hideHelpers ? 1 : 0;
+    record[kHideCameraAt] = hideCamera ? 1 : 0;
+    PutDouble(record, kFieldOfViewAt, fieldOfView);
+    PutDouble(record, kTargetDistanceAt, targetDistance);
+    PutU64(record, kAllowRollAt, allowRoll ? 1 : 0);
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        PutDouble(record, kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
+        PutDouble(record, kMaximaAt + 8 * k, body.inputs[k].maximum);
+    }
+    PutDouble(record, kRelativeScaleAt, relativeScale);
+    return record;
+}
+
+int CVodiDOvaObject::store() {
+    if (core == nullptr) return 0;
+    const Record record = makeRecord();
+    core->setToolData(record.data(), static_cast<uint32_t>(record.size()));
+    return 0;
+}
+
+void CVodiDOvaObject::applyVisibility() {
+    SetVisible(humanoid, !hideHelpers);
+    SetVisible(camera, !hideCamera);
+}
+
+void CVodiDOvaObject::onEvent(std::string name) {
+    if (core == nullptr) return;
+    const ToolEvent event = ParseToolEvent(name);
+    if (event.undo || event.redo) {
+        // The page has put the flags back; the nodes follow them.
+        applyVisibility();
+        core->refreshView();
+        return;
+    }
+    if (name == kHideHelpers || name == kHideCamera) {
+        if (name == kHideHelpers)
+            SetVisible(humanoid, !hideHelpers);
+        else
+            SetVisible(camera, !hideCamera);
+        RegisterEventUndo(core, this, name);
+        core->refreshView();
+    } else if (name == kRelativeScale) {
+        const double now = core->getCurrentTime();
+        util::Matrix<double> local;
+        if (!camera.readMatrix(now, local)) return;
+        RescaleBasis(local, {relativeScale, relativeScale, relativeScale});
+        camera.writeMatrix(now, local);
+    }
+}
+
+} // namespace vex::orb::addon

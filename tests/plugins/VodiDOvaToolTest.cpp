@@ -1,0 +1,359 @@
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "core/ResimulationWindow.h"
+#include "core/configadaptor/CheckBox.h"
+#include "core/configadaptor/Root.h"
+#include "core/configadaptor/Spinner.h"
+#include "interface/CCameraPlugin.h"
+#include "platform/win32/Clock.h"
+#include "plugins/vodidova/CVodiDOvaObject.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
+#include "util/Rotation.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+namespace vex::orb::core::test {
+namespace {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::MemoryAdaptor;
+using addon::CVodiDOvaObject;
+using util::Matrix;
+using V = util::Vector3<double>;
+namespace element = configadaptor::element;
+
+double RowLength(const Matrix<double>& m, int row) {
+    return util::Length(V{m.m[row][0], m.m[row][1], m.m[row][2]});
+}
+
+double DoubleAt(const uint8_t* bytes, size_t at) {
+    uint64_t bits = 0;
+    for (size_t i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
+    return std::bit_cast<double>(bits);
+}
+
+// The compiled-in VodiDOva created through the core on the in-memory host at 25 frames per second,
+// with the host keying what the tool writes as it does while recording.
+class VodiDOvaTool : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool("VodiDOva"));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<CVodiDOvaObject*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    adaptor::memory::ObjectId Id(const std::string& name) {
+        return host->GetScene().FindByName("VodiDOva_01_" + name + "Transform");
+    }
+    HostObject& Object(const std::string& name) { return *host->GetScene().Find(Id(name)); }
+    Matrix<double> Local(const std::string& name, double t) {
+        return host->GetScene().GetLocalMatrix(Id(name), t);
+    }
+    // Binds a new control to the input channel `name`; the test sets its value.
+    unidevice::Control& Bind(const char* name) {
+        controls.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
+        instance->findInputChannel(name)->setControl(controls.back().get());
+        return *controls.back();
+    }
+    // Another tool object of the same instance that reads the saved state back.
+    std::unique_ptr<CVodiDOvaObject, void (*)(CVodiDOvaObject*)> Reload() {
+        std::unique_ptr<CVodiDOvaObject, void (*)(CVodiDOvaObject*)> loaded(
+            new CVodiDOvaObject({nullptr, "VodiDOva_01"}),
+            [](CVodiDOvaObject* object) { object->release(); });
+        loaded->core = instance;
+        return loaded;
+    }
+
+    std::unique_ptr<MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    CVodiDOvaObject* tool = nullptr;
+    std::vector<std::unique_ptr<unidevice::Control>> controls;
+};
+
+TEST_F(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
+    EXPECT_EQ(Object("VodiDOva").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_FALSE(Object("Humanoid").mesh.faces.empty());
+    EXPECT_EQ(host->GetScene().GetSelection(), std::vector<adaptor::memory::ObjectId>{Id("VodiDOva")});
+    EXPECT_EQ(tool->plugin->getDisplayName(), "Torva VodiDOva");
+    EXPECT_EQ(tool->plugin->getDescription().substr(0, 52),
+              "Torva VodiDOva is modelled as an object moving in ze");
+    EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView);
+
+    for (size_t k = 0; k < CVodiDOvaObject::kInputNames.size(); ++k) {
+        const unidevice::Property* channel = instance->findInputChannel(CVodiDOvaObject::kInputNames[k]);
+        ASSERT_NE(channel, nullptr) << k;
+        EXPECT_EQ(channel, tool->channels[k]);
+        EXPECT_EQ(channel->getAccepts(), k >= 6 ? 15u : 14u) << k;
+        EXPECT_EQ(channel->getExponent(), 1.3);
+    }
+
+    const element::Root* page = instance->GetPage();
+    ASSERT_NE(page, nullptr);
+    ASSERT_EQ(page->countChildren(), 3u);
+    const std::vector<std::string> groups{"Hide Modes", "Camera Parameters", "Input Property Parameters"};
+    const std::vector<size_t> counts{3, 3, 20};
+    for (size_t g = 0; g < 3; ++g) {
+        EXPECT_EQ(page->getChild(g)->getLabel(), groups[g]);
+        EXPECT_EQ(page->getChild(g)->countChildren(), counts[g]);
+    }
+    const auto item = [page](size_t g, size_t i) { return page->getChild(g)->getChild(i); };
+    EXPECT_EQ(item(0, 0)->getLabel(), "Hide Helpers");
+    EXPECT_EQ(item(0, 0)->getTooltip(), "Hide Helpers");
+    EXPECT_EQ(item(0, 0)->getCallback(), tool);
+    EXPECT_EQ(item(0, 1)->getLabel(), "Hide Helpers During Recording");
+    EXPECT_EQ(item(0, 1)->getCallback(), nullptr);
+    EXPECT_EQ(item(0, 2)->getCallback(), tool);
+
+    struct Expected {
+        size_t group, index;
+        const char* label;
+        double min, max, step;
+        int32_t setting;
+        bool callback, channel;
+    };
+    const Expected spinners[] = {
+        {1, 0, "Relative Scale", 1e-8, 1e16, 0.001, 1, true, true},
+        {1, 1, "Field Of View", 0.0, 180.0, 0.01, 1, false, true},
+        {1, 2, "Target Distance", 0.0, 1e16, 0.01, 1, false, true},
+        {2, 0, "Forw/Backw Force Response Factor", -1e16, 1.0, 0.001, 10, false, false},
+        {2, 1, "Forw/Backw Force Maximum", -1e16, 1e16, 0.001, 10, false, false},
+        {2, 19, "Rotational Brake Maximum", -1e16, 1e16, 0.001, 10, false, false},
+    };
+    for (const Expected& e : spinners) {
+        const auto* spinner = dynamic_cast<const element::Spinner*>(item(e.group, e.index));
+        ASSERT_NE(spinner, nullptr) << e.label;
+        EXPECT_EQ(spinner->getLabel(), e.label);
+        EXPECT_EQ(spinner->getTooltip(), e.label);
+        EXPECT_EQ(spinner->getMin(), e.min) << e.label;
+        EXPECT_EQ(spinner->getMax(), e.max) << e.label;
+        EXPECT_EQ(spinner->getStep(), e.step) << e.label;
+        EXPECT_EQ(spinner->getSetting(), e.setting) << e.label;
+        EXPECT_EQ(spinner->getCallback() == tool, e.callback) << e.label;
+        EXPECT_EQ(instance->findInputChannel(std::string("Spinner: ") + e.label) != nullptr, e.channel)
+            << e.label;
+    }
+    // The input spinners are bound to the inputs' settings, with the defaults.
+    EXPECT_EQ(dynamic_cast<const element::Spinner*>(item(2, 0))->getValue(), 0.5);
+    EXPECT_EQ(dynamic_cast<const element::Spinner*>(item(2, 19))->getValue(), 0.003);
+    EXPECT_EQ(dynamic_cast<const element::Spinner*>(item(2, 5))->getValue(), 0.2);
+}
+
+TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
+    tool->hideHelpersDuringRecording = false;
+    tool->hideCamera = true;
+    tool->fieldOfView = 40.5;
+    tool->targetDistance = 12.25;
+    tool->allowRoll = true;
+    for (size_t k = 0; k < 10; ++k) {
+        tool->body.inputs[k].responseFactor = 0.1 * static_cast<double>(k);
+        tool->body.inputs[k].maximum = 100.0 + static_cast<double>(k);
+    }
+    tool->relativeScale = 2.5;
+    ASSERT_EQ(tool->store(), 0);
+
+    uint32_t size = 0;
+    const uint8_t* bytes = instance->getToolData(&size);
+    ASSERT_EQ(size, 200u);
+    EXPECT_EQ(bytes[0], 0);
+    EXPECT_EQ(bytes[1], 0);
+    EXPECT_EQ(bytes[2], 1);
+    for (size_t i = 3; i < 8; ++i) EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_EQ(DoubleAt(bytes, 8), 40.5);
+    EXPECT_EQ(DoubleAt(bytes, 16), 12.25);
+    EXPECT_EQ(bytes[24], 1);
+    for (size_t i = 25; i < 32; ++i) EXPECT_EQ(bytes[i], 0) << i;
+    EXPECT_EQ(DoubleAt(bytes, 32 + 8 * 3), 0.1 * 3);
+    EXPECT_EQ(DoubleAt(bytes, 112), 100.0);
+    EXPECT_EQ(DoubleAt(bytes, 112 + 8 * 9), 109.0);
+    EXPECT_EQ(DoubleAt(bytes, 192), 2.5);
+
+    // Flag bytes count only by their lowest bit.
+    std::vector<uint8_t> edited(bytes, bytes + size);
+    edited[0] = 0xFE;
+    edited[1] = 0x03;
+    edited[24] = 0x02;
+    instance->setToolData(edited.data(), 200);
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_FALSE(loaded->hideHelpersDuringRecording);
+    EXPECT_TRUE(loaded->hideHelpers);
+    EXPECT_TRUE(loaded->hideCamera);
+    EXPECT_FALSE(loaded->allowRoll);
+    EXPECT_EQ(loaded->fieldOfView, 40.5);
+    EXPECT_EQ(loaded->lastFieldOfView, HostObject::kDefaultFieldOfView)
+        << "the first step sends the saved lens";
+    EXPECT_EQ(loaded->targetDistance, 12.25);
+    EXPECT_EQ(loaded->body.inputs[7].responseFactor, 0.1 * 7);
+    EXPECT_EQ(loaded->body.inputs[9].maximum, 109.0);
+    EXPECT_EQ(loaded->relativeScale, 2.5);
+    EXPECT_EQ(loaded->camera.node, tool->camera.node);
+
+    instance->setToolData(edited.data(), 199);
+    EXPECT_EQ(Reload()->restore(), 1);
+    edited.push_back(0);
+    instance->setToolData(edited.data(), 201);
+    EXPECT_EQ(Reload()->restore(), 1);
+    instance->setToolData(edited.data(), 200);
+    tool->humanoid.remove();
+    EXPECT_EQ(Reload()->restore(), 1);
+}
+
+TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
+    Matrix<double> placed =
+        util::ToMatrix(util::QTransform<double>{{1, 2, 3}, util::EulerXYZToQuat(V{0.2, 0.4, 0})});
+    Object("VodiDOva").transform.SetKey(0.0, placed);
+    host->setCurrentTime(0.0);
+    tool->relativeScale = 3.0;
+    tool->onEvent("Relative Scale");
+    const Matrix<double> scaled = Local("VodiDOva", 0.0);
+    for (int row = 0; row < 3; ++row) EXPECT_NEAR(RowLength(scaled, row), 3.0, 1e-12);
+    EXPECT_EQ(scaled.m[3][1], 2.0);
+    EXPECT_NEAR(scaled.m[0][2] / 3.0, placed.m[0][2], 1e-15);
+
+    Object("VodiDOva").transform.SetKey(1.0, placed);
+    tool->timeChanged(1.0);
+    EXPECT_NEAR(tool->relativeScale, 1.0, 1e-12);
+    tool->timeChanged(0.0);
+    EXPECT_NEAR(tool->relativeScale, 3.0, 1e-12);
+}
+
+TEST_F(VodiDOvaTool, HideFlagsDriveTheNodesAndUndoEventsReapplyThem) {
+    tool->hideHelpers = true;
+    tool->onEvent("Hide Helpers");
+    EXPECT_FALSE(Object("Humanoid").shapeVisible);
+    EXPECT_TRUE(Object("VodiDOva").shapeVisible);
+    tool->hideCamera = true;
+    tool->onEvent("Hide Camera");
+    EXPECT_FALSE(Object("VodiDOva").shapeVisible);
+
+    // The page restores the flags on undo; the event makes the nodes follow them.
+    tool->hideHelpers = false;
+    tool->hideCamera = false;
+    tool->onEvent("REALUNDOHide Camera");
+    EXPECT_TRUE(Object("Humanoid").shapeVisible);
+    EXPECT_TRUE(Object("VodiDOva").shapeVisible);
+    tool->hideHelpers = true;
+    tool->onEvent("REALREDOHide Helpers");
+    EXPECT_FALSE(Object("Humanoid").shapeVisible);
+}
+
+TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
+    unidevice::Control& forward = Bind("Forw/Backw Force");
+    forward.setValue(1.0);
+    tool->fieldOfView = 30.0;
+    tool->relativeScale = 2.0;
+    instance->BeginRecord(0.0, false);
+    EXPECT_FALSE(Object("Humanoid").shapeVisible);
+    EXPECT_EQ(tool->relativeScale, 1.0) << "a run takes the camera's own scale";
+    EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView) << "and the lens one frame ahead";
+    tool->fieldOfView = 30.0;
+    for (int f = 1; f <= 10; ++f) instance->Step(f * kFrame);
+    instance->EndRecord();
+    EXPECT_TRUE(Object("Humanoid").shapeVisible);
+
+    // Full forward deflection pushes the camera along −z of its own axes; nothing turns it.
+    const Matrix<double> after = Local("VodiDOva", 10 * kFrame);
+    EXPECT_LT(after.m[3][2], -0.01);
+    EXPECT_EQ(after.m[3][0], 0.0);
+    EXPECT_EQ(after.m[0][0], 1.0);
+    EXPECT_LT(Local("VodiDOva", 10 * kFrame).m[3][2], Local("VodiDOva", 9 * kFrame).m[3][2]);
+    EXPECT_EQ(Object("VodiDOva").fieldOfView.Evaluate(kFrame), 30.0);
+}
+
+// Through the real-time loop: a take recorded tick by tick with a force, a torque and a brake held,
+// then re-simulated from its start, leaves the camera with the very keys of the take. The controls
+// are held steady: the re-simulation steps at times a few ulps away from the live frame times, where
+// a channel that changes from frame to frame would read an interpolated value.
+TEST_F(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
+    host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
+    host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
+    unidevice::Control& forward = Bind("Forw/Backw Force");
+    unidevice::Control& yaw = Bind("Yaw Force (Right/Left)");
+    unidevice::Control& brake = Bind("Airplane Brake");
+    host->setPlaybackRange({0.0, 2.0});
+    host->setCurrentTime(0.0);
+    core->GetSettings().countdown = 0;
+    platform::win32::FakeClock clock;
+    clock.Set(1000);
+
+    ASSERT_EQ(core->StartRecording(), 0);
+    forward.setValue(0.9);
+    yaw.setValue(-0.7);
+    brake.setValue(1.0);
+    while (core->GetTime() < 2.0) {
+        clock.Advance(40);
+        core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    }
+    core->StopRecording();
+    const auto take = Object("VodiDOva").transform.GetKeys();
+    ASSERT_GT(take.size(), 40u);
+    EXPECT_NE(take.back().value, take.front().value);
+
+    ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
+    while (core->IsResimulating()) {
+        clock.Advance(40);
+        core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    }
+    const auto again = Object("VodiDOva").transform.GetKeys();
+    ASSERT_EQ(again.size(), take.size());
+    for (size_t i = 0; i < take.size(); ++i) {
+        EXPECT_EQ(again[i].time, take[i].time) << i;
+        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
+    }
+}
+
+// A saved instance read back by a new tool object continues a run exactly as the original does.
+TEST_F(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
+    unidevice::Control& up = Bind("Up/Down Force");
+    unidevice::Control& roll = Bind("Roll Force (Right/Left)");
+    up.setValue(0.8);
+    roll.setValue(-0.6);
+    tool->body.inputs[0].responseFactor = 0.25;
+    instance->BeginRecord(0.0, false);
+    for (int f = 1; f <= 12; ++f) instance->Step(f * kFrame);
+    instance->EndRecord();
+    ASSERT_EQ(tool->store(), 0);
+
+    const auto continueFrom = [this](CVodiDOvaObject& object) {
+        object.begin(6 * kFrame);
+        std::vector<Matrix<double>> keys;
+        for (int f = 7; f <= 12; ++f) {
+            object.step(f * kFrame);
+            keys.push_back(Local("VodiDOva", f * kFrame));
+        }
+        object.end();
+        return keys;
+    };
+    const std::vector<Matrix<double>> original = continueFrom(*tool);
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    loaded->channels = tool->channels;
+    const std::vector<Matrix<double>> restored = continueFrom(*loaded);
+    EXPECT_EQ(restored, original);
+    EXPECT_NE(original.front(), original.back());
+}
+
+} // namespace
+} // namespace vex::orb::core::test
