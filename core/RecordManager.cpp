@@ -151,7 +151,8 @@ int RecordManager::Resimulate(double from, double to) {
     resimulating_ = true;
     startTime_ = from;
     endTime_ = to;
-    resimulateCursor_ = from + 1.0 / adaptor->getFramesPerSecond();
+    resimulateFrame_ = 1;
+    resimulateCursor_ = ResimulationFrameTime(resimulateFrame_, 1.0 / adaptor->getFramesPerSecond());
     progress_ = 0.0f;
 
     savedSlowFactor_ = slowFactor_;
@@ -175,11 +176,20 @@ bool RecordManager::ResimulateSlice() {
         progress_ = static_cast<float>((resimulateCursor_ - startTime_) / (endTime_ - startTime_));
         if (GetTickCount() - sliceStart > kSliceMilliseconds) return false;
         StepInstances(resimulateCursor_);
-        resimulateCursor_ += step;
+        resimulateCursor_ = ResimulationFrameTime(++resimulateFrame_, step);
     }
     progress_ = 1.0f;
     FinishResimulation();
     return true;
+}
+
+double RecordManager::ResimulationFrameTime(int frame, double step) const {
+    // The cursor moves one step per frame, but is computed afresh rather than summed: a sum drifts
+    // by a few ulps from the times the live take stepped at (frame index x duration), and recorded
+    // inputs interpolated at those drifted times would make the re-simulation differ from the take.
+    const double startFrame = std::round(startTime_ / step);
+    if (std::abs(startFrame * step - startTime_) < 1e-9) return (startFrame + frame) * step;
+    return startTime_ + frame * step;
 }
 
 void RecordManager::ShowResimulationCursor() {

@@ -53,6 +53,8 @@ public:
     void FinishResimulation();
     /// Steps one slice of the re-simulation (at most kSliceMilliseconds); true when it finished.
     bool ResimulateSlice();
+    /// The time of re-simulated frame `frame` (1: the first after the start) at `step` per frame.
+    double ResimulationFrameTime(int frame, double step) const;
     /// Moves the host's time to the next frame to re-simulate, so the viewport follows.
     void ShowResimulationCursor();
 
@@ -117,6 +119,7 @@ private:
     bool resimulating_ = false;
     float progress_ = 0.0f;
     double resimulateCursor_ = 0.0;
+    int resimulateFrame_ = 0; ///< frames of the re-simulation stepped so far, plus one
     double savedSlowFactor_ = 1.0;
 };
 

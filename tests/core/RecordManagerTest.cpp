@@ -301,7 +301,11 @@ TEST_F(RecordManager, ResimulationStepsTheFramesAfterFromUpToToInSlices) {
     while (core->IsResimulating()) window.OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
 
     ASSERT_EQ(probe->steps.size(), 25u);
-    for (size_t i = 0; i < probe->steps.size(); ++i) EXPECT_NEAR(probe->steps[i], 1.04 + 0.04 * i, 1e-9);
+    for (size_t i = 0; i < probe->steps.size(); ++i) {
+        EXPECT_NEAR(probe->steps[i], 1.04 + 0.04 * i, 1e-9);
+        // Exactly the times a live take steps at, so recorded inputs are read back bit for bit.
+        EXPECT_EQ(probe->steps[i], static_cast<double>(26 + i) * Loop().GetFrameDuration()) << i;
+    }
     EXPECT_FALSE(window.IsOpen());
     EXPECT_FLOAT_EQ(Loop().GetProgress(), 1.0f);
     EXPECT_DOUBLE_EQ(host->getCurrentTime(), 1.0);
