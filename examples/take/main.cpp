@@ -1,7 +1,8 @@
-// torva-take: the system end to end on the in-memory host. It starts the core, creates a
-// RuzovuZediziViz follow camera, animates its AttachedCam along a shaky hand-held path, records a
-// take through the real-time loop, re-simulates the same range, and writes both cameras' paths as
-// CSV and as a PNG plot. The loop runs on a fake clock, so the eight-second take takes no real time.
+// torva-take: the system end to end on the in-memory host. It starts the core, creates the two
+// follow cameras (RuzovuZediziViz and VuzaZaderaRav), animates their AttachedCams along one shaky
+// hand-held path, records a take through the real-time loop, re-simulates the same range, and writes
+// the cameras' paths as CSV and as a PNG plot. The loop runs on a fake clock, so the eight-second take takes
+// no real time.
 
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
@@ -83,20 +84,29 @@ int main(int argc, char** argv) {
     CoreImplementation* core = vex::orb::core::FindCore();
     if (core == nullptr) return Fail("the core did not start on the in-memory host");
 
-    const std::string name = core->CreateTool("RuzovuZediziViz");
-    if (name.empty()) return Fail("the RuzovuZediziViz tool type is not registered");
-    const std::string attached = name + "_AttachedCamTransform";
-    const std::string follow = name + "_FollowCamTransform";
+    // Both follow cameras take part in one take, their AttachedCams on the same hand-held move.
+    struct FollowTool {
+        const char* identifier;
+        unsigned rgb;
+        std::string name;
+        PathSeries take, resimulated;
+    };
+    std::vector<FollowTool> tools{{"RuzovuZediziViz", 0x2060D0, {}, {}, {}},
+                                  {"VuzaZaderaRav", 0x20A050, {}, {}, {}}};
     MemoryScene& scene = host.GetScene();
-    auto* attachedCam = scene.Find(scene.FindByName(attached));
-    if (attachedCam == nullptr || scene.FindByName(follow) == vex::orb::adaptor::memory::kWorld)
-        return Fail("the tool did not make its two cameras");
-
-    // The animator's hand-held move: one key per frame on the AttachedCam.
     const int frames = static_cast<int>(std::lround(kTakeSeconds * kFramesPerSecond));
-    for (int f = 0; f <= frames; ++f) {
-        attachedCam->transform.SetKey(f / kFramesPerSecond,
-                                      vex::examples::HandHeldPose(f / kFramesPerSecond));
+    for (FollowTool& tool : tools) {
+        tool.name = core->CreateTool(tool.identifier);
+        if (tool.name.empty())
+            return Fail(std::string("the tool type ") + tool.identifier + " is not registered");
+        auto* attachedCam = scene.Find(scene.FindByName(tool.name + "_AttachedCamTransform"));
+        if (attachedCam == nullptr ||
+            scene.FindByName(tool.name + "_FollowCamTransform") == vex::orb::adaptor::memory::kWorld)
+            return Fail(tool.name + " did not make its two cameras");
+        // The animator's hand-held move: one key per frame on the AttachedCam.
+        for (int f = 0; f <= frames; ++f)
+            attachedCam->transform.SetKey(f / kFramesPerSecond,
+                                          vex::examples::HandHeldPose(f / kFramesPerSecond));
     }
     host.setPlaybackRange({0.0, kTakeSeconds});
     host.setCurrentTime(0.0);
@@ -111,10 +121,13 @@ int main(int argc, char** argv) {
         ++ticks;
     }
     core->StopRecording();
-    std::printf("recorded %s: %d ticks (count-down of %d s included), %.2f s of take\n", name.c_str(), ticks,
-                core->GetSettings().countdown, kTakeSeconds);
-    const PathSeries attachedPath = Sample(scene, attached, "AttachedCam (hand-held)", 0xD03030);
-    const PathSeries takePath = Sample(scene, follow, "FollowCam (recorded take)", 0x2060D0);
+    std::printf("recorded %zu tools: %d ticks (count-down of %d s included), %.2f s of take\n", tools.size(),
+                ticks, core->GetSettings().countdown, kTakeSeconds);
+    const PathSeries attachedPath =
+        Sample(scene, tools.front().name + "_AttachedCamTransform", "AttachedCam (hand-held)", 0xD03030);
+    for (FollowTool& tool : tools)
+        tool.take =
+            Sample(scene, tool.name + "_FollowCamTransform", tool.name + " FollowCam (take)", tool.rgb);
 
     // Re-simulate the whole range from the recorded inputs, slice by slice.
     if (int result = core->Resimulate(0.0, kTakeSeconds); result != 0)
@@ -123,18 +136,26 @@ int main(int argc, char** argv) {
         clock.Advance(kTickMs);
         core->GetResimulationWindow()->OnTimer(vex::orb::core::ResimulationWindow::kSliceTimer, clock.Now());
     }
-    const PathSeries resimulatedPath = Sample(scene, follow, "FollowCam (re-simulated)", 0x20A050);
-    std::printf("re-simulated 0 to %.2f s: the FollowCam path differs from the take by at most %.3g m\n",
-                kTakeSeconds, LargestDistance(takePath, resimulatedPath));
+    std::vector<PathSeries> csvSeries{attachedPath}, plotSeries{attachedPath};
+    for (FollowTool& tool : tools) {
+        tool.resimulated =
+            Sample(scene, tool.name + "_FollowCamTransform", tool.name + " FollowCam", tool.rgb);
+        std::printf(
+            "re-simulated %s over 0 to %.2f s: its FollowCam differs from the take by at most %.3g m\n",
+            tool.name.c_str(), kTakeSeconds, LargestDistance(tool.take, tool.resimulated));
+        PathSeries resimulatedColumn = tool.resimulated;
+        resimulatedColumn.name += " (re-simulated)";
+        csvSeries.push_back(tool.take);
+        csvSeries.push_back(resimulatedColumn);
+        plotSeries.push_back(tool.resimulated);
+    }
 
     std::string error;
     const std::string csv = out + "/take.csv";
     const std::string png = out + "/take.png";
-    if (!vex::examples::WritePathCsv(csv, {attachedPath, takePath, resimulatedPath}, error))
-        return Fail(error);
-    if (!vex::examples::WritePathPlot(png,
-                                      "RuzovuZediziViz: hand-held AttachedCam and the filtered FollowCam",
-                                      {attachedPath, resimulatedPath}, 1200, 560, error))
+    if (!vex::examples::WritePathCsv(csv, csvSeries, error)) return Fail(error);
+    if (!vex::examples::WritePathPlot(png, "A hand-held AttachedCam and the two follow cameras", plotSeries,
+                                      1200, 560, error))
         return Fail(error);
     std::printf("wrote %s and %s\n", csv.c_str(), png.c_str());
     return 0;
