@@ -8,6 +8,11 @@ namespace vex::orb::addon {
 
 double FollowSetting(util::AVar_Linear<double>& setting, double userValue, double response, double t,
                      double dt) {
+    // Before the first key there is nothing to follow from: the setting stays as recorded. Following
+    // the first key from itself would move it a little with every look at that time (the output
+    // control reads the value at the host's time, which may sit there for a whole re-simulation
+    // slice), and the take would not re-simulate to the same motion.
+    if (setting.getKeyCount() > 0 && t - dt < setting.getKey(0).time) return setting.get(t);
     double value = setting.get(t - dt);
     util::Smooth(value, userValue, response, dt);
     return setting.set(t, value);

@@ -8,7 +8,8 @@ namespace vex::orb::addon {
 
 /// One setting of the wave (amplitude or angular frequency) at host time `t`: the recorded value one
 /// frame (`dt`) earlier follows `userValue` with `response` (the frame-rate-independent Smooth rule),
-/// is recorded as the key at `t` and returned.
+/// is recorded as the key at `t` and returned. When t - `dt` lies before the first key the recorded
+/// value at `t` is returned and nothing is written.
 double FollowSetting(util::AVar_Linear<double>& setting, double userValue, double response, double t,
                      double dt);
 

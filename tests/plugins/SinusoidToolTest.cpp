@@ -263,7 +263,7 @@ TEST_F(SinusoidTool, ALoopTakeReSimulatesToTheSameSinusNodeKeys) {
                     {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
     tool->userAmplitude = 2.0;
     tool->userFrequency = 3.0;
-    tool->responseFactor = 1.0;
+    tool->responseFactor = 0.1;
     using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
     const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
         *core, *host, 2.0, [this] { return Node("SinusNode").transform.GetKeys(); });

@@ -21,6 +21,10 @@ TEST(SinusoidWave, SettingsFollowTheUserValueFromTheKeyOneFrameEarlierAndAreKeye
     // Factors 0 and 1 both take the user value at once.
     EXPECT_EQ(FollowSetting(setting, -2.0, 0.0, 0.12, 0.04), -2.0);
     EXPECT_EQ(FollowSetting(setting, 7.0, 1.0, 0.16, 0.04), 7.0);
+    // Nothing before the first key to follow from: the first key stays as it is, however often asked.
+    EXPECT_EQ(FollowSetting(setting, 3.0, 0.5, 0.0, 0.04), 1.0);
+    EXPECT_EQ(FollowSetting(setting, 3.0, 0.5, 0.0, 0.04), 1.0);
+    EXPECT_EQ(setting.get(0.0), 1.0);
 }
 
 TEST(SinusoidWave, ValueIsAmplitudeTimesSineOfFrequencyTimesHostTime) {
