@@ -1,5 +1,7 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
+#include "core/configadaptor/Root.h"
+#include "core/configadaptor/Spinner.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
@@ -92,6 +94,51 @@ TEST_F(SinusoidTool, CreatesBothNodesItsPageWithChannelsAndTheOutputControl) {
     EXPECT_EQ(instance->getControl(0)->getDescription(), "Sinus value");
     ASSERT_NE(tool->output, nullptr);
     EXPECT_EQ(tool->getExtensionIds(), std::vector<int32_t>{CCamera::kOutputChannelValue});
+}
+
+TEST_F(SinusoidTool, PageItemsHaveTheirBoundsStepsHelpAndCallbacks) {
+    using configadaptor::Node;
+    Node* root = instance->GetPage();
+    ASSERT_NE(root, nullptr);
+    Node* values = root->getChild(0);
+    ASSERT_NE(values, nullptr);
+    ASSERT_EQ(values->countChildren(), 6u);
+    EXPECT_EQ(values->getChild(0)->getLabel(), "Update Values");
+    EXPECT_EQ(values->getChild(0)->getTooltip(), "Click this button to update the Sinus Value.");
+    EXPECT_EQ(values->getChild(0)->getCallback(), tool);
+    struct Expected {
+        const char* label;
+        const char* help;
+        double* value;
+        double min, max, step;
+    };
+    constexpr double kPi = std::numbers::pi;
+    const Expected spinners[] = {
+        {"Current Value", "Shows the Sinus Value.", &tool->currentValue, -1.0, 1.0, 0.01},
+        {"Angular Frequency", "Sets the angular frequency.", &tool->userFrequency, -100 * kPi, 100 * kPi,
+         kPi / 4},
+        {"Amplitude", "Sets the amplitude of the sinus wave.", &tool->userAmplitude, -100.0, 100.0, 0.1},
+        {"Response Factor", "Sets the Response Factor for the amplitude and frequency.",
+         &tool->responseFactor, 0.0, 1.0, 0.01}};
+    for (size_t i = 0; i < 4; ++i) {
+        const auto* spinner = dynamic_cast<configadaptor::element::Spinner*>(values->getChild(i + 1));
+        ASSERT_NE(spinner, nullptr) << i;
+        EXPECT_EQ(spinner->getLabel(), spinners[i].label);
+        EXPECT_EQ(spinner->getTooltip(), spinners[i].help);
+        EXPECT_EQ(spinner->getVariable(), spinners[i].value);
+        EXPECT_EQ(spinner->getMin(), spinners[i].min);
+        EXPECT_EQ(spinner->getMax(), spinners[i].max);
+        EXPECT_EQ(spinner->getStep(), spinners[i].step);
+        EXPECT_EQ(spinner->getSetting(), 10);
+        EXPECT_EQ(spinner->getCallback(), nullptr);
+    }
+    EXPECT_EQ(values->getChild(5)->getTooltip(), "Set the sinus to absolute values.");
+    EXPECT_EQ(values->getChild(5)->getCallback(), tool);
+    Node* modes = root->getChild(1);
+    ASSERT_NE(modes, nullptr);
+    EXPECT_EQ(modes->getLabel(), "General Modes");
+    EXPECT_EQ(modes->getChild(0)->getTooltip(), "Hide Helpers During Recording");
+    EXPECT_EQ(modes->getChild(0)->getCallback(), nullptr);
 }
 
 // Amplitude 1, angular frequency π, response 1: at the reference origin at 0 s and 1 s, one unit along
