@@ -14,6 +14,9 @@
 #include "platform/win32/Files.h"
 #include "platform/win32/Registry.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
 
 #include <QGuiApplication>
 
@@ -108,6 +111,23 @@ int main(int argc, char** argv) {
             attachedCam->transform.SetKey(f / kFramesPerSecond,
                                           vex::examples::HandHeldPose(f / kFramesPerSecond));
     }
+    // A VodiDOva flown by a scripted stick: steady forward thrust and a slow weave of yaw, set on
+    // its two channels' controls before every tick as a game controller would deliver them.
+    const std::string flyer = core->CreateTool("VodiDOva");
+    vex::orb::core::Instance* flyerInstance = core->FindInstance(flyer);
+    if (flyerInstance == nullptr) return Fail("the tool type VodiDOva is not registered");
+    vex::unidevice::Control thrust(nullptr, vex::unidevice::kAnyControl, 0.0);
+    vex::unidevice::Control yaw(nullptr, vex::unidevice::kAnyControl, 0.0);
+    vex::unidevice::Property* thrustChannel = flyerInstance->findInputChannel("Forw/Backw Force");
+    vex::unidevice::Property* yawChannel = flyerInstance->findInputChannel("Yaw Force (Right/Left)");
+    if (thrustChannel == nullptr || yawChannel == nullptr) return Fail(flyer + " lacks its force channels");
+    thrustChannel->setControl(&thrust);
+    yawChannel->setControl(&yaw);
+    const auto moveStick = [&](double t) {
+        thrust.setValue(t > 0.0 ? 0.8 : 0.0);
+        yaw.setValue(t > 0.0 ? 0.5 * std::sin(0.8 * t) : 0.0);
+    };
+
     host.setPlaybackRange({0.0, kTakeSeconds});
     host.setCurrentTime(0.0);
 
@@ -116,18 +136,22 @@ int main(int argc, char** argv) {
         return Fail("recording did not start: " + std::to_string(result));
     int ticks = 0;
     while (core->IsRecording() && core->GetTime() < kTakeSeconds) {
+        moveStick(core->GetTime());
         clock.Advance(kTickMs);
         core->OnTimer(vex::orb::core::RecordManager::kRecordTimer, clock.Now());
         ++ticks;
     }
     core->StopRecording();
-    std::printf("recorded %zu tools: %d ticks (count-down of %d s included), %.2f s of take\n", tools.size(),
-                ticks, core->GetSettings().countdown, kTakeSeconds);
+    std::printf("recorded %zu follow cameras and a VodiDOva: %d ticks (count-down of %d s included), %.2f s "
+                "of take\n",
+                tools.size(), ticks, core->GetSettings().countdown, kTakeSeconds);
     const PathSeries attachedPath =
         Sample(scene, tools.front().name + "_AttachedCamTransform", "AttachedCam (hand-held)", 0xD03030);
     for (FollowTool& tool : tools)
         tool.take =
             Sample(scene, tool.name + "_FollowCamTransform", tool.name + " FollowCam (take)", tool.rgb);
+    const std::string flyerNode = flyer + "_VodiDOvaTransform";
+    const PathSeries flyerTake = Sample(scene, flyerNode, flyer + " (take)", 0x8040C0);
 
     // Re-simulate the whole range from the recorded inputs, slice by slice.
     if (int result = core->Resimulate(0.0, kTakeSeconds); result != 0)
@@ -150,7 +174,19 @@ int main(int argc, char** argv) {
         plotSeries.push_back(tool.resimulated);
     }
 
+    const PathSeries flyerPath = Sample(scene, flyerNode, flyer + " (re-simulated)", 0x8040C0);
+    std::printf("re-simulated %s over 0 to %.2f s: its camera differs from the take by at most %.3g m\n",
+                flyer.c_str(), kTakeSeconds, LargestDistance(flyerTake, flyerPath));
+
     std::string error;
+    const std::string flyerCsv = out + "/vodidova.csv";
+    const std::string flyerPng = out + "/vodidova.png";
+    if (!vex::examples::WritePathCsv(flyerCsv, {flyerTake, flyerPath}, error)) return Fail(error);
+    if (!vex::examples::WritePathPlot(flyerPng, "VodiDOva flown by a scripted stick", {flyerPath}, 1200, 560,
+                                      error))
+        return Fail(error);
+    std::printf("wrote %s and %s\n", flyerCsv.c_str(), flyerPng.c_str());
+
     const std::string csv = out + "/take.csv";
     const std::string png = out + "/take.png";
     if (!vex::examples::WritePathCsv(csv, csvSeries, error)) return Fail(error);
