@@ -1,14 +1,16 @@
-// Speed of the real-time loop with the RuzovuZediziViz follow camera: the core runs on the in-memory
-// host at 25 frames per second, every AttachedCam carries 10 s of hand-held-like keys, and a take of
-// it has been recorded.
+// Speed of the real-time loop with the camera and utility tools: the core runs on the in-memory host
+// at 25 frames per second, each tool's input is driven over 10 s (keyed hand-held-like paths, or
+// device controls held steady), and a take of it has been recorded.
 //
-//   BM_Resimulate          re-simulates the take of one instance over N frames, as the user starts
-//                          it: RecordManager::Resimulate, then the progress window's slice timer.
-//                          The fake clock stands still, so one slice steps the whole range. Items
-//                          are frames; "x_realtime" is frames per second over 25.
-//   BM_RealTimeStep        one frame of a recording with 1 or 50 instances: Instance::Step of every
-//                          active instance at the frame's time, then the host's setCurrentTime, the
-//                          work a recording tick does per frame apart from polling the devices.
+//   BM_Resimulate/T/N      re-simulates the take of one instance of tool T over N frames, as the user
+//                          starts it: RecordManager::Resimulate, then the progress window's slice
+//                          timer. The fake clock stands still, so one slice steps the whole range.
+//                          Items are frames; "x_realtime" is frames per second over 25. One
+//                          benchmark over the table of tools below (identifier, driven output, setup).
+//   BM_RealTimeStep        one frame of a recording with 1 or 50 RuzovuZediziViz instances:
+//                          Instance::Step of every active instance at the frame's time, then the
+//                          host's setCurrentTime, the work a recording tick does per frame apart from
+//                          polling the devices.
 //   BM_MotionFilterBaseline the yardstick: the same number of position and orientation spring steps
 //                          (FilterTranslation and FilterRotation) on the same target path, in a
 //                          plain loop with no core and no host.
@@ -21,8 +23,13 @@
 #include "core/ResimulationWindow.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Registry.h"
+#include "plugins/gyro/CGyroCam.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
+#include "plugins/sinusoid/CSinusoidObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
 #include "util/Rotation.h"
 
 #include <benchmark/benchmark.h>
@@ -76,11 +83,22 @@ std::vector<Matrix> HandHeldPath(unsigned seed) {
     return path;
 }
 
-// The core on the in-memory host with `count` RuzovuZediziViz instances, each AttachedCam keyed
-// with its own hand-held path, the documents folder in a temporary folder.
+class Session;
+
+// A tool of the benchmark: the identifier the core creates it by, the scene node that carries what it
+// computes (the part of "<instance>_<node>Transform"), and the setup that drives its input over the
+// take. `seed` gives each instance its own path.
+struct ToolCase {
+    const char* identifier;
+    const char* output;
+    bool (*setup)(Session& session, Instance& instance, unsigned seed);
+};
+
+// The core on the in-memory host with `count` instances of a tool, each set up to be driven over the
+// take, the documents folder in a temporary folder.
 class Session {
 public:
-    explicit Session(int count) {
+    Session(int count, const ToolCase& tool) : tool_(tool) {
         std::random_device random;
         documents_ = std::filesystem::temp_directory_path() /
                      ("torva-resimulation-bench-" + std::to_string(random()) + std::to_string(random()));
@@ -95,20 +113,16 @@ public:
         core->GetSettings().countdown = 0;
         host->GetScene().SetPlaybackRange({0.0, 1000.0});
         for (int i = 0; i < count; ++i) {
-            const std::string name = core->CreateTool("RuzovuZediziViz");
+            const std::string name = core->CreateTool(tool.identifier);
             Instance* instance = core->InstanceManager::FindInstance(name);
-            if (instance == nullptr) return;
-            auto& scene = host->GetScene();
-            auto* attached = scene.Find(scene.FindByName(name + "_AttachedCamTransform"));
-            if (attached == nullptr) return;
-            const std::vector<Matrix> path = HandHeldPath(static_cast<unsigned>(i + 1));
-            for (int f = 0; f <= kTakeFrames; ++f) attached->transform.SetKey(f * kFrame, path[f]);
+            if (instance == nullptr || !tool.setup(*this, *instance, static_cast<unsigned>(i + 1))) return;
             instances.push_back(instance);
         }
         ready_ = true;
     }
     ~Session() {
         host.reset(); // shuts the core down
+        controls_.clear();
         win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
         std::error_code ignored;
         std::filesystem::remove_all(documents_, ignored);
@@ -117,6 +131,33 @@ public:
     Session& operator=(const Session&) = delete;
 
     bool IsReady() const { return ready_; }
+
+    // The scene node "<instance>_<node>Transform" of `instance`, or null.
+    vex::orb::adaptor::memory::HostObject* Node(const Instance& instance, const std::string& node) {
+        auto& scene = host->GetScene();
+        return scene.Find(scene.FindByName(instance.GetName() + "_" + node + "Transform"));
+    }
+
+    // Keys `node` of `instance` with the hand-held path of `seed` at every frame of the take.
+    bool KeyHandHeld(const Instance& instance, const std::string& node, unsigned seed) {
+        auto* object = Node(instance, node);
+        if (object == nullptr) return false;
+        const std::vector<Matrix> path = HandHeldPath(seed);
+        for (int f = 0; f <= kTakeFrames; ++f) object->transform.SetKey(f * kFrame, path[f]);
+        return true;
+    }
+
+    // Binds a control of the session's own to the input channel `channel` of `instance` and holds it
+    // at `value`.
+    bool HoldChannel(Instance& instance, const char* channel, double value) {
+        vex::unidevice::Property* property = instance.findInputChannel(channel);
+        if (property == nullptr) return false;
+        controls_.push_back(
+            std::make_unique<vex::unidevice::Control>(nullptr, vex::unidevice::kAnyControl, 0.0));
+        property->setControl(controls_.back().get());
+        controls_.back()->setValue(value);
+        return true;
+    }
 
     // Records a take of every instance from 0 to the end of the path, one recording tick per frame
     // of the fake clock, and forgets its undo.
@@ -132,11 +173,11 @@ public:
         return true;
     }
 
-    // The FollowCam's world position of instance `index` at `t`.
-    V FollowCamAt(size_t index, double t) {
+    // The world position of the output node of instance `index` at `t`.
+    V OutputAt(size_t index, double t) {
         auto& scene = host->GetScene();
-        const Matrix m =
-            scene.GetWorldMatrix(scene.FindByName(instances[index]->GetName() + "_FollowCamTransform"), t);
+        const Matrix m = scene.GetWorldMatrix(
+            scene.FindByName(instances[index]->GetName() + "_" + tool_.output + "Transform"), t);
         return {m.m[3][0], m.m[3][1], m.m[3][2]};
     }
 
@@ -145,23 +186,78 @@ public:
     std::vector<Instance*> instances;
 
 private:
+    const ToolCase& tool_;
     std::filesystem::path documents_;
+    std::vector<std::unique_ptr<vex::unidevice::Control>> controls_; // outlive the core's bindings
     bool ready_ = false;
 };
 
-void BM_Resimulate(benchmark::State& state) {
+// RuzovuZediziViz and VuzaZaderaRav: the FollowCam follows an AttachedCam keyed with a hand-held path,
+// with the tool's default settings.
+bool SetUpFollowCam(Session& session, Instance& instance, unsigned seed) {
+    return session.KeyHandHeld(instance, "AttachedCam", seed);
+}
+
+// Gyro: pivot and eye each keyed with a hand-held path, the gyro enabled, restricted to pitch, with
+// the eye's z position cloned.
+bool SetUpGyro(Session& session, Instance& instance, unsigned seed) {
+    auto* gyro = dynamic_cast<vex::orb::addon::CGyroCam*>(instance.GetObject());
+    if (gyro == nullptr) return false;
+    gyro->enableGyro = true;
+    gyro->restrictionIndex = 1;
+    gyro->clonePosition[2] = true;
+    return session.KeyHandHeld(instance, "pivot", seed) && session.KeyHandHeld(instance, "eye", seed + 100);
+}
+
+// VodiDOva: flown by its device channels, held steady over the take: forward force 0.9, yaw force
+// -0.7 and the airplane brake fully on, so the body accelerates, turns and settles to a brake-limited
+// speed, as with a pilot holding the stick.
+bool SetUpVodiDOva(Session& session, Instance& instance, unsigned /*seed*/) {
+    return session.HoldChannel(instance, "Forw/Backw Force", 0.9) &&
+           session.HoldChannel(instance, "Yaw Force (Right/Left)", -0.7) &&
+           session.HoldChannel(instance, "Airplane Brake", 1.0);
+}
+
+// Sinusoid: the reference node keyed with a hand-held path, amplitude 2, angular frequency 3, response
+// factor 0.1.
+bool SetUpSinusoid(Session& session, Instance& instance, unsigned seed) {
+    auto* sinusoid = dynamic_cast<vex::orb::addon::CSinusoidObject*>(instance.GetObject());
+    if (sinusoid == nullptr) return false;
+    sinusoid->userAmplitude = 2.0;
+    sinusoid->userFrequency = 3.0;
+    sinusoid->responseFactor = 0.1;
+    return session.KeyHandHeld(instance, "Reference Node", seed);
+}
+
+const ToolCase kTools[] = {
+    {"RuzovuZediziViz", "FollowCam", SetUpFollowCam},
+    {"VuzaZaderaRav", "FollowCam", SetUpFollowCam},
+    {"Gyro", "gyro", SetUpGyro},
+    {"VodiDOva", "VodiDOva", SetUpVodiDOva},
+    {"Sinusoid", "SinusNode", SetUpSinusoid},
+};
+const ToolCase& kFollowCamTool = kTools[0];
+
+void BM_Resimulate(benchmark::State& state, const ToolCase& tool) {
     const int frames = static_cast<int>(state.range(0));
     win32::FakeClock clock(1000);
-    Session session(1);
+    Session session(1, tool);
     if (!session.IsReady() || !session.RecordTake(clock)) {
         state.SkipWithError("core, tool or recording unavailable");
         return;
     }
     CoreImplementation& core = *session.core;
     const double end = frames * kFrame;
-    // The re-simulation must repeat the recorded take; otherwise the loop measures something else.
+    // The re-simulation must repeat the recorded take, and the take must move the output; otherwise
+    // the loop measures something else.
     std::vector<V> recorded;
-    for (int f = 1; f <= frames; ++f) recorded.push_back(session.FollowCamAt(0, f * kFrame));
+    for (int f = 0; f <= frames; ++f) recorded.push_back(session.OutputAt(0, f * kFrame));
+    const V moved{recorded.back().x - recorded.front().x, recorded.back().y - recorded.front().y,
+                  recorded.back().z - recorded.front().z};
+    if (std::fabs(moved.x) + std::fabs(moved.y) + std::fabs(moved.z) < 1e-6) {
+        state.SkipWithError("the take leaves the output at rest");
+        return;
+    }
 
     for (auto _ : state) {
         if (core.Resimulate(0.0, end) != 0) {
@@ -176,8 +272,8 @@ void BM_Resimulate(benchmark::State& state) {
     }
 
     for (int f = 1; f <= frames; ++f) {
-        const V again = session.FollowCamAt(0, f * kFrame);
-        const V& first = recorded[static_cast<size_t>(f - 1)];
+        const V again = session.OutputAt(0, f * kFrame);
+        const V& first = recorded[static_cast<size_t>(f)];
         if (std::fabs(again.x - first.x) + std::fabs(again.y - first.y) + std::fabs(again.z - first.z) >
             1e-9) {
             state.SkipWithError("re-simulation differs from the recorded take");
@@ -188,12 +284,20 @@ void BM_Resimulate(benchmark::State& state) {
     state.counters["x_realtime"] = benchmark::Counter(static_cast<double>(state.iterations()) * frames / kFps,
                                                       benchmark::Counter::kIsRate);
 }
-BENCHMARK(BM_Resimulate)->Arg(25)->Arg(kTakeFrames)->Unit(benchmark::kMicrosecond);
+const bool kResimulateRegistered = [] {
+    for (const ToolCase& tool : kTools)
+        benchmark::RegisterBenchmark((std::string("BM_Resimulate/") + tool.identifier).c_str(), BM_Resimulate,
+                                     tool)
+            ->Arg(25)
+            ->Arg(kTakeFrames)
+            ->Unit(benchmark::kMicrosecond);
+    return true;
+}();
 
 void BM_RealTimeStep(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
     win32::FakeClock clock(1000);
-    Session session(count);
+    Session session(count, kFollowCamTool);
     if (!session.IsReady()) {
         state.SkipWithError("core or tool unavailable");
         return;
