@@ -4,7 +4,7 @@
 #include "platform/win32/Clock.h"
 #include "plugins/gyro/CGyroCam.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
-#include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -19,7 +19,6 @@ namespace vex::orb::core::test {
 namespace {
 
 using adaptor::memory::HostObject;
-using adaptor::memory::MemoryAdaptor;
 using addon::AxisRotation;
 using addon::CGyroCam;
 using util::Matrix;
@@ -42,36 +41,11 @@ void ExpectBasisNear(const Matrix<double>& a, const Matrix<double>& b) {
         for (int c = 0; c < 3; ++c) EXPECT_NEAR(a.m[r][c], b.m[r][c], 1e-12) << r << "," << c;
 }
 
-// The compiled-in Gyro created through the core on the in-memory host at 25 frames per second, with
-// the host keying what the tool writes as it does while recording.
-class GyroTool : public RegistryTest {
+// The compiled-in Gyro on the in-memory host.
+class GyroTool : public ToolOnHost<CGyroCam> {
 protected:
-    static constexpr double kFrame = 1.0 / 25.0;
+    GyroTool() : ToolOnHost("Gyro", "Gyro_01") {}
 
-    void SetUp() override {
-        RegistryTest::SetUp();
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("Gyro"));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<CGyroCam*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-    }
-    void TearDown() override {
-        host.reset();
-        RegistryTest::TearDown();
-    }
-
-    HostObject& Helper(const std::string& name) {
-        auto& scene = host->GetScene();
-        return *scene.Find(scene.FindByName("Gyro_01_" + name + "Transform"));
-    }
-    Matrix<double> World(const std::string& name, double t) {
-        auto& scene = host->GetScene();
-        return scene.GetWorldMatrix(scene.FindByName("Gyro_01_" + name + "Transform"), t);
-    }
     // Runs from frame `from` to frame `to`; answers the gyro's world matrix at the last frame.
     Matrix<double> Run(int from, int to) {
         instance->BeginRecord(from * kFrame, false);
@@ -79,28 +53,16 @@ protected:
         instance->EndRecord();
         return World("gyro", to * kFrame);
     }
-    // A tool object of the same instance that reads the saved state back.
-    std::unique_ptr<CGyroCam, void (*)(CGyroCam*)> Reload() {
-        std::unique_ptr<CGyroCam, void (*)(CGyroCam*)> loaded(new CGyroCam({nullptr, "Gyro_01"}),
-                                                              [](CGyroCam* object) { object->release(); });
-        loaded->core = instance;
-        return loaded;
-    }
-
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    CGyroCam* tool = nullptr;
 };
 
 TEST_F(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
     for (const char* name : {"pivot", "gyro", "eye"}) {
-        EXPECT_EQ(Helper(name).shape, adaptor::memory::ShapeKind::PolygonMesh) << name;
-        EXPECT_TRUE(Helper(name).systemHelper) << name;
+        EXPECT_EQ(Node(name).shape, adaptor::memory::ShapeKind::PolygonMesh) << name;
+        EXPECT_TRUE(Node(name).systemHelper) << name;
         EXPECT_EQ(World(name, 0.0), Matrix<double>()) << name;
     }
-    EXPECT_EQ(Helper("pivot").mesh.vertices.size(), 8u);
-    EXPECT_EQ(Helper("eye").mesh.vertices.size(), 26u);
+    EXPECT_EQ(Node("pivot").mesh.vertices.size(), 8u);
+    EXPECT_EQ(Node("eye").mesh.vertices.size(), 26u);
 
     util::xml::Element profile;
     instance->WriteConfiguration(profile, "Mine");
@@ -165,11 +127,11 @@ TEST_F(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
 }
 
 TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation) {
-    Helper("gyro").transform.SetKey(0.0, About({0, 1, 0}, 30));
+    Node("gyro").transform.SetKey(0.0, About({0, 1, 0}, 30));
     Matrix<double> turned = About(V{1, 1, 0} * std::sqrt(0.5), 70);
     for (int c = 0; c < 3; ++c) turned.m[0][c] *= 2.0;
-    Helper("pivot").transform.SetKey(0.0, Matrix<double>());
-    Helper("pivot").transform.SetKey(1.0, Pose(turned, {10, 0, 0}));
+    Node("pivot").transform.SetKey(0.0, Matrix<double>());
+    Node("pivot").transform.SetKey(1.0, Pose(turned, {10, 0, 0}));
 
     // "Yaw only" without "Enable Gyro" changes nothing.
     tool->restrictionIndex = 1;
@@ -182,8 +144,8 @@ TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation)
 
 TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
     const Matrix<double> eyeRotation = About({0, 0, 1}, 25) * About({1, 0, 0}, -40) * About({0, 1, 0}, 35);
-    Helper("eye").transform.SetKey(0.0, Pose(eyeRotation, {-3, 1, 2}));
-    Helper("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {4, 5, 6}));
+    Node("eye").transform.SetKey(0.0, Pose(eyeRotation, {-3, 1, 2}));
+    Node("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {4, 5, 6}));
     tool->enableGyro = true;
     Matrix<double> g = Run(0, 2);
     ExpectBasisNear(g, eyeRotation);
@@ -199,15 +161,15 @@ TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
 }
 
 TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
-    Helper("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {7, 8, 9}));
+    Node("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {7, 8, 9}));
     tool->clonePosition[0] = true;
     instance->BeginRecord(0.0, false);
-    EXPECT_FALSE(Helper("pivot").shapeVisible);
-    EXPECT_FALSE(Helper("eye").shapeVisible);
+    EXPECT_FALSE(Node("pivot").shapeVisible);
+    EXPECT_FALSE(Node("eye").shapeVisible);
     instance->Step(kFrame);
     instance->EndRecord();
-    EXPECT_TRUE(Helper("pivot").shapeVisible);
-    EXPECT_TRUE(Helper("gyro").shapeVisible);
+    EXPECT_TRUE(Node("pivot").shapeVisible);
+    EXPECT_TRUE(Node("gyro").shapeVisible);
     const Matrix<double> g = World("gyro", kFrame);
     EXPECT_EQ(g.m[3][0], 0.0);
     EXPECT_EQ(g.m[3][1], 8.0);
@@ -216,10 +178,10 @@ TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTak
     // "Hide Helpers" and its undo reach the helpers.
     tool->hideHelpers = true;
     tool->onEvent("Hide Helpers");
-    EXPECT_FALSE(Helper("gyro").shapeVisible);
+    EXPECT_FALSE(Node("gyro").shapeVisible);
     tool->hideHelpers = false;
     tool->onEvent("REALUNDOHide Helpers");
-    EXPECT_TRUE(Helper("gyro").shapeVisible);
+    EXPECT_TRUE(Node("gyro").shapeVisible);
 }
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
@@ -228,9 +190,9 @@ TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
     host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
     host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
     for (int f = 0; f <= 50; ++f) {
-        Helper("pivot").transform.SetKey(
+        Node("pivot").transform.SetKey(
             f * kFrame, Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
-        Helper("eye").transform.SetKey(f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
+        Node("eye").transform.SetKey(f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
     }
     tool->enableGyro = true;
     tool->restrictionIndex = 1;
@@ -247,7 +209,7 @@ TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
         core->OnTimer(RecordManager::kRecordTimer, clock.Now());
     }
     core->StopRecording();
-    const auto take = Helper("gyro").transform.GetKeys();
+    const auto take = Node("gyro").transform.GetKeys();
     ASSERT_GT(take.size(), 40u);
 
     ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
@@ -255,7 +217,7 @@ TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
         clock.Advance(40);
         core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
     }
-    const auto again = Helper("gyro").transform.GetKeys();
+    const auto again = Node("gyro").transform.GetKeys();
     ASSERT_EQ(again.size(), take.size());
     for (size_t i = 0; i < take.size(); ++i) {
         EXPECT_EQ(again[i].time, take[i].time) << i;
@@ -265,8 +227,8 @@ TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
 
 TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {
     for (int f = 0; f <= 10; ++f)
-        Helper("eye").transform.SetKey(f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
-    Helper("pivot").transform.SetKey(0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
+        Node("eye").transform.SetKey(f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
+    Node("pivot").transform.SetKey(0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
     tool->enableGyro = true;
     tool->restrictionIndex = 2;
     tool->cloneScale[0] = true;

@@ -2,8 +2,8 @@
 #include "core/Instance.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
-#include "tests/core/ToolTestSupport.h"
 #include "tests/plugins/LoopTakeSupport.h"
+#include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -18,7 +18,6 @@ namespace vex::orb::core::test {
 namespace {
 
 using adaptor::memory::HostObject;
-using adaptor::memory::MemoryAdaptor;
 using addon::CRuzovuZediziVizObject;
 using util::Matrix;
 using V = util::Vector3<double>;
@@ -27,36 +26,11 @@ Matrix<double> Translation(const V& p) {
     return util::ToMatrix(util::QTransform<double>{p, {}});
 }
 
-// The compiled-in RuzovuZediziViz created through the core on the in-memory host at 25 frames per
-// second, with the host keying what the tool writes as it does while recording.
-class RuzovuZediziVizTool : public RegistryTest {
+// The compiled-in RuzovuZediziViz on the in-memory host.
+class RuzovuZediziVizTool : public ToolOnHost<CRuzovuZediziVizObject> {
 protected:
-    static constexpr double kFrame = 1.0 / 25.0;
+    RuzovuZediziVizTool() : ToolOnHost("RuzovuZediziViz", "RuzovuZediziViz_01") {}
 
-    void SetUp() override {
-        RegistryTest::SetUp();
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("RuzovuZediziViz"));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<CRuzovuZediziVizObject*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-    }
-    void TearDown() override {
-        host.reset();
-        RegistryTest::TearDown();
-    }
-
-    HostObject& Camera(const std::string& name) {
-        auto& scene = host->GetScene();
-        return *scene.Find(scene.FindByName("RuzovuZediziViz_01_" + name + "Transform"));
-    }
-    Matrix<double> World(const std::string& name, double t) {
-        auto& scene = host->GetScene();
-        return scene.GetWorldMatrix(scene.FindByName("RuzovuZediziViz_01_" + name + "Transform"), t);
-    }
     // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
     std::vector<double> Run(int from, int to) {
         std::vector<double> xs;
@@ -68,23 +42,10 @@ protected:
         instance->EndRecord();
         return xs;
     }
-    // A tool object of the same instance that reads the saved state back.
-    std::unique_ptr<CRuzovuZediziVizObject, void (*)(CRuzovuZediziVizObject*)> Reload() {
-        std::unique_ptr<CRuzovuZediziVizObject, void (*)(CRuzovuZediziVizObject*)> loaded(
-            new CRuzovuZediziVizObject({nullptr, "RuzovuZediziViz_01"}),
-            [](CRuzovuZediziVizObject* object) { object->release(); });
-        loaded->core = instance;
-        return loaded;
-    }
-
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    CRuzovuZediziVizObject* tool = nullptr;
 };
 
 TEST_F(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
-    EXPECT_EQ(Camera("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_EQ(Node("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
@@ -162,7 +123,7 @@ TEST_F(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCame
 
 TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesTheSameWay) {
     // The user animates the AttachedCam from the origin to x = 10 over the first second.
-    HostObject& attached = Camera("AttachedCam");
+    HostObject& attached = Node("AttachedCam");
     attached.transform.SetKey(0.0, Matrix<double>());
     attached.transform.SetKey(1.0, Translation({10, 0, 0}));
 
@@ -174,9 +135,9 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
     EXPECT_NEAR(first.back(), 10.0, 0.1);
 
     // Showing another time only refreshes the page; the recorded FollowCam stays as it was.
-    const auto keys = Camera("FollowCam").transform.GetKeys().size();
+    const auto keys = Node("FollowCam").transform.GetKeys().size();
     instance->TimeChanged(0.4);
-    EXPECT_EQ(Camera("FollowCam").transform.GetKeys().size(), keys);
+    EXPECT_EQ(Node("FollowCam").transform.GetKeys().size(), keys);
     EXPECT_DOUBLE_EQ(World("FollowCam", 0.4).m[3][0], first[9]);
 
     // Re-simulating from frame 8 takes the velocities recorded there and repeats the motion.
@@ -188,10 +149,10 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
 // the FollowCam with the very keys of the take.
 TEST_F(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     for (int f = 0; f <= 50; ++f)
-        Camera("AttachedCam").transform.SetKey(f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
+        Node("AttachedCam").transform.SetKey(f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
     using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
     const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Camera("FollowCam").transform.GetKeys(); });
+        *core, *host, 2.0, [this] { return Node("FollowCam").transform.GetKeys(); });
     ASSERT_GT(take.size(), 40u);
     ASSERT_EQ(again.size(), take.size());
     for (size_t i = 0; i < take.size(); ++i) {
@@ -203,7 +164,7 @@ TEST_F(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
 TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) {
     Matrix<double> scaled = Translation({4, 0, 0});
     for (int i = 0; i < 3; ++i) scaled.m[0][i] *= 2.0;
-    Camera("FollowCam").transform.SetKey(0.0, scaled);
+    Node("FollowCam").transform.SetKey(0.0, scaled);
     tool->attachedCam.remove();
     tool->followCam.fixateTranslations = true;
     Run(0, 1);

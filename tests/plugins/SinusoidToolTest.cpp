@@ -4,8 +4,8 @@
 #include "core/configadaptor/Spinner.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
-#include "tests/core/ToolTestSupport.h"
 #include "tests/plugins/LoopTakeSupport.h"
+#include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 
@@ -19,52 +19,13 @@ namespace vex::orb::core::test {
 namespace {
 
 using adaptor::memory::HostObject;
-using adaptor::memory::MemoryAdaptor;
 using addon::CSinusoidObject;
 using util::Matrix;
 
-// The compiled-in Sinusoid created through the core on the in-memory host at 25 frames per second,
-// with the host keying what the tool writes as it does while recording.
-class SinusoidTool : public RegistryTest {
+// The compiled-in Sinusoid on the in-memory host.
+class SinusoidTool : public ToolOnHost<CSinusoidObject> {
 protected:
-    static constexpr double kFrame = 1.0 / 25.0;
-
-    void SetUp() override {
-        RegistryTest::SetUp();
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("Sinusoid"));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<CSinusoidObject*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-    }
-    void TearDown() override {
-        host.reset();
-        RegistryTest::TearDown();
-    }
-
-    HostObject& Node(const std::string& name) {
-        auto& scene = host->GetScene();
-        return *scene.Find(scene.FindByName("Sinusoid_01_" + name + "Transform"));
-    }
-    Matrix<double> World(const std::string& name, double t) {
-        auto& scene = host->GetScene();
-        return scene.GetWorldMatrix(scene.FindByName("Sinusoid_01_" + name + "Transform"), t);
-    }
-    std::unique_ptr<CSinusoidObject, void (*)(CSinusoidObject*)> Reload() {
-        std::unique_ptr<CSinusoidObject, void (*)(CSinusoidObject*)> loaded(
-            new CSinusoidObject({nullptr, "Sinusoid_01"}),
-            [](CSinusoidObject* object) { object->release(); });
-        loaded->core = instance;
-        return loaded;
-    }
-
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    CSinusoidObject* tool = nullptr;
+    SinusoidTool() : ToolOnHost("Sinusoid", "Sinusoid_01") {}
 };
 
 TEST_F(SinusoidTool, CreatesBothNodesTheSpinnerChannelsAndTheOutputControl) {

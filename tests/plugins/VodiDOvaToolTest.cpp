@@ -8,7 +8,7 @@
 #include "platform/win32/Clock.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
-#include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/ToolOnHostFixture.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
@@ -25,7 +25,6 @@ namespace vex::orb::core::test {
 namespace {
 
 using adaptor::memory::HostObject;
-using adaptor::memory::MemoryAdaptor;
 using addon::CVodiDOvaObject;
 using util::Matrix;
 using V = util::Vector3<double>;
@@ -41,61 +40,25 @@ double DoubleAt(const uint8_t* bytes, size_t at) {
     return std::bit_cast<double>(bits);
 }
 
-// The compiled-in VodiDOva created through the core on the in-memory host at 25 frames per second,
-// with the host keying what the tool writes as it does while recording.
-class VodiDOvaTool : public RegistryTest {
+// The compiled-in VodiDOva on the in-memory host.
+class VodiDOvaTool : public ToolOnHost<CVodiDOvaObject> {
 protected:
-    static constexpr double kFrame = 1.0 / 25.0;
+    VodiDOvaTool() : ToolOnHost("VodiDOva", "VodiDOva_01") {}
 
-    void SetUp() override {
-        RegistryTest::SetUp();
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("VodiDOva"));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<CVodiDOvaObject*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-    }
-    void TearDown() override {
-        host.reset();
-        RegistryTest::TearDown();
-    }
-
-    adaptor::memory::ObjectId Id(const std::string& name) {
-        return host->GetScene().FindByName("VodiDOva_01_" + name + "Transform");
-    }
-    HostObject& Object(const std::string& name) { return *host->GetScene().Find(Id(name)); }
-    Matrix<double> Local(const std::string& name, double t) {
-        return host->GetScene().GetLocalMatrix(Id(name), t);
-    }
     // Binds a new control to the input channel `name`; the test sets its value.
     unidevice::Control& Bind(const char* name) {
         controls.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
         instance->findInputChannel(name)->setControl(controls.back().get());
         return *controls.back();
     }
-    // Another tool object of the same instance that reads the saved state back.
-    std::unique_ptr<CVodiDOvaObject, void (*)(CVodiDOvaObject*)> Reload() {
-        std::unique_ptr<CVodiDOvaObject, void (*)(CVodiDOvaObject*)> loaded(
-            new CVodiDOvaObject({nullptr, "VodiDOva_01"}),
-            [](CVodiDOvaObject* object) { object->release(); });
-        loaded->core = instance;
-        return loaded;
-    }
 
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    CVodiDOvaObject* tool = nullptr;
     std::vector<std::unique_ptr<unidevice::Control>> controls;
 };
 
 TEST_F(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
-    EXPECT_EQ(Object("VodiDOva").shape, adaptor::memory::ShapeKind::Camera);
-    EXPECT_FALSE(Object("Humanoid").mesh.faces.empty());
-    EXPECT_EQ(host->GetScene().GetSelection(), std::vector<adaptor::memory::ObjectId>{Id("VodiDOva")});
+    EXPECT_EQ(Node("VodiDOva").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_FALSE(Node("Humanoid").mesh.faces.empty());
+    EXPECT_EQ(host->GetScene().GetSelection(), std::vector<adaptor::memory::ObjectId>{NodeId("VodiDOva")});
     EXPECT_EQ(tool->plugin->getDisplayName(), "Torva VodiDOva");
     EXPECT_EQ(tool->plugin->getDescription().substr(0, 52),
               "Torva VodiDOva is modelled as an object moving in ze");
@@ -223,7 +186,7 @@ TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
 TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
     Matrix<double> placed =
         util::ToMatrix(util::QTransform<double>{{1, 2, 3}, util::EulerXYZToQuat(V{0.2, 0.4, 0})});
-    Object("VodiDOva").transform.SetKey(0.0, placed);
+    Node("VodiDOva").transform.SetKey(0.0, placed);
     host->setCurrentTime(0.0);
     tool->relativeScale = 3.0;
     tool->onEvent("Relative Scale");
@@ -232,7 +195,7 @@ TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
     EXPECT_EQ(scaled.m[3][1], 2.0);
     EXPECT_NEAR(scaled.m[0][2] / 3.0, placed.m[0][2], 1e-15);
 
-    Object("VodiDOva").transform.SetKey(1.0, placed);
+    Node("VodiDOva").transform.SetKey(1.0, placed);
     tool->timeChanged(1.0);
     EXPECT_NEAR(tool->relativeScale, 1.0, 1e-12);
     tool->timeChanged(0.0);
@@ -242,21 +205,21 @@ TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
 TEST_F(VodiDOvaTool, HideFlagsDriveTheNodesAndUndoEventsReapplyThem) {
     tool->hideHelpers = true;
     tool->onEvent("Hide Helpers");
-    EXPECT_FALSE(Object("Humanoid").shapeVisible);
-    EXPECT_TRUE(Object("VodiDOva").shapeVisible);
+    EXPECT_FALSE(Node("Humanoid").shapeVisible);
+    EXPECT_TRUE(Node("VodiDOva").shapeVisible);
     tool->hideCamera = true;
     tool->onEvent("Hide Camera");
-    EXPECT_FALSE(Object("VodiDOva").shapeVisible);
+    EXPECT_FALSE(Node("VodiDOva").shapeVisible);
 
     // The page restores the flags on undo; the event makes the nodes follow them.
     tool->hideHelpers = false;
     tool->hideCamera = false;
     tool->onEvent("REALUNDOHide Camera");
-    EXPECT_TRUE(Object("Humanoid").shapeVisible);
-    EXPECT_TRUE(Object("VodiDOva").shapeVisible);
+    EXPECT_TRUE(Node("Humanoid").shapeVisible);
+    EXPECT_TRUE(Node("VodiDOva").shapeVisible);
     tool->hideHelpers = true;
     tool->onEvent("REALREDOHide Helpers");
-    EXPECT_FALSE(Object("Humanoid").shapeVisible);
+    EXPECT_FALSE(Node("Humanoid").shapeVisible);
 }
 
 TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
@@ -265,13 +228,13 @@ TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
     tool->fieldOfView = 30.0;
     tool->relativeScale = 2.0;
     instance->BeginRecord(0.0, false);
-    EXPECT_FALSE(Object("Humanoid").shapeVisible);
+    EXPECT_FALSE(Node("Humanoid").shapeVisible);
     EXPECT_EQ(tool->relativeScale, 1.0) << "a run takes the camera's own scale";
     EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView) << "and the lens one frame ahead";
     tool->fieldOfView = 30.0;
     for (int f = 1; f <= 10; ++f) instance->Step(f * kFrame);
     instance->EndRecord();
-    EXPECT_TRUE(Object("Humanoid").shapeVisible);
+    EXPECT_TRUE(Node("Humanoid").shapeVisible);
 
     // Full forward deflection pushes the camera along −z of its own axes; nothing turns it.
     const Matrix<double> after = Local("VodiDOva", 10 * kFrame);
@@ -279,7 +242,7 @@ TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
     EXPECT_EQ(after.m[3][0], 0.0);
     EXPECT_EQ(after.m[0][0], 1.0);
     EXPECT_LT(Local("VodiDOva", 10 * kFrame).m[3][2], Local("VodiDOva", 9 * kFrame).m[3][2]);
-    EXPECT_EQ(Object("VodiDOva").fieldOfView.Evaluate(kFrame), 30.0);
+    EXPECT_EQ(Node("VodiDOva").fieldOfView.Evaluate(kFrame), 30.0);
 }
 
 // Through the real-time loop: a take recorded tick by tick with a force, a torque and a brake held,
@@ -307,7 +270,7 @@ TEST_F(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
         core->OnTimer(RecordManager::kRecordTimer, clock.Now());
     }
     core->StopRecording();
-    const auto take = Object("VodiDOva").transform.GetKeys();
+    const auto take = Node("VodiDOva").transform.GetKeys();
     ASSERT_GT(take.size(), 40u);
     EXPECT_NE(take.back().value, take.front().value);
 
@@ -316,7 +279,7 @@ TEST_F(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
         clock.Advance(40);
         core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
     }
-    const auto again = Object("VodiDOva").transform.GetKeys();
+    const auto again = Node("VodiDOva").transform.GetKeys();
     ASSERT_EQ(again.size(), take.size());
     for (size_t i = 0; i < take.size(); ++i) {
         EXPECT_EQ(again[i].time, take[i].time) << i;

@@ -2,8 +2,8 @@
 #include "core/Instance.h"
 #include "plugins/vezizazav/CVezizaZavObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
-#include "tests/core/ToolTestSupport.h"
 #include "tests/plugins/LoopTakeSupport.h"
+#include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -17,7 +17,6 @@ namespace vex::orb::core::test {
 namespace {
 
 using adaptor::memory::HostObject;
-using adaptor::memory::MemoryAdaptor;
 using addon::CVezizaZavObject;
 using util::Matrix;
 using Q = util::Quat<double>;
@@ -32,36 +31,11 @@ void ExpectSameRotation(const Q& a, const Q& b) {
     EXPECT_NEAR(std::abs(util::Dot(a, b)), 1.0, 1e-12);
 }
 
-// The compiled-in VuzaZaderaRav created through the core on the in-memory host at 25 frames per
-// second, with the host keying what the tool writes as it does while recording.
-class VuzaZaderaRavTool : public RegistryTest {
+// The compiled-in VuzaZaderaRav on the in-memory host.
+class VuzaZaderaRavTool : public ToolOnHost<CVezizaZavObject> {
 protected:
-    static constexpr double kFrame = 1.0 / 25.0;
+    VuzaZaderaRavTool() : ToolOnHost("VezizaZav", "VuzaZaderaRav_01") {}
 
-    void SetUp() override {
-        RegistryTest::SetUp();
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("VezizaZav"));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<CVezizaZavObject*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-    }
-    void TearDown() override {
-        host.reset();
-        RegistryTest::TearDown();
-    }
-
-    HostObject& Camera(const std::string& name) {
-        auto& scene = host->GetScene();
-        return *scene.Find(scene.FindByName("VuzaZaderaRav_01_" + name + "Transform"));
-    }
-    Matrix<double> World(const std::string& name, double t) {
-        auto& scene = host->GetScene();
-        return scene.GetWorldMatrix(scene.FindByName("VuzaZaderaRav_01_" + name + "Transform"), t);
-    }
     // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
     std::vector<double> Run(int from, int to) {
         std::vector<double> xs;
@@ -73,15 +47,10 @@ protected:
         instance->EndRecord();
         return xs;
     }
-
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    CVezizaZavObject* tool = nullptr;
 };
 
 TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
-    EXPECT_EQ(Camera("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_EQ(Node("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
@@ -104,7 +73,7 @@ TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
 TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     // The AttachedCam jumps from the origin to x = 10, turned 90° about y, in the first frame.
     const Q turned{0.0, std::sin(M_PI / 4), 0.0, std::cos(M_PI / 4)};
-    HostObject& attached = Camera("AttachedCam");
+    HostObject& attached = Node("AttachedCam");
     attached.transform.SetKey(0.0, Matrix<double>());
     attached.transform.SetKey(kFrame, Pose({10, 0, 0}, turned));
     Run(0, 1);
@@ -132,7 +101,7 @@ TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
 TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
     tool->followCam.translationResponseFactor = 2.0;
     tool->followCam.rotationResponseFactor = 2.0;
-    HostObject& attached = Camera("AttachedCam");
+    HostObject& attached = Node("AttachedCam");
     for (int f = 0; f <= 10; ++f)
         attached.transform.SetKey(
             f * kFrame, Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
@@ -146,12 +115,12 @@ TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
 }
 
 TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSameWay) {
-    HostObject& attached = Camera("AttachedCam");
+    HostObject& attached = Node("AttachedCam");
     attached.transform.SetKey(0.0, Matrix<double>());
     attached.transform.SetKey(0.4, Pose({10, 0, 0}));
     Matrix<double> scaled;
     scaled.m[1][1] = 3.0;
-    Camera("FollowCam").transform.SetKey(0.0, scaled);
+    Node("FollowCam").transform.SetKey(0.0, scaled);
 
     const std::vector<double> first = Run(0, 100);
     for (size_t i = 1; i < first.size(); ++i) {
@@ -200,13 +169,7 @@ TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     EXPECT_EQ(record->GetChild(0).GetData()[0], 0);
     EXPECT_EQ(record->GetChild(0).GetData()[1], 1);
 
-    const auto reload = [this] {
-        std::unique_ptr<CVezizaZavObject, void (*)(CVezizaZavObject*)> loaded(
-            new CVezizaZavObject({nullptr, "VuzaZaderaRav_01"}), [](CVezizaZavObject* o) { o->release(); });
-        loaded->core = instance;
-        return loaded;
-    };
-    auto loaded = reload();
+    auto loaded = Reload();
     ASSERT_EQ(loaded->restore(), 0);
     EXPECT_FALSE(loaded->firstTime);
     EXPECT_FALSE(loaded->hideAttachedCam);
@@ -217,7 +180,7 @@ TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     EXPECT_EQ(loaded->memoryRecord.get(2 * kFrame), tool->memoryRecord.get(2 * kFrame));
 
     tool->followCam.remove();
-    EXPECT_EQ(reload()->restore(), 1);
+    EXPECT_EQ(Reload()->restore(), 1);
 }
 
 TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
@@ -226,18 +189,18 @@ TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     tool->hideAttachedCam = true;
     tool->onEvent("Hide AttachedCam");
     host->endUndoGroup();
-    EXPECT_FALSE(Camera("AttachedCam").shapeVisible);
-    EXPECT_TRUE(Camera("FollowCam").shapeVisible);
+    EXPECT_FALSE(Node("AttachedCam").shapeVisible);
+    EXPECT_TRUE(Node("FollowCam").shapeVisible);
     ASSERT_TRUE(host->undo());
     EXPECT_FALSE(tool->hideAttachedCam);
-    EXPECT_TRUE(Camera("AttachedCam").shapeVisible);
+    EXPECT_TRUE(Node("AttachedCam").shapeVisible);
     ASSERT_TRUE(host->redo());
     EXPECT_TRUE(tool->hideAttachedCam);
-    EXPECT_FALSE(Camera("AttachedCam").shapeVisible);
+    EXPECT_FALSE(Node("AttachedCam").shapeVisible);
 
     // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
     Run(0, 2);
-    Camera("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
+    Node("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
     tool->onEvent("Re-Initialize");
     instance->BeginRecord(0.0, false);
     EXPECT_EQ(tool->followCam.intermediatePosition.x, 4.0);
@@ -248,12 +211,12 @@ TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
 // the FollowCam with the very keys of the take.
 TEST_F(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     for (int f = 0; f <= 50; ++f)
-        Camera("AttachedCam")
+        Node("AttachedCam")
             .transform.SetKey(f * kFrame, Pose({0.1 * f, 0.3 * std::sin(f), 0.0},
                                                util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));
     using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
     const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Camera("FollowCam").transform.GetKeys(); });
+        *core, *host, 2.0, [this] { return Node("FollowCam").transform.GetKeys(); });
     ASSERT_GT(take.size(), 40u);
     ASSERT_EQ(again.size(), take.size());
     for (size_t i = 0; i < take.size(); ++i) {

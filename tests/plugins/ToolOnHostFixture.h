@@ -1,0 +1,75 @@
+#pragma once
+
+#include "core/CoreImplementation.h"
+#include "core/Instance.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "util/Matrix.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace vex::orb::core::test {
+
+/// A compiled-in tool created through the core on the in-memory host at 25 frames per second, with
+/// the host keying what the tool writes as it does while recording. `Object` is the tool object the
+/// instance holds; the tool is created by `toolName` and its nodes are named `<prefix>_<node>Transform`.
+template <class Object>
+class ToolOnHost : public RegistryTest {
+protected:
+    static constexpr double kFrame = 1.0 / 25.0;
+
+    ToolOnHost(std::string toolName, std::string instanceName)
+        : toolName_(std::move(toolName)), instanceName_(std::move(instanceName)) {}
+
+    void SetUp() override {
+        RegistryTest::SetUp();
+        host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
+        host->SetCoreRecordingQuery([] { return true; });
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        instance = core->FindInstance(core->CreateTool(toolName_));
+        ASSERT_NE(instance, nullptr);
+        tool = dynamic_cast<Object*>(instance->GetObject());
+        ASSERT_NE(tool, nullptr);
+    }
+    void TearDown() override {
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    adaptor::memory::ObjectId NodeId(const std::string& name) {
+        return host->GetScene().FindByName(instanceName_ + "_" + name + "Transform");
+    }
+    adaptor::memory::HostObject& Node(const std::string& name) {
+        return *host->GetScene().Find(NodeId(name));
+    }
+    util::Matrix<double> World(const std::string& name, double t) {
+        return host->GetScene().GetWorldMatrix(NodeId(name), t);
+    }
+    util::Matrix<double> Local(const std::string& name, double t) {
+        return host->GetScene().GetLocalMatrix(NodeId(name), t);
+    }
+
+    using Loaded = std::unique_ptr<Object, void (*)(Object*)>;
+    // Another tool object of the same instance that reads the saved state back.
+    Loaded Reload() {
+        Loaded loaded(new Object({nullptr, instanceName_}), [](Object* object) { object->release(); });
+        loaded->core = instance;
+        return loaded;
+    }
+
+    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    Instance* instance = nullptr;
+    Object* tool = nullptr;
+
+private:
+    std::string toolName_;
+    std::string instanceName_;
+};
+
+} // namespace vex::orb::core::test
