@@ -174,5 +174,28 @@ TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) 
     EXPECT_EQ(after.m[3][0], 0.0);
 }
 
+// A saved instance read back by a new tool object continues a run exactly as the original does.
+TEST_F(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
+    for (int f = 0; f <= 12; ++f)
+        Node("AttachedCam")
+            .transform.SetKey(f * kFrame, Translation({0.4 * f, 0.3 * std::sin(f), 0.1 * f * f}));
+    tool->followCam.translationResponseFactor = 12.5;
+    tool->followCam.rotationMaxVelocity = 3.0;
+    Run(0, 12);
+    ASSERT_EQ(tool->store(), 0);
+
+    const Keys original = Continue(*tool, "FollowCam", 6, 12);
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    const Keys restored = Continue(*loaded, "FollowCam", 6, 12);
+    ASSERT_EQ(original.size(), 13u); // frames 0 to 12
+    EXPECT_NE(original[7].value, original[12].value);
+    ASSERT_EQ(restored.size(), original.size());
+    for (size_t i = 0; i < original.size(); ++i) {
+        EXPECT_EQ(restored[i].time, original[i].time) << i;
+        EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
+    }
+}
+
 } // namespace
 } // namespace vex::orb::core::test

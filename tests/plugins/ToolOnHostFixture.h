@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace vex::orb::core::test {
 
@@ -60,6 +61,18 @@ protected:
         Loaded loaded(new Object({nullptr, instanceName_}), [](Object* object) { object->release(); });
         loaded->core = instance;
         return loaded;
+    }
+
+    using Keys = std::vector<adaptor::memory::KeyedValue<util::Matrix<double>>::Key>;
+    // Runs `object` directly, as a tool object that is not the instance's own continues a run: from
+    // frame `from` over the frames up to `to`. `node` first loses its keys after `from`, so what it
+    // answers are the keys that this run wrote.
+    Keys Continue(Object& object, const std::string& node, int from, int to) {
+        Node(node).transform.RemoveKeysFrom((from + 1) * kFrame);
+        object.begin(from * kFrame);
+        for (int f = from + 1; f <= to; ++f) object.step(f * kFrame);
+        object.end();
+        return Node(node).transform.GetKeys();
     }
 
     std::unique_ptr<adaptor::memory::MemoryAdaptor> host;

@@ -225,5 +225,29 @@ TEST_F(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     }
 }
 
+// A saved instance read back by a new tool object continues a run exactly as the original does.
+TEST_F(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
+    for (int f = 0; f <= 12; ++f)
+        Node("AttachedCam")
+            .transform.SetKey(f * kFrame, Pose({0.4 * f, 0.3 * std::sin(f), 0.0},
+                                               util::EulerXYZToQuat(V{0.1 * f, 0.2 * f, 0.0})));
+    tool->followCam.translationResponseFactor = 0.25;
+    tool->followCam.rotationResponseFactor = 0.75;
+    Run(0, 12);
+    ASSERT_EQ(tool->store(), 0);
+
+    const Keys original = Continue(*tool, "FollowCam", 6, 12);
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    const Keys restored = Continue(*loaded, "FollowCam", 6, 12);
+    ASSERT_EQ(original.size(), 12u); // frames 1 to 12
+    EXPECT_NE(original[6].value, original[11].value);
+    ASSERT_EQ(restored.size(), original.size());
+    for (size_t i = 0; i < original.size(); ++i) {
+        EXPECT_EQ(restored[i].time, original[i].time) << i;
+        EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
+    }
+}
+
 } // namespace
 } // namespace vex::orb::core::test
