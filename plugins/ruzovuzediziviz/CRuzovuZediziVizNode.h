@@ -1,6 +1,6 @@
 #pragma once
 
-#include "plugins/common/CCameraNode.h"
+#include "plugins/common/CFollowCamNode.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "util/QTransform.h"
 #include "util/Vector3.h"
@@ -9,17 +9,10 @@ namespace vex::orb::addon {
 
 /// The camera "FollowCam": every step it follows a target node through a damped spring on its
 /// position and one on its orientation, each with a speed limit, keeping its own scale.
-class CRuzovuZediziVizNode : public CCameraNode {
+class CRuzovuZediziVizNode : public CFollowCamNode {
 public:
-    /// The node name in the host.
-    static constexpr const char* kName = "FollowCam";
-
     /// The FollowCam of `tool`, following `target` (which must outlive it), not created yet.
     CRuzovuZediziVizNode(CCamera* tool, const SceneNode& target);
-
-    /// One filter step for host time `t`: reads its own world matrix one frame earlier and the
-    /// target's at `t`, runs both springs and writes the result as its world matrix at `t`.
-    void update(double t) override;
 
     /// The filter state as one value: the linear velocity as translation, the angular velocity as
     /// the quaternion's x, y, z and the seventh state value as its w.
@@ -48,8 +41,9 @@ public:
     double translationMaxVelocity = 0.0;
     double rotationMaxVelocity = 0.0;
 
-private:
-    const SceneNode& target_;
+protected:
+    /// Runs both springs toward `goal` (or takes a fixated part as it is).
+    void follow(const util::QTransform<double>& goal, double h) override;
 };
 
 } // namespace vex::orb::addon

@@ -1,10 +1,6 @@
 #include "plugins/vezizazav/CVezizaZavNode.h"
 
-#include "interface/CInterface.h"
-#include "plugins/common/CameraPose.h"
-#include "plugins/common/WorldMatrixAccess.h"
 #include "util/MathOps.h"
-#include "util/Rotation.h"
 
 #include <cmath>
 
@@ -21,25 +17,9 @@ double ComponentDistance(const util::Quat<double>& a, const util::Quat<double>& 
 } // namespace
 
 CVezizaZavNode::CVezizaZavNode(CCamera* tool, const SceneNode& target)
-    : CCameraNode(tool, kName, false), target_(target) {}
+    : CFollowCamNode(tool, target, false) {}
 
-void CVezizaZavNode::update(double t) {
-    CInterface* c = core();
-    if (c == nullptr) return;
-    const double h = c->getFrameDuration();
-
-    // Where the FollowCam was one frame ago (the identity when its node cannot be obtained); its
-    // scale is kept, only its rotation and position follow.
-    util::Matrix<double> own;
-    ReadWorldMatrix(c, node, t - h, own);
-    CameraPose pose = ToCameraPose(own);
-    position = pose.transform.translation;
-    rotation = pose.transform.rotation;
-
-    // Where the target is now (the identity when it cannot be obtained).
-    util::Matrix<double> attached;
-    ReadWorldMatrix(c, target_.node, t, attached);
-    const util::QTransform<double> goal = util::ToQTransform(attached);
+void CVezizaZavNode::follow(const util::QTransform<double>& goal, double h) {
     util::Quat<double> targetRotation = goal.rotation;
     if (targetRotation.w < 0.0) targetRotation = -targetRotation;
 
@@ -53,10 +33,6 @@ void CVezizaZavNode::update(double t) {
     util::Approach(position, intermediatePosition, translationResponseFactor, h);
     util::ApproachRotation(intermediateRotation, targetRotation, rotationResponseFactor, h);
     util::ApproachRotation(rotation, intermediateRotation, rotationResponseFactor, h);
-
-    pose.transform = {position, rotation};
-    worldMatrix = ToWorldMatrix(pose);
-    WriteWorldMatrix(c, node, t, worldMatrix);
 }
 
 util::QTransform<double> CVezizaZavNode::getIntermediatePose() const {
