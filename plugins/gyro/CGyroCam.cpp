@@ -2,6 +2,7 @@
 
 #include "interface/CNode.h"
 #include "plugins/common/ToolEvents.h"
+#include "plugins/common/ToolRecord.h"
 #include "util/DataChunk.h"
 
 #include <string_view>
@@ -29,10 +30,9 @@ constexpr const char* kAxisLabels[3] = {"Clone X-axis", "Clone Y-axis", "Clone Z
 constexpr int kShadedFlag = 0;
 constexpr int kWireframeFlag = 1;
 
-// Reads a one-byte flag; any byte other than 0 reads as true, a missing field leaves `value`.
+// Reads the one-byte flag `key` of the record.
 void ReadFlag(const util::DataChunk& record, std::string_view key, bool& value) {
-    uint8_t byte = 0;
-    if (record.FindChild(key).Read(byte)) value = byte != 0;
+    ReadBool(record.FindChild(key), value);
 }
 
 // A one-byte flag field: 1 for on, 0 for off.
@@ -149,9 +149,7 @@ int CGyroCam::restore() {
     const bool pivotFound = pivot.find();
     const bool gyroFound = gyro.find();
     const bool eyeFound = eye.find();
-    uint32_t size = 0;
-    const uint8_t* bytes = core->getToolData(&size);
-    if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
+    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
         ReadFlag(*record, kRotXKey, rotateAboutX);
         ReadFlag(*record, kRotYKey, rotateAboutY);
         ReadFlag(*record, kRotZKey, rotateAboutZ);
@@ -180,8 +178,7 @@ int CGyroCam::store() {
     record.AddChild(Flag(kHideKey, hideHelpers));
     record.AddChild(Flag(kHideRecordingKey, hideHelpersDuringRecording));
     record.AddChild(Flag(kWireframeKey, wireframeMode));
-    const std::vector<uint8_t> bytes = record.Serialize();
-    core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    WriteToolRecord(core, record);
     return 0;
 }
 

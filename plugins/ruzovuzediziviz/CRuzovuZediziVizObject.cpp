@@ -2,6 +2,7 @@
 
 #include "interface/CVariableModUndo.h"
 #include "plugins/common/ToolEvents.h"
+#include "plugins/common/ToolRecord.h"
 #include "util/DataChunk.h"
 
 #include <string_view>
@@ -33,12 +34,6 @@ constexpr const char* kFixateTranslationsHelp = "Fixates the camera's translatio
 constexpr const char* kFixateRotationsHelp = "Fixates the camera's rotations, ie no filtering";
 constexpr const char* kSmoothingHelp =
     "This factor determines how much the camera will smooth out rebounces at a stop";
-
-// Reads a one-byte bool field; any byte other than 0 reads as true, a missing field leaves `value`.
-void ReadBool(const util::DataChunk& field, bool& value) {
-    uint8_t byte = 0;
-    if (field.Read(byte)) value = byte != 0;
-}
 
 } // namespace
 
@@ -118,13 +113,10 @@ int CRuzovuZediziVizObject::restore() {
     // Both are looked up, so every missing camera is reported.
     const bool followFound = followCam.find();
     const bool attachedFound = attachedCam.find();
-    uint32_t size = 0;
-    const uint8_t* bytes = core->getToolData(&size);
-    if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
+    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
         CRuzovuZediziVizNode& f = followCam;
         ReadBool(record->FindChild(kFirstTimeKey), firstTime);
-        const util::DataChunk& memory = record->FindChild(kMemoryKey);
-        filterMemory.deserialize(memory.GetData(), memory.GetSize());
+        ReadSerializedField(record->FindChild(kMemoryKey), filterMemory);
         record->FindChild(kTranslationResponseKey).Read(f.translationResponseFactor);
         record->FindChild(kRotationResponseKey).Read(f.rotationResponseFactor);
         record->FindChild(kTranslationSmoothingKey).Read(f.translationSmoothingFactor);
@@ -143,9 +135,7 @@ int CRuzovuZediziVizObject::store() {
     const CRuzovuZediziVizNode& f = followCam;
     util::DataChunk record(kChunkName, nullptr, 0);
     record.AddChild(util::DataChunk::Make(kFirstTimeKey, firstTime));
-    std::vector<uint8_t> memory(filterMemory.getSerializedSize());
-    filterMemory.serialize(memory.data(), memory.size());
-    record.AddChild(util::DataChunk(kMemoryKey, memory.data(), memory.size()));
+    record.AddChild(SerializedField(kMemoryKey, filterMemory));
     record.AddChild(util::DataChunk::Make(kTranslationResponseKey, f.translationResponseFactor));
     record.AddChild(util::DataChunk::Make(kRotationResponseKey, f.rotationResponseFactor));
     record.AddChild(util::DataChunk::Make(kTranslationSmoothingKey, f.translationSmoothingFactor));
@@ -154,8 +144,7 @@ int CRuzovuZediziVizObject::store() {
     record.AddChild(util::DataChunk::Make(kRotationMaxVelKey, f.rotationMaxVelocity));
     record.AddChild(util::DataChunk::Make(kFixateTranslationsKey, f.fixateTranslations));
     record.AddChild(util::DataChunk::Make(kFixateRotationsKey, f.fixateRotations));
-    const std::vector<uint8_t> bytes = record.Serialize();
-    core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    WriteToolRecord(core, record);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "interface/CVariableModUndo.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/ToolEvents.h"
+#include "plugins/common/ToolRecord.h"
 #include "plugins/sinusoid/SinusWave.h"
 #include "unidevice/ControlKind.h"
 #include "util/DataChunk.h"
@@ -26,22 +27,6 @@ constexpr std::string_view kFrequencyKey = "frequency";
 constexpr int32_t kSpinnerSetting = 10;
 // The display flag the "Wireframe Mode" event passes to the sinus node's helper.
 constexpr int kWireframeFlag = 1;
-
-// Reads a one-byte bool field; any byte other than 0 reads as true, a missing field leaves `value`.
-void ReadBool(const util::DataChunk& field, bool& value) {
-    uint8_t byte = 0;
-    if (field.Read(byte)) value = byte != 0;
-}
-
-util::DataChunk Serialized(std::string_view name, const util::AVar_Linear<double>& variable) {
-    std::vector<uint8_t> bytes(variable.getSerializedSize());
-    variable.serialize(bytes.data(), bytes.size());
-    return util::DataChunk(name, bytes.data(), bytes.size());
-}
-
-void Deserialize(const util::DataChunk& field, util::AVar_Linear<double>& variable) {
-    if (field.GetSize() != 0) variable.deserialize(field.GetData(), field.GetSize());
-}
 
 } // namespace
 
@@ -151,16 +136,14 @@ int CSinusoidObject::restore() {
     const bool referenceFound = referenceNode.find();
     if (!sinusFound || !referenceFound) return 1;
 
-    uint32_t size = 0;
-    const uint8_t* bytes = core->getToolData(&size);
-    if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
+    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
         record->FindChild(kValueKey).Read(currentValue);
         ReadBool(record->FindChild(kAbsoluteKey), absolute);
         // A record from before the user settings were kept starts them at 1, not at 0.
         if (!record->FindChild(kUserAmplitudeKey).Read(userAmplitude)) userAmplitude = 1.0;
         if (!record->FindChild(kUserFrequencyKey).Read(userFrequency)) userFrequency = 1.0;
-        Deserialize(record->FindChild(kAmplitudeKey), amplitude);
-        Deserialize(record->FindChild(kFrequencyKey), frequency);
+        ReadSerializedField(record->FindChild(kAmplitudeKey), amplitude);
+        ReadSerializedField(record->FindChild(kFrequencyKey), frequency);
         const util::DataChunk& flags = record->FindChild(kFlagsKey);
         if (flags.GetSize() == 2) {
             hideDuringRecording = flags.GetData()[0] != 0;
@@ -180,10 +163,9 @@ int CSinusoidObject::store() {
     record.AddChild(util::DataChunk::Make(kAbsoluteKey, absolute));
     const uint8_t flags[2] = {static_cast<uint8_t>(hideDuringRecording), static_cast<uint8_t>(hideHelpers)};
     record.AddChild(util::DataChunk(kFlagsKey, flags, sizeof flags));
-    record.AddChild(Serialized(kAmplitudeKey, amplitude));
-    record.AddChild(Serialized(kFrequencyKey, frequency));
-    const std::vector<uint8_t> bytes = record.Serialize();
-    core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    record.AddChild(SerializedField(kAmplitudeKey, amplitude));
+    record.AddChild(SerializedField(kFrequencyKey, frequency));
+    WriteToolRecord(core, record);
     return 0;
 }
 

@@ -3,6 +3,7 @@
 #include "interface/CVariableModUndo.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/ToolEvents.h"
+#include "plugins/common/ToolRecord.h"
 #include "plugins/common/WorldMatrixAccess.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
@@ -27,12 +28,6 @@ constexpr double kSpinnerMin = 1e-8;
 constexpr double kSpinnerMax = 100.0;
 constexpr double kSpinnerStep = 0.001;
 constexpr int32_t kSpinnerDecimals = 1;
-
-// Reads a one-byte bool field; any byte other than 0 reads as true, a missing field leaves `value`.
-void ReadBool(const util::DataChunk& field, bool& value) {
-    uint8_t byte = 0;
-    if (field.Read(byte)) value = byte != 0;
-}
 
 } // namespace
 
@@ -103,17 +98,14 @@ int CVezizaZavObject::restore() {
     // Both are looked up, so every missing camera is reported.
     const bool followFound = followCam.find();
     const bool attachedFound = attachedCam.find();
-    uint32_t size = 0;
-    const uint8_t* bytes = core->getToolData(&size);
-    if (const std::optional<util::DataChunk> record = util::DataChunk::FromBytes(bytes, bytes ? size : 0)) {
+    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
         const util::DataChunk& settings = record->FindChild(kSaveStructKey);
         if (settings.GetSize() == kSaveStructSize) {
             hideAttachedCam = settings.GetData()[0] != 0;
             hideFollowCam = settings.GetData()[1] != 0;
         }
         ReadBool(record->FindChild(kFirstTimeKey), firstTime);
-        const util::DataChunk& memory = record->FindChild(kMemoryKey);
-        memoryRecord.deserialize(memory.GetData(), memory.GetSize());
+        ReadSerializedField(record->FindChild(kMemoryKey), memoryRecord);
         record->FindChild(kTranslationResponseKey).Read(followCam.translationResponseFactor);
         record->FindChild(kRotationResponseKey).Read(followCam.rotationResponseFactor);
     }
@@ -128,13 +120,10 @@ int CVezizaZavObject::store() {
                                                         static_cast<uint8_t>(hideFollowCam ? 1 : 0)};
     record.AddChild(util::DataChunk(kSaveStructKey, settings.data(), settings.size()));
     record.AddChild(util::DataChunk::Make(kFirstTimeKey, firstTime));
-    std::vector<uint8_t> memory(memoryRecord.getSerializedSize());
-    memoryRecord.serialize(memory.data(), memory.size());
-    record.AddChild(util::DataChunk(kMemoryKey, memory.data(), memory.size()));
+    record.AddChild(SerializedField(kMemoryKey, memoryRecord));
     record.AddChild(util::DataChunk::Make(kTranslationResponseKey, followCam.translationResponseFactor));
     record.AddChild(util::DataChunk::Make(kRotationResponseKey, followCam.rotationResponseFactor));
-    const std::vector<uint8_t> bytes = record.Serialize();
-    core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
+    WriteToolRecord(core, record);
     return 0;
 }
 
