@@ -30,18 +30,6 @@ Matrix<double> Translation(const V& p) {
 class RuzovuZediziVizTool : public ToolOnHost<CRuzovuZediziVizObject> {
 protected:
     RuzovuZediziVizTool() : ToolOnHost("RuzovuZediziViz", "RuzovuZediziViz_01") {}
-
-    // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
-    std::vector<double> Run(int from, int to) {
-        std::vector<double> xs;
-        instance->BeginRecord(from * kFrame, false);
-        for (int f = from + 1; f <= to; ++f) {
-            instance->Step(f * kFrame);
-            xs.push_back(World("FollowCam", f * kFrame).m[3][0]);
-        }
-        instance->EndRecord();
-        return xs;
-    }
 };
 
 TEST_F(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
@@ -81,7 +69,7 @@ TEST_F(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCame
     tool->followCam.translationResponseFactor = 12.5;
     tool->followCam.rotationMaxVelocity = 3.0;
     tool->followCam.fixateRotations = true;
-    Run(0, 3); // four filter-memory keys: the start and three steps
+    RunX("FollowCam", 0, 3); // four filter-memory keys: the start and three steps
     ASSERT_EQ(tool->store(), 0);
 
     uint32_t size = 0;
@@ -127,7 +115,7 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
     attached.transform.SetKey(0.0, Matrix<double>());
     attached.transform.SetKey(1.0, Translation({10, 0, 0}));
 
-    const std::vector<double> first = Run(0, 75);
+    const std::vector<double> first = RunX("FollowCam", 0, 75);
     EXPECT_EQ(first[0], 0.0) << "the first step moves by the velocity at rest";
     for (int f = 2; f <= 20; ++f) EXPECT_GT(first[f - 1], first[f - 2]) << "frame " << f;
     EXPECT_LT(first[11], 10.0 * 12 / 25) << "the FollowCam lags while the AttachedCam moves";
@@ -141,7 +129,7 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
     EXPECT_DOUBLE_EQ(World("FollowCam", 0.4).m[3][0], first[9]);
 
     // Re-simulating from frame 8 takes the velocities recorded there and repeats the motion.
-    const std::vector<double> again = Run(8, 30);
+    const std::vector<double> again = RunX("FollowCam", 8, 30);
     for (size_t i = 0; i < again.size(); ++i) EXPECT_DOUBLE_EQ(again[i], first[i + 8]) << i;
 }
 
@@ -167,7 +155,7 @@ TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) 
     Node("FollowCam").transform.SetKey(0.0, scaled);
     tool->attachedCam.remove();
     tool->followCam.fixateTranslations = true;
-    Run(0, 1);
+    RunX("FollowCam", 0, 1);
     const Matrix<double> after = World("FollowCam", kFrame);
     EXPECT_NEAR(util::Length(V{after.m[0][0], after.m[0][1], after.m[0][2]}), 2.0, 1e-12);
     EXPECT_NEAR(util::Length(V{after.m[1][0], after.m[1][1], after.m[1][2]}), 1.0, 1e-12);
@@ -181,20 +169,10 @@ TEST_F(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
             .transform.SetKey(f * kFrame, Translation({0.4 * f, 0.3 * std::sin(f), 0.1 * f * f}));
     tool->followCam.translationResponseFactor = 12.5;
     tool->followCam.rotationMaxVelocity = 3.0;
-    Run(0, 12);
-    ASSERT_EQ(tool->store(), 0);
-
-    const Keys original = Continue(*tool, "FollowCam", 6, 12);
-    auto loaded = Reload();
-    ASSERT_EQ(loaded->restore(), 0);
-    const Keys restored = Continue(*loaded, "FollowCam", 6, 12);
+    RunX("FollowCam", 0, 12);
+    const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
     ASSERT_EQ(original.size(), 13u); // frames 0 to 12
     EXPECT_NE(original[7].value, original[12].value);
-    ASSERT_EQ(restored.size(), original.size());
-    for (size_t i = 0; i < original.size(); ++i) {
-        EXPECT_EQ(restored[i].time, original[i].time) << i;
-        EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
-    }
 }
 
 } // namespace

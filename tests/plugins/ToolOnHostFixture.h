@@ -75,6 +75,36 @@ protected:
         return Node(node).transform.GetKeys();
     }
 
+    // Stores the tool's state and continues the tool from frame `from` to `to`; then does the same
+    // with a tool object restored from that state, and expects both runs to write `node`'s keys
+    // identically, bit for bit. Answers the original run's keys.
+    Keys ExpectRestoredContinuesIdentically(const std::string& node, int from, int to) {
+        EXPECT_EQ(tool->store(), 0);
+        const Keys original = Continue(*tool, node, from, to);
+        Loaded loaded = Reload();
+        EXPECT_EQ(loaded->restore(), 0);
+        const Keys restored = Continue(*loaded, node, from, to);
+        EXPECT_EQ(restored.size(), original.size());
+        for (size_t i = 0; i < original.size() && i < restored.size(); ++i) {
+            EXPECT_EQ(restored[i].time, original[i].time) << i;
+            EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
+        }
+        return original;
+    }
+
+    // Runs the instance from frame `from` to frame `to` and answers `node`'s world x at each
+    // stepped frame.
+    std::vector<double> RunX(const std::string& node, int from, int to) {
+        std::vector<double> xs;
+        instance->BeginRecord(from * kFrame, false);
+        for (int f = from + 1; f <= to; ++f) {
+            instance->Step(f * kFrame);
+            xs.push_back(World(node, f * kFrame).m[3][0]);
+        }
+        instance->EndRecord();
+        return xs;
+    }
+
     std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
     CoreImplementation* core = nullptr;
     Instance* instance = nullptr;

@@ -35,18 +35,6 @@ void ExpectSameRotation(const Q& a, const Q& b) {
 class VuzaZaderaRavTool : public ToolOnHost<CVezizaZavObject> {
 protected:
     VuzaZaderaRavTool() : ToolOnHost("VezizaZav", "VuzaZaderaRav_01") {}
-
-    // Runs from frame `from` to frame `to` and answers the FollowCam's x at each stepped frame.
-    std::vector<double> Run(int from, int to) {
-        std::vector<double> xs;
-        instance->BeginRecord(from * kFrame, false);
-        for (int f = from + 1; f <= to; ++f) {
-            instance->Step(f * kFrame);
-            xs.push_back(World("FollowCam", f * kFrame).m[3][0]);
-        }
-        instance->EndRecord();
-        return xs;
-    }
 };
 
 TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
@@ -76,7 +64,7 @@ TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     HostObject& attached = Node("AttachedCam");
     attached.transform.SetKey(0.0, Matrix<double>());
     attached.transform.SetKey(kFrame, Pose({10, 0, 0}, turned));
-    Run(0, 1);
+    RunX("FollowCam", 0, 1);
 
     // Two sub-steps of 0.1 × 0.5 for translation and 0.4 × 0.5 for rotation, first towards the
     // AttachedCam, then the FollowCam towards the moved intermediate pose.
@@ -105,7 +93,7 @@ TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
     for (int f = 0; f <= 10; ++f)
         attached.transform.SetKey(
             f * kFrame, Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
-    Run(0, 10);
+    RunX("FollowCam", 0, 10);
     for (int f = 1; f <= 10; ++f) {
         const Matrix<double> a = World("AttachedCam", f * kFrame);
         const Matrix<double> b = World("FollowCam", f * kFrame);
@@ -122,7 +110,7 @@ TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     scaled.m[1][1] = 3.0;
     Node("FollowCam").transform.SetKey(0.0, scaled);
 
-    const std::vector<double> first = Run(0, 100);
+    const std::vector<double> first = RunX("FollowCam", 0, 100);
     for (size_t i = 1; i < first.size(); ++i) {
         EXPECT_GE(first[i], first[i - 1]) << i;
         EXPECT_LE(first[i], 10.0) << i;
@@ -140,7 +128,7 @@ TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
 
     // Re-simulating from frame 5 takes the intermediate pose recorded there and repeats the motion.
-    const std::vector<double> again = Run(5, 30);
+    const std::vector<double> again = RunX("FollowCam", 5, 30);
     for (size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i], first[i + 5]) << i;
 }
 
@@ -148,7 +136,7 @@ TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     tool->followCam.translationResponseFactor = 0.25;
     tool->followCam.rotationResponseFactor = 0.75;
     tool->hideFollowCam = true;
-    Run(0, 3); // four keys: the start and three steps
+    RunX("FollowCam", 0, 3); // four keys: the start and three steps
     ASSERT_EQ(tool->store(), 0);
 
     uint32_t size = 0;
@@ -199,7 +187,7 @@ TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     EXPECT_FALSE(Node("AttachedCam").shapeVisible);
 
     // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
-    Run(0, 2);
+    RunX("FollowCam", 0, 2);
     Node("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
     tool->onEvent("Re-Initialize");
     instance->BeginRecord(0.0, false);
@@ -233,20 +221,10 @@ TEST_F(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
                                                util::EulerXYZToQuat(V{0.1 * f, 0.2 * f, 0.0})));
     tool->followCam.translationResponseFactor = 0.25;
     tool->followCam.rotationResponseFactor = 0.75;
-    Run(0, 12);
-    ASSERT_EQ(tool->store(), 0);
-
-    const Keys original = Continue(*tool, "FollowCam", 6, 12);
-    auto loaded = Reload();
-    ASSERT_EQ(loaded->restore(), 0);
-    const Keys restored = Continue(*loaded, "FollowCam", 6, 12);
+    RunX("FollowCam", 0, 12);
+    const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
     ASSERT_EQ(original.size(), 12u); // frames 1 to 12
     EXPECT_NE(original[6].value, original[11].value);
-    ASSERT_EQ(restored.size(), original.size());
-    for (size_t i = 0; i < original.size(); ++i) {
-        EXPECT_EQ(restored[i].time, original[i].time) << i;
-        EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
-    }
 }
 
 } // namespace
