@@ -187,8 +187,6 @@ TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTak
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the gyro with the very keys of the take.
 TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
-    host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
-    host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
     for (int f = 0; f <= 50; ++f) {
         Node("pivot").transform.SetKey(
             f * kFrame, Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
@@ -197,32 +195,12 @@ TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
     tool->enableGyro = true;
     tool->restrictionIndex = 1;
     tool->clonePosition[2] = true;
-    host->setPlaybackRange({0.0, 2.0});
-    host->setCurrentTime(0.0);
-    core->GetSettings().countdown = 0;
-    platform::win32::FakeClock clock;
-    clock.Set(1000);
-
-    ASSERT_EQ(core->StartRecording(), 0);
-    while (core->GetTime() < 2.0) {
-        clock.Advance(40);
-        core->OnTimer(RecordManager::kRecordTimer, clock.Now());
-    }
-    core->StopRecording();
-    const auto take = Node("gyro").transform.GetKeys();
+    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core, *host, 2.0, [this] { return Node("gyro").transform.GetKeys(); });
     ASSERT_GT(take.size(), 40u);
 
-    ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
-    while (core->IsResimulating()) {
-        clock.Advance(40);
-        core->GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
-    }
-    const auto again = Node("gyro").transform.GetKeys();
-    ASSERT_EQ(again.size(), take.size());
-    for (size_t i = 0; i < take.size(); ++i) {
-        EXPECT_EQ(again[i].time, take[i].time) << i;
-        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
-    }
+    ExpectSameKeys(take, again);
 }
 
 TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {

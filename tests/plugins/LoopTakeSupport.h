@@ -6,18 +6,33 @@
 #include "platform/win32/Clock.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <utility>
 
 namespace vex::orb::core::test {
 
+/// Expects two key lists to be the same, time and value bit for bit.
+template <typename Keys>
+void ExpectSameKeys(const Keys& expected, const Keys& actual) {
+    EXPECT_EQ(actual.size(), expected.size());
+    for (size_t i = 0; i < expected.size() && i < actual.size(); ++i) {
+        EXPECT_EQ(actual[i].time, expected[i].time) << i;
+        EXPECT_EQ(actual[i].value, expected[i].value) << "key " << i;
+    }
+}
+
 /// Records a take from 0 to `end` seconds through the real-time loop (40 ms ticks of a fake clock),
 /// then re-simulates it from its start; answers what `keys` reads after the take and after the
 /// re-simulation. The host keys what the tools write whenever the core records or re-simulates.
+/// `beforeTick`, when given, runs before every tick of the take with the loop's time, as a device
+/// delivering new values would.
 template <typename Keys>
 std::pair<Keys, Keys> RecordAndResimulateLoopTake(CoreImplementation& core,
                                                   adaptor::memory::MemoryAdaptor& host, double end,
-                                                  const std::function<Keys()>& keys) {
+                                                  const std::function<Keys()>& keys,
+                                                  const std::function<void(double)>& beforeTick = {}) {
     host.SetCoreRecordingQuery([&core] { return core.IsRecording(); });
     host.SetCoreResimulatingQuery([&core] { return core.IsResimulating(); });
     host.setPlaybackRange({0.0, end});
@@ -29,6 +44,7 @@ std::pair<Keys, Keys> RecordAndResimulateLoopTake(CoreImplementation& core,
     std::pair<Keys, Keys> result;
     if (core.StartRecording() != 0) return result;
     while (core.GetTime() < end) {
+        if (beforeTick) beforeTick(core.GetTime());
         clock.Advance(40);
         core.OnTimer(RecordManager::kRecordTimer, clock.Now());
     }

@@ -142,11 +142,7 @@ TEST_F(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
         *core, *host, 2.0, [this] { return Node("FollowCam").transform.GetKeys(); });
     ASSERT_GT(take.size(), 40u);
-    ASSERT_EQ(again.size(), take.size());
-    for (size_t i = 0; i < take.size(); ++i) {
-        EXPECT_EQ(again[i].time, take[i].time) << i;
-        EXPECT_EQ(again[i].value, take[i].value) << "key " << i;
-    }
+    ExpectSameKeys(take, again);
 }
 
 TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) {

@@ -4,6 +4,7 @@
 #include "core/Instance.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/LoopTakeSupport.h"
 #include "util/Matrix.h"
 
 #include <gtest/gtest.h>
@@ -84,11 +85,7 @@ protected:
         Loaded loaded = Reload();
         EXPECT_EQ(loaded->restore(), 0);
         const Keys restored = Continue(*loaded, node, from, to);
-        EXPECT_EQ(restored.size(), original.size());
-        for (size_t i = 0; i < original.size() && i < restored.size(); ++i) {
-            EXPECT_EQ(restored[i].time, original[i].time) << i;
-            EXPECT_EQ(restored[i].value, original[i].value) << "key " << i;
-        }
+        ExpectSameKeys(original, restored);
         return original;
     }
 
