@@ -36,12 +36,9 @@ CSinusoidObject::CSinusoidObject(const CreateParam& param)
     frequency.set(0.0, 1.0);
 }
 
-double CSinusoidObject::valueAt(double time) {
+double CSinusoidObject::valueAt(double t) {
     if (core == nullptr) return currentValue;
     const double dt = core->getFrameDuration();
-    // A re-simulation reaches its frames by adding up frame durations; on the frame grid it takes the
-    // very phase of the take.
-    const double t = SnapToFrame(time, core->getFramesPerSecond());
     const double a = FollowSetting(amplitude, userAmplitude, responseFactor, t, dt);
     const double w = FollowSetting(frequency, userFrequency, responseFactor, t, dt);
     return WaveValue(a, w, t, absolute);

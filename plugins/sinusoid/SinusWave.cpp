@@ -23,13 +23,6 @@ double WaveValue(double amplitude, double angularFrequency, double t, bool absol
     return absolute ? std::fabs(value) : value;
 }
 
-double SnapToFrame(double t, double framesPerSecond) {
-    if (!(framesPerSecond > 0.0)) return t;
-    const double frames = t * framesPerSecond;
-    const double nearest = std::round(frames);
-    return std::fabs(frames - nearest) < 1e-6 ? nearest / framesPerSecond : t;
-}
-
 util::Vector3<double> PointOnReferenceAxis(const util::Matrix<double>& reference, double value) {
     const auto& m = reference.m;
     double w = value * m[1][3] + m[3][3];

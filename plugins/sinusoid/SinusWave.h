@@ -17,11 +17,6 @@ double FollowSetting(util::AVar_Linear<double>& setting, double userValue, doubl
 /// from the absolute host time, so a change of frequency changes the phase at once.
 double WaveValue(double amplitude, double angularFrequency, double t, bool absolute);
 
-/// `t` moved onto the nearest frame of a `framesPerSecond` grid when it lies within a millionth of a
-/// frame of it, else `t` unchanged (also without a frame rate). Frame times reached by summing frame
-/// durations carry rounding that would otherwise change the phase in the last bits.
-double SnapToFrame(double t, double framesPerSecond);
-
 /// The point `value` along the y-axis of `reference`: the row vector (0, value, 0, 1) times the matrix,
 /// divided by its fourth coordinate (0 is taken as 1).
 util::Vector3<double> PointOnReferenceAxis(const util::Matrix<double>& reference, double value);

@@ -34,14 +34,6 @@ TEST(SinusoidWave, ValueIsAmplitudeTimesSineOfFrequencyTimesHostTime) {
     EXPECT_DOUBLE_EQ(WaveValue(-2.0, 1.0, std::numbers::pi / 2, true), 2.0);
 }
 
-TEST(SinusoidWave, TimesWithinAMillionthOfAFrameSnapToTheFrame) {
-    double summed = 0.0;
-    for (int i = 0; i < 37; ++i) summed += 1.0 / 25.0;
-    EXPECT_EQ(SnapToFrame(summed, 25.0), 37 / 25.0);
-    EXPECT_EQ(SnapToFrame(0.5 + 1e-5, 25.0), 0.5 + 1e-5);
-    EXPECT_EQ(SnapToFrame(0.123, 0.0), 0.123);
-}
-
 TEST(SinusoidWave, PointLiesAlongTheReferenceYRowAndIsDividedByW) {
     util::Matrix<double> m;
     // y-axis of the reference along world -x, origin at (2, 3, 4).
