@@ -13,7 +13,8 @@ root=$PWD
 
 # Debian packages the build needs; keep this list the one place that names them.
 packages=(g++ clang cmake ninja-build ccache pkg-config
-          libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev
+          libsdl2-dev libspnav-dev)
 
 install_missing() {
   local missing=()
