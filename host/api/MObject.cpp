@@ -1,0 +1,70 @@
+#include <maya/MObject.h>
+
+#include "../scene/Object.h"
+
+const MObject MObject::kNullObj;
+
+MObject::MObject() = default;
+
+bool MObject::isNull() const {
+    return !m_object;
+}
+
+MFn::Type MObject::apiType() const {
+    return m_object ? m_object->apiType() : MFn::kInvalid;
+}
+
+bool MObject::hasFn(MFn::Type type) const {
+    return m_object && m_object->hasFn(type);
+}
+
+const char* MObject::apiTypeStr() const {
+    static const char* const names[] = {"kInvalid",
+                                        "kBase",
+                                        "kNamedObject",
+                                        "kDependencyNode",
+                                        "kDagNode",
+                                        "kWorld",
+                                        "kTransform",
+                                        "kShape",
+                                        "kCamera",
+                                        "kGeometric",
+                                        "kSurface",
+                                        "kMesh",
+                                        "kCurve",
+                                        "kNurbsCurve",
+                                        "kNurbsSurface",
+                                        "kShadingEngine",
+                                        "kSet",
+                                        "kLambert",
+                                        "kAnimCurve",
+                                        "kAnimCurveTimeToDistance",
+                                        "kAnimCurveTimeToAngular",
+                                        "kAnimCurveTimeToUnitless",
+                                        "kAnimCurveTimeToTime",
+                                        "kTime",
+                                        "kPluginDependNode",
+                                        "kPlugin",
+                                        "kAttribute",
+                                        "kNumericAttribute",
+                                        "kTypedAttribute",
+                                        "kCompoundAttribute",
+                                        "kMatrixAttribute",
+                                        "kMessageAttribute",
+                                        "kData",
+                                        "kNumericData",
+                                        "kStringData",
+                                        "kStringArrayData",
+                                        "kMatrixData",
+                                        "kMeshData",
+                                        "kNurbsCurveData",
+                                        "kNurbsSurfaceData",
+                                        "kDoubleArrayData",
+                                        "kIntArrayData",
+                                        "kPointArrayData",
+                                        "kVectorArrayData",
+                                        "kComponent"};
+    static_assert(sizeof names / sizeof names[0] == MFn::kLast);
+    const auto type = apiType();
+    return type >= 0 && type < MFn::kLast ? names[type] : "kInvalid";
+}

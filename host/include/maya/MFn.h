@@ -1,0 +1,55 @@
+#pragma once
+
+/// Type constants of every kind of object an MObject can refer to and of the function sets that work on
+/// them. A node type answers true to hasFn for its own constant and for those of the types it derives from.
+class MFn {
+public:
+    enum Type {
+        kInvalid = 0,
+        kBase,
+        kNamedObject,
+        kDependencyNode,
+        kDagNode,
+        kWorld,
+        kTransform,
+        kShape,
+        kCamera,
+        kGeometric,
+        kSurface,
+        kMesh,
+        kCurve,
+        kNurbsCurve,
+        kNurbsSurface,
+        kShadingEngine,
+        kSet,
+        kLambert,
+        kAnimCurve,
+        kAnimCurveTimeToDistance,
+        kAnimCurveTimeToAngular,
+        kAnimCurveTimeToUnitless,
+        kAnimCurveTimeToTime,
+        kTime,
+        kPluginDependNode,
+        kPlugin,
+        kAttribute,
+        kNumericAttribute,
+        kTypedAttribute,
+        kCompoundAttribute,
+        kMatrixAttribute,
+        kMessageAttribute,
+        kData,
+        kNumericData,
+        kStringData,
+        kStringArrayData,
+        kMatrixData,
+        kMeshData,
+        kNurbsCurveData,
+        kNurbsSurfaceData,
+        kDoubleArrayData,
+        kIntArrayData,
+        kPointArrayData,
+        kVectorArrayData,
+        kComponent,
+        kLast
+    };
+};

@@ -1,0 +1,105 @@
+#include "AttributeSpec.h"
+
+namespace vex::host {
+
+AttributeSpec::AttributeSpec(std::string longName, std::string shortName, AttributeKind kind,
+                             Value defaultValue)
+    : m_longName(std::move(longName)), m_shortName(std::move(shortName)), m_kind(kind),
+      m_default(std::move(defaultValue)) {
+    if (kind == AttributeKind::Message) storable = false;
+}
+
+std::shared_ptr<AttributeSpec> AttributeSpec::makeDouble3(const std::string& longName,
+                                                          const std::string& shortName,
+                                                          const std::array<std::string, 3>& longSuffixes,
+                                                          const std::array<std::string, 3>& shortSuffixes,
+                                                          const Double3& defaults) {
+    std::vector<std::shared_ptr<AttributeSpec>> children;
+    for (int i = 0; i < 3; ++i)
+        children.push_back(std::make_shared<AttributeSpec>(
+            longName + longSuffixes[i], shortName + shortSuffixes[i], AttributeKind::Double, defaults[i]));
+    return makeCompound(longName, shortName, std::move(children));
+}
+
+std::shared_ptr<AttributeSpec>
+AttributeSpec::makeCompound(const std::string& longName, const std::string& shortName,
+                            std::vector<std::shared_ptr<AttributeSpec>> children) {
+    auto compound = std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Double3);
+    for (auto& child : children) child->m_parent = compound.get();
+    compound->m_children = std::move(children);
+    return compound;
+}
+
+Value AttributeSpec::defaultValue() const {
+    if (m_kind != AttributeKind::Double3) return m_default;
+    Double3 value{};
+    for (std::size_t i = 0; i < m_children.size() && i < 3; ++i)
+        value[i] = toDouble(m_children[i]->defaultValue());
+    return value;
+}
+
+int AttributeSpec::childIndex() const {
+    if (!m_parent) return -1;
+    for (std::size_t i = 0; i < m_parent->m_children.size(); ++i)
+        if (m_parent->m_children[i].get() == this) return static_cast<int>(i);
+    return -1;
+}
+
+MFn::Type AttributeSpec::apiType() const {
+    switch (m_kind) {
+    case AttributeKind::Bool:
+    case AttributeKind::Int:
+    case AttributeKind::Double:
+        return MFn::kNumericAttribute;
+    case AttributeKind::Double3:
+        return MFn::kCompoundAttribute;
+    case AttributeKind::Matrix:
+        return MFn::kMatrixAttribute;
+    case AttributeKind::Message:
+        return MFn::kMessageAttribute;
+    default:
+        return MFn::kTypedAttribute;
+    }
+}
+
+bool AttributeSpec::hasFn(MFn::Type type) const {
+    return Object::hasFn(type) || type == MFn::kAttribute;
+}
+
+bool AttributeSpec::accepts(const Value& value) const {
+    switch (m_kind) {
+    case AttributeKind::Bool:
+    case AttributeKind::Int:
+    case AttributeKind::Double:
+        return std::holds_alternative<bool>(value) || std::holds_alternative<int>(value) ||
+               std::holds_alternative<double>(value);
+    case AttributeKind::Double3:
+        return std::holds_alternative<Double3>(value);
+    case AttributeKind::String:
+        return std::holds_alternative<std::string>(value);
+    case AttributeKind::StringArray:
+        return std::holds_alternative<StringList>(value);
+    case AttributeKind::Matrix:
+        return std::holds_alternative<Matrix>(value);
+    case AttributeKind::Data:
+        return std::holds_alternative<DataPtr>(value) || std::holds_alternative<std::monostate>(value);
+    case AttributeKind::Message:
+        return false;
+    }
+    return false;
+}
+
+Value AttributeSpec::coerce(const Value& value) const {
+    switch (m_kind) {
+    case AttributeKind::Bool:
+        return toBool(value);
+    case AttributeKind::Int:
+        return toInt(value);
+    case AttributeKind::Double:
+        return toDouble(value);
+    default:
+        return value;
+    }
+}
+
+} // namespace vex::host

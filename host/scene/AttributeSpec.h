@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Object.h"
+#include "Value.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vex::host {
+
+/// The kind of value an attribute holds.
+enum class AttributeKind { Bool, Int, Double, Double3, String, StringArray, Matrix, Data, Message };
+
+/// Description of one attribute: names, kind, default value, flags and, for a compound, its children.
+/// The same description is shared by every node of a type; a dynamic attribute has its own. An
+/// attribute's identity is its AttributeSpec object (MObject handles to attributes point at it).
+class AttributeSpec : public Object {
+public:
+    /// A leaf attribute. The default value must match the kind (monostate for Message and Data).
+    AttributeSpec(std::string longName, std::string shortName, AttributeKind kind, Value defaultValue = {});
+
+    /// A compound of three double children named longName + suffix / shortName + suffix (for example
+    /// "translate", "t" with suffixes "X"/"x" ... gives "translateX", "tx").
+    static std::shared_ptr<AttributeSpec> makeDouble3(const std::string& longName,
+                                                      const std::string& shortName,
+                                                      const std::array<std::string, 3>& longSuffixes,
+                                                      const std::array<std::string, 3>& shortSuffixes,
+                                                      const Double3& defaults);
+
+    /// Makes a compound of the given double children (their parent is set to this attribute).
+    static std::shared_ptr<AttributeSpec> makeCompound(const std::string& longName,
+                                                       const std::string& shortName,
+                                                       std::vector<std::shared_ptr<AttributeSpec>> children);
+
+    const std::string& longName() const { return m_longName; }
+    const std::string& shortName() const { return m_shortName; }
+    AttributeKind kind() const { return m_kind; }
+
+    /// True when the name equals the long or the short name.
+    bool matches(const std::string& name) const { return name == m_longName || name == m_shortName; }
+
+    /// The default value (for a compound, the children's defaults as a Double3).
+    Value defaultValue() const;
+    void setDefault(Value value) { m_default = std::move(value); }
+
+    const std::vector<std::shared_ptr<AttributeSpec>>& children() const { return m_children; }
+    /// The compound this attribute is a child of, or null.
+    const AttributeSpec* parent() const { return m_parent; }
+    /// Index of this attribute among its parent's children, or -1.
+    int childIndex() const;
+
+    /// For Data attributes: the type constant of the data held (MFn::kMeshData, ...).
+    MFn::Type dataType() const { return m_dataType; }
+    void setDataType(MFn::Type type) { m_dataType = type; }
+
+    bool storable = true;
+    bool hidden = false;
+    bool keyable = false;
+    bool readable = true;
+    bool writable = true;
+    bool connectable = true;
+    bool usedAsColor = false;
+    /// Computed from other attributes (matrix, worldMatrix): never stored, set fails.
+    bool computed = false;
+
+    MFn::Type apiType() const override;
+    bool hasFn(MFn::Type type) const override;
+
+    /// True when a value of this kind may be written to the attribute (ints go to doubles and back).
+    bool accepts(const Value& value) const;
+
+    /// The value converted to this attribute's kind (int to double and so on); accepts() must hold.
+    Value coerce(const Value& value) const;
+
+private:
+    std::string m_longName;
+    std::string m_shortName;
+    AttributeKind m_kind;
+    Value m_default;
+    MFn::Type m_dataType = MFn::kInvalid;
+    std::vector<std::shared_ptr<AttributeSpec>> m_children;
+    const AttributeSpec* m_parent = nullptr;
+};
+
+using AttributePtr = std::shared_ptr<AttributeSpec>;
+
+} // namespace vex::host

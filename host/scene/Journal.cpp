@@ -1,0 +1,17 @@
+#include "Journal.h"
+
+namespace vex::host {
+
+void Journal::append(const Journal& other) {
+    m_changes.insert(m_changes.end(), other.m_changes.begin(), other.m_changes.end());
+}
+
+void Journal::undo(Scene& scene) const {
+    for (auto it = m_changes.rbegin(); it != m_changes.rend(); ++it) (*it)->undo(scene);
+}
+
+void Journal::redo(Scene& scene) const {
+    for (const auto& change : m_changes) change->redo(scene);
+}
+
+} // namespace vex::host

@@ -1,0 +1,16 @@
+#include "ObjectAccess.h"
+
+namespace vex::host {
+
+MObject ObjectAccess::wrap(std::shared_ptr<Object> object) {
+    MObject handle;
+    handle.m_object = std::move(object);
+    return handle;
+}
+
+NodePtr ObjectAccess::liveNode(const MObject& handle) {
+    auto node = as<Node>(handle);
+    return node && node->isAlive() ? node : nullptr;
+}
+
+} // namespace vex::host
