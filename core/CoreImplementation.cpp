@@ -126,6 +126,23 @@ bool CoreImplementation::LoadProfile(const std::string& instanceName, const std:
     return true;
 }
 
+int CoreImplementation::LoadInputProfile(const std::string& instanceName, const std::string& profileName) {
+    core::Instance* instance = InstanceManager::FindInstance(instanceName);
+    util::xml::Element profile;
+    if (instance == nullptr ||
+        !instance->GetTool().GetInputProfileManager().LoadProfile(profileName, profile))
+        return kProfileNotFound;
+    return instance->LoadInputProfile(profile);
+}
+
+bool CoreImplementation::SaveInputProfile(const std::string& instanceName, const std::string& profileName) {
+    core::Instance* instance = InstanceManager::FindInstance(instanceName);
+    if (instance == nullptr) return false;
+    util::xml::Element profile;
+    instance->WriteInputProfile(profile, profileName);
+    return instance->GetTool().GetInputProfileManager().SaveProfile(profileName, profile);
+}
+
 std::string CoreImplementation::CreateTool(const std::string& toolIdentifier) {
     Tool* tool = LibraryManager::Instance().FindTool(toolIdentifier);
     InstanceReference* item = tool != nullptr ? InstanceManager::CreateTool(*tool) : nullptr;

@@ -54,6 +54,8 @@ public:
     int Resimulate(double from, double to) override;
     core::Instance* FindInstance(const std::string& name) override;
     bool LoadProfile(const std::string& instanceName, const std::string& profileName) override;
+    int LoadInputProfile(const std::string& instanceName, const std::string& profileName) override;
+    bool SaveInputProfile(const std::string& instanceName, const std::string& profileName) override;
     std::string CreateTool(const std::string& toolIdentifier) override;
     std::string CloneInstance(const std::string& instanceName) override;
     core::Instance* FindInstance(const char* name) override;

@@ -75,6 +75,13 @@ public:
     virtual Instance* FindInstance(const std::string& name) = 0;
     /// Loads the configuration profile `profileName` into the instance `instanceName`; true when done.
     virtual bool LoadProfile(const std::string& instanceName, const std::string& profileName) = 0;
+    /// Applies the input profile `profileName` of the instance's tool type to the instance
+    /// `instanceName`: the number of bindings whose control is not present (0 when all were found),
+    /// or kProfileNotFound when there is no such instance or profile.
+    virtual int LoadInputProfile(const std::string& instanceName, const std::string& profileName) = 0;
+    /// Saves the input bindings of the instance `instanceName` as its tool type's input profile
+    /// `profileName` (a file in the user's folder); true when done.
+    virtual bool SaveInputProfile(const std::string& instanceName, const std::string& profileName) = 0;
     /// Creates an instance of the tool type `toolIdentifier`; its name, or "" for an unknown type.
     virtual std::string CreateTool(const std::string& toolIdentifier) = 0;
     /// Appends a copy of the instance after it; the copy's name, or "" when there is no such instance.

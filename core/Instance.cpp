@@ -15,6 +15,7 @@
 #include "platform/win32/MessageBox.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
+#include "unidevice/InputProfile.h"
 #include "unidevice/Property.h"
 #include "unidevice/PropertyFactory.h"
 #include "util/Base64.h"
@@ -126,12 +127,10 @@ void Instance::WriteDescription(util::xml::Element& element, int options) {
     WriteConfiguration(config, configProfile_);
     if (configProfile_.empty()) config.RemoveAttribute("name");
     element.AddChild(config);
-    Tag input("inputprofile");
-    if (!inputProfile_.empty()) input.SetAttribute("name", inputProfile_);
-    for (int i = 0; i < channels_.getCount(); ++i) {
-        util::xml::Element property = Tag("property");
-        input.AddChild(channels_.getProperty(i)->toXml(property));
-    }
+    util::xml::Element input;
+    WriteInputProfile(input, inputProfile_);
+    input.SetName("inputprofile");
+    if (inputProfile_.empty()) input.RemoveAttribute("name");
     element.AddChild(input);
 
     // The nodes by their creation names; the host tags them so that it finds them again.
@@ -231,13 +230,16 @@ void Instance::LoadConfiguration(const util::xml::Element& profile, bool quiet) 
     }
 }
 
-void Instance::LoadInputProfile(const util::xml::Element& profile) {
-    if (profile.HasAttribute("name")) inputProfile_ = profile.GetAttribute("name");
-    for (size_t i = 0, count = profile.CountChildren("property"); i < count; ++i) {
-        const util::xml::Element* property = profile.GetChild("property", i);
-        if (unidevice::Property* channel = channels_.findProperty(property->GetAttribute("name")))
-            channel->fromXml(*property);
-    }
+int Instance::LoadInputProfile(const util::xml::Element& profile) {
+    const int result = unidevice::InputProfile::Load(channels_, profile, inputProfile_);
+    if (result == unidevice::InputProfile::kNotAProfile) return result;
+    util::Message changed(kInputConfigurationChanged);
+    broadcast(changed);
+    return result;
+}
+
+void Instance::WriteInputProfile(util::xml::Element& profile, const std::string& name) const {
+    profile = unidevice::InputProfile::Save(channels_, name);
 }
 
 void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo) {

@@ -60,6 +60,8 @@ public:
     };
     /// Marks a node the saved description names but the scene does not hold.
     static constexpr const char* kNotFound = "(NOTFOUND)";
+    /// Code of the message the instance broadcasts to its listeners when its input bindings changed.
+    static constexpr int32_t kInputConfigurationChanged = 154;
     /// Text of the message shown when required nodes are missing; the names follow, one a line.
     static constexpr const char* kMissingNodesMessage =
         "Some nodes required for this plugin was not found in the scene. Please make sure all required "
@@ -112,8 +114,13 @@ public:
     /// current profile name. A profile read from an older form is loaded with a message saying so,
     /// unless `quiet`.
     void LoadConfiguration(const util::xml::Element& profile, bool quiet = false);
-    /// Applies an input profile: each "property" child to the channel of its name.
-    void LoadInputProfile(const util::xml::Element& profile);
+    /// Applies an input profile ("profile", or "inputprofile" wrapping one) to the input channels,
+    /// makes its name the current input profile name and tells the listeners
+    /// (kInputConfigurationChanged). Answers the number of bindings whose control is not present,
+    /// or unidevice::InputProfile::kNotAProfile, nothing changed, for another element.
+    int LoadInputProfile(const util::xml::Element& profile);
+    /// Makes `profile` the input profile of the channels named `name`.
+    void WriteInputProfile(util::xml::Element& profile, const std::string& name) const;
     /// Writes the instance part of its "VXB_Plugin" description into `element` (children excluded).
     void WriteDescription(util::xml::Element& element, int options);
     /// The value of the configuration item with parameter id `id` (the page numbers its items from

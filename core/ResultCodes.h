@@ -9,6 +9,8 @@ inline constexpr int kOk = 0;
 inline constexpr int kAlreadyRunning = 71;
 /// The real-time loop cannot record or re-simulate: there is no host adaptor to run on.
 inline constexpr int kRecordingUnavailable = 72;
+/// No instance or no profile of the name asked for.
+inline constexpr int kProfileNotFound = -1;
 /// The main window is already open (it was brought forward instead).
 inline constexpr int kMainWindowAlreadyOpen = 10002;
 /// The main window is not open.
