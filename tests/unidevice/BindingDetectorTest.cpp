@@ -1,0 +1,156 @@
+#include "unidevice/BindingDetector.h"
+#include "tests/unidevice/TestDevices.h"
+#include "unidevice/DummyDriver.h"
+#include "unidevice/Property.h"
+#include "unidevice/WinDriver.h"
+
+#include <gtest/gtest.h>
+
+namespace vex::unidevice::test {
+namespace {
+
+using Timer = BindingDetector::Timer;
+
+// A stick with two axes and a button box with two buttons on "dummydriver", "windriver" beside it,
+// and the detector for one channel driven as the dialog drives it.
+class BindingDetectorTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        RegistryTest::SetUp();
+        auto* dummy = new DummyDriver;
+        windriver = new WinDriver;
+        stick = new TestDevice("Stick", 2);
+        buttons = new TestDevice("Buttons", 2, kBinaryControl);
+        stick->setDriver(dummy);
+        buttons->setDriver(dummy);
+    }
+    // Runs timer ticks until the running timer stops, at most `ticks` of them.
+    void Tick(int ticks = 1) {
+        for (int i = 0; i < ticks && detector.GetTimer() != Timer::kNone; ++i) {
+            if (detector.GetTimer() == Timer::kFirst)
+                detector.OnTimer1();
+            else
+                detector.OnTimer2();
+        }
+    }
+
+    WinDriver* windriver = nullptr;
+    TestDevice* stick = nullptr;
+    TestDevice* buttons = nullptr;
+    Property channel{"Steer", kFiniteControl | kBinaryControl};
+    BindingDetector::HWND dialog = reinterpret_cast<BindingDetector::HWND>(0x1234);
+    BindingDetector detector{channel, dialog, registry};
+};
+
+TEST_F(BindingDetectorTest, WaitsWhileNothingMovesThenOffersTheMovedControlAndBindsIt) {
+    EXPECT_EQ(detector.GetMessage(), "");
+    detector.Start();
+    EXPECT_EQ(windriver->getWindow(), dialog);
+    EXPECT_EQ(detector.GetTimer(), Timer::kFirst);
+    EXPECT_EQ(detector.GetTimerPeriod(), 0.03);
+    EXPECT_EQ(detector.GetMessage(), "Please press or move the control you want to bind");
+
+    stick->next[1] = 0.1; // within the threshold: no change
+    Tick(3);
+    EXPECT_EQ(detector.GetTimer(), Timer::kFirst) << "still waiting";
+    EXPECT_EQ(detector.GetDetectedControl(), nullptr);
+    EXPECT_EQ(detector.GetControlText(), "");
+    detector.OnTimer2(); // not running: ignored
+    EXPECT_EQ(detector.GetTimer(), Timer::kFirst);
+
+    stick->next[1] = 0.8;
+    Tick();
+    EXPECT_EQ(detector.GetTimer(), Timer::kNone);
+    EXPECT_EQ(detector.GetDetectedControl(), stick->getControl(1));
+    EXPECT_EQ(detector.GetMessage(), "Use this control?");
+    EXPECT_EQ(detector.GetControlText(), "Axis 1");
+    EXPECT_EQ(stick->getControl(1)->getCurrent(), 0.0) << "values cleared after detection";
+
+    ASSERT_TRUE(detector.Accept());
+    EXPECT_EQ(channel.getControl(), stick->getControl(1));
+    EXPECT_EQ(channel.getMultiplier(), 1.0) << "moved toward positive: stays positive";
+}
+
+TEST_F(BindingDetectorTest, TheWayTheControlMovedBecomesTheChannelsPositiveWay) {
+    struct Case {
+        double move;
+        double multiplier;
+        double expected;
+    };
+    for (const Case& c :
+         {Case{-0.9, 1.5, -1.5}, Case{-0.9, -1.5, -1.5}, Case{0.9, -1.5, 1.5}, Case{0.9, 1.5, 1.5}}) {
+        channel.setMultiplier(c.multiplier);
+        stick->next[0] = 0.0;
+        detector.Start();
+        stick->next[0] = c.move;
+        Tick();
+        EXPECT_EQ(detector.GetDirection(), c.move > 0);
+        ASSERT_TRUE(detector.Accept());
+        EXPECT_EQ(channel.getMultiplier(), c.expected) << c.move << " " << c.multiplier;
+    }
+}
+
+TEST_F(BindingDetectorTest, RetryIgnoresTheControlDetectedLast) {
+    detector.Start();
+    stick->next = {0.9, 0.0};
+    Tick();
+    ASSERT_EQ(detector.GetFirstControl(), stick->getControl(0));
+
+    detector.Retry();
+    EXPECT_EQ(detector.GetDetectedControl(), nullptr);
+    EXPECT_EQ(detector.GetExcluded(), std::vector<Control*>{stick->getControl(0)});
+    stick->next = {-0.9, 0.5}; // axis 0 moves further but is excluded now
+    Tick();
+    EXPECT_EQ(detector.GetDetectedControl(), stick->getControl(1));
+
+    detector.Start();
+    EXPECT_TRUE(detector.GetExcluded().empty()) << "a fresh start forgets the excluded controls";
+}
+
+TEST_F(BindingDetectorTest, NoRespondingDeviceBindsNothing) {
+    stick->resyncs = false;
+    buttons->resyncs = false;
+    channel.setControl(buttons->getControl(0));
+    detector.Start();
+    EXPECT_EQ(detector.GetMessage(), "No device detected");
+    EXPECT_EQ(detector.GetTimer(), Timer::kNone);
+    EXPECT_FALSE(detector.Accept());
+    EXPECT_EQ(channel.getControl(), buttons->getControl(0)) << "left as it was";
+}
+
+TEST_F(BindingDetectorTest, ABinaryControlTheChannelRefusesAsksForASecondOne) {
+    Property steer("Steer", kFiniteControl | kTrinaryControl);
+    BindingDetector trinary(steer, dialog, registry);
+    buttons->getControl(1)->setDescription("");
+    trinary.Start();
+    buttons->next = {1.0, 0.0};
+    trinary.OnTimer1();
+    EXPECT_EQ(trinary.GetFirstControl(), buttons->getControl(0));
+    EXPECT_EQ(trinary.GetTimer(), Timer::kSecond);
+    EXPECT_EQ(trinary.GetMessage(), "Please press or move another control");
+    EXPECT_EQ(trinary.GetExcluded(), std::vector<Control*>{buttons->getControl(0)});
+
+    buttons->next = {1.0, 1.0};
+    trinary.OnTimer1(); // timer 1 is not running
+    EXPECT_EQ(trinary.GetSecondControl(), nullptr);
+    trinary.OnTimer2();
+    EXPECT_EQ(trinary.GetSecondControl(), buttons->getControl(1));
+    EXPECT_EQ(trinary.GetTimer(), Timer::kNone);
+    EXPECT_EQ(trinary.GetMessage(), "Use this control?");
+    // Without the emulator device the first control stays on offer.
+    EXPECT_EQ(trinary.GetDetectedControl(), buttons->getControl(0));
+    EXPECT_EQ(trinary.GetControlText(), "Axis 0");
+
+    // A button the channel takes is offered at once; a control without a description shows "[NONE]".
+    buttons->getControl(1)->setValue(1.0); // held down when detection starts
+    detector.Start();
+    buttons->next = {0.0, 0.0};
+    Tick();
+    EXPECT_EQ(detector.GetDetectedControl(), buttons->getControl(1));
+    EXPECT_EQ(detector.GetTimer(), Timer::kNone);
+    EXPECT_EQ(detector.GetControlText(), "[NONE]");
+    EXPECT_FALSE(detector.GetDirection()) << "released: moved toward 0";
+}
+
+} // namespace
+} // namespace vex::unidevice::test
