@@ -1,14 +1,20 @@
 #include "unidevice/BindingDetector.h"
+#include "platform/win32/Hooks.h"
 #include "tests/unidevice/TestDevices.h"
 #include "unidevice/DummyDriver.h"
+#include "unidevice/InputProfile.h"
 #include "unidevice/Property.h"
+#include "unidevice/PropertyHandler.h"
 #include "unidevice/WinDriver.h"
+#include "unidevice/driver/EmulatedTrinaryDevice.h"
+#include "unidevice/driver/WINHOOK_KeyboardDevice.h"
 
 #include <gtest/gtest.h>
 
 namespace vex::unidevice::test {
 namespace {
 
+namespace win32 = platform::win32;
 using Timer = BindingDetector::Timer;
 
 // A stick with two axes and a button box with two buttons on "dummydriver", "windriver" beside it,
@@ -150,6 +156,64 @@ TEST_F(BindingDetectorTest, ABinaryControlTheChannelRefusesAsksForASecondOne) {
     EXPECT_EQ(detector.GetTimer(), Timer::kNone);
     EXPECT_EQ(detector.GetControlText(), "[NONE]");
     EXPECT_FALSE(detector.GetDirection()) << "released: moved toward 0";
+}
+
+// The keyboard and the emulator as the core creates them, keys coming through the thread's hook.
+using KeyboardBindingTest = RegistryTest;
+
+TEST_F(KeyboardBindingTest, TwoKeysDetectedForASteeringChannelBecomeOneEmulatedControl) {
+    new DummyDriver;
+    new WinDriver;
+    auto* keyboard = new WINHOOK_KeyboardDevice;
+    new EmulatedTrinaryDevice;
+    auto key = [](int code, bool down) {
+        win32::DispatchKeyboardEvent(code, win32::MakeKeyData(down, false));
+    };
+
+    PropertyHandler channels;
+    channels.addProperty("Forw/Backw Transl",
+                         new Property("Forw/Backw Transl", kTrinaryControl | kFiniteControl));
+    Property& channel = *channels.getProperty(0);
+    BindingDetector detector(channel, nullptr, registry);
+    detector.Start();
+    ASSERT_TRUE(keyboard->isHooked());
+    detector.OnTimer1();
+    EXPECT_EQ(detector.GetTimer(), Timer::kFirst) << "no key yet";
+
+    key('I', true);
+    detector.OnTimer1();
+    EXPECT_EQ(detector.GetFirstControl(), keyboard->getKey('I'));
+    EXPECT_EQ(detector.GetMessage(), "Please press or move another control");
+    key('I', false); // the first key itself is ignored now
+    detector.OnTimer2();
+    EXPECT_EQ(detector.GetTimer(), Timer::kSecond);
+    key('K', true);
+    key('K', false);
+    detector.OnTimer2();
+    EXPECT_EQ(detector.GetSecondControl(), keyboard->getKey('K'));
+    EXPECT_EQ(detector.GetMessage(), "Use this control?");
+    EXPECT_EQ(detector.GetControlText(), "emulated control (Keyboard:I, Keyboard:K)");
+    ASSERT_TRUE(detector.Accept());
+    EXPECT_FALSE(keyboard->isHooked()) << "devices stopped";
+    EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
+    EXPECT_EQ(channel.getMultiplier(), 1.0);
+
+    // While input runs, I drives the channel to +1, K to -1, both together to 0.
+    registry.startAll();
+    key('I', true);
+    EXPECT_EQ(channel.getValue(), 1.0);
+    key('K', true);
+    EXPECT_EQ(channel.getValue(), 0.0);
+    key('I', false);
+    EXPECT_EQ(channel.getValue(), -1.0);
+    registry.stopAll();
+
+    // The binding is stored with both keys and found again from the profile.
+    const util::xml::Element saved = InputProfile::Save(channels, "Keys");
+    channel.setControl(nullptr);
+    std::string name;
+    EXPECT_EQ(InputProfile::Load(channels, saved, name), 0);
+    EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
 }
 
 } // namespace
