@@ -1,0 +1,103 @@
+#include <maya/MArgList.h>
+#include <maya/MStatus.h>
+#include <maya/MStringArray.h>
+
+#include "../scene/CommandResult.h"
+
+#include <cctype>
+#include <string>
+
+namespace {
+
+// A flag is "-" followed by a letter; "-3" and "-.5" are negative numbers.
+bool isFlag(const MString& arg) {
+    const std::string& text = arg.str();
+    return text.size() > 1 && text[0] == '-' && std::isalpha(static_cast<unsigned char>(text[1]));
+}
+
+bool sameFlag(const MString& arg, const char* name) {
+    if (!name || !*name) return false;
+    if (*name == '-') ++name;
+    return arg.str().compare(1, std::string::npos, name) == 0;
+}
+
+} // namespace
+
+unsigned int MArgList::length(MStatus* ReturnStatus) const {
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return static_cast<unsigned int>(args_.size());
+}
+
+unsigned int MArgList::flagIndex(const char* shortFlag, const char* longFlag) const {
+    for (std::size_t i = 0; i < args_.size(); ++i)
+        if (isFlag(args_[i]) && (sameFlag(args_[i], shortFlag) || sameFlag(args_[i], longFlag)))
+            return static_cast<unsigned int>(i);
+    return kInvalidArgIndex;
+}
+
+MString MArgList::asString(unsigned int index, MStatus* ReturnStatus) const {
+    if (index >= args_.size()) {
+        MSetStatus(ReturnStatus, MStatus::kInvalidParameter);
+        return MString();
+    }
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return args_[index];
+}
+
+int MArgList::asInt(unsigned int index, MStatus* ReturnStatus) const {
+    if (index >= args_.size() || !args_[index].isInt()) {
+        MSetStatus(ReturnStatus, MStatus::kInvalidParameter);
+        return 0;
+    }
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return args_[index].asInt();
+}
+
+double MArgList::asDouble(unsigned int index, MStatus* ReturnStatus) const {
+    if (index >= args_.size() || !args_[index].isDouble()) {
+        MSetStatus(ReturnStatus, MStatus::kInvalidParameter);
+        return 0.0;
+    }
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return args_[index].asDouble();
+}
+
+bool MArgList::asBool(unsigned int index, MStatus* ReturnStatus) const {
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    if (index < args_.size()) {
+        const MString word = args_[index].toLowerCase();
+        if (word == "true" || word == "on" || word == "yes") return true;
+        if (word == "false" || word == "off" || word == "no") return false;
+        if (word.isDouble()) return word.asDouble() != 0.0;
+    }
+    MSetStatus(ReturnStatus, MStatus::kInvalidParameter);
+    return false;
+}
+
+MStringArray MArgList::asStringArray(unsigned int& index, MStatus* ReturnStatus) const {
+    MStringArray values;
+    if (index >= args_.size()) {
+        MSetStatus(ReturnStatus, MStatus::kInvalidParameter);
+        return values;
+    }
+    for (; index < args_.size() && !isFlag(args_[index]); ++index) values.append(args_[index]);
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return values;
+}
+
+MStatus MArgList::addArg(const MString& arg) {
+    args_.push_back(arg);
+    return MStatus::kSuccess;
+}
+
+MStatus MArgList::addArg(int arg) {
+    return addArg(MString(std::to_string(arg)));
+}
+
+MStatus MArgList::addArg(double arg) {
+    return addArg(MString(vex::host::CommandResult::format(arg)));
+}
+
+MStatus MArgList::addArg(bool arg) {
+    return addArg(MString(arg ? "true" : "false"));
+}

@@ -1,0 +1,10 @@
+#include <maya/MCommandMessage.h>
+#include <maya/MStatus.h>
+
+#include "../scene/MessageHub.h"
+#include "CallbackStatus.h"
+
+MCallbackId MCommandMessage::addCommandCallback(MMessage::MStringFunction func, void* clientData,
+                                                MStatus* ReturnStatus) {
+    return reportInstalled(vex::host::MessageHub::get().addCommandCallback(func, clientData), ReturnStatus);
+}

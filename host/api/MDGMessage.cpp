@@ -1,0 +1,17 @@
+#include <maya/MDGMessage.h>
+#include <maya/MStatus.h>
+
+#include "../scene/MessageHub.h"
+#include "CallbackStatus.h"
+
+MCallbackId MDGMessage::addNodeAddedCallback(MMessage::MNodeFunction func, const MString& nodeType,
+                                             void* clientData, MStatus* ReturnStatus) {
+    return reportInstalled(
+        vex::host::MessageHub::get().addNodeAddedCallback(nodeType.str(), func, clientData), ReturnStatus);
+}
+
+MCallbackId MDGMessage::addNodeRemovedCallback(MMessage::MNodeFunction func, const MString& nodeType,
+                                               void* clientData, MStatus* ReturnStatus) {
+    return reportInstalled(
+        vex::host::MessageHub::get().addNodeRemovedCallback(nodeType.str(), func, clientData), ReturnStatus);
+}

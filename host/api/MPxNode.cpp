@@ -1,0 +1,48 @@
+#include "MPxNodeAccess.h"
+
+#include "../scene/Node.h"
+#include "../scene/NodeType.h"
+#include "../scene/ObjectAccess.h"
+
+using vex::host::Node;
+
+MStatus MPxNode::compute(const MPlug&, MDataBlock&) {
+    return MStatus::kUnknownParameter;
+}
+
+MObject MPxNode::thisMObject() const {
+    Node* node = MPxNodeAccess::node(*this);
+    return node ? vex::host::ObjectAccess::wrap(node->shared_from_this()) : MObject();
+}
+
+MString MPxNode::name() const {
+    Node* node = MPxNodeAccess::node(*this);
+    return node ? MString(node->name()) : MString();
+}
+
+MTypeId MPxNode::typeId() const {
+    Node* node = MPxNodeAccess::node(*this);
+    return node ? MTypeId(node->type().typeId()) : MTypeId();
+}
+
+MString MPxNode::typeName() const {
+    Node* node = MPxNodeAccess::node(*this);
+    return node ? MString(node->type().name()) : MString();
+}
+
+MStatus MPxNode::addAttribute(const MObject& attr) {
+    vex::host::NodeType* type = MPxNodeAccess::typeBeingInitialized();
+    if (!type)
+        return MStatus(MStatus::kFailure, "addAttribute is only valid in a node type's initialize function");
+    const vex::host::AttributePtr attribute = vex::host::ObjectAccess::attribute(attr);
+    if (!attribute) return MStatus(MStatus::kInvalidParameter, "the object is not an attribute");
+    if (!type->addAttribute(attribute))
+        return MStatus(MStatus::kInvalidParameter, "the attribute's name is already used by the type");
+    return MStatus::kSuccess;
+}
+
+MStatus MPxNode::attributeAffects(const MObject& whenChanges, const MObject& isAffected) {
+    if (!vex::host::ObjectAccess::attribute(whenChanges) || !vex::host::ObjectAccess::attribute(isAffected))
+        return MStatus::kInvalidParameter;
+    return MStatus::kSuccess;
+}

@@ -1,0 +1,45 @@
+#include "CommandRegistry.h"
+
+#include "BuiltinCommands.h"
+
+namespace vex::host {
+
+CommandRegistry& CommandRegistry::get() {
+    static CommandRegistry registry;
+    return registry;
+}
+
+CommandRegistry::CommandRegistry() {
+    for (const BuiltinCommand& builtin : builtinCommands()) commands_[builtin.name] = {builtin.creator, {}};
+}
+
+bool CommandRegistry::add(const std::string& name, Creator creator, const std::string& owner) {
+    if (name.empty() || !creator) return false;
+    return commands_.try_emplace(name, Entry{creator, owner}).second;
+}
+
+bool CommandRegistry::remove(const std::string& name) {
+    auto it = commands_.find(name);
+    if (it == commands_.end() || it->second.owner.empty()) return false;
+    commands_.erase(it);
+    return true;
+}
+
+CommandRegistry::Creator CommandRegistry::find(const std::string& name) const {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? nullptr : it->second.creator;
+}
+
+std::string CommandRegistry::owner(const std::string& name) const {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? std::string() : it->second.owner;
+}
+
+std::vector<std::string> CommandRegistry::ownedBy(const std::string& owner) const {
+    std::vector<std::string> names;
+    for (const auto& [name, entry] : commands_)
+        if (!owner.empty() && entry.owner == owner) names.push_back(name);
+    return names;
+}
+
+} // namespace vex::host

@@ -1,0 +1,162 @@
+#include "PluginManager.h"
+
+#include "CommandRegistry.h"
+#include "NodeTypeRegistry.h"
+#include "ObjectAccess.h"
+#include "Scene.h"
+#include "ScriptEditor.h"
+#include "UndoQueue.h"
+
+#include <maya/MObject.h>
+#include <maya/MString.h>
+
+#include <algorithm>
+#include <dlfcn.h>
+#include <filesystem>
+
+namespace vex::host {
+
+namespace {
+
+using EntryPoint = MStatus (*)(MObject);
+
+// The entry points have C++ linkage in plug-ins written for the host API; a plug-in that declares them
+// extern "C" is accepted too.
+EntryPoint entryPoint(void* handle, const char* mangled, const char* plain) {
+    void* symbol = dlsym(handle, mangled);
+    if (!symbol) symbol = dlsym(handle, plain);
+    return reinterpret_cast<EntryPoint>(symbol);
+}
+
+EntryPoint initializeEntry(void* handle) {
+    return entryPoint(handle, "_Z16initializePlugin7MObject", "initializePlugin");
+}
+
+EntryPoint uninitializeEntry(void* handle) {
+    return entryPoint(handle, "_Z18uninitializePlugin7MObject", "uninitializePlugin");
+}
+
+} // namespace
+
+PluginManager& PluginManager::get() {
+    static PluginManager* manager = new PluginManager;
+    return *manager;
+}
+
+MStatus PluginManager::fail(MStatus::MStatusCode code, const std::string& message) {
+    ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+    return MStatus(code, message);
+}
+
+MStatus PluginManager::load(const std::string& path, std::string* name) {
+    std::error_code error;
+    if (path.empty() || !std::filesystem::is_regular_file(path, error))
+        return fail(MStatus::kNotFound, "Plug-in \"" + path + "\" was not found.");
+    const std::string pluginName = std::filesystem::path(path).stem().string();
+    if (name) *name = pluginName;
+    if (plugins_.count(pluginName)) {
+        ScriptEditor::get().write(ScriptEditor::Kind::Warning,
+                                  "Plug-in \"" + pluginName + "\" is already loaded.");
+        return MStatus::kSuccess;
+    }
+
+    void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* reason = dlerror();
+        return fail(MStatus::kFailure,
+                    "Unable to load plug-in \"" + path + "\": " + (reason ? reason : "unknown reason") + ".");
+    }
+    const EntryPoint initialize = initializeEntry(handle);
+    if (!initialize) {
+        dlclose(handle);
+        return fail(MStatus::kFailure, "Plug-in \"" + path + "\" has no initializePlugin function.");
+    }
+
+    auto plugin = std::make_shared<Plugin>(path, pluginName);
+    plugin->handle = handle;
+    plugins_[pluginName] = plugin;
+    plugin->initializing = true;
+    const MStatus status = initialize(ObjectAccess::wrap(plugin));
+    plugin->initializing = false;
+    if (!status) {
+        discard(plugin);
+        return fail(MStatus::kFailure, "initializePlugin function failed for plug-in \"" + pluginName +
+                                           "\" " + status.errorString().str() +
+                                           "; the plug-in was unloaded.");
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus PluginManager::unload(const std::string& nameOrPath) {
+    const std::shared_ptr<Plugin> plugin = find(nameOrPath);
+    if (!plugin) return fail(MStatus::kNotFound, "Plug-in \"" + nameOrPath + "\" is not loaded.");
+    for (const std::string& type : plugin->nodeTypes)
+        if (typeInUse(type))
+            return fail(MStatus::kFailure, "Plug-in \"" + plugin->name() +
+                                               "\" cannot be unloaded: nodes of type \"" + type +
+                                               "\" are in the scene.");
+    // Commands kept for undo may be the plug-in's: their code is about to go.
+    UndoQueue::get().flush();
+    if (const EntryPoint uninitialize = uninitializeEntry(plugin->handle)) {
+        const MStatus status = uninitialize(ObjectAccess::wrap(plugin));
+        if (!status)
+            return fail(MStatus::kFailure, "uninitializePlugin function failed for plug-in \"" +
+                                               plugin->name() + "\" " + status.errorString().str() +
+                                               "; the plug-in stays loaded.");
+    }
+    discard(plugin);
+    return MStatus::kSuccess;
+}
+
+void PluginManager::discard(const std::shared_ptr<Plugin>& plugin) {
+    for (const std::string& command : plugin->commands) CommandRegistry::get().remove(command);
+    plugin->commands.clear();
+    for (const std::string& type : plugin->nodeTypes) dropNodeType(type);
+    plugin->nodeTypes.clear();
+    if (plugin->handle) dlclose(plugin->handle);
+    plugin->handle = nullptr;
+    plugins_.erase(plugin->name());
+}
+
+std::shared_ptr<Plugin> PluginManager::find(const std::string& nameOrPath) const {
+    auto it = plugins_.find(nameOrPath);
+    if (it != plugins_.end()) return it->second;
+    for (const auto& [name, plugin] : plugins_)
+        if (plugin->path() == nameOrPath) return plugin;
+    return nullptr;
+}
+
+std::vector<std::string> PluginManager::names() const {
+    std::vector<std::string> result;
+    for (const auto& [name, plugin] : plugins_) result.push_back(name);
+    return result;
+}
+
+void PluginManager::track(void* object, const std::string& typeName, void (*destroy)(void*)) {
+    objects_[object] = {typeName, destroy};
+}
+
+void PluginManager::release(void* object) {
+    auto it = objects_.find(object);
+    if (it == objects_.end()) return;
+    const Tracked tracked = it->second;
+    objects_.erase(it);
+    tracked.destroy(object);
+}
+
+bool PluginManager::typeInUse(const std::string& typeName) {
+    const auto& nodes = Scene::instance().nodes();
+    return std::any_of(nodes.begin(), nodes.end(), [&](const NodePtr& node) {
+        return node->isAlive() && node->type().name() == typeName;
+    });
+}
+
+void PluginManager::dropNodeType(const std::string& typeName) {
+    NodeTypeRegistry::instance().remove(typeName);
+    std::vector<void*> doomed;
+    for (const auto& [object, tracked] : objects_)
+        if (tracked.typeName == typeName) doomed.push_back(object);
+    for (void* object : doomed) release(object);
+}
+
+} // namespace vex::host

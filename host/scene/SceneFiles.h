@@ -1,0 +1,56 @@
+#pragma once
+
+#include <maya/MStatus.h>
+
+#include <functional>
+#include <string>
+
+namespace vex::host {
+
+/// Whole-scene file operations: new, open, import and save, with the scene messages around them. The
+/// file format itself is plugged in by whoever provides it (setReader / setWriter); until then opening,
+/// importing and saving fail with a message that says so.
+class SceneFiles {
+public:
+    /// Reads the file at `path` into the scene; `nameSpace` is the namespace for imported nodes ("" for
+    /// none, and always "" when opening).
+    using Reader = std::function<MStatus(const std::string& path, bool import, const std::string& nameSpace)>;
+    /// Writes the scene to the file at `path`.
+    using Writer = std::function<MStatus(const std::string& path)>;
+
+    /// The one instance of the process.
+    static SceneFiles& get();
+
+    /// Empties the scene: before-new message, reset, the undo queue flushed, after-new message.
+    MStatus newScene();
+    /// Replaces the scene with the file's: before-open message, reset, read, after-open message.
+    MStatus open(const std::string& path);
+    /// Adds the file's nodes to the scene: before-import message, read, after-import message.
+    MStatus importFile(const std::string& path, const std::string& nameSpace);
+    /// Writes the scene to `path` (the current file when empty): before-save message, write, after-save.
+    MStatus save(const std::string& path);
+
+    /// The file the scene was last opened from or saved to ("" for a new scene).
+    const std::string& currentFile() const { return current_; }
+    void setCurrentFile(const std::string& path) { current_ = path; }
+    /// True while the matching operation runs.
+    bool isNewing() const { return newing_; }
+    bool isOpening() const { return opening_; }
+    bool isSaving() const { return saving_; }
+
+    void setReader(Reader reader) { reader_ = std::move(reader); }
+    void setWriter(Writer writer) { writer_ = std::move(writer); }
+
+private:
+    /// Writes an error line and answers a failing status with the same text.
+    static MStatus fail(MStatus::MStatusCode code, const std::string& message);
+
+    std::string current_;
+    bool newing_ = false;
+    bool opening_ = false;
+    bool saving_ = false;
+    Reader reader_;
+    Writer writer_;
+};
+
+} // namespace vex::host

@@ -1,0 +1,49 @@
+#include "ScriptEditor.h"
+
+#include "ErrorOutput.h"
+
+#include <iostream>
+
+namespace vex::host {
+
+std::string ScriptEditor::Line::shown() const {
+    switch (kind) {
+    case Kind::Command:
+        return text;
+    case Kind::Result:
+        return "// Result: " + text + " //";
+    case Kind::Info:
+        return text;
+    case Kind::Warning:
+        return "// Warning: " + text + " //";
+    case Kind::Error:
+        return "// Error: " + text + " //";
+    }
+    return text;
+}
+
+ScriptEditor& ScriptEditor::get() {
+    static ScriptEditor editor;
+    return editor;
+}
+
+ScriptEditor::ScriptEditor() {
+    // The host's error lines (MStatus::perror and the like) belong to the script output too.
+    ErrorOutput::setSink([](const std::string& line) { ScriptEditor::get().write(Kind::Error, line); });
+}
+
+void ScriptEditor::write(Kind kind, const std::string& text) {
+    lines_.push_back({kind, text});
+    if (echo_)
+        *echo_ << lines_.back().shown() << '\n';
+    else if (kind == Kind::Error || kind == Kind::Warning)
+        std::cerr << lines_.back().shown() << '\n';
+}
+
+std::string ScriptEditor::last(Kind kind) const {
+    for (auto it = lines_.rbegin(); it != lines_.rend(); ++it)
+        if (it->kind == kind) return it->text;
+    return {};
+}
+
+} // namespace vex::host

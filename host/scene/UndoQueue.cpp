@@ -1,0 +1,82 @@
+#include "UndoQueue.h"
+
+#include "MessageHub.h"
+#include "ScriptEditor.h"
+
+#include <maya/MPxCommand.h>
+#include <maya/MString.h>
+
+namespace vex::host {
+
+UndoQueue& UndoQueue::get() {
+    static UndoQueue queue;
+    return queue;
+}
+
+UndoQueue::~UndoQueue() = default;
+
+void UndoQueue::push(std::unique_ptr<MPxCommand> command, const std::string& text) {
+    if (!command || undoing_ || redoing_) return;
+    // Destroy the redo tail newest first, the reverse of the order the commands were made.
+    while (entries_.size() > position_) entries_.pop_back();
+    entries_.push_back({std::move(command), text});
+    position_ = entries_.size();
+    publish();
+}
+
+MStatus UndoQueue::undo() {
+    if (undoing_ || redoing_) return MStatus(MStatus::kFailure, "Cannot undo while an undo or redo runs.");
+    if (position_ == 0) {
+        ScriptEditor::get().write(ScriptEditor::Kind::Warning, "There are no more commands to undo.");
+        return MStatus(MStatus::kFailure, "There are no more commands to undo.");
+    }
+    // The position moves even when undoIt fails, so that one broken command cannot block the queue.
+    Entry& entry = entries_[--position_];
+    undoing_ = true;
+    const MStatus status = entry.command->undoIt();
+    undoing_ = false;
+    ScriptEditor::get().write(status ? ScriptEditor::Kind::Info : ScriptEditor::Kind::Error,
+                              (status ? "Undo: " : "Undo failed: ") + entry.text);
+    publish();
+    MessageHub::get().fireEvent("Undo");
+    return status;
+}
+
+MStatus UndoQueue::redo() {
+    if (undoing_ || redoing_) return MStatus(MStatus::kFailure, "Cannot redo while an undo or redo runs.");
+    if (position_ >= entries_.size()) {
+        ScriptEditor::get().write(ScriptEditor::Kind::Warning, "There are no more commands to redo.");
+        return MStatus(MStatus::kFailure, "There are no more commands to redo.");
+    }
+    Entry& entry = entries_[position_++];
+    redoing_ = true;
+    const MStatus status = entry.command->redoIt();
+    redoing_ = false;
+    ScriptEditor::get().write(status ? ScriptEditor::Kind::Info : ScriptEditor::Kind::Error,
+                              (status ? "Redo: " : "Redo failed: ") + entry.text);
+    publish();
+    MessageHub::get().fireEvent("Redo");
+    return status;
+}
+
+void UndoQueue::flush() {
+    if (undoing_ || redoing_) return; // the running command must outlive its own undoIt or redoIt
+    while (!entries_.empty()) entries_.pop_back();
+    position_ = 0;
+    publish();
+}
+
+std::string UndoQueue::undoText() const {
+    return position_ > 0 ? entries_[position_ - 1].text : std::string();
+}
+
+std::string UndoQueue::redoText() const {
+    return position_ < entries_.size() ? entries_[position_].text : std::string();
+}
+
+void UndoQueue::publish() {
+    MessageHub::get().setCondition("UndoAvailable", position_ > 0);
+    MessageHub::get().setCondition("RedoAvailable", position_ < entries_.size());
+}
+
+} // namespace vex::host

@@ -1,0 +1,31 @@
+#pragma once
+
+namespace vex::host {
+
+/// The state of the host's 3D views as the API reports it: how often they were asked to redraw and the
+/// native handle of the application's main window (set by the host program that shows one; null when
+/// the host runs without a window).
+class Views {
+public:
+    /// The one view state of the process.
+    static Views& get();
+
+    /// Counts one redraw request (`all`: every view, else the active one; `force`: even unchanged views).
+    void refresh(bool all, bool force);
+    /// Redraw requests so far, and those that asked for every view or were forced.
+    unsigned long refreshCount() const { return refreshes_; }
+    unsigned long allViewsRefreshCount() const { return allRefreshes_; }
+    unsigned long forcedRefreshCount() const { return forcedRefreshes_; }
+
+    /// The native main-window handle (null when there is none).
+    void* applicationShell() const { return shell_; }
+    void setApplicationShell(void* shell) { shell_ = shell; }
+
+private:
+    unsigned long refreshes_ = 0;
+    unsigned long allRefreshes_ = 0;
+    unsigned long forcedRefreshes_ = 0;
+    void* shell_ = nullptr;
+};
+
+} // namespace vex::host
