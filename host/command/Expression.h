@@ -1,0 +1,32 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/command/Value.h"
+
+namespace vex::host::command {
+
+/// A node of a parsed expression or of a command's argument list.
+struct Expression {
+    enum class Kind {
+        Literal,  // value
+        Flag,     // a command flag such as -name (text)
+        Variable, // $text, optionally indexed by operands[0]
+        Unary,    // text is "!" or "-"; operands[0]
+        Binary,   // text is the operator; operands[0] and operands[1]
+        Array,    // { operands... }
+        Command,  // a command run for its result: text is its name, operands its arguments
+    };
+
+    Kind kind = Kind::Literal;
+    std::string text;
+    Value value;
+    std::vector<std::unique_ptr<Expression>> operands;
+    int line = 1;
+    /// For a Command: whether it was written as name(a, b) rather than name a b.
+    bool functionSyntax = false;
+};
+
+} // namespace vex::host::command

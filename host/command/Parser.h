@@ -1,0 +1,23 @@
+#pragma once
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "host/command/ScriptError.h"
+#include "host/command/Statement.h"
+#include "host/command/Token.h"
+
+namespace vex::host::command {
+
+/// Turns a script into statements. The whole script is parsed before anything runs, so a syntax
+/// error anywhere stops the script before its first command.
+class Parser {
+public:
+    /// Parses `script` into `statements`; on a syntax error returns false and fills `error` with
+    /// the line and the reason.
+    static bool Parse(std::string_view script, std::vector<std::unique_ptr<Statement>>& statements,
+                      ScriptError& error);
+};
+
+} // namespace vex::host::command

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "host/command/Expression.h"
+#include "host/command/Value.h"
+
+namespace vex::host::command {
+
+/// A node of a parsed script.
+struct Statement {
+    enum class Kind {
+        Expression, // expression: a command call or any expression evaluated for its effect
+        Declare,    // declaredType, name, optional expression (initial value)
+        Assign,     // name, optional index, op ("=", "+=", "-="), expression
+        If,         // expression (condition), body[0] then, body[1] else (may be absent)
+        While,      // expression, body[0]
+        For,        // body[0] init, expression condition, body[1] step, body[2] loop body
+        ForIn,      // name, expression (array), body[0]
+        Block,      // body
+        Break,
+        Continue,
+    };
+
+    Kind kind = Kind::Expression;
+    int line = 1;
+    std::string name;
+    Value::Type declaredType = Value::Type::String;
+    std::string op;
+    std::unique_ptr<Expression> index;
+    std::unique_ptr<Expression> expression;
+    std::vector<std::unique_ptr<Statement>> body;
+};
+
+} // namespace vex::host::command
