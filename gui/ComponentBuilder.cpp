@@ -1,0 +1,53 @@
+#include "gui/ComponentBuilder.h"
+
+#include "gui/background/Color.h"
+#include "gui/background/Gradient_Linear.h"
+#include "gui/component/Label.h"
+#include "gui/component/List.h"
+#include "util/AbstractFactory.h"
+#include "util/xml/Element.h"
+
+namespace vex::gui {
+
+void ComponentBuilder::RegisterFactories() {
+    static bool registered = false;
+    if (registered) return;
+    registered = true;
+    using Components = util::AbstractFactory<Component>;
+    Components::registerFactory(new component::List::Factory);
+    Components::registerFactory(new component::Label::Factory);
+
+    using Backgrounds = util::AbstractFactory<Background>;
+    Backgrounds::registerFactory(new background::Color::Factory);
+    Backgrounds::registerFactory(new background::Gradient_Linear::Factory);
+}
+
+Component* ComponentBuilder::Build(const util::xml::Element& element, Component* parent,
+                                   BuildReport* report) {
+    RegisterFactories();
+    Component* component = util::AbstractFactory<Component>::Create(element);
+    if (component == nullptr) {
+        if (report != nullptr) report->unknownElements.emplace_back(element.GetName());
+        return nullptr;
+    }
+    if (parent != nullptr) parent->addChild(component);
+    component->Load(element, report);
+    if (parent != nullptr) parent->ChildAdded(*component);
+    return component;
+}
+
+std::unique_ptr<Component> ComponentBuilder::Create(const util::xml::Element& element, BuildReport* report) {
+    return std::unique_ptr<Component>(Build(element, nullptr, report));
+}
+
+std::unique_ptr<Component> ComponentBuilder::CreateFromFile(const std::string& path, BuildReport* report) {
+    BuildReport local;
+    BuildReport& out = report != nullptr ? *report : local;
+    out.path = path;
+    util::xml::Element document;
+    out.xmlStatus = document.Load(path);
+    if (out.xmlStatus != 0) return nullptr;
+    return Create(document, &out);
+}
+
+} // namespace vex::gui

@@ -1,0 +1,37 @@
+#include "gui/background/qt/Gradient_Linear.h"
+
+#include <QLinearGradient>
+
+#include "gui/qt/Realisation.h"
+#include "util/xml/Element.h"
+
+namespace vex::gui::background {
+
+bool Gradient_Linear::Factory::accepts(const util::xml::Element& element) const {
+    return element.GetAttribute("type") == name();
+}
+
+Background* Gradient_Linear::Factory::create(const util::xml::Element& /*element*/) {
+    return new qt::Gradient_Linear;
+}
+
+namespace qt {
+
+QLinearGradient Gradient_Linear::ToQt() const {
+    QLinearGradient gradient(startX_, startY_, endX_, endY_);
+    gradient.setSpread(spread_ == Spread::Repeat   ? QGradient::RepeatSpread
+                       : spread_ == Spread::Mirror ? QGradient::ReflectSpread
+                                                   : QGradient::PadSpread);
+    // Relative coordinates are fractions of the painted widget's rectangle.
+    gradient.setCoordinateMode(absolute_ ? QGradient::LogicalMode : QGradient::ObjectMode);
+    for (const Stop& stop : stops_) gradient.setColorAt(stop.position, gui::qt::ToQColor(stop.color));
+    return gradient;
+}
+
+void Gradient_Linear::ApplyTo(Component& component) const {
+    if (QWidget* widget = gui::qt::AsWidget(&component)) gui::qt::SetWindowBrush(*widget, QBrush(ToQt()));
+}
+
+} // namespace qt
+
+} // namespace vex::gui::background

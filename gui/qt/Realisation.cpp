@@ -1,0 +1,136 @@
+#include "gui/qt/Realisation.h"
+
+#include <QFrame>
+#include <QMenu>
+#include <QPalette>
+
+#include "gui/Background.h"
+
+namespace vex::gui::qt {
+
+QWidget* AsWidget(Component* component) {
+    return dynamic_cast<QWidget*>(component);
+}
+
+Component* AsComponent(QWidget* widget) {
+    return dynamic_cast<Component*>(widget);
+}
+
+Qt::Alignment ToQtAlignment(StdComponent::HAlign h, StdComponent::VAlign v) {
+    Qt::Alignment alignment;
+    switch (h) {
+    case StdComponent::HAlign::Left:
+        alignment |= Qt::AlignLeft;
+        break;
+    case StdComponent::HAlign::Center:
+        alignment |= Qt::AlignHCenter;
+        break;
+    case StdComponent::HAlign::Right:
+        alignment |= Qt::AlignRight;
+        break;
+    case StdComponent::HAlign::None:
+        break;
+    }
+    switch (v) {
+    case StdComponent::VAlign::Top:
+        alignment |= Qt::AlignTop;
+        break;
+    case StdComponent::VAlign::Center:
+        alignment |= Qt::AlignVCenter;
+        break;
+    case StdComponent::VAlign::Bottom:
+        alignment |= Qt::AlignBottom;
+        break;
+    case StdComponent::VAlign::None:
+        break;
+    }
+    return alignment;
+}
+
+QPixmap LoadImage(const Component& component, const std::string& path) {
+    if (path.empty()) return QPixmap();
+    return QPixmap(ToQString(component.ResolvePath(path)));
+}
+
+void ApplyFrameStyle(QFrame& frame, const std::string& style) {
+    if (style == "none")
+        frame.setFrameStyle(QFrame::NoFrame);
+    else if (style == "thin")
+        frame.setFrameStyle(QFrame::Box | QFrame::Plain);
+    else if (style == "raised")
+        frame.setFrameStyle(QFrame::Panel | QFrame::Raised);
+    else if (style == "sunken")
+        frame.setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    else if (style == "normal")
+        frame.setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+}
+
+void SetWindowBrush(QWidget& widget, const QBrush& brush) {
+    QPalette palette = widget.palette();
+    palette.setBrush(QPalette::Window, brush);
+    widget.setPalette(palette);
+    widget.setAutoFillBackground(true);
+}
+
+void ApplyCommonState(QWidget& widget, Component& component) {
+    widget.setMinimumSize(component.GetMinWidth(), component.GetMinHeight());
+    widget.setMaximumSize(component.GetMaxWidth(), component.GetMaxHeight());
+    QSizePolicy policy = widget.sizePolicy();
+    if (component.IsFixedHorizontally()) {
+        const int width = component.GetWidth() >= 0 ? component.GetWidth() : widget.sizeHint().width();
+        widget.setFixedWidth(width);
+        policy.setHorizontalPolicy(QSizePolicy::Fixed);
+    }
+    if (component.IsFixedVertically()) {
+        const int height = component.GetHeight() >= 0 ? component.GetHeight() : widget.sizeHint().height();
+        widget.setFixedHeight(height);
+        policy.setVerticalPolicy(QSizePolicy::Fixed);
+    }
+    widget.setSizePolicy(policy);
+    if (component.GetLeft() != Component::kUnset || component.GetTop() != Component::kUnset)
+        widget.move(std::max(component.GetLeft(), 0), std::max(component.GetTop(), 0));
+    // Hiding is explicit, so a layout that adopts the widget later keeps it hidden; showing is left to
+    // the parent, so building a tree never opens a window of its own.
+    if (!component.GetVisible())
+        widget.hide();
+    else if (widget.parentWidget() != nullptr && widget.isHidden())
+        widget.show();
+    widget.setEnabled(component.GetEnabled());
+    if (!component.GetTabStop()) widget.setFocusPolicy(Qt::FocusPolicy(widget.focusPolicy() & ~Qt::TabFocus));
+    widget.setToolTip(ToQString(component.GetTooltip()));
+    if (const Background* background = component.GetBackground()) background->ApplyTo(component);
+}
+
+QSize PreferredSize(const Component& component, QSize natural) {
+    if (component.GetWidth() >= 0) natural.setWidth(component.GetWidth());
+    if (component.GetHeight() >= 0) natural.setHeight(component.GetHeight());
+    return natural;
+}
+
+void FillMenu(QMenu& menu, const std::vector<PopupMenu::Entry>& entries, Component& component) {
+    for (const PopupMenu::Entry& entry : entries) {
+        switch (entry.kind) {
+        case PopupMenu::Entry::Kind::Item: {
+            QAction* action = menu.addAction(ToQString(entry.label));
+            const int32_t id = entry.id;
+            QObject::connect(action, &QAction::triggered, &menu,
+                             [&component, id] { component.SendEvent(Component::kPopupItem, id); });
+            break;
+        }
+        case PopupMenu::Entry::Kind::Separator:
+            menu.addSeparator();
+            break;
+        case PopupMenu::Entry::Kind::SubMenu:
+            FillMenu(*menu.addMenu(ToQString(entry.label)), entry.entries, component);
+            break;
+        }
+    }
+}
+
+void ShowPopup(Component& component, const QPoint& globalPosition) {
+    QMenu menu;
+    FillMenu(menu, component.GetPopup().entries, component);
+    menu.exec(globalPosition);
+}
+
+} // namespace vex::gui::qt
