@@ -2,7 +2,7 @@
 #include <maya/MStatus.h>
 #include <maya/MStringArray.h>
 
-#include "../scene/CommandResult.h"
+#include "host/command/Value.h"
 
 #include <cctype>
 #include <string>
@@ -95,7 +95,7 @@ MStatus MArgList::addArg(int arg) {
 }
 
 MStatus MArgList::addArg(double arg) {
-    return addArg(MString(vex::host::CommandResult::format(arg)));
+    return addArg(MString(vex::host::command::Value::FormatDouble(arg)));
 }
 
 MStatus MArgList::addArg(bool arg) {

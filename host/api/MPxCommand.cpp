@@ -6,31 +6,30 @@
 #include "../scene/CommandEngine.h"
 #include "../scene/ScriptEditor.h"
 
-#include <string>
 #include <vector>
 
 using vex::host::CommandEngine;
-using vex::host::CommandResult;
 using vex::host::ScriptEditor;
+using vex::host::command::Value;
 
 namespace {
 
-CommandResult& result() {
+Value& result() {
     return CommandEngine::get().currentResult();
 }
 
-template <typename Array, typename Format>
-void setArray(CommandResult::Type type, const Array& values, Format format) {
-    std::vector<std::string> texts;
-    for (const auto& value : values) texts.push_back(format(value));
-    result().set(type, std::move(texts), true);
+// Appends one element; a result that is not yet an array of the element's type becomes an empty one first.
+void append(const Value& element) {
+    const Value::Type arrayType = Value::ArrayType(element.GetType());
+    if (result().GetType() != arrayType) result() = Value::OfType(arrayType);
+    result().SetAt(result().Size(), element);
 }
 
-std::string intText(int value) {
-    return std::to_string(value);
-}
-std::string stringText(const MString& value) {
-    return value.str();
+template <typename Array, typename Element>
+Value arrayOf(Value::Type type, const Array& values, Element element) {
+    Value array = Value::OfType(type);
+    for (unsigned int i = 0; i < values.length(); ++i) array.SetAt(i, element(values[i]));
+    return array;
 }
 
 } // namespace
@@ -70,19 +69,19 @@ void MPxCommand::displayError(const MString& text, bool) {
 }
 
 void MPxCommand::setResult(bool value) {
-    result().set(CommandResult::Type::Int, {value ? "1" : "0"}, false);
+    result() = Value::Int(value ? 1 : 0);
 }
 
 void MPxCommand::setResult(int value) {
-    result().set(CommandResult::Type::Int, {intText(value)}, false);
+    result() = Value::Int(value);
 }
 
 void MPxCommand::setResult(double value) {
-    result().set(CommandResult::Type::Double, {CommandResult::format(value)}, false);
+    result() = Value::Float(value);
 }
 
 void MPxCommand::setResult(const MString& value) {
-    result().set(CommandResult::Type::String, {value.str()}, false);
+    result() = Value::String(value.str());
 }
 
 void MPxCommand::setResult(const char* value) {
@@ -90,27 +89,28 @@ void MPxCommand::setResult(const char* value) {
 }
 
 void MPxCommand::setResult(const MIntArray& value) {
-    setArray(CommandResult::Type::Int, value, intText);
+    result() = arrayOf(Value::Type::IntArray, value, [](int v) { return Value::Int(v); });
 }
 
 void MPxCommand::setResult(const MDoubleArray& value) {
-    setArray(CommandResult::Type::Double, value, CommandResult::format);
+    result() = arrayOf(Value::Type::FloatArray, value, [](double v) { return Value::Float(v); });
 }
 
 void MPxCommand::setResult(const MStringArray& value) {
-    setArray(CommandResult::Type::String, value, stringText);
+    result() =
+        arrayOf(Value::Type::StringArray, value, [](const MString& v) { return Value::String(v.str()); });
 }
 
 void MPxCommand::appendToResult(int value) {
-    result().append(CommandResult::Type::Int, intText(value));
+    append(Value::Int(value));
 }
 
 void MPxCommand::appendToResult(double value) {
-    result().append(CommandResult::Type::Double, CommandResult::format(value));
+    append(Value::Float(value));
 }
 
 void MPxCommand::appendToResult(const MString& value) {
-    result().append(CommandResult::Type::String, value.str());
+    append(Value::String(value.str()));
 }
 
 void MPxCommand::appendToResult(const char* value) {
@@ -118,22 +118,20 @@ void MPxCommand::appendToResult(const char* value) {
 }
 
 void MPxCommand::clearResult() {
-    result().clear();
+    result() = Value();
 }
 
 MString MPxCommand::currentStringResult(MStatus* ReturnStatus) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return MString(result().asText());
+    return MString(result().AsString());
 }
 
 int MPxCommand::currentIntResult(MStatus* ReturnStatus) {
-    int value = 0;
-    MSetStatus(ReturnStatus, result().asInt(value) ? MStatus::kSuccess : MStatus::kInvalidParameter);
-    return value;
+    MSetStatus(ReturnStatus, result().IsNumber() ? MStatus::kSuccess : MStatus::kInvalidParameter);
+    return static_cast<int>(result().AsInt());
 }
 
 double MPxCommand::currentDoubleResult(MStatus* ReturnStatus) {
-    double value = 0;
-    MSetStatus(ReturnStatus, result().asDouble(value) ? MStatus::kSuccess : MStatus::kInvalidParameter);
-    return value;
+    MSetStatus(ReturnStatus, result().IsNumber() ? MStatus::kSuccess : MStatus::kInvalidParameter);
+    return result().AsDouble();
 }

@@ -1,6 +1,5 @@
 #include "CommandEngine.h"
 
-#include "CommandLine.h"
 #include "CommandRegistry.h"
 #include "MessageHub.h"
 #include "ScriptEditor.h"
@@ -8,61 +7,103 @@
 
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>
+#include <maya/MString.h>
 
+#include <cctype>
 #include <memory>
 
 namespace vex::host {
+
+namespace {
+
+// A value as it must be written to read back as the same word: strings with blanks, quotes or
+// characters the language reads specially are quoted.
+std::string wordText(const command::Value& value) {
+    const std::string text = value.AsString();
+    if (value.GetType() != command::Value::Type::String) return text;
+    bool plain = !text.empty();
+    for (char c : text)
+        if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '|' || c == ':' || c == '.' ||
+              c == '*' || c == '[' || c == ']'))
+            plain = false;
+    if (plain) return text;
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') quoted += '\\';
+        if (c == '\n') {
+            quoted += "\\n";
+            continue;
+        }
+        quoted += c;
+    }
+    return quoted + "\"";
+}
+
+} // namespace
 
 CommandEngine& CommandEngine::get() {
     static CommandEngine engine;
     return engine;
 }
 
-CommandEngine::CommandEngine() : frames_(1) {}
-
-MStatus CommandEngine::execute(const std::string& text, bool display, bool undoable, CommandResult* result) {
-    std::vector<CommandLine::Statement> statements;
-    std::string error;
-    if (!CommandLine::parse(text, statements, error)) {
-        ScriptEditor::get().write(ScriptEditor::Kind::Error, "Syntax error: " + error);
-        return MStatus(MStatus::kInvalidParameter, "Syntax error: " + error);
-    }
-    frames_.emplace_back();
-    MStatus status;
-    for (const CommandLine::Statement& statement : statements) {
-        status = run(statement.text, statement.name, statement.args, display, undoable);
-        if (!status) break;
-    }
-    if (result) *result = frames_.back();
-    frames_.pop_back();
-    return status;
+CommandEngine::CommandEngine() : results_(1) {
+    interpreter_.SetFallback([this](const command::CommandCall& call, command::Value& result,
+                                    std::string& error) { return runRegistered(call, result, error); });
+    interpreter_.SetOutput(
+        [](const std::string& text) { ScriptEditor::get().write(ScriptEditor::Kind::Info, text); });
 }
 
-MStatus CommandEngine::run(const std::string& statementText, const std::string& name,
-                           const std::vector<std::string>& args, bool display, bool undoable) {
-    const CommandRegistry::Creator creator = CommandRegistry::get().find(name);
-    if (!creator) {
-        const std::string message = "Cannot find procedure \"" + name + "\".";
-        ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
-        return MStatus(MStatus::kNotFound, message);
+std::string CommandEngine::callText(const command::CommandCall& call) {
+    std::string text = call.name;
+    for (const command::Argument& arg : call.args)
+        text += " " + (arg.isFlag ? arg.value.AsString() : wordText(arg.value));
+    return text + ";";
+}
+
+MStatus CommandEngine::execute(const std::string& text, bool display, bool undoable, command::Value* result) {
+    if (display) ScriptEditor::get().write(ScriptEditor::Kind::Command, text);
+    undoEnabled_.push_back(undoable);
+    command::Value value;
+    command::ScriptError error;
+    const bool ok = interpreter_.Run(text, value, error);
+    undoEnabled_.pop_back();
+    if (result) *result = value;
+    if (!ok) {
+        ScriptEditor::get().write(ScriptEditor::Kind::Error, error.Format());
+        return MStatus(MStatus::kFailure, MString(error.Format()));
     }
-    if (display) ScriptEditor::get().write(ScriptEditor::Kind::Command, statementText + ";");
+    if (display && !(value.GetType() == command::Value::Type::String && value.AsString().empty()))
+        ScriptEditor::get().write(ScriptEditor::Kind::Result, value.AsString());
+    return MStatus::kSuccess;
+}
+
+bool CommandEngine::runRegistered(const command::CommandCall& call, command::Value& result,
+                                  std::string& error) {
+    const CommandRegistry::Creator creator = CommandRegistry::get().find(call.name);
+    if (!creator) return false; // the interpreter reports the unknown name
 
     std::unique_ptr<MPxCommand> command(static_cast<MPxCommand*>(creator()));
-    if (!command) return MStatus(MStatus::kFailure, "The command \"" + name + "\" could not be created.");
-    command->setCommandString(statementText);
-    MArgList argList;
-    for (const std::string& arg : args) argList.addArg(MString(arg));
+    if (!command) {
+        error = "The command object could not be created.";
+        return false;
+    }
+    const std::string text = callText(call);
+    command->setCommandString(MString(text));
+    MArgList args;
+    for (const command::Argument& arg : call.args) args.addArg(MString(arg.value.AsString()));
 
-    frames_.back().clear();
-    const MStatus status = command->doIt(argList);
-    if (status && undoable && command->isUndoable()) UndoQueue::get().push(std::move(command), statementText);
+    results_.emplace_back();
+    const MStatus status = command->doIt(args);
+    result = results_.back();
+    results_.pop_back();
+
+    const bool undoEnabled = !undoEnabled_.empty() && undoEnabled_.back();
+    if (status && undoEnabled && command->isUndoable()) UndoQueue::get().push(std::move(command), text);
     // A command not handed to the queue is destroyed before the command callbacks run.
     command.reset();
-    MessageHub::get().fireCommand(statementText);
-    if (status && display && frames_.back().type() != CommandResult::Type::Empty)
-        ScriptEditor::get().write(ScriptEditor::Kind::Result, frames_.back().asText());
-    return status;
+    MessageHub::get().fireCommand(text);
+    if (!status) error = status.errorString().str();
+    return static_cast<bool>(status);
 }
 
 } // namespace vex::host

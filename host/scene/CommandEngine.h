@@ -1,40 +1,52 @@
 #pragma once
 
-#include "CommandResult.h"
+#include "host/command/Interpreter.h"
+#include "host/command/Value.h"
 
 #include <maya/MStatus.h>
 
 #include <deque>
 #include <string>
+#include <vector>
 
 namespace vex::host {
 
-/// Executes command text: each statement's command is looked up by name, created, given its arguments
-/// and run. An undoable command run with undo enabled is handed to the undo queue, every other command
-/// object is destroyed after its doIt. Every executed statement's text goes to the command message
-/// callbacks after it ran. Commands may execute further commands from inside their doIt; each execution
-/// collects its own result.
+/// Executes command text for the host (MGlobal::executeCommand). The text runs in the host's one
+/// script interpreter; a command name the interpreter does not know is looked up among the registered
+/// commands (plug-in MPxCommands and the host's undo, redo and flushUndo): one command object is created
+/// per call, given its arguments as an MArgList and run. An undoable command run while undo is enabled
+/// is handed to the undo queue; every other command object is destroyed after its doIt. The text of
+/// every registered command that ran goes to the command message callbacks. Commands may execute further
+/// commands from inside their doIt; each call collects its own result.
 class CommandEngine {
 public:
     /// The one engine of the process.
     static CommandEngine& get();
 
-    /// Executes `text`. `display` echoes each statement (and a non-empty result) to the script output;
-    /// `undoable` lets undoable commands enter the undo queue. Stops at the first failing statement and
-    /// answers its status; `result`, when given, receives the last statement's result.
-    MStatus execute(const std::string& text, bool display, bool undoable, CommandResult* result = nullptr);
+    /// Executes `text`. `display` echoes the text (and a non-empty result) to the script output;
+    /// `undoable` lets undoable commands enter the undo queue. Stops at the first error, which is
+    /// written to the script output and answered as a failing status; `result`, when given, receives
+    /// the value of the last statement.
+    MStatus execute(const std::string& text, bool display, bool undoable, command::Value* result = nullptr);
 
-    /// The result of the command running now, which MPxCommand::setResult and its kin edit. Outside any
-    /// command it is a scratch result.
-    CommandResult& currentResult() { return frames_.back(); }
+    /// The result of the registered command running now, which MPxCommand::setResult and its kin edit.
+    /// Outside any command it is a scratch value.
+    command::Value& currentResult() { return results_.back(); }
+
+    /// The host's script interpreter: script commands built into the host register here.
+    command::Interpreter& interpreter() { return interpreter_; }
+
+    /// The text a call is echoed as: name, flags and values, strings quoted where needed, and ";".
+    static std::string callText(const command::CommandCall& call);
 
 private:
     CommandEngine();
-    /// Runs one parsed statement into the current result.
-    MStatus run(const std::string& statementText, const std::string& name,
-                const std::vector<std::string>& args, bool display, bool undoable);
+    /// Runs a registered command for the interpreter; false with an empty error for unknown names.
+    bool runRegistered(const command::CommandCall& call, command::Value& result, std::string& error);
 
-    std::deque<CommandResult> frames_; // one per execution in progress, plus the scratch result at the bottom
+    command::Interpreter interpreter_;
+    std::deque<command::Value> results_; // one per registered command running, plus the scratch value
+    std::vector<bool> undoEnabled_;      // the undoable option of each execute in progress
 };
 
 } // namespace vex::host
