@@ -1,0 +1,119 @@
+#include "AnimCurveData.h"
+
+#include "Node.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace vex::host {
+
+std::size_t AnimCurveData::lowerBound(double time) const {
+    // Keys usually arrive in time order: check the end before searching.
+    if (m_keys.empty() || m_keys.back().time < time - kTimeTolerance) return m_keys.size();
+    return std::lower_bound(m_keys.begin(), m_keys.end(), time - kTimeTolerance,
+                            [](const Key& k, double t) { return k.time < t; }) -
+           m_keys.begin();
+}
+
+std::size_t AnimCurveData::setKey(const Key& key) {
+    const std::size_t at = lowerBound(key.time);
+    if (at < m_keys.size() && std::abs(m_keys[at].time - key.time) < kTimeTolerance) {
+        const double keptTime = m_keys[at].time;
+        m_keys[at] = key;
+        m_keys[at].time = keptTime;
+        return at;
+    }
+    m_keys.insert(m_keys.begin() + at, key);
+    return at;
+}
+
+void AnimCurveData::removeKey(std::size_t index) {
+    if (index < m_keys.size()) m_keys.erase(m_keys.begin() + index);
+}
+
+std::optional<AnimCurveData::Key> AnimCurveData::removeKeyAt(double time) {
+    const auto at = find(time);
+    if (!at) return std::nullopt;
+    const Key removed = m_keys[*at];
+    removeKey(*at);
+    return removed;
+}
+
+void AnimCurveData::setTangents(std::size_t index, Tangent in, Tangent out) {
+    m_keys[index].in = in;
+    m_keys[index].out = out;
+}
+
+std::optional<std::size_t> AnimCurveData::find(double time) const {
+    const std::size_t at = lowerBound(time);
+    if (at < m_keys.size() && std::abs(m_keys[at].time - time) < kTimeTolerance) return at;
+    return std::nullopt;
+}
+
+std::size_t AnimCurveData::findClosest(double time) const {
+    const std::size_t at = lowerBound(time);
+    if (at == 0 || m_keys.empty()) return 0;
+    if (at == m_keys.size()) return at - 1;
+    return time - m_keys[at - 1].time <= m_keys[at].time - time ? at - 1 : at;
+}
+
+double AnimCurveData::slope(std::size_t index, bool outSide) const {
+    const Key& k = m_keys[index];
+    auto segment = [&](std::size_t a, std::size_t b) {
+        return (m_keys[b].value - m_keys[a].value) / (m_keys[b].time - m_keys[a].time);
+    };
+    const bool hasPrev = index > 0;
+    const bool hasNext = index + 1 < m_keys.size();
+    const Tangent type = outSide ? k.out : k.in;
+    switch (type) {
+    case kFlat:
+    case kStep:
+    case kStepNext:
+        return 0.0;
+    case kLinear:
+        if (outSide) return hasNext ? segment(index, index + 1) : (hasPrev ? segment(index - 1, index) : 0.0);
+        return hasPrev ? segment(index - 1, index) : (hasNext ? segment(index, index + 1) : 0.0);
+    default:
+        break;
+    }
+    // Smooth family: the slope through the neighbours; clamped and plateau keys flatten at extremes and
+    // next to an equal neighbour so the curve does not overshoot.
+    if (!hasPrev && !hasNext) return 0.0;
+    if (!hasPrev) return segment(index, index + 1);
+    if (!hasNext) return segment(index - 1, index);
+    if (type == kClamped || type == kPlateau) {
+        const double before = m_keys[index - 1].value - k.value;
+        const double after = m_keys[index + 1].value - k.value;
+        if (before * after >= 0.0) return 0.0;
+    }
+    return segment(index - 1, index + 1);
+}
+
+double AnimCurveData::evaluate(double time) const {
+    if (m_keys.empty()) return 0.0;
+    if (time <= m_keys.front().time) return m_keys.front().value;
+    if (time >= m_keys.back().time) return m_keys.back().value;
+    const std::size_t next = lowerBound(time);
+    const Key& b = m_keys[next];
+    if (std::abs(b.time - time) < kTimeTolerance) return b.value;
+    const Key& a = m_keys[next - 1];
+    if (a.out == kStep) return a.value;
+    if (a.out == kStepNext) return b.value;
+    const double span = b.time - a.time;
+    const double s = (time - a.time) / span;
+    if (a.out == kLinear && b.in == kLinear) return a.value + (b.value - a.value) * s;
+    // Cubic Hermite segment through the two values with the tangent slopes.
+    const double m0 = slope(next - 1, true) * span;
+    const double m1 = slope(next, false) * span;
+    const double s2 = s * s;
+    const double s3 = s2 * s;
+    return (2 * s3 - 3 * s2 + 1) * a.value + (s3 - 2 * s2 + s) * m0 + (-2 * s3 + 3 * s2) * b.value +
+           (s3 - s2) * m1;
+}
+
+std::shared_ptr<AnimCurveData> AnimCurveData::of(const Node& node) {
+    if (!node.hasFn(MFn::kAnimCurve)) return nullptr;
+    return std::static_pointer_cast<AnimCurveData>(node.userObject());
+}
+
+} // namespace vex::host

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "Data.h"
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::host {
+
+class Node;
+
+/// The keys of one animation curve (time in seconds to value) and their evaluation. An anim curve node
+/// owns one of these (see AnimCurveNodeTypes); its "output" is the curve evaluated at the time read.
+class AnimCurveData : public Data {
+public:
+    /// Tangent types with the API's numbering (MFnAnimCurve::TangentType).
+    enum Tangent {
+        kGlobal = 0,
+        kFixed,
+        kLinear,
+        kFlat,
+        kSmooth,
+        kStep,
+        kSlow,
+        kFast,
+        kClamped,
+        kPlateau,
+        kStepNext,
+        kAuto
+    };
+
+    struct Key {
+        double time = 0.0;
+        double value = 0.0;
+        Tangent in = kLinear;
+        Tangent out = kLinear;
+    };
+
+    /// Keys whose times differ by less than this many seconds are the same key (far below the
+    /// 1/6000 s of the finest frame rate).
+    static constexpr double kTimeTolerance = 1.0e-7;
+
+    /// Sets the key at key.time: replaces the key already there or inserts a new one in time order.
+    /// Answers its index.
+    std::size_t setKey(const Key& key);
+    /// Removes the key at index (ignored past the end).
+    void removeKey(std::size_t index);
+    /// Removes the key at the given time, if there is one; answers it.
+    std::optional<Key> removeKeyAt(double time);
+    /// Removes every key.
+    void clear() { m_keys.clear(); }
+
+    std::size_t size() const { return m_keys.size(); }
+    const Key& key(std::size_t index) const { return m_keys[index]; }
+    const std::vector<Key>& keys() const { return m_keys; }
+    /// Changes the value or the tangents of the key at index (the time stays).
+    void setValue(std::size_t index, double value) { m_keys[index].value = value; }
+    void setTangents(std::size_t index, Tangent in, Tangent out);
+
+    /// Index of the key at time (within kTimeTolerance), if any.
+    std::optional<std::size_t> find(double time) const;
+    /// Index of the key nearest to time (0 for an empty curve).
+    std::size_t findClosest(double time) const;
+
+    /// The curve's value at time: exact at key times; between two keys linear when the out tangent of
+    /// the first and the in tangent of the second are linear, held by step tangents, and a cubic through
+    /// the tangent slopes of the other types; the first value before the first key and the last after
+    /// the last. 0 without keys.
+    double evaluate(double time) const;
+
+    std::shared_ptr<Data> clone() const override { return std::make_shared<AnimCurveData>(*this); }
+    MFn::Type apiType() const override { return MFn::kData; }
+
+    /// The curve data owned by an anim curve node, or null for any other node.
+    static std::shared_ptr<AnimCurveData> of(const Node& node);
+
+private:
+    // Lower bound: the first key whose time is not below time - kTimeTolerance.
+    std::size_t lowerBound(double time) const;
+    // Slope of the tangent on one side of the key at index.
+    double slope(std::size_t index, bool outSide) const;
+
+    std::vector<Key> m_keys;
+};
+
+} // namespace vex::host

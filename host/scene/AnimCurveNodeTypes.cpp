@@ -1,0 +1,79 @@
+#include "AnimCurveNodeTypes.h"
+
+#include "AnimCurveData.h"
+#include "NodeTypeRegistry.h"
+#include "Scene.h"
+
+#include <algorithm>
+#include <array>
+
+namespace vex::host {
+
+namespace {
+
+constexpr std::uint32_t code(const char (&text)[5]) {
+    return std::uint32_t(text[0]) << 24 | std::uint32_t(text[1]) << 16 | std::uint32_t(text[2]) << 8 |
+           std::uint32_t(text[3]);
+}
+
+bool computeOutput(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
+                   Value& out) {
+    if (attribute.longName() != "output") return false;
+    const auto curve = AnimCurveData::of(node);
+    if (const auto input = node.findAttribute("input"); input && node.input(*input))
+        time = toDouble(scene.evaluate(node, *input, time));
+    out = curve ? curve->evaluate(time) : 0.0;
+    return true;
+}
+
+// The types register themselves when the library loads, so that nodes of them can be created by name
+// (modifiers, commands, scene files) before any anim curve function set is used.
+const bool kRegistered = (registerAnimCurveNodeTypes(NodeTypeRegistry::instance()), true);
+
+} // namespace
+
+void registerAnimCurveNodeTypes(NodeTypeRegistry& registry) {
+    if (registry.find("animCurve")) return;
+    auto base =
+        std::make_shared<NodeType>("animCurve", code("ACRV"), MFn::kAnimCurve, registry.find("dependNode"));
+    auto output = std::make_shared<AttributeSpec>("output", "o", AttributeKind::Double, 0.0);
+    output->computed = true;
+    output->storable = false;
+    output->writable = false;
+    base->addAttribute(output);
+    base->addAttribute(std::make_shared<AttributeSpec>("input", "i", AttributeKind::Double, 0.0));
+    base->addAttribute(std::make_shared<AttributeSpec>("preInfinity", "pre", AttributeKind::Int, 0));
+    base->addAttribute(std::make_shared<AttributeSpec>("postInfinity", "pst", AttributeKind::Int, 0));
+    base->addAttribute(
+        std::make_shared<AttributeSpec>("weightedTangents", "wgt", AttributeKind::Bool, false));
+    base->setAbstract(true);
+    base->setCompute(computeOutput);
+    base->setOnCreate([](Node& node) { node.setUserObject(std::make_shared<AnimCurveData>()); });
+    registry.add(base);
+
+    struct Concrete {
+        const char* name;
+        std::uint32_t id;
+        MFn::Type api;
+    };
+    const Concrete concrete[] = {{"animCurveTL", code("ACTL"), MFn::kAnimCurveTimeToDistance},
+                                 {"animCurveTA", code("ACTA"), MFn::kAnimCurveTimeToAngular},
+                                 {"animCurveTU", code("ACTU"), MFn::kAnimCurveTimeToUnitless}};
+    for (const auto& c : concrete) {
+        auto type = std::make_shared<NodeType>(c.name, c.id, c.api, base);
+        type->setOnCreate(base->onCreate());
+        registry.add(type);
+    }
+}
+
+std::string animCurveTypeFor(const AttributeSpec& attribute) {
+    // Lengths among the attributes the host's node types have; other doubles are unitless.
+    static const std::array<const char*, 4> kLengths = {"translate", "focusDistance", "nearClipPlane",
+                                                        "farClipPlane"};
+    const AttributeSpec& top = attribute.parent() ? *attribute.parent() : attribute;
+    if (top.longName() == "rotate") return "animCurveTA";
+    if (std::find(kLengths.begin(), kLengths.end(), top.longName()) != kLengths.end()) return "animCurveTL";
+    return "animCurveTU";
+}
+
+} // namespace vex::host

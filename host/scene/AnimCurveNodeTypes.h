@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+
+namespace vex::host {
+
+class NodeTypeRegistry;
+class AttributeSpec;
+
+/// Registers the anim curve node types: the abstract "animCurve" and "animCurveTL" (time to distance),
+/// "animCurveTA" (time to angle), "animCurveTU" (time to unitless). Each node owns its AnimCurveData
+/// and computes "output" ("o") from it at the time read, or at the value of "input" ("i", seconds)
+/// when that is connected. Safe to call more than once.
+void registerAnimCurveNodeTypes(NodeTypeRegistry& registry);
+
+/// The anim curve type that animates the attribute: "animCurveTA" for rotations, "animCurveTL" for
+/// translations and other lengths, "animCurveTU" for everything else.
+std::string animCurveTypeFor(const AttributeSpec& attribute);
+
+} // namespace vex::host

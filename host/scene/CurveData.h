@@ -1,0 +1,66 @@
+#pragma once
+
+#include "Data.h"
+
+#include <maya/MPoint.h>
+#include <maya/MVector.h>
+
+#include <memory>
+#include <vector>
+
+namespace vex::host {
+
+/// A non-rational B-spline curve: control points, degree and API knots (degree 1 is a polyline through
+/// its points). Lengths are exact for polylines and measured on a fine polyline of the curve otherwise.
+class CurveData : public Data {
+public:
+    /// The API's curve forms.
+    enum Form { kOpen = 1, kClosed = 2, kPeriodic = 3 };
+
+    CurveData() = default;
+    /// Fails (answers false, curve unchanged) for knots that do not fit the points and degree.
+    bool set(std::vector<MPoint> points, std::vector<double> knots, int degree, Form form = kOpen);
+    /// A polyline through the points, parameter i at point i.
+    static std::shared_ptr<CurveData> polyline(std::vector<MPoint> points);
+    /// A clamped uniform B-spline of the given degree over the points.
+    static std::shared_ptr<CurveData> bspline(std::vector<MPoint> points, int degree);
+
+    const std::vector<MPoint>& points() const { return m_points; }
+    const std::vector<double>& knots() const { return m_knots; }
+    int degree() const { return m_degree; }
+    Form form() const { return m_form; }
+    bool isEmpty() const { return m_points.empty(); }
+    /// The parameter range.
+    void domain(double& start, double& end) const;
+
+    /// Position and first derivative at a parameter (clamped to the domain).
+    MPoint pointAt(double param) const { return MPoint(combine(param, false)); }
+    MVector derivativeAt(double param) const { return combine(param, true); }
+    /// Unit tangent at a parameter.
+    MVector tangentAt(double param) const { return derivativeAt(param).normal(); }
+
+    /// Arc length of the whole curve.
+    double length() const;
+    /// The parameter at the given arc length from the start (clamped to [0, length]).
+    double paramAtLength(double length) const;
+    /// Arc length from the start to the parameter.
+    double lengthAtParam(double param) const;
+
+    std::shared_ptr<Data> clone() const override { return std::make_shared<CurveData>(*this); }
+    MFn::Type apiType() const override { return MFn::kNurbsCurveData; }
+
+private:
+    // The control points weighted by the basis functions (or their derivatives) at param.
+    MVector combine(double param, bool derivative) const;
+    void buildLengthTable() const;
+
+    std::vector<MPoint> m_points;
+    std::vector<double> m_knots;
+    int m_degree = 1;
+    Form m_form = kOpen;
+    // Parameters along the curve and the arc length up to each, built on first use.
+    mutable std::vector<double> m_tableParams;
+    mutable std::vector<double> m_tableLengths;
+};
+
+} // namespace vex::host

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "Data.h"
+
+#include <maya/MPoint.h>
+#include <maya/MVector.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::host {
+
+/// A polygon mesh: vertex positions and polygons given as vertex counts and a flat list of vertex
+/// indices (the API's layout). Polygons are taken as convex: a polygon of n vertices is the fan of
+/// n - 2 triangles from its first vertex, for intersections and triangulation.
+class MeshData : public Data {
+public:
+    /// A ray hit: the ray parameter (hit = source + param * direction), the polygon, the triangle within
+    /// it, the barycentric weights of the triangle's second and third vertices, and the point.
+    struct Hit {
+        double param = 0.0;
+        int polygon = -1;
+        int triangle = -1;
+        double bary1 = 0.0;
+        double bary2 = 0.0;
+        MPoint point;
+    };
+
+    MeshData() = default;
+    /// Fails (answers false, mesh unchanged) when a count is below 3, the counts do not add up to the
+    /// number of indices, or an index is out of range.
+    bool set(std::vector<MPoint> points, std::vector<int> counts, std::vector<int> connects);
+    /// A mesh of one triangle per index triple.
+    static std::shared_ptr<MeshData> fromTriangles(std::vector<MPoint> points,
+                                                   const std::vector<int>& triangles);
+
+    int numVertices() const { return static_cast<int>(m_points.size()); }
+    int numPolygons() const { return static_cast<int>(m_counts.size()); }
+    int numFaceVertices() const { return static_cast<int>(m_connects.size()); }
+    const std::vector<MPoint>& points() const { return m_points; }
+    const std::vector<int>& counts() const { return m_counts; }
+    const std::vector<int>& connects() const { return m_connects; }
+    /// Vertex indices of one polygon.
+    std::vector<int> polygonVertices(int polygon) const;
+    /// Moves one vertex (ignored out of range).
+    void setPoint(int vertex, const MPoint& point);
+
+    /// Unit normal of a polygon (Newell's method, so it follows the winding order).
+    MVector polygonNormal(int polygon) const;
+    /// The same mesh with every polygon split into its fan triangles.
+    std::shared_ptr<MeshData> triangulated() const;
+
+    /// The nearest hit of the ray with parameter in [0, maxParam] (also [-maxParam, 0) when both
+    /// directions are tested; nearest means smallest |param|), or none.
+    std::optional<Hit> closestIntersection(const MPoint& source, const MVector& direction, double maxParam,
+                                           bool bothDirections = false) const;
+    /// The point of the mesh nearest to p, with the polygon it lies on; none for an empty mesh.
+    std::optional<std::pair<MPoint, int>> closestPoint(const MPoint& p) const;
+
+    std::shared_ptr<Data> clone() const override { return std::make_shared<MeshData>(*this); }
+    MFn::Type apiType() const override { return MFn::kMeshData; }
+
+private:
+    // Calls f(polygon, triangle, a, b, c) for every fan triangle.
+    template <class F>
+    void forEachTriangle(F&& f) const;
+
+    std::vector<MPoint> m_points;
+    std::vector<int> m_counts;
+    std::vector<int> m_connects;
+    std::vector<int> m_offsets; // first index of each polygon in m_connects
+};
+
+} // namespace vex::host

@@ -1,0 +1,168 @@
+#include "SurfaceData.h"
+
+#include "BSpline.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vex::host {
+
+namespace {
+
+// Samples per knot span of the mesh that finds a first hit on a curved surface.
+constexpr int kSamplesPerSpan = 8;
+
+} // namespace
+
+bool SurfaceData::set(std::vector<MPoint> points, int numU, int numV, std::vector<double> knotsU,
+                      std::vector<double> knotsV, int degreeU, int degreeV) {
+    if (numU < 2 || numV < 2 || static_cast<int>(points.size()) != numU * numV) return false;
+    if (!BSpline::valid(knotsU, numU, degreeU) || !BSpline::valid(knotsV, numV, degreeV)) return false;
+    m_points = std::move(points);
+    m_numU = numU;
+    m_numV = numV;
+    m_knotsU = std::move(knotsU);
+    m_knotsV = std::move(knotsV);
+    m_degreeU = degreeU;
+    m_degreeV = degreeV;
+    m_mesh.reset();
+    return true;
+}
+
+std::shared_ptr<SurfaceData> SurfaceData::uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
+                                                  int degreeV) {
+    auto surface = std::make_shared<SurfaceData>();
+    if (!surface->set(std::move(points), numU, numV, BSpline::uniformKnots(numU, degreeU),
+                      BSpline::uniformKnots(numV, degreeV), degreeU, degreeV))
+        return nullptr;
+    return surface;
+}
+
+void SurfaceData::domain(double& startU, double& endU, double& startV, double& endV) const {
+    if (m_points.empty()) {
+        startU = endU = startV = endV = 0.0;
+        return;
+    }
+    BSpline::domain(m_knotsU, m_numU, m_degreeU, startU, endU);
+    BSpline::domain(m_knotsV, m_numV, m_degreeV, startV, endV);
+}
+
+void SurfaceData::evaluate(double u, double v, MPoint* point, MVector* du, MVector* dv) const {
+    std::vector<double> nu(m_degreeU + 1), du1(m_degreeU + 1), nv(m_degreeV + 1), dv1(m_degreeV + 1);
+    const int firstU = BSpline::evaluate(m_knotsU, m_numU, m_degreeU, u, nu.data(), du1.data());
+    const int firstV = BSpline::evaluate(m_knotsV, m_numV, m_degreeV, v, nv.data(), dv1.data());
+    MVector p, pu, pv;
+    for (int i = 0; i <= m_degreeU; ++i)
+        for (int j = 0; j <= m_degreeV; ++j) {
+            const MVector cv(m_points[(firstU + i) * m_numV + firstV + j]);
+            p += cv * (nu[i] * nv[j]);
+            pu += cv * (du1[i] * nv[j]);
+            pv += cv * (nu[i] * dv1[j]);
+        }
+    if (point) *point = MPoint(p);
+    if (du) *du = pu;
+    if (dv) *dv = pv;
+}
+
+MPoint SurfaceData::pointAt(double u, double v) const {
+    MPoint p;
+    if (!m_points.empty()) evaluate(u, v, &p, nullptr, nullptr);
+    return p;
+}
+
+void SurfaceData::partials(double u, double v, MVector& du, MVector& dv) const {
+    du = dv = MVector();
+    if (!m_points.empty()) evaluate(u, v, nullptr, &du, &dv);
+}
+
+MVector SurfaceData::normalAt(double u, double v) const {
+    MVector du, dv;
+    partials(u, v, du, dv);
+    return (du ^ dv).normal();
+}
+
+std::vector<double> SurfaceData::samples(const std::vector<double>& knots, int num, int degree) const {
+    double start = 0.0, end = 0.0;
+    BSpline::domain(knots, num, degree, start, end);
+    const int steps = degree == 1 ? 1 : kSamplesPerSpan;
+    std::vector<double> result{start};
+    double previous = start;
+    for (double k : knots) {
+        if (k <= previous || k > end) continue;
+        for (int s = 1; s <= steps; ++s) result.push_back(previous + (k - previous) * s / steps);
+        previous = k;
+    }
+    return result;
+}
+
+void SurfaceData::buildTessellation() const {
+    if (m_mesh) return;
+    m_sampleU = samples(m_knotsU, m_numU, m_degreeU);
+    m_sampleV = samples(m_knotsV, m_numV, m_degreeV);
+    const int nu = static_cast<int>(m_sampleU.size());
+    const int nv = static_cast<int>(m_sampleV.size());
+    std::vector<MPoint> grid;
+    grid.reserve(static_cast<std::size_t>(nu * nv));
+    for (double u : m_sampleU)
+        for (double v : m_sampleV) grid.push_back(pointAt(u, v));
+    std::vector<int> connects;
+    for (int i = 0; i + 1 < nu; ++i)
+        for (int j = 0; j + 1 < nv; ++j)
+            connects.insert(connects.end(),
+                            {i * nv + j, (i + 1) * nv + j, (i + 1) * nv + j + 1, i * nv + j + 1});
+    std::vector<int> counts(connects.size() / 4, 4);
+    m_mesh = std::make_shared<MeshData>();
+    m_mesh->set(std::move(grid), std::move(counts), std::move(connects));
+}
+
+std::optional<SurfaceData::Hit> SurfaceData::intersect(const MPoint& source, const MVector& direction) const {
+    if (m_points.empty()) return std::nullopt;
+    buildTessellation();
+    const auto hit = m_mesh->closestIntersection(source, direction, std::numeric_limits<double>::max());
+    if (!hit) return std::nullopt;
+
+    // Parameters of the hit on the sample mesh: the quad's corners are (i, j), (i+1, j), (i+1, j+1),
+    // (i, j+1) and its fan triangles are corners (0, 1, 2) and (0, 2, 3).
+    const int nv = static_cast<int>(m_sampleV.size());
+    const int i = hit->polygon / (nv - 1);
+    const int j = hit->polygon % (nv - 1);
+    const double corner[4][2] = {{m_sampleU[i], m_sampleV[j]},
+                                 {m_sampleU[i + 1], m_sampleV[j]},
+                                 {m_sampleU[i + 1], m_sampleV[j + 1]},
+                                 {m_sampleU[i], m_sampleV[j + 1]}};
+    const int b = hit->triangle == 0 ? 1 : 2;
+    const int c = b + 1;
+    Hit result;
+    result.u = corner[0][0] + hit->bary1 * (corner[b][0] - corner[0][0]) +
+               hit->bary2 * (corner[c][0] - corner[0][0]);
+    result.v = corner[0][1] + hit->bary1 * (corner[b][1] - corner[0][1]) +
+               hit->bary2 * (corner[c][1] - corner[0][1]);
+    result.param = hit->param;
+
+    // Newton steps on S(u, v) - (source + t direction) = 0 move the hit from the sample mesh onto a
+    // curved surface; on a bilinear patch the sample mesh is the surface and they change nothing.
+    double startU, endU, startV, endV;
+    domain(startU, endU, startV, endV);
+    for (int iteration = 0; iteration < 8 && (m_degreeU > 1 || m_degreeV > 1); ++iteration) {
+        MPoint p;
+        MVector su, sv;
+        evaluate(result.u, result.v, &p, &su, &sv);
+        const MVector f = p - (source + direction * result.param);
+        // Solve [su sv -d] x = -f by Cramer's rule.
+        const MVector d = -direction;
+        const double det = su * (sv ^ d);
+        if (std::abs(det) < 1e-300) break;
+        const double du = -(f * (sv ^ d)) / det;
+        const double dv = -(su * (f ^ d)) / det;
+        const double dt = -(su * (sv ^ f)) / det;
+        result.u = std::clamp(result.u + du, startU, endU);
+        result.v = std::clamp(result.v + dv, startV, endV);
+        result.param += dt;
+        if (std::abs(du) + std::abs(dv) + std::abs(dt) < 1e-12) break;
+    }
+    result.point = source + direction * result.param;
+    return result;
+}
+
+} // namespace vex::host

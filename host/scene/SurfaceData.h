@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Data.h"
+#include "MeshData.h"
+
+#include <maya/MPoint.h>
+#include <maya/MVector.h>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::host {
+
+/// A non-rational B-spline surface: a grid of control points (u-major: index u * numV + v), degrees and
+/// API knots in u and v. Enough for positions, normals and ray intersection.
+class SurfaceData : public Data {
+public:
+    /// A ray hit: surface parameters, ray parameter (point = source + param * direction) and the point.
+    struct Hit {
+        double u = 0.0;
+        double v = 0.0;
+        double param = 0.0;
+        MPoint point;
+    };
+
+    SurfaceData() = default;
+    /// Fails (answers false, surface unchanged) when the knots do not fit the grid and degrees.
+    bool set(std::vector<MPoint> points, int numU, int numV, std::vector<double> knotsU,
+             std::vector<double> knotsV, int degreeU, int degreeV);
+    /// A clamped uniform surface over the grid.
+    static std::shared_ptr<SurfaceData> uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
+                                                int degreeV);
+
+    int numU() const { return m_numU; }
+    int numV() const { return m_numV; }
+    int degreeU() const { return m_degreeU; }
+    int degreeV() const { return m_degreeV; }
+    const std::vector<MPoint>& points() const { return m_points; }
+    const std::vector<double>& knotsU() const { return m_knotsU; }
+    const std::vector<double>& knotsV() const { return m_knotsV; }
+    /// Parameter ranges.
+    void domain(double& startU, double& endU, double& startV, double& endV) const;
+
+    /// Position, partial derivatives and unit normal (dS/du x dS/dv) at (u, v), clamped to the domain.
+    MPoint pointAt(double u, double v) const;
+    void partials(double u, double v, MVector& du, MVector& dv) const;
+    MVector normalAt(double u, double v) const;
+
+    /// The hit of the ray (forward only) nearest to its source, or none.
+    std::optional<Hit> intersect(const MPoint& source, const MVector& direction) const;
+
+    std::shared_ptr<Data> clone() const override { return std::make_shared<SurfaceData>(*this); }
+    MFn::Type apiType() const override { return MFn::kNurbsSurfaceData; }
+
+private:
+    // Position and partials in one pass.
+    void evaluate(double u, double v, MPoint* point, MVector* du, MVector* dv) const;
+    // The sample parameters in one direction: the distinct knots, subdivided for curved directions.
+    std::vector<double> samples(const std::vector<double>& knots, int num, int degree) const;
+    void buildTessellation() const;
+
+    std::vector<MPoint> m_points;
+    int m_numU = 0;
+    int m_numV = 0;
+    std::vector<double> m_knotsU;
+    std::vector<double> m_knotsV;
+    int m_degreeU = 1;
+    int m_degreeV = 1;
+    // A quad mesh of sample points, built on first intersection, with the parameters of each sample.
+    mutable std::shared_ptr<MeshData> m_mesh;
+    mutable std::vector<double> m_sampleU;
+    mutable std::vector<double> m_sampleV;
+};
+
+} // namespace vex::host

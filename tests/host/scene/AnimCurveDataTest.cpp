@@ -1,0 +1,76 @@
+#include "host/scene/AnimCurveData.h"
+
+#include <gtest/gtest.h>
+
+namespace vex::host {
+namespace {
+
+using Key = AnimCurveData::Key;
+
+AnimCurveData Curve(std::initializer_list<Key> keys) {
+    AnimCurveData curve;
+    for (const Key& k : keys) curve.setKey(k);
+    return curve;
+}
+
+TEST(AnimCurveData, LinearKeysAreExactAtKeysLinearBetweenAndHeldOutside) {
+    // Keys given out of order are kept in time order.
+    const AnimCurveData curve = Curve({{2.0, 10.0}, {0.5, -4.0}, {1.0, 6.0}});
+    ASSERT_EQ(curve.size(), 3u);
+    EXPECT_EQ(curve.key(0).time, 0.5);
+    EXPECT_EQ(curve.key(2).time, 2.0);
+
+    EXPECT_EQ(curve.evaluate(0.5), -4.0);
+    EXPECT_EQ(curve.evaluate(1.0), 6.0);
+    EXPECT_EQ(curve.evaluate(2.0), 10.0);
+    EXPECT_DOUBLE_EQ(curve.evaluate(0.75), 1.0);
+    EXPECT_DOUBLE_EQ(curve.evaluate(1.25), 7.0);
+    EXPECT_EQ(curve.evaluate(-3.0), -4.0);
+    EXPECT_EQ(curve.evaluate(99.0), 10.0);
+    EXPECT_EQ(AnimCurveData().evaluate(1.0), 0.0);
+}
+
+TEST(AnimCurveData, KeysAtTheSameTimeReplaceAndRemoveByIndexOrTime) {
+    AnimCurveData curve = Curve({{0.0, 1.0}, {1.0, 2.0}});
+    // A time that differs only by rounding is the same key.
+    EXPECT_EQ(curve.setKey({1.0 + 1e-12, 5.0}), 1u);
+    ASSERT_EQ(curve.size(), 2u);
+    EXPECT_EQ(curve.evaluate(1.0), 5.0);
+    EXPECT_EQ(curve.find(1.0 - 1e-12), std::optional<std::size_t>(1));
+    EXPECT_FALSE(curve.find(0.5));
+    EXPECT_EQ(curve.findClosest(0.6), 1u);
+    EXPECT_EQ(curve.findClosest(-5.0), 0u);
+
+    const auto removed = curve.removeKeyAt(0.0);
+    ASSERT_TRUE(removed);
+    EXPECT_EQ(removed->value, 1.0);
+    EXPECT_FALSE(curve.removeKeyAt(0.0));
+    curve.removeKey(7); // past the end: nothing
+    EXPECT_EQ(curve.size(), 1u);
+    EXPECT_EQ(curve.evaluate(-1.0), 5.0);
+}
+
+TEST(AnimCurveData, StepAndSmoothTangents) {
+    AnimCurveData step = Curve({{0.0, 1.0, AnimCurveData::kStep, AnimCurveData::kStep},
+                                {1.0, 3.0, AnimCurveData::kStep, AnimCurveData::kStep}});
+    EXPECT_EQ(step.evaluate(0.999), 1.0);
+    EXPECT_EQ(step.evaluate(1.0), 3.0);
+    step.setTangents(0, AnimCurveData::kLinear, AnimCurveData::kStepNext);
+    EXPECT_EQ(step.evaluate(0.001), 3.0);
+
+    // Flat tangents ease in and out: symmetric about the middle, no overshoot.
+    const AnimCurveData flat = Curve({{0.0, 0.0, AnimCurveData::kFlat, AnimCurveData::kFlat},
+                                      {1.0, 1.0, AnimCurveData::kFlat, AnimCurveData::kFlat}});
+    EXPECT_DOUBLE_EQ(flat.evaluate(0.5), 0.5);
+    EXPECT_LT(flat.evaluate(0.1), 0.1);
+    EXPECT_GT(flat.evaluate(0.9), 0.9);
+
+    // A clamped key at an extreme is flat, so the curve does not pass above it.
+    const AnimCurveData clamped = Curve({{0.0, 0.0, AnimCurveData::kClamped, AnimCurveData::kClamped},
+                                         {1.0, 5.0, AnimCurveData::kClamped, AnimCurveData::kClamped},
+                                         {2.0, 0.0, AnimCurveData::kClamped, AnimCurveData::kClamped}});
+    for (double t = 0.0; t <= 2.0; t += 0.05) EXPECT_LE(clamped.evaluate(t), 5.0 + 1e-12) << t;
+}
+
+} // namespace
+} // namespace vex::host
