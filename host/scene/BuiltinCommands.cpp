@@ -1,5 +1,6 @@
 #include "BuiltinCommands.h"
 
+#include "PluginManager.h"
 #include "UndoQueue.h"
 
 #include <maya/MArgList.h>
@@ -9,17 +10,25 @@ namespace vex::host {
 
 namespace {
 
-/// "undo": undoes the last kept command.
+/// "undo": undoes the last kept command. With nothing to undo it only warns, as the script editor does.
 class UndoCommand : public MPxCommand {
 public:
-    MStatus doIt(const MArgList&) override { return UndoQueue::get().undo(); }
+    MStatus doIt(const MArgList&) override {
+        if (UndoQueue::get().position() > 0) return UndoQueue::get().undo();
+        displayWarning("There are no more commands to undo.");
+        return MStatus::kSuccess;
+    }
     static void* creator() { return new UndoCommand; }
 };
 
-/// "redo": redoes the last undone command.
+/// "redo": redoes the last undone command. With nothing to redo it only warns.
 class RedoCommand : public MPxCommand {
 public:
-    MStatus doIt(const MArgList&) override { return UndoQueue::get().redo(); }
+    MStatus doIt(const MArgList&) override {
+        if (UndoQueue::get().position() < UndoQueue::get().size()) return UndoQueue::get().redo();
+        displayWarning("There are no more commands to redo.");
+        return MStatus::kSuccess;
+    }
     static void* creator() { return new RedoCommand; }
 };
 
@@ -33,12 +42,41 @@ public:
     static void* creator() { return new FlushUndoCommand; }
 };
 
+/// "loadPlugin <path>": loads a plug-in library; the result is the plug-in's name.
+class LoadPluginCommand : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        MStatus status;
+        const MString path = args.asString(0, &status);
+        if (!status) return MStatus(MStatus::kInvalidParameter, "Usage: loadPlugin <file>");
+        std::string name;
+        status = PluginManager::get().load(path.str(), &name);
+        if (status) setResult(MString(name));
+        return status;
+    }
+    static void* creator() { return new LoadPluginCommand; }
+};
+
+/// "unloadPlugin <name>": unloads a plug-in by name or path.
+class UnloadPluginCommand : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        MStatus status;
+        const MString name = args.asString(0, &status);
+        if (!status) return MStatus(MStatus::kInvalidParameter, "Usage: unloadPlugin <name>");
+        return PluginManager::get().unload(name.str());
+    }
+    static void* creator() { return new UnloadPluginCommand; }
+};
+
 } // namespace
 
 const std::vector<BuiltinCommand>& builtinCommands() {
     static const std::vector<BuiltinCommand> commands = {{"undo", &UndoCommand::creator},
                                                          {"redo", &RedoCommand::creator},
-                                                         {"flushUndo", &FlushUndoCommand::creator}};
+                                                         {"flushUndo", &FlushUndoCommand::creator},
+                                                         {"loadPlugin", &LoadPluginCommand::creator},
+                                                         {"unloadPlugin", &UnloadPluginCommand::creator}};
     return commands;
 }
 

@@ -4,7 +4,7 @@
 
 namespace vex::host {
 
-/// A command built into the host: "undo", "redo", "flushUndo".
+/// A command built into the host: "undo", "redo", "flushUndo", "loadPlugin", "unloadPlugin".
 struct BuiltinCommand {
     const char* name;
     void* (*creator)();

@@ -26,10 +26,7 @@ void UndoQueue::push(std::unique_ptr<MPxCommand> command, const std::string& tex
 
 MStatus UndoQueue::undo() {
     if (undoing_ || redoing_) return MStatus(MStatus::kFailure, "Cannot undo while an undo or redo runs.");
-    if (position_ == 0) {
-        ScriptEditor::get().write(ScriptEditor::Kind::Warning, "There are no more commands to undo.");
-        return MStatus(MStatus::kFailure, "There are no more commands to undo.");
-    }
+    if (position_ == 0) return MStatus(MStatus::kFailure, "There are no more commands to undo.");
     // The position moves even when undoIt fails, so that one broken command cannot block the queue.
     Entry& entry = entries_[--position_];
     undoing_ = true;
@@ -44,10 +41,8 @@ MStatus UndoQueue::undo() {
 
 MStatus UndoQueue::redo() {
     if (undoing_ || redoing_) return MStatus(MStatus::kFailure, "Cannot redo while an undo or redo runs.");
-    if (position_ >= entries_.size()) {
-        ScriptEditor::get().write(ScriptEditor::Kind::Warning, "There are no more commands to redo.");
+    if (position_ >= entries_.size())
         return MStatus(MStatus::kFailure, "There are no more commands to redo.");
-    }
     Entry& entry = entries_[position_++];
     redoing_ = true;
     const MStatus status = entry.command->redoIt();

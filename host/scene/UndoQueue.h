@@ -24,7 +24,8 @@ public:
     /// Keeps an executed command (destroying the redo tail first); ignored while undoing or redoing,
     /// when the command is destroyed instead.
     void push(std::unique_ptr<MPxCommand> command, const std::string& text);
-    /// Undoes the command before the position; kFailure with a message when there is none.
+    /// Undoes the command before the position; kFailure with a message when there is none, or when
+    /// its undoIt fails (the position moves all the same).
     MStatus undo();
     /// Redoes the command at the position; kFailure with a message when there is none.
     MStatus redo();

@@ -1,0 +1,90 @@
+// A small plug-in the host tests load by path: one undoable command and one node type. Built a second
+// time with HOST_TEST_PLUGIN_FAILS, its initializePlugin registers the command and then fails, so the
+// host must take the registration back and unload it.
+#include <maya/MArgList.h>
+#include <maya/MFnPlugin.h>
+#include <maya/MObject.h>
+#include <maya/MPxCommand.h>
+#include <maya/MPxNode.h>
+#include <maya/MStatus.h>
+#include <maya/MString.h>
+#include <maya/MTypeId.h>
+
+namespace {
+
+// The plug-in's own state the command edits, so that undo and redo can be observed from outside.
+int g_total = 0;
+// Node objects alive, reported through the command's -nodes flag.
+int g_nodeObjects = 0;
+
+/// hostTestAdd -v/-value <int>: adds the value to the total, result = the new total.
+/// hostTestAdd -q/-query: result = the total, not undoable.
+/// hostTestAdd -nodes: result = the number of node objects alive, not undoable.
+class HostTestAddCmd : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        if (args.flagIndex("q", "query") != MArgList::kInvalidArgIndex) {
+            setResult(g_total);
+            return MStatus::kSuccess;
+        }
+        if (args.flagIndex("nodes") != MArgList::kInvalidArgIndex) {
+            setResult(g_nodeObjects);
+            return MStatus::kSuccess;
+        }
+        const unsigned int index = args.flagIndex("v", "value");
+        MStatus status;
+        if (index != MArgList::kInvalidArgIndex) amount_ = args.asInt(index + 1, &status);
+        if (index == MArgList::kInvalidArgIndex || !status) {
+            MStatus usage(MStatus::kInvalidParameter, "Usage: hostTestAdd -value <integer>");
+            usage.perror("hostTestAdd");
+            return usage;
+        }
+        setUndoable(true);
+        return redoIt();
+    }
+    MStatus redoIt() override {
+        g_total += amount_;
+        setResult(g_total);
+        return MStatus::kSuccess;
+    }
+    MStatus undoIt() override {
+        g_total -= amount_;
+        return MStatus::kSuccess;
+    }
+    static void* creator() { return new HostTestAddCmd; }
+
+private:
+    int amount_ = 0;
+};
+
+class HostTestNode : public MPxNode {
+public:
+    HostTestNode() { ++g_nodeObjects; }
+    ~HostTestNode() override { --g_nodeObjects; }
+    static void* creator() { return new HostTestNode; }
+    static MStatus initialize() { return MStatus::kSuccess; }
+    static const MTypeId id;
+};
+
+const MTypeId HostTestNode::id(0x7f0a1, 0x01);
+
+} // namespace
+
+MStatus initializePlugin(MObject obj) {
+    MFnPlugin plugin(obj, "Torva Labs tests", "1.5", "Any");
+    MStatus status = plugin.registerCommand("hostTestAdd", HostTestAddCmd::creator);
+    if (!status) return status;
+#ifdef HOST_TEST_PLUGIN_FAILS
+    return MStatus(MStatus::kFailure, "this plug-in always fails to initialise");
+#else
+    return plugin.registerNode("hostTestNode", HostTestNode::id, HostTestNode::creator,
+                               HostTestNode::initialize);
+#endif
+}
+
+MStatus uninitializePlugin(MObject obj) {
+    MFnPlugin plugin(obj);
+    MStatus status = plugin.deregisterNode(HostTestNode::id);
+    if (!status) return status;
+    return plugin.deregisterCommand("hostTestAdd");
+}
