@@ -2,8 +2,20 @@
 
 #include "gui/background/Color.h"
 #include "gui/background/Gradient_Linear.h"
+#include "gui/component/Border.h"
+#include "gui/component/Button.h"
+#include "gui/component/CheckBox.h"
+#include "gui/component/ComboBox.h"
+#include "gui/component/Dialog.h"
+#include "gui/component/FlmButton.h"
+#include "gui/component/Group.h"
 #include "gui/component/Label.h"
 #include "gui/component/List.h"
+#include "gui/component/ListBox.h"
+#include "gui/component/Progressbar.h"
+#include "gui/component/Scroll.h"
+#include "gui/component/Spinner.h"
+#include "gui/component/TextBox.h"
 #include "util/AbstractFactory.h"
 #include "util/xml/Element.h"
 
@@ -14,8 +26,21 @@ void ComponentBuilder::RegisterFactories() {
     if (registered) return;
     registered = true;
     using Components = util::AbstractFactory<Component>;
+    // The order in which kinds are asked whether they take an element.
+    Components::registerFactory(new component::Dialog::Factory);
+    Components::registerFactory(new component::Button::Factory);
+    Components::registerFactory(new component::FlmButton::Factory);
     Components::registerFactory(new component::List::Factory);
+    Components::registerFactory(new component::Border::Factory);
+    Components::registerFactory(new component::Scroll::Factory);
+    Components::registerFactory(new component::TextBox::Factory);
+    Components::registerFactory(new component::ComboBox::Factory);
+    Components::registerFactory(new component::Group::Factory);
     Components::registerFactory(new component::Label::Factory);
+    Components::registerFactory(new component::CheckBox::Factory);
+    Components::registerFactory(new component::Spinner::Factory);
+    Components::registerFactory(new component::Progressbar::Factory);
+    Components::registerFactory(new component::ListBox::Factory);
 
     using Backgrounds = util::AbstractFactory<Background>;
     Backgrounds::registerFactory(new background::Color::Factory);

@@ -100,6 +100,10 @@ StdComponent::Box StdComponent::ReadBox(const util::xml::Element& element, const
     return box;
 }
 
+std::string StdComponent::ItemText(const util::xml::Element& item) {
+    return item.HasAttribute("label") ? item.GetAttribute("label") : item.GetText();
+}
+
 void StdComponent::ReadAlignment(const util::xml::Element& element) {
     const std::string h = element.GetAttribute("halign");
     if (h == "left")

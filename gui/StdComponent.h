@@ -40,6 +40,8 @@ public:
     static bool IsYes(std::string_view value) { return value == "yes"; }
     /// False for "no" and "false"; true for anything else.
     static bool IsOn(std::string_view value) { return value != "no" && value != "false"; }
+    /// The text of an `item` child: its `label` attribute, else its text content.
+    static std::string ItemText(const util::xml::Element& item);
     /// The box `name` ("l t r b"), then its "-left", "-top", "-right", "-bottom" overrides, starting from
     /// `box`; malformed numbers leave their side as it was.
     static Box ReadBox(const util::xml::Element& element, const std::string& name, Box box);

@@ -19,7 +19,7 @@ void Label::LoadOwn(const util::xml::Element& element) {
 }
 
 void Label::RefreshImages() {
-    ShowImage(imagePath_.empty() ? std::string() : ResolvePath(imagePath_));
+    ShowImage(ResolvePath(imagePath_));
 }
 
 } // namespace vex::gui::component

@@ -1,10 +1,13 @@
 #include "gui/qt/Realisation.h"
 
+#include <QAbstractButton>
+#include <QBoxLayout>
 #include <QFrame>
 #include <QMenu>
 #include <QPalette>
 
 #include "gui/Background.h"
+#include "gui/componentinterface/Button.h"
 
 namespace vex::gui::qt {
 
@@ -50,6 +53,26 @@ Qt::Alignment ToQtAlignment(StdComponent::HAlign h, StdComponent::VAlign v) {
 QPixmap LoadImage(const Component& component, const std::string& path) {
     if (path.empty()) return QPixmap();
     return QPixmap(ToQString(component.ResolvePath(path)));
+}
+
+void ApplySpacing(QWidget& widget, QLayout& layout, const StdComponent& container) {
+    widget.setContentsMargins(ToQMargins(container.GetMargin()));
+    layout.setContentsMargins(ToQMargins(container.GetPadding()));
+}
+
+void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container) {
+    if (QWidget* widget = AsWidget(&child))
+        layout.addWidget(widget, 0, ToQtAlignment(container.GetHAlign(), container.GetVAlign()));
+}
+
+void ConnectButtonEvents(QAbstractButton& button, Component& component) {
+    using Events = componentinterface::Button;
+    QObject::connect(&button, &QAbstractButton::pressed, &button,
+                     [&component] { component.SendEvent(Events::kPressed); });
+    QObject::connect(&button, &QAbstractButton::released, &button,
+                     [&component] { component.SendEvent(Events::kReleased); });
+    QObject::connect(&button, &QAbstractButton::clicked, &button,
+                     [&component](bool checked) { component.SendEvent(Events::kClicked, checked ? 1 : 0); });
 }
 
 void ApplyFrameStyle(QFrame& frame, const std::string& style) {

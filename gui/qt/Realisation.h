@@ -18,6 +18,8 @@
 #include "gui/Rgba.h"
 #include "gui/StdComponent.h"
 
+class QAbstractButton;
+class QBoxLayout;
 class QFrame;
 class QMenu;
 
@@ -45,6 +47,15 @@ Qt::Alignment ToQtAlignment(StdComponent::HAlign h, StdComponent::VAlign v);
 
 /// The image at `path` after its path variable is resolved for `component`; null pixmap for "".
 QPixmap LoadImage(const Component& component, const std::string& path);
+
+/// Gives a container its spacing: `margin` as the widget's contents margins, `padding` as the
+/// layout's (so the margin lies outside the padding).
+void ApplySpacing(QWidget& widget, QLayout& layout, const StdComponent& container);
+/// Places `child`'s widget at the end of `layout`, aligned by the container's `halign` and `valign`.
+void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container);
+/// Reports the pressed, released and clicked signals of `button` as the button events of
+/// componentinterface::Button (clicked carries the toggle state: 1 checked, 0 not).
+void ConnectButtonEvents(QAbstractButton& button, Component& component);
 
 /// Frames a widget by its `style`: "none", "thin" (plain line), "raised", "sunken", "normal" (a
 /// panel); any other value leaves the frame as it is.

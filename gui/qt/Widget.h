@@ -3,6 +3,7 @@
 #include <QContextMenuEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
+#include <QSignalBlocker>
 
 #include "gui/qt/Realisation.h"
 
@@ -17,6 +18,12 @@ public:
     Widget() = default;
     /// Silences the widget first: its Qt signals must not reach the component parts already gone.
     ~Widget() override { this->blockSignals(true); }
+
+    /// Loads the component with the widget's signals blocked: setting up the first state reports nothing.
+    void Load(const util::xml::Element& element, BuildReport* report) override {
+        const QSignalBlocker blocker(this);
+        Kind::Load(element, report);
+    }
 
     /// The widget's own size hint with the component's width and height where given.
     QSize sizeHint() const override { return PreferredSize(*this, QtBase::sizeHint()); }

@@ -13,13 +13,11 @@ List::List() : layout_(new gui::qt::QBoxLayoutLimited(QBoxLayout::TopToBottom, t
 void List::LoadOwn(const util::xml::Element& element) {
     component::List::LoadOwn(element);
     layout_->setDirection(horizontal_ ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
-    setContentsMargins(gui::qt::ToQMargins(margin_));
-    layout_->setContentsMargins(gui::qt::ToQMargins(padding_));
+    gui::qt::ApplySpacing(*this, *layout_, *this);
 }
 
 void List::ChildAdded(Component& child) {
-    if (QWidget* widget = gui::qt::AsWidget(&child))
-        layout_->addWidget(widget, 0, gui::qt::ToQtAlignment(hAlign_, vAlign_));
+    gui::qt::AddToLayout(*layout_, child, *this);
 }
 
 } // namespace qt

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "gui/StdComponent.h"
+#include "gui/componentinterface/ComboBox.h"
+#include "util/AbstractFactory.h"
+
+namespace vex::gui::component {
+
+/// A `combobox`: `editable` "yes" gives it an edit field; `item` children are its entries.
+class ComboBox : public StdComponent, public componentinterface::ComboBox {
+public:
+    bool IsEditable() const { return editable_; }
+    /// The entries the layout gave, in order.
+    const std::vector<std::string>& GetLayoutItems() const { return layoutItems_; }
+
+    /// Makes combo boxs from `combobox` elements.
+    class Factory : public util::AbstractFactory<Component>::Factory {
+    public:
+        std::string name() const override { return "combobox"; }
+        Component* create(const util::xml::Element& element) override;
+    };
+
+protected:
+    void LoadOwn(const util::xml::Element& element) override;
+    bool LoadChild(const util::xml::Element& child) override;
+
+    bool editable_ = false;
+    std::vector<std::string> layoutItems_;
+};
+
+} // namespace vex::gui::component
