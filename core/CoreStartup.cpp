@@ -8,9 +8,16 @@
 #include "core/Hooks.h"
 #include "core/LibraryManager.h"
 #include "core/dedidavazi/DefaultFactories.h"
+#include "platform/win32/Window.h"
+#include "platform/wintab/Wintab.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/DummyDriver.h"
 #include "unidevice/WinDriver.h"
+#include "unidevice/driver/DirectInputEnumeration.h"
+#include "unidevice/driver/EmulatedTrinaryDevice.h"
+#include "unidevice/driver/SpaceMouse.h"
+#include "unidevice/driver/TabletDevice.h"
+#include "unidevice/driver/WINHOOK_KeyboardDevice.h"
 
 namespace vex::orb::core {
 
@@ -48,14 +55,16 @@ void MakePluginFolders(const std::string& root) {
 
 void CreateInputDrivers() {
     // Each driver and device lists itself with the device registry, which owns it from then on.
+    // The plug-in's module handle is only passed on to the keyboard hook and the device windows, which
+    // ignore it on this platform, so null stands for it here.
+    const platform::win32::HINSTANCE module = nullptr;
     new unidevice::DummyDriver();
     new unidevice::WinDriver();
-    // Then, in this order, once their platform backends exist:
-    // - the keyboard-hook device, given the plug-in module handle;
-    // - the DirectInput joystick enumeration, given the module handle and the host's main window;
-    // - the 3D-mouse driver, attached to "windriver";
-    // - the tablet driver, only when "Wintab32.dll" loads and reports a device named "WACOM...";
-    // - the emulated trinary device.
+    new unidevice::WINHOOK_KeyboardDevice(module);
+    unidevice::driver::EnumerateGameControllers(module, nullptr);
+    unidevice::driver::SpaceMouse::Create(module);
+    unidevice::driver::TabletDevice::Create(platform::wintab::LoadWintab(), module);
+    new unidevice::EmulatedTrinaryDevice();
 }
 
 std::string GetSettingsPath(const std::string& root, const std::string& hostFolder) {

@@ -63,7 +63,8 @@ SpaceWareBackend& SpaceWareBackend::Current() {
 SpwRetVal SiInitialize() {
     Layer& layer = GetLayer();
     if (layer.initialized) return SPW_NO_ERROR;
-    if (!SpaceWareBackend::Current().Open()) return SI_NO_DRIVER;
+    const SpwRetVal opened = SpaceWareBackend::Current().Open();
+    if (opened != SPW_NO_ERROR) return opened;
     layer.initialized = true;
     return SPW_NO_ERROR;
 }

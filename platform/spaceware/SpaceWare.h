@@ -115,7 +115,8 @@ struct SiDevName {
     char name[128] = {};
 };
 
-/// Connects to the device driver. SI_NO_DRIVER when it cannot be reached.
+/// Connects to the device driver. SI_NO_DRIVER when there is none, SI_NO_RESPONSE when it does not
+/// answer.
 SpwRetVal SiInitialize();
 /// Ends the connection; open handles become invalid.
 void SiTerminate();

@@ -13,8 +13,9 @@ class SpaceWareBackend {
 public:
     virtual ~SpaceWareBackend() = default;
 
-    /// Connects to the device; false when there is none (no daemon running).
-    virtual bool Open() = 0;
+    /// Connects to the device: SPW_NO_ERROR; SI_NO_DRIVER when no device driver is installed or
+    /// running at all; SI_NO_RESPONSE when the driver is there but does not answer.
+    virtual SpwRetVal Open() = 0;
     /// Ends the connection.
     virtual void Close() = 0;
     /// Takes the next pending event into `event`; false when none is pending.

@@ -1,5 +1,9 @@
 #include "platform/spaceware/SpnavBackend.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
 // libspnav's header brings in Xlib, whose macros must not reach any other code: it comes last and
 // only here.
 #include <spnav.h>
@@ -10,6 +14,8 @@ namespace {
 
 // spacenavd's default when it cannot tell.
 constexpr int kDefaultButtons = 2;
+// Where spacenavd listens unless SPNAV_SOCKET says otherwise.
+constexpr const char* kDefaultSocket = "/var/run/spnav.sock";
 
 } // namespace
 
@@ -17,13 +23,19 @@ SpnavBackend::~SpnavBackend() {
     Close();
 }
 
-bool SpnavBackend::Open() {
-    if (open_) return true;
-    if (spnav_open() == -1) return false;
+SpwRetVal SpnavBackend::Open() {
+    if (open_) return SPW_NO_ERROR;
+    if (spnav_open() == -1) {
+        // Without the daemon's socket there is no driver at all; with it, the daemon did not answer.
+        const char* socket = std::getenv("SPNAV_SOCKET");
+        std::error_code error;
+        return std::filesystem::exists(socket != nullptr ? socket : kDefaultSocket, error) ? SI_NO_RESPONSE
+                                                                                           : SI_NO_DRIVER;
+    }
     spnav_client_name("UniDevice");
     open_ = true;
     buttons_ = 0;
-    return true;
+    return SPW_NO_ERROR;
 }
 
 void SpnavBackend::Close() {

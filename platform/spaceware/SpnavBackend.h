@@ -11,7 +11,7 @@ class SpnavBackend : public SpaceWareBackend {
 public:
     ~SpnavBackend() override;
 
-    bool Open() override;
+    SpwRetVal Open() override;
     void Close() override;
     bool Poll(SiSpwEvent& event) override;
     std::string DeviceName() const override;

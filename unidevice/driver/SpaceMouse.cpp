@@ -65,8 +65,11 @@ SpaceMouse* SpaceMouse::Create(win32::HINSTANCE module) {
                win32::GetErrorMessageText(win32::GetLastError()));
         return nullptr;
     }
-    if (si::SiInitialize() != si::SPW_NO_ERROR) {
-        Report("Error initializing 3dxmouse device.");
+    const si::SpwRetVal initialized = si::SiInitialize();
+    if (initialized != si::SPW_NO_ERROR) {
+        // A machine with no 3D-mouse driver at all (most machines) starts quietly; a driver that is
+        // there but fails is worth a word.
+        if (initialized != si::SI_NO_DRIVER) Report("Error initializing 3dxmouse device.");
         win32::DestroyWindow(own);
         return nullptr;
     }

@@ -17,7 +17,8 @@ namespace vex::unidevice::driver {
 class SpaceMouse : public Device {
 public:
     /// Connects to SpaceWare and creates the device, attached to "windriver"; null when SpaceWare
-    /// cannot be initialised or the device cannot be read (each reported in a message box).
+    /// cannot be initialised or the device cannot be read. Each failure is reported in a message box,
+    /// except a machine without any 3D-mouse driver.
     static SpaceMouse* Create(platform::win32::HINSTANCE module);
     /// Stops the device, closes its window and ends the SpaceWare connection.
     ~SpaceMouse() override;

@@ -11,9 +11,9 @@ namespace vex::platform::spaceware::testing {
 /// A scripted device: tests queue events, and the layer reads them as if the daemon sent them.
 class FakeSpaceWareBackend : public SpaceWareBackend {
 public:
-    bool Open() override {
+    SpwRetVal Open() override {
         ++opens;
-        return available;
+        return openResult;
     }
     void Close() override { ++closes; }
     bool Poll(SiSpwEvent& event) override {
@@ -48,7 +48,7 @@ public:
         events.push_back(event);
     }
 
-    bool available = true;
+    SpwRetVal openResult = SPW_NO_ERROR;
     std::string name = "SpacePilot";
     int buttons = 3;
     int opens = 0;

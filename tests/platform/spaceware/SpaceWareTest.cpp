@@ -90,8 +90,8 @@ TEST(SpaceWare, EventsReachTheOpenedWindowAsMessages) {
 
 TEST(SpaceWare, NoDeviceMeansNoInitialisation) {
     vex::platform::spaceware::testing::ScopedFakeSpaceWare fake;
-    fake.backend->available = false;
-    EXPECT_EQ(SiInitialize(), SI_NO_DRIVER);
+    fake.backend->openResult = SI_NO_RESPONSE;
+    EXPECT_EQ(SiInitialize(), SI_NO_RESPONSE);
     EXPECT_EQ(SiDispatchEvents(), 0);
 }
 
@@ -103,6 +103,7 @@ TEST(SpaceWare, WithoutTheDaemonTheRealBackendDoesNotInitialise) {
         GTEST_SKIP() << "a spacenavd is running";
     }
     EXPECT_EQ(SiDispatchEvents(), 0);
+    EXPECT_EQ(SiOpen("UniDevice", SI_ANY_DEVICE, SI_NO_MASK, SI_EVENT, nullptr), nullptr);
 }
 
 } // namespace
