@@ -13,6 +13,8 @@ Header::Header(std::vector<FlagIcons> icons, QWidget* parent)
 }
 
 void Header::FitSections() {
+    // A tree view resets the header when it gets its model; sections must stay clickable.
+    setSectionsClickable(true);
     if (count() == 0) return;
     setSectionResizeMode(0, QHeaderView::Stretch);
     for (int section = 1; section < count(); ++section) {

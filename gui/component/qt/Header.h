@@ -19,7 +19,8 @@ public:
     /// Width of a flag section in pixels.
     static constexpr int kFlagSectionWidth = 26;
 
-    /// Makes the name column stretch and the flag columns narrow; call after the model is set.
+    /// Makes the sections clickable, the name column stretch and the flag columns narrow; call after the
+    /// model is set.
     void FitSections();
 
 protected:

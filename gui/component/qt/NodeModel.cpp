@@ -90,7 +90,10 @@ bool NodeModel::setData(const QModelIndex& index, const QVariant& value, int rol
     if (!index.isValid() || index.column() == 0 || role != kFlagRole) return false;
     const int state = value.toInt();
     if (state < 0 || state > static_cast<int>(FlagState::kUndetermined)) return false;
-    SetFlag(NodeOf(index), static_cast<std::size_t>(index.column() - 1), static_cast<FlagState>(state));
+    Node& node = NodeOf(index);
+    const auto flag = static_cast<std::size_t>(index.column() - 1);
+    SetFlag(node, flag, static_cast<FlagState>(state));
+    if (edited_) edited_(node, flag);
     return true;
 }
 

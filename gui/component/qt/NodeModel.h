@@ -44,6 +44,11 @@ public:
     void SetFlag(Node& node, std::size_t flag, FlagState state);
     /// Called after a node was moved by a drop, with the node and its new parent.
     void SetMovedHandler(std::function<void(Node&, Node&)> handler) { moved_ = std::move(handler); }
+    /// Called after a flag was changed through setData (a user's edit, not SetFlag), with the node and
+    /// the flag.
+    void SetFlagEditedHandler(std::function<void(Node&, std::size_t)> handler) {
+        edited_ = std::move(handler);
+    }
     /// Whether `dragged` may be moved under `target`: never into its own subtree, never onto the
     /// parent it is already the last child of.
     static bool CanMove(const Node& dragged, const Node& target);
@@ -76,6 +81,7 @@ private:
     QString nameHeader_;
     QStringList flagHeaders_;
     std::function<void(Node&, Node&)> moved_;
+    std::function<void(Node&, std::size_t)> edited_;
 };
 
 } // namespace vex::gui::component::qt
