@@ -15,7 +15,7 @@ enum class AttributeKind { Bool, Int, Double, Double3, String, StringArray, Matr
 /// Description of one attribute: names, kind, default value, flags and, for a compound, its children.
 /// The same description is shared by every node of a type; a dynamic attribute has its own. An
 /// attribute's identity is its AttributeSpec object (MObject handles to attributes point at it).
-class AttributeSpec : public Object {
+class AttributeSpec : public Object, public std::enable_shared_from_this<AttributeSpec> {
 public:
     /// A leaf attribute. The default value must match the kind (monostate for Message and Data).
     AttributeSpec(std::string longName, std::string shortName, AttributeKind kind, Value defaultValue = {});

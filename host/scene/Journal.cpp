@@ -1,5 +1,7 @@
 #include "Journal.h"
 
+#include "Scene.h"
+
 namespace vex::host {
 
 void Journal::append(const Journal& other) {
@@ -7,11 +9,11 @@ void Journal::append(const Journal& other) {
 }
 
 void Journal::undo(Scene& scene) const {
-    for (auto it = m_changes.rbegin(); it != m_changes.rend(); ++it) (*it)->undo(scene);
+    for (auto it = m_changes.rbegin(); it != m_changes.rend(); ++it) scene.replay(*it, true);
 }
 
 void Journal::redo(Scene& scene) const {
-    for (const auto& change : m_changes) change->redo(scene);
+    for (const auto& change : m_changes) scene.replay(change, false);
 }
 
 } // namespace vex::host

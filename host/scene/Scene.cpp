@@ -35,9 +35,9 @@ public:
 
     struct Reparent : Change {
         NodePtr node, before, after;
-        int beforeIndex = -1;
+        int beforeIndex = -1, afterIndex = -1;
         void undo(Scene& scene) override { scene.move(node, before, beforeIndex); }
-        void redo(Scene& scene) override { scene.move(node, after, -1); }
+        void redo(Scene& scene) override { scene.move(node, after, afterIndex); }
     };
 
     struct SetValue : Change {
@@ -143,6 +143,31 @@ std::shared_ptr<Journal> Scene::endJournal() {
     m_journals.pop_back();
     if (!m_journals.empty()) m_journals.back()->append(*journal);
     return journal;
+}
+
+namespace {
+
+/// A change played backwards: recorded when a journal's undo runs inside another open journal.
+class Inverted : public Change {
+public:
+    explicit Inverted(std::shared_ptr<Change> change) : m_change(std::move(change)) {}
+    void undo(Scene& scene) override { m_change->redo(scene); }
+    void redo(Scene& scene) override { m_change->undo(scene); }
+
+private:
+    std::shared_ptr<Change> m_change;
+};
+
+} // namespace
+
+void Scene::replay(const std::shared_ptr<Change>& change, bool undo) {
+    if (undo) {
+        change->undo(*this);
+        record(std::make_shared<Inverted>(change));
+    } else {
+        change->redo(*this);
+        record(change);
+    }
 }
 
 // ---- raw steps: no recording, but names stay unique and messages fire ----
@@ -251,11 +276,11 @@ void Scene::unlink(const NodePtr& source, const AttributePtr& sourceAttribute, c
 
 // ---- recorded operations ----
 
-NodePtr Scene::makeNode(const std::string& typeName) const {
+NodePtr Scene::makeNode(const std::string& typeName, const std::string& name) const {
     auto type = NodeTypeRegistry::instance().find(typeName);
     if (!type || type->isAbstract()) return nullptr;
     auto node = std::make_shared<Node>(type);
-    node->m_name = uniqueName(type->nameStem() + "1", nullptr);
+    node->m_name = uniqueName(validName(name) ? name : type->nameStem() + "1", nullptr);
     if (type->onCreate()) type->onCreate()(*node);
     return node;
 }
@@ -317,7 +342,7 @@ std::string Scene::renameNode(const NodePtr& node, const std::string& name) {
     return node->m_name;
 }
 
-bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent) {
+bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex) {
     if (!node || !node->m_alive || !node->isDag() || node == m_world) return false;
     const NodePtr& target = newParent ? newParent : m_world;
     if (!target->m_alive && target != m_world) return false;
@@ -325,12 +350,13 @@ bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent) {
     if (target == m_world && node->type().isShape()) return false;
     if (target->isDescendantOf(*node)) return false;
     auto before = node->parent();
-    if (before == target) return true;
+    if (before == target && (childIndex < 0 || childIndex == before->childIndex(*node))) return true;
     auto change = std::make_shared<SceneChanges::Reparent>();
     change->node = node;
     change->before = before;
     change->beforeIndex = before->childIndex(*node);
     change->after = target;
+    change->afterIndex = childIndex;
     change->redo(*this);
     record(change);
     return true;
@@ -558,8 +584,7 @@ void Scene::setSelection(const std::vector<NodePtr>& nodes) {
 // ---- new scene and dump ----
 
 NodePtr Scene::createDefault(const std::string& type, const std::string& name, const NodePtr& parent) {
-    auto node = makeNode(type);
-    node->m_name = name;
+    auto node = makeNode(type, name);
     attach(node, parent, -1, -1);
     return node;
 }

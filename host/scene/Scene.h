@@ -36,9 +36,9 @@ public:
     /// The shortest path that names the node uniquely ("b", or "a|b" when another "b" exists).
     std::string partialPathName(const Node& node) const;
 
-    /// A new node of the named type, not yet in the scene, with a default name. Null when the type is
-    /// unknown or abstract.
-    NodePtr makeNode(const std::string& typeName) const;
+    /// A new node of the named type, not yet in the scene, with the given name or else a default one
+    /// (type stem + number). Null when the type is unknown or abstract.
+    NodePtr makeNode(const std::string& typeName, const std::string& name = "") const;
 
     /// Puts a new node into the scene, DAG nodes under the parent (null: the world), at the end of its
     /// children. The name is made unique. Fails for a live node, a parent that is not a live transform
@@ -51,9 +51,9 @@ public:
     /// Renames a live node; the name is made unique. Answers the name given, or "" on failure.
     std::string renameNode(const NodePtr& node, const std::string& name);
 
-    /// Moves a DAG node under a new parent (null: the world), at the end of its children. Fails for a
-    /// parent below the node itself, a shape to the world, and dead nodes.
-    bool reparentNode(const NodePtr& node, const NodePtr& newParent);
+    /// Moves a DAG node under a new parent (null: the world), at the given place among its children (-1:
+    /// the end). Fails for a parent below the node itself, a shape to the world, and dead nodes.
+    bool reparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex = -1);
 
     /// Stores a value. For a compound it sets the children. Fails for dead nodes, foreign, computed or
     /// non-writable attributes and values of the wrong kind. An int goes into a double and back.
@@ -86,6 +86,8 @@ public:
     void beginJournal();
     /// Closes the innermost journal and answers it.
     std::shared_ptr<Journal> endJournal();
+    /// Takes a recorded change back (undo) or makes it again, recording that in the open journals.
+    void replay(const std::shared_ptr<Change>& change, bool undo);
 
     /// Current time in seconds.
     double currentTime() const { return m_time; }

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "../scene/ObjectAccess.h"
+#include "HostConvert.h"
+
+#include <maya/MFnBase.h>
+
+namespace vex::host {
+
+/// The live node a function set is attached to; null (and a failing status) when none or deleted.
+inline NodePtr liveNodeOf(const MFnBase& fn, MStatus* status = nullptr) {
+    auto node = ObjectAccess::liveNode(fn.object());
+    convert::report(status, node ? MStatus(MStatus::kSuccess)
+                                 : convert::failure("the function set has no node, or its node was deleted"));
+    return node;
+}
+
+} // namespace vex::host
+
+#include "../scene/Scene.h"
+
+namespace vex::host {
+
+/// The value of a node's attribute at the current time (the attribute must exist).
+inline Value readAttribute(const NodePtr& node, const char* name) {
+    return Scene::instance().evaluate(*node, *node->findAttribute(name));
+}
+
+/// Sets a node's attribute; a failing status names the node and attribute.
+inline MStatus writeAttribute(const NodePtr& node, const char* name, const Value& value) {
+    return Scene::instance().setValue(node, node->findAttribute(name), value)
+               ? MStatus(MStatus::kSuccess)
+               : convert::failure(std::string("cannot set ") + name + " of " + node->name(),
+                                  MStatus::kInvalidParameter);
+}
+
+/// Reads a number attribute of the function set's node; 0 and a failing status when there is no node.
+inline double readNumber(const MFnBase& fn, const char* name, MStatus* status) {
+    auto node = liveNodeOf(fn, status);
+    return node ? toDouble(readAttribute(node, name)) : 0.0;
+}
+
+/// Sets a number attribute of the function set's node.
+inline MStatus writeNumber(const MFnBase& fn, const char* name, double value) {
+    MStatus status;
+    auto node = liveNodeOf(fn, &status);
+    return node ? writeAttribute(node, name, value) : status;
+}
+
+} // namespace vex::host

@@ -1,0 +1,250 @@
+#include <maya/MDGModifier.h>
+#include <maya/MDagModifier.h>
+
+#include "../scene/CommandEngine.h"
+#include "../scene/NodeTypeRegistry.h"
+#include "../scene/ObjectAccess.h"
+#include "../scene/Scene.h"
+#include "../scene/ValueData.h"
+#include "HostConvert.h"
+#include "NodeCreation.h"
+
+#include <vector>
+
+using namespace vex::host;
+using convert::failure;
+using convert::report;
+
+struct MDGModifier::Impl {
+    struct Edit {
+        std::function<MStatus()> run;
+        std::shared_ptr<Journal> journal;
+        bool done = false;
+    };
+    std::vector<Edit> edits;
+    bool undone = false;
+};
+
+MDGModifier::MDGModifier() : m_impl(std::make_unique<Impl>()) {}
+MDGModifier::~MDGModifier() = default;
+MDGModifier::MDGModifier(MDGModifier&&) noexcept = default;
+MDGModifier& MDGModifier::operator=(MDGModifier&&) noexcept = default;
+
+MStatus MDGModifier::queue(std::function<MStatus()> run) {
+    m_impl->edits.push_back({std::move(run), nullptr, false});
+    return MStatus::kSuccess;
+}
+
+MStatus MDGModifier::doIt() {
+    auto& scene = Scene::instance();
+    if (m_impl->undone) {
+        for (auto& edit : m_impl->edits)
+            if (edit.done) edit.journal->redo(scene);
+        m_impl->undone = false;
+    }
+    for (auto& edit : m_impl->edits) {
+        if (edit.done) continue;
+        scene.beginJournal();
+        MStatus status = edit.run();
+        auto journal = scene.endJournal();
+        if (!status) {
+            journal->undo(scene);
+            return status;
+        }
+        edit.journal = journal;
+        edit.done = true;
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus MDGModifier::undoIt() {
+    if (m_impl->undone) return MStatus::kSuccess;
+    auto& scene = Scene::instance();
+    for (auto it = m_impl->edits.rbegin(); it != m_impl->edits.rend(); ++it)
+        if (it->done) it->journal->undo(scene);
+    m_impl->undone = true;
+    return MStatus::kSuccess;
+}
+
+namespace {
+
+MStatus deadNode(const NodePtr& node) {
+    return failure("node " + (node ? node->name() : std::string("(null)")) + " is not in the scene");
+}
+
+/// Queues the creation of the nodes of a type under a parent and answers the object createNode hands back.
+MObject queueCreation(const std::string& typeName, const NodePtr& parent,
+                      const std::function<MStatus(std::function<MStatus()>)>& queue, MStatus* status) {
+    NewNodes nodes;
+    std::string error;
+    if (!makeNodes(typeName, parent, "", nodes, error))
+        return report(status, failure(error, MStatus::kInvalidParameter)), MObject();
+    queue([nodes, parent] {
+        if (parent && parent != Scene::instance().world() && !parent->isAlive()) return deadNode(parent);
+        return insertNodes(nodes, parent) ? MStatus(MStatus::kSuccess)
+                                          : failure("the node cannot be created");
+    });
+    report(status, MStatus::kSuccess);
+    return ObjectAccess::wrap(nodes.result());
+}
+
+std::string typeNameOf(const MTypeId& typeId) {
+    auto type = NodeTypeRegistry::instance().find(static_cast<std::uint32_t>(typeId.id()));
+    return type ? type->name() : std::string();
+}
+
+/// The node and attribute of a plug, or a failing status.
+MStatus plugParts(const MPlug& plug, NodePtr& node, AttributePtr& attribute) {
+    node = ObjectAccess::node(plug.node());
+    attribute = ObjectAccess::attribute(plug.attribute());
+    return node && attribute ? MStatus(MStatus::kSuccess) : failure("null plug", MStatus::kInvalidParameter);
+}
+
+} // namespace
+
+MObject MDGModifier::createNode(const MString& typeName, MStatus* ReturnStatus) {
+    return queueCreation(
+        typeName.str(), nullptr, [this](auto run) { return queue(std::move(run)); }, ReturnStatus);
+}
+
+MObject MDGModifier::createNode(const MTypeId& typeId, MStatus* ReturnStatus) {
+    return createNode(MString(typeNameOf(typeId)), ReturnStatus);
+}
+
+MStatus MDGModifier::deleteNode(const MObject& object) {
+    auto node = ObjectAccess::node(object);
+    if (!node) return failure("the object is not a node", MStatus::kInvalidParameter);
+    return queue(
+        [node] { return Scene::instance().deleteNode(node) ? MStatus(MStatus::kSuccess) : deadNode(node); });
+}
+
+MStatus MDGModifier::renameNode(const MObject& object, const MString& newName) {
+    auto node = ObjectAccess::node(object);
+    if (!node) return failure("the object is not a node", MStatus::kInvalidParameter);
+    return queue([node, name = newName.str()] {
+        if (!node->isAlive()) return deadNode(node);
+        return Scene::instance().renameNode(node, name).empty()
+                   ? failure("invalid name \"" + name + "\"", MStatus::kInvalidParameter)
+                   : MStatus(MStatus::kSuccess);
+    });
+}
+
+MStatus MDGModifier::connect(const MObject& sourceNode, const MObject& sourceAttribute,
+                             const MObject& destinationNode, const MObject& destinationAttribute) {
+    return connect(MPlug(sourceNode, sourceAttribute), MPlug(destinationNode, destinationAttribute));
+}
+
+MStatus MDGModifier::connect(const MPlug& source, const MPlug& destination) {
+    NodePtr from, to;
+    AttributePtr fromAttribute, toAttribute;
+    if (MStatus s = plugParts(source, from, fromAttribute); !s) return s;
+    if (MStatus s = plugParts(destination, to, toAttribute); !s) return s;
+    return queue([=] {
+        if (Scene::instance().connect(from, fromAttribute, to, toAttribute))
+            return MStatus(MStatus::kSuccess);
+        return failure("cannot connect " + from->name() + "." + fromAttribute->longName() + " to " +
+                       to->name() + "." + toAttribute->longName());
+    });
+}
+
+MStatus MDGModifier::disconnect(const MObject& sourceNode, const MObject& sourceAttribute,
+                                const MObject& destinationNode, const MObject& destinationAttribute) {
+    return disconnect(MPlug(sourceNode, sourceAttribute), MPlug(destinationNode, destinationAttribute));
+}
+
+MStatus MDGModifier::disconnect(const MPlug& source, const MPlug& destination) {
+    NodePtr from, to;
+    AttributePtr fromAttribute, toAttribute;
+    if (MStatus s = plugParts(source, from, fromAttribute); !s) return s;
+    if (MStatus s = plugParts(destination, to, toAttribute); !s) return s;
+    return queue([=] {
+        return Scene::instance().disconnect(from, fromAttribute, to, toAttribute)
+                   ? MStatus(MStatus::kSuccess)
+                   : failure("no such connection");
+    });
+}
+
+MStatus MDGModifier::addAttribute(const MObject& object, const MObject& attributeObject) {
+    auto node = ObjectAccess::node(object);
+    auto attribute = ObjectAccess::attribute(attributeObject);
+    if (!node || !attribute) return failure("a node and an attribute are needed", MStatus::kInvalidParameter);
+    return queue([node, attribute] {
+        return Scene::instance().addAttribute(node, attribute)
+                   ? MStatus(MStatus::kSuccess)
+                   : failure("attribute \"" + attribute->longName() + "\" cannot be added to " +
+                             node->name());
+    });
+}
+
+MStatus MDGModifier::removeAttribute(const MObject& object, const MObject& attributeObject) {
+    auto node = ObjectAccess::node(object);
+    auto attribute = ObjectAccess::attribute(attributeObject);
+    if (!node || !attribute) return failure("a node and an attribute are needed", MStatus::kInvalidParameter);
+    return queue([node, attribute] {
+        return Scene::instance().removeAttribute(node, attribute)
+                   ? MStatus(MStatus::kSuccess)
+                   : failure("only a dynamic attribute of " + node->name() + " can be removed");
+    });
+}
+
+MStatus MDGModifier::newPlugValue(const MPlug& plug, const MObject& value) {
+    if (plug.isNull()) return failure("null plug", MStatus::kInvalidParameter);
+    // The value is copied now, so later changes of the caller's object do not reach the edit.
+    MObject copy = value;
+    if (auto data = ObjectAccess::data(value)) copy = ObjectAccess::wrap(data->clone());
+    return queue([p = plug, copy]() mutable { return p.setValue(copy); });
+}
+
+MStatus MDGModifier::newPlugValueBool(const MPlug& plug, bool value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::newPlugValueInt(const MPlug& plug, int value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::newPlugValueShort(const MPlug& plug, short value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::newPlugValueDouble(const MPlug& plug, double value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::newPlugValueFloat(const MPlug& plug, float value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::newPlugValueString(const MPlug& plug, const MString& value) {
+    return queue([p = plug, value]() mutable { return p.setValue(value); });
+}
+
+MStatus MDGModifier::commandToExecute(const MString& command) {
+    return queue([text = command.str()] { return CommandEngine::get().execute(text, false, false); });
+}
+
+MObject MDagModifier::createNode(const MString& typeName, const MObject& parent, MStatus* ReturnStatus) {
+    auto parentNode = ObjectAccess::node(parent);
+    if (!parent.isNull() && (!parentNode || !parentNode->isDag()))
+        return report(ReturnStatus, failure("the parent is not a DAG node", MStatus::kInvalidParameter)),
+               MObject();
+    return queueCreation(
+        typeName.str(), parentNode, [this](auto run) { return queue(std::move(run)); }, ReturnStatus);
+}
+
+MObject MDagModifier::createNode(const MTypeId& typeId, const MObject& parent, MStatus* ReturnStatus) {
+    return createNode(MString(typeNameOf(typeId)), parent, ReturnStatus);
+}
+
+MStatus MDagModifier::reparentNode(const MObject& object, const MObject& newParent) {
+    auto node = ObjectAccess::node(object);
+    auto parent = ObjectAccess::node(newParent);
+    if (!node || !node->isDag() || (!newParent.isNull() && !parent))
+        return failure("reparenting needs DAG nodes", MStatus::kInvalidParameter);
+    return queue([node, parent] {
+        if (!node->isAlive()) return deadNode(node);
+        return Scene::instance().reparentNode(node, parent)
+                   ? MStatus(MStatus::kSuccess)
+                   : failure("cannot move " + node->name() + " there", MStatus::kInvalidParameter);
+    });
+}

@@ -1,0 +1,129 @@
+#include <maya/MFnNumericAttribute.h>
+
+#include "../scene/ObjectAccess.h"
+#include "HostConvert.h"
+
+using namespace vex::host;
+using convert::report;
+
+namespace {
+
+bool kindOf(MFnNumericData::Type type, AttributeKind& kind) {
+    switch (type) {
+    case MFnNumericData::kBoolean:
+        kind = AttributeKind::Bool;
+        return true;
+    case MFnNumericData::kByte:
+    case MFnNumericData::kChar:
+    case MFnNumericData::kShort:
+    case MFnNumericData::kLong:
+        kind = AttributeKind::Int;
+        return true;
+    case MFnNumericData::kFloat:
+    case MFnNumericData::kDouble:
+        kind = AttributeKind::Double;
+        return true;
+    case MFnNumericData::k3Short:
+    case MFnNumericData::k3Long:
+    case MFnNumericData::k3Float:
+    case MFnNumericData::k3Double:
+        kind = AttributeKind::Double3;
+        return true;
+    default:
+        return false;
+    }
+}
+
+MObject attach(MFnBase& fn, const AttributePtr& attribute, MStatus* status) {
+    MObject object = ObjectAccess::wrap(attribute);
+    report(status, fn.setObject(object));
+    return object;
+}
+
+} // namespace
+
+MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus) {
+    report(ReturnStatus, setObject(object));
+}
+
+MObject MFnNumericAttribute::create(const MString& fullName, const MString& briefName,
+                                    MFnNumericData::Type type, double defaultValue, MStatus* ReturnStatus) {
+    AttributeKind kind;
+    if (fullName.isEmpty() || !kindOf(type, kind))
+        return report(ReturnStatus, convert::failure("a name and a supported numeric type are needed",
+                                                     MStatus::kInvalidParameter)),
+               MObject();
+    const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
+    if (kind == AttributeKind::Double3)
+        return attach(*this,
+                      AttributeSpec::makeDouble3(fullName.str(), brief, {"X", "Y", "Z"}, {"X", "Y", "Z"},
+                                                 {defaultValue, defaultValue, defaultValue}),
+                      ReturnStatus);
+    auto attribute = std::make_shared<AttributeSpec>(fullName.str(), brief, kind, Value(defaultValue));
+    attribute->setDefault(attribute->coerce(defaultValue));
+    return attach(*this, attribute, ReturnStatus);
+}
+
+MObject MFnNumericAttribute::createColor(const MString& fullName, const MString& briefName,
+                                         MStatus* ReturnStatus) {
+    const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
+    auto attribute =
+        AttributeSpec::makeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
+    attribute->usedAsColor = true;
+    return attach(*this, attribute, ReturnStatus);
+}
+
+MObject MFnNumericAttribute::createPoint(const MString& fullName, const MString& briefName,
+                                         MStatus* ReturnStatus) {
+    return create(fullName, briefName, MFnNumericData::k3Double, 0.0, ReturnStatus);
+}
+
+MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const {
+    auto attribute = ObjectAccess::attribute(m_object);
+    report(ReturnStatus, attribute ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure));
+    if (!attribute) return MFnNumericData::kInvalid;
+    switch (attribute->kind()) {
+    case AttributeKind::Bool:
+        return MFnNumericData::kBoolean;
+    case AttributeKind::Int:
+        return MFnNumericData::kInt;
+    case AttributeKind::Double:
+        return MFnNumericData::kDouble;
+    case AttributeKind::Double3:
+        return MFnNumericData::k3Double;
+    default:
+        return MFnNumericData::kInvalid;
+    }
+}
+
+MStatus MFnNumericAttribute::setDefault(bool value) {
+    return setDefault(value ? 1.0 : 0.0);
+}
+
+MStatus MFnNumericAttribute::setDefault(int value) {
+    return setDefault(static_cast<double>(value));
+}
+
+MStatus MFnNumericAttribute::setDefault(double value) {
+    auto attribute = ObjectAccess::attribute(m_object);
+    if (!attribute) return convert::failure("no attribute attached");
+    if (attribute->kind() == AttributeKind::Double3) return setDefault(value, value, value);
+    attribute->setDefault(attribute->coerce(value));
+    return MStatus::kSuccess;
+}
+
+MStatus MFnNumericAttribute::setDefault(double a, double b, double c) {
+    auto attribute = ObjectAccess::attribute(m_object);
+    if (!attribute || attribute->kind() != AttributeKind::Double3)
+        return convert::failure("not a numeric triple", MStatus::kInvalidParameter);
+    const double values[3] = {a, b, c};
+    for (int i = 0; i < 3; ++i) attribute->children()[i]->setDefault(values[i]);
+    return MStatus::kSuccess;
+}
+
+MStatus MFnNumericAttribute::getDefault(double& value) {
+    auto attribute = ObjectAccess::attribute(m_object);
+    if (!attribute) return convert::failure("no attribute attached");
+    value = toDouble(attribute->defaultValue());
+    return MStatus::kSuccess;
+}

@@ -1,0 +1,367 @@
+#include <maya/MDGContext.h>
+#include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
+#include <maya/MTime.h>
+
+#include "../scene/ObjectAccess.h"
+#include "../scene/Scene.h"
+#include "../scene/ValueData.h"
+#include "HostConvert.h"
+
+using namespace vex::host;
+using convert::report;
+
+namespace {
+
+const MStatus kInvalidPlug(MStatus::kFailure, MString("the plug is null or its node was deleted"));
+
+bool usable(const NodePtr& node, const AttributePtr& attribute) {
+    return node && attribute && node->isAlive() && node->hasAttribute(*attribute);
+}
+
+double contextTime(const MDGContext& context) {
+    MTime time;
+    if (context.isNormal() || !context.getTime(time)) return Scene::instance().currentTime();
+    return time.as(MTime::kSeconds);
+}
+
+MFn::Type dataTypeOf(const AttributeSpec& attribute) {
+    switch (attribute.kind()) {
+    case AttributeKind::Matrix:
+        return MFn::kMatrixData;
+    case AttributeKind::StringArray:
+        return MFn::kStringArrayData;
+    case AttributeKind::String:
+        return MFn::kStringData;
+    default:
+        return MFn::kInvalid;
+    }
+}
+
+} // namespace
+
+MPlug::MPlug() = default;
+
+MPlug::MPlug(const MObject& node, const MObject& attribute)
+    : m_node(ObjectAccess::node(node)), m_attribute(ObjectAccess::attribute(attribute)) {
+    if (!m_node || !m_attribute || !m_node->hasAttribute(*m_attribute)) {
+        m_node.reset();
+        m_attribute.reset();
+    }
+}
+
+bool MPlug::isNull(MStatus* ReturnStatus) const {
+    report(ReturnStatus, MStatus::kSuccess);
+    return !m_node || !m_attribute;
+}
+
+MObject MPlug::node(MStatus* ReturnStatus) const {
+    report(ReturnStatus, m_node ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return ObjectAccess::wrap(m_node);
+}
+
+MObject MPlug::attribute(MStatus* ReturnStatus) const {
+    report(ReturnStatus, m_attribute ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return ObjectAccess::wrap(m_attribute);
+}
+
+MString MPlug::name(MStatus* ReturnStatus) const {
+    return partialName(true, false, false, false, false, false, ReturnStatus);
+}
+
+MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool useFullAttributePath,
+                           bool useLongNames, MStatus* ReturnStatus) const {
+    if (!m_node || !m_attribute) return report(ReturnStatus, kInvalidPlug), MString();
+    report(ReturnStatus, MStatus::kSuccess);
+    auto nameOf = [useLongNames](const AttributeSpec& a) {
+        return useLongNames ? a.longName() : a.shortName();
+    };
+    std::string text = nameOf(*m_attribute);
+    if (useFullAttributePath && m_attribute->parent()) text = nameOf(*m_attribute->parent()) + "." + text;
+    if (includeNodeName) text = m_node->name() + "." + text;
+    return MString(text);
+}
+
+MString MPlug::info(MStatus* ReturnStatus) const {
+    return partialName(true, false, false, false, false, true, ReturnStatus);
+}
+
+bool MPlug::isCompound(MStatus* ReturnStatus) const {
+    return numChildren(ReturnStatus) > 0;
+}
+
+unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
+    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), 0u;
+    report(ReturnStatus, MStatus::kSuccess);
+    return static_cast<unsigned int>(m_attribute->children().size());
+}
+
+MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
+    if (!m_attribute || index >= m_attribute->children().size())
+        return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
+    report(ReturnStatus, MStatus::kSuccess);
+    MPlug plug;
+    plug.m_node = m_node;
+    plug.m_attribute = m_attribute->children()[index];
+    return plug;
+}
+
+MPlug MPlug::child(const MObject& attribute, MStatus* ReturnStatus) const {
+    auto wanted = ObjectAccess::attribute(attribute);
+    if (wanted && m_attribute)
+        for (unsigned int i = 0; i < m_attribute->children().size(); ++i)
+            if (m_attribute->children()[i] == wanted) return child(i, ReturnStatus);
+    return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
+}
+
+bool MPlug::isChild(MStatus* ReturnStatus) const {
+    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    return m_attribute->parent() != nullptr;
+}
+
+MPlug MPlug::parent(MStatus* ReturnStatus) const {
+    if (!m_attribute || !m_attribute->parent())
+        return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
+    report(ReturnStatus, MStatus::kSuccess);
+    MPlug plug;
+    plug.m_node = m_node;
+    plug.m_attribute = m_node->findAttribute(m_attribute->parent()->longName());
+    return plug;
+}
+
+bool MPlug::isArray(MStatus* ReturnStatus) const {
+    report(ReturnStatus, m_attribute ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return false;
+}
+
+bool MPlug::isElement(MStatus* ReturnStatus) const {
+    return isArray(ReturnStatus);
+}
+
+bool MPlug::isDynamic(MStatus* ReturnStatus) const {
+    if (!m_node || !m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    return m_node->isDynamic(*m_attribute);
+}
+
+bool MPlug::isNetworked(MStatus* ReturnStatus) const {
+    return isConnected(ReturnStatus);
+}
+
+bool MPlug::isKeyable(MStatus* ReturnStatus) const {
+    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    return m_attribute->keyable;
+}
+
+bool MPlug::isConnected(MStatus* ReturnStatus) const {
+    return isDestination(ReturnStatus) || isSource();
+}
+
+bool MPlug::isDestination(MStatus* ReturnStatus) const {
+    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    return m_node->input(*m_attribute) != nullptr;
+}
+
+bool MPlug::isSource(MStatus* ReturnStatus) const {
+    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    for (const auto& link : m_node->outputs())
+        if (link.attribute == m_attribute) return true;
+    return false;
+}
+
+bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* ReturnStatus) const {
+    array.clear();
+    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    report(ReturnStatus, MStatus::kSuccess);
+    auto collect = [&](const std::vector<Link>& links) {
+        for (const auto& link : links)
+            if (link.attribute == m_attribute)
+                if (auto other = link.other.lock())
+                    array.append(MPlug(ObjectAccess::wrap(other), ObjectAccess::wrap(link.otherAttribute)));
+    };
+    if (asDst) collect(m_node->inputs());
+    if (asSrc) collect(m_node->outputs());
+    return array.length() > 0;
+}
+
+// ---- values ----
+
+namespace {
+
+/// Reads the plug's value at a time, or reports failure.
+bool read(const NodePtr& node, const AttributePtr& attribute, double time, Value& out, MStatus* status) {
+    if (!usable(node, attribute)) return report(status, kInvalidPlug), false;
+    out = Scene::instance().evaluate(*node, *attribute, time);
+    report(status, MStatus::kSuccess);
+    return true;
+}
+
+bool readNumber(const NodePtr& node, const AttributePtr& attribute, double time, double& out,
+                MStatus* status) {
+    Value value;
+    if (!read(node, attribute, time, value, status)) return false;
+    auto kind = attribute->kind();
+    if (kind != AttributeKind::Bool && kind != AttributeKind::Int && kind != AttributeKind::Double)
+        return report(status,
+                      convert::failure("the plug does not hold a number", MStatus::kInvalidParameter)),
+               false;
+    out = toDouble(value);
+    return true;
+}
+
+MStatus write(const NodePtr& node, const AttributePtr& attribute, const Value& value) {
+    if (!usable(node, attribute)) return kInvalidPlug;
+    if (!Scene::instance().setValue(node, attribute, value))
+        return convert::failure("the value cannot be set on " + node->name() + "." + attribute->longName(),
+                                MStatus::kInvalidParameter);
+    return MStatus::kSuccess;
+}
+
+} // namespace
+
+MStatus MPlug::getValue(bool& value) const {
+    MStatus status;
+    value = asBool(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(int& value) const {
+    MStatus status;
+    value = asInt(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(short& value) const {
+    MStatus status;
+    value = asShort(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(double& value) const {
+    MStatus status;
+    value = asDouble(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(float& value) const {
+    MStatus status;
+    value = asFloat(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(MString& value) const {
+    MStatus status;
+    value = asString(&status);
+    return status;
+}
+
+MStatus MPlug::getValue(MObject& value) const {
+    MStatus status;
+    value = asMObject(&status);
+    return status;
+}
+
+MStatus MPlug::setValue(bool value) {
+    return write(m_node, m_attribute, value);
+}
+MStatus MPlug::setValue(int value) {
+    return write(m_node, m_attribute, value);
+}
+MStatus MPlug::setValue(short value) {
+    return write(m_node, m_attribute, static_cast<int>(value));
+}
+MStatus MPlug::setValue(double value) {
+    return write(m_node, m_attribute, value);
+}
+MStatus MPlug::setValue(float value) {
+    return write(m_node, m_attribute, static_cast<double>(value));
+}
+MStatus MPlug::setValue(const MString& value) {
+    return write(m_node, m_attribute, value.str());
+}
+MStatus MPlug::setValue(const char* value) {
+    return write(m_node, m_attribute, std::string(value ? value : ""));
+}
+
+MStatus MPlug::setValue(const MObject& value) {
+    if (!usable(m_node, m_attribute)) return kInvalidPlug;
+    if (value.isNull() && m_attribute->kind() == AttributeKind::Data)
+        return write(m_node, m_attribute, Value{});
+    if (auto plain = ObjectAccess::as<ValueData>(value)) return write(m_node, m_attribute, plain->value());
+    if (auto data = ObjectAccess::data(value)) return write(m_node, m_attribute, DataPtr(data->clone()));
+    return convert::failure("the object is not a data value", MStatus::kInvalidParameter);
+}
+
+bool MPlug::asBool(MStatus* ReturnStatus) const {
+    return asBool(MDGContext::fsNormal, ReturnStatus);
+}
+int MPlug::asInt(MStatus* ReturnStatus) const {
+    return asInt(MDGContext::fsNormal, ReturnStatus);
+}
+short MPlug::asShort(MStatus* ReturnStatus) const {
+    return asShort(MDGContext::fsNormal, ReturnStatus);
+}
+double MPlug::asDouble(MStatus* ReturnStatus) const {
+    return asDouble(MDGContext::fsNormal, ReturnStatus);
+}
+float MPlug::asFloat(MStatus* ReturnStatus) const {
+    return asFloat(MDGContext::fsNormal, ReturnStatus);
+}
+MString MPlug::asString(MStatus* ReturnStatus) const {
+    return asString(MDGContext::fsNormal, ReturnStatus);
+}
+MObject MPlug::asMObject(MStatus* ReturnStatus) const {
+    return asMObject(MDGContext::fsNormal, ReturnStatus);
+}
+
+bool MPlug::asBool(const MDGContext& context, MStatus* ReturnStatus) const {
+    double value = 0.0;
+    return readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus) && value != 0.0;
+}
+
+int MPlug::asInt(const MDGContext& context, MStatus* ReturnStatus) const {
+    double value = 0.0;
+    readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus);
+    return toInt(value);
+}
+
+short MPlug::asShort(const MDGContext& context, MStatus* ReturnStatus) const {
+    return static_cast<short>(asInt(context, ReturnStatus));
+}
+
+double MPlug::asDouble(const MDGContext& context, MStatus* ReturnStatus) const {
+    double value = 0.0;
+    readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus);
+    return value;
+}
+
+float MPlug::asFloat(const MDGContext& context, MStatus* ReturnStatus) const {
+    return static_cast<float>(asDouble(context, ReturnStatus));
+}
+
+MString MPlug::asString(const MDGContext& context, MStatus* ReturnStatus) const {
+    Value value;
+    if (!read(m_node, m_attribute, contextTime(context), value, ReturnStatus)) return MString();
+    if (auto* text = std::get_if<std::string>(&value)) return MString(*text);
+    report(ReturnStatus, convert::failure("the plug does not hold a string", MStatus::kInvalidParameter));
+    return MString();
+}
+
+MObject MPlug::asMObject(const MDGContext& context, MStatus* ReturnStatus) const {
+    Value value;
+    if (!read(m_node, m_attribute, contextTime(context), value, ReturnStatus)) return MObject();
+    if (auto* data = std::get_if<DataPtr>(&value))
+        return *data ? ObjectAccess::wrap((*data)->clone()) : MObject();
+    if (auto type = dataTypeOf(*m_attribute); type != MFn::kInvalid)
+        return ObjectAccess::wrap(std::make_shared<ValueData>(type, value));
+    report(ReturnStatus, convert::failure("the plug does not hold a data value", MStatus::kInvalidParameter));
+    return MObject();
+}
+
+bool MPlug::operator==(const MPlug& other) const {
+    return m_node == other.m_node && m_attribute == other.m_attribute;
+}

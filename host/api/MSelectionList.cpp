@@ -1,0 +1,121 @@
+#include <maya/MSelectionList.h>
+#include <maya/MStringArray.h>
+
+#include "../scene/ObjectAccess.h"
+#include "../scene/Scene.h"
+#include "HostConvert.h"
+
+#include <algorithm>
+
+using namespace vex::host;
+using convert::failure;
+
+namespace {
+
+bool matches(const char* pattern, const char* text) {
+    if (*pattern == '\0') return *text == '\0';
+    if (*pattern == '*') return matches(pattern + 1, text) || (*text && matches(pattern, text + 1));
+    return *pattern == *text && matches(pattern + 1, text + 1);
+}
+
+MStatus outOfRange() {
+    return failure("index out of range", MStatus::kInvalidParameter);
+}
+
+} // namespace
+
+MSelectionList::MSelectionList() = default;
+
+MStatus MSelectionList::add(const MObject& object, bool) {
+    auto node = ObjectAccess::liveNode(object);
+    if (!node) return failure("the object is not a node in the scene", MStatus::kInvalidParameter);
+    if (std::find(m_items.begin(), m_items.end(), node) == m_items.end()) m_items.push_back(node);
+    return MStatus::kSuccess;
+}
+
+MStatus MSelectionList::add(const MDagPath& path, const MObject&, bool mergeWithExisting) {
+    MStatus status;
+    MObject node = path.node(&status);
+    return status ? add(node, mergeWithExisting) : status;
+}
+
+MStatus MSelectionList::add(const MString& matchString, bool) {
+    const auto& pattern = matchString.str();
+    bool found = false;
+    if (pattern.find('*') == std::string::npos) {
+        if (auto node = Scene::instance().findNode(pattern))
+            found = add(ObjectAccess::wrap(node)) == MStatus::kSuccess;
+    } else {
+        for (const auto& node : Scene::instance().nodes())
+            if (matches(pattern.c_str(), node->name().c_str()))
+                found = add(ObjectAccess::wrap(node)) == MStatus::kSuccess || found;
+    }
+    return found ? MStatus(MStatus::kSuccess)
+                 : failure("no object matches \"" + pattern + "\"", MStatus::kInvalidParameter);
+}
+
+MStatus MSelectionList::remove(unsigned int index) {
+    if (index >= m_items.size()) return outOfRange();
+    m_items.erase(m_items.begin() + index);
+    return MStatus::kSuccess;
+}
+
+MStatus MSelectionList::clear() {
+    m_items.clear();
+    return MStatus::kSuccess;
+}
+
+unsigned int MSelectionList::length(MStatus* ReturnStatus) const {
+    convert::report(ReturnStatus, MStatus::kSuccess);
+    return static_cast<unsigned int>(m_items.size());
+}
+
+bool MSelectionList::isEmpty(MStatus* ReturnStatus) const {
+    return length(ReturnStatus) == 0;
+}
+
+MStatus MSelectionList::getDependNode(unsigned int index, MObject& object) const {
+    if (index >= m_items.size()) return outOfRange();
+    object = ObjectAccess::wrap(m_items[index]);
+    return m_items[index]->isAlive() ? MStatus(MStatus::kSuccess) : failure("the node was deleted");
+}
+
+MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path) const {
+    if (index >= m_items.size()) return outOfRange();
+    return MDagPath::getAPathTo(ObjectAccess::wrap(m_items[index]), path);
+}
+
+MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path, MObject& component) const {
+    component = MObject();
+    return getDagPath(index, path);
+}
+
+bool MSelectionList::hasItem(const MObject& object, MStatus* ReturnStatus) const {
+    convert::report(ReturnStatus, MStatus::kSuccess);
+    auto node = ObjectAccess::node(object);
+    return node && std::find(m_items.begin(), m_items.end(), node) != m_items.end();
+}
+
+bool MSelectionList::hasItem(const MDagPath& path, const MObject&, MStatus* ReturnStatus) const {
+    return hasItem(path.node(), ReturnStatus);
+}
+
+MStatus MSelectionList::merge(const MSelectionList& other, MergeStrategy strategy) {
+    for (const auto& node : other.m_items) {
+        auto it = std::find(m_items.begin(), m_items.end(), node);
+        const bool present = it != m_items.end();
+        if (strategy == kRemoveFromList || (strategy == kXORWithList && present)) {
+            if (present) m_items.erase(it);
+        } else if (!present) {
+            m_items.push_back(node);
+        }
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus MSelectionList::getSelectionStrings(MStringArray& strings) const {
+    strings.clear();
+    for (const auto& node : m_items)
+        if (node->isAlive()) strings.append(MString(Scene::instance().partialPathName(*node)));
+    return MStatus::kSuccess;
+}

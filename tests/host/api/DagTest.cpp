@@ -1,0 +1,205 @@
+#include "SceneFixture.h"
+
+#include <maya/MDagPathArray.h>
+#include <maya/MFnCamera.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
+
+#include <cmath>
+
+namespace {
+
+class DagTest : public SceneFixture {};
+
+TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
+    MObject transform = make("transform", "rig_camTransform");
+    MObject camera = make("camera", "rig_cam", transform);
+    ASSERT_TRUE(camera.hasFn(MFn::kCamera));
+    ASSERT_TRUE(camera.hasFn(MFn::kShape));
+    ASSERT_TRUE(camera.hasFn(MFn::kDagNode));
+    ASSERT_FALSE(camera.hasFn(MFn::kTransform));
+
+    MDagPath path = pathOf(camera);
+    EXPECT_EQ(path.fullPathName().str(), "|rig_camTransform|rig_cam");
+    EXPECT_EQ(path.partialPathName().str(), "rig_cam");
+    EXPECT_EQ(path.length(), 2u);
+    EXPECT_TRUE(path.transform() == transform);
+
+    MFnDagNode dag(camera);
+    EXPECT_TRUE(dag.parent(0) == transform);
+    MFnDagNode top(transform);
+    EXPECT_EQ(top.childCount(), 1u);
+    EXPECT_TRUE(top.child(0) == camera);
+
+    // The parent of a top-level node is the world, whose path name is empty.
+    MObject world = top.parent(0);
+    EXPECT_TRUE(world.hasFn(MFn::kWorld));
+    EXPECT_EQ(pathOf(world).fullPathName().str(), "");
+    EXPECT_EQ(pathOf(world).length(), 0u);
+
+    // From the transform's path to its only shape, and back.
+    MDagPath toShape = pathOf(transform);
+    unsigned int shapes = 0;
+    EXPECT_TRUE(toShape.numberOfShapesDirectlyBelow(shapes));
+    EXPECT_EQ(shapes, 1u);
+    EXPECT_TRUE(toShape.extendToShape());
+    EXPECT_TRUE(toShape == path);
+    EXPECT_TRUE(toShape.pop());
+    EXPECT_TRUE(toShape == pathOf(transform));
+    EXPECT_TRUE(toShape != path);
+
+    MDagPathArray all;
+    EXPECT_TRUE(MDagPath::getAllPathsTo(camera, all));
+    EXPECT_EQ(all.length(), 1u);
+}
+
+TEST_F(DagTest, NewCameraDefaultsAndFieldOfView) {
+    MObject camera = make("camera", "cam", make("transform", "camT"));
+    MFnCamera fn(camera);
+    EXPECT_DOUBLE_EQ(fn.focalLength(), 35.0);
+    EXPECT_NEAR(fn.horizontalFilmAperture(), 1.41732, 1e-12);
+    EXPECT_DOUBLE_EQ(fn.nearClippingPlane(), 0.1);
+    EXPECT_TRUE(fn.setNearClippingPlane(fn.nearClippingPlane() / 10.0));
+    EXPECT_DOUBLE_EQ(MFnDependencyNode(camera).findPlug("ncp").asDouble(), 0.01);
+
+    const double fov = fn.horizontalFieldOfView();
+    EXPECT_NEAR(fov, 2.0 * std::atan(1.41732 * 25.4 * 0.5 / 35.0), 1e-12);
+    EXPECT_TRUE(fn.setHorizontalFieldOfView(fov / 2));
+    EXPECT_NEAR(fn.horizontalFieldOfView(), fov / 2, 1e-12);
+    EXPECT_FALSE(fn.setHorizontalFieldOfView(0.0));
+}
+
+TEST_F(DagTest, ShapeWithoutParentGetsItsOwnTransform) {
+    MDagModifier modifier;
+    MObject result = modifier.createNode("camera");
+    ASSERT_TRUE(modifier.doIt());
+    ASSERT_TRUE(result.hasFn(MFn::kTransform));
+    EXPECT_EQ(nameOf(result), "camera1");
+    MDagPath path = pathOf(result);
+    ASSERT_TRUE(path.extendToShape());
+    EXPECT_EQ(path.fullPathName().str(), "|camera1|cameraShape1");
+}
+
+TEST_F(DagTest, ClashingNamesGetANumber) {
+    EXPECT_EQ(nameOf(make("transform", "box")), "box");
+    EXPECT_EQ(nameOf(make("transform", "box")), "box1");
+    EXPECT_EQ(nameOf(make("transform", "box")), "box2");
+    // A trailing number is replaced by the lowest free one, as the host does.
+    EXPECT_EQ(nameOf(make("transform", "pCube1")), "pCube1");
+    EXPECT_EQ(nameOf(make("transform", "pCube1")), "pCube2");
+    // The default cameras of a new scene take part too.
+    EXPECT_EQ(nameOf(make("transform", "persp")), "persp1");
+
+    // Renaming onto a taken name gets a number; renaming onto one's own name keeps it.
+    MObject other = make("transform", "other");
+    MFnDependencyNode fn(other);
+    EXPECT_EQ(fn.setName("box").str(), "box3");
+    EXPECT_EQ(fn.setName("box3").str(), "box3");
+    MStatus status;
+    fn.setName("bad name", false, &status);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(fn.name().str(), "box3");
+}
+
+TEST_F(DagTest, DefaultSceneHasTheStartupNodes) {
+    MFnDagNode world(pathOf(MFnDagNode(make("transform", "probe")).parent(0)).node());
+    std::vector<std::string> names;
+    for (unsigned int i = 0; i < world.childCount(); ++i) names.push_back(nameOf(world.child(i)));
+    EXPECT_EQ(names, (std::vector<std::string>{"persp", "top", "front", "side", "probe"}));
+    MFnDependencyNode top(world.child(1));
+    EXPECT_FALSE(top.findPlug("v").asBool());
+}
+
+TEST_F(DagTest, ReparentAndChildOrder) {
+    MObject a = make("transform", "a");
+    MObject b = make("transform", "b");
+    MObject c = make("transform", "c", a);
+    MDagModifier modifier;
+    ASSERT_TRUE(modifier.reparentNode(c, b));
+    ASSERT_TRUE(modifier.doIt());
+    EXPECT_EQ(pathOf(c).fullPathName().str(), "|b|c");
+    EXPECT_EQ(MFnDagNode(a).childCount(), 0u);
+
+    // A node cannot go below itself, and a shape cannot go to the world.
+    MDagModifier cycle;
+    ASSERT_TRUE(cycle.reparentNode(b, c));
+    EXPECT_FALSE(cycle.doIt());
+    EXPECT_EQ(pathOf(c).fullPathName().str(), "|b|c");
+    MObject shape = make("camera", "shape", b);
+    MDagModifier toWorld;
+    ASSERT_TRUE(toWorld.reparentNode(shape));
+    EXPECT_FALSE(toWorld.doIt());
+
+    MObject d = make("transform", "d", b);
+    MFnDagNode parent(b);
+    EXPECT_TRUE(parent.addChild(d, 0));
+    EXPECT_TRUE(parent.child(0) == d);
+    EXPECT_TRUE(parent.child(1) == c);
+}
+
+TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
+    MObject transform = make("transform", "gone");
+    MObject camera = make("camera", "goneShape", transform);
+    MDagPath path = pathOf(camera);
+    MPlug plug = MFnDependencyNode(camera).findPlug("fl");
+    ASSERT_TRUE(path.isValid());
+
+    MDagModifier deletion;
+    ASSERT_TRUE(deletion.deleteNode(transform));
+    ASSERT_TRUE(deletion.doIt());
+
+    // Deleting a transform takes its shape with it.
+    EXPECT_FALSE(path.isValid());
+    MDagPath again;
+    EXPECT_FALSE(MDagPath::getAPathTo(transform, again));
+    MStatus status;
+    EXPECT_EQ(path.fullPathName(&status).str(), "");
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(path.extendToShape());
+    EXPECT_FALSE(path.pop());
+    double value = 0;
+    EXPECT_FALSE(plug.getValue(value));
+    EXPECT_FALSE(plug.setValue(50.0));
+    MFnCamera fn;
+    EXPECT_FALSE(fn.setObject(transform));
+    MFnDagNode dag(camera, &status);
+    EXPECT_TRUE(status); // attaching works, working on it does not
+    dag.name(&status);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(dag.childCount(&status), 0u);
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(MFnTransform(transform).setTranslation(MVector(1, 2, 3), MSpace::kTransform));
+
+    MDagModifier late;
+    ASSERT_TRUE(late.renameNode(camera, "again"));
+    EXPECT_FALSE(late.doIt());
+    MDagModifier twice;
+    ASSERT_TRUE(twice.deleteNode(transform));
+    EXPECT_FALSE(twice.doIt());
+
+    // Undoing the deletion brings back the very same nodes: the old handles work again.
+    ASSERT_TRUE(deletion.undoIt());
+    EXPECT_TRUE(path.isValid());
+    EXPECT_EQ(path.fullPathName().str(), "|gone|goneShape");
+    EXPECT_TRUE(plug.getValue(value));
+}
+
+TEST_F(DagTest, InvalidPathsAndNullObjects) {
+    MDagPath empty;
+    MStatus status;
+    EXPECT_FALSE(empty.isValid());
+    EXPECT_TRUE(empty.node(&status).isNull());
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(MDagPath::getAPathTo(MObject::kNullObj, empty));
+    MObject dg = make("lambert", "mat");
+    EXPECT_FALSE(MDagPath::getAPathTo(dg, empty));
+    MFnDagNode fn(dg, &status);
+    EXPECT_FALSE(status);
+    MDagModifier bad;
+    bad.createNode("noSuchType", MObject::kNullObj, &status);
+    EXPECT_FALSE(status);
+    bad.createNode("transform", dg, &status);
+    EXPECT_FALSE(status);
+}
+
+} // namespace

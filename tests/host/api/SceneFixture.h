@@ -1,0 +1,38 @@
+#pragma once
+
+#include "host/scene/Scene.h"
+
+#include <maya/MDagModifier.h>
+#include <maya/MDagPath.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MObject.h>
+#include <maya/MString.h>
+
+#include <gtest/gtest.h>
+
+/// Each test starts from a new scene and has helpers to build small ones through a DAG modifier.
+class SceneFixture : public ::testing::Test {
+protected:
+    void SetUp() override { vex::host::Scene::instance().reset(); }
+
+    /// Creates a node (under the parent) and names it, through one modifier; fails the test on error.
+    static MObject make(const char* type, const char* name, const MObject& parent = MObject::kNullObj) {
+        MDagModifier modifier;
+        MStatus status;
+        MObject node = modifier.createNode(type, parent, &status);
+        EXPECT_TRUE(status) << type;
+        EXPECT_TRUE(modifier.renameNode(node, name));
+        EXPECT_TRUE(modifier.doIt()) << type << " " << name;
+        return node;
+    }
+
+    static MDagPath pathOf(const MObject& node) {
+        MDagPath path;
+        EXPECT_TRUE(MDagPath::getAPathTo(node, path));
+        return path;
+    }
+
+    static std::string nameOf(const MObject& node) { return MFnDependencyNode(node).name().str(); }
+
+    static std::string dump() { return vex::host::Scene::instance().dump(); }
+};
