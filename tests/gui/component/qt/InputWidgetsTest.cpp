@@ -1,6 +1,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProgressBar>
@@ -33,9 +34,14 @@ TEST(TextBox, EditingIsReportedWithTheText) {
     EXPECT_FALSE(root->FindById<component::TextBox>(6)->IsEditable());
     EXPECT_FALSE(dynamic_cast<QLineEdit*>(gui::qt::AsWidget(root->FindById(7)))->isReadOnly());
 
-    edit->setText("typed");
+    edit->clear();
+    for (const char* key : {"t", "y", "p", "e", "d"}) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString::fromLatin1(key));
+        QApplication::sendEvent(edit, &press);
+    }
     EXPECT_TRUE(window.Of(componentinterface::TextBox::kEditingFinished).empty());
-    emit edit->editingFinished(); // Return pressed or focus left
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(edit, &enter);
     const auto finished = window.Of(componentinterface::TextBox::kEditingFinished);
     ASSERT_EQ(finished.size(), 1u);
     EXPECT_EQ(finished[0].id, 5);
