@@ -8,6 +8,8 @@
 #include "unidevice/WinDriver.h"
 #include "util/xml/Tag.h"
 
+#include <algorithm>
+
 namespace vex::unidevice {
 
 BindingDetector::BindingDetector(Property& channel, HWND window, DeviceRegistry& registry)
@@ -20,7 +22,8 @@ void BindingDetector::Start() {
 }
 
 void BindingDetector::Retry() {
-    if (last_ != nullptr) exclude_.push_back(last_);
+    if (last_ != nullptr && std::find(exclude_.begin(), exclude_.end(), last_) == exclude_.end())
+        exclude_.push_back(last_);
     Begin();
 }
 
