@@ -12,12 +12,14 @@
 //     componentinterface::Slider`: reads the kind's own attributes in LoadOwn() (and its own child
 //     elements in LoadChild(), e.g. "item"), keeps the toolkit-neutral state, and declares the inner
 //     `class Factory : public util::AbstractFactory<Component>::Factory` (name() "slider", create()).
-//  3. gui/component/qt/Slider.h/.cpp — `component::qt::Slider : public qt::Widget<QSlider,
-//     component::Slider>`: implements the interface on the widget and turns Qt signals into events
-//     with SendEvent(code, value, payload). qt::Widget supplies the common state (sizes, fixed,
-//     visible, enabled, tooltip, popup, background), the resized/moved events and sizeHint.
-//     Connect signals with QObject::connect (MessageNode has its own connect) to lambdas; no Q_OBJECT.
-//     Containers override ChildAdded() to place child widgets (qt::AsWidget(child)).
+//  3. gui/component/qt/Slider.h/.cpp — `component::qt::Slider : public gui::qt::Widget<QSlider,
+//     component::Slider>`: implements the interface on the widget, applies the parsed state by
+//     overriding LoadOwn() (call the tier-2 one first) or Loaded(), and turns Qt signals into events
+//     with SendEvent(code, value, payload). gui::qt::Widget supplies the common state (sizes, fixed,
+//     visible, enabled, tooltip, popup, background), the resized/moved events and sizeHint, and
+//     blocks the widget's signals while it loads. Connect signals with QObject::connect (MessageNode
+//     has its own connect) to lambdas; no Q_OBJECT. Containers override ChildAdded() to place child
+//     widgets (gui::qt::AddToLayout, gui::qt::AsWidget); gui/qt/Realisation.h has the shared helpers.
 //  4. Define `component::Slider::Factory::create` in the tier-3 .cpp (it returns `new qt::Slider`)
 //     and register the factory in ComponentBuilder::RegisterFactories().
 //
