@@ -101,9 +101,12 @@ std::shared_ptr<MeshData> MeshData::triangulated() const {
 }
 
 std::optional<MeshData::Hit> MeshData::closestIntersection(const MPoint& source, const MVector& direction,
-                                                           double maxParam, bool bothDirections) const {
+                                                           double maxParam, bool bothDirections,
+                                                           const std::vector<bool>* polygonMask) const {
     std::optional<Hit> best;
     forEachTriangle([&](int polygon, int triangle, const MPoint& a, const MPoint& b, const MPoint& c) {
+        if (polygonMask && (polygon >= static_cast<int>(polygonMask->size()) || !(*polygonMask)[polygon]))
+            return;
         // Möller–Trumbore, both faces count.
         const MVector e1 = b - a, e2 = c - a;
         const MVector pv = direction ^ e2;

@@ -52,9 +52,11 @@ public:
     std::shared_ptr<MeshData> triangulated() const;
 
     /// The nearest hit of the ray with parameter in [0, maxParam] (also [-maxParam, 0) when both
-    /// directions are tested; nearest means smallest |param|), or none.
+    /// directions are tested; nearest means smallest |param|), or none. With a polygon mask only the
+    /// polygons whose entry is true are tested.
     std::optional<Hit> closestIntersection(const MPoint& source, const MVector& direction, double maxParam,
-                                           bool bothDirections = false) const;
+                                           bool bothDirections = false,
+                                           const std::vector<bool>* polygonMask = nullptr) const;
     /// The point of the mesh nearest to p, with the polygon it lies on; none for an empty mesh.
     std::optional<std::pair<MPoint, int>> closestPoint(const MPoint& p) const;
 

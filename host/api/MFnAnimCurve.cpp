@@ -1,0 +1,309 @@
+#include <maya/MAnimCurveChange.h>
+#include <maya/MAnimUtil.h>
+#include <maya/MDGModifier.h>
+#include <maya/MFnAnimCurve.h>
+#include <maya/MObjectArray.h>
+
+#include "../scene/AnimCurveData.h"
+#include "../scene/AnimCurveNodeTypes.h"
+#include "../scene/KeyEditLog.h"
+#include "../scene/NodeTypeRegistry.h"
+#include "FnAccess.h"
+
+#include <cmath>
+#include <functional>
+#include <optional>
+
+using namespace vex::host;
+using convert::failure;
+using convert::report;
+
+namespace {
+
+using Key = AnimCurveData::Key;
+
+double seconds(const MTime& t) {
+    return t.as(MTime::kSeconds);
+}
+
+// The curve data of the function set's live anim curve node, or null with a failing status.
+std::shared_ptr<AnimCurveData> curveOf(const MFnBase& fn, MStatus* status) {
+    auto node = liveNodeOf(fn, status);
+    if (!node) return nullptr;
+    auto curve = AnimCurveData::of(*node);
+    if (!curve) report(status, failure("the node is not an anim curve"));
+    return curve;
+}
+
+// The curve and a valid key index, or null with kInvalidParameter.
+std::shared_ptr<AnimCurveData> curveWithKey(const MFnBase& fn, unsigned int index, MStatus* status) {
+    auto curve = curveOf(fn, status);
+    if (curve && index >= curve->size()) {
+        report(status, failure("no key at index " + std::to_string(index), MStatus::kInvalidParameter));
+        return nullptr;
+    }
+    return curve;
+}
+
+// Replaces the key at index by an edited copy (which may move in time), recording the edit.
+MStatus editKey(const MFnBase& fn, unsigned int index, KeyEditLog* log,
+                const std::function<void(Key&)>& edit) {
+    MStatus status;
+    auto curve = curveWithKey(fn, index, &status);
+    if (!curve) return status;
+    const Key before = curve->key(index);
+    Key after = before;
+    edit(after);
+    if (std::abs(after.time - before.time) >= AnimCurveData::kTimeTolerance) {
+        if (curve->find(after.time))
+            return failure("another key lies at the new time", MStatus::kInvalidParameter);
+        curve->removeKey(index);
+    }
+    curve->setKey(after);
+    if (log) log->record(curve, before, after);
+    return MStatus::kSuccess;
+}
+
+AnimCurveData::Tangent tangent(MFnAnimCurve::TangentType type) {
+    return static_cast<AnimCurveData::Tangent>(type);
+}
+
+const char* curveTypeName(MFnAnimCurve::AnimCurveType type) {
+    switch (type) {
+    case MFnAnimCurve::kAnimCurveTA:
+        return "animCurveTA";
+    case MFnAnimCurve::kAnimCurveTL:
+        return "animCurveTL";
+    case MFnAnimCurve::kAnimCurveTU:
+        return "animCurveTU";
+    default:
+        return nullptr;
+    }
+}
+
+MFnAnimCurve::AnimCurveType curveTypeOf(const std::string& name) {
+    if (name == "animCurveTA") return MFnAnimCurve::kAnimCurveTA;
+    if (name == "animCurveTL") return MFnAnimCurve::kAnimCurveTL;
+    if (name == "animCurveTU") return MFnAnimCurve::kAnimCurveTU;
+    return MFnAnimCurve::kAnimCurveUnknown;
+}
+
+} // namespace
+
+KeyEditLog* MFnAnimCurve::logOf(MAnimCurveChange* change) {
+    return change ? change->m_log.get() : nullptr;
+}
+
+MFnAnimCurve::MFnAnimCurve(const MObject& object, MStatus* ReturnStatus) {
+    report(ReturnStatus, setObject(object));
+}
+
+MFnAnimCurve::MFnAnimCurve(const MPlug& plug, MStatus* ReturnStatus) {
+    MObjectArray curves;
+    if (!MAnimUtil::findAnimation(plug, curves) || curves.length() != 1) {
+        report(ReturnStatus, failure("the plug is not driven by one anim curve", MStatus::kInvalidParameter));
+        return;
+    }
+    report(ReturnStatus, setObject(curves[0]));
+}
+
+MObject MFnAnimCurve::create(const MPlug& plug, MDGModifier* modifier, MStatus* ReturnStatus) {
+    auto attribute = ObjectAccess::attribute(plug.attribute());
+    if (!attribute) return report(ReturnStatus, failure("null plug", MStatus::kInvalidParameter)), MObject();
+    return create(plug, curveTypeOf(animCurveTypeFor(*attribute)), modifier, ReturnStatus);
+}
+
+MObject MFnAnimCurve::create(const MObject& node, const MObject& attribute, MDGModifier* modifier,
+                             MStatus* ReturnStatus) {
+    return create(MPlug(node, attribute), modifier, ReturnStatus);
+}
+
+MObject MFnAnimCurve::create(const MPlug& plug, AnimCurveType type, MDGModifier* modifier,
+                             MStatus* ReturnStatus) {
+    auto node = ObjectAccess::liveNode(plug.node());
+    auto attribute = ObjectAccess::attribute(plug.attribute());
+    if (!node || !attribute)
+        return report(ReturnStatus,
+                      failure("the plug's node is not in the scene", MStatus::kInvalidParameter)),
+               MObject();
+    const auto kind = attribute->kind();
+    if (kind != AttributeKind::Double && kind != AttributeKind::Int && kind != AttributeKind::Bool)
+        return report(ReturnStatus,
+                      failure(plug.info().str() + " holds no number", MStatus::kInvalidParameter)),
+               MObject();
+    if (node->input(*attribute))
+        return report(ReturnStatus,
+                      failure(plug.info().str() + " already has an input", MStatus::kInvalidParameter)),
+               MObject();
+
+    MDGModifier local;
+    MDGModifier& dg = modifier ? *modifier : local;
+    MStatus status;
+    MObject curve = create(type, &dg, &status);
+    if (!status) return report(ReturnStatus, status), MObject();
+    dg.renameNode(curve, MString(node->name() + "_" + attribute->longName()));
+    auto curveNode = ObjectAccess::node(curve);
+    dg.connect(curve, ObjectAccess::wrap(curveNode->findAttribute("output")), plug.node(), plug.attribute());
+    status = dg.doIt();
+    if (!status) {
+        m_object = MObject();
+        return report(ReturnStatus, status), MObject();
+    }
+    return report(ReturnStatus, MStatus::kSuccess), curve;
+}
+
+MObject MFnAnimCurve::create(AnimCurveType type, MDGModifier* modifier, MStatus* ReturnStatus) {
+    const char* name = curveTypeName(type);
+    if (!name)
+        return report(ReturnStatus, failure("unsupported curve type", MStatus::kInvalidParameter)), MObject();
+    MDGModifier local;
+    MDGModifier& dg = modifier ? *modifier : local;
+    MStatus status;
+    MObject curve = dg.createNode(name, &status);
+    if (status && !modifier) status = dg.doIt();
+    if (!status) return report(ReturnStatus, status), MObject();
+    m_object = curve;
+    return report(ReturnStatus, MStatus::kSuccess), curve;
+}
+
+MFnAnimCurve::AnimCurveType MFnAnimCurve::animCurveType(MStatus* ReturnStatus) const {
+    auto node = liveNodeOf(*this, ReturnStatus);
+    return node ? curveTypeOf(node->type().name()) : kAnimCurveUnknown;
+}
+
+unsigned int MFnAnimCurve::numKeys(MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    return curve ? static_cast<unsigned int>(curve->size()) : 0u;
+}
+
+unsigned int MFnAnimCurve::addKey(const MTime& time, double value, TangentType tangentInType,
+                                  TangentType tangentOutType, MAnimCurveChange* change,
+                                  MStatus* ReturnStatus) {
+    auto curve = curveOf(*this, ReturnStatus);
+    if (!curve) return 0;
+    const Key key{seconds(time), value, tangent(tangentInType), tangent(tangentOutType)};
+    std::optional<Key> before;
+    if (change)
+        if (const auto at = curve->find(key.time)) before = curve->key(*at);
+    const std::size_t index = curve->setKey(key);
+    if (auto* log = logOf(change)) log->record(curve, before, curve->key(index));
+    report(ReturnStatus, MStatus::kSuccess);
+    return static_cast<unsigned int>(index);
+}
+
+MStatus MFnAnimCurve::addKeyframe(const MTime& time, double value, MAnimCurveChange* change) {
+    return addKeyframe(time, value, kTangentGlobal, kTangentGlobal, change);
+}
+
+MStatus MFnAnimCurve::addKeyframe(const MTime& time, double value, TangentType tangentInType,
+                                  TangentType tangentOutType, MAnimCurveChange* change) {
+    MStatus status;
+    addKey(time, value, tangentInType, tangentOutType, change, &status);
+    return status;
+}
+
+MStatus MFnAnimCurve::addKeys(MTimeArray* times, MDoubleArray* values, TangentType tangentInType,
+                              TangentType tangentOutType, bool keepExistingKeys, MAnimCurveChange* change) {
+    if (!times || !values || times->length() != values->length())
+        return failure("times and values must be two arrays of one length", MStatus::kInvalidParameter);
+    MStatus status;
+    auto curve = curveOf(*this, &status);
+    if (!curve) return status;
+    if (!keepExistingKeys)
+        while (numKeys() > 0) remove(numKeys() - 1, change);
+    for (unsigned int i = 0; i < times->length(); ++i)
+        addKey((*times)[i], (*values)[i], tangentInType, tangentOutType, change);
+    return MStatus::kSuccess;
+}
+
+MStatus MFnAnimCurve::remove(unsigned int index, MAnimCurveChange* change) {
+    MStatus status;
+    auto curve = curveWithKey(*this, index, &status);
+    if (!curve) return status;
+    const Key removed = curve->key(index);
+    curve->removeKey(index);
+    if (auto* log = logOf(change)) log->record(curve, removed, std::nullopt);
+    return MStatus::kSuccess;
+}
+
+bool MFnAnimCurve::find(const MTime& time, unsigned int& index, MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    if (!curve) return false;
+    const auto at = curve->find(seconds(time));
+    if (at) index = static_cast<unsigned int>(*at);
+    return at.has_value();
+}
+
+unsigned int MFnAnimCurve::findClosest(const MTime& time, MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    return curve ? static_cast<unsigned int>(curve->findClosest(seconds(time))) : 0u;
+}
+
+MTime MFnAnimCurve::time(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    if (!curve) return MTime();
+    MTime t(curve->key(index).time, MTime::kSeconds);
+    t.setUnit(MTime::uiUnit());
+    return t;
+}
+
+double MFnAnimCurve::value(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    return curve ? curve->key(index).value : 0.0;
+}
+
+MStatus MFnAnimCurve::setValue(unsigned int index, double value, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.value = value; });
+}
+
+MStatus MFnAnimCurve::setTime(unsigned int index, const MTime& time, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.time = seconds(time); });
+}
+
+MFnAnimCurve::TangentType MFnAnimCurve::inTangentType(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    return curve ? static_cast<TangentType>(curve->key(index).in) : kTangentGlobal;
+}
+
+MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    return curve ? static_cast<TangentType>(curve->key(index).out) : kTangentGlobal;
+}
+
+MStatus MFnAnimCurve::setInTangentType(unsigned int index, TangentType type, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.in = tangent(type); });
+}
+
+MStatus MFnAnimCurve::setOutTangentType(unsigned int index, TangentType type, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.out = tangent(type); });
+}
+
+MStatus MFnAnimCurve::evaluate(const MTime& time, double& value) const {
+    MStatus status;
+    auto curve = curveOf(*this, &status);
+    if (curve) value = curve->evaluate(seconds(time));
+    return status;
+}
+
+double MFnAnimCurve::evaluate(const MTime& time, MStatus* ReturnStatus) const {
+    double value = 0.0;
+    report(ReturnStatus, evaluate(time, value));
+    return value;
+}
+
+bool MFnAnimCurve::isStatic(MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    if (!curve) return false;
+    for (const Key& k : curve->keys())
+        if (k.value != curve->key(0).value) return false;
+    return true;
+}
+
+bool MFnAnimCurve::isTimeInput(MStatus* ReturnStatus) const {
+    return liveNodeOf(*this, ReturnStatus) != nullptr; // every curve of this host is driven by time
+}
+
+bool MFnAnimCurve::isUnitlessInput(MStatus* ReturnStatus) const {
+    liveNodeOf(*this, ReturnStatus);
+    return false;
+}

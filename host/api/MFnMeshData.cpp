@@ -1,0 +1,15 @@
+#include <maya/MFnMeshData.h>
+
+#include "../scene/MeshData.h"
+#include "../scene/ObjectAccess.h"
+
+MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus) {
+    const MStatus status = setObject(object);
+    if (ReturnStatus) *ReturnStatus = status;
+}
+
+MObject MFnMeshData::create(MStatus* ReturnStatus) {
+    m_object = vex::host::ObjectAccess::wrap(std::make_shared<vex::host::MeshData>());
+    MSetStatus(ReturnStatus, MStatus::kSuccess);
+    return m_object;
+}

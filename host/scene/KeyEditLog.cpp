@@ -1,0 +1,23 @@
+#include "KeyEditLog.h"
+
+namespace vex::host {
+
+void KeyEditLog::record(const std::shared_ptr<AnimCurveData>& curve, std::optional<Key> before,
+                        std::optional<Key> after) {
+    m_edits.push_back({curve, std::move(before), std::move(after)});
+}
+
+void KeyEditLog::apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to) {
+    if (from) curve.removeKeyAt(from->time);
+    if (to) curve.setKey(*to);
+}
+
+void KeyEditLog::undo() {
+    for (auto it = m_edits.rbegin(); it != m_edits.rend(); ++it) apply(*it->curve, it->after, it->before);
+}
+
+void KeyEditLog::redo() {
+    for (const Edit& edit : m_edits) apply(*edit.curve, edit.before, edit.after);
+}
+
+} // namespace vex::host

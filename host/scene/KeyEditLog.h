@@ -1,0 +1,38 @@
+#pragma once
+
+#include "AnimCurveData.h"
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::host {
+
+/// An ordered record of key edits on anim curves, to take them back and make them again. Each edit is
+/// the key as it was before (none for an added key) and after (none for a removed key).
+class KeyEditLog {
+public:
+    using Key = AnimCurveData::Key;
+
+    /// Records one edit already made on the curve.
+    void record(const std::shared_ptr<AnimCurveData>& curve, std::optional<Key> before,
+                std::optional<Key> after);
+    /// Takes back every recorded edit, newest first.
+    void undo();
+    /// Makes every recorded edit again, oldest first.
+    void redo();
+    std::size_t size() const { return m_edits.size(); }
+
+private:
+    struct Edit {
+        std::shared_ptr<AnimCurveData> curve;
+        std::optional<Key> before;
+        std::optional<Key> after;
+    };
+    // Replaces the key `from` (if any) by the key `to` (if any) on the curve.
+    static void apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to);
+
+    std::vector<Edit> m_edits;
+};
+
+} // namespace vex::host

@@ -1,0 +1,212 @@
+#include <maya/MAnimControl.h>
+#include <maya/MAnimCurveChange.h>
+#include <maya/MAnimUtil.h>
+#include <maya/MConditionMessage.h>
+#include <maya/MDGContext.h>
+#include <maya/MDGModifier.h>
+#include <maya/MEventMessage.h>
+#include <maya/MFnAnimCurve.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MObjectArray.h>
+#include <maya/MPlug.h>
+#include <maya/MTime.h>
+
+#include "host/scene/Scene.h"
+#include "host/scene/Timeline.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const char* const kChannels[] = {"tx", "ty", "tz", "rx", "ry", "rz", "sx", "sy", "sz"};
+
+class Animation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        vex::host::Scene::instance().reset();
+        vex::host::Timeline::instance().reset();
+        MTime::setUIUnit(MTime::kFilm);
+        node = MFnDependencyNode().create("transform", "cube");
+    }
+    void TearDown() override {
+        vex::host::Timeline::instance().reset();
+        MTime::setUIUnit(MTime::kFilm);
+    }
+
+    MPlug plug(const char* name) const { return MFnDependencyNode(node).findPlug(name); }
+    static MTime frame(double f) { return MTime(f, MTime::kFilm); }
+
+    // A linear key on the channel at the frame, creating its curve first when it has none.
+    void key(const char* channel, double f, double value, MAnimCurveChange* change = nullptr) {
+        MObjectArray curves;
+        MFnAnimCurve fn;
+        if (MAnimUtil::findAnimation(plug(channel), curves))
+            ASSERT_TRUE(fn.setObject(curves[0]));
+        else
+            ASSERT_FALSE(fn.create(plug(channel)).isNull());
+        MStatus status;
+        fn.addKey(frame(f), value, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, change,
+                  &status);
+        ASSERT_TRUE(status);
+    }
+
+    MObject node;
+};
+
+TEST_F(Animation, KeyedChannelsReadBackExactlyAtKeysAndLinearlyBetween) {
+    for (int c = 0; c < 9; ++c) {
+        key(kChannels[c], 10, c + 0.5);
+        key(kChannels[c], 20, 10.0 * c - 3.0);
+        key(kChannels[c], 40, -c * 1.25);
+    }
+    for (int c = 0; c < 9; ++c) {
+        const MPlug p = plug(kChannels[c]);
+        EXPECT_EQ(p.asDouble(MDGContext(frame(10))), c + 0.5) << kChannels[c];
+        EXPECT_EQ(p.asDouble(MDGContext(frame(20))), 10.0 * c - 3.0) << kChannels[c];
+        EXPECT_EQ(p.asDouble(MDGContext(frame(40))), -c * 1.25) << kChannels[c];
+        EXPECT_DOUBLE_EQ(p.asDouble(MDGContext(frame(15))), 0.5 * (c + 0.5) + 0.5 * (10.0 * c - 3.0));
+        EXPECT_DOUBLE_EQ(p.asDouble(MDGContext(frame(25))), 0.75 * (10.0 * c - 3.0) + 0.25 * (-c * 1.25));
+        // Held before the first key and after the last.
+        EXPECT_EQ(p.asDouble(MDGContext(frame(-100))), c + 0.5);
+        EXPECT_EQ(p.asDouble(MDGContext(frame(1000))), -c * 1.25);
+    }
+    // Reads without a context follow the current time.
+    ASSERT_TRUE(MAnimControl::setCurrentTime(frame(30)));
+    EXPECT_DOUBLE_EQ(plug("ty").asDouble(), 0.5 * 7.0 + 0.5 * -1.25);
+    // A key time given in another unit is the same key.
+    unsigned int index = 99;
+    MFnAnimCurve curve(plug("tz"));
+    EXPECT_TRUE(curve.find(MTime(20.0 / 24.0, MTime::kSeconds), index));
+    EXPECT_EQ(index, 1u);
+    EXPECT_EQ(curve.time(2).value(), 40.0);
+    EXPECT_EQ(curve.time(2).unit(), MTime::kFilm);
+}
+
+TEST_F(Animation, CurvesSuitTheirChannelsAndAreFoundFromThePlug) {
+    key("tx", 1, 1.0);
+    key("rx", 1, 1.0);
+    key("sx", 1, 1.0);
+    EXPECT_EQ(MFnAnimCurve(plug("tx")).animCurveType(), MFnAnimCurve::kAnimCurveTL);
+    EXPECT_EQ(MFnAnimCurve(plug("rx")).animCurveType(), MFnAnimCurve::kAnimCurveTA);
+    EXPECT_EQ(MFnAnimCurve(plug("sx")).animCurveType(), MFnAnimCurve::kAnimCurveTU);
+    EXPECT_EQ(MFnAnimCurve(plug("tx")).name(), "cube_translateX");
+
+    MObjectArray curves;
+    EXPECT_TRUE(MAnimUtil::findAnimation(plug("translate"), curves));
+    EXPECT_EQ(curves.length(), 1u);
+    EXPECT_FALSE(MAnimUtil::findAnimation(plug("ty"), curves));
+    EXPECT_TRUE(MAnimUtil::isAnimated(node));
+
+    // A plug already driven cannot get a second curve.
+    MStatus status;
+    MFnAnimCurve().create(plug("tx"), nullptr, &status);
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+}
+
+TEST_F(Animation, CurveChangeUndoesAndRedoesKeyEdits) {
+    key("tx", 1, 1.0);
+    key("tx", 5, 5.0);
+    MFnAnimCurve curve(plug("tx"));
+
+    MAnimCurveChange change;
+    curve.addKey(frame(3), 30.0, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, &change);
+    curve.addKey(frame(5), 50.0, MFnAnimCurve::kTangentStep, MFnAnimCurve::kTangentStep, &change); // replaces
+    ASSERT_TRUE(curve.setValue(0, -1.0, &change));
+    ASSERT_TRUE(curve.setTime(0, frame(2), &change));
+    ASSERT_TRUE(curve.remove(1, &change));                                      // the key at frame 3
+    EXPECT_EQ(curve.setTime(0, frame(5), &change), MStatus::kInvalidParameter); // occupied
+    ASSERT_EQ(curve.numKeys(), 2u);
+
+    ASSERT_TRUE(change.undoIt());
+    ASSERT_EQ(curve.numKeys(), 2u);
+    EXPECT_EQ(curve.time(0).value(), 1.0);
+    EXPECT_EQ(curve.value(0), 1.0);
+    EXPECT_EQ(curve.value(1), 5.0);
+    EXPECT_EQ(curve.outTangentType(1), MFnAnimCurve::kTangentLinear);
+    EXPECT_DOUBLE_EQ(plug("tx").asDouble(MDGContext(frame(3))), 3.0);
+
+    ASSERT_TRUE(change.redoIt());
+    ASSERT_EQ(curve.numKeys(), 2u);
+    EXPECT_EQ(curve.time(0).value(), 2.0);
+    EXPECT_EQ(curve.value(0), -1.0);
+    EXPECT_EQ(curve.value(1), 50.0);
+    EXPECT_EQ(curve.inTangentType(1), MFnAnimCurve::kTangentStep);
+
+    // Edits made without the change object are not part of it.
+    curve.addKey(frame(9), 9.0);
+    change.undoIt();
+    EXPECT_EQ(curve.numKeys(), 3u);
+}
+
+TEST_F(Animation, CurveCreatedThroughAModifierIsUndoneWithIt) {
+    MDGModifier modifier;
+    MFnAnimCurve curve;
+    MStatus status;
+    const MObject created = curve.create(plug("ry"), &modifier, &status);
+    ASSERT_TRUE(status);
+    curve.addKey(frame(1), 0.5);
+    EXPECT_TRUE(MAnimUtil::isAnimated(plug("ry")));
+
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_FALSE(MAnimUtil::isAnimated(plug("ry")));
+    EXPECT_EQ(plug("ry").asDouble(), 0.0);
+    ASSERT_TRUE(modifier.doIt());
+    EXPECT_EQ(plug("ry").asDouble(), 0.5); // the very same curve, keys and all
+    EXPECT_EQ(MFnAnimCurve(plug("ry")).object(), created);
+}
+
+void CountCall(void* count) {
+    ++*static_cast<int*>(count);
+}
+void RecordState(bool state, void* states) {
+    static_cast<std::vector<bool>*>(states)->push_back(state);
+}
+
+TEST_F(Animation, AnimControlRangesTimeAndPlayback) {
+    EXPECT_EQ(MAnimControl::minTime().value(), 1.0);
+    EXPECT_EQ(MAnimControl::maxTime().value(), 24.0);
+    EXPECT_EQ(MAnimControl::minTime().unit(), MTime::kFilm);
+    ASSERT_TRUE(MAnimControl::setMinMaxTime(frame(10), frame(12)));
+    EXPECT_EQ(MAnimControl::setMinMaxTime(frame(12), frame(10)), MStatus::kInvalidParameter);
+    MTime::setUIUnit(MTime::kNTSCFrame);
+    EXPECT_EQ(MAnimControl::maxTime().value(), 15.0); // the range stays where it was in time
+
+    int timeChanges = 0;
+    std::vector<bool> playing;
+    const MCallbackId timeId = MEventMessage::addEventCallback("timeChanged", CountCall, &timeChanges);
+    const MCallbackId playId = MConditionMessage::addConditionCallback("playingBack", RecordState, &playing);
+
+    ASSERT_TRUE(MAnimControl::setCurrentTime(MTime(0.4, MTime::kSeconds)));
+    EXPECT_EQ(MAnimControl::currentTime().value(), 12.0);
+    EXPECT_EQ(timeChanges, 1);
+
+    MTime::setUIUnit(MTime::kFilm);
+    MAnimControl::setCurrentTime(frame(11));
+    MAnimControl::setPlaybackMode(MAnimControl::kPlaybackLoop);
+    ASSERT_TRUE(MAnimControl::playForward());
+    EXPECT_TRUE(MAnimControl::isPlaying());
+    EXPECT_TRUE(MConditionMessage::getConditionState("playingBack"));
+    auto& timeline = vex::host::Timeline::instance();
+    std::vector<double> frames;
+    for (int i = 0; i < 3; ++i) {
+        timeline.step();
+        frames.push_back(MAnimControl::currentTime().value());
+    }
+    EXPECT_EQ(frames, (std::vector<double>{12, 10, 11}));
+
+    MAnimControl::setPlaybackMode(MAnimControl::kPlaybackOnce);
+    timeline.step();
+    timeline.step();
+    EXPECT_EQ(MAnimControl::currentTime().value(), 12.0);
+    EXPECT_FALSE(MAnimControl::isPlaying()); // stopped at the end of the range
+    EXPECT_EQ(playing, (std::vector<bool>{true, false}));
+    EXPECT_FALSE(timeline.step());
+
+    MMessage::removeCallback(timeId);
+    MMessage::removeCallback(playId);
+}
+
+} // namespace
