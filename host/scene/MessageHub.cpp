@@ -7,8 +7,10 @@
 namespace vex::host {
 
 MessageHub& MessageHub::get() {
-    static MessageHub hub;
-    return hub;
+    // Never destroyed: scene nodes, plug-ins and other process-wide objects may still reach it while
+    // they are destroyed at exit.
+    static MessageHub* hub = new MessageHub;
+    return *hub;
 }
 
 MCallbackId MessageHub::add(Entry entry) {

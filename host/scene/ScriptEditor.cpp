@@ -23,8 +23,10 @@ std::string ScriptEditor::Line::shown() const {
 }
 
 ScriptEditor& ScriptEditor::get() {
-    static ScriptEditor editor;
-    return editor;
+    // Never destroyed: scene nodes, plug-ins and other process-wide objects may still reach it while
+    // they are destroyed at exit.
+    static ScriptEditor* editor = new ScriptEditor;
+    return *editor;
 }
 
 ScriptEditor::ScriptEditor() {

@@ -9,8 +9,10 @@
 namespace vex::host {
 
 UndoQueue& UndoQueue::get() {
-    static UndoQueue queue;
-    return queue;
+    // Never destroyed: scene nodes, plug-ins and other process-wide objects may still reach it while
+    // they are destroyed at exit.
+    static UndoQueue* queue = new UndoQueue;
+    return *queue;
 }
 
 UndoQueue::~UndoQueue() = default;
