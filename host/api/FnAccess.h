@@ -7,9 +7,11 @@
 
 namespace vex::host {
 
-/// The live node a function set is attached to; null (and a failing status) when none or deleted.
+/// The node a function set is attached to when it is in the scene or about to enter it (a modifier's
+/// new node before doIt); null (and a failing status) when there is none or it was deleted.
 inline NodePtr liveNodeOf(const MFnBase& fn, MStatus* status = nullptr) {
-    auto node = ObjectAccess::liveNode(fn.object());
+    auto node = ObjectAccess::node(fn.object());
+    if (node && !node->isAlive() && !node->isPending()) node.reset();
     convert::report(status, node ? MStatus(MStatus::kSuccess)
                                  : convert::failure("the function set has no node, or its node was deleted"));
     return node;

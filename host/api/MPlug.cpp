@@ -44,7 +44,9 @@ MPlug::MPlug() = default;
 
 MPlug::MPlug(const MObject& node, const MObject& attribute)
     : m_node(ObjectAccess::node(node)), m_attribute(ObjectAccess::attribute(attribute)) {
-    if (!m_node || !m_attribute || !m_node->hasAttribute(*m_attribute)) {
+    // The attribute need not be on the node yet (a modifier may add it before the plug is used); every
+    // use checks that it is.
+    if (!m_node || !m_attribute) {
         m_node.reset();
         m_attribute.reset();
     }

@@ -14,7 +14,8 @@ bool makeNodes(const std::string& typeName, const NodePtr& parent, const std::st
         return false;
     }
     const bool toWorld = !parent || parent == scene.world();
-    if (!toWorld && (!out.node->isDag() || !parent->isAlive() || !parent->hasFn(MFn::kTransform))) {
+    if (!toWorld && (!out.node->isDag() || !(parent->isAlive() || parent->isPending()) ||
+                     !parent->hasFn(MFn::kTransform))) {
         error = out.node->isDag() ? "the parent is not a transform in the scene"
                                   : "a dependency node has no parent";
         return false;

@@ -36,6 +36,8 @@ public:
 
     /// True while the node is part of the scene (false before insertion and after deletion).
     bool isAlive() const { return m_alive; }
+    /// True for a node made but never put into the scene (a modifier's node before its doIt).
+    bool isPending() const { return !m_alive && !m_inserted; }
 
     /// Creation serial number, unique in the process.
     std::uint64_t serial() const { return m_serial; }
@@ -90,6 +92,7 @@ private:
     NodeTypePtr m_type;
     std::string m_name;
     bool m_alive = false;
+    bool m_inserted = false;
     std::uint64_t m_serial;
     std::weak_ptr<Node> m_parent;
     std::vector<std::shared_ptr<Node>> m_children;

@@ -191,6 +191,7 @@ void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, i
     node->m_name = uniqueName(node->m_name, nullptr);
     ++m_nameCount[node->m_name];
     node->m_alive = true;
+    node->m_inserted = true;
     if (listIndex < 0 || listIndex > static_cast<int>(m_nodes.size()))
         listIndex = static_cast<int>(m_nodes.size());
     m_nodes.insert(m_nodes.begin() + listIndex, node);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/Scene.h"
 
 #include <maya/MDagModifier.h>
@@ -13,7 +14,8 @@
 /// Each test starts from a new scene and has helpers to build small ones through a DAG modifier.
 class SceneFixture : public ::testing::Test {
 protected:
-    void SetUp() override { vex::host::Scene::instance().reset(); }
+    // Reset on construction, so that members of derived fixtures are built in the new scene.
+    SceneFixture() { vex::host::Scene::instance().reset(); }
 
     /// Creates a node (under the parent) and names it, through one modifier; fails the test on error.
     static MObject make(const char* type, const char* name, const MObject& parent = MObject::kNullObj) {

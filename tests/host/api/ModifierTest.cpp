@@ -1,0 +1,178 @@
+#include "SceneFixture.h"
+
+#include "host/scene/CommandRegistry.h"
+
+#include <maya/MArgList.h>
+#include <maya/MDGMessage.h>
+#include <maya/MDagMessage.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MFnNumericAttribute.h>
+#include <maya/MFnSet.h>
+#include <maya/MFnTypedAttribute.h>
+#include <maya/MPxCommand.h>
+
+namespace {
+
+/// A command that creates a transform with the name given as its argument, directly (not undoable
+/// itself), as the host's built-in commands do their work.
+class MakeTransformCommand : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        MFnDagNode fn;
+        MStatus status;
+        fn.create("transform", args.asString(0), MObject::kNullObj, &status);
+        return status;
+    }
+    static void* creator() { return new MakeTransformCommand; }
+};
+
+class ModifierTest : public SceneFixture {
+protected:
+    /// A small scene with a parent, a camera, a material in a shading group and a connection.
+    void build() {
+        rig = make("transform", "rig");
+        cameraTransform = make("transform", "camT", rig);
+        camera = make("camera", "cam", cameraTransform);
+        lambert = make("lambert", "mat");
+        group = make("shadingEngine", "matSG");
+        mesh = make("mesh", "meshShape", make("transform", "meshT"));
+        MDGModifier modifier;
+        modifier.connect(MFnDependencyNode(lambert).findPlug("outColor"),
+                         MFnDependencyNode(group).findPlug("surfaceShader"));
+        modifier.connect(MFnDependencyNode(rig).findPlug("tx"), MFnDependencyNode(camera).findPlug("fl"));
+        ASSERT_TRUE(modifier.doIt());
+        ASSERT_TRUE(MFnSet(group).addMember(pathOf(mesh)));
+        MFnDependencyNode(rig).findPlug("tx").setValue(50.0);
+    }
+
+    MObject rig, cameraTransform, camera, lambert, group, mesh;
+};
+
+TEST_F(ModifierTest, UndoLeavesTheSceneExactlyAsBeforeAndRedoRepeatsIt) {
+    build();
+    const std::string before = dump();
+
+    MFnTypedAttribute typed;
+    MObject tag = typed.create("VXB_tag", "VXB_tag", MFnData::kString);
+    MDagModifier modifier;
+    MObject created = modifier.createNode("transform", rig);
+    ASSERT_TRUE(modifier.renameNode(created, "fresh"));
+    MObject shape = modifier.createNode("camera", created);
+    ASSERT_TRUE(modifier.renameNode(cameraTransform, "renamed"));
+    ASSERT_TRUE(modifier.reparentNode(cameraTransform, created));
+    ASSERT_TRUE(modifier.addAttribute(camera, tag));
+    ASSERT_TRUE(modifier.newPlugValueString(MPlug(camera, tag), "tagged"));
+    ASSERT_TRUE(modifier.newPlugValueInt(MFnDependencyNode(cameraTransform).findPlug("roi"), 2));
+    ASSERT_TRUE(modifier.newPlugValueDouble(MFnDependencyNode(rig).findPlug("tx"), 3.0));
+    ASSERT_TRUE(
+        modifier.connect(MFnDependencyNode(shape).findPlug("fl"), MFnDependencyNode(rig).findPlug("ty")));
+    ASSERT_TRUE(modifier.deleteNode(pathOf(mesh).transform()));
+    ASSERT_TRUE(modifier.deleteNode(lambert));
+    ASSERT_TRUE(modifier.doIt());
+
+    const std::string after = dump();
+    EXPECT_NE(after, before);
+    EXPECT_EQ(pathOf(camera).fullPathName().str(), "|rig|fresh|renamed|cam");
+    EXPECT_EQ(MFnDependencyNode(camera).findPlug("VXB_tag").asString().str(), "tagged");
+    EXPECT_DOUBLE_EQ(MFnDependencyNode(camera).findPlug("fl").asDouble(), 3.0);
+    EXPECT_DOUBLE_EQ(MFnDependencyNode(rig).findPlug("ty").asDouble(), 35.0);
+    EXPECT_FALSE(MFnDependencyNode(group).findPlug("surfaceShader").isConnected());
+    MSelectionList members;
+    MFnSet(group).getMembers(members, false);
+    EXPECT_EQ(members.length(), 0u);
+
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(MFnSet(group).isMember(pathOf(mesh)), true);
+    EXPECT_TRUE(MFnDependencyNode(group).findPlug("surfaceShader").isDestination());
+
+    ASSERT_TRUE(modifier.doIt());
+    EXPECT_EQ(dump(), after);
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_EQ(dump(), before);
+}
+
+TEST_F(ModifierTest, EditsQueuedAfterADoItRunOnTheNextOne) {
+    MDagModifier modifier;
+    MObject first = modifier.createNode("transform");
+    ASSERT_TRUE(modifier.doIt());
+    MObject second = modifier.createNode("transform", first);
+    EXPECT_FALSE(pathOf(first).length() == 0);
+    MDagPath none;
+    EXPECT_FALSE(MDagPath::getAPathTo(second, none)); // not yet in the scene
+    ASSERT_TRUE(modifier.doIt());
+    EXPECT_EQ(pathOf(second).fullPathName().str(), "|transform1|transform2");
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_FALSE(MDagPath::getAPathTo(first, none));
+}
+
+TEST_F(ModifierTest, AFailingEditStopsDoItAndIsTakenBack) {
+    build();
+    const std::string before = dump();
+    MDagModifier modifier;
+    ASSERT_TRUE(modifier.renameNode(rig, "first"));
+    ASSERT_TRUE(
+        modifier.connect(MFnDependencyNode(rig).findPlug("ty"), MFnDependencyNode(camera).findPlug("fl")));
+    ASSERT_TRUE(modifier.renameNode(rig, "never"));
+    EXPECT_FALSE(modifier.doIt()); // "fl" already has an input
+    EXPECT_EQ(nameOf(rig), "first");
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_EQ(dump(), before);
+}
+
+TEST_F(ModifierTest, CommandEditsAreUndoneWithTheModifier) {
+    vex::host::CommandRegistry::get().add("makeTransformForTest", &MakeTransformCommand::creator, "");
+    const std::string before = dump();
+    MDagModifier modifier;
+    ASSERT_TRUE(modifier.commandToExecute("makeTransformForTest fromCommand"));
+    ASSERT_TRUE(modifier.doIt());
+    MSelectionList found;
+    EXPECT_TRUE(found.add("fromCommand"));
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_EQ(dump(), before);
+    ASSERT_TRUE(modifier.doIt());
+    found.clear();
+    EXPECT_TRUE(found.add("fromCommand"));
+
+    MDagModifier unknown;
+    ASSERT_TRUE(unknown.commandToExecute("noSuchCommandAnywhere 1"));
+    EXPECT_FALSE(unknown.doIt());
+    vex::host::CommandRegistry::get().remove("makeTransformForTest");
+}
+
+TEST_F(ModifierTest, NodeMessagesFollowCreationDeletionUndoAndReparenting) {
+    struct Log {
+        std::vector<std::string> lines;
+    } log;
+    auto added = MDGMessage::addNodeAddedCallback(
+        [](MObject& node, void* data) {
+            static_cast<Log*>(data)->lines.push_back("+" + MFnDependencyNode(node).name().str());
+        },
+        "transform", &log);
+    auto removed = MDGMessage::addNodeRemovedCallback(
+        [](MObject& node, void* data) {
+            static_cast<Log*>(data)->lines.push_back("-" + MFnDependencyNode(node).name().str());
+        },
+        "dependNode", &log);
+    auto parentRemoved = MDagMessage::addParentRemovedCallback(
+        [](MDagPath& child, MDagPath& parent, void* data) {
+            static_cast<Log*>(data)->lines.push_back(child.partialPathName().str() + "<" +
+                                                     parent.partialPathName().str());
+        },
+        &log);
+
+    MObject a = make("transform", "a");
+    MObject b = make("transform", "b");
+    MDagModifier modifier;
+    modifier.reparentNode(b, a);
+    modifier.deleteNode(a);
+    ASSERT_TRUE(modifier.doIt());
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_EQ(log.lines, (std::vector<std::string>{"+transform1", "+transform1", "b<", "b<a", "-b", "a<",
+                                                   "-a", "+a", "+b", "b<a"}));
+    MMessage::removeCallback(added);
+    MMessage::removeCallback(removed);
+    MMessage::removeCallback(parentRemoved);
+}
+
+} // namespace
