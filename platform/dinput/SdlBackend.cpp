@@ -26,12 +26,16 @@ SdlBackend::~SdlBackend() {
 }
 
 bool SdlBackend::Init() {
+    // Devices are read in the background, whichever window is in front.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     if (SDL_InitSubSystem(kSubsystems) == 0) {
         ++hapticStarts_;
-        return true;
+    } else if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) {
+        return false; // a machine without force-feedback support still has joysticks, this one has none
     }
-    // A machine without force-feedback support still has joysticks.
-    return SDL_InitSubSystem(SDL_INIT_JOYSTICK) == 0;
+    // Joysticks are polled: events would only pile up in a queue that nobody reads.
+    SDL_JoystickEventState(SDL_IGNORE);
+    return true;
 }
 
 void SdlBackend::Quit() {
