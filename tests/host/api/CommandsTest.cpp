@@ -1,0 +1,261 @@
+#include <maya/MArgList.h>
+#include <maya/MCommandMessage.h>
+#include <maya/MDoubleArray.h>
+#include <maya/MGlobal.h>
+#include <maya/MIntArray.h>
+#include <maya/MPxCommand.h>
+#include <maya/MStringArray.h>
+
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using vex::host::CommandRegistry;
+using vex::host::ScriptEditor;
+using vex::host::UndoQueue;
+
+// What the test commands did, in order: "do 2", "undo 2", "redo 2", "destroy 2", ...
+std::vector<std::string> g_log;
+int g_total = 0;
+
+void record(const std::string& what, int amount) {
+    g_log.push_back(what + " " + std::to_string(amount));
+}
+
+/// testAdd -v/-value <int>: adds to g_total; undoable. Fails with a usage text without a value.
+class AddCmd : public MPxCommand {
+public:
+    ~AddCmd() override { record("destroy", amount_); }
+    MStatus doIt(const MArgList& args) override {
+        const unsigned int flag = args.flagIndex("v", "value");
+        MStatus status;
+        if (flag != MArgList::kInvalidArgIndex) amount_ = args.asInt(flag + 1, &status);
+        if (flag == MArgList::kInvalidArgIndex || !status) {
+            MStatus usage(MStatus::kInvalidParameter, "Usage: testAdd -value <integer>");
+            usage.perror("testAdd");
+            return usage;
+        }
+        record("do", amount_);
+        setUndoable(true);
+        g_total += amount_;
+        setResult(g_total);
+        return MStatus::kSuccess;
+    }
+    MStatus undoIt() override {
+        record(MGlobal::isUndoing() ? "undo" : "undo outside undo", amount_);
+        g_total -= amount_;
+        return MStatus::kSuccess;
+    }
+    MStatus redoIt() override {
+        record(MGlobal::isRedoing() ? "redo" : "redo outside redo", amount_);
+        g_total += amount_;
+        return MStatus::kSuccess;
+    }
+    static void* creator() { return new AddCmd; }
+
+private:
+    int amount_ = 0;
+};
+
+/// testList: not undoable; answers an array of the kind named by its first argument, or the
+/// result of running its second argument as a nested command when the first is "nested".
+class ListCmd : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        const MString kind = args.asString(0);
+        if (kind == "ints") {
+            appendToResult(1);
+            appendToResult(2);
+        } else if (kind == "doubles") {
+            MDoubleArray values;
+            values.append(0.5);
+            values.append(-2.25);
+            setResult(values);
+        } else if (kind == "strings") {
+            appendToResult("a b");
+            appendToResult(MString("c"));
+        } else if (kind == "nested") {
+            setResult("outer");
+            MString inner;
+            MStatus status = MGlobal::executeCommand(args.asString(1), inner, false, true);
+            appendToResult(MString("outer"));
+            appendToResult(inner);
+            return status;
+        }
+        return MStatus::kSuccess;
+    }
+    static void* creator() { return new ListCmd; }
+};
+
+class CommandsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(CommandRegistry::get().add("testAdd", &AddCmd::creator, "tests"));
+        ASSERT_TRUE(CommandRegistry::get().add("testList", &ListCmd::creator, "tests"));
+        UndoQueue::get().flush();
+        ScriptEditor::get().clear();
+        g_log.clear();
+        g_total = 0;
+    }
+    void TearDown() override {
+        UndoQueue::get().flush();
+        CommandRegistry::get().remove("testAdd");
+        CommandRegistry::get().remove("testList");
+    }
+
+    static std::vector<std::string> shown(ScriptEditor::Kind kind) {
+        std::vector<std::string> lines;
+        for (const auto& line : ScriptEditor::get().lines())
+            if (line.kind == kind) lines.push_back(line.text);
+        return lines;
+    }
+};
+
+TEST_F(CommandsTest, UndoableCommandIsKeptAndUndoneAndRedone) {
+    int total = 0;
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 2", total, false, true));
+    EXPECT_EQ(total, 2);
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -value 5", total, false, true)) << "long flag name";
+    EXPECT_EQ(total, 7);
+    EXPECT_EQ(UndoQueue::get().size(), 2u);
+
+    ASSERT_TRUE(MGlobal::executeCommand("undo", false, false));
+    EXPECT_EQ(g_total, 2);
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(g_total, 0);
+    ASSERT_TRUE(MGlobal::executeCommand("undo")) << "nothing left to undo only warns";
+    EXPECT_EQ(shown(ScriptEditor::Kind::Warning),
+              (std::vector<std::string>{"There are no more commands to undo."}));
+    ASSERT_TRUE(MGlobal::executeCommand("redo"));
+    EXPECT_EQ(g_total, 2);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"do 2", "do 5", "undo 5", "undo 2", "redo 2"}));
+}
+
+TEST_F(CommandsTest, NewCommandAfterUndoDestroysTheRedoTail) {
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 1; testAdd -v 10", false, true));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 100", false, true));
+    // The tail goes once the new command is known to be kept: a failing command must not lose it.
+    EXPECT_EQ(g_log, (std::vector<std::string>{"do 1", "do 10", "undo 10", "do 100", "destroy 10"}));
+    EXPECT_EQ(UndoQueue::get().size(), UndoQueue::get().position()) << "nothing left to redo";
+    EXPECT_EQ(g_total, 101);
+    EXPECT_EQ(UndoQueue::get().undoText(), "testAdd -v 100;");
+}
+
+TEST_F(CommandsTest, FailedOrUnkeptCommandsLeaveTheRedoTail) {
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 1", false, true));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_FALSE(MGlobal::executeCommand("testAdd", false, true));
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 5", false, false));
+    ASSERT_TRUE(MGlobal::executeCommand("redo"));
+    EXPECT_EQ(g_total, 6);
+}
+
+TEST_F(CommandsTest, CommandsOutsideTheQueueAreDestroyedAfterDoIt) {
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 3", false, false)) << "undo not enabled";
+    EXPECT_EQ(g_log, (std::vector<std::string>{"do 3", "destroy 3"}));
+    ASSERT_TRUE(MGlobal::executeCommand("testList ints", false, true)) << "not an undoable command";
+    EXPECT_EQ(UndoQueue::get().size(), 0u);
+    EXPECT_FALSE(MGlobal::executeCommand("testAdd", false, true)) << "missing value";
+    EXPECT_EQ(UndoQueue::get().size(), 0u) << "a failed command is not kept";
+}
+
+TEST_F(CommandsTest, MissingArgumentReportsTheUsageThroughPerror) {
+    MStatus status = MGlobal::executeCommand("testAdd -v many");
+    EXPECT_FALSE(status);
+    const auto errors = shown(ScriptEditor::Kind::Error);
+    ASSERT_FALSE(errors.empty());
+    EXPECT_EQ(errors.front(), "testAdd: (kInvalidParameter): Usage: testAdd -value <integer>");
+}
+
+TEST_F(CommandsTest, DisplayOptionEchoesTheCommandAndItsResult) {
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 4", false, false));
+    EXPECT_TRUE(shown(ScriptEditor::Kind::Command).empty());
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 4", true, false));
+    EXPECT_EQ(shown(ScriptEditor::Kind::Command), (std::vector<std::string>{"testAdd -v 4"}));
+    EXPECT_EQ(shown(ScriptEditor::Kind::Result), (std::vector<std::string>{"8"}));
+}
+
+TEST_F(CommandsTest, CommandCallbacksReceiveEveryExecutedCommand) {
+    std::vector<std::string> seen;
+    MCallbackId id = MCommandMessage::addCommandCallback(
+        [](const MString& text, void* data) {
+            static_cast<std::vector<std::string>*>(data)->push_back(text.str());
+        },
+        &seen);
+    ASSERT_TRUE(MGlobal::executeCommand("testList nested \"testAdd -value 6\"", false, true));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_FALSE(MGlobal::executeCommand("noSuchCommand -x"));
+    MMessage::removeCallback(id);
+    EXPECT_EQ(seen, (std::vector<std::string>{"testAdd -value 6;", "testList nested \"testAdd -value 6\";",
+                                              "undo;"}))
+        << "nested commands come first as they finish first; unknown commands never ran";
+    EXPECT_EQ(g_total, 0);
+}
+
+TEST_F(CommandsTest, ResultsArriveInTheRequestedShape) {
+    MIntArray ints;
+    ASSERT_TRUE(MGlobal::executeCommand("testList ints", ints));
+    ASSERT_EQ(ints.length(), 2u);
+    EXPECT_EQ(ints[1], 2);
+    MDoubleArray doubles;
+    ASSERT_TRUE(MGlobal::executeCommand("testList doubles", doubles));
+    ASSERT_EQ(doubles.length(), 2u);
+    EXPECT_DOUBLE_EQ(doubles[1], -2.25);
+    MStringArray strings;
+    ASSERT_TRUE(MGlobal::executeCommand("testList strings", strings));
+    ASSERT_EQ(strings.length(), 2u);
+    EXPECT_EQ(strings[0], "a b");
+    MStringArray none;
+    ASSERT_TRUE(MGlobal::executeCommand("testList nothing", none));
+    EXPECT_EQ(none.length(), 0u);
+
+    MStringArray nested;
+    ASSERT_TRUE(MGlobal::executeCommand("testList nested \"testAdd -v 9\"", nested));
+    EXPECT_EQ(nested, MStringArray(std::vector<MString>{"outer", "9"}.data(), 2))
+        << "each call has its own result";
+    EXPECT_EQ(MGlobal::executeCommandStringResult("testAdd -v 1"), "10");
+}
+
+TEST_F(CommandsTest, UnknownCommandFailsWithAClearError) {
+    EXPECT_FALSE(MGlobal::executeCommand("testAdd -v 1; noSuchCommand; testAdd -v 2"));
+    EXPECT_EQ(g_total, 1) << "execution stops at the failing statement";
+    const auto errors = shown(ScriptEditor::Kind::Error);
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_NE(errors[0].find("Cannot find procedure \"noSuchCommand\""), std::string::npos) << errors[0];
+}
+
+TEST(ArgListTest, FlagsValuesAndConversions) {
+    MArgList args;
+    for (const char* word : {"-n", "ball", "-3", "2.5", "-width", "on", "x", "y", "-q"})
+        args.addArg(MString(word));
+    EXPECT_EQ(args.length(), 9u);
+    EXPECT_EQ(args.flagIndex("n", "name"), 0u);
+    EXPECT_EQ(args.flagIndex("-w", "-width"), 4u);
+    EXPECT_EQ(args.flagIndex("3"), MArgList::kInvalidArgIndex) << "negative numbers are values";
+    EXPECT_EQ(args.flagIndex("name"), MArgList::kInvalidArgIndex);
+
+    MStatus status;
+    EXPECT_EQ(args.asInt(2, &status), -3);
+    EXPECT_TRUE(status);
+    EXPECT_DOUBLE_EQ(args.asDouble(3), 2.5);
+    args.asInt(1, &status);
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+    args.asString(42, &status);
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+    EXPECT_TRUE(args.asBool(5));
+
+    unsigned int index = 6;
+    const MStringArray rest = args.asStringArray(index);
+    EXPECT_EQ(rest.length(), 2u);
+    EXPECT_EQ(index, 8u) << "stops at the next flag";
+}
+
+} // namespace
