@@ -150,6 +150,7 @@ TEST(ComponentTree, Backgrounds) {
             <color pos="0" r="255" g="0" b="0"/><color pos="1" r="0" g="0" b="255" a="128"/></background></label>
         <label id="3"><background type="gradient-linear" coordinates="absolute" spread="sideways" endx="40"/></label>
         <label id="4"><background type="pattern"/></label>
+        <label id="5" background="1 2 x"/><label id="6" background="1 2 3 4 5"/><label id="7" background="1 2"/>
     </list>)");
     ASSERT_TRUE(root);
     auto* plain = dynamic_cast<const background::Color*>(root->GetBackground());
@@ -178,7 +179,7 @@ TEST(ComponentTree, Backgrounds) {
     EXPECT_TRUE(absolute->IsAbsolute());
     EXPECT_EQ(absolute->GetSpread(), background::Gradient_Linear::Spread::Pad);
     EXPECT_EQ(absolute->GetEndX(), 40.0);
-    EXPECT_EQ(root->FindById(4)->GetBackground(), nullptr);
+    for (int id : {4, 5, 6, 7}) EXPECT_EQ(root->FindById(id)->GetBackground(), nullptr) << id;
 }
 
 TEST(ComponentTree, ImagePathVariables) {
