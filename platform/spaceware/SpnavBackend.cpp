@@ -25,12 +25,14 @@ SpnavBackend::~SpnavBackend() {
 
 SpwRetVal SpnavBackend::Open() {
     if (open_) return SPW_NO_ERROR;
+    // Without the daemon's socket there is no driver at all. Asking the library anyway would cost a
+    // little memory it never gives back.
+    const char* socket = std::getenv("SPNAV_SOCKET");
+    std::error_code error;
+    if (!std::filesystem::exists(socket != nullptr ? socket : kDefaultSocket, error)) return SI_NO_DRIVER;
     if (spnav_open() == -1) {
-        // Without the daemon's socket there is no driver at all; with it, the daemon did not answer.
-        const char* socket = std::getenv("SPNAV_SOCKET");
-        std::error_code error;
-        return std::filesystem::exists(socket != nullptr ? socket : kDefaultSocket, error) ? SI_NO_RESPONSE
-                                                                                           : SI_NO_DRIVER;
+        spnav_close(); // releases what the failed attempt kept
+        return SI_NO_RESPONSE;
     }
     spnav_client_name("UniDevice");
     open_ = true;

@@ -102,7 +102,8 @@ SpaceMouse::SpaceMouse(const std::string& name, int buttons, HWND ownWindow)
         Control& control = controls_.emplace_back(this, kBinaryControl, kSpaceMouseThreshold);
         control.setType("Button");
         control.setIndex(button);
-        control.setDescription("Button " + std::to_string(button));
+        // Named as SpaceWare numbers them: its first button is button 1 (bit 1 of the mask).
+        control.setDescription("Button " + std::to_string(button + 1));
     }
     if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("windriver"));
 }

@@ -11,9 +11,9 @@
 namespace vex::unidevice::driver {
 
 /// A 3D mouse read through SpaceWare: six axes (X, Y, Z translation, X, Y, Z rotation; finite,
-/// -1..1) then one binary control per button. The device's events arrive as messages to a window it
-/// subclasses while started: the window of "windriver", or its own hidden window when that driver
-/// has none.
+/// -1..1) then one binary control per button ("Button 1" first, as SpaceWare numbers them). The device's
+/// events arrive as messages to a window it subclasses while started: the window of "windriver", or its own
+/// hidden window when that driver has none.
 class SpaceMouse : public Device {
 public:
     /// Connects to SpaceWare and creates the device, attached to "windriver"; null when SpaceWare

@@ -65,7 +65,7 @@ TEST_F(SpaceMouseTest, AxesAndButtonsAsTheDeviceReportsThem) {
     EXPECT_EQ(mouse->getControl(5)->getType(), "Axis");
     EXPECT_EQ(mouse->getControl(5)->getIndex(), 5);
     EXPECT_EQ(mouse->getControl(5)->getKind(), kFiniteControl);
-    EXPECT_EQ(mouse->getControl(7)->getDescription(), "Button 1");
+    EXPECT_EQ(mouse->getControl(7)->getDescription(), "Button 2") << "SpaceWare counts buttons from 1";
     EXPECT_EQ(mouse->getControl(7)->getType(), "Button");
     EXPECT_EQ(mouse->getControl(7)->getIndex(), 1);
     EXPECT_EQ(mouse->getControl(7)->getKind(), kBinaryControl);
