@@ -8,14 +8,17 @@
 #include "gui/component/ComboBox.h"
 #include "gui/component/Dialog.h"
 #include "gui/component/FlmButton.h"
+#include "gui/component/Graph.h"
 #include "gui/component/Group.h"
 #include "gui/component/Label.h"
 #include "gui/component/List.h"
 #include "gui/component/ListBox.h"
+#include "gui/component/Menubar.h"
 #include "gui/component/Progressbar.h"
 #include "gui/component/Scroll.h"
 #include "gui/component/Spinner.h"
 #include "gui/component/TextBox.h"
+#include "gui/component/Tree.h"
 #include "util/AbstractFactory.h"
 #include "util/xml/Element.h"
 
@@ -41,6 +44,9 @@ void ComponentBuilder::RegisterFactories() {
     Components::registerFactory(new component::Spinner::Factory);
     Components::registerFactory(new component::Progressbar::Factory);
     Components::registerFactory(new component::ListBox::Factory);
+    Components::registerFactory(new component::Tree::Factory);
+    Components::registerFactory(new component::Graph::Factory);
+    Components::registerFactory(new component::Menubar::Factory);
 
     using Backgrounds = util::AbstractFactory<Background>;
     Backgrounds::registerFactory(new background::Color::Factory);

@@ -1,0 +1,153 @@
+#include "gui/component/qt/Tree.h"
+#include "gui/PathVariables.h"
+#include "gui/component/qt/Header.h"
+#include "gui/component/qt/NodeModel.h"
+#include "tests/gui/GuiTestSupport.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <tuple>
+#include <vector>
+
+namespace vex::gui::component::qt {
+namespace {
+
+using FlagState = componentinterface::Tree::FlagState;
+using gui::test::EventRecorder;
+using Triple = std::tuple<int32_t, int32_t, int64_t>;
+
+// The (code, component id, value) of each event with `code`.
+std::vector<Triple> Triples(const EventRecorder& recorder, int32_t code) {
+    std::vector<Triple> triples;
+    for (const auto& event : recorder.Of(code)) triples.emplace_back(event.code, event.id, event.value);
+    return triples;
+}
+
+// The layout of the tests: two flag columns, one with images from the data folder.
+constexpr const char* kLayout = R"(<tree id="7" dragdrop="yes" label="Tools" width="300" height="200">
+  <flag label="Record" falseicon="[testimages]/flag_false.png" trueicon="[testimages]/flag_true.png"
+        undeterminedicon="[testimages]/flag_undetermined.png" defaultstate="true"/>
+  <flag label="Visible" defaultstate="undetermined"/>
+</tree>)";
+
+std::string ImageFolder() {
+    return (std::filesystem::path(__FILE__).parent_path() / "../../../../data/core/images")
+        .lexically_normal();
+}
+
+class TreeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        PathVariables::Global().Set("testimages", ImageFolder());
+        root = gui::test::BuildLayout(kLayout);
+        tree = dynamic_cast<Tree*>(root.get());
+        ASSERT_NE(tree, nullptr);
+        recorder = std::make_unique<EventRecorder>(*root);
+        camera = Add(tree->GetRootNode(), "Camera", 11);
+        body = Add(*camera, "Body", 12);
+        light = Add(tree->GetRootNode(), "Light", 13);
+        tree->NodesChanged();
+        tree->show();
+        QApplication::processEvents();
+    }
+    void TearDown() override { PathVariables::Global().Remove("testimages"); }
+
+    componentinterface::Tree::Node* Add(componentinterface::Tree::Node& parent, const char* name, int id) {
+        auto* node = tree->CreateNode(name, id);
+        parent.addChild(node);
+        return node;
+    }
+    // A left click (press and release) at `point` of `widget`, optionally followed by a double click.
+    static void Click(QWidget* widget, QPoint point, bool twice = false) {
+        const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, point, widget->mapToGlobal(point), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(widget, &event);
+        };
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+        if (!twice) return;
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+    }
+    QPoint CellCentre(const componentinterface::Tree::Node& node, int column) const {
+        return tree->visualRect(tree->GetModel()->IndexOf(node, column)).center();
+    }
+
+    std::unique_ptr<Component> root;
+    Tree* tree = nullptr;
+    std::unique_ptr<EventRecorder> recorder;
+    componentinterface::Tree::Node *camera, *body, *light;
+};
+
+TEST_F(TreeTest, FlagColumnsComeFromTheLayoutAndNewNodesStartAtTheirDefaults) {
+    ASSERT_EQ(tree->GetFlagColumns().size(), 2u);
+    EXPECT_EQ(tree->GetFlagColumns()[0].label, "Record");
+    EXPECT_EQ(tree->GetFlagColumns()[0].trueIcon, "[testimages]/flag_true.png");
+    EXPECT_TRUE(tree->IsDragDropEnabled());
+    EXPECT_EQ(body->GetFlag(0), FlagState::kTrue);
+    EXPECT_EQ(body->GetFlag(1), FlagState::kUndetermined);
+    EXPECT_EQ(tree->GetModel()->columnCount(), 3);
+    EXPECT_EQ(tree->GetModel()->rowCount(), 2);
+    EXPECT_EQ(Tree::ParseFlagState("false"), FlagState::kFalse);
+    EXPECT_EQ(Tree::ParseFlagState("TRUE"), FlagState::kFalse); // values are exact
+    EXPECT_EQ(tree->dragDropMode(), QAbstractItemView::InternalMove);
+}
+
+TEST_F(TreeTest, SelectionHeaderAndDoubleClicksAreReportedWithTheTreesAndNodesIds) {
+    tree->SelectNode(body);
+    EXPECT_EQ(tree->GetSelectedNode(), body);
+    tree->SelectNode(nullptr);
+    EXPECT_EQ(tree->GetSelectedNode(), nullptr);
+    Click(tree->viewport(), CellCentre(*light, 0));
+    EXPECT_EQ(tree->GetSelectedNode(), light);
+    const std::vector<Triple> selections{{0x4281, 7, 12}, {0x4281, 7, -1}, {0x4281, 7, 13}};
+    EXPECT_EQ(Triples(*recorder, 0x4281), selections);
+
+    Click(tree->header()->viewport(), QPoint(tree->header()->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(Triples(*recorder, 0x4282), (std::vector<Triple>{{0x4282, 7, 2}}));
+
+    Click(tree->viewport(), CellCentre(*body, 0), true);
+    EXPECT_EQ(Triples(*recorder, 0x4283), (std::vector<Triple>{{0x4283, 7, 12}}));
+}
+
+TEST_F(TreeTest, ClickingAFlagTogglesItAndReportsWhichOne) {
+    Click(tree->viewport(), CellCentre(*light, 1));
+    EXPECT_EQ(light->GetFlag(0), FlagState::kFalse);
+    Click(tree->viewport(), CellCentre(*light, 2));
+    EXPECT_EQ(light->GetFlag(1), FlagState::kTrue);
+    EXPECT_EQ(Triples(*recorder, 0x4284), (std::vector<Triple>{{0x4284, 7, Tree::FlagEventValue(0, 13)},
+                                                               {0x4284, 7, Tree::FlagEventValue(1, 13)}}));
+    // The window's own changes are not the user's: no event.
+    tree->SetFlag(*light, 0, FlagState::kUndetermined);
+    EXPECT_EQ(Triples(*recorder, 0x4284).size(), 2u);
+    EXPECT_EQ(light->GetFlag(0), FlagState::kUndetermined);
+}
+
+TEST_F(TreeTest, FlagCellsShowTheirImages) {
+    camera->SetFlag(0, FlagState::kTrue);
+    light->SetFlag(0, FlagState::kFalse);
+    const QImage image = tree->grab().toImage();
+    // The true image is a filled red disc; the false one a grey ring with nothing red.
+    const auto reddest = [&](const componentinterface::Tree::Node& node) {
+        const QRect cell =
+            tree->visualRect(tree->GetModel()->IndexOf(node, 1)).translated(tree->viewport()->pos());
+        int best = 0;
+        for (int y = cell.top(); y <= cell.bottom(); ++y)
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                best = std::max(best, c.red() - (c.green() + c.blue()) / 2);
+            }
+        return best;
+    };
+    EXPECT_GT(reddest(*camera), 120);
+    EXPECT_LT(reddest(*light), 40);
+}
+
+} // namespace
+} // namespace vex::gui::component::qt
