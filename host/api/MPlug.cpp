@@ -134,11 +134,26 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const {
 
 bool MPlug::isArray(MStatus* ReturnStatus) const {
     report(ReturnStatus, m_attribute ? MStatus(MStatus::kSuccess) : kInvalidPlug);
-    return false;
+    return m_attribute && m_attribute->perInstance;
 }
 
 bool MPlug::isElement(MStatus* ReturnStatus) const {
     return isArray(ReturnStatus);
+}
+
+unsigned int MPlug::numElements(MStatus* ReturnStatus) const {
+    return isArray(ReturnStatus) ? 1u : 0u;
+}
+
+MPlug MPlug::elementByLogicalIndex(unsigned int index, MStatus* ReturnStatus) const {
+    if (!isArray(ReturnStatus) || index != 0)
+        return report(ReturnStatus, convert::failure("no such array element", MStatus::kInvalidParameter)),
+               MPlug();
+    return *this;
+}
+
+MPlug MPlug::elementByPhysicalIndex(unsigned int index, MStatus* ReturnStatus) const {
+    return elementByLogicalIndex(index, ReturnStatus);
 }
 
 bool MPlug::isDynamic(MStatus* ReturnStatus) const {

@@ -63,6 +63,8 @@ public:
     bool usedAsColor = false;
     /// Computed from other attributes (matrix, worldMatrix): never stored, set fails.
     bool computed = false;
+    /// One value per instance of the node (worldMatrix ...): an array of one element here.
+    bool perInstance = false;
 
     MFn::Type apiType() const override;
     bool hasFn(MFn::Type type) const override;

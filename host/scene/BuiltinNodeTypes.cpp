@@ -29,6 +29,11 @@ AttributePtr computed(AttributePtr a) {
     return a;
 }
 
+AttributePtr perInstance(AttributePtr a) {
+    a->perInstance = true;
+    return a;
+}
+
 AttributePtr data(const char* longName, const char* shortName, MFn::Type type) {
     auto a = attribute(longName, shortName, AttributeKind::Data);
     a->setDataType(type);
@@ -67,15 +72,15 @@ void registerBuiltinNodeTypes(NodeTypeRegistry& registry) {
                       true);
     depend->addFn(MFn::kNamedObject);
 
-    auto dag = add(registry, "dagNode", "DAGN", MFn::kDagNode, depend,
-                   {keyable(attribute("visibility", "v", K::Bool, true)),
-                    attribute("intermediateObject", "io", K::Bool, false),
-                    attribute("template", "tmp", K::Bool, false),
-                    computed(attribute("worldMatrix", "wm", K::Matrix, identityMatrix())),
-                    computed(attribute("worldInverseMatrix", "wim", K::Matrix, identityMatrix())),
-                    computed(attribute("parentMatrix", "pm", K::Matrix, identityMatrix())),
-                    computed(attribute("parentInverseMatrix", "pim", K::Matrix, identityMatrix()))},
-                   true);
+    auto dag = add(
+        registry, "dagNode", "DAGN", MFn::kDagNode, depend,
+        {keyable(attribute("visibility", "v", K::Bool, true)),
+         attribute("intermediateObject", "io", K::Bool, false), attribute("template", "tmp", K::Bool, false),
+         perInstance(computed(attribute("worldMatrix", "wm", K::Matrix, identityMatrix()))),
+         perInstance(computed(attribute("worldInverseMatrix", "wim", K::Matrix, identityMatrix()))),
+         perInstance(computed(attribute("parentMatrix", "pm", K::Matrix, identityMatrix()))),
+         perInstance(computed(attribute("parentInverseMatrix", "pim", K::Matrix, identityMatrix())))},
+        true);
     dag->setCompute(computeDagMatrices);
     add(registry, "world", "WRLD", MFn::kWorld, dag, {}, true);
 

@@ -44,8 +44,15 @@ public:
     MPlug child(const MObject& attribute, MStatus* ReturnStatus = nullptr) const;
     bool isChild(MStatus* ReturnStatus = nullptr) const;
     MPlug parent(MStatus* ReturnStatus = nullptr) const;
+    /// True for the per-instance matrices (worldMatrix, worldInverseMatrix, parentMatrix,
+    /// parentInverseMatrix), which are arrays of one element in a host without instancing.
     bool isArray(MStatus* ReturnStatus = nullptr) const;
     bool isElement(MStatus* ReturnStatus = nullptr) const;
+    /// Number of elements of an array plug: 1 for the per-instance matrices.
+    unsigned int numElements(MStatus* ReturnStatus = nullptr) const;
+    /// Element 0 of a per-instance matrix plug (the plug itself); other indices and plugs fail.
+    MPlug elementByLogicalIndex(unsigned int index, MStatus* ReturnStatus = nullptr) const;
+    MPlug elementByPhysicalIndex(unsigned int index, MStatus* ReturnStatus = nullptr) const;
     bool isDynamic(MStatus* ReturnStatus = nullptr) const;
     bool isNetworked(MStatus* ReturnStatus = nullptr) const;
 

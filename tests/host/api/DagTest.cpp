@@ -4,6 +4,7 @@
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnTransform.h>
+#include <maya/MObjectHandle.h>
 
 #include <cmath>
 
@@ -142,7 +143,9 @@ TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
     MObject camera = make("camera", "goneShape", transform);
     MDagPath path = pathOf(camera);
     MPlug plug = MFnDependencyNode(camera).findPlug("fl");
+    MObjectHandle handle(camera);
     ASSERT_TRUE(path.isValid());
+    ASSERT_TRUE(handle.isValid());
 
     MDagModifier deletion;
     ASSERT_TRUE(deletion.deleteNode(transform));
@@ -150,6 +153,8 @@ TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
 
     // Deleting a transform takes its shape with it.
     EXPECT_FALSE(path.isValid());
+    EXPECT_FALSE(handle.isValid());
+    EXPECT_TRUE(handle.isAlive());
     MDagPath again;
     EXPECT_FALSE(MDagPath::getAPathTo(transform, again));
     MStatus status;
@@ -182,6 +187,8 @@ TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
     EXPECT_TRUE(path.isValid());
     EXPECT_EQ(path.fullPathName().str(), "|gone|goneShape");
     EXPECT_TRUE(plug.getValue(value));
+    EXPECT_TRUE(handle.isValid());
+    EXPECT_EQ(handle.hashCode(), MObjectHandle(pathOf(camera).node()).hashCode());
 }
 
 TEST_F(DagTest, InvalidPathsAndNullObjects) {

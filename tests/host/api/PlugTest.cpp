@@ -69,7 +69,14 @@ TEST_F(PlugTest, MatrixPlugsFollowTheHierarchy) {
     const double scale[3] = {2, 2, 2};
     MFnTransform(node).setScale(scale);
 
-    MObject data = MFnDependencyNode(child).findPlug("worldMatrix").asMObject();
+    // The world matrix is an array of one element, as plug-ins expect.
+    MPlug worldPlug = MFnDependencyNode(child).findPlug("worldMatrix");
+    EXPECT_TRUE(worldPlug.isArray());
+    MStatus status;
+    worldPlug.elementByLogicalIndex(1, &status);
+    EXPECT_FALSE(status);
+    EXPECT_FALSE(MFnDependencyNode(child).findPlug("tx").elementByLogicalIndex(0).isNull() == false);
+    MObject data = worldPlug.elementByLogicalIndex(0).asMObject();
     MMatrix world = MFnMatrixData(data).matrix();
     EXPECT_DOUBLE_EQ(world(3, 0), 21.0);
     EXPECT_DOUBLE_EQ(world(3, 1), 2.0);

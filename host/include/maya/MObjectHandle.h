@@ -1,0 +1,32 @@
+#pragma once
+
+#include <maya/MObject.h>
+
+/// A handle that tells whether its object is still usable: a deleted node is alive (undo can bring it
+/// back) but not valid.
+class MObjectHandle {
+public:
+    MObjectHandle() = default;
+    MObjectHandle(const MObject& object) : m_object(object) {}
+
+    MObject object() const { return m_object; }
+    const MObject& objectRef() const { return m_object; }
+
+    /// True for a non-null object that is not a deleted node.
+    bool isValid() const;
+    /// True for a non-null object (deleted nodes included: they can come back by undo).
+    bool isAlive() const { return !m_object.isNull(); }
+    /// A number identifying the object, the same for every handle to it.
+    unsigned int hashCode() const;
+
+    bool operator==(const MObject& object) const { return m_object == object; }
+    bool operator==(const MObjectHandle& other) const { return m_object == other.m_object; }
+    bool operator!=(const MObjectHandle& other) const { return !(*this == other); }
+    MObjectHandle& operator=(const MObject& object) {
+        m_object = object;
+        return *this;
+    }
+
+private:
+    MObject m_object;
+};
