@@ -47,6 +47,7 @@ function(torva_test name label)
   if(NOT sources)
     return()
   endif()
+  list(APPEND sources ${PROJECT_SOURCE_DIR}/tests/support/LeakSuppressions.cpp)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gmock GTest::gtest_main)
   gtest_discover_tests(${name} PROPERTIES LABELS ${label}
