@@ -94,11 +94,28 @@ public:
     static void* creator() { return new ListCmd; }
 };
 
+/// testUndoRuns <command>: undoable; its undoIt executes the given command with undo enabled.
+class UndoRunsCmd : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override {
+        command_ = args.asString(0);
+        setUndoable(true);
+        return MStatus::kSuccess;
+    }
+    MStatus undoIt() override { return MGlobal::executeCommand(command_, false, true); }
+    MStatus redoIt() override { return MStatus::kSuccess; }
+    static void* creator() { return new UndoRunsCmd; }
+
+private:
+    MString command_;
+};
+
 class CommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(CommandRegistry::get().add("testAdd", &AddCmd::creator, "tests"));
         ASSERT_TRUE(CommandRegistry::get().add("testList", &ListCmd::creator, "tests"));
+        ASSERT_TRUE(CommandRegistry::get().add("testUndoRuns", &UndoRunsCmd::creator, "tests"));
         UndoQueue::get().flush();
         ScriptEditor::get().clear();
         g_log.clear();
@@ -108,6 +125,7 @@ protected:
         UndoQueue::get().flush();
         CommandRegistry::get().remove("testAdd");
         CommandRegistry::get().remove("testList");
+        CommandRegistry::get().remove("testUndoRuns");
     }
 
     static std::vector<std::string> shown(ScriptEditor::Kind kind) {
@@ -156,6 +174,18 @@ TEST_F(CommandsTest, FailedOrUnkeptCommandsLeaveTheRedoTail) {
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 5", false, false));
     ASSERT_TRUE(MGlobal::executeCommand("redo"));
     EXPECT_EQ(g_total, 6);
+}
+
+TEST_F(CommandsTest, CommandsRunWhileUndoingAreNotKept) {
+    ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 2; testUndoRuns \"testAdd -v 40\"", false, true));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(g_total, 42) << "the command ran";
+    EXPECT_EQ(UndoQueue::get().size(), 2u)
+        << "but did not enter the queue, which would have cut the redo tail";
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(g_total, 40);
+    ASSERT_TRUE(MGlobal::executeCommand("redo; redo"));
+    EXPECT_EQ(UndoQueue::get().position(), 2u);
 }
 
 TEST_F(CommandsTest, CommandsOutsideTheQueueAreDestroyedAfterDoIt) {
