@@ -15,6 +15,13 @@ std::size_t AnimCurveData::lowerBound(double time) const {
            m_keys.begin();
 }
 
+std::size_t AnimCurveData::lowerBoundNear(double time) const {
+    const double from = time - kTimeTolerance;
+    for (std::size_t at = m_hint; at < m_keys.size() && at <= m_hint + 1; ++at)
+        if (m_keys[at].time >= from && (at == 0 || m_keys[at - 1].time < from)) return m_hint = at;
+    return m_hint = lowerBound(time);
+}
+
 std::size_t AnimCurveData::setKey(const Key& key) {
     const std::size_t at = lowerBound(key.time);
     if (at < m_keys.size() && std::abs(m_keys[at].time - key.time) < kTimeTolerance) {
@@ -93,7 +100,7 @@ double AnimCurveData::evaluate(double time) const {
     if (m_keys.empty()) return 0.0;
     if (time <= m_keys.front().time) return m_keys.front().value;
     if (time >= m_keys.back().time) return m_keys.back().value;
-    const std::size_t next = lowerBound(time);
+    const std::size_t next = lowerBoundNear(time);
     const Key& b = m_keys[next];
     if (std::abs(b.time - time) < kTimeTolerance) return b.value;
     const Key& a = m_keys[next - 1];

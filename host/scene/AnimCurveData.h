@@ -79,10 +79,14 @@ public:
 private:
     // Lower bound: the first key whose time is not below time - kTimeTolerance.
     std::size_t lowerBound(double time) const;
+    // The same, trying the last answer and the one after it first: playback and recording read the
+    // curve at times that move forward a little at a time.
+    std::size_t lowerBoundNear(double time) const;
     // Slope of the tangent on one side of the key at index.
     double slope(std::size_t index, bool outSide) const;
 
     std::vector<Key> m_keys;
+    mutable std::size_t m_hint = 0;
 };
 
 } // namespace vex::host

@@ -16,16 +16,6 @@ constexpr std::uint32_t code(const char (&text)[5]) {
            std::uint32_t(text[3]);
 }
 
-bool computeOutput(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
-                   Value& out) {
-    if (attribute.longName() != "output") return false;
-    const auto curve = AnimCurveData::of(node);
-    if (const auto input = node.findAttribute("input"); input && node.input(*input))
-        time = toDouble(scene.evaluate(node, *input, time));
-    out = curve ? curve->evaluate(time) : 0.0;
-    return true;
-}
-
 // The types register themselves when the library loads, so that nodes of them can be created by name
 // (modifiers, commands, scene files) before any anim curve function set is used.
 const bool kRegistered = (registerAnimCurveNodeTypes(NodeTypeRegistry::instance()), true);
@@ -41,13 +31,22 @@ void registerAnimCurveNodeTypes(NodeTypeRegistry& registry) {
     output->storable = false;
     output->writable = false;
     base->addAttribute(output);
-    base->addAttribute(std::make_shared<AttributeSpec>("input", "i", AttributeKind::Double, 0.0));
     base->addAttribute(std::make_shared<AttributeSpec>("preInfinity", "pre", AttributeKind::Int, 0));
     base->addAttribute(std::make_shared<AttributeSpec>("postInfinity", "pst", AttributeKind::Int, 0));
     base->addAttribute(
         std::make_shared<AttributeSpec>("weightedTangents", "wgt", AttributeKind::Bool, false));
+    auto input = std::make_shared<AttributeSpec>("input", "i", AttributeKind::Double, 0.0);
+    base->addAttribute(input);
     base->setAbstract(true);
-    base->setCompute(computeOutput);
+    // Attributes are told apart by identity: this runs for every read of an animated plug.
+    base->setCompute([output, input](const Scene& scene, const Node& node, const AttributeSpec& attribute,
+                                     double time, Value& out) {
+        if (&attribute != output.get()) return false;
+        if (node.input(*input)) time = toDouble(scene.evaluate(node, *input, time));
+        const auto curve = AnimCurveData::of(node);
+        out = curve ? curve->evaluate(time) : 0.0;
+        return true;
+    });
     base->setOnCreate([](Node& node) { node.setUserObject(std::make_shared<AnimCurveData>()); });
     registry.add(base);
 

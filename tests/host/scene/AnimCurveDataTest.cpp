@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <vector>
+
 namespace vex::host {
 namespace {
 
@@ -48,6 +51,27 @@ TEST(AnimCurveData, KeysAtTheSameTimeReplaceAndRemoveByIndexOrTime) {
     curve.removeKey(7); // past the end: nothing
     EXPECT_EQ(curve.size(), 1u);
     EXPECT_EQ(curve.evaluate(-1.0), 5.0);
+}
+
+TEST(AnimCurveData, ReadsInAnyOrderAgreeWithTheKeys) {
+    // Reads remember their segment; forwards, backwards and jumping reads must all find the right one.
+    AnimCurveData curve;
+    for (int i = 0; i < 10; ++i) curve.setKey({static_cast<double>(i), static_cast<double>(i * i)});
+    auto expected = [](double t) {
+        const double i = std::floor(t);
+        return i * i + (t - i) * ((i + 1) * (i + 1) - i * i);
+    };
+    std::vector<double> times;
+    for (double t = 0.25; t < 9.0; t += 0.5) times.push_back(t);
+    for (double t = 8.75; t > 0.0; t -= 0.5) times.push_back(t);
+    for (double t : {7.5, 0.5, 3.25, 3.75, 8.5, 1.5, 6.25}) times.push_back(t);
+    for (double t : times) EXPECT_DOUBLE_EQ(curve.evaluate(t), expected(t)) << t;
+    for (int i = 9; i >= 0; --i) EXPECT_EQ(curve.evaluate(i), i * i);
+    // A key inserted before the remembered segment moves the segments after it.
+    curve.evaluate(8.5);
+    curve.setKey({-1.0, 5.0});
+    EXPECT_DOUBLE_EQ(curve.evaluate(8.5), expected(8.5));
+    EXPECT_DOUBLE_EQ(curve.evaluate(-0.5), 2.5);
 }
 
 TEST(AnimCurveData, StepAndSmoothTangents) {
