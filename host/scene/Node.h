@@ -93,6 +93,7 @@ private:
     std::string m_name;
     bool m_alive = false;
     bool m_inserted = false;
+    bool m_leaving = false; // its removal messages are being sent
     std::uint64_t m_serial;
     std::weak_ptr<Node> m_parent;
     std::vector<std::shared_ptr<Node>> m_children;

@@ -71,10 +71,12 @@ public:
         std::vector<std::pair<const AttributeSpec*, Value>> values;
         void undo(Scene&) override {
             auto& list = node->m_dynamic;
-            list.erase(list.begin() + index);
+            list.erase(std::remove(list.begin(), list.end(), attribute), list.end());
         }
         void redo(Scene&) override {
-            node->m_dynamic.insert(node->m_dynamic.begin() + index, attribute);
+            auto& list = node->m_dynamic;
+            if (std::find(list.begin(), list.end(), attribute) != list.end()) return;
+            list.insert(list.begin() + std::min<std::size_t>(index, list.size()), attribute);
             for (const auto& [spec, value] : values) node->m_values[spec] = value;
         }
     };
@@ -90,8 +92,17 @@ public:
     struct Member : Change {
         NodePtr set, member;
         int index = -1;
-        void undo(Scene&) override { set->m_members.erase(set->m_members.begin() + index); }
-        void redo(Scene&) override { set->m_members.insert(set->m_members.begin() + index, member); }
+        void undo(Scene&) override {
+            auto& list = set->m_members;
+            list.erase(std::remove_if(list.begin(), list.end(),
+                                      [this](const auto& w) { return w.lock() == member; }),
+                       list.end());
+        }
+        void redo(Scene&) override {
+            if (set->isMember(*member)) return;
+            auto& list = set->m_members;
+            list.insert(list.begin() + std::min<std::size_t>(index, list.size()), member);
+        }
     };
 
     struct RemoveMember : Member {
@@ -170,7 +181,8 @@ void Scene::replay(const std::shared_ptr<Change>& change, bool undo) {
     }
 }
 
-// ---- raw steps: no recording, but names stay unique and messages fire ----
+// ---- raw steps: no recording, but names stay unique and messages fire. Each does nothing when its
+// work is already done, so a change taken back twice (by two owners of one record) stays harmless. ----
 
 std::string Scene::uniqueName(const std::string& wanted, const Node* self) const {
     auto taken = [&](const std::string& name) {
@@ -188,6 +200,7 @@ std::string Scene::uniqueName(const std::string& wanted, const Node* self) const
 }
 
 void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex) {
+    if (node->m_alive) return;
     node->m_name = uniqueName(node->m_name, nullptr);
     ++m_nameCount[node->m_name];
     node->m_alive = true;
@@ -210,6 +223,9 @@ void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, i
 }
 
 void Scene::detach(const NodePtr& node, int& childIndex, int& listIndex) {
+    if (!node->m_alive) return;
+    // Listeners may edit the scene from the removal messages, but not remove this node a second time.
+    node->m_leaving = true;
     if (node->isDag()) {
         if (auto up = node->parent()) {
             SceneEvents::parentRemoved(node, up);
@@ -224,9 +240,11 @@ void Scene::detach(const NodePtr& node, int& childIndex, int& listIndex) {
     if (it != m_nodes.end()) m_nodes.erase(it);
     if (--m_nameCount[node->m_name] <= 0) m_nameCount.erase(node->m_name);
     node->m_alive = false;
+    node->m_leaving = false;
 }
 
 void Scene::move(const NodePtr& node, const NodePtr& parent, int childIndex) {
+    if (!node->m_alive || !parent || (node->parent() == parent && childIndex < 0)) return;
     if (auto up = node->parent()) {
         SceneEvents::parentRemoved(node, up);
         up->m_children.erase(up->m_children.begin() + up->childIndex(*node));
@@ -257,6 +275,8 @@ void Scene::store(const NodePtr& node, const AttributeSpec& attribute, const Val
 
 void Scene::link(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                  const AttributePtr& destinationAttribute) {
+    if (const Link* present = destination->input(*destinationAttribute))
+        if (present->other.lock() == source && present->otherAttribute == sourceAttribute) return;
     source->m_outputs.push_back({sourceAttribute, destination, destinationAttribute});
     destination->m_inputs.push_back({destinationAttribute, source, sourceAttribute});
 }
@@ -301,7 +321,7 @@ bool Scene::insertNode(const NodePtr& node, const NodePtr& parent) {
 }
 
 bool Scene::deleteNode(const NodePtr& node) {
-    if (!node || !node->m_alive || node == m_world) return false;
+    if (!node || !node->m_alive || node->m_leaving || node == m_world) return false;
     std::vector<NodePtr> doomed;
     auto collect = [&doomed](auto& self, const NodePtr& n) -> void {
         for (const auto& child : n->m_children) self(self, child);
@@ -309,6 +329,8 @@ bool Scene::deleteNode(const NodePtr& node) {
     };
     collect(collect, node);
     for (const auto& n : doomed) {
+        // A message listener may have removed it meanwhile.
+        if (!n->m_alive || n->m_leaving) continue;
         for (const auto& other : m_nodes)
             if (other->isMember(*n)) removeMember(other, n);
         removeAllLinks(n);

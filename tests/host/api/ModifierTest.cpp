@@ -175,4 +175,28 @@ TEST_F(ModifierTest, NodeMessagesFollowCreationDeletionUndoAndReparenting) {
     MMessage::removeCallback(parentRemoved);
 }
 
+TEST_F(ModifierTest, ListenersMayDeleteNodesWhileANodeIsRemoved) {
+    // As a tool does when the user deletes one of its nodes: the removal message deletes the tool's
+    // other nodes, and asks for the removed one again.
+    struct Tool {
+        MObject first, second;
+    } tool{make("transform", "first"), make("transform", "second")};
+    auto id = MDGMessage::addNodeRemovedCallback(
+        [](MObject& node, void* data) {
+            auto* t = static_cast<Tool*>(data);
+            MDGModifier modifier;
+            modifier.deleteNode(node == t->first ? t->second : t->first);
+            modifier.deleteNode(node);
+            modifier.doIt();
+        },
+        "transform", &tool);
+    MDagModifier deletion;
+    deletion.deleteNode(tool.first);
+    EXPECT_TRUE(deletion.doIt());
+    MMessage::removeCallback(id);
+    MDagPath path;
+    EXPECT_FALSE(MDagPath::getAPathTo(tool.first, path));
+    EXPECT_FALSE(MDagPath::getAPathTo(tool.second, path));
+}
+
 } // namespace

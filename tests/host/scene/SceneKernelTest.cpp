@@ -62,6 +62,31 @@ TEST_F(SceneKernelTest, NestedJournalsReportOutwardsAndUndoInsideOneIsRecorded) 
     EXPECT_EQ(scene.dump(), after);
 }
 
+TEST_F(SceneKernelTest, ARecordTakenBackTwiceLeavesOneConsistentScene) {
+    // Two owners may hold the same changes (a command's record inside a modifier's); taking them back
+    // or making them again twice must not duplicate nodes, links, attributes or members.
+    auto set = add("objectSet", "set");
+    const std::string before = scene.dump();
+    scene.beginJournal();
+    auto a = add("transform", "a");
+    auto b = add("transform", "b", a);
+    scene.connect(a, a->findAttribute("tx"), b, b->findAttribute("ty"));
+    scene.addAttribute(b,
+                       std::make_shared<AttributeSpec>("note", "nt", AttributeKind::String, std::string()));
+    scene.addMember(set, b);
+    scene.reparentNode(b, nullptr);
+    auto journal = scene.endJournal();
+    const std::string after = scene.dump();
+    journal->redo(scene);
+    EXPECT_EQ(scene.dump(), after);
+    journal->undo(scene);
+    journal->undo(scene);
+    EXPECT_EQ(scene.dump(), before);
+    journal->redo(scene);
+    journal->redo(scene);
+    EXPECT_EQ(scene.dump(), after);
+}
+
 TEST_F(SceneKernelTest, ConnectionCyclesReadDefaultsInsteadOfRecursing) {
     auto a = add("transform", "a");
     auto b = add("transform", "b");
