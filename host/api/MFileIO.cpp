@@ -1,19 +1,23 @@
 #include <maya/MFileIO.h>
 
+#include <string>
+
+#include "../file/FileOperations.h"
 #include "../scene/SceneFiles.h"
 
 using vex::host::SceneFiles;
+using vex::host::file::FileOperations;
 
 MStatus MFileIO::newFile(bool) {
-    return SceneFiles::get().newScene();
+    return FileOperations::newScene();
 }
 
 MStatus MFileIO::open(const MString& fileName, const char*, bool, ReferenceMode, bool) {
-    return SceneFiles::get().open(fileName.str());
+    return FileOperations::open(fileName.str());
 }
 
 MStatus MFileIO::importFile(const MString& fileName, const char*, bool, const char* nameSpace, bool) {
-    return SceneFiles::get().importFile(fileName.str(), nameSpace ? nameSpace : "");
+    return FileOperations::importFile(fileName.str(), nameSpace ? nameSpace : "");
 }
 
 MStatus MFileIO::import(const MString& fileName, const char* type, bool preserveReferences,
@@ -22,19 +26,21 @@ MStatus MFileIO::import(const MString& fileName, const char* type, bool preserve
 }
 
 MStatus MFileIO::save(bool) {
-    return SceneFiles::get().save({});
+    return FileOperations::save({});
 }
 
-MStatus MFileIO::saveAs(const MString& fileName, const char*, bool) {
-    return SceneFiles::get().save(fileName.str());
+MStatus MFileIO::saveAs(const MString& fileName, const char* type, bool) {
+    if (type && std::string(type) != "mayaAscii")
+        return MStatus(MStatus::kInvalidParameter, "Only \"mayaAscii\" scene files can be written.");
+    return FileOperations::save(fileName.str());
 }
 
 MString MFileIO::currentFile() {
-    return MString(SceneFiles::get().currentFile());
+    return MString(FileOperations::currentFile());
 }
 
 MStatus MFileIO::setCurrentFile(const MString& fileName) {
-    SceneFiles::get().setCurrentFile(fileName.str());
+    FileOperations::rename(fileName.str());
     return MStatus::kSuccess;
 }
 

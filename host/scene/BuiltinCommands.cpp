@@ -3,6 +3,8 @@
 #include "PluginManager.h"
 #include "UndoQueue.h"
 
+#include "host/file/FileCommand.h"
+
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>
 
@@ -76,7 +78,9 @@ const std::vector<BuiltinCommand>& builtinCommands() {
                                                          {"redo", &RedoCommand::creator},
                                                          {"flushUndo", &FlushUndoCommand::creator},
                                                          {"loadPlugin", &LoadPluginCommand::creator},
-                                                         {"unloadPlugin", &UnloadPluginCommand::creator}};
+                                                         {"unloadPlugin", &UnloadPluginCommand::creator},
+                                                         // Scene files: new, open, save, import (host/file).
+                                                         {"file", &file::FileCommand::creator}};
     return commands;
 }
 

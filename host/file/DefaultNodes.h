@@ -1,0 +1,18 @@
+#pragma once
+
+#include "host/scene/Node.h"
+
+namespace vex::host::file {
+
+/// The nodes every scene has from the start: the cameras persp, top, front and side with their shapes,
+/// lambert1 and initialShadingGroup. A scene file never creates them; it only changes them.
+class DefaultNodes {
+public:
+    /// True for one of the default nodes (by name, type and place).
+    static bool contains(const Node& node);
+    /// Empties the scene and builds the default nodes as a new scene has them, every change recorded in
+    /// the open journals so that undo brings the scene back exactly.
+    static void replaceScene();
+};
+
+} // namespace vex::host::file

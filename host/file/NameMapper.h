@@ -1,0 +1,42 @@
+#pragma once
+
+#include "host/command/CommandCall.h"
+#include "host/command/Value.h"
+
+#include <map>
+#include <string>
+
+namespace vex::host::file {
+
+/// Turns the node names a scene file uses into the names its nodes really get while the file is read.
+/// Names the file defines with createNode are looked up in what the scene made of them (a clash gets a
+/// number appended), imported names go into the import's namespace ("ns:name"), and names written with
+/// a leading ":" name the scene's own nodes (the default cameras, lambert1, initialShadingGroup) and are
+/// never renamed. Only the arguments that name nodes or plugs are touched, so string values stay as
+/// they are.
+class NameMapper {
+public:
+    /// `nameSpace` is "" for no namespace; `importing` makes the file leave the scene's own nodes and
+    /// settings (time, playback range, up axis) alone.
+    NameMapper(std::string nameSpace, bool importing)
+        : m_nameSpace(std::move(nameSpace)), m_importing(importing) {}
+
+    /// Rewrites the names of one call. Answers false when the call is to be skipped altogether.
+    bool rewrite(command::CommandCall& call) const;
+    /// Learns the name a createNode call really gave its node (`result`), given the name the file used.
+    void learn(const command::CommandCall& original, const command::Value& result);
+
+    /// The scene name of a node named `name` in the file.
+    std::string mapName(const std::string& name) const;
+    /// The scene path of a DAG path ("a|b", "|a|b") written in the file.
+    std::string mapPath(const std::string& path) const;
+    /// The scene plug of a plug ("node.attr[1]"); a plug of the current node (".attr") stays.
+    std::string mapPlug(const std::string& plug) const;
+
+private:
+    std::string m_nameSpace;
+    bool m_importing;
+    std::map<std::string, std::string> m_defined;
+};
+
+} // namespace vex::host::file

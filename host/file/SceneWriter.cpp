@@ -1,0 +1,349 @@
+#include "SceneWriter.h"
+
+#include "DefaultNodes.h"
+#include "TangentCodes.h"
+
+#include "host/builtins/SessionState.h"
+#include "host/scene/AnimCurveData.h"
+#include "host/scene/CommandEngine.h"
+#include "host/scene/MeshData.h"
+#include "host/scene/PluginManager.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/Timeline.h"
+#include "util/AtomicFile.h"
+
+#include <maya/MString.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace vex::host::file {
+
+namespace {
+
+std::string quote(const std::string& text) {
+    std::string out = "\"";
+    for (char c : text) {
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// Shortest-safe text of a double that reads back as exactly the same number.
+std::string number(double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+std::string valueWords(const AttributeSpec& attribute, const Value& value) {
+    switch (attribute.kind()) {
+    case AttributeKind::Bool:
+        return toBool(value) ? "yes" : "no";
+    case AttributeKind::Int:
+        return std::to_string(toInt(value));
+    case AttributeKind::Double:
+        return number(toDouble(value));
+    case AttributeKind::Double3: {
+        const auto& v = std::get<Double3>(value);
+        return "-type \"double3\" " + number(v[0]) + " " + number(v[1]) + " " + number(v[2]);
+    }
+    case AttributeKind::String:
+        return "-type \"string\" " + quote(std::get<std::string>(value));
+    case AttributeKind::StringArray: {
+        const auto& list = std::get<StringList>(value);
+        std::string words = "-type \"stringArray\" " + std::to_string(list.size());
+        for (const auto& s : list) words += " " + quote(s);
+        return words;
+    }
+    case AttributeKind::Matrix: {
+        std::string words = "-type \"matrix\"";
+        for (double d : std::get<Matrix>(value)) words += " " + number(d);
+        return words;
+    }
+    case AttributeKind::Data:
+    case AttributeKind::Message:
+        break;
+    }
+    return {};
+}
+
+// Plain values a file can carry: stored, writable, not computed, not geometry or messages.
+bool isWritten(const AttributeSpec& attribute) {
+    return attribute.storable && attribute.writable && !attribute.computed &&
+           attribute.kind() != AttributeKind::Data && attribute.kind() != AttributeKind::Message;
+}
+
+// The value held by a node, when it differs from the attribute's default.
+std::optional<Value> changedValue(const Node& node, const AttributeSpec& attribute) {
+    if (attribute.kind() == AttributeKind::Double3) {
+        Double3 triple{};
+        bool changed = false;
+        for (std::size_t i = 0; i < 3 && i < attribute.children().size(); ++i) {
+            const auto& child = *attribute.children()[i];
+            triple[i] = toDouble(node.storedValue(child));
+            changed = changed || node.storedValue(child) != child.defaultValue();
+        }
+        if (!changed) return std::nullopt;
+        return Value(triple);
+    }
+    Value value = node.storedValue(attribute);
+    if (value == attribute.defaultValue()) return std::nullopt;
+    return value;
+}
+
+std::string addAttrLine(const AttributeSpec& attribute) {
+    std::string line = "addAttr -ci true";
+    if (attribute.hidden) line += " -h true";
+    if (!attribute.storable) line += " -s false";
+    if (attribute.keyable) line += " -k true";
+    if (attribute.usedAsColor) line += " -uac";
+    line += " -sn " + quote(attribute.shortName()) + " -ln " + quote(attribute.longName());
+    const Value def = attribute.defaultValue();
+    switch (attribute.kind()) {
+    case AttributeKind::Bool:
+        return line + " -at \"bool\" -dv " + (toBool(def) ? "1" : "0");
+    case AttributeKind::Int:
+        return line + " -at \"long\" -dv " + std::to_string(toInt(def));
+    case AttributeKind::Double:
+        return line + " -at \"double\" -dv " + number(toDouble(def));
+    case AttributeKind::Double3:
+        return line + " -at \"double3\"";
+    case AttributeKind::String:
+        return line + " -dt \"string\"";
+    case AttributeKind::StringArray:
+        return line + " -dt \"stringArray\"";
+    case AttributeKind::Matrix:
+        return line + " -dt \"matrix\"";
+    case AttributeKind::Data:
+        return line + " -dt \"mesh\"";
+    case AttributeKind::Message:
+        return line + " -at \"message\"";
+    }
+    return line;
+}
+
+// Writes the lines of one node after its createNode (or, for the scene's own nodes, without one).
+class NodeWriter {
+public:
+    NodeWriter(std::ostringstream& out, const Node& node, bool isDefault)
+        : m_out(out), m_node(node), m_default(isDefault) {}
+
+    void write() {
+        for (const auto& attribute : m_node.dynamicAttributes()) {
+            m_out << "\t" << addAttrLine(*attribute);
+            // The scene's own nodes are named: the current-node rule applies to created nodes only.
+            if (m_default) m_out << " " << quote(":" + m_node.name());
+            m_out << ";\n";
+        }
+        for (const auto& attribute : m_node.attributes()) {
+            if (!isWritten(*attribute)) continue;
+            if (auto value = changedValue(m_node, *attribute))
+                m_out << "\tsetAttr " << plug(attribute->shortName()) << " " << valueWords(*attribute, *value)
+                      << ";\n";
+        }
+        if (m_node.hasFn(MFn::kMesh)) writeMesh();
+        if (auto curve = AnimCurveData::of(m_node)) writeKeys(*curve);
+    }
+
+private:
+    std::string plug(const std::string& attribute) const {
+        return quote((m_default ? ":" + m_node.name() : std::string()) + "." + attribute);
+    }
+
+    static std::string range(const char* attribute, std::size_t count) {
+        return std::string("-s ") + std::to_string(count) + " \"." + attribute +
+               "[0:" + std::to_string(count - 1) + "]\"";
+    }
+
+    void writeMesh() {
+        const auto attribute = m_node.findAttribute(m_node.type().geometryAttribute());
+        if (!attribute) return;
+        const Value value = m_node.storedValue(*attribute);
+        const auto* data = std::get_if<DataPtr>(&value);
+        const auto mesh = data ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
+        if (!mesh || mesh->numPolygons() == 0) return;
+
+        m_out << "\tsetAttr " << range("vt", mesh->points().size());
+        for (const MPoint& p : mesh->points())
+            m_out << " " << number(p.x) << " " << number(p.y) << " " << number(p.z);
+        m_out << ";\n";
+
+        // Edges are the polygons' sides, each written once; a face runs along its edges, an edge walked
+        // against its own direction written as -1 - index.
+        std::vector<std::array<int, 2>> edges;
+        std::map<std::pair<int, int>, int> edgeIndex;
+        std::vector<std::vector<int>> faces;
+        for (int f = 0; f < mesh->numPolygons(); ++f) {
+            const std::vector<int> vertices = mesh->polygonVertices(f);
+            std::vector<int> loop;
+            for (std::size_t i = 0; i < vertices.size(); ++i) {
+                const int a = vertices[i], b = vertices[(i + 1) % vertices.size()];
+                auto it = edgeIndex.find({std::min(a, b), std::max(a, b)});
+                if (it == edgeIndex.end()) {
+                    it = edgeIndex
+                             .emplace(std::make_pair(std::min(a, b), std::max(a, b)),
+                                      static_cast<int>(edges.size()))
+                             .first;
+                    edges.push_back({a, b});
+                }
+                loop.push_back(edges[static_cast<std::size_t>(it->second)][0] == a ? it->second
+                                                                                   : -1 - it->second);
+            }
+            faces.push_back(std::move(loop));
+        }
+        m_out << "\tsetAttr " << range("ed", edges.size());
+        for (const auto& e : edges) m_out << " " << e[0] << " " << e[1] << " 0";
+        m_out << ";\n\tsetAttr " << range("fc", faces.size()) << " -type \"polyFaces\"";
+        for (const auto& loop : faces) {
+            m_out << " f " << loop.size();
+            for (int e : loop) m_out << " " << e;
+        }
+        m_out << ";\n";
+    }
+
+    void writeKeys(const AnimCurveData& curve) {
+        if (curve.size() == 0) return;
+        m_out << "\tsetAttr " << range("ktv", curve.size());
+        bool allLinear = true;
+        for (const auto& key : curve.keys()) {
+            m_out << " " << number(key.time) << " " << number(key.value);
+            allLinear = allLinear && key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
+        }
+        m_out << ";\n";
+        if (allLinear) return; // keys read from a file start out linear
+        for (const char* list : {"kit", "kot"}) {
+            m_out << "\tsetAttr " << range(list, curve.size());
+            for (const auto& key : curve.keys())
+                m_out << " " << TangentCodes::toFile(list[1] == 'i' ? key.in : key.out);
+            m_out << ";\n";
+        }
+    }
+
+    std::ostringstream& m_out;
+    const Node& m_node;
+    bool m_default;
+};
+
+// The nodes in the order the file creates them: DAG nodes parents first, then the others.
+std::vector<NodePtr> nodesInFileOrder() {
+    std::vector<NodePtr> order;
+    auto walk = [&](auto& self, const NodePtr& node) -> void {
+        for (const auto& child : node->children()) {
+            if (!child->isAlive()) continue;
+            order.push_back(child);
+            self(self, child);
+        }
+    };
+    const Scene& scene = Scene::instance();
+    walk(walk, scene.world());
+    for (const auto& node : scene.nodes())
+        if (!node->isDag()) order.push_back(node);
+    return order;
+}
+
+// A unit setting as the currentUnit command names it.
+std::string currentUnit(const char* flag) {
+    command::Value result;
+    CommandEngine::get().execute(std::string("currentUnit -q -f ") + flag, false, false, &result);
+    return result.AsString();
+}
+
+std::string plugName(const Node& node, const AttributeSpec& attribute) {
+    return quote((DefaultNodes::contains(node) ? ":" : "") + node.name() + "." + attribute.shortName());
+}
+
+} // namespace
+
+std::string SceneWriter::text(const std::string& fileName) {
+    const Scene& scene = Scene::instance();
+    const std::vector<NodePtr> order = nodesInFileOrder();
+    std::ostringstream out;
+    out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Codeset: UTF-8\n";
+    out << "requires maya \"2014\";\n";
+
+    std::set<std::string> usedTypes;
+    for (const auto& node : order) usedTypes.insert(node->type().name());
+    for (const auto& name : PluginManager::get().names()) {
+        const auto plugin = PluginManager::get().find(name);
+        if (std::any_of(plugin->nodeTypes.begin(), plugin->nodeTypes.end(),
+                        [&](const std::string& type) { return usedTypes.count(type) > 0; }))
+            out << "requires " << quote(plugin->name()) << " " << quote(plugin->version) << ";\n";
+    }
+
+    out << "currentUnit -l centimeter -a radian -t sec;\n";
+    const std::vector<std::pair<std::string, std::string>> standard = {
+        {"application", "maya"}, {"product", "Maya 2014"}, {"version", "2014"}};
+    for (const auto& [key, value] : standard)
+        out << "fileInfo " << quote(key) << " " << quote(value) << ";\n";
+    for (const auto& [key, value] : builtins::SessionState::get().fileInfo())
+        if (std::none_of(standard.begin(), standard.end(), [&](const auto& s) { return s.first == key; }))
+            out << "fileInfo " << quote(key) << " " << quote(value) << ";\n";
+    if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
+
+    for (const auto& node : order) {
+        const bool isDefault = DefaultNodes::contains(*node);
+        if (!isDefault) {
+            out << "createNode " << node->type().name() << " -n " << quote(node->name());
+            const auto parent = node->parent();
+            if (node->isDag() && parent && parent->parent()) out << " -p " << quote(parent->name());
+            out << ";\n";
+        }
+        NodeWriter(out, *node, isDefault).write();
+    }
+
+    for (const auto& node : order)
+        for (const auto& link : node->outputs())
+            // Connections among the scene's own nodes are those every new scene has.
+            if (auto other = link.other.lock();
+                other && other->isAlive() &&
+                !(DefaultNodes::contains(*node) && DefaultNodes::contains(*other)))
+                out << "connectAttr " << plugName(*node, *link.attribute) << " "
+                    << plugName(*other, *link.otherAttribute) << ";\n";
+
+    const Timeline& timeline = Timeline::instance();
+    out << "playbackOptions -min " << number(timeline.minTime()) << " -max " << number(timeline.maxTime())
+        << " -ast " << number(timeline.animationStart()) << " -aet " << number(timeline.animationEnd())
+        << ";\n";
+    if (scene.currentTime() != 0.0) out << "currentTime " << number(scene.currentTime()) << ";\n";
+    out << "currentUnit -l " << currentUnit("-l") << " -a " << currentUnit("-a") << " -t "
+        << currentUnit("-t") << ";\n";
+    out << "// End of " << fileName << "\n";
+    return out.str();
+}
+
+MStatus SceneWriter::write(const std::string& path) {
+    const std::string contents = text(std::filesystem::path(path).filename().string());
+    std::string error;
+    if (!util::WriteFileAtomic(path, contents, &error)) {
+        const std::string message = "Cannot save \"" + path + "\": " + error;
+        ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+        return MStatus(MStatus::kFailure, MString(message));
+    }
+    return MStatus::kSuccess;
+}
+
+} // namespace vex::host::file

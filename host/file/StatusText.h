@@ -1,0 +1,16 @@
+#pragma once
+
+#include <maya/MStatus.h>
+
+#include <string>
+
+namespace vex::host::file {
+
+/// The message of a failing status without the "(kCode): " markers that status texts carry (also
+/// those of statuses whose text was built from another status), for messages a person reads.
+std::string statusText(const MStatus& status);
+
+/// The same for a text that came from a status.
+std::string withoutStatusCodes(const std::string& text);
+
+} // namespace vex::host::file

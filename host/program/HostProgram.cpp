@@ -1,0 +1,130 @@
+#include "HostProgram.h"
+
+#include "host/command/Interpreter.h"
+#include "host/file/StatusText.h"
+#include "host/scene/CommandEngine.h"
+#include "host/scene/PluginManager.h"
+#include "host/scene/ScriptEditor.h"
+#include "platform/win32/Registry.h"
+#include "util/AtomicFile.h"
+
+#include <maya/MString.h>
+
+#include <cstdlib>
+#include <ostream>
+
+#ifndef TORVA_VERSION
+#define TORVA_VERSION "unknown"
+#endif
+
+namespace vex::host::program {
+
+namespace {
+
+// "line 7: setAttr: reason" (the engine's error text) as "<source>:7: setAttr: reason".
+std::string located(const std::string& source, const std::string& message) {
+    const std::string prefix = "line ";
+    if (message.rfind(prefix, 0) == 0) {
+        const std::size_t colon = message.find(':', prefix.size());
+        if (colon != std::string::npos)
+            return source + ":" + message.substr(prefix.size(), colon - prefix.size()) +
+                   message.substr(colon);
+    }
+    return source + ": " + message;
+}
+
+} // namespace
+
+void HostProgram::usage(std::ostream& out) const {
+    out << "Usage: torva-host [options] [script ...]\n"
+           "Runs scripts of the host's command language in the embedded host.\n\n"
+           "  -c COMMANDS        run COMMANDS (in order with the scripts)\n"
+           "  --plugin PATH      load the plug-in library at PATH before any script runs\n"
+           "  --data-root DIR    use DIR as the user's documents folder\n"
+           "  --help             show this text\n"
+           "  --version          show the version\n";
+}
+
+bool HostProgram::parse(const std::vector<std::string>& args) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        const bool takesValue = arg == "-c" || arg == "--plugin" || arg == "--data-root";
+        if (takesValue && i + 1 >= args.size()) {
+            m_err << "Error: " << arg << " needs a value.\n";
+            return false;
+        }
+        if (arg == "-c") {
+            m_steps.push_back({true, args[++i]});
+        } else if (arg == "--plugin") {
+            m_plugins.push_back(args[++i]);
+        } else if (arg == "--data-root") {
+            m_dataRoot = args[++i];
+        } else if (arg == "--help" || arg == "-h") {
+            m_help = true;
+        } else if (arg == "--version") {
+            m_version = true;
+        } else if (arg.size() > 1 && arg[0] == '-') {
+            m_err << "Error: unknown option " << arg << ".\n";
+            return false;
+        } else {
+            m_steps.push_back({false, arg});
+        }
+    }
+    return true;
+}
+
+bool HostProgram::runStep(const Step& step) {
+    std::string text = step.text;
+    const std::string source = step.inline_ ? "-c" : step.text;
+    if (!step.inline_ && !util::ReadWholeFile(step.text, text)) {
+        m_err << "Error: " << source << ": the script cannot be read.\n";
+        return false;
+    }
+    const MStatus status = CommandEngine::get().execute(text, false, true);
+    if (status) return true;
+    m_err << "Error: " << located(source, file::statusText(status)) << "\n";
+    return false;
+}
+
+int HostProgram::run(const std::vector<std::string>& args) {
+    if (!parse(args)) {
+        usage(m_err);
+        return 2;
+    }
+    if (m_help || m_version) {
+        if (m_version) m_out << "torva-host " << TORVA_VERSION << "\n";
+        if (m_help) usage(m_out);
+        return 0;
+    }
+    if (!m_dataRoot.empty())
+        platform::win32::RegistrySetValue(
+            platform::win32::HKEY_CURRENT_USER,
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", m_dataRoot);
+
+    ScriptEditor& editor = ScriptEditor::get();
+    editor.setEcho(&m_out);
+    CommandEngine::get().interpreter().SetResultSink(
+        [&editor](const command::CommandCall&, const command::Value& result) {
+            const bool empty = result.GetType() == command::Value::Type::String && result.AsString().empty();
+            if (!empty) editor.write(ScriptEditor::Kind::Result, result.AsString());
+        });
+
+    int status = 0;
+    for (const std::string& path : m_plugins) {
+        const MStatus loaded = PluginManager::get().load(path);
+        if (!loaded) {
+            m_err << "Error: --plugin " << path << ": " << file::statusText(loaded) << "\n";
+            status = 1;
+            break;
+        }
+    }
+    for (std::size_t i = 0; status == 0 && i < m_steps.size(); ++i)
+        if (!runStep(m_steps[i])) status = 1;
+
+    CommandEngine::get().interpreter().SetResultSink(nullptr);
+    editor.setEcho(nullptr);
+    m_out.flush();
+    return status;
+}
+
+} // namespace vex::host::program
