@@ -63,7 +63,10 @@ MFn::Type AttributeSpec::apiType() const {
 }
 
 bool AttributeSpec::hasFn(MFn::Type type) const {
-    return Object::hasFn(type) || type == MFn::kAttribute;
+    // Matrix attributes are also typed attributes, and numeric triples are also numeric attributes.
+    return Object::hasFn(type) || type == MFn::kAttribute ||
+           (m_kind == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
+           (m_kind == AttributeKind::Double3 && type == MFn::kNumericAttribute);
 }
 
 bool AttributeSpec::accepts(const Value& value) const {

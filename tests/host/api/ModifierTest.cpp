@@ -6,6 +6,7 @@
 #include <maya/MDGMessage.h>
 #include <maya/MDagMessage.h>
 #include <maya/MFnDagNode.h>
+#include <maya/MFnMatrixData.h>
 #include <maya/MFnNumericAttribute.h>
 #include <maya/MFnSet.h>
 #include <maya/MFnTypedAttribute.h>
@@ -43,9 +44,13 @@ protected:
         ASSERT_TRUE(modifier.doIt());
         ASSERT_TRUE(MFnSet(group).addMember(pathOf(mesh)));
         MFnDependencyNode(rig).findPlug("tx").setValue(50.0);
+        MFnTypedAttribute typed;
+        note = typed.create("note", "nt", MFnData::kString);
+        ASSERT_TRUE(MFnDependencyNode(rig).addAttribute(note));
+        MFnDependencyNode(rig).findPlug("note").setValue(MString("kept"));
     }
 
-    MObject rig, cameraTransform, camera, lambert, group, mesh;
+    MObject rig, cameraTransform, camera, lambert, group, mesh, note;
 };
 
 TEST_F(ModifierTest, UndoLeavesTheSceneExactlyAsBeforeAndRedoRepeatsIt) {
@@ -68,7 +73,17 @@ TEST_F(ModifierTest, UndoLeavesTheSceneExactlyAsBeforeAndRedoRepeatsIt) {
         modifier.connect(MFnDependencyNode(shape).findPlug("fl"), MFnDependencyNode(rig).findPlug("ty")));
     ASSERT_TRUE(modifier.deleteNode(pathOf(mesh).transform()));
     ASSERT_TRUE(modifier.deleteNode(lambert));
+    ASSERT_TRUE(modifier.removeAttribute(rig, note));
+    MMatrix offset;
+    offset(3, 1) = 4.0;
+    MFnMatrixData matrixData;
+    MObject matrixValue = matrixData.create(offset);
+    ASSERT_TRUE(modifier.addAttribute(rig, typed.create("offset", "ofs", MFnData::kMatrix)));
+    ASSERT_TRUE(modifier.newPlugValue(MPlug(rig, typed.object()), matrixValue));
+    matrixData.set(MMatrix()); // the modifier took its own copy
     ASSERT_TRUE(modifier.doIt());
+    EXPECT_FALSE(MFnDependencyNode(rig).hasAttribute("note"));
+    EXPECT_TRUE(MFnMatrixData(MFnDependencyNode(rig).findPlug("ofs").asMObject()).matrix() == offset);
 
     const std::string after = dump();
     EXPECT_NE(after, before);
@@ -84,6 +99,7 @@ TEST_F(ModifierTest, UndoLeavesTheSceneExactlyAsBeforeAndRedoRepeatsIt) {
     ASSERT_TRUE(modifier.undoIt());
     EXPECT_EQ(dump(), before);
     EXPECT_EQ(MFnSet(group).isMember(pathOf(mesh)), true);
+    EXPECT_EQ(MFnDependencyNode(rig).findPlug("note").asString().str(), "kept");
     EXPECT_TRUE(MFnDependencyNode(group).findPlug("surfaceShader").isDestination());
 
     ASSERT_TRUE(modifier.doIt());
