@@ -62,6 +62,7 @@ int RecordManager::StartRecording() {
     adaptor->slowFactorChanged(static_cast<int>(slowFactor_));
 
     if (!countdownWindow_) countdownWindow_ = std::make_unique<CountDownWindow>();
+    countdownWindow_->SetAlwaysOnTop(IsAlwaysOnTop());
     if (countdown != 0) countdownWindow_->Show(countdown);
 
     adaptor->setCurrentTime(startTime_);
@@ -163,6 +164,7 @@ int RecordManager::Resimulate(double from, double to) {
     lastTick_ = GetTickCount();
 
     if (!resimulateWindow_) resimulateWindow_ = std::make_unique<ResimulationWindow>(*this);
+    resimulateWindow_->SetAlwaysOnTop(IsAlwaysOnTop());
     resimulateWindow_->Open(GetFrameIndexOf(from), adaptor->canRecordRealTime());
     return kOk;
 }
@@ -294,6 +296,11 @@ void RecordManager::RestoreVisibility() {
 int RecordManager::GetCountdownSeconds() {
     CoreImplementation* core = GetCore();
     return core != nullptr ? core->GetSettings().countdown : 0;
+}
+
+bool RecordManager::IsAlwaysOnTop() {
+    CoreImplementation* core = GetCore();
+    return core == nullptr || core->GetSettings().alwaysOnTop;
 }
 
 } // namespace vex::orb::core

@@ -102,6 +102,8 @@ private:
     void SaveVisibility();
     void RestoreVisibility();
     int GetCountdownSeconds();
+    // Main setting "Always on top": the windows of a run are shown top-most.
+    bool IsAlwaysOnTop();
 
     std::unique_ptr<ResimulationWindow> resimulateWindow_;
     std::unique_ptr<CountDownWindow> countdownWindow_;

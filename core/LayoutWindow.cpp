@@ -1,0 +1,74 @@
+#include "core/LayoutWindow.h"
+
+#include "core/DataPaths.h"
+#include "gui/BuildReport.h"
+#include "gui/ComponentBuilder.h"
+#include "gui/PathVariables.h"
+#include "gui/componentinterface/Dialog.h"
+#include "gui/qt/Realisation.h"
+#include "platform/win32/MessageBox.h"
+
+#include <QApplication>
+#include <QWidget>
+
+namespace vex::orb::core {
+
+LayoutWindow::LayoutWindow(std::string layoutName) : layout_(std::move(layoutName)) {}
+
+LayoutWindow::~LayoutWindow() {
+    if (root_ != nullptr) disconnect(root_.get());
+}
+
+bool LayoutWindow::WidgetsAvailable() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+std::string LayoutWindow::LayoutPath(const std::string& layoutName) {
+    return GetInstallPath("data") + "/core/layout/" + layoutName;
+}
+
+gui::Component* LayoutWindow::Build() {
+    if (root_ != nullptr || failed_ || !WidgetsAvailable()) return root_.get();
+    // The core's layouts name their images below "[coreimages]", the bundle's core image folder.
+    gui::PathVariables& variables = gui::PathVariables::Global();
+    if (!variables.Find("coreimages")) variables.Set("coreimages", GetInstallPath("data") + "/core/images");
+
+    gui::BuildReport report;
+    root_ = gui::ComponentBuilder::CreateFromFile(LayoutPath(layout_), &report);
+    if (root_ == nullptr || gui::qt::AsWidget(root_.get()) == nullptr) {
+        root_.reset();
+        failed_ = true;
+        const std::string text = report.Ok() ? "The window " + layout_ + " has no widget." : report.Message();
+        platform::win32::MessageBox(nullptr, text.c_str(), "Error",
+                                    platform::win32::MB_OK | platform::win32::MB_ICONERROR);
+        return nullptr;
+    }
+    connect(root_.get());
+    Built();
+    return root_.get();
+}
+
+QWidget* LayoutWindow::GetWidget() const {
+    return gui::qt::AsWidget(root_.get());
+}
+
+void LayoutWindow::ShowWindow() {
+    QWidget* widget = Build() != nullptr ? GetWidget() : nullptr;
+    if (widget == nullptr) return;
+    // Window flags are set while the window is hidden: setting them hides a shown window.
+    if (widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != alwaysOnTop_) {
+        widget->hide();
+        widget->setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
+    }
+    if (auto* dialog = dynamic_cast<gui::componentinterface::Dialog*>(root_.get())) {
+        dialog->Open();
+    } else {
+        widget->show();
+    }
+}
+
+void LayoutWindow::HideWindow() {
+    if (QWidget* widget = GetWidget()) widget->hide();
+}
+
+} // namespace vex::orb::core

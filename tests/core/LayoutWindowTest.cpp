@@ -1,0 +1,244 @@
+#include "core/CoreStartup.h"
+#include "core/CountDownWindow.h"
+#include "core/Instance.h"
+#include "core/ResimulationWindow.h"
+#include "gui/componentinterface/CheckBox.h"
+#include "gui/componentinterface/Label.h"
+#include "gui/componentinterface/Progressbar.h"
+#include "gui/qt/Realisation.h"
+#include "platform/win32/Clock.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QProgressBar>
+#include <QSet>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vex::orb::core::test {
+namespace {
+
+namespace win32 = platform::win32;
+
+// The widget application of the window tests, on the offscreen platform; null when the process
+// already runs an application without widgets (then the windows stay headless and the tests skip).
+QApplication* WidgetApplication() {
+    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
+    if (QCoreApplication::instance() != nullptr) return nullptr;
+    static int argc = 1;
+    static char name[] = "core_tests";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    return new QApplication(argc, argv);
+}
+
+// A tool whose every step costs wall-clock time on the fake clock, so re-simulation slices end early.
+class SlowObject : public CCamera {
+public:
+    explicit SlowObject(const CreateParam& param) : CCamera(param) {}
+    void step(double) override {
+        ++steps;
+        if (clock != nullptr) clock->Advance(cost);
+    }
+    int steps = 0;
+    win32::FakeClock* clock = nullptr;
+    win32::DWORD cost = 0;
+};
+
+class SlowDescriptor : public FakeDescriptor {
+public:
+    SlowDescriptor() : FakeDescriptor("Slow", "Camera") {}
+    CCamera* create(const CCamera::CreateParam& param) override { return new SlowObject(param); }
+};
+
+// The memory host with the capability query under the test's control.
+class Host : public adaptor::memory::MemoryAdaptor {
+public:
+    Host() : MemoryAdaptor(25.0) {}
+    bool canRecordRealTime() override { return capable; }
+    bool capable = true;
+};
+
+class LayoutWindowTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        if (WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs already";
+        RegistryTest::SetUp();
+        Plugin::Register(*new Library("slow", nullptr), new SlowDescriptor());
+        host = std::make_unique<Host>();
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        ASSERT_EQ(core->CreateTool("Slow"), "Slow_01");
+        tool = dynamic_cast<SlowObject*>(core->InstanceManager::FindInstance("Slow_01")->GetObject());
+        ASSERT_NE(tool, nullptr);
+        tool->clock = &clock;
+        host->GetScene().SetPlaybackRange({0.0, 100.0});
+        clock.Set(1000);
+    }
+    void TearDown() override {
+        if (host == nullptr) return;
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    ResimulationWindow& Window() { return *core->GetResimulationWindow(); }
+    template <typename T>
+    T* Widget(LayoutWindow& window, int32_t id) {
+        gui::Component* component = window.GetRoot() != nullptr ? window.GetRoot()->FindById(id) : nullptr;
+        return dynamic_cast<T*>(gui::qt::AsWidget(component));
+    }
+    void Slice() { Window().OnTimer(ResimulationWindow::kSliceTimer, clock.Now()); }
+
+    win32::FakeClock clock;
+    std::unique_ptr<Host> host;
+    CoreImplementation* core = nullptr;
+    SlowObject* tool = nullptr;
+};
+
+// Whether `image` shows something: more than a handful of colours, as text, frames and a bar give.
+int CountColours(const QImage& image) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
+}
+
+TEST_F(LayoutWindowTest, AReSimulationShowsItsProgressFromZeroToOneInTheWindow) {
+    tool->cost = 100; // six frames per 500 ms slice
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    QWidget* window = Window().GetWidget();
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    QProgressBar* bar = Widget<QProgressBar>(Window(), ResimulationWindow::kProgressBar);
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->minimum(), 0);
+    EXPECT_EQ(bar->maximum(), 100);
+    EXPECT_EQ(bar->value(), 0);
+
+    std::vector<int> shown;
+    while (core->IsResimulating()) {
+        Slice();
+        shown.push_back(bar->value());
+    }
+    EXPECT_EQ(tool->steps, 25);
+    // 25 frames, six per slice: each timer event first shows where the previous slice stopped (the
+    // frame it would step next), so the bar runs from 0 % to 100 %.
+    EXPECT_EQ(shown, (std::vector<int>{0, 28, 52, 76, 100}));
+    EXPECT_FLOAT_EQ(core->RecordManager::GetProgress(), 1.0f);
+    auto* frame =
+        Window().GetRoot()->FindById<gui::componentinterface::Label>(ResimulationWindow::kFrameLabel);
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(frame->GetText(), "Frame 50 (25 to 50)");
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(core->IsRecording());
+}
+
+TEST_F(LayoutWindowTest, StopEndsTheReSimulationCleanly) {
+    tool->cost = 100;
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    Slice();
+    auto* stop = Widget<QAbstractButton>(Window(), ResimulationWindow::kStopButton);
+    ASSERT_NE(stop, nullptr);
+    EXPECT_EQ(stop->text(), "Stop");
+    stop->click();
+
+    EXPECT_FALSE(core->IsResimulating());
+    EXPECT_FALSE(core->IsRecording());
+    EXPECT_EQ(tool->steps, 6);
+    EXPECT_FALSE(Window().IsOpen());
+    EXPECT_FALSE(Window().GetWidget()->isVisible());
+    // The run's undo group is closed and committed; the host is back at the start.
+    EXPECT_FALSE(host->isUndoRecording());
+    ASSERT_FALSE(host->GetUndoLabels().empty());
+    EXPECT_EQ(host->GetUndoLabels().back(), "Resimulating");
+    EXPECT_DOUBLE_EQ(host->getCurrentTime(), 1.0);
+    // A later timer event does nothing, and a new run starts.
+    Slice();
+    EXPECT_EQ(tool->steps, 6);
+    EXPECT_EQ(core->Resimulate(1.0, 2.0), 0);
+    EXPECT_TRUE(Window().GetWidget()->isVisible());
+}
+
+TEST_F(LayoutWindowTest, UpdateViewportIsOfferedOnlyWhenTheHostCanFollow) {
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    auto* box = Widget<QCheckBox>(Window(), ResimulationWindow::kUpdateViewportBox);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Update viewport");
+    EXPECT_TRUE(box->isEnabled());
+    EXPECT_FALSE(box->isChecked());
+    box->click();
+    EXPECT_TRUE(Window().GetUpdateViewport());
+    Window().Stop();
+
+    host->capable = false;
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_FALSE(Window().GetUpdateViewport());
+    Window().SetUpdateViewport(true);
+    EXPECT_FALSE(box->isChecked());
+    Window().Stop();
+}
+
+TEST_F(LayoutWindowTest, TheCountDownShowsTheSecondsLeftOnTopWhenTheSettingSaysSo) {
+    core->GetSettings().countdown = 2;
+    host->setCurrentTime(1.0);
+    ASSERT_EQ(core->StartRecording(), 0);
+    CountDownWindow& countdown = *core->GetCountDownWindow();
+    ASSERT_NE(countdown.GetWidget(), nullptr);
+    EXPECT_TRUE(countdown.GetWidget()->isVisible());
+    EXPECT_TRUE(countdown.GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    auto* text = countdown.GetRoot()->FindById<gui::componentinterface::Label>(CountDownWindow::kTextLabel);
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->GetText(), "<font size=6><b>2</b></font> ");
+    clock.Advance(1100);
+    core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    EXPECT_EQ(text->GetText(), "<font size=6><b>1</b></font> ");
+    clock.Advance(1000);
+    core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    EXPECT_FALSE(countdown.GetWidget()->isVisible());
+    core->StopRecording();
+
+    core->GetSettings().alwaysOnTop = false;
+    ASSERT_EQ(core->StartRecording(), 0);
+    EXPECT_TRUE(countdown.GetWidget()->isVisible());
+    EXPECT_FALSE(countdown.GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    core->StopRecording();
+    EXPECT_FALSE(countdown.GetWidget()->isVisible());
+}
+
+TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
+    core->GetSettings().countdown = 3;
+    ASSERT_EQ(core->StartRecording(), 0);
+    QWidget* countdown = core->GetCountDownWindow()->GetWidget();
+    ASSERT_NE(countdown, nullptr);
+    const QImage counting = countdown->grab().toImage();
+    core->StopRecording();
+
+    tool->cost = 100;
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    Slice();
+    Slice();
+    const QImage progress = Window().GetWidget()->grab().toImage();
+
+    // Sensible sizes, and not one flat colour: the text, the image, the bar and the buttons are drawn.
+    EXPECT_GE(counting.width(), 120);
+    EXPECT_GE(counting.height(), 40);
+    EXPECT_GT(CountColours(counting), 8);
+    EXPECT_GE(progress.width(), 300);
+    EXPECT_GE(progress.height(), 100);
+    EXPECT_GT(CountColours(progress), 8);
+    Window().Stop();
+}
+
+} // namespace
+} // namespace vex::orb::core::test
