@@ -1,11 +1,13 @@
 // torva-take: the system end to end on the in-memory host. It starts the core, creates the two
 // follow cameras (RuzovuZediziViz and VuzaZaderaRav), animates their AttachedCams along one shaky
 // hand-held path, records a take through the real-time loop, re-simulates the same range, and writes
-// the cameras' paths as CSV and as a PNG plot. The loop runs on a fake clock, so the eight-second take takes
-// no real time.
+// the cameras' paths as CSV and as a PNG plot, with pictures of the count-down and re-simulation
+// windows as the user sees them. The loop runs on a fake clock, so the eight-second take takes no real
+// time.
 
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
+#include "core/CountDownWindow.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
 #include "examples/take/HandHeldPath.h"
@@ -18,7 +20,8 @@
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 
-#include <QGuiApplication>
+#include <QApplication>
+#include <QWidget>
 
 #include <cmath>
 #include <cstdio>
@@ -57,6 +60,38 @@ PathSeries Sample(const MemoryScene& scene, const std::string& transform, const 
     return series;
 }
 
+// The in-memory host, except that while `slowSteps` is set every frame a tool steps costs wall-clock
+// time: the tools ask the frame rate once per step, and each question moves the fake clock on. The
+// re-simulation then runs in several slices, as a long take does, so its window is seen mid-run.
+class SlowStepHost : public MemoryAdaptor {
+public:
+    SlowStepHost(double framesPerSecond, win32::FakeClock& clock)
+        : MemoryAdaptor(framesPerSecond), clock_(clock) {}
+    double getFramesPerSecond() override {
+        if (slowSteps) clock_.Advance(kStepCostMs);
+        return MemoryAdaptor::getFramesPerSecond();
+    }
+    bool slowSteps = false;
+
+private:
+    static constexpr win32::DWORD kStepCostMs = 4;
+    win32::FakeClock& clock_;
+};
+
+// Writes what `window` shows to the PNG file `path`.
+bool SaveWindow(QWidget* window, const std::string& path, std::string& error) {
+    if (window == nullptr) {
+        error = "no window to picture for " + path;
+        return false;
+    }
+    QApplication::processEvents();
+    if (!window->grab().save(QString::fromStdString(path), "PNG")) {
+        error = "cannot write " + path;
+        return false;
+    }
+    return true;
+}
+
 double LargestDistance(const PathSeries& a, const PathSeries& b) {
     double largest = 0.0;
     for (size_t i = 0; i < a.samples.size() && i < b.samples.size(); ++i) {
@@ -69,9 +104,9 @@ double LargestDistance(const PathSeries& a, const PathSeries& b) {
 } // namespace
 
 int main(int argc, char** argv) {
-    // The plot is drawn off screen; no display is needed.
+    // The plot and the windows are drawn off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication application(argc, argv);
+    QApplication application(argc, argv);
 
     const std::string out = argc > 1 ? argv[1] : "take";
     if (!win32::MakeDirectories(out)) return Fail("cannot make the output folder " + out);
@@ -83,7 +118,7 @@ int main(int argc, char** argv) {
 
     win32::FakeClock clock;
     clock.Set(1000);
-    MemoryAdaptor host(kFramesPerSecond);
+    SlowStepHost host(kFramesPerSecond, clock);
     CoreImplementation* core = vex::orb::core::FindCore();
     if (core == nullptr) return Fail("the core did not start on the in-memory host");
 
@@ -132,6 +167,8 @@ int main(int argc, char** argv) {
     host.setCurrentTime(0.0);
 
     // Record: the count-down, then one tick per frame of (fake) wall-clock time.
+    std::string error;
+    const std::string countdownPng = out + "/countdown.png";
     if (int result = core->StartRecording(); result != 0)
         return Fail("recording did not start: " + std::to_string(result));
     int ticks = 0;
@@ -140,6 +177,9 @@ int main(int argc, char** argv) {
         clock.Advance(kTickMs);
         core->OnTimer(vex::orb::core::RecordManager::kRecordTimer, clock.Now());
         ++ticks;
+        // The count-down window as it shows the last second before the take.
+        if (ticks == 25 && !SaveWindow(core->GetCountDownWindow()->GetWidget(), countdownPng, error))
+            return Fail(error);
     }
     core->StopRecording();
     std::printf("recorded %zu follow cameras and a VodiDOva: %d ticks (count-down of %d s included), %.2f s "
@@ -153,13 +193,24 @@ int main(int argc, char** argv) {
     const std::string flyerNode = flyer + "_VodiDOvaTransform";
     const PathSeries flyerTake = Sample(scene, flyerNode, flyer + " (take)", 0x8040C0);
 
-    // Re-simulate the whole range from the recorded inputs, slice by slice.
+    // Re-simulate the whole range from the recorded inputs, slice by slice, one slice per second of
+    // (fake) wall-clock time as the window's timer gives them.
+    const std::string resimulatePng = out + "/resimulate.png";
+    host.slowSteps = true;
     if (int result = core->Resimulate(0.0, kTakeSeconds); result != 0)
         return Fail("re-simulation did not start: " + std::to_string(result));
+    int slices = 0;
     while (core->IsResimulating()) {
-        clock.Advance(kTickMs);
+        clock.Advance(1000);
         core->GetResimulationWindow()->OnTimer(vex::orb::core::ResimulationWindow::kSliceTimer, clock.Now());
+        // The window after its second slice: the bar shows how far the first one came.
+        if (++slices == 2 && core->IsResimulating() &&
+            !SaveWindow(core->GetResimulationWindow()->GetWidget(), resimulatePng, error))
+            return Fail(error);
     }
+    host.slowSteps = false;
+    std::printf("re-simulated in %d slices; wrote %s and %s\n", slices, countdownPng.c_str(),
+                resimulatePng.c_str());
     std::vector<PathSeries> csvSeries{attachedPath}, plotSeries{attachedPath};
     for (FollowTool& tool : tools) {
         tool.resimulated =
@@ -178,7 +229,6 @@ int main(int argc, char** argv) {
     std::printf("re-simulated %s over 0 to %.2f s: its camera differs from the take by at most %.3g m\n",
                 flyer.c_str(), kTakeSeconds, LargestDistance(flyerTake, flyerPath));
 
-    std::string error;
     const std::string flyerCsv = out + "/vodidova.csv";
     const std::string flyerPng = out + "/vodidova.png";
     if (!vex::examples::WritePathCsv(flyerCsv, {flyerTake, flyerPath}, error)) return Fail(error);
