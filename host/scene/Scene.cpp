@@ -344,14 +344,13 @@ bool Scene::deleteNode(const NodePtr& node) {
 }
 
 void Scene::removeAllLinks(const NodePtr& node) {
-    while (!node->m_inputs.empty()) {
-        auto link = node->m_inputs.back();
+    for (auto links = node->m_inputs; const auto& link : links)
         disconnect(link.other.lock(), link.otherAttribute, node, link.attribute);
-    }
-    while (!node->m_outputs.empty()) {
-        auto link = node->m_outputs.back();
+    for (auto links = node->m_outputs; const auto& link : links)
         disconnect(node, link.attribute, link.other.lock(), link.otherAttribute);
-    }
+    // Links to nodes that no longer exist at all cannot be recorded; they simply go.
+    node->m_inputs.clear();
+    node->m_outputs.clear();
 }
 
 std::string Scene::renameNode(const NodePtr& node, const std::string& name) {
