@@ -2,6 +2,8 @@
 
 #include "gui/componentinterface/Label.h"
 
+#include <QWidget>
+
 namespace vex::orb::core {
 
 void CountDownWindow::Show(int seconds) {
@@ -25,6 +27,9 @@ std::string CountDownWindow::FormatSeconds(int seconds) {
 }
 
 void CountDownWindow::Built() {
+    // The count-down must not take the keyboard from the host's window, through which the user stops
+    // or retakes the recording.
+    if (QWidget* widget = GetWidget()) widget->setAttribute(Qt::WA_ShowWithoutActivating);
     label_ = Find<gui::componentinterface::Label>(kTextLabel);
     if (label_ != nullptr) label_->SetText(text_);
 }

@@ -3,6 +3,7 @@
 #include "core/RecordManager.h"
 #include "gui/componentinterface/Button.h"
 #include "gui/componentinterface/CheckBox.h"
+#include "gui/componentinterface/Dialog.h"
 #include "gui/componentinterface/Label.h"
 #include "gui/componentinterface/Progressbar.h"
 #include "platform/win32/Clock.h"
@@ -65,7 +66,10 @@ void ResimulationWindow::OnTimer(int32_t timerId, uint32_t tickCount) {
 
 void ResimulationWindow::receive(util::Message& message, bool broadcast) {
     LayoutWindow::receive(message, broadcast);
-    if (message.code == gui::componentinterface::Button::kClicked && message.parameter == kStopButton) {
+    // Closing the window through the window system ends the run as "Stop" does: a run without its
+    // window could not be stopped any more.
+    if ((message.code == gui::componentinterface::Button::kClicked && message.parameter == kStopButton) ||
+        (message.code == gui::componentinterface::Dialog::kClosed && open_)) {
         Stop();
     } else if (message.code == CheckBox::kStateChanged && message.parameter == kUpdateViewportBox) {
         SetUpdateViewport(message.value == static_cast<int64_t>(CheckBox::State::True));

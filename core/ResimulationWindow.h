@@ -58,7 +58,7 @@ public:
 
     /// Timer 1: refreshes the window and advances the re-simulation by one slice.
     void OnTimer(int32_t timerId, uint32_t tickCount) override;
-    /// The window's events: "Stop" clicked, "Update viewport" changed.
+    /// The window's events: "Stop" clicked or the window closed, "Update viewport" changed.
     void receive(util::Message& message, bool broadcast) override;
 
 protected:

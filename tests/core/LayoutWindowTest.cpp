@@ -166,6 +166,10 @@ TEST_F(LayoutWindowTest, StopEndsTheReSimulationCleanly) {
     EXPECT_EQ(tool->steps, 6);
     EXPECT_EQ(core->Resimulate(1.0, 2.0), 0);
     EXPECT_TRUE(Window().GetWidget()->isVisible());
+    // Closing the window stops the run too.
+    Window().GetWidget()->close();
+    EXPECT_FALSE(core->IsResimulating());
+    EXPECT_FALSE(host->isUndoRecording());
 }
 
 TEST_F(LayoutWindowTest, UpdateViewportIsOfferedOnlyWhenTheHostCanFollow) {
@@ -197,6 +201,7 @@ TEST_F(LayoutWindowTest, TheCountDownShowsTheSecondsLeftOnTopWhenTheSettingSaysS
     ASSERT_NE(countdown.GetWidget(), nullptr);
     EXPECT_TRUE(countdown.GetWidget()->isVisible());
     EXPECT_TRUE(countdown.GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(countdown.GetWidget()->testAttribute(Qt::WA_ShowWithoutActivating));
     auto* text = countdown.GetRoot()->FindById<gui::componentinterface::Label>(CountDownWindow::kTextLabel);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->GetText(), "<font size=6><b>2</b></font> ");
