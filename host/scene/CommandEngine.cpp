@@ -5,6 +5,8 @@
 #include "ScriptEditor.h"
 #include "UndoQueue.h"
 
+#include "host/builtins/Install.h"
+
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>
 #include <maya/MString.h>
@@ -51,6 +53,7 @@ CommandEngine::CommandEngine() : results_(1) {
                                     std::string& error) { return runRegistered(call, result, error); });
     interpreter_.SetOutput(
         [](const std::string& text) { ScriptEditor::get().write(ScriptEditor::Kind::Info, text); });
+    builtins::install(interpreter_); // the host's built-in script commands (host/builtins)
 }
 
 std::string CommandEngine::callText(const command::CommandCall& call) {

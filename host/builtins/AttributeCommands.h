@@ -1,0 +1,21 @@
+#pragma once
+
+#include "CommandContext.h"
+
+namespace vex::host::builtins {
+
+/// "setAttr plug values [-type t] [-l bool] [-k bool] [-s n]": stores a value (numbers in UI units)
+/// or one of the list forms of MeshForms.
+bool setAttrCommand(CommandContext& context);
+/// "getAttr plug [-type] [-t time]": the value in UI units, or its type name.
+bool getAttrCommand(CommandContext& context);
+/// "addAttr [node] -ln name [-sn name] [-at type | -dt type] [-dv v] [-h bool] [-s bool] [-k bool]".
+bool addAttrCommand(CommandContext& context);
+/// "deleteAttr node.attr" or "deleteAttr -at attr node": removes a dynamic attribute.
+bool deleteAttrCommand(CommandContext& context);
+/// "connectAttr source destination [-f]": -f replaces the destination's input.
+bool connectAttrCommand(CommandContext& context);
+/// "disconnectAttr source destination".
+bool disconnectAttrCommand(CommandContext& context);
+
+} // namespace vex::host::builtins

@@ -1,0 +1,60 @@
+#include "CommandContext.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace vex::host::builtins {
+
+bool CommandContext::fail(std::string reason) {
+    error = std::move(reason);
+    return false;
+}
+
+bool CommandContext::has(const char* shortName, const char* longName) const {
+    return call.HasFlag(shortName, longName);
+}
+
+std::optional<command::Value> CommandContext::value(const char* shortName, const char* longName,
+                                                    int offset) const {
+    const int index = call.FlagIndex(shortName, longName);
+    if (index < 0) return std::nullopt;
+    const std::size_t at = static_cast<std::size_t>(index + offset);
+    if (at >= call.args.size() || call.args[at].isFlag) return std::nullopt;
+    return call.args[at].value;
+}
+
+std::string CommandContext::text(const char* shortName, const char* longName,
+                                 const std::string& fallback) const {
+    const auto v = value(shortName, longName);
+    return v ? v->AsString() : fallback;
+}
+
+double CommandContext::number(const char* shortName, const char* longName, double fallback) const {
+    const auto v = value(shortName, longName);
+    return v ? v->AsDouble() : fallback;
+}
+
+bool CommandContext::flag(const char* shortName, const char* longName, bool absent) const {
+    if (!has(shortName, longName)) return absent;
+    const auto v = value(shortName, longName);
+    if (!v) return true;
+    return truth(v->AsString()).value_or(true);
+}
+
+std::vector<std::string>
+CommandContext::positional(const std::vector<std::pair<std::string, int>>& valueCounts) const {
+    std::vector<std::string> out;
+    for (const auto& v : call.Positional(valueCounts)) out.push_back(v.AsString());
+    return out;
+}
+
+std::optional<bool> CommandContext::truth(const std::string& text) {
+    std::string lower = text;
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (lower == "true" || lower == "on" || lower == "yes" || lower == "1") return true;
+    if (lower == "false" || lower == "off" || lower == "no" || lower == "0") return false;
+    return std::nullopt;
+}
+
+} // namespace vex::host::builtins

@@ -1,0 +1,54 @@
+#include "JournaledCommand.h"
+
+#include "host/scene/CommandEngine.h"
+#include "host/scene/Scene.h"
+
+#include <maya/MArgList.h>
+
+#include <cctype>
+
+namespace vex::host::builtins {
+
+command::CommandCall JournaledCommand::callOf(const std::string& name, const MArgList& args) {
+    command::CommandCall call;
+    call.name = name;
+    for (unsigned int i = 0; i < args.length(); ++i) {
+        const std::string text = args.asString(i).str();
+        const bool isFlag =
+            text.size() > 1 && text[0] == '-' && std::isalpha(static_cast<unsigned char>(text[1]));
+        call.args.push_back({command::Value::String(text), isFlag});
+    }
+    return call;
+}
+
+MStatus JournaledCommand::doIt(const MArgList& args) {
+    // The command's name is the first word of the text the engine set before calling doIt.
+    const std::string text = commandString().str();
+    const std::string name = text.substr(0, text.find_first_of(" ;"));
+    const command::CommandCall call = callOf(name, args);
+    command::Value& result = CommandEngine::get().currentResult();
+    CommandContext context(call, result);
+
+    Scene& scene = Scene::instance();
+    scene.beginJournal();
+    const bool ok = m_body(context);
+    m_journal = scene.endJournal();
+    if (!ok) {
+        m_journal->undo(scene);
+        m_journal.reset();
+        return MStatus(MStatus::kFailure, MString(context.error));
+    }
+    return MStatus::kSuccess;
+}
+
+MStatus JournaledCommand::undoIt() {
+    if (m_journal) m_journal->undo(Scene::instance());
+    return MStatus::kSuccess;
+}
+
+MStatus JournaledCommand::redoIt() {
+    if (m_journal) m_journal->redo(Scene::instance());
+    return MStatus::kSuccess;
+}
+
+} // namespace vex::host::builtins

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "CommandContext.h"
+
+#include "host/scene/Journal.h"
+
+#include <maya/MPxCommand.h>
+
+#include <memory>
+
+namespace vex::host::builtins {
+
+/// A built-in command body: reads the context, sets its result, answers false with a reason on failure.
+using CommandFunction = bool (*)(CommandContext& context);
+
+/// The host's command object for a built-in command. doIt runs the body with the scene's journal open;
+/// a command that changed something keeps the journal and is undoable, so the host's undo queue takes
+/// the whole command back and makes it again. A failing body leaves nothing behind: its partial
+/// changes are taken back before the error is reported.
+class JournaledCommand : public MPxCommand {
+public:
+    explicit JournaledCommand(CommandFunction body) : m_body(body) {}
+
+    MStatus doIt(const MArgList& args) override;
+    MStatus undoIt() override;
+    MStatus redoIt() override;
+    bool isUndoable() const override { return m_journal && !m_journal->empty(); }
+
+    /// The creator the command registry keeps for a body.
+    template <CommandFunction Body>
+    static void* creator() {
+        return new JournaledCommand(Body);
+    }
+
+    /// The call a script made, rebuilt from the host's argument list: an argument that starts with "-"
+    /// and a letter is a flag, every other one a value.
+    static command::CommandCall callOf(const std::string& name, const MArgList& args);
+
+private:
+    CommandFunction m_body;
+    std::shared_ptr<Journal> m_journal;
+};
+
+} // namespace vex::host::builtins

@@ -1,0 +1,186 @@
+#include "MeshForms.h"
+
+#include "CurveKeys.h"
+#include "Units.h"
+
+#include "host/scene/AnimCurveData.h"
+#include "host/scene/MeshData.h"
+#include "host/scene/Scene.h"
+
+#include <array>
+#include <cstdlib>
+#include <map>
+
+namespace vex::host::builtins {
+
+namespace {
+
+// A mesh being written by a scene file: its lists as far as they are known.
+struct Draft {
+    std::vector<MPoint> points;
+    std::vector<std::array<int, 2>> edges;
+    std::vector<int> counts;
+    std::vector<int> connects;
+};
+
+std::map<std::uint64_t, Draft>& drafts() {
+    static std::map<std::uint64_t, Draft> all;
+    return all;
+}
+
+bool number(const std::string& text, double& out) {
+    char* end = nullptr;
+    out = std::strtod(text.c_str(), &end);
+    return !text.empty() && *end == '\0';
+}
+
+bool integer(const std::string& text, int& out) {
+    double value = 0.0;
+    if (!number(text, value)) return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+std::shared_ptr<const MeshData> meshOf(const Node& node) {
+    const auto attribute = node.findAttribute(node.type().geometryAttribute());
+    if (!attribute) return nullptr;
+    const Value value = node.storedValue(*attribute);
+    const auto* data = std::get_if<DataPtr>(&value);
+    return data ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
+}
+
+Draft& draftOf(const Node& node) {
+    auto [it, added] = drafts().try_emplace(node.serial());
+    if (added) {
+        if (auto mesh = meshOf(node)) {
+            it->second.points = mesh->points();
+            it->second.counts = mesh->counts();
+            it->second.connects = mesh->connects();
+        }
+    }
+    return it->second;
+}
+
+// Puts the draft's mesh into the node (points alone until the faces are known).
+bool store(CommandContext& context, const NodePtr& node, const Draft& draft) {
+    auto mesh = std::make_shared<MeshData>();
+    if (!mesh->set(draft.points, draft.counts, draft.connects))
+        return context.fail("The faces of " + node->name() + " use vertices it does not have.");
+    const auto attribute = node->findAttribute(node->type().geometryAttribute());
+    if (!Scene::instance().setValue(node, attribute, DataPtr(mesh)))
+        return context.fail("Cannot store the mesh of " + node->name() + ".");
+    return true;
+}
+
+bool setPoints(CommandContext& context, const NodePtr& node, const PlugName& plug,
+               const std::vector<std::string>& values) {
+    if (values.size() % 3 != 0) return context.fail("Vertices take three numbers each.");
+    Draft& draft = draftOf(*node);
+    const std::size_t first = plug.hasRange ? static_cast<std::size_t>(plug.first) : 0;
+    const std::size_t count = values.size() / 3;
+    if (draft.points.size() < first + count) draft.points.resize(first + count);
+    for (std::size_t i = 0; i < count; ++i) {
+        double xyz[3];
+        for (int k = 0; k < 3; ++k)
+            if (!number(values[i * 3 + static_cast<std::size_t>(k)], xyz[k]))
+                return context.fail("Vertex " + std::to_string(first + i) + " is not three numbers.");
+        draft.points[first + i] = MPoint(xyz[0], xyz[1], xyz[2]);
+    }
+    return store(context, node, draft);
+}
+
+bool setEdges(CommandContext& context, const NodePtr& node, const PlugName& plug,
+              const std::vector<std::string>& values) {
+    if (values.size() % 3 != 0) return context.fail("Edges take two vertices and a hard-edge flag each.");
+    Draft& draft = draftOf(*node);
+    const std::size_t first = plug.hasRange ? static_cast<std::size_t>(plug.first) : 0;
+    const std::size_t count = values.size() / 3;
+    if (draft.edges.size() < first + count) draft.edges.resize(first + count);
+    for (std::size_t i = 0; i < count; ++i) {
+        int a = 0, b = 0, hard = 0;
+        if (!integer(values[i * 3], a) || !integer(values[i * 3 + 1], b) || !integer(values[i * 3 + 2], hard))
+            return context.fail("Edge " + std::to_string(first + i) + " is not three whole numbers.");
+        draft.edges[first + i] = {a, b};
+    }
+    return true;
+}
+
+bool setFaces(CommandContext& context, const NodePtr& node, const std::vector<std::string>& values) {
+    Draft& draft = draftOf(*node);
+    std::vector<int> counts;
+    std::vector<int> connects;
+    for (std::size_t i = 0; i < values.size();) {
+        const std::string& tag = values[i++];
+        int n = 0;
+        if (tag == "f" || tag == "h") {
+            if (i >= values.size() || !integer(values[i++], n) || n < 0 ||
+                i + static_cast<std::size_t>(n) > values.size())
+                return context.fail("A face list entry \"" + tag + "\" lacks its edges.");
+            if (tag == "f") counts.push_back(n);
+            for (int k = 0; k < n; ++k) {
+                int e = 0;
+                if (!integer(values[i++], e)) return context.fail("A face edge is not a whole number.");
+                const int edge = e >= 0 ? e : -1 - e;
+                if (edge >= static_cast<int>(draft.edges.size()))
+                    return context.fail("A face uses edge " + std::to_string(edge) +
+                                        ", which is not written.");
+                // A face runs along its edges: each edge starts at the face's next vertex.
+                if (tag == "f") connects.push_back(e >= 0 ? draft.edges[edge][0] : draft.edges[edge][1]);
+            }
+        } else if (tag == "mu" || tag == "mc") {
+            // Texture and colour indices: a set index, a count and that many indices; not kept.
+            if (i + 1 >= values.size() || !integer(values[i + 1], n) || n < 0)
+                return context.fail("A face list entry \"" + tag + "\" lacks its indices.");
+            i += 2 + static_cast<std::size_t>(n);
+        } else {
+            return context.fail("Unknown face list entry \"" + tag + "\".");
+        }
+    }
+    draft.counts = std::move(counts);
+    draft.connects = std::move(connects);
+    if (!store(context, node, draft)) return false;
+    // The mesh now holds everything later lists need except the edges, which only faces use.
+    drafts().erase(node->serial());
+    return true;
+}
+
+bool setKeys(CommandContext& context, const NodePtr& node, const std::vector<std::string>& values) {
+    const auto curve = AnimCurveData::of(*node);
+    if (!curve) return context.fail(node->name() + " is not an anim curve.");
+    if (values.size() % 2 != 0) return context.fail("Keys take a time and a value each.");
+    units::Kind kind = units::Kind::None;
+    if (node->type().name() == "animCurveTL") kind = units::Kind::Linear;
+    if (node->type().name() == "animCurveTA") kind = units::Kind::Angular;
+    AnimCurveData edited = *curve;
+    for (std::size_t i = 0; i < values.size(); i += 2) {
+        double frame = 0.0, value = 0.0;
+        if (!number(values[i], frame) || !number(values[i + 1], value))
+            return context.fail("A key is not a time and a value.");
+        // Keys read from files are linear, as the keys this host records are.
+        AnimCurveData::Key key;
+        key.time = units::framesToSeconds(frame);
+        key.value = units::toInternal(kind, value);
+        edited.setKey(key);
+    }
+    replaceCurveKeys(curve, edited.keys());
+    return true;
+}
+
+} // namespace
+
+bool MeshForms::handles(const std::string& attribute) {
+    return attribute == "vt" || attribute == "vrts" || attribute == "ed" || attribute == "edge" ||
+           attribute == "fc" || attribute == "face" || attribute == "ktv" || attribute == "keyTimeValue";
+}
+
+bool MeshForms::apply(CommandContext& context, const NodePtr& node, const PlugName& plug,
+                      const std::vector<std::string>& values) {
+    const std::string& a = plug.attribute;
+    if (a == "ktv" || a == "keyTimeValue") return setKeys(context, node, values);
+    if (!node->hasFn(MFn::kMesh)) return context.fail(node->name() + " is not a mesh.");
+    if (a == "vt" || a == "vrts") return setPoints(context, node, plug, values);
+    if (a == "ed" || a == "edge") return setEdges(context, node, plug, values);
+    return setFaces(context, node, values);
+}
+
+} // namespace vex::host::builtins

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "CommandContext.h"
+#include "PlugName.h"
+
+#include "host/scene/Node.h"
+
+#include <string>
+#include <vector>
+
+namespace vex::host::builtins {
+
+/// The list forms of setAttr that scene files write meshes and anim curve keys with:
+///   setAttr -s 8 ".vt[0:7]" x y z ...                     vertex positions (centimetres)
+///   setAttr -s 12 ".ed[0:11]" a b hard ...                edges: two vertices and a hard-edge flag
+///   setAttr -s 6 ".fc[0:5]" -type "polyFaces" f 4 0 1 2 3 ...   faces as edge loops (edge -1-e runs
+///                                                          edge e backwards)
+///   setAttr -s 4 ".ktv[0:3]" t v t v ...                  keys: time in UI frames, value in UI units
+/// Vertices are stored at once (a mesh of points until its faces arrive); edges are kept aside for the
+/// faces, which complete the mesh. Vertices written after the faces move them.
+class MeshForms {
+public:
+    /// Whether the attribute name is one of the forms above.
+    static bool handles(const std::string& attribute);
+    /// Applies one form to the node; fails with a reason when the values do not fit it.
+    static bool apply(CommandContext& context, const NodePtr& node, const PlugName& plug,
+                      const std::vector<std::string>& values);
+};
+
+} // namespace vex::host::builtins

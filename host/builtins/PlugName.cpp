@@ -1,0 +1,77 @@
+#include "PlugName.h"
+
+#include "SessionState.h"
+
+#include "host/scene/Scene.h"
+
+#include <cstdlib>
+
+namespace vex::host::builtins {
+
+namespace {
+
+bool readInt(const std::string& text, int& out) {
+    if (text.empty()) return false;
+    char* end = nullptr;
+    const long value = std::strtol(text.c_str(), &end, 10);
+    if (*end != '\0') return false;
+    out = static_cast<int>(value);
+    return true;
+}
+
+} // namespace
+
+std::optional<PlugName> PlugName::parse(const std::string& text) {
+    PlugName plug;
+    std::string body = text;
+    if (const auto open = body.find('['); open != std::string::npos) {
+        if (body.back() != ']') return std::nullopt;
+        const std::string range = body.substr(open + 1, body.size() - open - 2);
+        body = body.substr(0, open);
+        const auto colon = range.find(':');
+        plug.hasRange = true;
+        if (colon == std::string::npos) {
+            if (!readInt(range, plug.first)) return std::nullopt;
+            plug.last = plug.first;
+        } else if (!readInt(range.substr(0, colon), plug.first) ||
+                   !readInt(range.substr(colon + 1), plug.last)) {
+            return std::nullopt;
+        }
+    }
+    const auto dot = body.rfind('.');
+    if (dot == std::string::npos || dot + 1 == body.size()) return std::nullopt;
+    plug.node = body.substr(0, dot);
+    plug.attribute = body.substr(dot + 1);
+    return plug;
+}
+
+NodePtr requireNode(CommandContext& context, const std::string& name) {
+    NodePtr node = Scene::instance().findNode(name);
+    if (!node) context.fail("No object matches name: " + name);
+    return node;
+}
+
+NodePtr requirePlugNode(CommandContext& context, const PlugName& plug, const std::string& text) {
+    NodePtr node =
+        plug.node.empty() ? SessionState::get().currentNode() : Scene::instance().findNode(plug.node);
+    if (!node) context.fail("No object matches name: " + text);
+    return node;
+}
+
+std::optional<ResolvedPlug> requirePlug(CommandContext& context, const std::string& text) {
+    const auto name = PlugName::parse(text);
+    if (!name) {
+        context.fail("No object matches name: " + text);
+        return std::nullopt;
+    }
+    NodePtr node = requirePlugNode(context, *name, text);
+    if (!node) return std::nullopt;
+    AttributePtr attribute = node->findAttribute(name->attribute);
+    if (!attribute) {
+        context.fail("No object matches name: " + text);
+        return std::nullopt;
+    }
+    return ResolvedPlug{node, attribute, *name};
+}
+
+} // namespace vex::host::builtins

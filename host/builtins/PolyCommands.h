@@ -1,0 +1,14 @@
+#pragma once
+
+#include "CommandContext.h"
+
+namespace vex::host::builtins {
+
+/// "polySoftEdge [-a angle] [-ch bool] mesh[.e[..]|.f[..]]": sets which edges shade soft. The host's
+/// meshes carry no per-edge shading, so the command checks its target and angle and changes nothing.
+bool polySoftEdgeCommand(CommandContext& context);
+/// "polyTriangulate [-ch bool] mesh[.f[..]]": splits every polygon of the mesh into triangles
+/// (undoable).
+bool polyTriangulateCommand(CommandContext& context);
+
+} // namespace vex::host::builtins

@@ -1,0 +1,124 @@
+#include "SelectionCommands.h"
+
+#include "StateChange.h"
+
+#include "host/scene/Scene.h"
+
+#include <algorithm>
+
+namespace vex::host::builtins {
+
+using command::Value;
+
+bool matchesPattern(const std::string& pattern, const std::string& name) {
+    // Iterative wildcard match with backtracking to the last "*".
+    std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && pattern[p] == '*') {
+            star = p++;
+            mark = n;
+        } else if (p < pattern.size() && pattern[p] == name[n]) {
+            ++p;
+            ++n;
+        } else if (star != std::string::npos && name[mark] != '|') {
+            // "*" runs within one name of a path, never across a "|".
+            p = star + 1;
+            n = ++mark;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern[p] == '*') ++p;
+    return p == pattern.size();
+}
+
+std::vector<NodePtr> nodesMatching(const std::string& pattern) {
+    Scene& scene = Scene::instance();
+    if (pattern.find('*') == std::string::npos) {
+        if (NodePtr node = scene.findNode(pattern)) return {node};
+        return {};
+    }
+    const bool byPath = pattern.find('|') != std::string::npos;
+    std::vector<NodePtr> found;
+    for (const auto& node : scene.nodes())
+        if (matchesPattern(pattern, byPath ? node->fullPathName() : node->name())) found.push_back(node);
+    return found;
+}
+
+void changeSelection(const std::vector<NodePtr>& nodes) {
+    Scene& scene = Scene::instance();
+    std::vector<NodePtr> before = scene.selection();
+    if (before == nodes) return;
+    StateChange::apply([nodes] { Scene::instance().setSelection(nodes); },
+                       [before] { Scene::instance().setSelection(before); });
+}
+
+bool selectCommand(CommandContext& context) {
+    std::vector<NodePtr> named;
+    for (const auto& word : context.positional({})) {
+        const auto found = nodesMatching(word);
+        if (found.empty()) return context.fail("No object matches name: " + word);
+        named.insert(named.end(), found.begin(), found.end());
+    }
+    std::vector<NodePtr> selection = Scene::instance().selection();
+    auto contains = [](const std::vector<NodePtr>& list, const NodePtr& node) {
+        return std::find(list.begin(), list.end(), node) != list.end();
+    };
+    if (context.has("-cl", "-clear")) {
+        selection.clear();
+    } else if (context.has("-d", "-deselect")) {
+        selection.erase(std::remove_if(selection.begin(), selection.end(),
+                                       [&](const NodePtr& node) { return contains(named, node); }),
+                        selection.end());
+    } else {
+        // -add keeps the selection; -r (the default) replaces it. -ne only matters for sets, which are
+        // selected as themselves here in any case.
+        if (!context.has("-add", "-add")) selection.clear();
+        for (const auto& node : named)
+            if (!contains(selection, node)) selection.push_back(node);
+    }
+    changeSelection(selection);
+    return true;
+}
+
+namespace {
+
+bool isOfType(const NodeType* type, const std::string& name) {
+    for (; type; type = type->parent().get())
+        if (type->name() == name) return true;
+    return false;
+}
+
+} // namespace
+
+bool lsCommand(CommandContext& context) {
+    Scene& scene = Scene::instance();
+    std::vector<std::string> types;
+    for (std::size_t i = 0; i + 1 < context.call.args.size(); ++i) {
+        const auto& arg = context.call.args[i];
+        if (arg.isFlag && (arg.value.AsString() == "-type" || arg.value.AsString() == "-typ"))
+            types.push_back(context.call.args[i + 1].value.AsString());
+    }
+    const auto patterns = context.positional({{"-type", 1}, {"-typ", 1}});
+    std::vector<NodePtr> candidates = context.has("-sl", "-selection") ? scene.selection() : scene.nodes();
+    std::vector<NodePtr> listed;
+    for (const auto& node : candidates) {
+        if (!types.empty() && std::none_of(types.begin(), types.end(),
+                                           [&](const std::string& t) { return isOfType(&node->type(), t); }))
+            continue;
+        if (!patterns.empty() && std::none_of(patterns.begin(), patterns.end(), [&](const std::string& p) {
+                const auto matching = nodesMatching(p);
+                return std::find(matching.begin(), matching.end(), node) != matching.end();
+            }))
+            continue;
+        listed.push_back(node);
+    }
+    const bool full = context.has("-l", "-long");
+    std::vector<std::string> names;
+    for (const auto& node : listed)
+        names.push_back(full ? node->fullPathName() : scene.partialPathName(*node));
+    context.result = Value::StringArray(names);
+    return true;
+}
+
+} // namespace vex::host::builtins

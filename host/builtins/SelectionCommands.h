@@ -1,0 +1,24 @@
+#pragma once
+
+#include "CommandContext.h"
+
+#include "host/scene/Node.h"
+
+#include <string>
+#include <vector>
+
+namespace vex::host::builtins {
+
+/// "select [-r | -add | -d | -cl] [-ne] names": changes the active selection (undoable).
+bool selectCommand(CommandContext& context);
+/// "ls [-sl] [-type t]... [-long] [patterns]": names of the nodes that match, in scene order.
+bool lsCommand(CommandContext& context);
+
+/// Whether a name matches a pattern where "*" stands for any run of characters except "|".
+bool matchesPattern(const std::string& pattern, const std::string& name);
+/// The live nodes a name or pattern names; a pattern with "|" is matched against full paths.
+std::vector<NodePtr> nodesMatching(const std::string& pattern);
+/// Sets the selection, recorded for undo.
+void changeSelection(const std::vector<NodePtr>& nodes);
+
+} // namespace vex::host::builtins

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "host/scene/Node.h"
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace vex::host::builtins {
+
+/// What the built-in commands remember between calls that is not part of the scene: the node the
+/// last createNode made (the node that plugs written as ".attr" name, as scene files use them), what
+/// scene files declared through "requires" and "fileInfo", and the locked plugs.
+class SessionState {
+public:
+    /// The one state of the process.
+    static SessionState& get();
+
+    /// The node ".attr" plugs refer to; null when none was made or it is gone.
+    NodePtr currentNode() const;
+    void setCurrentNode(const NodePtr& node) { m_current = node; }
+
+    /// "requires" entries: (plug-in or product, version), in the order they were given.
+    const std::vector<std::pair<std::string, std::string>>& requirements() const { return m_requires; }
+    void addRequirement(const std::string& name, const std::string& version);
+    /// "fileInfo" entries: (key, value); a key given again replaces its value.
+    const std::vector<std::pair<std::string, std::string>>& fileInfo() const { return m_fileInfo; }
+    void setFileInfo(const std::string& key, const std::string& value);
+    /// Forgets the requirements and the file information (before a scene file is read or written).
+    void clearFileRecords();
+
+    /// Whether a plug (node and attribute) is locked against setAttr.
+    bool isLocked(const Node& node, const AttributeSpec& attribute) const;
+    void setLocked(const Node& node, const AttributeSpec& attribute, bool locked);
+
+private:
+    SessionState() = default;
+
+    std::weak_ptr<Node> m_current;
+    std::vector<std::pair<std::string, std::string>> m_requires;
+    std::vector<std::pair<std::string, std::string>> m_fileInfo;
+    std::set<std::pair<std::uint64_t, const AttributeSpec*>> m_locked;
+};
+
+} // namespace vex::host::builtins

@@ -1,0 +1,158 @@
+#include "SettingsCommands.h"
+
+#include "SessionState.h"
+
+#include "host/scene/Scene.h"
+
+#include <maya/MAngle.h>
+#include <maya/MDistance.h>
+#include <maya/MTime.h>
+
+#include <string>
+#include <vector>
+
+namespace vex::host::builtins {
+
+using command::Value;
+
+namespace {
+
+// One unit: its enum value, short name and full name.
+struct UnitName {
+    int unit;
+    std::string shortName;
+    std::string fullName;
+};
+
+const std::vector<UnitName>& linearUnits() {
+    static const std::vector<UnitName> names = {{MDistance::kMillimeters, "mm", "millimeter"},
+                                                {MDistance::kCentimeters, "cm", "centimeter"},
+                                                {MDistance::kMeters, "m", "meter"},
+                                                {MDistance::kKilometers, "km", "kilometer"},
+                                                {MDistance::kInches, "in", "inch"},
+                                                {MDistance::kFeet, "ft", "foot"},
+                                                {MDistance::kYards, "yd", "yard"},
+                                                {MDistance::kMiles, "mi", "mile"}};
+    return names;
+}
+
+const std::vector<UnitName>& angularUnits() {
+    static const std::vector<UnitName> names = {{MAngle::kDegrees, "deg", "degree"},
+                                                {MAngle::kRadians, "rad", "radian"},
+                                                {MAngle::kAngMinutes, "min", "angMinute"},
+                                                {MAngle::kAngSeconds, "sec", "angSecond"}};
+    return names;
+}
+
+const std::vector<UnitName>& timeUnits() {
+    static const std::vector<UnitName> names = [] {
+        std::vector<UnitName> list = {
+            {MTime::kHours, "hour", "hour"},      {MTime::kMinutes, "min", "min"},
+            {MTime::kSeconds, "sec", "sec"},      {MTime::kMilliseconds, "millisec", "millisec"},
+            {MTime::kGames, "game", "game"},      {MTime::kFilm, "film", "film"},
+            {MTime::kPALFrame, "pal", "pal"},     {MTime::kNTSCFrame, "ntsc", "ntsc"},
+            {MTime::kShowScan, "show", "show"},   {MTime::kPALField, "palf", "palf"},
+            {MTime::kNTSCField, "ntscf", "ntscf"}};
+        // The numbered rates are named by their frames per second: "2fps" ... "6000fps".
+        const int rates[] = {2,   3,   4,   5,   6,    8,    10,   12,   16,  20,  40,
+                             75,  80,  100, 120, 125,  150,  200,  240,  250, 300, 375,
+                             400, 500, 600, 750, 1200, 1500, 2000, 3000, 6000};
+        int unit = MTime::k2FPS;
+        for (int rate : rates) {
+            const std::string name = std::to_string(rate) + "fps";
+            list.push_back({unit++, name, name});
+        }
+        return list;
+    }();
+    return names;
+}
+
+const UnitName* byName(const std::vector<UnitName>& names, const std::string& name) {
+    for (const auto& n : names)
+        if (n.shortName == name || n.fullName == name) return &n;
+    return nullptr;
+}
+
+const UnitName* byUnit(const std::vector<UnitName>& names, int unit) {
+    for (const auto& n : names)
+        if (n.unit == unit) return &n;
+    return nullptr;
+}
+
+// One kind of unit the command handles: its flags, names and current value.
+struct UnitKind {
+    const char* shortFlag;
+    const char* longFlag;
+    const std::vector<UnitName>& names;
+    int (*get)();
+    void (*set)(int);
+};
+
+const UnitKind kKinds[] = {{"-l", "-linear", linearUnits(),
+                            [] { return static_cast<int>(MDistance::uiUnit()); },
+                            [](int u) { MDistance::setUIUnit(static_cast<MDistance::Unit>(u)); }},
+                           {"-a", "-angle", angularUnits(), [] { return static_cast<int>(MAngle::uiUnit()); },
+                            [](int u) { MAngle::setUIUnit(static_cast<MAngle::Unit>(u)); }},
+                           {"-t", "-time", timeUnits(), [] { return static_cast<int>(MTime::uiUnit()); },
+                            [](int u) { MTime::setUIUnit(static_cast<MTime::Unit>(u)); }}};
+
+} // namespace
+
+bool currentUnitCommand(CommandContext& context) {
+    if (context.has("-q", "-query")) {
+        for (const auto& kind : kKinds)
+            if (context.has(kind.shortFlag, kind.longFlag)) {
+                const UnitName* name = byUnit(kind.names, kind.get());
+                const bool full = context.has("-f", "-fullName");
+                context.result =
+                    Value::String(name ? (full ? name->fullName : name->shortName) : std::string());
+                return true;
+            }
+        return context.fail("No unit to query was named (-l, -a or -t).");
+    }
+    // Every name is checked before any unit changes, so a bad name changes nothing.
+    std::vector<std::pair<const UnitKind*, int>> changes;
+    for (const auto& kind : kKinds)
+        if (auto v = context.value(kind.shortFlag, kind.longFlag)) {
+            const UnitName* name = byName(kind.names, v->AsString());
+            if (!name) return context.fail("Unknown unit: " + v->AsString());
+            changes.emplace_back(&kind, name->unit);
+        }
+    for (const auto& [kind, unit] : changes) kind->set(unit);
+    return true;
+}
+
+bool upAxisCommand(CommandContext& context) {
+    Scene& scene = Scene::instance();
+    if (context.has("-q", "-query")) {
+        context.result = Value::String(scene.isYAxisUp() ? "y" : "z");
+        return true;
+    }
+    const std::string axis = context.text("-ax", "-axis");
+    if (axis != "y" && axis != "z")
+        return context.fail("The up axis is \"y\" or \"z\", not \"" + axis + "\".");
+    scene.setYAxisUp(axis == "y");
+    return true;
+}
+
+bool requiresCommand(CommandContext& context) {
+    const auto words = context.positional({{"-nodeType", 1}, {"-nt", 1}, {"-dataType", 1}, {"-dt", 1}});
+    if (words.size() < 2) return context.fail("Usage: requires name version");
+    SessionState::get().addRequirement(words[0], words[1]);
+    return true;
+}
+
+bool fileInfoCommand(CommandContext& context) {
+    const auto words = context.positional({});
+    if (context.has("-q", "-query")) {
+        if (words.empty()) return context.fail("No key was given.");
+        for (const auto& [key, value] : SessionState::get().fileInfo())
+            if (key == words[0]) context.result = Value::StringArray({value});
+        return true;
+    }
+    if (words.size() != 2) return context.fail("Usage: fileInfo key value");
+    SessionState::get().setFileInfo(words[0], words[1]);
+    return true;
+}
+
+} // namespace vex::host::builtins

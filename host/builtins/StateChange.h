@@ -1,0 +1,28 @@
+#pragma once
+
+#include "host/scene/Journal.h"
+
+#include <functional>
+#include <memory>
+
+namespace vex::host::builtins {
+
+/// A change of host state that lives outside the scene's nodes (current time, selection, curve keys),
+/// recorded in the scene's journals like the scene's own changes so that undo takes it back in order.
+class StateChange : public Change {
+public:
+    StateChange(std::function<void()> redo, std::function<void()> undo)
+        : m_redo(std::move(redo)), m_undo(std::move(undo)) {}
+
+    void undo(Scene&) override { m_undo(); }
+    void redo(Scene&) override { m_redo(); }
+
+    /// Performs `redo` now and records the change in the open journals.
+    static void apply(std::function<void()> redo, std::function<void()> undo);
+
+private:
+    std::function<void()> m_redo;
+    std::function<void()> m_undo;
+};
+
+} // namespace vex::host::builtins

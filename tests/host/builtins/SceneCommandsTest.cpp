@@ -1,0 +1,201 @@
+#include "BuiltinsFixture.h"
+
+#include "host/scene/MeshData.h"
+
+#include <maya/MFnAnimCurve.h>
+#include <maya/MFnDependencyNode.h>
+#include <maya/MPlug.h>
+#include <maya/MSelectionList.h>
+
+#include <cmath>
+#include <vector>
+
+using vex::host::Scene;
+using vex::host::UndoQueue;
+
+namespace {
+
+const char* const kCubePoints =
+    "setAttr -s 8 \".vt[0:7]\" -0.5 -0.5 0.5 0.5 -0.5 0.5 -0.5 0.5 0.5 0.5 0.5 0.5 "
+    "-0.5 0.5 -0.5 0.5 0.5 -0.5 -0.5 -0.5 -0.5 0.5 -0.5 -0.5";
+const char* const kCubeEdges = "setAttr -s 12 \".ed[0:11]\" 0 1 0 2 3 0 4 5 0 6 7 0 0 2 0 1 3 0 2 4 0 3 5 0 "
+                               "4 6 0 5 7 0 6 0 0 7 1 0";
+const char* const kCubeFaces = "setAttr -s 6 \".fc[0:5]\" -type \"polyFaces\" f 4 0 5 -2 -5 f 4 1 7 -3 -7 "
+                               "f 4 2 9 -4 -9 f 4 3 11 -1 -11 f 4 -12 -10 -8 -6 f 4 10 4 6 8";
+
+std::shared_ptr<const vex::host::MeshData> meshOf(const std::string& name) {
+    auto node = Scene::instance().findNode(name);
+    if (!node) return nullptr;
+    const auto value = node->storedValue(*node->findAttribute("outMesh"));
+    const auto* data = std::get_if<vex::host::DataPtr>(&value);
+    return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
+}
+
+} // namespace
+
+TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThroughEveryCommand) {
+    const std::vector<std::string> steps = {
+        "createNode transform -n rig",
+        "createNode camera -n rigCamShape -p rig",
+        "setAttr rig.t 1 2 3",
+        "setAttr rig.rx 90",
+        "createNode transform -n ball",
+        "createNode mesh -n ballShape -p ball",
+        kCubePoints,
+        kCubeEdges,
+        kCubeFaces,
+        "createNode animCurveTA -n rig_rotateY",
+        "setAttr -s 3 \".ktv[0:2]\" 1 0 12 90 24 180",
+        "connectAttr rig_rotateY.o rig.ry",
+        "addAttr -ln notes -dt \"string\" rig",
+        "setAttr -type \"string\" rig.notes \"hello world\"",
+        "rename ball prop",
+        "parent prop rig",
+        "duplicate -un -n rig2 rig",
+        "delete rig|prop",
+        "select -r rig2",
+        "currentTime 12",
+    };
+    // The state after each step, and how many undo entries each step made (the edge list only
+    // prepares the faces and changes nothing by itself).
+    std::vector<std::string> states = {snapshot()};
+    std::vector<std::size_t> kept = {UndoQueue::get().size()};
+    for (const auto& step : steps) {
+        run(step);
+        states.push_back(snapshot());
+        kept.push_back(UndoQueue::get().size());
+        if (step != kCubeEdges) {
+            EXPECT_EQ(kept.back(), kept[kept.size() - 2] + 1) << step;
+        }
+    }
+    // Read back what the script built.
+    EXPECT_EQ(text("ls -type camera rig*"), "rigCamShape rigCamShape1");
+    // Names are unique in the whole scene, so the copies below rig2 are numbered.
+    EXPECT_EQ(text("ls -long \"|rig2|*\""), "|rig2|rigCamShape1 |rig2|prop1");
+    EXPECT_EQ(text("ls -sl"), "rig2");
+    EXPECT_EQ(text("getAttr rig.t"), "1 2 3");
+    EXPECT_DOUBLE_EQ(number("getAttr rig.rx"), 90.0);
+    EXPECT_DOUBLE_EQ(number("getAttr rig.ry"), 90.0);
+    EXPECT_DOUBLE_EQ(number("getAttr -t 24 rig.ry"), 180.0);
+    EXPECT_DOUBLE_EQ(number("getAttr -t 24 rig2.ry"), 180.0) << "the copy has its own curve";
+    EXPECT_EQ(text("ls \"rig_rotateY*\""), "rig_rotateY rig_rotateY1");
+    EXPECT_EQ(text("getAttr rig2.notes"), "hello world");
+    EXPECT_EQ(text("getAttr -type rig.notes"), "string");
+    EXPECT_EQ(text("getAttr -type rig.tx"), "doubleLinear");
+    EXPECT_TRUE(text("ls prop").empty()) << "the original prop is deleted";
+    const auto cube = meshOf("rig2|prop1|ballShape1");
+    ASSERT_TRUE(cube);
+    EXPECT_EQ(cube->numVertices(), 8);
+    EXPECT_EQ(cube->numPolygons(), 6);
+    EXPECT_EQ(cube->polygonVertices(0), (std::vector<int>{0, 1, 3, 2}));
+    EXPECT_EQ(cube->polygonVertices(4), (std::vector<int>{1, 7, 5, 3}));
+
+    // Undo takes back one command at a time, exactly; redo makes them again.
+    for (std::size_t i = steps.size(); i-- > 0;) {
+        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) run("undo");
+        EXPECT_EQ(snapshot(), states[i]) << "after undoing: " << steps[i];
+    }
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) run("redo");
+        EXPECT_EQ(snapshot(), states[i + 1]) << "after redoing: " << steps[i];
+    }
+}
+
+TEST_F(BuiltinsFixture, TheCommandsOfOneScriptUndoOneByOneAndQueriesAreNotKept) {
+    run("createNode transform -n a;\nsetAttr a.tx 4;\nsetAttr a.tx 7;\nls;\ngetAttr a.tx;");
+    EXPECT_EQ(UndoQueue::get().size(), 3u);
+    run("undo");
+    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 4.0);
+    run("undo");
+    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 0.0);
+    run("undo");
+    EXPECT_TRUE(text("ls a").empty());
+}
+
+TEST_F(BuiltinsFixture, ParentKeepsTheWorldPlacementUnlessRelativeAndWorldMovesBack) {
+    run("createNode transform -n base; setAttr base.t 10 0 0; setAttr base.sx 2;"
+        "createNode transform -n item; setAttr item.t 14 0 0");
+    EXPECT_EQ(text("parent item base"), "item");
+    EXPECT_DOUBLE_EQ(number("getAttr item.tx"), 2.0) << "(14 - 10) / 2 keeps the world position";
+    EXPECT_DOUBLE_EQ(number("getAttr item.sx"), 0.5);
+    run("parent -w item");
+    EXPECT_NEAR(number("getAttr item.tx"), 14.0, 1e-9);
+    EXPECT_NEAR(number("getAttr item.sx"), 1.0, 1e-9);
+    run("parent -r item base");
+    EXPECT_NEAR(number("getAttr item.tx"), 14.0, 1e-9) << "relative keeps the local values";
+    EXPECT_EQ(text("ls -long item"), "|base|item");
+}
+
+TEST_F(BuiltinsFixture, DeleteTakesTheSelectionAndTheCurvesThatOnlyDroveTheDeletedNodes) {
+    run("createNode transform -n a; createNode animCurveTL -n a_tx; setAttr \".ktv[0:0]\" 1 5;"
+        "connectAttr a_tx.o a.tx; createNode animCurveTL -n shared;"
+        "createNode transform -n b; connectAttr shared.o a.ty; connectAttr shared.o b.ty; select -r a");
+    EXPECT_EQ(text("ls -sl"), "a");
+    run("delete");
+    EXPECT_TRUE(text("ls a a_tx").empty());
+    EXPECT_EQ(text("ls shared b"), "shared b") << "a curve still driving b stays";
+    run("undo");
+    EXPECT_EQ(text("ls a a_tx"), "a a_tx");
+    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 5.0);
+}
+
+TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesTheFlipsUndoably) {
+    run("createNode transform -n spinner");
+    MSelectionList list;
+    list.add("spinner");
+    MObject spinner;
+    ASSERT_TRUE(list.getDependNode(0, spinner));
+    MStatus status;
+    const MPlug plug = MFnDependencyNode(spinner).findPlug("rz", &status);
+    ASSERT_TRUE(status);
+    MFnAnimCurve curve;
+    curve.create(plug, nullptr, &status);
+    ASSERT_TRUE(status);
+    const double degrees[] = {170.0, -175.0, -160.0, 178.0};
+    for (int i = 0; i < 4; ++i)
+        curve.addKey(MTime(i + 1.0, MTime::kFilm), degrees[i] * M_PI / 180.0, MFnAnimCurve::kTangentLinear,
+                     MFnAnimCurve::kTangentLinear);
+    EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), -175.0, 1e-9);
+
+    const std::string before = snapshot();
+    run("filterCurve " + curve.name().str());
+    // Each key moves by whole turns to the value nearest the key before it.
+    EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), 185.0, 1e-9);
+    EXPECT_NEAR(number("getAttr -t 3 spinner.rz"), 200.0, 1e-9);
+    EXPECT_NEAR(number("getAttr -t 4 spinner.rz"), 178.0, 1e-9);
+    run("undo");
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(BuiltinsFixture, ErrorsNameTheCommandAndLineStopTheScriptAndLeaveNothingHalfDone) {
+    std::string error =
+        runFailing("createNode transform -n first;\nsetAttr nosuch.tx 1;\ncreateNode transform -n second;");
+    EXPECT_NE(error.find("line 2: setAttr: "), std::string::npos) << error;
+    EXPECT_NE(error.find("No object matches name: nosuch.tx"), std::string::npos) << error;
+    EXPECT_EQ(text("ls first second"), "first") << "commands before the error stay, none after it runs";
+
+    EXPECT_NE(runFailing("createNode noSuchType").find("Unknown object type: noSuchType"), std::string::npos);
+    EXPECT_NE(runFailing("createNode transform -n x -p missing").find("No object matches name: missing"),
+              std::string::npos);
+    EXPECT_TRUE(text("ls x").empty());
+
+    // A failing command with several objects changes none of them.
+    const std::string before = snapshot();
+    EXPECT_NE(runFailing("createNode transform -n held; parent first held missing").find("missing"),
+              std::string::npos);
+    run("undo");
+    EXPECT_EQ(snapshot(), before);
+
+    run("setAttr -l on first.tx");
+    EXPECT_NE(runFailing("setAttr first.tx 3").find("locked"), std::string::npos);
+    run("setAttr -l off first.tx; setAttr first.tx 3");
+
+    run("createNode transform -n other; connectAttr first.tx other.tx");
+    EXPECT_NE(runFailing("connectAttr first.ty other.tx").find("already has an incoming connection"),
+              std::string::npos);
+    run("connectAttr -f first.ty other.tx");
+    run("setAttr first.ty 6");
+    EXPECT_DOUBLE_EQ(number("getAttr other.tx"), 6.0);
+    EXPECT_NE(runFailing("setAttr first.tx 1 2").find("do not fit"), std::string::npos);
+    EXPECT_NE(runFailing("deleteAttr first.tx").find("static"), std::string::npos);
+}
