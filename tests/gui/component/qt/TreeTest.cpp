@@ -147,6 +147,18 @@ TEST_F(TreeTest, FlagCellsShowTheirImages) {
     };
     EXPECT_GT(reddest(*camera), 120);
     EXPECT_LT(reddest(*light), 40);
+
+    // The header shows each flag column's true image instead of its text.
+    QHeaderView* header = tree->header();
+    const QImage title = header->grab().toImage();
+    const int left = header->sectionViewportPosition(1);
+    int best = 0;
+    for (int y = 0; y < title.height(); ++y)
+        for (int x = left; x < left + header->sectionSize(1); ++x) {
+            const QColor c = title.pixelColor(x, y);
+            best = std::max(best, c.red() - (c.green() + c.blue()) / 2);
+        }
+    EXPECT_GT(best, 120);
 }
 
 } // namespace
