@@ -153,8 +153,8 @@ TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesThe
     ASSERT_TRUE(status);
     const double degrees[] = {170.0, -175.0, -160.0, 178.0};
     for (int i = 0; i < 4; ++i)
-        curve.addKey(MTime(i + 1.0, MTime::kFilm), degrees[i] * M_PI / 180.0, MFnAnimCurve::kTangentLinear,
-                     MFnAnimCurve::kTangentLinear);
+        curve.addKey(MTime(i + 1.0, MTime::kFilm), degrees[i] * std::acos(-1.0) / 180.0,
+                     MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear);
     EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), -175.0, 1e-9);
 
     const std::string before = snapshot();
