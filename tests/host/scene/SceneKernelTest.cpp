@@ -1,4 +1,5 @@
 #include "host/scene/MatrixMath.h"
+#include "host/scene/MessageHub.h"
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/Scene.h"
 
@@ -143,6 +144,41 @@ TEST_F(SceneKernelTest, RefusedEditsChangeNothing) {
     EXPECT_EQ(scene.renameNode(transform, "a|b"), "");
     EXPECT_FALSE(scene.deleteNode(scene.world()));
     EXPECT_EQ(scene.dump(), before);
+}
+
+TEST_F(SceneKernelTest, DeletionTakesSetMembershipAndSelectionAlongAndUndoGivesMembershipBack) {
+    auto group = add("shadingEngine", "sg");
+    auto transform = add("transform", "t");
+    auto shape = add("mesh", "m", transform);
+    ASSERT_TRUE(scene.addMember(group, shape));
+    EXPECT_TRUE(scene.addMember(group, shape)); // once only
+    EXPECT_EQ(group->members().size(), 1u);
+    scene.setSelection({transform, shape});
+
+    scene.beginJournal();
+    ASSERT_TRUE(scene.deleteNode(transform));
+    auto journal = scene.endJournal();
+    EXPECT_TRUE(group->members().empty());
+    EXPECT_TRUE(scene.selection().empty());
+    EXPECT_EQ(scene.findNode("m"), nullptr);
+
+    journal->undo(scene);
+    EXPECT_EQ(group->members().size(), 1u);
+    EXPECT_EQ(scene.findNode("|t|m"), shape);
+    EXPECT_EQ(scene.findNode("t|m"), shape);
+    EXPECT_EQ(scene.findNode("|m"), nullptr);
+}
+
+TEST_F(SceneKernelTest, ANewSceneSendsNoMessagesForItsDefaultNodes) {
+    int added = 0;
+    auto id = MessageHub::get().addNodeAddedCallback(
+        "dependNode", [](MObject&, void* count) { ++*static_cast<int*>(count); }, &added);
+    scene.reset();
+    EXPECT_EQ(added, 0);
+    add("transform", "t");
+    EXPECT_EQ(added, 1);
+    MessageHub::get().remove(id);
+    EXPECT_EQ(scene.nodes().size(), 11u); // four cameras with their shapes, lambert1, initialShadingGroup, t
 }
 
 } // namespace
