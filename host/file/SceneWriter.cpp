@@ -248,20 +248,17 @@ private:
     bool m_default;
 };
 
-// The nodes in the order the file creates them: DAG nodes parents first, then the others.
+// The nodes in the order the file creates them: the scene's order, a DAG node's parent always before it.
 std::vector<NodePtr> nodesInFileOrder() {
-    std::vector<NodePtr> order;
-    auto walk = [&](auto& self, const NodePtr& node) -> void {
-        for (const auto& child : node->children()) {
-            if (!child->isAlive()) continue;
-            order.push_back(child);
-            self(self, child);
-        }
-    };
     const Scene& scene = Scene::instance();
-    walk(walk, scene.world());
-    for (const auto& node : scene.nodes())
-        if (!node->isDag()) order.push_back(node);
+    std::vector<NodePtr> order;
+    std::set<const Node*> placed;
+    auto place = [&](auto& self, const NodePtr& node) -> void {
+        if (!node || node == scene.world() || !node->isAlive() || !placed.insert(node.get()).second) return;
+        if (node->isDag()) self(self, node->parent());
+        order.push_back(node);
+    };
+    for (const auto& node : scene.nodes()) place(place, node);
     return order;
 }
 

@@ -1,0 +1,69 @@
+// Runs the built torva-host program as a user would, with scripts and -c commands.
+#include "SceneFileFixture.h"
+
+#include <cstdlib>
+#include <sys/wait.h>
+
+namespace {
+
+class HostProgramTest : public SceneFileFixture {
+protected:
+    struct Outcome {
+        int status = -1;
+        std::string out;
+        std::string err;
+    };
+
+    // Runs the program with the arguments (already quoted for the shell).
+    Outcome runProgram(const std::string& arguments) const {
+        const std::string out = path("out.txt"), err = path("err.txt");
+        const std::string line = std::string("\"") + TORVA_HOST_PROGRAM + "\" " + arguments + " >\"" + out +
+                                 "\" 2>\"" + err + "\" </dev/null";
+        const int raw = std::system(line.c_str());
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+    }
+};
+
+TEST_F(HostProgramTest, ScriptsAndCommandsRunInOrderWithTheirResultsAndPlugins) {
+    const std::string script = path("build.mel");
+    const std::string scene = path("built.ma");
+    writeFile(script, "createNode transform -n \"ball\";\nsetAttr ball.tx 2.5;\n"
+                      "createNode hostTestNode -n \"tool\";\nfile -rename \"" +
+                          scene + "\";\nfile -save;\n");
+    const std::string documents = path("docs");
+    const Outcome run = runProgram("--data-root \"" + documents +
+                                   "\" --plugin \"" HOST_TEST_PLUGIN "\" -c \"print \\\"first\\\\n\\\"\" \"" +
+                                   script + "\" -c \"file -new -f; file -o \\\"" + scene +
+                                   "\\\"; getAttr ball.tx; hostTestAdd -v 3; undo; hostTestAdd -q\"");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_TRUE(run.err.empty()) << run.err;
+    EXPECT_LT(run.out.find("first"), run.out.find("// Result: ball //")) << run.out;
+    EXPECT_NE(run.out.find("// Result: 2.5 //"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("// Result: 0 //"), std::string::npos) << "undo reached the plug-in's command\n"
+                                                                  << run.out;
+}
+
+TEST_F(HostProgramTest, TheFirstErrorStopsTheRunNamingFileLineAndCommand) {
+    const std::string script = path("broken.mel");
+    writeFile(script, "createNode transform -n \"a\";\n\nsetAttr a.noSuchPlug 1;\nprint \"never\";\n");
+    const Outcome run = runProgram("\"" + script + "\" -c \"print \\\"after\\\"\"");
+    EXPECT_NE(run.status, 0);
+    EXPECT_NE(run.err.find("Error: " + script + ":3: setAttr: "), std::string::npos) << run.err;
+    EXPECT_EQ(run.out.find("never"), std::string::npos);
+    EXPECT_EQ(run.out.find("after"), std::string::npos);
+
+    const Outcome missing = runProgram("\"" + path("none.mel") + "\"");
+    EXPECT_NE(missing.status, 0);
+    EXPECT_NE(missing.err.find("none.mel"), std::string::npos);
+
+    const Outcome badOption = runProgram("--frobnicate");
+    EXPECT_EQ(badOption.status, 2);
+    EXPECT_NE(badOption.err.find("Usage: torva-host"), std::string::npos);
+
+    const Outcome help = runProgram("--help --version");
+    EXPECT_EQ(help.status, 0);
+    EXPECT_EQ(help.out.rfind("torva-host ", 0), 0u) << help.out;
+    EXPECT_NE(help.out.find("--data-root"), std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,73 @@
+#include "SceneFileFixture.h"
+
+#include <maya/MSceneMessage.h>
+
+#include <vector>
+
+namespace {
+
+using vex::host::Scene;
+
+class SceneImportTest : public SceneFileFixture {
+protected:
+    // A file with a hierarchy, a keyed channel and a camera moved by the scene it was saved from.
+    void SetUp() override {
+        run("createNode transform -n \"car\"; createNode transform -n \"wheel\" -p \"car\"; "
+            "createNode animCurveTL -n \"car_tx\"; setAttr -s 2 \".ktv[0:1]\" 1 0 24 8; "
+            "connectAttr car_tx.o car.tx; setAttr persp.tx 99; currentTime 10");
+        file = path("car.ma");
+        ASSERT_TRUE(MFileIO::saveAs(file.c_str()));
+        ASSERT_TRUE(MFileIO::newFile(true));
+        run("createNode transform -n \"car\"; setAttr car.ty 3");
+    }
+
+    static std::string parentOf(const std::string& name) {
+        return Scene::instance().findNode(name)->parent()->name();
+    }
+    static std::string driverOf(const std::string& plug) {
+        const auto dot = plug.find('.');
+        const auto node = Scene::instance().findNode(plug.substr(0, dot));
+        const auto* link = node->input(*node->findAttribute(plug.substr(dot + 1)));
+        return link ? link->other.lock()->name() : std::string();
+    }
+
+    std::string file;
+};
+
+TEST_F(SceneImportTest, ImportedNodesGoIntoTheNamespaceAndAUsedNamespaceGetsANumber) {
+    std::vector<int> heard;
+    ids.append(MSceneMessage::addCallback(
+        MSceneMessage::kBeforeImport, [](void* data) { static_cast<std::vector<int>*>(data)->push_back(1); },
+        &heard));
+    ids.append(MSceneMessage::addCallback(
+        MSceneMessage::kAfterImport, [](void* data) { static_cast<std::vector<int>*>(data)->push_back(2); },
+        &heard));
+
+    const std::string time = run("currentTime -q");
+    run("file -import -namespace \"ext\" \"" + file + "\"");
+    EXPECT_EQ(parentOf("ext:wheel"), "ext:car");
+    EXPECT_EQ(driverOf("ext:car.tx"), "ext:car_tx");
+    ASSERT_TRUE(MFileIO::importFile(file.c_str(), nullptr, false, "ext"));
+    EXPECT_EQ(parentOf("ext1:wheel"), "ext1:car");
+    EXPECT_EQ(driverOf("ext1:car.tx"), "ext1:car_tx");
+    EXPECT_EQ(heard, (std::vector<int>{1, 2, 1, 2}));
+
+    // The scene's own nodes and settings are not the imported file's.
+    EXPECT_EQ(run("getAttr persp.tx"), "0");
+    EXPECT_EQ(run("currentTime -q"), time);
+    EXPECT_EQ(run("getAttr car.ty"), "3");
+    EXPECT_EQ(driverOf("car.tx"), "");
+}
+
+TEST_F(SceneImportTest, WithoutANamespaceClashingNamesAreRenamedAndStillConnected) {
+    run("file -i \"" + file + "\"");
+    EXPECT_EQ(parentOf("wheel"), "car1");
+    EXPECT_EQ(driverOf("car1.tx"), "car_tx");
+    EXPECT_EQ(driverOf("car.tx"), "");
+    // An import is one operation outside the undo queue: undo does not take it apart.
+    run("undo");
+    EXPECT_NE(Scene::instance().findNode("car1"), nullptr);
+    EXPECT_EQ(Scene::instance().findNode("car")->name(), "car");
+}
+
+} // namespace
