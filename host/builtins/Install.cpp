@@ -5,6 +5,7 @@
 #include "NodeCommands.h"
 #include "PolyCommands.h"
 #include "SelectionCommands.h"
+#include "SetsCommand.h"
 #include "SettingsCommands.h"
 #include "TimeCommands.h"
 #include "UiCommands.h"
@@ -62,7 +63,8 @@ void install(command::Interpreter& interpreter) {
                                     entry<confirmDialogCommand>("confirmDialog"),
                                     entry<echoCommand>("echo"),
                                     entry<polySoftEdgeCommand>("polySoftEdge"),
-                                    entry<polyTriangulateCommand>("polyTriangulate")};
+                                    entry<polyTriangulateCommand>("polyTriangulate"),
+                                    entry<setsCommand>("sets")};
     for (const Entry& e : entries) CommandRegistry::get().add(e.name, e.creator, {});
     interpreter.SetVariable("gShelfTopLevel", command::Value::String(UiState::kShelfTopLevel));
 }

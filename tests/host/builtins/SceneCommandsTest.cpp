@@ -199,3 +199,23 @@ TEST_F(BuiltinsFixture, ErrorsNameTheCommandAndLineStopTheScriptAndLeaveNothingH
     EXPECT_NE(runFailing("setAttr first.tx 1 2").find("do not fit"), std::string::npos);
     EXPECT_NE(runFailing("deleteAttr first.tx").find("static"), std::string::npos);
 }
+
+TEST_F(BuiltinsFixture, SetsGatherMembersAndForcingAShapeIntoAShadingGroupTakesItOutOfTheOthers) {
+    run("createNode transform -n a; createNode mesh -n aShape -p a; createNode transform -n b;"
+        "createNode shadingEngine -n redSG; sets -e -fe initialShadingGroup aShape");
+    EXPECT_EQ(text("sets -n group1 a b"), "group1");
+    const auto members = [](const char* set) {
+        std::string names;
+        for (const auto& node : Scene::instance().findNode(set)->members()) names += node->name() + " ";
+        return names;
+    };
+    EXPECT_EQ(members("group1"), "a b ");
+    run("sets -e -fe redSG aShape");
+    EXPECT_EQ(members("redSG"), "aShape ");
+    EXPECT_EQ(members("initialShadingGroup"), "");
+    run("sets -e -rm group1 b");
+    EXPECT_EQ(members("group1"), "a ");
+    run("undo; undo");
+    EXPECT_EQ(members("initialShadingGroup"), "aShape ");
+    EXPECT_EQ(members("group1"), "a b ");
+}
