@@ -9,6 +9,7 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlug.h>
+#include <maya/MPlugArray.h>
 #include <maya/MTime.h>
 
 #include "host/scene/Scene.h"
@@ -156,6 +157,90 @@ TEST_F(Animation, CurveCreatedThroughAModifierIsUndoneWithIt) {
     ASSERT_TRUE(modifier.doIt());
     EXPECT_EQ(plug("ry").asDouble(), 0.5); // the very same curve, keys and all
     EXPECT_EQ(MFnAnimCurve(plug("ry")).object(), created);
+}
+
+TEST_F(Animation, KeyListsQueriesAndRefusedEdits) {
+    key("sy", 1, 2.0);
+    key("rz", 1, 0.5);
+    MFnAnimCurve curve(plug("sy"));
+
+    MTimeArray times;
+    MDoubleArray values;
+    for (int f : {4, 2, 8}) {
+        times.append(frame(f));
+        values.append(f * 10.0);
+    }
+    ASSERT_TRUE(curve.addKeys(&times, &values, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear));
+    ASSERT_EQ(curve.numKeys(), 3u); // the key at frame 1 was replaced by the list
+    EXPECT_EQ(curve.time(0).value(), 2.0);
+    EXPECT_EQ(curve.findClosest(frame(6.5)), 2u);
+    EXPECT_EQ(curve.findClosest(frame(5.5)), 1u);
+    EXPECT_FALSE(curve.isStatic());
+    times.append(frame(9));
+    EXPECT_EQ(curve.addKeys(&times, &values), MStatus::kInvalidParameter); // lengths differ
+    ASSERT_TRUE(
+        curve.addKeys(&times, &values, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, true)
+            .error()); // still refused, nothing kept half-done
+    EXPECT_EQ(curve.numKeys(), 3u);
+
+    MStatus status;
+    curve.value(3, &status);
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.remove(3), MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.setValue(7, 1.0), MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.evaluate(frame(3)), 30.0);
+
+    // The node's animated plugs are its driven leaf plugs.
+    MPlugArray animated;
+    ASSERT_TRUE(MAnimUtil::findAnimatedPlugs(node, animated));
+    ASSERT_EQ(animated.length(), 2u);
+    EXPECT_EQ(animated[0].partialName(), "rz");
+    EXPECT_EQ(animated[1].partialName(), "sy");
+
+    // A function set on a plug without a curve, or on a node that is no curve, is empty.
+    MFnAnimCurve none(plug("tx"), &status);
+    EXPECT_FALSE(status);
+    EXPECT_EQ(none.numKeys(&status), 0u);
+    EXPECT_FALSE(status);
+    MFnAnimCurve(node, &status);
+    EXPECT_EQ(status, MStatus::kInvalidParameter);
+}
+
+TEST_F(Animation, DeletedCurvesLetGoOfThePlugAndComeBackWithTheirKeys) {
+    ASSERT_TRUE(plug("tx").setValue(7.0));
+    key("tx", 1, 1.0);
+    key("tx", 3, 3.0);
+    const MObject curve = MFnAnimCurve(plug("tx")).object();
+    MAnimControl::setCurrentTime(frame(2));
+    EXPECT_DOUBLE_EQ(plug("tx").asDouble(), 2.0);
+
+    MDGModifier modifier;
+    ASSERT_TRUE(modifier.deleteNode(curve));
+    ASSERT_TRUE(modifier.doIt());
+    EXPECT_FALSE(MAnimUtil::isAnimated(plug("tx")));
+    EXPECT_EQ(plug("tx").asDouble(), 7.0); // the stored value shows again
+    ASSERT_TRUE(modifier.undoIt());
+    EXPECT_DOUBLE_EQ(plug("tx").asDouble(), 2.0);
+    EXPECT_EQ(MFnAnimCurve(plug("tx")).numKeys(), 2u);
+}
+
+TEST_F(Animation, ConnectedInputReplacesTimeAsTheCurveInput) {
+    // A curve whose input is driven by another plug reads its keys at that plug's value (in seconds).
+    MFnAnimCurve warp;
+    const MObject curve = warp.create(MFnAnimCurve::kAnimCurveTU);
+    warp.addKey(MTime(0.0, MTime::kSeconds), 0.0, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear);
+    warp.addKey(MTime(1.0, MTime::kSeconds), 10.0, MFnAnimCurve::kTangentLinear,
+                MFnAnimCurve::kTangentLinear);
+    MFnDependencyNode curveNode(curve);
+    MDGModifier modifier;
+    ASSERT_TRUE(modifier.connect(plug("sx"), curveNode.findPlug("input")));
+    ASSERT_TRUE(modifier.connect(curveNode.findPlug("output"), plug("sz")));
+    ASSERT_TRUE(modifier.doIt());
+
+    ASSERT_TRUE(plug("sx").setValue(0.25));
+    EXPECT_DOUBLE_EQ(plug("sz").asDouble(MDGContext(frame(100))), 2.5);
+    ASSERT_TRUE(plug("sx").setValue(0.5));
+    EXPECT_DOUBLE_EQ(plug("sz").asDouble(), 5.0);
 }
 
 void CountCall(void* count) {

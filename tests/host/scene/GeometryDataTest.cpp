@@ -42,6 +42,12 @@ TEST(MeshData, RayHitsTheNearestTriangleWithinReach) {
     EXPECT_LT(hit->polygon, 2);
     EXPECT_NEAR(hit->point.z, 0.0, 1e-12);
 
+    // Only the polygons of the mask: the lower square through the upper one.
+    const std::vector<bool> lowerOnly{true, true, false, false};
+    hit = mesh->closestIntersection(MPoint(0.25, 0.5, 5), MVector(0, 0, -1), 100.0, false, &lowerOnly);
+    ASSERT_TRUE(hit);
+    EXPECT_NEAR(hit->point.z, 0.0, 1e-12);
+
     // Misses: beside the squares, parallel to them, pointing away, and out of reach.
     EXPECT_FALSE(mesh->closestIntersection(MPoint(1.5, 0.5, 5), MVector(0, 0, -1), 100.0));
     EXPECT_FALSE(mesh->closestIntersection(MPoint(-1, 0.5, 1), MVector(1, 0, 0), 100.0));
@@ -118,6 +124,28 @@ TEST(CurveData, CubicSplineInterpolatesItsEndsAndMeasuresArcs) {
     EXPECT_FALSE(arc.set({{0, 0, 0}, {1, 2, 0}}, {0, 0, 1, 1}, 2)); // too few points for the degree
 }
 
+TEST(CurveData, LengthsAndParametersInvertEachOtherOnUnevenSpans) {
+    // A cubic of five spans with uneven knots, curling in 3D.
+    CurveData curve;
+    ASSERT_TRUE(curve.set(
+        {{0, 0, 0}, {1, 3, 0}, {4, 3, 1}, {5, -1, 2}, {8, 0, 0}, {9, 4, -3}, {12, 4, 0}, {13, 0, 0}},
+        {0, 0, 0, 0.5, 2, 2.2, 4, 5, 5, 5}, 3));
+    const double total = curve.length();
+    EXPECT_GT(total, MPoint(0, 0, 0).distanceTo(MPoint(13, 0, 0)));
+    double previous = -1.0;
+    for (double l = 0.0; l <= total; l += total / 37) {
+        const double u = curve.paramAtLength(l);
+        EXPECT_GT(u, previous); // the parameter grows with the length
+        previous = u;
+        EXPECT_NEAR(curve.lengthAtParam(u), l, 1e-9 * total);
+    }
+    // The measured length agrees with a fine chord sum.
+    double chords = 0.0;
+    for (int i = 0; i < 20000; ++i)
+        chords += curve.pointAt(5.0 * i / 20000).distanceTo(curve.pointAt(5.0 * (i + 1) / 20000));
+    EXPECT_NEAR(total, chords, 1e-6 * total);
+}
+
 TEST(SurfaceData, RayHitsAndNormals) {
     // A flat bilinear patch at y = 1 over x, z in [0, 4].
     const auto plane = SurfaceData::uniform({{0, 1, 0}, {0, 1, 4}, {4, 1, 0}, {4, 1, 4}}, 2, 2, 1, 1);
@@ -144,6 +172,28 @@ TEST(SurfaceData, RayHitsAndNormals) {
     EXPECT_TRUE(bump->pointAt(hit->u, hit->v).isEquivalent(hit->point, 1e-9));
     // At the top of the bump the normal points up.
     EXPECT_TRUE(bump->normalAt(0.5, 0.5).isParallel(MVector(0, 1, 0), 1e-9));
+}
+
+TEST(SurfaceData, HitsOnAMultiSpanSurfaceLieOnItAndOnTheRay) {
+    // A wavy degree-2 surface of 5 x 4 points, rays from above and at a slant.
+    std::vector<MPoint> grid;
+    for (int i = 0; i < 5; ++i)
+        for (int j = 0; j < 4; ++j) grid.emplace_back(i, std::sin(i * 1.3) * std::cos(j * 0.9), j);
+    const auto wave = SurfaceData::uniform(grid, 5, 4, 2, 2);
+    ASSERT_TRUE(wave);
+    int hits = 0;
+    for (double x = 0.3; x < 4.0; x += 0.61)
+        for (double z = 0.2; z < 3.0; z += 0.53) {
+            const MPoint from(x, 5, z);
+            const MVector along(0.1, -1, 0.05);
+            const auto hit = wave->intersect(from, along);
+            if (!hit) continue;
+            ++hits;
+            EXPECT_TRUE(wave->pointAt(hit->u, hit->v).isEquivalent(hit->point, 1e-8)) << x << " " << z;
+            EXPECT_TRUE((from + along * hit->param).isEquivalent(hit->point, 1e-12));
+            EXPECT_GT(hit->param, 0.0);
+        }
+    EXPECT_GT(hits, 20);
 }
 
 } // namespace
