@@ -1,7 +1,9 @@
 #include "BuiltinsFixture.h"
 
 #include "host/scene/MeshData.h"
+#include "host/scene/MessageHub.h"
 
+#include <maya/MDagModifier.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
@@ -14,6 +16,12 @@ using vex::host::Scene;
 using vex::host::UndoQueue;
 
 namespace {
+
+std::vector<std::string> commandTexts;
+
+void noteCommand(const MString& text, void*) {
+    commandTexts.push_back(text.str());
+}
 
 const char* const kCubePoints =
     "setAttr -s 8 \".vt[0:7]\" -0.5 -0.5 0.5 0.5 -0.5 0.5 -0.5 0.5 0.5 0.5 0.5 0.5 "
@@ -218,4 +226,27 @@ TEST_F(BuiltinsFixture, SetsGatherMembersAndForcingAShapeIntoAShadingGroupTakesI
     run("undo; undo");
     EXPECT_EQ(members("initialShadingGroup"), "aShape ");
     EXPECT_EQ(members("group1"), "a b ");
+}
+
+TEST_F(BuiltinsFixture, CommandsRunThroughAModifierUndoWithItAndReachTheCommandCallbacks) {
+    run("createNode transform -n holder; createNode transform -n child");
+    const std::string before = snapshot();
+    const MCallbackId id = vex::host::MessageHub::get().addCommandCallback(noteCommand, nullptr);
+    commandTexts.clear();
+
+    MDagModifier modifier;
+    ASSERT_TRUE(modifier.commandToExecute("parent child holder; select -cl; delete;"));
+    EXPECT_FALSE(modifier.doIt()) << "delete with nothing selected fails, as in the real host";
+    EXPECT_EQ(snapshot(), before) << "the failed modifier takes its commands back";
+    ASSERT_FALSE(commandTexts.empty());
+    EXPECT_EQ(commandTexts.back(), "delete;");
+
+    MDagModifier parenting;
+    ASSERT_TRUE(parenting.commandToExecute("parent child holder"));
+    ASSERT_TRUE(parenting.doIt());
+    EXPECT_EQ(text("ls -long child"), "|holder|child");
+    EXPECT_EQ(UndoQueue::get().size(), 2u) << "a modifier's commands are not kept by the undo queue";
+    ASSERT_TRUE(parenting.undoIt());
+    EXPECT_EQ(snapshot(), before);
+    vex::host::MessageHub::get().remove(id);
 }
