@@ -57,6 +57,19 @@ TEST_F(Geometry, MeshCreationAndQueries) {
     ASSERT_TRUE(mesh.getPoint(6, p, MSpace::kWorld));
     EXPECT_TRUE(p.isEquivalent(MPoint(1, 11, 2)));
 
+    // Points written in world space land in object space under the moved transform.
+    MPointArray world;
+    ASSERT_TRUE(mesh.getPoints(world, MSpace::kWorld));
+    world[0] = MPoint(-1, 12, 0);
+    ASSERT_TRUE(mesh.setPoints(world, MSpace::kWorld));
+    ASSERT_TRUE(mesh.getPoint(0, p));
+    EXPECT_TRUE(p.isEquivalent(MPoint(-1, 2, 0)));
+    MFloatPointArray floats;
+    ASSERT_TRUE(mesh.getPoints(floats));
+    EXPECT_EQ(floats[6], MFloatPoint(1, 1, 2));
+    world.remove(7);
+    EXPECT_EQ(mesh.setPoints(world, MSpace::kWorld), MStatus::kInvalidParameter);
+
     // Bad arrays change nothing.
     const MPoint tri[] = {{0, 0, 0}, {1, 0, 0}, {0, 1, 0}};
     EXPECT_FALSE(mesh.createInPlace(3, 1, MPointArray(tri, 3), MIntArray(1, 3), MIntArray(3, 7)));

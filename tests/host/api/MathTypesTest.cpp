@@ -142,6 +142,39 @@ TEST(MayaTransformationMatrix, ComponentsRoundTripThroughTheMatrix) {
     ExpectMatrixNear(MTransformationMatrix(tm.asMatrix()).asMatrix(), tm.asMatrix());
 }
 
+TEST(MayaTransformationMatrix, RotationEditsAndPartialMatrices) {
+    MTransformationMatrix tm;
+    tm.rotateTo(MEulerRotation(0.0, 0.0, M_PI / 2));
+    tm.rotateBy(MEulerRotation(M_PI / 2, 0.0, 0.0), MSpace::kTransform); // applied after the first
+    ExpectMatrixNear(tm.asMatrix(), MEulerRotation(0.0, 0.0, M_PI / 2).asMatrix() *
+                                        MEulerRotation(M_PI / 2, 0.0, 0.0).asMatrix());
+
+    const MMatrix before = tm.asMatrix();
+    ASSERT_TRUE(tm.setRotationOrder(MTransformationMatrix::kZYX, true)); // same rotation, new angles
+    EXPECT_EQ(tm.rotationOrder(), MTransformationMatrix::kZYX);
+    ExpectMatrixNear(tm.asMatrix(), before);
+    const MEulerRotation kept = tm.eulerRotation();
+    ASSERT_TRUE(tm.setRotationOrder(MTransformationMatrix::kXYZ, false)); // same angles, new rotation
+    EXPECT_EQ(tm.eulerRotation().x, kept.x);
+    EXPECT_FALSE(tm.asMatrix().isEquivalent(before, 1e-6));
+    EXPECT_EQ(tm.setRotationOrder(MTransformationMatrix::kInvalid, true), MStatus::kInvalidParameter);
+
+    // A partial matrix moves the components from the identity towards their values.
+    MTransformationMatrix move;
+    move.setTranslation(MVector(4, 0, 0), MSpace::kTransform);
+    move.rotateTo(MEulerRotation(0.0, 1.0, 0.0));
+    const double scale[3] = {3.0, 1.0, 1.0};
+    move.setScale(scale, MSpace::kTransform);
+    ExpectMatrixNear(move.asMatrix(0.0), MMatrix::identity);
+    ExpectMatrixNear(move.asMatrix(1.0), move.asMatrix());
+    const MTransformationMatrix half(move.asMatrix(0.5));
+    EXPECT_TRUE(half.getTranslation(MSpace::kTransform).isEquivalent(MVector(2, 0, 0), kTol));
+    EXPECT_NEAR(half.eulerRotation().y, 0.5, kTol);
+    double halfScale[3];
+    half.getScale(halfScale, MSpace::kTransform);
+    EXPECT_NEAR(halfScale[0], 2.0, kTol);
+}
+
 TEST(MayaTransformationMatrix, BalancedPivotsKeepTheMatrix) {
     MTransformationMatrix tm;
     tm.rotateTo(MEulerRotation(0.0, 0.0, M_PI / 2));
