@@ -167,6 +167,7 @@ public:
         }
         if (m_node.hasFn(MFn::kMesh)) writeMesh();
         if (auto curve = AnimCurveData::of(m_node)) writeKeys(*curve);
+        writeLocks();
     }
 
 private:
@@ -223,6 +224,17 @@ private:
             for (int e : loop) m_out << " " << e;
         }
         m_out << ";\n";
+    }
+
+    // Locked plugs, after every value is set.
+    void writeLocks() {
+        for (const auto& attribute : m_node.attributes()) {
+            std::vector<AttributePtr> plugs = {attribute};
+            plugs.insert(plugs.end(), attribute->children().begin(), attribute->children().end());
+            for (const auto& p : plugs)
+                if (builtins::SessionState::get().isLocked(m_node, *p))
+                    m_out << "\tsetAttr -l on " << plug(p->shortName()) << ";\n";
+        }
     }
 
     void writeKeys(const AnimCurveData& curve) {

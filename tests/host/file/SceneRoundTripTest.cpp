@@ -54,6 +54,7 @@ int buildScene() {
         "addAttr -ln \"steps\" -at \"long\" tool1",
         "setAttr \"tool1.steps\" -7",
         "setAttr \"persp.t\" 28 21 28",
+        "setAttr -l on \"wheel.sx\"",
         "currentTime 12",
     };
     for (const auto& line : script) SceneFileFixture::run(line);
@@ -124,6 +125,7 @@ TEST_F(SceneRoundTripTest, EverythingSavedComesBackWhenTheFileIsOpenedAgain) {
     EXPECT_EQ(sceneText(), before);
     EXPECT_EQ(keysOf("car_translateX"), carKeys);
     EXPECT_EQ(keysOf("car_rotateY"), rotateKeys);
+    EXPECT_NE(fails("setAttr wheel.sx 2").find("locked"), std::string::npos);
     const auto reread = meshOf("bodyShape");
     ASSERT_TRUE(reread);
     EXPECT_EQ(reread->counts(), body->counts());

@@ -1,0 +1,26 @@
+// Reads any bytes as a scene file into a new scene. Reading must never crash or hang (script loops are
+// limited), and a file that is refused must say at which line and why.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "host/file/SceneReader.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    using vex::host::file::SceneReader;
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    vex::host::Scene::instance().reset();
+    vex::host::ScriptEditor::get().clear();
+    vex::host::command::ScriptError error;
+    if (!SceneReader::read(input, SceneReader::Mode::Open, {}, error) &&
+        (error.reason.empty() || error.line < 1)) {
+        std::fprintf(stderr, "a refused scene file gave no reason or no line\n");
+        std::abort();
+    }
+    return 0;
+}
