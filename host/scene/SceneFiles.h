@@ -38,6 +38,9 @@ public:
     bool isOpening() const { return opening_; }
     bool isSaving() const { return saving_; }
 
+    /// The file format's reader and writer (empty until one is plugged in).
+    const Reader& reader() const { return reader_; }
+    const Writer& writer() const { return writer_; }
     void setReader(Reader reader) { reader_ = std::move(reader); }
     void setWriter(Writer writer) { writer_ = std::move(writer); }
 

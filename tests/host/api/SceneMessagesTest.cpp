@@ -8,6 +8,7 @@
 #include <maya/MGlobal.h>
 #include <maya/MSceneMessage.h>
 
+#include "host/scene/SceneFiles.h"
 #include "host/scene/ScriptEditor.h"
 #include "host/scene/UndoQueue.h"
 
@@ -126,12 +127,24 @@ TEST_F(SceneMessagesTest, NewSceneSendsItsMessagesAndEmptiesTheUndoQueue) {
 }
 
 TEST_F(SceneMessagesTest, OpenAndSaveFailClearlyWithoutAFileFormat) {
+    // The scene kernel without a file format: take it out for this test, whether or not one is plugged in.
+    auto& files = vex::host::SceneFiles::get();
+    const auto reader = files.reader();
+    const auto writer = files.writer();
+    files.setReader({});
+    files.setWriter({});
     ids.append(MSceneMessage::addCallback(
         MSceneMessage::kBeforeSave,
         [](void* data) { static_cast<SceneMessagesTest*>(data)->calls.push_back("save"); }, this));
-    const MStatus save = MFileIO::saveAs("/tmp/never-written.ma");
+    const MStatus save = files.save("/tmp/never-written.ma");
+    const MStatus open = files.open(HOST_TEST_PLUGIN); // an existing file, but no reader
+    files.setReader(reader);
+    files.setWriter(writer);
+
     EXPECT_FALSE(save);
     EXPECT_NE(save.errorString().str().find("no scene file writer"), std::string::npos) << save.errorString();
+    EXPECT_FALSE(open);
+    EXPECT_NE(open.errorString().str().find("no scene file reader"), std::string::npos) << open.errorString();
     EXPECT_TRUE(calls.empty()) << "nothing was saved, so no save messages";
 
     EXPECT_EQ(MFileIO::open("/no/such/scene.ma"), MStatus::kNotFound);
