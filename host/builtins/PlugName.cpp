@@ -46,7 +46,7 @@ std::optional<PlugName> PlugName::parse(const std::string& text) {
 }
 
 NodePtr requireNode(CommandContext& context, const std::string& name) {
-    NodePtr node = Scene::instance().findNode(name);
+    NodePtr node = Scene::instance().findNode(!name.empty() && name[0] == ':' ? name.substr(1) : name);
     if (!node) context.fail("No object matches name: " + name);
     return node;
 }

@@ -1,5 +1,6 @@
 #include "SelectionCommands.h"
 
+#include "SessionState.h"
 #include "StateChange.h"
 
 #include "host/scene/Scene.h"
@@ -32,8 +33,10 @@ bool matchesPattern(const std::string& pattern, const std::string& name) {
     return p == pattern.size();
 }
 
-std::vector<NodePtr> nodesMatching(const std::string& pattern) {
+std::vector<NodePtr> nodesMatching(const std::string& written) {
     Scene& scene = Scene::instance();
+    // A leading ":" names the root namespace, which every name here is in.
+    const std::string pattern = !written.empty() && written[0] == ':' ? written.substr(1) : written;
     if (pattern.find('*') == std::string::npos) {
         if (NodePtr node = scene.findNode(pattern)) return {node};
         return {};
@@ -78,6 +81,8 @@ bool selectCommand(CommandContext& context) {
             if (!contains(selection, node)) selection.push_back(node);
     }
     changeSelection(selection);
+    // As in scene files, the last node named becomes the node that ".attr" plugs refer to.
+    if (!named.empty()) SessionState::get().setCurrentNode(named.back());
     return true;
 }
 

@@ -90,6 +90,9 @@ TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThrou
     EXPECT_EQ(text("getAttr rig2.notes"), "hello world");
     EXPECT_EQ(text("getAttr -type rig.notes"), "string");
     EXPECT_EQ(text("getAttr -type rig.tx"), "doubleLinear");
+    run("select -ne \":rig\"; setAttr \".tz\" 9; select -r rig2");
+    EXPECT_DOUBLE_EQ(number("getAttr rig.tz"), 9.0) << "select names the node \".attr\" plugs refer to";
+    run("undo; undo; undo");
     EXPECT_TRUE(text("ls prop").empty()) << "the original prop is deleted";
     const auto cube = meshOf("rig2|prop1|ballShape1");
     ASSERT_TRUE(cube);
