@@ -281,8 +281,17 @@ std::string currentUnit(const char* flag) {
     return result.AsString();
 }
 
+// A node as later lines name it: the scene's own nodes with a leading ":".
+std::string nodeText(const Node& node) {
+    return (DefaultNodes::contains(node) ? ":" : "") + node.name();
+}
+
+std::string nodeName(const Node& node) {
+    return quote(nodeText(node));
+}
+
 std::string plugName(const Node& node, const AttributeSpec& attribute) {
-    return quote((DefaultNodes::contains(node) ? ":" : "") + node.name() + "." + attribute.shortName());
+    return quote(nodeText(node) + "." + attribute.shortName());
 }
 
 } // namespace
@@ -332,6 +341,14 @@ std::string SceneWriter::text(const std::string& fileName) {
                 !(DefaultNodes::contains(*node) && DefaultNodes::contains(*other)))
                 out << "connectAttr " << plugName(*node, *link.attribute) << " "
                     << plugName(*other, *link.otherAttribute) << ";\n";
+
+    for (const auto& node : order) {
+        const auto members = node->members();
+        if (members.empty()) continue;
+        out << "sets -e -fe " << nodeName(*node);
+        for (const auto& member : members) out << " " << nodeName(*member);
+        out << ";\n";
+    }
 
     const Timeline& timeline = Timeline::instance();
     out << "playbackOptions -min " << number(timeline.minTime()) << " -max " << number(timeline.maxTime())

@@ -38,6 +38,8 @@ int buildScene() {
         "setAttr -s 8 \".ed[0:7]\" 0 1 0 1 2 0 2 3 0 3 0 0 0 4 0 1 4 0 2 4 0 3 4 0",
         "setAttr -s 5 \".fc[0:4]\" -type \"polyFaces\" f 4 0 1 2 3 f 3 0 5 -5 f 3 1 6 -6 f 3 2 7 -7 f 3 3 4 "
         "-8",
+        "sets -e -fe initialShadingGroup bodyShape",
+        "sets -n \"riders\" car wheel",
         "createNode animCurveTL -n \"car_translateX\"",
         "setAttr -s 3 \".ktv[0:2]\" 1 0 12 5.5 24 -2",
         "connectAttr \"car_translateX.o\" \"car.tx\"",
