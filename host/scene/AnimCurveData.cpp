@@ -88,7 +88,8 @@ double AnimCurveData::slope(std::size_t index, bool outSide) const {
     if (!hasPrev && !hasNext) return 0.0;
     if (!hasPrev) return segment(index, index + 1);
     if (!hasNext) return segment(index - 1, index);
-    if (type == kClamped || type == kPlateau) {
+    // Auto and the global default (auto in the host's preferences) behave as clamped here.
+    if (type == kClamped || type == kPlateau || type == kAuto || type == kGlobal) {
         const double before = m_keys[index - 1].value - k.value;
         const double after = m_keys[index + 1].value - k.value;
         if (before * after >= 0.0) return 0.0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -89,11 +90,18 @@ TEST(AnimCurveData, StepAndSmoothTangents) {
     EXPECT_LT(flat.evaluate(0.1), 0.1);
     EXPECT_GT(flat.evaluate(0.9), 0.9);
 
-    // A clamped key at an extreme is flat, so the curve does not pass above it.
-    const AnimCurveData clamped = Curve({{0.0, 0.0, AnimCurveData::kClamped, AnimCurveData::kClamped},
-                                         {1.0, 5.0, AnimCurveData::kClamped, AnimCurveData::kClamped},
-                                         {2.0, 0.0, AnimCurveData::kClamped, AnimCurveData::kClamped}});
-    for (double t = 0.0; t <= 2.0; t += 0.05) EXPECT_LE(clamped.evaluate(t), 5.0 + 1e-12) << t;
+    // A clamped (or auto, or default) key at an extreme is flat, so the curve does not pass above it;
+    // a smooth one overshoots.
+    auto peak = [](AnimCurveData::Tangent type) {
+        const AnimCurveData curve =
+            Curve({{0.0, 0.0, type, type}, {1.0, 5.0, type, type}, {2.0, 1.0, type, type}});
+        double highest = 0.0;
+        for (double t = 0.0; t <= 2.0; t += 0.01) highest = std::max(highest, curve.evaluate(t));
+        return highest;
+    };
+    for (auto type : {AnimCurveData::kClamped, AnimCurveData::kAuto, AnimCurveData::kGlobal})
+        EXPECT_LE(peak(type), 5.0 + 1e-12) << type;
+    EXPECT_GT(peak(AnimCurveData::kSmooth), 5.0);
 }
 
 } // namespace
