@@ -37,9 +37,9 @@ using command::Value;
 // refused, since opening a file must not do more than build a scene.
 bool allowed(const std::string& name) {
     static const std::set<std::string> names = {
-        "requires", "fileInfo", "currentUnit", "upAxis",          "createNode",
-        "setAttr",  "addAttr",  "connectAttr", "disconnectAttr",  "select",
-        "parent",   "sets",     "currentTime", "playbackOptions", "print"};
+        "requires", "fileInfo", "currentUnit", "upAxis",         "createNode",
+        "setAttr",  "addAttr",  "connectAttr", "disconnectAttr", "select",
+        "parent",   "sets",     "currentTime", "playbackOptions"};
     return names.count(name) > 0;
 }
 

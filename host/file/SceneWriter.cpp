@@ -59,6 +59,13 @@ std::string number(double value) {
     return text;
 }
 
+// The value held, or `fallback` when the attribute holds none (a typed attribute never set).
+template <class T>
+T valueOr(const Value& value, T fallback = {}) {
+    const T* held = std::get_if<T>(&value);
+    return held ? *held : fallback;
+}
+
 std::string valueWords(const AttributeSpec& attribute, const Value& value) {
     switch (attribute.kind()) {
     case AttributeKind::Bool:
@@ -68,20 +75,20 @@ std::string valueWords(const AttributeSpec& attribute, const Value& value) {
     case AttributeKind::Double:
         return number(toDouble(value));
     case AttributeKind::Double3: {
-        const auto& v = std::get<Double3>(value);
+        const Double3 v = valueOr<Double3>(value);
         return "-type \"double3\" " + number(v[0]) + " " + number(v[1]) + " " + number(v[2]);
     }
     case AttributeKind::String:
-        return "-type \"string\" " + quote(std::get<std::string>(value));
+        return "-type \"string\" " + quote(valueOr<std::string>(value));
     case AttributeKind::StringArray: {
-        const auto& list = std::get<StringList>(value);
+        const StringList list = valueOr<StringList>(value);
         std::string words = "-type \"stringArray\" " + std::to_string(list.size());
         for (const auto& s : list) words += " " + quote(s);
         return words;
     }
     case AttributeKind::Matrix: {
         std::string words = "-type \"matrix\"";
-        for (double d : std::get<Matrix>(value)) words += " " + number(d);
+        for (double d : valueOr<Matrix>(value, identityMatrix())) words += " " + number(d);
         return words;
     }
     case AttributeKind::Data:
