@@ -87,6 +87,17 @@ TEST_F(PluginTest, NodeTypeLivesWithThePluginAndHoldsItWhileInUse) {
     EXPECT_EQ(vex::host::NodeTypeRegistry::instance().find("hostTestNode"), nullptr);
 }
 
+TEST_F(PluginTest, ScriptCommandsLoadAndUnloadByPathAndName) {
+    MString name;
+    ASSERT_TRUE(MGlobal::executeCommand(MString("loadPlugin \"") + kPlugin.c_str() + "\"", name))
+        << lastError();
+    EXPECT_EQ(name, "libhost_test_plugin");
+    EXPECT_TRUE(MGlobal::executeCommand("hostTestAdd -q"));
+    ASSERT_TRUE(MGlobal::executeCommand("unloadPlugin " + name));
+    EXPECT_TRUE(PluginManager::get().names().empty());
+    EXPECT_FALSE(MGlobal::executeCommand("loadPlugin")) << "no file given";
+}
+
 TEST_F(PluginTest, LoadingTwiceRegistersOnce) {
     ASSERT_TRUE(PluginManager::get().load(kPlugin));
     ASSERT_TRUE(PluginManager::get().load(kPlugin));
