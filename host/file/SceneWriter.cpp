@@ -324,9 +324,10 @@ std::string SceneWriter::text(const std::string& fileName) {
         {"application", "maya"}, {"product", "Maya 2014"}, {"version", "2014"}};
     for (const auto& [key, value] : standard)
         out << "fileInfo " << quote(key) << " " << quote(value) << ";\n";
-    for (const auto& [key, value] : builtins::SessionState::get().fileInfo())
-        if (std::none_of(standard.begin(), standard.end(), [&](const auto& s) { return s.first == key; }))
-            out << "fileInfo " << quote(key) << " " << quote(value) << ";\n";
+    for (const auto& entry : builtins::SessionState::get().fileInfo())
+        if (std::none_of(standard.begin(), standard.end(),
+                         [&](const auto& s) { return s.first == entry.first; }))
+            out << "fileInfo " << quote(entry.first) << " " << quote(entry.second) << ";\n";
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
     for (const auto& node : order) {

@@ -58,6 +58,7 @@ int buildScene() {
         "setAttr \"persp.t\" 28 21 28",
         "setAttr -l on \"wheel.sx\"",
         "currentTime 12",
+        "fileInfo \"rig\" \"car \\\"one\\\"\"",
     };
     for (const auto& line : script) SceneFileFixture::run(line);
     return static_cast<int>(script.size());
@@ -127,6 +128,7 @@ TEST_F(SceneRoundTripTest, EverythingSavedComesBackWhenTheFileIsOpenedAgain) {
     EXPECT_EQ(sceneText(), before);
     EXPECT_EQ(keysOf("car_translateX"), carKeys);
     EXPECT_EQ(keysOf("car_rotateY"), rotateKeys);
+    EXPECT_EQ(run("fileInfo -q \"rig\""), "car \"one\"");
     EXPECT_NE(fails("setAttr wheel.sx 2").find("locked"), std::string::npos);
     const auto reread = meshOf("bodyShape");
     ASSERT_TRUE(reread);
