@@ -2,12 +2,15 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/CurrentAdaptor.h"
+#include "core/DataPaths.h"
 #include "core/Instance.h"
 #include "core/InstanceReference.h"
+#include "core/LayoutWindow.h"
 #include "core/LibraryManager.h"
 #include "core/ResourceBundle.h"
 #include "core/ResultCodes.h"
 #include "core/Tool.h"
+#include "gui/ComponentBuilder.h"
 #include "platform/win32/Hooks.h"
 #include "platform/win32/MessageBox.h"
 #include "util/xml/Tag.h"
@@ -72,8 +75,9 @@ gui::Component* CoreImplementation::GetMainWindowRoot() {
 }
 
 gui::Component* CoreImplementation::CreateComponent(const util::xml::Element& description) {
-    (void)description; // no component factory is registered yet
-    return nullptr;
+    // Components are widgets: without a widget application (batch hosts) there is nothing to make.
+    if (!LayoutWindow::WidgetsAvailable()) return nullptr;
+    return gui::ComponentBuilder::Create(description).release();
 }
 
 void CoreImplementation::TimeChanged(double seconds) {
@@ -168,7 +172,7 @@ void CoreImplementation::DeleteInstance(const std::string& instanceName) {
 }
 
 void CoreImplementation::SetImagePath(gui::Component* component) {
-    (void)component; // the component layer comes with the windows
+    if (component != nullptr) component->SetPathVariable("images", GetInstallPath("data") + "/core/images");
 }
 
 void CoreImplementation::MainWindowCommand() {}

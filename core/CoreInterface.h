@@ -25,8 +25,9 @@ class Instance;
 ///   ShowMainWindow                         kMainWindowUnavailable (10004)
 ///   CloseMainWindow                        kMainWindowNotOpen (10003)
 ///   IsMainWindowOpen                       false
-///   GetMainWindowRoot, CreateComponent     null
-///   SetImagePath, MainWindowCommand        nothing
+///   GetMainWindowRoot                      null
+///   MainWindowCommand                      nothing
+/// CreateComponent builds only while a widget application runs; otherwise it answers null.
 class CoreInterface : public util::MessageNode {
 public:
     /// Native window handle (the host's main window).

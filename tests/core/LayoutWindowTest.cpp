@@ -1,5 +1,6 @@
 #include "core/CoreStartup.h"
 #include "core/CountDownWindow.h"
+#include "core/DataPaths.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
 #include "gui/componentinterface/CheckBox.h"
@@ -243,6 +244,29 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     EXPECT_GE(progress.height(), 100);
     EXPECT_GT(CountColours(progress), 8);
     Window().Stop();
+}
+
+} // namespace
+} // namespace vex::orb::core::test
+
+namespace vex::orb::core::test {
+namespace {
+
+TEST_F(LayoutWindowTest, CreateComponentBuildsWidgetsAndSetImagePathNamesTheCoreImages) {
+    util::xml::Element description;
+    ASSERT_EQ(description.Parse(R"(<list id="7"><label id="8" imagepath="[images]/torvaicon.png"/></list>)"),
+              util::xml::kOk);
+    std::unique_ptr<gui::Component> root(core->CreateComponent(description));
+    ASSERT_NE(root, nullptr);
+    ASSERT_NE(root->FindById(8), nullptr);
+    EXPECT_NE(gui::qt::AsWidget(root.get()), nullptr);
+    core->SetImagePath(root.get());
+    EXPECT_EQ(root->FindById(8)->ResolvePath("[images]/torvaicon.png"),
+              GetInstallPath("data") + "/core/images/torvaicon.png");
+
+    util::xml::Element unknown;
+    ASSERT_EQ(unknown.Parse("<nosuchkind/>"), util::xml::kOk);
+    EXPECT_EQ(core->CreateComponent(unknown), nullptr);
 }
 
 } // namespace
