@@ -126,6 +126,10 @@ Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool top
         return Evaluate(*s.expression, last) ? Flow::Normal : Flow::Error;
     }
     case Statement::Kind::Declare: {
+        const auto existing = variables_.find(s.name);
+        if (s.global && !s.expression && existing != variables_.end() &&
+            existing->second.GetType() == s.declaredType)
+            return Flow::Normal;
         Value initial = Value::OfType(s.declaredType);
         if (s.expression) {
             Value v;

@@ -21,9 +21,9 @@ bool IsDigit(char c) {
 }
 
 // The operators, longest first so that "==" wins over "=".
-constexpr const char* kSymbols[] = {"==", "!=", "<=", ">=", "&&", "||", "+=", "-=", ";",
-                                    "{",  "}",  "(",  ")",  "[",  "]",  ",",  "`",  "=",
-                                    "<",  ">",  "!",  "+",  "-",  "*",  "/",  "%",  "?"};
+constexpr const char* kSymbols[] = {"==", "!=", "<=", ">=", "&&", "||", "+=", "-=", ";", "{",
+                                    "}",  "(",  ")",  "[",  "]",  ",",  "`",  "=",  "<", ">",
+                                    "!",  "+",  "-",  "*",  "/",  "%",  "?",  ":"};
 
 class Scanner {
 public:

@@ -218,7 +218,8 @@ private:
 
     // [global] type $a [[]] [= value] {, $b ...};  Several names give a block of declarations.
     bool Declare(StmtPtr& out) {
-        if (AtWord("global")) Take();
+        const bool global = AtWord("global");
+        if (global) Take();
         Value::Type type;
         if (!IsTypeWord(Cur(), type))
             return Fail("expected a type after \"global\" but found " + Describe(Cur()));
@@ -232,6 +233,7 @@ private:
             d->line = Cur().line;
             d->name = Take().text;
             d->declaredType = type;
+            d->global = global;
             if (AtSymbol("[")) {
                 Take();
                 if (!AtSymbol("]")) {
@@ -304,7 +306,7 @@ private:
     static bool Glues(const Token& t) {
         if (t.spaceBefore) return false;
         return t.kind == TokenKind::Word || t.kind == TokenKind::Int || t.kind == TokenKind::Float ||
-               t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol("[") || t.IsSymbol("]");
+               t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol("[") || t.IsSymbol("]") || t.IsSymbol(":");
     }
 
     bool Argument(ExprPtr& out) {
@@ -331,8 +333,9 @@ private:
         if (t.kind == TokenKind::Variable || t.IsSymbol("(") || t.IsSymbol("`") || t.IsSymbol("{"))
             return Primary(out);
         if (t.kind == TokenKind::Word || t.kind == TokenKind::Int || t.kind == TokenKind::Float ||
-            t.IsSymbol("*") || t.IsSymbol("?")) {
-            // A bare word, with any wildcard or bracket pieces written against it: pCube*, ball[0].
+            t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol(":")) {
+            // A bare word, with any wildcard, bracket or namespace pieces written against it: pCube*,
+            // ball.f[0:5], :time1.
             std::string word = Take().text;
             while (Glues(Cur())) word += Take().text;
             out = Literal(Value::String(word), t.line);

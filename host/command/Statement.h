@@ -28,6 +28,8 @@ struct Statement {
     int line = 1;
     std::string name;
     Value::Type declaredType = Value::Type::String;
+    /// For a Declare: declared "global", so an existing value of the same type is kept.
+    bool global = false;
     std::string op;
     std::unique_ptr<Expression> index;
     std::unique_ptr<Expression> expression;

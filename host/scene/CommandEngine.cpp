@@ -105,7 +105,12 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
     // A command not handed to the queue is destroyed before the command callbacks run.
     command.reset();
     MessageHub::get().fireCommand(text);
-    if (!status) error = status.errorString().str();
+    if (!status) {
+        // The script's error names the command and line itself; the reason is the text without its code.
+        error = status.errorString().str();
+        const size_t end = error.find("): ");
+        if (error.rfind("(k", 0) == 0 && end != std::string::npos) error.erase(0, end + 3);
+    }
     return static_cast<bool>(status);
 }
 

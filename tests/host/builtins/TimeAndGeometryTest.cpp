@@ -88,7 +88,7 @@ TEST_F(BuiltinsFixture, PolyTriangulateSplitsEveryPolygonUndoablyAndPolySoftEdge
     ASSERT_EQ(meshOf()->numPolygons(), 2);
     EXPECT_EQ(meshOf()->polygonVertices(1), (std::vector<int>{1, 4, 2}));
 
-    run("polySoftEdge -a 0 -ch 0 \"quadShape.f[0:1]\"");
+    run("polySoftEdge -a 0 -ch 0 quadShape.f[0:1]");
     run("polyTriangulate -ch 0 quad");
     EXPECT_EQ(meshOf()->numPolygons(), 3);
     EXPECT_EQ(meshOf()->numVertices(), 5);

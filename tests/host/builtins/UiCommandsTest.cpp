@@ -6,7 +6,8 @@ using vex::host::builtins::UiState;
 namespace {
 
 // The shelf text as the plug-in runs it when it loads.
-const char* const kShelfScript = R"(string $tabName = "TorvaPanel";
+const char* const kShelfScript = R"(global string $gShelfTopLevel;
+string $tabName = "TorvaPanel";
 if (`layout -exists $gShelfTopLevel`) {
     if (!`shelfLayout -exists $tabName`) {
         addNewShelfTab $tabName;

@@ -177,3 +177,27 @@ TEST_F(InterpreterTest, FallbackServesCommandsTheTableDoesNotKnow) {
 
 } // namespace
 } // namespace vex::host::command
+
+namespace vex::host::command {
+namespace {
+
+TEST_F(InterpreterTest, GlobalsKeepTheirValueWhenDeclaredAgain) {
+    ASSERT_TRUE(Run("global string $shelf = \"ShelfLayout\";")) << error.Format();
+    ASSERT_TRUE(Run("global string $shelf; string $copy = $shelf;")) << error.Format();
+    EXPECT_EQ(Var("copy"), "ShelfLayout");
+    // A plain declaration starts afresh.
+    ASSERT_TRUE(Run("string $shelf;")) << error.Format();
+    EXPECT_EQ(Var("shelf"), "");
+}
+
+TEST_F(InterpreterTest, ComponentRangesAndNamespacesStayOneWord) {
+    ASSERT_TRUE(Run("rec ballShape.f[0:11] :time1 set:ball.tx;")) << error.Format();
+    ASSERT_EQ(calls.size(), 1u);
+    ASSERT_EQ(calls[0].args.size(), 3u);
+    EXPECT_EQ(calls[0].args[0].value.AsString(), "ballShape.f[0:11]");
+    EXPECT_EQ(calls[0].args[1].value.AsString(), ":time1");
+    EXPECT_EQ(calls[0].args[2].value.AsString(), "set:ball.tx");
+}
+
+} // namespace
+} // namespace vex::host::command
