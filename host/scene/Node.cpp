@@ -43,9 +43,7 @@ AttributePtr Node::findAttribute(const std::string& name) const {
 bool Node::hasAttribute(const AttributeSpec& attribute) const {
     const AttributeSpec* top = &attribute;
     while (top->parent()) top = top->parent();
-    auto found = m_type->findAttribute(top->longName());
-    if (found.get() == top) return true;
-    return isDynamic(*top);
+    return m_type->ownsAttribute(*top) || isDynamic(*top);
 }
 
 std::vector<AttributePtr> Node::attributes() const {

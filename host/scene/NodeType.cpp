@@ -11,6 +11,7 @@ NodeType::NodeType(std::string name, std::uint32_t typeId, MFn::Type apiType,
     if (m_parent) {
         m_attributes = m_parent->m_attributes;
         m_byName = m_parent->m_byName;
+        m_owned = m_parent->m_owned;
         m_geometryAttribute = m_parent->m_geometryAttribute;
     }
 }
@@ -30,6 +31,7 @@ bool NodeType::nameInUse(const AttributeSpec& attribute) const {
 void NodeType::index(const AttributePtr& attribute) {
     m_byName[attribute->longName()] = attribute;
     m_byName[attribute->shortName()] = attribute;
+    m_owned.insert(attribute.get());
     for (const auto& child : attribute->children()) index(child);
 }
 

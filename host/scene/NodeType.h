@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vex::host {
@@ -59,6 +60,9 @@ public:
 
     /// The attribute (top-level or child) with the given long or short name, or null.
     AttributePtr findAttribute(const std::string& name) const;
+    /// Whether `attribute` (top-level or child) is one of this type's own, by identity: the check every
+    /// plug read makes, so it hashes a pointer rather than a name.
+    bool ownsAttribute(const AttributeSpec& attribute) const { return m_owned.count(&attribute) > 0; }
 
     /// Default name stem of new nodes ("transform" makes "transform1"; a camera shape "cameraShape1").
     const std::string& nameStem() const { return m_nameStem; }
@@ -88,6 +92,7 @@ private:
     bool m_abstract = false;
     std::vector<AttributePtr> m_attributes;
     std::unordered_map<std::string, AttributePtr> m_byName;
+    std::unordered_set<const AttributeSpec*> m_owned;
     std::string m_nameStem;
     std::string m_geometryAttribute;
     Compute m_compute;
