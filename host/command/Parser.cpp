@@ -130,7 +130,7 @@ private:
         if (AtWord("global") || IsTypeWord(Cur(), out->declaredType)) return Declare(out);
         if (At(TokenKind::Variable) && IsAssignmentAhead()) return Assign(*out) && EndStatement();
         out->kind = Statement::Kind::Expression;
-        if (At(TokenKind::Word) && !Ahead(1).IsSymbol("(") && !IsConstantWord(Cur().text)) {
+        if (At(TokenKind::Word) && !IsFunctionCallStatement() && !IsConstantWord(Cur().text)) {
             if (!CommandSyntax(out->expression, false)) return false;
         } else if (!Expr(out->expression)) {
             return false;
@@ -184,6 +184,21 @@ private:
         if (!AtSymbol(")") && !Assign(*step)) return false;
         s.body.push_back(std::move(step));
         return Expect(")") && Body(s);
+    }
+
+    // name(a, b); is a call in function form; name (expr) more args; is a command whose first argument
+    // is in parentheses, as in setAttr ($node + ".tx") 1.5;
+    bool IsFunctionCallStatement() const {
+        if (!Ahead(1).IsSymbol("(")) return false;
+        int depth = 0;
+        size_t n = 1;
+        for (; Ahead(n).kind != TokenKind::End; ++n) {
+            if (Ahead(n).IsSymbol("(")) ++depth;
+            if (Ahead(n).IsSymbol(")") && --depth == 0) break;
+        }
+        const Token& after = Ahead(n + 1);
+        return after.IsSymbol(";") || after.IsSymbol("}") || after.kind == TokenKind::End ||
+               Precedence(after) >= 0;
     }
 
     bool IsAssignmentAhead() const {

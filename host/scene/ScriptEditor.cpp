@@ -36,10 +36,13 @@ ScriptEditor::ScriptEditor() {
 
 void ScriptEditor::write(Kind kind, const std::string& text) {
     lines_.push_back({kind, text});
+    // Each entry ends its line; text that brings its own line end (print "...\n") gets no second one.
+    const std::string shown = lines_.back().shown();
+    const char* end = !shown.empty() && shown.back() == '\n' ? "" : "\n";
     if (echo_)
-        *echo_ << lines_.back().shown() << '\n';
+        *echo_ << shown << end;
     else if (kind == Kind::Error || kind == Kind::Warning)
-        std::cerr << lines_.back().shown() << '\n';
+        std::cerr << shown << end;
 }
 
 std::string ScriptEditor::last(Kind kind) const {

@@ -190,6 +190,17 @@ TEST_F(InterpreterTest, GlobalsKeepTheirValueWhenDeclaredAgain) {
     EXPECT_EQ(Var("shelf"), "");
 }
 
+TEST_F(InterpreterTest, AParenthesisedFirstArgumentIsNotAFunctionCall) {
+    ASSERT_TRUE(Run("string $n = \"ball\"; rec ($n + \".ty\") 1.5; rec(\"a\", 2); rec (\"b\");"))
+        << error.Format();
+    ASSERT_EQ(calls.size(), 3u);
+    ASSERT_EQ(calls[0].args.size(), 2u);
+    EXPECT_EQ(calls[0].args[0].value.AsString(), "ball.ty");
+    EXPECT_EQ(calls[0].args[1].value, Value::Float(1.5));
+    EXPECT_EQ(calls[1].args.size(), 2u);
+    EXPECT_EQ(calls[2].args[0].value.AsString(), "b");
+}
+
 TEST_F(InterpreterTest, ComponentRangesAndNamespacesStayOneWord) {
     ASSERT_TRUE(Run("rec ballShape.f[0:11] :time1 set:ball.tx;")) << error.Format();
     ASSERT_EQ(calls.size(), 1u);
