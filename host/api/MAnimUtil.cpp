@@ -11,7 +11,7 @@ using convert::report;
 namespace {
 
 // The anim curve node driving the attribute of the node directly, or null.
-NodePtr drivingCurve(const Node& node, const AttributeSpec& attribute) {
+NodePtr drivingCurve(const Node& node, const AttributeDefinition& attribute) {
     const Link* link = node.input(attribute);
     if (!link) return nullptr;
     auto source = link->other.lock();
@@ -40,7 +40,7 @@ bool MAnimUtil::findAnimation(const MPlug& plug, MObjectArray& animation, MStatu
         return false;
     }
     report(ReturnStatus, MStatus::kSuccess);
-    auto add = [&](const AttributeSpec& a) {
+    auto add = [&](const AttributeDefinition& a) {
         if (auto curve = drivingCurve(*node, a)) animation.append(ObjectAccess::wrap(curve));
     };
     if (attribute->children().empty())

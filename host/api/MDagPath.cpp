@@ -20,9 +20,9 @@ std::vector<NodePtr> shapesBelow(const Node& node) {
 }
 
 MMatrix matrixOf(const NodePtr& node, const char* attribute) {
-    auto spec = node ? node->findAttribute(attribute) : nullptr;
-    if (!spec) return MMatrix();
-    auto value = Scene::instance().evaluate(*node, *spec);
+    auto definition = node ? node->findAttribute(attribute) : nullptr;
+    if (!definition) return MMatrix();
+    auto value = Scene::instance().evaluate(*node, *definition);
     return convert::toMMatrix(std::get<Matrix>(value));
 }
 

@@ -14,13 +14,13 @@ AttributePtr attached(const MFnBase& fn, MStatus* status) {
     return attribute;
 }
 
-bool flag(const MFnBase& fn, bool AttributeSpec::*member, MStatus* status) {
+bool flag(const MFnBase& fn, bool AttributeDefinition::*member, MStatus* status) {
     auto attribute = attached(fn, status);
     return attribute && (*attribute).*member;
 }
 
 /// Sets a flag on the attribute and its children.
-MStatus setFlag(const MFnBase& fn, bool AttributeSpec::*member, bool state) {
+MStatus setFlag(const MFnBase& fn, bool AttributeDefinition::*member, bool state) {
     MStatus status;
     auto attribute = attached(fn, &status);
     if (!attribute) return status;
@@ -48,50 +48,50 @@ MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
 MObject MFnAttribute::parent(MStatus* ReturnStatus) const {
     auto attribute = attached(*this, ReturnStatus);
     if (!attribute || !attribute->parent()) return MObject();
-    return ObjectAccess::wrap(const_cast<AttributeSpec*>(attribute->parent())->shared_from_this());
+    return ObjectAccess::wrap(const_cast<AttributeDefinition*>(attribute->parent())->shared_from_this());
 }
 
 bool MFnAttribute::isStorable(MStatus* s) const {
-    return flag(*this, &AttributeSpec::storable, s);
+    return flag(*this, &AttributeDefinition::storable, s);
 }
 MStatus MFnAttribute::setStorable(bool state) {
-    return setFlag(*this, &AttributeSpec::storable, state);
+    return setFlag(*this, &AttributeDefinition::storable, state);
 }
 bool MFnAttribute::isHidden(MStatus* s) const {
-    return flag(*this, &AttributeSpec::hidden, s);
+    return flag(*this, &AttributeDefinition::hidden, s);
 }
 MStatus MFnAttribute::setHidden(bool state) {
-    return setFlag(*this, &AttributeSpec::hidden, state);
+    return setFlag(*this, &AttributeDefinition::hidden, state);
 }
 bool MFnAttribute::isKeyable(MStatus* s) const {
-    return flag(*this, &AttributeSpec::keyable, s);
+    return flag(*this, &AttributeDefinition::keyable, s);
 }
 MStatus MFnAttribute::setKeyable(bool state) {
-    return setFlag(*this, &AttributeSpec::keyable, state);
+    return setFlag(*this, &AttributeDefinition::keyable, state);
 }
 bool MFnAttribute::isReadable(MStatus* s) const {
-    return flag(*this, &AttributeSpec::readable, s);
+    return flag(*this, &AttributeDefinition::readable, s);
 }
 MStatus MFnAttribute::setReadable(bool state) {
-    return setFlag(*this, &AttributeSpec::readable, state);
+    return setFlag(*this, &AttributeDefinition::readable, state);
 }
 bool MFnAttribute::isWritable(MStatus* s) const {
-    return flag(*this, &AttributeSpec::writable, s);
+    return flag(*this, &AttributeDefinition::writable, s);
 }
 MStatus MFnAttribute::setWritable(bool state) {
-    return setFlag(*this, &AttributeSpec::writable, state);
+    return setFlag(*this, &AttributeDefinition::writable, state);
 }
 bool MFnAttribute::isConnectable(MStatus* s) const {
-    return flag(*this, &AttributeSpec::connectable, s);
+    return flag(*this, &AttributeDefinition::connectable, s);
 }
 MStatus MFnAttribute::setConnectable(bool state) {
-    return setFlag(*this, &AttributeSpec::connectable, state);
+    return setFlag(*this, &AttributeDefinition::connectable, state);
 }
 bool MFnAttribute::isUsedAsColor(MStatus* s) const {
-    return flag(*this, &AttributeSpec::usedAsColor, s);
+    return flag(*this, &AttributeDefinition::usedAsColor, s);
 }
 MStatus MFnAttribute::setUsedAsColor(bool state) {
-    return setFlag(*this, &AttributeSpec::usedAsColor, state);
+    return setFlag(*this, &AttributeDefinition::usedAsColor, state);
 }
 
 bool MFnAttribute::isArray(MStatus* ReturnStatus) const {

@@ -79,9 +79,9 @@ MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* R
 
 MPlug MFnDependencyNode::findPlug(const MObject& attribute, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    auto spec = ObjectAccess::attribute(attribute);
+    auto definition = ObjectAccess::attribute(attribute);
     if (!node) return MPlug();
-    if (!spec || !node->hasAttribute(*spec))
+    if (!definition || !node->hasAttribute(*definition))
         return report(ReturnStatus,
                       convert::failure("the attribute is not on the node", MStatus::kInvalidParameter)),
                MPlug();
@@ -122,10 +122,11 @@ MStatus MFnDependencyNode::addAttribute(const MObject& attribute) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto spec = ObjectAccess::attribute(attribute);
-    if (!spec) return convert::failure("the object is not an attribute", MStatus::kInvalidParameter);
-    if (!Scene::instance().addAttribute(node, spec))
-        return convert::failure("attribute \"" + spec->longName() + "\" cannot be added to " + node->name(),
+    auto definition = ObjectAccess::attribute(attribute);
+    if (!definition) return convert::failure("the object is not an attribute", MStatus::kInvalidParameter);
+    if (!Scene::instance().addAttribute(node, definition))
+        return convert::failure("attribute \"" + definition->longName() + "\" cannot be added to " +
+                                    node->name(),
                                 MStatus::kInvalidParameter);
     return MStatus::kSuccess;
 }
@@ -134,8 +135,8 @@ MStatus MFnDependencyNode::removeAttribute(const MObject& attribute) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto spec = ObjectAccess::attribute(attribute);
-    if (!spec || !Scene::instance().removeAttribute(node, spec))
+    auto definition = ObjectAccess::attribute(attribute);
+    if (!definition || !Scene::instance().removeAttribute(node, definition))
         return convert::failure("only a dynamic attribute of the node can be removed",
                                 MStatus::kInvalidParameter);
     return MStatus::kSuccess;

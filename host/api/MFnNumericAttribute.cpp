@@ -56,10 +56,11 @@ MObject MFnNumericAttribute::create(const MString& fullName, const MString& brie
     const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
     if (kind == AttributeKind::Double3)
         return attach(*this,
-                      AttributeSpec::makeDouble3(fullName.str(), brief, {"X", "Y", "Z"}, {"X", "Y", "Z"},
-                                                 {defaultValue, defaultValue, defaultValue}),
+                      AttributeDefinition::makeDouble3(fullName.str(), brief, {"X", "Y", "Z"},
+                                                       {"X", "Y", "Z"},
+                                                       {defaultValue, defaultValue, defaultValue}),
                       ReturnStatus);
-    auto attribute = std::make_shared<AttributeSpec>(fullName.str(), brief, kind, Value(defaultValue));
+    auto attribute = std::make_shared<AttributeDefinition>(fullName.str(), brief, kind, Value(defaultValue));
     attribute->setDefault(attribute->coerce(defaultValue));
     return attach(*this, attribute, ReturnStatus);
 }
@@ -68,7 +69,7 @@ MObject MFnNumericAttribute::createColor(const MString& fullName, const MString&
                                          MStatus* ReturnStatus) {
     const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
     auto attribute =
-        AttributeSpec::makeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
+        AttributeDefinition::makeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
     attribute->usedAsColor = true;
     return attach(*this, attribute, ReturnStatus);
 }

@@ -71,7 +71,7 @@ Value emptyValue(AttributeKind kind) {
 }
 
 /// The default value given by a data object, or false when it does not fit the attribute.
-bool defaultFrom(const MObject& data, const AttributeSpec& attribute, Value& out) {
+bool defaultFrom(const MObject& data, const AttributeDefinition& attribute, Value& out) {
     if (data.isNull()) {
         out = emptyValue(attribute.kind());
         return true;
@@ -105,7 +105,7 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
         return report(ReturnStatus, convert::failure("a name and a supported data type are needed",
                                                      MStatus::kInvalidParameter)),
                MObject();
-    auto attribute = std::make_shared<AttributeSpec>(
+    auto attribute = std::make_shared<AttributeDefinition>(
         fullName.str(), briefName.isEmpty() ? fullName.str() : briefName.str(), info.kind);
     attribute->setDataType(info.dataType);
     Value value;

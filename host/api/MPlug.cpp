@@ -25,7 +25,7 @@ double contextTime(const MDGContext& context) {
     return time.as(MTime::kSeconds);
 }
 
-MFn::Type dataTypeOf(const AttributeSpec& attribute) {
+MFn::Type dataTypeOf(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::Matrix:
         return MFn::kMatrixData;
@@ -75,7 +75,7 @@ MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool useFullA
                            bool useLongNames, MStatus* ReturnStatus) const {
     if (!m_node || !m_attribute) return report(ReturnStatus, kInvalidPlug), MString();
     report(ReturnStatus, MStatus::kSuccess);
-    auto nameOf = [useLongNames](const AttributeSpec& a) {
+    auto nameOf = [useLongNames](const AttributeDefinition& a) {
         return useLongNames ? a.longName() : a.shortName();
     };
     std::string text = nameOf(*m_attribute);

@@ -50,7 +50,7 @@ std::vector<std::string> setAttrWords(const command::CommandCall& call) {
 }
 
 // Reads numbers for a numeric leaf attribute, converting from the UI unit.
-bool readNumber(const AttributeSpec& attribute, const std::string& text, double& out) {
+bool readNumber(const AttributeDefinition& attribute, const std::string& text, double& out) {
     if (attribute.kind() == AttributeKind::Bool) {
         if (auto truth = CommandContext::truth(text)) {
             out = *truth ? 1.0 : 0.0;
@@ -63,7 +63,7 @@ bool readNumber(const AttributeSpec& attribute, const std::string& text, double&
 }
 
 // The stored value a setAttr call gives an attribute, or none when the words do not fit it.
-std::optional<host::Value> parseValue(const AttributeSpec& attribute, const std::string& type,
+std::optional<host::Value> parseValue(const AttributeDefinition& attribute, const std::string& type,
                                       const std::vector<std::string>& words) {
     switch (attribute.kind()) {
     case AttributeKind::Bool:
@@ -106,7 +106,7 @@ std::optional<host::Value> parseValue(const AttributeSpec& attribute, const std:
     return std::nullopt;
 }
 
-std::string plugText(const Node& node, const AttributeSpec& attribute) {
+std::string plugText(const Node& node, const AttributeDefinition& attribute) {
     return node.name() + "." + attribute.longName();
 }
 
@@ -129,7 +129,7 @@ void applyPlugFlags(CommandContext& context, const NodePtr& node, const Attribut
     }
 }
 
-const char* typeName(const AttributeSpec& attribute) {
+const char* typeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::Bool:
         return "bool";
@@ -194,7 +194,7 @@ bool getAttrCommand(CommandContext& context) {
     if (words.empty()) return context.fail("No plug was given.");
     const auto plug = requirePlug(context, words[0]);
     if (!plug) return false;
-    const AttributeSpec& attribute = *plug->attribute;
+    const AttributeDefinition& attribute = *plug->attribute;
     if (context.has("-typ", "-type")) {
         context.result = Value::String(typeName(attribute));
         return true;
@@ -247,15 +247,16 @@ AttributePtr describe(CommandContext& context, const std::string& longName, cons
     const double dv = context.number("-dv", "-defaultValue", 0.0);
     if (!dt.empty()) {
         if (dt == "string")
-            return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::String, std::string());
+            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::String,
+                                                         std::string());
         if (dt == "stringArray")
-            return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::StringArray,
-                                                   StringList());
+            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::StringArray,
+                                                         StringList());
         if (dt == "matrix")
-            return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Matrix,
-                                                   identityMatrix());
+            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Matrix,
+                                                         identityMatrix());
         if (dt == "mesh") {
-            auto a = std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Data);
+            auto a = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Data);
             a->setDataType(MFn::kMeshData);
             return a;
         }
@@ -264,19 +265,21 @@ AttributePtr describe(CommandContext& context, const std::string& longName, cons
     }
     const std::string type = at.empty() ? "double" : at;
     if (type == "bool")
-        return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Bool, dv != 0.0);
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Bool, dv != 0.0);
     if (type == "long" || type == "short" || type == "byte" || type == "enum" || type == "char")
-        return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Int, static_cast<int>(dv));
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Int,
+                                                     static_cast<int>(dv));
     if (type == "double" || type == "float" || type == "doubleLinear" || type == "doubleAngle" ||
         type == "time")
-        return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Double, dv);
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Double, dv);
     if (type == "double3" || type == "float3")
-        return AttributeSpec::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"X", "Y", "Z"},
-                                          {dv, dv, dv});
+        return AttributeDefinition::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"X", "Y", "Z"},
+                                                {dv, dv, dv});
     if (type == "matrix" || type == "fltMatrix")
-        return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Matrix, identityMatrix());
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Matrix,
+                                                     identityMatrix());
     if (type == "message")
-        return std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Message);
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Message);
     context.fail("Unknown attribute type: " + type);
     return nullptr;
 }

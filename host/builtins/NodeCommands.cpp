@@ -166,15 +166,15 @@ bool parentCommand(CommandContext& context) {
 namespace {
 
 // A new attribute description with the same names, kind, default and flags.
-AttributePtr copyAttribute(const AttributeSpec& from) {
+AttributePtr copyAttribute(const AttributeDefinition& from) {
     AttributePtr copy;
     if (!from.children().empty()) {
         std::vector<AttributePtr> children;
         for (const auto& child : from.children()) children.push_back(copyAttribute(*child));
-        copy = AttributeSpec::makeCompound(from.longName(), from.shortName(), children);
+        copy = AttributeDefinition::makeCompound(from.longName(), from.shortName(), children);
     } else {
-        copy = std::make_shared<AttributeSpec>(from.longName(), from.shortName(), from.kind(),
-                                               from.defaultValue());
+        copy = std::make_shared<AttributeDefinition>(from.longName(), from.shortName(), from.kind(),
+                                                     from.defaultValue());
         copy->setDataType(from.dataType());
     }
     copy->storable = from.storable;

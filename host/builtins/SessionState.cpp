@@ -30,11 +30,11 @@ void SessionState::clearFileRecords() {
     m_fileInfo.clear();
 }
 
-bool SessionState::isLocked(const Node& node, const AttributeSpec& attribute) const {
+bool SessionState::isLocked(const Node& node, const AttributeDefinition& attribute) const {
     return m_locked.count({node.serial(), &attribute}) > 0;
 }
 
-void SessionState::setLocked(const Node& node, const AttributeSpec& attribute, bool locked) {
+void SessionState::setLocked(const Node& node, const AttributeDefinition& attribute, bool locked) {
     if (locked)
         m_locked.insert({node.serial(), &attribute});
     else

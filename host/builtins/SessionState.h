@@ -33,8 +33,8 @@ public:
     void clearFileRecords();
 
     /// Whether a plug (node and attribute) is locked against setAttr.
-    bool isLocked(const Node& node, const AttributeSpec& attribute) const;
-    void setLocked(const Node& node, const AttributeSpec& attribute, bool locked);
+    bool isLocked(const Node& node, const AttributeDefinition& attribute) const;
+    void setLocked(const Node& node, const AttributeDefinition& attribute, bool locked);
 
 private:
     SessionState() = default;
@@ -42,7 +42,7 @@ private:
     std::weak_ptr<Node> m_current;
     std::vector<std::pair<std::string, std::string>> m_requires;
     std::vector<std::pair<std::string, std::string>> m_fileInfo;
-    std::set<std::pair<std::uint64_t, const AttributeSpec*>> m_locked;
+    std::set<std::pair<std::uint64_t, const AttributeDefinition*>> m_locked;
 };
 
 } // namespace vex::host::builtins

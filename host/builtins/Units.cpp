@@ -8,7 +8,7 @@
 
 namespace vex::host::builtins::units {
 
-Kind kindOf(const AttributeSpec& attribute) {
+Kind kindOf(const AttributeDefinition& attribute) {
     // The anim curve type an attribute gets tells the unit of its numbers.
     const std::string curve = animCurveTypeFor(attribute);
     if (curve == "animCurveTL") return Kind::Linear;

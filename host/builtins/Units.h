@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/scene/AttributeSpec.h"
+#include "host/scene/AttributeDefinition.h"
 
 namespace vex::host::builtins {
 
@@ -12,7 +12,7 @@ namespace units {
 enum class Kind { None, Linear, Angular };
 
 /// Lengths for translations and camera distances, angles for rotations, none for the rest.
-Kind kindOf(const AttributeSpec& attribute);
+Kind kindOf(const AttributeDefinition& attribute);
 /// A number as a script gave it, in the scene's unit.
 double toInternal(Kind kind, double value);
 /// A stored number in the script's unit.

@@ -66,7 +66,7 @@ T valueOr(const Value& value, T fallback = {}) {
     return held ? *held : fallback;
 }
 
-std::string valueWords(const AttributeSpec& attribute, const Value& value) {
+std::string valueWords(const AttributeDefinition& attribute, const Value& value) {
     switch (attribute.kind()) {
     case AttributeKind::Bool:
         return toBool(value) ? "yes" : "no";
@@ -99,13 +99,13 @@ std::string valueWords(const AttributeSpec& attribute, const Value& value) {
 }
 
 // Plain values a file can carry: stored, writable, not computed, not geometry or messages.
-bool isWritten(const AttributeSpec& attribute) {
+bool isWritten(const AttributeDefinition& attribute) {
     return attribute.storable && attribute.writable && !attribute.computed &&
            attribute.kind() != AttributeKind::Data && attribute.kind() != AttributeKind::Message;
 }
 
 // The value held by a node, when it differs from the attribute's default.
-std::optional<Value> changedValue(const Node& node, const AttributeSpec& attribute) {
+std::optional<Value> changedValue(const Node& node, const AttributeDefinition& attribute) {
     if (attribute.kind() == AttributeKind::Double3) {
         Double3 triple{};
         bool changed = false;
@@ -122,7 +122,7 @@ std::optional<Value> changedValue(const Node& node, const AttributeSpec& attribu
     return value;
 }
 
-std::string addAttrLine(const AttributeSpec& attribute) {
+std::string addAttrLine(const AttributeDefinition& attribute) {
     std::string line = "addAttr -ci true";
     if (attribute.hidden) line += " -h true";
     if (!attribute.storable) line += " -s false";
@@ -297,7 +297,7 @@ std::string nodeName(const Node& node) {
     return quote(nodeText(node));
 }
 
-std::string plugName(const Node& node, const AttributeSpec& attribute) {
+std::string plugName(const Node& node, const AttributeDefinition& attribute) {
     return quote(nodeText(node) + "." + attribute.shortName());
 }
 

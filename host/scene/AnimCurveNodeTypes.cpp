@@ -26,21 +26,21 @@ void registerAnimCurveNodeTypes(NodeTypeRegistry& registry) {
     if (registry.find("animCurve")) return;
     auto base =
         std::make_shared<NodeType>("animCurve", code("ACRV"), MFn::kAnimCurve, registry.find("dependNode"));
-    auto output = std::make_shared<AttributeSpec>("output", "o", AttributeKind::Double, 0.0);
+    auto output = std::make_shared<AttributeDefinition>("output", "o", AttributeKind::Double, 0.0);
     output->computed = true;
     output->storable = false;
     output->writable = false;
     base->addAttribute(output);
-    base->addAttribute(std::make_shared<AttributeSpec>("preInfinity", "pre", AttributeKind::Int, 0));
-    base->addAttribute(std::make_shared<AttributeSpec>("postInfinity", "pst", AttributeKind::Int, 0));
+    base->addAttribute(std::make_shared<AttributeDefinition>("preInfinity", "pre", AttributeKind::Int, 0));
+    base->addAttribute(std::make_shared<AttributeDefinition>("postInfinity", "pst", AttributeKind::Int, 0));
     base->addAttribute(
-        std::make_shared<AttributeSpec>("weightedTangents", "wgt", AttributeKind::Bool, false));
-    auto input = std::make_shared<AttributeSpec>("input", "i", AttributeKind::Double, 0.0);
+        std::make_shared<AttributeDefinition>("weightedTangents", "wgt", AttributeKind::Bool, false));
+    auto input = std::make_shared<AttributeDefinition>("input", "i", AttributeKind::Double, 0.0);
     base->addAttribute(input);
     base->setAbstract(true);
     // Attributes are told apart by identity: this runs for every read of an animated plug.
-    base->setCompute([output, input](const Scene& scene, const Node& node, const AttributeSpec& attribute,
-                                     double time, Value& out) {
+    base->setCompute([output, input](const Scene& scene, const Node& node,
+                                     const AttributeDefinition& attribute, double time, Value& out) {
         if (&attribute != output.get()) return false;
         if (node.input(*input)) time = toDouble(scene.evaluate(node, *input, time));
         const auto curve = AnimCurveData::of(node);
@@ -65,11 +65,11 @@ void registerAnimCurveNodeTypes(NodeTypeRegistry& registry) {
     }
 }
 
-std::string animCurveTypeFor(const AttributeSpec& attribute) {
+std::string animCurveTypeFor(const AttributeDefinition& attribute) {
     // Lengths among the attributes the host's node types have; other doubles are unitless.
     static const std::array<const char*, 4> kLengths = {"translate", "focusDistance", "nearClipPlane",
                                                         "farClipPlane"};
-    const AttributeSpec& top = attribute.parent() ? *attribute.parent() : attribute;
+    const AttributeDefinition& top = attribute.parent() ? *attribute.parent() : attribute;
     if (top.longName() == "rotate") return "animCurveTA";
     if (std::find(kLengths.begin(), kLengths.end(), top.longName()) != kLengths.end()) return "animCurveTL";
     return "animCurveTU";

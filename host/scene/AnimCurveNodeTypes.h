@@ -5,7 +5,7 @@
 namespace vex::host {
 
 class NodeTypeRegistry;
-class AttributeSpec;
+class AttributeDefinition;
 
 /// Registers the anim curve node types: the abstract "animCurve" and "animCurveTL" (time to distance),
 /// "animCurveTA" (time to angle), "animCurveTU" (time to unitless). Each node owns its AnimCurveData
@@ -15,6 +15,6 @@ void registerAnimCurveNodeTypes(NodeTypeRegistry& registry);
 
 /// The anim curve type that animates the attribute: "animCurveTA" for rotations, "animCurveTL" for
 /// translations and other lengths, "animCurveTU" for everything else.
-std::string animCurveTypeFor(const AttributeSpec& attribute);
+std::string animCurveTypeFor(const AttributeDefinition& attribute);
 
 } // namespace vex::host

@@ -27,8 +27,8 @@ Matrix parentWorld(const Scene& scene, const Node& node, double time) {
 
 } // namespace
 
-bool computeDagMatrices(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
-                        Value& out) {
+bool computeDagMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+                        double time, Value& out) {
     const auto& name = attribute.longName();
     if (name == "parentMatrix" || name == "parentInverseMatrix") {
         auto matrix = parentWorld(scene, node, time);
@@ -45,7 +45,7 @@ bool computeDagMatrices(const Scene& scene, const Node& node, const AttributeSpe
     return true;
 }
 
-bool computeTransformMatrices(const Scene& scene, const Node& node, const AttributeSpec& attribute,
+bool computeTransformMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
                               double time, Value& out) {
     const auto& name = attribute.longName();
     if (name != "matrix" && name != "inverseMatrix") return false;
@@ -60,9 +60,9 @@ bool computeTransformMatrices(const Scene& scene, const Node& node, const Attrib
     return true;
 }
 
-bool computeLambertOutColor(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
-                            Value& out) {
-    const AttributeSpec* top = attribute.parent() ? attribute.parent() : &attribute;
+bool computeLambertOutColor(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+                            double time, Value& out) {
+    const AttributeDefinition* top = attribute.parent() ? attribute.parent() : &attribute;
     if (top->longName() != "outColor") return false;
     auto colour = read(scene, node, "color", time);
     const double diffuse = toDouble(read(scene, node, "diffuse", time));

@@ -13,7 +13,7 @@ constexpr std::uint32_t code(const char (&text)[5]) {
 }
 
 AttributePtr attribute(const char* longName, const char* shortName, AttributeKind kind, Value value = {}) {
-    return std::make_shared<AttributeSpec>(longName, shortName, kind, std::move(value));
+    return std::make_shared<AttributeDefinition>(longName, shortName, kind, std::move(value));
 }
 
 AttributePtr keyable(AttributePtr a) {
@@ -41,13 +41,13 @@ AttributePtr data(const char* longName, const char* shortName, MFn::Type type) {
 }
 
 AttributePtr xyz(const char* longName, const char* shortName, double value) {
-    return AttributeSpec::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"x", "y", "z"},
-                                      {value, value, value});
+    return AttributeDefinition::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"x", "y", "z"},
+                                            {value, value, value});
 }
 
 AttributePtr rgb(const char* longName, const char* shortName, double value) {
-    auto a = AttributeSpec::makeDouble3(longName, shortName, {"R", "G", "B"}, {"r", "g", "b"},
-                                        {value, value, value});
+    auto a = AttributeDefinition::makeDouble3(longName, shortName, {"R", "G", "B"}, {"r", "g", "b"},
+                                              {value, value, value});
     a->usedAsColor = true;
     return a;
 }

@@ -40,8 +40,8 @@ AttributePtr Node::findAttribute(const std::string& name) const {
     return nullptr;
 }
 
-bool Node::hasAttribute(const AttributeSpec& attribute) const {
-    const AttributeSpec* top = &attribute;
+bool Node::hasAttribute(const AttributeDefinition& attribute) const {
+    const AttributeDefinition* top = &attribute;
     while (top->parent()) top = top->parent();
     return m_type->ownsAttribute(*top) || isDynamic(*top);
 }
@@ -52,19 +52,19 @@ std::vector<AttributePtr> Node::attributes() const {
     return all;
 }
 
-bool Node::isDynamic(const AttributeSpec& attribute) const {
-    const AttributeSpec* top = &attribute;
+bool Node::isDynamic(const AttributeDefinition& attribute) const {
+    const AttributeDefinition* top = &attribute;
     while (top->parent()) top = top->parent();
     return std::any_of(m_dynamic.begin(), m_dynamic.end(),
                        [top](const AttributePtr& a) { return a.get() == top; });
 }
 
-Value Node::storedValue(const AttributeSpec& attribute) const {
+Value Node::storedValue(const AttributeDefinition& attribute) const {
     auto it = m_values.find(&attribute);
     return it == m_values.end() ? attribute.defaultValue() : it->second;
 }
 
-const Link* Node::input(const AttributeSpec& attribute) const {
+const Link* Node::input(const AttributeDefinition& attribute) const {
     for (const auto& link : m_inputs)
         if (link.attribute.get() == &attribute) return &link;
     return nullptr;

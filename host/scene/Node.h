@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AttributeSpec.h"
+#include "AttributeDefinition.h"
 #include "NodeType.h"
 #include "Object.h"
 #include "Value.h"
@@ -58,21 +58,21 @@ public:
     /// The attribute (static or dynamic, top-level or child) with the given long or short name, or null.
     AttributePtr findAttribute(const std::string& name) const;
     /// True when the attribute belongs to this node (its type's or one of its dynamic attributes).
-    bool hasAttribute(const AttributeSpec& attribute) const;
+    bool hasAttribute(const AttributeDefinition& attribute) const;
     /// Top-level attributes: the type's, then the dynamic ones in the order they were added.
     std::vector<AttributePtr> attributes() const;
     const std::vector<AttributePtr>& dynamicAttributes() const { return m_dynamic; }
-    bool isDynamic(const AttributeSpec& attribute) const;
+    bool isDynamic(const AttributeDefinition& attribute) const;
 
     /// The stored value of a leaf attribute (its default when never set). Compound and computed
     /// attributes are read through Scene::evaluate.
-    Value storedValue(const AttributeSpec& attribute) const;
+    Value storedValue(const AttributeDefinition& attribute) const;
 
     /// Connections arriving at (in) and leaving from (out) this node's attributes.
     const std::vector<Link>& inputs() const { return m_inputs; }
     const std::vector<Link>& outputs() const { return m_outputs; }
     /// The connection arriving at the attribute, or null.
-    const Link* input(const AttributeSpec& attribute) const;
+    const Link* input(const AttributeDefinition& attribute) const;
 
     /// Members of a set node (shadingEngine, objectSet), in the order they were added; dead ones skipped.
     std::vector<std::shared_ptr<Node>> members() const;
@@ -98,7 +98,7 @@ private:
     std::weak_ptr<Node> m_parent;
     std::vector<std::shared_ptr<Node>> m_children;
     std::vector<AttributePtr> m_dynamic;
-    std::unordered_map<const AttributeSpec*, Value> m_values;
+    std::unordered_map<const AttributeDefinition*, Value> m_values;
     std::vector<Link> m_inputs;
     std::vector<Link> m_outputs;
     std::vector<std::weak_ptr<Node>> m_members;

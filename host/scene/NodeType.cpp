@@ -22,7 +22,7 @@ bool NodeType::hasFn(MFn::Type type) const {
     return m_parent && m_parent->hasFn(type);
 }
 
-bool NodeType::nameInUse(const AttributeSpec& attribute) const {
+bool NodeType::nameInUse(const AttributeDefinition& attribute) const {
     if (m_byName.count(attribute.longName()) || m_byName.count(attribute.shortName())) return true;
     return std::any_of(attribute.children().begin(), attribute.children().end(),
                        [this](const AttributePtr& child) { return nameInUse(*child); });
@@ -47,8 +47,8 @@ AttributePtr NodeType::findAttribute(const std::string& name) const {
     return it == m_byName.end() ? nullptr : it->second;
 }
 
-bool NodeType::compute(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
-                       Value& out) const {
+bool NodeType::compute(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+                       double time, Value& out) const {
     for (const NodeType* type = this; type; type = type->m_parent.get())
         if (type->m_compute && type->m_compute(scene, node, attribute, time, out)) return true;
     return false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AttributeSpec.h"
+#include "AttributeDefinition.h"
 
 #include <cstdint>
 #include <functional>
@@ -21,8 +21,8 @@ class NodeType {
 public:
     /// Computes the value of an attribute of a node at a time (seconds). Answers false when this type
     /// does not compute that attribute; the parent type's callback, then the stored value, is used.
-    using Compute = std::function<bool(const Scene& scene, const Node& node, const AttributeSpec& attribute,
-                                       double time, Value& out)>;
+    using Compute = std::function<bool(const Scene& scene, const Node& node,
+                                       const AttributeDefinition& attribute, double time, Value& out)>;
 
     /// Called once on every new node of this type, before it enters the scene (plug-in node objects
     /// are attached here).
@@ -62,7 +62,7 @@ public:
     AttributePtr findAttribute(const std::string& name) const;
     /// Whether `attribute` (top-level or child) is one of this type's own, by identity: the check every
     /// plug read makes, so it hashes a pointer rather than a name.
-    bool ownsAttribute(const AttributeSpec& attribute) const { return m_owned.count(&attribute) > 0; }
+    bool ownsAttribute(const AttributeDefinition& attribute) const { return m_owned.count(&attribute) > 0; }
 
     /// Default name stem of new nodes ("transform" makes "transform1"; a camera shape "cameraShape1").
     const std::string& nameStem() const { return m_nameStem; }
@@ -73,7 +73,7 @@ public:
     const OnCreate& onCreate() const { return m_onCreate; }
 
     /// Runs this type's compute callback, then its parent types' ones, until one answers.
-    bool compute(const Scene& scene, const Node& node, const AttributeSpec& attribute, double time,
+    bool compute(const Scene& scene, const Node& node, const AttributeDefinition& attribute, double time,
                  Value& out) const;
 
     /// Name of the attribute holding the node's geometry (mesh "outMesh", curves "local"), or empty.
@@ -82,7 +82,7 @@ public:
 
 private:
     void index(const AttributePtr& attribute);
-    bool nameInUse(const AttributeSpec& attribute) const;
+    bool nameInUse(const AttributeDefinition& attribute) const;
 
     std::string m_name;
     std::uint32_t m_typeId;
@@ -92,7 +92,7 @@ private:
     bool m_abstract = false;
     std::vector<AttributePtr> m_attributes;
     std::unordered_map<std::string, AttributePtr> m_byName;
-    std::unordered_set<const AttributeSpec*> m_owned;
+    std::unordered_set<const AttributeDefinition*> m_owned;
     std::string m_nameStem;
     std::string m_geometryAttribute;
     Compute m_compute;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AttributeSpec.h"
+#include "AttributeDefinition.h"
 #include "Data.h"
 #include "Node.h"
 #include "Object.h"
@@ -31,7 +31,7 @@ public:
     /// The live node the handle refers to, or null (also for deleted nodes).
     static NodePtr liveNode(const MObject& handle);
     /// The attribute the handle refers to, or null.
-    static AttributePtr attribute(const MObject& handle) { return as<AttributeSpec>(handle); }
+    static AttributePtr attribute(const MObject& handle) { return as<AttributeDefinition>(handle); }
     /// The data value the handle refers to, or null.
     static std::shared_ptr<Data> data(const MObject& handle) { return as<Data>(handle); }
 };

@@ -68,7 +68,7 @@ public:
         NodePtr node;
         AttributePtr attribute;
         int index = -1;
-        std::vector<std::pair<const AttributeSpec*, Value>> values;
+        std::vector<std::pair<const AttributeDefinition*, Value>> values;
         void undo(Scene&) override {
             auto& list = node->m_dynamic;
             list.erase(std::remove(list.begin(), list.end(), attribute), list.end());
@@ -77,7 +77,7 @@ public:
             auto& list = node->m_dynamic;
             if (std::find(list.begin(), list.end(), attribute) != list.end()) return;
             list.insert(list.begin() + std::min<std::size_t>(index, list.size()), attribute);
-            for (const auto& [spec, value] : values) node->m_values[spec] = value;
+            for (const auto& [definition, value] : values) node->m_values[definition] = value;
         }
     };
 
@@ -85,7 +85,7 @@ public:
         void undo(Scene& scene) override { AddAttribute::redo(scene); }
         void redo(Scene& scene) override {
             AddAttribute::undo(scene);
-            for (const auto& [spec, value] : values) node->m_values.erase(spec);
+            for (const auto& [definition, value] : values) node->m_values.erase(definition);
         }
     };
 
@@ -124,7 +124,7 @@ bool numeric(AttributeKind kind) {
     return kind == AttributeKind::Bool || kind == AttributeKind::Int || kind == AttributeKind::Double;
 }
 
-bool compatible(const AttributeSpec& source, const AttributeSpec& destination) {
+bool compatible(const AttributeDefinition& source, const AttributeDefinition& destination) {
     if (source.kind() == destination.kind()) return true;
     return numeric(source.kind()) && numeric(destination.kind());
 }
@@ -266,7 +266,7 @@ void Scene::rename(const NodePtr& node, const std::string& name) {
     node->m_name = actual;
 }
 
-void Scene::store(const NodePtr& node, const AttributeSpec& attribute, const Value* value) {
+void Scene::store(const NodePtr& node, const AttributeDefinition& attribute, const Value* value) {
     if (value)
         node->m_values[&attribute] = *value;
     else
@@ -407,7 +407,7 @@ bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const V
 
 bool Scene::addAttribute(const NodePtr& node, const AttributePtr& attribute) {
     if (!node || !node->m_alive || !attribute || attribute->parent()) return false;
-    auto clash = [&node](const AttributeSpec& a) {
+    auto clash = [&node](const AttributeDefinition& a) {
         return node->findAttribute(a.longName()) || node->findAttribute(a.shortName());
     };
     if (clash(*attribute)) return false;
@@ -427,7 +427,7 @@ bool Scene::removeAttribute(const NodePtr& node, const AttributePtr& attribute) 
     auto& list = node->m_dynamic;
     auto it = std::find(list.begin(), list.end(), attribute);
     if (it == list.end()) return false;
-    auto involves = [&attribute](const AttributeSpec& a) {
+    auto involves = [&attribute](const AttributeDefinition& a) {
         return &a == attribute.get() || a.parent() == attribute.get();
     };
     for (auto links = node->m_inputs; const auto& link : links)
@@ -440,8 +440,8 @@ bool Scene::removeAttribute(const NodePtr& node, const AttributePtr& attribute) 
     change->node = node;
     change->attribute = attribute;
     change->index = static_cast<int>(it - list.begin());
-    for (const auto& [spec, value] : node->m_values)
-        if (involves(*spec)) change->values.emplace_back(spec, value);
+    for (const auto& [definition, value] : node->m_values)
+        if (involves(*definition)) change->values.emplace_back(definition, value);
     change->redo(*this);
     record(change);
     return true;
@@ -513,22 +513,22 @@ bool Scene::removeMember(const NodePtr& set, const NodePtr& member) {
 
 // ---- reading ----
 
-Value Scene::evaluate(const Node& node, const AttributeSpec& attribute) const {
+Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute) const {
     return evaluate(node, attribute, m_time, 0);
 }
 
-Value Scene::evaluate(const Node& node, const AttributeSpec& attribute, double time) const {
+Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, double time) const {
     return evaluate(node, attribute, time, 0);
 }
 
-Value Scene::evaluate(const Node& node, const AttributeSpec& attribute, double time, int depth) const {
+Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, double time, int depth) const {
     // A cycle of connections reads the default instead of recursing for ever.
     if (depth > 64) return attribute.defaultValue();
     if (const Link* link = node.input(attribute)) {
         if (auto source = link->other.lock(); source && source->isAlive())
             return attribute.coerce(evaluate(*source, *link->otherAttribute, time, depth + 1));
     }
-    if (const AttributeSpec* parent = attribute.parent()) {
+    if (const AttributeDefinition* parent = attribute.parent()) {
         if (const Link* link = node.input(*parent)) {
             auto source = link->other.lock();
             const auto& children = link->otherAttribute->children();

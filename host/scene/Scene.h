@@ -61,9 +61,9 @@ public:
 
     /// The value of an attribute at a time (seconds): through its incoming connection, the type's
     /// compute callback, or the stored value, in that order. A compound gives its children as a Double3.
-    Value evaluate(const Node& node, const AttributeSpec& attribute, double time) const;
+    Value evaluate(const Node& node, const AttributeDefinition& attribute, double time) const;
     /// The value at the current time.
-    Value evaluate(const Node& node, const AttributeSpec& attribute) const;
+    Value evaluate(const Node& node, const AttributeDefinition& attribute) const;
 
     /// Adds a dynamic attribute. Fails when a name is in use on the node.
     bool addAttribute(const NodePtr& node, const AttributePtr& attribute);
@@ -116,13 +116,13 @@ private:
     void detach(const NodePtr& node, int& childIndex, int& listIndex);
     void move(const NodePtr& node, const NodePtr& parent, int childIndex);
     void rename(const NodePtr& node, const std::string& name);
-    void store(const NodePtr& node, const AttributeSpec& attribute, const Value* value);
+    void store(const NodePtr& node, const AttributeDefinition& attribute, const Value* value);
     void link(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
               const AttributePtr& destinationAttribute);
     void unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                 const AttributePtr& destinationAttribute);
     void removeAllLinks(const NodePtr& node);
-    Value evaluate(const Node& node, const AttributeSpec& attribute, double time, int depth) const;
+    Value evaluate(const Node& node, const AttributeDefinition& attribute, double time, int depth) const;
     NodePtr createDefault(const std::string& type, const std::string& name, const NodePtr& parent);
 
     NodePtr m_world;

@@ -11,7 +11,7 @@ class MPlugArray;
 
 namespace vex::host {
 class Node;
-class AttributeSpec;
+class AttributeDefinition;
 } // namespace vex::host
 
 /// One attribute of one node: reads and writes its value and answers its connections. Reads follow
@@ -105,5 +105,5 @@ public:
 
 private:
     std::shared_ptr<vex::host::Node> m_node;
-    std::shared_ptr<vex::host::AttributeSpec> m_attribute;
+    std::shared_ptr<vex::host::AttributeDefinition> m_attribute;
 };

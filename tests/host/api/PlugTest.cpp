@@ -242,12 +242,12 @@ TEST_F(PlugTest, ReadsInAContextUseItsTime) {
     auto type =
         std::make_shared<vex::host::NodeType>("timeProbe", 0x7f0001, MFn::kDependencyNode,
                                               vex::host::NodeTypeRegistry::instance().find("dependNode"));
-    auto output =
-        std::make_shared<vex::host::AttributeSpec>("output", "o", vex::host::AttributeKind::Double, 0.0);
+    auto output = std::make_shared<vex::host::AttributeDefinition>("output", "o",
+                                                                   vex::host::AttributeKind::Double, 0.0);
     output->computed = true;
     type->addAttribute(output);
-    type->setCompute([](const vex::host::Scene&, const vex::host::Node&, const vex::host::AttributeSpec& a,
-                        double time, vex::host::Value& out) {
+    type->setCompute([](const vex::host::Scene&, const vex::host::Node&,
+                        const vex::host::AttributeDefinition& a, double time, vex::host::Value& out) {
         if (a.longName() != "output") return false;
         out = time;
         return true;

@@ -72,8 +72,8 @@ TEST_F(SceneKernelTest, ARecordTakenBackTwiceLeavesOneConsistentScene) {
     auto a = add("transform", "a");
     auto b = add("transform", "b", a);
     scene.connect(a, a->findAttribute("tx"), b, b->findAttribute("ty"));
-    scene.addAttribute(b,
-                       std::make_shared<AttributeSpec>("note", "nt", AttributeKind::String, std::string()));
+    scene.addAttribute(
+        b, std::make_shared<AttributeDefinition>("note", "nt", AttributeKind::String, std::string()));
     scene.addMember(set, b);
     scene.reparentNode(b, nullptr);
     auto journal = scene.endJournal();
@@ -112,10 +112,10 @@ TEST_F(SceneKernelTest, TypesInheritAttributesComputeAndTypeConstants) {
     // A plug-in style type derived from a built-in one gets its attributes and its computations.
     auto derived =
         std::make_shared<NodeType>("testLocator", 0x7f1001, MFn::kTransform, registry.find("transform"));
-    EXPECT_TRUE(
-        derived->addAttribute(std::make_shared<AttributeSpec>("extra", "ex", AttributeKind::Double, 1.0)));
+    EXPECT_TRUE(derived->addAttribute(
+        std::make_shared<AttributeDefinition>("extra", "ex", AttributeKind::Double, 1.0)));
     EXPECT_FALSE(
-        derived->addAttribute(std::make_shared<AttributeSpec>("other", "tx", AttributeKind::Double)));
+        derived->addAttribute(std::make_shared<AttributeDefinition>("other", "tx", AttributeKind::Double)));
     ASSERT_TRUE(registry.add(derived));
     EXPECT_FALSE(registry.add(derived));
     auto parent = add("transform", "parent");

@@ -1,36 +1,35 @@
-#include "AttributeSpec.h"
+#include "AttributeDefinition.h"
 
 namespace vex::host {
 
-AttributeSpec::AttributeSpec(std::string longName, std::string shortName, AttributeKind kind,
-                             Value defaultValue)
+AttributeDefinition::AttributeDefinition(std::string longName, std::string shortName, AttributeKind kind,
+                                         Value defaultValue)
     : m_longName(std::move(longName)), m_shortName(std::move(shortName)), m_kind(kind),
       m_default(std::move(defaultValue)) {
     if (kind == AttributeKind::Message) storable = false;
 }
 
-std::shared_ptr<AttributeSpec> AttributeSpec::makeDouble3(const std::string& longName,
-                                                          const std::string& shortName,
-                                                          const std::array<std::string, 3>& longSuffixes,
-                                                          const std::array<std::string, 3>& shortSuffixes,
-                                                          const Double3& defaults) {
-    std::vector<std::shared_ptr<AttributeSpec>> children;
+std::shared_ptr<AttributeDefinition>
+AttributeDefinition::makeDouble3(const std::string& longName, const std::string& shortName,
+                                 const std::array<std::string, 3>& longSuffixes,
+                                 const std::array<std::string, 3>& shortSuffixes, const Double3& defaults) {
+    std::vector<std::shared_ptr<AttributeDefinition>> children;
     for (int i = 0; i < 3; ++i)
-        children.push_back(std::make_shared<AttributeSpec>(
+        children.push_back(std::make_shared<AttributeDefinition>(
             longName + longSuffixes[i], shortName + shortSuffixes[i], AttributeKind::Double, defaults[i]));
     return makeCompound(longName, shortName, std::move(children));
 }
 
-std::shared_ptr<AttributeSpec>
-AttributeSpec::makeCompound(const std::string& longName, const std::string& shortName,
-                            std::vector<std::shared_ptr<AttributeSpec>> children) {
-    auto compound = std::make_shared<AttributeSpec>(longName, shortName, AttributeKind::Double3);
+std::shared_ptr<AttributeDefinition>
+AttributeDefinition::makeCompound(const std::string& longName, const std::string& shortName,
+                                  std::vector<std::shared_ptr<AttributeDefinition>> children) {
+    auto compound = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Double3);
     for (auto& child : children) child->m_parent = compound.get();
     compound->m_children = std::move(children);
     return compound;
 }
 
-Value AttributeSpec::defaultValue() const {
+Value AttributeDefinition::defaultValue() const {
     if (m_kind != AttributeKind::Double3) return m_default;
     Double3 value{};
     for (std::size_t i = 0; i < m_children.size() && i < 3; ++i)
@@ -38,14 +37,14 @@ Value AttributeSpec::defaultValue() const {
     return value;
 }
 
-int AttributeSpec::childIndex() const {
+int AttributeDefinition::childIndex() const {
     if (!m_parent) return -1;
     for (std::size_t i = 0; i < m_parent->m_children.size(); ++i)
         if (m_parent->m_children[i].get() == this) return static_cast<int>(i);
     return -1;
 }
 
-MFn::Type AttributeSpec::apiType() const {
+MFn::Type AttributeDefinition::apiType() const {
     switch (m_kind) {
     case AttributeKind::Bool:
     case AttributeKind::Int:
@@ -62,14 +61,14 @@ MFn::Type AttributeSpec::apiType() const {
     }
 }
 
-bool AttributeSpec::hasFn(MFn::Type type) const {
+bool AttributeDefinition::hasFn(MFn::Type type) const {
     // Matrix attributes are also typed attributes, and numeric triples are also numeric attributes.
     return Object::hasFn(type) || type == MFn::kAttribute ||
            (m_kind == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
            (m_kind == AttributeKind::Double3 && type == MFn::kNumericAttribute);
 }
 
-bool AttributeSpec::accepts(const Value& value) const {
+bool AttributeDefinition::accepts(const Value& value) const {
     switch (m_kind) {
     case AttributeKind::Bool:
     case AttributeKind::Int:
@@ -92,7 +91,7 @@ bool AttributeSpec::accepts(const Value& value) const {
     return false;
 }
 
-Value AttributeSpec::coerce(const Value& value) const {
+Value AttributeDefinition::coerce(const Value& value) const {
     switch (m_kind) {
     case AttributeKind::Bool:
         return toBool(value);

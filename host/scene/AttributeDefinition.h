@@ -14,24 +14,25 @@ enum class AttributeKind { Bool, Int, Double, Double3, String, StringArray, Matr
 
 /// Description of one attribute: names, kind, default value, flags and, for a compound, its children.
 /// The same description is shared by every node of a type; a dynamic attribute has its own. An
-/// attribute's identity is its AttributeSpec object (MObject handles to attributes point at it).
-class AttributeSpec : public Object, public std::enable_shared_from_this<AttributeSpec> {
+/// attribute's identity is its AttributeDefinition object (MObject handles to attributes point at it).
+class AttributeDefinition : public Object, public std::enable_shared_from_this<AttributeDefinition> {
 public:
     /// A leaf attribute. The default value must match the kind (monostate for Message and Data).
-    AttributeSpec(std::string longName, std::string shortName, AttributeKind kind, Value defaultValue = {});
+    AttributeDefinition(std::string longName, std::string shortName, AttributeKind kind,
+                        Value defaultValue = {});
 
     /// A compound of three double children named longName + suffix / shortName + suffix (for example
     /// "translate", "t" with suffixes "X"/"x" ... gives "translateX", "tx").
-    static std::shared_ptr<AttributeSpec> makeDouble3(const std::string& longName,
-                                                      const std::string& shortName,
-                                                      const std::array<std::string, 3>& longSuffixes,
-                                                      const std::array<std::string, 3>& shortSuffixes,
-                                                      const Double3& defaults);
+    static std::shared_ptr<AttributeDefinition> makeDouble3(const std::string& longName,
+                                                            const std::string& shortName,
+                                                            const std::array<std::string, 3>& longSuffixes,
+                                                            const std::array<std::string, 3>& shortSuffixes,
+                                                            const Double3& defaults);
 
     /// Makes a compound of the given double children (their parent is set to this attribute).
-    static std::shared_ptr<AttributeSpec> makeCompound(const std::string& longName,
-                                                       const std::string& shortName,
-                                                       std::vector<std::shared_ptr<AttributeSpec>> children);
+    static std::shared_ptr<AttributeDefinition>
+    makeCompound(const std::string& longName, const std::string& shortName,
+                 std::vector<std::shared_ptr<AttributeDefinition>> children);
 
     const std::string& longName() const { return m_longName; }
     const std::string& shortName() const { return m_shortName; }
@@ -44,9 +45,9 @@ public:
     Value defaultValue() const;
     void setDefault(Value value) { m_default = std::move(value); }
 
-    const std::vector<std::shared_ptr<AttributeSpec>>& children() const { return m_children; }
+    const std::vector<std::shared_ptr<AttributeDefinition>>& children() const { return m_children; }
     /// The compound this attribute is a child of, or null.
-    const AttributeSpec* parent() const { return m_parent; }
+    const AttributeDefinition* parent() const { return m_parent; }
     /// Index of this attribute among its parent's children, or -1.
     int childIndex() const;
 
@@ -81,10 +82,10 @@ private:
     AttributeKind m_kind;
     Value m_default;
     MFn::Type m_dataType = MFn::kInvalid;
-    std::vector<std::shared_ptr<AttributeSpec>> m_children;
-    const AttributeSpec* m_parent = nullptr;
+    std::vector<std::shared_ptr<AttributeDefinition>> m_children;
+    const AttributeDefinition* m_parent = nullptr;
 };
 
-using AttributePtr = std::shared_ptr<AttributeSpec>;
+using AttributePtr = std::shared_ptr<AttributeDefinition>;
 
 } // namespace vex::host
