@@ -213,30 +213,17 @@ bool Interpreter::Assign(const Statement& s) {
         if (i < 0 || static_cast<size_t>(i) > it->second.Size() + 1000000)
             return Fail(s.line, "Array index " + std::to_string(i) + " is out of range.");
         Value element = v;
-        if (s.op != "=") {
-            element = it->second.At(static_cast<size_t>(i));
-            const double a = element.AsDouble(), b = v.AsDouble();
-            element = element.GetType() == Value::Type::String && s.op == "+="
-                          ? Value::String(element.AsString() + v.AsString())
-                          : Value::Float(s.op == "+=" ? a + b : a - b);
-        }
+        if (s.op != "=" &&
+            !Combine(s.op.substr(0, 1), it->second.At(static_cast<size_t>(i)), v, element, s.line))
+            return false;
         it->second.SetAt(static_cast<size_t>(i), element);
         return true;
     }
     if (s.op != "=") {
         if (it == variables_.end()) return Fail(s.line, "\"$" + s.name + "\" is an undeclared variable.");
-        const Value& old = it->second;
-        if (old.GetType() == Value::Type::String && s.op == "+=") {
-            v = Value::String(old.AsString() + v.AsString());
-        } else if (old.IsNumber() && v.IsNumber()) {
-            const double r = s.op == "+=" ? old.AsDouble() + v.AsDouble() : old.AsDouble() - v.AsDouble();
-            v = old.GetType() == Value::Type::Int && v.GetType() == Value::Type::Int
-                    ? Value::Int(s.op == "+=" ? old.AsInt() + v.AsInt() : old.AsInt() - v.AsInt())
-                    : Value::Float(r);
-        } else {
-            return Fail(s.line, "Cannot use \"" + s.op + "\" on a value of type " +
-                                    Value::TypeName(old.GetType()) + ".");
-        }
+        Value combined;
+        if (!Combine(s.op.substr(0, 1), it->second, v, combined, s.line)) return false;
+        v = combined;
     }
     if (it == variables_.end()) {
         // An assignment to a new variable declares it with the value's type.
@@ -346,6 +333,10 @@ bool Interpreter::EvaluateBinary(const Expression& e, Value& out) {
     }
     Value b;
     if (!Evaluate(*e.operands[1], b)) return false;
+    return Combine(op, a, b, out, e.line);
+}
+
+bool Interpreter::Combine(const std::string& op, const Value& a, const Value& b, Value& out, int line) {
     const bool strings = a.GetType() == Value::Type::String || b.GetType() == Value::Type::String;
     if (op == "+" && (strings || a.IsArray() || b.IsArray())) {
         out = Value::String(a.AsString() + b.AsString());
@@ -370,11 +361,11 @@ bool Interpreter::EvaluateBinary(const Expression& e, Value& out) {
         return true;
     }
     if (strings || a.IsArray() || b.IsArray())
-        return Fail(e.line, "Cannot use \"" + op + "\" on values of type " + Value::TypeName(a.GetType()) +
-                                " and " + Value::TypeName(b.GetType()) + ".");
+        return Fail(line, "Cannot use \"" + op + "\" on values of type " + Value::TypeName(a.GetType()) +
+                              " and " + Value::TypeName(b.GetType()) + ".");
     if (a.GetType() == Value::Type::Int && b.GetType() == Value::Type::Int) {
         const int64_t x = a.AsInt(), y = b.AsInt();
-        if ((op == "/" || op == "%") && y == 0) return Fail(e.line, "Division by zero.");
+        if ((op == "/" || op == "%") && y == 0) return Fail(line, "Division by zero.");
         // Whole-number arithmetic wraps, as the machine's does; computed unsigned to stay defined.
         const auto ux = static_cast<uint64_t>(x), uy = static_cast<uint64_t>(y);
         if (op == "+")

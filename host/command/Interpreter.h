@@ -68,6 +68,8 @@ private:
     Flow ExecuteAll(const std::vector<std::unique_ptr<Statement>>& body, Value& last, bool topLevel);
     bool Evaluate(const Expression& e, Value& out);
     bool EvaluateBinary(const Expression& e, Value& out);
+    /// `a op b` for the arithmetic, comparison and concatenation operators; `+=` and `-=` use it too.
+    bool Combine(const std::string& op, const Value& a, const Value& b, Value& out, int line);
     bool RunCommand(const Expression& e, Value& out, CommandCall* called = nullptr);
     bool Assign(const Statement& s);
     bool Fail(int line, const std::string& reason, const std::string& command = {});

@@ -212,3 +212,20 @@ TEST_F(InterpreterTest, ComponentRangesAndNamespacesStayOneWord) {
 
 } // namespace
 } // namespace vex::host::command
+
+namespace vex::host::command {
+namespace {
+
+TEST_F(InterpreterTest, CompoundAssignmentFollowsTheOperatorsRules) {
+    ASSERT_TRUE(Run("int $n[] = {1, 2}; $n[1] += 5; string $s[] = {\"a\"}; $s[0] += \"b\";"
+                    "int $big = 9223372036854775807; $big += 1;"))
+        << error.Format();
+    EXPECT_EQ(Var("n"), "1 7");
+    EXPECT_EQ(Var("s"), "ab");
+    EXPECT_EQ(Var("big"), "-9223372036854775808"); // wraps, as whole-number "+" does
+    EXPECT_FALSE(Run("string $t = \"x\"; $t -= 1;"));
+    EXPECT_FALSE(Run("string $u[] = {\"x\"}; $u[0] -= 1;"));
+}
+
+} // namespace
+} // namespace vex::host::command
