@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
-# Torva Suite developer entry point.
-#   ./torva.sh run [dir]  install what is missing, build, record and re-simulate a take on the
-#                         in-memory host; the paths go to dir (default build/take) as CSV and PNG
-#   ./torva.sh test       install what is missing, build, run every test
-#   ./torva.sh sanitize   the test suite built with address + undefined sanitizers
-#   ./torva.sh fuzz [s]   every fuzz target for s seconds (default 20) on its seed corpus
-#   ./torva.sh bench      build and run the benchmarks
-# Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
+# Torva Suite developer entry point; `./torva.sh help` prints the usage below.
 set -euo pipefail
 cd "$(dirname "$0")"
 root=$PWD
 
+usage() {
+  cat <<'USAGE'
+usage: ./torva.sh [command]
+  run [dir]    install what is missing, build, record and re-simulate a take on the in-memory
+               host; the paths go to dir (default build/take) as CSV and PNG
+  test         install what is missing, build, run every test (the default with no command)
+  sanitize     the test suite built with address + undefined sanitizers
+  fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
+  bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
+  help         this text (also -h, --help)
+Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
+USAGE
+}
+
 # Debian packages the build needs; keep this list the one place that names them.
 packages=(g++ clang cmake ninja-build ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev
-          libsdl2-dev libspnav-dev)
+          libsdl2-dev libspnav-dev libclang-rt-14-dev libx11-dev libxi-dev locales)
 
 install_missing() {
   local missing=()
@@ -30,6 +37,18 @@ install_missing() {
   $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
+# The tests check that numbers keep the "C" form under a comma-decimal locale; make sure one exists.
+ensure_comma_locale() {
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  local sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "torva: generating the de_DE.UTF-8 locale"
+  if ! grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen 2>/dev/null; then
+    echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
+  fi
+  $sudo locale-gen >/dev/null
+}
+
 # configure_build DIR [cmake args...]: configure (once) and build DIR.
 configure_build() {
   local dir=$1; shift
@@ -41,7 +60,13 @@ configure_build() {
 }
 
 cmd=${1:-test}
+case "$cmd" in
+  help | -h | --help) usage; exit 0 ;;
+  run | test | sanitize | fuzz | bench) ;;
+  *) echo "torva: unknown command '$cmd'" >&2; usage >&2; exit 2 ;;
+esac
 install_missing
+ensure_comma_locale
 case "$cmd" in
   run)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -72,10 +97,9 @@ case "$cmd" in
     ;;
   bench)
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
-    for bin in build-bench/bench/*_bench; do "$bin" --benchmark_min_time=0.5; done
-    ;;
-  *)
-    echo "usage: ./torva.sh run|test|sanitize|fuzz [seconds]|bench" >&2
-    exit 2
+    for bin in build-bench/bench/*_bench; do
+      "$bin" --benchmark_min_time=0.5 --benchmark_out="build-bench/$(basename "$bin").json" \
+        --benchmark_out_format=json
+    done
     ;;
 esac
