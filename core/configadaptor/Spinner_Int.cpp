@@ -31,7 +31,8 @@ void Spinner_Int::loadProfile(const Element& container) {
         }
     }
     if (type == "blob") {
-        if (const auto number = DecodeDoubleBlob(item->GetText())) value = ToInt(*number);
+        // A blob holds the raw double of a floating spinner; it converts to the int as C does.
+        if (const auto number = DecodeDoubleBlob(item->GetText())) value = TruncateToInt(*number);
     }
     if (!value) return;
     *value_ = *value;

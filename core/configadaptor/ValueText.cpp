@@ -45,11 +45,22 @@ std::optional<int32_t> ParseInt(std::string_view text) {
     return ParseWhole<int32_t>(text);
 }
 
-std::optional<int32_t> ToInt(double value) {
-    const double rounded = std::round(value);
-    if (!(rounded >= std::numeric_limits<int32_t>::min() && rounded <= std::numeric_limits<int32_t>::max()))
+namespace {
+
+std::optional<int32_t> InIntRange(double whole) {
+    if (!(whole >= std::numeric_limits<int32_t>::min() && whole <= std::numeric_limits<int32_t>::max()))
         return std::nullopt;
-    return static_cast<int32_t>(rounded);
+    return static_cast<int32_t>(whole);
+}
+
+} // namespace
+
+std::optional<int32_t> ToInt(double value) {
+    return InIntRange(std::round(value));
+}
+
+std::optional<int32_t> TruncateToInt(double value) {
+    return InIntRange(std::trunc(value));
 }
 
 std::string EncodeDoubleBlob(double value) {

@@ -19,6 +19,9 @@ std::optional<double> ParseDouble(std::string_view text);
 std::optional<int32_t> ParseInt(std::string_view text);
 /// `value` as a 32-bit int, rounded to the nearest; nothing for NaN or values out of range.
 std::optional<int32_t> ToInt(double value);
+/// `value` as a 32-bit int, truncated toward zero as a C conversion does (2.9 gives 2, -2.9 gives -2);
+/// nothing for NaN or values out of range.
+std::optional<int32_t> TruncateToInt(double value);
 /// Base64 of the 8 bytes of `value` (IEEE 754, little-endian).
 std::string EncodeDoubleBlob(double value);
 /// The double whose 8 little-endian bytes `text` encodes in Base64; nothing for any other text.

@@ -5,6 +5,7 @@
 #include "core/configadaptor/Root.h"
 #include "core/configadaptor/Spinner.h"
 #include "core/configadaptor/Spinner_Int.h"
+#include "core/configadaptor/ValueText.h"
 
 #include <gtest/gtest.h>
 
@@ -137,6 +138,23 @@ TEST(ConfigProfile, GenericAndBlobItemsGiveTheSameValues) {
     EXPECT_EQ(page.acceleration, 10.0);
     EXPECT_EQ(page.gears, 8);
     EXPECT_EQ(page.steering, 2.0); // no item at its position
+}
+
+// A blob carries a double; an int spinner takes it as C converts it, toward zero, not rounded.
+TEST(ConfigProfile, IntSpinnerTruncatesABlobTowardZero) {
+    const auto load = [](double stored) {
+        Page page;
+        page.root().loadProfile(
+            Parse(R"x(<configprofile version="2.0"><group id="-1" label="General Settings">
+            <item id="0" label="Hide Helpers">0</item><item id="1" label="Acceleration (in Percent)">1</item>
+            <item id="2" type="blob" label="Gears">)x" +
+                  EncodeDoubleBlob(stored) + "</item></group></configprofile>"));
+        return page.gears;
+    };
+    EXPECT_EQ(load(2.9), 2);
+    EXPECT_EQ(load(-2.9), -2);
+    EXPECT_EQ(load(7.5), 7);
+    EXPECT_EQ(load(std::numeric_limits<double>::quiet_NaN()), 5); // unreadable keeps the value
 }
 
 TEST(ConfigProfile, UsesThePositionalItemOnlyWhenItsLabelMatchesElseTheId) {
