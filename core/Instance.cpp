@@ -320,9 +320,10 @@ void Instance::Step(double time) {
         const double value = entry.channel->getValue();
         if (value != entry.spinner->getValue()) entry.spinner->setValue(value);
     }
+    // The tool publishes its outputs in its own step; the controls take what it published last, so a
+    // value moves on once per step.
     for (const OutputBinding& output : outputs_) {
-        if (output.channel == nullptr || object_ == nullptr) continue;
-        object_->extension(CCamera::kOutputChannelValue, output.channel);
+        if (output.channel == nullptr) continue;
         if (unidevice::Control* control = getControl(output.control))
             control->setValue(output.channel->getValue());
     }

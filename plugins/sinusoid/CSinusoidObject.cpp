@@ -44,6 +44,14 @@ double CSinusoidObject::valueAt(double t) {
     return WaveValue(a, w, t, absolute);
 }
 
+double CSinusoidObject::previewAt(double t) const {
+    if (core == nullptr) return currentValue;
+    const double dt = core->getFrameDuration();
+    const double a = FollowedSetting(amplitude, userAmplitude, responseFactor, t, dt);
+    const double w = FollowedSetting(frequency, userFrequency, responseFactor, t, dt);
+    return WaveValue(a, w, t, absolute);
+}
+
 void CSinusoidObject::begin(double t) {
     if (core == nullptr) return;
     const double dt = core->getFrameDuration();
@@ -168,7 +176,10 @@ int CSinusoidObject::store() {
 
 int CSinusoidObject::extension(int id, void* data) {
     if (id != kOutputChannelValue || data == nullptr || data != output.get() || core == nullptr) return 0;
-    output->push(valueAt(core->getCurrentTime()));
+    // The loop moves the host's clock on after its steps, so during a take the host's time is the
+    // previous tick's: the step's own value is the one being recorded. Reading the output never
+    // records anything, so a take re-simulates to the same values.
+    output->push(running ? currentValue : previewAt(core->getCurrentTime()));
     return 1;
 }
 
@@ -187,7 +198,7 @@ void CSinusoidObject::onEvent(std::string name) {
     }
     if (core == nullptr) return;
     if (event == kUpdateValues) {
-        currentValue = valueAt(core->getCurrentTime());
+        currentValue = previewAt(core->getCurrentTime());
         core->refreshConfiguration();
     } else if (event == kHideHelpers) {
         applyHelperVisibility();

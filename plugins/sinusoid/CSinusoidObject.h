@@ -34,6 +34,8 @@ public:
     /// The value at host time `t`: amplitude and angular frequency follow the user settings one frame
     /// on from their recorded values at t - frame (and are recorded at `t`), then the wave is taken.
     double valueAt(double t);
+    /// The value valueAt(t) would give, with nothing recorded.
+    double previewAt(double t) const;
 
     /// Starts a take at `t`: the current value for t + frame, undo records of the settings, the
     /// recorded settings restarted from the user values at t + frame, helpers hidden when asked.
@@ -53,8 +55,9 @@ public:
     /// Writes the saved state as a "Sinus" record into the tool data.
     int store() override;
 
-    /// Extension 40 with the output control: pushes the value at the host's current time into it and
-    /// returns 1; any other id or pointer returns 0.
+    /// Extension 40 with the output control: pushes the wave's value into it and returns 1 (during a
+    /// take the value of the step being recorded, else the value at the host's current time); any
+    /// other id or pointer returns 0.
     int extension(int id, void* data) override;
     /// {40}.
     std::vector<int32_t> getExtensionIds() const override;

@@ -6,16 +6,20 @@
 
 namespace vex::orb::addon {
 
+double FollowedSetting(const util::AVar_Linear<double>& setting, double userValue, double response, double t,
+                       double dt) {
+    // Before the first key the setting follows from its default, which no key can change: looking at
+    // the same time again gives the same value, so a re-simulation repeats the take exactly.
+    const double from = t - dt;
+    double value = setting.getKeyCount() == 0 || from < setting.getKey(0).time ? setting.getDefault()
+                                                                               : setting.get(from);
+    util::Smooth(value, userValue, response, dt);
+    return value;
+}
+
 double FollowSetting(util::AVar_Linear<double>& setting, double userValue, double response, double t,
                      double dt) {
-    // Before the first key there is nothing to follow from: the setting stays as recorded. Following
-    // the first key from itself would move it a little with every look at that time (the output
-    // control reads the value at the host's time, which may sit there for a whole re-simulation
-    // slice), and the take would not re-simulate to the same motion.
-    if (setting.getKeyCount() > 0 && t - dt < setting.getKey(0).time) return setting.get(t);
-    double value = setting.get(t - dt);
-    util::Smooth(value, userValue, response, dt);
-    return setting.set(t, value);
+    return setting.set(t, FollowedSetting(setting, userValue, response, t, dt));
 }
 
 double WaveValue(double amplitude, double angularFrequency, double t, bool absolute) {

@@ -6,10 +6,13 @@
 
 namespace vex::orb::addon {
 
-/// One setting of the wave (amplitude or angular frequency) at host time `t`: the recorded value one
-/// frame (`dt`) earlier follows `userValue` with `response` (the frame-rate-independent Smooth rule),
-/// is recorded as the key at `t` and returned. When t - `dt` lies before the first key the recorded
-/// value at `t` is returned and nothing is written.
+/// One setting of the wave (amplitude or angular frequency) at host time `t`: its recorded value one
+/// frame (`dt`) earlier, or its default when that lies before the first key, follows `userValue` with
+/// `response` (the frame-rate-independent Smooth rule). Nothing is written.
+double FollowedSetting(const util::AVar_Linear<double>& setting, double userValue, double response, double t,
+                       double dt);
+
+/// FollowedSetting, recorded as the setting's key at `t` and returned.
 double FollowSetting(util::AVar_Linear<double>& setting, double userValue, double response, double t,
                      double dt);
 

@@ -137,6 +137,25 @@ TEST_F(SinusoidTool, BeginStartsTheSettingsAtTheUserValuesOneFrameOnAndSmoothsFr
     EXPECT_FALSE(tool->running);
 }
 
+// A take that starts a frame before zero forgets the first key; its first step follows the user
+// setting from the default and keys the result, like every later step.
+TEST_F(SinusoidTool, TheFirstStepOfATakeSmoothsFromTheDefaultAndKeysItsTime) {
+    tool->userAmplitude = 3.0;
+    tool->responseFactor = 0.5;
+    instance->BeginRecord(-kFrame, false);
+    ASSERT_EQ(tool->amplitude.getKeyCount(), 1);
+    EXPECT_EQ(tool->amplitude.get(0.0), 3.0); // the start's key
+    host->setCurrentTime(0.0);
+    instance->Step(0.0);
+    EXPECT_DOUBLE_EQ(tool->amplitude.get(0.0), 1.875);
+    EXPECT_DOUBLE_EQ(tool->frequency.get(0.0), 1.0);
+    host->setCurrentTime(kFrame);
+    instance->Step(kFrame);
+    EXPECT_EQ(tool->amplitude.getKeyCount(), 2);
+    EXPECT_DOUBLE_EQ(tool->amplitude.get(kFrame), 1.875 + 1.125 * 0.4375);
+    instance->EndRecord();
+}
+
 TEST_F(SinusoidTool, SavedStateHasItsFieldsInOrderAndReadsBack) {
     tool->userAmplitude = 2.5;
     tool->userFrequency = -4.0;
@@ -218,9 +237,17 @@ TEST_F(SinusoidTool, OutputControlTakesTheValueAtTheHostsCurrentTime) {
     EXPECT_DOUBLE_EQ(tool->output->current, 1.0);
     EXPECT_EQ(tool->output->previous, 0.25);
 
-    // Through a step of the instance the bound virtual control reads it too.
+    // A step publishes once: the output moves on by one value, and the bound virtual control takes
+    // what was published before the tool's step.
     host->setCurrentTime(1.5);
     instance->Step(1.5);
+    EXPECT_DOUBLE_EQ(tool->output->current, -1.0);
+    EXPECT_DOUBLE_EQ(tool->output->previous, 1.0);
+    EXPECT_DOUBLE_EQ(instance->getControl(0)->getValue(), 1.0);
+    host->setCurrentTime(2.0);
+    instance->Step(2.0);
+    EXPECT_NEAR(tool->output->current, 0.0, 1e-12);
+    EXPECT_DOUBLE_EQ(tool->output->previous, -1.0);
     EXPECT_DOUBLE_EQ(instance->getControl(0)->getValue(), -1.0);
 }
 

@@ -21,10 +21,13 @@ TEST(SinusoidWave, SettingsFollowTheUserValueFromTheKeyOneFrameEarlierAndAreKeye
     // Factors 0 and 1 both take the user value at once.
     EXPECT_EQ(FollowSetting(setting, -2.0, 0.0, 0.12, 0.04), -2.0);
     EXPECT_EQ(FollowSetting(setting, 7.0, 1.0, 0.16, 0.04), 7.0);
-    // Nothing before the first key to follow from: the first key stays as it is, however often asked.
-    EXPECT_EQ(FollowSetting(setting, 3.0, 0.5, 0.0, 0.04), 1.0);
-    EXPECT_EQ(FollowSetting(setting, 3.0, 0.5, 0.0, 0.04), 1.0);
-    EXPECT_EQ(setting.get(0.0), 1.0);
+    // Before the first key it follows from the default and keys t, the same however often asked.
+    util::AVar_Linear<double> fresh(1.0);
+    fresh.set(0.04, 5.0);
+    EXPECT_DOUBLE_EQ(FollowSetting(fresh, 3.0, 0.5, 0.0, 0.04), 1.875);
+    EXPECT_DOUBLE_EQ(FollowSetting(fresh, 3.0, 0.5, 0.0, 0.04), 1.875);
+    EXPECT_EQ(fresh.getKeyCount(), 2);
+    EXPECT_DOUBLE_EQ(fresh.get(0.0), 1.875);
 }
 
 TEST(SinusoidWave, ValueIsAmplitudeTimesSineOfFrequencyTimesHostTime) {
