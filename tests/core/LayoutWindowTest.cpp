@@ -10,6 +10,7 @@
 #include "platform/win32/Clock.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/gui/LayoutGeometry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -228,6 +229,7 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     QWidget* countdown = core->GetCountDownWindow()->GetWidget();
     ASSERT_NE(countdown, nullptr);
     const QImage counting = countdown->grab().toImage();
+    const std::vector<std::string> countdownProblems = gui::test::LayoutProblems(*countdown);
     core->StopRecording();
 
     tool->cost = 100;
@@ -235,6 +237,7 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     Slice();
     Slice();
     const QImage progress = Window().GetWidget()->grab().toImage();
+    const std::vector<std::string> progressProblems = gui::test::LayoutProblems(*Window().GetWidget());
 
     // Sensible sizes, and not one flat colour: the text, the image, the bar and the buttons are drawn.
     EXPECT_GE(counting.width(), 120);
@@ -243,6 +246,9 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     EXPECT_GE(progress.width(), 300);
     EXPECT_GE(progress.height(), 100);
     EXPECT_GT(CountColours(progress), 8);
+    // Every row has its own place: no widget covers a sibling, a frame line or a title.
+    EXPECT_TRUE(countdownProblems.empty()) << ::testing::PrintToString(countdownProblems);
+    EXPECT_TRUE(progressProblems.empty()) << ::testing::PrintToString(progressProblems);
     Window().Stop();
 }
 
