@@ -3,9 +3,12 @@
 #include "core/DataPaths.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "core/configadaptor/PageBuilder.h"
 #include "gui/componentinterface/CheckBox.h"
+#include "gui/componentinterface/ComboBox.h"
 #include "gui/componentinterface/Label.h"
 #include "gui/componentinterface/Progressbar.h"
+#include "gui/componentinterface/Spinner.h"
 #include "gui/qt/Realisation.h"
 #include "platform/win32/Clock.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
@@ -273,6 +276,34 @@ TEST_F(LayoutWindowTest, CreateComponentBuildsWidgetsAndSetImagePathNamesTheCore
     util::xml::Element unknown;
     ASSERT_EQ(unknown.Parse("<nosuchkind/>"), util::xml::kOk);
     EXPECT_EQ(core->CreateComponent(unknown), nullptr);
+}
+
+} // namespace
+} // namespace vex::orb::core::test
+
+namespace vex::orb::core::test {
+namespace {
+
+// A configuration page built into widgets shows each variable's current value.
+TEST_F(LayoutWindowTest, ARenderedConfigurationPageShowsTheCurrentValues) {
+    double speed = 2.5;
+    bool on = true;
+    int mode = 2;
+    configadaptor::PageBuilder builder;
+    builder.beginConfiguration();
+    builder.beginGroup("General", "");
+    builder.addSpinner("Speed", "", &speed, 0, 10, 0.5, 1, false, 0, nullptr);
+    builder.addCheckBox("On", "", &on, nullptr);
+    builder.addComboBox("Mode", "", {"slow", "medium", "fast"}, &mode, nullptr);
+    std::unique_ptr<gui::Component> page(core->CreateComponent(builder.getPage()->buildLayout()));
+    ASSERT_NE(page, nullptr);
+    auto* spinner = page->FindById<gui::componentinterface::Spinner>(0);
+    ASSERT_NE(spinner, nullptr);
+    EXPECT_DOUBLE_EQ(spinner->GetValue(), 2.5);
+    auto* combo = page->FindById<gui::componentinterface::ComboBox>(2);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetCurrentIndex(), 2);
+    EXPECT_EQ(combo->GetText(), "fast");
 }
 
 } // namespace
