@@ -27,7 +27,9 @@ void Group::loadProfile(const Element& container) {
 }
 
 Element Group::buildLayout() const {
+    // The inner list is the template's slot for the rows, addressed as id 1.
     util::xml::Tag inner("list");
+    inner.SetAttributeInt("id", kRowsListId);
     inner.SetAttribute("type", "vertical");
     for (const auto& child : getChildren()) inner.AddChild(child->buildLayout());
 

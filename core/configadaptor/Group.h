@@ -8,9 +8,12 @@ namespace vex::orb::core::configadaptor::element {
 ///
 /// Layout form: <group desiredwidth="500" minheight="30" minwidth="30" valign="top"
 /// padding="5 0 0 0" [enabled="no"]><list><label>title</label><border style="none"
-/// padding="0 15 0 0"><list type="vertical"> children </list></border></list></group>.
+/// padding="0 15 0 0"><list id="1" type="vertical"> children </list></border></list></group>.
 class Group : public Node {
 public:
+    /// The id of the inner list that holds the children's rows.
+    static constexpr int32_t kRowsListId = 1;
+
     /// A group titled `label` with help text `tooltip`.
     Group(std::string label, std::string tooltip);
 

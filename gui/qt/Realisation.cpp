@@ -60,6 +60,10 @@ void ApplySpacing(QWidget& widget, QLayout& layout, const StdComponent& containe
     layout.setContentsMargins(ToQMargins(container.GetPadding()));
 }
 
+void ApplyFrameSpacing(QLayout& layout, const StdComponent& container) {
+    layout.setContentsMargins(ToQMargins(container.GetMargin()) + ToQMargins(container.GetPadding()));
+}
+
 void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container) {
     if (QWidget* widget = AsWidget(&child))
         layout.addWidget(widget, 0, ToQtAlignment(container.GetHAlign(), container.GetVAlign()));

@@ -51,6 +51,10 @@ QPixmap LoadImage(const Component& component, const std::string& path);
 /// Gives a container its spacing: `margin` as the widget's contents margins, `padding` as the
 /// layout's (so the margin lies outside the padding).
 void ApplySpacing(QWidget& widget, QLayout& layout, const StdComponent& container);
+/// Gives a frame (border, group box) its spacing without touching the widget's own contents margins,
+/// which keep the room for the frame's line and the group's title: `margin` and `padding` together
+/// become the layout's margins, the margin outermost.
+void ApplyFrameSpacing(QLayout& layout, const StdComponent& container);
 /// Places `child`'s widget at the end of `layout`, aligned by the container's `halign` and `valign`.
 void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container);
 /// Reports the pressed, released and clicked signals of `button` as the button events of

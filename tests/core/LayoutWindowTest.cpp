@@ -3,13 +3,17 @@
 #include "core/DataPaths.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "core/configadaptor/PageBuilder.h"
 #include "gui/componentinterface/CheckBox.h"
+#include "gui/componentinterface/ComboBox.h"
 #include "gui/componentinterface/Label.h"
 #include "gui/componentinterface/Progressbar.h"
+#include "gui/componentinterface/Spinner.h"
 #include "gui/qt/Realisation.h"
 #include "platform/win32/Clock.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/gui/LayoutGeometry.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -228,6 +232,7 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     QWidget* countdown = core->GetCountDownWindow()->GetWidget();
     ASSERT_NE(countdown, nullptr);
     const QImage counting = countdown->grab().toImage();
+    const std::vector<std::string> countdownProblems = gui::test::LayoutProblems(*countdown);
     core->StopRecording();
 
     tool->cost = 100;
@@ -235,6 +240,7 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     Slice();
     Slice();
     const QImage progress = Window().GetWidget()->grab().toImage();
+    const std::vector<std::string> progressProblems = gui::test::LayoutProblems(*Window().GetWidget());
 
     // Sensible sizes, and not one flat colour: the text, the image, the bar and the buttons are drawn.
     EXPECT_GE(counting.width(), 120);
@@ -243,6 +249,9 @@ TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
     EXPECT_GE(progress.width(), 300);
     EXPECT_GE(progress.height(), 100);
     EXPECT_GT(CountColours(progress), 8);
+    // Every row has its own place: no widget covers a sibling, a frame line or a title.
+    EXPECT_TRUE(countdownProblems.empty()) << ::testing::PrintToString(countdownProblems);
+    EXPECT_TRUE(progressProblems.empty()) << ::testing::PrintToString(progressProblems);
     Window().Stop();
 }
 
@@ -267,6 +276,34 @@ TEST_F(LayoutWindowTest, CreateComponentBuildsWidgetsAndSetImagePathNamesTheCore
     util::xml::Element unknown;
     ASSERT_EQ(unknown.Parse("<nosuchkind/>"), util::xml::kOk);
     EXPECT_EQ(core->CreateComponent(unknown), nullptr);
+}
+
+} // namespace
+} // namespace vex::orb::core::test
+
+namespace vex::orb::core::test {
+namespace {
+
+// A configuration page built into widgets shows each variable's current value.
+TEST_F(LayoutWindowTest, ARenderedConfigurationPageShowsTheCurrentValues) {
+    double speed = 2.5;
+    bool on = true;
+    int mode = 2;
+    configadaptor::PageBuilder builder;
+    builder.beginConfiguration();
+    builder.beginGroup("General", "");
+    builder.addSpinner("Speed", "", &speed, 0, 10, 0.5, 1, false, 0, nullptr);
+    builder.addCheckBox("On", "", &on, nullptr);
+    builder.addComboBox("Mode", "", {"slow", "medium", "fast"}, &mode, nullptr);
+    std::unique_ptr<gui::Component> page(core->CreateComponent(builder.getPage()->buildLayout()));
+    ASSERT_NE(page, nullptr);
+    auto* spinner = page->FindById<gui::componentinterface::Spinner>(0);
+    ASSERT_NE(spinner, nullptr);
+    EXPECT_DOUBLE_EQ(spinner->GetValue(), 2.5);
+    auto* combo = page->FindById<gui::componentinterface::ComboBox>(2);
+    ASSERT_NE(combo, nullptr);
+    EXPECT_EQ(combo->GetCurrentIndex(), 2);
+    EXPECT_EQ(combo->GetText(), "fast");
 }
 
 } // namespace

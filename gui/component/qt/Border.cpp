@@ -19,7 +19,7 @@ void Border::LoadOwn(const util::xml::Element& element) {
     component::Border::LoadOwn(element);
     // A border without a style still shows a frame.
     SetFrameStyle(style_.empty() ? "normal" : style_);
-    gui::qt::ApplySpacing(*this, *layout_, *this);
+    gui::qt::ApplyFrameSpacing(*layout_, *this);
 }
 
 } // namespace qt

@@ -13,7 +13,7 @@ Group::Group() : layout_(new gui::qt::QBoxLayoutLimited(QBoxLayout::TopToBottom,
 void Group::LoadOwn(const util::xml::Element& element) {
     component::Group::LoadOwn(element);
     SetTitle(label_);
-    gui::qt::ApplySpacing(*this, *layout_, *this);
+    gui::qt::ApplyFrameSpacing(*layout_, *this);
 }
 
 } // namespace qt

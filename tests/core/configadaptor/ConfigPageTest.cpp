@@ -117,6 +117,8 @@ TEST(ConfigPage, BuildsTheLayoutWithIdsAndCurrentValues) {
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->GetChild("list")->GetChild("label")->GetText(), "G");
     const util::xml::Element* rows = group->GetChild("list")->GetChild("border")->GetChild("list");
+    EXPECT_EQ(rows->GetAttribute("id"), "1"); // the slot the rows go into
+    EXPECT_EQ(rows->GetAttribute("type"), "vertical");
     ASSERT_EQ(rows->CountChildren("list"), 2u);
     const util::xml::Element* spinner = rows->GetChild("list", 0)->GetChild("spinner");
     ASSERT_NE(spinner, nullptr);

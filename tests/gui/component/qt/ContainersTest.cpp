@@ -13,6 +13,7 @@
 #include "gui/qt/QBoxLayoutLimited.h"
 #include "gui/qt/Realisation.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/gui/LayoutGeometry.h"
 #include "util/AbstractFactory.h"
 
 namespace vex::gui::component {
@@ -104,6 +105,40 @@ TEST(Containers, BorderGroupAndScroll) {
     EXPECT_TRUE(gui::qt::AsWidget(root->FindById(41))->isHidden());
     // Destroying the tree with a scroll view in it must not delete the content twice.
     root.reset();
+}
+
+// Shown on screen, a bordered frame keeps its line clear of its content and a group keeps its title
+// above its first row; margin and padding add up inside the frame without hiding either.
+TEST(Containers, FramesAndTitlesStayClearOfTheirContent) {
+    auto root = test::BuildLayout(R"(<list width="300">
+        <border id="1" style="thin"><list><label>in border</label></list></border>
+        <border id="2" style="sunken" margin="4 4 4 4" padding="2 1 2 1"><list><label>spaced</label></list></border>
+        <group id="3" label="Options"><list id="30"><label>first row</label><label>second row</label></list></group>
+    </list>)");
+    ASSERT_TRUE(root);
+    QWidget* window = gui::qt::AsWidget(root.get());
+    window->show();
+    QApplication::processEvents();
+
+    auto* thin = dynamic_cast<QFrame*>(gui::qt::AsWidget(root->FindById(1)));
+    EXPECT_EQ(thin->frameShape(), QFrame::Box);
+    EXPECT_GT(thin->lineWidth(), 0);
+    const int line = thin->frameWidth();
+    ASSERT_GT(line, 0);
+    EXPECT_EQ(thin->contentsMargins(), QMargins(line, line, line, line));
+
+    auto* spaced = dynamic_cast<QFrame*>(gui::qt::AsWidget(root->FindById(2)));
+    EXPECT_EQ(spaced->layout()->contentsMargins(), QMargins(6, 5, 6, 5));
+    EXPECT_GT(spaced->contentsMargins().left(), 0);
+
+    auto* group = dynamic_cast<QGroupBox*>(gui::qt::AsWidget(root->FindById(3)));
+    const QRect title = test::GroupTitleRect(*group);
+    ASSERT_FALSE(title.isEmpty());
+    const QWidget* rows = gui::qt::AsWidget(root->FindById(30));
+    EXPECT_GT(rows->geometry().top(), title.bottom());
+
+    const std::vector<std::string> problems = test::LayoutProblems(*window);
+    EXPECT_TRUE(problems.empty()) << ::testing::PrintToString(problems);
 }
 
 TEST(Containers, ListLimitsFollowTheChildren) {

@@ -88,6 +88,20 @@ TEST(ComboBox, ItemsAndEvents) {
     EXPECT_EQ(window.Of(componentinterface::ComboBox::kIndexChanged).back().value, -1);
 }
 
+TEST(ComboBox, OpensOnTheEntryTheLayoutNames) {
+    auto root = test::BuildLayout(R"(<list><combobox id="1" defaultindex="2"><item>a</item><item>b</item>
+        <item>c</item></combobox><combobox id="2" defaultindex="5"><item>x</item><item>y</item></combobox>
+        <combobox id="3" defaultindex="-1"><item>p</item></combobox></list>)");
+    ASSERT_TRUE(root);
+    auto* chosen = root->FindById<component::ComboBox>(1);
+    EXPECT_EQ(chosen->GetDefaultIndex(), 2);
+    EXPECT_EQ(chosen->GetCurrentIndex(), 2);
+    EXPECT_EQ(dynamic_cast<QComboBox*>(gui::qt::AsWidget(chosen))->currentText(), "c");
+    // An index the entries do not have leaves the box on its first entry.
+    EXPECT_EQ(root->FindById<component::ComboBox>(2)->GetCurrentIndex(), 0);
+    EXPECT_EQ(root->FindById<component::ComboBox>(3)->GetCurrentIndex(), 0);
+}
+
 TEST(ListBox, ItemsAndEvents) {
     auto root =
         test::BuildLayout(R"(<list><listbox id="4"><item>one</item><item>two</item></listbox></list>)");

@@ -36,8 +36,7 @@ constexpr const char* kLayout = R"(<tree id="7" dragdrop="yes" label="Tools" wid
 </tree>)";
 
 std::string ImageFolder() {
-    return (std::filesystem::path(__FILE__).parent_path() / "../../../../data/core/images")
-        .lexically_normal();
+    return (std::filesystem::path(TORVA_TEST_DATA_DIR) / "core/images").lexically_normal();
 }
 
 class TreeTest : public ::testing::Test {
