@@ -106,8 +106,11 @@ void XMLFileManager::SetBuiltInProfile(const util::xml::Element& profile) {
 
 bool XMLFileManager::SaveProfile(const std::string& name, const util::xml::Element& profile) {
     if (name.empty() || name == builtInName_ || folders_.empty() || !folders_.back().writable) return false;
-    // The sub-folder is made in the backslash form the system has always used for it.
+    // The user folder gets both profile sub-folders at once, whichever kind is saved first, in the
+    // backslash form the system has always used for them.
     const std::string& user = folders_.back().path;
+    for (const char* kind : {"inputprofiles", "configprofiles"})
+        if (!MakeDirectories(user + "\\" + kind)) return false;
     if (!MakeDirectories(user + "\\" + subFolder_.substr(1))) return false;
 
     // The user's own single-profile file of that name is replaced in place; anything else (no such

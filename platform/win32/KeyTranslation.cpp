@@ -56,7 +56,17 @@ struct PadKey {
 };
 
 constexpr PadKey kPunctuation[] = {
-    {'*', 0, 106}, {'+', 187, 107}, {',', 188, 110}, {'-', 189, 109}, {'.', 190, 110}, {'/', 0, 111},
+    {'*', '8', 106}, {'+', 187, 107}, {',', 188, 110}, {'-', 189, 109}, {'.', 190, 110}, {'/', 191, 111},
+};
+
+// Qt reports the character a key makes, so a key pressed with Shift arrives as its shifted
+// character; the key itself is the key of the standard keyboard that makes that character. The
+// unshifted punctuation keys are listed with it.
+constexpr Pair kCharacterKeys[] = {
+    {'!', '1'}, {'@', '2'}, {'#', '3'}, {'$', '4'},  {'%', '5'}, {'^', '6'}, {'&', '7'},
+    {'(', '9'}, {')', '0'}, {'_', 189}, {'=', 187},  {';', 186}, {':', 186}, {'\'', 222},
+    {'"', 222}, {'<', 188}, {'>', 190}, {'?', 191},  {'`', 192}, {'~', 192}, {'[', 219},
+    {'{', 219}, {']', 221}, {'}', 221}, {'\\', 220}, {'|', 220},
 };
 
 } // namespace
@@ -68,6 +78,8 @@ int VirtualKeyFromQtKey(int qtKey, bool keypad) {
     if (qtKey >= kQtF1 && qtKey <= kQtF24) return 112 + (qtKey - kQtF1);
     for (const PadKey& key : kPunctuation)
         if (key.qt == qtKey) return keypad ? key.pad : key.main;
+    for (const Pair& key : kCharacterKeys)
+        if (key.qt == qtKey) return key.vk;
     for (const Pair& key : kSpecialKeys)
         if (key.qt == qtKey) return key.vk;
     return 0;

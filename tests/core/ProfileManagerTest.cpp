@@ -130,5 +130,26 @@ TEST(InputProfileManager, ReadsContainersAndSingleFilesKeepsBindingsAsWrittenAnd
     EXPECT_EQ(saved, expected);
 }
 
+TEST(ProfileFolders, SavingIntoAMissingUserFolderMakesItWithBothProfileSubFolders) {
+    TempFolder factory, root;
+    const fs::path user = fs::path(root.Path()) / "fresh" / "tool";
+    ConfigProfileManager configs;
+    configs.Prepare(factory.Path(), user.string(), "/configprofiles", "/configprofile.xml",
+                    "Factory Settings");
+    Element profile;
+    profile.Parse(R"(<configprofile version="2.0" name="Mine"/>)");
+    ASSERT_TRUE(configs.SaveProfile("Mine", profile));
+    EXPECT_TRUE(fs::is_directory(user / "configprofiles"));
+    EXPECT_TRUE(fs::is_directory(user / "inputprofiles")) << "the other kind's folder is made too";
+
+    fs::remove_all(user);
+    InputProfileManager inputs;
+    inputs.Prepare(factory.Path(), user.string(), "/inputprofiles", "/inputprofile.xml", "Factory Settings");
+    profile.Parse(R"(<profile name="Pad"/>)");
+    ASSERT_TRUE(inputs.SaveProfile("Pad", profile));
+    EXPECT_TRUE(fs::exists(user / "inputprofiles" / "Pad.cip"));
+    EXPECT_TRUE(fs::is_directory(user / "configprofiles"));
+}
+
 } // namespace
 } // namespace vex::orb::core::test

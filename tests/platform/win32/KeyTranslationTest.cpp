@@ -37,6 +37,25 @@ TEST(Win32KeyTranslation, QtKeysBecomeTheVirtualKeysOfTheKeyboardDevice) {
     EXPECT_EQ(VirtualKeyFromQtKey('a', false), 0) << "Qt reports letters in upper case";
 }
 
+TEST(Win32KeyTranslation, ShiftedCharactersBecomeTheKeyThatMakesThem) {
+    EXPECT_EQ(VirtualKeyFromQtKey('!', false), '1') << "Shift+1";
+    EXPECT_EQ(VirtualKeyFromQtKey(')', false), '0') << "Shift+0";
+    EXPECT_EQ(VirtualKeyFromQtKey('*', false), '8') << "Shift+8";
+    EXPECT_EQ(VirtualKeyFromQtKey('*', true), 106) << "Num_*";
+    EXPECT_EQ(VirtualKeyFromQtKey('_', false), VirtualKeyFromQtKey('-', false));
+    EXPECT_EQ(VirtualKeyFromQtKey('+', false), VirtualKeyFromQtKey('=', false));
+    EXPECT_EQ(VirtualKeyFromQtKey('?', false), VirtualKeyFromQtKey('/', false));
+    EXPECT_EQ(VirtualKeyFromQtKey('{', false), 219);
+    EXPECT_EQ(VirtualKeyFromQtKey('|', false), 220);
+    EXPECT_EQ(VirtualKeyFromQtKey('"', false), 222);
+    EXPECT_EQ(VirtualKeyFromQtKey('~', false), 192);
+    // Every printable character of the standard keyboard has a key.
+    for (int c = '!'; c <= '~'; ++c) {
+        if (c >= 'a' && c <= 'z') continue;
+        EXPECT_NE(VirtualKeyFromQtKey(c, false), 0) << static_cast<char>(c);
+    }
+}
+
 std::vector<std::pair<WPARAM, LPARAM>> seen;
 HHOOK swallowing = nullptr;
 
