@@ -2,6 +2,7 @@
 // It reads an XML document, prints its tree and writes it back, then round-trips a tool-style saved
 // state record through its binary form and Base64, as an instance's saved data travels in a scene.
 
+#include "../common/ProgramArguments.h"
 #include "util/Base64.h"
 #include "util/DataChunk.h"
 #include "util/Vector3.h"
@@ -108,7 +109,13 @@ int ShowSavedState() {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::string path = argc > 1 ? argv[1] : std::string(TORVA_DEMO_SAMPLE);
+    const torva::examples::ProgramArguments arguments(
+        argc, argv,
+        "Usage: torva-demo [file.xml]\n"
+        "Prints the XML document's tree and writes it back (the bundled sample when none is given),\n"
+        "then round-trips a saved state record through its binary form and Base64.\n");
+    if (arguments.ExitCode()) return *arguments.ExitCode();
+    std::string path = arguments.OperandOr(TORVA_DEMO_SAMPLE);
     int result = ShowDocument(path);
     std::printf("\n");
     return ShowSavedState() | result;

@@ -21,6 +21,8 @@
 #include "unidevice/Property.h"
 
 #include <QApplication>
+
+#include "../common/ProgramArguments.h"
 #include <QWidget>
 
 #include <cmath>
@@ -104,11 +106,17 @@ double LargestDistance(const PathSeries& a, const PathSeries& b) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const torva::examples::ProgramArguments arguments(
+        argc, argv,
+        "Usage: torva-take [folder]\n"
+        "Records and re-simulates a take on the in-memory host and writes its results into folder\n"
+        "(\"take\" when none is given).\n");
+    if (arguments.ExitCode()) return *arguments.ExitCode();
     // The plot and the windows are drawn off screen; no display is needed.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
 
-    const std::string out = argc > 1 ? argv[1] : "take";
+    const std::string out = arguments.OperandOr("take");
     if (!win32::MakeDirectories(out)) return Fail("cannot make the output folder " + out);
     // The take keeps the core's data folder (settings, profiles) inside the output folder rather
     // than in the user's documents.

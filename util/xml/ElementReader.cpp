@@ -158,8 +158,9 @@ inline bool CheckName(Element::String& name, const char* p, const char* end, uns
     return p != end && *p != '!' && *p != '?' && !(classes & (kSlash | kEquals));
 }
 
-// The text of a comment node from what stands between "<!" and ">". The writer's form
-// "<!-- text-- >" and the usual "<!-- text -->" both give back "text"; other special tokens
+// The text of a comment node from what stands between "<!" and ">", before its references are turned
+// into bytes. The writer's form "<!-- text -->", the older "<!-- text-- >" and "<!--text-->" all give
+// back "text"; other special tokens
 // ("<!DOCTYPE ...>") are kept whole.
 std::string_view CommentText(const char* p, const char* end) {
     std::string_view text(p, static_cast<std::size_t>(end - p));
@@ -355,7 +356,8 @@ int ElementReader::ReadContent(Element& root, const char*& p, const char* end, c
             siblings.children = count * 2 >= siblings.children ? std::max(count, siblings.children) : count;
             open.pop_back();
         } else if (body != close && *body == '!') {
-            children.emplace_back(Element::Kind::Comment, CommentText(body + 1, close));
+            const std::string_view text = CommentText(body + 1, close);
+            children.emplace_back(Element::Kind::Comment, Decode(text.data(), text.data() + text.size()));
         } else {
             if (open.size() >= Element::kMaxDepth) return kTooDeep;
             Element& child = children.emplace_back();

@@ -30,10 +30,12 @@ constexpr EscapeTable kSpacesOnly = MakeTable(" ");
 constexpr EscapeTable kValue = MakeTable(">");
 constexpr EscapeTable kValueBothQuotes = MakeTable(">\"");
 
-// Comments are written as they are, except a ">" which would end them early.
+// Comments are written as they are, except a ">" which would end them early for our reader and an "&"
+// which would read back as the start of a reference.
 constexpr EscapeTable MakeCommentTable() {
     EscapeTable table{};
     table['>'] = true;
+    table['&'] = true;
     return table;
 }
 constexpr EscapeTable kComment = MakeCommentTable();
@@ -82,6 +84,19 @@ bool IsSpacesOnly(std::string_view text) {
     return !text.empty() && text.find_first_not_of(' ') == std::string_view::npos;
 }
 
+// A comment's text may not hold "--": a "-" right after another is written as a reference. The spaces
+// around the text keep a text ending in "-" from touching the closing "-->".
+void AppendComment(std::string& out, std::string_view text) {
+    std::size_t start = 0;
+    for (std::size_t i = 1; i < text.size(); ++i) {
+        if (text[i] != '-' || text[i - 1] != '-') continue;
+        AppendEscaped(out, text.substr(start, i - start), kComment);
+        AppendReference(out, '-');
+        start = i + 1;
+    }
+    AppendEscaped(out, text.substr(start), kComment);
+}
+
 // `indent` says whether a tag or comment starts on its own line (after `depth` tabs) or inline, after
 // a text.
 void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
@@ -93,8 +108,8 @@ void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
     case Element::Kind::Comment:
         if (indent) out.append(static_cast<std::size_t>(depth), '\t');
         out += "<!-- ";
-        AppendEscaped(out, name, kComment);
-        out += "-- >";
+        AppendComment(out, name);
+        out += " -->";
         return;
     case Element::Kind::Tag:
         break;
