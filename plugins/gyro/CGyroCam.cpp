@@ -64,14 +64,15 @@ GyroSettings CGyroCam::settings() const {
 void CGyroCam::begin(double t) {
     (void)t;
     if (hideHelpersDuringRecording) hiddenForTake.hide({&pivot, &gyro, &eye});
-    rotateAboutX = rotateAboutY = rotateAboutZ = false;
+    const RotationFlags flags = rotationFlagsOfRestriction();
+    rotateAboutX = flags.aboutX;
+    rotateAboutY = flags.aboutY;
+    rotateAboutZ = flags.aboutZ;
+}
+
+CGyroCam::RotationFlags CGyroCam::rotationFlagsOfRestriction() const {
     const std::string selected = restriction();
-    if (selected == kRestrictions[1])
-        rotateAboutY = true;
-    else if (selected == kRestrictions[2])
-        rotateAboutX = true;
-    else if (selected == kRestrictions[3])
-        rotateAboutZ = true;
+    return {selected == kRestrictions[2], selected == kRestrictions[1], selected == kRestrictions[3]};
 }
 
 void CGyroCam::end() {
@@ -168,10 +169,13 @@ int CGyroCam::restore() {
 
 int CGyroCam::store() {
     if (core == nullptr) return 0;
+    // The record keeps no restriction of its own, only the flags it gives; they are written from the
+    // selected item, so a restriction chosen since the last take comes back with the scene.
+    const RotationFlags flags = rotationFlagsOfRestriction();
     util::DataChunk record(kChunkName, nullptr, 0);
-    record.AddChild(Flag(kRotXKey, rotateAboutX));
-    record.AddChild(Flag(kRotYKey, rotateAboutY));
-    record.AddChild(Flag(kRotZKey, rotateAboutZ));
+    record.AddChild(Flag(kRotXKey, flags.aboutX));
+    record.AddChild(Flag(kRotYKey, flags.aboutY));
+    record.AddChild(Flag(kRotZKey, flags.aboutZ));
     record.AddChild(Flag(kEnableKey, enableGyro));
     for (int i = 0; i < 3; ++i) record.AddChild(Flag(kPositionKeys[i], clonePosition[i]));
     for (int i = 0; i < 3; ++i) record.AddChild(Flag(kScaleKeys[i], cloneScale[i]));

@@ -85,6 +85,14 @@ private:
     void applyLook();
     /// The restriction item that matches the saved rotation flags.
     void selectRestrictionFromFlags();
+    /// The rotation flags the selected restriction gives: the one rotation it keeps, none for
+    /// "No restrictions".
+    struct RotationFlags {
+        bool aboutX = false;
+        bool aboutY = false;
+        bool aboutZ = false;
+    };
+    RotationFlags rotationFlagsOfRestriction() const;
 };
 
 } // namespace vex::orb::addon

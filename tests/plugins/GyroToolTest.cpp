@@ -126,6 +126,17 @@ TEST_F(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
+// A restriction chosen after the last take (or with no take at all) survives saving and reopening.
+TEST_F(GyroTool, ARestrictionChosenWithoutATakeComesBackWithTheScene) {
+    for (int index : {2, 1, 0}) {
+        tool->restrictionIndex = index;
+        ASSERT_EQ(tool->store(), 0);
+        auto loaded = Reload();
+        ASSERT_EQ(loaded->restore(), 0);
+        EXPECT_EQ(loaded->restrictionIndex, index);
+    }
+}
+
 TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation) {
     Node("gyro").transform.SetKey(0.0, About({0, 1, 0}, 30));
     Matrix<double> turned = About(V{1, 1, 0} * std::sqrt(0.5), 70);
