@@ -80,15 +80,21 @@ Instance::~Instance() {
 
 std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
                                            const util::xml::Element* description) {
+    // A tool that cannot be made is reported, so the user knows why nothing appeared.
+    const auto failed = [&tool](const char* reason) {
+        const std::string text = "The tool \"" + tool.GetIdentifier() + "\" could not be created: " + reason;
+        win32::MessageBox(nullptr, text.c_str(), kMessageTitle, win32::MB_OK | win32::MB_ICONEXCLAMATION);
+        return nullptr;
+    };
     auto instance = std::make_unique<Instance>(tool, name);
     instance->object_ = tool.CreateObject(name);
-    if (instance->object_ == nullptr) return nullptr;
+    if (instance->object_ == nullptr) return failed("its library made no tool object.");
     instance->object_->core = instance.get();
-    if (instance->object_->buildConfiguration() != 0) return nullptr;
+    if (instance->object_->buildConfiguration() != 0) return failed("its configuration could not be built.");
     if (description != nullptr && description->GetChild("savedata") != nullptr) {
         instance->Restore(*description); // missing nodes are reported; the instance stays
     } else if (instance->object_->initialize() != 0) {
-        return nullptr;
+        return failed("it could not be initialised.");
     }
     return instance;
 }

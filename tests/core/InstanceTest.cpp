@@ -97,6 +97,27 @@ private:
     bool needsChassis_;
 };
 
+// A tool type that fails at one stage of making an instance: no object, a failed page, a failed start.
+class FailingDescriptor : public FakeDescriptor {
+public:
+    enum Stage { kNoObject, kConfiguration, kInitialisation };
+    FailingDescriptor(std::string id, Stage stage)
+        : FakeDescriptor(std::move(id), "Utility"), stage_(stage) {}
+    CCamera* create(const CCamera::CreateParam& param) override {
+        if (stage_ == kNoObject) return nullptr;
+        return new Object(param, stage_);
+    }
+
+private:
+    struct Object : CCamera {
+        Object(const CreateParam& param, Stage stage) : CCamera(param), stage(stage) {}
+        int buildConfiguration() override { return stage == kConfiguration ? 1 : 0; }
+        int initialize() override { return stage == kInitialisation ? 1 : 0; }
+        Stage stage;
+    };
+    Stage stage_;
+};
+
 class InstanceTest : public RegistryTest {
 protected:
     void SetUp() override {
@@ -105,6 +126,9 @@ protected:
         Plugin::Register(*library, new RigDescriptor());
         Plugin::Register(*library, new RigDescriptor("Needy", true));
         Plugin::Register(*library, new FakeDescriptor("Cam", "Camera"));
+        Plugin::Register(*library, new FailingDescriptor("Hollow", FailingDescriptor::kNoObject));
+        Plugin::Register(*library, new FailingDescriptor("Pageless", FailingDescriptor::kConfiguration));
+        Plugin::Register(*library, new FailingDescriptor("Stillborn", FailingDescriptor::kInitialisation));
         host = std::make_unique<MemoryAdaptor>();
         core = FindCore();
         ASSERT_NE(core, nullptr);
@@ -128,6 +152,22 @@ protected:
     std::unique_ptr<MemoryAdaptor> host;
     CoreImplementation* core = nullptr;
 };
+
+// A type that cannot make an instance says so, and leaves nothing in the tree.
+TEST_F(InstanceTest, AToolThatCannotBeMadeIsReportedAndNotAdded) {
+    const std::vector<std::pair<std::string, std::string>> cases{
+        {"Hollow", "made no tool object"},
+        {"Pageless", "configuration could not be built"},
+        {"Stillborn", "could not be initialised"}};
+    for (const auto& [type, reason] : cases) {
+        platform::win32::MessageBoxRecorder boxes;
+        EXPECT_EQ(core->CreateTool(type), "") << type;
+        ASSERT_EQ(boxes.Boxes().size(), 1u) << type;
+        EXPECT_NE(boxes.Boxes()[0].text.find("\"" + type + "\""), std::string::npos) << boxes.Boxes()[0].text;
+        EXPECT_NE(boxes.Boxes()[0].text.find(reason), std::string::npos) << boxes.Boxes()[0].text;
+    }
+    EXPECT_TRUE(core->IsEmpty());
+}
 
 TEST_F(InstanceTest, NewInstancesAreNumberedPerTypeUnderTheGroupRoot) {
     ASSERT_NE(Root().GetInstance(), nullptr);
