@@ -2,7 +2,9 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/ConfigProfileManager.h"
+#include "core/CoreImplementation.h"
 #include "core/CoreNode.h"
+#include "core/CoreStartup.h"
 #include "core/CurrentAdaptor.h"
 #include "core/InstanceRecordingUndo.h"
 #include "core/InstanceReference.h"
@@ -66,6 +68,10 @@ Instance::Instance(Tool& tool, const std::string& name)
 }
 
 Instance::~Instance() {
+    // While the core lives, a take or re-simulation that steps this instance lets go of it first.
+    if (CoreSubSystem::IsCoreInitialized()) {
+        if (CoreImplementation* core = FindCore()) core->ForgetInstance(this);
+    }
     RestoreLiveBindings();
     if (object_ != nullptr) tool_.ReleaseObject(object_);
     object_ = nullptr;

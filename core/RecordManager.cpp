@@ -265,6 +265,13 @@ void RecordManager::BeginInstances(bool resimulate) {
     for (Instance* instance : activeInstances_) instance->BeginRecord(startTime_, resimulate);
 }
 
+void RecordManager::ForgetInstance(Instance* instance) {
+    const auto found = std::find(activeInstances_.begin(), activeInstances_.end(), instance);
+    if (found == activeInstances_.end()) return;
+    activeInstances_.erase(found);
+    instance->EndRecord();
+}
+
 void RecordManager::StepInstances(double t) {
     for (Instance* instance : activeInstances_) instance->Step(t);
 }

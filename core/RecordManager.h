@@ -87,6 +87,9 @@ public:
     double GetResimulationCursor() const { return resimulateCursor_; }
     /// The instances being stepped.
     const std::vector<Instance*>& GetActiveInstances() const { return activeInstances_; }
+    /// Takes `instance` out of the running take or re-simulation (its take ends first), so deleting a
+    /// tool while the loop runs leaves nothing behind that the next tick or slice would read.
+    void ForgetInstance(Instance* instance);
     /// The windows, made at the first recording and re-simulation; null before.
     CountDownWindow* GetCountDownWindow() const { return countdownWindow_.get(); }
     ResimulationWindow* GetResimulationWindow() const { return resimulateWindow_.get(); }

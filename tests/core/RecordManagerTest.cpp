@@ -341,6 +341,39 @@ TEST_F(RecordManager, OnlyRecordedInstancesRunAndReSimulationReplaysTheirInput) 
     probe->throttle->setControl(nullptr);
 }
 
+// Deleting a tool while the loop runs takes it out of the run: the next tick or slice steps only the
+// tools that are left (the sanitizer build sees any read of a freed instance).
+TEST_F(RecordManager, DeletingDuringATakeOrAReSimulationLeavesTheRunSafe) {
+    ASSERT_EQ(core->CreateTool("Probe"), "Probe_02");
+    auto* second = dynamic_cast<ProbeObject*>(core->InstanceManager::FindInstance("Probe_02")->GetObject());
+    StartAt(1.0);
+    Tick(40);
+    ASSERT_EQ(Loop().GetActiveInstances().size(), 2u);
+    core->DeleteInstance("Probe_01");
+    EXPECT_EQ(Loop().GetActiveInstances().size(), 1u);
+    const size_t steps = second->steps.size();
+    Tick(40);
+    EXPECT_EQ(second->steps.size(), steps + 1);
+    core->DeleteAllInstances();
+    EXPECT_TRUE(Loop().GetActiveInstances().empty());
+    Tick(40);
+    EXPECT_TRUE(core->IsRecording());
+    core->StopRecording();
+
+    ASSERT_EQ(core->CreateTool("Probe"), "Probe_01");
+    ASSERT_EQ(core->CreateTool("Probe"), "Probe_02");
+    auto* kept = dynamic_cast<ProbeObject*>(core->InstanceManager::FindInstance("Probe_02")->GetObject());
+    kept->clock = &clock;
+    kept->stepCost = 100; // a slice ends after five or six steps
+    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    ResimulationWindow& window = *Loop().GetResimulationWindow();
+    window.OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    ASSERT_TRUE(core->IsResimulating());
+    core->DeleteInstance("Probe_01");
+    while (core->IsResimulating()) window.OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    EXPECT_EQ(kept->steps.size(), 25u);
+}
+
 TEST_F(RecordManager, UndoingTheTakeRestoresTheSceneAsItWas) {
     host->setCurrentTime(1.0);
     const auto keysBefore = Body().transform.GetKeys();
