@@ -85,7 +85,7 @@ Instance::~Instance() {
 }
 
 std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
-                                           const util::xml::Element* description) {
+                                           const util::xml::Element* description, NodeOwner* cloneOf) {
     // A tool that cannot be made is reported, so the user knows why nothing appeared.
     const auto failed = [&tool](const char* reason) {
         const std::string text = "The tool \"" + tool.GetIdentifier() + "\" could not be created: " + reason;
@@ -97,6 +97,7 @@ std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
     if (instance->object_ == nullptr) return failed("its library made no tool object.");
     instance->object_->core = instance.get();
     if (instance->object_->buildConfiguration() != 0) return failed("its configuration could not be built.");
+    if (cloneOf != nullptr) instance->CloneNodesFrom(cloneOf);
     if (description != nullptr && description->GetChild("savedata") != nullptr) {
         instance->Restore(*description); // missing nodes are reported; the instance stays
     } else if (instance->object_->initialize() != 0) {
@@ -266,6 +267,24 @@ void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo) {
             node->adopt(this, node->getCreationName());
         node->release();
     }
+}
+
+void Instance::CloneNodesFrom(NodeOwner* source) {
+    const std::vector<CoreNode*> nodes = NodesOf(source);
+    for (CoreNode* node : nodes) {
+        // Only the top of each hierarchy is copied; the copy brings the nodes below it along.
+        CNode* parent = node->getParent();
+        auto* parentNode = dynamic_cast<CoreNode*>(parent);
+        const bool nested = parentNode != nullptr &&
+                            std::any_of(nodes.begin(), nodes.end(),
+                                        [&](CoreNode* other) { return other->isSameNode(parentNode); });
+        node->releaseNode(parent);
+        if (nested) continue;
+        CoreNode::CloneRequest request;
+        request.owner = this;
+        node->extension(CoreNode::kCloneHierarchy, &request);
+    }
+    for (CoreNode* node : NodesOf(this)) node->rename(name_ + "_" + node->getCreationName());
 }
 
 void Instance::ReportMissingNodes() {

@@ -75,9 +75,11 @@ public:
 
     /// Makes the tool object and has it declare its configuration: a new instance is initialised;
     /// one with a saved `description` gets its saved state and restores. Null when the object
-    /// cannot be made or a step answers non-zero.
+    /// cannot be made or a step answers non-zero. A copy of `cloneOf` gets copies of its host nodes
+    /// before it restores, so the copy finds nodes of its own.
     static std::unique_ptr<Instance> Create(Tool& tool, const std::string& name,
-                                            const util::xml::Element* description);
+                                            const util::xml::Element* description,
+                                            NodeOwner* cloneOf = nullptr);
 
     /// The instance name.
     const std::string& GetName() const { return name_; }
@@ -210,6 +212,8 @@ private:
     int Restore(const util::xml::Element& description);
     // Takes the host nodes the description lists over (hosts that find nodes by their tags).
     void AdoptListedNodes(const util::xml::Element& nodeinfo);
+    // Copies the host node hierarchies of `source` for this instance, named after this instance.
+    void CloneNodesFrom(NodeOwner* source);
     // Shows which required nodes are missing.
     void ReportMissingNodes();
     // Gives every channel its live control back and drops the temporary controls.

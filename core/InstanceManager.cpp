@@ -136,13 +136,15 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
     }
     Tool* tool = LibraryManager::Instance().FindTool(ChildText(description, "type"));
     if (tool == nullptr) return nullptr;
+    const auto source = cloneSources_.find(ChildText(description, "name"));
+    Instance* cloneOf = source != cloneSources_.end() ? source->second : nullptr;
     const std::string name = MakeUniqueName(ChildText(description, "name"), tool->GetIdentifier());
     std::unique_ptr<Instance> instance;
     if (tool->GetKind() != Tool::kPluginKind || description.GetChild("savedata") == nullptr) {
         // A fresh instance, or a model's stored instance, made by its type.
         instance.reset(tool->CreateInstance(name));
     } else {
-        instance = Instance::Create(*tool, name, &description);
+        instance = Instance::Create(*tool, name, &description, cloneOf);
     }
     if (instance == nullptr) return nullptr;
     InstanceReference* item =
@@ -239,10 +241,16 @@ InstanceReference* InstanceManager::CloneItem(InstanceReference* item) {
     UndoGroup group("Clone tool");
     util::xml::Element description;
     WriteDescription(item, description, kWithRecordedValues);
+    const auto collect = [this](const auto& self, InstanceReference* from) -> void {
+        if (Instance* instance = from->GetInstance()) cloneSources_[instance->GetName()] = instance;
+        for (std::size_t i = 0; i < from->GetChildCount(); ++i) self(self, from->GetChild(i));
+    };
+    collect(collect, item);
     // The copy and its nested items keep their names where free; the taken ones get the next free
     // number of the same base when they are created.
     InstanceReference* copy =
         CreateInstances(description, item->GetParent(), static_cast<std::size_t>(item->GetIndex()) + 1);
+    cloneSources_.clear();
     if (copy != nullptr) {
         util::xml::Element written;
         WriteDescription(copy, written, kWithRecordedValues);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -105,6 +106,8 @@ private:
     void CreateNested(const util::xml::Element& description, InstanceReference* item);
 
     std::unique_ptr<InstanceReference> root_;
+    // While a clone is made: the instances being copied, by name, whose host nodes the copies copy.
+    std::map<std::string, Instance*> cloneSources_;
 };
 
 } // namespace vex::orb::core

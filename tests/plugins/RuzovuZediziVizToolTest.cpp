@@ -8,6 +8,8 @@
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
 
+#include "platform/win32/MessageBox.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -169,6 +171,28 @@ TEST_F(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
     const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
     ASSERT_EQ(original.size(), 13u); // frames 0 to 12
     EXPECT_NE(original[7].value, original[12].value);
+}
+
+// A clone owns copies of the camera's nodes, named after it, and restores without a missing-node box;
+// undoing the clone takes the copies away again.
+TEST_F(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
+    const auto& scene = host->GetScene();
+    platform::win32::MessageBoxRecorder boxes;
+    ASSERT_EQ(core->CloneInstance("RuzovuZediziViz_01"), "RuzovuZediziViz_02");
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
+    auto* copy = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance("RuzovuZediziViz_02")->GetObject());
+    ASSERT_NE(copy, nullptr);
+    ASSERT_NE(copy->followCam.node, nullptr);
+    ASSERT_NE(copy->attachedCam.node, nullptr);
+    EXPECT_NE(copy->followCam.node, tool->followCam.node);
+    const adaptor::memory::ObjectId cam = scene.FindByName("RuzovuZediziViz_02_FollowCamTransform");
+    ASSERT_NE(cam, adaptor::memory::ObjectId{});
+    EXPECT_EQ(scene.Find(cam)->shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_NE(scene.FindByName("RuzovuZediziViz_02_AttachedCamTransform"), adaptor::memory::ObjectId{});
+
+    ASSERT_TRUE(host->undo());
+    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_02"), nullptr);
+    EXPECT_EQ(scene.FindByName("RuzovuZediziViz_02_FollowCamTransform"), adaptor::memory::ObjectId{});
 }
 
 } // namespace
