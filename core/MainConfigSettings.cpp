@@ -2,6 +2,7 @@
 
 #include "platform/win32/Files.h"
 #include "platform/win32/MessageBox.h"
+#include "util/NumberText.h"
 #include "util/xml/Element.h"
 #include "util/xml/Status.h"
 #include "util/xml/TagWithData.h"
@@ -38,16 +39,6 @@ int ReadInteger(const std::string& text) {
     return static_cast<int>(value);
 }
 
-// The leading number of `text` the way atof reads it; 0 when there is none.
-double ReadDouble(const std::string& text) {
-    std::size_t at = SkipSpace(text);
-    if (at < text.size() && text[at] == '+') ++at;
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
-    (void)end;
-    return error == std::errc() ? value : 0.0;
-}
-
 } // namespace
 
 std::string MainConfigSettings::Format(bool value) {
@@ -59,9 +50,7 @@ std::string MainConfigSettings::Format(int value) {
 }
 
 std::string MainConfigSettings::Format(double value) {
-    std::array<char, 32> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return error == std::errc() ? std::string(buffer.data(), end) : std::string("0");
+    return util::FormatNumber(value);
 }
 
 std::string MainConfigSettings::Format(const std::string& value) {
@@ -77,7 +66,7 @@ void MainConfigSettings::Parse(const std::string& text, int& value) {
 }
 
 void MainConfigSettings::Parse(const std::string& text, double& value) {
-    value = ReadDouble(text);
+    value = util::ParseLeadingNumber(text);
 }
 
 void MainConfigSettings::Parse(const std::string& text, std::string& value) {

@@ -1,6 +1,7 @@
 #include "interface/CMeshStorage.h"
 
 #include "util/Endian.h"
+#include "util/NumberText.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
 
@@ -99,23 +100,12 @@ void TakeArrays(CMesh& mesh, CMesh&& read) {
 
 // ---- XML form ----
 
-std::string FormatDouble(double value) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, result.ptr);
-}
-
+// Stores the number `text` holds in `value`; false, leaving it, when the text holds anything else.
 template <class T>
-bool ParseNumber(std::string_view text, T& value) {
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    return result.ec == std::errc() && result.ptr == text.data() + text.size();
-}
-
-std::string_view Trimmed(std::string_view text) {
-    constexpr std::string_view kSpace = " \t\r\n";
-    const size_t first = text.find_first_not_of(kSpace);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(kSpace) - first + 1);
+bool Parsed(std::string_view text, T& value) {
+    const std::optional<T> number = util::ParseNumber<T>(text);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 xml::Element VectorList(std::string_view listName, std::string_view entryName,
@@ -123,9 +113,9 @@ xml::Element VectorList(std::string_view listName, std::string_view entryName,
     xml::Tag list(listName);
     for (const Vector3<double>& v : values) {
         xml::Element& entry = list.AddChild(xml::Tag(entryName));
-        entry.SetAttribute("x", FormatDouble(v.x));
-        entry.SetAttribute("y", FormatDouble(v.y));
-        entry.SetAttribute("z", FormatDouble(v.z));
+        entry.SetAttribute("x", util::FormatNumber(v.x));
+        entry.SetAttribute("y", util::FormatNumber(v.y));
+        entry.SetAttribute("z", util::FormatNumber(v.z));
     }
     return list;
 }
@@ -156,9 +146,8 @@ bool ReadVectorList(const xml::Element& element, std::string_view listName, std:
     return ForEachEntry(element, listName, entryName, [&out](const xml::Element& entry) {
         Vector3<double> v;
         const bool ok = entry.HasAttribute("x") && entry.HasAttribute("y") && entry.HasAttribute("z") &&
-                        ParseNumber(entry.GetAttribute("x"), v.x) &&
-                        ParseNumber(entry.GetAttribute("y"), v.y) &&
-                        ParseNumber(entry.GetAttribute("z"), v.z);
+                        Parsed(entry.GetAttribute("x"), v.x) && Parsed(entry.GetAttribute("y"), v.y) &&
+                        Parsed(entry.GetAttribute("z"), v.z);
         if (ok) out.push_back(v);
         return ok;
     });
@@ -168,7 +157,7 @@ bool ReadIndexList(const xml::Element& element, std::string_view listName, std::
                    std::vector<int32_t>& out) {
     return ForEachEntry(element, listName, entryName, [&out](const xml::Element& entry) {
         int32_t index = 0;
-        if (!ParseNumber(Trimmed(entry.GetText()), index)) return false;
+        if (!Parsed(entry.GetText(), index)) return false;
         out.push_back(index);
         return true;
     });

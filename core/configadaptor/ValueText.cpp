@@ -1,6 +1,7 @@
 #include "core/configadaptor/ValueText.h"
 
 #include "util/Base64.h"
+#include "util/NumberText.h"
 
 #include <array>
 #include <bit>
@@ -11,38 +12,16 @@
 
 namespace vex::orb::core::configadaptor {
 
-namespace {
-
-std::string_view Trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t\r\n");
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
-}
-
-template <typename T>
-std::optional<T> ParseWhole(std::string_view text) {
-    text = Trimmed(text);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    T value{};
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
-} // namespace
-
 std::string FormatDouble(double value) {
-    std::array<char, 32> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
-    return std::string(buffer.data(), result.ptr);
+    return util::FormatNumber(value);
 }
 
 std::optional<double> ParseDouble(std::string_view text) {
-    return ParseWhole<double>(text);
+    return util::ParseNumber<double>(text);
 }
 
 std::optional<int32_t> ParseInt(std::string_view text) {
-    return ParseWhole<int32_t>(text);
+    return util::ParseNumber<int32_t>(text);
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "examples/take/PathExport.h"
 
 #include "util/AtomicFile.h"
+#include "util/NumberText.h"
 
 #include <QColor>
 #include <QFont>
@@ -107,18 +108,15 @@ bool WritePathCsv(const std::string& path, const std::vector<PathSeries>& series
     }
     text += "\n";
     const size_t rows = series.empty() ? 0 : series.front().samples.size();
-    char number[64];
     for (size_t row = 0; row < rows; ++row) {
-        std::snprintf(number, sizeof number, "%.6f", series.front().samples[row].time);
-        text += number;
+        text += util::FormatFixed(series.front().samples[row].time, 6);
         for (const PathSeries& s : series) {
             if (row >= s.samples.size()) {
                 error = "series \"" + s.name + "\" has fewer samples than the first";
                 return false;
             }
             const auto& p = s.samples[row].position;
-            std::snprintf(number, sizeof number, ",%.9g,%.9g,%.9g", p.x, p.y, p.z);
-            text += number;
+            for (double coordinate : {p.x, p.y, p.z}) text += "," + util::FormatGeneral(coordinate, 9);
         }
         text += "\n";
     }

@@ -1,8 +1,8 @@
 #include "gui/background/Gradient_Linear.h"
 
 #include <algorithm>
-#include <cstdlib>
 
+#include "util/NumberText.h"
 #include "util/xml/Element.h"
 
 namespace vex::gui::background {
@@ -12,10 +12,7 @@ namespace {
 // The attribute as a floating-point number, or `fallback` when missing or malformed.
 double ReadDouble(const util::xml::Element& element, std::string_view name, double fallback) {
     if (!element.HasAttribute(name)) return fallback;
-    const std::string text = element.GetAttribute(name);
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return end != text.c_str() && *end == '\0' ? value : fallback;
+    return util::ParseNumber<double>(element.GetAttribute(name)).value_or(fallback);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "gui/component/Graph.h"
 
+#include "util/NumberText.h"
 #include "util/xml/Element.h"
 
 #include <algorithm>
@@ -28,12 +29,7 @@ void Graph::SetCurves(std::vector<Curve> curves) {
 }
 
 double Graph::ParseNumber(std::string_view text, double fallback) {
-    // from_chars reads the C locale's form whatever the process locale (a widget application
-    // takes the user's, which may write decimals with a comma); a leading "+" is allowed too.
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    double value = 0.0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    return error == std::errc() && end == text.data() + text.size() && !text.empty() ? value : fallback;
+    return util::ParseNumber<double>(text).value_or(fallback);
 }
 
 void Graph::LoadOwn(const util::xml::Element& element) {

@@ -1,7 +1,6 @@
 #include "gui/component/Spinner.h"
 
-#include <cstdlib>
-
+#include "util/NumberText.h"
 #include "util/xml/Element.h"
 
 namespace vex::gui::component {
@@ -10,11 +9,7 @@ namespace {
 
 // The attribute as a number, or `fallback` when missing or malformed.
 double ReadNumber(const util::xml::Element& element, std::string_view name, double fallback) {
-    const std::string text = element.GetAttribute(name);
-    if (text.empty()) return fallback;
-    char* end = nullptr;
-    const double value = std::strtod(text.c_str(), &end);
-    return *end == '\0' ? value : fallback;
+    return util::ParseNumber<double>(element.GetAttribute(name)).value_or(fallback);
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
+#include "util/NumberText.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -9,24 +11,13 @@
 
 namespace {
 
-// The number written with the given significant digits, as printf's %g does.
-std::string formatNumber(double value, int precision) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*g", precision, value);
-    return buffer;
-}
-
 // Parses the whole text as T; false when anything is left over or nothing is a number.
+// Stores the number the whole text holds in `value`; false when it holds anything else.
 template <typename T>
 bool parseWhole(const std::string& text, T& value) {
-    const char* first = text.data();
-    const char* last = first + text.size();
-    while (first < last && std::isspace(static_cast<unsigned char>(*first))) ++first;
-    while (last > first && std::isspace(static_cast<unsigned char>(last[-1]))) --last;
-    if (first < last && *first == '+') ++first;
-    if (first == last) return false;
-    const auto result = std::from_chars(first, last, value);
-    return result.ec == std::errc() && result.ptr == last;
+    const std::optional<T> number = vex::util::ParseNumber<T>(text);
+    if (number) value = *number;
+    return number.has_value();
 }
 
 } // namespace
@@ -43,7 +34,7 @@ MString& MString::set(const char* text) {
 }
 
 MString& MString::set(double value, int precision) {
-    text_ = formatNumber(value, precision);
+    text_ = vex::util::FormatGeneral(value, precision);
     return *this;
 }
 
@@ -58,7 +49,7 @@ MString& MString::operator+=(const char* other) {
 }
 
 MString& MString::operator+=(double value) {
-    text_ += formatNumber(value, 6);
+    text_ += vex::util::FormatGeneral(value, 6);
     return *this;
 }
 

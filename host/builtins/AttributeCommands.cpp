@@ -8,7 +8,7 @@
 
 #include "host/scene/Scene.h"
 
-#include <cstdlib>
+#include "util/NumberText.h"
 
 namespace vex::host::builtins {
 
@@ -17,9 +17,9 @@ namespace {
 using command::Value;
 
 bool number(const std::string& text, double& out) {
-    char* end = nullptr;
-    out = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
+    const std::optional<double> value = util::ParseNumber<double>(text);
+    if (value) out = *value;
+    return value.has_value();
 }
 
 // The flags of setAttr: those with a value, and those with an optional truth value.

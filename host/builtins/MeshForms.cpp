@@ -7,8 +7,8 @@
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 
+#include "util/NumberText.h"
 #include <array>
-#include <cstdlib>
 #include <map>
 
 namespace vex::host::builtins {
@@ -29,9 +29,9 @@ std::map<std::uint64_t, Draft>& drafts() {
 }
 
 bool number(const std::string& text, double& out) {
-    char* end = nullptr;
-    out = std::strtod(text.c_str(), &end);
-    return !text.empty() && *end == '\0';
+    const std::optional<double> value = util::ParseNumber<double>(text);
+    if (value) out = *value;
+    return value.has_value();
 }
 
 bool integer(const std::string& text, int& out) {

@@ -1,9 +1,9 @@
 #include "host/command/Parser.h"
 
 #include <charconv>
-#include <cstdlib>
 
 #include "host/command/Lexer.h"
+#include "util/NumberText.h"
 
 namespace vex::host::command {
 namespace {
@@ -289,7 +289,7 @@ private:
     bool Number(const Token& t, bool negative, ExprPtr& out) {
         const std::string text = (negative ? "-" : "") + t.text;
         if (t.kind == TokenKind::Float) {
-            out = Literal(Value::Float(std::strtod(text.c_str(), nullptr)), t.line);
+            out = Literal(Value::Float(util::ParseNumber<double>(text).value_or(0.0)), t.line);
             return true;
         }
         int64_t v = 0;

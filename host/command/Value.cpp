@@ -1,7 +1,7 @@
 #include "host/command/Value.h"
 
+#include "util/NumberText.h"
 #include <charconv>
-#include <cstdlib>
 
 namespace vex::host::command {
 
@@ -97,9 +97,7 @@ const char* Value::TypeName(Type type) {
 }
 
 std::string Value::FormatDouble(double v) {
-    char buffer[64];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
+    return util::FormatNumber(v);
 }
 
 std::string Value::AsString() const {
@@ -128,11 +126,7 @@ double Value::AsDouble() const {
     case Type::Float:
         return float_;
     case Type::String: {
-        // strtod needs a terminated string; string_ is one. Leading blanks are skipped as usual.
-        const char* text = string_.c_str();
-        char* end = nullptr;
-        const double v = std::strtod(text, &end);
-        return end == text ? 0.0 : v;
+        return util::ParseLeadingNumber(string_);
     }
     default:
         return 0.0;

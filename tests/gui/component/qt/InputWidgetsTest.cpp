@@ -14,6 +14,7 @@
 #include "gui/componentinterface/Progressbar.h"
 #include "gui/qt/Realisation.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/CommaLocale.h"
 
 namespace vex::gui::component {
 namespace {
@@ -125,7 +126,8 @@ TEST(ListBox, ItemsAndEvents) {
     EXPECT_EQ(doubled[0].text, "one");
 }
 
-TEST(Spinner, RangeStepDecimalsAndEvents) {
+// The layout's numbers ("0.5", "9") read the same whatever the process locale is.
+void ExpectSpinnerRangeStepDecimalsAndEvents() {
     auto root = test::BuildLayout(R"(<list><spinner id="100" defaultvalue="3" min="0" max="9" step="0.5"
         decimals="1" triggerlength="400"/><spinner id="101" min="5" max="2" defaultvalue="-7"/></list>)");
     ASSERT_TRUE(root);
@@ -155,6 +157,16 @@ TEST(Spinner, RangeStepDecimalsAndEvents) {
     emit widget->editingFinished();
     ASSERT_EQ(window.Of(componentinterface::Spinner::kEditingFinished).size(), 1u);
     EXPECT_EQ(window.Of(componentinterface::Spinner::kEditingFinished)[0].number, 9.0);
+}
+
+TEST(Spinner, RangeStepDecimalsAndEvents) {
+    ExpectSpinnerRangeStepDecimalsAndEvents();
+}
+
+class SpinnerUnderCommaLocale : public vex::test::CommaLocale {};
+
+TEST_F(SpinnerUnderCommaLocale, RangeStepDecimalsAndEvents) {
+    ExpectSpinnerRangeStepDecimalsAndEvents();
 }
 
 TEST(CheckBox, DefaultStatesAndEvents) {
