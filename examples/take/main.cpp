@@ -20,6 +20,8 @@
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 
+#include "examples/take/OffscreenSession.h"
+
 #include <QApplication>
 
 #include "../common/ProgramArguments.h"
@@ -113,7 +115,7 @@ int main(int argc, char** argv) {
         "(\"take\" when none is given).\n");
     if (arguments.ExitCode()) return *arguments.ExitCode();
     // The plot and the windows are drawn off screen; no display is needed.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    vex::examples::BeginOffscreenSession();
     QApplication application(argc, argv);
 
     const std::string out = arguments.OperandOr("take");
