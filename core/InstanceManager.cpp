@@ -279,6 +279,28 @@ void InstanceManager::DeleteItem(InstanceReference* item, const std::string& lab
     const int index = item->GetIndex();
     item->GetParent()->RemoveChild(item).reset();
     removal.Add(new InstanceReferenceDeleteRestore(parent, static_cast<std::size_t>(index), written));
+    // The deleted instances left their host nodes tagged in the scene; they go too, each deletion
+    // recorded after the restore record so that undo brings the nodes back before the instances
+    // that find them by their tags.
+    DeleteTaggedNodes(written);
+}
+
+void InstanceManager::DeleteTaggedNodes(const util::xml::Element& description) {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr) return;
+    const util::xml::Element* name = description.GetChild("name");
+    const util::xml::Element* nodeinfo = description.GetChild("nodeinfo");
+    if (name != nullptr && nodeinfo != nullptr && nodeinfo->CountChildren("node") > 0) {
+        std::vector<CoreNode*> found;
+        NodeList out(&found);
+        adaptor->findTaggedNodes(name->GetText(), *nodeinfo, out);
+        for (CoreNode* node : found) {
+            if (node != nullptr) node->deleteNode(false);
+        }
+    }
+    for (const util::xml::Element& child : description.GetChildren()) {
+        if (child.IsTag() && child.GetName() == "VXB_Plugin") DeleteTaggedNodes(child);
+    }
 }
 
 void InstanceManager::WriteInstancesWithoutNodes(util::xml::Element& element) const {

@@ -104,6 +104,8 @@ private:
                                   std::size_t index);
     // Creates the nested "VXB_Plugin" items of `description` below `item`.
     void CreateNested(const util::xml::Element& description, InstanceReference* item);
+    // Deletes the host nodes tagged for the instance `description` names and for its nested ones.
+    void DeleteTaggedNodes(const util::xml::Element& description);
 
     std::unique_ptr<InstanceReference> root_;
     // While a clone is made: the instances being copied, by name, whose host nodes the copies copy.

@@ -195,5 +195,37 @@ TEST_F(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
     EXPECT_EQ(scene.FindByName("RuzovuZediziViz_02_FollowCamTransform"), adaptor::memory::ObjectId{});
 }
 
+TEST_F(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
+    const auto& scene = host->GetScene();
+    platform::win32::MessageBoxRecorder boxes;
+    const adaptor::memory::ObjectId cam = scene.FindByName("RuzovuZediziViz_01_FollowCamTransform");
+    ASSERT_NE(cam, adaptor::memory::ObjectId{});
+    core->DeleteInstance("RuzovuZediziViz_01");
+    tool = nullptr;
+    instance = nullptr;
+    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_FALSE(scene.IsAlive(cam));
+    EXPECT_EQ(scene.FindByName("RuzovuZediziViz_01_AttachedCamTransform"), adaptor::memory::ObjectId{});
+
+    ASSERT_TRUE(host->undo());
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
+    auto* back = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance("RuzovuZediziViz_01")->GetObject());
+    ASSERT_NE(back, nullptr);
+    EXPECT_TRUE(scene.IsAlive(cam));
+    ASSERT_NE(back->followCam.node, nullptr);
+    EXPECT_NE(back->attachedCam.node, nullptr);
+
+    ASSERT_TRUE(host->redo());
+    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_FALSE(scene.IsAlive(cam));
+
+    // A new tool of the type makes the only set of nodes of that name.
+    ASSERT_FALSE(core->CreateTool("RuzovuZediziViz").empty());
+    int cameras = 0;
+    for (adaptor::memory::ObjectId id : scene.GetObjects())
+        cameras += scene.IsAlive(id) && scene.Find(id)->shape == adaptor::memory::ShapeKind::Camera;
+    EXPECT_EQ(cameras, 2);
+}
+
 } // namespace
 } // namespace vex::orb::core::test

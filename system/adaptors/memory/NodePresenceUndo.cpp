@@ -14,11 +14,12 @@ NodePresenceUndo::NodePresenceUndo(MemoryAdaptor& adaptor, const std::vector<Mem
 }
 
 NodePresenceUndo::~NodePresenceUndo() {
-    if (inScene_) return;
-    // Nobody can reach these nodes any more: the caller gave them up when they left the scene.
+    // Nobody can reach these nodes any more: the caller gave them up when they left the scene. A
+    // detached node handed to a deletion belongs to the unit even while its host object is back.
     for (const Held& held : nodes_) {
         MemoryNode* node = adaptor_.FindLive(held.serial);
-        if (node && !adaptor_.IsRegistered(node)) delete node;
+        if (!node || adaptor_.IsRegistered(node)) continue;
+        if (!inScene_ || (!redoAdds_ && node->isDetached())) delete node;
     }
 }
 
