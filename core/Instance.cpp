@@ -203,7 +203,12 @@ int Instance::Restore(const util::xml::Element& description) {
     if (const util::xml::Element* input = description.GetChild("inputprofile")) LoadInputProfile(*input);
     if (const util::xml::Element* config = description.GetChild("configprofile"))
         LoadConfiguration(*config, true);
-    if (const util::xml::Element* nodeinfo = description.GetChild("nodeinfo")) AdoptListedNodes(*nodeinfo);
+    // The nodes carry the tags of the instance the description was written from: a copy made under
+    // another name (a second instance of a model, say) finds them by that name.
+    if (const util::xml::Element* nodeinfo = description.GetChild("nodeinfo")) {
+        const std::string tagged = ChildText(description, "name");
+        AdoptListedNodes(*nodeinfo, tagged.empty() ? name_ : tagged);
+    }
     if (const util::xml::Element* custom = description.GetChild("customdata")) {
         util::xml::Element copy = *custom;
         object_->extension(CCamera::kReadCustomData, &copy);
@@ -255,16 +260,19 @@ void Instance::WriteInputProfile(util::xml::Element& profile, const std::string&
     profile = unidevice::InputProfile::Save(channels_, name);
 }
 
-void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo) {
+void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo, const std::string& taggedName) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr || nodeinfo.CountChildren("node") == 0) return;
     std::vector<CoreNode*> found;
     NodeList out(&found);
-    adaptor->findTaggedNodes(name_, nodeinfo, out);
+    adaptor->findTaggedNodes(taggedName, nodeinfo, out);
     for (CoreNode* node : found) {
         if (node == nullptr) continue;
-        if (adaptor->findNode(this, node->getCreationName()) == nullptr)
-            node->adopt(this, node->getCreationName());
+        const std::string creationName = node->getCreationName();
+        if (adaptor->findNode(this, creationName) == nullptr) {
+            CoreNode* adopted = node->adopt(this, creationName);
+            if (adopted != nullptr && taggedName != name_) adopted->rename(name_ + "_" + creationName);
+        }
         node->release();
     }
 }

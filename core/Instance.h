@@ -210,8 +210,9 @@ private:
 
     // Puts the saved state of `description` back and restores the tool; its answer.
     int Restore(const util::xml::Element& description);
-    // Takes the host nodes the description lists over (hosts that find nodes by their tags).
-    void AdoptListedNodes(const util::xml::Element& nodeinfo);
+    // Takes over the host nodes the description lists, tagged for the instance `taggedName` (hosts
+    // that find nodes by their tags); nodes tagged for another name are renamed after this one.
+    void AdoptListedNodes(const util::xml::Element& nodeinfo, const std::string& taggedName);
     // Copies the host node hierarchies of `source` for this instance, named after this instance.
     void CloneNodesFrom(NodeOwner* source);
     // Shows which required nodes are missing.

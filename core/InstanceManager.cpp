@@ -9,6 +9,7 @@
 #include "core/InstanceReferenceDeleteRestore.h"
 #include "core/InstanceReferenceRename.h"
 #include "core/LibraryManager.h"
+#include "core/Template.h"
 #include "core/Tool.h"
 #include "platform/win32/MessageBox.h"
 #include "util/xml/Tag.h"
@@ -225,6 +226,8 @@ std::string InstanceManager::MakeUniqueName(const std::string& wanted, const std
 
 InstanceReference* InstanceManager::CreateTool(Tool& tool) {
     UndoGroup group("Create Tool");
+    // A pre-rigged model brings its scene nodes first; its stored instance then finds them.
+    if (tool.GetKind() == Tool::kTemplateKind) static_cast<Template&>(tool).MergeScene();
     util::xml::Element description;
     tool.WriteDescription(description);
     InstanceReference* item = CreateInstances(description, nullptr, kAppend);

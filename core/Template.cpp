@@ -1,9 +1,13 @@
 #include "core/Template.h"
 
+#include "core/AdaptorInterface.h"
 #include "core/CoreImplementation.h"
+#include "core/CoreNode.h"
 #include "core/CoreStartup.h"
+#include "core/CurrentAdaptor.h"
 #include "core/DescriptionPacker.h"
 #include "core/Instance.h"
+#include "core/Library.h"
 #include "core/LibraryManager.h"
 
 namespace vex::orb::core {
@@ -53,9 +57,21 @@ std::vector<std::string> Template::GetCategories() const {
     return SplitCategories(ReadText("category"));
 }
 
+void Template::MergeScene() const {
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    if (adaptor == nullptr) return;
+    std::vector<CoreNode*> merged;
+    NodeList out(&merged);
+    adaptor->mergeScene(GetLibrary().GetPath(), out);
+    // The instance takes the nodes over by their tags; these objects only report what came in.
+    for (CoreNode* node : merged)
+        if (node != nullptr) node->release();
+}
+
 Instance* Template::CreateInstance(const std::string& name) {
     Tool* underlying = LibraryManager::Instance().FindTool(type_);
     if (underlying == nullptr || underlying->GetKind() != kPluginKind) return nullptr;
+    MergeScene();
     util::xml::Element description = description_;
     if (IsPacked(description_) && !UnpackDescription(description_, description)) return nullptr;
     if (description.GetChild("savedata") == nullptr) return underlying->CreateInstance(name);

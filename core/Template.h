@@ -59,6 +59,10 @@ public:
     /// kImageFolder.
     std::string GetImageFolder() const override { return kImageFolder; }
 
+    /// Brings the model's scene nodes into the host scene (the adaptor's scene merge of the model
+    /// file, one undo step); the instance made from the stored description then finds them.
+    void MergeScene() const;
+
     /// The identifier of the underlying tool type.
     const std::string& GetType() const { return type_; }
     /// The folder of the model file.

@@ -1,14 +1,19 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
+#include "core/Library.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
+#include "system/adaptors/memory/MemoryNode.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
+#include "util/xml/Data.h"
 #include "util/xml/Element.h"
+#include "util/xml/Tag.h"
 
 #include "platform/win32/MessageBox.h"
+#include "tests/platform/win32/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -225,6 +230,47 @@ TEST_F(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
     for (adaptor::memory::ObjectId id : scene.GetObjects())
         cameras += scene.IsAlive(id) && scene.Find(id)->shape == adaptor::memory::ShapeKind::Camera;
     EXPECT_EQ(cameras, 2);
+}
+
+TEST_F(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
+    // A pre-rigged model saved from the rig: its cameras are listed in its node information.
+    util::xml::Element model;
+    core->WriteDescription(core->FindItem("RuzovuZediziViz_01"), model, 0);
+    model.GetChild("name")->GetChildren().clear();
+    model.GetChild("name")->AddChild(util::xml::Data("ChaseRig"));
+    for (util::xml::Element& node : model.GetChild("nodeinfo")->GetChildren())
+        if (node.IsTag()) node.SetAttribute("shape", "camera");
+    util::xml::Element file = util::xml::Tag("VXB");
+    file.AddChild(model);
+    platform::win32::testing::TempFolder scratch;
+    const std::string path = scratch.WriteFile("ChaseRig.prm", file.ToString());
+    int error = 0;
+    ASSERT_NE(Library::Load(path, error), nullptr) << error;
+
+    const auto& scene = host->GetScene();
+    platform::win32::MessageBoxRecorder boxes;
+    ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig");
+    ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig_01");
+    EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
+    const auto objectOf = [&](const std::string& name) {
+        auto* object = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance(name)->GetObject());
+        return object != nullptr && object->followCam.node != nullptr
+                   ? dynamic_cast<adaptor::memory::MemoryNode*>(object->followCam.node)->GetObject()
+                   : adaptor::memory::ObjectId{};
+    };
+    const adaptor::memory::ObjectId first = objectOf("ChaseRig");
+    const adaptor::memory::ObjectId second = objectOf("ChaseRig_01");
+    ASSERT_NE(first, adaptor::memory::ObjectId{});
+    ASSERT_NE(second, adaptor::memory::ObjectId{});
+    EXPECT_NE(first, second);
+    EXPECT_EQ(scene.Find(first)->shape, adaptor::memory::ShapeKind::Camera);
+    EXPECT_EQ(scene.Find(second)->name, "ChaseRig_01_FollowCamTransform");
+
+    // Undo takes the second instance and the nodes its model brought away together.
+    ASSERT_TRUE(host->undo());
+    EXPECT_EQ(core->FindInstance("ChaseRig_01"), nullptr);
+    EXPECT_FALSE(scene.IsAlive(second));
+    EXPECT_TRUE(scene.IsAlive(first));
 }
 
 } // namespace

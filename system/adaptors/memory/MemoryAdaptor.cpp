@@ -8,6 +8,7 @@
 #include "system/adaptors/memory/HostEdits.h"
 #include "system/adaptors/memory/MemoryNode.h"
 #include "system/adaptors/memory/NodePresenceUndo.h"
+#include "util/AtomicFile.h"
 #include "util/xml/Text.h"
 
 #include <algorithm>
@@ -100,11 +101,16 @@ void MemoryAdaptor::storeNodeTags(core::NodeOwner* owner) {
     if (!owner) return;
     for (MemoryNode* node : registered_) {
         if (node->owner != owner || !node->IsAlive()) continue;
-        util::xml::Element tag(util::xml::Element::Kind::Tag, kTagAttribute);
-        tag.AddChild(TextChild("name", owner->getDisplayName()));
-        tag.AddChild(TextChild("objectname", node->getCreationName()));
-        scene_.Find(node->GetObject())->attributes[kTagAttribute] = tag.ToString();
+        TagObject(node->GetObject(), owner->getDisplayName(), node->getCreationName());
     }
+}
+
+void MemoryAdaptor::TagObject(ObjectId object, const std::string& instanceName,
+                              const std::string& objectName) {
+    util::xml::Element tag(util::xml::Element::Kind::Tag, kTagAttribute);
+    tag.AddChild(TextChild("name", instanceName));
+    tag.AddChild(TextChild("objectname", objectName));
+    scene_.Find(object)->attributes[kTagAttribute] = tag.ToString();
 }
 
 void MemoryAdaptor::getAllNodes(core::NodeList& out) {
@@ -127,6 +133,7 @@ void MemoryAdaptor::findTaggedNodes(const std::string& instanceName, const util:
         const HostObject* object = scene_.Find(id);
         const auto attribute = object->attributes.find(kTagAttribute);
         if (attribute == object->attributes.end() || !scene_.IsAlive(id)) continue;
+        if (FindRegisteredNode(id) != nullptr) continue; // another instance holds it already
         util::xml::Element tag;
         if (tag.Parse(attribute->second) != util::xml::kOk) continue;
         tagged.push_back({id, {ChildText(tag, "name"), ChildText(tag, "objectname")}});
@@ -152,8 +159,44 @@ void MemoryAdaptor::findTaggedNodes(const std::string& instanceName, const util:
 }
 
 void MemoryAdaptor::mergeScene(const std::string& path, core::NodeList& out) {
-    (void)path;
-    out.set({});
+    std::string text;
+    util::xml::Element root;
+    std::vector<ObjectId> objects;
+    std::vector<core::CoreNode*> nodes;
+    if (util::ReadWholeFile(path, text) && root.Parse(text) == util::xml::kOk) {
+        if (root.GetName() == "VXB_Plugin") {
+            MergeListedNodes(root, objects, nodes);
+        } else {
+            for (const util::xml::Element& child : root.GetChildren())
+                if (child.IsTag() && child.GetName() == "VXB_Plugin") MergeListedNodes(child, objects, nodes);
+        }
+    }
+    if (!objects.empty()) addUndoUnit(new NodePresenceUndo(*this, {}, objects, true));
+    out.set(nodes);
+}
+
+void MemoryAdaptor::MergeListedNodes(const util::xml::Element& description, std::vector<ObjectId>& objects,
+                                     std::vector<core::CoreNode*>& nodes) {
+    const std::string instanceName = ChildText(description, "name");
+    if (const util::xml::Element* listing = description.GetChild("nodeinfo")) {
+        for (const util::xml::Element& entry : listing->GetChildren()) {
+            if (!entry.IsTag() || entry.GetName() != "node") continue;
+            const std::string objectName =
+                entry.GetChild("name") ? ChildText(entry, "name") : entry.GetAttribute("name");
+            if (objectName.empty()) continue;
+            const ShapeKind shape =
+                entry.GetAttribute("shape") == "camera" ? ShapeKind::Camera : ShapeKind::None;
+            const std::string base = instanceName + "_" + objectName;
+            const ObjectId object = scene_.Create(base + "Transform", shape, kWorld, base);
+            TagObject(object, instanceName, objectName);
+            objects.push_back(object);
+            auto* node = new MemoryNode(*this, object, nullptr, objectName, false);
+            node->detached_ = true;
+            nodes.push_back(node);
+        }
+    }
+    for (const util::xml::Element& child : description.GetChildren())
+        if (child.IsTag() && child.GetName() == "VXB_Plugin") MergeListedNodes(child, objects, nodes);
 }
 
 MemoryNode* MemoryAdaptor::FindRegisteredNode(ObjectId id) const {

@@ -57,11 +57,16 @@ public:
     void getAllNodes(core::NodeList& out) override;
     void getNodesOf(core::NodeOwner* owner, core::NodeList& out) override;
     /// One entry per "node" child of `listing` (its "name" child's text, or its "name" attribute):
-    /// a new detached node object for the live host object tagged with that instance and object name,
-    /// or null. The caller takes a found node over with adopt(), then release()s the detached one.
+    /// a new detached node object for a live host object tagged with that instance and object name
+    /// that no registered node holds, or null. The caller takes a found node over with adopt(), then
+    /// release()s the detached one.
     void findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,
                          core::NodeList& out) override;
-    /// The memory host cannot read scene files: hands out an empty list and records nothing.
+    /// Merges a pre-rigged model file: this host keeps its scenes in memory, so the model's scene is
+    /// the nodes its descriptions list. Every "node" entry of each "VXB_Plugin"'s "nodeinfo" becomes a
+    /// world-parented transform (attribute "shape" "camera" gives it a camera) named and tagged as
+    /// the instance of that name would have made it, recorded as one undo unit. Hands out a detached
+    /// node object per new node (the caller releases them); an unreadable file merges nothing.
     void mergeScene(const std::string& path, core::NodeList& out) override;
     void beginUndoGroup(const std::string& label) override { undoGroups_.Begin(label); }
     /// Refused (the unit released, true) while the queue is replaying an undo or redo.
@@ -122,6 +127,12 @@ private:
     friend class NodePresenceUndo;
 
     static constexpr size_t kNotRegistered = std::numeric_limits<size_t>::max();
+
+    // Writes the identification of `object` as node `objectName` of instance `instanceName`.
+    void TagObject(ObjectId object, const std::string& instanceName, const std::string& objectName);
+    // Adds the nodes listed by `description` and by the descriptions nested in it to the scene.
+    void MergeListedNodes(const util::xml::Element& description, std::vector<ObjectId>& objects,
+                          std::vector<core::CoreNode*>& nodes);
 
     // UndoGroupStack::Host over the undo queue.
     bool isUndoAvailable() override { return undoEnabled_ && !undoQueue_.IsReplaying(); }
