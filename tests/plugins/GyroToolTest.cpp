@@ -48,9 +48,9 @@ protected:
 
     // Runs from frame `from` to frame `to`; answers the gyro's world matrix at the last frame.
     Matrix<double> Run(int from, int to) {
-        instance->BeginRecord(from * kFrame, false);
+        BeginRun(from * kFrame, false);
         for (int f = from + 1; f <= to; ++f) instance->Step(f * kFrame);
-        instance->EndRecord();
+        EndRun();
         return World("gyro", to * kFrame);
     }
 };
@@ -174,11 +174,11 @@ TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
 TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
     Node("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {7, 8, 9}));
     tool->clonePosition[0] = true;
-    instance->BeginRecord(0.0, false);
+    BeginRun(0.0, false);
     EXPECT_FALSE(Node("pivot").shapeVisible);
     EXPECT_FALSE(Node("eye").shapeVisible);
     instance->Step(kFrame);
-    instance->EndRecord();
+    EndRun();
     EXPECT_TRUE(Node("pivot").shapeVisible);
     EXPECT_TRUE(Node("gyro").shapeVisible);
     const Matrix<double> g = World("gyro", kFrame);
@@ -186,12 +186,12 @@ TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTak
     EXPECT_EQ(g.m[3][1], 8.0);
     EXPECT_EQ(g.m[3][2], 9.0);
 
-    // "Hide Helpers" and its undo reach the helpers.
-    tool->hideHelpers = true;
-    tool->onEvent("Hide Helpers");
+    // "Hide Helpers" ticked on the page, and its undo, reach the helpers.
+    ASSERT_TRUE(EditOnPage("Hide Helpers"));
+    EXPECT_TRUE(tool->hideHelpers);
     EXPECT_FALSE(Node("gyro").shapeVisible);
-    tool->hideHelpers = false;
-    tool->onEvent("REALUNDOHide Helpers");
+    ASSERT_TRUE(host->undo());
+    EXPECT_FALSE(tool->hideHelpers);
     EXPECT_TRUE(Node("gyro").shapeVisible);
 }
 
@@ -227,6 +227,7 @@ TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {
 
     auto loaded = Reload();
     ASSERT_EQ(loaded->restore(), 0);
+    const Driving driving(*this);
     loaded->begin(5 * kFrame);
     for (int f = 6; f <= 10; ++f) loaded->step(f * kFrame);
     loaded->end();

@@ -2,6 +2,8 @@
 
 #include "core/CoreImplementation.h"
 #include "core/Instance.h"
+#include "core/configadaptor/Node.h"
+#include "core/configadaptor/Root.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/plugins/LoopTakeSupport.h"
@@ -16,9 +18,11 @@
 
 namespace vex::orb::core::test {
 
-/// A compiled-in tool created through the core on the in-memory host at 25 frames per second, with
-/// the host keying what the tool writes as it does while recording. `Object` is the tool object the
-/// instance holds; the tool is created by `toolName` and its nodes are named `<prefix>_<node>Transform`.
+/// A compiled-in tool created through the core on the in-memory host at 25 frames per second. The
+/// host keys what the tool writes only while the core records, as it does in a real session; the
+/// fixture's run helpers stand in for the record loop and count as recording while they drive. `Object` is
+/// the tool object the instance holds; the tool is created by `toolName` and its nodes are named
+/// `<prefix>_<node>Transform`.
 template <class Object>
 class ToolOnHost : public RegistryTest {
 protected:
@@ -30,8 +34,8 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
-        host->SetCoreRecordingQuery([] { return true; });
         core = FindCore();
+        host->SetCoreRecordingQuery([this] { return driving_ || (core != nullptr && core->IsRecording()); });
         ASSERT_NE(core, nullptr);
         instance = core->FindInstance(core->CreateTool(toolName_));
         ASSERT_NE(instance, nullptr);
@@ -70,6 +74,7 @@ protected:
     // answers are the keys that this run wrote.
     Keys Continue(Object& object, const std::string& node, int from, int to) {
         Node(node).transform.RemoveKeysFrom((from + 1) * kFrame);
+        const Driving driving(*this);
         object.begin(from * kFrame);
         for (int f = from + 1; f <= to; ++f) object.step(f * kFrame);
         object.end();
@@ -93,13 +98,41 @@ protected:
     // stepped frame.
     std::vector<double> RunX(const std::string& node, int from, int to) {
         std::vector<double> xs;
-        instance->BeginRecord(from * kFrame, false);
+        BeginRun(from * kFrame, false);
         for (int f = from + 1; f <= to; ++f) {
             instance->Step(f * kFrame);
             xs.push_back(World(node, f * kFrame).m[3][0]);
         }
-        instance->EndRecord();
+        EndRun();
         return xs;
+    }
+
+    // Edits the page element labelled `label` as the configuration window does when the user
+    // finishes an edit there (a button or check box: 1 presses or checks it): one host undo step.
+    // False when the page has no such element.
+    bool EditOnPage(const std::string& label, double value = 1.0) {
+        configadaptor::Node* found = FindOnPage(instance->GetPage(), label);
+        if (found == nullptr) return false;
+        found->setValue(value);
+        return true;
+    }
+    static configadaptor::Node* FindOnPage(configadaptor::Node* node, const std::string& label) {
+        if (node == nullptr || node->getLabel() == label) return node;
+        for (const auto& child : node->getChildren())
+            if (auto* found = FindOnPage(child.get(), label)) return found;
+        return nullptr;
+    }
+
+    // Begins a run of the instance at `t` as the record loop does; the host answers recording
+    // until EndRun().
+    void BeginRun(double t, bool resimulating) {
+        driving_ = true;
+        instance->BeginRecord(t, resimulating);
+    }
+    // Ends the run BeginRun() began.
+    void EndRun() {
+        instance->EndRecord();
+        driving_ = false;
     }
 
     std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
@@ -107,7 +140,20 @@ protected:
     Instance* instance = nullptr;
     Object* tool = nullptr;
 
+    // While it lives, the test drives the tool as the record loop would: the host answers recording.
+    class Driving {
+    public:
+        explicit Driving(ToolOnHost& fixture) : fixture_(fixture) { fixture_.driving_ = true; }
+        ~Driving() { fixture_.driving_ = false; }
+        Driving(const Driving&) = delete;
+        Driving& operator=(const Driving&) = delete;
+
+    private:
+        ToolOnHost& fixture_;
+    };
+
 private:
+    bool driving_ = false;
     std::string toolName_;
     std::string instanceName_;
 };

@@ -186,15 +186,18 @@ TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
 TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
     Matrix<double> placed =
         util::ToMatrix(util::QTransform<double>{{1, 2, 3}, util::EulerXYZToQuat(V{0.2, 0.4, 0})});
-    Node("VodiDOva").transform.SetKey(0.0, placed);
+    // A camera placed without keys, rescaled on the page outside a take.
+    Node("VodiDOva").transform.SetStatic(placed);
     host->setCurrentTime(0.0);
-    tool->relativeScale = 3.0;
-    tool->onEvent("Relative Scale");
+    ASSERT_TRUE(EditOnPage("Relative Scale", 3.0));
     const Matrix<double> scaled = Local("VodiDOva", 0.0);
     for (int row = 0; row < 3; ++row) EXPECT_NEAR(RowLength(scaled, row), 3.0, 1e-12);
     EXPECT_EQ(scaled.m[3][1], 2.0);
     EXPECT_NEAR(scaled.m[0][2] / 3.0, placed.m[0][2], 1e-15);
+    EXPECT_FALSE(Node("VodiDOva").transform.HasKeys());
 
+    // Keyed by the animator at 0 as rescaled and at 1 as placed: moving the time reads the scale.
+    Node("VodiDOva").transform.SetKey(0.0, scaled);
     Node("VodiDOva").transform.SetKey(1.0, placed);
     tool->timeChanged(1.0);
     EXPECT_NEAR(tool->relativeScale, 1.0, 1e-12);
@@ -203,22 +206,21 @@ TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
 }
 
 TEST_F(VodiDOvaTool, HideFlagsDriveTheNodesAndUndoEventsReapplyThem) {
-    tool->hideHelpers = true;
-    tool->onEvent("Hide Helpers");
+    ASSERT_TRUE(EditOnPage("Hide Helpers"));
     EXPECT_FALSE(Node("Humanoid").shapeVisible);
     EXPECT_TRUE(Node("VodiDOva").shapeVisible);
-    tool->hideCamera = true;
-    tool->onEvent("Hide Camera");
+    ASSERT_TRUE(EditOnPage("Hide Camera"));
     EXPECT_FALSE(Node("VodiDOva").shapeVisible);
 
     // The page restores the flags on undo; the event makes the nodes follow them.
-    tool->hideHelpers = false;
-    tool->hideCamera = false;
-    tool->onEvent("REALUNDOHide Camera");
-    EXPECT_TRUE(Node("Humanoid").shapeVisible);
+    ASSERT_TRUE(host->undo());
+    EXPECT_FALSE(tool->hideCamera);
     EXPECT_TRUE(Node("VodiDOva").shapeVisible);
-    tool->hideHelpers = true;
-    tool->onEvent("REALREDOHide Helpers");
+    EXPECT_FALSE(Node("Humanoid").shapeVisible);
+    ASSERT_TRUE(host->undo());
+    EXPECT_TRUE(Node("Humanoid").shapeVisible);
+    ASSERT_TRUE(host->redo());
+    EXPECT_TRUE(tool->hideHelpers);
     EXPECT_FALSE(Node("Humanoid").shapeVisible);
 }
 
@@ -227,13 +229,13 @@ TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
     forward.setValue(1.0);
     tool->fieldOfView = 30.0;
     tool->relativeScale = 2.0;
-    instance->BeginRecord(0.0, false);
+    BeginRun(0.0, false);
     EXPECT_FALSE(Node("Humanoid").shapeVisible);
     EXPECT_EQ(tool->relativeScale, 1.0) << "a run takes the camera's own scale";
     EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView) << "and the lens one frame ahead";
     tool->fieldOfView = 30.0;
     for (int f = 1; f <= 10; ++f) instance->Step(f * kFrame);
-    instance->EndRecord();
+    EndRun();
     EXPECT_TRUE(Node("Humanoid").shapeVisible);
 
     // Full forward deflection pushes the camera along −z of its own axes; nothing turns it.
@@ -271,12 +273,13 @@ TEST_F(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
     up.setValue(0.8);
     roll.setValue(-0.6);
     tool->body.inputs[0].responseFactor = 0.25;
-    instance->BeginRecord(0.0, false);
+    BeginRun(0.0, false);
     for (int f = 1; f <= 12; ++f) instance->Step(f * kFrame);
-    instance->EndRecord();
+    EndRun();
     ASSERT_EQ(tool->store(), 0);
 
     const auto continueFrom = [this](CVodiDOvaObject& object) {
+        const Driving driving(*this);
         object.begin(6 * kFrame);
         std::vector<Matrix<double>> keys;
         for (int f = 7; f <= 12; ++f) {

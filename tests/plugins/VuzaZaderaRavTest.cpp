@@ -121,10 +121,10 @@ TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
 
     // A sign-flipped intermediate rotation is the same rotation: the stages stay on one side.
     const auto pose = tool->followCam.getIntermediatePose();
-    instance->BeginRecord(100 * kFrame, false);
+    BeginRun(100 * kFrame, false);
     tool->followCam.setIntermediatePose({pose.translation, -pose.rotation});
     instance->Step(101 * kFrame);
-    instance->EndRecord();
+    EndRun();
     ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
 
     // Re-simulating from frame 5 takes the intermediate pose recorded there and repeats the motion.
@@ -173,10 +173,7 @@ TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
 
 TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     // The page writes the flag, then calls back; the host's undo and redo come back as events.
-    host->beginUndoGroup("Hide");
-    tool->hideAttachedCam = true;
-    tool->onEvent("Hide AttachedCam");
-    host->endUndoGroup();
+    ASSERT_TRUE(EditOnPage("Hide AttachedCam"));
     EXPECT_FALSE(Node("AttachedCam").shapeVisible);
     EXPECT_TRUE(Node("FollowCam").shapeVisible);
     ASSERT_TRUE(host->undo());
@@ -189,10 +186,10 @@ TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
     RunX("FollowCam", 0, 2);
     Node("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
-    tool->onEvent("Re-Initialize");
-    instance->BeginRecord(0.0, false);
+    ASSERT_TRUE(EditOnPage("Re-Initialize"));
+    BeginRun(0.0, false);
     EXPECT_EQ(tool->followCam.intermediatePosition.x, 4.0);
-    instance->EndRecord();
+    EndRun();
 }
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
