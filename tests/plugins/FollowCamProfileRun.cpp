@@ -1,6 +1,7 @@
 #include "tests/plugins/FollowCamProfileRun.h"
 
 #include "core/Instance.h"
+#include "tests/plugins/LoopTakeSupport.h"
 #include "util/Rotation.h"
 
 #include <gtest/gtest.h>
@@ -42,32 +43,39 @@ double YawOf(const util::Matrix<double>& m) {
     return std::atan2(m.m[2][0], m.m[2][2]);
 }
 
-FollowCamRun RunFollowCamProfile(CoreImplementation& core, adaptor::memory::MemoryAdaptor& host,
-                                 const std::string& tool, const std::string& profile) {
-    FollowCamRun run;
-    const std::string name = core.CreateTool(tool);
-    Instance* instance = core.FindInstance(name);
-    if (instance == nullptr || !core.LoadProfile(name, profile)) {
-        ADD_FAILURE() << "profile " << profile << " of " << tool << " does not load";
-        return run;
-    }
+std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core,
+                                                            adaptor::memory::MemoryAdaptor& host,
+                                                            const std::string& tool,
+                                                            const std::vector<std::string>& profiles) {
     adaptor::memory::MemoryScene& scene = host.GetScene();
-    const adaptor::memory::ObjectId attached = scene.FindByName(name + "_AttachedCamTransform");
-    const adaptor::memory::ObjectId follow = scene.FindByName(name + "_FollowCamTransform");
-    for (int f = 0; f <= ScriptedTarget::kRunFrames; ++f)
-        scene.Find(attached)->transform.SetKey(f * kFrame, ScriptedTarget::Pose(f));
-
-    instance->BeginRecord(0.0, false);
-    for (int f = 1; f <= ScriptedTarget::kRunFrames; ++f) {
-        instance->Step(f * kFrame);
-        const util::Matrix<double> camera = scene.GetWorldMatrix(follow, f * kFrame);
-        run.x.follower.push_back(camera.m[3][0]);
-        run.x.target.push_back(ScriptedTarget::X(f));
-        run.yaw.follower.push_back(YawOf(camera));
-        run.yaw.target.push_back(ScriptedTarget::Yaw(f));
+    std::map<std::string, std::string> instances; // profile -> instance
+    for (const std::string& profile : profiles) {
+        const std::string name = core.CreateTool(tool);
+        if (core.FindInstance(name) == nullptr || !core.LoadProfile(name, profile)) {
+            ADD_FAILURE() << "profile " << profile << " of " << tool << " does not load";
+            continue;
+        }
+        instances[profile] = name;
+        const adaptor::memory::ObjectId attached = scene.FindByName(name + "_AttachedCamTransform");
+        for (int f = 0; f <= ScriptedTarget::kRunFrames; ++f)
+            scene.Find(attached)->transform.SetKey(f * kFrame, ScriptedTarget::Pose(f));
     }
-    instance->EndRecord();
-    return run;
+
+    RecordAndResimulateLoopTake<int>(core, host, ScriptedTarget::kRunFrames * kFrame, [] { return 0; });
+
+    std::map<std::string, FollowCamRun> runs;
+    for (const auto& [profile, name] : instances) {
+        const adaptor::memory::ObjectId follow = scene.FindByName(name + "_FollowCamTransform");
+        FollowCamRun& run = runs[profile];
+        for (int f = 1; f <= ScriptedTarget::kRunFrames; ++f) {
+            const util::Matrix<double> camera = scene.GetWorldMatrix(follow, f * kFrame);
+            run.x.follower.push_back(camera.m[3][0]);
+            run.x.target.push_back(ScriptedTarget::X(f));
+            run.yaw.follower.push_back(YawOf(camera));
+            run.yaw.target.push_back(ScriptedTarget::Yaw(f));
+        }
+    }
+    return runs;
 }
 
 } // namespace vex::orb::core::test

@@ -5,7 +5,9 @@
 #include "tests/plugins/FollowTrack.h"
 #include "util/Matrix.h"
 
+#include <map>
 #include <string>
+#include <vector>
 
 namespace vex::orb::core::test {
 
@@ -37,11 +39,14 @@ struct FollowCamRun {
     FollowTrack yaw;
 };
 
-/// Creates a fresh instance of the follow-camera tool `tool` on `host`, loads the configuration
-/// profile `profile` into it through the core, keys its AttachedCam with the scripted target and
-/// records frames 1 to ScriptedTarget::kRunFrames at 25 frames per second. A profile that does not
-/// load is a test failure and gives an empty run.
-FollowCamRun RunFollowCamProfile(CoreImplementation& core, adaptor::memory::MemoryAdaptor& host,
-                                 const std::string& tool, const std::string& profile);
+/// Records one take through the core's record loop in which a fresh instance of the follow-camera
+/// tool `tool` per profile in `profiles`, each with that configuration profile loaded through the
+/// core, follows its AttachedCam keyed with the scripted target, frames 1 to ScriptedTarget::kRunFrames
+/// at 25 frames per second. Answers each profile's run; a profile that does not load is a test
+/// failure and gets an empty run.
+std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core,
+                                                            adaptor::memory::MemoryAdaptor& host,
+                                                            const std::string& tool,
+                                                            const std::vector<std::string>& profiles);
 
 } // namespace vex::orb::core::test

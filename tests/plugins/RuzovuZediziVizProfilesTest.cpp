@@ -1,3 +1,4 @@
+#include "core/CoreStartup.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 #include "tests/plugins/FollowCamProfileRun.h"
 #include "tests/plugins/ShippedProfileChecks.h"
@@ -69,11 +70,9 @@ double ShakeX(const FollowCamRun& run) {
 
 TEST_F(RuzovuZediziVizProfiles, EachProfileFollowsTheSameTargetAsItsNameSays) {
     ASSERT_NEAR(YawOf(T::Pose(T::kHoldFrames)), T::kGoalYaw, 1e-12) << "the yaw is read as it is keyed";
-    std::map<std::string, FollowCamRun> runs;
-    for (const std::string& name : kShipped) {
-        runs[name] = RunFollowCamProfile(*core, *host, "RuzovuZediziViz", name);
-        ASSERT_EQ(runs[name].x.follower.size(), static_cast<size_t>(kEnd)) << name;
-    }
+    std::map<std::string, FollowCamRun> runs =
+        RecordFollowCamProfiles(*core, *host, "RuzovuZediziViz", kShipped);
+    ASSERT_EQ(runs.size(), kShipped.size());
 
     const Promise promises[] = {
         {"lag", LagX, "Strong FollowCam", "Loose FollowCam"},

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/CoreImplementation.h"
-#include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"

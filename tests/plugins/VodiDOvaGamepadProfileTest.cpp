@@ -1,3 +1,4 @@
+#include "core/CoreStartup.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
 #include "tests/plugins/ShippedProfileChecks.h"
 #include "tests/plugins/ToolOnHostFixture.h"

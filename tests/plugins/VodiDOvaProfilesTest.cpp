@@ -1,3 +1,4 @@
+#include "core/CoreStartup.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
 #include "tests/plugins/ShippedProfileChecks.h"
 #include "tests/plugins/ToolOnHostFixture.h"
@@ -11,7 +12,6 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
-#include <memory>
 
 namespace vex::orb::core::test {
 namespace {
@@ -43,46 +43,53 @@ class VodiDOvaProfiles : public ToolOnHost<CVodiDOvaObject> {
 protected:
     VodiDOvaProfiles() : ToolOnHost("VodiDOva", "VodiDOva_01") {}
 
-    // A control bound to the input channel `channel` of `body`; the test sets its value.
-    unidevice::Control& Bind(Instance& body, const char* channel) {
-        controls.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        body.findInputChannel(channel)->setControl(controls.back().get());
-        return *controls.back();
-    }
-
-    // A fresh VodiDOva with the configuration profile `profile`, driven with the recorded input.
-    BodyRun Run(const std::string& profile) {
-        BodyRun run;
-        const std::string name = core->CreateTool("VodiDOva");
-        Instance* body = core->FindInstance(name);
-        if (body == nullptr || !core->LoadProfile(name, profile)) {
-            ADD_FAILURE() << profile << " does not load";
-            return run;
+    // One take through the core's record loop in which a fresh VodiDOva per profile, each with that
+    // configuration profile, is flown by the same controls playing the recorded input.
+    std::map<std::string, BodyRun> Record(const std::vector<std::string>& profiles) {
+        unidevice::Control forward(nullptr, unidevice::kAnyControl, 0.0);
+        unidevice::Control yaw(nullptr, unidevice::kAnyControl, 0.0);
+        unidevice::Control brake(nullptr, unidevice::kAnyControl, 0.0);
+        std::map<std::string, std::string> bodies; // profile -> instance
+        for (const std::string& profile : profiles) {
+            const std::string name = core->CreateTool("VodiDOva");
+            Instance* body = core->FindInstance(name);
+            if (body == nullptr || !core->LoadProfile(name, profile)) {
+                ADD_FAILURE() << profile << " does not load";
+                continue;
+            }
+            body->findInputChannel("Forw/Backw Force")->setControl(&forward);
+            body->findInputChannel("Yaw Force (Right/Left)")->setControl(&yaw);
+            body->findInputChannel("Brake All")->setControl(&brake);
+            bodies[profile] = name;
         }
-        unidevice::Control& forward = Bind(*body, "Forw/Backw Force");
-        unidevice::Control& yaw = Bind(*body, "Yaw Force (Right/Left)");
-        unidevice::Control& brake = Bind(*body, "Brake All");
-        const auto camera = host->GetScene().FindByName(name + "_VodiDOvaTransform");
 
-        body->BeginRecord(0.0, false);
-        Matrix<double> before = host->GetScene().GetWorldMatrix(camera, 0.0);
-        for (int f = 1; f <= kRunFrames; ++f) {
-            forward.setValue(f <= kPushFrames ? 1.0 : 0.0);
-            yaw.setValue(f <= kPushFrames ? kYawDeflection : 0.0);
-            brake.setValue(f > kCoastFrames ? 1.0 : 0.0);
-            body->Step(f * kFrame);
-            const Matrix<double> now = host->GetScene().GetWorldMatrix(camera, f * kFrame);
-            const util::Vector3<double> moved{now.m[3][0] - before.m[3][0], now.m[3][1] - before.m[3][1],
-                                              now.m[3][2] - before.m[3][2]};
-            run.moved.push_back(util::Length(moved));
-            run.turned.push_back(Angle(util::ToQuat(before), util::ToQuat(now)));
-            before = now;
+        // Before each tick the controls take the values of the frame that tick steps.
+        RecordAndResimulateLoopTake<int>(
+            *core, *host, kRunFrames * kFrame, [] { return 0; },
+            [&](double t) {
+                const long f = std::lround(t / kFrame) + 1;
+                forward.setValue(f <= kPushFrames ? 1.0 : 0.0);
+                yaw.setValue(f <= kPushFrames ? kYawDeflection : 0.0);
+                brake.setValue(f > kCoastFrames ? 1.0 : 0.0);
+            });
+
+        // The controls unbind themselves from the channels when they go.
+        std::map<std::string, BodyRun> runs;
+        for (const auto& [profile, name] : bodies) {
+            const auto camera = host->GetScene().FindByName(name + "_VodiDOvaTransform");
+            BodyRun& run = runs[profile];
+            Matrix<double> before = host->GetScene().GetWorldMatrix(camera, 0.0);
+            for (int f = 1; f <= kRunFrames; ++f) {
+                const Matrix<double> now = host->GetScene().GetWorldMatrix(camera, f * kFrame);
+                const util::Vector3<double> moved{now.m[3][0] - before.m[3][0], now.m[3][1] - before.m[3][1],
+                                                  now.m[3][2] - before.m[3][2]};
+                run.moved.push_back(util::Length(moved));
+                run.turned.push_back(Angle(util::ToQuat(before), util::ToQuat(now)));
+                before = now;
+            }
         }
-        body->EndRecord();
-        return run;
+        return runs;
     }
-
-    std::vector<std::unique_ptr<unidevice::Control>> controls;
 };
 
 TEST_F(VodiDOvaProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
@@ -122,12 +129,9 @@ struct Promise {
 };
 
 TEST_F(VodiDOvaProfiles, EachProfileMovesTheCameraAsItsNameSays) {
-    std::map<std::string, BodyRun> runs;
-    for (const std::string& name : kShipped) {
-        runs[name] = Run(name);
-        ASSERT_EQ(runs[name].moved.size(), static_cast<size_t>(kRunFrames)) << name;
-        EXPECT_GT(Distance(runs[name]), 0.0) << name << " does not move";
-    }
+    std::map<std::string, BodyRun> runs = Record(kShipped);
+    ASSERT_EQ(runs.size(), kShipped.size());
+    for (const auto& [name, run] : runs) EXPECT_GT(Distance(run), 0.0) << name << " does not move";
     // Fast goes farthest and turns most and picks up at once; Space Shuttle is slow, builds up its
     // thrust late and is hard to brake; Smooth picks up gently.
     const Promise promises[] = {

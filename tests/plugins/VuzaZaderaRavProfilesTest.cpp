@@ -1,9 +1,12 @@
+#include "core/CoreStartup.h"
 #include "plugins/vezizazav/CVezizaZavObject.h"
 #include "tests/plugins/FollowCamProfileRun.h"
 #include "tests/plugins/ShippedProfileChecks.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace vex::orb::core::test {
 namespace {
@@ -25,10 +28,11 @@ TEST_F(VuzaZaderaRavProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoad
 // Both are smoothing follow cameras: each trails the moving target by a real distance rather than
 // sticking to it, never passes the goal, and comes to rest on it while the target holds still.
 TEST_F(VuzaZaderaRavProfiles, EachProfileSmoothsTheTargetWithoutOvershootAndSettles) {
-    for (const std::string& name : kShipped) {
+    const std::map<std::string, FollowCamRun> runs =
+        RecordFollowCamProfiles(*core, *host, "VezizaZav", kShipped);
+    ASSERT_EQ(runs.size(), kShipped.size());
+    for (const auto& [name, run] : runs) {
         SCOPED_TRACE(name);
-        const FollowCamRun run = RunFollowCamProfile(*core, *host, "VezizaZav", name);
-        ASSERT_EQ(run.x.follower.size(), static_cast<size_t>(T::kRunFrames));
         const size_t hold = T::kHoldFrames;
         EXPECT_GT(run.x.Lag(0, T::kRampFrames), 0.2 * T::kGoalX);
         EXPECT_GT(run.yaw.Lag(0, T::kRampFrames), 0.2 * T::kGoalYaw);
