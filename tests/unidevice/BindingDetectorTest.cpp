@@ -125,6 +125,32 @@ TEST_F(BindingDetectorTest, NoRespondingDeviceBindsNothing) {
     EXPECT_EQ(channel.getControl(), buttons->getControl(0)) << "left as it was";
 }
 
+TEST_F(BindingDetectorTest, TheWindowDriverGetsItsFormerWindowBackWhenTheDialogCloses) {
+    const auto former = reinterpret_cast<BindingDetector::HWND>(0x77);
+    windriver->setWindow(former);
+    detector.Start();
+    EXPECT_EQ(windriver->getWindow(), dialog);
+    detector.Retry();
+    stick->next[0] = 0.9;
+    Tick();
+    ASSERT_TRUE(detector.Accept());
+    EXPECT_EQ(windriver->getWindow(), former) << "accepted";
+
+    windriver->setWindow(nullptr);
+    detector.Start();
+    detector.Cancel();
+    EXPECT_EQ(windriver->getWindow(), nullptr) << "cancelled";
+
+    stick->resyncs = buttons->resyncs = false;
+    {
+        BindingDetector closing(channel, reinterpret_cast<BindingDetector::HWND>(0x99), registry);
+        closing.Start();
+        EXPECT_EQ(closing.GetMessage(), "No device detected");
+        EXPECT_EQ(windriver->getWindow(), reinterpret_cast<BindingDetector::HWND>(0x99));
+    }
+    EXPECT_EQ(windriver->getWindow(), nullptr) << "closed without either";
+}
+
 // The keyboard and the emulator as the core creates them, keys coming through the thread's hook.
 class KeyboardBindingTest : public RegistryTest {
 protected:
