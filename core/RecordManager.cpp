@@ -258,10 +258,11 @@ void RecordManager::BeginInstances(bool resimulate) {
     adaptor->prepareRecording(std::vector<NodeOwner*>(activeInstances_.begin(), activeInstances_.end()));
 
     unidevice::DeviceRegistry& drivers = unidevice::DeviceRegistry::Instance();
-    drivers.startAll();
-    // The window driver reads the messages of the main window; there is none until the window layer.
+    // The window driver's devices listen on the main window from their start, so it gets the window
+    // first; there is none until the window layer.
     if (auto* windriver = dynamic_cast<unidevice::WinDriver*>(drivers.findDriver("windriver")))
         windriver->setWindow(nullptr);
+    drivers.startAll();
     for (Instance* instance : activeInstances_) instance->BeginRecord(startTime_, resimulate);
 }
 

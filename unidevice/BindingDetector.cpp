@@ -15,6 +15,10 @@ namespace vex::unidevice {
 BindingDetector::BindingDetector(Property& channel, HWND window, DeviceRegistry& registry)
     : channel_(channel), window_(window), registry_(registry) {}
 
+BindingDetector::~BindingDetector() {
+    ReturnWindow();
+}
+
 void BindingDetector::Start() {
     exclude_.clear();
     last_ = nullptr;
@@ -32,14 +36,29 @@ void BindingDetector::Begin() {
     first_ = second_ = detected_ = nullptr;
     controlText_.clear();
     registry_.stopAll();
-    if (auto* driver = dynamic_cast<WinDriver*>(registry_.findDriver("windriver")))
-        driver->setWindow(window_);
+    LendWindow();
     if (registry_.resyncAll() == 0) {
         message_ = kNoDeviceMessage;
         return;
     }
     message_ = kFirstControlMessage;
     timer_ = Timer::kFirst;
+}
+
+void BindingDetector::LendWindow() {
+    auto* driver = dynamic_cast<WinDriver*>(registry_.findDriver("windriver"));
+    if (driver == nullptr) return;
+    if (!windowLent_) formerWindow_ = driver->getWindow();
+    windowLent_ = true;
+    driver->setWindow(window_);
+}
+
+void BindingDetector::ReturnWindow() {
+    if (!windowLent_) return;
+    windowLent_ = false;
+    // The devices are stopped by now; the dialog's window may go, and nothing may keep using it.
+    auto* driver = dynamic_cast<WinDriver*>(registry_.findDriver("windriver"));
+    if (driver != nullptr && driver->getWindow() == window_) driver->setWindow(formerWindow_);
 }
 
 void BindingDetector::OnTimer1() {
@@ -115,12 +134,14 @@ bool BindingDetector::Accept() {
             channel_.setMultiplier(-multiplier);
     }
     registry_.stopAll();
+    ReturnWindow();
     return bound;
 }
 
 void BindingDetector::Cancel() {
     timer_ = Timer::kNone;
     registry_.stopAll();
+    ReturnWindow();
 }
 
 } // namespace vex::unidevice

@@ -37,8 +37,11 @@ public:
     static constexpr const char* kEmulatorName = "TrinaryEmulator";
 
     /// Detection for `channel`, in the registry's devices. The dialog's `window` goes to the driver
-    /// "windriver" while detecting.
+    /// "windriver" while detecting, and the driver gets its former window back when detection ends
+    /// (Accept, Cancel, or the detector going away with the dialog).
     BindingDetector(Property& channel, HWND window, DeviceRegistry& registry);
+    /// Gives the driver its former window back, if detection still holds it.
+    ~BindingDetector();
     BindingDetector(const BindingDetector&) = delete;
     BindingDetector& operator=(const BindingDetector&) = delete;
 
@@ -52,9 +55,11 @@ public:
     /// A tick of timer 2: polls for the second control. Nothing when timer 2 does not run.
     void OnTimer2();
     /// Binds the detected control to the channel and orients the channel's multiplier; the devices
-    /// are stopped. False, and the channel left as it was, when nothing was detected.
+    /// are stopped and "windriver" gets its former window back. False, and the channel left as it
+    /// was, when nothing was detected.
     bool Accept();
-    /// Stops the timers and the devices without binding (the dialog closes).
+    /// Stops the timers and the devices without binding, and gives "windriver" its former window
+    /// back (the dialog closes).
     void Cancel();
 
     /// The timer that should run now, and its period in seconds.
@@ -78,6 +83,10 @@ public:
 private:
     // Stops, resyncs and starts timer 1, keeping the exclude list.
     void Begin();
+    // Gives the dialog's window to "windriver", remembering the window it had.
+    void LendWindow();
+    // Gives "windriver" back the window it had before detection, unless someone replaced the dialog's.
+    void ReturnWindow();
     // The first control was found: show it, and ask for a second one when the channel needs it.
     void FirstFound(Control* control);
     // The second control was found: make the emulated control of both.
@@ -99,6 +108,8 @@ private:
     Control* detected_ = nullptr;
     Control* last_ = nullptr;
     bool direction_ = true;
+    bool windowLent_ = false;
+    HWND formerWindow_ = nullptr;
 };
 
 } // namespace vex::unidevice

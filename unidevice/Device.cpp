@@ -33,7 +33,9 @@ Control* Device::findControl(const util::xml::Element& element) {
 }
 
 Control* Device::detectChange(std::span<Control* const> exclude, HWND window) {
-    update(window);
+    // A device that cannot be read (a controller pulled out) keeps its last values, which are no
+    // move of the user's.
+    if (!update(window)) return nullptr;
     Control* best = nullptr;
     for (int i = 0, count = getControlCount(); i < count; ++i) {
         Control* control = getControl(i);

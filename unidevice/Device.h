@@ -49,8 +49,8 @@ public:
     /// change. True on success.
     virtual bool resync(HWND window) = 0;
     /// Polls once and returns the control that moved furthest beyond its threshold, ignoring those in
-    /// `exclude`; the earliest wins a tie; null when none moved. The base implements this for every
-    /// device: overrides call it unless the device never reports changes.
+    /// `exclude`; the earliest wins a tie; null when none moved or the poll failed. The base implements this
+    /// for every device: overrides call it unless the device never reports changes.
     virtual Control* detectChange(std::span<Control* const> exclude, HWND window) = 0;
     /// Sets both values of every control to 0; the base implements it for every device.
     virtual void clearValues() = 0;

@@ -50,7 +50,9 @@ public:
     virtual bool OpenJoystick(int id, JoystickLayout& layout) = 0;
     /// Drops one reference taken by OpenJoystick.
     virtual void CloseJoystick(int id) = 0;
-    /// Fetches the newest state of every open joystick.
+    /// Whether a reference taken by OpenJoystick is still held on joystick `id`.
+    virtual bool IsJoystickOpen(int id) const = 0;
+    /// Fetches the newest state of every open joystick, and notices joysticks plugged in or out.
     virtual void Update() = 0;
     /// The state fetched by the last Update; false when the joystick was unplugged.
     virtual bool ReadJoystick(int id, JoystickReading& reading) = 0;

@@ -60,10 +60,13 @@ HRESULT DirectInput8Object::CreateDevice(REFGUID instance, LPDIRECTINPUTDEVICE8A
     *device = nullptr;
     if (outer != nullptr) return DIERR_NOAGGREGATION;
     const int id = GetJoystickId(instance);
-    JoystickLayout layout;
-    if (id < 0 || !backend_.OpenJoystick(id, layout)) return DIERR_DEVICENOTREG;
-    *device = new JoystickDevice(*this, backend_, id, layout);
-    return DI_OK;
+    for (const JoystickDescription& joystick : backend_.ListJoysticks()) {
+        JoystickLayout layout;
+        if (joystick.id != id || !backend_.OpenJoystick(id, layout)) continue;
+        *device = new JoystickDevice(*this, backend_, joystick, layout);
+        return DI_OK;
+    }
+    return DIERR_DEVICENOTREG;
 }
 
 HRESULT DirectInput8Object::EnumDevices(DWORD deviceClass, LPDIENUMDEVICESCALLBACKA callback, void* ref,

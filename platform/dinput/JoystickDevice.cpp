@@ -21,14 +21,15 @@ bool HasId(const JoystickObject& object, DWORD id) {
 
 } // namespace
 
-JoystickDevice::JoystickDevice(DirectInput8Object& owner, Backend& backend, int id,
-                               const JoystickLayout& layout)
-    : owner_(owner), backend_(backend), id_(id), layout_(layout), objects_(DescribeObjects(layout)) {
+JoystickDevice::JoystickDevice(DirectInput8Object& owner, Backend& backend,
+                               const JoystickDescription& joystick, const JoystickLayout& layout)
+    : owner_(owner), backend_(backend), joystick_(joystick), layout_(layout),
+      objects_(DescribeObjects(layout)) {
     owner_.AddRef();
 }
 
 JoystickDevice::~JoystickDevice() {
-    backend_.CloseJoystick(id_);
+    backend_.CloseJoystick(joystick_.id);
     owner_.Release();
 }
 
@@ -116,6 +117,7 @@ HRESULT JoystickDevice::SetProperty(REFGUID property, LPCDIPROPHEADER header) {
 
 HRESULT JoystickDevice::Acquire() {
     if (!formatSet_) return DIERR_INVALIDPARAM;
+    if (lost_ && !Reconnect()) return DIERR_UNPLUGGED;
     if (acquired_) return DI_NOEFFECT;
     acquired_ = true;
     return DI_OK;
@@ -128,9 +130,33 @@ HRESULT JoystickDevice::Unacquire() {
 }
 
 HRESULT JoystickDevice::Read() {
-    if (backend_.ReadJoystick(id_, reading_)) return DI_OK;
+    if (backend_.ReadJoystick(joystick_.id, reading_)) return DI_OK;
     acquired_ = false;
+    lost_ = true;
     return DIERR_INPUTLOST;
+}
+
+bool JoystickDevice::Reconnect() {
+    backend_.Update();
+    for (const JoystickDescription& candidate : backend_.ListJoysticks()) {
+        if (candidate.id == joystick_.id || backend_.IsJoystickOpen(candidate.id) ||
+            candidate.name != joystick_.name || candidate.vendor != joystick_.vendor ||
+            candidate.product != joystick_.product || candidate.gamepad != joystick_.gamepad)
+            continue;
+        JoystickLayout layout;
+        if (!backend_.OpenJoystick(candidate.id, layout)) continue;
+        // The objects, their ranges and the data format set for them must still fit.
+        if (layout.axes != layout_.axes || layout.hats != layout_.hats || layout.buttons != layout_.buttons) {
+            backend_.CloseJoystick(candidate.id);
+            continue;
+        }
+        backend_.CloseJoystick(joystick_.id);
+        joystick_ = candidate;
+        layout_ = layout;
+        lost_ = false;
+        return true;
+    }
+    return false;
 }
 
 HRESULT JoystickDevice::Poll() {
@@ -155,7 +181,7 @@ HRESULT JoystickDevice::CreateEffect(REFGUID effectType, LPCDIEFFECT parameters,
     const std::uint16_t type = GetHapticType(effectType);
     if (type == 0) return DIERR_DEVICENOTREG;
     if (layout_.hapticAxes == 0 || (layout_.hapticEffects & type) == 0) return DIERR_UNSUPPORTED;
-    auto* created = new JoystickEffect(*this, backend_, id_, effectType);
+    auto* created = new JoystickEffect(*this, backend_, joystick_.id, effectType);
     if (parameters != nullptr) {
         if (const HRESULT result = created->SetParameters(parameters, DIEP_ALLPARAMS); FAILED(result)) {
             created->Release();

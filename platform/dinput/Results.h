@@ -37,5 +37,6 @@ inline constexpr HRESULT DIERR_ACQUIRED = static_cast<HRESULT>(0x800700AAU);
 inline constexpr HRESULT DIERR_NOTACQUIRED = static_cast<HRESULT>(0x8007000CU);
 inline constexpr HRESULT DIERR_NOTEXCLUSIVEACQUIRED = static_cast<HRESULT>(0x80040205U);
 inline constexpr HRESULT DIERR_INCOMPLETEEFFECT = static_cast<HRESULT>(0x80040206U);
+inline constexpr HRESULT DIERR_UNPLUGGED = static_cast<HRESULT>(0x80040209U);
 
 } // namespace vex::platform::dinput

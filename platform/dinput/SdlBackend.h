@@ -23,6 +23,7 @@ public:
     std::vector<JoystickDescription> ListJoysticks() override;
     bool OpenJoystick(int id, JoystickLayout& layout) override;
     void CloseJoystick(int id) override;
+    bool IsJoystickOpen(int id) const override { return open_.count(id) != 0; }
     void Update() override;
     bool ReadJoystick(int id, JoystickReading& reading) override;
     int NewEffect(int id, SDL_HapticEffect& effect) override;

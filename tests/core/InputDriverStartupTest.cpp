@@ -1,16 +1,20 @@
 #include "core/CoreStartup.h"
 #include "core/InstanceVirtualDevice.h"
+#include "platform/win32/DebugOutputRecorder.h"
 #include "platform/win32/Hooks.h"
+#include "platform/win32/MessageBox.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/CoreTestSupport.h"
 #include "unidevice/Device.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/Driver.h"
 #include "unidevice/driver/EmulatedTrinaryDevice.h"
+#include "unidevice/driver/SpaceMouse.h"
 #include "unidevice/driver/WINHOOK_KeyboardDevice.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -63,6 +67,22 @@ TEST_F(InputDriverStartup, DriversThenKeyboardFirstAndTheEmulatorLast) {
     EXPECT_EQ(control->getValue(), -1.0);
     registry.stopAll();
     win32::DispatchKeyboardEvent('K', win32::MakeKeyData(false, false));
+}
+
+TEST_F(InputDriverStartup, AMachineWithoutA3DMouseDriverSaysSoOnceInTheLog) {
+    // The real 3D-mouse layer: these machines run no spacenavd.
+    win32::MessageBoxRecorder boxes;
+    win32::DebugOutputRecorder log;
+    unidevice::driver::SpaceMouse::ForgetLoggedAbsence();
+    for (int start = 0; start < 2; ++start) {
+        MemoryAdaptor host;
+        for (int i = 0; i < DeviceRegistry::Instance().getDeviceCount(); ++i) {
+            if (dynamic_cast<unidevice::driver::SpaceMouse*>(DeviceRegistry::Instance().getDevice(i)))
+                GTEST_SKIP() << "a spacenavd is running";
+        }
+    }
+    EXPECT_TRUE(boxes.Boxes().empty());
+    EXPECT_EQ(std::count(log.Lines().begin(), log.Lines().end(), "Error initializing 3dxmouse device."), 1);
 }
 
 TEST_F(InputDriverStartup, ShutdownDestroysEveryStartedDevice) {

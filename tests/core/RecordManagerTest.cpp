@@ -9,9 +9,12 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "system/adaptors/memory/MemoryNode.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/unidevice/TestDevices.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
+#include "unidevice/DeviceRegistry.h"
 #include "unidevice/Property.h"
+#include "unidevice/WinDriver.h"
 
 #include <QCoreApplication>
 #include <QTimerEvent>
@@ -259,6 +262,36 @@ TEST_F(RecordManager, SecondStartWhileRunningAnswers71AndChangesNothing) {
     EXPECT_EQ(core->Resimulate(1.0, 2.0), 71);
     core->StopRecording(); // leaves a re-simulation alone
     EXPECT_TRUE(core->IsResimulating());
+}
+
+TEST_F(RecordManager, TheWindowDriversDevicesStartWithTheWindowTheRunGaveIt) {
+    unidevice::DeviceRegistry& registry = unidevice::DeviceRegistry::Instance();
+    auto* windriver = dynamic_cast<unidevice::WinDriver*>(registry.findDriver("windriver"));
+    ASSERT_NE(windriver, nullptr);
+    auto* listener = new unidevice::test::TestDevice("Listener", 1);
+    listener->setDriver(windriver);
+    // A window someone else gave the driver before, and which may be gone by now.
+    const auto stale = reinterpret_cast<win32::HWND>(0x5A5A);
+
+    for (const bool resimulate : {false, true}) {
+        SCOPED_TRACE(resimulate ? "re-simulation" : "recording");
+        windriver->setWindow(stale);
+        listener->windows.clear();
+        if (resimulate) {
+            ASSERT_EQ(core->Resimulate(1.0, 1.0), 0);
+        } else {
+            StartAt(1.0);
+        }
+        ASSERT_FALSE(listener->windows.empty());
+        EXPECT_NE(windriver->getWindow(), stale);
+        EXPECT_EQ(listener->windows.front(), windriver->getWindow()) << "started with the run's window";
+        if (resimulate) {
+            Loop().GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+        } else {
+            core->StopRecording();
+        }
+        EXPECT_FALSE(core->IsRecording());
+    }
 }
 
 TEST_F(RecordManager, KeysStopOrRetakeTheRecording) {

@@ -125,62 +125,121 @@ TEST_F(BindingDetectorTest, NoRespondingDeviceBindsNothing) {
     EXPECT_EQ(channel.getControl(), buttons->getControl(0)) << "left as it was";
 }
 
+TEST_F(BindingDetectorTest, TheWindowDriverGetsItsFormerWindowBackWhenTheDialogCloses) {
+    const auto former = reinterpret_cast<BindingDetector::HWND>(0x77);
+    windriver->setWindow(former);
+    detector.Start();
+    EXPECT_EQ(windriver->getWindow(), dialog);
+    detector.Retry();
+    stick->next[0] = 0.9;
+    Tick();
+    ASSERT_TRUE(detector.Accept());
+    EXPECT_EQ(windriver->getWindow(), former) << "accepted";
+
+    windriver->setWindow(nullptr);
+    detector.Start();
+    detector.Cancel();
+    EXPECT_EQ(windriver->getWindow(), nullptr) << "cancelled";
+
+    stick->resyncs = buttons->resyncs = false;
+    {
+        BindingDetector closing(channel, reinterpret_cast<BindingDetector::HWND>(0x99), registry);
+        closing.Start();
+        EXPECT_EQ(closing.GetMessage(), "No device detected");
+        EXPECT_EQ(windriver->getWindow(), reinterpret_cast<BindingDetector::HWND>(0x99));
+    }
+    EXPECT_EQ(windriver->getWindow(), nullptr) << "closed without either";
+}
+
 // The keyboard and the emulator as the core creates them, keys coming through the thread's hook.
-using KeyboardBindingTest = RegistryTest;
+class KeyboardBindingTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        RegistryTest::SetUp();
+        CreateDevices();
+        channels.addProperty("Forw/Backw Transl",
+                             new Property("Forw/Backw Transl", kTrinaryControl | kFiniteControl));
+    }
+    // The devices of one run of the plug-in.
+    void CreateDevices() {
+        new DummyDriver;
+        new WinDriver;
+        keyboard = new WINHOOK_KeyboardDevice;
+        new EmulatedTrinaryDevice;
+    }
+    static void Key(int code, bool down) {
+        win32::DispatchKeyboardEvent(code, win32::MakeKeyData(down, false));
+    }
+
+    WINHOOK_KeyboardDevice* keyboard = nullptr;
+    PropertyHandler channels;
+};
 
 TEST_F(KeyboardBindingTest, TwoKeysDetectedForASteeringChannelBecomeOneEmulatedControl) {
-    new DummyDriver;
-    new WinDriver;
-    auto* keyboard = new WINHOOK_KeyboardDevice;
-    new EmulatedTrinaryDevice;
-    auto key = [](int code, bool down) {
-        win32::DispatchKeyboardEvent(code, win32::MakeKeyData(down, false));
+    struct Case {
+        int positive;
+        int negative;
+        const char* text;
     };
+    // Named keys, and keys without a name, which must not stand for one another.
+    for (const Case& c : {Case{'I', 'K', "emulated control (Keyboard:I, Keyboard:K)"},
+                          Case{233, 234, "emulated control (Keyboard:Key_233, Keyboard:Key_234)"}}) {
+        SCOPED_TRACE(c.text);
+        Property& channel = *channels.getProperty(0);
+        BindingDetector detector(channel, nullptr, registry);
+        detector.Start();
+        ASSERT_TRUE(keyboard->isHooked());
+        detector.OnTimer1();
+        EXPECT_EQ(detector.GetTimer(), Timer::kFirst) << "no key yet";
 
-    PropertyHandler channels;
-    channels.addProperty("Forw/Backw Transl",
-                         new Property("Forw/Backw Transl", kTrinaryControl | kFiniteControl));
-    Property& channel = *channels.getProperty(0);
-    BindingDetector detector(channel, nullptr, registry);
-    detector.Start();
-    ASSERT_TRUE(keyboard->isHooked());
-    detector.OnTimer1();
-    EXPECT_EQ(detector.GetTimer(), Timer::kFirst) << "no key yet";
+        Key(c.positive, true);
+        detector.OnTimer1();
+        EXPECT_EQ(detector.GetFirstControl(), keyboard->getKey(c.positive));
+        EXPECT_EQ(detector.GetMessage(), "Please press or move another control");
+        Key(c.positive, false); // the first key itself is ignored now
+        detector.OnTimer2();
+        EXPECT_EQ(detector.GetTimer(), Timer::kSecond);
+        Key(c.negative, true);
+        Key(c.negative, false);
+        detector.OnTimer2();
+        EXPECT_EQ(detector.GetSecondControl(), keyboard->getKey(c.negative));
+        EXPECT_EQ(detector.GetMessage(), "Use this control?");
+        EXPECT_EQ(detector.GetControlText(), c.text);
+        ASSERT_TRUE(detector.Accept());
+        EXPECT_FALSE(keyboard->isHooked()) << "devices stopped";
+        EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
+        EXPECT_EQ(channel.getMultiplier(), 1.0);
 
-    key('I', true);
-    detector.OnTimer1();
-    EXPECT_EQ(detector.GetFirstControl(), keyboard->getKey('I'));
-    EXPECT_EQ(detector.GetMessage(), "Please press or move another control");
-    key('I', false); // the first key itself is ignored now
-    detector.OnTimer2();
-    EXPECT_EQ(detector.GetTimer(), Timer::kSecond);
-    key('K', true);
-    key('K', false);
-    detector.OnTimer2();
-    EXPECT_EQ(detector.GetSecondControl(), keyboard->getKey('K'));
-    EXPECT_EQ(detector.GetMessage(), "Use this control?");
-    EXPECT_EQ(detector.GetControlText(), "emulated control (Keyboard:I, Keyboard:K)");
-    ASSERT_TRUE(detector.Accept());
-    EXPECT_FALSE(keyboard->isHooked()) << "devices stopped";
-    EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
-    EXPECT_EQ(channel.getMultiplier(), 1.0);
+        // While input runs, the first key drives the channel to +1, the second to -1, both to 0.
+        registry.startAll();
+        Key(c.positive, true);
+        EXPECT_EQ(channel.getValue(), 1.0);
+        Key(c.negative, true);
+        EXPECT_EQ(channel.getValue(), 0.0);
+        Key(c.positive, false);
+        EXPECT_EQ(channel.getValue(), -1.0);
+        Key(c.negative, false);
+        registry.stopAll();
 
-    // While input runs, I drives the channel to +1, K to -1, both together to 0.
-    registry.startAll();
-    key('I', true);
-    EXPECT_EQ(channel.getValue(), 1.0);
-    key('K', true);
-    EXPECT_EQ(channel.getValue(), 0.0);
-    key('I', false);
-    EXPECT_EQ(channel.getValue(), -1.0);
-    registry.stopAll();
+        // The binding is stored with both keys and found again from the profile, in this run and in
+        // the next one.
+        const util::xml::Element saved = InputProfile::Save(channels, "Keys");
+        channel.setControl(nullptr);
+        std::string name;
+        EXPECT_EQ(InputProfile::Load(channels, saved, name), 0);
+        EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
 
-    // The binding is stored with both keys and found again from the profile.
-    const util::xml::Element saved = InputProfile::Save(channels, "Keys");
-    channel.setControl(nullptr);
-    std::string name;
-    EXPECT_EQ(InputProfile::Load(channels, saved, name), 0);
-    EXPECT_EQ(channel.getControl(), detector.GetDetectedControl());
+        registry.shutdown();
+        CreateDevices();
+        EXPECT_EQ(InputProfile::Load(channels, saved, name), 0);
+        ASSERT_NE(channel.getControl(), nullptr);
+        EXPECT_EQ(channel.getControl()->getDescription(), c.text);
+        registry.startAll();
+        Key(c.negative, true);
+        EXPECT_EQ(channel.getValue(), -1.0);
+        Key(c.negative, false);
+        registry.stopAll();
+    }
 }
 
 } // namespace

@@ -170,12 +170,18 @@ Control* DXJoystickDevice::getControl(int index) {
     return nullptr;
 }
 
+bool DXJoystickDevice::readState(DIJOYSTATE2& state) {
+    device_->Poll();
+    return SUCCEEDED(device_->GetDeviceState(sizeof(state), &state));
+}
+
 bool DXJoystickDevice::update(HWND window) {
     (void)window;
     if (device_ == nullptr) return false;
-    device_->Poll();
     DIJOYSTATE2 state;
-    if (FAILED(device_->GetDeviceState(sizeof(state), &state))) return false;
+    // A controller that was pulled out is acquired again, as DirectInput wants it: that succeeds
+    // once it is plugged back in, and its controls (and the bindings to them) work again.
+    if (!readState(state) && (FAILED(device_->Acquire()) || !readState(state))) return false;
 
     // Axes read by their identity, sliders and hats by their place after sorting.
     for (DXAxisControl& axis : axes_) axis.setValue(state.*kAxisFields[axis.getIndex()] * kRawToValue);

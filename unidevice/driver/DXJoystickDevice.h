@@ -31,8 +31,9 @@ public:
 
     int getControlCount() const override;
     Control* getControl(int index) override;
-    /// Polls the device and reads every control. False, and every value kept, when the state cannot
-    /// be read (unplugged, acquisition lost); there is no attempt to acquire it again.
+    /// Polls the device and reads every control. When the state cannot be read (unplugged,
+    /// acquisition lost) the device is acquired again, which finds the controller once it is
+    /// plugged back in; false, and every value kept, while it stays away.
     bool update(HWND window) override;
     /// Starts the device, then polls it 1001 times so that buffered input is flushed and previous
     /// equals current; returns the last poll's result.
@@ -52,6 +53,8 @@ private:
 
     static platform::dinput::BOOL onObject(platform::dinput::LPCDIDEVICEOBJECTINSTANCEA object, void* found);
     void build(Found& found);
+    // Polls and reads the device's state; false when it cannot be read.
+    bool readState(platform::dinput::DIJOYSTATE2& state);
 
     std::deque<DXAxisControl> axes_;
     std::deque<Control> hats_;

@@ -1,6 +1,7 @@
 #include "unidevice/driver/SpaceMouse.h"
 
 #include "platform/win32/Clock.h"
+#include "platform/win32/DebugOutput.h"
 #include "platform/win32/Errors.h"
 #include "platform/win32/MessageBox.h"
 #include "unidevice/ControlKind.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace vex::unidevice::driver {
 
@@ -52,9 +54,14 @@ HWND CreateOwnWindow(win32::HINSTANCE module) {
                                   module, nullptr);
 }
 
+constexpr const char* kInitializationError = "Error initializing 3dxmouse device.";
+
 void Report(const std::string& text) {
     win32::MessageBox(nullptr, text.c_str(), nullptr, win32::MB_OK);
 }
+
+// Whether this process has logged that it found no 3D-mouse driver.
+bool absenceLogged = false;
 
 } // namespace
 
@@ -67,9 +74,13 @@ SpaceMouse* SpaceMouse::Create(win32::HINSTANCE module) {
     }
     const si::SpwRetVal initialized = si::SiInitialize();
     if (initialized != si::SPW_NO_ERROR) {
-        // A machine with no 3D-mouse driver at all (most machines) starts quietly; a driver that is
-        // there but fails is worth a word.
-        if (initialized != si::SI_NO_DRIVER) Report("Error initializing 3dxmouse device.");
+        // A machine with no 3D-mouse driver at all (most machines) gets one line in the log, however
+        // often the plug-in starts; a driver that is there but fails is worth a box.
+        if (initialized != si::SI_NO_DRIVER) {
+            Report(kInitializationError);
+        } else if (!std::exchange(absenceLogged, true)) {
+            win32::OutputDebugStringA(kInitializationError);
+        }
         win32::DestroyWindow(own);
         return nullptr;
     }
@@ -88,6 +99,10 @@ SpaceMouse* SpaceMouse::Create(win32::HINSTANCE module) {
     }
     si::SiClose(handle);
     return new SpaceMouse(name.name, std::clamp(info.numButtons, 0, kMaxButtons), own);
+}
+
+void SpaceMouse::ForgetLoggedAbsence() {
+    absenceLogged = false;
 }
 
 SpaceMouse::SpaceMouse(const std::string& name, int buttons, HWND ownWindow)

@@ -18,8 +18,11 @@ class SpaceMouse : public Device {
 public:
     /// Connects to SpaceWare and creates the device, attached to "windriver"; null when SpaceWare
     /// cannot be initialised or the device cannot be read. Each failure is reported in a message box,
-    /// except a machine without any 3D-mouse driver.
+    /// except a machine without any 3D-mouse driver: that goes to the log, once per process.
     static SpaceMouse* Create(platform::win32::HINSTANCE module);
+    /// Lets the next Create that finds no 3D-mouse driver log it again (for tests, which start the
+    /// device layer many times in one process).
+    static void ForgetLoggedAbsence();
     /// Stops the device, closes its window and ends the SpaceWare connection.
     ~SpaceMouse() override;
 

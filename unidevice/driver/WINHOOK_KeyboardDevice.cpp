@@ -135,20 +135,26 @@ WINHOOK_KeyboardDevice* hookedKeyboard = nullptr;
 
 WINHOOK_KeyboardDevice::WINHOOK_KeyboardDevice(win32::HINSTANCE module)
     : Device("Keyboard"), module_(module) {
+    // A key without a name is named after its code, so that its type tells it apart from every other
+    // key in a stored binding, as a named key's does, and stays the same from one run to the next.
     keys_.reserve(kKeyCount);
     for (int code = 0; code < kKeyCount; ++code) {
         Control& key = keys_.emplace_back(this, kBinaryControl, kKeyThreshold);
-        key.setDescription("Key_" + std::to_string(code));
+        const std::string name = "Key_" + std::to_string(code);
+        key.setType(name);
+        key.setDescription(name);
     }
+    std::vector<bool> named(kKeyCount, false);
     order_.reserve(kKeyCount);
-    for (const KeyName& named : kNamedKeys) {
-        Control& key = keys_[static_cast<std::size_t>(named.code)];
-        key.setType(named.name);
-        key.setDescription(named.name);
-        order_.push_back(&key);
+    for (const KeyName& key : kNamedKeys) {
+        const auto code = static_cast<std::size_t>(key.code);
+        keys_[code].setType(key.name);
+        keys_[code].setDescription(key.name);
+        named[code] = true;
+        order_.push_back(&keys_[code]);
     }
-    for (Control& key : keys_)
-        if (key.getType().empty()) order_.push_back(&key);
+    for (std::size_t code = 0; code < keys_.size(); ++code)
+        if (!named[code]) order_.push_back(&keys_[code]);
 
     if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("dummydriver"));
 }

@@ -12,7 +12,8 @@ namespace vex::unidevice {
 /// WH_KEYBOARD hook on the host's main thread while the device is started. Named keys come first in
 /// getControl order (arrows, editing keys, digits, letters, punctuation, Windows keys, number pad,
 /// F1..F24, menu keys), then the unnamed codes in ascending order. A key's type and description are
-/// its name; an unnamed key has an empty type and the description "Key_<code>".
+/// its name; a key without a name is called "Key_<code>" (its virtual-key code in decimal), so every
+/// key has an identity of its own.
 class WINHOOK_KeyboardDevice : public Device {
 public:
     /// Number of virtual-key codes, and so of controls.

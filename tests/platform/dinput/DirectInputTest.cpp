@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -271,6 +272,38 @@ TEST_F(DirectInput, ReadingNeedsAcquisitionAndStopsWhenUnplugged) {
     stick.unplug();
     EXPECT_EQ(device->Poll(), DIERR_INPUTLOST);
     EXPECT_EQ(device->GetDeviceState(sizeof(state), &state), DIERR_NOTACQUIRED);
+    EXPECT_EQ(device->Acquire(), DIERR_UNPLUGGED);
+}
+
+TEST_F(DirectInput, AcquiringALostDeviceFindsItsControllerPluggedInAgain) {
+    auto first = std::make_unique<VirtualJoystick>("Test Twin", 2, 0, 1);
+    VirtualJoystick second("Test Twin", 2, 0, 1);
+    IDirectInput8A* directInput = Create();
+    found.clear();
+    directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, &CollectDevice, nullptr, DIEDFL_ATTACHEDONLY);
+    ASSERT_EQ(found.size(), 2u);
+    IDirectInputDevice8A* devices[2] = {nullptr, nullptr};
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_EQ(directInput->CreateDevice(found[i].guidInstance, &devices[i], nullptr), DI_OK);
+        release.insert(release.begin(), devices[i]);
+        ASSERT_EQ(devices[i]->SetDataFormat(&c_dfDIJoystick2), DI_OK);
+        ASSERT_EQ(devices[i]->Acquire(), DI_OK);
+    }
+    const int lost = found[0].guidInstance.Data1 == static_cast<DWORD>(first->id()) ? 0 : 1;
+    IDirectInputDevice8A* device = devices[lost];
+
+    first->unplug();
+    EXPECT_EQ(device->Poll(), DIERR_INPUTLOST);
+    // Neither the twin the other device holds nor a controller of another product stands in for it.
+    VirtualJoystick stranger("Test Stranger", 2, 0, 1);
+    EXPECT_EQ(device->Acquire(), DIERR_UNPLUGGED);
+    EXPECT_EQ(devices[1 - lost]->Poll(), DI_OK);
+
+    first = std::make_unique<VirtualJoystick>("Test Twin", 2, 0, 1);
+    first->setAxis(0, 32767);
+    EXPECT_EQ(device->Acquire(), DI_OK);
+    EXPECT_GT(Read(device).lX, Read(devices[1 - lost]).lX) << "it reads the controller plugged in again";
+    EXPECT_EQ(device->Acquire(), DI_NOEFFECT);
 }
 
 TEST_F(DirectInput, EffectsPlayOnlyOnActuatorsOfAnExclusiveAcquiredDevice) {

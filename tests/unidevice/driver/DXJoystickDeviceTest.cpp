@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -160,23 +161,41 @@ TEST_F(DXJoystick, ControllersOfOneProductAreToldApartByDevindex) {
     EXPECT_EQ(b->getControl(2)->getValue(), 1.0);
 }
 
-TEST_F(DXJoystick, AnUnpluggedControllerFailsToUpdateAndKeepsItsValues) {
-    VirtualJoystick wheel("Torva Test Wheel", 2, 0, 1);
+TEST_F(DXJoystick, AnUnpluggedControllerIsNotDetectedAndComesBackWhenPluggedInAgain) {
+    auto wheel = std::make_unique<VirtualJoystick>("Torva Test Wheel", 2, 0, 1);
     DXJoystickDevice* device = Enumerate("Torva Test Wheel");
     ASSERT_NE(device, nullptr);
     Control* x = device->getControl(0);
-    wheel.setAxis(0, Raw(300));
+    Property steering("Steering", kFiniteControl);
+    steering.setControl(x);
+    wheel->setAxis(0, Raw(300));
     device->update(nullptr);
-    wheel.setAxis(0, Raw(700));
+    wheel->setAxis(0, Raw(700));
     device->update(nullptr);
 
-    wheel.unplug();
+    wheel->unplug();
     EXPECT_FALSE(device->update(nullptr));
     EXPECT_FALSE(device->update(nullptr));
     EXPECT_DOUBLE_EQ(x->getPrevious(), 0.3);
     EXPECT_DOUBLE_EQ(x->getCurrent(), 0.7);
+    EXPECT_EQ(registry.detectChange(), nullptr) << "the values it kept are no move";
     EXPECT_FALSE(device->resync(nullptr));
     EXPECT_EQ(registry.resyncAll(), 0);
+
+    // Another controller is not taken for it.
+    VirtualJoystick other("Torva Test Pedals", 2, 0, 1);
+    EXPECT_EQ(registry.resyncAll(), 0);
+
+    // The same controller plugged in again: the device, and the binding to it, work again.
+    wheel = std::make_unique<VirtualJoystick>("Torva Test Wheel", 2, 0, 1);
+    EXPECT_EQ(registry.resyncAll(), 1);
+    EXPECT_EQ(registry.detectChange(), nullptr);
+    wheel->setAxis(1, Raw(-600));
+    EXPECT_EQ(registry.detectChange(), device->getControl(1));
+    wheel->setAxis(0, Raw(550));
+    ASSERT_TRUE(device->update(nullptr));
+    EXPECT_NEAR(steering.getValue(), 0.5, 1e-12);
+    EXPECT_EQ(registry.getDeviceCount(), 1);
 }
 
 TEST_F(DXJoystick, ResyncBringsControlsToRestSoDetectionSeesOnlyNewMoves) {

@@ -44,7 +44,7 @@ TEST_F(KeyboardDeviceTest, KeysAreOfferedNamedFirstThenUnnamedByCode) {
 
     // The first unnamed code is 0, then codes rise; none repeats a named one.
     const Control* firstUnnamed = keyboard->getControl(104);
-    EXPECT_EQ(firstUnnamed->getType(), "");
+    EXPECT_EQ(firstUnnamed->getType(), "Key_0");
     EXPECT_EQ(firstUnnamed->getDescription(), "Key_0");
     EXPECT_EQ(keyboard->getControl(105)->getDescription(), "Key_1");
     EXPECT_EQ(keyboard->getControl(255)->getDescription(), "Key_255");
@@ -64,13 +64,19 @@ TEST_F(KeyboardDeviceTest, KeysAreOfferedNamedFirstThenUnnamedByCode) {
     EXPECT_EQ(keyboard->getKey(0x6E)->getDescription(), "Num_,");
 }
 
-TEST_F(KeyboardDeviceTest, AStoredKeyBindingFindsTheKeyAgain) {
+TEST_F(KeyboardDeviceTest, AStoredKeyBindingFindsThatKeyAgainNamedOrNot) {
     new DummyDriver;
     auto* keyboard = new WINHOOK_KeyboardDevice;
     util::xml::Element stored;
     keyboard->getKey(112)->toXml(stored);
     EXPECT_EQ(stored.GetAttribute("type"), "F1");
     EXPECT_EQ(registry.findControl(stored), keyboard->getKey(112));
+
+    for (int code = 0; code < WINHOOK_KeyboardDevice::kKeyCount; ++code) {
+        util::xml::Element element;
+        keyboard->getKey(code)->toXml(element);
+        EXPECT_EQ(registry.findControl(element), keyboard->getKey(code)) << code;
+    }
 }
 
 TEST_F(KeyboardDeviceTest, TheHookSetsKeysOnlyWhileStartedAndPassesEveryKeyOn) {

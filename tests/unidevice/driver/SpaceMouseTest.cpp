@@ -1,6 +1,7 @@
 #include "unidevice/driver/SpaceMouse.h"
 #include "platform/spaceware/SpaceWare.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/DebugOutputRecorder.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/WindowProcedures.h"
 #include "tests/platform/spaceware/FakeSpaceWareBackend.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace vex::unidevice::test {
@@ -145,13 +147,20 @@ TEST_F(SpaceMouseTest, WithoutAWindowOfItsDriverItListensOnItsOwn) {
 
 TEST_F(SpaceMouseTest, NoSpaceWareMeansNoDevice) {
     win32::MessageBoxRecorder boxes;
+    win32::DebugOutputRecorder log;
+    SpaceMouse::ForgetLoggedAbsence();
     fake.openResult = platform::spaceware::SI_NO_DRIVER;
     EXPECT_EQ(SpaceMouse::Create(nullptr), nullptr);
-    EXPECT_TRUE(boxes.Boxes().empty()) << "no driver installed: quietly no device";
+    EXPECT_EQ(SpaceMouse::Create(nullptr), nullptr);
+    EXPECT_EQ(registry.getDeviceCount(), 0);
+    EXPECT_TRUE(boxes.Boxes().empty()) << "no driver installed: no box";
+    EXPECT_EQ(log.Lines(), std::vector<std::string>{"Error initializing 3dxmouse device."})
+        << "logged once, however often the device layer starts";
 
     fake.openResult = platform::spaceware::SI_NO_RESPONSE;
     EXPECT_EQ(SpaceMouse::Create(nullptr), nullptr);
     EXPECT_EQ(registry.getDeviceCount(), 0);
+    EXPECT_EQ(log.Lines().size(), 1u);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, "Error initializing 3dxmouse device.");
     EXPECT_EQ(boxes.Boxes()[0].caption, "Error");
