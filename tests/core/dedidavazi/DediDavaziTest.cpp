@@ -2,6 +2,7 @@
 #include "core/dedidavazi/DefaultFactories.h"
 #include "core/dedidavazi/Zero.h"
 
+#include "util/NumberText.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
 
@@ -40,7 +41,7 @@ double Evaluate(const std::string& xml) {
 }
 
 std::string Constant(double value) {
-    return "<constant>" + std::to_string(value) + "</constant>";
+    return "<constant>" + vex::util::FormatNumber(value) + "</constant>";
 }
 
 // The tree loaded again from its written text.
