@@ -9,6 +9,7 @@
 #include "core/LibraryManager.h"
 #include "core/dedidavazi/DefaultFactories.h"
 #include "platform/win32/Window.h"
+#include "platform/win32/keyfeed/KeyboardFeed.h"
 #include "platform/wintab/Wintab.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/DummyDriver.h"
@@ -78,6 +79,8 @@ void StartCore(AdaptorInterface* adaptor) {
     if (adaptor == nullptr || adaptor->getInterfaceVersion() != AdaptorInterface::kInterfaceVersion) return;
     CreateInputDrivers();
     Hooks::Instance().Install();
+    // The real keyboard reaches the hook through the windows of the process (when a GUI runs).
+    platform::win32::KeyboardFeed::Instance().Start();
 
     SetCurrentAdaptor(adaptor);
     const std::string root = GetDataRoot();
@@ -94,6 +97,7 @@ void ShutdownCore() {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr) return;
 
+    platform::win32::KeyboardFeed::Instance().Stop();
     if (Hooks::Exists()) Hooks::Instance().Release();
     if (CoreImplementation* core = FindCore()) {
         if (core->IsRecording() && !core->IsResimulating()) {

@@ -14,6 +14,7 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/gui/LayoutGeometry.h"
+#include "tests/support/WidgetApplication.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -34,17 +35,7 @@ namespace {
 
 namespace win32 = platform::win32;
 
-// The widget application of the window tests, on the offscreen platform; null when the process
-// already runs an application without widgets (then the windows stay headless and the tests skip).
-QApplication* WidgetApplication() {
-    if (auto* app = qobject_cast<QApplication*>(QCoreApplication::instance())) return app;
-    if (QCoreApplication::instance() != nullptr) return nullptr;
-    static int argc = 1;
-    static char name[] = "core_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    return new QApplication(argc, argv);
-}
+using vex::test::WidgetApplication;
 
 // A tool whose every step costs wall-clock time on the fake clock, so re-simulation slices end early.
 class SlowObject : public CCamera {

@@ -1,0 +1,18 @@
+#include "platform/win32/keyfeed/KeyEventFilter.h"
+
+#include "platform/win32/KeyTranslation.h"
+
+#include <QKeyEvent>
+
+namespace vex::platform::win32 {
+
+bool KeyEventFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWindowType()) return false;
+    const auto* key = static_cast<const QKeyEvent*>(event);
+    const Qt::KeyboardModifiers modifiers = key->modifiers();
+    return DispatchQtKeyEvent(key->key(), modifiers.testFlag(Qt::KeypadModifier), type == QEvent::KeyPress,
+                              key->isAutoRepeat(), modifiers.testFlag(Qt::AltModifier));
+}
+
+} // namespace vex::platform::win32
