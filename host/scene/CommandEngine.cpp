@@ -82,8 +82,15 @@ MStatus CommandEngine::execute(const std::string& text, bool display, bool undoa
 
 bool CommandEngine::runRegistered(const command::CommandCall& call, command::Value& result,
                                   std::string& error) {
-    const CommandRegistry::Creator creator = CommandRegistry::get().find(call.name);
+    const CommandRegistry& registry = CommandRegistry::get();
+    const CommandRegistry::Creator creator = registry.find(call.name);
     if (!creator) return false; // the interpreter reports the unknown name
+    // A call that does not fit the command's syntax stops here, before anything runs.
+    if (const CommandSyntax* syntax = registry.syntax(call.name))
+        if (auto reason = syntax->check(call)) {
+            error = *reason;
+            return false;
+        }
 
     std::unique_ptr<MPxCommand> command(static_cast<MPxCommand*>(creator()));
     if (!command) {
