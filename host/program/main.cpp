@@ -7,5 +7,5 @@
 
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return vex::host::program::HostProgram(std::cout, std::cerr).run(args);
+    return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
 }
