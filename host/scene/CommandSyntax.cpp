@@ -51,7 +51,11 @@ bool fits(const command::Value& value, Arg arg) {
 } // namespace
 
 CommandSyntax& CommandSyntax::flag(const char* shortName, const char* longName, Arg arg) {
-    flags_.push_back({shortName, longName, arg});
+    return flag(shortName, longName, arg == Arg::None ? std::vector<Arg>() : std::vector<Arg>{arg});
+}
+
+CommandSyntax& CommandSyntax::flag(const char* shortName, const char* longName, std::vector<Arg> args) {
+    flags_.push_back({shortName, longName, std::move(args)});
     return *this;
 }
 
@@ -93,16 +97,17 @@ std::optional<std::string> CommandSyntax::check(const command::CommandCall& call
             continue;
         }
         const std::string& name = args[i].value.AsString();
-        const Arg arg = find(name)->arg;
-        if (arg == Arg::None || querying) continue;
-        const bool hasNext = i + 1 < args.size() && !args[i + 1].isFlag;
-        if (arg == Arg::OptionalTruth) {
-            if (hasNext && fits(args[i + 1].value, arg)) ++i;
-            continue;
+        if (querying) continue;
+        for (const Arg arg : find(name)->args) {
+            const bool hasNext = i + 1 < args.size() && !args[i + 1].isFlag;
+            if (arg == Arg::OptionalTruth) {
+                if (hasNext && fits(args[i + 1].value, arg)) ++i;
+                continue;
+            }
+            if (!hasNext) return "flag " + name + " needs " + kindName(arg);
+            if (!fits(args[++i].value, arg))
+                return "flag " + name + ": \"" + args[i].value.AsString() + "\" is not " + kindName(arg);
         }
-        if (!hasNext) return "flag " + name + " needs " + kindName(arg);
-        if (!fits(args[++i].value, arg))
-            return "flag " + name + ": \"" + args[i].value.AsString() + "\" is not " + kindName(arg);
     }
     return std::nullopt;
 }

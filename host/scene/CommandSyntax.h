@@ -25,6 +25,8 @@ public:
 
     /// Declares a flag by its short and long name (with the leading "-") and what follows it.
     CommandSyntax& flag(const char* shortName, const char* longName, Arg arg = Arg::None);
+    /// Declares a flag followed by several values, in order.
+    CommandSyntax& flag(const char* shortName, const char* longName, std::vector<Arg> args);
     /// Declares -q/-query: in query mode the flags take no values, as the queried values are answers.
     CommandSyntax& query();
     /// Declares -e/-edit.
@@ -42,7 +44,7 @@ private:
     struct Flag {
         std::string shortName;
         std::string longName;
-        Arg arg;
+        std::vector<Arg> args;
     };
     const Flag* find(const std::string& name) const;
 

@@ -88,6 +88,23 @@ TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
     expectOneError(runProgram("-", input), "<stdin>:2: currentTime: argument \"abc\" is not a number");
 }
 
+TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
+    const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
+    expectOneError(runProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
+                   "-c:1: hostTestAdd: invalid flag -vlaue");
+    expectOneError(runProgram(plugin + "-c \"hostTestAdd -v\""),
+                   "-c:1: hostTestAdd: flag -v needs a whole number");
+    const std::string script = path("add.mel");
+    writeFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
+    const Outcome fraction = runProgram(plugin + "\"" + script + "\"");
+    expectOneError(fraction, script + ":2: hostTestAdd: flag -v: \"2.5\" is not a whole number");
+    EXPECT_EQ(fraction.out, "// Result: 2 //\n") << "the refused call added nothing";
+    // Query mode takes the flags without their values.
+    const Outcome query = runProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");
+    EXPECT_EQ(query.status, 0) << query.err;
+    EXPECT_EQ(query.out, "// Result: 7 //\n// Result: 7 //\n");
+}
+
 TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
     const std::string missing = path("missing.ma");
     expectOneError(runProgram("-c \"file -o \\\"" + missing + "\\\"\""),
