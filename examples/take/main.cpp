@@ -20,7 +20,7 @@
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 
-#include "examples/take/OffscreenSession.h"
+#include "platform/qt/OffscreenSession.h"
 
 #include <QApplication>
 
@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
         "(\"take\" when none is given).\n");
     if (arguments.ExitCode()) return *arguments.ExitCode();
     // The plot and the windows are drawn off screen; no display is needed.
-    vex::examples::BeginOffscreenSession();
+    vex::platform::qt::BeginOffscreenSession();
     QApplication application(argc, argv);
 
     const std::string out = arguments.OperandOr("take");

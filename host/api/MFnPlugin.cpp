@@ -91,10 +91,14 @@ MString MFnPlugin::loadPath(MStatus* ReturnStatus) const {
 }
 
 MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction creatorFunction,
-                                   MCreateSyntaxFunction) {
+                                   MCreateSyntaxFunction createSyntaxFunction) {
     auto plugin = pluginOf(plugin_);
     if (!plugin) return notAttached();
-    if (!vex::host::CommandRegistry::get().add(commandName.str(), creatorFunction, plugin->name()))
+    std::shared_ptr<const vex::host::CommandSyntax> syntax;
+    if (createSyntaxFunction)
+        syntax = std::make_shared<const vex::host::CommandSyntax>(createSyntaxFunction().hostSyntax());
+    if (!vex::host::CommandRegistry::get().add(commandName.str(), creatorFunction, plugin->name(),
+                                               std::move(syntax)))
         return MStatus(MStatus::kFailure, "the command \"" + commandName.str() + "\" is already registered");
     plugin->commands.push_back(commandName.str());
     return MStatus::kSuccess;

@@ -1,7 +1,6 @@
 #include "CommandContext.h"
 
-#include <algorithm>
-#include <cctype>
+#include "host/scene/CommandSyntax.h"
 
 namespace vex::host::builtins {
 
@@ -49,12 +48,7 @@ CommandContext::positional(const std::vector<std::pair<std::string, int>>& value
 }
 
 std::optional<bool> CommandContext::truth(const std::string& text) {
-    std::string lower = text;
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    if (lower == "true" || lower == "on" || lower == "yes" || lower == "1") return true;
-    if (lower == "false" || lower == "off" || lower == "no" || lower == "0") return false;
-    return std::nullopt;
+    return CommandSyntax::truth(text);
 }
 
 } // namespace vex::host::builtins

@@ -1,7 +1,6 @@
 #include "HostProgram.h"
 
 #include "host/command/Interpreter.h"
-#include "host/file/StatusText.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/ScriptEditor.h"
@@ -11,6 +10,8 @@
 #include <maya/MString.h>
 
 #include <cstdlib>
+#include <istream>
+#include <iterator>
 #include <ostream>
 
 #ifndef TORVA_VERSION
@@ -30,7 +31,7 @@ std::string located(const std::string& source, const std::string& message) {
             return source + ":" + message.substr(prefix.size(), colon - prefix.size()) +
                    message.substr(colon);
     }
-    return source + ": " + message;
+    return source.empty() ? message : source + ": " + message;
 }
 
 } // namespace
@@ -39,6 +40,7 @@ void HostProgram::usage(std::ostream& out) const {
     out << "Usage: torva-host [options] [script ...]\n"
            "Runs scripts of the host's command language in the embedded host.\n\n"
            "  -c COMMANDS        run COMMANDS (in order with the scripts)\n"
+           "  -                  run the commands read from standard input\n"
            "  --plugin PATH      load the plug-in library at PATH before any script runs\n"
            "  --data-root DIR    use DIR as the user's documents folder\n"
            "  --help             show this text\n"
@@ -63,6 +65,8 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
             m_help = true;
         } else if (arg == "--version") {
             m_version = true;
+        } else if (arg == "-") {
+            m_steps.push_back({false, arg});
         } else if (arg.size() > 1 && arg[0] == '-') {
             m_err << "Error: unknown option " << arg << ".\n";
             return false;
@@ -73,17 +77,36 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
     return true;
 }
 
+void HostProgram::report(const std::string& text, bool warning) const {
+    m_err << (warning ? "Warning: " : "Error: ") << located(m_source, text) << "\n";
+}
+
 bool HostProgram::runStep(const Step& step) {
     std::string text = step.text;
-    const std::string source = step.inline_ ? "-c" : step.text;
-    if (!step.inline_ && !util::ReadWholeFile(step.text, text)) {
-        m_err << "Error: " << source << ": the script cannot be read.\n";
+    const bool fromInput = !step.inline_ && step.text == "-";
+    m_source = step.inline_ ? "-c" : fromInput ? "<stdin>" : step.text;
+    if (fromInput) {
+        text.assign(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
+    } else if (!step.inline_ && !util::ReadWholeFile(step.text, text)) {
+        report("the script cannot be read.");
         return false;
     }
-    const MStatus status = CommandEngine::get().execute(text, false, true);
-    if (status) return true;
-    m_err << "Error: " << located(source, file::statusText(status)) << "\n";
-    return false;
+    // The engine reports the error that stops the script, through the reporter.
+    return static_cast<bool>(CommandEngine::get().execute(text, false, true));
+}
+
+bool HostProgram::loadPlugin(const std::string& path) {
+    m_source = "--plugin " + path;
+    ScriptEditor& editor = ScriptEditor::get();
+    editor.beginCapture();
+    const MStatus loaded = PluginManager::get().load(path);
+    const std::vector<std::string> reported = editor.endCapture();
+    if (!loaded) {
+        report(CommandEngine::failureReason(reported, loaded));
+        return false;
+    }
+    for (const std::string& line : reported) report(line);
+    return true;
 }
 
 int HostProgram::run(const std::vector<std::string>& args) {
@@ -103,6 +126,10 @@ int HostProgram::run(const std::vector<std::string>& args) {
 
     ScriptEditor& editor = ScriptEditor::get();
     editor.setEcho(&m_out);
+    // Warnings and errors go to standard error, each once, with the file and line they come from.
+    editor.setReporter([this](ScriptEditor::Kind kind, const std::string& text) {
+        report(text, kind == ScriptEditor::Kind::Warning);
+    });
     CommandEngine::get().interpreter().SetResultSink(
         [&editor](const command::CommandCall&, const command::Value& result) {
             const bool empty = result.GetType() == command::Value::Type::String && result.AsString().empty();
@@ -110,19 +137,18 @@ int HostProgram::run(const std::vector<std::string>& args) {
         });
 
     int status = 0;
-    for (const std::string& path : m_plugins) {
-        const MStatus loaded = PluginManager::get().load(path);
-        if (!loaded) {
-            m_err << "Error: --plugin " << path << ": " << file::statusText(loaded) << "\n";
+    for (const std::string& path : m_plugins)
+        if (!loadPlugin(path)) {
             status = 1;
             break;
         }
-    }
     for (std::size_t i = 0; status == 0 && i < m_steps.size(); ++i)
         if (!runStep(m_steps[i])) status = 1;
 
     CommandEngine::get().interpreter().SetResultSink(nullptr);
+    editor.setReporter(nullptr);
     editor.setEcho(nullptr);
+    m_source.clear();
     m_out.flush();
     return status;
 }

@@ -8,14 +8,15 @@ namespace vex::host::program {
 
 /// The torva-host program: runs scripts of the host's command language in the embedded host, the way
 /// a batch session of the host does.
-///   torva-host [--data-root DIR] [--plugin PATH]... [-c "commands" | script]...
-/// Plug-ins load first, then the scripts and -c commands run in command-line order, their commands
-/// undoable as in the script editor. Every command result is printed as "// Result: ... //"; the
-/// script output (print, warnings, errors) goes to standard output. The first error stops the run:
-/// "Error: <file>:<line>: <command>: <reason>" on standard error and exit status 1 (2 for bad options).
+///   torva-host [--data-root DIR] [--plugin PATH]... [-c "commands" | script | -]...
+/// Plug-ins load first, then the scripts, -c commands and standard input ("-") run in command-line
+/// order, their commands undoable as in the script editor. Every command result is printed as
+/// "// Result: ... //" and printed text goes to standard output. Warnings and errors go to standard
+/// error, each once: "Error: <file>:<line>: <command>: <reason>" ("-c" or "<stdin>" for the file).
+/// The first error stops the run with exit status 1 (2 for bad options).
 class HostProgram {
 public:
-    HostProgram(std::ostream& out, std::ostream& err) : m_out(out), m_err(err) {}
+    HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : m_in(in), m_out(out), m_err(err) {}
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
     int run(const std::vector<std::string>& args);
@@ -29,15 +30,21 @@ private:
 
     /// Reads the options; false (after writing why) when they are not usable.
     bool parse(const std::vector<std::string>& args);
-    /// Runs one step; false after writing the error.
+    /// Runs one step; false after the error was reported.
     bool runStep(const Step& step);
+    /// Loads one plug-in; false after the error was reported.
+    bool loadPlugin(const std::string& path);
+    /// Writes one warning or error, located in the step or plug-in being run.
+    void report(const std::string& text, bool warning = false) const;
     void usage(std::ostream& out) const;
 
+    std::istream& m_in;
     std::ostream& m_out;
     std::ostream& m_err;
     std::vector<Step> m_steps;
     std::vector<std::string> m_plugins;
     std::string m_dataRoot;
+    std::string m_source; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
     bool m_help = false;
     bool m_version = false;
 };

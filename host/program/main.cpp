@@ -1,11 +1,16 @@
 // torva-host: runs scripts in the embedded host (see HostProgram).
 #include "HostProgram.h"
 
+#include "platform/qt/OffscreenSession.h"
+
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A batch session opens no window: plug-ins that start Qt get the offscreen platform (unless the
+    // user chose one) and its notices about the missing windowing system stay out of the output.
+    vex::platform::qt::BeginOffscreenSession();
     const std::vector<std::string> args(argv + 1, argv + argc);
-    return vex::host::program::HostProgram(std::cout, std::cerr).run(args);
+    return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
 }

@@ -73,14 +73,36 @@ public:
 
 } // namespace
 
+namespace {
+
+// The scene-file command's flags: new, open, save, import, rename and the scene name query.
+std::shared_ptr<const CommandSyntax> fileSyntax() {
+    using Arg = CommandSyntax::Arg;
+    auto syntax = std::make_shared<CommandSyntax>();
+    syntax->query()
+        .flag("-sn", "-sceneName")
+        .flag("-new", "-newFile")
+        .flag("-f", "-force")
+        .flag("-o", "-open")
+        .flag("-s", "-save")
+        .flag("-i", "-import")
+        .flag("-rn", "-rename", Arg::String)
+        .flag("-typ", "-type", Arg::String)
+        .flag("-ns", "-namespace", Arg::String);
+    return syntax;
+}
+
+} // namespace
+
 const std::vector<BuiltinCommand>& builtinCommands() {
-    static const std::vector<BuiltinCommand> commands = {{"undo", &UndoCommand::creator},
-                                                         {"redo", &RedoCommand::creator},
-                                                         {"flushUndo", &FlushUndoCommand::creator},
-                                                         {"loadPlugin", &LoadPluginCommand::creator},
-                                                         {"unloadPlugin", &UnloadPluginCommand::creator},
-                                                         // Scene files: new, open, save, import (host/file).
-                                                         {"file", &file::FileCommand::creator}};
+    static const auto plain = std::make_shared<const CommandSyntax>(); // no flags at all
+    static const std::vector<BuiltinCommand> commands = {
+        {"undo", &UndoCommand::creator, plain},
+        {"redo", &RedoCommand::creator, plain},
+        {"flushUndo", &FlushUndoCommand::creator, plain},
+        {"loadPlugin", &LoadPluginCommand::creator, plain},
+        {"unloadPlugin", &UnloadPluginCommand::creator, plain},
+        {"file", &file::FileCommand::creator, fileSyntax()}};
     return commands;
 }
 

@@ -56,6 +56,19 @@ CommandEngine::CommandEngine() : results_(1) {
     builtins::install(interpreter_); // the host's built-in script commands (host/builtins)
 }
 
+std::string CommandEngine::failureReason(const std::vector<std::string>& reported, const MStatus& status) {
+    // "(kFailure): text" without its code.
+    std::string own = status.errorString().str();
+    const size_t end = own.find("): ");
+    if (own.rfind("(k", 0) == 0 && end != std::string::npos) own.erase(0, end + 3);
+    const bool plain = status.errorString().str() == MStatus(status.statusCode()).errorString().str();
+    std::string reason;
+    for (const std::string& line : reported) reason += (reason.empty() ? "" : "; ") + line;
+    if (reason.empty()) return own;
+    if (!plain && reason.find(own) == std::string::npos) reason += "; " + own;
+    return reason;
+}
+
 std::string CommandEngine::callText(const command::CommandCall& call) {
     std::string text = call.name;
     for (const command::Argument& arg : call.args)
@@ -82,8 +95,15 @@ MStatus CommandEngine::execute(const std::string& text, bool display, bool undoa
 
 bool CommandEngine::runRegistered(const command::CommandCall& call, command::Value& result,
                                   std::string& error) {
-    const CommandRegistry::Creator creator = CommandRegistry::get().find(call.name);
+    const CommandRegistry& registry = CommandRegistry::get();
+    const CommandRegistry::Creator creator = registry.find(call.name);
     if (!creator) return false; // the interpreter reports the unknown name
+    // A call that does not fit the command's syntax stops here, before anything runs.
+    if (const CommandSyntax* syntax = registry.syntax(call.name))
+        if (auto reason = syntax->check(call)) {
+            error = *reason;
+            return false;
+        }
 
     std::unique_ptr<MPxCommand> command(static_cast<MPxCommand*>(creator()));
     if (!command) {
@@ -96,7 +116,10 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
     for (const command::Argument& arg : call.args) args.addArg(MString(arg.value.AsString()));
 
     results_.emplace_back();
+    ScriptEditor& editor = ScriptEditor::get();
+    editor.beginCapture();
     const MStatus status = command->doIt(args);
+    const std::vector<std::string> reported = editor.endCapture();
     result = results_.back();
     results_.pop_back();
 
@@ -106,10 +129,12 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
     command.reset();
     MessageHub::get().fireCommand(text);
     if (!status) {
-        // The script's error names the command and line itself; the reason is the text without its code.
-        error = status.errorString().str();
-        const size_t end = error.find("): ");
-        if (error.rfind("(k", 0) == 0 && end != std::string::npos) error.erase(0, end + 3);
+        // The script's error names the command and line itself.
+        error = failureReason(reported, status);
+    } else {
+        for (const std::string& line : reported)
+            editor.write(ScriptEditor::Kind::Error,
+                         command::ScriptError{call.name, call.line, line}.Format());
     }
     return static_cast<bool>(status);
 }

@@ -16,8 +16,10 @@ namespace vex::host {
 /// commands (plug-in MPxCommands and the host's undo, redo and flushUndo): one command object is created
 /// per call, given its arguments as an MArgList and run. An undoable command run while undo is enabled
 /// is handed to the undo queue; every other command object is destroyed after its doIt. The text of
-/// every registered command that ran goes to the command message callbacks. Commands may execute further
-/// commands from inside their doIt; each call collects its own result.
+/// every registered command that ran goes to the command message callbacks. The errors a command
+/// writes while it runs become the reason of its failure, so each is reported once, with the
+/// command's name and line; a command that succeeds passes them on with its name and line. Commands may
+/// execute further commands from inside their doIt; each call collects its own result.
 class CommandEngine {
 public:
     /// The one engine of the process.
@@ -35,6 +37,10 @@ public:
 
     /// The host's script interpreter: script commands built into the host register here.
     command::Interpreter& interpreter() { return interpreter_; }
+
+    /// Why something failed, told once: the errors it reported while it ran, then the status's own
+    /// message when it says more (the status's code name left out).
+    static std::string failureReason(const std::vector<std::string>& reported, const MStatus& status);
 
     /// The text a call is echoed as: name, flags and values, strings quoted where needed, and ";".
     static std::string callText(const command::CommandCall& call);

@@ -10,12 +10,14 @@ CommandRegistry& CommandRegistry::get() {
 }
 
 CommandRegistry::CommandRegistry() {
-    for (const BuiltinCommand& builtin : builtinCommands()) commands_[builtin.name] = {builtin.creator, {}};
+    for (const BuiltinCommand& builtin : builtinCommands())
+        commands_[builtin.name] = {builtin.creator, {}, builtin.syntax};
 }
 
-bool CommandRegistry::add(const std::string& name, Creator creator, const std::string& owner) {
+bool CommandRegistry::add(const std::string& name, Creator creator, const std::string& owner,
+                          std::shared_ptr<const CommandSyntax> syntax) {
     if (name.empty() || !creator) return false;
-    return commands_.try_emplace(name, Entry{creator, owner}).second;
+    return commands_.try_emplace(name, Entry{creator, owner, std::move(syntax)}).second;
 }
 
 bool CommandRegistry::remove(const std::string& name) {
@@ -28,6 +30,11 @@ bool CommandRegistry::remove(const std::string& name) {
 CommandRegistry::Creator CommandRegistry::find(const std::string& name) const {
     auto it = commands_.find(name);
     return it == commands_.end() ? nullptr : it->second.creator;
+}
+
+const CommandSyntax* CommandRegistry::syntax(const std::string& name) const {
+    auto it = commands_.find(name);
+    return it == commands_.end() ? nullptr : it->second.syntax.get();
 }
 
 std::string CommandRegistry::owner(const std::string& name) const {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "CommandSyntax.h"
+
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,12 +19,16 @@ public:
     static CommandRegistry& get();
 
     /// Adds a command owned by `owner` (a plug-in's name, empty for the host's own); false when the name
-    /// is empty or already taken.
-    bool add(const std::string& name, Creator creator, const std::string& owner);
+    /// is empty or already taken. A command with a syntax only runs with calls that fit it; one without
+    /// gets whatever the script wrote.
+    bool add(const std::string& name, Creator creator, const std::string& owner,
+             std::shared_ptr<const CommandSyntax> syntax = nullptr);
     /// Removes a command; false when it is not registered or it is built into the host.
     bool remove(const std::string& name);
     /// The creator of a command, or null.
     Creator find(const std::string& name) const;
+    /// The syntax of a command, or null when it declares none (or is unknown).
+    const CommandSyntax* syntax(const std::string& name) const;
     /// The owner of a command ("" for built-in or unknown commands).
     std::string owner(const std::string& name) const;
     /// The names of the commands `owner` registered, in name order.
@@ -32,6 +39,7 @@ private:
     struct Entry {
         Creator creator;
         std::string owner;
+        std::shared_ptr<const CommandSyntax> syntax;
     };
     std::map<std::string, Entry> commands_;
 };

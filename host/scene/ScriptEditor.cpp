@@ -35,14 +35,30 @@ ScriptEditor::ScriptEditor() {
 }
 
 void ScriptEditor::write(Kind kind, const std::string& text) {
+    if (kind == Kind::Error && !captures_.empty()) {
+        captures_.back().push_back(text);
+        return;
+    }
     lines_.push_back({kind, text});
+    const bool diagnostic = kind == Kind::Error || kind == Kind::Warning;
+    if (diagnostic && reporter_) {
+        reporter_(kind, text);
+        return;
+    }
     // Each entry ends its line; text that brings its own line end (print "...\n") gets no second one.
     const std::string shown = lines_.back().shown();
     const char* end = !shown.empty() && shown.back() == '\n' ? "" : "\n";
     if (echo_)
         *echo_ << shown << end;
-    else if (kind == Kind::Error || kind == Kind::Warning)
+    else if (diagnostic)
         std::cerr << shown << end;
+}
+
+std::vector<std::string> ScriptEditor::endCapture() {
+    if (captures_.empty()) return {};
+    std::vector<std::string> held = std::move(captures_.back());
+    captures_.pop_back();
+    return held;
 }
 
 std::string ScriptEditor::last(Kind kind) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
@@ -8,8 +9,10 @@ namespace vex::host {
 
 /// The host's script output: displayed commands, results, information, warnings and errors, in the
 /// order they were written. Lines are kept for whoever reads them (tests, the host program) and are
-/// also echoed to a stream when one is set; without one, warnings and errors go to standard error.
-/// The host's error output (MStatus::perror) is routed here once the script output exists.
+/// also echoed to a stream when one is set. Warnings and errors go to the reporter when one is set,
+/// else to the echo stream, else to standard error. The host's error output (MStatus::perror) is
+/// routed here once the script output exists. While a capture is open, errors are held by it instead:
+/// the engine gathers what a command reports while it runs and reports it once, with the command.
 class ScriptEditor {
 public:
     /// What a line reports.
@@ -21,6 +24,9 @@ public:
         /// The text as the script editor shows it ("// Error: ... //" and so on).
         std::string shown() const;
     };
+
+    /// Receives every warning and error as it is written (the text without decoration).
+    using Reporter = std::function<void(Kind kind, const std::string& text)>;
 
     /// The one script output of the process.
     static ScriptEditor& get();
@@ -35,12 +41,21 @@ public:
     void clear() { lines_.clear(); }
     /// Echoes every further line, as shown, to `out` (null stops the echo).
     void setEcho(std::ostream* out) { echo_ = out; }
+    /// Sends every further warning and error to `reporter` (an empty function stops it).
+    void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+
+    /// Holds the errors written from now on, until the matching endCapture; captures nest.
+    void beginCapture() { captures_.emplace_back(); }
+    /// Closes the innermost capture and answers the errors it held, in order; none were written.
+    std::vector<std::string> endCapture();
 
 private:
     ScriptEditor();
 
     std::vector<Line> lines_;
     std::ostream* echo_ = nullptr;
+    Reporter reporter_;
+    std::vector<std::vector<std::string>> captures_;
 };
 
 } // namespace vex::host

@@ -5,14 +5,15 @@
 #include <maya/MPxNode.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
+#include <maya/MSyntax.h>
 #include <maya/MTypeId.h>
 
 /// Makes a new command or node object (returned as void*, an MPxCommand or MPxNode).
 typedef void* (*MCreatorFunction)();
 /// Adds a node type's attributes (from MFnPlugin::registerNode).
 typedef MStatus (*MInitializeFunction)();
-/// Declares a command's syntax (not used by this host).
-typedef void* (*MCreateSyntaxFunction)();
+/// Declares a command's syntax: the flags and arguments the host lets through to it.
+typedef MSyntax (*MCreateSyntaxFunction)();
 
 /// Function set on the plug-in object handed to initializePlugin and uninitializePlugin: the plug-in's
 /// identity and the registration of its commands and node types.
@@ -36,7 +37,9 @@ public:
     MString name(MStatus* ReturnStatus = nullptr) const;
     MString loadPath(MStatus* ReturnStatus = nullptr) const;
 
-    /// Registers a command; kFailure when the name is taken.
+    /// Registers a command; kFailure when the name is taken. With a syntax function, calls that do
+    /// not fit the syntax are refused before a command object is made; without one, the command gets
+    /// whatever the script wrote.
     MStatus registerCommand(const MString& commandName, MCreatorFunction creatorFunction,
                             MCreateSyntaxFunction createSyntaxFunction = nullptr);
     /// Removes a command the plug-in registered; kFailure when it has none of that name.

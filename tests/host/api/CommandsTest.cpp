@@ -200,9 +200,11 @@ TEST_F(CommandsTest, CommandsOutsideTheQueueAreDestroyedAfterDoIt) {
 TEST_F(CommandsTest, MissingArgumentReportsTheUsageThroughPerror) {
     MStatus status = MGlobal::executeCommand("testAdd -v many");
     EXPECT_FALSE(status);
+    // The usage the command printed is the reason of its failure, shown once with the line.
     const auto errors = shown(ScriptEditor::Kind::Error);
-    ASSERT_FALSE(errors.empty());
-    EXPECT_EQ(errors.front(), "testAdd: (kInvalidParameter): Usage: testAdd -value <integer>");
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors.front(),
+              "line 1: testAdd: testAdd: (kInvalidParameter): Usage: testAdd -value <integer>");
 }
 
 TEST_F(CommandsTest, DisplayOptionEchoesTheCommandAndItsResult) {

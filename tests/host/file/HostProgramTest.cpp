@@ -14,13 +14,21 @@ protected:
         std::string err;
     };
 
-    // Runs the program with the arguments (already quoted for the shell).
-    Outcome runProgram(const std::string& arguments) const {
+    // Runs the program with the arguments (already quoted for the shell), reading `input`.
+    Outcome runProgram(const std::string& arguments, const std::string& input = "/dev/null") const {
         const std::string out = path("out.txt"), err = path("err.txt");
         const std::string line = std::string("\"") + TORVA_HOST_PROGRAM + "\" " + arguments + " >\"" + out +
-                                 "\" 2>\"" + err + "\" </dev/null";
+                                 "\" 2>\"" + err + "\" <\"" + input + "\"";
         const int raw = std::system(line.c_str());
         return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+    }
+
+    // Checks a run that stopped at one error: status 1, the error once on standard error as its only
+    // line, nothing of it on standard output.
+    static void expectOneError(const Outcome& run, const std::string& error) {
+        EXPECT_EQ(run.status, 1) << run.err;
+        EXPECT_EQ(run.err, "Error: " + error + "\n");
+        EXPECT_EQ(run.out.find("rror"), std::string::npos) << run.out;
     }
 };
 
@@ -64,6 +72,50 @@ TEST_F(HostProgramTest, TheFirstErrorStopsTheRunNamingFileLineAndCommand) {
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("torva-host ", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("--data-root"), std::string::npos);
+}
+
+TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
+    const std::string script = path("flags.mel");
+    writeFile(script, "createNode transform -n \"a\";\nsetAttr a.tx 1;\ncreateNode transform -nmae foo;\n"
+                      "print \"never\";\n");
+    const Outcome undeclared = runProgram("\"" + script + "\"");
+    expectOneError(undeclared, script + ":3: createNode: invalid flag -nmae");
+    EXPECT_EQ(undeclared.out, "// Result: a //\n") << "nothing after the bad call runs";
+
+    expectOneError(runProgram("-c \"createNode transform -n\""), "-c:1: createNode: flag -n needs a value");
+    const std::string input = path("input.mel");
+    writeFile(input, "currentTime 4;\ncurrentTime abc;\n");
+    expectOneError(runProgram("-", input), "<stdin>:2: currentTime: argument \"abc\" is not a number");
+}
+
+TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
+    const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
+    expectOneError(runProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
+                   "-c:1: hostTestAdd: invalid flag -vlaue");
+    expectOneError(runProgram(plugin + "-c \"hostTestAdd -v\""),
+                   "-c:1: hostTestAdd: flag -v needs a whole number");
+    const std::string script = path("add.mel");
+    writeFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
+    const Outcome fraction = runProgram(plugin + "\"" + script + "\"");
+    expectOneError(fraction, script + ":2: hostTestAdd: flag -v: \"2.5\" is not a whole number");
+    EXPECT_EQ(fraction.out, "// Result: 2 //\n") << "the refused call added nothing";
+    // Query mode takes the flags without their values.
+    const Outcome query = runProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");
+    EXPECT_EQ(query.status, 0) << query.err;
+    EXPECT_EQ(query.out, "// Result: 7 //\n// Result: 7 //\n");
+}
+
+TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
+    const std::string missing = path("missing.ma");
+    expectOneError(runProgram("-c \"file -o \\\"" + missing + "\\\"\""),
+                   "-c:1: file: Cannot open \"" + missing + "\": the file does not exist.");
+    expectOneError(runProgram("--plugin \"" + path("none.so") + "\""),
+                   "--plugin " + path("none.so") + ": Plug-in \"" + path("none.so") + "\" was not found.");
+    // A warning is not an error: the run goes on, and the warning is on standard error too.
+    const Outcome warned = runProgram("-c \"undo; print \\\"on\\\"\"");
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_EQ(warned.err, "Warning: -c: There are no more commands to undo.\n");
+    EXPECT_EQ(warned.out, "on\n");
 }
 
 } // namespace

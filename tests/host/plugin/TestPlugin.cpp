@@ -8,6 +8,7 @@
 #include <maya/MPxNode.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
+#include <maya/MSyntax.h>
 #include <maya/MTypeId.h>
 
 namespace {
@@ -19,7 +20,7 @@ int g_nodeObjects = 0;
 
 /// hostTestAdd -v/-value <int>: adds the value to the total, result = the new total.
 /// hostTestAdd -q/-query: result = the total, not undoable.
-/// hostTestAdd -nodes: result = the number of node objects alive, not undoable.
+/// hostTestAdd -nd/-nodes: result = the number of node objects alive, not undoable.
 class HostTestAddCmd : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override {
@@ -27,7 +28,7 @@ public:
             setResult(g_total);
             return MStatus::kSuccess;
         }
-        if (args.flagIndex("nodes") != MArgList::kInvalidArgIndex) {
+        if (args.flagIndex("nd", "nodes") != MArgList::kInvalidArgIndex) {
             setResult(g_nodeObjects);
             return MStatus::kSuccess;
         }
@@ -52,6 +53,13 @@ public:
         return MStatus::kSuccess;
     }
     static void* creator() { return new HostTestAddCmd; }
+    static MSyntax syntax() {
+        MSyntax syntax;
+        syntax.enableQuery();
+        syntax.addFlag("-v", "-value", MSyntax::kLong);
+        syntax.addFlag("-nd", "-nodes");
+        return syntax;
+    }
 
 private:
     int amount_ = 0;
@@ -72,7 +80,7 @@ const MTypeId HostTestNode::id(0x7f0a1, 0x01);
 
 MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, "Torva Labs tests", "1.5", "Any");
-    MStatus status = plugin.registerCommand("hostTestAdd", HostTestAddCmd::creator);
+    MStatus status = plugin.registerCommand("hostTestAdd", HostTestAddCmd::creator, HostTestAddCmd::syntax);
     if (!status) return status;
 #ifdef HOST_TEST_PLUGIN_FAILS
     return MStatus(MStatus::kFailure, "this plug-in always fails to initialise");

@@ -1,15 +1,15 @@
 #pragma once
 
-// A windowless Qt session for programs that draw only into images: the offscreen platform unless the
-// user chose another, and none of the notices that platform prints about window features it lacks
-// (size hints, raising) or the runtime folder a display session would have. Every other message
-// goes where it went before.
+// A windowless Qt session for programs that open no window (they draw only into images, or run
+// scripts in batch): the offscreen platform unless the user chose another, and none of the notices
+// that platform prints about window features it lacks (size hints, raising) or the runtime folder a
+// display session would have. Every other message goes where it went before.
 
 #include <QByteArray>
 #include <QString>
 #include <QtGlobal>
 
-namespace vex::examples {
+namespace vex::platform::qt {
 
 namespace detail {
 inline QtMessageHandler previousHandler = nullptr;
@@ -25,10 +25,10 @@ inline void FilterWindowingNotices(QtMsgType type, const QMessageLogContext& con
 }
 } // namespace detail
 
-/// Call before constructing the QApplication.
+/// Call before any Qt application object exists (before a plug-in that makes one is loaded).
 inline void BeginOffscreenSession() {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     detail::previousHandler = qInstallMessageHandler(detail::FilterWindowingNotices);
 }
 
-} // namespace vex::examples
+} // namespace vex::platform::qt

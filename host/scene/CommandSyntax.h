@@ -1,0 +1,56 @@
+#pragma once
+
+#include "host/command/CommandCall.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vex::host {
+
+/// The flags and arguments a command accepts. The engine checks every call of a command that declares
+/// one against it before the command object is made, so a misspelt flag, a flag without its value or
+/// a value of the wrong kind stops the call with nothing changed.
+class CommandSyntax {
+public:
+    /// What a flag or an argument takes.
+    enum class Arg {
+        None,         ///< a flag on its own
+        String,       ///< any word
+        Number,       ///< a number in the "C" form
+        Integer,      ///< a whole number
+        Truth,        ///< a truth word ("true", "on", "yes", "1" / "false", "off", "no", "0")
+        OptionalTruth ///< a truth word when one follows, else the flag alone stands for true
+    };
+
+    /// Declares a flag by its short and long name (with the leading "-") and what follows it.
+    CommandSyntax& flag(const char* shortName, const char* longName, Arg arg = Arg::None);
+    /// Declares a flag followed by several values, in order.
+    CommandSyntax& flag(const char* shortName, const char* longName, std::vector<Arg> args);
+    /// Declares -q/-query: in query mode the flags take no values, as the queried values are answers.
+    CommandSyntax& query();
+    /// Declares -e/-edit.
+    CommandSyntax& edit();
+    /// What the leading arguments that are not flags or flag values must be; later ones may be any word.
+    CommandSyntax& arguments(std::vector<Arg> leading);
+
+    /// The reason `call` does not fit, naming the flag or the argument; none when it fits.
+    std::optional<std::string> check(const command::CommandCall& call) const;
+
+    /// Reads a truth word; none when the text is not one.
+    static std::optional<bool> truth(const std::string& text);
+
+private:
+    struct Flag {
+        std::string shortName;
+        std::string longName;
+        std::vector<Arg> args;
+    };
+    const Flag* find(const std::string& name) const;
+
+    std::vector<Flag> flags_;
+    std::vector<Arg> leading_;
+    bool query_ = false;
+};
+
+} // namespace vex::host
