@@ -95,13 +95,12 @@ MStatus MAnimControl::setPlaybackMode(PlaybackMode mode) {
     return MStatus::kSuccess;
 }
 
-MTime MAnimControl::playbackBy(MStatus* ReturnStatus) {
+double MAnimControl::playbackBy(MStatus* ReturnStatus) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return MTime(Timeline::instance().playbackBy(), MTime::uiUnit());
+    return Timeline::instance().playbackBy();
 }
 
-MStatus MAnimControl::setPlaybackBy(const MTime& by) {
-    const double frames = by.as(MTime::uiUnit());
+MStatus MAnimControl::setPlaybackBy(double frames) {
     if (!(frames > 0.0)) return MStatus::kInvalidParameter;
     Timeline::instance().setPlaybackBy(frames);
     return MStatus::kSuccess;

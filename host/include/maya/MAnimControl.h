@@ -31,8 +31,8 @@ public:
     static PlaybackMode playbackMode(MStatus* ReturnStatus = nullptr);
     static MStatus setPlaybackMode(PlaybackMode mode);
     /// Step of playback, in frames of the UI unit.
-    static MTime playbackBy(MStatus* ReturnStatus = nullptr);
-    static MStatus setPlaybackBy(const MTime& by);
+    static double playbackBy(MStatus* ReturnStatus = nullptr);
+    static MStatus setPlaybackBy(double by);
 
     /// True while playing.
     static bool isPlaying();

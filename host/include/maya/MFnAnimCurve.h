@@ -31,7 +31,7 @@ public:
         kAnimCurveUU,
         kAnimCurveUnknown
     };
-    enum InfinityType { kConstant, kLinear, kCycle, kCycleRelative, kOscillate };
+    enum InfinityType { kConstant = 0, kLinear = 1, kCycle = 3, kCycleRelative = 4, kOscillate = 5 };
     enum TangentType {
         kTangentGlobal = 0,
         kTangentFixed,

@@ -5,7 +5,8 @@
 /// Callbacks around whole-scene operations: new, open, import, save, references.
 class MSceneMessage : public MMessage {
 public:
-    /// The scene events, numbered as the host numbers them.
+    /// The scene events, numbered as the host numbers them (this host fires new, open, import and
+    /// save; the others are accepted and never happen).
     enum Message {
         kSceneUpdate = 0,
         kBeforeNew = 1,
@@ -30,11 +31,35 @@ public:
         kAfterExportReference = 20,
         kBeforeUnloadReference = 21,
         kAfterUnloadReference = 22,
-        kBeforeLoadReference = 23,
-        kAfterLoadReference = 24,
-        kMayaInitialized = 30,
-        kMayaExiting = 31,
-        kLast
+        kBeforeSoftwareRender = 23,
+        kAfterSoftwareRender = 24,
+        kBeforeSoftwareFrameRender = 25,
+        kAfterSoftwareFrameRender = 26,
+        kSoftwareRenderInterrupted = 27,
+        kMayaInitialized = 28,
+        kMayaExiting = 29,
+        kBeforeNewCheck = 30,
+        kBeforeOpenCheck = 31,
+        kBeforeSaveCheck = 32,
+        kBeforeImportCheck = 33,
+        kBeforeExportCheck = 34,
+        kBeforeLoadReference = 35,
+        kAfterLoadReference = 36,
+        kBeforeLoadReferenceCheck = 37,
+        kBeforeReferenceCheck = 38,
+        kBeforeCreateReferenceCheck = kBeforeReferenceCheck,
+        kBeforePluginLoad = 39,
+        kAfterPluginLoad = 40,
+        kBeforePluginUnload = 41,
+        kAfterPluginUnload = 42,
+        kBeforeCreateReference = 43,
+        kAfterCreateReference = 44,
+        kExportStarted = 45,
+        kBeforeLoadReferenceAndRecordEdits = 46,
+        kAfterLoadReferenceAndRecordEdits = 47,
+        kBeforeCreateReferenceAndRecordEdits = 48,
+        kAfterCreateReferenceAndRecordEdits = 49,
+        kLast = 50,
     };
 
     /// Calls `func` every time the scene event `msg` happens.

