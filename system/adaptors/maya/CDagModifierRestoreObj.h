@@ -1,0 +1,28 @@
+#pragma once
+
+#include "system/adaptors/maya/UndoManagement.h"
+
+#include <maya/MDagModifier.h>
+
+namespace vex::orb::adaptor::maya {
+
+/// DAG edits already carried out by a modifier: undo takes them back, redo makes them again. A
+/// failure is printed with the modifier's serial number and the walk goes on.
+class CDagModifierRestoreObj : public UndoManagement::UndoUnit {
+public:
+    /// Takes ownership of `modifier`, on which doIt has run.
+    explicit CDagModifierRestoreObj(MDagModifier* modifier);
+    ~CDagModifierRestoreObj() override;
+
+    void undo() override;
+    void redo() override;
+
+    /// The modifier's number in the failure texts.
+    int GetSerial() const { return serial_; }
+
+private:
+    MDagModifier* modifier_;
+    int serial_;
+};
+
+} // namespace vex::orb::adaptor::maya

@@ -1,0 +1,139 @@
+#include "system/adaptors/maya/UndoManagement.h"
+#include "system/adaptors/maya/CDagModifierRestoreObj.h"
+#include "system/adaptors/maya/CUndoWrapper.h"
+#include "system/adaptors/maya/TorvaUndoWrapperII.h"
+
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
+
+#include <maya/MDagModifier.h>
+#include <maya/MGlobal.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vex::orb::adaptor::maya {
+namespace {
+
+using host::CommandRegistry;
+using host::UndoQueue;
+
+std::vector<std::string> steps; // what the units did, in order
+
+// A core unit that says what it does.
+class Step : public CUndo {
+public:
+    explicit Step(std::string name) : name_(std::move(name)) {}
+    ~Step() override { steps.push_back("drop " + name_); }
+    void undo() override { steps.push_back("undo " + name_); }
+    void redo() override { steps.push_back("redo " + name_); }
+
+private:
+    std::string name_;
+};
+
+// The adaptor's list with its wrapper command registered, over an empty scene and undo queue.
+class UndoManagementTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host::Scene::instance().reset();
+        UndoQueue::get().flush();
+        ASSERT_TRUE(
+            CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "tests"));
+        UndoManagement::DestroyInstance();
+        steps.clear();
+    }
+    void TearDown() override {
+        UndoQueue::get().flush();
+        UndoManagement::DestroyInstance();
+        CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
+    }
+
+    static UndoManagement& List() { return UndoManagement::Instance(); }
+    static bool Add(const std::string& name) {
+        auto* unit = new CUndoWrapper(new Step(name), "test");
+        if (List().addUnit(unit)) return true;
+        delete unit;
+        return false;
+    }
+    static void Group(const std::string& label, const std::vector<std::string>& names) {
+        List().beginGroup(label);
+        for (const std::string& name : names) EXPECT_TRUE(Add(name));
+        List().endGroup(label);
+    }
+};
+
+TEST_F(UndoManagementTest, EachGroupWithUnitsIsOneMayaEntryThatRollsItBackAndForth) {
+    Group("Move", {"a", "b"});
+    Group("Nothing", {});
+    Group("Turn", {"c"});
+    EXPECT_EQ(UndoQueue::get().size(), 2u) << "a group without units enters nothing";
+    EXPECT_EQ(UndoQueue::get().undoText(), "TorvaUndoWrapperII -id 3;");
+
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    ASSERT_TRUE(MGlobal::executeCommand("redo"));
+    EXPECT_EQ(steps, (std::vector<std::string>{"undo c", "undo b", "undo a", "redo a", "redo b"}));
+    EXPECT_EQ(List().GetPosition(), 2u);
+    EXPECT_FALSE(Add("outside")) << "a unit offered outside a group is refused";
+}
+
+TEST_F(UndoManagementTest, ANewGroupAfterAnUndoDropsTheUndoneOne) {
+    Group("First", {"a"});
+    Group("Second", {"b"});
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    Group("Third", {"c"});
+    EXPECT_EQ(steps, (std::vector<std::string>{"undo b", "drop b"}));
+    EXPECT_EQ(List().GetUnitCount(), 2u);
+    steps.clear();
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(steps, (std::vector<std::string>{"undo c", "undo a"}));
+}
+
+TEST_F(UndoManagementTest, ACancelledGroupPutsTheNodeBackAndLeavesNoEntry) {
+    Group("Before", {"a"});
+    const size_t entries = UndoQueue::get().size();
+    List().beginGroup("Create");
+    auto* modifier = new MDagModifier();
+    MObject node = modifier->createNode("transform");
+    modifier->renameNode(node, "cancelled");
+    ASSERT_TRUE(modifier->doIt());
+    ASSERT_NE(host::Scene::instance().findNode("cancelled"), nullptr);
+    ASSERT_TRUE(List().addUnit(new CDagModifierRestoreObj(modifier)));
+    List().cancelGroup();
+    EXPECT_EQ(host::Scene::instance().findNode("cancelled"), nullptr);
+    EXPECT_EQ(UndoQueue::get().size(), entries);
+    EXPECT_TRUE(steps.empty()) << "the group before the cancelled one is left alone";
+
+    // An empty cancelled group does not roll back the one before it either.
+    List().beginGroup("Empty");
+    List().cancelGroup();
+    EXPECT_TRUE(steps.empty());
+}
+
+TEST_F(UndoManagementTest, CurveEditsKeepTheirPlaceAmongTheOtherUnits) {
+    List().beginGroup("Record");
+    List().beginCurveChange();
+    ASSERT_NE(List().getCurveChange(), nullptr);
+    List().beginCurveChange(); // nested: the same change
+    MAnimCurveChange* first = List().getCurveChange();
+    EXPECT_TRUE(Add("create"));
+    EXPECT_NE(List().getCurveChange(), first) << "a fresh change after a unit came in";
+    List().endCurveChange();
+    EXPECT_NE(List().getCurveChange(), nullptr);
+    List().endCurveChange();
+    EXPECT_EQ(List().getCurveChange(), nullptr);
+    List().endGroup("Record");
+    // The curve edits before the unit, the unit, the curve edits after it.
+    EXPECT_EQ(List().GetUnitCount(), 3u);
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(steps, (std::vector<std::string>{"undo create"}));
+    EXPECT_EQ(List().GetPosition(), 0u);
+}
+
+} // namespace
+} // namespace vex::orb::adaptor::maya
