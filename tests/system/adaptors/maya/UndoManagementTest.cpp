@@ -1,5 +1,8 @@
 #include "system/adaptors/maya/UndoManagement.h"
+#include "system/adaptors/maya/CBoolAttributeRestoreObj.h"
 #include "system/adaptors/maya/CDagModifierRestoreObj.h"
+#include "system/adaptors/maya/CMatrixRestoreObj.h"
+#include "system/adaptors/maya/CTimesliderRestoreObj.h"
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 
@@ -7,8 +10,14 @@
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 
+#include <maya/MAnimControl.h>
 #include <maya/MDagModifier.h>
+#include <maya/MDagPath.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
+#include <maya/MMatrix.h>
+#include <maya/MPlug.h>
 
 #include <gtest/gtest.h>
 
@@ -133,6 +142,43 @@ TEST_F(UndoManagementTest, CurveEditsKeepTheirPlaceAmongTheOtherUnits) {
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
     EXPECT_EQ(steps, (std::vector<std::string>{"undo create"}));
     EXPECT_EQ(List().GetPosition(), 0u);
+}
+
+TEST_F(UndoManagementTest, ValueUnitsPutBackTheValueFromBeforeAndAfterTheirEdit) {
+    auto* modifier = new MDagModifier();
+    MObject node = modifier->createNode("transform");
+    ASSERT_TRUE(modifier->doIt());
+    MDagPath path;
+    ASSERT_TRUE(MDagPath::getAPathTo(node, path));
+    MFnTransform transform(path);
+    const MTransformationMatrix before = transform.transformation();
+    MMatrix moved;
+    moved[3][0] = 4.0;
+    const MTime start(10.0, MTime::kFilm);
+    const MTime end(20.0, MTime::kFilm);
+    ASSERT_TRUE(MAnimControl::setCurrentTime(start));
+
+    List().beginGroup("Edit");
+    ASSERT_TRUE(List().addUnit(new CDagModifierRestoreObj(modifier)));
+    ASSERT_TRUE(transform.set(MTransformationMatrix(moved)));
+    ASSERT_TRUE(List().addUnit(new CMatrixRestoreObj(path, before, MTransformationMatrix(moved))));
+    MPlug visibility = MFnDagNode(path).findPlug("visibility");
+    ASSERT_TRUE(visibility.setValue(false));
+    ASSERT_TRUE(List().addUnit(new CBoolAttributeRestoreObj(path, "visibility", true, false)));
+    ASSERT_TRUE(MAnimControl::setCurrentTime(end));
+    ASSERT_TRUE(List().addUnit(new CTimesliderRestoreObj(start, end)));
+    List().endGroup("Edit");
+
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(MAnimControl::currentTime(), start);
+    EXPECT_FALSE(path.isValid()) << "the node the group made is gone again";
+    ASSERT_TRUE(MGlobal::executeCommand("redo"));
+    EXPECT_EQ(MAnimControl::currentTime(), end);
+    ASSERT_TRUE(MDagPath::getAPathTo(node, path));
+    EXPECT_TRUE(MFnTransform(path).transformation() == MTransformationMatrix(moved));
+    bool visible = true;
+    ASSERT_TRUE(MFnDagNode(path).findPlug("visibility").getValue(visible));
+    EXPECT_FALSE(visible);
 }
 
 } // namespace
