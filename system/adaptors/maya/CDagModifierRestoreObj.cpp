@@ -18,11 +18,7 @@ void Report(const char* what, int serial) {
 } // namespace
 
 CDagModifierRestoreObj::CDagModifierRestoreObj(MDagModifier* modifier)
-    : modifier_(modifier), serial_(++nextSerial) {}
-
-CDagModifierRestoreObj::~CDagModifierRestoreObj() {
-    delete modifier_;
-}
+    : CModifierUnit(modifier), serial_(++nextSerial) {}
 
 void CDagModifierRestoreObj::undo() {
     if (!modifier_->undoIt()) Report("Failed to undo dagmod #", serial_);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "system/adaptors/maya/UndoManagement.h"
+#include "system/adaptors/maya/CModifierUnit.h"
 
 #include <maya/MDagModifier.h>
 
@@ -8,11 +8,10 @@ namespace vex::orb::adaptor::maya {
 
 /// DAG edits already carried out by a modifier: undo takes them back, redo makes them again. A
 /// failure is printed with the modifier's serial number and the walk goes on.
-class CDagModifierRestoreObj : public UndoManagement::UndoUnit {
+class CDagModifierRestoreObj : public CModifierUnit<MDagModifier> {
 public:
     /// Takes ownership of `modifier`, on which doIt has run.
     explicit CDagModifierRestoreObj(MDagModifier* modifier);
-    ~CDagModifierRestoreObj() override;
 
     void undo() override;
     void redo() override;
@@ -21,7 +20,6 @@ public:
     int GetSerial() const { return serial_; }
 
 private:
-    MDagModifier* modifier_;
     int serial_;
 };
 

@@ -1,7 +1,10 @@
 #include "system/adaptors/maya/UndoManagement.h"
 #include "system/adaptors/maya/CBoolAttributeRestoreObj.h"
 #include "system/adaptors/maya/CDagModifierRestoreObj.h"
+#include "system/adaptors/maya/CDagModifierReverseRestoreObj.h"
 #include "system/adaptors/maya/CMatrixRestoreObj.h"
+#include "system/adaptors/maya/CMayaSelectionRestoreObj.h"
+#include "system/adaptors/maya/CObjectNullRestoreObj.h"
 #include "system/adaptors/maya/CTimesliderRestoreObj.h"
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
@@ -179,6 +182,40 @@ TEST_F(UndoManagementTest, ValueUnitsPutBackTheValueFromBeforeAndAfterTheirEdit)
     bool visible = true;
     ASSERT_TRUE(MFnDagNode(path).findPlug("visibility").getValue(visible));
     EXPECT_FALSE(visible);
+}
+
+TEST_F(UndoManagementTest, AReversedDeletionTakesAMergedNodeAwayOnUndoAndTheSelectionComesBack) {
+    auto* make = new MDagModifier();
+    MObject merged = make->createNode("transform");
+    make->renameNode(merged, "merged");
+    ASSERT_TRUE(make->doIt());
+    delete make;
+    MDagPath path;
+    ASSERT_TRUE(MDagPath::getAPathTo(merged, path));
+    MSelectionList before;
+    MGlobal::getActiveSelectionList(before);
+    MObject kept = merged;
+
+    List().beginGroup("AfterMergeFromFile");
+    auto* reverse = new MDagModifier();
+    ASSERT_TRUE(reverse->deleteNode(merged));
+    ASSERT_TRUE(List().addUnit(new CDagModifierReverseRestoreObj(reverse)));
+    ASSERT_TRUE(List().addUnit(new CObjectNullRestoreObj(kept)));
+    ASSERT_TRUE(MGlobal::select(path, MObject::kNullObj, MGlobal::kReplaceList));
+    ASSERT_TRUE(List().addUnit(new CMayaSelectionRestoreObj(before, path, MGlobal::kReplaceList)));
+    List().endGroup("AfterMergeFromFile");
+
+    ASSERT_TRUE(MGlobal::executeCommand("undo"));
+    EXPECT_EQ(host::Scene::instance().findNode("merged"), nullptr);
+    EXPECT_TRUE(kept.isNull());
+    MSelectionList now;
+    MGlobal::getActiveSelectionList(now);
+    EXPECT_EQ(now.length(), before.length());
+    ASSERT_TRUE(MGlobal::executeCommand("redo"));
+    EXPECT_NE(host::Scene::instance().findNode("merged"), nullptr);
+    EXPECT_TRUE(kept == merged);
+    MGlobal::getActiveSelectionList(now);
+    EXPECT_EQ(now.length(), 1u);
 }
 
 } // namespace
