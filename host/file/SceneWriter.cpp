@@ -12,11 +12,11 @@
 #include "host/scene/ScriptEditor.h"
 #include "host/scene/Timeline.h"
 #include "util/AtomicFile.h"
+#include "util/NumberText.h"
 
 #include <maya/MString.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -54,9 +54,7 @@ std::string quote(const std::string& text) {
 
 // Shortest-safe text of a double that reads back as exactly the same number.
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return util::FormatGeneral(value, 17);
 }
 
 // The value held, or `fallback` when the attribute holds none (a typed attribute never set).

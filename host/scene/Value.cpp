@@ -1,5 +1,7 @@
 #include "Value.h"
 
+#include "util/NumberText.h"
+
 #include <cstdio>
 
 namespace vex::host {
@@ -25,9 +27,7 @@ bool toBool(const Value& value) {
 namespace {
 
 std::string number(double value) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%.17g", value);
-    return text;
+    return util::FormatGeneral(value, 17);
 }
 
 template <class Container>
