@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace torva::examples {
+namespace vex::examples {
 
 class ProgramArguments {
 public:
@@ -46,4 +46,4 @@ private:
     std::optional<int> exitCode_;
 };
 
-} // namespace torva::examples
+} // namespace vex::examples

@@ -2,9 +2,10 @@
 // It reads an XML document, prints its tree and writes it back, then round-trips a tool-style saved
 // state record through its binary form and Base64, as an instance's saved data travels in a scene.
 
-#include "../common/ProgramArguments.h"
+#include "examples/common/ProgramArguments.h"
 #include "util/Base64.h"
 #include "util/DataChunk.h"
+#include "util/NumberText.h"
 #include "util/Vector3.h"
 #include "util/xml/Element.h"
 
@@ -99,17 +100,19 @@ int ShowSavedState() {
     // A field the record does not have reads as missing and the default stays.
     int missing = 7;
     bool found = restored->FindChild("cGyro.newerField.i").Read(missing);
-    std::printf("restored %s: smoothing %.2f, level horizon %s, offset (%.1f, %.1f, %.1f); "
-                "a field it lacks %s (kept %d)\n",
-                restored->GetName().c_str(), smoothing, level ? "on" : "off", offset.x, offset.y, offset.z,
-                found ? "was found" : "is missing", missing);
+    using vex::util::FormatFixed;
+    std::printf(
+        "restored %s: smoothing %s, level horizon %s, offset (%s, %s, %s); a field it lacks %s (kept %d)\n",
+        restored->GetName().c_str(), FormatFixed(smoothing, 2).c_str(), level ? "on" : "off",
+        FormatFixed(offset.x, 1).c_str(), FormatFixed(offset.y, 1).c_str(), FormatFixed(offset.z, 1).c_str(),
+        found ? "was found" : "is missing", missing);
     return ok && *restored == record ? 0 : 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const torva::examples::ProgramArguments arguments(
+    const vex::examples::ProgramArguments arguments(
         argc, argv,
         "Usage: torva-demo [file.xml]\n"
         "Prints the XML document's tree and writes it back (the bundled sample when none is given),\n"

@@ -10,8 +10,10 @@
 #include "core/CountDownWindow.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "examples/common/ProgramArguments.h"
 #include "examples/take/HandHeldPath.h"
 #include "examples/take/PathExport.h"
+#include "platform/qt/OffscreenSession.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Registry.h"
@@ -19,12 +21,9 @@
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
-
-#include "platform/qt/OffscreenSession.h"
+#include "util/NumberText.h"
 
 #include <QApplication>
-
-#include "../common/ProgramArguments.h"
 #include <QWidget>
 
 #include <cmath>
@@ -48,6 +47,13 @@ constexpr win32::DWORD kTickMs = 40; // one host frame of wall-clock time
 int Fail(const std::string& what) {
     std::fprintf(stderr, "torva-take: %s\n", what.c_str());
     return 1;
+}
+
+// Says how far the re-simulated `part` of `tool` strays from its take, numbers in the C form.
+void ReportResimulation(const std::string& tool, const char* part, double largestDistance) {
+    std::printf("re-simulated %s over 0 to %s s: its %s differs from the take by at most %s m\n",
+                tool.c_str(), vex::util::FormatFixed(kTakeSeconds, 2).c_str(), part,
+                vex::util::FormatGeneral(largestDistance, 3).c_str());
 }
 
 // The transform's world position at `t`, sampled once per frame over the take.
@@ -108,7 +114,7 @@ double LargestDistance(const PathSeries& a, const PathSeries& b) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const torva::examples::ProgramArguments arguments(
+    const vex::examples::ProgramArguments arguments(
         argc, argv,
         "Usage: torva-take [folder]\n"
         "Records and re-simulates a take on the in-memory host and writes its results into folder\n"
@@ -192,9 +198,10 @@ int main(int argc, char** argv) {
             return Fail(error);
     }
     core->StopRecording();
-    std::printf("recorded %zu follow cameras and a VodiDOva: %d ticks (count-down of %d s included), %.2f s "
+    std::printf("recorded %zu follow cameras and a VodiDOva: %d ticks (count-down of %d s included), %s s "
                 "of take\n",
-                tools.size(), ticks, core->GetSettings().countdown, kTakeSeconds);
+                tools.size(), ticks, core->GetSettings().countdown,
+                vex::util::FormatFixed(kTakeSeconds, 2).c_str());
     const PathSeries attachedPath =
         Sample(scene, tools.front().name + "_AttachedCamTransform", "AttachedCam (hand-held)", 0xD03030);
     for (FollowTool& tool : tools)
@@ -225,9 +232,7 @@ int main(int argc, char** argv) {
     for (FollowTool& tool : tools) {
         tool.resimulated =
             Sample(scene, tool.name + "_FollowCamTransform", tool.name + " FollowCam", tool.rgb);
-        std::printf(
-            "re-simulated %s over 0 to %.2f s: its FollowCam differs from the take by at most %.3g m\n",
-            tool.name.c_str(), kTakeSeconds, LargestDistance(tool.take, tool.resimulated));
+        ReportResimulation(tool.name, "FollowCam", LargestDistance(tool.take, tool.resimulated));
         PathSeries resimulatedColumn = tool.resimulated;
         resimulatedColumn.name += " (re-simulated)";
         csvSeries.push_back(tool.take);
@@ -236,8 +241,7 @@ int main(int argc, char** argv) {
     }
 
     const PathSeries flyerPath = Sample(scene, flyerNode, flyer + " (re-simulated)", 0x8040C0);
-    std::printf("re-simulated %s over 0 to %.2f s: its camera differs from the take by at most %.3g m\n",
-                flyer.c_str(), kTakeSeconds, LargestDistance(flyerTake, flyerPath));
+    ReportResimulation(flyer, "camera", LargestDistance(flyerTake, flyerPath));
 
     const std::string flyerCsv = out + "/vodidova.csv";
     const std::string flyerPng = out + "/vodidova.png";
