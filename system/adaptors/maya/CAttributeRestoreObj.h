@@ -1,24 +1,13 @@
 #pragma once
 
-#include "system/adaptors/maya/CValueRestoreObj.h"
-
-#include <maya/MObject.h>
-#include <maya/MString.h>
+#include "system/adaptors/maya/CPlugRestoreObj.h"
 
 namespace vex::orb::adaptor::maya {
 
 /// A numeric attribute of a node around an edit (a camera's lens values, a clipping plane).
-class CAttributeRestoreObj : public CValueRestoreObj<double> {
+class CAttributeRestoreObj : public CPlugRestoreObj<double> {
 public:
-    CAttributeRestoreObj(const MObject& node, const MString& attribute, double before, double after)
-        : CValueRestoreObj(before, after), node_(node), attribute_(attribute) {}
-
-protected:
-    void Apply(const double& value) override;
-
-private:
-    MObject node_;
-    MString attribute_;
+    using CPlugRestoreObj::CPlugRestoreObj;
 };
 
 } // namespace vex::orb::adaptor::maya
