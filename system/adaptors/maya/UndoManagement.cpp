@@ -50,6 +50,10 @@ bool UndoManagement::addUnit(UndoUnit* unit) {
     return true;
 }
 
+void UndoManagement::record(UndoUnit* unit) {
+    if (unit != nullptr && !addUnit(unit)) unit->release();
+}
+
 void UndoManagement::Append(UndoUnit* unit) {
     unit->groupId_ = groupId_;
     unit->label_ = label_;

@@ -44,6 +44,9 @@ public:
     /// outside a group or while replaying. An open anim-curve change is closed into a unit of its
     /// own first, so curve edits keep their order among the other units.
     bool addUnit(UndoUnit* unit);
+    /// addUnit, destroying the unit when it is refused: for host edits that are only undoable while
+    /// a group records.
+    void record(UndoUnit* unit);
     /// Undoes the group before the current position; nothing while a group is open or at the start.
     void undoGroup();
     /// Redoes the group at the current position; nothing while a group is open or at the end.
