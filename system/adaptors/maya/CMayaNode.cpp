@@ -1,0 +1,558 @@
+#include "system/adaptors/maya/CMayaNode.h"
+
+#include "system/adaptors/maya/CCreateNodeRestoreObj.h"
+#include "system/adaptors/maya/CDGModifierRestoreObj.h"
+#include "system/adaptors/maya/CDagModifierRestoreObj.h"
+#include "system/adaptors/maya/CMatrixRestoreObj.h"
+#include "system/adaptors/maya/CMayaNodeDeleteRestore.h"
+#include "system/adaptors/maya/CMayaSelectionRestoreObj.h"
+#include "system/adaptors/maya/HostMatrix.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/UndoManagement.h"
+#include "util/NumberText.h"
+
+#include <maya/MAnimControl.h>
+#include <maya/MAnimUtil.h>
+#include <maya/MDGContext.h>
+#include <maya/MDGModifier.h>
+#include <maya/MDagModifier.h>
+#include <maya/MDistance.h>
+#include <maya/MFnAnimCurve.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
+#include <maya/MGlobal.h>
+#include <maya/MItDag.h>
+#include <maya/MObjectArray.h>
+#include <maya/MSelectionList.h>
+#include <maya/MStringArray.h>
+#include <maya/MTime.h>
+
+#include <cmath>
+#include <map>
+
+namespace vex::orb::adaptor::maya {
+
+namespace {
+
+MTime Seconds(double t) {
+    return MTime(t, MTime::kSeconds);
+}
+
+// The anim curve driving `plug`; the null object when there is none.
+MObject CurveOf(const MPlug& plug) {
+    MObjectArray animation;
+    if (plug.isNull() || !MAnimUtil::findAnimation(plug, animation) || animation.length() == 0)
+        return MObject::kNullObj;
+    return animation[0];
+}
+
+// The lens channels cleared together with the transform channels.
+constexpr const char* kLensChannels[2] = {"fl", "fd"};
+
+} // namespace
+
+CMayaNode::CMayaNode(MayaAdaptorInterface& adaptor, const MDagPath& path, core::NodeOwner* nodeOwner,
+                     std::string creationName, bool temporary)
+    : CoreNode(std::move(creationName), nodeOwner), adaptor_(adaptor), path_(path), temporary_(temporary) {
+    serial_ = adaptor_.Track(this);
+}
+
+CMayaNode::~CMayaNode() {
+    adaptor_.Forget(this);
+}
+
+// --- Extension commands ---
+
+int CMayaNode::extension(int id, void* data) {
+    switch (id) {
+    case kBeginGroupSelect:
+        return BeginGroupSelect();
+    case kEndGroupSelect:
+        return EndGroupSelect();
+    case kClearAnimated:
+        animated = false;
+        return 1;
+    case kClearUpdate:
+        updated_ = false;
+        return 1;
+    case kIsSameNode:
+        return isSameNode(static_cast<CoreNode*>(data));
+    case kSetLabel:
+        return SetLabel(static_cast<const std::string*>(data));
+    case kCloneHierarchy:
+        return CloneHierarchy(static_cast<CloneRequest*>(data));
+    default:
+        return 0;
+    }
+}
+
+std::vector<int32_t> CMayaNode::getExtensionIds() const {
+    return {kBeginGroupSelect, kEndGroupSelect, kClearAnimated, kClearUpdate,
+            kIsSameNode,       kSetLabel,       kCloneHierarchy};
+}
+
+bool CMayaNode::BeginGroupSelect() {
+    if (adaptor_.groupSelecting_) return true;
+    adaptor_.groupSelecting_ = true;
+    if (!adaptor_.isUndoRecording()) {
+        adaptor_.beginUndoGroup("NODE_BEGIN_GROUP_SELECT");
+        adaptor_.groupSelectOpenedUndo_ = true;
+    }
+    return true;
+}
+
+bool CMayaNode::EndGroupSelect() {
+    adaptor_.groupSelecting_ = false;
+    if (adaptor_.groupSelectOpenedUndo_) {
+        adaptor_.groupSelectOpenedUndo_ = false;
+        adaptor_.endUndoGroup();
+    }
+    return true;
+}
+
+bool CMayaNode::SetLabel(const std::string* name) {
+    if (!name) return false;
+    adaptor_.beginUndoGroup("NODE_SETLABEL");
+    rename(*name);
+    adaptor_.endUndoGroup();
+    return true;
+}
+
+bool CMayaNode::CloneHierarchy(CloneRequest* request) {
+    if (!request || !IsAlive()) return false;
+    adaptor_.beginUndoGroup("clone");
+    // "duplicate -un -st" copies the transform with its shapes, children and upstream graph (the anim
+    // curves), under the same parent; the copies take the originals' names with "_clone".
+    const MDagPath transform = GetTransformPath();
+    const MString before = transform.fullPathName();
+    MStringArray copies;
+    auto* modifier = new MDagModifier();
+    modifier->commandToExecute("duplicate -un -st " + before);
+    modifier->doIt();
+    UndoManagement::Instance().record(new CDagModifierRestoreObj(modifier));
+
+    MSelectionList duplicated;
+    MGlobal::getActiveSelectionList(duplicated);
+    MDagPath top;
+    if (duplicated.length() == 0 || !duplicated.getDagPath(0, top)) {
+        adaptor_.endUndoGroup();
+        return false;
+    }
+    // Walk the original and the copy side by side, depth first, so that each copy finds the node
+    // object of its original.
+    std::vector<CMayaNode*> nodes;
+    MItDag original;
+    original.reset(transform, MItDag::kDepthFirst, MFn::kTransform);
+    MItDag copy;
+    copy.reset(top, MItDag::kDepthFirst, MFn::kTransform);
+    for (; !original.isDone() && !copy.isDone(); original.next(), copy.next()) {
+        MDagPath source;
+        MDagPath target;
+        original.getPath(source);
+        copy.getPath(target);
+        auto* rename = new MDGModifier();
+        rename->renameNode(target.node(), MFnDagNode(source).name() + "_clone");
+        unsigned int shapes = 0;
+        MDagPath targetShape(target);
+        if (target.numberOfShapesDirectlyBelow(shapes) && shapes > 0) {
+            targetShape.extendToShapeDirectlyBelow(0);
+            MDagPath sourceShape(source);
+            sourceShape.extendToShapeDirectlyBelow(0);
+            rename->renameNode(targetShape.node(), MFnDagNode(sourceShape).name() + "_clone");
+        }
+        rename->doIt();
+        UndoManagement::Instance().record(new CDGModifierRestoreObj(rename));
+        const CMayaNode* holder = adaptor_.FindRegisteredNode(source);
+        auto* node = new CMayaNode(
+            adaptor_, targetShape, request->owner,
+            holder ? holder->getCreationName() : std::string(MFnDagNode(target).name().asChar()), false);
+        node->animated = holder ? holder->animated : animated;
+        adaptor_.Register(node);
+        UndoManagement::Instance().record(new CCreateNodeRestoreObj(adaptor_, *node));
+        nodes.push_back(node);
+    }
+    adaptor_.endUndoGroup();
+    request->clone = nodes.empty() ? nullptr : nodes.front();
+    return !nodes.empty();
+}
+
+// --- CNode ---
+
+MPlug CMayaNode::TransformPlug(const char* attribute) const {
+    return MFnDagNode(GetTransformPath()).findPlug(attribute);
+}
+
+MPlug CMayaNode::ShapePlug(const char* attribute) const {
+    return MFnDagNode(path_).findPlug(attribute);
+}
+
+void CMayaNode::show() {
+    if (!path_.isValid()) return;
+    TransformPlug("v").setValue(true);
+    ShapePlug("v").setValue(true);
+}
+
+void CMayaNode::hide() {
+    if (!path_.isValid()) return;
+    ShapePlug("v").setValue(false);
+}
+
+bool CMayaNode::isVisible() {
+    return path_.isValid() && ShapePlug("v").asBool();
+}
+
+bool CMayaNode::select() {
+    if (!path_.isValid()) return false;
+    adaptor_.beginUndoGroup("select object");
+    MSelectionList previous;
+    MGlobal::getActiveSelectionList(previous);
+    const MGlobal::ListAdjustment mode =
+        adaptor_.groupSelecting_ ? MGlobal::kAddToList : MGlobal::kReplaceList;
+    const MDagPath transform = GetTransformPath();
+    MGlobal::select(transform, MObject::kNullObj, mode);
+    adaptor_.addUndoUnit(new CMayaSelectionRestoreObj(previous, transform, mode));
+    adaptor_.endUndoGroup();
+    return true;
+}
+
+CNode* CMayaNode::getParent() {
+    if (!path_.isValid()) return nullptr;
+    const MObject parent = MFnDagNode(GetTransformPath()).parent(0);
+    MFnDagNode parentNode(parent);
+    if (parent.isNull() || parentNode.fullPathName().length() == 0) return nullptr;
+    MDagPath path;
+    parentNode.getPath(path);
+    return new CMayaNode(adaptor_, path, nullptr, parentNode.name().asChar(), true);
+}
+
+int CMayaNode::getChildCount() {
+    if (!path_.isValid()) return 0;
+    const MDagPath transform = GetTransformPath();
+    unsigned int shapes = 0;
+    transform.numberOfShapesDirectlyBelow(shapes);
+    return static_cast<int>(MFnDagNode(transform).childCount() - shapes);
+}
+
+CNode* CMayaNode::getChild(int index) {
+    if (!path_.isValid() || index < 0) return nullptr;
+    const MDagPath transform = GetTransformPath();
+    MFnDagNode fn(transform);
+    int seen = 0;
+    for (unsigned int i = 0; i < fn.childCount(); ++i) {
+        const MObject child = fn.child(i);
+        if (!child.hasFn(MFn::kTransform)) continue;
+        if (seen++ != index) continue;
+        MDagPath path(transform);
+        path.push(child);
+        unsigned int shapes = 0;
+        if (!path.numberOfShapesDirectlyBelow(shapes) || shapes == 0) return nullptr;
+        path.extendToShapeDirectlyBelow(0);
+        return new CMayaNode(adaptor_, path, nullptr, MFnDagNode(child).name().asChar(), true);
+    }
+    return nullptr;
+}
+
+void CMayaNode::releaseNode(CNode* node) {
+    auto* wrapper = dynamic_cast<CMayaNode*>(node);
+    if (wrapper && wrapper->temporary_ && &wrapper->adaptor_ == &adaptor_) delete wrapper;
+}
+
+// --- CoreNode ---
+
+core::CoreNode* CMayaNode::adopt(core::NodeOwner* newOwner, const std::string& newName) {
+    if (!detached_ || adaptor_.FindRegisteredNode(path_) != nullptr) return nullptr;
+    auto* node = new CMayaNode(adaptor_, path_, newOwner, newName, false);
+    adaptor_.Register(node);
+    return node;
+}
+
+void CMayaNode::detach() {
+    if (detached_) return;
+    detached_ = true;
+    adaptor_.Unregister(this);
+    owner = nullptr;
+    ownerData = 0;
+}
+
+void CMayaNode::Restore() {
+    deletePending_ = false;
+    detached_ = false;
+    adaptor_.Register(this);
+}
+
+CSnapshot* CMayaNode::getSnapshot(double t) {
+    if (!path_.isValid()) return nullptr;
+    return transformSnapshots_.Acquire(this, t, [this] { return std::make_unique<CMayaSnapshot>(*this); });
+}
+
+CSnapshot_Lens* CMayaNode::getLensSnapshot(double t) {
+    if (!path_.isValid() || !path_.hasFn(MFn::kCamera)) return nullptr;
+    return lensSnapshots_.Acquire(this, t, [this] { return std::make_unique<CMayaSnapshot_Lens>(*this); });
+}
+
+// The geometry snapshots (curves, helpers, collision meshes) are not built yet: no node offers them.
+CSnapshot_Helper* CMayaNode::getHelperSnapshot() {
+    return nullptr;
+}
+
+CSnapshot_Mesh* CMayaNode::getMeshSnapshot(double t) {
+    (void)t;
+    return nullptr;
+}
+
+CSnapshot_Shape* CMayaNode::getShapeSnapshot(double t) {
+    (void)t;
+    return nullptr;
+}
+
+bool CMayaNode::isSameNode(CoreNode* other) {
+    auto* node = dynamic_cast<CMayaNode*>(other);
+    return node != nullptr && node->path_ == path_;
+}
+
+bool CMayaNode::setParent(CoreNode* parent) {
+    auto* newParent = dynamic_cast<CMayaNode*>(parent);
+    if (!path_.isValid() || (newParent != nullptr && !newParent->path_.isValid())) return false;
+    const MDagPath transform = GetTransformPath();
+    const MObject current = MFnDagNode(transform).parent(0);
+    const bool toWorld = newParent == nullptr;
+    if (toWorld ? IsWorldParented() : current == newParent->GetTransformPath().node()) return true;
+    adaptor_.beginUndoGroup("SetParent #");
+    const MString command = toWorld ? "parent -world " + transform.fullPathName() + ";"
+                                    : "parent " + transform.fullPathName() + " " +
+                                          newParent->GetTransformPath().fullPathName() + ";";
+    const MStatus status = adaptor_.RunRecorded(command);
+    adaptor_.endUndoGroup();
+    return status == MS::kSuccess;
+}
+
+void CMayaNode::clearKeysAfter(double t) {
+    if (!animated || !updated_ || !path_.isValid()) return;
+    const double frame = adaptor_.getFrameDuration();
+    const MTime from = Seconds(t + (std::isfinite(frame) ? frame : 0.0));
+    UndoManagement& undo = UndoManagement::Instance();
+    undo.beginCurveChange();
+    auto clear = [&](const MPlug& plug) {
+        const MObject curve = CurveOf(plug);
+        if (curve.isNull()) return;
+        MFnAnimCurve fn(curve);
+        for (unsigned int i = fn.numKeys(); i-- > 0;) {
+            if (fn.time(i) < from) break;
+            fn.remove(i, undo.getCurveChange());
+        }
+    };
+    for (const char* channel : kTransformChannels) clear(TransformPlug(channel));
+    if (path_.hasFn(MFn::kCamera))
+        for (const char* channel : kLensChannels) clear(ShapePlug(channel));
+    undo.endCurveChange();
+    // Buffered samples from then on go too: the re-simulation writes them again.
+    if (buffering_) {
+        matrixTrack_.truncateFrom(from.as(MTime::kSeconds));
+        focalTrack_.truncateFrom(from.as(MTime::kSeconds));
+        focusTrack_.truncateFrom(from.as(MTime::kSeconds));
+    }
+}
+
+void CMayaNode::rename(const std::string& newName) {
+    if (!path_.isValid()) return;
+    auto* modifier = new MDGModifier();
+    modifier->renameNode(GetTransformPath().node(), MString((newName + "Transform").c_str()));
+    modifier->doIt();
+    UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+}
+
+void CMayaNode::getName(util::ReturnValue<std::string>& out) {
+    out.set(path_.isValid() ? std::string(GetTransformPath().partialPathName().asChar()) : std::string());
+}
+
+void CMayaNode::deleteNode(bool keepHostNode) {
+    const bool deleteHost = !keepHostNode && path_.isValid();
+    if (adaptor_.isUndoRecording()) {
+        auto* unit = new CMayaNodeDeleteRestore(adaptor_, *this, !deleteHost);
+        unit->redo();
+        adaptor_.addUndoUnit(unit);
+        return;
+    }
+    adaptor_.Unregister(this);
+    if (deleteHost) {
+        MDagModifier modifier;
+        modifier.deleteNode(GetTransformPath().node());
+        modifier.doIt();
+    }
+    delete this;
+}
+
+core::CoreNode* CMayaNode::getOwningNode() {
+    if (!path_.isValid()) return nullptr;
+    if (CMayaNode* holder = adaptor_.FindRegisteredNode(path_)) return holder;
+    for (MDagPath up = GetTransformPath(); up.length() > 0; up.pop()) {
+        if (CMayaNode* holder = adaptor_.FindRegisteredNode(up)) return holder;
+    }
+    return nullptr;
+}
+
+// --- The host side ---
+
+MDagPath CMayaNode::GetTransformPath() const {
+    MDagPath transform(path_);
+    if (!transform.hasFn(MFn::kTransform)) transform.pop();
+    return transform;
+}
+
+bool CMayaNode::IsWorldParented() const {
+    const MObject parent = MFnDagNode(GetTransformPath()).parent(0);
+    return parent.isNull() || MFnDagNode(parent).fullPathName().length() == 0;
+}
+
+const HostUnits& CMayaNode::GetUnits() const {
+    return adaptor_.GetUnits();
+}
+
+bool CMayaNode::IsAlive() const {
+    return path_.isValid();
+}
+
+util::Matrix<double> CMayaNode::ReadLocalMatrix(double t) const {
+    if (buffering_ && t >= bufferStart_ && matrixTrack_.getKeyCount() > 0) return matrixTrack_.get(t);
+    const MDGContext context(Seconds(t));
+    double channels[9];
+    for (int i = 0; i < 9; ++i) channels[i] = TransformPlug(kTransformChannels[i]).asDouble(context);
+    const int order = TransformPlug("ro").asInt(context);
+    return GetUnits().FromHost(HostMatrix::Compose(channels, order), IsWorldParented());
+}
+
+void CMayaNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
+    if (!path_.isValid()) return;
+    const bool recording = animated && adaptor_.IsCoreRecording();
+    if (recording && buffering_ && t >= bufferStart_) {
+        matrixTrack_.set(t, local);
+        return;
+    }
+    const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(local, IsWorldParented()));
+    if (recording) KeyChannels(t, host);
+    MFnTransform(GetTransformPath()).set(MTransformationMatrix(host));
+}
+
+void CMayaNode::KeyChannels(double t, const MMatrix& hostLocal) {
+    double channels[9];
+    HostMatrix::Decompose(hostLocal, TransformPlug("ro").asInt(), channels);
+    MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
+    for (int i = 0; i < 9; ++i) {
+        const MObject curve = CurveOf(TransformPlug(kTransformChannels[i]));
+        if (curve.isNull()) continue;
+        MFnAnimCurve(curve).addKey(Seconds(t), channels[i], MFnAnimCurve::kTangentLinear,
+                                   MFnAnimCurve::kTangentLinear, change);
+    }
+}
+
+void CMayaNode::KeyAtCurrentTime() {
+    const MTime now = MAnimControl::currentTime();
+    MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
+    for (const char* channel : kTransformChannels) {
+        const MPlug plug = TransformPlug(channel);
+        const double value = plug.asDouble(); // before a new curve starts driving the plug
+        MObject curve = CurveOf(plug);
+        if (curve.isNull()) {
+            auto* modifier = new MDGModifier();
+            curve = MFnAnimCurve().create(plug, modifier);
+            modifier->doIt();
+            UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+            if (curve.isNull()) continue;
+        }
+        MFnAnimCurve(curve).addKey(now, value, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear,
+                                   change);
+    }
+}
+
+void CMayaNode::BeginBuffering(double t) {
+    matrixTrack_.clear();
+    focalTrack_.clear();
+    focusTrack_.clear();
+    buffering_ = false; // read the transform itself for the first sample
+    const util::Matrix<double> first = ReadLocalMatrix(t);
+    transformBefore_ = MFnTransform(GetTransformPath()).transformation();
+    transformApplied_ = transformBefore_;
+    bufferStart_ = t;
+    buffering_ = true;
+    matrixTrack_.set(t, first);
+}
+
+void CMayaNode::CommitBuffer() {
+    if (!buffering_) return;
+    buffering_ = false;
+    MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
+    const bool world = IsWorldParented();
+    // Find each channel's curve once; the samples become one key each.
+    MObject curves[9];
+    for (int i = 0; i < 9; ++i) curves[i] = CurveOf(TransformPlug(kTransformChannels[i]));
+    const int order = TransformPlug("ro").asInt();
+    for (const auto& sample : matrixTrack_.getKeys()) {
+        double channels[9];
+        HostMatrix::Decompose(HostMatrix::ToMMatrix(GetUnits().ToHost(sample.value, world)), order, channels);
+        for (int i = 0; i < 9; ++i) {
+            if (curves[i].isNull()) continue;
+            MFnAnimCurve(curves[i]).addKey(Seconds(sample.time), channels[i], MFnAnimCurve::kTangentLinear,
+                                           MFnAnimCurve::kTangentLinear, change);
+        }
+    }
+    auto commitLens = [&](const char* attribute, const util::AVar_Linear<double>& track) {
+        if (track.getKeyCount() == 0) return;
+        const MPlug plug = ShapePlug(attribute);
+        MObject curve = CurveOf(plug);
+        if (curve.isNull()) {
+            auto* modifier = new MDGModifier();
+            curve = MFnAnimCurve().create(plug, modifier);
+            modifier->doIt();
+            UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+            if (curve.isNull()) return;
+        }
+        MFnAnimCurve fn(curve);
+        for (const auto& sample : track.getKeys())
+            fn.addKey(Seconds(sample.time), sample.value, MFnAnimCurve::kTangentLinear,
+                      MFnAnimCurve::kTangentLinear, change);
+    };
+    commitLens("fl", focalTrack_);
+    commitLens("fd", focusTrack_);
+    // The take moved the transform's own values too (the viewport followed it); undo puts them back.
+    UndoManagement::Instance().record(
+        new CMatrixRestoreObj(GetTransformPath(), transformBefore_, transformApplied_));
+    matrixTrack_.clear();
+    focalTrack_.clear();
+    focusTrack_.clear();
+}
+
+void CMayaNode::BringUpToDate(double t) {
+    if (!buffering_ || !path_.isValid() || t < bufferStart_ || matrixTrack_.getKeyCount() == 0) return;
+    const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(matrixTrack_.get(t), IsWorldParented()));
+    transformApplied_ = MTransformationMatrix(host);
+    MFnTransform(GetTransformPath()).set(transformApplied_);
+}
+
+double CMayaNode::ReadLensPlug(const char* attribute, double t) const {
+    const util::AVar_Linear<double>& track = attribute[1] == 'l' ? focalTrack_ : focusTrack_;
+    if (buffering_ && t >= bufferStart_ && track.getKeyCount() > 0) return track.get(t);
+    return ShapePlug(attribute).asDouble(MDGContext(Seconds(t)));
+}
+
+void CMayaNode::WriteLensPlug(const char* attribute, double t, double value) {
+    if (!path_.isValid()) return;
+    const bool recording = animated && adaptor_.IsCoreRecording();
+    if (recording && buffering_ && t >= bufferStart_) {
+        (attribute[1] == 'l' ? focalTrack_ : focusTrack_).set(t, value);
+        return;
+    }
+    const MPlug plug = ShapePlug(attribute);
+    const MObject curve = CurveOf(plug);
+    if (!curve.isNull()) {
+        MFnAnimCurve(curve).addKey(Seconds(t), value, MFnAnimCurve::kTangentLinear,
+                                   MFnAnimCurve::kTangentLinear, UndoManagement::Instance().getCurveChange());
+        return;
+    }
+    // MEL takes a distance in the UI unit; the plug and its keys hold the internal one.
+    const double melValue = attribute[1] == 'd' ? MDistance::internalToUI(value) : value;
+    adaptor_.RunRecorded(MString(("setAttr " + std::string(path_.partialPathName().asChar()) + "." +
+                                  attribute + " " + util::FormatGeneral(melValue, 17))
+                                     .c_str()));
+}
+
+} // namespace vex::orb::adaptor::maya

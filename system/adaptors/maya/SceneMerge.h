@@ -1,0 +1,22 @@
+#pragma once
+
+#include <maya/MDagPath.h>
+
+#include <string>
+#include <vector>
+
+namespace vex::orb::adaptor::maya {
+
+/// Merging another scene file into the open scene (the scene of a pre-rigged model).
+class SceneMerge {
+public:
+    /// The namespace the file is imported into before its names are taken over.
+    static constexpr const char* kNamespace = "Zz_MERGE_zZ";
+
+    /// Imports `path` with the selection kept, strips the namespace from the imported names and
+    /// deletes what the import left selected; answers the imported transforms (none when the file
+    /// cannot be read).
+    static std::vector<MDagPath> Import(const std::string& path);
+};
+
+} // namespace vex::orb::adaptor::maya
