@@ -63,63 +63,16 @@ CMayaNode::~CMayaNode() {
 
 // --- Extension commands ---
 
-int CMayaNode::extension(int id, void* data) {
-    switch (id) {
-    case kBeginGroupSelect:
-        return BeginGroupSelect();
-    case kEndGroupSelect:
-        return EndGroupSelect();
-    case kClearAnimated:
-        animated = false;
-        return 1;
-    case kClearUpdate:
-        updated_ = false;
-        return 1;
-    case kIsSameNode:
-        return isSameNode(static_cast<CoreNode*>(data));
-    case kSetLabel:
-        return SetLabel(static_cast<const std::string*>(data));
-    case kCloneHierarchy:
-        return CloneHierarchy(static_cast<CloneRequest*>(data));
-    default:
-        return 0;
-    }
+core::AdaptorInterface& CMayaNode::CommandAdaptor() {
+    return adaptor_;
 }
 
-std::vector<int32_t> CMayaNode::getExtensionIds() const {
-    return {kBeginGroupSelect, kEndGroupSelect, kClearAnimated, kClearUpdate,
-            kIsSameNode,       kSetLabel,       kCloneHierarchy};
+core::GroupSelection& CMayaNode::CommandSelection() {
+    return adaptor_.groupSelection_;
 }
 
-bool CMayaNode::BeginGroupSelect() {
-    if (adaptor_.groupSelecting_) return true;
-    adaptor_.groupSelecting_ = true;
-    if (!adaptor_.isUndoRecording()) {
-        adaptor_.beginUndoGroup("NODE_BEGIN_GROUP_SELECT");
-        adaptor_.groupSelectOpenedUndo_ = true;
-    }
-    return true;
-}
-
-bool CMayaNode::EndGroupSelect() {
-    adaptor_.groupSelecting_ = false;
-    if (adaptor_.groupSelectOpenedUndo_) {
-        adaptor_.groupSelectOpenedUndo_ = false;
-        adaptor_.endUndoGroup();
-    }
-    return true;
-}
-
-bool CMayaNode::SetLabel(const std::string* name) {
-    if (!name) return false;
-    adaptor_.beginUndoGroup("NODE_SETLABEL");
-    rename(*name);
-    adaptor_.endUndoGroup();
-    return true;
-}
-
-bool CMayaNode::CloneHierarchy(CloneRequest* request) {
-    if (!request || !IsAlive()) return false;
+bool CMayaNode::CloneHierarchy(CloneRequest& request) {
+    if (!IsAlive()) return false;
     adaptor_.beginUndoGroup("clone");
     // "duplicate -un -st" copies the transform with its shapes, children and upstream graph (the anim
     // curves), under the same parent; the copies take the originals' names with "_clone".
@@ -164,7 +117,7 @@ bool CMayaNode::CloneHierarchy(CloneRequest* request) {
         UndoManagement::Instance().record(new CDGModifierRestoreObj(rename));
         const CMayaNode* holder = adaptor_.FindRegisteredNode(source);
         auto* node = new CMayaNode(
-            adaptor_, targetShape, request->owner,
+            adaptor_, targetShape, request.owner,
             holder ? holder->getCreationName() : std::string(MFnDagNode(target).name().asChar()), false);
         node->animated = holder ? holder->animated : animated;
         adaptor_.Register(node);
@@ -172,7 +125,7 @@ bool CMayaNode::CloneHierarchy(CloneRequest* request) {
         nodes.push_back(node);
     }
     adaptor_.endUndoGroup();
-    request->clone = nodes.empty() ? nullptr : nodes.front();
+    request.clone = nodes.empty() ? nullptr : nodes.front();
     return !nodes.empty();
 }
 
@@ -207,7 +160,7 @@ bool CMayaNode::select() {
     MSelectionList previous;
     MGlobal::getActiveSelectionList(previous);
     const MGlobal::ListAdjustment mode =
-        adaptor_.groupSelecting_ ? MGlobal::kAddToList : MGlobal::kReplaceList;
+        adaptor_.groupSelection_.IsOpen() ? MGlobal::kAddToList : MGlobal::kReplaceList;
     const MDagPath transform = GetTransformPath();
     MGlobal::select(transform, MObject::kNullObj, mode);
     adaptor_.addUndoUnit(new CMayaSelectionRestoreObj(previous, transform, mode));

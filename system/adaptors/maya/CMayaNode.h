@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoreNode.h"
+#include "core/NodeCommandHandler.h"
 #include "core/SnapshotPool.h"
 #include "system/adaptors/maya/CMayaSnapshot.h"
 #include "system/adaptors/maya/CMayaSnapshot_Lens.h"
@@ -29,7 +30,7 @@ class MayaAdaptorInterface;
 ///
 /// While the core records, an animated node buffers what the tool writes (matrixTrack and the two
 /// lens tracks) and finishRecording commits the buffer into keys, one key per sample.
-class CMayaNode : public core::CoreNode {
+class CMayaNode : public core::CoreNode, private core::NodeCommandHandler {
 public:
     using CMayaSnapshot = maya::CMayaSnapshot;
     using CMayaSnapshot_Lens = maya::CMayaSnapshot_Lens;
@@ -48,8 +49,8 @@ public:
 
     // --- Extension commands (10, 11, 17, 18, 31, 32, 37) ---
 
-    int extension(int id, void* data) override;
-    std::vector<int32_t> getExtensionIds() const override;
+    int extension(int id, void* data) override { return HandleCommand(id, data); }
+    std::vector<int32_t> getExtensionIds() const override { return CommandIds(); }
 
     // --- CNode ---
 
@@ -142,10 +143,12 @@ private:
     friend class MayaAdaptorInterface;
     friend class CMayaNodeDeleteRestore;
 
-    bool BeginGroupSelect();
-    bool EndGroupSelect();
-    bool SetLabel(const std::string* name);
-    bool CloneHierarchy(core::CoreNode::CloneRequest* request);
+    // NodeCommandHandler.
+    core::CoreNode& CommandNode() override { return *this; }
+    core::AdaptorInterface& CommandAdaptor() override;
+    core::GroupSelection& CommandSelection() override;
+    void ClearUpdate() override { updated_ = false; }
+    bool CloneHierarchy(core::CoreNode::CloneRequest& request) override;
     // Sets the keys of the transform channels that have curves, from a host local matrix.
     void KeyChannels(double t, const MMatrix& hostLocal);
     // The plug of the transform (or the shape) by attribute name.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AdaptorInterface.h"
+#include "core/GroupSelection.h"
 #include "core/UndoGroupStack.h"
 #include "system/adaptors/maya/HostUnits.h"
 #include "util/Singleton.h"
@@ -118,7 +119,7 @@ public:
     /// Runs MEL `command` through a modifier, unrecorded (a message box is no edit).
     static MStatus Run(const MString& command);
     /// Whether a group selection (node commands 10 and 11) is open.
-    bool IsGroupSelecting() const { return groupSelecting_; }
+    bool IsGroupSelecting() const { return groupSelection_.IsOpen(); }
 
 private:
     friend class util::Singleton<MayaAdaptorInterface>;
@@ -161,8 +162,7 @@ private:
     CallbackMap parentCallbacks_;
     std::vector<MDagPath> pendingPaths_;
     std::list<MDagPath> ownPaths_;
-    bool groupSelecting_ = false;
-    bool groupSelectOpenedUndo_ = false;
+    core::GroupSelection groupSelection_{*this};
 };
 
 } // namespace vex::orb::adaptor::maya

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AdaptorInterface.h"
+#include "core/GroupSelection.h"
 #include "core/UndoGroupStack.h"
 #include "system/adaptors/memory/MemoryScene.h"
 #include "system/adaptors/memory/UndoQueue.h"
@@ -169,8 +170,7 @@ private:
     uint64_t nextSerial_ = 1;
 
     // Group selection (node commands 10 and 11).
-    bool groupSelecting_ = false;
-    bool groupSelectOpenedUndo_ = false;
+    core::GroupSelection groupSelection_{*this};
 
     int refreshCount_ = 0;
     int prepareRecordingCount_ = 0;

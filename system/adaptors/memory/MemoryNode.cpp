@@ -36,63 +36,16 @@ bool MemoryNode::IsAlive() const {
 
 // --- Extension commands ---
 
-int MemoryNode::extension(int id, void* data) {
-    switch (id) {
-    case kBeginGroupSelect:
-        return BeginGroupSelect();
-    case kEndGroupSelect:
-        return EndGroupSelect();
-    case kClearAnimated:
-        animated = false;
-        return 1;
-    case kClearUpdate:
-        updated_ = false;
-        return 1;
-    case kIsSameNode:
-        return isSameNode(static_cast<CoreNode*>(data));
-    case kSetLabel:
-        return SetLabel(static_cast<const std::string*>(data));
-    case kCloneHierarchy:
-        return CloneHierarchy(static_cast<CloneRequest*>(data));
-    default:
-        return 0;
-    }
+core::AdaptorInterface& MemoryNode::CommandAdaptor() {
+    return adaptor_;
 }
 
-std::vector<int32_t> MemoryNode::getExtensionIds() const {
-    return {kBeginGroupSelect, kEndGroupSelect, kClearAnimated, kClearUpdate,
-            kIsSameNode,       kSetLabel,       kCloneHierarchy};
+core::GroupSelection& MemoryNode::CommandSelection() {
+    return adaptor_.groupSelection_;
 }
 
-bool MemoryNode::BeginGroupSelect() {
-    if (adaptor_.groupSelecting_) return true;
-    adaptor_.groupSelecting_ = true;
-    if (!adaptor_.isUndoRecording()) {
-        adaptor_.beginUndoGroup("NODE_BEGIN_GROUP_SELECT");
-        adaptor_.groupSelectOpenedUndo_ = true;
-    }
-    return true;
-}
-
-bool MemoryNode::EndGroupSelect() {
-    adaptor_.groupSelecting_ = false;
-    if (adaptor_.groupSelectOpenedUndo_) {
-        adaptor_.groupSelectOpenedUndo_ = false;
-        adaptor_.endUndoGroup();
-    }
-    return true;
-}
-
-bool MemoryNode::SetLabel(const std::string* name) {
-    if (!name) return false;
-    adaptor_.beginUndoGroup("NODE_SETLABEL");
-    rename(*name);
-    adaptor_.endUndoGroup();
-    return true;
-}
-
-bool MemoryNode::CloneHierarchy(CloneRequest* request) {
-    if (!request || !IsAlive()) return false;
+bool MemoryNode::CloneHierarchy(CloneRequest& request) {
+    if (!IsAlive()) return false;
     MemoryScene& scene = GetScene();
     adaptor_.beginUndoGroup("clone");
 
@@ -124,7 +77,7 @@ bool MemoryNode::CloneHierarchy(CloneRequest* request) {
         target.attributes.erase("VXB_tag");
 
         const MemoryNode* holder = adaptor_.FindRegisteredNode(original);
-        auto* node = new MemoryNode(adaptor_, copy, request->owner,
+        auto* node = new MemoryNode(adaptor_, copy, request.owner,
                                     holder ? holder->getCreationName() : target.name, false);
         adaptor_.Register(node);
         nodes.push_back(node);
@@ -134,7 +87,7 @@ bool MemoryNode::CloneHierarchy(CloneRequest* request) {
     }
     adaptor_.addUndoUnit(new NodePresenceUndo(adaptor_, nodes, {copies.at(object_)}, true));
     adaptor_.endUndoGroup();
-    request->clone = nodes.front();
+    request.clone = nodes.front();
     return true;
 }
 
@@ -159,7 +112,7 @@ bool MemoryNode::select() {
     if (!IsAlive()) return false;
     adaptor_.beginUndoGroup("select object");
     std::vector<ObjectId> selection;
-    if (adaptor_.groupSelecting_) selection = GetScene().GetSelection();
+    if (adaptor_.groupSelection_.IsOpen()) selection = GetScene().GetSelection();
     if (std::find(selection.begin(), selection.end(), object_) == selection.end())
         selection.push_back(object_);
     MemoryScene& scene = GetScene();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/CoreNode.h"
+#include "core/NodeCommandHandler.h"
 #include "core/SnapshotPool.h"
 #include "system/adaptors/memory/HelperSnapshot.h"
 #include "system/adaptors/memory/HostObject.h"
@@ -21,7 +22,7 @@ class MemoryAdaptor;
 /// A node of the memory host: one host object (transform and shape) as the core and the tools see it.
 /// Registered nodes come from createCamera/createMesh, adopt and cloning; temporary wrappers from
 /// getParent/getChild. Every edit of the host it makes is recorded for undo while a group records.
-class MemoryNode : public core::CoreNode {
+class MemoryNode : public core::CoreNode, private core::NodeCommandHandler {
 public:
     /// A node for host object `object`; made by the adaptor, which numbers it.
     MemoryNode(MemoryAdaptor& adaptor, ObjectId object, core::NodeOwner* owner, std::string creationName,
@@ -33,8 +34,8 @@ public:
 
     // --- Extension commands (10, 11, 17, 18, 31, 32, 37) ---
 
-    int extension(int id, void* data) override;
-    std::vector<int32_t> getExtensionIds() const override;
+    int extension(int id, void* data) override { return HandleCommand(id, data); }
+    std::vector<int32_t> getExtensionIds() const override { return CommandIds(); }
 
     // --- CNode ---
 
@@ -106,10 +107,12 @@ public:
 private:
     friend class MemoryAdaptor;
 
-    bool BeginGroupSelect();
-    bool EndGroupSelect();
-    bool SetLabel(const std::string* name);
-    bool CloneHierarchy(core::CoreNode::CloneRequest* request);
+    // NodeCommandHandler.
+    core::CoreNode& CommandNode() override { return *this; }
+    core::AdaptorInterface& CommandAdaptor() override;
+    core::GroupSelection& CommandSelection() override;
+    void ClearUpdate() override { updated_ = false; }
+    bool CloneHierarchy(core::CoreNode::CloneRequest& request) override;
     /// The transform keys and static matrix re-expressed below `newParent`, keeping the world transform.
     KeyedValue<util::Matrix<double>> KeepWorldTransform(ObjectId newParent) const;
 
