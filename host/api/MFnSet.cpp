@@ -73,7 +73,7 @@ MStatus MFnSet::getMembers(MSelectionList& members, bool) const {
     return MStatus::kSuccess;
 }
 
-bool MFnSet::isMember(const MDagPath& path, MStatus* ReturnStatus) const {
+bool MFnSet::isMember(const MDagPath& path, const MObject&, MStatus* ReturnStatus) const {
     return isMember(path.node(), ReturnStatus);
 }
 

@@ -100,7 +100,7 @@ MStatus MGlobal::setZAxisUp(bool) {
     return MStatus::kSuccess;
 }
 
-MStatus MGlobal::deleteNode(const MObject& object) {
+MStatus MGlobal::deleteNode(MObject& object) {
     auto node = ObjectAccess::liveNode(object);
     if (!node || !Scene::instance().deleteNode(node))
         return convert::failure("the object is not a node in the scene", MStatus::kInvalidParameter);

@@ -23,12 +23,14 @@ public:
     MStatus addMember(const MDagPath& path, const MObject& component = MObject::kNullObj);
     MStatus addMember(const MObject& node);
     MStatus addMembers(const MSelectionList& list);
-    MStatus removeMember(const MDagPath& path, const MObject& component = MObject::kNullObj);
+    MStatus removeMember(const MDagPath& path, const MObject& component);
     MStatus removeMember(const MObject& node);
     MStatus clear();
     /// The members in the order they were added.
     MStatus getMembers(MSelectionList& members, bool flatten) const;
-    bool isMember(const MDagPath& path, MStatus* ReturnStatus = nullptr) const;
+    /// Whether the node at the path is a member; components are not told apart here.
+    bool isMember(const MDagPath& path, const MObject& component = MObject::kNullObj,
+                  MStatus* ReturnStatus = nullptr) const;
     bool isMember(const MObject& node, MStatus* ReturnStatus = nullptr) const;
     Restriction restriction(MStatus* ReturnStatus = nullptr) const;
 };

@@ -36,7 +36,7 @@ public:
     static MStatus setZAxisUp(bool rotateView = false);
 
     /// Deletes a node at once (not undoable).
-    static MStatus deleteNode(const MObject& node);
+    static MStatus deleteNode(MObject& node);
 
     /// Writes to the script output.
     static void displayInfo(const MString& text);

@@ -158,7 +158,7 @@ TEST_F(SelectionTest, ShadingGroupsHoldMembersAndReachTheirMaterial) {
     EXPECT_FLOAT_EQ(colour.g, 0.4f);
     EXPECT_NEAR(group.findPlug("surfaceShader").child(2).asDouble(), 0.3, 1e-6); // colour times diffuse
 
-    EXPECT_TRUE(group.removeMember(pathOf(c)));
+    EXPECT_TRUE(group.removeMember(pathOf(c), MObject::kNullObj));
     EXPECT_FALSE(group.isMember(pathOf(c)));
     EXPECT_FALSE(MFnSet(a).addMember(c)); // a transform is no set
 }
