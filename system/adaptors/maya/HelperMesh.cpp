@@ -13,20 +13,26 @@
 
 namespace vex::orb::adaptor::maya {
 
-bool HelperMesh::Create(const util::CMesh& mesh, const MObject& transform,
-                        const util::Matrix<double>& conversion, const std::string& name, MDagPath& shape) {
-    MFloatPointArray points;
+void HelperMesh::ToArrays(const util::CMesh& mesh, const util::Matrix<double>& conversion,
+                          MFloatPointArray& points, MIntArray& counts, MIntArray& connects) {
     for (const util::Vector3<double>& v : mesh.vertices) {
         const util::Vector3<double> p = util::TransformPoint(conversion, v);
         points.append(MFloatPoint(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z)));
     }
-    const int triangles = static_cast<int>(mesh.GetTriangleCount());
+    const size_t triangles = mesh.GetTriangleCount();
+    for (size_t i = 0; i < triangles; ++i) {
+        counts.append(3);
+        for (size_t k = 0; k < 3; ++k) connects.append(mesh.faces[3 * i + k]);
+    }
+}
+
+bool HelperMesh::Create(const util::CMesh& mesh, const MObject& transform,
+                        const util::Matrix<double>& conversion, const std::string& name, MDagPath& shape) {
+    MFloatPointArray points;
     MIntArray counts;
     MIntArray connects;
-    for (int i = 0; i < triangles; ++i) {
-        counts.append(3);
-        for (int k = 0; k < 3; ++k) connects.append(mesh.faces[static_cast<size_t>(3 * i + k)]);
-    }
+    ToArrays(mesh, conversion, points, counts, connects);
+    const int triangles = static_cast<int>(counts.length());
     MStatus status;
     MFnMesh fn;
     const MObject created =
