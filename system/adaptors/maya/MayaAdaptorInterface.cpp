@@ -12,6 +12,7 @@
 #include "system/adaptors/maya/CTimesliderRestoreObj.h"
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/HelperMesh.h"
+#include "system/adaptors/maya/MayaMeshShape.h"
 #include "system/adaptors/maya/MelText.h"
 #include "system/adaptors/maya/NodeTags.h"
 #include "system/adaptors/maya/SceneMerge.h"
@@ -164,6 +165,7 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
         return nullptr;
     CMayaNode* node = RegisterCreated(shape, owner, name, listener);
     UndoManagement::Instance().record(new CCreateNodeRestoreObj(*this, *node));
+    MayaMeshShape(shape).AssignNewMaterial(OwnerName(owner) + "_" + name + "_material");
     // A helper that appears during a recording starts its animation where it appears.
     if (IsCoreRecording()) {
         UndoManagement::Instance().beginCurveChange();
