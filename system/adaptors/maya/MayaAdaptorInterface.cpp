@@ -165,7 +165,7 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
         return nullptr;
     CMayaNode* node = RegisterCreated(shape, owner, name, listener);
     UndoManagement::Instance().record(new CCreateNodeRestoreObj(*this, *node));
-    MayaMeshShape(shape).AssignNewMaterial(OwnerName(owner) + "_" + name + "_material");
+    MayaMeshShape(shape).AssignNewMaterial();
     // A helper that appears during a recording starts its animation where it appears.
     if (IsCoreRecording()) {
         UndoManagement::Instance().beginCurveChange();

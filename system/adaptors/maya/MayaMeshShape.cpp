@@ -9,6 +9,7 @@
 #include <maya/MFloatPoint.h>
 #include <maya/MFloatVector.h>
 #include <maya/MFn.h>
+#include <maya/MFnDependencyNode.h>
 #include <maya/MFnLambertShader.h>
 #include <maya/MFnMesh.h>
 #include <maya/MFnMeshData.h>
@@ -30,8 +31,17 @@ MStatus RunMel(MDagModifier& modifier, const std::string& command) {
 
 } // namespace
 
-void MayaMeshShape::AssignNewMaterial(const std::string& material) {
-    UndoManagement::Instance().record(new CCreateShaderObj(shape_, MString(material.c_str())));
+MString MayaMeshShape::MaterialName() const {
+    return MFnDependencyNode(shape_.node()).name() + "_material";
+}
+
+void MayaMeshShape::AssignNewMaterial() {
+    UndoManagement::Instance().record(new CCreateShaderObj(shape_, MaterialName()));
+}
+
+bool MayaMeshShape::IsSystemHelper() const {
+    const MObject material = FindMaterial();
+    return !material.isNull() && MFnDependencyNode(material).name() == MaterialName();
 }
 
 std::string MayaMeshShape::TriangulateCommand(bool history) const {

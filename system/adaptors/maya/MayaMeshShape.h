@@ -6,6 +6,7 @@
 #include <maya/MDagPath.h>
 #include <maya/MObject.h>
 #include <maya/MPoint.h>
+#include <maya/MString.h>
 #include <maya/MVector.h>
 
 #include <string>
@@ -19,9 +20,13 @@ public:
     /// The mesh shape at `shape`.
     explicit MayaMeshShape(const MDagPath& shape) : shape_(shape) {}
 
-    /// Creates a Lambert material named `material` with its shading group and assigns it to the
-    /// shape, recorded as CCreateShaderObj (after the shape's own creation, so redo finds the shape).
-    void AssignNewMaterial(const std::string& material);
+    /// Creates a Lambert material named after the shape ("<shape>_material") with its shading group
+    /// and assigns it to the shape, recorded as CCreateShaderObj (after the shape's own creation, so
+    /// redo finds the shape).
+    void AssignNewMaterial();
+    /// Whether the shape is a helper the system created: its material is the one AssignNewMaterial
+    /// names after it.
+    bool IsSystemHelper() const;
 
     /// Replaces the geometry with `mesh`, its points multiplied by `conversion`, recorded as
     /// CChangeMeshRestoreObj, then triangulates it (with construction history when `history`).
@@ -41,6 +46,8 @@ public:
     const MDagPath& GetPath() const { return shape_; }
 
 private:
+    // The name of the material the system gives the shape.
+    MString MaterialName() const;
     // The MEL that triangulates the shape.
     std::string TriangulateCommand(bool history) const;
 

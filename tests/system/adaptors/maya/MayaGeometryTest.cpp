@@ -91,7 +91,7 @@ protected:
         MDagPath shape;
         UndoManagement::Instance().beginGroup("Create");
         EXPECT_TRUE(HelperMesh::Create(mesh, Transform(offset), util::Matrix<double>(), "helper", shape));
-        MayaMeshShape(shape).AssignNewMaterial("helper_material");
+        MayaMeshShape(shape).AssignNewMaterial();
         UndoManagement::Instance().endGroup("Create");
         return shape;
     }
@@ -126,26 +126,29 @@ TEST_F(MayaGeometryTest, AHelperIsAFlatUnshadowedShapeWithItsOwnMaterial) {
     ExpectNear(corner, 100.0, 0.0, 0.0);
 
     UndoManagement::Instance().beginGroup("Create");
-    auto* unit = new CCreateShaderObj(shape, "marker_material");
+    auto* unit = new CCreateShaderObj(shape, "paint");
     const MObject material = unit->GetMaterial();
     const MObject group = unit->GetGroup();
     UndoManagement::Instance().record(unit);
     UndoManagement::Instance().endGroup("Create");
-    EXPECT_EQ(std::string(MFnDependencyNode(material).name().asChar()), "marker_material");
-    EXPECT_EQ(std::string(MFnDependencyNode(group).name().asChar()), "marker_materialSG");
+    EXPECT_EQ(std::string(MFnDependencyNode(material).name().asChar()), "paint");
+    EXPECT_EQ(std::string(MFnDependencyNode(group).name().asChar()), "paintSG");
     EXPECT_TRUE(MFnSet(group).isMember(shape));
     EXPECT_TRUE(MayaMeshShape(shape).FindMaterial() == material);
+    EXPECT_FALSE(MayaMeshShape(shape).IsSystemHelper()) << "a material not named after the shape";
 }
 
 TEST_F(MayaGeometryTest, TheMaterialGoesWithUndoAndComesBackAssignedWithRedo) {
     const MDagPath shape = Helper(Triangle());
     ASSERT_FALSE(MayaMeshShape(shape).FindMaterial().isNull());
+    EXPECT_TRUE(MayaMeshShape(shape).IsSystemHelper());
     ASSERT_TRUE(Undo());
     EXPECT_TRUE(MayaMeshShape(shape).FindMaterial().isNull());
+    EXPECT_FALSE(MayaMeshShape(shape).IsSystemHelper());
     EXPECT_EQ(Scene::instance().findNode("helper_material"), nullptr);
     EXPECT_EQ(Scene::instance().findNode("helper_materialSG"), nullptr);
     ASSERT_TRUE(Redo());
-    EXPECT_FALSE(MayaMeshShape(shape).FindMaterial().isNull());
+    EXPECT_TRUE(MayaMeshShape(shape).IsSystemHelper());
     EXPECT_NE(Scene::instance().findNode("helper_materialSG"), nullptr);
 }
 
