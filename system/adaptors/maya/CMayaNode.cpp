@@ -8,6 +8,7 @@
 #include "system/adaptors/maya/CMayaSelectionRestoreObj.h"
 #include "system/adaptors/maya/HostMatrix.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/MayaMeshShape.h"
 #include "system/adaptors/maya/UndoManagement.h"
 #include "util/NumberText.h"
 
@@ -243,19 +244,27 @@ CSnapshot_Lens* CMayaNode::getLensSnapshot(double t) {
     return lensSnapshots_.Acquire(this, t, [this] { return std::make_unique<CMayaSnapshot_Lens>(*this); });
 }
 
-// The geometry snapshots (curves, helpers, collision meshes) are not built yet: no node offers them.
 CSnapshot_Helper* CMayaNode::getHelperSnapshot() {
-    return nullptr;
+    if (!path_.isValid() || !path_.hasFn(MFn::kMesh) || !MayaMeshShape(path_).IsSystemHelper())
+        return nullptr;
+    return helperSnapshots_.Acquire(this, MAnimControl::currentTime().as(MTime::kSeconds),
+                                    [this] { return std::make_unique<CMayaSnapshot_Helper>(*this); });
 }
 
 CSnapshot_Mesh* CMayaNode::getMeshSnapshot(double t) {
-    (void)t;
+    if (!path_.isValid()) return nullptr;
+    if (path_.hasFn(MFn::kMesh))
+        return polySnapshots_.Acquire(this, t,
+                                      [this] { return std::make_unique<CMayaSnapshot_MeshPoly>(*this); });
+    if (path_.hasFn(MFn::kNurbsSurface))
+        return surfaceSnapshots_.Acquire(this, t,
+                                         [this] { return std::make_unique<CMayaSnapshot_MeshNurbs>(*this); });
     return nullptr;
 }
 
 CSnapshot_Shape* CMayaNode::getShapeSnapshot(double t) {
-    (void)t;
-    return nullptr;
+    if (!path_.isValid() || !path_.hasFn(MFn::kNurbsCurve)) return nullptr;
+    return shapeSnapshots_.Acquire(this, t, [this] { return std::make_unique<CMayaSnapshot_Shape>(*this); });
 }
 
 bool CMayaNode::isSameNode(CoreNode* other) {

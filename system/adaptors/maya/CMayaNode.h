@@ -4,7 +4,11 @@
 #include "core/NodeCommandHandler.h"
 #include "core/SnapshotPool.h"
 #include "system/adaptors/maya/CMayaSnapshot.h"
+#include "system/adaptors/maya/CMayaSnapshot_Helper.h"
 #include "system/adaptors/maya/CMayaSnapshot_Lens.h"
+#include "system/adaptors/maya/CMayaSnapshot_MeshNurbs.h"
+#include "system/adaptors/maya/CMayaSnapshot_MeshPoly.h"
+#include "system/adaptors/maya/CMayaSnapshot_Shape.h"
 #include "util/AVar_Linear.h"
 #include "util/AVar_Matrix.h"
 
@@ -79,9 +83,12 @@ public:
     CoreNode* adopt(core::NodeOwner* newOwner, const std::string& newName) override;
     void detach() override;
     CSnapshot* getSnapshot(double t) override;
+    /// Only for a polygon helper the system created.
     CSnapshot_Helper* getHelperSnapshot() override;
+    /// For a polygon mesh or a NURBS surface.
     CSnapshot_Mesh* getMeshSnapshot(double t) override;
     CSnapshot_Lens* getLensSnapshot(double t) override;
+    /// For a NURBS curve.
     CSnapshot_Shape* getShapeSnapshot(double t) override;
     bool isSameNode(CoreNode* other) override;
     /// MEL "parent" through a recorded modifier, as the undo group "SetParent #"; only when the
@@ -174,6 +181,10 @@ private:
 
     core::SnapshotPool<CMayaSnapshot> transformSnapshots_;
     core::SnapshotPool<CMayaSnapshot_Lens> lensSnapshots_;
+    core::SnapshotPool<CMayaSnapshot_Helper> helperSnapshots_;
+    core::SnapshotPool<CMayaSnapshot_MeshPoly> polySnapshots_;
+    core::SnapshotPool<CMayaSnapshot_MeshNurbs> surfaceSnapshots_;
+    core::SnapshotPool<CMayaSnapshot_Shape> shapeSnapshots_;
 };
 
 } // namespace vex::orb::adaptor::maya
