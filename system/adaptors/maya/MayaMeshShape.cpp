@@ -3,6 +3,7 @@
 #include "system/adaptors/maya/CChangeMeshRestoreObj.h"
 #include "system/adaptors/maya/CColorRestoreObj.h"
 #include "system/adaptors/maya/CCreateShaderObj.h"
+#include "system/adaptors/maya/CDagModifierRestoreObj.h"
 #include "system/adaptors/maya/HelperMesh.h"
 
 #include <maya/MDagModifier.h>
@@ -58,8 +59,9 @@ bool MayaMeshShape::SetMesh(const util::CMesh& mesh, const util::Matrix<double>&
     MFnMeshData data;
     MObject geometry = data.create(&status);
     if (!status) return false;
-    MFnMesh(geometry).create(static_cast<int>(points.length()), static_cast<int>(counts.length()), points,
-                             counts, connects, geometry, &status);
+    MFnMesh fill;
+    fill.create(static_cast<int>(points.length()), static_cast<int>(counts.length()), points, counts,
+                connects, geometry, &status);
     if (!status) return false;
     auto* modifier = new MDGModifier();
     modifier->newPlugValue(MFnMesh(shape_).findPlug("outMesh"), geometry);
@@ -68,8 +70,10 @@ bool MayaMeshShape::SetMesh(const util::CMesh& mesh, const util::Matrix<double>&
         return false;
     }
     UndoManagement::Instance().record(new CChangeMeshRestoreObj(modifier, points, connects));
-    MDagModifier triangulate;
-    RunMel(triangulate, TriangulateCommand(history));
+    // Recorded too: with history the triangulation adds a node that undo must take away.
+    auto* triangulate = new MDagModifier();
+    RunMel(*triangulate, TriangulateCommand(history));
+    UndoManagement::Instance().record(new CDagModifierRestoreObj(triangulate));
     return true;
 }
 

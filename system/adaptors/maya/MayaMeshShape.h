@@ -29,7 +29,8 @@ public:
     bool IsSystemHelper() const;
 
     /// Replaces the geometry with `mesh`, its points multiplied by `conversion`, recorded as
-    /// CChangeMeshRestoreObj, then triangulates it (with construction history when `history`).
+    /// CChangeMeshRestoreObj, then triangulates it (with construction history when `history`),
+    /// recorded as CDagModifierRestoreObj.
     bool SetMesh(const util::CMesh& mesh, const util::Matrix<double>& conversion, bool history);
     /// The Lambert material of the shading group the shape is in; null when there is none.
     MObject FindMaterial() const;
