@@ -247,7 +247,7 @@ CSnapshot_Lens* CMayaNode::getLensSnapshot(double t) {
 CSnapshot_Helper* CMayaNode::getHelperSnapshot() {
     if (!path_.isValid() || !path_.hasFn(MFn::kMesh) || !MayaMeshShape(path_).IsSystemHelper())
         return nullptr;
-    return helperSnapshots_.Acquire(this, MAnimControl::currentTime().as(MTime::kSeconds),
+    return helperSnapshots_.Acquire(this, adaptor_.getCurrentTime(),
                                     [this] { return std::make_unique<CMayaSnapshot_Helper>(*this); });
 }
 
