@@ -1,12 +1,16 @@
 // Speed of the real-time loop with the camera and utility tools: the core runs on the in-memory host
-// at 25 frames per second, each tool's input is driven over 10 s (keyed hand-held-like paths, or
-// device controls held steady), and a take of it has been recorded.
+// or, through the Maya adaptor, on the embedded Maya host, at 25 frames per second, each tool's input is
+// driven over 10 s (keyed hand-held-like paths, or device controls held steady), and a take of it has been
+// recorded.
 //
 //   BM_Resimulate/T/N      re-simulates the take of one instance of tool T over N frames, as the user
 //                          starts it: RecordManager::Resimulate, then the progress window's slice
 //                          timer. The fake clock stands still, so one slice steps the whole range.
 //                          Items are frames; "x_realtime" is frames per second over 25. One
 //                          benchmark over the table of tools below (identifier, driven output, setup).
+//   BM_ResimulateMaya/T/N  the same through the Maya adaptor on the embedded host (time unit PAL), for
+//                          RuzovuZediziViz and VodiDOva; each frame's buffered matrices become keys
+//                          on the nine transform channels when the re-simulation ends.
 //   BM_RealTimeStep        one frame of a recording with 1 or 50 RuzovuZediziViz instances:
 //                          Instance::Step of every active instance at the frame's time, then the
 //                          host's setCurrentTime, the work a recording tick does per frame apart from
@@ -21,16 +25,24 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Registry.h"
 #include "plugins/gyro/CGyroCam.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/TorvaUndoWrapperII.h"
+#include "system/adaptors/maya/UndoManagement.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 #include "util/Rotation.h"
+
+#include <maya/MTime.h>
 
 #include <benchmark/benchmark.h>
 
@@ -45,10 +57,14 @@
 namespace {
 
 namespace win32 = vex::platform::win32;
+using vex::orb::adaptor::maya::MayaAdaptorInterface;
+using vex::orb::adaptor::maya::TorvaUndoWrapperII;
+using vex::orb::adaptor::maya::UndoManagement;
 using vex::orb::adaptor::memory::MemoryAdaptor;
 using vex::orb::addon::FilterRotation;
 using vex::orb::addon::FilterTranslation;
 using vex::orb::addon::SpringSettings;
+using vex::orb::core::AdaptorInterface;
 using vex::orb::core::CoreImplementation;
 using vex::orb::core::Instance;
 using vex::orb::core::ResimulationWindow;
@@ -94,24 +110,39 @@ struct ToolCase {
     bool (*setup)(Session& session, Instance& instance, unsigned seed);
 };
 
-// The core on the in-memory host with `count` instances of a tool, each set up to be driven over the
-// take, the documents folder in a temporary folder.
+// The host the core runs on.
+enum class HostKind { Memory, Maya };
+
+// The core on a host with `count` instances of a tool, each set up to be driven over the take, the
+// documents folder in a temporary folder.
 class Session {
 public:
-    Session(int count, const ToolCase& tool) : tool_(tool) {
+    Session(int count, const ToolCase& tool, HostKind kind = HostKind::Memory) : tool_(tool), kind_(kind) {
         std::random_device random;
         documents_ = std::filesystem::temp_directory_path() /
                      ("torva-resimulation-bench-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(documents_);
         win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
 
-        host = std::make_unique<MemoryAdaptor>(kFps);
+        auto recording = [this] { return keying_ || (core != nullptr && core->IsRecording()); };
+        if (kind_ == HostKind::Memory) {
+            memory_ = std::make_unique<MemoryAdaptor>(kFps);
+            memory_->SetCoreRecordingQuery(recording);
+            memory_->SetCoreResimulatingQuery([this] { return core != nullptr && core->IsResimulating(); });
+            host = memory_.get();
+        } else {
+            vex::host::Scene::instance().reset();
+            vex::host::UndoQueue::get().flush();
+            MTime::setUIUnit(MTime::kPALFrame);
+            vex::host::CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator,
+                                                  "resimulation_bench");
+            MayaAdaptorInterface::Instance().SetCoreRecordingQuery(recording);
+            host = &MayaAdaptorInterface::Instance();
+        }
         core = vex::orb::core::FindCore();
         if (core == nullptr) return;
-        host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
-        host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
         core->GetSettings().countdown = 0;
-        host->GetScene().SetPlaybackRange({0.0, 1000.0});
+        host->setPlaybackRange({0.0, 1000.0});
         for (int i = 0; i < count; ++i) {
             const std::string name = core->CreateTool(tool.identifier);
             Instance* instance = core->InstanceManager::FindInstance(name);
@@ -121,7 +152,15 @@ public:
         ready_ = true;
     }
     ~Session() {
-        host.reset(); // shuts the core down
+        // Destroying the adaptor shuts the core down.
+        if (kind_ == HostKind::Memory) {
+            memory_.reset();
+        } else {
+            MayaAdaptorInterface::DestroyInstance();
+            UndoManagement::DestroyInstance();
+            vex::host::UndoQueue::get().flush();
+            vex::host::CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
+        }
         controls_.clear();
         win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
         std::error_code ignored;
@@ -132,18 +171,29 @@ public:
 
     bool IsReady() const { return ready_; }
 
-    // The scene node "<instance>_<node>Transform" of `instance`, or null.
-    vex::orb::adaptor::memory::HostObject* Node(const Instance& instance, const std::string& node) {
-        auto& scene = host->GetScene();
-        return scene.Find(scene.FindByName(instance.GetName() + "_" + node + "Transform"));
+    // The scene node `node` of `instance`, or null.
+    vex::orb::core::CoreNode* Node(Instance& instance, const std::string& node) {
+        return host->findNode(&instance, node);
     }
 
-    // Keys `node` of `instance` with the hand-held path of `seed` at every frame of the take.
-    bool KeyHandHeld(const Instance& instance, const std::string& node, unsigned seed) {
-        auto* object = Node(instance, node);
-        if (object == nullptr) return false;
+    // Keys `node` of `instance` with the hand-held path of `seed` at every frame of the take, as a
+    // recording would write it.
+    bool KeyHandHeld(Instance& instance, const std::string& node, unsigned seed) {
+        vex::orb::core::CoreNode* target = Node(instance, node);
+        if (target == nullptr) return false;
         const std::vector<Matrix> path = HandHeldPath(seed);
-        for (int f = 0; f <= kTakeFrames; ++f) object->transform.SetKey(f * kFrame, path[f]);
+        keying_ = true;
+        host->setCurrentTime(0.0);
+        host->prepareRecording({&instance});
+        for (int f = 0; f <= kTakeFrames; ++f) {
+            auto* snapshot =
+                static_cast<vex::orb::core::CoreNode::Snapshot*>(target->getSnapshot(f * kFrame));
+            snapshot->setMatrix(path[static_cast<size_t>(f)]);
+            snapshot->inUse = false;
+        }
+        host->finishRecording();
+        keying_ = false;
+        ForgetUndo();
         return true;
     }
 
@@ -169,24 +219,36 @@ public:
             core->OnTimer(vex::orb::core::RecordManager::kRecordTimer, clock.Now());
         }
         core->StopRecording();
-        host->clearUndo();
+        ForgetUndo();
         return true;
+    }
+
+    // Empties the host's undo, which would pile up over the runs otherwise.
+    void ForgetUndo() {
+        host->clearUndo();
+        if (kind_ == HostKind::Maya) vex::host::UndoQueue::get().flush();
     }
 
     // The world position of the output node of instance `index` at `t`.
     V OutputAt(size_t index, double t) {
-        auto& scene = host->GetScene();
-        const Matrix m = scene.GetWorldMatrix(
-            scene.FindByName(instances[index]->GetName() + "_" + tool_.output + "Transform"), t);
+        vex::orb::core::CoreNode* node = Node(*instances[index], tool_.output);
+        if (node == nullptr) return {};
+        auto* snapshot = static_cast<vex::orb::core::CoreNode::Snapshot*>(node->getSnapshot(t));
+        Matrix m;
+        snapshot->getWorldMatrix(m);
+        snapshot->inUse = false;
         return {m.m[3][0], m.m[3][1], m.m[3][2]};
     }
 
-    std::unique_ptr<MemoryAdaptor> host;
+    AdaptorInterface* host = nullptr;
     CoreImplementation* core = nullptr;
     std::vector<Instance*> instances;
 
 private:
     const ToolCase& tool_;
+    HostKind kind_;
+    std::unique_ptr<MemoryAdaptor> memory_;
+    bool keying_ = false;
     std::filesystem::path documents_;
     std::vector<std::unique_ptr<vex::unidevice::Control>> controls_; // outlive the core's bindings
     bool ready_ = false;
@@ -238,10 +300,10 @@ const ToolCase kTools[] = {
 };
 const ToolCase& kFollowCamTool = kTools[0];
 
-void BM_Resimulate(benchmark::State& state, const ToolCase& tool) {
+void BM_Resimulate(benchmark::State& state, const ToolCase& tool, HostKind kind) {
     const int frames = static_cast<int>(state.range(0));
     win32::FakeClock clock(1000);
-    Session session(1, tool);
+    Session session(1, tool, kind);
     if (!session.IsReady() || !session.RecordTake(clock)) {
         state.SkipWithError("core, tool or recording unavailable");
         return;
@@ -267,7 +329,7 @@ void BM_Resimulate(benchmark::State& state, const ToolCase& tool) {
         core.GetResimulationWindow()->OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
         state.PauseTiming();
         if (core.IsResimulating()) state.SkipWithError("re-simulation did not finish in one slice");
-        session.host->clearUndo(); // the undo of every run would pile up otherwise
+        session.ForgetUndo();
         state.ResumeTiming();
     }
 
@@ -287,7 +349,13 @@ void BM_Resimulate(benchmark::State& state, const ToolCase& tool) {
 const bool kResimulateRegistered = [] {
     for (const ToolCase& tool : kTools)
         benchmark::RegisterBenchmark((std::string("BM_Resimulate/") + tool.identifier).c_str(), BM_Resimulate,
-                                     tool)
+                                     tool, HostKind::Memory)
+            ->Arg(25)
+            ->Arg(kTakeFrames)
+            ->Unit(benchmark::kMicrosecond);
+    for (const ToolCase* tool : {&kTools[0], &kTools[3]})
+        benchmark::RegisterBenchmark((std::string("BM_ResimulateMaya/") + tool->identifier).c_str(),
+                                     BM_Resimulate, *tool, HostKind::Maya)
             ->Arg(25)
             ->Arg(kTakeFrames)
             ->Unit(benchmark::kMicrosecond);
@@ -303,7 +371,7 @@ void BM_RealTimeStep(benchmark::State& state) {
         return;
     }
     CoreImplementation& core = *session.core;
-    MemoryAdaptor& host = *session.host;
+    AdaptorInterface& host = *session.host;
     const auto start = [&] {
         host.setCurrentTime(0.0);
         return core.StartRecording() == 0 && core.GetActiveInstances().size() == static_cast<size_t>(count);

@@ -43,7 +43,9 @@ void registerAnimCurveNodeTypes(NodeTypeRegistry& registry) {
                                      const AttributeDefinition& attribute, double time, Value& out) {
         if (&attribute != output.get()) return false;
         if (node.input(*input)) time = toDouble(scene.evaluate(node, *input, time));
-        const auto curve = AnimCurveData::of(node);
+        // Only curve nodes compute with this: their user object is the curve (looked at without
+        // taking a reference, as every animated plug read passes here).
+        const auto* curve = static_cast<const AnimCurveData*>(node.userObject().get());
         out = curve ? curve->evaluate(time) : 0.0;
         return true;
     });

@@ -136,6 +136,16 @@ MPlug CMayaNode::TransformPlug(const char* attribute) const {
     return MFnDagNode(GetTransformPath()).findPlug(attribute);
 }
 
+const MPlug& CMayaNode::ChannelPlug(int index) const {
+    if (!channelPlugsFound_) {
+        const MFnDagNode transform(GetTransformPath());
+        for (int i = 0; i < 9; ++i) channelPlugs_[i] = transform.findPlug(kTransformChannels[i]);
+        channelPlugs_[9] = transform.findPlug("ro");
+        channelPlugsFound_ = true;
+    }
+    return channelPlugs_[index];
+}
+
 MPlug CMayaNode::ShapePlug(const char* attribute) const {
     return MFnDagNode(path_).findPlug(attribute);
 }
@@ -229,6 +239,7 @@ void CMayaNode::detach() {
 }
 
 void CMayaNode::Restore() {
+    channelPlugsFound_ = false; // the host node came back; look its plugs up afresh
     deletePending_ = false;
     detached_ = false;
     adaptor_.Register(this);
@@ -362,8 +373,8 @@ MDagPath CMayaNode::GetTransformPath() const {
 }
 
 bool CMayaNode::IsWorldParented() const {
-    const MObject parent = MFnDagNode(GetTransformPath()).parent(0);
-    return parent.isNull() || MFnDagNode(parent).fullPathName().length() == 0;
+    // A transform right below the world has a path of one node.
+    return GetTransformPath().length() <= 1;
 }
 
 const HostUnits& CMayaNode::GetUnits() const {
@@ -374,12 +385,22 @@ bool CMayaNode::IsAlive() const {
     return path_.isValid();
 }
 
+template <class Track>
+bool CMayaNode::IsBuffered(const Track& track, double t) const {
+    // Past the last sample the tool has not written the time yet: the channels answer, as they do for
+    // a node the tool only reads (a keyed target it follows). A time computed as "t - frame" lands a
+    // few ulps off the sample it means, so the last sample answers up to a microsecond after it.
+    constexpr double kSampleSlack = 1e-6;
+    return buffering_ && t >= bufferStart_ && track.getKeyCount() > 0 &&
+           t <= track.getKey(track.getKeyCount() - 1).time + kSampleSlack;
+}
+
 util::Matrix<double> CMayaNode::ReadLocalMatrix(double t) const {
-    if (buffering_ && t >= bufferStart_ && matrixTrack_.getKeyCount() > 0) return matrixTrack_.get(t);
+    if (IsBuffered(matrixTrack_, t)) return matrixTrack_.get(t);
     const MDGContext context(Seconds(t));
     double channels[9];
-    for (int i = 0; i < 9; ++i) channels[i] = TransformPlug(kTransformChannels[i]).asDouble(context);
-    const int order = TransformPlug("ro").asInt(context);
+    for (int i = 0; i < 9; ++i) channels[i] = ChannelPlug(i).asDouble(context);
+    const int order = ChannelPlug(9).asInt(context);
     return GetUnits().FromHost(HostMatrix::Compose(channels, order), IsWorldParented());
 }
 
@@ -397,10 +418,10 @@ void CMayaNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
 
 void CMayaNode::KeyChannels(double t, const MMatrix& hostLocal) {
     double channels[9];
-    HostMatrix::Decompose(hostLocal, TransformPlug("ro").asInt(), channels);
+    HostMatrix::Decompose(hostLocal, ChannelPlug(9).asInt(), channels);
     MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
     for (int i = 0; i < 9; ++i) {
-        const MObject curve = CurveOf(TransformPlug(kTransformChannels[i]));
+        const MObject curve = CurveOf(ChannelPlug(i));
         if (curve.isNull()) continue;
         MFnAnimCurve(curve).addKey(Seconds(t), channels[i], MFnAnimCurve::kTangentLinear,
                                    MFnAnimCurve::kTangentLinear, change);
@@ -446,8 +467,8 @@ void CMayaNode::CommitBuffer() {
     const bool world = IsWorldParented();
     // Find each channel's curve once; the samples become one key each.
     MObject curves[9];
-    for (int i = 0; i < 9; ++i) curves[i] = CurveOf(TransformPlug(kTransformChannels[i]));
-    const int order = TransformPlug("ro").asInt();
+    for (int i = 0; i < 9; ++i) curves[i] = CurveOf(ChannelPlug(i));
+    const int order = ChannelPlug(9).asInt();
     for (const auto& sample : matrixTrack_.getKeys()) {
         double channels[9];
         HostMatrix::Decompose(HostMatrix::ToMMatrix(GetUnits().ToHost(sample.value, world)), order, channels);
@@ -484,7 +505,8 @@ void CMayaNode::CommitBuffer() {
 }
 
 void CMayaNode::BringUpToDate(double t) {
-    if (!buffering_ || !path_.isValid() || t < bufferStart_ || matrixTrack_.getKeyCount() == 0) return;
+    // Only what the tool wrote is re-applied; a node it only reads follows its own keys.
+    if (!IsBuffered(matrixTrack_, t) || !path_.isValid()) return;
     const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(matrixTrack_.get(t), IsWorldParented()));
     transformApplied_ = MTransformationMatrix(host);
     MFnTransform(GetTransformPath()).set(transformApplied_);
@@ -492,7 +514,7 @@ void CMayaNode::BringUpToDate(double t) {
 
 double CMayaNode::ReadLensPlug(const char* attribute, double t) const {
     const util::AVar_Linear<double>& track = attribute[1] == 'l' ? focalTrack_ : focusTrack_;
-    if (buffering_ && t >= bufferStart_ && track.getKeyCount() > 0) return track.get(t);
+    if (IsBuffered(track, t)) return track.get(t);
     return ShapePlug(attribute).asDouble(MDGContext(Seconds(t)));
 }
 

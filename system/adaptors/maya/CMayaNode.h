@@ -156,10 +156,15 @@ private:
     core::GroupSelection& CommandSelection() override;
     void ClearUpdate() override { updated_ = false; }
     bool CloneHierarchy(core::CoreNode::CloneRequest& request) override;
+    // Whether a read at `t` is answered by `track` (buffering, and the tool has written up to `t`).
+    template <class Track>
+    bool IsBuffered(const Track& track, double t) const;
     // Sets the keys of the transform channels that have curves, from a host local matrix.
     void KeyChannels(double t, const MMatrix& hostLocal);
     // The plug of the transform (or the shape) by attribute name.
     MPlug TransformPlug(const char* attribute) const;
+    // The plugs of the nine transform channels (0 … 8) and of the rotate order (9), looked up once.
+    const MPlug& ChannelPlug(int index) const;
     MPlug ShapePlug(const char* attribute) const;
 
     MayaAdaptorInterface& adaptor_;
@@ -178,6 +183,9 @@ private:
     bool updated_ = true;
     bool detached_ = false;
     bool deletePending_ = false;
+
+    mutable MPlug channelPlugs_[10];
+    mutable bool channelPlugsFound_ = false;
 
     core::SnapshotPool<CMayaSnapshot> transformSnapshots_;
     core::SnapshotPool<CMayaSnapshot_Lens> lensSnapshots_;

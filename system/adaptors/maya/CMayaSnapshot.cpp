@@ -14,6 +14,7 @@ void CMayaSnapshot::getMatrix(util::Matrix<double>& local) {
 
 void CMayaSnapshot::getWorldMatrix(util::Matrix<double>& world) {
     world = node_.ReadLocalMatrix(time);
+    if (node_.IsWorldParented()) return;
     CNode* parent = node_.getParent();
     // Each ancestor is read through a wrapper of its own, so a system node above answers what it
     // holds (its buffer while recording) exactly as it does when asked directly.
@@ -25,6 +26,10 @@ void CMayaSnapshot::getWorldMatrix(util::Matrix<double>& world) {
 }
 
 void CMayaSnapshot::setWorldMatrix(const util::Matrix<double>& world) {
+    if (node_.IsWorldParented()) {
+        node_.WriteLocalMatrix(time, world);
+        return;
+    }
     util::Matrix<double> parentWorld;
     CNode* parent = node_.getParent();
     if (auto* up = dynamic_cast<CMayaNode*>(parent)) {

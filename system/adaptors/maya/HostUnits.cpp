@@ -25,9 +25,20 @@ double HostUnits::FramesPerSecond(MTime::Unit unit) {
     return index >= 0 && index < 42 ? kRates[index] : 0.0;
 }
 
+HostUnits::HostUnits(double metre) : metre_(metre) {
+    for (int yUp = 0; yUp < 2; ++yUp) {
+        conversion_[yUp] = Make(metre, yUp != 0);
+        util::Inverse(conversion_[yUp], inverse_[yUp]);
+    }
+}
+
 util::Matrix<double> HostUnits::Conversion(bool yUp) const {
+    return conversion_[yUp ? 1 : 0];
+}
+
+util::Matrix<double> HostUnits::Make(double metre, bool yUp) {
     util::Matrix<double> c;
-    const double s = metre_;
+    const double s = metre;
     if (yUp) {
         c.m[0][0] = c.m[1][1] = c.m[2][2] = s;
         return c;
@@ -41,14 +52,11 @@ util::Matrix<double> HostUnits::Conversion(bool yUp) const {
 }
 
 util::Matrix<double> HostUnits::ToHost(const util::Matrix<double>& core, bool worldParented) const {
-    return worldParented ? core * Conversion(MGlobal::isYAxisUp()) : core;
+    return worldParented ? core * conversion_[MGlobal::isYAxisUp() ? 1 : 0] : core;
 }
 
 util::Matrix<double> HostUnits::FromHost(const util::Matrix<double>& host, bool worldParented) const {
-    if (!worldParented) return host;
-    util::Matrix<double> inverse;
-    util::Inverse(Conversion(MGlobal::isYAxisUp()), inverse);
-    return host * inverse;
+    return worldParented ? host * inverse_[MGlobal::isYAxisUp() ? 1 : 0] : host;
 }
 
 } // namespace vex::orb::adaptor::maya

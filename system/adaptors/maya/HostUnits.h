@@ -12,7 +12,7 @@ namespace vex::orb::adaptor::maya {
 class HostUnits {
 public:
     /// The conversion for one metre being `metre` host units (100 for centimetres).
-    explicit HostUnits(double metre) : metre_(metre) {}
+    explicit HostUnits(double metre);
 
     /// One metre in Maya's current linear UI unit.
     static double MetreInUIUnits();
@@ -32,7 +32,12 @@ public:
     util::Matrix<double> FromHost(const util::Matrix<double>& host, bool worldParented) const;
 
 private:
+    static util::Matrix<double> Make(double metre, bool yUp);
+
     double metre_;
+    // C and C⁻¹ for a Y-up ([1]) and a Z-up ([0]) scene, fixed with the scale.
+    util::Matrix<double> conversion_[2];
+    util::Matrix<double> inverse_[2];
 };
 
 } // namespace vex::orb::adaptor::maya

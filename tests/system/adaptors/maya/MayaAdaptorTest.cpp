@@ -288,3 +288,37 @@ TEST_F(MayaAdaptorTest, NodeOperations) {
 
 } // namespace
 } // namespace vex::orb::adaptor::maya
+
+namespace vex::orb::adaptor::maya {
+namespace {
+
+TEST_F(MayaAdaptorTest, DuringATakeANodeAnswersWhatTheToolWroteAndAReadOnlyNodeItsKeys) {
+    CMayaNode* written = Camera("Written");
+    CMayaNode* target = Camera("Target");
+    // The target is keyed before the take: at x = 0 m at 0 and x = 1 m at one second.
+    MFnDependencyNode targetNode(target->GetTransformPath().node());
+    MFnAnimCurve targetX;
+    targetX.create(targetNode.findPlug("tx"));
+    targetX.addKey(MTime(0.0, MTime::kSeconds), 0.0);
+    targetX.addKey(MTime(1.0, MTime::kSeconds), 100.0);
+
+    bool recording = true;
+    Adaptor().SetCoreRecordingQuery([&] { return recording; });
+    Adaptor().prepareRecording({&owner});
+    const double h = 1.0 / 25.0;
+    for (int f = 1; f <= 10; ++f) {
+        const double t = f * h;
+        // What a tool does each step: read its own node one frame back, computed as t - h (a few
+        // ulps off the frame it wrote), and the keyed target now.
+        EXPECT_NEAR(Read(*written, t - h).m[3][0], (f - 1) * 0.1, 1e-12) << "frame " << f;
+        EXPECT_NEAR(Read(*target, t).m[3][0], t, 1e-9) << "frame " << f;
+        Write(*written, t, Translation(f * 0.1, 0, 0));
+    }
+    Adaptor().finishRecording();
+    recording = false;
+    EXPECT_NEAR(Read(*written, 5 * h).m[3][0], 0.5, 1e-9);
+    EXPECT_NEAR(Read(*target, 0.5).m[3][0], 0.5, 1e-9);
+}
+
+} // namespace
+} // namespace vex::orb::adaptor::maya
