@@ -2,20 +2,17 @@
 
 #include "system/adaptors/maya/HostUnits.h"
 
-#include <maya/MGlobal.h>
-
 namespace vex::orb::adaptor::maya {
 
 namespace {
 
+// C and C⁻¹ for the scene's present up axis, as the units apply them to a world-parented node.
 util::Matrix<double> CoreToHost(const HostUnits& units) {
-    return units.Conversion(MGlobal::isYAxisUp());
+    return units.ToHost(util::Matrix<double>(), true);
 }
 
 util::Matrix<double> HostToCore(const HostUnits& units) {
-    util::Matrix<double> inverse;
-    util::Inverse(CoreToHost(units), inverse);
-    return inverse;
+    return units.FromHost(util::Matrix<double>(), true);
 }
 
 } // namespace
