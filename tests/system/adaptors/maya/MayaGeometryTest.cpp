@@ -1,8 +1,6 @@
 #include "system/adaptors/maya/CCreateShaderObj.h"
 #include "system/adaptors/maya/HelperMesh.h"
-#include "system/adaptors/maya/MayaCurveShape.h"
 #include "system/adaptors/maya/MayaMeshShape.h"
-#include "system/adaptors/maya/MayaSurfaceShape.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
 
@@ -10,12 +8,9 @@
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 
-#include <maya/MDoubleArray.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnLambertShader.h>
 #include <maya/MFnMesh.h>
-#include <maya/MFnNurbsCurve.h>
-#include <maya/MFnNurbsSurface.h>
 #include <maya/MFnSet.h>
 #include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
@@ -57,12 +52,6 @@ void ExpectNear(const MPoint& p, double x, double y, double z) {
     EXPECT_NEAR(p.z, z, 1e-4);
 }
 
-void ExpectNear(const MVector& v, double x, double y, double z) {
-    EXPECT_NEAR(v.x, x, 1e-4);
-    EXPECT_NEAR(v.y, y, 1e-4);
-    EXPECT_NEAR(v.z, z, 1e-4);
-}
-
 // An empty scene and undo queue, with the adaptor's undo list and its wrapper command.
 class MayaGeometryTest : public ::testing::Test {
 protected:
@@ -86,11 +75,11 @@ protected:
         fn.setTranslation(offset, MSpace::kTransform);
         return transform;
     }
-    // A helper mesh under a transform at `offset`, made inside the undo group "Create".
-    static MDagPath Helper(const util::CMesh& mesh, const MVector& offset = MVector()) {
+    // A helper mesh at the origin with its material, made inside the undo group "Create".
+    static MDagPath Helper(const util::CMesh& mesh) {
         MDagPath shape;
         UndoManagement::Instance().beginGroup("Create");
-        EXPECT_TRUE(HelperMesh::Create(mesh, Transform(offset), util::Matrix<double>(), "helper", shape));
+        EXPECT_TRUE(HelperMesh::Create(mesh, Transform(MVector()), util::Matrix<double>(), "helper", shape));
         MayaMeshShape(shape).AssignNewMaterial();
         UndoManagement::Instance().endGroup("Create");
         return shape;
@@ -175,20 +164,6 @@ TEST_F(MayaGeometryTest, ColourAndGeometryEditsAreUndoneAndRedoneAsGroups) {
     EXPECT_EQ(MFnMesh(shape).numPolygons(), 2);
 }
 
-TEST_F(MayaGeometryTest, ARayHitsTheMeshInWorldSpaceWithTheFaceNormal) {
-    const MDagPath shape = Helper(Triangle(), MVector(10.0, 0.0, 0.0));
-    MayaMeshShape mesh(shape);
-    MPoint hit;
-    MVector normal;
-    ASSERT_TRUE(mesh.IntersectRay(MPoint(10.25, 5.0, 0.25), MVector(0.0, -1.0, 0.0), hit, normal));
-    ExpectNear(hit, 10.25, 0.0, 0.25);
-    ExpectNear(normal, 0.0, 1.0, 0.0);
-    EXPECT_FALSE(mesh.IntersectRay(MPoint(0.25, 5.0, 0.25), MVector(0.0, -1.0, 0.0), hit, normal))
-        << "the mesh sits at x = 10 in the world";
-    EXPECT_FALSE(mesh.IntersectRay(MPoint(10.25, 5.0, 0.25), MVector(0.0, 1.0, 0.0), hit, normal))
-        << "a ray pointing away misses";
-}
-
 TEST_F(MayaGeometryTest, TrianglesAreReadInWorldSpaceAndTheMeshIsLeftAsItWas) {
     MFnMesh fn;
     MPointArray points;
@@ -212,50 +187,6 @@ TEST_F(MayaGeometryTest, TrianglesAreReadInWorldSpaceAndTheMeshIsLeftAsItWas) {
     }
     EXPECT_EQ(MFnMesh(shape).numPolygons(), 1) << "the quad is not left triangulated";
     EXPECT_EQ(UndoQueue::get().size(), 0u) << "reading leaves nothing to undo";
-}
-
-TEST_F(MayaGeometryTest, ARayHitsASurfaceWithItsNormal) {
-    // A flat bilinear patch over [0, 4] x [0, 4] at y = 1.
-    MPointArray cvs;
-    for (const MPoint& p : {MPoint(0, 1, 0), MPoint(0, 1, 4), MPoint(4, 1, 0), MPoint(4, 1, 4)})
-        cvs.append(p);
-    MDoubleArray knots;
-    knots.append(0.0);
-    knots.append(1.0);
-    MFnNurbsSurface fn;
-    fn.create(cvs, knots, knots, 1, 1, MFnNurbsSurface::kOpen, MFnNurbsSurface::kOpen, false,
-              Transform(MVector()));
-    MDagPath shape;
-    ASSERT_TRUE(MDagPath::getAPathTo(fn.object(), shape));
-    MayaSurfaceShape surface(shape);
-    MPoint hit;
-    MVector normal;
-    ASSERT_TRUE(surface.IntersectRay(MPoint(1.0, 3.0, 2.0), MVector(0.0, -1.0, 0.0), hit, normal));
-    ExpectNear(hit, 1.0, 1.0, 2.0);
-    EXPECT_NEAR(std::abs(normal.y), 1.0, 1e-4);
-    EXPECT_FALSE(surface.IntersectRay(MPoint(6.0, 3.0, 2.0), MVector(0.0, -1.0, 0.0), hit, normal));
-}
-
-TEST_F(MayaGeometryTest, ACurveIsMeasuredByArcLengthInWorldSpace) {
-    // An L: 3 along x, then 4 along z, under a transform at y = 5.
-    MPointArray cvs;
-    for (const MPoint& p : {MPoint(0, 0, 0), MPoint(3, 0, 0), MPoint(3, 0, 4)}) cvs.append(p);
-    MDoubleArray knots;
-    for (double k : {0.0, 1.0, 2.0}) knots.append(k);
-    MFnNurbsCurve fn;
-    fn.create(cvs, knots, 1, MFnNurbsCurve::kOpen, false, false, Transform(MVector(0.0, 5.0, 0.0)));
-    MDagPath shape;
-    ASSERT_TRUE(MDagPath::getAPathTo(fn.object(), shape));
-    MayaCurveShape curve(shape);
-    EXPECT_NEAR(curve.Length(), 7.0, 1e-3);
-    MPoint point;
-    ASSERT_TRUE(curve.PointAtLength(5.0, point));
-    ExpectNear(point, 3.0, 5.0, 2.0);
-    MVector tangent;
-    ASSERT_TRUE(curve.TangentAtLength(1.0, tangent));
-    ExpectNear(tangent, 1.0, 0.0, 0.0);
-    ASSERT_TRUE(curve.TangentAtLength(6.0, tangent));
-    ExpectNear(tangent, 0.0, 0.0, 1.0);
 }
 
 } // namespace

@@ -196,6 +196,8 @@ TEST_F(MayaSnapshotTest, RaysAndTrianglesAreInCoreMetresWhateverTheHostsUnitsAnd
         ExpectNear(hit, 2.25, 1.0, 0.25);
         ExpectNear(normal, 0.0, 1.0, 0.0);
         EXPECT_FALSE(collision->intersectRay({0.25, 5.0, 0.25}, {0.0, -1.0, 0.0}, hit, normal));
+        EXPECT_FALSE(collision->intersectRay({2.25, 5.0, 0.25}, {0.0, 1.0, 0.0}, hit, normal))
+            << "a ray pointing away misses";
 
         util::CMesh triangles;
         ASSERT_TRUE(collision->getTriangles(triangles));
