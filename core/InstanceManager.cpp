@@ -28,11 +28,6 @@ constexpr const char* kRootName = "root";
 constexpr const char* kPackedUnreadable =
     "A packed instance description could not be read; the instance it holds was skipped.";
 
-std::string ChildText(const util::xml::Element& element, std::string_view name) {
-    const util::xml::Element* child = element.GetChild(name);
-    return child != nullptr ? child->GetText() : std::string();
-}
-
 bool ChildFlag(const util::xml::Element& element, std::string_view name, bool fallback) {
     const util::xml::Element* child = element.GetChild(name);
     return child != nullptr ? child->GetText() == "true" : fallback;
@@ -135,11 +130,11 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
         CreateNested(description, item);
         return item;
     }
-    Tool* tool = LibraryManager::Instance().FindTool(ChildText(description, "type"));
+    Tool* tool = LibraryManager::Instance().FindTool(description.GetChildText("type"));
     if (tool == nullptr) return nullptr;
-    const auto source = cloneSources_.find(ChildText(description, "name"));
+    const auto source = cloneSources_.find(description.GetChildText("name"));
     Instance* cloneOf = source != cloneSources_.end() ? source->second : nullptr;
-    const std::string name = MakeUniqueName(ChildText(description, "name"), tool->GetIdentifier());
+    const std::string name = MakeUniqueName(description.GetChildText("name"), tool->GetIdentifier());
     std::unique_ptr<Instance> instance;
     if (tool->GetKind() != Tool::kPluginKind || description.GetChild("savedata") == nullptr) {
         // A fresh instance, or a model's stored instance, made by its type.

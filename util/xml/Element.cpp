@@ -106,6 +106,17 @@ const Element* Element::GetChild(std::string_view name, std::size_t index) const
     return nullptr;
 }
 
+std::string Element::GetChildText(std::string_view name) const {
+    const Element* child = GetChild(name);
+    return child != nullptr ? child->GetText() : std::string();
+}
+
+Element& Element::AddTextChild(std::string_view name, std::string_view text) {
+    Element child(Kind::Tag, name);
+    child.AddChild(Element(Kind::Text, text));
+    return AddChild(std::move(child));
+}
+
 Element* Element::GetChild(std::string_view name, std::size_t index) {
     return const_cast<Element*>(std::as_const(*this).GetChild(name, index));
 }

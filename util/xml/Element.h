@@ -100,6 +100,10 @@ public:
     /// The `index`-th tag child named `name`, or null when there are not that many.
     const Element* GetChild(std::string_view name, std::size_t index = 0) const;
     Element* GetChild(std::string_view name, std::size_t index = 0);
+    /// The text of the first tag child named `name`; empty when there is none.
+    std::string GetChildText(std::string_view name) const;
+    /// Appends a tag child named `name` holding the text `text`; returns it.
+    Element& AddTextChild(std::string_view name, std::string_view text);
     /// The child at `index` (of any kind), or null when out of range.
     const Element* GetChild(std::size_t index) const;
     Element* GetChild(std::size_t index);

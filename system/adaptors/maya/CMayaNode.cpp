@@ -47,6 +47,18 @@ MObject CurveOf(const MPlug& plug) {
     return animation[0];
 }
 
+// The anim curve driving `plug`, made now (recorded) when the plug has none; the null object when
+// the plug cannot be animated.
+MObject AnimateWithCurve(const MPlug& plug) {
+    const MObject existing = CurveOf(plug);
+    if (!existing.isNull()) return existing;
+    auto* modifier = new MDGModifier();
+    const MObject created = MFnAnimCurve().create(plug, modifier);
+    modifier->doIt();
+    UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+    return created;
+}
+
 // The lens channels cleared together with the transform channels.
 constexpr const char* kLensChannels[2] = {"fl", "fd"};
 
@@ -434,14 +446,8 @@ void CMayaNode::KeyAtCurrentTime() {
     for (const char* channel : kTransformChannels) {
         const MPlug plug = TransformPlug(channel);
         const double value = plug.asDouble(); // before a new curve starts driving the plug
-        MObject curve = CurveOf(plug);
-        if (curve.isNull()) {
-            auto* modifier = new MDGModifier();
-            curve = MFnAnimCurve().create(plug, modifier);
-            modifier->doIt();
-            UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
-            if (curve.isNull()) continue;
-        }
+        const MObject curve = AnimateWithCurve(plug);
+        if (curve.isNull()) continue;
         MFnAnimCurve(curve).addKey(now, value, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear,
                                    change);
     }
@@ -481,14 +487,8 @@ void CMayaNode::CommitBuffer() {
     auto commitLens = [&](const char* attribute, const util::AVar_Linear<double>& track) {
         if (track.getKeyCount() == 0) return;
         const MPlug plug = ShapePlug(attribute);
-        MObject curve = CurveOf(plug);
-        if (curve.isNull()) {
-            auto* modifier = new MDGModifier();
-            curve = MFnAnimCurve().create(plug, modifier);
-            modifier->doIt();
-            UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
-            if (curve.isNull()) return;
-        }
+        const MObject curve = AnimateWithCurve(plug);
+        if (curve.isNull()) return;
         MFnAnimCurve fn(curve);
         for (const auto& sample : track.getKeys())
             fn.addKey(Seconds(sample.time), sample.value, MFnAnimCurve::kTangentLinear,

@@ -1,7 +1,5 @@
 #include "system/adaptors/maya/NodeTags.h"
 
-#include "util/xml/Text.h"
-
 #include <maya/MFnData.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnTypedAttribute.h>
@@ -11,66 +9,48 @@
 
 namespace vex::orb::adaptor::maya {
 
-namespace {
-
-util::xml::Element TextChild(const std::string& name, const std::string& text) {
-    util::xml::Element element(util::xml::Element::Kind::Tag, name);
-    element.AddChild(util::xml::Text(text));
-    return element;
-}
-
-std::string ChildText(const util::xml::Element& element, const std::string& name) {
-    const util::xml::Element* child = element.GetChild(name);
-    return child ? child->GetText() : std::string();
-}
-
-} // namespace
+using core::NodeTag;
 
 void NodeTags::Write(const MObject& node, const std::string& instanceName, const std::string& objectName) {
     MFnDependencyNode fn(node);
-    if (!fn.hasAttribute(kAttribute)) {
+    if (!fn.hasAttribute(NodeTag::kAttribute)) {
         MFnTypedAttribute typed;
-        fn.addAttribute(typed.create(kAttribute, kAttribute, MFnData::kString));
+        fn.addAttribute(typed.create(NodeTag::kAttribute, NodeTag::kAttribute, MFnData::kString));
     }
-    util::xml::Element tag(util::xml::Element::Kind::Tag, kAttribute);
-    tag.AddChild(TextChild("name", instanceName));
-    tag.AddChild(TextChild("objectname", objectName));
-    fn.findPlug(kAttribute).setValue(MString(tag.ToString().c_str()));
+    fn.findPlug(NodeTag::kAttribute).setValue(MString(NodeTag{instanceName, objectName}.ToString().c_str()));
 }
 
-bool NodeTags::Read(const MObject& node, util::xml::Element& tag) {
+bool NodeTags::Read(const MObject& node, NodeTag& tag) {
     MFnDependencyNode fn(node);
-    if (!fn.hasAttribute(kAttribute)) return false;
+    if (!fn.hasAttribute(NodeTag::kAttribute)) return false;
     MString text;
-    if (!fn.findPlug(kAttribute).getValue(text)) return false;
-    return tag.Parse(text.asChar()) == util::xml::kOk;
+    if (!fn.findPlug(NodeTag::kAttribute).getValue(text)) return false;
+    return NodeTag::Parse(text.asChar(), tag);
 }
 
 std::string NodeTags::ObjectName(const MObject& node) {
-    util::xml::Element tag;
-    return Read(node, tag) ? ChildText(tag, "objectname") : std::string();
+    NodeTag tag;
+    return Read(node, tag) ? tag.objectName : std::string();
 }
 
 std::vector<NodeTags::Match> NodeTags::Find(const std::string& instanceName,
                                             const util::xml::Element& listing) {
     std::vector<Match> tagged;
     for (MItDependencyNodes it(MFn::kDagNode); !it.isDone(); it.next()) {
-        util::xml::Element tag;
-        if (!Read(it.thisNode(), tag) || ChildText(tag, "name") != instanceName) continue;
+        NodeTag tag;
+        if (!Read(it.thisNode(), tag) || tag.instanceName != instanceName) continue;
         Match match;
         MDagPath::getAPathTo(it.thisNode(), match.path);
-        match.objectName = ChildText(tag, "objectname");
+        match.objectName = tag.objectName;
         tagged.push_back(match);
     }
     std::vector<Match> found;
     for (const util::xml::Element& entry : listing.GetChildren()) {
         if (!entry.IsTag() || entry.GetName() != "node") continue;
-        const std::string objectName =
-            entry.GetChild("name") ? ChildText(entry, "name") : entry.GetAttribute("name");
         Match match;
-        match.objectName = objectName;
+        match.objectName = NodeTag::ListedName(entry);
         for (const Match& candidate : tagged) {
-            if (candidate.objectName == objectName) {
+            if (candidate.objectName == match.objectName) {
                 match.path = candidate.path;
                 break;
             }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/NodeTag.h"
 #include "util/xml/Element.h"
 
 #include <maya/MDagPath.h>
@@ -10,13 +11,10 @@
 
 namespace vex::orb::adaptor::maya {
 
-/// The persistent identification of the system's scene nodes: a string attribute "VXB_tag" holding
-/// XML with the instance's name ("name") and the node's name within the instance ("objectname").
+/// The persistent identification of the system's scene nodes in Maya: a dynamic string attribute
+/// "VXB_tag" holding the node's tag.
 class NodeTags {
 public:
-    /// The attribute's name.
-    static constexpr const char* kAttribute = "VXB_tag";
-
     /// One tagged node found for a listing entry (an invalid path when none was).
     struct Match {
         MDagPath path;
@@ -30,8 +28,8 @@ public:
     static std::vector<Match> Find(const std::string& instanceName, const util::xml::Element& listing);
     /// The "objectname" of a node's tag; empty when it has none.
     static std::string ObjectName(const MObject& node);
-    /// The tag of `node` parsed into `tag`; false when it has none or it is no XML.
-    static bool Read(const MObject& node, util::xml::Element& tag);
+    /// The tag of `node`; false when it has none or it is no tag.
+    static bool Read(const MObject& node, core::NodeTag& tag);
 };
 
 } // namespace vex::orb::adaptor::maya

@@ -4,6 +4,7 @@
 #include "core/CoreStartup.h"
 #include "core/CurrentAdaptor.h"
 #include "core/NodeOwner.h"
+#include "core/NodeTag.h"
 #include "system/adaptors/memory/FunctionUndo.h"
 #include "system/adaptors/memory/HostEdits.h"
 #include "system/adaptors/memory/MemoryNode.h"
@@ -15,24 +16,6 @@
 #include <utility>
 
 namespace vex::orb::adaptor::memory {
-
-namespace {
-
-/// The attribute holding a node's persistent identification.
-constexpr const char* kTagAttribute = "VXB_tag";
-
-util::xml::Element TextChild(const std::string& name, const std::string& text) {
-    util::xml::Element element(util::xml::Element::Kind::Tag, name);
-    element.AddChild(util::xml::Text(text));
-    return element;
-}
-
-std::string ChildText(const util::xml::Element& element, const std::string& name) {
-    const util::xml::Element* child = element.GetChild(name);
-    return child ? child->GetText() : std::string();
-}
-
-} // namespace
 
 MemoryAdaptor::MemoryAdaptor(double framesPerSecond, int interfaceVersion, bool startCore)
     : scene_(framesPerSecond), interfaceVersion_(interfaceVersion) {
@@ -107,10 +90,8 @@ void MemoryAdaptor::storeNodeTags(core::NodeOwner* owner) {
 
 void MemoryAdaptor::TagObject(ObjectId object, const std::string& instanceName,
                               const std::string& objectName) {
-    util::xml::Element tag(util::xml::Element::Kind::Tag, kTagAttribute);
-    tag.AddChild(TextChild("name", instanceName));
-    tag.AddChild(TextChild("objectname", objectName));
-    scene_.Find(object)->attributes[kTagAttribute] = tag.ToString();
+    scene_.Find(object)->attributes[core::NodeTag::kAttribute] =
+        core::NodeTag{instanceName, objectName}.ToString();
 }
 
 void MemoryAdaptor::getAllNodes(core::NodeList& out) {
@@ -131,19 +112,18 @@ void MemoryAdaptor::findTaggedNodes(const std::string& instanceName, const util:
     std::vector<std::pair<ObjectId, std::pair<std::string, std::string>>> tagged;
     for (ObjectId id : scene_.GetObjects()) {
         const HostObject* object = scene_.Find(id);
-        const auto attribute = object->attributes.find(kTagAttribute);
+        const auto attribute = object->attributes.find(core::NodeTag::kAttribute);
         if (attribute == object->attributes.end() || !scene_.IsAlive(id)) continue;
         if (FindRegisteredNode(id) != nullptr) continue; // another instance holds it already
-        util::xml::Element tag;
-        if (tag.Parse(attribute->second) != util::xml::kOk) continue;
-        tagged.push_back({id, {ChildText(tag, "name"), ChildText(tag, "objectname")}});
+        core::NodeTag tag;
+        if (!core::NodeTag::Parse(attribute->second, tag)) continue;
+        tagged.push_back({id, {tag.instanceName, tag.objectName}});
     }
 
     std::vector<core::CoreNode*> nodes;
     for (const util::xml::Element& entry : listing.GetChildren()) {
         if (!entry.IsTag() || entry.GetName() != "node") continue;
-        const std::string objectName =
-            entry.GetChild("name") ? ChildText(entry, "name") : entry.GetAttribute("name");
+        const std::string objectName = core::NodeTag::ListedName(entry);
         const auto match = std::find_if(tagged.begin(), tagged.end(), [&](const auto& t) {
             return t.second.first == instanceName && t.second.second == objectName;
         });
@@ -177,12 +157,11 @@ void MemoryAdaptor::mergeScene(const std::string& path, core::NodeList& out) {
 
 void MemoryAdaptor::MergeListedNodes(const util::xml::Element& description, std::vector<ObjectId>& objects,
                                      std::vector<core::CoreNode*>& nodes) {
-    const std::string instanceName = ChildText(description, "name");
+    const std::string instanceName = description.GetChildText("name");
     if (const util::xml::Element* listing = description.GetChild("nodeinfo")) {
         for (const util::xml::Element& entry : listing->GetChildren()) {
             if (!entry.IsTag() || entry.GetName() != "node") continue;
-            const std::string objectName =
-                entry.GetChild("name") ? ChildText(entry, "name") : entry.GetAttribute("name");
+            const std::string objectName = core::NodeTag::ListedName(entry);
             if (objectName.empty()) continue;
             const ShapeKind shape =
                 entry.GetAttribute("shape") == "camera" ? ShapeKind::Camera : ShapeKind::None;

@@ -1,0 +1,24 @@
+#include "core/NodeTag.h"
+
+namespace vex::orb::core {
+
+std::string NodeTag::ToString() const {
+    util::xml::Element tag(util::xml::Element::Kind::Tag, kAttribute);
+    tag.AddTextChild("name", instanceName);
+    tag.AddTextChild("objectname", objectName);
+    return tag.ToString();
+}
+
+bool NodeTag::Parse(const std::string& text, NodeTag& out) {
+    util::xml::Element tag;
+    if (tag.Parse(text) != util::xml::kOk) return false;
+    out.instanceName = tag.GetChildText("name");
+    out.objectName = tag.GetChildText("objectname");
+    return true;
+}
+
+std::string NodeTag::ListedName(const util::xml::Element& entry) {
+    return entry.GetChild("name") ? entry.GetChildText("name") : entry.GetAttribute("name");
+}
+
+} // namespace vex::orb::core
