@@ -77,8 +77,6 @@ public:
 
     /// The selected transforms' names, in selection order.
     virtual std::vector<std::string> Selection() = 0;
-    /// The labels of the steps that can be undone, oldest first.
-    virtual std::vector<std::string> UndoLabels() = 0;
     bool Undo() { return Adaptor().undo(); }
     bool Redo() { return Adaptor().redo(); }
     void SetCurrentTime(double t) { Adaptor().setCurrentTime(t); }

@@ -30,7 +30,6 @@ public:
     double DefaultFieldOfView() override;
     int CountShapes(HostShape shape) override;
     std::vector<std::string> Selection() override;
-    std::vector<std::string> UndoLabels() override { return adaptor_.GetUndoLabels(); }
     void SetCoreRecordingQuery(std::function<bool()> query) override;
     void SetCoreResimulatingQuery(std::function<bool()> query) override;
 
