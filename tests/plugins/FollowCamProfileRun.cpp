@@ -43,11 +43,9 @@ double YawOf(const util::Matrix<double>& m) {
     return std::atan2(m.m[2][0], m.m[2][2]);
 }
 
-std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core,
-                                                            adaptor::memory::MemoryAdaptor& host,
+std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core, HostUnderTest& host,
                                                             const std::string& tool,
                                                             const std::vector<std::string>& profiles) {
-    adaptor::memory::MemoryScene& scene = host.GetScene();
     std::map<std::string, std::string> instances; // profile -> instance
     for (const std::string& profile : profiles) {
         const std::string name = core.CreateTool(tool);
@@ -56,19 +54,17 @@ std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& 
             continue;
         }
         instances[profile] = name;
-        const adaptor::memory::ObjectId attached = scene.FindByName(name + "_AttachedCamTransform");
         for (int f = 0; f <= ScriptedTarget::kRunFrames; ++f)
-            scene.Find(attached)->transform.SetKey(f * kFrame, ScriptedTarget::Pose(f));
+            host.SetKey(name + "_AttachedCamTransform", f * kFrame, ScriptedTarget::Pose(f));
     }
 
     RecordAndResimulateLoopTake<int>(core, host, ScriptedTarget::kRunFrames * kFrame, [] { return 0; });
 
     std::map<std::string, FollowCamRun> runs;
     for (const auto& [profile, name] : instances) {
-        const adaptor::memory::ObjectId follow = scene.FindByName(name + "_FollowCamTransform");
         FollowCamRun& run = runs[profile];
         for (int f = 1; f <= ScriptedTarget::kRunFrames; ++f) {
-            const util::Matrix<double> camera = scene.GetWorldMatrix(follow, f * kFrame);
+            const util::Matrix<double> camera = host.World(name + "_FollowCamTransform", f * kFrame);
             run.x.follower.push_back(camera.m[3][0]);
             run.x.target.push_back(ScriptedTarget::X(f));
             run.yaw.follower.push_back(YawOf(camera));

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/CoreImplementation.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/plugins/FollowTrack.h"
+#include "tests/plugins/HostUnderTest.h"
 #include "util/Matrix.h"
 
 #include <map>
@@ -44,8 +44,7 @@ struct FollowCamRun {
 /// core, follows its AttachedCam keyed with the scripted target, frames 1 to ScriptedTarget::kRunFrames
 /// at 25 frames per second. Answers each profile's run; a profile that does not load is a test
 /// failure and gets an empty run.
-std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core,
-                                                            adaptor::memory::MemoryAdaptor& host,
+std::map<std::string, FollowCamRun> RecordFollowCamProfiles(CoreImplementation& core, HostUnderTest& host,
                                                             const std::string& tool,
                                                             const std::vector<std::string>& profiles);
 

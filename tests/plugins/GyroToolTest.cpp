@@ -3,7 +3,6 @@
 #include "core/ResimulationWindow.h"
 #include "platform/win32/Clock.h"
 #include "plugins/gyro/CGyroCam.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
@@ -18,7 +17,6 @@
 namespace vex::orb::core::test {
 namespace {
 
-using adaptor::memory::HostObject;
 using addon::AxisRotation;
 using addon::CGyroCam;
 using util::Matrix;
@@ -41,7 +39,7 @@ void ExpectBasisNear(const Matrix<double>& a, const Matrix<double>& b) {
         for (int c = 0; c < 3; ++c) EXPECT_NEAR(a.m[r][c], b.m[r][c], 1e-12) << r << "," << c;
 }
 
-// The compiled-in Gyro on the in-memory host.
+// The compiled-in Gyro on each host under test.
 class GyroTool : public ToolOnHost<CGyroCam> {
 protected:
     GyroTool() : ToolOnHost("Gyro", "Gyro_01") {}
@@ -55,14 +53,14 @@ protected:
     }
 };
 
-TEST_F(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
+TEST_P(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
     for (const char* name : {"pivot", "gyro", "eye"}) {
-        EXPECT_EQ(Node(name).shape, adaptor::memory::ShapeKind::PolygonMesh) << name;
-        EXPECT_TRUE(Node(name).systemHelper) << name;
+        EXPECT_EQ(host->Shape(Name(name)), HostShape::Mesh) << name;
+        EXPECT_TRUE(host->IsSystemHelper(Name(name))) << name;
         EXPECT_EQ(World(name, 0.0), Matrix<double>()) << name;
     }
-    EXPECT_EQ(Node("pivot").mesh.vertices.size(), 8u);
-    EXPECT_EQ(Node("eye").mesh.vertices.size(), 26u);
+    EXPECT_EQ(host->MeshVertexCount(Name("pivot")), 8u);
+    EXPECT_EQ(host->MeshVertexCount(Name("eye")), 26u);
 
     util::xml::Element profile;
     instance->WriteConfiguration(profile, "Mine");
@@ -82,7 +80,7 @@ TEST_F(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
     EXPECT_EQ(tool->restriction(), "No restrictions");
 }
 
-TEST_F(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
+TEST_P(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
     tool->restrictionIndex = 3; // "Roll only" sets rotate about Z at begin
     tool->enableGyro = true;
     tool->clonePosition[1] = true;
@@ -127,7 +125,7 @@ TEST_F(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
 }
 
 // A restriction chosen after the last take (or with no take at all) survives saving and reopening.
-TEST_F(GyroTool, ARestrictionChosenWithoutATakeComesBackWithTheScene) {
+TEST_P(GyroTool, ARestrictionChosenWithoutATakeComesBackWithTheScene) {
     for (int index : {2, 1, 0}) {
         tool->restrictionIndex = index;
         ASSERT_EQ(tool->store(), 0);
@@ -137,12 +135,12 @@ TEST_F(GyroTool, ARestrictionChosenWithoutATakeComesBackWithTheScene) {
     }
 }
 
-TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation) {
-    Node("gyro").transform.SetKey(0.0, About({0, 1, 0}, 30));
+TEST_P(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation) {
+    SetKey("gyro", 0.0, About({0, 1, 0}, 30));
     Matrix<double> turned = About(V{1, 1, 0} * std::sqrt(0.5), 70);
     for (int c = 0; c < 3; ++c) turned.m[0][c] *= 2.0;
-    Node("pivot").transform.SetKey(0.0, Matrix<double>());
-    Node("pivot").transform.SetKey(1.0, Pose(turned, {10, 0, 0}));
+    SetKey("pivot", 0.0, Matrix<double>());
+    SetKey("pivot", 1.0, Pose(turned, {10, 0, 0}));
 
     // "Yaw only" without "Enable Gyro" changes nothing.
     tool->restrictionIndex = 1;
@@ -153,10 +151,10 @@ TEST_F(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation)
     EXPECT_NEAR(g.m[3][0], 10.0, 1e-12);
 }
 
-TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
+TEST_P(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
     const Matrix<double> eyeRotation = About({0, 0, 1}, 25) * About({1, 0, 0}, -40) * About({0, 1, 0}, 35);
-    Node("eye").transform.SetKey(0.0, Pose(eyeRotation, {-3, 1, 2}));
-    Node("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {4, 5, 6}));
+    SetKey("eye", 0.0, Pose(eyeRotation, {-3, 1, 2}));
+    SetKey("pivot", 0.0, Pose(Matrix<double>(), {4, 5, 6}));
     tool->enableGyro = true;
     Matrix<double> g = Run(0, 2);
     ExpectBasisNear(g, eyeRotation);
@@ -171,16 +169,16 @@ TEST_F(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
     EXPECT_EQ(g.m[3][2], 6.0);
 }
 
-TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
-    Node("pivot").transform.SetKey(0.0, Pose(Matrix<double>(), {7, 8, 9}));
+TEST_P(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
+    SetKey("pivot", 0.0, Pose(Matrix<double>(), {7, 8, 9}));
     tool->clonePosition[0] = true;
     BeginRun(0.0, false);
-    EXPECT_FALSE(Node("pivot").shapeVisible);
-    EXPECT_FALSE(Node("eye").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("pivot")));
+    EXPECT_FALSE(host->ShapeVisible(Name("eye")));
     instance->Step(kFrame);
     EndRun();
-    EXPECT_TRUE(Node("pivot").shapeVisible);
-    EXPECT_TRUE(Node("gyro").shapeVisible);
+    EXPECT_TRUE(host->ShapeVisible(Name("pivot")));
+    EXPECT_TRUE(host->ShapeVisible(Name("gyro")));
     const Matrix<double> g = World("gyro", kFrame);
     EXPECT_EQ(g.m[3][0], 0.0);
     EXPECT_EQ(g.m[3][1], 8.0);
@@ -189,35 +187,34 @@ TEST_F(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTak
     // "Hide Helpers" ticked on the page, and its undo, reach the helpers.
     ASSERT_TRUE(EditOnPage("Hide Helpers"));
     EXPECT_TRUE(tool->hideHelpers);
-    EXPECT_FALSE(Node("gyro").shapeVisible);
-    ASSERT_TRUE(host->undo());
+    EXPECT_FALSE(host->ShapeVisible(Name("gyro")));
+    ASSERT_TRUE(host->Undo());
     EXPECT_FALSE(tool->hideHelpers);
-    EXPECT_TRUE(Node("gyro").shapeVisible);
+    EXPECT_TRUE(host->ShapeVisible(Name("gyro")));
 }
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the gyro with the very keys of the take.
-TEST_F(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
+TEST_P(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
     for (int f = 0; f <= 50; ++f) {
-        Node("pivot").transform.SetKey(
-            f * kFrame, Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
-        Node("eye").transform.SetKey(f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
+        SetKey("pivot", f * kFrame,
+               Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
+        SetKey("eye", f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
     }
     tool->enableGyro = true;
     tool->restrictionIndex = 1;
     tool->clonePosition[2] = true;
-    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
-    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Node("gyro").transform.GetKeys(); });
+    using Keys = HostKeys;
+    const auto [take, again] =
+        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("gyro"); });
     ASSERT_GT(take.size(), 40u);
 
     ExpectSameKeys(take, again);
 }
 
-TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {
-    for (int f = 0; f <= 10; ++f)
-        Node("eye").transform.SetKey(f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
-    Node("pivot").transform.SetKey(0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
+TEST_P(GyroTool, ARestoredInstanceContinuesTheSameWay) {
+    for (int f = 0; f <= 10; ++f) SetKey("eye", f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
+    SetKey("pivot", 0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
     tool->enableGyro = true;
     tool->restrictionIndex = 2;
     tool->cloneScale[0] = true;
@@ -233,6 +230,8 @@ TEST_F(GyroTool, ARestoredInstanceContinuesTheSameWay) {
     loaded->end();
     EXPECT_EQ(World("gyro", 10 * kFrame), first);
 }
+
+INSTANTIATE_TEST_SUITE_P(, GyroTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

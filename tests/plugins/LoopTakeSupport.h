@@ -4,7 +4,7 @@
 #include "core/RecordManager.h"
 #include "core/ResimulationWindow.h"
 #include "platform/win32/Clock.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/plugins/HostUnderTest.h"
 
 #include <gtest/gtest.h>
 
@@ -29,14 +29,13 @@ void ExpectSameKeys(const Keys& expected, const Keys& actual) {
 /// `beforeTick`, when given, runs before every tick of the take with the loop's time, as a device
 /// delivering new values would.
 template <typename Keys>
-std::pair<Keys, Keys> RecordAndResimulateLoopTake(CoreImplementation& core,
-                                                  adaptor::memory::MemoryAdaptor& host, double end,
+std::pair<Keys, Keys> RecordAndResimulateLoopTake(CoreImplementation& core, HostUnderTest& host, double end,
                                                   const std::function<Keys()>& keys,
                                                   const std::function<void(double)>& beforeTick = {}) {
     host.SetCoreRecordingQuery([&core] { return core.IsRecording(); });
     host.SetCoreResimulatingQuery([&core] { return core.IsResimulating(); });
-    host.setPlaybackRange({0.0, end});
-    host.setCurrentTime(0.0);
+    host.SetPlaybackRange(0.0, end);
+    host.SetCurrentTime(0.0);
     core.GetSettings().countdown = 0;
     platform::win32::FakeClock clock;
     clock.Set(1000);

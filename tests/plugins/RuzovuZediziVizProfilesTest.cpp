@@ -34,7 +34,7 @@ protected:
     RuzovuZediziVizProfiles() : ToolOnHost("RuzovuZediziViz", "RuzovuZediziViz_01") {}
 };
 
-TEST_F(RuzovuZediziVizProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
+TEST_P(RuzovuZediziVizProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
     ExpectShippedConfigProfiles(*core, *instance, "ruzovuzediziviz", kShipped);
 }
 
@@ -68,7 +68,7 @@ double ShakeX(const FollowCamRun& run) {
     return run.x.Shake(kShakeFrom, kEnd);
 }
 
-TEST_F(RuzovuZediziVizProfiles, EachProfileFollowsTheSameTargetAsItsNameSays) {
+TEST_P(RuzovuZediziVizProfiles, EachProfileFollowsTheSameTargetAsItsNameSays) {
     ASSERT_NEAR(YawOf(T::Pose(T::kHoldFrames)), T::kGoalYaw, 1e-12) << "the yaw is read as it is keyed";
     std::map<std::string, FollowCamRun> runs =
         RecordFollowCamProfiles(*core, *host, "RuzovuZediziViz", kShipped);
@@ -109,6 +109,8 @@ TEST_F(RuzovuZediziVizProfiles, EachProfileFollowsTheSameTargetAsItsNameSays) {
         EXPECT_NEAR(runs[name].yaw.follower[kShakeFrom - 1], T::kGoalYaw, 0.05 * T::kGoalYaw) << name;
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, RuzovuZediziVizProfiles, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

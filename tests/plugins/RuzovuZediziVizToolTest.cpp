@@ -1,9 +1,8 @@
+#include "core/CoreNode.h"
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/Library.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
-#include "system/adaptors/memory/MemoryNode.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
@@ -24,7 +23,6 @@
 namespace vex::orb::core::test {
 namespace {
 
-using adaptor::memory::HostObject;
 using addon::CRuzovuZediziVizObject;
 using util::Matrix;
 using V = util::Vector3<double>;
@@ -33,14 +31,14 @@ Matrix<double> Translation(const V& p) {
     return util::ToMatrix(util::QTransform<double>{p, {}});
 }
 
-// The compiled-in RuzovuZediziViz on the in-memory host.
+// The compiled-in RuzovuZediziViz on each host under test.
 class RuzovuZediziVizTool : public ToolOnHost<CRuzovuZediziVizObject> {
 protected:
     RuzovuZediziVizTool() : ToolOnHost("RuzovuZediziViz", "RuzovuZediziViz_01") {}
 };
 
-TEST_F(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
-    EXPECT_EQ(Node("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+TEST_P(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
+    EXPECT_EQ(host->Shape(Name("FollowCam")), HostShape::Camera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
@@ -72,7 +70,7 @@ TEST_F(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
     EXPECT_TRUE(tool->reinitializeRequested);
 }
 
-TEST_F(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
+TEST_P(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
     tool->followCam.translationResponseFactor = 12.5;
     tool->followCam.rotationMaxVelocity = 3.0;
     tool->followCam.fixateRotations = true;
@@ -116,11 +114,10 @@ TEST_F(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCame
     EXPECT_NE(Reload()->restore(), 0);
 }
 
-TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesTheSameWay) {
+TEST_P(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesTheSameWay) {
     // The user animates the AttachedCam from the origin to x = 10 over the first second.
-    HostObject& attached = Node("AttachedCam");
-    attached.transform.SetKey(0.0, Matrix<double>());
-    attached.transform.SetKey(1.0, Translation({10, 0, 0}));
+    SetKey("AttachedCam", 0.0, Matrix<double>());
+    SetKey("AttachedCam", 1.0, Translation({10, 0, 0}));
 
     const std::vector<double> first = RunX("FollowCam", 0, 75);
     EXPECT_EQ(first[0], 0.0) << "the first step moves by the velocity at rest";
@@ -130,9 +127,9 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
     EXPECT_NEAR(first.back(), 10.0, 0.1);
 
     // Showing another time only refreshes the page; the recorded FollowCam stays as it was.
-    const auto keys = Node("FollowCam").transform.GetKeys().size();
+    const auto keys = KeysOf("FollowCam").size();
     instance->TimeChanged(0.4);
-    EXPECT_EQ(Node("FollowCam").transform.GetKeys().size(), keys);
+    EXPECT_EQ(KeysOf("FollowCam").size(), keys);
     EXPECT_DOUBLE_EQ(World("FollowCam", 0.4).m[3][0], first[9]);
 
     // Re-simulating from frame 8 takes the velocities recorded there and repeats the motion.
@@ -142,20 +139,20 @@ TEST_F(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the FollowCam with the very keys of the take.
-TEST_F(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
+TEST_P(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     for (int f = 0; f <= 50; ++f)
-        Node("AttachedCam").transform.SetKey(f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
-    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
-    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Node("FollowCam").transform.GetKeys(); });
+        SetKey("AttachedCam", f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
+    using Keys = HostKeys;
+    const auto [take, again] =
+        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("FollowCam"); });
     ASSERT_GT(take.size(), 40u);
     ExpectSameKeys(take, again);
 }
 
-TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) {
+TEST_P(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) {
     Matrix<double> scaled = Translation({4, 0, 0});
     for (int i = 0; i < 3; ++i) scaled.m[0][i] *= 2.0;
-    Node("FollowCam").transform.SetKey(0.0, scaled);
+    SetKey("FollowCam", 0.0, scaled);
     tool->attachedCam.remove();
     tool->followCam.fixateTranslations = true;
     RunX("FollowCam", 0, 1);
@@ -166,22 +163,22 @@ TEST_F(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) 
 }
 
 // A saved instance read back by a new tool object continues a run exactly as the original does.
-TEST_F(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
+TEST_P(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 0; f <= 12; ++f)
-        Node("AttachedCam")
-            .transform.SetKey(f * kFrame, Translation({0.4 * f, 0.3 * std::sin(f), 0.1 * f * f}));
+        SetKey("AttachedCam", f * kFrame, Translation({0.4 * f, 0.3 * std::sin(f), 0.1 * f * f}));
     tool->followCam.translationResponseFactor = 12.5;
     tool->followCam.rotationMaxVelocity = 3.0;
     RunX("FollowCam", 0, 12);
     const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
-    ASSERT_EQ(original.size(), 12u); // frames 1 to 12: only the runs key
-    EXPECT_NE(original[6].value, original[11].value);
+    // The start frame the host keys as the first run begins, then frames 1 to 12 the runs key.
+    ASSERT_EQ(original.size(), 13u);
+    EXPECT_EQ(original.front().time, 0.0);
+    EXPECT_NE(original[7].value, original[12].value);
 }
 
 // A clone owns copies of the camera's nodes, named after it, and restores without a missing-node box;
 // undoing the clone takes the copies away again.
-TEST_F(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
-    const auto& scene = host->GetScene();
+TEST_P(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
     platform::win32::MessageBoxRecorder boxes;
     ASSERT_EQ(core->CloneInstance("RuzovuZediziViz_01"), "RuzovuZediziViz_02");
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
@@ -190,49 +187,44 @@ TEST_F(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
     ASSERT_NE(copy->followCam.node, nullptr);
     ASSERT_NE(copy->attachedCam.node, nullptr);
     EXPECT_NE(copy->followCam.node, tool->followCam.node);
-    const adaptor::memory::ObjectId cam = scene.FindByName("RuzovuZediziViz_02_FollowCamTransform");
-    ASSERT_NE(cam, adaptor::memory::ObjectId{});
-    EXPECT_EQ(scene.Find(cam)->shape, adaptor::memory::ShapeKind::Camera);
-    EXPECT_NE(scene.FindByName("RuzovuZediziViz_02_AttachedCamTransform"), adaptor::memory::ObjectId{});
+    ASSERT_TRUE(host->Exists("RuzovuZediziViz_02_FollowCamTransform"));
+    EXPECT_EQ(host->Shape("RuzovuZediziViz_02_FollowCamTransform"), HostShape::Camera);
+    EXPECT_TRUE(host->Exists("RuzovuZediziViz_02_AttachedCamTransform"));
 
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(host->Undo());
     EXPECT_EQ(core->FindInstance("RuzovuZediziViz_02"), nullptr);
-    EXPECT_EQ(scene.FindByName("RuzovuZediziViz_02_FollowCamTransform"), adaptor::memory::ObjectId{});
+    EXPECT_FALSE(host->Exists("RuzovuZediziViz_02_FollowCamTransform"));
 }
 
-TEST_F(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
-    const auto& scene = host->GetScene();
+TEST_P(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
     platform::win32::MessageBoxRecorder boxes;
-    const adaptor::memory::ObjectId cam = scene.FindByName("RuzovuZediziViz_01_FollowCamTransform");
-    ASSERT_NE(cam, adaptor::memory::ObjectId{});
+    const std::string cam = "RuzovuZediziViz_01_FollowCamTransform";
+    ASSERT_TRUE(host->Exists(cam));
     core->DeleteInstance("RuzovuZediziViz_01");
     tool = nullptr;
     instance = nullptr;
     EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
-    EXPECT_FALSE(scene.IsAlive(cam));
-    EXPECT_EQ(scene.FindByName("RuzovuZediziViz_01_AttachedCamTransform"), adaptor::memory::ObjectId{});
+    EXPECT_FALSE(host->Exists(cam));
+    EXPECT_FALSE(host->Exists("RuzovuZediziViz_01_AttachedCamTransform"));
 
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(host->Undo());
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
     auto* back = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance("RuzovuZediziViz_01")->GetObject());
     ASSERT_NE(back, nullptr);
-    EXPECT_TRUE(scene.IsAlive(cam));
+    EXPECT_TRUE(host->Exists(cam));
     ASSERT_NE(back->followCam.node, nullptr);
     EXPECT_NE(back->attachedCam.node, nullptr);
 
-    ASSERT_TRUE(host->redo());
+    ASSERT_TRUE(host->Redo());
     EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
-    EXPECT_FALSE(scene.IsAlive(cam));
+    EXPECT_FALSE(host->Exists(cam));
 
     // A new tool of the type makes the only set of nodes of that name.
     ASSERT_FALSE(core->CreateTool("RuzovuZediziViz").empty());
-    int cameras = 0;
-    for (adaptor::memory::ObjectId id : scene.GetObjects())
-        cameras += scene.IsAlive(id) && scene.Find(id)->shape == adaptor::memory::ShapeKind::Camera;
-    EXPECT_EQ(cameras, 2);
+    EXPECT_EQ(host->CountShapes(HostShape::Camera), 2);
 }
 
-TEST_F(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
+TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     // A pre-rigged model saved from the rig: its cameras are listed in its node information.
     util::xml::Element model;
     core->WriteDescription(core->FindItem("RuzovuZediziViz_01"), model, 0);
@@ -247,31 +239,37 @@ TEST_F(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     int error = 0;
     ASSERT_NE(Library::Load(path, error), nullptr) << error;
 
-    const auto& scene = host->GetScene();
     platform::win32::MessageBoxRecorder boxes;
     ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig");
     ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig_01");
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
-    const auto objectOf = [&](const std::string& name) {
+    // The host name of the transform an instance's follow camera holds.
+    const auto cameraOf = [&](const std::string& name) {
         auto* object = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance(name)->GetObject());
-        return object != nullptr && object->followCam.node != nullptr
-                   ? dynamic_cast<adaptor::memory::MemoryNode*>(object->followCam.node)->GetObject()
-                   : adaptor::memory::ObjectId{};
+        std::string transform;
+        auto* node = object != nullptr ? dynamic_cast<CoreNode*>(object->followCam.node) : nullptr;
+        if (node != nullptr) {
+            util::ReturnValue<std::string> out(&transform);
+            node->getName(out);
+        }
+        return transform;
     };
-    const adaptor::memory::ObjectId first = objectOf("ChaseRig");
-    const adaptor::memory::ObjectId second = objectOf("ChaseRig_01");
-    ASSERT_NE(first, adaptor::memory::ObjectId{});
-    ASSERT_NE(second, adaptor::memory::ObjectId{});
+    const std::string first = cameraOf("ChaseRig");
+    const std::string second = cameraOf("ChaseRig_01");
+    ASSERT_TRUE(host->Exists(first)) << first;
+    ASSERT_TRUE(host->Exists(second)) << second;
     EXPECT_NE(first, second);
-    EXPECT_EQ(scene.Find(first)->shape, adaptor::memory::ShapeKind::Camera);
-    EXPECT_EQ(scene.Find(second)->name, "ChaseRig_01_FollowCamTransform");
+    EXPECT_EQ(host->Shape(first), HostShape::Camera);
+    EXPECT_EQ(second, "ChaseRig_01_FollowCamTransform");
 
     // Undo takes the second instance and the nodes its model brought away together.
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(host->Undo());
     EXPECT_EQ(core->FindInstance("ChaseRig_01"), nullptr);
-    EXPECT_FALSE(scene.IsAlive(second));
-    EXPECT_TRUE(scene.IsAlive(first));
+    EXPECT_FALSE(host->Exists(second));
+    EXPECT_TRUE(host->Exists(first));
 }
+
+INSTANTIATE_TEST_SUITE_P(, RuzovuZediziVizTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

@@ -3,7 +3,6 @@
 #include "core/configadaptor/Root.h"
 #include "core/configadaptor/Spinner.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
@@ -18,18 +17,17 @@
 namespace vex::orb::core::test {
 namespace {
 
-using adaptor::memory::HostObject;
 using addon::CSinusoidObject;
 using util::Matrix;
 
-// The compiled-in Sinusoid on the in-memory host.
+// The compiled-in Sinusoid on each host under test.
 class SinusoidTool : public ToolOnHost<CSinusoidObject> {
 protected:
     SinusoidTool() : ToolOnHost("Sinusoid", "Sinusoid_01") {}
 };
 
-TEST_F(SinusoidTool, CreatesBothNodesTheSpinnerChannelsAndTheOutputControl) {
-    EXPECT_EQ(Node("SinusNode").shape, adaptor::memory::ShapeKind::PolygonMesh);
+TEST_P(SinusoidTool, CreatesBothNodesTheSpinnerChannelsAndTheOutputControl) {
+    EXPECT_EQ(host->Shape(Name("SinusNode")), HostShape::Mesh);
     EXPECT_EQ(World("Reference Node", 0.0), Matrix<double>());
 
     // The three setting spinners get input channels; the shown value does not.
@@ -43,7 +41,7 @@ TEST_F(SinusoidTool, CreatesBothNodesTheSpinnerChannelsAndTheOutputControl) {
     EXPECT_EQ(tool->getExtensionIds(), std::vector<int32_t>{CCamera::kOutputChannelValue});
 }
 
-TEST_F(SinusoidTool, PageItemsHaveTheirBoundsStepsHelpAndCallbacks) {
+TEST_P(SinusoidTool, PageItemsHaveTheirBoundsStepsHelpAndCallbacks) {
     using configadaptor::Node;
     Node* root = instance->GetPage();
     ASSERT_NE(root, nullptr);
@@ -90,11 +88,11 @@ TEST_F(SinusoidTool, PageItemsHaveTheirBoundsStepsHelpAndCallbacks) {
 
 // Amplitude 1, angular frequency π, response 1: at the reference origin at 0 s and 1 s, one unit along
 // its y-axis at 0.5 s, one unit against it at 1.5 s, and with absolute values one unit along it again.
-TEST_F(SinusoidTool, NodeSwingsAlongTheReferenceYAxis) {
+TEST_P(SinusoidTool, NodeSwingsAlongTheReferenceYAxis) {
     // The reference's y-axis points along world -x; its origin is at (2, 3, 4).
     Matrix<double> reference = util::ToMatrix(util::QTransform<double>{
         {2, 3, 4}, util::FromRotationVector(util::Vector3<double>{0, 0, std::numbers::pi / 2})});
-    Node("Reference Node").transform.SetKey(0.0, reference);
+    SetKey("Reference Node", 0.0, reference);
     tool->userAmplitude = 1.0;
     tool->userFrequency = std::numbers::pi;
     tool->responseFactor = 1.0;
@@ -121,7 +119,7 @@ TEST_F(SinusoidTool, NodeSwingsAlongTheReferenceYAxis) {
     EndRun();
 }
 
-TEST_F(SinusoidTool, BeginStartsTheSettingsAtTheUserValuesOneFrameOnAndSmoothsFromThere) {
+TEST_P(SinusoidTool, BeginStartsTheSettingsAtTheUserValuesOneFrameOnAndSmoothsFromThere) {
     tool->userAmplitude = 3.0;
     tool->responseFactor = 0.5;
     BeginRun(0.0, false);
@@ -139,24 +137,24 @@ TEST_F(SinusoidTool, BeginStartsTheSettingsAtTheUserValuesOneFrameOnAndSmoothsFr
 
 // A take that starts a frame before zero forgets the first key; its first step follows the user
 // setting from the default and keys the result, like every later step.
-TEST_F(SinusoidTool, TheFirstStepOfATakeSmoothsFromTheDefaultAndKeysItsTime) {
+TEST_P(SinusoidTool, TheFirstStepOfATakeSmoothsFromTheDefaultAndKeysItsTime) {
     tool->userAmplitude = 3.0;
     tool->responseFactor = 0.5;
     BeginRun(-kFrame, false);
     ASSERT_EQ(tool->amplitude.getKeyCount(), 1);
     EXPECT_EQ(tool->amplitude.get(0.0), 3.0); // the start's key
-    host->setCurrentTime(0.0);
+    host->SetCurrentTime(0.0);
     instance->Step(0.0);
     EXPECT_DOUBLE_EQ(tool->amplitude.get(0.0), 1.875);
     EXPECT_DOUBLE_EQ(tool->frequency.get(0.0), 1.0);
-    host->setCurrentTime(kFrame);
+    host->SetCurrentTime(kFrame);
     instance->Step(kFrame);
     EXPECT_EQ(tool->amplitude.getKeyCount(), 2);
     EXPECT_DOUBLE_EQ(tool->amplitude.get(kFrame), 1.875 + 1.125 * 0.4375);
     EndRun();
 }
 
-TEST_F(SinusoidTool, SavedStateHasItsFieldsInOrderAndReadsBack) {
+TEST_P(SinusoidTool, SavedStateHasItsFieldsInOrderAndReadsBack) {
     tool->userAmplitude = 2.5;
     tool->userFrequency = -4.0;
     tool->absolute = true;
@@ -224,10 +222,10 @@ TEST_F(SinusoidTool, SavedStateHasItsFieldsInOrderAndReadsBack) {
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
-TEST_F(SinusoidTool, OutputControlTakesTheValueAtTheHostsCurrentTime) {
+TEST_P(SinusoidTool, OutputControlTakesTheValueAtTheHostsCurrentTime) {
     tool->userFrequency = std::numbers::pi;
     tool->responseFactor = 1.0;
-    host->setCurrentTime(0.5);
+    host->SetCurrentTime(0.5);
     tool->output->current = 0.25;
     int other = 0;
     EXPECT_EQ(tool->extension(CCamera::kOutputChannelValue, &other), 0);
@@ -239,68 +237,64 @@ TEST_F(SinusoidTool, OutputControlTakesTheValueAtTheHostsCurrentTime) {
 
     // A step publishes once: the output moves on by one value, and the bound virtual control takes
     // what was published before the tool's step.
-    host->setCurrentTime(1.5);
+    host->SetCurrentTime(1.5);
     instance->Step(1.5);
     EXPECT_DOUBLE_EQ(tool->output->current, -1.0);
     EXPECT_DOUBLE_EQ(tool->output->previous, 1.0);
     EXPECT_DOUBLE_EQ(instance->getControl(0)->getValue(), 1.0);
-    host->setCurrentTime(2.0);
+    host->SetCurrentTime(2.0);
     instance->Step(2.0);
     EXPECT_NEAR(tool->output->current, 0.0, 1e-12);
     EXPECT_DOUBLE_EQ(tool->output->previous, -1.0);
     EXPECT_DOUBLE_EQ(instance->getControl(0)->getValue(), -1.0);
 }
 
-TEST_F(SinusoidTool, HelpersHideForTheRecordingAndUndoEventsReapplyTheirDisplay) {
+TEST_P(SinusoidTool, HelpersHideForTheRecordingAndUndoEventsReapplyTheirDisplay) {
     tool->hideDuringRecording = true;
     BeginRun(0.0, false);
-    EXPECT_FALSE(Node("SinusNode").shapeVisible);
-    EXPECT_FALSE(Node("Reference Node").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("SinusNode")));
+    EXPECT_FALSE(host->ShapeVisible(Name("Reference Node")));
     EndRun();
-    EXPECT_TRUE(Node("SinusNode").shapeVisible);
+    EXPECT_TRUE(host->ShapeVisible(Name("SinusNode")));
 
     // "Hide Helpers" has no page item (it comes back with the saved state); its event still works.
     tool->hideHelpers = true;
     tool->onEvent("Hide Helpers");
-    EXPECT_FALSE(Node("Reference Node").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("Reference Node")));
     tool->hideHelpers = false;
     tool->onEvent("REALUNDOHide Helpers");
-    EXPECT_TRUE(Node("Reference Node").shapeVisible);
+    EXPECT_TRUE(host->ShapeVisible(Name("Reference Node")));
 
     tool->userFrequency = std::numbers::pi;
     tool->responseFactor = 1.0;
-    host->setCurrentTime(0.5);
+    host->SetCurrentTime(0.5);
     ASSERT_TRUE(EditOnPage("Update Values"));
     EXPECT_DOUBLE_EQ(tool->currentValue, 1.0);
 }
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the sinus node with the very keys of the take.
-TEST_F(SinusoidTool, ALoopTakeReSimulatesToTheSameSinusNodeKeys) {
+TEST_P(SinusoidTool, ALoopTakeReSimulatesToTheSameSinusNodeKeys) {
     for (int f = 0; f <= 50; ++f)
-        Node("Reference Node")
-            .transform.SetKey(
-                f * kFrame,
-                util::ToMatrix(util::QTransform<double>{
-                    {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
+        SetKey("Reference Node", f * kFrame,
+               util::ToMatrix(util::QTransform<double>{
+                   {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
     tool->userAmplitude = 2.0;
     tool->userFrequency = 3.0;
     tool->responseFactor = 0.1;
-    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
-    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Node("SinusNode").transform.GetKeys(); });
+    using Keys = HostKeys;
+    const auto [take, again] =
+        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("SinusNode"); });
     ASSERT_GT(take.size(), 40u);
     ExpectSameKeys(take, again);
 }
 
 // A saved instance read back by a new tool object continues a run exactly as the original does.
-TEST_F(SinusoidTool, ARestoredInstanceContinuesIdentically) {
+TEST_P(SinusoidTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 0; f <= 12; ++f)
-        Node("Reference Node")
-            .transform.SetKey(
-                f * kFrame,
-                util::ToMatrix(util::QTransform<double>{
-                    {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
+        SetKey("Reference Node", f * kFrame,
+               util::ToMatrix(util::QTransform<double>{
+                   {0.1 * f, 0.0, 0.0}, util::FromRotationVector(util::Vector3<double>{0, 0, 0.02 * f})}));
     tool->userAmplitude = 2.0;
     tool->userFrequency = 3.0;
     // The response factor stays at its default: it is not part of the saved state (checked above), so a
@@ -309,9 +303,13 @@ TEST_F(SinusoidTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 1; f <= 12; ++f) instance->Step(f * kFrame);
     EndRun();
     const Keys original = ExpectRestoredContinuesIdentically("SinusNode", 6, 12);
-    ASSERT_EQ(original.size(), 12u); // frames 1 to 12: only the runs key
-    EXPECT_NE(original[6].value, original[11].value);
+    // The start frame the host keys as the first run begins, then frames 1 to 12 the runs key.
+    ASSERT_EQ(original.size(), 13u);
+    EXPECT_EQ(original.front().time, 0.0);
+    EXPECT_NE(original[7].value, original[12].value);
 }
+
+INSTANTIATE_TEST_SUITE_P(, SinusoidTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

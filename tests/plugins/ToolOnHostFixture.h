@@ -4,8 +4,8 @@
 #include "core/Instance.h"
 #include "core/configadaptor/Node.h"
 #include "core/configadaptor/Root.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
+#include "tests/plugins/HostUnderTest.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "util/Matrix.h"
 
@@ -18,13 +18,13 @@
 
 namespace vex::orb::core::test {
 
-/// A compiled-in tool created through the core on the in-memory host at 25 frames per second. The
-/// host keys what the tool writes only while the core records, as it does in a real session; the
-/// fixture's run helpers stand in for the record loop and count as recording while they drive. `Object` is
-/// the tool object the instance holds; the tool is created by `toolName` and its nodes are named
-/// `<prefix>_<node>Transform`.
+/// A compiled-in tool created through the core on a host under test at 25 frames per second; the
+/// test's parameter says which host. The host keys what the tool writes only while the core
+/// records, as it does in a real session; the fixture's run helpers stand in for the record loop
+/// and count as recording while they drive. `Object` is the tool object the instance holds; the
+/// tool is created by `toolName` and its nodes are named `<prefix>_<node>Transform`.
 template <class Object>
-class ToolOnHost : public RegistryTest {
+class ToolOnHost : public RegistryTest, public testing::WithParamInterface<HostKind> {
 protected:
     static constexpr double kFrame = 1.0 / 25.0;
 
@@ -33,7 +33,7 @@ protected:
 
     void SetUp() override {
         RegistryTest::SetUp();
-        host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
+        host = MakeHostUnderTest(GetParam());
         core = FindCore();
         host->SetCoreRecordingQuery([this] { return driving_ || (core != nullptr && core->IsRecording()); });
         ASSERT_NE(core, nullptr);
@@ -47,17 +47,13 @@ protected:
         RegistryTest::TearDown();
     }
 
-    adaptor::memory::ObjectId NodeId(const std::string& name) {
-        return host->GetScene().FindByName(instanceName_ + "_" + name + "Transform");
-    }
-    adaptor::memory::HostObject& Node(const std::string& name) {
-        return *host->GetScene().Find(NodeId(name));
-    }
-    util::Matrix<double> World(const std::string& name, double t) {
-        return host->GetScene().GetWorldMatrix(NodeId(name), t);
-    }
-    util::Matrix<double> Local(const std::string& name, double t) {
-        return host->GetScene().GetLocalMatrix(NodeId(name), t);
+    // The host name of the instance's node `node`.
+    std::string Name(const std::string& node) const { return instanceName_ + "_" + node + "Transform"; }
+    util::Matrix<double> World(const std::string& node, double t) { return host->World(Name(node), t); }
+    util::Matrix<double> Local(const std::string& node, double t) { return host->Local(Name(node), t); }
+    HostKeys KeysOf(const std::string& node) { return host->Keys(Name(node)); }
+    void SetKey(const std::string& node, double t, const util::Matrix<double>& local) {
+        host->SetKey(Name(node), t, local);
     }
 
     using Loaded = std::unique_ptr<Object, void (*)(Object*)>;
@@ -68,17 +64,20 @@ protected:
         return loaded;
     }
 
-    using Keys = std::vector<adaptor::memory::KeyedValue<util::Matrix<double>>::Key>;
+    using Keys = HostKeys;
     // Runs `object` directly, as a tool object that is not the instance's own continues a run: from
     // frame `from` over the frames up to `to`. `node` first loses its keys after `from`, so what it
     // answers are the keys that this run wrote.
     Keys Continue(Object& object, const std::string& node, int from, int to) {
-        Node(node).transform.RemoveKeysFrom((from + 1) * kFrame);
+        host->RemoveKeysFrom(Name(node), (from + 1) * kFrame);
         const Driving driving(*this);
+        host->SetCurrentTime(from * kFrame);
+        host->Adaptor().prepareRecording({instance});
         object.begin(from * kFrame);
         for (int f = from + 1; f <= to; ++f) object.step(f * kFrame);
         object.end();
-        return Node(node).transform.GetKeys();
+        host->Adaptor().finishRecording();
+        return KeysOf(node);
     }
 
     // Stores the tool's state and continues the tool from frame `from` to `to`; then does the same
@@ -123,19 +122,23 @@ protected:
         return nullptr;
     }
 
-    // Begins a run of the instance at `t` as the record loop does; the host answers recording
-    // until EndRun().
+    // Begins a run of the instance at `t` as the record loop does: the host's time goes to `t` and
+    // the host prepares (and keys there) the instance's channels, then the instance begins; the host answers
+    // recording until EndRun().
     void BeginRun(double t, bool resimulating) {
         driving_ = true;
+        host->SetCurrentTime(t);
+        host->Adaptor().prepareRecording({instance});
         instance->BeginRecord(t, resimulating);
     }
-    // Ends the run BeginRun() began.
+    // Ends the run BeginRun() began, and lets the host commit what it keyed.
     void EndRun() {
         instance->EndRecord();
+        host->Adaptor().finishRecording();
         driving_ = false;
     }
 
-    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
+    std::unique_ptr<HostUnderTest> host;
     CoreImplementation* core = nullptr;
     Instance* instance = nullptr;
     Object* tool = nullptr;

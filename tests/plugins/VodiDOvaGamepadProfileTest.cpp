@@ -71,7 +71,7 @@ protected:
     ud::Property& Channel(const char* name) { return *instance->findInputChannel(name); }
 };
 
-TEST_F(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAnyPad) {
+TEST_P(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAnyPad) {
     InputProfileManager& inputs = instance->GetTool().GetInputProfileManager();
     EXPECT_EQ(inputs.ListProfiles(), Names{kProfile});
     const std::string file = ":/torvasuite/data/vodidova/inputprofiles/Example Gamepad.cip";
@@ -125,6 +125,8 @@ TEST_F(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAny
     instance->EndRecord();
     EXPECT_LT(Local("VodiDOva", 10 * kFrame).m[3][2], -0.01);
 }
+
+INSTANTIATE_TEST_SUITE_P(, VodiDOvaGamepadProfile, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

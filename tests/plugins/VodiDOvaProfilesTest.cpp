@@ -76,11 +76,11 @@ protected:
         // The controls unbind themselves from the channels when they go.
         std::map<std::string, BodyRun> runs;
         for (const auto& [profile, name] : bodies) {
-            const auto camera = host->GetScene().FindByName(name + "_VodiDOvaTransform");
+            const std::string camera = name + "_VodiDOvaTransform";
             BodyRun& run = runs[profile];
-            Matrix<double> before = host->GetScene().GetWorldMatrix(camera, 0.0);
+            Matrix<double> before = host->World(camera, 0.0);
             for (int f = 1; f <= kRunFrames; ++f) {
-                const Matrix<double> now = host->GetScene().GetWorldMatrix(camera, f * kFrame);
+                const Matrix<double> now = host->World(camera, f * kFrame);
                 const util::Vector3<double> moved{now.m[3][0] - before.m[3][0], now.m[3][1] - before.m[3][1],
                                                   now.m[3][2] - before.m[3][2]};
                 run.moved.push_back(util::Length(moved));
@@ -92,7 +92,7 @@ protected:
     }
 };
 
-TEST_F(VodiDOvaProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
+TEST_P(VodiDOvaProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
     ExpectShippedConfigProfiles(*core, *instance, "vodidova", kShipped);
 }
 
@@ -128,7 +128,7 @@ struct Promise {
     const char* larger;
 };
 
-TEST_F(VodiDOvaProfiles, EachProfileMovesTheCameraAsItsNameSays) {
+TEST_P(VodiDOvaProfiles, EachProfileMovesTheCameraAsItsNameSays) {
     std::map<std::string, BodyRun> runs = Record(kShipped);
     ASSERT_EQ(runs.size(), kShipped.size());
     for (const auto& [name, run] : runs) EXPECT_GT(Distance(run), 0.0) << name << " does not move";
@@ -150,6 +150,8 @@ TEST_F(VodiDOvaProfiles, EachProfileMovesTheCameraAsItsNameSays) {
             << p.of(runs[p.larger]);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, VodiDOvaProfiles, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

@@ -7,7 +7,6 @@
 #include "interface/CCameraPlugin.h"
 #include "platform/win32/Clock.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
@@ -24,7 +23,6 @@
 namespace vex::orb::core::test {
 namespace {
 
-using adaptor::memory::HostObject;
 using addon::CVodiDOvaObject;
 using util::Matrix;
 using V = util::Vector3<double>;
@@ -40,7 +38,7 @@ double DoubleAt(const uint8_t* bytes, size_t at) {
     return std::bit_cast<double>(bits);
 }
 
-// The compiled-in VodiDOva on the in-memory host.
+// The compiled-in VodiDOva on each host under test.
 class VodiDOvaTool : public ToolOnHost<CVodiDOvaObject> {
 protected:
     VodiDOvaTool() : ToolOnHost("VodiDOva", "VodiDOva_01") {}
@@ -55,14 +53,14 @@ protected:
     std::vector<std::unique_ptr<unidevice::Control>> controls;
 };
 
-TEST_F(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
-    EXPECT_EQ(Node("VodiDOva").shape, adaptor::memory::ShapeKind::Camera);
-    EXPECT_FALSE(Node("Humanoid").mesh.faces.empty());
-    EXPECT_EQ(host->GetScene().GetSelection(), std::vector<adaptor::memory::ObjectId>{NodeId("VodiDOva")});
+TEST_P(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
+    EXPECT_EQ(host->Shape(Name("VodiDOva")), HostShape::Camera);
+    EXPECT_GT(host->MeshFaceCount(Name("Humanoid")), 0u);
+    EXPECT_EQ(host->Selection(), std::vector<std::string>{Name("VodiDOva")});
     EXPECT_EQ(tool->plugin->getDisplayName(), "Torva VodiDOva");
     EXPECT_EQ(tool->plugin->getDescription().substr(0, 52),
               "Torva VodiDOva is modelled as an object moving in ze");
-    EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView);
+    EXPECT_EQ(tool->fieldOfView, host->DefaultFieldOfView());
 
     for (size_t k = 0; k < CVodiDOvaObject::kInputNames.size(); ++k) {
         const unidevice::Property* channel = instance->findInputChannel(CVodiDOvaObject::kInputNames[k]);
@@ -123,7 +121,7 @@ TEST_F(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
     EXPECT_EQ(dynamic_cast<const element::Spinner*>(item(2, 5))->getValue(), 0.2);
 }
 
-TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
+TEST_P(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
     tool->hideHelpersDuringRecording = false;
     tool->hideCamera = true;
     tool->fieldOfView = 40.5;
@@ -165,8 +163,7 @@ TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
     EXPECT_TRUE(loaded->hideCamera);
     EXPECT_FALSE(loaded->allowRoll);
     EXPECT_EQ(loaded->fieldOfView, 40.5);
-    EXPECT_EQ(loaded->lastFieldOfView, HostObject::kDefaultFieldOfView)
-        << "the first step sends the saved lens";
+    EXPECT_EQ(loaded->lastFieldOfView, host->DefaultFieldOfView()) << "the first step sends the saved lens";
     EXPECT_EQ(loaded->targetDistance, 12.25);
     EXPECT_EQ(loaded->body.inputs[7].responseFactor, 0.1 * 7);
     EXPECT_EQ(loaded->body.inputs[9].maximum, 109.0);
@@ -183,60 +180,60 @@ TEST_F(VodiDOvaTool, SavedRecordHasItsLayoutAndReadsBack) {
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
-TEST_F(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
+TEST_P(VodiDOvaTool, RelativeScaleRescalesTheCameraAndMovingTimeReadsItBack) {
     Matrix<double> placed =
         util::ToMatrix(util::QTransform<double>{{1, 2, 3}, util::EulerXYZToQuat(V{0.2, 0.4, 0})});
     // A camera placed without keys, rescaled on the page outside a take.
-    Node("VodiDOva").transform.SetStatic(placed);
-    host->setCurrentTime(0.0);
+    host->SetStatic(Name("VodiDOva"), placed);
+    host->SetCurrentTime(0.0);
     ASSERT_TRUE(EditOnPage("Relative Scale", 3.0));
     const Matrix<double> scaled = Local("VodiDOva", 0.0);
     for (int row = 0; row < 3; ++row) EXPECT_NEAR(RowLength(scaled, row), 3.0, 1e-12);
     EXPECT_EQ(scaled.m[3][1], 2.0);
     EXPECT_NEAR(scaled.m[0][2] / 3.0, placed.m[0][2], 1e-15);
-    EXPECT_FALSE(Node("VodiDOva").transform.HasKeys());
+    EXPECT_FALSE(host->HasKeys(Name("VodiDOva")));
 
     // Keyed by the animator at 0 as rescaled and at 1 as placed: moving the time reads the scale.
-    Node("VodiDOva").transform.SetKey(0.0, scaled);
-    Node("VodiDOva").transform.SetKey(1.0, placed);
+    SetKey("VodiDOva", 0.0, scaled);
+    SetKey("VodiDOva", 1.0, placed);
     tool->timeChanged(1.0);
     EXPECT_NEAR(tool->relativeScale, 1.0, 1e-12);
     tool->timeChanged(0.0);
     EXPECT_NEAR(tool->relativeScale, 3.0, 1e-12);
 }
 
-TEST_F(VodiDOvaTool, HideFlagsDriveTheNodesAndUndoEventsReapplyThem) {
+TEST_P(VodiDOvaTool, HideFlagsDriveTheNodesAndUndoEventsReapplyThem) {
     ASSERT_TRUE(EditOnPage("Hide Helpers"));
-    EXPECT_FALSE(Node("Humanoid").shapeVisible);
-    EXPECT_TRUE(Node("VodiDOva").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("Humanoid")));
+    EXPECT_TRUE(host->ShapeVisible(Name("VodiDOva")));
     ASSERT_TRUE(EditOnPage("Hide Camera"));
-    EXPECT_FALSE(Node("VodiDOva").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("VodiDOva")));
 
     // The page restores the flags on undo; the event makes the nodes follow them.
-    ASSERT_TRUE(host->undo());
+    ASSERT_TRUE(host->Undo());
     EXPECT_FALSE(tool->hideCamera);
-    EXPECT_TRUE(Node("VodiDOva").shapeVisible);
-    EXPECT_FALSE(Node("Humanoid").shapeVisible);
-    ASSERT_TRUE(host->undo());
-    EXPECT_TRUE(Node("Humanoid").shapeVisible);
-    ASSERT_TRUE(host->redo());
+    EXPECT_TRUE(host->ShapeVisible(Name("VodiDOva")));
+    EXPECT_FALSE(host->ShapeVisible(Name("Humanoid")));
+    ASSERT_TRUE(host->Undo());
+    EXPECT_TRUE(host->ShapeVisible(Name("Humanoid")));
+    ASSERT_TRUE(host->Redo());
     EXPECT_TRUE(tool->hideHelpers);
-    EXPECT_FALSE(Node("Humanoid").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("Humanoid")));
 }
 
-TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
+TEST_P(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
     unidevice::Control& forward = Bind("Forw/Backw Force");
     forward.setValue(1.0);
     tool->fieldOfView = 30.0;
     tool->relativeScale = 2.0;
     BeginRun(0.0, false);
-    EXPECT_FALSE(Node("Humanoid").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("Humanoid")));
     EXPECT_EQ(tool->relativeScale, 1.0) << "a run takes the camera's own scale";
-    EXPECT_EQ(tool->fieldOfView, HostObject::kDefaultFieldOfView) << "and the lens one frame ahead";
+    EXPECT_EQ(tool->fieldOfView, host->DefaultFieldOfView()) << "and the lens one frame ahead";
     tool->fieldOfView = 30.0;
     for (int f = 1; f <= 10; ++f) instance->Step(f * kFrame);
     EndRun();
-    EXPECT_TRUE(Node("Humanoid").shapeVisible);
+    EXPECT_TRUE(host->ShapeVisible(Name("Humanoid")));
 
     // Full forward deflection pushes the camera along −z of its own axes; nothing turns it.
     const Matrix<double> after = Local("VodiDOva", 10 * kFrame);
@@ -244,18 +241,18 @@ TEST_F(VodiDOvaTool, ARunHidesTheFigureDrivesTheCameraAndSendsTheLens) {
     EXPECT_EQ(after.m[3][0], 0.0);
     EXPECT_EQ(after.m[0][0], 1.0);
     EXPECT_LT(Local("VodiDOva", 10 * kFrame).m[3][2], Local("VodiDOva", 9 * kFrame).m[3][2]);
-    EXPECT_EQ(Node("VodiDOva").fieldOfView.Evaluate(kFrame), 30.0);
+    EXPECT_EQ(host->FieldOfView(Name("VodiDOva"), kFrame), 30.0);
 }
 
 // Through the real-time loop: a take recorded tick by tick with a force, a torque that changes every
 // tick and a brake held, then re-simulated from its start, leaves the camera with the very keys of the
 // take (the recorded inputs are read back at the very times they were recorded).
-TEST_F(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
+TEST_P(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
     unidevice::Control& forward = Bind("Forw/Backw Force");
     unidevice::Control& yaw = Bind("Yaw Force (Right/Left)");
     unidevice::Control& brake = Bind("Airplane Brake");
     const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Node("VodiDOva").transform.GetKeys(); },
+        *core, *host, 2.0, [this] { return KeysOf("VodiDOva"); },
         [&](double t) {
             forward.setValue(0.9);
             yaw.setValue(-0.7 * std::sin(3.0 * t));
@@ -267,7 +264,7 @@ TEST_F(VodiDOvaTool, ALoopTakeReSimulatesToTheSameCameraKeys) {
 }
 
 // A saved instance read back by a new tool object continues a run exactly as the original does.
-TEST_F(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
+TEST_P(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
     unidevice::Control& up = Bind("Up/Down Force");
     unidevice::Control& roll = Bind("Roll Force (Right/Left)");
     up.setValue(0.8);
@@ -297,6 +294,8 @@ TEST_F(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
     EXPECT_EQ(restored, original);
     EXPECT_NE(original.front(), original.back());
 }
+
+INSTANTIATE_TEST_SUITE_P(, VodiDOvaTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

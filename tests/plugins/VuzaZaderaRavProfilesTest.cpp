@@ -21,13 +21,13 @@ protected:
     VuzaZaderaRavProfiles() : ToolOnHost("VezizaZav", "VuzaZaderaRav_01") {}
 };
 
-TEST_F(VuzaZaderaRavProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
+TEST_P(VuzaZaderaRavProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
     ExpectShippedConfigProfiles(*core, *instance, "vezizazav", kShipped);
 }
 
 // Both are smoothing follow cameras: each trails the moving target by a real distance rather than
 // sticking to it, never passes the goal, and comes to rest on it while the target holds still.
-TEST_F(VuzaZaderaRavProfiles, EachProfileSmoothsTheTargetWithoutOvershootAndSettles) {
+TEST_P(VuzaZaderaRavProfiles, EachProfileSmoothsTheTargetWithoutOvershootAndSettles) {
     const std::map<std::string, FollowCamRun> runs =
         RecordFollowCamProfiles(*core, *host, "VezizaZav", kShipped);
     ASSERT_EQ(runs.size(), kShipped.size());
@@ -42,6 +42,8 @@ TEST_F(VuzaZaderaRavProfiles, EachProfileSmoothsTheTargetWithoutOvershootAndSett
         EXPECT_LT(run.yaw.SettlingTime(0, hold, T::kGoalYaw, 0.02 * T::kGoalYaw), hold);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(, VuzaZaderaRavProfiles, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

@@ -1,7 +1,6 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "plugins/vezizazav/CVezizaZavObject.h"
-#include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/DataChunk.h"
@@ -16,7 +15,6 @@
 namespace vex::orb::core::test {
 namespace {
 
-using adaptor::memory::HostObject;
 using addon::CVezizaZavObject;
 using util::Matrix;
 using Q = util::Quat<double>;
@@ -31,14 +29,14 @@ void ExpectSameRotation(const Q& a, const Q& b) {
     EXPECT_NEAR(std::abs(util::Dot(a, b)), 1.0, 1e-12);
 }
 
-// The compiled-in VuzaZaderaRav on the in-memory host.
+// The compiled-in VuzaZaderaRav on each host under test.
 class VuzaZaderaRavTool : public ToolOnHost<CVezizaZavObject> {
 protected:
     VuzaZaderaRavTool() : ToolOnHost("VezizaZav", "VuzaZaderaRav_01") {}
 };
 
-TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
-    EXPECT_EQ(Node("FollowCam").shape, adaptor::memory::ShapeKind::Camera);
+TEST_P(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
+    EXPECT_EQ(host->Shape(Name("FollowCam")), HostShape::Camera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
@@ -58,12 +56,11 @@ TEST_F(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
     EXPECT_EQ(tool->followCam.rotationResponseFactor, 0.4);
 }
 
-TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
+TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     // The AttachedCam jumps from the origin to x = 10, turned 90° about y, in the first frame.
     const Q turned{0.0, std::sin(M_PI / 4), 0.0, std::cos(M_PI / 4)};
-    HostObject& attached = Node("AttachedCam");
-    attached.transform.SetKey(0.0, Matrix<double>());
-    attached.transform.SetKey(kFrame, Pose({10, 0, 0}, turned));
+    SetKey("AttachedCam", 0.0, Matrix<double>());
+    SetKey("AttachedCam", kFrame, Pose({10, 0, 0}, turned));
     RunX("FollowCam", 0, 1);
 
     // Two sub-steps of 0.1 × 0.5 for translation and 0.4 × 0.5 for rotation, first towards the
@@ -86,13 +83,12 @@ TEST_F(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     EXPECT_EQ(tool->memoryRecord.get(kFrame), tool->followCam.getIntermediatePose());
 }
 
-TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
+TEST_P(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
     tool->followCam.translationResponseFactor = 2.0;
     tool->followCam.rotationResponseFactor = 2.0;
-    HostObject& attached = Node("AttachedCam");
     for (int f = 0; f <= 10; ++f)
-        attached.transform.SetKey(
-            f * kFrame, Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
+        SetKey("AttachedCam", f * kFrame,
+               Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
     RunX("FollowCam", 0, 10);
     for (int f = 1; f <= 10; ++f) {
         const Matrix<double> a = World("AttachedCam", f * kFrame);
@@ -102,13 +98,12 @@ TEST_F(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
     }
 }
 
-TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSameWay) {
-    HostObject& attached = Node("AttachedCam");
-    attached.transform.SetKey(0.0, Matrix<double>());
-    attached.transform.SetKey(0.4, Pose({10, 0, 0}));
+TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSameWay) {
+    SetKey("AttachedCam", 0.0, Matrix<double>());
+    SetKey("AttachedCam", 0.4, Pose({10, 0, 0}));
     Matrix<double> scaled;
     scaled.m[1][1] = 3.0;
-    Node("FollowCam").transform.SetKey(0.0, scaled);
+    SetKey("FollowCam", 0.0, scaled);
 
     const std::vector<double> first = RunX("FollowCam", 0, 100);
     for (size_t i = 1; i < first.size(); ++i) {
@@ -132,7 +127,7 @@ TEST_F(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     for (size_t i = 0; i < again.size(); ++i) EXPECT_EQ(again[i], first[i + 5]) << i;
 }
 
-TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
+TEST_P(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
     tool->followCam.translationResponseFactor = 0.25;
     tool->followCam.rotationResponseFactor = 0.75;
     tool->hideFollowCam = true;
@@ -171,21 +166,21 @@ TEST_F(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
-TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
+TEST_P(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     // The page writes the flag, then calls back; the host's undo and redo come back as events.
     ASSERT_TRUE(EditOnPage("Hide AttachedCam"));
-    EXPECT_FALSE(Node("AttachedCam").shapeVisible);
-    EXPECT_TRUE(Node("FollowCam").shapeVisible);
-    ASSERT_TRUE(host->undo());
+    EXPECT_FALSE(host->ShapeVisible(Name("AttachedCam")));
+    EXPECT_TRUE(host->ShapeVisible(Name("FollowCam")));
+    ASSERT_TRUE(host->Undo());
     EXPECT_FALSE(tool->hideAttachedCam);
-    EXPECT_TRUE(Node("AttachedCam").shapeVisible);
-    ASSERT_TRUE(host->redo());
+    EXPECT_TRUE(host->ShapeVisible(Name("AttachedCam")));
+    ASSERT_TRUE(host->Redo());
     EXPECT_TRUE(tool->hideAttachedCam);
-    EXPECT_FALSE(Node("AttachedCam").shapeVisible);
+    EXPECT_FALSE(host->ShapeVisible(Name("AttachedCam")));
 
     // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
     RunX("FollowCam", 0, 2);
-    Node("AttachedCam").transform.SetKey(0.0, Pose({4, 0, 0}));
+    SetKey("AttachedCam", 0.0, Pose({4, 0, 0}));
     ASSERT_TRUE(EditOnPage("Re-Initialize"));
     BeginRun(0.0, false);
     EXPECT_EQ(tool->followCam.intermediatePosition.x, 4.0);
@@ -194,31 +189,33 @@ TEST_F(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
 // the FollowCam with the very keys of the take.
-TEST_F(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
+TEST_P(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     for (int f = 0; f <= 50; ++f)
-        Node("AttachedCam")
-            .transform.SetKey(f * kFrame, Pose({0.1 * f, 0.3 * std::sin(f), 0.0},
-                                               util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));
-    using Keys = std::vector<adaptor::memory::KeyedValue<Matrix<double>>::Key>;
-    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
-        *core, *host, 2.0, [this] { return Node("FollowCam").transform.GetKeys(); });
+        SetKey("AttachedCam", f * kFrame,
+               Pose({0.1 * f, 0.3 * std::sin(f), 0.0}, util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));
+    using Keys = HostKeys;
+    const auto [take, again] =
+        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("FollowCam"); });
     ASSERT_GT(take.size(), 40u);
     ExpectSameKeys(take, again);
 }
 
 // A saved instance read back by a new tool object continues a run exactly as the original does.
-TEST_F(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
+TEST_P(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 0; f <= 12; ++f)
-        Node("AttachedCam")
-            .transform.SetKey(f * kFrame, Pose({0.4 * f, 0.3 * std::sin(f), 0.0},
-                                               util::EulerXYZToQuat(V{0.1 * f, 0.2 * f, 0.0})));
+        SetKey("AttachedCam", f * kFrame,
+               Pose({0.4 * f, 0.3 * std::sin(f), 0.0}, util::EulerXYZToQuat(V{0.1 * f, 0.2 * f, 0.0})));
     tool->followCam.translationResponseFactor = 0.25;
     tool->followCam.rotationResponseFactor = 0.75;
     RunX("FollowCam", 0, 12);
     const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
-    ASSERT_EQ(original.size(), 12u); // frames 1 to 12
-    EXPECT_NE(original[6].value, original[11].value);
+    // The start frame the host keys as the first run begins, then frames 1 to 12 the runs key.
+    ASSERT_EQ(original.size(), 13u);
+    EXPECT_EQ(original.front().time, 0.0);
+    EXPECT_NE(original[7].value, original[12].value);
 }
+
+INSTANTIATE_TEST_SUITE_P(, VuzaZaderaRavTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 } // namespace
 } // namespace vex::orb::core::test

@@ -1,0 +1,124 @@
+#include "tests/plugins/MemoryHostUnderTest.h"
+
+#include <utility>
+
+namespace vex::orb::core::test {
+
+using adaptor::memory::HostObject;
+using adaptor::memory::ObjectId;
+using adaptor::memory::ShapeKind;
+
+namespace {
+
+HostShape ShapeOf(ShapeKind kind) {
+    switch (kind) {
+    case ShapeKind::None:
+        return HostShape::None;
+    case ShapeKind::Camera:
+        return HostShape::Camera;
+    case ShapeKind::PolygonMesh:
+        return HostShape::Mesh;
+    case ShapeKind::NurbsCurve:
+    case ShapeKind::NurbsSurface:
+        return HostShape::Other;
+    }
+    return HostShape::Other;
+}
+
+} // namespace
+
+HostObject& MemoryHostUnderTest::Object(const std::string& name) {
+    adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    if (HostObject* object = scene.Find(scene.FindByName(name)); object != nullptr && !object->deleted)
+        return *object;
+    ADD_FAILURE() << "the memory host has no transform " << name;
+    missing_ = HostObject();
+    return missing_;
+}
+
+bool MemoryHostUnderTest::Exists(const std::string& name) {
+    const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    const ObjectId id = scene.FindByName(name);
+    return id != ObjectId{} && scene.IsAlive(id);
+}
+
+util::Matrix<double> MemoryHostUnderTest::World(const std::string& name, double t) {
+    const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    return scene.GetWorldMatrix(scene.FindByName(name), t);
+}
+
+util::Matrix<double> MemoryHostUnderTest::Local(const std::string& name, double t) {
+    const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    return scene.GetLocalMatrix(scene.FindByName(name), t);
+}
+
+HostKeys MemoryHostUnderTest::Keys(const std::string& name) {
+    HostKeys keys;
+    for (const auto& key : Object(name).transform.GetKeys()) keys.push_back({key.time, key.value});
+    return keys;
+}
+
+void MemoryHostUnderTest::SetKey(const std::string& name, double t, const util::Matrix<double>& local) {
+    Object(name).transform.SetKey(t, local);
+}
+
+void MemoryHostUnderTest::SetStatic(const std::string& name, const util::Matrix<double>& local) {
+    Object(name).transform.SetStatic(local);
+}
+
+void MemoryHostUnderTest::RemoveKeysFrom(const std::string& name, double t) {
+    Object(name).transform.RemoveKeysFrom(t);
+}
+
+HostShape MemoryHostUnderTest::Shape(const std::string& name) {
+    return ShapeOf(Object(name).shape);
+}
+
+bool MemoryHostUnderTest::ShapeVisible(const std::string& name) {
+    return Object(name).shapeVisible;
+}
+
+std::size_t MemoryHostUnderTest::MeshVertexCount(const std::string& name) {
+    return Object(name).mesh.vertices.size();
+}
+
+std::size_t MemoryHostUnderTest::MeshFaceCount(const std::string& name) {
+    return Object(name).mesh.faces.size();
+}
+
+bool MemoryHostUnderTest::IsSystemHelper(const std::string& name) {
+    return Object(name).systemHelper;
+}
+
+double MemoryHostUnderTest::FieldOfView(const std::string& name, double t) {
+    return Object(name).fieldOfView.Evaluate(t);
+}
+
+double MemoryHostUnderTest::DefaultFieldOfView() {
+    return HostObject::kDefaultFieldOfView;
+}
+
+int MemoryHostUnderTest::CountShapes(HostShape shape) {
+    const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    int count = 0;
+    for (ObjectId id : scene.GetObjects())
+        count += scene.IsAlive(id) && ShapeOf(scene.Find(id)->shape) == shape;
+    return count;
+}
+
+std::vector<std::string> MemoryHostUnderTest::Selection() {
+    std::vector<std::string> names;
+    for (ObjectId id : adaptor_.GetScene().GetSelection())
+        names.push_back(adaptor_.GetScene().Find(id)->name);
+    return names;
+}
+
+void MemoryHostUnderTest::SetCoreRecordingQuery(std::function<bool()> query) {
+    adaptor_.SetCoreRecordingQuery(std::move(query));
+}
+
+void MemoryHostUnderTest::SetCoreResimulatingQuery(std::function<bool()> query) {
+    adaptor_.SetCoreResimulatingQuery(std::move(query));
+}
+
+} // namespace vex::orb::core::test
