@@ -1,5 +1,6 @@
 #include "system/adaptors/maya/CMayaNode.h"
 
+#include "system/adaptors/maya/CBoolAttributeRestoreObj.h"
 #include "system/adaptors/maya/CCreateNodeRestoreObj.h"
 #include "system/adaptors/maya/CDGModifierRestoreObj.h"
 #include "system/adaptors/maya/CDagModifierRestoreObj.h"
@@ -9,6 +10,7 @@
 #include "system/adaptors/maya/HostMatrix.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
 #include "system/adaptors/maya/MayaMeshShape.h"
+#include "system/adaptors/maya/MayaNames.h"
 #include "system/adaptors/maya/UndoManagement.h"
 #include "util/NumberText.h"
 
@@ -28,6 +30,7 @@
 #include <maya/MStringArray.h>
 #include <maya/MTime.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -164,13 +167,21 @@ MPlug CMayaNode::ShapePlug(const char* attribute) const {
 
 void CMayaNode::show() {
     if (!path_.isValid()) return;
-    TransformPlug("v").setValue(true);
-    ShapePlug("v").setValue(true);
+    SetVisibility(GetTransformPath(), true);
+    SetVisibility(path_, true);
 }
 
 void CMayaNode::hide() {
     if (!path_.isValid()) return;
-    ShapePlug("v").setValue(false);
+    SetVisibility(path_, false);
+}
+
+void CMayaNode::SetVisibility(const MDagPath& path, bool visible) {
+    MPlug plug = MFnDagNode(path).findPlug("v");
+    const bool before = plug.asBool();
+    if (before == visible) return;
+    plug.setValue(visible);
+    UndoManagement::Instance().record(new CBoolAttributeRestoreObj(path, "v", before, visible));
 }
 
 bool CMayaNode::isVisible() {
@@ -332,7 +343,9 @@ void CMayaNode::clearKeysAfter(double t) {
     undo.endCurveChange();
     // Buffered samples from then on go too: the re-simulation writes them again.
     if (buffering_) {
-        matrixTrack_.truncateFrom(from.as(MTime::kSeconds));
+        const double cut = from.as(MTime::kSeconds);
+        matrixTrack_.truncateFrom(cut);
+        std::erase_if(channelSamples_, [cut](const ChannelSample& sample) { return sample.first >= cut; });
         focalTrack_.truncateFrom(from.as(MTime::kSeconds));
         focusTrack_.truncateFrom(from.as(MTime::kSeconds));
     }
@@ -341,7 +354,7 @@ void CMayaNode::clearKeysAfter(double t) {
 void CMayaNode::rename(const std::string& newName) {
     if (!path_.isValid()) return;
     auto* modifier = new MDGModifier();
-    modifier->renameNode(GetTransformPath().node(), MString((newName + "Transform").c_str()));
+    modifier->renameNode(GetTransformPath().node(), MString(MayaNames::Legal(newName + "Transform").c_str()));
     modifier->doIt();
     UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
 }
@@ -409,21 +422,41 @@ bool CMayaNode::IsBuffered(const Track& track, double t) const {
 
 util::Matrix<double> CMayaNode::ReadLocalMatrix(double t) const {
     if (IsBuffered(matrixTrack_, t)) return matrixTrack_.get(t);
+    Channels channels;
     const MDGContext context(Seconds(t));
-    double channels[9];
-    for (int i = 0; i < 9; ++i) channels[i] = ChannelPlug(i).asDouble(context);
-    const int order = ChannelPlug(9).asInt(context);
-    return GetUnits().FromHost(HostMatrix::Compose(channels, order), IsWorldParented());
+    for (int i = 0; i < 9; ++i) channels[static_cast<size_t>(i)] = ChannelPlug(i).asDouble(context);
+    return FromChannels(channels, ChannelPlug(9).asInt(context));
+}
+
+util::Matrix<double> CMayaNode::FromChannels(const Channels& channels, int order) const {
+    return GetUnits().FromHost(HostMatrix::Compose(channels.data(), order), IsWorldParented());
+}
+
+void CMayaNode::Buffer(double t, const Channels& channels) {
+    // The buffer holds the channels the keys will hold, and the matrix they read back as, so a
+    // read during the take answers exactly what a read of the keys answers afterwards (and a
+    // re-simulation from a later frame sees what the take saw).
+    matrixTrack_.set(t, FromChannels(channels, ChannelPlug(9).asInt()));
+    const auto at =
+        std::lower_bound(channelSamples_.begin(), channelSamples_.end(), t,
+                         [](const ChannelSample& sample, double time) { return sample.first < time; });
+    if (at != channelSamples_.end() && at->first == t) {
+        at->second = channels;
+    } else {
+        channelSamples_.insert(at, {t, channels});
+    }
 }
 
 void CMayaNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
     if (!path_.isValid()) return;
     const bool recording = animated && adaptor_.IsCoreRecording();
+    const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(local, IsWorldParented()));
     if (recording && buffering_ && t >= bufferStart_) {
-        matrixTrack_.set(t, local);
+        Channels channels;
+        HostMatrix::Decompose(host, ChannelPlug(9).asInt(), channels.data());
+        Buffer(t, channels);
         return;
     }
-    const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(local, IsWorldParented()));
     if (recording) KeyChannels(t, host);
     MFnTransform(GetTransformPath()).set(MTransformationMatrix(host));
 }
@@ -455,33 +488,32 @@ void CMayaNode::KeyAtCurrentTime() {
 
 void CMayaNode::BeginBuffering(double t) {
     matrixTrack_.clear();
+    channelSamples_.clear();
     focalTrack_.clear();
     focusTrack_.clear();
-    buffering_ = false; // read the transform itself for the first sample
-    const util::Matrix<double> first = ReadLocalMatrix(t);
+    Channels first;
+    const MDGContext context(Seconds(t));
+    for (int i = 0; i < 9; ++i) first[static_cast<size_t>(i)] = ChannelPlug(i).asDouble(context);
     transformBefore_ = MFnTransform(GetTransformPath()).transformation();
     transformApplied_ = transformBefore_;
     bufferStart_ = t;
     buffering_ = true;
-    matrixTrack_.set(t, first);
+    Buffer(t, first);
 }
 
 void CMayaNode::CommitBuffer() {
     if (!buffering_) return;
     buffering_ = false;
     MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
-    const bool world = IsWorldParented();
     // Find each channel's curve once; the samples become one key each.
     MObject curves[9];
     for (int i = 0; i < 9; ++i) curves[i] = CurveOf(ChannelPlug(i));
-    const int order = ChannelPlug(9).asInt();
-    for (const auto& sample : matrixTrack_.getKeys()) {
-        double channels[9];
-        HostMatrix::Decompose(HostMatrix::ToMMatrix(GetUnits().ToHost(sample.value, world)), order, channels);
+    for (const ChannelSample& sample : channelSamples_) {
         for (int i = 0; i < 9; ++i) {
             if (curves[i].isNull()) continue;
-            MFnAnimCurve(curves[i]).addKey(Seconds(sample.time), channels[i], MFnAnimCurve::kTangentLinear,
-                                           MFnAnimCurve::kTangentLinear, change);
+            MFnAnimCurve(curves[i]).addKey(Seconds(sample.first), sample.second[static_cast<size_t>(i)],
+                                           MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear,
+                                           change);
         }
     }
     auto commitLens = [&](const char* attribute, const util::AVar_Linear<double>& track) {
@@ -500,6 +532,7 @@ void CMayaNode::CommitBuffer() {
     UndoManagement::Instance().record(
         new CMatrixRestoreObj(GetTransformPath(), transformBefore_, transformApplied_));
     matrixTrack_.clear();
+    channelSamples_.clear();
     focalTrack_.clear();
     focusTrack_.clear();
 }

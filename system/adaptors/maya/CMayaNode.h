@@ -18,8 +18,10 @@
 #include <maya/MString.h>
 #include <maya/MTransformationMatrix.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vex::orb::adaptor::maya {
@@ -156,6 +158,14 @@ private:
     core::GroupSelection& CommandSelection() override;
     void ClearUpdate() override { updated_ = false; }
     bool CloneHierarchy(core::CoreNode::CloneRequest& request) override;
+    // Sets the "v" of the node at `path`, recorded.
+    static void SetVisibility(const MDagPath& path, bool visible);
+    using Channels = std::array<double, 9>;
+    using ChannelSample = std::pair<double, Channels>;
+    // The core matrix of host channels tx … sz under rotate order `order`.
+    util::Matrix<double> FromChannels(const Channels& channels, int order) const;
+    // Puts one sample of the channels at `t` into the buffer.
+    void Buffer(double t, const Channels& channels);
     // Whether a read at `t` is answered by `track` (buffering, and the tool has written up to `t`).
     template <class Track>
     bool IsBuffered(const Track& track, double t) const;
@@ -173,6 +183,7 @@ private:
     bool temporary_;
 
     util::AVar_Matrix matrixTrack_;
+    std::vector<ChannelSample> channelSamples_; // the buffered samples as the keys will hold them
     util::AVar_Linear<double> focalTrack_;
     util::AVar_Linear<double> focusTrack_;
     // The transform's own values when the buffer began and as the take last set them.

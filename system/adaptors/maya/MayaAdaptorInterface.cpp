@@ -12,7 +12,9 @@
 #include "system/adaptors/maya/CTimesliderRestoreObj.h"
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/HelperMesh.h"
+#include "system/adaptors/maya/HostMatrix.h"
 #include "system/adaptors/maya/MayaMeshShape.h"
+#include "system/adaptors/maya/MayaNames.h"
 #include "system/adaptors/maya/MelText.h"
 #include "system/adaptors/maya/NodeTags.h"
 #include "system/adaptors/maya/SceneMerge.h"
@@ -24,9 +26,11 @@
 #include <maya/MDagModifier.h>
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
+#include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
 #include <maya/MTime.h>
+#include <maya/MTransformationMatrix.h>
 
 #include <algorithm>
 
@@ -89,12 +93,18 @@ MObject MayaAdaptorInterface::CreateTransform(core::NodeOwner* owner, const std:
     UndoManagement::Instance().record(new CDagModifierRestoreObj(create));
 
     auto* rename = new MDagModifier();
-    rename->renameNode(transform, MString((OwnerName(owner) + "_" + name + "Transform").c_str()));
+    rename->renameNode(transform,
+                       MString(MayaNames::Legal(OwnerName(owner) + "_" + name + "Transform").c_str()));
     rename->doIt();
     UndoManagement::Instance().record(new CDagModifierRestoreObj(rename));
 
     MDagPath path;
     MDagPath::getAPathTo(transform, path);
+    // A new node starts where the core's identity is: at the world that is the conversion itself
+    // (the scale of one metre and the turn to the scene's up axis).
+    if (ParentObject(parent).isNull())
+        MFnTransform(path).set(
+            MTransformationMatrix(HostMatrix::ToMMatrix(units_.ToHost(util::Matrix<double>(), true))));
     InstallParentCallback(path);
     return transform;
 }
@@ -137,7 +147,7 @@ core::CoreNode* MayaAdaptorInterface::createCamera(core::NodeOwner* owner, const
     create->doIt();
     UndoManagement::Instance().record(new CDagModifierRestoreObj(create));
     auto* rename = new MDagModifier();
-    rename->renameNode(camera, MString((OwnerName(owner) + "_" + name).c_str()));
+    rename->renameNode(camera, MString(MayaNames::Legal(OwnerName(owner) + "_" + name).c_str()));
     rename->doIt();
     UndoManagement::Instance().record(new CDagModifierRestoreObj(rename));
 
@@ -161,7 +171,8 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
     // The points stay in core units: a world-parented transform carries the unit and axis conversion
     // for everything below it (converting the points as well would apply it twice).
     MDagPath shape;
-    if (!HelperMesh::Create(mesh, transform, util::Matrix<double>(), OwnerName(owner) + "_" + name, shape))
+    if (!HelperMesh::Create(mesh, transform, util::Matrix<double>(),
+                            MayaNames::Legal(OwnerName(owner) + "_" + name), shape))
         return nullptr;
     CMayaNode* node = RegisterCreated(shape, owner, name, listener);
     UndoManagement::Instance().record(new CCreateNodeRestoreObj(*this, *node));

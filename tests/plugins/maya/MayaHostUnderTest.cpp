@@ -1,5 +1,7 @@
 #include "tests/plugins/maya/MayaHostUnderTest.h"
 
+#include "system/adaptors/maya/MayaNames.h"
+
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
@@ -28,6 +30,8 @@
 #include <utility>
 
 namespace vex::orb::core::test {
+
+using adaptor::maya::MayaNames;
 
 using adaptor::maya::MayaAdaptorInterface;
 using adaptor::maya::TorvaUndoWrapperII;
@@ -135,8 +139,8 @@ AdaptorInterface& MayaHostUnderTest::Adaptor() {
 MDagPath MayaHostUnderTest::Transform(const std::string& name) {
     MSelectionList list;
     MDagPath path;
-    if (list.add(MString(name.c_str())) != MS::kSuccess || list.getDagPath(0, path) != MS::kSuccess ||
-        !path.hasFn(MFn::kTransform)) {
+    if (list.add(MString(MayaNames::Legal(name).c_str())) != MS::kSuccess ||
+        list.getDagPath(0, path) != MS::kSuccess || !path.hasFn(MFn::kTransform)) {
         ADD_FAILURE() << "the Maya host has no transform " << name;
         return MDagPath();
     }
@@ -167,8 +171,8 @@ util::Matrix<double> MayaHostUnderTest::FromHost(const MDagPath& transform, cons
 bool MayaHostUnderTest::Exists(const std::string& name) {
     MSelectionList list;
     MDagPath path;
-    return list.add(MString(name.c_str())) == MS::kSuccess && list.getDagPath(0, path) == MS::kSuccess &&
-           path.isValid() && path.hasFn(MFn::kTransform);
+    return list.add(MString(MayaNames::Legal(name).c_str())) == MS::kSuccess &&
+           list.getDagPath(0, path) == MS::kSuccess && path.isValid() && path.hasFn(MFn::kTransform);
 }
 
 util::Matrix<double> MayaHostUnderTest::World(const std::string& name, double t) {
