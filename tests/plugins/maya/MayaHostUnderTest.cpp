@@ -1,5 +1,6 @@
 #include "tests/plugins/maya/MayaHostUnderTest.h"
 
+#include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/MayaNames.h"
 
 #include "host/scene/CommandRegistry.h"
@@ -154,6 +155,10 @@ MDagPath MayaHostUnderTest::ShapeOf(const std::string& name) {
 }
 
 MMatrix MayaHostUnderTest::HostLocal(const MDagPath& transform, double t) {
+    // During a take the scene shows what the tools wrote before the keys are made from it.
+    if (adaptor::maya::CMayaNode* node = MayaAdaptorInterface::Instance().FindRegisteredNode(transform))
+        return ToMaya(MayaAdaptorInterface::Instance().GetUnits().ToHost(node->ReadLocalMatrix(t),
+                                                                         node->IsWorldParented()));
     const MDGContext context(Seconds(t));
     double channels[9];
     for (int i = 0; i < 9; ++i) channels[i] = Channel(transform, i).asDouble(context);
