@@ -1,6 +1,7 @@
 #include "tests/plugins/maya/MayaHostUnderTest.h"
 
 #include "system/adaptors/maya/CMayaNode.h"
+#include "system/adaptors/maya/LensConversion.h"
 #include "system/adaptors/maya/MayaNames.h"
 
 #include "host/scene/CommandRegistry.h"
@@ -108,8 +109,10 @@ HostShape KindOf(const MDagPath& shape) {
 }
 
 // Horizontal field of view in degrees of a focal length (mm) on a film back `aperture` inches wide.
+// The field of view the system reads from a Maya camera: its lens conversion, in single precision
+// as the camera's lens values are kept.
 double FieldOfViewOf(double focalLength, double aperture) {
-    return 2.0 * std::atan(aperture * 25.4 / (2.0 * focalLength)) * 180.0 / std::numbers::pi;
+    return adaptor::maya::LensConversion::FieldOfView(static_cast<float>(aperture), static_cast<float>(focalLength));
 }
 
 } // namespace
