@@ -112,7 +112,8 @@ HostShape KindOf(const MDagPath& shape) {
 // The field of view the system reads from a Maya camera: its lens conversion, in single precision
 // as the camera's lens values are kept.
 double FieldOfViewOf(double focalLength, double aperture) {
-    return adaptor::maya::LensConversion::FieldOfView(static_cast<float>(aperture), static_cast<float>(focalLength));
+    return adaptor::maya::LensConversion::FieldOfView(static_cast<float>(aperture),
+                                                      static_cast<float>(focalLength));
 }
 
 } // namespace
