@@ -202,9 +202,6 @@ TEST_P(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
 }
 
 TEST_P(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
-    if (GetParam() == HostKind::Maya)
-        GTEST_SKIP()
-            << "open: the Maya host does not yet find the nodes of an undone deletion again by their tags";
     platform::win32::MessageBoxRecorder boxes;
     const std::string cam = "RuzovuZediziViz_01_FollowCamTransform";
     ASSERT_TRUE(host->Exists(cam));

@@ -15,9 +15,8 @@ CMayaNodeDeleteRestore::CMayaNodeDeleteRestore(MayaAdaptorInterface& adaptor, CM
 }
 
 CMayaNodeDeleteRestore::~CMayaNodeDeleteRestore() {
-    if (deleted_) {
-        if (CMayaNode* node = adaptor_.FindLive(serial_)) delete node;
-    }
+    // The node object was handed over with the deletion; off the node list it is the unit's.
+    if (CMayaNode* node = adaptor_.FindLive(serial_); node != nullptr && (deleted_ || !listed_)) delete node;
     delete modifier_;
 }
 
@@ -25,6 +24,7 @@ void CMayaNodeDeleteRestore::redo() {
     CMayaNode* node = adaptor_.FindLive(serial_);
     if (node == nullptr) return;
     node->deletePending_ = true;
+    listed_ = adaptor_.IsRegistered(node);
     adaptor_.Unregister(node);
     if (!keepHostNode_) modifier_->doIt();
     deleted_ = true;
@@ -34,7 +34,10 @@ void CMayaNodeDeleteRestore::undo() {
     CMayaNode* node = adaptor_.FindLive(serial_);
     if (node == nullptr) return;
     if (!keepHostNode_) modifier_->undoIt();
-    node->Restore();
+    // Only a node that was on the list goes back on it; a detached one (found by its tag for the
+    // deletion of its instance) stays detached, so the instance made again can take it over.
+    if (listed_) node->Restore();
+    node->deletePending_ = false;
     deleted_ = false;
 }
 

@@ -31,6 +31,7 @@ private:
     bool keepHostNode_;
     MDagModifier* modifier_;
     bool deleted_ = false;
+    bool listed_ = false;
 };
 
 } // namespace vex::orb::adaptor::maya

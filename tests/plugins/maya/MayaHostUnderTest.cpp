@@ -304,6 +304,10 @@ int MayaHostUnderTest::CountShapes(HostShape shape) {
     for (MItDag it; !it.isDone(); it.next()) {
         MDagPath path;
         it.getPath(path);
+        // Maya's own startup cameras are not the scene's.
+        const std::string name = path.partialPathName().asChar();
+        if (name == "perspShape" || name == "topShape" || name == "frontShape" || name == "sideShape")
+            continue;
         count += !path.hasFn(MFn::kTransform) && KindOf(path) == shape;
     }
     return count;
