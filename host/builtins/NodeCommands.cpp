@@ -1,4 +1,5 @@
 #include "NodeCommands.h"
+#include "StateChange.h"
 
 #include "PlugName.h"
 #include "SelectionCommands.h"
@@ -265,6 +266,10 @@ bool duplicateCommand(CommandContext& context) {
             }
             scene.connect(sourceCopy, link.otherAttribute, copy, link.attribute);
         }
+    // As in the host it stands for, the copies become the selection (undone with the command).
+    const std::vector<NodePtr> before = scene.selection();
+    StateChange::apply([roots] { Scene::instance().setSelection(roots); },
+                       [before] { Scene::instance().setSelection(before); });
     context.result = Value::StringArray(names);
     return true;
 }

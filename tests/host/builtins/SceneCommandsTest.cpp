@@ -61,6 +61,7 @@ TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThrou
         "parent prop rig",
         "duplicate -un -n rig2 rig",
         "delete rig|prop",
+        "select -r rig",
         "select -r rig2",
         "currentTime 12",
     };
