@@ -69,7 +69,7 @@ MayaAdaptorInterface::~MayaAdaptorInterface() {
     // Units first: they destroy the node objects only they still hold.
     if (UndoManagement::Exists()) UndoManagement::Instance().clear();
     for (const auto& [path, id] : parentCallbacks_) MMessage::removeCallback(id);
-    while (!live_.empty()) delete live_.begin()->second;
+    nodes_.DestroyAll();
 }
 
 void MayaAdaptorInterface::getHostNameVariants(util::ReturnValue<std::vector<std::string>>& out) {
@@ -189,65 +189,40 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
 // --- The node list ---
 
 core::CoreNode* MayaAdaptorInterface::findNode(core::NodeOwner* owner, const std::string& name) {
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         if (node->owner == owner && node->getCreationName() == name) return node;
     }
     return nullptr;
 }
 
 void MayaAdaptorInterface::getAllNodes(core::NodeList& out) {
-    out.set(std::vector<core::CoreNode*>(nodes_.begin(), nodes_.end()));
+    out.set(std::vector<core::CoreNode*>(nodes_.Registered().begin(), nodes_.Registered().end()));
 }
 
 void MayaAdaptorInterface::getNodesOf(core::NodeOwner* owner, core::NodeList& out) {
     std::vector<core::CoreNode*> found;
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         if (node->owner == owner) found.push_back(node);
     }
     out.set(found);
 }
 
 CMayaNode* MayaAdaptorInterface::FindRegisteredNode(const MDagPath& path) const {
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         if (node->GetPath() == path || node->GetTransformPath() == path) return node;
     }
     return nullptr;
 }
 
-uint64_t MayaAdaptorInterface::Track(CMayaNode* node) {
-    const uint64_t serial = nextSerial_++;
-    live_[serial] = node;
-    return serial;
-}
-
 void MayaAdaptorInterface::Forget(CMayaNode* node) {
-    Unregister(node);
-    live_.erase(node->GetSerial());
-}
-
-CMayaNode* MayaAdaptorInterface::FindLive(uint64_t serial) const {
-    const auto it = live_.find(serial);
-    return it == live_.end() ? nullptr : it->second;
-}
-
-void MayaAdaptorInterface::Register(CMayaNode* node) {
-    if (!IsRegistered(node)) nodes_.push_back(node);
-}
-
-void MayaAdaptorInterface::Unregister(CMayaNode* node) {
-    const auto it = std::find(nodes_.begin(), nodes_.end(), node);
-    if (it != nodes_.end()) nodes_.erase(it);
-}
-
-bool MayaAdaptorInterface::IsRegistered(const CMayaNode* node) const {
-    return std::find(nodes_.begin(), nodes_.end(), node) != nodes_.end();
+    nodes_.Forget(node, node->GetSerial());
 }
 
 // --- Persistent identification ---
 
 void MayaAdaptorInterface::storeNodeTags(core::NodeOwner* owner) {
     if (!owner) return;
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         if (node->owner == owner && node->IsAlive())
             NodeTags::Write(node->GetPath().node(), owner->getDisplayName(), node->getCreationName());
     }
@@ -368,7 +343,7 @@ double MayaAdaptorInterface::getCurrentTime() {
 void MayaAdaptorInterface::setCurrentTime(double t) {
     MAnimControl::setCurrentTime(Seconds(t));
     if (!IsCoreRecording()) return;
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         if (node->IsUpdated()) node->BringUpToDate(t);
     }
     if (IsCoreResimulating()) refreshViews();
@@ -403,16 +378,16 @@ void MayaAdaptorInterface::prepareRecording(const std::vector<core::NodeOwner*>&
     undo.record(new CTimesliderRestoreObj(MAnimControl::currentTime(), MAnimControl::currentTime()));
     undo.beginCurveChange();
     // Nodes whose instance has gone are left over from an edit the user undid past; they go now.
-    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_)) {
+    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
         if (node->owner == nullptr) node->deleteNode(false);
     }
-    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_)) {
+    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
         if (node->animated && node->IsAlive()) node->KeyAtCurrentTime();
     }
     undo.endCurveChange();
     installRunHotkeys();
     const double now = getCurrentTime();
-    for (CMayaNode* node : nodes_) {
+    for (CMayaNode* node : nodes_.Registered()) {
         const bool listed = std::find(owners.begin(), owners.end(), node->owner) != owners.end();
         if (listed && node->animated && node->IsAlive()) node->BeginBuffering(now);
     }
@@ -420,7 +395,7 @@ void MayaAdaptorInterface::prepareRecording(const std::vector<core::NodeOwner*>&
 
 void MayaAdaptorInterface::finishRecording() {
     UndoManagement& undo = UndoManagement::Instance();
-    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_)) {
+    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
         if (!node->animated || node->isDetached() || !node->IsAlive()) continue;
         undo.beginCurveChange();
         node->CommitBuffer();

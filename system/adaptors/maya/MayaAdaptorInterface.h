@@ -2,6 +2,7 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/GroupSelection.h"
+#include "core/NodeRegistry.h"
 #include "core/UndoGroupStack.h"
 #include "system/adaptors/maya/HostUnits.h"
 #include "util/Singleton.h"
@@ -107,11 +108,11 @@ public:
     bool IsCoreRecording() const { return coreRecording_ && coreRecording_(); }
     bool IsCoreResimulating() const;
     /// The registered nodes, in creation order.
-    const std::vector<CMayaNode*>& GetNodes() const { return nodes_; }
+    const std::vector<CMayaNode*>& GetNodes() const { return nodes_.Registered(); }
     /// The registered node whose shape or transform is `path`; null when none is.
     CMayaNode* FindRegisteredNode(const MDagPath& path) const;
     /// The node object numbered `serial`, if it still exists (undo units hold numbers, not pointers).
-    CMayaNode* FindLive(uint64_t serial) const;
+    CMayaNode* FindLive(uint64_t serial) const { return nodes_.FindLive(serial); }
     /// The transforms a parent-removed callback queued for deletion.
     const std::vector<MDagPath>& GetPendingPaths() const { return pendingPaths_; }
     /// Runs MEL `command` through a new modifier and records it (CDagModifierRestoreObj).
@@ -147,18 +148,16 @@ private:
     void InstallParentCallback(const MDagPath& transform);
     static void OnParentRemoved(MDagPath& child, MDagPath& parent, void* clientData);
 
-    uint64_t Track(CMayaNode* node);
+    uint64_t Track(CMayaNode* node) { return nodes_.Track(node); }
     void Forget(CMayaNode* node);
-    void Register(CMayaNode* node);
-    void Unregister(CMayaNode* node);
-    bool IsRegistered(const CMayaNode* node) const;
+    void Register(CMayaNode* node) { nodes_.Register(node); }
+    void Unregister(CMayaNode* node) { nodes_.Unregister(node); }
+    bool IsRegistered(const CMayaNode* node) const { return nodes_.IsRegistered(node); }
 
     HostUnits units_;
     core::UndoGroupStack undoGroups_{*this};
     std::function<bool()> coreRecording_;
-    std::vector<CMayaNode*> nodes_;
-    std::map<uint64_t, CMayaNode*> live_;
-    uint64_t nextSerial_ = 1;
+    core::NodeRegistry<CMayaNode> nodes_;
     CallbackMap parentCallbacks_;
     std::vector<MDagPath> pendingPaths_;
     std::list<MDagPath> ownPaths_;

@@ -36,7 +36,7 @@ MemoryAdaptor::~MemoryAdaptor() {
     if (core::GetCurrentAdaptor() == this) core::ShutdownCore();
     // Undo units first: they destroy the nodes only they still hold, and must find the adaptor whole.
     undoQueue_.ReleaseAll();
-    while (!live_.empty()) delete live_.begin()->second;
+    nodes_.DestroyAll();
 }
 
 // --- Nodes ---
@@ -74,7 +74,7 @@ core::CoreNode* MemoryAdaptor::CreateNode(core::NodeOwner* owner, const std::str
 }
 
 core::CoreNode* MemoryAdaptor::findNode(core::NodeOwner* owner, const std::string& name) {
-    for (MemoryNode* node : registered_) {
+    for (MemoryNode* node : nodes_.Registered()) {
         if (node->owner == owner && node->getCreationName() == name) return node;
     }
     return nullptr;
@@ -82,7 +82,7 @@ core::CoreNode* MemoryAdaptor::findNode(core::NodeOwner* owner, const std::strin
 
 void MemoryAdaptor::storeNodeTags(core::NodeOwner* owner) {
     if (!owner) return;
-    for (MemoryNode* node : registered_) {
+    for (MemoryNode* node : nodes_.Registered()) {
         if (node->owner != owner || !node->IsAlive()) continue;
         TagObject(node->GetObject(), owner->getDisplayName(), node->getCreationName());
     }
@@ -95,12 +95,12 @@ void MemoryAdaptor::TagObject(ObjectId object, const std::string& instanceName,
 }
 
 void MemoryAdaptor::getAllNodes(core::NodeList& out) {
-    out.set(std::vector<core::CoreNode*>(registered_.begin(), registered_.end()));
+    out.set(std::vector<core::CoreNode*>(nodes_.Registered().begin(), nodes_.Registered().end()));
 }
 
 void MemoryAdaptor::getNodesOf(core::NodeOwner* owner, core::NodeList& out) {
     std::vector<core::CoreNode*> nodes;
-    for (MemoryNode* node : registered_) {
+    for (MemoryNode* node : nodes_.Registered()) {
         if (node->owner == owner) nodes.push_back(node);
     }
     out.set(nodes);
@@ -179,44 +179,14 @@ void MemoryAdaptor::MergeListedNodes(const util::xml::Element& description, std:
 }
 
 MemoryNode* MemoryAdaptor::FindRegisteredNode(ObjectId id) const {
-    for (MemoryNode* node : registered_) {
+    for (MemoryNode* node : nodes_.Registered()) {
         if (node->GetObject() == id) return node;
     }
     return nullptr;
 }
 
-uint64_t MemoryAdaptor::Track(MemoryNode* node) {
-    const uint64_t serial = nextSerial_++;
-    live_[serial] = node;
-    return serial;
-}
-
 void MemoryAdaptor::Forget(MemoryNode* node) {
-    Unregister(node);
-    live_.erase(node->GetSerial());
-}
-
-MemoryNode* MemoryAdaptor::FindLive(uint64_t serial) const {
-    const auto it = live_.find(serial);
-    return it == live_.end() ? nullptr : it->second;
-}
-
-void MemoryAdaptor::Register(MemoryNode* node, size_t index) {
-    if (IsRegistered(node)) return;
-    const size_t position = std::min(index, registered_.size());
-    registered_.insert(registered_.begin() + static_cast<std::ptrdiff_t>(position), node);
-}
-
-size_t MemoryAdaptor::Unregister(MemoryNode* node) {
-    const auto it = std::find(registered_.begin(), registered_.end(), node);
-    if (it == registered_.end()) return kNotRegistered;
-    const auto index = static_cast<size_t>(it - registered_.begin());
-    registered_.erase(it);
-    return index;
-}
-
-bool MemoryAdaptor::IsRegistered(const MemoryNode* node) const {
-    return std::find(registered_.begin(), registered_.end(), node) != registered_.end();
+    nodes_.Forget(node, node->GetSerial());
 }
 
 // --- Undo ---
@@ -254,7 +224,7 @@ void MemoryAdaptor::RecordEdit(std::function<void()> undoEdit, std::function<voi
 void MemoryAdaptor::setCurrentTime(double t) {
     scene_.SetCurrentTime(t);
     if (!IsCoreRecording()) return;
-    for (MemoryNode* node : registered_) {
+    for (MemoryNode* node : nodes_.Registered()) {
         if (node->IsUpdated()) node->BringUpToDate(t);
     }
     if (IsCoreResimulating()) refreshViews();
@@ -265,7 +235,7 @@ void MemoryAdaptor::prepareRecording(const std::vector<core::NodeOwner*>& owners
     const double start = scene_.GetCurrentTime();
     recordingStartTime_ = start;
     RecordEdit([this, start] { scene_.SetCurrentTime(start); }, {});
-    for (MemoryNode* node : std::vector<MemoryNode*>(registered_)) {
+    for (MemoryNode* node : std::vector<MemoryNode*>(nodes_.Registered())) {
         const bool listed = std::find(owners.begin(), owners.end(), node->owner) != owners.end();
         if (listed && node->animated && node->IsAlive()) KeyAtCurrentTime(*node);
     }

@@ -2,6 +2,7 @@
 
 #include "core/AdaptorInterface.h"
 #include "core/GroupSelection.h"
+#include "core/NodeRegistry.h"
 #include "core/UndoGroupStack.h"
 #include "system/adaptors/memory/MemoryScene.h"
 #include "system/adaptors/memory/UndoQueue.h"
@@ -127,7 +128,7 @@ private:
     friend class MemoryNode;
     friend class NodePresenceUndo;
 
-    static constexpr size_t kNotRegistered = std::numeric_limits<size_t>::max();
+    static constexpr size_t kNotRegistered = core::NodeRegistry<MemoryNode>::kNotListed;
 
     // Writes the identification of `object` as node `objectName` of instance `instanceName`.
     void TagObject(ObjectId object, const std::string& instanceName, const std::string& objectName);
@@ -148,14 +149,14 @@ private:
     void KeyAtCurrentTime(MemoryNode& node);
 
     // Bookkeeping of node objects, by serial number so that undo units never hold a dangling pointer.
-    uint64_t Track(MemoryNode* node);
+    uint64_t Track(MemoryNode* node) { return nodes_.Track(node); }
     void Forget(MemoryNode* node);
-    MemoryNode* FindLive(uint64_t serial) const;
+    MemoryNode* FindLive(uint64_t serial) const { return nodes_.FindLive(serial); }
     /// Puts the node in the node list at `index` (clamped; kNotRegistered: last).
-    void Register(MemoryNode* node, size_t index = kNotRegistered);
+    void Register(MemoryNode* node, size_t index = kNotRegistered) { nodes_.Register(node, index); }
     /// Takes the node off the node list; answers where it was (kNotRegistered: it was not there).
-    size_t Unregister(MemoryNode* node);
-    bool IsRegistered(const MemoryNode* node) const;
+    size_t Unregister(MemoryNode* node) { return nodes_.Unregister(node); }
+    bool IsRegistered(const MemoryNode* node) const { return nodes_.IsRegistered(node); }
 
     MemoryScene scene_;
     UndoQueue undoQueue_;
@@ -165,9 +166,7 @@ private:
     std::function<bool()> coreRecording_;
     std::function<bool()> coreResimulating_;
 
-    std::vector<MemoryNode*> registered_;
-    std::map<uint64_t, MemoryNode*> live_;
-    uint64_t nextSerial_ = 1;
+    core::NodeRegistry<MemoryNode> nodes_;
 
     // Group selection (node commands 10 and 11).
     core::GroupSelection groupSelection_{*this};
