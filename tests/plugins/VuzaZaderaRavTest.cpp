@@ -99,9 +99,6 @@ TEST_P(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
 }
 
 TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSameWay) {
-    if (GetParam() == HostKind::Maya)
-        GTEST_SKIP() << "open: a follow camera re-simulated from a later frame differs in the last bits on "
-                        "the Maya host";
     SetKey("AttachedCam", 0.0, Matrix<double>());
     SetKey("AttachedCam", 0.4, Pose({10, 0, 0}));
     Matrix<double> scaled;
@@ -194,8 +191,8 @@ TEST_P(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
 // the FollowCam with the very keys of the take.
 TEST_P(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
     if (GetParam() == HostKind::Maya)
-        GTEST_SKIP() << "open: a follow camera's re-simulated keys differ from the take in the last bits on "
-                        "the Maya host";
+        GTEST_SKIP() << "open: with the target turning past 90 degrees its re-simulated keys differ from the "
+                        "take in the last bits on the Maya host";
     for (int f = 0; f <= 50; ++f)
         SetKey("AttachedCam", f * kFrame,
                Pose({0.1 * f, 0.3 * std::sin(f), 0.0}, util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));

@@ -414,14 +414,22 @@ template <class Track>
 bool CMayaNode::IsBuffered(const Track& track, double t) const {
     // Past the last sample the tool has not written the time yet: the channels answer, as they do for
     // a node the tool only reads (a keyed target it follows). A time computed as "t - frame" lands a
-    // few ulps off the sample it means, so the last sample answers up to a microsecond after it.
-    constexpr double kSampleSlack = 1e-6;
+    // few ulps off the sample it means, so the last sample answers up to kSampleSlack after it.
     return buffering_ && t >= bufferStart_ && track.getKeyCount() > 0 &&
            t <= track.getKey(track.getKeyCount() - 1).time + kSampleSlack;
 }
 
+template <class Track>
+auto CMayaNode::Sampled(const Track& track, double t) {
+    // A time a few ulps off a sample means that sample (the curves' keys answer it exactly too);
+    // anything else is interpolated.
+    const int32_t nearest = track.findIndex(t);
+    const auto& key = track.getKey(nearest);
+    return std::abs(key.time - t) <= kSampleSlack ? key.value : track.get(t);
+}
+
 util::Matrix<double> CMayaNode::ReadLocalMatrix(double t) const {
-    if (IsBuffered(matrixTrack_, t)) return matrixTrack_.get(t);
+    if (IsBuffered(matrixTrack_, t)) return Sampled(matrixTrack_, t);
     Channels channels;
     const MDGContext context(Seconds(t));
     for (int i = 0; i < 9; ++i) channels[static_cast<size_t>(i)] = ChannelPlug(i).asDouble(context);
@@ -547,7 +555,7 @@ void CMayaNode::BringUpToDate(double t) {
 
 double CMayaNode::ReadLensPlug(const char* attribute, double t) const {
     const util::AVar_Linear<double>& track = attribute[1] == 'l' ? focalTrack_ : focusTrack_;
-    if (IsBuffered(track, t)) return track.get(t);
+    if (IsBuffered(track, t)) return Sampled(track, t);
     return ShapePlug(attribute).asDouble(MDGContext(Seconds(t)));
 }
 

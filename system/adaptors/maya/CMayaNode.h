@@ -166,6 +166,11 @@ private:
     util::Matrix<double> FromChannels(const Channels& channels, int order) const;
     // Puts one sample of the channels at `t` into the buffer.
     void Buffer(double t, const Channels& channels);
+    // How far a read's time may lie from a sample it means.
+    static constexpr double kSampleSlack = 1e-6;
+    // The buffered value at `t` (a sample within kSampleSlack of `t` exactly).
+    template <class Track>
+    static auto Sampled(const Track& track, double t);
     // Whether a read at `t` is answered by `track` (buffering, and the tool has written up to `t`).
     template <class Track>
     bool IsBuffered(const Track& track, double t) const;
