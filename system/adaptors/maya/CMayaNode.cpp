@@ -27,12 +27,11 @@
 #include <maya/MItDag.h>
 #include <maya/MObjectArray.h>
 #include <maya/MSelectionList.h>
-#include <maya/MStringArray.h>
 #include <maya/MTime.h>
 
 #include <algorithm>
 #include <cmath>
-#include <map>
+#include <cstring>
 
 namespace vex::orb::adaptor::maya {
 
@@ -93,10 +92,8 @@ bool CMayaNode::CloneHierarchy(CloneRequest& request) {
     // "duplicate -un -st" copies the transform with its shapes, children and upstream graph (the anim
     // curves), under the same parent; the copies take the originals' names with "_clone".
     const MDagPath transform = GetTransformPath();
-    const MString before = transform.fullPathName();
-    MStringArray copies;
     auto* modifier = new MDagModifier();
-    modifier->commandToExecute("duplicate -un -st " + before);
+    modifier->commandToExecute("duplicate -un -st " + transform.fullPathName());
     modifier->doIt();
     UndoManagement::Instance().record(new CDagModifierRestoreObj(modifier));
 
@@ -203,13 +200,10 @@ bool CMayaNode::select() {
 }
 
 CNode* CMayaNode::getParent() {
-    if (!path_.isValid()) return nullptr;
-    const MObject parent = MFnDagNode(GetTransformPath()).parent(0);
-    MFnDagNode parentNode(parent);
-    if (parent.isNull() || parentNode.fullPathName().length() == 0) return nullptr;
-    MDagPath path;
-    parentNode.getPath(path);
-    return new CMayaNode(adaptor_, path, nullptr, parentNode.name().asChar(), true);
+    if (!path_.isValid() || IsWorldParented()) return nullptr;
+    MDagPath parent = GetTransformPath();
+    parent.pop();
+    return new CMayaNode(adaptor_, parent, nullptr, MFnDagNode(parent).name().asChar(), true);
 }
 
 int CMayaNode::getChildCount() {
@@ -263,7 +257,6 @@ void CMayaNode::detach() {
 
 void CMayaNode::Restore() {
     channelPlugsFound_ = false; // the host node came back; look its plugs up afresh
-    deletePending_ = false;
     detached_ = false;
     adaptor_.Register(this);
 }
@@ -337,7 +330,7 @@ void CMayaNode::clearKeysAfter(double t) {
             fn.remove(i, undo.getCurveChange());
         }
     };
-    for (const char* channel : kTransformChannels) clear(TransformPlug(channel));
+    for (int i = 0; i < 9; ++i) clear(ChannelPlug(i));
     if (path_.hasFn(MFn::kCamera))
         for (const char* channel : kLensChannels) clear(ShapePlug(channel));
     undo.endCurveChange();
@@ -346,8 +339,8 @@ void CMayaNode::clearKeysAfter(double t) {
         const double cut = from.as(MTime::kSeconds);
         matrixTrack_.truncateFrom(cut);
         std::erase_if(channelSamples_, [cut](const ChannelSample& sample) { return sample.first >= cut; });
-        focalTrack_.truncateFrom(from.as(MTime::kSeconds));
-        focusTrack_.truncateFrom(from.as(MTime::kSeconds));
+        focalTrack_.truncateFrom(cut);
+        focusTrack_.truncateFrom(cut);
     }
 }
 
@@ -382,7 +375,7 @@ void CMayaNode::deleteNode(bool keepHostNode) {
 
 core::CoreNode* CMayaNode::getOwningNode() {
     if (!path_.isValid()) return nullptr;
-    if (CMayaNode* holder = adaptor_.FindRegisteredNode(path_)) return holder;
+    // The transform first: a registered node answers to its shape's and its transform's path.
     for (MDagPath up = GetTransformPath(); up.length() > 0; up.pop()) {
         if (CMayaNode* holder = adaptor_.FindRegisteredNode(up)) return holder;
     }
@@ -440,11 +433,11 @@ util::Matrix<double> CMayaNode::FromChannels(const Channels& channels, int order
     return GetUnits().FromHost(HostMatrix::Compose(channels.data(), order), IsWorldParented());
 }
 
-void CMayaNode::Buffer(double t, const Channels& channels) {
+void CMayaNode::Buffer(double t, const Channels& channels, int order) {
     // The buffer holds the channels the keys will hold, and the matrix they read back as, so a
     // read during the take answers exactly what a read of the keys answers afterwards (and a
     // re-simulation from a later frame sees what the take saw).
-    matrixTrack_.set(t, FromChannels(channels, ChannelPlug(9).asInt()));
+    matrixTrack_.set(t, FromChannels(channels, order));
     const auto at =
         std::lower_bound(channelSamples_.begin(), channelSamples_.end(), t,
                          [](const ChannelSample& sample, double time) { return sample.first < time; });
@@ -460,9 +453,10 @@ void CMayaNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
     const bool recording = animated && adaptor_.IsCoreRecording();
     const MMatrix host = HostMatrix::ToMMatrix(GetUnits().ToHost(local, IsWorldParented()));
     if (recording && buffering_ && t >= bufferStart_) {
+        const int order = ChannelPlug(9).asInt();
         Channels channels;
-        HostMatrix::Decompose(host, ChannelPlug(9).asInt(), channels.data());
-        Buffer(t, channels);
+        HostMatrix::Decompose(host, order, channels.data());
+        Buffer(t, channels, order);
         return;
     }
     if (recording) KeyChannels(t, host);
@@ -506,7 +500,7 @@ void CMayaNode::BeginBuffering(double t) {
     transformApplied_ = transformBefore_;
     bufferStart_ = t;
     buffering_ = true;
-    Buffer(t, first);
+    Buffer(t, first, ChannelPlug(9).asInt(context));
 }
 
 void CMayaNode::CommitBuffer() {
@@ -553,8 +547,12 @@ void CMayaNode::BringUpToDate(double t) {
     MFnTransform(GetTransformPath()).set(transformApplied_);
 }
 
+bool CMayaNode::IsFocalLength(const char* attribute) {
+    return std::strcmp(attribute, "fl") == 0;
+}
+
 double CMayaNode::ReadLensPlug(const char* attribute, double t) const {
-    const util::AVar_Linear<double>& track = attribute[1] == 'l' ? focalTrack_ : focusTrack_;
+    const util::AVar_Linear<double>& track = IsFocalLength(attribute) ? focalTrack_ : focusTrack_;
     if (IsBuffered(track, t)) return Sampled(track, t);
     return ShapePlug(attribute).asDouble(MDGContext(Seconds(t)));
 }
@@ -563,7 +561,7 @@ void CMayaNode::WriteLensPlug(const char* attribute, double t, double value) {
     if (!path_.isValid()) return;
     const bool recording = animated && adaptor_.IsCoreRecording();
     if (recording && buffering_ && t >= bufferStart_) {
-        (attribute[1] == 'l' ? focalTrack_ : focusTrack_).set(t, value);
+        (IsFocalLength(attribute) ? focalTrack_ : focusTrack_).set(t, value);
         return;
     }
     const MPlug plug = ShapePlug(attribute);
@@ -574,7 +572,7 @@ void CMayaNode::WriteLensPlug(const char* attribute, double t, double value) {
         return;
     }
     // MEL takes a distance in the UI unit; the plug and its keys hold the internal one.
-    const double melValue = attribute[1] == 'd' ? MDistance::internalToUI(value) : value;
+    const double melValue = IsFocalLength(attribute) ? value : MDistance::internalToUI(value);
     adaptor_.RunRecorded(MString(("setAttr " + std::string(path_.partialPathName().asChar()) + "." +
                                   attribute + " " + util::FormatGeneral(melValue, 17))
                                      .c_str()));

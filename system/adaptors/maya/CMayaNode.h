@@ -165,12 +165,14 @@ private:
     // The core matrix of host channels tx … sz under rotate order `order`.
     util::Matrix<double> FromChannels(const Channels& channels, int order) const;
     // Puts one sample of the channels at `t` into the buffer.
-    void Buffer(double t, const Channels& channels);
+    void Buffer(double t, const Channels& channels, int order);
     // How far a read's time may lie from a sample it means.
     static constexpr double kSampleSlack = 1e-6;
     // The buffered value at `t` (a sample within kSampleSlack of `t` exactly).
     template <class Track>
     static auto Sampled(const Track& track, double t);
+    // Whether a lens plug name is "fl" (else it is "fd", the focus distance).
+    static bool IsFocalLength(const char* attribute);
     // Whether a read at `t` is answered by `track` (buffering, and the tool has written up to `t`).
     template <class Track>
     bool IsBuffered(const Track& track, double t) const;
@@ -198,7 +200,6 @@ private:
     double bufferStart_ = 0.0;
     bool updated_ = true;
     bool detached_ = false;
-    bool deletePending_ = false;
 
     mutable MPlug channelPlugs_[10];
     mutable bool channelPlugsFound_ = false;

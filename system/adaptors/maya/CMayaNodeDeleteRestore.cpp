@@ -23,7 +23,6 @@ CMayaNodeDeleteRestore::~CMayaNodeDeleteRestore() {
 void CMayaNodeDeleteRestore::redo() {
     CMayaNode* node = adaptor_.FindLive(serial_);
     if (node == nullptr) return;
-    node->deletePending_ = true;
     listed_ = adaptor_.IsRegistered(node);
     adaptor_.Unregister(node);
     if (!keepHostNode_) modifier_->doIt();
@@ -37,7 +36,6 @@ void CMayaNodeDeleteRestore::undo() {
     // Only a node that was on the list goes back on it; a detached one (found by its tag for the
     // deletion of its instance) stays detached, so the instance made again can take it over.
     if (listed_) node->Restore();
-    node->deletePending_ = false;
     deleted_ = false;
 }
 

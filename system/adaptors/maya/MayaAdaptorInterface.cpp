@@ -82,27 +82,32 @@ core::AdaptorInterface::NativeWindow MayaAdaptorInterface::getMainWindow() {
 
 // --- Creating nodes ---
 
-MObject MayaAdaptorInterface::CreateTransform(core::NodeOwner* owner, const std::string& name,
-                                              core::CoreNode* parent) {
+MObject MayaAdaptorInterface::CreateNamed(const char* type, const MObject& parent, const std::string& name) {
     auto* create = new MDagModifier();
-    const MObject transform = create->createNode("transform", ParentObject(parent));
-    if (transform.isNull() || !create->doIt()) {
+    const MObject node = create->createNode(type, parent);
+    if (node.isNull() || !create->doIt()) {
         delete create;
         return MObject::kNullObj;
     }
     UndoManagement::Instance().record(new CDagModifierRestoreObj(create));
-
     auto* rename = new MDagModifier();
-    rename->renameNode(transform,
-                       MString(MayaNames::Legal(OwnerName(owner) + "_" + name + "Transform").c_str()));
+    rename->renameNode(node, MString(MayaNames::Legal(name).c_str()));
     rename->doIt();
     UndoManagement::Instance().record(new CDagModifierRestoreObj(rename));
+    return node;
+}
 
+MObject MayaAdaptorInterface::CreateTransform(core::NodeOwner* owner, const std::string& name,
+                                              core::CoreNode* parent) {
+    const MObject parentObject = ParentObject(parent);
+    const MObject transform =
+        CreateNamed("transform", parentObject, OwnerName(owner) + "_" + name + "Transform");
+    if (transform.isNull()) return MObject::kNullObj;
     MDagPath path;
     MDagPath::getAPathTo(transform, path);
     // A new node starts where the core's identity is: at the world that is the conversion itself
     // (the scale of one metre and the turn to the scene's up axis).
-    if (ParentObject(parent).isNull())
+    if (parentObject.isNull())
         MFnTransform(path).set(
             MTransformationMatrix(HostMatrix::ToMMatrix(units_.ToHost(util::Matrix<double>(), true))));
     InstallParentCallback(path);
@@ -142,14 +147,8 @@ core::CoreNode* MayaAdaptorInterface::createCamera(core::NodeOwner* owner, const
     const MObject transform = CreateTransform(owner, name, parent);
     if (transform.isNull()) return nullptr;
 
-    auto* create = new MDagModifier();
-    const MObject camera = create->createNode("camera", transform);
-    create->doIt();
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(create));
-    auto* rename = new MDagModifier();
-    rename->renameNode(camera, MString(MayaNames::Legal(OwnerName(owner) + "_" + name).c_str()));
-    rename->doIt();
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(rename));
+    const MObject camera = CreateNamed("camera", transform, OwnerName(owner) + "_" + name);
+    if (camera.isNull()) return nullptr;
 
     // Rotation curves are synchronised Euler curves.
     MFnDagNode(transform).findPlug("roi").setValue(2);
@@ -232,15 +231,16 @@ void MayaAdaptorInterface::findTaggedNodes(const std::string& instanceName, cons
                                            core::NodeList& out) {
     std::vector<core::CoreNode*> found;
     for (const NodeTags::Match& match : NodeTags::Find(instanceName, listing)) {
-        if (match.path.isValid() && FindRegisteredNode(match.path) == nullptr) {
-            auto* node = new CMayaNode(*this, match.path, nullptr, match.objectName, false);
-            node->detached_ = true;
-            found.push_back(node);
-        } else {
-            found.push_back(nullptr);
-        }
+        const bool free = match.path.isValid() && FindRegisteredNode(match.path) == nullptr;
+        found.push_back(free ? MakeDetached(match.path, match.objectName) : nullptr);
     }
     out.set(found);
+}
+
+CMayaNode* MayaAdaptorInterface::MakeDetached(const MDagPath& path, const std::string& objectName) {
+    auto* node = new CMayaNode(*this, path, nullptr, objectName, false);
+    node->detached_ = true;
+    return node;
 }
 
 void MayaAdaptorInterface::mergeScene(const std::string& path, core::NodeList& out) {
@@ -254,9 +254,7 @@ void MayaAdaptorInterface::mergeScene(const std::string& path, core::NodeList& o
         if (shape.numberOfShapesDirectlyBelow(shapes) && shapes > 0) shape.extendToShapeDirectlyBelow(0);
         const std::string objectName = NodeTags::ObjectName(shape.node());
         if (objectName.empty() || FindRegisteredNode(shape) != nullptr) continue;
-        auto* node = new CMayaNode(*this, shape, nullptr, objectName, false);
-        node->detached_ = true;
-        found.push_back(node);
+        found.push_back(MakeDetached(shape, objectName));
     }
     if (!transforms.empty()) {
         // The import itself is no modifier step: the unit's reverse modifier deletes what came in.

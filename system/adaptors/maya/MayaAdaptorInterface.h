@@ -119,8 +119,6 @@ public:
     MStatus RunRecorded(const MString& command);
     /// Runs MEL `command` through a modifier, unrecorded (a message box is no edit).
     static MStatus Run(const MString& command);
-    /// Whether a group selection (node commands 10 and 11) is open.
-    bool IsGroupSelecting() const { return groupSelection_.IsOpen(); }
 
 private:
     friend class util::Singleton<MayaAdaptorInterface>;
@@ -138,6 +136,11 @@ private:
     void commitHostGroup(const std::string& label) override;
     void discardHostGroup() override;
 
+    // Creates a node of `type` under `parent` and names it `name` (made legal), each a recorded
+    // modifier step; the null object on failure.
+    MObject CreateNamed(const char* type, const MObject& parent, const std::string& name);
+    // A new detached node object for a scene node found by its tag; the caller takes it over.
+    CMayaNode* MakeDetached(const MDagPath& path, const std::string& objectName);
     // Creates "transform" under `parent` (null: the world), names it, installs its callback; answers
     // the transform, or the null object on failure.
     MObject CreateTransform(core::NodeOwner* owner, const std::string& name, core::CoreNode* parent);
