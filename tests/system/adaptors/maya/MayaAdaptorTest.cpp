@@ -322,3 +322,22 @@ TEST_F(MayaAdaptorTest, DuringATakeANodeAnswersWhatTheToolWroteAndAReadOnlyNodeI
 
 } // namespace
 } // namespace vex::orb::adaptor::maya
+
+namespace vex::orb::adaptor::maya {
+namespace {
+
+TEST_F(MayaAdaptorTest, AUsersDeletionOfASystemTransformIsQueuedButTheSystemsOwnUndoIsNot) {
+    Adaptor().beginUndoGroup("Create Tool");
+    Camera("Cam");
+    Adaptor().endUndoGroup();
+    // Undoing the creation removes the transform through the adaptor's own list: no user edit.
+    Adaptor().undo();
+    EXPECT_TRUE(Adaptor().GetPendingPaths().empty());
+    Adaptor().redo();
+
+    ASSERT_TRUE(MGlobal::executeCommand("delete Rig_CamTransform", false, true));
+    EXPECT_EQ(Adaptor().GetPendingPaths().size(), 1u);
+}
+
+} // namespace
+} // namespace vex::orb::adaptor::maya
