@@ -113,6 +113,7 @@ bool filterCurveCommand(CommandContext& context) {
     const auto words = context.positional({});
     if (words.empty()) return context.fail("No curve was given.");
     constexpr double turn = 2.0 * std::numbers::pi;
+    constexpr double kFlipTolerance = 1e-9;
     for (const auto& word : words) {
         bool angular = false;
         const auto curve = curveNamed(context, word, angular);
@@ -121,8 +122,11 @@ bool filterCurveCommand(CommandContext& context) {
         std::vector<AnimCurveData::Key> keys = curve->keys();
         bool changed = false;
         for (std::size_t i = 1; i < keys.size(); ++i) {
-            const double turns = std::round((keys[i - 1].value - keys[i].value) / turn);
-            if (turns != 0.0) {
+            // A key moves by whole turns only where that really shortens the step to it: a flip by
+            // half a turn (within rounding) stays as it is rather than turning either way by chance.
+            const double step = keys[i - 1].value - keys[i].value;
+            const double turns = std::round(step / turn);
+            if (turns != 0.0 && std::abs(step - turns * turn) < std::abs(step) - kFlipTolerance) {
                 keys[i].value += turns * turn;
                 changed = true;
             }

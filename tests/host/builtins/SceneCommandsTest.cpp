@@ -163,8 +163,9 @@ TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesThe
     MFnAnimCurve curve;
     curve.create(plug, nullptr, &status);
     ASSERT_TRUE(status);
-    const double degrees[] = {170.0, -175.0, -160.0, 178.0};
-    for (int i = 0; i < 4; ++i)
+    // The last two keys flip by half a turn and a hair: no whole turn shortens such a step.
+    const double degrees[] = {170.0, -175.0, -160.0, 178.0, -2.0 - 1e-13, 178.0};
+    for (int i = 0; i < 6; ++i)
         curve.addKey(MTime(i + 1.0, MTime::kFilm), degrees[i] * std::acos(-1.0) / 180.0,
                      MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear);
     EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), -175.0, 1e-9);
@@ -175,6 +176,8 @@ TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesThe
     EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), 185.0, 1e-9);
     EXPECT_NEAR(number("getAttr -t 3 spinner.rz"), 200.0, 1e-9);
     EXPECT_NEAR(number("getAttr -t 4 spinner.rz"), 178.0, 1e-9);
+    EXPECT_NEAR(number("getAttr -t 5 spinner.rz"), -2.0, 1e-9);
+    EXPECT_NEAR(number("getAttr -t 6 spinner.rz"), 178.0, 1e-9);
     run("undo");
     EXPECT_EQ(snapshot(), before);
 }
