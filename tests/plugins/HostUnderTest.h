@@ -2,6 +2,7 @@
 
 #include "core/AdaptorInterface.h"
 #include "util/Matrix.h"
+#include "util/xml/Element.h"
 
 #include <gtest/gtest.h>
 
@@ -74,6 +75,10 @@ public:
     virtual double DefaultFieldOfView() = 0;
     /// The number of live transforms with a shape of kind `shape`.
     virtual int CountShapes(HostShape shape) = 0;
+
+    /// Writes beside the model file `modelPath` what this host merges to bring the nodes that the
+    /// model's `description` lists, as a rig saved from the host would leave it.
+    virtual void WriteModelScene(const std::string& modelPath, const util::xml::Element& description) = 0;
 
     /// The selected transforms' names, in selection order.
     virtual std::vector<std::string> Selection() = 0;

@@ -26,6 +26,11 @@ public:
     std::size_t MeshVertexCount(const std::string& name) override;
     std::size_t MeshFaceCount(const std::string& name) override;
     bool IsSystemHelper(const std::string& name) override;
+    /// The in-memory host reads the listed nodes from the model file itself: nothing to write.
+    void WriteModelScene(const std::string& modelPath, const util::xml::Element& description) override {
+        (void)modelPath;
+        (void)description;
+    }
     double FieldOfView(const std::string& name, double t) override;
     double DefaultFieldOfView() override;
     int CountShapes(HostShape shape) override;

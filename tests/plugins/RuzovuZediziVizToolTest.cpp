@@ -225,9 +225,6 @@ TEST_P(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
 }
 
 TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
-    if (GetParam() == HostKind::Maya)
-        GTEST_SKIP()
-            << "open: the Maya host merges a model's scene file, which these *.prm descriptions are not";
     // A pre-rigged model saved from the rig: its cameras are listed in its node information.
     util::xml::Element model;
     core->WriteDescription(core->FindItem("RuzovuZediziViz_01"), model, 0);
@@ -239,6 +236,7 @@ TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     file.AddChild(model);
     platform::win32::testing::TempFolder scratch;
     const std::string path = scratch.WriteFile("ChaseRig.prm", file.ToString());
+    host->WriteModelScene(path, model);
     int error = 0;
     ASSERT_NE(Library::Load(path, error), nullptr) << error;
 

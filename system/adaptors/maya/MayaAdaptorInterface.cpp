@@ -230,10 +230,9 @@ void MayaAdaptorInterface::storeNodeTags(core::NodeOwner* owner) {
 void MayaAdaptorInterface::findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,
                                            core::NodeList& out) {
     std::vector<core::CoreNode*> found;
-    for (const NodeTags::Match& match : NodeTags::Find(instanceName, listing)) {
-        const bool free = match.path.isValid() && FindRegisteredNode(match.path) == nullptr;
-        found.push_back(free ? MakeDetached(match.path, match.objectName) : nullptr);
-    }
+    const auto taken = [this](const MDagPath& path) { return FindRegisteredNode(path) != nullptr; };
+    for (const NodeTags::Match& match : NodeTags::Find(instanceName, listing, taken))
+        found.push_back(match.path.isValid() ? MakeDetached(match.path, match.objectName) : nullptr);
     out.set(found);
 }
 
@@ -245,7 +244,7 @@ CMayaNode* MayaAdaptorInterface::MakeDetached(const MDagPath& path, const std::s
 
 void MayaAdaptorInterface::mergeScene(const std::string& path, core::NodeList& out) {
     std::vector<core::CoreNode*> found;
-    const std::vector<MDagPath> transforms = SceneMerge::Import(path);
+    const std::vector<MDagPath> transforms = SceneMerge::Import(SceneMerge::SceneFileOf(path));
     std::string deletion = "delete";
     for (const MDagPath& transform : transforms) {
         deletion += " " + std::string(transform.fullPathName().asChar());

@@ -34,13 +34,15 @@ std::string NodeTags::ObjectName(const MObject& node) {
 }
 
 std::vector<NodeTags::Match> NodeTags::Find(const std::string& instanceName,
-                                            const util::xml::Element& listing) {
+                                            const util::xml::Element& listing,
+                                            const std::function<bool(const MDagPath&)>& taken) {
     std::vector<Match> tagged;
     for (MItDependencyNodes it(MFn::kDagNode); !it.isDone(); it.next()) {
         NodeTag tag;
         if (!Read(it.thisNode(), tag) || tag.instanceName != instanceName) continue;
         Match match;
         MDagPath::getAPathTo(it.thisNode(), match.path);
+        if (taken && taken(match.path)) continue;
         match.objectName = tag.objectName;
         tagged.push_back(match);
     }

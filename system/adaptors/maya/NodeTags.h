@@ -6,6 +6,7 @@
 #include <maya/MDagPath.h>
 #include <maya/MObject.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,8 +25,10 @@ public:
     /// Writes (or rewrites) the tag of `node`.
     static void Write(const MObject& node, const std::string& instanceName, const std::string& objectName);
     /// One match per "node" child of `listing` (its "name" child's text, or its "name" attribute),
-    /// in order, among the DAG nodes whose tag names `instanceName`.
-    static std::vector<Match> Find(const std::string& instanceName, const util::xml::Element& listing);
+    /// in order, among the DAG nodes whose tag names `instanceName` and that `taken` (when given)
+    /// does not hold already: a model merged twice brings two sets under one name.
+    static std::vector<Match> Find(const std::string& instanceName, const util::xml::Element& listing,
+                                   const std::function<bool(const MDagPath&)>& taken = {});
     /// The "objectname" of a node's tag; empty when it has none.
     static std::string ObjectName(const MObject& node);
     /// The tag of `node`; false when it has none or it is no tag.

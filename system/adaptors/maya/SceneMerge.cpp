@@ -9,7 +9,26 @@
 #include <maya/MSelectionList.h>
 #include <maya/MString.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+
 namespace vex::orb::adaptor::maya {
+
+std::string SceneMerge::SceneFileOf(const std::string& path) {
+    const std::filesystem::path file(path);
+    std::string extension = file.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    if (extension != ".prm") return path;
+    std::filesystem::path scene = file;
+    std::error_code error;
+    for (const char* kind : {".ma", ".mb"}) {
+        scene.replace_extension(kind);
+        if (std::filesystem::is_regular_file(scene, error)) return scene.string();
+    }
+    return {};
+}
 
 std::vector<MDagPath> SceneMerge::Import(const std::string& path) {
     MSelectionList kept;
@@ -17,7 +36,7 @@ std::vector<MDagPath> SceneMerge::Import(const std::string& path) {
     MGlobal::clearSelectionList();
 
     std::vector<MDagPath> imported;
-    if (MFileIO::importFile(MString(path.c_str()), nullptr, true, kNamespace)) {
+    if (!path.empty() && MFileIO::importFile(MString(path.c_str()), nullptr, true, kNamespace)) {
         const std::string prefix = std::string(kNamespace) + ":";
         MObjectArray renamed;
         MDGModifier rename;

@@ -1,8 +1,10 @@
 #include "tests/plugins/maya/MayaHostUnderTest.h"
 
+#include "core/NodeTag.h"
 #include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/LensConversion.h"
 #include "system/adaptors/maya/MayaNames.h"
+#include "system/adaptors/maya/MelText.h"
 
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
@@ -27,6 +29,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
 #include <numbers>
 #include <set>
 #include <utility>
@@ -311,6 +315,29 @@ int MayaHostUnderTest::CountShapes(HostShape shape) {
         count += !path.hasFn(MFn::kTransform) && KindOf(path) == shape;
     }
     return count;
+}
+
+void MayaHostUnderTest::WriteModelScene(const std::string& modelPath, const util::xml::Element& description) {
+    using adaptor::maya::MelText;
+    const std::string model = description.GetChildText("name");
+    std::string text = "//Maya ASCII 2014 scene\nrequires maya \"2014\";\n";
+    if (const util::xml::Element* listing = description.GetChild("nodeinfo")) {
+        for (const util::xml::Element& entry : listing->GetChildren()) {
+            const std::string object = entry.IsTag() ? core::NodeTag::ListedName(entry) : std::string();
+            if (object.empty()) continue;
+            const std::string transform = model + "_" + object + "Transform";
+            text += "createNode transform -n " + MelText::Quote(transform) + ";\n";
+            text += "\taddAttr -ci true -sn \"VXB_tag\" -ln \"VXB_tag\" -dt \"string\";\n";
+            text += "\tsetAttr \".VXB_tag\" -type \"string\" " +
+                    MelText::Quote(core::NodeTag{model, object}.ToString()) + ";\n";
+            if (entry.GetAttribute("shape") == "camera")
+                text += "createNode camera -n " + MelText::Quote(model + "_" + object) + " -p " +
+                        MelText::Quote(transform) + ";\n";
+        }
+    }
+    std::filesystem::path scene(modelPath);
+    scene.replace_extension(".ma");
+    std::ofstream(scene, std::ios::binary) << text;
 }
 
 std::vector<std::string> MayaHostUnderTest::Selection() {

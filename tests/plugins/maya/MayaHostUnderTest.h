@@ -37,6 +37,9 @@ public:
     double FieldOfView(const std::string& name, double t) override;
     double DefaultFieldOfView() override;
     int CountShapes(HostShape shape) override;
+    /// A Maya ASCII scene of the same name: one transform per listed node, with a camera shape
+    /// where the listing says "camera", each tagged for the model.
+    void WriteModelScene(const std::string& modelPath, const util::xml::Element& description) override;
     std::vector<std::string> Selection() override;
     void SetCoreRecordingQuery(std::function<bool()> query) override;
     /// The Maya adaptor asks the running core whether it re-simulates; nothing to replace.

@@ -1,15 +1,18 @@
 #include "system/adaptors/maya/CDagModifierRestoreObj.h"
 #include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/SceneMerge.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
 
 #include "core/NodeOwner.h"
+#include "core/NodeTag.h"
 #include "host/file/SceneWriter.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 #include "tests/core/CoreTestSupport.h"
+#include "tests/platform/win32/TempFolder.h"
 
 #include <maya/MAnimControl.h>
 #include <maya/MDagModifier.h>
@@ -24,6 +27,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -337,6 +341,35 @@ TEST_F(MayaAdaptorTest, AUsersDeletionOfASystemTransformIsQueuedButTheSystemsOwn
 
     ASSERT_TRUE(MGlobal::executeCommand("delete Rig_CamTransform", false, true));
     EXPECT_EQ(Adaptor().GetPendingPaths().size(), 1u);
+}
+
+TEST_F(MayaAdaptorTest, AModelMergesTheSceneBesideItAndAModelWithoutOneBringsNothing) {
+    platform::win32::testing::TempFolder folder;
+    const std::string model = folder.WriteFile("Rig.PRM", "<VXB/>");
+    EXPECT_EQ(SceneMerge::SceneFileOf(model), "");
+    const std::string binary = folder.WriteFile("Rig.mb", "");
+    EXPECT_EQ(SceneMerge::SceneFileOf(model), binary);
+    EXPECT_EQ(SceneMerge::SceneFileOf(binary), binary) << "a scene file is merged as it is";
+    std::remove(binary.c_str());
+
+    const size_t entries = UndoQueue::get().size();
+    std::vector<core::CoreNode*> merged;
+    core::NodeList out(&merged);
+    Adaptor().mergeScene(model, out);
+    EXPECT_TRUE(merged.empty());
+    EXPECT_EQ(UndoQueue::get().size(), entries);
+
+    folder.WriteFile("Rig.ma", "createNode transform -n \"Rig_CamTransform\";\n"
+                               "\taddAttr -ci true -sn \"VXB_tag\" -ln \"VXB_tag\" -dt \"string\";\n"
+                               "\tsetAttr \".VXB_tag\" -type \"string\" \"" +
+                                   core::NodeTag{"Rig", "Cam"}.ToString() + "\";\n");
+    Adaptor().mergeScene(model, out);
+    ASSERT_EQ(merged.size(), 1u);
+    EXPECT_EQ(merged[0]->getCreationName(), "Cam");
+    merged[0]->release();
+    EXPECT_NE(host::Scene::instance().findNode("Rig_CamTransform"), nullptr) << "the namespace is gone";
+    ASSERT_TRUE(Adaptor().undo());
+    EXPECT_EQ(host::Scene::instance().findNode("Rig_CamTransform"), nullptr);
 }
 
 } // namespace
