@@ -20,18 +20,30 @@ MEulerRotation::RotationOrder orderOf(int a0, int a1, int a2) {
     return MEulerRotation::kXYZ;
 }
 
-// Rotation by angle about one axis in the row-vector convention.
-MMatrix axisRotation(int axis, double angle) {
-    MMatrix m;
+using Rotation3 = double[3][3];
+
+// Rotation by angle about one axis in the row-vector convention (the upper 3x3 of a matrix).
+void axisRotation3(int axis, double angle, Rotation3& m) {
     const double c = std::cos(angle);
     const double s = std::sin(angle);
     const int a = (axis + 1) % 3;
     const int b = (axis + 2) % 3;
-    m(a, a) = c;
-    m(a, b) = s;
-    m(b, a) = -s;
-    m(b, b) = c;
-    return m;
+    for (int r = 0; r < 3; ++r)
+        for (int k = 0; k < 3; ++k) m[r][k] = r == k ? 1.0 : 0.0;
+    m[a][a] = c;
+    m[a][b] = s;
+    m[b][a] = -s;
+    m[b][b] = c;
+}
+
+// out = a * b, each element summed from 0.0 in index order as MMatrix's product does.
+void multiply3(const Rotation3& a, const Rotation3& b, Rotation3& out) {
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) {
+            double sum = 0.0;
+            for (int k = 0; k < 3; ++k) sum += a[r][k] * b[k][c];
+            out[r][c] = sum;
+        }
 }
 
 // Wraps an angle into [-pi, pi].
@@ -47,9 +59,23 @@ MEulerRotation& MEulerRotation::setValue(double xx, double yy, double zz, Rotati
 }
 
 MMatrix MEulerRotation::asMatrix() const {
+    // The product of the three axis rotations on their upper 3x3 only: the terms a full 4x4
+    // product adds there are zeros, so the result is the same to the bit, at a fraction of the work.
     const int* axes = kAxes[order];
-    return axisRotation(axes[0], (*this)[axes[0]]) * axisRotation(axes[1], (*this)[axes[1]]) *
-           axisRotation(axes[2], (*this)[axes[2]]);
+    Rotation3 first;
+    Rotation3 second;
+    Rotation3 third;
+    axisRotation3(axes[0], (*this)[axes[0]], first);
+    axisRotation3(axes[1], (*this)[axes[1]], second);
+    axisRotation3(axes[2], (*this)[axes[2]], third);
+    Rotation3 both;
+    multiply3(first, second, both);
+    Rotation3 all;
+    multiply3(both, third, all);
+    MMatrix m;
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) m(r, c) = all[r][c];
+    return m;
 }
 
 MQuaternion MEulerRotation::asQuaternion() const {

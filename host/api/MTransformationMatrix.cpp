@@ -83,7 +83,23 @@ MMatrix MTransformationMatrix::asRotateMatrix() const {
 }
 
 MMatrix MTransformationMatrix::asMatrix() const {
-    return asScaleMatrix() * asRotateMatrix() * translationMatrix(translation_);
+    if (!isPlain()) return asScaleMatrix() * asRotateMatrix() * translationMatrix(translation_);
+    // Scale, rotation and translation alone, as the channels of most transforms are: each element of
+    // the full product has one term that is not zero, so it is that term (a zero sum is +0 there).
+    MMatrix m = rotation_.asMatrix();
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c) m(r, c) = 0.0 + scale_[r] * m(r, c);
+    m(3, 0) = 0.0 + translation_.x;
+    m(3, 1) = 0.0 + translation_.y;
+    m(3, 2) = 0.0 + translation_.z;
+    return m;
+}
+
+bool MTransformationMatrix::isPlain() const {
+    const auto zero = [](const auto& v) { return v.x == 0.0 && v.y == 0.0 && v.z == 0.0; };
+    return shear_[0] == 0.0 && shear_[1] == 0.0 && shear_[2] == 0.0 && zero(scalePivot_) &&
+           zero(scalePivotTranslation_) && zero(rotatePivot_) && zero(rotatePivotTranslation_) &&
+           orientation_.x == 0.0 && orientation_.y == 0.0 && orientation_.z == 0.0 && orientation_.w == 1.0;
 }
 
 MMatrix MTransformationMatrix::asMatrix(double percent) const {

@@ -97,6 +97,8 @@ public:
     static const MTransformationMatrix identity;
 
 private:
+    // No shear, no pivots or pivot translations and no rotation orientation.
+    bool isPlain() const;
     // Moves a pivot; with balance its pivot translation (whose effect passes through the linear part of
     // following) changes so the composed matrix stays the same.
     void movePivot(MPoint& pivot, MVector& pivotTranslation, const MPoint& to, bool balance,

@@ -68,7 +68,9 @@ constexpr const char* kLensChannels[2] = {"fl", "fd"};
 
 CMayaNode::CMayaNode(MayaAdaptorInterface& adaptor, const MDagPath& path, core::NodeOwner* nodeOwner,
                      std::string creationName, bool temporary)
-    : CoreNode(std::move(creationName), nodeOwner), adaptor_(adaptor), path_(path), temporary_(temporary) {
+    : CoreNode(std::move(creationName), nodeOwner), adaptor_(adaptor), path_(path), transform_(path),
+      temporary_(temporary) {
+    if (!transform_.hasFn(MFn::kTransform)) transform_.pop();
     serial_ = adaptor_.Track(this);
 }
 
@@ -384,15 +386,9 @@ core::CoreNode* CMayaNode::getOwningNode() {
 
 // --- The host side ---
 
-MDagPath CMayaNode::GetTransformPath() const {
-    MDagPath transform(path_);
-    if (!transform.hasFn(MFn::kTransform)) transform.pop();
-    return transform;
-}
-
 bool CMayaNode::IsWorldParented() const {
     // A transform right below the world has a path of one node.
-    return GetTransformPath().length() <= 1;
+    return transform_.length() <= 1;
 }
 
 const HostUnits& CMayaNode::GetUnits() const {

@@ -111,8 +111,8 @@ public:
 
     /// The shape's path (the transform's for a bare transform).
     const MDagPath& GetPath() const { return path_; }
-    /// The transform's path.
-    MDagPath GetTransformPath() const;
+    /// The transform's path (found once: a shape never leaves its transform).
+    const MDagPath& GetTransformPath() const { return transform_; }
     /// Whether the transform's parent is the world (only such nodes are unit- and axis-converted).
     bool IsWorldParented() const;
     /// The adaptor's unit conversion.
@@ -186,6 +186,7 @@ private:
 
     MayaAdaptorInterface& adaptor_;
     MDagPath path_;
+    MDagPath transform_;
     uint64_t serial_;
     bool temporary_;
 

@@ -193,3 +193,54 @@ TEST(MayaTransformationMatrix, BalancedPivotsKeepTheMatrix) {
 }
 
 } // namespace
+
+namespace {
+
+// The 4x4 rotation about one axis, row-vector convention.
+MMatrix AxisMatrix(int axis, double angle) {
+    MMatrix m;
+    const int a = (axis + 1) % 3;
+    const int b = (axis + 2) % 3;
+    m(a, a) = std::cos(angle);
+    m(a, b) = std::sin(angle);
+    m(b, a) = -std::sin(angle);
+    m(b, b) = std::cos(angle);
+    return m;
+}
+
+bool SameBits(const MMatrix& a, const MMatrix& b) {
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (std::signbit(a(r, c)) != std::signbit(b(r, c)) || !(a(r, c) == b(r, c))) return false;
+    return true;
+}
+
+} // namespace
+
+// Composing channels takes shortcuts; they must give what the full matrix products give, zeros'
+// signs included, since a decomposition's atan2 tells +0 from -0.
+TEST(MayaTransformationMatrix, ComposingChannelsEqualsTheFullProductToTheBit) {
+    const double pi = std::acos(-1.0);
+    const double angles[][3] = {{0.3, -1.2, 2.5}, {0.0, pi, 0.0}, {pi, 0.0, -pi}, {-0.0, 0.0, 1.0}};
+    const double scales[][3] = {{1.0, 1.0, 1.0}, {2.0, 0.5, -1.0}, {-3.0, 1.0, 0.25}};
+    for (const auto& angle : angles) {
+        const MEulerRotation euler(angle[0], angle[1], angle[2], MEulerRotation::kXYZ);
+        EXPECT_TRUE(SameBits(euler.asMatrix(),
+                             AxisMatrix(0, angle[0]) * AxisMatrix(1, angle[1]) * AxisMatrix(2, angle[2])));
+        const MEulerRotation zxy(angle[0], angle[1], angle[2], MEulerRotation::kZXY);
+        EXPECT_TRUE(SameBits(zxy.asMatrix(),
+                             AxisMatrix(2, angle[2]) * AxisMatrix(0, angle[0]) * AxisMatrix(1, angle[1])));
+        for (const auto& scale : scales) {
+            MTransformationMatrix composed;
+            composed.setScale(scale, MSpace::kTransform);
+            composed.setRotation(angle, MTransformationMatrix::kXYZ);
+            composed.setTranslation(MVector(-0.0, 4.0, -2.5), MSpace::kTransform);
+            MMatrix translation;
+            translation(3, 0) = -0.0;
+            translation(3, 1) = 4.0;
+            translation(3, 2) = -2.5;
+            EXPECT_TRUE(SameBits(composed.asMatrix(),
+                                 composed.asScaleMatrix() * composed.asRotateMatrix() * translation));
+        }
+    }
+}
