@@ -33,7 +33,7 @@ std::size_t AnimCurveData::lowerBoundNear(double time) const {
 }
 
 std::size_t AnimCurveData::setKey(const Key& key) {
-    const std::size_t at = lowerBound(key.time);
+    const std::size_t at = lowerBoundNear(key.time);
     if (at < m_keys.size() && std::abs(m_keys[at].time - key.time) < kTimeTolerance) {
         const double keptTime = m_keys[at].time;
         m_keys[at] = key;
@@ -62,7 +62,7 @@ void AnimCurveData::setTangents(std::size_t index, Tangent in, Tangent out) {
 }
 
 std::optional<std::size_t> AnimCurveData::find(double time) const {
-    const std::size_t at = lowerBound(time);
+    const std::size_t at = lowerBoundNear(time);
     if (at < m_keys.size() && std::abs(m_keys[at].time - time) < kTimeTolerance) return at;
     return std::nullopt;
 }

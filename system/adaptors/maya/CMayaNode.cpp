@@ -503,16 +503,14 @@ void CMayaNode::CommitBuffer() {
     if (!buffering_) return;
     buffering_ = false;
     MAnimCurveChange* change = UndoManagement::Instance().getCurveChange();
-    // Find each channel's curve once; the samples become one key each.
-    MObject curves[9];
-    for (int i = 0; i < 9; ++i) curves[i] = CurveOf(ChannelPlug(i));
-    for (const ChannelSample& sample : channelSamples_) {
-        for (int i = 0; i < 9; ++i) {
-            if (curves[i].isNull()) continue;
-            MFnAnimCurve(curves[i]).addKey(Seconds(sample.first), sample.second[static_cast<size_t>(i)],
-                                           MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear,
-                                           change);
-        }
+    // Channel by channel, each curve found once: the samples become one key each, in time order.
+    for (int i = 0; i < 9; ++i) {
+        const MObject curve = CurveOf(ChannelPlug(i));
+        if (curve.isNull()) continue;
+        MFnAnimCurve fn(curve);
+        for (const ChannelSample& sample : channelSamples_)
+            fn.addKey(Seconds(sample.first), sample.second[static_cast<size_t>(i)],
+                      MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, change);
     }
     auto commitLens = [&](const char* attribute, const util::AVar_Linear<double>& track) {
         if (track.getKeyCount() == 0) return;
