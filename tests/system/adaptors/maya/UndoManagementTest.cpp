@@ -5,6 +5,7 @@
 #include "system/adaptors/maya/CMatrixRestoreObj.h"
 #include "system/adaptors/maya/CMayaSelectionRestoreObj.h"
 #include "system/adaptors/maya/CObjectNullRestoreObj.h"
+#include "system/adaptors/maya/CParentAddedRestore.h"
 #include "system/adaptors/maya/CTimesliderRestoreObj.h"
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
@@ -21,6 +22,7 @@
 #include <maya/MGlobal.h>
 #include <maya/MMatrix.h>
 #include <maya/MPlug.h>
+#include <maya/MSelectionList.h>
 
 #include <gtest/gtest.h>
 
@@ -216,6 +218,32 @@ TEST_F(UndoManagementTest, AReversedDeletionTakesAMergedNodeAwayOnUndoAndTheSele
     EXPECT_TRUE(kept == merged);
     MGlobal::getActiveSelectionList(now);
     EXPECT_EQ(now.length(), 1u);
+}
+
+TEST_F(UndoManagementTest, AParentLinkComesBackOnRedoOnly) {
+    ASSERT_TRUE(MGlobal::executeCommand("createNode transform -n rig; createNode transform -n cam;"));
+    MSelectionList names;
+    names.add("rig");
+    names.add("cam");
+    MObject rig;
+    MDagPath cam;
+    ASSERT_TRUE(names.getDependNode(0, rig));
+    ASSERT_TRUE(names.getDagPath(1, cam));
+    const auto parentName = [&] {
+        return std::string(MFnDagNode(MFnDagNode(cam).parent(0)).name().asChar());
+    };
+
+    CParentAddedRestore below(cam, rig);
+    below.undo();
+    EXPECT_EQ(parentName(), "world") << "undo leaves the link to the host's own undo";
+    below.redo();
+    EXPECT_EQ(parentName(), "rig");
+    below.redo();
+    EXPECT_EQ(parentName(), "rig") << "a link already there stays as it is";
+
+    CParentAddedRestore toWorld(cam, MObject::kNullObj);
+    toWorld.redo();
+    EXPECT_EQ(parentName(), "world");
 }
 
 } // namespace
