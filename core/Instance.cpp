@@ -430,6 +430,26 @@ int Instance::extension(int id, void* data) {
     }
 }
 
+void Instance::writeMasterNodes(util::xml::Element& masternodes) {
+    // A tool object already let go of (the instance is going) has nothing left to describe.
+    if (object_ == nullptr) return;
+    util::xml::Tag master("masternode");
+    util::xml::Element description;
+    WriteDescription(description, kWithRecordedValues);
+    master.AddChild(description);
+    util::xml::Element place;
+    extension(kWriteMasterNode, &place);
+    for (const util::xml::Element& child : place.GetChildren()) master.AddChild(child);
+    masternodes.AddChild(master);
+}
+
+bool Instance::deleteByUser() {
+    CoreImplementation* core = FindCore();
+    if (core == nullptr) return false;
+    core->DeleteInstance(name_);
+    return true;
+}
+
 std::vector<int32_t> Instance::getExtensionIds() const {
     return {kGetName, kIsRunning,       kAddVirtualControl, kIsResimulating,
             kGetType, kWriteMasterNode, kGetDescription,    kGetProfileName};

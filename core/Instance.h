@@ -148,6 +148,10 @@ public:
 
     // --- NodeOwner ---
     std::string getDisplayName() const override { return name_; }
+    /// One "masternode": the description with recorded values, "parent" and "childindex".
+    void writeMasterNodes(util::xml::Element& masternodes) override;
+    /// Deletes the instance through the core ("Delete Torva Tool").
+    bool deleteByUser() override;
 
     // --- CExtendable ---
     int extension(int id, void* data) override;

@@ -2,11 +2,15 @@
 
 namespace vex::orb::core {
 
-std::string NodeTag::ToString() const {
+util::xml::Element NodeTag::ToElement() const {
     util::xml::Element tag(util::xml::Element::Kind::Tag, kAttribute);
     tag.AddTextChild("name", instanceName);
     tag.AddTextChild("objectname", objectName);
-    return tag.ToString();
+    return tag;
+}
+
+std::string NodeTag::ToString() const {
+    return ToElement().ToCompactString();
 }
 
 bool NodeTag::Parse(const std::string& text, NodeTag& out) {

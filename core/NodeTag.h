@@ -15,7 +15,9 @@ struct NodeTag {
     std::string instanceName;
     std::string objectName;
 
-    /// The tag's XML text.
+    /// The tag's element: "VXB_tag" with "name" and "objectname".
+    util::xml::Element ToElement() const;
+    /// The tag's XML text, on one line.
     std::string ToString() const;
     /// Reads a tag's XML text; false when it is no tag.
     static bool Parse(const std::string& text, NodeTag& out);

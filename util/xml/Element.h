@@ -66,6 +66,8 @@ public:
     int Save(const std::string& path) const;
     /// This node as XML without the declaration, a tag indented by `indent` tabs.
     std::string ToString(int indent = 0) const;
+    /// This node as XML on one line: no indentation and no line breaks between tags.
+    std::string ToCompactString() const;
 
     Kind GetKind() const { return kind_; }
     bool IsTag() const { return kind_ == Kind::Tag; }

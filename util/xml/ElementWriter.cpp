@@ -98,8 +98,8 @@ void AppendComment(std::string& out, std::string_view text) {
 }
 
 // `indent` says whether a tag or comment starts on its own line (after `depth` tabs) or inline, after
-// a text.
-void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
+// a text; `compact` writes every child inline, without line breaks or tabs.
+void WriteNode(const Element& node, std::string& out, int depth, bool indent, bool compact) {
     const std::string_view name = node.GetName();
     switch (node.GetKind()) {
     case Element::Kind::Text:
@@ -133,18 +133,18 @@ void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
     for (const Element& child : children)
         inlineChildren = inlineChildren || child.GetKind() == Element::Kind::Text;
 
-    if (inlineChildren) {
+    if (inlineChildren || compact) {
         bool afterText = false;
         for (const Element& child : children) {
             const bool isText = child.GetKind() == Element::Kind::Text;
             if (isText && afterText) out += ' ';
-            WriteNode(child, out, depth + 1, false);
+            WriteNode(child, out, depth + 1, false, compact);
             afterText = isText;
         }
     } else {
         out += '\n';
         for (const Element& child : children) {
-            WriteNode(child, out, depth + 1, true);
+            WriteNode(child, out, depth + 1, true, false);
             out += '\n';
         }
         out.append(static_cast<std::size_t>(depth), '\t');
@@ -157,7 +157,13 @@ void WriteNode(const Element& node, std::string& out, int depth, bool indent) {
 } // namespace
 
 void Element::Write(std::string& out, int depth) const {
-    WriteNode(*this, out, depth < 0 ? 0 : depth, true);
+    WriteNode(*this, out, depth < 0 ? 0 : depth, true, false);
+}
+
+std::string Element::ToCompactString() const {
+    std::string out;
+    WriteNode(*this, out, 0, false, true);
+    return out;
 }
 
 } // namespace vex::util::xml

@@ -221,10 +221,19 @@ void MayaAdaptorInterface::Forget(CMayaNode* node) {
 
 void MayaAdaptorInterface::storeNodeTags(core::NodeOwner* owner) {
     if (!owner) return;
-    for (CMayaNode* node : nodes_.Registered()) {
-        if (node->owner == owner && node->IsAlive())
-            NodeTags::Write(node->GetPath().node(), owner->getDisplayName(), node->getCreationName());
+    // The owner's description, written for the first node's tag, asks for the plain tags again.
+    const bool withMasters = !storingTags_;
+    storingTags_ = true;
+    util::xml::Element masters(util::xml::Element::Kind::Tag, "masternodes");
+    bool first = true;
+    for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
+        if (node->owner != owner || !node->IsAlive() || node->isDetached()) continue;
+        if (first && withMasters) owner->writeMasterNodes(masters);
+        NodeTags::Write(node->GetPath().node(), owner->getDisplayName(), node->getCreationName(),
+                        first && withMasters ? &masters : nullptr);
+        first = false;
     }
+    if (withMasters) storingTags_ = false;
 }
 
 void MayaAdaptorInterface::findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,

@@ -165,6 +165,7 @@ private:
     std::vector<MDagPath> pendingPaths_;
     std::list<MDagPath> ownPaths_;
     core::GroupSelection groupSelection_{*this};
+    bool storingTags_ = false; // a tag write is under way (the owner's description asks again)
 };
 
 } // namespace vex::orb::adaptor::maya

@@ -11,13 +11,17 @@ namespace vex::orb::adaptor::maya {
 
 using core::NodeTag;
 
-void NodeTags::Write(const MObject& node, const std::string& instanceName, const std::string& objectName) {
+void NodeTags::Write(const MObject& node, const std::string& instanceName, const std::string& objectName,
+                     const util::xml::Element* masters) {
+    util::xml::Element tag = NodeTag{instanceName, objectName}.ToElement();
+    if (masters != nullptr)
+        for (const util::xml::Element& master : masters->GetChildren()) tag.AddChild(master);
     MFnDependencyNode fn(node);
     if (!fn.hasAttribute(NodeTag::kAttribute)) {
         MFnTypedAttribute typed;
         fn.addAttribute(typed.create(NodeTag::kAttribute, NodeTag::kAttribute, MFnData::kString));
     }
-    fn.findPlug(NodeTag::kAttribute).setValue(MString(NodeTag{instanceName, objectName}.ToString().c_str()));
+    fn.findPlug(NodeTag::kAttribute).setValue(MString(tag.ToCompactString().c_str()));
 }
 
 bool NodeTags::Read(const MObject& node, NodeTag& tag) {

@@ -22,8 +22,10 @@ public:
         std::string objectName;
     };
 
-    /// Writes (or rewrites) the tag of `node`.
-    static void Write(const MObject& node, const std::string& instanceName, const std::string& objectName);
+    /// Writes (or rewrites) the tag of `node`, with the children of `masters` (the owner's
+    /// "masternode" elements) after its names when given.
+    static void Write(const MObject& node, const std::string& instanceName, const std::string& objectName,
+                      const util::xml::Element* masters = nullptr);
     /// One match per "node" child of `listing` (its "name" child's text, or its "name" attribute),
     /// in order, among the DAG nodes whose tag names `instanceName` and that `taken` (when given)
     /// does not hold already: a model merged twice brings two sets under one name.
