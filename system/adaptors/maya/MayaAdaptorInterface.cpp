@@ -17,6 +17,8 @@
 #include "system/adaptors/maya/MayaNames.h"
 #include "system/adaptors/maya/MelText.h"
 #include "system/adaptors/maya/NodeTags.h"
+#include "system/adaptors/maya/Hotkeys.h"
+#include "system/adaptors/maya/SceneGather.h"
 #include "system/adaptors/maya/SceneMerge.h"
 #include "system/adaptors/maya/UndoManagement.h"
 
@@ -236,6 +238,25 @@ void MayaAdaptorInterface::storeNodeTags(core::NodeOwner* owner) {
     if (withMasters) storingTags_ = false;
 }
 
+void MayaAdaptorInterface::SelectNodesOf(core::NodeOwner* owner, bool select) {
+    std::vector<CMayaNode*> nodes;
+    for (CMayaNode* node : nodes_.Registered())
+        if (node->owner == owner && node->IsAlive() && !node->isDetached()) nodes.push_back(node);
+    if (!select) {
+        for (CMayaNode* node : nodes) MGlobal::unselect(node->GetTransformPath().node());
+        return;
+    }
+    if (nodes.empty()) return;
+    nodes.front()->select();
+    groupSelection_.Begin();
+    for (size_t i = 1; i < nodes.size(); ++i) nodes[i]->select();
+    groupSelection_.End();
+}
+
+void MayaAdaptorInterface::gatherScene() {
+    SceneGather::Gather(*this);
+}
+
 void MayaAdaptorInterface::findTaggedNodes(const std::string& instanceName, const util::xml::Element& listing,
                                            core::NodeList& out) {
     std::vector<core::CoreNode*> found;
@@ -399,6 +420,11 @@ void MayaAdaptorInterface::prepareRecording(const std::vector<core::NodeOwner*>&
     }
 }
 
+int MayaAdaptorInterface::installRunHotkeys() {
+    Hotkeys::Apply(Hotkeys::kRun);
+    return 0;
+}
+
 void MayaAdaptorInterface::finishRecording() {
     UndoManagement& undo = UndoManagement::Instance();
     for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
@@ -409,6 +435,7 @@ void MayaAdaptorInterface::finishRecording() {
         const MString filter = MelText::FilterCurve(node->GetTransformPath());
         if (filter.length() > 0) RunRecorded(filter);
     }
+    Hotkeys::Apply(Hotkeys::kRestoreRun);
 }
 
 // --- Settings and messages ---

@@ -61,7 +61,8 @@ public:
     void storeNodeTags(core::NodeOwner* owner) override;
     /// Reading the tags back after a scene opens comes with the plug-in's scene handlers; until
     /// they call it there is nothing to gather.
-    void gatherScene() override {}
+    /// Makes the instances the scene's tags describe again and removes the tags (see SceneGather).
+    void gatherScene() override;
     void getAllNodes(core::NodeList& out) override;
     void getNodesOf(core::NodeOwner* owner, core::NodeList& out) override;
     /// One entry per "node" child of `listing`: a new detached node on a scene node whose "VXB_tag"
@@ -90,7 +91,8 @@ public:
     void refreshViews() override;
     void prepareRecording(const std::vector<core::NodeOwner*>& owners) override;
     /// The run hot keys come with the plug-in's hotkey routine; until then nothing is installed.
-    int installRunHotkeys() override { return 0; }
+    /// Binds "+", "-" and Space to the slow-motion and stop commands for the take. Answers 0.
+    int installRunHotkeys() override;
     void finishRecording() override;
     int clearUndo() override;
     /// An empty element: Maya has no host settings.
@@ -115,6 +117,11 @@ public:
     CMayaNode* FindLive(uint64_t serial) const { return nodes_.FindLive(serial); }
     /// The transforms a parent-removed callback queued for deletion.
     const std::vector<MDagPath>& GetPendingPaths() const { return pendingPaths_; }
+    /// Selects the owner's transforms (added to one another, as one undo group), or takes them out of
+    /// the selection.
+    void SelectNodesOf(core::NodeOwner* owner, bool select);
+    /// Hands out the queued transforms and empties the queue.
+    std::vector<MDagPath> TakePendingPaths() { return std::exchange(pendingPaths_, {}); }
     /// Runs MEL `command` through a new modifier and records it (CDagModifierRestoreObj).
     MStatus RunRecorded(const MString& command);
     /// Runs MEL `command` through a modifier, unrecorded (a message box is no edit).

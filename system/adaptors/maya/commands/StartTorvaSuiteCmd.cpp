@@ -1,0 +1,21 @@
+#include "system/adaptors/maya/commands/StartTorvaSuiteCmd.h"
+
+#include "core/CoreImplementation.h"
+#include "core/ResultCodes.h"
+
+#include <maya/M3dView.h>
+#include <maya/MString.h>
+
+namespace vex::orb::adaptor::maya {
+
+MStatus StartTorvaSuiteCmd::doIt(const MArgList& args) {
+    (void)args;
+    core::CoreImplementation* running = Core();
+    if (running == nullptr) return MS::kFailure;
+    const int result = running->ShowMainWindow(M3dView::applicationShell());
+    if (result == core::kMainWindowUnavailable)
+        displayWarning("The Torva Suite main window is not part of this build yet; use the Torva commands.");
+    return MS::kSuccess;
+}
+
+} // namespace vex::orb::adaptor::maya

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "system/adaptors/maya/commands/ToolCommand.h"
+
+namespace vex::orb::adaptor::maya {
+
+/// "TorvaCreateToolCmd": -name tool type: creates an instance; the result is its name (empty when none was made).
+class TorvaCreateToolCmd : public ToolCommand {
+public:
+    static constexpr const char* kName = "TorvaCreateToolCmd";
+
+    static void* creator() { return new TorvaCreateToolCmd; }
+    MStatus doIt(const MArgList& args) override;
+};
+
+} // namespace vex::orb::adaptor::maya

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "system/adaptors/maya/commands/ToolCommand.h"
+
+namespace vex::orb::adaptor::maya {
+
+/// "TorvaDeleteToolCmd": -name instance: deletes it and its nodes.
+class TorvaDeleteToolCmd : public ToolCommand {
+public:
+    static constexpr const char* kName = "TorvaDeleteToolCmd";
+    static constexpr const char* kUsage = "Usage: TorvaDeleteToolCmd -name \"nameOfTool\".";
+
+    static void* creator() { return new TorvaDeleteToolCmd; }
+    MStatus doIt(const MArgList& args) override;
+};
+
+} // namespace vex::orb::adaptor::maya
