@@ -15,17 +15,23 @@ MStatus CStorageNode::initialize() {
         MFnData::Type type; // kInvalid: a 32-bit integer
     };
     static constexpr Named kAttributes[] = {
-        {"PluginName", "pluginname", MFnData::kString},       {"InputValues", "InputValues", MFnData::kString},
-        {"CameraName", "cameraname", MFnData::kString},       {"UserDataSize", "userdatasize", MFnData::kInvalid},
-        {"UserData", "userdata", MFnData::kString},           {"ProfileName", "profilename", MFnData::kString},
-        {"ProfileSize", "profilesize", MFnData::kInvalid},    {"ProfileCustom", "profilecustom", MFnData::kString},
-        {"NodeHandles", "nodehandles", MFnData::kStringArray}, {"NodeNames", "nodenames", MFnData::kStringArray},
+        {"PluginName", "pluginname", MFnData::kString},
+        {"InputValues", "InputValues", MFnData::kString},
+        {"CameraName", "cameraname", MFnData::kString},
+        {"UserDataSize", "userdatasize", MFnData::kInvalid},
+        {"UserData", "userdata", MFnData::kString},
+        {"ProfileName", "profilename", MFnData::kString},
+        {"ProfileSize", "profilesize", MFnData::kInvalid},
+        {"ProfileCustom", "profilecustom", MFnData::kString},
+        {"NodeHandles", "nodehandles", MFnData::kStringArray},
+        {"NodeNames", "nodenames", MFnData::kStringArray},
         {"ParentHandles", "parenthandles", MFnData::kStringArray},
     };
     for (const Named& named : kAttributes) {
-        const MObject attribute = named.type == MFnData::kInvalid
-                                      ? StorageAttributes::HiddenInt(named.longName, named.shortName)
-                                      : StorageAttributes::Hidden(named.longName, named.shortName, named.type);
+        const MObject attribute =
+            named.type == MFnData::kInvalid
+                ? StorageAttributes::HiddenInt(named.longName, named.shortName)
+                : StorageAttributes::Hidden(named.longName, named.shortName, named.type);
         const MStatus status = addAttribute(attribute);
         if (!status) return status;
     }

@@ -10,10 +10,10 @@ namespace vex::orb::adaptor::maya {
 class Hotkeys {
 public:
     enum Flag : int {
-        kStart = 1,          ///< Ctrl+Alt+Space starts a take
-        kRun = 2,            ///< "+" and "-" change the slow-motion level, Space stops
-        kRestoreRun = 4,     ///< puts back what kRun replaced
-        kRestoreStart = 8,   ///< puts back what kStart replaced
+        kStart = 1,        ///< Ctrl+Alt+Space starts a take
+        kRun = 2,          ///< "+" and "-" change the slow-motion level, Space stops
+        kRestoreRun = 4,   ///< puts back what kRun replaced
+        kRestoreStart = 8, ///< puts back what kStart replaced
     };
 
     /// Applies the flags' bindings and restores, in the order of the flag values.

@@ -183,7 +183,8 @@ void TorvaPluginManager::OnNodeRemoved(MObject& node) {
         return;
     CMayaNode* removed = RegisteredNodeOf(node);
     core::NodeOwner* owner = removed != nullptr ? removed->owner : nullptr;
-    if (owner == nullptr || std::find(deletedOwners_.begin(), deletedOwners_.end(), owner) != deletedOwners_.end())
+    if (owner == nullptr ||
+        std::find(deletedOwners_.begin(), deletedOwners_.end(), owner) != deletedOwners_.end())
         return;
     DeletedRecord record{owner, {}};
     for (CMayaNode* other : Adaptor().GetNodes())

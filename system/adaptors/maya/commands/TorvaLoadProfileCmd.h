@@ -8,8 +8,10 @@ namespace vex::orb::adaptor::maya {
 class TorvaLoadProfileCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaLoadProfileCmd";
-    static constexpr const char* kMissingTool = "Missing tool name. Usage: TorvaLoadProfileCmd -name \"nameOfTool\" \"profileFileName\" to load.";
-    static constexpr const char* kMissingProfile = "Missing profile name. Usage: TorvaLoadProfileCmd -name \"nameOfTool\" \"profileFileName\" to load.";
+    static constexpr const char* kMissingTool =
+        "Missing tool name. Usage: TorvaLoadProfileCmd -name \"nameOfTool\" \"profileFileName\" to load.";
+    static constexpr const char* kMissingProfile =
+        "Missing profile name. Usage: TorvaLoadProfileCmd -name \"nameOfTool\" \"profileFileName\" to load.";
 
     static void* creator() { return new TorvaLoadProfileCmd; }
     MStatus doIt(const MArgList& args) override;

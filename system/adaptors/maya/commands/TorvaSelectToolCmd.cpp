@@ -16,7 +16,8 @@ MStatus TorvaSelectToolCmd::doIt(const MArgList& args) {
     const int select = args.asInt(flag + 2, &read);
     core::CoreImplementation* running = Core();
     if (running == nullptr || name.empty()) return MS::kSuccess;
-    if (core::Instance* instance = running->FindInstance(name)) Adaptor().SelectNodesOf(instance, read && select == 1);
+    if (core::Instance* instance = running->FindInstance(name))
+        Adaptor().SelectNodesOf(instance, read && select == 1);
     return MS::kSuccess;
 }
 
