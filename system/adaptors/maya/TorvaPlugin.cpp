@@ -2,6 +2,7 @@
 
 #include "core/DataPaths.h"
 #include "system/adaptors/maya/CStorageNode.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
 #include "system/adaptors/maya/Shelf.h"
 #include "system/adaptors/maya/StorageNode.h"
 #include "system/adaptors/maya/TorvaPluginManager.h"
@@ -114,6 +115,8 @@ MStatus TorvaPlugin::Load(MObject plugin) {
 
     status = TorvaPluginManager::Instance().InstallCallbacks();
     if (!status) return Failed(status, "installing the scene callbacks failed");
+    // The host adaptor, whose construction starts the core on it.
+    MayaAdaptorInterface::Instance();
     return MS::kSuccess;
 }
 

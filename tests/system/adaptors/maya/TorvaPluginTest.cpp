@@ -15,6 +15,7 @@
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Plugin.h"
 #include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
 #include "host/scene/UndoQueue.h"
 #include "platform/win32/MessageBox.h"
 #include "tests/core/CoreTestSupport.h"
@@ -155,12 +156,15 @@ TEST_F(TorvaPluginTest, CommandsCreateCloneRenameSelectAndDeleteAndReportTheirUs
     EXPECT_TRUE(Runs("TorvaDeleteToolCmd -n NobodyOfThatName")) << "an unknown instance changes nothing";
 
     errors.clear();
+    host::ScriptEditor::get().clear();
     EXPECT_FALSE(Runs("TorvaSelectToolCmd"));
     EXPECT_FALSE(Runs("TorvaRenameToolCmd -n RuzovuZediziViz_01"));
     EXPECT_FALSE(Runs("TorvaLoadProfileCmd -n RuzovuZediziViz_01"));
     EXPECT_FALSE(Runs("TorvaLoadProfileCmd"));
+    // A failing command's text reaches the script editor (or the error output, outside a command).
     std::string all;
     for (const std::string& line : errors) all += line + "\n";
+    for (const auto& line : host::ScriptEditor::get().lines()) all += line.text + "\n";
     for (const char* usage :
          {"Usage: TorvaSelectToolCmd -name \"nameOfTool\" 1 to select.",
           "Usage: TorvaRenameToolCmd -name \"nameOfTool\" \"newName\".",
