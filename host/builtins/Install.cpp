@@ -14,6 +14,9 @@
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandRegistry.h"
 
+#include <map>
+#include <utility>
+
 namespace vex::host::builtins {
 
 namespace {
@@ -24,11 +27,18 @@ struct Entry {
     const char* name;
     CommandRegistry::Creator creator;
     CommandSyntax syntax;
+    CommandFunction body;
 };
 
 template <CommandFunction Body>
 Entry entry(const char* name, CommandSyntax syntax = {}) {
-    return {name, &JournaledCommand::creator<Body>, std::move(syntax)};
+    return {name, &JournaledCommand::creator<Body>, std::move(syntax), Body};
+}
+
+// The built-in bodies by command name, with the creator registered for each.
+std::map<std::string, std::pair<CommandRegistry::Creator, CommandFunction>>& bodies() {
+    static std::map<std::string, std::pair<CommandRegistry::Creator, CommandFunction>> table;
+    return table;
 }
 
 // The flags of a shelf button, each with one value.
@@ -192,10 +202,18 @@ std::vector<Entry> entries() {
 } // namespace
 
 void install(command::Interpreter& interpreter) {
-    for (Entry& e : entries())
+    for (Entry& e : entries()) {
+        bodies()[e.name] = {e.creator, e.body};
         CommandRegistry::get().add(e.name, e.creator, {},
                                    std::make_shared<const CommandSyntax>(std::move(e.syntax)));
+    }
     interpreter.SetVariable("gShelfTopLevel", command::Value::String(UiState::kShelfTopLevel));
+}
+
+CommandFunction builtinBody(const std::string& name) {
+    const auto found = bodies().find(name);
+    if (found == bodies().end() || CommandRegistry::get().find(name) != found->second.first) return nullptr;
+    return found->second.second;
 }
 
 } // namespace vex::host::builtins

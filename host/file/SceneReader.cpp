@@ -6,7 +6,9 @@
 #include "StatusText.h"
 #include "TangentCodes.h"
 
+#include "host/builtins/CommandContext.h"
 #include "host/builtins/CurveKeys.h"
+#include "host/builtins/Install.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
 #include "host/command/Interpreter.h"
@@ -92,6 +94,18 @@ std::optional<bool> applyTangents(const CommandCall& call, std::string& error) {
 // Runs a registered command for the file. Unlike commands run by the engine, those a file is read with
 // never enter the undo queue and send no command messages: reading a file is one operation.
 bool runCommand(const CommandCall& call, Value& result, std::string& error) {
+    if (const builtins::CommandFunction body = builtins::builtinBody(call.name)) {
+        // A built-in runs on the call as parsed; the read's own journal takes a failure back.
+        Value& slot = CommandEngine::get().currentResult();
+        const Value saved = slot;
+        slot = Value();
+        builtins::CommandContext context(call, slot);
+        const bool ok = body(context);
+        result = slot;
+        slot = saved;
+        if (!ok) error = context.error;
+        return ok;
+    }
     const CommandRegistry::Creator creator = CommandRegistry::get().find(call.name);
     if (!creator) {
         error = "Cannot find procedure \"" + call.name + "\".";
