@@ -303,5 +303,17 @@ TEST_F(TorvaPluginTest, DeletingTwoNodesOfAToolDeletesItOnceAndUndoGivesTheNodes
     EXPECT_EQ(TorvaPluginManager::Instance().DeletedOwners(), 0u);
 }
 
+TEST_F(TorvaPluginTest, TheStartKeyIsBoundWhileLoadedAndTheRunKeysOnlyDuringATake) {
+    EXPECT_EQ(Text("hotkey -q -name \"Space\" -ctl -alt"), "TorvaStartAnimationCmd");
+    ASSERT_TRUE(Runs("nameCommand -ann zoom -c \"print 1\" zoomIn; hotkey -k \"+\" -name zoomIn;"));
+    MayaAdaptorInterface& adaptor = MayaAdaptorInterface::Instance();
+    adaptor.installRunHotkeys();
+    EXPECT_EQ(Text("hotkey -q -name \"+\""), "TorvaIncSlowFactorCmd");
+    EXPECT_EQ(Text("hotkey -q -name Dash"), "TorvaDecSlowFactorCmd");
+    EXPECT_EQ(Text("hotkey -q -name \"Space\""), "TorvaStopAnimationCmd");
+    adaptor.finishRecording();
+    EXPECT_EQ(Text("hotkey -q -name \"+\""), "zoomIn") << "the animator's own binding comes back";
+}
+
 } // namespace
 } // namespace vex::orb::adaptor::maya
