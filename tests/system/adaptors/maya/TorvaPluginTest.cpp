@@ -33,6 +33,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
@@ -349,6 +350,16 @@ TEST_F(TorvaPluginTest, TheStartKeyIsBoundWhileLoadedAndTheRunKeysOnlyDuringATak
     EXPECT_EQ(Text("hotkey -q -name \"Space\""), "TorvaStopAnimationCmd");
     adaptor.finishRecording();
     EXPECT_EQ(Text("hotkey -q -name \"+\""), "zoomIn") << "the animator's own binding comes back";
+}
+
+TEST_F(TorvaPluginTest, AFailedSaveLeavesNoStorageNodeInTheScene) {
+    ASSERT_EQ(Text("TorvaCreateToolCmd -n Group"), "Group_01");
+    // A folder where the file should be: the write fails after the plug-in made its storage node.
+    const std::string path = Scene("taken.ma");
+    std::filesystem::create_directories(path);
+    EXPECT_FALSE(MFileIO::saveAs(MString(path.c_str())));
+    EXPECT_EQ(CountOfType("StorageNode"), 0);
+    EXPECT_NE(Core().FindInstance("Group_01"), nullptr);
 }
 
 } // namespace
