@@ -81,9 +81,20 @@ Element SceneGather::BuildState(const std::vector<Tagged>& tags) {
     for (const Record& record : records) byName.emplace(record.description.GetChildText("name"), &record);
     std::map<std::string, std::vector<const Record*>> children;
     std::vector<const Record*> top;
+    // A record goes below its parent when the parent's chain reaches the top; one whose chain comes
+    // back to itself (tags edited by hand) stays at the top, so no instance is lost.
+    const auto reachesTop = [&](const Record& record) {
+        const Record* at = &record;
+        for (size_t step = 0; step <= records.size(); ++step) {
+            const auto parent = byName.find(at->parent);
+            if (at->parent.empty() || parent == byName.end()) return true;
+            at = parent->second;
+            if (at == &record) return false;
+        }
+        return false;
+    };
     for (const Record& record : records) {
-        const bool nested = !record.parent.empty() && byName.count(record.parent) > 0 &&
-                            record.parent != record.description.GetChildText("name");
+        const bool nested = !record.parent.empty() && byName.count(record.parent) > 0 && reachesTop(record);
         (nested ? children[record.parent] : top).push_back(&record);
     }
     const auto byIndex = [](const Record* a, const Record* b) { return a->childIndex < b->childIndex; };

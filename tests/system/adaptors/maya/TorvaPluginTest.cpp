@@ -362,5 +362,31 @@ TEST_F(TorvaPluginTest, AFailedSaveLeavesNoStorageNodeInTheScene) {
     EXPECT_NE(Core().FindInstance("Group_01"), nullptr);
 }
 
+// The instance tree the tags describe: children inside their parent by index; a parent chain that
+// loops (hand-edited tags) keeps its records at the top instead of losing them.
+TEST_F(TorvaPluginTest, TagsMakeTheInstanceTreeAndALoopOfParentsLosesNoInstance) {
+    const auto tagged = [](const std::string& name, const std::string& parent, int index) {
+        util::xml::Element master(util::xml::Element::Kind::Tag, "masternode");
+        util::xml::Element description(util::xml::Element::Kind::Tag, "VXB_Plugin");
+        description.AddTextChild("name", name);
+        master.AddChild(description);
+        master.AddTextChild("parent", parent);
+        master.AddTextChild("childindex", std::to_string(index));
+        SceneGather::Tagged tag{MObject(), core::NodeTag{name, "Cam"}.ToElement()};
+        tag.tag.AddChild(master);
+        return tag;
+    };
+    const util::xml::Element tree =
+        SceneGather::BuildState({tagged("Second", "Rig", 1), tagged("Rig", "", 0), tagged("First", "Rig", 0),
+                                 tagged("A", "B", 0), tagged("B", "A", 0)});
+    std::vector<std::string> top;
+    for (const util::xml::Element& child : tree.GetChildren()) top.push_back(child.GetChildText("name"));
+    EXPECT_EQ(top, (std::vector<std::string>{"Rig", "A", "B"}));
+    std::vector<std::string> below;
+    for (const util::xml::Element& child : tree.GetChildren().front().GetChildren())
+        if (child.IsTag() && child.GetName() == "VXB_Plugin") below.push_back(child.GetChildText("name"));
+    EXPECT_EQ(below, (std::vector<std::string>{"First", "Second"}));
+}
+
 } // namespace
 } // namespace vex::orb::adaptor::maya
