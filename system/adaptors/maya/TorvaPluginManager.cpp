@@ -178,7 +178,8 @@ void TorvaPluginManager::NodeAdded(MObject& node, void* clientData) {
 }
 
 void TorvaPluginManager::OnNodeRemoved(MObject& node) {
-    if (suppressNodeEvents_ || inDeletion_ || CoreRecording() || MGlobal::isUndoing() ||
+    // A new scene empties the old one: those removals are the host's, not the user's.
+    if (suppressNodeEvents_ || inDeletion_ || newSceneFlag_ || CoreRecording() || MGlobal::isUndoing() ||
         UndoManagement::Instance().isReplaying())
         return;
     CMayaNode* removed = RegisteredNodeOf(node);

@@ -326,6 +326,7 @@ TEST_F(TorvaPluginTest, DeletingTwoNodesOfAToolDeletesItOnceAndUndoGivesTheNodes
         "delete RuzovuZediziViz_01_FollowCamTransform RuzovuZediziViz_01_AttachedCamTransform", false, true));
     EXPECT_EQ(Core().FindInstance("RuzovuZediziViz_01"), nullptr);
     EXPECT_EQ(TorvaPluginManager::Instance().DeletedOwners(), 1u);
+    EXPECT_EQ(TorvaPluginManager::Instance().DeletedNodeRecords(), 1u);
 
     ASSERT_TRUE(MGlobal::executeCommand("undo", false, false));
     ASSERT_TRUE(MGlobal::executeCommand("undo", false, false));
@@ -338,6 +339,7 @@ TEST_F(TorvaPluginTest, DeletingTwoNodesOfAToolDeletesItOnceAndUndoGivesTheNodes
     MayaAdaptorInterface::Instance().getNodesOf(back, out);
     EXPECT_EQ(nodes.size(), 2u) << "the re-made instance holds its nodes again";
     EXPECT_EQ(TorvaPluginManager::Instance().DeletedOwners(), 0u);
+    EXPECT_EQ(TorvaPluginManager::Instance().DeletedNodeRecords(), 0u);
 }
 
 TEST_F(TorvaPluginTest, TheStartKeyIsBoundWhileLoadedAndTheRunKeysOnlyDuringATake) {
