@@ -21,7 +21,6 @@
 #include "system/adaptors/maya/commands/TorvaStartAnimationCmd.h"
 #include "system/adaptors/maya/commands/TorvaStopAnimationCmd.h"
 
-#include <maya/MDagModifier.h>
 #include <maya/MFnPlugin.h>
 #include <maya/MString.h>
 
@@ -87,12 +86,6 @@ MStatus Failed(const MStatus& status, const char* text) {
     return status;
 }
 
-void RunMel(const std::string& mel) {
-    MDagModifier modifier;
-    modifier.commandToExecute(MString(mel.c_str()));
-    modifier.doIt();
-}
-
 } // namespace
 
 MStatus TorvaPlugin::Load(MObject plugin) {
@@ -100,7 +93,8 @@ MStatus TorvaPlugin::Load(MObject plugin) {
     for (const char* folder : {"/data", "/data/core", "/data/core/"})
         core::MakeDirectories(core::JoinDataPath(root, folder));
     MFnPlugin fn(plugin, kVendor, kVersion, "Any");
-    RunMel(Shelf::CreateMel(core::JoinDataPath(root, "/data") + "/core/images/torvaicon.xpm"));
+    MayaAdaptorInterface::Run(
+        MString(Shelf::CreateMel(core::JoinDataPath(root, "/data") + "/core/images/torvaicon.xpm").c_str()));
 
     for (const Command& command : kCommands) {
         const MStatus status = fn.registerCommand(command.name, command.creator);
@@ -127,7 +121,7 @@ MStatus TorvaPlugin::Unload(MObject plugin) {
     if (!status) return Failed(status, "deregisterNode CStorageNode failed");
     status = fn.deregisterNode(StorageNode::kTypeId);
     if (!status) return Failed(status, "deregisterNode StorageNode failed");
-    RunMel(Shelf::DeleteMel());
+    MayaAdaptorInterface::Run(MString(Shelf::DeleteMel().c_str()));
     for (const Deregistration& command : kDeregistrations) {
         status = fn.deregisterCommand(command.name);
         if (!status && command.failure != nullptr) return Failed(status, command.failure);
