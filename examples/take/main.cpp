@@ -12,7 +12,8 @@
 #include "core/ResimulationWindow.h"
 #include "examples/common/ProgramArguments.h"
 #include "examples/take/HandHeldPath.h"
-#include "examples/take/PathExport.h"
+#include "host/plot/PathCsv.h"
+#include "host/plot/PathPlot.h"
 #include "platform/qt/OffscreenSession.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Files.h"
@@ -35,7 +36,7 @@
 namespace {
 
 namespace win32 = vex::platform::win32;
-using vex::examples::PathSeries;
+using vex::host::plot::PathSeries;
 using vex::orb::adaptor::memory::MemoryAdaptor;
 using vex::orb::adaptor::memory::MemoryScene;
 using vex::orb::core::CoreImplementation;
@@ -245,17 +246,17 @@ int main(int argc, char** argv) {
 
     const std::string flyerCsv = out + "/vodidova.csv";
     const std::string flyerPng = out + "/vodidova.png";
-    if (!vex::examples::WritePathCsv(flyerCsv, {flyerTake, flyerPath}, error)) return Fail(error);
-    if (!vex::examples::WritePathPlot(flyerPng, "VodiDOva flown by a scripted stick", {flyerPath}, 1200, 560,
-                                      error))
+    if (!vex::host::plot::WritePathCsv(flyerCsv, {flyerTake, flyerPath}, error)) return Fail(error);
+    if (!vex::host::plot::WritePathPlot(flyerPng, "VodiDOva flown by a scripted stick", {flyerPath}, 1200,
+                                        560, error))
         return Fail(error);
     std::printf("wrote %s and %s\n", flyerCsv.c_str(), flyerPng.c_str());
 
     const std::string csv = out + "/take.csv";
     const std::string png = out + "/take.png";
-    if (!vex::examples::WritePathCsv(csv, csvSeries, error)) return Fail(error);
-    if (!vex::examples::WritePathPlot(png, "A hand-held AttachedCam and the two follow cameras", plotSeries,
-                                      1200, 560, error))
+    if (!vex::host::plot::WritePathCsv(csv, csvSeries, error)) return Fail(error);
+    if (!vex::host::plot::WritePathPlot(png, "A hand-held AttachedCam and the two follow cameras", plotSeries,
+                                        1200, 560, error))
         return Fail(error);
     std::printf("wrote %s and %s\n", csv.c_str(), png.c_str());
     return 0;

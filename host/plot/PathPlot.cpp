@@ -1,7 +1,4 @@
-#include "examples/take/PathExport.h"
-
-#include "util/AtomicFile.h"
-#include "util/NumberText.h"
+#include "host/plot/PathPlot.h"
 
 #include <QColor>
 #include <QFont>
@@ -16,7 +13,7 @@
 #include <functional>
 #include <limits>
 
-namespace vex::examples {
+namespace vex::host::plot {
 
 namespace {
 
@@ -101,28 +98,6 @@ void DrawPanel(QPainter& painter, const QRectF& area, const std::vector<PathSeri
 
 } // namespace
 
-bool WritePathCsv(const std::string& path, const std::vector<PathSeries>& series, std::string& error) {
-    std::string text = "time";
-    for (const PathSeries& s : series) {
-        for (const char* axis : {"x", "y", "z"}) text += "," + s.name + "_" + axis;
-    }
-    text += "\n";
-    const size_t rows = series.empty() ? 0 : series.front().samples.size();
-    for (size_t row = 0; row < rows; ++row) {
-        text += util::FormatFixed(series.front().samples[row].time, 6);
-        for (const PathSeries& s : series) {
-            if (row >= s.samples.size()) {
-                error = "series \"" + s.name + "\" has fewer samples than the first";
-                return false;
-            }
-            const auto& p = s.samples[row].position;
-            for (double coordinate : {p.x, p.y, p.z}) text += "," + util::FormatGeneral(coordinate, 9);
-        }
-        text += "\n";
-    }
-    return util::WriteFileAtomic(path, text, &error);
-}
-
 bool WritePathPlot(const std::string& path, const std::string& title, const std::vector<PathSeries>& series,
                    int width, int height, std::string& error) {
     QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
@@ -179,4 +154,4 @@ bool WritePathPlot(const std::string& path, const std::string& title, const std:
     return true;
 }
 
-} // namespace vex::examples
+} // namespace vex::host::plot

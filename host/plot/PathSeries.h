@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-namespace vex::examples {
+namespace vex::host::plot {
 
 /// One sampled path: a name for the legend and CSV header, a colour, and positions by time.
 struct PathSeries {
@@ -19,4 +19,4 @@ struct PathSeries {
     std::vector<Sample> samples;
 };
 
-} // namespace vex::examples
+} // namespace vex::host::plot
