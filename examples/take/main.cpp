@@ -247,7 +247,7 @@ int main(int argc, char** argv) {
     const std::string flyerCsv = out + "/vodidova.csv";
     const std::string flyerPng = out + "/vodidova.png";
     if (!vex::host::plot::WritePathCsv(flyerCsv, {flyerTake, flyerPath}, error)) return Fail(error);
-    if (!vex::host::plot::WritePathPlot(flyerPng, "VodiDOva flown by a scripted stick", {flyerPath}, 1200,
+    if (!vex::host::plot::WritePathPlot(flyerPng, "VodiDOva flown by a scripted stick", {flyerPath}, 1400,
                                         560, error))
         return Fail(error);
     std::printf("wrote %s and %s\n", flyerCsv.c_str(), flyerPng.c_str());
@@ -256,7 +256,7 @@ int main(int argc, char** argv) {
     const std::string png = out + "/take.png";
     if (!vex::host::plot::WritePathCsv(csv, csvSeries, error)) return Fail(error);
     if (!vex::host::plot::WritePathPlot(png, "A hand-held AttachedCam and the two follow cameras", plotSeries,
-                                        1200, 560, error))
+                                        1400, 560, error))
         return Fail(error);
     std::printf("wrote %s and %s\n", csv.c_str(), png.c_str());
     return 0;
