@@ -210,7 +210,7 @@ bool WritePathPlot(const std::string& path, const std::string& title, const std:
         painter.setPen(Qt::black);
         painter.drawText(QRectF(0, 8, width, 24), Qt::AlignCenter, QString::fromStdString(title));
     }
-    const std::string temp = path + ".part.png";
+    const std::string temp = path + ".tmp.png";
     if (!image.save(QString::fromStdString(temp), "PNG")) {
         error = "cannot write " + temp;
         return false;
