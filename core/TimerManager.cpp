@@ -1,6 +1,7 @@
 #include "core/TimerManager.h"
 
 #include "platform/win32/Clock.h"
+#include "platform/win32/TimerQueue.h"
 
 #include <QAbstractEventDispatcher>
 #include <QTimerEvent>
@@ -11,9 +12,7 @@
 namespace vex::orb::core {
 
 TimerManager::~TimerManager() {
-    for (const auto& [id, qtId] : timers_) {
-        if (qtId != 0) killTimer(qtId);
-    }
+    while (!timers_.empty()) KillTimer(timers_.begin()->first);
 }
 
 void TimerManager::SetTimer(int32_t id, double seconds) {
@@ -22,18 +21,33 @@ void TimerManager::SetTimer(int32_t id, double seconds) {
     double milliseconds = std::trunc(seconds * 1000.0);
     if (!(milliseconds >= 0.0)) milliseconds = 0.0;
     if (milliseconds > std::numeric_limits<int>::max()) milliseconds = std::numeric_limits<int>::max();
+    // On the host's batch clock the timer is held by the host's queue and fires without waiting.
+    if (platform::win32::TimerQueue::IsBatchClock()) {
+        batchTimers_[id] = platform::win32::TimerQueue::StartTimer(
+            static_cast<platform::win32::DWORD>(milliseconds),
+            [this, id] { OnTimer(id, platform::win32::GetTickCount()); });
+        timers_[id] = 0;
+        return;
+    }
     // Without an event dispatcher on this thread (no Qt application) the timer cannot fire; it is
     // still recorded, so the owner sees it as running and tests can drive OnTimer by hand.
     int qtId = 0;
     if (QAbstractEventDispatcher::instance(thread()) != nullptr)
         qtId = startTimer(static_cast<int>(milliseconds));
     timers_[id] = qtId;
+    platform::win32::TimerQueue::CountLiveTimer(+1);
 }
 
 void TimerManager::KillTimer(int32_t id) {
     auto it = timers_.find(id);
     if (it == timers_.end()) return;
-    if (it->second != 0) killTimer(it->second);
+    if (const auto held = batchTimers_.find(id); held != batchTimers_.end()) {
+        platform::win32::TimerQueue::KillTimer(held->second);
+        batchTimers_.erase(held);
+    } else {
+        if (it->second != 0) killTimer(it->second);
+        platform::win32::TimerQueue::CountLiveTimer(-1);
+    }
     timers_.erase(it);
 }
 

@@ -9,8 +9,9 @@ class QTimerEvent;
 
 namespace vex::orb::core {
 
-/// Repeating Qt timers under ids the owner chooses. Every timer event reaches OnTimer with the owner's
-/// id and the tick count of the moment; an owner that wants a one-shot timer kills it in OnTimer.
+/// Repeating Qt timers under ids the owner chooses (held by the host's batch clock while it runs). Every
+/// timer event reaches OnTimer with the owner's id and the tick count of the moment; an owner that wants a
+/// one-shot timer kills it in OnTimer.
 class TimerManager : public QObject {
 public:
     TimerManager() = default;
@@ -35,8 +36,10 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    // Owner's id -> Qt timer id.
+    // Owner's id -> Qt timer id (0 for a timer that cannot fire or is held by the batch clock).
     std::map<int32_t, int> timers_;
+    // Owner's id -> handle in the host's batch clock queue, for the timers held there.
+    std::map<int32_t, int> batchTimers_;
 };
 
 } // namespace vex::orb::core

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <utility>
 
 #include "host/command/Parser.h"
 
@@ -25,6 +26,29 @@ Interpreter::Interpreter() {
         result = Value::Int(static_cast<int64_t>(v.IsArray() ? v.Size() : v.AsString().size()));
         return true;
     });
+    // "error text": stops the script with `text` as its error.
+    RegisterCommand("error", [](const CommandCall& call, Value&, std::string& error) {
+        for (const Argument& a : call.args) error += a.value.AsString();
+        if (error.empty()) error = "error";
+        return false;
+    });
+    // The language's arithmetic functions of one number, answering a float.
+    const std::pair<const char*, double (*)(double)> functions[] = {
+        {"sin", [](double x) { return std::sin(x); }},
+        {"cos", [](double x) { return std::cos(x); }},
+        {"abs", [](double x) { return std::abs(x); }},
+        {"sqrt", [](double x) { return std::sqrt(x); }},
+        {"floor", [](double x) { return std::floor(x); }}};
+    for (const auto& [name, function] : functions) {
+        RegisterCommand(name, [function](const CommandCall& call, Value& result, std::string& error) {
+            if (call.args.size() != 1 || call.args[0].value.IsArray()) {
+                error = "expects one number";
+                return false;
+            }
+            result = Value::Float(function(call.args[0].value.AsDouble()));
+            return true;
+        });
+    }
 }
 
 void Interpreter::RegisterCommand(const std::string& name, Command command) {

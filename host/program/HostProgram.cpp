@@ -1,10 +1,16 @@
 #include "HostProgram.h"
 
+#include "PathPlotCommand.h"
+#include "ProcessEventsCommand.h"
+#include "VirtualJoystickCommand.h"
+
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandEngine.h"
+#include "host/scene/CommandRegistry.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/ScriptEditor.h"
 #include "platform/win32/Registry.h"
+#include "platform/win32/TimerQueue.h"
 #include "util/AtomicFile.h"
 
 #include <maya/MString.h>
@@ -34,6 +40,21 @@ std::string located(const std::string& source, const std::string& message) {
     return source.empty() ? message : source + ": " + message;
 }
 
+// Where the batch clock starts: any count works; this one keeps the first minute clear of 0.
+constexpr platform::win32::DWORD kBatchClockStart = 100000;
+
+// The program's own commands, beside the host's built-ins: waiting for the real-time loops,
+// plugging in scripted controllers, and plotting paths.
+void installProgramCommands() {
+    const std::pair<const char*, CommandRegistry::Creator> commands[] = {
+        {"processEvents", &ProcessEventsCommand::creator},
+        {"virtualJoystick", &VirtualJoystickCommand::creator},
+        {"pathPlot", &PathPlotCommand::creator}};
+    CommandRegistry& registry = CommandRegistry::get();
+    for (const auto& [name, creator] : commands)
+        if (registry.find(name) == nullptr) registry.add(name, creator, "");
+}
+
 } // namespace
 
 void HostProgram::usage(std::ostream& out) const {
@@ -43,6 +64,8 @@ void HostProgram::usage(std::ostream& out) const {
            "  -                  run the commands read from standard input\n"
            "  --plugin PATH      load the plug-in library at PATH before any script runs\n"
            "  --data-root DIR    use DIR as the user's documents folder\n"
+           "  --batch-clock      run real-time loops (takes, re-simulations) as fast as the machine\n"
+           "                     allows, on a clock that jumps to each timer (default: wall-clock time)\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -63,6 +86,8 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
             m_dataRoot = args[++i];
         } else if (arg == "--help" || arg == "-h") {
             m_help = true;
+        } else if (arg == "--batch-clock") {
+            m_batchClock = true;
         } else if (arg == "--version") {
             m_version = true;
         } else if (arg == "-") {
@@ -124,6 +149,9 @@ int HostProgram::run(const std::vector<std::string>& args) {
             platform::win32::HKEY_CURRENT_USER,
             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", m_dataRoot);
 
+    if (m_batchClock) platform::win32::TimerQueue::StartBatchClock(kBatchClockStart);
+    installProgramCommands();
+
     ScriptEditor& editor = ScriptEditor::get();
     editor.setEcho(&m_out);
     // Warnings and errors go to standard error, each once, with the file and line they come from.
@@ -150,6 +178,7 @@ int HostProgram::run(const std::vector<std::string>& args) {
     editor.setEcho(nullptr);
     m_source.clear();
     m_out.flush();
+    if (m_batchClock) platform::win32::TimerQueue::StopBatchClock();
     return status;
 }
 

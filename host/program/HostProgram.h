@@ -8,12 +8,13 @@ namespace vex::host::program {
 
 /// The torva-host program: runs scripts of the host's command language in the embedded host, the way
 /// a batch session of the host does.
-///   torva-host [--data-root DIR] [--plugin PATH]... [-c "commands" | script | -]...
+///   torva-host [--data-root DIR] [--batch-clock] [--plugin PATH]... [-c "commands" | script | -]...
 /// Plug-ins load first, then the scripts, -c commands and standard input ("-") run in command-line
 /// order, their commands undoable as in the script editor. Every command result is printed as
 /// "// Result: ... //" and printed text goes to standard output. Warnings and errors go to standard
 /// error, each once: "Error: <file>:<line>: <command>: <reason>" ("-c" or "<stdin>" for the file).
-/// The first error stops the run with exit status 1 (2 for bad options).
+/// The first error stops the run with exit status 1 (2 for bad options). Besides the host's commands
+/// the scripts have "processEvents", "virtualJoystick" and "pathPlot".
 class HostProgram {
 public:
     HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : m_in(in), m_out(out), m_err(err) {}
@@ -46,6 +47,7 @@ private:
     std::string m_dataRoot;
     std::string m_source; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
     bool m_help = false;
+    bool m_batchClock = false;
     bool m_version = false;
 };
 

@@ -3,6 +3,8 @@
 
 #include "platform/qt/OffscreenSession.h"
 
+#include <QApplication>
+
 #include <iostream>
 #include <string>
 #include <vector>
@@ -11,6 +13,8 @@ int main(int argc, char** argv) {
     // A batch session opens no window: plug-ins that start Qt get the offscreen platform (unless the
     // user chose one) and its notices about the missing windowing system stay out of the output.
     vex::platform::qt::BeginOffscreenSession();
+    // The plug-ins' windows and timers need a widget application with its event loop.
+    QApplication application(argc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
 }

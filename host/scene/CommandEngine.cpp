@@ -113,7 +113,14 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
     const std::string text = callText(call);
     command->setCommandString(MString(text));
     MArgList args;
-    for (const command::Argument& arg : call.args) args.addArg(MString(arg.value.AsString()));
+    // An array argument stands for its elements, one argument each, as in the host's language.
+    for (const command::Argument& arg : call.args) {
+        if (!arg.value.IsArray()) {
+            args.addArg(MString(arg.value.AsString()));
+            continue;
+        }
+        for (size_t i = 0; i < arg.value.Size(); ++i) args.addArg(MString(arg.value.At(i).AsString()));
+    }
 
     results_.emplace_back();
     ScriptEditor& editor = ScriptEditor::get();

@@ -11,6 +11,7 @@
 #include <maya/MString.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <filesystem>
 
@@ -36,6 +37,29 @@ EntryPoint uninitializeEntry(void* handle) {
     return entryPoint(handle, "_Z18uninitializePlugin7MObject", "uninitializePlugin");
 }
 
+// A plug-in named without a folder ("torvasuite" or "torvasuite.so") is looked for, as the host does,
+// in the folders of MAYA_PLUG_IN_PATH (separated by ':'), in order; other paths stand as written.
+std::string resolvePluginPath(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || path.find('/') != std::string::npos || std::filesystem::is_regular_file(path, error))
+        return path;
+    const char* folders = std::getenv("MAYA_PLUG_IN_PATH");
+    if (folders == nullptr) return path;
+    const std::string file = std::filesystem::path(path).has_extension() ? path : path + ".so";
+    std::string list = folders;
+    for (std::size_t start = 0; start <= list.size();) {
+        std::size_t end = list.find(':', start);
+        if (end == std::string::npos) end = list.size();
+        const std::string folder = list.substr(start, end - start);
+        if (!folder.empty()) {
+            const std::filesystem::path candidate = std::filesystem::path(folder) / file;
+            if (std::filesystem::is_regular_file(candidate, error)) return candidate.string();
+        }
+        start = end + 1;
+    }
+    return path;
+}
+
 } // namespace
 
 PluginManager& PluginManager::get() {
@@ -48,7 +72,8 @@ MStatus PluginManager::fail(MStatus::MStatusCode code, const std::string& messag
     return MStatus(code, message);
 }
 
-MStatus PluginManager::load(const std::string& path, std::string* name) {
+MStatus PluginManager::load(const std::string& named, std::string* name) {
+    const std::string path = resolvePluginPath(named);
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error))
         return fail(MStatus::kNotFound, "Plug-in \"" + path + "\" was not found.");

@@ -22,8 +22,8 @@ public:
     /// The one manager of the process (never destroyed, as nodes may release their objects at exit).
     static PluginManager& get();
 
-    /// Loads the library at `path`; `name` receives the plug-in's name. Loading a plug-in whose name is
-    /// already loaded does nothing and succeeds.
+    /// Loads the library at `path` (a bare name is looked for in MAYA_PLUG_IN_PATH); `name` receives the
+    /// plug-in's name. Loading a plug-in whose name is already loaded does nothing and succeeds.
     MStatus load(const std::string& path, std::string* name = nullptr);
     /// Unloads the plug-in with the given name (or loaded from the given path).
     MStatus unload(const std::string& nameOrPath);

@@ -6,6 +6,7 @@
 #include "core/TimerManager.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Hooks.h"
+#include "platform/win32/TimerQueue.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "system/adaptors/memory/MemoryNode.h"
 #include "tests/core/ToolTestSupport.h"
@@ -151,6 +152,22 @@ TEST_F(RecordManager, TimerEventsReachTheOwnersIdAndUnknownTimersAreKilled) {
     timers.KillTimer(9);
     EXPECT_FALSE(timers.HasTimer(9));
     EXPECT_TRUE(timers.HasTimer(5));
+}
+
+TEST_F(RecordManager, OnTheBatchClockATakeStepsEveryFrameOnceWithoutWaiting) {
+    win32::TimerQueue::StartBatchClock(5000);
+    host->setCurrentTime(0.0);
+    ASSERT_EQ(core->StartRecording(), 0);
+    EXPECT_EQ(Loop().GetQtTimerId(core::RecordManager::kRecordTimer), 0) << "no Qt timer on the batch clock";
+    EXPECT_EQ(win32::TimerQueue::RunningTimers(), 1);
+    while (host->getCurrentTime() < 2.0 - 1e-9) ASSERT_TRUE(win32::TimerQueue::FireNext());
+    ASSERT_EQ(probe->steps.size(), 50u) << "one tick per frame, no frame caught up or skipped";
+    for (size_t i = 0; i < probe->steps.size(); ++i) EXPECT_NEAR(probe->steps[i], (i + 1) * 0.04, 1e-9);
+    EXPECT_EQ(win32::GetTickCount(), 5000u + 50 * 40);
+    core->StopRecording();
+    EXPECT_EQ(win32::TimerQueue::RunningTimers(), 0) << "the stopped take holds no timer";
+    EXPECT_FALSE(win32::TimerQueue::FireNext());
+    win32::TimerQueue::StopBatchClock();
 }
 
 TEST_F(RecordManager, FirstStepIsTheFrameAfterTheStartAndLateTicksCatchUpThreeFramesAtATime) {

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+namespace vex::host::program {
+
+/// Runs the program's events until a condition holds: Qt's events and the timers of the plug-ins'
+/// real-time loops, with every feed (the virtual devices) called before each round so devices move
+/// as the scene time does. On the batch clock the loops' timers fire at once in due order, the clock
+/// jumping ahead; live, the pump waits for them in wall-clock time.
+class EventPump {
+public:
+    using Condition = std::function<bool()>;
+    using Feed = std::function<void()>;
+
+    /// The one pump of the program.
+    static EventPump& get();
+
+    /// Adds a feed called before every round of events; answers its key for removeFeed.
+    int addFeed(Feed feed);
+    /// Removes a feed; nothing for an unknown key.
+    void removeFeed(int key);
+
+    /// Runs rounds of events until `done` answers true (answers true) or `limitMs` milliseconds of
+    /// the clock have passed, or, on the batch clock, no timer is left to move time on (answers
+    /// false).
+    bool run(const Condition& done, std::uint32_t limitMs);
+
+private:
+    EventPump() = default;
+    void feed();
+
+    std::vector<std::pair<int, Feed>> feeds_;
+    int nextKey_ = 1;
+};
+
+} // namespace vex::host::program

@@ -1,0 +1,114 @@
+#include "PathPlotCommand.h"
+
+#include "PlugByName.h"
+
+#include "host/plot/PathCsv.h"
+#include "host/plot/PathPlot.h"
+
+#include <maya/MAnimControl.h>
+#include <maya/MArgList.h>
+#include <maya/MDGContext.h>
+#include <maya/MFnMatrixData.h>
+#include <maya/MMatrix.h>
+#include <maya/MString.h>
+#include <maya/MTime.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace vex::host::program {
+
+namespace {
+
+using plot::PathSeries;
+
+constexpr int kPlotWidth = 1400;
+constexpr int kPlotHeight = 560;
+constexpr int kMostFrames = 1000000;
+
+// Colours of the paths in argument order, repeated past the last.
+constexpr unsigned kPalette[] = {0xD03030, 0x2060D0, 0x20A050, 0x8040C0, 0xE08020, 0x208080, 0x806020};
+
+const char* const kUsage =
+    "Usage: pathPlot [-csv file] [-png file] [-title text] [-start frame] [-end frame] transform...";
+
+// The flags with one value each; every other argument is a transform.
+const char* const kValueFlags[][2] = {
+    {"-csv", "-csvFile"}, {"-png", "-pngFile"}, {"-t", "-title"}, {"-s", "-start"}, {"-e", "-end"}};
+
+bool isValueFlag(const std::string& arg) {
+    for (const auto& names : kValueFlags)
+        if (arg == names[0] || arg == names[1]) return true;
+    return false;
+}
+
+// The world position of `transform` at `time`; false when it has no world matrix.
+bool worldPosition(const std::string& transform, const MTime& time, util::Vector3<double>& position) {
+    const MPlug matrices = FindPlugByName(transform + ".worldMatrix");
+    if (matrices.isNull()) return false;
+    MStatus status;
+    const MObject data = matrices.elementByLogicalIndex(0).asMObject(MDGContext(time), &status);
+    if (!status || data.isNull()) return false;
+    const MMatrix world = MFnMatrixData(data).matrix(&status);
+    if (!status) return false;
+    position = {world(3, 0), world(3, 1), world(3, 2)};
+    return true;
+}
+
+MStatus fail(const std::string& text) {
+    return MStatus(MStatus::kFailure, "pathPlot: " + text);
+}
+
+} // namespace
+
+MStatus PathPlotCommand::doIt(const MArgList& args) {
+    std::string csv, png, title;
+    double start = MAnimControl::minTime().as(MTime::uiUnit());
+    double end = MAnimControl::maxTime().as(MTime::uiUnit());
+    std::vector<std::string> transforms;
+    for (unsigned i = 0; i < args.length(); ++i) {
+        const std::string arg = args.asString(i).asChar();
+        if (!isValueFlag(arg)) {
+            transforms.push_back(arg);
+            continue;
+        }
+        MStatus status;
+        const MString value = args.asString(++i, &status);
+        if (!status) return MStatus(MStatus::kInvalidParameter, kUsage);
+        if (arg == "-csv" || arg == "-csvFile") csv = value.asChar();
+        if (arg == "-png" || arg == "-pngFile") png = value.asChar();
+        if (arg == "-t" || arg == "-title") title = value.asChar();
+        if (arg == "-s" || arg == "-start" || arg == "-e" || arg == "-end") {
+            const double frame = args.asDouble(i, &status);
+            if (!status || !std::isfinite(frame)) return MStatus(MStatus::kInvalidParameter, kUsage);
+            (arg == "-s" || arg == "-start" ? start : end) = frame;
+        }
+    }
+    if (transforms.empty() || (csv.empty() && png.empty()))
+        return MStatus(MStatus::kInvalidParameter, kUsage);
+    if (!(end >= start) || end - start > kMostFrames)
+        return fail("the frames run from -start to a later -end.");
+
+    std::vector<PathSeries> series;
+    for (std::size_t s = 0; s < transforms.size(); ++s) {
+        PathSeries& path = series.emplace_back();
+        path.name = transforms[s];
+        path.rgb = kPalette[s % std::size(kPalette)];
+        for (double frame = start; frame <= end + 1e-9; frame += 1.0) {
+            const MTime time(frame, MTime::uiUnit());
+            util::Vector3<double> position;
+            if (!worldPosition(transforms[s], time, position))
+                return fail("\"" + transforms[s] + "\" is not a transform of the scene.");
+            path.samples.push_back({time.as(MTime::kSeconds), position});
+        }
+    }
+    std::string error;
+    if (!csv.empty() && !plot::WritePathCsv(csv, series, error)) return fail(error + ".");
+    if (!png.empty() && !plot::WritePathPlot(png, title, series, kPlotWidth, kPlotHeight, error))
+        return fail(error + ".");
+    setResult(static_cast<int>(series.front().samples.size()));
+    return MStatus::kSuccess;
+}
+
+} // namespace vex::host::program
