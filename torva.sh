@@ -7,8 +7,9 @@ root=$PWD
 usage() {
   cat <<'USAGE'
 usage: ./torva.sh [command]
-  run [dir]    install what is missing, build, record and re-simulate a take on the in-memory
-               host; the paths go to dir (default build/take) as CSV and PNG
+  run [dir]    install what is missing, build, and run the example scene in torva-host with the
+               torvasuite plug-in: a take recorded, undone, saved, reopened, re-simulated and
+               checked; the scene, CSV and PNG files go to dir (default build/take)
   test         install what is missing, build, run every test (the default with no command)
   sanitize     the test suite built with address + undefined sanitizers
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
@@ -70,7 +71,14 @@ ensure_comma_locale
 case "$cmd" in
   run)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    ./build/examples/take/torva-take "${2:-build/take}"
+    out=${2:-build/take}
+    # The user's documents start as the example ships them (the tool's input profile for the stick).
+    mkdir -p "$out"
+    rm -rf "$out/documents"
+    cp -R examples/scene/documents "$out/documents"
+    MAYA_PLUG_IN_PATH=build/system ./build/host/torva-host --batch-clock --data-root "$out/documents" \
+      -c "string \$out = \"$out\";" examples/scene/take.mel | grep -v '^// Result: \|^TorvaUndoWrapperII \|^Undo: \|^Redo: '
+    ;;
     ;;
   test)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo

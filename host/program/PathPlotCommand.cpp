@@ -8,6 +8,7 @@
 #include <maya/MAnimControl.h>
 #include <maya/MArgList.h>
 #include <maya/MDGContext.h>
+#include <maya/MDistance.h>
 #include <maya/MFnMatrixData.h>
 #include <maya/MMatrix.h>
 #include <maya/MString.h>
@@ -43,7 +44,7 @@ bool isValueFlag(const std::string& arg) {
     return false;
 }
 
-// The world position of `transform` at `time`; false when it has no world matrix.
+// The world position of `transform` at `time` in metres; false when it has no world matrix.
 bool worldPosition(const std::string& transform, const MTime& time, util::Vector3<double>& position) {
     const MPlug matrices = FindPlugByName(transform + ".worldMatrix");
     if (matrices.isNull()) return false;
@@ -52,7 +53,9 @@ bool worldPosition(const std::string& transform, const MTime& time, util::Vector
     if (!status || data.isNull()) return false;
     const MMatrix world = MFnMatrixData(data).matrix(&status);
     if (!status) return false;
-    position = {world(3, 0), world(3, 1), world(3, 2)};
+    // The matrix holds the scene's internal unit; the paths are in metres whatever the user's unit.
+    const auto metres = [](double internal) { return MDistance(internal, MDistance::internalUnit()).asMeters(); };
+    position = {metres(world(3, 0)), metres(world(3, 1)), metres(world(3, 2))};
     return true;
 }
 

@@ -4,7 +4,7 @@
 
 namespace vex::host::program {
 
-/// "pathPlot": samples the world positions of transforms once per frame and writes them as CSV
+/// "pathPlot": samples the world positions of transforms (in metres) once per frame and writes them as CSV
 /// and/or as a PNG plot (top view, the ground-plane z and the height over time, a legend entry per
 /// transform).
 ///   pathPlot [-csv file] [-png file] [-title text] [-start frame] [-end frame] transform...
