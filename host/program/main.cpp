@@ -13,8 +13,10 @@ int main(int argc, char** argv) {
     // A batch session opens no window: plug-ins that start Qt get the offscreen platform (unless the
     // user chose one) and its notices about the missing windowing system stay out of the output.
     vex::platform::qt::BeginOffscreenSession();
-    // The plug-ins' windows and timers need a widget application with its event loop.
-    QApplication application(argc, argv);
+    // The plug-ins' windows and timers need a widget application with its event loop. It gets the
+    // program's name only: Qt would take options such as --plugin for its own.
+    int qtArgc = 1;
+    QApplication application(qtArgc, argv);
     const std::vector<std::string> args(argv + 1, argv + argc);
     return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
 }

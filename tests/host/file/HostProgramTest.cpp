@@ -119,3 +119,60 @@ TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
 }
 
 } // namespace
+
+TEST_F(HostProgramTest, ScriptedJoysticksPlugInAndOutAndRefuseWhatTheyCannotFollow) {
+    const std::string csv = path("stick.csv"), bad = path("bad.csv");
+    writeFile(csv, "time,x\n0,-1\n1,1\n");
+    writeFile(bad, "0,1\n1,oops\n");
+    const Outcome run =
+        runProgram("-c \"virtualJoystick -name Pad -axes 2 -buttons 1; virtualJoystick -e -csv \\\"" + csv +
+                   "\\\" Pad; createNode transform -n n; virtualJoystick -e -button 0 -plug n.tx Pad; "
+                   "virtualJoystick -q -list; virtualJoystick -delete Pad; virtualJoystick -q -list\"");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.out.find("// Result: Pad //"), std::string::npos) << run.out;
+
+    const std::pair<std::string, std::string> refused[] = {
+        {"virtualJoystick -axes 2", "virtualJoystick: a joystick needs a -name."},
+        {"virtualJoystick -name P -axes 40",
+         "virtualJoystick: -axes is 0 to 32, -buttons 0 to 64, -hats 0 to 8."},
+        {"virtualJoystick -name P; virtualJoystick -name P",
+         "virtualJoystick: a joystick named \"P\" is plugged in already."},
+        {"virtualJoystick -e -csv x.csv Nobody",
+         "virtualJoystick: no joystick named \"Nobody\" is plugged in."},
+        {"virtualJoystick -name P; virtualJoystick -e -csv \\\"" + bad + "\\\" P",
+         "virtualJoystick: " + bad + ": line 2: a field is not a number."},
+        {"virtualJoystick -name P -axes 1; virtualJoystick -e -axis 1 -plug n.tx P",
+         "virtualJoystick: axis index out of range for \"P\"."},
+        {"virtualJoystick -name P; virtualJoystick -e P",
+         "virtualJoystick: -edit needs -csv, or -axis (or -button) with -plug."},
+    };
+    for (const auto& [commands, error] : refused) {
+        const Outcome refusedRun = runProgram("-c \"" + commands + "\"");
+        EXPECT_EQ(refusedRun.status, 1) << commands;
+        EXPECT_NE(refusedRun.err.find(error), std::string::npos) << commands << "\n" << refusedRun.err;
+    }
+}
+
+TEST_F(HostProgramTest, ProcessEventsWaitsForItsConditionOrFailsAtItsTimeout) {
+    // Nothing runs a timer: idle at once; on the batch clock a wait for a time that nothing moves
+    // the scene to ends at once with an error, instead of hanging.
+    const Outcome idle =
+        runProgram("--batch-clock -c \"currentTime 3; processEvents -untilIdle; processEvents -seconds 5\"");
+    EXPECT_EQ(idle.status, 0) << idle.err;
+    EXPECT_NE(idle.out.find("// Result: 3 //"), std::string::npos) << idle.out;
+    const Outcome stuck = runProgram("--batch-clock -c \"processEvents -untilTime 10\"");
+    EXPECT_EQ(stuck.status, 1);
+    EXPECT_NE(stuck.err.find("processEvents: the current time did not reach 10 within 600 s of the clock."),
+              std::string::npos)
+        << stuck.err;
+    // Live, the timeout is wall-clock time.
+    const Outcome live = runProgram("-c \"processEvents -untilTime 10 -timeout 0.05\"");
+    EXPECT_EQ(live.status, 1);
+    EXPECT_NE(live.err.find("within 0.05 s"), std::string::npos) << live.err;
+    for (const char* bad : {"processEvents", "processEvents -untilIdle -seconds 1",
+                            "processEvents -seconds x", "processEvents -untilTime 1 -timeout -1"}) {
+        const Outcome refused = runProgram(std::string("-c \"") + bad + "\"");
+        EXPECT_EQ(refused.status, 1) << bad;
+        EXPECT_NE(refused.err.find("Usage: processEvents"), std::string::npos) << bad << "\n" << refused.err;
+    }
+}
