@@ -108,6 +108,23 @@ TEST_F(InterpreterTest, PrintAndFunctionSyntax) {
     EXPECT_EQ(printed, "hello\nn=2\nball box\n");
 }
 
+TEST_F(InterpreterTest, ArithmeticFunctionsAndTheErrorCommand) {
+    ASSERT_TRUE(Run("float $s = sin(0.5) * sin(0.5) + cos(0.5) * cos(0.5); float $a = abs(-2.5) + sqrt(16) + "
+                    "floor(-1.5); int $i = abs(-3);"))
+        << error.Format();
+    EXPECT_EQ(Var("s"), "1");
+    EXPECT_EQ(Var("a"), "4.5");
+    EXPECT_EQ(Var("i"), "3");
+    EXPECT_FALSE(Run("float $x = sin(1, 2);"));
+    EXPECT_EQ(error.reason, "expects one number");
+    EXPECT_FALSE(Run("float $v[] = {1.0}; float $x = cos($v);"));
+    EXPECT_EQ(error.reason, "expects one number");
+
+    EXPECT_FALSE(Run("rec a;\nerror (\"the check failed by \" + 2);\nrec b;"));
+    EXPECT_EQ(error.Format(), "line 2: error: the check failed by 2");
+    EXPECT_EQ(calls.size(), 1u) << "the error stops the script";
+}
+
 TEST_F(InterpreterTest, ResultsOfTopLevelCommandsReachTheSink) {
     std::vector<std::string> results;
     interp.SetResultSink(

@@ -176,3 +176,24 @@ TEST_F(HostProgramTest, ProcessEventsWaitsForItsConditionOrFailsAtItsTimeout) {
         EXPECT_NE(refused.err.find("Usage: processEvents"), std::string::npos) << bad << "\n" << refused.err;
     }
 }
+
+TEST_F(HostProgramTest, ArraysPassTheirElementsAndBareNamedPluginsAreFoundOnThePluginPath) {
+    const Outcome arrays =
+        runProgram("-c \"createNode transform -n a; createNode transform -n b; string \\$both[] = "
+                   "{\\\"a\\\", \\\"b\\\"}; "
+                   "select \\$both; print (size(\\`ls -sl\\`) + \\\" selected\\\\n\\\");\"");
+    EXPECT_EQ(arrays.status, 0) << arrays.err;
+    EXPECT_NE(arrays.out.find("2 selected"), std::string::npos) << arrays.out;
+
+    const std::string plugin = HOST_TEST_PLUGIN;
+    const std::string folder = plugin.substr(0, plugin.rfind('/'));
+    const std::string name = plugin.substr(folder.size() + 1, plugin.rfind('.') - folder.size() - 1);
+    ::setenv("MAYA_PLUG_IN_PATH", ("/nowhere:" + folder).c_str(), 1);
+    const Outcome found = runProgram("-c \"loadPlugin " + name + "; hostTestAdd -v 2; hostTestAdd -q\"");
+    const Outcome missing = runProgram("-c \"loadPlugin noSuchPlugin\"");
+    ::unsetenv("MAYA_PLUG_IN_PATH");
+    EXPECT_EQ(found.status, 0) << found.err;
+    EXPECT_NE(found.out.find("// Result: " + name + " //"), std::string::npos) << found.out;
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Plug-in \"noSuchPlugin\" was not found."), std::string::npos) << missing.err;
+}
