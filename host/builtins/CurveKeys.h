@@ -2,7 +2,11 @@
 
 #include "host/scene/AnimCurveData.h"
 
+#include "host/scene/Node.h"
+
 #include <memory>
+#include <span>
+#include <string>
 #include <vector>
 
 namespace vex::host::builtins {
@@ -10,5 +14,10 @@ namespace vex::host::builtins {
 /// Replaces every key of a curve at once, recorded in the open journals so that undo restores the
 /// keys exactly as they were.
 void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys);
+
+/// Sets keys on the anim curve `node` from (time in frames of the current unit, value in the UI unit)
+/// pairs, as a file's key list gives them: each key linear, replacing a key at the same time. False
+/// with `error` when the node is no curve or a value lacks its time.
+bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error);
 
 } // namespace vex::host::builtins

@@ -145,25 +145,11 @@ bool setFaces(CommandContext& context, const NodePtr& node, const std::vector<st
 }
 
 bool setKeys(CommandContext& context, const NodePtr& node, const std::vector<std::string>& values) {
-    const auto curve = AnimCurveData::of(*node);
-    if (!curve) return context.fail(node->name() + " is not an anim curve.");
-    if (values.size() % 2 != 0) return context.fail("Keys take a time and a value each.");
-    units::Kind kind = units::Kind::None;
-    if (node->type().name() == "animCurveTL") kind = units::Kind::Linear;
-    if (node->type().name() == "animCurveTA") kind = units::Kind::Angular;
-    AnimCurveData edited = *curve;
-    for (std::size_t i = 0; i < values.size(); i += 2) {
-        double frame = 0.0, value = 0.0;
-        if (!number(values[i], frame) || !number(values[i + 1], value))
-            return context.fail("A key is not a time and a value.");
-        // Keys read from files are linear, as the keys this host records are.
-        AnimCurveData::Key key;
-        key.time = units::framesToSeconds(frame);
-        key.value = units::toInternal(kind, value);
-        edited.setKey(key);
-    }
-    replaceCurveKeys(curve, edited.keys());
-    return true;
+    std::vector<double> numbers(values.size());
+    for (std::size_t i = 0; i < values.size(); ++i)
+        if (!number(values[i], numbers[i])) return context.fail("A key is not a time and a value.");
+    std::string error;
+    return setCurveKeys(*node, numbers, error) || context.fail(error);
 }
 
 } // namespace

@@ -12,6 +12,7 @@
 #include <maya/MString.h>
 
 #include <filesystem>
+#include <optional>
 
 namespace vex::host::file {
 
@@ -38,6 +39,45 @@ bool readText(const std::string& path, std::string& text) {
     return std::filesystem::is_regular_file(path, ignored) && util::ReadWholeFile(path, text);
 }
 
+// The file an open has just checked, scanned: the read that follows uses it rather than reading and
+// scanning the file again, as long as the file has not changed in between.
+struct CheckedFile {
+    std::string path;
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written;
+    KeyListScanner::Result scanned;
+};
+
+std::optional<CheckedFile>& lastChecked() {
+    static std::optional<CheckedFile> checked;
+    return checked;
+}
+
+bool stamp(const std::string& path, std::uintmax_t& size, std::filesystem::file_time_type& written) {
+    std::error_code error;
+    size = std::filesystem::file_size(path, error);
+    if (error) return false;
+    written = std::filesystem::last_write_time(path, error);
+    return !error;
+}
+
+// The scanned text of `path`: the one just checked when it is still the file's, else read now.
+bool scannedText(const std::string& path, KeyListScanner::Result& scanned) {
+    std::optional<CheckedFile> checked;
+    checked.swap(lastChecked());
+    std::uintmax_t size = 0;
+    std::filesystem::file_time_type written;
+    if (checked && checked->path == path && stamp(path, size, written) && size == checked->size &&
+        written == checked->written) {
+        scanned = std::move(checked->scanned);
+        return true;
+    }
+    std::string text;
+    if (!readText(path, text)) return false;
+    scanned = KeyListScanner::scan(text);
+    return true;
+}
+
 } // namespace
 
 void FileOperations::install() {
@@ -50,21 +90,28 @@ void FileOperations::install() {
 }
 
 MStatus FileOperations::readFile(const std::string& path, bool import, const std::string& nameSpace) {
-    std::string text;
-    if (!readText(path, text)) return failure(MStatus::kNotFound, "Cannot read \"" + path + "\".");
+    KeyListScanner::Result scanned;
+    if (!scannedText(path, scanned)) return failure(MStatus::kNotFound, "Cannot read \"" + path + "\".");
     command::ScriptError error;
     const auto mode = import ? SceneReader::Mode::Import : SceneReader::Mode::Open;
-    if (!SceneReader::read(text, mode, SceneReader::freeNamespace(nameSpace), error))
+    if (!SceneReader::read(scanned, mode, SceneReader::freeNamespace(nameSpace), error))
         return failure(MStatus::kFailure, describe(path, error));
     return MStatus::kSuccess;
 }
 
 MStatus FileOperations::check(const std::string& path) {
+    lastChecked().reset();
+    CheckedFile checked;
     std::string text;
-    if (!readText(path, text)) return MStatus(MStatus::kNotFound, MString("Cannot read \"" + path + "\"."));
+    if (!stamp(path, checked.size, checked.written) || !readText(path, text))
+        return MStatus(MStatus::kNotFound, MString("Cannot read \"" + path + "\"."));
+    checked.scanned = KeyListScanner::scan(text);
+    text = std::string();
     command::ScriptError error;
-    if (!SceneReader::read(text, SceneReader::Mode::Check, {}, error))
+    if (!SceneReader::read(checked.scanned, SceneReader::Mode::Check, {}, error))
         return MStatus(MStatus::kFailure, MString(describe(path, error)));
+    checked.path = path;
+    lastChecked() = std::move(checked);
     return MStatus::kSuccess;
 }
 

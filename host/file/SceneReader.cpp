@@ -1,6 +1,7 @@
 #include "SceneReader.h"
 
 #include "DefaultNodes.h"
+#include "KeyListScanner.h"
 #include "NameMapper.h"
 #include "SettingsSnapshot.h"
 #include "StatusText.h"
@@ -126,6 +127,23 @@ bool runCommand(const CommandCall& call, Value& result, std::string& error) {
     return static_cast<bool>(status);
 }
 
+// A key list the scanner took out of the text: its numbers go to the curve made last.
+bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists,
+                  std::string& error) {
+    const std::size_t index =
+        call.args.size() == 1 ? static_cast<std::size_t>(call.args[0].value.AsDouble()) : lists.size();
+    if (index >= lists.size()) {
+        error = "Cannot find procedure \"" + call.name + "\".";
+        return false;
+    }
+    const NodePtr node = builtins::SessionState::get().currentNode();
+    if (!node) {
+        error = "No object matches name: .ktv";
+        return false;
+    }
+    return builtins::setCurveKeys(*node, lists[index], error);
+}
+
 // Runs one call of the file with its names mapped.
 bool runCall(NameMapper& mapper, const CommandCall& call, Value& result, std::string& error) {
     if (!allowed(call.name)) {
@@ -156,6 +174,11 @@ std::string SceneReader::freeNamespace(const std::string& wanted) {
 
 bool SceneReader::read(const std::string& text, Mode mode, const std::string& nameSpace,
                        command::ScriptError& error) {
+    return read(KeyListScanner::scan(text), mode, nameSpace, error);
+}
+
+bool SceneReader::read(const KeyListScanner::Result& scanned, Mode mode, const std::string& nameSpace,
+                       command::ScriptError& error) {
     CommandEngine::get(); // the built-in commands are registered with the engine
     Scene& scene = Scene::instance();
     const SettingsSnapshot before;
@@ -172,11 +195,12 @@ bool SceneReader::read(const std::string& text, Mode mode, const std::string& na
     interpreter.SetStepLimit(kStepLimit);
     interpreter.SetOutput(
         [](const std::string& line) { ScriptEditor::get().write(ScriptEditor::Kind::Info, line); });
-    interpreter.SetFallback([&mapper](const CommandCall& call, Value& result, std::string& reason) {
+    interpreter.SetFallback([&](const CommandCall& call, Value& result, std::string& reason) {
+        if (call.name == KeyListScanner::kCallName) return applyKeyList(call, scanned.keyLists, reason);
         return runCall(mapper, call, result, reason);
     });
     Value last;
-    const bool ok = interpreter.Run(text, last, error);
+    const bool ok = interpreter.Run(scanned.text, last, error);
     const std::shared_ptr<Journal> journal = scene.endJournal();
 
     if (!ok || mode == Mode::Check) journal->undo(scene);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KeyListScanner.h"
+
 #include "host/command/ScriptError.h"
 
 #include <cstdint>
@@ -27,6 +29,10 @@ public:
 
     /// Reads `text` in `mode`; `nameSpace` applies to Import only. Answers false with the error.
     static bool read(const std::string& text, Mode mode, const std::string& nameSpace,
+                     command::ScriptError& error);
+    /// Reads a text the key-list scanner went through already (so a file checked and then opened is
+    /// scanned once).
+    static bool read(const KeyListScanner::Result& scanned, Mode mode, const std::string& nameSpace,
                      command::ScriptError& error);
 
     /// The namespace an import into `wanted` really uses: `wanted` when no node is in it yet, else

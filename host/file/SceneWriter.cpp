@@ -14,6 +14,7 @@
 #include "util/AtomicFile.h"
 #include "util/NumberText.h"
 
+#include <charconv>
 #include <maya/MString.h>
 
 #include <algorithm>
@@ -245,12 +246,22 @@ private:
     void writeKeys(const AnimCurveData& curve) {
         if (curve.size() == 0) return;
         m_out << "\tsetAttr " << range("ktv", curve.size());
+        // A recorded curve has a key per frame, most of a scene's text: its numbers go through one
+        // buffer in their shortest exact form rather than one string each.
+        std::string text;
+        text.reserve(curve.size() * 24 + 2);
+        char buffer[64];
         bool allLinear = true;
         for (const auto& key : curve.keys()) {
-            m_out << " " << number(key.time) << " " << number(key.value);
+            for (const double value : {key.time, key.value}) {
+                buffer[0] = ' ';
+                const auto written = std::to_chars(buffer + 1, buffer + sizeof buffer, value);
+                text.append(buffer, written.ptr);
+            }
             allLinear = allLinear && key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
         }
-        m_out << ";\n";
+        text += ";\n";
+        m_out << text;
         if (allLinear) return; // keys read from a file start out linear
         for (const char* list : {"kit", "kot"}) {
             m_out << "\tsetAttr " << range(list, curve.size());

@@ -93,4 +93,28 @@ TEST_F(SceneFileErrorsTest, GarbageAndEmptyFilesAreRefusedOrRead) {
     EXPECT_FALSE(endless) << "a file that never ends is stopped";
 }
 
+TEST_F(SceneFileErrorsTest, KeyListsReadFastStillFailWhereTheyStandAndKeepLaterLinesRight) {
+    const std::string before = Scene::instance().dump();
+    // Keys spread over three lines, then a bad command on line 6.
+    writeFile(file, "createNode animCurveTL -n \"c\";\n"
+                    "setAttr -s 2 \".ktv[0:1]\" 0 1\n"
+                    "  5 2\n"
+                    "  ;\n"
+                    "createNode transform -n \"t\";\n"
+                    "setAttr t.noSuchPlug 1;\n");
+    MStatus status = MFileIO::open(file.c_str());
+    EXPECT_FALSE(status);
+    EXPECT_NE(status.errorString().str().find(file + ": line 6: "), std::string::npos)
+        << status.errorString().str();
+    EXPECT_EQ(Scene::instance().dump(), before);
+    // A key list on a node that is no curve fails on its own line, as the language would have it.
+    writeFile(file, "createNode transform -n \"t\";\nsetAttr -s 1 \".ktv[0:0]\" 0 1;\n");
+    status = MFileIO::open(file.c_str());
+    const std::string text = status.errorString().str();
+    EXPECT_FALSE(status);
+    EXPECT_NE(text.find(file + ": line 2: "), std::string::npos) << text;
+    EXPECT_NE(text.find("t is not an anim curve."), std::string::npos) << text;
+    EXPECT_EQ(Scene::instance().dump(), before);
+}
+
 } // namespace
