@@ -10,8 +10,7 @@ namespace vex::host::builtins {
 namespace {
 
 void assign(AnimCurveData& curve, const std::vector<AnimCurveData::Key>& keys) {
-    curve.clear();
-    for (const auto& key : keys) curve.setKey(key);
+    curve.assignKeys(keys);
 }
 
 } // namespace

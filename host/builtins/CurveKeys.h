@@ -11,8 +11,8 @@
 
 namespace vex::host::builtins {
 
-/// Replaces every key of a curve at once, recorded in the open journals so that undo restores the
-/// keys exactly as they were.
+/// Replaces every key of a curve at once with keys in time order (as keys() gives them), recorded in the open
+/// journals so that undo restores the keys exactly as they were.
 void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys);
 
 /// Sets keys on the anim curve `node` from (time in frames of the current unit, value in the UI unit)

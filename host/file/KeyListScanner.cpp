@@ -1,5 +1,6 @@
 #include "KeyListScanner.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -117,9 +118,15 @@ private:
 
     // setAttr -s N ".ktv[a:b]" numbers... ;
     bool keyList(std::vector<double>& numbers) {
-        if (!literal("setAttr") || !blanks() || !literal("-s") || !blanks() || !wholeNumber() || !blanks() ||
-            !literal("\".ktv[") || !wholeNumber() || !literal(":") || !wholeNumber() || !literal("]\""))
+        if (!literal("setAttr") || !blanks() || !literal("-s") || !blanks()) return false;
+        const std::size_t countAt = pos_;
+        if (!wholeNumber() || !blanks() || !literal("\".ktv[") || !wholeNumber() || !literal(":") ||
+            !wholeNumber() || !literal("]\""))
             return false;
+        // The size the statement gives, within reason, spares the list its regrowing.
+        std::size_t count = 0;
+        std::from_chars(text_.data() + countAt, text_.data() + text_.size(), count);
+        numbers.reserve(std::min<std::size_t>(count, text_.size() / 4) * 2);
         for (;;) {
             const bool separated = blanks();
             if (pos_ < text_.size() && text_[pos_] == ';') {

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace vex::host {
@@ -51,6 +52,8 @@ public:
     std::optional<Key> removeKeyAt(double time);
     /// Removes every key.
     void clear() { m_keys.clear(); }
+    /// Replaces every key with `keys`, which are in time order with distinct times (as keys() gives them).
+    void assignKeys(std::vector<Key> keys) { m_keys = std::move(keys); }
 
     std::size_t size() const { return m_keys.size(); }
     const Key& key(std::size_t index) const { return m_keys[index]; }
