@@ -21,27 +21,46 @@ void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<A
                        [curve, before = std::move(before)] { assign(*curve, before); });
 }
 
-bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
-    const auto curve = AnimCurveData::of(node);
-    if (!curve) {
+bool canSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) {
+    if (!AnimCurveData::of(node)) {
         error = node.name() + " is not an anim curve.";
         return false;
     }
-    if (timeValues.size() % 2 != 0) {
+    if (numbers % 2 != 0) {
         error = "Keys take a time and a value each.";
         return false;
     }
+    return true;
+}
+
+bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
+    if (!canSetCurveKeys(node, timeValues.size(), error)) return false;
+    const auto curve = AnimCurveData::of(node);
     units::Kind kind = units::Kind::None;
     if (node.type().name() == "animCurveTL") kind = units::Kind::Linear;
     if (node.type().name() == "animCurveTA") kind = units::Kind::Angular;
-    AnimCurveData edited = *curve;
+    std::vector<AnimCurveData::Key> keys;
+    keys.reserve(timeValues.size() / 2);
     for (std::size_t i = 0; i < timeValues.size(); i += 2) {
         // Keys read from files are linear, as the keys this host records are.
         AnimCurveData::Key key;
         key.time = units::framesToSeconds(timeValues[i]);
         key.value = units::toInternal(kind, timeValues[i + 1]);
-        edited.setKey(key);
+        keys.push_back(key);
     }
+    // A file's keys usually come in time order onto an empty curve; any others are merged one by one,
+    // a key at the time of another replacing it.
+    const auto ordered = [&] {
+        for (std::size_t i = 1; i < keys.size(); ++i)
+            if (!(keys[i].time - keys[i - 1].time >= AnimCurveData::kTimeTolerance)) return false;
+        return true;
+    };
+    if (curve->size() == 0 && ordered()) {
+        replaceCurveKeys(curve, std::move(keys));
+        return true;
+    }
+    AnimCurveData edited = *curve;
+    for (const auto& key : keys) edited.setKey(key);
     replaceCurveKeys(curve, edited.keys());
     return true;
 }

@@ -20,4 +20,7 @@ void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<A
 /// with `error` when the node is no curve or a value lacks its time.
 bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error);
 
+/// Whether setCurveKeys would take `numbers` numbers on `node`; false with its error when not.
+bool canSetCurveKeys(const Node& node, std::size_t numbers, std::string& error);
+
 } // namespace vex::host::builtins

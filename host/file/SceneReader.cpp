@@ -127,8 +127,9 @@ bool runCommand(const CommandCall& call, Value& result, std::string& error) {
     return static_cast<bool>(status);
 }
 
-// A key list the scanner took out of the text: its numbers go to the curve made last.
-bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists,
+// A key list the scanner took out of the text: its numbers go to the curve made last. A check only
+// asks whether they would: the keys would be taken back with the rest of the check anyway.
+bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists, bool checkOnly,
                   std::string& error) {
     const std::size_t index =
         call.args.size() == 1 ? static_cast<std::size_t>(call.args[0].value.AsDouble()) : lists.size();
@@ -141,6 +142,7 @@ bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>
         error = "No object matches name: .ktv";
         return false;
     }
+    if (checkOnly) return builtins::canSetCurveKeys(*node, lists[index].size(), error);
     return builtins::setCurveKeys(*node, lists[index], error);
 }
 
@@ -196,7 +198,8 @@ bool SceneReader::read(const KeyListScanner::Result& scanned, Mode mode, const s
     interpreter.SetOutput(
         [](const std::string& line) { ScriptEditor::get().write(ScriptEditor::Kind::Info, line); });
     interpreter.SetFallback([&](const CommandCall& call, Value& result, std::string& reason) {
-        if (call.name == KeyListScanner::kCallName) return applyKeyList(call, scanned.keyLists, reason);
+        if (call.name == KeyListScanner::kCallName)
+            return applyKeyList(call, scanned.keyLists, mode == Mode::Check, reason);
         return runCall(mapper, call, result, reason);
     });
     Value last;

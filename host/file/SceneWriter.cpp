@@ -248,8 +248,9 @@ private:
         m_out << "\tsetAttr " << range("ktv", curve.size());
         // A recorded curve has a key per frame, most of a scene's text: its numbers go through one
         // buffer in their shortest exact form rather than one string each.
+        constexpr std::size_t kChunk = 1 << 16;
         std::string text;
-        text.reserve(curve.size() * 24 + 2);
+        text.reserve(kChunk + 64);
         char buffer[64];
         bool allLinear = true;
         for (const auto& key : curve.keys()) {
@@ -259,9 +260,13 @@ private:
                 text.append(buffer, written.ptr);
             }
             allLinear = allLinear && key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
+            if (text.size() >= kChunk) {
+                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+                text.clear();
+            }
         }
         text += ";\n";
-        m_out << text;
+        m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
         if (allLinear) return; // keys read from a file start out linear
         for (const char* list : {"kit", "kot"}) {
             m_out << "\tsetAttr " << range(list, curve.size());
@@ -375,7 +380,7 @@ std::string SceneWriter::text(const std::string& fileName) {
     out << "currentUnit -l " << currentUnit("-l") << " -a " << currentUnit("-a") << " -t "
         << currentUnit("-t") << ";\n";
     out << "// End of " << fileName << "\n";
-    return out.str();
+    return std::move(out).str();
 }
 
 MStatus SceneWriter::write(const std::string& path) {
