@@ -1,6 +1,7 @@
 #include "SceneWriter.h"
 
 #include "DefaultNodes.h"
+#include "KeyListText.h"
 #include "TangentCodes.h"
 
 #include "host/builtins/SessionState.h"
@@ -14,7 +15,6 @@
 #include "util/AtomicFile.h"
 #include "util/NumberText.h"
 
-#include <charconv>
 #include <maya/MString.h>
 
 #include <algorithm>
@@ -152,11 +152,17 @@ std::string addAttrLine(const AttributeDefinition& attribute) {
     return line;
 }
 
+// The characters a key number takes in the text on average, and those of the rest of a scene: what
+// the text is given room for before it is written.
+constexpr std::size_t kKeyNumberChars = 8;
+constexpr std::size_t kSceneChars = 1 << 20;
+
 // Writes the lines of one node after its createNode (or, for the scene's own nodes, without one).
 class NodeWriter {
 public:
-    NodeWriter(std::ostringstream& out, const Node& node, bool isDefault)
-        : m_out(out), m_node(node), m_default(isDefault) {}
+    /// `keyNumbers` is the curve's key list text when formatted ahead (KeyListText), else null.
+    NodeWriter(std::ostringstream& out, const Node& node, bool isDefault, const std::string* keyNumbers)
+        : m_out(out), m_node(node), m_default(isDefault), m_keyNumbers(keyNumbers) {}
 
     void write() {
         for (const auto& attribute : m_node.dynamicAttributes()) {
@@ -246,27 +252,10 @@ private:
     void writeKeys(const AnimCurveData& curve) {
         if (curve.size() == 0) return;
         m_out << "\tsetAttr " << range("ktv", curve.size());
-        // A recorded curve has a key per frame, most of a scene's text: its numbers go through one
-        // buffer in their shortest exact form rather than one string each.
-        constexpr std::size_t kChunk = 1 << 16;
-        std::string text;
-        text.reserve(kChunk + 64);
-        char buffer[64];
-        bool allLinear = true;
-        for (const auto& key : curve.keys()) {
-            for (const double value : {key.time, key.value}) {
-                buffer[0] = ' ';
-                const auto written = std::to_chars(buffer + 1, buffer + sizeof buffer, value);
-                text.append(buffer, written.ptr);
-            }
-            allLinear = allLinear && key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
-            if (text.size() >= kChunk) {
-                m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
-                text.clear();
-            }
-        }
-        text += ";\n";
-        m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
+        m_out << (m_keyNumbers != nullptr ? *m_keyNumbers : KeyListText::format(curve)) << ";\n";
+        const bool allLinear = std::all_of(curve.keys().begin(), curve.keys().end(), [](const auto& key) {
+            return key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
+        });
         if (allLinear) return; // keys read from a file start out linear
         for (const char* list : {"kit", "kot"}) {
             m_out << "\tsetAttr " << range(list, curve.size());
@@ -279,6 +268,42 @@ private:
     std::ostringstream& m_out;
     const Node& m_node;
     bool m_default;
+    const std::string* m_keyNumbers;
+};
+
+// The key list texts of the scene's curves, formatted a batch ahead of the writer on all cores, so
+// only a batch is held at a time.
+class KeyTextsAhead {
+public:
+    explicit KeyTextsAhead(const std::vector<NodePtr>& order) {
+        for (const auto& node : order)
+            if (const auto curve = AnimCurveData::of(*node); curve && curve->size() > 0)
+                m_curves.emplace_back(node.get(), curve.get());
+    }
+
+    /// The text of `node`'s keys, or null when it is not the next of the scene's keyed curves (the
+    /// nodes are asked for in the order given). The text lasts until the next call.
+    const std::string* find(const Node& node) {
+        if (m_next == m_curves.size() || m_curves[m_next].first != &node) return nullptr;
+        if (m_next >= m_batchStart + m_batch.size()) formatBatch();
+        return &m_batch[m_next++ - m_batchStart];
+    }
+
+private:
+    static constexpr std::size_t kBatch = 64;
+
+    void formatBatch() {
+        m_batchStart = m_next;
+        std::vector<const AnimCurveData*> curves;
+        for (std::size_t i = m_next; i < m_curves.size() && curves.size() < kBatch; ++i)
+            curves.push_back(m_curves[i].second);
+        m_batch = KeyListText::format(curves);
+    }
+
+    std::vector<std::pair<const Node*, const AnimCurveData*>> m_curves;
+    std::size_t m_next = 0;
+    std::size_t m_batchStart = 0;
+    std::vector<std::string> m_batch;
 };
 
 // The nodes in the order the file creates them: the scene's order, a DAG node's parent always before it.
@@ -320,7 +345,13 @@ std::string plugName(const Node& node, const AttributeDefinition& attribute) {
 std::string SceneWriter::text(const std::string& fileName) {
     const Scene& scene = Scene::instance();
     const std::vector<NodePtr> order = nodesInFileOrder();
-    std::ostringstream out;
+    // Room for the keys, most of a recorded scene, up front: the text then never moves as it grows.
+    std::size_t keys = 0;
+    for (const auto& node : order)
+        if (const auto curve = AnimCurveData::of(*node)) keys += curve->size();
+    std::string room;
+    room.reserve(keys * 2 * kKeyNumberChars + kSceneChars);
+    std::ostringstream out(std::move(room));
     out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Codeset: UTF-8\n";
     out << "requires maya \"2014\";\n";
 
@@ -344,6 +375,7 @@ std::string SceneWriter::text(const std::string& fileName) {
             out << "fileInfo " << quote(entry.first) << " " << quote(entry.second) << ";\n";
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
+    KeyTextsAhead keyTexts(order);
     for (const auto& node : order) {
         const bool isDefault = DefaultNodes::contains(*node);
         if (!isDefault) {
@@ -352,7 +384,7 @@ std::string SceneWriter::text(const std::string& fileName) {
             if (node->isDag() && parent && parent->parent()) out << " -p " << quote(parent->name());
             out << ";\n";
         }
-        NodeWriter(out, *node, isDefault).write();
+        NodeWriter(out, *node, isDefault, keyTexts.find(*node)).write();
     }
 
     for (const auto& node : order)
