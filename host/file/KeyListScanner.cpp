@@ -1,10 +1,11 @@
 #include "KeyListScanner.h"
 
 #include <algorithm>
-#include <cctype>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <thread>
 
 namespace vex::host::file {
 
@@ -14,13 +15,59 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-class Scan {
-public:
-    explicit Scan(std::string_view text) : text_(text) {}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
-    KeyListScanner::Result run() {
-        KeyListScanner::Result result;
-        std::size_t copied = 0; // text before this has gone to the result
+// The characters a key list's numbers and the blanks between them are written with, as a table: the
+// finder runs over every character of the keys.
+struct NumberCharacters {
+    bool table[256] = {};
+    constexpr NumberCharacters() {
+        for (const char c : std::string_view("0123456789.-+eE \t\n\r"))
+            table[static_cast<unsigned char>(c)] = true;
+    }
+    bool operator()(char c) const { return table[static_cast<unsigned char>(c)]; }
+};
+constexpr NumberCharacters isNumberOrBlank;
+
+// A statement that may be a key list: `setAttr -s N ".ktv[a:b]"`, then only number characters and
+// blanks up to its ';'. Whether the numbers really are numbers is found out apart.
+struct Candidate {
+    std::size_t start = 0;   // the statement's first character
+    std::size_t numbers = 0; // where its numbers begin
+    std::size_t end = 0;     // past its ';'
+    std::size_t count = 0;   // the size it gives
+    bool read = false;       // its numbers were all read
+    std::vector<double> values;
+};
+
+// Reads the numbers of a candidate: each token one number the language would read as one (no
+// leading '+', finite), an even count in all.
+bool readNumbers(std::string_view text, Candidate& candidate) {
+    candidate.values.reserve(std::min(candidate.count, text.size() / 4) * 2);
+    const char* p = text.data() + candidate.numbers;
+    const char* last = text.data() + candidate.end - 1; // the ';'
+    if (p < last && !isBlank(*p)) return false;         // numbers glued to the plug
+    for (;;) {
+        while (p < last && isBlank(*p)) ++p;
+        if (p == last) return candidate.values.size() % 2 == 0;
+        if (*p == '+') return false;
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(p, last, value, std::chars_format::general);
+        if (error != std::errc() || !std::isfinite(value) || (end < last && !isBlank(*end))) return false;
+        candidate.values.push_back(value);
+        p = end;
+    }
+}
+
+// Finds the candidates, skipping strings and comments, in one pass over the text.
+class Finder {
+public:
+    explicit Finder(std::string_view text) : text_(text) {}
+
+    std::vector<Candidate> run() {
+        std::vector<Candidate> found;
         bool statementStart = true;
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
@@ -30,19 +77,11 @@ public:
             }
             if (statementStart && c == 's') {
                 const std::size_t start = pos_;
-                std::vector<double> numbers;
-                if (keyList(numbers)) {
-                    result.text.append(text_.substr(copied, start - copied));
-                    result.text += KeyListScanner::kCallName;
-                    result.text += ' ';
-                    result.text += std::to_string(result.keyLists.size());
-                    result.text += ';';
-                    // The same lines as the statement replaced, so later errors keep their line.
-                    for (std::size_t i = start; i < pos_; ++i)
-                        if (text_[i] == '\n') result.text += '\n';
-                    result.keyLists.push_back(std::move(numbers));
-                    copied = pos_;
-                    continue; // still at a statement start
+                Candidate candidate;
+                if (header(candidate)) {
+                    candidate.start = start;
+                    found.push_back(std::move(candidate));
+                    continue; // past its ';', at a statement start again
                 }
                 pos_ = start;
             }
@@ -64,8 +103,7 @@ public:
                 ++pos_;
             }
         }
-        result.text.append(text_.substr(copied));
-        return result;
+        return found;
     }
 
 private:
@@ -92,62 +130,76 @@ private:
         return true;
     }
 
-    bool wholeNumber() {
+    bool wholeNumber(std::size_t* value = nullptr) {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && std::isdigit(static_cast<unsigned char>(text_[pos_]))) ++pos_;
+        while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
+        if (value != nullptr) std::from_chars(text_.data() + start, text_.data() + pos_, *value);
         return pos_ > start;
     }
 
-    // A number the language would read as one: digits with an optional sign, point and exponent,
-    // ending at a blank or the statement's end.
-    std::optional<double> number() {
-        const char* first = text_.data() + pos_;
-        const char* last = text_.data() + text_.size();
-        if (first < last && *first == '+') return std::nullopt;
-        double value = 0.0;
-        const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
-        if (error != std::errc() || !std::isfinite(value)) return std::nullopt;
-        for (const char* p = first; p < end; ++p)
-            if (!std::isdigit(static_cast<unsigned char>(*p)) &&
-                std::string_view(".-+eE").find(*p) == std::string_view::npos)
-                return std::nullopt; // "inf", hex and the like are the language's to judge
-        if (end < last && !isBlank(*end) && *end != ';') return std::nullopt;
-        pos_ = static_cast<std::size_t>(end - text_.data());
-        return value;
-    }
-
-    // setAttr -s N ".ktv[a:b]" numbers... ;
-    bool keyList(std::vector<double>& numbers) {
-        if (!literal("setAttr") || !blanks() || !literal("-s") || !blanks()) return false;
-        const std::size_t countAt = pos_;
-        if (!wholeNumber() || !blanks() || !literal("\".ktv[") || !wholeNumber() || !literal(":") ||
-            !wholeNumber() || !literal("]\""))
+    bool header(Candidate& candidate) {
+        if (!literal("setAttr") || !blanks() || !literal("-s") || !blanks() ||
+            !wholeNumber(&candidate.count) || !blanks() || !literal("\".ktv[") || !wholeNumber() ||
+            !literal(":") || !wholeNumber() || !literal("]\""))
             return false;
-        // The size the statement gives, within reason, spares the list its regrowing.
-        std::size_t count = 0;
-        std::from_chars(text_.data() + countAt, text_.data() + text_.size(), count);
-        numbers.reserve(std::min<std::size_t>(count, text_.size() / 4) * 2);
-        for (;;) {
-            const bool separated = blanks();
-            if (pos_ < text_.size() && text_[pos_] == ';') {
-                ++pos_;
-                return numbers.size() % 2 == 0;
-            }
-            if (!separated) return false;
-            const auto value = number();
-            if (!value) return false;
-            numbers.push_back(*value);
-        }
+        candidate.numbers = pos_;
+        const char* p = text_.data() + pos_;
+        const char* last = text_.data() + text_.size();
+        while (p < last && isNumberOrBlank(*p)) ++p;
+        pos_ = static_cast<std::size_t>(p - text_.data());
+        if (pos_ == text_.size() || text_[pos_] != ';') return false;
+        candidate.end = ++pos_;
+        return true;
     }
 
     std::string_view text_;
     std::size_t pos_ = 0;
 };
 
+// Reads every candidate's numbers, the candidates shared out among the machine's cores.
+void readAll(std::string_view text, std::vector<Candidate>& candidates) {
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        for (std::size_t i = next++; i < candidates.size(); i = next++)
+            candidates[i].read = readNumbers(text, candidates[i]);
+    };
+    const std::size_t workers =
+        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), candidates.size());
+    std::vector<std::jthread> helpers;
+    for (std::size_t i = 1; i < workers; ++i) helpers.emplace_back(work);
+    work();
+}
+
 } // namespace
 
 KeyListScanner::Result KeyListScanner::scan(std::string_view text) {
-    return Scan(text).run();
+    std::vector<Candidate> candidates = Finder(text).run();
+    readAll(text, candidates);
+
+    Result result;
+    std::size_t copied = 0; // text before this has gone to the result
+    std::size_t kept = 0;
+    for (const Candidate& candidate : candidates) kept += candidate.end - candidate.start;
+    result.text.reserve(text.size() - kept + candidates.size() * 24);
+    for (Candidate& candidate : candidates) {
+        // A statement whose numbers are not all numbers stays as text: it holds no string, comment or
+        // brace, so leaving it changes nothing of how the rest is read.
+        if (!candidate.read) continue;
+        result.text.append(text.substr(copied, candidate.start - copied));
+        result.text += kCallName;
+        result.text += ' ';
+        result.text += std::to_string(result.keyLists.size());
+        result.text += ';';
+        // The same lines as the statement replaced, so later errors keep their line.
+        result.text.append(static_cast<std::size_t>(
+                               std::count(text.begin() + static_cast<std::ptrdiff_t>(candidate.start),
+                                          text.begin() + static_cast<std::ptrdiff_t>(candidate.end), '\n')),
+                           '\n');
+        result.keyLists.push_back(std::move(candidate.values));
+        copied = candidate.end;
+    }
+    result.text.append(text.substr(copied));
+    return result;
 }
 
 } // namespace vex::host::file
