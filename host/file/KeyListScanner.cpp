@@ -1,5 +1,7 @@
 #include "KeyListScanner.h"
 
+#include "util/NumberText.h"
+
 #include <algorithm>
 #include <atomic>
 #include <charconv>
@@ -54,8 +56,8 @@ bool readNumbers(std::string_view text, Candidate& candidate) {
         if (p == last) return candidate.values.size() % 2 == 0;
         if (*p == '+') return false;
         double value = 0.0;
-        const auto [end, error] = std::from_chars(p, last, value, std::chars_format::general);
-        if (error != std::errc() || !std::isfinite(value) || (end < last && !isBlank(*end))) return false;
+        const char* end = util::ReadNumber(p, last, value);
+        if (end == p || !std::isfinite(value) || (end < last && !isBlank(*end))) return false;
         candidate.values.push_back(value);
         p = end;
     }

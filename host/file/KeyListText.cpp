@@ -1,8 +1,9 @@
 #include "KeyListText.h"
 
+#include "util/NumberText.h"
+
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <thread>
 
 namespace vex::host::file {
@@ -14,8 +15,7 @@ std::string KeyListText::format(const AnimCurveData& curve) {
     buffer[0] = ' ';
     for (const auto& key : curve.keys())
         for (const double value : {key.time, key.value}) {
-            const auto written = std::to_chars(buffer + 1, buffer + sizeof buffer, value);
-            text.append(buffer, written.ptr);
+            text.append(buffer, util::WriteNumber(buffer + 1, buffer + sizeof buffer, value));
         }
     return text;
 }
