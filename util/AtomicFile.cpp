@@ -63,6 +63,15 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     FILE* file = std::fopen(path.c_str(), "rb");
     if (!file) return false;
     contents.clear();
+    // Straight into the text at the size the file has now; a file that grows meanwhile is read on.
+    if (std::fseek(file, 0, SEEK_END) == 0) {
+        const long size = std::ftell(file);
+        std::rewind(file);
+        if (size > 0) {
+            contents.resize(static_cast<size_t>(size));
+            contents.resize(std::fread(contents.data(), 1, contents.size(), file));
+        }
+    }
     char buffer[1 << 16];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, file)) > 0) contents.append(buffer, n);
