@@ -1,13 +1,12 @@
 #include "KeyListScanner.h"
 
 #include "util/NumberText.h"
+#include "util/ParallelFor.h"
 
 #include <algorithm>
-#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <optional>
-#include <thread>
 
 namespace vex::host::file {
 
@@ -158,25 +157,13 @@ private:
     std::size_t pos_ = 0;
 };
 
-// Reads every candidate's numbers, the candidates shared out among the machine's cores.
-void readAll(std::string_view text, std::vector<Candidate>& candidates) {
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < candidates.size(); i = next++)
-            candidates[i].read = readNumbers(text, candidates[i]);
-    };
-    const std::size_t workers =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), candidates.size());
-    std::vector<std::jthread> helpers;
-    for (std::size_t i = 1; i < workers; ++i) helpers.emplace_back(work);
-    work();
-}
-
 } // namespace
 
 KeyListScanner::Result KeyListScanner::scan(std::string_view text) {
     std::vector<Candidate> candidates = Finder(text).run();
-    readAll(text, candidates);
+    // The numbers, most of the work, are read on every core.
+    util::ParallelFor(candidates.size(),
+                      [&](std::size_t i) { candidates[i].read = readNumbers(text, candidates[i]); });
 
     Result result;
     std::size_t copied = 0; // text before this has gone to the result

@@ -1,10 +1,7 @@
 #include "KeyListText.h"
 
 #include "util/NumberText.h"
-
-#include <algorithm>
-#include <atomic>
-#include <thread>
+#include "util/ParallelFor.h"
 
 namespace vex::host::file {
 
@@ -22,17 +19,7 @@ std::string KeyListText::format(const AnimCurveData& curve) {
 
 std::vector<std::string> KeyListText::format(std::span<const AnimCurveData* const> curves) {
     std::vector<std::string> texts(curves.size());
-    // Each worker takes the next curve not yet taken, so long and short curves spread evenly.
-    std::atomic<std::size_t> next{0};
-    const auto work = [&] {
-        for (std::size_t i = next++; i < curves.size(); i = next++) texts[i] = format(*curves[i]);
-    };
-    const std::size_t workers =
-        std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), curves.size());
-    std::vector<std::jthread> helpers;
-    for (std::size_t i = 1; i < workers; ++i) helpers.emplace_back(work);
-    work();
-    helpers.clear(); // joins the helpers before their texts leave
+    util::ParallelFor(curves.size(), [&](std::size_t i) { texts[i] = format(*curves[i]); });
     return texts;
 }
 
