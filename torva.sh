@@ -79,7 +79,6 @@ case "$cmd" in
     MAYA_PLUG_IN_PATH=build/system ./build/host/torva-host --batch-clock --data-root "$out/documents" \
       -c "string \$out = \"$out\";" examples/scene/take.mel | grep -v '^// Result: \|^TorvaUndoWrapperII \|^Undo: \|^Redo: '
     ;;
-    ;;
   test)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     ctest --test-dir build --output-on-failure -j "$(nproc)"
