@@ -39,8 +39,9 @@ Interpreter::Interpreter() {
         {"abs", [](double x) { return std::abs(x); }},
         {"sqrt", [](double x) { return std::sqrt(x); }},
         {"floor", [](double x) { return std::floor(x); }}};
-    for (const auto& [name, function] : functions) {
-        RegisterCommand(name, [function](const CommandCall& call, Value& result, std::string& error) {
+    for (const auto& entry : functions) {
+        const auto function = entry.second;
+        RegisterCommand(entry.first, [function](const CommandCall& call, Value& result, std::string& error) {
             if (call.args.size() != 1 || call.args[0].value.IsArray()) {
                 error = "expects one number";
                 return false;
