@@ -54,7 +54,9 @@ bool worldPosition(const std::string& transform, const MTime& time, util::Vector
     const MMatrix world = MFnMatrixData(data).matrix(&status);
     if (!status) return false;
     // The matrix holds the scene's internal unit; the paths are in metres whatever the user's unit.
-    const auto metres = [](double internal) { return MDistance(internal, MDistance::internalUnit()).asMeters(); };
+    const auto metres = [](double internal) {
+        return MDistance(internal, MDistance::internalUnit()).asMeters();
+    };
     position = {metres(world(3, 0)), metres(world(3, 1)), metres(world(3, 2))};
     return true;
 }
