@@ -131,7 +131,9 @@ MStatus FileOperations::open(const std::string& file) {
         const MStatus checked = check(path);
         if (!checked) return failure(checked.statusCode(), "Cannot open " + statusText(checked));
     }
-    return SceneFiles::get().open(path);
+    const MStatus opened = SceneFiles::get().open(path);
+    lastChecked().reset(); // an open that did not get as far as the read leaves no scan behind
+    return opened;
 }
 
 MStatus FileOperations::importFile(const std::string& path, const std::string& nameSpace) {

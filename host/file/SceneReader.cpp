@@ -131,9 +131,9 @@ bool runCommand(const CommandCall& call, Value& result, std::string& error) {
 // asks whether they would: the keys would be taken back with the rest of the check anyway.
 bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists, bool checkOnly,
                   std::string& error) {
-    const std::size_t index =
-        call.args.size() == 1 ? static_cast<std::size_t>(call.args[0].value.AsDouble()) : lists.size();
-    if (index >= lists.size()) {
+    // The index is the scanner's own; a file that calls the name itself gets no list it did not have.
+    const double asked = call.args.size() == 1 ? call.args[0].value.AsDouble() : -1.0;
+    if (!(asked >= 0.0 && asked < static_cast<double>(lists.size()))) {
         error = "Cannot find procedure \"" + call.name + "\".";
         return false;
     }
@@ -142,8 +142,9 @@ bool applyKeyList(const CommandCall& call, const std::vector<std::vector<double>
         error = "No object matches name: .ktv";
         return false;
     }
-    if (checkOnly) return builtins::canSetCurveKeys(*node, lists[index].size(), error);
-    return builtins::setCurveKeys(*node, lists[index], error);
+    const auto& numbers = lists[static_cast<std::size_t>(asked)];
+    if (checkOnly) return builtins::canSetCurveKeys(*node, numbers.size(), error);
+    return builtins::setCurveKeys(*node, numbers, error);
 }
 
 // Runs one call of the file with its names mapped.

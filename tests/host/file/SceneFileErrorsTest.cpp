@@ -107,6 +107,13 @@ TEST_F(SceneFileErrorsTest, KeyListsReadFastStillFailWhereTheyStandAndKeepLaterL
     EXPECT_NE(status.errorString().str().find(file + ": line 6: "), std::string::npos)
         << status.errorString().str();
     EXPECT_EQ(Scene::instance().dump(), before);
+    // The scanner's call name written by hand reaches no list the file did not have.
+    for (const char* call : {"__keyList 0;", "__keyList -1;", "__keyList 1e30;", "__keyList;"}) {
+        writeFile(file, std::string("createNode animCurveTL -n \"c\";\n") + call + "\n");
+        const MStatus refused = MFileIO::open(file.c_str());
+        EXPECT_FALSE(refused) << call;
+        EXPECT_NE(refused.errorString().str().find(file + ": line 2: "), std::string::npos) << call;
+    }
     // A key list on a node that is no curve fails on its own line, as the language would have it.
     writeFile(file, "createNode transform -n \"t\";\nsetAttr -s 1 \".ktv[0:0]\" 0 1;\n");
     status = MFileIO::open(file.c_str());
