@@ -281,6 +281,13 @@ public:
                 m_curves.emplace_back(node.get(), curve.get());
     }
 
+    /// The keys of all the scene's curves.
+    std::size_t keyCount() const {
+        std::size_t count = 0;
+        for (const auto& entry : m_curves) count += entry.second->size();
+        return count;
+    }
+
     /// The text of `node`'s keys, or null when it is not the next of the scene's keyed curves (the
     /// nodes are asked for in the order given). The text lasts until the next call.
     const std::string* find(const Node& node) {
@@ -346,11 +353,9 @@ std::string SceneWriter::text(const std::string& fileName) {
     const Scene& scene = Scene::instance();
     const std::vector<NodePtr> order = nodesInFileOrder();
     // Room for the keys, most of a recorded scene, up front: the text then never moves as it grows.
-    std::size_t keys = 0;
-    for (const auto& node : order)
-        if (const auto curve = AnimCurveData::of(*node)) keys += curve->size();
+    KeyTextsAhead keyTexts(order);
     std::string room;
-    room.reserve(keys * 2 * kKeyNumberChars + kSceneChars);
+    room.reserve(keyTexts.keyCount() * 2 * kKeyNumberChars + kSceneChars);
     std::ostringstream out(std::move(room));
     out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Codeset: UTF-8\n";
     out << "requires maya \"2014\";\n";
@@ -375,7 +380,6 @@ std::string SceneWriter::text(const std::string& fileName) {
             out << "fileInfo " << quote(entry.first) << " " << quote(entry.second) << ";\n";
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
-    KeyTextsAhead keyTexts(order);
     for (const auto& node : order) {
         const bool isDefault = DefaultNodes::contains(*node);
         if (!isDefault) {

@@ -7,8 +7,6 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <algorithm>
-
 namespace vex::host::program {
 
 namespace {
@@ -31,19 +29,12 @@ EventPump& EventPump::get() {
     return pump;
 }
 
-int EventPump::addFeed(Feed feed) {
-    feeds_.emplace_back(nextKey_, std::move(feed));
-    return nextKey_++;
-}
-
-void EventPump::removeFeed(int key) {
-    std::erase_if(feeds_, [key](const auto& entry) { return entry.first == key; });
+void EventPump::addFeed(Feed feed) {
+    feeds_.push_back(std::move(feed));
 }
 
 void EventPump::feed() {
-    // A feed may remove itself; run over a copy.
-    const auto feeds = feeds_;
-    for (const auto& [key, feed] : feeds) feed();
+    for (const Feed& feed : feeds_) feed();
 }
 
 bool EventPump::run(const Condition& done, std::uint32_t limitMs) {

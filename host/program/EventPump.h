@@ -18,10 +18,8 @@ public:
     /// The one pump of the program.
     static EventPump& get();
 
-    /// Adds a feed called before every round of events; answers its key for removeFeed.
-    int addFeed(Feed feed);
-    /// Removes a feed; nothing for an unknown key.
-    void removeFeed(int key);
+    /// Adds a feed called before every round of events, for the rest of the program.
+    void addFeed(Feed feed);
 
     /// Runs rounds of events until `done` answers true (answers true) or `limitMs` milliseconds of
     /// the clock have passed, or, on the batch clock, no timer is left to move time on (answers
@@ -32,8 +30,7 @@ private:
     EventPump() = default;
     void feed();
 
-    std::vector<std::pair<int, Feed>> feeds_;
-    int nextKey_ = 1;
+    std::vector<Feed> feeds_;
 };
 
 } // namespace vex::host::program

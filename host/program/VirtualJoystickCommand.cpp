@@ -27,17 +27,21 @@ constexpr int kMaxHats = 8;
 // The joysticks the scripts plugged in; their feed runs with the program's events.
 std::vector<std::unique_ptr<VirtualJoystick>>& joysticks() {
     static std::vector<std::unique_ptr<VirtualJoystick>> list;
-    static const int feed = EventPump::get().addFeed([] {
-        for (const auto& joystick : list) joystick->feed();
-    });
-    (void)feed;
+    static const bool fed = [] {
+        EventPump::get().addFeed([] {
+            for (const auto& joystick : list) joystick->feed();
+        });
+        return true;
+    }();
+    (void)fed;
     return list;
 }
 
-VirtualJoystick* findJoystick(const std::string& name) {
-    for (const auto& joystick : joysticks())
-        if (joystick->name() == name) return joystick.get();
-    return nullptr;
+// The joystick named `name` among those plugged in, or the list's end.
+std::vector<std::unique_ptr<VirtualJoystick>>::iterator findJoystick(const std::string& name) {
+    auto& list = joysticks();
+    return std::find_if(list.begin(), list.end(),
+                        [&](const auto& joystick) { return joystick->name() == name; });
 }
 
 bool hasFlag(const MArgList& args, const char* shortFlag, const char* longFlag) {
@@ -74,7 +78,7 @@ MStatus create(const MArgList& args, MPxCommand& command) {
         !flagCount(args, "-b", "-buttons", kMaxButtons, buttons) ||
         !flagCount(args, "-h", "-hats", kMaxHats, hats))
         return fail("-axes is 0 to 32, -buttons 0 to 64, -hats 0 to 8.");
-    if (findJoystick(name) != nullptr)
+    if (findJoystick(name) != joysticks().end())
         return fail("a joystick named \"" + name + "\" is plugged in already.");
     std::string error;
     auto joystick = std::make_unique<VirtualJoystick>(name, axes, buttons, hats, error);
@@ -120,11 +124,10 @@ MStatus VirtualJoystickCommand::doIt(const MArgList& args) {
     if (!editing && !deleting) return create(args, *this);
     const unsigned count = args.length();
     const std::string name = count > 0 ? args.asString(count - 1).asChar() : "";
-    auto& list = joysticks();
-    const auto it = std::find_if(list.begin(), list.end(), [&](const auto& j) { return j->name() == name; });
-    if (it == list.end()) return fail("no joystick named \"" + name + "\" is plugged in.");
+    const auto it = findJoystick(name);
+    if (it == joysticks().end()) return fail("no joystick named \"" + name + "\" is plugged in.");
     if (deleting) {
-        list.erase(it);
+        joysticks().erase(it);
         return MStatus::kSuccess;
     }
     return edit(args, **it);
