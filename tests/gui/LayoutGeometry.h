@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLabel>
 #include <QStyle>
 #include <QStyleOptionGroupBox>
 #include <QWidget>
@@ -57,6 +59,37 @@ inline std::vector<std::string> LayoutProblems(const QWidget& top) {
         if (!viewport && !inside.contains(child->geometry()))
             problems.push_back(name(child) + " reaches out of the content area of " + name(&top));
         for (std::string& problem : LayoutProblems(*child)) problems.push_back(std::move(problem));
+    }
+    return problems;
+}
+
+/// The shown texts under `top` that do not fit their widget: a label or button narrower (or, for a
+/// wrapping label, lower) than its text needs, a group box whose title is cut. One line per text.
+inline std::vector<std::string> TextProblems(const QWidget& top) {
+    std::vector<std::string> problems;
+    const auto report = [&problems](const QWidget& widget, const QString& text, QSize needs) {
+        problems.push_back(std::string(widget.metaObject()->className()) + " '" + text.toStdString() +
+                           "' is " + std::to_string(widget.width()) + "x" + std::to_string(widget.height()) +
+                           " and needs " + std::to_string(needs.width()) + "x" +
+                           std::to_string(needs.height()));
+    };
+    for (const QLabel* label : top.findChildren<QLabel*>()) {
+        if (!label->isVisible() || label->text().isEmpty()) continue;
+        if (label->wordWrap()) {
+            const int needs = label->heightForWidth(label->width());
+            if (needs > label->height()) report(*label, label->text(), {label->width(), needs});
+        } else if (label->sizeHint().width() > label->width()) {
+            report(*label, label->text(), label->sizeHint());
+        }
+    }
+    for (const QAbstractButton* button : top.findChildren<QAbstractButton*>()) {
+        if (!button->isVisible() || button->text().isEmpty()) continue;
+        if (button->sizeHint().width() > button->width()) report(*button, button->text(), button->sizeHint());
+    }
+    for (const QGroupBox* box : top.findChildren<QGroupBox*>()) {
+        if (!box->isVisible() || box->title().isEmpty()) continue;
+        const int needs = box->fontMetrics().horizontalAdvance(box->title());
+        if (GroupTitleRect(*box).width() < needs) report(*box, box->title(), {needs, 0});
     }
     return problems;
 }
