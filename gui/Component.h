@@ -149,6 +149,8 @@ public:
     void SetEnabled(bool enabled);
     /// Replaces the tooltip text.
     void SetTooltip(const std::string& text);
+    /// Replaces the context menu (an empty one offers none).
+    void SetPopup(PopupMenu popup) { popup_ = std::move(popup); }
 
 protected:
     Component();

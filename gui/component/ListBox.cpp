@@ -6,7 +6,7 @@ namespace vex::gui::component {
 
 bool ListBox::LoadChild(const util::xml::Element& child) {
     if (child.GetName() != "item") return false;
-    AddItem(ItemText(child));
+    AddItem(ItemText(child), child.GetAttribute("icon"));
     return true;
 }
 

@@ -23,6 +23,7 @@ int64_t Tree::FlagEventValue(std::size_t flag, int32_t nodeId) {
 
 void Tree::LoadOwn(const util::xml::Element& element) {
     dragDrop_ = IsYes(element.GetAttribute("dragdrop"));
+    rename_ = IsYes(element.GetAttribute("editable"));
 }
 
 bool Tree::LoadChild(const util::xml::Element& child) {

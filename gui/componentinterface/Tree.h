@@ -38,6 +38,8 @@ public:
 
         std::string name;
         int32_t id;
+        /// The image shown before the name (path variables allowed); none when empty.
+        std::string icon;
 
     private:
         std::vector<FlagState> flags_;
@@ -70,6 +72,11 @@ public:
     virtual void SetFlag(Node& node, std::size_t flag, FlagState state) = 0;
     /// Whether rows can be dragged under other rows.
     virtual bool IsDragDropEnabled() const = 0;
+    /// Whether the user may rename rows in place.
+    virtual bool IsRenameEnabled() const = 0;
+    /// Opens the in-place editor on `node`'s name (the user types the new name); nothing without
+    /// renaming or a view.
+    virtual void EditNode(Node& node) = 0;
 };
 
 } // namespace vex::gui::componentinterface

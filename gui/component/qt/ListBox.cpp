@@ -14,6 +14,14 @@ ListBox::ListBox() {
     QObject::connect(this, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         SendEvent(kItemDoubleClicked, row(item), std::make_unique<EventData>(gui::qt::ToStd(item->text())));
     });
+    setMouseTracking(true);
+    QObject::connect(this, &QListWidget::itemEntered, this,
+                     [this](QListWidgetItem* item) { SendEvent(kItemHovered, row(item)); });
+}
+
+void ListBox::AddItem(const std::string& text, const std::string& icon) {
+    auto* item = new QListWidgetItem(gui::qt::ToQString(text), this);
+    if (!icon.empty()) item->setIcon(QIcon(gui::qt::LoadImage(*this, icon)));
 }
 
 std::string ListBox::GetItem(int index) const {

@@ -79,6 +79,7 @@ QVariant NodeModel::data(const QModelIndex& index, int role) const {
     if (role == kNodeIdRole) return node.id;
     if (index.column() == 0) {
         if (role == Qt::DisplayRole || role == Qt::EditRole) return QString::fromStdString(node.name);
+        if (role == Qt::DecorationRole && icons_ && !node.icon.empty()) return icons_(node.icon);
         return {};
     }
     if (role == kFlagRole)
@@ -87,6 +88,10 @@ QVariant NodeModel::data(const QModelIndex& index, int role) const {
 }
 
 bool NodeModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+    if (index.isValid() && index.column() == 0 && role == Qt::EditRole && rename_) {
+        if (renamed_) renamed_(NodeOf(index), value.toString());
+        return true;
+    }
     if (!index.isValid() || index.column() == 0 || role != kFlagRole) return false;
     const int state = value.toInt();
     if (state < 0 || state > static_cast<int>(FlagState::kUndetermined)) return false;
@@ -108,6 +113,7 @@ Qt::ItemFlags NodeModel::flags(const QModelIndex& index) const {
     if (!index.isValid()) return dragDrop_ ? Qt::ItemIsDropEnabled : Qt::NoItemFlags;
     Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     if (dragDrop_) result |= Qt::ItemIsDragEnabled | Qt::ItemIsDropEnabled;
+    if (rename_ && index.column() == 0) result |= Qt::ItemIsEditable;
     return result;
 }
 

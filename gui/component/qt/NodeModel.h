@@ -3,9 +3,11 @@
 #include "gui/componentinterface/Tree.h"
 
 #include <QAbstractItemModel>
+#include <QIcon>
 
 #include <cstddef>
 #include <functional>
+#include <string>
 
 namespace vex::gui::component::qt {
 
@@ -34,6 +36,14 @@ public:
     QModelIndex IndexOf(const Node& node, int column = 0) const;
     /// Enables or disables dragging rows.
     void SetDragDropEnabled(bool on) { dragDrop_ = on; }
+    /// Enables or disables editing names; an edited name goes to the rename handler, not the node.
+    void SetRenameEnabled(bool on) { rename_ = on; }
+    /// Gives the image of a node's icon path (the tree resolves and caches it).
+    void SetIconProvider(std::function<QIcon(const std::string&)> provider) { icons_ = std::move(provider); }
+    /// Called when the user finished editing a name, with the node and the text typed.
+    void SetRenamedHandler(std::function<void(Node&, const QString&)> handler) {
+        renamed_ = std::move(handler);
+    }
     /// Sets the header text of the name column.
     void SetNameHeader(const QString& text) { nameHeader_ = text; }
     /// Sets the header text of each flag column.
@@ -78,10 +88,13 @@ private:
     Node& root_;
     std::size_t flagCount_;
     bool dragDrop_ = false;
+    bool rename_ = false;
     QString nameHeader_;
     QStringList flagHeaders_;
     std::function<void(Node&, Node&)> moved_;
     std::function<void(Node&, std::size_t)> edited_;
+    std::function<QIcon(const std::string&)> icons_;
+    std::function<void(Node&, const QString&)> renamed_;
 };
 
 } // namespace vex::gui::component::qt

@@ -4,7 +4,9 @@
 #include "gui/component/qt/Header.h"
 #include "gui/component/qt/NodeModel.h"
 
+#include <QContextMenuEvent>
 #include <QItemSelectionModel>
+#include <QMetaObject>
 
 namespace vex::gui::component {
 
@@ -69,7 +71,45 @@ void Tree::Loaded() {
     });
     model_->SetFlagEditedHandler(
         [this](Node& node, std::size_t flag) { SendEvent(kFlagChanged, FlagEventValue(flag, node.id)); });
-    model_->SetMovedHandler([this](Node& node, Node&) { expand(model_->IndexOf(node).parent()); });
+    model_->SetRenameEnabled(rename_);
+    model_->SetIconProvider([this](const std::string& path) { return IconOf(path); });
+    model_->SetRenamedHandler([this](Node& node, const QString& text) {
+        if (gui::qt::ToStd(text) != node.name) SendLater(kNodeRenamed, node.id, gui::qt::ToStd(text));
+    });
+    model_->SetMovedHandler([this](Node& node, Node& parent) {
+        expand(model_->IndexOf(node).parent());
+        SendLater(kNodeMoved, PackPair(node.id, &parent == &root_ ? -1 : parent.id));
+    });
+    if (rename_) setEditTriggers(QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+void Tree::SendLater(int32_t code, int64_t value, std::string text) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, code, value, text = std::move(text)] {
+            SendEvent(code, value, text.empty() ? nullptr : std::make_unique<EventData>(text));
+        },
+        Qt::QueuedConnection);
+}
+
+QIcon Tree::IconOf(const std::string& path) {
+    auto it = icons_.find(path);
+    if (it == icons_.end()) it = icons_.emplace(path, QIcon(gui::qt::LoadImage(*this, path))).first;
+    return it->second;
+}
+
+void Tree::EditNode(Node& node) {
+    if (model_ == nullptr || !rename_) return;
+    const QModelIndex index = model_->IndexOf(node);
+    if (!index.isValid()) return;
+    SelectNode(&node);
+    edit(index);
+}
+
+void Tree::contextMenuEvent(QContextMenuEvent* event) {
+    const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    if (index.isValid() && model_ != nullptr) SelectNode(&model_->NodeOf(index));
+    Widget::contextMenuEvent(event);
 }
 
 void Tree::NodesChanged() {

@@ -5,7 +5,10 @@
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QApplication>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -158,6 +161,61 @@ TEST_F(TreeTest, FlagCellsShowTheirImages) {
             best = std::max(best, c.red() - (c.green() + c.blue()) / 2);
         }
     EXPECT_GT(best, 120);
+}
+
+TEST(TreeRenameTest, AnEditedNameIsReportedOnceTheEditorClosedAndTheNodeKeepsItsName) {
+    std::unique_ptr<Component> root =
+        gui::test::BuildLayout(R"(<tree id="9" editable="yes" width="300" height="200"/>)");
+    auto* tree = dynamic_cast<Tree*>(root.get());
+    ASSERT_NE(tree, nullptr);
+    EXPECT_TRUE(tree->IsRenameEnabled());
+    EventRecorder recorder(*root);
+    auto* node = tree->CreateNode("Camera_01", 21);
+    tree->GetRootNode().addChild(node);
+    tree->NodesChanged();
+    tree->show();
+    QApplication::processEvents();
+
+    tree->EditNode(*node);
+    auto* editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "Chase");
+    QTest::keyClick(editor, Qt::Key_Return);
+    // The view commits the edit from its event queue; the tree reports it after that.
+    QApplication::processEvents();
+    QApplication::processEvents();
+    const auto renamed = recorder.Of(Tree::kNodeRenamed);
+    ASSERT_EQ(renamed.size(), 1u);
+    EXPECT_EQ(renamed[0].value, 21);
+    EXPECT_EQ(renamed[0].text, "Chase");
+    EXPECT_EQ(node->name, "Camera_01") << "the window decides whether the name is taken";
+
+    // Confirming the name unchanged reports nothing.
+    tree->EditNode(*node);
+    QTest::keyClick(tree->findChild<QLineEdit*>(), Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(recorder.Of(Tree::kNodeRenamed).size(), 1u);
+}
+
+TEST_F(TreeTest, ADroppedRowIsReportedWithItsNewParentAfterTheDrop) {
+    QMimeData* data = tree->GetModel()->mimeData({tree->GetModel()->IndexOf(*light)});
+    ASSERT_TRUE(
+        tree->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, tree->GetModel()->IndexOf(*camera)));
+    delete data;
+    EXPECT_EQ(light->getParent(), camera);
+    EXPECT_TRUE(recorder->Of(Tree::kNodeMoved).empty());
+    QApplication::processEvents();
+    ASSERT_EQ(recorder->Of(Tree::kNodeMoved).size(), 1u);
+    EXPECT_EQ(recorder->Of(Tree::kNodeMoved)[0].value, Component::PackPair(13, 11));
+
+    // Back to the top level: the parent's id is -1.
+    data = tree->GetModel()->mimeData({tree->GetModel()->IndexOf(*body)});
+    ASSERT_TRUE(tree->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, QModelIndex()));
+    delete data;
+    QApplication::processEvents();
+    EXPECT_EQ(recorder->Of(Tree::kNodeMoved).back().value, Component::PackPair(12, -1));
 }
 
 } // namespace
