@@ -71,7 +71,7 @@ bool CoreImplementation::IsMainWindowOpen() {
 }
 
 gui::Component* CoreImplementation::GetMainWindowRoot() {
-    return nullptr; // the window is never open in this build
+    return MainDlg::GetMainWindowRoot();
 }
 
 gui::Component* CoreImplementation::CreateComponent(const util::xml::Element& description) {
@@ -175,12 +175,12 @@ void CoreImplementation::SetImagePath(gui::Component* component) {
     if (component != nullptr) component->SetPathVariable("images", GetInstallPath("data") + "/core/images");
 }
 
-void CoreImplementation::MainWindowCommand() {}
+void CoreImplementation::MainWindowCommand() {
+    MainDlg::Refresh();
+}
 
 void CoreImplementation::FillToolLists() {
-    if (ToolListSink* sink = GetToolListSink()) {
-        LibraryManager::Instance().FillToolLists(*sink, LibraryManager::kAllToolLists);
-    }
+    LibraryManager::Instance().FillToolLists(*this, LibraryManager::kAllToolLists);
 }
 
 template <typename T>

@@ -77,8 +77,8 @@ public:
     int ShowMessage(NativeWindow parent, const std::string& title, const std::string& text, unsigned buttons,
                     unsigned icon) override;
 
-    /// Hands all four tool lists (LibraryManager::kAllToolLists) to the main window. Nothing while
-    /// the main window offers no receiver for them, which is always the case in this build.
+    /// Hands all four tool lists (LibraryManager::kAllToolLists) to the main window, which keeps them
+    /// until it is built.
     void FillToolLists();
 
     // --- Hooks::KeyEventCallback ---
@@ -90,9 +90,6 @@ private:
     friend class util::Singleton<CoreImplementation>;
     CoreImplementation();
     ~CoreImplementation() override;
-
-    // The main window's receiver of its tool lists; none yet, as there is no window layer.
-    ToolListSink* GetToolListSink() { return nullptr; }
 
     template <typename T>
     int AddTypedSetting(int32_t id, T initial);

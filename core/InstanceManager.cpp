@@ -7,6 +7,7 @@
 #include "core/InstanceReference.h"
 #include "core/InstanceReferenceCreateRestore.h"
 #include "core/InstanceReferenceDeleteRestore.h"
+#include "core/InstanceReferenceMove.h"
 #include "core/InstanceReferenceRename.h"
 #include "core/LibraryManager.h"
 #include "core/Template.h"
@@ -264,6 +265,31 @@ bool InstanceManager::RenameItem(InstanceReference* item, const std::string& nam
     const std::string old = instance->GetName();
     instance->Rename(name);
     group.Add(new InstanceReferenceRename(old, name));
+    return true;
+}
+
+bool InstanceManager::MoveItem(InstanceReference* item, InstanceReference* parent) {
+    if (item == nullptr || parent == nullptr || item->GetParent() == nullptr) return false;
+    for (const InstanceReference* above = parent; above != nullptr; above = above->GetParent())
+        if (above == item) return false;
+    if (item->GetParent() == parent &&
+        static_cast<std::size_t>(item->GetIndex()) + 1 == parent->GetChildCount())
+        return false;
+    UndoGroup group("Move tool");
+    const InstanceReferenceMove::Place from{ParentName(item), static_cast<std::size_t>(item->GetIndex())};
+    parent->InsertChild(item->GetParent()->RemoveChild(item));
+    const InstanceReferenceMove::Place to{ParentName(item), static_cast<std::size_t>(item->GetIndex())};
+    if (Instance* instance = item->GetInstance())
+        group.Add(new InstanceReferenceMove(instance->GetName(), from, to));
+    return true;
+}
+
+bool InstanceManager::MoveQuietly(const std::string& name, const std::string& parentName, std::size_t index) {
+    InstanceReference* item = FindItem(name);
+    InstanceReference* parent = FindParent(parentName);
+    if (item == nullptr || parent == nullptr || item->GetParent() == nullptr) return false;
+    std::unique_ptr<InstanceReference> taken = item->GetParent()->RemoveChild(item);
+    parent->InsertChild(std::move(taken), index);
     return true;
 }
 

@@ -76,6 +76,10 @@ public:
     /// Renames the instance of `item` as the undo group "Rename"; false when the name is empty or
     /// taken by another instance.
     bool RenameItem(InstanceReference* item, const std::string& name);
+    /// Moves `item` (with everything below it) to the end of `parent`'s children as the undo group
+    /// "Move tool"; false, changing nothing, for the root, a move into the item's own subtree or a
+    /// move that leaves the item where it is.
+    bool MoveItem(InstanceReference* item, InstanceReference* parent);
     /// Deletes `item` with everything below it as the undo group `label` ("Delete tool" from the
     /// tree menu, "Delete Torva Tool" from the command).
     void DeleteItem(InstanceReference* item, const std::string& label);
@@ -95,6 +99,9 @@ public:
 
     /// For the undo records: removes the item of instance `name` without recording undo.
     void RemoveQuietly(const std::string& name);
+    /// For the undo records: moves the item of instance `name` under the item of `parentName`
+    /// (empty: the root) at `index`, without recording undo; false when either is missing.
+    bool MoveQuietly(const std::string& name, const std::string& parentName, std::size_t index);
     /// For the undo records: the item of instance `parentName` (empty: the root).
     InstanceReference* FindParent(const std::string& parentName) const;
 

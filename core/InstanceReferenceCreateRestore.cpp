@@ -14,13 +14,17 @@ InstanceReferenceCreateRestore::InstanceReferenceCreateRestore(std::string paren
 }
 
 void InstanceReferenceCreateRestore::Remove() {
-    if (CoreImplementation* core = FindCore()) core->RemoveQuietly(name_);
+    CoreImplementation* core = FindCore();
+    if (core == nullptr) return;
+    core->RemoveQuietly(name_);
+    core->MainDlg::Refresh();
 }
 
 void InstanceReferenceCreateRestore::Make() {
     CoreImplementation* core = FindCore();
     if (core == nullptr || core->InstanceManager::FindInstance(name_) != nullptr) return;
     core->CreateInstances(description_, core->FindParent(parentName_), index_);
+    core->MainDlg::Refresh();
 }
 
 } // namespace vex::orb::core

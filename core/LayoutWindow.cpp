@@ -23,15 +23,19 @@ bool LayoutWindow::WidgetsAvailable() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
+void LayoutWindow::RegisterCoreImages() {
+    // The core's layouts name their images below "[coreimages]".
+    gui::PathVariables& variables = gui::PathVariables::Global();
+    if (!variables.Find("coreimages")) variables.Set("coreimages", GetInstallPath("data") + "/core/images");
+}
+
 std::string LayoutWindow::LayoutPath(const std::string& layoutName) {
     return GetInstallPath("data") + "/core/layout/" + layoutName;
 }
 
 gui::Component* LayoutWindow::Build() {
     if (root_ != nullptr || failed_ || !WidgetsAvailable()) return root_.get();
-    // The core's layouts name their images below "[coreimages]", the bundle's core image folder.
-    gui::PathVariables& variables = gui::PathVariables::Global();
-    if (!variables.Find("coreimages")) variables.Set("coreimages", GetInstallPath("data") + "/core/images");
+    RegisterCoreImages();
 
     gui::BuildReport report;
     root_ = gui::ComponentBuilder::CreateFromFile(LayoutPath(layout_), &report);

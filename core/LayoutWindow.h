@@ -23,6 +23,8 @@ public:
 
     /// Whether widgets can be made: a QApplication runs.
     static bool WidgetsAvailable();
+    /// Registers the path variable "[coreimages]", the bundle's core image folder, unless it is set.
+    static void RegisterCoreImages();
     /// The resource path of the layout file `layoutName`.
     static std::string LayoutPath(const std::string& layoutName);
 

@@ -1,18 +1,91 @@
 #include "core/MainDlg.h"
 
+#include "core/AboutWindow.h"
+#include "core/CoreImplementation.h"
+#include "core/Instance.h"
+#include "core/LayoutWindow.h"
+#include "core/MainWindow.h"
 #include "core/ResultCodes.h"
+
+#include <algorithm>
 
 namespace vex::orb::core {
 
+MainDlg::MainDlg(CoreImplementation* core) : CoreSubSystem(core) {}
+
+MainDlg::~MainDlg() = default;
+
 int MainDlg::ShowMainWindow(void* parent) {
-    (void)parent;
-    if (IsMainWindowOpen()) return kMainWindowAlreadyOpen;
-    return kMainWindowUnavailable;
+    (void)parent; // the window is top-level beside the host's; the host keeps its own window
+    if (IsMainWindowOpen()) {
+        window_->Raise();
+        return kMainWindowAlreadyOpen;
+    }
+    CoreImplementation* core = GetCore();
+    if (core == nullptr || !LayoutWindow::WidgetsAvailable()) return kMainWindowUnavailable;
+    if (window_ == nullptr) {
+        window_ = std::make_unique<MainWindow>(*core);
+        for (const auto& [id, tools] : lists_) window_->SetToolList(id, tools);
+    }
+    return window_->Open() ? kOk : kMainWindowUnavailable;
 }
 
 int MainDlg::CloseMainWindow() {
     if (!IsMainWindowOpen()) return kMainWindowNotOpen;
+    window_->Close();
     return kOk;
+}
+
+bool MainDlg::IsMainWindowOpen() const {
+    return window_ != nullptr && window_->IsOpen();
+}
+
+gui::Component* MainDlg::GetMainWindowRoot() const {
+    return window_ != nullptr ? window_->GetRoot() : nullptr;
+}
+
+void MainDlg::Refresh() {
+    if (window_ != nullptr) window_->Refresh();
+    if (profiles_ != nullptr && profiles_->IsOpen() && !IsInTree(profiles_->GetInstance()))
+        profiles_->Close();
+}
+
+std::optional<bool> MainDlg::GetRecordOption(int32_t id) const {
+    return window_ != nullptr ? window_->IsBoxChecked(id) : std::nullopt;
+}
+
+void MainDlg::OpenConfiguration(Instance& instance) {
+    (void)instance;
+}
+
+void MainDlg::OpenInputConfiguration(Instance& instance) {
+    (void)instance;
+}
+
+void MainDlg::OpenProfiles(Instance& instance, ProfileChooser::Kind kind, ProfileChooser::Action action) {
+    if (profiles_ == nullptr) profiles_ = std::make_unique<ProfileChooser>();
+    profiles_->SetAlwaysOnTop(settings_.alwaysOnTop);
+    profiles_->Open(instance, kind, action);
+}
+
+void MainDlg::OpenMainSettings() {}
+
+void MainDlg::OpenAbout() {
+    if (about_ == nullptr) about_ = std::make_unique<AboutWindow>();
+    about_->SetAlwaysOnTop(settings_.alwaysOnTop);
+    about_->Open();
+}
+
+void MainDlg::SetToolList(int componentId, const std::vector<Tool*>& tools) {
+    lists_[componentId] = tools;
+    if (window_ != nullptr) window_->SetToolList(componentId, tools);
+}
+
+bool MainDlg::IsInTree(const Instance* instance) {
+    CoreImplementation* core = instance != nullptr ? GetCore() : nullptr;
+    if (core == nullptr) return false;
+    const std::vector<Instance*> all = core->CollectInstances(InstanceManager::kAllInstances);
+    return std::find(all.begin(), all.end(), instance) != all.end();
 }
 
 } // namespace vex::orb::core

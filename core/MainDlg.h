@@ -2,35 +2,81 @@
 
 #include "core/CoreSubSystem.h"
 #include "core/MainConfigSettings.h"
+#include "core/ProfileChooser.h"
+#include "core/ToolListSink.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::gui {
+class Component;
+}
 
 namespace vex::orb::core {
 
-/// The main window of the system, and the holder of the main settings.
-///
-/// This build has no window layer yet: the window never opens (ShowMainWindow answers
-/// kMainWindowUnavailable) and the refresh operations have nothing to update. The settings work.
-class MainDlg : public CoreSubSystem {
-public:
-    explicit MainDlg(CoreImplementation* core) : CoreSubSystem(core) {}
+class AboutWindow;
+class Instance;
+class MainWindow;
 
-    /// Prepares the window's layout once the window layer exists; nothing yet.
+/// The main window of the system and the windows it opens, and the holder of the main settings.
+///
+/// The windows exist only while a widget application runs (batch hosts have none): there the main
+/// window never opens (ShowMainWindow answers kMainWindowUnavailable) and the real-time loop sees
+/// no record options. The tool lists are kept from start-up on and shown whenever the window is built.
+class MainDlg : public CoreSubSystem, public ToolListSink {
+public:
+    explicit MainDlg(CoreImplementation* core);
+    ~MainDlg() override;
+
+    /// Nothing: the windows are made when first opened.
     void Initialize() override {}
-    /// Opens the window as a child of `parent`: kMainWindowAlreadyOpen when open (it comes forward);
-    /// kMainWindowUnavailable in this build.
+    /// Opens the main window (its parent is the host's window): 0; kMainWindowAlreadyOpen when it is
+    /// open (it comes forward); kMainWindowUnavailable without a widget application.
     int ShowMainWindow(void* parent);
     /// Closes the window: 0, or kMainWindowNotOpen when it is not open.
     int CloseMainWindow();
-    /// Whether the window exists.
-    bool IsMainWindowOpen() const { return false; }
-    /// Brings the tool tree and the record controls up to date with the core.
-    void Refresh() {}
+    /// Whether the main window is shown.
+    bool IsMainWindowOpen() const;
+    /// The main window's root component; null while the window was never built.
+    gui::Component* GetMainWindowRoot() const;
+    /// The main window; null while it was never opened.
+    MainWindow* GetMainWindow() const { return window_.get(); }
+    /// Brings the main window up to date with the core, and closes the windows of instances that
+    /// are gone.
+    void Refresh();
+    /// Whether the main window's record option box `id` (112–114) is checked; nullopt while the
+    /// window has no widgets.
+    std::optional<bool> GetRecordOption(int32_t id) const;
+
+    /// Opens the windows the main window's menus and the tools reach.
+    void OpenConfiguration(Instance& instance);
+    void OpenInputConfiguration(Instance& instance);
+    void OpenProfiles(Instance& instance, ProfileChooser::Kind kind, ProfileChooser::Action action);
+    void OpenMainSettings();
+    void OpenAbout();
+    /// The profile window and the about box; null while never opened.
+    ProfileChooser* GetProfileChooser() const { return profiles_.get(); }
+    AboutWindow* GetAbout() const { return about_.get(); }
+
+    /// Keeps a tool list of the main window and shows it there.
+    void SetToolList(int componentId, const std::vector<Tool*>& tools) override;
 
     /// The main settings.
     MainConfigSettings& GetSettings() { return settings_; }
     const MainConfigSettings& GetSettings() const { return settings_; }
 
 private:
+    // Whether `instance` is still in the instance tree.
+    bool IsInTree(const Instance* instance);
+
     MainConfigSettings settings_;
+    std::map<int, std::vector<Tool*>> lists_;
+    std::unique_ptr<MainWindow> window_;
+    std::unique_ptr<ProfileChooser> profiles_;
+    std::unique_ptr<AboutWindow> about_;
 };
 
 } // namespace vex::orb::core

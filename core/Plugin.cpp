@@ -25,7 +25,11 @@ Plugin::~Plugin() {
 }
 
 gui::Component* Plugin::GetInfoComponent() {
-    return nullptr; // not yet: the component layer builds the panel
+    return BuildInfoComponent();
+}
+
+std::string Plugin::GetDisplayName() const {
+    return descriptor_->getDisplayName();
 }
 
 std::string Plugin::GetDescription() const {

@@ -10,9 +10,6 @@ namespace vex::orb::core {
 
 /// A compiled-in or loaded tool type: a Tool that answers from the CCameraPlugin descriptor it owns
 /// and makes its tool objects through it.
-///
-/// Not yet here: GetInfoComponent answers null (the component layer that builds the panel is not
-/// built).
 class Plugin : public Tool {
 public:
     /// A descriptor that handles this extension is not offered in the main window's lists.
@@ -24,8 +21,10 @@ public:
     /// Destroys the objects it still owns, then releases the descriptor.
     ~Plugin() override;
 
-    /// Null: the component layer that builds the panel is not built yet.
+    /// The information panel, built once while widgets can be made.
     gui::Component* GetInfoComponent() override;
+    /// The descriptor's (or the model's) display name.
+    std::string GetDisplayName() const override;
     /// The descriptor's description.
     std::string GetDescription() const override;
     /// The descriptor's further text.

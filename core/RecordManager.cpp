@@ -25,6 +25,7 @@ using platform::win32::GetTickCount;
 // Check boxes of the main window the loop consults.
 constexpr int kAutoExpandTimelineBox = 113;
 constexpr int kLowPolyOnRecordBox = 114;
+constexpr int kCountdownBox = 112;
 
 // The shortest interval between two ticks.
 constexpr double kMinTickInterval = 0.001;
@@ -277,9 +278,11 @@ void RecordManager::StepInstances(double t) {
     for (Instance* instance : activeInstances_) instance->Step(t);
 }
 
-bool RecordManager::IsMainWindowBoxChecked(int component, bool missing) const {
-    (void)component; // the main window and its boxes come with the window layer
-    return missing;
+bool RecordManager::IsMainWindowBoxChecked(int component, bool missing) {
+    CoreImplementation* core = GetCore();
+    const std::optional<bool> checked =
+        core != nullptr ? core->MainDlg::GetRecordOption(component) : std::nullopt;
+    return checked.value_or(missing);
 }
 
 void RecordManager::SaveVisibility() {
@@ -303,7 +306,9 @@ void RecordManager::RestoreVisibility() {
 
 int RecordManager::GetCountdownSeconds() {
     CoreImplementation* core = GetCore();
-    return core != nullptr ? core->GetSettings().countdown : 0;
+    // The main window's count-down box, when there is one, can switch the count-down off.
+    if (core == nullptr || !IsMainWindowBoxChecked(kCountdownBox, true)) return 0;
+    return core->GetSettings().countdown;
 }
 
 bool RecordManager::IsAlwaysOnTop() {

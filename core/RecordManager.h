@@ -100,7 +100,7 @@ private:
     // Steps every active instance at `t`.
     void StepInstances(double t);
     // Whether the main window's check box `component` is checked; `missing` when there is none.
-    bool IsMainWindowBoxChecked(int component, bool missing) const;
+    bool IsMainWindowBoxChecked(int component, bool missing);
     // Low-poly display during a recording: saving and restoring what is visible.
     void SaveVisibility();
     void RestoreVisibility();

@@ -41,7 +41,11 @@ Template::Template(Library& library, const util::xml::Element& root, std::string
 }
 
 gui::Component* Template::GetInfoComponent() {
-    return nullptr; // not yet: the component layer builds the panel
+    return BuildInfoComponent();
+}
+
+std::string Template::GetDisplayName() const {
+    return name_;
 }
 
 std::string Template::GetDescription() const {

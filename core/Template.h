@@ -16,8 +16,6 @@ namespace vex::orb::core {
 /// folder and description are also looked for inside "customdata", where scripted tools keep them.
 /// A packed description (attribute "compressed") is kept as stored and unpacked when an instance is
 /// made from it; its name and type read as "(Unknown)".
-///
-/// Not yet here: GetInfoComponent answers null (the component layer is not built).
 class Template : public Tool {
 public:
     /// The name and type of a description that lacks them.
@@ -31,8 +29,10 @@ public:
     /// or an element holding one) with `library`, which owns it. `baseFolder` is the file's folder.
     static Template* Register(Library& library, const util::xml::Element& root, std::string baseFolder);
 
-    /// Null: the component layer that builds the panel is not built yet.
+    /// The information panel, built once while widgets can be made.
     gui::Component* GetInfoComponent() override;
+    /// The descriptor's (or the model's) display name.
+    std::string GetDisplayName() const override;
     /// The description's "description" text.
     std::string GetDescription() const override;
     /// Empty: models carry no further text.

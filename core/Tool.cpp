@@ -1,7 +1,11 @@
 #include "core/Tool.h"
 
 #include "core/DataPaths.h"
+#include "core/LayoutWindow.h"
 #include "core/Library.h"
+#include "gui/Component.h"
+#include "gui/ComponentBuilder.h"
+#include "gui/componentinterface/Label.h"
 #include "interface/CCamera.h"
 
 #include <algorithm>
@@ -14,6 +18,24 @@ Tool::Tool(Library& library) : library_(library) {
 
 Tool::~Tool() {
     DestroyObjects();
+}
+
+gui::Component* Tool::BuildInfoComponent() {
+    if (info_ != nullptr || !LayoutWindow::WidgetsAvailable()) return info_.get();
+    LayoutWindow::RegisterCoreImages();
+    info_ = gui::ComponentBuilder::CreateFromFile(LayoutWindow::LayoutPath(kInfoLayout));
+    if (info_ == nullptr) return nullptr;
+    info_->SetPathVariable("images", GetInstallPath("data") + GetImageFolder());
+    const auto setText = [this](int32_t id, const std::string& text) {
+        auto* label = info_->FindById<gui::componentinterface::Label>(id);
+        if (label == nullptr) return;
+        label->SetText(text);
+        info_->FindById(id)->SetVisible(!text.empty());
+    };
+    setText(kInfoName, "<b>" + GetDisplayName() + "</b>");
+    setText(kInfoDescription, GetDescription());
+    setText(kInfoExtraText, GetExtraText());
+    return info_.get();
 }
 
 std::string Tool::GetUserFolder() const {

@@ -7,6 +7,8 @@
 #include "util/MessageNode.h"
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +45,13 @@ public:
     enum Kind : int { kPluginKind = 1, kTemplateKind = 2 };
     /// The name of the built-in profile both managers offer.
     static constexpr const char* kBuiltInProfileName = "Factory Settings";
+    /// The information panel's layout and components: the name, the description, the further
+    /// text, and the product button that creates an instance of the type.
+    static constexpr const char* kInfoLayout = "orb_popout_product.xml";
+    static constexpr int32_t kInfoName = 100;
+    static constexpr int32_t kInfoDescription = 101;
+    static constexpr int32_t kInfoExtraText = 102;
+    static constexpr int32_t kInfoCreateButton = 104;
 
     Tool(const Tool&) = delete;
     Tool& operator=(const Tool&) = delete;
@@ -84,6 +93,8 @@ public:
     virtual void WriteDescription(util::xml::Element& element) const = 0;
     /// The folder, below the data folder, of the images the information panel shows.
     virtual std::string GetImageFolder() const = 0;
+    /// The name shown in lists and the information panel.
+    virtual std::string GetDisplayName() const = 0;
 
     /// The library that owns the tool.
     Library& GetLibrary() const { return library_; }
@@ -111,6 +122,10 @@ protected:
     /// The categories of a category string: the non-empty pieces between ";".
     static std::vector<std::string> SplitCategories(const std::string& text);
 
+    /// The information panel (layout "orb_popout_product.xml"), built on the first call while widgets
+    /// can be made and kept: "[coreimages]" names the core's images, "[images]" the type's image folder.
+    gui::Component* BuildInfoComponent();
+
     /// Files `object` (may be null) among the tool's live objects and returns it.
     CCamera* Keep(CCamera* object);
 
@@ -122,6 +137,7 @@ protected:
 private:
     Library& library_;
     std::vector<CCamera*> objects_;
+    std::unique_ptr<gui::Component> info_;
     ConfigProfileManager configProfiles_;
     InputProfileManager inputProfiles_;
 };

@@ -64,6 +64,8 @@ public:
     virtual Node* CreateNode(const std::string& name, int32_t id) const = 0;
     /// Tells the view that nodes were added, removed or renamed below the root.
     virtual void NodesChanged() = 0;
+    /// Destroys every node below the root (the view lets go of them first).
+    virtual void ClearNodes() = 0;
     /// The selected node; null when none.
     virtual Node* GetSelectedNode() const = 0;
     /// Selects `node` (null clears the selection).

@@ -33,8 +33,9 @@ QModelIndex NodeModel::IndexOf(const Node& node, int column) const {
     return createIndex(node.GetRow(), column, const_cast<Node*>(&node));
 }
 
-void NodeModel::Reset() {
+void NodeModel::Reset(const std::function<void()>& change) {
     beginResetModel();
+    if (change) change();
     endResetModel();
 }
 

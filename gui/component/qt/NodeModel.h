@@ -48,8 +48,9 @@ public:
     void SetNameHeader(const QString& text) { nameHeader_ = text; }
     /// Sets the header text of each flag column.
     void SetFlagHeaders(const QStringList& texts) { flagHeaders_ = texts; }
-    /// Rebuilds every view after the node hierarchy changed outside the model.
-    void Reset();
+    /// Rebuilds every view after the node hierarchy changed outside the model; `change`, when given,
+    /// changes the hierarchy while the views hold nothing of it (needed when nodes are destroyed).
+    void Reset(const std::function<void()>& change = {});
     /// Sets a node's flag and tells the views.
     void SetFlag(Node& node, std::size_t flag, FlagState state);
     /// Called after a node was moved by a drop, with the node and its new parent.

@@ -118,6 +118,17 @@ void Tree::NodesChanged() {
     expandAll();
 }
 
+void Tree::ClearNodes() {
+    const auto clear = [this] {
+        while (root_.countChildren() > 0) root_.removeChild(root_.getChild(0));
+    };
+    if (model_ != nullptr) {
+        model_->Reset(clear);
+    } else {
+        clear();
+    }
+}
+
 Tree::Node* Tree::GetSelectedNode() const {
     if (model_ == nullptr) return nullptr;
     const QModelIndexList rows = selectionModel()->selectedRows();

@@ -24,6 +24,7 @@ public:
     ~Tree() override;
 
     void NodesChanged() override;
+    void ClearNodes() override;
     Node* GetSelectedNode() const override;
     void SelectNode(Node* node) override;
     void SetFlag(Node& node, std::size_t flag, FlagState state) override;
