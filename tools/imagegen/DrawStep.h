@@ -17,6 +17,8 @@ struct DrawStep {
     std::optional<QRectF> rect;
     /// Drawn desaturated and faded, as a disabled or false state looks.
     bool grey = false;
+    /// Drawn over a soft dark copy of itself moved down by a thirty-second of its height.
+    bool shadow = false;
     /// Colours that replace the ones the source declares under these names.
     ColourNames colours;
 };

@@ -15,6 +15,28 @@ namespace {
 
 // How much of its alpha a greyed step keeps.
 constexpr double kGreyAlpha = 0.55;
+// A shadow's alpha against its step's, and how far down it falls as a part of the step's height.
+constexpr double kShadowAlpha = 0.3;
+constexpr double kShadowDrop = 1.0 / 32.0;
+
+// A transparent image of `size` with `document` drawn into `target`.
+QImage Layer(const ArtDocument& document, const QSize& size, const QRectF& target) {
+    QImage layer(size, QImage::Format_ARGB32_Premultiplied);
+    layer.fill(Qt::transparent);
+    QPainter painter(&layer);
+    ArtRenderer::Draw(document, painter, target);
+    painter.end();
+    return layer;
+}
+
+// `image` turned into its own shadow: black, with a part of its alpha.
+void Shade(QImage& image) {
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            row[x] = qRgba(0, 0, 0, static_cast<int>(qAlpha(row[x]) * kShadowAlpha));
+    }
+}
 
 // `image` with its colours turned to grey of the same lightness and faded.
 void Grey(QImage& image) {
@@ -50,12 +72,14 @@ std::optional<QImage> ImageGenerator::Render(const ImageJob& job, std::string& e
             ArtParser::Parse(text, file.string(), step.colours, error);
         if (!document) return std::nullopt;
         const QRectF target = step.rect.value_or(QRectF(0, 0, job.width, job.height));
+        const QSize size(job.width, job.height);
+        if (step.shadow) {
+            QImage shadow = Layer(*document, size, target.translated(0, target.height() * kShadowDrop));
+            Shade(shadow);
+            painter.drawImage(0, 0, shadow);
+        }
         if (step.grey) {
-            QImage layer(job.width, job.height, QImage::Format_ARGB32_Premultiplied);
-            layer.fill(Qt::transparent);
-            QPainter layerPainter(&layer);
-            ArtRenderer::Draw(*document, layerPainter, target);
-            layerPainter.end();
+            QImage layer = Layer(*document, size, target);
             Grey(layer);
             painter.drawImage(0, 0, layer);
         } else {

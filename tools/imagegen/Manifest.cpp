@@ -121,10 +121,10 @@ bool Manifest::ApplyLine(const std::vector<std::string>& words, const std::strin
     return true;
 }
 
-// draw SOURCE [X Y W H] [grey] [NAME=COLOUR...]
+// draw SOURCE [X Y W H] [grey] [shadow] [NAME=COLOUR...]
 bool Manifest::AddDraw(const std::vector<std::string>& words, std::string& error) {
     if (words.size() < 2) {
-        error = "expected: draw SOURCE [X Y W H] [grey] [NAME=COLOUR...]";
+        error = "expected: draw SOURCE [X Y W H] [grey] [shadow] [NAME=COLOUR...]";
         return false;
     }
     DrawStep step;
@@ -152,6 +152,8 @@ bool Manifest::AddDraw(const std::vector<std::string>& words, std::string& error
         const std::size_t equals = option.find('=');
         if (option == "grey") {
             step.grey = true;
+        } else if (option == "shadow") {
+            step.shadow = true;
         } else if (equals != std::string::npos && equals > 0) {
             const std::optional<QColor> colour = ParseColour(option.substr(equals + 1), {}, error);
             if (!colour) return false;

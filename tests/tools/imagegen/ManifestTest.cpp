@@ -15,7 +15,7 @@ std::string ErrorOf(const std::string& text) {
 
 TEST(Manifest, ExpandsTemplatesIntoImagesAndRemembersTheirUses) {
     const std::string text = "template icon NAME\n"
-                             "draw glyphs/$NAME.art 2 3 10 12 grey ink=#ff0000\n"
+                             "draw glyphs/$NAME.art 2 3 10 12 grey shadow ink=#ff0000\n"
                              "end\n"
                              "template tool FOLDER GLYPH\n"
                              "image $FOLDER/images/icon.png 32 32\n"
@@ -36,6 +36,7 @@ TEST(Manifest, ExpandsTemplatesIntoImagesAndRemembersTheirUses) {
     EXPECT_EQ(first.steps[0].source, "glyphs/car.art");
     EXPECT_EQ(first.steps[0].rect, QRectF(2, 3, 10, 12));
     EXPECT_TRUE(first.steps[0].grey);
+    EXPECT_TRUE(first.steps[0].shadow);
     EXPECT_EQ(first.steps[0].colours.at("ink"), QColor(255, 0, 0));
     EXPECT_EQ(manifest->images()[1].path, "utility/gyro/images/icon.png");
 
@@ -44,6 +45,7 @@ TEST(Manifest, ExpandsTemplatesIntoImagesAndRemembersTheirUses) {
     EXPECT_EQ(last.height, 8);
     EXPECT_FALSE(last.steps[0].rect.has_value());
     EXPECT_FALSE(last.steps[0].grey);
+    EXPECT_FALSE(last.steps[0].shadow);
 
     const auto uses = manifest->Uses("tool");
     ASSERT_EQ(uses.size(), 2u);

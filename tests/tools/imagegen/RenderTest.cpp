@@ -76,8 +76,8 @@ TEST(ArtRenderer, StrokedPolylineAndArcLeaveTheirInsideEmpty) {
 
 TEST_F(GeneratorFolders, StepsDrawIntoTheirRectanglesAndGreyDesaturates) {
     ImageJob job{"x.png", 20, 10, {}, "m.txt:1"};
-    job.steps.push_back(DrawStep{"disc.art", QRectF(0, 0, 10, 10), false, {}});
-    job.steps.push_back(DrawStep{"disc.art", QRectF(10, 0, 10, 10), true, {}});
+    job.steps.push_back(DrawStep{"disc.art", QRectF(0, 0, 10, 10), false, false, {}});
+    job.steps.push_back(DrawStep{"disc.art", QRectF(10, 0, 10, 10), true, false, {}});
     std::string error;
     const std::optional<QImage> image = ImageGenerator(root_ / "art", root_ / "data").Render(job, error);
     ASSERT_TRUE(image) << error;
@@ -89,6 +89,20 @@ TEST_F(GeneratorFolders, StepsDrawIntoTheirRectanglesAndGreyDesaturates) {
     EXPECT_GT(grey.alpha(), 0);
     EXPECT_LT(grey.alpha(), 255);
     EXPECT_EQ(image->pixelColor(10, 0).alpha(), 0); // between the two discs
+}
+
+TEST_F(GeneratorFolders, ShadowFallsBelowItsStep) {
+    WriteFile(root_ / "art/band.art", "fill #ffffff\nrect 0 0 100 50\n");
+    ImageJob job{"x.png", 32, 32, {}, "m.txt:1"};
+    job.steps.push_back(DrawStep{"band.art", std::nullopt, false, true, {}});
+    std::string error;
+    const std::optional<QImage> image = ImageGenerator(root_ / "art", root_ / "data").Render(job, error);
+    ASSERT_TRUE(image) << error;
+    EXPECT_EQ(image->pixelColor(10, 15), QColor(255, 255, 255));
+    const QColor shadow = image->pixelColor(10, 16);
+    EXPECT_EQ(shadow.red(), 0);
+    EXPECT_NEAR(shadow.alpha(), 76, 2);
+    EXPECT_EQ(image->pixelColor(10, 17).alpha(), 0);
 }
 
 TEST_F(GeneratorFolders, BadSourceStopsOnlyItsImageAndIsReported) {
