@@ -14,6 +14,7 @@ usage: ./torva.sh [command]
   sanitize     the test suite built with address + undefined sanitizers
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
+  images       build torva-imagegen and redraw every image below data/ from its source in art/
   help         this text (also -h, --help)
 Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
 USAGE
@@ -50,20 +51,25 @@ ensure_comma_locale() {
   $sudo locale-gen >/dev/null
 }
 
-# configure_build DIR [cmake args...]: configure (once) and build DIR.
-configure_build() {
+# configure DIR [cmake args...]: configure DIR (once; again when the arguments change).
+configure() {
   local dir=$1; shift
   local werror=OFF
   if [ "${TORVA_WERROR:-0}" = "1" ] || [ "${CI:-}" = "true" ]; then werror=ON; fi
   export CCACHE_BASEDIR=$root CCACHE_NOHASHDIR=1
   cmake -S "$root" -B "$dir" -G Ninja -Wno-dev -DTORVA_WERROR=$werror "$@" >/dev/null
-  cmake --build "$dir" -j "$(nproc)"
+}
+
+# configure_build DIR [cmake args...]: configure (once) and build DIR.
+configure_build() {
+  configure "$@"
+  cmake --build "$1" -j "$(nproc)"
 }
 
 cmd=${1:-test}
 case "$cmd" in
   help | -h | --help) usage; exit 0 ;;
-  run | test | sanitize | fuzz | bench) ;;
+  run | test | sanitize | fuzz | bench | images) ;;
   *) echo "torva: unknown command '$cmd'" >&2; usage >&2; exit 2 ;;
 esac
 install_missing
@@ -101,6 +107,12 @@ case "$cmd" in
         "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
       tail -1 "build-fuzz/$name.log"
     done
+    ;;
+  images)
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build --target torva-imagegen -j "$(nproc)"
+    ./build/tools/imagegen/torva-imagegen --art art --data data
+    echo "torva: images redrawn from art/ into data/"
     ;;
   bench)
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
