@@ -53,10 +53,6 @@ bool SameItems(ui::ComboBox& box, const std::vector<std::string>& items) {
     return true;
 }
 
-const util::MessageNode* AsNode(const gui::Component* widget) {
-    return widget;
-}
-
 } // namespace
 
 ElementWidgets::ElementWidgets() : editor_(&ElementWidgets::UserEdit) {}
@@ -129,7 +125,7 @@ void ElementWidgets::Show(const Binding& binding) {
 
 bool ElementWidgets::HandleEvent(const util::Message& event) {
     const auto found = std::find_if(bindings_.begin(), bindings_.end(), [&event](const Binding& binding) {
-        return AsNode(binding.widget) == event.origin;
+        return static_cast<const util::MessageNode*>(binding.widget) == event.origin;
     });
     if (found == bindings_.end()) return false;
     if (showing_) return true;

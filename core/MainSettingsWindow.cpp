@@ -29,6 +29,7 @@ void MainSettingsWindow::Open() {
         return;
     }
     config_ = std::make_unique<MainConfig>(settings_, GetCurrentAdaptor());
+    SetAlwaysOnTop(settings_.alwaysOnTop);
     // The host's settings may differ from those of the last time: the window is built afresh.
     DiscardTree();
     ShowWindow();

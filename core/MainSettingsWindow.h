@@ -33,8 +33,8 @@ public:
     explicit MainSettingsWindow(MainConfigSettings& settings);
     ~MainSettingsWindow() override;
 
-    /// Opens the window on the current settings and the current host's settings; an open window
-    /// comes forward.
+    /// Opens the window on the current settings and the current host's settings, top-most when
+    /// "Always on top" is set; an open window comes forward.
     void Open();
     /// Closes the window as "Cancel" does.
     void Close() { Cancel(); }

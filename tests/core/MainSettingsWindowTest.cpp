@@ -113,6 +113,7 @@ TEST_F(MainSettingsWindowTest, OkSavesTheChangedCountDownAndAppliesSilentMode) {
     EXPECT_DOUBLE_EQ(countdown->minimum(), 0.0);
     EXPECT_DOUBLE_EQ(countdown->maximum(), 9.0);
     EXPECT_TRUE(Widget<QCheckBox>(MainConfigSettings::kAlwaysOnTopId)->isChecked());
+    EXPECT_TRUE(window->GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const size_t undoSteps = host->GetUndoLabels().size();
 
     TypeIntoSpinner(*countdown, "7");
