@@ -82,6 +82,9 @@ class ConfigurationWindowTest : public RegistryTest {
 protected:
     void SetUp() override {
         if (vex::test::WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs";
+        StartWithRig();
+    }
+    void StartWithRig() {
         RegistryTest::SetUp();
         auto* library = new Library("rigs", nullptr);
         Plugin::Register(*library, new PageDescriptor());
@@ -320,6 +323,32 @@ TEST_F(ConfigurationWindowTest, SwitchesClosesAndOutlivesItsInstance) {
     EXPECT_EQ(window->GetInstance(), nullptr);
     window->Open(*bare);
     EXPECT_TRUE(window->GetWidget()->isVisible());
+}
+
+// A batch host runs no widget application: the window keeps its state and its profile operations.
+// (Only meaningful in a process of its own, as the test runner starts each test.)
+class HeadlessConfigurationWindowTest : public ConfigurationWindowTest {
+protected:
+    void SetUp() override {
+        if (QCoreApplication::instance() != nullptr)
+            GTEST_SKIP() << "this process runs an application already";
+        StartWithRig();
+    }
+};
+
+TEST_F(HeadlessConfigurationWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
+    window->Open(*instance);
+    EXPECT_TRUE(window->IsOpen());
+    EXPECT_EQ(window->GetInstance(), instance);
+    EXPECT_EQ(window->GetWidget(), nullptr);
+    tool->speed = 70.0;
+    EXPECT_TRUE(window->SaveProfileAs("Batch"));
+    tool->speed = 1.0;
+    EXPECT_TRUE(window->LoadProfile("Batch"));
+    EXPECT_DOUBLE_EQ(tool->speed, 70.0);
+    window->Close();
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(window->GetInstance(), nullptr);
 }
 
 TEST_F(ConfigurationWindowTest, ConfigurationWindowGeometry) {

@@ -51,6 +51,9 @@ class MainSettingsWindowTest : public CoreTest {
 protected:
     void SetUp() override {
         if (vex::test::WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs";
+        StartCore();
+    }
+    void StartCore() {
         CoreTest::SetUp();
         host = std::make_unique<Host>();
         core = FindCore();
@@ -206,6 +209,38 @@ TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
     QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kCancelButton), Qt::LeftButton);
     ASSERT_EQ(host->received.size(), 3u);
     EXPECT_EQ(host->received.back(), host->settings);
+}
+
+// Without a widget application the window keeps its state. (Only meaningful in a process of its own,
+// as the test runner starts each test.)
+class HeadlessMainSettingsWindowTest : public MainSettingsWindowTest {
+protected:
+    void SetUp() override {
+        if (QCoreApplication::instance() != nullptr)
+            GTEST_SKIP() << "this process runs an application already";
+        StartCore();
+    }
+};
+
+TEST_F(HeadlessMainSettingsWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
+    settings->countdown = 3;
+    window->Open();
+    ASSERT_TRUE(window->IsOpen());
+    EXPECT_EQ(window->GetWidget(), nullptr);
+    configadaptor::Node* countdown =
+        window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId);
+    ASSERT_NE(countdown, nullptr);
+    window->GetConfig()->store(*countdown, 8, "");
+    EXPECT_EQ(settings->countdown, 8);
+    window->Cancel();
+    EXPECT_EQ(settings->countdown, 3);
+
+    window->Open();
+    window->GetConfig()->store(
+        *window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId), 6, "");
+    EXPECT_TRUE(window->Accept());
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(ReadBack().countdown, 6);
 }
 
 TEST_F(MainSettingsWindowTest, MainSettingsWindowGeometry) {
