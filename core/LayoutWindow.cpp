@@ -9,6 +9,7 @@
 #include "platform/win32/MessageBox.h"
 
 #include <QApplication>
+#include <QPushButton>
 #include <QWidget>
 
 namespace vex::orb::core {
@@ -38,7 +39,13 @@ gui::Component* LayoutWindow::Build() {
     RegisterCoreImages();
 
     gui::BuildReport report;
-    root_ = gui::ComponentBuilder::CreateFromFile(LayoutPath(layout_), &report);
+    report.path = LayoutPath(layout_);
+    util::xml::Element layout;
+    report.xmlStatus = layout.Load(report.path);
+    if (report.xmlStatus == 0) {
+        PrepareLayout(layout);
+        root_ = gui::ComponentBuilder::Create(layout, &report);
+    }
     if (root_ == nullptr || gui::qt::AsWidget(root_.get()) == nullptr) {
         root_.reset();
         failed_ = true;
@@ -73,6 +80,27 @@ void LayoutWindow::ShowWindow() {
 
 void LayoutWindow::HideWindow() {
     if (QWidget* widget = GetWidget()) widget->hide();
+}
+
+void LayoutWindow::DiscardTree() {
+    if (root_ == nullptr) return;
+    HideWindow();
+    disconnect(root_.get());
+    root_.reset();
+    failed_ = false;
+}
+
+void LayoutWindow::PrepareLayout(util::xml::Element& layout) {
+    (void)layout;
+}
+
+void LayoutWindow::ClearDefaultButtons() {
+    QWidget* widget = GetWidget();
+    if (widget == nullptr) return;
+    for (QPushButton* button : widget->findChildren<QPushButton*>()) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+    }
 }
 
 } // namespace vex::orb::core

@@ -2,6 +2,7 @@
 
 #include "gui/Component.h"
 #include "util/MessageNode.h"
+#include "util/xml/Element.h"
 
 #include <cstdint>
 #include <memory>
@@ -44,6 +45,15 @@ protected:
     void ShowWindow();
     /// Hides the window, if it has widgets.
     void HideWindow();
+    /// Hides and destroys the component tree, so that the next Build makes it afresh from the layout.
+    /// Never call it from inside an event of the tree itself.
+    void DiscardTree();
+    /// Called with the layout read from the file, before the tree is built from it: windows whose
+    /// content is generated complete the layout here. Base: nothing.
+    virtual void PrepareLayout(util::xml::Element& layout);
+    /// Makes no push button of the window a default button, so that Return finishes the edit of a
+    /// field without also pressing a button.
+    void ClearDefaultButtons();
     /// The component `id` of the kind `T`; null without widgets or when there is none of that kind.
     template <typename T>
     T* Find(int32_t id) const;

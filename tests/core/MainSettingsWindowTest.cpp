@@ -1,0 +1,259 @@
+#include "core/MainSettingsWindow.h"
+#include "core/CoreStartup.h"
+#include "core/LayoutSlot.h"
+#include "core/MainConfigSettings.h"
+#include "core/configadaptor/MainConfig.h"
+#include "platform/win32/Files.h"
+#include "platform/win32/MessageBox.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/CoreTestSupport.h"
+#include "tests/core/WindowInput.h"
+#include "tests/gui/LayoutGeometry.h"
+#include "tests/support/Screenshot.h"
+#include "tests/support/WidgetApplication.h"
+
+#include <QDoubleSpinBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vex::orb::core::test {
+namespace {
+
+using configadaptor::element::MainConfig;
+
+// The memory host with settings of its own, remembering what it was told.
+class Host : public adaptor::memory::MemoryAdaptor {
+public:
+    Host() : MemoryAdaptor(25.0) {}
+    void getHostSettings(util::ReturnValue<util::xml::Element>& out) override { out.set(settings); }
+    void setHostSettings(const util::xml::Element& changed) override { received.push_back(changed); }
+
+    util::xml::Element settings{util::xml::Element::Kind::Tag, "hostsettings"};
+    std::vector<util::xml::Element> received;
+};
+
+// The text of item `index` of host settings.
+std::string ItemText(const util::xml::Element& settings, size_t index) {
+    const util::xml::Element* item = settings.GetChild("item", index);
+    return item != nullptr ? item->GetText() : "(none)";
+}
+
+class MainSettingsWindowTest : public CoreTest {
+protected:
+    void SetUp() override {
+        if (vex::test::WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs";
+        StartCore();
+    }
+    void StartCore() {
+        CoreTest::SetUp();
+        host = std::make_unique<Host>();
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        settings = &core->GetSettings();
+        ASSERT_FALSE(settings->path.empty());
+        window = std::make_unique<MainSettingsWindow>(*settings);
+    }
+    void TearDown() override {
+        if (host == nullptr) return;
+        window.reset();
+        host.reset();
+        CoreTest::TearDown();
+    }
+
+    // Host settings of every kind, and one of a kind the window does not show.
+    void OfferHostSettings() {
+        ASSERT_EQ(
+            host->settings.Parse("<hostsettings label=\"Memory host\">"
+                                 "<item label=\"Fast playback\" type=\"bool\">0</item>"
+                                 "<item label=\"Cache size (MB)\" type=\"int\" min=\"1\" max=\"64\">8</item>"
+                                 "<item label=\"Gamma\" type=\"double\" min=\"0.5\" max=\"3\" "
+                                 "step=\"0.1\">2.2</item>"
+                                 "<item label=\"Tint\" type=\"colour\">1 0 0</item>"
+                                 "<item label=\"Scene name\" type=\"text\">demo</item>"
+                                 "</hostsettings>"),
+            util::xml::kOk);
+    }
+
+    template <typename T>
+    T* Widget(int32_t id) {
+        return WidgetAs<T>(window->GetRoot()->FindById(id));
+    }
+    // The host settings group's widgets of the Qt class `T`, in layout order.
+    template <typename T>
+    QList<T*> HostWidgets() {
+        return gui::qt::AsWidget(window->GetRoot()->FindById(MainConfig::kHostSlot))->findChildren<T*>();
+    }
+    // The settings file as another start of the core reads it.
+    MainConfigSettings ReadBack() const {
+        MainConfigSettings read;
+        read.Load(settings->path);
+        return read;
+    }
+
+    std::unique_ptr<Host> host;
+    CoreImplementation* core = nullptr;
+    MainConfigSettings* settings = nullptr;
+    std::unique_ptr<MainSettingsWindow> window;
+};
+
+TEST_F(MainSettingsWindowTest, OkSavesTheChangedCountDownAndAppliesSilentMode) {
+    settings->countdown = 2;
+    settings->alwaysOnTop = true;
+    window->Open();
+    ASSERT_TRUE(window->IsOpen());
+    QDoubleSpinBox* countdown = Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId);
+    ASSERT_NE(countdown, nullptr);
+    EXPECT_DOUBLE_EQ(countdown->value(), 2.0); // the setting, not the layout's default
+    EXPECT_DOUBLE_EQ(countdown->minimum(), 0.0);
+    EXPECT_DOUBLE_EQ(countdown->maximum(), 9.0);
+    EXPECT_TRUE(Widget<QCheckBox>(MainConfigSettings::kAlwaysOnTopId)->isChecked());
+    EXPECT_TRUE(window->GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const size_t undoSteps = host->GetUndoLabels().size();
+
+    TypeIntoSpinner(*countdown, "7");
+    EXPECT_EQ(settings->countdown, 7);
+    ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kSilentId));
+    EXPECT_TRUE(settings->silent);
+    EXPECT_FALSE(platform::win32::IsMessageBoxSilent()); // only once accepted
+    QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kOkButton), Qt::LeftButton);
+
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_FALSE(window->GetWidget()->isVisible());
+    EXPECT_TRUE(platform::win32::IsMessageBoxSilent());
+    const MainConfigSettings read = ReadBack();
+    EXPECT_EQ(read.countdown, 7);
+    EXPECT_TRUE(read.silent);
+    EXPECT_TRUE(read.alwaysOnTop);
+    // Settings are not part of the scene: no host undo step.
+    EXPECT_EQ(host->GetUndoLabels().size(), undoSteps);
+
+    // Opened again, the window shows what was saved.
+    window->Open();
+    EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId)->value(), 7.0);
+    EXPECT_TRUE(Widget<QCheckBox>(MainConfigSettings::kSilentId)->isChecked());
+}
+
+TEST_F(MainSettingsWindowTest, CancelAndClosingPutBackTheValuesTheWindowOpenedWith) {
+    settings->countdown = 4;
+    window->Open();
+    TypeIntoSpinner(*Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId), "9");
+    ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kAlwaysOnTopId));
+    ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kSilentId));
+    EXPECT_EQ(settings->countdown, 9);
+    EXPECT_FALSE(settings->alwaysOnTop);
+    QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kCancelButton), Qt::LeftButton);
+
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(settings->countdown, 4);
+    EXPECT_TRUE(settings->alwaysOnTop);
+    EXPECT_FALSE(settings->silent);
+    EXPECT_FALSE(platform::win32::IsMessageBoxSilent());
+    EXPECT_FALSE(std::filesystem::exists(platform::win32::ToNativePath(settings->path)));
+
+    window->Open();
+    TypeIntoSpinner(*Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId), "1");
+    window->GetWidget()->close();
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(settings->countdown, 4);
+}
+
+TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
+    OfferHostSettings();
+    // The layout of the window: the main settings from the file, the host's group in its slot.
+    {
+        MainConfig config(*settings, host.get());
+        util::xml::Element layout = config.buildLayout();
+        util::xml::Element* countdown = FindLayoutElement(layout, MainConfigSettings::kCountdownId);
+        ASSERT_NE(countdown, nullptr);
+        EXPECT_EQ(countdown->GetAttribute("defaultvalue"), "3");
+        const util::xml::Element* slot = FindLayoutElement(layout, MainConfig::kHostSlot);
+        ASSERT_NE(slot, nullptr);
+        ASSERT_NE(slot->GetChild("group"), nullptr);
+    }
+
+    window->Open();
+    const QList<QCheckBox*> boxes = HostWidgets<QCheckBox>();
+    const QList<QDoubleSpinBox*> spinners = HostWidgets<QDoubleSpinBox>();
+    const QList<QLineEdit*> fields = HostWidgets<QLineEdit>();
+    ASSERT_EQ(boxes.size(), 1);
+    ASSERT_EQ(spinners.size(), 2);
+    ASSERT_EQ(fields.size() - spinners.size(), 1); // spinners have a line edit of their own
+    EXPECT_EQ(boxes[0]->text(), "Fast playback");
+    EXPECT_DOUBLE_EQ(spinners[0]->value(), 8.0);
+    EXPECT_DOUBLE_EQ(spinners[0]->maximum(), 64.0);
+    EXPECT_DOUBLE_EQ(spinners[1]->value(), 2.2);
+    bool titled = false;
+    for (const QLabel* label : HostWidgets<QLabel>()) titled = titled || label->text() == "Memory host";
+    EXPECT_TRUE(titled);
+
+    ClickCheckBox(*boxes[0]);
+    TypeIntoSpinner(*spinners[0], "16");
+    ASSERT_EQ(host->received.size(), 2u);
+    const util::xml::Element& sent = host->received.back();
+    EXPECT_EQ(ItemText(sent, 0), "1");
+    EXPECT_EQ(ItemText(sent, 1), "16");
+    EXPECT_EQ(ItemText(sent, 2), "2.2");
+    EXPECT_EQ(ItemText(sent, 3), "1 0 0"); // not shown, handed back as it came
+    EXPECT_EQ(ItemText(sent, 4), "demo");
+    EXPECT_EQ(sent.GetChild("item", 1)->GetAttribute("max"), "64");
+
+    QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kCancelButton), Qt::LeftButton);
+    ASSERT_EQ(host->received.size(), 3u);
+    EXPECT_EQ(host->received.back(), host->settings);
+}
+
+// Without a widget application the window keeps its state. (Only meaningful in a process of its own,
+// as the test runner starts each test.)
+class HeadlessMainSettingsWindowTest : public MainSettingsWindowTest {
+protected:
+    void SetUp() override {
+        if (QCoreApplication::instance() != nullptr)
+            GTEST_SKIP() << "this process runs an application already";
+        StartCore();
+    }
+};
+
+TEST_F(HeadlessMainSettingsWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
+    settings->countdown = 3;
+    window->Open();
+    ASSERT_TRUE(window->IsOpen());
+    EXPECT_EQ(window->GetWidget(), nullptr);
+    configadaptor::Node* countdown =
+        window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId);
+    ASSERT_NE(countdown, nullptr);
+    window->GetConfig()->store(*countdown, 8, "");
+    EXPECT_EQ(settings->countdown, 8);
+    window->Cancel();
+    EXPECT_EQ(settings->countdown, 3);
+
+    window->Open();
+    window->GetConfig()->store(
+        *window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId), 6, "");
+    EXPECT_TRUE(window->Accept());
+    EXPECT_FALSE(window->IsOpen());
+    EXPECT_EQ(ReadBack().countdown, 6);
+}
+
+TEST_F(MainSettingsWindowTest, MainSettingsWindowGeometry) {
+    OfferHostSettings();
+    window->Open();
+    QWidget* dialog = window->GetWidget();
+    ASSERT_NE(dialog, nullptr);
+    const std::vector<std::string> layout = gui::test::LayoutProblems(*dialog);
+    const std::vector<std::string> texts = gui::test::TextProblems(*dialog);
+    EXPECT_TRUE(layout.empty()) << ::testing::PrintToString(layout);
+    EXPECT_TRUE(texts.empty()) << ::testing::PrintToString(texts);
+    EXPECT_TRUE(vex::test::SaveScreenshot(*dialog, "main_settings"));
+}
+
+} // namespace
+} // namespace vex::orb::core::test
