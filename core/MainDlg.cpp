@@ -55,7 +55,8 @@ std::optional<bool> MainDlg::GetRecordOption(int32_t id) const {
 }
 
 void MainDlg::OpenConfiguration(Instance& instance) {
-    (void)instance;
+    configWindow_.SetAlwaysOnTop(settings_.alwaysOnTop);
+    configWindow_.Open(instance);
 }
 
 void MainDlg::OpenInputConfiguration(Instance& instance) {
@@ -68,7 +69,9 @@ void MainDlg::OpenProfiles(Instance& instance, ProfileChooser::Kind kind, Profil
     profiles_->Open(instance, kind, action);
 }
 
-void MainDlg::OpenMainSettings() {}
+void MainDlg::OpenMainSettings() {
+    settingsWindow_.Open();
+}
 
 void MainDlg::OpenAbout() {
     if (about_ == nullptr) about_ = std::make_unique<AboutWindow>();

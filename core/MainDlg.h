@@ -1,7 +1,9 @@
 #pragma once
 
+#include "core/ConfigurationWindow.h"
 #include "core/CoreSubSystem.h"
 #include "core/MainConfigSettings.h"
+#include "core/MainSettingsWindow.h"
 #include "core/ProfileChooser.h"
 #include "core/ToolListSink.h"
 
@@ -57,6 +59,9 @@ public:
     void OpenProfiles(Instance& instance, ProfileChooser::Kind kind, ProfileChooser::Action action);
     void OpenMainSettings();
     void OpenAbout();
+    /// The configuration window of an instance and the main settings window.
+    ConfigurationWindow& GetConfigurationWindow() { return configWindow_; }
+    MainSettingsWindow& GetMainSettingsWindow() { return settingsWindow_; }
     /// The profile window and the about box; null while never opened.
     ProfileChooser* GetProfileChooser() const { return profiles_.get(); }
     AboutWindow* GetAbout() const { return about_.get(); }
@@ -73,6 +78,8 @@ private:
     bool IsInTree(const Instance* instance);
 
     MainConfigSettings settings_;
+    MainSettingsWindow settingsWindow_{settings_};
+    ConfigurationWindow configWindow_;
     std::map<int, std::vector<Tool*>> lists_;
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ProfileChooser> profiles_;

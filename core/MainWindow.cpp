@@ -216,7 +216,8 @@ void MainWindow::RunCommand(int32_t id) {
 }
 
 void MainWindow::receive(util::Message& message, bool broadcast) {
-    if (broadcast || message.code < 0) return;
+    (void)broadcast; // component events reach the window as deliveries to a subscriber
+    if (message.code < 0) return;
     if (message.code == gui::componentinterface::Dialog::kClosed && message.parameter == 1) {
         Close();
         return;

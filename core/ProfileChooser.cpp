@@ -134,7 +134,8 @@ bool ProfileChooser::Delete(const std::string& name) {
 }
 
 void ProfileChooser::receive(util::Message& message, bool broadcast) {
-    if (broadcast || message.code < 0) return;
+    (void)broadcast; // component events reach the window as deliveries to a subscriber
+    if (message.code < 0) return;
     if (message.code == ListBox::kIndexChanged && message.parameter == kList) {
         const auto index = static_cast<std::size_t>(message.value);
         if (auto* name = Find<TextBox>(kName); name != nullptr && message.value >= 0 && index < names_.size())

@@ -224,10 +224,11 @@ int RecordManager::GetSlowLevel() const {
 void RecordManager::SetSlowLevel(int level) {
     level = std::clamp(level, kMinSlowLevel, kMaxSlowLevel);
     slowFactor_ = std::pow(2.0, level - 1);
-    // The main window shows the factor; it refreshes here once it exists.
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (running_ && !resimulating_ && adaptor != nullptr)
         adaptor->slowFactorChanged(static_cast<int>(slowFactor_));
+    // The main window shows the level.
+    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
 }
 
 void RecordManager::SetFixedFrameDuration(double seconds) {

@@ -100,7 +100,10 @@ void SetWindowBrush(QWidget& widget, const QBrush& brush) {
 }
 
 void ApplyCommonState(QWidget& widget, Component& component) {
-    widget.setMinimumSize(component.GetMinWidth(), component.GetMinHeight());
+    // A window without a minimum of its own takes its content's: an explicit minimum, even of zero,
+    // would keep the layout from growing the window when content appears.
+    if (!widget.isWindow() || component.GetMinWidth() > 0 || component.GetMinHeight() > 0)
+        widget.setMinimumSize(component.GetMinWidth(), component.GetMinHeight());
     widget.setMaximumSize(component.GetMaxWidth(), component.GetMaxHeight());
     QSizePolicy policy = widget.sizePolicy();
     if (component.IsFixedHorizontally()) {

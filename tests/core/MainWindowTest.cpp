@@ -1,0 +1,429 @@
+#include "core/MainWindow.h"
+#include "core/AboutWindow.h"
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "core/InstanceReference.h"
+#include "core/LibraryManager.h"
+#include "core/ProfileChooser.h"
+#include "core/ResultCodes.h"
+#include "core/Tool.h"
+#include "gui/component/qt/NodeModel.h"
+#include "gui/component/qt/Tree.h"
+#include "gui/componentinterface/Label.h"
+#include "platform/win32/Clock.h"
+#include "platform/win32/MessageBox.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/ToolTestSupport.h"
+#include "tests/core/WindowInput.h"
+#include "tests/gui/LayoutGeometry.h"
+#include "tests/support/Screenshot.h"
+#include "tests/support/WidgetApplication.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QTest>
+#include <QTreeView>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace vex::orb::core::test {
+namespace {
+
+namespace win32 = platform::win32;
+using vex::test::WidgetApplication;
+
+class MainWindowTest : public RegistryTest {
+protected:
+    void SetUp() override {
+        if (WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs already";
+        RegistryTest::SetUp();
+        host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
+        core = FindCore();
+        ASSERT_NE(core, nullptr);
+        ASSERT_EQ(core->ShowMainWindow(nullptr), kOk);
+        window = core->MainDlg::GetMainWindow();
+        ASSERT_NE(window, nullptr);
+        root = window->GetRoot();
+        ASSERT_NE(root, nullptr);
+        clock.Set(1000);
+    }
+    void TearDown() override {
+        if (host == nullptr) return;
+        host.reset();
+        RegistryTest::TearDown();
+    }
+
+    template <typename T>
+    T* Widget(int32_t id) const {
+        return WidgetAs<T>(root->FindById(id));
+    }
+    QListWidget* List(int32_t section) const {
+        return WidgetAs<QListWidget>(root->FindById(section)->FindById(ToolTypePanel::kInnerList));
+    }
+    QTreeView* TreeView() const { return Widget<QTreeView>(ToolTreePanel::kTree); }
+    gui::component::qt::NodeModel& Model() const {
+        return *dynamic_cast<gui::component::qt::Tree*>(root->FindById(ToolTreePanel::kTree))->GetModel();
+    }
+    // The tree's row showing `name`, searched depth first.
+    QModelIndex Row(const std::string& name, const QModelIndex& under = {}) const {
+        for (int row = 0; row < Model().rowCount(under); ++row) {
+            const QModelIndex index = Model().index(row, 0, under);
+            if (index.data().toString().toStdString() == name) return index;
+            if (const QModelIndex found = Row(name, index); found.isValid()) return found;
+        }
+        return {};
+    }
+    // The list entry showing `text`.
+    static QListWidgetItem* Entry(QListWidget& list, const QString& text) {
+        const QList<QListWidgetItem*> found = list.findItems(text, Qt::MatchExactly);
+        return found.isEmpty() ? nullptr : found.front();
+    }
+    // Clicks a section button and double-clicks the entry `text` of its list, as a user creates a tool.
+    void CreateFromList(int32_t button, int32_t section, const QString& text) {
+        QListWidget* list = List(section);
+        if (!list->isVisible()) QTest::mouseClick(Widget<QAbstractButton>(button), Qt::LeftButton);
+        ASSERT_TRUE(list->isVisible());
+        QListWidgetItem* entry = Entry(*list, text);
+        ASSERT_NE(entry, nullptr) << text.toStdString();
+        DoubleClick(list->viewport(), list->visualItemRect(entry).center());
+    }
+    // A double click as the window system delivers it: press, release, double click, release.
+    static void DoubleClick(QWidget* widget, QPoint point) {
+        const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, point, widget->mapToGlobal(point), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QApplication::sendEvent(widget, &event);
+        };
+        send(QEvent::MouseButtonPress, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, Qt::NoButton);
+    }
+    // A left click at the centre of `index`'s cell.
+    void ClickCell(const QModelIndex& index) {
+        QTest::mouseClick(TreeView()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                          TreeView()->visualRect(index).center());
+    }
+    InstanceReference* Item(const std::string& name) const { return core->InstanceManager::FindItem(name); }
+
+    win32::MessageBoxRecorder boxes;
+    win32::FakeClock clock;
+    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
+    CoreImplementation* core = nullptr;
+    MainWindow* window = nullptr;
+    gui::Component* root = nullptr;
+};
+
+TEST_F(MainWindowTest, OpensOnceShowsTheToolListsAndClosesThroughTheCoreOperations) {
+    EXPECT_TRUE(core->IsMainWindowOpen());
+    EXPECT_EQ(core->GetMainWindowRoot(), root);
+    EXPECT_EQ(core->ShowMainWindow(nullptr), kMainWindowAlreadyOpen);
+    EXPECT_TRUE(window->GetWidget()->isVisible());
+
+    // The four sections list the start-up's tool lists, closed until their button is clicked.
+    int listed = 0;
+    for (int32_t section : ToolTypePanel::kSections) {
+        ASSERT_NE(List(section), nullptr);
+        EXPECT_FALSE(List(section)->isVisible());
+        listed += List(section)->count();
+    }
+    EXPECT_GT(List(102)->count(), 2);
+    ASSERT_NE(Entry(*List(102), "Torva RuzovuZediziViz"), nullptr);
+    EXPECT_FALSE(Entry(*List(102), "Torva RuzovuZediziViz")->icon().isNull()) << "each type shows its icon";
+    EXPECT_EQ(Entry(*List(101), "Torva RuzovuZediziViz"), nullptr);
+    int expected = 0;
+    for (std::size_t i = 0; i < LibraryManager::Instance().GetToolCount(); ++i)
+        expected += LibraryManager::Instance().GetTool(i)->IsListed() ? 1 : 0;
+    EXPECT_EQ(listed, expected);
+
+    // One list open at a time.
+    QTest::mouseClick(Widget<QAbstractButton>(1102), Qt::LeftButton);
+    EXPECT_TRUE(List(102)->isVisible());
+    QTest::mouseClick(Widget<QAbstractButton>(1101), Qt::LeftButton);
+    EXPECT_TRUE(List(101)->isVisible());
+    EXPECT_FALSE(List(102)->isVisible());
+    EXPECT_EQ(window->GetTypePanel().GetOpenSection(), 101);
+
+    EXPECT_EQ(core->CloseMainWindow(), kOk);
+    EXPECT_FALSE(window->GetWidget()->isVisible());
+    EXPECT_EQ(core->CloseMainWindow(), kMainWindowNotOpen);
+    EXPECT_EQ(core->ShowMainWindow(nullptr), kOk);
+}
+
+TEST_F(MainWindowTest, PointingAtATypeShowsItsPanelAndADoubleClickCreatesIt) {
+    QTest::mouseClick(Widget<QAbstractButton>(1102), Qt::LeftButton);
+    QListWidget* list = List(102);
+    QListWidgetItem* entry = Entry(*list, "Torva RuzovuZediziViz");
+    ASSERT_NE(entry, nullptr);
+    const QPoint point = list->visualItemRect(entry).center();
+    QMouseEvent move(QEvent::MouseMove, point, list->viewport()->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+
+    Tool* tool = LibraryManager::Instance().FindTool("RuzovuZediziViz");
+    ASSERT_NE(tool, nullptr);
+    EXPECT_EQ(window->GetTypePanel().GetShownTool(), tool);
+    gui::Component* info = tool->GetInfoComponent();
+    ASSERT_NE(info, nullptr);
+    QWidget* panel = Widget<QWidget>(ToolTypePanel::kInfoContent);
+    EXPECT_TRUE(panel->isAncestorOf(gui::qt::AsWidget(info)));
+    EXPECT_TRUE(gui::qt::AsWidget(info)->isVisible());
+    EXPECT_FALSE(Widget<QLabel>(ToolTypePanel::kInfoHint)->isVisible());
+    auto* name = info->FindById<gui::componentinterface::Label>(Tool::kInfoName);
+    ASSERT_NE(name, nullptr);
+    EXPECT_EQ(name->GetText(), "<b>Torva RuzovuZediziViz</b>");
+    EXPECT_EQ(info->FindById<gui::componentinterface::Label>(Tool::kInfoDescription)->GetText(),
+              tool->GetDescription());
+
+    DoubleClick(list->viewport(), point);
+    ASSERT_NE(core->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_TRUE(Row("RuzovuZediziViz_01").isValid());
+    EXPECT_EQ(window->GetTreePanel().GetSelected(), Item("RuzovuZediziViz_01"));
+    EXPECT_EQ(host->GetUndoLabels().back(), "Create Tool");
+
+    // The panel's product button makes another.
+    QTest::mouseClick(WidgetAs<QAbstractButton>(info->FindById(Tool::kInfoCreateButton)), Qt::LeftButton);
+    EXPECT_NE(core->FindInstance("RuzovuZediziViz_02"), nullptr);
+}
+
+TEST_F(MainWindowTest, RenamingInTheTreeIsAnUndoStepAndATakenNameIsRefused) {
+    CreateFromList(1102, 102, "Torva RuzovuZediziViz");
+    CreateFromList(1102, 102, "Torva VuzaZaderaRav");
+    QTreeView* tree = TreeView();
+    ClickCell(Row("RuzovuZediziViz_01"));
+    QTest::keyClick(tree, Qt::Key_F2);
+    auto* editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "ChaseCam");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_NE(core->FindInstance("ChaseCam"), nullptr);
+    EXPECT_TRUE(Row("ChaseCam").isValid());
+    EXPECT_EQ(host->GetUndoLabels().back(), "Rename");
+
+    ASSERT_TRUE(host->undo());
+    EXPECT_NE(core->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_TRUE(Row("RuzovuZediziViz_01").isValid()) << "the tree follows the host's undo";
+
+    // A name another tool has is refused with a message; nothing changes.
+    const std::size_t steps = host->GetUndoLabels().size();
+    window->GetTreePanel().Select(Item("RuzovuZediziViz_01"));
+    window->RunCommand(MainWindow::kRename);
+    editor = tree->findChild<QLineEdit*>();
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    QTest::keyClicks(editor, "VuzaZaderaRav_01");
+    QTest::keyClick(editor, Qt::Key_Return);
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_NE(core->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_EQ(host->GetUndoLabels().size(), steps);
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_NE(boxes.Boxes().back().text.find("taken"), std::string::npos);
+}
+
+TEST_F(MainWindowTest, TheRecordFlagDecidesWhichToolsTakePartAndGroupsShowTheMix) {
+    CreateFromList(1102, 102, "Torva RuzovuZediziViz");
+    ASSERT_EQ(core->CreateTool("VuzaZaderaRav"), "VuzaZaderaRav_01");
+    window->RunCommand(MainWindow::kNewGroup);
+    InstanceReference* group = window->GetTreePanel().GetSelected();
+    ASSERT_NE(group, nullptr);
+    ASSERT_TRUE(core->InstanceManager::MoveItem(Item("RuzovuZediziViz_01"), group));
+    ASSERT_TRUE(core->InstanceManager::MoveItem(Item("VuzaZaderaRav_01"), group));
+    window->Refresh();
+
+    ClickCell(Row("VuzaZaderaRav_01").siblingAtColumn(1 + ToolTreePanel::kRecordFlag));
+    EXPECT_FALSE(Item("VuzaZaderaRav_01")->GetRecord());
+    const std::vector<Instance*> recorded = core->CollectInstances(InstanceManager::kRecordedInstances);
+    ASSERT_EQ(recorded.size(), 2u);
+    EXPECT_EQ(recorded[1]->GetName(), "RuzovuZediziViz_01");
+    const QModelIndex groupFlag = Row(group->GetInstance()->GetName()).siblingAtColumn(1);
+    EXPECT_EQ(groupFlag.data(gui::component::qt::NodeModel::kFlagRole).toInt(),
+              static_cast<int>(FlagState::kUndetermined));
+    // One click on the mixed group sets the whole group.
+    ClickCell(Row(group->GetInstance()->GetName()).siblingAtColumn(1));
+    EXPECT_TRUE(Item("VuzaZaderaRav_01")->GetRecord());
+    EXPECT_EQ(core->CollectInstances(InstanceManager::kRecordedInstances).size(), 3u);
+}
+
+TEST_F(MainWindowTest, DroppingARowUnderAnotherRegroupsTheToolAsOneUndoStep) {
+    ASSERT_EQ(core->CreateTool("VodiDOva"), "VodiDOva_01");
+    ASSERT_EQ(core->CreateTool("RuzovuZediziViz"), "RuzovuZediziViz_01");
+    window->Refresh();
+    QMimeData* data = Model().mimeData({Row("RuzovuZediziViz_01")});
+    ASSERT_TRUE(Model().dropMimeData(data, Qt::MoveAction, -1, 0, Row("VodiDOva_01")));
+    delete data;
+    QApplication::processEvents();
+    EXPECT_EQ(Item("RuzovuZediziViz_01")->GetParent(), Item("VodiDOva_01"));
+    EXPECT_EQ(host->GetUndoLabels().back(), "Move tool");
+    EXPECT_EQ(Row("RuzovuZediziViz_01").parent(), Row("VodiDOva_01"));
+
+    ASSERT_TRUE(host->undo());
+    EXPECT_EQ(Item("RuzovuZediziViz_01")->GetParent(), core->InstanceManager::GetRoot());
+    EXPECT_FALSE(Row("RuzovuZediziViz_01").parent().isValid());
+    ASSERT_TRUE(host->redo());
+    EXPECT_EQ(Item("RuzovuZediziViz_01")->GetParent(), Item("VodiDOva_01"));
+
+    // A tool cannot go below itself.
+    EXPECT_FALSE(core->InstanceManager::MoveItem(Item("VodiDOva_01"), Item("RuzovuZediziViz_01")));
+}
+
+TEST_F(MainWindowTest, MenuCommandsCloneDeleteAndOpenTheProfilesAndAboutWindows) {
+    ASSERT_EQ(core->CreateTool("VodiDOva"), "VodiDOva_01");
+    window->Refresh();
+    // Without a selection a command says what it needs.
+    window->RunCommand(MainWindow::kClone);
+    ASSERT_FALSE(boxes.Boxes().empty());
+    EXPECT_EQ(boxes.Boxes().back().text, "Select a tool in the tree first.");
+
+    ClickCell(Row("VodiDOva_01"));
+    auto* bar = Widget<QMenuBar>(MainWindow::kMenubar);
+    ASSERT_NE(bar, nullptr);
+    const auto trigger = [bar](const QString& text) {
+        for (QAction* menu : bar->actions())
+            for (QAction* action : menu->menu()->actions())
+                if (action->text() == text) return action->trigger();
+        FAIL() << text.toStdString();
+    };
+    trigger("Clone");
+    EXPECT_NE(core->FindInstance("VodiDOva_02"), nullptr);
+    EXPECT_EQ(window->GetTreePanel().GetSelected(), Item("VodiDOva_02"));
+    trigger("Delete");
+    EXPECT_EQ(core->FindInstance("VodiDOva_02"), nullptr);
+    EXPECT_FALSE(Row("VodiDOva_02").isValid());
+    ASSERT_TRUE(host->undo());
+    EXPECT_TRUE(Row("VodiDOva_02").isValid()) << "the deleted tool comes back into the tree";
+
+    // Save the configuration under a name typed in the profiles window, then load it back.
+    ClickCell(Row("VodiDOva_01"));
+    trigger("Save Configuration Profile...");
+    ProfileChooser* chooser = core->MainDlg::GetProfileChooser();
+    ASSERT_NE(chooser, nullptr);
+    ASSERT_TRUE(chooser->IsOpen());
+    auto* name = WidgetAs<QLineEdit>(chooser->GetRoot()->FindById(ProfileChooser::kName));
+    ASSERT_NE(name, nullptr);
+    name->selectAll();
+    QTest::keyClicks(name, "Gentle");
+    QTest::mouseClick(WidgetAs<QAbstractButton>(chooser->GetRoot()->FindById(ProfileChooser::kOkButton)),
+                      Qt::LeftButton);
+    EXPECT_FALSE(chooser->IsOpen());
+    Tool& tool = core->FindInstance("VodiDOva_01")->GetTool();
+    EXPECT_TRUE(tool.GetConfigProfileManager().HasProfile("Gentle"));
+    trigger("Delete Configuration Profile...");
+    EXPECT_TRUE(chooser->IsOpen());
+    const std::vector<std::string> deletable = chooser->GetNames();
+    EXPECT_EQ(deletable, std::vector<std::string>{"Gentle"}) << "factory profiles are not offered";
+    EXPECT_FALSE(chooser->Apply("Factory Settings"));
+    EXPECT_TRUE(chooser->Apply("Gentle"));
+    EXPECT_FALSE(tool.GetConfigProfileManager().HasProfile("Gentle"));
+
+    trigger("About Torva Suite");
+    AboutWindow* about = core->MainDlg::GetAbout();
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(about->GetWidget()->isVisible());
+    EXPECT_EQ(about->GetProduct(), "Torva Suite");
+}
+
+TEST_F(MainWindowTest, RecordStartsATakeSpaceStopsItAndTheTimelineEndStopsItUnlessAutoExpandIsOn) {
+    ASSERT_EQ(core->CreateTool("VodiDOva"), "VodiDOva_01");
+    host->GetScene().SetPlaybackRange({0.0, 0.4});
+    auto* countdown = Widget<QCheckBox>(RecordPanel::kCountdownBox);
+    ASSERT_TRUE(countdown->isChecked());
+    ClickCheckBox(*countdown);
+    EXPECT_TRUE(core->GetSettings().flag112) << "the count-down switched off is kept in the settings";
+
+    auto* record = Widget<QAbstractButton>(RecordPanel::kRecordButton);
+    QTest::mouseClick(record, Qt::LeftButton);
+    ASSERT_TRUE(core->IsRecording());
+    EXPECT_TRUE(record->isChecked()) << "the button shows its stop state";
+    EXPECT_FALSE(Widget<QWidget>(RecordPanel::kResimulateButton)->isEnabled());
+    EXPECT_EQ(Widget<QLabel>(RecordPanel::kStatusLabel)->text(), "Recording (Space stops)");
+    // The key goes to the window as the window system delivers it.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window->GetWidget()));
+    QTest::keyClick(window->GetWidget()->windowHandle(), Qt::Key_Space);
+    EXPECT_FALSE(core->IsRecording());
+    EXPECT_FALSE(record->isChecked());
+    EXPECT_EQ(host->GetUndoLabels().back(), "Record");
+
+    // Auto-expand off: the take ends at the timeline's end.
+    ASSERT_FALSE(Widget<QCheckBox>(RecordPanel::kAutoExpandBox)->isChecked());
+    QTest::mouseClick(record, Qt::LeftButton);
+    ASSERT_TRUE(core->IsRecording());
+    for (int tick = 0; tick < 20 && core->IsRecording(); ++tick) {
+        clock.Advance(40);
+        core->RecordManager::OnTimer(RecordManager::kRecordTimer, clock.Now());
+    }
+    EXPECT_FALSE(core->IsRecording());
+    EXPECT_DOUBLE_EQ(host->getPlaybackRange().second, 0.4);
+
+    // Auto-expand on: the timeline grows instead.
+    ClickCheckBox(*Widget<QCheckBox>(RecordPanel::kAutoExpandBox));
+    QTest::mouseClick(record, Qt::LeftButton);
+    host->setCurrentTime(0.0);
+    for (int tick = 0; tick < 20; ++tick) {
+        clock.Advance(40);
+        core->RecordManager::OnTimer(RecordManager::kRecordTimer, clock.Now());
+    }
+    EXPECT_TRUE(core->IsRecording());
+    EXPECT_GT(host->getPlaybackRange().second, 0.4);
+    QTest::mouseClick(record, Qt::LeftButton);
+    EXPECT_FALSE(core->IsRecording());
+}
+
+TEST_F(MainWindowTest, TheSlowMotionSpinnerSetsTheLevelAndFollowsTheCommands) {
+    auto* spinner = Widget<QAbstractSpinBox>(RecordPanel::kSlowLevelSpinner);
+    ASSERT_NE(spinner, nullptr);
+    TypeIntoSpinner(*spinner, "3");
+    EXPECT_EQ(core->GetSlowLevel(), 3);
+    core->SetSlowLevel(5);
+    EXPECT_EQ(spinner->text(), "5") << "the window shows a level set elsewhere";
+}
+
+TEST_F(MainWindowTest, MainWindowGeometry) {
+    ASSERT_EQ(core->CreateTool("VodiDOva"), "VodiDOva_01");
+    ASSERT_EQ(core->CreateTool("RuzovuZediziViz"), "RuzovuZediziViz_01");
+    window->Refresh();
+    QTest::mouseClick(Widget<QAbstractButton>(1102), Qt::LeftButton);
+    QListWidget* list = List(102);
+    const QPoint point = list->visualItemRect(Entry(*list, "Torva RuzovuZediziViz")).center();
+    QMouseEvent move(QEvent::MouseMove, point, list->viewport()->mapToGlobal(point), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(list->viewport(), &move);
+    QWidget* widget = window->GetWidget();
+    QApplication::processEvents();
+    EXPECT_EQ(gui::test::LayoutProblems(*widget), std::vector<std::string>{});
+    EXPECT_EQ(gui::test::TextProblems(*widget), std::vector<std::string>{});
+    EXPECT_TRUE(vex::test::SaveScreenshot(*widget, "main_window"));
+
+    window->RunCommand(MainWindow::kAbout);
+    QWidget* about = core->MainDlg::GetAbout()->GetWidget();
+    QApplication::processEvents();
+    EXPECT_EQ(gui::test::LayoutProblems(*about), std::vector<std::string>{});
+    EXPECT_EQ(gui::test::TextProblems(*about), std::vector<std::string>{});
+    EXPECT_TRUE(vex::test::SaveScreenshot(*about, "about"));
+
+    window->GetTreePanel().Select(Item("VodiDOva_01"));
+    window->RunCommand(MainWindow::kLoadConfigProfile);
+    QWidget* profiles = core->MainDlg::GetProfileChooser()->GetWidget();
+    QApplication::processEvents();
+    EXPECT_EQ(gui::test::LayoutProblems(*profiles), std::vector<std::string>{});
+    EXPECT_EQ(gui::test::TextProblems(*profiles), std::vector<std::string>{});
+    EXPECT_TRUE(vex::test::SaveScreenshot(*profiles, "profiles"));
+}
+
+} // namespace
+} // namespace vex::orb::core::test
