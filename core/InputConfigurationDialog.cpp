@@ -5,6 +5,7 @@
 #include "core/Instance.h"
 #include "core/InstanceWatch.h"
 #include "core/Tool.h"
+#include "gui/ComponentBuilder.h"
 #include "gui/EventData.h"
 #include "gui/componentinterface/Button.h"
 #include "gui/componentinterface/ComboBox.h"
@@ -25,8 +26,10 @@
 #include "unidevice/driver/EmulatedTControl.h"
 #include "unidevice/driver/EmulatedTrinaryDevice.h"
 #include "util/NumberText.h"
+#include "util/xml/Tag.h"
 
 #include <QProgressBar>
+#include <QWidget>
 
 #include <algorithm>
 #include <cmath>
@@ -90,12 +93,21 @@ private:
     bool was_;
 };
 
-// Shows `value` (-1..1) on `bar`, which reads the number rather than a percentage.
-void ShowBar(gui::componentinterface::Progressbar* bar, double value) {
+// Shows `value` (-1..1) on `bar`, which reads `text` rather than a percentage.
+void ShowBar(gui::componentinterface::Progressbar* bar, double value, const std::string& text) {
     if (bar == nullptr) return;
     bar->SetValue(static_cast<int>(std::lround((value + 1.0) * InputConfigurationDialog::kBarSteps / 2)));
     if (auto* widget = qobject_cast<QProgressBar*>(gui::qt::AsWidget(dynamic_cast<gui::Component*>(bar))))
-        widget->setFormat(QString::fromStdString(util::FormatFixed(value, 2)));
+        widget->setFormat(QString::fromStdString(text));
+}
+
+// The live-value bar of one channel, as the layout would describe it.
+util::xml::Element LiveBarElement(int32_t id) {
+    util::xml::Tag bar("progressbar");
+    bar.SetAttributeInt("id", id);
+    bar.SetAttribute("height", "18");
+    bar.SetAttribute("fixed", "vertical");
+    return bar;
 }
 
 // The event's number (a spinner's value).
@@ -152,6 +164,8 @@ void InputConfigurationDialog::Close() {
     KillTimer(kPollTimer);
     StartDevices(false);
     watch_->Watch(nullptr);
+    liveBarsFor_ = nullptr;
+    liveValues_.clear();
     selected_ = -1;
     device_ = nullptr;
     positive_ = negative_ = nullptr;
@@ -292,9 +306,9 @@ void InputConfigurationDialog::Poll() {
             if (device != nullptr && std::find(devices.begin(), devices.end(), device) == devices.end())
                 devices.push_back(device);
         };
-        const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
-        for (int i = 0; i < channels.getCount(); ++i) {
-            const unidevice::Control* control = channels.getProperty(i)->getControl();
+        const unidevice::PropertyHandler& polled = instance_->GetInputChannels();
+        for (int i = 0; i < polled.getCount(); ++i) {
+            const unidevice::Control* control = polled.getProperty(i)->getControl();
             add(control);
             if (const auto* emulated = dynamic_cast<const unidevice::EmulatedTControl*>(control)) {
                 add(emulated->getPositive());
@@ -304,8 +318,14 @@ void InputConfigurationDialog::Poll() {
         for (unidevice::Device* device : devices)
             if (unidevice::Driver* driver = device->getDriver()) device->update(driver->getWindow());
     }
-    const unidevice::Control* control = channel->getControl();
-    controlValue_ = control != nullptr ? std::clamp(control->getValue(), -1.0, 1.0) : 0.0;
+    const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
+    liveValues_.assign(static_cast<size_t>(channels.getCount()), 0.0);
+    for (int i = 0; i < channels.getCount(); ++i) {
+        const unidevice::Control* control = channels.getProperty(i)->getControl();
+        if (control != nullptr)
+            liveValues_[static_cast<size_t>(i)] = std::clamp(control->getValue(), -1.0, 1.0);
+    }
+    controlValue_ = GetLiveValue(selected_);
     channelValue_ = std::clamp(channel->getValue(), -1.0, 1.0);
     ShowValues();
 }
@@ -348,6 +368,7 @@ void InputConfigurationDialog::Built() {
     spinners_[3] = Find<gui::componentinterface::Spinner>(kOffsetSpinner);
     controlBar_ = Find<gui::componentinterface::Progressbar>(kControlBar);
     channelBar_ = Find<gui::componentinterface::Progressbar>(kChannelBar);
+    liveList_ = GetRoot()->FindById(kLiveList);
     profileBox_ = Find<ComboBox>(kProfileBox);
     profileNameBox_ = Find<gui::componentinterface::TextBox>(kProfileNameBox);
     profileLabel_ = Find<gui::componentinterface::Label>(kProfileLabel);
@@ -423,6 +444,7 @@ void InputConfigurationDialog::ShowChannels() {
     channelList_->Clear();
     for (int i = 0; i < channels.getCount(); ++i) channelList_->AddItem(channels.getProperty(i)->getName());
     channelList_->SetCurrentIndex(selected_);
+    BuildLiveBars();
 }
 
 void InputConfigurationDialog::ShowBinding() {
@@ -462,8 +484,46 @@ void InputConfigurationDialog::ShowResponse() {
 }
 
 void InputConfigurationDialog::ShowValues() {
-    ShowBar(controlBar_, controlValue_);
-    ShowBar(channelBar_, channelValue_);
+    ShowBar(controlBar_, controlValue_, util::FormatFixed(controlValue_, 2));
+    ShowBar(channelBar_, channelValue_, util::FormatFixed(channelValue_, 2));
+    if (instance_ == nullptr) return;
+    const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
+    for (size_t i = 0; i < liveBars_.size(); ++i) {
+        const unidevice::Property* channel = channels.getProperty(static_cast<int>(i));
+        if (channel == nullptr) continue;
+        auto* bar = dynamic_cast<gui::componentinterface::Progressbar*>(liveBars_[i]);
+        // An unbound channel's bar stays empty, so it does not read as a control at rest.
+        if (channel->getControl() == nullptr) {
+            ShowBar(bar, -1.0, channel->getName() + ": unbound");
+        } else {
+            const double value = GetLiveValue(static_cast<int>(i));
+            ShowBar(bar, value, channel->getName() + ": " + util::FormatFixed(value, 2));
+        }
+    }
+}
+
+void InputConfigurationDialog::BuildLiveBars() {
+    if (liveList_ == nullptr || instance_ == nullptr) return;
+    const int count = instance_->GetInputChannels().getCount();
+    if (liveBarsFor_ == instance_ && static_cast<int>(liveBars_.size()) == count) return;
+    for (gui::Component* bar : liveBars_) liveList_->removeChild(bar).reset();
+    liveBars_.clear();
+    liveBarsFor_ = instance_;
+    for (int i = 0; i < count; ++i) {
+        gui::Component* bar = gui::ComponentBuilder::Build(LiveBarElement(kLiveBarBase + i), liveList_);
+        if (bar == nullptr) continue;
+        liveBars_.push_back(bar);
+        if (auto* progress = dynamic_cast<gui::componentinterface::Progressbar*>(bar))
+            progress->SetRange(0, kBarSteps);
+        // A widget added to a shown window appears only once the event loop runs: now, it is shown.
+        if (QWidget* widget = gui::qt::AsWidget(bar)) widget->show();
+    }
+}
+
+double InputConfigurationDialog::GetLiveValue(int index) const {
+    return index >= 0 && index < static_cast<int>(liveValues_.size())
+               ? liveValues_[static_cast<size_t>(index)]
+               : 0.0;
 }
 
 void InputConfigurationDialog::ShowProfiles() {

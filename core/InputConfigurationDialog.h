@@ -50,6 +50,10 @@ public:
     static constexpr const char* kLayout = "orb_inputs_propertymanager.xml";
     static constexpr int32_t kCloseButton = 2;
     static constexpr int32_t kChannelList = 10;
+    /// The list that holds one live-value bar per channel, the bar of channel i having the id
+    /// kLiveBarBase + i.
+    static constexpr int32_t kLiveList = 12;
+    static constexpr int32_t kLiveBarBase = 1000;
     static constexpr int32_t kDeviceBox = 20;
     static constexpr int32_t kControlBox = 21;
     static constexpr int32_t kPositiveBox = 22;
@@ -138,6 +142,9 @@ public:
     /// show them, as of the last poll.
     double GetControlValue() const { return controlValue_; }
     double GetChannelValue() const { return channelValue_; }
+    /// The live value (-1..1) of the control of the channel at `index` as of the last poll; 0 for an
+    /// unbound channel or an index out of range.
+    double GetLiveValue(int index) const;
     /// Polls the devices the instance's channels are bound to and refreshes the live values.
     void Poll();
 
@@ -166,6 +173,8 @@ private:
     void ShowBinding();
     void ShowResponse();
     void ShowValues();
+    // Makes one live-value bar per channel of the instance, replacing those of a former instance.
+    void BuildLiveBars();
     void ShowProfiles();
     // The component events, sorted by kind.
     void ListChanged(int32_t id, int index);
@@ -184,6 +193,7 @@ private:
     std::string profileMessage_;
     double controlValue_ = 0.0;
     double channelValue_ = 0.0;
+    std::vector<double> liveValues_;
     bool devicesStarted_ = false;
     // While the widgets are being filled, their events are no edits.
     bool showing_ = false;
@@ -196,6 +206,10 @@ private:
     gui::componentinterface::Spinner* spinners_[4] = {};
     gui::componentinterface::Progressbar* controlBar_ = nullptr;
     gui::componentinterface::Progressbar* channelBar_ = nullptr;
+    gui::Component* liveList_ = nullptr;
+    std::vector<gui::Component*> liveBars_;
+    // The instance the live-value bars were made for.
+    const Instance* liveBarsFor_ = nullptr;
     gui::componentinterface::ComboBox* profileBox_ = nullptr;
     gui::componentinterface::TextBox* profileNameBox_ = nullptr;
     gui::componentinterface::Label* profileLabel_ = nullptr;

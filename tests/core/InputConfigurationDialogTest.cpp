@@ -229,6 +229,16 @@ TEST_F(InputConfigurationDialogTest, MovingAnAxisInTheDetectionPageBindsItAndThe
     EXPECT_DOUBLE_EQ(dialog->GetChannelValue(), -1.0);
     EXPECT_EQ(Widget<QProgressBar>(Dialog::kControlBar)->value(), Dialog::kBarSteps);
     EXPECT_EQ(Widget<QProgressBar>(Dialog::kChannelBar)->value(), 0);
+    EXPECT_EQ(Widget<QProgressBar>(Dialog::kChannelBar)->format().toStdString(), "-1.00");
+    // Every channel has its bar of the bound control's value.
+    auto* steer = Widget<QProgressBar>(Dialog::kLiveBarBase + 1);
+    ASSERT_NE(steer, nullptr);
+    EXPECT_TRUE(steer->isVisible());
+    EXPECT_EQ(steer->value(), Dialog::kBarSteps);
+    EXPECT_EQ(steer->format().toStdString(), "Steer: 1.00");
+    ASSERT_NE(Widget<QProgressBar>(Dialog::kLiveBarBase + 0), nullptr);
+    EXPECT_EQ(Widget<QProgressBar>(Dialog::kLiveBarBase + 0)->format().toStdString(), "Gas: unbound");
+    EXPECT_EQ(Widget<QProgressBar>(Dialog::kLiveBarBase + 3), nullptr) << "three channels, three bars";
 }
 
 TEST_F(InputConfigurationDialogTest, TwoKeysMakeAnEmulatedControlAndCancelBindsNothing) {
@@ -361,13 +371,6 @@ TEST_F(InputConfigurationDialogTest, OpeningForAnotherInstanceSwitchesAndDeletin
 
 TEST_F(InputConfigurationDialogTest, BothPagesGeometry) {
     ClickChannel(1);
-    QWidget* manager = dialog->GetWidget();
-    EXPECT_TRUE(gui::test::LayoutProblems(*manager).empty())
-        << ::testing::PrintToString(gui::test::LayoutProblems(*manager));
-    EXPECT_TRUE(gui::test::TextProblems(*manager).empty())
-        << ::testing::PrintToString(gui::test::TextProblems(*manager));
-    EXPECT_TRUE(vex::test::SaveScreenshot(*manager, "input_dialog"));
-
     dialog->OpenDetection();
     stick->setAxis(0, 30000);
     Tick();
@@ -379,7 +382,17 @@ TEST_F(InputConfigurationDialogTest, BothPagesGeometry) {
     EXPECT_TRUE(gui::test::TextProblems(*detect).empty())
         << ::testing::PrintToString(gui::test::TextProblems(*detect));
     EXPECT_TRUE(vex::test::SaveScreenshot(*detect, "input_detect"));
-    dialog->GetDetectionPage().Cancel();
+    dialog->GetDetectionPage().Accept();
+
+    // The property manager with the channel bound and the stick moved.
+    stick->setAxis(0, 16000);
+    dialog->Poll();
+    QWidget* manager = dialog->GetWidget();
+    EXPECT_TRUE(gui::test::LayoutProblems(*manager).empty())
+        << ::testing::PrintToString(gui::test::LayoutProblems(*manager));
+    EXPECT_TRUE(gui::test::TextProblems(*manager).empty())
+        << ::testing::PrintToString(gui::test::TextProblems(*manager));
+    EXPECT_TRUE(vex::test::SaveScreenshot(*manager, "input_dialog"));
 }
 
 } // namespace
