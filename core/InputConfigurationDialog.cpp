@@ -292,6 +292,8 @@ bool InputConfigurationDialog::SaveProfile(const std::string& name) {
 }
 
 void InputConfigurationDialog::OpenDetection() {
+    // Detection stops every device, which would cut a running take off its inputs.
+    if (RunActive()) return;
     if (unidevice::Property* channel = GetChannel()) detection_.Open(*channel);
 }
 
@@ -450,6 +452,8 @@ void InputConfigurationDialog::ShowChannels() {
 void InputConfigurationDialog::ShowBinding() {
     if (deviceBox_ == nullptr || instance_ == nullptr) return;
     const Showing showing(showing_);
+    // The device chosen may have gone with another instance meanwhile.
+    if (Registry().indexOf(device_) < 0) device_ = nullptr;
     // The lists are made from the devices of now, so the entries chosen next find what they show.
     choices_.Refresh(Registry(), instance_);
     const bool emulator = InputBindingChoices::IsEmulator(device_);
@@ -550,7 +554,8 @@ void InputConfigurationDialog::ListChanged(int32_t id, int index) {
         ChooseDevice(choices_.DeviceAt(index));
         break;
     case kControlBox:
-        if (device_ != nullptr) Bind(InputBindingChoices::ControlAt(*device_, index));
+        if (device_ != nullptr && Registry().indexOf(device_) >= 0)
+            Bind(InputBindingChoices::ControlAt(*device_, index));
         break;
     case kPositiveBox:
     case kNegativeBox:

@@ -133,7 +133,8 @@ public:
     /// The last message of the profile operations ("" when none).
     const std::string& GetProfileMessage() const { return profileMessage_; }
 
-    /// Opens the detection page for the selected channel; nothing without one.
+    /// Opens the detection page for the selected channel; nothing without one or while a recording
+    /// or re-simulation runs (detection stops the devices).
     void OpenDetection();
     /// The detection page, open or not.
     InputDetectionPage& GetDetectionPage() { return detection_; }

@@ -359,12 +359,29 @@ TEST_F(InputConfigurationDialogTest, OpeningForAnotherInstanceSwitchesAndDeletin
     EXPECT_EQ(devices->findText(QString::fromStdString(own->getName())), -1);
     EXPECT_GE(devices->findText(QString::fromStdString(first->getName())), 0);
 
+    // The other instance's outputs shown as the chosen device, then that instance goes.
+    Choose(Dialog::kDeviceBox, first->getName());
+    dialog->OpenDetection();
+    ASSERT_TRUE(dialog->GetDetectionPage().IsOpen());
+    dialog->Open(*instance);
+    EXPECT_FALSE(dialog->GetDetectionPage().IsOpen()) << "switching ends the detection";
+    Choose(Dialog::kDeviceBox, own->getName());
+    dialog->Open(*other);
+    core->DeleteInstance(instance->GetName());
+    EXPECT_TRUE(dialog->IsOpen());
+    dialog->SelectChannel(1);
+    EXPECT_EQ(Text(Dialog::kDeviceBox), "[none]");
+
+    dialog->OpenDetection();
     const std::string name = other->GetName();
     core->DeleteInstance(name);
+    EXPECT_FALSE(dialog->GetDetectionPage().IsOpen());
     EXPECT_FALSE(dialog->IsOpen());
     EXPECT_EQ(dialog->GetInstance(), nullptr);
     EXPECT_FALSE(dialog->GetWidget()->isVisible());
-    dialog->Open(*instance);
+    Instance* third = core->FindInstance(core->CreateTool("Vehicle"));
+    ASSERT_NE(third, nullptr);
+    dialog->Open(*third);
     Click(Widget<QAbstractButton>(Dialog::kCloseButton));
     EXPECT_FALSE(dialog->IsOpen());
 }
