@@ -225,22 +225,22 @@ void InputConfigurationDialog::ChooseSource(bool positive, unidevice::Control* c
 }
 
 void InputConfigurationDialog::SetDeadzone(double value) {
-    if (unidevice::Property* channel = GetChannel()) channel->setDeadzone(std::clamp(value, 0.0, 0.99));
+    ApplyResponse(kDeadzoneSpinner, value);
     ShowResponse();
 }
 
 void InputConfigurationDialog::SetExponent(double value) {
-    if (unidevice::Property* channel = GetChannel()) channel->setExponent(value);
+    ApplyResponse(kExponentSpinner, value);
     ShowResponse();
 }
 
 void InputConfigurationDialog::SetMultiplier(double value) {
-    if (unidevice::Property* channel = GetChannel()) channel->setMultiplier(value);
+    ApplyResponse(kMultiplierSpinner, value);
     ShowResponse();
 }
 
 void InputConfigurationDialog::SetOffset(double value) {
-    if (unidevice::Property* channel = GetChannel()) channel->setOffset(value);
+    ApplyResponse(kOffsetSpinner, value);
     ShowResponse();
 }
 
@@ -344,7 +344,8 @@ void InputConfigurationDialog::receive(util::Message& message, bool broadcast) {
         ListChanged(message.parameter, static_cast<int>(message.value));
         break;
     case gui::componentinterface::Spinner::kValueChanged:
-        SpinnerChanged(message.parameter, NumberOf(message));
+        // The spinner shows the value already: writing it back would disturb the user's typing.
+        ApplyResponse(message.parameter, NumberOf(message));
         break;
     case gui::componentinterface::Button::kClicked:
         ButtonClicked(message.parameter);
@@ -566,13 +567,12 @@ void InputConfigurationDialog::ListChanged(int32_t id, int index) {
     }
 }
 
-void InputConfigurationDialog::SpinnerChanged(int32_t id, double value) {
+void InputConfigurationDialog::ApplyResponse(int32_t id, double value) {
     unidevice::Property* channel = GetChannel();
     if (channel == nullptr) return;
-    // The spinner shows the value already: writing it back would disturb the user's typing.
     switch (id) {
     case kDeadzoneSpinner:
-        channel->setDeadzone(std::clamp(value, 0.0, 0.99));
+        channel->setDeadzone(std::clamp(value, 0.0, kMaxDeadzone));
         break;
     case kExponentSpinner:
         channel->setExponent(value);

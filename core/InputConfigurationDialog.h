@@ -71,6 +71,8 @@ public:
     static constexpr int32_t kProfileNameBox = 52;
     static constexpr int32_t kSaveButton = 53;
     static constexpr int32_t kProfileLabel = 54;
+    /// The largest dead zone: one of 1 would divide the channel's value by zero.
+    static constexpr double kMaxDeadzone = 0.99;
     /// The live-value bars span -1..1 in this many steps.
     static constexpr int kBarSteps = 200;
     /// The texts the dialog shows.
@@ -118,7 +120,7 @@ public:
     /// "Unbound", or why the channel does not take the control.
     const std::string& GetBindingText() const { return bindingText_; }
 
-    /// Response edits of the selected channel.
+    /// Response edits of the selected channel (the dead zone kept within 0..kMaxDeadzone).
     void SetDeadzone(double value);
     void SetExponent(double value);
     void SetMultiplier(double value);
@@ -179,7 +181,8 @@ private:
     void ShowProfiles();
     // The component events, sorted by kind.
     void ListChanged(int32_t id, int index);
-    void SpinnerChanged(int32_t id, double value);
+    // Sets the response value of the spinner `id` on the selected channel.
+    void ApplyResponse(int32_t id, double value);
     void ButtonClicked(int32_t id);
 
     Instance* instance_ = nullptr;
