@@ -343,6 +343,12 @@ TEST_F(InputConfigurationDialogTest, ProfilesAreSavedUnderANameAndLoadedBackFrom
     EXPECT_EQ(Text(Dialog::kDeviceBox), "[none]");
     EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(Dialog::kMultiplierSpinner)->value(), 2.0);
     EXPECT_EQ(dialog->GetBindingText(), "Not connected: Wheel Axis 0");
+    // Choosing anew forgets the missing wheel: the profile saved next holds no binding for it.
+    ClickChannel(0);
+    Choose(Dialog::kDeviceBox, "Torva Test Stick");
+    EXPECT_EQ(dialog->GetBindingText(), "Unbound");
+    instance->WriteInputProfile(profile, "After");
+    EXPECT_EQ(profile.GetChild("property", 0)->GetChild("control"), nullptr);
 }
 
 TEST_F(InputConfigurationDialogTest, OpeningForAnotherInstanceSwitchesAndDeletingTheInstanceCloses) {
