@@ -105,6 +105,8 @@ void ShutdownCore() {
         } else if (core->IsResimulating()) {
             core->FinishResimulation();
         }
+        // The windows let go of the instances and the devices they show before those go.
+        core->MainDlg::CloseWindows();
         core->DestroyTree();
     }
     adaptor->clearUndo();

@@ -537,6 +537,10 @@ void Instance::deleteNode(CNode* node) {
     if (node != nullptr) static_cast<CoreNode*>(node)->deleteNode(false);
 }
 
+void Instance::openInputConfiguration() {
+    if (CoreImplementation* core = FindCore()) core->MainDlg::OpenInputConfiguration(*this);
+}
+
 CNode* Instance::findNode(std::string name) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     CoreNode* node = adaptor != nullptr ? adaptor->findNode(this, name) : nullptr;
@@ -549,15 +553,27 @@ CNode* Instance::findNode(std::string name) {
 CNode* Instance::createNode(std::string name, CNode* parent, void* listener) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr) return nullptr;
-    return adaptor->createCamera(this, name, static_cast<CoreNode*>(parent),
-                                 static_cast<NodeListener*>(listener));
+    CNode* node = adaptor->createCamera(this, name, static_cast<CoreNode*>(parent),
+                                        static_cast<NodeListener*>(listener));
+    if (node != nullptr) cameras_.push_back(node);
+    return node;
 }
 
 CNode* Instance::createMeshNode(std::string name, CNode* parent, const util::CMesh* mesh, void* listener) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr || mesh == nullptr) return nullptr;
-    return adaptor->createMesh(this, name, static_cast<CoreNode*>(parent), *mesh,
-                               static_cast<NodeListener*>(listener));
+    CNode* node = adaptor->createMesh(this, name, static_cast<CoreNode*>(parent), *mesh,
+                                      static_cast<NodeListener*>(listener));
+    if (node != nullptr) helpers_.push_back(node);
+    return node;
+}
+
+bool Instance::IsHelperNode(const CNode* node) const {
+    return std::find(helpers_.begin(), helpers_.end(), node) != helpers_.end();
+}
+
+bool Instance::IsMadeByTool(const CNode* node) const {
+    return IsHelperNode(node) || std::find(cameras_.begin(), cameras_.end(), node) != cameras_.end();
 }
 
 void Instance::freeMesh(std::string name, util::CMesh* mesh) {

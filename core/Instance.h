@@ -105,6 +105,11 @@ public:
     void SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values);
     /// The names of required nodes the last restore did not find.
     const std::vector<std::string>& GetMissingNodes() const { return missing_; }
+    /// Whether the tool made `node` itself as a helper mesh (its low-poly display), or made it at all
+    /// (helpers and cameras). The instance's other nodes (those of a pre-rigged model, adopted ones)
+    /// are its models, the high-poly display. Pointers are only compared, never followed.
+    bool IsHelperNode(const CNode* node) const;
+    bool IsMadeByTool(const CNode* node) const;
     /// The current configuration and input profile names.
     const std::string& GetConfigProfileName() const { return configProfile_; }
     void SetConfigProfileName(const std::string& name) { configProfile_ = name; }
@@ -176,8 +181,8 @@ public:
                               Callback* callback) override;
     void addButton(std::string name, std::string help, Callback* callback) override;
     void refreshConfiguration() override { page_.refreshConfiguration(); }
-    /// Nothing: the input configuration dialog belongs to the window layer.
-    void openInputConfiguration() override {}
+    /// Opens the input configuration dialog on this instance's channels.
+    void openInputConfiguration() override;
     void getDataFolder(std::string& out) override;
     void setToolData(const uint8_t* bytes, uint32_t size) override;
     const uint8_t* getToolData(uint32_t* size) override;
@@ -238,6 +243,9 @@ private:
     std::string configProfile_;
     std::string inputProfile_;
     std::vector<std::string> missing_;
+    // The nodes the tool made: helper meshes, and cameras.
+    std::vector<const CNode*> helpers_;
+    std::vector<const CNode*> cameras_;
     bool restoring_ = false;
     bool running_ = false;
     bool resimulating_ = false;

@@ -2,6 +2,7 @@
 
 #include "core/AboutWindow.h"
 #include "core/CoreImplementation.h"
+#include "core/InputConfigurationDialog.h"
 #include "core/Instance.h"
 #include "core/LayoutWindow.h"
 #include "core/MainWindow.h"
@@ -60,7 +61,17 @@ void MainDlg::OpenConfiguration(Instance& instance) {
 }
 
 void MainDlg::OpenInputConfiguration(Instance& instance) {
-    (void)instance;
+    if (inputDialog_ == nullptr) inputDialog_ = std::make_unique<InputConfigurationDialog>();
+    inputDialog_->SetAlwaysOnTop(settings_.alwaysOnTop);
+    inputDialog_->GetDetectionPage().SetAlwaysOnTop(settings_.alwaysOnTop);
+    inputDialog_->Open(instance);
+}
+
+void MainDlg::CloseWindows() {
+    inputDialog_.reset();
+    configWindow_.Close();
+    if (profiles_ != nullptr) profiles_->Close();
+    if (window_ != nullptr) window_->Close();
 }
 
 void MainDlg::OpenProfiles(Instance& instance, ProfileChooser::Kind kind, ProfileChooser::Action action) {

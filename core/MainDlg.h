@@ -20,6 +20,7 @@ class Component;
 namespace vex::orb::core {
 
 class AboutWindow;
+class InputConfigurationDialog;
 class Instance;
 class MainWindow;
 
@@ -53,6 +54,8 @@ public:
     /// window has no widgets.
     std::optional<bool> GetRecordOption(int32_t id) const;
 
+    /// Closes every window and forgets the input dialog, which holds the devices (shutdown).
+    void CloseWindows();
     /// Opens the windows the main window's menus and the tools reach.
     void OpenConfiguration(Instance& instance);
     void OpenInputConfiguration(Instance& instance);
@@ -64,6 +67,8 @@ public:
     MainSettingsWindow& GetMainSettingsWindow() { return settingsWindow_; }
     /// The profile window and the about box; null while never opened.
     ProfileChooser* GetProfileChooser() const { return profiles_.get(); }
+    /// The input configuration dialog; null while never opened.
+    InputConfigurationDialog* GetInputDialog() const { return inputDialog_.get(); }
     AboutWindow* GetAbout() const { return about_.get(); }
 
     /// Keeps a tool list of the main window and shows it there.
@@ -84,6 +89,7 @@ private:
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<ProfileChooser> profiles_;
     std::unique_ptr<AboutWindow> about_;
+    std::unique_ptr<InputConfigurationDialog> inputDialog_;
 };
 
 } // namespace vex::orb::core

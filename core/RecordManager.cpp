@@ -6,6 +6,7 @@
 #include "core/CurrentAdaptor.h"
 #include "core/Hooks.h"
 #include "core/Instance.h"
+#include "core/PolyDisplay.h"
 #include "core/ResimulationWindow.h"
 #include "core/ResultCodes.h"
 #include "platform/win32/Clock.h"
@@ -43,6 +44,8 @@ int RecordManager::StartRecording() {
 
     if (IsMainWindowBoxChecked(kLowPolyOnRecordBox, false)) {
         SaveVisibility();
+        if (CoreImplementation* core = GetCore())
+            PolyDisplay::Apply(core->CollectInstances(InstanceManager::kAllInstances), true, false);
         adaptor->refreshViews();
     }
     adaptor->beginUndoGroup("Record");

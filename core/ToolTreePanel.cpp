@@ -4,6 +4,7 @@
 #include "core/Instance.h"
 #include "core/InstanceManager.h"
 #include "core/InstanceReference.h"
+#include "core/PolyDisplay.h"
 #include "gui/Component.h"
 #include "gui/component/Tree.h"
 #include "platform/win32/MessageBox.h"
@@ -118,10 +119,23 @@ bool ToolTreePanel::Handle(const util::Message& message) {
 }
 
 void ToolTreePanel::FlagEdited(InstanceReference& item, int flag, bool on) {
-    // An undetermined row (its children disagree) becomes all on or all off with one click.
+    // An undetermined row (its children disagree) becomes all on or all off with one click; the
+    // display flags show or hide the scene nodes of the whole subtree at once.
+    std::vector<Instance*> subtree;
+    const auto collect = [&subtree](const auto& self, const InstanceReference& at) -> void {
+        if (at.GetInstance() != nullptr) subtree.push_back(at.GetInstance());
+        for (std::size_t i = 0; i < at.GetChildCount(); ++i) self(self, *at.GetChild(i));
+    };
+    collect(collect, item);
     if (flag == kRecordFlag) item.SetRecord(on);
-    if (flag == kLowPolyFlag) item.SetLowPoly(on);
-    if (flag == kHighPolyFlag) item.SetHighPoly(on);
+    if (flag == kLowPolyFlag) {
+        item.SetLowPoly(on);
+        PolyDisplay::Apply(subtree, on, std::nullopt);
+    }
+    if (flag == kHighPolyFlag) {
+        item.SetHighPoly(on);
+        PolyDisplay::Apply(subtree, std::nullopt, on);
+    }
     Refresh();
 }
 

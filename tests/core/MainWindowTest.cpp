@@ -2,6 +2,7 @@
 #include "core/AboutWindow.h"
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
+#include "core/InputConfigurationDialog.h"
 #include "core/Instance.h"
 #include "core/InstanceReference.h"
 #include "core/LibraryManager.h"
@@ -11,6 +12,7 @@
 #include "gui/component/qt/NodeModel.h"
 #include "gui/component/qt/Tree.h"
 #include "gui/componentinterface/Label.h"
+#include "interface/CMesh_Box.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/MessageBox.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
@@ -43,6 +45,27 @@ namespace {
 
 namespace win32 = platform::win32;
 using vex::test::WidgetApplication;
+
+// A tool that makes a helper mesh and a camera of its own.
+class RiggedObject : public CCamera {
+public:
+    explicit RiggedObject(const CreateParam& param) : CCamera(param) {}
+    int initialize() override {
+        const util::CMesh_Box box(1.0, 1.0, 1.0);
+        helper = core->createMeshNode("Helper", nullptr, &box, nullptr);
+        camera = core->createNode("Camera", nullptr, nullptr);
+        return 0;
+    }
+    CNode* camera = nullptr;
+    CNode* helper = nullptr;
+    CNode* model = nullptr;
+};
+
+class RiggedDescriptor : public FakeDescriptor {
+public:
+    RiggedDescriptor() : FakeDescriptor("Rigged", "Vehicle") {}
+    CCamera* create(const CCamera::CreateParam& param) override { return new RiggedObject(param); }
+};
 
 class MainWindowTest : public RegistryTest {
 protected:
@@ -382,6 +405,62 @@ TEST_F(MainWindowTest, RecordStartsATakeSpaceStopsItAndTheTimelineEndStopsItUnle
     EXPECT_GT(host->getPlaybackRange().second, 0.4);
     QTest::mouseClick(record, Qt::LeftButton);
     EXPECT_FALSE(core->IsRecording());
+}
+
+TEST_F(MainWindowTest, LowPolyOnRecordShowsTheHelpersAndHidesTheModelsForTheTakeOnly) {
+    Plugin::Register(*new Library("rigged", nullptr), new RiggedDescriptor());
+    ASSERT_EQ(core->CreateTool("Rigged"), "Rigged_01");
+    Instance* instance = core->FindInstance("Rigged_01");
+    auto* tool = dynamic_cast<RiggedObject*>(instance->GetObject());
+    ASSERT_NE(tool, nullptr);
+    ASSERT_NE(tool->helper, nullptr);
+    // The instance's model: geometry it holds that the tool did not make (as a pre-rigged model brings).
+    const util::CMesh_Box body(2.0, 1.0, 4.0);
+    tool->model = host->createMesh(instance, "Body", nullptr, body, nullptr);
+    ASSERT_NE(tool->model, nullptr);
+    tool->helper->hide();
+    window->Refresh();
+    ClickCheckBox(*Widget<QCheckBox>(RecordPanel::kCountdownBox));
+    ClickCheckBox(*Widget<QCheckBox>(RecordPanel::kLowPolyBox));
+    EXPECT_TRUE(core->GetSettings().flag114);
+
+    QTest::mouseClick(Widget<QAbstractButton>(RecordPanel::kRecordButton), Qt::LeftButton);
+    ASSERT_TRUE(core->IsRecording());
+    EXPECT_TRUE(tool->helper->isVisible());
+    EXPECT_FALSE(tool->model->isVisible());
+    EXPECT_TRUE(tool->camera->isVisible());
+    core->StopRecording();
+    EXPECT_FALSE(tool->helper->isVisible()) << "the scene shows what it showed before the take";
+    EXPECT_TRUE(tool->model->isVisible());
+
+    // The tree's display flags show and hide the same nodes by hand.
+    ClickCell(Row("Rigged_01").siblingAtColumn(1 + ToolTreePanel::kLowPolyFlag));
+    EXPECT_TRUE(tool->helper->isVisible());
+    ClickCell(Row("Rigged_01").siblingAtColumn(1 + ToolTreePanel::kHighPolyFlag));
+    EXPECT_FALSE(tool->model->isVisible());
+}
+
+TEST_F(MainWindowTest, ToolsOpenTheirInputConfigurationThroughTheCore) {
+    ASSERT_EQ(core->CreateTool("VodiDOva"), "VodiDOva_01");
+    Instance* instance = core->FindInstance("VodiDOva_01");
+    instance->openInputConfiguration();
+    InputConfigurationDialog* dialog = core->MainDlg::GetInputDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->IsOpen());
+    EXPECT_EQ(dialog->GetInstance(), instance);
+    // The menu reaches the same dialog and the configuration window for the selected tool.
+    window->Refresh();
+    ClickCell(Row("VodiDOva_01"));
+    window->RunCommand(MainWindow::kConfiguration);
+    EXPECT_TRUE(core->MainDlg::GetConfigurationWindow().IsOpen());
+    EXPECT_EQ(core->MainDlg::GetConfigurationWindow().GetInstance(), instance);
+    // A double click on the row opens the configuration too, and deleting the tool closes them.
+    core->MainDlg::GetConfigurationWindow().Close();
+    DoubleClick(TreeView()->viewport(), TreeView()->visualRect(Row("VodiDOva_01")).center());
+    EXPECT_TRUE(core->MainDlg::GetConfigurationWindow().IsOpen());
+    core->DeleteInstance("VodiDOva_01");
+    EXPECT_FALSE(dialog->IsOpen());
+    EXPECT_FALSE(core->MainDlg::GetConfigurationWindow().IsOpen());
 }
 
 TEST_F(MainWindowTest, TheSlowMotionSpinnerSetsTheLevelAndFollowsTheCommands) {
