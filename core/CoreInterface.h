@@ -21,13 +21,8 @@ class Instance;
 /// The core's public operations, called by the host commands and the windows. The core is also the
 /// message node "CORE".
 ///
-/// What this build cannot do yet, and what it answers instead (the main window comes later):
-///   ShowMainWindow                         kMainWindowUnavailable (10004)
-///   CloseMainWindow                        kMainWindowNotOpen (10003)
-///   IsMainWindowOpen                       false
-///   GetMainWindowRoot                      null
-///   MainWindowCommand                      nothing
-/// CreateComponent builds only while a widget application runs; otherwise it answers null.
+/// The windows exist only while a widget application runs: without one (batch hosts)
+/// ShowMainWindow answers kMainWindowUnavailable (10004) and CreateComponent null.
 class CoreInterface : public util::MessageNode {
 public:
     /// Native window handle (the host's main window).
@@ -50,7 +45,7 @@ public:
     virtual int CloseMainWindow() = 0;
     /// Whether the main window exists.
     virtual bool IsMainWindowOpen() = 0;
-    /// The root component of the main window; null while it is closed.
+    /// The root component of the main window; null while it was never opened.
     virtual gui::Component* GetMainWindowRoot() = 0;
     /// The component the first accepting component factory makes from `description`; null if none.
     virtual gui::Component* CreateComponent(const util::xml::Element& description) = 0;
@@ -93,7 +88,7 @@ public:
     virtual void DeleteInstance(const std::string& instanceName) = 0;
     /// Gives `component` its image folder ("[images]" is "data/core/images").
     virtual void SetImagePath(gui::Component* component) = 0;
-    /// A command of the main window, passed on to it.
+    /// Brings the main window up to date with the core (its tree, its record controls).
     virtual void MainWindowCommand() = 0;
     /// Registers an additional main setting with a default value. Answers 0.
     virtual int AddSetting(int32_t id, double initial) = 0;

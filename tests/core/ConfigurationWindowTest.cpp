@@ -8,9 +8,8 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/core/WindowInput.h"
-#include "tests/gui/LayoutGeometry.h"
-#include "tests/support/Screenshot.h"
 #include "tests/support/WidgetApplication.h"
+#include "tests/support/WindowReview.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>
@@ -355,11 +354,7 @@ TEST_F(ConfigurationWindowTest, ConfigurationWindowGeometry) {
     window->Open(*instance);
     QWidget* dialog = window->GetWidget();
     ASSERT_NE(dialog, nullptr);
-    const std::vector<std::string> layout = gui::test::LayoutProblems(*dialog);
-    const std::vector<std::string> texts = gui::test::TextProblems(*dialog);
-    EXPECT_TRUE(layout.empty()) << ::testing::PrintToString(layout);
-    EXPECT_TRUE(texts.empty()) << ::testing::PrintToString(texts);
-    EXPECT_TRUE(vex::test::SaveScreenshot(*dialog, "config_window"));
+    vex::test::ExpectCleanWindow(*dialog, "config_window");
 }
 
 } // namespace

@@ -5,10 +5,9 @@
 #include "gui/qt/Realisation.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
-#include "tests/gui/LayoutGeometry.h"
 #include "tests/platform/dinput/VirtualJoystick.h"
-#include "tests/support/Screenshot.h"
 #include "tests/support/WidgetApplication.h"
+#include "tests/support/WindowReview.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Device.h"
@@ -400,22 +399,14 @@ TEST_F(InputConfigurationDialogTest, BothPagesGeometry) {
     QWidget* detect = dialog->GetDetectionPage().GetWidget();
     ASSERT_NE(detect, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(detect));
-    EXPECT_TRUE(gui::test::LayoutProblems(*detect).empty())
-        << ::testing::PrintToString(gui::test::LayoutProblems(*detect));
-    EXPECT_TRUE(gui::test::TextProblems(*detect).empty())
-        << ::testing::PrintToString(gui::test::TextProblems(*detect));
-    EXPECT_TRUE(vex::test::SaveScreenshot(*detect, "input_detect"));
+    vex::test::ExpectCleanWindow(*detect, "input_detect");
     dialog->GetDetectionPage().Accept();
 
     // The property manager with the channel bound and the stick moved.
     stick->setAxis(0, 16000);
     dialog->Poll();
     QWidget* manager = dialog->GetWidget();
-    EXPECT_TRUE(gui::test::LayoutProblems(*manager).empty())
-        << ::testing::PrintToString(gui::test::LayoutProblems(*manager));
-    EXPECT_TRUE(gui::test::TextProblems(*manager).empty())
-        << ::testing::PrintToString(gui::test::TextProblems(*manager));
-    EXPECT_TRUE(vex::test::SaveScreenshot(*manager, "input_dialog"));
+    vex::test::ExpectCleanWindow(*manager, "input_dialog");
 }
 
 } // namespace

@@ -8,9 +8,8 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/CoreTestSupport.h"
 #include "tests/core/WindowInput.h"
-#include "tests/gui/LayoutGeometry.h"
-#include "tests/support/Screenshot.h"
 #include "tests/support/WidgetApplication.h"
+#include "tests/support/WindowReview.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -248,11 +247,7 @@ TEST_F(MainSettingsWindowTest, MainSettingsWindowGeometry) {
     window->Open();
     QWidget* dialog = window->GetWidget();
     ASSERT_NE(dialog, nullptr);
-    const std::vector<std::string> layout = gui::test::LayoutProblems(*dialog);
-    const std::vector<std::string> texts = gui::test::TextProblems(*dialog);
-    EXPECT_TRUE(layout.empty()) << ::testing::PrintToString(layout);
-    EXPECT_TRUE(texts.empty()) << ::testing::PrintToString(texts);
-    EXPECT_TRUE(vex::test::SaveScreenshot(*dialog, "main_settings"));
+    vex::test::ExpectCleanWindow(*dialog, "main_settings");
 }
 
 } // namespace

@@ -18,9 +18,9 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/core/WindowInput.h"
-#include "tests/gui/LayoutGeometry.h"
-#include "tests/support/Screenshot.h"
+#include "tests/support/MouseInput.h"
 #include "tests/support/WidgetApplication.h"
+#include "tests/support/WindowReview.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,6 +44,7 @@ namespace vex::orb::core::test {
 namespace {
 
 namespace win32 = platform::win32;
+using vex::test::DoubleClick;
 using vex::test::WidgetApplication;
 
 // A tool that makes a helper mesh and a camera of its own.
@@ -121,18 +122,6 @@ protected:
         QListWidgetItem* entry = Entry(*list, text);
         ASSERT_NE(entry, nullptr) << text.toStdString();
         DoubleClick(list->viewport(), list->visualItemRect(entry).center());
-    }
-    // A double click as the window system delivers it: press, release, double click, release.
-    static void DoubleClick(QWidget* widget, QPoint point) {
-        const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
-            QMouseEvent event(type, point, widget->mapToGlobal(point), Qt::LeftButton, buttons,
-                              Qt::NoModifier);
-            QApplication::sendEvent(widget, &event);
-        };
-        send(QEvent::MouseButtonPress, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::NoButton);
-        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::NoButton);
     }
     // A left click at the centre of `index`'s cell.
     void ClickCell(const QModelIndex& index) {
@@ -484,24 +473,18 @@ TEST_F(MainWindowTest, MainWindowGeometry) {
     QApplication::sendEvent(list->viewport(), &move);
     QWidget* widget = window->GetWidget();
     QApplication::processEvents();
-    EXPECT_EQ(gui::test::LayoutProblems(*widget), std::vector<std::string>{});
-    EXPECT_EQ(gui::test::TextProblems(*widget), std::vector<std::string>{});
-    EXPECT_TRUE(vex::test::SaveScreenshot(*widget, "main_window"));
+    vex::test::ExpectCleanWindow(*widget, "main_window");
 
     window->RunCommand(MainWindow::kAbout);
     QWidget* about = core->MainDlg::GetAbout()->GetWidget();
     QApplication::processEvents();
-    EXPECT_EQ(gui::test::LayoutProblems(*about), std::vector<std::string>{});
-    EXPECT_EQ(gui::test::TextProblems(*about), std::vector<std::string>{});
-    EXPECT_TRUE(vex::test::SaveScreenshot(*about, "about"));
+    vex::test::ExpectCleanWindow(*about, "about");
 
     window->GetTreePanel().Select(Item("VodiDOva_01"));
     window->RunCommand(MainWindow::kLoadConfigProfile);
     QWidget* profiles = core->MainDlg::GetProfileChooser()->GetWidget();
     QApplication::processEvents();
-    EXPECT_EQ(gui::test::LayoutProblems(*profiles), std::vector<std::string>{});
-    EXPECT_EQ(gui::test::TextProblems(*profiles), std::vector<std::string>{});
-    EXPECT_TRUE(vex::test::SaveScreenshot(*profiles, "profiles"));
+    vex::test::ExpectCleanWindow(*profiles, "profiles");
 }
 
 } // namespace

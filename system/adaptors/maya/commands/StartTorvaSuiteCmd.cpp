@@ -14,7 +14,9 @@ MStatus StartTorvaSuiteCmd::doIt(const MArgList& args) {
     if (running == nullptr) return MS::kFailure;
     const int result = running->ShowMainWindow(M3dView::applicationShell());
     if (result == core::kMainWindowUnavailable)
-        displayWarning("The Torva Suite main window is not part of this build yet; use the Torva commands.");
+        displayWarning(
+            "The Torva Suite main window needs an interactive session; in batch mode use the Torva "
+            "commands.");
     return MS::kSuccess;
 }
 

@@ -3,6 +3,7 @@
 #include "gui/component/qt/Header.h"
 #include "gui/component/qt/NodeModel.h"
 #include "tests/gui/GuiTestSupport.h"
+#include "tests/support/MouseInput.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,6 +20,8 @@
 
 namespace vex::gui::component::qt {
 namespace {
+
+using vex::test::Click;
 
 using FlagState = componentinterface::Tree::FlagState;
 using gui::test::EventRecorder;
@@ -63,19 +66,6 @@ protected:
         auto* node = tree->CreateNode(name, id);
         parent.addChild(node);
         return node;
-    }
-    // A left click (press and release) at `point` of `widget`, optionally followed by a double click.
-    static void Click(QWidget* widget, QPoint point, bool twice = false) {
-        const auto send = [&](QEvent::Type type, Qt::MouseButtons buttons) {
-            QMouseEvent event(type, point, widget->mapToGlobal(point), Qt::LeftButton, buttons,
-                              Qt::NoModifier);
-            QApplication::sendEvent(widget, &event);
-        };
-        send(QEvent::MouseButtonPress, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::NoButton);
-        if (!twice) return;
-        send(QEvent::MouseButtonDblClick, Qt::LeftButton);
-        send(QEvent::MouseButtonRelease, Qt::NoButton);
     }
     QPoint CellCentre(const componentinterface::Tree::Node& node, int column) const {
         return tree->visualRect(tree->GetModel()->IndexOf(node, column)).center();
