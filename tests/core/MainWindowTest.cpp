@@ -452,6 +452,14 @@ TEST_F(MainWindowTest, ToolsOpenTheirInputConfigurationThroughTheCore) {
     EXPECT_FALSE(core->MainDlg::GetConfigurationWindow().IsOpen());
 }
 
+TEST_F(MainWindowTest, MainWindowCommandShowsWhatChangedBehindTheWindowsBack) {
+    // The instance manager alone does not tell the window; the core's command brings it up to date.
+    ASSERT_NE(core->InstanceManager::CreateTool(*LibraryManager::Instance().FindTool("Gyro")), nullptr);
+    EXPECT_FALSE(Row("Gyro_01").isValid());
+    core->MainWindowCommand();
+    EXPECT_TRUE(Row("Gyro_01").isValid());
+}
+
 TEST_F(MainWindowTest, TheSlowMotionSpinnerSetsTheLevelAndFollowsTheCommands) {
     auto* spinner = Widget<QAbstractSpinBox>(RecordPanel::kSlowLevelSpinner);
     ASSERT_NE(spinner, nullptr);
