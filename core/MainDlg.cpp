@@ -72,6 +72,7 @@ void MainDlg::CloseWindows() {
     configWindow_.Close();
     if (profiles_ != nullptr) profiles_->Close();
     if (window_ != nullptr) window_->Close();
+    window_.reset();
 }
 
 void MainDlg::OpenProfiles(Instance& instance, ProfileChooser::Kind kind, ProfileChooser::Action action) {

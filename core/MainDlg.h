@@ -54,7 +54,8 @@ public:
     /// window has no widgets.
     std::optional<bool> GetRecordOption(int32_t id) const;
 
-    /// Closes every window and forgets the input dialog, which holds the devices (shutdown).
+    /// Closes every window and forgets the main window and the input dialog, which hold tool types'
+    /// panels and the devices (shutdown).
     void CloseWindows();
     /// Opens the windows the main window's menus and the tools reach.
     void OpenConfiguration(Instance& instance);

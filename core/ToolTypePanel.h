@@ -5,7 +5,8 @@
 #include <functional>
 #include <vector>
 
-class QWidget;
+#include <QPointer>
+#include <QWidget>
 
 namespace vex::gui {
 class Component;
@@ -78,7 +79,8 @@ private:
     gui::Component* infoContent_ = nullptr;
     gui::Component* hint_ = nullptr;
     Tool* shown_ = nullptr;
-    QWidget* shownWidget_ = nullptr;
+    // Guarded: the panel's widget goes with its tool type, which may go first at shutdown.
+    QPointer<QWidget> shownWidget_;
 };
 
 } // namespace vex::orb::core
