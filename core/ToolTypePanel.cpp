@@ -3,13 +3,14 @@
 #include "core/DataPaths.h"
 #include "core/Tool.h"
 #include "gui/Component.h"
+#include "gui/StdComponent.h"
 #include "gui/componentinterface/Button.h"
 #include "gui/componentinterface/ListBox.h"
 #include "gui/qt/Realisation.h"
 #include "util/Message.h"
 #include "util/MessageNode.h"
 
-#include <QLayout>
+#include <QBoxLayout>
 #include <QWidget>
 
 namespace vex::orb::core {
@@ -97,9 +98,11 @@ void ToolTypePanel::ShowInfo(Tool* tool) {
     shownWidget_ = nullptr;
     shown_ = nullptr;
     QWidget* content = gui::qt::AsWidget(infoContent_);
-    if (widget != nullptr && content != nullptr && content->layout() != nullptr) {
+    auto* layout = content != nullptr ? qobject_cast<QBoxLayout*>(content->layout()) : nullptr;
+    const auto* container = dynamic_cast<const gui::StdComponent*>(infoContent_);
+    if (widget != nullptr && layout != nullptr && container != nullptr) {
         widget->setParent(content);
-        content->layout()->addWidget(widget);
+        gui::qt::AddToLayout(*layout, *info, *container);
         widget->show();
         listener_.connect(info);
         shownWidget_ = widget;

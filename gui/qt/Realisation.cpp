@@ -64,9 +64,43 @@ void ApplyFrameSpacing(QLayout& layout, const StdComponent& container) {
     layout.setContentsMargins(ToQMargins(container.GetMargin()) + ToQMargins(container.GetPadding()));
 }
 
+namespace {
+
+bool IsRow(const QBoxLayout& layout) {
+    return layout.direction() == QBoxLayout::LeftToRight || layout.direction() == QBoxLayout::RightToLeft;
+}
+
+} // namespace
+
 void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container) {
-    if (QWidget* widget = AsWidget(&child))
-        layout.addWidget(widget, 0, ToQtAlignment(container.GetHAlign(), container.GetVAlign()));
+    QWidget* widget = AsWidget(&child);
+    if (widget == nullptr) return;
+    // Across the box each child aligns in its own cell; along it AlignBoxContents packs them. Children
+    // go before the trailing stretch that packing may have put at the end.
+    const bool row = IsRow(layout);
+    const Qt::Alignment across = row ? ToQtAlignment(StdComponent::HAlign::None, container.GetVAlign())
+                                     : ToQtAlignment(container.GetHAlign(), StdComponent::VAlign::None);
+    const int count = layout.count();
+    const bool trailing = count > 0 && layout.itemAt(count - 1)->spacerItem() != nullptr &&
+                          !(count == 1 && AlignsToEnd(layout, container));
+    layout.insertWidget(trailing ? count - 1 : count, widget, 0, across);
+}
+
+bool AlignsToEnd(const QBoxLayout& layout, const StdComponent& container) {
+    return IsRow(layout) ? container.GetHAlign() == StdComponent::HAlign::Right
+                         : container.GetVAlign() == StdComponent::VAlign::Bottom;
+}
+
+void AlignBoxContents(QBoxLayout& layout, const StdComponent& container) {
+    // Stretches rather than a layout alignment, so that the children keep the height a wrapping text
+    // needs at the width it gets.
+    const bool row = IsRow(layout);
+    const bool start = row ? container.GetHAlign() == StdComponent::HAlign::Left
+                           : container.GetVAlign() == StdComponent::VAlign::Top;
+    const bool centre = row ? container.GetHAlign() == StdComponent::HAlign::Center
+                            : container.GetVAlign() == StdComponent::VAlign::Center;
+    if (AlignsToEnd(layout, container) || centre) layout.addStretch(1);
+    if (start || centre) layout.addStretch(1);
 }
 
 void ConnectButtonEvents(QAbstractButton& button, Component& component) {

@@ -55,8 +55,15 @@ void ApplySpacing(QWidget& widget, QLayout& layout, const StdComponent& containe
 /// which keep the room for the frame's line and the group's title: `margin` and `padding` together
 /// become the layout's margins, the margin outermost.
 void ApplyFrameSpacing(QLayout& layout, const StdComponent& container);
-/// Places `child`'s widget at the end of `layout`, aligned by the container's `halign` and `valign`.
+/// Places `child`'s widget at the end of `layout`, aligned across the box by the container's `valign`
+/// (in a row) or `halign` (in a column).
 void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& container);
+/// Packs a box's children by the container's alignment along the box (halign for a row, valign for a
+/// column): "right" puts a row of buttons at the right end, "top" a column at the top.
+/// Call it before the children are added.
+void AlignBoxContents(QBoxLayout& layout, const StdComponent& container);
+/// Whether the container packs its box's children at the end (a row aligned right, a column bottom).
+bool AlignsToEnd(const QBoxLayout& layout, const StdComponent& container);
 /// Reports the pressed, released and clicked signals of `button` as the button events of
 /// componentinterface::Button (clicked carries the toggle state: 1 checked, 0 not).
 void ConnectButtonEvents(QAbstractButton& button, Component& component);

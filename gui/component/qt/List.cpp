@@ -14,6 +14,7 @@ void List::LoadOwn(const util::xml::Element& element) {
     component::List::LoadOwn(element);
     layout_->setDirection(horizontal_ ? QBoxLayout::LeftToRight : QBoxLayout::TopToBottom);
     gui::qt::ApplySpacing(*this, *layout_, *this);
+    gui::qt::AlignBoxContents(*layout_, *this);
 }
 
 void List::ChildAdded(Component& child) {
