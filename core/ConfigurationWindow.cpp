@@ -142,13 +142,29 @@ void ConfigurationWindow::receive(util::Message& message, bool broadcast) {
     }
 }
 
+void ConfigurationWindow::DropRepeatedCheckBoxLabels(util::xml::Element& element) {
+    // A parameter row already shows the element's label beside its control; a check box saying the
+    // same again beside its tick would read twice.
+    util::xml::Element* label = nullptr;
+    for (util::xml::Element& child : element.GetChildren()) {
+        if (!child.IsTag()) continue;
+        if (child.GetName() == "label") label = &child;
+        if (child.GetName() == "checkbox" && label != nullptr &&
+            child.GetAttribute("label") == label->GetText())
+            child.RemoveAttribute("label");
+        DropRepeatedCheckBoxLabels(child);
+    }
+}
+
 void ConfigurationWindow::PrepareLayout(util::xml::Element& layout) {
     if (instance_ == nullptr) return;
     layout.SetAttribute("label", instance_->GetName());
     util::xml::Element* slot = FindLayoutElement(layout, kPageSlot);
     if (slot == nullptr) return;
     if (const configadaptor::element::Root* page = instance_->GetPage()) {
-        slot->AddChild(page->buildLayout());
+        util::xml::Element content = page->buildLayout();
+        DropRepeatedCheckBoxLabels(content);
+        slot->AddChild(std::move(content));
     } else {
         util::xml::Tag label("label");
         label.SetAttribute("halign", "center");

@@ -79,6 +79,8 @@ protected:
     void Built() override;
 
 private:
+    // Takes the text off check boxes whose row label says the same.
+    static void DropRepeatedCheckBoxLabels(util::xml::Element& element);
     // One user edit of a page item as one host undo step whose undo and redo show the values again.
     void EditAsOneStep(configadaptor::Node& element, const ElementWidgets::UserValue& value);
     // Lists the tool type's profiles in the profile box, choosing `current` when it is listed.

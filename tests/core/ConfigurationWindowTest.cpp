@@ -140,6 +140,7 @@ TEST_F(ConfigurationWindowTest, ShowsThePageUnderTheInstanceNameWithTheToolsValu
     // Item 1 shares its id with the row lists of the groups; it still finds its spinner.
     ASSERT_NE(Item<QDoubleSpinBox>(PageObject::kGears), nullptr);
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kGears)->value(), 4.0);
+    EXPECT_TRUE(Item<QCheckBox>(PageObject::kAutonomous)->text().isEmpty()) << "its row names it once";
     EXPECT_FALSE(Item<QCheckBox>(PageObject::kAutonomous)->isChecked());
     EXPECT_EQ(Item<QComboBox>(PageObject::kColour)->currentText(), "Green");
     EXPECT_EQ(Item<QLineEdit>(PageObject::kCaption)->text(), "rig");
