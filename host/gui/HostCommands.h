@@ -2,7 +2,6 @@
 
 #include "host/command/Value.h"
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -27,7 +26,7 @@ struct CommandArg {
 };
 
 /// Runs the built-in or plug-in command `name` with `args` (texts quoted as needed, numbers in the "C"
-/// form), undoable; false when it failed (the error went to the script output).
-bool runCommand(const std::string& name, const std::vector<CommandArg>& args);
+/// form), undoable unless told otherwise; false when it failed (the error went to the script output).
+bool runCommand(const std::string& name, const std::vector<CommandArg>& args, bool undoable = true);
 
 } // namespace vex::host::gui
