@@ -17,7 +17,7 @@ Outliner::Outliner(QWidget* parent) : QTreeView(parent), m_model(new OutlinerMod
     header()->setSectionResizeMode(OutlinerModel::NameColumn, QHeaderView::ResizeToContents);
     m_model->addSyncListener([this] { showSceneSelection(); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_showing) selectRowsInScene();
+        if (!m_showing && !m_model->isSyncing()) selectRowsInScene();
     });
     showSceneSelection();
 }

@@ -46,6 +46,7 @@ void OutlinerModel::addSyncListener(std::function<void()> listener) {
 }
 
 void OutlinerModel::sync() {
+    m_syncing = true;
     // The world is the root; a new scene (file open, reset) may have made a new one.
     const NodePtr& world = Scene::instance().world();
     if (m_root->node != world) {
@@ -55,6 +56,7 @@ void OutlinerModel::sync() {
         endResetModel();
     }
     syncChildren(*m_root);
+    m_syncing = false;
     for (const auto& listener : m_syncListeners) listener();
 }
 

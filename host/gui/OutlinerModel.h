@@ -27,6 +27,8 @@ public:
 
     /// Brings the rows in line with the scene now, then tells the sync listeners.
     void sync();
+    /// True while a sync moves rows (a view's selection then changes only because rows come and go).
+    bool isSyncing() const { return m_syncing; }
     /// Calls `listener` after every sync (the outliner puts the scene's selection back on its rows).
     void addSyncListener(std::function<void()> listener);
 
@@ -53,6 +55,7 @@ private:
     void insertRow(Item& item, int row, const NodePtr& node);
 
     std::unique_ptr<Item> m_root;
+    bool m_syncing = false;
     std::vector<std::function<void()>> m_syncListeners;
     SceneWatcher m_watcher;
 };

@@ -108,6 +108,11 @@ TEST_F(OutlinerTest, ASelectionMadeByCommandShowsOnTheRows) {
     EXPECT_EQ(selectedRows(), std::vector<std::string>{"c"});
     // Showing the scene's selection must not hand it back as a new command.
     EXPECT_EQ(vex::host::UndoQueue::get().undoText().rfind("select -d", 0), 0u);
+    // A selected node moving to another parent keeps its selection, on its new row.
+    run("parent c b");
+    EXPECT_EQ(sceneSelection(), std::vector<std::string>{"c"});
+    EXPECT_EQ(selectedRows(), std::vector<std::string>{"c"});
+    EXPECT_EQ(vex::host::UndoQueue::get().undoText().rfind("parent", 0), 0u);
 }
 
 } // namespace
