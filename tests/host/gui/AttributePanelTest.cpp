@@ -1,9 +1,11 @@
 #include "HostGuiFixture.h"
 
+#include "tests/support/CommaLocale.h"
 #include "tests/support/Screenshot.h"
 
 #include "host/gui/AttributePanel.h"
 
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -86,6 +88,16 @@ TEST_F(AttributePanelTest, TypedValuesGoThroughUndoableSetAttr) {
     type("scaleZ", "big");
     EXPECT_DOUBLE_EQ(run("getAttr box.sz").AsDouble(), 1.0);
     EXPECT_EQ(shown("scaleZ"), "1");
+}
+
+TEST_F(AttributePanelTest, NumbersUseAPointUnderACommaLocale) {
+    vex::test::CommaLocaleScope comma;
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    type("translateY", "2.25");
+    EXPECT_DOUBLE_EQ(run("getAttr box.ty").AsDouble(), 2.25);
+    EXPECT_EQ(shown("translateY"), "2.25");
+    QLocale::setDefault(saved);
 }
 
 TEST_F(AttributePanelTest, ACameraShowsAndEditsItsFocalLength) {
