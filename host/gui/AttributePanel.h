@@ -1,0 +1,62 @@
+#pragma once
+
+#include "NumberField.h"
+#include "SceneWatcher.h"
+
+#include "host/scene/Node.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace vex::host::gui {
+
+/// The channels of the selected transform (the last one selected, or the parent of a selected shape):
+/// translate, rotate and scale in the UI units, visibility, and the focal length of its camera shape
+/// when it has one. Each edit runs setAttr, undoable; the values follow the time, the selection and
+/// every change the host reports.
+class AttributePanel : public QWidget {
+public:
+    explicit AttributePanel(QWidget* parent = nullptr);
+
+    /// Shows the selected transform's values now.
+    void refresh();
+
+    /// The transform shown, or null when no transform is selected.
+    const NodePtr& shownNode() const { return m_node; }
+    /// The box of a numeric attribute by its long name ("translateX", "focalLength"), or null.
+    NumberField* field(const std::string& attribute);
+    /// The visibility box.
+    QCheckBox& visibility() { return *m_visibility; }
+    /// Whether the focal length row shows (the transform has a camera shape).
+    bool showsCamera() const { return m_camera != nullptr; }
+
+private:
+    /// One number box and the attribute it edits.
+    struct Channel {
+        std::string attribute;
+        NumberField* field;
+        bool onCamera; // the attribute belongs to the camera shape
+    };
+
+    /// Adds a labelled row of number boxes for `attributes`.
+    void addRow(const QString& label, const std::vector<std::string>& attributes, bool onCamera);
+    /// Runs setAttr for the attribute of the shown transform or its camera.
+    void edit(const std::string& attribute, bool onCamera, double value) const;
+    /// The value of the attribute in the units scripts use.
+    static double uiValue(const Node& node, const std::string& attribute);
+
+    QLabel* m_title;
+    QCheckBox* m_visibility;
+    std::vector<Channel> m_channels;
+    std::vector<QWidget*> m_cameraRow;
+    NodePtr m_node;
+    NodePtr m_camera;
+    bool m_showing = false;
+    SceneWatcher m_watcher;
+};
+
+} // namespace vex::host::gui

@@ -1,0 +1,15 @@
+#include "HostCommands.h"
+
+#include "host/command/CommandCall.h"
+#include "host/scene/CommandEngine.h"
+
+namespace vex::host::gui {
+
+bool runCommand(const std::string& name, const std::vector<CommandArg>& args, bool undoable) {
+    command::CommandCall call;
+    call.name = name;
+    for (const CommandArg& arg : args) call.args.push_back({arg.value, arg.isFlag});
+    return static_cast<bool>(CommandEngine::get().execute(CommandEngine::callText(call), false, undoable));
+}
+
+} // namespace vex::host::gui

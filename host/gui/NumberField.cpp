@@ -1,0 +1,26 @@
+#include "NumberField.h"
+
+#include "util/NumberText.h"
+
+namespace vex::host::gui {
+
+NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
+    setText("0");
+    connect(this, &QLineEdit::editingFinished, this, [this] { confirm(); });
+}
+
+void NumberField::setValue(double value) {
+    m_value = value;
+    if (!isModified()) setText(QString::fromStdString(util::FormatGeneral(value, 6)));
+}
+
+void NumberField::confirm() {
+    if (!isModified()) return;
+    setModified(false);
+    const auto typed = util::ParseNumber<double>(text().toStdString());
+    if (typed && *typed != m_value && m_edited) m_edited(*typed);
+    // The listener's change comes back through setValue; otherwise the old value shows again.
+    setValue(m_value);
+}
+
+} // namespace vex::host::gui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QLineEdit>
+
+#include <functional>
+
+namespace vex::host::gui {
+
+/// A one-number text box that shows and reads its number in the "C" form whatever the locale. A number
+/// typed and confirmed (Return, or leaving the box) goes to the edit listener; text that is not a number
+/// puts the shown value back.
+class NumberField : public QLineEdit {
+public:
+    explicit NumberField(QWidget* parent = nullptr);
+
+    /// Shows `value` (with at most six significant digits), unless the user is typing in the box.
+    void setValue(double value);
+    /// The value shown.
+    double value() const { return m_value; }
+    /// Calls `listener` with every number the user confirms that differs from the one shown.
+    void onEdited(std::function<void(double)> listener) { m_edited = std::move(listener); }
+
+private:
+    void confirm();
+
+    double m_value = 0.0;
+    std::function<void(double)> m_edited;
+};
+
+} // namespace vex::host::gui

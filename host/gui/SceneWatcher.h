@@ -1,0 +1,51 @@
+#pragma once
+
+#include <maya/MMessage.h>
+
+#include <QObject>
+
+#include <functional>
+#include <vector>
+
+namespace vex::host::gui {
+
+/// Listens to the host's messages for the widgets: node added and removed, parent added and removed,
+/// every executed command (rename, select, setAttr, playbackOptions...), undo, redo, a new or opened
+/// scene and time changes. The messages arrive in the middle of the host's work, so the watcher only
+/// notes them and tells the widgets once control is back in the event loop, one call per kind for
+/// any number of messages.
+class SceneWatcher {
+public:
+    using Listener = std::function<void()>;
+
+    /// Installs the host callbacks; `sceneChanged` hears that nodes, names, parents, the selection or
+    /// values may have changed, `timeChanged` that the current time moved (either may be empty). The
+    /// callbacks are removed again when the watcher is destroyed.
+    SceneWatcher(Listener sceneChanged, Listener timeChanged);
+    ~SceneWatcher();
+    SceneWatcher(const SceneWatcher&) = delete;
+    SceneWatcher& operator=(const SceneWatcher&) = delete;
+
+    /// Tells the listeners of the pending changes now instead of waiting for the event loop.
+    void flush();
+
+private:
+    /// Notes a change and asks the event loop to deliver it.
+    void note(bool scene, bool time);
+
+    static void onNode(MObject& node, void* self);
+    static void onParent(MDagPath& child, MDagPath& parent, void* self);
+    static void onCommand(const MString& text, void* self);
+    static void onEvent(void* self);
+    static void onTime(void* self);
+
+    Listener m_sceneChanged;
+    Listener m_timeChanged;
+    QObject m_context; // the queued delivery goes with the watcher
+    std::vector<MCallbackId> m_callbacks;
+    bool m_sceneDirty = false;
+    bool m_timeDirty = false;
+    bool m_posted = false;
+};
+
+} // namespace vex::host::gui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "SceneWatcher.h"
+
+#include "host/scene/ScriptEditor.h"
+
+#include <QPlainTextEdit>
+
+#include <cstddef>
+
+namespace vex::host::gui {
+
+/// The host's script output as a read-only pane: the commands run, their results ("// Result: ... //"),
+/// printed text, warnings (orange) and errors (red), as the host's script output holds them. It shows
+/// the lines written since it last looked whenever a command runs or the scene changes.
+class ScriptOutput : public QPlainTextEdit {
+public:
+    explicit ScriptOutput(QWidget* parent = nullptr);
+
+    /// Shows the lines the host's script output got since the last call.
+    void showNewLines();
+    /// Adds one line as the host shows it, coloured by its kind.
+    void appendLine(const ScriptEditor::Line& line);
+
+private:
+    std::size_t m_shown = 0;
+    SceneWatcher m_watcher;
+};
+
+} // namespace vex::host::gui

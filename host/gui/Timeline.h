@@ -1,0 +1,69 @@
+#pragma once
+
+#include "NumberField.h"
+#include "SceneWatcher.h"
+#include "TimeSlider.h"
+
+#include <maya/MMessage.h>
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QToolButton>
+#include <QWidget>
+
+namespace vex::host::gui {
+
+/// The time slider of the host's window: the playback range's start and end, a scrub bar over it with
+/// the key ticks of the selected nodes' animated attributes, the current frame, and buttons to go to
+/// the start, step back, play or stop, step forward and go to the end. Every change goes to the host
+/// (the current time as the currentTime command sets it, the range through playbackOptions); playing
+/// steps the host's time at the scene's frame rate in real time, whoever started it (the play button
+/// or the play command).
+class Timeline : public QWidget {
+public:
+    enum class Button { ToStart, StepBack, Play, StepForward, ToEnd };
+
+    explicit Timeline(QWidget* parent = nullptr);
+    ~Timeline() override;
+
+    /// Shows the host's range, current time and the selection's keys now.
+    void refresh();
+
+    /// The scrub bar.
+    TimeSlider& slider() { return *m_slider; }
+    /// The boxes of the range's start and end and of the current frame.
+    NumberField& startField() { return *m_start; }
+    NumberField& endField() { return *m_end; }
+    NumberField& frameField() { return *m_frame; }
+    /// One of the transport buttons.
+    QToolButton& button(Button which);
+
+private:
+    /// Moves the host's current time to `frame` (not kept for undo, as the slider is dragged freely).
+    void goToFrame(double frame);
+    /// Moves the current time by `frames`, kept inside the playback range.
+    void stepBy(double frames);
+    void togglePlay();
+    /// Follows the host's playing state: runs or stops the stepping timer.
+    void followPlaying();
+    /// Makes the playback steps that are due by the clock since playing started.
+    void playDueSteps();
+    void showTime();
+    void showKeys();
+    static void onPlaying(bool playing, void* self);
+
+    NumberField* m_start;
+    NumberField* m_end;
+    NumberField* m_frame;
+    TimeSlider* m_slider;
+    QToolButton* m_buttons[5];
+    QTimer m_player;
+    QElapsedTimer m_playClock;
+    long long m_stepsPlayed = 0;
+    double m_stepSeconds = 0.0;
+    bool m_showing = false;
+    MCallbackId m_playingCallback = 0;
+    SceneWatcher m_watcher;
+};
+
+} // namespace vex::host::gui
