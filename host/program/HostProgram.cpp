@@ -1,5 +1,9 @@
 #include "HostProgram.h"
 
+#include "host/gui/HostWindow.h"
+
+#include <QApplication>
+
 #include "PathPlotCommand.h"
 #include "ProcessEventsCommand.h"
 #include "VirtualJoystickCommand.h"
@@ -66,6 +70,8 @@ void HostProgram::usage(std::ostream& out) const {
            "  --data-root DIR    use DIR as the user's documents folder\n"
            "  --batch-clock      run real-time loops (takes, re-simulations) as fast as the machine\n"
            "                     allows, on a clock that jumps to each timer (default: wall-clock time)\n"
+           "  --gui              after the scripts, open the host's window (outliner, attributes, timeline,\n"
+           "                     script output and command line; no 3D viewport yet) until it is closed\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -88,6 +94,8 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
             m_help = true;
         } else if (arg == "--batch-clock") {
             m_batchClock = true;
+        } else if (arg == "--gui") {
+            m_gui = true;
         } else if (arg == "--version") {
             m_version = true;
         } else if (arg == "-") {
@@ -178,8 +186,16 @@ int HostProgram::run(const std::vector<std::string>& args) {
     editor.setEcho(nullptr);
     m_source.clear();
     m_out.flush();
+    if (status == 0 && m_gui) status = runWindow();
     if (m_batchClock) platform::win32::TimerQueue::StopBatchClock();
     return status;
+}
+
+int HostProgram::runWindow() {
+    gui::HostWindow window;
+    window.resize(1200, 800);
+    window.show();
+    return QApplication::exec();
 }
 
 } // namespace vex::host::program

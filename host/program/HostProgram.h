@@ -21,6 +21,8 @@ public:
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
     int run(const std::vector<std::string>& args);
+    /// Shows the host's window and runs the event loop until it is closed; the exit status.
+    int runWindow();
 
 private:
     /// One script file or one -c text, in command-line order.
@@ -48,6 +50,7 @@ private:
     std::string m_source; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
     bool m_help = false;
     bool m_batchClock = false;
+    bool m_gui = false;
     bool m_version = false;
 };
 

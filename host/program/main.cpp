@@ -5,18 +5,21 @@
 
 #include <QApplication>
 
+#include <algorithm>
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
     // A batch session opens no window: plug-ins that start Qt get the offscreen platform (unless the
-    // user chose one) and its notices about the missing windowing system stay out of the output.
-    vex::platform::qt::BeginOffscreenSession();
+    // user chose one) and its notices about the missing windowing system stay out of the output. A
+    // session with the host's window uses the display.
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (std::find(args.begin(), args.end(), "--gui") == args.end())
+        vex::platform::qt::BeginOffscreenSession();
     // The plug-ins' windows and timers need a widget application with its event loop. It gets the
     // program's name only: Qt would take options such as --plugin for its own.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    const std::vector<std::string> args(argv + 1, argv + argc);
     return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
 }
