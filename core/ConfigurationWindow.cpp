@@ -94,13 +94,10 @@ void ConfigurationWindow::Close() {
 
 bool ConfigurationWindow::LoadProfile(const std::string& name) {
     if (instance_ == nullptr) return false;
-    util::xml::Element profile;
-    if (!instance_->GetTool().GetConfigProfileManager().LoadProfile(name, profile)) {
+    if (!instance_->LoadConfigProfileNamed(name)) {
         Tell("The profile \"" + name + "\" could not be loaded.");
         return false;
     }
-    instance_->LoadConfiguration(profile);
-    instance_->refreshConfiguration();
     FillProfileList(instance_->GetConfigProfileName());
     return true;
 }
@@ -111,13 +108,10 @@ bool ConfigurationWindow::SaveProfileAs(const std::string& name) {
         Tell(kNoNameText);
         return false;
     }
-    util::xml::Element profile;
-    instance_->WriteConfiguration(profile, name);
-    if (!instance_->GetTool().GetConfigProfileManager().SaveProfile(name, profile)) {
+    if (!instance_->SaveConfigProfileAs(name)) {
         Tell("The profile \"" + name + "\" could not be saved.");
         return false;
     }
-    instance_->SetConfigProfileName(name);
     FillProfileList(name);
     return true;
 }

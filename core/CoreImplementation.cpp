@@ -122,29 +122,18 @@ core::Instance* CoreImplementation::FindInstance(const std::string& name) {
 
 bool CoreImplementation::LoadProfile(const std::string& instanceName, const std::string& profileName) {
     core::Instance* instance = InstanceManager::FindInstance(instanceName);
-    if (instance == nullptr) return false;
-    util::xml::Element profile;
-    if (!instance->GetTool().GetConfigProfileManager().LoadProfile(profileName, profile)) return false;
-    instance->LoadConfiguration(profile);
-    instance->refreshConfiguration();
-    return true;
+    return instance != nullptr && instance->LoadConfigProfileNamed(profileName);
 }
 
 int CoreImplementation::LoadInputProfile(const std::string& instanceName, const std::string& profileName) {
     core::Instance* instance = InstanceManager::FindInstance(instanceName);
-    util::xml::Element profile;
-    if (instance == nullptr ||
-        !instance->GetTool().GetInputProfileManager().LoadProfile(profileName, profile))
-        return kProfileNotFound;
-    return instance->LoadInputProfile(profile);
+    if (instance == nullptr) return kProfileNotFound;
+    return instance->LoadInputProfileNamed(profileName).value_or(kProfileNotFound);
 }
 
 bool CoreImplementation::SaveInputProfile(const std::string& instanceName, const std::string& profileName) {
     core::Instance* instance = InstanceManager::FindInstance(instanceName);
-    if (instance == nullptr) return false;
-    util::xml::Element profile;
-    instance->WriteInputProfile(profile, profileName);
-    return instance->GetTool().GetInputProfileManager().SaveProfile(profileName, profile);
+    return instance != nullptr && instance->SaveInputProfileAs(profileName);
 }
 
 std::string CoreImplementation::CreateTool(const std::string& toolIdentifier) {

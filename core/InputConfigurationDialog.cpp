@@ -251,11 +251,9 @@ std::vector<std::string> InputConfigurationDialog::ListProfiles() const {
 
 bool InputConfigurationDialog::LoadProfile(const std::string& name) {
     if (instance_ == nullptr) return false;
-    util::xml::Element profile;
     // The instance tells the dialog when the channels changed, and the dialog shows them anew.
-    const int missing = instance_->GetTool().GetInputProfileManager().LoadProfile(name, profile)
-                            ? instance_->LoadInputProfile(profile)
-                            : unidevice::InputProfile::kNotAProfile;
+    const int missing =
+        instance_->LoadInputProfileNamed(name).value_or(unidevice::InputProfile::kNotAProfile);
     if (missing == unidevice::InputProfile::kNotAProfile) {
         profileMessage_ = kNotLoadedMessage;
     } else if (missing > 0) {
@@ -276,9 +274,7 @@ bool InputConfigurationDialog::SaveProfile(const std::string& name) {
     if (blank) {
         profileMessage_ = kEmptyNameMessage;
     } else {
-        util::xml::Element profile;
-        instance_->WriteInputProfile(profile, name);
-        saved = instance_->GetTool().GetInputProfileManager().SaveProfile(name, profile);
+        saved = instance_->SaveInputProfileAs(name);
         profileMessage_ = saved ? "Saved \"" + name + "\"." : kNotSavedMessage;
     }
     ShowProfiles();

@@ -260,6 +260,34 @@ void Instance::WriteInputProfile(util::xml::Element& profile, const std::string&
     profile = unidevice::InputProfile::Save(channels_, name);
 }
 
+bool Instance::LoadConfigProfileNamed(const std::string& name) {
+    util::xml::Element profile;
+    if (!tool_.GetConfigProfileManager().LoadProfile(name, profile)) return false;
+    LoadConfiguration(profile);
+    refreshConfiguration();
+    return true;
+}
+
+bool Instance::SaveConfigProfileAs(const std::string& name) {
+    util::xml::Element profile;
+    WriteConfiguration(profile, name);
+    if (!tool_.GetConfigProfileManager().SaveProfile(name, profile)) return false;
+    SetConfigProfileName(name);
+    return true;
+}
+
+std::optional<int> Instance::LoadInputProfileNamed(const std::string& name) {
+    util::xml::Element profile;
+    if (!tool_.GetInputProfileManager().LoadProfile(name, profile)) return std::nullopt;
+    return LoadInputProfile(profile);
+}
+
+bool Instance::SaveInputProfileAs(const std::string& name) {
+    util::xml::Element profile;
+    WriteInputProfile(profile, name);
+    return tool_.GetInputProfileManager().SaveProfile(name, profile);
+}
+
 void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo, const std::string& taggedName) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr || nodeinfo.CountChildren("node") == 0) return;

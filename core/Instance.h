@@ -11,6 +11,7 @@
 #include "util/xml/Element.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -128,6 +129,18 @@ public:
     int LoadInputProfile(const util::xml::Element& profile);
     /// Makes `profile` the input profile of the channels named `name`.
     void WriteInputProfile(util::xml::Element& profile, const std::string& name) const;
+
+    // The profiles of the instance's tool type, by name: what the windows and the host commands do
+    // when the user names a profile.
+    /// Loads the configuration profile `name` and shows its values; false when it cannot be read.
+    bool LoadConfigProfileNamed(const std::string& name);
+    /// Saves the current values as the user's configuration profile `name`, which becomes current;
+    /// false when it cannot be written.
+    bool SaveConfigProfileAs(const std::string& name);
+    /// Loads the input profile `name` (LoadInputProfile's answer); nullopt when it cannot be read.
+    std::optional<int> LoadInputProfileNamed(const std::string& name);
+    /// Saves the channels' bindings as the user's input profile `name`; false when it cannot be written.
+    bool SaveInputProfileAs(const std::string& name);
     /// Writes the instance part of its "VXB_Plugin" description into `element` (children excluded).
     void WriteDescription(util::xml::Element& element, int options);
     /// The value of the configuration item with parameter id `id` (the page numbers its items from

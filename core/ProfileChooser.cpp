@@ -1,9 +1,6 @@
 #include "core/ProfileChooser.h"
 
-#include "core/CoreImplementation.h"
-#include "core/CoreStartup.h"
 #include "core/Instance.h"
-#include "core/ResultCodes.h"
 #include "core/Tool.h"
 #include "gui/componentinterface/Button.h"
 #include "gui/componentinterface/Dialog.h"
@@ -12,7 +9,6 @@
 #include "gui/componentinterface/TextBox.h"
 #include "platform/win32/MessageBox.h"
 #include "unidevice/InputProfile.h"
-#include "util/xml/Element.h"
 
 #include <algorithm>
 
@@ -93,16 +89,11 @@ bool ProfileChooser::Apply(const std::string& name) {
 }
 
 bool ProfileChooser::Load(const std::string& name) {
-    CoreImplementation* core = FindCore();
-    if (core == nullptr) return false;
-    if (kind_ == Kind::kConfiguration) {
-        if (!core->LoadProfile(instance_->GetName(), name))
-            return Refuse("The profile \"" + name + "\" could not be read.");
-        return true;
-    }
-    const int unresolved = core->LoadInputProfile(instance_->GetName(), name);
-    if (unresolved == kProfileNotFound || unresolved == unidevice::InputProfile::kNotAProfile)
-        return Refuse("The profile \"" + name + "\" could not be read.");
+    const std::string unreadable = "The profile \"" + name + "\" could not be read.";
+    if (kind_ == Kind::kConfiguration) return instance_->LoadConfigProfileNamed(name) || Refuse(unreadable);
+    const int unresolved =
+        instance_->LoadInputProfileNamed(name).value_or(unidevice::InputProfile::kNotAProfile);
+    if (unresolved == unidevice::InputProfile::kNotAProfile) return Refuse(unreadable);
     if (unresolved > 0) {
         const std::string text =
             std::to_string(unresolved) +
@@ -116,14 +107,8 @@ bool ProfileChooser::Load(const std::string& name) {
 bool ProfileChooser::Save(const std::string& name) {
     if (Manager().IsReadOnly(name) && name == Manager().GetBuiltInName())
         return Refuse("\"" + name + "\" is the tool's built-in profile; choose another name.");
-    bool saved = false;
-    if (kind_ == Kind::kConfiguration) {
-        util::xml::Element profile;
-        instance_->WriteConfiguration(profile, name);
-        saved = Manager().SaveProfile(name, profile);
-    } else if (CoreImplementation* core = FindCore()) {
-        saved = core->SaveInputProfile(instance_->GetName(), name);
-    }
+    const bool saved = kind_ == Kind::kConfiguration ? instance_->SaveConfigProfileAs(name)
+                                                     : instance_->SaveInputProfileAs(name);
     return saved || Refuse("The profile \"" + name + "\" could not be written.");
 }
 
