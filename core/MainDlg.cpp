@@ -51,6 +51,10 @@ void MainDlg::Refresh() {
         profiles_->Close();
 }
 
+void MainDlg::RefreshRecordControls() {
+    if (window_ != nullptr) window_->RefreshRecordControls();
+}
+
 std::optional<bool> MainDlg::GetRecordOption(int32_t id) const {
     return window_ != nullptr ? window_->IsBoxChecked(id) : std::nullopt;
 }

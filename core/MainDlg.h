@@ -50,6 +50,8 @@ public:
     /// Brings the main window up to date with the core, and closes the windows of instances that
     /// are gone.
     void Refresh();
+    /// Shows whether a take or a re-simulation runs and the slow-motion level, leaving the tree be.
+    void RefreshRecordControls();
     /// Whether the main window's record option box `id` (112–114) is checked; nullopt while the
     /// window has no widgets.
     std::optional<bool> GetRecordOption(int32_t id) const;

@@ -61,6 +61,8 @@ public:
     void Raise();
     /// Shows the core's state again: the tree, the record controls.
     void Refresh();
+    /// Shows the real-time loop's state again (a take started or stopped, the slow-motion level).
+    void RefreshRecordControls() { record_.Refresh(); }
     /// Puts a tool list into the section `componentId` and the matching context submenu.
     void SetToolList(int32_t componentId, const std::vector<Tool*>& tools);
     /// Whether the record option box `id` is checked; nullopt while the window is not built.
@@ -70,7 +72,6 @@ public:
 
     ToolTreePanel& GetTreePanel() { return tree_; }
     ToolTypePanel& GetTypePanel() { return types_; }
-    RecordPanel& GetRecordPanel() { return record_; }
 
     void receive(util::Message& message, bool broadcast) override;
 

@@ -71,7 +71,7 @@ int RecordManager::StartRecording() {
 
     adaptor->setCurrentTime(startTime_);
     SetTimer(kRecordTimer, GetFrameDuration());
-    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::RefreshRecordControls();
     return kOk;
 }
 
@@ -134,7 +134,7 @@ int RecordManager::StopRecording() {
     }
     running_ = false;
     activeInstances_.clear();
-    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::RefreshRecordControls();
     if (adaptor != nullptr) adaptor->finishRecording();
     Hooks::Instance().SetCapturingKeys(false);
 
@@ -162,7 +162,7 @@ int RecordManager::Resimulate(double from, double to) {
 
     savedSlowFactor_ = slowFactor_;
     slowFactor_ = 1.0;
-    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::RefreshRecordControls();
 
     BeginInstances(true);
     lastTick_ = GetTickCount();
@@ -210,7 +210,7 @@ void RecordManager::FinishResimulation() {
     running_ = false;
     resimulating_ = false;
     slowFactor_ = savedSlowFactor_;
-    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::RefreshRecordControls();
     unidevice::DeviceRegistry::Instance().stopAll();
     if (adaptor != nullptr) {
         adaptor->finishRecording();
@@ -231,7 +231,7 @@ void RecordManager::SetSlowLevel(int level) {
     if (running_ && !resimulating_ && adaptor != nullptr)
         adaptor->slowFactorChanged(static_cast<int>(slowFactor_));
     // The main window shows the level.
-    if (CoreImplementation* core = GetCore()) core->MainDlg::Refresh();
+    if (CoreImplementation* core = GetCore()) core->MainDlg::RefreshRecordControls();
 }
 
 void RecordManager::SetFixedFrameDuration(double seconds) {

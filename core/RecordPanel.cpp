@@ -44,14 +44,6 @@ void RecordPanel::Bind(gui::Component& root) {
     Refresh();
 }
 
-void RecordPanel::Unbind() {
-    countdown_ = autoExpand_ = lowPoly_ = nullptr;
-    slowLevel_ = nullptr;
-    record_ = nullptr;
-    resimulate_ = nullptr;
-    status_ = nullptr;
-}
-
 void RecordPanel::Refresh() {
     const bool running = core_.IsRecording();
     const bool resimulating = core_.IsResimulating();

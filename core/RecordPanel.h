@@ -39,8 +39,6 @@ public:
 
     /// Finds the controls and shows the core's state.
     void Bind(gui::Component& root);
-    /// Forgets the controls (the window goes).
-    void Unbind();
     /// Shows whether a take or a re-simulation runs, and the slow-motion level.
     void Refresh();
     /// Whether the box `id` is checked; nullopt while the window has no such box.

@@ -29,11 +29,6 @@ void ToolTreePanel::Bind(gui::Component& root) {
     Refresh();
 }
 
-void ToolTreePanel::Unbind() {
-    tree_ = nullptr;
-    items_.clear();
-}
-
 void ToolTreePanel::Refresh() {
     items_.clear();
     if (tree_ == nullptr) return;

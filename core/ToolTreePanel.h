@@ -36,8 +36,6 @@ public:
 
     /// Finds the tree in the window's component tree and shows the instances.
     void Bind(gui::Component& root);
-    /// Forgets the tree (the window goes).
-    void Unbind();
     /// Rebuilds the rows from the instance tree, keeping the selected instance selected.
     void Refresh();
     /// The item of the selected row; null when none is selected.
@@ -48,8 +46,6 @@ public:
     void RenameSelected();
     /// Handles the tree's events; false for a message that is not the tree's.
     bool Handle(const util::Message& message);
-    /// The tree; null while unbound.
-    gui::componentinterface::Tree* GetTree() const { return tree_; }
 
 private:
     // The item of the row with `nodeId`; null when the row is gone.
