@@ -1,6 +1,13 @@
 #pragma once
 
+#include "SceneWatcher.h"
+
 #include <QMainWindow>
+#include <QMessageBox>
+#include <QStringList>
+
+#include <cstddef>
+#include <functional>
 
 namespace vex::host::gui {
 
@@ -12,9 +19,10 @@ class Timeline;
 
 /// The host's main window: the outliner on the left, the attribute panel on the right, the timeline,
 /// the script output and the command line at the bottom, around the place of the 3D viewport (not
-/// built yet: the centre says so). Menus: File (new, open, save as, quit) and Torva Suite (opens the
-/// suite's main window when its plug-in is loaded). Every menu command runs through the command
-/// engine, so its errors show in the script output as a typed command's would.
+/// built yet: the centre says so). Menus: File (new, open, save, save as, import, recent files, quit)
+/// and Torva Suite (opens the suite's main window when its plug-in is loaded). Every menu command runs
+/// through the command engine, so its errors show in the script output as a typed command's would.
+/// New, open, a recent file and closing the window ask first when the scene has unsaved changes.
 class HostWindow : public QMainWindow {
 public:
     explicit HostWindow(QWidget* parent = nullptr);
@@ -29,15 +37,49 @@ public:
     bool openScene(const QString& path);
     /// Saves the scene under `path` (as File > Save As does); false when it cannot be written.
     bool saveSceneAs(const QString& path);
+    /// Saves the scene under its own name (as File > Save does); a scene without a name asks for one.
+    bool saveScene();
+    /// Imports the scene file at `path` into the scene (as File > Import does).
+    bool importScene(const QString& path);
+
+    /// True when an undoable change was made since the scene was made, opened or saved.
+    bool hasUnsavedChanges() const { return m_modified; }
+    /// Asks whether to save unsaved changes first: true when the caller may go on (saved, discarded or
+    /// nothing to save), false when the user cancelled or the save failed.
+    bool confirmDiscard();
+    /// The question asked by confirmDiscard: Save, Discard or Cancel. Replaceable (scripted sessions,
+    /// tests); by default a message box.
+    using Question = std::function<QMessageBox::StandardButton()>;
+    void setUnsavedChangesQuestion(Question question) { m_question = std::move(question); }
+
+    /// The scene files opened or saved lately, newest first (kept between sessions).
+    const QStringList& recentFiles() const { return m_recent; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildMenus();
+    /// Notes whether the undo queue moved since it was last seen (an undoable change was made).
+    void followUndoQueue();
+    /// The scene now matches its file: nothing unsaved.
+    void markSaved();
+    /// Puts `path` first in the recent files and rebuilds their menu.
+    void remember(const QString& path);
+    void fillRecentMenu();
 
     Outliner* m_outliner;
     AttributePanel* m_attributes;
     Timeline* m_timeline;
     ScriptOutput* m_output;
     CommandLine* m_commandLine;
+    QMenu* m_recentMenu = nullptr;
+    QStringList m_recent;
+    Question m_question;
+    bool m_modified = false;
+    std::size_t m_undoSize = 0;
+    std::size_t m_undoPosition = 0;
+    SceneWatcher m_watcher;
 };
 
 } // namespace vex::host::gui

@@ -63,6 +63,7 @@ void installProgramCommands() {
 
 void HostProgram::usage(std::ostream& out) const {
     out << "Usage: torva-host [options] [script ...]\n"
+           "       torva-host --gui [options] [script ...] [scene.ma]\n"
            "Runs scripts of the host's command language in the embedded host.\n\n"
            "  -c COMMANDS        run COMMANDS (in order with the scripts)\n"
            "  -                  run the commands read from standard input\n"
@@ -71,7 +72,9 @@ void HostProgram::usage(std::ostream& out) const {
            "  --batch-clock      run real-time loops (takes, re-simulations) as fast as the machine\n"
            "                     allows, on a clock that jumps to each timer (default: wall-clock time)\n"
            "  --gui              after the scripts, open the host's window (outliner, attributes, timeline,\n"
-           "                     script output and command line; no 3D viewport yet) until it is closed\n"
+           "                     script output and command line; no 3D viewport yet) until it is closed;\n"
+           "                     a scene file named last is opened in it. Without any argument the\n"
+           "                     window opens when a display is present\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -106,6 +109,12 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
         } else {
             m_steps.push_back({false, arg});
         }
+    }
+    // With the window, a scene file named last is the scene to open in it, not a script to run.
+    if (m_gui && !m_steps.empty() && !m_steps.back().inline_ && m_steps.back().text.size() > 3 &&
+        m_steps.back().text.ends_with(".ma")) {
+        m_scene = m_steps.back().text;
+        m_steps.pop_back();
     }
     return true;
 }
@@ -195,6 +204,11 @@ int HostProgram::runWindow() {
     gui::HostWindow window;
     window.resize(1200, 800);
     window.show();
+    if (!m_scene.empty() && !window.openScene(QString::fromStdString(m_scene))) {
+        m_source = m_scene;
+        report("the scene cannot be opened.");
+        return 1;
+    }
     return QApplication::exec();
 }
 

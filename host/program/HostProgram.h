@@ -47,6 +47,7 @@ private:
     std::vector<Step> m_steps;
     std::vector<std::string> m_plugins;
     std::string m_dataRoot;
+    std::string m_scene;  ///< the scene file the window opens (--gui scene.ma)
     std::string m_source; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
     bool m_help = false;
     bool m_batchClock = false;

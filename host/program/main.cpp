@@ -6,6 +6,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -14,7 +15,15 @@ int main(int argc, char** argv) {
     // A batch session opens no window: plug-ins that start Qt get the offscreen platform (unless the
     // user chose one) and its notices about the missing windowing system stay out of the output. A
     // session with the host's window uses the display.
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    // With nothing to run and a display to show it on, the host opens its window: that is what a user
+    // who starts it from a desktop expects.
+    const auto hasDisplay = [] {
+        for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY"})
+            if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return true;
+        return false;
+    };
+    if (args.empty() && hasDisplay()) args.emplace_back("--gui");
     if (std::find(args.begin(), args.end(), "--gui") == args.end())
         vex::platform::qt::BeginOffscreenSession();
     // The plug-ins' windows and timers need a widget application with its event loop. It gets the

@@ -10,6 +10,7 @@
 
 #include <QDockWidget>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -23,6 +24,14 @@ protected:
         window.resize(900, 600);
         window.show();
     }
+    // The File menu's action with the given text (null when there is none).
+    QAction* fileAction(const QString& text) {
+        for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+    // Keeps the recent-files list of these tests out of the user's own settings.
+    bool testSettings = (QStandardPaths::setTestModeEnabled(true), true);
     HostWindow window;
 };
 
@@ -61,6 +70,88 @@ TEST_F(HostWindowTest, SaveAsAndOpenGoThroughTheFileCommand) {
     EXPECT_TRUE(actions.contains("&New Scene"));
     EXPECT_TRUE(actions.contains("&Open Scene..."));
     EXPECT_TRUE(actions.contains("Save Scene &As..."));
+}
+
+TEST_F(HostWindowTest, UnsavedChangesAreAskedAboutAndNeverLostSilently) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString path = folder.filePath("yard.ma");
+    run("file -new -f");
+    settle();
+    EXPECT_FALSE(window.hasUnsavedChanges());
+    int asked = 0;
+    QMessageBox::StandardButton answer = QMessageBox::Cancel;
+    window.setUnsavedChangesQuestion([&] {
+        ++asked;
+        return answer;
+    });
+    // Nothing changed: a new scene is made without a question.
+    fileAction("&New Scene")->trigger();
+    EXPECT_EQ(asked, 0);
+
+    run("createNode transform -n shed");
+    settle();
+    EXPECT_TRUE(window.hasUnsavedChanges());
+    // Cancel keeps the scene; so does cancelling the window's close.
+    fileAction("&New Scene")->trigger();
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(node("shed"));
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+
+    // Save first: a scene with a name is saved under it, then replaced.
+    ASSERT_TRUE(window.saveSceneAs(path));
+    EXPECT_FALSE(window.hasUnsavedChanges());
+    run("setAttr shed.tx 4");
+    settle();
+    answer = QMessageBox::Save;
+    fileAction("&New Scene")->trigger();
+    EXPECT_FALSE(node("shed"));
+    ASSERT_TRUE(window.openScene(path));
+    EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
+
+    // Discard throws the change away.
+    run("setAttr shed.tx 9");
+    settle();
+    answer = QMessageBox::Discard;
+    fileAction("&New Scene")->trigger();
+    EXPECT_FALSE(node("shed"));
+    ASSERT_TRUE(window.openScene(path));
+    EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
+    EXPECT_FALSE(window.hasUnsavedChanges());
+}
+
+TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString first = folder.filePath("first.ma");
+    const QString second = folder.filePath("second.ma");
+    run("file -new -f; createNode transform -n barrel");
+    ASSERT_TRUE(window.saveSceneAs(first));
+    run("file -new -f; createNode transform -n crate");
+    ASSERT_TRUE(window.saveSceneAs(second));
+    ASSERT_TRUE(window.importScene(first));
+    EXPECT_TRUE(node("crate"));
+    EXPECT_TRUE(node("barrel"));
+    EXPECT_TRUE(window.hasUnsavedChanges());
+    ASSERT_GE(window.recentFiles().size(), 2);
+    EXPECT_EQ(window.recentFiles()[0], second);
+    EXPECT_EQ(window.recentFiles()[1], first);
+    // Opening moves a file to the front without listing it twice.
+    window.setUnsavedChangesQuestion([] { return QMessageBox::Discard; });
+    ASSERT_TRUE(window.openScene(first));
+    EXPECT_EQ(window.recentFiles()[0], first);
+    EXPECT_EQ(window.recentFiles().count(first), 1);
+    // A recent file is opened from its menu entry.
+    QMenu* recent = nullptr;
+    for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+        if (action->menu() && action->text() == "&Recent Files") recent = action->menu();
+    ASSERT_TRUE(recent);
+    ASSERT_GE(recent->actions().size(), 2);
+    EXPECT_EQ(recent->actions()[1]->text(), second);
+    recent->actions()[1]->trigger();
+    EXPECT_TRUE(node("crate"));
+    EXPECT_FALSE(node("barrel"));
 }
 
 } // namespace
