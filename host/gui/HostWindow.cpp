@@ -95,6 +95,13 @@ void HostWindow::buildMenus() {
     fillRecentMenu();
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+    // Undo and redo go through the host's queue, so Ctrl+Z takes back a take or a typed command alike
+    // (a text field with the focus keeps the keys for its own text).
+    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+    edit->addAction(QStringLiteral("&Undo"), QKeySequence::Undo, this, [] { runCommand("undo", {}, false); });
+    QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [] { runCommand("redo", {}, false); });
+    // Both usual keys, whatever the desktop's own choice is.
+    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     QMenu* suite = menuBar()->addMenu(QStringLiteral("&Torva Suite"));
     suite->addAction(QStringLiteral("Show Torva Suite"), this,
                      [] { runCommand("TorvaShowUICmd", {}, false); });

@@ -154,4 +154,18 @@ TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
     EXPECT_FALSE(node("barrel"));
 }
 
+TEST_F(HostWindowTest, CtrlZAndCtrlShiftZUndoAndRedoThroughTheHostsQueue) {
+    run("file -new -f");
+    run("createNode transform -n lamp");
+    settle();
+    window.activateWindow();
+    window.setFocus();
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_FALSE(node("lamp"));
+    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    settle();
+    EXPECT_TRUE(node("lamp"));
+}
+
 } // namespace
