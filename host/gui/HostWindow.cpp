@@ -76,25 +76,25 @@ void HostWindow::buildMenus() {
     });
     file->addAction(QStringLiteral("&Open Scene..."), QKeySequence::Open, this, [this] {
         if (!confirmDiscard()) return;
-        const QString path =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Open Scene"), QString(), kSceneFilter);
+        const QString path = askForScene(QStringLiteral("Open Scene"), false);
         if (!path.isEmpty()) openScene(path);
     });
     file->addAction(QStringLiteral("&Save Scene"), QKeySequence::Save, this, [this] { saveScene(); });
     file->addAction(QStringLiteral("Save Scene &As..."), QKeySequence::SaveAs, this, [this] {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Save Scene As"), QString(), kSceneFilter);
+        const QString path = askForScene(QStringLiteral("Save Scene As"), true);
         if (!path.isEmpty()) saveSceneAs(path);
     });
     file->addAction(QStringLiteral("&Import..."), this, [this] {
-        const QString path =
-            QFileDialog::getOpenFileName(this, QStringLiteral("Import"), QString(), kSceneFilter);
+        const QString path = askForScene(QStringLiteral("Import"), false);
         if (!path.isEmpty()) importScene(path);
     });
     m_recentMenu = file->addMenu(QStringLiteral("&Recent Files"));
     fillRecentMenu();
     file->addSeparator();
-    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] { close(); });
+    file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] {
+        // Quitting ends the suite's windows too, once the scene is saved or let go.
+        if (close()) QApplication::quit();
+    });
     // Undo and redo go through the host's queue, so Ctrl+Z takes back a take or a typed command alike
     // (a text field with the focus keeps the keys for its own text).
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
@@ -145,11 +145,15 @@ bool HostWindow::saveSceneAs(const QString& path) {
 bool HostWindow::saveScene() {
     const QString current = QString::fromStdString(MFileIO::currentFile().asChar());
     if (current.isEmpty()) {
-        const QString path =
-            QFileDialog::getSaveFileName(this, QStringLiteral("Save Scene As"), QString(), kSceneFilter);
+        const QString path = askForScene(QStringLiteral("Save Scene As"), true);
         return !path.isEmpty() && saveSceneAs(path);
     }
     return saveSceneAs(current);
+}
+
+QString HostWindow::askForScene(const QString& title, bool toSave) {
+    return toSave ? QFileDialog::getSaveFileName(this, title, QString(), kSceneFilter)
+                  : QFileDialog::getOpenFileName(this, title, QString(), kSceneFilter);
 }
 
 bool HostWindow::importScene(const QString& path) {

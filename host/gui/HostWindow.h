@@ -19,7 +19,7 @@ class Timeline;
 
 /// The host's main window: the outliner on the left, the attribute panel on the right, the timeline,
 /// the script output and the command line at the bottom, around the place of the 3D viewport (not
-/// built yet: the centre says so). Menus: File (new, open, save, save as, import, recent files, quit)
+/// built yet: the centre says so). Menus: File (new, open, save, save as, import, recent files, quit),
 /// Edit (undo, redo through the host's undo queue) and Torva Suite (opens the suite's main window when its
 /// plug-in is loaded). Every menu command runs through the command engine, so its errors show in the script
 /// output as a typed command's would. New, open, a recent file and closing the window ask first when the
@@ -68,6 +68,8 @@ private:
     /// Puts `path` first in the recent files and rebuilds their menu.
     void remember(const QString& path);
     void fillRecentMenu();
+    /// The scene file the user picks in a file dialog (empty when cancelled).
+    QString askForScene(const QString& title, bool toSave);
 
     Outliner* m_outliner;
     AttributePanel* m_attributes;
