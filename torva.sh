@@ -23,7 +23,8 @@ USAGE
 # Debian packages the build needs; keep this list the one place that names them.
 packages=(g++ clang cmake ninja-build ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev
-          libsdl2-dev libspnav-dev libclang-rt-14-dev libx11-dev libxi-dev locales)
+          libsdl2-dev libspnav-dev libclang-rt-14-dev libx11-dev libxi-dev locales
+          libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0 xvfb)
 
 install_missing() {
   local missing=()
@@ -49,6 +50,25 @@ ensure_comma_locale() {
     echo 'de_DE.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
   fi
   $sudo locale-gen >/dev/null
+}
+
+# The viewport's tests draw with OpenGL, which the offscreen platform reaches through an X display: without
+# one, a virtual frame buffer (Mesa's software renderer) stands in for the run. TORVA_REQUIRE_GL makes a
+# test fail, not skip, when OpenGL is still missing.
+ensure_display() {
+  export TORVA_REQUIRE_GL=1
+  [ -n "${DISPLAY:-}" ] && return 0
+  local n=99
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -nolisten tcp -screen 0 1280x1024x24 >/dev/null 2>&1 &
+  local pid=$!
+  trap "kill $pid 2>/dev/null || true" EXIT
+  for _ in $(seq 50); do
+    [ -e "/tmp/.X11-unix/X$n" ] && break
+    sleep 0.1
+  done
+  [ -e "/tmp/.X11-unix/X$n" ] || { echo "torva: the virtual frame buffer did not start" >&2; exit 1; }
+  export DISPLAY=":$n"
 }
 
 # configure DIR [cmake args...]: configure DIR (once; again when the arguments change).
@@ -87,10 +107,12 @@ case "$cmd" in
     ;;
   test)
     configure_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    ensure_display
     ctest --test-dir build --output-on-failure -j "$(nproc)"
     ;;
   sanitize)
     configure_build build-asan -DCMAKE_BUILD_TYPE=Debug -DTORVA_SANITIZE=ON -DTORVA_BENCH=OFF
+    ensure_display
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
       ctest --test-dir build-asan --output-on-failure -j "$(nproc)"
     ;;

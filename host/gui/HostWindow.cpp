@@ -6,16 +6,18 @@
 #include "host/gui/Outliner.h"
 #include "host/gui/ScriptOutput.h"
 #include "host/gui/Timeline.h"
+#include "host/gui/Viewport.h"
 
+#include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 
 #include <maya/MFileIO.h>
+#include <maya/MGlobal.h>
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QLabel>
 #include <QMenuBar>
 #include <QSettings>
 #include <QVBoxLayout>
@@ -45,14 +47,10 @@ QDockWidget* Dock(const QString& title, QWidget* content, QMainWindow& window) {
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), m_outliner(new Outliner), m_attributes(new AttributePanel),
       m_timeline(new Timeline), m_output(new ScriptOutput), m_commandLine(new CommandLine),
-      m_recent(Settings().value(kRecentKey).toStringList()), m_watcher([this] { followUndoQueue(); }, {}) {
+      m_viewport(new Viewport), m_recent(Settings().value(kRecentKey).toStringList()),
+      m_watcher([this] { followUndoQueue(); }, {}) {
     setWindowTitle(QStringLiteral("Torva Host"));
-    auto* viewport = new QLabel(QStringLiteral("The 3D viewport is not part of this build yet.\n"
-                                               "Scenes, tools and takes work through the panels around it."));
-    viewport->setAlignment(Qt::AlignCenter);
-    viewport->setWordWrap(true);
-    viewport->setMinimumSize(320, 200);
-    setCentralWidget(viewport);
+    setCentralWidget(m_viewport);
 
     m_commandLine->setOutput(m_output);
     auto* bottom = new QWidget;
@@ -62,9 +60,15 @@ HostWindow::HostWindow(QWidget* parent)
     column->addWidget(m_output, 1);
     column->addWidget(m_commandLine);
 
-    addDockWidget(Qt::LeftDockWidgetArea, Dock(QStringLiteral("Outliner"), m_outliner, *this));
-    addDockWidget(Qt::RightDockWidgetArea, Dock(QStringLiteral("Attributes"), m_attributes, *this));
-    addDockWidget(Qt::BottomDockWidgetArea, Dock(QStringLiteral("Timeline and Script"), bottom, *this));
+    QDockWidget* outliner = Dock(QStringLiteral("Outliner"), m_outliner, *this);
+    QDockWidget* attributes = Dock(QStringLiteral("Attributes"), m_attributes, *this);
+    QDockWidget* script = Dock(QStringLiteral("Timeline and Script"), bottom, *this);
+    addDockWidget(Qt::LeftDockWidgetArea, outliner);
+    addDockWidget(Qt::RightDockWidgetArea, attributes);
+    addDockWidget(Qt::BottomDockWidgetArea, script);
+    // The viewport gets most of the window; the panels keep what their content needs.
+    resizeDocks({outliner, attributes}, {180, 300}, Qt::Horizontal);
+    resizeDocks({script}, {200}, Qt::Vertical);
     buildMenus();
     markSaved();
 }
@@ -102,9 +106,39 @@ void HostWindow::buildMenus() {
     QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [] { runCommand("redo", {}, false); });
     // Both usual keys, whatever the desktop's own choice is.
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    buildViewMenu();
     QMenu* suite = menuBar()->addMenu(QStringLiteral("&Torva Suite"));
     suite->addAction(QStringLiteral("Show Torva Suite"), this,
                      [] { runCommand("TorvaShowUICmd", {}, false); });
+}
+
+void HostWindow::buildViewMenu() {
+    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
+    // The keys work in the viewport itself; the menu names them.
+    view->addAction(QStringLiteral("Frame Selected\tF"), this, [this] { m_viewport->frameSelected(); });
+    view->addAction(QStringLiteral("Frame All\tA"), this, [this] { m_viewport->frameAll(); });
+    view->addSeparator();
+    view->addAction(QStringLiteral("&Perspective"), this, [this] { m_viewport->lookThrough(nullptr); });
+    view->addAction(QStringLiteral("Look Through &Selected"), this, [this] {
+        const std::vector<NodePtr> selection = Scene::instance().selection();
+        if (selection.empty() || !m_viewport->lookThrough(selection.front())) {
+            MGlobal::displayError("Look Through Selected: select a camera first.");
+            m_output->showNewLines();
+        }
+    });
+    // Every camera of the scene, a tool's cameras included, listed anew each time the menu opens.
+    QMenu* cameras = view->addMenu(QStringLiteral("Look &Through"));
+    connect(cameras, &QMenu::aboutToShow, this, [this, cameras] {
+        cameras->clear();
+        const NodePtr current = m_viewport->lookedThrough();
+        for (const NodePtr& node : Scene::instance().nodes()) {
+            if (!node->isAlive() || !node->hasFn(MFn::kCamera) || !node->parent()) continue;
+            QAction* action = cameras->addAction(QString::fromStdString(node->parent()->name()), this,
+                                                 [this, node] { m_viewport->lookThrough(node); });
+            action->setCheckable(true);
+            action->setChecked(node == current);
+        }
+    });
 }
 
 void HostWindow::fillRecentMenu() {

@@ -16,14 +16,15 @@ class CommandLine;
 class Outliner;
 class ScriptOutput;
 class Timeline;
+class Viewport;
 
 /// The host's main window: the outliner on the left, the attribute panel on the right, the timeline,
-/// the script output and the command line at the bottom, around the place of the 3D viewport (not
-/// built yet: the centre says so). Menus: File (new, open, save, save as, import, recent files, quit),
-/// Edit (undo, redo through the host's undo queue) and Torva Suite (opens the suite's main window when its
-/// plug-in is loaded). Every menu command runs through the command engine, so its errors show in the script
-/// output as a typed command's would. New, open, a recent file and closing the window ask first when the
-/// scene has unsaved changes.
+/// the script output and the command line at the bottom, around the 3D viewport. Menus: File (new,
+/// open, save, save as, import, recent files, quit), Edit (undo, redo through the host's undo queue),
+/// View (frame, look through the perspective view or any camera) and Torva Suite (opens the suite's main
+/// window when its plug-in is loaded). Every menu command runs through the command engine, so its errors show
+/// in the script output as a typed command's would. New, open, a recent file and closing the window ask first
+/// when the scene has unsaved changes.
 class HostWindow : public QMainWindow {
 public:
     explicit HostWindow(QWidget* parent = nullptr);
@@ -33,6 +34,7 @@ public:
     Timeline& timeline() { return *m_timeline; }
     ScriptOutput& output() { return *m_output; }
     CommandLine& commandLine() { return *m_commandLine; }
+    Viewport& viewport() { return *m_viewport; }
 
     /// Opens the scene file at `path` (as File > Open does); false when it cannot be opened.
     bool openScene(const QString& path);
@@ -61,6 +63,7 @@ protected:
 
 private:
     void buildMenus();
+    void buildViewMenu();
     /// Notes whether the undo queue moved since it was last seen (an undoable change was made).
     void followUndoQueue();
     /// The scene now matches its file: nothing unsaved.
@@ -76,6 +79,7 @@ private:
     Timeline* m_timeline;
     ScriptOutput* m_output;
     CommandLine* m_commandLine;
+    Viewport* m_viewport;
     QMenu* m_recentMenu = nullptr;
     QStringList m_recent;
     Question m_question;

@@ -1,0 +1,152 @@
+#include "SceneDrawList.h"
+
+#include "host/scene/Scene.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace vex::host::gui {
+
+namespace {
+
+bool flag(const Node& node, const char* name, bool fallback) {
+    const AttributePtr attribute = node.findAttribute(name);
+    return attribute ? toBool(Scene::instance().evaluate(node, *attribute)) : fallback;
+}
+
+Matrix worldMatrix(const Node& node) {
+    const AttributePtr attribute = node.findAttribute("worldMatrix");
+    if (!attribute) return identityMatrix();
+    const Value value = Scene::instance().evaluate(node, *attribute);
+    const Matrix* matrix = std::get_if<Matrix>(&value);
+    return matrix != nullptr ? *matrix : identityMatrix();
+}
+
+QVector3D toVector(const MPoint& point) {
+    return {static_cast<float>(point.x), static_cast<float>(point.y), static_cast<float>(point.z)};
+}
+
+} // namespace
+
+QMatrix4x4 SceneDrawList::toQt(const Matrix& matrix) {
+    // The row-vector matrix, read row by row, is the column-vector matrix read column by column.
+    QMatrix4x4 result;
+    float* data = result.data();
+    for (int i = 0; i < 16; ++i) data[i] = static_cast<float>(matrix[static_cast<std::size_t>(i)]);
+    return result;
+}
+
+void SceneDrawList::collect() {
+    m_items.clear();
+    m_selection = Scene::instance().selection();
+    for (const NodePtr& child : Scene::instance().world()->children()) visit(child, false);
+}
+
+void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
+    if (!node->isAlive() || !flag(*node, "visibility", true) || flag(*node, "intermediateObject", false))
+        return;
+    const bool selected =
+        selectedAbove || std::find(m_selection.begin(), m_selection.end(), node) != m_selection.end();
+    const bool isTransform = node->hasFn(MFn::kTransform);
+    if (!isTransform) {
+        Item item;
+        item.transform = node->parent();
+        item.shape = node;
+        item.world = toQt(worldMatrix(*node));
+        item.selected = selected;
+        item.wireframe = flag(*node, "template", false);
+        if (node->hasFn(MFn::kCamera)) {
+            item.kind = Kind::Camera;
+            item.lens = CameraLens::read(*node);
+            m_items.push_back(std::move(item));
+        } else if (node->hasFn(MFn::kMesh) && !node->type().geometryAttribute().empty()) {
+            const AttributePtr geometry = node->findAttribute(node->type().geometryAttribute());
+            const Value value = geometry ? Scene::instance().evaluate(*node, *geometry) : Value{};
+            const DataPtr* data = std::get_if<DataPtr>(&value);
+            auto mesh = data != nullptr ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
+            if (mesh && mesh->numPolygons() > 0) {
+                item.kind = Kind::Mesh;
+                item.mesh = std::move(mesh);
+                m_items.push_back(std::move(item));
+            }
+        }
+        return;
+    }
+    bool hasShape = false;
+    for (const NodePtr& child : node->children()) hasShape = hasShape || !child->hasFn(MFn::kTransform);
+    if (!hasShape) {
+        Item item;
+        item.transform = node;
+        item.world = toQt(worldMatrix(*node));
+        item.selected = selected;
+        m_items.push_back(std::move(item));
+    }
+    for (const NodePtr& child : node->children()) visit(child, selected);
+}
+
+std::size_t SceneDrawList::triangleCount() const {
+    std::size_t count = 0;
+    for (const Item& item : m_items)
+        if (item.mesh)
+            count += static_cast<std::size_t>(item.mesh->numFaceVertices() - 2 * item.mesh->numPolygons());
+    return count;
+}
+
+std::optional<SceneDrawList::Box> SceneDrawList::bounds(bool selectedOnly) const {
+    std::optional<Box> box;
+    auto add = [&box](const QVector3D& point) {
+        if (!box) {
+            box = Box{point, point};
+            return;
+        }
+        box->low = QVector3D(std::min(box->low.x(), point.x()), std::min(box->low.y(), point.y()),
+                             std::min(box->low.z(), point.z()));
+        box->high = QVector3D(std::max(box->high.x(), point.x()), std::max(box->high.y(), point.y()),
+                              std::max(box->high.z(), point.z()));
+    };
+    for (const Item& item : m_items) {
+        if (selectedOnly && !item.selected) continue;
+        if (!item.mesh) {
+            add(item.world.map(QVector3D()));
+            continue;
+        }
+        for (const MPoint& point : item.mesh->points()) add(item.world.map(toVector(point)));
+    }
+    return box;
+}
+
+NodePtr SceneDrawList::pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const {
+    double nearest = std::numeric_limits<double>::infinity();
+    NodePtr found;
+    const QVector3D unit = direction.normalized();
+    for (const Item& item : m_items) {
+        if (!item.transform || unit.isNull()) continue;
+        if (item.mesh) {
+            // The ray in the mesh's own space: its parameter stays the world distance along `unit`.
+            bool invertible = false;
+            const QMatrix4x4 toLocal = item.world.inverted(&invertible);
+            if (!invertible) continue;
+            const QVector3D source = toLocal.map(origin);
+            const QVector3D along = toLocal.map(origin + unit) - source;
+            const auto hit = item.mesh->closestIntersection(MPoint(source.x(), source.y(), source.z()),
+                                                            MVector(along.x(), along.y(), along.z()), 1e12);
+            if (hit && hit->param < nearest) {
+                nearest = hit->param;
+                found = item.transform;
+            }
+            continue;
+        }
+        const QVector3D centre = item.world.map(QVector3D());
+        const double along = QVector3D::dotProduct(centre - origin, unit);
+        if (along <= 0.0) continue;
+        const double off = (origin + unit * static_cast<float>(along) - centre).length();
+        if (off <= pickRadius * along && along < nearest) {
+            nearest = along;
+            found = item.transform;
+        }
+    }
+    return found;
+}
+
+} // namespace vex::host::gui

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "CameraLens.h"
+
+#include "host/scene/MeshData.h"
+#include "host/scene/Node.h"
+#include "host/scene/Value.h"
+
+#include <QMatrix4x4>
+#include <QVector3D>
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace vex::host::gui {
+
+/// What the viewport draws of the scene at the current time, read in one pass over the DAG: each visible
+/// mesh with its world matrix, each camera with its lens, and each transform without a shape as a small
+/// cross. The list answers the questions the viewport asks of it (what is under the mouse, where the
+/// selection is) without touching the scene again.
+class SceneDrawList {
+public:
+    enum class Kind { Mesh, Camera, Locator };
+
+    struct Item {
+        Kind kind = Kind::Locator;
+        /// The node a click on the item selects: the shape's transform (the transform itself for a cross).
+        NodePtr transform;
+        /// The camera or mesh shape (null for a cross).
+        NodePtr shape;
+        /// Object to world, for column vectors.
+        QMatrix4x4 world;
+        std::shared_ptr<const MeshData> mesh;
+        CameraLens lens;
+        /// The node or one above it is selected.
+        bool selected = false;
+        /// Drawn as wires only: a template or a tool's helper the user does not look at as a surface.
+        bool wireframe = false;
+    };
+
+    struct Box {
+        QVector3D low;
+        QVector3D high;
+    };
+
+    /// Reads the scene's visible DAG at the current time (hidden nodes and everything below them, and
+    /// intermediate objects, are left out).
+    void collect();
+
+    const std::vector<Item>& items() const { return m_items; }
+    /// The number of triangles of all meshes (the fans of their polygons).
+    std::size_t triangleCount() const;
+
+    /// The world box around every item, or around the selected ones only; none when there is nothing.
+    std::optional<Box> bounds(bool selectedOnly) const;
+
+    /// The transform of the nearest item the world ray from `origin` along `direction` meets: meshes by
+    /// their triangles, cameras and crosses within `pickRadius` of their centre (world units at the
+    /// item's distance, per unit of distance). Null when the ray meets nothing.
+    NodePtr pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const;
+
+    /// The host's row-vector matrix as a column-vector matrix.
+    static QMatrix4x4 toQt(const Matrix& matrix);
+
+private:
+    void visit(const NodePtr& node, bool selectedAbove);
+
+    std::vector<Item> m_items;
+    std::vector<NodePtr> m_selection;
+};
+
+} // namespace vex::host::gui

@@ -1,0 +1,456 @@
+#include "Viewport.h"
+
+#include "HostCommands.h"
+
+#include "host/scene/Scene.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace vex::host::gui {
+
+namespace {
+
+const QColor kBackground(77, 82, 89);
+const QColor kSurface(190, 190, 190);
+const QColor kHighlight(67, 255, 163);
+const QColor kHelper(20, 20, 140);
+const QColor kTemplate(150, 150, 150);
+
+// How far the pointer may move between press and release for a click rather than a drag.
+constexpr int kClickSlack = 3;
+// Tumble speed, degrees per pixel; dolly speed, per pixel and per wheel step.
+constexpr double kTumblePerPixel = 0.4;
+constexpr double kDollyPerPixel = 0.01;
+constexpr double kDollyPerStep = 0.9;
+// How near the ray must pass a camera or a cross, per unit of distance, to pick it.
+constexpr double kPickRadius = 0.03;
+// The ground grid: 12 units each way in cells of 1.
+constexpr double kGridExtent = 12.0;
+constexpr int kGridCells = 12;
+
+constexpr const char* kShadedVertex = R"(
+attribute vec3 position;
+attribute vec3 normal;
+uniform mat4 modelViewProjection;
+uniform mat3 normalToView;
+varying vec3 viewNormal;
+void main() {
+    viewNormal = normalToView * normal;
+    gl_Position = modelViewProjection * vec4(position, 1.0);
+}
+)";
+
+// A light at the eye; both sides of a surface are lit, as a double-sided surface is drawn.
+constexpr const char* kShadedFragment = R"(
+uniform vec3 colour;
+varying vec3 viewNormal;
+void main() {
+    float facing = abs(normalize(viewNormal).z);
+    gl_FragColor = vec4(colour * (0.25 + 0.75 * facing), 1.0);
+}
+)";
+
+constexpr const char* kWireVertex = R"(
+attribute vec3 position;
+attribute vec3 colour;
+uniform mat4 modelViewProjection;
+varying vec3 wireColour;
+void main() {
+    wireColour = colour;
+    gl_Position = modelViewProjection * vec4(position, 1.0);
+}
+)";
+
+constexpr const char* kWireFragment = R"(
+uniform vec3 tint;
+uniform float useTint;
+varying vec3 wireColour;
+void main() {
+    gl_FragColor = vec4(mix(wireColour, tint, useTint), 1.0);
+}
+)";
+
+QVector3D rgb(const QColor& colour) {
+    return {static_cast<float>(colour.redF()), static_cast<float>(colour.greenF()),
+            static_cast<float>(colour.blueF())};
+}
+
+Matrix cameraWorld(const Node& camera) {
+    const AttributePtr world = camera.findAttribute("worldMatrix");
+    const Value value = world ? Scene::instance().evaluate(camera, *world) : Value{};
+    const Matrix* matrix = std::get_if<Matrix>(&value);
+    return matrix != nullptr ? *matrix : identityMatrix();
+}
+
+NodePtr cameraShapeOf(const NodePtr& node) {
+    if (!node || !node->isAlive()) return nullptr;
+    if (node->hasFn(MFn::kCamera)) return node;
+    for (const NodePtr& child : node->children())
+        if (child->isAlive() && child->hasFn(MFn::kCamera)) return child;
+    return nullptr;
+}
+
+} // namespace
+
+struct Viewport::GpuMesh {
+    std::weak_ptr<const MeshData> source;
+    QOpenGLBuffer vertices{QOpenGLBuffer::VertexBuffer};
+    QOpenGLBuffer triangles{QOpenGLBuffer::IndexBuffer};
+    QOpenGLBuffer edges{QOpenGLBuffer::IndexBuffer};
+    int triangleIndices = 0;
+    int edgeIndices = 0;
+    bool used = false;
+};
+
+Viewport::Viewport(QWidget* parent) : QWidget(parent), m_watcher([this] { update(); }, [this] { update(); }) {
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(160, 120);
+}
+
+Viewport::~Viewport() {
+    if (m_gl != GlState::Ready || !m_context->makeCurrent(&m_surface)) return;
+    releaseAll();
+    m_lineBuffer.destroy();
+    m_shaded.reset();
+    m_wires.reset();
+    m_frame.reset();
+    m_context->doneCurrent();
+}
+
+bool Viewport::lookThrough(const NodePtr& camera) {
+    if (!camera) {
+        m_camera.reset();
+        update();
+        return true;
+    }
+    const NodePtr shape = cameraShapeOf(camera);
+    if (!shape) return false;
+    m_camera = shape;
+    update();
+    return true;
+}
+
+NodePtr Viewport::lookedThrough() const {
+    NodePtr camera = m_camera.lock();
+    return camera && camera->isAlive() ? camera : nullptr;
+}
+
+QString Viewport::viewName() const {
+    const NodePtr camera = lookedThrough();
+    if (!camera) return QStringLiteral("persp (free)");
+    const NodePtr transform = camera->parent();
+    return QString::fromStdString(transform ? transform->name() : camera->name());
+}
+
+void Viewport::frameSelected() {
+    m_drawList.collect();
+    auto box = m_drawList.bounds(true);
+    if (!box) box = m_drawList.bounds(false);
+    if (!box) return;
+    detachFromCamera();
+    m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
+    update();
+}
+
+void Viewport::frameAll() {
+    m_drawList.collect();
+    const auto box = m_drawList.bounds(false);
+    if (!box) return;
+    detachFromCamera();
+    m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
+    update();
+}
+
+QMatrix4x4 Viewport::viewMatrix() const {
+    if (const NodePtr camera = lookedThrough()) return SceneDrawList::toQt(cameraWorld(*camera)).inverted();
+    return m_view.viewMatrix();
+}
+
+QMatrix4x4 Viewport::projectionMatrix() const {
+    const double aspect = height() > 0 ? static_cast<double>(width()) / height() : 1.0;
+    if (const NodePtr camera = lookedThrough()) return CameraLens::read(*camera).projectionMatrix(aspect);
+    return m_view.projectionMatrix(aspect);
+}
+
+QMatrix4x4 Viewport::viewProjection() const {
+    return projectionMatrix() * viewMatrix();
+}
+
+void Viewport::detachFromCamera() {
+    const NodePtr camera = lookedThrough();
+    m_camera.reset();
+    if (!camera) return;
+    const QMatrix4x4 toWorld = SceneDrawList::toQt(cameraWorld(*camera));
+    m_view.setPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
+}
+
+std::pair<QVector3D, QVector3D> Viewport::rayAt(const QPoint& position) const {
+    const QMatrix4x4 toWorld = viewProjection().inverted();
+    const float x =
+        2.0f * (static_cast<float>(position.x()) + 0.5f) / static_cast<float>(std::max(width(), 1)) - 1.0f;
+    const float y =
+        1.0f - 2.0f * (static_cast<float>(position.y()) + 0.5f) / static_cast<float>(std::max(height(), 1));
+    const QVector3D nearPoint = toWorld.map(QVector3D(x, y, -1.0f));
+    const QVector3D farPoint = toWorld.map(QVector3D(x, y, 1.0f));
+    return {nearPoint, (farPoint - nearPoint).normalized()};
+}
+
+NodePtr Viewport::nodeAt(const QPoint& position) {
+    m_drawList.collect();
+    const auto [origin, direction] = rayAt(position);
+    return m_drawList.pick(origin, direction, kPickRadius);
+}
+
+void Viewport::selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers) {
+    const NodePtr node = nodeAt(position);
+    if (!node) {
+        if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) runCommand("select", {Flag{"-cl"}});
+        return;
+    }
+    const char* mode = (modifiers & Qt::ShiftModifier)     ? "-tgl"
+                       : (modifiers & Qt::ControlModifier) ? "-d"
+                                                           : "-r";
+    runCommand("select", {Flag{mode}, Scene::instance().partialPathName(*node)});
+}
+
+bool Viewport::hasOpenGL() {
+    return setUpOpenGL();
+}
+
+bool Viewport::setUpOpenGL() {
+    if (m_gl != GlState::Untried) return m_gl == GlState::Ready;
+    m_gl = GlState::Missing;
+    m_context = std::make_unique<QOpenGLContext>();
+    if (!m_context->create()) return false;
+    m_surface.setFormat(m_context->format());
+    m_surface.create();
+    if (!m_surface.isValid() || !m_context->makeCurrent(&m_surface)) return false;
+    initializeOpenGLFunctions();
+    m_shaded = std::make_unique<QOpenGLShaderProgram>();
+    m_wires = std::make_unique<QOpenGLShaderProgram>();
+    const bool built = m_shaded->addShaderFromSourceCode(QOpenGLShader::Vertex, kShadedVertex) &&
+                       m_shaded->addShaderFromSourceCode(QOpenGLShader::Fragment, kShadedFragment) &&
+                       m_shaded->link() &&
+                       m_wires->addShaderFromSourceCode(QOpenGLShader::Vertex, kWireVertex) &&
+                       m_wires->addShaderFromSourceCode(QOpenGLShader::Fragment, kWireFragment) &&
+                       m_wires->link() && m_lineBuffer.create();
+    if (!built) {
+        qWarning("The viewport cannot draw: its shaders did not build (%s%s).", qPrintable(m_shaded->log()),
+                 qPrintable(m_wires->log()));
+        return false;
+    }
+    m_gl = GlState::Ready;
+    return true;
+}
+
+Viewport::GpuMesh& Viewport::upload(const std::shared_ptr<const MeshData>& mesh) {
+    auto& slot = m_meshes[mesh.get()];
+    // A new mesh at the address of a freed one is not the freed one's copy.
+    if (slot && slot->source.lock() != mesh) slot.reset();
+    if (!slot) {
+        slot = std::make_unique<GpuMesh>();
+        slot->source = mesh;
+        const MeshArrays arrays = MeshArrays::build(*mesh);
+        auto fill = [](QOpenGLBuffer& buffer, const auto& data) {
+            buffer.create();
+            buffer.bind();
+            buffer.allocate(data.data(), static_cast<int>(data.size() * sizeof(data[0])));
+            buffer.release();
+        };
+        fill(slot->vertices, arrays.vertices);
+        fill(slot->triangles, arrays.triangles);
+        fill(slot->edges, arrays.edges);
+        slot->triangleIndices = static_cast<int>(arrays.triangles.size());
+        slot->edgeIndices = static_cast<int>(arrays.edges.size());
+    }
+    slot->used = true;
+    return *slot;
+}
+
+void Viewport::releaseUnused() {
+    for (auto it = m_meshes.begin(); it != m_meshes.end();) {
+        if (it->second->used) {
+            it->second->used = false;
+            ++it;
+        } else {
+            it = m_meshes.erase(it);
+        }
+    }
+}
+
+void Viewport::releaseAll() {
+    m_meshes.clear();
+}
+
+QImage Viewport::render() {
+    if (!setUpOpenGL() || !m_context->makeCurrent(&m_surface)) return {};
+    const QSize size = (QSizeF(std::max(width(), 1), std::max(height(), 1)) * devicePixelRatioF()).toSize();
+    if (!m_frame || m_frame->size() != size)
+        m_frame = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
+    if (!m_frame->isValid() || !m_frame->bind()) return {};
+    glViewport(0, 0, size.width(), size.height());
+    drawScene();
+    m_frame->release();
+    QImage picture = m_frame->toImage();
+    picture.setDevicePixelRatio(devicePixelRatioF());
+    return picture;
+}
+
+void Viewport::drawScene() {
+    glClearColor(static_cast<float>(kBackground.redF()), static_cast<float>(kBackground.greenF()),
+                 static_cast<float>(kBackground.blueF()), 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glEnable(GL_DEPTH_TEST);
+    m_drawList.collect();
+    const QMatrix4x4 view = viewMatrix();
+    const QMatrix4x4 viewProjection = projectionMatrix() * view;
+    drawMeshes(viewProjection, view);
+    drawLines(viewProjection);
+    releaseUnused();
+    glDisable(GL_DEPTH_TEST);
+}
+
+void Viewport::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QImage picture = render();
+    if (picture.isNull()) {
+        painter.fillRect(rect(), kBackground);
+        painter.setPen(QColor(220, 220, 220));
+        painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap,
+                         QStringLiteral("OpenGL is not available here, so the 3D view cannot be drawn.\n"
+                                        "Scenes, tools and takes work through the panels around it."));
+        return;
+    }
+    painter.drawImage(QPoint(0, 0), picture);
+    drawViewName(painter);
+}
+
+void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view) {
+    m_shaded->bind();
+    const int position = m_shaded->attributeLocation("position");
+    const int normal = m_shaded->attributeLocation("normal");
+    glEnable(GL_POLYGON_OFFSET_FILL);
+    glPolygonOffset(1.0f, 1.0f);
+    for (const SceneDrawList::Item& item : m_drawList.items()) {
+        if (!item.mesh || item.wireframe) continue;
+        GpuMesh& gpu = upload(item.mesh);
+        m_shaded->setUniformValue("modelViewProjection", viewProjection * item.world);
+        m_shaded->setUniformValue("normalToView", (view * item.world).normalMatrix());
+        m_shaded->setUniformValue("colour", rgb(kSurface));
+        gpu.vertices.bind();
+        m_shaded->enableAttributeArray(position);
+        m_shaded->enableAttributeArray(normal);
+        m_shaded->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
+        m_shaded->setAttributeBuffer(normal, GL_FLOAT, 3 * sizeof(float), 3,
+                                     MeshArrays::kStride * sizeof(float));
+        gpu.triangles.bind();
+        glDrawElements(GL_TRIANGLES, gpu.triangleIndices, GL_UNSIGNED_INT, nullptr);
+        gpu.triangles.release();
+        gpu.vertices.release();
+    }
+    glDisable(GL_POLYGON_OFFSET_FILL);
+    m_shaded->release();
+}
+
+void Viewport::drawLines(const QMatrix4x4& viewProjection) {
+    m_lines.clear();
+    m_lines.addGrid(kGridExtent, kGridCells);
+    const NodePtr camera = lookedThrough();
+    for (const SceneDrawList::Item& item : m_drawList.items()) {
+        const QColor& colour = item.selected ? kHighlight : item.wireframe ? kTemplate : kHelper;
+        if (item.kind == SceneDrawList::Kind::Camera && item.shape != camera)
+            m_lines.addFrustum(item.world, item.lens, colour);
+        else if (item.kind == SceneDrawList::Kind::Locator)
+            m_lines.addCross(item.world, 0.5, colour);
+    }
+    m_wires->bind();
+    const int position = m_wires->attributeLocation("position");
+    const int colour = m_wires->attributeLocation("colour");
+    const int stride = LineBatch::kStride * sizeof(float);
+    m_wires->setUniformValue("modelViewProjection", viewProjection);
+    m_wires->setUniformValue("useTint", 0.0f);
+    m_lineBuffer.bind();
+    m_lineBuffer.allocate(m_lines.vertices().data(),
+                          static_cast<int>(m_lines.vertices().size() * sizeof(float)));
+    m_wires->enableAttributeArray(position);
+    m_wires->enableAttributeArray(colour);
+    m_wires->setAttributeBuffer(position, GL_FLOAT, 0, 3, stride);
+    m_wires->setAttributeBuffer(colour, GL_FLOAT, 3 * sizeof(float), 3, stride);
+    glDrawArrays(GL_LINES, 0, m_lines.vertexCount());
+    m_lineBuffer.release();
+    // The wires of meshes: a template's always, a selected mesh's in the highlight colour over its surface.
+    m_wires->disableAttributeArray(colour);
+    m_wires->setUniformValue("useTint", 1.0f);
+    for (const SceneDrawList::Item& item : m_drawList.items()) {
+        if (!item.mesh || !(item.selected || item.wireframe)) continue;
+        GpuMesh& gpu = upload(item.mesh);
+        m_wires->setUniformValue("modelViewProjection", viewProjection * item.world);
+        m_wires->setUniformValue("tint", rgb(item.selected ? kHighlight : kTemplate));
+        gpu.vertices.bind();
+        m_wires->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
+        gpu.edges.bind();
+        glDrawElements(GL_LINES, gpu.edgeIndices, GL_UNSIGNED_INT, nullptr);
+        gpu.edges.release();
+        gpu.vertices.release();
+    }
+    m_wires->release();
+}
+
+void Viewport::drawViewName(QPainter& painter) {
+    painter.setPen(QColor(220, 220, 220));
+    painter.drawText(rect().adjusted(0, 0, 0, -6), Qt::AlignHCenter | Qt::AlignBottom, viewName());
+}
+
+void Viewport::mousePressEvent(QMouseEvent* event) {
+    m_pressAt = m_lastAt = event->position().toPoint();
+    m_dragButton = event->button();
+    m_navigating = (event->modifiers() & Qt::AltModifier) != 0;
+    m_dragged = false;
+    if (m_navigating) detachFromCamera();
+}
+
+void Viewport::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if ((at - m_pressAt).manhattanLength() > kClickSlack) m_dragged = true;
+    const QPoint delta = at - m_lastAt;
+    m_lastAt = at;
+    if (!m_navigating) return;
+    if (m_dragButton == Qt::LeftButton) {
+        m_view.tumble(-delta.x() * kTumblePerPixel, delta.y() * kTumblePerPixel);
+    } else if (m_dragButton == Qt::MiddleButton) {
+        const double h = std::max(height(), 1);
+        m_view.track(-delta.x() / h, delta.y() / h);
+    } else if (m_dragButton == Qt::RightButton) {
+        m_view.dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
+    }
+    update();
+}
+
+void Viewport::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && !m_navigating && !m_dragged)
+        selectAt(event->position().toPoint(), event->modifiers());
+    m_dragButton = Qt::NoButton;
+    m_navigating = false;
+}
+
+void Viewport::wheelEvent(QWheelEvent* event) {
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0.0) return;
+    detachFromCamera();
+    m_view.dolly(std::pow(kDollyPerStep, steps));
+    update();
+}
+
+void Viewport::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers() & ~Qt::KeypadModifier) return QWidget::keyPressEvent(event);
+    if (event->key() == Qt::Key_F) return frameSelected();
+    if (event->key() == Qt::Key_A) return frameAll();
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace vex::host::gui

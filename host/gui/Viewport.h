@@ -1,0 +1,121 @@
+#pragma once
+
+#include "LineBatch.h"
+#include "MeshArrays.h"
+#include "SceneDrawList.h"
+#include "SceneWatcher.h"
+#include "ViewCamera.h"
+
+#include <QOffscreenSurface>
+#include <QOpenGLBuffer>
+#include <QOpenGLContext>
+#include <QOpenGLFramebufferObject>
+#include <QOpenGLFunctions>
+#include <QOpenGLShaderProgram>
+#include <QWidget>
+
+#include <memory>
+#include <unordered_map>
+
+namespace vex::host::gui {
+
+/// The 3D view of the scene: shaded meshes, wire helpers (templates, crosses for transforms without a
+/// shape), cameras as frusta and the ground grid, with the selection drawn in the highlight colour. It
+/// looks through its own perspective view, which the mouse moves as in a 3D animation host (Alt with the
+/// left button tumbles, with the middle tracks, with the right dollies; the wheel dollies; F frames the
+/// selection, A everything), or through any camera of the scene, a tool's camera included. A click
+/// selects what is under the mouse (Shift toggles, Ctrl deselects, a click on nothing clears) through
+/// the host's select command, so the outliner follows and undo takes it back.
+///
+/// The view redraws when the scene or the time changes, from the event loop after the host's work is done,
+/// so drawing happens between the ticks of a recording and never inside one. It draws with OpenGL into
+/// an off-screen frame buffer and shows the picture, so it works the same on every window system (and
+/// under the offscreen platform of scripted sessions); without OpenGL it says so in place of the picture.
+class Viewport : public QWidget, protected QOpenGLFunctions {
+public:
+    explicit Viewport(QWidget* parent = nullptr);
+    ~Viewport() override;
+
+    /// Looks through the camera shape, or the camera shape under the transform, `camera`; null goes back
+    /// to the viewport's own perspective view. False (nothing changes) for a node that is not a camera.
+    bool lookThrough(const NodePtr& camera);
+    /// The camera shape looked through, or null for the viewport's own perspective view (also once the
+    /// camera looked through was deleted).
+    NodePtr lookedThrough() const;
+    /// The name shown at the bottom of the view: "persp (free)" or the transform of the camera looked
+    /// through.
+    QString viewName() const;
+
+    /// Moves the perspective view so the selection fills it (everything when nothing is selected).
+    void frameSelected();
+    /// Moves the perspective view so the whole scene fills it.
+    void frameAll();
+
+    ViewCamera& viewCamera() { return m_view; }
+    /// What the last frame drew.
+    const SceneDrawList& drawList() const { return m_drawList; }
+    /// The transform drawn under the widget position `position`, or null.
+    NodePtr nodeAt(const QPoint& position);
+
+    /// Draws the current view at the widget's size; a null image when OpenGL is not available.
+    QImage render();
+    /// Whether OpenGL could be set up (tried on first use).
+    bool hasOpenGL();
+
+    /// World to view space of the current view (the view looks down its -Z).
+    QMatrix4x4 viewMatrix() const;
+    /// View to clip space of the current view at the widget's shape.
+    QMatrix4x4 projectionMatrix() const;
+    /// World to clip space of the current view.
+    QMatrix4x4 viewProjection() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    struct GpuMesh;
+
+    /// The GPU copy of a mesh, made on first use; copies of meshes no longer drawn are freed.
+    GpuMesh& upload(const std::shared_ptr<const MeshData>& mesh);
+    void releaseUnused();
+    void releaseAll();
+    void drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view);
+    void drawLines(const QMatrix4x4& viewProjection);
+    void drawViewName(QPainter& painter);
+    /// Sets up the context, the frame buffer and the shaders once; false when OpenGL is missing.
+    bool setUpOpenGL();
+    void drawScene();
+    /// From a scene camera's picture to the own perspective view with the same pose, before the mouse
+    /// moves the view.
+    void detachFromCamera();
+    /// The world ray through a widget position.
+    std::pair<QVector3D, QVector3D> rayAt(const QPoint& position) const;
+    void selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers);
+
+    ViewCamera m_view;
+    std::weak_ptr<Node> m_camera;
+    SceneDrawList m_drawList;
+    LineBatch m_lines;
+    // The context is made first and goes last, after everything that lives in it.
+    std::unique_ptr<QOpenGLContext> m_context;
+    QOffscreenSurface m_surface;
+    std::unique_ptr<QOpenGLFramebufferObject> m_frame;
+    std::unique_ptr<QOpenGLShaderProgram> m_shaded;
+    std::unique_ptr<QOpenGLShaderProgram> m_wires;
+    QOpenGLBuffer m_lineBuffer{QOpenGLBuffer::VertexBuffer};
+    std::unordered_map<const MeshData*, std::unique_ptr<GpuMesh>> m_meshes;
+    enum class GlState { Untried, Ready, Missing } m_gl = GlState::Untried;
+    QPoint m_pressAt;
+    QPoint m_lastAt;
+    Qt::MouseButton m_dragButton = Qt::NoButton;
+    bool m_navigating = false;
+    bool m_dragged = false;
+    SceneWatcher m_watcher;
+};
+
+} // namespace vex::host::gui
