@@ -3,11 +3,13 @@
 #include "host/gui/AttributePanel.h"
 #include "host/gui/CommandLine.h"
 #include "host/gui/HostCommands.h"
+#include "host/gui/LookThroughCommand.h"
 #include "host/gui/Outliner.h"
 #include "host/gui/ScriptOutput.h"
 #include "host/gui/Timeline.h"
 #include "host/gui/Viewport.h"
 
+#include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 
@@ -71,6 +73,13 @@ HostWindow::HostWindow(QWidget* parent)
     resizeDocks({script}, {200}, Qt::Vertical);
     buildMenus();
     markSaved();
+    CommandRegistry& commands = CommandRegistry::get();
+    if (commands.find("lookThru") == nullptr) commands.add("lookThru", &LookThroughCommand::creator, "");
+    LookThroughCommand::setViewport(m_viewport);
+}
+
+HostWindow::~HostWindow() {
+    LookThroughCommand::setViewport(nullptr);
 }
 
 void HostWindow::buildMenus() {

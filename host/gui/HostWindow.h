@@ -27,7 +27,9 @@ class Viewport;
 /// when the scene has unsaved changes.
 class HostWindow : public QMainWindow {
 public:
+    /// The window; its viewport answers the "lookThru" command while the window lives.
     explicit HostWindow(QWidget* parent = nullptr);
+    ~HostWindow() override;
 
     Outliner& outliner() { return *m_outliner; }
     AttributePanel& attributes() { return *m_attributes; }

@@ -6,6 +6,7 @@
 
 #include "PathPlotCommand.h"
 #include "ProcessEventsCommand.h"
+#include "QuitCommand.h"
 #include "VirtualJoystickCommand.h"
 
 #include "host/command/Interpreter.h"
@@ -18,6 +19,8 @@
 #include "util/AtomicFile.h"
 
 #include <maya/MString.h>
+
+#include <memory>
 
 #include <cstdlib>
 #include <istream>
@@ -53,7 +56,8 @@ void installProgramCommands() {
     const std::pair<const char*, CommandRegistry::Creator> commands[] = {
         {"processEvents", &ProcessEventsCommand::creator},
         {"virtualJoystick", &VirtualJoystickCommand::creator},
-        {"pathPlot", &PathPlotCommand::creator}};
+        {"pathPlot", &PathPlotCommand::creator},
+        {"quit", &QuitCommand::creator}};
     CommandRegistry& registry = CommandRegistry::get();
     for (const auto& [name, creator] : commands)
         if (registry.find(name) == nullptr) registry.add(name, creator, "");
@@ -71,10 +75,10 @@ void HostProgram::usage(std::ostream& out) const {
            "  --data-root DIR    use DIR as the user's documents folder\n"
            "  --batch-clock      run real-time loops (takes, re-simulations) as fast as the machine\n"
            "                     allows, on a clock that jumps to each timer (default: wall-clock time)\n"
-           "  --gui              after the scripts, open the host's window (outliner, attributes, timeline,\n"
-           "                     script output and command line; no 3D viewport yet) until it is closed;\n"
-           "                     a scene file named last is opened in it. Without any argument the\n"
-           "                     window opens when a display is present\n"
+           "  --gui              open the host's window (3D viewport, outliner, attributes, timeline,\n"
+           "                     script output and command line) with the scene file named last in it,\n"
+           "                     run the scripts there, and wait until the window is closed or a script\n"
+           "                     runs quit. Without any argument the window opens when a display is present\n"
            "  --help             show this text\n"
            "  --version          show the version\n";
 }
@@ -182,34 +186,40 @@ int HostProgram::run(const std::vector<std::string>& args) {
         });
 
     int status = 0;
-    for (const std::string& path : m_plugins)
-        if (!loadPlugin(path)) {
+    QuitCommand::reset();
+    // With --gui the window opens first, with the scene in it, so the scripts run in a session the
+    // user sees (and can drive its viewport with lookThru).
+    std::unique_ptr<gui::HostWindow> window;
+    if (m_gui) {
+        window = std::make_unique<gui::HostWindow>();
+        window->resize(1200, 800);
+        window->show();
+        QuitCommand::setConfirm([&window] { return window->confirmDiscard(); });
+        if (!m_scene.empty() && !window->openScene(QString::fromStdString(m_scene))) {
+            m_source = m_scene;
+            report("the scene cannot be opened.");
             status = 1;
-            break;
         }
-    for (std::size_t i = 0; status == 0 && i < m_steps.size(); ++i)
+    }
+    for (std::size_t i = 0; status == 0 && i < m_plugins.size(); ++i)
+        if (!loadPlugin(m_plugins[i])) status = 1;
+    for (std::size_t i = 0; status == 0 && i < m_steps.size() && !QuitCommand::requested(); ++i)
         if (!runStep(m_steps[i])) status = 1;
+    if (status == 0 && QuitCommand::requested()) status = QuitCommand::exitCode();
 
     CommandEngine::get().interpreter().SetResultSink(nullptr);
     editor.setReporter(nullptr);
     editor.setEcho(nullptr);
     m_source.clear();
     m_out.flush();
-    if (status == 0 && m_gui) status = runWindow();
+    if (status == 0 && window && !QuitCommand::requested()) {
+        m_out.flush();
+        status = QApplication::exec();
+    }
+    QuitCommand::setConfirm(nullptr);
+    window.reset();
     if (m_batchClock) platform::win32::TimerQueue::StopBatchClock();
     return status;
-}
-
-int HostProgram::runWindow() {
-    gui::HostWindow window;
-    window.resize(1200, 800);
-    window.show();
-    if (!m_scene.empty() && !window.openScene(QString::fromStdString(m_scene))) {
-        m_source = m_scene;
-        report("the scene cannot be opened.");
-        return 1;
-    }
-    return QApplication::exec();
 }
 
 } // namespace vex::host::program

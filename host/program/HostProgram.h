@@ -14,15 +14,13 @@ namespace vex::host::program {
 /// "// Result: ... //" and printed text goes to standard output. Warnings and errors go to standard
 /// error, each once: "Error: <file>:<line>: <command>: <reason>" ("-c" or "<stdin>" for the file).
 /// The first error stops the run with exit status 1 (2 for bad options). Besides the host's commands
-/// the scripts have "processEvents", "virtualJoystick" and "pathPlot".
+/// the scripts have "processEvents", "virtualJoystick", "pathPlot" and "quit" (and "lookThru" with --gui).
 class HostProgram {
 public:
     HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : m_in(in), m_out(out), m_err(err) {}
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
     int run(const std::vector<std::string>& args);
-    /// Shows the host's window and runs the event loop until it is closed; the exit status.
-    int runWindow();
 
 private:
     /// One script file or one -c text, in command-line order.

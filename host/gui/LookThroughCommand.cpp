@@ -1,0 +1,45 @@
+#include "LookThroughCommand.h"
+
+#include "Viewport.h"
+
+#include "host/scene/Scene.h"
+
+#include <maya/MArgList.h>
+#include <maya/MString.h>
+
+namespace vex::host::gui {
+
+namespace {
+
+Viewport* g_viewport = nullptr;
+
+} // namespace
+
+void LookThroughCommand::setViewport(Viewport* viewport) {
+    g_viewport = viewport;
+}
+
+MStatus LookThroughCommand::doIt(const MArgList& args) {
+    if (g_viewport == nullptr) return MStatus(MStatus::kFailure, "lookThru: no host window is open.");
+    if (args.flagIndex("-q", "-query") != MArgList::kInvalidArgIndex) {
+        setResult(MString(g_viewport->viewName().toUtf8().constData()));
+        return MStatus::kSuccess;
+    }
+    if (args.flagIndex("-fr", "-free") != MArgList::kInvalidArgIndex) {
+        g_viewport->lookThrough(nullptr);
+        return MStatus::kSuccess;
+    }
+    if (args.length() != 1)
+        return MStatus(MStatus::kInvalidParameter, "Usage: lookThru (camera | -q | -free)");
+    const std::string name = args.asString(0).asChar();
+    const NodePtr node = Scene::instance().findNode(name);
+    if (!node)
+        return MStatus(MStatus::kInvalidParameter,
+                       MString(("lookThru: no node is named " + name + ".").c_str()));
+    if (!g_viewport->lookThrough(node))
+        return MStatus(MStatus::kInvalidParameter,
+                       MString(("lookThru: " + name + " is not a camera.").c_str()));
+    return MStatus::kSuccess;
+}
+
+} // namespace vex::host::gui

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <maya/MPxCommand.h>
+
+#include <functional>
+
+namespace vex::host::program {
+
+/// "quit": ends the program once the script that runs it is done, with no window left waiting.
+///   quit [-f | -force] [-ec | -exitCode N]
+/// Without -force, a host window first asks about unsaved changes; answering Cancel keeps the program
+/// running. The exit status is N (default 0).
+class QuitCommand : public MPxCommand {
+public:
+    MStatus doIt(const MArgList& args) override;
+    static void* creator() { return new QuitCommand; }
+
+    /// Whether a script asked to quit, and with which status.
+    static bool requested();
+    static int exitCode();
+    /// Forgets a request (a new program run).
+    static void reset();
+    /// What asks about unsaved changes before a quit without -force (true: go on); none: never asks.
+    static void setConfirm(std::function<bool()> confirm);
+};
+
+} // namespace vex::host::program
