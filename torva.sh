@@ -138,6 +138,7 @@ case "$cmd" in
     ;;
   bench)
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
+    ensure_display
     for bin in build-bench/bench/*_bench; do
       "$bin" --benchmark_min_time=0.5 --benchmark_out="build-bench/$(basename "$bin").json" \
         --benchmark_out_format=json

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -32,6 +33,10 @@ constexpr double kPickRadius = 0.03;
 // The ground grid: 12 units each way in cells of 1.
 constexpr double kGridExtent = 12.0;
 constexpr int kGridCells = 12;
+// While the time moves, a picture that took D ms is followed by at least 2 D ms without drawing; the
+// time counts as moving for this long after it last moved.
+constexpr qint64 kBudgetFactor = 3;
+constexpr qint64 kTimeMovingMs = 250;
 
 constexpr const char* kShadedVertex = R"(
 attribute vec3 position;
@@ -107,7 +112,13 @@ struct Viewport::GpuMesh {
     bool used = false;
 };
 
-Viewport::Viewport(QWidget* parent) : QWidget(parent), m_watcher([this] { update(); }, [this] { update(); }) {
+Viewport::Viewport(QWidget* parent)
+    : QWidget(parent), m_watcher([this] { requestDraw(); },
+                                 [this] {
+                                     m_lastTimeChange = m_clock.elapsed();
+                                     requestDraw();
+                                 }) {
+    m_clock.start();
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(160, 120);
 }
@@ -125,13 +136,13 @@ Viewport::~Viewport() {
 bool Viewport::lookThrough(const NodePtr& camera) {
     if (!camera) {
         m_camera.reset();
-        update();
+        requestDraw();
         return true;
     }
     const NodePtr shape = cameraShapeOf(camera);
     if (!shape) return false;
     m_camera = shape;
-    update();
+    requestDraw();
     return true;
 }
 
@@ -154,7 +165,7 @@ void Viewport::frameSelected() {
     if (!box) return;
     detachFromCamera();
     m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
-    update();
+    requestDraw();
 }
 
 void Viewport::frameAll() {
@@ -163,7 +174,7 @@ void Viewport::frameAll() {
     if (!box) return;
     detachFromCamera();
     m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
-    update();
+    requestDraw();
 }
 
 QMatrix4x4 Viewport::viewMatrix() const {
@@ -287,6 +298,22 @@ void Viewport::releaseAll() {
     m_meshes.clear();
 }
 
+void Viewport::requestDraw() {
+    const qint64 now = m_clock.elapsed();
+    const bool timeMoving = m_lastTimeChange >= 0 && now - m_lastTimeChange < kTimeMovingMs;
+    const qint64 wait = timeMoving ? m_drawEnd + kBudgetFactor * m_drawCost - now : 0;
+    if (wait <= 0) {
+        update();
+        return;
+    }
+    if (m_drawPending) return;
+    m_drawPending = true;
+    QTimer::singleShot(static_cast<int>(wait), this, [this] {
+        m_drawPending = false;
+        update();
+    });
+}
+
 QImage Viewport::render() {
     if (!setUpOpenGL() || !m_context->makeCurrent(&m_surface)) return {};
     const QSize size = (QSizeF(std::max(width(), 1), std::max(height(), 1)) * devicePixelRatioF()).toSize();
@@ -316,6 +343,7 @@ void Viewport::drawScene() {
 }
 
 void Viewport::paintEvent(QPaintEvent*) {
+    const qint64 start = m_clock.elapsed();
     QPainter painter(this);
     const QImage picture = render();
     if (picture.isNull()) {
@@ -328,6 +356,9 @@ void Viewport::paintEvent(QPaintEvent*) {
     }
     painter.drawImage(QPoint(0, 0), picture);
     drawViewName(painter);
+    m_drawEnd = m_clock.elapsed();
+    m_drawCost = m_drawEnd - start;
+    ++m_framesDrawn;
 }
 
 void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view) {
@@ -428,7 +459,7 @@ void Viewport::mouseMoveEvent(QMouseEvent* event) {
     } else if (m_dragButton == Qt::RightButton) {
         m_view.dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
     }
-    update();
+    requestDraw();
 }
 
 void Viewport::mouseReleaseEvent(QMouseEvent* event) {
@@ -443,7 +474,7 @@ void Viewport::wheelEvent(QWheelEvent* event) {
     if (steps == 0.0) return;
     detachFromCamera();
     m_view.dolly(std::pow(kDollyPerStep, steps));
-    update();
+    requestDraw();
 }
 
 void Viewport::keyPressEvent(QKeyEvent* event) {

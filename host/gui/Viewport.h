@@ -6,6 +6,7 @@
 #include "SceneWatcher.h"
 #include "ViewCamera.h"
 
+#include <QElapsedTimer>
 #include <QOffscreenSurface>
 #include <QOpenGLBuffer>
 #include <QOpenGLContext>
@@ -28,7 +29,9 @@ namespace vex::host::gui {
 /// the host's select command, so the outliner follows and undo takes it back.
 ///
 /// The view redraws when the scene or the time changes, from the event loop after the host's work is done,
-/// so drawing happens between the ticks of a recording and never inside one. It draws with OpenGL into
+/// so drawing happens between the ticks of a recording and never inside one. While the time moves (a
+/// take, playback) the real-time loop comes first: drawing takes at most a third of the wall time, so
+/// a slow renderer draws fewer frames instead of delaying the ticks. It draws with OpenGL into
 /// an off-screen frame buffer and shows the picture, so it works the same on every window system (and
 /// under the offscreen platform of scripted sessions); without OpenGL it says so in place of the picture.
 class Viewport : public QWidget, protected QOpenGLFunctions {
@@ -68,6 +71,11 @@ public:
     QMatrix4x4 projectionMatrix() const;
     /// World to clip space of the current view.
     QMatrix4x4 viewProjection() const;
+
+    /// Asks for a redraw, within the drawing budget while the time moves.
+    void requestDraw();
+    /// The number of pictures drawn so far.
+    std::size_t framesDrawn() const { return m_framesDrawn; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -112,6 +120,12 @@ private:
     enum class GlState { Untried, Ready, Missing } m_gl = GlState::Untried;
     QPoint m_pressAt;
     QPoint m_lastAt;
+    QElapsedTimer m_clock;        // since the viewport was made
+    qint64 m_lastTimeChange = -1; // when the scene's time last moved (ms on m_clock)
+    qint64 m_drawEnd = 0;         // when the last picture was done
+    qint64 m_drawCost = 0;        // how long it took
+    bool m_drawPending = false;
+    std::size_t m_framesDrawn = 0;
     Qt::MouseButton m_dragButton = Qt::NoButton;
     bool m_navigating = false;
     bool m_dragged = false;
