@@ -6,6 +6,7 @@
 #include "host/gui/LookThroughCommand.h"
 #include "host/gui/Outliner.h"
 #include "host/gui/ScriptOutput.h"
+#include "host/gui/ShelfBar.h"
 #include "host/gui/Timeline.h"
 #include "host/gui/Viewport.h"
 
@@ -68,6 +69,15 @@ HostWindow::HostWindow(QWidget* parent)
     addDockWidget(Qt::LeftDockWidgetArea, outliner);
     addDockWidget(Qt::RightDockWidgetArea, attributes);
     addDockWidget(Qt::BottomDockWidgetArea, script);
+    // The shelves sit above the viewport and show once a script or plug-in makes one.
+    auto* shelf = new ShelfBar;
+    m_shelf = shelf;
+    QDockWidget* shelfDock = Dock(QStringLiteral("Shelf"), shelf, *this);
+    addDockWidget(Qt::TopDockWidgetArea, shelfDock);
+    shelfDock->setVisible(shelf->count() > 0);
+    shelfDock->setTitleBarWidget(new QWidget(shelfDock));
+    QObject::connect(shelf, &QTabWidget::currentChanged, shelfDock,
+                     [shelf, shelfDock] { shelfDock->setVisible(shelf->count() > 0); });
     // The viewport gets most of the window; the panels keep what their content needs.
     resizeDocks({outliner, attributes}, {180, 300}, Qt::Horizontal);
     resizeDocks({script}, {200}, Qt::Vertical);

@@ -15,16 +15,17 @@ class AttributePanel;
 class CommandLine;
 class Outliner;
 class ScriptOutput;
+class ShelfBar;
 class Timeline;
 class Viewport;
 
-/// The host's main window: the outliner on the left, the attribute panel on the right, the timeline,
-/// the script output and the command line at the bottom, around the 3D viewport. Menus: File (new,
-/// open, save, save as, import, recent files, quit), Edit (undo, redo through the host's undo queue),
-/// View (frame, look through the perspective view or any camera) and Torva Suite (opens the suite's main
-/// window when its plug-in is loaded). Every menu command runs through the command engine, so its errors show
-/// in the script output as a typed command's would. New, open, a recent file and closing the window ask first
-/// when the scene has unsaved changes.
+/// The host's main window: the shelves at the top, the outliner on the left, the attribute panel on the
+/// right, the timeline, the script output and the command line at the bottom, around the 3D viewport. Menus:
+/// File (new, open, save, save as, import, recent files, quit), Edit (undo, redo through the host's undo
+/// queue), View (frame, look through the perspective view or any camera) and Torva Suite (opens the suite's
+/// main window when its plug-in is loaded). Every menu command runs through the command engine, so its errors
+/// show in the script output as a typed command's would. New, open, a recent file and closing the window ask
+/// first when the scene has unsaved changes.
 class HostWindow : public QMainWindow {
 public:
     /// The window; its viewport answers the "lookThru" command while the window lives.
@@ -37,6 +38,7 @@ public:
     ScriptOutput& output() { return *m_output; }
     CommandLine& commandLine() { return *m_commandLine; }
     Viewport& viewport() { return *m_viewport; }
+    ShelfBar& shelf() { return *m_shelf; }
 
     /// Opens the scene file at `path` (as File > Open does); false when it cannot be opened.
     bool openScene(const QString& path);
@@ -82,6 +84,7 @@ private:
     ScriptOutput* m_output;
     CommandLine* m_commandLine;
     Viewport* m_viewport;
+    ShelfBar* m_shelf = nullptr;
     QMenu* m_recentMenu = nullptr;
     QStringList m_recent;
     Question m_question;

@@ -7,12 +7,14 @@
 #include "host/gui/HostWindow.h"
 #include "host/gui/Outliner.h"
 #include "host/gui/OutlinerModel.h"
+#include "host/gui/ShelfBar.h"
 
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 using vex::host::gui::HostWindow;
 
@@ -35,8 +37,8 @@ protected:
     HostWindow window;
 };
 
-TEST_F(HostWindowTest, ThePanelsWorkTogetherAroundTheViewportsPlace) {
-    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 3);
+TEST_F(HostWindowTest, ThePanelsWorkTogetherAroundTheViewport) {
+    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4); // shelf, outliner, attributes, timeline
     // A typed command makes a node; the outliner lists it and selecting its row shows it in the panel.
     QTest::keyClicks(&window.commandLine(), "createNode transform -n crate; setAttr crate.tx 3");
     QTest::keyClick(&window.commandLine(), Qt::Key_Return);
@@ -166,6 +168,34 @@ TEST_F(HostWindowTest, CtrlZAndCtrlShiftZUndoAndRedoThroughTheHostsQueue) {
     QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     settle();
     EXPECT_TRUE(node("lamp"));
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand) {
+    vex::host::gui::ShelfBar& shelf = window.shelf();
+    auto* dock = qobject_cast<QDockWidget*>(shelf.parentWidget());
+    ASSERT_NE(dock, nullptr);
+    EXPECT_FALSE(dock->isVisible()); // no shelves yet
+    run("addNewShelfTab \"Rigs\"; shelfButton -command \"createNode transform -n fromShelf\" -label \"Make\" "
+        "-annotation \"Makes a transform\"");
+    ASSERT_EQ(shelf.count(), 1);
+    EXPECT_EQ(shelf.tabText(0), "Rigs");
+    EXPECT_TRUE(dock->isVisible());
+    const auto buttons = shelf.widget(0)->findChildren<QToolButton*>();
+    ASSERT_EQ(buttons.size(), 1);
+    EXPECT_EQ(buttons[0]->text(), "Make");
+    EXPECT_EQ(buttons[0]->toolTip(), "Makes a transform");
+    QTest::mouseClick(buttons[0], Qt::LeftButton);
+    settle();
+    EXPECT_TRUE(node("fromShelf"));
+    run("undo");
+    EXPECT_FALSE(node("fromShelf")); // the click is undoable as a typed command is
+    run("deleteShelfTab \"Rigs\"");
+    EXPECT_EQ(shelf.count(), 0);
+    EXPECT_FALSE(dock->isVisible());
 }
 
 } // namespace
