@@ -106,6 +106,12 @@ TEST_F(ViewportTest, DrawsTheGroundGridAndAMeshWhereTheCameraSeesThem) {
     // The cube's frame is a mesh, not a camera: only the scene's other cameras are drawn as frusta.
     EXPECT_EQ(window.viewport().drawList().triangleCount(), 12u);
     image.save(QStringLiteral(TORVA_SCREENSHOT_DIR "/viewport_through_shot.png"));
+    // The window's picture: the whole scene from the own view, the cube selected, the camera's frustum.
+    window.viewport().lookThrough(nullptr);
+    run("select -r box");
+    window.viewport().viewCamera().tumble(-30.0, 5.0);
+    window.viewport().frameAll();
+    EXPECT_TRUE(vex::test::SaveScreenshot(window, "host_window_viewport"));
 }
 
 TEST_F(ViewportTest, SelectionInTheOutlinerIsHighlightedAndAClickSelectsInTheScene) {
@@ -183,7 +189,7 @@ TEST_F(ViewportTest, NavigationLeavesTheCameraAndFramingShowsTheSelection) {
     run("delete shot");
     EXPECT_EQ(view.lookedThrough(), nullptr);
     PICTURE_OR_SKIP(image);
-    EXPECT_TRUE(vex::test::SaveScreenshot(window, "host_window_viewport"));
+    EXPECT_FALSE(image.isNull());
 }
 
 } // namespace
