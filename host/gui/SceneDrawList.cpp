@@ -15,19 +15,19 @@ bool flag(const Node& node, const char* name, bool fallback) {
     return attribute ? toBool(Scene::instance().evaluate(node, *attribute)) : fallback;
 }
 
-Matrix worldMatrix(const Node& node) {
+QVector3D toVector(const MPoint& point) {
+    return {static_cast<float>(point.x), static_cast<float>(point.y), static_cast<float>(point.z)};
+}
+
+} // namespace
+
+Matrix SceneDrawList::worldMatrix(const Node& node) {
     const AttributePtr attribute = node.findAttribute("worldMatrix");
     if (!attribute) return identityMatrix();
     const Value value = Scene::instance().evaluate(node, *attribute);
     const Matrix* matrix = std::get_if<Matrix>(&value);
     return matrix != nullptr ? *matrix : identityMatrix();
 }
-
-QVector3D toVector(const MPoint& point) {
-    return {static_cast<float>(point.x), static_cast<float>(point.y), static_cast<float>(point.z)};
-}
-
-} // namespace
 
 QMatrix4x4 SceneDrawList::toQt(const Matrix& matrix) {
     // The row-vector matrix, read row by row, is the column-vector matrix read column by column.

@@ -60,6 +60,8 @@ public:
     /// item's distance, per unit of distance). Null when the ray meets nothing.
     NodePtr pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const;
 
+    /// A DAG node's world matrix at the current time (the identity when it has none).
+    static Matrix worldMatrix(const Node& node);
     /// The host's row-vector matrix as a column-vector matrix.
     static QMatrix4x4 toQt(const Matrix& matrix);
 

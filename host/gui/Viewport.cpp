@@ -85,13 +85,6 @@ QVector3D rgb(const QColor& colour) {
             static_cast<float>(colour.blueF())};
 }
 
-Matrix cameraWorld(const Node& camera) {
-    const AttributePtr world = camera.findAttribute("worldMatrix");
-    const Value value = world ? Scene::instance().evaluate(camera, *world) : Value{};
-    const Matrix* matrix = std::get_if<Matrix>(&value);
-    return matrix != nullptr ? *matrix : identityMatrix();
-}
-
 NodePtr cameraShapeOf(const NodePtr& node) {
     if (!node || !node->isAlive()) return nullptr;
     if (node->hasFn(MFn::kCamera)) return node;
@@ -178,7 +171,8 @@ void Viewport::frameAll() {
 }
 
 QMatrix4x4 Viewport::viewMatrix() const {
-    if (const NodePtr camera = lookedThrough()) return SceneDrawList::toQt(cameraWorld(*camera)).inverted();
+    if (const NodePtr camera = lookedThrough())
+        return SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera)).inverted();
     return m_view.viewMatrix();
 }
 
@@ -196,7 +190,7 @@ void Viewport::detachFromCamera() {
     const NodePtr camera = lookedThrough();
     m_camera.reset();
     if (!camera) return;
-    const QMatrix4x4 toWorld = SceneDrawList::toQt(cameraWorld(*camera));
+    const QMatrix4x4 toWorld = SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera));
     m_view.setPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
 }
 
