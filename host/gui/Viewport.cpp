@@ -118,7 +118,7 @@ Viewport::Viewport(QWidget* parent)
 
 Viewport::~Viewport() {
     if (m_gl != GlState::Ready || !m_context->makeCurrent(&m_surface)) return;
-    releaseAll();
+    m_meshes.clear();
     m_lineBuffer.destroy();
     m_shaded.reset();
     m_wires.reset();
@@ -152,18 +152,17 @@ QString Viewport::viewName() const {
 }
 
 void Viewport::frameSelected() {
-    m_drawList.collect();
-    auto box = m_drawList.bounds(true);
-    if (!box) box = m_drawList.bounds(false);
-    if (!box) return;
-    detachFromCamera();
-    m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
-    requestDraw();
+    frame(true);
 }
 
 void Viewport::frameAll() {
+    frame(false);
+}
+
+void Viewport::frame(bool selectedFirst) {
     m_drawList.collect();
-    const auto box = m_drawList.bounds(false);
+    auto box = m_drawList.bounds(selectedFirst);
+    if (!box && selectedFirst) box = m_drawList.bounds(false);
     if (!box) return;
     detachFromCamera();
     m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
@@ -286,10 +285,6 @@ void Viewport::releaseUnused() {
             it = m_meshes.erase(it);
         }
     }
-}
-
-void Viewport::releaseAll() {
-    m_meshes.clear();
 }
 
 void Viewport::requestDraw() {

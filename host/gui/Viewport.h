@@ -91,7 +91,8 @@ private:
     /// The GPU copy of a mesh, made on first use; copies of meshes no longer drawn are freed.
     GpuMesh& upload(const std::shared_ptr<const MeshData>& mesh);
     void releaseUnused();
-    void releaseAll();
+    /// Frames the selection (everything when nothing is selected), or everything.
+    void frame(bool selectedFirst);
     void drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view);
     void drawLines(const QMatrix4x4& viewProjection);
     void drawViewName(QPainter& painter);
