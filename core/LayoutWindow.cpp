@@ -1,6 +1,7 @@
 #include "core/LayoutWindow.h"
 
 #include "core/DataPaths.h"
+#include "core/WindowDock.h"
 #include "gui/BuildReport.h"
 #include "gui/ComponentBuilder.h"
 #include "gui/PathVariables.h"
@@ -9,6 +10,7 @@
 #include "platform/win32/MessageBox.h"
 
 #include <QApplication>
+#include <QMainWindow>
 #include <QPushButton>
 #include <QWidget>
 
@@ -17,6 +19,8 @@ namespace vex::orb::core {
 LayoutWindow::LayoutWindow(std::string layoutName) : layout_(std::move(layoutName)) {}
 
 LayoutWindow::~LayoutWindow() {
+    // The dock goes first and hands the widget back, so that the tree deletes it once.
+    if (dock_ != nullptr) dock_->Dismiss();
     if (root_ != nullptr) disconnect(root_.get());
 }
 
@@ -66,8 +70,12 @@ QWidget* LayoutWindow::GetWidget() const {
 void LayoutWindow::ShowWindow() {
     QWidget* widget = Build() != nullptr ? GetWidget() : nullptr;
     if (widget == nullptr) return;
+    if (dock_ == nullptr && dockHost_ != nullptr) {
+        if (QMainWindow* host = WindowDock::FindHostWindow(dockHost_))
+            dock_ = new WindowDock(*host, *widget, [this] { DockClosed(); });
+    }
     // Window flags are set while the window is hidden: setting them hides a shown window.
-    if (widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != alwaysOnTop_) {
+    if (dock_ == nullptr && widget->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != alwaysOnTop_) {
         widget->hide();
         widget->setWindowFlag(Qt::WindowStaysOnTopHint, alwaysOnTop_);
     }
@@ -76,15 +84,31 @@ void LayoutWindow::ShowWindow() {
     } else {
         widget->show();
     }
+    if (dock_ != nullptr) dock_->ShowDocked();
 }
 
 void LayoutWindow::HideWindow() {
     if (QWidget* widget = GetWidget()) widget->hide();
+    if (dock_ != nullptr) dock_->hide();
+}
+
+void LayoutWindow::DockIn(void* native) {
+    dockHost_ = native;
+}
+
+bool LayoutWindow::IsDocked() const {
+    return dock_ != nullptr;
+}
+
+void LayoutWindow::DockClosed() {
+    HideWindow();
 }
 
 void LayoutWindow::DiscardTree() {
     if (root_ == nullptr) return;
     HideWindow();
+    // The next tree docks afresh.
+    if (dock_ != nullptr) dock_->Dismiss();
     disconnect(root_.get());
     root_.reset();
     failed_ = false;

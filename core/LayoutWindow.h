@@ -4,6 +4,8 @@
 #include "util/MessageNode.h"
 #include "util/xml/Element.h"
 
+#include <QPointer>
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -11,6 +13,8 @@
 class QWidget;
 
 namespace vex::orb::core {
+
+class WindowDock;
 
 /// A window of the core built from a layout file of the resource bundle (folder core/layout). It has
 /// widgets only while a widget application (QApplication) runs: a core without one, as in batch hosts
@@ -45,6 +49,16 @@ protected:
     void ShowWindow();
     /// Hides the window, if it has widgets.
     void HideWindow();
+    /// From the next show on, shows the window as a dock of the host's main window behind the native
+    /// handle `native`, when that is a main window of this process; else (or with null) it stays a
+    /// window of its own. A window docked already stays in its dock.
+    /// The "always on top" setting applies to a window of its own only.
+    void DockIn(void* native);
+    /// Whether the window is shown as a dock of the host's window.
+    bool IsDocked() const;
+    /// Called when the user closes the window's dock or the host's window takes the dock away.
+    /// Base: hides the window.
+    virtual void DockClosed();
     /// Hides and destroys the component tree, so that the next Build makes it afresh from the layout.
     /// Never call it from inside an event of the tree itself.
     void DiscardTree();
@@ -63,6 +77,9 @@ protected:
 private:
     std::string layout_;
     std::unique_ptr<gui::Component> root_;
+    // The dock is the host window's child: the host may delete it first.
+    QPointer<WindowDock> dock_;
+    void* dockHost_ = nullptr;
     bool failed_ = false;
     bool alwaysOnTop_ = true;
 };

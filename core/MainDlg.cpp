@@ -17,7 +17,6 @@ MainDlg::MainDlg(CoreImplementation* core) : CoreSubSystem(core) {}
 MainDlg::~MainDlg() = default;
 
 int MainDlg::ShowMainWindow(void* parent) {
-    (void)parent; // the window is top-level beside the host's; the host keeps its own window
     if (IsMainWindowOpen()) {
         window_->Raise();
         return kMainWindowAlreadyOpen;
@@ -28,7 +27,7 @@ int MainDlg::ShowMainWindow(void* parent) {
         window_ = std::make_unique<MainWindow>(*core);
         for (const auto& [id, tools] : lists_) window_->SetToolList(id, tools);
     }
-    return window_->Open() ? kOk : kMainWindowUnavailable;
+    return window_->Open(parent) ? kOk : kMainWindowUnavailable;
 }
 
 int MainDlg::CloseMainWindow() {

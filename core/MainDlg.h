@@ -36,7 +36,8 @@ public:
 
     /// Nothing: the windows are made when first opened.
     void Initialize() override {}
-    /// Opens the main window (its parent is the host's window): 0; kMainWindowAlreadyOpen when it is
+    /// Opens the main window, docked in the host's window `parent` where that is a Qt main window of
+    /// this process and a window of its own otherwise: 0; kMainWindowAlreadyOpen when it is
     /// open (it comes forward); kMainWindowUnavailable without a widget application.
     int ShowMainWindow(void* parent);
     /// Closes the window: 0, or kMainWindowNotOpen when it is not open.

@@ -59,8 +59,9 @@ MainWindow::~MainWindow() {
     types_.Unbind();
 }
 
-bool MainWindow::Open() {
+bool MainWindow::Open(void* hostWindow) {
     if (Build() == nullptr) return false;
+    DockIn(hostWindow);
     SetAlwaysOnTop(core_.GetSettings().alwaysOnTop);
     ShowWindow();
     if (!open_) {
@@ -79,11 +80,7 @@ void MainWindow::Close() {
 }
 
 void MainWindow::Raise() {
-    if (QWidget* widget = GetWidget()) {
-        widget->show();
-        widget->raise();
-        widget->activateWindow();
-    }
+    ShowWindow();
 }
 
 void MainWindow::Built() {

@@ -51,8 +51,9 @@ public:
     explicit MainWindow(CoreImplementation& core);
     ~MainWindow() override;
 
-    /// Builds the window if need be and shows it; false when no widgets can be made.
-    bool Open();
+    /// Builds the window if need be and shows it, docked in the host's main window behind the native
+    /// handle `hostWindow` when that is a main window of this process; false when no widgets can be made.
+    bool Open(void* hostWindow);
     /// Hides the window; it keeps its components for the next Open.
     void Close();
     /// Whether the window is shown.
@@ -77,6 +78,8 @@ public:
 
 protected:
     void Built() override;
+    /// A closed dock closes the window, as its own close button does.
+    void DockClosed() override { Close(); }
 
 private:
     // Creates an instance of `tool` and selects it in the tree.

@@ -2,6 +2,7 @@
 
 #include "host/gui/AttributePanel.h"
 #include "host/gui/CommandLine.h"
+#include "host/gui/DockControlCommand.h"
 #include "host/gui/HostCommands.h"
 #include "host/gui/LookThroughCommand.h"
 #include "host/gui/Outliner.h"
@@ -13,6 +14,7 @@
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
+#include "host/scene/Views.h"
 
 #include <maya/MFileIO.h>
 #include <maya/MGlobal.h>
@@ -86,10 +88,18 @@ HostWindow::HostWindow(QWidget* parent)
     CommandRegistry& commands = CommandRegistry::get();
     if (commands.find("lookThru") == nullptr) commands.add("lookThru", &LookThroughCommand::creator, "");
     LookThroughCommand::setViewport(m_viewport);
+    if (commands.find("dockControl") == nullptr)
+        commands.add("dockControl", &DockControlCommand::creator, "");
+    DockControlCommand::setWindow(this);
+    // Plug-ins find this window through the API's application shell, to dock their windows in it.
+    Views::get().setApplicationShell(static_cast<unsigned long>(winId()));
 }
 
 HostWindow::~HostWindow() {
     LookThroughCommand::setViewport(nullptr);
+    DockControlCommand::setWindow(nullptr);
+    if (Views::get().applicationShell() == static_cast<unsigned long>(internalWinId()))
+        Views::get().setApplicationShell(0);
 }
 
 void HostWindow::buildMenus() {

@@ -20,7 +20,7 @@ void LookThroughCommand::setViewport(Viewport* viewport) {
 }
 
 MStatus LookThroughCommand::doIt(const MArgList& args) {
-    if (g_viewport == nullptr) return MStatus(MStatus::kFailure, "lookThru: no host window is open.");
+    if (g_viewport == nullptr) return MStatus(MStatus::kFailure, "no host window is open.");
     if (args.flagIndex("-q", "-query") != MArgList::kInvalidArgIndex) {
         setResult(MString(g_viewport->viewName().toUtf8().constData()));
         return MStatus::kSuccess;
@@ -34,11 +34,9 @@ MStatus LookThroughCommand::doIt(const MArgList& args) {
     const std::string name = args.asString(0).asChar();
     const NodePtr node = Scene::instance().findNode(name);
     if (!node)
-        return MStatus(MStatus::kInvalidParameter,
-                       MString(("lookThru: no node is named " + name + ".").c_str()));
+        return MStatus(MStatus::kInvalidParameter, MString(("no node is named " + name + ".").c_str()));
     if (!g_viewport->lookThrough(node))
-        return MStatus(MStatus::kInvalidParameter,
-                       MString(("lookThru: " + name + " is not a camera.").c_str()));
+        return MStatus(MStatus::kInvalidParameter, MString((name + " is not a camera.").c_str()));
     return MStatus::kSuccess;
 }
 

@@ -12,12 +12,14 @@
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/CommandRegistry.h"
+#include "host/scene/MessageHub.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/ScriptEditor.h"
 #include "platform/win32/Registry.h"
 #include "platform/win32/TimerQueue.h"
 #include "util/AtomicFile.h"
 
+#include <maya/MSceneMessage.h>
 #include <maya/MString.h>
 
 #include <memory>
@@ -217,6 +219,8 @@ int HostProgram::run(const std::vector<std::string>& args) {
         status = QApplication::exec();
     }
     QuitCommand::setConfirm(nullptr);
+    // Plug-ins hear that the host quits while their windows can still go with the application's.
+    MessageHub::get().fireScene(MSceneMessage::kMayaExiting);
     window.reset();
     if (m_batchClock) platform::win32::TimerQueue::StopBatchClock();
     return status;

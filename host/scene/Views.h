@@ -3,7 +3,7 @@
 namespace vex::host {
 
 /// The state of the host's 3D views as the API reports it: how often they were asked to redraw and the
-/// native handle of the application's main window (set by the host program that shows one; null when
+/// native handle of the application's main window (set by the host program that shows one; 0 when
 /// the host runs without a window).
 class Views {
 public:
@@ -17,15 +17,15 @@ public:
     unsigned long allViewsRefreshCount() const { return allRefreshes_; }
     unsigned long forcedRefreshCount() const { return forcedRefreshes_; }
 
-    /// The native main-window handle (null when there is none).
-    void* applicationShell() const { return shell_; }
-    void setApplicationShell(void* shell) { shell_ = shell; }
+    /// The native main-window handle, a window-system id (0 when there is none).
+    unsigned long applicationShell() const { return shell_; }
+    void setApplicationShell(unsigned long shell) { shell_ = shell; }
 
 private:
     unsigned long refreshes_ = 0;
     unsigned long allRefreshes_ = 0;
     unsigned long forcedRefreshes_ = 0;
-    void* shell_ = nullptr;
+    unsigned long shell_ = 0;
 };
 
 } // namespace vex::host

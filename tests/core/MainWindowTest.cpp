@@ -25,9 +25,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -36,6 +38,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -172,6 +175,49 @@ TEST_F(MainWindowTest, OpensOnceShowsTheToolListsAndClosesThroughTheCoreOperatio
     EXPECT_FALSE(window->GetWidget()->isVisible());
     EXPECT_EQ(core->CloseMainWindow(), kMainWindowNotOpen);
     EXPECT_EQ(core->ShowMainWindow(nullptr), kOk);
+}
+
+TEST_F(MainWindowTest, InsideAHostsMainWindowItOpensAsATabBesideTheHostsRightPanel) {
+    auto* hostWindow = new QMainWindow;
+    auto* attributes = new QDockWidget(QStringLiteral("Attributes"), hostWindow);
+    hostWindow->addDockWidget(Qt::RightDockWidgetArea, attributes);
+    hostWindow->show();
+    void* handle = reinterpret_cast<void*>(static_cast<std::uintptr_t>(hostWindow->winId()));
+
+    // A window of its own so far; the next opening docks it.
+    ASSERT_EQ(core->CloseMainWindow(), kOk);
+    ASSERT_EQ(core->ShowMainWindow(handle), kOk);
+    QWidget* content = window->GetWidget();
+    EXPECT_EQ(content->window(), hostWindow);
+    auto* dock = qobject_cast<QDockWidget*>(content->parentWidget());
+    ASSERT_NE(dock, nullptr);
+    EXPECT_EQ(dock->windowTitle(), QStringLiteral("Torva Suite"));
+    EXPECT_TRUE(hostWindow->tabifiedDockWidgets(attributes).contains(dock));
+    EXPECT_TRUE(content->isVisible());
+    EXPECT_EQ(core->ShowMainWindow(handle), kMainWindowAlreadyOpen);
+
+    // Closing the dock closes the window; opening it again shows the same dock.
+    dock->close();
+    EXPECT_FALSE(core->IsMainWindowOpen());
+    EXPECT_FALSE(dock->isVisible());
+    ASSERT_EQ(core->ShowMainWindow(handle), kOk);
+    EXPECT_EQ(content->parentWidget(), dock);
+    EXPECT_TRUE(dock->isVisible());
+
+    // The host's window going first neither takes the suite's widgets with it nor leaves it open.
+    delete hostWindow;
+    EXPECT_FALSE(core->IsMainWindowOpen());
+    ASSERT_EQ(window->GetWidget(), content);
+    EXPECT_EQ(content->parentWidget(), nullptr);
+    ASSERT_EQ(core->ShowMainWindow(handle), kOk);
+    EXPECT_TRUE(content->isVisible());
+    EXPECT_TRUE(content->isWindow());
+
+    // A handle that is no Qt main window of this process leaves the window on its own.
+    ASSERT_EQ(core->CloseMainWindow(), kOk);
+    QWidget plain;
+    ASSERT_EQ(core->ShowMainWindow(reinterpret_cast<void*>(static_cast<std::uintptr_t>(plain.winId()))), kOk);
+    EXPECT_TRUE(content->isWindow());
 }
 
 TEST_F(MainWindowTest, PointingAtATypeShowsItsPanelAndADoubleClickCreatesIt) {

@@ -1,9 +1,7 @@
 #pragma once
 
+#include <maya/MNativeWindowHdl.h>
 #include <maya/MStatus.h>
-
-/// Native handle of a host window (an opaque pointer here).
-typedef void* MNativeWindowHdl;
 
 /// A 3D view of the host. This host has one view, the active one; redraw requests are counted.
 class M3dView {
@@ -14,7 +12,7 @@ public:
     static M3dView active3dView(MStatus* ReturnStatus = nullptr);
     /// Number of 3D views (one).
     static unsigned int numberOf3dViews();
-    /// The native handle of the application's main window (null when the host shows no window).
+    /// The native handle of the application's main window (0 when the host shows no window).
     static MNativeWindowHdl applicationShell(MStatus* ReturnStatus = nullptr);
     /// Asks every view to redraw at the next idle moment.
     static void scheduleRefreshAllViews();

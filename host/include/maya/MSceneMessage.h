@@ -5,8 +5,8 @@
 /// Callbacks around whole-scene operations: new, open, import, save, references.
 class MSceneMessage : public MMessage {
 public:
-    /// The scene events, numbered as the host numbers them (this host fires new, open, import and
-    /// save; the others are accepted and never happen).
+    /// The scene events, numbered as the host numbers them (this host fires new, open, import, save
+    /// and exiting; the others are accepted and never happen).
     enum Message {
         kSceneUpdate = 0,
         kBeforeNew = 1,

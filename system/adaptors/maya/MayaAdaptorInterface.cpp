@@ -35,6 +35,7 @@
 #include <maya/MTransformationMatrix.h>
 
 #include <algorithm>
+#include <cstdint>
 
 namespace vex::orb::adaptor::maya {
 
@@ -79,7 +80,8 @@ void MayaAdaptorInterface::getHostNameVariants(util::ReturnValue<std::vector<std
 }
 
 core::AdaptorInterface::NativeWindow MayaAdaptorInterface::getMainWindow() {
-    return reinterpret_cast<NativeWindow>(M3dView::applicationShell());
+    // The X11 window id travels in the core's opaque handle; the core finds the window by it.
+    return reinterpret_cast<NativeWindow>(static_cast<std::uintptr_t>(M3dView::applicationShell()));
 }
 
 // --- Creating nodes ---

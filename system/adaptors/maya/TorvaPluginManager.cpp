@@ -88,6 +88,7 @@ MStatus TorvaPluginManager::InstallCallbacks() {
         {MSceneMessage::kAfterReference, &AfterRead},
         {MSceneMessage::kAfterImportReference, &AfterRead},
         {MSceneMessage::kAfterUnloadReference, &AfterUnloadReference},
+        {MSceneMessage::kMayaExiting, &Exiting},
     };
     for (const auto& [message, handler] : scene)
         if (!keep(MSceneMessage::addCallback(message, handler, this, &status))) return status;
@@ -165,6 +166,13 @@ void TorvaPluginManager::AfterRead(void* clientData) {
 
 void TorvaPluginManager::AfterUnloadReference(void* clientData) {
     (void)clientData;
+}
+
+void TorvaPluginManager::Exiting(void* clientData) {
+    (void)clientData;
+    // Everything the core holds (windows, input drivers, device threads) goes now, in order, rather
+    // than in the library's static destruction after the application is gone.
+    core::ShutdownCore();
 }
 
 // --- The user's deletions ---

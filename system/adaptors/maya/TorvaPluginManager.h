@@ -63,6 +63,8 @@ private:
     static void AfterSave(void* clientData);
     static void AfterRead(void* clientData);
     static void AfterUnloadReference(void* clientData);
+    /// The host is quitting: the core shuts down while the host's widget application still runs.
+    static void Exiting(void* clientData);
     static void NodeRemoved(MObject& node, void* clientData);
     static void NodeAdded(MObject& node, void* clientData);
     static void PlayingBack(bool state, void* clientData);

@@ -9,6 +9,8 @@
 #include "host/gui/OutlinerModel.h"
 #include "host/gui/ShelfBar.h"
 
+#include <maya/M3dView.h>
+
 #include <QDockWidget>
 #include <QMenuBar>
 #include <QStandardPaths>
@@ -199,3 +201,27 @@ TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand
 }
 
 } // namespace
+
+TEST_F(HostWindowTest, PlugInsFindTheWindowByTheApplicationShellAndScriptsReadItsDocks) {
+    // What a plug-in does to dock in the host: find its window by the handle the API gives.
+    const MNativeWindowHdl shell = M3dView::applicationShell();
+    ASSERT_NE(shell, 0u);
+    EXPECT_EQ(QWidget::find(static_cast<WId>(shell)), &window);
+    auto* pluginDock = new QDockWidget(QStringLiteral("Rig Tools"), &window);
+    pluginDock->setObjectName(QStringLiteral("RigToolsDock"));
+    window.addDockWidget(Qt::RightDockWidgetArea, pluginDock);
+    settle();
+
+    EXPECT_TRUE(run("dockControl -exists RigToolsDock").IsTrue());
+    EXPECT_FALSE(run("dockControl -ex NoSuchDock").IsTrue());
+    EXPECT_EQ(text("dockControl -q -label RigToolsDock"), "Rig Tools");
+    EXPECT_EQ(text("dockControl -q -area RigToolsDock"), "right");
+    EXPECT_EQ(text("dockControl -q -a Outliner"), "left");
+    EXPECT_TRUE(run("dockControl -q -visible RigToolsDock").IsTrue());
+    pluginDock->close();
+    EXPECT_FALSE(run("dockControl -q -vis RigToolsDock").IsTrue());
+    EXPECT_NE(runFailing("dockControl -q -area NoSuchDock").find("no dock is named NoSuchDock"),
+              std::string::npos);
+    EXPECT_NE(runFailing("dockControl -q Outliner").find("-q needs -visible, -label or -area"),
+              std::string::npos);
+}

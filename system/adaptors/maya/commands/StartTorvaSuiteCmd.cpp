@@ -2,8 +2,8 @@
 
 #include "core/CoreImplementation.h"
 #include "core/ResultCodes.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
 
-#include <maya/M3dView.h>
 #include <maya/MString.h>
 
 namespace vex::orb::adaptor::maya {
@@ -12,7 +12,7 @@ MStatus StartTorvaSuiteCmd::doIt(const MArgList& args) {
     (void)args;
     core::CoreImplementation* running = Core();
     if (running == nullptr) return MS::kFailure;
-    const int result = running->ShowMainWindow(M3dView::applicationShell());
+    const int result = running->ShowMainWindow(Adaptor().getMainWindow());
     if (result == core::kMainWindowUnavailable)
         displayWarning(
             "The Torva Suite main window needs an interactive session; in batch mode use the Torva "
