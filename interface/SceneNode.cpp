@@ -3,6 +3,8 @@
 #include "interface/CCamera.h"
 #include "interface/CInterface.h"
 #include "interface/CNode.h"
+#include "interface/ScopedSnapshot.h"
+#include "util/Assert.h"
 
 #include <utility>
 
@@ -12,7 +14,7 @@ SceneNode::SceneNode(CCamera* tool_, std::string name_) : tool(tool_), name(std:
 
 bool SceneNode::remove() {
     if (node) {
-        if (CInterface* c = core()) c->deleteNode(node);
+        core()->deleteNode(node);
         node = nullptr;
     }
     return true;
@@ -33,33 +35,27 @@ void SceneNode::hide() {
 }
 
 bool SceneNode::find() {
-    CInterface* c = core();
-    node = c ? c->findNode(name) : nullptr;
+    node = core()->findNode(name);
     return node != nullptr;
 }
 
 void SceneNode::setDisplayFlag(int flag) {
-    CInterface* c = core();
-    if (!c || !node) return;
-    if (CSnapshot_Helper* helper = c->getHelperSnapshot(node)) {
-        helper->setDisplayFlag(flag);
-        c->releaseHelperSnapshot(helper);
-    }
+    if (ScopedSnapshot<CSnapshot_Helper> helper(core(), node); helper) helper->setDisplayFlag(flag);
 }
 
 CInterface* SceneNode::core() const {
-    return tool ? tool->core : nullptr;
+    TORVA_ASSERT(tool != nullptr && tool->core != nullptr,
+                 "a scene node belongs to a tool with its core set");
+    return tool->core;
 }
 
 bool SceneNode::createMeshNode(const util::CMesh& mesh, CNode* parent) {
-    CInterface* c = core();
-    node = c ? c->createMeshNode(name, parent, &mesh, nullptr) : nullptr;
+    node = core()->createMeshNode(name, parent, &mesh, nullptr);
     return node != nullptr;
 }
 
 bool SceneNode::createCameraNode(CNode* parent) {
-    CInterface* c = core();
-    node = c ? c->createNode(name, parent, nullptr) : nullptr;
+    node = core()->createNode(name, parent, nullptr);
     return node != nullptr;
 }
 

@@ -70,7 +70,7 @@ public:
     util::Quat<double> rotation;
 
 protected:
-    /// The owning tool's core interface, or null when the tool has none yet.
+    /// The owning tool's core interface, set once the tool is made (a broken invariant otherwise).
     CInterface* core() const;
     /// Creates the host node as a helper object showing `mesh` under `parent` (null: the world) and
     /// keeps it; for use in create() while no node is held. True when the host created it.

@@ -1,7 +1,7 @@
 #include "plugins/common/CCameraNode.h"
 
 #include "interface/CInterface.h"
-#include "plugins/common/WorldMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 
 #include "interface/CInterface.h"
 #include "plugins/common/CameraPose.h"
-#include "plugins/common/WorldMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 #include "util/Rotation.h"
 
 namespace vex::orb::addon {
@@ -12,7 +12,6 @@ CFollowCamNode::CFollowCamNode(CCamera* tool, const SceneNode& target, bool iden
 
 void CFollowCamNode::update(double t) {
     CInterface* c = core();
-    if (c == nullptr) return;
     const double h = c->getFrameDuration();
 
     util::Matrix<double> own;

@@ -19,7 +19,6 @@ ToolEvent ParseToolEvent(std::string_view name) {
 }
 
 void RegisterEventUndo(CInterface* core, CInterface::Callback* callback, std::string_view item) {
-    if (core == nullptr) return;
     std::string undo(kUndoEventPrefix);
     std::string redo(kRedoEventPrefix);
     undo += item;

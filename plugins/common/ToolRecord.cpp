@@ -5,14 +5,12 @@
 namespace vex::orb::addon {
 
 std::optional<util::DataChunk> ReadToolRecord(CInterface* core) {
-    if (core == nullptr) return std::nullopt;
     uint32_t size = 0;
     const uint8_t* bytes = core->getToolData(&size);
     return util::DataChunk::FromBytes(bytes, bytes ? size : 0);
 }
 
 void WriteToolRecord(CInterface* core, const util::DataChunk& record) {
-    if (core == nullptr) return;
     const std::vector<uint8_t> bytes = record.Serialize();
     core->setToolData(bytes.data(), static_cast<uint32_t>(bytes.size()));
 }

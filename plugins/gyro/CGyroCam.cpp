@@ -1,6 +1,7 @@
 #include "plugins/gyro/CGyroCam.h"
 
 #include "interface/CNode.h"
+#include "interface/ScopedSnapshot.h"
 #include "plugins/common/ToolEvents.h"
 #include "plugins/common/ToolRecord.h"
 #include "util/DataChunk.h"
@@ -80,12 +81,11 @@ void CGyroCam::end() {
 }
 
 void CGyroCam::step(double t) {
-    if (core == nullptr) return;
     // A missing pivot or eye reads as the identity: the gyro then sits at the origin, or keeps the
     // pivot's frame without an eye to copy from.
     const util::Matrix<double> p = pivot.readWorld(t);
-    CSnapshot* snapshot = gyro.node ? core->getSnapshot(gyro.node, t) : nullptr;
-    if (snapshot == nullptr) return;
+    ScopedSnapshot<CSnapshot> snapshot(core, gyro.node, t);
+    if (!snapshot) return;
     util::Matrix<double> g;
     snapshot->getWorldMatrix(g);
     const util::Matrix<double> e = eye.readWorld(t);
@@ -100,16 +100,14 @@ void CGyroCam::step(double t) {
         gyro.localMatrix = RestrictRotation(local, axis);
         snapshot->setMatrix(gyro.localMatrix);
     }
-    core->releaseSnapshot(snapshot);
 }
 
 void CGyroCam::timeChanged(double t) {
     (void)t;
-    if (core != nullptr) core->refreshConfiguration();
+    core->refreshConfiguration();
 }
 
 int CGyroCam::buildConfiguration() {
-    if (core == nullptr) return 0;
     core->beginConfiguration();
     core->beginGroup("General Modes", "");
     core->addCheckBox(kHideHelpers, "Hides the pivot, gyro and eye helpers", &hideHelpers, this);
@@ -135,7 +133,6 @@ int CGyroCam::buildConfiguration() {
 }
 
 int CGyroCam::initialize() {
-    if (core == nullptr) return 0;
     pivot.create();
     gyro.create();
     eye.create();
@@ -145,7 +142,6 @@ int CGyroCam::initialize() {
 }
 
 int CGyroCam::restore() {
-    if (core == nullptr) return 1;
     // All three are looked up, so every missing helper is reported.
     const bool pivotFound = pivot.find();
     const bool gyroFound = gyro.find();
@@ -168,7 +164,6 @@ int CGyroCam::restore() {
 }
 
 int CGyroCam::store() {
-    if (core == nullptr) return 0;
     // The record keeps no restriction of its own, only the flags it gives; they are written from the
     // selected item, so a restriction chosen since the last take comes back with the scene.
     const RotationFlags flags = rotationFlagsOfRestriction();

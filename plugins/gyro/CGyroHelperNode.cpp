@@ -3,7 +3,8 @@
 #include "interface/CInterface.h"
 #include "interface/CMesh_Box.h"
 #include "interface/CMesh_Cylinder.h"
-#include "plugins/common/WorldMatrixAccess.h"
+#include "interface/ScopedSnapshot.h"
+#include "plugins/common/MatrixAccess.h"
 
 #include <memory>
 #include <string_view>
@@ -41,10 +42,7 @@ bool CGyroHelperNode::create() {
     const Look look = LookFor(name);
     if (!createMeshNode(*look.mesh, nullptr)) return false;
     CInterface* c = core();
-    if (CSnapshot_Helper* helper = c->getHelperSnapshot(node)) {
-        helper->setColor(look.r, look.g, look.b);
-        c->releaseHelperSnapshot(helper);
-    }
+    if (ScopedSnapshot<CSnapshot_Helper> helper(c, node); helper) helper->setColor(look.r, look.g, look.b);
     WriteWorldMatrix(c, node, c->getCurrentTime(), util::Matrix<double>());
     return true;
 }

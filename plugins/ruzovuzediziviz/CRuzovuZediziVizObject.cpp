@@ -41,7 +41,6 @@ CRuzovuZediziVizObject::CRuzovuZediziVizObject(const CreateParam& param)
     : CCamera(param), attachedCam(this), followCam(this, attachedCam) {}
 
 void CRuzovuZediziVizObject::begin(double t) {
-    if (core == nullptr) return;
     core->addUndo(new CVariableModUndo<FilterMemory>(&filterMemory));
     if (firstTime) {
         followCam.linearVelocity = {};
@@ -66,11 +65,10 @@ void CRuzovuZediziVizObject::step(double t) {
 
 void CRuzovuZediziVizObject::timeChanged(double t) {
     (void)t;
-    if (core != nullptr) core->refreshConfiguration();
+    core->refreshConfiguration();
 }
 
 int CRuzovuZediziVizObject::buildConfiguration() {
-    if (core == nullptr) return 0;
     CRuzovuZediziVizNode& f = followCam;
     const auto spinner = [this](const char* label, const char* help, double* value) {
         core->addSpinner(label, help, value, kSpinnerMin, kSpinnerMax, kSpinnerStep, kSpinnerDecimals, true,
@@ -101,7 +99,6 @@ int CRuzovuZediziVizObject::buildConfiguration() {
 }
 
 int CRuzovuZediziVizObject::initialize() {
-    if (core == nullptr) return 0;
     followCam.create();
     attachedCam.create();
     core->refreshConfiguration();
@@ -109,7 +106,6 @@ int CRuzovuZediziVizObject::initialize() {
 }
 
 int CRuzovuZediziVizObject::restore() {
-    if (core == nullptr) return 1;
     // Both are looked up, so every missing camera is reported.
     const bool followFound = followCam.find();
     const bool attachedFound = attachedCam.find();
@@ -131,7 +127,6 @@ int CRuzovuZediziVizObject::restore() {
 }
 
 int CRuzovuZediziVizObject::store() {
-    if (core == nullptr) return 0;
     const CRuzovuZediziVizNode& f = followCam;
     util::DataChunk record(kChunkName, nullptr, 0);
     record.AddChild(util::DataChunk::Make(kFirstTimeKey, firstTime));

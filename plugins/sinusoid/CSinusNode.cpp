@@ -2,7 +2,7 @@
 
 #include "interface/CInterface.h"
 #include "interface/CMesh_Box.h"
-#include "plugins/common/WorldMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 #include "plugins/sinusoid/CMesh_SinusMesh.h"
 #include "plugins/sinusoid/SinusWave.h"
 
@@ -25,7 +25,6 @@ bool CSinusNode::create() {
 
 void CSinusNode::update(double t) {
     CInterface* c = core();
-    if (c == nullptr) return;
     util::Matrix<double> reference;
     ReadWorldMatrix(c, reference_.node, t, reference);
     position = PointOnReferenceAxis(reference, value);

@@ -37,7 +37,6 @@ CSinusoidObject::CSinusoidObject(const CreateParam& param)
 }
 
 double CSinusoidObject::valueAt(double t) {
-    if (core == nullptr) return currentValue;
     const double dt = core->getFrameDuration();
     const double a = FollowSetting(amplitude, userAmplitude, responseFactor, t, dt);
     const double w = FollowSetting(frequency, userFrequency, responseFactor, t, dt);
@@ -45,7 +44,6 @@ double CSinusoidObject::valueAt(double t) {
 }
 
 double CSinusoidObject::previewAt(double t) const {
-    if (core == nullptr) return currentValue;
     const double dt = core->getFrameDuration();
     const double a = FollowedSetting(amplitude, userAmplitude, responseFactor, t, dt);
     const double w = FollowedSetting(frequency, userFrequency, responseFactor, t, dt);
@@ -53,7 +51,6 @@ double CSinusoidObject::previewAt(double t) const {
 }
 
 void CSinusoidObject::begin(double t) {
-    if (core == nullptr) return;
     const double dt = core->getFrameDuration();
     running = true;
     currentValue = valueAt(t + dt);
@@ -82,7 +79,6 @@ void CSinusoidObject::end() {
 }
 
 void CSinusoidObject::step(double t) {
-    if (core == nullptr) return;
     currentValue = valueAt(t);
     sinusNode.value = currentValue;
     sinusNode.update(t);
@@ -93,11 +89,10 @@ void CSinusoidObject::step(double t) {
 void CSinusoidObject::timeChanged(double t) {
     // Only shows what was recorded: scrubbing must not rewrite the take.
     currentValue = WaveValue(amplitude.get(t), frequency.get(t), t, absolute);
-    if (core != nullptr) core->refreshConfiguration();
+    core->refreshConfiguration();
 }
 
 int CSinusoidObject::buildConfiguration() {
-    if (core == nullptr) return 0;
     constexpr double kMaxFrequency = 100.0 * std::numbers::pi;
     core->beginConfiguration();
     core->beginGroup("Sinus Values", "");
@@ -127,7 +122,6 @@ int CSinusoidObject::buildConfiguration() {
 }
 
 int CSinusoidObject::initialize() {
-    if (core == nullptr) return 0;
     referenceNode.create();
     sinusNode.create();
     core->refreshConfiguration();
@@ -135,7 +129,6 @@ int CSinusoidObject::initialize() {
 }
 
 int CSinusoidObject::restore() {
-    if (core == nullptr) return 1;
     // Both are looked up, so every missing node is reported.
     const bool sinusFound = sinusNode.find();
     const bool referenceFound = referenceNode.find();
@@ -160,7 +153,6 @@ int CSinusoidObject::restore() {
 }
 
 int CSinusoidObject::store() {
-    if (core == nullptr) return 0;
     util::DataChunk record(kChunkName, nullptr, 0);
     record.AddChild(util::DataChunk::Make(kValueKey, currentValue));
     record.AddChild(util::DataChunk::Make(kUserAmplitudeKey, userAmplitude));
@@ -175,7 +167,7 @@ int CSinusoidObject::store() {
 }
 
 int CSinusoidObject::extension(int id, void* data) {
-    if (id != kOutputChannelValue || data == nullptr || data != output.get() || core == nullptr) return 0;
+    if (id != kOutputChannelValue || data == nullptr || data != output.get()) return 0;
     // The loop moves the host's clock on after its steps, so during a take the host's time is the
     // previous tick's: the step's own value is the one being recorded. Reading the output never
     // records anything, so a take re-simulates to the same values.
@@ -193,10 +185,9 @@ void CSinusoidObject::onEvent(std::string name) {
     if (parsed.undo || parsed.redo) {
         // The undo records already put the values back; what they show is applied again.
         applyHelperVisibility();
-        if (core != nullptr) core->refreshConfiguration();
+        core->refreshConfiguration();
         return;
     }
-    if (core == nullptr) return;
     if (event == kUpdateValues) {
         currentValue = previewAt(core->getCurrentTime());
         core->refreshConfiguration();
@@ -211,7 +202,7 @@ void CSinusoidObject::onEvent(std::string name) {
 void CSinusoidObject::applyHelperVisibility() {
     SetVisible(sinusNode, !hideHelpers);
     SetVisible(referenceNode, !hideHelpers);
-    if (core != nullptr) core->refreshView();
+    core->refreshView();
 }
 
 } // namespace vex::orb::addon

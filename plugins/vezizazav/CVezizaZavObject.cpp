@@ -4,7 +4,7 @@
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/ToolEvents.h"
 #include "plugins/common/ToolRecord.h"
-#include "plugins/common/WorldMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 
@@ -35,7 +35,6 @@ CVezizaZavObject::CVezizaZavObject(const CreateParam& param)
     : CCamera(param), attachedCam(this), followCam(this, attachedCam) {}
 
 void CVezizaZavObject::begin(double t) {
-    if (core == nullptr) return;
     core->addUndo(new CVariableModUndo<MemoryRecord>(&memoryRecord));
     if (firstTime) {
         // The very first run starts the intermediate stage on the AttachedCam, and records it, so a
@@ -59,11 +58,10 @@ void CVezizaZavObject::step(double t) {
 
 void CVezizaZavObject::timeChanged(double t) {
     (void)t;
-    if (core != nullptr) core->refreshConfiguration();
+    core->refreshConfiguration();
 }
 
 int CVezizaZavObject::buildConfiguration() {
-    if (core == nullptr) return 0;
     core->beginConfiguration();
     core->beginGroup("General Modes", "");
     core->addButton(kReinitialize, "Re-initializes the camera position and orientation.", this);
@@ -86,7 +84,6 @@ int CVezizaZavObject::buildConfiguration() {
 }
 
 int CVezizaZavObject::initialize() {
-    if (core == nullptr) return 0;
     followCam.create();
     attachedCam.create();
     core->refreshConfiguration();
@@ -94,7 +91,6 @@ int CVezizaZavObject::initialize() {
 }
 
 int CVezizaZavObject::restore() {
-    if (core == nullptr) return 1;
     // Both are looked up, so every missing camera is reported.
     const bool followFound = followCam.find();
     const bool attachedFound = attachedCam.find();
@@ -114,7 +110,6 @@ int CVezizaZavObject::restore() {
 }
 
 int CVezizaZavObject::store() {
-    if (core == nullptr) return 0;
     util::DataChunk record(kChunkName, nullptr, 0);
     const std::array<uint8_t, kSaveStructSize> settings{static_cast<uint8_t>(hideAttachedCam ? 1 : 0),
                                                         static_cast<uint8_t>(hideFollowCam ? 1 : 0)};
@@ -139,10 +134,8 @@ void CVezizaZavObject::onEvent(std::string name) {
         else
             RegisterEventUndo(core, this, event.item);
         applyVisibility();
-        if (core != nullptr) {
-            core->refreshView();
-            if (event.undo || event.redo) core->refreshConfiguration();
-        }
+        core->refreshView();
+        if (event.undo || event.redo) core->refreshConfiguration();
         return;
     }
     if (event.undo || event.redo) return;

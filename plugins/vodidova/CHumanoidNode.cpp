@@ -1,7 +1,7 @@
 #include "plugins/vodidova/CHumanoidNode.h"
 
 #include "interface/CInterface.h"
-#include "plugins/common/LocalMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 #include "plugins/vodidova/CMesh_HumanoidMesh.h"
 
 namespace vex::orb::addon {

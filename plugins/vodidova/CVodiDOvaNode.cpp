@@ -1,8 +1,9 @@
 #include "plugins/vodidova/CVodiDOvaNode.h"
 
 #include "interface/CInterface.h"
+#include "interface/ScopedSnapshot.h"
 #include "plugins/common/CameraPose.h"
-#include "plugins/common/LocalMatrixAccess.h"
+#include "plugins/common/MatrixAccess.h"
 #include "util/Rotation.h"
 
 namespace vex::orb::addon {
@@ -28,24 +29,20 @@ double CVodiDOvaNode::xRowLength(double t, double fallback) const {
 }
 
 bool CVodiDOvaNode::readLens(double t, double& fieldOfView, double& focusDistance) const {
-    CInterface* c = core();
-    CSnapshot_Lens* lens = c != nullptr && node != nullptr ? c->getLensSnapshot(node, t) : nullptr;
-    if (lens == nullptr) return false;
+    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
+    if (!lens) return false;
     fieldOfView = lens->getFieldOfView();
     focusDistance = lens->getFocusDistance();
-    c->releaseLensSnapshot(lens);
     return true;
 }
 
 void CVodiDOvaNode::writeLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
                               double focusDistance) const {
     if (!setFieldOfView && !setFocusDistance) return;
-    CInterface* c = core();
-    CSnapshot_Lens* lens = c != nullptr && node != nullptr ? c->getLensSnapshot(node, t) : nullptr;
-    if (lens == nullptr) return;
+    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
+    if (!lens) return;
     if (setFieldOfView) lens->setFieldOfView(fieldOfView);
     if (setFocusDistance) lens->setFocusDistance(focusDistance);
-    c->releaseLensSnapshot(lens);
 }
 
 } // namespace vex::orb::addon

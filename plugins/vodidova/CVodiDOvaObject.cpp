@@ -80,7 +80,6 @@ void CVodiDOvaObject::releaseInputs() {
 }
 
 void CVodiDOvaObject::begin(double t) {
-    if (core == nullptr) return;
     const double dt = core->getFrameDuration();
     releaseInputs();
     relativeScale = camera.xRowLength(t, relativeScale);
@@ -117,7 +116,6 @@ void CVodiDOvaObject::end() {
 }
 
 void CVodiDOvaObject::step(double t) {
-    if (core == nullptr) return;
     for (size_t k = 0; k < kBodyInputCount; ++k)
         body.inputs[k].raw = channels[k] != nullptr ? channels[k]->getValue() : 0.0;
     body.run(core->getFrameDuration(), relativeScale);
@@ -135,13 +133,11 @@ void CVodiDOvaObject::step(double t) {
 }
 
 void CVodiDOvaObject::timeChanged(double t) {
-    if (core == nullptr) return;
     relativeScale = camera.xRowLength(t, relativeScale);
     core->refreshConfiguration();
 }
 
 int CVodiDOvaObject::buildConfiguration() {
-    if (core == nullptr) return 0;
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
         channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
@@ -178,7 +174,6 @@ int CVodiDOvaObject::buildConfiguration() {
 }
 
 int CVodiDOvaObject::initialize() {
-    if (core == nullptr) return 0;
     camera.create();
     humanoid.create();
     if (camera.node != nullptr) camera.node->select();
@@ -192,7 +187,6 @@ int CVodiDOvaObject::initialize() {
 }
 
 int CVodiDOvaObject::restore() {
-    if (core == nullptr) return 1;
     if (!camera.find()) return 1;
     if (camera.readLens(0.0, fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
@@ -238,7 +232,6 @@ std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() 
 }
 
 int CVodiDOvaObject::store() {
-    if (core == nullptr) return 0;
     const Record record = makeRecord();
     core->setToolData(record.data(), static_cast<uint32_t>(record.size()));
     return 0;
@@ -250,7 +243,6 @@ void CVodiDOvaObject::applyVisibility() {
 }
 
 void CVodiDOvaObject::onEvent(std::string name) {
-    if (core == nullptr) return;
     const ToolEvent event = ParseToolEvent(name);
     if (event.undo || event.redo) {
         // The page has put the flags back; the nodes follow them.

@@ -1,6 +1,7 @@
 #include "interface/SceneNode.h"
 #include "interface/CCamera.h"
 #include "interface/CMesh_Box.h"
+#include "interface/ScopedSnapshot.h"
 #include "tests/interface/StubCoreInterface.h"
 
 #include <gtest/gtest.h>
@@ -47,7 +48,10 @@ public:
         log.push_back("mesh " + name + " " + std::to_string(mesh->vertices.size()));
         return &hostNode;
     }
-    CSnapshot_Helper* getHelperSnapshot(CNode* n) override { return n == &hostNode ? &hostNode : nullptr; }
+    CSnapshot_Helper* getHelperSnapshot(CNode* n) override {
+        log.push_back("get");
+        return n == &hostNode ? &hostNode : nullptr;
+    }
     void releaseHelperSnapshot(CSnapshot_Helper* s) override {
         log.push_back(s == &hostNode ? "release" : "release other");
     }
@@ -102,7 +106,35 @@ TEST_F(SceneNodeTest, ForwardsToTheHostNodeAndRemovesItOnce) {
     EXPECT_TRUE(node.remove());
     EXPECT_FALSE(node.exists());
     EXPECT_TRUE(node.remove());
-    EXPECT_EQ(scene.log, (Log{"show", "hide", "flag 3", "release", "delete"}));
+    EXPECT_EQ(scene.log, (Log{"show", "hide", "get", "flag 3", "release", "delete"}));
+}
+
+TEST_F(SceneNodeTest, AScopedSnapshotIsHandedBackOnceWhereverItEnds) {
+    {
+        ScopedSnapshot<CSnapshot_Helper> held(&scene, &scene.hostNode);
+        ASSERT_TRUE(held);
+        ScopedSnapshot<CSnapshot_Helper> moved(std::move(held));
+        EXPECT_FALSE(held);
+        EXPECT_EQ(moved.get(), &scene.hostNode);
+        ScopedSnapshot<CSnapshot_Helper> other(&scene, &scene.hostNode);
+        other = std::move(moved); // the snapshot `other` held goes back first
+        EXPECT_EQ(scene.log, (Log{"get", "get", "release"}));
+        other.reset();
+        other.reset();
+        EXPECT_EQ(scene.log, (Log{"get", "get", "release", "release"}));
+    }
+    EXPECT_EQ(scene.log, (Log{"get", "get", "release", "release"}));
+    // Without a node nothing is asked of the host; a host without one gives an empty snapshot.
+    EXPECT_FALSE((ScopedSnapshot<CSnapshot_Helper>(&scene, nullptr)));
+    EXPECT_FALSE((ScopedSnapshot<CSnapshot_Lens>(&scene, &scene.hostNode, 1.0)));
+    EXPECT_EQ(scene.log.size(), 4u);
+}
+
+TEST(SceneNodeDeathTest, ANodeOfAToolWithoutItsCoreIsABrokenInvariant) {
+    if (!vex::util::AssertionsStop()) GTEST_SKIP() << "a release build reports and goes on";
+    CCamera tool{{nullptr, "tool"}};
+    BoxNode node{&tool, "tool_node"};
+    EXPECT_DEATH(node.find(), "SceneNode.cpp:[0-9]+: invariant broken: a scene node belongs to a tool");
 }
 
 } // namespace
