@@ -1,7 +1,7 @@
 #pragma once
 
-#include "../scene/ObjectAccess.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/api/HostConvert.h"
 
 #include <maya/MFnBase.h>
 
@@ -19,7 +19,7 @@ inline NodePtr liveNodeOf(const MFnBase& fn, MStatus* status = nullptr) {
 
 } // namespace vex::host
 
-#include "../scene/Scene.h"
+#include "host/scene/Scene.h"
 
 namespace vex::host {
 

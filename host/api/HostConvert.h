@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../scene/Value.h"
+#include "host/scene/Value.h"
 
 #include <maya/MMatrix.h>
 #include <maya/MStatus.h>

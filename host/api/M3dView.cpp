@@ -1,6 +1,6 @@
 #include <maya/M3dView.h>
 
-#include "../scene/Views.h"
+#include "host/scene/Views.h"
 
 using vex::host::Views;
 

@@ -1,6 +1,6 @@
 #include <maya/MAngle.h>
 
-#include "UnitConversion.h"
+#include "host/api/UnitConversion.h"
 
 #include <cmath>
 

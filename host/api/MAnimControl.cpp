@@ -1,6 +1,6 @@
 #include <maya/MAnimControl.h>
 
-#include "../scene/Timeline.h"
+#include "host/scene/Timeline.h"
 
 using vex::host::Timeline;
 

@@ -1,6 +1,6 @@
 #include <maya/MAnimCurveChange.h>
 
-#include "../scene/KeyEditLog.h"
+#include "host/scene/KeyEditLog.h"
 
 MAnimCurveChange::MAnimCurveChange(MStatus* ReturnStatus) : m_log(std::make_shared<vex::host::KeyEditLog>()) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);

@@ -2,7 +2,7 @@
 #include <maya/MObjectArray.h>
 #include <maya/MPlugArray.h>
 
-#include "FnAccess.h"
+#include "host/api/FnAccess.h"
 
 using namespace vex::host;
 using convert::failure;

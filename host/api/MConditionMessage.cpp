@@ -3,7 +3,7 @@
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
 
-#include "../scene/MessageHub.h"
+#include "host/scene/MessageHub.h"
 
 #include <algorithm>
 #include <array>

@@ -1,8 +1,8 @@
 #include <maya/MDGMessage.h>
 #include <maya/MStatus.h>
 
-#include "../scene/MessageHub.h"
-#include "CallbackStatus.h"
+#include "host/scene/MessageHub.h"
+#include "host/api/CallbackStatus.h"
 
 MCallbackId MDGMessage::addNodeAddedCallback(MMessage::MNodeFunction func, const MString& nodeType,
                                              void* clientData, MStatus* ReturnStatus) {

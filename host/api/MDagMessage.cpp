@@ -2,8 +2,8 @@
 #include <maya/MDagPath.h>
 #include <maya/MStatus.h>
 
-#include "../scene/MessageHub.h"
-#include "CallbackStatus.h"
+#include "host/scene/MessageHub.h"
+#include "host/api/CallbackStatus.h"
 
 namespace {
 

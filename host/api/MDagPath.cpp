@@ -1,9 +1,9 @@
 #include <maya/MDagPath.h>
 #include <maya/MDagPathArray.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/Scene.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

@@ -1,6 +1,6 @@
 #include <maya/MDistance.h>
 
-#include "UnitConversion.h"
+#include "host/api/UnitConversion.h"
 
 namespace {
 

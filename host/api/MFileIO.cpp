@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "../file/FileOperations.h"
-#include "../scene/SceneFiles.h"
+#include "host/file/FileOperations.h"
+#include "host/scene/SceneFiles.h"
 
 using vex::host::SceneFiles;
 using vex::host::file::FileOperations;

@@ -4,11 +4,11 @@
 #include <maya/MFnAnimCurve.h>
 #include <maya/MObjectArray.h>
 
-#include "../scene/AnimCurveData.h"
-#include "../scene/AnimCurveNodeTypes.h"
-#include "../scene/KeyEditLog.h"
-#include "../scene/NodeTypeRegistry.h"
-#include "FnAccess.h"
+#include "host/scene/AnimCurveData.h"
+#include "host/scene/AnimCurveNodeTypes.h"
+#include "host/scene/KeyEditLog.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/api/FnAccess.h"
 
 #include <cmath>
 #include <functional>

@@ -1,7 +1,7 @@
 #include <maya/MFnAttribute.h>
 
-#include "../scene/ObjectAccess.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

@@ -1,6 +1,6 @@
 #include <maya/MFnCamera.h>
 
-#include "FnAccess.h"
+#include "host/api/FnAccess.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 #include <maya/MFnDagNode.h>
 
-#include "../scene/Scene.h"
-#include "FnAccess.h"
-#include "NodeCreation.h"
+#include "host/scene/Scene.h"
+#include "host/api/FnAccess.h"
+#include "host/api/NodeCreation.h"
 
 using namespace vex::host;
 using convert::report;

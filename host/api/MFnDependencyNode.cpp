@@ -1,10 +1,10 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlugArray.h>
 
-#include "../scene/NodeTypeRegistry.h"
-#include "../scene/Scene.h"
-#include "FnAccess.h"
-#include "NodeCreation.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/api/FnAccess.h"
+#include "host/api/NodeCreation.h"
 
 using namespace vex::host;
 using convert::report;

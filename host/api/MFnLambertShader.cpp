@@ -1,6 +1,6 @@
 #include <maya/MFnLambertShader.h>
 
-#include "FnAccess.h"
+#include "host/api/FnAccess.h"
 
 using namespace vex::host;
 using convert::report;

@@ -1,7 +1,7 @@
 #include <maya/MFnMesh.h>
 
-#include "../scene/MeshData.h"
-#include "GeometryAccess.h"
+#include "host/scene/MeshData.h"
+#include "host/api/GeometryAccess.h"
 
 #include <vector>
 

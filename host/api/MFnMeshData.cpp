@@ -1,7 +1,7 @@
 #include <maya/MFnMeshData.h>
 
-#include "../scene/MeshData.h"
-#include "../scene/ObjectAccess.h"
+#include "host/scene/MeshData.h"
+#include "host/scene/ObjectAccess.h"
 
 MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus) {
     const MStatus status = setObject(object);

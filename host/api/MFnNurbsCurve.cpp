@@ -1,7 +1,7 @@
 #include <maya/MFnNurbsCurve.h>
 
-#include "../scene/CurveData.h"
-#include "GeometryAccess.h"
+#include "host/scene/CurveData.h"
+#include "host/api/GeometryAccess.h"
 
 using namespace vex::host;
 using convert::failure;

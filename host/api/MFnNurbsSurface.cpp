@@ -1,7 +1,7 @@
 #include <maya/MFnNurbsSurface.h>
 
-#include "../scene/SurfaceData.h"
-#include "GeometryAccess.h"
+#include "host/scene/SurfaceData.h"
+#include "host/api/GeometryAccess.h"
 
 using namespace vex::host;
 using convert::failure;

@@ -1,12 +1,12 @@
 #include <maya/MFnPlugin.h>
 
-#include "../scene/CommandRegistry.h"
-#include "../scene/Node.h"
-#include "../scene/NodeTypeRegistry.h"
-#include "../scene/ObjectAccess.h"
-#include "../scene/Plugin.h"
-#include "../scene/PluginManager.h"
-#include "MPxNodeAccess.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Node.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Plugin.h"
+#include "host/scene/PluginManager.h"
+#include "host/api/MPxNodeAccess.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include <maya/MFnSet.h>
 
-#include "FnAccess.h"
-#include "MSelectionListAccess.h"
+#include "host/api/FnAccess.h"
+#include "host/api/MSelectionListAccess.h"
 
 using namespace vex::host;
 using convert::report;

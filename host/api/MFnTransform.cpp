@@ -1,7 +1,7 @@
 #include <maya/MFnTransform.h>
 
-#include "../scene/Scene.h"
-#include "FnAccess.h"
+#include "host/scene/Scene.h"
+#include "host/api/FnAccess.h"
 
 using namespace vex::host;
 using convert::report;

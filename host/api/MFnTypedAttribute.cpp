@@ -1,8 +1,8 @@
 #include <maya/MFnTypedAttribute.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/ValueData.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/ValueData.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

@@ -3,8 +3,8 @@
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
 
-#include "../scene/CommandEngine.h"
-#include "../scene/UndoQueue.h"
+#include "host/scene/CommandEngine.h"
+#include "host/scene/UndoQueue.h"
 
 using vex::host::CommandEngine;
 using vex::host::command::Value;

@@ -1,8 +1,8 @@
 #include <maya/MItDag.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/Scene.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/api/HostConvert.h"
 
 #include <deque>
 

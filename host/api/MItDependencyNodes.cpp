@@ -1,8 +1,8 @@
 #include <maya/MItDependencyNodes.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/Scene.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

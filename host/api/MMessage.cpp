@@ -3,7 +3,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "../scene/MessageHub.h"
+#include "host/scene/MessageHub.h"
 
 MStatus MMessage::removeCallback(MCallbackId id) {
     if (vex::host::MessageHub::get().remove(id)) return MStatus::kSuccess;

@@ -1,6 +1,6 @@
 #include <maya/MObject.h>
 
-#include "../scene/Object.h"
+#include "host/scene/Object.h"
 
 const MObject MObject::kNullObj;
 

@@ -1,6 +1,6 @@
 #include <maya/MObjectHandle.h>
 
-#include "../scene/ObjectAccess.h"
+#include "host/scene/ObjectAccess.h"
 
 #include <functional>
 

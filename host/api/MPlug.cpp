@@ -3,10 +3,10 @@
 #include <maya/MPlugArray.h>
 #include <maya/MTime.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/Scene.h"
-#include "../scene/ValueData.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ValueData.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

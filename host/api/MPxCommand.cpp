@@ -3,8 +3,8 @@
 #include <maya/MPxCommand.h>
 #include <maya/MStringArray.h>
 
-#include "../scene/CommandEngine.h"
-#include "../scene/ScriptEditor.h"
+#include "host/scene/CommandEngine.h"
+#include "host/scene/ScriptEditor.h"
 
 #include <vector>
 

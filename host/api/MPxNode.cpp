@@ -1,8 +1,8 @@
-#include "MPxNodeAccess.h"
+#include "host/api/MPxNodeAccess.h"
 
-#include "../scene/Node.h"
-#include "../scene/NodeType.h"
-#include "../scene/ObjectAccess.h"
+#include "host/scene/Node.h"
+#include "host/scene/NodeType.h"
+#include "host/scene/ObjectAccess.h"
 
 using vex::host::Node;
 

@@ -1,9 +1,9 @@
 #include <maya/MSelectionList.h>
 #include <maya/MStringArray.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/Scene.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/api/HostConvert.h"
 
 #include <algorithm>
 

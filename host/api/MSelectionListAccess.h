@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../scene/Node.h"
+#include "host/scene/Node.h"
 
 #include <maya/MSelectionList.h>
 

@@ -1,7 +1,7 @@
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 
-#include "../scene/ErrorOutput.h"
+#include "host/scene/ErrorOutput.h"
 
 #include <ostream>
 

@@ -2,7 +2,7 @@
 
 #include <maya/MString.h>
 
-#include "../scene/CommandSyntax.h"
+#include "host/scene/CommandSyntax.h"
 
 #include <string>
 #include <utility>

@@ -1,6 +1,6 @@
-#include "NodeCreation.h"
+#include "host/api/NodeCreation.h"
 
-#include "../scene/Scene.h"
+#include "host/scene/Scene.h"
 
 namespace vex::host {
 

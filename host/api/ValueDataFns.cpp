@@ -3,9 +3,9 @@
 #include <maya/MFnStringArrayData.h>
 #include <maya/MFnStringData.h>
 
-#include "../scene/ObjectAccess.h"
-#include "../scene/ValueData.h"
-#include "HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/ValueData.h"
+#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

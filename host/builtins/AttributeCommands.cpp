@@ -1,10 +1,10 @@
-#include "AttributeCommands.h"
+#include "host/builtins/AttributeCommands.h"
 
-#include "MeshForms.h"
-#include "PlugName.h"
-#include "SessionState.h"
-#include "StateChange.h"
-#include "Units.h"
+#include "host/builtins/MeshForms.h"
+#include "host/builtins/PlugName.h"
+#include "host/builtins/SessionState.h"
+#include "host/builtins/StateChange.h"
+#include "host/builtins/Units.h"
 
 #include "host/scene/Scene.h"
 

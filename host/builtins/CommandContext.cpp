@@ -1,4 +1,4 @@
-#include "CommandContext.h"
+#include "host/builtins/CommandContext.h"
 
 #include "host/scene/CommandSyntax.h"
 

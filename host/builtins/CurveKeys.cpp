@@ -1,7 +1,7 @@
-#include "CurveKeys.h"
+#include "host/builtins/CurveKeys.h"
 
-#include "StateChange.h"
-#include "Units.h"
+#include "host/builtins/StateChange.h"
+#include "host/builtins/Units.h"
 
 #include "host/scene/NodeType.h"
 

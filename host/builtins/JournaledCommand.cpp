@@ -1,4 +1,4 @@
-#include "JournaledCommand.h"
+#include "host/builtins/JournaledCommand.h"
 
 #include "host/scene/CommandEngine.h"
 #include "host/scene/Scene.h"

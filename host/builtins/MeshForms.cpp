@@ -1,7 +1,7 @@
-#include "MeshForms.h"
+#include "host/builtins/MeshForms.h"
 
-#include "CurveKeys.h"
-#include "Units.h"
+#include "host/builtins/CurveKeys.h"
+#include "host/builtins/Units.h"
 
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MeshData.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CommandContext.h"
-#include "PlugName.h"
+#include "host/builtins/CommandContext.h"
+#include "host/builtins/PlugName.h"
 
 #include "host/scene/Node.h"
 

@@ -1,9 +1,9 @@
-#include "NodeCommands.h"
-#include "StateChange.h"
+#include "host/builtins/NodeCommands.h"
+#include "host/builtins/StateChange.h"
 
-#include "PlugName.h"
-#include "SelectionCommands.h"
-#include "SessionState.h"
+#include "host/builtins/PlugName.h"
+#include "host/builtins/SelectionCommands.h"
+#include "host/builtins/SessionState.h"
 
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MatrixMath.h"

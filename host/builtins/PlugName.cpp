@@ -1,6 +1,6 @@
-#include "PlugName.h"
+#include "host/builtins/PlugName.h"
 
-#include "SessionState.h"
+#include "host/builtins/SessionState.h"
 
 #include "host/scene/Scene.h"
 

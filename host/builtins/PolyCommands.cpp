@@ -1,6 +1,6 @@
-#include "PolyCommands.h"
+#include "host/builtins/PolyCommands.h"
 
-#include "PlugName.h"
+#include "host/builtins/PlugName.h"
 
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"

@@ -1,7 +1,7 @@
-#include "SelectionCommands.h"
+#include "host/builtins/SelectionCommands.h"
 
-#include "SessionState.h"
-#include "StateChange.h"
+#include "host/builtins/SessionState.h"
+#include "host/builtins/StateChange.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,4 +1,4 @@
-#include "SessionState.h"
+#include "host/builtins/SessionState.h"
 
 namespace vex::host::builtins {
 

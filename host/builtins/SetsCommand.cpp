@@ -1,7 +1,7 @@
-#include "SetsCommand.h"
+#include "host/builtins/SetsCommand.h"
 
-#include "PlugName.h"
-#include "SelectionCommands.h"
+#include "host/builtins/PlugName.h"
+#include "host/builtins/SelectionCommands.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandContext.h"
+#include "host/builtins/CommandContext.h"
 
 namespace vex::host::builtins {
 

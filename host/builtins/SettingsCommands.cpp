@@ -1,6 +1,6 @@
-#include "SettingsCommands.h"
+#include "host/builtins/SettingsCommands.h"
 
-#include "SessionState.h"
+#include "host/builtins/SessionState.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,4 +1,4 @@
-#include "StateChange.h"
+#include "host/builtins/StateChange.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,9 +1,9 @@
-#include "TimeCommands.h"
+#include "host/builtins/TimeCommands.h"
 
-#include "CurveKeys.h"
-#include "PlugName.h"
-#include "StateChange.h"
-#include "Units.h"
+#include "host/builtins/CurveKeys.h"
+#include "host/builtins/PlugName.h"
+#include "host/builtins/StateChange.h"
+#include "host/builtins/Units.h"
 
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/Scene.h"

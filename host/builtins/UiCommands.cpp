@@ -1,6 +1,6 @@
-#include "UiCommands.h"
+#include "host/builtins/UiCommands.h"
 
-#include "UiState.h"
+#include "host/builtins/UiState.h"
 
 #include "host/scene/CommandEngine.h"
 

@@ -1,4 +1,4 @@
-#include "UiState.h"
+#include "host/builtins/UiState.h"
 
 #include <algorithm>
 #include <tuple>

@@ -1,4 +1,4 @@
-#include "Units.h"
+#include "host/builtins/Units.h"
 
 #include "host/scene/AnimCurveNodeTypes.h"
 

@@ -1,4 +1,4 @@
-#include "DefaultNodes.h"
+#include "host/file/DefaultNodes.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,6 +1,6 @@
-#include "FileCommand.h"
+#include "host/file/FileCommand.h"
 
-#include "FileOperations.h"
+#include "host/file/FileOperations.h"
 
 #include <maya/MArgList.h>
 #include <maya/MString.h>

@@ -1,8 +1,8 @@
-#include "FileOperations.h"
+#include "host/file/FileOperations.h"
 
-#include "SceneReader.h"
-#include "SceneWriter.h"
-#include "StatusText.h"
+#include "host/file/SceneReader.h"
+#include "host/file/SceneWriter.h"
+#include "host/file/StatusText.h"
 
 #include "host/builtins/SessionState.h"
 #include "host/scene/SceneFiles.h"

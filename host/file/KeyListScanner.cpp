@@ -1,4 +1,4 @@
-#include "KeyListScanner.h"
+#include "host/file/KeyListScanner.h"
 
 #include "util/NumberText.h"
 #include "util/ParallelFor.h"

@@ -1,4 +1,4 @@
-#include "KeyListText.h"
+#include "host/file/KeyListText.h"
 
 #include "util/NumberText.h"
 #include "util/ParallelFor.h"

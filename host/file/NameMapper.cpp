@@ -1,4 +1,4 @@
-#include "NameMapper.h"
+#include "host/file/NameMapper.h"
 
 #include <algorithm>
 #include <set>

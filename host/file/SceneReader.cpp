@@ -1,11 +1,11 @@
-#include "SceneReader.h"
+#include "host/file/SceneReader.h"
 
-#include "DefaultNodes.h"
-#include "KeyListScanner.h"
-#include "NameMapper.h"
-#include "SettingsSnapshot.h"
-#include "StatusText.h"
-#include "TangentCodes.h"
+#include "host/file/DefaultNodes.h"
+#include "host/file/KeyListScanner.h"
+#include "host/file/NameMapper.h"
+#include "host/file/SettingsSnapshot.h"
+#include "host/file/StatusText.h"
+#include "host/file/TangentCodes.h"
 
 #include "host/builtins/CommandContext.h"
 #include "host/builtins/CurveKeys.h"

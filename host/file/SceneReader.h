@@ -1,6 +1,6 @@
 #pragma once
 
-#include "KeyListScanner.h"
+#include "host/file/KeyListScanner.h"
 
 #include "host/command/ScriptError.h"
 

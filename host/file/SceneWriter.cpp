@@ -1,8 +1,8 @@
-#include "SceneWriter.h"
+#include "host/file/SceneWriter.h"
 
-#include "DefaultNodes.h"
-#include "KeyListText.h"
-#include "TangentCodes.h"
+#include "host/file/DefaultNodes.h"
+#include "host/file/KeyListText.h"
+#include "host/file/TangentCodes.h"
 
 #include "host/builtins/SessionState.h"
 #include "host/scene/AnimCurveData.h"

@@ -1,4 +1,4 @@
-#include "SettingsSnapshot.h"
+#include "host/file/SettingsSnapshot.h"
 
 #include "host/builtins/SessionState.h"
 #include "host/scene/Scene.h"

@@ -1,4 +1,4 @@
-#include "StatusText.h"
+#include "host/file/StatusText.h"
 
 #include <maya/MString.h>
 

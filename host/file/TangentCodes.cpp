@@ -1,4 +1,4 @@
-#include "TangentCodes.h"
+#include "host/file/TangentCodes.h"
 
 #include <array>
 #include <utility>

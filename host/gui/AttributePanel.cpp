@@ -1,6 +1,6 @@
-#include "AttributePanel.h"
+#include "host/gui/AttributePanel.h"
 
-#include "HostCommands.h"
+#include "host/gui/HostCommands.h"
 
 #include "host/builtins/Units.h"
 #include "host/scene/Scene.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "NumberField.h"
-#include "SceneWatcher.h"
+#include "host/gui/NumberField.h"
+#include "host/gui/SceneWatcher.h"
 
 #include "host/scene/Node.h"
 

@@ -1,4 +1,4 @@
-#include "CameraLens.h"
+#include "host/gui/CameraLens.h"
 
 #include "host/scene/Scene.h"
 

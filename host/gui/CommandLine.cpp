@@ -1,6 +1,6 @@
-#include "CommandLine.h"
+#include "host/gui/CommandLine.h"
 
-#include "ScriptOutput.h"
+#include "host/gui/ScriptOutput.h"
 
 #include "host/scene/CommandEngine.h"
 

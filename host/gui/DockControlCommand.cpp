@@ -1,4 +1,4 @@
-#include "DockControlCommand.h"
+#include "host/gui/DockControlCommand.h"
 
 #include <maya/MArgList.h>
 #include <maya/MString.h>

@@ -1,4 +1,4 @@
-#include "HostCommands.h"
+#include "host/gui/HostCommands.h"
 
 #include "host/command/CommandCall.h"
 #include "host/scene/CommandEngine.h"

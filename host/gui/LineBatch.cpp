@@ -1,4 +1,4 @@
-#include "LineBatch.h"
+#include "host/gui/LineBatch.h"
 
 #include <array>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CameraLens.h"
+#include "host/gui/CameraLens.h"
 
 #include <QColor>
 #include <QMatrix4x4>

@@ -1,6 +1,6 @@
-#include "LookThroughCommand.h"
+#include "host/gui/LookThroughCommand.h"
 
-#include "Viewport.h"
+#include "host/gui/Viewport.h"
 
 #include "host/scene/Scene.h"
 

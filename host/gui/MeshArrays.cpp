@@ -1,4 +1,4 @@
-#include "MeshArrays.h"
+#include "host/gui/MeshArrays.h"
 
 namespace vex::host::gui {
 

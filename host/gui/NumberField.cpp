@@ -1,4 +1,4 @@
-#include "NumberField.h"
+#include "host/gui/NumberField.h"
 
 #include "util/NumberText.h"
 

@@ -1,6 +1,6 @@
-#include "Outliner.h"
+#include "host/gui/Outliner.h"
 
-#include "HostCommands.h"
+#include "host/gui/HostCommands.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "OutlinerModel.h"
+#include "host/gui/OutlinerModel.h"
 
 #include <QTreeView>
 

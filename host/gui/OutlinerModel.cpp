@@ -1,4 +1,4 @@
-#include "OutlinerModel.h"
+#include "host/gui/OutlinerModel.h"
 
 #include "host/scene/Scene.h"
 

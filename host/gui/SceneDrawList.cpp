@@ -1,4 +1,4 @@
-#include "SceneDrawList.h"
+#include "host/gui/SceneDrawList.h"
 
 #include "host/scene/Scene.h"
 

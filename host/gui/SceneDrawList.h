@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CameraLens.h"
+#include "host/gui/CameraLens.h"
 
 #include "host/scene/MeshData.h"
 #include "host/scene/Node.h"

@@ -1,4 +1,4 @@
-#include "SceneWatcher.h"
+#include "host/gui/SceneWatcher.h"
 
 #include "host/scene/MessageHub.h"
 

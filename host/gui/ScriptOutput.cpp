@@ -1,4 +1,4 @@
-#include "ScriptOutput.h"
+#include "host/gui/ScriptOutput.h"
 
 #include <QFontDatabase>
 #include <QTextCharFormat>

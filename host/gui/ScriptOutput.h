@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SceneWatcher.h"
+#include "host/gui/SceneWatcher.h"
 
 #include "host/scene/ScriptEditor.h"
 

@@ -1,4 +1,4 @@
-#include "ShelfBar.h"
+#include "host/gui/ShelfBar.h"
 
 #include "host/builtins/UiState.h"
 #include "host/scene/CommandEngine.h"

@@ -1,4 +1,4 @@
-#include "TimeSlider.h"
+#include "host/gui/TimeSlider.h"
 
 #include <QPainter>
 #include <QStyle>

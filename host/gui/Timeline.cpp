@@ -1,6 +1,6 @@
-#include "Timeline.h"
+#include "host/gui/Timeline.h"
 
-#include "HostCommands.h"
+#include "host/gui/HostCommands.h"
 
 #include "host/builtins/Units.h"
 #include "host/scene/AnimCurveData.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "NumberField.h"
-#include "SceneWatcher.h"
-#include "TimeSlider.h"
+#include "host/gui/NumberField.h"
+#include "host/gui/SceneWatcher.h"
+#include "host/gui/TimeSlider.h"
 
 #include <maya/MMessage.h>
 

@@ -1,4 +1,4 @@
-#include "ViewCamera.h"
+#include "host/gui/ViewCamera.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "Viewport.h"
+#include "host/gui/Viewport.h"
 
-#include "HostCommands.h"
+#include "host/gui/HostCommands.h"
 
 #include "host/scene/Scene.h"
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "LineBatch.h"
-#include "MeshArrays.h"
-#include "SceneDrawList.h"
-#include "SceneWatcher.h"
-#include "ViewCamera.h"
+#include "host/gui/LineBatch.h"
+#include "host/gui/MeshArrays.h"
+#include "host/gui/SceneDrawList.h"
+#include "host/gui/SceneWatcher.h"
+#include "host/gui/ViewCamera.h"
 
 #include <QElapsedTimer>
 #include <QOffscreenSurface>

@@ -1,4 +1,4 @@
-#include "EventPump.h"
+#include "host/program/EventPump.h"
 
 #include "platform/win32/Clock.h"
 #include "platform/win32/TimerQueue.h"

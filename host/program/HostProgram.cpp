@@ -1,13 +1,13 @@
-#include "HostProgram.h"
+#include "host/program/HostProgram.h"
 
 #include "host/gui/HostWindow.h"
 
 #include <QApplication>
 
-#include "PathPlotCommand.h"
-#include "ProcessEventsCommand.h"
-#include "QuitCommand.h"
-#include "VirtualJoystickCommand.h"
+#include "host/program/PathPlotCommand.h"
+#include "host/program/ProcessEventsCommand.h"
+#include "host/program/QuitCommand.h"
+#include "host/program/VirtualJoystickCommand.h"
 
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandEngine.h"

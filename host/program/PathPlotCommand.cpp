@@ -1,6 +1,6 @@
-#include "PathPlotCommand.h"
+#include "host/program/PathPlotCommand.h"
 
-#include "PlugByName.h"
+#include "host/program/PlugByName.h"
 
 #include "host/plot/PathCsv.h"
 #include "host/plot/PathPlot.h"

@@ -1,4 +1,4 @@
-#include "PlugByName.h"
+#include "host/program/PlugByName.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MObject.h>

@@ -1,6 +1,6 @@
-#include "ProcessEventsCommand.h"
+#include "host/program/ProcessEventsCommand.h"
 
-#include "EventPump.h"
+#include "host/program/EventPump.h"
 
 #include "platform/win32/Clock.h"
 #include "platform/win32/TimerQueue.h"

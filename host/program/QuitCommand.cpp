@@ -1,4 +1,4 @@
-#include "QuitCommand.h"
+#include "host/program/QuitCommand.h"
 
 #include <maya/MArgList.h>
 #include <maya/MString.h>

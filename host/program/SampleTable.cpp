@@ -1,4 +1,4 @@
-#include "SampleTable.h"
+#include "host/program/SampleTable.h"
 
 #include "util/NumberText.h"
 

@@ -1,6 +1,6 @@
-#include "VirtualJoystick.h"
+#include "host/program/VirtualJoystick.h"
 
-#include "PlugByName.h"
+#include "host/program/PlugByName.h"
 
 #include <SDL2/SDL.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SampleTable.h"
+#include "host/program/SampleTable.h"
 
 #include <memory>
 #include <string>

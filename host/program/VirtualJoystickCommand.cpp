@@ -1,8 +1,8 @@
-#include "VirtualJoystickCommand.h"
+#include "host/program/VirtualJoystickCommand.h"
 
-#include "EventPump.h"
-#include "SampleTable.h"
-#include "VirtualJoystick.h"
+#include "host/program/EventPump.h"
+#include "host/program/SampleTable.h"
+#include "host/program/VirtualJoystick.h"
 
 #include "util/AtomicFile.h"
 

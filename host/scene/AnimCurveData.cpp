@@ -1,6 +1,6 @@
-#include "AnimCurveData.h"
+#include "host/scene/AnimCurveData.h"
 
-#include "Node.h"
+#include "host/scene/Node.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Data.h"
+#include "host/scene/Data.h"
 
 #include <cstddef>
 #include <memory>

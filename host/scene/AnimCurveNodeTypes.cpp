@@ -1,8 +1,8 @@
-#include "AnimCurveNodeTypes.h"
+#include "host/scene/AnimCurveNodeTypes.h"
 
-#include "AnimCurveData.h"
-#include "NodeTypeRegistry.h"
-#include "Scene.h"
+#include "host/scene/AnimCurveData.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/Scene.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "AttributeDefinition.h"
+#include "host/scene/AttributeDefinition.h"
 
 namespace vex::host {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Object.h"
-#include "Value.h"
+#include "host/scene/Object.h"
+#include "host/scene/Value.h"
 
 #include <memory>
 #include <string>

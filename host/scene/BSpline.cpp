@@ -1,4 +1,4 @@
-#include "BSpline.h"
+#include "host/scene/BSpline.h"
 
 #include <algorithm>
 

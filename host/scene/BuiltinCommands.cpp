@@ -1,7 +1,7 @@
-#include "BuiltinCommands.h"
+#include "host/scene/BuiltinCommands.h"
 
-#include "PluginManager.h"
-#include "UndoQueue.h"
+#include "host/scene/PluginManager.h"
+#include "host/scene/UndoQueue.h"
 
 #include "host/file/FileCommand.h"
 

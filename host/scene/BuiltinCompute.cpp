@@ -1,8 +1,8 @@
-#include "BuiltinCompute.h"
+#include "host/scene/BuiltinCompute.h"
 
-#include "MatrixMath.h"
-#include "Node.h"
-#include "Scene.h"
+#include "host/scene/MatrixMath.h"
+#include "host/scene/Node.h"
+#include "host/scene/Scene.h"
 
 namespace vex::host {
 

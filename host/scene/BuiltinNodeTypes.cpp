@@ -1,7 +1,7 @@
-#include "BuiltinNodeTypes.h"
+#include "host/scene/BuiltinNodeTypes.h"
 
-#include "BuiltinCompute.h"
-#include "NodeTypeRegistry.h"
+#include "host/scene/BuiltinCompute.h"
+#include "host/scene/NodeTypeRegistry.h"
 
 namespace vex::host {
 

@@ -1,9 +1,9 @@
-#include "CommandEngine.h"
+#include "host/scene/CommandEngine.h"
 
-#include "CommandRegistry.h"
-#include "MessageHub.h"
-#include "ScriptEditor.h"
-#include "UndoQueue.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/MessageHub.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
 
 #include "host/builtins/Install.h"
 

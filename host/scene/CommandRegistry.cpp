@@ -1,6 +1,6 @@
-#include "CommandRegistry.h"
+#include "host/scene/CommandRegistry.h"
 
-#include "BuiltinCommands.h"
+#include "host/scene/BuiltinCommands.h"
 
 namespace vex::host {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CommandSyntax.h"
+#include "host/scene/CommandSyntax.h"
 
 #include <map>
 #include <memory>

@@ -1,4 +1,4 @@
-#include "CommandSyntax.h"
+#include "host/scene/CommandSyntax.h"
 
 #include "util/NumberText.h"
 

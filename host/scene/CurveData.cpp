@@ -1,6 +1,6 @@
-#include "CurveData.h"
+#include "host/scene/CurveData.h"
 
-#include "BSpline.h"
+#include "host/scene/BSpline.h"
 
 #include <algorithm>
 

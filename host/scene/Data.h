@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Object.h"
+#include "host/scene/Object.h"
 
 #include <memory>
 

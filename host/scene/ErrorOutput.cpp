@@ -1,4 +1,4 @@
-#include "ErrorOutput.h"
+#include "host/scene/ErrorOutput.h"
 
 #include <iostream>
 #include <utility>

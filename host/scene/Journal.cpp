@@ -1,6 +1,6 @@
-#include "Journal.h"
+#include "host/scene/Journal.h"
 
-#include "Scene.h"
+#include "host/scene/Scene.h"
 
 namespace vex::host {
 

@@ -1,4 +1,4 @@
-#include "KeyEditLog.h"
+#include "host/scene/KeyEditLog.h"
 
 namespace vex::host {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AnimCurveData.h"
+#include "host/scene/AnimCurveData.h"
 
 #include <memory>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "MatrixMath.h"
+#include "host/scene/MatrixMath.h"
 
 #include <cmath>
 #include <utility>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Value.h"
+#include "host/scene/Value.h"
 
 namespace vex::host {
 

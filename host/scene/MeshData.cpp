@@ -1,4 +1,4 @@
-#include "MeshData.h"
+#include "host/scene/MeshData.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "MessageHub.h"
+#include "host/scene/MessageHub.h"
 
 #include <maya/MString.h>
 

@@ -1,4 +1,4 @@
-#include "Node.h"
+#include "host/scene/Node.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AttributeDefinition.h"
-#include "NodeType.h"
-#include "Object.h"
-#include "Value.h"
+#include "host/scene/AttributeDefinition.h"
+#include "host/scene/NodeType.h"
+#include "host/scene/Object.h"
+#include "host/scene/Value.h"
 
 #include <cstdint>
 #include <memory>

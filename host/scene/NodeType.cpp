@@ -1,4 +1,4 @@
-#include "NodeType.h"
+#include "host/scene/NodeType.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "AttributeDefinition.h"
+#include "host/scene/AttributeDefinition.h"
 
 #include <cstdint>
 #include <functional>

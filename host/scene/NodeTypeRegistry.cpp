@@ -1,6 +1,6 @@
-#include "NodeTypeRegistry.h"
+#include "host/scene/NodeTypeRegistry.h"
 
-#include "BuiltinNodeTypes.h"
+#include "host/scene/BuiltinNodeTypes.h"
 
 namespace vex::host {
 

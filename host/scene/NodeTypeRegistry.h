@@ -1,6 +1,6 @@
 #pragma once
 
-#include "NodeType.h"
+#include "host/scene/NodeType.h"
 
 #include <cstdint>
 #include <map>

@@ -1,4 +1,4 @@
-#include "ObjectAccess.h"
+#include "host/scene/ObjectAccess.h"
 
 namespace vex::host {
 

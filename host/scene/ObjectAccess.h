@@ -1,9 +1,9 @@
 #pragma once
 
-#include "AttributeDefinition.h"
-#include "Data.h"
-#include "Node.h"
-#include "Object.h"
+#include "host/scene/AttributeDefinition.h"
+#include "host/scene/Data.h"
+#include "host/scene/Node.h"
+#include "host/scene/Object.h"
 
 #include <maya/MObject.h>
 

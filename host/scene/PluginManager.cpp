@@ -1,11 +1,11 @@
-#include "PluginManager.h"
+#include "host/scene/PluginManager.h"
 
-#include "CommandRegistry.h"
-#include "NodeTypeRegistry.h"
-#include "ObjectAccess.h"
-#include "Scene.h"
-#include "ScriptEditor.h"
-#include "UndoQueue.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
 
 #include <maya/MObject.h>
 #include <maya/MString.h>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Plugin.h"
+#include "host/scene/Plugin.h"
 
 #include <maya/MStatus.h>
 

@@ -1,7 +1,7 @@
-#include "Scene.h"
+#include "host/scene/Scene.h"
 
-#include "NodeTypeRegistry.h"
-#include "SceneEvents.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/SceneEvents.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Journal.h"
-#include "Node.h"
-#include "Value.h"
+#include "host/scene/Journal.h"
+#include "host/scene/Node.h"
+#include "host/scene/Value.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
-#include "SceneEvents.h"
+#include "host/scene/SceneEvents.h"
 
-#include "MessageHub.h"
-#include "ObjectAccess.h"
+#include "host/scene/MessageHub.h"
+#include "host/scene/ObjectAccess.h"
 
 #include <maya/MDagPath.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Node.h"
+#include "host/scene/Node.h"
 
 namespace vex::host {
 

@@ -1,9 +1,9 @@
-#include "SceneFiles.h"
+#include "host/scene/SceneFiles.h"
 
-#include "MessageHub.h"
-#include "Scene.h"
-#include "ScriptEditor.h"
-#include "UndoQueue.h"
+#include "host/scene/MessageHub.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
 
 #include <maya/MSceneMessage.h>
 #include <maya/MString.h>

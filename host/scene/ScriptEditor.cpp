@@ -1,6 +1,6 @@
-#include "ScriptEditor.h"
+#include "host/scene/ScriptEditor.h"
 
-#include "ErrorOutput.h"
+#include "host/scene/ErrorOutput.h"
 
 #include <iostream>
 

@@ -1,6 +1,6 @@
-#include "SurfaceData.h"
+#include "host/scene/SurfaceData.h"
 
-#include "BSpline.h"
+#include "host/scene/BSpline.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Data.h"
-#include "MeshData.h"
+#include "host/scene/Data.h"
+#include "host/scene/MeshData.h"
 
 #include <maya/MPoint.h>
 #include <maya/MVector.h>

@@ -1,7 +1,7 @@
-#include "Timeline.h"
+#include "host/scene/Timeline.h"
 
-#include "MessageHub.h"
-#include "Scene.h"
+#include "host/scene/MessageHub.h"
+#include "host/scene/Scene.h"
 
 #include <maya/MTime.h>
 

@@ -1,7 +1,7 @@
-#include "UndoQueue.h"
+#include "host/scene/UndoQueue.h"
 
-#include "MessageHub.h"
-#include "ScriptEditor.h"
+#include "host/scene/MessageHub.h"
+#include "host/scene/ScriptEditor.h"
 
 #include <maya/MPxCommand.h>
 #include <maya/MString.h>

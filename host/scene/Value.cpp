@@ -1,4 +1,4 @@
-#include "Value.h"
+#include "host/scene/Value.h"
 
 #include "util/NumberText.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Data.h"
-#include "Value.h"
+#include "host/scene/Data.h"
+#include "host/scene/Value.h"
 
 namespace vex::host {
 

@@ -1,4 +1,4 @@
-#include "Views.h"
+#include "host/scene/Views.h"
 
 namespace vex::host {
 

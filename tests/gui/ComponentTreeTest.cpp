@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 #include "gui/Background.h"
 #include "gui/PathVariables.h"
 #include "gui/StdComponent.h"

@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "GuiTestSupport.h"
+#include "tests/gui/GuiTestSupport.h"
 #include "gui/Background.h"
 #include "util/AbstractFactory.h"
 #include "util/xml/ResourceReader.h"

@@ -4,7 +4,7 @@
 #include "util/AVar_Nearest.h"
 #include "util/Rotation.h"
 
-#include "MathExpect.h"
+#include "tests/util/MathExpect.h"
 
 #include <gtest/gtest.h>
 

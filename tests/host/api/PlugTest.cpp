@@ -1,4 +1,4 @@
-#include "SceneFixture.h"
+#include "tests/host/api/SceneFixture.h"
 
 #include <maya/MDGContext.h>
 #include <maya/MFnMatrixData.h>

@@ -1,4 +1,4 @@
-#include "SceneFixture.h"
+#include "tests/host/api/SceneFixture.h"
 
 #include <maya/MFnLambertShader.h>
 #include <maya/MFnSet.h>

@@ -1,5 +1,5 @@
 // Calls that do not fit a command's flags and arguments are refused before the command runs.
-#include "BuiltinsFixture.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 #include "host/command/CommandCall.h"
 #include "host/scene/CommandSyntax.h"

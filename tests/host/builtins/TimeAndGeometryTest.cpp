@@ -1,4 +1,4 @@
-#include "BuiltinsFixture.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 #include "host/scene/MeshData.h"
 #include "host/scene/MessageHub.h"

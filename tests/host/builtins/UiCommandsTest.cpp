@@ -1,4 +1,4 @@
-#include "BuiltinsFixture.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 using vex::host::ScriptEditor;
 using vex::host::builtins::UiState;

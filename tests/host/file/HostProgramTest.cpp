@@ -1,5 +1,5 @@
 // Runs the built torva-host program as a user would, with scripts and -c commands.
-#include "SceneFileFixture.h"
+#include "tests/host/file/SceneFileFixture.h"
 
 #include <cstdlib>
 #include <sys/wait.h>

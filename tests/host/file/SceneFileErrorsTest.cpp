@@ -1,4 +1,4 @@
-#include "SceneFileFixture.h"
+#include "tests/host/file/SceneFileFixture.h"
 
 #include "host/scene/UndoQueue.h"
 

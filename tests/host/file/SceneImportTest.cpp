@@ -1,4 +1,4 @@
-#include "SceneFileFixture.h"
+#include "tests/host/file/SceneFileFixture.h"
 
 #include <maya/MSceneMessage.h>
 

@@ -1,4 +1,4 @@
-#include "HostGuiFixture.h"
+#include "tests/host/gui/HostGuiFixture.h"
 
 #include "tests/support/Screenshot.h"
 
