@@ -113,14 +113,14 @@ public:
     using Clock = std::chrono::steady_clock;
 
     void OnTimer(int32_t, uint32_t) override {
-        m_ticks.push_back(Clock::now());
+        ticks_.push_back(Clock::now());
         // As a take's tick does: the host's time moves on, and its message asks the viewport to draw.
-        MAnimControl::setCurrentTime(MTime(static_cast<double>(m_ticks.size()), MTime::kPALFrame));
-        if (m_ticks.size() == kTicks) QCoreApplication::exit();
+        MAnimControl::setCurrentTime(MTime(static_cast<double>(ticks_.size()), MTime::kPALFrame));
+        if (ticks_.size() == kTicks) QCoreApplication::exit();
     }
 
     static constexpr std::size_t kTicks = 50;
-    std::vector<Clock::time_point> m_ticks;
+    std::vector<Clock::time_point> ticks_;
 };
 
 void BM_TickPacing(benchmark::State& state) {
@@ -142,9 +142,9 @@ void BM_TickPacing(benchmark::State& state) {
         recorder.SetTimer(1, 0.04);
         QCoreApplication::exec();
         recorder.KillTimer(1);
-        for (std::size_t i = 1; i < recorder.m_ticks.size(); ++i) {
+        for (std::size_t i = 1; i < recorder.ticks_.size(); ++i) {
             const double spacing =
-                std::chrono::duration<double, std::milli>(recorder.m_ticks[i] - recorder.m_ticks[i - 1])
+                std::chrono::duration<double, std::milli>(recorder.ticks_[i] - recorder.ticks_[i - 1])
                     .count();
             errors.push_back(std::abs(spacing - 40.0));
         }

@@ -9,24 +9,24 @@ template <typename T>
 class ReturnValue {
 public:
     /// Wraps the caller's `target`, which must outlive this object.
-    explicit ReturnValue(T* target) : m_target(target) {}
+    explicit ReturnValue(T* target) : target_(target) {}
 
     /// The caller's object.
-    virtual T* get() { return m_target; }
+    virtual T* get() { return target_; }
 
     /// The caller's object, read-only.
-    virtual const T* getConst() const { return m_target; }
+    virtual const T* getConst() const { return target_; }
 
     /// Copies `value` into the caller's object (unless it is that very object); returns it.
     virtual T* set(const T& value) {
-        if (&value != m_target) *m_target = value;
-        return m_target;
+        if (&value != target_) *target_ = value;
+        return target_;
     }
 
     virtual ~ReturnValue() = default;
 
 private:
-    T* m_target;
+    T* target_;
 };
 
 } // namespace vex::util

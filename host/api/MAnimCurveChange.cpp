@@ -2,16 +2,16 @@
 
 #include "host/scene/KeyEditLog.h"
 
-MAnimCurveChange::MAnimCurveChange(MStatus* ReturnStatus) : m_log(std::make_shared<vex::host::KeyEditLog>()) {
+MAnimCurveChange::MAnimCurveChange(MStatus* ReturnStatus) : log_(std::make_shared<vex::host::KeyEditLog>()) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);
 }
 
 MStatus MAnimCurveChange::undoIt() {
-    m_log->undo();
+    log_->undo();
     return MStatus::kSuccess;
 }
 
 MStatus MAnimCurveChange::redoIt() {
-    m_log->redo();
+    log_->redo();
     return MStatus::kSuccess;
 }

@@ -25,24 +25,24 @@ struct MDGModifier::Impl {
     bool undone = false;
 };
 
-MDGModifier::MDGModifier() : m_impl(std::make_unique<Impl>()) {}
+MDGModifier::MDGModifier() : impl_(std::make_unique<Impl>()) {}
 MDGModifier::~MDGModifier() = default;
 MDGModifier::MDGModifier(MDGModifier&&) noexcept = default;
 MDGModifier& MDGModifier::operator=(MDGModifier&&) noexcept = default;
 
 MStatus MDGModifier::queue(std::function<MStatus()> run) {
-    m_impl->edits.push_back({std::move(run), nullptr, false});
+    impl_->edits.push_back({std::move(run), nullptr, false});
     return MStatus::kSuccess;
 }
 
 MStatus MDGModifier::doIt() {
     auto& scene = Scene::instance();
-    if (m_impl->undone) {
-        for (auto& edit : m_impl->edits)
+    if (impl_->undone) {
+        for (auto& edit : impl_->edits)
             if (edit.done) edit.journal->redo(scene);
-        m_impl->undone = false;
+        impl_->undone = false;
     }
-    for (auto& edit : m_impl->edits) {
+    for (auto& edit : impl_->edits) {
         if (edit.done) continue;
         scene.beginJournal();
         MStatus status = edit.run();
@@ -58,11 +58,11 @@ MStatus MDGModifier::doIt() {
 }
 
 MStatus MDGModifier::undoIt() {
-    if (m_impl->undone) return MStatus::kSuccess;
+    if (impl_->undone) return MStatus::kSuccess;
     auto& scene = Scene::instance();
-    for (auto it = m_impl->edits.rbegin(); it != m_impl->edits.rend(); ++it)
+    for (auto it = impl_->edits.rbegin(); it != impl_->edits.rend(); ++it)
         if (it->done) it->journal->undo(scene);
-    m_impl->undone = true;
+    impl_->undone = true;
     return MStatus::kSuccess;
 }
 

@@ -34,7 +34,7 @@ MStatus MDagPath::getAPathTo(const MObject& object, MDagPath& path) {
     auto node = ObjectAccess::liveNode(object);
     if (!node && ObjectAccess::node(object) == Scene::instance().world()) node = Scene::instance().world();
     if (!node || !node->isDag()) return convert::failure("the object is not a DAG node in the scene");
-    path.m_node = node;
+    path.node_ = node;
     return MStatus::kSuccess;
 }
 
@@ -48,19 +48,19 @@ MStatus MDagPath::getAllPathsTo(const MObject& object, MDagPathArray& paths) {
 
 bool MDagPath::isValid(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return m_node && (m_node->isAlive() || m_node == Scene::instance().world());
+    return node_ && (node_->isAlive() || node_ == Scene::instance().world());
 }
 
 MObject MDagPath::node(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(m_node);
+    return ObjectAccess::wrap(node_);
 }
 
 MObject MDagPath::transform(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    for (auto node = m_node; node; node = node->parent())
+    for (auto node = node_; node; node = node->parent())
         if (node->hasFn(MFn::kTransform)) return ObjectAccess::wrap(node);
     return ObjectAccess::wrap(Scene::instance().world());
 }
@@ -69,53 +69,53 @@ unsigned int MDagPath::length(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), 0u;
     report(ReturnStatus, MStatus::kSuccess);
     unsigned int count = 0;
-    for (auto node = m_node; node && node != Scene::instance().world(); node = node->parent()) ++count;
+    for (auto node = node_; node && node != Scene::instance().world(); node = node->parent()) ++count;
     return count;
 }
 
 bool MDagPath::hasFn(MFn::Type type, MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_node->hasFn(type);
+    return node_->hasFn(type);
 }
 
 MFn::Type MDagPath::apiType(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MFn::kInvalid;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_node->apiType();
+    return node_->apiType();
 }
 
 MStatus MDagPath::extendToShape() {
     if (!isValid()) return kInvalidPath;
-    if (m_node->type().isShape()) return MStatus::kSuccess;
-    auto shapes = shapesBelow(*m_node);
+    if (node_->type().isShape()) return MStatus::kSuccess;
+    auto shapes = shapesBelow(*node_);
     if (shapes.size() != 1) return convert::failure("the node does not have exactly one shape below it");
-    m_node = shapes.front();
+    node_ = shapes.front();
     return MStatus::kSuccess;
 }
 
 MStatus MDagPath::extendToShapeDirectlyBelow(unsigned int index) {
     if (!isValid()) return kInvalidPath;
-    auto shapes = shapesBelow(*m_node);
+    auto shapes = shapesBelow(*node_);
     if (index >= shapes.size())
         return convert::failure("no shape with that index", MStatus::kInvalidParameter);
-    m_node = shapes[index];
+    node_ = shapes[index];
     return MStatus::kSuccess;
 }
 
 MStatus MDagPath::numberOfShapesDirectlyBelow(unsigned int& count) const {
     count = 0;
     if (!isValid()) return kInvalidPath;
-    count = static_cast<unsigned int>(shapesBelow(*m_node).size());
+    count = static_cast<unsigned int>(shapesBelow(*node_).size());
     return MStatus::kSuccess;
 }
 
 MStatus MDagPath::push(const MObject& child) {
     if (!isValid()) return kInvalidPath;
     auto node = ObjectAccess::liveNode(child);
-    if (!node || node->parent() != m_node)
+    if (!node || node->parent() != node_)
         return convert::failure("not a child of the path's node", MStatus::kInvalidParameter);
-    m_node = node;
+    node_ = node;
     return MStatus::kSuccess;
 }
 
@@ -123,34 +123,34 @@ MStatus MDagPath::pop(unsigned int count) {
     if (!isValid()) return kInvalidPath;
     if (count > length())
         return convert::failure("the path is shorter than that", MStatus::kInvalidParameter);
-    for (unsigned int i = 0; i < count; ++i) m_node = m_node->parent();
+    for (unsigned int i = 0; i < count; ++i) node_ = node_->parent();
     return MStatus::kSuccess;
 }
 
 unsigned int MDagPath::childCount(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), 0u;
     report(ReturnStatus, MStatus::kSuccess);
-    return static_cast<unsigned int>(m_node->children().size());
+    return static_cast<unsigned int>(node_->children().size());
 }
 
 MObject MDagPath::child(unsigned int index, MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
-    if (index >= m_node->children().size())
+    if (index >= node_->children().size())
         return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(m_node->children()[index]);
+    return ObjectAccess::wrap(node_->children()[index]);
 }
 
 MMatrix MDagPath::inclusiveMatrix(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MMatrix();
     report(ReturnStatus, MStatus::kSuccess);
-    return matrixOf(m_node, "worldMatrix");
+    return matrixOf(node_, "worldMatrix");
 }
 
 MMatrix MDagPath::exclusiveMatrix(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MMatrix();
     report(ReturnStatus, MStatus::kSuccess);
-    return matrixOf(m_node, "parentMatrix");
+    return matrixOf(node_, "parentMatrix");
 }
 
 MMatrix MDagPath::inclusiveMatrixInverse(MStatus* ReturnStatus) const {
@@ -164,13 +164,13 @@ MMatrix MDagPath::exclusiveMatrixInverse(MStatus* ReturnStatus) const {
 MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MString();
     report(ReturnStatus, MStatus::kSuccess);
-    return MString(m_node->fullPathName());
+    return MString(node_->fullPathName());
 }
 
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MString();
     report(ReturnStatus, MStatus::kSuccess);
-    return MString(Scene::instance().partialPathName(*m_node));
+    return MString(Scene::instance().partialPathName(*node_));
 }
 
 bool MDagPath::isInstanced(MStatus* ReturnStatus) const {
@@ -184,10 +184,10 @@ unsigned int MDagPath::instanceNumber(MStatus* ReturnStatus) const {
 }
 
 MStatus MDagPath::set(const MDagPath& source) {
-    m_node = source.m_node;
+    node_ = source.node_;
     return MStatus::kSuccess;
 }
 
 bool MDagPath::operator==(const MDagPath& other) const {
-    return m_node == other.m_node;
+    return node_ == other.node_;
 }

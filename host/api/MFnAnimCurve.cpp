@@ -91,7 +91,7 @@ MFnAnimCurve::AnimCurveType curveTypeOf(const std::string& name) {
 } // namespace
 
 KeyEditLog* MFnAnimCurve::logOf(MAnimCurveChange* change) {
-    return change ? change->m_log.get() : nullptr;
+    return change ? change->log_.get() : nullptr;
 }
 
 MFnAnimCurve::MFnAnimCurve(const MObject& object, MStatus* ReturnStatus) {
@@ -146,7 +146,7 @@ MObject MFnAnimCurve::create(const MPlug& plug, AnimCurveType type, MDGModifier*
     dg.connect(curve, ObjectAccess::wrap(curveNode->findAttribute("output")), plug.node(), plug.attribute());
     status = dg.doIt();
     if (!status) {
-        m_object = MObject();
+        object_ = MObject();
         return report(ReturnStatus, status), MObject();
     }
     return report(ReturnStatus, MStatus::kSuccess), curve;
@@ -162,7 +162,7 @@ MObject MFnAnimCurve::create(AnimCurveType type, MDGModifier* modifier, MStatus*
     MObject curve = dg.createNode(name, &status);
     if (status && !modifier) status = dg.doIt();
     if (!status) return report(ReturnStatus, status), MObject();
-    m_object = curve;
+    object_ = curve;
     return report(ReturnStatus, MStatus::kSuccess), curve;
 }
 

@@ -4,16 +4,16 @@
 
 MObject MFnBase::object(MStatus* ReturnStatus) const {
     vex::host::convert::report(ReturnStatus,
-                               m_object.isNull() ? MStatus::kInvalidParameter : MStatus::kSuccess);
-    return m_object;
+                               object_.isNull() ? MStatus::kInvalidParameter : MStatus::kSuccess);
+    return object_;
 }
 
 MStatus MFnBase::setObject(const MObject& object) {
     if (!hasObj(object)) {
-        m_object = MObject();
+        object_ = MObject();
         return vex::host::convert::failure("the object is not compatible with this function set",
                                            MStatus::kInvalidParameter);
     }
-    m_object = object;
+    object_ = object;
     return MStatus::kSuccess;
 }

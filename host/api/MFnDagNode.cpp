@@ -23,7 +23,7 @@ MStatus MFnDagNode::setObject(const MDagPath& path) {
     MStatus status;
     MObject node = path.node(&status);
     if (!status) {
-        m_object = MObject();
+        object_ = MObject();
         return status;
     }
     return setObject(node);
@@ -43,7 +43,7 @@ MObject MFnDagNode::create(const MString& typeName, const MString& name, const M
                                                      MStatus::kInvalidParameter)),
                MObject();
     insertNodes(nodes, parentNode);
-    m_object = ObjectAccess::wrap(nodes.node);
+    object_ = ObjectAccess::wrap(nodes.node);
     report(ReturnStatus, MStatus::kSuccess);
     return ObjectAccess::wrap(nodes.result());
 }
@@ -123,7 +123,7 @@ bool MFnDagNode::isParentOf(const MObject& other, MStatus* ReturnStatus) const {
 MStatus MFnDagNode::getPath(MDagPath& path) const {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
-    return node ? MDagPath::getAPathTo(m_object, path) : status;
+    return node ? MDagPath::getAPathTo(object_, path) : status;
 }
 
 MDagPath MFnDagNode::dagPath(MStatus* ReturnStatus) const {

@@ -23,7 +23,7 @@ MObject MFnDependencyNode::create(const MString& typeName, const MString& name, 
     if (!makeNodes(typeName.str(), nullptr, name.str(), nodes, error))
         return report(ReturnStatus, convert::failure(error, MStatus::kInvalidParameter)), MObject();
     insertNodes(nodes, nullptr);
-    m_object = ObjectAccess::wrap(nodes.node);
+    object_ = ObjectAccess::wrap(nodes.node);
     report(ReturnStatus, MStatus::kSuccess);
     return ObjectAccess::wrap(nodes.result());
 }
@@ -70,7 +70,7 @@ MPlug MFnDependencyNode::findPlug(const MString& attributeName, MStatus* ReturnS
                       convert::failure("no attribute \"" + attributeName.str() + "\" on " + node->name(),
                                        MStatus::kInvalidParameter)),
                MPlug();
-    return MPlug(m_object, ObjectAccess::wrap(attribute));
+    return MPlug(object_, ObjectAccess::wrap(attribute));
 }
 
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* ReturnStatus) const {
@@ -85,7 +85,7 @@ MPlug MFnDependencyNode::findPlug(const MObject& attribute, MStatus* ReturnStatu
         return report(ReturnStatus,
                       convert::failure("the attribute is not on the node", MStatus::kInvalidParameter)),
                MPlug();
-    return MPlug(m_object, attribute);
+    return MPlug(object_, attribute);
 }
 
 MPlug MFnDependencyNode::findPlug(const MObject& attribute, bool, MStatus* ReturnStatus) const {
@@ -152,7 +152,7 @@ MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
         for (const auto& link : *links)
             if (std::find(seen.begin(), seen.end(), link.attribute) == seen.end()) {
                 seen.push_back(link.attribute);
-                array.append(MPlug(m_object, ObjectAccess::wrap(link.attribute)));
+                array.append(MPlug(object_, ObjectAccess::wrap(link.attribute)));
             }
     return array.length() ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure);
 }

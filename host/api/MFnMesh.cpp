@@ -43,10 +43,10 @@ MFnMesh::MFnMesh(const MDagPath& path, MStatus* ReturnStatus) {
 
 MStatus MFnMesh::setObject(const MObject& object) {
     if (!Access::accepts(object, MFn::kMesh)) {
-        m_object = MObject();
+        object_ = MObject();
         return failure("the object is neither a mesh nor mesh data", MStatus::kInvalidParameter);
     }
-    m_object = object;
+    object_ = object;
     return MStatus::kSuccess;
 }
 
@@ -65,7 +65,7 @@ MObject MFnMesh::create(int numVertices, int numPolygons, const MPointArray& ver
         makeMesh(numVertices, numPolygons, vertexArray.values(), polygonCounts, polygonConnects, error);
     if (!mesh) return report(ReturnStatus, failure(error, MStatus::kInvalidParameter)), MObject();
     if (ObjectAccess::as<MeshData>(parentOrOwner)) {
-        m_object = parentOrOwner;
+        object_ = parentOrOwner;
         report(ReturnStatus, Access::write(*this, mesh));
         return parentOrOwner;
     }

@@ -9,7 +9,7 @@ MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus) {
 }
 
 MObject MFnMeshData::create(MStatus* ReturnStatus) {
-    m_object = vex::host::ObjectAccess::wrap(std::make_shared<vex::host::MeshData>());
+    object_ = vex::host::ObjectAccess::wrap(std::make_shared<vex::host::MeshData>());
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return m_object;
+    return object_;
 }

@@ -80,7 +80,7 @@ MObject MFnNumericAttribute::createPoint(const MString& fullName, const MString&
 }
 
 MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     report(ReturnStatus, attribute ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure));
     if (!attribute) return MFnNumericData::kInvalid;
     switch (attribute->kind()) {
@@ -106,7 +106,7 @@ MStatus MFnNumericAttribute::setDefault(int value) {
 }
 
 MStatus MFnNumericAttribute::setDefault(double value) {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
     if (attribute->kind() == AttributeKind::Double3) return setDefault(value, value, value);
     attribute->setDefault(attribute->coerce(value));
@@ -114,7 +114,7 @@ MStatus MFnNumericAttribute::setDefault(double value) {
 }
 
 MStatus MFnNumericAttribute::setDefault(double a, double b, double c) {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     if (!attribute || attribute->kind() != AttributeKind::Double3)
         return convert::failure("not a numeric triple", MStatus::kInvalidParameter);
     const double values[3] = {a, b, c};
@@ -123,7 +123,7 @@ MStatus MFnNumericAttribute::setDefault(double a, double b, double c) {
 }
 
 MStatus MFnNumericAttribute::getDefault(double& value) {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
     value = toDouble(attribute->defaultValue());
     return MStatus::kSuccess;

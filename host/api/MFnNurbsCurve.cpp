@@ -18,10 +18,10 @@ MFnNurbsCurve::MFnNurbsCurve(const MDagPath& path, MStatus* ReturnStatus) {
 
 MStatus MFnNurbsCurve::setObject(const MObject& object) {
     if (!Access::accepts(object, MFn::kNurbsCurve)) {
-        m_object = MObject();
+        object_ = MObject();
         return failure("the object is neither a curve nor curve data", MStatus::kInvalidParameter);
     }
-    m_object = object;
+    object_ = object;
     return MStatus::kSuccess;
 }
 
@@ -36,7 +36,7 @@ MObject MFnNurbsCurve::create(const MPointArray& controlVertices, const MDoubleA
                                             MStatus::kInvalidParameter)),
                MObject();
     if (ObjectAccess::as<CurveData>(parentOrOwner)) {
-        m_object = parentOrOwner;
+        object_ = parentOrOwner;
         report(ReturnStatus, Access::write(*this, curve));
         return parentOrOwner;
     }

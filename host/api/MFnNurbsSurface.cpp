@@ -18,10 +18,10 @@ MFnNurbsSurface::MFnNurbsSurface(const MDagPath& path, MStatus* ReturnStatus) {
 
 MStatus MFnNurbsSurface::setObject(const MObject& object) {
     if (!Access::accepts(object, MFn::kNurbsSurface)) {
-        m_object = MObject();
+        object_ = MObject();
         return failure("the object is neither a surface nor surface data", MStatus::kInvalidParameter);
     }
-    m_object = object;
+    object_ = object;
     return MStatus::kSuccess;
 }
 
@@ -39,7 +39,7 @@ MObject MFnNurbsSurface::create(const MPointArray& controlVertices, const MDoubl
                                             MStatus::kInvalidParameter)),
                MObject();
     if (ObjectAccess::as<SurfaceData>(parentOrOwner)) {
-        m_object = parentOrOwner;
+        object_ = parentOrOwner;
         report(ReturnStatus, Access::write(*this, surface));
         return parentOrOwner;
     }

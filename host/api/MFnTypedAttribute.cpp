@@ -120,7 +120,7 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
 }
 
 MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     report(ReturnStatus, attribute ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure));
     if (!attribute) return MFnData::kInvalid;
     for (int t = MFnData::kInvalid + 1; t < MFnData::kLast; ++t) {
@@ -132,7 +132,7 @@ MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
 }
 
 MStatus MFnTypedAttribute::getDefault(MObject& defaultData) {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
     auto value = attribute->defaultValue();
     if (auto* data = std::get_if<DataPtr>(&value))
@@ -143,7 +143,7 @@ MStatus MFnTypedAttribute::getDefault(MObject& defaultData) {
 }
 
 MStatus MFnTypedAttribute::setDefault(const MObject& defaultData) {
-    auto attribute = ObjectAccess::attribute(m_object);
+    auto attribute = ObjectAccess::attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
     Value value;
     if (!defaultFrom(defaultData, *attribute, value))

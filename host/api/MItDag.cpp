@@ -9,26 +9,26 @@
 using namespace vex::host;
 using convert::report;
 
-MItDag::MItDag(TraversalType type, MFn::Type filter, MStatus* ReturnStatus) : m_type(type), m_filter(filter) {
+MItDag::MItDag(TraversalType type, MFn::Type filter, MStatus* ReturnStatus) : type_(type), filter_(filter) {
     start(Scene::instance().world());
     report(ReturnStatus, MStatus::kSuccess);
 }
 
 void MItDag::start(const NodePtr& root) {
-    m_root = root;
-    m_order.clear();
-    m_index = 0;
-    if (m_type == kBreadthFirst) {
+    root_ = root;
+    order_.clear();
+    index_ = 0;
+    if (type_ == kBreadthFirst) {
         std::deque<Entry> queue{{root, 0}};
         while (!queue.empty()) {
             Entry entry = queue.front();
             queue.pop_front();
-            m_order.push_back(entry);
+            order_.push_back(entry);
             for (const auto& child : entry.node->children()) queue.push_back({child, entry.depth + 1});
         }
     } else {
         auto walk = [this](auto& self, const NodePtr& node, unsigned int depth) -> void {
-            m_order.push_back({node, depth});
+            order_.push_back({node, depth});
             for (const auto& child : node->children()) self(self, child, depth + 1);
         };
         walk(walk, root, 0);
@@ -37,11 +37,11 @@ void MItDag::start(const NodePtr& root) {
 }
 
 void MItDag::skipFiltered() {
-    while (m_index < m_order.size()) {
-        const auto& node = m_order[m_index].node;
+    while (index_ < order_.size()) {
+        const auto& node = order_[index_].node;
         const bool live = node->isAlive() || node == Scene::instance().world();
-        if (live && (m_filter == MFn::kInvalid || node->hasFn(m_filter))) return;
-        ++m_index;
+        if (live && (filter_ == MFn::kInvalid || node->hasFn(filter_))) return;
+        ++index_;
     }
 }
 
@@ -55,46 +55,46 @@ MStatus MItDag::reset(const MDagPath& root, TraversalType type, MFn::Type filter
     MStatus status;
     auto node = ObjectAccess::node(root.node(&status));
     if (!status) return status;
-    m_type = type == kInvalidType ? kDepthFirst : type;
-    m_filter = filter;
+    type_ = type == kInvalidType ? kDepthFirst : type;
+    filter_ = filter;
     start(node);
     return MStatus::kSuccess;
 }
 
 MStatus MItDag::reset() {
-    start(m_root && (m_root->isAlive() || m_root == Scene::instance().world()) ? m_root
+    start(root_ && (root_->isAlive() || root_ == Scene::instance().world()) ? root_
                                                                                : Scene::instance().world());
     return MStatus::kSuccess;
 }
 
 MStatus MItDag::next() {
-    if (m_index >= m_order.size()) return convert::failure("the walk is done");
-    ++m_index;
+    if (index_ >= order_.size()) return convert::failure("the walk is done");
+    ++index_;
     skipFiltered();
     return MStatus::kSuccess;
 }
 
 bool MItDag::isDone(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return m_index >= m_order.size();
+    return index_ >= order_.size();
 }
 
 MStatus MItDag::prune() {
-    if (m_index >= m_order.size()) return convert::failure("the walk is done");
+    if (index_ >= order_.size()) return convert::failure("the walk is done");
     // Drop the entries of the current node's subtree that are still to come.
-    const auto& current = *m_order[m_index].node;
-    std::vector<Entry> kept(m_order.begin(), m_order.begin() + m_index + 1);
-    for (std::size_t i = m_index + 1; i < m_order.size(); ++i)
-        if (!m_order[i].node->isDescendantOf(current)) kept.push_back(m_order[i]);
-    m_order = std::move(kept);
+    const auto& current = *order_[index_].node;
+    std::vector<Entry> kept(order_.begin(), order_.begin() + index_ + 1);
+    for (std::size_t i = index_ + 1; i < order_.size(); ++i)
+        if (!order_[i].node->isDescendantOf(current)) kept.push_back(order_[i]);
+    order_ = std::move(kept);
     return MStatus::kSuccess;
 }
 
 MObject MItDag::currentItem(MStatus* ReturnStatus) const {
-    if (m_index >= m_order.size())
+    if (index_ >= order_.size())
         return report(ReturnStatus, convert::failure("the walk is done")), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(m_order[m_index].node);
+    return ObjectAccess::wrap(order_[index_].node);
 }
 
 MStatus MItDag::getPath(MDagPath& path) const {
@@ -116,12 +116,12 @@ MString MItDag::partialPathName(MStatus* ReturnStatus) const {
 }
 
 unsigned int MItDag::depth(MStatus* ReturnStatus) const {
-    if (m_index >= m_order.size()) return report(ReturnStatus, convert::failure("the walk is done")), 0u;
+    if (index_ >= order_.size()) return report(ReturnStatus, convert::failure("the walk is done")), 0u;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_order[m_index].depth;
+    return order_[index_].depth;
 }
 
 MObject MItDag::root(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(m_root);
+    return ObjectAccess::wrap(root_);
 }

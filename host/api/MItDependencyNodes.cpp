@@ -12,34 +12,34 @@ MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* ReturnStatus) 
 }
 
 MStatus MItDependencyNodes::reset(MFn::Type filter) {
-    m_filter = filter;
-    m_nodes = Scene::instance().nodes();
-    m_index = 0;
+    filter_ = filter;
+    nodes_ = Scene::instance().nodes();
+    index_ = 0;
     skip();
     return MStatus::kSuccess;
 }
 
 void MItDependencyNodes::skip() {
-    while (m_index < m_nodes.size() && (!m_nodes[m_index]->isAlive() ||
-                                        (m_filter != MFn::kInvalid && !m_nodes[m_index]->hasFn(m_filter))))
-        ++m_index;
+    while (index_ < nodes_.size() && (!nodes_[index_]->isAlive() ||
+                                        (filter_ != MFn::kInvalid && !nodes_[index_]->hasFn(filter_))))
+        ++index_;
 }
 
 MStatus MItDependencyNodes::next() {
-    if (m_index >= m_nodes.size()) return convert::failure("the walk is done");
-    ++m_index;
+    if (index_ >= nodes_.size()) return convert::failure("the walk is done");
+    ++index_;
     skip();
     return MStatus::kSuccess;
 }
 
 bool MItDependencyNodes::isDone(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return m_index >= m_nodes.size();
+    return index_ >= nodes_.size();
 }
 
 MObject MItDependencyNodes::thisNode(MStatus* ReturnStatus) const {
-    if (m_index >= m_nodes.size())
+    if (index_ >= nodes_.size())
         return report(ReturnStatus, convert::failure("the walk is done")), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(m_nodes[m_index]);
+    return ObjectAccess::wrap(nodes_[index_]);
 }

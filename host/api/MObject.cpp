@@ -7,15 +7,15 @@ const MObject MObject::kNullObj;
 MObject::MObject() = default;
 
 bool MObject::isNull() const {
-    return !m_object;
+    return !object_;
 }
 
 MFn::Type MObject::apiType() const {
-    return m_object ? m_object->apiType() : MFn::kInvalid;
+    return object_ ? object_->apiType() : MFn::kInvalid;
 }
 
 bool MObject::hasFn(MFn::Type type) const {
-    return m_object && m_object->hasFn(type);
+    return object_ && object_->hasFn(type);
 }
 
 const char* MObject::apiTypeStr() const {

@@ -7,11 +7,11 @@
 using vex::host::ObjectAccess;
 
 bool MObjectHandle::isValid() const {
-    if (m_object.isNull()) return false;
-    auto node = ObjectAccess::node(m_object);
+    if (object_.isNull()) return false;
+    auto node = ObjectAccess::node(object_);
     return !node || node->isAlive() || node->isPending();
 }
 
 unsigned int MObjectHandle::hashCode() const {
-    return static_cast<unsigned int>(std::hash<const void*>()(ObjectAccess::object(m_object).get()));
+    return static_cast<unsigned int>(std::hash<const void*>()(ObjectAccess::object(object_).get()));
 }

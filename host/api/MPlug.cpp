@@ -43,28 +43,28 @@ MFn::Type dataTypeOf(const AttributeDefinition& attribute) {
 MPlug::MPlug() = default;
 
 MPlug::MPlug(const MObject& node, const MObject& attribute)
-    : m_node(ObjectAccess::node(node)), m_attribute(ObjectAccess::attribute(attribute)) {
+    : node_(ObjectAccess::node(node)), attribute_(ObjectAccess::attribute(attribute)) {
     // The attribute need not be on the node yet (a modifier may add it before the plug is used); every
     // use checks that it is.
-    if (!m_node || !m_attribute) {
-        m_node.reset();
-        m_attribute.reset();
+    if (!node_ || !attribute_) {
+        node_.reset();
+        attribute_.reset();
     }
 }
 
 bool MPlug::isNull(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return !m_node || !m_attribute;
+    return !node_ || !attribute_;
 }
 
 MObject MPlug::node(MStatus* ReturnStatus) const {
-    report(ReturnStatus, m_node ? MStatus(MStatus::kSuccess) : kInvalidPlug);
-    return ObjectAccess::wrap(m_node);
+    report(ReturnStatus, node_ ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return ObjectAccess::wrap(node_);
 }
 
 MObject MPlug::attribute(MStatus* ReturnStatus) const {
-    report(ReturnStatus, m_attribute ? MStatus(MStatus::kSuccess) : kInvalidPlug);
-    return ObjectAccess::wrap(m_attribute);
+    report(ReturnStatus, attribute_ ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return ObjectAccess::wrap(attribute_);
 }
 
 MString MPlug::name(MStatus* ReturnStatus) const {
@@ -73,14 +73,14 @@ MString MPlug::name(MStatus* ReturnStatus) const {
 
 MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool useFullAttributePath,
                            bool useLongNames, MStatus* ReturnStatus) const {
-    if (!m_node || !m_attribute) return report(ReturnStatus, kInvalidPlug), MString();
+    if (!node_ || !attribute_) return report(ReturnStatus, kInvalidPlug), MString();
     report(ReturnStatus, MStatus::kSuccess);
     auto nameOf = [useLongNames](const AttributeDefinition& a) {
         return useLongNames ? a.longName() : a.shortName();
     };
-    std::string text = nameOf(*m_attribute);
-    if (useFullAttributePath && m_attribute->parent()) text = nameOf(*m_attribute->parent()) + "." + text;
-    if (includeNodeName) text = m_node->name() + "." + text;
+    std::string text = nameOf(*attribute_);
+    if (useFullAttributePath && attribute_->parent()) text = nameOf(*attribute_->parent()) + "." + text;
+    if (includeNodeName) text = node_->name() + "." + text;
     return MString(text);
 }
 
@@ -93,48 +93,48 @@ bool MPlug::isCompound(MStatus* ReturnStatus) const {
 }
 
 unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
-    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), 0u;
+    if (!attribute_) return report(ReturnStatus, kInvalidPlug), 0u;
     report(ReturnStatus, MStatus::kSuccess);
-    return static_cast<unsigned int>(m_attribute->children().size());
+    return static_cast<unsigned int>(attribute_->children().size());
 }
 
 MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
-    if (!m_attribute || index >= m_attribute->children().size())
+    if (!attribute_ || index >= attribute_->children().size())
         return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
     report(ReturnStatus, MStatus::kSuccess);
     MPlug plug;
-    plug.m_node = m_node;
-    plug.m_attribute = m_attribute->children()[index];
+    plug.node_ = node_;
+    plug.attribute_ = attribute_->children()[index];
     return plug;
 }
 
 MPlug MPlug::child(const MObject& attribute, MStatus* ReturnStatus) const {
     auto wanted = ObjectAccess::attribute(attribute);
-    if (wanted && m_attribute)
-        for (unsigned int i = 0; i < m_attribute->children().size(); ++i)
-            if (m_attribute->children()[i] == wanted) return child(i, ReturnStatus);
+    if (wanted && attribute_)
+        for (unsigned int i = 0; i < attribute_->children().size(); ++i)
+            if (attribute_->children()[i] == wanted) return child(i, ReturnStatus);
     return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
 }
 
 bool MPlug::isChild(MStatus* ReturnStatus) const {
-    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    if (!attribute_) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_attribute->parent() != nullptr;
+    return attribute_->parent() != nullptr;
 }
 
 MPlug MPlug::parent(MStatus* ReturnStatus) const {
-    if (!m_attribute || !m_attribute->parent())
+    if (!attribute_ || !attribute_->parent())
         return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
     report(ReturnStatus, MStatus::kSuccess);
     MPlug plug;
-    plug.m_node = m_node;
-    plug.m_attribute = m_node->findAttribute(m_attribute->parent()->longName());
+    plug.node_ = node_;
+    plug.attribute_ = node_->findAttribute(attribute_->parent()->longName());
     return plug;
 }
 
 bool MPlug::isArray(MStatus* ReturnStatus) const {
-    report(ReturnStatus, m_attribute ? MStatus(MStatus::kSuccess) : kInvalidPlug);
-    return m_attribute && m_attribute->perInstance;
+    report(ReturnStatus, attribute_ ? MStatus(MStatus::kSuccess) : kInvalidPlug);
+    return attribute_ && attribute_->perInstance;
 }
 
 bool MPlug::isElement(MStatus* ReturnStatus) const {
@@ -157,9 +157,9 @@ MPlug MPlug::elementByPhysicalIndex(unsigned int index, MStatus* ReturnStatus) c
 }
 
 bool MPlug::isDynamic(MStatus* ReturnStatus) const {
-    if (!m_node || !m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    if (!node_ || !attribute_) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_node->isDynamic(*m_attribute);
+    return node_->isDynamic(*attribute_);
 }
 
 bool MPlug::isNetworked(MStatus* ReturnStatus) const {
@@ -167,9 +167,9 @@ bool MPlug::isNetworked(MStatus* ReturnStatus) const {
 }
 
 bool MPlug::isKeyable(MStatus* ReturnStatus) const {
-    if (!m_attribute) return report(ReturnStatus, kInvalidPlug), false;
+    if (!attribute_) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_attribute->keyable;
+    return attribute_->keyable;
 }
 
 bool MPlug::isConnected(MStatus* ReturnStatus) const {
@@ -177,31 +177,31 @@ bool MPlug::isConnected(MStatus* ReturnStatus) const {
 }
 
 bool MPlug::isDestination(MStatus* ReturnStatus) const {
-    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    if (!usable(node_, attribute_)) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return m_node->input(*m_attribute) != nullptr;
+    return node_->input(*attribute_) != nullptr;
 }
 
 bool MPlug::isSource(MStatus* ReturnStatus) const {
-    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    if (!usable(node_, attribute_)) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    for (const auto& link : m_node->outputs())
-        if (link.attribute == m_attribute) return true;
+    for (const auto& link : node_->outputs())
+        if (link.attribute == attribute_) return true;
     return false;
 }
 
 bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* ReturnStatus) const {
     array.clear();
-    if (!usable(m_node, m_attribute)) return report(ReturnStatus, kInvalidPlug), false;
+    if (!usable(node_, attribute_)) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
     auto collect = [&](const std::vector<Link>& links) {
         for (const auto& link : links)
-            if (link.attribute == m_attribute)
+            if (link.attribute == attribute_)
                 if (auto other = link.other.lock())
                     array.append(MPlug(ObjectAccess::wrap(other), ObjectAccess::wrap(link.otherAttribute)));
     };
-    if (asDst) collect(m_node->inputs());
-    if (asSrc) collect(m_node->outputs());
+    if (asDst) collect(node_->inputs());
+    if (asSrc) collect(node_->outputs());
     return array.length() > 0;
 }
 
@@ -283,33 +283,33 @@ MStatus MPlug::getValue(MObject& value) const {
 }
 
 MStatus MPlug::setValue(bool value) {
-    return write(m_node, m_attribute, value);
+    return write(node_, attribute_, value);
 }
 MStatus MPlug::setValue(int value) {
-    return write(m_node, m_attribute, value);
+    return write(node_, attribute_, value);
 }
 MStatus MPlug::setValue(short value) {
-    return write(m_node, m_attribute, static_cast<int>(value));
+    return write(node_, attribute_, static_cast<int>(value));
 }
 MStatus MPlug::setValue(double value) {
-    return write(m_node, m_attribute, value);
+    return write(node_, attribute_, value);
 }
 MStatus MPlug::setValue(float value) {
-    return write(m_node, m_attribute, static_cast<double>(value));
+    return write(node_, attribute_, static_cast<double>(value));
 }
 MStatus MPlug::setValue(const MString& value) {
-    return write(m_node, m_attribute, value.str());
+    return write(node_, attribute_, value.str());
 }
 MStatus MPlug::setValue(const char* value) {
-    return write(m_node, m_attribute, std::string(value ? value : ""));
+    return write(node_, attribute_, std::string(value ? value : ""));
 }
 
 MStatus MPlug::setValue(const MObject& value) {
-    if (!usable(m_node, m_attribute)) return kInvalidPlug;
-    if (value.isNull() && m_attribute->kind() == AttributeKind::Data)
-        return write(m_node, m_attribute, Value{});
-    if (auto plain = ObjectAccess::as<ValueData>(value)) return write(m_node, m_attribute, plain->value());
-    if (auto data = ObjectAccess::data(value)) return write(m_node, m_attribute, DataPtr(data->clone()));
+    if (!usable(node_, attribute_)) return kInvalidPlug;
+    if (value.isNull() && attribute_->kind() == AttributeKind::Data)
+        return write(node_, attribute_, Value{});
+    if (auto plain = ObjectAccess::as<ValueData>(value)) return write(node_, attribute_, plain->value());
+    if (auto data = ObjectAccess::data(value)) return write(node_, attribute_, DataPtr(data->clone()));
     return convert::failure("the object is not a data value", MStatus::kInvalidParameter);
 }
 
@@ -337,12 +337,12 @@ MObject MPlug::asMObject(MStatus* ReturnStatus) const {
 
 bool MPlug::asBool(const MDGContext& context, MStatus* ReturnStatus) const {
     double value = 0.0;
-    return readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus) && value != 0.0;
+    return readNumber(node_, attribute_, contextTime(context), value, ReturnStatus) && value != 0.0;
 }
 
 int MPlug::asInt(const MDGContext& context, MStatus* ReturnStatus) const {
     double value = 0.0;
-    readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus);
+    readNumber(node_, attribute_, contextTime(context), value, ReturnStatus);
     return toInt(value);
 }
 
@@ -352,7 +352,7 @@ short MPlug::asShort(const MDGContext& context, MStatus* ReturnStatus) const {
 
 double MPlug::asDouble(const MDGContext& context, MStatus* ReturnStatus) const {
     double value = 0.0;
-    readNumber(m_node, m_attribute, contextTime(context), value, ReturnStatus);
+    readNumber(node_, attribute_, contextTime(context), value, ReturnStatus);
     return value;
 }
 
@@ -362,7 +362,7 @@ float MPlug::asFloat(const MDGContext& context, MStatus* ReturnStatus) const {
 
 MString MPlug::asString(const MDGContext& context, MStatus* ReturnStatus) const {
     Value value;
-    if (!read(m_node, m_attribute, contextTime(context), value, ReturnStatus)) return MString();
+    if (!read(node_, attribute_, contextTime(context), value, ReturnStatus)) return MString();
     if (auto* text = std::get_if<std::string>(&value)) return MString(*text);
     report(ReturnStatus, convert::failure("the plug does not hold a string", MStatus::kInvalidParameter));
     return MString();
@@ -370,15 +370,15 @@ MString MPlug::asString(const MDGContext& context, MStatus* ReturnStatus) const 
 
 MObject MPlug::asMObject(const MDGContext& context, MStatus* ReturnStatus) const {
     Value value;
-    if (!read(m_node, m_attribute, contextTime(context), value, ReturnStatus)) return MObject();
+    if (!read(node_, attribute_, contextTime(context), value, ReturnStatus)) return MObject();
     if (auto* data = std::get_if<DataPtr>(&value))
         return *data ? ObjectAccess::wrap((*data)->clone()) : MObject();
-    if (auto type = dataTypeOf(*m_attribute); type != MFn::kInvalid)
+    if (auto type = dataTypeOf(*attribute_); type != MFn::kInvalid)
         return ObjectAccess::wrap(std::make_shared<ValueData>(type, value));
     report(ReturnStatus, convert::failure("the plug does not hold a data value", MStatus::kInvalidParameter));
     return MObject();
 }
 
 bool MPlug::operator==(const MPlug& other) const {
-    return m_node == other.m_node && m_attribute == other.m_attribute;
+    return node_ == other.node_ && attribute_ == other.attribute_;
 }

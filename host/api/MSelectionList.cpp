@@ -29,7 +29,7 @@ MSelectionList::MSelectionList() = default;
 MStatus MSelectionList::add(const MObject& object, bool) {
     auto node = ObjectAccess::liveNode(object);
     if (!node) return failure("the object is not a node in the scene", MStatus::kInvalidParameter);
-    if (std::find(m_items.begin(), m_items.end(), node) == m_items.end()) m_items.push_back(node);
+    if (std::find(items_.begin(), items_.end(), node) == items_.end()) items_.push_back(node);
     return MStatus::kSuccess;
 }
 
@@ -55,19 +55,19 @@ MStatus MSelectionList::add(const MString& matchString, bool) {
 }
 
 MStatus MSelectionList::remove(unsigned int index) {
-    if (index >= m_items.size()) return outOfRange();
-    m_items.erase(m_items.begin() + index);
+    if (index >= items_.size()) return outOfRange();
+    items_.erase(items_.begin() + index);
     return MStatus::kSuccess;
 }
 
 MStatus MSelectionList::clear() {
-    m_items.clear();
+    items_.clear();
     return MStatus::kSuccess;
 }
 
 unsigned int MSelectionList::length(MStatus* ReturnStatus) const {
     convert::report(ReturnStatus, MStatus::kSuccess);
-    return static_cast<unsigned int>(m_items.size());
+    return static_cast<unsigned int>(items_.size());
 }
 
 bool MSelectionList::isEmpty(MStatus* ReturnStatus) const {
@@ -75,14 +75,14 @@ bool MSelectionList::isEmpty(MStatus* ReturnStatus) const {
 }
 
 MStatus MSelectionList::getDependNode(unsigned int index, MObject& object) const {
-    if (index >= m_items.size()) return outOfRange();
-    object = ObjectAccess::wrap(m_items[index]);
-    return m_items[index]->isAlive() ? MStatus(MStatus::kSuccess) : failure("the node was deleted");
+    if (index >= items_.size()) return outOfRange();
+    object = ObjectAccess::wrap(items_[index]);
+    return items_[index]->isAlive() ? MStatus(MStatus::kSuccess) : failure("the node was deleted");
 }
 
 MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path) const {
-    if (index >= m_items.size()) return outOfRange();
-    return MDagPath::getAPathTo(ObjectAccess::wrap(m_items[index]), path);
+    if (index >= items_.size()) return outOfRange();
+    return MDagPath::getAPathTo(ObjectAccess::wrap(items_[index]), path);
 }
 
 MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path, MObject& component) const {
@@ -93,7 +93,7 @@ MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path, MObject& 
 bool MSelectionList::hasItem(const MObject& object, MStatus* ReturnStatus) const {
     convert::report(ReturnStatus, MStatus::kSuccess);
     auto node = ObjectAccess::node(object);
-    return node && std::find(m_items.begin(), m_items.end(), node) != m_items.end();
+    return node && std::find(items_.begin(), items_.end(), node) != items_.end();
 }
 
 bool MSelectionList::hasItem(const MDagPath& path, const MObject&, MStatus* ReturnStatus) const {
@@ -101,13 +101,13 @@ bool MSelectionList::hasItem(const MDagPath& path, const MObject&, MStatus* Retu
 }
 
 MStatus MSelectionList::merge(const MSelectionList& other, MergeStrategy strategy) {
-    for (const auto& node : other.m_items) {
-        auto it = std::find(m_items.begin(), m_items.end(), node);
-        const bool present = it != m_items.end();
+    for (const auto& node : other.items_) {
+        auto it = std::find(items_.begin(), items_.end(), node);
+        const bool present = it != items_.end();
         if (strategy == kRemoveFromList || (strategy == kXORWithList && present)) {
-            if (present) m_items.erase(it);
+            if (present) items_.erase(it);
         } else if (!present) {
-            m_items.push_back(node);
+            items_.push_back(node);
         }
     }
     return MStatus::kSuccess;
@@ -115,7 +115,7 @@ MStatus MSelectionList::merge(const MSelectionList& other, MergeStrategy strateg
 
 MStatus MSelectionList::getSelectionStrings(MStringArray& strings) const {
     strings.clear();
-    for (const auto& node : m_items)
+    for (const auto& node : items_)
         if (node->isAlive()) strings.append(MString(Scene::instance().partialPathName(*node)));
     return MStatus::kSuccess;
 }

@@ -7,6 +7,6 @@
 /// The host's side of MSelectionList: its nodes, for the active selection.
 class MSelectionListAccess {
 public:
-    static std::vector<vex::host::NodePtr>& items(MSelectionList& list) { return list.m_items; }
-    static const std::vector<vex::host::NodePtr>& items(const MSelectionList& list) { return list.m_items; }
+    static std::vector<vex::host::NodePtr>& items(MSelectionList& list) { return list.items_; }
+    static const std::vector<vex::host::NodePtr>& items(const MSelectionList& list) { return list.items_; }
 };

@@ -31,23 +31,23 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
 
     Scene& scene = Scene::instance();
     scene.beginJournal();
-    const bool ok = m_body(context);
-    m_journal = scene.endJournal();
+    const bool ok = body_(context);
+    journal_ = scene.endJournal();
     if (!ok) {
-        m_journal->undo(scene);
-        m_journal.reset();
+        journal_->undo(scene);
+        journal_.reset();
         return MStatus(MStatus::kFailure, MString(context.error));
     }
     return MStatus::kSuccess;
 }
 
 MStatus JournaledCommand::undoIt() {
-    if (m_journal) m_journal->undo(Scene::instance());
+    if (journal_) journal_->undo(Scene::instance());
     return MStatus::kSuccess;
 }
 
 MStatus JournaledCommand::redoIt() {
-    if (m_journal) m_journal->redo(Scene::instance());
+    if (journal_) journal_->redo(Scene::instance());
     return MStatus::kSuccess;
 }
 

@@ -19,12 +19,12 @@ using CommandFunction = bool (*)(CommandContext& context);
 /// changes are taken back before the error is reported.
 class JournaledCommand : public MPxCommand {
 public:
-    explicit JournaledCommand(CommandFunction body) : m_body(body) {}
+    explicit JournaledCommand(CommandFunction body) : body_(body) {}
 
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override { return m_journal && !m_journal->empty(); }
+    bool isUndoable() const override { return journal_ && !journal_->empty(); }
 
     /// The creator the command registry keeps for a body.
     template <CommandFunction Body>
@@ -37,8 +37,8 @@ public:
     static command::CommandCall callOf(const std::string& name, const MArgList& args);
 
 private:
-    CommandFunction m_body;
-    std::shared_ptr<Journal> m_journal;
+    CommandFunction body_;
+    std::shared_ptr<Journal> journal_;
 };
 
 } // namespace vex::host::builtins

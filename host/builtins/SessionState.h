@@ -21,13 +21,13 @@ public:
 
     /// The node ".attr" plugs refer to; null when none was made or it is gone.
     NodePtr currentNode() const;
-    void setCurrentNode(const NodePtr& node) { m_current = node; }
+    void setCurrentNode(const NodePtr& node) { current_ = node; }
 
     /// "requires" entries: (plug-in or product, version), in the order they were given.
-    const std::vector<std::pair<std::string, std::string>>& requirements() const { return m_requires; }
+    const std::vector<std::pair<std::string, std::string>>& requirements() const { return requires_; }
     void addRequirement(const std::string& name, const std::string& version);
     /// "fileInfo" entries: (key, value); a key given again replaces its value.
-    const std::vector<std::pair<std::string, std::string>>& fileInfo() const { return m_fileInfo; }
+    const std::vector<std::pair<std::string, std::string>>& fileInfo() const { return fileInfo_; }
     void setFileInfo(const std::string& key, const std::string& value);
     /// Forgets the requirements and the file information (before a scene file is read or written).
     void clearFileRecords();
@@ -39,10 +39,10 @@ public:
 private:
     SessionState() = default;
 
-    std::weak_ptr<Node> m_current;
-    std::vector<std::pair<std::string, std::string>> m_requires;
-    std::vector<std::pair<std::string, std::string>> m_fileInfo;
-    std::set<std::pair<std::uint64_t, const AttributeDefinition*>> m_locked;
+    std::weak_ptr<Node> current_;
+    std::vector<std::pair<std::string, std::string>> requires_;
+    std::vector<std::pair<std::string, std::string>> fileInfo_;
+    std::set<std::pair<std::uint64_t, const AttributeDefinition*>> locked_;
 };
 
 } // namespace vex::host::builtins

@@ -12,17 +12,17 @@ namespace vex::host::builtins {
 class StateChange : public Change {
 public:
     StateChange(std::function<void()> redo, std::function<void()> undo)
-        : m_redo(std::move(redo)), m_undo(std::move(undo)) {}
+        : redo_(std::move(redo)), undo_(std::move(undo)) {}
 
-    void undo(Scene&) override { m_undo(); }
-    void redo(Scene&) override { m_redo(); }
+    void undo(Scene&) override { undo_(); }
+    void redo(Scene&) override { redo_(); }
 
     /// Performs `redo` now and records the change in the open journals.
     static void apply(std::function<void()> redo, std::function<void()> undo);
 
 private:
-    std::function<void()> m_redo;
-    std::function<void()> m_undo;
+    std::function<void()> redo_;
+    std::function<void()> undo_;
 };
 
 } // namespace vex::host::builtins

@@ -22,58 +22,58 @@ UiState& UiState::get() {
 }
 
 void UiState::reset() {
-    m_shelves.clear();
-    m_current.clear();
-    m_buttonCount = 0;
-    m_hotkeys.clear();
-    m_nameCommands.clear();
+    shelves_.clear();
+    current_.clear();
+    buttonCount_ = 0;
+    hotkeys_.clear();
+    nameCommands_.clear();
 }
 
 UiState::ShelfTab* UiState::findShelf(const std::string& name) {
     auto it =
-        std::find_if(m_shelves.begin(), m_shelves.end(), [&](const ShelfTab& s) { return s.name == name; });
-    return it == m_shelves.end() ? nullptr : &*it;
+        std::find_if(shelves_.begin(), shelves_.end(), [&](const ShelfTab& s) { return s.name == name; });
+    return it == shelves_.end() ? nullptr : &*it;
 }
 
 bool UiState::addShelf(const std::string& name) {
     if (name.empty() || findShelf(name)) return false;
-    m_shelves.push_back({name, {}});
-    m_current = name;
+    shelves_.push_back({name, {}});
+    current_ = name;
     return true;
 }
 
 bool UiState::removeShelf(const std::string& name) {
     auto it =
-        std::find_if(m_shelves.begin(), m_shelves.end(), [&](const ShelfTab& s) { return s.name == name; });
-    if (it == m_shelves.end()) return false;
-    m_shelves.erase(it);
-    if (m_current == name) m_current = m_shelves.empty() ? std::string() : m_shelves.front().name;
+        std::find_if(shelves_.begin(), shelves_.end(), [&](const ShelfTab& s) { return s.name == name; });
+    if (it == shelves_.end()) return false;
+    shelves_.erase(it);
+    if (current_ == name) current_ = shelves_.empty() ? std::string() : shelves_.front().name;
     return true;
 }
 
 bool UiState::setCurrentShelf(const std::string& name) {
     if (!findShelf(name)) return false;
-    m_current = name;
+    current_ = name;
     return true;
 }
 
 std::string UiState::addButton(ShelfTab& shelf, std::string name,
                                std::vector<std::pair<std::string, std::string>> flags) {
-    if (name.empty()) name = "shelfButton" + std::to_string(++m_buttonCount);
+    if (name.empty()) name = "shelfButton" + std::to_string(++buttonCount_);
     shelf.buttons.push_back({name, std::move(flags)});
     return std::string(kShelfTopLevel) + "|" + shelf.name + "|" + name;
 }
 
 std::string UiState::hotkey(const Hotkey& key) const {
-    auto it = m_hotkeys.find(key);
-    return it == m_hotkeys.end() ? std::string() : it->second;
+    auto it = hotkeys_.find(key);
+    return it == hotkeys_.end() ? std::string() : it->second;
 }
 
 void UiState::setHotkey(const Hotkey& key, const std::string& nameCommand) {
     if (nameCommand.empty())
-        m_hotkeys.erase(key);
+        hotkeys_.erase(key);
     else
-        m_hotkeys[key] = nameCommand;
+        hotkeys_[key] = nameCommand;
 }
 
 } // namespace vex::host::builtins

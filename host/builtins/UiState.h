@@ -41,13 +41,13 @@ public:
     /// Back to a host without shelves, hotkeys or name commands.
     void reset();
 
-    const std::vector<ShelfTab>& shelves() const { return m_shelves; }
+    const std::vector<ShelfTab>& shelves() const { return shelves_; }
     ShelfTab* findShelf(const std::string& name);
     /// Adds a shelf tab and makes it current; false when the name is taken.
     bool addShelf(const std::string& name);
     /// Removes a shelf tab with its buttons; false when there is none.
     bool removeShelf(const std::string& name);
-    const std::string& currentShelf() const { return m_current; }
+    const std::string& currentShelf() const { return current_; }
     /// Makes a shelf current; false when there is none of that name.
     bool setCurrentShelf(const std::string& name);
     /// Adds a button to a shelf and answers its full name ("ShelfLayout|shelf|shelfButton1").
@@ -59,19 +59,19 @@ public:
     /// Binds a hotkey to a name command; an empty name removes the binding.
     void setHotkey(const Hotkey& key, const std::string& nameCommand);
 
-    const std::map<std::string, NameCommand>& nameCommands() const { return m_nameCommands; }
+    const std::map<std::string, NameCommand>& nameCommands() const { return nameCommands_; }
     void setNameCommand(const std::string& name, NameCommand command) {
-        m_nameCommands[name] = std::move(command);
+        nameCommands_[name] = std::move(command);
     }
 
 private:
     UiState() = default;
 
-    std::vector<ShelfTab> m_shelves;
-    std::string m_current;
-    int m_buttonCount = 0;
-    std::map<Hotkey, std::string> m_hotkeys;
-    std::map<std::string, NameCommand> m_nameCommands;
+    std::vector<ShelfTab> shelves_;
+    std::string current_;
+    int buttonCount_ = 0;
+    std::map<Hotkey, std::string> hotkeys_;
+    std::map<std::string, NameCommand> nameCommands_;
 };
 
 } // namespace vex::host::builtins

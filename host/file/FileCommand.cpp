@@ -17,27 +17,27 @@ namespace {
 class Arguments {
 public:
     explicit Arguments(const MArgList& args) {
-        for (unsigned int i = 0; i < args.length(); ++i) m_words.push_back(args.asString(i).str());
+        for (unsigned int i = 0; i < args.length(); ++i) words_.push_back(args.asString(i).str());
     }
 
     bool has(const char* shortName, const char* longName) const { return index(shortName, longName) >= 0; }
 
     std::string valueOf(const char* shortName, const char* longName) const {
         const int i = index(shortName, longName);
-        return i >= 0 && i + 1 < static_cast<int>(m_words.size()) ? m_words[static_cast<std::size_t>(i) + 1]
+        return i >= 0 && i + 1 < static_cast<int>(words_.size()) ? words_[static_cast<std::size_t>(i) + 1]
                                                                   : std::string();
     }
 
     // The file name: the last word that is neither a flag nor the value of a flag taking one.
     std::string fileName() const {
         std::string name;
-        for (std::size_t i = 0; i < m_words.size(); ++i) {
-            if (!isFlag(m_words[i])) {
-                name = m_words[i];
+        for (std::size_t i = 0; i < words_.size(); ++i) {
+            if (!isFlag(words_[i])) {
+                name = words_[i];
                 continue;
             }
             for (const char* flag : {"-typ", "-type", "-ns", "-namespace", "-rn", "-rename"})
-                if (m_words[i] == flag) ++i;
+                if (words_[i] == flag) ++i;
         }
         return name;
     }
@@ -48,12 +48,12 @@ private:
     }
 
     int index(const char* shortName, const char* longName) const {
-        for (std::size_t i = 0; i < m_words.size(); ++i)
-            if (m_words[i] == shortName || m_words[i] == longName) return static_cast<int>(i);
+        for (std::size_t i = 0; i < words_.size(); ++i)
+            if (words_[i] == shortName || words_[i] == longName) return static_cast<int>(i);
         return -1;
     }
 
-    std::vector<std::string> m_words;
+    std::vector<std::string> words_;
 };
 
 MStatus usage(const std::string& text) {

@@ -68,8 +68,8 @@ bool isRootName(const std::string& text) {
 
 std::string NameMapper::mapName(const std::string& name) const {
     if (isRootName(name)) return name.substr(1);
-    if (auto it = m_defined.find(name); it != m_defined.end()) return it->second;
-    return m_nameSpace.empty() || name.empty() ? name : m_nameSpace + ":" + name;
+    if (auto it = defined_.find(name); it != defined_.end()) return it->second;
+    return nameSpace_.empty() || name.empty() ? name : nameSpace_ + ":" + name;
 }
 
 std::string NameMapper::mapPath(const std::string& path) const {
@@ -97,7 +97,7 @@ std::string NameMapper::mapPlug(const std::string& plug) const {
 bool NameMapper::rewrite(CommandCall& call) const {
     const std::string& name = call.name;
     // An import brings nodes, not the settings of the scene it came from.
-    if (m_importing && (name == "currentTime" || name == "playbackOptions" || name == "upAxis")) return false;
+    if (importing_ && (name == "currentTime" || name == "playbackOptions" || name == "upAxis")) return false;
 
     if (name == "createNode") {
         for (std::size_t i = 0; i + 1 < call.args.size(); ++i) {
@@ -114,7 +114,7 @@ bool NameMapper::rewrite(CommandCall& call) const {
         if (words.empty()) return true;
         Argument& plug = call.args[words.front()];
         // The scene's own nodes keep their settings when another scene is imported into it.
-        if (m_importing && isRootName(plug.value.AsString())) return false;
+        if (importing_ && isRootName(plug.value.AsString())) return false;
         replace(plug, mapPlug(plug.value.AsString()));
         return true;
     }
@@ -149,7 +149,7 @@ void NameMapper::learn(const CommandCall& original, const command::Value& result
         const std::string flag = original.args[i].value.AsString();
         if (original.args[i].isFlag && (flag == "-n" || flag == "-name")) {
             const std::string written = original.args[i + 1].value.AsString();
-            if (!written.empty() && !isRootName(written)) m_defined[written] = result.AsString();
+            if (!written.empty() && !isRootName(written)) defined_[written] = result.AsString();
         }
     }
 }

@@ -19,7 +19,7 @@ public:
     /// `nameSpace` is "" for no namespace; `importing` makes the file leave the scene's own nodes and
     /// settings (time, playback range, up axis) alone.
     NameMapper(std::string nameSpace, bool importing)
-        : m_nameSpace(std::move(nameSpace)), m_importing(importing) {}
+        : nameSpace_(std::move(nameSpace)), importing_(importing) {}
 
     /// Rewrites the names of one call. Answers false when the call is to be skipped altogether.
     bool rewrite(command::CommandCall& call) const;
@@ -34,9 +34,9 @@ public:
     std::string mapPlug(const std::string& plug) const;
 
 private:
-    std::string m_nameSpace;
-    bool m_importing;
-    std::map<std::string, std::string> m_defined;
+    std::string nameSpace_;
+    bool importing_;
+    std::map<std::string, std::string> defined_;
 };
 
 } // namespace vex::host::file

@@ -162,29 +162,29 @@ class NodeWriter {
 public:
     /// `keyNumbers` is the curve's key list text when formatted ahead (KeyListText), else null.
     NodeWriter(std::ostringstream& out, const Node& node, bool isDefault, const std::string* keyNumbers)
-        : m_out(out), m_node(node), m_default(isDefault), m_keyNumbers(keyNumbers) {}
+        : out_(out), node_(node), default_(isDefault), keyNumbers_(keyNumbers) {}
 
     void write() {
-        for (const auto& attribute : m_node.dynamicAttributes()) {
-            m_out << "\t" << addAttrLine(*attribute);
+        for (const auto& attribute : node_.dynamicAttributes()) {
+            out_ << "\t" << addAttrLine(*attribute);
             // The scene's own nodes are named: the current-node rule applies to created nodes only.
-            if (m_default) m_out << " " << quote(":" + m_node.name());
-            m_out << ";\n";
+            if (default_) out_ << " " << quote(":" + node_.name());
+            out_ << ";\n";
         }
-        for (const auto& attribute : m_node.attributes()) {
+        for (const auto& attribute : node_.attributes()) {
             if (!isWritten(*attribute)) continue;
-            if (auto value = changedValue(m_node, *attribute))
-                m_out << "\tsetAttr " << plug(attribute->shortName()) << " " << valueWords(*attribute, *value)
+            if (auto value = changedValue(node_, *attribute))
+                out_ << "\tsetAttr " << plug(attribute->shortName()) << " " << valueWords(*attribute, *value)
                       << ";\n";
         }
-        if (m_node.hasFn(MFn::kMesh)) writeMesh();
-        if (auto curve = AnimCurveData::of(m_node)) writeKeys(*curve);
+        if (node_.hasFn(MFn::kMesh)) writeMesh();
+        if (auto curve = AnimCurveData::of(node_)) writeKeys(*curve);
         writeLocks();
     }
 
 private:
     std::string plug(const std::string& attribute) const {
-        return quote((m_default ? ":" + m_node.name() : std::string()) + "." + attribute);
+        return quote((default_ ? ":" + node_.name() : std::string()) + "." + attribute);
     }
 
     static std::string range(const char* attribute, std::size_t count) {
@@ -193,17 +193,17 @@ private:
     }
 
     void writeMesh() {
-        const auto attribute = m_node.findAttribute(m_node.type().geometryAttribute());
+        const auto attribute = node_.findAttribute(node_.type().geometryAttribute());
         if (!attribute) return;
-        const Value value = m_node.storedValue(*attribute);
+        const Value value = node_.storedValue(*attribute);
         const auto* data = std::get_if<DataPtr>(&value);
         const auto mesh = data ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
         if (!mesh || mesh->numPolygons() == 0) return;
 
-        m_out << "\tsetAttr " << range("vt", mesh->points().size());
+        out_ << "\tsetAttr " << range("vt", mesh->points().size());
         for (const MPoint& p : mesh->points())
-            m_out << " " << number(p.x) << " " << number(p.y) << " " << number(p.z);
-        m_out << ";\n";
+            out_ << " " << number(p.x) << " " << number(p.y) << " " << number(p.z);
+        out_ << ";\n";
 
         // Edges are the polygons' sides, each written once; a face runs along its edges, an edge walked
         // against its own direction written as -1 - index.
@@ -228,47 +228,47 @@ private:
             }
             faces.push_back(std::move(loop));
         }
-        m_out << "\tsetAttr " << range("ed", edges.size());
-        for (const auto& e : edges) m_out << " " << e[0] << " " << e[1] << " 0";
-        m_out << ";\n\tsetAttr " << range("fc", faces.size()) << " -type \"polyFaces\"";
+        out_ << "\tsetAttr " << range("ed", edges.size());
+        for (const auto& e : edges) out_ << " " << e[0] << " " << e[1] << " 0";
+        out_ << ";\n\tsetAttr " << range("fc", faces.size()) << " -type \"polyFaces\"";
         for (const auto& loop : faces) {
-            m_out << " f " << loop.size();
-            for (int e : loop) m_out << " " << e;
+            out_ << " f " << loop.size();
+            for (int e : loop) out_ << " " << e;
         }
-        m_out << ";\n";
+        out_ << ";\n";
     }
 
     // Locked plugs, after every value is set.
     void writeLocks() {
-        for (const auto& attribute : m_node.attributes()) {
+        for (const auto& attribute : node_.attributes()) {
             std::vector<AttributePtr> plugs = {attribute};
             plugs.insert(plugs.end(), attribute->children().begin(), attribute->children().end());
             for (const auto& p : plugs)
-                if (builtins::SessionState::get().isLocked(m_node, *p))
-                    m_out << "\tsetAttr -l on " << plug(p->shortName()) << ";\n";
+                if (builtins::SessionState::get().isLocked(node_, *p))
+                    out_ << "\tsetAttr -l on " << plug(p->shortName()) << ";\n";
         }
     }
 
     void writeKeys(const AnimCurveData& curve) {
         if (curve.size() == 0) return;
-        m_out << "\tsetAttr " << range("ktv", curve.size());
-        m_out << (m_keyNumbers != nullptr ? *m_keyNumbers : KeyListText::format(curve)) << ";\n";
+        out_ << "\tsetAttr " << range("ktv", curve.size());
+        out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::format(curve)) << ";\n";
         const bool allLinear = std::all_of(curve.keys().begin(), curve.keys().end(), [](const auto& key) {
             return key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
         });
         if (allLinear) return; // keys read from a file start out linear
         for (const char* list : {"kit", "kot"}) {
-            m_out << "\tsetAttr " << range(list, curve.size());
+            out_ << "\tsetAttr " << range(list, curve.size());
             for (const auto& key : curve.keys())
-                m_out << " " << TangentCodes::toFile(list[1] == 'i' ? key.in : key.out);
-            m_out << ";\n";
+                out_ << " " << TangentCodes::toFile(list[1] == 'i' ? key.in : key.out);
+            out_ << ";\n";
         }
     }
 
-    std::ostringstream& m_out;
-    const Node& m_node;
-    bool m_default;
-    const std::string* m_keyNumbers;
+    std::ostringstream& out_;
+    const Node& node_;
+    bool default_;
+    const std::string* keyNumbers_;
 };
 
 // The key list texts of the scene's curves, formatted a batch ahead of the writer on all cores, so
@@ -278,39 +278,39 @@ public:
     explicit KeyTextsAhead(const std::vector<NodePtr>& order) {
         for (const auto& node : order)
             if (const auto curve = AnimCurveData::of(*node); curve && curve->size() > 0)
-                m_curves.emplace_back(node.get(), curve.get());
+                curves_.emplace_back(node.get(), curve.get());
     }
 
     /// The keys of all the scene's curves.
     std::size_t keyCount() const {
         std::size_t count = 0;
-        for (const auto& entry : m_curves) count += entry.second->size();
+        for (const auto& entry : curves_) count += entry.second->size();
         return count;
     }
 
     /// The text of `node`'s keys, or null when it is not the next of the scene's keyed curves (the
     /// nodes are asked for in the order given). The text lasts until the next call.
     const std::string* find(const Node& node) {
-        if (m_next == m_curves.size() || m_curves[m_next].first != &node) return nullptr;
-        if (m_next >= m_batchStart + m_batch.size()) formatBatch();
-        return &m_batch[m_next++ - m_batchStart];
+        if (next_ == curves_.size() || curves_[next_].first != &node) return nullptr;
+        if (next_ >= batchStart_ + batch_.size()) formatBatch();
+        return &batch_[next_++ - batchStart_];
     }
 
 private:
     static constexpr std::size_t kBatch = 64;
 
     void formatBatch() {
-        m_batchStart = m_next;
+        batchStart_ = next_;
         std::vector<const AnimCurveData*> curves;
-        for (std::size_t i = m_next; i < m_curves.size() && curves.size() < kBatch; ++i)
-            curves.push_back(m_curves[i].second);
-        m_batch = KeyListText::format(curves);
+        for (std::size_t i = next_; i < curves_.size() && curves.size() < kBatch; ++i)
+            curves.push_back(curves_[i].second);
+        batch_ = KeyListText::format(curves);
     }
 
-    std::vector<std::pair<const Node*, const AnimCurveData*>> m_curves;
-    std::size_t m_next = 0;
-    std::size_t m_batchStart = 0;
-    std::vector<std::string> m_batch;
+    std::vector<std::pair<const Node*, const AnimCurveData*>> curves_;
+    std::size_t next_ = 0;
+    std::size_t batchStart_ = 0;
+    std::vector<std::string> batch_;
 };
 
 // The nodes in the order the file creates them: the scene's order, a DAG node's parent always before it.

@@ -7,30 +7,30 @@
 namespace vex::host::file {
 
 SettingsSnapshot::SettingsSnapshot()
-    : m_linear(MDistance::uiUnit()), m_angle(MAngle::uiUnit()), m_time(MTime::uiUnit()),
-      m_current(Scene::instance().currentTime()), m_yUp(Scene::instance().isYAxisUp()),
-      m_min(Timeline::instance().minTime()), m_max(Timeline::instance().maxTime()),
-      m_start(Timeline::instance().animationStart()), m_end(Timeline::instance().animationEnd()),
-      m_selection(Scene::instance().selection()), m_requires(builtins::SessionState::get().requirements()),
-      m_fileInfo(builtins::SessionState::get().fileInfo()) {}
+    : linear_(MDistance::uiUnit()), angle_(MAngle::uiUnit()), time_(MTime::uiUnit()),
+      current_(Scene::instance().currentTime()), yUp_(Scene::instance().isYAxisUp()),
+      min_(Timeline::instance().minTime()), max_(Timeline::instance().maxTime()),
+      start_(Timeline::instance().animationStart()), end_(Timeline::instance().animationEnd()),
+      selection_(Scene::instance().selection()), requires_(builtins::SessionState::get().requirements()),
+      fileInfo_(builtins::SessionState::get().fileInfo()) {}
 
 void SettingsSnapshot::restore() const {
-    MDistance::setUIUnit(m_linear);
-    MAngle::setUIUnit(m_angle);
-    MTime::setUIUnit(m_time);
+    MDistance::setUIUnit(linear_);
+    MAngle::setUIUnit(angle_);
+    MTime::setUIUnit(time_);
     Scene& scene = Scene::instance();
-    scene.setCurrentTime(m_current);
-    scene.setYAxisUp(m_yUp);
-    scene.setSelection(m_selection);
+    scene.setCurrentTime(current_);
+    scene.setYAxisUp(yUp_);
+    scene.setSelection(selection_);
     Timeline& timeline = Timeline::instance();
-    timeline.setMinTime(m_min);
-    timeline.setMaxTime(m_max);
-    timeline.setAnimationStart(m_start);
-    timeline.setAnimationEnd(m_end);
+    timeline.setMinTime(min_);
+    timeline.setMaxTime(max_);
+    timeline.setAnimationStart(start_);
+    timeline.setAnimationEnd(end_);
     auto& session = builtins::SessionState::get();
     session.clearFileRecords();
-    for (const auto& [name, version] : m_requires) session.addRequirement(name, version);
-    for (const auto& [key, value] : m_fileInfo) session.setFileInfo(key, value);
+    for (const auto& [name, version] : requires_) session.addRequirement(name, version);
+    for (const auto& [key, value] : fileInfo_) session.setFileInfo(key, value);
 }
 
 } // namespace vex::host::file

@@ -23,15 +23,15 @@ public:
     void restore() const;
 
 private:
-    MDistance::Unit m_linear;
-    MAngle::Unit m_angle;
-    MTime::Unit m_time;
-    double m_current;
-    bool m_yUp;
-    double m_min, m_max, m_start, m_end;
-    std::vector<NodePtr> m_selection;
-    std::vector<std::pair<std::string, std::string>> m_requires;
-    std::vector<std::pair<std::string, std::string>> m_fileInfo;
+    MDistance::Unit linear_;
+    MAngle::Unit angle_;
+    MTime::Unit time_;
+    double current_;
+    bool yUp_;
+    double min_, max_, start_, end_;
+    std::vector<NodePtr> selection_;
+    std::vector<std::pair<std::string, std::string>> requires_;
+    std::vector<std::pair<std::string, std::string>> fileInfo_;
 };
 
 } // namespace vex::host::file

@@ -31,20 +31,20 @@ NodePtr cameraShapeOf(const NodePtr& transform) {
 } // namespace
 
 AttributePanel::AttributePanel(QWidget* parent)
-    : QWidget(parent), m_title(new QLabel(this)), m_visibility(new QCheckBox(this)),
-      m_watcher([this] { refresh(); }, [this] { refresh(); }) {
+    : QWidget(parent), title_(new QLabel(this)), visibility_(new QCheckBox(this)),
+      watcher_([this] { refresh(); }, [this] { refresh(); }) {
     auto* grid = new QGridLayout(this);
-    grid->addWidget(m_title, 0, 0, 1, 4);
+    grid->addWidget(title_, 0, 0, 1, 4);
     addRow("Translate", {"translateX", "translateY", "translateZ"}, false);
     addRow("Rotate", {"rotateX", "rotateY", "rotateZ"}, false);
     addRow("Scale", {"scaleX", "scaleY", "scaleZ"}, false);
     const int row = grid->rowCount();
     grid->addWidget(new QLabel("Visibility", this), row, 0);
-    grid->addWidget(m_visibility, row, 1);
+    grid->addWidget(visibility_, row, 1);
     addRow("Focal length", {"focalLength"}, true);
     grid->setRowStretch(grid->rowCount(), 1);
-    connect(m_visibility, &QCheckBox::toggled, this, [this](bool on) {
-        if (!m_showing) edit("visibility", false, on ? 1.0 : 0.0);
+    connect(visibility_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!showing_) edit("visibility", false, on ? 1.0 : 0.0);
     });
     refresh();
 }
@@ -54,26 +54,26 @@ void AttributePanel::addRow(const QString& label, const std::vector<std::string>
     const int row = grid->rowCount();
     auto* name = new QLabel(label, this);
     grid->addWidget(name, row, 0);
-    if (onCamera) m_cameraRow.push_back(name);
+    if (onCamera) cameraRow_.push_back(name);
     for (std::size_t i = 0; i < attributes.size(); ++i) {
         auto* field = new NumberField(this);
         field->setToolTip(QString::fromStdString(attributes[i]));
         grid->addWidget(field, row, static_cast<int>(i) + 1);
-        if (onCamera) m_cameraRow.push_back(field);
+        if (onCamera) cameraRow_.push_back(field);
         const std::string attribute = attributes[i];
         field->onEdited([this, attribute, onCamera](double value) { edit(attribute, onCamera, value); });
-        m_channels.push_back({attribute, field, onCamera});
+        channels_.push_back({attribute, field, onCamera});
     }
 }
 
 NumberField* AttributePanel::field(const std::string& attribute) {
-    for (const Channel& channel : m_channels)
+    for (const Channel& channel : channels_)
         if (channel.attribute == attribute) return channel.field;
     return nullptr;
 }
 
 void AttributePanel::edit(const std::string& attribute, bool onCamera, double value) const {
-    const NodePtr& node = onCamera ? m_camera : m_node;
+    const NodePtr& node = onCamera ? camera_ : node_;
     if (node) runCommand("setAttr", {Scene::instance().partialPathName(*node) + "." + attribute, value});
 }
 
@@ -85,19 +85,19 @@ double AttributePanel::uiValue(const Node& node, const std::string& attribute) {
 }
 
 void AttributePanel::refresh() {
-    m_node = transformOf(Scene::instance().selection());
-    m_camera = cameraShapeOf(m_node);
-    m_title->setText(m_node ? QString::fromStdString(m_node->name()) : QStringLiteral("Nothing selected"));
-    for (const Channel& channel : m_channels) {
-        const NodePtr& node = channel.onCamera ? m_camera : m_node;
+    node_ = transformOf(Scene::instance().selection());
+    camera_ = cameraShapeOf(node_);
+    title_->setText(node_ ? QString::fromStdString(node_->name()) : QStringLiteral("Nothing selected"));
+    for (const Channel& channel : channels_) {
+        const NodePtr& node = channel.onCamera ? camera_ : node_;
         channel.field->setEnabled(node != nullptr);
         channel.field->setValue(node ? uiValue(*node, channel.attribute) : 0.0);
     }
-    for (QWidget* widget : m_cameraRow) widget->setVisible(m_camera != nullptr);
-    m_showing = true;
-    m_visibility->setEnabled(m_node != nullptr);
-    m_visibility->setChecked(m_node && uiValue(*m_node, "visibility") != 0.0);
-    m_showing = false;
+    for (QWidget* widget : cameraRow_) widget->setVisible(camera_ != nullptr);
+    showing_ = true;
+    visibility_->setEnabled(node_ != nullptr);
+    visibility_->setChecked(node_ && uiValue(*node_, "visibility") != 0.0);
+    showing_ = false;
 }
 
 } // namespace vex::host::gui

@@ -26,13 +26,13 @@ public:
     void refresh();
 
     /// The transform shown, or null when no transform is selected.
-    const NodePtr& shownNode() const { return m_node; }
+    const NodePtr& shownNode() const { return node_; }
     /// The box of a numeric attribute by its long name ("translateX", "focalLength"), or null.
     NumberField* field(const std::string& attribute);
     /// The visibility box.
-    QCheckBox& visibility() { return *m_visibility; }
+    QCheckBox& visibility() { return *visibility_; }
     /// Whether the focal length row shows (the transform has a camera shape).
-    bool showsCamera() const { return m_camera != nullptr; }
+    bool showsCamera() const { return camera_ != nullptr; }
 
 private:
     /// One number box and the attribute it edits.
@@ -49,14 +49,14 @@ private:
     /// The value of the attribute in the units scripts use.
     static double uiValue(const Node& node, const std::string& attribute);
 
-    QLabel* m_title;
-    QCheckBox* m_visibility;
-    std::vector<Channel> m_channels;
-    std::vector<QWidget*> m_cameraRow;
-    NodePtr m_node;
-    NodePtr m_camera;
-    bool m_showing = false;
-    SceneWatcher m_watcher;
+    QLabel* title_;
+    QCheckBox* visibility_;
+    std::vector<Channel> channels_;
+    std::vector<QWidget*> cameraRow_;
+    NodePtr node_;
+    NodePtr camera_;
+    bool showing_ = false;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

@@ -19,11 +19,11 @@ CommandLine::CommandLine(QWidget* parent) : QLineEdit(parent) {
 }
 
 bool CommandLine::run(const QString& text) {
-    if (m_history.isEmpty() || m_history.back() != text) m_history.push_back(text);
-    m_place = static_cast<int>(m_history.size());
-    m_typing.clear();
+    if (history_.isEmpty() || history_.back() != text) history_.push_back(text);
+    place_ = static_cast<int>(history_.size());
+    typing_.clear();
     const bool ok = static_cast<bool>(CommandEngine::get().execute(text.toStdString(), true, true));
-    if (m_output) m_output->showNewLines();
+    if (output_) output_->showNewLines();
     return ok;
 }
 
@@ -36,12 +36,12 @@ void CommandLine::keyPressEvent(QKeyEvent* event) {
 }
 
 void CommandLine::walkHistory(int delta) {
-    const int newest = static_cast<int>(m_history.size());
-    const int place = std::clamp(m_place + delta, 0, newest);
-    if (place == m_place) return;
-    if (m_place == newest) m_typing = text();
-    m_place = place;
-    setText(place == newest ? m_typing : m_history[place]);
+    const int newest = static_cast<int>(history_.size());
+    const int place = std::clamp(place_ + delta, 0, newest);
+    if (place == place_) return;
+    if (place_ == newest) typing_ = text();
+    place_ = place;
+    setText(place == newest ? typing_ : history_[place]);
 }
 
 } // namespace vex::host::gui

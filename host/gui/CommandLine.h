@@ -15,11 +15,11 @@ public:
     explicit CommandLine(QWidget* parent = nullptr);
 
     /// Makes `output` show what each command writes as soon as it has run (null: none).
-    void setOutput(ScriptOutput* output) { m_output = output; }
+    void setOutput(ScriptOutput* output) { output_ = output; }
     /// Runs `text` as if typed; false when it failed.
     bool run(const QString& text);
     /// The commands run, oldest first.
-    const QStringList& history() const { return m_history; }
+    const QStringList& history() const { return history_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -29,10 +29,10 @@ private:
     /// was being typed).
     void walkHistory(int delta);
 
-    ScriptOutput* m_output = nullptr;
-    QStringList m_history;
-    int m_place = 0;  // the history entry shown; m_history.size() for the text being typed
-    QString m_typing; // the text being typed when the walk started
+    ScriptOutput* output_ = nullptr;
+    QStringList history_;
+    int place_ = 0;  // the history entry shown; history_.size() for the text being typed
+    QString typing_; // the text being typed when the walk started
 };
 
 } // namespace vex::host::gui

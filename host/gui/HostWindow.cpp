@@ -50,30 +50,30 @@ QDockWidget* Dock(const QString& title, QWidget* content, QMainWindow& window) {
 } // namespace
 
 HostWindow::HostWindow(QWidget* parent)
-    : QMainWindow(parent), m_outliner(new Outliner), m_attributes(new AttributePanel),
-      m_timeline(new Timeline), m_output(new ScriptOutput), m_commandLine(new CommandLine),
-      m_viewport(new Viewport), m_recent(Settings().value(kRecentKey).toStringList()),
-      m_watcher([this] { followUndoQueue(); }, {}) {
+    : QMainWindow(parent), outliner_(new Outliner), attributes_(new AttributePanel),
+      timeline_(new Timeline), output_(new ScriptOutput), commandLine_(new CommandLine),
+      viewport_(new Viewport), recent_(Settings().value(kRecentKey).toStringList()),
+      watcher_([this] { followUndoQueue(); }, {}) {
     setWindowTitle(QStringLiteral("Torva Host"));
-    setCentralWidget(m_viewport);
+    setCentralWidget(viewport_);
 
-    m_commandLine->setOutput(m_output);
+    commandLine_->setOutput(output_);
     auto* bottom = new QWidget;
     auto* column = new QVBoxLayout(bottom);
     column->setContentsMargins(4, 4, 4, 4);
-    column->addWidget(m_timeline);
-    column->addWidget(m_output, 1);
-    column->addWidget(m_commandLine);
+    column->addWidget(timeline_);
+    column->addWidget(output_, 1);
+    column->addWidget(commandLine_);
 
-    QDockWidget* outliner = Dock(QStringLiteral("Outliner"), m_outliner, *this);
-    QDockWidget* attributes = Dock(QStringLiteral("Attributes"), m_attributes, *this);
+    QDockWidget* outliner = Dock(QStringLiteral("Outliner"), outliner_, *this);
+    QDockWidget* attributes = Dock(QStringLiteral("Attributes"), attributes_, *this);
     QDockWidget* script = Dock(QStringLiteral("Timeline and Script"), bottom, *this);
     addDockWidget(Qt::LeftDockWidgetArea, outliner);
     addDockWidget(Qt::RightDockWidgetArea, attributes);
     addDockWidget(Qt::BottomDockWidgetArea, script);
     // The shelves sit above the viewport and show once a script or plug-in makes one.
     auto* shelf = new ShelfBar;
-    m_shelf = shelf;
+    shelf_ = shelf;
     QDockWidget* shelfDock = Dock(QStringLiteral("Shelf"), shelf, *this);
     addDockWidget(Qt::TopDockWidgetArea, shelfDock);
     shelfDock->setVisible(shelf->count() > 0);
@@ -87,7 +87,7 @@ HostWindow::HostWindow(QWidget* parent)
     markSaved();
     CommandRegistry& commands = CommandRegistry::get();
     if (commands.find("lookThru") == nullptr) commands.add("lookThru", &LookThroughCommand::creator, "");
-    LookThroughCommand::setViewport(m_viewport);
+    LookThroughCommand::setViewport(viewport_);
     if (commands.find("dockControl") == nullptr)
         commands.add("dockControl", &DockControlCommand::creator, "");
     DockControlCommand::setWindow(this);
@@ -121,7 +121,7 @@ void HostWindow::buildMenus() {
         const QString path = askForScene(QStringLiteral("Import"), false);
         if (!path.isEmpty()) importScene(path);
     });
-    m_recentMenu = file->addMenu(QStringLiteral("&Recent Files"));
+    recentMenu_ = file->addMenu(QStringLiteral("&Recent Files"));
     fillRecentMenu();
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] {
@@ -144,26 +144,26 @@ void HostWindow::buildMenus() {
 void HostWindow::buildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     // The keys work in the viewport itself; the menu names them.
-    view->addAction(QStringLiteral("Frame Selected\tF"), this, [this] { m_viewport->frameSelected(); });
-    view->addAction(QStringLiteral("Frame All\tA"), this, [this] { m_viewport->frameAll(); });
+    view->addAction(QStringLiteral("Frame Selected\tF"), this, [this] { viewport_->frameSelected(); });
+    view->addAction(QStringLiteral("Frame All\tA"), this, [this] { viewport_->frameAll(); });
     view->addSeparator();
-    view->addAction(QStringLiteral("&Perspective"), this, [this] { m_viewport->lookThrough(nullptr); });
+    view->addAction(QStringLiteral("&Perspective"), this, [this] { viewport_->lookThrough(nullptr); });
     view->addAction(QStringLiteral("Look Through &Selected"), this, [this] {
         const std::vector<NodePtr> selection = Scene::instance().selection();
-        if (selection.empty() || !m_viewport->lookThrough(selection.front())) {
+        if (selection.empty() || !viewport_->lookThrough(selection.front())) {
             MGlobal::displayError("Look Through Selected: select a camera first.");
-            m_output->showNewLines();
+            output_->showNewLines();
         }
     });
     // Every camera of the scene, a tool's cameras included, listed anew each time the menu opens.
     QMenu* cameras = view->addMenu(QStringLiteral("Look &Through"));
     connect(cameras, &QMenu::aboutToShow, this, [this, cameras] {
         cameras->clear();
-        const NodePtr current = m_viewport->lookedThrough();
+        const NodePtr current = viewport_->lookedThrough();
         for (const NodePtr& node : Scene::instance().nodes()) {
             if (!node->isAlive() || !node->hasFn(MFn::kCamera) || !node->parent()) continue;
             QAction* action = cameras->addAction(QString::fromStdString(node->parent()->name()), this,
-                                                 [this, node] { m_viewport->lookThrough(node); });
+                                                 [this, node] { viewport_->lookThrough(node); });
             action->setCheckable(true);
             action->setChecked(node == current);
         }
@@ -171,20 +171,20 @@ void HostWindow::buildViewMenu() {
 }
 
 void HostWindow::fillRecentMenu() {
-    m_recentMenu->clear();
-    for (const QString& path : m_recent) {
-        m_recentMenu->addAction(path, this, [this, path] {
+    recentMenu_->clear();
+    for (const QString& path : recent_) {
+        recentMenu_->addAction(path, this, [this, path] {
             if (confirmDiscard()) openScene(path);
         });
     }
-    m_recentMenu->setEnabled(!m_recent.isEmpty());
+    recentMenu_->setEnabled(!recent_.isEmpty());
 }
 
 void HostWindow::remember(const QString& path) {
-    m_recent.removeAll(path);
-    m_recent.prepend(path);
-    while (m_recent.size() > kRecentFiles) m_recent.removeLast();
-    Settings().setValue(kRecentKey, m_recent);
+    recent_.removeAll(path);
+    recent_.prepend(path);
+    while (recent_.size() > kRecentFiles) recent_.removeLast();
+    Settings().setValue(kRecentKey, recent_);
     fillRecentMenu();
 }
 
@@ -222,15 +222,15 @@ QString HostWindow::askForScene(const QString& title, bool toSave) {
 bool HostWindow::importScene(const QString& path) {
     // Importing adds to the scene: it is a change still to be saved.
     if (!runCommand("file", {Flag{"-import"}, path.toStdString()}, false)) return false;
-    m_modified = true;
+    modified_ = true;
     return true;
 }
 
 bool HostWindow::confirmDiscard() {
     followUndoQueue();
-    if (!m_modified) return true;
+    if (!modified_) return true;
     const QMessageBox::StandardButton answer =
-        m_question ? m_question()
+        question_ ? question_()
                    : QMessageBox::question(this, QStringLiteral("Unsaved Changes"),
                                            QStringLiteral("Save changes to the scene first?"),
                                            QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
@@ -249,15 +249,15 @@ void HostWindow::closeEvent(QCloseEvent* event) {
 
 void HostWindow::followUndoQueue() {
     const UndoQueue& queue = UndoQueue::get();
-    if (queue.size() != m_undoSize || queue.position() != m_undoPosition) m_modified = true;
-    m_undoSize = queue.size();
-    m_undoPosition = queue.position();
+    if (queue.size() != undoSize_ || queue.position() != undoPosition_) modified_ = true;
+    undoSize_ = queue.size();
+    undoPosition_ = queue.position();
 }
 
 void HostWindow::markSaved() {
-    m_modified = false;
-    m_undoSize = UndoQueue::get().size();
-    m_undoPosition = UndoQueue::get().position();
+    modified_ = false;
+    undoSize_ = UndoQueue::get().size();
+    undoPosition_ = UndoQueue::get().position();
 }
 
 } // namespace vex::host::gui

@@ -32,13 +32,13 @@ public:
     explicit HostWindow(QWidget* parent = nullptr);
     ~HostWindow() override;
 
-    Outliner& outliner() { return *m_outliner; }
-    AttributePanel& attributes() { return *m_attributes; }
-    Timeline& timeline() { return *m_timeline; }
-    ScriptOutput& output() { return *m_output; }
-    CommandLine& commandLine() { return *m_commandLine; }
-    Viewport& viewport() { return *m_viewport; }
-    ShelfBar& shelf() { return *m_shelf; }
+    Outliner& outliner() { return *outliner_; }
+    AttributePanel& attributes() { return *attributes_; }
+    Timeline& timeline() { return *timeline_; }
+    ScriptOutput& output() { return *output_; }
+    CommandLine& commandLine() { return *commandLine_; }
+    Viewport& viewport() { return *viewport_; }
+    ShelfBar& shelf() { return *shelf_; }
 
     /// Opens the scene file at `path` (as File > Open does); false when it cannot be opened.
     bool openScene(const QString& path);
@@ -50,17 +50,17 @@ public:
     bool importScene(const QString& path);
 
     /// True when an undoable change was made since the scene was made, opened or saved.
-    bool hasUnsavedChanges() const { return m_modified; }
+    bool hasUnsavedChanges() const { return modified_; }
     /// Asks whether to save unsaved changes first: true when the caller may go on (saved, discarded or
     /// nothing to save), false when the user cancelled or the save failed.
     bool confirmDiscard();
     /// The question asked by confirmDiscard: Save, Discard or Cancel. Replaceable (scripted sessions,
     /// tests); by default a message box.
     using Question = std::function<QMessageBox::StandardButton()>;
-    void setUnsavedChangesQuestion(Question question) { m_question = std::move(question); }
+    void setUnsavedChangesQuestion(Question question) { question_ = std::move(question); }
 
     /// The scene files opened or saved lately, newest first (kept between sessions).
-    const QStringList& recentFiles() const { return m_recent; }
+    const QStringList& recentFiles() const { return recent_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -78,20 +78,20 @@ private:
     /// The scene file the user picks in a file dialog (empty when cancelled).
     QString askForScene(const QString& title, bool toSave);
 
-    Outliner* m_outliner;
-    AttributePanel* m_attributes;
-    Timeline* m_timeline;
-    ScriptOutput* m_output;
-    CommandLine* m_commandLine;
-    Viewport* m_viewport;
-    ShelfBar* m_shelf = nullptr;
-    QMenu* m_recentMenu = nullptr;
-    QStringList m_recent;
-    Question m_question;
-    bool m_modified = false;
-    std::size_t m_undoSize = 0;
-    std::size_t m_undoPosition = 0;
-    SceneWatcher m_watcher;
+    Outliner* outliner_;
+    AttributePanel* attributes_;
+    Timeline* timeline_;
+    ScriptOutput* output_;
+    CommandLine* commandLine_;
+    Viewport* viewport_;
+    ShelfBar* shelf_ = nullptr;
+    QMenu* recentMenu_ = nullptr;
+    QStringList recent_;
+    Question question_;
+    bool modified_ = false;
+    std::size_t undoSize_ = 0;
+    std::size_t undoPosition_ = 0;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

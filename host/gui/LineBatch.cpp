@@ -12,7 +12,7 @@ constexpr float kFrustumDepth = 1.0f;
 } // namespace
 
 void LineBatch::addVertex(const QVector3D& point, const QColor& colour) {
-    m_vertices.insert(m_vertices.end(),
+    vertices_.insert(vertices_.end(),
                       {point.x(), point.y(), point.z(), static_cast<float>(colour.redF()),
                        static_cast<float>(colour.greenF()), static_cast<float>(colour.blueF())});
 }

@@ -18,7 +18,7 @@ public:
     /// Floats per vertex: position (3) then colour (3).
     static constexpr int kStride = 6;
 
-    void clear() { m_vertices.clear(); }
+    void clear() { vertices_.clear(); }
     void addLine(const QVector3D& a, const QVector3D& b, const QColor& colour);
     /// The ground grid on the plane y = 0: `cells` lines each way from -extent to extent, the two
     /// axes through the origin darker.
@@ -29,13 +29,13 @@ public:
     /// Three short lines through the origin of `world`.
     void addCross(const QMatrix4x4& world, double size, const QColor& colour);
 
-    const std::vector<float>& vertices() const { return m_vertices; }
-    int vertexCount() const { return static_cast<int>(m_vertices.size() / kStride); }
+    const std::vector<float>& vertices() const { return vertices_; }
+    int vertexCount() const { return static_cast<int>(vertices_.size() / kStride); }
 
 private:
     void addVertex(const QVector3D& point, const QColor& colour);
 
-    std::vector<float> m_vertices;
+    std::vector<float> vertices_;
 };
 
 } // namespace vex::host::gui

@@ -10,7 +10,7 @@ NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
 }
 
 void NumberField::setValue(double value) {
-    m_value = value;
+    value_ = value;
     if (!isModified()) setText(QString::fromStdString(util::FormatGeneral(value, 6)));
 }
 
@@ -18,9 +18,9 @@ void NumberField::confirm() {
     if (!isModified()) return;
     setModified(false);
     const auto typed = util::ParseNumber<double>(text().toStdString());
-    if (typed && *typed != m_value && m_edited) m_edited(*typed);
+    if (typed && *typed != value_ && edited_) edited_(*typed);
     // The listener's change comes back through setValue; otherwise the old value shows again.
-    setValue(m_value);
+    setValue(value_);
 }
 
 } // namespace vex::host::gui

@@ -16,15 +16,15 @@ public:
     /// Shows `value` (with at most six significant digits), unless the user is typing in the box.
     void setValue(double value);
     /// The value shown.
-    double value() const { return m_value; }
+    double value() const { return value_; }
     /// Calls `listener` with every number the user confirms that differs from the one shown.
-    void onEdited(std::function<void(double)> listener) { m_edited = std::move(listener); }
+    void onEdited(std::function<void(double)> listener) { edited_ = std::move(listener); }
 
 private:
     void confirm();
 
-    double m_value = 0.0;
-    std::function<void(double)> m_edited;
+    double value_ = 0.0;
+    std::function<void(double)> edited_;
 };
 
 } // namespace vex::host::gui

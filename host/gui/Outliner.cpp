@@ -8,16 +8,16 @@
 
 namespace vex::host::gui {
 
-Outliner::Outliner(QWidget* parent) : QTreeView(parent), m_model(new OutlinerModel(this)) {
-    setModel(m_model);
+Outliner::Outliner(QWidget* parent) : QTreeView(parent), model_(new OutlinerModel(this)) {
+    setModel(model_);
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
     header()->setSectionResizeMode(OutlinerModel::NameColumn, QHeaderView::ResizeToContents);
-    m_model->addSyncListener([this] { showSceneSelection(); });
+    model_->addSyncListener([this] { showSceneSelection(); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!m_showing && !m_model->isSyncing()) selectRowsInScene();
+        if (!showing_ && !model_->isSyncing()) selectRowsInScene();
     });
     showSceneSelection();
 }
@@ -25,18 +25,18 @@ Outliner::Outliner(QWidget* parent) : QTreeView(parent), m_model(new OutlinerMod
 void Outliner::showSceneSelection() {
     QItemSelection rows;
     for (const NodePtr& node : Scene::instance().selection()) {
-        const QModelIndex first = m_model->indexOf(node, OutlinerModel::NameColumn);
-        if (first.isValid()) rows.select(first, m_model->indexOf(node, OutlinerModel::TypeColumn));
+        const QModelIndex first = model_->indexOf(node, OutlinerModel::NameColumn);
+        if (first.isValid()) rows.select(first, model_->indexOf(node, OutlinerModel::TypeColumn));
     }
-    m_showing = true;
+    showing_ = true;
     selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
-    m_showing = false;
+    showing_ = false;
 }
 
 void Outliner::selectRowsInScene() {
     std::vector<NodePtr> nodes;
     for (const QModelIndex& row : selectionModel()->selectedRows(OutlinerModel::NameColumn))
-        if (NodePtr node = m_model->node(row)) nodes.push_back(node);
+        if (NodePtr node = model_->node(row)) nodes.push_back(node);
     Scene& scene = Scene::instance();
     if (nodes == scene.selection()) return;
     if (nodes.empty()) {

@@ -14,7 +14,7 @@ public:
     explicit Outliner(QWidget* parent = nullptr);
 
     /// The model over the scene that the tree shows.
-    OutlinerModel& outlinerModel() { return *m_model; }
+    OutlinerModel& outlinerModel() { return *model_; }
 
 private:
     /// Selects the scene's selection on the rows, without handing it back to the scene.
@@ -22,8 +22,8 @@ private:
     /// Makes the selected rows' nodes the scene's selection.
     void selectRowsInScene();
 
-    OutlinerModel* m_model;
-    bool m_showing = false;
+    OutlinerModel* model_;
+    bool showing_ = false;
 };
 
 } // namespace vex::host::gui

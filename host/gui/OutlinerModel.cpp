@@ -35,29 +35,29 @@ std::vector<NodePtr> shownChildren(const Node& node) {
 } // namespace
 
 OutlinerModel::OutlinerModel(QObject* parent)
-    : QAbstractItemModel(parent), m_root(std::make_unique<Item>()), m_watcher([this] { sync(); }, nullptr) {
+    : QAbstractItemModel(parent), root_(std::make_unique<Item>()), watcher_([this] { sync(); }, nullptr) {
     sync();
 }
 
 OutlinerModel::~OutlinerModel() = default;
 
 void OutlinerModel::addSyncListener(std::function<void()> listener) {
-    m_syncListeners.push_back(std::move(listener));
+    syncListeners_.push_back(std::move(listener));
 }
 
 void OutlinerModel::sync() {
-    m_syncing = true;
+    syncing_ = true;
     // The world is the root; a new scene (file open, reset) may have made a new one.
     const NodePtr& world = Scene::instance().world();
-    if (m_root->node != world) {
+    if (root_->node != world) {
         beginResetModel();
-        m_root->children.clear();
-        m_root->node = world;
+        root_->children.clear();
+        root_->node = world;
         endResetModel();
     }
-    syncChildren(*m_root);
-    m_syncing = false;
-    for (const auto& listener : m_syncListeners) listener();
+    syncChildren(*root_);
+    syncing_ = false;
+    for (const auto& listener : syncListeners_) listener();
 }
 
 void OutlinerModel::syncChildren(Item& item) {
@@ -102,11 +102,11 @@ void OutlinerModel::insertRow(Item& item, int row, const NodePtr& node) {
 }
 
 OutlinerModel::Item* OutlinerModel::itemOf(const QModelIndex& index) const {
-    return index.isValid() ? static_cast<Item*>(index.internalPointer()) : m_root.get();
+    return index.isValid() ? static_cast<Item*>(index.internalPointer()) : root_.get();
 }
 
 QModelIndex OutlinerModel::indexOf(const Item& item, int column) const {
-    if (&item == m_root.get()) return {};
+    if (&item == root_.get()) return {};
     return createIndex(item.row(), column, const_cast<Item*>(&item));
 }
 
@@ -118,8 +118,8 @@ QModelIndex OutlinerModel::indexOf(const NodePtr& node, int column) const {
     if (!node || !node->isAlive()) return {};
     // The path from the world down to the node, followed through the rows.
     std::vector<NodePtr> path;
-    for (NodePtr up = node; up && up != m_root->node; up = up->parent()) path.push_back(up);
-    const Item* item = m_root.get();
+    for (NodePtr up = node; up && up != root_->node; up = up->parent()) path.push_back(up);
+    const Item* item = root_.get();
     for (auto it = path.rbegin(); it != path.rend(); ++it) {
         const auto& rows = item->children;
         const auto found = std::find_if(rows.begin(), rows.end(),

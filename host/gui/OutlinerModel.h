@@ -28,7 +28,7 @@ public:
     /// Brings the rows in line with the scene now, then tells the sync listeners.
     void sync();
     /// True while a sync moves rows (a view's selection then changes only because rows come and go).
-    bool isSyncing() const { return m_syncing; }
+    bool isSyncing() const { return syncing_; }
     /// Calls `listener` after every sync (the outliner puts the scene's selection back on its rows).
     void addSyncListener(std::function<void()> listener);
 
@@ -54,10 +54,10 @@ private:
     void removeRow(Item& item, int row);
     void insertRow(Item& item, int row, const NodePtr& node);
 
-    std::unique_ptr<Item> m_root;
-    bool m_syncing = false;
-    std::vector<std::function<void()>> m_syncListeners;
-    SceneWatcher m_watcher;
+    std::unique_ptr<Item> root_;
+    bool syncing_ = false;
+    std::vector<std::function<void()>> syncListeners_;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

@@ -38,8 +38,8 @@ QMatrix4x4 SceneDrawList::toQt(const Matrix& matrix) {
 }
 
 void SceneDrawList::collect() {
-    m_items.clear();
-    m_selection = Scene::instance().selection();
+    items_.clear();
+    selection_ = Scene::instance().selection();
     for (const NodePtr& child : Scene::instance().world()->children()) visit(child, false);
 }
 
@@ -47,7 +47,7 @@ void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
     if (!node->isAlive() || !flag(*node, "visibility", true) || flag(*node, "intermediateObject", false))
         return;
     const bool selected =
-        selectedAbove || std::find(m_selection.begin(), m_selection.end(), node) != m_selection.end();
+        selectedAbove || std::find(selection_.begin(), selection_.end(), node) != selection_.end();
     const bool isTransform = node->hasFn(MFn::kTransform);
     if (!isTransform) {
         Item item;
@@ -59,7 +59,7 @@ void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
         if (node->hasFn(MFn::kCamera)) {
             item.kind = Kind::Camera;
             item.lens = CameraLens::read(*node);
-            m_items.push_back(std::move(item));
+            items_.push_back(std::move(item));
         } else if (node->hasFn(MFn::kMesh) && !node->type().geometryAttribute().empty()) {
             const AttributePtr geometry = node->findAttribute(node->type().geometryAttribute());
             const Value value = geometry ? Scene::instance().evaluate(*node, *geometry) : Value{};
@@ -68,7 +68,7 @@ void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
             if (mesh && mesh->numPolygons() > 0) {
                 item.kind = Kind::Mesh;
                 item.mesh = std::move(mesh);
-                m_items.push_back(std::move(item));
+                items_.push_back(std::move(item));
             }
         }
         return;
@@ -80,14 +80,14 @@ void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
         item.transform = node;
         item.world = toQt(worldMatrix(*node));
         item.selected = selected;
-        m_items.push_back(std::move(item));
+        items_.push_back(std::move(item));
     }
     for (const NodePtr& child : node->children()) visit(child, selected);
 }
 
 std::size_t SceneDrawList::triangleCount() const {
     std::size_t count = 0;
-    for (const Item& item : m_items)
+    for (const Item& item : items_)
         if (item.mesh)
             count += static_cast<std::size_t>(item.mesh->numFaceVertices() - 2 * item.mesh->numPolygons());
     return count;
@@ -105,7 +105,7 @@ std::optional<SceneDrawList::Box> SceneDrawList::bounds(bool selectedOnly) const
         box->high = QVector3D(std::max(box->high.x(), point.x()), std::max(box->high.y(), point.y()),
                               std::max(box->high.z(), point.z()));
     };
-    for (const Item& item : m_items) {
+    for (const Item& item : items_) {
         if (selectedOnly && !item.selected) continue;
         if (!item.mesh) {
             add(item.world.map(QVector3D()));
@@ -120,7 +120,7 @@ NodePtr SceneDrawList::pick(const QVector3D& origin, const QVector3D& direction,
     double nearest = std::numeric_limits<double>::infinity();
     NodePtr found;
     const QVector3D unit = direction.normalized();
-    for (const Item& item : m_items) {
+    for (const Item& item : items_) {
         if (!item.transform || unit.isNull()) continue;
         if (item.mesh) {
             // The ray in the mesh's own space: its parameter stays the world distance along `unit`.

@@ -48,7 +48,7 @@ public:
     /// intermediate objects, are left out).
     void collect();
 
-    const std::vector<Item>& items() const { return m_items; }
+    const std::vector<Item>& items() const { return items_; }
     /// The number of triangles of all meshes (the fans of their polygons).
     std::size_t triangleCount() const;
 
@@ -68,8 +68,8 @@ public:
 private:
     void visit(const NodePtr& node, bool selectedAbove);
 
-    std::vector<Item> m_items;
-    std::vector<NodePtr> m_selection;
+    std::vector<Item> items_;
+    std::vector<NodePtr> selection_;
 };
 
 } // namespace vex::host::gui

@@ -7,37 +7,37 @@
 namespace vex::host::gui {
 
 SceneWatcher::SceneWatcher(Listener sceneChanged, Listener timeChanged)
-    : m_sceneChanged(std::move(sceneChanged)), m_timeChanged(std::move(timeChanged)) {
+    : sceneChanged_(std::move(sceneChanged)), timeChanged_(std::move(timeChanged)) {
     MessageHub& hub = MessageHub::get();
-    m_callbacks.push_back(hub.addNodeAddedCallback("dependNode", &SceneWatcher::onNode, this));
-    m_callbacks.push_back(hub.addNodeRemovedCallback("dependNode", &SceneWatcher::onNode, this));
-    m_callbacks.push_back(hub.addParentAddedCallback({}, &SceneWatcher::onParent, this));
-    m_callbacks.push_back(hub.addParentRemovedCallback({}, &SceneWatcher::onParent, this));
-    m_callbacks.push_back(hub.addCommandCallback(&SceneWatcher::onCommand, this));
+    callbacks_.push_back(hub.addNodeAddedCallback("dependNode", &SceneWatcher::onNode, this));
+    callbacks_.push_back(hub.addNodeRemovedCallback("dependNode", &SceneWatcher::onNode, this));
+    callbacks_.push_back(hub.addParentAddedCallback({}, &SceneWatcher::onParent, this));
+    callbacks_.push_back(hub.addParentRemovedCallback({}, &SceneWatcher::onParent, this));
+    callbacks_.push_back(hub.addCommandCallback(&SceneWatcher::onCommand, this));
     for (const char* event : {"Undo", "Redo", "NewSceneOpened", "SceneOpened"})
-        m_callbacks.push_back(hub.addEventCallback(event, &SceneWatcher::onEvent, this));
-    m_callbacks.push_back(hub.addEventCallback("timeChanged", &SceneWatcher::onTime, this));
+        callbacks_.push_back(hub.addEventCallback(event, &SceneWatcher::onEvent, this));
+    callbacks_.push_back(hub.addEventCallback("timeChanged", &SceneWatcher::onTime, this));
 }
 
 SceneWatcher::~SceneWatcher() {
-    for (MCallbackId id : m_callbacks) MessageHub::get().remove(id);
+    for (MCallbackId id : callbacks_) MessageHub::get().remove(id);
 }
 
 void SceneWatcher::note(bool scene, bool time) {
-    m_sceneDirty = m_sceneDirty || scene;
-    m_timeDirty = m_timeDirty || time;
-    if (m_posted) return;
-    m_posted = true;
+    sceneDirty_ = sceneDirty_ || scene;
+    timeDirty_ = timeDirty_ || time;
+    if (posted_) return;
+    posted_ = true;
     QMetaObject::invokeMethod(
-        &m_context, [this] { flush(); }, Qt::QueuedConnection);
+        &context_, [this] { flush(); }, Qt::QueuedConnection);
 }
 
 void SceneWatcher::flush() {
-    m_posted = false;
-    const bool scene = m_sceneDirty, time = m_timeDirty;
-    m_sceneDirty = m_timeDirty = false;
-    if (time && m_timeChanged) m_timeChanged();
-    if (scene && m_sceneChanged) m_sceneChanged();
+    posted_ = false;
+    const bool scene = sceneDirty_, time = timeDirty_;
+    sceneDirty_ = timeDirty_ = false;
+    if (time && timeChanged_) timeChanged_();
+    if (scene && sceneChanged_) sceneChanged_();
 }
 
 void SceneWatcher::onNode(MObject&, void* self) {

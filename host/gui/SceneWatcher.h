@@ -39,13 +39,13 @@ private:
     static void onEvent(void* self);
     static void onTime(void* self);
 
-    Listener m_sceneChanged;
-    Listener m_timeChanged;
-    QObject m_context; // the queued delivery goes with the watcher
-    std::vector<MCallbackId> m_callbacks;
-    bool m_sceneDirty = false;
-    bool m_timeDirty = false;
-    bool m_posted = false;
+    Listener sceneChanged_;
+    Listener timeChanged_;
+    QObject context_; // the queued delivery goes with the watcher
+    std::vector<MCallbackId> callbacks_;
+    bool sceneDirty_ = false;
+    bool timeDirty_ = false;
+    bool posted_ = false;
 };
 
 } // namespace vex::host::gui

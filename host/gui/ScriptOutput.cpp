@@ -24,18 +24,18 @@ QColor colourOf(ScriptEditor::Kind kind, const QPalette& palette) {
 } // namespace
 
 ScriptOutput::ScriptOutput(QWidget* parent)
-    : QPlainTextEdit(parent), m_watcher([this] { showNewLines(); }, [this] { showNewLines(); }) {
+    : QPlainTextEdit(parent), watcher_([this] { showNewLines(); }, [this] { showNewLines(); }) {
     setReadOnly(true);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // Only what is written from now on: the output of earlier work belongs to whoever ran it.
-    m_shown = ScriptEditor::get().lines().size();
+    shown_ = ScriptEditor::get().lines().size();
 }
 
 void ScriptOutput::showNewLines() {
     const auto& lines = ScriptEditor::get().lines();
-    if (m_shown > lines.size()) m_shown = 0; // the output was cleared meanwhile
-    for (; m_shown < lines.size(); ++m_shown) appendLine(lines[m_shown]);
+    if (shown_ > lines.size()) shown_ = 0; // the output was cleared meanwhile
+    for (; shown_ < lines.size(); ++shown_) appendLine(lines[shown_]);
 }
 
 void ScriptOutput::appendLine(const ScriptEditor::Line& line) {

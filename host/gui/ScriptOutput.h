@@ -23,8 +23,8 @@ public:
     void appendLine(const ScriptEditor::Line& line);
 
 private:
-    std::size_t m_shown = 0;
-    SceneWatcher m_watcher;
+    std::size_t shown_ = 0;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

@@ -11,7 +11,7 @@ namespace vex::host::gui {
 
 using builtins::UiState;
 
-ShelfBar::ShelfBar(QWidget* parent) : QTabWidget(parent), m_watcher([this] { refresh(); }, {}) {
+ShelfBar::ShelfBar(QWidget* parent) : QTabWidget(parent), watcher_([this] { refresh(); }, {}) {
     setDocumentMode(true);
     refresh();
 }
@@ -30,8 +30,8 @@ std::string ShelfBar::fingerprint() {
 
 void ShelfBar::refresh() {
     std::string now = fingerprint();
-    if (now == m_shown && count() > 0) return;
-    m_shown = std::move(now);
+    if (now == shown_ && count() > 0) return;
+    shown_ = std::move(now);
     while (count() > 0) {
         QWidget* page = widget(0);
         removeTab(0);

@@ -24,8 +24,8 @@ private:
     /// A text that changes whenever a shelf or a button comes, goes or changes.
     static std::string fingerprint();
 
-    std::string m_shown;
-    SceneWatcher m_watcher;
+    std::string shown_;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

@@ -14,8 +14,8 @@ TimeSlider::TimeSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
 }
 
 void TimeSlider::setKeyFrames(std::vector<double> frames) {
-    if (frames == m_keys) return;
-    m_keys = std::move(frames);
+    if (frames == keys_) return;
+    keys_ = std::move(frames);
     update();
 }
 
@@ -33,7 +33,7 @@ void TimeSlider::paintEvent(QPaintEvent* event) {
     QSlider::paintEvent(event);
     QPainter painter(this);
     painter.setPen(QPen(QColor(220, 40, 40), 2));
-    for (double frame : m_keys) {
+    for (double frame : keys_) {
         if (frame < minimum() || frame > maximum()) continue;
         const int x = positionOf(frame);
         painter.drawLine(x, height() / 2, x, height() - 2);

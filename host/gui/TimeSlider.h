@@ -14,7 +14,7 @@ public:
 
     /// The frames that get a key tick (those outside the range are not drawn).
     void setKeyFrames(std::vector<double> frames);
-    const std::vector<double>& keyFrames() const { return m_keys; }
+    const std::vector<double>& keyFrames() const { return keys_; }
 
     /// The horizontal place of a frame inside the slider, as the handle's centre would be there.
     int positionOf(double frame) const;
@@ -23,7 +23,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    std::vector<double> m_keys;
+    std::vector<double> keys_;
 };
 
 } // namespace vex::host::gui

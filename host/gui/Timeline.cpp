@@ -34,38 +34,38 @@ void addKeyFrames(const Node& node, std::vector<double>& frames) {
 } // namespace
 
 Timeline::Timeline(QWidget* parent)
-    : QWidget(parent), m_start(new NumberField(this)), m_end(new NumberField(this)),
-      m_frame(new NumberField(this)), m_slider(new TimeSlider(this)),
-      m_watcher([this] { refresh(); }, [this] { showTime(); }) {
+    : QWidget(parent), start_(new NumberField(this)), end_(new NumberField(this)),
+      frame_(new NumberField(this)), slider_(new TimeSlider(this)),
+      watcher_([this] { refresh(); }, [this] { showTime(); }) {
     const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
                                             QStyle::SP_MediaPlay, QStyle::SP_MediaSeekForward,
                                             QStyle::SP_MediaSkipForward};
     const char* tips[] = {"Go to start", "Step back one frame", "Play", "Step forward one frame",
                           "Go to end"};
     for (int i = 0; i < 5; ++i) {
-        m_buttons[i] = new QToolButton(this);
-        m_buttons[i]->setIcon(style()->standardIcon(icons[i]));
-        m_buttons[i]->setToolTip(tips[i]);
+        buttons_[i] = new QToolButton(this);
+        buttons_[i]->setIcon(style()->standardIcon(icons[i]));
+        buttons_[i]->setToolTip(tips[i]);
     }
-    for (NumberField* field : {m_start, m_end, m_frame})
+    for (NumberField* field : {start_, end_, frame_})
         field->setFixedWidth(fontMetrics().horizontalAdvance("000000") + 12);
-    m_start->setToolTip("Playback start");
-    m_end->setToolTip("Playback end");
-    m_frame->setToolTip("Current frame");
+    start_->setToolTip("Playback start");
+    end_->setToolTip("Playback end");
+    frame_->setToolTip("Current frame");
 
     auto* row = new QHBoxLayout(this);
-    row->addWidget(m_start);
-    row->addWidget(m_slider, 1);
-    row->addWidget(m_end);
-    row->addWidget(m_frame);
-    for (QToolButton* button : m_buttons) row->addWidget(button);
+    row->addWidget(start_);
+    row->addWidget(slider_, 1);
+    row->addWidget(end_);
+    row->addWidget(frame_);
+    for (QToolButton* button : buttons_) row->addWidget(button);
 
-    connect(m_slider, &QSlider::valueChanged, this, [this](int frame) {
-        if (!m_showing) goToFrame(frame);
+    connect(slider_, &QSlider::valueChanged, this, [this](int frame) {
+        if (!showing_) goToFrame(frame);
     });
-    m_frame->onEdited([this](double frame) { goToFrame(frame); });
-    m_start->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-min"}, frame}); });
-    m_end->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-max"}, frame}); });
+    frame_->onEdited([this](double frame) { goToFrame(frame); });
+    start_->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-min"}, frame}); });
+    end_->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-max"}, frame}); });
     connect(&button(Button::ToStart), &QToolButton::clicked, this,
             [this] { goToFrame(secondsToFrames(HostTimeline::instance().minTime())); });
     connect(&button(Button::ToEnd), &QToolButton::clicked, this,
@@ -76,39 +76,39 @@ Timeline::Timeline(QWidget* parent)
             [this] { stepBy(HostTimeline::instance().playbackBy()); });
     connect(&button(Button::Play), &QToolButton::clicked, this, [this] { togglePlay(); });
 
-    m_player.setTimerType(Qt::PreciseTimer);
-    connect(&m_player, &QTimer::timeout, this, [this] { playDueSteps(); });
-    m_playingCallback = MessageHub::get().addConditionCallback("playingBack", &Timeline::onPlaying, this);
+    player_.setTimerType(Qt::PreciseTimer);
+    connect(&player_, &QTimer::timeout, this, [this] { playDueSteps(); });
+    playingCallback_ = MessageHub::get().addConditionCallback("playingBack", &Timeline::onPlaying, this);
     followPlaying();
     refresh();
 }
 
 Timeline::~Timeline() {
-    MessageHub::get().remove(m_playingCallback);
+    MessageHub::get().remove(playingCallback_);
 }
 
 QToolButton& Timeline::button(Button which) {
-    return *m_buttons[static_cast<int>(which)];
+    return *buttons_[static_cast<int>(which)];
 }
 
 void Timeline::refresh() {
     const HostTimeline& timeline = HostTimeline::instance();
     const double first = secondsToFrames(timeline.minTime()), last = secondsToFrames(timeline.maxTime());
-    m_start->setValue(first);
-    m_end->setValue(last);
-    m_showing = true;
-    m_slider->setRange(static_cast<int>(std::floor(first)), static_cast<int>(std::ceil(last)));
-    m_showing = false;
+    start_->setValue(first);
+    end_->setValue(last);
+    showing_ = true;
+    slider_->setRange(static_cast<int>(std::floor(first)), static_cast<int>(std::ceil(last)));
+    showing_ = false;
     showTime();
     showKeys();
 }
 
 void Timeline::showTime() {
     const double frame = secondsToFrames(HostTimeline::instance().currentTime());
-    m_frame->setValue(frame);
-    m_showing = true;
-    m_slider->setValue(static_cast<int>(std::lround(frame)));
-    m_showing = false;
+    frame_->setValue(frame);
+    showing_ = true;
+    slider_->setValue(static_cast<int>(std::lround(frame)));
+    showing_ = false;
 }
 
 void Timeline::showKeys() {
@@ -116,7 +116,7 @@ void Timeline::showKeys() {
     for (const NodePtr& node : Scene::instance().selection()) addKeyFrames(*node, frames);
     std::sort(frames.begin(), frames.end());
     frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
-    m_slider->setKeyFrames(std::move(frames));
+    slider_->setKeyFrames(std::move(frames));
 }
 
 void Timeline::goToFrame(double frame) {
@@ -144,23 +144,23 @@ void Timeline::followPlaying() {
         .setIcon(style()->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
     button(Button::Play).setToolTip(playing ? "Stop" : "Play");
     if (!playing) {
-        m_player.stop();
+        player_.stop();
         return;
     }
-    if (m_player.isActive()) return;
+    if (player_.isActive()) return;
     // One step of the playback every step's worth of frames at the scene's rate, counted on the clock
     // so that late timer events catch up instead of slowing the playback down.
-    m_stepSeconds = framesToSeconds(timeline.playbackBy()) - framesToSeconds(0.0);
-    m_stepsPlayed = 0;
-    m_playClock.start();
-    m_player.start(std::max(1, static_cast<int>(std::lround(m_stepSeconds * 1000.0 / 2.0))));
+    stepSeconds_ = framesToSeconds(timeline.playbackBy()) - framesToSeconds(0.0);
+    stepsPlayed_ = 0;
+    playClock_.start();
+    player_.start(std::max(1, static_cast<int>(std::lround(stepSeconds_ * 1000.0 / 2.0))));
 }
 
 void Timeline::playDueSteps() {
-    if (m_stepSeconds <= 0.0) return;
+    if (stepSeconds_ <= 0.0) return;
     const auto due =
-        static_cast<long long>(static_cast<double>(m_playClock.elapsed()) / 1000.0 / m_stepSeconds);
-    for (; m_stepsPlayed < due; ++m_stepsPlayed)
+        static_cast<long long>(static_cast<double>(playClock_.elapsed()) / 1000.0 / stepSeconds_);
+    for (; stepsPlayed_ < due; ++stepsPlayed_)
         if (!HostTimeline::instance().step()) return;
 }
 

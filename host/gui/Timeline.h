@@ -30,11 +30,11 @@ public:
     void refresh();
 
     /// The scrub bar.
-    TimeSlider& slider() { return *m_slider; }
+    TimeSlider& slider() { return *slider_; }
     /// The boxes of the range's start and end and of the current frame.
-    NumberField& startField() { return *m_start; }
-    NumberField& endField() { return *m_end; }
-    NumberField& frameField() { return *m_frame; }
+    NumberField& startField() { return *start_; }
+    NumberField& endField() { return *end_; }
+    NumberField& frameField() { return *frame_; }
     /// One of the transport buttons.
     QToolButton& button(Button which);
 
@@ -52,18 +52,18 @@ private:
     void showKeys();
     static void onPlaying(bool playing, void* self);
 
-    NumberField* m_start;
-    NumberField* m_end;
-    NumberField* m_frame;
-    TimeSlider* m_slider;
-    QToolButton* m_buttons[5];
-    QTimer m_player;
-    QElapsedTimer m_playClock;
-    long long m_stepsPlayed = 0;
-    double m_stepSeconds = 0.0;
-    bool m_showing = false;
-    MCallbackId m_playingCallback = 0;
-    SceneWatcher m_watcher;
+    NumberField* start_;
+    NumberField* end_;
+    NumberField* frame_;
+    TimeSlider* slider_;
+    QToolButton* buttons_[5];
+    QTimer player_;
+    QElapsedTimer playClock_;
+    long long stepsPlayed_ = 0;
+    double stepSeconds_ = 0.0;
+    bool showing_ = false;
+    MCallbackId playingCallback_ = 0;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

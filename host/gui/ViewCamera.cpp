@@ -16,70 +16,70 @@ constexpr double kMaxDistance = 1e7;
 
 } // namespace
 
-ViewCamera::ViewCamera() : m_distance(std::sqrt(28.0 * 28.0 * 2 + 21.0 * 21.0)), m_yaw(0.0), m_pitch(0.0) {
+ViewCamera::ViewCamera() : distance_(std::sqrt(28.0 * 28.0 * 2 + 21.0 * 21.0)), yaw_(0.0), pitch_(0.0) {
     // The eye a new scene's perspective camera has, at (28, 21, 28) looking at the origin.
     setPose({28.0f, 21.0f, 28.0f}, {-28.0f, -21.0f, -28.0f});
 }
 
 void ViewCamera::tumble(double yawDegrees, double pitchDegrees) {
-    m_yaw = std::remainder(m_yaw + yawDegrees, 360.0);
-    m_pitch = std::clamp(m_pitch + pitchDegrees, -kPitchLimit, kPitchLimit);
+    yaw_ = std::remainder(yaw_ + yawDegrees, 360.0);
+    pitch_ = std::clamp(pitch_ + pitchDegrees, -kPitchLimit, kPitchLimit);
 }
 
 void ViewCamera::track(double right, double up) {
-    const double height = 2.0 * m_distance * std::tan(m_fieldOfView / 2.0 / kDegrees);
+    const double height = 2.0 * distance_ * std::tan(fieldOfView_ / 2.0 / kDegrees);
     const QMatrix4x4 toWorld = viewMatrix().inverted();
     const QVector3D rightAxis = toWorld.mapVector({1, 0, 0});
     const QVector3D upAxis = toWorld.mapVector({0, 1, 0});
-    m_centre += (rightAxis * static_cast<float>(right) + upAxis * static_cast<float>(up)) *
+    centre_ += (rightAxis * static_cast<float>(right) + upAxis * static_cast<float>(up)) *
                 static_cast<float>(height);
 }
 
 void ViewCamera::dolly(double factor) {
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
-    m_distance = std::clamp(m_distance * factor, kMinDistance, kMaxDistance);
+    distance_ = std::clamp(distance_ * factor, kMinDistance, kMaxDistance);
 }
 
 void ViewCamera::frame(const QVector3D& low, const QVector3D& high, double aspect) {
-    m_centre = (low + high) / 2.0f;
+    centre_ = (low + high) / 2.0f;
     // The box's bounding sphere fits the narrower of the view's angles with a little room around it.
     const double radius = std::max(0.5 * (high - low).length(), 1e-2);
-    const double halfHeight = m_fieldOfView / 2.0 / kDegrees;
+    const double halfHeight = fieldOfView_ / 2.0 / kDegrees;
     const double halfWidth = std::atan(std::tan(halfHeight) * std::max(aspect, 1e-3));
-    m_distance =
+    distance_ =
         std::clamp(1.1 * radius / std::sin(std::min(halfHeight, halfWidth)), kMinDistance, kMaxDistance);
 }
 
 void ViewCamera::setPose(const QVector3D& eye, const QVector3D& forward) {
     const QVector3D f = forward.normalized();
     if (f.isNull()) return;
-    m_pitch = std::clamp(-std::asin(std::clamp(static_cast<double>(f.y()), -1.0, 1.0)) * kDegrees,
+    pitch_ = std::clamp(-std::asin(std::clamp(static_cast<double>(f.y()), -1.0, 1.0)) * kDegrees,
                          -kPitchLimit, kPitchLimit);
-    m_yaw = std::atan2(-f.x(), -f.z()) * kDegrees;
-    m_centre = eye + f * static_cast<float>(m_distance);
+    yaw_ = std::atan2(-f.x(), -f.z()) * kDegrees;
+    centre_ = eye + f * static_cast<float>(distance_);
 }
 
 QVector3D ViewCamera::eye() const {
-    const double yaw = m_yaw / kDegrees;
-    const double pitch = m_pitch / kDegrees;
+    const double yaw = yaw_ / kDegrees;
+    const double pitch = pitch_ / kDegrees;
     // The direction from the centre back to the eye.
     const QVector3D back(static_cast<float>(std::sin(yaw) * std::cos(pitch)),
                          static_cast<float>(std::sin(pitch)),
                          static_cast<float>(std::cos(yaw) * std::cos(pitch)));
-    return m_centre + back * static_cast<float>(m_distance);
+    return centre_ + back * static_cast<float>(distance_);
 }
 
 QMatrix4x4 ViewCamera::viewMatrix() const {
     QMatrix4x4 view;
-    view.lookAt(eye(), m_centre, {0, 1, 0});
+    view.lookAt(eye(), centre_, {0, 1, 0});
     return view;
 }
 
 QMatrix4x4 ViewCamera::projectionMatrix(double aspect) const {
     QMatrix4x4 projection;
     // Near and far follow the distance, so both a 1 cm prop and a 10 km terrain stay inside them.
-    projection.perspective(static_cast<float>(m_fieldOfView), static_cast<float>(std::max(aspect, 1e-3)),
-                           static_cast<float>(m_distance * 1e-3), static_cast<float>(m_distance * 1e3 + 1e3));
+    projection.perspective(static_cast<float>(fieldOfView_), static_cast<float>(std::max(aspect, 1e-3)),
+                           static_cast<float>(distance_ * 1e-3), static_cast<float>(distance_ * 1e3 + 1e3));
     return projection;
 }
 

@@ -28,11 +28,11 @@ public:
     /// to the centre of interest, so navigation goes on from what that camera showed.
     void setPose(const QVector3D& eye, const QVector3D& forward);
 
-    QVector3D centre() const { return m_centre; }
+    QVector3D centre() const { return centre_; }
     QVector3D eye() const;
-    double distance() const { return m_distance; }
+    double distance() const { return distance_; }
     /// The vertical field of view in degrees.
-    double fieldOfView() const { return m_fieldOfView; }
+    double fieldOfView() const { return fieldOfView_; }
 
     /// World to view (the view looks down its -Z).
     QMatrix4x4 viewMatrix() const;
@@ -40,11 +40,11 @@ public:
     QMatrix4x4 projectionMatrix(double aspect) const;
 
 private:
-    QVector3D m_centre;
-    double m_distance;
-    double m_yaw;   // about Y, 0 looks down -Z
-    double m_pitch; // positive looks down at the centre
-    double m_fieldOfView = 40.0;
+    QVector3D centre_;
+    double distance_;
+    double yaw_;   // about Y, 0 looks down -Z
+    double pitch_; // positive looks down at the centre
+    double fieldOfView_ = 40.0;
 };
 
 } // namespace vex::host::gui

@@ -106,41 +106,41 @@ struct Viewport::GpuMesh {
 };
 
 Viewport::Viewport(QWidget* parent)
-    : QWidget(parent), m_watcher([this] { requestDraw(); },
+    : QWidget(parent), watcher_([this] { requestDraw(); },
                                  [this] {
-                                     m_lastTimeChange = m_clock.elapsed();
+                                     lastTimeChange_ = clock_.elapsed();
                                      requestDraw();
                                  }) {
-    m_clock.start();
+    clock_.start();
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(160, 120);
 }
 
 Viewport::~Viewport() {
-    if (m_gl != GlState::Ready || !m_context->makeCurrent(&m_surface)) return;
-    m_meshes.clear();
-    m_lineBuffer.destroy();
-    m_shaded.reset();
-    m_wires.reset();
-    m_frame.reset();
-    m_context->doneCurrent();
+    if (gl_ != GlState::Ready || !context_->makeCurrent(&surface_)) return;
+    meshes_.clear();
+    lineBuffer_.destroy();
+    shaded_.reset();
+    wires_.reset();
+    frame_.reset();
+    context_->doneCurrent();
 }
 
 bool Viewport::lookThrough(const NodePtr& camera) {
     if (!camera) {
-        m_camera.reset();
+        camera_.reset();
         requestDraw();
         return true;
     }
     const NodePtr shape = cameraShapeOf(camera);
     if (!shape) return false;
-    m_camera = shape;
+    camera_ = shape;
     requestDraw();
     return true;
 }
 
 NodePtr Viewport::lookedThrough() const {
-    NodePtr camera = m_camera.lock();
+    NodePtr camera = camera_.lock();
     return camera && camera->isAlive() ? camera : nullptr;
 }
 
@@ -160,25 +160,25 @@ void Viewport::frameAll() {
 }
 
 void Viewport::frame(bool selectedFirst) {
-    m_drawList.collect();
-    auto box = m_drawList.bounds(selectedFirst);
-    if (!box && selectedFirst) box = m_drawList.bounds(false);
+    drawList_.collect();
+    auto box = drawList_.bounds(selectedFirst);
+    if (!box && selectedFirst) box = drawList_.bounds(false);
     if (!box) return;
     detachFromCamera();
-    m_view.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
+    view_.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
     requestDraw();
 }
 
 QMatrix4x4 Viewport::viewMatrix() const {
     if (const NodePtr camera = lookedThrough())
         return SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera)).inverted();
-    return m_view.viewMatrix();
+    return view_.viewMatrix();
 }
 
 QMatrix4x4 Viewport::projectionMatrix() const {
     const double aspect = height() > 0 ? static_cast<double>(width()) / height() : 1.0;
     if (const NodePtr camera = lookedThrough()) return CameraLens::read(*camera).projectionMatrix(aspect);
-    return m_view.projectionMatrix(aspect);
+    return view_.projectionMatrix(aspect);
 }
 
 QMatrix4x4 Viewport::viewProjection() const {
@@ -187,10 +187,10 @@ QMatrix4x4 Viewport::viewProjection() const {
 
 void Viewport::detachFromCamera() {
     const NodePtr camera = lookedThrough();
-    m_camera.reset();
+    camera_.reset();
     if (!camera) return;
     const QMatrix4x4 toWorld = SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera));
-    m_view.setPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
+    view_.setPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
 }
 
 std::pair<QVector3D, QVector3D> Viewport::rayAt(const QPoint& position) const {
@@ -205,9 +205,9 @@ std::pair<QVector3D, QVector3D> Viewport::rayAt(const QPoint& position) const {
 }
 
 NodePtr Viewport::nodeAt(const QPoint& position) {
-    m_drawList.collect();
+    drawList_.collect();
     const auto [origin, direction] = rayAt(position);
-    return m_drawList.pick(origin, direction, kPickRadius);
+    return drawList_.pick(origin, direction, kPickRadius);
 }
 
 void Viewport::selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers) {
@@ -227,33 +227,33 @@ bool Viewport::hasOpenGL() {
 }
 
 bool Viewport::setUpOpenGL() {
-    if (m_gl != GlState::Untried) return m_gl == GlState::Ready;
-    m_gl = GlState::Missing;
-    m_context = std::make_unique<QOpenGLContext>();
-    if (!m_context->create()) return false;
-    m_surface.setFormat(m_context->format());
-    m_surface.create();
-    if (!m_surface.isValid() || !m_context->makeCurrent(&m_surface)) return false;
+    if (gl_ != GlState::Untried) return gl_ == GlState::Ready;
+    gl_ = GlState::Missing;
+    context_ = std::make_unique<QOpenGLContext>();
+    if (!context_->create()) return false;
+    surface_.setFormat(context_->format());
+    surface_.create();
+    if (!surface_.isValid() || !context_->makeCurrent(&surface_)) return false;
     initializeOpenGLFunctions();
-    m_shaded = std::make_unique<QOpenGLShaderProgram>();
-    m_wires = std::make_unique<QOpenGLShaderProgram>();
-    const bool built = m_shaded->addShaderFromSourceCode(QOpenGLShader::Vertex, kShadedVertex) &&
-                       m_shaded->addShaderFromSourceCode(QOpenGLShader::Fragment, kShadedFragment) &&
-                       m_shaded->link() &&
-                       m_wires->addShaderFromSourceCode(QOpenGLShader::Vertex, kWireVertex) &&
-                       m_wires->addShaderFromSourceCode(QOpenGLShader::Fragment, kWireFragment) &&
-                       m_wires->link() && m_lineBuffer.create();
+    shaded_ = std::make_unique<QOpenGLShaderProgram>();
+    wires_ = std::make_unique<QOpenGLShaderProgram>();
+    const bool built = shaded_->addShaderFromSourceCode(QOpenGLShader::Vertex, kShadedVertex) &&
+                       shaded_->addShaderFromSourceCode(QOpenGLShader::Fragment, kShadedFragment) &&
+                       shaded_->link() &&
+                       wires_->addShaderFromSourceCode(QOpenGLShader::Vertex, kWireVertex) &&
+                       wires_->addShaderFromSourceCode(QOpenGLShader::Fragment, kWireFragment) &&
+                       wires_->link() && lineBuffer_.create();
     if (!built) {
-        qWarning("The viewport cannot draw: its shaders did not build (%s%s).", qPrintable(m_shaded->log()),
-                 qPrintable(m_wires->log()));
+        qWarning("The viewport cannot draw: its shaders did not build (%s%s).", qPrintable(shaded_->log()),
+                 qPrintable(wires_->log()));
         return false;
     }
-    m_gl = GlState::Ready;
+    gl_ = GlState::Ready;
     return true;
 }
 
 Viewport::GpuMesh& Viewport::upload(const std::shared_ptr<const MeshData>& mesh) {
-    auto& slot = m_meshes[mesh.get()];
+    auto& slot = meshes_[mesh.get()];
     // A new mesh at the address of a freed one is not the freed one's copy.
     if (slot && slot->source.lock() != mesh) slot.reset();
     if (!slot) {
@@ -277,42 +277,42 @@ Viewport::GpuMesh& Viewport::upload(const std::shared_ptr<const MeshData>& mesh)
 }
 
 void Viewport::releaseUnused() {
-    for (auto it = m_meshes.begin(); it != m_meshes.end();) {
+    for (auto it = meshes_.begin(); it != meshes_.end();) {
         if (it->second->used) {
             it->second->used = false;
             ++it;
         } else {
-            it = m_meshes.erase(it);
+            it = meshes_.erase(it);
         }
     }
 }
 
 void Viewport::requestDraw() {
-    const qint64 now = m_clock.elapsed();
-    const bool timeMoving = m_lastTimeChange >= 0 && now - m_lastTimeChange < kTimeMovingMs;
-    const qint64 wait = timeMoving ? m_drawEnd + kBudgetFactor * m_drawCost - now : 0;
+    const qint64 now = clock_.elapsed();
+    const bool timeMoving = lastTimeChange_ >= 0 && now - lastTimeChange_ < kTimeMovingMs;
+    const qint64 wait = timeMoving ? drawEnd_ + kBudgetFactor * drawCost_ - now : 0;
     if (wait <= 0) {
         update();
         return;
     }
-    if (m_drawPending) return;
-    m_drawPending = true;
+    if (drawPending_) return;
+    drawPending_ = true;
     QTimer::singleShot(static_cast<int>(wait), this, [this] {
-        m_drawPending = false;
+        drawPending_ = false;
         update();
     });
 }
 
 QImage Viewport::render() {
-    if (!setUpOpenGL() || !m_context->makeCurrent(&m_surface)) return {};
+    if (!setUpOpenGL() || !context_->makeCurrent(&surface_)) return {};
     const QSize size = (QSizeF(std::max(width(), 1), std::max(height(), 1)) * devicePixelRatioF()).toSize();
-    if (!m_frame || m_frame->size() != size)
-        m_frame = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
-    if (!m_frame->isValid() || !m_frame->bind()) return {};
+    if (!frame_ || frame_->size() != size)
+        frame_ = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
+    if (!frame_->isValid() || !frame_->bind()) return {};
     glViewport(0, 0, size.width(), size.height());
     drawScene();
-    m_frame->release();
-    QImage picture = m_frame->toImage();
+    frame_->release();
+    QImage picture = frame_->toImage();
     picture.setDevicePixelRatio(devicePixelRatioF());
     return picture;
 }
@@ -322,7 +322,7 @@ void Viewport::drawScene() {
                  static_cast<float>(kBackground.blueF()), 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
-    m_drawList.collect();
+    drawList_.collect();
     const QMatrix4x4 view = viewMatrix();
     const QMatrix4x4 viewProjection = projectionMatrix() * view;
     drawMeshes(viewProjection, view);
@@ -332,7 +332,7 @@ void Viewport::drawScene() {
 }
 
 void Viewport::paintEvent(QPaintEvent*) {
-    const qint64 start = m_clock.elapsed();
+    const qint64 start = clock_.elapsed();
     QPainter painter(this);
     const QImage picture = render();
     if (picture.isNull()) {
@@ -345,28 +345,28 @@ void Viewport::paintEvent(QPaintEvent*) {
     }
     painter.drawImage(QPoint(0, 0), picture);
     drawViewName(painter);
-    m_drawEnd = m_clock.elapsed();
-    m_drawCost = m_drawEnd - start;
-    ++m_framesDrawn;
+    drawEnd_ = clock_.elapsed();
+    drawCost_ = drawEnd_ - start;
+    ++framesDrawn_;
 }
 
 void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view) {
-    m_shaded->bind();
-    const int position = m_shaded->attributeLocation("position");
-    const int normal = m_shaded->attributeLocation("normal");
+    shaded_->bind();
+    const int position = shaded_->attributeLocation("position");
+    const int normal = shaded_->attributeLocation("normal");
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 1.0f);
-    for (const SceneDrawList::Item& item : m_drawList.items()) {
+    for (const SceneDrawList::Item& item : drawList_.items()) {
         if (!item.mesh || item.wireframe) continue;
         GpuMesh& gpu = upload(item.mesh);
-        m_shaded->setUniformValue("modelViewProjection", viewProjection * item.world);
-        m_shaded->setUniformValue("normalToView", (view * item.world).normalMatrix());
-        m_shaded->setUniformValue("colour", rgb(kSurface));
+        shaded_->setUniformValue("modelViewProjection", viewProjection * item.world);
+        shaded_->setUniformValue("normalToView", (view * item.world).normalMatrix());
+        shaded_->setUniformValue("colour", rgb(kSurface));
         gpu.vertices.bind();
-        m_shaded->enableAttributeArray(position);
-        m_shaded->enableAttributeArray(normal);
-        m_shaded->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
-        m_shaded->setAttributeBuffer(normal, GL_FLOAT, 3 * sizeof(float), 3,
+        shaded_->enableAttributeArray(position);
+        shaded_->enableAttributeArray(normal);
+        shaded_->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
+        shaded_->setAttributeBuffer(normal, GL_FLOAT, 3 * sizeof(float), 3,
                                      MeshArrays::kStride * sizeof(float));
         gpu.triangles.bind();
         glDrawElements(GL_TRIANGLES, gpu.triangleIndices, GL_UNSIGNED_INT, nullptr);
@@ -374,51 +374,51 @@ void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& vi
         gpu.vertices.release();
     }
     glDisable(GL_POLYGON_OFFSET_FILL);
-    m_shaded->release();
+    shaded_->release();
 }
 
 void Viewport::drawLines(const QMatrix4x4& viewProjection) {
-    m_lines.clear();
-    m_lines.addGrid(kGridExtent, kGridCells);
+    lines_.clear();
+    lines_.addGrid(kGridExtent, kGridCells);
     const NodePtr camera = lookedThrough();
-    for (const SceneDrawList::Item& item : m_drawList.items()) {
+    for (const SceneDrawList::Item& item : drawList_.items()) {
         const QColor& colour = item.selected ? kHighlight : item.wireframe ? kTemplate : kHelper;
         if (item.kind == SceneDrawList::Kind::Camera && item.shape != camera)
-            m_lines.addFrustum(item.world, item.lens, colour);
+            lines_.addFrustum(item.world, item.lens, colour);
         else if (item.kind == SceneDrawList::Kind::Locator)
-            m_lines.addCross(item.world, 0.5, colour);
+            lines_.addCross(item.world, 0.5, colour);
     }
-    m_wires->bind();
-    const int position = m_wires->attributeLocation("position");
-    const int colour = m_wires->attributeLocation("colour");
+    wires_->bind();
+    const int position = wires_->attributeLocation("position");
+    const int colour = wires_->attributeLocation("colour");
     const int stride = LineBatch::kStride * sizeof(float);
-    m_wires->setUniformValue("modelViewProjection", viewProjection);
-    m_wires->setUniformValue("useTint", 0.0f);
-    m_lineBuffer.bind();
-    m_lineBuffer.allocate(m_lines.vertices().data(),
-                          static_cast<int>(m_lines.vertices().size() * sizeof(float)));
-    m_wires->enableAttributeArray(position);
-    m_wires->enableAttributeArray(colour);
-    m_wires->setAttributeBuffer(position, GL_FLOAT, 0, 3, stride);
-    m_wires->setAttributeBuffer(colour, GL_FLOAT, 3 * sizeof(float), 3, stride);
-    glDrawArrays(GL_LINES, 0, m_lines.vertexCount());
-    m_lineBuffer.release();
+    wires_->setUniformValue("modelViewProjection", viewProjection);
+    wires_->setUniformValue("useTint", 0.0f);
+    lineBuffer_.bind();
+    lineBuffer_.allocate(lines_.vertices().data(),
+                          static_cast<int>(lines_.vertices().size() * sizeof(float)));
+    wires_->enableAttributeArray(position);
+    wires_->enableAttributeArray(colour);
+    wires_->setAttributeBuffer(position, GL_FLOAT, 0, 3, stride);
+    wires_->setAttributeBuffer(colour, GL_FLOAT, 3 * sizeof(float), 3, stride);
+    glDrawArrays(GL_LINES, 0, lines_.vertexCount());
+    lineBuffer_.release();
     // The wires of meshes: a template's always, a selected mesh's in the highlight colour over its surface.
-    m_wires->disableAttributeArray(colour);
-    m_wires->setUniformValue("useTint", 1.0f);
-    for (const SceneDrawList::Item& item : m_drawList.items()) {
+    wires_->disableAttributeArray(colour);
+    wires_->setUniformValue("useTint", 1.0f);
+    for (const SceneDrawList::Item& item : drawList_.items()) {
         if (!item.mesh || !(item.selected || item.wireframe)) continue;
         GpuMesh& gpu = upload(item.mesh);
-        m_wires->setUniformValue("modelViewProjection", viewProjection * item.world);
-        m_wires->setUniformValue("tint", rgb(item.selected ? kHighlight : kTemplate));
+        wires_->setUniformValue("modelViewProjection", viewProjection * item.world);
+        wires_->setUniformValue("tint", rgb(item.selected ? kHighlight : kTemplate));
         gpu.vertices.bind();
-        m_wires->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
+        wires_->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
         gpu.edges.bind();
         glDrawElements(GL_LINES, gpu.edgeIndices, GL_UNSIGNED_INT, nullptr);
         gpu.edges.release();
         gpu.vertices.release();
     }
-    m_wires->release();
+    wires_->release();
 }
 
 void Viewport::drawViewName(QPainter& painter) {
@@ -427,42 +427,42 @@ void Viewport::drawViewName(QPainter& painter) {
 }
 
 void Viewport::mousePressEvent(QMouseEvent* event) {
-    m_pressAt = m_lastAt = event->position().toPoint();
-    m_dragButton = event->button();
-    m_navigating = (event->modifiers() & Qt::AltModifier) != 0;
-    m_dragged = false;
-    if (m_navigating) detachFromCamera();
+    pressAt_ = lastAt_ = event->position().toPoint();
+    dragButton_ = event->button();
+    navigating_ = (event->modifiers() & Qt::AltModifier) != 0;
+    dragged_ = false;
+    if (navigating_) detachFromCamera();
 }
 
 void Viewport::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
-    if ((at - m_pressAt).manhattanLength() > kClickSlack) m_dragged = true;
-    const QPoint delta = at - m_lastAt;
-    m_lastAt = at;
-    if (!m_navigating) return;
-    if (m_dragButton == Qt::LeftButton) {
-        m_view.tumble(-delta.x() * kTumblePerPixel, delta.y() * kTumblePerPixel);
-    } else if (m_dragButton == Qt::MiddleButton) {
+    if ((at - pressAt_).manhattanLength() > kClickSlack) dragged_ = true;
+    const QPoint delta = at - lastAt_;
+    lastAt_ = at;
+    if (!navigating_) return;
+    if (dragButton_ == Qt::LeftButton) {
+        view_.tumble(-delta.x() * kTumblePerPixel, delta.y() * kTumblePerPixel);
+    } else if (dragButton_ == Qt::MiddleButton) {
         const double h = std::max(height(), 1);
-        m_view.track(-delta.x() / h, delta.y() / h);
-    } else if (m_dragButton == Qt::RightButton) {
-        m_view.dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
+        view_.track(-delta.x() / h, delta.y() / h);
+    } else if (dragButton_ == Qt::RightButton) {
+        view_.dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
     }
     requestDraw();
 }
 
 void Viewport::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && !m_navigating && !m_dragged)
+    if (event->button() == Qt::LeftButton && !navigating_ && !dragged_)
         selectAt(event->position().toPoint(), event->modifiers());
-    m_dragButton = Qt::NoButton;
-    m_navigating = false;
+    dragButton_ = Qt::NoButton;
+    navigating_ = false;
 }
 
 void Viewport::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0.0) return;
     detachFromCamera();
-    m_view.dolly(std::pow(kDollyPerStep, steps));
+    view_.dolly(std::pow(kDollyPerStep, steps));
     requestDraw();
 }
 

@@ -54,9 +54,9 @@ public:
     /// Moves the perspective view so the whole scene fills it.
     void frameAll();
 
-    ViewCamera& viewCamera() { return m_view; }
+    ViewCamera& viewCamera() { return view_; }
     /// What the last frame drew.
-    const SceneDrawList& drawList() const { return m_drawList; }
+    const SceneDrawList& drawList() const { return drawList_; }
     /// The transform drawn under the widget position `position`, or null.
     NodePtr nodeAt(const QPoint& position);
 
@@ -75,7 +75,7 @@ public:
     /// Asks for a redraw, within the drawing budget while the time moves.
     void requestDraw();
     /// The number of pictures drawn so far.
-    std::size_t framesDrawn() const { return m_framesDrawn; }
+    std::size_t framesDrawn() const { return framesDrawn_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -106,31 +106,31 @@ private:
     std::pair<QVector3D, QVector3D> rayAt(const QPoint& position) const;
     void selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers);
 
-    ViewCamera m_view;
-    std::weak_ptr<Node> m_camera;
-    SceneDrawList m_drawList;
-    LineBatch m_lines;
+    ViewCamera view_;
+    std::weak_ptr<Node> camera_;
+    SceneDrawList drawList_;
+    LineBatch lines_;
     // The context is made first and goes last, after everything that lives in it.
-    std::unique_ptr<QOpenGLContext> m_context;
-    QOffscreenSurface m_surface;
-    std::unique_ptr<QOpenGLFramebufferObject> m_frame;
-    std::unique_ptr<QOpenGLShaderProgram> m_shaded;
-    std::unique_ptr<QOpenGLShaderProgram> m_wires;
-    QOpenGLBuffer m_lineBuffer{QOpenGLBuffer::VertexBuffer};
-    std::unordered_map<const MeshData*, std::unique_ptr<GpuMesh>> m_meshes;
-    enum class GlState { Untried, Ready, Missing } m_gl = GlState::Untried;
-    QPoint m_pressAt;
-    QPoint m_lastAt;
-    QElapsedTimer m_clock;        // since the viewport was made
-    qint64 m_lastTimeChange = -1; // when the scene's time last moved (ms on m_clock)
-    qint64 m_drawEnd = 0;         // when the last picture was done
-    qint64 m_drawCost = 0;        // how long it took
-    bool m_drawPending = false;
-    std::size_t m_framesDrawn = 0;
-    Qt::MouseButton m_dragButton = Qt::NoButton;
-    bool m_navigating = false;
-    bool m_dragged = false;
-    SceneWatcher m_watcher;
+    std::unique_ptr<QOpenGLContext> context_;
+    QOffscreenSurface surface_;
+    std::unique_ptr<QOpenGLFramebufferObject> frame_;
+    std::unique_ptr<QOpenGLShaderProgram> shaded_;
+    std::unique_ptr<QOpenGLShaderProgram> wires_;
+    QOpenGLBuffer lineBuffer_{QOpenGLBuffer::VertexBuffer};
+    std::unordered_map<const MeshData*, std::unique_ptr<GpuMesh>> meshes_;
+    enum class GlState { Untried, Ready, Missing } gl_ = GlState::Untried;
+    QPoint pressAt_;
+    QPoint lastAt_;
+    QElapsedTimer clock_;        // since the viewport was made
+    qint64 lastTimeChange_ = -1; // when the scene's time last moved (ms on clock_)
+    qint64 drawEnd_ = 0;         // when the last picture was done
+    qint64 drawCost_ = 0;        // how long it took
+    bool drawPending_ = false;
+    std::size_t framesDrawn_ = 0;
+    Qt::MouseButton dragButton_ = Qt::NoButton;
+    bool navigating_ = false;
+    bool dragged_ = false;
+    SceneWatcher watcher_;
 };
 
 } // namespace vex::host::gui

@@ -90,51 +90,51 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "-c" || arg == "--plugin" || arg == "--data-root";
         if (takesValue && i + 1 >= args.size()) {
-            m_err << "Error: " << arg << " needs a value.\n";
+            err_ << "Error: " << arg << " needs a value.\n";
             return false;
         }
         if (arg == "-c") {
-            m_steps.push_back({true, args[++i]});
+            steps_.push_back({true, args[++i]});
         } else if (arg == "--plugin") {
-            m_plugins.push_back(args[++i]);
+            plugins_.push_back(args[++i]);
         } else if (arg == "--data-root") {
-            m_dataRoot = args[++i];
+            dataRoot_ = args[++i];
         } else if (arg == "--help" || arg == "-h") {
-            m_help = true;
+            help_ = true;
         } else if (arg == "--batch-clock") {
-            m_batchClock = true;
+            batchClock_ = true;
         } else if (arg == "--gui") {
-            m_gui = true;
+            gui_ = true;
         } else if (arg == "--version") {
-            m_version = true;
+            version_ = true;
         } else if (arg == "-") {
-            m_steps.push_back({false, arg});
+            steps_.push_back({false, arg});
         } else if (arg.size() > 1 && arg[0] == '-') {
-            m_err << "Error: unknown option " << arg << ".\n";
+            err_ << "Error: unknown option " << arg << ".\n";
             return false;
         } else {
-            m_steps.push_back({false, arg});
+            steps_.push_back({false, arg});
         }
     }
     // With the window, a scene file named last is the scene to open in it, not a script to run.
-    if (m_gui && !m_steps.empty() && !m_steps.back().inline_ && m_steps.back().text.size() > 3 &&
-        m_steps.back().text.ends_with(".ma")) {
-        m_scene = m_steps.back().text;
-        m_steps.pop_back();
+    if (gui_ && !steps_.empty() && !steps_.back().inline_ && steps_.back().text.size() > 3 &&
+        steps_.back().text.ends_with(".ma")) {
+        scene_ = steps_.back().text;
+        steps_.pop_back();
     }
     return true;
 }
 
 void HostProgram::report(const std::string& text, bool warning) const {
-    m_err << (warning ? "Warning: " : "Error: ") << located(m_source, text) << "\n";
+    err_ << (warning ? "Warning: " : "Error: ") << located(source_, text) << "\n";
 }
 
 bool HostProgram::runStep(const Step& step) {
     std::string text = step.text;
     const bool fromInput = !step.inline_ && step.text == "-";
-    m_source = step.inline_ ? "-c" : fromInput ? "<stdin>" : step.text;
+    source_ = step.inline_ ? "-c" : fromInput ? "<stdin>" : step.text;
     if (fromInput) {
-        text.assign(std::istreambuf_iterator<char>(m_in), std::istreambuf_iterator<char>());
+        text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
     } else if (!step.inline_ && !util::ReadWholeFile(step.text, text)) {
         report("the script cannot be read.");
         return false;
@@ -144,7 +144,7 @@ bool HostProgram::runStep(const Step& step) {
 }
 
 bool HostProgram::loadPlugin(const std::string& path) {
-    m_source = "--plugin " + path;
+    source_ = "--plugin " + path;
     ScriptEditor& editor = ScriptEditor::get();
     editor.beginCapture();
     const MStatus loaded = PluginManager::get().load(path);
@@ -159,24 +159,24 @@ bool HostProgram::loadPlugin(const std::string& path) {
 
 int HostProgram::run(const std::vector<std::string>& args) {
     if (!parse(args)) {
-        usage(m_err);
+        usage(err_);
         return 2;
     }
-    if (m_help || m_version) {
-        if (m_version) m_out << "torva-host " << TORVA_VERSION << "\n";
-        if (m_help) usage(m_out);
+    if (help_ || version_) {
+        if (version_) out_ << "torva-host " << TORVA_VERSION << "\n";
+        if (help_) usage(out_);
         return 0;
     }
-    if (!m_dataRoot.empty())
+    if (!dataRoot_.empty())
         platform::win32::RegistrySetValue(
             platform::win32::HKEY_CURRENT_USER,
-            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", m_dataRoot);
+            "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", dataRoot_);
 
-    if (m_batchClock) platform::win32::TimerQueue::StartBatchClock(kBatchClockStart);
+    if (batchClock_) platform::win32::TimerQueue::StartBatchClock(kBatchClockStart);
     installProgramCommands();
 
     ScriptEditor& editor = ScriptEditor::get();
-    editor.setEcho(&m_out);
+    editor.setEcho(&out_);
     // Warnings and errors go to standard error, each once, with the file and line they come from.
     editor.setReporter([this](ScriptEditor::Kind kind, const std::string& text) {
         report(text, kind == ScriptEditor::Kind::Warning);
@@ -192,37 +192,37 @@ int HostProgram::run(const std::vector<std::string>& args) {
     // With --gui the window opens first, with the scene in it, so the scripts run in a session the
     // user sees (and can drive its viewport with lookThru).
     std::unique_ptr<gui::HostWindow> window;
-    if (m_gui) {
+    if (gui_) {
         window = std::make_unique<gui::HostWindow>();
         window->resize(1200, 800);
         window->show();
         QuitCommand::setConfirm([&window] { return window->confirmDiscard(); });
-        if (!m_scene.empty() && !window->openScene(QString::fromStdString(m_scene))) {
-            m_source = m_scene;
+        if (!scene_.empty() && !window->openScene(QString::fromStdString(scene_))) {
+            source_ = scene_;
             report("the scene cannot be opened.");
             status = 1;
         }
     }
-    for (std::size_t i = 0; status == 0 && i < m_plugins.size(); ++i)
-        if (!loadPlugin(m_plugins[i])) status = 1;
-    for (std::size_t i = 0; status == 0 && i < m_steps.size() && !QuitCommand::requested(); ++i)
-        if (!runStep(m_steps[i])) status = 1;
+    for (std::size_t i = 0; status == 0 && i < plugins_.size(); ++i)
+        if (!loadPlugin(plugins_[i])) status = 1;
+    for (std::size_t i = 0; status == 0 && i < steps_.size() && !QuitCommand::requested(); ++i)
+        if (!runStep(steps_[i])) status = 1;
     if (status == 0 && QuitCommand::requested()) status = QuitCommand::exitCode();
 
     CommandEngine::get().interpreter().SetResultSink(nullptr);
     editor.setReporter(nullptr);
     editor.setEcho(nullptr);
-    m_source.clear();
-    m_out.flush();
+    source_.clear();
+    out_.flush();
     if (status == 0 && window && !QuitCommand::requested()) {
-        m_out.flush();
+        out_.flush();
         status = QApplication::exec();
     }
     QuitCommand::setConfirm(nullptr);
     // Plug-ins hear that the host quits while their windows can still go with the application's.
     MessageHub::get().fireScene(MSceneMessage::kMayaExiting);
     window.reset();
-    if (m_batchClock) platform::win32::TimerQueue::StopBatchClock();
+    if (batchClock_) platform::win32::TimerQueue::StopBatchClock();
     return status;
 }
 

@@ -17,7 +17,7 @@ namespace vex::host::program {
 /// the scripts have "processEvents", "virtualJoystick", "pathPlot" and "quit" (and "lookThru" with --gui).
 class HostProgram {
 public:
-    HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : m_in(in), m_out(out), m_err(err) {}
+    HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {}
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
     int run(const std::vector<std::string>& args);
@@ -39,18 +39,18 @@ private:
     void report(const std::string& text, bool warning = false) const;
     void usage(std::ostream& out) const;
 
-    std::istream& m_in;
-    std::ostream& m_out;
-    std::ostream& m_err;
-    std::vector<Step> m_steps;
-    std::vector<std::string> m_plugins;
-    std::string m_dataRoot;
-    std::string m_scene;  ///< the scene file the window opens (--gui scene.ma)
-    std::string m_source; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
-    bool m_help = false;
-    bool m_batchClock = false;
-    bool m_gui = false;
-    bool m_version = false;
+    std::istream& in_;
+    std::ostream& out_;
+    std::ostream& err_;
+    std::vector<Step> steps_;
+    std::vector<std::string> plugins_;
+    std::string dataRoot_;
+    std::string scene_;  ///< the scene file the window opens (--gui scene.ma)
+    std::string source_; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
+    bool help_ = false;
+    bool batchClock_ = false;
+    bool gui_ = false;
+    bool version_ = false;
 };
 
 } // namespace vex::host::program

@@ -9,10 +9,10 @@ namespace vex::host {
 
 std::size_t AnimCurveData::lowerBound(double time) const {
     // Keys usually arrive in time order: check the end before searching.
-    if (m_keys.empty() || m_keys.back().time < time - kTimeTolerance) return m_keys.size();
-    return std::lower_bound(m_keys.begin(), m_keys.end(), time - kTimeTolerance,
+    if (keys_.empty() || keys_.back().time < time - kTimeTolerance) return keys_.size();
+    return std::lower_bound(keys_.begin(), keys_.end(), time - kTimeTolerance,
                             [](const Key& k, double t) { return k.time < t; }) -
-           m_keys.begin();
+           keys_.begin();
 }
 
 namespace {
@@ -21,66 +21,66 @@ constexpr std::size_t kPrefetchAhead = 4;
 
 std::size_t AnimCurveData::lowerBoundNear(double time) const {
     const double from = time - kTimeTolerance;
-    for (std::size_t at = m_hint; at < m_keys.size() && at <= m_hint + 1; ++at) {
-        if (m_keys[at].time >= from && (at == 0 || m_keys[at - 1].time < from)) {
+    for (std::size_t at = hint_; at < keys_.size() && at <= hint_ + 1; ++at) {
+        if (keys_[at].time >= from && (at == 0 || keys_[at - 1].time < from)) {
             // Reads walk forward frame by frame across many curves at once: fetching the keys a few
             // frames ahead now hides the memory latency of the reads to come.
-            if (at + kPrefetchAhead < m_keys.size()) __builtin_prefetch(&m_keys[at + kPrefetchAhead]);
-            return m_hint = at;
+            if (at + kPrefetchAhead < keys_.size()) __builtin_prefetch(&keys_[at + kPrefetchAhead]);
+            return hint_ = at;
         }
     }
-    return m_hint = lowerBound(time);
+    return hint_ = lowerBound(time);
 }
 
 std::size_t AnimCurveData::setKey(const Key& key) {
     const std::size_t at = lowerBoundNear(key.time);
-    if (at < m_keys.size() && std::abs(m_keys[at].time - key.time) < kTimeTolerance) {
-        const double keptTime = m_keys[at].time;
-        m_keys[at] = key;
-        m_keys[at].time = keptTime;
+    if (at < keys_.size() && std::abs(keys_[at].time - key.time) < kTimeTolerance) {
+        const double keptTime = keys_[at].time;
+        keys_[at] = key;
+        keys_[at].time = keptTime;
         return at;
     }
-    m_keys.insert(m_keys.begin() + at, key);
+    keys_.insert(keys_.begin() + at, key);
     return at;
 }
 
 void AnimCurveData::removeKey(std::size_t index) {
-    if (index < m_keys.size()) m_keys.erase(m_keys.begin() + index);
+    if (index < keys_.size()) keys_.erase(keys_.begin() + index);
 }
 
 std::optional<AnimCurveData::Key> AnimCurveData::removeKeyAt(double time) {
     const auto at = find(time);
     if (!at) return std::nullopt;
-    const Key removed = m_keys[*at];
+    const Key removed = keys_[*at];
     removeKey(*at);
     return removed;
 }
 
 void AnimCurveData::setTangents(std::size_t index, Tangent in, Tangent out) {
-    m_keys[index].in = in;
-    m_keys[index].out = out;
+    keys_[index].in = in;
+    keys_[index].out = out;
 }
 
 std::optional<std::size_t> AnimCurveData::find(double time) const {
     const std::size_t at = lowerBoundNear(time);
-    if (at < m_keys.size() && std::abs(m_keys[at].time - time) < kTimeTolerance) return at;
+    if (at < keys_.size() && std::abs(keys_[at].time - time) < kTimeTolerance) return at;
     return std::nullopt;
 }
 
 std::size_t AnimCurveData::findClosest(double time) const {
     const std::size_t at = lowerBound(time);
-    if (at == 0 || m_keys.empty()) return 0;
-    if (at == m_keys.size()) return at - 1;
-    return time - m_keys[at - 1].time <= m_keys[at].time - time ? at - 1 : at;
+    if (at == 0 || keys_.empty()) return 0;
+    if (at == keys_.size()) return at - 1;
+    return time - keys_[at - 1].time <= keys_[at].time - time ? at - 1 : at;
 }
 
 double AnimCurveData::slope(std::size_t index, bool outSide) const {
-    const Key& k = m_keys[index];
+    const Key& k = keys_[index];
     auto segment = [&](std::size_t a, std::size_t b) {
-        return (m_keys[b].value - m_keys[a].value) / (m_keys[b].time - m_keys[a].time);
+        return (keys_[b].value - keys_[a].value) / (keys_[b].time - keys_[a].time);
     };
     const bool hasPrev = index > 0;
-    const bool hasNext = index + 1 < m_keys.size();
+    const bool hasNext = index + 1 < keys_.size();
     const Tangent type = outSide ? k.out : k.in;
     switch (type) {
     case kFlat:
@@ -100,21 +100,21 @@ double AnimCurveData::slope(std::size_t index, bool outSide) const {
     if (!hasNext) return segment(index - 1, index);
     // Auto and the global default (auto in the host's preferences) behave as clamped here.
     if (type == kClamped || type == kPlateau || type == kAuto || type == kGlobal) {
-        const double before = m_keys[index - 1].value - k.value;
-        const double after = m_keys[index + 1].value - k.value;
+        const double before = keys_[index - 1].value - k.value;
+        const double after = keys_[index + 1].value - k.value;
         if (before * after >= 0.0) return 0.0;
     }
     return segment(index - 1, index + 1);
 }
 
 double AnimCurveData::evaluate(double time) const {
-    if (m_keys.empty()) return 0.0;
-    if (time <= m_keys.front().time) return m_keys.front().value;
-    if (time >= m_keys.back().time) return m_keys.back().value;
+    if (keys_.empty()) return 0.0;
+    if (time <= keys_.front().time) return keys_.front().value;
+    if (time >= keys_.back().time) return keys_.back().value;
     const std::size_t next = lowerBoundNear(time);
-    const Key& b = m_keys[next];
+    const Key& b = keys_[next];
     if (std::abs(b.time - time) < kTimeTolerance) return b.value;
-    const Key& a = m_keys[next - 1];
+    const Key& a = keys_[next - 1];
     if (a.out == kStep) return a.value;
     if (a.out == kStepNext) return b.value;
     const double span = b.time - a.time;

@@ -51,15 +51,15 @@ public:
     /// Removes the key at the given time, if there is one; answers it.
     std::optional<Key> removeKeyAt(double time);
     /// Removes every key.
-    void clear() { m_keys.clear(); }
+    void clear() { keys_.clear(); }
     /// Replaces every key with `keys`, which are in time order with distinct times (as keys() gives them).
-    void assignKeys(std::vector<Key> keys) { m_keys = std::move(keys); }
+    void assignKeys(std::vector<Key> keys) { keys_ = std::move(keys); }
 
-    std::size_t size() const { return m_keys.size(); }
-    const Key& key(std::size_t index) const { return m_keys[index]; }
-    const std::vector<Key>& keys() const { return m_keys; }
+    std::size_t size() const { return keys_.size(); }
+    const Key& key(std::size_t index) const { return keys_[index]; }
+    const std::vector<Key>& keys() const { return keys_; }
     /// Changes the value or the tangents of the key at index (the time stays).
-    void setValue(std::size_t index, double value) { m_keys[index].value = value; }
+    void setValue(std::size_t index, double value) { keys_[index].value = value; }
     void setTangents(std::size_t index, Tangent in, Tangent out);
 
     /// Index of the key at time (within kTimeTolerance), if any.
@@ -88,8 +88,8 @@ private:
     // Slope of the tangent on one side of the key at index.
     double slope(std::size_t index, bool outSide) const;
 
-    std::vector<Key> m_keys;
-    mutable std::size_t m_hint = 0;
+    std::vector<Key> keys_;
+    mutable std::size_t hint_ = 0;
 };
 
 } // namespace vex::host

@@ -4,8 +4,8 @@ namespace vex::host {
 
 AttributeDefinition::AttributeDefinition(std::string longName, std::string shortName, AttributeKind kind,
                                          Value defaultValue)
-    : m_longName(std::move(longName)), m_shortName(std::move(shortName)), m_kind(kind),
-      m_default(std::move(defaultValue)) {
+    : longName_(std::move(longName)), shortName_(std::move(shortName)), kind_(kind),
+      default_(std::move(defaultValue)) {
     if (kind == AttributeKind::Message) storable = false;
 }
 
@@ -24,28 +24,28 @@ std::shared_ptr<AttributeDefinition>
 AttributeDefinition::makeCompound(const std::string& longName, const std::string& shortName,
                                   std::vector<std::shared_ptr<AttributeDefinition>> children) {
     auto compound = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Double3);
-    for (auto& child : children) child->m_parent = compound.get();
-    compound->m_children = std::move(children);
+    for (auto& child : children) child->parent_ = compound.get();
+    compound->children_ = std::move(children);
     return compound;
 }
 
 Value AttributeDefinition::defaultValue() const {
-    if (m_kind != AttributeKind::Double3) return m_default;
+    if (kind_ != AttributeKind::Double3) return default_;
     Double3 value{};
-    for (std::size_t i = 0; i < m_children.size() && i < 3; ++i)
-        value[i] = toDouble(m_children[i]->defaultValue());
+    for (std::size_t i = 0; i < children_.size() && i < 3; ++i)
+        value[i] = toDouble(children_[i]->defaultValue());
     return value;
 }
 
 int AttributeDefinition::childIndex() const {
-    if (!m_parent) return -1;
-    for (std::size_t i = 0; i < m_parent->m_children.size(); ++i)
-        if (m_parent->m_children[i].get() == this) return static_cast<int>(i);
+    if (!parent_) return -1;
+    for (std::size_t i = 0; i < parent_->children_.size(); ++i)
+        if (parent_->children_[i].get() == this) return static_cast<int>(i);
     return -1;
 }
 
 MFn::Type AttributeDefinition::apiType() const {
-    switch (m_kind) {
+    switch (kind_) {
     case AttributeKind::Bool:
     case AttributeKind::Int:
     case AttributeKind::Double:
@@ -64,12 +64,12 @@ MFn::Type AttributeDefinition::apiType() const {
 bool AttributeDefinition::hasFn(MFn::Type type) const {
     // Matrix attributes are also typed attributes, and numeric triples are also numeric attributes.
     return Object::hasFn(type) || type == MFn::kAttribute ||
-           (m_kind == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
-           (m_kind == AttributeKind::Double3 && type == MFn::kNumericAttribute);
+           (kind_ == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
+           (kind_ == AttributeKind::Double3 && type == MFn::kNumericAttribute);
 }
 
 bool AttributeDefinition::accepts(const Value& value) const {
-    switch (m_kind) {
+    switch (kind_) {
     case AttributeKind::Bool:
     case AttributeKind::Int:
     case AttributeKind::Double:
@@ -92,7 +92,7 @@ bool AttributeDefinition::accepts(const Value& value) const {
 }
 
 Value AttributeDefinition::coerce(const Value& value) const {
-    switch (m_kind) {
+    switch (kind_) {
     case AttributeKind::Bool:
         return toBool(value);
     case AttributeKind::Int:

@@ -34,26 +34,26 @@ public:
     makeCompound(const std::string& longName, const std::string& shortName,
                  std::vector<std::shared_ptr<AttributeDefinition>> children);
 
-    const std::string& longName() const { return m_longName; }
-    const std::string& shortName() const { return m_shortName; }
-    AttributeKind kind() const { return m_kind; }
+    const std::string& longName() const { return longName_; }
+    const std::string& shortName() const { return shortName_; }
+    AttributeKind kind() const { return kind_; }
 
     /// True when the name equals the long or the short name.
-    bool matches(const std::string& name) const { return name == m_longName || name == m_shortName; }
+    bool matches(const std::string& name) const { return name == longName_ || name == shortName_; }
 
     /// The default value (for a compound, the children's defaults as a Double3).
     Value defaultValue() const;
-    void setDefault(Value value) { m_default = std::move(value); }
+    void setDefault(Value value) { default_ = std::move(value); }
 
-    const std::vector<std::shared_ptr<AttributeDefinition>>& children() const { return m_children; }
+    const std::vector<std::shared_ptr<AttributeDefinition>>& children() const { return children_; }
     /// The compound this attribute is a child of, or null.
-    const AttributeDefinition* parent() const { return m_parent; }
+    const AttributeDefinition* parent() const { return parent_; }
     /// Index of this attribute among its parent's children, or -1.
     int childIndex() const;
 
     /// For Data attributes: the type constant of the data held (MFn::kMeshData, ...).
-    MFn::Type dataType() const { return m_dataType; }
-    void setDataType(MFn::Type type) { m_dataType = type; }
+    MFn::Type dataType() const { return dataType_; }
+    void setDataType(MFn::Type type) { dataType_ = type; }
 
     bool storable = true;
     bool hidden = false;
@@ -77,13 +77,13 @@ public:
     Value coerce(const Value& value) const;
 
 private:
-    std::string m_longName;
-    std::string m_shortName;
-    AttributeKind m_kind;
-    Value m_default;
-    MFn::Type m_dataType = MFn::kInvalid;
-    std::vector<std::shared_ptr<AttributeDefinition>> m_children;
-    const AttributeDefinition* m_parent = nullptr;
+    std::string longName_;
+    std::string shortName_;
+    AttributeKind kind_;
+    Value default_;
+    MFn::Type dataType_ = MFn::kInvalid;
+    std::vector<std::shared_ptr<AttributeDefinition>> children_;
+    const AttributeDefinition* parent_ = nullptr;
 };
 
 using AttributePtr = std::shared_ptr<AttributeDefinition>;

@@ -15,12 +15,12 @@ constexpr int kSamplesPerSpan = 16;
 
 bool CurveData::set(std::vector<MPoint> points, std::vector<double> knots, int degree, Form form) {
     if (!BSpline::valid(knots, static_cast<int>(points.size()), degree)) return false;
-    m_points = std::move(points);
-    m_knots = std::move(knots);
-    m_degree = degree;
-    m_form = form;
-    m_tableParams.clear();
-    m_tableLengths.clear();
+    points_ = std::move(points);
+    knots_ = std::move(knots);
+    degree_ = degree;
+    form_ = form;
+    tableParams_.clear();
+    tableLengths_.clear();
     return true;
 }
 
@@ -36,34 +36,34 @@ std::shared_ptr<CurveData> CurveData::bspline(std::vector<MPoint> points, int de
 }
 
 void CurveData::domain(double& start, double& end) const {
-    if (m_points.empty()) {
+    if (points_.empty()) {
         start = end = 0.0;
         return;
     }
-    BSpline::domain(m_knots, static_cast<int>(m_points.size()), m_degree, start, end);
+    BSpline::domain(knots_, static_cast<int>(points_.size()), degree_, start, end);
 }
 
 MVector CurveData::combine(double param, bool derivative) const {
-    if (m_points.empty()) return MVector();
-    std::vector<double> n(m_degree + 1), d(m_degree + 1);
+    if (points_.empty()) return MVector();
+    std::vector<double> n(degree_ + 1), d(degree_ + 1);
     const int first =
-        BSpline::evaluate(m_knots, static_cast<int>(m_points.size()), m_degree, param, n.data(), d.data());
+        BSpline::evaluate(knots_, static_cast<int>(points_.size()), degree_, param, n.data(), d.data());
     MVector sum;
-    for (int j = 0; j <= m_degree; ++j) sum += MVector(m_points[first + j]) * (derivative ? d[j] : n[j]);
+    for (int j = 0; j <= degree_; ++j) sum += MVector(points_[first + j]) * (derivative ? d[j] : n[j]);
     return sum;
 }
 
 void CurveData::buildLengthTable() const {
-    if (!m_tableParams.empty() || m_points.empty()) return;
+    if (!tableParams_.empty() || points_.empty()) return;
     // One step per knot span, subdivided for curved splines; a polyline needs only its corners.
-    const int steps = m_degree == 1 ? 1 : kSamplesPerSpan;
+    const int steps = degree_ == 1 ? 1 : kSamplesPerSpan;
     double start = 0.0, end = 0.0;
     domain(start, end);
     std::vector<double> breaks{start};
-    for (double k : m_knots)
+    for (double k : knots_)
         if (k > breaks.back() && k <= end) breaks.push_back(k);
-    m_tableParams.push_back(start);
-    m_tableLengths.push_back(0.0);
+    tableParams_.push_back(start);
+    tableLengths_.push_back(0.0);
     // Each step's length is the integral of the speed, by 5-point Gauss-Legendre quadrature (exact for
     // the constant speed of a polyline segment).
     static constexpr double kNodes[5] = {-0.9061798459386640, -0.5384693101056831, 0.0, 0.5384693101056831,
@@ -78,37 +78,37 @@ void CurveData::buildLengthTable() const {
             for (int g = 0; g < 5; ++g)
                 stepLength +=
                     kWeights[g] * derivativeAt(0.5 * (u0 + u1) + 0.5 * (u1 - u0) * kNodes[g]).length();
-            m_tableParams.push_back(u1);
-            m_tableLengths.push_back(m_tableLengths.back() + stepLength * 0.5 * (u1 - u0));
+            tableParams_.push_back(u1);
+            tableLengths_.push_back(tableLengths_.back() + stepLength * 0.5 * (u1 - u0));
         }
 }
 
 double CurveData::length() const {
     buildLengthTable();
-    return m_tableLengths.empty() ? 0.0 : m_tableLengths.back();
+    return tableLengths_.empty() ? 0.0 : tableLengths_.back();
 }
 
 double CurveData::paramAtLength(double length) const {
     buildLengthTable();
-    if (m_tableLengths.empty()) return 0.0;
-    if (length <= 0.0) return m_tableParams.front();
-    if (length >= m_tableLengths.back()) return m_tableParams.back();
+    if (tableLengths_.empty()) return 0.0;
+    if (length <= 0.0) return tableParams_.front();
+    if (length >= tableLengths_.back()) return tableParams_.back();
     const std::size_t i =
-        std::upper_bound(m_tableLengths.begin(), m_tableLengths.end(), length) - m_tableLengths.begin();
-    const double l0 = m_tableLengths[i - 1], l1 = m_tableLengths[i];
+        std::upper_bound(tableLengths_.begin(), tableLengths_.end(), length) - tableLengths_.begin();
+    const double l0 = tableLengths_[i - 1], l1 = tableLengths_[i];
     const double s = l1 > l0 ? (length - l0) / (l1 - l0) : 0.0;
-    return m_tableParams[i - 1] + (m_tableParams[i] - m_tableParams[i - 1]) * s;
+    return tableParams_[i - 1] + (tableParams_[i] - tableParams_[i - 1]) * s;
 }
 
 double CurveData::lengthAtParam(double param) const {
     buildLengthTable();
-    if (m_tableParams.empty()) return 0.0;
-    if (param <= m_tableParams.front()) return 0.0;
-    if (param >= m_tableParams.back()) return m_tableLengths.back();
+    if (tableParams_.empty()) return 0.0;
+    if (param <= tableParams_.front()) return 0.0;
+    if (param >= tableParams_.back()) return tableLengths_.back();
     const std::size_t i =
-        std::upper_bound(m_tableParams.begin(), m_tableParams.end(), param) - m_tableParams.begin();
-    const double s = (param - m_tableParams[i - 1]) / (m_tableParams[i] - m_tableParams[i - 1]);
-    return m_tableLengths[i - 1] + (m_tableLengths[i] - m_tableLengths[i - 1]) * s;
+        std::upper_bound(tableParams_.begin(), tableParams_.end(), param) - tableParams_.begin();
+    const double s = (param - tableParams_[i - 1]) / (tableParams_[i] - tableParams_[i - 1]);
+    return tableLengths_[i - 1] + (tableLengths_[i] - tableLengths_[i - 1]) * s;
 }
 
 } // namespace vex::host

@@ -25,11 +25,11 @@ public:
     /// A clamped uniform B-spline of the given degree over the points.
     static std::shared_ptr<CurveData> bspline(std::vector<MPoint> points, int degree);
 
-    const std::vector<MPoint>& points() const { return m_points; }
-    const std::vector<double>& knots() const { return m_knots; }
-    int degree() const { return m_degree; }
-    Form form() const { return m_form; }
-    bool isEmpty() const { return m_points.empty(); }
+    const std::vector<MPoint>& points() const { return points_; }
+    const std::vector<double>& knots() const { return knots_; }
+    int degree() const { return degree_; }
+    Form form() const { return form_; }
+    bool isEmpty() const { return points_.empty(); }
     /// The parameter range.
     void domain(double& start, double& end) const;
 
@@ -54,13 +54,13 @@ private:
     MVector combine(double param, bool derivative) const;
     void buildLengthTable() const;
 
-    std::vector<MPoint> m_points;
-    std::vector<double> m_knots;
-    int m_degree = 1;
-    Form m_form = kOpen;
+    std::vector<MPoint> points_;
+    std::vector<double> knots_;
+    int degree_ = 1;
+    Form form_ = kOpen;
     // Parameters along the curve and the arc length up to each, built on first use.
-    mutable std::vector<double> m_tableParams;
-    mutable std::vector<double> m_tableLengths;
+    mutable std::vector<double> tableParams_;
+    mutable std::vector<double> tableLengths_;
 };
 
 } // namespace vex::host

@@ -5,15 +5,15 @@
 namespace vex::host {
 
 void Journal::append(const Journal& other) {
-    m_changes.insert(m_changes.end(), other.m_changes.begin(), other.m_changes.end());
+    changes_.insert(changes_.end(), other.changes_.begin(), other.changes_.end());
 }
 
 void Journal::undo(Scene& scene) const {
-    for (auto it = m_changes.rbegin(); it != m_changes.rend(); ++it) scene.replay(*it, true);
+    for (auto it = changes_.rbegin(); it != changes_.rend(); ++it) scene.replay(*it, true);
 }
 
 void Journal::redo(Scene& scene) const {
-    for (const auto& change : m_changes) scene.replay(change, false);
+    for (const auto& change : changes_) scene.replay(change, false);
 }
 
 } // namespace vex::host

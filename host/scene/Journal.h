@@ -22,11 +22,11 @@ public:
 /// first, so the scene returns exactly to its earlier state, node identities included.
 class Journal {
 public:
-    void add(std::shared_ptr<Change> change) { m_changes.push_back(std::move(change)); }
+    void add(std::shared_ptr<Change> change) { changes_.push_back(std::move(change)); }
     /// Appends all changes of another journal (a nested journal reports into the one around it).
     void append(const Journal& other);
-    bool empty() const { return m_changes.empty(); }
-    std::size_t size() const { return m_changes.size(); }
+    bool empty() const { return changes_.empty(); }
+    std::size_t size() const { return changes_.size(); }
 
     /// Takes every change back, newest first.
     void undo(Scene& scene) const;
@@ -34,7 +34,7 @@ public:
     void redo(Scene& scene) const;
 
 private:
-    std::vector<std::shared_ptr<Change>> m_changes;
+    std::vector<std::shared_ptr<Change>> changes_;
 };
 
 } // namespace vex::host

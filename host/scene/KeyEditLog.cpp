@@ -4,7 +4,7 @@ namespace vex::host {
 
 void KeyEditLog::record(const std::shared_ptr<AnimCurveData>& curve, std::optional<Key> before,
                         std::optional<Key> after) {
-    m_edits.push_back({curve, std::move(before), std::move(after)});
+    edits_.push_back({curve, std::move(before), std::move(after)});
 }
 
 void KeyEditLog::apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to) {
@@ -13,11 +13,11 @@ void KeyEditLog::apply(AnimCurveData& curve, const std::optional<Key>& from, con
 }
 
 void KeyEditLog::undo() {
-    for (auto it = m_edits.rbegin(); it != m_edits.rend(); ++it) apply(*it->curve, it->after, it->before);
+    for (auto it = edits_.rbegin(); it != edits_.rend(); ++it) apply(*it->curve, it->after, it->before);
 }
 
 void KeyEditLog::redo() {
-    for (const Edit& edit : m_edits) apply(*edit.curve, edit.before, edit.after);
+    for (const Edit& edit : edits_) apply(*edit.curve, edit.before, edit.after);
 }
 
 } // namespace vex::host

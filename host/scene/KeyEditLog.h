@@ -21,7 +21,7 @@ public:
     void undo();
     /// Makes every recorded edit again, oldest first.
     void redo();
-    std::size_t size() const { return m_edits.size(); }
+    std::size_t size() const { return edits_.size(); }
 
 private:
     struct Edit {
@@ -32,7 +32,7 @@ private:
     // Replaces the key `from` (if any) by the key `to` (if any) on the curve.
     static void apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to);
 
-    std::vector<Edit> m_edits;
+    std::vector<Edit> edits_;
 };
 
 } // namespace vex::host

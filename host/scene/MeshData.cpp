@@ -44,10 +44,10 @@ bool MeshData::set(std::vector<MPoint> points, std::vector<int> counts, std::vec
     if (total != connects.size()) return false;
     for (int i : connects)
         if (i < 0 || i >= static_cast<int>(points.size())) return false;
-    m_points = std::move(points);
-    m_counts = std::move(counts);
-    m_connects = std::move(connects);
-    m_offsets = std::move(offsets);
+    points_ = std::move(points);
+    counts_ = std::move(counts);
+    connects_ = std::move(connects);
+    offsets_ = std::move(offsets);
     return true;
 }
 
@@ -61,20 +61,20 @@ std::shared_ptr<MeshData> MeshData::fromTriangles(std::vector<MPoint> points,
 
 std::vector<int> MeshData::polygonVertices(int polygon) const {
     if (polygon < 0 || polygon >= numPolygons()) return {};
-    const auto first = m_connects.begin() + m_offsets[polygon];
-    return std::vector<int>(first, first + m_counts[polygon]);
+    const auto first = connects_.begin() + offsets_[polygon];
+    return std::vector<int>(first, first + counts_[polygon]);
 }
 
 void MeshData::setPoint(int vertex, const MPoint& point) {
-    if (vertex >= 0 && vertex < numVertices()) m_points[vertex] = point;
+    if (vertex >= 0 && vertex < numVertices()) points_[vertex] = point;
 }
 
 template <class F>
 void MeshData::forEachTriangle(F&& f) const {
     for (int p = 0; p < numPolygons(); ++p) {
-        const int* v = m_connects.data() + m_offsets[p];
-        for (int t = 0; t + 2 < m_counts[p]; ++t)
-            f(p, t, m_points[v[0]], m_points[v[t + 1]], m_points[v[t + 2]]);
+        const int* v = connects_.data() + offsets_[p];
+        for (int t = 0; t + 2 < counts_[p]; ++t)
+            f(p, t, points_[v[0]], points_[v[t + 1]], points_[v[t + 2]]);
     }
 }
 
@@ -82,8 +82,8 @@ MVector MeshData::polygonNormal(int polygon) const {
     MVector n;
     const std::vector<int> v = polygonVertices(polygon);
     for (std::size_t i = 0; i < v.size(); ++i) {
-        const MPoint& a = m_points[v[i]];
-        const MPoint& b = m_points[v[(i + 1) % v.size()]];
+        const MPoint& a = points_[v[i]];
+        const MPoint& b = points_[v[(i + 1) % v.size()]];
         n += MVector((a.y - b.y) * (a.z + b.z), (a.z - b.z) * (a.x + b.x), (a.x - b.x) * (a.y + b.y));
     }
     return n.normal();
@@ -93,11 +93,11 @@ std::shared_ptr<MeshData> MeshData::triangulated() const {
     std::vector<int> triangles;
     triangles.reserve(static_cast<std::size_t>(std::max(0, numFaceVertices() - 2 * numPolygons())) * 3);
     for (int p = 0; p < numPolygons(); ++p) {
-        const int* v = m_connects.data() + m_offsets[p];
-        for (int t = 0; t + 2 < m_counts[p]; ++t)
+        const int* v = connects_.data() + offsets_[p];
+        for (int t = 0; t + 2 < counts_[p]; ++t)
             triangles.insert(triangles.end(), {v[0], v[t + 1], v[t + 2]});
     }
-    return fromTriangles(m_points, triangles);
+    return fromTriangles(points_, triangles);
 }
 
 std::optional<MeshData::Hit> MeshData::closestIntersection(const MPoint& source, const MVector& direction,

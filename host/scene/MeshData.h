@@ -35,12 +35,12 @@ public:
     static std::shared_ptr<MeshData> fromTriangles(std::vector<MPoint> points,
                                                    const std::vector<int>& triangles);
 
-    int numVertices() const { return static_cast<int>(m_points.size()); }
-    int numPolygons() const { return static_cast<int>(m_counts.size()); }
-    int numFaceVertices() const { return static_cast<int>(m_connects.size()); }
-    const std::vector<MPoint>& points() const { return m_points; }
-    const std::vector<int>& counts() const { return m_counts; }
-    const std::vector<int>& connects() const { return m_connects; }
+    int numVertices() const { return static_cast<int>(points_.size()); }
+    int numPolygons() const { return static_cast<int>(counts_.size()); }
+    int numFaceVertices() const { return static_cast<int>(connects_.size()); }
+    const std::vector<MPoint>& points() const { return points_; }
+    const std::vector<int>& counts() const { return counts_; }
+    const std::vector<int>& connects() const { return connects_; }
     /// Vertex indices of one polygon.
     std::vector<int> polygonVertices(int polygon) const;
     /// Moves one vertex (ignored out of range).
@@ -68,10 +68,10 @@ private:
     template <class F>
     void forEachTriangle(F&& f) const;
 
-    std::vector<MPoint> m_points;
-    std::vector<int> m_counts;
-    std::vector<int> m_connects;
-    std::vector<int> m_offsets; // first index of each polygon in m_connects
+    std::vector<MPoint> points_;
+    std::vector<int> counts_;
+    std::vector<int> connects_;
+    std::vector<int> offsets_; // first index of each polygon in connects_
 };
 
 } // namespace vex::host

@@ -9,11 +9,11 @@ namespace {
 std::atomic<std::uint64_t> nextSerial{1};
 } // namespace
 
-Node::Node(NodeTypePtr type) : m_type(std::move(type)), m_name(m_type->nameStem()), m_serial(nextSerial++) {}
+Node::Node(NodeTypePtr type) : type_(std::move(type)), name_(type_->nameStem()), serial_(nextSerial++) {}
 
 int Node::childIndex(const Node& child) const {
-    for (std::size_t i = 0; i < m_children.size(); ++i)
-        if (m_children[i].get() == &child) return static_cast<int>(i);
+    for (std::size_t i = 0; i < children_.size(); ++i)
+        if (children_[i].get() == &child) return static_cast<int>(i);
     return -1;
 }
 
@@ -24,15 +24,15 @@ bool Node::isDescendantOf(const Node& ancestor) const {
 }
 
 std::string Node::fullPathName() const {
-    if (!isDag()) return m_name;
+    if (!isDag()) return name_;
     auto up = parent();
-    if (!up) return m_type->hasFn(MFn::kWorld) ? "" : "|" + m_name;
-    return up->fullPathName() + "|" + m_name;
+    if (!up) return type_->hasFn(MFn::kWorld) ? "" : "|" + name_;
+    return up->fullPathName() + "|" + name_;
 }
 
 AttributePtr Node::findAttribute(const std::string& name) const {
-    if (auto found = m_type->findAttribute(name)) return found;
-    for (const auto& attribute : m_dynamic) {
+    if (auto found = type_->findAttribute(name)) return found;
+    for (const auto& attribute : dynamic_) {
         if (attribute->matches(name)) return attribute;
         for (const auto& child : attribute->children())
             if (child->matches(name)) return child;
@@ -43,42 +43,42 @@ AttributePtr Node::findAttribute(const std::string& name) const {
 bool Node::hasAttribute(const AttributeDefinition& attribute) const {
     const AttributeDefinition* top = &attribute;
     while (top->parent()) top = top->parent();
-    return m_type->ownsAttribute(*top) || isDynamic(*top);
+    return type_->ownsAttribute(*top) || isDynamic(*top);
 }
 
 std::vector<AttributePtr> Node::attributes() const {
-    auto all = m_type->attributes();
-    all.insert(all.end(), m_dynamic.begin(), m_dynamic.end());
+    auto all = type_->attributes();
+    all.insert(all.end(), dynamic_.begin(), dynamic_.end());
     return all;
 }
 
 bool Node::isDynamic(const AttributeDefinition& attribute) const {
     const AttributeDefinition* top = &attribute;
     while (top->parent()) top = top->parent();
-    return std::any_of(m_dynamic.begin(), m_dynamic.end(),
+    return std::any_of(dynamic_.begin(), dynamic_.end(),
                        [top](const AttributePtr& a) { return a.get() == top; });
 }
 
 Value Node::storedValue(const AttributeDefinition& attribute) const {
-    auto it = m_values.find(&attribute);
-    return it == m_values.end() ? attribute.defaultValue() : it->second;
+    auto it = values_.find(&attribute);
+    return it == values_.end() ? attribute.defaultValue() : it->second;
 }
 
 const Link* Node::input(const AttributeDefinition& attribute) const {
-    for (const auto& link : m_inputs)
+    for (const auto& link : inputs_)
         if (link.attribute.get() == &attribute) return &link;
     return nullptr;
 }
 
 std::vector<std::shared_ptr<Node>> Node::members() const {
     std::vector<std::shared_ptr<Node>> live;
-    for (const auto& weak : m_members)
+    for (const auto& weak : members_)
         if (auto member = weak.lock(); member && member->isAlive()) live.push_back(member);
     return live;
 }
 
 bool Node::isMember(const Node& node) const {
-    return std::any_of(m_members.begin(), m_members.end(),
+    return std::any_of(members_.begin(), members_.end(),
                        [&node](const std::weak_ptr<Node>& weak) { return weak.lock().get() == &node; });
 }
 

@@ -30,23 +30,23 @@ class Node : public Object, public std::enable_shared_from_this<Node> {
 public:
     explicit Node(NodeTypePtr type);
 
-    const NodeType& type() const { return *m_type; }
-    const NodeTypePtr& typePtr() const { return m_type; }
-    const std::string& name() const { return m_name; }
+    const NodeType& type() const { return *type_; }
+    const NodeTypePtr& typePtr() const { return type_; }
+    const std::string& name() const { return name_; }
 
     /// True while the node is part of the scene (false before insertion and after deletion).
-    bool isAlive() const { return m_alive; }
+    bool isAlive() const { return alive_; }
     /// True for a node made but never put into the scene (a modifier's node before its doIt).
-    bool isPending() const { return !m_alive && !m_inserted; }
+    bool isPending() const { return !alive_ && !inserted_; }
 
     /// Creation serial number, unique in the process.
-    std::uint64_t serial() const { return m_serial; }
+    std::uint64_t serial() const { return serial_; }
 
-    bool isDag() const { return m_type->isDag(); }
+    bool isDag() const { return type_->isDag(); }
 
     /// The DAG parent (the world node for top-level nodes), or null for the world and DG nodes.
-    std::shared_ptr<Node> parent() const { return m_parent.lock(); }
-    const std::vector<std::shared_ptr<Node>>& children() const { return m_children; }
+    std::shared_ptr<Node> parent() const { return parent_.lock(); }
+    const std::vector<std::shared_ptr<Node>>& children() const { return children_; }
     /// Index of the child among this node's children, or -1.
     int childIndex(const Node& child) const;
     /// True when this node is the given node or lies below it.
@@ -61,7 +61,7 @@ public:
     bool hasAttribute(const AttributeDefinition& attribute) const;
     /// Top-level attributes: the type's, then the dynamic ones in the order they were added.
     std::vector<AttributePtr> attributes() const;
-    const std::vector<AttributePtr>& dynamicAttributes() const { return m_dynamic; }
+    const std::vector<AttributePtr>& dynamicAttributes() const { return dynamic_; }
     bool isDynamic(const AttributeDefinition& attribute) const;
 
     /// The stored value of a leaf attribute (its default when never set). Compound and computed
@@ -69,8 +69,8 @@ public:
     Value storedValue(const AttributeDefinition& attribute) const;
 
     /// Connections arriving at (in) and leaving from (out) this node's attributes.
-    const std::vector<Link>& inputs() const { return m_inputs; }
-    const std::vector<Link>& outputs() const { return m_outputs; }
+    const std::vector<Link>& inputs() const { return inputs_; }
+    const std::vector<Link>& outputs() const { return outputs_; }
     /// The connection arriving at the attribute, or null.
     const Link* input(const AttributeDefinition& attribute) const;
 
@@ -79,30 +79,30 @@ public:
     bool isMember(const Node& node) const;
 
     /// The object a plug-in type attaches to its nodes (its MPxNode), or null.
-    const std::shared_ptr<void>& userObject() const { return m_user; }
-    void setUserObject(std::shared_ptr<void> object) { m_user = std::move(object); }
+    const std::shared_ptr<void>& userObject() const { return user_; }
+    void setUserObject(std::shared_ptr<void> object) { user_ = std::move(object); }
 
-    MFn::Type apiType() const override { return m_type->apiType(); }
-    bool hasFn(MFn::Type type) const override { return m_type->hasFn(type); }
+    MFn::Type apiType() const override { return type_->apiType(); }
+    bool hasFn(MFn::Type type) const override { return type_->hasFn(type); }
 
 private:
     friend class Scene;
     friend class SceneChanges;
 
-    NodeTypePtr m_type;
-    std::string m_name;
-    bool m_alive = false;
-    bool m_inserted = false;
-    bool m_leaving = false; // its removal messages are being sent
-    std::uint64_t m_serial;
-    std::weak_ptr<Node> m_parent;
-    std::vector<std::shared_ptr<Node>> m_children;
-    std::vector<AttributePtr> m_dynamic;
-    std::unordered_map<const AttributeDefinition*, Value> m_values;
-    std::vector<Link> m_inputs;
-    std::vector<Link> m_outputs;
-    std::vector<std::weak_ptr<Node>> m_members;
-    std::shared_ptr<void> m_user;
+    NodeTypePtr type_;
+    std::string name_;
+    bool alive_ = false;
+    bool inserted_ = false;
+    bool leaving_ = false; // its removal messages are being sent
+    std::uint64_t serial_;
+    std::weak_ptr<Node> parent_;
+    std::vector<std::shared_ptr<Node>> children_;
+    std::vector<AttributePtr> dynamic_;
+    std::unordered_map<const AttributeDefinition*, Value> values_;
+    std::vector<Link> inputs_;
+    std::vector<Link> outputs_;
+    std::vector<std::weak_ptr<Node>> members_;
+    std::shared_ptr<void> user_;
 };
 
 using NodePtr = std::shared_ptr<Node>;

@@ -14,33 +14,33 @@ NodeTypeRegistry::NodeTypeRegistry() {
 }
 
 bool NodeTypeRegistry::add(const NodeTypePtr& type) {
-    if (!type || m_byName.count(type->name()) || m_byId.count(type->typeId())) return false;
-    m_byName[type->name()] = type;
-    m_byId[type->typeId()] = type;
+    if (!type || byName_.count(type->name()) || byId_.count(type->typeId())) return false;
+    byName_[type->name()] = type;
+    byId_[type->typeId()] = type;
     return true;
 }
 
 bool NodeTypeRegistry::remove(const std::string& name) {
-    auto it = m_byName.find(name);
-    if (it == m_byName.end()) return false;
-    m_byId.erase(it->second->typeId());
-    m_byName.erase(it);
+    auto it = byName_.find(name);
+    if (it == byName_.end()) return false;
+    byId_.erase(it->second->typeId());
+    byName_.erase(it);
     return true;
 }
 
 NodeTypePtr NodeTypeRegistry::find(const std::string& name) const {
-    auto it = m_byName.find(name);
-    return it == m_byName.end() ? nullptr : it->second;
+    auto it = byName_.find(name);
+    return it == byName_.end() ? nullptr : it->second;
 }
 
 NodeTypePtr NodeTypeRegistry::find(std::uint32_t typeId) const {
-    auto it = m_byId.find(typeId);
-    return it == m_byId.end() ? nullptr : it->second;
+    auto it = byId_.find(typeId);
+    return it == byId_.end() ? nullptr : it->second;
 }
 
 std::vector<std::string> NodeTypeRegistry::names() const {
     std::vector<std::string> names;
-    for (const auto& [name, type] : m_byName) names.push_back(name);
+    for (const auto& [name, type] : byName_) names.push_back(name);
     return names;
 }
 

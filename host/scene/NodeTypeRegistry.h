@@ -35,8 +35,8 @@ public:
 private:
     NodeTypeRegistry();
 
-    std::map<std::string, NodeTypePtr> m_byName;
-    std::map<std::uint32_t, NodeTypePtr> m_byId;
+    std::map<std::string, NodeTypePtr> byName_;
+    std::map<std::uint32_t, NodeTypePtr> byId_;
 };
 
 } // namespace vex::host

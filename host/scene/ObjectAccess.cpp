@@ -4,7 +4,7 @@ namespace vex::host {
 
 MObject ObjectAccess::wrap(std::shared_ptr<Object> object) {
     MObject handle;
-    handle.m_object = std::move(object);
+    handle.object_ = std::move(object);
     return handle;
 }
 

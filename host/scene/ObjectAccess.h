@@ -18,12 +18,12 @@ public:
     static MObject wrap(std::shared_ptr<Object> object);
 
     /// The object the handle refers to, or null.
-    static const std::shared_ptr<Object>& object(const MObject& handle) { return handle.m_object; }
+    static const std::shared_ptr<Object>& object(const MObject& handle) { return handle.object_; }
 
     /// The object as the given class, or null when it is something else.
     template <class T>
     static std::shared_ptr<T> as(const MObject& handle) {
-        return std::dynamic_pointer_cast<T>(handle.m_object);
+        return std::dynamic_pointer_cast<T>(handle.object_);
     }
 
     /// The node the handle refers to (alive or not), or null.

@@ -70,14 +70,14 @@ public:
         int index = -1;
         std::vector<std::pair<const AttributeDefinition*, Value>> values;
         void undo(Scene&) override {
-            auto& list = node->m_dynamic;
+            auto& list = node->dynamic_;
             list.erase(std::remove(list.begin(), list.end(), attribute), list.end());
         }
         void redo(Scene&) override {
-            auto& list = node->m_dynamic;
+            auto& list = node->dynamic_;
             if (std::find(list.begin(), list.end(), attribute) != list.end()) return;
             list.insert(list.begin() + std::min<std::size_t>(index, list.size()), attribute);
-            for (const auto& [definition, value] : values) node->m_values[definition] = value;
+            for (const auto& [definition, value] : values) node->values_[definition] = value;
         }
     };
 
@@ -85,7 +85,7 @@ public:
         void undo(Scene& scene) override { AddAttribute::redo(scene); }
         void redo(Scene& scene) override {
             AddAttribute::undo(scene);
-            for (const auto& [definition, value] : values) node->m_values.erase(definition);
+            for (const auto& [definition, value] : values) node->values_.erase(definition);
         }
     };
 
@@ -93,14 +93,14 @@ public:
         NodePtr set, member;
         int index = -1;
         void undo(Scene&) override {
-            auto& list = set->m_members;
+            auto& list = set->members_;
             list.erase(std::remove_if(list.begin(), list.end(),
                                       [this](const auto& w) { return w.lock() == member; }),
                        list.end());
         }
         void redo(Scene&) override {
             if (set->isMember(*member)) return;
-            auto& list = set->m_members;
+            auto& list = set->members_;
             list.insert(list.begin() + std::min<std::size_t>(index, list.size()), member);
         }
     };
@@ -141,18 +141,18 @@ Scene::Scene() {
 }
 
 void Scene::record(std::shared_ptr<Change> change) {
-    if (!m_journals.empty()) m_journals.back()->add(std::move(change));
+    if (!journals_.empty()) journals_.back()->add(std::move(change));
 }
 
 void Scene::beginJournal() {
-    m_journals.push_back(std::make_shared<Journal>());
+    journals_.push_back(std::make_shared<Journal>());
 }
 
 std::shared_ptr<Journal> Scene::endJournal() {
-    if (m_journals.empty()) return std::make_shared<Journal>();
-    auto journal = m_journals.back();
-    m_journals.pop_back();
-    if (!m_journals.empty()) m_journals.back()->append(*journal);
+    if (journals_.empty()) return std::make_shared<Journal>();
+    auto journal = journals_.back();
+    journals_.pop_back();
+    if (!journals_.empty()) journals_.back()->append(*journal);
     return journal;
 }
 
@@ -161,12 +161,12 @@ namespace {
 /// A change played backwards: recorded when a journal's undo runs inside another open journal.
 class Inverted : public Change {
 public:
-    explicit Inverted(std::shared_ptr<Change> change) : m_change(std::move(change)) {}
-    void undo(Scene& scene) override { m_change->redo(scene); }
-    void redo(Scene& scene) override { m_change->undo(scene); }
+    explicit Inverted(std::shared_ptr<Change> change) : change_(std::move(change)) {}
+    void undo(Scene& scene) override { change_->redo(scene); }
+    void redo(Scene& scene) override { change_->undo(scene); }
 
 private:
-    std::shared_ptr<Change> m_change;
+    std::shared_ptr<Change> change_;
 };
 
 } // namespace
@@ -186,8 +186,8 @@ void Scene::replay(const std::shared_ptr<Change>& change, bool undo) {
 
 std::string Scene::uniqueName(const std::string& wanted, const Node* self) const {
     auto taken = [&](const std::string& name) {
-        auto it = m_nameCount.find(name);
-        int count = it == m_nameCount.end() ? 0 : it->second;
+        auto it = nameCount_.find(name);
+        int count = it == nameCount_.end() ? 0 : it->second;
         if (self && self->isAlive() && self->name() == name) --count;
         return count > 0;
     };
@@ -200,21 +200,21 @@ std::string Scene::uniqueName(const std::string& wanted, const Node* self) const
 }
 
 void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex) {
-    if (node->m_alive) return;
-    node->m_name = uniqueName(node->m_name, nullptr);
-    ++m_nameCount[node->m_name];
-    node->m_alive = true;
-    node->m_inserted = true;
-    if (listIndex < 0 || listIndex > static_cast<int>(m_nodes.size()))
-        listIndex = static_cast<int>(m_nodes.size());
-    m_nodes.insert(m_nodes.begin() + listIndex, node);
+    if (node->alive_) return;
+    node->name_ = uniqueName(node->name_, nullptr);
+    ++nameCount_[node->name_];
+    node->alive_ = true;
+    node->inserted_ = true;
+    if (listIndex < 0 || listIndex > static_cast<int>(nodes_.size()))
+        listIndex = static_cast<int>(nodes_.size());
+    nodes_.insert(nodes_.begin() + listIndex, node);
     if (node->isDag()) {
-        const NodePtr& up = parent ? parent : m_world;
-        auto& children = up->m_children;
+        const NodePtr& up = parent ? parent : world_;
+        auto& children = up->children_;
         if (childIndex < 0 || childIndex > static_cast<int>(children.size()))
             childIndex = static_cast<int>(children.size());
         children.insert(children.begin() + childIndex, node);
-        node->m_parent = up;
+        node->parent_ = up;
         SceneEvents::nodeAdded(node);
         SceneEvents::parentAdded(node, up);
     } else {
@@ -223,62 +223,62 @@ void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, i
 }
 
 void Scene::detach(const NodePtr& node, int& childIndex, int& listIndex) {
-    if (!node->m_alive) return;
+    if (!node->alive_) return;
     // Listeners may edit the scene from the removal messages, but not remove this node a second time.
-    node->m_leaving = true;
+    node->leaving_ = true;
     if (node->isDag()) {
         if (auto up = node->parent()) {
             SceneEvents::parentRemoved(node, up);
             childIndex = up->childIndex(*node);
-            up->m_children.erase(up->m_children.begin() + childIndex);
+            up->children_.erase(up->children_.begin() + childIndex);
         }
-        node->m_parent.reset();
+        node->parent_.reset();
     }
     SceneEvents::nodeRemoved(node);
-    auto it = std::find(m_nodes.begin(), m_nodes.end(), node);
-    listIndex = static_cast<int>(it - m_nodes.begin());
-    if (it != m_nodes.end()) m_nodes.erase(it);
-    if (--m_nameCount[node->m_name] <= 0) m_nameCount.erase(node->m_name);
-    node->m_alive = false;
-    node->m_leaving = false;
+    auto it = std::find(nodes_.begin(), nodes_.end(), node);
+    listIndex = static_cast<int>(it - nodes_.begin());
+    if (it != nodes_.end()) nodes_.erase(it);
+    if (--nameCount_[node->name_] <= 0) nameCount_.erase(node->name_);
+    node->alive_ = false;
+    node->leaving_ = false;
 }
 
 void Scene::move(const NodePtr& node, const NodePtr& parent, int childIndex) {
-    if (!node->m_alive || !parent || (node->parent() == parent && childIndex < 0)) return;
+    if (!node->alive_ || !parent || (node->parent() == parent && childIndex < 0)) return;
     if (auto up = node->parent()) {
         SceneEvents::parentRemoved(node, up);
-        up->m_children.erase(up->m_children.begin() + up->childIndex(*node));
+        up->children_.erase(up->children_.begin() + up->childIndex(*node));
     }
-    auto& children = parent->m_children;
+    auto& children = parent->children_;
     if (childIndex < 0 || childIndex > static_cast<int>(children.size()))
         childIndex = static_cast<int>(children.size());
     children.insert(children.begin() + childIndex, node);
-    node->m_parent = parent;
+    node->parent_ = parent;
     SceneEvents::parentAdded(node, parent);
 }
 
 void Scene::rename(const NodePtr& node, const std::string& name) {
     auto actual = uniqueName(name, node.get());
-    if (node->m_alive) {
-        if (--m_nameCount[node->m_name] <= 0) m_nameCount.erase(node->m_name);
-        ++m_nameCount[actual];
+    if (node->alive_) {
+        if (--nameCount_[node->name_] <= 0) nameCount_.erase(node->name_);
+        ++nameCount_[actual];
     }
-    node->m_name = actual;
+    node->name_ = actual;
 }
 
 void Scene::store(const NodePtr& node, const AttributeDefinition& attribute, const Value* value) {
     if (value)
-        node->m_values[&attribute] = *value;
+        node->values_[&attribute] = *value;
     else
-        node->m_values.erase(&attribute);
+        node->values_.erase(&attribute);
 }
 
 void Scene::link(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                  const AttributePtr& destinationAttribute) {
     if (const Link* present = destination->input(*destinationAttribute))
         if (present->other.lock() == source && present->otherAttribute == sourceAttribute) return;
-    source->m_outputs.push_back({sourceAttribute, destination, destinationAttribute});
-    destination->m_inputs.push_back({destinationAttribute, source, sourceAttribute});
+    source->outputs_.push_back({sourceAttribute, destination, destinationAttribute});
+    destination->inputs_.push_back({destinationAttribute, source, sourceAttribute});
 }
 
 void Scene::unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
@@ -291,8 +291,8 @@ void Scene::unlink(const NodePtr& source, const AttributePtr& sourceAttribute, c
         });
         if (it != links.end()) links.erase(it);
     };
-    drop(source->m_outputs, sourceAttribute, destination, destinationAttribute);
-    drop(destination->m_inputs, destinationAttribute, source, sourceAttribute);
+    drop(source->outputs_, sourceAttribute, destination, destinationAttribute);
+    drop(destination->inputs_, destinationAttribute, source, sourceAttribute);
 }
 
 // ---- recorded operations ----
@@ -301,37 +301,37 @@ NodePtr Scene::makeNode(const std::string& typeName, const std::string& name) co
     auto type = NodeTypeRegistry::instance().find(typeName);
     if (!type || type->isAbstract()) return nullptr;
     auto node = std::make_shared<Node>(type);
-    node->m_name = uniqueName(validName(name) ? name : type->nameStem() + "1", nullptr);
+    node->name_ = uniqueName(validName(name) ? name : type->nameStem() + "1", nullptr);
     if (type->onCreate()) type->onCreate()(*node);
     return node;
 }
 
 bool Scene::insertNode(const NodePtr& node, const NodePtr& parent) {
-    if (!node || node->m_alive || node == m_world) return false;
-    if (parent && (!node->isDag() || (!parent->m_alive && parent != m_world))) return false;
-    if (parent && parent != m_world && !parent->hasFn(MFn::kTransform)) return false;
+    if (!node || node->alive_ || node == world_) return false;
+    if (parent && (!node->isDag() || (!parent->alive_ && parent != world_))) return false;
+    if (parent && parent != world_ && !parent->hasFn(MFn::kTransform)) return false;
     auto change = std::make_shared<SceneChanges::Insert>();
     change->node = node;
-    change->parent = node->isDag() ? (parent ? parent : m_world) : nullptr;
+    change->parent = node->isDag() ? (parent ? parent : world_) : nullptr;
     attach(node, change->parent, -1, -1);
     if (node->isDag()) change->childIndex = change->parent->childIndex(*node);
-    change->listIndex = static_cast<int>(std::find(m_nodes.begin(), m_nodes.end(), node) - m_nodes.begin());
+    change->listIndex = static_cast<int>(std::find(nodes_.begin(), nodes_.end(), node) - nodes_.begin());
     record(change);
     return true;
 }
 
 bool Scene::deleteNode(const NodePtr& node) {
-    if (!node || !node->m_alive || node->m_leaving || node == m_world) return false;
+    if (!node || !node->alive_ || node->leaving_ || node == world_) return false;
     std::vector<NodePtr> doomed;
     auto collect = [&doomed](auto& self, const NodePtr& n) -> void {
-        for (const auto& child : n->m_children) self(self, child);
+        for (const auto& child : n->children_) self(self, child);
         doomed.push_back(n);
     };
     collect(collect, node);
     for (const auto& n : doomed) {
         // A message listener may have removed it meanwhile.
-        if (!n->m_alive || n->m_leaving) continue;
-        for (const auto& other : m_nodes)
+        if (!n->alive_ || n->leaving_) continue;
+        for (const auto& other : nodes_)
             if (other->isMember(*n)) removeMember(other, n);
         removeAllLinks(n);
         auto change = std::make_shared<SceneChanges::Remove>();
@@ -344,32 +344,32 @@ bool Scene::deleteNode(const NodePtr& node) {
 }
 
 void Scene::removeAllLinks(const NodePtr& node) {
-    for (auto links = node->m_inputs; const auto& link : links)
+    for (auto links = node->inputs_; const auto& link : links)
         disconnect(link.other.lock(), link.otherAttribute, node, link.attribute);
-    for (auto links = node->m_outputs; const auto& link : links)
+    for (auto links = node->outputs_; const auto& link : links)
         disconnect(node, link.attribute, link.other.lock(), link.otherAttribute);
     // Links to nodes that no longer exist at all cannot be recorded; they simply go.
-    node->m_inputs.clear();
-    node->m_outputs.clear();
+    node->inputs_.clear();
+    node->outputs_.clear();
 }
 
 std::string Scene::renameNode(const NodePtr& node, const std::string& name) {
-    if (!node || !node->m_alive || node == m_world || !validName(name)) return "";
+    if (!node || !node->alive_ || node == world_ || !validName(name)) return "";
     auto change = std::make_shared<SceneChanges::Rename>();
     change->node = node;
-    change->before = node->m_name;
+    change->before = node->name_;
     rename(node, name);
-    change->after = node->m_name;
+    change->after = node->name_;
     if (change->after != change->before) record(change);
-    return node->m_name;
+    return node->name_;
 }
 
 bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex) {
-    if (!node || !node->m_alive || !node->isDag() || node == m_world) return false;
-    const NodePtr& target = newParent ? newParent : m_world;
-    if (!target->m_alive && target != m_world) return false;
-    if (target != m_world && !target->hasFn(MFn::kTransform)) return false;
-    if (target == m_world && node->type().isShape()) return false;
+    if (!node || !node->alive_ || !node->isDag() || node == world_) return false;
+    const NodePtr& target = newParent ? newParent : world_;
+    if (!target->alive_ && target != world_) return false;
+    if (target != world_ && !target->hasFn(MFn::kTransform)) return false;
+    if (target == world_ && node->type().isShape()) return false;
     if (target->isDescendantOf(*node)) return false;
     auto before = node->parent();
     if (before == target && (childIndex < 0 || childIndex == before->childIndex(*node))) return true;
@@ -385,7 +385,7 @@ bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent, int chil
 }
 
 bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const Value& value) {
-    if (!node || !node->m_alive || !attribute || !node->hasAttribute(*attribute)) return false;
+    if (!node || !node->alive_ || !attribute || !node->hasAttribute(*attribute)) return false;
     if (attribute->computed || !attribute->writable || !attribute->accepts(value)) return false;
     if (attribute->kind() == AttributeKind::Double3) {
         const auto& triple = std::get<Double3>(value);
@@ -397,7 +397,7 @@ bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const V
     auto change = std::make_shared<SceneChanges::SetValue>();
     change->node = node;
     change->attribute = attribute;
-    if (auto it = node->m_values.find(attribute.get()); it != node->m_values.end())
+    if (auto it = node->values_.find(attribute.get()); it != node->values_.end())
         change->before = it->second;
     change->after = attribute->coerce(value);
     change->redo(*this);
@@ -406,7 +406,7 @@ bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const V
 }
 
 bool Scene::addAttribute(const NodePtr& node, const AttributePtr& attribute) {
-    if (!node || !node->m_alive || !attribute || attribute->parent()) return false;
+    if (!node || !node->alive_ || !attribute || attribute->parent()) return false;
     auto clash = [&node](const AttributeDefinition& a) {
         return node->findAttribute(a.longName()) || node->findAttribute(a.shortName());
     };
@@ -416,31 +416,31 @@ bool Scene::addAttribute(const NodePtr& node, const AttributePtr& attribute) {
     auto change = std::make_shared<SceneChanges::AddAttribute>();
     change->node = node;
     change->attribute = attribute;
-    change->index = static_cast<int>(node->m_dynamic.size());
+    change->index = static_cast<int>(node->dynamic_.size());
     change->redo(*this);
     record(change);
     return true;
 }
 
 bool Scene::removeAttribute(const NodePtr& node, const AttributePtr& attribute) {
-    if (!node || !node->m_alive || !attribute) return false;
-    auto& list = node->m_dynamic;
+    if (!node || !node->alive_ || !attribute) return false;
+    auto& list = node->dynamic_;
     auto it = std::find(list.begin(), list.end(), attribute);
     if (it == list.end()) return false;
     auto involves = [&attribute](const AttributeDefinition& a) {
         return &a == attribute.get() || a.parent() == attribute.get();
     };
-    for (auto links = node->m_inputs; const auto& link : links)
+    for (auto links = node->inputs_; const auto& link : links)
         if (involves(*link.attribute))
             disconnect(link.other.lock(), link.otherAttribute, node, link.attribute);
-    for (auto links = node->m_outputs; const auto& link : links)
+    for (auto links = node->outputs_; const auto& link : links)
         if (involves(*link.attribute))
             disconnect(node, link.attribute, link.other.lock(), link.otherAttribute);
     auto change = std::make_shared<SceneChanges::RemoveAttribute>();
     change->node = node;
     change->attribute = attribute;
     change->index = static_cast<int>(it - list.begin());
-    for (const auto& [definition, value] : node->m_values)
+    for (const auto& [definition, value] : node->values_)
         if (involves(*definition)) change->values.emplace_back(definition, value);
     change->redo(*this);
     record(change);
@@ -450,7 +450,7 @@ bool Scene::removeAttribute(const NodePtr& node, const AttributePtr& attribute) 
 bool Scene::connect(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                     const AttributePtr& destinationAttribute) {
     if (!source || !destination || !sourceAttribute || !destinationAttribute) return false;
-    if (!source->m_alive || !destination->m_alive) return false;
+    if (!source->alive_ || !destination->alive_) return false;
     if (!source->hasAttribute(*sourceAttribute) || !destination->hasAttribute(*destinationAttribute))
         return false;
     if (!sourceAttribute->connectable || !destinationAttribute->connectable ||
@@ -485,12 +485,12 @@ bool Scene::disconnect(const NodePtr& source, const AttributePtr& sourceAttribut
 }
 
 bool Scene::addMember(const NodePtr& set, const NodePtr& member) {
-    if (!set || !member || !set->m_alive || !member->m_alive || !set->hasFn(MFn::kSet)) return false;
+    if (!set || !member || !set->alive_ || !member->alive_ || !set->hasFn(MFn::kSet)) return false;
     if (set->isMember(*member)) return true;
     auto change = std::make_shared<SceneChanges::Member>();
     change->set = set;
     change->member = member;
-    change->index = static_cast<int>(set->m_members.size());
+    change->index = static_cast<int>(set->members_.size());
     change->redo(*this);
     record(change);
     return true;
@@ -498,7 +498,7 @@ bool Scene::addMember(const NodePtr& set, const NodePtr& member) {
 
 bool Scene::removeMember(const NodePtr& set, const NodePtr& member) {
     if (!set || !member) return false;
-    auto& list = set->m_members;
+    auto& list = set->members_;
     auto it =
         std::find_if(list.begin(), list.end(), [&member](const auto& weak) { return weak.lock() == member; });
     if (it == list.end()) return false;
@@ -514,7 +514,7 @@ bool Scene::removeMember(const NodePtr& set, const NodePtr& member) {
 // ---- reading ----
 
 Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute) const {
-    return evaluate(node, attribute, m_time, 0);
+    return evaluate(node, attribute, time_, 0);
 }
 
 Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, double time) const {
@@ -551,13 +551,13 @@ Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, do
 
 NodePtr Scene::findNode(const std::string& nameOrPath) const {
     if (nameOrPath.find('|') == std::string::npos) {
-        for (const auto& node : m_nodes)
-            if (node->m_name == nameOrPath) return node;
+        for (const auto& node : nodes_)
+            if (node->name_ == nameOrPath) return node;
         return nullptr;
     }
     // A path matches a node whose full path ends with it (a leading "|" anchors it at the world).
     const bool anchored = nameOrPath.front() == '|';
-    for (const auto& node : m_nodes) {
+    for (const auto& node : nodes_) {
         if (!node->isDag()) continue;
         auto full = node->fullPathName();
         if (anchored
@@ -571,16 +571,16 @@ NodePtr Scene::findNode(const std::string& nameOrPath) const {
 }
 
 std::string Scene::partialPathName(const Node& node) const {
-    if (!node.isDag()) return node.m_name;
+    if (!node.isDag()) return node.name_;
     auto full = node.fullPathName();
     if (full.empty()) return "";
-    auto it = m_nameCount.find(node.m_name);
-    if (it != m_nameCount.end() && it->second <= 1) return node.m_name;
+    auto it = nameCount_.find(node.name_);
+    if (it != nameCount_.end() && it->second <= 1) return node.name_;
     // Several nodes share the name: widen the path upwards until it names this node alone.
     for (auto pos = full.rfind('|'); pos != std::string::npos && pos > 0; pos = full.rfind('|', pos - 1)) {
         auto candidate = full.substr(pos + 1);
         int matches = 0;
-        for (const auto& other : m_nodes) {
+        for (const auto& other : nodes_) {
             auto otherFull = other->isDag() ? other->fullPathName() : std::string();
             if (otherFull.size() > candidate.size() &&
                 otherFull.compare(otherFull.size() - candidate.size(), candidate.size(), candidate) == 0 &&
@@ -594,13 +594,13 @@ std::string Scene::partialPathName(const Node& node) const {
 
 std::vector<NodePtr> Scene::selection() const {
     std::vector<NodePtr> live;
-    for (const auto& weak : m_selection)
+    for (const auto& weak : selection_)
         if (auto node = weak.lock(); node && node->isAlive()) live.push_back(node);
     return live;
 }
 
 void Scene::setSelection(const std::vector<NodePtr>& nodes) {
-    m_selection.assign(nodes.begin(), nodes.end());
+    selection_.assign(nodes.begin(), nodes.end());
 }
 
 // ---- new scene and dump ----
@@ -612,30 +612,30 @@ NodePtr Scene::createDefault(const std::string& type, const std::string& name, c
 }
 
 void Scene::reset() {
-    for (const auto& node : m_nodes) {
-        node->m_inputs.clear();
-        node->m_outputs.clear();
-        node->m_members.clear();
-        node->m_children.clear();
-        node->m_parent.reset();
-        node->m_alive = false;
+    for (const auto& node : nodes_) {
+        node->inputs_.clear();
+        node->outputs_.clear();
+        node->members_.clear();
+        node->children_.clear();
+        node->parent_.reset();
+        node->alive_ = false;
     }
-    m_nodes.clear();
-    m_nameCount.clear();
-    m_selection.clear();
-    m_time = 0.0;
-    m_yUp = true;
-    auto saved = std::move(m_journals);
-    m_journals.clear();
-    if (!m_world) {
-        m_world = std::make_shared<Node>(NodeTypeRegistry::instance().find("world"));
-        m_world->m_name = "world";
-        m_world->m_alive = true;
+    nodes_.clear();
+    nameCount_.clear();
+    selection_.clear();
+    time_ = 0.0;
+    yUp_ = true;
+    auto saved = std::move(journals_);
+    journals_.clear();
+    if (!world_) {
+        world_ = std::make_shared<Node>(NodeTypeRegistry::instance().find("world"));
+        world_->name_ = "world";
+        world_->alive_ = true;
     }
-    m_world->m_children.clear();
+    world_->children_.clear();
     SceneEvents::Mute mute;
     for (const char* name : {"persp", "top", "front", "side"}) {
-        auto transform = createDefault("transform", name, m_world);
+        auto transform = createDefault("transform", name, world_);
         auto shape = createDefault("camera", std::string(name) + "Shape", transform);
         if (std::string(name) != "persp") {
             // The orthographic start-up cameras are hidden, as in a new host scene.
@@ -647,14 +647,14 @@ void Scene::reset() {
     auto lambert = createDefault("lambert", "lambert1", nullptr);
     auto group = createDefault("shadingEngine", "initialShadingGroup", nullptr);
     link(lambert, lambert->findAttribute("outColor"), group, group->findAttribute("surfaceShader"));
-    m_journals = std::move(saved);
+    journals_ = std::move(saved);
 }
 
 std::string Scene::dump() const {
     std::ostringstream out;
-    out << "time " << m_time << " up " << (m_yUp ? "y" : "z") << "\n";
+    out << "time " << time_ << " up " << (yUp_ ? "y" : "z") << "\n";
     auto describe = [&](const Node& node) {
-        out << (node.isDag() ? node.fullPathName() : node.m_name) << " : " << node.type().name() << " #"
+        out << (node.isDag() ? node.fullPathName() : node.name_) << " : " << node.type().name() << " #"
             << node.serial() << "\n";
         for (const auto& attribute : node.attributes()) {
             std::vector<AttributePtr> leaves = attribute->children();
@@ -664,28 +664,28 @@ std::string Scene::dump() const {
                     << static_cast<int>(attribute->kind()) << (attribute->storable ? " storable" : "")
                     << (attribute->hidden ? " hidden" : "") << (attribute->keyable ? " keyable" : "") << "\n";
             for (const auto& leaf : leaves)
-                if (auto it = node.m_values.find(leaf.get()); it != node.m_values.end())
+                if (auto it = node.values_.find(leaf.get()); it != node.values_.end())
                     out << "  " << leaf->longName() << " = " << toText(it->second) << "\n";
         }
-        for (const auto& link : node.m_outputs)
+        for (const auto& link : node.outputs_)
             if (auto other = link.other.lock())
-                out << "  " << link.attribute->longName() << " -> " << other->m_name << "."
+                out << "  " << link.attribute->longName() << " -> " << other->name_ << "."
                     << link.otherAttribute->longName() << "\n";
-        for (const auto& member : node.members()) out << "  member " << member->m_name << "\n";
+        for (const auto& member : node.members()) out << "  member " << member->name_ << "\n";
     };
     auto walk = [&](auto& self, const Node& node) -> void {
-        for (const auto& child : node.m_children) {
+        for (const auto& child : node.children_) {
             describe(*child);
             self(self, *child);
         }
     };
-    walk(walk, *m_world);
-    for (const auto& node : m_nodes)
+    walk(walk, *world_);
+    for (const auto& node : nodes_)
         if (!node->isDag()) describe(*node);
     out << "order";
-    for (const auto& node : m_nodes) out << " " << node->m_name;
+    for (const auto& node : nodes_) out << " " << node->name_;
     out << "\nselection";
-    for (const auto& node : selection()) out << " " << node->m_name;
+    for (const auto& node : selection()) out << " " << node->name_;
     out << "\n";
     return out.str();
 }

@@ -25,10 +25,10 @@ public:
     void reset();
 
     /// The world: the root of the DAG, parent of every top-level DAG node. Never deleted.
-    const NodePtr& world() const { return m_world; }
+    const NodePtr& world() const { return world_; }
 
     /// Every live node except the world, in the order they entered the scene.
-    const std::vector<NodePtr>& nodes() const { return m_nodes; }
+    const std::vector<NodePtr>& nodes() const { return nodes_; }
 
     /// A live node by name, full path ("|a|b") or partial path ("a|b"), or null.
     NodePtr findNode(const std::string& nameOrPath) const;
@@ -90,11 +90,11 @@ public:
     void replay(const std::shared_ptr<Change>& change, bool undo);
 
     /// Current time in seconds.
-    double currentTime() const { return m_time; }
-    void setCurrentTime(double seconds) { m_time = seconds; }
+    double currentTime() const { return time_; }
+    void setCurrentTime(double seconds) { time_ = seconds; }
 
-    bool isYAxisUp() const { return m_yUp; }
-    void setYAxisUp(bool yUp) { m_yUp = yUp; }
+    bool isYAxisUp() const { return yUp_; }
+    void setYAxisUp(bool yUp) { yUp_ = yUp; }
 
     /// The active selection: live nodes in selection order.
     std::vector<NodePtr> selection() const;
@@ -125,13 +125,13 @@ private:
     Value evaluate(const Node& node, const AttributeDefinition& attribute, double time, int depth) const;
     NodePtr createDefault(const std::string& type, const std::string& name, const NodePtr& parent);
 
-    NodePtr m_world;
-    std::vector<NodePtr> m_nodes;
-    std::unordered_map<std::string, int> m_nameCount;
-    std::vector<std::shared_ptr<Journal>> m_journals;
-    std::vector<std::weak_ptr<Node>> m_selection;
-    double m_time = 0.0;
-    bool m_yUp = true;
+    NodePtr world_;
+    std::vector<NodePtr> nodes_;
+    std::unordered_map<std::string, int> nameCount_;
+    std::vector<std::shared_ptr<Journal>> journals_;
+    std::vector<std::weak_ptr<Node>> selection_;
+    double time_ = 0.0;
+    bool yUp_ = true;
 };
 
 } // namespace vex::host

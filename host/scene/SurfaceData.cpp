@@ -19,14 +19,14 @@ bool SurfaceData::set(std::vector<MPoint> points, int numU, int numV, std::vecto
                       std::vector<double> knotsV, int degreeU, int degreeV) {
     if (numU < 2 || numV < 2 || static_cast<int>(points.size()) != numU * numV) return false;
     if (!BSpline::valid(knotsU, numU, degreeU) || !BSpline::valid(knotsV, numV, degreeV)) return false;
-    m_points = std::move(points);
-    m_numU = numU;
-    m_numV = numV;
-    m_knotsU = std::move(knotsU);
-    m_knotsV = std::move(knotsV);
-    m_degreeU = degreeU;
-    m_degreeV = degreeV;
-    m_mesh.reset();
+    points_ = std::move(points);
+    numU_ = numU;
+    numV_ = numV;
+    knotsU_ = std::move(knotsU);
+    knotsV_ = std::move(knotsV);
+    degreeU_ = degreeU;
+    degreeV_ = degreeV;
+    mesh_.reset();
     return true;
 }
 
@@ -40,22 +40,22 @@ std::shared_ptr<SurfaceData> SurfaceData::uniform(std::vector<MPoint> points, in
 }
 
 void SurfaceData::domain(double& startU, double& endU, double& startV, double& endV) const {
-    if (m_points.empty()) {
+    if (points_.empty()) {
         startU = endU = startV = endV = 0.0;
         return;
     }
-    BSpline::domain(m_knotsU, m_numU, m_degreeU, startU, endU);
-    BSpline::domain(m_knotsV, m_numV, m_degreeV, startV, endV);
+    BSpline::domain(knotsU_, numU_, degreeU_, startU, endU);
+    BSpline::domain(knotsV_, numV_, degreeV_, startV, endV);
 }
 
 void SurfaceData::evaluate(double u, double v, MPoint* point, MVector* du, MVector* dv) const {
-    std::vector<double> nu(m_degreeU + 1), du1(m_degreeU + 1), nv(m_degreeV + 1), dv1(m_degreeV + 1);
-    const int firstU = BSpline::evaluate(m_knotsU, m_numU, m_degreeU, u, nu.data(), du1.data());
-    const int firstV = BSpline::evaluate(m_knotsV, m_numV, m_degreeV, v, nv.data(), dv1.data());
+    std::vector<double> nu(degreeU_ + 1), du1(degreeU_ + 1), nv(degreeV_ + 1), dv1(degreeV_ + 1);
+    const int firstU = BSpline::evaluate(knotsU_, numU_, degreeU_, u, nu.data(), du1.data());
+    const int firstV = BSpline::evaluate(knotsV_, numV_, degreeV_, v, nv.data(), dv1.data());
     MVector p, pu, pv;
-    for (int i = 0; i <= m_degreeU; ++i)
-        for (int j = 0; j <= m_degreeV; ++j) {
-            const MVector cv(m_points[(firstU + i) * m_numV + firstV + j]);
+    for (int i = 0; i <= degreeU_; ++i)
+        for (int j = 0; j <= degreeV_; ++j) {
+            const MVector cv(points_[(firstU + i) * numV_ + firstV + j]);
             p += cv * (nu[i] * nv[j]);
             pu += cv * (du1[i] * nv[j]);
             pv += cv * (nu[i] * dv1[j]);
@@ -67,13 +67,13 @@ void SurfaceData::evaluate(double u, double v, MPoint* point, MVector* du, MVect
 
 MPoint SurfaceData::pointAt(double u, double v) const {
     MPoint p;
-    if (!m_points.empty()) evaluate(u, v, &p, nullptr, nullptr);
+    if (!points_.empty()) evaluate(u, v, &p, nullptr, nullptr);
     return p;
 }
 
 void SurfaceData::partials(double u, double v, MVector& du, MVector& dv) const {
     du = dv = MVector();
-    if (!m_points.empty()) evaluate(u, v, nullptr, &du, &dv);
+    if (!points_.empty()) evaluate(u, v, nullptr, &du, &dv);
 }
 
 MVector SurfaceData::normalAt(double u, double v) const {
@@ -97,40 +97,40 @@ std::vector<double> SurfaceData::samples(const std::vector<double>& knots, int n
 }
 
 void SurfaceData::buildTessellation() const {
-    if (m_mesh) return;
-    m_sampleU = samples(m_knotsU, m_numU, m_degreeU);
-    m_sampleV = samples(m_knotsV, m_numV, m_degreeV);
-    const int nu = static_cast<int>(m_sampleU.size());
-    const int nv = static_cast<int>(m_sampleV.size());
+    if (mesh_) return;
+    sampleU_ = samples(knotsU_, numU_, degreeU_);
+    sampleV_ = samples(knotsV_, numV_, degreeV_);
+    const int nu = static_cast<int>(sampleU_.size());
+    const int nv = static_cast<int>(sampleV_.size());
     std::vector<MPoint> grid;
     grid.reserve(static_cast<std::size_t>(nu * nv));
-    for (double u : m_sampleU)
-        for (double v : m_sampleV) grid.push_back(pointAt(u, v));
+    for (double u : sampleU_)
+        for (double v : sampleV_) grid.push_back(pointAt(u, v));
     std::vector<int> connects;
     for (int i = 0; i + 1 < nu; ++i)
         for (int j = 0; j + 1 < nv; ++j)
             connects.insert(connects.end(),
                             {i * nv + j, (i + 1) * nv + j, (i + 1) * nv + j + 1, i * nv + j + 1});
     std::vector<int> counts(connects.size() / 4, 4);
-    m_mesh = std::make_shared<MeshData>();
-    m_mesh->set(std::move(grid), std::move(counts), std::move(connects));
+    mesh_ = std::make_shared<MeshData>();
+    mesh_->set(std::move(grid), std::move(counts), std::move(connects));
 }
 
 std::optional<SurfaceData::Hit> SurfaceData::intersect(const MPoint& source, const MVector& direction) const {
-    if (m_points.empty()) return std::nullopt;
+    if (points_.empty()) return std::nullopt;
     buildTessellation();
-    const auto hit = m_mesh->closestIntersection(source, direction, std::numeric_limits<double>::max());
+    const auto hit = mesh_->closestIntersection(source, direction, std::numeric_limits<double>::max());
     if (!hit) return std::nullopt;
 
     // Parameters of the hit on the sample mesh: the quad's corners are (i, j), (i+1, j), (i+1, j+1),
     // (i, j+1) and its fan triangles are corners (0, 1, 2) and (0, 2, 3).
-    const int nv = static_cast<int>(m_sampleV.size());
+    const int nv = static_cast<int>(sampleV_.size());
     const int i = hit->polygon / (nv - 1);
     const int j = hit->polygon % (nv - 1);
-    const double corner[4][2] = {{m_sampleU[i], m_sampleV[j]},
-                                 {m_sampleU[i + 1], m_sampleV[j]},
-                                 {m_sampleU[i + 1], m_sampleV[j + 1]},
-                                 {m_sampleU[i], m_sampleV[j + 1]}};
+    const double corner[4][2] = {{sampleU_[i], sampleV_[j]},
+                                 {sampleU_[i + 1], sampleV_[j]},
+                                 {sampleU_[i + 1], sampleV_[j + 1]},
+                                 {sampleU_[i], sampleV_[j + 1]}};
     const int b = hit->triangle == 0 ? 1 : 2;
     const int c = b + 1;
     Hit result;
@@ -144,7 +144,7 @@ std::optional<SurfaceData::Hit> SurfaceData::intersect(const MPoint& source, con
     // curved surface; on a bilinear patch the sample mesh is the surface and they change nothing.
     double startU, endU, startV, endV;
     domain(startU, endU, startV, endV);
-    for (int iteration = 0; iteration < 8 && (m_degreeU > 1 || m_degreeV > 1); ++iteration) {
+    for (int iteration = 0; iteration < 8 && (degreeU_ > 1 || degreeV_ > 1); ++iteration) {
         MPoint p;
         MVector su, sv;
         evaluate(result.u, result.v, &p, &su, &sv);

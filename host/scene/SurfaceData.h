@@ -32,13 +32,13 @@ public:
     static std::shared_ptr<SurfaceData> uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
                                                 int degreeV);
 
-    int numU() const { return m_numU; }
-    int numV() const { return m_numV; }
-    int degreeU() const { return m_degreeU; }
-    int degreeV() const { return m_degreeV; }
-    const std::vector<MPoint>& points() const { return m_points; }
-    const std::vector<double>& knotsU() const { return m_knotsU; }
-    const std::vector<double>& knotsV() const { return m_knotsV; }
+    int numU() const { return numU_; }
+    int numV() const { return numV_; }
+    int degreeU() const { return degreeU_; }
+    int degreeV() const { return degreeV_; }
+    const std::vector<MPoint>& points() const { return points_; }
+    const std::vector<double>& knotsU() const { return knotsU_; }
+    const std::vector<double>& knotsV() const { return knotsV_; }
     /// Parameter ranges.
     void domain(double& startU, double& endU, double& startV, double& endV) const;
 
@@ -60,17 +60,17 @@ private:
     std::vector<double> samples(const std::vector<double>& knots, int num, int degree) const;
     void buildTessellation() const;
 
-    std::vector<MPoint> m_points;
-    int m_numU = 0;
-    int m_numV = 0;
-    std::vector<double> m_knotsU;
-    std::vector<double> m_knotsV;
-    int m_degreeU = 1;
-    int m_degreeV = 1;
+    std::vector<MPoint> points_;
+    int numU_ = 0;
+    int numV_ = 0;
+    std::vector<double> knotsU_;
+    std::vector<double> knotsV_;
+    int degreeU_ = 1;
+    int degreeV_ = 1;
     // A quad mesh of sample points, built on first intersection, with the parameters of each sample.
-    mutable std::shared_ptr<MeshData> m_mesh;
-    mutable std::vector<double> m_sampleU;
-    mutable std::vector<double> m_sampleV;
+    mutable std::shared_ptr<MeshData> mesh_;
+    mutable std::vector<double> sampleU_;
+    mutable std::vector<double> sampleV_;
 };
 
 } // namespace vex::host

@@ -25,14 +25,14 @@ Timeline::Timeline() {
 }
 
 void Timeline::reset() {
-    if (m_playing) stop();
-    m_min = frames(1);
-    m_max = frames(24);
-    m_start = frames(1);
-    m_end = frames(48);
-    m_by = 1.0;
-    m_mode = Mode::Loop;
-    m_forward = true;
+    if (playing_) stop();
+    min_ = frames(1);
+    max_ = frames(24);
+    start_ = frames(1);
+    end_ = frames(48);
+    by_ = 1.0;
+    mode_ = Mode::Loop;
+    forward_ = true;
 }
 
 double Timeline::currentTime() const {
@@ -45,37 +45,37 @@ void Timeline::setCurrentTime(double seconds) {
 }
 
 void Timeline::play(bool forward) {
-    m_forward = forward;
-    if (m_playing) return;
-    m_playing = true;
+    forward_ = forward;
+    if (playing_) return;
+    playing_ = true;
     MessageHub::get().setCondition("playingBack", true);
 }
 
 void Timeline::stop() {
-    if (!m_playing) return;
-    m_playing = false;
+    if (!playing_) return;
+    playing_ = false;
     MessageHub::get().setCondition("playingBack", false);
 }
 
 bool Timeline::step() {
-    if (!m_playing) return false;
-    const double stepSeconds = frames(m_by);
-    double next = currentTime() + (m_forward ? stepSeconds : -stepSeconds);
+    if (!playing_) return false;
+    const double stepSeconds = frames(by_);
+    double next = currentTime() + (forward_ ? stepSeconds : -stepSeconds);
     // A tolerance well below a frame keeps a range end reached by summed steps inside the range.
     const double slack = stepSeconds * 1e-6;
-    const bool pastEnd = m_forward ? next > m_max + slack : next < m_min - slack;
+    const bool pastEnd = forward_ ? next > max_ + slack : next < min_ - slack;
     if (pastEnd) {
-        switch (m_mode) {
+        switch (mode_) {
         case Mode::Once:
-            setCurrentTime(m_forward ? m_max : m_min);
+            setCurrentTime(forward_ ? max_ : min_);
             stop();
             return true;
         case Mode::Loop:
-            next = m_forward ? m_min : m_max;
+            next = forward_ ? min_ : max_;
             break;
         case Mode::Oscillate:
-            m_forward = !m_forward;
-            next = currentTime() + (m_forward ? stepSeconds : -stepSeconds);
+            forward_ = !forward_;
+            next = currentTime() + (forward_ ? stepSeconds : -stepSeconds);
             break;
         }
     }

@@ -16,27 +16,27 @@ public:
     /// UI unit), one frame per step, looping, stopped.
     void reset();
 
-    double minTime() const { return m_min; }
-    double maxTime() const { return m_max; }
-    void setMinTime(double seconds) { m_min = seconds; }
-    void setMaxTime(double seconds) { m_max = seconds; }
-    double animationStart() const { return m_start; }
-    double animationEnd() const { return m_end; }
-    void setAnimationStart(double seconds) { m_start = seconds; }
-    void setAnimationEnd(double seconds) { m_end = seconds; }
+    double minTime() const { return min_; }
+    double maxTime() const { return max_; }
+    void setMinTime(double seconds) { min_ = seconds; }
+    void setMaxTime(double seconds) { max_ = seconds; }
+    double animationStart() const { return start_; }
+    double animationEnd() const { return end_; }
+    void setAnimationStart(double seconds) { start_ = seconds; }
+    void setAnimationEnd(double seconds) { end_ = seconds; }
 
-    Mode mode() const { return m_mode; }
-    void setMode(Mode mode) { m_mode = mode; }
+    Mode mode() const { return mode_; }
+    void setMode(Mode mode) { mode_ = mode; }
     /// Frames advanced by one playback step.
-    double playbackBy() const { return m_by; }
-    void setPlaybackBy(double frames) { m_by = frames; }
+    double playbackBy() const { return by_; }
+    void setPlaybackBy(double frames) { by_ = frames; }
 
     /// Current time (the scene's) in seconds.
     double currentTime() const;
     /// Sets the scene's current time and fires "timeChanged".
     void setCurrentTime(double seconds);
 
-    bool isPlaying() const { return m_playing; }
+    bool isPlaying() const { return playing_; }
     /// Starts playing forwards or backwards; the "playingBack" condition becomes true.
     void play(bool forward);
     /// Stops playing; the "playingBack" condition becomes false.
@@ -49,14 +49,14 @@ public:
 private:
     Timeline();
 
-    double m_min = 0.0;
-    double m_max = 0.0;
-    double m_start = 0.0;
-    double m_end = 0.0;
-    double m_by = 1.0;
-    Mode m_mode = Mode::Loop;
-    bool m_playing = false;
-    bool m_forward = true;
+    double min_ = 0.0;
+    double max_ = 0.0;
+    double start_ = 0.0;
+    double end_ = 0.0;
+    double by_ = 1.0;
+    Mode mode_ = Mode::Loop;
+    bool playing_ = false;
+    bool forward_ = true;
 };
 
 } // namespace vex::host

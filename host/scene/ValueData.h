@@ -9,17 +9,17 @@ namespace vex::host {
 /// matrix and string-array values through MObject handles.
 class ValueData : public Data {
 public:
-    ValueData(MFn::Type type, Value value) : m_type(type), m_value(std::move(value)) {}
+    ValueData(MFn::Type type, Value value) : type_(type), value_(std::move(value)) {}
 
-    const Value& value() const { return m_value; }
-    void setValue(Value value) { m_value = std::move(value); }
+    const Value& value() const { return value_; }
+    void setValue(Value value) { value_ = std::move(value); }
 
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ValueData>(m_type, m_value); }
-    MFn::Type apiType() const override { return m_type; }
+    std::shared_ptr<Data> clone() const override { return std::make_shared<ValueData>(type_, value_); }
+    MFn::Type apiType() const override { return type_; }
 
 private:
-    MFn::Type m_type;
-    Value m_value;
+    MFn::Type type_;
+    Value value_;
 };
 
 } // namespace vex::host

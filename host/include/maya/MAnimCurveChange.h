@@ -19,12 +19,12 @@ public:
     /// Makes the recorded edits again, oldest first.
     MStatus redoIt();
     /// Interactive changes are the user's own in the host; kept as a flag only.
-    bool isInteractive() const { return m_interactive; }
-    void setInteractive(bool value) { m_interactive = value; }
+    bool isInteractive() const { return interactive_; }
+    void setInteractive(bool value) { interactive_ = value; }
 
 private:
     friend class MFnAnimCurve;
 
-    std::shared_ptr<vex::host::KeyEditLog> m_log;
-    bool m_interactive = false;
+    std::shared_ptr<vex::host::KeyEditLog> log_;
+    bool interactive_ = false;
 };

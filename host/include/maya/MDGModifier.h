@@ -59,5 +59,5 @@ protected:
     MStatus queue(std::function<MStatus()> run);
 
 private:
-    std::unique_ptr<Impl> m_impl;
+    std::unique_ptr<Impl> impl_;
 };

@@ -77,5 +77,5 @@ public:
     bool operator!=(const MDagPath& other) const { return !(*this == other); }
 
 private:
-    std::shared_ptr<vex::host::Node> m_node;
+    std::shared_ptr<vex::host::Node> node_;
 };

@@ -15,7 +15,7 @@ public:
     virtual MFn::Type type() const { return MFn::kBase; }
 
     /// True when the attached object supports the given type.
-    bool hasObj(MFn::Type type) const { return m_object.hasFn(type); }
+    bool hasObj(MFn::Type type) const { return object_.hasFn(type); }
     /// True when this function set can work on the object.
     bool hasObj(const MObject& object) const { return object.hasFn(type()); }
 
@@ -26,5 +26,5 @@ public:
     virtual MStatus setObject(const MObject& object);
 
 protected:
-    MObject m_object;
+    MObject object_;
 };

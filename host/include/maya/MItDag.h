@@ -49,9 +49,9 @@ private:
         std::shared_ptr<vex::host::Node> node;
         unsigned int depth;
     };
-    std::shared_ptr<vex::host::Node> m_root;
-    std::vector<Entry> m_order;
-    std::size_t m_index = 0;
-    TraversalType m_type;
-    MFn::Type m_filter;
+    std::shared_ptr<vex::host::Node> root_;
+    std::vector<Entry> order_;
+    std::size_t index_ = 0;
+    TraversalType type_;
+    MFn::Type filter_;
 };

@@ -26,7 +26,7 @@ public:
 private:
     void skip();
 
-    std::vector<std::shared_ptr<vex::host::Node>> m_nodes;
-    std::size_t m_index = 0;
-    MFn::Type m_filter = MFn::kInvalid;
+    std::vector<std::shared_ptr<vex::host::Node>> nodes_;
+    std::size_t index_ = 0;
+    MFn::Type filter_ = MFn::kInvalid;
 };

@@ -26,13 +26,13 @@ public:
     const char* apiTypeStr() const;
 
     /// True when both handles refer to the same object.
-    bool operator==(const MObject& other) const { return m_object == other.m_object; }
-    bool operator!=(const MObject& other) const { return m_object != other.m_object; }
+    bool operator==(const MObject& other) const { return object_ == other.object_; }
+    bool operator!=(const MObject& other) const { return object_ != other.object_; }
 
     /// The null object.
     static const MObject kNullObj;
 
 private:
     friend class vex::host::ObjectAccess;
-    std::shared_ptr<vex::host::Object> m_object;
+    std::shared_ptr<vex::host::Object> object_;
 };

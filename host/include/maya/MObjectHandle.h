@@ -7,26 +7,26 @@
 class MObjectHandle {
 public:
     MObjectHandle() = default;
-    MObjectHandle(const MObject& object) : m_object(object) {}
+    MObjectHandle(const MObject& object) : object_(object) {}
 
-    MObject object() const { return m_object; }
-    const MObject& objectRef() const { return m_object; }
+    MObject object() const { return object_; }
+    const MObject& objectRef() const { return object_; }
 
     /// True for a non-null object that is not a deleted node.
     bool isValid() const;
     /// True for a non-null object (deleted nodes included: they can come back by undo).
-    bool isAlive() const { return !m_object.isNull(); }
+    bool isAlive() const { return !object_.isNull(); }
     /// A number identifying the object, the same for every handle to it.
     unsigned int hashCode() const;
 
-    bool operator==(const MObject& object) const { return m_object == object; }
-    bool operator==(const MObjectHandle& other) const { return m_object == other.m_object; }
+    bool operator==(const MObject& object) const { return object_ == object; }
+    bool operator==(const MObjectHandle& other) const { return object_ == other.object_; }
     bool operator!=(const MObjectHandle& other) const { return !(*this == other); }
     MObjectHandle& operator=(const MObject& object) {
-        m_object = object;
+        object_ = object;
         return *this;
     }
 
 private:
-    MObject m_object;
+    MObject object_;
 };

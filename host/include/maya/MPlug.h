@@ -104,6 +104,6 @@ public:
     bool operator!=(const MPlug& other) const { return !(*this == other); }
 
 private:
-    std::shared_ptr<vex::host::Node> m_node;
-    std::shared_ptr<vex::host::AttributeDefinition> m_attribute;
+    std::shared_ptr<vex::host::Node> node_;
+    std::shared_ptr<vex::host::AttributeDefinition> attribute_;
 };

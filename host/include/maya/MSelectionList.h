@@ -50,5 +50,5 @@ public:
 
 private:
     friend class MSelectionListAccess;
-    std::vector<std::shared_ptr<vex::host::Node>> m_items;
+    std::vector<std::shared_ptr<vex::host::Node>> items_;
 };
