@@ -7,6 +7,10 @@
 // parameter and evaluates the root. The baseline computes the same terms in a loop, added in the same
 // order, so both give the same value (checked before measuring). Items are node evaluations.
 
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/DefaultFactories.h"
+#include "util/xml/Element.h"
+
 #include <benchmark/benchmark.h>
 
 #include <array>
@@ -15,10 +19,6 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
-
-#include "core/dedidavazi/DediDavazi.h"
-#include "core/dedidavazi/DefaultFactories.h"
-#include "util/xml/Element.h"
 
 namespace {
 

@@ -3,15 +3,14 @@
 // MDGContext as the adaptor does when it re-reads a take, and through the curves alone. The frame count is
 // the argument, so 1,000 and 10,000 frames show whether the cost grows linearly with the keys. The yardstick
 // in the same run fills a std::vector with the same number of (time, value) keys.
+#include "host/scene/Scene.h"
+
+#include <benchmark/benchmark.h>
 #include <maya/MDGContext.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MPlug.h>
 #include <maya/MTime.h>
-
-#include "host/scene/Scene.h"
-
-#include <benchmark/benchmark.h>
 
 #include <string>
 #include <utility>

@@ -42,9 +42,8 @@
 #include "unidevice/Property.h"
 #include "util/Rotation.h"
 
-#include <maya/MTime.h>
-
 #include <benchmark/benchmark.h>
+#include <maya/MTime.h>
 
 #include <cmath>
 #include <cstdint>

@@ -23,14 +23,13 @@
 #include "system/adaptors/maya/TorvaPlugin.h"
 #include "system/adaptors/maya/UndoManagement.h"
 
+#include <benchmark/benchmark.h>
 #include <maya/MFileIO.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MGlobal.h>
 #include <maya/MSelectionList.h>
 #include <maya/MTime.h>
-
-#include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <memory>

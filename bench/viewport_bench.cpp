@@ -20,12 +20,10 @@
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 
+#include <QApplication>
+#include <benchmark/benchmark.h>
 #include <maya/MAnimControl.h>
 #include <maya/MTime.h>
-
-#include <QApplication>
-
-#include <benchmark/benchmark.h>
 
 #include <algorithm>
 #include <chrono>

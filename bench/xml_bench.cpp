@@ -6,6 +6,8 @@
 //   attributes), base64 state records, comments and character references;
 // - "dense": many tiny elements with short attributes and texts, a stress case.
 
+#include "util/xml/Element.h"
+
 #include <benchmark/benchmark.h>
 #include <pugixml.hpp>
 
@@ -13,8 +15,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
-
-#include "util/xml/Element.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include <array>
 #include <cstdint>
 #include <functional>
 #include <vector>
-
-#include <QPointer>
-#include <QWidget>
 
 namespace vex::gui {
 class Component;

@@ -1,13 +1,13 @@
 // Runs any bytes as a script of the host's command language, with a few harmless commands. Parsing
 // and running must never crash, hang or read past the input; a script that fails must say where.
 
+#include "host/command/Interpreter.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "host/command/Interpreter.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace vex::host::command;

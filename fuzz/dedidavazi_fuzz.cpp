@@ -2,6 +2,10 @@
 // parameters and writing must never crash, and the written tree, read back from its text, must
 // evaluate the same (NaN counting as equal to NaN) and write the same elements again.
 
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/DefaultFactories.h"
+#include "util/xml/Element.h"
+
 #include <bit>
 #include <cmath>
 #include <cstddef>
@@ -11,10 +15,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-
-#include "core/dedidavazi/DediDavazi.h"
-#include "core/dedidavazi/DefaultFactories.h"
-#include "util/xml/Element.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // Reads any bytes as a scene file into a new scene. Reading must never crash or hang (script loops are
 // limited), and a file that is refused must say at which line and why.
 
+#include "host/file/SceneReader.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ScriptEditor.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
-
-#include "host/file/SceneReader.h"
-#include "host/scene/Scene.h"
-#include "host/scene/ScriptEditor.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vex::host::file::SceneReader;

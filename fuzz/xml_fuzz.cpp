@@ -2,14 +2,14 @@
 // document it accepts must survive being written and read back: the second reading gives the same tree
 // and writes the same text.
 
+#include "util/xml/Element.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
-
-#include "util/xml/Element.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vex::util::xml::Element;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-#include <string>
-
 #include "util/AbstractFactory.h"
 #include "util/DynamicObject.h"
+
+#include <memory>
+#include <string>
 
 namespace vex::gui {
 

@@ -26,16 +26,16 @@
 // The builder makes a component with the factory, appends it to its parent, calls Load() (common
 // attributes, own attributes, child elements in document order), then tells the parent ChildAdded().
 
-#include <cstdint>
-#include <map>
-#include <memory>
-#include <string>
-
 #include "gui/EventData.h"
 #include "gui/PopupMenu.h"
 #include "util/Composite_Dynamic.h"
 #include "util/DynamicObject.h"
 #include "util/MessageNode.h"
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
 
 namespace vex::util::xml {
 class Element;

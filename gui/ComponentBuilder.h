@@ -1,10 +1,10 @@
 #pragma once
 
-#include <memory>
-#include <string>
-
 #include "gui/BuildReport.h"
 #include "gui/Component.h"
+
+#include <memory>
+#include <string>
 
 namespace vex::gui {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "util/Message.h"
+
+#include <string>
 
 namespace vex::gui {
 

@@ -1,10 +1,10 @@
 #include "gui/Rgba.h"
 
+#include "util/xml/Element.h"
+
 #include <algorithm>
 #include <sstream>
 #include <string>
-
-#include "util/xml/Element.h"
 
 namespace vex::gui {
 

@@ -1,11 +1,11 @@
 #include "gui/StdComponent.h"
 
-#include <sstream>
-
 #include "gui/Background.h"
 #include "gui/BuildReport.h"
 #include "gui/ComponentBuilder.h"
 #include "util/xml/Element.h"
+
+#include <sstream>
 
 namespace vex::gui {
 

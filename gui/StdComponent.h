@@ -1,9 +1,9 @@
 #pragma once
 
+#include "gui/Component.h"
+
 #include <string>
 #include <string_view>
-
-#include "gui/Component.h"
 
 namespace vex::gui {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "util/FactoryManager.h"
+#include "util/xml/Element.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "util/FactoryManager.h"
-#include "util/xml/Element.h"
 
 namespace vex::util {
 

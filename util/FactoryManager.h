@@ -1,10 +1,10 @@
 #pragma once
 
+#include "util/Singleton.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "util/Singleton.h"
 
 namespace vex::util {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "util/Message.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
-
-#include "util/Message.h"
 
 namespace vex::util {
 

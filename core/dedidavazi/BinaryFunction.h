@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-#include <utility>
-
 #include "core/dedidavazi/DediDavazi.h"
 #include "core/dedidavazi/NodeFactory.h"
+
+#include <string>
+#include <utility>
 
 namespace vex::orb::core::DediDavazi_Default {
 

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "util/xml/Element.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-
-#include "util/xml/Element.h"
 
 // The data child of "constant" and "parameter" elements: reading it leniently and writing numbers so
 // that they read back exactly.

@@ -1,8 +1,8 @@
 #include "core/dedidavazi/DediDavazi.h"
 
-#include <algorithm>
-
 #include "util/xml/Tag.h"
+
+#include <algorithm>
 
 namespace vex::orb::core {
 

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "util/Composite_Dynamic.h"
+#include "util/DynamicObject.h"
+#include "util/FactoryManager.h"
+#include "util/xml/Element.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "util/Composite_Dynamic.h"
-#include "util/DynamicObject.h"
-#include "util/FactoryManager.h"
-#include "util/xml/Element.h"
 
 namespace vex::orb::core {
 

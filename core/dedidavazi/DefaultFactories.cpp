@@ -1,7 +1,5 @@
 #include "core/dedidavazi/DefaultFactories.h"
 
-#include <functional>
-
 #include "core/dedidavazi/BinaryFunction.h"
 #include "core/dedidavazi/Constant.h"
 #include "core/dedidavazi/Operations.h"
@@ -9,6 +7,8 @@
 #include "core/dedidavazi/Sum.h"
 #include "core/dedidavazi/UnaryFunction.h"
 #include "core/dedidavazi/Zero.h"
+
+#include <functional>
 
 namespace vex::orb::core::DediDavazi_Default {
 

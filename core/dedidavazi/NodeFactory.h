@@ -1,10 +1,10 @@
 #pragma once
 
+#include "core/dedidavazi/DediDavazi.h"
+
 #include <memory>
 #include <string>
 #include <utility>
-
-#include "core/dedidavazi/DediDavazi.h"
 
 namespace vex::orb::core::DediDavazi_Default {
 

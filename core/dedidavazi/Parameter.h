@@ -1,11 +1,11 @@
 #pragma once
 
+#include "core/dedidavazi/DediDavazi.h"
+#include "core/dedidavazi/NodeFactory.h"
+
 #include <cstdint>
 #include <string>
 #include <utility>
-
-#include "core/dedidavazi/DediDavazi.h"
-#include "core/dedidavazi/NodeFactory.h"
 
 namespace vex::orb::core::DediDavazi_Default {
 

@@ -1,9 +1,9 @@
 #include "gui/background/Gradient_Linear.h"
 
-#include <algorithm>
-
 #include "util/NumberText.h"
 #include "util/xml/Element.h"
+
+#include <algorithm>
 
 namespace vex::gui::background {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <vector>
-
 #include "gui/Background.h"
 #include "gui/Rgba.h"
+
+#include <vector>
 
 namespace vex::gui::background {
 

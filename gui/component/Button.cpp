@@ -1,8 +1,8 @@
 #include "gui/component/Button.h"
 
-#include <initializer_list>
-
 #include "util/xml/Element.h"
+
+#include <initializer_list>
 
 namespace vex::gui::component {
 

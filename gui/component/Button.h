@@ -1,12 +1,12 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
 #include "gui/StdComponent.h"
 #include "gui/componentinterface/Button.h"
 #include "util/AbstractFactory.h"
+
+#include <array>
+#include <optional>
+#include <string>
 
 namespace vex::gui::component {
 

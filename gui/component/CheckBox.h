@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include "gui/StdComponent.h"
 #include "gui/componentinterface/CheckBox.h"
 #include "util/AbstractFactory.h"
+
+#include <string>
 
 namespace vex::gui::component {
 

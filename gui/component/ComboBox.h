@@ -1,11 +1,11 @@
 #pragma once
 
-#include <string>
-#include <vector>
-
 #include "gui/StdComponent.h"
 #include "gui/componentinterface/ComboBox.h"
 #include "util/AbstractFactory.h"
+
+#include <string>
+#include <vector>
 
 namespace vex::gui::component {
 

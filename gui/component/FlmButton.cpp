@@ -1,8 +1,8 @@
 #include "gui/component/FlmButton.h"
 
-#include <algorithm>
-
 #include "util/xml/Element.h"
+
+#include <algorithm>
 
 namespace vex::gui::component {
 

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <array>
-#include <optional>
-#include <string>
-
 #include "gui/Rgba.h"
 #include "gui/StdComponent.h"
 #include "gui/componentinterface/FlmButton.h"
 #include "util/AbstractFactory.h"
+
+#include <array>
+#include <optional>
+#include <string>
 
 namespace vex::gui::component {
 

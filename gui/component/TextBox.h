@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
-
 #include "gui/StdComponent.h"
 #include "gui/componentinterface/TextBox.h"
 #include "util/AbstractFactory.h"
+
+#include <string>
 
 namespace vex::gui::component {
 

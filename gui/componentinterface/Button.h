@@ -1,9 +1,9 @@
 #pragma once
 
+#include "gui/Rgba.h"
+
 #include <cstdint>
 #include <string>
-
-#include "gui/Rgba.h"
 
 namespace vex::gui::componentinterface {
 

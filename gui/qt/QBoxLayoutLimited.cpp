@@ -1,9 +1,10 @@
 #include "gui/qt/QBoxLayoutLimited.h"
 
-#include <QWidget>
-#include <algorithm>
-
 #include "gui/Component.h"
+
+#include <QWidget>
+
+#include <algorithm>
 
 namespace vex::gui::qt {
 

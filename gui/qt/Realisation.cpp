@@ -1,13 +1,13 @@
 #include "gui/qt/Realisation.h"
 
+#include "gui/Background.h"
+#include "gui/componentinterface/Button.h"
+
 #include <QAbstractButton>
 #include <QBoxLayout>
 #include <QFrame>
 #include <QMenu>
 #include <QPalette>
-
-#include "gui/Background.h"
-#include "gui/componentinterface/Button.h"
 
 namespace vex::gui::qt {
 

@@ -2,6 +2,11 @@
 
 // Helpers the Qt realisations of the component kinds share.
 
+#include "gui/Component.h"
+#include "gui/PopupMenu.h"
+#include "gui/Rgba.h"
+#include "gui/StdComponent.h"
+
 #include <QBrush>
 #include <QColor>
 #include <QMargins>
@@ -10,13 +15,9 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
+
 #include <string>
 #include <vector>
-
-#include "gui/Component.h"
-#include "gui/PopupMenu.h"
-#include "gui/Rgba.h"
-#include "gui/StdComponent.h"
 
 class QAbstractButton;
 class QBoxLayout;

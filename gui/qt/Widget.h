@@ -1,11 +1,11 @@
 #pragma once
 
+#include "gui/qt/Realisation.h"
+
 #include <QContextMenuEvent>
 #include <QMoveEvent>
 #include <QResizeEvent>
 #include <QSignalBlocker>
-
-#include "gui/qt/Realisation.h"
 
 namespace vex::gui::qt {
 

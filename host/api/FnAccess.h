@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/scene/ObjectAccess.h"
 #include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
 
 #include <maya/MFnBase.h>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "host/scene/Scene.h"
 #include "host/api/FnAccess.h"
+#include "host/scene/Scene.h"
 
 #include <maya/MDagPath.h>
 #include <maya/MFnBase.h>

@@ -1,6 +1,6 @@
-#include <maya/M3dView.h>
-
 #include "host/scene/Views.h"
+
+#include <maya/M3dView.h>
 
 using vex::host::Views;
 

@@ -1,6 +1,6 @@
-#include <maya/MAngle.h>
-
 #include "host/api/UnitConversion.h"
+
+#include <maya/MAngle.h>
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include <maya/MAnimControl.h>
-
 #include "host/scene/Timeline.h"
+
+#include <maya/MAnimControl.h>
 
 using vex::host::Timeline;
 

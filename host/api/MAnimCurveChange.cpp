@@ -1,6 +1,6 @@
-#include <maya/MAnimCurveChange.h>
-
 #include "host/scene/KeyEditLog.h"
+
+#include <maya/MAnimCurveChange.h>
 
 MAnimCurveChange::MAnimCurveChange(MStatus* ReturnStatus) : log_(std::make_shared<vex::host::KeyEditLog>()) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);

@@ -1,8 +1,8 @@
+#include "host/api/FnAccess.h"
+
 #include <maya/MAnimUtil.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlugArray.h>
-
-#include "host/api/FnAccess.h"
 
 using namespace vex::host;
 using convert::failure;

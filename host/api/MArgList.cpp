@@ -1,8 +1,8 @@
+#include "host/command/Value.h"
+
 #include <maya/MArgList.h>
 #include <maya/MStatus.h>
 #include <maya/MStringArray.h>
-
-#include "host/command/Value.h"
 
 #include <cctype>
 #include <string>

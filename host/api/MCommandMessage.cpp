@@ -1,8 +1,8 @@
+#include "host/api/CallbackStatus.h"
+#include "host/scene/MessageHub.h"
+
 #include <maya/MCommandMessage.h>
 #include <maya/MStatus.h>
-
-#include "host/scene/MessageHub.h"
-#include "host/api/CallbackStatus.h"
 
 MCallbackId MCommandMessage::addCommandCallback(MMessage::MStringFunction func, void* clientData,
                                                 MStatus* ReturnStatus) {

@@ -1,8 +1,8 @@
+#include "host/api/CallbackStatus.h"
+#include "host/scene/MessageHub.h"
+
 #include <maya/MDGMessage.h>
 #include <maya/MStatus.h>
-
-#include "host/scene/MessageHub.h"
-#include "host/api/CallbackStatus.h"
 
 MCallbackId MDGMessage::addNodeAddedCallback(MMessage::MNodeFunction func, const MString& nodeType,
                                              void* clientData, MStatus* ReturnStatus) {

@@ -1,13 +1,13 @@
-#include <maya/MDGModifier.h>
-#include <maya/MDagModifier.h>
-
+#include "host/api/HostConvert.h"
+#include "host/api/NodeCreation.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
 #include "host/scene/ValueData.h"
-#include "host/api/HostConvert.h"
-#include "host/api/NodeCreation.h"
+
+#include <maya/MDGModifier.h>
+#include <maya/MDagModifier.h>
 
 #include <vector>
 

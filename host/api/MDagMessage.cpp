@@ -1,9 +1,9 @@
+#include "host/api/CallbackStatus.h"
+#include "host/scene/MessageHub.h"
+
 #include <maya/MDagMessage.h>
 #include <maya/MDagPath.h>
 #include <maya/MStatus.h>
-
-#include "host/scene/MessageHub.h"
-#include "host/api/CallbackStatus.h"
 
 namespace {
 

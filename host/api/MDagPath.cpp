@@ -1,9 +1,9 @@
-#include <maya/MDagPath.h>
-#include <maya/MDagPathArray.h>
-
+#include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
-#include "host/api/HostConvert.h"
+
+#include <maya/MDagPath.h>
+#include <maya/MDagPathArray.h>
 
 using namespace vex::host;
 using convert::report;
@@ -135,8 +135,7 @@ unsigned int MDagPath::childCount(MStatus* ReturnStatus) const {
 
 MObject MDagPath::child(unsigned int index, MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
-    if (index >= node_->children().size())
-        return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
+    if (index >= node_->children().size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
     report(ReturnStatus, MStatus::kSuccess);
     return ObjectAccess::wrap(node_->children()[index]);
 }

@@ -1,6 +1,6 @@
-#include <maya/MDistance.h>
-
 #include "host/api/UnitConversion.h"
+
+#include <maya/MDistance.h>
 
 namespace {
 

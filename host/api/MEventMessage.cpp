@@ -1,9 +1,9 @@
+#include "host/scene/MessageHub.h"
+
 #include <maya/MEventMessage.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
-
-#include "host/scene/MessageHub.h"
 
 #include <algorithm>
 #include <array>

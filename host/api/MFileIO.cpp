@@ -1,9 +1,9 @@
+#include "host/file/FileOperations.h"
+#include "host/scene/SceneFiles.h"
+
 #include <maya/MFileIO.h>
 
 #include <string>
-
-#include "host/file/FileOperations.h"
-#include "host/scene/SceneFiles.h"
 
 using vex::host::SceneFiles;
 using vex::host::file::FileOperations;

@@ -1,14 +1,14 @@
+#include "host/api/FnAccess.h"
+#include "host/scene/AnimCurveData.h"
+#include "host/scene/AnimCurveNodeTypes.h"
+#include "host/scene/KeyEditLog.h"
+#include "host/scene/NodeTypeRegistry.h"
+
 #include <maya/MAnimCurveChange.h>
 #include <maya/MAnimUtil.h>
 #include <maya/MDGModifier.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MObjectArray.h>
-
-#include "host/scene/AnimCurveData.h"
-#include "host/scene/AnimCurveNodeTypes.h"
-#include "host/scene/KeyEditLog.h"
-#include "host/scene/NodeTypeRegistry.h"
-#include "host/api/FnAccess.h"
 
 #include <cmath>
 #include <functional>

@@ -1,7 +1,7 @@
-#include <maya/MFnAttribute.h>
-
-#include "host/scene/ObjectAccess.h"
 #include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+
+#include <maya/MFnAttribute.h>
 
 using namespace vex::host;
 using convert::report;

@@ -1,6 +1,6 @@
-#include <maya/MFnBase.h>
-
 #include "host/api/HostConvert.h"
+
+#include <maya/MFnBase.h>
 
 MObject MFnBase::object(MStatus* ReturnStatus) const {
     vex::host::convert::report(ReturnStatus,

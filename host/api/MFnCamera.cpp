@@ -1,6 +1,6 @@
-#include <maya/MFnCamera.h>
-
 #include "host/api/FnAccess.h"
+
+#include <maya/MFnCamera.h>
 
 #include <cmath>
 

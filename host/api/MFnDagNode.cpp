@@ -1,8 +1,8 @@
-#include <maya/MFnDagNode.h>
-
-#include "host/scene/Scene.h"
 #include "host/api/FnAccess.h"
 #include "host/api/NodeCreation.h"
+#include "host/scene/Scene.h"
+
+#include <maya/MFnDagNode.h>
 
 using namespace vex::host;
 using convert::report;

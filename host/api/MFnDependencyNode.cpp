@@ -1,10 +1,10 @@
-#include <maya/MFnDependencyNode.h>
-#include <maya/MPlugArray.h>
-
-#include "host/scene/NodeTypeRegistry.h"
-#include "host/scene/Scene.h"
 #include "host/api/FnAccess.h"
 #include "host/api/NodeCreation.h"
+#include "host/scene/NodeTypeRegistry.h"
+#include "host/scene/Scene.h"
+
+#include <maya/MFnDependencyNode.h>
+#include <maya/MPlugArray.h>
 
 using namespace vex::host;
 using convert::report;

@@ -1,6 +1,6 @@
-#include <maya/MFnLambertShader.h>
-
 #include "host/api/FnAccess.h"
+
+#include <maya/MFnLambertShader.h>
 
 using namespace vex::host;
 using convert::report;

@@ -1,7 +1,7 @@
-#include <maya/MFnMesh.h>
-
-#include "host/scene/MeshData.h"
 #include "host/api/GeometryAccess.h"
+#include "host/scene/MeshData.h"
+
+#include <maya/MFnMesh.h>
 
 #include <vector>
 

@@ -1,7 +1,7 @@
-#include <maya/MFnMeshData.h>
-
 #include "host/scene/MeshData.h"
 #include "host/scene/ObjectAccess.h"
+
+#include <maya/MFnMeshData.h>
 
 MFnMeshData::MFnMeshData(const MObject& object, MStatus* ReturnStatus) {
     const MStatus status = setObject(object);

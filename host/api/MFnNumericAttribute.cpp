@@ -1,7 +1,7 @@
-#include <maya/MFnNumericAttribute.h>
-
-#include "host/scene/ObjectAccess.h"
 #include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+
+#include <maya/MFnNumericAttribute.h>
 
 using namespace vex::host;
 using convert::report;

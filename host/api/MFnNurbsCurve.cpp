@@ -1,7 +1,7 @@
-#include <maya/MFnNurbsCurve.h>
-
-#include "host/scene/CurveData.h"
 #include "host/api/GeometryAccess.h"
+#include "host/scene/CurveData.h"
+
+#include <maya/MFnNurbsCurve.h>
 
 using namespace vex::host;
 using convert::failure;

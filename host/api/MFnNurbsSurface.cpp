@@ -1,7 +1,7 @@
-#include <maya/MFnNurbsSurface.h>
-
-#include "host/scene/SurfaceData.h"
 #include "host/api/GeometryAccess.h"
+#include "host/scene/SurfaceData.h"
+
+#include <maya/MFnNurbsSurface.h>
 
 using namespace vex::host;
 using convert::failure;

@@ -1,12 +1,12 @@
-#include <maya/MFnPlugin.h>
-
+#include "host/api/MPxNodeAccess.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Node.h"
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Plugin.h"
 #include "host/scene/PluginManager.h"
-#include "host/api/MPxNodeAccess.h"
+
+#include <maya/MFnPlugin.h>
 
 #include <algorithm>
 #include <filesystem>

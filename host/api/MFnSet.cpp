@@ -1,7 +1,7 @@
-#include <maya/MFnSet.h>
-
 #include "host/api/FnAccess.h"
 #include "host/api/MSelectionListAccess.h"
+
+#include <maya/MFnSet.h>
 
 using namespace vex::host;
 using convert::report;

@@ -1,7 +1,7 @@
-#include <maya/MFnTransform.h>
-
-#include "host/scene/Scene.h"
 #include "host/api/FnAccess.h"
+#include "host/scene/Scene.h"
+
+#include <maya/MFnTransform.h>
 
 using namespace vex::host;
 using convert::report;

@@ -1,8 +1,8 @@
-#include <maya/MFnTypedAttribute.h>
-
+#include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/ValueData.h"
-#include "host/api/HostConvert.h"
+
+#include <maya/MFnTypedAttribute.h>
 
 using namespace vex::host;
 using convert::report;

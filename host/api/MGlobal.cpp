@@ -1,10 +1,10 @@
-#include <maya/MGlobal.h>
-
+#include "host/api/HostConvert.h"
+#include "host/api/MSelectionListAccess.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
 #include "host/scene/ScriptEditor.h"
-#include "host/api/HostConvert.h"
-#include "host/api/MSelectionListAccess.h"
+
+#include <maya/MGlobal.h>
 
 #include <algorithm>
 

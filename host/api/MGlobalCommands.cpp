@@ -1,10 +1,10 @@
+#include "host/scene/CommandEngine.h"
+#include "host/scene/UndoQueue.h"
+
 #include <maya/MDoubleArray.h>
 #include <maya/MGlobal.h>
 #include <maya/MIntArray.h>
 #include <maya/MStringArray.h>
-
-#include "host/scene/CommandEngine.h"
-#include "host/scene/UndoQueue.h"
 
 using vex::host::CommandEngine;
 using vex::host::command::Value;

@@ -1,8 +1,8 @@
-#include <maya/MItDag.h>
-
+#include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
-#include "host/api/HostConvert.h"
+
+#include <maya/MItDag.h>
 
 #include <deque>
 
@@ -63,7 +63,7 @@ MStatus MItDag::reset(const MDagPath& root, TraversalType type, MFn::Type filter
 
 MStatus MItDag::reset() {
     start(root_ && (root_->isAlive() || root_ == Scene::instance().world()) ? root_
-                                                                               : Scene::instance().world());
+                                                                            : Scene::instance().world());
     return MStatus::kSuccess;
 }
 
@@ -91,8 +91,7 @@ MStatus MItDag::prune() {
 }
 
 MObject MItDag::currentItem(MStatus* ReturnStatus) const {
-    if (index_ >= order_.size())
-        return report(ReturnStatus, convert::failure("the walk is done")), MObject();
+    if (index_ >= order_.size()) return report(ReturnStatus, convert::failure("the walk is done")), MObject();
     report(ReturnStatus, MStatus::kSuccess);
     return ObjectAccess::wrap(order_[index_].node);
 }

@@ -1,8 +1,8 @@
-#include <maya/MItDependencyNodes.h>
-
+#include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
-#include "host/api/HostConvert.h"
+
+#include <maya/MItDependencyNodes.h>
 
 using namespace vex::host;
 using convert::report;
@@ -20,8 +20,8 @@ MStatus MItDependencyNodes::reset(MFn::Type filter) {
 }
 
 void MItDependencyNodes::skip() {
-    while (index_ < nodes_.size() && (!nodes_[index_]->isAlive() ||
-                                        (filter_ != MFn::kInvalid && !nodes_[index_]->hasFn(filter_))))
+    while (index_ < nodes_.size() &&
+           (!nodes_[index_]->isAlive() || (filter_ != MFn::kInvalid && !nodes_[index_]->hasFn(filter_))))
         ++index_;
 }
 
@@ -38,8 +38,7 @@ bool MItDependencyNodes::isDone(MStatus* ReturnStatus) const {
 }
 
 MObject MItDependencyNodes::thisNode(MStatus* ReturnStatus) const {
-    if (index_ >= nodes_.size())
-        return report(ReturnStatus, convert::failure("the walk is done")), MObject();
+    if (index_ >= nodes_.size()) return report(ReturnStatus, convert::failure("the walk is done")), MObject();
     report(ReturnStatus, MStatus::kSuccess);
     return ObjectAccess::wrap(nodes_[index_]);
 }

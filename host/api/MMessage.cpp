@@ -1,9 +1,9 @@
+#include "host/scene/MessageHub.h"
+
 #include <maya/MCallbackIdArray.h>
 #include <maya/MMessage.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-
-#include "host/scene/MessageHub.h"
 
 MStatus MMessage::removeCallback(MCallbackId id) {
     if (vex::host::MessageHub::get().remove(id)) return MStatus::kSuccess;

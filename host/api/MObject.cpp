@@ -1,6 +1,6 @@
-#include <maya/MObject.h>
-
 #include "host/scene/Object.h"
+
+#include <maya/MObject.h>
 
 const MObject MObject::kNullObj;
 

@@ -1,6 +1,6 @@
-#include <maya/MObjectHandle.h>
-
 #include "host/scene/ObjectAccess.h"
+
+#include <maya/MObjectHandle.h>
 
 #include <functional>
 

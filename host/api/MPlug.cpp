@@ -1,12 +1,12 @@
+#include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
+#include "host/scene/ValueData.h"
+
 #include <maya/MDGContext.h>
 #include <maya/MPlug.h>
 #include <maya/MPlugArray.h>
 #include <maya/MTime.h>
-
-#include "host/scene/ObjectAccess.h"
-#include "host/scene/Scene.h"
-#include "host/scene/ValueData.h"
-#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;
@@ -306,8 +306,7 @@ MStatus MPlug::setValue(const char* value) {
 
 MStatus MPlug::setValue(const MObject& value) {
     if (!usable(node_, attribute_)) return kInvalidPlug;
-    if (value.isNull() && attribute_->kind() == AttributeKind::Data)
-        return write(node_, attribute_, Value{});
+    if (value.isNull() && attribute_->kind() == AttributeKind::Data) return write(node_, attribute_, Value{});
     if (auto plain = ObjectAccess::as<ValueData>(value)) return write(node_, attribute_, plain->value());
     if (auto data = ObjectAccess::data(value)) return write(node_, attribute_, DataPtr(data->clone()));
     return convert::failure("the object is not a data value", MStatus::kInvalidParameter);

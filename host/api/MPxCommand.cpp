@@ -1,10 +1,10 @@
+#include "host/scene/CommandEngine.h"
+#include "host/scene/ScriptEditor.h"
+
 #include <maya/MDoubleArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MPxCommand.h>
 #include <maya/MStringArray.h>
-
-#include "host/scene/CommandEngine.h"
-#include "host/scene/ScriptEditor.h"
 
 #include <vector>
 

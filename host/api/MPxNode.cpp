@@ -1,5 +1,4 @@
 #include "host/api/MPxNodeAccess.h"
-
 #include "host/scene/Node.h"
 #include "host/scene/NodeType.h"
 #include "host/scene/ObjectAccess.h"

@@ -1,7 +1,7 @@
+#include "host/scene/MessageHub.h"
+
 #include <maya/MSceneMessage.h>
 #include <maya/MStatus.h>
-
-#include "host/scene/MessageHub.h"
 
 MCallbackId MSceneMessage::addCallback(Message msg, MMessage::MBasicFunction func, void* clientData,
                                        MStatus* ReturnStatus) {

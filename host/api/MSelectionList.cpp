@@ -1,9 +1,9 @@
-#include <maya/MSelectionList.h>
-#include <maya/MStringArray.h>
-
+#include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 #include "host/scene/Scene.h"
-#include "host/api/HostConvert.h"
+
+#include <maya/MSelectionList.h>
+#include <maya/MStringArray.h>
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
+#include "host/scene/ErrorOutput.h"
+
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-
-#include "host/scene/ErrorOutput.h"
 
 #include <ostream>
 

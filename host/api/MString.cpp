@@ -1,7 +1,7 @@
+#include "util/NumberText.h"
+
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
-
-#include "util/NumberText.h"
 
 #include <algorithm>
 #include <cctype>

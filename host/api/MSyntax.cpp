@@ -1,8 +1,7 @@
-#include <maya/MSyntax.h>
+#include "host/scene/CommandSyntax.h"
 
 #include <maya/MString.h>
-
-#include "host/scene/CommandSyntax.h"
+#include <maya/MSyntax.h>
 
 #include <string>
 #include <utility>

@@ -1,11 +1,11 @@
 // The function sets over plain values handed around as data objects: matrix, string array, string.
+#include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/ValueData.h"
+
 #include <maya/MFnMatrixData.h>
 #include <maya/MFnStringArrayData.h>
 #include <maya/MFnStringData.h>
-
-#include "host/scene/ObjectAccess.h"
-#include "host/scene/ValueData.h"
-#include "host/api/HostConvert.h"
 
 using namespace vex::host;
 using convert::report;

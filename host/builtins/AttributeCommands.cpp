@@ -5,9 +5,7 @@
 #include "host/builtins/SessionState.h"
 #include "host/builtins/StateChange.h"
 #include "host/builtins/Units.h"
-
 #include "host/scene/Scene.h"
-
 #include "util/NumberText.h"
 
 namespace vex::host::builtins {

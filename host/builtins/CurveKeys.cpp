@@ -2,7 +2,6 @@
 
 #include "host/builtins/StateChange.h"
 #include "host/builtins/Units.h"
-
 #include "host/scene/NodeType.h"
 
 namespace vex::host::builtins {

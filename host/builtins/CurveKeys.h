@@ -1,7 +1,6 @@
 #pragma once
 
 #include "host/scene/AnimCurveData.h"
-
 #include "host/scene/Node.h"
 
 #include <memory>

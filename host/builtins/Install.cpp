@@ -10,7 +10,6 @@
 #include "host/builtins/TimeCommands.h"
 #include "host/builtins/UiCommands.h"
 #include "host/builtins/UiState.h"
-
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandRegistry.h"
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "host/builtins/CommandContext.h"
-
 #include "host/scene/Journal.h"
 
 #include <maya/MPxCommand.h>

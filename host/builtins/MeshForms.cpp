@@ -2,12 +2,11 @@
 
 #include "host/builtins/CurveKeys.h"
 #include "host/builtins/Units.h"
-
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
-
 #include "util/NumberText.h"
+
 #include <array>
 #include <map>
 

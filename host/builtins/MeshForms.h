@@ -2,7 +2,6 @@
 
 #include "host/builtins/CommandContext.h"
 #include "host/builtins/PlugName.h"
-
 #include "host/scene/Node.h"
 
 #include <string>

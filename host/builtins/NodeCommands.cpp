@@ -1,10 +1,9 @@
 #include "host/builtins/NodeCommands.h"
-#include "host/builtins/StateChange.h"
 
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SelectionCommands.h"
 #include "host/builtins/SessionState.h"
-
+#include "host/builtins/StateChange.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MatrixMath.h"
 #include "host/scene/ObjectAccess.h"

@@ -1,7 +1,6 @@
 #include "host/builtins/PlugName.h"
 
 #include "host/builtins/SessionState.h"
-
 #include "host/scene/Scene.h"
 
 #include <cstdlib>

@@ -1,7 +1,6 @@
 #include "host/builtins/PolyCommands.h"
 
 #include "host/builtins/PlugName.h"
-
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 

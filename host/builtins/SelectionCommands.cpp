@@ -2,7 +2,6 @@
 
 #include "host/builtins/SessionState.h"
 #include "host/builtins/StateChange.h"
-
 #include "host/scene/Scene.h"
 
 #include <algorithm>

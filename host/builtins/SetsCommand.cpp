@@ -2,7 +2,6 @@
 
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SelectionCommands.h"
-
 #include "host/scene/Scene.h"
 
 namespace vex::host::builtins {

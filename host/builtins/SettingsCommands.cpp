@@ -1,7 +1,6 @@
 #include "host/builtins/SettingsCommands.h"
 
 #include "host/builtins/SessionState.h"
-
 #include "host/scene/Scene.h"
 
 #include <maya/MAngle.h>

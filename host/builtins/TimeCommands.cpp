@@ -4,7 +4,6 @@
 #include "host/builtins/PlugName.h"
 #include "host/builtins/StateChange.h"
 #include "host/builtins/Units.h"
-
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/Scene.h"
 #include "host/scene/Timeline.h"

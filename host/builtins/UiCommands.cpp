@@ -1,7 +1,6 @@
 #include "host/builtins/UiCommands.h"
 
 #include "host/builtins/UiState.h"
-
 #include "host/scene/CommandEngine.h"
 
 namespace vex::host::builtins {

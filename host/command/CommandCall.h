@@ -1,9 +1,9 @@
 #pragma once
 
+#include "host/command/Value.h"
+
 #include <string>
 #include <vector>
-
-#include "host/command/Value.h"
 
 namespace vex::host::command {
 

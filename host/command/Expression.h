@@ -1,10 +1,10 @@
 #pragma once
 
+#include "host/command/Value.h"
+
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "host/command/Value.h"
 
 namespace vex::host::command {
 

@@ -1,10 +1,10 @@
 #include "host/command/Interpreter.h"
 
+#include "host/command/Parser.h"
+
 #include <cmath>
 #include <cstdio>
 #include <utility>
-
-#include "host/command/Parser.h"
 
 namespace vex::host::command {
 

@@ -1,5 +1,10 @@
 #pragma once
 
+#include "host/command/CommandCall.h"
+#include "host/command/ScriptError.h"
+#include "host/command/Statement.h"
+#include "host/command/Value.h"
+
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -7,11 +12,6 @@
 #include <string>
 #include <string_view>
 #include <vector>
-
-#include "host/command/CommandCall.h"
-#include "host/command/ScriptError.h"
-#include "host/command/Statement.h"
-#include "host/command/Value.h"
 
 namespace vex::host::command {
 

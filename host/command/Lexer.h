@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string_view>
-#include <vector>
-
 #include "host/command/ScriptError.h"
 #include "host/command/Token.h"
+
+#include <string_view>
+#include <vector>
 
 namespace vex::host::command {
 

@@ -1,9 +1,9 @@
 #include "host/command/Parser.h"
 
-#include <charconv>
-
 #include "host/command/Lexer.h"
 #include "util/NumberText.h"
+
+#include <charconv>
 
 namespace vex::host::command {
 namespace {

@@ -1,12 +1,12 @@
 #pragma once
 
-#include <memory>
-#include <string_view>
-#include <vector>
-
 #include "host/command/ScriptError.h"
 #include "host/command/Statement.h"
 #include "host/command/Token.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
 
 namespace vex::host::command {
 

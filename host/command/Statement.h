@@ -1,11 +1,11 @@
 #pragma once
 
+#include "host/command/Expression.h"
+#include "host/command/Value.h"
+
 #include <memory>
 #include <string>
 #include <vector>
-
-#include "host/command/Expression.h"
-#include "host/command/Value.h"
 
 namespace vex::host::command {
 

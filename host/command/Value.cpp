@@ -1,6 +1,7 @@
 #include "host/command/Value.h"
 
 #include "util/NumberText.h"
+
 #include <charconv>
 
 namespace vex::host::command {

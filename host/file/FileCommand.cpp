@@ -25,7 +25,7 @@ public:
     std::string valueOf(const char* shortName, const char* longName) const {
         const int i = index(shortName, longName);
         return i >= 0 && i + 1 < static_cast<int>(words_.size()) ? words_[static_cast<std::size_t>(i) + 1]
-                                                                  : std::string();
+                                                                 : std::string();
     }
 
     // The file name: the last word that is neither a flag nor the value of a flag taking one.

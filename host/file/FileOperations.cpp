@@ -1,10 +1,9 @@
 #include "host/file/FileOperations.h"
 
+#include "host/builtins/SessionState.h"
 #include "host/file/SceneReader.h"
 #include "host/file/SceneWriter.h"
 #include "host/file/StatusText.h"
-
-#include "host/builtins/SessionState.h"
 #include "host/scene/SceneFiles.h"
 #include "host/scene/ScriptEditor.h"
 #include "util/AtomicFile.h"

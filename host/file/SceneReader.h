@@ -1,8 +1,7 @@
 #pragma once
 
-#include "host/file/KeyListScanner.h"
-
 #include "host/command/ScriptError.h"
+#include "host/file/KeyListScanner.h"
 
 #include <cstdint>
 #include <string>

@@ -1,10 +1,9 @@
 #include "host/file/SceneWriter.h"
 
+#include "host/builtins/SessionState.h"
 #include "host/file/DefaultNodes.h"
 #include "host/file/KeyListText.h"
 #include "host/file/TangentCodes.h"
-
-#include "host/builtins/SessionState.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/MeshData.h"
@@ -175,7 +174,7 @@ public:
             if (!isWritten(*attribute)) continue;
             if (auto value = changedValue(node_, *attribute))
                 out_ << "\tsetAttr " << plug(attribute->shortName()) << " " << valueWords(*attribute, *value)
-                      << ";\n";
+                     << ";\n";
         }
         if (node_.hasFn(MFn::kMesh)) writeMesh();
         if (auto curve = AnimCurveData::of(node_)) writeKeys(*curve);

@@ -1,8 +1,7 @@
 #include "host/gui/AttributePanel.h"
 
-#include "host/gui/HostCommands.h"
-
 #include "host/builtins/Units.h"
+#include "host/gui/HostCommands.h"
 #include "host/scene/Scene.h"
 
 #include <QGridLayout>

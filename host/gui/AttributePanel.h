@@ -2,7 +2,6 @@
 
 #include "host/gui/NumberField.h"
 #include "host/gui/SceneWatcher.h"
-
 #include "host/scene/Node.h"
 
 #include <QCheckBox>

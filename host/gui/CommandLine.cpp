@@ -1,7 +1,6 @@
 #include "host/gui/CommandLine.h"
 
 #include "host/gui/ScriptOutput.h"
-
 #include "host/scene/CommandEngine.h"
 
 #include <QKeyEvent>

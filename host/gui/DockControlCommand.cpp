@@ -1,10 +1,9 @@
 #include "host/gui/DockControlCommand.h"
 
-#include <maya/MArgList.h>
-#include <maya/MString.h>
-
 #include <QDockWidget>
 #include <QMainWindow>
+#include <maya/MArgList.h>
+#include <maya/MString.h>
 
 #include <string>
 

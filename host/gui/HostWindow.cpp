@@ -10,14 +10,10 @@
 #include "host/gui/ShelfBar.h"
 #include "host/gui/Timeline.h"
 #include "host/gui/Viewport.h"
-
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 #include "host/scene/Views.h"
-
-#include <maya/MFileIO.h>
-#include <maya/MGlobal.h>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +22,8 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QVBoxLayout>
+#include <maya/MFileIO.h>
+#include <maya/MGlobal.h>
 
 namespace vex::host::gui {
 
@@ -50,10 +48,9 @@ QDockWidget* Dock(const QString& title, QWidget* content, QMainWindow& window) {
 } // namespace
 
 HostWindow::HostWindow(QWidget* parent)
-    : QMainWindow(parent), outliner_(new Outliner), attributes_(new AttributePanel),
-      timeline_(new Timeline), output_(new ScriptOutput), commandLine_(new CommandLine),
-      viewport_(new Viewport), recent_(Settings().value(kRecentKey).toStringList()),
-      watcher_([this] { followUndoQueue(); }, {}) {
+    : QMainWindow(parent), outliner_(new Outliner), attributes_(new AttributePanel), timeline_(new Timeline),
+      output_(new ScriptOutput), commandLine_(new CommandLine), viewport_(new Viewport),
+      recent_(Settings().value(kRecentKey).toStringList()), watcher_([this] { followUndoQueue(); }, {}) {
     setWindowTitle(QStringLiteral("Torva Host"));
     setCentralWidget(viewport_);
 
@@ -231,10 +228,10 @@ bool HostWindow::confirmDiscard() {
     if (!modified_) return true;
     const QMessageBox::StandardButton answer =
         question_ ? question_()
-                   : QMessageBox::question(this, QStringLiteral("Unsaved Changes"),
-                                           QStringLiteral("Save changes to the scene first?"),
-                                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                           QMessageBox::Save);
+                  : QMessageBox::question(this, QStringLiteral("Unsaved Changes"),
+                                          QStringLiteral("Save changes to the scene first?"),
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                          QMessageBox::Save);
     if (answer == QMessageBox::Discard) return true;
     if (answer == QMessageBox::Save) return saveScene();
     return false;

@@ -13,8 +13,8 @@ constexpr float kFrustumDepth = 1.0f;
 
 void LineBatch::addVertex(const QVector3D& point, const QColor& colour) {
     vertices_.insert(vertices_.end(),
-                      {point.x(), point.y(), point.z(), static_cast<float>(colour.redF()),
-                       static_cast<float>(colour.greenF()), static_cast<float>(colour.blueF())});
+                     {point.x(), point.y(), point.z(), static_cast<float>(colour.redF()),
+                      static_cast<float>(colour.greenF()), static_cast<float>(colour.blueF())});
 }
 
 void LineBatch::addLine(const QVector3D& a, const QVector3D& b, const QColor& colour) {

@@ -1,7 +1,6 @@
 #include "host/gui/LookThroughCommand.h"
 
 #include "host/gui/Viewport.h"
-
 #include "host/scene/Scene.h"
 
 #include <maya/MArgList.h>

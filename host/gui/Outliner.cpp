@@ -1,7 +1,6 @@
 #include "host/gui/Outliner.h"
 
 #include "host/gui/HostCommands.h"
-
 #include "host/scene/Scene.h"
 
 #include <QHeaderView>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "host/gui/CameraLens.h"
-
 #include "host/scene/MeshData.h"
 #include "host/scene/Node.h"
 #include "host/scene/Value.h"

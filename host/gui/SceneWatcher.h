@@ -1,8 +1,7 @@
 #pragma once
 
-#include <maya/MMessage.h>
-
 #include <QObject>
+#include <maya/MMessage.h>
 
 #include <functional>
 #include <vector>

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "host/gui/SceneWatcher.h"
-
 #include "host/scene/ScriptEditor.h"
 
 #include <QPlainTextEdit>

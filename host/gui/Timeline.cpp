@@ -1,8 +1,7 @@
 #include "host/gui/Timeline.h"
 
-#include "host/gui/HostCommands.h"
-
 #include "host/builtins/Units.h"
+#include "host/gui/HostCommands.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MessageHub.h"
 #include "host/scene/Scene.h"

@@ -4,12 +4,11 @@
 #include "host/gui/SceneWatcher.h"
 #include "host/gui/TimeSlider.h"
 
-#include <maya/MMessage.h>
-
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QToolButton>
 #include <QWidget>
+#include <maya/MMessage.h>
 
 namespace vex::host::gui {
 

@@ -32,7 +32,7 @@ void ViewCamera::track(double right, double up) {
     const QVector3D rightAxis = toWorld.mapVector({1, 0, 0});
     const QVector3D upAxis = toWorld.mapVector({0, 1, 0});
     centre_ += (rightAxis * static_cast<float>(right) + upAxis * static_cast<float>(up)) *
-                static_cast<float>(height);
+               static_cast<float>(height);
 }
 
 void ViewCamera::dolly(double factor) {
@@ -54,7 +54,7 @@ void ViewCamera::setPose(const QVector3D& eye, const QVector3D& forward) {
     const QVector3D f = forward.normalized();
     if (f.isNull()) return;
     pitch_ = std::clamp(-std::asin(std::clamp(static_cast<double>(f.y()), -1.0, 1.0)) * kDegrees,
-                         -kPitchLimit, kPitchLimit);
+                        -kPitchLimit, kPitchLimit);
     yaw_ = std::atan2(-f.x(), -f.z()) * kDegrees;
     centre_ = eye + f * static_cast<float>(distance_);
 }

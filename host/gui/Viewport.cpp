@@ -1,7 +1,6 @@
 #include "host/gui/Viewport.h"
 
 #include "host/gui/HostCommands.h"
-
 #include "host/scene/Scene.h"
 
 #include <QKeyEvent>
@@ -107,10 +106,10 @@ struct Viewport::GpuMesh {
 
 Viewport::Viewport(QWidget* parent)
     : QWidget(parent), watcher_([this] { requestDraw(); },
-                                 [this] {
-                                     lastTimeChange_ = clock_.elapsed();
-                                     requestDraw();
-                                 }) {
+                                [this] {
+                                    lastTimeChange_ = clock_.elapsed();
+                                    requestDraw();
+                                }) {
     clock_.start();
     setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(160, 120);
@@ -367,7 +366,7 @@ void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& vi
         shaded_->enableAttributeArray(normal);
         shaded_->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
         shaded_->setAttributeBuffer(normal, GL_FLOAT, 3 * sizeof(float), 3,
-                                     MeshArrays::kStride * sizeof(float));
+                                    MeshArrays::kStride * sizeof(float));
         gpu.triangles.bind();
         glDrawElements(GL_TRIANGLES, gpu.triangleIndices, GL_UNSIGNED_INT, nullptr);
         gpu.triangles.release();
@@ -396,7 +395,7 @@ void Viewport::drawLines(const QMatrix4x4& viewProjection) {
     wires_->setUniformValue("useTint", 0.0f);
     lineBuffer_.bind();
     lineBuffer_.allocate(lines_.vertices().data(),
-                          static_cast<int>(lines_.vertices().size() * sizeof(float)));
+                         static_cast<int>(lines_.vertices().size() * sizeof(float)));
     wires_->enableAttributeArray(position);
     wires_->enableAttributeArray(colour);
     wires_->setAttributeBuffer(position, GL_FLOAT, 0, 3, stride);

@@ -1,15 +1,11 @@
 #include "host/program/HostProgram.h"
 
+#include "host/command/Interpreter.h"
 #include "host/gui/HostWindow.h"
-
-#include <QApplication>
-
 #include "host/program/PathPlotCommand.h"
 #include "host/program/ProcessEventsCommand.h"
 #include "host/program/QuitCommand.h"
 #include "host/program/VirtualJoystickCommand.h"
-
-#include "host/command/Interpreter.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/MessageHub.h"
@@ -19,14 +15,14 @@
 #include "platform/win32/TimerQueue.h"
 #include "util/AtomicFile.h"
 
+#include <QApplication>
 #include <maya/MSceneMessage.h>
 #include <maya/MString.h>
-
-#include <memory>
 
 #include <cstdlib>
 #include <istream>
 #include <iterator>
+#include <memory>
 #include <ostream>
 
 #ifndef TORVA_VERSION

@@ -1,9 +1,8 @@
 #include "host/program/PathPlotCommand.h"
 
-#include "host/program/PlugByName.h"
-
 #include "host/plot/PathCsv.h"
 #include "host/plot/PathPlot.h"
+#include "host/program/PlugByName.h"
 
 #include <maya/MAnimControl.h>
 #include <maya/MArgList.h>

@@ -1,7 +1,6 @@
 #include "host/program/ProcessEventsCommand.h"
 
 #include "host/program/EventPump.h"
-
 #include "platform/win32/Clock.h"
 #include "platform/win32/TimerQueue.h"
 #include "util/NumberText.h"

@@ -3,7 +3,6 @@
 #include "host/program/PlugByName.h"
 
 #include <SDL2/SDL.h>
-
 #include <maya/MAnimControl.h>
 #include <maya/MDGContext.h>
 #include <maya/MTime.h>

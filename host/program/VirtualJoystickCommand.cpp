@@ -3,7 +3,6 @@
 #include "host/program/EventPump.h"
 #include "host/program/SampleTable.h"
 #include "host/program/VirtualJoystick.h"
-
 #include "util/AtomicFile.h"
 
 #include <maya/MArgList.h>

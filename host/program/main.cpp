@@ -1,6 +1,5 @@
 // torva-host: runs scripts in the embedded host (see HostProgram).
 #include "host/program/HostProgram.h"
-
 #include "platform/qt/OffscreenSession.h"
 
 #include <QApplication>

@@ -1,9 +1,8 @@
 #include "host/scene/BuiltinCommands.h"
 
+#include "host/file/FileCommand.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/UndoQueue.h"
-
-#include "host/file/FileCommand.h"
 
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>

@@ -1,11 +1,10 @@
 #include "host/scene/CommandEngine.h"
 
+#include "host/builtins/Install.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/MessageHub.h"
 #include "host/scene/ScriptEditor.h"
 #include "host/scene/UndoQueue.h"
-
-#include "host/builtins/Install.h"
 
 #include <maya/MArgList.h>
 #include <maya/MPxCommand.h>

@@ -73,8 +73,7 @@ template <class F>
 void MeshData::forEachTriangle(F&& f) const {
     for (int p = 0; p < numPolygons(); ++p) {
         const int* v = connects_.data() + offsets_[p];
-        for (int t = 0; t + 2 < counts_[p]; ++t)
-            f(p, t, points_[v[0]], points_[v[t + 1]], points_[v[t + 2]]);
+        for (int t = 0; t + 2 < counts_[p]; ++t) f(p, t, points_[v[0]], points_[v[t + 1]], points_[v[t + 2]]);
     }
 }
 

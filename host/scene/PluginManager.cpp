@@ -10,9 +10,10 @@
 #include <maya/MObject.h>
 #include <maya/MString.h>
 
+#include <dlfcn.h>
+
 #include <algorithm>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <filesystem>
 
 namespace vex::host {

@@ -397,8 +397,7 @@ bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const V
     auto change = std::make_shared<SceneChanges::SetValue>();
     change->node = node;
     change->attribute = attribute;
-    if (auto it = node->values_.find(attribute.get()); it != node->values_.end())
-        change->before = it->second;
+    if (auto it = node->values_.find(attribute.get()); it != node->values_.end()) change->before = it->second;
     change->after = attribute->coerce(value);
     change->redo(*this);
     record(change);

@@ -1,4 +1,5 @@
 #include "core/ConfigurationWindow.h"
+
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/Tool.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
-
 #include <gtest/gtest.h>
 
 #include <memory>

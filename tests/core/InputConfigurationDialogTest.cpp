@@ -1,4 +1,5 @@
 #include "core/InputConfigurationDialog.h"
+
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/Tool.h"
@@ -25,7 +26,6 @@
 #include <QProgressBar>
 #include <QTest>
 #include <QWidget>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 #include "platform/win32/keyfeed/KeyboardFeed.h"
+
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
 #include "platform/win32/Clock.h"
@@ -14,9 +15,7 @@
 #include <QKeyEvent>
 #include <QTest>
 #include <QWidget>
-
 #include <X11/keysym.h>
-
 #include <gtest/gtest.h>
 
 #include <memory>

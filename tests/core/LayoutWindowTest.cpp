@@ -23,7 +23,6 @@
 #include <QProgressBar>
 #include <QSet>
 #include <QWidget>
-
 #include <gtest/gtest.h>
 
 #include <memory>

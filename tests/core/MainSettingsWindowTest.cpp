@@ -1,4 +1,5 @@
 #include "core/MainSettingsWindow.h"
+
 #include "core/CoreStartup.h"
 #include "core/LayoutSlot.h"
 #include "core/MainConfigSettings.h"
@@ -16,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>

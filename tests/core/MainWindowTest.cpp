@@ -1,4 +1,5 @@
 #include "core/MainWindow.h"
+
 #include "core/AboutWindow.h"
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
@@ -35,7 +36,6 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 #include <cstdint>

@@ -1,11 +1,3 @@
-#include <QLabel>
-#include <QLayout>
-#include <QMenu>
-#include <QPalette>
-#include <cstdio>
-#include <fstream>
-
-#include "tests/gui/GuiTestSupport.h"
 #include "gui/Background.h"
 #include "gui/PathVariables.h"
 #include "gui/StdComponent.h"
@@ -14,7 +6,16 @@
 #include "gui/component/List.h"
 #include "gui/componentinterface/Label.h"
 #include "gui/qt/Realisation.h"
+#include "tests/gui/GuiTestSupport.h"
 #include "util/AbstractFactory.h"
+
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QPalette>
+
+#include <cstdio>
+#include <fstream>
 
 namespace vex::gui {
 namespace {

@@ -1,11 +1,11 @@
+#include "gui/Background.h"
+#include "tests/gui/GuiTestSupport.h"
+#include "util/AbstractFactory.h"
+#include "util/xml/ResourceReader.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <fstream>
-
-#include "tests/gui/GuiTestSupport.h"
-#include "gui/Background.h"
-#include "util/AbstractFactory.h"
-#include "util/xml/ResourceReader.h"
 
 namespace vex::gui {
 namespace {

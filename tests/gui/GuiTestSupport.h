@@ -1,17 +1,18 @@
 #pragma once
 
-#include <QApplication>
-#include <gtest/gtest.h>
-#include <memory>
-#include <string>
-#include <vector>
-
 #include "gui/BuildReport.h"
 #include "gui/Component.h"
 #include "gui/ComponentBuilder.h"
 #include "gui/EventData.h"
 #include "util/MessageNode.h"
 #include "util/xml/Element.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace vex::gui::test {
 

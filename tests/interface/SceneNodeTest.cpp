@@ -1,4 +1,5 @@
 #include "interface/SceneNode.h"
+
 #include "interface/CCamera.h"
 #include "interface/CMesh_Box.h"
 #include "interface/ScopedSnapshot.h"

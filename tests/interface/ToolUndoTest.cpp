@@ -1,6 +1,5 @@
 #include "interface/CREEventUndo.h"
 #include "interface/CVariableModUndo.h"
-
 #include "util/AVar_Latest.h"
 #include "util/AVar_Linear.h"
 #include "util/AVar_Nearest.h"

@@ -1,4 +1,5 @@
 #include "unidevice/InputProfile.h"
+
 #include "tests/unidevice/TestDevices.h"
 #include "unidevice/Property.h"
 #include "unidevice/PropertyHandler.h"

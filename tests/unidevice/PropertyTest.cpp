@@ -1,4 +1,5 @@
 #include "unidevice/Property.h"
+
 #include "tests/unidevice/TestDevices.h"
 #include "unidevice/PropertyHandler.h"
 #include "util/xml/Element.h"

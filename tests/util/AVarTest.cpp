@@ -1,10 +1,9 @@
+#include "tests/util/MathExpect.h"
 #include "util/AVar_Latest.h"
 #include "util/AVar_Linear.h"
 #include "util/AVar_Matrix.h"
 #include "util/AVar_Nearest.h"
 #include "util/Rotation.h"
-
-#include "tests/util/MathExpect.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,5 @@
 #include "util/MessageNode.h"
+
 #include "util/Message.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "util/xml/Element.h"
+
 #include <sstream>
 #include <string>
 #include <string_view>
 #include <type_traits>
-
-#include "util/xml/Element.h"
 
 namespace vex::util::xml {
 

@@ -1,10 +1,10 @@
 #include "util/xml/Element.h"
 
-#include <algorithm>
-#include <charconv>
-
 #include "util/AtomicFile.h"
 #include "util/xml/ResourceReader.h"
+
+#include <algorithm>
+#include <charconv>
 
 namespace vex::util::xml {
 

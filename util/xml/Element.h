@@ -1,14 +1,14 @@
 #pragma once
 
+#include "util/xml/NodeAllocator.h"
+#include "util/xml/Status.h"
+
 #include <cstddef>
 #include <memory>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
-
-#include "util/xml/NodeAllocator.h"
-#include "util/xml/Status.h"
 
 namespace vex::util::xml {
 

@@ -1,11 +1,11 @@
 // The writer: tabs for indentation, text children inline, every byte that is not a printable ASCII
 // character written as a decimal character reference.
 
+#include "util/xml/Element.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "util/xml/Element.h"
 
 namespace vex::util::xml {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <string_view>
-
 #include "util/xml/Data.h"
 #include "util/xml/Tag.h"
+
+#include <string_view>
 
 namespace vex::util::xml {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string_view>
-
 #include "util/xml/Element.h"
+
+#include <string_view>
 
 namespace vex::util::xml {
 

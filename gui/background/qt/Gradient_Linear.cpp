@@ -1,9 +1,9 @@
 #include "gui/background/qt/Gradient_Linear.h"
 
-#include <QLinearGradient>
-
 #include "gui/qt/Realisation.h"
 #include "util/xml/Element.h"
+
+#include <QLinearGradient>
 
 namespace vex::gui::background {
 

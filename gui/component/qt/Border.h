@@ -3,6 +3,7 @@
 #include "gui/component/Border.h"
 #include "gui/qt/QBoxLayoutLimited.h"
 #include "gui/qt/Widget.h"
+
 #include <QFrame>
 
 namespace vex::gui::component::qt {

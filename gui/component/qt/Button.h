@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QPixmap>
-#include <QPushButton>
-#include <array>
-
 #include "gui/component/Button.h"
 #include "gui/qt/Widget.h"
+
+#include <QPixmap>
+#include <QPushButton>
+
+#include <array>
 
 namespace vex::gui::component::qt {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QCheckBox>
-
 #include "gui/component/CheckBox.h"
 #include "gui/qt/Widget.h"
+
+#include <QCheckBox>
 
 namespace vex::gui::component::qt {
 

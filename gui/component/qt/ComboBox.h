@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QComboBox>
-
 #include "gui/component/ComboBox.h"
 #include "gui/qt/Widget.h"
+
+#include <QComboBox>
 
 namespace vex::gui::component::qt {
 

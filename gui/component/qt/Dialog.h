@@ -3,6 +3,7 @@
 #include "gui/component/Dialog.h"
 #include "gui/qt/QBoxLayoutLimited.h"
 #include "gui/qt/Widget.h"
+
 #include <QDialog>
 
 namespace vex::gui::component::qt {

@@ -1,11 +1,12 @@
 #pragma once
 
-#include <QPixmap>
-#include <QToolButton>
-#include <array>
-
 #include "gui/component/FlmButton.h"
 #include "gui/qt/Widget.h"
+
+#include <QPixmap>
+#include <QToolButton>
+
+#include <array>
 
 class QMenu;
 

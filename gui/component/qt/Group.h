@@ -3,6 +3,7 @@
 #include "gui/component/Group.h"
 #include "gui/qt/QBoxLayoutLimited.h"
 #include "gui/qt/Widget.h"
+
 #include <QGroupBox>
 
 namespace vex::gui::component::qt {

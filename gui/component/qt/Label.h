@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QLabel>
-
 #include "gui/component/Label.h"
 #include "gui/qt/Widget.h"
+
+#include <QLabel>
 
 namespace vex::gui::component::qt {
 

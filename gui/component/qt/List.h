@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QWidget>
-
 #include "gui/component/List.h"
 #include "gui/qt/QBoxLayoutLimited.h"
 #include "gui/qt/Widget.h"
+
+#include <QWidget>
 
 namespace vex::gui::component::qt {
 

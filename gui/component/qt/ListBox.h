@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QListWidget>
-
 #include "gui/component/ListBox.h"
 #include "gui/qt/Widget.h"
+
+#include <QListWidget>
 
 namespace vex::gui::component::qt {
 

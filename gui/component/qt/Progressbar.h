@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QProgressBar>
-
 #include "gui/component/Progressbar.h"
 #include "gui/qt/Widget.h"
+
+#include <QProgressBar>
 
 namespace vex::gui::component::qt {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QScrollArea>
-
 #include "gui/component/Scroll.h"
 #include "gui/qt/Widget.h"
+
+#include <QScrollArea>
 
 namespace vex::gui::component::qt {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QDoubleSpinBox>
-
 #include "gui/component/Spinner.h"
 #include "gui/qt/Widget.h"
+
+#include <QDoubleSpinBox>
 
 namespace vex::gui::component::qt {
 

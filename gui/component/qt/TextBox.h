@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QLineEdit>
-
 #include "gui/component/TextBox.h"
 #include "gui/qt/Widget.h"
+
+#include <QLineEdit>
 
 namespace vex::gui::component::qt {
 

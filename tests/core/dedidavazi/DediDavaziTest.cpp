@@ -1,7 +1,7 @@
 #include "core/dedidavazi/DediDavazi.h"
+
 #include "core/dedidavazi/DefaultFactories.h"
 #include "core/dedidavazi/Zero.h"
-
 #include "util/NumberText.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"

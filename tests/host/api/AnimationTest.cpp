@@ -1,3 +1,7 @@
+#include "host/scene/Scene.h"
+#include "host/scene/Timeline.h"
+
+#include <gtest/gtest.h>
 #include <maya/MAnimControl.h>
 #include <maya/MAnimCurveChange.h>
 #include <maya/MAnimUtil.h>
@@ -11,11 +15,6 @@
 #include <maya/MPlug.h>
 #include <maya/MPlugArray.h>
 #include <maya/MTime.h>
-
-#include "host/scene/Scene.h"
-#include "host/scene/Timeline.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,10 +1,9 @@
+#include <gtest/gtest.h>
 #include <maya/MAnimControl.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MSceneMessage.h>
 #include <maya/MStatus.h>
 #include <maya/MTypes.h>
-
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>

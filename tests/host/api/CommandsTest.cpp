@@ -1,3 +1,8 @@
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
+
+#include <gtest/gtest.h>
 #include <maya/MArgList.h>
 #include <maya/MCommandMessage.h>
 #include <maya/MDoubleArray.h>
@@ -5,12 +10,6 @@
 #include <maya/MIntArray.h>
 #include <maya/MPxCommand.h>
 #include <maya/MStringArray.h>
-
-#include "host/scene/CommandRegistry.h"
-#include "host/scene/ScriptEditor.h"
-#include "host/scene/UndoQueue.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

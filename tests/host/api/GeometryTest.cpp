@@ -1,3 +1,6 @@
+#include "host/scene/Scene.h"
+
+#include <gtest/gtest.h>
 #include <maya/MDagPath.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnDependencyNode.h>
@@ -6,10 +9,6 @@
 #include <maya/MFnNurbsCurve.h>
 #include <maya/MFnNurbsSurface.h>
 #include <maya/MPlug.h>
-
-#include "host/scene/Scene.h"
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 

@@ -1,11 +1,10 @@
+#include <gtest/gtest.h>
 #include <maya/MEulerRotation.h>
 #include <maya/MMatrix.h>
 #include <maya/MPoint.h>
 #include <maya/MQuaternion.h>
 #include <maya/MTransformationMatrix.h>
 #include <maya/MVector.h>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 

@@ -1,3 +1,6 @@
+#include "host/scene/MessageHub.h"
+
+#include <gtest/gtest.h>
 #include <maya/MCallbackIdArray.h>
 #include <maya/MConditionMessage.h>
 #include <maya/MDGMessage.h>
@@ -6,10 +9,6 @@
 #include <maya/MSceneMessage.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
-
-#include "host/scene/MessageHub.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,6 +1,5 @@
-#include "tests/host/api/SceneFixture.h"
-
 #include "host/scene/CommandRegistry.h"
+#include "tests/host/api/SceneFixture.h"
 
 #include <maya/MArgList.h>
 #include <maya/MDGMessage.h>

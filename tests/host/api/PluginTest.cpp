@@ -1,9 +1,3 @@
-#include <maya/MDGModifier.h>
-#include <maya/MFnPlugin.h>
-#include <maya/MGlobal.h>
-#include <maya/MObject.h>
-#include <maya/MTypeId.h>
-
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/PluginManager.h"
@@ -11,6 +5,11 @@
 #include "host/scene/UndoQueue.h"
 
 #include <gtest/gtest.h>
+#include <maya/MDGModifier.h>
+#include <maya/MFnPlugin.h>
+#include <maya/MGlobal.h>
+#include <maya/MObject.h>
+#include <maya/MTypeId.h>
 
 #include <string>
 

@@ -3,13 +3,12 @@
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/Scene.h"
 
+#include <gtest/gtest.h>
 #include <maya/MDagModifier.h>
 #include <maya/MDagPath.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MObject.h>
 #include <maya/MString.h>
-
-#include <gtest/gtest.h>
 
 /// Each test starts from a new scene and has helpers to build small ones through a DAG modifier.
 class SceneFixture : public ::testing::Test {

@@ -1,3 +1,8 @@
+#include "host/scene/SceneFiles.h"
+#include "host/scene/ScriptEditor.h"
+#include "host/scene/UndoQueue.h"
+
+#include <gtest/gtest.h>
 #include <maya/MCallbackIdArray.h>
 #include <maya/MDGMessage.h>
 #include <maya/MDagMessage.h>
@@ -7,12 +12,6 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MGlobal.h>
 #include <maya/MSceneMessage.h>
-
-#include "host/scene/SceneFiles.h"
-#include "host/scene/ScriptEditor.h"
-#include "host/scene/UndoQueue.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

@@ -1,13 +1,12 @@
+#include "host/scene/ErrorOutput.h"
+
+#include <gtest/gtest.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MIntArray.h>
 #include <maya/MPointArray.h>
 #include <maya/MStatus.h>
 #include <maya/MString.h>
 #include <maya/MStringArray.h>
-
-#include "host/scene/ErrorOutput.h"
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

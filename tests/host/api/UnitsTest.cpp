@@ -1,9 +1,8 @@
+#include <gtest/gtest.h>
 #include <maya/MAngle.h>
 #include <maya/MDGContext.h>
 #include <maya/MDistance.h>
 #include <maya/MTime.h>
-
-#include <gtest/gtest.h>
 
 #include <cmath>
 

@@ -9,12 +9,11 @@
 #include "host/scene/Timeline.h"
 #include "host/scene/UndoQueue.h"
 
+#include <gtest/gtest.h>
 #include <maya/MAngle.h>
 #include <maya/MDistance.h>
 #include <maya/MString.h>
 #include <maya/MTime.h>
-
-#include <gtest/gtest.h>
 
 #include <sstream>
 #include <string>

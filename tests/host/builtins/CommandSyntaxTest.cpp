@@ -1,8 +1,8 @@
 // Calls that do not fit a command's flags and arguments are refused before the command runs.
-#include "tests/host/builtins/BuiltinsFixture.h"
+#include "host/scene/CommandSyntax.h"
 
 #include "host/command/CommandCall.h"
-#include "host/scene/CommandSyntax.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 namespace {
 

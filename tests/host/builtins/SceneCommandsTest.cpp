@@ -1,7 +1,6 @@
-#include "tests/host/builtins/BuiltinsFixture.h"
-
 #include "host/scene/MeshData.h"
 #include "host/scene/MessageHub.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 #include <maya/MDagModifier.h>
 #include <maya/MFnAnimCurve.h>

@@ -1,7 +1,6 @@
-#include "tests/host/builtins/BuiltinsFixture.h"
-
 #include "host/builtins/JournaledCommand.h"
 #include "host/scene/MeshData.h"
+#include "tests/host/builtins/BuiltinsFixture.h"
 
 #include <maya/MArgList.h>
 

@@ -1,8 +1,8 @@
 #include "host/command/Interpreter.h"
 
-#include <gtest/gtest.h>
-
 #include "host/command/Parser.h"
+
+#include <gtest/gtest.h>
 
 namespace vex::host::command {
 namespace {

@@ -1,8 +1,9 @@
 // Runs the built torva-host program as a user would, with scripts and -c commands.
 #include "tests/host/file/SceneFileFixture.h"
 
-#include <cstdlib>
 #include <sys/wait.h>
+
+#include <cstdlib>
 
 namespace {
 

@@ -1,4 +1,5 @@
 #include "host/file/KeyListScanner.h"
+
 #include "tests/support/CommaLocale.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,8 @@
 #include "tests/host/file/SceneFileFixture.h"
 #include "tests/support/CommaLocale.h"
 
-#include <maya/MFileIO.h>
-
 #include <gtest/gtest.h>
+#include <maya/MFileIO.h>
 
 #include <string>
 

@@ -1,6 +1,5 @@
-#include "tests/host/file/SceneFileFixture.h"
-
 #include "host/scene/UndoQueue.h"
+#include "tests/host/file/SceneFileFixture.h"
 
 #include <maya/MSceneMessage.h>
 

@@ -3,18 +3,18 @@
 #include "host/scene/CommandEngine.h"
 #include "host/scene/Scene.h"
 
+#include <gtest/gtest.h>
 #include <maya/MCallbackIdArray.h>
 #include <maya/MFileIO.h>
 #include <maya/MMessage.h>
 
-#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 
 /// Each test starts from a new scene, with a folder of its own for the files it writes.
 class SceneFileFixture : public ::testing::Test {

@@ -1,9 +1,8 @@
-#include "tests/host/file/SceneFileFixture.h"
-
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MeshData.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/UndoQueue.h"
+#include "tests/host/file/SceneFileFixture.h"
 
 #include <maya/MFnDependencyNode.h>
 #include <maya/MGlobal.h>

@@ -1,9 +1,8 @@
-#include "tests/host/gui/HostGuiFixture.h"
+#include "host/gui/AttributePanel.h"
 
+#include "tests/host/gui/HostGuiFixture.h"
 #include "tests/support/CommaLocale.h"
 #include "tests/support/Screenshot.h"
-
-#include "host/gui/AttributePanel.h"
 
 #include <QLocale>
 #include <QStyle>

@@ -1,9 +1,8 @@
-#include "tests/host/gui/HostGuiFixture.h"
-
-#include "tests/support/Screenshot.h"
-
 #include "host/gui/CommandLine.h"
+
 #include "host/gui/ScriptOutput.h"
+#include "tests/host/gui/HostGuiFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QTest>
 #include <QTextBlock>

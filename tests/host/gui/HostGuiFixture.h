@@ -1,16 +1,13 @@
 #pragma once
 
+#include "host/command/Value.h"
+#include "host/scene/Scene.h"
 #include "tests/host/builtins/BuiltinsFixture.h"
 #include "tests/support/WidgetApplication.h"
 
-#include "host/command/Value.h"
-#include "host/scene/Scene.h"
-
-#include <maya/MString.h>
-
 #include <QCoreApplication>
-
 #include <gtest/gtest.h>
+#include <maya/MString.h>
 
 #include <string>
 

@@ -1,15 +1,12 @@
-#include "tests/host/gui/HostGuiFixture.h"
-
-#include "tests/support/Screenshot.h"
+#include "host/gui/HostWindow.h"
 
 #include "host/gui/AttributePanel.h"
 #include "host/gui/CommandLine.h"
-#include "host/gui/HostWindow.h"
 #include "host/gui/Outliner.h"
 #include "host/gui/OutlinerModel.h"
 #include "host/gui/ShelfBar.h"
-
-#include <maya/M3dView.h>
+#include "tests/host/gui/HostGuiFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QDockWidget>
 #include <QMenuBar>
@@ -17,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <maya/M3dView.h>
 
 using vex::host::gui::HostWindow;
 

@@ -1,8 +1,7 @@
-#include "tests/host/gui/HostGuiFixture.h"
-
-#include "tests/support/Screenshot.h"
-
 #include "host/gui/Outliner.h"
+
+#include "tests/host/gui/HostGuiFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QTest>
 

@@ -1,8 +1,6 @@
-#include "tests/host/gui/HostGuiFixture.h"
-
-#include "tests/support/Screenshot.h"
-
 #include "host/gui/Timeline.h"
+#include "tests/host/gui/HostGuiFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QElapsedTimer>
 #include <QTest>

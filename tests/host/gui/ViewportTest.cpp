@@ -1,16 +1,15 @@
-#include "tests/host/gui/HostGuiFixture.h"
-
-#include "tests/support/Screenshot.h"
+#include "host/gui/Viewport.h"
 
 #include "host/gui/HostWindow.h"
 #include "host/gui/Outliner.h"
 #include "host/gui/OutlinerModel.h"
 #include "host/gui/TimeSlider.h"
 #include "host/gui/Timeline.h"
-#include "host/gui/Viewport.h"
 #include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
+#include "tests/host/gui/HostGuiFixture.h"
+#include "tests/support/Screenshot.h"
 
 #include <QImage>
 #include <QTest>

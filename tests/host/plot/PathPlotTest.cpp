@@ -4,15 +4,15 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QString>
-
 #include <gtest/gtest.h>
+
+#include <unistd.h>
 
 #include <cmath>
 #include <filesystem>
 #include <iterator>
 #include <limits>
 #include <string>
-#include <unistd.h>
 
 namespace vex::host::plot {
 namespace {

@@ -1,4 +1,5 @@
 #include "host/program/SampleTable.h"
+
 #include "tests/support/CommaLocale.h"
 
 #include <gtest/gtest.h>

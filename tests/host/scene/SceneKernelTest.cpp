@@ -3,10 +3,9 @@
 #include "host/scene/NodeTypeRegistry.h"
 #include "host/scene/Scene.h"
 
+#include <gtest/gtest.h>
 #include <maya/MEulerRotation.h>
 #include <maya/MTransformationMatrix.h>
-
-#include <gtest/gtest.h>
 
 namespace {
 

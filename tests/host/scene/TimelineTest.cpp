@@ -1,10 +1,10 @@
 #include "host/scene/Timeline.h"
+
 #include "host/scene/MessageHub.h"
 #include "host/scene/Scene.h"
 
-#include <maya/MTime.h>
-
 #include <gtest/gtest.h>
+#include <maya/MTime.h>
 
 #include <vector>
 

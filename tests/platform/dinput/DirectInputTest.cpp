@@ -1,4 +1,5 @@
 #include "platform/dinput/DirectInput.h"
+
 #include "platform/dinput/Flags.h"
 #include "tests/platform/dinput/FakeHapticBackend.h"
 #include "tests/platform/dinput/VirtualJoystick.h"

@@ -1,4 +1,5 @@
 #include "platform/dinput/HapticConversion.h"
+
 #include "platform/dinput/Flags.h"
 
 #include <gtest/gtest.h>

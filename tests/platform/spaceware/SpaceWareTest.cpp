@@ -1,4 +1,5 @@
 #include "platform/spaceware/SpaceWare.h"
+
 #include "platform/win32/WindowProcedures.h"
 #include "tests/platform/spaceware/FakeSpaceWareBackend.h"
 

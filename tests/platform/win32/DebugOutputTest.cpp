@@ -1,4 +1,5 @@
 #include "platform/win32/DebugOutput.h"
+
 #include "platform/win32/DebugOutputRecorder.h"
 
 #include <gtest/gtest.h>

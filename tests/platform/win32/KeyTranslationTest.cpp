@@ -1,4 +1,5 @@
 #include "platform/win32/KeyTranslation.h"
+
 #include "platform/win32/Hooks.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "platform/win32/MessageBox.h"
+
 #include "platform/win32/Errors.h"
 
 #include <gtest/gtest.h>

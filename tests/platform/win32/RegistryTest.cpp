@@ -1,4 +1,5 @@
 #include "platform/win32/Registry.h"
+
 #include "platform/win32/Modules.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "platform/win32/TimerQueue.h"
+
 #include "platform/win32/Clock.h"
 
 #include <gtest/gtest.h>

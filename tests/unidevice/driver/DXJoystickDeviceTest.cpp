@@ -1,4 +1,5 @@
 #include "unidevice/driver/DXJoystickDevice.h"
+
 #include "platform/dinput/Backend.h"
 #include "tests/platform/dinput/FakeHapticBackend.h"
 #include "tests/platform/dinput/VirtualJoystick.h"

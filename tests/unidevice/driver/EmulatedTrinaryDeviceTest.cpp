@@ -1,4 +1,5 @@
 #include "unidevice/driver/EmulatedTrinaryDevice.h"
+
 #include "platform/win32/Hooks.h"
 #include "tests/unidevice/TestDevices.h"
 #include "unidevice/DummyDriver.h"

@@ -1,4 +1,5 @@
 #include "unidevice/driver/SpaceMouse.h"
+
 #include "platform/spaceware/SpaceWare.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/DebugOutputRecorder.h"

@@ -1,4 +1,5 @@
 #include "unidevice/driver/TabletDevice.h"
+
 #include "platform/win32/WindowProcedures.h"
 #include "platform/wintab/Wintab.h"
 #include "tests/unidevice/TestDevices.h"

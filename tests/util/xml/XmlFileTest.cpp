@@ -1,11 +1,11 @@
+#include "util/AtomicFile.h"
+#include "util/xml/ResourceReader.h"
+#include "util/xml/TagWithData.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-
-#include "util/AtomicFile.h"
-#include "util/xml/ResourceReader.h"
-#include "util/xml/TagWithData.h"
 
 namespace vex::util::xml {
 namespace {

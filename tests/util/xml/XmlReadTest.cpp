@@ -1,9 +1,9 @@
+#include "util/xml/Element.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
-
-#include "util/xml/Element.h"
 
 namespace vex::util::xml {
 namespace {

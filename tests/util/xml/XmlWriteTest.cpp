@@ -1,12 +1,12 @@
-#include <gtest/gtest.h>
-#include <pugixml.hpp>
-
-#include <string>
-
 #include "util/xml/Comment.h"
 #include "util/xml/Element.h"
 #include "util/xml/TagWithData.h"
 #include "util/xml/Text.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <string>
 
 namespace vex::util::xml {
 namespace {

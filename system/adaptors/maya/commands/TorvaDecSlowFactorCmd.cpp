@@ -2,8 +2,9 @@
 
 #include "core/CoreImplementation.h"
 
-#include <algorithm>
 #include <maya/MString.h>
+
+#include <algorithm>
 
 namespace vex::orb::adaptor::maya {
 

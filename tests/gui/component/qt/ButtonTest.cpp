@@ -1,13 +1,14 @@
-#include <QAction>
-#include <QMenu>
-#include <QPushButton>
-#include <QToolButton>
-
 #include "gui/component/Button.h"
+
 #include "gui/component/FlmButton.h"
 #include "gui/component/qt/FlmButton.h"
 #include "gui/qt/Realisation.h"
 #include "tests/gui/GuiTestSupport.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QToolButton>
 
 namespace vex::gui::component {
 namespace {

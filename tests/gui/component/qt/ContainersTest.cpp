@@ -1,9 +1,3 @@
-#include <QDialog>
-#include <QFrame>
-#include <QGroupBox>
-#include <QLayout>
-#include <QScrollArea>
-
 #include "gui/Background.h"
 #include "gui/component/Dialog.h"
 #include "gui/componentinterface/Border.h"
@@ -15,6 +9,12 @@
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/gui/LayoutGeometry.h"
 #include "util/AbstractFactory.h"
+
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLayout>
+#include <QScrollArea>
 
 namespace vex::gui::component {
 namespace {

@@ -1,9 +1,9 @@
 #include "gui/component/qt/GraphPainter.h"
+
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QImage>
 #include <QPainter>
-
 #include <gtest/gtest.h>
 
 namespace vex::gui::component::qt {

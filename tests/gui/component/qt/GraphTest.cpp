@@ -1,8 +1,8 @@
 #include "gui/component/qt/Graph.h"
+
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QImage>
-
 #include <gtest/gtest.h>
 
 #include <memory>

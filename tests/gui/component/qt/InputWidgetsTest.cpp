@@ -1,11 +1,3 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QProgressBar>
-
 #include "gui/component/CheckBox.h"
 #include "gui/component/ComboBox.h"
 #include "gui/component/Spinner.h"
@@ -15,6 +7,14 @@
 #include "gui/qt/Realisation.h"
 #include "tests/gui/GuiTestSupport.h"
 #include "tests/support/CommaLocale.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
 
 namespace vex::gui::component {
 namespace {

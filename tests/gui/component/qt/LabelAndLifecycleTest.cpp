@@ -1,3 +1,9 @@
+#include "gui/component/Label.h"
+#include "gui/componentinterface/Dialog.h"
+#include "gui/componentinterface/Scroll.h"
+#include "gui/qt/Realisation.h"
+#include "tests/gui/GuiTestSupport.h"
+
 #include <QAbstractButton>
 #include <QDialog>
 #include <QFrame>
@@ -5,12 +11,6 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
-
-#include "gui/component/Label.h"
-#include "gui/componentinterface/Dialog.h"
-#include "gui/componentinterface/Scroll.h"
-#include "gui/qt/Realisation.h"
-#include "tests/gui/GuiTestSupport.h"
 
 namespace vex::gui::component {
 namespace {

@@ -1,9 +1,9 @@
 #include "gui/component/qt/Menubar.h"
+
 #include "tests/gui/GuiTestSupport.h"
 
 #include <QAction>
 #include <QMenu>
-
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,4 +1,5 @@
 #include "gui/component/qt/NodeModel.h"
+
 #include "gui/component/qt/FlagDelegate.h"
 #include "tests/gui/GuiTestSupport.h"
 
@@ -7,7 +8,6 @@
 #include <QPersistentModelIndex>
 #include <QStyleOptionViewItem>
 #include <QTreeView>
-
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,4 +1,5 @@
 #include "gui/component/qt/Tree.h"
+
 #include "gui/PathVariables.h"
 #include "gui/component/qt/Header.h"
 #include "gui/component/qt/NodeModel.h"
@@ -10,7 +11,6 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTest>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>

@@ -1,12 +1,12 @@
 #include "system/adaptors/maya/HostUnits.h"
+
 #include "util/Matrix.h"
 #include "util/Rotation.h"
 
+#include <gtest/gtest.h>
 #include <maya/MDistance.h>
 #include <maya/MGlobal.h>
 #include <maya/MTime.h>
-
-#include <gtest/gtest.h>
 
 namespace vex::orb::adaptor::maya {
 namespace {

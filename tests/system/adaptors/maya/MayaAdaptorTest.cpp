@@ -1,19 +1,19 @@
-#include "system/adaptors/maya/CDagModifierRestoreObj.h"
-#include "system/adaptors/maya/CMayaNode.h"
-#include "system/adaptors/maya/MayaAdaptorInterface.h"
-#include "system/adaptors/maya/SceneMerge.h"
-#include "system/adaptors/maya/TorvaUndoWrapperII.h"
-#include "system/adaptors/maya/UndoManagement.h"
-
 #include "core/NodeOwner.h"
 #include "core/NodeTag.h"
 #include "host/file/SceneWriter.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
+#include "system/adaptors/maya/CDagModifierRestoreObj.h"
+#include "system/adaptors/maya/CMayaNode.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/SceneMerge.h"
+#include "system/adaptors/maya/TorvaUndoWrapperII.h"
+#include "system/adaptors/maya/UndoManagement.h"
 #include "tests/core/CoreTestSupport.h"
 #include "tests/platform/win32/TempFolder.h"
 
+#include <gtest/gtest.h>
 #include <maya/MAnimControl.h>
 #include <maya/MDagModifier.h>
 #include <maya/MDistance.h>
@@ -24,8 +24,6 @@
 #include <maya/MGlobal.h>
 #include <maya/MSelectionList.h>
 #include <maya/MTime.h>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>

@@ -1,13 +1,13 @@
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
 #include "system/adaptors/maya/CCreateShaderObj.h"
 #include "system/adaptors/maya/HelperMesh.h"
 #include "system/adaptors/maya/MayaMeshShape.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
 
-#include "host/scene/CommandRegistry.h"
-#include "host/scene/Scene.h"
-#include "host/scene/UndoQueue.h"
-
+#include <gtest/gtest.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnLambertShader.h>
 #include <maya/MFnMesh.h>
@@ -16,8 +16,6 @@
 #include <maya/MGlobal.h>
 #include <maya/MPlug.h>
 #include <maya/MPointArray.h>
-
-#include <gtest/gtest.h>
 
 namespace vex::orb::adaptor::maya {
 namespace {

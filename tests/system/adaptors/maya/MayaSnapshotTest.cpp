@@ -1,15 +1,15 @@
+#include "core/NodeOwner.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
 #include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
 #include "system/adaptors/maya/MayaMeshShape.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
-
-#include "core/NodeOwner.h"
-#include "host/scene/CommandRegistry.h"
-#include "host/scene/Scene.h"
-#include "host/scene/UndoQueue.h"
 #include "tests/core/CoreTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <maya/MDistance.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MFnLambertShader.h>
@@ -19,8 +19,6 @@
 #include <maya/MFnTransform.h>
 #include <maya/MGlobal.h>
 #include <maya/MPointArray.h>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>

@@ -1,10 +1,4 @@
 #include "system/adaptors/maya/TorvaPlugin.h"
-#include "system/adaptors/maya/MayaAdaptorInterface.h"
-#include "system/adaptors/maya/SceneGather.h"
-#include "system/adaptors/maya/SceneStorage.h"
-#include "system/adaptors/maya/Shelf.h"
-#include "system/adaptors/maya/TorvaPluginManager.h"
-#include "system/adaptors/maya/UndoManagement.h"
 
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
@@ -20,8 +14,15 @@
 #include "host/scene/UndoQueue.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/MessageBox.h"
+#include "system/adaptors/maya/MayaAdaptorInterface.h"
+#include "system/adaptors/maya/SceneGather.h"
+#include "system/adaptors/maya/SceneStorage.h"
+#include "system/adaptors/maya/Shelf.h"
+#include "system/adaptors/maya/TorvaPluginManager.h"
+#include "system/adaptors/maya/UndoManagement.h"
 #include "tests/core/CoreTestSupport.h"
 
+#include <gtest/gtest.h>
 #include <maya/MDistance.h>
 #include <maya/MFileIO.h>
 #include <maya/MFnAnimCurve.h>
@@ -30,8 +31,6 @@
 #include <maya/MItDependencyNodes.h>
 #include <maya/MStringArray.h>
 #include <maya/MTime.h>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>

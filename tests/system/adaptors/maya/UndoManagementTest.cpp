@@ -1,4 +1,8 @@
 #include "system/adaptors/maya/UndoManagement.h"
+
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
 #include "system/adaptors/maya/CBoolAttributeRestoreObj.h"
 #include "system/adaptors/maya/CDagModifierRestoreObj.h"
 #include "system/adaptors/maya/CDagModifierReverseRestoreObj.h"
@@ -10,10 +14,7 @@
 #include "system/adaptors/maya/CUndoWrapper.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 
-#include "host/scene/CommandRegistry.h"
-#include "host/scene/Scene.h"
-#include "host/scene/UndoQueue.h"
-
+#include <gtest/gtest.h>
 #include <maya/MAnimControl.h>
 #include <maya/MDagModifier.h>
 #include <maya/MDagPath.h>
@@ -23,8 +24,6 @@
 #include <maya/MMatrix.h>
 #include <maya/MPlug.h>
 #include <maya/MSelectionList.h>
-
-#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
