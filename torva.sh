@@ -14,6 +14,7 @@ usage: ./torva.sh [command]
   sanitize     the test suite built with address + undefined sanitizers
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
+  lint         the naming check (.clang-tidy, docs/CONTRIBUTING.md) over every source; fails on any finding
   images       build torva-imagegen and redraw every image below data/ from its source in art/
   help         this text (also -h, --help)
 Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
@@ -21,7 +22,7 @@ USAGE
 }
 
 # Debian packages the build needs; keep this list the one place that names them.
-packages=(g++ clang cmake ninja-build ccache pkg-config
+packages=(g++ clang clang-tidy cmake ninja-build ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev
           libsdl2-dev libspnav-dev libclang-rt-14-dev libx11-dev libxi-dev locales
           libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0 xvfb)
@@ -92,7 +93,7 @@ configure_build() {
 cmd=${1:-test}
 case "$cmd" in
   help | -h | --help) usage; exit 0 ;;
-  run | test | sanitize | fuzz | bench | images) ;;
+  run | test | sanitize | fuzz | bench | images | lint) ;;
   *) echo "torva: unknown command '$cmd'" >&2; usage >&2; exit 2 ;;
 esac
 install_missing
@@ -132,6 +133,11 @@ case "$cmd" in
         "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
       tail -1 "build-fuzz/$name.log"
     done
+    ;;
+  lint)
+    # Configuring writes the compilation database the check reads; nothing needs building.
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    tools/check-naming.sh build
     ;;
   images)
     configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
