@@ -12,7 +12,7 @@ struct Quat {
     T w{1};
 
     constexpr Quat() = default;
-    constexpr Quat(T x_, T y_, T z_, T w_) : x(x_), y(y_), z(z_), w(w_) {}
+    constexpr Quat(T x, T y, T z, T w) : x(x), y(y), z(z), w(w) {}
 
     /// Exact component-wise comparison.
     constexpr bool operator==(const Quat&) const = default;

@@ -12,7 +12,7 @@ struct Vector3 {
     T z{};
 
     constexpr Vector3() = default;
-    constexpr Vector3(T x_, T y_, T z_) : x(x_), y(y_), z(z_) {}
+    constexpr Vector3(T x, T y, T z) : x(x), y(y), z(z) {}
 
     constexpr Vector3& operator+=(const Vector3& o) {
         x += o.x;

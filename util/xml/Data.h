@@ -23,7 +23,7 @@ public:
             return value ? "1" : "0";
         } else if constexpr (std::is_convertible_v<const T&, std::string_view>) {
             return std::string(std::string_view(value));
-        } else if constexpr (IsWideInteger<T>) {
+        } else if constexpr (kIsWideInteger<T>) {
             return std::to_string(value); // what the stream would write, without building one
         } else {
             std::ostringstream stream;
@@ -34,7 +34,7 @@ public:
 
 private:
     template <typename T>
-    static constexpr bool IsWideInteger =
+    static constexpr bool kIsWideInteger =
         std::is_same_v<T, short> || std::is_same_v<T, unsigned short> || std::is_same_v<T, int> ||
         std::is_same_v<T, unsigned> || std::is_same_v<T, long> || std::is_same_v<T, unsigned long> ||
         std::is_same_v<T, long long> || std::is_same_v<T, unsigned long long>;
