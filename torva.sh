@@ -14,7 +14,8 @@ usage: ./torva.sh [command]
   sanitize     the test suite built with address + undefined sanitizers
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
-  lint         the naming check (.clang-tidy, docs/CONTRIBUTING.md) over every source; fails on any finding
+  lint         the naming check (.clang-tidy, docs/CONTRIBUTING.md) over every source (build-lint/); fails on
+               any finding
   images       build torva-imagegen and redraw every image below data/ from its source in art/
   help         this text (also -h, --help)
 Set TORVA_WERROR=1 to treat compiler warnings as errors (CI does).
@@ -135,9 +136,10 @@ case "$cmd" in
     done
     ;;
   lint)
-    # Configuring writes the compilation database the check reads; nothing needs building.
-    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    tools/check-naming.sh build
+    # Configuring writes the compilation database the check reads; nothing needs building. The fuzz
+    # targets are configured too (they need clang), so every source of the tree is in the database.
+    CC=clang CXX=clang++ configure build-lint -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTORVA_FUZZ=ON
+    tools/check-naming.sh build-lint
     ;;
   images)
     configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
