@@ -107,18 +107,18 @@ std::string StdComponent::ItemText(const util::xml::Element& item) {
 void StdComponent::ReadAlignment(const util::xml::Element& element) {
     const std::string h = element.GetAttribute("halign");
     if (h == "left")
-        hAlign_ = HAlign::Left;
+        hAlign_ = HAlign::kLeft;
     else if (h == "center")
-        hAlign_ = HAlign::Center;
+        hAlign_ = HAlign::kCenter;
     else if (h == "right")
-        hAlign_ = HAlign::Right;
+        hAlign_ = HAlign::kRight;
     const std::string v = element.GetAttribute("valign");
     if (v == "top")
-        vAlign_ = VAlign::Top;
+        vAlign_ = VAlign::kTop;
     else if (v == "center")
-        vAlign_ = VAlign::Center;
+        vAlign_ = VAlign::kCenter;
     else if (v == "bottom")
-        vAlign_ = VAlign::Bottom;
+        vAlign_ = VAlign::kBottom;
 }
 
 void StdComponent::LoadOwn(const util::xml::Element& /*element*/) {}

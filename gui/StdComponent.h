@@ -20,8 +20,8 @@ public:
         int bottom = 0;
         friend bool operator==(const Box&, const Box&) = default;
     };
-    enum class HAlign { None, Left, Center, Right };
-    enum class VAlign { None, Top, Center, Bottom };
+    enum class HAlign { kNone, kLeft, kCenter, kRight };
+    enum class VAlign { kNone, kTop, kCenter, kBottom };
 
     /// Reads the common attributes in their fixed order (component, id, left, top, width, height,
     /// desiredwidth, desiredheight, minwidth, minheight, maxwidth, maxheight, fixed, visible, enabled,
@@ -64,8 +64,8 @@ protected:
 
     Box padding_;
     Box margin_;
-    HAlign hAlign_ = HAlign::None;
-    VAlign vAlign_ = VAlign::None;
+    HAlign hAlign_ = HAlign::kNone;
+    VAlign vAlign_ = VAlign::kNone;
 
 private:
     void ReadCommonAttributes(const util::xml::Element& element);

@@ -22,29 +22,29 @@ Component* AsComponent(QWidget* widget) {
 Qt::Alignment ToQtAlignment(StdComponent::HAlign h, StdComponent::VAlign v) {
     Qt::Alignment alignment;
     switch (h) {
-    case StdComponent::HAlign::Left:
+    case StdComponent::HAlign::kLeft:
         alignment |= Qt::AlignLeft;
         break;
-    case StdComponent::HAlign::Center:
+    case StdComponent::HAlign::kCenter:
         alignment |= Qt::AlignHCenter;
         break;
-    case StdComponent::HAlign::Right:
+    case StdComponent::HAlign::kRight:
         alignment |= Qt::AlignRight;
         break;
-    case StdComponent::HAlign::None:
+    case StdComponent::HAlign::kNone:
         break;
     }
     switch (v) {
-    case StdComponent::VAlign::Top:
+    case StdComponent::VAlign::kTop:
         alignment |= Qt::AlignTop;
         break;
-    case StdComponent::VAlign::Center:
+    case StdComponent::VAlign::kCenter:
         alignment |= Qt::AlignVCenter;
         break;
-    case StdComponent::VAlign::Bottom:
+    case StdComponent::VAlign::kBottom:
         alignment |= Qt::AlignBottom;
         break;
-    case StdComponent::VAlign::None:
+    case StdComponent::VAlign::kNone:
         break;
     }
     return alignment;
@@ -78,8 +78,8 @@ void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& conta
     // Across the box each child aligns in its own cell; along it AlignBoxContents packs them. Children
     // go before the trailing stretch that packing may have put at the end.
     const bool row = IsRow(layout);
-    const Qt::Alignment across = row ? ToQtAlignment(StdComponent::HAlign::None, container.GetVAlign())
-                                     : ToQtAlignment(container.GetHAlign(), StdComponent::VAlign::None);
+    const Qt::Alignment across = row ? ToQtAlignment(StdComponent::HAlign::kNone, container.GetVAlign())
+                                     : ToQtAlignment(container.GetHAlign(), StdComponent::VAlign::kNone);
     const int count = layout.count();
     const bool trailing = count > 0 && layout.itemAt(count - 1)->spacerItem() != nullptr &&
                           !(count == 1 && AlignsToEnd(layout, container));
@@ -87,18 +87,18 @@ void AddToLayout(QBoxLayout& layout, Component& child, const StdComponent& conta
 }
 
 bool AlignsToEnd(const QBoxLayout& layout, const StdComponent& container) {
-    return IsRow(layout) ? container.GetHAlign() == StdComponent::HAlign::Right
-                         : container.GetVAlign() == StdComponent::VAlign::Bottom;
+    return IsRow(layout) ? container.GetHAlign() == StdComponent::HAlign::kRight
+                         : container.GetVAlign() == StdComponent::VAlign::kBottom;
 }
 
 void AlignBoxContents(QBoxLayout& layout, const StdComponent& container) {
     // Stretches rather than a layout alignment, so that the children keep the height a wrapping text
     // needs at the width it gets.
     const bool row = IsRow(layout);
-    const bool start = row ? container.GetHAlign() == StdComponent::HAlign::Left
-                           : container.GetVAlign() == StdComponent::VAlign::Top;
-    const bool centre = row ? container.GetHAlign() == StdComponent::HAlign::Center
-                            : container.GetVAlign() == StdComponent::VAlign::Center;
+    const bool start = row ? container.GetHAlign() == StdComponent::HAlign::kLeft
+                           : container.GetVAlign() == StdComponent::VAlign::kTop;
+    const bool centre = row ? container.GetHAlign() == StdComponent::HAlign::kCenter
+                            : container.GetVAlign() == StdComponent::VAlign::kCenter;
     if (AlignsToEnd(layout, container) || centre) layout.addStretch(1);
     if (start || centre) layout.addStretch(1);
 }
