@@ -31,15 +31,15 @@ namespace ui = gui::componentinterface;
 // undoes last, and one made after them, which it redoes last.
 class ShowValuesAfter final : public CUndo {
 public:
-    enum class Replay { Undo, Redo };
+    enum class Replay { kUndo, kRedo };
 
     ShowValuesAfter(std::weak_ptr<std::function<void()>> show, Replay replay)
         : show_(std::move(show)), replay_(replay) {}
     void undo() override {
-        if (replay_ == Replay::Undo) Show();
+        if (replay_ == Replay::kUndo) Show();
     }
     void redo() override {
-        if (replay_ == Replay::Redo) Show();
+        if (replay_ == Replay::kRedo) Show();
     }
 
 private:
@@ -191,9 +191,9 @@ void ConfigurationWindow::EditAsOneStep(configadaptor::Node& element,
     // The element opens a group of its own under its label; this one encloses it, under the same
     // label, so the host still records a single step.
     adaptor->beginUndoGroup(element.getLabel());
-    adaptor->addUndoUnit(new ShowValuesAfter(refresher_, ShowValuesAfter::Replay::Undo));
+    adaptor->addUndoUnit(new ShowValuesAfter(refresher_, ShowValuesAfter::Replay::kUndo));
     ElementWidgets::UserEdit(element, value);
-    adaptor->addUndoUnit(new ShowValuesAfter(refresher_, ShowValuesAfter::Replay::Redo));
+    adaptor->addUndoUnit(new ShowValuesAfter(refresher_, ShowValuesAfter::Replay::kRedo));
     adaptor->endUndoGroup();
 }
 

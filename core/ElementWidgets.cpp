@@ -106,8 +106,8 @@ void ElementWidgets::Show(const Binding& binding) {
     if (auto* spinner = dynamic_cast<ui::Spinner*>(widget)) {
         spinner->SetValue(element.getValue());
     } else if (auto* checkBox = dynamic_cast<ui::CheckBox*>(widget)) {
-        checkBox->SetState(element.getValue() != 0.0 ? ui::CheckBox::State::True
-                                                     : ui::CheckBox::State::False);
+        checkBox->SetState(element.getValue() != 0.0 ? ui::CheckBox::State::kTrue
+                                                     : ui::CheckBox::State::kFalse);
     } else if (auto* comboBox = dynamic_cast<ui::ComboBox*>(widget)) {
         // The tool may have replaced the entries.
         if (auto* combo = dynamic_cast<element::ComboBox*>(&element);
@@ -138,7 +138,7 @@ bool ElementWidgets::HandleEvent(const util::Message& event) {
         value.number = data != nullptr ? data->number : spinner->GetValue();
     } else if (dynamic_cast<ui::CheckBox*>(widget) != nullptr) {
         if (event.code != ui::CheckBox::kStateChanged) return true;
-        value.number = event.value == static_cast<int64_t>(ui::CheckBox::State::True) ? 1.0 : 0.0;
+        value.number = event.value == static_cast<int64_t>(ui::CheckBox::State::kTrue) ? 1.0 : 0.0;
     } else if (dynamic_cast<ui::ComboBox*>(widget) != nullptr) {
         if ((event.code != ui::ComboBox::kIndexChanged && event.code != ui::ComboBox::kActivated) ||
             event.value < 0)

@@ -114,10 +114,10 @@ void MainWindow::FillCreateMenus() {
     int32_t next = kCreateToolBase;
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         for (PopupMenu::Entry& entry : popup.entries) {
-            if (entry.kind != PopupMenu::Entry::Kind::SubMenu || entry.label != kCreateMenus[i]) continue;
+            if (entry.kind != PopupMenu::Entry::Kind::kSubMenu || entry.label != kCreateMenus[i]) continue;
             entry.entries.clear();
             for (Tool* tool : lists_[i])
-                entry.entries.push_back({PopupMenu::Entry::Kind::Item, next++, tool->GetDisplayName(), {}});
+                entry.entries.push_back({PopupMenu::Entry::Kind::kItem, next++, tool->GetDisplayName(), {}});
         }
     }
     tree->SetPopup(std::move(popup));

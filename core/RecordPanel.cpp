@@ -23,7 +23,7 @@ using gui::componentinterface::Label;
 using gui::componentinterface::Spinner;
 
 CheckBox::State StateOf(bool on) {
-    return on ? CheckBox::State::True : CheckBox::State::False;
+    return on ? CheckBox::State::kTrue : CheckBox::State::kFalse;
 }
 
 } // namespace
@@ -69,7 +69,7 @@ std::optional<bool> RecordPanel::IsChecked(int32_t id) const {
                           : id == kLowPolyBox    ? lowPoly_
                                                  : nullptr;
     if (box == nullptr) return std::nullopt;
-    return box->GetState() == CheckBox::State::True;
+    return box->GetState() == CheckBox::State::kTrue;
 }
 
 bool RecordPanel::Handle(const util::Message& message) {
@@ -77,7 +77,7 @@ bool RecordPanel::Handle(const util::Message& message) {
     case kCountdownBox:
     case kLowPolyBox:
         if (message.code != CheckBox::kStateChanged) return false;
-        OptionChanged(message.parameter, message.value == static_cast<int64_t>(CheckBox::State::True));
+        OptionChanged(message.parameter, message.value == static_cast<int64_t>(CheckBox::State::kTrue));
         return true;
     case kSlowLevelSpinner:
         if (message.code != Spinner::kValueChanged || slowLevel_ == nullptr) return false;

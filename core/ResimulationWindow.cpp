@@ -72,7 +72,7 @@ void ResimulationWindow::receive(util::Message& message, bool broadcast) {
         (message.code == gui::componentinterface::Dialog::kClosed && open_)) {
         Stop();
     } else if (message.code == CheckBox::kStateChanged && message.parameter == kUpdateViewportBox) {
-        SetUpdateViewport(message.value == static_cast<int64_t>(CheckBox::State::True));
+        SetUpdateViewport(message.value == static_cast<int64_t>(CheckBox::State::kTrue));
     }
 }
 
@@ -116,7 +116,7 @@ void ResimulationWindow::ShowUpdateViewport() {
     if (updateViewportBox_ == nullptr) return;
     auto* box = dynamic_cast<gui::Component*>(updateViewportBox_);
     if (box != nullptr) box->SetEnabled(updateViewportEnabled_);
-    const CheckBox::State state = updateViewport_ ? CheckBox::State::True : CheckBox::State::False;
+    const CheckBox::State state = updateViewport_ ? CheckBox::State::kTrue : CheckBox::State::kFalse;
     if (updateViewportBox_->GetState() != state) updateViewportBox_->SetState(state);
 }
 

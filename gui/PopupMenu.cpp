@@ -14,10 +14,10 @@ PopupMenu PopupMenu::Parse(const util::xml::Element& popup) {
             entry.id = child.GetAttributeInt("id", -1);
             entry.label = child.GetAttribute("label");
         } else if (child.GetName() == "separator") {
-            entry.kind = Entry::Kind::Separator;
+            entry.kind = Entry::Kind::kSeparator;
         } else if (child.GetName() == "popup") {
             PopupMenu sub = Parse(child);
-            entry.kind = Entry::Kind::SubMenu;
+            entry.kind = Entry::Kind::kSubMenu;
             entry.label = std::move(sub.label);
             entry.entries = std::move(sub.entries);
         } else {

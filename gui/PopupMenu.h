@@ -14,8 +14,8 @@ namespace vex::gui {
 struct PopupMenu {
     /// One entry: an item (id, label), a separator, or a sub-menu (label, entries).
     struct Entry {
-        enum class Kind { Item, Separator, SubMenu };
-        Kind kind = Kind::Item;
+        enum class Kind { kItem, kSeparator, kSubMenu };
+        Kind kind = Kind::kItem;
         int32_t id = -1;
         std::string label;
         std::vector<Entry> entries;

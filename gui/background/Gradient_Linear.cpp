@@ -23,7 +23,7 @@ void Gradient_Linear::Load(const util::xml::Element& element) {
     endX_ = ReadDouble(element, "endx", endX_);
     endY_ = ReadDouble(element, "endy", endY_);
     const std::string spread = element.GetAttribute("spread");
-    spread_ = spread == "repeat" ? Spread::Repeat : spread == "mirror" ? Spread::Mirror : Spread::Pad;
+    spread_ = spread == "repeat" ? Spread::kRepeat : spread == "mirror" ? Spread::kMirror : Spread::kPad;
     absolute_ = element.GetAttribute("coordinates") == "absolute";
     stops_.clear();
     for (const util::xml::Element& child : element.GetChildren()) {

@@ -13,7 +13,7 @@ namespace vex::gui::background {
 /// `r`, `g`, `b`, `a`).
 class Gradient_Linear : public Background {
 public:
-    enum class Spread { Pad, Repeat, Mirror };
+    enum class Spread { kPad, kRepeat, kMirror };
     /// One colour stop.
     struct Stop {
         double position = 0.0;
@@ -45,7 +45,7 @@ protected:
     double startY_ = 0.0;
     double endX_ = 0.0;
     double endY_ = 1.0;
-    Spread spread_ = Spread::Pad;
+    Spread spread_ = Spread::kPad;
     bool absolute_ = false;
     std::vector<Stop> stops_;
 };

@@ -52,24 +52,26 @@ void Button::RefreshImages() {
 std::optional<Button::ImageState> Button::ChooseImage(const std::array<bool, kImageStates>& available,
                                                       bool enabled, bool toggled, bool pressed, bool hover) {
     using S = ImageState;
-    if (!enabled) return FirstAvailable(available, {S::Disabled, S::Default});
+    if (!enabled) return FirstAvailable(available, {S::kDisabled, S::kDefault});
     if (toggled) {
         if (pressed)
-            return FirstAvailable(available, {S::TogglePressed, S::Pressed, S::ToggleDefault, S::Default});
-        if (hover) return FirstAvailable(available, {S::ToggleHover, S::Hover, S::ToggleDefault, S::Default});
-        return FirstAvailable(available, {S::ToggleDefault, S::Default});
+            return FirstAvailable(available,
+                                  {S::kTogglePressed, S::kPressed, S::kToggleDefault, S::kDefault});
+        if (hover)
+            return FirstAvailable(available, {S::kToggleHover, S::kHover, S::kToggleDefault, S::kDefault});
+        return FirstAvailable(available, {S::kToggleDefault, S::kDefault});
     }
-    if (pressed) return FirstAvailable(available, {S::Pressed, S::Default});
-    if (hover) return FirstAvailable(available, {S::Hover, S::Default});
-    return FirstAvailable(available, {S::Default});
+    if (pressed) return FirstAvailable(available, {S::kPressed, S::kDefault});
+    if (hover) return FirstAvailable(available, {S::kHover, S::kDefault});
+    return FirstAvailable(available, {S::kDefault});
 }
 
 std::optional<Button::ColorState> Button::ChooseColor(const std::array<bool, kColorStates>& available,
                                                       bool pressed, bool hover) {
     using S = ColorState;
-    if (pressed) return FirstAvailable(available, {S::Pressed, S::Default});
-    if (hover) return FirstAvailable(available, {S::Hover, S::Default});
-    return FirstAvailable(available, {S::Default});
+    if (pressed) return FirstAvailable(available, {S::kPressed, S::kDefault});
+    if (hover) return FirstAvailable(available, {S::kHover, S::kDefault});
+    return FirstAvailable(available, {S::kDefault});
 }
 
 } // namespace vex::gui::component

@@ -26,7 +26,7 @@ public:
 protected:
     void LoadOwn(const util::xml::Element& element) override;
 
-    State defaultState_ = State::False;
+    State defaultState_ = State::kFalse;
     bool tristate_ = false;
     std::string paintGroup_;
 };

@@ -19,10 +19,18 @@ public:
 
     /// The states that can have their own image, in the order of their attributes img_default,
     /// img_pressed, img_hover, img_toggle_default, img_toggle_pressed, img_toggle_hover, img_disabled.
-    enum class ImageState { Default, Pressed, Hover, ToggleDefault, TogglePressed, ToggleHover, Disabled };
+    enum class ImageState {
+        kDefault,
+        kPressed,
+        kHover,
+        kToggleDefault,
+        kTogglePressed,
+        kToggleHover,
+        kDisabled
+    };
     static constexpr int kImageStates = 7;
     /// The states that can have their own flat colour (flatcolor_default, _pressed, _hover).
-    enum class ColorState { Default, Pressed, Hover };
+    enum class ColorState { kDefault, kPressed, kHover };
     static constexpr int kColorStates = 3;
 
     virtual ~Button() = default;

@@ -10,7 +10,7 @@ public:
     /// Event: the state changed; value = the new State.
     static constexpr int32_t kStateChanged = 0x4240;
 
-    enum class State : int { False = 0, True = 1, Undetermined = 2 };
+    enum class State : int { kFalse = 0, kTrue = 1, kUndetermined = 2 };
 
     virtual ~CheckBox() = default;
 

@@ -174,17 +174,17 @@ QSize PreferredSize(const Component& component, QSize natural) {
 void FillMenu(QMenu& menu, const std::vector<PopupMenu::Entry>& entries, Component& component) {
     for (const PopupMenu::Entry& entry : entries) {
         switch (entry.kind) {
-        case PopupMenu::Entry::Kind::Item: {
+        case PopupMenu::Entry::Kind::kItem: {
             QAction* action = menu.addAction(ToQString(entry.label));
             const int32_t id = entry.id;
             QObject::connect(action, &QAction::triggered, &menu,
                              [&component, id] { component.SendEvent(Component::kPopupItem, id); });
             break;
         }
-        case PopupMenu::Entry::Kind::Separator:
+        case PopupMenu::Entry::Kind::kSeparator:
             menu.addSeparator();
             break;
-        case PopupMenu::Entry::Kind::SubMenu:
+        case PopupMenu::Entry::Kind::kSubMenu:
             FillMenu(*menu.addMenu(ToQString(entry.label)), entry.entries, component);
             break;
         }

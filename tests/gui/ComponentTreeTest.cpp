@@ -125,9 +125,9 @@ TEST(ComponentTree, TooltipAndNestedPopup) {
     EXPECT_EQ(qt::AsWidget(root.get())->toolTip(), "From the child");
     const PopupMenu& popup = root->GetPopup();
     ASSERT_EQ(popup.entries.size(), 3u);
-    EXPECT_EQ(popup.entries[1].kind, PopupMenu::Entry::Kind::Separator);
+    EXPECT_EQ(popup.entries[1].kind, PopupMenu::Entry::Kind::kSeparator);
     const PopupMenu::Entry& more = popup.entries[2];
-    EXPECT_EQ(more.kind, PopupMenu::Entry::Kind::SubMenu);
+    EXPECT_EQ(more.kind, PopupMenu::Entry::Kind::kSubMenu);
     EXPECT_EQ(more.label, "More");
     ASSERT_EQ(more.entries.size(), 2u);
     EXPECT_EQ(more.entries[1].entries.at(0).id, 12);
@@ -166,7 +166,7 @@ TEST(ComponentTree, Backgrounds) {
 
     auto* gradient = dynamic_cast<const background::Gradient_Linear*>(root->FindById(2)->GetBackground());
     ASSERT_NE(gradient, nullptr);
-    EXPECT_EQ(gradient->GetSpread(), background::Gradient_Linear::Spread::Mirror);
+    EXPECT_EQ(gradient->GetSpread(), background::Gradient_Linear::Spread::kMirror);
     EXPECT_FALSE(gradient->IsAbsolute());
     ASSERT_EQ(gradient->GetStops().size(), 2u);
     EXPECT_EQ(gradient->GetStops()[1].color, (Rgba{0, 0, 255, 128}));
@@ -178,7 +178,7 @@ TEST(ComponentTree, Backgrounds) {
     auto* absolute = dynamic_cast<const background::Gradient_Linear*>(root->FindById(3)->GetBackground());
     ASSERT_NE(absolute, nullptr);
     EXPECT_TRUE(absolute->IsAbsolute());
-    EXPECT_EQ(absolute->GetSpread(), background::Gradient_Linear::Spread::Pad);
+    EXPECT_EQ(absolute->GetSpread(), background::Gradient_Linear::Spread::kPad);
     EXPECT_EQ(absolute->GetEndX(), 40.0);
     for (int id : {4, 5, 6, 7}) EXPECT_EQ(root->FindById(id)->GetBackground(), nullptr) << id;
 }

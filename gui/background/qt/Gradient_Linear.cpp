@@ -19,9 +19,9 @@ namespace qt {
 
 QLinearGradient Gradient_Linear::ToQt() const {
     QLinearGradient gradient(startX_, startY_, endX_, endY_);
-    gradient.setSpread(spread_ == Spread::Repeat   ? QGradient::RepeatSpread
-                       : spread_ == Spread::Mirror ? QGradient::ReflectSpread
-                                                   : QGradient::PadSpread);
+    gradient.setSpread(spread_ == Spread::kRepeat   ? QGradient::RepeatSpread
+                       : spread_ == Spread::kMirror ? QGradient::ReflectSpread
+                                                    : QGradient::PadSpread);
     // Relative coordinates are fractions of the painted widget's rectangle.
     gradient.setCoordinateMode(absolute_ ? QGradient::LogicalMode : QGradient::ObjectMode);
     for (const Stop& stop : stops_) gradient.setColorAt(stop.position, gui::qt::ToQColor(stop.color));

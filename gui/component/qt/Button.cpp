@@ -21,7 +21,7 @@ void Button::SetToggled(bool on) {
 }
 
 QSize Button::sizeHint() const {
-    const QPixmap& image = images_[Index(ImageState::Default)];
+    const QPixmap& image = images_[Index(ImageState::kDefault)];
     return gui::qt::PreferredSize(*this, image.isNull() ? QPushButton::sizeHint() : image.size());
 }
 

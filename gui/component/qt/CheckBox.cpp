@@ -12,16 +12,16 @@ namespace {
 
 Qt::CheckState ToQt(componentinterface::CheckBox::State state) {
     using State = componentinterface::CheckBox::State;
-    return state == State::True           ? Qt::Checked
-           : state == State::Undetermined ? Qt::PartiallyChecked
-                                          : Qt::Unchecked;
+    return state == State::kTrue           ? Qt::Checked
+           : state == State::kUndetermined ? Qt::PartiallyChecked
+                                           : Qt::Unchecked;
 }
 
 componentinterface::CheckBox::State FromQt(int state) {
     using State = componentinterface::CheckBox::State;
-    return state == Qt::Checked            ? State::True
-           : state == Qt::PartiallyChecked ? State::Undetermined
-                                           : State::False;
+    return state == Qt::Checked            ? State::kTrue
+           : state == Qt::PartiallyChecked ? State::kUndetermined
+                                           : State::kFalse;
 }
 
 } // namespace
@@ -32,7 +32,7 @@ CheckBox::CheckBox() {
 }
 
 void CheckBox::SetState(State state) {
-    if (state == State::Undetermined) setTristate(true);
+    if (state == State::kUndetermined) setTristate(true);
     setCheckState(ToQt(state));
 }
 

@@ -35,12 +35,12 @@ TEST(Button, AttributesAreRead) {
     EXPECT_TRUE(button->IsFlat());
     EXPECT_TRUE(button->IsDefault());
     EXPECT_TRUE(button->IsToggle());
-    EXPECT_EQ(button->GetImagePath(State::Default), "[img]/d.png");
-    EXPECT_EQ(button->GetImagePath(State::ToggleHover), "t.png");
-    EXPECT_EQ(button->GetImagePath(State::Pressed), "");
-    EXPECT_EQ(button->GetFlatColor(Color::Default), (Rgba{10, 20, 30, 40}));
-    EXPECT_EQ(button->GetFlatColor(Color::Pressed), (Rgba{1, 2, 3, 255}));
-    EXPECT_FALSE(button->GetFlatColor(Color::Hover)); // 300 is not a channel value
+    EXPECT_EQ(button->GetImagePath(State::kDefault), "[img]/d.png");
+    EXPECT_EQ(button->GetImagePath(State::kToggleHover), "t.png");
+    EXPECT_EQ(button->GetImagePath(State::kPressed), "");
+    EXPECT_EQ(button->GetFlatColor(Color::kDefault), (Rgba{10, 20, 30, 40}));
+    EXPECT_EQ(button->GetFlatColor(Color::kPressed), (Rgba{1, 2, 3, 255}));
+    EXPECT_FALSE(button->GetFlatColor(Color::kHover)); // 300 is not a channel value
     auto* widget = dynamic_cast<QPushButton*>(gui::qt::AsWidget(button));
     EXPECT_EQ(widget->text(), "Go");
     EXPECT_TRUE(widget->isCheckable());
@@ -49,26 +49,26 @@ TEST(Button, AttributesAreRead) {
 }
 
 TEST(Button, ImageChoiceFallsBackToPlainerStates) {
-    const auto all = With({State::Default, State::Pressed, State::Hover, State::ToggleDefault,
-                           State::TogglePressed, State::ToggleHover, State::Disabled});
-    EXPECT_EQ(component::Button::ChooseImage(all, false, true, true, true), State::Disabled);
-    EXPECT_EQ(component::Button::ChooseImage(all, true, true, true, true), State::TogglePressed);
-    EXPECT_EQ(component::Button::ChooseImage(all, true, true, false, true), State::ToggleHover);
-    EXPECT_EQ(component::Button::ChooseImage(all, true, false, true, true), State::Pressed);
-    EXPECT_EQ(component::Button::ChooseImage(all, true, false, false, true), State::Hover);
-    EXPECT_EQ(component::Button::ChooseImage(all, true, false, false, false), State::Default);
+    const auto all = With({State::kDefault, State::kPressed, State::kHover, State::kToggleDefault,
+                           State::kTogglePressed, State::kToggleHover, State::kDisabled});
+    EXPECT_EQ(component::Button::ChooseImage(all, false, true, true, true), State::kDisabled);
+    EXPECT_EQ(component::Button::ChooseImage(all, true, true, true, true), State::kTogglePressed);
+    EXPECT_EQ(component::Button::ChooseImage(all, true, true, false, true), State::kToggleHover);
+    EXPECT_EQ(component::Button::ChooseImage(all, true, false, true, true), State::kPressed);
+    EXPECT_EQ(component::Button::ChooseImage(all, true, false, false, true), State::kHover);
+    EXPECT_EQ(component::Button::ChooseImage(all, true, false, false, false), State::kDefault);
 
-    const auto plain = With({State::Default, State::Pressed});
-    EXPECT_EQ(component::Button::ChooseImage(plain, false, false, false, false), State::Default);
-    EXPECT_EQ(component::Button::ChooseImage(plain, true, true, true, false), State::Pressed);
-    EXPECT_EQ(component::Button::ChooseImage(plain, true, true, false, true), State::Default);
-    EXPECT_EQ(component::Button::ChooseImage(With({State::ToggleDefault}), true, true, false, true),
-              State::ToggleDefault);
-    EXPECT_FALSE(component::Button::ChooseImage(With({State::ToggleDefault}), true, false, false, false));
+    const auto plain = With({State::kDefault, State::kPressed});
+    EXPECT_EQ(component::Button::ChooseImage(plain, false, false, false, false), State::kDefault);
+    EXPECT_EQ(component::Button::ChooseImage(plain, true, true, true, false), State::kPressed);
+    EXPECT_EQ(component::Button::ChooseImage(plain, true, true, false, true), State::kDefault);
+    EXPECT_EQ(component::Button::ChooseImage(With({State::kToggleDefault}), true, true, false, true),
+              State::kToggleDefault);
+    EXPECT_FALSE(component::Button::ChooseImage(With({State::kToggleDefault}), true, false, false, false));
     EXPECT_FALSE(component::Button::ChooseImage(With({}), true, false, false, false));
 
-    EXPECT_EQ(component::Button::ChooseColor({true, false, true}, true, true), Color::Default);
-    EXPECT_EQ(component::Button::ChooseColor({true, false, true}, false, true), Color::Hover);
+    EXPECT_EQ(component::Button::ChooseColor({true, false, true}, true, true), Color::kDefault);
+    EXPECT_EQ(component::Button::ChooseColor({true, false, true}, false, true), Color::kHover);
     EXPECT_FALSE(component::Button::ChooseColor({false, true, false}, false, false));
 }
 
@@ -129,7 +129,7 @@ TEST(FlmButton, MenuAndAttributes) {
     ASSERT_NE(flm, nullptr);
     EXPECT_EQ(flm->GetDelay(), 250);
     EXPECT_EQ(flm->GetFocusMarkerColor(), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(flm->GetImagePath(componentinterface::FlmButton::ImageState::Hover), "h.png");
+    EXPECT_EQ(flm->GetImagePath(componentinterface::FlmButton::ImageState::kHover), "h.png");
     auto* tool = dynamic_cast<qt::FlmButton*>(flm);
     EXPECT_EQ(tool->popupMode(), QToolButton::DelayedPopup);
     EXPECT_EQ(dynamic_cast<QToolButton*>(gui::qt::AsWidget(root->FindById(4)))->popupMode(),

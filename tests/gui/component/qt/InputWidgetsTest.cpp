@@ -175,26 +175,26 @@ TEST(CheckBox, DefaultStatesAndEvents) {
         <checkbox id="4" defaultstate="maybe"/></list>)");
     ASSERT_TRUE(root);
     auto* on = root->FindById<component::CheckBox>(1);
-    EXPECT_EQ(on->GetState(), CheckState::True);
+    EXPECT_EQ(on->GetState(), CheckState::kTrue);
     EXPECT_EQ(dynamic_cast<QCheckBox*>(gui::qt::AsWidget(on))->text(), "On");
     EXPECT_FALSE(on->IsTristate());
     auto* undetermined = root->FindById<component::CheckBox>(2);
-    EXPECT_EQ(undetermined->GetState(), CheckState::Undetermined);
+    EXPECT_EQ(undetermined->GetState(), CheckState::kUndetermined);
     EXPECT_TRUE(undetermined->IsTristate());
     EXPECT_TRUE(root->FindById<component::CheckBox>(3)->IsTristate());
     EXPECT_EQ(root->FindById<component::CheckBox>(3)->GetPaintGroup(), "g");
-    EXPECT_EQ(root->FindById<component::CheckBox>(4)->GetState(), CheckState::False);
+    EXPECT_EQ(root->FindById<component::CheckBox>(4)->GetState(), CheckState::kFalse);
 
     test::EventRecorder window(*root);
     dynamic_cast<QCheckBox*>(gui::qt::AsWidget(on))->click();
-    EXPECT_EQ(on->GetState(), CheckState::False);
-    root->FindById<component::CheckBox>(3)->SetState(CheckState::Undetermined);
+    EXPECT_EQ(on->GetState(), CheckState::kFalse);
+    root->FindById<component::CheckBox>(3)->SetState(CheckState::kUndetermined);
     const auto changed = window.Of(componentinterface::CheckBox::kStateChanged);
     ASSERT_EQ(changed.size(), 2u);
     EXPECT_EQ(changed[0].id, 1);
-    EXPECT_EQ(changed[0].value, static_cast<int>(CheckState::False));
+    EXPECT_EQ(changed[0].value, static_cast<int>(CheckState::kFalse));
     EXPECT_EQ(changed[1].id, 3);
-    EXPECT_EQ(changed[1].value, static_cast<int>(CheckState::Undetermined));
+    EXPECT_EQ(changed[1].value, static_cast<int>(CheckState::kUndetermined));
 }
 
 TEST(Progressbar, RangeAndValue) {
