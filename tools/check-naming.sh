@@ -41,9 +41,11 @@ if [ "$status" -ne 0 ] && [ "$status" -ne 123 ]; then
   echo "check-naming: clang-tidy failed (status $status)" >&2
   exit 2
 fi
-# A header's findings come once for every source that includes it: report each one once, by its path in
-# the tree.
-findings=$(grep -E '^/[^:]+:[0-9]+:[0-9]+: (warning|error): ' "$out" | sed "s#^$root/##" | sort -u || true)
+# A finding is a naming error or a source that does not compile (compiler warnings are the build's
+# business). A header's findings come once for every source that includes it: report each one once, by
+# its path in the tree.
+findings=$(grep -E '^/[^:]+:[0-9]+:[0-9]+: error: .*\[(readability-identifier-naming|clang-diagnostic-error)' "$out" |
+  sed "s#^$root/##" | sort -u || true)
 count=$(printf '%s' "$findings" | grep -c . || true)
 seconds=$(( $(date +%s) - start ))
 n=$(wc -l <"$list")
