@@ -10,6 +10,8 @@
 
 #include <bit>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vex::orb::addon {
 namespace {
@@ -65,7 +67,8 @@ BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
 
 } // namespace
 
-CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param) : CCamera(param), camera(this), humanoid(this) {
+CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param)
+    : CToolObject(param, {&camera, &humanoid}), camera(this), humanoid(this) {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         body.inputs[k].responseFactor = kDefaultResponse[k];
         body.inputs[k].maximum = kDefaultMaximum[k];
@@ -137,53 +140,67 @@ void CVodiDOvaObject::timeChanged(double t) {
     core->refreshConfiguration();
 }
 
-int CVodiDOvaObject::buildConfiguration() {
+void CVodiDOvaObject::declareChannels() {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
         channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
     }
     for (unidevice::Property* channel : channels)
         if (channel != nullptr) channel->setExponent(kChannelExponent);
-
-    core->beginConfiguration();
-    core->beginGroup("Hide Modes", "");
-    core->addCheckBox(kHideHelpers, kHideHelpers, &hideHelpers, this);
-    core->addCheckBox(kHideHelpersDuringRecording, kHideHelpersDuringRecording, &hideHelpersDuringRecording,
-                      nullptr);
-    core->addCheckBox(kHideCamera, kHideCamera, &hideCamera, this);
-    core->endGroup();
-
-    core->beginGroup("Camera Parameters", "");
-    core->addSpinner(kRelativeScale, kRelativeScale, &relativeScale, 1e-8, 1e16, 0.001, 1, true, 0, this);
-    core->addSpinner(kFieldOfView, kFieldOfView, &fieldOfView, 0.0, 180.0, 0.01, 1, true, 0, nullptr);
-    core->addSpinner(kTargetDistance, kTargetDistance, &targetDistance, 0.0, 1e16, 0.01, 1, true, 0, nullptr);
-    core->endGroup();
-
-    core->beginGroup("Input Property Parameters", "");
-    for (size_t k = 0; k < kBodyInputCount; ++k) {
-        const std::string response = std::string(kInputNames[k]) + " Response Factor";
-        const std::string maximum = std::string(kInputNames[k]) + " Maximum";
-        core->addSpinner(response, response, &body.inputs[k].responseFactor, -1e16, 1.0, 0.001, 10, false, 0,
-                         nullptr);
-        core->addSpinner(maximum, maximum, &body.inputs[k].maximum, -1e16, 1e16, 0.001, 10, false, 0,
-                         nullptr);
-    }
-    core->endGroup();
-    core->endConfiguration();
-    return 0;
 }
 
-int CVodiDOvaObject::initialize() {
-    camera.create();
-    humanoid.create();
+ToolPage CVodiDOvaObject::page() {
+    const auto check = [](const char* name, bool& value, CInterface::Callback* callback) {
+        return CheckBoxItem{.name = name, .help = name, .value = &value, .callback = callback};
+    };
+    const auto cameraSpinner = [](const char* name, double& value, double min, double max, double step,
+                                  CInterface::Callback* callback) {
+        return SpinnerItem{.name = name,
+                           .help = name,
+                           .value = &value,
+                           .min = min,
+                           .max = max,
+                           .step = step,
+                           .setting = 1,
+                           .channel = true,
+                           .callback = callback};
+    };
+    // Each input's response factor and maximum, with ten steps per unit and no channel of their own.
+    const auto inputSpinner = [](std::string name, double& value, double max) {
+        return SpinnerItem{.name = name,
+                           .help = name,
+                           .value = &value,
+                           .min = -1e16,
+                           .max = max,
+                           .step = 0.001,
+                           .setting = 10};
+    };
+    std::vector<PageItem> inputs;
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        const std::string input = kInputNames[k];
+        inputs.push_back(inputSpinner(input + " Response Factor", body.inputs[k].responseFactor, 1.0));
+        inputs.push_back(inputSpinner(input + " Maximum", body.inputs[k].maximum, 1e16));
+    }
+    return {
+        {.name = "Hide Modes",
+         .items = {check(kHideHelpers, hideHelpers, this),
+                   check(kHideHelpersDuringRecording, hideHelpersDuringRecording, nullptr),
+                   check(kHideCamera, hideCamera, this)}},
+        {.name = "Camera Parameters",
+         .items = {cameraSpinner(kRelativeScale, relativeScale, 1e-8, 1e16, 0.001, this),
+                   cameraSpinner(kFieldOfView, fieldOfView, 0.0, 180.0, 0.01, nullptr),
+                   cameraSpinner(kTargetDistance, targetDistance, 0.0, 1e16, 0.01, nullptr)}},
+        {.name = "Input Property Parameters", .items = std::move(inputs)},
+    };
+}
+
+void CVodiDOvaObject::created() {
     if (camera.node != nullptr) camera.node->select();
     // The page starts with the new camera's lens; the first run reads it again.
     if (camera.readLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
-    core->refreshConfiguration();
-    return 0;
 }
 
 int CVodiDOvaObject::restore() {
