@@ -22,9 +22,9 @@ public:
     void update(double t) final;
     /// The camera's follow state as one value: what a tool records per time so that a re-simulation
     /// from any time moves on as the first run did.
-    virtual util::QTransform<double> getState() const = 0;
-    /// Takes the follow state back from the form getState gives.
-    virtual void setState(const util::QTransform<double>& state) = 0;
+    virtual util::QTransform<double> GetState() const = 0;
+    /// Takes the follow state back from the form GetState gives.
+    virtual void SetState(const util::QTransform<double>& state) = 0;
 
 protected:
     /// Moves `position` and `rotation` toward `goal` over `h` seconds.

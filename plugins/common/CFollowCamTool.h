@@ -12,7 +12,7 @@ namespace vex::orb::addon {
 /// A follow-camera tool: "AttachedCam", attached by the user to an animated object, and "FollowCam"
 /// (a `Follow`, derived from CFollowCamNode), which follows it. The FollowCam's follow state is
 /// recorded per time, so a re-simulation from any time repeats the first run. A tool says how the very
-/// first run starts (startFollowing), its page and its saved fields.
+/// first run starts (StartFollowing), its page and its saved fields.
 template <class Follow>
 class CFollowCamTool : public CToolObject {
 public:
@@ -24,14 +24,14 @@ public:
         : CToolObject(param, {&followCam, &attachedCam}), attachedCam(this), followCam(this, attachedCam) {}
 
     /// Pushes an undo record of the memory, takes the FollowCam's state for `t` (started by
-    /// startFollowing on the very first run, and recorded) and forgets the memory after `t`.
+    /// StartFollowing on the very first run, and recorded) and forgets the memory after `t`.
     void begin(double t) override {
         core->addUndo(new CVariableModUndo<Memory>(&memory));
         if (firstTime) {
-            startFollowing(t);
-            memory.set(t, followCam.getState());
+            StartFollowing(t);
+            memory.set(t, followCam.GetState());
         } else {
-            followCam.setState(memory.get(t));
+            followCam.SetState(memory.get(t));
         }
         memory.truncateFrom(t + core->getFrameDuration());
         firstTime = false;
@@ -40,7 +40,7 @@ public:
     void step(double t) override {
         attachedCam.update(t);
         followCam.update(t);
-        memory.set(t, followCam.getState());
+        memory.set(t, followCam.GetState());
     }
 
     using Memory = util::AVar_Nearest<util::QTransform<double>>;
@@ -55,7 +55,7 @@ public:
 
 protected:
     /// Sets the FollowCam's state for the very first run, which starts at host time `t`.
-    virtual void startFollowing(double t) = 0;
+    virtual void StartFollowing(double t) = 0;
 };
 
 } // namespace vex::orb::addon

@@ -16,16 +16,16 @@ void CToolObject::timeChanged(double t) {
 }
 
 int CToolObject::buildConfiguration() {
-    declareChannels();
-    DeclarePage(core, page());
-    declareOutputs();
+    DeclareChannels();
+    DeclarePage(core, Page());
+    DeclareOutputs();
     core->refreshConfiguration();
     return 0;
 }
 
 int CToolObject::initialize() {
     for (SceneNode* node : nodes_) node->create();
-    created();
+    Created();
     core->refreshConfiguration();
     return 0;
 }
@@ -35,14 +35,14 @@ int CToolObject::restore() {
     bool allFound = true;
     for (SceneNode* node : nodes_) allFound = node->find() && allFound;
     const std::optional<util::DataChunk> record = ReadToolRecord(core);
-    if (record) ReadFields(*record, recordFields());
-    restored(record.has_value());
+    if (record) ReadFields(*record, RecordFields());
+    Restored(record.has_value());
     core->refreshConfiguration();
     return allFound ? 0 : 1;
 }
 
 int CToolObject::store() {
-    WriteToolRecord(core, WriteFields(recordName(), recordFields()));
+    WriteToolRecord(core, WriteFields(RecordName(), RecordFields()));
     return 0;
 }
 

@@ -17,7 +17,7 @@ namespace vex::orb::addon {
 
 /// The shape the compiled tools share: a tool object that is its own page callback, owns scene nodes
 /// created in a fixed order, declares its configuration page as a table and saves its state as a table
-/// of named fields. A tool states only what is its own: its nodes, page(), recordFields() and the
+/// of named fields. A tool states only what is its own: its nodes, Page(), RecordFields() and the
 /// simulation; the lifecycle operations below serve the rest.
 class CToolObject : public CCamera, public CInterface::Callback {
 public:
@@ -27,34 +27,34 @@ public:
 
     /// Refreshes the configuration page.
     void timeChanged(double t) override;
-    /// Declares the input channels (declareChannels), then page(), then the outputs (declareOutputs), and
+    /// Declares the input channels (declareChannels), then Page(), then the outputs (declareOutputs), and
     /// refreshes the page.
     int buildConfiguration() override;
     /// Creates every node in order, lets the tool finish (created), and refreshes the page.
     int initialize() override;
-    /// Finds every node by name, reads recordFields() from the saved record when there is one, lets
+    /// Finds every node by name, reads RecordFields() from the saved record when there is one, lets
     /// the tool finish (restored) and refreshes the page; 1 when a node is missing, else 0.
     int restore() override;
-    /// Writes recordFields() as a record called recordName() into the tool data.
+    /// Writes RecordFields() as a record called RecordName() into the tool data.
     int store() override;
 
     /// The configuration page, group by group, bound to this tool's variables.
-    virtual ToolPage page() = 0;
+    virtual ToolPage Page() = 0;
     /// The name of the saved-state record; a tool that keeps a fixed-size record of its own overrides
     /// restore and store instead.
-    virtual std::string recordName() const { return {}; }
+    virtual std::string RecordName() const { return {}; }
     /// The saved-state fields in record order; none by default.
-    virtual std::vector<RecordField> recordFields() { return {}; }
+    virtual std::vector<RecordField> RecordFields() { return {}; }
 
 protected:
     /// Declares the input channels the page does not make; none by default.
-    virtual void declareChannels() {}
+    virtual void DeclareChannels() {}
     /// Declares the tool's output controls once the page exists; none by default.
-    virtual void declareOutputs() {}
+    virtual void DeclareOutputs() {}
     /// Called by initialize once the nodes exist; nothing by default.
-    virtual void created() {}
+    virtual void Created() {}
     /// Called by restore after the record was read (`fromRecord` tells whether there was one).
-    virtual void restored(bool fromRecord) { (void)fromRecord; }
+    virtual void Restored(bool fromRecord) { (void)fromRecord; }
 
 private:
     std::vector<SceneNode*> nodes_;

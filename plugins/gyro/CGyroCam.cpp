@@ -92,7 +92,7 @@ void CGyroCam::step(double t) {
     }
 }
 
-ToolPage CGyroCam::page() {
+ToolPage CGyroCam::Page() {
     const auto check = [this](std::string name, std::string help, bool& value) {
         return CheckBoxItem{
             .name = std::move(name), .help = std::move(help), .value = &value, .callback = this};
@@ -131,7 +131,7 @@ std::vector<RecordField> CGyroCam::fields(bool& x, bool& y, bool& z) {
     return fields;
 }
 
-std::vector<RecordField> CGyroCam::recordFields() {
+std::vector<RecordField> CGyroCam::RecordFields() {
     return fields(rotateAboutX, rotateAboutY, rotateAboutZ);
 }
 
@@ -143,11 +143,11 @@ int CGyroCam::store() {
     return 0;
 }
 
-void CGyroCam::created() {
+void CGyroCam::Created() {
     applyLook();
 }
 
-void CGyroCam::restored(bool fromRecord) {
+void CGyroCam::Restored(bool fromRecord) {
     if (fromRecord) selectRestrictionFromFlags();
     applyLook();
 }

@@ -32,10 +32,10 @@ public:
     /// Places the gyro node for host time `t`.
     void step(double t) override;
     /// The page: "General Modes", "Gyro", "Clone Eye's Position", "Clone Eye's Scale".
-    ToolPage page() override;
-    std::string recordName() const override { return kChunkName; }
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
     /// One-byte flags: the rotation flags, "Enable Gyro", the clone axes, the hide and look modes.
-    std::vector<RecordField> recordFields() override;
+    std::vector<RecordField> RecordFields() override;
     /// Writes the saved state, with the rotation flags the selected restriction gives.
     int store() override;
 
@@ -78,9 +78,9 @@ public:
 
 protected:
     /// Brings the new helpers' look up to date.
-    void created() override;
+    void Created() override;
     /// Selects the restriction the saved rotation flags give and brings the helpers' look up to date.
-    void restored(bool fromRecord) override;
+    void Restored(bool fromRecord) override;
 
 private:
     /// The saved-state fields, with the rotation flags bound to `x`, `y` and `z`.

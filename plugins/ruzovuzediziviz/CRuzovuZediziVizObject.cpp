@@ -27,7 +27,7 @@ constexpr const char* kSmoothingHelp =
 
 } // namespace
 
-void CRuzovuZediziVizObject::startFollowing(double t) {
+void CRuzovuZediziVizObject::StartFollowing(double t) {
     (void)t;
     followCam.linearVelocity = {};
 }
@@ -41,7 +41,7 @@ void CRuzovuZediziVizObject::step(double t) {
     CFollowCamTool::step(t);
 }
 
-ToolPage CRuzovuZediziVizObject::page() {
+ToolPage CRuzovuZediziVizObject::Page() {
     CRuzovuZediziVizNode& f = followCam;
     return {{
         .name = kGroupName,
@@ -50,22 +50,22 @@ ToolPage CRuzovuZediziVizObject::page() {
                           .help = kFixateTranslationsHelp,
                           .value = &f.fixateTranslations,
                           .callback = this},
-             filterSpinner("Translation Response Factor",
+             FilterSpinner("Translation Response Factor",
                            "This factor determines how fast the camera should react to changes in position",
                            f.translationResponseFactor),
-             filterSpinner("Translation Smoothing Factor", kSmoothingHelp, f.translationSmoothingFactor),
-             filterSpinner("Translation Max Velocity",
+             FilterSpinner("Translation Smoothing Factor", kSmoothingHelp, f.translationSmoothingFactor),
+             FilterSpinner("Translation Max Velocity",
                            "This factor determines the maximum translation velocity of the camera",
                            f.translationMaxVelocity),
              CheckBoxItem{.name = "Fixate Rotations",
                           .help = kFixateRotationsHelp,
                           .value = &f.fixateRotations,
                           .callback = this},
-             filterSpinner("Rotation Response Factor",
+             FilterSpinner("Rotation Response Factor",
                            "This factor determines how fast the camera should react to changes in rotation",
                            f.rotationResponseFactor),
-             filterSpinner("Rotation Smoothing Factor", kSmoothingHelp, f.rotationSmoothingFactor),
-             filterSpinner("Rotation Max Velocity",
+             FilterSpinner("Rotation Smoothing Factor", kSmoothingHelp, f.rotationSmoothingFactor),
+             FilterSpinner("Rotation Max Velocity",
                            "This factor determines the maximum rotation velocity of the camera",
                            f.rotationMaxVelocity),
              ButtonItem{.name = kReinitialize,
@@ -74,7 +74,7 @@ ToolPage CRuzovuZediziVizObject::page() {
     }};
 }
 
-SpinnerItem CRuzovuZediziVizObject::filterSpinner(std::string name, std::string help, double& value) {
+SpinnerItem CRuzovuZediziVizObject::FilterSpinner(std::string name, std::string help, double& value) {
     // Every spinner of the page: 0 to 1e18 in steps of 0.01, shown with one decimal, with an input channel.
     return {.name = std::move(name),
             .help = std::move(help),
@@ -87,7 +87,7 @@ SpinnerItem CRuzovuZediziVizObject::filterSpinner(std::string name, std::string 
             .callback = this};
 }
 
-std::vector<RecordField> CRuzovuZediziVizObject::recordFields() {
+std::vector<RecordField> CRuzovuZediziVizObject::RecordFields() {
     CRuzovuZediziVizNode& f = followCam;
     return {{kFirstTimeKey, firstTime},
             {kMemoryKey, memory},

@@ -23,10 +23,10 @@ public:
     /// Starts the filter from rest when "Re-Initialize" asked for it, then steps both cameras.
     void step(double t) override;
     /// The "Motion Filter Parameters" page; its spinners also get input channels.
-    ToolPage page() override;
-    std::string recordName() const override { return kChunkName; }
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
     /// The first-run flag, the filter memory and every setting of the FollowCam's filter.
-    std::vector<RecordField> recordFields() override;
+    std::vector<RecordField> RecordFields() override;
 
     /// Page and undo notifications: strips a "REALUNDO"/"REALREDO" prefix; "Re-Initialize" requests
     /// that the next step starts the filter from rest.
@@ -37,11 +37,11 @@ public:
 
 protected:
     /// The very first run starts the position spring from rest.
-    void startFollowing(double t) override;
+    void StartFollowing(double t) override;
 
 private:
     // A spinner of the filter page bound to `value`.
-    SpinnerItem filterSpinner(std::string name, std::string help, double& value);
+    SpinnerItem FilterSpinner(std::string name, std::string help, double& value);
 };
 
 } // namespace vex::orb::addon

@@ -90,7 +90,7 @@ void CSinusoidObject::timeChanged(double t) {
     core->refreshConfiguration();
 }
 
-ToolPage CSinusoidObject::page() {
+ToolPage CSinusoidObject::Page() {
     constexpr double kMaxFrequency = 100.0 * std::numbers::pi;
     return {
         {.name = "Sinus Values",
@@ -139,14 +139,14 @@ ToolPage CSinusoidObject::page() {
     };
 }
 
-void CSinusoidObject::declareOutputs() {
+void CSinusoidObject::DeclareOutputs() {
     if (!core->hasExtension(CInterface::kAddVirtualControl)) return;
     output = std::make_unique<COutputChannel>(kOutputName, unidevice::kFiniteControl);
     output->push(0.0);
     core->extension(CInterface::kAddVirtualControl, output.get());
 }
 
-std::vector<RecordField> CSinusoidObject::recordFields() {
+std::vector<RecordField> CSinusoidObject::RecordFields() {
     // A record from before the user settings were kept starts them at 1, not at 0.
     return {{kValueKey, currentValue},
             {kUserAmplitudeKey, userAmplitude, 1.0},

@@ -46,10 +46,10 @@ public:
     /// Shows the value recorded for `t` (no keys are written) and refreshes the page.
     void timeChanged(double t) override;
     /// The "Sinus Values" and "General Modes" groups.
-    ToolPage page() override;
-    std::string recordName() const override { return kChunkName; }
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
     /// The current value, the user settings, the flags and the smoothed settings by time.
-    std::vector<RecordField> recordFields() override;
+    std::vector<RecordField> RecordFields() override;
 
     /// Extension 40 with the output control: pushes the wave's value into it and returns 1 (during a
     /// take the value of the step being recorded, else the value at the host's current time); any
@@ -91,7 +91,7 @@ public:
 
 protected:
     /// The output control "Sinus value", when the core offers virtual controls.
-    void declareOutputs() override;
+    void DeclareOutputs() override;
 };
 
 } // namespace vex::orb::addon

@@ -34,14 +34,14 @@ SpinnerItem ResponseSpinner(std::string name, std::string help, double& value,
 
 } // namespace
 
-void CVezizaZavObject::startFollowing(double t) {
+void CVezizaZavObject::StartFollowing(double t) {
     // Recorded like every later state, so a re-simulation from this time starts the same way.
     util::Matrix<double> attached;
     ReadWorldMatrix(core, attachedCam.node, t, attached);
-    followCam.setState(util::ToQTransform(attached));
+    followCam.SetState(util::ToQTransform(attached));
 }
 
-ToolPage CVezizaZavObject::page() {
+ToolPage CVezizaZavObject::Page() {
     return {
         {.name = "General Modes",
          .items = {ButtonItem{.name = kReinitialize,
@@ -61,7 +61,7 @@ ToolPage CVezizaZavObject::page() {
     };
 }
 
-std::vector<RecordField> CVezizaZavObject::recordFields() {
+std::vector<RecordField> CVezizaZavObject::RecordFields() {
     return {{kSaveStructKey, {&hideAttachedCam, &hideFollowCam}},
             {kFirstTimeKey, firstTime},
             {kMemoryKey, memory},

@@ -25,10 +25,10 @@ public:
     using CFollowCamTool::CFollowCamTool;
 
     /// "General Modes" and "Camera Parameters"; the spinners get input channels.
-    ToolPage page() override;
-    std::string recordName() const override { return kChunkName; }
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
     /// The hide flags, the first-run flag, the memory record and both response factors.
-    std::vector<RecordField> recordFields() override;
+    std::vector<RecordField> RecordFields() override;
 
     /// Page and undo notifications: a "Hide" box shows or hides its camera and registers an undo
     /// event; its undo or redo toggles the flag back or forth and applies it again; "Re-Initialize"
@@ -41,7 +41,7 @@ public:
 
 protected:
     /// The very first run starts the intermediate stage on the AttachedCam.
-    void startFollowing(double t) override;
+    void StartFollowing(double t) override;
 
 private:
     // Shows or hides both cameras as the flags say.

@@ -140,7 +140,7 @@ void CVodiDOvaObject::timeChanged(double t) {
     core->refreshConfiguration();
 }
 
-void CVodiDOvaObject::declareChannels() {
+void CVodiDOvaObject::DeclareChannels() {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
         channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
@@ -149,7 +149,7 @@ void CVodiDOvaObject::declareChannels() {
         if (channel != nullptr) channel->setExponent(kChannelExponent);
 }
 
-ToolPage CVodiDOvaObject::page() {
+ToolPage CVodiDOvaObject::Page() {
     const auto check = [](const char* name, bool& value, CInterface::Callback* callback) {
         return CheckBoxItem{.name = name, .help = name, .value = &value, .callback = callback};
     };
@@ -194,7 +194,7 @@ ToolPage CVodiDOvaObject::page() {
     };
 }
 
-void CVodiDOvaObject::created() {
+void CVodiDOvaObject::Created() {
     if (camera.node != nullptr) camera.node->select();
     // The page starts with the new camera's lens; the first run reads it again.
     if (camera.readLens(core->getCurrentTime(), fieldOfView, targetDistance)) {

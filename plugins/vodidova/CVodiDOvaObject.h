@@ -53,7 +53,7 @@ public:
     /// Takes "Relative Scale" from the camera at `t` and refreshes the page.
     void timeChanged(double t) override;
     /// "Hide Modes", "Camera Parameters" and "Input Property Parameters".
-    ToolPage page() override;
+    ToolPage Page() override;
     /// Finds both nodes, reads the lens and the saved 200-byte record; 1 when a node is missing or
     /// the record has another size.
     int restore() override;
@@ -86,9 +86,9 @@ public:
 
 protected:
     /// The ten input channels, before the page.
-    void declareChannels() override;
+    void DeclareChannels() override;
     /// Selects the new camera and starts the page with its lens.
-    void created() override;
+    void Created() override;
 
 private:
     /// Zeroes the raw values and both filter stages of every input.

@@ -234,7 +234,7 @@ TEST_P(GyroTool, ARestoredInstanceContinuesTheSameWay) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(GyroTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->page());
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, GyroTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

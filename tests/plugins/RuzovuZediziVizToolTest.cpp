@@ -273,7 +273,7 @@ TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(RuzovuZediziVizTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->page());
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, RuzovuZediziVizTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

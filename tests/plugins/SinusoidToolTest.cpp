@@ -312,7 +312,7 @@ TEST_P(SinusoidTool, ARestoredInstanceContinuesIdentically) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(SinusoidTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->page());
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, SinusoidTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

@@ -24,7 +24,7 @@ struct ItemCheck {
     const configadaptor::Node& node;
 
     template <class Element, class Item>
-    const Element* common(const Item& item) const {
+    const Element* Common(const Item& item) const {
         const auto* e = dynamic_cast<const Element*>(&node);
         EXPECT_NE(e, nullptr) << item.name << " is another kind of item";
         if (e == nullptr) return nullptr;
@@ -36,7 +36,7 @@ struct ItemCheck {
     template <class T>
     void operator()(const addon::SpinnerOf<T>& item) const {
         using Element = std::conditional_t<std::is_integral_v<T>, element::Spinner_Int, element::Spinner>;
-        if (const auto* e = common<Element>(item)) {
+        if (const auto* e = Common<Element>(item)) {
             EXPECT_EQ(e->getVariable(), item.value) << item.name;
             EXPECT_EQ(e->getMin(), item.min) << item.name;
             EXPECT_EQ(e->getMax(), item.max) << item.name;
@@ -46,17 +46,17 @@ struct ItemCheck {
         EXPECT_EQ(instance.findInputChannel("Spinner: " + item.name) != nullptr, item.channel) << item.name;
     }
     void operator()(const addon::CheckBoxItem& item) const {
-        if (const auto* e = common<element::CheckBox>(item)) {
+        if (const auto* e = Common<element::CheckBox>(item)) {
             EXPECT_EQ(e->getVariable(), item.value) << item.name;
         }
     }
     void operator()(const addon::ComboBoxItem& item) const {
-        if (const auto* e = common<element::ComboBox>(item)) {
+        if (const auto* e = Common<element::ComboBox>(item)) {
             EXPECT_EQ(e->getVariable(), item.value) << item.name;
             EXPECT_EQ(e->getItems(), item.items) << item.name;
         }
     }
-    void operator()(const addon::ButtonItem& item) const { common<element::Button>(item); }
+    void operator()(const addon::ButtonItem& item) const { Common<element::Button>(item); }
 };
 
 } // namespace

@@ -300,7 +300,7 @@ TEST_P(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(VodiDOvaTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->page());
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, VodiDOvaTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

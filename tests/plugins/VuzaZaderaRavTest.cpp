@@ -81,7 +81,7 @@ TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     ExpectSameRotation(util::ToQTransform(follow).rotation, blend({}, m));
 
     // The intermediate pose is what the record keeps for that time.
-    EXPECT_EQ(tool->memory.get(kFrame), tool->followCam.getState());
+    EXPECT_EQ(tool->memory.get(kFrame), tool->followCam.GetState());
 }
 
 TEST_P(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
@@ -116,9 +116,9 @@ TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     EXPECT_NEAR(util::Length(V{last.m[1][0], last.m[1][1], last.m[1][2]}), 3.0, 1e-12);
 
     // A sign-flipped intermediate rotation is the same rotation: the stages stay on one side.
-    const auto pose = tool->followCam.getState();
+    const auto pose = tool->followCam.GetState();
     BeginRun(100 * kFrame, false);
-    tool->followCam.setState({pose.translation, -pose.rotation});
+    tool->followCam.SetState({pose.translation, -pose.rotation});
     instance->Step(101 * kFrame);
     EndRun();
     ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
@@ -218,7 +218,7 @@ TEST_P(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(VuzaZaderaRavTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->page());
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, VuzaZaderaRavTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
