@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 #include <type_traits>
+#include <utility>
 
 // The byte form of a value in our files and records, shared by ByteWriter and ByteReader (the only
 // code that calls it; everything else reads and writes bytes through those two):
@@ -71,12 +72,25 @@ void Store(const T& value, uint8_t* out) {
     }
 }
 
-/// Reads the byte form at `in` (sizeof(T) bytes) into `value`. Returns false when the bytes are no
-/// byte form of T: a bool byte other than 0 or 1 (`value` may then hold part of what was read).
+/// False when the sizeof(T) bytes at `in` are no byte form of T: a bool byte other than 0 or 1.
 template <Value T>
-bool Load(const uint8_t* in, T& value) {
+bool IsValid(const uint8_t* in) {
     if constexpr (std::is_same_v<T, bool>) {
-        if (*in > 1) return false;
+        return *in <= 1;
+    } else if constexpr (std::is_array_v<T> || IsStdArray<T>::value) {
+        using E = std::remove_cvref_t<decltype(std::declval<T&>()[0])>;
+        for (size_t i = 0; i < sizeof(T) / sizeof(E); ++i)
+            if (!IsValid<E>(in + i * sizeof(E))) return false;
+        return true;
+    } else {
+        return true;
+    }
+}
+
+/// Reads the byte form at `in` (sizeof(T) bytes, IsValid) into `value`.
+template <Value T>
+void Load(const uint8_t* in, T& value) {
+    if constexpr (std::is_same_v<T, bool>) {
         value = *in == 1;
     } else if constexpr (kIsNumber<T>) {
         static_assert(sizeof(T) == 1 || sizeof(T) == 2 || sizeof(T) == 4 || sizeof(T) == 8,
@@ -87,12 +101,10 @@ bool Load(const uint8_t* in, T& value) {
         value = std::bit_cast<T>(u);
     } else if constexpr (std::is_array_v<T> || IsStdArray<T>::value) {
         using E = std::remove_cvref_t<decltype(value[0])>;
-        for (size_t i = 0; i < sizeof(T) / sizeof(E); ++i)
-            if (!Load(in + i * sizeof(E), value[i])) return false;
+        for (size_t i = 0; i < sizeof(T) / sizeof(E); ++i) Load(in + i * sizeof(E), value[i]);
     } else {
         std::memcpy(&value, in, sizeof(T));
     }
-    return true;
 }
 
 } // namespace vex::util::byteorder

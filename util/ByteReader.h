@@ -26,10 +26,8 @@ public:
     /// Reads a T (sizeof(T) bytes) at the cursor into `value` and moves the cursor past it.
     template <byteorder::Value T>
     bool Read(T& value) {
-        if (!ok_ || sizeof(T) > size_ - position_) return Fail();
-        T read = value;
-        if (!byteorder::Load(data_ + position_, read)) return Fail();
-        value = read;
+        if (!ok_ || sizeof(T) > size_ - position_ || !byteorder::IsValid<T>(data_ + position_)) return Fail();
+        byteorder::Load(data_ + position_, value);
         position_ += sizeof(T);
         return true;
     }
