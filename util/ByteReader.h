@@ -15,7 +15,13 @@ namespace vex::util {
 /// fit, a bool byte other than 0 or 1, or a Seek or Skip out of range fails, reads nothing, leaves the
 /// target as it was and the cursor where it was, and leaves the reader failed: `ok()` is false from
 /// then on and every later read fails too, so a caller can read a whole record and check once.
-/// The reader never reads outside the span; the bytes must outlive it.
+/// The reader never reads outside the span; the bytes must outlive it. A tool's fixed record:
+///
+///     ByteReader in(bytes, size);
+///     double scale = 1.0;
+///     in.ReadAt(kScaleAt, scale);
+///     const bool roll = (in.ReadAt<uint64_t>(kRollAt).value_or(0) & 1) != 0;
+///     if (!in.ok()) return 1;                  // the record was shorter
 class ByteReader {
 public:
     /// Reads from `bytes`.

@@ -18,7 +18,13 @@ namespace vex::util {
 ///
 /// A write that fails (past a fixed buffer's end, a Seek out of range) leaves the bytes as they were
 /// and the writer failed: `ok()` is false from then on and every later write or Seek is refused, so
-/// a caller can write a whole record and check once.
+/// a caller can write a whole record and check once. A tool's fixed record:
+///
+///     std::array<uint8_t, kRecordSize> record{};
+///     ByteWriter out(record);
+///     out.WriteAt(kScaleAt, scale);            // a double at its documented offset
+///     out.WriteAt(kRollAt, uint64_t{roll});    // a 64-bit flag
+///     TORVA_ASSERT(out.ok(), "a field past the record");
 class ByteWriter {
 public:
     /// Appends to `out`, which must outlive the writer; the cursor starts at out.size(). While the
