@@ -5,10 +5,11 @@
 #include "plugins/common/ToolEvents.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/MathOps.h"
 #include "util/Rotation.h"
 
-#include <bit>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -41,21 +42,6 @@ constexpr size_t kMaximaAt = 112;
 constexpr size_t kRelativeScaleAt = 192;
 
 using Record = std::array<uint8_t, CVodiDOvaObject::kRecordSize>;
-
-void PutU64(Record& record, size_t at, uint64_t value) {
-    for (size_t i = 0; i < 8; ++i) record[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-void PutDouble(Record& record, size_t at, double value) {
-    PutU64(record, at, std::bit_cast<uint64_t>(value));
-}
-uint64_t GetU64(const uint8_t* bytes, size_t at) {
-    uint64_t value = 0;
-    for (size_t i = 0; i < 8; ++i) value |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
-    return value;
-}
-double GetDouble(const uint8_t* bytes, size_t at) {
-    return std::bit_cast<double>(GetU64(bytes, at));
-}
 
 // A pose read from the camera's transform at `t`; the identity at the origin without a snapshot.
 BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
@@ -220,14 +206,15 @@ int CVodiDOvaObject::restore() {
     hideHelpers = (bytes[kHideHelpersAt] & 1) != 0;
     hideCamera = (bytes[kHideCameraAt] & 1) != 0;
     // The last-sent values stay the lens's, so the first step sends saved values that differ.
-    fieldOfView = GetDouble(bytes, kFieldOfViewAt);
-    targetDistance = GetDouble(bytes, kTargetDistanceAt);
-    allowRoll = (GetU64(bytes, kAllowRollAt) & 1) != 0;
+    util::ByteReader in(bytes, size);
+    in.ReadAt(kFieldOfViewAt, fieldOfView);
+    in.ReadAt(kTargetDistanceAt, targetDistance);
+    allowRoll = (in.ReadAt<uint64_t>(kAllowRollAt).value_or(0) & 1) != 0;
     for (size_t k = 0; k < kBodyInputCount; ++k) {
-        body.inputs[k].responseFactor = GetDouble(bytes, kResponseFactorsAt + 8 * k);
-        body.inputs[k].maximum = GetDouble(bytes, kMaximaAt + 8 * k);
+        in.ReadAt(kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
+        in.ReadAt(kMaximaAt + 8 * k, body.inputs[k].maximum);
     }
-    relativeScale = GetDouble(bytes, kRelativeScaleAt);
+    in.ReadAt(kRelativeScaleAt, relativeScale);
     core->refreshConfiguration();
     return 0;
 }
@@ -237,14 +224,15 @@ std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() 
     record[kHideHelpersDuringRecordingAt] = hideHelpersDuringRecording ? 1 : 0;
     record[kHideHelpersAt] = hideHelpers ? 1 : 0;
     record[kHideCameraAt] = hideCamera ? 1 : 0;
-    PutDouble(record, kFieldOfViewAt, fieldOfView);
-    PutDouble(record, kTargetDistanceAt, targetDistance);
-    PutU64(record, kAllowRollAt, allowRoll ? 1 : 0);
+    util::ByteWriter out(record);
+    out.WriteAt(kFieldOfViewAt, fieldOfView);
+    out.WriteAt(kTargetDistanceAt, targetDistance);
+    out.WriteAt(kAllowRollAt, uint64_t{allowRoll ? 1u : 0u});
     for (size_t k = 0; k < kBodyInputCount; ++k) {
-        PutDouble(record, kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
-        PutDouble(record, kMaximaAt + 8 * k, body.inputs[k].maximum);
+        out.WriteAt(kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
+        out.WriteAt(kMaximaAt + 8 * k, body.inputs[k].maximum);
     }
-    PutDouble(record, kRelativeScaleAt, relativeScale);
+    out.WriteAt(kRelativeScaleAt, relativeScale);
     return record;
 }
 
