@@ -13,7 +13,7 @@ namespace vex::util {
 /// Reads values in the byte form ByteWriter writes (util/ByteOrder.h) from a span of bytes, at a
 /// cursor that starts at the first byte. Every read is checked against the end: a read that does not
 /// fit, a bool byte other than 0 or 1, or a Seek or Skip out of range fails, reads nothing, leaves the
-/// target as it was and the cursor where it was, and leaves the reader failed: `ok()` is false from
+/// target as it was and the cursor where it was, and leaves the reader failed: `Ok()` is false from
 /// then on and every later read fails too, so a caller can read a whole record and check once.
 /// The reader never reads outside the span; the bytes must outlive it. A tool's fixed record:
 ///
@@ -21,7 +21,7 @@ namespace vex::util {
 ///     double scale = 1.0;
 ///     in.ReadAt(kScaleAt, scale);
 ///     const bool roll = (in.ReadAt<uint64_t>(kRollAt).value_or(0) & 1) != 0;
-///     if (!in.ok()) return 1;                  // the record was shorter
+///     if (!in.Ok()) return 1;                  // the record was shorter
 class ByteReader {
 public:
     /// Reads from `bytes`.
@@ -75,7 +75,7 @@ public:
     /// Bytes in all.
     size_t Size() const { return size_; }
     /// False once a read, Seek or Skip has failed.
-    bool ok() const { return ok_; }
+    bool Ok() const { return ok_; }
 
 private:
     bool Fail();

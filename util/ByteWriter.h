@@ -17,14 +17,14 @@ namespace vex::util {
 ///   `Seek(offset)` (or `WriteAt`) putting each field at its documented offset.
 ///
 /// A write that fails (past a fixed buffer's end, a Seek out of range) leaves the bytes as they were
-/// and the writer failed: `ok()` is false from then on and every later write or Seek is refused, so
+/// and the writer failed: `Ok()` is false from then on and every later write or Seek is refused, so
 /// a caller can write a whole record and check once. A tool's fixed record:
 ///
 ///     std::array<uint8_t, kRecordSize> record{};
 ///     ByteWriter out(record);
 ///     out.WriteAt(kScaleAt, scale);            // a double at its documented offset
 ///     out.WriteAt(kRollAt, uint64_t{roll});    // a 64-bit flag
-///     TORVA_ASSERT(out.ok(), "a field past the record");
+///     TORVA_ASSERT(out.Ok(), "a field past the record");
 class ByteWriter {
 public:
     /// Appends to `out`, which must outlive the writer; the cursor starts at out.size(). While the
@@ -64,7 +64,7 @@ public:
     /// Bytes of the buffer, or of the vector as it is now.
     size_t Size() const { return vector_ != nullptr ? vector_->size() : size_; }
     /// False once a write or Seek has failed.
-    bool ok() const { return ok_; }
+    bool Ok() const { return ok_; }
 
 private:
     // The `count` bytes at the cursor, the cursor moved past them; null (the writer failed) when

@@ -69,7 +69,7 @@ bool DataChunk::ParseInto(DataChunk& out, ByteReader& in, int depth) {
     // it holds is caught before anything is read.
     const std::span<const uint8_t> name = in.ReadSpan(static_cast<size_t>(nameLength));
     const std::span<const uint8_t> data = in.ReadSpan(static_cast<size_t>(dataSize));
-    if (!in.ok()) return false;
+    if (!in.Ok()) return false;
     // Each child takes at least a header, so a count that cannot fit is malformed; checking it
     // first also keeps the reservation below bounded by the input's length.
     const size_t children = static_cast<size_t>(childCount);

@@ -46,7 +46,7 @@ TEST(ByteCodec, MixedValuesRoundTripThroughAGrowingVector) {
     EXPECT_TRUE(out.Write(kPayloadNaN));
     EXPECT_TRUE(out.Write(std::array<double, 3>{1.5, -2.25, 1e300}));
     EXPECT_TRUE(out.WriteBytes(raw, sizeof raw));
-    EXPECT_TRUE(out.ok());
+    EXPECT_TRUE(out.Ok());
     ASSERT_EQ(bytes.size(), 1 + 1 + 1 + 2 + 4 + 8 + 4 + 8 + 24 + 4);
     EXPECT_EQ(out.Position(), bytes.size());
 
@@ -70,12 +70,12 @@ TEST(ByteCodec, MixedValuesRoundTripThroughAGrowingVector) {
     EXPECT_EQ(in.Read<Triple>(), (Triple{1.5, -2.25, 1e300}));
     const std::span<const uint8_t> tail = in.ReadSpan(4);
     EXPECT_EQ(Bytes(tail.begin(), tail.end()), Bytes(raw, raw + 4));
-    EXPECT_TRUE(in.ok());
+    EXPECT_TRUE(in.Ok());
     EXPECT_EQ(in.Remaining(), 0u);
 
     // One read too many fails like any other.
     EXPECT_FALSE(in.Read<uint8_t>());
-    EXPECT_FALSE(in.ok());
+    EXPECT_FALSE(in.Ok());
 }
 
 TEST(ByteCodec, StoresNumbersLittleEndianByteForByte) {
@@ -118,7 +118,7 @@ TEST(ByteCodec, ATruncatedRecordFailsAndStaysFailed) {
     EXPECT_EQ(count, 7);
     EXPECT_FALSE(in.Read(value));
     EXPECT_EQ(value, -1.0); // untouched
-    EXPECT_FALSE(in.ok());
+    EXPECT_FALSE(in.Ok());
     EXPECT_EQ(in.Position(), 4u); // nothing consumed
     // Six bytes remain, but a failed reader reads nothing more, nor moves.
     uint8_t byte = 0x55;
@@ -127,7 +127,7 @@ TEST(ByteCodec, ATruncatedRecordFailsAndStaysFailed) {
     EXPECT_FALSE(in.ReadBytes(&byte, 1));
     EXPECT_TRUE(in.ReadSpan(1).empty());
     EXPECT_FALSE(in.Seek(0));
-    EXPECT_FALSE(in.ok());
+    EXPECT_FALSE(in.Ok());
 
     // The reader over no bytes at all, and one over a null pointer, fail their first read.
     ByteReader none(nullptr, 16);
@@ -144,7 +144,7 @@ TEST(ByteCodec, RejectsABoolByteOtherThanZeroOrOne) {
     EXPECT_FALSE(b);
     EXPECT_FALSE(in.Read(c));
     EXPECT_TRUE(c);
-    EXPECT_FALSE(in.ok());
+    EXPECT_FALSE(in.Ok());
 }
 
 TEST(ByteCodec, SeekAndSkipStayInsideTheBytes) {
@@ -173,7 +173,7 @@ TEST(ByteCodec, AFixedBufferIsNeverWrittenOutside) {
     ByteWriter out(std::span<uint8_t>(memory).subspan(2, 8));
     EXPECT_TRUE(out.Write(uint32_t{0x11223344}));
     EXPECT_FALSE(out.Write(1.0)); // 8 bytes where 4 are left: nothing of it is written
-    EXPECT_FALSE(out.ok());
+    EXPECT_FALSE(out.Ok());
     EXPECT_EQ(out.Position(), 4u);
     EXPECT_FALSE(out.Write(uint8_t{0x99})); // would fit, but the writer has failed
     EXPECT_FALSE(out.WriteBytes("ab", 2));
@@ -205,7 +205,7 @@ TEST(ByteCodec, FixedRecordFieldsSitAtTheirOffsets) {
     EXPECT_TRUE(out.WriteAt(kFlagAt, true));
     EXPECT_TRUE(out.Seek(kFactorsAt));
     for (double factor : {0.5, -1.0}) EXPECT_TRUE(out.Write(factor));
-    EXPECT_TRUE(out.ok());
+    EXPECT_TRUE(out.Ok());
     EXPECT_FALSE(ByteWriter(record).WriteAt(25, 1.0));                    // runs one byte past the end
     const std::array<uint8_t, 32> expected{0, 1, 0, 0, 0, 0, 0,    0,     // flags
                                            0, 0, 0, 0, 0, 0, 0x00, 0x40,  // 2.0
@@ -234,5 +234,5 @@ TEST(ByteCodec, AVectorWriterOverwritesBehindItsCursorAndGrowsPastTheEnd) {
     out.Write(uint16_t{0x0201});
     EXPECT_EQ(bytes, (Bytes{3, 0, 0, 0, 'a', 'b', 1, 2}));
     EXPECT_FALSE(out.Seek(9));
-    EXPECT_FALSE(out.ok());
+    EXPECT_FALSE(out.Ok());
 }
