@@ -91,8 +91,6 @@ protected:
         host = std::make_unique<Host>();
         core = FindCore();
         ASSERT_NE(core, nullptr);
-        host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
-        host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
         core->GetSettings().countdown = 0;
         ASSERT_EQ(core->CreateTool("Probe"), "Probe_01");
         probe = dynamic_cast<ProbeObject*>(core->InstanceManager::FindInstance("Probe_01")->GetObject());
