@@ -16,6 +16,7 @@
 #include "platform/win32/MessageBox.h"
 #include "unidevice/InputProfile.h"
 #include "unidevice/Property.h"
+#include "util/Assert.h"
 #include "util/Base64.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
@@ -165,6 +166,8 @@ void Instance::WriteDescription(util::xml::Element& element, int options) {
 }
 
 int Instance::Restore(const util::xml::Element& description) {
+    TORVA_ASSERT(object_ != nullptr && object_->core == this,
+                 "a restore reaches the tool object that Create made and gave its core");
     std::vector<uint8_t> bytes;
     if (util::Base64Decode(ChildText(description, "savedata"), bytes))
         setToolData(bytes.data(), uint32_t(bytes.size()));

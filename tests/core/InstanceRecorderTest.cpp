@@ -44,7 +44,9 @@ public:
         (void)t;
         core->extension(Instance::kIsResimulating, &resimulatingAtBegin);
     }
-    void step(double t) override { seen.push_back({t, throttle->getValue(), brake->getValue(), horn->getValue()}); }
+    void step(double t) override {
+        seen.push_back({t, throttle->getValue(), brake->getValue(), horn->getValue()});
+    }
 
     unidevice::Property* throttle = nullptr;
     unidevice::Property* brake = nullptr;
@@ -143,8 +145,7 @@ TEST_F(InstanceRecorderTest, ALaterTakeRecordsFromItsStartOnAndKeepsWhatCameBefo
     // Frames 1..9 of the first take, 11..20 of the second; the key at the start time is gone.
     EXPECT_EQ(throttle.getKeyCount(), 19);
     for (int f = 1; f < 10; ++f) EXPECT_EQ(throttle.get(f * kFrame), first.get(f * kFrame)) << f;
-    for (int f = 11; f <= 20; ++f)
-        EXPECT_EQ(throttle.get(f * kFrame), 0.83 * std::sin(0.7 * f + 2.0)) << f;
+    for (int f = 11; f <= 20; ++f) EXPECT_EQ(throttle.get(f * kFrame), 0.83 * std::sin(0.7 * f + 2.0)) << f;
     EXPECT_EQ(second.size(), 10u);
 }
 
@@ -191,7 +192,8 @@ TEST_F(InstanceRecorderTest, UndoOfATakeSwapsTheRecordedValuesBackAndRedoAgain) 
     EXPECT_EQ(instance->GetRecordedValues(0).get(5 * kFrame), first.get(5 * kFrame));
     EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 10);
     ASSERT_TRUE(host->undo());
-    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 0) << "before the first take nothing was recorded";
+    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 0)
+        << "before the first take nothing was recorded";
     ASSERT_TRUE(host->redo());
     ASSERT_TRUE(host->redo());
     EXPECT_EQ(instance->GetRecordedValues(0).get(5 * kFrame), second.get(5 * kFrame));
@@ -212,6 +214,17 @@ TEST_F(InstanceRecorderTest, ValuesForAnotherNumberOfChannelsAreRefused) {
     instance->SwapRecordedValues(other);
     EXPECT_EQ(instance->GetRecordedValues(0).get(0.0), 9.0);
     EXPECT_EQ(other[0].getKeyCount(), 4);
+}
+
+using InstanceRecorderDeathTest = InstanceRecorderTest;
+
+// A run relies on the tool object's core, which Instance::Create sets: without it the test build stops
+// at the broken invariant rather than calling through a null core.
+TEST_F(InstanceRecorderDeathTest, ARunOfAToolObjectWithoutItsCoreStops) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    pedals->core = nullptr;
+    EXPECT_DEATH(instance->BeginRecord(0.0, false), "invariant broken: a run drives the tool object");
+    pedals->core = instance;
 }
 
 } // namespace
