@@ -123,11 +123,10 @@ public:
         std::filesystem::create_directories(documents_);
         win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
 
-        auto recording = [this] { return keying_ || (core != nullptr && core->IsRecording()); };
         if (kind_ == HostKind::Memory) {
+            // The memory host records from prepareRecording to finishRecording, which the keying
+            // and the core's loop call; the Maya adaptor asks the core.
             memory_ = std::make_unique<MemoryAdaptor>(kFps);
-            memory_->SetCoreRecordingQuery(recording);
-            memory_->SetCoreResimulatingQuery([this] { return core != nullptr && core->IsResimulating(); });
             host = memory_.get();
         } else {
             vex::host::Scene::instance().reset();
@@ -135,7 +134,8 @@ public:
             MTime::setUIUnit(MTime::kPALFrame);
             vex::host::CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator,
                                                   "resimulation_bench");
-            MayaAdaptorInterface::Instance().SetCoreRecordingQuery(recording);
+            MayaAdaptorInterface::Instance().SetCoreRecordingQuery(
+                [this] { return keying_ || (core != nullptr && core->IsRecording()); });
             host = &MayaAdaptorInterface::Instance();
         }
         core = vex::orb::core::FindCore();

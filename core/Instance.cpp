@@ -6,7 +6,6 @@
 #include "core/CoreNode.h"
 #include "core/CoreStartup.h"
 #include "core/CurrentAdaptor.h"
-#include "core/InstanceRecordingUndo.h"
 #include "core/InstanceReference.h"
 #include "core/MeshSnapshotProxy.h"
 #include "core/Plugin.h"
@@ -15,11 +14,9 @@
 #include "interface/CCamera.h"
 #include "interface/CCameraPlugin.h"
 #include "platform/win32/MessageBox.h"
-#include "unidevice/Control.h"
-#include "unidevice/ControlKind.h"
 #include "unidevice/InputProfile.h"
 #include "unidevice/Property.h"
-#include "unidevice/PropertyFactory.h"
+#include "util/Assert.h"
 #include "util/Base64.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
@@ -32,8 +29,6 @@ namespace {
 
 namespace win32 = platform::win32;
 
-// The kinds a spinner's channel accepts: every control that can turn it.
-constexpr uint32_t kSpinnerChannelKinds = 14;
 constexpr const char* kMessageTitle = "Torva Suite";
 
 std::string ChildText(const util::xml::Element& element, std::string_view name) {
@@ -62,8 +57,7 @@ std::vector<CoreNode*> NodesOf(NodeOwner* owner) {
 Instance::Instance(Tool& tool, const std::string& name)
     : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {
     page_.setChannelHandler([this](const std::string& channelName, configadaptor::Node& spinner) {
-        if (unidevice::Property* channel = addInputChannel(channelName, kSpinnerChannelKinds, nullptr))
-            spinnerChannels_.push_back({channel, &spinner});
+        recorder_.AddSpinnerChannel(channelName, spinner);
     });
 }
 
@@ -72,7 +66,7 @@ Instance::~Instance() {
     if (CoreSubSystem::IsCoreInitialized()) {
         if (CoreImplementation* core = FindCore()) core->ForgetInstance(this);
     }
-    RestoreLiveBindings();
+    recorder_.RestoreLiveBindings();
     if (object_ != nullptr) tool_.ReleaseObject(object_);
     object_ = nullptr;
     // The host nodes stay in the scene, tagged, without an owner: an instance made again from this
@@ -163,19 +157,7 @@ void Instance::WriteDescription(util::xml::Element& element, int options) {
     element.AddChild(nodeinfo);
 
     element.AddChild(TagWithData("savedata", util::Base64Encode(toolData_)));
-    if ((options & kWithRecordedValues) != 0) {
-        Tag values("recordedinputvalues");
-        for (int i = 0; i < channels_.getCount(); ++i) {
-            const util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
-            std::vector<uint8_t> bytes(variable.getSerializedSize());
-            variable.serialize(bytes.data(), bytes.size());
-            Tag entry("input");
-            entry.SetAttribute("name", channels_.getProperty(i)->getName());
-            entry.AddChild(util::xml::Data(util::Base64Encode(bytes)));
-            values.AddChild(entry);
-        }
-        element.AddChild(values);
-    }
+    if ((options & kWithRecordedValues) != 0) recorder_.WriteRecordedValues(element);
     if (object_ != nullptr && object_->hasExtension(CCamera::kWriteCustomData)) {
         util::xml::Element custom = Tag("customdata");
         object_->extension(CCamera::kWriteCustomData, &custom);
@@ -184,22 +166,13 @@ void Instance::WriteDescription(util::xml::Element& element, int options) {
 }
 
 int Instance::Restore(const util::xml::Element& description) {
+    TORVA_ASSERT(object_ != nullptr && object_->core == this,
+                 "a restore reaches the tool object that Create made and gave its core");
     std::vector<uint8_t> bytes;
     if (util::Base64Decode(ChildText(description, "savedata"), bytes))
         setToolData(bytes.data(), uint32_t(bytes.size()));
-    if (const util::xml::Element* values = description.GetChild("recordedinputvalues")) {
-        for (size_t i = 0, count = values->CountChildren("input"); i < count; ++i) {
-            const util::xml::Element* entry = values->GetChild("input", i);
-            const int index = channels_.getCount() > 0 ? static_cast<int>(i) : -1;
-            unidevice::Property* byName = channels_.findProperty(entry->GetAttribute("name"));
-            int target = index;
-            for (int c = 0; byName != nullptr && c < channels_.getCount(); ++c)
-                if (channels_.getProperty(c) == byName) target = c;
-            if (target < 0 || target >= channels_.getCount() || !util::Base64Decode(entry->GetText(), bytes))
-                continue;
-            recorded_[static_cast<size_t>(target)].deserialize(bytes.data(), bytes.size());
-        }
-    }
+    if (const util::xml::Element* values = description.GetChild("recordedinputvalues"))
+        recorder_.ReadRecordedValues(*values);
     if (const util::xml::Element* input = description.GetChild("inputprofile")) LoadInputProfile(*input);
     if (const util::xml::Element* config = description.GetChild("configprofile"))
         LoadConfiguration(*config, true);
@@ -249,7 +222,7 @@ void Instance::LoadConfiguration(const util::xml::Element& profile, bool quiet) 
 }
 
 int Instance::LoadInputProfile(const util::xml::Element& profile) {
-    const int result = unidevice::InputProfile::Load(channels_, profile, inputProfile_);
+    const int result = unidevice::InputProfile::Load(recorder_.GetChannels(), profile, inputProfile_);
     if (result == unidevice::InputProfile::kNotAProfile) return result;
     util::Message changed(kInputConfigurationChanged);
     broadcast(changed);
@@ -257,7 +230,7 @@ int Instance::LoadInputProfile(const util::xml::Element& profile) {
 }
 
 void Instance::WriteInputProfile(util::xml::Element& profile, const std::string& name) const {
-    profile = unidevice::InputProfile::Save(channels_, name);
+    profile = unidevice::InputProfile::Save(recorder_.GetChannels(), name);
 }
 
 bool Instance::LoadConfigProfileNamed(const std::string& name) {
@@ -342,75 +315,6 @@ bool Instance::WriteById(int id, double value) {
     return page_.getPage() != nullptr && page_.getPage()->setValue(id, value);
 }
 
-void Instance::SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values) {
-    if (values.size() == recorded_.size()) recorded_.swap(values);
-}
-
-void Instance::BeginRecord(double time, bool resimulate) {
-    running_ = true;
-    resimulating_ = resimulate;
-    if (object_ != nullptr) object_->begin(time);
-    if (!resimulate) {
-        addUndo(new InstanceRecordingUndo(name_, recorded_));
-        for (util::AVar_Linear<double>& variable : recorded_) variable.truncateFrom(time);
-        return;
-    }
-    for (int i = 0; i < channels_.getCount(); ++i) {
-        unidevice::Property* channel = channels_.getProperty(i);
-        liveControls_.push_back(channel->getControl());
-        // A channel that drove nothing in the take stays unbound, so it reads as it did live (its
-        // offset) instead of as a control stuck at 0.
-        if (channel->getControl() == nullptr && recorded_[static_cast<size_t>(i)].getKeyCount() == 0) {
-            temporaryControls_.push_back(nullptr);
-            continue;
-        }
-        auto temporary = std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0);
-        temporary->setDescription("Temporary control");
-        channel->setControl(temporary.get());
-        temporaryControls_.push_back(std::move(temporary));
-    }
-}
-
-void Instance::Step(double time) {
-    for (int i = 0; i < channels_.getCount(); ++i) {
-        util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
-        if (resimulating_ && static_cast<size_t>(i) < temporaryControls_.size()) {
-            if (unidevice::Control* temporary = temporaryControls_[static_cast<size_t>(i)].get())
-                temporary->setValue(variable.get(time));
-        } else if (!resimulating_) {
-            if (unidevice::Control* control = channels_.getProperty(i)->getControl())
-                variable.set(time, control->getValue());
-        }
-    }
-    for (const SpinnerChannel& entry : spinnerChannels_) {
-        if (entry.channel->getControl() == nullptr) continue;
-        const double value = entry.channel->getValue();
-        if (value != entry.spinner->getValue()) entry.spinner->setValue(value);
-    }
-    // The tool publishes its outputs in its own step; the controls take what it published last, so a
-    // value moves on once per step.
-    for (const OutputBinding& output : outputs_) {
-        if (output.channel == nullptr) continue;
-        if (unidevice::Control* control = getControl(output.control))
-            control->setValue(output.channel->getValue());
-    }
-    if (object_ != nullptr) object_->step(time);
-}
-
-void Instance::EndRecord() {
-    if (object_ != nullptr) object_->end();
-    RestoreLiveBindings();
-    running_ = false;
-    resimulating_ = false;
-}
-
-void Instance::RestoreLiveBindings() {
-    for (size_t i = 0; i < liveControls_.size() && static_cast<int>(i) < channels_.getCount(); ++i)
-        channels_.getProperty(static_cast<int>(i))->setControl(liveControls_[i]);
-    liveControls_.clear();
-    temporaryControls_.clear();
-}
-
 void Instance::TimeChanged(double time) {
     if (object_ != nullptr) object_->timeChanged(time);
 }
@@ -422,16 +326,12 @@ int Instance::extension(int id, void* data) {
         *static_cast<std::string*>(data) = name_;
         return 1;
     case kIsRunning:
-        *static_cast<int*>(data) = running_ ? 1 : 0;
+        *static_cast<int*>(data) = recorder_.IsRunning() ? 1 : 0;
         return 1;
-    case kAddVirtualControl: {
-        auto* channel = static_cast<unidevice::Property*>(data);
-        const int index = AddVirtualControl(channel->getName());
-        outputs_.push_back({index, channel});
-        return index + 1;
-    }
+    case kAddVirtualControl:
+        return recorder_.AddOutput(static_cast<unidevice::Property*>(data)) + 1;
     case kIsResimulating:
-        *static_cast<int*>(data) = resimulating_ ? 1 : 0;
+        *static_cast<int*>(data) = recorder_.IsResimulating() ? 1 : 0;
         return 1;
     case kGetType:
         *static_cast<std::string*>(data) = tool_.GetIdentifier();
@@ -494,16 +394,11 @@ void Instance::addUndo(CUndo* undo) {
 
 unidevice::Property* Instance::addInputChannel(std::string name, uint32_t flags,
                                                unidevice::PropertyFactory* factory) {
-    unidevice::PropertyFactory fallback;
-    unidevice::Property* channel = (factory != nullptr ? factory : &fallback)->create(name, flags);
-    if (channel == nullptr) return nullptr;
-    channels_.addProperty(std::move(name), channel);
-    recorded_.emplace_back();
-    return channel;
+    return recorder_.AddChannel(std::move(name), flags, factory);
 }
 
 unidevice::Property* Instance::findInputChannel(std::string name) {
-    return channels_.findProperty(name);
+    return recorder_.FindChannel(name);
 }
 
 void Instance::beginGroup(std::string name, std::string help) {
@@ -670,7 +565,7 @@ double Instance::getFrameDuration() {
 
 void Instance::refreshView() {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
-    if (adaptor != nullptr && !resimulating_) adaptor->refreshViews();
+    if (adaptor != nullptr && !recorder_.IsResimulating()) adaptor->refreshViews();
 }
 
 int Instance::messageBox(std::string title, std::string text, uint32_t flags) {

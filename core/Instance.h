@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/FlagState.h"
+#include "core/InstanceRecorder.h"
 #include "core/InstanceVirtualDevice.h"
 #include "core/NodeOwner.h"
 #include "core/configadaptor/PageBuilder.h"
@@ -26,8 +27,9 @@ class InstanceReference;
 class Tool;
 
 /// One live use of a tool type: owns the tool object and implements the CInterface it calls back,
-/// owns the tool's input channels with their recorded values, and offers the tool's outputs as its
-/// own input device. It is also the owner of the host nodes the tool creates, named after it.
+/// holds the tool's input channels with their recorded values and its runs in its recorder
+/// (InstanceRecorder), and offers the tool's outputs as its own input device. It is also the owner
+/// of the host nodes the tool creates, named after it.
 ///
 /// Extensions a tool may call on it (data, answer):
 ///   38  std::string*           receives the instance name; 1
@@ -96,14 +98,16 @@ public:
     InstanceReference* GetReference() const { return reference_; }
     void SetReference(InstanceReference* reference) { reference_ = reference; }
     /// The input channels in declaration order.
-    const unidevice::PropertyHandler& GetInputChannels() const { return channels_; }
+    const unidevice::PropertyHandler& GetInputChannels() const { return recorder_.GetChannels(); }
     /// The recorded values of the channel at `index`.
     const util::AVar_Linear<double>& GetRecordedValues(int index) const {
-        return recorded_[static_cast<size_t>(index)];
+        return recorder_.GetRecordedValues(index);
     }
     /// Exchanges the recorded values of all channels with `values` (undo of a recording); nothing
     /// when the channel count differs.
-    void SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values);
+    void SwapRecordedValues(std::vector<util::AVar_Linear<double>>& values) {
+        recorder_.SwapRecordedValues(values);
+    }
     /// The names of required nodes the last restore did not find.
     const std::vector<std::string>& GetMissingNodes() const { return missing_; }
     /// Whether the tool made `node` itself as a helper mesh (its low-poly display), or made it at all
@@ -155,12 +159,12 @@ public:
 
     /// A run starts at `time`: the tool begins; a live run prepares the recorded values from `time`
     /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
-    void BeginRecord(double time, bool resimulate);
+    void BeginRecord(double time, bool resimulate) { recorder_.BeginRecord(time, resimulate); }
     /// One tick: records or replays every channel, turns the spinners of bound spinner channels,
     /// feeds the virtual controls, steps the tool.
-    void Step(double time);
+    void Step(double time) { recorder_.Step(time); }
     /// The run ends: the tool ends; after a re-simulation every channel gets its live control back.
-    void EndRecord();
+    void EndRecord() { recorder_.EndRecord(); }
     /// The host time moved outside a run.
     void TimeChanged(double time);
 
@@ -221,15 +225,6 @@ public:
     int messageBox(std::string title, std::string text, uint32_t flags) override;
 
 private:
-    struct SpinnerChannel {
-        unidevice::Property* channel;
-        configadaptor::Node* spinner;
-    };
-    struct OutputBinding {
-        int control;
-        unidevice::Property* channel;
-    };
-
     // Puts the saved state of `description` back and restores the tool; its answer.
     int Restore(const util::xml::Element& description);
     // Takes over the host nodes the description lists, tagged for the instance `taggedName` (hosts
@@ -239,17 +234,13 @@ private:
     void CloneNodesFrom(NodeOwner* source);
     // Shows which required nodes are missing.
     void ReportMissingNodes();
-    // Gives every channel its live control back and drops the temporary controls.
-    void RestoreLiveBindings();
 
     Tool& tool_;
     CCamera* object_ = nullptr;
     std::string name_;
     InstanceReference* reference_ = nullptr;
-    unidevice::PropertyHandler channels_;
-    std::vector<util::AVar_Linear<double>> recorded_;
-    std::vector<OutputBinding> outputs_;
-    std::vector<SpinnerChannel> spinnerChannels_;
+    // The channels, their recorded values and the run; the page's spinner channels are filed there.
+    InstanceRecorder recorder_{*this};
     configadaptor::PageBuilder page_;
     std::vector<uint8_t> toolData_;
     bool hasToolData_ = false;
@@ -260,10 +251,6 @@ private:
     std::vector<const CNode*> helpers_;
     std::vector<const CNode*> cameras_;
     bool restoring_ = false;
-    bool running_ = false;
-    bool resimulating_ = false;
-    std::vector<unidevice::Control*> liveControls_;
-    std::vector<std::unique_ptr<unidevice::Control>> temporaryControls_;
 };
 
 } // namespace vex::orb::core

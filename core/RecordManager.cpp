@@ -10,8 +10,10 @@
 #include "core/ResimulationWindow.h"
 #include "core/ResultCodes.h"
 #include "platform/win32/Clock.h"
+#include "platform/win32/MessageBox.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/WinDriver.h"
+#include "util/Assert.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +24,7 @@ namespace vex::orb::core {
 namespace {
 
 using platform::win32::GetTickCount;
+namespace win32 = platform::win32;
 
 // Check boxes of the main window the loop consults.
 constexpr int kAutoExpandTimelineBox = 113;
@@ -30,6 +33,12 @@ constexpr int kCountdownBox = 112;
 
 // The shortest interval between two ticks.
 constexpr double kMinTickInterval = 0.001;
+
+// Whether the host's time unit has a frame rate to step a re-simulation by: a unit the host does not
+// know (Maya's user-defined one) answers 0.
+bool HasFrameRate(AdaptorInterface& adaptor) {
+    return adaptor.getFramesPerSecond() > 0.0;
+}
 
 } // namespace
 
@@ -150,6 +159,11 @@ int RecordManager::Resimulate(double from, double to) {
     if (running_) return kAlreadyRunning;
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr) return kRecordingUnavailable;
+    if (!HasFrameRate(*adaptor)) {
+        win32::MessageBox(nullptr, kNoFrameRateMessage, "Torva Suite",
+                          win32::MB_OK | win32::MB_ICONEXCLAMATION);
+        return kRecordingUnavailable;
+    }
     adaptor->beginUndoGroup("Resimulating");
 
     running_ = true;
@@ -176,6 +190,12 @@ int RecordManager::Resimulate(double from, double to) {
 bool RecordManager::ResimulateSlice() {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (!resimulating_ || adaptor == nullptr) return true;
+    // The host's time unit changed to one without a rate while the progress window was open: the
+    // frames stepped so far stay, the rest cannot be stepped.
+    if (!HasFrameRate(*adaptor)) {
+        FinishResimulation();
+        return true;
+    }
     const double step = 1.0 / adaptor->getFramesPerSecond();
     const uint32_t sliceStart = GetTickCount();
     while (endTime_ + 0.00001 > resimulateCursor_) {
@@ -257,6 +277,7 @@ int RecordManager::GetFrameIndexOf(double t) const {
 
 void RecordManager::BeginInstances(bool resimulate) {
     AdaptorInterface* adaptor = GetCurrentAdaptor();
+    TORVA_ASSERT(adaptor != nullptr, "a take or re-simulation begins only on an adaptor (its start checked)");
     CoreImplementation* core = GetCore();
     activeInstances_ = core != nullptr ? core->CollectInstances(InstanceManager::kRecordedInstances)
                                        : std::vector<Instance*>();
@@ -291,9 +312,11 @@ bool RecordManager::IsMainWindowBoxChecked(int component, bool missing) {
 
 void RecordManager::SaveVisibility() {
     savedVisibility_.clear();
+    AdaptorInterface* adaptor = GetCurrentAdaptor();
+    TORVA_ASSERT(adaptor != nullptr, "a take saves the visibility only on an adaptor (its start checked)");
     std::vector<CoreNode*> nodes;
     NodeList out(&nodes);
-    GetCurrentAdaptor()->getAllNodes(out);
+    adaptor->getAllNodes(out);
     for (CoreNode* node : nodes) savedVisibility_.emplace_back(node, node->isVisible());
 }
 

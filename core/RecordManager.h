@@ -34,6 +34,10 @@ public:
     /// Slow-motion levels: factor 2^(level-1).
     static constexpr int kMinSlowLevel = 1;
     static constexpr int kMaxSlowLevel = 10;
+    /// Shown when a re-simulation is refused because the host's time unit has no frame rate.
+    static constexpr const char* kNoFrameRateMessage =
+        "The scene's time unit has no known frame rate, so there are no frames to re-simulate. Choose a "
+        "frame-based time unit and try again.";
 
     explicit RecordManager(CoreImplementation* core);
     ~RecordManager() override;
@@ -47,11 +51,13 @@ public:
     /// Stops a running recording and closes its undo group; nothing when none runs. Answers 0.
     int StopRecording();
     /// Re-simulates the frames after `from` up to `to` seconds from the recorded input: 0, or 71
-    /// while something runs. The progress window's timer does the stepping.
+    /// while something runs, 72 when there is no adaptor, or 72 with a message (nothing changed)
+    /// when the host's time unit has no frame rate. The progress window's timer does the stepping.
     int Resimulate(double from, double to);
     /// Ends a running re-simulation at once; nothing when none runs.
     void FinishResimulation();
-    /// Steps one slice of the re-simulation (at most kSliceMilliseconds); true when it finished.
+    /// Steps one slice of the re-simulation (at most kSliceMilliseconds); true when it finished. A
+    /// host time unit without a frame rate by then finishes it, the frames stepped so far kept.
     bool ResimulateSlice();
     /// The time of re-simulated frame `frame` (1: the first after the start) at `step` per frame.
     double ResimulationFrameTime(int frame, double step) const;

@@ -7,7 +7,8 @@ namespace vex::orb::core {
 inline constexpr int kOk = 0;
 /// A recording or re-simulation is already running.
 inline constexpr int kAlreadyRunning = 71;
-/// The real-time loop cannot record or re-simulate: there is no host adaptor to run on.
+/// The real-time loop cannot record or re-simulate: there is no host adaptor to run on (or, for a
+/// re-simulation, the host's time unit has no frame rate to step by).
 inline constexpr int kRecordingUnavailable = 72;
 /// No instance or no profile of the name asked for.
 inline constexpr int kProfileNotFound = -1;

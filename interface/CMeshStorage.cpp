@@ -1,13 +1,12 @@
 #include "interface/CMeshStorage.h"
 
-#include "util/Endian.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/NumberText.h"
 #include "util/xml/Tag.h"
 #include "util/xml/TagWithData.h"
 
-#include <bit>
 #include <charconv>
-#include <cstring>
 #include <optional>
 #include <string>
 
@@ -20,38 +19,27 @@ constexpr size_t kIndexBytes = 4;
 
 // ---- record form ----
 
-void WriteDoubleLE(uint8_t* p, double value) {
-    uint64_t bits = std::bit_cast<uint64_t>(value);
-    for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(bits >> (8 * i));
-}
-
-double ReadDoubleLE(const uint8_t* p) {
-    uint64_t bits = 0;
-    for (int i = 0; i < 8; ++i) bits |= static_cast<uint64_t>(p[i]) << (8 * i);
-    return std::bit_cast<double>(bits);
-}
-
 DataChunk CountChunk(std::string_view name, size_t count) {
-    uint8_t bytes[4];
-    WriteInt32LE(bytes, static_cast<int32_t>(count));
-    return DataChunk(name, bytes, sizeof bytes);
+    return DataChunk::Make(name, static_cast<int32_t>(count));
 }
 
 DataChunk VectorBlob(std::string_view name, const std::vector<Vector3<double>>& values) {
-    std::vector<uint8_t> bytes(values.size() * kVectorBytes);
-    uint8_t* p = bytes.data();
+    std::vector<uint8_t> bytes;
+    bytes.reserve(values.size() * kVectorBytes);
+    ByteWriter out(bytes);
     for (const Vector3<double>& v : values) {
-        WriteDoubleLE(p, v.x);
-        WriteDoubleLE(p + 8, v.y);
-        WriteDoubleLE(p + 16, v.z);
-        p += kVectorBytes;
+        out.Write(v.x);
+        out.Write(v.y);
+        out.Write(v.z);
     }
     return DataChunk(name, bytes.data(), bytes.size());
 }
 
 DataChunk IndexBlob(std::string_view name, const std::vector<int32_t>& values) {
-    std::vector<uint8_t> bytes(values.size() * kIndexBytes);
-    for (size_t i = 0; i < values.size(); ++i) WriteInt32LE(bytes.data() + i * kIndexBytes, values[i]);
+    std::vector<uint8_t> bytes;
+    bytes.reserve(values.size() * kIndexBytes);
+    ByteWriter out(bytes);
+    for (int32_t index : values) out.Write(index);
     return DataChunk(name, bytes.data(), bytes.size());
 }
 
@@ -59,27 +47,28 @@ DataChunk IndexBlob(std::string_view name, const std::vector<int32_t>& values) {
 // `entryBytes` each.
 std::optional<size_t> CheckedCount(const DataChunk& chunk, std::string_view countName,
                                    std::string_view blobName, size_t entryBytes) {
-    const DataChunk& countChunk = chunk.FindChild(countName);
-    if (countChunk.GetSize() != 4) return std::nullopt;
-    const int32_t count = ReadInt32LE(countChunk.GetData());
-    if (count < 0) return std::nullopt;
+    int32_t count = 0;
+    if (!chunk.FindChild(countName).Read(count) || count < 0) return std::nullopt;
     if (chunk.FindChild(blobName).GetSize() != static_cast<size_t>(count) * entryBytes) return std::nullopt;
     return static_cast<size_t>(count);
 }
 
 std::vector<Vector3<double>> ReadVectors(const DataChunk& blob, size_t count) {
     std::vector<Vector3<double>> values(count);
-    const uint8_t* p = blob.GetData();
+    ByteReader in(blob.GetData(), blob.GetSize());
+    // The caller has checked the blob's size against the count.
     for (Vector3<double>& v : values) {
-        v = {ReadDoubleLE(p), ReadDoubleLE(p + 8), ReadDoubleLE(p + 16)};
-        p += kVectorBytes;
+        in.Read(v.x);
+        in.Read(v.y);
+        in.Read(v.z);
     }
     return values;
 }
 
 std::vector<int32_t> ReadIndices(const DataChunk& blob, size_t count) {
     std::vector<int32_t> values(count);
-    for (size_t i = 0; i < count; ++i) values[i] = ReadInt32LE(blob.GetData() + i * kIndexBytes);
+    ByteReader in(blob.GetData(), blob.GetSize());
+    for (int32_t& index : values) in.Read(index);
     return values;
 }
 

@@ -100,7 +100,9 @@ constexpr std::array kTable{
                 "passive trailer that follows the object its towing hook is linked to"}, kPlaceholder},
     // 21 CVodiDOvaPlugin
     TableEntry{{"VodiDOva", "vodidova", "VodiDOva", "Camera",
-                "camera moving as a body in zero gravity with brakes"},
+                "Torva VodiDOva is modelled as an object moving in zero gravity. Brake functionality has been "
+                "added to aid navigation. Torva VodiDOva gives an ultra smooth motion yielding an eerie, almost "
+                "liquid feeling to a shoot. "},
                &CVodiDOvaPlugin::Create},
     // 22 CAutoFocusCamPlugin
     TableEntry{{"ZoomAndFocusCam", "autofocuscam", "AutoFocusCam", "Camera",

@@ -1,7 +1,8 @@
 #pragma once
 
 #include "util/AVarCodec.h"
-#include "util/Endian.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,16 +56,15 @@ public:
         if (buffer == nullptr || capacity < kHeaderSize ||
             payload > static_cast<size_t>(std::numeric_limits<int32_t>::max()))
             return size;
-        WriteInt32LE(buffer, static_cast<int32_t>(kHeaderSize));
-        WriteInt32LE(buffer + 4, static_cast<int32_t>(payload));
-        WriteInt32LE(buffer + 8, kFormatVersion);
-        WriteInt32LE(buffer + 12, static_cast<int32_t>(keys_.size()));
+        ByteWriter out(buffer, capacity);
+        out.Write(static_cast<int32_t>(kHeaderSize));
+        out.Write(static_cast<int32_t>(payload));
+        out.Write(kFormatVersion);
+        out.Write(static_cast<int32_t>(keys_.size()));
         if (capacity < size) return size;
-        uint8_t* p = buffer + kHeaderSize;
         for (const Key& key : keys_) {
-            WriteDoubleLE(p, key.time);
-            WriteAVarValue(p + 8, key.value);
-            p += kKeyDiskSize;
+            out.Write(key.time);
+            WriteAVarValue(out, key.value);
         }
         return size;
     }
@@ -76,22 +76,19 @@ public:
     /// are NaN or not strictly ascending, or whose values have no on-disk meaning (a bool byte other
     /// than 0 or 1). Bytes after the record are ignored; the default value is kept.
     virtual bool deserialize(const uint8_t* buffer, size_t length) {
-        if (buffer == nullptr || length < kHeaderSize) return false;
-        const int32_t headerSize = ReadInt32LE(buffer);
-        const int32_t payload = ReadInt32LE(buffer + 4);
-        const int32_t version = ReadInt32LE(buffer + 8);
-        const int32_t count = ReadInt32LE(buffer + 12);
+        ByteReader in(buffer, length);
+        int32_t headerSize = 0, payload = 0, version = 0, count = 0;
+        if (!in.Read(headerSize) || !in.Read(payload) || !in.Read(version) || !in.Read(count)) return false;
         if (headerSize != static_cast<int32_t>(kHeaderSize) || version != kFormatVersion) return false;
         if (count < 0 || payload < 0) return false;
         if (static_cast<uint64_t>(count) * kKeyDiskSize != static_cast<uint64_t>(payload)) return false;
-        if (static_cast<size_t>(payload) > length - kHeaderSize) return false;
+        if (static_cast<size_t>(payload) > in.Remaining()) return false;
 
         std::vector<Key> keys(static_cast<size_t>(count));
-        const uint8_t* p = buffer + kHeaderSize;
-        for (size_t i = 0; i < keys.size(); ++i, p += kKeyDiskSize) {
-            keys[i].time = ReadDoubleLE(p);
+        for (size_t i = 0; i < keys.size(); ++i) {
+            if (!in.Read(keys[i].time)) return false;
             if (std::isnan(keys[i].time) || (i > 0 && !(keys[i - 1].time < keys[i].time))) return false;
-            if (!ReadAVarValue(p + 8, keys[i].value)) return false;
+            if (!ReadAVarValue(in, keys[i].value)) return false;
         }
         keys_ = std::move(keys);
         return true;

@@ -1,20 +1,22 @@
 #pragma once
 
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/Matrix.h"
 #include "util/QTransform.h"
 #include "util/Quat.h"
 #include "util/Vector3.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+#include <span>
 #include <type_traits>
 
-// The on-disk form of the values an animated variable can hold. Every field is written on its own,
-// little-endian and packed, so the bytes do not depend on the host's byte order or on the padding
-// of the in-memory types: a bool is 1 byte, an int 4, a double 8, a Vector3 24 (x, y, z), a Quat 32
-// (x, y, z, w), a QTransform 56 (translation, then rotation) and a Matrix 128 (row by row).
+// The on-disk form of the values an animated variable can hold. Every field is written on its own
+// through the byte codec (ByteWriter, ByteReader), little-endian and packed, so the bytes do not
+// depend on the host's byte order or on the padding of the in-memory types: a bool is 1 byte, an int 4, a
+// double 8, a Vector3 24 (x, y, z), a Quat 32 (x, y, z, w), a QTransform 56 (translation, then rotation) and
+// a Matrix 128 (row by row).
 namespace vex::util {
 
 /// True for the value types an animated variable can be saved with.
@@ -44,92 +46,53 @@ inline constexpr size_t kAVarDiskSize = [] {
         return size_t{128};
 }();
 
-/// Writes the 8 bytes of `value` at `p`, little-endian, bit for bit (NaN payloads included).
-inline void WriteDoubleLE(uint8_t* p, double value) {
-    const auto u = std::bit_cast<uint64_t>(value);
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(p, &u, 8); // one unaligned store
-    } else {
-        for (int i = 0; i < 8; ++i) p[i] = static_cast<uint8_t>(u >> (8 * i));
-    }
-}
-
-/// Reads the double stored at `p` by WriteDoubleLE.
-inline double ReadDoubleLE(const uint8_t* p) {
-    uint64_t u = 0;
-    if constexpr (std::endian::native == std::endian::little) {
-        std::memcpy(&u, p, 8);
-    } else {
-        for (int i = 0; i < 8; ++i) u |= static_cast<uint64_t>(p[i]) << (8 * i);
-    }
-    return std::bit_cast<double>(u);
-}
-
-/// Writes `value` at `p` in its on-disk form (kAVarDiskSize<T> bytes).
+/// Writes `value` in its on-disk form (kAVarDiskSize<T> bytes) at the cursor of `out`.
 template <typename T>
-void WriteAVarValue(uint8_t* p, const T& value) {
-    if constexpr (std::is_same_v<T, bool>) {
-        *p = value ? 1 : 0;
-    } else if constexpr (std::is_same_v<T, unsigned char>) {
-        *p = value;
-    } else if constexpr (std::is_same_v<T, int32_t>) {
-        for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(static_cast<uint32_t>(value) >> (8 * i));
-    } else if constexpr (std::is_same_v<T, double>) {
-        WriteDoubleLE(p, value);
+bool WriteAVarValue(ByteWriter& out, const T& value) {
+    if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, unsigned char> || std::is_same_v<T, int32_t> ||
+                  std::is_same_v<T, double>) {
+        return out.Write(value);
     } else if constexpr (std::is_same_v<T, Vector3<double>>) {
-        for (double c : {value.x, value.y, value.z}) {
-            WriteDoubleLE(p, c);
-            p += 8;
-        }
+        return out.Write(value.x) && out.Write(value.y) && out.Write(value.z);
     } else if constexpr (std::is_same_v<T, Quat<double>>) {
-        for (double c : {value.x, value.y, value.z, value.w}) {
-            WriteDoubleLE(p, c);
-            p += 8;
-        }
+        return out.Write(value.x) && out.Write(value.y) && out.Write(value.z) && out.Write(value.w);
     } else if constexpr (std::is_same_v<T, QTransform<double>>) {
-        WriteAVarValue(p, value.translation);
-        WriteAVarValue(p + 24, value.rotation);
+        return WriteAVarValue(out, value.translation) && WriteAVarValue(out, value.rotation);
     } else {
         static_assert(std::is_same_v<T, Matrix<double>>, "no on-disk form for this value type");
-        for (const auto& row : value.m)
-            for (double c : row) {
-                WriteDoubleLE(p, c);
-                p += 8;
-            }
+        return out.Write(value.m); // row by row
     }
 }
 
-/// Reads a value written by WriteAVarValue from `p` into `value`. Returns false, leaving `value`
-/// untouched, when the bytes are no value WriteAVarValue writes: a bool byte other than 0 or 1.
+/// Reads a value written by WriteAVarValue at the cursor of `in` into `value`. Returns false, leaving
+/// `value` untouched and `in` failed, when the bytes run out or are no value WriteAVarValue writes
+/// (a bool byte other than 0 or 1).
 template <typename T>
-bool ReadAVarValue(const uint8_t* p, T& value) {
-    if constexpr (std::is_same_v<T, bool>) {
-        if (*p > 1) return false;
-        value = *p == 1;
-    } else if constexpr (std::is_same_v<T, unsigned char>) {
-        value = *p;
-    } else if constexpr (std::is_same_v<T, int32_t>) {
-        uint32_t u = 0;
-        for (int i = 0; i < 4; ++i) u |= static_cast<uint32_t>(p[i]) << (8 * i);
-        value = static_cast<int32_t>(u);
-    } else if constexpr (std::is_same_v<T, double>) {
-        value = ReadDoubleLE(p);
+bool ReadAVarValue(ByteReader& in, T& value) {
+    T read = value;
+    bool ok = false;
+    if constexpr (std::is_same_v<T, bool> || std::is_same_v<T, unsigned char> || std::is_same_v<T, int32_t> ||
+                  std::is_same_v<T, double>) {
+        ok = in.Read(read);
     } else if constexpr (std::is_same_v<T, Vector3<double>>) {
-        value = {ReadDoubleLE(p), ReadDoubleLE(p + 8), ReadDoubleLE(p + 16)};
+        ok = in.Read(read.x) && in.Read(read.y) && in.Read(read.z);
     } else if constexpr (std::is_same_v<T, Quat<double>>) {
-        value = {ReadDoubleLE(p), ReadDoubleLE(p + 8), ReadDoubleLE(p + 16), ReadDoubleLE(p + 24)};
+        ok = in.Read(read.x) && in.Read(read.y) && in.Read(read.z) && in.Read(read.w);
     } else if constexpr (std::is_same_v<T, QTransform<double>>) {
-        ReadAVarValue(p, value.translation);
-        ReadAVarValue(p + 24, value.rotation);
+        ok = ReadAVarValue(in, read.translation) && ReadAVarValue(in, read.rotation);
     } else {
         static_assert(std::is_same_v<T, Matrix<double>>, "no on-disk form for this value type");
-        for (auto& row : value.m)
-            for (double& c : row) {
-                c = ReadDoubleLE(p);
-                p += 8;
-            }
+        ok = in.Read(read.m);
     }
-    return true;
+    if (ok) value = read;
+    return ok;
+}
+
+/// Reads the value at the start of `bytes`, as above.
+template <typename T>
+bool ReadAVarValue(std::span<const uint8_t> bytes, T& value) {
+    ByteReader in(bytes);
+    return ReadAVarValue(in, value);
 }
 
 } // namespace vex::util

@@ -1,7 +1,5 @@
 #include "util/DataChunk.h"
 
-#include "util/Endian.h"
-
 #include <algorithm>
 #include <limits>
 #include <utility>
@@ -46,51 +44,43 @@ DataChunk::~DataChunk() = default;
 std::optional<DataChunk> DataChunk::FromBytes(const uint8_t* data, size_t length) {
     if (data == nullptr) return std::nullopt;
     DataChunk chunk;
-    if (ParseInto(chunk, data, data + length, 1) == nullptr) return std::nullopt;
+    ByteReader in(data, length);
+    if (!ParseInto(chunk, in, 1)) return std::nullopt;
     return chunk;
 }
 
 const uint8_t* DataChunk::Parse(const uint8_t* data, const uint8_t* end) {
     if (data == nullptr || end == nullptr || end < data) return nullptr;
     DataChunk parsed;
-    const uint8_t* next = ParseInto(parsed, data, end, 1);
-    if (next != nullptr) *this = std::move(parsed);
-    return next;
+    ByteReader in(data, static_cast<size_t>(end - data));
+    if (!ParseInto(parsed, in, 1)) return nullptr;
+    *this = std::move(parsed);
+    return data + in.Position();
 }
 
-const uint8_t* DataChunk::ParseInto(DataChunk& out, const uint8_t* p, const uint8_t* end, int depth) {
-    if (depth > kMaxDepth) return nullptr;
-    // Every comparison is made against the bytes that remain, never by forming a pointer past
-    // `end`, so a record announcing more than it holds is caught before anything is read.
-    if (static_cast<size_t>(end - p) < kHeaderSize) return nullptr;
-    const int32_t dataSize = ReadInt32LE(p);
-    const int32_t childCount = ReadInt32LE(p + 4);
-    const int32_t nameLength = ReadInt32LE(p + 8);
-    p += kHeaderSize;
+bool DataChunk::ParseInto(DataChunk& out, ByteReader& in, int depth) {
+    if (depth > kMaxDepth) return false;
+    int32_t dataSize = 0, childCount = 0, nameLength = 0;
+    if (!in.Read(dataSize) || !in.Read(childCount) || !in.Read(nameLength)) return false;
     if (dataSize < 0 || childCount < 0 || nameLength < 0 || static_cast<size_t>(nameLength) > kMaxNameLength)
-        return nullptr;
+        return false;
 
-    const size_t nameBytes = static_cast<size_t>(nameLength);
-    const size_t dataBytes = static_cast<size_t>(dataSize);
-    size_t remaining = static_cast<size_t>(end - p);
-    if (nameBytes > remaining || dataBytes > remaining - nameBytes) return nullptr;
-    remaining -= nameBytes + dataBytes;
+    // The reader checks every size against the bytes that remain, so a record announcing more than
+    // it holds is caught before anything is read.
+    const std::span<const uint8_t> name = in.ReadSpan(static_cast<size_t>(nameLength));
+    const std::span<const uint8_t> data = in.ReadSpan(static_cast<size_t>(dataSize));
+    if (!in.Ok()) return false;
     // Each child takes at least a header, so a count that cannot fit is malformed; checking it
     // first also keeps the reservation below bounded by the input's length.
     const size_t children = static_cast<size_t>(childCount);
-    if (children > remaining / kHeaderSize) return nullptr;
+    if (children > in.Remaining() / kHeaderSize) return false;
 
-    out.name_.assign(reinterpret_cast<const char*>(p), nameBytes);
-    p += nameBytes;
-    out.data_.assign(p, p + dataBytes);
-    p += dataBytes;
-
+    out.name_.assign(name.begin(), name.end());
+    out.data_.assign(data.begin(), data.end());
     out.children_.reserve(children);
-    for (size_t i = 0; i < children; ++i) {
-        p = ParseInto(out.children_.emplace_back(), p, end, depth + 1);
-        if (p == nullptr) return nullptr;
-    }
-    return p;
+    for (size_t i = 0; i < children; ++i)
+        if (!ParseInto(out.children_.emplace_back(), in, depth + 1)) return false;
+    return true;
 }
 
 void DataChunk::AddChild(const DataChunk& child) {
@@ -124,17 +114,13 @@ size_t DataChunk::GetSerializedSize() const {
     return Measure(total) ? total : 0;
 }
 
-uint8_t* DataChunk::WriteTo(uint8_t* out) const {
-    WriteInt32LE(out, static_cast<int32_t>(data_.size()));
-    WriteInt32LE(out + 4, static_cast<int32_t>(children_.size()));
-    WriteInt32LE(out + 8, static_cast<int32_t>(name_.size()));
-    out += kHeaderSize;
-    if (!name_.empty()) std::memcpy(out, name_.data(), name_.size());
-    out += name_.size();
-    if (!data_.empty()) std::memcpy(out, data_.data(), data_.size());
-    out += data_.size();
-    for (const DataChunk& child : children_) out = child.WriteTo(out);
-    return out;
+void DataChunk::WriteTo(ByteWriter& out) const {
+    out.Write(static_cast<int32_t>(data_.size()));
+    out.Write(static_cast<int32_t>(children_.size()));
+    out.Write(static_cast<int32_t>(name_.size()));
+    out.WriteBytes(name_.data(), name_.size());
+    out.WriteBytes(data_.data(), data_.size());
+    for (const DataChunk& child : children_) child.WriteTo(out);
 }
 
 std::vector<uint8_t> DataChunk::Serialize() const {
@@ -142,7 +128,8 @@ std::vector<uint8_t> DataChunk::Serialize() const {
     if (!Measure(total)) return {};
     // One allocation of the exact size; the write pass only copies bytes into it.
     std::vector<uint8_t> bytes(total);
-    WriteTo(bytes.data());
+    ByteWriter out(bytes.data(), bytes.size());
+    WriteTo(out);
     return bytes;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -60,21 +62,23 @@ public:
     /// past `end`, nesting deeper than kMaxDepth); on failure this chunk is left unchanged.
     const uint8_t* Parse(const uint8_t* data, const uint8_t* end);
 
-    /// A chunk called `name` whose payload is the in-memory bytes of `value`.
+    /// A chunk called `name` whose payload is `value` in its byte form (util/ByteOrder.h: a number
+    /// little-endian, a struct its bytes as in memory).
     template <class T>
     static DataChunk Make(std::string_view name, const T& value) {
         static_assert(std::is_trivially_copyable_v<T>, "only trivially copyable values are stored as bytes");
-        return DataChunk(name, &value, sizeof(T));
+        DataChunk chunk(name, nullptr, 0);
+        ByteWriter(chunk.data_).Write(value);
+        return chunk;
     }
 
-    /// Copies the payload into `value` when its size is exactly sizeof(T) and returns true;
-    /// otherwise leaves `value` untouched and returns false (a missing field reads as false).
+    /// Reads the payload into `value` when its size is exactly sizeof(T) and it is a byte form of T
+    /// and returns true; otherwise leaves `value` untouched and returns false (a missing field reads
+    /// as false).
     template <class T>
     bool Read(T& value) const {
         static_assert(std::is_trivially_copyable_v<T>, "only trivially copyable values are read from bytes");
-        if (data_.size() != sizeof(T)) return false;
-        std::memcpy(&value, data_.data(), sizeof(T));
-        return true;
+        return data_.size() == sizeof(T) && ByteReader(data_).Read(value);
     }
 
     /// Appends a copy of `child` as the last child.
@@ -107,13 +111,14 @@ public:
     bool operator==(const DataChunk& other) const;
 
 private:
-    // Parses one chunk at `p` into the empty chunk `out`; `depth` is the level of `out` (root 1).
-    static const uint8_t* ParseInto(DataChunk& out, const uint8_t* p, const uint8_t* end, int depth);
+    // Parses one chunk at the cursor of `in` into the empty chunk `out`; `depth` is the level of
+    // `out` (root 1). False when the record is malformed.
+    static bool ParseInto(DataChunk& out, ByteReader& in, int depth);
     // Adds the serialised size of the tree to `total`; false when a payload or child count does
     // not fit a 32-bit signed size field.
     bool Measure(size_t& total) const;
-    // Writes the tree at `out` and returns the position after it.
-    uint8_t* WriteTo(uint8_t* out) const;
+    // Writes the tree at the cursor of `out`.
+    void WriteTo(ByteWriter& out) const;
 
     std::vector<DataChunk> children_;
     std::vector<uint8_t> data_;

@@ -23,6 +23,9 @@ public:
     util::xml::Element buildLayout() const override;
 
     int* getVariable() const { return value_; }
+    int getMin() const { return min_; }
+    int getMax() const { return max_; }
+    int getStep() const { return step_; }
     int32_t getSetting() const { return setting_; }
 
 private:

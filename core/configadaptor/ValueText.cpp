@@ -1,10 +1,11 @@
 #include "core/configadaptor/ValueText.h"
 
 #include "util/Base64.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/NumberText.h"
 
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -43,18 +44,15 @@ std::optional<int32_t> TruncateToInt(double value) {
 }
 
 std::string EncodeDoubleBlob(double value) {
-    const auto bits = std::bit_cast<uint64_t>(value);
     std::array<uint8_t, 8> bytes{};
-    for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<uint8_t>(bits >> (8 * i));
+    util::ByteWriter(bytes).Write(value);
     return util::Base64Encode(bytes.data(), bytes.size());
 }
 
 std::optional<double> DecodeDoubleBlob(std::string_view text) {
     std::vector<uint8_t> bytes;
     if (!util::Base64Decode(text, bytes) || bytes.size() != 8) return std::nullopt;
-    uint64_t bits = 0;
-    for (std::size_t i = 0; i < bytes.size(); ++i) bits |= static_cast<uint64_t>(bytes[i]) << (8 * i);
-    return std::bit_cast<double>(bits);
+    return util::ByteReader(bytes).Read<double>();
 }
 
 } // namespace vex::orb::core::configadaptor

@@ -20,6 +20,11 @@ public:
     /// (the identity where a node cannot be obtained), lets follow() move position and rotation,
     /// and writes the result, with its own scale, as its world matrix at `t`.
     void update(double t) final;
+    /// The camera's follow state as one value: what a tool records per time so that a re-simulation
+    /// from any time moves on as the first run did.
+    virtual util::QTransform<double> GetState() const = 0;
+    /// Takes the follow state back from the form GetState gives.
+    virtual void SetState(const util::QTransform<double>& state) = 0;
 
 protected:
     /// Moves `position` and `rotation` toward `goal` over `h` seconds.

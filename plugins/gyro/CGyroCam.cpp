@@ -4,9 +4,9 @@
 #include "interface/ScopedSnapshot.h"
 #include "plugins/common/ToolEvents.h"
 #include "plugins/common/ToolRecord.h"
-#include "util/DataChunk.h"
 
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace vex::orb::addon {
@@ -31,20 +31,10 @@ constexpr const char* kAxisLabels[3] = {"Clone X-axis", "Clone Y-axis", "Clone Z
 constexpr int kShadedFlag = 0;
 constexpr int kWireframeFlag = 1;
 
-// Reads the one-byte flag `key` of the record.
-void ReadFlag(const util::DataChunk& record, std::string_view key, bool& value) {
-    ReadBool(record.FindChild(key), value);
-}
-
-// A one-byte flag field: 1 for on, 0 for off.
-util::DataChunk Flag(std::string_view key, bool value) {
-    return util::DataChunk::Make(key, static_cast<uint8_t>(value ? 1 : 0));
-}
-
 } // namespace
 
 CGyroCam::CGyroCam(const CreateParam& param)
-    : CCamera(param), pivot(this, "pivot"), gyro(this, "gyro"), eye(this, "eye") {}
+    : CToolObject(param, {&pivot, &gyro, &eye}), pivot(this, "pivot"), gyro(this, "gyro"), eye(this, "eye") {}
 
 std::string CGyroCam::restriction() const {
     if (restrictionIndex < 0 || restrictionIndex >= static_cast<int>(kRestrictions.size()))
@@ -102,83 +92,64 @@ void CGyroCam::step(double t) {
     }
 }
 
-void CGyroCam::timeChanged(double t) {
-    (void)t;
-    core->refreshConfiguration();
+ToolPage CGyroCam::Page() {
+    const auto check = [this](std::string name, std::string help, bool& value) {
+        return CheckBoxItem{
+            .name = std::move(name), .help = std::move(help), .value = &value, .callback = this};
+    };
+    const auto axes = [&check](bool(&flags)[3]) {
+        std::vector<PageItem> items;
+        for (int i = 0; i < 3; ++i) items.push_back(check(kAxisLabels[i], "", flags[i]));
+        return items;
+    };
+    return {
+        {.name = "General Modes",
+         .items = {check(kHideHelpers, "Hides the pivot, gyro and eye helpers", hideHelpers),
+                   check("Hide Helpers During Recording", "Hides the helpers while a take is recorded",
+                         hideHelpersDuringRecording),
+                   check(kWireframeMode, "Shows the helpers as wireframes", wireframeMode)}},
+        {.name = "Gyro",
+         .help = "Specifies which axis the gyro should affect",
+         .items = {check("Enable Gyro", "Enables rotational gyro effect", enableGyro),
+                   ComboBoxItem{.name = "Gyro Restriction",
+                                .help = "Specifies the gyro restriction",
+                                .items = {kRestrictions.begin(), kRestrictions.end()},
+                                .value = &restrictionIndex,
+                                .callback = this}}},
+        {.name = "Clone Eye's Position", .help = "Clone Position from Eye.", .items = axes(clonePosition)},
+        {.name = "Clone Eye's Scale", .help = "Clone Scale from Eye.", .items = axes(cloneScale)},
+    };
 }
 
-int CGyroCam::buildConfiguration() {
-    core->beginConfiguration();
-    core->beginGroup("General Modes", "");
-    core->addCheckBox(kHideHelpers, "Hides the pivot, gyro and eye helpers", &hideHelpers, this);
-    core->addCheckBox("Hide Helpers During Recording", "Hides the helpers while a take is recorded",
-                      &hideHelpersDuringRecording, this);
-    core->addCheckBox(kWireframeMode, "Shows the helpers as wireframes", &wireframeMode, this);
-    core->endGroup();
-    core->beginGroup("Gyro", "Specifies which axis the gyro should affect");
-    core->addCheckBox("Enable Gyro", "Enables rotational gyro effect", &enableGyro, this);
-    core->addComboBox("Gyro Restriction", "Specifies the gyro restriction",
-                      std::vector<std::string>(kRestrictions.begin(), kRestrictions.end()), &restrictionIndex,
-                      this);
-    core->endGroup();
-    core->beginGroup("Clone Eye's Position", "Clone Position from Eye.");
-    for (int i = 0; i < 3; ++i) core->addCheckBox(kAxisLabels[i], "", &clonePosition[i], this);
-    core->endGroup();
-    core->beginGroup("Clone Eye's Scale", "Clone Scale from Eye.");
-    for (int i = 0; i < 3; ++i) core->addCheckBox(kAxisLabels[i], "", &cloneScale[i], this);
-    core->endGroup();
-    core->endConfiguration();
-    core->refreshConfiguration();
-    return 0;
+std::vector<RecordField> CGyroCam::fields(bool& x, bool& y, bool& z) {
+    std::vector<RecordField> fields{{kRotXKey, x}, {kRotYKey, y}, {kRotZKey, z}, {kEnableKey, enableGyro}};
+    for (int i = 0; i < 3; ++i) fields.emplace_back(kPositionKeys[i], clonePosition[i]);
+    for (int i = 0; i < 3; ++i) fields.emplace_back(kScaleKeys[i], cloneScale[i]);
+    fields.emplace_back(kHideKey, hideHelpers);
+    fields.emplace_back(kHideRecordingKey, hideHelpersDuringRecording);
+    fields.emplace_back(kWireframeKey, wireframeMode);
+    return fields;
 }
 
-int CGyroCam::initialize() {
-    pivot.create();
-    gyro.create();
-    eye.create();
-    applyLook();
-    core->refreshConfiguration();
-    return 0;
-}
-
-int CGyroCam::restore() {
-    // All three are looked up, so every missing helper is reported.
-    const bool pivotFound = pivot.find();
-    const bool gyroFound = gyro.find();
-    const bool eyeFound = eye.find();
-    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
-        ReadFlag(*record, kRotXKey, rotateAboutX);
-        ReadFlag(*record, kRotYKey, rotateAboutY);
-        ReadFlag(*record, kRotZKey, rotateAboutZ);
-        ReadFlag(*record, kEnableKey, enableGyro);
-        for (int i = 0; i < 3; ++i) ReadFlag(*record, kPositionKeys[i], clonePosition[i]);
-        for (int i = 0; i < 3; ++i) ReadFlag(*record, kScaleKeys[i], cloneScale[i]);
-        ReadFlag(*record, kHideKey, hideHelpers);
-        ReadFlag(*record, kHideRecordingKey, hideHelpersDuringRecording);
-        ReadFlag(*record, kWireframeKey, wireframeMode);
-        selectRestrictionFromFlags();
-    }
-    applyLook();
-    core->refreshConfiguration();
-    return pivotFound && gyroFound && eyeFound ? 0 : 1;
+std::vector<RecordField> CGyroCam::RecordFields() {
+    return fields(rotateAboutX, rotateAboutY, rotateAboutZ);
 }
 
 int CGyroCam::store() {
     // The record keeps no restriction of its own, only the flags it gives; they are written from the
     // selected item, so a restriction chosen since the last take comes back with the scene.
-    const RotationFlags flags = rotationFlagsOfRestriction();
-    util::DataChunk record(kChunkName, nullptr, 0);
-    record.AddChild(Flag(kRotXKey, flags.aboutX));
-    record.AddChild(Flag(kRotYKey, flags.aboutY));
-    record.AddChild(Flag(kRotZKey, flags.aboutZ));
-    record.AddChild(Flag(kEnableKey, enableGyro));
-    for (int i = 0; i < 3; ++i) record.AddChild(Flag(kPositionKeys[i], clonePosition[i]));
-    for (int i = 0; i < 3; ++i) record.AddChild(Flag(kScaleKeys[i], cloneScale[i]));
-    record.AddChild(Flag(kHideKey, hideHelpers));
-    record.AddChild(Flag(kHideRecordingKey, hideHelpersDuringRecording));
-    record.AddChild(Flag(kWireframeKey, wireframeMode));
-    WriteToolRecord(core, record);
+    RotationFlags flags = rotationFlagsOfRestriction();
+    WriteToolRecord(core, WriteFields(kChunkName, fields(flags.aboutX, flags.aboutY, flags.aboutZ)));
     return 0;
+}
+
+void CGyroCam::Created() {
+    applyLook();
+}
+
+void CGyroCam::Restored(bool fromRecord) {
+    if (fromRecord) selectRestrictionFromFlags();
+    applyLook();
 }
 
 void CGyroCam::onEvent(std::string name) {

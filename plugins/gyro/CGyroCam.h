@@ -1,7 +1,6 @@
 #pragma once
 
-#include "interface/CCamera.h"
-#include "interface/CInterface.h"
+#include "plugins/common/CToolObject.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/gyro/CGyroHelperNode.h"
 #include "plugins/gyro/GyroMath.h"
@@ -14,7 +13,7 @@ namespace vex::orb::addon {
 /// The Gyro rig: a stable platform on a moving object. Every step the "gyro" node is put at the
 /// "pivot" node's position without the pivot's rotation; optionally it copies chosen position axes,
 /// scale axes and the rotation of the "eye" node, and the rotation can be cut down to yaw, pitch or roll.
-class CGyroCam : public CCamera, public CInterface::Callback {
+class CGyroCam : public CToolObject {
 public:
     /// Name of the saved-state record.
     static constexpr const char* kChunkName = "gyro";
@@ -32,15 +31,12 @@ public:
     void end() override;
     /// Places the gyro node for host time `t`.
     void step(double t) override;
-    /// Refreshes the configuration page.
-    void timeChanged(double t) override;
-    /// Declares the page: "General Modes", "Gyro", "Clone Eye's Position", "Clone Eye's Scale".
-    int buildConfiguration() override;
-    /// Creates the three helpers at the identity and refreshes the page.
-    int initialize() override;
-    /// Finds the three helpers by name and reads the saved state; 1 when a helper is missing.
-    int restore() override;
-    /// Writes the saved state as a "gyro" record of one-byte flags into the tool data.
+    /// The page: "General Modes", "Gyro", "Clone Eye's Position", "Clone Eye's Scale".
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
+    /// One-byte flags: the rotation flags, "Enable Gyro", the clone axes, the hide and look modes.
+    std::vector<RecordField> RecordFields() override;
+    /// Writes the saved state, with the rotation flags the selected restriction gives.
     int store() override;
 
     /// Page and undo notifications: a "REALUNDO"/"REALREDO" prefix is stripped; "Hide Helpers" and
@@ -80,7 +76,15 @@ public:
     /// The reference whose position, rotation and scale can be copied.
     CGyroHelperNode eye;
 
+protected:
+    /// Brings the new helpers' look up to date.
+    void Created() override;
+    /// Selects the restriction the saved rotation flags give and brings the helpers' look up to date.
+    void Restored(bool fromRecord) override;
+
 private:
+    /// The saved-state fields, with the rotation flags bound to `x`, `y` and `z`.
+    std::vector<RecordField> fields(bool& x, bool& y, bool& z);
     /// Shows or hides the helpers as "Hide Helpers" says and passes them the "Wireframe Mode" flag.
     void applyLook();
     /// The restriction item that matches the saved rotation flags.

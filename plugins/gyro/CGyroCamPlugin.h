@@ -1,19 +1,11 @@
 #pragma once
 
-#include "plugins/catalogue/CCataloguePlugin.h"
+#include "plugins/catalogue/CToolPlugin.h"
+#include "plugins/gyro/CGyroCam.h"
 
 namespace vex::orb::addon {
 
-/// The descriptor of the Gyro rig: reports its catalogue identity and creates CGyroCam tool objects.
-class CGyroCamPlugin : public CCataloguePlugin {
-public:
-    using CCataloguePlugin::CCataloguePlugin;
-
-    /// A new descriptor reporting `identity`: the tool table's factory for this tool.
-    static CCameraPlugin* Create(const ToolIdentity& identity);
-
-    /// A new CGyroCam carrying `param`'s plug-in and name; null when out of memory.
-    CCamera* create(const CCamera::CreateParam& param) override;
-};
+/// The descriptor of the Gyro rig.
+using CGyroCamPlugin = CToolPlugin<CGyroCam>;
 
 } // namespace vex::orb::addon

@@ -16,11 +16,11 @@ void CRuzovuZediziVizNode::follow(const util::QTransform<double>& goal, double h
         FilterRotation(rotation, angularVelocity, goal.rotation, rotationSettings(), h);
 }
 
-util::QTransform<double> CRuzovuZediziVizNode::getFilterState() const {
+util::QTransform<double> CRuzovuZediziVizNode::GetState() const {
     return {linearVelocity, {angularVelocity.x, angularVelocity.y, angularVelocity.z, seventhStateValue}};
 }
 
-void CRuzovuZediziVizNode::setFilterState(const util::QTransform<double>& state) {
+void CRuzovuZediziVizNode::SetState(const util::QTransform<double>& state) {
     linearVelocity = state.translation;
     angularVelocity = {state.rotation.x, state.rotation.y, state.rotation.z};
     seventhStateValue = state.rotation.w;

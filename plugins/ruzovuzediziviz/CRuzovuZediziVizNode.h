@@ -16,9 +16,9 @@ public:
 
     /// The filter state as one value: the linear velocity as translation, the angular velocity as
     /// the quaternion's x, y, z and the seventh state value as its w.
-    util::QTransform<double> getFilterState() const;
-    /// Takes the filter state back from the form getFilterState gives.
-    void setFilterState(const util::QTransform<double>& state);
+    util::QTransform<double> GetState() const override;
+    /// Takes the filter state back from the form GetState gives.
+    void SetState(const util::QTransform<double>& state) override;
 
     /// The position spring's settings.
     SpringSettings translationSettings() const;

@@ -1,20 +1,11 @@
 #pragma once
 
-#include "plugins/catalogue/CCataloguePlugin.h"
+#include "plugins/catalogue/CToolPlugin.h"
+#include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 
 namespace vex::orb::addon {
 
-/// The descriptor of the RuzovuZediziViz follow camera: reports its catalogue identity and creates
-/// CRuzovuZediziVizObject tool objects.
-class CRuzovuZediziVizPlugin : public CCataloguePlugin {
-public:
-    using CCataloguePlugin::CCataloguePlugin;
-
-    /// A new descriptor reporting `identity`: the tool table's factory for this tool.
-    static CCameraPlugin* Create(const ToolIdentity& identity);
-
-    /// A new CRuzovuZediziVizObject carrying `param`'s plug-in and name; null when out of memory.
-    CCamera* create(const CCamera::CreateParam& param) override;
-};
+/// The descriptor of the RuzovuZediziViz follow camera.
+using CRuzovuZediziVizPlugin = CToolPlugin<CRuzovuZediziVizObject>;
 
 } // namespace vex::orb::addon

@@ -3,10 +3,8 @@
 #include "interface/CVariableModUndo.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/ToolEvents.h"
-#include "plugins/common/ToolRecord.h"
 #include "plugins/sinusoid/SinusWave.h"
 #include "unidevice/ControlKind.h"
-#include "util/DataChunk.h"
 
 #include <numbers>
 #include <optional>
@@ -31,7 +29,7 @@ constexpr int kWireframeFlag = 1;
 } // namespace
 
 CSinusoidObject::CSinusoidObject(const CreateParam& param)
-    : CCamera(param), referenceNode(this), sinusNode(this, referenceNode) {
+    : CToolObject(param, {&referenceNode, &sinusNode}), referenceNode(this), sinusNode(this, referenceNode) {
     amplitude.set(0.0, 1.0);
     frequency.set(0.0, 1.0);
 }
@@ -92,78 +90,71 @@ void CSinusoidObject::timeChanged(double t) {
     core->refreshConfiguration();
 }
 
-int CSinusoidObject::buildConfiguration() {
+ToolPage CSinusoidObject::Page() {
     constexpr double kMaxFrequency = 100.0 * std::numbers::pi;
-    core->beginConfiguration();
-    core->beginGroup("Sinus Values", "");
-    core->addButton(kUpdateValues, "Click this button to update the Sinus Value.", this);
-    core->addSpinner("Current Value", "Shows the Sinus Value.", &currentValue, -1.0, 1.0, 0.01,
-                     kSpinnerSetting, false, 0, nullptr);
-    core->addSpinner("Angular Frequency", "Sets the angular frequency.", &userFrequency, -kMaxFrequency,
-                     kMaxFrequency, std::numbers::pi / 4.0, kSpinnerSetting, true, 0, nullptr);
-    core->addSpinner("Amplitude", "Sets the amplitude of the sinus wave.", &userAmplitude, -100.0, 100.0, 0.1,
-                     kSpinnerSetting, true, 0, nullptr);
-    core->addSpinner("Response Factor", "Sets the Response Factor for the amplitude and frequency.",
-                     &responseFactor, 0.0, 1.0, 0.01, kSpinnerSetting, true, 0, nullptr);
-    core->addCheckBox("Absolute Values", "Set the sinus to absolute values.", &absolute, this);
-    core->endGroup();
-    core->beginGroup("General Modes", "");
-    core->addCheckBox("Hide Helpers During Recording", "Hide Helpers During Recording", &hideDuringRecording,
-                      nullptr);
-    core->endGroup();
-    core->endConfiguration();
-    if (core->hasExtension(CInterface::kAddVirtualControl)) {
-        output = std::make_unique<COutputChannel>(kOutputName, unidevice::kFiniteControl);
-        output->push(0.0);
-        core->extension(CInterface::kAddVirtualControl, output.get());
-    }
-    core->refreshConfiguration();
-    return 0;
+    return {
+        {.name = "Sinus Values",
+         .items = {ButtonItem{.name = kUpdateValues,
+                              .help = "Click this button to update the Sinus Value.",
+                              .callback = this},
+                   SpinnerItem{.name = "Current Value",
+                               .help = "Shows the Sinus Value.",
+                               .value = &currentValue,
+                               .min = -1.0,
+                               .max = 1.0,
+                               .step = 0.01,
+                               .setting = kSpinnerSetting},
+                   SpinnerItem{.name = "Angular Frequency",
+                               .help = "Sets the angular frequency.",
+                               .value = &userFrequency,
+                               .min = -kMaxFrequency,
+                               .max = kMaxFrequency,
+                               .step = std::numbers::pi / 4.0,
+                               .setting = kSpinnerSetting,
+                               .channel = true},
+                   SpinnerItem{.name = "Amplitude",
+                               .help = "Sets the amplitude of the sinus wave.",
+                               .value = &userAmplitude,
+                               .min = -100.0,
+                               .max = 100.0,
+                               .step = 0.1,
+                               .setting = kSpinnerSetting,
+                               .channel = true},
+                   SpinnerItem{.name = "Response Factor",
+                               .help = "Sets the Response Factor for the amplitude and frequency.",
+                               .value = &responseFactor,
+                               .min = 0.0,
+                               .max = 1.0,
+                               .step = 0.01,
+                               .setting = kSpinnerSetting,
+                               .channel = true},
+                   CheckBoxItem{.name = "Absolute Values",
+                                .help = "Set the sinus to absolute values.",
+                                .value = &absolute,
+                                .callback = this}}},
+        {.name = "General Modes",
+         .items = {CheckBoxItem{.name = "Hide Helpers During Recording",
+                                .help = "Hide Helpers During Recording",
+                                .value = &hideDuringRecording}}},
+    };
 }
 
-int CSinusoidObject::initialize() {
-    referenceNode.create();
-    sinusNode.create();
-    core->refreshConfiguration();
-    return 0;
+void CSinusoidObject::DeclareOutputs() {
+    if (!core->hasExtension(CInterface::kAddVirtualControl)) return;
+    output = std::make_unique<COutputChannel>(kOutputName, unidevice::kFiniteControl);
+    output->push(0.0);
+    core->extension(CInterface::kAddVirtualControl, output.get());
 }
 
-int CSinusoidObject::restore() {
-    // Both are looked up, so every missing node is reported.
-    const bool sinusFound = sinusNode.find();
-    const bool referenceFound = referenceNode.find();
-    if (!sinusFound || !referenceFound) return 1;
-
-    if (const std::optional<util::DataChunk> record = ReadToolRecord(core)) {
-        record->FindChild(kValueKey).Read(currentValue);
-        ReadBool(record->FindChild(kAbsoluteKey), absolute);
-        // A record from before the user settings were kept starts them at 1, not at 0.
-        if (!record->FindChild(kUserAmplitudeKey).Read(userAmplitude)) userAmplitude = 1.0;
-        if (!record->FindChild(kUserFrequencyKey).Read(userFrequency)) userFrequency = 1.0;
-        ReadSerializedField(record->FindChild(kAmplitudeKey), amplitude);
-        ReadSerializedField(record->FindChild(kFrequencyKey), frequency);
-        const util::DataChunk& flags = record->FindChild(kFlagsKey);
-        if (flags.GetSize() == 2) {
-            hideDuringRecording = flags.GetData()[0] != 0;
-            hideHelpers = flags.GetData()[1] != 0;
-        }
-    }
-    core->refreshConfiguration();
-    return 0;
-}
-
-int CSinusoidObject::store() {
-    util::DataChunk record(kChunkName, nullptr, 0);
-    record.AddChild(util::DataChunk::Make(kValueKey, currentValue));
-    record.AddChild(util::DataChunk::Make(kUserAmplitudeKey, userAmplitude));
-    record.AddChild(util::DataChunk::Make(kUserFrequencyKey, userFrequency));
-    record.AddChild(util::DataChunk::Make(kAbsoluteKey, absolute));
-    const uint8_t flags[2] = {static_cast<uint8_t>(hideDuringRecording), static_cast<uint8_t>(hideHelpers)};
-    record.AddChild(util::DataChunk(kFlagsKey, flags, sizeof flags));
-    record.AddChild(SerializedField(kAmplitudeKey, amplitude));
-    record.AddChild(SerializedField(kFrequencyKey, frequency));
-    WriteToolRecord(core, record);
-    return 0;
+std::vector<RecordField> CSinusoidObject::RecordFields() {
+    // A record from before the user settings were kept starts them at 1, not at 0.
+    return {{kValueKey, currentValue},
+            {kUserAmplitudeKey, userAmplitude, 1.0},
+            {kUserFrequencyKey, userFrequency, 1.0},
+            {kAbsoluteKey, absolute},
+            {kFlagsKey, {&hideDuringRecording, &hideHelpers}},
+            {kAmplitudeKey, amplitude},
+            {kFrequencyKey, frequency}};
 }
 
 int CSinusoidObject::extension(int id, void* data) {

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "interface/CCamera.h"
-#include "interface/CInterface.h"
 #include "plugins/common/COutputChannel.h"
+#include "plugins/common/CToolObject.h"
 #include "plugins/sinusoid/CSinusNode.h"
 #include "util/AVar_Linear.h"
 
@@ -16,7 +15,7 @@ namespace vex::orb::addon {
 /// The Sinusoid accessory: moves "SinusNode" up and down along the y-axis of "Reference Node" as a
 /// sine wave whose amplitude and angular frequency follow the user's settings smoothly, and publishes
 /// the wave's value as the virtual control "Sinus value" that other tools can bind.
-class CSinusoidObject : public CCamera, public CInterface::Callback {
+class CSinusoidObject : public CToolObject {
 public:
     /// Name of the saved-state record.
     static constexpr const char* kChunkName = "Sinus";
@@ -46,14 +45,11 @@ public:
     void step(double t) override;
     /// Shows the value recorded for `t` (no keys are written) and refreshes the page.
     void timeChanged(double t) override;
-    /// Declares the "Sinus Values" and "General Modes" groups and the output control.
-    int buildConfiguration() override;
-    /// Creates the reference node and the sinus node and refreshes the page.
-    int initialize() override;
-    /// Finds both nodes and reads the saved state; 1 when a node is missing.
-    int restore() override;
-    /// Writes the saved state as a "Sinus" record into the tool data.
-    int store() override;
+    /// The "Sinus Values" and "General Modes" groups.
+    ToolPage Page() override;
+    std::string RecordName() const override { return kChunkName; }
+    /// The current value, the user settings, the flags and the smoothed settings by time.
+    std::vector<RecordField> RecordFields() override;
 
     /// Extension 40 with the output control: pushes the wave's value into it and returns 1 (during a
     /// take the value of the step being recorded, else the value at the host's current time); any
@@ -92,6 +88,10 @@ public:
     CReferenceNode referenceNode;
     /// The moving node; declared after the reference, whose node it reads.
     CSinusNode sinusNode;
+
+protected:
+    /// The output control "Sinus value", when the core offers virtual controls.
+    void DeclareOutputs() override;
 };
 
 } // namespace vex::orb::addon

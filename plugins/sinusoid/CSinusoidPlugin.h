@@ -1,20 +1,11 @@
 #pragma once
 
-#include "plugins/catalogue/CCataloguePlugin.h"
+#include "plugins/catalogue/CToolPlugin.h"
+#include "plugins/sinusoid/CSinusoidObject.h"
 
 namespace vex::orb::addon {
 
-/// The descriptor of the Sinusoid accessory: reports its catalogue identity and creates
-/// CSinusoidObject tool objects.
-class CSinusoidPlugin : public CCataloguePlugin {
-public:
-    using CCataloguePlugin::CCataloguePlugin;
-
-    /// A new descriptor reporting `identity`: the tool table's factory for this tool.
-    static CCameraPlugin* Create(const ToolIdentity& identity);
-
-    /// A new CSinusoidObject carrying `param`'s plug-in and name; null when out of memory.
-    CCamera* create(const CCamera::CreateParam& param) override;
-};
+/// The descriptor of the Sinusoid accessory.
+using CSinusoidPlugin = CToolPlugin<CSinusoidObject>;
 
 } // namespace vex::orb::addon

@@ -35,11 +35,11 @@ void CVezizaZavNode::follow(const util::QTransform<double>& goal, double h) {
     util::ApproachRotation(rotation, intermediateRotation, rotationResponseFactor, h);
 }
 
-util::QTransform<double> CVezizaZavNode::getIntermediatePose() const {
+util::QTransform<double> CVezizaZavNode::GetState() const {
     return {intermediatePosition, intermediateRotation};
 }
 
-void CVezizaZavNode::setIntermediatePose(const util::QTransform<double>& pose) {
+void CVezizaZavNode::SetState(const util::QTransform<double>& pose) {
     intermediatePosition = pose.translation;
     intermediateRotation = pose.rotation;
 }

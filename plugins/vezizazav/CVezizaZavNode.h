@@ -15,9 +15,9 @@ public:
     CVezizaZavNode(CCamera* tool, const SceneNode& target);
 
     /// The intermediate pose as one value (position as translation, rotation as rotation).
-    util::QTransform<double> getIntermediatePose() const;
-    /// Takes the intermediate pose back from the form getIntermediatePose gives.
-    void setIntermediatePose(const util::QTransform<double>& pose);
+    util::QTransform<double> GetState() const override;
+    /// Takes the intermediate pose back from the form GetState gives.
+    void SetState(const util::QTransform<double>& pose) override;
 
     /// The first lag stage.
     util::Vector3<double> intermediatePosition;

@@ -1,20 +1,11 @@
 #pragma once
 
-#include "plugins/catalogue/CCataloguePlugin.h"
+#include "plugins/catalogue/CToolPlugin.h"
+#include "plugins/vezizazav/CVezizaZavObject.h"
 
 namespace vex::orb::addon {
 
-/// The descriptor of the VuzaZaderaRav smoothing follow camera: reports its catalogue identity and
-/// creates CVezizaZavObject tool objects.
-class CVezizaZavPlugin : public CCataloguePlugin {
-public:
-    using CCataloguePlugin::CCataloguePlugin;
-
-    /// A new descriptor reporting `identity`: the tool table's factory for this tool.
-    static CCameraPlugin* Create(const ToolIdentity& identity);
-
-    /// A new CVezizaZavObject carrying `param`'s plug-in and name; null when out of memory.
-    CCamera* create(const CCamera::CreateParam& param) override;
-};
+/// The descriptor of the VuzaZaderaRav smoothing follow camera.
+using CVezizaZavPlugin = CToolPlugin<CVezizaZavObject>;
 
 } // namespace vex::orb::addon

@@ -5,11 +5,14 @@
 #include "plugins/common/ToolEvents.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/MathOps.h"
 #include "util/Rotation.h"
 
-#include <bit>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace vex::orb::addon {
 namespace {
@@ -40,21 +43,6 @@ constexpr size_t kRelativeScaleAt = 192;
 
 using Record = std::array<uint8_t, CVodiDOvaObject::kRecordSize>;
 
-void PutU64(Record& record, size_t at, uint64_t value) {
-    for (size_t i = 0; i < 8; ++i) record[at + i] = static_cast<uint8_t>(value >> (8 * i));
-}
-void PutDouble(Record& record, size_t at, double value) {
-    PutU64(record, at, std::bit_cast<uint64_t>(value));
-}
-uint64_t GetU64(const uint8_t* bytes, size_t at) {
-    uint64_t value = 0;
-    for (size_t i = 0; i < 8; ++i) value |= static_cast<uint64_t>(bytes[at + i]) << (8 * i);
-    return value;
-}
-double GetDouble(const uint8_t* bytes, size_t at) {
-    return std::bit_cast<double>(GetU64(bytes, at));
-}
-
 // A pose read from the camera's transform at `t`; the identity at the origin without a snapshot.
 BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
     util::Matrix<double> local;
@@ -65,7 +53,8 @@ BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
 
 } // namespace
 
-CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param) : CCamera(param), camera(this), humanoid(this) {
+CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param)
+    : CToolObject(param, {&camera, &humanoid}), camera(this), humanoid(this) {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         body.inputs[k].responseFactor = kDefaultResponse[k];
         body.inputs[k].maximum = kDefaultMaximum[k];
@@ -137,53 +126,67 @@ void CVodiDOvaObject::timeChanged(double t) {
     core->refreshConfiguration();
 }
 
-int CVodiDOvaObject::buildConfiguration() {
+void CVodiDOvaObject::DeclareChannels() {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
         channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
     }
     for (unidevice::Property* channel : channels)
         if (channel != nullptr) channel->setExponent(kChannelExponent);
-
-    core->beginConfiguration();
-    core->beginGroup("Hide Modes", "");
-    core->addCheckBox(kHideHelpers, kHideHelpers, &hideHelpers, this);
-    core->addCheckBox(kHideHelpersDuringRecording, kHideHelpersDuringRecording, &hideHelpersDuringRecording,
-                      nullptr);
-    core->addCheckBox(kHideCamera, kHideCamera, &hideCamera, this);
-    core->endGroup();
-
-    core->beginGroup("Camera Parameters", "");
-    core->addSpinner(kRelativeScale, kRelativeScale, &relativeScale, 1e-8, 1e16, 0.001, 1, true, 0, this);
-    core->addSpinner(kFieldOfView, kFieldOfView, &fieldOfView, 0.0, 180.0, 0.01, 1, true, 0, nullptr);
-    core->addSpinner(kTargetDistance, kTargetDistance, &targetDistance, 0.0, 1e16, 0.01, 1, true, 0, nullptr);
-    core->endGroup();
-
-    core->beginGroup("Input Property Parameters", "");
-    for (size_t k = 0; k < kBodyInputCount; ++k) {
-        const std::string response = std::string(kInputNames[k]) + " Response Factor";
-        const std::string maximum = std::string(kInputNames[k]) + " Maximum";
-        core->addSpinner(response, response, &body.inputs[k].responseFactor, -1e16, 1.0, 0.001, 10, false, 0,
-                         nullptr);
-        core->addSpinner(maximum, maximum, &body.inputs[k].maximum, -1e16, 1e16, 0.001, 10, false, 0,
-                         nullptr);
-    }
-    core->endGroup();
-    core->endConfiguration();
-    return 0;
 }
 
-int CVodiDOvaObject::initialize() {
-    camera.create();
-    humanoid.create();
+ToolPage CVodiDOvaObject::Page() {
+    const auto check = [](const char* name, bool& value, CInterface::Callback* callback) {
+        return CheckBoxItem{.name = name, .help = name, .value = &value, .callback = callback};
+    };
+    const auto cameraSpinner = [](const char* name, double& value, double min, double max, double step,
+                                  CInterface::Callback* callback) {
+        return SpinnerItem{.name = name,
+                           .help = name,
+                           .value = &value,
+                           .min = min,
+                           .max = max,
+                           .step = step,
+                           .setting = 1,
+                           .channel = true,
+                           .callback = callback};
+    };
+    // Each input's response factor and maximum, with ten steps per unit and no channel of their own.
+    const auto inputSpinner = [](std::string name, double& value, double max) {
+        return SpinnerItem{.name = name,
+                           .help = name,
+                           .value = &value,
+                           .min = -1e16,
+                           .max = max,
+                           .step = 0.001,
+                           .setting = 10};
+    };
+    std::vector<PageItem> inputs;
+    for (size_t k = 0; k < kBodyInputCount; ++k) {
+        const std::string input = kInputNames[k];
+        inputs.push_back(inputSpinner(input + " Response Factor", body.inputs[k].responseFactor, 1.0));
+        inputs.push_back(inputSpinner(input + " Maximum", body.inputs[k].maximum, 1e16));
+    }
+    return {
+        {.name = "Hide Modes",
+         .items = {check(kHideHelpers, hideHelpers, this),
+                   check(kHideHelpersDuringRecording, hideHelpersDuringRecording, nullptr),
+                   check(kHideCamera, hideCamera, this)}},
+        {.name = "Camera Parameters",
+         .items = {cameraSpinner(kRelativeScale, relativeScale, 1e-8, 1e16, 0.001, this),
+                   cameraSpinner(kFieldOfView, fieldOfView, 0.0, 180.0, 0.01, nullptr),
+                   cameraSpinner(kTargetDistance, targetDistance, 0.0, 1e16, 0.01, nullptr)}},
+        {.name = "Input Property Parameters", .items = std::move(inputs)},
+    };
+}
+
+void CVodiDOvaObject::Created() {
     if (camera.node != nullptr) camera.node->select();
     // The page starts with the new camera's lens; the first run reads it again.
     if (camera.readLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
-    core->refreshConfiguration();
-    return 0;
 }
 
 int CVodiDOvaObject::restore() {
@@ -203,14 +206,15 @@ int CVodiDOvaObject::restore() {
     hideHelpers = (bytes[kHideHelpersAt] & 1) != 0;
     hideCamera = (bytes[kHideCameraAt] & 1) != 0;
     // The last-sent values stay the lens's, so the first step sends saved values that differ.
-    fieldOfView = GetDouble(bytes, kFieldOfViewAt);
-    targetDistance = GetDouble(bytes, kTargetDistanceAt);
-    allowRoll = (GetU64(bytes, kAllowRollAt) & 1) != 0;
+    util::ByteReader in(bytes, size);
+    in.ReadAt(kFieldOfViewAt, fieldOfView);
+    in.ReadAt(kTargetDistanceAt, targetDistance);
+    allowRoll = (in.ReadAt<uint64_t>(kAllowRollAt).value_or(0) & 1) != 0;
     for (size_t k = 0; k < kBodyInputCount; ++k) {
-        body.inputs[k].responseFactor = GetDouble(bytes, kResponseFactorsAt + 8 * k);
-        body.inputs[k].maximum = GetDouble(bytes, kMaximaAt + 8 * k);
+        in.ReadAt(kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
+        in.ReadAt(kMaximaAt + 8 * k, body.inputs[k].maximum);
     }
-    relativeScale = GetDouble(bytes, kRelativeScaleAt);
+    in.ReadAt(kRelativeScaleAt, relativeScale);
     core->refreshConfiguration();
     return 0;
 }
@@ -220,14 +224,15 @@ std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() 
     record[kHideHelpersDuringRecordingAt] = hideHelpersDuringRecording ? 1 : 0;
     record[kHideHelpersAt] = hideHelpers ? 1 : 0;
     record[kHideCameraAt] = hideCamera ? 1 : 0;
-    PutDouble(record, kFieldOfViewAt, fieldOfView);
-    PutDouble(record, kTargetDistanceAt, targetDistance);
-    PutU64(record, kAllowRollAt, allowRoll ? 1 : 0);
+    util::ByteWriter out(record);
+    out.WriteAt(kFieldOfViewAt, fieldOfView);
+    out.WriteAt(kTargetDistanceAt, targetDistance);
+    out.WriteAt(kAllowRollAt, uint64_t{allowRoll ? 1u : 0u});
     for (size_t k = 0; k < kBodyInputCount; ++k) {
-        PutDouble(record, kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
-        PutDouble(record, kMaximaAt + 8 * k, body.inputs[k].maximum);
+        out.WriteAt(kResponseFactorsAt + 8 * k, body.inputs[k].responseFactor);
+        out.WriteAt(kMaximaAt + 8 * k, body.inputs[k].maximum);
     }
-    PutDouble(record, kRelativeScaleAt, relativeScale);
+    out.WriteAt(kRelativeScaleAt, relativeScale);
     return record;
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "interface/CCamera.h"
-#include "interface/CInterface.h"
+#include "plugins/common/CToolObject.h"
 #include "plugins/vodidova/CHumanoidNode.h"
 #include "plugins/vodidova/CVodiDOvaNode.h"
 #include "plugins/vodidova/ZeroGravityBody.h"
@@ -21,7 +20,7 @@ namespace vex::orb::addon {
 /// The VodiDOva tool: a camera that moves as a rigid body in zero gravity. Six channels push it with
 /// forces and torques along its own axes, four brake it; nothing else slows it down, so every push
 /// lasts until it is braked away. A human figure beside it shows the scale of the rig.
-class CVodiDOvaObject : public CCamera, public CInterface::Callback {
+class CVodiDOvaObject : public CToolObject {
 public:
     /// Size of the saved-state record.
     static constexpr std::size_t kRecordSize = 200;
@@ -53,10 +52,8 @@ public:
     void step(double t) override;
     /// Takes "Relative Scale" from the camera at `t` and refreshes the page.
     void timeChanged(double t) override;
-    /// Declares the ten input channels and the page.
-    int buildConfiguration() override;
-    /// Creates the camera and the figure, selects the camera and refreshes the page.
-    int initialize() override;
+    /// "Hide Modes", "Camera Parameters" and "Input Property Parameters".
+    ToolPage Page() override;
     /// Finds both nodes, reads the lens and the saved 200-byte record; 1 when a node is missing or
     /// the record has another size.
     int restore() override;
@@ -86,6 +83,12 @@ public:
 
     CVodiDOvaNode camera;
     CHumanoidNode humanoid;
+
+protected:
+    /// The ten input channels, before the page.
+    void DeclareChannels() override;
+    /// Selects the new camera and starts the page with its lens.
+    void Created() override;
 
 private:
     /// Zeroes the raw values and both filter stages of every input.

@@ -3,6 +3,7 @@
 #include "core/Instance.h"
 #include "core/InstanceReference.h"
 #include "core/ResimulationWindow.h"
+#include "core/ResultCodes.h"
 #include "core/TimerManager.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Hooks.h"
@@ -91,8 +92,6 @@ protected:
         host = std::make_unique<Host>();
         core = FindCore();
         ASSERT_NE(core, nullptr);
-        host->SetCoreRecordingQuery([this] { return core->IsRecording(); });
-        host->SetCoreResimulatingQuery([this] { return core->IsResimulating(); });
         core->GetSettings().countdown = 0;
         ASSERT_EQ(core->CreateTool("Probe"), "Probe_01");
         probe = dynamic_cast<ProbeObject*>(core->InstanceManager::FindInstance("Probe_01")->GetObject());
@@ -366,6 +365,34 @@ TEST_F(RecordManager, ResimulationStepsTheFramesAfterFromUpToToInSlices) {
     EXPECT_FLOAT_EQ(Loop().GetProgress(), 1.0f);
     EXPECT_DOUBLE_EQ(host->getCurrentTime(), 1.0);
     EXPECT_EQ(host->GetUndoLabels().back(), "Resimulating");
+}
+
+// A host time unit without a frame rate has no frames to re-simulate: the re-simulation is refused
+// with a message before anything changes, and one whose unit loses its rate keeps what it stepped.
+TEST_F(RecordManager, AHostTimeUnitWithoutAFrameRateIsNotReSimulated) {
+    host->GetScene().SetFramesPerSecond(0.0);
+    const size_t undoSteps = host->GetUndoLabels().size();
+    win32::MessageBoxRecorder boxes;
+    EXPECT_EQ(core->Resimulate(0.0, 2.0), kRecordingUnavailable);
+    EXPECT_FALSE(core->IsRecording());
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, core::RecordManager::kNoFrameRateMessage);
+    EXPECT_EQ(host->GetUndoLabels().size(), undoSteps);
+    EXPECT_EQ(host->GetPrepareRecordingCount(), 0);
+
+    host->GetScene().SetFramesPerSecond(25.0);
+    probe->clock = &clock;
+    probe->stepCost = 100; // six steps fill a 500 ms slice
+    ASSERT_EQ(core->Resimulate(0.0, 2.0), 0);
+    ResimulationWindow& window = *Loop().GetResimulationWindow();
+    window.OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    ASSERT_EQ(probe->steps.size(), 6u);
+    host->GetScene().SetFramesPerSecond(0.0);
+    window.OnTimer(ResimulationWindow::kSliceTimer, clock.Now());
+    EXPECT_FALSE(core->IsResimulating());
+    EXPECT_EQ(probe->steps.size(), 6u);
+    EXPECT_EQ(host->GetUndoLabels().back(), "Resimulating");
+    EXPECT_EQ(boxes.Boxes().size(), 1u);
 }
 
 TEST_F(RecordManager, OnlyRecordedInstancesRunAndReSimulationReplaysTheirInput) {

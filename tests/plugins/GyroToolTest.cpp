@@ -4,6 +4,7 @@
 #include "platform/win32/Clock.h"
 #include "plugins/gyro/CGyroCam.h"
 #include "tests/plugins/ToolOnHostFixture.h"
+#include "tests/plugins/ToolPageChecks.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -229,6 +230,11 @@ TEST_P(GyroTool, ARestoredInstanceContinuesTheSameWay) {
     for (int f = 6; f <= 10; ++f) loaded->step(f * kFrame);
     loaded->end();
     EXPECT_EQ(World("gyro", 10 * kFrame), first);
+}
+
+// The page the core built is the tool's own table, item for item.
+TEST_P(GyroTool, PageIsTheToolsTable) {
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, GyroTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cstddef>
-#include <functional>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -87,10 +86,9 @@ public:
     void SetCurrentTime(double t) { Adaptor().setCurrentTime(t); }
     void SetPlaybackRange(double from, double to) { Adaptor().setPlaybackRange({from, to}); }
 
-    /// Replaces the host's question whether the core records (the host keys what the tools write
-    /// only then) and, where the host asks it apart, whether it re-simulates.
-    virtual void SetCoreRecordingQuery(std::function<bool()> query) = 0;
-    virtual void SetCoreResimulatingQuery(std::function<bool()> query) = 0;
+    /// Makes the host record (it keys what the tools write only then) while a test drives tools
+    /// without the core's loop, as it does during a run of the core; false leaves it to the core.
+    virtual void SetRecording(bool recording) = 0;
 };
 
 /// A fresh host of kind `kind` at 25 frames per second with the adaptor built and the core started

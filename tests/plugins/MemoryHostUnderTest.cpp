@@ -113,12 +113,4 @@ std::vector<std::string> MemoryHostUnderTest::Selection() {
     return names;
 }
 
-void MemoryHostUnderTest::SetCoreRecordingQuery(std::function<bool()> query) {
-    adaptor_.SetCoreRecordingQuery(std::move(query));
-}
-
-void MemoryHostUnderTest::SetCoreResimulatingQuery(std::function<bool()> query) {
-    adaptor_.SetCoreResimulatingQuery(std::move(query));
-}
-
 } // namespace vex::orb::core::test

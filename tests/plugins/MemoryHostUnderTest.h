@@ -35,8 +35,7 @@ public:
     double DefaultFieldOfView() override;
     int CountShapes(HostShape shape) override;
     std::vector<std::string> Selection() override;
-    void SetCoreRecordingQuery(std::function<bool()> query) override;
-    void SetCoreResimulatingQuery(std::function<bool()> query) override;
+    void SetRecording(bool recording) override { adaptor_.SetRecording(recording); }
 
 private:
     // The live object of that name; a test failure and a throw-away object when there is none.

@@ -5,6 +5,7 @@
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
+#include "tests/plugins/ToolPageChecks.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Data.h"
@@ -106,8 +107,8 @@ TEST_P(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCame
     EXPECT_EQ(loaded->followCam.rotationMaxVelocity, 3.0);
     EXPECT_TRUE(loaded->followCam.fixateRotations);
     EXPECT_FALSE(loaded->followCam.fixateTranslations);
-    EXPECT_EQ(loaded->filterMemory.getKeyCount(), 4);
-    EXPECT_EQ(loaded->filterMemory.get(2 * kFrame), tool->filterMemory.get(2 * kFrame));
+    EXPECT_EQ(loaded->memory.getKeyCount(), 4);
+    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool->memory.get(2 * kFrame));
     EXPECT_EQ(loaded->followCam.node, tool->followCam.node);
 
     tool->attachedCam.remove();
@@ -268,6 +269,11 @@ TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     EXPECT_EQ(core->FindInstance("ChaseRig_01"), nullptr);
     EXPECT_FALSE(host->Exists(second));
     EXPECT_TRUE(host->Exists(first));
+}
+
+// The page the core built is the tool's own table, item for item.
+TEST_P(RuzovuZediziVizTool, PageIsTheToolsTable) {
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, RuzovuZediziVizTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

@@ -5,6 +5,7 @@
 #include "plugins/sinusoid/CSinusoidObject.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
+#include "tests/plugins/ToolPageChecks.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 
@@ -307,6 +308,11 @@ TEST_P(SinusoidTool, ARestoredInstanceContinuesIdentically) {
     ASSERT_EQ(original.size(), 13u);
     EXPECT_EQ(original.front().time, 0.0);
     EXPECT_NE(original[7].value, original[12].value);
+}
+
+// The page the core built is the tool's own table, item for item.
+TEST_P(SinusoidTool, PageIsTheToolsTable) {
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, SinusoidTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

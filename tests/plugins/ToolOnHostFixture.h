@@ -35,7 +35,6 @@ protected:
         RegistryTest::SetUp();
         host = MakeHostUnderTest(GetParam());
         core = FindCore();
-        host->SetCoreRecordingQuery([this] { return driving_ || (core != nullptr && core->IsRecording()); });
         ASSERT_NE(core, nullptr);
         instance = core->FindInstance(core->CreateTool(toolName_));
         ASSERT_NE(instance, nullptr);
@@ -126,7 +125,7 @@ protected:
     // the host prepares (and keys there) the instance's channels, then the instance begins; the host answers
     // recording until EndRun().
     void BeginRun(double t, bool resimulating) {
-        driving_ = true;
+        host->SetRecording(true);
         host->SetCurrentTime(t);
         host->Adaptor().prepareRecording({instance});
         instance->BeginRecord(t, resimulating);
@@ -135,7 +134,7 @@ protected:
     void EndRun() {
         instance->EndRecord();
         host->Adaptor().finishRecording();
-        driving_ = false;
+        host->SetRecording(false);
     }
 
     std::unique_ptr<HostUnderTest> host;
@@ -146,8 +145,8 @@ protected:
     // While it lives, the test drives the tool as the record loop would: the host answers recording.
     class Driving {
     public:
-        explicit Driving(ToolOnHost& fixture) : fixture_(fixture) { fixture_.driving_ = true; }
-        ~Driving() { fixture_.driving_ = false; }
+        explicit Driving(ToolOnHost& fixture) : fixture_(fixture) { fixture_.host->SetRecording(true); }
+        ~Driving() { fixture_.host->SetRecording(false); }
         Driving(const Driving&) = delete;
         Driving& operator=(const Driving&) = delete;
 
@@ -156,7 +155,6 @@ protected:
     };
 
 private:
-    bool driving_ = false;
     std::string toolName_;
     std::string instanceName_;
 };

@@ -8,6 +8,7 @@
 #include "platform/win32/Clock.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
 #include "tests/plugins/ToolOnHostFixture.h"
+#include "tests/plugins/ToolPageChecks.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
@@ -295,6 +296,11 @@ TEST_P(VodiDOvaTool, ARestoredInstanceContinuesIdentically) {
     const std::vector<Matrix<double>> restored = continueFrom(*loaded);
     EXPECT_EQ(restored, original);
     EXPECT_NE(original.front(), original.back());
+}
+
+// The page the core built is the tool's own table, item for item.
+TEST_P(VodiDOvaTool, PageIsTheToolsTable) {
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, VodiDOvaTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

@@ -3,6 +3,7 @@
 #include "plugins/vezizazav/CVezizaZavObject.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
+#include "tests/plugins/ToolPageChecks.h"
 #include "util/DataChunk.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -80,7 +81,7 @@ TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     ExpectSameRotation(util::ToQTransform(follow).rotation, blend({}, m));
 
     // The intermediate pose is what the record keeps for that time.
-    EXPECT_EQ(tool->memoryRecord.get(kFrame), tool->followCam.getIntermediatePose());
+    EXPECT_EQ(tool->memory.get(kFrame), tool->followCam.GetState());
 }
 
 TEST_P(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
@@ -115,9 +116,9 @@ TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     EXPECT_NEAR(util::Length(V{last.m[1][0], last.m[1][1], last.m[1][2]}), 3.0, 1e-12);
 
     // A sign-flipped intermediate rotation is the same rotation: the stages stay on one side.
-    const auto pose = tool->followCam.getIntermediatePose();
+    const auto pose = tool->followCam.GetState();
     BeginRun(100 * kFrame, false);
-    tool->followCam.setIntermediatePose({pose.translation, -pose.rotation});
+    tool->followCam.SetState({pose.translation, -pose.rotation});
     instance->Step(101 * kFrame);
     EndRun();
     ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
@@ -159,8 +160,8 @@ TEST_P(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     EXPECT_TRUE(loaded->hideFollowCam);
     EXPECT_EQ(loaded->followCam.translationResponseFactor, 0.25);
     EXPECT_EQ(loaded->followCam.rotationResponseFactor, 0.75);
-    EXPECT_EQ(loaded->memoryRecord.getKeyCount(), 4);
-    EXPECT_EQ(loaded->memoryRecord.get(2 * kFrame), tool->memoryRecord.get(2 * kFrame));
+    EXPECT_EQ(loaded->memory.getKeyCount(), 4);
+    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool->memory.get(2 * kFrame));
 
     tool->followCam.remove();
     EXPECT_EQ(Reload()->restore(), 1);
@@ -213,6 +214,11 @@ TEST_P(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
     ASSERT_EQ(original.size(), 13u);
     EXPECT_EQ(original.front().time, 0.0);
     EXPECT_NE(original[7].value, original[12].value);
+}
+
+// The page the core built is the tool's own table, item for item.
+TEST_P(VuzaZaderaRavTool, PageIsTheToolsTable) {
+    ExpectPageIs(*instance, tool->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, VuzaZaderaRavTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

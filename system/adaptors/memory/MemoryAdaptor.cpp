@@ -1,6 +1,5 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 
-#include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
 #include "core/CurrentAdaptor.h"
 #include "core/NodeOwner.h"
@@ -19,17 +18,7 @@ namespace vex::orb::adaptor::memory {
 
 MemoryAdaptor::MemoryAdaptor(double framesPerSecond, int interfaceVersion, bool startCore)
     : scene_(framesPerSecond), interfaceVersion_(interfaceVersion) {
-    if (!startCore) return;
-    core::StartCore(this);
-    if (core::GetCurrentAdaptor() != this) return; // the core refused this adaptor
-    coreRecording_ = [] {
-        core::CoreImplementation* running = core::FindCore();
-        return running != nullptr && running->IsRecording();
-    };
-    coreResimulating_ = [] {
-        core::CoreImplementation* running = core::FindCore();
-        return running != nullptr && running->IsResimulating();
-    };
+    if (startCore) core::StartCore(this);
 }
 
 MemoryAdaptor::~MemoryAdaptor() {
@@ -69,7 +58,7 @@ core::CoreNode* MemoryAdaptor::CreateNode(core::NodeOwner* owner, const std::str
     if (listener) listener->set(node);
     addUndoUnit(new NodePresenceUndo(*this, {node}, {object}, true));
     // A helper that appears during a recording starts its animation where it appears.
-    if (mesh && IsCoreRecording()) KeyAtCurrentTime(*node);
+    if (mesh && recording_) KeyAtCurrentTime(*node);
     return node;
 }
 
@@ -223,15 +212,16 @@ void MemoryAdaptor::RecordEdit(std::function<void()> undoEdit, std::function<voi
 
 void MemoryAdaptor::setCurrentTime(double t) {
     scene_.SetCurrentTime(t);
-    if (!IsCoreRecording()) return;
+    if (!recording_) return;
     for (MemoryNode* node : nodes_.Registered()) {
         if (node->IsUpdated()) node->BringUpToDate(t);
     }
-    if (IsCoreResimulating()) refreshViews();
+    refreshViews();
 }
 
 void MemoryAdaptor::prepareRecording(const std::vector<core::NodeOwner*>& owners) {
     ++prepareRecordingCount_;
+    recording_ = true;
     const double start = scene_.GetCurrentTime();
     recordingStartTime_ = start;
     RecordEdit([this, start] { scene_.SetCurrentTime(start); }, {});
@@ -239,6 +229,11 @@ void MemoryAdaptor::prepareRecording(const std::vector<core::NodeOwner*>& owners
         const bool listed = std::find(owners.begin(), owners.end(), node->owner) != owners.end();
         if (listed && node->animated && node->IsAlive()) KeyAtCurrentTime(*node);
     }
+}
+
+void MemoryAdaptor::finishRecording() {
+    ++finishRecordingCount_;
+    recording_ = false;
 }
 
 void MemoryAdaptor::KeyAtCurrentTime(MemoryNode& node) {

@@ -85,11 +85,13 @@ public:
     double getFramesPerSecond() override { return scene_.GetFramesPerSecond(); }
     /// Counts the redraws (GetRefreshCount).
     void refreshViews() override { ++refreshCount_; }
-    /// Remembers the start time (restored by undo) and keys every animated node of `owners` at it.
+    /// A run (a take or a re-simulation) starts: remembers the start time (restored by undo), keys
+    /// every animated node of `owners` at it, and records until finishRecording.
     void prepareRecording(const std::vector<core::NodeOwner*>& owners) override;
     int installRunHotkeys() override;
-    /// Keys hold whole matrices here, so there are no Euler curves to filter; counts the call.
-    void finishRecording() override { ++finishRecordingCount_; }
+    /// The run ended. Keys hold whole matrices here, so there are no Euler curves to filter; counts
+    /// the call.
+    void finishRecording() override;
     int clearUndo() override;
     /// An empty element named "hostsettings": the memory host has no settings.
     void getHostSettings(util::ReturnValue<util::xml::Element>& out) override;
@@ -102,12 +104,13 @@ public:
 
     MemoryScene& GetScene() { return scene_; }
     void SetInterfaceVersion(int version) { interfaceVersion_ = version; }
-    /// Whether the core records right now; false until the core wires it.
-    void SetCoreRecordingQuery(std::function<bool()> query) { coreRecording_ = std::move(query); }
-    /// Whether the core re-simulates right now; false until the core wires it.
-    void SetCoreResimulatingQuery(std::function<bool()> query) { coreResimulating_ = std::move(query); }
-    bool IsCoreRecording() const { return coreRecording_ && coreRecording_(); }
-    bool IsCoreResimulating() const { return coreResimulating_ && coreResimulating_(); }
+    /// Whether a run goes on: from prepareRecording to finishRecording. Then new helpers are keyed
+    /// where they appear, what the tools write is keyed, and setCurrentTime brings the updated nodes
+    /// up to date and redraws (the core tells the host a run starts, not which kind: the views
+    /// follow the time in a take as in a re-simulation).
+    bool IsRecording() const { return recording_; }
+    /// Sets that state without a run, for a test that drives tools without the core's loop.
+    void SetRecording(bool recording) { recording_ = recording; }
     /// Switches the host's undo recording (on by default); groups opened while off are not recorded.
     void SetUndoEnabled(bool enabled) { undoEnabled_ = enabled; }
     /// Records an edit of the host already made as an undo unit, when a group is recording.
@@ -163,8 +166,7 @@ private:
     core::UndoGroupStack undoGroups_{*this};
     int interfaceVersion_;
     bool undoEnabled_ = true;
-    std::function<bool()> coreRecording_;
-    std::function<bool()> coreResimulating_;
+    bool recording_ = false;
 
     core::NodeRegistry<MemoryNode> nodes_;
 

@@ -322,14 +322,14 @@ core::CoreNode* MemoryNode::getOwningNode() {
 void MemoryNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
     if (!IsAlive()) return;
     edits::WriteChannel(adaptor_, object_, &HostObject::transform, t, local,
-                        animated && adaptor_.IsCoreRecording());
+                        animated && adaptor_.IsRecording());
 }
 
 void MemoryNode::WriteLensChannel(KeyedValue<double> HostObject::*channel, double t, double value) {
     if (!IsAlive()) return;
     const bool keyed = (GetScene().Find(object_)->*channel).HasKeys();
     edits::WriteChannel(adaptor_, object_, channel, t, value,
-                        keyed || (animated && adaptor_.IsCoreRecording()));
+                        keyed || (animated && adaptor_.IsRecording()));
 }
 
 } // namespace vex::orb::adaptor::memory

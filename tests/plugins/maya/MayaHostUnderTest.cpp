@@ -1,5 +1,7 @@
 #include "tests/plugins/maya/MayaHostUnderTest.h"
 
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
 #include "core/NodeTag.h"
 #include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/LensConversion.h"
@@ -353,8 +355,11 @@ std::vector<std::string> MayaHostUnderTest::Selection() {
     return names;
 }
 
-void MayaHostUnderTest::SetCoreRecordingQuery(std::function<bool()> query) {
-    MayaAdaptorInterface::Instance().SetCoreRecordingQuery(std::move(query));
+void MayaHostUnderTest::SetRecording(bool recording) {
+    MayaAdaptorInterface::Instance().SetCoreRecordingQuery([recording] {
+        CoreImplementation* core = FindCore();
+        return recording || (core != nullptr && core->IsRecording());
+    });
 }
 
 } // namespace vex::orb::core::test

@@ -41,9 +41,9 @@ public:
     /// where the listing says "camera", each tagged for the model.
     void WriteModelScene(const std::string& modelPath, const util::xml::Element& description) override;
     std::vector<std::string> Selection() override;
-    void SetCoreRecordingQuery(std::function<bool()> query) override;
-    /// The Maya adaptor asks the running core whether it re-simulates; nothing to replace.
-    void SetCoreResimulatingQuery(std::function<bool()> query) override { (void)query; }
+    /// The Maya adaptor asks the core whether it records: it hears yes while `recording`, else the
+    /// core's answer.
+    void SetRecording(bool recording) override;
 
 private:
     // The transform of that name; a test failure and an invalid path when there is none.

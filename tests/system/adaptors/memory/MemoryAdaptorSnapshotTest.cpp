@@ -74,8 +74,6 @@ TEST_F(MemoryAdaptorSnapshot, RayHitsTheNearestFaceOfABox) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, LensIsKeyedWhileRecording) {
-    bool recording = false;
-    adaptor.SetCoreRecordingQuery([&] { return recording; });
     CoreNode* camera = adaptor.createCamera(&owner, "cam", nullptr, nullptr);
 
     CSnapshot_Lens* lens = camera->getLensSnapshot(1.0);
@@ -85,7 +83,7 @@ TEST_F(MemoryAdaptorSnapshot, LensIsKeyedWhileRecording) {
     Release(lens);
     EXPECT_EQ(camera->getLensSnapshot(9.0)->getFieldOfView(), 60.0) << "a static value holds at every time";
 
-    recording = true;
+    adaptor.prepareRecording({});
     for (double t : {2.0, 4.0}) {
         CSnapshot_Lens* keyed = camera->getLensSnapshot(t);
         keyed->setFieldOfView(t * 10.0);

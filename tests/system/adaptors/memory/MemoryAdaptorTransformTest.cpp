@@ -9,19 +9,12 @@ using core::CoreNode;
 
 class MemoryAdaptorTransform : public ::testing::Test {
 protected:
-    MemoryAdaptorTransform() {
-        adaptor.SetCoreRecordingQuery([this] { return recording; });
-        adaptor.SetCoreResimulatingQuery([this] { return resimulating; });
-    }
-
     CoreNode* Camera(const std::string& name, CoreNode* parent = nullptr) {
         return adaptor.createCamera(&owner, name, parent, nullptr);
     }
 
     HostAdaptor adaptor;
     TestOwner owner{"Rig"};
-    bool recording = false;
-    bool resimulating = false;
 };
 
 TEST_F(MemoryAdaptorTransform, WorldMatrixIsLocalTimesParentWorld) {
@@ -85,7 +78,7 @@ TEST_F(MemoryAdaptorTransform, WritesBecomeKeysOnlyWhileTheCoreRecords) {
     EXPECT_FALSE(object.transform.HasKeys());
     ExpectMatrixNear(LocalAt(animated, 7.0), Translation(1, 0, 0));
 
-    recording = true;
+    adaptor.prepareRecording({});
     SetLocalAt(animated, 1.0, Translation(2, 0, 0));
     SetLocalAt(animated, 2.0, Translation(4, 0, 0));
     SetLocalAt(still, 2.0, Translation(9, 0, 0));
@@ -94,7 +87,7 @@ TEST_F(MemoryAdaptorTransform, WritesBecomeKeysOnlyWhileTheCoreRecords) {
     EXPECT_FALSE(adaptor.GetScene().Find(AsMemory(still)->GetObject())->transform.HasKeys());
 
     // Not recording, a keyed object takes the write as its static matrix; the keys still decide.
-    recording = false;
+    adaptor.finishRecording();
     SetLocalAt(animated, 2.0, Translation(100, 0, 0));
     ExpectMatrixNear(LocalAt(animated, 2.0), Translation(4, 0, 0));
     ExpectMatrixNear(object.transform.GetStatic(), Translation(100, 0, 0));
@@ -143,7 +136,7 @@ TEST_F(MemoryAdaptorTransform, ClearKeysAfterKeepsTheNextFrameOnward) {
     EXPECT_EQ(object.transform.GetKeys().size(), 6u) << "a node no longer updated keeps its keys";
 }
 
-TEST_F(MemoryAdaptorTransform, SetCurrentTimeBringsNodesUpToDateOnlyWhileRecording) {
+TEST_F(MemoryAdaptorTransform, SetCurrentTimeBringsNodesUpToDateAndRedrawsOnlyDuringARun) {
     CoreNode* updated = Camera("updated");
     CoreNode* frozen = Camera("frozen");
     frozen->handle(CoreNode::kClearUpdate, nullptr);
@@ -152,14 +145,20 @@ TEST_F(MemoryAdaptorTransform, SetCurrentTimeBringsNodesUpToDateOnlyWhileRecordi
     EXPECT_EQ(adaptor.getCurrentTime(), 1.0);
     EXPECT_TRUE(std::isnan(AsMemory(updated)->GetUpdatedTime()));
 
-    recording = true;
+    EXPECT_EQ(adaptor.GetRefreshCount(), 0);
+
+    // The core tells the host a run starts and ends; in between the host records.
+    adaptor.prepareRecording({});
+    EXPECT_TRUE(adaptor.IsRecording());
     adaptor.setCurrentTime(2.0);
     EXPECT_EQ(AsMemory(updated)->GetUpdatedTime(), 2.0);
     EXPECT_TRUE(std::isnan(AsMemory(frozen)->GetUpdatedTime()));
-    EXPECT_EQ(adaptor.GetRefreshCount(), 0);
+    EXPECT_EQ(adaptor.GetRefreshCount(), 1);
 
-    resimulating = true;
+    adaptor.finishRecording();
+    EXPECT_FALSE(adaptor.IsRecording());
     adaptor.setCurrentTime(3.0);
+    EXPECT_EQ(AsMemory(updated)->GetUpdatedTime(), 2.0);
     EXPECT_EQ(adaptor.GetRefreshCount(), 1);
 }
 

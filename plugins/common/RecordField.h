@@ -1,0 +1,55 @@
+#pragma once
+
+#include "util/AVar.h"
+#include "util/DataChunk.h"
+
+#include <cstdint>
+#include <functional>
+#include <string_view>
+#include <vector>
+
+namespace vex::orb::addon {
+
+/// One named field of a tool's saved-state record, bound to the variable it saves: a tool lists its
+/// fields once, in record order, and the same table writes the record and reads it back.
+class RecordField {
+public:
+    /// A double stored as its 8 bytes; a missing or malformed field leaves `value`.
+    RecordField(std::string_view key, double& value);
+    /// As above, but a missing or malformed field sets `value` to `whenMissing`.
+    RecordField(std::string_view key, double& value, double whenMissing);
+    /// A bool stored as one byte (0 or 1); any other byte reads as true, a missing field leaves `value`.
+    RecordField(std::string_view key, bool& value);
+    /// A row of flags stored one byte each; read back only when the field has exactly that many bytes.
+    RecordField(std::string_view key, std::vector<bool*> flags);
+    /// An animated variable in its serial form; a missing or malformed field leaves `variable`.
+    template <class Value>
+    RecordField(std::string_view key, util::AVar<Value>& variable)
+        : key_(key), write_([&variable, key] {
+              std::vector<uint8_t> bytes(variable.getSerializedSize());
+              variable.serialize(bytes.data(), bytes.size());
+              return util::DataChunk(key, bytes.data(), bytes.size());
+          }),
+          read_([&variable](const util::DataChunk& field) {
+              if (field.GetSize() != 0) variable.deserialize(field.GetData(), field.GetSize());
+          }) {}
+
+    /// The field's key in the record.
+    std::string_view Key() const { return key_; }
+    /// The field as a record child holding the variable's current value.
+    util::DataChunk Write() const { return write_(); }
+    /// Reads the variable back from `record`'s child of this key.
+    void Read(const util::DataChunk& record) const { read_(record.FindChild(key_)); }
+
+private:
+    std::string_view key_;
+    std::function<util::DataChunk()> write_;
+    std::function<void(const util::DataChunk&)> read_;
+};
+
+/// A record called `name` whose children are `fields`, written in order.
+util::DataChunk WriteFields(std::string_view name, const std::vector<RecordField>& fields);
+/// Reads every one of `fields` from `record`.
+void ReadFields(const util::DataChunk& record, const std::vector<RecordField>& fields);
+
+} // namespace vex::orb::addon
