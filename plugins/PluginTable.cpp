@@ -4,7 +4,6 @@
 // factory when its simulation is built, without touching its identity or its place in the order.
 
 #include "core/CompiledPluginTable.h"
-
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
 #include "plugins/gyro/CGyroCamPlugin.h"

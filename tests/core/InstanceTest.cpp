@@ -1,4 +1,5 @@
 #include "core/Instance.h"
+
 #include "core/CoreStartup.h"
 #include "core/DescriptionPacker.h"
 #include "core/InstanceReference.h"

@@ -20,7 +20,6 @@
 
 #include <QCoreApplication>
 #include <QTimerEvent>
-
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,4 +1,5 @@
 #include "interface/CMeshStorage.h"
+
 #include "interface/CMesh_Box.h"
 #include "interface/CMesh_Cylinder.h"
 

@@ -1,4 +1,5 @@
 #include "core/BuiltInPlugins.h"
+
 #include "interface/CCameraPlugin.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #include "plugins/common/RecordField.h"
+
 #include "util/AVar_Linear.h"
 
 #include <gtest/gtest.h>

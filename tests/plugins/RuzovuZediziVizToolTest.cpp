@@ -2,7 +2,9 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/Library.h"
+#include "platform/win32/MessageBox.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizObject.h"
+#include "tests/platform/win32/TempFolder.h"
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "tests/plugins/ToolPageChecks.h"
@@ -11,9 +13,6 @@
 #include "util/xml/Data.h"
 #include "util/xml/Element.h"
 #include "util/xml/Tag.h"
-
-#include "platform/win32/MessageBox.h"
-#include "tests/platform/win32/TempFolder.h"
 
 #include <gtest/gtest.h>
 

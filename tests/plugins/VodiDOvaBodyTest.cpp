@@ -1,5 +1,4 @@
 #include "plugins/vodidova/ZeroGravityBody.h"
-
 #include "util/MathOps.h"
 #include "util/Rotation.h"
 

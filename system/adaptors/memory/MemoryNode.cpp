@@ -328,8 +328,7 @@ void MemoryNode::WriteLocalMatrix(double t, const util::Matrix<double>& local) {
 void MemoryNode::WriteLensChannel(KeyedValue<double> HostObject::*channel, double t, double value) {
     if (!IsAlive()) return;
     const bool keyed = (GetScene().Find(object_)->*channel).HasKeys();
-    edits::WriteChannel(adaptor_, object_, channel, t, value,
-                        keyed || (animated && adaptor_.IsRecording()));
+    edits::WriteChannel(adaptor_, object_, channel, t, value, keyed || (animated && adaptor_.IsRecording()));
 }
 
 } // namespace vex::orb::adaptor::memory

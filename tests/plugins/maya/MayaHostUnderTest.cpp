@@ -3,14 +3,13 @@
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
 #include "core/NodeTag.h"
+#include "host/scene/CommandRegistry.h"
+#include "host/scene/Scene.h"
+#include "host/scene/UndoQueue.h"
 #include "system/adaptors/maya/CMayaNode.h"
 #include "system/adaptors/maya/LensConversion.h"
 #include "system/adaptors/maya/MayaNames.h"
 #include "system/adaptors/maya/MelText.h"
-
-#include "host/scene/CommandRegistry.h"
-#include "host/scene/Scene.h"
-#include "host/scene/UndoQueue.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
 

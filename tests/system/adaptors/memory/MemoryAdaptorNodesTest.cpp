@@ -1,5 +1,4 @@
 #include "tests/system/adaptors/memory/MemoryTestSupport.h"
-
 #include "util/xml/Text.h"
 
 namespace vex::orb::adaptor::memory::test {
