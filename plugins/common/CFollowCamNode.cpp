@@ -22,7 +22,7 @@ void CFollowCamNode::update(double t) {
 
     util::Matrix<double> attached;
     ReadWorldMatrix(c, target_.node, t, attached);
-    follow(util::ToQTransform(attached), h);
+    Follow(util::ToQTransform(attached), h);
 
     pose.transform = {position, rotation};
     worldMatrix = ToWorldMatrix(pose);

@@ -6,7 +6,7 @@
 namespace vex::orb::addon {
 
 /// The camera "FollowCam" of a follow-camera tool: every step it moves toward a target node and
-/// keeps its own scale. Derived cameras say how position and rotation move in follow().
+/// keeps its own scale. Derived cameras say how position and rotation move in Follow().
 class CFollowCamNode : public CCameraNode {
 public:
     /// The node name in the host.
@@ -17,7 +17,7 @@ public:
     CFollowCamNode(CCamera* tool, const SceneNode& target, bool identityOnCreate);
 
     /// One step for host time `t`: takes its own pose one frame earlier and the target's at `t`
-    /// (the identity where a node cannot be obtained), lets follow() move position and rotation,
+    /// (the identity where a node cannot be obtained), lets Follow() move position and rotation,
     /// and writes the result, with its own scale, as its world matrix at `t`.
     void update(double t) final;
     /// The camera's follow state as one value: what a tool records per time so that a re-simulation
@@ -28,7 +28,7 @@ public:
 
 protected:
     /// Moves `position` and `rotation` toward `goal` over `h` seconds.
-    virtual void follow(const util::QTransform<double>& goal, double h) = 0;
+    virtual void Follow(const util::QTransform<double>& goal, double h) = 0;
 
 private:
     const SceneNode& target_;

@@ -10,10 +10,10 @@
 namespace vex::orb::addon {
 
 /// A follow-camera tool: "AttachedCam", attached by the user to an animated object, and "FollowCam"
-/// (a `Follow`, derived from CFollowCamNode), which follows it. The FollowCam's follow state is
+/// (a `FollowNode`, derived from CFollowCamNode), which follows it. The FollowCam's follow state is
 /// recorded per time, so a re-simulation from any time repeats the first run. A tool says how the very
 /// first run starts (StartFollowing), its page and its saved fields.
-template <class Follow>
+template <class FollowNode>
 class CFollowCamTool : public CToolObject {
 public:
     /// The page button that makes the camera start afresh.
@@ -51,7 +51,7 @@ public:
     /// The camera the user attaches to an animated object.
     CAttachedCamNode attachedCam;
     /// The camera that follows it; declared after it, whose node it reads.
-    Follow followCam;
+    FollowNode followCam;
 
 protected:
     /// Sets the FollowCam's state for the very first run, which starts at host time `t`.

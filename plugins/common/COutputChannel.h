@@ -19,7 +19,7 @@ public:
     /// The current value.
     double getValue() const override { return current; }
     /// `value` becomes current; the current one becomes the previous.
-    void push(double value) {
+    void Push(double value) {
         previous = current;
         current = value;
     }

@@ -16,7 +16,7 @@ public:
     /// Shows again the nodes that were visible when hide() ran, and forgets them.
     void restore();
     /// True while hide() has nodes remembered.
-    bool active() const { return !hidden_.empty(); }
+    bool Active() const { return !hidden_.empty(); }
 
 private:
     struct Entry {

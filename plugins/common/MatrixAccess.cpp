@@ -7,7 +7,7 @@ namespace vex::orb::addon {
 bool ReadMatrix(CInterface* core, CNode* node, double t, MatrixSpace space, util::Matrix<double>& matrix) {
     ScopedSnapshot<CSnapshot> snapshot(core, node, t);
     if (!snapshot) return false;
-    if (space == MatrixSpace::World) {
+    if (space == MatrixSpace::kWorld) {
         snapshot->getWorldMatrix(matrix);
     } else {
         snapshot->getMatrix(matrix);
@@ -19,7 +19,7 @@ bool WriteMatrix(CInterface* core, CNode* node, double t, MatrixSpace space,
                  const util::Matrix<double>& matrix) {
     ScopedSnapshot<CSnapshot> snapshot(core, node, t);
     if (!snapshot) return false;
-    if (space == MatrixSpace::World) {
+    if (space == MatrixSpace::kWorld) {
         snapshot->setWorldMatrix(matrix);
     } else {
         snapshot->setMatrix(matrix);

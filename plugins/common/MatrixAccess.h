@@ -10,7 +10,7 @@ class CNode;
 namespace vex::orb::addon {
 
 /// Which matrix of a node: relative to its parent, or in the world.
-enum class MatrixSpace { Local, World };
+enum class MatrixSpace { kLocal, kWorld };
 
 /// Reads `node`'s matrix in `space` at time `t` through a transform snapshot of the tool's `core`;
 /// false (and `matrix` untouched) when there is no node or the host gives no snapshot.
@@ -23,16 +23,16 @@ bool WriteMatrix(CInterface* core, CNode* node, double t, MatrixSpace space,
 
 /// The two spaces by name.
 inline bool ReadLocalMatrix(CInterface* core, CNode* node, double t, util::Matrix<double>& local) {
-    return ReadMatrix(core, node, t, MatrixSpace::Local, local);
+    return ReadMatrix(core, node, t, MatrixSpace::kLocal, local);
 }
 inline bool WriteLocalMatrix(CInterface* core, CNode* node, double t, const util::Matrix<double>& local) {
-    return WriteMatrix(core, node, t, MatrixSpace::Local, local);
+    return WriteMatrix(core, node, t, MatrixSpace::kLocal, local);
 }
 inline bool ReadWorldMatrix(CInterface* core, CNode* node, double t, util::Matrix<double>& world) {
-    return ReadMatrix(core, node, t, MatrixSpace::World, world);
+    return ReadMatrix(core, node, t, MatrixSpace::kWorld, world);
 }
 inline bool WriteWorldMatrix(CInterface* core, CNode* node, double t, const util::Matrix<double>& world) {
-    return WriteMatrix(core, node, t, MatrixSpace::World, world);
+    return WriteMatrix(core, node, t, MatrixSpace::kWorld, world);
 }
 
 } // namespace vex::orb::addon

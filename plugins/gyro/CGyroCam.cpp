@@ -36,7 +36,7 @@ constexpr int kWireframeFlag = 1;
 CGyroCam::CGyroCam(const CreateParam& param)
     : CToolObject(param, {&pivot, &gyro, &eye}), pivot(this, "pivot"), gyro(this, "gyro"), eye(this, "eye") {}
 
-std::string CGyroCam::restriction() const {
+std::string CGyroCam::Restriction() const {
     if (restrictionIndex < 0 || restrictionIndex >= static_cast<int>(kRestrictions.size()))
         return kRestrictions[0];
     return kRestrictions[static_cast<size_t>(restrictionIndex)];
@@ -55,14 +55,14 @@ GyroSettings CGyroCam::settings() const {
 void CGyroCam::begin(double t) {
     (void)t;
     if (hideHelpersDuringRecording) hiddenForTake.hide({&pivot, &gyro, &eye});
-    const RotationFlags flags = rotationFlagsOfRestriction();
+    const RotationFlags flags = RotationFlagsOfRestriction();
     rotateAboutX = flags.aboutX;
     rotateAboutY = flags.aboutY;
     rotateAboutZ = flags.aboutZ;
 }
 
-CGyroCam::RotationFlags CGyroCam::rotationFlagsOfRestriction() const {
-    const std::string selected = restriction();
+CGyroCam::RotationFlags CGyroCam::RotationFlagsOfRestriction() const {
+    const std::string selected = Restriction();
     return {selected == kRestrictions[2], selected == kRestrictions[1], selected == kRestrictions[3]};
 }
 
@@ -73,18 +73,18 @@ void CGyroCam::end() {
 void CGyroCam::step(double t) {
     // A missing pivot or eye reads as the identity: the gyro then sits at the origin, or keeps the
     // pivot's frame without an eye to copy from.
-    const util::Matrix<double> p = pivot.readWorld(t);
+    const util::Matrix<double> p = pivot.ReadWorld(t);
     ScopedSnapshot<CSnapshot> snapshot(core, gyro.node, t);
     if (!snapshot) return;
     util::Matrix<double> g;
     snapshot->getWorldMatrix(g);
-    const util::Matrix<double> e = eye.readWorld(t);
+    const util::Matrix<double> e = eye.ReadWorld(t);
 
     gyro.worldMatrix = GyroWorldMatrix(p, g, e, settings());
     snapshot->setWorldMatrix(gyro.worldMatrix);
 
     const GyroAxis axis = RestrictionAxis(rotateAboutX, rotateAboutY, rotateAboutZ);
-    if (enableGyro && axis != GyroAxis::None) {
+    if (enableGyro && axis != GyroAxis::kNone) {
         util::Matrix<double> local;
         snapshot->getMatrix(local);
         gyro.localMatrix = RestrictRotation(local, axis);
@@ -138,27 +138,27 @@ std::vector<RecordField> CGyroCam::RecordFields() {
 int CGyroCam::store() {
     // The record keeps no restriction of its own, only the flags it gives; they are written from the
     // selected item, so a restriction chosen since the last take comes back with the scene.
-    RotationFlags flags = rotationFlagsOfRestriction();
+    RotationFlags flags = RotationFlagsOfRestriction();
     WriteToolRecord(core, WriteFields(kChunkName, fields(flags.aboutX, flags.aboutY, flags.aboutZ)));
     return 0;
 }
 
 void CGyroCam::Created() {
-    applyLook();
+    ApplyLook();
 }
 
 void CGyroCam::Restored(bool fromRecord) {
-    if (fromRecord) selectRestrictionFromFlags();
-    applyLook();
+    if (fromRecord) SelectRestrictionFromFlags();
+    ApplyLook();
 }
 
 void CGyroCam::onEvent(std::string name) {
     // An undo or redo names the item whose value came back; it is handled like the change itself.
     const ToolEvent event = ParseToolEvent(name);
-    if (event.item == kHideHelpers || event.item == kWireframeMode) applyLook();
+    if (event.item == kHideHelpers || event.item == kWireframeMode) ApplyLook();
 }
 
-void CGyroCam::applyLook() {
+void CGyroCam::ApplyLook() {
     CGyroHelperNode* nodes[3] = {&pivot, &gyro, &eye};
     for (CGyroHelperNode* n : nodes) {
         SetVisible(*n, !hideHelpers);
@@ -166,20 +166,20 @@ void CGyroCam::applyLook() {
     }
 }
 
-void CGyroCam::selectRestrictionFromFlags() {
+void CGyroCam::SelectRestrictionFromFlags() {
     // The restriction itself is not saved; the rotation flags set from it at the last begin are, and
     // they select the same item again (in the order the step reads them).
     switch (RestrictionAxis(rotateAboutX, rotateAboutY, rotateAboutZ)) {
-    case GyroAxis::Yaw:
+    case GyroAxis::kYaw:
         restrictionIndex = 1;
         break;
-    case GyroAxis::Pitch:
+    case GyroAxis::kPitch:
         restrictionIndex = 2;
         break;
-    case GyroAxis::Roll:
+    case GyroAxis::kRoll:
         restrictionIndex = 3;
         break;
-    case GyroAxis::None:
+    case GyroAxis::kNone:
         restrictionIndex = 0;
         break;
     }

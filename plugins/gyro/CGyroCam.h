@@ -44,7 +44,7 @@ public:
     void onEvent(std::string name) override;
 
     /// The selected item of "Gyro Restriction" ("No restrictions" when the index is out of range).
-    std::string restriction() const;
+    std::string Restriction() const;
     /// The flags the step works with.
     GyroSettings settings() const;
 
@@ -86,9 +86,9 @@ private:
     /// The saved-state fields, with the rotation flags bound to `x`, `y` and `z`.
     std::vector<RecordField> fields(bool& x, bool& y, bool& z);
     /// Shows or hides the helpers as "Hide Helpers" says and passes them the "Wireframe Mode" flag.
-    void applyLook();
+    void ApplyLook();
     /// The restriction item that matches the saved rotation flags.
-    void selectRestrictionFromFlags();
+    void SelectRestrictionFromFlags();
     /// The rotation flags the selected restriction gives: the one rotation it keeps, none for
     /// "No restrictions".
     struct RotationFlags {
@@ -96,7 +96,7 @@ private:
         bool aboutY = false;
         bool aboutZ = false;
     };
-    RotationFlags rotationFlagsOfRestriction() const;
+    RotationFlags RotationFlagsOfRestriction() const;
 };
 
 } // namespace vex::orb::addon

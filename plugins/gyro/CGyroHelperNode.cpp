@@ -51,7 +51,7 @@ void CGyroHelperNode::update(double t) {
     (void)t;
 }
 
-util::Matrix<double> CGyroHelperNode::readWorld(double t) {
+util::Matrix<double> CGyroHelperNode::ReadWorld(double t) {
     util::Matrix<double> world;
     ReadWorldMatrix(core(), node, t, world);
     return world;

@@ -20,7 +20,7 @@ public:
     void update(double t) override;
 
     /// The world matrix at `t`; the identity when the node or its transform cannot be obtained.
-    util::Matrix<double> readWorld(double t);
+    util::Matrix<double> ReadWorld(double t);
 };
 
 } // namespace vex::orb::addon

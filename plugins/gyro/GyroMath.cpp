@@ -38,25 +38,25 @@ util::Matrix<double> AxisRotation(const util::Vector3<double>& axis, double radi
 }
 
 GyroAxis RestrictionAxis(bool aboutX, bool aboutY, bool aboutZ) {
-    if (aboutY) return GyroAxis::Yaw;
-    if (aboutX) return GyroAxis::Pitch;
-    if (aboutZ) return GyroAxis::Roll;
-    return GyroAxis::None;
+    if (aboutY) return GyroAxis::kYaw;
+    if (aboutX) return GyroAxis::kPitch;
+    if (aboutZ) return GyroAxis::kRoll;
+    return GyroAxis::kNone;
 }
 
 util::Matrix<double> RestrictRotation(const util::Matrix<double>& local, GyroAxis axis) {
     const auto& l = local.m;
     util::Matrix<double> rotation;
     switch (axis) {
-    case GyroAxis::None:
+    case GyroAxis::kNone:
         return local;
-    case GyroAxis::Yaw:
+    case GyroAxis::kYaw:
         rotation = AxisRotation({0, 1, 0}, std::atan2(l[2][0], l[2][2]));
         break;
-    case GyroAxis::Pitch:
+    case GyroAxis::kPitch:
         rotation = AxisRotation({1, 0, 0}, std::atan2(l[1][2], l[1][1]));
         break;
-    case GyroAxis::Roll:
+    case GyroAxis::kRoll:
         rotation = AxisRotation({0, 0, 1}, -std::atan2(l[1][0], l[1][1]));
         break;
     }

@@ -6,7 +6,7 @@
 namespace vex::orb::addon {
 
 /// The one rotation a restricted gyro keeps.
-enum class GyroAxis { None, Yaw, Pitch, Roll };
+enum class GyroAxis { kNone, kYaw, kPitch, kRoll };
 
 /// What the gyro copies from the eye in one step.
 struct GyroSettings {
@@ -26,7 +26,7 @@ util::Matrix<double> AxisRotation(const util::Vector3<double>& axis, double radi
 GyroAxis RestrictionAxis(bool aboutX, bool aboutY, bool aboutZ);
 
 /// `local` with its 3×3 part replaced by the pure rotation about `axis` that it holds (its yaw, pitch
-/// or roll); the translation column and row stay. GyroAxis::None gives `local` unchanged.
+/// or roll); the translation column and row stay. GyroAxis::kNone gives `local` unchanged.
 util::Matrix<double> RestrictRotation(const util::Matrix<double>& local, GyroAxis axis);
 
 /// The pivot position `pivot` with the coordinates flagged in `clone` set to 0 in the frame of `eye`.

@@ -5,15 +5,15 @@ namespace vex::orb::addon {
 CRuzovuZediziVizNode::CRuzovuZediziVizNode(CCamera* tool, const SceneNode& target)
     : CFollowCamNode(tool, target, true) {}
 
-void CRuzovuZediziVizNode::follow(const util::QTransform<double>& goal, double h) {
+void CRuzovuZediziVizNode::Follow(const util::QTransform<double>& goal, double h) {
     if (fixateTranslations)
         position = goal.translation;
     else
-        FilterTranslation(position, linearVelocity, goal.translation, translationSettings(), h);
+        FilterTranslation(position, linearVelocity, goal.translation, TranslationSettings(), h);
     if (fixateRotations)
         rotation = goal.rotation;
     else
-        FilterRotation(rotation, angularVelocity, goal.rotation, rotationSettings(), h);
+        FilterRotation(rotation, angularVelocity, goal.rotation, RotationSettings(), h);
 }
 
 util::QTransform<double> CRuzovuZediziVizNode::GetState() const {
@@ -26,11 +26,11 @@ void CRuzovuZediziVizNode::SetState(const util::QTransform<double>& state) {
     seventhStateValue = state.rotation.w;
 }
 
-SpringSettings CRuzovuZediziVizNode::translationSettings() const {
+SpringSettings CRuzovuZediziVizNode::TranslationSettings() const {
     return {translationResponseFactor, translationSmoothingFactor, translationMaxVelocity};
 }
 
-SpringSettings CRuzovuZediziVizNode::rotationSettings() const {
+SpringSettings CRuzovuZediziVizNode::RotationSettings() const {
     return {rotationResponseFactor, rotationSmoothingFactor, rotationMaxVelocity};
 }
 

@@ -21,9 +21,9 @@ public:
     void SetState(const util::QTransform<double>& state) override;
 
     /// The position spring's settings.
-    SpringSettings translationSettings() const;
+    SpringSettings TranslationSettings() const;
     /// The orientation spring's settings.
-    SpringSettings rotationSettings() const;
+    SpringSettings RotationSettings() const;
 
     /// "Fixate Translations" / "Fixate Rotations": that part follows the target without filtering.
     bool fixateTranslations = false;
@@ -43,7 +43,7 @@ public:
 
 protected:
     /// Runs both springs toward `goal` (or takes a fixated part as it is).
-    void follow(const util::QTransform<double>& goal, double h) override;
+    void Follow(const util::QTransform<double>& goal, double h) override;
 };
 
 } // namespace vex::orb::addon

@@ -34,14 +34,14 @@ CSinusoidObject::CSinusoidObject(const CreateParam& param)
     frequency.set(0.0, 1.0);
 }
 
-double CSinusoidObject::valueAt(double t) {
+double CSinusoidObject::ValueAt(double t) {
     const double dt = core->getFrameDuration();
     const double a = FollowSetting(amplitude, userAmplitude, responseFactor, t, dt);
     const double w = FollowSetting(frequency, userFrequency, responseFactor, t, dt);
     return WaveValue(a, w, t, absolute);
 }
 
-double CSinusoidObject::previewAt(double t) const {
+double CSinusoidObject::PreviewAt(double t) const {
     const double dt = core->getFrameDuration();
     const double a = FollowedSetting(amplitude, userAmplitude, responseFactor, t, dt);
     const double w = FollowedSetting(frequency, userFrequency, responseFactor, t, dt);
@@ -51,7 +51,7 @@ double CSinusoidObject::previewAt(double t) const {
 void CSinusoidObject::begin(double t) {
     const double dt = core->getFrameDuration();
     running = true;
-    currentValue = valueAt(t + dt);
+    currentValue = ValueAt(t + dt);
     core->addUndo(new CVariableModUndo<double>(&currentValue));
     core->addUndo(new CVariableModUndo<bool>(&absolute));
     core->addUndo(new CVariableModUndo<double>(&responseFactor));
@@ -77,7 +77,7 @@ void CSinusoidObject::end() {
 }
 
 void CSinusoidObject::step(double t) {
-    currentValue = valueAt(t);
+    currentValue = ValueAt(t);
     sinusNode.value = currentValue;
     sinusNode.update(t);
     extension(kOutputChannelValue, output.get());
@@ -142,7 +142,7 @@ ToolPage CSinusoidObject::Page() {
 void CSinusoidObject::DeclareOutputs() {
     if (!core->hasExtension(CInterface::kAddVirtualControl)) return;
     output = std::make_unique<COutputChannel>(kOutputName, unidevice::kFiniteControl);
-    output->push(0.0);
+    output->Push(0.0);
     core->extension(CInterface::kAddVirtualControl, output.get());
 }
 
@@ -162,7 +162,7 @@ int CSinusoidObject::extension(int id, void* data) {
     // The loop moves the host's clock on after its steps, so during a take the host's time is the
     // previous tick's: the step's own value is the one being recorded. Reading the output never
     // records anything, so a take re-simulates to the same values.
-    output->push(running ? currentValue : previewAt(core->getCurrentTime()));
+    output->Push(running ? currentValue : PreviewAt(core->getCurrentTime()));
     return 1;
 }
 
@@ -175,22 +175,22 @@ void CSinusoidObject::onEvent(std::string name) {
     const std::string_view event = parsed.item;
     if (parsed.undo || parsed.redo) {
         // The undo records already put the values back; what they show is applied again.
-        applyHelperVisibility();
+        ApplyHelperVisibility();
         core->refreshConfiguration();
         return;
     }
     if (event == kUpdateValues) {
-        currentValue = previewAt(core->getCurrentTime());
+        currentValue = PreviewAt(core->getCurrentTime());
         core->refreshConfiguration();
     } else if (event == kHideHelpers) {
-        applyHelperVisibility();
+        ApplyHelperVisibility();
     } else if (event == kWireframeMode) {
         sinusNode.setDisplayFlag(kWireframeFlag);
         core->refreshView();
     }
 }
 
-void CSinusoidObject::applyHelperVisibility() {
+void CSinusoidObject::ApplyHelperVisibility() {
     SetVisible(sinusNode, !hideHelpers);
     SetVisible(referenceNode, !hideHelpers);
     core->refreshView();

@@ -32,9 +32,9 @@ public:
 
     /// The value at host time `t`: amplitude and angular frequency follow the user settings one frame
     /// on from their recorded values at t - frame (and are recorded at `t`), then the wave is taken.
-    double valueAt(double t);
-    /// The value valueAt(t) would give, with nothing recorded.
-    double previewAt(double t) const;
+    double ValueAt(double t);
+    /// The value ValueAt(t) would give, with nothing recorded.
+    double PreviewAt(double t) const;
 
     /// Starts a take at `t`: the current value for t + frame, undo records of the settings, the
     /// recorded settings restarted from the user values at t + frame, helpers hidden when asked.
@@ -62,7 +62,7 @@ public:
     void onEvent(std::string name) override;
 
     /// Shows or hides both nodes as "Hide Helpers" says and redraws the view.
-    void applyHelperVisibility();
+    void ApplyHelperVisibility();
 
     /// "Current Value": the last computed value.
     double currentValue = 0.0;

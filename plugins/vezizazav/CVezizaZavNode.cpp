@@ -19,7 +19,7 @@ double ComponentDistance(const util::Quat<double>& a, const util::Quat<double>& 
 CVezizaZavNode::CVezizaZavNode(CCamera* tool, const SceneNode& target)
     : CFollowCamNode(tool, target, false) {}
 
-void CVezizaZavNode::follow(const util::QTransform<double>& goal, double h) {
+void CVezizaZavNode::Follow(const util::QTransform<double>& goal, double h) {
     util::Quat<double> targetRotation = goal.rotation;
     if (targetRotation.w < 0.0) targetRotation = -targetRotation;
 

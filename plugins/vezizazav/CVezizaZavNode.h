@@ -29,7 +29,7 @@ public:
 
 protected:
     /// Moves the intermediate pose toward `goal` and the camera toward the intermediate pose.
-    void follow(const util::QTransform<double>& goal, double h) override;
+    void Follow(const util::QTransform<double>& goal, double h) override;
 };
 
 } // namespace vex::orb::addon

@@ -80,7 +80,7 @@ void CVezizaZavObject::onEvent(std::string name) {
             *flag = !*flag;
         else
             RegisterEventUndo(core, this, event.item);
-        applyVisibility();
+        ApplyVisibility();
         core->refreshView();
         if (event.undo || event.redo) core->refreshConfiguration();
         return;
@@ -89,7 +89,7 @@ void CVezizaZavObject::onEvent(std::string name) {
     if (event.item == kReinitialize) firstTime = true;
 }
 
-void CVezizaZavObject::applyVisibility() {
+void CVezizaZavObject::ApplyVisibility() {
     SetVisible(attachedCam, !hideAttachedCam);
     SetVisible(followCam, !hideFollowCam);
 }

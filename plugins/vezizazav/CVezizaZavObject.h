@@ -45,7 +45,7 @@ protected:
 
 private:
     // Shows or hides both cameras as the flags say.
-    void applyVisibility();
+    void ApplyVisibility();
 };
 
 } // namespace vex::orb::addon

@@ -12,23 +12,23 @@ CVodiDOvaNode::CVodiDOvaNode(CCamera* tool) : CCameraNode(tool, kName, false) {}
 
 void CVodiDOvaNode::update(double t) {
     localMatrix = util::ToMatrix(util::QTransform<double>{position, rotation}, {scale, scale, scale});
-    writeMatrix(t, localMatrix);
+    WriteMatrix(t, localMatrix);
 }
 
-bool CVodiDOvaNode::readMatrix(double t, util::Matrix<double>& local) const {
+bool CVodiDOvaNode::ReadMatrix(double t, util::Matrix<double>& local) const {
     return ReadLocalMatrix(core(), node, t, local);
 }
 
-void CVodiDOvaNode::writeMatrix(double t, const util::Matrix<double>& local) const {
+void CVodiDOvaNode::WriteMatrix(double t, const util::Matrix<double>& local) const {
     WriteLocalMatrix(core(), node, t, local);
 }
 
-double CVodiDOvaNode::xRowLength(double t, double fallback) const {
+double CVodiDOvaNode::XRowLength(double t, double fallback) const {
     util::Matrix<double> local;
-    return readMatrix(t, local) ? AxisLengths(local).x : fallback;
+    return ReadMatrix(t, local) ? AxisLengths(local).x : fallback;
 }
 
-bool CVodiDOvaNode::readLens(double t, double& fieldOfView, double& focusDistance) const {
+bool CVodiDOvaNode::ReadLens(double t, double& fieldOfView, double& focusDistance) const {
     ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
     if (!lens) return false;
     fieldOfView = lens->getFieldOfView();
@@ -36,7 +36,7 @@ bool CVodiDOvaNode::readLens(double t, double& fieldOfView, double& focusDistanc
     return true;
 }
 
-void CVodiDOvaNode::writeLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+void CVodiDOvaNode::WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
                               double focusDistance) const {
     if (!setFieldOfView && !setFocusDistance) return;
     ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);

@@ -20,16 +20,16 @@ public:
 
     /// The local transform at `t`; false (and `local` untouched) when the camera or its snapshot is
     /// missing.
-    bool readMatrix(double t, util::Matrix<double>& local) const;
+    bool ReadMatrix(double t, util::Matrix<double>& local) const;
     /// Writes `local` as the camera's local transform at `t`.
-    void writeMatrix(double t, const util::Matrix<double>& local) const;
+    void WriteMatrix(double t, const util::Matrix<double>& local) const;
     /// The length of the x-row of the local transform at `t`, or `fallback` without a snapshot.
-    double xRowLength(double t, double fallback) const;
+    double XRowLength(double t, double fallback) const;
     /// The lens's field of view (degrees) and focus distance at `t`; false (both untouched) without
     /// a lens.
-    bool readLens(double t, double& fieldOfView, double& focusDistance) const;
+    bool ReadLens(double t, double& fieldOfView, double& focusDistance) const;
     /// Sets the lens's field of view and focus distance at `t`, each only when its flag is set.
-    void writeLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+    void WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
                    double focusDistance) const;
 
     /// The basis scale written with the pose.

@@ -46,7 +46,7 @@ using Record = std::array<uint8_t, CVodiDOvaObject::kRecordSize>;
 // A pose read from the camera's transform at `t`; the identity at the origin without a snapshot.
 BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
     util::Matrix<double> local;
-    if (!camera.readMatrix(t, local)) return {};
+    if (!camera.ReadMatrix(t, local)) return {};
     const util::QTransform<double> rigid = util::ToQTransform(local);
     return {rigid.translation, rigid.rotation};
 }
@@ -61,7 +61,7 @@ CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param)
     }
 }
 
-void CVodiDOvaObject::releaseInputs() {
+void CVodiDOvaObject::ReleaseInputs() {
     // A run starts with every control released and both filter stages empty, so a re-simulation
     // does not depend on what the previous run left in the filters; the priming below refills the
     // forces and torques.
@@ -70,15 +70,15 @@ void CVodiDOvaObject::releaseInputs() {
 
 void CVodiDOvaObject::begin(double t) {
     const double dt = core->getFrameDuration();
-    releaseInputs();
-    relativeScale = camera.xRowLength(t, relativeScale);
+    ReleaseInputs();
+    relativeScale = camera.XRowLength(t, relativeScale);
 
     const BodyPose a = ReadPose(camera, t);
     const BodyPose b = ReadPose(camera, t - dt);
     const BodyPose c = ReadPose(camera, t - 2.0 * dt);
-    body.push(a);
-    body.push(b);
-    body.push(c);
+    body.Push(a);
+    body.Push(b);
+    body.Push(c);
 
     body.velocity = (a.position - b.position) / dt / relativeScale;
     // The rotation from b to a, Multiply(Q_A, conjugate(Q_B)), is a turn in the camera's own axes.
@@ -90,10 +90,10 @@ void CVodiDOvaObject::begin(double t) {
     PrimeInputs(body.inputs, a, b, c, dt, relativeScale);
 
     // From c, two frames bring the ring up to t.
-    body.run(dt, relativeScale);
-    body.run(dt, relativeScale);
+    body.Run(dt, relativeScale);
+    body.Run(dt, relativeScale);
 
-    if (camera.readLens(t + dt, fieldOfView, targetDistance)) {
+    if (camera.ReadLens(t + dt, fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
@@ -107,22 +107,22 @@ void CVodiDOvaObject::end() {
 void CVodiDOvaObject::step(double t) {
     for (size_t k = 0; k < kBodyInputCount; ++k)
         body.inputs[k].raw = channels[k] != nullptr ? channels[k]->getValue() : 0.0;
-    body.run(core->getFrameDuration(), relativeScale);
+    body.Run(core->getFrameDuration(), relativeScale);
 
-    camera.position = body.current().position;
-    camera.rotation = body.current().rotation;
+    camera.position = body.Current().position;
+    camera.rotation = body.Current().rotation;
     camera.scale = relativeScale;
     camera.update(t);
 
     const bool newFieldOfView = fieldOfView != lastFieldOfView;
     const bool newTargetDistance = targetDistance != lastTargetDistance;
-    camera.writeLens(t, newFieldOfView, fieldOfView, newTargetDistance, targetDistance);
+    camera.WriteLens(t, newFieldOfView, fieldOfView, newTargetDistance, targetDistance);
     lastFieldOfView = fieldOfView;
     lastTargetDistance = targetDistance;
 }
 
 void CVodiDOvaObject::timeChanged(double t) {
-    relativeScale = camera.xRowLength(t, relativeScale);
+    relativeScale = camera.XRowLength(t, relativeScale);
     core->refreshConfiguration();
 }
 
@@ -183,7 +183,7 @@ ToolPage CVodiDOvaObject::Page() {
 void CVodiDOvaObject::Created() {
     if (camera.node != nullptr) camera.node->select();
     // The page starts with the new camera's lens; the first run reads it again.
-    if (camera.readLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
+    if (camera.ReadLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
@@ -191,13 +191,13 @@ void CVodiDOvaObject::Created() {
 
 int CVodiDOvaObject::restore() {
     if (!camera.find()) return 1;
-    if (camera.readLens(0.0, fieldOfView, targetDistance)) {
+    if (camera.ReadLens(0.0, fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
     if (!humanoid.find()) return 1;
     for (BodyInput& input : body.inputs) input.output = 0.0;
-    relativeScale = camera.xRowLength(0.0, relativeScale);
+    relativeScale = camera.XRowLength(0.0, relativeScale);
 
     uint32_t size = 0;
     const uint8_t* bytes = core->getToolData(&size);
@@ -219,7 +219,7 @@ int CVodiDOvaObject::restore() {
     return 0;
 }
 
-std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() const {
+std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::MakeRecord() const {
     Record record{};
     record[kHideHelpersDuringRecordingAt] = hideHelpersDuringRecording ? 1 : 0;
     record[kHideHelpersAt] = hideHelpers ? 1 : 0;
@@ -237,12 +237,12 @@ std::array<uint8_t, CVodiDOvaObject::kRecordSize> CVodiDOvaObject::makeRecord() 
 }
 
 int CVodiDOvaObject::store() {
-    const Record record = makeRecord();
+    const Record record = MakeRecord();
     core->setToolData(record.data(), static_cast<uint32_t>(record.size()));
     return 0;
 }
 
-void CVodiDOvaObject::applyVisibility() {
+void CVodiDOvaObject::ApplyVisibility() {
     SetVisible(humanoid, !hideHelpers);
     SetVisible(camera, !hideCamera);
 }
@@ -251,7 +251,7 @@ void CVodiDOvaObject::onEvent(std::string name) {
     const ToolEvent event = ParseToolEvent(name);
     if (event.undo || event.redo) {
         // The page has put the flags back; the nodes follow them.
-        applyVisibility();
+        ApplyVisibility();
         core->refreshView();
         return;
     }
@@ -265,9 +265,9 @@ void CVodiDOvaObject::onEvent(std::string name) {
     } else if (name == kRelativeScale) {
         const double now = core->getCurrentTime();
         util::Matrix<double> local;
-        if (!camera.readMatrix(now, local)) return;
+        if (!camera.ReadMatrix(now, local)) return;
         RescaleBasis(local, {relativeScale, relativeScale, relativeScale});
-        camera.writeMatrix(now, local);
+        camera.WriteMatrix(now, local);
     }
 }
 

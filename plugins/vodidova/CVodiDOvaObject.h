@@ -64,7 +64,7 @@ public:
     void onEvent(std::string name) override;
 
     /// The saved-state record of the current settings.
-    std::array<uint8_t, kRecordSize> makeRecord() const;
+    std::array<uint8_t, kRecordSize> MakeRecord() const;
 
     ZeroGravityBody body;
     /// The channels declared in buildConfiguration, in input order; owned by the instance.
@@ -92,9 +92,9 @@ protected:
 
 private:
     /// Zeroes the raw values and both filter stages of every input.
-    void releaseInputs();
+    void ReleaseInputs();
     /// Shows or hides both nodes as the flags say.
-    void applyVisibility();
+    void ApplyVisibility();
 
     unidevice::PropertyFactory channelFactory_;
 };

@@ -27,19 +27,19 @@ int ZeroGravityBody::SubStepCount(double d) {
     return n >= 1.0 ? static_cast<int>(n) : 1;
 }
 
-void ZeroGravityBody::run(double d, double scale) {
+void ZeroGravityBody::Run(double d, double scale) {
     const int n = SubStepCount(d);
     const double h = d / n;
-    for (int i = 0; i < n; ++i) subStep(h, scale);
+    for (int i = 0; i < n; ++i) SubStep(h, scale);
 }
 
-void ZeroGravityBody::subStep(double h, double scale) {
+void ZeroGravityBody::SubStep(double h, double scale) {
     for (BodyInput& input : inputs) {
         util::Smooth(input.stage1, input.raw * input.maximum, input.responseFactor, h);
         util::Smooth(input.output, input.stage1, input.responseFactor, h);
     }
 
-    const BodyPose& pose = current();
+    const BodyPose& pose = Current();
     const auto [x, y, z] = BodyAxes(pose.rotation);
     const auto o = [this](BodyInputIndex k) { return inputs[k].output; };
     const V force = o(kRightForce) * x + o(kUpForce) * y - o(kForwardForce) * z;
@@ -60,11 +60,11 @@ void ZeroGravityBody::subStep(double h, double scale) {
         angularVelocity /= d;
     }
 
-    push({pose.position + h * scale * velocity,
+    Push({pose.position + h * scale * velocity,
           util::Multiply(pose.rotation, util::FromRotationVector(h * angularVelocity))});
 }
 
-void ZeroGravityBody::push(const BodyPose& pose) {
+void ZeroGravityBody::Push(const BodyPose& pose) {
     current_ = (current_ + 1) % kRingSize;
     ring_[current_] = pose;
 }

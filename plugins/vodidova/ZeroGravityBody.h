@@ -54,14 +54,14 @@ public:
     /// Integrates the inputs and the body over `d` seconds with the scale `scale` (metres per body
     /// unit): per sub-step the inputs are filtered, the forces, torques and brakes act on the
     /// velocities, and the new pose becomes current.
-    void run(double d, double scale);
+    void Run(double d, double scale);
     /// One sub-step of length `h` (see run).
-    void subStep(double h, double scale);
+    void SubStep(double h, double scale);
 
     /// Makes `pose` the next slot of the ring and current.
-    void push(const BodyPose& pose);
+    void Push(const BodyPose& pose);
     /// The current pose.
-    const BodyPose& current() const { return ring_[current_]; }
+    const BodyPose& Current() const { return ring_[current_]; }
 
     std::array<BodyInput, kBodyInputCount> inputs;
     /// Linear velocity (body units per second) and angular velocity (radians per second), world axes.

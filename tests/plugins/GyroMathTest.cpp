@@ -51,7 +51,7 @@ TEST(GyroMath, YawOnlyKeepsJustTheYawOfAPitchedAndRolledScaledFrame) {
     for (int c = 0; c < 3; ++c) local.m[1][c] *= 3.0;
     local = WithTranslation(local, {4, 5, 6});
 
-    const Matrix<double> kept = RestrictRotation(local, GyroAxis::Yaw);
+    const Matrix<double> kept = RestrictRotation(local, GyroAxis::kYaw);
     ExpectBasisNear(kept, About({0, 1, 0}, 35));
     EXPECT_EQ(kept.m[1][0], 0.0);
     EXPECT_EQ(kept.m[1][1], 1.0);
@@ -61,19 +61,19 @@ TEST(GyroMath, YawOnlyKeepsJustTheYawOfAPitchedAndRolledScaledFrame) {
 }
 
 TEST(GyroMath, PitchAndRollOnlyReadTheirOwnAngleWithTheRightSign) {
-    ExpectBasisNear(RestrictRotation(About({0, 1, 0}, 50) * About({1, 0, 0}, 20), GyroAxis::Pitch),
+    ExpectBasisNear(RestrictRotation(About({0, 1, 0}, 50) * About({1, 0, 0}, 20), GyroAxis::kPitch),
                     About({1, 0, 0}, 20));
-    ExpectBasisNear(RestrictRotation(About({0, 1, 0}, 50) * About({0, 0, 1}, -70), GyroAxis::Roll),
+    ExpectBasisNear(RestrictRotation(About({0, 1, 0}, 50) * About({0, 0, 1}, -70), GyroAxis::kRoll),
                     About({0, 0, 1}, -70));
     const Matrix<double> any = About({1, 1, 0}, 10);
-    EXPECT_EQ(RestrictRotation(any, GyroAxis::None), any);
+    EXPECT_EQ(RestrictRotation(any, GyroAxis::kNone), any);
 }
 
 TEST(GyroMath, TheFirstSetFlagInTheOrderYXZDecides) {
-    EXPECT_EQ(RestrictionAxis(true, true, true), GyroAxis::Yaw);
-    EXPECT_EQ(RestrictionAxis(true, false, true), GyroAxis::Pitch);
-    EXPECT_EQ(RestrictionAxis(false, false, true), GyroAxis::Roll);
-    EXPECT_EQ(RestrictionAxis(false, false, false), GyroAxis::None);
+    EXPECT_EQ(RestrictionAxis(true, true, true), GyroAxis::kYaw);
+    EXPECT_EQ(RestrictionAxis(true, false, true), GyroAxis::kPitch);
+    EXPECT_EQ(RestrictionAxis(false, false, true), GyroAxis::kRoll);
+    EXPECT_EQ(RestrictionAxis(false, false, false), GyroAxis::kNone);
 }
 
 TEST(GyroMath, ClonedPositionZeroesTheFlaggedCoordinatesInTheEyesFrame) {

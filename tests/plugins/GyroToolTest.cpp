@@ -78,7 +78,7 @@ TEST_P(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
         for (size_t i = 0; i < groups[g].second.size(); ++i)
             EXPECT_EQ(group->GetChild("item", i)->GetAttribute("label"), groups[g].second[i]);
     }
-    EXPECT_EQ(tool->restriction(), "No restrictions");
+    EXPECT_EQ(tool->Restriction(), "No restrictions");
 }
 
 TEST_P(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
@@ -113,7 +113,7 @@ TEST_P(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
     ASSERT_EQ(loaded->restore(), 0);
     EXPECT_TRUE(loaded->enableGyro);
     EXPECT_TRUE(loaded->rotateAboutZ);
-    EXPECT_EQ(loaded->restriction(), "Roll only") << "the restriction comes back from the saved flags";
+    EXPECT_EQ(loaded->Restriction(), "Roll only") << "the restriction comes back from the saved flags";
     EXPECT_TRUE(loaded->clonePosition[1]);
     EXPECT_FALSE(loaded->clonePosition[0]);
     EXPECT_TRUE(loaded->cloneScale[2]);

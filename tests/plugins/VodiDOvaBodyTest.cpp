@@ -16,7 +16,7 @@ constexpr double kTight = 1e-12;
 // camera's own shows.
 ZeroGravityBody TurnedBody() {
     ZeroGravityBody body;
-    body.push({{1, 2, 3}, util::EulerXYZToQuat(V{0.3, -0.7, 1.1})});
+    body.Push({{1, 2, 3}, util::EulerXYZToQuat(V{0.3, -0.7, 1.1})});
     for (BodyInput& input : body.inputs) input.responseFactor = 1.0;
     return body;
 }
@@ -38,10 +38,10 @@ TEST(VodiDOvaBody, AFrameIsSplitIntoSubStepsOfAtMost3Ms) {
     frame.inputs[kYawTorque].raw = 1.0;
     frame.inputs[kYawTorque].maximum = 0.2;
     ZeroGravityBody steps = frame;
-    frame.run(1.0 / 24.0, 2.0);
-    for (int i = 0; i < 13; ++i) steps.subStep(1.0 / 24.0 / 13.0, 2.0);
-    EXPECT_EQ(frame.current().position, steps.current().position);
-    EXPECT_EQ(frame.current().rotation, steps.current().rotation);
+    frame.Run(1.0 / 24.0, 2.0);
+    for (int i = 0; i < 13; ++i) steps.SubStep(1.0 / 24.0 / 13.0, 2.0);
+    EXPECT_EQ(frame.Current().position, steps.Current().position);
+    EXPECT_EQ(frame.Current().rotation, steps.Current().rotation);
     EXPECT_EQ(frame.velocity, steps.velocity);
 }
 
@@ -49,31 +49,31 @@ TEST(VodiDOvaBody, WithoutInputsTheBodyKeepsItsVelocities) {
     ZeroGravityBody body = TurnedBody();
     body.velocity = {0.5, -1.0, 2.0};
     body.angularVelocity = {0.1, 0.2, -0.3};
-    const V start = body.current().position;
-    for (int frame = 0; frame < 5; ++frame) body.run(0.04, 3.0);
+    const V start = body.Current().position;
+    for (int frame = 0; frame < 5; ++frame) body.Run(0.04, 3.0);
     EXPECT_EQ(body.velocity, (V{0.5, -1.0, 2.0}));
     EXPECT_EQ(body.angularVelocity, (V{0.1, 0.2, -0.3}));
     // Five frames of 0.2 s in all, scaled by 3: P moves by 0.6·V.
-    const V moved = body.current().position - start;
+    const V moved = body.Current().position - start;
     EXPECT_NEAR(moved.x, 0.3, 1e-12);
     EXPECT_NEAR(moved.z, 1.2, 1e-12);
     // The orientation turns by 0.2·W about world axes.
     const Q expected =
-        util::Multiply(TurnedBody().current().rotation, util::FromRotationVector(V{0.02, 0.04, -0.06}));
-    EXPECT_NEAR(body.current().rotation.x, expected.x, 1e-12);
-    EXPECT_NEAR(body.current().rotation.w, expected.w, 1e-12);
+        util::Multiply(TurnedBody().Current().rotation, util::FromRotationVector(V{0.02, 0.04, -0.06}));
+    EXPECT_NEAR(body.Current().rotation.x, expected.x, 1e-12);
+    EXPECT_NEAR(body.Current().rotation.w, expected.w, 1e-12);
 }
 
 TEST(VodiDOvaBody, ForcesAndTorquesActAlongTheCameraAxes) {
     ZeroGravityBody body = TurnedBody();
-    const auto [x, y, z] = BodyAxes(body.current().rotation);
+    const auto [x, y, z] = BodyAxes(body.Current().rotation);
     const double raws[6] = {1.0, 0.5, -1.0, 1.0, 0.5, -1.0};
     for (int k = 0; k < 6; ++k) {
         body.inputs[k].raw = raws[k];
         body.inputs[k].maximum = 0.1 * (k + 1);
     }
     const double h = 0.002;
-    body.subStep(h, 1.0);
+    body.SubStep(h, 1.0);
     // With response factor 1 both stages are raw × Maximum at once.
     EXPECT_EQ(body.inputs[kForwardForce].stage1, 0.1);
     EXPECT_EQ(body.inputs[kForwardForce].output, 0.1);
@@ -90,7 +90,7 @@ TEST(VodiDOvaBody, BothFilterStagesSmoothWithTheResponseFactor) {
     ZeroGravityBody body;
     BodyInput& input = body.inputs[kRightForce];
     input = {1.0, 0.0, 0.0, 0.5, 0.4};
-    body.subStep(0.002, 1.0);
+    body.SubStep(0.002, 1.0);
     // One Smooth sub-step of 0.05 reference frames: stage 1 closes 0.025 of the gap to 0.4, the
     // output 0.025 of the gap to stage 1.
     EXPECT_NEAR(input.stage1, 0.4 * 0.025, kTight);
@@ -99,11 +99,11 @@ TEST(VodiDOvaBody, BothFilterStagesSmoothWithTheResponseFactor) {
 
 TEST(VodiDOvaBody, AirplaneBrakeKeepsTheMotionAlongZ) {
     ZeroGravityBody body = TurnedBody();
-    const auto [x, y, z] = BodyAxes(body.current().rotation);
+    const auto [x, y, z] = BodyAxes(body.Current().rotation);
     body.velocity = 1.0 * x + 2.0 * y - 3.0 * z;
     body.angularVelocity = {0.4, -0.2, 0.1};
     body.inputs[kAirplaneBrake] = {1.0, 0.0, 0.0, 1.0, 0.5};
-    body.subStep(0.002, 1.0);
+    body.SubStep(0.002, 1.0);
     const double d = 1.5; // |output| + 1
     EXPECT_NEAR(Along(body.velocity, x), 1.0 / d, kTight);
     EXPECT_NEAR(Along(body.velocity, y), 2.0 / d, kTight);
@@ -113,9 +113,9 @@ TEST(VodiDOvaBody, AirplaneBrakeKeepsTheMotionAlongZ) {
 
     // Held for a second without rotation: the sideways motion dies out, the motion along z stays.
     body.angularVelocity = {};
-    const auto [xNow, yNow, zNow] = BodyAxes(body.current().rotation);
+    const auto [xNow, yNow, zNow] = BodyAxes(body.Current().rotation);
     const double alongZ = Along(body.velocity, zNow);
-    for (int frame = 0; frame < 25; ++frame) body.run(0.04, 1.0);
+    for (int frame = 0; frame < 25; ++frame) body.Run(0.04, 1.0);
     EXPECT_NEAR(Along(body.velocity, xNow), 0.0, 1e-9);
     EXPECT_NEAR(Along(body.velocity, yNow), 0.0, 1e-9);
     EXPECT_NEAR(Along(body.velocity, zNow), alongZ, 1e-12);
@@ -126,25 +126,25 @@ TEST(VodiDOvaBody, OtherBrakesDivideTheirVelocitiesAndAReleasedBrakeIsCleared) {
     body.velocity = {3, 0, 0};
     body.angularVelocity = {0, 3, 0};
     body.inputs[kTranslationalBrake] = {1.0, 0.0, 0.0, 1.0, 2.0};
-    body.subStep(0.001, 1.0);
+    body.SubStep(0.001, 1.0);
     EXPECT_EQ(body.velocity.x, 1.0);
     EXPECT_EQ(body.angularVelocity.y, 3.0);
 
     body.inputs[kTranslationalBrake].raw = 0.0;
     body.inputs[kRotationalBrake] = {1.0, 0.0, 0.0, 1.0, 2.0};
-    body.subStep(0.001, 1.0);
+    body.SubStep(0.001, 1.0);
     EXPECT_EQ(body.velocity.x, 1.0);
     EXPECT_EQ(body.angularVelocity.y, 1.0);
 
     body.inputs[kRotationalBrake].raw = 0.0;
     body.inputs[kBrakeAll] = {1.0, 0.0, 0.0, 1.0, 1.0};
-    body.subStep(0.001, 1.0);
+    body.SubStep(0.001, 1.0);
     EXPECT_EQ(body.velocity.x, 0.5);
     EXPECT_EQ(body.angularVelocity.y, 0.5);
 
     // A released brake whose filter would still hold a value has its output cleared.
     body.inputs[kBrakeAll] = {0.0, 0.8, 0.8, 0.5, 1.0};
-    body.subStep(0.001, 1.0);
+    body.SubStep(0.001, 1.0);
     EXPECT_EQ(body.inputs[kBrakeAll].output, 0.0);
     EXPECT_GT(body.inputs[kBrakeAll].stage1, 0.0);
     EXPECT_EQ(body.velocity.x, 0.5);
