@@ -17,7 +17,8 @@ namespace vex::orb::core {
 namespace {
 
 // The kinds a spinner's channel accepts: every control that can turn it.
-constexpr uint32_t kSpinnerChannelKinds = 14;
+constexpr uint32_t kSpinnerChannelKinds =
+    unidevice::kTrinaryControl | unidevice::kFiniteControl | unidevice::kInfiniteControl;
 
 } // namespace
 

@@ -121,7 +121,7 @@ ToolPage CGyroCam::Page() {
     };
 }
 
-std::vector<RecordField> CGyroCam::fields(bool& x, bool& y, bool& z) {
+std::vector<RecordField> CGyroCam::Fields(bool& x, bool& y, bool& z) {
     std::vector<RecordField> fields{{kRotXKey, x}, {kRotYKey, y}, {kRotZKey, z}, {kEnableKey, enableGyro}};
     for (int i = 0; i < 3; ++i) fields.emplace_back(kPositionKeys[i], clonePosition[i]);
     for (int i = 0; i < 3; ++i) fields.emplace_back(kScaleKeys[i], cloneScale[i]);
@@ -132,14 +132,14 @@ std::vector<RecordField> CGyroCam::fields(bool& x, bool& y, bool& z) {
 }
 
 std::vector<RecordField> CGyroCam::RecordFields() {
-    return fields(rotateAboutX, rotateAboutY, rotateAboutZ);
+    return Fields(rotateAboutX, rotateAboutY, rotateAboutZ);
 }
 
 int CGyroCam::store() {
     // The record keeps no restriction of its own, only the flags it gives; they are written from the
     // selected item, so a restriction chosen since the last take comes back with the scene.
     RotationFlags flags = RotationFlagsOfRestriction();
-    WriteToolRecord(core, WriteFields(kChunkName, fields(flags.aboutX, flags.aboutY, flags.aboutZ)));
+    WriteToolRecord(core, WriteFields(kChunkName, Fields(flags.aboutX, flags.aboutY, flags.aboutZ)));
     return 0;
 }
 

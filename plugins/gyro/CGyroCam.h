@@ -84,7 +84,7 @@ protected:
 
 private:
     /// The saved-state fields, with the rotation flags bound to `x`, `y` and `z`.
-    std::vector<RecordField> fields(bool& x, bool& y, bool& z);
+    std::vector<RecordField> Fields(bool& x, bool& y, bool& z);
     /// Shows or hides the helpers as "Hide Helpers" says and passes them the "Wireframe Mode" flag.
     void ApplyLook();
     /// The restriction item that matches the saved rotation flags.
