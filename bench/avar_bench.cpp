@@ -52,7 +52,7 @@ void BM_AVarAppend(benchmark::State& state) {
     for (auto _ : state) {
         AVar_Linear<double> v;
         for (int64_t i = 0; i < n; ++i) v.set(static_cast<double>(i) * kFrame, 1.0);
-        benchmark::DoNotOptimize(v.getKeys().data());
+        benchmark::DoNotOptimize(v.GetKeys().data());
     }
     state.SetItemsProcessed(state.iterations() * n);
     state.SetComplexityN(n);
@@ -125,7 +125,7 @@ void BM_AVarDeserialize(benchmark::State& state) {
     AVar_Linear<double> v;
     for (auto _ : state) {
         if (!v.deserialize(bytes.data(), bytes.size())) state.SkipWithError("record rejected");
-        benchmark::DoNotOptimize(v.getKeys().data());
+        benchmark::DoNotOptimize(v.GetKeys().data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
 }

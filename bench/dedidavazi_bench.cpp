@@ -66,12 +66,12 @@ struct Expression {
 // The tree for `expression`, with its parameters set; checked to give the C++ value exactly (every
 // generated constant is a multiple of 1/64, which the six decimals of std::to_string hold exactly).
 std::unique_ptr<DediDavazi> Load(const Expression& expression) {
-    vex::orb::core::DediDavazi_Default::registerFactories();
+    vex::orb::core::DediDavazi_Default::RegisterFactories();
     vex::util::xml::Element element;
     if (element.Parse(expression.Xml()) != vex::util::xml::kOk) std::abort();
     std::unique_ptr<DediDavazi> tree = DediDavazi::create(element);
     if (!tree) std::abort();
-    for (int k = 0; k < kParameters; ++k) tree->setParameter(k, expression.parameters[k]);
+    for (int k = 0; k < kParameters; ++k) tree->SetParameter(k, expression.parameters[k]);
     if (tree->evaluate() != expression.Evaluate()) {
         std::fprintf(stderr, "tree gives %.17g, C++ gives %.17g\n", tree->evaluate(), expression.Evaluate());
         std::abort();
@@ -84,7 +84,7 @@ void BM_DediDavaziEvaluate(benchmark::State& state) {
     const std::unique_ptr<DediDavazi> tree = Load(expression);
     double p0 = expression.parameters[0];
     for (auto _ : state) {
-        tree->setParameter(0, p0 += 1e-9);
+        tree->SetParameter(0, p0 += 1e-9);
         benchmark::DoNotOptimize(tree->evaluate());
     }
     state.SetItemsProcessed(state.iterations() * kNodes);

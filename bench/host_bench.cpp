@@ -32,7 +32,7 @@ struct Rig {
     std::vector<MPlug> plugs;
 
     Rig() {
-        vex::host::Scene::instance().reset();
+        vex::host::Scene::Instance().Reset();
         for (int n = 0; n < kNodes; ++n) {
             const MObject node = MFnDependencyNode().create("transform", MString("node") + n);
             for (const char* channel : kChannels) {
@@ -44,7 +44,7 @@ struct Rig {
     }
 
     // One linear key per curve at every frame, frame after frame as a recording writes them.
-    void key(int frames) {
+    void Key(int frames) {
         for (int f = 0; f < frames; ++f) {
             const MTime t(f, MTime::kFilm);
             for (std::size_t c = 0; c < curves.size(); ++c)
@@ -65,7 +65,7 @@ void BM_KeyNineChannels(benchmark::State& state) {
         state.PauseTiming();
         Rig rig;
         state.ResumeTiming();
-        rig.key(frames);
+        rig.Key(frames);
         benchmark::DoNotOptimize(rig.curves.data());
     }
     SetKeys(state, frames);
@@ -76,7 +76,7 @@ BENCHMARK(BM_KeyNineChannels)->Arg(1000)->Arg(10000)->Unit(benchmark::kMilliseco
 void BM_EvaluatePlugs(benchmark::State& state) {
     const int frames = static_cast<int>(state.range(0));
     Rig rig;
-    rig.key(frames);
+    rig.Key(frames);
     for (auto _ : state) {
         double sum = 0.0;
         for (int f = 0; f < frames; ++f) {
@@ -93,7 +93,7 @@ BENCHMARK(BM_EvaluatePlugs)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond
 void BM_EvaluateCurves(benchmark::State& state) {
     const int frames = static_cast<int>(state.range(0));
     Rig rig;
-    rig.key(frames);
+    rig.Key(frames);
     for (auto _ : state) {
         double sum = 0.0;
         for (int f = 0; f < frames; ++f) {

@@ -110,29 +110,29 @@ struct ToolCase {
 };
 
 // The host the core runs on.
-enum class HostKind { Memory, Maya };
+enum class HostKind { kMemory, kMaya };
 
 // The core on a host with `count` instances of a tool, each set up to be driven over the take, the
 // documents folder in a temporary folder.
 class Session {
 public:
-    Session(int count, const ToolCase& tool, HostKind kind = HostKind::Memory) : tool_(tool), kind_(kind) {
+    Session(int count, const ToolCase& tool, HostKind kind = HostKind::kMemory) : tool_(tool), kind_(kind) {
         std::random_device random;
         documents_ = std::filesystem::temp_directory_path() /
                      ("torva-resimulation-bench-" + std::to_string(random()) + std::to_string(random()));
         std::filesystem::create_directories(documents_);
         win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
 
-        if (kind_ == HostKind::Memory) {
+        if (kind_ == HostKind::kMemory) {
             // The memory host records from prepareRecording to finishRecording, which the keying
             // and the core's loop call; the Maya adaptor asks the core.
             memory_ = std::make_unique<MemoryAdaptor>(kFps);
             host = memory_.get();
         } else {
-            vex::host::Scene::instance().reset();
-            vex::host::UndoQueue::get().flush();
+            vex::host::Scene::Instance().Reset();
+            vex::host::UndoQueue::get().Flush();
             MTime::setUIUnit(MTime::kPALFrame);
-            vex::host::CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator,
+            vex::host::CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator,
                                                   "resimulation_bench");
             MayaAdaptorInterface::Instance().SetCoreRecordingQuery(
                 [this] { return keying_ || (core != nullptr && core->IsRecording()); });
@@ -152,12 +152,12 @@ public:
     }
     ~Session() {
         // Destroying the adaptor shuts the core down.
-        if (kind_ == HostKind::Memory) {
+        if (kind_ == HostKind::kMemory) {
             memory_.reset();
         } else {
             MayaAdaptorInterface::DestroyInstance();
             UndoManagement::DestroyInstance();
-            vex::host::UndoQueue::get().flush();
+            vex::host::UndoQueue::get().Flush();
             vex::host::CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
         }
         controls_.clear();
@@ -203,7 +203,7 @@ public:
         if (property == nullptr) return false;
         controls_.push_back(
             std::make_unique<vex::unidevice::Control>(nullptr, vex::unidevice::kAnyControl, 0.0));
-        property->setControl(controls_.back().get());
+        property->SetControl(controls_.back().get());
         controls_.back()->setValue(value);
         return true;
     }
@@ -225,7 +225,7 @@ public:
     // Empties the host's undo, which would pile up over the runs otherwise.
     void ForgetUndo() {
         host->clearUndo();
-        if (kind_ == HostKind::Maya) vex::host::UndoQueue::get().flush();
+        if (kind_ == HostKind::kMaya) vex::host::UndoQueue::get().Flush();
     }
 
     // The world position of the output node of instance `index` at `t`.
@@ -348,13 +348,13 @@ void BM_Resimulate(benchmark::State& state, const ToolCase& tool, HostKind kind)
 const bool kResimulateRegistered = [] {
     for (const ToolCase& tool : kTools)
         benchmark::RegisterBenchmark((std::string("BM_Resimulate/") + tool.identifier).c_str(), BM_Resimulate,
-                                     tool, HostKind::Memory)
+                                     tool, HostKind::kMemory)
             ->Arg(25)
             ->Arg(kTakeFrames)
             ->Unit(benchmark::kMicrosecond);
     for (const ToolCase* tool : {&kTools[0], &kTools[3]})
         benchmark::RegisterBenchmark((std::string("BM_ResimulateMaya/") + tool->identifier).c_str(),
-                                     BM_Resimulate, *tool, HostKind::Maya)
+                                     BM_Resimulate, *tool, HostKind::kMaya)
             ->Arg(25)
             ->Arg(kTakeFrames)
             ->Unit(benchmark::kMicrosecond);

@@ -73,9 +73,9 @@ public:
         std::filesystem::create_directories(documents_);
         win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
         win32::SetMessageBoxSilent(true);
-        vex::host::Scene::instance().reset();
-        vex::host::UndoQueue::get().flush();
-        vex::host::file::FileOperations::install();
+        vex::host::Scene::Instance().Reset();
+        vex::host::UndoQueue::get().Flush();
+        vex::host::file::FileOperations::Install();
         MTime::setUIUnit(MTime::kPALFrame);
         if (withPlugin) {
             plugin_ = std::make_shared<vex::host::Plugin>("torvasuite.so", "torvasuite");
@@ -104,8 +104,8 @@ public:
         if (plugin_) TorvaPlugin::Unload(vex::host::ObjectAccess::wrap(plugin_));
         MayaAdaptorInterface::DestroyInstance();
         UndoManagement::DestroyInstance();
-        vex::host::Scene::instance().reset();
-        vex::host::UndoQueue::get().flush();
+        vex::host::Scene::Instance().Reset();
+        vex::host::UndoQueue::get().Flush();
         win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
         std::error_code ignored;
         std::filesystem::remove_all(documents_, ignored);

@@ -35,7 +35,7 @@ namespace {
 
 using vex::host::Scene;
 
-QApplication& application() {
+QApplication& Application() {
     static int argc = 1;
     static char name[] = "viewport_bench";
     static char* argv[] = {name, nullptr};
@@ -47,7 +47,7 @@ QApplication& application() {
 }
 
 // A sheet of `side` x `side` quads (2 triangles each) with a gentle bump, one unit across.
-std::shared_ptr<vex::host::MeshData> sheet(int side) {
+std::shared_ptr<vex::host::MeshData> Sheet(int side) {
     std::vector<MPoint> points;
     for (int j = 0; j <= side; ++j)
         for (int i = 0; i <= side; ++i) {
@@ -67,39 +67,39 @@ std::shared_ptr<vex::host::MeshData> sheet(int side) {
 }
 
 // A new scene of 100 sheets in a 10 x 10 block with `triangles` triangles in all (none for 0).
-void buildScene(long triangles) {
-    Scene& scene = Scene::instance();
-    scene.reset();
+void BuildScene(long triangles) {
+    Scene& scene = Scene::Instance();
+    scene.Reset();
     if (triangles <= 0) return;
     const int side = std::max(1, static_cast<int>(std::lround(std::sqrt(triangles / 100.0 / 2.0))));
     for (int k = 0; k < 100; ++k) {
-        auto transform = scene.makeNode("transform");
-        scene.insertNode(transform);
-        scene.setValue(transform, transform->findAttribute("translate"),
+        auto transform = scene.MakeNode("transform");
+        scene.InsertNode(transform);
+        scene.setValue(transform, transform->FindAttribute("translate"),
                        vex::host::Double3{1.2 * (k % 10) - 6.0, 0.0, 1.2 * (k / 10) - 6.0});
-        auto shape = scene.makeNode("mesh");
-        scene.insertNode(shape, transform);
-        scene.setValue(shape, shape->findAttribute("outMesh"), vex::host::DataPtr(sheet(side)));
+        auto shape = scene.MakeNode("mesh");
+        scene.InsertNode(shape, transform);
+        scene.setValue(shape, shape->FindAttribute("outMesh"), vex::host::DataPtr(Sheet(side)));
     }
 }
 
-std::unique_ptr<vex::host::gui::Viewport> makeViewport() {
-    application();
+std::unique_ptr<vex::host::gui::Viewport> MakeViewport() {
+    Application();
     auto viewport = std::make_unique<vex::host::gui::Viewport>();
     viewport->resize(1280, 720);
-    viewport->frameAll();
+    viewport->FrameAll();
     return viewport;
 }
 
 void BM_ViewportFrame(benchmark::State& state) {
-    buildScene(state.range(0));
-    auto viewport = makeViewport();
+    BuildScene(state.range(0));
+    auto viewport = MakeViewport();
     if (viewport->render().isNull()) {
         state.SkipWithError("no OpenGL on this machine");
         return;
     }
     for (auto _ : state) benchmark::DoNotOptimize(viewport->render());
-    state.counters["triangles"] = static_cast<double>(viewport->drawList().triangleCount());
+    state.counters["triangles"] = static_cast<double>(viewport->DrawList().TriangleCount());
     state.counters["fps"] =
         benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
 }
@@ -111,39 +111,38 @@ public:
     using Clock = std::chrono::steady_clock;
 
     void OnTimer(int32_t, uint32_t) override {
-        ticks_.push_back(Clock::now());
+        ticks.push_back(Clock::now());
         // As a take's tick does: the host's time moves on, and its message asks the viewport to draw.
-        MAnimControl::setCurrentTime(MTime(static_cast<double>(ticks_.size()), MTime::kPALFrame));
-        if (ticks_.size() == kTicks) QCoreApplication::exit();
+        MAnimControl::setCurrentTime(MTime(static_cast<double>(ticks.size()), MTime::kPALFrame));
+        if (ticks.size() == kTicks) QCoreApplication::exit();
     }
 
     static constexpr std::size_t kTicks = 50;
-    std::vector<Clock::time_point> ticks_;
+    std::vector<Clock::time_point> ticks;
 };
 
 void BM_TickPacing(benchmark::State& state) {
     const bool draw = state.range(0) >= 0;
-    buildScene(std::max<long>(state.range(0), 0));
+    BuildScene(std::max<long>(state.range(0), 0));
     std::unique_ptr<vex::host::gui::Viewport> viewport;
     if (draw) {
-        viewport = makeViewport();
+        viewport = MakeViewport();
         viewport->show();
         if (viewport->render().isNull()) {
             state.SkipWithError("no OpenGL on this machine");
             return;
         }
     }
-    application();
+    Application();
     std::vector<double> errors;
     for (auto _ : state) {
         TickRecorder recorder;
         recorder.SetTimer(1, 0.04);
         QCoreApplication::exec();
         recorder.KillTimer(1);
-        for (std::size_t i = 1; i < recorder.ticks_.size(); ++i) {
+        for (std::size_t i = 1; i < recorder.ticks.size(); ++i) {
             const double spacing =
-                std::chrono::duration<double, std::milli>(recorder.ticks_[i] - recorder.ticks_[i - 1])
-                    .count();
+                std::chrono::duration<double, std::milli>(recorder.ticks[i] - recorder.ticks[i - 1]).count();
             errors.push_back(std::abs(spacing - 40.0));
         }
     }
@@ -151,8 +150,8 @@ void BM_TickPacing(benchmark::State& state) {
     state.counters["median_error_ms"] = errors.empty() ? 0.0 : errors[errors.size() / 2];
     state.counters["max_error_ms"] = errors.empty() ? 0.0 : errors.back();
     if (viewport) {
-        state.counters["triangles"] = static_cast<double>(viewport->drawList().triangleCount());
-        state.counters["frames_drawn"] = static_cast<double>(viewport->framesDrawn());
+        state.counters["triangles"] = static_cast<double>(viewport->DrawList().TriangleCount());
+        state.counters["frames_drawn"] = static_cast<double>(viewport->FramesDrawn());
     }
 }
 BENCHMARK(BM_TickPacing)

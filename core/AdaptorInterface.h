@@ -52,7 +52,7 @@ public:
     virtual CoreNode* createMesh(NodeOwner* owner, const std::string& name, CoreNode* parent,
                                  const util::CMesh& mesh, NodeListener* listener) = 0;
     /// Reserved; answers null.
-    virtual void* reserved() { return nullptr; }
+    virtual void* Reserved() { return nullptr; }
     /// The first registered node of `owner` created under exactly `name`; null when none.
     virtual CoreNode* findNode(NodeOwner* owner, const std::string& name) = 0;
     /// Writes the persistent identification of every live node of `owner` into the host scene.
@@ -94,7 +94,7 @@ public:
     /// Sets the playback start, then the end (passed on unchanged, even when start > end).
     virtual void setPlaybackRange(TimeRange range) = 0;
     /// Whether the host can follow a real-time recording; answers true.
-    virtual bool canRecordRealTime() { return true; }
+    virtual bool CanRecordRealTime() { return true; }
     /// Frames per second of the host's time unit; 0 for a unit it does not know.
     virtual double getFramesPerSecond() = 0;
     /// 1 / getFramesPerSecond() (infinite for an unknown unit).

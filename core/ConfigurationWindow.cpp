@@ -182,7 +182,7 @@ void ConfigurationWindow::EditAsOneStep(configadaptor::Node& element,
                                         const ElementWidgets::UserValue& value) {
     // A button without a callback does nothing, and must not leave an empty step behind.
     const auto* button = dynamic_cast<configadaptor::element::Button*>(&element);
-    if (button != nullptr && button->getCallback() == nullptr) return;
+    if (button != nullptr && button->GetCallback() == nullptr) return;
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor == nullptr) {
         ElementWidgets::UserEdit(element, value);

@@ -79,11 +79,11 @@ public:
     /// The curve at `t`, only for curve shapes; else null.
     virtual CSnapshot_Shape* getShapeSnapshot(double t) = 0;
     /// Optional data queries; a host with nothing to report clears the count (null is allowed).
-    virtual void queryOptionalData1(OptionalData* out) { clearOptional(out); }
-    virtual void queryOptionalData2(OptionalData* out) { clearOptional(out); }
-    virtual void queryOptionalData3(OptionalData* out) { clearOptional(out); }
-    virtual void queryOptionalData4(OptionalData* out) { clearOptional(out); }
-    virtual void queryOptionalData5(OptionalData* out) { clearOptional(out); }
+    virtual void QueryOptionalData1(OptionalData* out) { ClearOptional(out); }
+    virtual void QueryOptionalData2(OptionalData* out) { ClearOptional(out); }
+    virtual void QueryOptionalData3(OptionalData* out) { ClearOptional(out); }
+    virtual void QueryOptionalData4(OptionalData* out) { ClearOptional(out); }
+    virtual void QueryOptionalData5(OptionalData* out) { ClearOptional(out); }
     /// True when both objects denote the same host node.
     virtual bool isSameNode(CoreNode* other) = 0;
     /// Re-parents the transform (null: the world), keeping its world transform, as one undo step.
@@ -113,7 +113,7 @@ protected:
         : CNode(std::move(creationName)), owner(nodeOwner), ownerData(data) {}
 
 private:
-    static void clearOptional(OptionalData* out) {
+    static void ClearOptional(OptionalData* out) {
         if (out) out->count = 0;
     }
 };

@@ -28,7 +28,7 @@ namespace {
 // the tool libraries and pre-rigged models on disk.
 void LoadToolLibraries() {
     // Scripted tools build their expressions through these factories; registering twice is harmless.
-    DediDavazi_Default::registerFactories();
+    DediDavazi_Default::RegisterFactories();
     CoreLibrary::Instance();
     LibraryManager::Instance().LoadLibraries();
 }
@@ -41,7 +41,7 @@ void DestroyToolObjects() {
 
 // Destroys every input device, then every driver, last first.
 void ShutdownInputDrivers() {
-    if (unidevice::DeviceRegistry::Exists()) unidevice::DeviceRegistry::Instance().shutdown();
+    if (unidevice::DeviceRegistry::Exists()) unidevice::DeviceRegistry::Instance().Shutdown();
 }
 
 // The folders the plug-in entry makes before the adaptor exists. There is no plug-in entry yet, so

@@ -36,7 +36,7 @@ bool IsControl(gui::Component& component) {
 // ids as controls (the row lists of groups do), so only controls count.
 gui::Component* FindControl(gui::Component& widgets, int32_t id) {
     if (widgets.GetId() == id && IsControl(widgets)) return &widgets;
-    for (const auto& child : widgets.getChildren())
+    for (const auto& child : widgets.GetChildren())
         if (gui::Component* found = FindControl(*child, id)) return found;
     return nullptr;
 }
@@ -61,9 +61,9 @@ ElementWidgets::~ElementWidgets() = default;
 
 void ElementWidgets::UserEdit(Node& element, const UserValue& value) {
     if (auto* textBox = dynamic_cast<element::TextBox*>(&element)) {
-        textBox->setText(value.text);
+        textBox->SetText(value.text);
     } else if (auto* button = dynamic_cast<element::Button*>(&element)) {
-        button->press();
+        button->Press();
     } else {
         element.setValue(value.number);
     }
@@ -75,13 +75,13 @@ void ElementWidgets::Bind(Node& elements, gui::Component& widgets) {
 }
 
 void ElementWidgets::BindTree(Node& element, gui::Component& widgets) {
-    if (element.getId() != Node::kNoId) {
-        if (gui::Component* widget = FindControl(widgets, element.getId())) {
+    if (element.GetId() != Node::kNoId) {
+        if (gui::Component* widget = FindControl(widgets, element.GetId())) {
             bindings_.push_back({&element, widget});
             connect(&element);
         }
     }
-    for (const auto& child : element.getChildren()) BindTree(*child, widgets);
+    for (const auto& child : element.GetChildren()) BindTree(*child, widgets);
 }
 
 void ElementWidgets::Clear() {
@@ -111,14 +111,14 @@ void ElementWidgets::Show(const Binding& binding) {
     } else if (auto* comboBox = dynamic_cast<ui::ComboBox*>(widget)) {
         // The tool may have replaced the entries.
         if (auto* combo = dynamic_cast<element::ComboBox*>(&element);
-            combo && !SameItems(*comboBox, combo->getItems())) {
+            combo && !SameItems(*comboBox, combo->GetItems())) {
             comboBox->Clear();
-            for (const std::string& item : combo->getItems()) comboBox->AddItem(item);
+            for (const std::string& item : combo->GetItems()) comboBox->AddItem(item);
         }
         comboBox->SetCurrentIndex(static_cast<int>(element.getValue()));
     } else if (auto* textBox = dynamic_cast<ui::TextBox*>(widget)) {
-        if (auto* text = dynamic_cast<element::TextBox*>(&element); text && text->getVariable() != nullptr)
-            textBox->SetText(*text->getVariable());
+        if (auto* text = dynamic_cast<element::TextBox*>(&element); text && text->GetVariable() != nullptr)
+            textBox->SetText(*text->GetVariable());
     }
     showing_ = false;
 }
@@ -159,7 +159,7 @@ void ElementWidgets::Edit(const Binding& binding, const UserValue& value) {
     // Qt reports a finished edit also when a field merely loses the focus, and a choice also when
     // the user picks the entry shown: only a real change is an edit (and an undo step).
     if (auto* textBox = dynamic_cast<element::TextBox*>(&element)) {
-        if (textBox->getVariable() != nullptr && *textBox->getVariable() == value.text) return;
+        if (textBox->GetVariable() != nullptr && *textBox->GetVariable() == value.text) return;
     } else if (dynamic_cast<element::Button*>(&element) == nullptr) {
         const auto* spinner = dynamic_cast<const gui::component::Spinner*>(binding.widget);
         const int decimals = spinner != nullptr ? spinner->GetDecimals() : 0;

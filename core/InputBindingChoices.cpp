@@ -32,7 +32,7 @@ void InputBindingChoices::Refresh(const unidevice::DeviceRegistry& registry, con
         if (IsEmulator(device)) continue;
         for (int c = 0; c < device->getControlCount(); ++c) {
             unidevice::Control* control = device->getControl(c);
-            if (control != nullptr && control->getKind() == unidevice::kBinaryControl)
+            if (control != nullptr && control->GetKind() == unidevice::kBinaryControl)
                 sources_.push_back({device, control});
         }
     }
@@ -94,8 +94,8 @@ int InputBindingChoices::IndexOfSource(const unidevice::Control* control) const 
 }
 
 std::string InputBindingChoices::DeviceText(const unidevice::Device& device) {
-    if (device.getDevIndex() == 0) return device.getName();
-    return device.getName() + "(" + std::to_string(device.getDevIndex()) + ")";
+    if (device.GetDevIndex() == 0) return device.getName();
+    return device.getName() + "(" + std::to_string(device.GetDevIndex()) + ")";
 }
 
 std::string InputBindingChoices::SourceText(const unidevice::Control& control) {
@@ -105,11 +105,11 @@ std::string InputBindingChoices::SourceText(const unidevice::Control& control) {
 
 bool InputBindingChoices::IsEmulator(const unidevice::Device* device) {
     return device != nullptr && device->getName() == unidevice::BindingDetector::kEmulatorName &&
-           device->getDevIndex() == 0;
+           device->GetDevIndex() == 0;
 }
 
 bool InputBindingChoices::Alive(const unidevice::Device* device) const {
-    return device != nullptr && registry_ != nullptr && registry_->indexOf(device) >= 0;
+    return device != nullptr && registry_ != nullptr && registry_->IndexOf(device) >= 0;
 }
 
 } // namespace vex::orb::core

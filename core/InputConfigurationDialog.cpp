@@ -139,7 +139,7 @@ void InputConfigurationDialog::Open(Instance& instance) {
         detection_.Cancel();
         instance_ = &instance;
         watch_->Watch(&instance);
-        selected_ = instance.GetInputChannels().getCount() > 0 ? 0 : -1;
+        selected_ = instance.GetInputChannels().GetCount() > 0 ? 0 : -1;
         profileMessage_.clear();
         // The profile list shows the new instance's profile, not the one chosen for the former.
         if (profileBox_ != nullptr) {
@@ -173,11 +173,11 @@ void InputConfigurationDialog::Close() {
 }
 
 unidevice::Property* InputConfigurationDialog::GetChannel() const {
-    return instance_ != nullptr ? instance_->GetInputChannels().getProperty(selected_) : nullptr;
+    return instance_ != nullptr ? instance_->GetInputChannels().GetProperty(selected_) : nullptr;
 }
 
 void InputConfigurationDialog::SelectChannel(int index) {
-    if (instance_ == nullptr || index < 0 || index >= instance_->GetInputChannels().getCount()) return;
+    if (instance_ == nullptr || index < 0 || index >= instance_->GetInputChannels().GetCount()) return;
     if (detection_.IsOpen()) detection_.Cancel();
     selected_ = index;
     ReadBinding();
@@ -189,8 +189,8 @@ void InputConfigurationDialog::SelectChannel(int index) {
 void InputConfigurationDialog::ChooseDevice(unidevice::Device* device) {
     unidevice::Property* channel = GetChannel();
     if (channel == nullptr) return;
-    channel->setControl(nullptr);
-    channel->setUnresolvedBinding(util::xml::Element());
+    channel->SetControl(nullptr);
+    channel->SetUnresolvedBinding(util::xml::Element());
     device_ = device;
     positive_ = negative_ = nullptr;
     DescribeBinding();
@@ -200,9 +200,9 @@ void InputConfigurationDialog::ChooseDevice(unidevice::Device* device) {
 bool InputConfigurationDialog::Bind(unidevice::Control* control) {
     unidevice::Property* channel = GetChannel();
     if (channel == nullptr) return false;
-    const std::uint32_t kinds = channel->setControl(control);
+    const std::uint32_t kinds = channel->SetControl(control);
     // The user's choice replaces a binding kept for a device that is not connected.
-    channel->setUnresolvedBinding(util::xml::Element());
+    channel->SetUnresolvedBinding(util::xml::Element());
     unidevice::Device* shown = device_;
     ReadBinding();
     if (control == nullptr) device_ = shown; // "[none]" of a device's controls keeps the device shown
@@ -217,9 +217,9 @@ void InputConfigurationDialog::ChooseSource(bool positive, unidevice::Control* c
     if (channel == nullptr || emulator == nullptr) return;
     (positive ? positive_ : negative_) = control;
     device_ = emulator;
-    channel->setControl(
-        positive_ != nullptr && negative_ != nullptr ? emulator->makeControl(positive_, negative_) : nullptr);
-    channel->setUnresolvedBinding(util::xml::Element());
+    channel->SetControl(
+        positive_ != nullptr && negative_ != nullptr ? emulator->MakeControl(positive_, negative_) : nullptr);
+    channel->SetUnresolvedBinding(util::xml::Element());
     DescribeBinding();
     ShowBinding();
 }
@@ -305,21 +305,21 @@ void InputConfigurationDialog::Poll() {
                 devices.push_back(device);
         };
         const unidevice::PropertyHandler& polled = instance_->GetInputChannels();
-        for (int i = 0; i < polled.getCount(); ++i) {
-            const unidevice::Control* control = polled.getProperty(i)->getControl();
+        for (int i = 0; i < polled.GetCount(); ++i) {
+            const unidevice::Control* control = polled.GetProperty(i)->getControl();
             add(control);
             if (const auto* emulated = dynamic_cast<const unidevice::EmulatedTControl*>(control)) {
-                add(emulated->getPositive());
-                add(emulated->getNegative());
+                add(emulated->GetPositive());
+                add(emulated->GetNegative());
             }
         }
         for (unidevice::Device* device : devices)
-            if (unidevice::Driver* driver = device->getDriver()) device->update(driver->getWindow());
+            if (unidevice::Driver* driver = device->GetDriver()) device->update(driver->GetWindow());
     }
     const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
-    liveValues_.assign(static_cast<size_t>(channels.getCount()), 0.0);
-    for (int i = 0; i < channels.getCount(); ++i) {
-        const unidevice::Control* control = channels.getProperty(i)->getControl();
+    liveValues_.assign(static_cast<size_t>(channels.GetCount()), 0.0);
+    for (int i = 0; i < channels.GetCount(); ++i) {
+        const unidevice::Control* control = channels.GetProperty(i)->getControl();
         if (control != nullptr)
             liveValues_[static_cast<size_t>(i)] = std::clamp(control->getValue(), -1.0, 1.0);
     }
@@ -378,7 +378,7 @@ void InputConfigurationDialog::Built() {
 void InputConfigurationDialog::Reload() {
     if (instance_ == nullptr) return;
     choices_.Refresh(Registry(), instance_);
-    const int count = instance_->GetInputChannels().getCount();
+    const int count = instance_->GetInputChannels().GetCount();
     if (selected_ >= count || (selected_ < 0 && count > 0)) selected_ = count > 0 ? 0 : -1;
     ReadBinding();
     DescribeBinding();
@@ -389,19 +389,19 @@ void InputConfigurationDialog::ReadBinding() {
     unidevice::Control* control = channel != nullptr ? channel->getControl() : nullptr;
     device_ = control != nullptr ? control->getDevice() : nullptr;
     const auto* emulated = dynamic_cast<const unidevice::EmulatedTControl*>(control);
-    positive_ = emulated != nullptr ? emulated->getPositive() : nullptr;
-    negative_ = emulated != nullptr ? emulated->getNegative() : nullptr;
+    positive_ = emulated != nullptr ? emulated->GetPositive() : nullptr;
+    negative_ = emulated != nullptr ? emulated->GetNegative() : nullptr;
 }
 
 void InputConfigurationDialog::DescribeBinding() {
     const unidevice::Property* channel = GetChannel();
     const unidevice::Control* control = channel != nullptr ? channel->getControl() : nullptr;
     if (control != nullptr) {
-        bindingText_ = (channel->getAccepts() & control->getKind()) == 0
+        bindingText_ = (channel->GetAccepts() & control->GetKind()) == 0
                            ? kNoChannelKindMessage
                            : InputBindingChoices::SourceText(*control);
-    } else if (channel != nullptr && !NamesNothing(channel->getUnresolvedBinding())) {
-        bindingText_ = MissingText(channel->getUnresolvedBinding());
+    } else if (channel != nullptr && !NamesNothing(channel->GetUnresolvedBinding())) {
+        bindingText_ = MissingText(channel->GetUnresolvedBinding());
     } else {
         bindingText_ = kUnboundText;
     }
@@ -441,7 +441,7 @@ void InputConfigurationDialog::ShowChannels() {
     const Showing showing(showing_);
     const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
     channelList_->Clear();
-    for (int i = 0; i < channels.getCount(); ++i) channelList_->AddItem(channels.getProperty(i)->getName());
+    for (int i = 0; i < channels.GetCount(); ++i) channelList_->AddItem(channels.GetProperty(i)->getName());
     channelList_->SetCurrentIndex(selected_);
     BuildLiveBars();
 }
@@ -450,7 +450,7 @@ void InputConfigurationDialog::ShowBinding() {
     if (deviceBox_ == nullptr || instance_ == nullptr) return;
     const Showing showing(showing_);
     // The device chosen may have gone with another instance meanwhile.
-    if (Registry().indexOf(device_) < 0) device_ = nullptr;
+    if (Registry().IndexOf(device_) < 0) device_ = nullptr;
     // The lists are made from the devices of now, so the entries chosen next find what they show.
     choices_.Refresh(Registry(), instance_);
     const bool emulator = InputBindingChoices::IsEmulator(device_);
@@ -477,8 +477,8 @@ void InputConfigurationDialog::ShowBinding() {
 void InputConfigurationDialog::ShowResponse() {
     const unidevice::Property* channel = GetChannel();
     if (channel == nullptr) return;
-    const double values[4] = {channel->getDeadzone(), channel->getExponent(), channel->getMultiplier(),
-                              channel->getOffset()};
+    const double values[4] = {channel->GetDeadzone(), channel->GetExponent(), channel->GetMultiplier(),
+                              channel->GetOffset()};
     const Showing showing(showing_);
     for (int i = 0; i < 4; ++i)
         if (spinners_[i] != nullptr) spinners_[i]->SetValue(values[i]);
@@ -490,7 +490,7 @@ void InputConfigurationDialog::ShowValues() {
     if (instance_ == nullptr) return;
     const unidevice::PropertyHandler& channels = instance_->GetInputChannels();
     for (size_t i = 0; i < liveBars_.size(); ++i) {
-        const unidevice::Property* channel = channels.getProperty(static_cast<int>(i));
+        const unidevice::Property* channel = channels.GetProperty(static_cast<int>(i));
         if (channel == nullptr) continue;
         auto* bar = dynamic_cast<gui::componentinterface::Progressbar*>(liveBars_[i]);
         // An unbound channel's bar stays empty, so it does not read as a control at rest.
@@ -505,9 +505,9 @@ void InputConfigurationDialog::ShowValues() {
 
 void InputConfigurationDialog::BuildLiveBars() {
     if (liveList_ == nullptr || instance_ == nullptr) return;
-    const int count = instance_->GetInputChannels().getCount();
+    const int count = instance_->GetInputChannels().GetCount();
     if (liveBarsFor_ == instance_ && static_cast<int>(liveBars_.size()) == count) return;
-    for (gui::Component* bar : liveBars_) liveList_->removeChild(bar).reset();
+    for (gui::Component* bar : liveBars_) liveList_->RemoveChild(bar).reset();
     liveBars_.clear();
     liveBarsFor_ = instance_;
     for (int i = 0; i < count; ++i) {
@@ -551,7 +551,7 @@ void InputConfigurationDialog::ListChanged(int32_t id, int index) {
         ChooseDevice(choices_.DeviceAt(index));
         break;
     case kControlBox:
-        if (device_ != nullptr && Registry().indexOf(device_) >= 0)
+        if (device_ != nullptr && Registry().IndexOf(device_) >= 0)
             Bind(InputBindingChoices::ControlAt(*device_, index));
         break;
     case kPositiveBox:
@@ -568,13 +568,13 @@ void InputConfigurationDialog::ApplyResponse(int32_t id, double value) {
     if (channel == nullptr) return;
     switch (id) {
     case kDeadzoneSpinner:
-        channel->setDeadzone(std::clamp(value, 0.0, kMaxDeadzone));
+        channel->SetDeadzone(std::clamp(value, 0.0, kMaxDeadzone));
         break;
     case kExponentSpinner:
-        channel->setExponent(value);
+        channel->SetExponent(value);
         break;
     case kMultiplierSpinner:
-        channel->setMultiplier(value);
+        channel->SetMultiplier(value);
         break;
     case kOffsetSpinner:
         channel->setOffset(value);

@@ -56,7 +56,7 @@ std::vector<CoreNode*> NodesOf(NodeOwner* owner) {
 
 Instance::Instance(Tool& tool, const std::string& name)
     : InstanceVirtualDevice(name), util::MessageNode("Instance"), tool_(tool), name_(name) {
-    page_.setChannelHandler([this](const std::string& channelName, configadaptor::Node& spinner) {
+    page_.SetChannelHandler([this](const std::string& channelName, configadaptor::Node& spinner) {
         recorder_.AddSpinnerChannel(channelName, spinner);
     });
 }
@@ -103,7 +103,7 @@ std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
 void Instance::Rename(const std::string& name) {
     name_ = name;
     if (object_ != nullptr) object_->name = name;
-    for (CoreNode* node : NodesOf(this)) node->rename(name + "_" + node->getCreationName());
+    for (CoreNode* node : NodesOf(this)) node->rename(name + "_" + node->GetCreationName());
 }
 
 std::string Instance::GetTreeIcon() const {
@@ -145,7 +145,7 @@ void Instance::WriteDescription(util::xml::Element& element, int options) {
     if (AdaptorInterface* adaptor = GetCurrentAdaptor()) adaptor->storeNodeTags(this);
     for (CoreNode* node : NodesOf(this)) {
         Tag entry("node");
-        entry.AddChild(TagWithData("name", node->getCreationName()));
+        entry.AddChild(TagWithData("name", node->GetCreationName()));
         nodeinfo.AddChild(entry);
     }
     for (const std::string& missing : missing_) {
@@ -199,8 +199,8 @@ int Instance::Restore(const util::xml::Element& description) {
 }
 
 void Instance::WriteConfiguration(util::xml::Element& profile, const std::string& name) const {
-    if (page_.getPage() != nullptr) {
-        profile = page_.getPage()->saveProfile();
+    if (page_.GetPage() != nullptr) {
+        profile = page_.GetPage()->saveProfile();
     } else {
         profile = util::xml::Tag("configprofile");
         profile.SetAttribute("version", ConfigProfileManager::kVersion);
@@ -209,8 +209,8 @@ void Instance::WriteConfiguration(util::xml::Element& profile, const std::string
 }
 
 void Instance::LoadConfiguration(const util::xml::Element& profile, bool quiet) {
-    if (page_.getPage() != nullptr) {
-        page_.getPage()->loadProfile(profile);
+    if (page_.GetPage() != nullptr) {
+        page_.GetPage()->loadProfile(profile);
         page_.refreshConfiguration();
     }
     if (profile.HasAttribute("name")) configProfile_ = profile.GetAttribute("name");
@@ -269,7 +269,7 @@ void Instance::AdoptListedNodes(const util::xml::Element& nodeinfo, const std::s
     adaptor->findTaggedNodes(taggedName, nodeinfo, out);
     for (CoreNode* node : found) {
         if (node == nullptr) continue;
-        const std::string creationName = node->getCreationName();
+        const std::string creationName = node->GetCreationName();
         if (adaptor->findNode(this, creationName) == nullptr) {
             CoreNode* adopted = node->adopt(this, creationName);
             if (adopted != nullptr && taggedName != name_) adopted->rename(name_ + "_" + creationName);
@@ -293,7 +293,7 @@ void Instance::CloneNodesFrom(NodeOwner* source) {
         request.owner = this;
         node->extension(CoreNode::kCloneHierarchy, &request);
     }
-    for (CoreNode* node : NodesOf(this)) node->rename(name_ + "_" + node->getCreationName());
+    for (CoreNode* node : NodesOf(this)) node->rename(name_ + "_" + node->GetCreationName());
 }
 
 void Instance::ReportMissingNodes() {
@@ -308,11 +308,11 @@ void Instance::ReportMissingNodes() {
 }
 
 double Instance::ReadById(int id) const {
-    return page_.getPage() != nullptr ? page_.getPage()->getValue(id) : 0.0;
+    return page_.GetPage() != nullptr ? page_.GetPage()->getValue(id) : 0.0;
 }
 
 bool Instance::WriteById(int id, double value) {
-    return page_.getPage() != nullptr && page_.getPage()->setValue(id, value);
+    return page_.GetPage() != nullptr && page_.GetPage()->setValue(id, value);
 }
 
 void Instance::TimeChanged(double time) {
@@ -358,7 +358,7 @@ int Instance::extension(int id, void* data) {
     }
 }
 
-void Instance::writeMasterNodes(util::xml::Element& masternodes) {
+void Instance::WriteMasterNodes(util::xml::Element& masternodes) {
     // A tool object already let go of (the instance is going) has nothing left to describe.
     if (object_ == nullptr) return;
     util::xml::Tag master("masternode");
@@ -371,7 +371,7 @@ void Instance::writeMasterNodes(util::xml::Element& masternodes) {
     masternodes.AddChild(master);
 }
 
-bool Instance::deleteByUser() {
+bool Instance::DeleteByUser() {
     CoreImplementation* core = FindCore();
     if (core == nullptr) return false;
     core->DeleteInstance(name_);

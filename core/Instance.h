@@ -155,7 +155,7 @@ public:
     /// an unknown id.
     bool WriteById(int id, double value);
     /// The configuration page; null before the tool declared one.
-    configadaptor::element::Root* GetPage() const { return page_.getPage(); }
+    configadaptor::element::Root* GetPage() const { return page_.GetPage(); }
 
     /// A run starts at `time`: the tool begins; a live run prepares the recorded values from `time`
     /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
@@ -171,9 +171,9 @@ public:
     // --- NodeOwner ---
     std::string getDisplayName() const override { return name_; }
     /// One "masternode": the description with recorded values, "parent" and "childindex".
-    void writeMasterNodes(util::xml::Element& masternodes) override;
+    void WriteMasterNodes(util::xml::Element& masternodes) override;
     /// Deletes the instance through the core ("Delete Torva Tool").
-    bool deleteByUser() override;
+    bool DeleteByUser() override;
 
     // --- CExtendable ---
     int extension(int id, void* data) override;

@@ -33,7 +33,7 @@ unidevice::Property* InstanceRecorder::AddChannel(std::string name, uint32_t fla
     unidevice::PropertyFactory fallback;
     unidevice::Property* channel = (factory != nullptr ? factory : &fallback)->create(name, flags);
     if (channel == nullptr) return nullptr;
-    channels_.addProperty(std::move(name), channel);
+    channels_.AddProperty(std::move(name), channel);
     recorded_.emplace_back();
     return channel;
 }
@@ -55,12 +55,12 @@ void InstanceRecorder::SwapRecordedValues(std::vector<util::AVar_Linear<double>>
 
 void InstanceRecorder::WriteRecordedValues(util::xml::Element& description) const {
     util::xml::Tag values("recordedinputvalues");
-    for (int i = 0; i < channels_.getCount(); ++i) {
+    for (int i = 0; i < channels_.GetCount(); ++i) {
         const util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
         std::vector<uint8_t> bytes(variable.getSerializedSize());
         variable.serialize(bytes.data(), bytes.size());
         util::xml::Tag entry("input");
-        entry.SetAttribute("name", channels_.getProperty(i)->getName());
+        entry.SetAttribute("name", channels_.GetProperty(i)->getName());
         entry.AddChild(util::xml::Data(util::Base64Encode(bytes)));
         values.AddChild(entry);
     }
@@ -71,12 +71,12 @@ void InstanceRecorder::ReadRecordedValues(const util::xml::Element& values) {
     std::vector<uint8_t> bytes;
     for (size_t i = 0, count = values.CountChildren("input"); i < count; ++i) {
         const util::xml::Element* entry = values.GetChild("input", i);
-        const int index = channels_.getCount() > 0 ? static_cast<int>(i) : -1;
-        unidevice::Property* byName = channels_.findProperty(entry->GetAttribute("name"));
+        const int index = channels_.GetCount() > 0 ? static_cast<int>(i) : -1;
+        unidevice::Property* byName = channels_.FindProperty(entry->GetAttribute("name"));
         int target = index;
-        for (int c = 0; byName != nullptr && c < channels_.getCount(); ++c)
-            if (channels_.getProperty(c) == byName) target = c;
-        if (target < 0 || target >= channels_.getCount() || !util::Base64Decode(entry->GetText(), bytes))
+        for (int c = 0; byName != nullptr && c < channels_.GetCount(); ++c)
+            if (channels_.GetProperty(c) == byName) target = c;
+        if (target < 0 || target >= channels_.GetCount() || !util::Base64Decode(entry->GetText(), bytes))
             continue;
         recorded_[static_cast<size_t>(target)].deserialize(bytes.data(), bytes.size());
     }
@@ -95,33 +95,33 @@ void InstanceRecorder::BeginRecord(double time, bool resimulate) {
     Tool().begin(time);
     if (!resimulate) {
         owner_.addUndo(new InstanceRecordingUndo(owner_.GetName(), recorded_));
-        for (util::AVar_Linear<double>& variable : recorded_) variable.truncateFrom(time);
+        for (util::AVar_Linear<double>& variable : recorded_) variable.TruncateFrom(time);
         return;
     }
-    for (int i = 0; i < channels_.getCount(); ++i) {
-        unidevice::Property* channel = channels_.getProperty(i);
+    for (int i = 0; i < channels_.GetCount(); ++i) {
+        unidevice::Property* channel = channels_.GetProperty(i);
         liveControls_.push_back(channel->getControl());
         // A channel that drove nothing in the take stays unbound, so it reads as it did live (its
         // offset) instead of as a control stuck at 0.
-        if (channel->getControl() == nullptr && recorded_[static_cast<size_t>(i)].getKeyCount() == 0) {
+        if (channel->getControl() == nullptr && recorded_[static_cast<size_t>(i)].GetKeyCount() == 0) {
             temporaryControls_.push_back(nullptr);
             continue;
         }
         auto temporary = std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0);
-        temporary->setDescription("Temporary control");
-        channel->setControl(temporary.get());
+        temporary->SetDescription("Temporary control");
+        channel->SetControl(temporary.get());
         temporaryControls_.push_back(std::move(temporary));
     }
 }
 
 void InstanceRecorder::Step(double time) {
-    for (int i = 0; i < channels_.getCount(); ++i) {
+    for (int i = 0; i < channels_.GetCount(); ++i) {
         util::AVar_Linear<double>& variable = recorded_[static_cast<size_t>(i)];
         if (resimulating_ && static_cast<size_t>(i) < temporaryControls_.size()) {
             if (unidevice::Control* temporary = temporaryControls_[static_cast<size_t>(i)].get())
                 temporary->setValue(variable.get(time));
         } else if (!resimulating_) {
-            if (unidevice::Control* control = channels_.getProperty(i)->getControl())
+            if (unidevice::Control* control = channels_.GetProperty(i)->getControl())
                 variable.set(time, control->getValue());
         }
     }
@@ -148,8 +148,8 @@ void InstanceRecorder::EndRecord() {
 }
 
 void InstanceRecorder::RestoreLiveBindings() {
-    for (size_t i = 0; i < liveControls_.size() && static_cast<int>(i) < channels_.getCount(); ++i)
-        channels_.getProperty(static_cast<int>(i))->setControl(liveControls_[i]);
+    for (size_t i = 0; i < liveControls_.size() && static_cast<int>(i) < channels_.GetCount(); ++i)
+        channels_.GetProperty(static_cast<int>(i))->SetControl(liveControls_[i]);
     liveControls_.clear();
     temporaryControls_.clear();
 }

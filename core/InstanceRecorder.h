@@ -54,7 +54,7 @@ public:
     /// empty recorded values; null when the factory makes none.
     unidevice::Property* AddChannel(std::string name, uint32_t flags, unidevice::PropertyFactory* factory);
     /// The first channel named `name`, or null.
-    unidevice::Property* FindChannel(const std::string& name) const { return channels_.findProperty(name); }
+    unidevice::Property* FindChannel(const std::string& name) const { return channels_.FindProperty(name); }
     /// Declares the channel `name` of a spinner (kind 14: every control that can turn it): while
     /// that channel is bound, every step turns `spinner` to the channel's value.
     void AddSpinnerChannel(const std::string& name, configadaptor::Node& spinner);

@@ -14,9 +14,9 @@ constexpr const char* kDriverName = "dummydriver";
 InstanceVirtualDevice::VirtualControl::VirtualControl(InstanceVirtualDevice* device,
                                                       const std::string& description, int index)
     : Control(device, unidevice::kInfiniteControl, 0.0) {
-    setType("Virtual");
-    setIndex(index);
-    setDescription(description);
+    SetType("Virtual");
+    SetIndex(index);
+    SetDescription(description);
 }
 
 InstanceVirtualDevice::InstanceVirtualDevice(const std::string& name) : Device(name) {

@@ -37,14 +37,14 @@ void MainSettingsWindow::Open() {
 
 bool MainSettingsWindow::Accept() {
     if (config_ == nullptr) return false;
-    const bool saved = config_->apply();
+    const bool saved = config_->Apply();
     Finish();
     return saved;
 }
 
 void MainSettingsWindow::Cancel() {
     if (config_ == nullptr) return;
-    config_->revert();
+    config_->Revert();
     Finish();
 }
 
@@ -67,7 +67,7 @@ void MainSettingsWindow::receive(util::Message& message, bool broadcast) {
 }
 
 void MainSettingsWindow::PrepareLayout(util::xml::Element& layout) {
-    if (config_ != nullptr) config_->completeLayout(layout);
+    if (config_ != nullptr) config_->CompleteLayout(layout);
 }
 
 void MainSettingsWindow::Built() {
@@ -76,7 +76,7 @@ void MainSettingsWindow::Built() {
     // the first size on small screens and squeeze the rows.
     if (QWidget* widget = GetWidget()) widget->setMinimumSize(widget->sizeHint());
     if (config_ == nullptr) return;
-    widgets_.Bind(config_->getMainSettings(), *GetRoot());
+    widgets_.Bind(config_->GetMainSettings(), *GetRoot());
     gui::Component* slot = GetRoot()->FindById(MainConfig::kHostSlot);
     if (config_->getHostSettings() != nullptr && slot != nullptr)
         widgets_.Bind(*config_->getHostSettings(), *slot);

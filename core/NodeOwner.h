@@ -16,10 +16,10 @@ public:
     /// Appends to `masternodes` what a host stores with the owner's nodes so that opening the scene
     /// makes the owner again: one "masternode" holding its description and its place in the tree.
     /// Appends nothing by default (an owner that cannot be made again).
-    virtual void writeMasterNodes(util::xml::Element& masternodes) { (void)masternodes; }
+    virtual void WriteMasterNodes(util::xml::Element& masternodes) { (void)masternodes; }
     /// The user deleted one of the owner's host nodes: the owner deletes itself, as one undo step.
     /// False when the owner does not go that way.
-    virtual bool deleteByUser() { return false; }
+    virtual bool DeleteByUser() { return false; }
 
 protected:
     ~NodeOwner() = default;

@@ -37,7 +37,7 @@ std::string Plugin::GetDescription() const {
 }
 
 std::string Plugin::GetExtraText() const {
-    return descriptor_->getExtraText();
+    return descriptor_->GetExtraText();
 }
 
 bool Plugin::IsListed() const {

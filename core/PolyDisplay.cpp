@@ -4,7 +4,7 @@
 #include "core/CurrentAdaptor.h"
 #include "core/Instance.h"
 
-namespace vex::orb::core::PolyDisplay {
+namespace vex::orb::core::poly_display {
 
 namespace {
 
@@ -41,4 +41,4 @@ void Apply(const std::vector<Instance*>& instances, std::optional<bool> helpers,
     }
 }
 
-} // namespace vex::orb::core::PolyDisplay
+} // namespace vex::orb::core::poly_display

@@ -54,7 +54,7 @@ int RecordManager::StartRecording() {
     if (IsMainWindowBoxChecked(kLowPolyOnRecordBox, false)) {
         SaveVisibility();
         if (CoreImplementation* core = GetCore())
-            PolyDisplay::Apply(core->CollectInstances(InstanceManager::kAllInstances), true, false);
+            poly_display::Apply(core->CollectInstances(InstanceManager::kAllInstances), true, false);
         adaptor->refreshViews();
     }
     adaptor->beginUndoGroup("Record");
@@ -183,7 +183,7 @@ int RecordManager::Resimulate(double from, double to) {
 
     if (!resimulateWindow_) resimulateWindow_ = std::make_unique<ResimulationWindow>(*this);
     resimulateWindow_->SetAlwaysOnTop(IsAlwaysOnTop());
-    resimulateWindow_->Open(GetFrameIndexOf(from), adaptor->canRecordRealTime());
+    resimulateWindow_->Open(GetFrameIndexOf(from), adaptor->CanRecordRealTime());
     return kOk;
 }
 
@@ -287,7 +287,7 @@ void RecordManager::BeginInstances(bool resimulate) {
     // The window driver's devices listen on the main window from their start, so it gets the window
     // first; there is none until the window layer.
     if (auto* windriver = dynamic_cast<unidevice::WinDriver*>(drivers.findDriver("windriver")))
-        windriver->setWindow(nullptr);
+        windriver->SetWindow(nullptr);
     drivers.startAll();
     for (Instance* instance : activeInstances_) instance->BeginRecord(startTime_, resimulate);
 }

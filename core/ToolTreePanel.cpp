@@ -49,7 +49,7 @@ void ToolTreePanel::Refresh() {
             row->SetFlag(kRecordFlag, Shown(child->GetRecordState()));
             row->SetFlag(kLowPolyFlag, Shown(child->GetLowPolyState()));
             row->SetFlag(kHighPolyFlag, Shown(child->GetHighPolyState()));
-            parent.addChild(row);
+            parent.AddChild(row);
             if (instance != nullptr && instance->GetName() == selected_) selected = row;
             self(self, *child, *row);
         }
@@ -125,11 +125,11 @@ void ToolTreePanel::FlagEdited(InstanceReference& item, int flag, bool on) {
     if (flag == kRecordFlag) item.SetRecord(on);
     if (flag == kLowPolyFlag) {
         item.SetLowPoly(on);
-        PolyDisplay::Apply(subtree, on, std::nullopt);
+        poly_display::Apply(subtree, on, std::nullopt);
     }
     if (flag == kHighPolyFlag) {
         item.SetHighPoly(on);
-        PolyDisplay::Apply(subtree, std::nullopt, on);
+        poly_display::Apply(subtree, std::nullopt, on);
     }
     Refresh();
 }

@@ -4,8 +4,8 @@ namespace vex::orb::core {
 
 void UndoGroupStack::Begin(const std::string& label) {
     if (labels_.empty()) {
-        opened_ = host_.isUndoAvailable();
-        if (opened_) host_.beginHostGroup(label);
+        opened_ = host_.IsUndoAvailable();
+        if (opened_) host_.BeginHostGroup(label);
     }
     labels_.push_back(label);
 }
@@ -13,7 +13,7 @@ void UndoGroupStack::Begin(const std::string& label) {
 bool UndoGroupStack::Add(CUndo* unit) {
     if (!unit) return true;
     if (IsRecording()) {
-        host_.addHostUnit(unit, labels_.back());
+        host_.AddHostUnit(unit, labels_.back());
         return false;
     }
     unit->release();
@@ -26,9 +26,9 @@ bool UndoGroupStack::End() {
     labels_.pop_back();
     if (labels_.empty() && opened_) {
         if (cancelled_) {
-            host_.discardHostGroup();
+            host_.DiscardHostGroup();
         } else {
-            host_.commitHostGroup(label);
+            host_.CommitHostGroup(label);
         }
         opened_ = false;
     }

@@ -15,15 +15,15 @@ public:
     class Host {
     public:
         /// Whether the host records undo at all right now.
-        virtual bool isUndoAvailable() = 0;
+        virtual bool IsUndoAvailable() = 0;
         /// Starts collecting a group that will be committed or discarded as a whole.
-        virtual void beginHostGroup(const std::string& label) = 0;
+        virtual void BeginHostGroup(const std::string& label) = 0;
         /// Takes `unit` into the group being collected, under the label on top of the stack.
-        virtual void addHostUnit(CUndo* unit, const std::string& label) = 0;
+        virtual void AddHostUnit(CUndo* unit, const std::string& label) = 0;
         /// Commits the collected group as one undo step named `label`.
-        virtual void commitHostGroup(const std::string& label) = 0;
+        virtual void CommitHostGroup(const std::string& label) = 0;
         /// Throws the collected group away, undoing what it had applied.
-        virtual void discardHostGroup() = 0;
+        virtual void DiscardHostGroup() = 0;
 
     protected:
         ~Host() = default;

@@ -26,7 +26,7 @@ std::vector<uint8_t> Serialize(const AVar<T>& v) {
 template <typename V>
 void Check(const uint8_t* data, size_t size) {
     V v;
-    v.set(-7.0, v.getDefault());
+    v.set(-7.0, v.GetDefault());
     const std::vector<uint8_t> before = Serialize(v);
     if (!v.deserialize(data, size)) {
         if (Serialize(v) != before) std::abort();
@@ -36,19 +36,19 @@ void Check(const uint8_t* data, size_t size) {
     if (after.size() > size || std::memcmp(after.data(), data, after.size()) != 0) std::abort();
 
     // Lookups at, between and beyond the keys, then the re-recording path.
-    const int32_t count = v.getKeyCount();
+    const int32_t count = v.GetKeyCount();
     for (int32_t i = 0; i < count && i < 64; ++i) {
-        const double t = v.getKey(i).time;
+        const double t = v.GetKey(i).time;
         (void)v.get(t);
         (void)v.get(t - 1.0);
-        if (i + 1 < count) (void)v.get(t + (v.getKey(i + 1).time - t) * 0.3);
+        if (i + 1 < count) (void)v.get(t + (v.GetKey(i + 1).time - t) * 0.3);
         if (v.findIndex(t) != i) std::abort();
     }
     if (count > 0) {
-        const double middle = v.getKey(count / 2).time;
-        v.truncateFrom(middle);
-        if (v.getKeyCount() != count / 2) std::abort();
-        v.set(middle, v.getDefault());
+        const double middle = v.GetKey(count / 2).time;
+        v.TruncateFrom(middle);
+        if (v.GetKeyCount() != count / 2) std::abort();
+        v.set(middle, v.GetDefault());
     }
 }
 

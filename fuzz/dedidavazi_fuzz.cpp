@@ -28,11 +28,11 @@ bool Same(double a, double b) {
 
 // A few parameters, some set twice and one far beyond the ones an expression usually reads.
 void SetParameters(DediDavazi& tree) {
-    tree.setParameter(1, -2.5);
-    tree.setParameter(0, 0.75);
-    tree.setParameter(1, 3.0);
-    tree.setParameter(5, 1e300);
-    tree.setParameter(-1, 7.0);
+    tree.SetParameter(1, -2.5);
+    tree.SetParameter(0, 0.75);
+    tree.SetParameter(1, 3.0);
+    tree.SetParameter(5, 1e300);
+    tree.SetParameter(-1, 7.0);
 }
 
 void Fail(const char* what, const std::string& written) {
@@ -43,7 +43,7 @@ void Fail(const char* what, const std::string& written) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool registered = (vex::orb::core::DediDavazi_Default::registerFactories(), true);
+    static const bool registered = (vex::orb::core::DediDavazi_Default::RegisterFactories(), true);
     (void)registered;
 
     const std::string input(reinterpret_cast<const char*>(data), size);

@@ -14,10 +14,10 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using vex::host::file::SceneReader;
     const std::string input(reinterpret_cast<const char*>(data), size);
-    vex::host::Scene::instance().reset();
+    vex::host::Scene::Instance().Reset();
     vex::host::ScriptEditor::get().clear();
     vex::host::command::ScriptError error;
-    if (!SceneReader::read(input, SceneReader::Mode::Open, {}, error) &&
+    if (!SceneReader::Read(input, SceneReader::Mode::kOpen, {}, error) &&
         (error.reason.empty() || error.line < 1)) {
         std::fprintf(stderr, "a refused scene file gave no reason or no line\n");
         std::abort();

@@ -20,7 +20,7 @@ Component::Component() = default;
 Component::~Component() = default;
 
 bool Component::AppendChild(Component* child) {
-    if (!addChild(child)) return false;
+    if (!AddChild(child)) return false;
     ChildAdded(*child);
     return true;
 }
@@ -30,7 +30,7 @@ void Component::ChildAdded(Component& /*child*/) {}
 Component* Component::FindById(int32_t id) {
     if (id == kNoId) return nullptr;
     if (id_ == id) return this;
-    for (const auto& child : getChildren())
+    for (const auto& child : GetChildren())
         if (Component* found = child->FindById(id)) return found;
     return nullptr;
 }
@@ -71,7 +71,7 @@ std::string Component::ResolvePath(const std::string& path) const {
 
 void Component::RefreshImagesOfSubtree() {
     RefreshImages();
-    for (const auto& child : getChildren()) child->RefreshImagesOfSubtree();
+    for (const auto& child : GetChildren()) child->RefreshImagesOfSubtree();
 }
 
 void Component::SetVisible(bool visible) {

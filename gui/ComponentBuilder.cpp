@@ -30,27 +30,27 @@ void ComponentBuilder::RegisterFactories() {
     registered = true;
     using Components = util::AbstractFactory<Component>;
     // The order in which kinds are asked whether they take an element.
-    Components::registerFactory(new component::Dialog::Factory);
-    Components::registerFactory(new component::Button::Factory);
-    Components::registerFactory(new component::FlmButton::Factory);
-    Components::registerFactory(new component::List::Factory);
-    Components::registerFactory(new component::Border::Factory);
-    Components::registerFactory(new component::Scroll::Factory);
-    Components::registerFactory(new component::TextBox::Factory);
-    Components::registerFactory(new component::ComboBox::Factory);
-    Components::registerFactory(new component::Group::Factory);
-    Components::registerFactory(new component::Label::Factory);
-    Components::registerFactory(new component::CheckBox::Factory);
-    Components::registerFactory(new component::Spinner::Factory);
-    Components::registerFactory(new component::Progressbar::Factory);
-    Components::registerFactory(new component::ListBox::Factory);
-    Components::registerFactory(new component::Tree::Factory);
-    Components::registerFactory(new component::Graph::Factory);
-    Components::registerFactory(new component::Menubar::Factory);
+    Components::RegisterFactory(new component::Dialog::Factory);
+    Components::RegisterFactory(new component::Button::Factory);
+    Components::RegisterFactory(new component::FlmButton::Factory);
+    Components::RegisterFactory(new component::List::Factory);
+    Components::RegisterFactory(new component::Border::Factory);
+    Components::RegisterFactory(new component::Scroll::Factory);
+    Components::RegisterFactory(new component::TextBox::Factory);
+    Components::RegisterFactory(new component::ComboBox::Factory);
+    Components::RegisterFactory(new component::Group::Factory);
+    Components::RegisterFactory(new component::Label::Factory);
+    Components::RegisterFactory(new component::CheckBox::Factory);
+    Components::RegisterFactory(new component::Spinner::Factory);
+    Components::RegisterFactory(new component::Progressbar::Factory);
+    Components::RegisterFactory(new component::ListBox::Factory);
+    Components::RegisterFactory(new component::Tree::Factory);
+    Components::RegisterFactory(new component::Graph::Factory);
+    Components::RegisterFactory(new component::Menubar::Factory);
 
     using Backgrounds = util::AbstractFactory<Background>;
-    Backgrounds::registerFactory(new background::Color::Factory);
-    Backgrounds::registerFactory(new background::Gradient_Linear::Factory);
+    Backgrounds::RegisterFactory(new background::Color::Factory);
+    Backgrounds::RegisterFactory(new background::Gradient_Linear::Factory);
 }
 
 Component* ComponentBuilder::Build(const util::xml::Element& element, Component* parent,
@@ -61,7 +61,7 @@ Component* ComponentBuilder::Build(const util::xml::Element& element, Component*
         if (report != nullptr) report->unknownElements.emplace_back(element.GetName());
         return nullptr;
     }
-    if (parent != nullptr) parent->addChild(component);
+    if (parent != nullptr) parent->AddChild(component);
     component->Load(element, report);
     if (parent != nullptr) parent->ChildAdded(*component);
     return component;

@@ -32,7 +32,7 @@ public:
     /// The credit line.
     virtual std::string getAuthor() { return {}; }
     /// A further text of older descriptors; empty.
-    virtual std::string getExtraText() { return {}; }
+    virtual std::string GetExtraText() { return {}; }
     /// The type names this tool needs.
     virtual std::vector<std::string> getDependencies() { return {}; }
     /// Empties a string list the descriptor handed out.

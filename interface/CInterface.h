@@ -32,8 +32,8 @@ public:
         /// An item named `name` changed or was pressed, or an undo/redo event string arrived.
         virtual void onEvent(std::string name) { (void)name; }
         /// Reserved notifications; no tool uses them.
-        virtual void onReserved1() {}
-        virtual void onReserved2() {}
+        virtual void OnReserved1() {}
+        virtual void OnReserved2() {}
 
     protected:
         ~Callback() = default;

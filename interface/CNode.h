@@ -34,12 +34,12 @@ public:
     bool handle(int command, void* data) { return extension(command, data) != 0; }
 
     /// The name the node was created under (not the host's path name).
-    const std::string& getCreationName() const { return name; }
+    const std::string& GetCreationName() const { return name_; }
 
 protected:
-    explicit CNode(std::string creationName = {}) : name(std::move(creationName)) {}
+    explicit CNode(std::string creationName = {}) : name_(std::move(creationName)) {}
 
-    std::string name;
+    std::string name_;
 };
 
 } // namespace vex::orb

@@ -15,7 +15,7 @@ public:
     /// Passes a display flag to the host (hosts may ignore it).
     virtual void setDisplayFlag(int flag) { (void)flag; }
     /// Reserved; does nothing.
-    virtual void reserved() {}
+    virtual void Reserved() {}
     virtual ~CSnapshot_Helper() = default;
 };
 

@@ -14,9 +14,9 @@ public:
     /// The horizontal field of view in degrees.
     virtual double getFieldOfView() = 0;
     /// Reserved; answers 0.
-    virtual int reserved0() { return 0; }
+    virtual int Reserved0() { return 0; }
     /// Reserved; does nothing.
-    virtual void reserved1() {}
+    virtual void Reserved1() {}
     /// Sets the focus distance, in the host's linear display unit.
     virtual void setFocusDistance(double distance) = 0;
     /// The focus distance, in the host's linear display unit.

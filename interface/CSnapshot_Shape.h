@@ -11,9 +11,9 @@ public:
     /// The kind of shape: 1 for a curve.
     virtual int getShapeType() = 0;
     /// Reserved; answers 0.
-    virtual int reservedQuery() { return 0; }
+    virtual int ReservedQuery() { return 0; }
     /// Reserved; does nothing.
-    virtual void reserved() {}
+    virtual void Reserved() {}
     /// The curve's length.
     virtual double getLength() = 0;
     /// The point at arc length `s`.

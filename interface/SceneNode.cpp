@@ -10,7 +10,7 @@
 
 namespace vex::orb {
 
-SceneNode::SceneNode(CCamera* tool_, std::string name_) : tool(tool_), name(std::move(name_)) {}
+SceneNode::SceneNode(CCamera* tool, std::string name) : tool(tool), name(std::move(name)) {}
 
 bool SceneNode::remove() {
     if (node) {
@@ -20,11 +20,11 @@ bool SceneNode::remove() {
     return true;
 }
 
-void SceneNode::beginRun(double t) {
+void SceneNode::BeginRun(double t) {
     (void)t;
 }
 
-void SceneNode::endRun() {}
+void SceneNode::EndRun() {}
 
 void SceneNode::show() {
     if (node) node->show();
@@ -34,7 +34,7 @@ void SceneNode::hide() {
     if (node) node->hide();
 }
 
-bool SceneNode::find() {
+bool SceneNode::Find() {
     node = core()->findNode(name);
     return node != nullptr;
 }
@@ -54,7 +54,7 @@ bool SceneNode::createMeshNode(const util::CMesh& mesh, CNode* parent) {
     return node != nullptr;
 }
 
-bool SceneNode::createCameraNode(CNode* parent) {
+bool SceneNode::CreateCameraNode(CNode* parent) {
     node = core()->createNode(name, parent, nullptr);
     return node != nullptr;
 }

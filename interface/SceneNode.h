@@ -37,22 +37,22 @@ public:
     /// Writes the node's state into the host for the step at host time `t`.
     virtual void update(double t) = 0;
     /// Hook: a run of the tool begins at host time `t`. Does nothing here.
-    virtual void beginRun(double t);
+    virtual void BeginRun(double t);
     /// Hook: the run of the tool ends. Does nothing here.
-    virtual void endRun();
+    virtual void EndRun();
     /// Makes the host node visible.
     virtual void show();
     /// Makes the host node invisible.
     virtual void hide();
     /// Looks the host node up by this object's name (CInterface::findNode) and keeps it, as a tool does
     /// when it restores a saved instance; true when the scene holds it.
-    virtual bool find();
+    virtual bool Find();
     /// Passes `flag` to the node's helper look (taken from and handed back to CInterface).
     virtual void setDisplayFlag(int flag);
     virtual ~SceneNode() = default;
 
     /// True while the object holds a host node.
-    bool exists() const { return node != nullptr; }
+    bool Exists() const { return node != nullptr; }
 
     /// The owning tool object; not owned.
     CCamera* tool;
@@ -77,7 +77,7 @@ protected:
     bool createMeshNode(const util::CMesh& mesh, CNode* parent);
     /// Creates the host node as a camera under `parent` (null: the world) and keeps it; for use in
     /// create() while no node is held. True when the host created it.
-    bool createCameraNode(CNode* parent);
+    bool CreateCameraNode(CNode* parent);
 };
 
 } // namespace vex::orb

@@ -27,7 +27,7 @@ public:
         : core_(other.core_), snapshot_(std::exchange(other.snapshot_, nullptr)) {}
     ScopedSnapshot& operator=(ScopedSnapshot&& other) noexcept {
         if (this != &other) {
-            reset();
+            Reset();
             core_ = other.core_;
             snapshot_ = std::exchange(other.snapshot_, nullptr);
         }
@@ -35,7 +35,7 @@ public:
     }
     ScopedSnapshot(const ScopedSnapshot&) = delete;
     ScopedSnapshot& operator=(const ScopedSnapshot&) = delete;
-    ~ScopedSnapshot() { reset(); }
+    ~ScopedSnapshot() { Reset(); }
 
     /// Whether a snapshot is held.
     explicit operator bool() const { return snapshot_ != nullptr; }
@@ -43,7 +43,7 @@ public:
     T& operator*() const { return *snapshot_; }
     T* get() const { return snapshot_; }
     /// Hands the snapshot back now; the object is empty afterwards.
-    void reset() {
+    void Reset() {
         if (snapshot_ != nullptr) SnapshotKind<T>::Release(*core_, std::exchange(snapshot_, nullptr));
     }
 

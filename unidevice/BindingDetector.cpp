@@ -48,9 +48,9 @@ void BindingDetector::Begin() {
 void BindingDetector::LendWindow() {
     auto* driver = dynamic_cast<WinDriver*>(registry_.findDriver("windriver"));
     if (driver == nullptr) return;
-    if (!windowLent_) formerWindow_ = driver->getWindow();
+    if (!windowLent_) formerWindow_ = driver->GetWindow();
     windowLent_ = true;
-    driver->setWindow(window_);
+    driver->SetWindow(window_);
 }
 
 void BindingDetector::ReturnWindow() {
@@ -58,7 +58,7 @@ void BindingDetector::ReturnWindow() {
     windowLent_ = false;
     // The devices are stopped by now; the dialog's window may go, and nothing may keep using it.
     auto* driver = dynamic_cast<WinDriver*>(registry_.findDriver("windriver"));
-    if (driver != nullptr && driver->getWindow() == window_) driver->setWindow(formerWindow_);
+    if (driver != nullptr && driver->GetWindow() == window_) driver->SetWindow(formerWindow_);
 }
 
 void BindingDetector::OnTimer1() {
@@ -79,11 +79,11 @@ void BindingDetector::OnTimer2() {
 
 void BindingDetector::FirstFound(Control* control) {
     first_ = last_ = control;
-    direction_ = control->getCurrent() - control->getPrevious() >= 0.0;
+    direction_ = control->GetCurrent() - control->GetPrevious() >= 0.0;
     registry_.clearAll();
     registry_.stopAll();
     Show(control);
-    if ((channel_.getAccepts() & control->getKind()) != 0 || control->getKind() != kBinaryControl) return;
+    if ((channel_.GetAccepts() & control->GetKind()) != 0 || control->GetKind() != kBinaryControl) return;
     // A binary control the channel does not take becomes one half of a trinary control. When no
     // device responds now, the first control stays on offer as it is.
     exclude_.push_back(control);
@@ -126,12 +126,12 @@ bool BindingDetector::Accept() {
     timer_ = Timer::kNone;
     const bool bound = detected_ != nullptr;
     if (bound) {
-        channel_.setControl(detected_);
+        channel_.SetControl(detected_);
         // The binding is the user's new choice; a device kept from a profile is forgotten.
-        channel_.setUnresolvedBinding(util::xml::Element());
-        const double multiplier = channel_.getMultiplier();
+        channel_.SetUnresolvedBinding(util::xml::Element());
+        const double multiplier = channel_.GetMultiplier();
         if ((direction_ && multiplier < 0.0) || (!direction_ && multiplier > 0.0))
-            channel_.setMultiplier(-multiplier);
+            channel_.SetMultiplier(-multiplier);
     }
     registry_.stopAll();
     ReturnWindow();

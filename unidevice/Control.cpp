@@ -51,15 +51,15 @@ void Control::setValue(double value) {
     current_ = value;
 }
 
-double Control::getChange() const {
+double Control::GetChange() const {
     return std::fabs(current_ - previous_);
 }
 
-void Control::addTarget(ControlTarget* target) {
+void Control::AddTarget(ControlTarget* target) {
     targets_.push_back(target);
 }
 
-bool Control::removeTarget(ControlTarget* target) {
+bool Control::RemoveTarget(ControlTarget* target) {
     auto found = std::find(targets_.begin(), targets_.end(), target);
     if (found == targets_.end()) return false;
     targets_.erase(found);

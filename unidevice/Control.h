@@ -50,29 +50,29 @@ public:
     /// Stores the value of a new poll: the last value becomes the previous one.
     void setValue(double value);
     /// Whether the last poll moved the control by more than the threshold.
-    bool hasChanged() const { return getChange() > threshold_; }
+    bool HasChanged() const { return GetChange() > threshold_; }
     /// How far the last poll moved the control: |current - previous|.
-    double getChange() const;
+    double GetChange() const;
 
     /// Binds `target` to the control (appended to its targets); not owned.
-    void addTarget(ControlTarget* target);
+    void AddTarget(ControlTarget* target);
     /// Unbinds the first occurrence of `target`; false when it was not bound.
-    bool removeTarget(ControlTarget* target);
-    const std::vector<ControlTarget*>& getTargets() const { return targets_; }
+    bool RemoveTarget(ControlTarget* target);
+    const std::vector<ControlTarget*>& GetTargets() const { return targets_; }
 
-    std::uint32_t getKind() const { return kind_; }
-    double getPrevious() const { return previous_; }
-    double getCurrent() const { return current_; }
-    double getThreshold() const { return threshold_; }
+    std::uint32_t GetKind() const { return kind_; }
+    double GetPrevious() const { return previous_; }
+    double GetCurrent() const { return current_; }
+    double GetThreshold() const { return threshold_; }
     /// Class of control within its device: "Axis", "Slider", "Hat", "Button", ...
-    const std::string& getType() const { return type_; }
-    void setType(std::string type) { type_ = std::move(type); }
+    const std::string& GetType() const { return type_; }
+    void SetType(std::string type) { type_ = std::move(type); }
     /// Number of the control within its type on its device.
-    int getIndex() const { return index_; }
-    void setIndex(int index) { index_ = index; }
+    int GetIndex() const { return index_; }
+    void SetIndex(int index) { index_ = index; }
     /// Name shown to the user.
     const std::string& getDescription() const { return description_; }
-    void setDescription(std::string description) { description_ = std::move(description); }
+    void SetDescription(std::string description) { description_ = std::move(description); }
     /// The owning device, or null for a free control.
     Device* getDevice() const { return device_; }
 

@@ -10,11 +10,11 @@
 namespace vex::unidevice {
 
 Device::Device(std::string name, bool registered) : name_(std::move(name)) {
-    if (registered) DeviceRegistry::Instance().appendDevice(this);
+    if (registered) DeviceRegistry::Instance().AppendDevice(this);
 }
 
 Device::~Device() {
-    if (registry_ != nullptr) registry_->unlistDevice(this);
+    if (registry_ != nullptr) registry_->UnlistDevice(this);
     if (driver_ != nullptr) driver_->removeDevice(this);
 }
 
@@ -39,9 +39,9 @@ Control* Device::detectChange(std::span<Control* const> exclude, HWND window) {
     Control* best = nullptr;
     for (int i = 0, count = getControlCount(); i < count; ++i) {
         Control* control = getControl(i);
-        if (control == nullptr || !control->hasChanged()) continue;
+        if (control == nullptr || !control->HasChanged()) continue;
         if (std::find(exclude.begin(), exclude.end(), control) != exclude.end()) continue;
-        if (best == nullptr || control->getChange() > best->getChange()) best = control;
+        if (best == nullptr || control->GetChange() > best->GetChange()) best = control;
     }
     return best;
 }

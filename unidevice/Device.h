@@ -70,11 +70,11 @@ public:
 
     /// Product name, e.g. "Keyboard".
     const std::string& getName() const { return name_; }
-    int getDevIndex() const { return devindex_; }
+    int GetDevIndex() const { return devindex_; }
     /// The registry that lists the device, or null.
-    DeviceRegistry* getRegistry() const { return registry_; }
+    DeviceRegistry* GetRegistry() const { return registry_; }
     /// The driver that polls the device, or null.
-    Driver* getDriver() const { return driver_; }
+    Driver* GetDriver() const { return driver_; }
 
 private:
     friend class DeviceRegistry; // lists and unlists devices

@@ -24,7 +24,7 @@ bool Listed(const std::vector<T*>& list, const T* item) {
 } // namespace
 
 DeviceRegistry::~DeviceRegistry() {
-    shutdown();
+    Shutdown();
 }
 
 Driver* DeviceRegistry::findDriver(const std::string& name) const {
@@ -35,7 +35,7 @@ Driver* DeviceRegistry::findDriver(const std::string& name) const {
 
 Device* DeviceRegistry::findDevice(const std::string& name, int devindex) const {
     for (Device* device : devices_)
-        if (device->getName() == name && device->getDevIndex() == devindex) return device;
+        if (device->getName() == name && device->GetDevIndex() == devindex) return device;
     return nullptr;
 }
 
@@ -58,7 +58,7 @@ Control* DeviceRegistry::detectChange(std::span<Control* const> exclude) const {
     Control* best = nullptr;
     for (Driver* driver : drivers_) {
         Control* control = driver->detectChange(exclude);
-        if (control != nullptr && (best == nullptr || control->getChange() > best->getChange()))
+        if (control != nullptr && (best == nullptr || control->GetChange() > best->GetChange()))
             best = control;
     }
     return best;
@@ -90,16 +90,16 @@ void DeviceRegistry::clearAll() const {
     for (Device* device : devices_) device->clearValues();
 }
 
-bool DeviceRegistry::insertDevice(Device* device, int position) {
+bool DeviceRegistry::InsertDevice(Device* device, int position) {
     if (device == nullptr || device->registry_ != nullptr || Listed(devices_, device)) return false;
     if (position < 0 || position > getDeviceCount()) return false;
     devices_.insert(devices_.begin() + position, device);
     device->registry_ = this;
-    assignDevIndex(device);
+    AssignDevIndex(device);
     return true;
 }
 
-int DeviceRegistry::indexOf(const Device* device) const {
+int DeviceRegistry::IndexOf(const Device* device) const {
     auto found = std::find(devices_.begin(), devices_.end(), device);
     return found == devices_.end() ? -1 : static_cast<int>(found - devices_.begin());
 }
@@ -108,11 +108,11 @@ Device* DeviceRegistry::getDevice(int index) const {
     return index >= 0 && index < getDeviceCount() ? devices_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-Driver* DeviceRegistry::getDriver(int index) const {
-    return index >= 0 && index < getDriverCount() ? drivers_[static_cast<std::size_t>(index)] : nullptr;
+Driver* DeviceRegistry::GetDriver(int index) const {
+    return index >= 0 && index < GetDriverCount() ? drivers_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-void DeviceRegistry::shutdown() {
+void DeviceRegistry::Shutdown() {
     // Destroying one device may destroy another, so each is checked against the live list first.
     const std::vector<Device*> devices = devices_;
     for (auto it = devices.rbegin(); it != devices.rend(); ++it)
@@ -127,28 +127,28 @@ void DeviceRegistry::shutdown() {
     drivers_.clear();
 }
 
-void DeviceRegistry::appendDevice(Device* device) {
+void DeviceRegistry::AppendDevice(Device* device) {
     devices_.push_back(device);
     device->registry_ = this;
-    assignDevIndex(device);
+    AssignDevIndex(device);
 }
 
-void DeviceRegistry::unlistDevice(Device* device) {
+void DeviceRegistry::UnlistDevice(Device* device) {
     Unlist(devices_, device);
     device->registry_ = nullptr;
 }
 
-void DeviceRegistry::appendDriver(Driver* driver) {
+void DeviceRegistry::AppendDriver(Driver* driver) {
     drivers_.push_back(driver);
     driver->registry_ = this;
 }
 
-void DeviceRegistry::unlistDriver(Driver* driver) {
+void DeviceRegistry::UnlistDriver(Driver* driver) {
     Unlist(drivers_, driver);
     driver->registry_ = nullptr;
 }
 
-void DeviceRegistry::assignDevIndex(Device* device) const {
+void DeviceRegistry::AssignDevIndex(Device* device) const {
     // The device is listed already; -1 keeps it from finding itself.
     device->devindex_ = -1;
     int devindex = 0;

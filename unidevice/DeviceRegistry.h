@@ -48,20 +48,20 @@ public:
     /// Lists an unregistered `device` at `position` (0 to the device count) and gives it the
     /// smallest free devindex of its name. False, and nothing done, for a position out of range or a
     /// device that is already listed.
-    bool insertDevice(Device* device, int position);
+    bool InsertDevice(Device* device, int position);
     /// Position of `device` in the device list, or -1.
-    int indexOf(const Device* device) const;
+    int IndexOf(const Device* device) const;
     int getDeviceCount() const { return static_cast<int>(devices_.size()); }
     /// The device at `index`, or null when out of range.
     Device* getDevice(int index) const;
-    int getDriverCount() const { return static_cast<int>(drivers_.size()); }
+    int GetDriverCount() const { return static_cast<int>(drivers_.size()); }
     /// The driver at `index`, or null when out of range.
-    Driver* getDriver(int index) const;
+    Driver* GetDriver(int index) const;
 
     /// Destroys the devices last first, lets go of any that stay (a device whose destroy does not
     /// delete it), then does the same with the drivers. The registry is empty afterwards and can be
     /// filled again; the core calls this when it shuts down, tests to start afresh.
-    void shutdown();
+    void Shutdown();
 
 private:
     friend class util::Singleton<DeviceRegistry>;
@@ -71,11 +71,11 @@ private:
     DeviceRegistry() = default;
     ~DeviceRegistry();
 
-    void appendDevice(Device* device);
-    void unlistDevice(Device* device);
-    void appendDriver(Driver* driver);
-    void unlistDriver(Driver* driver);
-    void assignDevIndex(Device* device) const;
+    void AppendDevice(Device* device);
+    void UnlistDevice(Device* device);
+    void AppendDriver(Driver* driver);
+    void UnlistDriver(Driver* driver);
+    void AssignDevIndex(Device* device) const;
 
     std::vector<Driver*> drivers_;
     std::vector<Device*> devices_;

@@ -10,31 +10,31 @@
 namespace vex::unidevice {
 
 Driver::Driver(std::string name) : name_(std::move(name)) {
-    DeviceRegistry::Instance().appendDriver(this);
+    DeviceRegistry::Instance().AppendDriver(this);
 }
 
 Driver::~Driver() {
     for (Device* device : devices_) device->driver_ = nullptr;
-    if (registry_ != nullptr) registry_->unlistDriver(this);
+    if (registry_ != nullptr) registry_->UnlistDriver(this);
 }
 
 bool Driver::update() {
-    for (Device* device : devices_) device->update(getWindow());
+    for (Device* device : devices_) device->update(GetWindow());
     return true;
 }
 
 int Driver::resyncDevices() {
     int count = 0;
     for (Device* device : devices_)
-        if (device->resync(getWindow())) ++count;
+        if (device->resync(GetWindow())) ++count;
     return count;
 }
 
 Control* Driver::detectChange(std::span<Control* const> exclude) {
     Control* best = nullptr;
     for (Device* device : devices_) {
-        Control* control = device->detectChange(exclude, getWindow());
-        if (control != nullptr && (best == nullptr || control->getChange() > best->getChange()))
+        Control* control = device->detectChange(exclude, GetWindow());
+        if (control != nullptr && (best == nullptr || control->GetChange() > best->GetChange()))
             best = control;
     }
     return best;
@@ -62,13 +62,13 @@ int Driver::getDeviceCount() const {
 
 bool Driver::start() {
     bool all = true;
-    for (Device* device : devices_) all = device->start(getWindow()) && all;
+    for (Device* device : devices_) all = device->start(GetWindow()) && all;
     return all;
 }
 
 bool Driver::stop() {
     bool all = true;
-    for (Device* device : devices_) all = device->stop(getWindow()) && all;
+    for (Device* device : devices_) all = device->stop(GetWindow()) && all;
     return all;
 }
 

@@ -48,12 +48,12 @@ public:
     virtual void destroy() { delete this; }
 
     /// The window handle passed to device calls; null unless a driver has a window.
-    virtual HWND getWindow() const { return nullptr; }
+    virtual HWND GetWindow() const { return nullptr; }
 
     /// The driver's name, which devices and the core look it up by.
     const std::string& getName() const { return name_; }
     /// The registry the driver is listed in, or null after the registry let go of it.
-    DeviceRegistry* getRegistry() const { return registry_; }
+    DeviceRegistry* GetRegistry() const { return registry_; }
 
 private:
     friend class DeviceRegistry; // lets go of drivers it cannot destroy

@@ -39,9 +39,9 @@ public:
     virtual ~FFEffect() = default;
 
     /// Whether the control the effect plays on still exists.
-    bool isAttached() const { return attached_; }
+    bool IsAttached() const { return attached_; }
     /// Marks the effect detached (or attached again).
-    void setAttached(bool attached) { attached_ = attached; }
+    void SetAttached(bool attached) { attached_ = attached; }
 
 private:
     bool attached_ = true;

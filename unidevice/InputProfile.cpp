@@ -14,18 +14,18 @@ int InputProfile::Load(PropertyHandler& channels, const util::xml::Element& elem
 
     // A channel the profile does not mention ends up unbound; it also loses a binding kept from an
     // earlier profile, so that saving does not bring back a device the user no longer chose.
-    for (int i = 0; i < channels.getCount(); ++i) {
-        Property* channel = channels.getProperty(i);
-        channel->setControl(nullptr);
-        channel->setUnresolvedBinding(util::xml::Element());
+    for (int i = 0; i < channels.GetCount(); ++i) {
+        Property* channel = channels.GetProperty(i);
+        channel->SetControl(nullptr);
+        channel->SetUnresolvedBinding(util::xml::Element());
     }
     if (profile.HasAttribute("name")) profileName = profile.GetAttribute("name");
 
     int unresolved = 0;
     for (std::size_t i = 0, count = profile.CountChildren("property"); i < count; ++i) {
         const util::xml::Element& property = *profile.GetChild("property", i);
-        Property* channel = channels.findProperty(property.GetAttribute("name"));
-        if (channel != nullptr && !channel->fromXml(property)) ++unresolved;
+        Property* channel = channels.FindProperty(property.GetAttribute("name"));
+        if (channel != nullptr && !channel->FromXml(property)) ++unresolved;
     }
     return unresolved;
 }
@@ -33,9 +33,9 @@ int InputProfile::Load(PropertyHandler& channels, const util::xml::Element& elem
 util::xml::Element InputProfile::Save(const PropertyHandler& channels, const std::string& name) {
     util::xml::Tag profile("profile");
     profile.SetAttribute("name", name);
-    for (int i = 0; i < channels.getCount(); ++i) {
+    for (int i = 0; i < channels.GetCount(); ++i) {
         util::xml::Element property;
-        profile.AddChild(channels.getProperty(i)->toXml(property));
+        profile.AddChild(channels.GetProperty(i)->toXml(property));
     }
     return profile;
 }

@@ -36,13 +36,13 @@ void ReadNumber(const util::xml::Element& element, const char* name, double& val
 Property::Property(std::string name, std::uint32_t accepts) : name_(std::move(name)), accepts_(accepts) {}
 
 Property::~Property() {
-    if (control_ != nullptr) control_->removeTarget(this);
+    if (control_ != nullptr) control_->RemoveTarget(this);
     for (FFEffect* effect : effects_) effect->destroy();
 }
 
 void Property::controlRemoved(Control* control) {
     if (control == control_) control_ = nullptr;
-    for (FFEffect* effect : effects_) effect->setAttached(false);
+    for (FFEffect* effect : effects_) effect->SetAttached(false);
 }
 
 double Property::getValue() const {
@@ -54,12 +54,12 @@ double Property::getValue() const {
     return shaped * sign * multiplier_ + offset_;
 }
 
-std::uint32_t Property::setControl(Control* control) {
-    if (control_ != nullptr) control_->removeTarget(this);
+std::uint32_t Property::SetControl(Control* control) {
+    if (control_ != nullptr) control_->RemoveTarget(this);
     control_ = control;
     if (control == nullptr) return kAnyControl;
-    control->addTarget(this);
-    return accepts_ & control->getKind();
+    control->AddTarget(this);
+    return accepts_ & control->GetKind();
 }
 
 FFEffect* Property::createEffect(EffectType type) {
@@ -84,18 +84,18 @@ util::xml::Element& Property::toXml(util::xml::Element& element) const {
     return element;
 }
 
-bool Property::fromXml(const util::xml::Element& element) {
+bool Property::FromXml(const util::xml::Element& element) {
     ReadNumber(element, "multiplier", multiplier_);
     ReadNumber(element, "exponent", exponent_);
     ReadNumber(element, "deadzone", deadzone_);
     ReadNumber(element, "offset", offset_);
 
-    setControl(nullptr);
+    SetControl(nullptr);
     unresolved_ = util::xml::Element();
     const util::xml::Element* binding = element.GetChild("control");
     if (binding == nullptr || IsEmpty(*binding)) return true;
     if (Control* control = DeviceRegistry::Instance().findControl(*binding)) {
-        setControl(control);
+        SetControl(control);
         return true;
     }
     unresolved_ = *binding;

@@ -42,7 +42,7 @@ public:
     /// Binds the channel to `control` (null unbinds) and returns 65535 for null, otherwise the kinds
     /// the channel accepts AND the control's kind. The binding holds even when that is 0: callers
     /// use the result to reject or warn about an incompatible control.
-    std::uint32_t setControl(Control* control);
+    std::uint32_t SetControl(Control* control);
     /// The bound control, or null.
     Control* getControl() const { return control_; }
 
@@ -50,7 +50,7 @@ public:
     /// unbound or the control has no actuator.
     FFEffect* createEffect(EffectType type);
     /// The effects made through the channel, in order of creation.
-    const std::vector<FFEffect*>& getEffects() const { return effects_; }
+    const std::vector<FFEffect*>& GetEffects() const { return effects_; }
 
     /// Writes the channel's "property" element into `element`: attribute "name", text children
     /// "multiplier", "exponent", "deadzone" and "offset" (default stream formatting, six significant
@@ -61,24 +61,24 @@ public:
     /// (others stay unchanged), then the binding from the first "control" child. An absent or empty
     /// one unbinds the channel; one the registry finds is bound; one it does not find leaves the
     /// channel unbound and is kept as the unresolved binding. Returns false in that last case.
-    bool fromXml(const util::xml::Element& element);
+    bool FromXml(const util::xml::Element& element);
 
     /// The identity element of a stored control that could not be found (empty when none).
-    const util::xml::Element& getUnresolvedBinding() const { return unresolved_; }
-    void setUnresolvedBinding(const util::xml::Element& binding) { unresolved_ = binding; }
+    const util::xml::Element& GetUnresolvedBinding() const { return unresolved_; }
+    void SetUnresolvedBinding(const util::xml::Element& binding) { unresolved_ = binding; }
 
     /// The channel name, unique within its handler.
     const std::string& getName() const { return name_; }
     /// The mask of control kinds the channel accepts.
-    std::uint32_t getAccepts() const { return accepts_; }
-    double getMultiplier() const { return multiplier_; }
-    void setMultiplier(double multiplier) { multiplier_ = multiplier; }
-    double getExponent() const { return exponent_; }
-    void setExponent(double exponent) { exponent_ = exponent; }
+    std::uint32_t GetAccepts() const { return accepts_; }
+    double GetMultiplier() const { return multiplier_; }
+    void SetMultiplier(double multiplier) { multiplier_ = multiplier; }
+    double GetExponent() const { return exponent_; }
+    void SetExponent(double exponent) { exponent_ = exponent; }
     /// Dead zone on the magnitude, in control units; must stay below 1.
-    double getDeadzone() const { return deadzone_; }
-    void setDeadzone(double deadzone) { deadzone_ = deadzone; }
-    double getOffset() const { return offset_; }
+    double GetDeadzone() const { return deadzone_; }
+    void SetDeadzone(double deadzone) { deadzone_ = deadzone; }
+    double GetOffset() const { return offset_; }
     void setOffset(double offset) { offset_ = offset; }
 
 private:

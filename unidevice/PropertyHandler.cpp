@@ -10,17 +10,17 @@ PropertyHandler::~PropertyHandler() {
     for (Entry& entry : entries_) entry.property->destroy();
 }
 
-Property* PropertyHandler::getProperty(int index) const {
-    return index >= 0 && index < getCount() ? entries_[static_cast<std::size_t>(index)].property : nullptr;
+Property* PropertyHandler::GetProperty(int index) const {
+    return index >= 0 && index < GetCount() ? entries_[static_cast<std::size_t>(index)].property : nullptr;
 }
 
-Property* PropertyHandler::findProperty(const std::string& name) const {
+Property* PropertyHandler::FindProperty(const std::string& name) const {
     for (const Entry& entry : entries_)
         if (entry.name == name) return entry.property;
     return nullptr;
 }
 
-void PropertyHandler::addProperty(std::string name, Property* property) {
+void PropertyHandler::AddProperty(std::string name, Property* property) {
     if (property != nullptr) entries_.push_back({std::move(name), property});
 }
 

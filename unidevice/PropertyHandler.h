@@ -20,13 +20,13 @@ public:
     ~PropertyHandler() override;
 
     /// Number of channels.
-    int getCount() const { return static_cast<int>(entries_.size()); }
+    int GetCount() const { return static_cast<int>(entries_.size()); }
     /// The channel at `index`, or null when out of range.
-    Property* getProperty(int index) const;
+    Property* GetProperty(int index) const;
     /// The first channel filed under exactly `name`, or null.
-    Property* findProperty(const std::string& name) const;
+    Property* FindProperty(const std::string& name) const;
     /// Files `property` under `name` and takes it over; a null property is ignored.
-    void addProperty(std::string name, Property* property);
+    void AddProperty(std::string name, Property* property);
 
 private:
     struct Entry {

@@ -13,9 +13,9 @@ public:
     WinDriver() : Driver("windriver") {}
 
     /// The window passed to device calls.
-    HWND getWindow() const override { return window_; }
+    HWND GetWindow() const override { return window_; }
     /// Sets the window passed to device calls from now on.
-    void setWindow(HWND window) { window_ = window; }
+    void SetWindow(HWND window) { window_ = window; }
 
 private:
     HWND window_ = nullptr;

@@ -156,7 +156,7 @@ public:
 
     /// Forgets everything from time `t` on: removes every key whose time is not before `t`. A tool
     /// calls it in begin(start) with `t` = start + frame duration to re-record from `start`.
-    void truncateFrom(double t) {
+    void TruncateFrom(double t) {
         int32_t i = findIndex(t);
         if (i >= 0 && keys_[static_cast<size_t>(i)].time < t) ++i;
         truncate(i);
@@ -166,19 +166,19 @@ public:
     void clear() { keys_.clear(); }
 
     /// Number of keys.
-    int32_t getKeyCount() const { return static_cast<int32_t>(keys_.size()); }
+    int32_t GetKeyCount() const { return static_cast<int32_t>(keys_.size()); }
 
-    /// The key at `index` (0 ≤ index < getKeyCount()).
-    const Key& getKey(int32_t index) const { return keys_[static_cast<size_t>(index)]; }
+    /// The key at `index` (0 ≤ index < GetKeyCount()).
+    const Key& GetKey(int32_t index) const { return keys_[static_cast<size_t>(index)]; }
 
     /// All keys in time order.
-    const std::vector<Key>& getKeys() const { return keys_; }
+    const std::vector<Key>& GetKeys() const { return keys_; }
 
     /// The value returned by get() when there are no keys.
-    const T& getDefault() const { return default_; }
+    const T& GetDefault() const { return default_; }
 
     /// Replaces the value returned by get() when there are no keys.
-    void setDefault(const T& value) { default_ = value; }
+    void SetDefault(const T& value) { default_ = value; }
 
 protected:
     /// A variable without keys whose get() returns `defaultValue`.

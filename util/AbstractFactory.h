@@ -22,7 +22,7 @@ public:
         /// The element name this factory answers to.
         virtual std::string name() const = 0;
         /// Whether this factory makes `element`: by default its name equals name() exactly.
-        virtual bool accepts(const xml::Element& element) const {
+        virtual bool Accepts(const xml::Element& element) const {
             return std::string_view(element.GetName()) == name();
         }
         /// A new object for `element`, owned by the caller; null when it cannot make one.
@@ -40,9 +40,9 @@ public:
     /// The first registered factory, in registration order, that accepts `element`; null when none.
     static Factory* FindAccepting(const xml::Element& element) {
         using Manager = FactoryManager<AbstractFactory<T>>;
-        for (const std::string& name : Manager::factoryNames()) {
-            Factory* factory = Manager::findFactory(name);
-            if (factory != nullptr && factory->accepts(element)) return factory;
+        for (const std::string& name : Manager::FactoryNames()) {
+            Factory* factory = Manager::FindFactory(name);
+            if (factory != nullptr && factory->Accepts(element)) return factory;
         }
         return nullptr;
     }

@@ -19,9 +19,9 @@ public:
     /// Hands `factory` to the manager. When a factory of the same name is registered already,
     /// `factory` is destroyed instead (the first registration wins). Returns whether it was kept.
     template <typename Product = T>
-    static bool registerFactory(typename Product::Factory* factory) {
+    static bool RegisterFactory(typename Product::Factory* factory) {
         if (factory == nullptr) return false;
-        if (findFactory<Product>(factory->name()) != nullptr) {
+        if (FindFactory<Product>(factory->name()) != nullptr) {
             factory->destroy();
             return false;
         }
@@ -31,14 +31,14 @@ public:
 
     /// The first registered factory whose name equals `name` exactly, or null.
     template <typename Product = T>
-    static typename Product::Factory* findFactory(std::string_view name) {
+    static typename Product::Factory* FindFactory(std::string_view name) {
         for (auto* factory : Registry::Instance().factories)
             if (factory->name() == name) return factory;
         return nullptr;
     }
 
     /// The names of the registered factories, in registration order.
-    static std::vector<std::string> factoryNames() {
+    static std::vector<std::string> FactoryNames() {
         std::vector<std::string> names;
         for (const auto* factory : Registry::Instance().factories) names.emplace_back(factory->name());
         return names;

@@ -44,7 +44,7 @@ void MessageNode::forward(MessageNode* target, Message& message) {
 void MessageNode::forwardToSubscribers(Message& message) {
     MessageNode* const sender = message.sender;
     message.sender = this;
-    deliverToSubscribers(message);
+    DeliverToSubscribers(message);
     message.sender = sender;
 }
 
@@ -62,12 +62,12 @@ void MessageNode::broadcast(Message& message) {
     MessageNode* const origin = message.origin;
     MessageNode* const sender = message.sender;
     message.origin = message.sender = this;
-    deliverToSubscribers(message);
+    DeliverToSubscribers(message);
     message.origin = origin;
     message.sender = sender;
 }
 
-void MessageNode::deliverToSubscribers(Message& message) {
+void MessageNode::DeliverToSubscribers(Message& message) {
     MessageNode* const receiver = message.receiver;
     // A receiver may change the subscriber list (disconnect, destroy a node); serve a snapshot and
     // skip the nodes that have left the list since it was taken.
@@ -135,7 +135,7 @@ bool MessageNode::hasSubscription(const MessageNode* node) const {
     return Contains(subscriptions_, node);
 }
 
-void MessageNode::unwire() {
+void MessageNode::Unwire() {
     // Each step works on a snapshot, since the calls change the lists, and re-checks membership
     // first, since a receiver may have rewired or destroyed nodes in the meantime.
     const std::vector<MessageNode*> ownSubscriptions = subscriptions_;
@@ -148,7 +148,7 @@ void MessageNode::unwire() {
 
 void MessageNode::assign(const MessageNode& other) {
     if (&other == this) return;
-    unwire();
+    Unwire();
 
     const std::vector<MessageNode*> otherSubscribers = other.subscribers_;
     for (MessageNode* node : otherSubscribers)
@@ -163,9 +163,9 @@ MessageNode::~MessageNode() {
     // other nodes' overrides of receive and disconnect still run.
     Message message(Message::kDestroyed);
     message.origin = message.sender = this;
-    deliverToSubscribers(message);
+    DeliverToSubscribers(message);
 
-    unwire();
+    Unwire();
 
     // Whatever an overridden disconnect left behind, no other node may keep a pointer to this one.
     for (MessageNode* node : subscriptions_)

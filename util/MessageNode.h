@@ -77,9 +77,9 @@ public:
 
 private:
     // Serves `message` to the subscribers, last first; the caller has set origin and sender.
-    void deliverToSubscribers(Message& message);
+    void DeliverToSubscribers(Message& message);
     // Disconnects from every subscription, then makes every subscriber disconnect, each last first.
-    void unwire();
+    void Unwire();
 
     std::string name_;
     std::vector<MessageNode*> subscribers_;

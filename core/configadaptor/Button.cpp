@@ -9,24 +9,24 @@ namespace vex::orb::core::configadaptor::element {
 Button::Button(int32_t id, std::string label, std::string tooltip, CInterface::Callback* callback)
     : Node(id, std::move(label), std::move(tooltip), callback) {}
 
-void Button::press() {
-    if (getCallback() == nullptr) return;
+void Button::Press() {
+    if (GetCallback() == nullptr) return;
     AdaptorInterface* adaptor = GetCurrentAdaptor();
     if (adaptor != nullptr) adaptor->beginUndoGroup(getLabel());
-    getCallback()->onEvent(getLabel());
+    GetCallback()->onEvent(getLabel());
     if (adaptor != nullptr) adaptor->endUndoGroup();
 }
 
 void Button::setValue(double value) {
     (void)value;
-    press();
+    Press();
 }
 
 util::xml::Element Button::buildLayout() const {
     util::xml::Tag button("button");
-    setControlAttributes(button, 80);
+    SetControlAttributes(button, 80);
     button.SetAttribute("label", getLabel());
-    return makeRow(std::move(button));
+    return MakeRow(std::move(button));
 }
 
 } // namespace vex::orb::core::configadaptor::element

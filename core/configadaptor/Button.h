@@ -15,7 +15,7 @@ public:
 
     /// The user pressed the button: the callback's onEvent (label) runs inside one host undo group
     /// labelled with the label, so whatever the tool changes undoes as one step.
-    void press();
+    void Press();
     /// Any value presses the button (scripted access).
     void setValue(double value) override;
     util::xml::Element buildLayout() const override;

@@ -15,11 +15,11 @@ CheckBox::CheckBox(int32_t id, std::string label, std::string tooltip, bool* val
     : Node(id, std::move(label), std::move(tooltip), callback), value_(value) {}
 
 void CheckBox::saveProfile(Element& parent) const {
-    parent.AddChild(makeItem(nullptr, value_ != nullptr && *value_ ? "1" : "0"));
+    parent.AddChild(MakeItem(nullptr, value_ != nullptr && *value_ ? "1" : "0"));
 }
 
 void CheckBox::loadProfile(const Element& container) {
-    const Element* item = findItem(container);
+    const Element* item = FindItem(container);
     if (item == nullptr || value_ == nullptr || item->GetAttribute("type", "generic") != "generic") return;
     std::string text = item->GetText();
     const std::size_t first = text.find_first_not_of(" \t\r\n");
@@ -38,15 +38,15 @@ double CheckBox::getValue() const {
 }
 
 void CheckBox::setValue(double value) {
-    edit(value_, value != 0.0);
+    Edit(value_, value != 0.0);
 }
 
 Element CheckBox::buildLayout() const {
     util::xml::Tag checkBox("checkbox");
-    setControlAttributes(checkBox, 20);
+    SetControlAttributes(checkBox, 20);
     checkBox.SetAttribute("label", getLabel());
     checkBox.SetAttribute("defaultstate", getValue() != 0.0 ? "true" : "false");
-    return makeRow(std::move(checkBox));
+    return MakeRow(std::move(checkBox));
 }
 
 } // namespace vex::orb::core::configadaptor::element

@@ -16,13 +16,13 @@ public:
 
     void saveProfile(util::xml::Element& parent) const override;
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Item; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::kItem; }
     double getValue() const override;
     /// Any value other than 0 checks the box.
     void setValue(double value) override;
     util::xml::Element buildLayout() const override;
 
-    bool* getVariable() const { return value_; }
+    bool* GetVariable() const { return value_; }
 
 private:
     bool* value_;

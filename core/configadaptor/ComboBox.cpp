@@ -18,11 +18,11 @@ ComboBox::ComboBox(int32_t id, std::string label, std::string tooltip, std::vect
 void ComboBox::saveProfile(Element& parent) const {
     const bool chosen =
         value_ != nullptr && *value_ >= 0 && static_cast<std::size_t>(*value_) < items_.size();
-    parent.AddChild(makeItem("text", chosen ? items_[static_cast<std::size_t>(*value_)] : std::string()));
+    parent.AddChild(MakeItem("text", chosen ? items_[static_cast<std::size_t>(*value_)] : std::string()));
 }
 
 void ComboBox::loadProfile(const Element& container) {
-    const Element* item = findItem(container);
+    const Element* item = FindItem(container);
     if (item == nullptr || value_ == nullptr) return;
     const auto entry = std::find(items_.begin(), items_.end(), item->GetText());
     if (entry == items_.end()) return;
@@ -37,7 +37,7 @@ double ComboBox::getValue() const {
 void ComboBox::setValue(double value) {
     const auto index = ToInt(value);
     if (!index || *index < 0 || static_cast<std::size_t>(*index) >= items_.size()) return;
-    edit(value_, static_cast<int>(*index));
+    Edit(value_, static_cast<int>(*index));
 }
 
 void ComboBox::update(const std::vector<std::string>& items) {
@@ -47,14 +47,14 @@ void ComboBox::update(const std::vector<std::string>& items) {
 
 Element ComboBox::buildLayout() const {
     util::xml::Tag comboBox("combobox");
-    setControlAttributes(comboBox, 120);
+    SetControlAttributes(comboBox, 120);
     comboBox.SetAttribute("defaultindex", value_ != nullptr ? std::to_string(*value_) : "0");
     for (const std::string& entry : items_) {
         util::xml::Tag item("item");
         item.AddChild(util::xml::Text(entry));
         comboBox.AddChild(std::move(item));
     }
-    return makeRow(std::move(comboBox));
+    return MakeRow(std::move(comboBox));
 }
 
 } // namespace vex::orb::core::configadaptor::element

@@ -21,7 +21,7 @@ public:
 
     void saveProfile(util::xml::Element& parent) const override;
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Item; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::kItem; }
     /// The chosen index.
     double getValue() const override;
     /// A user edit choosing the entry at `value` (rounded); an index out of range is ignored.
@@ -30,8 +30,8 @@ public:
     void update(const std::vector<std::string>& items) override;
     util::xml::Element buildLayout() const override;
 
-    int* getVariable() const { return value_; }
-    const std::vector<std::string>& getItems() const { return items_; }
+    int* GetVariable() const { return value_; }
+    const std::vector<std::string>& GetItems() const { return items_; }
 
 private:
     std::vector<std::string> items_;

@@ -16,14 +16,14 @@ void Group::saveProfile(Element& parent) const {
     util::xml::Tag group("group");
     group.SetAttributeInt("id", kNoId);
     group.SetAttribute("label", getLabel());
-    for (const auto& child : getChildren()) child->saveProfile(group);
+    for (const auto& child : GetChildren()) child->saveProfile(group);
     parent.AddChild(std::move(group));
 }
 
 void Group::loadProfile(const Element& container) {
-    const Element* group = findGroup(container);
+    const Element* group = FindGroup(container);
     if (group == nullptr) return;
-    for (const auto& child : getChildren()) child->loadProfile(*group);
+    for (const auto& child : GetChildren()) child->loadProfile(*group);
 }
 
 Element Group::buildLayout() const {
@@ -31,7 +31,7 @@ Element Group::buildLayout() const {
     util::xml::Tag inner("list");
     inner.SetAttributeInt("id", kRowsListId);
     inner.SetAttribute("type", "vertical");
-    for (const auto& child : getChildren()) inner.AddChild(child->buildLayout());
+    for (const auto& child : GetChildren()) inner.AddChild(child->buildLayout());
 
     util::xml::Tag border("border");
     border.SetAttribute("style", "none");
@@ -50,8 +50,8 @@ Element Group::buildLayout() const {
     group.SetAttribute("minwidth", "30");
     group.SetAttribute("valign", "top");
     group.SetAttribute("padding", "5 0 0 0");
-    if (!isEnabled()) group.SetAttribute("enabled", "no");
-    if (!getTooltip().empty()) group.SetAttribute("tooltip", getTooltip());
+    if (!IsEnabled()) group.SetAttribute("enabled", "no");
+    if (!GetTooltip().empty()) group.SetAttribute("tooltip", GetTooltip());
     group.AddChild(std::move(list));
     return group;
 }

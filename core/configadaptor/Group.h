@@ -21,7 +21,7 @@ public:
     void saveProfile(util::xml::Element& parent) const override;
     /// Finds its "group" element in `container` and hands it to the children.
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Group; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::Group; }
     util::xml::Element buildLayout() const override;
 };
 

@@ -12,7 +12,7 @@ Label::Label(std::string text, std::string tooltip)
 
 util::xml::Element Label::buildLayout() const {
     util::xml::Tag label("label");
-    if (!getTooltip().empty()) label.SetAttribute("tooltip", getTooltip());
+    if (!GetTooltip().empty()) label.SetAttribute("tooltip", GetTooltip());
     label.AddChild(util::xml::Text(getLabel()));
     return label;
 }

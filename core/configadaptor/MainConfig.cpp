@@ -44,12 +44,12 @@ MainConfig::MainConfig(MainConfigSettings& settings, AdaptorInterface* adaptor)
     : Node(kNoId, "", "", nullptr), settings_(settings),
       adaptor_(adaptor), opened_{settings.countdown, settings.silent, settings.alwaysOnTop},
       main_(new Root()) {
-    addChild(main_);
-    main_->addChild(new Spinner_Int(MainConfigSettings::kCountdownId, "Start count-down (seconds)", "",
+    AddChild(main_);
+    main_->AddChild(new Spinner_Int(MainConfigSettings::kCountdownId, "Start count-down (seconds)", "",
                                     &settings_.countdown, 0, 9, 1, 0, nullptr));
-    main_->addChild(new CheckBox(MainConfigSettings::kSilentId, "Silent mode (suppress error messages)", "",
+    main_->AddChild(new CheckBox(MainConfigSettings::kSilentId, "Silent mode (suppress error messages)", "",
                                  &settings_.silent, nullptr));
-    main_->addChild(new CheckBox(MainConfigSettings::kAlwaysOnTopId, "Always on top", "",
+    main_->AddChild(new CheckBox(MainConfigSettings::kAlwaysOnTopId, "Always on top", "",
                                  &settings_.alwaysOnTop, nullptr));
     if (adaptor_ != nullptr) {
         util::ReturnValue<Element> out(&hostOpened_);
@@ -87,14 +87,14 @@ void MainConfig::AddHostSettings(const Element& settings) {
             element = new TextBox(id, label, tooltip, &value->text, nullptr);
         }
         if (element == nullptr) continue;
-        group->addChild(element);
+        group->AddChild(element);
         hostValues_.push_back(std::move(value));
         ++id;
     }
     ReadHostValues(settings);
-    if (group->countChildren() > 0) {
+    if (group->CountChildren() > 0) {
         hostGroup_ = group.release();
-        addChild(hostGroup_);
+        AddChild(hostGroup_);
     }
 }
 
@@ -132,16 +132,16 @@ void MainConfig::SendHostSettings() const {
 Element MainConfig::buildLayout() const {
     Element layout;
     if (layout.Load(LayoutWindow::LayoutPath(kLayout)) != util::xml::kOk) return Element();
-    completeLayout(layout);
+    CompleteLayout(layout);
     return layout;
 }
 
-void MainConfig::completeLayout(Element& layout) const {
+void MainConfig::CompleteLayout(Element& layout) const {
     Element* slot = FindLayoutElement(layout, kHostSlot);
     if (slot != nullptr && hostGroup_ != nullptr) slot->AddChild(hostGroup_->buildLayout());
 }
 
-Node& MainConfig::getMainSettings() const {
+Node& MainConfig::GetMainSettings() const {
     return *main_;
 }
 
@@ -154,17 +154,17 @@ bool MainConfig::IsHostSetting(const Node& element) const {
 void MainConfig::store(Node& element, double number, const std::string& text) {
     if (auto* spinner = dynamic_cast<Spinner_Int*>(&element)) {
         const auto whole = ToInt(number);
-        if (!whole || spinner->getVariable() == nullptr) return;
-        *spinner->getVariable() = *whole;
+        if (!whole || spinner->GetVariable() == nullptr) return;
+        *spinner->GetVariable() = *whole;
     } else if (auto* real = dynamic_cast<Spinner*>(&element)) {
-        if (real->getVariable() == nullptr) return;
-        *real->getVariable() = number;
+        if (real->GetVariable() == nullptr) return;
+        *real->GetVariable() = number;
     } else if (auto* box = dynamic_cast<CheckBox*>(&element)) {
-        if (box->getVariable() == nullptr) return;
-        *box->getVariable() = number != 0.0;
+        if (box->GetVariable() == nullptr) return;
+        *box->GetVariable() = number != 0.0;
     } else if (auto* field = dynamic_cast<TextBox*>(&element)) {
-        if (field->getVariable() == nullptr) return;
-        *field->getVariable() = text;
+        if (field->GetVariable() == nullptr) return;
+        *field->GetVariable() = text;
     } else {
         return;
     }
@@ -175,17 +175,17 @@ void MainConfig::store(Node& element, double number, const std::string& text) {
     }
 }
 
-void MainConfig::revert() {
+void MainConfig::Revert() {
     settings_.countdown = opened_.countdown;
     settings_.silent = opened_.silent;
     settings_.alwaysOnTop = opened_.alwaysOnTop;
     ReadHostValues(hostOpened_);
     if (hostChanged_ && adaptor_ != nullptr) adaptor_->setHostSettings(hostOpened_);
     hostChanged_ = false;
-    refreshTree();
+    RefreshTree();
 }
 
-bool MainConfig::apply() {
+bool MainConfig::Apply() {
     platform::win32::SetMessageBoxSilent(settings_.silent);
     return settings_.Save();
 }

@@ -32,7 +32,7 @@ class Root;
 /// elements carry ids from kFirstHostId on, in item order.
 ///
 /// Changes are stored directly, without host undo steps: the settings are not part of the scene.
-/// The values found when the object was made are the ones revert() puts back.
+/// The values found when the object was made are the ones Revert() puts back.
 class MainConfig : public Node {
 public:
     /// The layout file of the main settings window.
@@ -52,10 +52,10 @@ public:
     /// file cannot be read.
     util::xml::Element buildLayout() const override;
     /// Puts the layout of the host settings into the slot of `layout`, the layout file's content.
-    void completeLayout(util::xml::Element& layout) const;
+    void CompleteLayout(util::xml::Element& layout) const;
 
     /// The elements of the main settings (100, 102, 103).
-    Node& getMainSettings() const;
+    Node& GetMainSettings() const;
     /// The group of the host settings; null when the host has none.
     Node* getHostSettings() const { return hostGroup_; }
 
@@ -64,10 +64,10 @@ public:
     void store(Node& element, double number, const std::string& text);
     /// Puts back the values found when the object was made (the host told, when a host setting
     /// changed).
-    void revert();
+    void Revert();
     /// Saves the settings file and sets the silent flag of the message boxes from silent mode, as
     /// loading the settings does. True when the file was written.
-    bool apply();
+    bool Apply();
 
 private:
     // The storage of one host setting shown by the element of the same index.

@@ -16,11 +16,11 @@ using util::xml::Element;
 // through transparent elements. Answers the count once `target` is reached.
 std::optional<std::size_t> CountBefore(const Node& owner, const Node* target, Node::ProfileKind kind,
                                        std::size_t& count) {
-    for (const auto& child : owner.getChildren()) {
+    for (const auto& child : owner.GetChildren()) {
         if (child.get() == target) return count;
-        const Node::ProfileKind childKind = child->getProfileKind();
+        const Node::ProfileKind childKind = child->GetProfileKind();
         if (childKind == kind) ++count;
-        if (childKind == Node::ProfileKind::Transparent) {
+        if (childKind == Node::ProfileKind::kTransparent) {
             if (auto found = CountBefore(*child, target, kind, count)) return found;
         }
     }
@@ -61,16 +61,16 @@ void Node::loadProfile(const Element& container) {
     (void)container;
 }
 
-Node* Node::findById(int32_t id) {
+Node* Node::FindById(int32_t id) {
     if (id_ == id && id != kNoId) return this;
-    for (const auto& child : getChildren())
-        if (Node* found = child->findById(id)) return found;
+    for (const auto& child : GetChildren())
+        if (Node* found = child->FindById(id)) return found;
     return nullptr;
 }
 
-void Node::refreshTree() {
+void Node::RefreshTree() {
     valueChanged();
-    for (const auto& child : getChildren()) child->refreshTree();
+    for (const auto& child : GetChildren()) child->RefreshTree();
 }
 
 void Node::receive(util::Message& message, bool broadcast) {
@@ -82,7 +82,7 @@ void Node::receive(util::Message& message, bool broadcast) {
     }
 }
 
-void Node::finishEdit() {
+void Node::FinishEdit() {
     valueChanged();
     util::Message message(kValueEdited, id_);
     if (getParent() != nullptr) {
@@ -93,17 +93,17 @@ void Node::finishEdit() {
     if (callback_ != nullptr) callback_->onEvent(label_);
 }
 
-std::size_t Node::getProfilePosition() const {
+std::size_t Node::GetProfilePosition() const {
     const Node* owner = getParent();
     if (owner == nullptr) return 0;
-    while (owner->getParent() != nullptr && owner->getProfileKind() == ProfileKind::Transparent)
+    while (owner->getParent() != nullptr && owner->GetProfileKind() == ProfileKind::kTransparent)
         owner = owner->getParent();
     std::size_t count = 0;
-    return CountBefore(*owner, this, getProfileKind(), count).value_or(0);
+    return CountBefore(*owner, this, GetProfileKind(), count).value_or(0);
 }
 
-const Element* Node::findItem(const Element& container) const {
-    const Element* positional = container.GetChild("item", getProfilePosition());
+const Element* Node::FindItem(const Element& container) const {
+    const Element* positional = container.GetChild("item", GetProfilePosition());
     if (positional != nullptr && LabelFits(*positional, label_)) return positional;
     if (id_ != kNoId) {
         if (const Element* byId = FindByAttribute(container, "item", "id", std::to_string(id_))) return byId;
@@ -111,14 +111,14 @@ const Element* Node::findItem(const Element& container) const {
     return FindByAttribute(container, "item", "label", label_);
 }
 
-const Element* Node::findGroup(const Element& container) const {
-    const Element* positional = container.GetChild("group", getProfilePosition());
+const Element* Node::FindGroup(const Element& container) const {
+    const Element* positional = container.GetChild("group", GetProfilePosition());
     if (positional != nullptr && LabelFits(*positional, label_)) return positional;
     if (const Element* byLabel = FindByAttribute(container, "group", "label", label_)) return byLabel;
     return positional;
 }
 
-Element Node::makeItem(const char* type, const std::string& text) const {
+Element Node::MakeItem(const char* type, const std::string& text) const {
     util::xml::Tag item("item");
     item.SetAttributeInt("id", id_);
     if (type != nullptr) item.SetAttribute("type", type);
@@ -127,7 +127,7 @@ Element Node::makeItem(const char* type, const std::string& text) const {
     return item;
 }
 
-Element Node::makeRow(Element control) const {
+Element Node::MakeRow(Element control) const {
     util::xml::Tag row("list");
     row.SetAttribute("type", "horizontal");
     util::xml::Tag label("label");
@@ -137,7 +137,7 @@ Element Node::makeRow(Element control) const {
     return row;
 }
 
-void Node::setControlAttributes(Element& control, int minWidth) const {
+void Node::SetControlAttributes(Element& control, int minWidth) const {
     control.SetAttributeInt("id", id_);
     control.SetAttribute("fixed", "no");
     control.SetAttribute("minheight", "20");

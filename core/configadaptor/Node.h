@@ -34,10 +34,10 @@ public:
 
     /// How an element appears in a profile.
     enum class ProfileKind {
-        None,        ///< writes nothing (labels, buttons)
-        Item,        ///< one "item" element
-        Group,       ///< one "group" element holding its children's elements
-        Transparent, ///< its children's elements, directly in the element of its parent
+        kNone,        ///< writes nothing (labels, buttons)
+        kItem,        ///< one "item" element
+        Group,        ///< one "group" element holding its children's elements
+        kTransparent, ///< its children's elements, directly in the element of its parent
     };
 
     /// An element with the given parameter id, label, tooltip (may be empty) and callback (may be null).
@@ -52,11 +52,11 @@ public:
     /// "configprofile" or "group"). Base: nothing.
     virtual void loadProfile(const util::xml::Element& container);
     /// The element of this subtree (itself included) with parameter id `id`; null when none.
-    virtual Node* findById(int32_t id);
+    virtual Node* FindById(int32_t id);
     /// Calls valueChanged on every element of this subtree, parents first.
-    virtual void refreshTree();
+    virtual void RefreshTree();
     /// How this element appears in a profile.
-    virtual ProfileKind getProfileKind() const { return ProfileKind::None; }
+    virtual ProfileKind GetProfileKind() const { return ProfileKind::kNone; }
     /// The value as a double (bools 0/1, combo boxes the index, text read as a number). Base: 0.
     virtual double getValue() const { return 0.0; }
     /// A user edit: sets the value from a double (see edit). Base: nothing.
@@ -64,13 +64,13 @@ public:
     /// This element's layout XML for the configuration window.
     virtual util::xml::Element buildLayout() const = 0;
 
-    int32_t getId() const { return id_; }
+    int32_t GetId() const { return id_; }
     const std::string& getLabel() const { return label_; }
-    const std::string& getTooltip() const { return tooltip_; }
-    CInterface::Callback* getCallback() const { return callback_; }
-    bool isEnabled() const { return enabled_; }
+    const std::string& GetTooltip() const { return tooltip_; }
+    CInterface::Callback* GetCallback() const { return callback_; }
+    bool IsEnabled() const { return enabled_; }
     /// Enables or disables the element in the window (a disabled group is greyed out).
-    void setEnabled(bool enabled) { enabled_ = enabled; }
+    void SetEnabled(bool enabled) { enabled_ = enabled; }
 
     /// Passes kValueEdited messages from the children on towards the top of the tree.
     void receive(util::Message& message, bool broadcast) override;
@@ -80,7 +80,7 @@ protected:
     /// adaptor is current) recording the old value, the new value stored, valueChanged, kValueEdited
     /// sent up the tree and the callback told the label. A null variable is ignored.
     template <typename T>
-    void edit(T* variable, const T& value) {
+    void Edit(T* variable, const T& value) {
         if (variable == nullptr) return;
         AdaptorInterface* adaptor = GetCurrentAdaptor();
         if (adaptor != nullptr) {
@@ -88,31 +88,31 @@ protected:
             adaptor->addUndoUnit(new CVariableModUndo<T>(variable));
         }
         *variable = value;
-        finishEdit();
+        FinishEdit();
         if (adaptor != nullptr) adaptor->endUndoGroup();
     }
     /// What follows storing an edited value: valueChanged, the change message, the callback.
-    void finishEdit();
+    void FinishEdit();
 
     /// The profile item meant for this element in `container`: the item at the element's position
     /// when its label matches (or it has none); otherwise the item carrying the element's id;
     /// otherwise the item carrying its label (older profiles name parameters by label only).
-    const util::xml::Element* findItem(const util::xml::Element& container) const;
+    const util::xml::Element* FindItem(const util::xml::Element& container) const;
     /// The "group" element meant for this element: the one at its position when its label matches
     /// (or it has none), else the one with its label, else the one at its position. Null when none.
-    const util::xml::Element* findGroup(const util::xml::Element& container) const;
+    const util::xml::Element* FindGroup(const util::xml::Element& container) const;
     /// An "item" tag with "id", the optional "type" and "label", and `text` (none when empty).
-    util::xml::Element makeItem(const char* type, const std::string& text) const;
+    util::xml::Element MakeItem(const char* type, const std::string& text) const;
     /// A parameter row: a horizontal list holding a label with the element's label and `control`.
-    util::xml::Element makeRow(util::xml::Element control) const;
+    util::xml::Element MakeRow(util::xml::Element control) const;
     /// Gives `control` the attributes every control carries: "id", "fixed", "minheight",
     /// "minwidth" and the tooltip when there is one.
-    void setControlAttributes(util::xml::Element& control, int minWidth) const;
+    void SetControlAttributes(util::xml::Element& control, int minWidth) const;
 
 private:
     // The index of this element among the elements of the same profile kind that write into the
     // same profile element as it does.
-    std::size_t getProfilePosition() const;
+    std::size_t GetProfilePosition() const;
 
     int32_t id_;
     std::string label_;

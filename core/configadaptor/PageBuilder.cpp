@@ -16,11 +16,11 @@ PageBuilder::PageBuilder() = default;
 PageBuilder::~PageBuilder() = default;
 
 template <typename T>
-T* PageBuilder::append(std::unique_ptr<T> node) {
+T* PageBuilder::Append(std::unique_ptr<T> node) {
     if (page_ == nullptr) page_ = std::make_unique<element::Root>();
     Node* parent = current_ != nullptr ? current_ : page_.get();
     T* added = node.release();
-    parent->addChild(added);
+    parent->AddChild(added);
     return added;
 }
 
@@ -31,12 +31,12 @@ void PageBuilder::beginConfiguration() {
         return;
     }
     element::Root* root = new element::Root();
-    page_->addChild(root);
+    page_->AddChild(root);
     current_ = root;
 }
 
 void PageBuilder::beginGroup(const std::string& name, const std::string& help) {
-    current_ = append(std::make_unique<element::Group>(name, help));
+    current_ = Append(std::make_unique<element::Group>(name, help));
 }
 
 void PageBuilder::endGroup() {
@@ -47,9 +47,9 @@ element::Spinner_Int* PageBuilder::addIntSpinner(const std::string& name, const 
                                                  int min, int max, int step, int32_t setting, bool channel,
                                                  int reserved, CInterface::Callback* callback) {
     (void)reserved;
-    auto* spinner = append(std::make_unique<element::Spinner_Int>(nextId_++, name, help, value, min, max,
+    auto* spinner = Append(std::make_unique<element::Spinner_Int>(nextId_++, name, help, value, min, max,
                                                                   step, setting, callback));
-    reportChannel(channel, name, *spinner);
+    ReportChannel(channel, name, *spinner);
     return spinner;
 }
 
@@ -57,39 +57,39 @@ element::Spinner* PageBuilder::addSpinner(const std::string& name, const std::st
                                           double min, double max, double step, int32_t setting, bool channel,
                                           int reserved, CInterface::Callback* callback) {
     (void)reserved;
-    auto* spinner = append(
+    auto* spinner = Append(
         std::make_unique<element::Spinner>(nextId_++, name, help, value, min, max, step, setting, callback));
-    reportChannel(channel, name, *spinner);
+    ReportChannel(channel, name, *spinner);
     return spinner;
 }
 
 Node* PageBuilder::addCheckBox(const std::string& name, const std::string& help, bool* value,
                                CInterface::Callback* callback) {
-    return append(std::make_unique<element::CheckBox>(nextId_++, name, help, value, callback));
+    return Append(std::make_unique<element::CheckBox>(nextId_++, name, help, value, callback));
 }
 
 Node* PageBuilder::addTextBox(const std::string& name, const std::string& help, std::string* value,
                               CInterface::Callback* callback) {
-    return append(std::make_unique<element::TextBox>(nextId_++, name, help, value, callback));
+    return Append(std::make_unique<element::TextBox>(nextId_++, name, help, value, callback));
 }
 
 CInterface::ComboUpdater* PageBuilder::addComboBox(const std::string& name, const std::string& help,
                                                    std::vector<std::string> items, int* value,
                                                    CInterface::Callback* callback) {
-    return append(
+    return Append(
         std::make_unique<element::ComboBox>(nextId_++, name, help, std::move(items), value, callback));
 }
 
 Node* PageBuilder::addButton(const std::string& name, const std::string& help,
                              CInterface::Callback* callback) {
-    return append(std::make_unique<element::Button>(nextId_++, name, help, callback));
+    return Append(std::make_unique<element::Button>(nextId_++, name, help, callback));
 }
 
 void PageBuilder::refreshConfiguration() {
-    if (page_ != nullptr) page_->refreshTree();
+    if (page_ != nullptr) page_->RefreshTree();
 }
 
-void PageBuilder::reportChannel(bool channel, const std::string& name, Node& spinner) const {
+void PageBuilder::ReportChannel(bool channel, const std::string& name, Node& spinner) const {
     if (channel && channelHandler_) channelHandler_(kSpinnerChannelPrefix + name, spinner);
 }
 

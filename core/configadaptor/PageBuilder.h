@@ -45,7 +45,7 @@ public:
     PageBuilder& operator=(const PageBuilder&) = delete;
 
     /// Sets the handler told about spinners that want an input channel (empty: none).
-    void setChannelHandler(ChannelHandler handler) { channelHandler_ = std::move(handler); }
+    void SetChannelHandler(ChannelHandler handler) { channelHandler_ = std::move(handler); }
 
     /// Creates the page's root, or, when a page is open already, appends a new root to it; the new
     /// root becomes current.
@@ -83,17 +83,17 @@ public:
     void refreshConfiguration();
 
     /// The page's root; null before the first beginConfiguration or item.
-    element::Root* getPage() const { return page_.get(); }
+    element::Root* GetPage() const { return page_.get(); }
     /// The item new items are appended to; null when there is none.
-    Node* getCurrent() const { return current_; }
+    Node* GetCurrent() const { return current_; }
     /// The id the next item will get.
-    int32_t getNextId() const { return nextId_; }
+    int32_t GetNextId() const { return nextId_; }
 
 private:
     // Appends `node` to the current item (or the top of the page) and returns it.
     template <typename T>
-    T* append(std::unique_ptr<T> node);
-    void reportChannel(bool channel, const std::string& name, Node& spinner) const;
+    T* Append(std::unique_ptr<T> node);
+    void ReportChannel(bool channel, const std::string& name, Node& spinner) const;
 
     std::unique_ptr<element::Root> page_;
     Node* current_ = nullptr;

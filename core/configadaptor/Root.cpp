@@ -17,17 +17,17 @@ Element Root::saveProfile() const {
 }
 
 void Root::saveProfile(Element& parent) const {
-    for (const auto& child : getChildren()) child->saveProfile(parent);
+    for (const auto& child : GetChildren()) child->saveProfile(parent);
 }
 
 void Root::loadProfile(const Element& container) {
     if (getParent() == nullptr &&
         (container.GetName() != "configprofile" || container.GetAttribute("version") != "2.0"))
         return;
-    for (const auto& child : getChildren()) child->loadProfile(container);
+    for (const auto& child : GetChildren()) child->loadProfile(container);
 }
 
-void Root::loadOlderProfile(const Element& profile) {
+void Root::LoadOlderProfile(const Element& profile) {
     util::xml::Tag file("CameraConfig");
     file.AddChild(profile);
     const Element converted = ConvertOlderConfigForm(file);
@@ -37,7 +37,7 @@ void Root::loadOlderProfile(const Element& profile) {
 Element Root::buildLayout() const {
     util::xml::Tag list("list");
     list.SetAttribute("type", "vertical");
-    for (const auto& child : getChildren()) list.AddChild(child->buildLayout());
+    for (const auto& child : GetChildren()) list.AddChild(child->buildLayout());
     if (getParent() != nullptr) return list;
     util::xml::Tag scroll("scroll");
     scroll.AddChild(std::move(list));
@@ -45,12 +45,12 @@ Element Root::buildLayout() const {
 }
 
 double Root::getValue(int32_t id) {
-    const Node* node = findById(id);
+    const Node* node = FindById(id);
     return node != nullptr ? node->getValue() : 0.0;
 }
 
 bool Root::setValue(int32_t id, double value) {
-    Node* node = findById(id);
+    Node* node = FindById(id);
     if (node == nullptr) return false;
     node->setValue(value);
     return true;

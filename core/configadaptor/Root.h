@@ -24,8 +24,8 @@ public:
     void loadProfile(const util::xml::Element& container) override;
     /// Loads one "profile" element of the older "CameraConfig" form, whose parameters are found by
     /// their labels.
-    void loadOlderProfile(const util::xml::Element& profile);
-    ProfileKind getProfileKind() const override { return ProfileKind::Transparent; }
+    void LoadOlderProfile(const util::xml::Element& profile);
+    ProfileKind GetProfileKind() const override { return ProfileKind::kTransparent; }
     /// At the top of a page the scroll form; below another root the bare vertical list.
     util::xml::Element buildLayout() const override;
     /// The value of the parameter with id `id` (see Node::getValue); 0 when there is none.

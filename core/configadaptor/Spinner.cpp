@@ -16,11 +16,11 @@ Spinner::Spinner(int32_t id, std::string label, std::string tooltip, double* val
       step_(step), setting_(setting) {}
 
 void Spinner::saveProfile(Element& parent) const {
-    parent.AddChild(makeItem("blob", value_ != nullptr ? EncodeDoubleBlob(*value_) : std::string()));
+    parent.AddChild(MakeItem("blob", value_ != nullptr ? EncodeDoubleBlob(*value_) : std::string()));
 }
 
 void Spinner::loadProfile(const Element& container) {
-    const Element* item = findItem(container);
+    const Element* item = FindItem(container);
     if (item == nullptr || value_ == nullptr) return;
     const std::string type = item->GetAttribute("type", "generic");
     std::optional<double> value;
@@ -36,18 +36,18 @@ double Spinner::getValue() const {
 }
 
 void Spinner::setValue(double value) {
-    edit(value_, value);
+    Edit(value_, value);
 }
 
 Element Spinner::buildLayout() const {
     util::xml::Tag spinner("spinner");
-    setControlAttributes(spinner, 70);
+    SetControlAttributes(spinner, 70);
     spinner.SetAttribute("min", FormatDouble(min_));
     spinner.SetAttribute("max", FormatDouble(max_));
     spinner.SetAttribute("step", FormatDouble(step_));
     spinner.SetAttributeInt("triggerlength", setting_);
     spinner.SetAttribute("defaultvalue", FormatDouble(getValue()));
-    return makeRow(std::move(spinner));
+    return MakeRow(std::move(spinner));
 }
 
 } // namespace vex::orb::core::configadaptor::element

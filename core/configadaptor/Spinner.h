@@ -19,16 +19,16 @@ public:
 
     void saveProfile(util::xml::Element& parent) const override;
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Item; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::kItem; }
     double getValue() const override;
     void setValue(double value) override;
     util::xml::Element buildLayout() const override;
 
-    double* getVariable() const { return value_; }
-    double getMin() const { return min_; }
-    double getMax() const { return max_; }
-    double getStep() const { return step_; }
-    int32_t getSetting() const { return setting_; }
+    double* GetVariable() const { return value_; }
+    double GetMin() const { return min_; }
+    double GetMax() const { return max_; }
+    double GetStep() const { return step_; }
+    int32_t GetSetting() const { return setting_; }
 
 private:
     double* value_;

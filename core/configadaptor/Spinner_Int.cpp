@@ -16,11 +16,11 @@ Spinner_Int::Spinner_Int(int32_t id, std::string label, std::string tooltip, int
       step_(step), setting_(setting) {}
 
 void Spinner_Int::saveProfile(Element& parent) const {
-    parent.AddChild(makeItem(nullptr, value_ != nullptr ? std::to_string(*value_) : std::string()));
+    parent.AddChild(MakeItem(nullptr, value_ != nullptr ? std::to_string(*value_) : std::string()));
 }
 
 void Spinner_Int::loadProfile(const Element& container) {
-    const Element* item = findItem(container);
+    const Element* item = FindItem(container);
     if (item == nullptr || value_ == nullptr) return;
     const std::string type = item->GetAttribute("type", "generic");
     std::optional<int32_t> value;
@@ -44,19 +44,19 @@ double Spinner_Int::getValue() const {
 }
 
 void Spinner_Int::setValue(double value) {
-    if (const auto rounded = ToInt(value)) edit(value_, static_cast<int>(*rounded));
+    if (const auto rounded = ToInt(value)) Edit(value_, static_cast<int>(*rounded));
 }
 
 Element Spinner_Int::buildLayout() const {
     util::xml::Tag spinner("spinner");
-    setControlAttributes(spinner, 70);
+    SetControlAttributes(spinner, 70);
     spinner.SetAttributeInt("min", min_);
     spinner.SetAttributeInt("max", max_);
     spinner.SetAttributeInt("step", step_);
     spinner.SetAttributeInt("triggerlength", setting_);
     spinner.SetAttribute("defaultvalue", value_ != nullptr ? std::to_string(*value_) : "0");
     spinner.SetAttribute("decimals", "0");
-    return makeRow(std::move(spinner));
+    return MakeRow(std::move(spinner));
 }
 
 } // namespace vex::orb::core::configadaptor::element

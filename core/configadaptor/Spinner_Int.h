@@ -16,17 +16,17 @@ public:
 
     void saveProfile(util::xml::Element& parent) const override;
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Item; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::kItem; }
     double getValue() const override;
     /// Rounds to the nearest int; NaN and values out of the int range are ignored.
     void setValue(double value) override;
     util::xml::Element buildLayout() const override;
 
-    int* getVariable() const { return value_; }
-    int getMin() const { return min_; }
-    int getMax() const { return max_; }
-    int getStep() const { return step_; }
-    int32_t getSetting() const { return setting_; }
+    int* GetVariable() const { return value_; }
+    int GetMin() const { return min_; }
+    int GetMax() const { return max_; }
+    int GetStep() const { return step_; }
+    int32_t GetSetting() const { return setting_; }
 
 private:
     int* value_;

@@ -14,11 +14,11 @@ TextBox::TextBox(int32_t id, std::string label, std::string tooltip, std::string
     : Node(id, std::move(label), std::move(tooltip), callback), value_(value) {}
 
 void TextBox::saveProfile(Element& parent) const {
-    parent.AddChild(makeItem("text", value_ != nullptr ? *value_ : std::string()));
+    parent.AddChild(MakeItem("text", value_ != nullptr ? *value_ : std::string()));
 }
 
 void TextBox::loadProfile(const Element& container) {
-    const Element* item = findItem(container);
+    const Element* item = FindItem(container);
     if (item == nullptr || value_ == nullptr) return;
     *value_ = item->GetText();
     valueChanged();
@@ -29,18 +29,18 @@ double TextBox::getValue() const {
 }
 
 void TextBox::setValue(double value) {
-    setText(FormatDouble(value));
+    SetText(FormatDouble(value));
 }
 
-void TextBox::setText(const std::string& text) {
-    edit(value_, text);
+void TextBox::SetText(const std::string& text) {
+    Edit(value_, text);
 }
 
 Element TextBox::buildLayout() const {
     util::xml::Tag textBox("textbox");
-    setControlAttributes(textBox, 120);
+    SetControlAttributes(textBox, 120);
     textBox.SetAttribute("defaulttext", value_ != nullptr ? *value_ : std::string());
-    return makeRow(std::move(textBox));
+    return MakeRow(std::move(textBox));
 }
 
 } // namespace vex::orb::core::configadaptor::element

@@ -17,16 +17,16 @@ public:
     void saveProfile(util::xml::Element& parent) const override;
     /// Takes the item's text, whatever its type.
     void loadProfile(const util::xml::Element& container) override;
-    ProfileKind getProfileKind() const override { return ProfileKind::Item; }
+    ProfileKind GetProfileKind() const override { return ProfileKind::kItem; }
     /// The text read as a decimal number; 0 when it is not one.
     double getValue() const override;
     /// A user edit setting the text to the shortest decimal form of `value`.
     void setValue(double value) override;
     /// A user edit setting the text.
-    void setText(const std::string& text);
+    void SetText(const std::string& text);
     util::xml::Element buildLayout() const override;
 
-    std::string* getVariable() const { return value_; }
+    std::string* GetVariable() const { return value_; }
 
 private:
     std::string* value_;

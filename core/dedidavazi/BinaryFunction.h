@@ -17,10 +17,10 @@ public:
     explicit BinaryFunction(std::string name) : DediDavazi(std::move(name)) {}
 
     /// Takes the element's children 0 and 1 as the operands, skipping those without a factory.
-    void load(const util::xml::Element& element) { loadOperands(element, 2); }
+    void Load(const util::xml::Element& element) { LoadOperands(element, 2); }
     /// Writes exactly two operand elements.
-    void toXml(util::xml::Element& element) const override { writeOperands(element, 2); }
-    double evaluate() const override { return static_cast<double>(Op{}(operand(0), operand(1))); }
+    void toXml(util::xml::Element& element) const override { WriteOperands(element, 2); }
+    double evaluate() const override { return static_cast<double>(Op{}(Operand(0), Operand(1))); }
 };
 
 } // namespace vex::orb::core::DediDavazi_Default

@@ -5,13 +5,13 @@
 
 namespace vex::orb::core::DediDavazi_Default {
 
-void Constant::load(const util::xml::Element& element) {
-    value_ = readDouble(dataText(element));
+void Constant::Load(const util::xml::Element& element) {
+    value_ = ReadDouble(DataText(element));
 }
 
 void Constant::toXml(util::xml::Element& element) const {
-    writeOperands(element, 0);
-    element.AddChild(util::xml::Data(formatDouble(value_)));
+    WriteOperands(element, 0);
+    element.AddChild(util::xml::Data(FormatDouble(value_)));
 }
 
 } // namespace vex::orb::core::DediDavazi_Default

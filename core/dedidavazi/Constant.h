@@ -16,7 +16,7 @@ public:
     explicit Constant(std::string name, double value = 0.0) : DediDavazi(std::move(name)), value_(value) {}
 
     /// Reads the number from the element's first child (0 when it is not a number).
-    void load(const util::xml::Element& element);
+    void Load(const util::xml::Element& element);
     /// Writes the element with the number as its data child, in a form that reads back exactly.
     void toXml(util::xml::Element& element) const override;
     double evaluate() const override { return value_; }

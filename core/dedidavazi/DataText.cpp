@@ -9,7 +9,7 @@ namespace vex::orb::core::DediDavazi_Default {
 namespace {
 
 // `text` without leading whitespace and without a "+" that starts a number.
-std::string_view numberStart(std::string_view text) {
+std::string_view NumberStart(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\n' || text[i] == '\r')) ++i;
     if (i + 1 < text.size() && text[i] == '+' && text[i + 1] != '-') ++i;
@@ -18,7 +18,7 @@ std::string_view numberStart(std::string_view text) {
 
 // The power of ten of the first significant digit of a decimal numeral (sign, digits, point, exponent),
 // saturated far beyond any double; only its sign matters for a numeral out of a double's range.
-long long decimalMagnitude(std::string_view numeral) {
+long long DecimalMagnitude(std::string_view numeral) {
     std::size_t i = numeral[0] == '-' ? 1 : 0;
     long long integerDigits = 0, leadingZeros = 0;
     bool significant = false, fraction = false;
@@ -46,27 +46,27 @@ long long decimalMagnitude(std::string_view numeral) {
 
 } // namespace
 
-std::string_view dataText(const util::xml::Element& element) {
+std::string_view DataText(const util::xml::Element& element) {
     const util::xml::Element* data = element.GetChild(std::size_t{0});
     return data != nullptr && data->GetKind() == util::xml::Element::Kind::Text
                ? std::string_view(data->GetName())
                : std::string_view();
 }
 
-double readDouble(std::string_view text) {
-    text = numberStart(text);
+double ReadDouble(std::string_view text) {
+    text = NumberStart(text);
     double value = 0.0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) {
         const std::string_view numeral(text.data(), static_cast<std::size_t>(end - text.data()));
-        value = decimalMagnitude(numeral) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
+        value = DecimalMagnitude(numeral) > 0 ? std::numeric_limits<double>::infinity() : 0.0;
         return numeral[0] == '-' ? -value : value;
     }
     return error == std::errc() ? value : 0.0;
 }
 
-std::int32_t readInt(std::string_view text) {
-    text = numberStart(text);
+std::int32_t ReadInt(std::string_view text) {
+    text = NumberStart(text);
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range)
@@ -75,7 +75,7 @@ std::int32_t readInt(std::string_view text) {
     return error == std::errc() ? value : 0;
 }
 
-std::string formatDouble(double value) {
+std::string FormatDouble(double value) {
     char buffer[32];
     const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return std::string(buffer, error == std::errc() ? end : buffer);

@@ -22,28 +22,28 @@ struct DepthGuard {
 
 std::unique_ptr<DediDavazi> DediDavazi::create(const util::xml::Element& element) {
     if (!element.IsTag() || loadDepth >= kMaxDepth) return nullptr;
-    const Factory* factory = findFactory(element.GetName());
+    const Factory* factory = FindFactory(element.GetName());
     if (factory == nullptr) return nullptr;
     DepthGuard level;
     return factory->create(element);
 }
 
-void DediDavazi::setParameter(int index, double value) {
+void DediDavazi::SetParameter(int index, double value) {
     if (index < 0) return;
-    std::vector<double>& parameters = getRoot().parameters_;
+    std::vector<double>& parameters = GetRoot().parameters_;
     const auto at = static_cast<std::size_t>(index);
     if (at >= parameters.size()) parameters.resize(at + 1, 0.0);
     parameters[at] = value;
 }
 
-void DediDavazi::loadOperands(const util::xml::Element& element, std::size_t count) {
+void DediDavazi::LoadOperands(const util::xml::Element& element, std::size_t count) {
     const util::xml::Element::Children& children = element.GetChildren();
     count = std::min(count, children.size());
     for (std::size_t i = 0; i < count; ++i)
-        if (std::unique_ptr<DediDavazi> operand = create(children[i])) addChild(operand.release());
+        if (std::unique_ptr<DediDavazi> operand = create(children[i])) AddChild(operand.release());
 }
 
-void DediDavazi::writeOperands(util::xml::Element& element, std::size_t count) const {
+void DediDavazi::WriteOperands(util::xml::Element& element, std::size_t count) const {
     element = util::xml::Tag(name_);
     for (std::size_t i = 0; i < count; ++i) {
         // Written in place, so that each level is not copied once per level above it.

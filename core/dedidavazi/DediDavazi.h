@@ -62,16 +62,16 @@ public:
 
     /// Sets parameter `index` on the root, growing its parameters with zeros to index + 1 when needed.
     /// A negative index does nothing.
-    void setParameter(int index, double value);
+    void SetParameter(int index, double value);
     /// The root's parameter `index`, or 0 when the index is negative or was never reached by setParameter.
-    double getParameter(int index) const {
-        const std::vector<double>& parameters = getRoot().parameters_;
+    double GetParameter(int index) const {
+        const std::vector<double>& parameters = GetRoot().parameters_;
         return index >= 0 && static_cast<std::size_t>(index) < parameters.size()
                    ? parameters[static_cast<std::size_t>(index)]
                    : 0.0;
     }
     /// This node's own parameters (those of the tree when it is the root).
-    const std::vector<double>& getParameters() const { return parameters_; }
+    const std::vector<double>& GetParameters() const { return parameters_; }
 
     /// The operation name under which the node was created.
     const std::string& name() const { return name_; }
@@ -80,13 +80,13 @@ protected:
     explicit DediDavazi(std::string name) : name_(std::move(name)) {}
 
     /// Appends an operand for each of the first `count` children of `element` that has a factory.
-    void loadOperands(const util::xml::Element& element, std::size_t count);
+    void LoadOperands(const util::xml::Element& element, std::size_t count);
     /// Writes `element` as this node's name with one child per operand; when `count` is given, exactly
     /// that many, a "zero" element standing for each missing operand.
-    void writeOperands(util::xml::Element& element, std::size_t count) const;
-    void writeOperands(util::xml::Element& element) const { writeOperands(element, countChildren()); }
+    void WriteOperands(util::xml::Element& element, std::size_t count) const;
+    void WriteOperands(util::xml::Element& element) const { WriteOperands(element, CountChildren()); }
     /// The value of operand `index`; 0 when it is missing.
-    double operand(std::size_t index) const {
+    double Operand(std::size_t index) const {
         const DediDavazi* child = getChild(index);
         return child != nullptr ? child->evaluate() : 0.0;
     }

@@ -15,36 +15,36 @@ namespace vex::orb::core::DediDavazi_Default {
 namespace {
 
 template <typename Node>
-void add(const char* name) {
-    DediDavazi::registerFactory(new typename Node::Factory(name));
+void Add(const char* name) {
+    DediDavazi::RegisterFactory(new typename Node::Factory(name));
 }
 
 } // namespace
 
-void registerFactories() {
-    add<Zero>("zero");
-    add<Constant>("constant");
-    add<BinaryFunction<std::plus<double>>>("add");
-    add<BinaryFunction<std::minus<double>>>("sub");
-    add<BinaryFunction<std::multiplies<double>>>("mul");
-    add<BinaryFunction<std::divides<double>>>("div");
-    add<BinaryFunction<std::greater<double>>>("greater");
-    add<BinaryFunction<std::greater_equal<double>>>("greater_equal");
-    add<BinaryFunction<std::less<double>>>("less");
-    add<BinaryFunction<std::less_equal<double>>>("less_equal");
-    add<BinaryFunction<std::equal_to<double>>>("equals");
-    add<BinaryFunction<std::not_equal_to<double>>>("notequals");
-    add<BinaryFunction<Fmod>>("mod");
-    add<BinaryFunction<Pow>>("pow");
-    add<BinaryFunction<Atan2>>("atan2");
-    add<UnaryFunction<Atan>>("atan");
-    add<UnaryFunction<Tan>>("tan");
-    add<UnaryFunction<Sin>>("sin");
-    add<UnaryFunction<Cos>>("cos");
-    add<UnaryFunction<Invert>>("inv");
-    add<UnaryFunction<std::negate<double>>>("neg");
-    add<Sum>("sum");
-    add<Parameter>("parameter");
+void RegisterFactories() {
+    Add<Zero>("zero");
+    Add<Constant>("constant");
+    Add<BinaryFunction<std::plus<double>>>("add");
+    Add<BinaryFunction<std::minus<double>>>("sub");
+    Add<BinaryFunction<std::multiplies<double>>>("mul");
+    Add<BinaryFunction<std::divides<double>>>("div");
+    Add<BinaryFunction<std::greater<double>>>("greater");
+    Add<BinaryFunction<std::greater_equal<double>>>("greater_equal");
+    Add<BinaryFunction<std::less<double>>>("less");
+    Add<BinaryFunction<std::less_equal<double>>>("less_equal");
+    Add<BinaryFunction<std::equal_to<double>>>("equals");
+    Add<BinaryFunction<std::not_equal_to<double>>>("notequals");
+    Add<BinaryFunction<Fmod>>("mod");
+    Add<BinaryFunction<Pow>>("pow");
+    Add<BinaryFunction<Atan2>>("atan2");
+    Add<UnaryFunction<Atan>>("atan");
+    Add<UnaryFunction<Tan>>("tan");
+    Add<UnaryFunction<Sin>>("sin");
+    Add<UnaryFunction<Cos>>("cos");
+    Add<UnaryFunction<Invert>>("inv");
+    Add<UnaryFunction<std::negate<double>>>("neg");
+    Add<Sum>("sum");
+    Add<Parameter>("parameter");
 }
 
 } // namespace vex::orb::core::DediDavazi_Default

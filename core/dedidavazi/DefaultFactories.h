@@ -6,6 +6,6 @@ namespace vex::orb::core::DediDavazi_Default {
 /// "mul", "div", "greater", "greater_equal", "less", "less_equal", "equals", "notequals", "mod", "pow",
 /// "atan2", "atan", "tan", "sin", "cos", "inv", "neg", "sum", "parameter". Called once at start-up;
 /// calling it again changes nothing, because a name that is registered already keeps its factory.
-void registerFactories();
+void RegisterFactories();
 
 } // namespace vex::orb::core::DediDavazi_Default

@@ -5,12 +5,12 @@
 
 namespace vex::orb::core::DediDavazi_Default {
 
-void Parameter::load(const util::xml::Element& element) {
-    index_ = readInt(dataText(element));
+void Parameter::Load(const util::xml::Element& element) {
+    index_ = ReadInt(DataText(element));
 }
 
 void Parameter::toXml(util::xml::Element& element) const {
-    writeOperands(element, 0);
+    WriteOperands(element, 0);
     element.AddChild(util::xml::Data(index_));
 }
 

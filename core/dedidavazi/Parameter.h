@@ -18,10 +18,10 @@ public:
         : DediDavazi(std::move(name)), index_(index) {}
 
     /// Reads the index from the element's first child (0 when it is not a number).
-    void load(const util::xml::Element& element);
+    void Load(const util::xml::Element& element);
     /// Writes the element with the index as its data child.
     void toXml(util::xml::Element& element) const override;
-    double evaluate() const override { return getParameter(index_); }
+    double evaluate() const override { return GetParameter(index_); }
 
 private:
     std::int32_t index_;

@@ -17,12 +17,12 @@ public:
     explicit Sum(std::string name) : DediDavazi(std::move(name)) {}
 
     /// Takes every child of the element that has a factory as an operand, in document order.
-    void load(const util::xml::Element& element) { loadOperands(element, element.CountChildren()); }
+    void Load(const util::xml::Element& element) { LoadOperands(element, element.CountChildren()); }
     /// Writes all operands.
-    void toXml(util::xml::Element& element) const override { writeOperands(element); }
+    void toXml(util::xml::Element& element) const override { WriteOperands(element); }
     double evaluate() const override {
         double sum = 0.0;
-        for (const std::unique_ptr<DediDavazi>& child : getChildren()) sum += child->evaluate();
+        for (const std::unique_ptr<DediDavazi>& child : GetChildren()) sum += child->evaluate();
         return sum;
     }
 };

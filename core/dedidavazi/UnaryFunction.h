@@ -17,10 +17,10 @@ public:
     explicit UnaryFunction(std::string name) : DediDavazi(std::move(name)) {}
 
     /// Takes the element's child 0 as the operand, unless it has no factory.
-    void load(const util::xml::Element& element) { loadOperands(element, 1); }
+    void Load(const util::xml::Element& element) { LoadOperands(element, 1); }
     /// Writes exactly one operand element.
-    void toXml(util::xml::Element& element) const override { writeOperands(element, 1); }
-    double evaluate() const override { return Op{}(operand(0)); }
+    void toXml(util::xml::Element& element) const override { WriteOperands(element, 1); }
+    double evaluate() const override { return Op{}(Operand(0)); }
 };
 
 } // namespace vex::orb::core::DediDavazi_Default

@@ -16,9 +16,9 @@ public:
     explicit Zero(std::string name = "zero") : DediDavazi(std::move(name)) {}
 
     /// Reads nothing.
-    void load(const util::xml::Element&) {}
+    void Load(const util::xml::Element&) {}
     /// Writes an empty element.
-    void toXml(util::xml::Element& element) const override { writeOperands(element, 0); }
+    void toXml(util::xml::Element& element) const override { WriteOperands(element, 0); }
     double evaluate() const override { return 0.0; }
 };
 

@@ -51,7 +51,7 @@ void PrintTree(const Element& element, int depth) {
     case Element::Kind::Text:
         std::printf("%stext: \"%s\"\n", indent.c_str(), element.GetName().c_str());
         break;
-    case Element::Kind::Comment:
+    case Element::Kind::kComment:
         std::printf("%scomment: \"%s\"\n", indent.c_str(), element.GetName().c_str());
         break;
     }

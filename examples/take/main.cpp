@@ -173,8 +173,8 @@ int main(int argc, char** argv) {
     vex::unidevice::Property* thrustChannel = flyerInstance->findInputChannel("Forw/Backw Force");
     vex::unidevice::Property* yawChannel = flyerInstance->findInputChannel("Yaw Force (Right/Left)");
     if (thrustChannel == nullptr || yawChannel == nullptr) return Fail(flyer + " lacks its force channels");
-    thrustChannel->setControl(&thrust);
-    yawChannel->setControl(&yaw);
+    thrustChannel->SetControl(&thrust);
+    yawChannel->SetControl(&yaw);
     const auto moveStick = [&](double t) {
         thrust.setValue(t > 0.0 ? 0.8 : 0.0);
         yaw.setValue(t > 0.0 ? 0.5 * std::sin(0.8 * t) : 0.0);

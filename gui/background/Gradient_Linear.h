@@ -36,7 +36,7 @@ public:
     class Factory : public Background::Factory {
     public:
         std::string name() const override { return "gradient-linear"; }
-        bool accepts(const util::xml::Element& element) const override;
+        bool Accepts(const util::xml::Element& element) const override;
         Background* create(const util::xml::Element& element) override;
     };
 

@@ -9,7 +9,7 @@ namespace vex::gui::componentinterface {
 class FlmButton {
 public:
     /// The states that can have their own image (img_default, img_pressed, img_hover).
-    enum class ImageState { Default, Pressed, Hover };
+    enum class ImageState { kDefault, kPressed, kHover };
     static constexpr int kImageStates = 3;
 
     virtual ~FlmButton() = default;

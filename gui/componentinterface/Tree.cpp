@@ -10,7 +10,7 @@ void Tree::Node::SetFlag(std::size_t flag, FlagState state) {
 int Tree::Node::GetRow() const {
     const Node* parent = getParent();
     if (parent == nullptr) return -1;
-    const auto& siblings = parent->getChildren();
+    const auto& siblings = parent->GetChildren();
     for (std::size_t i = 0; i < siblings.size(); ++i)
         if (siblings[i].get() == this) return static_cast<int>(i);
     return -1;
@@ -24,7 +24,7 @@ bool Tree::Node::IsWithin(const Node& other) const {
 
 Tree::Node* Tree::Node::FindById(int32_t nodeId) {
     if (id == nodeId) return this;
-    for (const auto& child : getChildren())
+    for (const auto& child : GetChildren())
         if (Node* found = child->FindById(nodeId)) return found;
     return nullptr;
 }

@@ -11,7 +11,7 @@ namespace vex::host {
 /// new node before doIt); null (and a failing status) when there is none or it was deleted.
 inline NodePtr liveNodeOf(const MFnBase& fn, MStatus* status = nullptr) {
     auto node = ObjectAccess::node(fn.object());
-    if (node && !node->isAlive() && !node->isPending()) node.reset();
+    if (node && !node->IsAlive() && !node->IsPending()) node.reset();
     convert::report(status, node ? MStatus(MStatus::kSuccess)
                                  : convert::failure("the function set has no node, or its node was deleted"));
     return node;
@@ -25,12 +25,12 @@ namespace vex::host {
 
 /// The value of a node's attribute at the current time (the attribute must exist).
 inline Value readAttribute(const NodePtr& node, const char* name) {
-    return Scene::instance().evaluate(*node, *node->findAttribute(name));
+    return Scene::Instance().evaluate(*node, *node->FindAttribute(name));
 }
 
 /// Sets a node's attribute; a failing status names the node and attribute.
 inline MStatus writeAttribute(const NodePtr& node, const char* name, const Value& value) {
-    return Scene::instance().setValue(node, node->findAttribute(name), value)
+    return Scene::Instance().setValue(node, node->FindAttribute(name), value)
                ? MStatus(MStatus::kSuccess)
                : convert::failure(std::string("cannot set ") + name + " of " + node->name(),
                                   MStatus::kInvalidParameter);
@@ -39,7 +39,7 @@ inline MStatus writeAttribute(const NodePtr& node, const char* name, const Value
 /// Reads a number attribute of the function set's node; 0 and a failing status when there is no node.
 inline double readNumber(const MFnBase& fn, const char* name, MStatus* status) {
     auto node = liveNodeOf(fn, status);
-    return node ? toDouble(readAttribute(node, name)) : 0.0;
+    return node ? ToDouble(readAttribute(node, name)) : 0.0;
 }
 
 /// Sets a number attribute of the function set's node.

@@ -33,12 +33,12 @@ public:
         }
         auto node = liveNodeOf(fn, status);
         if (!node) return nullptr;
-        const auto attribute = node->findAttribute(node->type().geometryAttribute());
+        const auto attribute = node->FindAttribute(node->type().GeometryAttribute());
         if (!attribute) {
             convert::report(status, convert::failure("the node holds no geometry"));
             return nullptr;
         }
-        const Value value = Scene::instance().evaluate(*node, *attribute);
+        const Value value = Scene::Instance().evaluate(*node, *attribute);
         const auto* data = std::get_if<DataPtr>(&value);
         auto geometry = data ? std::dynamic_pointer_cast<const Geometry>(*data) : nullptr;
         return geometry ? geometry : std::make_shared<const Geometry>();
@@ -54,8 +54,8 @@ public:
         MStatus status;
         auto node = liveNodeOf(fn, &status);
         if (!node) return status;
-        const auto attribute = node->findAttribute(node->type().geometryAttribute());
-        if (!attribute || !Scene::instance().setValue(node, attribute, DataPtr(std::move(geometry))))
+        const auto attribute = node->FindAttribute(node->type().GeometryAttribute());
+        if (!attribute || !Scene::Instance().setValue(node, attribute, DataPtr(std::move(geometry))))
             return convert::failure("cannot set the geometry of " + node->name());
         return MStatus::kSuccess;
     }
@@ -63,7 +63,7 @@ public:
     /// The matrix from the geometry's object space into the given space: the shape's world matrix for
     /// MSpace::kWorld, else (and for data objects) the identity.
     static MMatrix toSpace(const MFnBase& fn, MSpace::Space space) {
-        if (space != MSpace::kWorld || !ObjectAccess::liveNode(fn.object())) return MMatrix();
+        if (space != MSpace::kWorld || !ObjectAccess::LiveNode(fn.object())) return MMatrix();
         MDagPath path;
         if (!MDagPath::getAPathTo(fn.object(), path)) return MMatrix();
         return path.inclusiveMatrix();

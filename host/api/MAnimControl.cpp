@@ -20,19 +20,19 @@ double seconds(const MTime& t) {
 } // namespace
 
 MTime MAnimControl::minTime() {
-    return uiTime(Timeline::instance().minTime());
+    return uiTime(Timeline::Instance().minTime());
 }
 MTime MAnimControl::maxTime() {
-    return uiTime(Timeline::instance().maxTime());
+    return uiTime(Timeline::Instance().maxTime());
 }
 
 MStatus MAnimControl::setMinTime(MTime time) {
-    Timeline::instance().setMinTime(seconds(time));
+    Timeline::Instance().setMinTime(seconds(time));
     return MStatus::kSuccess;
 }
 
 MStatus MAnimControl::setMaxTime(MTime time) {
-    Timeline::instance().setMaxTime(seconds(time));
+    Timeline::Instance().setMaxTime(seconds(time));
     return MStatus::kSuccess;
 }
 
@@ -43,19 +43,19 @@ MStatus MAnimControl::setMinMaxTime(MTime min, MTime max) {
 }
 
 MTime MAnimControl::animationStartTime() {
-    return uiTime(Timeline::instance().animationStart());
+    return uiTime(Timeline::Instance().AnimationStart());
 }
 MTime MAnimControl::animationEndTime() {
-    return uiTime(Timeline::instance().animationEnd());
+    return uiTime(Timeline::Instance().AnimationEnd());
 }
 
 MStatus MAnimControl::setAnimationStartTime(MTime time) {
-    Timeline::instance().setAnimationStart(seconds(time));
+    Timeline::Instance().SetAnimationStart(seconds(time));
     return MStatus::kSuccess;
 }
 
 MStatus MAnimControl::setAnimationEndTime(MTime time) {
-    Timeline::instance().setAnimationEnd(seconds(time));
+    Timeline::Instance().SetAnimationEnd(seconds(time));
     return MStatus::kSuccess;
 }
 
@@ -66,21 +66,21 @@ MStatus MAnimControl::setAnimationStartEndTime(MTime start, MTime end) {
 }
 
 MTime MAnimControl::currentTime() {
-    return uiTime(Timeline::instance().currentTime());
+    return uiTime(Timeline::Instance().currentTime());
 }
 
 MStatus MAnimControl::setCurrentTime(const MTime& time) {
     if (time.unit() == MTime::kInvalid) return MStatus::kInvalidParameter;
-    Timeline::instance().setCurrentTime(seconds(time));
+    Timeline::Instance().setCurrentTime(seconds(time));
     return MStatus::kSuccess;
 }
 
 MAnimControl::PlaybackMode MAnimControl::playbackMode(MStatus* ReturnStatus) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    switch (Timeline::instance().mode()) {
-    case Timeline::Mode::Once:
+    switch (Timeline::Instance().mode()) {
+    case Timeline::Mode::kOnce:
         return kPlaybackOnce;
-    case Timeline::Mode::Oscillate:
+    case Timeline::Mode::kOscillate:
         return kPlaybackOscillate;
     default:
         return kPlaybackLoop;
@@ -88,39 +88,39 @@ MAnimControl::PlaybackMode MAnimControl::playbackMode(MStatus* ReturnStatus) {
 }
 
 MStatus MAnimControl::setPlaybackMode(PlaybackMode mode) {
-    static const Timeline::Mode kModes[] = {Timeline::Mode::Once, Timeline::Mode::Loop,
-                                            Timeline::Mode::Oscillate};
+    static const Timeline::Mode kModes[] = {Timeline::Mode::kOnce, Timeline::Mode::kLoop,
+                                            Timeline::Mode::kOscillate};
     if (mode < kPlaybackOnce || mode > kPlaybackOscillate) return MStatus::kInvalidParameter;
-    Timeline::instance().setMode(kModes[mode]);
+    Timeline::Instance().SetMode(kModes[mode]);
     return MStatus::kSuccess;
 }
 
 double MAnimControl::playbackBy(MStatus* ReturnStatus) {
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return Timeline::instance().playbackBy();
+    return Timeline::Instance().PlaybackBy();
 }
 
 MStatus MAnimControl::setPlaybackBy(double frames) {
     if (!(frames > 0.0)) return MStatus::kInvalidParameter;
-    Timeline::instance().setPlaybackBy(frames);
+    Timeline::Instance().SetPlaybackBy(frames);
     return MStatus::kSuccess;
 }
 
 bool MAnimControl::isPlaying() {
-    return Timeline::instance().isPlaying();
+    return Timeline::Instance().IsPlaying();
 }
 
 MStatus MAnimControl::playForward() {
-    Timeline::instance().play(true);
+    Timeline::Instance().Play(true);
     return MStatus::kSuccess;
 }
 
 MStatus MAnimControl::playBackward() {
-    Timeline::instance().play(false);
+    Timeline::Instance().Play(false);
     return MStatus::kSuccess;
 }
 
 MStatus MAnimControl::stop() {
-    Timeline::instance().stop();
+    Timeline::Instance().stop();
     return MStatus::kSuccess;
 }

@@ -12,20 +12,20 @@ namespace {
 
 // The anim curve node driving the attribute of the node directly, or null.
 NodePtr drivingCurve(const Node& node, const AttributeDefinition& attribute) {
-    const Link* link = node.input(attribute);
+    const Link* link = node.Input(attribute);
     if (!link) return nullptr;
     auto source = link->other.lock();
-    return source && source->isAlive() && source->hasFn(MFn::kAnimCurve) ? source : nullptr;
+    return source && source->IsAlive() && source->HasFn(MFn::kAnimCurve) ? source : nullptr;
 }
 
 // Calls f(attribute) for every leaf attribute of the node, children of compounds one by one.
 template <class F>
 void forEachLeaf(const Node& node, F&& f) {
-    for (const auto& attribute : node.attributes()) {
-        if (attribute->children().empty())
+    for (const auto& attribute : node.Attributes()) {
+        if (attribute->Children().empty())
             f(attribute);
         else
-            for (const auto& child : attribute->children()) f(child);
+            for (const auto& child : attribute->Children()) f(child);
     }
 }
 
@@ -33,8 +33,8 @@ void forEachLeaf(const Node& node, F&& f) {
 
 bool MAnimUtil::findAnimation(const MPlug& plug, MObjectArray& animation, MStatus* ReturnStatus) {
     animation.clear();
-    auto node = ObjectAccess::liveNode(plug.node());
-    auto attribute = ObjectAccess::attribute(plug.attribute());
+    auto node = ObjectAccess::LiveNode(plug.node());
+    auto attribute = ObjectAccess::Attribute(plug.attribute());
     if (!node || !attribute) {
         report(ReturnStatus, failure("the plug's node is not in the scene", MStatus::kInvalidParameter));
         return false;
@@ -43,10 +43,10 @@ bool MAnimUtil::findAnimation(const MPlug& plug, MObjectArray& animation, MStatu
     auto add = [&](const AttributeDefinition& a) {
         if (auto curve = drivingCurve(*node, a)) animation.append(ObjectAccess::wrap(curve));
     };
-    if (attribute->children().empty())
+    if (attribute->Children().empty())
         add(*attribute);
     else
-        for (const auto& child : attribute->children()) add(*child);
+        for (const auto& child : attribute->Children()) add(*child);
     return animation.length() > 0;
 }
 
@@ -58,7 +58,7 @@ bool MAnimUtil::isAnimated(const MPlug& plug, bool, MStatus* ReturnStatus) {
 bool MAnimUtil::findAnimatedPlugs(const MObject& object, MPlugArray& animatedPlugs, bool,
                                   MStatus* ReturnStatus) {
     animatedPlugs.clear();
-    auto node = ObjectAccess::liveNode(object);
+    auto node = ObjectAccess::LiveNode(object);
     if (!node) {
         report(ReturnStatus, failure("the node is not in the scene", MStatus::kInvalidParameter));
         return false;

@@ -43,5 +43,5 @@ bool MConditionMessage::getConditionState(const MString& name, MStatus* ReturnSt
         return false;
     }
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return vex::host::MessageHub::get().condition(name.str());
+    return vex::host::MessageHub::get().Condition(name.str());
 }

@@ -36,7 +36,7 @@ MStatus MDGModifier::queue(std::function<MStatus()> run) {
 }
 
 MStatus MDGModifier::doIt() {
-    auto& scene = Scene::instance();
+    auto& scene = Scene::Instance();
     if (impl_->undone) {
         for (auto& edit : impl_->edits)
             if (edit.done) edit.journal->redo(scene);
@@ -44,9 +44,9 @@ MStatus MDGModifier::doIt() {
     }
     for (auto& edit : impl_->edits) {
         if (edit.done) continue;
-        scene.beginJournal();
+        scene.BeginJournal();
         MStatus status = edit.run();
-        auto journal = scene.endJournal();
+        auto journal = scene.EndJournal();
         if (!status) {
             journal->undo(scene);
             return status;
@@ -59,7 +59,7 @@ MStatus MDGModifier::doIt() {
 
 MStatus MDGModifier::undoIt() {
     if (impl_->undone) return MStatus::kSuccess;
-    auto& scene = Scene::instance();
+    auto& scene = Scene::Instance();
     for (auto it = impl_->edits.rbegin(); it != impl_->edits.rend(); ++it)
         if (it->done) it->journal->undo(scene);
     impl_->undone = true;
@@ -80,7 +80,7 @@ MObject queueCreation(const std::string& typeName, const NodePtr& parent,
     if (!makeNodes(typeName, parent, "", nodes, error))
         return report(status, failure(error, MStatus::kInvalidParameter)), MObject();
     queue([nodes, parent] {
-        if (parent && parent != Scene::instance().world() && !parent->isAlive()) return deadNode(parent);
+        if (parent && parent != Scene::Instance().World() && !parent->IsAlive()) return deadNode(parent);
         return insertNodes(nodes, parent) ? MStatus(MStatus::kSuccess)
                                           : failure("the node cannot be created");
     });
@@ -89,14 +89,14 @@ MObject queueCreation(const std::string& typeName, const NodePtr& parent,
 }
 
 std::string typeNameOf(const MTypeId& typeId) {
-    auto type = NodeTypeRegistry::instance().find(static_cast<std::uint32_t>(typeId.id()));
+    auto type = NodeTypeRegistry::Instance().Find(static_cast<std::uint32_t>(typeId.id()));
     return type ? type->name() : std::string();
 }
 
 /// The node and attribute of a plug, or a failing status.
 MStatus plugParts(const MPlug& plug, NodePtr& node, AttributePtr& attribute) {
     node = ObjectAccess::node(plug.node());
-    attribute = ObjectAccess::attribute(plug.attribute());
+    attribute = ObjectAccess::Attribute(plug.attribute());
     return node && attribute ? MStatus(MStatus::kSuccess) : failure("null plug", MStatus::kInvalidParameter);
 }
 
@@ -115,15 +115,15 @@ MStatus MDGModifier::deleteNode(const MObject& object) {
     auto node = ObjectAccess::node(object);
     if (!node) return failure("the object is not a node", MStatus::kInvalidParameter);
     return queue(
-        [node] { return Scene::instance().deleteNode(node) ? MStatus(MStatus::kSuccess) : deadNode(node); });
+        [node] { return Scene::Instance().deleteNode(node) ? MStatus(MStatus::kSuccess) : deadNode(node); });
 }
 
 MStatus MDGModifier::renameNode(const MObject& object, const MString& newName) {
     auto node = ObjectAccess::node(object);
     if (!node) return failure("the object is not a node", MStatus::kInvalidParameter);
     return queue([node, name = newName.str()] {
-        if (!node->isAlive()) return deadNode(node);
-        return Scene::instance().renameNode(node, name).empty()
+        if (!node->IsAlive()) return deadNode(node);
+        return Scene::Instance().renameNode(node, name).empty()
                    ? failure("invalid name \"" + name + "\"", MStatus::kInvalidParameter)
                    : MStatus(MStatus::kSuccess);
     });
@@ -140,10 +140,10 @@ MStatus MDGModifier::connect(const MPlug& source, const MPlug& destination) {
     if (MStatus s = plugParts(source, from, fromAttribute); !s) return s;
     if (MStatus s = plugParts(destination, to, toAttribute); !s) return s;
     return queue([=] {
-        if (Scene::instance().connect(from, fromAttribute, to, toAttribute))
+        if (Scene::Instance().connect(from, fromAttribute, to, toAttribute))
             return MStatus(MStatus::kSuccess);
-        return failure("cannot connect " + from->name() + "." + fromAttribute->longName() + " to " +
-                       to->name() + "." + toAttribute->longName());
+        return failure("cannot connect " + from->name() + "." + fromAttribute->LongName() + " to " +
+                       to->name() + "." + toAttribute->LongName());
     });
 }
 
@@ -158,7 +158,7 @@ MStatus MDGModifier::disconnect(const MPlug& source, const MPlug& destination) {
     if (MStatus s = plugParts(source, from, fromAttribute); !s) return s;
     if (MStatus s = plugParts(destination, to, toAttribute); !s) return s;
     return queue([=] {
-        return Scene::instance().disconnect(from, fromAttribute, to, toAttribute)
+        return Scene::Instance().disconnect(from, fromAttribute, to, toAttribute)
                    ? MStatus(MStatus::kSuccess)
                    : failure("no such connection");
     });
@@ -166,22 +166,22 @@ MStatus MDGModifier::disconnect(const MPlug& source, const MPlug& destination) {
 
 MStatus MDGModifier::addAttribute(const MObject& object, const MObject& attributeObject) {
     auto node = ObjectAccess::node(object);
-    auto attribute = ObjectAccess::attribute(attributeObject);
+    auto attribute = ObjectAccess::Attribute(attributeObject);
     if (!node || !attribute) return failure("a node and an attribute are needed", MStatus::kInvalidParameter);
     return queue([node, attribute] {
-        return Scene::instance().addAttribute(node, attribute)
+        return Scene::Instance().AddAttribute(node, attribute)
                    ? MStatus(MStatus::kSuccess)
-                   : failure("attribute \"" + attribute->longName() + "\" cannot be added to " +
+                   : failure("attribute \"" + attribute->LongName() + "\" cannot be added to " +
                              node->name());
     });
 }
 
 MStatus MDGModifier::removeAttribute(const MObject& object, const MObject& attributeObject) {
     auto node = ObjectAccess::node(object);
-    auto attribute = ObjectAccess::attribute(attributeObject);
+    auto attribute = ObjectAccess::Attribute(attributeObject);
     if (!node || !attribute) return failure("a node and an attribute are needed", MStatus::kInvalidParameter);
     return queue([node, attribute] {
-        return Scene::instance().removeAttribute(node, attribute)
+        return Scene::Instance().removeAttribute(node, attribute)
                    ? MStatus(MStatus::kSuccess)
                    : failure("only a dynamic attribute of " + node->name() + " can be removed");
     });
@@ -191,7 +191,7 @@ MStatus MDGModifier::newPlugValue(const MPlug& plug, const MObject& value) {
     if (plug.isNull()) return failure("null plug", MStatus::kInvalidParameter);
     // The value is copied now, so later changes of the caller's object do not reach the edit.
     MObject copy = value;
-    if (auto data = ObjectAccess::data(value)) copy = ObjectAccess::wrap(data->clone());
+    if (auto data = ObjectAccess::data(value)) copy = ObjectAccess::wrap(data->Clone());
     return queue([p = plug, copy]() mutable { return p.setValue(copy); });
 }
 
@@ -220,12 +220,12 @@ MStatus MDGModifier::newPlugValueString(const MPlug& plug, const MString& value)
 }
 
 MStatus MDGModifier::commandToExecute(const MString& command) {
-    return queue([text = command.str()] { return CommandEngine::get().execute(text, false, false); });
+    return queue([text = command.str()] { return CommandEngine::get().Execute(text, false, false); });
 }
 
 MObject MDagModifier::createNode(const MString& typeName, const MObject& parent, MStatus* ReturnStatus) {
     auto parentNode = ObjectAccess::node(parent);
-    if (!parent.isNull() && (!parentNode || !parentNode->isDag()))
+    if (!parent.isNull() && (!parentNode || !parentNode->IsDag()))
         return report(ReturnStatus, failure("the parent is not a DAG node", MStatus::kInvalidParameter)),
                MObject();
     return queueCreation(
@@ -239,11 +239,11 @@ MObject MDagModifier::createNode(const MTypeId& typeId, const MObject& parent, M
 MStatus MDagModifier::reparentNode(const MObject& object, const MObject& newParent) {
     auto node = ObjectAccess::node(object);
     auto parent = ObjectAccess::node(newParent);
-    if (!node || !node->isDag() || (!newParent.isNull() && !parent))
+    if (!node || !node->IsDag() || (!newParent.isNull() && !parent))
         return failure("reparenting needs DAG nodes", MStatus::kInvalidParameter);
     return queue([node, parent] {
-        if (!node->isAlive()) return deadNode(node);
-        return Scene::instance().reparentNode(node, parent)
+        if (!node->IsAlive()) return deadNode(node);
+        return Scene::Instance().ReparentNode(node, parent)
                    ? MStatus(MStatus::kSuccess)
                    : failure("cannot move " + node->name() + " there", MStatus::kInvalidParameter);
     });

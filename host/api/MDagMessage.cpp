@@ -31,12 +31,12 @@ MCallbackId MDagMessage::addParentRemovedCallback(MDagPath& node, MMessage::MPar
 
 MCallbackId MDagMessage::addParentAddedCallback(MMessage::MParentChildFunction func, void* clientData,
                                                 MStatus* ReturnStatus) {
-    return reportInstalled(MessageHub::get().addParentAddedCallback({}, func, clientData), ReturnStatus);
+    return reportInstalled(MessageHub::get().AddParentAddedCallback({}, func, clientData), ReturnStatus);
 }
 
 MCallbackId MDagMessage::addParentAddedCallback(MDagPath& node, MMessage::MParentChildFunction func,
                                                 void* clientData, MStatus* ReturnStatus) {
     if (!node.isValid()) return reportInstalled(0, ReturnStatus);
-    return reportInstalled(MessageHub::get().addParentAddedCallback(onlyNode(node), func, clientData),
+    return reportInstalled(MessageHub::get().AddParentAddedCallback(onlyNode(node), func, clientData),
                            ReturnStatus);
 }

@@ -14,15 +14,15 @@ const MStatus kInvalidPath(MStatus::kFailure, MString("the DAG path is invalid")
 
 std::vector<NodePtr> shapesBelow(const Node& node) {
     std::vector<NodePtr> shapes;
-    for (const auto& child : node.children())
-        if (child->type().isShape()) shapes.push_back(child);
+    for (const auto& child : node.Children())
+        if (child->type().IsShape()) shapes.push_back(child);
     return shapes;
 }
 
 MMatrix matrixOf(const NodePtr& node, const char* attribute) {
-    auto definition = node ? node->findAttribute(attribute) : nullptr;
+    auto definition = node ? node->FindAttribute(attribute) : nullptr;
     if (!definition) return MMatrix();
-    auto value = Scene::instance().evaluate(*node, *definition);
+    auto value = Scene::Instance().evaluate(*node, *definition);
     return convert::toMMatrix(std::get<Matrix>(value));
 }
 
@@ -31,9 +31,9 @@ MMatrix matrixOf(const NodePtr& node, const char* attribute) {
 MDagPath::MDagPath() = default;
 
 MStatus MDagPath::getAPathTo(const MObject& object, MDagPath& path) {
-    auto node = ObjectAccess::liveNode(object);
-    if (!node && ObjectAccess::node(object) == Scene::instance().world()) node = Scene::instance().world();
-    if (!node || !node->isDag()) return convert::failure("the object is not a DAG node in the scene");
+    auto node = ObjectAccess::LiveNode(object);
+    if (!node && ObjectAccess::node(object) == Scene::Instance().World()) node = Scene::Instance().World();
+    if (!node || !node->IsDag()) return convert::failure("the object is not a DAG node in the scene");
     path.node_ = node;
     return MStatus::kSuccess;
 }
@@ -48,7 +48,7 @@ MStatus MDagPath::getAllPathsTo(const MObject& object, MDagPathArray& paths) {
 
 bool MDagPath::isValid(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
-    return node_ && (node_->isAlive() || node_ == Scene::instance().world());
+    return node_ && (node_->IsAlive() || node_ == Scene::Instance().World());
 }
 
 MObject MDagPath::node(MStatus* ReturnStatus) const {
@@ -61,33 +61,33 @@ MObject MDagPath::transform(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
     report(ReturnStatus, MStatus::kSuccess);
     for (auto node = node_; node; node = node->parent())
-        if (node->hasFn(MFn::kTransform)) return ObjectAccess::wrap(node);
-    return ObjectAccess::wrap(Scene::instance().world());
+        if (node->HasFn(MFn::kTransform)) return ObjectAccess::wrap(node);
+    return ObjectAccess::wrap(Scene::Instance().World());
 }
 
 unsigned int MDagPath::length(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), 0u;
     report(ReturnStatus, MStatus::kSuccess);
     unsigned int count = 0;
-    for (auto node = node_; node && node != Scene::instance().world(); node = node->parent()) ++count;
+    for (auto node = node_; node && node != Scene::Instance().World(); node = node->parent()) ++count;
     return count;
 }
 
 bool MDagPath::hasFn(MFn::Type type, MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return node_->hasFn(type);
+    return node_->HasFn(type);
 }
 
 MFn::Type MDagPath::apiType(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MFn::kInvalid;
     report(ReturnStatus, MStatus::kSuccess);
-    return node_->apiType();
+    return node_->ApiType();
 }
 
 MStatus MDagPath::extendToShape() {
     if (!isValid()) return kInvalidPath;
-    if (node_->type().isShape()) return MStatus::kSuccess;
+    if (node_->type().IsShape()) return MStatus::kSuccess;
     auto shapes = shapesBelow(*node_);
     if (shapes.size() != 1) return convert::failure("the node does not have exactly one shape below it");
     node_ = shapes.front();
@@ -112,7 +112,7 @@ MStatus MDagPath::numberOfShapesDirectlyBelow(unsigned int& count) const {
 
 MStatus MDagPath::push(const MObject& child) {
     if (!isValid()) return kInvalidPath;
-    auto node = ObjectAccess::liveNode(child);
+    auto node = ObjectAccess::LiveNode(child);
     if (!node || node->parent() != node_)
         return convert::failure("not a child of the path's node", MStatus::kInvalidParameter);
     node_ = node;
@@ -130,14 +130,14 @@ MStatus MDagPath::pop(unsigned int count) {
 unsigned int MDagPath::childCount(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), 0u;
     report(ReturnStatus, MStatus::kSuccess);
-    return static_cast<unsigned int>(node_->children().size());
+    return static_cast<unsigned int>(node_->Children().size());
 }
 
 MObject MDagPath::child(unsigned int index, MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MObject();
-    if (index >= node_->children().size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
+    if (index >= node_->Children().size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
     report(ReturnStatus, MStatus::kSuccess);
-    return ObjectAccess::wrap(node_->children()[index]);
+    return ObjectAccess::wrap(node_->Children()[index]);
 }
 
 MMatrix MDagPath::inclusiveMatrix(MStatus* ReturnStatus) const {
@@ -163,13 +163,13 @@ MMatrix MDagPath::exclusiveMatrixInverse(MStatus* ReturnStatus) const {
 MString MDagPath::fullPathName(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MString();
     report(ReturnStatus, MStatus::kSuccess);
-    return MString(node_->fullPathName());
+    return MString(node_->FullPathName());
 }
 
 MString MDagPath::partialPathName(MStatus* ReturnStatus) const {
     if (!isValid()) return report(ReturnStatus, kInvalidPath), MString();
     report(ReturnStatus, MStatus::kSuccess);
-    return MString(Scene::instance().partialPathName(*node_));
+    return MString(Scene::Instance().partialPathName(*node_));
 }
 
 bool MDagPath::isInstanced(MStatus* ReturnStatus) const {

@@ -25,7 +25,7 @@ MCallbackId MEventMessage::addEventCallback(const MString& event, MMessage::MBas
         return 0;
     }
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return vex::host::MessageHub::get().addEventCallback(event.str(), func, clientData);
+    return vex::host::MessageHub::get().AddEventCallback(event.str(), func, clientData);
 }
 
 void MEventMessage::getEventNames(MStringArray& names) {

@@ -9,15 +9,15 @@ using vex::host::SceneFiles;
 using vex::host::file::FileOperations;
 
 MStatus MFileIO::newFile(bool) {
-    return FileOperations::newScene();
+    return FileOperations::NewScene();
 }
 
 MStatus MFileIO::open(const MString& fileName, const char*, bool, ReferenceMode, bool) {
-    return FileOperations::open(fileName.str());
+    return FileOperations::Open(fileName.str());
 }
 
 MStatus MFileIO::importFile(const MString& fileName, const char*, bool, const char* nameSpace, bool) {
-    return FileOperations::importFile(fileName.str(), nameSpace ? nameSpace : "");
+    return FileOperations::ImportFile(fileName.str(), nameSpace ? nameSpace : "");
 }
 
 MStatus MFileIO::import(const MString& fileName, const char* type, bool preserveReferences,
@@ -26,17 +26,17 @@ MStatus MFileIO::import(const MString& fileName, const char* type, bool preserve
 }
 
 MStatus MFileIO::save(bool) {
-    return FileOperations::save({});
+    return FileOperations::Save({});
 }
 
 MStatus MFileIO::saveAs(const MString& fileName, const char* type, bool) {
     if (type && std::string(type) != "mayaAscii")
         return MStatus(MStatus::kInvalidParameter, "Only \"mayaAscii\" scene files can be written.");
-    return FileOperations::save(fileName.str());
+    return FileOperations::Save(fileName.str());
 }
 
 MString MFileIO::currentFile() {
-    return MString(FileOperations::currentFile());
+    return MString(FileOperations::CurrentFile());
 }
 
 MStatus MFileIO::setCurrentFile(const MString& fileName) {
@@ -45,13 +45,13 @@ MStatus MFileIO::setCurrentFile(const MString& fileName) {
 }
 
 bool MFileIO::isNewingFile() {
-    return SceneFiles::get().isNewing();
+    return SceneFiles::get().IsNewing();
 }
 
 bool MFileIO::isOpeningFile() {
-    return SceneFiles::get().isOpening();
+    return SceneFiles::get().IsOpening();
 }
 
 bool MFileIO::isSavingFile() {
-    return SceneFiles::get().isSaving();
+    return SceneFiles::get().IsSaving();
 }

@@ -30,7 +30,7 @@ double seconds(const MTime& t) {
 std::shared_ptr<AnimCurveData> curveOf(const MFnBase& fn, MStatus* status) {
     auto node = liveNodeOf(fn, status);
     if (!node) return nullptr;
-    auto curve = AnimCurveData::of(*node);
+    auto curve = AnimCurveData::Of(*node);
     if (!curve) report(status, failure("the node is not an anim curve"));
     return curve;
 }
@@ -51,16 +51,16 @@ MStatus editKey(const MFnBase& fn, unsigned int index, KeyEditLog* log,
     MStatus status;
     auto curve = curveWithKey(fn, index, &status);
     if (!curve) return status;
-    const Key before = curve->key(index);
+    const Key before = curve->KeyAt(index);
     Key after = before;
     edit(after);
     if (std::abs(after.time - before.time) >= AnimCurveData::kTimeTolerance) {
-        if (curve->find(after.time))
+        if (curve->Find(after.time))
             return failure("another key lies at the new time", MStatus::kInvalidParameter);
-        curve->removeKey(index);
+        curve->RemoveKey(index);
     }
-    curve->setKey(after);
-    if (log) log->record(curve, before, after);
+    curve->SetKey(after);
+    if (log) log->Record(curve, before, after);
     return MStatus::kSuccess;
 }
 
@@ -108,9 +108,9 @@ MFnAnimCurve::MFnAnimCurve(const MPlug& plug, MStatus* ReturnStatus) {
 }
 
 MObject MFnAnimCurve::create(const MPlug& plug, MDGModifier* modifier, MStatus* ReturnStatus) {
-    auto attribute = ObjectAccess::attribute(plug.attribute());
+    auto attribute = ObjectAccess::Attribute(plug.attribute());
     if (!attribute) return report(ReturnStatus, failure("null plug", MStatus::kInvalidParameter)), MObject();
-    return create(plug, curveTypeOf(animCurveTypeFor(*attribute)), modifier, ReturnStatus);
+    return create(plug, curveTypeOf(AnimCurveTypeFor(*attribute)), modifier, ReturnStatus);
 }
 
 MObject MFnAnimCurve::create(const MObject& node, const MObject& attribute, MDGModifier* modifier,
@@ -120,18 +120,18 @@ MObject MFnAnimCurve::create(const MObject& node, const MObject& attribute, MDGM
 
 MObject MFnAnimCurve::create(const MPlug& plug, AnimCurveType type, MDGModifier* modifier,
                              MStatus* ReturnStatus) {
-    auto node = ObjectAccess::liveNode(plug.node());
-    auto attribute = ObjectAccess::attribute(plug.attribute());
+    auto node = ObjectAccess::LiveNode(plug.node());
+    auto attribute = ObjectAccess::Attribute(plug.attribute());
     if (!node || !attribute)
         return report(ReturnStatus,
                       failure("the plug's node is not in the scene", MStatus::kInvalidParameter)),
                MObject();
     const auto kind = attribute->kind();
-    if (kind != AttributeKind::Double && kind != AttributeKind::Int && kind != AttributeKind::Bool)
+    if (kind != AttributeKind::kDouble && kind != AttributeKind::kInt && kind != AttributeKind::kBool)
         return report(ReturnStatus,
                       failure(plug.info().str() + " holds no number", MStatus::kInvalidParameter)),
                MObject();
-    if (node->input(*attribute))
+    if (node->Input(*attribute))
         return report(ReturnStatus,
                       failure(plug.info().str() + " already has an input", MStatus::kInvalidParameter)),
                MObject();
@@ -141,9 +141,9 @@ MObject MFnAnimCurve::create(const MPlug& plug, AnimCurveType type, MDGModifier*
     MStatus status;
     MObject curve = create(type, &dg, &status);
     if (!status) return report(ReturnStatus, status), MObject();
-    dg.renameNode(curve, MString(node->name() + "_" + attribute->longName()));
+    dg.renameNode(curve, MString(node->name() + "_" + attribute->LongName()));
     auto curveNode = ObjectAccess::node(curve);
-    dg.connect(curve, ObjectAccess::wrap(curveNode->findAttribute("output")), plug.node(), plug.attribute());
+    dg.connect(curve, ObjectAccess::wrap(curveNode->FindAttribute("output")), plug.node(), plug.attribute());
     status = dg.doIt();
     if (!status) {
         object_ = MObject();
@@ -184,9 +184,9 @@ unsigned int MFnAnimCurve::addKey(const MTime& time, double value, TangentType t
     const Key key{seconds(time), value, tangent(tangentInType), tangent(tangentOutType)};
     std::optional<Key> before;
     if (change)
-        if (const auto at = curve->find(key.time)) before = curve->key(*at);
-    const std::size_t index = curve->setKey(key);
-    if (auto* log = logOf(change)) log->record(curve, before, curve->key(index));
+        if (const auto at = curve->Find(key.time)) before = curve->KeyAt(*at);
+    const std::size_t index = curve->SetKey(key);
+    if (auto* log = logOf(change)) log->Record(curve, before, curve->KeyAt(index));
     report(ReturnStatus, MStatus::kSuccess);
     return static_cast<unsigned int>(index);
 }
@@ -220,36 +220,36 @@ MStatus MFnAnimCurve::remove(unsigned int index, MAnimCurveChange* change) {
     MStatus status;
     auto curve = curveWithKey(*this, index, &status);
     if (!curve) return status;
-    const Key removed = curve->key(index);
-    curve->removeKey(index);
-    if (auto* log = logOf(change)) log->record(curve, removed, std::nullopt);
+    const Key removed = curve->KeyAt(index);
+    curve->RemoveKey(index);
+    if (auto* log = logOf(change)) log->Record(curve, removed, std::nullopt);
     return MStatus::kSuccess;
 }
 
 bool MFnAnimCurve::find(const MTime& time, unsigned int& index, MStatus* ReturnStatus) const {
     auto curve = curveOf(*this, ReturnStatus);
     if (!curve) return false;
-    const auto at = curve->find(seconds(time));
+    const auto at = curve->Find(seconds(time));
     if (at) index = static_cast<unsigned int>(*at);
     return at.has_value();
 }
 
 unsigned int MFnAnimCurve::findClosest(const MTime& time, MStatus* ReturnStatus) const {
     auto curve = curveOf(*this, ReturnStatus);
-    return curve ? static_cast<unsigned int>(curve->findClosest(seconds(time))) : 0u;
+    return curve ? static_cast<unsigned int>(curve->FindClosest(seconds(time))) : 0u;
 }
 
 MTime MFnAnimCurve::time(unsigned int index, MStatus* ReturnStatus) const {
     auto curve = curveWithKey(*this, index, ReturnStatus);
     if (!curve) return MTime();
-    MTime t(curve->key(index).time, MTime::kSeconds);
+    MTime t(curve->KeyAt(index).time, MTime::kSeconds);
     t.setUnit(MTime::uiUnit());
     return t;
 }
 
 double MFnAnimCurve::value(unsigned int index, MStatus* ReturnStatus) const {
     auto curve = curveWithKey(*this, index, ReturnStatus);
-    return curve ? curve->key(index).value : 0.0;
+    return curve ? curve->KeyAt(index).value : 0.0;
 }
 
 MStatus MFnAnimCurve::setValue(unsigned int index, double value, MAnimCurveChange* change) {
@@ -262,12 +262,12 @@ MStatus MFnAnimCurve::setTime(unsigned int index, const MTime& time, MAnimCurveC
 
 MFnAnimCurve::TangentType MFnAnimCurve::inTangentType(unsigned int index, MStatus* ReturnStatus) const {
     auto curve = curveWithKey(*this, index, ReturnStatus);
-    return curve ? static_cast<TangentType>(curve->key(index).in) : kTangentGlobal;
+    return curve ? static_cast<TangentType>(curve->KeyAt(index).in) : kTangentGlobal;
 }
 
 MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStatus* ReturnStatus) const {
     auto curve = curveWithKey(*this, index, ReturnStatus);
-    return curve ? static_cast<TangentType>(curve->key(index).out) : kTangentGlobal;
+    return curve ? static_cast<TangentType>(curve->KeyAt(index).out) : kTangentGlobal;
 }
 
 MStatus MFnAnimCurve::setInTangentType(unsigned int index, TangentType type, MAnimCurveChange* change) {
@@ -294,8 +294,8 @@ double MFnAnimCurve::evaluate(const MTime& time, MStatus* ReturnStatus) const {
 bool MFnAnimCurve::isStatic(MStatus* ReturnStatus) const {
     auto curve = curveOf(*this, ReturnStatus);
     if (!curve) return false;
-    for (const Key& k : curve->keys())
-        if (k.value != curve->key(0).value) return false;
+    for (const Key& k : curve->Keys())
+        if (k.value != curve->KeyAt(0).value) return false;
     return true;
 }
 

@@ -9,7 +9,7 @@ using convert::report;
 namespace {
 
 AttributePtr attached(const MFnBase& fn, MStatus* status) {
-    auto attribute = ObjectAccess::attribute(fn.object());
+    auto attribute = ObjectAccess::Attribute(fn.object());
     report(status, attribute ? MStatus(MStatus::kSuccess) : convert::failure("no attribute attached"));
     return attribute;
 }
@@ -25,7 +25,7 @@ MStatus setFlag(const MFnBase& fn, bool AttributeDefinition::*member, bool state
     auto attribute = attached(fn, &status);
     if (!attribute) return status;
     (*attribute).*member = state;
-    for (const auto& child : attribute->children()) (*child).*member = state;
+    for (const auto& child : attribute->Children()) (*child).*member = state;
     return MStatus::kSuccess;
 }
 
@@ -37,12 +37,12 @@ MFnAttribute::MFnAttribute(const MObject& object, MStatus* ReturnStatus) {
 
 MString MFnAttribute::name(MStatus* ReturnStatus) const {
     auto attribute = attached(*this, ReturnStatus);
-    return attribute ? MString(attribute->longName()) : MString();
+    return attribute ? MString(attribute->LongName()) : MString();
 }
 
 MString MFnAttribute::shortName(MStatus* ReturnStatus) const {
     auto attribute = attached(*this, ReturnStatus);
-    return attribute ? MString(attribute->shortName()) : MString();
+    return attribute ? MString(attribute->ShortName()) : MString();
 }
 
 MObject MFnAttribute::parent(MStatus* ReturnStatus) const {

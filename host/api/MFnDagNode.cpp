@@ -38,7 +38,7 @@ MObject MFnDagNode::create(const MString& typeName, const MString& name, const M
     auto parentNode = ObjectAccess::node(parent);
     NewNodes nodes;
     std::string error;
-    if (!makeNodes(typeName.str(), parentNode, name.str(), nodes, error) || !nodes.node->isDag())
+    if (!makeNodes(typeName.str(), parentNode, name.str(), nodes, error) || !nodes.node->IsDag())
         return report(ReturnStatus, convert::failure(error.empty() ? "not a DAG node type" : error,
                                                      MStatus::kInvalidParameter)),
                MObject();
@@ -62,23 +62,23 @@ MObject MFnDagNode::parent(unsigned int index, MStatus* ReturnStatus) const {
 
 unsigned int MFnDagNode::childCount(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node ? static_cast<unsigned int>(node->children().size()) : 0u;
+    return node ? static_cast<unsigned int>(node->Children().size()) : 0u;
 }
 
 MObject MFnDagNode::child(unsigned int index, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return MObject();
-    if (index >= node->children().size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
-    return ObjectAccess::wrap(node->children()[index]);
+    if (index >= node->Children().size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
+    return ObjectAccess::wrap(node->Children()[index]);
 }
 
 MStatus MFnDagNode::addChild(MObject& child, unsigned int index, bool) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto childNode = ObjectAccess::liveNode(child);
+    auto childNode = ObjectAccess::LiveNode(child);
     const int place = index == kNextPos ? -1 : static_cast<int>(index);
-    if (!childNode || !Scene::instance().reparentNode(childNode, node, place))
+    if (!childNode || !Scene::Instance().ReparentNode(childNode, node, place))
         return convert::failure("the node cannot become a child here", MStatus::kInvalidParameter);
     return MStatus::kSuccess;
 }
@@ -87,10 +87,10 @@ MStatus MFnDagNode::removeChild(MObject& child) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto childNode = ObjectAccess::liveNode(child);
+    auto childNode = ObjectAccess::LiveNode(child);
     if (!childNode || childNode->parent() != node)
         return convert::failure("not a child", MStatus::kInvalidParameter);
-    return Scene::instance().reparentNode(childNode, nullptr)
+    return Scene::Instance().ReparentNode(childNode, nullptr)
                ? MStatus(MStatus::kSuccess)
                : convert::failure("a shape cannot go to the world");
 }
@@ -134,31 +134,31 @@ MDagPath MFnDagNode::dagPath(MStatus* ReturnStatus) const {
 
 MString MFnDagNode::fullPathName(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node ? MString(node->fullPathName()) : MString();
+    return node ? MString(node->FullPathName()) : MString();
 }
 
 MString MFnDagNode::partialPathName(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node ? MString(Scene::instance().partialPathName(*node)) : MString();
+    return node ? MString(Scene::Instance().partialPathName(*node)) : MString();
 }
 
 MMatrix MFnDagNode::transformationMatrix(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    auto attribute = node ? node->findAttribute("matrix") : nullptr;
+    auto attribute = node ? node->FindAttribute("matrix") : nullptr;
     if (!attribute) return MMatrix();
-    return convert::toMMatrix(std::get<Matrix>(Scene::instance().evaluate(*node, *attribute)));
+    return convert::toMMatrix(std::get<Matrix>(Scene::Instance().evaluate(*node, *attribute)));
 }
 
 bool MFnDagNode::isIntermediateObject(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node && toBool(Scene::instance().evaluate(*node, *node->findAttribute("intermediateObject")));
+    return node && ToBool(Scene::Instance().evaluate(*node, *node->FindAttribute("intermediateObject")));
 }
 
 MStatus MFnDagNode::setIntermediateObject(bool isIntermediate) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    Scene::instance().setValue(node, node->findAttribute("intermediateObject"), isIntermediate);
+    Scene::Instance().setValue(node, node->FindAttribute("intermediateObject"), isIntermediate);
     return MStatus::kSuccess;
 }
 

@@ -29,7 +29,7 @@ MObject MFnDependencyNode::create(const MString& typeName, const MString& name, 
 }
 
 MObject MFnDependencyNode::create(const MTypeId& typeId, MStatus* ReturnStatus) {
-    auto type = NodeTypeRegistry::instance().find(static_cast<std::uint32_t>(typeId.id()));
+    auto type = NodeTypeRegistry::Instance().Find(static_cast<std::uint32_t>(typeId.id()));
     if (!type)
         return report(ReturnStatus, convert::failure("unknown type id", MStatus::kInvalidParameter)),
                MObject();
@@ -44,7 +44,7 @@ MString MFnDependencyNode::name(MStatus* ReturnStatus) const {
 MString MFnDependencyNode::setName(const MString& name, bool, MStatus* ReturnStatus) {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return MString();
-    auto given = Scene::instance().renameNode(node, name.str());
+    auto given = Scene::Instance().renameNode(node, name.str());
     if (given.empty())
         report(ReturnStatus,
                convert::failure("invalid name \"" + name.str() + "\"", MStatus::kInvalidParameter));
@@ -58,13 +58,13 @@ MString MFnDependencyNode::typeName(MStatus* ReturnStatus) const {
 
 MTypeId MFnDependencyNode::typeId(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node ? MTypeId(node->type().typeId()) : MTypeId();
+    return node ? MTypeId(node->type().TypeId()) : MTypeId();
 }
 
 MPlug MFnDependencyNode::findPlug(const MString& attributeName, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return MPlug();
-    auto attribute = node->findAttribute(attributeName.str());
+    auto attribute = node->FindAttribute(attributeName.str());
     if (!attribute)
         return report(ReturnStatus,
                       convert::failure("no attribute \"" + attributeName.str() + "\" on " + node->name(),
@@ -79,9 +79,9 @@ MPlug MFnDependencyNode::findPlug(const MString& attributeName, bool, MStatus* R
 
 MPlug MFnDependencyNode::findPlug(const MObject& attribute, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    auto definition = ObjectAccess::attribute(attribute);
+    auto definition = ObjectAccess::Attribute(attribute);
     if (!node) return MPlug();
-    if (!definition || !node->hasAttribute(*definition))
+    if (!definition || !node->HasAttribute(*definition))
         return report(ReturnStatus,
                       convert::failure("the attribute is not on the node", MStatus::kInvalidParameter)),
                MPlug();
@@ -95,37 +95,37 @@ MPlug MFnDependencyNode::findPlug(const MObject& attribute, bool, MStatus* Retur
 MObject MFnDependencyNode::attribute(const MString& attributeName, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return MObject();
-    auto attribute = node->findAttribute(attributeName.str());
+    auto attribute = node->FindAttribute(attributeName.str());
     if (!attribute) report(ReturnStatus, MStatus::kInvalidParameter);
     return ObjectAccess::wrap(attribute);
 }
 
 unsigned int MFnDependencyNode::attributeCount(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node ? static_cast<unsigned int>(node->attributes().size()) : 0u;
+    return node ? static_cast<unsigned int>(node->Attributes().size()) : 0u;
 }
 
 MObject MFnDependencyNode::attribute(unsigned int index, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return MObject();
-    auto all = node->attributes();
+    auto all = node->Attributes();
     if (index >= all.size()) return report(ReturnStatus, MStatus::kInvalidParameter), MObject();
     return ObjectAccess::wrap(all[index]);
 }
 
 bool MFnDependencyNode::hasAttribute(const MString& attributeName, MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
-    return node && node->findAttribute(attributeName.str());
+    return node && node->FindAttribute(attributeName.str());
 }
 
 MStatus MFnDependencyNode::addAttribute(const MObject& attribute) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto definition = ObjectAccess::attribute(attribute);
+    auto definition = ObjectAccess::Attribute(attribute);
     if (!definition) return convert::failure("the object is not an attribute", MStatus::kInvalidParameter);
-    if (!Scene::instance().addAttribute(node, definition))
-        return convert::failure("attribute \"" + definition->longName() + "\" cannot be added to " +
+    if (!Scene::Instance().AddAttribute(node, definition))
+        return convert::failure("attribute \"" + definition->LongName() + "\" cannot be added to " +
                                     node->name(),
                                 MStatus::kInvalidParameter);
     return MStatus::kSuccess;
@@ -135,8 +135,8 @@ MStatus MFnDependencyNode::removeAttribute(const MObject& attribute) {
     MStatus status;
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
-    auto definition = ObjectAccess::attribute(attribute);
-    if (!definition || !Scene::instance().removeAttribute(node, definition))
+    auto definition = ObjectAccess::Attribute(attribute);
+    if (!definition || !Scene::Instance().removeAttribute(node, definition))
         return convert::failure("only a dynamic attribute of the node can be removed",
                                 MStatus::kInvalidParameter);
     return MStatus::kSuccess;
@@ -148,7 +148,7 @@ MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
     auto node = liveNodeOf(*this, &status);
     if (!node) return status;
     std::vector<AttributePtr> seen;
-    for (const auto* links : {&node->inputs(), &node->outputs()})
+    for (const auto* links : {&node->Inputs(), &node->Outputs()})
         for (const auto& link : *links)
             if (std::find(seen.begin(), seen.end(), link.attribute) == seen.end()) {
                 seen.push_back(link.attribute);
@@ -160,8 +160,8 @@ MStatus MFnDependencyNode::getConnections(MPlugArray& array) const {
 MPxNode* MFnDependencyNode::userNode(MStatus* ReturnStatus) const {
     auto node = liveNodeOf(*this, ReturnStatus);
     if (!node) return nullptr;
-    if (!node->userObject()) report(ReturnStatus, MStatus::kInvalidParameter);
-    return static_cast<MPxNode*>(node->userObject().get());
+    if (!node->UserObject()) report(ReturnStatus, MStatus::kInvalidParameter);
+    return static_cast<MPxNode*>(node->UserObject().get());
 }
 
 bool MFnDependencyNode::isFromReferencedFile(MStatus* ReturnStatus) const {

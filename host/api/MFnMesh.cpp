@@ -94,7 +94,7 @@ MStatus MFnMesh::createInPlace(int numVertices, int numPolygons, const MPointArr
 
 int MFnMesh::numVertices(MStatus* ReturnStatus) const {
     auto mesh = Access::read(*this, ReturnStatus);
-    return mesh ? mesh->numVertices() : 0;
+    return mesh ? mesh->NumVertices() : 0;
 }
 
 int MFnMesh::numPolygons(MStatus* ReturnStatus) const {
@@ -104,7 +104,7 @@ int MFnMesh::numPolygons(MStatus* ReturnStatus) const {
 
 int MFnMesh::numFaceVertices(MStatus* ReturnStatus) const {
     auto mesh = Access::read(*this, ReturnStatus);
-    return mesh ? mesh->numFaceVertices() : 0;
+    return mesh ? mesh->NumFaceVertices() : 0;
 }
 
 MStatus MFnMesh::getPoints(MPointArray& vertexArray, MSpace::Space space) const {
@@ -113,7 +113,7 @@ MStatus MFnMesh::getPoints(MPointArray& vertexArray, MSpace::Space space) const 
     if (!mesh) return status;
     const MMatrix m = Access::toSpace(*this, space);
     vertexArray.clear();
-    for (const MPoint& p : mesh->points()) vertexArray.append(p * m);
+    for (const MPoint& p : mesh->Points()) vertexArray.append(p * m);
     return MStatus::kSuccess;
 }
 
@@ -129,9 +129,9 @@ MStatus MFnMesh::getPoint(int vertexId, MPoint& position, MSpace::Space space) c
     MStatus status;
     auto mesh = Access::read(*this, &status);
     if (!mesh) return status;
-    if (vertexId < 0 || vertexId >= mesh->numVertices())
+    if (vertexId < 0 || vertexId >= mesh->NumVertices())
         return failure("no such vertex", MStatus::kInvalidParameter);
-    position = mesh->points()[vertexId] * Access::toSpace(*this, space);
+    position = mesh->Points()[vertexId] * Access::toSpace(*this, space);
     return MStatus::kSuccess;
 }
 
@@ -139,10 +139,10 @@ MStatus MFnMesh::setPoint(int vertexId, const MPoint& position, MSpace::Space sp
     MStatus status;
     auto mesh = Access::read(*this, &status);
     if (!mesh) return status;
-    if (vertexId < 0 || vertexId >= mesh->numVertices())
+    if (vertexId < 0 || vertexId >= mesh->NumVertices())
         return failure("no such vertex", MStatus::kInvalidParameter);
     auto edited = std::make_shared<MeshData>(*mesh);
-    edited->setPoint(vertexId, position * Access::toSpace(*this, space).inverse());
+    edited->SetPoint(vertexId, position * Access::toSpace(*this, space).inverse());
     return Access::write(*this, edited);
 }
 
@@ -150,13 +150,13 @@ MStatus MFnMesh::setPoints(const MPointArray& vertexArray, MSpace::Space space) 
     MStatus status;
     auto mesh = Access::read(*this, &status);
     if (!mesh) return status;
-    if (static_cast<int>(vertexArray.length()) != mesh->numVertices())
+    if (static_cast<int>(vertexArray.length()) != mesh->NumVertices())
         return failure("the number of points differs from the number of vertices",
                        MStatus::kInvalidParameter);
     const MMatrix toObject = Access::toSpace(*this, space).inverse();
     auto edited = std::make_shared<MeshData>(*mesh);
     for (unsigned int i = 0; i < vertexArray.length(); ++i)
-        edited->setPoint(static_cast<int>(i), vertexArray[i] * toObject);
+        edited->SetPoint(static_cast<int>(i), vertexArray[i] * toObject);
     return Access::write(*this, edited);
 }
 
@@ -166,7 +166,7 @@ MStatus MFnMesh::getPolygonVertices(int polygonId, MIntArray& vertexList) const 
     if (!mesh) return status;
     if (polygonId < 0 || polygonId >= mesh->numPolygons())
         return failure("no such polygon", MStatus::kInvalidParameter);
-    const std::vector<int> vertices = mesh->polygonVertices(polygonId);
+    const std::vector<int> vertices = mesh->PolygonVertices(polygonId);
     vertexList = MIntArray(vertices.data(), static_cast<unsigned int>(vertices.size()));
     return MStatus::kSuccess;
 }
@@ -181,8 +181,8 @@ MStatus MFnMesh::getVertices(MIntArray& vertexCount, MIntArray& vertexList) cons
     MStatus status;
     auto mesh = Access::read(*this, &status);
     if (!mesh) return status;
-    vertexCount = MIntArray(mesh->counts().data(), static_cast<unsigned int>(mesh->counts().size()));
-    vertexList = MIntArray(mesh->connects().data(), static_cast<unsigned int>(mesh->connects().size()));
+    vertexCount = MIntArray(mesh->Counts().data(), static_cast<unsigned int>(mesh->Counts().size()));
+    vertexList = MIntArray(mesh->Connects().data(), static_cast<unsigned int>(mesh->Connects().size()));
     return MStatus::kSuccess;
 }
 
@@ -192,7 +192,7 @@ MStatus MFnMesh::getPolygonNormal(int polygonId, MVector& normal, MSpace::Space 
     if (!mesh) return status;
     if (polygonId < 0 || polygonId >= mesh->numPolygons())
         return failure("no such polygon", MStatus::kInvalidParameter);
-    normal = mesh->polygonNormal(polygonId).transformAsNormal(Access::toSpace(*this, space));
+    normal = mesh->PolygonNormal(polygonId).transformAsNormal(Access::toSpace(*this, space));
     return MStatus::kSuccess;
 }
 
@@ -230,7 +230,7 @@ MStatus MFnMesh::getClosestPoint(const MPoint& toThisPoint, MPoint& theClosestPo
     auto mesh = Access::read(*this, &status);
     if (!mesh) return status;
     const MMatrix toSpace = Access::toSpace(*this, space);
-    const auto closest = mesh->closestPoint(toThisPoint * toSpace.inverse());
+    const auto closest = mesh->ClosestPoint(toThisPoint * toSpace.inverse());
     if (!closest) return failure("the mesh has no polygons", MStatus::kInvalidParameter);
     theClosestPoint = closest->first * toSpace;
     if (closestPolygon) *closestPolygon = closest->second;

@@ -11,23 +11,23 @@ namespace {
 bool kindOf(MFnNumericData::Type type, AttributeKind& kind) {
     switch (type) {
     case MFnNumericData::kBoolean:
-        kind = AttributeKind::Bool;
+        kind = AttributeKind::kBool;
         return true;
     case MFnNumericData::kByte:
     case MFnNumericData::kChar:
     case MFnNumericData::kShort:
     case MFnNumericData::kLong:
-        kind = AttributeKind::Int;
+        kind = AttributeKind::kInt;
         return true;
     case MFnNumericData::kFloat:
     case MFnNumericData::kDouble:
-        kind = AttributeKind::Double;
+        kind = AttributeKind::kDouble;
         return true;
     case MFnNumericData::k3Short:
     case MFnNumericData::k3Long:
     case MFnNumericData::k3Float:
     case MFnNumericData::k3Double:
-        kind = AttributeKind::Double3;
+        kind = AttributeKind::kDouble3;
         return true;
     default:
         return false;
@@ -54,14 +54,14 @@ MObject MFnNumericAttribute::create(const MString& fullName, const MString& brie
                                                      MStatus::kInvalidParameter)),
                MObject();
     const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
-    if (kind == AttributeKind::Double3)
+    if (kind == AttributeKind::kDouble3)
         return attach(*this,
-                      AttributeDefinition::makeDouble3(fullName.str(), brief, {"X", "Y", "Z"},
+                      AttributeDefinition::MakeDouble3(fullName.str(), brief, {"X", "Y", "Z"},
                                                        {"X", "Y", "Z"},
                                                        {defaultValue, defaultValue, defaultValue}),
                       ReturnStatus);
     auto attribute = std::make_shared<AttributeDefinition>(fullName.str(), brief, kind, Value(defaultValue));
-    attribute->setDefault(attribute->coerce(defaultValue));
+    attribute->SetDefault(attribute->Coerce(defaultValue));
     return attach(*this, attribute, ReturnStatus);
 }
 
@@ -69,7 +69,7 @@ MObject MFnNumericAttribute::createColor(const MString& fullName, const MString&
                                          MStatus* ReturnStatus) {
     const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
     auto attribute =
-        AttributeDefinition::makeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
+        AttributeDefinition::MakeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
     attribute->usedAsColor = true;
     return attach(*this, attribute, ReturnStatus);
 }
@@ -80,17 +80,17 @@ MObject MFnNumericAttribute::createPoint(const MString& fullName, const MString&
 }
 
 MFnNumericData::Type MFnNumericAttribute::unitType(MStatus* ReturnStatus) const {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     report(ReturnStatus, attribute ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure));
     if (!attribute) return MFnNumericData::kInvalid;
     switch (attribute->kind()) {
-    case AttributeKind::Bool:
+    case AttributeKind::kBool:
         return MFnNumericData::kBoolean;
-    case AttributeKind::Int:
+    case AttributeKind::kInt:
         return MFnNumericData::kInt;
-    case AttributeKind::Double:
+    case AttributeKind::kDouble:
         return MFnNumericData::kDouble;
-    case AttributeKind::Double3:
+    case AttributeKind::kDouble3:
         return MFnNumericData::k3Double;
     default:
         return MFnNumericData::kInvalid;
@@ -106,25 +106,25 @@ MStatus MFnNumericAttribute::setDefault(int value) {
 }
 
 MStatus MFnNumericAttribute::setDefault(double value) {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
-    if (attribute->kind() == AttributeKind::Double3) return setDefault(value, value, value);
-    attribute->setDefault(attribute->coerce(value));
+    if (attribute->kind() == AttributeKind::kDouble3) return setDefault(value, value, value);
+    attribute->SetDefault(attribute->Coerce(value));
     return MStatus::kSuccess;
 }
 
 MStatus MFnNumericAttribute::setDefault(double a, double b, double c) {
-    auto attribute = ObjectAccess::attribute(object_);
-    if (!attribute || attribute->kind() != AttributeKind::Double3)
+    auto attribute = ObjectAccess::Attribute(object_);
+    if (!attribute || attribute->kind() != AttributeKind::kDouble3)
         return convert::failure("not a numeric triple", MStatus::kInvalidParameter);
     const double values[3] = {a, b, c};
-    for (int i = 0; i < 3; ++i) attribute->children()[i]->setDefault(values[i]);
+    for (int i = 0; i < 3; ++i) attribute->Children()[i]->SetDefault(values[i]);
     return MStatus::kSuccess;
 }
 
 MStatus MFnNumericAttribute::getDefault(double& value) {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
-    value = toDouble(attribute->defaultValue());
+    value = ToDouble(attribute->DefaultValue());
     return MStatus::kSuccess;
 }

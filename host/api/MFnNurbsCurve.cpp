@@ -49,22 +49,22 @@ MObject MFnNurbsCurve::create(const MPointArray& controlVertices, const MDoubleA
 
 int MFnNurbsCurve::numCVs(MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? static_cast<int>(curve->points().size()) : 0;
+    return curve ? static_cast<int>(curve->Points().size()) : 0;
 }
 
 int MFnNurbsCurve::degree(MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? curve->degree() : 0;
+    return curve ? curve->Degree() : 0;
 }
 
 MFnNurbsCurve::Form MFnNurbsCurve::form(MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? static_cast<Form>(curve->form()) : kInvalid;
+    return curve ? static_cast<Form>(curve->GetForm()) : kInvalid;
 }
 
 int MFnNurbsCurve::numKnots(MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? static_cast<int>(curve->knots().size()) : 0;
+    return curve ? static_cast<int>(curve->Knots().size()) : 0;
 }
 
 MStatus MFnNurbsCurve::getCVs(MPointArray& array, MSpace::Space space) const {
@@ -73,21 +73,21 @@ MStatus MFnNurbsCurve::getCVs(MPointArray& array, MSpace::Space space) const {
     if (!curve) return status;
     const MMatrix m = Access::toSpace(*this, space);
     array.clear();
-    for (const MPoint& p : curve->points()) array.append(p * m);
+    for (const MPoint& p : curve->Points()) array.append(p * m);
     return MStatus::kSuccess;
 }
 
 MStatus MFnNurbsCurve::getKnots(MDoubleArray& array) const {
     MStatus status;
     auto curve = Access::read(*this, &status);
-    if (curve) array = MDoubleArray(curve->knots().data(), static_cast<unsigned int>(curve->knots().size()));
+    if (curve) array = MDoubleArray(curve->Knots().data(), static_cast<unsigned int>(curve->Knots().size()));
     return status;
 }
 
 MStatus MFnNurbsCurve::getKnotDomain(double& start, double& end) const {
     MStatus status;
     auto curve = Access::read(*this, &status);
-    if (curve) curve->domain(start, end);
+    if (curve) curve->Domain(start, end);
     return status;
 }
 
@@ -98,24 +98,24 @@ double MFnNurbsCurve::length(double, MStatus* ReturnStatus) const {
 
 double MFnNurbsCurve::findParamFromLength(double length, MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? curve->paramAtLength(length) : 0.0;
+    return curve ? curve->ParamAtLength(length) : 0.0;
 }
 
 double MFnNurbsCurve::findLengthFromParam(double param, MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? curve->lengthAtParam(param) : 0.0;
+    return curve ? curve->LengthAtParam(param) : 0.0;
 }
 
 MStatus MFnNurbsCurve::getPointAtParam(double param, MPoint& point, MSpace::Space space) const {
     MStatus status;
     auto curve = Access::read(*this, &status);
     if (!curve) return status;
-    if (curve->isEmpty()) return failure("the curve has no control vertices", MStatus::kInvalidParameter);
-    point = curve->pointAt(param) * Access::toSpace(*this, space);
+    if (curve->IsEmpty()) return failure("the curve has no control vertices", MStatus::kInvalidParameter);
+    point = curve->PointAt(param) * Access::toSpace(*this, space);
     return MStatus::kSuccess;
 }
 
 MVector MFnNurbsCurve::tangent(double param, MSpace::Space space, MStatus* ReturnStatus) const {
     auto curve = Access::read(*this, ReturnStatus);
-    return curve ? (curve->derivativeAt(param) * Access::toSpace(*this, space)).normal() : MVector();
+    return curve ? (curve->DerivativeAt(param) * Access::toSpace(*this, space)).normal() : MVector();
 }

@@ -52,28 +52,28 @@ MObject MFnNurbsSurface::create(const MPointArray& controlVertices, const MDoubl
 
 int MFnNurbsSurface::numCVsInU(MStatus* ReturnStatus) const {
     auto surface = Access::read(*this, ReturnStatus);
-    return surface ? surface->numU() : 0;
+    return surface ? surface->NumU() : 0;
 }
 
 int MFnNurbsSurface::numCVsInV(MStatus* ReturnStatus) const {
     auto surface = Access::read(*this, ReturnStatus);
-    return surface ? surface->numV() : 0;
+    return surface ? surface->NumV() : 0;
 }
 
 int MFnNurbsSurface::degreeU(MStatus* ReturnStatus) const {
     auto surface = Access::read(*this, ReturnStatus);
-    return surface ? surface->degreeU() : 0;
+    return surface ? surface->DegreeU() : 0;
 }
 
 int MFnNurbsSurface::degreeV(MStatus* ReturnStatus) const {
     auto surface = Access::read(*this, ReturnStatus);
-    return surface ? surface->degreeV() : 0;
+    return surface ? surface->DegreeV() : 0;
 }
 
 MStatus MFnNurbsSurface::getKnotDomain(double& startU, double& endU, double& startV, double& endV) const {
     MStatus status;
     auto surface = Access::read(*this, &status);
-    if (surface) surface->domain(startU, endU, startV, endV);
+    if (surface) surface->Domain(startU, endU, startV, endV);
     return status;
 }
 
@@ -81,15 +81,15 @@ MStatus MFnNurbsSurface::getPointAtParam(double u, double v, MPoint& point, MSpa
     MStatus status;
     auto surface = Access::read(*this, &status);
     if (!surface) return status;
-    if (surface->points().empty())
+    if (surface->Points().empty())
         return failure("the surface has no control vertices", MStatus::kInvalidParameter);
-    point = surface->pointAt(u, v) * Access::toSpace(*this, space);
+    point = surface->PointAt(u, v) * Access::toSpace(*this, space);
     return MStatus::kSuccess;
 }
 
 MVector MFnNurbsSurface::normal(double u, double v, MSpace::Space space, MStatus* ReturnStatus) const {
     auto surface = Access::read(*this, ReturnStatus);
-    return surface ? surface->normalAt(u, v).transformAsNormal(Access::toSpace(*this, space)) : MVector();
+    return surface ? surface->NormalAt(u, v).transformAsNormal(Access::toSpace(*this, space)) : MVector();
 }
 
 bool MFnNurbsSurface::intersect(const MPoint& rayStartingPoint, const MVector& alongThisDirection, double& u,

@@ -97,7 +97,7 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
     std::shared_ptr<const vex::host::CommandSyntax> syntax;
     if (createSyntaxFunction)
         syntax = std::make_shared<const vex::host::CommandSyntax>(createSyntaxFunction().hostSyntax());
-    if (!vex::host::CommandRegistry::get().add(commandName.str(), creatorFunction, plugin->name(),
+    if (!vex::host::CommandRegistry::get().Add(commandName.str(), creatorFunction, plugin->name(),
                                                std::move(syntax)))
         return MStatus(MStatus::kFailure, "the command \"" + commandName.str() + "\" is already registered");
     plugin->commands.push_back(commandName.str());
@@ -120,33 +120,33 @@ MStatus MFnPlugin::registerNode(const MString& typeName, const MTypeId& typeId,
     if (!plugin) return notAttached();
     if (type != MPxNode::kDependNode)
         return MStatus(MStatus::kNotImplemented, "this host makes plug-in nodes of kind kDependNode only");
-    auto& registry = vex::host::NodeTypeRegistry::instance();
+    auto& registry = vex::host::NodeTypeRegistry::Instance();
     const std::string name = typeName.str();
     if (name.empty() || !creatorFunction) return MStatus::kInvalidParameter;
-    if (registry.find(name) || registry.find(static_cast<std::uint32_t>(typeId.id())))
+    if (registry.Find(name) || registry.Find(static_cast<std::uint32_t>(typeId.id())))
         return MStatus(MStatus::kFailure,
                        "the node type name or id of \"" + name + "\" is already registered");
 
     auto nodeType = std::make_shared<vex::host::NodeType>(name, typeId.id(), MFn::kPluginDependNode,
-                                                          registry.find("dependNode"));
-    nodeType->setNameStem(name);
+                                                          registry.Find("dependNode"));
+    nodeType->SetNameStem(name);
     MPxNodeAccess::typeBeingInitialized() = nodeType.get();
     const MStatus initialized = initFunction ? initFunction() : MStatus(MStatus::kSuccess);
     MPxNodeAccess::typeBeingInitialized() = nullptr;
     if (!initialized)
         return MStatus(MStatus::kFailure, "the initialize function of node type \"" + name + "\" failed");
 
-    nodeType->setOnCreate([creatorFunction, name](vex::host::Node& node) {
+    nodeType->SetOnCreate([creatorFunction, name](vex::host::Node& node) {
         auto* object = static_cast<MPxNode*>(creatorFunction());
         if (!object) return;
         MPxNodeAccess::attach(*object, node);
-        PluginManager::get().track(object, name, &destroyNodeObject);
+        PluginManager::get().Track(object, name, &destroyNodeObject);
         // The node owns its object; the manager destroys it, so that an object outliving its plug-in's
         // unload has already been destroyed while the code was there.
-        node.setUserObject(std::shared_ptr<void>(object, [](void* p) { PluginManager::get().release(p); }));
+        node.SetUserObject(std::shared_ptr<void>(object, [](void* p) { PluginManager::get().release(p); }));
         object->postConstructor();
     });
-    if (!registry.add(nodeType))
+    if (!registry.Add(nodeType))
         return MStatus(MStatus::kFailure, "the node type \"" + name + "\" was refused");
     plugin->nodeTypes.push_back(name);
     return MStatus::kSuccess;
@@ -155,18 +155,18 @@ MStatus MFnPlugin::registerNode(const MString& typeName, const MTypeId& typeId,
 MStatus MFnPlugin::deregisterNode(const MTypeId& typeId) {
     auto plugin = pluginOf(plugin_);
     if (!plugin) return notAttached();
-    auto nodeType = vex::host::NodeTypeRegistry::instance().find(static_cast<std::uint32_t>(typeId.id()));
+    auto nodeType = vex::host::NodeTypeRegistry::Instance().Find(static_cast<std::uint32_t>(typeId.id()));
     if (!nodeType || std::find(plugin->nodeTypes.begin(), plugin->nodeTypes.end(), nodeType->name()) ==
                          plugin->nodeTypes.end())
         return MStatus(MStatus::kFailure, "the plug-in has no node type with this id");
-    if (PluginManager::typeInUse(nodeType->name()))
+    if (PluginManager::TypeInUse(nodeType->name()))
         return MStatus(MStatus::kFailure, "nodes of type \"" + nodeType->name() + "\" are in the scene");
     eraseName(plugin->nodeTypes, nodeType->name());
-    PluginManager::get().dropNodeType(nodeType->name());
+    PluginManager::get().DropNodeType(nodeType->name());
     return MStatus::kSuccess;
 }
 
 MObject MFnPlugin::findPlugin(const MString& pluginName) {
-    auto plugin = PluginManager::get().find(pluginName.str());
+    auto plugin = PluginManager::get().Find(pluginName.str());
     return plugin ? vex::host::ObjectAccess::wrap(plugin) : MObject();
 }

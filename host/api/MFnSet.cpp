@@ -29,8 +29,8 @@ MStatus MFnSet::addMember(const MObject& object) {
     MStatus status;
     auto set = liveNodeOf(*this, &status);
     if (!set) return status;
-    auto member = ObjectAccess::liveNode(object);
-    if (!member || !Scene::instance().addMember(set, member))
+    auto member = ObjectAccess::LiveNode(object);
+    if (!member || !Scene::Instance().AddMember(set, member))
         return convert::failure("the object is not a node in the scene", MStatus::kInvalidParameter);
     return MStatus::kSuccess;
 }
@@ -51,7 +51,7 @@ MStatus MFnSet::removeMember(const MObject& object) {
     MStatus status;
     auto set = liveNodeOf(*this, &status);
     if (!set) return status;
-    return Scene::instance().removeMember(set, ObjectAccess::node(object))
+    return Scene::Instance().RemoveMember(set, ObjectAccess::node(object))
                ? MStatus(MStatus::kSuccess)
                : convert::failure("the object is not a member", MStatus::kInvalidParameter);
 }
@@ -60,7 +60,7 @@ MStatus MFnSet::clear() {
     MStatus status;
     auto set = liveNodeOf(*this, &status);
     if (!set) return status;
-    for (const auto& member : set->members()) Scene::instance().removeMember(set, member);
+    for (const auto& member : set->Members()) Scene::Instance().RemoveMember(set, member);
     return MStatus::kSuccess;
 }
 
@@ -69,7 +69,7 @@ MStatus MFnSet::getMembers(MSelectionList& members, bool) const {
     MStatus status;
     auto set = liveNodeOf(*this, &status);
     if (!set) return status;
-    MSelectionListAccess::items(members) = set->members();
+    MSelectionListAccess::items(members) = set->Members();
     return MStatus::kSuccess;
 }
 
@@ -79,11 +79,11 @@ bool MFnSet::isMember(const MDagPath& path, const MObject&, MStatus* ReturnStatu
 
 bool MFnSet::isMember(const MObject& object, MStatus* ReturnStatus) const {
     auto set = liveNodeOf(*this, ReturnStatus);
-    auto member = ObjectAccess::liveNode(object);
-    return set && member && set->isMember(*member);
+    auto member = ObjectAccess::LiveNode(object);
+    return set && member && set->IsMember(*member);
 }
 
 MFnSet::Restriction MFnSet::restriction(MStatus* ReturnStatus) const {
     auto set = liveNodeOf(*this, ReturnStatus);
-    return set && set->hasFn(MFn::kShadingEngine) ? kRenderableOnly : kNone;
+    return set && set->HasFn(MFn::kShadingEngine) ? kRenderableOnly : kNone;
 }

@@ -9,18 +9,18 @@ using convert::report;
 namespace {
 
 Double3 triple(const Node& node, const char* name) {
-    auto value = Scene::instance().evaluate(node, *node.findAttribute(name));
+    auto value = Scene::Instance().evaluate(node, *node.FindAttribute(name));
     return std::get<Double3>(value);
 }
 
 MStatus setTriple(const NodePtr& node, const char* name, const Double3& value) {
-    return Scene::instance().setValue(node, node->findAttribute(name), value)
+    return Scene::Instance().setValue(node, node->FindAttribute(name), value)
                ? MStatus(MStatus::kSuccess)
                : convert::failure(std::string("cannot set ") + name + " of " + node->name());
 }
 
 MTransformationMatrix::RotationOrder orderOf(const Node& node) {
-    int ro = toInt(Scene::instance().evaluate(node, *node.findAttribute("rotateOrder")));
+    int ro = ToInt(Scene::Instance().evaluate(node, *node.FindAttribute("rotateOrder")));
     return static_cast<MTransformationMatrix::RotationOrder>(ro + 1);
 }
 
@@ -42,7 +42,7 @@ MStatus applyTransformation(const NodePtr& node, const MTransformationMatrix& tr
     transform.getScale(scale, MSpace::kTransform);
     MVector t = transform.getTranslation(MSpace::kTransform);
     if (order > MTransformationMatrix::kInvalid && order < MTransformationMatrix::kLast)
-        Scene::instance().setValue(node, node->findAttribute("rotateOrder"), static_cast<int>(order) - 1);
+        Scene::Instance().setValue(node, node->FindAttribute("rotateOrder"), static_cast<int>(order) - 1);
     MStatus status = setTriple(node, "translate", {t.x, t.y, t.z});
     if (status) status = setTriple(node, "rotate", {angles[0], angles[1], angles[2]});
     if (status) status = setTriple(node, "scale", {scale[0], scale[1], scale[2]});
@@ -50,7 +50,7 @@ MStatus applyTransformation(const NodePtr& node, const MTransformationMatrix& tr
 }
 
 MMatrix parentWorld(const Node& node) {
-    auto value = Scene::instance().evaluate(node, *node.findAttribute("parentMatrix"));
+    auto value = Scene::Instance().evaluate(node, *node.FindAttribute("parentMatrix"));
     return convert::toMMatrix(std::get<Matrix>(value));
 }
 
@@ -93,7 +93,7 @@ MVector MFnTransform::getTranslation(MSpace::Space space, MStatus* ReturnStatus)
     if (!node) return MVector();
     auto t = triple(*node, "translate");
     if (space != MSpace::kWorld) return MVector(t[0], t[1], t[2]);
-    auto world = Scene::instance().evaluate(*node, *node->findAttribute("worldMatrix"));
+    auto world = Scene::Instance().evaluate(*node, *node->FindAttribute("worldMatrix"));
     const auto& m = std::get<Matrix>(world);
     return MVector(m[12], m[13], m[14]);
 }
@@ -143,7 +143,7 @@ MStatus MFnTransform::setRotation(const MEulerRotation& rotation) {
     if (!node) return status;
     // The rotation's order becomes the node's rotate order.
     const int order = static_cast<int>(MTransformationMatrix::fromEulerOrder(rotation.order)) - 1;
-    Scene::instance().setValue(node, node->findAttribute("rotateOrder"), order);
+    Scene::Instance().setValue(node, node->FindAttribute("rotateOrder"), order);
     return setTriple(node, "rotate", {rotation.x, rotation.y, rotation.z});
 }
 
@@ -200,7 +200,7 @@ MStatus MFnTransform::setRotationOrder(MTransformationMatrix::RotationOrder orde
     if (order <= MTransformationMatrix::kInvalid || order >= MTransformationMatrix::kLast)
         return convert::failure("invalid rotation order", MStatus::kInvalidParameter);
     if (!reorder) {
-        Scene::instance().setValue(node, node->findAttribute("rotateOrder"), static_cast<int>(order) - 1);
+        Scene::Instance().setValue(node, node->FindAttribute("rotateOrder"), static_cast<int>(order) - 1);
         return MStatus::kSuccess;
     }
     MTransformationMatrix transform = transformationOf(*node);

@@ -18,10 +18,10 @@ struct TypeInfo {
 bool typeInfo(MFnData::Type type, TypeInfo& info) {
     switch (type) {
     case MFnData::kString:
-        info = {AttributeKind::String, MFn::kStringData};
+        info = {AttributeKind::kString, MFn::kStringData};
         return true;
     case MFnData::kStringArray:
-        info = {AttributeKind::StringArray, MFn::kStringArrayData};
+        info = {AttributeKind::kStringArray, MFn::kStringArrayData};
         return true;
     case MFnData::kMatrix:
         info = {AttributeKind::Matrix, MFn::kMatrixData};
@@ -59,12 +59,12 @@ bool typeInfo(MFnData::Type type, TypeInfo& info) {
 
 Value emptyValue(AttributeKind kind) {
     switch (kind) {
-    case AttributeKind::String:
+    case AttributeKind::kString:
         return std::string();
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         return StringList();
     case AttributeKind::Matrix:
-        return identityMatrix();
+        return IdentityMatrix();
     default:
         return Value();
     }
@@ -77,13 +77,13 @@ bool defaultFrom(const MObject& data, const AttributeDefinition& attribute, Valu
         return true;
     }
     if (auto plain = ObjectAccess::as<ValueData>(data)) {
-        if (!attribute.accepts(plain->value())) return false;
+        if (!attribute.Accepts(plain->value())) return false;
         out = plain->value();
         return true;
     }
     auto object = ObjectAccess::data(data);
     if (!object || attribute.kind() != AttributeKind::Data) return false;
-    out = DataPtr(object->clone());
+    out = DataPtr(object->Clone());
     return true;
 }
 
@@ -107,47 +107,47 @@ MObject MFnTypedAttribute::create(const MString& fullName, const MString& briefN
                MObject();
     auto attribute = std::make_shared<AttributeDefinition>(
         fullName.str(), briefName.isEmpty() ? fullName.str() : briefName.str(), info.kind);
-    attribute->setDataType(info.dataType);
+    attribute->SetDataType(info.dataType);
     Value value;
     if (!defaultFrom(defaultData, *attribute, value))
         return report(ReturnStatus,
                       convert::failure("the default does not fit the type", MStatus::kInvalidParameter)),
                MObject();
-    attribute->setDefault(value);
+    attribute->SetDefault(value);
     MObject object = ObjectAccess::wrap(attribute);
     report(ReturnStatus, setObject(object));
     return object;
 }
 
 MFnData::Type MFnTypedAttribute::attrType(MStatus* ReturnStatus) const {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     report(ReturnStatus, attribute ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure));
     if (!attribute) return MFnData::kInvalid;
     for (int t = MFnData::kInvalid + 1; t < MFnData::kLast; ++t) {
         TypeInfo info;
-        if (typeInfo(static_cast<MFnData::Type>(t), info) && info.dataType == attribute->dataType())
+        if (typeInfo(static_cast<MFnData::Type>(t), info) && info.dataType == attribute->DataType())
             return static_cast<MFnData::Type>(t);
     }
     return MFnData::kInvalid;
 }
 
 MStatus MFnTypedAttribute::getDefault(MObject& defaultData) {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
-    auto value = attribute->defaultValue();
+    auto value = attribute->DefaultValue();
     if (auto* data = std::get_if<DataPtr>(&value))
-        defaultData = *data ? ObjectAccess::wrap((*data)->clone()) : MObject();
+        defaultData = *data ? ObjectAccess::wrap((*data)->Clone()) : MObject();
     else
-        defaultData = ObjectAccess::wrap(std::make_shared<ValueData>(attribute->dataType(), value));
+        defaultData = ObjectAccess::wrap(std::make_shared<ValueData>(attribute->DataType(), value));
     return MStatus::kSuccess;
 }
 
 MStatus MFnTypedAttribute::setDefault(const MObject& defaultData) {
-    auto attribute = ObjectAccess::attribute(object_);
+    auto attribute = ObjectAccess::Attribute(object_);
     if (!attribute) return convert::failure("no attribute attached");
     Value value;
     if (!defaultFrom(defaultData, *attribute, value))
         return convert::failure("the default does not fit the type", MStatus::kInvalidParameter);
-    attribute->setDefault(value);
+    attribute->SetDefault(value);
     return MStatus::kSuccess;
 }

@@ -11,7 +11,7 @@
 using namespace vex::host;
 
 MStatus MGlobal::getActiveSelectionList(MSelectionList& list, bool) {
-    MSelectionListAccess::items(list) = Scene::instance().selection();
+    MSelectionListAccess::items(list) = Scene::Instance().Selection();
     return MStatus::kSuccess;
 }
 
@@ -20,11 +20,11 @@ MStatus MGlobal::setActiveSelectionList(const MSelectionList& list, ListAdjustme
 }
 
 MStatus MGlobal::select(const MSelectionList& list, ListAdjustment mode) {
-    auto& scene = Scene::instance();
-    std::vector<NodePtr> result = mode == kReplaceList ? std::vector<NodePtr>{} : scene.selection();
+    auto& scene = Scene::Instance();
+    std::vector<NodePtr> result = mode == kReplaceList ? std::vector<NodePtr>{} : scene.Selection();
     std::vector<NodePtr> given;
     for (const auto& node : MSelectionListAccess::items(list))
-        if (node->isAlive()) given.push_back(node);
+        if (node->IsAlive()) given.push_back(node);
     if (mode == kAddToHeadOfList) {
         for (const auto& node : given)
             result.erase(std::remove(result.begin(), result.end(), node), result.end());
@@ -52,7 +52,7 @@ MStatus MGlobal::select(const MSelectionList& list, ListAdjustment mode) {
             break;
         }
     }
-    scene.setSelection(result);
+    scene.SetSelection(result);
     return MStatus::kSuccess;
 }
 
@@ -73,7 +73,7 @@ MStatus MGlobal::unselect(const MObject& object) {
 }
 
 MStatus MGlobal::clearSelectionList() {
-    Scene::instance().setSelection({});
+    Scene::Instance().SetSelection({});
     return MStatus::kSuccess;
 }
 
@@ -83,40 +83,40 @@ MStatus MGlobal::getSelectionListByName(const MString& name, MSelectionList& lis
 }
 
 bool MGlobal::isYAxisUp() {
-    return Scene::instance().isYAxisUp();
+    return Scene::Instance().isYAxisUp();
 }
 
 bool MGlobal::isZAxisUp() {
-    return !Scene::instance().isYAxisUp();
+    return !Scene::Instance().isYAxisUp();
 }
 
 MStatus MGlobal::setYAxisUp(bool) {
-    Scene::instance().setYAxisUp(true);
+    Scene::Instance().SetYAxisUp(true);
     return MStatus::kSuccess;
 }
 
 MStatus MGlobal::setZAxisUp(bool) {
-    Scene::instance().setYAxisUp(false);
+    Scene::Instance().SetYAxisUp(false);
     return MStatus::kSuccess;
 }
 
 MStatus MGlobal::deleteNode(MObject& object) {
-    auto node = ObjectAccess::liveNode(object);
-    if (!node || !Scene::instance().deleteNode(node))
+    auto node = ObjectAccess::LiveNode(object);
+    if (!node || !Scene::Instance().deleteNode(node))
         return convert::failure("the object is not a node in the scene", MStatus::kInvalidParameter);
     return MStatus::kSuccess;
 }
 
 void MGlobal::displayInfo(const MString& text) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Info, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kInfo, text.str());
 }
 
 void MGlobal::displayWarning(const MString& text) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Warning, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kWarning, text.str());
 }
 
 void MGlobal::displayError(const MString& text) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Error, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kError, text.str());
 }
 
 int MGlobal::apiVersion() {

@@ -12,7 +12,7 @@ using vex::host::command::Value;
 namespace {
 
 MStatus run(const MString& command, Value& result, bool displayEnabled, bool undoEnabled) {
-    return CommandEngine::get().execute(command.str(), displayEnabled, undoEnabled, &result);
+    return CommandEngine::get().Execute(command.str(), displayEnabled, undoEnabled, &result);
 }
 
 template <typename Array, typename Read>
@@ -30,7 +30,7 @@ MStatus runIntoArray(const MString& command, Array& result, bool displayEnabled,
 } // namespace
 
 MStatus MGlobal::executeCommand(const MString& command, bool displayEnabled, bool undoEnabled) {
-    return CommandEngine::get().execute(command.str(), displayEnabled, undoEnabled);
+    return CommandEngine::get().Execute(command.str(), displayEnabled, undoEnabled);
 }
 
 MStatus MGlobal::executeCommand(const MString& command, MString& result, bool displayEnabled,
@@ -83,9 +83,9 @@ MString MGlobal::executeCommandStringResult(const MString& command, bool display
 }
 
 bool MGlobal::isUndoing() {
-    return vex::host::UndoQueue::get().isUndoing();
+    return vex::host::UndoQueue::get().IsUndoing();
 }
 
 bool MGlobal::isRedoing() {
-    return vex::host::UndoQueue::get().isRedoing();
+    return vex::host::UndoQueue::get().IsRedoing();
 }

@@ -10,7 +10,7 @@ using namespace vex::host;
 using convert::report;
 
 MItDag::MItDag(TraversalType type, MFn::Type filter, MStatus* ReturnStatus) : type_(type), filter_(filter) {
-    start(Scene::instance().world());
+    start(Scene::Instance().World());
     report(ReturnStatus, MStatus::kSuccess);
 }
 
@@ -24,12 +24,12 @@ void MItDag::start(const NodePtr& root) {
             Entry entry = queue.front();
             queue.pop_front();
             order_.push_back(entry);
-            for (const auto& child : entry.node->children()) queue.push_back({child, entry.depth + 1});
+            for (const auto& child : entry.node->Children()) queue.push_back({child, entry.depth + 1});
         }
     } else {
         auto walk = [this](auto& self, const NodePtr& node, unsigned int depth) -> void {
             order_.push_back({node, depth});
-            for (const auto& child : node->children()) self(self, child, depth + 1);
+            for (const auto& child : node->Children()) self(self, child, depth + 1);
         };
         walk(walk, root, 0);
     }
@@ -39,8 +39,8 @@ void MItDag::start(const NodePtr& root) {
 void MItDag::skipFiltered() {
     while (index_ < order_.size()) {
         const auto& node = order_[index_].node;
-        const bool live = node->isAlive() || node == Scene::instance().world();
-        if (live && (filter_ == MFn::kInvalid || node->hasFn(filter_))) return;
+        const bool live = node->IsAlive() || node == Scene::Instance().World();
+        if (live && (filter_ == MFn::kInvalid || node->HasFn(filter_))) return;
         ++index_;
     }
 }
@@ -62,8 +62,8 @@ MStatus MItDag::reset(const MDagPath& root, TraversalType type, MFn::Type filter
 }
 
 MStatus MItDag::reset() {
-    start(root_ && (root_->isAlive() || root_ == Scene::instance().world()) ? root_
-                                                                            : Scene::instance().world());
+    start(root_ && (root_->IsAlive() || root_ == Scene::Instance().World()) ? root_
+                                                                            : Scene::Instance().World());
     return MStatus::kSuccess;
 }
 
@@ -85,7 +85,7 @@ MStatus MItDag::prune() {
     const auto& current = *order_[index_].node;
     std::vector<Entry> kept(order_.begin(), order_.begin() + index_ + 1);
     for (std::size_t i = index_ + 1; i < order_.size(); ++i)
-        if (!order_[i].node->isDescendantOf(current)) kept.push_back(order_[i]);
+        if (!order_[i].node->IsDescendantOf(current)) kept.push_back(order_[i]);
     order_ = std::move(kept);
     return MStatus::kSuccess;
 }

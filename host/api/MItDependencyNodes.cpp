@@ -13,7 +13,7 @@ MItDependencyNodes::MItDependencyNodes(MFn::Type filter, MStatus* ReturnStatus) 
 
 MStatus MItDependencyNodes::reset(MFn::Type filter) {
     filter_ = filter;
-    nodes_ = Scene::instance().nodes();
+    nodes_ = Scene::Instance().nodes();
     index_ = 0;
     skip();
     return MStatus::kSuccess;
@@ -21,7 +21,7 @@ MStatus MItDependencyNodes::reset(MFn::Type filter) {
 
 void MItDependencyNodes::skip() {
     while (index_ < nodes_.size() &&
-           (!nodes_[index_]->isAlive() || (filter_ != MFn::kInvalid && !nodes_[index_]->hasFn(filter_))))
+           (!nodes_[index_]->IsAlive() || (filter_ != MFn::kInvalid && !nodes_[index_]->HasFn(filter_))))
         ++index_;
 }
 

@@ -18,5 +18,5 @@ MStatus MMessage::removeCallbacks(MCallbackIdArray& ids) {
 }
 
 MCallbackId MMessage::currentCallbackId() {
-    return vex::host::MessageHub::get().current();
+    return vex::host::MessageHub::get().Current();
 }

@@ -11,11 +11,11 @@ bool MObject::isNull() const {
 }
 
 MFn::Type MObject::apiType() const {
-    return object_ ? object_->apiType() : MFn::kInvalid;
+    return object_ ? object_->ApiType() : MFn::kInvalid;
 }
 
 bool MObject::hasFn(MFn::Type type) const {
-    return object_ && object_->hasFn(type);
+    return object_ && object_->HasFn(type);
 }
 
 const char* MObject::apiTypeStr() const {

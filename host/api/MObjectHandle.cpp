@@ -9,9 +9,9 @@ using vex::host::ObjectAccess;
 bool MObjectHandle::isValid() const {
     if (object_.isNull()) return false;
     auto node = ObjectAccess::node(object_);
-    return !node || node->isAlive() || node->isPending();
+    return !node || node->IsAlive() || node->IsPending();
 }
 
 unsigned int MObjectHandle::hashCode() const {
-    return static_cast<unsigned int>(std::hash<const void*>()(ObjectAccess::object(object_).get()));
+    return static_cast<unsigned int>(std::hash<const void*>()(ObjectAccess::ObjectOf(object_).get()));
 }

@@ -16,12 +16,12 @@ namespace {
 const MStatus kInvalidPlug(MStatus::kFailure, MString("the plug is null or its node was deleted"));
 
 bool usable(const NodePtr& node, const AttributePtr& attribute) {
-    return node && attribute && node->isAlive() && node->hasAttribute(*attribute);
+    return node && attribute && node->IsAlive() && node->HasAttribute(*attribute);
 }
 
 double contextTime(const MDGContext& context) {
     MTime time;
-    if (context.isNormal() || !context.getTime(time)) return Scene::instance().currentTime();
+    if (context.isNormal() || !context.getTime(time)) return Scene::Instance().currentTime();
     return time.as(MTime::kSeconds);
 }
 
@@ -29,9 +29,9 @@ MFn::Type dataTypeOf(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::Matrix:
         return MFn::kMatrixData;
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         return MFn::kStringArrayData;
-    case AttributeKind::String:
+    case AttributeKind::kString:
         return MFn::kStringData;
     default:
         return MFn::kInvalid;
@@ -43,7 +43,7 @@ MFn::Type dataTypeOf(const AttributeDefinition& attribute) {
 MPlug::MPlug() = default;
 
 MPlug::MPlug(const MObject& node, const MObject& attribute)
-    : node_(ObjectAccess::node(node)), attribute_(ObjectAccess::attribute(attribute)) {
+    : node_(ObjectAccess::node(node)), attribute_(ObjectAccess::Attribute(attribute)) {
     // The attribute need not be on the node yet (a modifier may add it before the plug is used); every
     // use checks that it is.
     if (!node_ || !attribute_) {
@@ -76,7 +76,7 @@ MString MPlug::partialName(bool includeNodeName, bool, bool, bool, bool useFullA
     if (!node_ || !attribute_) return report(ReturnStatus, kInvalidPlug), MString();
     report(ReturnStatus, MStatus::kSuccess);
     auto nameOf = [useLongNames](const AttributeDefinition& a) {
-        return useLongNames ? a.longName() : a.shortName();
+        return useLongNames ? a.LongName() : a.ShortName();
     };
     std::string text = nameOf(*attribute_);
     if (useFullAttributePath && attribute_->parent()) text = nameOf(*attribute_->parent()) + "." + text;
@@ -95,24 +95,24 @@ bool MPlug::isCompound(MStatus* ReturnStatus) const {
 unsigned int MPlug::numChildren(MStatus* ReturnStatus) const {
     if (!attribute_) return report(ReturnStatus, kInvalidPlug), 0u;
     report(ReturnStatus, MStatus::kSuccess);
-    return static_cast<unsigned int>(attribute_->children().size());
+    return static_cast<unsigned int>(attribute_->Children().size());
 }
 
 MPlug MPlug::child(unsigned int index, MStatus* ReturnStatus) const {
-    if (!attribute_ || index >= attribute_->children().size())
+    if (!attribute_ || index >= attribute_->Children().size())
         return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
     report(ReturnStatus, MStatus::kSuccess);
     MPlug plug;
     plug.node_ = node_;
-    plug.attribute_ = attribute_->children()[index];
+    plug.attribute_ = attribute_->Children()[index];
     return plug;
 }
 
 MPlug MPlug::child(const MObject& attribute, MStatus* ReturnStatus) const {
-    auto wanted = ObjectAccess::attribute(attribute);
+    auto wanted = ObjectAccess::Attribute(attribute);
     if (wanted && attribute_)
-        for (unsigned int i = 0; i < attribute_->children().size(); ++i)
-            if (attribute_->children()[i] == wanted) return child(i, ReturnStatus);
+        for (unsigned int i = 0; i < attribute_->Children().size(); ++i)
+            if (attribute_->Children()[i] == wanted) return child(i, ReturnStatus);
     return report(ReturnStatus, MStatus::kInvalidParameter), MPlug();
 }
 
@@ -128,7 +128,7 @@ MPlug MPlug::parent(MStatus* ReturnStatus) const {
     report(ReturnStatus, MStatus::kSuccess);
     MPlug plug;
     plug.node_ = node_;
-    plug.attribute_ = node_->findAttribute(attribute_->parent()->longName());
+    plug.attribute_ = node_->FindAttribute(attribute_->parent()->LongName());
     return plug;
 }
 
@@ -159,7 +159,7 @@ MPlug MPlug::elementByPhysicalIndex(unsigned int index, MStatus* ReturnStatus) c
 bool MPlug::isDynamic(MStatus* ReturnStatus) const {
     if (!node_ || !attribute_) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return node_->isDynamic(*attribute_);
+    return node_->IsDynamic(*attribute_);
 }
 
 bool MPlug::isNetworked(MStatus* ReturnStatus) const {
@@ -179,13 +179,13 @@ bool MPlug::isConnected(MStatus* ReturnStatus) const {
 bool MPlug::isDestination(MStatus* ReturnStatus) const {
     if (!usable(node_, attribute_)) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    return node_->input(*attribute_) != nullptr;
+    return node_->Input(*attribute_) != nullptr;
 }
 
 bool MPlug::isSource(MStatus* ReturnStatus) const {
     if (!usable(node_, attribute_)) return report(ReturnStatus, kInvalidPlug), false;
     report(ReturnStatus, MStatus::kSuccess);
-    for (const auto& link : node_->outputs())
+    for (const auto& link : node_->Outputs())
         if (link.attribute == attribute_) return true;
     return false;
 }
@@ -200,8 +200,8 @@ bool MPlug::connectedTo(MPlugArray& array, bool asDst, bool asSrc, MStatus* Retu
                 if (auto other = link.other.lock())
                     array.append(MPlug(ObjectAccess::wrap(other), ObjectAccess::wrap(link.otherAttribute)));
     };
-    if (asDst) collect(node_->inputs());
-    if (asSrc) collect(node_->outputs());
+    if (asDst) collect(node_->Inputs());
+    if (asSrc) collect(node_->Outputs());
     return array.length() > 0;
 }
 
@@ -212,7 +212,7 @@ namespace {
 /// Reads the plug's value at a time, or reports failure.
 bool read(const NodePtr& node, const AttributePtr& attribute, double time, Value& out, MStatus* status) {
     if (!usable(node, attribute)) return report(status, kInvalidPlug), false;
-    out = Scene::instance().evaluate(*node, *attribute, time);
+    out = Scene::Instance().evaluate(*node, *attribute, time);
     report(status, MStatus::kSuccess);
     return true;
 }
@@ -222,18 +222,18 @@ bool readNumber(const NodePtr& node, const AttributePtr& attribute, double time,
     Value value;
     if (!read(node, attribute, time, value, status)) return false;
     auto kind = attribute->kind();
-    if (kind != AttributeKind::Bool && kind != AttributeKind::Int && kind != AttributeKind::Double)
+    if (kind != AttributeKind::kBool && kind != AttributeKind::kInt && kind != AttributeKind::kDouble)
         return report(status,
                       convert::failure("the plug does not hold a number", MStatus::kInvalidParameter)),
                false;
-    out = toDouble(value);
+    out = ToDouble(value);
     return true;
 }
 
 MStatus write(const NodePtr& node, const AttributePtr& attribute, const Value& value) {
     if (!usable(node, attribute)) return kInvalidPlug;
-    if (!Scene::instance().setValue(node, attribute, value))
-        return convert::failure("the value cannot be set on " + node->name() + "." + attribute->longName(),
+    if (!Scene::Instance().setValue(node, attribute, value))
+        return convert::failure("the value cannot be set on " + node->name() + "." + attribute->LongName(),
                                 MStatus::kInvalidParameter);
     return MStatus::kSuccess;
 }
@@ -308,7 +308,7 @@ MStatus MPlug::setValue(const MObject& value) {
     if (!usable(node_, attribute_)) return kInvalidPlug;
     if (value.isNull() && attribute_->kind() == AttributeKind::Data) return write(node_, attribute_, Value{});
     if (auto plain = ObjectAccess::as<ValueData>(value)) return write(node_, attribute_, plain->value());
-    if (auto data = ObjectAccess::data(value)) return write(node_, attribute_, DataPtr(data->clone()));
+    if (auto data = ObjectAccess::data(value)) return write(node_, attribute_, DataPtr(data->Clone()));
     return convert::failure("the object is not a data value", MStatus::kInvalidParameter);
 }
 
@@ -342,7 +342,7 @@ bool MPlug::asBool(const MDGContext& context, MStatus* ReturnStatus) const {
 int MPlug::asInt(const MDGContext& context, MStatus* ReturnStatus) const {
     double value = 0.0;
     readNumber(node_, attribute_, contextTime(context), value, ReturnStatus);
-    return toInt(value);
+    return ToInt(value);
 }
 
 short MPlug::asShort(const MDGContext& context, MStatus* ReturnStatus) const {
@@ -371,7 +371,7 @@ MObject MPlug::asMObject(const MDGContext& context, MStatus* ReturnStatus) const
     Value value;
     if (!read(node_, attribute_, contextTime(context), value, ReturnStatus)) return MObject();
     if (auto* data = std::get_if<DataPtr>(&value))
-        return *data ? ObjectAccess::wrap((*data)->clone()) : MObject();
+        return *data ? ObjectAccess::wrap((*data)->Clone()) : MObject();
     if (auto type = dataTypeOf(*attribute_); type != MFn::kInvalid)
         return ObjectAccess::wrap(std::make_shared<ValueData>(type, value));
     report(ReturnStatus, convert::failure("the plug does not hold a data value", MStatus::kInvalidParameter));

@@ -15,7 +15,7 @@ using vex::host::command::Value;
 namespace {
 
 Value& result() {
-    return CommandEngine::get().currentResult();
+    return CommandEngine::get().CurrentResult();
 }
 
 // Appends one element; a result that is not yet an array of the element's type becomes an empty one first.
@@ -57,15 +57,15 @@ MStatus MPxCommand::setCommandString(const MString& text) {
 }
 
 void MPxCommand::displayInfo(const MString& text) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Info, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kInfo, text.str());
 }
 
 void MPxCommand::displayWarning(const MString& text, bool) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Warning, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kWarning, text.str());
 }
 
 void MPxCommand::displayError(const MString& text, bool) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Error, text.str());
+    ScriptEditor::get().Write(ScriptEditor::Kind::kError, text.str());
 }
 
 void MPxCommand::setResult(bool value) {
@@ -89,16 +89,16 @@ void MPxCommand::setResult(const char* value) {
 }
 
 void MPxCommand::setResult(const MIntArray& value) {
-    result() = arrayOf(Value::Type::IntArray, value, [](int v) { return Value::Int(v); });
+    result() = arrayOf(Value::Type::kIntArray, value, [](int v) { return Value::Int(v); });
 }
 
 void MPxCommand::setResult(const MDoubleArray& value) {
-    result() = arrayOf(Value::Type::FloatArray, value, [](double v) { return Value::Float(v); });
+    result() = arrayOf(Value::Type::kFloatArray, value, [](double v) { return Value::Float(v); });
 }
 
 void MPxCommand::setResult(const MStringArray& value) {
     result() =
-        arrayOf(Value::Type::StringArray, value, [](const MString& v) { return Value::String(v.str()); });
+        arrayOf(Value::Type::kStringArray, value, [](const MString& v) { return Value::String(v.str()); });
 }
 
 void MPxCommand::appendToResult(int value) {

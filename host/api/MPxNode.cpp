@@ -21,7 +21,7 @@ MString MPxNode::name() const {
 
 MTypeId MPxNode::typeId() const {
     Node* node = MPxNodeAccess::node(*this);
-    return node ? MTypeId(node->type().typeId()) : MTypeId();
+    return node ? MTypeId(node->type().TypeId()) : MTypeId();
 }
 
 MString MPxNode::typeName() const {
@@ -33,15 +33,15 @@ MStatus MPxNode::addAttribute(const MObject& attr) {
     vex::host::NodeType* type = MPxNodeAccess::typeBeingInitialized();
     if (!type)
         return MStatus(MStatus::kFailure, "addAttribute is only valid in a node type's initialize function");
-    const vex::host::AttributePtr attribute = vex::host::ObjectAccess::attribute(attr);
+    const vex::host::AttributePtr attribute = vex::host::ObjectAccess::Attribute(attr);
     if (!attribute) return MStatus(MStatus::kInvalidParameter, "the object is not an attribute");
-    if (!type->addAttribute(attribute))
+    if (!type->AddAttribute(attribute))
         return MStatus(MStatus::kInvalidParameter, "the attribute's name is already used by the type");
     return MStatus::kSuccess;
 }
 
 MStatus MPxNode::attributeAffects(const MObject& whenChanges, const MObject& isAffected) {
-    if (!vex::host::ObjectAccess::attribute(whenChanges) || !vex::host::ObjectAccess::attribute(isAffected))
+    if (!vex::host::ObjectAccess::Attribute(whenChanges) || !vex::host::ObjectAccess::Attribute(isAffected))
         return MStatus::kInvalidParameter;
     return MStatus::kSuccess;
 }

@@ -10,5 +10,5 @@ MCallbackId MSceneMessage::addCallback(Message msg, MMessage::MBasicFunction fun
         return 0;
     }
     MSetStatus(ReturnStatus, MStatus::kSuccess);
-    return vex::host::MessageHub::get().addSceneCallback(msg, func, clientData);
+    return vex::host::MessageHub::get().AddSceneCallback(msg, func, clientData);
 }

@@ -27,7 +27,7 @@ MStatus outOfRange() {
 MSelectionList::MSelectionList() = default;
 
 MStatus MSelectionList::add(const MObject& object, bool) {
-    auto node = ObjectAccess::liveNode(object);
+    auto node = ObjectAccess::LiveNode(object);
     if (!node) return failure("the object is not a node in the scene", MStatus::kInvalidParameter);
     if (std::find(items_.begin(), items_.end(), node) == items_.end()) items_.push_back(node);
     return MStatus::kSuccess;
@@ -43,10 +43,10 @@ MStatus MSelectionList::add(const MString& matchString, bool) {
     const auto& pattern = matchString.str();
     bool found = false;
     if (pattern.find('*') == std::string::npos) {
-        if (auto node = Scene::instance().findNode(pattern))
+        if (auto node = Scene::Instance().findNode(pattern))
             found = add(ObjectAccess::wrap(node)) == MStatus::kSuccess;
     } else {
-        for (const auto& node : Scene::instance().nodes())
+        for (const auto& node : Scene::Instance().nodes())
             if (matches(pattern.c_str(), node->name().c_str()))
                 found = add(ObjectAccess::wrap(node)) == MStatus::kSuccess || found;
     }
@@ -77,7 +77,7 @@ bool MSelectionList::isEmpty(MStatus* ReturnStatus) const {
 MStatus MSelectionList::getDependNode(unsigned int index, MObject& object) const {
     if (index >= items_.size()) return outOfRange();
     object = ObjectAccess::wrap(items_[index]);
-    return items_[index]->isAlive() ? MStatus(MStatus::kSuccess) : failure("the node was deleted");
+    return items_[index]->IsAlive() ? MStatus(MStatus::kSuccess) : failure("the node was deleted");
 }
 
 MStatus MSelectionList::getDagPath(unsigned int index, MDagPath& path) const {
@@ -116,6 +116,6 @@ MStatus MSelectionList::merge(const MSelectionList& other, MergeStrategy strateg
 MStatus MSelectionList::getSelectionStrings(MStringArray& strings) const {
     strings.clear();
     for (const auto& node : items_)
-        if (node->isAlive()) strings.append(MString(Scene::instance().partialPathName(*node)));
+        if (node->IsAlive()) strings.append(MString(Scene::Instance().partialPathName(*node)));
     return MStatus::kSuccess;
 }

@@ -44,7 +44,7 @@ void MStatus::perror(const char* prefix) const {
 }
 
 void MStatus::perror(const MString& prefix) const {
-    vex::host::ErrorOutput::write((prefix + ": " + errorString()).str());
+    vex::host::ErrorOutput::Write((prefix + ": " + errorString()).str());
 }
 
 std::ostream& operator<<(std::ostream& out, const MStatus& status) {

@@ -38,21 +38,21 @@ std::string dashed(const char* name) {
 bool valueKind(MSyntax::MArgType type, CommandSyntax::Arg& arg) {
     switch (type) {
     case MSyntax::kBoolean:
-        arg = CommandSyntax::Arg::Truth;
+        arg = CommandSyntax::Arg::kTruth;
         return true;
     case MSyntax::kLong:
     case MSyntax::kUnsigned:
-        arg = CommandSyntax::Arg::Integer;
+        arg = CommandSyntax::Arg::kInteger;
         return true;
     case MSyntax::kDouble:
     case MSyntax::kDistance:
     case MSyntax::kAngle:
     case MSyntax::kTime:
-        arg = CommandSyntax::Arg::Number;
+        arg = CommandSyntax::Arg::kNumber;
         return true;
     case MSyntax::kString:
     case MSyntax::kSelectionItem:
-        arg = CommandSyntax::Arg::String;
+        arg = CommandSyntax::Arg::kString;
         return true;
     case MSyntax::kInvalidArgType:
     case MSyntax::kNoArg:
@@ -77,11 +77,11 @@ MSyntax::~MSyntax() = default;
 
 CommandSyntax MSyntax::hostSyntax() const {
     CommandSyntax out;
-    if (data_->query) out.query();
-    if (data_->edit) out.edit();
+    if (data_->query) out.Query();
+    if (data_->edit) out.Edit();
     for (const Data::Flag& flag : data_->flags)
         out.flag(flag.shortName.c_str(), flag.longName.c_str(), flag.args);
-    out.arguments(data_->arguments);
+    out.Arguments(data_->arguments);
     return out;
 }
 

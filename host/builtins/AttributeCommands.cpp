@@ -14,23 +14,23 @@ namespace {
 
 using command::Value;
 
-bool number(const std::string& text, double& out) {
+bool Number(const std::string& text, double& out) {
     const std::optional<double> value = util::ParseNumber<double>(text);
     if (value) out = *value;
     return value.has_value();
 }
 
 // The flags of setAttr: those with a value, and those with an optional truth value.
-bool takesValue(const std::string& flag) {
+bool TakesValue(const std::string& flag) {
     return flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size";
 }
-bool takesTruth(const std::string& flag) {
+bool TakesTruth(const std::string& flag) {
     return flag == "-l" || flag == "-lock" || flag == "-k" || flag == "-keyable" || flag == "-cb" ||
            flag == "-channelBox";
 }
 
 // The values of a setAttr call: every argument that is neither a flag nor a flag's value, after the plug.
-std::vector<std::string> setAttrWords(const command::CommandCall& call) {
+std::vector<std::string> SetAttrWords(const command::CommandCall& call) {
     std::vector<std::string> words;
     for (std::size_t i = 0; i < call.args.size(); ++i) {
         const auto& arg = call.args[i];
@@ -40,52 +40,52 @@ std::vector<std::string> setAttrWords(const command::CommandCall& call) {
         }
         const std::string flag = arg.value.AsString();
         const bool hasNext = i + 1 < call.args.size() && !call.args[i + 1].isFlag;
-        if (hasNext && (takesValue(flag) ||
-                        (takesTruth(flag) && CommandContext::truth(call.args[i + 1].value.AsString()))))
+        if (hasNext && (TakesValue(flag) ||
+                        (TakesTruth(flag) && CommandContext::Truth(call.args[i + 1].value.AsString()))))
             ++i;
     }
     return words;
 }
 
 // Reads numbers for a numeric leaf attribute, converting from the UI unit.
-bool readNumber(const AttributeDefinition& attribute, const std::string& text, double& out) {
-    if (attribute.kind() == AttributeKind::Bool) {
-        if (auto truth = CommandContext::truth(text)) {
+bool ReadNumber(const AttributeDefinition& attribute, const std::string& text, double& out) {
+    if (attribute.kind() == AttributeKind::kBool) {
+        if (auto truth = CommandContext::Truth(text)) {
             out = *truth ? 1.0 : 0.0;
             return true;
         }
     }
-    if (!number(text, out)) return false;
-    if (attribute.kind() == AttributeKind::Double) out = units::toInternal(units::kindOf(attribute), out);
+    if (!Number(text, out)) return false;
+    if (attribute.kind() == AttributeKind::kDouble) out = units::ToInternal(units::KindOf(attribute), out);
     return true;
 }
 
 // The stored value a setAttr call gives an attribute, or none when the words do not fit it.
-std::optional<host::Value> parseValue(const AttributeDefinition& attribute, const std::string& type,
+std::optional<host::Value> ParseValue(const AttributeDefinition& attribute, const std::string& type,
                                       const std::vector<std::string>& words) {
     switch (attribute.kind()) {
-    case AttributeKind::Bool:
-    case AttributeKind::Int:
-    case AttributeKind::Double: {
+    case AttributeKind::kBool:
+    case AttributeKind::kInt:
+    case AttributeKind::kDouble: {
         double v = 0.0;
-        if (words.size() != 1 || !readNumber(attribute, words[0], v)) return std::nullopt;
-        if (attribute.kind() == AttributeKind::Bool) return host::Value(v != 0.0);
-        if (attribute.kind() == AttributeKind::Int) return host::Value(static_cast<int>(v));
+        if (words.size() != 1 || !ReadNumber(attribute, words[0], v)) return std::nullopt;
+        if (attribute.kind() == AttributeKind::kBool) return host::Value(v != 0.0);
+        if (attribute.kind() == AttributeKind::kInt) return host::Value(static_cast<int>(v));
         return host::Value(v);
     }
-    case AttributeKind::Double3: {
+    case AttributeKind::kDouble3: {
         Double3 triple{};
         if (words.size() != 3) return std::nullopt;
         for (std::size_t i = 0; i < 3; ++i)
-            if (!readNumber(*attribute.children()[i], words[i], triple[i])) return std::nullopt;
+            if (!ReadNumber(*attribute.Children()[i], words[i], triple[i])) return std::nullopt;
         return host::Value(triple);
     }
-    case AttributeKind::String:
+    case AttributeKind::kString:
         if (words.size() != 1 || (!type.empty() && type != "string")) return std::nullopt;
         return host::Value(words[0]);
-    case AttributeKind::StringArray: {
+    case AttributeKind::kStringArray: {
         double count = 0.0;
-        if (type != "stringArray" || words.empty() || !number(words[0], count) ||
+        if (type != "stringArray" || words.empty() || !Number(words[0], count) ||
             static_cast<std::size_t>(count) + 1 != words.size())
             return std::nullopt;
         return host::Value(StringList(words.begin() + 1, words.end()));
@@ -94,7 +94,7 @@ std::optional<host::Value> parseValue(const AttributeDefinition& attribute, cons
         Matrix m{};
         if ((!type.empty() && type != "matrix") || words.size() != 16) return std::nullopt;
         for (std::size_t i = 0; i < 16; ++i)
-            if (!number(words[i], m[i])) return std::nullopt;
+            if (!Number(words[i], m[i])) return std::nullopt;
         return host::Value(m);
     }
     case AttributeKind::Data:
@@ -104,55 +104,55 @@ std::optional<host::Value> parseValue(const AttributeDefinition& attribute, cons
     return std::nullopt;
 }
 
-std::string plugText(const Node& node, const AttributeDefinition& attribute) {
-    return node.name() + "." + attribute.longName();
+std::string PlugText(const Node& node, const AttributeDefinition& attribute) {
+    return node.name() + "." + attribute.LongName();
 }
 
 // Sets the lock or the keyable state of a plug, recorded for undo.
-void applyPlugFlags(CommandContext& context, const NodePtr& node, const AttributePtr& attribute) {
-    if (context.has("-l", "-lock")) {
+void ApplyPlugFlags(CommandContext& context, const NodePtr& node, const AttributePtr& attribute) {
+    if (context.Has("-l", "-lock")) {
         const bool locked = context.flag("-l", "-lock");
-        const bool before = SessionState::get().isLocked(*node, *attribute);
-        StateChange::apply(
-            [node, attribute, locked] { SessionState::get().setLocked(*node, *attribute, locked); },
-            [node, attribute, before] { SessionState::get().setLocked(*node, *attribute, before); });
+        const bool before = SessionState::get().IsLocked(*node, *attribute);
+        StateChange::Apply(
+            [node, attribute, locked] { SessionState::get().SetLocked(*node, *attribute, locked); },
+            [node, attribute, before] { SessionState::get().SetLocked(*node, *attribute, before); });
     }
     // Keyable is a property of the attribute's description, which static attributes share among all
     // nodes of a type; only a node's own (dynamic) attributes change.
-    if (context.has("-k", "-keyable") && node->isDynamic(*attribute)) {
+    if (context.Has("-k", "-keyable") && node->IsDynamic(*attribute)) {
         const bool keyable = context.flag("-k", "-keyable");
         const bool before = attribute->keyable;
-        StateChange::apply([attribute, keyable] { attribute->keyable = keyable; },
+        StateChange::Apply([attribute, keyable] { attribute->keyable = keyable; },
                            [attribute, before] { attribute->keyable = before; });
     }
 }
 
-const char* typeName(const AttributeDefinition& attribute) {
+const char* TypeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
-    case AttributeKind::Bool:
+    case AttributeKind::kBool:
         return "bool";
-    case AttributeKind::Int:
+    case AttributeKind::kInt:
         return "long";
-    case AttributeKind::Double:
-        switch (units::kindOf(attribute)) {
-        case units::Kind::Linear:
+    case AttributeKind::kDouble:
+        switch (units::KindOf(attribute)) {
+        case units::Kind::kLinear:
             return "doubleLinear";
-        case units::Kind::Angular:
+        case units::Kind::kAngular:
             return "doubleAngle";
-        case units::Kind::None:
+        case units::Kind::kNone:
             return "double";
         }
         return "double";
-    case AttributeKind::Double3:
+    case AttributeKind::kDouble3:
         return "double3";
-    case AttributeKind::String:
+    case AttributeKind::kString:
         return "string";
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         return "stringArray";
     case AttributeKind::Matrix:
         return "matrix";
     case AttributeKind::Data:
-        return attribute.dataType() == MFn::kMeshData ? "mesh" : "data";
+        return attribute.DataType() == MFn::kMeshData ? "mesh" : "data";
     case AttributeKind::Message:
         return "message";
     }
@@ -161,67 +161,67 @@ const char* typeName(const AttributeDefinition& attribute) {
 
 } // namespace
 
-bool setAttrCommand(CommandContext& context) {
-    const std::vector<std::string> words = setAttrWords(context.call);
-    if (words.empty()) return context.fail("No plug was given.");
+bool SetAttrCommand(CommandContext& context) {
+    const std::vector<std::string> words = SetAttrWords(context.call);
+    if (words.empty()) return context.Fail("No plug was given.");
     const std::vector<std::string> values(words.begin() + 1, words.end());
     const std::string& text = words[0];
-    const auto name = PlugName::parse(text);
-    if (!name) return context.fail("No object matches name: " + text);
-    if (MeshForms::handles(name->attribute)) {
-        NodePtr node = requirePlugNode(context, *name, text);
-        return node && MeshForms::apply(context, node, *name, values);
+    const auto name = PlugName::Parse(text);
+    if (!name) return context.Fail("No object matches name: " + text);
+    if (MeshForms::Handles(name->attribute)) {
+        NodePtr node = RequirePlugNode(context, *name, text);
+        return node && MeshForms::Apply(context, node, *name, values);
     }
-    const auto plug = requirePlug(context, text);
+    const auto plug = RequirePlug(context, text);
     if (!plug) return false;
-    const std::string shown = plugText(*plug->node, *plug->attribute);
+    const std::string shown = PlugText(*plug->node, *plug->attribute);
     if (!values.empty()) {
-        if (SessionState::get().isLocked(*plug->node, *plug->attribute))
-            return context.fail("The attribute '" + shown + "' is locked and cannot be modified.");
-        const auto value = parseValue(*plug->attribute, context.text("-typ", "-type"), values);
-        if (!value) return context.fail("The values given do not fit the attribute '" + shown + "'.");
-        if (!Scene::instance().setValue(plug->node, plug->attribute, *value))
-            return context.fail("The attribute '" + shown + "' cannot be set.");
+        if (SessionState::get().IsLocked(*plug->node, *plug->attribute))
+            return context.Fail("The attribute '" + shown + "' is locked and cannot be modified.");
+        const auto value = ParseValue(*plug->attribute, context.text("-typ", "-type"), values);
+        if (!value) return context.Fail("The values given do not fit the attribute '" + shown + "'.");
+        if (!Scene::Instance().setValue(plug->node, plug->attribute, *value))
+            return context.Fail("The attribute '" + shown + "' cannot be set.");
     }
-    applyPlugFlags(context, plug->node, plug->attribute);
+    ApplyPlugFlags(context, plug->node, plug->attribute);
     return true;
 }
 
-bool getAttrCommand(CommandContext& context) {
-    const auto words = context.positional({{"-t", 1}, {"-time", 1}});
-    if (words.empty()) return context.fail("No plug was given.");
-    const auto plug = requirePlug(context, words[0]);
+bool GetAttrCommand(CommandContext& context) {
+    const auto words = context.Positional({{"-t", 1}, {"-time", 1}});
+    if (words.empty()) return context.Fail("No plug was given.");
+    const auto plug = RequirePlug(context, words[0]);
     if (!plug) return false;
     const AttributeDefinition& attribute = *plug->attribute;
-    if (context.has("-typ", "-type")) {
-        context.result = Value::String(typeName(attribute));
+    if (context.Has("-typ", "-type")) {
+        context.result = Value::String(TypeName(attribute));
         return true;
     }
-    Scene& scene = Scene::instance();
-    const double time = context.has("-t", "-time")
-                            ? units::framesToSeconds(context.number("-t", "-time", 0.0))
+    Scene& scene = Scene::Instance();
+    const double time = context.Has("-t", "-time")
+                            ? units::FramesToSeconds(context.Number("-t", "-time", 0.0))
                             : scene.currentTime();
     const host::Value value = scene.evaluate(*plug->node, attribute, time);
     switch (attribute.kind()) {
-    case AttributeKind::Bool:
-    case AttributeKind::Int:
-        context.result = Value::Int(toInt(value));
+    case AttributeKind::kBool:
+    case AttributeKind::kInt:
+        context.result = Value::Int(ToInt(value));
         return true;
-    case AttributeKind::Double:
-        context.result = Value::Float(units::toUi(units::kindOf(attribute), toDouble(value)));
+    case AttributeKind::kDouble:
+        context.result = Value::Float(units::ToUi(units::KindOf(attribute), ToDouble(value)));
         return true;
-    case AttributeKind::Double3: {
+    case AttributeKind::kDouble3: {
         const auto& triple = std::get<Double3>(value);
         std::vector<double> out;
         for (std::size_t i = 0; i < 3; ++i)
-            out.push_back(units::toUi(units::kindOf(*attribute.children()[i]), triple[i]));
+            out.push_back(units::ToUi(units::KindOf(*attribute.Children()[i]), triple[i]));
         context.result = Value::FloatArray(out);
         return true;
     }
-    case AttributeKind::String:
+    case AttributeKind::kString:
         context.result = Value::String(std::get<std::string>(value));
         return true;
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         context.result = Value::StringArray(std::get<StringList>(value));
         return true;
     case AttributeKind::Matrix: {
@@ -233,52 +233,52 @@ bool getAttrCommand(CommandContext& context) {
     case AttributeKind::Message:
         break;
     }
-    return context.fail("The value of '" + plugText(*plug->node, attribute) + "' cannot be read as text.");
+    return context.Fail("The value of '" + PlugText(*plug->node, attribute) + "' cannot be read as text.");
 }
 
 namespace {
 
 // The attribute description an addAttr call asks for, or null with a reason.
-AttributePtr describe(CommandContext& context, const std::string& longName, const std::string& shortName) {
+AttributePtr Describe(CommandContext& context, const std::string& longName, const std::string& shortName) {
     const std::string at = context.text("-at", "-attributeType");
     const std::string dt = context.text("-dt", "-dataType");
-    const double dv = context.number("-dv", "-defaultValue", 0.0);
+    const double dv = context.Number("-dv", "-defaultValue", 0.0);
     if (!dt.empty()) {
         if (dt == "string")
-            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::String,
+            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kString,
                                                          std::string());
         if (dt == "stringArray")
-            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::StringArray,
+            return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kStringArray,
                                                          StringList());
         if (dt == "matrix")
             return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Matrix,
-                                                         identityMatrix());
+                                                         IdentityMatrix());
         if (dt == "mesh") {
             auto a = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Data);
-            a->setDataType(MFn::kMeshData);
+            a->SetDataType(MFn::kMeshData);
             return a;
         }
-        context.fail("Unknown data type: " + dt);
+        context.Fail("Unknown data type: " + dt);
         return nullptr;
     }
     const std::string type = at.empty() ? "double" : at;
     if (type == "bool")
-        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Bool, dv != 0.0);
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kBool, dv != 0.0);
     if (type == "long" || type == "short" || type == "byte" || type == "enum" || type == "char")
-        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Int,
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kInt,
                                                      static_cast<int>(dv));
     if (type == "double" || type == "float" || type == "doubleLinear" || type == "doubleAngle" ||
         type == "time")
-        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Double, dv);
+        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kDouble, dv);
     if (type == "double3" || type == "float3")
-        return AttributeDefinition::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"X", "Y", "Z"},
+        return AttributeDefinition::MakeDouble3(longName, shortName, {"X", "Y", "Z"}, {"X", "Y", "Z"},
                                                 {dv, dv, dv});
     if (type == "matrix" || type == "fltMatrix")
         return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Matrix,
-                                                     identityMatrix());
+                                                     IdentityMatrix());
     if (type == "message")
         return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Message);
-    context.fail("Unknown attribute type: " + type);
+    context.Fail("Unknown attribute type: " + type);
     return nullptr;
 }
 
@@ -298,115 +298,115 @@ const char* const kAddAttrTruths[][2] = {
 
 } // namespace
 
-bool addAttrCommand(CommandContext& context) {
+bool AddAttrCommand(CommandContext& context) {
     auto counts = kAddAttrValues;
     for (const auto& names : kAddAttrTruths)
         for (const char* name : names)
-            if (auto v = context.value(name); v && CommandContext::truth(v->AsString()))
+            if (auto v = context.value(name); v && CommandContext::Truth(v->AsString()))
                 counts.push_back({name, 1});
-    const auto words = context.positional(counts);
+    const auto words = context.Positional(counts);
     std::string longName = context.text("-ln", "-longName");
     std::string shortName = context.text("-sn", "-shortName", longName);
     if (longName.empty()) longName = shortName;
-    if (longName.empty()) return context.fail("No attribute name was given (-ln).");
+    if (longName.empty()) return context.Fail("No attribute name was given (-ln).");
 
     NodePtr node;
     if (!words.empty()) {
-        node = requireNode(context, words[0]);
+        node = RequireNode(context, words[0]);
     } else {
-        const auto selected = Scene::instance().selection();
-        node = selected.empty() ? SessionState::get().currentNode() : selected.front();
-        if (!node) return context.fail("No object was given or selected.");
+        const auto selected = Scene::Instance().Selection();
+        node = selected.empty() ? SessionState::get().CurrentNode() : selected.front();
+        if (!node) return context.Fail("No object was given or selected.");
     }
     if (!node) return false;
     // Children of a compound made here exist already: the call that names its parent adds nothing.
-    if (context.has("-p", "-parent")) {
-        if (const auto existing = node->findAttribute(longName); existing && existing->parent()) return true;
+    if (context.Has("-p", "-parent")) {
+        if (const auto existing = node->FindAttribute(longName); existing && existing->parent()) return true;
     }
-    AttributePtr attribute = describe(context, longName, shortName);
+    AttributePtr attribute = Describe(context, longName, shortName);
     if (!attribute) return false;
     attribute->hidden = context.flag("-h", "-hidden", false);
     attribute->storable = context.flag("-s", "-storable", true);
     attribute->keyable = context.flag("-k", "-keyable", false);
-    for (const auto& child : attribute->children()) child->keyable = attribute->keyable;
+    for (const auto& child : attribute->Children()) child->keyable = attribute->keyable;
     attribute->usedAsColor = context.flag("-uac", "-usedAsColor", false);
-    if (!Scene::instance().addAttribute(node, attribute))
-        return context.fail("The node '" + node->name() + "' already has an attribute named '" + longName +
+    if (!Scene::Instance().AddAttribute(node, attribute))
+        return context.Fail("The node '" + node->name() + "' already has an attribute named '" + longName +
                             "'.");
     return true;
 }
 
-bool deleteAttrCommand(CommandContext& context) {
-    const auto words = context.positional({{"-at", 1}, {"-attribute", 1}});
-    if (words.empty()) return context.fail("No attribute was given.");
+bool DeleteAttrCommand(CommandContext& context) {
+    const auto words = context.Positional({{"-at", 1}, {"-attribute", 1}});
+    if (words.empty()) return context.Fail("No attribute was given.");
     NodePtr node;
     AttributePtr attribute;
-    if (context.has("-at", "-attribute")) {
-        node = requireNode(context, words[0]);
+    if (context.Has("-at", "-attribute")) {
+        node = RequireNode(context, words[0]);
         if (!node) return false;
-        attribute = node->findAttribute(context.text("-at", "-attribute"));
+        attribute = node->FindAttribute(context.text("-at", "-attribute"));
         if (!attribute)
-            return context.fail("No object matches name: " + words[0] + "." +
+            return context.Fail("No object matches name: " + words[0] + "." +
                                 context.text("-at", "-attribute"));
     } else {
-        const auto plug = requirePlug(context, words[0]);
+        const auto plug = RequirePlug(context, words[0]);
         if (!plug) return false;
         node = plug->node;
         attribute = plug->attribute;
     }
-    if (!node->isDynamic(*attribute))
-        return context.fail("The attribute '" + plugText(*node, *attribute) +
+    if (!node->IsDynamic(*attribute))
+        return context.Fail("The attribute '" + PlugText(*node, *attribute) +
                             "' is static and cannot be deleted.");
-    if (!Scene::instance().removeAttribute(node, attribute))
-        return context.fail("The attribute '" + plugText(*node, *attribute) + "' cannot be deleted.");
+    if (!Scene::Instance().removeAttribute(node, attribute))
+        return context.Fail("The attribute '" + PlugText(*node, *attribute) + "' cannot be deleted.");
     return true;
 }
 
 namespace {
 
 // The two plugs of a connection command, or none after failing the command.
-std::optional<std::pair<ResolvedPlug, ResolvedPlug>> connectionPlugs(CommandContext& context) {
-    const auto words = context.positional({});
-    if (words.size() != 2) return context.fail("A source and a destination plug are needed."), std::nullopt;
-    auto source = requirePlug(context, words[0]);
+std::optional<std::pair<ResolvedPlug, ResolvedPlug>> ConnectionPlugs(CommandContext& context) {
+    const auto words = context.Positional({});
+    if (words.size() != 2) return context.Fail("A source and a destination plug are needed."), std::nullopt;
+    auto source = RequirePlug(context, words[0]);
     if (!source) return std::nullopt;
-    auto destination = requirePlug(context, words[1]);
+    auto destination = RequirePlug(context, words[1]);
     if (!destination) return std::nullopt;
     return std::make_pair(*source, *destination);
 }
 
 } // namespace
 
-bool connectAttrCommand(CommandContext& context) {
-    const auto plugs = connectionPlugs(context);
+bool ConnectAttrCommand(CommandContext& context) {
+    const auto plugs = ConnectionPlugs(context);
     if (!plugs) return false;
     const auto& [source, destination] = *plugs;
-    const std::string from = plugText(*source.node, *source.attribute);
-    const std::string to = plugText(*destination.node, *destination.attribute);
-    Scene& scene = Scene::instance();
-    if (const Link* input = destination.node->input(*destination.attribute)) {
+    const std::string from = PlugText(*source.node, *source.attribute);
+    const std::string to = PlugText(*destination.node, *destination.attribute);
+    Scene& scene = Scene::Instance();
+    if (const Link* input = destination.node->Input(*destination.attribute)) {
         auto other = input->other.lock();
         if (other == source.node && input->otherAttribute == source.attribute)
-            return context.fail("'" + from + "' is already connected to '" + to + "'.");
-        if (!context.has("-f", "-force"))
-            return context.fail("'" + to + "' already has an incoming connection from '" + other->name() +
-                                "." + input->otherAttribute->longName() + "'.");
+            return context.Fail("'" + from + "' is already connected to '" + to + "'.");
+        if (!context.Has("-f", "-force"))
+            return context.Fail("'" + to + "' already has an incoming connection from '" + other->name() +
+                                "." + input->otherAttribute->LongName() + "'.");
         scene.disconnect(other, input->otherAttribute, destination.node, destination.attribute);
     }
     if (!scene.connect(source.node, source.attribute, destination.node, destination.attribute))
-        return context.fail("The attribute '" + from + "' cannot be connected to '" + to + "'.");
+        return context.Fail("The attribute '" + from + "' cannot be connected to '" + to + "'.");
     context.result = Value::String("Connected " + from + " to " + to + ".");
     return true;
 }
 
-bool disconnectAttrCommand(CommandContext& context) {
-    const auto plugs = connectionPlugs(context);
+bool DisconnectAttrCommand(CommandContext& context) {
+    const auto plugs = ConnectionPlugs(context);
     if (!plugs) return false;
     const auto& [source, destination] = *plugs;
-    const std::string from = plugText(*source.node, *source.attribute);
-    const std::string to = plugText(*destination.node, *destination.attribute);
-    if (!Scene::instance().disconnect(source.node, source.attribute, destination.node, destination.attribute))
-        return context.fail("There is no connection from '" + from + "' to '" + to + "' to disconnect.");
+    const std::string from = PlugText(*source.node, *source.attribute);
+    const std::string to = PlugText(*destination.node, *destination.attribute);
+    if (!Scene::Instance().disconnect(source.node, source.attribute, destination.node, destination.attribute))
+        return context.Fail("There is no connection from '" + from + "' to '" + to + "' to disconnect.");
     context.result = Value::String("Disconnect " + from + " from " + to + ".");
     return true;
 }

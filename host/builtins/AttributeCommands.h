@@ -6,16 +6,16 @@ namespace vex::host::builtins {
 
 /// "setAttr plug values [-type t] [-l bool] [-k bool] [-s n]": stores a value (numbers in UI units)
 /// or one of the list forms of MeshForms.
-bool setAttrCommand(CommandContext& context);
+bool SetAttrCommand(CommandContext& context);
 /// "getAttr plug [-type] [-t time]": the value in UI units, or its type name.
-bool getAttrCommand(CommandContext& context);
+bool GetAttrCommand(CommandContext& context);
 /// "addAttr [node] -ln name [-sn name] [-at type | -dt type] [-dv v] [-h bool] [-s bool] [-k bool]".
-bool addAttrCommand(CommandContext& context);
+bool AddAttrCommand(CommandContext& context);
 /// "deleteAttr node.attr" or "deleteAttr -at attr node": removes a dynamic attribute.
-bool deleteAttrCommand(CommandContext& context);
+bool DeleteAttrCommand(CommandContext& context);
 /// "connectAttr source destination [-f]": -f replaces the destination's input.
-bool connectAttrCommand(CommandContext& context);
+bool ConnectAttrCommand(CommandContext& context);
 /// "disconnectAttr source destination".
-bool disconnectAttrCommand(CommandContext& context);
+bool DisconnectAttrCommand(CommandContext& context);
 
 } // namespace vex::host::builtins

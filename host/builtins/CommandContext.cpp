@@ -4,12 +4,12 @@
 
 namespace vex::host::builtins {
 
-bool CommandContext::fail(std::string reason) {
+bool CommandContext::Fail(std::string reason) {
     error = std::move(reason);
     return false;
 }
 
-bool CommandContext::has(const char* shortName, const char* longName) const {
+bool CommandContext::Has(const char* shortName, const char* longName) const {
     return call.HasFlag(shortName, longName);
 }
 
@@ -28,27 +28,27 @@ std::string CommandContext::text(const char* shortName, const char* longName,
     return v ? v->AsString() : fallback;
 }
 
-double CommandContext::number(const char* shortName, const char* longName, double fallback) const {
+double CommandContext::Number(const char* shortName, const char* longName, double fallback) const {
     const auto v = value(shortName, longName);
     return v ? v->AsDouble() : fallback;
 }
 
 bool CommandContext::flag(const char* shortName, const char* longName, bool absent) const {
-    if (!has(shortName, longName)) return absent;
+    if (!Has(shortName, longName)) return absent;
     const auto v = value(shortName, longName);
     if (!v) return true;
-    return truth(v->AsString()).value_or(true);
+    return Truth(v->AsString()).value_or(true);
 }
 
 std::vector<std::string>
-CommandContext::positional(const std::vector<std::pair<std::string, int>>& valueCounts) const {
+CommandContext::Positional(const std::vector<std::pair<std::string, int>>& valueCounts) const {
     std::vector<std::string> out;
     for (const auto& v : call.Positional(valueCounts)) out.push_back(v.AsString());
     return out;
 }
 
-std::optional<bool> CommandContext::truth(const std::string& text) {
-    return CommandSyntax::truth(text);
+std::optional<bool> CommandContext::Truth(const std::string& text) {
+    return CommandSyntax::Truth(text);
 }
 
 } // namespace vex::host::builtins

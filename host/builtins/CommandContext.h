@@ -20,28 +20,28 @@ public:
     command::Value& result;
     std::string error;
 
-    /// Records the reason of a failure and answers false, so commands can `return fail(...)`.
-    bool fail(std::string reason);
+    /// Records the reason of a failure and answers false, so commands can `return Fail(...)`.
+    bool Fail(std::string reason);
 
     /// Whether the flag is present.
-    bool has(const char* shortName, const char* longName = nullptr) const;
+    bool Has(const char* shortName, const char* longName = nullptr) const;
     /// The `offset`-th argument after the flag (1: the one right after it), when both exist.
     std::optional<command::Value> value(const char* shortName, const char* longName = nullptr,
                                         int offset = 1) const;
     /// The flag's value as text, or `fallback` when the flag or its value is missing.
     std::string text(const char* shortName, const char* longName, const std::string& fallback = {}) const;
     /// The flag's value as a number, or `fallback`.
-    double number(const char* shortName, const char* longName, double fallback) const;
+    double Number(const char* shortName, const char* longName, double fallback) const;
     /// The flag's optional truth value: absent gives `absent`, a flag without a truth word after it
     /// gives true, otherwise the word ("true", "on", "yes", "1" / "false", "off", "no", "0").
     bool flag(const char* shortName, const char* longName, bool absent = false) const;
 
     /// The arguments that are neither flags nor values of flags; `valueCounts` names the flags that
     /// take values and how many.
-    std::vector<std::string> positional(const std::vector<std::pair<std::string, int>>& valueCounts) const;
+    std::vector<std::string> Positional(const std::vector<std::pair<std::string, int>>& valueCounts) const;
 
     /// Reads a truth word; none when the text is not one.
-    static std::optional<bool> truth(const std::string& text);
+    static std::optional<bool> Truth(const std::string& text);
 };
 
 } // namespace vex::host::builtins

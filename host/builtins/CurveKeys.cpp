@@ -9,19 +9,19 @@ namespace vex::host::builtins {
 namespace {
 
 void assign(AnimCurveData& curve, const std::vector<AnimCurveData::Key>& keys) {
-    curve.assignKeys(keys);
+    curve.AssignKeys(keys);
 }
 
 } // namespace
 
-void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys) {
-    std::vector<AnimCurveData::Key> before = curve->keys();
-    StateChange::apply([curve, keys = std::move(keys)] { assign(*curve, keys); },
+void ReplaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys) {
+    std::vector<AnimCurveData::Key> before = curve->Keys();
+    StateChange::Apply([curve, keys = std::move(keys)] { assign(*curve, keys); },
                        [curve, before = std::move(before)] { assign(*curve, before); });
 }
 
-bool canSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) {
-    if (!AnimCurveData::of(node)) {
+bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) {
+    if (!AnimCurveData::Of(node)) {
         error = node.name() + " is not an anim curve.";
         return false;
     }
@@ -32,19 +32,19 @@ bool canSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) 
     return true;
 }
 
-bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
-    if (!canSetCurveKeys(node, timeValues.size(), error)) return false;
-    const auto curve = AnimCurveData::of(node);
-    units::Kind kind = units::Kind::None;
-    if (node.type().name() == "animCurveTL") kind = units::Kind::Linear;
-    if (node.type().name() == "animCurveTA") kind = units::Kind::Angular;
+bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
+    if (!CanSetCurveKeys(node, timeValues.size(), error)) return false;
+    const auto curve = AnimCurveData::Of(node);
+    units::Kind kind = units::Kind::kNone;
+    if (node.type().name() == "animCurveTL") kind = units::Kind::kLinear;
+    if (node.type().name() == "animCurveTA") kind = units::Kind::kAngular;
     std::vector<AnimCurveData::Key> keys;
     keys.reserve(timeValues.size() / 2);
     for (std::size_t i = 0; i < timeValues.size(); i += 2) {
         // Keys read from files are linear, as the keys this host records are.
         AnimCurveData::Key key;
-        key.time = units::framesToSeconds(timeValues[i]);
-        key.value = units::toInternal(kind, timeValues[i + 1]);
+        key.time = units::FramesToSeconds(timeValues[i]);
+        key.value = units::ToInternal(kind, timeValues[i + 1]);
         keys.push_back(key);
     }
     // A file's keys usually come in time order onto an empty curve; any others are merged one by one,
@@ -55,12 +55,12 @@ bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::str
         return true;
     };
     if (curve->size() == 0 && ordered()) {
-        replaceCurveKeys(curve, std::move(keys));
+        ReplaceCurveKeys(curve, std::move(keys));
         return true;
     }
     AnimCurveData edited = *curve;
-    for (const auto& key : keys) edited.setKey(key);
-    replaceCurveKeys(curve, edited.keys());
+    for (const auto& key : keys) edited.SetKey(key);
+    ReplaceCurveKeys(curve, edited.Keys());
     return true;
 }
 

@@ -10,16 +10,16 @@
 
 namespace vex::host::builtins {
 
-/// Replaces every key of a curve at once with keys in time order (as keys() gives them), recorded in the open
+/// Replaces every key of a curve at once with keys in time order (as Keys() gives them), recorded in the open
 /// journals so that undo restores the keys exactly as they were.
-void replaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys);
+void ReplaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys);
 
 /// Sets keys on the anim curve `node` from (time in frames of the current unit, value in the UI unit)
 /// pairs, as a file's key list gives them: each key linear, replacing a key at the same time. False
 /// with `error` when the node is no curve or a value lacks its time.
-bool setCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error);
+bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error);
 
 /// Whether setCurveKeys would take `numbers` numbers on `node`; false with its error when not.
-bool canSetCurveKeys(const Node& node, std::size_t numbers, std::string& error);
+bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error);
 
 } // namespace vex::host::builtins

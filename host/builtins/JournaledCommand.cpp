@@ -9,7 +9,7 @@
 
 namespace vex::host::builtins {
 
-command::CommandCall JournaledCommand::callOf(const std::string& name, const MArgList& args) {
+command::CommandCall JournaledCommand::CallOf(const std::string& name, const MArgList& args) {
     command::CommandCall call;
     call.name = name;
     for (unsigned int i = 0; i < args.length(); ++i) {
@@ -25,14 +25,14 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
     // The command's name is the first word of the text the engine set before calling doIt.
     const std::string text = commandString().str();
     const std::string name = text.substr(0, text.find_first_of(" ;"));
-    const command::CommandCall call = callOf(name, args);
-    command::Value& result = CommandEngine::get().currentResult();
+    const command::CommandCall call = CallOf(name, args);
+    command::Value& result = CommandEngine::get().CurrentResult();
     CommandContext context(call, result);
 
-    Scene& scene = Scene::instance();
-    scene.beginJournal();
+    Scene& scene = Scene::Instance();
+    scene.BeginJournal();
     const bool ok = body_(context);
-    journal_ = scene.endJournal();
+    journal_ = scene.EndJournal();
     if (!ok) {
         journal_->undo(scene);
         journal_.reset();
@@ -42,12 +42,12 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
 }
 
 MStatus JournaledCommand::undoIt() {
-    if (journal_) journal_->undo(Scene::instance());
+    if (journal_) journal_->undo(Scene::Instance());
     return MStatus::kSuccess;
 }
 
 MStatus JournaledCommand::redoIt() {
-    if (journal_) journal_->redo(Scene::instance());
+    if (journal_) journal_->redo(Scene::Instance());
     return MStatus::kSuccess;
 }
 

@@ -27,13 +27,13 @@ public:
 
     /// The creator the command registry keeps for a body.
     template <CommandFunction Body>
-    static void* creator() {
+    static void* Creator() {
         return new JournaledCommand(Body);
     }
 
     /// The call a script made, rebuilt from the host's argument list: an argument that starts with "-"
     /// and a letter is a flag, every other one a value.
-    static command::CommandCall callOf(const std::string& name, const MArgList& args);
+    static command::CommandCall CallOf(const std::string& name, const MArgList& args);
 
 private:
     CommandFunction body_;

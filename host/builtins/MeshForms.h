@@ -20,9 +20,9 @@ namespace vex::host::builtins {
 class MeshForms {
 public:
     /// Whether the attribute name is one of the forms above.
-    static bool handles(const std::string& attribute);
+    static bool Handles(const std::string& attribute);
     /// Applies one form to the node; fails with a reason when the values do not fit it.
-    static bool apply(CommandContext& context, const NodePtr& node, const PlugName& plug,
+    static bool Apply(CommandContext& context, const NodePtr& node, const PlugName& plug,
                       const std::vector<std::string>& values);
 };
 

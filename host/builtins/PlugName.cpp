@@ -9,7 +9,7 @@ namespace vex::host::builtins {
 
 namespace {
 
-bool readInt(const std::string& text, int& out) {
+bool ReadInt(const std::string& text, int& out) {
     if (text.empty()) return false;
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
@@ -20,7 +20,7 @@ bool readInt(const std::string& text, int& out) {
 
 } // namespace
 
-std::optional<PlugName> PlugName::parse(const std::string& text) {
+std::optional<PlugName> PlugName::Parse(const std::string& text) {
     PlugName plug;
     std::string body = text;
     if (const auto open = body.find('['); open != std::string::npos) {
@@ -30,10 +30,10 @@ std::optional<PlugName> PlugName::parse(const std::string& text) {
         const auto colon = range.find(':');
         plug.hasRange = true;
         if (colon == std::string::npos) {
-            if (!readInt(range, plug.first)) return std::nullopt;
+            if (!ReadInt(range, plug.first)) return std::nullopt;
             plug.last = plug.first;
-        } else if (!readInt(range.substr(0, colon), plug.first) ||
-                   !readInt(range.substr(colon + 1), plug.last)) {
+        } else if (!ReadInt(range.substr(0, colon), plug.first) ||
+                   !ReadInt(range.substr(colon + 1), plug.last)) {
             return std::nullopt;
         }
     }
@@ -44,30 +44,30 @@ std::optional<PlugName> PlugName::parse(const std::string& text) {
     return plug;
 }
 
-NodePtr requireNode(CommandContext& context, const std::string& name) {
-    NodePtr node = Scene::instance().findNode(!name.empty() && name[0] == ':' ? name.substr(1) : name);
-    if (!node) context.fail("No object matches name: " + name);
+NodePtr RequireNode(CommandContext& context, const std::string& name) {
+    NodePtr node = Scene::Instance().findNode(!name.empty() && name[0] == ':' ? name.substr(1) : name);
+    if (!node) context.Fail("No object matches name: " + name);
     return node;
 }
 
-NodePtr requirePlugNode(CommandContext& context, const PlugName& plug, const std::string& text) {
+NodePtr RequirePlugNode(CommandContext& context, const PlugName& plug, const std::string& text) {
     NodePtr node =
-        plug.node.empty() ? SessionState::get().currentNode() : Scene::instance().findNode(plug.node);
-    if (!node) context.fail("No object matches name: " + text);
+        plug.node.empty() ? SessionState::get().CurrentNode() : Scene::Instance().findNode(plug.node);
+    if (!node) context.Fail("No object matches name: " + text);
     return node;
 }
 
-std::optional<ResolvedPlug> requirePlug(CommandContext& context, const std::string& text) {
-    const auto name = PlugName::parse(text);
+std::optional<ResolvedPlug> RequirePlug(CommandContext& context, const std::string& text) {
+    const auto name = PlugName::Parse(text);
     if (!name) {
-        context.fail("No object matches name: " + text);
+        context.Fail("No object matches name: " + text);
         return std::nullopt;
     }
-    NodePtr node = requirePlugNode(context, *name, text);
+    NodePtr node = RequirePlugNode(context, *name, text);
     if (!node) return std::nullopt;
-    AttributePtr attribute = node->findAttribute(name->attribute);
+    AttributePtr attribute = node->FindAttribute(name->attribute);
     if (!attribute) {
-        context.fail("No object matches name: " + text);
+        context.Fail("No object matches name: " + text);
         return std::nullopt;
     }
     return ResolvedPlug{node, attribute, *name};

@@ -19,7 +19,7 @@ struct PlugName {
 
     /// Splits the text at its last "." (before any "["); none when there is no "." or the range is
     /// not "[n]" or "[n:m]".
-    static std::optional<PlugName> parse(const std::string& text);
+    static std::optional<PlugName> Parse(const std::string& text);
 };
 
 /// A plug found in the scene.
@@ -30,13 +30,13 @@ struct ResolvedPlug {
 };
 
 /// The live node of that name or path; fails the command with "No object matches name: <name>".
-NodePtr requireNode(CommandContext& context, const std::string& name);
+NodePtr RequireNode(CommandContext& context, const std::string& name);
 
 /// The node named by a plug: its node part, or the current node for ".attr"; fails like requireNode.
-NodePtr requirePlugNode(CommandContext& context, const PlugName& plug, const std::string& text);
+NodePtr RequirePlugNode(CommandContext& context, const PlugName& plug, const std::string& text);
 
 /// Node and attribute of "node.attribute"; fails with "No object matches name: <text>" when either is
 /// missing.
-std::optional<ResolvedPlug> requirePlug(CommandContext& context, const std::string& text);
+std::optional<ResolvedPlug> RequirePlug(CommandContext& context, const std::string& text);
 
 } // namespace vex::host::builtins

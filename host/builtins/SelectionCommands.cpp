@@ -10,7 +10,7 @@ namespace vex::host::builtins {
 
 using command::Value;
 
-bool matchesPattern(const std::string& pattern, const std::string& name) {
+bool MatchesPattern(const std::string& pattern, const std::string& name) {
     // Iterative wildcard match with backtracking to the last "*".
     std::size_t p = 0, n = 0, star = std::string::npos, mark = 0;
     while (n < name.size()) {
@@ -32,8 +32,8 @@ bool matchesPattern(const std::string& pattern, const std::string& name) {
     return p == pattern.size();
 }
 
-std::vector<NodePtr> nodesMatching(const std::string& written) {
-    Scene& scene = Scene::instance();
+std::vector<NodePtr> NodesMatching(const std::string& written) {
+    Scene& scene = Scene::Instance();
     // A leading ":" names the root namespace, which every name here is in.
     const std::string pattern = !written.empty() && written[0] == ':' ? written.substr(1) : written;
     if (pattern.find('*') == std::string::npos) {
@@ -43,51 +43,51 @@ std::vector<NodePtr> nodesMatching(const std::string& written) {
     const bool byPath = pattern.find('|') != std::string::npos;
     std::vector<NodePtr> found;
     for (const auto& node : scene.nodes())
-        if (matchesPattern(pattern, byPath ? node->fullPathName() : node->name())) found.push_back(node);
+        if (MatchesPattern(pattern, byPath ? node->FullPathName() : node->name())) found.push_back(node);
     return found;
 }
 
-void changeSelection(const std::vector<NodePtr>& nodes) {
-    Scene& scene = Scene::instance();
-    std::vector<NodePtr> before = scene.selection();
+void ChangeSelection(const std::vector<NodePtr>& nodes) {
+    Scene& scene = Scene::Instance();
+    std::vector<NodePtr> before = scene.Selection();
     if (before == nodes) return;
-    StateChange::apply([nodes] { Scene::instance().setSelection(nodes); },
-                       [before] { Scene::instance().setSelection(before); });
+    StateChange::Apply([nodes] { Scene::Instance().SetSelection(nodes); },
+                       [before] { Scene::Instance().SetSelection(before); });
 }
 
-bool selectCommand(CommandContext& context) {
+bool SelectCommand(CommandContext& context) {
     std::vector<NodePtr> named;
-    for (const auto& word : context.positional({})) {
-        const auto found = nodesMatching(word);
-        if (found.empty()) return context.fail("No object matches name: " + word);
+    for (const auto& word : context.Positional({})) {
+        const auto found = NodesMatching(word);
+        if (found.empty()) return context.Fail("No object matches name: " + word);
         named.insert(named.end(), found.begin(), found.end());
     }
-    std::vector<NodePtr> selection = Scene::instance().selection();
+    std::vector<NodePtr> selection = Scene::Instance().Selection();
     auto contains = [](const std::vector<NodePtr>& list, const NodePtr& node) {
         return std::find(list.begin(), list.end(), node) != list.end();
     };
-    if (context.has("-cl", "-clear")) {
+    if (context.Has("-cl", "-clear")) {
         selection.clear();
-    } else if (context.has("-d", "-deselect")) {
+    } else if (context.Has("-d", "-deselect")) {
         selection.erase(std::remove_if(selection.begin(), selection.end(),
                                        [&](const NodePtr& node) { return contains(named, node); }),
                         selection.end());
     } else {
         // -add keeps the selection; -r (the default) replaces it. -ne only matters for sets, which are
         // selected as themselves here in any case.
-        if (!context.has("-add", "-add")) selection.clear();
+        if (!context.Has("-add", "-add")) selection.clear();
         for (const auto& node : named)
             if (!contains(selection, node)) selection.push_back(node);
     }
-    changeSelection(selection);
+    ChangeSelection(selection);
     // As in scene files, the last node named becomes the node that ".attr" plugs refer to.
-    if (!named.empty()) SessionState::get().setCurrentNode(named.back());
+    if (!named.empty()) SessionState::get().SetCurrentNode(named.back());
     return true;
 }
 
 namespace {
 
-bool isOfType(const NodeType* type, const std::string& name) {
+bool IsOfType(const NodeType* type, const std::string& name) {
     for (; type; type = type->parent().get())
         if (type->name() == name) return true;
     return false;
@@ -95,32 +95,32 @@ bool isOfType(const NodeType* type, const std::string& name) {
 
 } // namespace
 
-bool lsCommand(CommandContext& context) {
-    Scene& scene = Scene::instance();
+bool LsCommand(CommandContext& context) {
+    Scene& scene = Scene::Instance();
     std::vector<std::string> types;
     for (std::size_t i = 0; i + 1 < context.call.args.size(); ++i) {
         const auto& arg = context.call.args[i];
         if (arg.isFlag && (arg.value.AsString() == "-type" || arg.value.AsString() == "-typ"))
             types.push_back(context.call.args[i + 1].value.AsString());
     }
-    const auto patterns = context.positional({{"-type", 1}, {"-typ", 1}});
-    std::vector<NodePtr> candidates = context.has("-sl", "-selection") ? scene.selection() : scene.nodes();
+    const auto patterns = context.Positional({{"-type", 1}, {"-typ", 1}});
+    std::vector<NodePtr> candidates = context.Has("-sl", "-selection") ? scene.Selection() : scene.nodes();
     std::vector<NodePtr> listed;
     for (const auto& node : candidates) {
         if (!types.empty() && std::none_of(types.begin(), types.end(),
-                                           [&](const std::string& t) { return isOfType(&node->type(), t); }))
+                                           [&](const std::string& t) { return IsOfType(&node->type(), t); }))
             continue;
         if (!patterns.empty() && std::none_of(patterns.begin(), patterns.end(), [&](const std::string& p) {
-                const auto matching = nodesMatching(p);
+                const auto matching = NodesMatching(p);
                 return std::find(matching.begin(), matching.end(), node) != matching.end();
             }))
             continue;
         listed.push_back(node);
     }
-    const bool full = context.has("-l", "-long");
+    const bool full = context.Has("-l", "-long");
     std::vector<std::string> names;
     for (const auto& node : listed)
-        names.push_back(full ? node->fullPathName() : scene.partialPathName(*node));
+        names.push_back(full ? node->FullPathName() : scene.partialPathName(*node));
     context.result = Value::StringArray(names);
     return true;
 }

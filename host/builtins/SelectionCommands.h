@@ -10,16 +10,16 @@ namespace vex::host::builtins {
 
 /// "select [-r | -add | -d | -cl] [-ne] names": changes the active selection (undoable); the last
 /// node named becomes the current node.
-bool selectCommand(CommandContext& context);
+bool SelectCommand(CommandContext& context);
 /// "ls [-sl] [-type t]... [-long] [patterns]": names of the nodes that match, in scene order.
-bool lsCommand(CommandContext& context);
+bool LsCommand(CommandContext& context);
 
 /// Whether a name matches a pattern where "*" stands for any run of characters except "|".
-bool matchesPattern(const std::string& pattern, const std::string& name);
+bool MatchesPattern(const std::string& pattern, const std::string& name);
 /// The live nodes a name or pattern names (":name" is "name"); a pattern with "|" is matched against
 /// full paths.
-std::vector<NodePtr> nodesMatching(const std::string& pattern);
+std::vector<NodePtr> NodesMatching(const std::string& pattern);
 /// Sets the selection, recorded for undo.
-void changeSelection(const std::vector<NodePtr>& nodes);
+void ChangeSelection(const std::vector<NodePtr>& nodes);
 
 } // namespace vex::host::builtins

@@ -7,16 +7,16 @@ SessionState& SessionState::get() {
     return state;
 }
 
-NodePtr SessionState::currentNode() const {
+NodePtr SessionState::CurrentNode() const {
     auto node = current_.lock();
-    return node && node->isAlive() ? node : nullptr;
+    return node && node->IsAlive() ? node : nullptr;
 }
 
-void SessionState::addRequirement(const std::string& name, const std::string& version) {
+void SessionState::AddRequirement(const std::string& name, const std::string& version) {
     requires_.emplace_back(name, version);
 }
 
-void SessionState::setFileInfo(const std::string& key, const std::string& value) {
+void SessionState::SetFileInfo(const std::string& key, const std::string& value) {
     for (auto& entry : fileInfo_)
         if (entry.first == key) {
             entry.second = value;
@@ -25,20 +25,20 @@ void SessionState::setFileInfo(const std::string& key, const std::string& value)
     fileInfo_.emplace_back(key, value);
 }
 
-void SessionState::clearFileRecords() {
+void SessionState::ClearFileRecords() {
     requires_.clear();
     fileInfo_.clear();
 }
 
-bool SessionState::isLocked(const Node& node, const AttributeDefinition& attribute) const {
-    return locked_.count({node.serial(), &attribute}) > 0;
+bool SessionState::IsLocked(const Node& node, const AttributeDefinition& attribute) const {
+    return locked_.count({node.Serial(), &attribute}) > 0;
 }
 
-void SessionState::setLocked(const Node& node, const AttributeDefinition& attribute, bool locked) {
+void SessionState::SetLocked(const Node& node, const AttributeDefinition& attribute, bool locked) {
     if (locked)
-        locked_.insert({node.serial(), &attribute});
+        locked_.insert({node.Serial(), &attribute});
     else
-        locked_.erase({node.serial(), &attribute});
+        locked_.erase({node.Serial(), &attribute});
 }
 
 } // namespace vex::host::builtins

@@ -20,21 +20,21 @@ public:
     static SessionState& get();
 
     /// The node ".attr" plugs refer to; null when none was made or it is gone.
-    NodePtr currentNode() const;
-    void setCurrentNode(const NodePtr& node) { current_ = node; }
+    NodePtr CurrentNode() const;
+    void SetCurrentNode(const NodePtr& node) { current_ = node; }
 
     /// "requires" entries: (plug-in or product, version), in the order they were given.
-    const std::vector<std::pair<std::string, std::string>>& requirements() const { return requires_; }
-    void addRequirement(const std::string& name, const std::string& version);
+    const std::vector<std::pair<std::string, std::string>>& Requirements() const { return requires_; }
+    void AddRequirement(const std::string& name, const std::string& version);
     /// "fileInfo" entries: (key, value); a key given again replaces its value.
-    const std::vector<std::pair<std::string, std::string>>& fileInfo() const { return fileInfo_; }
-    void setFileInfo(const std::string& key, const std::string& value);
+    const std::vector<std::pair<std::string, std::string>>& FileInfo() const { return fileInfo_; }
+    void SetFileInfo(const std::string& key, const std::string& value);
     /// Forgets the requirements and the file information (before a scene file is read or written).
-    void clearFileRecords();
+    void ClearFileRecords();
 
     /// Whether a plug (node and attribute) is locked against setAttr.
-    bool isLocked(const Node& node, const AttributeDefinition& attribute) const;
-    void setLocked(const Node& node, const AttributeDefinition& attribute, bool locked);
+    bool IsLocked(const Node& node, const AttributeDefinition& attribute) const;
+    void SetLocked(const Node& node, const AttributeDefinition& attribute, bool locked);
 
 private:
     SessionState() = default;

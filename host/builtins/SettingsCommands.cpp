@@ -23,7 +23,7 @@ struct UnitName {
     std::string fullName;
 };
 
-const std::vector<UnitName>& linearUnits() {
+const std::vector<UnitName>& LinearUnits() {
     static const std::vector<UnitName> names = {{MDistance::kMillimeters, "mm", "millimeter"},
                                                 {MDistance::kCentimeters, "cm", "centimeter"},
                                                 {MDistance::kMeters, "m", "meter"},
@@ -35,7 +35,7 @@ const std::vector<UnitName>& linearUnits() {
     return names;
 }
 
-const std::vector<UnitName>& angularUnits() {
+const std::vector<UnitName>& AngularUnits() {
     static const std::vector<UnitName> names = {{MAngle::kDegrees, "deg", "degree"},
                                                 {MAngle::kRadians, "rad", "radian"},
                                                 {MAngle::kAngMinutes, "min", "angMinute"},
@@ -43,7 +43,7 @@ const std::vector<UnitName>& angularUnits() {
     return names;
 }
 
-const std::vector<UnitName>& timeUnits() {
+const std::vector<UnitName>& TimeUnits() {
     static const std::vector<UnitName> names = [] {
         std::vector<UnitName> list = {
             {MTime::kHours, "hour", "hour"},      {MTime::kMinutes, "min", "min"},
@@ -66,13 +66,13 @@ const std::vector<UnitName>& timeUnits() {
     return names;
 }
 
-const UnitName* byName(const std::vector<UnitName>& names, const std::string& name) {
+const UnitName* ByName(const std::vector<UnitName>& names, const std::string& name) {
     for (const auto& n : names)
         if (n.shortName == name || n.fullName == name) return &n;
     return nullptr;
 }
 
-const UnitName* byUnit(const std::vector<UnitName>& names, int unit) {
+const UnitName* ByUnit(const std::vector<UnitName>& names, int unit) {
     for (const auto& n : names)
         if (n.unit == unit) return &n;
     return nullptr;
@@ -87,70 +87,70 @@ struct UnitKind {
     void (*set)(int);
 };
 
-const UnitKind kKinds[] = {{"-l", "-linear", linearUnits(),
+const UnitKind kKinds[] = {{"-l", "-linear", LinearUnits(),
                             [] { return static_cast<int>(MDistance::uiUnit()); },
                             [](int u) { MDistance::setUIUnit(static_cast<MDistance::Unit>(u)); }},
-                           {"-a", "-angle", angularUnits(), [] { return static_cast<int>(MAngle::uiUnit()); },
+                           {"-a", "-angle", AngularUnits(), [] { return static_cast<int>(MAngle::uiUnit()); },
                             [](int u) { MAngle::setUIUnit(static_cast<MAngle::Unit>(u)); }},
-                           {"-t", "-time", timeUnits(), [] { return static_cast<int>(MTime::uiUnit()); },
+                           {"-t", "-time", TimeUnits(), [] { return static_cast<int>(MTime::uiUnit()); },
                             [](int u) { MTime::setUIUnit(static_cast<MTime::Unit>(u)); }}};
 
 } // namespace
 
-bool currentUnitCommand(CommandContext& context) {
-    if (context.has("-q", "-query")) {
+bool CurrentUnitCommand(CommandContext& context) {
+    if (context.Has("-q", "-query")) {
         for (const auto& kind : kKinds)
-            if (context.has(kind.shortFlag, kind.longFlag)) {
-                const UnitName* name = byUnit(kind.names, kind.get());
-                const bool full = context.has("-f", "-fullName");
+            if (context.Has(kind.shortFlag, kind.longFlag)) {
+                const UnitName* name = ByUnit(kind.names, kind.get());
+                const bool full = context.Has("-f", "-fullName");
                 context.result =
                     Value::String(name ? (full ? name->fullName : name->shortName) : std::string());
                 return true;
             }
-        return context.fail("No unit to query was named (-l, -a or -t).");
+        return context.Fail("No unit to query was named (-l, -a or -t).");
     }
     // Every name is checked before any unit changes, so a bad name changes nothing.
     std::vector<std::pair<const UnitKind*, int>> changes;
     for (const auto& kind : kKinds)
         if (auto v = context.value(kind.shortFlag, kind.longFlag)) {
-            const UnitName* name = byName(kind.names, v->AsString());
-            if (!name) return context.fail("Unknown unit: " + v->AsString());
+            const UnitName* name = ByName(kind.names, v->AsString());
+            if (!name) return context.Fail("Unknown unit: " + v->AsString());
             changes.emplace_back(&kind, name->unit);
         }
     for (const auto& [kind, unit] : changes) kind->set(unit);
     return true;
 }
 
-bool upAxisCommand(CommandContext& context) {
-    Scene& scene = Scene::instance();
-    if (context.has("-q", "-query")) {
+bool UpAxisCommand(CommandContext& context) {
+    Scene& scene = Scene::Instance();
+    if (context.Has("-q", "-query")) {
         context.result = Value::String(scene.isYAxisUp() ? "y" : "z");
         return true;
     }
     const std::string axis = context.text("-ax", "-axis");
     if (axis != "y" && axis != "z")
-        return context.fail("The up axis is \"y\" or \"z\", not \"" + axis + "\".");
-    scene.setYAxisUp(axis == "y");
+        return context.Fail("The up axis is \"y\" or \"z\", not \"" + axis + "\".");
+    scene.SetYAxisUp(axis == "y");
     return true;
 }
 
-bool requiresCommand(CommandContext& context) {
-    const auto words = context.positional({{"-nodeType", 1}, {"-nt", 1}, {"-dataType", 1}, {"-dt", 1}});
-    if (words.size() < 2) return context.fail("Usage: requires name version");
-    SessionState::get().addRequirement(words[0], words[1]);
+bool RequiresCommand(CommandContext& context) {
+    const auto words = context.Positional({{"-nodeType", 1}, {"-nt", 1}, {"-dataType", 1}, {"-dt", 1}});
+    if (words.size() < 2) return context.Fail("Usage: requires name version");
+    SessionState::get().AddRequirement(words[0], words[1]);
     return true;
 }
 
-bool fileInfoCommand(CommandContext& context) {
-    const auto words = context.positional({});
-    if (context.has("-q", "-query")) {
-        if (words.empty()) return context.fail("No key was given.");
-        for (const auto& [key, value] : SessionState::get().fileInfo())
+bool FileInfoCommand(CommandContext& context) {
+    const auto words = context.Positional({});
+    if (context.Has("-q", "-query")) {
+        if (words.empty()) return context.Fail("No key was given.");
+        for (const auto& [key, value] : SessionState::get().FileInfo())
             if (key == words[0]) context.result = Value::StringArray({value});
         return true;
     }
-    if (words.size() != 2) return context.fail("Usage: fileInfo key value");
-    SessionState::get().setFileInfo(words[0], words[1]);
+    if (words.size() != 2) return context.Fail("Usage: fileInfo key value");
+    SessionState::get().SetFileInfo(words[0], words[1]);
     return true;
 }
 

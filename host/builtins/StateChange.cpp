@@ -4,8 +4,8 @@
 
 namespace vex::host::builtins {
 
-void StateChange::apply(std::function<void()> redo, std::function<void()> undo) {
-    Scene::instance().replay(std::make_shared<StateChange>(std::move(redo), std::move(undo)), false);
+void StateChange::Apply(std::function<void()> redo, std::function<void()> undo) {
+    Scene::Instance().Replay(std::make_shared<StateChange>(std::move(redo), std::move(undo)), false);
 }
 
 } // namespace vex::host::builtins

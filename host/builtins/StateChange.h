@@ -18,7 +18,7 @@ public:
     void redo(Scene&) override { redo_(); }
 
     /// Performs `redo` now and records the change in the open journals.
-    static void apply(std::function<void()> redo, std::function<void()> undo);
+    static void Apply(std::function<void()> redo, std::function<void()> undo);
 
 private:
     std::function<void()> redo_;

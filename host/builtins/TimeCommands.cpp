@@ -15,26 +15,26 @@ namespace vex::host::builtins {
 
 using command::Value;
 
-bool currentTimeCommand(CommandContext& context) {
-    Timeline& timeline = Timeline::instance();
-    if (context.has("-q", "-query")) {
-        context.result = Value::Float(units::secondsToFrames(timeline.currentTime()));
+bool CurrentTimeCommand(CommandContext& context) {
+    Timeline& timeline = Timeline::Instance();
+    if (context.Has("-q", "-query")) {
+        context.result = Value::Float(units::SecondsToFrames(timeline.currentTime()));
         return true;
     }
-    const auto words = context.positional({{"-u", 1}, {"-update", 1}});
-    if (words.empty()) return context.fail("No time was given.");
+    const auto words = context.Positional({{"-u", 1}, {"-update", 1}});
+    if (words.empty()) return context.Fail("No time was given.");
     const double frame = Value::String(words[0]).AsDouble();
     const double before = timeline.currentTime();
-    const double after = units::framesToSeconds(frame);
+    const double after = units::FramesToSeconds(frame);
     if (after != before)
-        StateChange::apply([after] { Timeline::instance().setCurrentTime(after); },
-                           [before] { Timeline::instance().setCurrentTime(before); });
+        StateChange::Apply([after] { Timeline::Instance().setCurrentTime(after); },
+                           [before] { Timeline::Instance().setCurrentTime(before); });
     context.result = Value::Float(frame);
     return true;
 }
 
-bool playbackOptionsCommand(CommandContext& context) {
-    Timeline& timeline = Timeline::instance();
+bool PlaybackOptionsCommand(CommandContext& context) {
+    Timeline& timeline = Timeline::Instance();
     struct Range {
         const char* shortName;
         const char* longName;
@@ -44,46 +44,46 @@ bool playbackOptionsCommand(CommandContext& context) {
     const Range ranges[] = {
         {"-min", "-minTime", &Timeline::minTime, &Timeline::setMinTime},
         {"-max", "-maxTime", &Timeline::maxTime, &Timeline::setMaxTime},
-        {"-ast", "-animationStartTime", &Timeline::animationStart, &Timeline::setAnimationStart},
-        {"-aet", "-animationEndTime", &Timeline::animationEnd, &Timeline::setAnimationEnd}};
+        {"-ast", "-animationStartTime", &Timeline::AnimationStart, &Timeline::SetAnimationStart},
+        {"-aet", "-animationEndTime", &Timeline::AnimationEnd, &Timeline::SetAnimationEnd}};
     const char* const modes[] = {"once", "continuous", "oscillate"};
-    if (context.has("-q", "-query")) {
+    if (context.Has("-q", "-query")) {
         for (const auto& r : ranges)
-            if (context.has(r.shortName, r.longName)) {
-                context.result = Value::Float(units::secondsToFrames((timeline.*r.get)()));
+            if (context.Has(r.shortName, r.longName)) {
+                context.result = Value::Float(units::SecondsToFrames((timeline.*r.get)()));
                 return true;
             }
-        if (context.has("-by", "-by")) {
-            context.result = Value::Float(timeline.playbackBy());
+        if (context.Has("-by", "-by")) {
+            context.result = Value::Float(timeline.PlaybackBy());
             return true;
         }
-        if (context.has("-l", "-loop")) {
+        if (context.Has("-l", "-loop")) {
             context.result = Value::String(modes[static_cast<int>(timeline.mode())]);
             return true;
         }
-        return context.fail("No value to query was named.");
+        return context.Fail("No value to query was named.");
     }
     for (const auto& r : ranges)
         if (auto v = context.value(r.shortName, r.longName))
-            (timeline.*r.set)(units::framesToSeconds(v->AsDouble()));
-    if (auto v = context.value("-by", "-by")) timeline.setPlaybackBy(v->AsDouble());
+            (timeline.*r.set)(units::FramesToSeconds(v->AsDouble()));
+    if (auto v = context.value("-by", "-by")) timeline.SetPlaybackBy(v->AsDouble());
     if (auto v = context.value("-l", "-loop")) {
         const std::string mode = v->AsString();
         for (int i = 0; i < 3; ++i)
-            if (mode == modes[i]) timeline.setMode(static_cast<Timeline::Mode>(i));
+            if (mode == modes[i]) timeline.SetMode(static_cast<Timeline::Mode>(i));
     }
     return true;
 }
 
-bool playCommand(CommandContext& context) {
-    Timeline& timeline = Timeline::instance();
-    if (context.has("-q", "-query")) {
-        context.result = Value::Int(timeline.isPlaying() ? 1 : 0);
+bool PlayCommand(CommandContext& context) {
+    Timeline& timeline = Timeline::Instance();
+    if (context.Has("-q", "-query")) {
+        context.result = Value::Int(timeline.IsPlaying() ? 1 : 0);
         return true;
     }
     const bool forward = context.flag("-f", "-forward", true);
     if (context.flag("-st", "-state", true))
-        timeline.play(forward);
+        timeline.Play(forward);
     else
         timeline.stop();
     return true;
@@ -92,45 +92,45 @@ bool playCommand(CommandContext& context) {
 namespace {
 
 // The curve a name stands for: an anim curve node, or the curve driving a plug.
-std::shared_ptr<AnimCurveData> curveNamed(CommandContext& context, const std::string& name, bool& angular) {
-    NodePtr node = Scene::instance().findNode(name);
-    if (!node && PlugName::parse(name)) {
-        const auto plug = requirePlug(context, name);
+std::shared_ptr<AnimCurveData> CurveNamed(CommandContext& context, const std::string& name, bool& angular) {
+    NodePtr node = Scene::Instance().findNode(name);
+    if (!node && PlugName::Parse(name)) {
+        const auto plug = RequirePlug(context, name);
         if (!plug) return nullptr;
-        if (const Link* input = plug->node->input(*plug->attribute)) node = input->other.lock();
+        if (const Link* input = plug->node->Input(*plug->attribute)) node = input->other.lock();
     }
-    if (!node) return context.fail("No object matches name: " + name), nullptr;
-    auto curve = AnimCurveData::of(*node);
-    if (!curve) return context.fail(name + " is not an anim curve."), nullptr;
+    if (!node) return context.Fail("No object matches name: " + name), nullptr;
+    auto curve = AnimCurveData::Of(*node);
+    if (!curve) return context.Fail(name + " is not an anim curve."), nullptr;
     angular = node->type().name() == "animCurveTA";
     return curve;
 }
 
 } // namespace
 
-bool filterCurveCommand(CommandContext& context) {
-    const auto words = context.positional({});
-    if (words.empty()) return context.fail("No curve was given.");
-    constexpr double turn = 2.0 * std::numbers::pi;
+bool FilterCurveCommand(CommandContext& context) {
+    const auto words = context.Positional({});
+    if (words.empty()) return context.Fail("No curve was given.");
+    constexpr double kTurn = 2.0 * std::numbers::pi;
     constexpr double kFlipTolerance = 1e-9;
     for (const auto& word : words) {
         bool angular = false;
-        const auto curve = curveNamed(context, word, angular);
+        const auto curve = CurveNamed(context, word, angular);
         if (!curve) return false;
         if (!angular) continue; // only rotations flip by whole turns
-        std::vector<AnimCurveData::Key> keys = curve->keys();
+        std::vector<AnimCurveData::Key> keys = curve->Keys();
         bool changed = false;
         for (std::size_t i = 1; i < keys.size(); ++i) {
             // A key moves by whole turns only where that really shortens the step to it: a flip by
             // half a turn (within rounding) stays as it is rather than turning either way by chance.
             const double step = keys[i - 1].value - keys[i].value;
-            const double turns = std::round(step / turn);
-            if (turns != 0.0 && std::abs(step - turns * turn) < std::abs(step) - kFlipTolerance) {
-                keys[i].value += turns * turn;
+            const double turns = std::round(step / kTurn);
+            if (turns != 0.0 && std::abs(step - turns * kTurn) < std::abs(step) - kFlipTolerance) {
+                keys[i].value += turns * kTurn;
                 changed = true;
             }
         }
-        if (changed) replaceCurveKeys(curve, std::move(keys));
+        if (changed) ReplaceCurveKeys(curve, std::move(keys));
     }
     return true;
 }

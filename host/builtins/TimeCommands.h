@@ -5,14 +5,14 @@
 namespace vex::host::builtins {
 
 /// "currentTime [-e] frame" moves the time (undoable, fires "timeChanged"); "currentTime -q" answers it.
-bool currentTimeCommand(CommandContext& context);
+bool CurrentTimeCommand(CommandContext& context);
 /// "playbackOptions [-min f] [-max f] [-ast f] [-aet f] [-by n] [-l once|continuous|oscillate]";
 /// with -q, answers the value of the one flag given.
-bool playbackOptionsCommand(CommandContext& context);
+bool PlaybackOptionsCommand(CommandContext& context);
 /// "play [-f bool] [-st bool]" starts or stops playback; "play -q -st" answers whether it plays.
-bool playCommand(CommandContext& context);
+bool PlayCommand(CommandContext& context);
 /// "filterCurve curves...": Euler filter on rotation curves; key values move by whole turns so that
 /// no step between neighbouring keys exceeds half a turn.
-bool filterCurveCommand(CommandContext& context);
+bool FilterCurveCommand(CommandContext& context);
 
 } // namespace vex::host::builtins

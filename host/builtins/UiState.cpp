@@ -21,7 +21,7 @@ UiState& UiState::get() {
     return state;
 }
 
-void UiState::reset() {
+void UiState::Reset() {
     shelves_.clear();
     current_.clear();
     buttonCount_ = 0;
@@ -29,20 +29,20 @@ void UiState::reset() {
     nameCommands_.clear();
 }
 
-UiState::ShelfTab* UiState::findShelf(const std::string& name) {
+UiState::ShelfTab* UiState::FindShelf(const std::string& name) {
     auto it =
         std::find_if(shelves_.begin(), shelves_.end(), [&](const ShelfTab& s) { return s.name == name; });
     return it == shelves_.end() ? nullptr : &*it;
 }
 
-bool UiState::addShelf(const std::string& name) {
-    if (name.empty() || findShelf(name)) return false;
+bool UiState::AddShelf(const std::string& name) {
+    if (name.empty() || FindShelf(name)) return false;
     shelves_.push_back({name, {}});
     current_ = name;
     return true;
 }
 
-bool UiState::removeShelf(const std::string& name) {
+bool UiState::RemoveShelf(const std::string& name) {
     auto it =
         std::find_if(shelves_.begin(), shelves_.end(), [&](const ShelfTab& s) { return s.name == name; });
     if (it == shelves_.end()) return false;
@@ -51,8 +51,8 @@ bool UiState::removeShelf(const std::string& name) {
     return true;
 }
 
-bool UiState::setCurrentShelf(const std::string& name) {
-    if (!findShelf(name)) return false;
+bool UiState::SetCurrentShelf(const std::string& name) {
+    if (!FindShelf(name)) return false;
     current_ = name;
     return true;
 }
@@ -64,12 +64,12 @@ std::string UiState::addButton(ShelfTab& shelf, std::string name,
     return std::string(kShelfTopLevel) + "|" + shelf.name + "|" + name;
 }
 
-std::string UiState::hotkey(const Hotkey& key) const {
+std::string UiState::HotkeyCommand(const Hotkey& key) const {
     auto it = hotkeys_.find(key);
     return it == hotkeys_.end() ? std::string() : it->second;
 }
 
-void UiState::setHotkey(const Hotkey& key, const std::string& nameCommand) {
+void UiState::SetHotkey(const Hotkey& key, const std::string& nameCommand) {
     if (nameCommand.empty())
         hotkeys_.erase(key);
     else

@@ -39,28 +39,28 @@ public:
 
     static UiState& get();
     /// Back to a host without shelves, hotkeys or name commands.
-    void reset();
+    void Reset();
 
-    const std::vector<ShelfTab>& shelves() const { return shelves_; }
-    ShelfTab* findShelf(const std::string& name);
+    const std::vector<ShelfTab>& Shelves() const { return shelves_; }
+    ShelfTab* FindShelf(const std::string& name);
     /// Adds a shelf tab and makes it current; false when the name is taken.
-    bool addShelf(const std::string& name);
+    bool AddShelf(const std::string& name);
     /// Removes a shelf tab with its buttons; false when there is none.
-    bool removeShelf(const std::string& name);
-    const std::string& currentShelf() const { return current_; }
+    bool RemoveShelf(const std::string& name);
+    const std::string& CurrentShelf() const { return current_; }
     /// Makes a shelf current; false when there is none of that name.
-    bool setCurrentShelf(const std::string& name);
+    bool SetCurrentShelf(const std::string& name);
     /// Adds a button to a shelf and answers its full name ("ShelfLayout|shelf|shelfButton1").
     std::string addButton(ShelfTab& shelf, std::string name,
                           std::vector<std::pair<std::string, std::string>> flags);
 
     /// The name command bound to a hotkey ("" when none).
-    std::string hotkey(const Hotkey& key) const;
+    std::string HotkeyCommand(const Hotkey& key) const;
     /// Binds a hotkey to a name command; an empty name removes the binding.
-    void setHotkey(const Hotkey& key, const std::string& nameCommand);
+    void SetHotkey(const Hotkey& key, const std::string& nameCommand);
 
-    const std::map<std::string, NameCommand>& nameCommands() const { return nameCommands_; }
-    void setNameCommand(const std::string& name, NameCommand command) {
+    const std::map<std::string, NameCommand>& NameCommands() const { return nameCommands_; }
+    void SetNameCommand(const std::string& name, NameCommand command) {
         nameCommands_[name] = std::move(command);
     }
 

@@ -8,43 +8,43 @@
 
 namespace vex::host::builtins::units {
 
-Kind kindOf(const AttributeDefinition& attribute) {
+Kind KindOf(const AttributeDefinition& attribute) {
     // The anim curve type an attribute gets tells the unit of its numbers.
-    const std::string curve = animCurveTypeFor(attribute);
-    if (curve == "animCurveTL") return Kind::Linear;
-    if (curve == "animCurveTA") return Kind::Angular;
-    return Kind::None;
+    const std::string curve = AnimCurveTypeFor(attribute);
+    if (curve == "animCurveTL") return Kind::kLinear;
+    if (curve == "animCurveTA") return Kind::kAngular;
+    return Kind::kNone;
 }
 
-double toInternal(Kind kind, double value) {
+double ToInternal(Kind kind, double value) {
     switch (kind) {
-    case Kind::Linear:
+    case Kind::kLinear:
         return MDistance(value, MDistance::uiUnit()).as(MDistance::internalUnit());
-    case Kind::Angular:
+    case Kind::kAngular:
         return MAngle(value, MAngle::uiUnit()).as(MAngle::internalUnit());
-    case Kind::None:
+    case Kind::kNone:
         break;
     }
     return value;
 }
 
-double toUi(Kind kind, double value) {
+double ToUi(Kind kind, double value) {
     switch (kind) {
-    case Kind::Linear:
+    case Kind::kLinear:
         return MDistance(value, MDistance::internalUnit()).as(MDistance::uiUnit());
-    case Kind::Angular:
+    case Kind::kAngular:
         return MAngle(value, MAngle::internalUnit()).as(MAngle::uiUnit());
-    case Kind::None:
+    case Kind::kNone:
         break;
     }
     return value;
 }
 
-double framesToSeconds(double frames) {
+double FramesToSeconds(double frames) {
     return MTime(frames, MTime::uiUnit()).as(MTime::kSeconds);
 }
 
-double secondsToFrames(double seconds) {
+double SecondsToFrames(double seconds) {
     return MTime(seconds, MTime::kSeconds).as(MTime::uiUnit());
 }
 

@@ -9,17 +9,17 @@ namespace vex::host::builtins {
 namespace units {
 
 /// The kind of unit an attribute's numbers are in.
-enum class Kind { None, Linear, Angular };
+enum class Kind { kNone, kLinear, kAngular };
 
 /// Lengths for translations and camera distances, angles for rotations, none for the rest.
-Kind kindOf(const AttributeDefinition& attribute);
+Kind KindOf(const AttributeDefinition& attribute);
 /// A number as a script gave it, in the scene's unit.
-double toInternal(Kind kind, double value);
+double ToInternal(Kind kind, double value);
 /// A stored number in the script's unit.
-double toUi(Kind kind, double value);
+double ToUi(Kind kind, double value);
 /// Frames of the UI time unit to seconds and back.
-double framesToSeconds(double frames);
-double secondsToFrames(double seconds);
+double FramesToSeconds(double frames);
+double SecondsToFrames(double seconds);
 
 } // namespace units
 

@@ -11,16 +11,16 @@ namespace vex::host::command {
 /// A node of a parsed expression or of a command's argument list.
 struct Expression {
     enum class Kind {
-        Literal,  // value
-        Flag,     // a command flag such as -name (text)
-        Variable, // $text, optionally indexed by operands[0]
-        Unary,    // text is "!" or "-"; operands[0]
-        Binary,   // text is the operator; operands[0] and operands[1]
-        Array,    // { operands... }
-        Command,  // a command run for its result: text is its name, operands its arguments
+        kLiteral,  // value
+        kFlag,     // a command flag such as -name (text)
+        kVariable, // $text, optionally indexed by operands[0]
+        kUnary,    // text is "!" or "-"; operands[0]
+        kBinary,   // text is the operator; operands[0] and operands[1]
+        kArray,    // { operands... }
+        kCommand,  // a command run for its result: text is its name, operands its arguments
     };
 
-    Kind kind = Kind::Literal;
+    Kind kind = Kind::kLiteral;
     std::string text;
     Value value;
     std::vector<std::unique_ptr<Expression>> operands;

@@ -100,8 +100,8 @@ bool Interpreter::Run(std::string_view script, Value& result, ScriptError& error
     const Flow flow = ExecuteAll(statements, result, topLevel);
     --depth_;
     error_ = outer;
-    if (flow == Flow::Error) return false;
-    if (flow != Flow::Normal) {
+    if (flow == Flow::kError) return false;
+    if (flow != Flow::kNormal) {
         error.line = statements.empty() ? 1 : statements.back()->line;
         error.reason = "\"break\" or \"continue\" outside a loop";
         return false;
@@ -134,88 +134,88 @@ Interpreter::Flow Interpreter::ExecuteAll(const std::vector<std::unique_ptr<Stat
                                           bool topLevel) {
     for (const auto& s : body) {
         const Flow flow = Execute(*s, last, topLevel);
-        if (flow != Flow::Normal) return flow;
+        if (flow != Flow::kNormal) return flow;
     }
-    return Flow::Normal;
+    return Flow::kNormal;
 }
 
 Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool topLevel) {
     switch (s.kind) {
-    case Statement::Kind::Expression: {
-        if (s.expression->kind == Expression::Kind::Command) {
+    case Statement::Kind::kExpression: {
+        if (s.expression->kind == Expression::Kind::kCommand) {
             CommandCall call;
-            if (!RunCommand(*s.expression, last, &call)) return Flow::Error;
+            if (!RunCommand(*s.expression, last, &call)) return Flow::kError;
             if (topLevel && resultSink_ && !(last == Value())) resultSink_(call, last);
-            return Flow::Normal;
+            return Flow::kNormal;
         }
-        return Evaluate(*s.expression, last) ? Flow::Normal : Flow::Error;
+        return Evaluate(*s.expression, last) ? Flow::kNormal : Flow::kError;
     }
-    case Statement::Kind::Declare: {
+    case Statement::Kind::kDeclare: {
         const auto existing = variables_.find(s.name);
         if (s.global && !s.expression && existing != variables_.end() &&
             existing->second.GetType() == s.declaredType)
-            return Flow::Normal;
+            return Flow::kNormal;
         Value initial = Value::OfType(s.declaredType);
         if (s.expression) {
             Value v;
-            if (!Evaluate(*s.expression, v)) return Flow::Error;
+            if (!Evaluate(*s.expression, v)) return Flow::kError;
             if (v.IsArray() != Value::OfType(s.declaredType).IsArray()) {
                 Fail(s.line, std::string("Cannot convert data of type ") + Value::TypeName(v.GetType()) +
                                  " to type " + Value::TypeName(s.declaredType) + ".");
-                return Flow::Error;
+                return Flow::kError;
             }
             initial = v.ConvertTo(s.declaredType);
         }
         variables_[s.name] = initial;
-        return Flow::Normal;
+        return Flow::kNormal;
     }
-    case Statement::Kind::Assign:
-        return Assign(s) ? Flow::Normal : Flow::Error;
-    case Statement::Kind::If: {
+    case Statement::Kind::kAssign:
+        return Assign(s) ? Flow::kNormal : Flow::kError;
+    case Statement::Kind::kIf: {
         Value cond;
-        if (!Evaluate(*s.expression, cond)) return Flow::Error;
+        if (!Evaluate(*s.expression, cond)) return Flow::kError;
         if (cond.IsTrue()) return Execute(*s.body[0], last, false);
         if (s.body.size() > 1) return Execute(*s.body[1], last, false);
-        return Flow::Normal;
+        return Flow::kNormal;
     }
-    case Statement::Kind::While:
-    case Statement::Kind::For: {
-        if (s.kind == Statement::Kind::For && Execute(*s.body[0], last, false) == Flow::Error)
-            return Flow::Error;
-        const Statement& loopBody = s.kind == Statement::Kind::For ? *s.body[2] : *s.body[0];
+    case Statement::Kind::kWhile:
+    case Statement::Kind::kFor: {
+        if (s.kind == Statement::Kind::kFor && Execute(*s.body[0], last, false) == Flow::kError)
+            return Flow::kError;
+        const Statement& loopBody = s.kind == Statement::Kind::kFor ? *s.body[2] : *s.body[0];
         while (true) {
-            if (!CountStep(s.line)) return Flow::Error;
+            if (!CountStep(s.line)) return Flow::kError;
             Value cond;
-            if (!Evaluate(*s.expression, cond)) return Flow::Error;
+            if (!Evaluate(*s.expression, cond)) return Flow::kError;
             if (!cond.IsTrue()) break;
             const Flow flow = Execute(loopBody, last, false);
-            if (flow == Flow::Error) return flow;
-            if (flow == Flow::Break) break;
-            if (s.kind == Statement::Kind::For && Execute(*s.body[1], last, false) == Flow::Error)
-                return Flow::Error;
+            if (flow == Flow::kError) return flow;
+            if (flow == Flow::kBreak) break;
+            if (s.kind == Statement::Kind::kFor && Execute(*s.body[1], last, false) == Flow::kError)
+                return Flow::kError;
         }
-        return Flow::Normal;
+        return Flow::kNormal;
     }
-    case Statement::Kind::ForIn: {
+    case Statement::Kind::kForIn: {
         Value list;
-        if (!Evaluate(*s.expression, list)) return Flow::Error;
+        if (!Evaluate(*s.expression, list)) return Flow::kError;
         for (size_t i = 0; i < list.Size(); ++i) {
-            if (!CountStep(s.line)) return Flow::Error;
+            if (!CountStep(s.line)) return Flow::kError;
             variables_[s.name] = list.At(i);
             const Flow flow = Execute(*s.body[0], last, false);
-            if (flow == Flow::Error) return flow;
-            if (flow == Flow::Break) break;
+            if (flow == Flow::kError) return flow;
+            if (flow == Flow::kBreak) break;
         }
-        return Flow::Normal;
+        return Flow::kNormal;
     }
-    case Statement::Kind::Block:
+    case Statement::Kind::kBlock:
         return ExecuteAll(s.body, last, false);
-    case Statement::Kind::Break:
-        return Flow::Break;
-    case Statement::Kind::Continue:
-        return Flow::Continue;
+    case Statement::Kind::kBreak:
+        return Flow::kBreak;
+    case Statement::Kind::kContinue:
+        return Flow::kContinue;
     }
-    return Flow::Normal;
+    return Flow::kNormal;
 }
 
 bool Interpreter::CountStep(int line) {
@@ -268,7 +268,7 @@ bool Interpreter::RunCommand(const Expression& e, Value& out, CommandCall* calle
     call.line = e.line;
     for (const auto& operand : e.operands) {
         Argument a;
-        if (operand->kind == Expression::Kind::Flag) {
+        if (operand->kind == Expression::Kind::kFlag) {
             a.isFlag = true;
             a.value = Value::String(operand->text);
         } else if (!Evaluate(*operand, a.value)) {
@@ -285,13 +285,13 @@ bool Interpreter::RunCommand(const Expression& e, Value& out, CommandCall* calle
 
 bool Interpreter::Evaluate(const Expression& e, Value& out) {
     switch (e.kind) {
-    case Expression::Kind::Literal:
+    case Expression::Kind::kLiteral:
         out = e.value;
         return true;
-    case Expression::Kind::Flag:
+    case Expression::Kind::kFlag:
         out = Value::String(e.text);
         return true;
-    case Expression::Kind::Variable: {
+    case Expression::Kind::kVariable: {
         const Value* v = FindVariable(e.text);
         if (v == nullptr) return Fail(e.line, "\"$" + e.text + "\" is an undeclared variable.");
         if (e.operands.empty()) {
@@ -305,37 +305,37 @@ bool Interpreter::Evaluate(const Expression& e, Value& out) {
         out = i < 0 ? Value::OfType(Value::ElementType(v->GetType())) : v->At(static_cast<size_t>(i));
         return true;
     }
-    case Expression::Kind::Unary: {
+    case Expression::Kind::kUnary: {
         Value v;
         if (!Evaluate(*e.operands[0], v)) return false;
         if (e.text == "!") {
             out = Value::Int(v.IsTrue() ? 0 : 1);
-        } else if (v.GetType() == Value::Type::Int) {
+        } else if (v.GetType() == Value::Type::kInt) {
             out = Value::Int(-v.AsInt());
         } else {
             out = Value::Float(-v.AsDouble());
         }
         return true;
     }
-    case Expression::Kind::Binary:
+    case Expression::Kind::kBinary:
         return EvaluateBinary(e, out);
-    case Expression::Kind::Array: {
+    case Expression::Kind::kArray: {
         std::vector<Value> elements;
-        Value::Type type = Value::Type::Int;
+        Value::Type type = Value::Type::kInt;
         for (const auto& operand : e.operands) {
             Value v;
             if (!Evaluate(*operand, v)) return false;
-            if (v.GetType() == Value::Type::String)
-                type = Value::Type::String;
-            else if (v.GetType() == Value::Type::Float && type == Value::Type::Int)
-                type = Value::Type::Float;
+            if (v.GetType() == Value::Type::kString)
+                type = Value::Type::kString;
+            else if (v.GetType() == Value::Type::kFloat && type == Value::Type::kInt)
+                type = Value::Type::kFloat;
             elements.push_back(std::move(v));
         }
         out = Value::OfType(Value::ArrayType(type));
         for (size_t i = 0; i < elements.size(); ++i) out.SetAt(i, elements[i]);
         return true;
     }
-    case Expression::Kind::Command:
+    case Expression::Kind::kCommand:
         return RunCommand(e, out);
     }
     return false;
@@ -362,7 +362,7 @@ bool Interpreter::EvaluateBinary(const Expression& e, Value& out) {
 }
 
 bool Interpreter::Combine(const std::string& op, const Value& a, const Value& b, Value& out, int line) {
-    const bool strings = a.GetType() == Value::Type::String || b.GetType() == Value::Type::String;
+    const bool strings = a.GetType() == Value::Type::kString || b.GetType() == Value::Type::kString;
     if (op == "+" && (strings || a.IsArray() || b.IsArray())) {
         out = Value::String(a.AsString() + b.AsString());
         return true;
@@ -388,7 +388,7 @@ bool Interpreter::Combine(const std::string& op, const Value& a, const Value& b,
     if (strings || a.IsArray() || b.IsArray())
         return Fail(line, "Cannot use \"" + op + "\" on values of type " + Value::TypeName(a.GetType()) +
                               " and " + Value::TypeName(b.GetType()) + ".");
-    if (a.GetType() == Value::Type::Int && b.GetType() == Value::Type::Int) {
+    if (a.GetType() == Value::Type::kInt && b.GetType() == Value::Type::kInt) {
         const int64_t x = a.AsInt(), y = b.AsInt();
         if ((op == "/" || op == "%") && y == 0) return Fail(line, "Division by zero.");
         // Whole-number arithmetic wraps, as the machine's does; computed unsigned to stay defined.

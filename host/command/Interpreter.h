@@ -62,7 +62,7 @@ public:
     void SetVariable(const std::string& name, const Value& value) { variables_[name] = value; }
 
 private:
-    enum class Flow { Normal, Break, Continue, Error };
+    enum class Flow { kNormal, kBreak, kContinue, kError };
 
     Flow Execute(const Statement& s, Value& last, bool topLevel);
     Flow ExecuteAll(const std::vector<std::unique_ptr<Statement>>& body, Value& last, bool topLevel);

@@ -95,14 +95,14 @@ private:
         if (c == '$') {
             ++pos_;
             if (!IsLetter(Peek())) return Fail("Syntax error: \"$\" must be followed by a variable name");
-            token.kind = TokenKind::Variable;
+            token.kind = TokenKind::kVariable;
             while (std::isalnum(static_cast<unsigned char>(Peek())) || Peek() == '_')
                 token.text += text_[pos_++];
             return true;
         }
         if (IsDigit(c) || (c == '.' && IsDigit(Peek(1)))) return ReadNumber(token);
         if (c == '-' && std::isalpha(static_cast<unsigned char>(Peek(1)))) {
-            token.kind = TokenKind::Flag;
+            token.kind = TokenKind::kFlag;
             token.text += text_[pos_++];
             while (std::isalnum(static_cast<unsigned char>(Peek())) || Peek() == '_')
                 token.text += text_[pos_++];
@@ -112,7 +112,7 @@ private:
         for (const char* symbol : kSymbols) {
             const size_t n = std::strlen(symbol);
             if (text_.substr(pos_, n) == symbol) {
-                token.kind = TokenKind::Symbol;
+                token.kind = TokenKind::kSymbol;
                 token.text = symbol;
                 pos_ += n;
                 return true;
@@ -122,7 +122,7 @@ private:
     }
 
     bool ReadWord(Token& token) {
-        token.kind = TokenKind::Word;
+        token.kind = TokenKind::kWord;
         while (pos_ < text_.size() && IsWordChar(text_[pos_])) {
             // "a||b" is two words and an operator, not one word.
             if (text_[pos_] == '|' && Peek(1) == '|') break;
@@ -132,7 +132,7 @@ private:
     }
 
     bool ReadNumber(Token& token) {
-        token.kind = TokenKind::Int;
+        token.kind = TokenKind::kInt;
         if (Peek() == '0' && (Peek(1) == 'x' || Peek(1) == 'X')) {
             token.text = "0x";
             pos_ += 2;
@@ -142,27 +142,27 @@ private:
         }
         while (IsDigit(Peek())) token.text += text_[pos_++];
         if (Peek() == '.' && !IsLetter(Peek(1))) {
-            token.kind = TokenKind::Float;
+            token.kind = TokenKind::kFloat;
             token.text += text_[pos_++];
             while (IsDigit(Peek())) token.text += text_[pos_++];
         }
         if ((Peek() == 'e' || Peek() == 'E') &&
             (IsDigit(Peek(1)) || ((Peek(1) == '-' || Peek(1) == '+') && IsDigit(Peek(2))))) {
-            token.kind = TokenKind::Float;
+            token.kind = TokenKind::kFloat;
             token.text += text_[pos_++];
             if (Peek() == '-' || Peek() == '+') token.text += text_[pos_++];
             while (IsDigit(Peek())) token.text += text_[pos_++];
         }
         // "1.5cm", "24fps" and similar unit suffixes stay with the number as one word.
         if (IsLetter(Peek())) {
-            token.kind = TokenKind::Word;
+            token.kind = TokenKind::kWord;
             while (pos_ < text_.size() && IsWordChar(text_[pos_])) token.text += text_[pos_++];
         }
         return true;
     }
 
     bool ReadString(Token& token) {
-        token.kind = TokenKind::String;
+        token.kind = TokenKind::kString;
         const int startLine = line_;
         ++pos_;
         while (true) {

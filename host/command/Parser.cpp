@@ -15,13 +15,13 @@ using ExprPtr = std::unique_ptr<Expression>;
 using StmtPtr = std::unique_ptr<Statement>;
 
 bool IsTypeWord(const Token& t, Value::Type& type) {
-    if (t.kind != TokenKind::Word) return false;
+    if (t.kind != TokenKind::kWord) return false;
     if (t.text == "int")
-        type = Value::Type::Int;
+        type = Value::Type::kInt;
     else if (t.text == "float")
-        type = Value::Type::Float;
+        type = Value::Type::kFloat;
     else if (t.text == "string")
-        type = Value::Type::String;
+        type = Value::Type::kString;
     else
         return false;
     return true;
@@ -32,7 +32,7 @@ public:
     ParserImpl(std::vector<Token>& tokens, ScriptError& error) : t_(tokens), error_(error) {}
 
     bool Script(std::vector<StmtPtr>& out) {
-        while (!At(TokenKind::End)) {
+        while (!At(TokenKind::kEnd)) {
             StmtPtr s;
             if (!Stmt(s)) return false;
             if (s) out.push_back(std::move(s));
@@ -45,7 +45,7 @@ private:
     const Token& Ahead(size_t n) const { return t_[std::min(pos_ + n, t_.size() - 1)]; }
     bool At(TokenKind k) const { return Cur().kind == k; }
     bool AtSymbol(const char* s) const { return Cur().IsSymbol(s); }
-    bool AtWord(const char* w) const { return Cur().Is(TokenKind::Word, w); }
+    bool AtWord(const char* w) const { return Cur().Is(TokenKind::kWord, w); }
     const Token& Take() { return t_[pos_ < t_.size() - 1 ? pos_++ : pos_]; }
 
     bool Fail(const std::string& reason) {
@@ -58,11 +58,11 @@ private:
 
     static std::string Describe(const Token& t) {
         switch (t.kind) {
-        case TokenKind::End:
+        case TokenKind::kEnd:
             return "end of script";
-        case TokenKind::String:
+        case TokenKind::kString:
             return "string \"" + t.text + "\"";
-        case TokenKind::Variable:
+        case TokenKind::kVariable:
             return "\"$" + t.text + "\"";
         default:
             return "\"" + t.text + "\"";
@@ -83,7 +83,7 @@ private:
             Take();
             return true;
         }
-        if (AtSymbol("}") || At(TokenKind::End)) return true;
+        if (AtSymbol("}") || At(TokenKind::kEnd)) return true;
         return Fail("expected \";\" but found " + Describe(Cur()));
     }
 
@@ -105,9 +105,9 @@ private:
         out->line = line;
         if (AtSymbol("{")) {
             Take();
-            out->kind = Statement::Kind::Block;
+            out->kind = Statement::Kind::kBlock;
             while (!AtSymbol("}")) {
-                if (At(TokenKind::End)) return Fail("block is not closed with \"}\"");
+                if (At(TokenKind::kEnd)) return Fail("block is not closed with \"}\"");
                 StmtPtr s;
                 if (!Stmt(s)) return false;
                 if (s) out->body.push_back(std::move(s));
@@ -118,19 +118,19 @@ private:
         if (AtWord("if")) return If(*out);
         if (AtWord("while")) {
             Take();
-            out->kind = Statement::Kind::While;
+            out->kind = Statement::Kind::kWhile;
             return Condition(*out) && Body(*out);
         }
         if (AtWord("for")) return For(*out);
         if (AtWord("break") || AtWord("continue")) {
-            out->kind = AtWord("break") ? Statement::Kind::Break : Statement::Kind::Continue;
+            out->kind = AtWord("break") ? Statement::Kind::kBreak : Statement::Kind::kContinue;
             Take();
             return EndStatement();
         }
         if (AtWord("global") || IsTypeWord(Cur(), out->declaredType)) return Declare(out);
-        if (At(TokenKind::Variable) && IsAssignmentAhead()) return Assign(*out) && EndStatement();
-        out->kind = Statement::Kind::Expression;
-        if (At(TokenKind::Word) && !IsFunctionCallStatement() && !IsConstantWord(Cur().text)) {
+        if (At(TokenKind::kVariable) && IsAssignmentAhead()) return Assign(*out) && EndStatement();
+        out->kind = Statement::Kind::kExpression;
+        if (At(TokenKind::kWord) && !IsFunctionCallStatement() && !IsConstantWord(Cur().text)) {
             if (!CommandSyntax(out->expression, false)) return false;
         } else if (!Expr(out->expression)) {
             return false;
@@ -140,7 +140,7 @@ private:
 
     bool If(Statement& s) {
         Take();
-        s.kind = Statement::Kind::If;
+        s.kind = Statement::Kind::kIf;
         if (!Condition(s) || !Body(s)) return false;
         if (AtWord("else")) {
             Take();
@@ -154,7 +154,7 @@ private:
     bool Body(Statement& s) {
         StmtPtr body;
         if (!Stmt(body)) return false;
-        if (!body) body = std::make_unique<Statement>(), body->kind = Statement::Kind::Block;
+        if (!body) body = std::make_unique<Statement>(), body->kind = Statement::Kind::kBlock;
         s.body.push_back(std::move(body));
         return true;
     }
@@ -162,15 +162,15 @@ private:
     bool For(Statement& s) {
         Take();
         if (!Expect("(")) return false;
-        if (At(TokenKind::Variable) && Ahead(1).Is(TokenKind::Word, "in")) {
-            s.kind = Statement::Kind::ForIn;
+        if (At(TokenKind::kVariable) && Ahead(1).Is(TokenKind::kWord, "in")) {
+            s.kind = Statement::Kind::kForIn;
             s.name = Take().text;
             Take();
             return Expr(s.expression) && Expect(")") && Body(s);
         }
-        s.kind = Statement::Kind::For;
+        s.kind = Statement::Kind::kFor;
         auto init = std::make_unique<Statement>();
-        init->kind = Statement::Kind::Block;
+        init->kind = Statement::Kind::kBlock;
         if (!AtSymbol(";") && !(Assign(*init))) return false;
         s.body.push_back(std::move(init));
         if (!Expect(";")) return false;
@@ -180,7 +180,7 @@ private:
             return false;
         if (!Expect(";")) return false;
         auto step = std::make_unique<Statement>();
-        step->kind = Statement::Kind::Block;
+        step->kind = Statement::Kind::kBlock;
         if (!AtSymbol(")") && !Assign(*step)) return false;
         s.body.push_back(std::move(step));
         return Expect(")") && Body(s);
@@ -192,12 +192,12 @@ private:
         if (!Ahead(1).IsSymbol("(")) return false;
         int depth = 0;
         size_t n = 1;
-        for (; Ahead(n).kind != TokenKind::End; ++n) {
+        for (; Ahead(n).kind != TokenKind::kEnd; ++n) {
             if (Ahead(n).IsSymbol("(")) ++depth;
             if (Ahead(n).IsSymbol(")") && --depth == 0) break;
         }
         const Token& after = Ahead(n + 1);
-        return after.IsSymbol(";") || after.IsSymbol("}") || after.kind == TokenKind::End ||
+        return after.IsSymbol(";") || after.IsSymbol("}") || after.kind == TokenKind::kEnd ||
                Precedence(after) >= 0;
     }
 
@@ -205,7 +205,7 @@ private:
         size_t n = 1;
         if (Ahead(n).IsSymbol("[")) {
             int depth = 0;
-            for (; Ahead(n).kind != TokenKind::End; ++n) {
+            for (; Ahead(n).kind != TokenKind::kEnd; ++n) {
                 if (Ahead(n).IsSymbol("[")) ++depth;
                 if (Ahead(n).IsSymbol("]") && --depth == 0) break;
             }
@@ -217,8 +217,8 @@ private:
 
     // $name [index] (= | += | -=) expression, without the ending ";".
     bool Assign(Statement& s) {
-        if (!At(TokenKind::Variable)) return Fail("expected a variable but found " + Describe(Cur()));
-        s.kind = Statement::Kind::Assign;
+        if (!At(TokenKind::kVariable)) return Fail("expected a variable but found " + Describe(Cur()));
+        s.kind = Statement::Kind::kAssign;
         s.line = Cur().line;
         s.name = Take().text;
         if (AtSymbol("[")) {
@@ -241,10 +241,10 @@ private:
         Take();
         std::vector<StmtPtr> decls;
         do {
-            if (!At(TokenKind::Variable))
+            if (!At(TokenKind::kVariable))
                 return Fail("expected a variable name but found " + Describe(Cur()));
             auto d = std::make_unique<Statement>();
-            d->kind = Statement::Kind::Declare;
+            d->kind = Statement::Kind::kDeclare;
             d->line = Cur().line;
             d->name = Take().text;
             d->declaredType = type;
@@ -268,7 +268,7 @@ private:
         if (decls.size() == 1) {
             out = std::move(decls.front());
         } else {
-            out->kind = Statement::Kind::Block;
+            out->kind = Statement::Kind::kBlock;
             out->body = std::move(decls);
         }
         return true;
@@ -280,7 +280,7 @@ private:
 
     static ExprPtr Literal(Value v, int line = 1) {
         auto e = std::make_unique<Expression>();
-        e->kind = Expression::Kind::Literal;
+        e->kind = Expression::Kind::kLiteral;
         e->value = std::move(v);
         e->line = line;
         return e;
@@ -288,7 +288,7 @@ private:
 
     bool Number(const Token& t, bool negative, ExprPtr& out) {
         const std::string text = (negative ? "-" : "") + t.text;
-        if (t.kind == TokenKind::Float) {
+        if (t.kind == TokenKind::kFloat) {
             out = Literal(Value::Float(util::ParseNumber<double>(text).value_or(0.0)), t.line);
             return true;
         }
@@ -304,12 +304,12 @@ private:
     // name arg arg ...  up to ";", "}", "`", ")" or the end.
     bool CommandSyntax(ExprPtr& out, bool inBackquote) {
         out = std::make_unique<Expression>();
-        out->kind = Expression::Kind::Command;
+        out->kind = Expression::Kind::kCommand;
         out->line = Cur().line;
         out->text = Take().text;
         // Inside a substitution the closing "`" ends the command; elsewhere "`" opens an argument.
         while (!(AtSymbol(";") || AtSymbol("}") || (inBackquote && AtSymbol("`")) || AtSymbol(")") ||
-                 At(TokenKind::End))) {
+                 At(TokenKind::kEnd))) {
             ExprPtr arg;
             if (!Argument(arg)) return false;
             out->operands.push_back(std::move(arg));
@@ -320,34 +320,34 @@ private:
 
     static bool Glues(const Token& t) {
         if (t.spaceBefore) return false;
-        return t.kind == TokenKind::Word || t.kind == TokenKind::Int || t.kind == TokenKind::Float ||
+        return t.kind == TokenKind::kWord || t.kind == TokenKind::kInt || t.kind == TokenKind::kFloat ||
                t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol("[") || t.IsSymbol("]") || t.IsSymbol(":");
     }
 
     bool Argument(ExprPtr& out) {
         const Token& t = Cur();
-        if (t.kind == TokenKind::Flag) {
+        if (t.kind == TokenKind::kFlag) {
             out = std::make_unique<Expression>();
-            out->kind = Expression::Kind::Flag;
+            out->kind = Expression::Kind::kFlag;
             out->text = Take().text;
             out->line = t.line;
             return true;
         }
-        if (t.IsSymbol("-") && (Ahead(1).kind == TokenKind::Int || Ahead(1).kind == TokenKind::Float) &&
+        if (t.IsSymbol("-") && (Ahead(1).kind == TokenKind::kInt || Ahead(1).kind == TokenKind::kFloat) &&
             !Ahead(1).spaceBefore) {
             Take();
             return Number(Take(), true, out);
         }
-        if ((t.kind == TokenKind::Int || t.kind == TokenKind::Float) && !Glues(Ahead(1)))
+        if ((t.kind == TokenKind::kInt || t.kind == TokenKind::kFloat) && !Glues(Ahead(1)))
             return Number(Take(), false, out);
-        if (t.kind == TokenKind::String) {
+        if (t.kind == TokenKind::kString) {
             out = Literal(Value::String(t.text), t.line);
             Take();
             return true;
         }
-        if (t.kind == TokenKind::Variable || t.IsSymbol("(") || t.IsSymbol("`") || t.IsSymbol("{"))
+        if (t.kind == TokenKind::kVariable || t.IsSymbol("(") || t.IsSymbol("`") || t.IsSymbol("{"))
             return Primary(out);
-        if (t.kind == TokenKind::Word || t.kind == TokenKind::Int || t.kind == TokenKind::Float ||
+        if (t.kind == TokenKind::kWord || t.kind == TokenKind::kInt || t.kind == TokenKind::kFloat ||
             t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol(":")) {
             // A bare word, with any wildcard, bracket or namespace pieces written against it: pCube*,
             // ball.f[0:5], :time1.
@@ -366,7 +366,7 @@ private:
     }
 
     static int Precedence(const Token& t) {
-        if (t.kind != TokenKind::Symbol) return -1;
+        if (t.kind != TokenKind::kSymbol) return -1;
         static const char* levels[][4] = {{"||"},     {"&&"},         {"==", "!="}, {"<", ">", "<=", ">="},
                                           {"+", "-"}, {"*", "/", "%"}};
         for (int level = 0; level < 6; ++level)
@@ -381,7 +381,7 @@ private:
             const int level = Precedence(Cur());
             if (level < minLevel) return true;
             auto node = std::make_unique<Expression>();
-            node->kind = Expression::Kind::Binary;
+            node->kind = Expression::Kind::kBinary;
             node->line = Cur().line;
             node->text = Take().text;
             ExprPtr right;
@@ -397,7 +397,7 @@ private:
             DepthGuard guard(depth_);
             if (depth_ > kMaxDepth) return Fail("nesting is too deep");
             out = std::make_unique<Expression>();
-            out->kind = Expression::Kind::Unary;
+            out->kind = Expression::Kind::kUnary;
             out->line = Cur().line;
             out->text = Take().text;
             ExprPtr operand;
@@ -411,16 +411,16 @@ private:
     bool Primary(ExprPtr& out) {
         const Token& t = Cur();
         switch (t.kind) {
-        case TokenKind::Int:
-        case TokenKind::Float:
+        case TokenKind::kInt:
+        case TokenKind::kFloat:
             return Number(Take(), false, out);
-        case TokenKind::String:
+        case TokenKind::kString:
             out = Literal(Value::String(t.text), t.line);
             Take();
             return true;
-        case TokenKind::Variable:
+        case TokenKind::kVariable:
             out = std::make_unique<Expression>();
-            out->kind = Expression::Kind::Variable;
+            out->kind = Expression::Kind::kVariable;
             out->line = t.line;
             out->text = Take().text;
             if (AtSymbol("[") && !Cur().spaceBefore) {
@@ -430,7 +430,7 @@ private:
                 out->operands.push_back(std::move(index));
             }
             return true;
-        case TokenKind::Word:
+        case TokenKind::kWord:
             if (IsConstantWord(t.text)) {
                 const bool on = t.text == "true" || t.text == "on" || t.text == "yes";
                 out = Literal(Value::Int(on ? 1 : 0), t.line);
@@ -448,7 +448,7 @@ private:
         }
         if (t.IsSymbol("`")) {
             Take();
-            if (!At(TokenKind::Word))
+            if (!At(TokenKind::kWord))
                 return Fail("expected a command after \"`\" but found " + Describe(Cur()));
             DepthGuard guard(depth_);
             if (depth_ > kMaxDepth) return Fail("nesting is too deep");
@@ -456,7 +456,7 @@ private:
         }
         if (t.IsSymbol("{")) {
             out = std::make_unique<Expression>();
-            out->kind = Expression::Kind::Array;
+            out->kind = Expression::Kind::kArray;
             out->line = t.line;
             Take();
             if (AtSymbol("}")) return Take(), true;
@@ -473,7 +473,7 @@ private:
     // name(a, b, ...)
     bool FunctionSyntax(ExprPtr& out) {
         out = std::make_unique<Expression>();
-        out->kind = Expression::Kind::Command;
+        out->kind = Expression::Kind::kCommand;
         out->functionSyntax = true;
         out->line = Cur().line;
         out->text = Take().text;

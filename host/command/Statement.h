@@ -12,22 +12,22 @@ namespace vex::host::command {
 /// A node of a parsed script.
 struct Statement {
     enum class Kind {
-        Expression, // expression: a command call or any expression evaluated for its effect
-        Declare,    // declaredType, name, optional expression (initial value)
-        Assign,     // name, optional index, op ("=", "+=", "-="), expression
-        If,         // expression (condition), body[0] then, body[1] else (may be absent)
-        While,      // expression, body[0]
-        For,        // body[0] init, expression condition, body[1] step, body[2] loop body
-        ForIn,      // name, expression (array), body[0]
-        Block,      // body
-        Break,
-        Continue,
+        kExpression, // expression: a command call or any expression evaluated for its effect
+        kDeclare,    // declaredType, name, optional expression (initial value)
+        kAssign,     // name, optional index, op ("=", "+=", "-="), expression
+        kIf,         // expression (condition), body[0] then, body[1] else (may be absent)
+        kWhile,      // expression, body[0]
+        kFor,        // body[0] init, expression condition, body[1] step, body[2] loop body
+        kForIn,      // name, expression (array), body[0]
+        kBlock,      // body
+        kBreak,
+        kContinue,
     };
 
-    Kind kind = Kind::Expression;
+    Kind kind = Kind::kExpression;
     int line = 1;
     std::string name;
-    Value::Type declaredType = Value::Type::String;
+    Value::Type declaredType = Value::Type::kString;
     /// For a Declare: declared "global", so an existing value of the same type is kept.
     bool global = false;
     std::string op;

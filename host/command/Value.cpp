@@ -8,14 +8,14 @@ namespace vex::host::command {
 
 Value Value::Int(int64_t v) {
     Value r;
-    r.type_ = Type::Int;
+    r.type_ = Type::kInt;
     r.int_ = v;
     return r;
 }
 
 Value Value::Float(double v) {
     Value r;
-    r.type_ = Type::Float;
+    r.type_ = Type::kFloat;
     r.float_ = v;
     return r;
 }
@@ -28,21 +28,21 @@ Value Value::String(std::string v) {
 
 Value Value::IntArray(std::vector<int64_t> v) {
     Value r;
-    r.type_ = Type::IntArray;
+    r.type_ = Type::kIntArray;
     r.ints_ = std::move(v);
     return r;
 }
 
 Value Value::FloatArray(std::vector<double> v) {
     Value r;
-    r.type_ = Type::FloatArray;
+    r.type_ = Type::kFloatArray;
     r.floats_ = std::move(v);
     return r;
 }
 
 Value Value::StringArray(std::vector<std::string> v) {
     Value r;
-    r.type_ = Type::StringArray;
+    r.type_ = Type::kStringArray;
     r.strings_ = std::move(v);
     return r;
 }
@@ -55,12 +55,12 @@ Value Value::OfType(Type type) {
 
 Value::Type Value::ElementType(Type type) {
     switch (type) {
-    case Type::IntArray:
-        return Type::Int;
-    case Type::FloatArray:
-        return Type::Float;
-    case Type::StringArray:
-        return Type::String;
+    case Type::kIntArray:
+        return Type::kInt;
+    case Type::kFloatArray:
+        return Type::kFloat;
+    case Type::kStringArray:
+        return Type::kString;
     default:
         return type;
     }
@@ -68,12 +68,12 @@ Value::Type Value::ElementType(Type type) {
 
 Value::Type Value::ArrayType(Type type) {
     switch (type) {
-    case Type::Int:
-        return Type::IntArray;
-    case Type::Float:
-        return Type::FloatArray;
-    case Type::String:
-        return Type::StringArray;
+    case Type::kInt:
+        return Type::kIntArray;
+    case Type::kFloat:
+        return Type::kFloatArray;
+    case Type::kString:
+        return Type::kStringArray;
     default:
         return type;
     }
@@ -81,17 +81,17 @@ Value::Type Value::ArrayType(Type type) {
 
 const char* Value::TypeName(Type type) {
     switch (type) {
-    case Type::Int:
+    case Type::kInt:
         return "int";
-    case Type::Float:
+    case Type::kFloat:
         return "float";
-    case Type::String:
+    case Type::kString:
         return "string";
-    case Type::IntArray:
+    case Type::kIntArray:
         return "int[]";
-    case Type::FloatArray:
+    case Type::kFloatArray:
         return "float[]";
-    case Type::StringArray:
+    case Type::kStringArray:
         return "string[]";
     }
     return "";
@@ -103,11 +103,11 @@ std::string Value::FormatDouble(double v) {
 
 std::string Value::AsString() const {
     switch (type_) {
-    case Type::Int:
+    case Type::kInt:
         return std::to_string(int_);
-    case Type::Float:
+    case Type::kFloat:
         return FormatDouble(float_);
-    case Type::String:
+    case Type::kString:
         return string_;
     default:
         break;
@@ -122,11 +122,11 @@ std::string Value::AsString() const {
 
 double Value::AsDouble() const {
     switch (type_) {
-    case Type::Int:
+    case Type::kInt:
         return static_cast<double>(int_);
-    case Type::Float:
+    case Type::kFloat:
         return float_;
-    case Type::String: {
+    case Type::kString: {
         return util::ParseLeadingNumber(string_);
     }
     default:
@@ -135,7 +135,7 @@ double Value::AsDouble() const {
 }
 
 int64_t Value::AsInt() const {
-    if (type_ == Type::Int) return int_;
+    if (type_ == Type::kInt) return int_;
     const double v = AsDouble();
     if (!(v == v)) return 0; // NaN
     if (v >= 9.2e18) return INT64_MAX;
@@ -145,11 +145,11 @@ int64_t Value::AsInt() const {
 
 bool Value::IsTrue() const {
     switch (type_) {
-    case Type::Int:
+    case Type::kInt:
         return int_ != 0;
-    case Type::Float:
+    case Type::kFloat:
         return float_ != 0.0;
-    case Type::String:
+    case Type::kString:
         return !string_.empty();
     default:
         return Size() > 0;
@@ -159,11 +159,11 @@ bool Value::IsTrue() const {
 Value Value::ConvertTo(Type type) const {
     if (type == type_) return *this;
     switch (type) {
-    case Type::Int:
+    case Type::kInt:
         return Int(AsInt());
-    case Type::Float:
+    case Type::kFloat:
         return Float(AsDouble());
-    case Type::String:
+    case Type::kString:
         return String(AsString());
     default:
         break;
@@ -180,11 +180,11 @@ Value Value::ConvertTo(Type type) const {
 
 size_t Value::Size() const {
     switch (type_) {
-    case Type::IntArray:
+    case Type::kIntArray:
         return ints_.size();
-    case Type::FloatArray:
+    case Type::kFloatArray:
         return floats_.size();
-    case Type::StringArray:
+    case Type::kStringArray:
         return strings_.size();
     default:
         return 1;
@@ -193,11 +193,11 @@ size_t Value::Size() const {
 
 Value Value::At(size_t i) const {
     switch (type_) {
-    case Type::IntArray:
+    case Type::kIntArray:
         return Int(i < ints_.size() ? ints_[i] : 0);
-    case Type::FloatArray:
+    case Type::kFloatArray:
         return Float(i < floats_.size() ? floats_[i] : 0.0);
-    case Type::StringArray:
+    case Type::kStringArray:
         return String(i < strings_.size() ? strings_[i] : std::string());
     default:
         return i == 0 ? *this : OfType(type_);
@@ -206,15 +206,15 @@ Value Value::At(size_t i) const {
 
 void Value::SetAt(size_t i, const Value& element) {
     switch (type_) {
-    case Type::IntArray:
+    case Type::kIntArray:
         if (ints_.size() <= i) ints_.resize(i + 1, 0);
         ints_[i] = element.AsInt();
         break;
-    case Type::FloatArray:
+    case Type::kFloatArray:
         if (floats_.size() <= i) floats_.resize(i + 1, 0.0);
         floats_[i] = element.AsDouble();
         break;
-    case Type::StringArray:
+    case Type::kStringArray:
         if (strings_.size() <= i) strings_.resize(i + 1);
         strings_[i] = element.AsString();
         break;
@@ -225,7 +225,7 @@ void Value::SetAt(size_t i, const Value& element) {
 }
 
 std::vector<std::string> Value::AsStrings() const {
-    if (type_ == Type::StringArray) return strings_;
+    if (type_ == Type::kStringArray) return strings_;
     std::vector<std::string> out;
     for (size_t i = 0; i < Size(); ++i) out.push_back(At(i).AsString());
     return out;
@@ -234,17 +234,17 @@ std::vector<std::string> Value::AsStrings() const {
 bool Value::operator==(const Value& other) const {
     if (type_ != other.type_) return false;
     switch (type_) {
-    case Type::Int:
+    case Type::kInt:
         return int_ == other.int_;
-    case Type::Float:
+    case Type::kFloat:
         return float_ == other.float_;
-    case Type::String:
+    case Type::kString:
         return string_ == other.string_;
-    case Type::IntArray:
+    case Type::kIntArray:
         return ints_ == other.ints_;
-    case Type::FloatArray:
+    case Type::kFloatArray:
         return floats_ == other.floats_;
-    case Type::StringArray:
+    case Type::kStringArray:
         return strings_ == other.strings_;
     }
     return false;

@@ -11,7 +11,7 @@ namespace vex::host::command {
 /// strings that do not start with a number read as 0, arrays print their elements separated by blanks.
 class Value {
 public:
-    enum class Type { Int, Float, String, IntArray, FloatArray, StringArray };
+    enum class Type { kInt, kFloat, kString, kIntArray, kFloatArray, kStringArray };
 
     /// The empty string.
     Value() = default;
@@ -26,9 +26,9 @@ public:
 
     Type GetType() const { return type_; }
     bool IsArray() const {
-        return type_ == Type::IntArray || type_ == Type::FloatArray || type_ == Type::StringArray;
+        return type_ == Type::kIntArray || type_ == Type::kFloatArray || type_ == Type::kStringArray;
     }
-    bool IsNumber() const { return type_ == Type::Int || type_ == Type::Float; }
+    bool IsNumber() const { return type_ == Type::kInt || type_ == Type::kFloat; }
     /// The element type of an array type, the type itself otherwise; and the array type of a scalar.
     static Type ElementType(Type type);
     static Type ArrayType(Type type);
@@ -61,7 +61,7 @@ public:
     static std::string FormatDouble(double v);
 
 private:
-    Type type_ = Type::String;
+    Type type_ = Type::kString;
     int64_t int_ = 0;
     double float_ = 0.0;
     std::string string_;

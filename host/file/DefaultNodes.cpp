@@ -26,45 +26,45 @@ constexpr std::array<Entry, 10> kDefaults = {{{"persp", "transform", ""},
                                               {"lambert1", "lambert", ""},
                                               {"initialShadingGroup", "shadingEngine", ""}}};
 
-std::string parentName(const Node& node) {
+std::string ParentName(const Node& node) {
     const auto parent = node.parent();
     return parent && parent->parent() ? parent->name() : std::string();
 }
 
 } // namespace
 
-bool DefaultNodes::contains(const Node& node) {
+bool DefaultNodes::Contains(const Node& node) {
     for (const Entry& entry : kDefaults)
-        if (node.name() == entry.name && node.type().name() == entry.type && parentName(node) == entry.parent)
+        if (node.name() == entry.name && node.type().name() == entry.type && ParentName(node) == entry.parent)
             return true;
     return false;
 }
 
-void DefaultNodes::replaceScene() {
-    Scene& scene = Scene::instance();
+void DefaultNodes::ReplaceScene() {
+    Scene& scene = Scene::Instance();
     // Deleting a top-level DAG node takes its children along; what is left after one deletion is
     // looked at afresh.
     while (!scene.nodes().empty()) {
         NodePtr node = scene.nodes().front();
-        while (node->isDag() && node->parent() && node->parent()->parent()) node = node->parent();
+        while (node->IsDag() && node->parent() && node->parent()->parent()) node = node->parent();
         scene.deleteNode(node);
     }
     // The same nodes and settings as a new scene (Scene::reset) has.
     for (const char* name : {"persp", "top", "front", "side"}) {
-        auto transform = scene.makeNode("transform", name);
-        scene.insertNode(transform);
-        auto shape = scene.makeNode("camera", std::string(name) + "Shape");
-        scene.insertNode(shape, transform);
+        auto transform = scene.MakeNode("transform", name);
+        scene.InsertNode(transform);
+        auto shape = scene.MakeNode("camera", std::string(name) + "Shape");
+        scene.InsertNode(shape, transform);
         if (std::string(name) != "persp") {
-            scene.setValue(transform, transform->findAttribute("v"), false);
-            scene.setValue(shape, shape->findAttribute("orthographic"), true);
+            scene.setValue(transform, transform->FindAttribute("v"), false);
+            scene.setValue(shape, shape->FindAttribute("orthographic"), true);
         }
     }
-    auto lambert = scene.makeNode("lambert", "lambert1");
-    scene.insertNode(lambert);
-    auto group = scene.makeNode("shadingEngine", "initialShadingGroup");
-    scene.insertNode(group);
-    scene.connect(lambert, lambert->findAttribute("outColor"), group, group->findAttribute("surfaceShader"));
+    auto lambert = scene.MakeNode("lambert", "lambert1");
+    scene.InsertNode(lambert);
+    auto group = scene.MakeNode("shadingEngine", "initialShadingGroup");
+    scene.InsertNode(group);
+    scene.connect(lambert, lambert->FindAttribute("outColor"), group, group->FindAttribute("surfaceShader"));
 }
 
 } // namespace vex::host::file

@@ -9,10 +9,10 @@ namespace vex::host::file {
 class DefaultNodes {
 public:
     /// True for one of the default nodes (by name, type and place).
-    static bool contains(const Node& node);
+    static bool Contains(const Node& node);
     /// Empties the scene and builds the default nodes as a new scene has them, every change recorded in
     /// the open journals so that undo brings the scene back exactly.
-    static void replaceScene();
+    static void ReplaceScene();
 };
 
 } // namespace vex::host::file

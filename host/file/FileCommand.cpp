@@ -20,19 +20,19 @@ public:
         for (unsigned int i = 0; i < args.length(); ++i) words_.push_back(args.asString(i).str());
     }
 
-    bool has(const char* shortName, const char* longName) const { return index(shortName, longName) >= 0; }
+    bool Has(const char* shortName, const char* longName) const { return index(shortName, longName) >= 0; }
 
-    std::string valueOf(const char* shortName, const char* longName) const {
+    std::string ValueOf(const char* shortName, const char* longName) const {
         const int i = index(shortName, longName);
         return i >= 0 && i + 1 < static_cast<int>(words_.size()) ? words_[static_cast<std::size_t>(i) + 1]
                                                                  : std::string();
     }
 
     // The file name: the last word that is neither a flag nor the value of a flag taking one.
-    std::string fileName() const {
+    std::string FileName() const {
         std::string name;
         for (std::size_t i = 0; i < words_.size(); ++i) {
-            if (!isFlag(words_[i])) {
+            if (!IsFlag(words_[i])) {
                 name = words_[i];
                 continue;
             }
@@ -43,7 +43,7 @@ public:
     }
 
 private:
-    static bool isFlag(const std::string& word) {
+    static bool IsFlag(const std::string& word) {
         return word.size() > 1 && word[0] == '-' && std::isalpha(static_cast<unsigned char>(word[1]));
     }
 
@@ -56,7 +56,7 @@ private:
     std::vector<std::string> words_;
 };
 
-MStatus usage(const std::string& text) {
+MStatus Usage(const std::string& text) {
     return MStatus(MStatus::kInvalidParameter, MString(text));
 }
 
@@ -64,42 +64,42 @@ MStatus usage(const std::string& text) {
 
 MStatus FileCommand::doIt(const MArgList& list) {
     const Arguments args(list);
-    if (args.has("-q", "-query")) {
-        if (args.has("-sn", "-sceneName")) {
-            setResult(MString(FileOperations::currentFile()));
+    if (args.Has("-q", "-query")) {
+        if (args.Has("-sn", "-sceneName")) {
+            setResult(MString(FileOperations::CurrentFile()));
             return MStatus::kSuccess;
         }
-        return usage("file -q: only -sn (-sceneName) can be queried.");
+        return Usage("file -q: only -sn (-sceneName) can be queried.");
     }
-    const std::string type = args.valueOf("-typ", "-type");
+    const std::string type = args.ValueOf("-typ", "-type");
     if (!type.empty() && type != "mayaAscii")
-        return usage("Unknown file type \"" + type + "\": this host reads and writes \"mayaAscii\" files.");
+        return Usage("Unknown file type \"" + type + "\": this host reads and writes \"mayaAscii\" files.");
 
-    if (args.has("-new", "-newFile")) return FileOperations::newScene();
-    const std::string path = args.fileName();
-    if (args.has("-rn", "-rename")) {
-        const std::string name = args.valueOf("-rn", "-rename");
-        if (name.empty()) return usage("Usage: file -rename <file>");
+    if (args.Has("-new", "-newFile")) return FileOperations::NewScene();
+    const std::string path = args.FileName();
+    if (args.Has("-rn", "-rename")) {
+        const std::string name = args.ValueOf("-rn", "-rename");
+        if (name.empty()) return Usage("Usage: file -rename <file>");
         FileOperations::rename(name);
-        setResult(MString(FileOperations::currentFile()));
+        setResult(MString(FileOperations::CurrentFile()));
         return MStatus::kSuccess;
     }
-    if (args.has("-o", "-open")) {
-        if (path.empty()) return usage("Usage: file -open <file>");
-        const MStatus status = FileOperations::open(path);
-        if (status) setResult(MString(FileOperations::currentFile()));
+    if (args.Has("-o", "-open")) {
+        if (path.empty()) return Usage("Usage: file -open <file>");
+        const MStatus status = FileOperations::Open(path);
+        if (status) setResult(MString(FileOperations::CurrentFile()));
         return status;
     }
-    if (args.has("-i", "-import")) {
-        if (path.empty()) return usage("Usage: file -import [-namespace <name>] <file>");
-        return FileOperations::importFile(path, args.valueOf("-ns", "-namespace"));
+    if (args.Has("-i", "-import")) {
+        if (path.empty()) return Usage("Usage: file -import [-namespace <name>] <file>");
+        return FileOperations::ImportFile(path, args.ValueOf("-ns", "-namespace"));
     }
-    if (args.has("-s", "-save")) {
-        const MStatus status = FileOperations::save({});
-        if (status) setResult(MString(FileOperations::currentFile()));
+    if (args.Has("-s", "-save")) {
+        const MStatus status = FileOperations::Save({});
+        if (status) setResult(MString(FileOperations::CurrentFile()));
         return status;
     }
-    return usage("file: give one of -new, -open, -save, -rename, -import or -q -sceneName.");
+    return Usage("file: give one of -new, -open, -save, -rename, -import or -q -sceneName.");
 }
 
 } // namespace vex::host::file

@@ -17,7 +17,7 @@ class FileCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     /// Makes a command object for the command registry.
-    static void* creator() { return new FileCommand; }
+    static void* Creator() { return new FileCommand; }
 };
 
 } // namespace vex::host::file

@@ -17,23 +17,23 @@ namespace vex::host::file {
 
 namespace {
 
-MStatus failure(MStatus::MStatusCode code, const std::string& message) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+MStatus Failure(MStatus::MStatusCode code, const std::string& message) {
+    ScriptEditor::get().Write(ScriptEditor::Kind::kError, message);
     return MStatus(code, MString(message));
 }
 
-std::string describe(const std::string& path, const command::ScriptError& error) {
+std::string Describe(const std::string& path, const command::ScriptError& error) {
     return path + ": " + error.Format();
 }
 
 // Files are remembered by their absolute path, as the host reports them.
-std::string absolute(const std::string& path) {
+std::string Absolute(const std::string& path) {
     std::error_code ignored;
     const auto full = std::filesystem::absolute(path, ignored);
     return full.empty() ? path : full.lexically_normal().string();
 }
 
-bool readText(const std::string& path, std::string& text) {
+bool ReadText(const std::string& path, std::string& text) {
     std::error_code ignored;
     return std::filesystem::is_regular_file(path, ignored) && util::ReadWholeFile(path, text);
 }
@@ -47,12 +47,12 @@ struct CheckedFile {
     KeyListScanner::Result scanned;
 };
 
-std::optional<CheckedFile>& lastChecked() {
+std::optional<CheckedFile>& LastChecked() {
     static std::optional<CheckedFile> checked;
     return checked;
 }
 
-bool stamp(const std::string& path, std::uintmax_t& size, std::filesystem::file_time_type& written) {
+bool Stamp(const std::string& path, std::uintmax_t& size, std::filesystem::file_time_type& written) {
     std::error_code error;
     size = std::filesystem::file_size(path, error);
     if (error) return false;
@@ -61,96 +61,96 @@ bool stamp(const std::string& path, std::uintmax_t& size, std::filesystem::file_
 }
 
 // The scanned text of `path`: the one just checked when it is still the file's, else read now.
-bool scannedText(const std::string& path, KeyListScanner::Result& scanned) {
+bool ScannedText(const std::string& path, KeyListScanner::Result& scanned) {
     std::optional<CheckedFile> checked;
-    checked.swap(lastChecked());
+    checked.swap(LastChecked());
     std::uintmax_t size = 0;
     std::filesystem::file_time_type written;
-    if (checked && checked->path == path && stamp(path, size, written) && size == checked->size &&
+    if (checked && checked->path == path && Stamp(path, size, written) && size == checked->size &&
         written == checked->written) {
         scanned = std::move(checked->scanned);
         return true;
     }
     std::string text;
-    if (!readText(path, text)) return false;
-    scanned = KeyListScanner::scan(text);
+    if (!ReadText(path, text)) return false;
+    scanned = KeyListScanner::Scan(text);
     return true;
 }
 
 } // namespace
 
-void FileOperations::install() {
+void FileOperations::Install() {
     static const bool installed = [] {
-        SceneFiles::get().setReader(&FileOperations::readFile);
-        SceneFiles::get().setWriter(&SceneWriter::write);
+        SceneFiles::get().SetReader(&FileOperations::ReadFile);
+        SceneFiles::get().SetWriter(&SceneWriter::Write);
         return true;
     }();
     (void)installed;
 }
 
-MStatus FileOperations::readFile(const std::string& path, bool import, const std::string& nameSpace) {
+MStatus FileOperations::ReadFile(const std::string& path, bool import, const std::string& nameSpace) {
     KeyListScanner::Result scanned;
-    if (!scannedText(path, scanned)) return failure(MStatus::kNotFound, "Cannot read \"" + path + "\".");
+    if (!ScannedText(path, scanned)) return Failure(MStatus::kNotFound, "Cannot read \"" + path + "\".");
     command::ScriptError error;
-    const auto mode = import ? SceneReader::Mode::Import : SceneReader::Mode::Open;
-    if (!SceneReader::read(scanned, mode, SceneReader::freeNamespace(nameSpace), error))
-        return failure(MStatus::kFailure, describe(path, error));
+    const auto mode = import ? SceneReader::Mode::kImport : SceneReader::Mode::kOpen;
+    if (!SceneReader::Read(scanned, mode, SceneReader::FreeNamespace(nameSpace), error))
+        return Failure(MStatus::kFailure, Describe(path, error));
     return MStatus::kSuccess;
 }
 
-MStatus FileOperations::check(const std::string& path) {
-    lastChecked().reset();
+MStatus FileOperations::Check(const std::string& path) {
+    LastChecked().reset();
     CheckedFile checked;
     std::string text;
-    if (!stamp(path, checked.size, checked.written) || !readText(path, text))
+    if (!Stamp(path, checked.size, checked.written) || !ReadText(path, text))
         return MStatus(MStatus::kNotFound, MString("Cannot read \"" + path + "\"."));
-    checked.scanned = KeyListScanner::scan(text);
+    checked.scanned = KeyListScanner::Scan(text);
     text = std::string();
     command::ScriptError error;
-    if (!SceneReader::read(checked.scanned, SceneReader::Mode::Check, {}, error))
-        return MStatus(MStatus::kFailure, MString(describe(path, error)));
+    if (!SceneReader::Read(checked.scanned, SceneReader::Mode::kCheck, {}, error))
+        return MStatus(MStatus::kFailure, MString(Describe(path, error)));
     checked.path = path;
-    lastChecked() = std::move(checked);
+    LastChecked() = std::move(checked);
     return MStatus::kSuccess;
 }
 
-MStatus FileOperations::newScene() {
-    install();
-    const MStatus status = SceneFiles::get().newScene();
-    builtins::SessionState::get().clearFileRecords();
+MStatus FileOperations::NewScene() {
+    Install();
+    const MStatus status = SceneFiles::get().NewScene();
+    builtins::SessionState::get().ClearFileRecords();
     return status;
 }
 
-MStatus FileOperations::open(const std::string& file) {
-    install();
-    const std::string path = absolute(file);
+MStatus FileOperations::Open(const std::string& file) {
+    Install();
+    const std::string path = Absolute(file);
     std::error_code ignored;
     // A missing file is SceneFiles' to report; any other file is checked whole before the scene goes.
     if (std::filesystem::exists(path, ignored)) {
-        const MStatus checked = check(path);
-        if (!checked) return failure(checked.statusCode(), "Cannot open " + statusText(checked));
+        const MStatus checked = Check(path);
+        if (!checked) return Failure(checked.statusCode(), "Cannot open " + StatusText(checked));
     }
-    const MStatus opened = SceneFiles::get().open(path);
-    lastChecked().reset(); // an open that did not get as far as the read leaves no scan behind
+    const MStatus opened = SceneFiles::get().Open(path);
+    LastChecked().reset(); // an open that did not get as far as the read leaves no scan behind
     return opened;
 }
 
-MStatus FileOperations::importFile(const std::string& path, const std::string& nameSpace) {
-    install();
-    return SceneFiles::get().importFile(path, nameSpace);
+MStatus FileOperations::ImportFile(const std::string& path, const std::string& nameSpace) {
+    Install();
+    return SceneFiles::get().ImportFile(path, nameSpace);
 }
 
-MStatus FileOperations::save(const std::string& path) {
-    install();
-    return SceneFiles::get().save(path.empty() ? path : absolute(path));
+MStatus FileOperations::Save(const std::string& path) {
+    Install();
+    return SceneFiles::get().Save(path.empty() ? path : Absolute(path));
 }
 
 void FileOperations::rename(const std::string& path) {
-    SceneFiles::get().setCurrentFile(absolute(path));
+    SceneFiles::get().SetCurrentFile(Absolute(path));
 }
 
-std::string FileOperations::currentFile() {
-    return SceneFiles::get().currentFile();
+std::string FileOperations::CurrentFile() {
+    return SceneFiles::get().CurrentFile();
 }
 
 } // namespace vex::host::file

@@ -12,11 +12,11 @@ namespace vex::host::file {
 
 namespace {
 
-bool isBlank(char c) {
+bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
-bool isDigit(char c) {
+bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -30,7 +30,7 @@ struct NumberCharacters {
     }
     bool operator()(char c) const { return table[static_cast<unsigned char>(c)]; }
 };
-constexpr NumberCharacters isNumberOrBlank;
+constexpr NumberCharacters kIsNumberOrBlank;
 
 // A statement that may be a key list: `setAttr -s N ".ktv[a:b]"`, then only number characters and
 // blanks up to its ';'. Whether the numbers really are numbers is found out apart.
@@ -45,18 +45,18 @@ struct Candidate {
 
 // Reads the numbers of a candidate: each token one number the language would read as one (no
 // leading '+', finite), an even count in all.
-bool readNumbers(std::string_view text, Candidate& candidate) {
+bool ReadNumbers(std::string_view text, Candidate& candidate) {
     candidate.values.reserve(std::min(candidate.count, text.size() / 4) * 2);
     const char* p = text.data() + candidate.numbers;
     const char* last = text.data() + candidate.end - 1; // the ';'
-    if (p < last && !isBlank(*p)) return false;         // numbers glued to the plug
+    if (p < last && !IsBlank(*p)) return false;         // numbers glued to the plug
     for (;;) {
-        while (p < last && isBlank(*p)) ++p;
+        while (p < last && IsBlank(*p)) ++p;
         if (p == last) return candidate.values.size() % 2 == 0;
         if (*p == '+') return false;
         double value = 0.0;
         const char* end = util::ReadNumber(p, last, value);
-        if (end == p || !std::isfinite(value) || (end < last && !isBlank(*end))) return false;
+        if (end == p || !std::isfinite(value) || (end < last && !IsBlank(*end))) return false;
         candidate.values.push_back(value);
         p = end;
     }
@@ -67,19 +67,19 @@ class Finder {
 public:
     explicit Finder(std::string_view text) : text_(text) {}
 
-    std::vector<Candidate> run() {
+    std::vector<Candidate> Run() {
         std::vector<Candidate> found;
         bool statementStart = true;
         while (pos_ < text_.size()) {
             const char c = text_[pos_];
-            if (isBlank(c)) {
+            if (IsBlank(c)) {
                 ++pos_;
                 continue;
             }
             if (statementStart && c == 's') {
                 const std::size_t start = pos_;
                 Candidate candidate;
-                if (header(candidate)) {
+                if (Header(candidate)) {
                     candidate.start = start;
                     found.push_back(std::move(candidate));
                     continue; // past its ';', at a statement start again
@@ -92,11 +92,11 @@ public:
                 statementStart = true;
                 ++pos_;
             } else if (c == '"') {
-                skipString();
-            } else if (c == '/' && peek(1) == '/') {
+                SkipString();
+            } else if (c == '/' && Peek(1) == '/') {
                 while (pos_ < text_.size() && text_[pos_] != '\n') ++pos_;
                 statementStart = wasStart; // a comment leaves the statement where it was
-            } else if (c == '/' && peek(1) == '*') {
+            } else if (c == '/' && Peek(1) == '*') {
                 const std::size_t end = text_.find("*/", pos_ + 2);
                 pos_ = end == std::string_view::npos ? text_.size() : end + 2;
                 statementStart = wasStart;
@@ -108,9 +108,9 @@ public:
     }
 
 private:
-    char peek(std::size_t ahead) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
+    char Peek(std::size_t ahead) const { return pos_ + ahead < text_.size() ? text_[pos_ + ahead] : '\0'; }
 
-    void skipString() {
+    void SkipString() {
         ++pos_;
         while (pos_ < text_.size() && text_[pos_] != '"' && text_[pos_] != '\n') {
             if (text_[pos_] == '\\') ++pos_;
@@ -119,34 +119,34 @@ private:
         if (pos_ < text_.size()) ++pos_;
     }
 
-    bool blanks() {
+    bool Blanks() {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && isBlank(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && IsBlank(text_[pos_])) ++pos_;
         return pos_ > start;
     }
 
-    bool literal(std::string_view word) {
+    bool Literal(std::string_view word) {
         if (text_.substr(pos_, word.size()) != word) return false;
         pos_ += word.size();
         return true;
     }
 
-    bool wholeNumber(std::size_t* value = nullptr) {
+    bool WholeNumber(std::size_t* value = nullptr) {
         const std::size_t start = pos_;
-        while (pos_ < text_.size() && isDigit(text_[pos_])) ++pos_;
+        while (pos_ < text_.size() && IsDigit(text_[pos_])) ++pos_;
         if (value != nullptr) std::from_chars(text_.data() + start, text_.data() + pos_, *value);
         return pos_ > start;
     }
 
-    bool header(Candidate& candidate) {
-        if (!literal("setAttr") || !blanks() || !literal("-s") || !blanks() ||
-            !wholeNumber(&candidate.count) || !blanks() || !literal("\".ktv[") || !wholeNumber() ||
-            !literal(":") || !wholeNumber() || !literal("]\""))
+    bool Header(Candidate& candidate) {
+        if (!Literal("setAttr") || !Blanks() || !Literal("-s") || !Blanks() ||
+            !WholeNumber(&candidate.count) || !Blanks() || !Literal("\".ktv[") || !WholeNumber() ||
+            !Literal(":") || !WholeNumber() || !Literal("]\""))
             return false;
         candidate.numbers = pos_;
         const char* p = text_.data() + pos_;
         const char* last = text_.data() + text_.size();
-        while (p < last && isNumberOrBlank(*p)) ++p;
+        while (p < last && kIsNumberOrBlank(*p)) ++p;
         pos_ = static_cast<std::size_t>(p - text_.data());
         if (pos_ == text_.size() || text_[pos_] != ';') return false;
         candidate.end = ++pos_;
@@ -159,11 +159,11 @@ private:
 
 } // namespace
 
-KeyListScanner::Result KeyListScanner::scan(std::string_view text) {
-    std::vector<Candidate> candidates = Finder(text).run();
+KeyListScanner::Result KeyListScanner::Scan(std::string_view text) {
+    std::vector<Candidate> candidates = Finder(text).Run();
     // The numbers, most of the work, are read on every core.
     util::ParallelFor(candidates.size(),
-                      [&](std::size_t i) { candidates[i].read = readNumbers(text, candidates[i]); });
+                      [&](std::size_t i) { candidates[i].read = ReadNumbers(text, candidates[i]); });
 
     Result result;
     std::size_t copied = 0; // text before this has gone to the result

@@ -24,7 +24,7 @@ public:
     };
 
     /// Scans `text`, skipping strings and comments.
-    static Result scan(std::string_view text);
+    static Result Scan(std::string_view text);
 };
 
 } // namespace vex::host::file

@@ -14,9 +14,9 @@ namespace vex::host::file {
 class KeyListText {
 public:
     /// The text of one curve's keys.
-    static std::string format(const AnimCurveData& curve);
+    static std::string Format(const AnimCurveData& curve);
     /// The texts of `curves`, in their order.
-    static std::vector<std::string> format(std::span<const AnimCurveData* const> curves);
+    static std::vector<std::string> Format(std::span<const AnimCurveData* const> curves);
 };
 
 } // namespace vex::host::file

@@ -10,45 +10,45 @@ namespace {
 using command::Argument;
 using command::CommandCall;
 
-bool isFlag(const Argument& arg) {
+bool IsFlag(const Argument& arg) {
     return arg.isFlag;
 }
 
 // The flags of "sets" that are followed by one value (the other commands mapped here have none).
-const std::set<std::string>& setsValueFlags() {
+const std::set<std::string>& SetsValueFlags() {
     static const std::set<std::string> flags = {"-n",   "-name", "-fe",    "-forceElement",
                                                 "-add", "-rm",   "-remove"};
     return flags;
 }
 
 // Flags followed by an optional truth word ("-l on").
-bool takesTruth(const std::string& flag) {
+bool TakesTruth(const std::string& flag) {
     return flag == "-l" || flag == "-lock" || flag == "-k" || flag == "-keyable" || flag == "-cb" ||
            flag == "-channelBox";
 }
 
-bool isTruthWord(const std::string& word) {
+bool IsTruthWord(const std::string& word) {
     static const std::set<std::string> words = {"true", "false", "on", "off", "yes", "no", "1", "0"};
     return words.count(word) > 0;
 }
 
 // Indices of the arguments that are neither flags nor flag values: setAttr's flags, or the flags in
 // `valueFlags`.
-std::vector<std::size_t> positionals(const CommandCall& call, bool setAttrFlags,
+std::vector<std::size_t> Positionals(const CommandCall& call, bool setAttrFlags,
                                      const std::set<std::string>& valueFlags = {}) {
     std::vector<std::size_t> found;
     for (std::size_t i = 0; i < call.args.size(); ++i) {
-        if (!isFlag(call.args[i])) {
+        if (!IsFlag(call.args[i])) {
             found.push_back(i);
             continue;
         }
         const std::string flag = call.args[i].value.AsString();
-        const bool hasNext = i + 1 < call.args.size() && !isFlag(call.args[i + 1]);
+        const bool hasNext = i + 1 < call.args.size() && !IsFlag(call.args[i + 1]);
         if (!hasNext) continue;
         if (setAttrFlags && (flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size")) {
             ++i;
-        } else if (setAttrFlags && takesTruth(flag)) {
-            if (isTruthWord(call.args[i + 1].value.AsString())) ++i;
+        } else if (setAttrFlags && TakesTruth(flag)) {
+            if (IsTruthWord(call.args[i + 1].value.AsString())) ++i;
         } else if (!setAttrFlags && valueFlags.count(flag)) {
             ++i;
         }
@@ -56,31 +56,31 @@ std::vector<std::size_t> positionals(const CommandCall& call, bool setAttrFlags,
     return found;
 }
 
-void replace(Argument& arg, const std::string& text) {
+void Replace(Argument& arg, const std::string& text) {
     arg.value = command::Value::String(text);
 }
 
-bool isRootName(const std::string& text) {
+bool IsRootName(const std::string& text) {
     return !text.empty() && text[0] == ':';
 }
 
 } // namespace
 
-std::string NameMapper::mapName(const std::string& name) const {
-    if (isRootName(name)) return name.substr(1);
+std::string NameMapper::MapName(const std::string& name) const {
+    if (IsRootName(name)) return name.substr(1);
     if (auto it = defined_.find(name); it != defined_.end()) return it->second;
     return nameSpace_.empty() || name.empty() ? name : nameSpace_ + ":" + name;
 }
 
-std::string NameMapper::mapPath(const std::string& path) const {
-    if (path.find('|') == std::string::npos) return mapName(path);
+std::string NameMapper::MapPath(const std::string& path) const {
+    if (path.find('|') == std::string::npos) return MapName(path);
     std::string mapped;
     std::size_t start = 0;
     while (start <= path.size()) {
         const std::size_t bar = path.find('|', start);
         const std::string part =
             path.substr(start, bar == std::string::npos ? std::string::npos : bar - start);
-        mapped += part.empty() ? part : mapName(part);
+        mapped += part.empty() ? part : MapName(part);
         if (bar == std::string::npos) break;
         mapped += '|';
         start = bar + 1;
@@ -88,68 +88,68 @@ std::string NameMapper::mapPath(const std::string& path) const {
     return mapped;
 }
 
-std::string NameMapper::mapPlug(const std::string& plug) const {
+std::string NameMapper::MapPlug(const std::string& plug) const {
     const std::size_t dot = plug.find('.');
     if (dot == 0 || dot == std::string::npos) return plug;
-    return mapPath(plug.substr(0, dot)) + plug.substr(dot);
+    return MapPath(plug.substr(0, dot)) + plug.substr(dot);
 }
 
-bool NameMapper::rewrite(CommandCall& call) const {
+bool NameMapper::Rewrite(CommandCall& call) const {
     const std::string& name = call.name;
     // An import brings nodes, not the settings of the scene it came from.
     if (importing_ && (name == "currentTime" || name == "playbackOptions" || name == "upAxis")) return false;
 
     if (name == "createNode") {
         for (std::size_t i = 0; i + 1 < call.args.size(); ++i) {
-            if (!isFlag(call.args[i])) continue;
+            if (!IsFlag(call.args[i])) continue;
             const std::string flag = call.args[i].value.AsString();
             Argument& value = call.args[i + 1];
-            if (flag == "-n" || flag == "-name") replace(value, mapName(value.value.AsString()));
-            if (flag == "-p" || flag == "-parent") replace(value, mapPath(value.value.AsString()));
+            if (flag == "-n" || flag == "-name") Replace(value, MapName(value.value.AsString()));
+            if (flag == "-p" || flag == "-parent") Replace(value, MapPath(value.value.AsString()));
         }
         return true;
     }
     if (name == "setAttr") {
-        const auto words = positionals(call, true);
+        const auto words = Positionals(call, true);
         if (words.empty()) return true;
         Argument& plug = call.args[words.front()];
         // The scene's own nodes keep their settings when another scene is imported into it.
-        if (importing_ && isRootName(plug.value.AsString())) return false;
-        replace(plug, mapPlug(plug.value.AsString()));
+        if (importing_ && IsRootName(plug.value.AsString())) return false;
+        Replace(plug, MapPlug(plug.value.AsString()));
         return true;
     }
     if (name == "addAttr") {
         // The node, when named, is the last argument and follows a value rather than a flag.
         const std::size_t n = call.args.size();
-        if (n >= 2 && !isFlag(call.args[n - 1]) && !isFlag(call.args[n - 2]))
-            replace(call.args[n - 1], mapName(call.args[n - 1].value.AsString()));
+        if (n >= 2 && !IsFlag(call.args[n - 1]) && !IsFlag(call.args[n - 2]))
+            Replace(call.args[n - 1], MapName(call.args[n - 1].value.AsString()));
         return true;
     }
     const bool plugs = name == "connectAttr" || name == "disconnectAttr";
     const bool nodes = name == "select" || name == "parent" || name == "sets" || name == "delete";
     if (plugs || nodes) {
         for (std::size_t i :
-             positionals(call, false, name == "sets" ? setsValueFlags() : std::set<std::string>{})) {
+             Positionals(call, false, name == "sets" ? SetsValueFlags() : std::set<std::string>{})) {
             const std::string text = call.args[i].value.AsString();
-            replace(call.args[i], plugs ? mapPlug(text) : mapPath(text));
+            Replace(call.args[i], plugs ? MapPlug(text) : MapPath(text));
         }
         if (name == "sets")
             for (std::size_t i = 0; i + 1 < call.args.size(); ++i) {
                 const std::string flag = call.args[i].value.AsString();
-                if (isFlag(call.args[i]) && setsValueFlags().count(flag) && flag != "-n" && flag != "-name")
-                    replace(call.args[i + 1], mapName(call.args[i + 1].value.AsString()));
+                if (IsFlag(call.args[i]) && SetsValueFlags().count(flag) && flag != "-n" && flag != "-name")
+                    Replace(call.args[i + 1], MapName(call.args[i + 1].value.AsString()));
             }
     }
     return true;
 }
 
-void NameMapper::learn(const CommandCall& original, const command::Value& result) {
+void NameMapper::Learn(const CommandCall& original, const command::Value& result) {
     if (original.name != "createNode") return;
     for (std::size_t i = 0; i + 1 < original.args.size(); ++i) {
         const std::string flag = original.args[i].value.AsString();
         if (original.args[i].isFlag && (flag == "-n" || flag == "-name")) {
             const std::string written = original.args[i + 1].value.AsString();
-            if (!written.empty() && !isRootName(written)) defined_[written] = result.AsString();
+            if (!written.empty() && !IsRootName(written)) defined_[written] = result.AsString();
         }
     }
 }

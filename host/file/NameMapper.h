@@ -22,16 +22,16 @@ public:
         : nameSpace_(std::move(nameSpace)), importing_(importing) {}
 
     /// Rewrites the names of one call. Answers false when the call is to be skipped altogether.
-    bool rewrite(command::CommandCall& call) const;
+    bool Rewrite(command::CommandCall& call) const;
     /// Learns the name a createNode call really gave its node (`result`), given the name the file used.
-    void learn(const command::CommandCall& original, const command::Value& result);
+    void Learn(const command::CommandCall& original, const command::Value& result);
 
     /// The scene name of a node named `name` in the file.
-    std::string mapName(const std::string& name) const;
+    std::string MapName(const std::string& name) const;
     /// The scene path of a DAG path ("a|b", "|a|b") written in the file.
-    std::string mapPath(const std::string& path) const;
+    std::string MapPath(const std::string& path) const;
     /// The scene plug of a plug ("node.attr[1]"); a plug of the current node (".attr") stays.
-    std::string mapPlug(const std::string& plug) const;
+    std::string MapPlug(const std::string& plug) const;
 
 private:
     std::string nameSpace_;

@@ -17,26 +17,26 @@ class SceneReader {
 public:
     /// How a file is read.
     enum class Mode {
-        Open,   ///< into a scene just emptied: the file's settings (units, time, ranges) are kept
-        Import, ///< into the open scene, in a namespace when given; the scene's settings stay
-        Check,  ///< as Open, on an emptied copy of the scene that is taken back afterwards: only the
-                ///< answer counts, and no message reaches the plug-ins' node callbacks
+        kOpen,   ///< into a scene just emptied: the file's settings (units, time, ranges) are kept
+        kImport, ///< into the open scene, in a namespace when given; the scene's settings stay
+        kCheck,  ///< as Open, on an emptied copy of the scene that is taken back afterwards: only the
+                 ///< answer counts, and no message reaches the plug-ins' node callbacks
     };
 
     /// Iterations of script loops a file may run in all, so a hostile file cannot hang the host.
     static constexpr std::uint64_t kStepLimit = 1000000;
 
     /// Reads `text` in `mode`; `nameSpace` applies to Import only. Answers false with the error.
-    static bool read(const std::string& text, Mode mode, const std::string& nameSpace,
+    static bool Read(const std::string& text, Mode mode, const std::string& nameSpace,
                      command::ScriptError& error);
     /// Reads a text the key-list scanner went through already (so a file checked and then opened is
     /// scanned once).
-    static bool read(const KeyListScanner::Result& scanned, Mode mode, const std::string& nameSpace,
+    static bool Read(const KeyListScanner::Result& scanned, Mode mode, const std::string& nameSpace,
                      command::ScriptError& error);
 
     /// The namespace an import into `wanted` really uses: `wanted` when no node is in it yet, else
     /// `wanted` with the first number appended that gives an unused namespace ("ns1", "ns2" ...).
-    static std::string freeNamespace(const std::string& wanted);
+    static std::string FreeNamespace(const std::string& wanted);
 };
 
 } // namespace vex::host::file

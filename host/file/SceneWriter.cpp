@@ -26,7 +26,7 @@ namespace vex::host::file {
 
 namespace {
 
-std::string quote(const std::string& text) {
+std::string Quote(const std::string& text) {
     std::string out = "\"";
     for (char c : text) {
         switch (c) {
@@ -53,40 +53,40 @@ std::string quote(const std::string& text) {
 }
 
 // Shortest-safe text of a double that reads back as exactly the same number.
-std::string number(double value) {
+std::string Number(double value) {
     return util::FormatGeneral(value, 17);
 }
 
 // The value held, or `fallback` when the attribute holds none (a typed attribute never set).
 template <class T>
-T valueOr(const Value& value, T fallback = {}) {
+T ValueOr(const Value& value, T fallback = {}) {
     const T* held = std::get_if<T>(&value);
     return held ? *held : fallback;
 }
 
-std::string valueWords(const AttributeDefinition& attribute, const Value& value) {
+std::string ValueWords(const AttributeDefinition& attribute, const Value& value) {
     switch (attribute.kind()) {
-    case AttributeKind::Bool:
-        return toBool(value) ? "yes" : "no";
-    case AttributeKind::Int:
-        return std::to_string(toInt(value));
-    case AttributeKind::Double:
-        return number(toDouble(value));
-    case AttributeKind::Double3: {
-        const Double3 v = valueOr<Double3>(value);
-        return "-type \"double3\" " + number(v[0]) + " " + number(v[1]) + " " + number(v[2]);
+    case AttributeKind::kBool:
+        return ToBool(value) ? "yes" : "no";
+    case AttributeKind::kInt:
+        return std::to_string(ToInt(value));
+    case AttributeKind::kDouble:
+        return Number(ToDouble(value));
+    case AttributeKind::kDouble3: {
+        const Double3 v = ValueOr<Double3>(value);
+        return "-type \"double3\" " + Number(v[0]) + " " + Number(v[1]) + " " + Number(v[2]);
     }
-    case AttributeKind::String:
-        return "-type \"string\" " + quote(valueOr<std::string>(value));
-    case AttributeKind::StringArray: {
-        const StringList list = valueOr<StringList>(value);
+    case AttributeKind::kString:
+        return "-type \"string\" " + Quote(ValueOr<std::string>(value));
+    case AttributeKind::kStringArray: {
+        const StringList list = ValueOr<StringList>(value);
         std::string words = "-type \"stringArray\" " + std::to_string(list.size());
-        for (const auto& s : list) words += " " + quote(s);
+        for (const auto& s : list) words += " " + Quote(s);
         return words;
     }
     case AttributeKind::Matrix: {
         std::string words = "-type \"matrix\"";
-        for (double d : valueOr<Matrix>(value, identityMatrix())) words += " " + number(d);
+        for (double d : ValueOr<Matrix>(value, IdentityMatrix())) words += " " + Number(d);
         return words;
     }
     case AttributeKind::Data:
@@ -97,49 +97,49 @@ std::string valueWords(const AttributeDefinition& attribute, const Value& value)
 }
 
 // Plain values a file can carry: stored, writable, not computed, not geometry or messages.
-bool isWritten(const AttributeDefinition& attribute) {
+bool IsWritten(const AttributeDefinition& attribute) {
     return attribute.storable && attribute.writable && !attribute.computed &&
            attribute.kind() != AttributeKind::Data && attribute.kind() != AttributeKind::Message;
 }
 
 // The value held by a node, when it differs from the attribute's default.
-std::optional<Value> changedValue(const Node& node, const AttributeDefinition& attribute) {
-    if (attribute.kind() == AttributeKind::Double3) {
+std::optional<Value> ChangedValue(const Node& node, const AttributeDefinition& attribute) {
+    if (attribute.kind() == AttributeKind::kDouble3) {
         Double3 triple{};
         bool changed = false;
-        for (std::size_t i = 0; i < 3 && i < attribute.children().size(); ++i) {
-            const auto& child = *attribute.children()[i];
-            triple[i] = toDouble(node.storedValue(child));
-            changed = changed || node.storedValue(child) != child.defaultValue();
+        for (std::size_t i = 0; i < 3 && i < attribute.Children().size(); ++i) {
+            const auto& child = *attribute.Children()[i];
+            triple[i] = ToDouble(node.StoredValue(child));
+            changed = changed || node.StoredValue(child) != child.DefaultValue();
         }
         if (!changed) return std::nullopt;
         return Value(triple);
     }
-    Value value = node.storedValue(attribute);
-    if (value == attribute.defaultValue()) return std::nullopt;
+    Value value = node.StoredValue(attribute);
+    if (value == attribute.DefaultValue()) return std::nullopt;
     return value;
 }
 
-std::string addAttrLine(const AttributeDefinition& attribute) {
+std::string AddAttrLine(const AttributeDefinition& attribute) {
     std::string line = "addAttr -ci true";
     if (attribute.hidden) line += " -h true";
     if (!attribute.storable) line += " -s false";
     if (attribute.keyable) line += " -k true";
     if (attribute.usedAsColor) line += " -uac";
-    line += " -sn " + quote(attribute.shortName()) + " -ln " + quote(attribute.longName());
-    const Value def = attribute.defaultValue();
+    line += " -sn " + Quote(attribute.ShortName()) + " -ln " + Quote(attribute.LongName());
+    const Value def = attribute.DefaultValue();
     switch (attribute.kind()) {
-    case AttributeKind::Bool:
-        return line + " -at \"bool\" -dv " + (toBool(def) ? "1" : "0");
-    case AttributeKind::Int:
-        return line + " -at \"long\" -dv " + std::to_string(toInt(def));
-    case AttributeKind::Double:
-        return line + " -at \"double\" -dv " + number(toDouble(def));
-    case AttributeKind::Double3:
+    case AttributeKind::kBool:
+        return line + " -at \"bool\" -dv " + (ToBool(def) ? "1" : "0");
+    case AttributeKind::kInt:
+        return line + " -at \"long\" -dv " + std::to_string(ToInt(def));
+    case AttributeKind::kDouble:
+        return line + " -at \"double\" -dv " + Number(ToDouble(def));
+    case AttributeKind::kDouble3:
         return line + " -at \"double3\"";
-    case AttributeKind::String:
+    case AttributeKind::kString:
         return line + " -dt \"string\"";
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         return line + " -dt \"stringArray\"";
     case AttributeKind::Matrix:
         return line + " -dt \"matrix\"";
@@ -163,45 +163,45 @@ public:
     NodeWriter(std::ostringstream& out, const Node& node, bool isDefault, const std::string* keyNumbers)
         : out_(out), node_(node), default_(isDefault), keyNumbers_(keyNumbers) {}
 
-    void write() {
-        for (const auto& attribute : node_.dynamicAttributes()) {
-            out_ << "\t" << addAttrLine(*attribute);
+    void Write() {
+        for (const auto& attribute : node_.DynamicAttributes()) {
+            out_ << "\t" << AddAttrLine(*attribute);
             // The scene's own nodes are named: the current-node rule applies to created nodes only.
-            if (default_) out_ << " " << quote(":" + node_.name());
+            if (default_) out_ << " " << Quote(":" + node_.name());
             out_ << ";\n";
         }
-        for (const auto& attribute : node_.attributes()) {
-            if (!isWritten(*attribute)) continue;
-            if (auto value = changedValue(node_, *attribute))
-                out_ << "\tsetAttr " << plug(attribute->shortName()) << " " << valueWords(*attribute, *value)
+        for (const auto& attribute : node_.Attributes()) {
+            if (!IsWritten(*attribute)) continue;
+            if (auto value = ChangedValue(node_, *attribute))
+                out_ << "\tsetAttr " << Plug(attribute->ShortName()) << " " << ValueWords(*attribute, *value)
                      << ";\n";
         }
-        if (node_.hasFn(MFn::kMesh)) writeMesh();
-        if (auto curve = AnimCurveData::of(node_)) writeKeys(*curve);
-        writeLocks();
+        if (node_.HasFn(MFn::kMesh)) WriteMesh();
+        if (auto curve = AnimCurveData::Of(node_)) WriteKeys(*curve);
+        WriteLocks();
     }
 
 private:
-    std::string plug(const std::string& attribute) const {
-        return quote((default_ ? ":" + node_.name() : std::string()) + "." + attribute);
+    std::string Plug(const std::string& attribute) const {
+        return Quote((default_ ? ":" + node_.name() : std::string()) + "." + attribute);
     }
 
-    static std::string range(const char* attribute, std::size_t count) {
+    static std::string Range(const char* attribute, std::size_t count) {
         return std::string("-s ") + std::to_string(count) + " \"." + attribute +
                "[0:" + std::to_string(count - 1) + "]\"";
     }
 
-    void writeMesh() {
-        const auto attribute = node_.findAttribute(node_.type().geometryAttribute());
+    void WriteMesh() {
+        const auto attribute = node_.FindAttribute(node_.type().GeometryAttribute());
         if (!attribute) return;
-        const Value value = node_.storedValue(*attribute);
+        const Value value = node_.StoredValue(*attribute);
         const auto* data = std::get_if<DataPtr>(&value);
         const auto mesh = data ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
         if (!mesh || mesh->numPolygons() == 0) return;
 
-        out_ << "\tsetAttr " << range("vt", mesh->points().size());
-        for (const MPoint& p : mesh->points())
-            out_ << " " << number(p.x) << " " << number(p.y) << " " << number(p.z);
+        out_ << "\tsetAttr " << Range("vt", mesh->Points().size());
+        for (const MPoint& p : mesh->Points())
+            out_ << " " << Number(p.x) << " " << Number(p.y) << " " << Number(p.z);
         out_ << ";\n";
 
         // Edges are the polygons' sides, each written once; a face runs along its edges, an edge walked
@@ -210,7 +210,7 @@ private:
         std::map<std::pair<int, int>, int> edgeIndex;
         std::vector<std::vector<int>> faces;
         for (int f = 0; f < mesh->numPolygons(); ++f) {
-            const std::vector<int> vertices = mesh->polygonVertices(f);
+            const std::vector<int> vertices = mesh->PolygonVertices(f);
             std::vector<int> loop;
             for (std::size_t i = 0; i < vertices.size(); ++i) {
                 const int a = vertices[i], b = vertices[(i + 1) % vertices.size()];
@@ -227,9 +227,9 @@ private:
             }
             faces.push_back(std::move(loop));
         }
-        out_ << "\tsetAttr " << range("ed", edges.size());
+        out_ << "\tsetAttr " << Range("ed", edges.size());
         for (const auto& e : edges) out_ << " " << e[0] << " " << e[1] << " 0";
-        out_ << ";\n\tsetAttr " << range("fc", faces.size()) << " -type \"polyFaces\"";
+        out_ << ";\n\tsetAttr " << Range("fc", faces.size()) << " -type \"polyFaces\"";
         for (const auto& loop : faces) {
             out_ << " f " << loop.size();
             for (int e : loop) out_ << " " << e;
@@ -238,28 +238,28 @@ private:
     }
 
     // Locked plugs, after every value is set.
-    void writeLocks() {
-        for (const auto& attribute : node_.attributes()) {
+    void WriteLocks() {
+        for (const auto& attribute : node_.Attributes()) {
             std::vector<AttributePtr> plugs = {attribute};
-            plugs.insert(plugs.end(), attribute->children().begin(), attribute->children().end());
+            plugs.insert(plugs.end(), attribute->Children().begin(), attribute->Children().end());
             for (const auto& p : plugs)
-                if (builtins::SessionState::get().isLocked(node_, *p))
-                    out_ << "\tsetAttr -l on " << plug(p->shortName()) << ";\n";
+                if (builtins::SessionState::get().IsLocked(node_, *p))
+                    out_ << "\tsetAttr -l on " << Plug(p->ShortName()) << ";\n";
         }
     }
 
-    void writeKeys(const AnimCurveData& curve) {
+    void WriteKeys(const AnimCurveData& curve) {
         if (curve.size() == 0) return;
-        out_ << "\tsetAttr " << range("ktv", curve.size());
-        out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::format(curve)) << ";\n";
-        const bool allLinear = std::all_of(curve.keys().begin(), curve.keys().end(), [](const auto& key) {
+        out_ << "\tsetAttr " << Range("ktv", curve.size());
+        out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::Format(curve)) << ";\n";
+        const bool allLinear = std::all_of(curve.Keys().begin(), curve.Keys().end(), [](const auto& key) {
             return key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
         });
         if (allLinear) return; // keys read from a file start out linear
         for (const char* list : {"kit", "kot"}) {
-            out_ << "\tsetAttr " << range(list, curve.size());
-            for (const auto& key : curve.keys())
-                out_ << " " << TangentCodes::toFile(list[1] == 'i' ? key.in : key.out);
+            out_ << "\tsetAttr " << Range(list, curve.size());
+            for (const auto& key : curve.Keys())
+                out_ << " " << TangentCodes::ToFile(list[1] == 'i' ? key.in : key.out);
             out_ << ";\n";
         }
     }
@@ -276,12 +276,12 @@ class KeyTextsAhead {
 public:
     explicit KeyTextsAhead(const std::vector<NodePtr>& order) {
         for (const auto& node : order)
-            if (const auto curve = AnimCurveData::of(*node); curve && curve->size() > 0)
+            if (const auto curve = AnimCurveData::Of(*node); curve && curve->size() > 0)
                 curves_.emplace_back(node.get(), curve.get());
     }
 
     /// The keys of all the scene's curves.
-    std::size_t keyCount() const {
+    std::size_t KeyCount() const {
         std::size_t count = 0;
         for (const auto& entry : curves_) count += entry.second->size();
         return count;
@@ -289,21 +289,21 @@ public:
 
     /// The text of `node`'s keys, or null when it is not the next of the scene's keyed curves (the
     /// nodes are asked for in the order given). The text lasts until the next call.
-    const std::string* find(const Node& node) {
+    const std::string* Find(const Node& node) {
         if (next_ == curves_.size() || curves_[next_].first != &node) return nullptr;
-        if (next_ >= batchStart_ + batch_.size()) formatBatch();
+        if (next_ >= batchStart_ + batch_.size()) FormatBatch();
         return &batch_[next_++ - batchStart_];
     }
 
 private:
     static constexpr std::size_t kBatch = 64;
 
-    void formatBatch() {
+    void FormatBatch() {
         batchStart_ = next_;
         std::vector<const AnimCurveData*> curves;
         for (std::size_t i = next_; i < curves_.size() && curves.size() < kBatch; ++i)
             curves.push_back(curves_[i].second);
-        batch_ = KeyListText::format(curves);
+        batch_ = KeyListText::Format(curves);
     }
 
     std::vector<std::pair<const Node*, const AnimCurveData*>> curves_;
@@ -313,13 +313,13 @@ private:
 };
 
 // The nodes in the order the file creates them: the scene's order, a DAG node's parent always before it.
-std::vector<NodePtr> nodesInFileOrder() {
-    const Scene& scene = Scene::instance();
+std::vector<NodePtr> NodesInFileOrder() {
+    const Scene& scene = Scene::Instance();
     std::vector<NodePtr> order;
     std::set<const Node*> placed;
     auto place = [&](auto& self, const NodePtr& node) -> void {
-        if (!node || node == scene.world() || !node->isAlive() || !placed.insert(node.get()).second) return;
-        if (node->isDag()) self(self, node->parent());
+        if (!node || node == scene.World() || !node->IsAlive() || !placed.insert(node.get()).second) return;
+        if (node->IsDag()) self(self, node->parent());
         order.push_back(node);
     };
     for (const auto& node : scene.nodes()) place(place, node);
@@ -327,103 +327,103 @@ std::vector<NodePtr> nodesInFileOrder() {
 }
 
 // A unit setting as the currentUnit command names it.
-std::string currentUnit(const char* flag) {
+std::string CurrentUnit(const char* flag) {
     command::Value result;
-    CommandEngine::get().execute(std::string("currentUnit -q -f ") + flag, false, false, &result);
+    CommandEngine::get().Execute(std::string("currentUnit -q -f ") + flag, false, false, &result);
     return result.AsString();
 }
 
 // A node as later lines name it: the scene's own nodes with a leading ":".
-std::string nodeText(const Node& node) {
-    return (DefaultNodes::contains(node) ? ":" : "") + node.name();
+std::string NodeText(const Node& node) {
+    return (DefaultNodes::Contains(node) ? ":" : "") + node.name();
 }
 
-std::string nodeName(const Node& node) {
-    return quote(nodeText(node));
+std::string NodeName(const Node& node) {
+    return Quote(NodeText(node));
 }
 
-std::string plugName(const Node& node, const AttributeDefinition& attribute) {
-    return quote(nodeText(node) + "." + attribute.shortName());
+std::string PlugName(const Node& node, const AttributeDefinition& attribute) {
+    return Quote(NodeText(node) + "." + attribute.ShortName());
 }
 
 } // namespace
 
 std::string SceneWriter::text(const std::string& fileName) {
-    const Scene& scene = Scene::instance();
-    const std::vector<NodePtr> order = nodesInFileOrder();
+    const Scene& scene = Scene::Instance();
+    const std::vector<NodePtr> order = NodesInFileOrder();
     // Room for the keys, most of a recorded scene, up front: the text then never moves as it grows.
     KeyTextsAhead keyTexts(order);
     std::string room;
-    room.reserve(keyTexts.keyCount() * 2 * kKeyNumberChars + kSceneChars);
+    room.reserve(keyTexts.KeyCount() * 2 * kKeyNumberChars + kSceneChars);
     std::ostringstream out(std::move(room));
     out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Codeset: UTF-8\n";
     out << "requires maya \"2014\";\n";
 
     std::set<std::string> usedTypes;
     for (const auto& node : order) usedTypes.insert(node->type().name());
-    for (const auto& name : PluginManager::get().names()) {
-        const auto plugin = PluginManager::get().find(name);
+    for (const auto& name : PluginManager::get().Names()) {
+        const auto plugin = PluginManager::get().Find(name);
         if (std::any_of(plugin->nodeTypes.begin(), plugin->nodeTypes.end(),
                         [&](const std::string& type) { return usedTypes.count(type) > 0; }))
-            out << "requires " << quote(plugin->name()) << " " << quote(plugin->version) << ";\n";
+            out << "requires " << Quote(plugin->name()) << " " << Quote(plugin->version) << ";\n";
     }
 
     out << "currentUnit -l centimeter -a radian -t sec;\n";
     const std::vector<std::pair<std::string, std::string>> standard = {
         {"application", "maya"}, {"product", "Maya 2014"}, {"version", "2014"}};
     for (const auto& [key, value] : standard)
-        out << "fileInfo " << quote(key) << " " << quote(value) << ";\n";
-    for (const auto& entry : builtins::SessionState::get().fileInfo())
+        out << "fileInfo " << Quote(key) << " " << Quote(value) << ";\n";
+    for (const auto& entry : builtins::SessionState::get().FileInfo())
         if (std::none_of(standard.begin(), standard.end(),
                          [&](const auto& s) { return s.first == entry.first; }))
-            out << "fileInfo " << quote(entry.first) << " " << quote(entry.second) << ";\n";
+            out << "fileInfo " << Quote(entry.first) << " " << Quote(entry.second) << ";\n";
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
     for (const auto& node : order) {
-        const bool isDefault = DefaultNodes::contains(*node);
+        const bool isDefault = DefaultNodes::Contains(*node);
         if (!isDefault) {
-            out << "createNode " << node->type().name() << " -n " << quote(node->name());
+            out << "createNode " << node->type().name() << " -n " << Quote(node->name());
             const auto parent = node->parent();
-            if (node->isDag() && parent && parent->parent()) out << " -p " << quote(parent->name());
+            if (node->IsDag() && parent && parent->parent()) out << " -p " << Quote(parent->name());
             out << ";\n";
         }
-        NodeWriter(out, *node, isDefault, keyTexts.find(*node)).write();
+        NodeWriter(out, *node, isDefault, keyTexts.Find(*node)).Write();
     }
 
     for (const auto& node : order)
-        for (const auto& link : node->outputs())
+        for (const auto& link : node->Outputs())
             // Connections among the scene's own nodes are those every new scene has.
             if (auto other = link.other.lock();
-                other && other->isAlive() &&
-                !(DefaultNodes::contains(*node) && DefaultNodes::contains(*other)))
-                out << "connectAttr " << plugName(*node, *link.attribute) << " "
-                    << plugName(*other, *link.otherAttribute) << ";\n";
+                other && other->IsAlive() &&
+                !(DefaultNodes::Contains(*node) && DefaultNodes::Contains(*other)))
+                out << "connectAttr " << PlugName(*node, *link.attribute) << " "
+                    << PlugName(*other, *link.otherAttribute) << ";\n";
 
     for (const auto& node : order) {
-        const auto members = node->members();
+        const auto members = node->Members();
         if (members.empty()) continue;
-        out << "sets -e -fe " << nodeName(*node);
-        for (const auto& member : members) out << " " << nodeName(*member);
+        out << "sets -e -fe " << NodeName(*node);
+        for (const auto& member : members) out << " " << NodeName(*member);
         out << ";\n";
     }
 
-    const Timeline& timeline = Timeline::instance();
-    out << "playbackOptions -min " << number(timeline.minTime()) << " -max " << number(timeline.maxTime())
-        << " -ast " << number(timeline.animationStart()) << " -aet " << number(timeline.animationEnd())
+    const Timeline& timeline = Timeline::Instance();
+    out << "playbackOptions -min " << Number(timeline.minTime()) << " -max " << Number(timeline.maxTime())
+        << " -ast " << Number(timeline.AnimationStart()) << " -aet " << Number(timeline.AnimationEnd())
         << ";\n";
-    if (scene.currentTime() != 0.0) out << "currentTime " << number(scene.currentTime()) << ";\n";
-    out << "currentUnit -l " << currentUnit("-l") << " -a " << currentUnit("-a") << " -t "
-        << currentUnit("-t") << ";\n";
+    if (scene.currentTime() != 0.0) out << "currentTime " << Number(scene.currentTime()) << ";\n";
+    out << "currentUnit -l " << CurrentUnit("-l") << " -a " << CurrentUnit("-a") << " -t "
+        << CurrentUnit("-t") << ";\n";
     out << "// End of " << fileName << "\n";
     return std::move(out).str();
 }
 
-MStatus SceneWriter::write(const std::string& path) {
+MStatus SceneWriter::Write(const std::string& path) {
     const std::string contents = text(std::filesystem::path(path).filename().string());
     std::string error;
     if (!util::WriteFileAtomic(path, contents, &error)) {
         const std::string message = "Cannot save \"" + path + "\": " + error;
-        ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+        ScriptEditor::get().Write(ScriptEditor::Kind::kError, message);
         return MStatus(MStatus::kFailure, MString(message));
     }
     return MStatus::kSuccess;

@@ -19,7 +19,7 @@ public:
     /// The scene as file text; `fileName` only goes into the header comment.
     static std::string text(const std::string& fileName);
     /// Writes the scene to `path` atomically (a temporary file renamed over the old one).
-    static MStatus write(const std::string& path);
+    static MStatus Write(const std::string& path);
 };
 
 } // namespace vex::host::file

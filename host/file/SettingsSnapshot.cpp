@@ -8,29 +8,29 @@ namespace vex::host::file {
 
 SettingsSnapshot::SettingsSnapshot()
     : linear_(MDistance::uiUnit()), angle_(MAngle::uiUnit()), time_(MTime::uiUnit()),
-      current_(Scene::instance().currentTime()), yUp_(Scene::instance().isYAxisUp()),
-      min_(Timeline::instance().minTime()), max_(Timeline::instance().maxTime()),
-      start_(Timeline::instance().animationStart()), end_(Timeline::instance().animationEnd()),
-      selection_(Scene::instance().selection()), requires_(builtins::SessionState::get().requirements()),
-      fileInfo_(builtins::SessionState::get().fileInfo()) {}
+      current_(Scene::Instance().currentTime()), yUp_(Scene::Instance().isYAxisUp()),
+      min_(Timeline::Instance().minTime()), max_(Timeline::Instance().maxTime()),
+      start_(Timeline::Instance().AnimationStart()), end_(Timeline::Instance().AnimationEnd()),
+      selection_(Scene::Instance().Selection()), requires_(builtins::SessionState::get().Requirements()),
+      fileInfo_(builtins::SessionState::get().FileInfo()) {}
 
 void SettingsSnapshot::restore() const {
     MDistance::setUIUnit(linear_);
     MAngle::setUIUnit(angle_);
     MTime::setUIUnit(time_);
-    Scene& scene = Scene::instance();
+    Scene& scene = Scene::Instance();
     scene.setCurrentTime(current_);
-    scene.setYAxisUp(yUp_);
-    scene.setSelection(selection_);
-    Timeline& timeline = Timeline::instance();
+    scene.SetYAxisUp(yUp_);
+    scene.SetSelection(selection_);
+    Timeline& timeline = Timeline::Instance();
     timeline.setMinTime(min_);
     timeline.setMaxTime(max_);
-    timeline.setAnimationStart(start_);
-    timeline.setAnimationEnd(end_);
+    timeline.SetAnimationStart(start_);
+    timeline.SetAnimationEnd(end_);
     auto& session = builtins::SessionState::get();
-    session.clearFileRecords();
-    for (const auto& [name, version] : requires_) session.addRequirement(name, version);
-    for (const auto& [key, value] : fileInfo_) session.setFileInfo(key, value);
+    session.ClearFileRecords();
+    for (const auto& [name, version] : requires_) session.AddRequirement(name, version);
+    for (const auto& [key, value] : fileInfo_) session.SetFileInfo(key, value);
 }
 
 } // namespace vex::host::file

@@ -6,7 +6,7 @@
 
 namespace vex::host::file {
 
-std::string withoutStatusCodes(const std::string& text) {
+std::string WithoutStatusCodes(const std::string& text) {
     std::string out;
     for (std::size_t i = 0; i < text.size();) {
         // "(k" + letters + "): "
@@ -23,8 +23,8 @@ std::string withoutStatusCodes(const std::string& text) {
     return out;
 }
 
-std::string statusText(const MStatus& status) {
-    return withoutStatusCodes(status.errorString().str());
+std::string StatusText(const MStatus& status) {
+    return WithoutStatusCodes(status.errorString().str());
 }
 
 } // namespace vex::host::file

@@ -24,13 +24,13 @@ constexpr std::array<std::pair<Tangent, int>, 12> kCodes = {{{AnimCurveData::kGl
 
 } // namespace
 
-int TangentCodes::toFile(Tangent tangent) {
+int TangentCodes::ToFile(Tangent tangent) {
     for (const auto& [type, code] : kCodes)
         if (type == tangent) return code;
     return 2;
 }
 
-std::optional<Tangent> TangentCodes::fromFile(int code) {
+std::optional<Tangent> TangentCodes::FromFile(int code) {
     for (const auto& [type, number] : kCodes)
         if (number == code) return type;
     return std::nullopt;

@@ -11,9 +11,9 @@ namespace vex::host::file {
 class TangentCodes {
 public:
     /// The file number of a tangent type.
-    static int toFile(AnimCurveData::Tangent tangent);
+    static int ToFile(AnimCurveData::Tangent tangent);
     /// The tangent type of a file number; none for a number no tangent type has.
-    static std::optional<AnimCurveData::Tangent> fromFile(int code);
+    static std::optional<AnimCurveData::Tangent> FromFile(int code);
 };
 
 } // namespace vex::host::file

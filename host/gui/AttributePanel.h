@@ -25,13 +25,13 @@ public:
     void refresh();
 
     /// The transform shown, or null when no transform is selected.
-    const NodePtr& shownNode() const { return node_; }
+    const NodePtr& ShownNode() const { return node_; }
     /// The box of a numeric attribute by its long name ("translateX", "focalLength"), or null.
-    NumberField* field(const std::string& attribute);
+    NumberField* Field(const std::string& attribute);
     /// The visibility box.
-    QCheckBox& visibility() { return *visibility_; }
+    QCheckBox& Visibility() { return *visibility_; }
     /// Whether the focal length row shows (the transform has a camera shape).
-    bool showsCamera() const { return camera_ != nullptr; }
+    bool ShowsCamera() const { return camera_ != nullptr; }
 
 private:
     /// One number box and the attribute it edits.
@@ -42,11 +42,11 @@ private:
     };
 
     /// Adds a labelled row of number boxes for `attributes`.
-    void addRow(const QString& label, const std::vector<std::string>& attributes, bool onCamera);
+    void AddRow(const QString& label, const std::vector<std::string>& attributes, bool onCamera);
     /// Runs setAttr for the attribute of the shown transform or its camera.
-    void edit(const std::string& attribute, bool onCamera, double value) const;
+    void Edit(const std::string& attribute, bool onCamera, double value) const;
     /// The value of the attribute in the units scripts use.
-    static double uiValue(const Node& node, const std::string& attribute);
+    static double UiValue(const Node& node, const std::string& attribute);
 
     QLabel* title_;
     QCheckBox* visibility_;

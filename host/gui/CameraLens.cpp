@@ -11,28 +11,28 @@ namespace {
 
 constexpr double kMillimetresPerInch = 25.4;
 
-double readDouble(const Node& node, const char* name, double fallback) {
-    const AttributePtr attribute = node.findAttribute(name);
+double ReadDouble(const Node& node, const char* name, double fallback) {
+    const AttributePtr attribute = node.FindAttribute(name);
     if (!attribute) return fallback;
-    const double value = toDouble(Scene::instance().evaluate(node, *attribute));
+    const double value = ToDouble(Scene::Instance().evaluate(node, *attribute));
     return std::isfinite(value) ? value : fallback;
 }
 
 } // namespace
 
-CameraLens CameraLens::read(const Node& cameraShape) {
+CameraLens CameraLens::Read(const Node& cameraShape) {
     CameraLens lens;
-    lens.focalLength = std::max(readDouble(cameraShape, "focalLength", lens.focalLength), 1e-3);
-    lens.horizontalFilmAperture = std::max(readDouble(cameraShape, "horizontalFilmAperture", 1.41732), 1e-6);
-    lens.verticalFilmAperture = std::max(readDouble(cameraShape, "verticalFilmAperture", 0.94488), 1e-6);
-    lens.nearClipPlane = std::max(readDouble(cameraShape, "nearClipPlane", 0.1), 1e-6);
-    lens.farClipPlane = std::max(readDouble(cameraShape, "farClipPlane", 10000.0), lens.nearClipPlane * 2.0);
-    lens.orthographic = readDouble(cameraShape, "orthographic", 0.0) != 0.0;
-    lens.orthographicWidth = std::max(readDouble(cameraShape, "orthographicWidth", 10.0), 1e-6);
+    lens.focalLength = std::max(ReadDouble(cameraShape, "focalLength", lens.focalLength), 1e-3);
+    lens.horizontalFilmAperture = std::max(ReadDouble(cameraShape, "horizontalFilmAperture", 1.41732), 1e-6);
+    lens.verticalFilmAperture = std::max(ReadDouble(cameraShape, "verticalFilmAperture", 0.94488), 1e-6);
+    lens.nearClipPlane = std::max(ReadDouble(cameraShape, "nearClipPlane", 0.1), 1e-6);
+    lens.farClipPlane = std::max(ReadDouble(cameraShape, "farClipPlane", 10000.0), lens.nearClipPlane * 2.0);
+    lens.orthographic = ReadDouble(cameraShape, "orthographic", 0.0) != 0.0;
+    lens.orthographicWidth = std::max(ReadDouble(cameraShape, "orthographicWidth", 10.0), 1e-6);
     return lens;
 }
 
-std::pair<double, double> CameraLens::halfAngleTangents(double aspect) const {
+std::pair<double, double> CameraLens::HalfAngleTangents(double aspect) const {
     aspect = std::max(aspect, 1e-3);
     const double filmAspect = horizontalFilmAperture / verticalFilmAperture;
     if (aspect >= filmAspect) {
@@ -43,7 +43,7 @@ std::pair<double, double> CameraLens::halfAngleTangents(double aspect) const {
     return {vertical * aspect, vertical};
 }
 
-QMatrix4x4 CameraLens::projectionMatrix(double aspect) const {
+QMatrix4x4 CameraLens::ProjectionMatrix(double aspect) const {
     QMatrix4x4 projection;
     aspect = std::max(aspect, 1e-3);
     if (orthographic) {
@@ -53,7 +53,7 @@ QMatrix4x4 CameraLens::projectionMatrix(double aspect) const {
                          static_cast<float>(farClipPlane));
         return projection;
     }
-    const auto [right, top] = halfAngleTangents(aspect);
+    const auto [right, top] = HalfAngleTangents(aspect);
     const auto n = static_cast<float>(nearClipPlane);
     projection.frustum(-static_cast<float>(right) * n, static_cast<float>(right) * n,
                        -static_cast<float>(top) * n, static_cast<float>(top) * n, n,

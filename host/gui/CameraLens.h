@@ -18,14 +18,14 @@ struct CameraLens {
     double orthographicWidth = 10.0;
 
     /// The lens of a camera shape at the scene's current time (defaults for anything missing).
-    static CameraLens read(const Node& cameraShape);
+    static CameraLens Read(const Node& cameraShape);
 
     /// The tangents of half the horizontal and vertical angles of view in a view of width / height
     /// `aspect`. The film gate fills the view: it fits the width when the view is wider than the film,
     /// else the height (the host's default film fit), so what the camera records is always inside.
-    std::pair<double, double> halfAngleTangents(double aspect) const;
+    std::pair<double, double> HalfAngleTangents(double aspect) const;
     /// View to clip space for a view of width / height `aspect`.
-    QMatrix4x4 projectionMatrix(double aspect) const;
+    QMatrix4x4 ProjectionMatrix(double aspect) const;
 };
 
 } // namespace vex::host::gui

@@ -13,28 +13,28 @@ CommandLine::CommandLine(QWidget* parent) : QLineEdit(parent) {
         const QString text = this->text();
         if (text.trimmed().isEmpty()) return;
         clear();
-        run(text);
+        Run(text);
     });
 }
 
-bool CommandLine::run(const QString& text) {
+bool CommandLine::Run(const QString& text) {
     if (history_.isEmpty() || history_.back() != text) history_.push_back(text);
     place_ = static_cast<int>(history_.size());
     typing_.clear();
-    const bool ok = static_cast<bool>(CommandEngine::get().execute(text.toStdString(), true, true));
-    if (output_) output_->showNewLines();
+    const bool ok = static_cast<bool>(CommandEngine::get().Execute(text.toStdString(), true, true));
+    if (output_) output_->ShowNewLines();
     return ok;
 }
 
 void CommandLine::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
-        walkHistory(event->key() == Qt::Key_Up ? -1 : 1);
+        WalkHistory(event->key() == Qt::Key_Up ? -1 : 1);
         return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
-void CommandLine::walkHistory(int delta) {
+void CommandLine::WalkHistory(int delta) {
     const int newest = static_cast<int>(history_.size());
     const int place = std::clamp(place_ + delta, 0, newest);
     if (place == place_) return;

@@ -15,11 +15,11 @@ public:
     explicit CommandLine(QWidget* parent = nullptr);
 
     /// Makes `output` show what each command writes as soon as it has run (null: none).
-    void setOutput(ScriptOutput* output) { output_ = output; }
+    void SetOutput(ScriptOutput* output) { output_ = output; }
     /// Runs `text` as if typed; false when it failed.
-    bool run(const QString& text);
+    bool Run(const QString& text);
     /// The commands run, oldest first.
-    const QStringList& history() const { return history_; }
+    const QStringList& History() const { return history_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -27,7 +27,7 @@ protected:
 private:
     /// Shows the history entry `delta` places away from the one shown (past the newest: the text that
     /// was being typed).
-    void walkHistory(int delta);
+    void WalkHistory(int delta);
 
     ScriptOutput* output_ = nullptr;
     QStringList history_;

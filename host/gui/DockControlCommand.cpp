@@ -11,7 +11,7 @@ namespace vex::host::gui {
 
 namespace {
 
-QMainWindow* g_window = nullptr;
+QMainWindow* gWindow = nullptr;
 constexpr const char* kUsage = "Usage: dockControl (-exists | -q (-visible | -label | -area)) NAME";
 
 const char* AreaName(const QMainWindow& window, QDockWidget& dock) {
@@ -32,17 +32,17 @@ const char* AreaName(const QMainWindow& window, QDockWidget& dock) {
 
 } // namespace
 
-void DockControlCommand::setWindow(QMainWindow* window) {
-    g_window = window;
+void DockControlCommand::SetWindow(QMainWindow* window) {
+    gWindow = window;
 }
 
 MStatus DockControlCommand::doIt(const MArgList& args) {
-    if (g_window == nullptr) return MStatus(MStatus::kFailure, "no host window is open.");
+    if (gWindow == nullptr) return MStatus(MStatus::kFailure, "no host window is open.");
     const unsigned int none = MArgList::kInvalidArgIndex;
     if (args.length() == 0) return MStatus(MStatus::kInvalidParameter, kUsage);
     // The dock's name comes last, as Maya's UI commands take it.
     const std::string name = args.asString(args.length() - 1).asChar();
-    QDockWidget* dock = g_window->findChild<QDockWidget*>(QString::fromStdString(name));
+    QDockWidget* dock = gWindow->findChild<QDockWidget*>(QString::fromStdString(name));
     if (args.flagIndex("-ex", "-exists") != none) {
         setResult(dock != nullptr);
         return MStatus::kSuccess;
@@ -55,7 +55,7 @@ MStatus DockControlCommand::doIt(const MArgList& args) {
         } else if (args.flagIndex("-l", "-label") != none) {
             setResult(MString(dock->windowTitle().toUtf8().constData()));
         } else if (args.flagIndex("-a", "-area") != none) {
-            setResult(AreaName(*g_window, *dock));
+            setResult(AreaName(*gWindow, *dock));
         } else {
             return MStatus(MStatus::kInvalidParameter, "-q needs -visible, -label or -area.");
         }

@@ -17,10 +17,10 @@ namespace vex::host::gui {
 class DockControlCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new DockControlCommand; }
+    static void* Creator() { return new DockControlCommand; }
 
     /// The window whose docks the command reads (the host window; null when none is open).
-    static void setWindow(QMainWindow* window);
+    static void SetWindow(QMainWindow* window);
 };
 
 } // namespace vex::host::gui

@@ -27,6 +27,6 @@ struct CommandArg {
 
 /// Runs the built-in or plug-in command `name` with `args` (texts quoted as needed, numbers in the "C"
 /// form), undoable unless told otherwise; false when it failed (the error went to the script output).
-bool runCommand(const std::string& name, const std::vector<CommandArg>& args, bool undoable = true);
+bool RunCommand(const std::string& name, const std::vector<CommandArg>& args, bool undoable = true);
 
 } // namespace vex::host::gui

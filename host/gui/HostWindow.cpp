@@ -50,11 +50,11 @@ QDockWidget* Dock(const QString& title, QWidget* content, QMainWindow& window) {
 HostWindow::HostWindow(QWidget* parent)
     : QMainWindow(parent), outliner_(new Outliner), attributes_(new AttributePanel), timeline_(new Timeline),
       output_(new ScriptOutput), commandLine_(new CommandLine), viewport_(new Viewport),
-      recent_(Settings().value(kRecentKey).toStringList()), watcher_([this] { followUndoQueue(); }, {}) {
+      recent_(Settings().value(kRecentKey).toStringList()), watcher_([this] { FollowUndoQueue(); }, {}) {
     setWindowTitle(QStringLiteral("Torva Host"));
     setCentralWidget(viewport_);
 
-    commandLine_->setOutput(output_);
+    commandLine_->SetOutput(output_);
     auto* bottom = new QWidget;
     auto* column = new QVBoxLayout(bottom);
     column->setContentsMargins(4, 4, 4, 4);
@@ -80,46 +80,46 @@ HostWindow::HostWindow(QWidget* parent)
     // The viewport gets most of the window; the panels keep what their content needs.
     resizeDocks({outliner, attributes}, {180, 300}, Qt::Horizontal);
     resizeDocks({script}, {200}, Qt::Vertical);
-    buildMenus();
-    markSaved();
+    BuildMenus();
+    MarkSaved();
     CommandRegistry& commands = CommandRegistry::get();
-    if (commands.find("lookThru") == nullptr) commands.add("lookThru", &LookThroughCommand::creator, "");
-    LookThroughCommand::setViewport(viewport_);
-    if (commands.find("dockControl") == nullptr)
-        commands.add("dockControl", &DockControlCommand::creator, "");
-    DockControlCommand::setWindow(this);
+    if (commands.Find("lookThru") == nullptr) commands.Add("lookThru", &LookThroughCommand::Creator, "");
+    LookThroughCommand::SetViewport(viewport_);
+    if (commands.Find("dockControl") == nullptr)
+        commands.Add("dockControl", &DockControlCommand::Creator, "");
+    DockControlCommand::SetWindow(this);
     // Plug-ins find this window through the API's application shell, to dock their windows in it.
-    Views::get().setApplicationShell(static_cast<unsigned long>(winId()));
+    Views::get().SetApplicationShell(static_cast<unsigned long>(winId()));
 }
 
 HostWindow::~HostWindow() {
-    LookThroughCommand::setViewport(nullptr);
-    DockControlCommand::setWindow(nullptr);
+    LookThroughCommand::SetViewport(nullptr);
+    DockControlCommand::SetWindow(nullptr);
     if (Views::get().applicationShell() == static_cast<unsigned long>(internalWinId()))
-        Views::get().setApplicationShell(0);
+        Views::get().SetApplicationShell(0);
 }
 
-void HostWindow::buildMenus() {
+void HostWindow::BuildMenus() {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&New Scene"), QKeySequence::New, this, [this] {
-        if (confirmDiscard() && runCommand("file", {Flag{"-new"}, Flag{"-f"}}, false)) markSaved();
+        if (ConfirmDiscard() && RunCommand("file", {Flag{"-new"}, Flag{"-f"}}, false)) MarkSaved();
     });
     file->addAction(QStringLiteral("&Open Scene..."), QKeySequence::Open, this, [this] {
-        if (!confirmDiscard()) return;
-        const QString path = askForScene(QStringLiteral("Open Scene"), false);
-        if (!path.isEmpty()) openScene(path);
+        if (!ConfirmDiscard()) return;
+        const QString path = AskForScene(QStringLiteral("Open Scene"), false);
+        if (!path.isEmpty()) OpenScene(path);
     });
-    file->addAction(QStringLiteral("&Save Scene"), QKeySequence::Save, this, [this] { saveScene(); });
+    file->addAction(QStringLiteral("&Save Scene"), QKeySequence::Save, this, [this] { SaveScene(); });
     file->addAction(QStringLiteral("Save Scene &As..."), QKeySequence::SaveAs, this, [this] {
-        const QString path = askForScene(QStringLiteral("Save Scene As"), true);
-        if (!path.isEmpty()) saveSceneAs(path);
+        const QString path = AskForScene(QStringLiteral("Save Scene As"), true);
+        if (!path.isEmpty()) SaveSceneAs(path);
     });
     file->addAction(QStringLiteral("&Import..."), this, [this] {
-        const QString path = askForScene(QStringLiteral("Import"), false);
-        if (!path.isEmpty()) importScene(path);
+        const QString path = AskForScene(QStringLiteral("Import"), false);
+        if (!path.isEmpty()) ImportScene(path);
     });
     recentMenu_ = file->addMenu(QStringLiteral("&Recent Files"));
-    fillRecentMenu();
+    FillRecentMenu();
     file->addSeparator();
     file->addAction(QStringLiteral("&Quit"), QKeySequence::Quit, this, [this] {
         // Quitting ends the suite's windows too, once the scene is saved or let go.
@@ -128,103 +128,103 @@ void HostWindow::buildMenus() {
     // Undo and redo go through the host's queue, so Ctrl+Z takes back a take or a typed command alike
     // (a text field with the focus keeps the keys for its own text).
     QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    edit->addAction(QStringLiteral("&Undo"), QKeySequence::Undo, this, [] { runCommand("undo", {}, false); });
-    QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [] { runCommand("redo", {}, false); });
+    edit->addAction(QStringLiteral("&Undo"), QKeySequence::Undo, this, [] { RunCommand("undo", {}, false); });
+    QAction* redo = edit->addAction(QStringLiteral("&Redo"), this, [] { RunCommand("redo", {}, false); });
     // Both usual keys, whatever the desktop's own choice is.
     redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    buildViewMenu();
+    BuildViewMenu();
     QMenu* suite = menuBar()->addMenu(QStringLiteral("&Torva Suite"));
     suite->addAction(QStringLiteral("Show Torva Suite"), this,
-                     [] { runCommand("TorvaShowUICmd", {}, false); });
+                     [] { RunCommand("TorvaShowUICmd", {}, false); });
 }
 
-void HostWindow::buildViewMenu() {
+void HostWindow::BuildViewMenu() {
     QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
     // The keys work in the viewport itself; the menu names them.
-    view->addAction(QStringLiteral("Frame Selected\tF"), this, [this] { viewport_->frameSelected(); });
-    view->addAction(QStringLiteral("Frame All\tA"), this, [this] { viewport_->frameAll(); });
+    view->addAction(QStringLiteral("Frame Selected\tF"), this, [this] { viewport_->FrameSelected(); });
+    view->addAction(QStringLiteral("Frame All\tA"), this, [this] { viewport_->FrameAll(); });
     view->addSeparator();
-    view->addAction(QStringLiteral("&Perspective"), this, [this] { viewport_->lookThrough(nullptr); });
+    view->addAction(QStringLiteral("&Perspective"), this, [this] { viewport_->LookThrough(nullptr); });
     view->addAction(QStringLiteral("Look Through &Selected"), this, [this] {
-        const std::vector<NodePtr> selection = Scene::instance().selection();
-        if (selection.empty() || !viewport_->lookThrough(selection.front())) {
+        const std::vector<NodePtr> selection = Scene::Instance().Selection();
+        if (selection.empty() || !viewport_->LookThrough(selection.front())) {
             MGlobal::displayError("Look Through Selected: select a camera first.");
-            output_->showNewLines();
+            output_->ShowNewLines();
         }
     });
     // Every camera of the scene, a tool's cameras included, listed anew each time the menu opens.
     QMenu* cameras = view->addMenu(QStringLiteral("Look &Through"));
     connect(cameras, &QMenu::aboutToShow, this, [this, cameras] {
         cameras->clear();
-        const NodePtr current = viewport_->lookedThrough();
-        for (const NodePtr& node : Scene::instance().nodes()) {
-            if (!node->isAlive() || !node->hasFn(MFn::kCamera) || !node->parent()) continue;
+        const NodePtr current = viewport_->LookedThrough();
+        for (const NodePtr& node : Scene::Instance().nodes()) {
+            if (!node->IsAlive() || !node->HasFn(MFn::kCamera) || !node->parent()) continue;
             QAction* action = cameras->addAction(QString::fromStdString(node->parent()->name()), this,
-                                                 [this, node] { viewport_->lookThrough(node); });
+                                                 [this, node] { viewport_->LookThrough(node); });
             action->setCheckable(true);
             action->setChecked(node == current);
         }
     });
 }
 
-void HostWindow::fillRecentMenu() {
+void HostWindow::FillRecentMenu() {
     recentMenu_->clear();
     for (const QString& path : recent_) {
         recentMenu_->addAction(path, this, [this, path] {
-            if (confirmDiscard()) openScene(path);
+            if (ConfirmDiscard()) OpenScene(path);
         });
     }
     recentMenu_->setEnabled(!recent_.isEmpty());
 }
 
-void HostWindow::remember(const QString& path) {
+void HostWindow::Remember(const QString& path) {
     recent_.removeAll(path);
     recent_.prepend(path);
     while (recent_.size() > kRecentFiles) recent_.removeLast();
     Settings().setValue(kRecentKey, recent_);
-    fillRecentMenu();
+    FillRecentMenu();
 }
 
-bool HostWindow::openScene(const QString& path) {
+bool HostWindow::OpenScene(const QString& path) {
     // The caller has asked about unsaved changes (the menu does): opening replaces the scene.
-    if (!runCommand("file", {Flag{"-open"}, Flag{"-f"}, path.toStdString()}, false)) return false;
-    markSaved();
-    remember(path);
+    if (!RunCommand("file", {Flag{"-open"}, Flag{"-f"}, path.toStdString()}, false)) return false;
+    MarkSaved();
+    Remember(path);
     return true;
 }
 
-bool HostWindow::saveSceneAs(const QString& path) {
-    if (!runCommand("file", {Flag{"-rename"}, path.toStdString()}, false) ||
-        !runCommand("file", {Flag{"-save"}, Flag{"-type"}, std::string("mayaAscii")}, false))
+bool HostWindow::SaveSceneAs(const QString& path) {
+    if (!RunCommand("file", {Flag{"-rename"}, path.toStdString()}, false) ||
+        !RunCommand("file", {Flag{"-save"}, Flag{"-type"}, std::string("mayaAscii")}, false))
         return false;
-    markSaved();
-    remember(path);
+    MarkSaved();
+    Remember(path);
     return true;
 }
 
-bool HostWindow::saveScene() {
+bool HostWindow::SaveScene() {
     const QString current = QString::fromStdString(MFileIO::currentFile().asChar());
     if (current.isEmpty()) {
-        const QString path = askForScene(QStringLiteral("Save Scene As"), true);
-        return !path.isEmpty() && saveSceneAs(path);
+        const QString path = AskForScene(QStringLiteral("Save Scene As"), true);
+        return !path.isEmpty() && SaveSceneAs(path);
     }
-    return saveSceneAs(current);
+    return SaveSceneAs(current);
 }
 
-QString HostWindow::askForScene(const QString& title, bool toSave) {
+QString HostWindow::AskForScene(const QString& title, bool toSave) {
     return toSave ? QFileDialog::getSaveFileName(this, title, QString(), kSceneFilter)
                   : QFileDialog::getOpenFileName(this, title, QString(), kSceneFilter);
 }
 
-bool HostWindow::importScene(const QString& path) {
+bool HostWindow::ImportScene(const QString& path) {
     // Importing adds to the scene: it is a change still to be saved.
-    if (!runCommand("file", {Flag{"-import"}, path.toStdString()}, false)) return false;
+    if (!RunCommand("file", {Flag{"-import"}, path.toStdString()}, false)) return false;
     modified_ = true;
     return true;
 }
 
-bool HostWindow::confirmDiscard() {
-    followUndoQueue();
+bool HostWindow::ConfirmDiscard() {
+    FollowUndoQueue();
     if (!modified_) return true;
     const QMessageBox::StandardButton answer =
         question_ ? question_()
@@ -233,28 +233,28 @@ bool HostWindow::confirmDiscard() {
                                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                           QMessageBox::Save);
     if (answer == QMessageBox::Discard) return true;
-    if (answer == QMessageBox::Save) return saveScene();
+    if (answer == QMessageBox::Save) return SaveScene();
     return false;
 }
 
 void HostWindow::closeEvent(QCloseEvent* event) {
-    if (confirmDiscard())
+    if (ConfirmDiscard())
         event->accept();
     else
         event->ignore();
 }
 
-void HostWindow::followUndoQueue() {
+void HostWindow::FollowUndoQueue() {
     const UndoQueue& queue = UndoQueue::get();
-    if (queue.size() != undoSize_ || queue.position() != undoPosition_) modified_ = true;
+    if (queue.size() != undoSize_ || queue.Position() != undoPosition_) modified_ = true;
     undoSize_ = queue.size();
-    undoPosition_ = queue.position();
+    undoPosition_ = queue.Position();
 }
 
-void HostWindow::markSaved() {
+void HostWindow::MarkSaved() {
     modified_ = false;
     undoSize_ = UndoQueue::get().size();
-    undoPosition_ = UndoQueue::get().position();
+    undoPosition_ = UndoQueue::get().Position();
 }
 
 } // namespace vex::host::gui

@@ -32,51 +32,51 @@ public:
     explicit HostWindow(QWidget* parent = nullptr);
     ~HostWindow() override;
 
-    Outliner& outliner() { return *outliner_; }
-    AttributePanel& attributes() { return *attributes_; }
-    Timeline& timeline() { return *timeline_; }
-    ScriptOutput& output() { return *output_; }
-    CommandLine& commandLine() { return *commandLine_; }
-    Viewport& viewport() { return *viewport_; }
-    ShelfBar& shelf() { return *shelf_; }
+    Outliner& GetOutliner() { return *outliner_; }
+    AttributePanel& Attributes() { return *attributes_; }
+    Timeline& GetTimeline() { return *timeline_; }
+    ScriptOutput& Output() { return *output_; }
+    CommandLine& GetCommandLine() { return *commandLine_; }
+    Viewport& GetViewport() { return *viewport_; }
+    ShelfBar& Shelf() { return *shelf_; }
 
     /// Opens the scene file at `path` (as File > Open does); false when it cannot be opened.
-    bool openScene(const QString& path);
+    bool OpenScene(const QString& path);
     /// Saves the scene under `path` (as File > Save As does); false when it cannot be written.
-    bool saveSceneAs(const QString& path);
+    bool SaveSceneAs(const QString& path);
     /// Saves the scene under its own name (as File > Save does); a scene without a name asks for one.
-    bool saveScene();
+    bool SaveScene();
     /// Imports the scene file at `path` into the scene (as File > Import does).
-    bool importScene(const QString& path);
+    bool ImportScene(const QString& path);
 
     /// True when an undoable change was made since the scene was made, opened or saved.
-    bool hasUnsavedChanges() const { return modified_; }
+    bool HasUnsavedChanges() const { return modified_; }
     /// Asks whether to save unsaved changes first: true when the caller may go on (saved, discarded or
     /// nothing to save), false when the user cancelled or the save failed.
-    bool confirmDiscard();
+    bool ConfirmDiscard();
     /// The question asked by confirmDiscard: Save, Discard or Cancel. Replaceable (scripted sessions,
     /// tests); by default a message box.
     using Question = std::function<QMessageBox::StandardButton()>;
-    void setUnsavedChangesQuestion(Question question) { question_ = std::move(question); }
+    void SetUnsavedChangesQuestion(Question question) { question_ = std::move(question); }
 
     /// The scene files opened or saved lately, newest first (kept between sessions).
-    const QStringList& recentFiles() const { return recent_; }
+    const QStringList& RecentFiles() const { return recent_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void buildMenus();
-    void buildViewMenu();
+    void BuildMenus();
+    void BuildViewMenu();
     /// Notes whether the undo queue moved since it was last seen (an undoable change was made).
-    void followUndoQueue();
+    void FollowUndoQueue();
     /// The scene now matches its file: nothing unsaved.
-    void markSaved();
+    void MarkSaved();
     /// Puts `path` first in the recent files and rebuilds their menu.
-    void remember(const QString& path);
-    void fillRecentMenu();
+    void Remember(const QString& path);
+    void FillRecentMenu();
     /// The scene file the user picks in a file dialog (empty when cancelled).
-    QString askForScene(const QString& title, bool toSave);
+    QString AskForScene(const QString& title, bool toSave);
 
     Outliner* outliner_;
     AttributePanel* attributes_;

@@ -19,21 +19,21 @@ public:
     static constexpr int kStride = 6;
 
     void clear() { vertices_.clear(); }
-    void addLine(const QVector3D& a, const QVector3D& b, const QColor& colour);
+    void AddLine(const QVector3D& a, const QVector3D& b, const QColor& colour);
     /// The ground grid on the plane y = 0: `cells` lines each way from -extent to extent, the two
     /// axes through the origin darker.
-    void addGrid(double extent, int cells);
+    void AddGrid(double extent, int cells);
     /// A camera as its frustum: the film gate at a short distance in front of the eye (a pyramid
     /// from the eye), with a small triangle above the gate that shows which way is up.
-    void addFrustum(const QMatrix4x4& world, const CameraLens& lens, const QColor& colour);
+    void AddFrustum(const QMatrix4x4& world, const CameraLens& lens, const QColor& colour);
     /// Three short lines through the origin of `world`.
-    void addCross(const QMatrix4x4& world, double size, const QColor& colour);
+    void AddCross(const QMatrix4x4& world, double size, const QColor& colour);
 
-    const std::vector<float>& vertices() const { return vertices_; }
-    int vertexCount() const { return static_cast<int>(vertices_.size() / kStride); }
+    const std::vector<float>& Vertices() const { return vertices_; }
+    int VertexCount() const { return static_cast<int>(vertices_.size() / kStride); }
 
 private:
-    void addVertex(const QVector3D& point, const QColor& colour);
+    void AddVertex(const QVector3D& point, const QColor& colour);
 
     std::vector<float> vertices_;
 };

@@ -10,31 +10,31 @@ namespace vex::host::gui {
 
 namespace {
 
-Viewport* g_viewport = nullptr;
+Viewport* gViewport = nullptr;
 
 } // namespace
 
-void LookThroughCommand::setViewport(Viewport* viewport) {
-    g_viewport = viewport;
+void LookThroughCommand::SetViewport(Viewport* viewport) {
+    gViewport = viewport;
 }
 
 MStatus LookThroughCommand::doIt(const MArgList& args) {
-    if (g_viewport == nullptr) return MStatus(MStatus::kFailure, "no host window is open.");
+    if (gViewport == nullptr) return MStatus(MStatus::kFailure, "no host window is open.");
     if (args.flagIndex("-q", "-query") != MArgList::kInvalidArgIndex) {
-        setResult(MString(g_viewport->viewName().toUtf8().constData()));
+        setResult(MString(gViewport->ViewName().toUtf8().constData()));
         return MStatus::kSuccess;
     }
     if (args.flagIndex("-fr", "-free") != MArgList::kInvalidArgIndex) {
-        g_viewport->lookThrough(nullptr);
+        gViewport->LookThrough(nullptr);
         return MStatus::kSuccess;
     }
     if (args.length() != 1)
         return MStatus(MStatus::kInvalidParameter, "Usage: lookThru (camera | -q | -free)");
     const std::string name = args.asString(0).asChar();
-    const NodePtr node = Scene::instance().findNode(name);
+    const NodePtr node = Scene::Instance().findNode(name);
     if (!node)
         return MStatus(MStatus::kInvalidParameter, MString(("no node is named " + name + ".").c_str()));
-    if (!g_viewport->lookThrough(node))
+    if (!gViewport->LookThrough(node))
         return MStatus(MStatus::kInvalidParameter, MString((name + " is not a camera.").c_str()));
     return MStatus::kSuccess;
 }

@@ -14,10 +14,10 @@ class Viewport;
 class LookThroughCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new LookThroughCommand; }
+    static void* Creator() { return new LookThroughCommand; }
 
     /// The viewport the command drives (the host window's; null when no window is open).
-    static void setViewport(Viewport* viewport);
+    static void SetViewport(Viewport* viewport);
 };
 
 } // namespace vex::host::gui

@@ -2,17 +2,17 @@
 
 namespace vex::host::gui {
 
-MeshArrays MeshArrays::build(const MeshData& mesh) {
+MeshArrays MeshArrays::Build(const MeshData& mesh) {
     MeshArrays arrays;
-    arrays.vertices.reserve(static_cast<std::size_t>(mesh.numFaceVertices()) * kStride);
-    arrays.triangles.reserve(static_cast<std::size_t>(mesh.numFaceVertices() - 2 * mesh.numPolygons()) * 3);
-    arrays.edges.reserve(static_cast<std::size_t>(mesh.numFaceVertices()) * 2);
-    const std::vector<MPoint>& points = mesh.points();
-    const std::vector<int>& connects = mesh.connects();
+    arrays.vertices.reserve(static_cast<std::size_t>(mesh.NumFaceVertices()) * kStride);
+    arrays.triangles.reserve(static_cast<std::size_t>(mesh.NumFaceVertices() - 2 * mesh.numPolygons()) * 3);
+    arrays.edges.reserve(static_cast<std::size_t>(mesh.NumFaceVertices()) * 2);
+    const std::vector<MPoint>& points = mesh.Points();
+    const std::vector<int>& connects = mesh.Connects();
     std::size_t at = 0;
     for (int polygon = 0; polygon < mesh.numPolygons(); ++polygon) {
-        const auto count = static_cast<std::size_t>(mesh.counts()[static_cast<std::size_t>(polygon)]);
-        const MVector normal = mesh.polygonNormal(polygon);
+        const auto count = static_cast<std::size_t>(mesh.Counts()[static_cast<std::size_t>(polygon)]);
+        const MVector normal = mesh.PolygonNormal(polygon);
         const auto first = static_cast<std::uint32_t>(arrays.vertices.size() / kStride);
         for (std::size_t i = 0; i < count; ++i) {
             const MPoint& p = points[static_cast<std::size_t>(connects[at + i])];

@@ -18,7 +18,7 @@ struct MeshArrays {
     std::vector<std::uint32_t> triangles;
     std::vector<std::uint32_t> edges;
 
-    static MeshArrays build(const MeshData& mesh);
+    static MeshArrays Build(const MeshData& mesh);
 };
 
 } // namespace vex::host::gui

@@ -6,7 +6,7 @@ namespace vex::host::gui {
 
 NumberField::NumberField(QWidget* parent) : QLineEdit(parent) {
     setText("0");
-    connect(this, &QLineEdit::editingFinished, this, [this] { confirm(); });
+    connect(this, &QLineEdit::editingFinished, this, [this] { Confirm(); });
 }
 
 void NumberField::setValue(double value) {
@@ -14,7 +14,7 @@ void NumberField::setValue(double value) {
     if (!isModified()) setText(QString::fromStdString(util::FormatGeneral(value, 6)));
 }
 
-void NumberField::confirm() {
+void NumberField::Confirm() {
     if (!isModified()) return;
     setModified(false);
     const auto typed = util::ParseNumber<double>(text().toStdString());

@@ -18,10 +18,10 @@ public:
     /// The value shown.
     double value() const { return value_; }
     /// Calls `listener` with every number the user confirms that differs from the one shown.
-    void onEdited(std::function<void(double)> listener) { edited_ = std::move(listener); }
+    void OnEdited(std::function<void(double)> listener) { edited_ = std::move(listener); }
 
 private:
-    void confirm();
+    void Confirm();
 
     double value_ = 0.0;
     std::function<void(double)> edited_;

@@ -13,38 +13,38 @@ Outliner::Outliner(QWidget* parent) : QTreeView(parent), model_(new OutlinerMode
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setUniformRowHeights(true);
     header()->setStretchLastSection(true);
-    header()->setSectionResizeMode(OutlinerModel::NameColumn, QHeaderView::ResizeToContents);
-    model_->addSyncListener([this] { showSceneSelection(); });
+    header()->setSectionResizeMode(OutlinerModel::kNameColumn, QHeaderView::ResizeToContents);
+    model_->AddSyncListener([this] { ShowSceneSelection(); });
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
-        if (!showing_ && !model_->isSyncing()) selectRowsInScene();
+        if (!showing_ && !model_->IsSyncing()) SelectRowsInScene();
     });
-    showSceneSelection();
+    ShowSceneSelection();
 }
 
-void Outliner::showSceneSelection() {
+void Outliner::ShowSceneSelection() {
     QItemSelection rows;
-    for (const NodePtr& node : Scene::instance().selection()) {
-        const QModelIndex first = model_->indexOf(node, OutlinerModel::NameColumn);
-        if (first.isValid()) rows.select(first, model_->indexOf(node, OutlinerModel::TypeColumn));
+    for (const NodePtr& node : Scene::Instance().Selection()) {
+        const QModelIndex first = model_->IndexOf(node, OutlinerModel::kNameColumn);
+        if (first.isValid()) rows.select(first, model_->IndexOf(node, OutlinerModel::kTypeColumn));
     }
     showing_ = true;
     selectionModel()->select(rows, QItemSelectionModel::ClearAndSelect);
     showing_ = false;
 }
 
-void Outliner::selectRowsInScene() {
+void Outliner::SelectRowsInScene() {
     std::vector<NodePtr> nodes;
-    for (const QModelIndex& row : selectionModel()->selectedRows(OutlinerModel::NameColumn))
+    for (const QModelIndex& row : selectionModel()->selectedRows(OutlinerModel::kNameColumn))
         if (NodePtr node = model_->node(row)) nodes.push_back(node);
-    Scene& scene = Scene::instance();
-    if (nodes == scene.selection()) return;
+    Scene& scene = Scene::Instance();
+    if (nodes == scene.Selection()) return;
     if (nodes.empty()) {
-        runCommand("select", {Flag{"-cl"}});
+        RunCommand("select", {Flag{"-cl"}});
         return;
     }
     std::vector<CommandArg> args{Flag{"-r"}};
     for (const NodePtr& node : nodes) args.emplace_back(scene.partialPathName(*node));
-    runCommand("select", args);
+    RunCommand("select", args);
 }
 
 } // namespace vex::host::gui

@@ -14,13 +14,13 @@ public:
     explicit Outliner(QWidget* parent = nullptr);
 
     /// The model over the scene that the tree shows.
-    OutlinerModel& outlinerModel() { return *model_; }
+    OutlinerModel& GetOutlinerModel() { return *model_; }
 
 private:
     /// Selects the scene's selection on the rows, without handing it back to the scene.
-    void showSceneSelection();
+    void ShowSceneSelection();
     /// Makes the selected rows' nodes the scene's selection.
-    void selectRowsInScene();
+    void SelectRowsInScene();
 
     OutlinerModel* model_;
     bool showing_ = false;

@@ -13,7 +13,7 @@ struct OutlinerModel::Item {
     Item* parent = nullptr;
     std::vector<std::unique_ptr<Item>> children;
 
-    int row() const {
+    int Row() const {
         const auto& siblings = parent->children;
         const auto it =
             std::find_if(siblings.begin(), siblings.end(),
@@ -25,43 +25,43 @@ struct OutlinerModel::Item {
 namespace {
 
 // The DAG children of a node that the model shows: the live ones.
-std::vector<NodePtr> shownChildren(const Node& node) {
+std::vector<NodePtr> ShownChildren(const Node& node) {
     std::vector<NodePtr> shown;
-    for (const NodePtr& child : node.children())
-        if (child->isAlive()) shown.push_back(child);
+    for (const NodePtr& child : node.Children())
+        if (child->IsAlive()) shown.push_back(child);
     return shown;
 }
 
 } // namespace
 
 OutlinerModel::OutlinerModel(QObject* parent)
-    : QAbstractItemModel(parent), root_(std::make_unique<Item>()), watcher_([this] { sync(); }, nullptr) {
-    sync();
+    : QAbstractItemModel(parent), root_(std::make_unique<Item>()), watcher_([this] { Sync(); }, nullptr) {
+    Sync();
 }
 
 OutlinerModel::~OutlinerModel() = default;
 
-void OutlinerModel::addSyncListener(std::function<void()> listener) {
+void OutlinerModel::AddSyncListener(std::function<void()> listener) {
     syncListeners_.push_back(std::move(listener));
 }
 
-void OutlinerModel::sync() {
+void OutlinerModel::Sync() {
     syncing_ = true;
     // The world is the root; a new scene (file open, reset) may have made a new one.
-    const NodePtr& world = Scene::instance().world();
+    const NodePtr& world = Scene::Instance().World();
     if (root_->node != world) {
         beginResetModel();
         root_->children.clear();
         root_->node = world;
         endResetModel();
     }
-    syncChildren(*root_);
+    SyncChildren(*root_);
     syncing_ = false;
     for (const auto& listener : syncListeners_) listener();
 }
 
-void OutlinerModel::syncChildren(Item& item) {
-    const std::vector<NodePtr> wanted = shownChildren(*item.node);
+void OutlinerModel::SyncChildren(Item& item) {
+    const std::vector<NodePtr> wanted = ShownChildren(*item.node);
     auto& rows = item.children;
     // Rows of nodes that left this parent go first, so the rest are all still wanted.
     for (int row = static_cast<int>(rows.size()) - 1; row >= 0; --row)
@@ -78,21 +78,21 @@ void OutlinerModel::syncChildren(Item& item) {
     for (const auto& child : rows) {
         if (child->name != child->node->name()) {
             child->name = child->node->name();
-            const QModelIndex changed = indexOf(*child, NameColumn);
+            const QModelIndex changed = IndexOf(*child, kNameColumn);
             emit dataChanged(changed, changed);
         }
-        syncChildren(*child);
+        SyncChildren(*child);
     }
 }
 
 void OutlinerModel::removeRow(Item& item, int row) {
-    beginRemoveRows(indexOf(item, NameColumn), row, row);
+    beginRemoveRows(IndexOf(item, kNameColumn), row, row);
     item.children.erase(item.children.begin() + row);
     endRemoveRows();
 }
 
 void OutlinerModel::insertRow(Item& item, int row, const NodePtr& node) {
-    beginInsertRows(indexOf(item, NameColumn), row, row);
+    beginInsertRows(IndexOf(item, kNameColumn), row, row);
     auto child = std::make_unique<Item>();
     child->node = node;
     child->name = node->name();
@@ -101,21 +101,21 @@ void OutlinerModel::insertRow(Item& item, int row, const NodePtr& node) {
     endInsertRows();
 }
 
-OutlinerModel::Item* OutlinerModel::itemOf(const QModelIndex& index) const {
+OutlinerModel::Item* OutlinerModel::ItemOf(const QModelIndex& index) const {
     return index.isValid() ? static_cast<Item*>(index.internalPointer()) : root_.get();
 }
 
-QModelIndex OutlinerModel::indexOf(const Item& item, int column) const {
+QModelIndex OutlinerModel::IndexOf(const Item& item, int column) const {
     if (&item == root_.get()) return {};
-    return createIndex(item.row(), column, const_cast<Item*>(&item));
+    return createIndex(item.Row(), column, const_cast<Item*>(&item));
 }
 
 NodePtr OutlinerModel::node(const QModelIndex& index) const {
-    return index.isValid() ? itemOf(index)->node : nullptr;
+    return index.isValid() ? ItemOf(index)->node : nullptr;
 }
 
-QModelIndex OutlinerModel::indexOf(const NodePtr& node, int column) const {
-    if (!node || !node->isAlive()) return {};
+QModelIndex OutlinerModel::IndexOf(const NodePtr& node, int column) const {
+    if (!node || !node->IsAlive()) return {};
     // The path from the world down to the node, followed through the rows.
     std::vector<NodePtr> path;
     for (NodePtr up = node; up && up != root_->node; up = up->parent()) path.push_back(up);
@@ -127,42 +127,42 @@ QModelIndex OutlinerModel::indexOf(const NodePtr& node, int column) const {
         if (found == rows.end()) return {};
         item = found->get();
     }
-    return indexOf(*item, column);
+    return IndexOf(*item, column);
 }
 
 QModelIndex OutlinerModel::index(int row, int column, const QModelIndex& parent) const {
-    const Item* item = itemOf(parent);
-    if (row < 0 || row >= static_cast<int>(item->children.size()) || column < 0 || column >= ColumnCount)
+    const Item* item = ItemOf(parent);
+    if (row < 0 || row >= static_cast<int>(item->children.size()) || column < 0 || column >= kColumnCount)
         return {};
     return createIndex(row, column, item->children[row].get());
 }
 
 QModelIndex OutlinerModel::parent(const QModelIndex& child) const {
     if (!child.isValid()) return {};
-    return indexOf(*itemOf(child)->parent, NameColumn);
+    return IndexOf(*ItemOf(child)->parent, kNameColumn);
 }
 
 int OutlinerModel::rowCount(const QModelIndex& parent) const {
-    if (parent.isValid() && parent.column() != NameColumn) return 0;
-    return static_cast<int>(itemOf(parent)->children.size());
+    if (parent.isValid() && parent.column() != kNameColumn) return 0;
+    return static_cast<int>(ItemOf(parent)->children.size());
 }
 
 int OutlinerModel::columnCount(const QModelIndex&) const {
-    return ColumnCount;
+    return kColumnCount;
 }
 
 QVariant OutlinerModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid()) return {};
-    const Item& item = *itemOf(index);
+    const Item& item = *ItemOf(index);
     if (role == Qt::DisplayRole)
-        return QString::fromStdString(index.column() == NameColumn ? item.name : item.node->type().name());
-    if (role == Qt::ToolTipRole) return QString::fromStdString(item.node->fullPathName());
+        return QString::fromStdString(index.column() == kNameColumn ? item.name : item.node->type().name());
+    if (role == Qt::ToolTipRole) return QString::fromStdString(item.node->FullPathName());
     return {};
 }
 
 QVariant OutlinerModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    return section == NameColumn ? QStringLiteral("Name") : QStringLiteral("Type");
+    return section == kNameColumn ? QStringLiteral("Name") : QStringLiteral("Type");
 }
 
 } // namespace vex::host::gui

@@ -19,22 +19,22 @@ namespace vex::host::gui {
 /// exact row insertions, removals and data changes, so views keep their expansion and selection.
 class OutlinerModel : public QAbstractItemModel {
 public:
-    enum Column { NameColumn, TypeColumn, ColumnCount };
+    enum Column { kNameColumn, kTypeColumn, kColumnCount };
 
     explicit OutlinerModel(QObject* parent = nullptr);
     ~OutlinerModel() override;
 
     /// Brings the rows in line with the scene now, then tells the sync listeners.
-    void sync();
+    void Sync();
     /// True while a sync moves rows (a view's selection then changes only because rows come and go).
-    bool isSyncing() const { return syncing_; }
+    bool IsSyncing() const { return syncing_; }
     /// Calls `listener` after every sync (the outliner puts the scene's selection back on its rows).
-    void addSyncListener(std::function<void()> listener);
+    void AddSyncListener(std::function<void()> listener);
 
     /// The node shown in the row of `index`, or null.
     NodePtr node(const QModelIndex& index) const;
     /// The index of the node's row in `column`; invalid when the node is not shown.
-    QModelIndex indexOf(const NodePtr& node, int column = NameColumn) const;
+    QModelIndex IndexOf(const NodePtr& node, int column = kNameColumn) const;
 
     QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
     QModelIndex parent(const QModelIndex& child) const override;
@@ -46,10 +46,10 @@ public:
 private:
     struct Item;
 
-    Item* itemOf(const QModelIndex& index) const;
-    QModelIndex indexOf(const Item& item, int column) const;
+    Item* ItemOf(const QModelIndex& index) const;
+    QModelIndex IndexOf(const Item& item, int column) const;
     /// Matches the children of `item` to its node's children, then does the same below each.
-    void syncChildren(Item& item);
+    void SyncChildren(Item& item);
     void removeRow(Item& item, int row);
     void insertRow(Item& item, int row, const NodePtr& node);
 

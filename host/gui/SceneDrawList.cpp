@@ -11,25 +11,25 @@ namespace vex::host::gui {
 namespace {
 
 bool flag(const Node& node, const char* name, bool fallback) {
-    const AttributePtr attribute = node.findAttribute(name);
-    return attribute ? toBool(Scene::instance().evaluate(node, *attribute)) : fallback;
+    const AttributePtr attribute = node.FindAttribute(name);
+    return attribute ? ToBool(Scene::Instance().evaluate(node, *attribute)) : fallback;
 }
 
-QVector3D toVector(const MPoint& point) {
+QVector3D ToVector(const MPoint& point) {
     return {static_cast<float>(point.x), static_cast<float>(point.y), static_cast<float>(point.z)};
 }
 
 } // namespace
 
-Matrix SceneDrawList::worldMatrix(const Node& node) {
-    const AttributePtr attribute = node.findAttribute("worldMatrix");
-    if (!attribute) return identityMatrix();
-    const Value value = Scene::instance().evaluate(node, *attribute);
+Matrix SceneDrawList::WorldMatrix(const Node& node) {
+    const AttributePtr attribute = node.FindAttribute("worldMatrix");
+    if (!attribute) return IdentityMatrix();
+    const Value value = Scene::Instance().evaluate(node, *attribute);
     const Matrix* matrix = std::get_if<Matrix>(&value);
-    return matrix != nullptr ? *matrix : identityMatrix();
+    return matrix != nullptr ? *matrix : IdentityMatrix();
 }
 
-QMatrix4x4 SceneDrawList::toQt(const Matrix& matrix) {
+QMatrix4x4 SceneDrawList::ToQt(const Matrix& matrix) {
     // The row-vector matrix, read row by row, is the column-vector matrix read column by column.
     QMatrix4x4 result;
     float* data = result.data();
@@ -37,36 +37,36 @@ QMatrix4x4 SceneDrawList::toQt(const Matrix& matrix) {
     return result;
 }
 
-void SceneDrawList::collect() {
+void SceneDrawList::Collect() {
     items_.clear();
-    selection_ = Scene::instance().selection();
-    for (const NodePtr& child : Scene::instance().world()->children()) visit(child, false);
+    selection_ = Scene::Instance().Selection();
+    for (const NodePtr& child : Scene::Instance().World()->Children()) Visit(child, false);
 }
 
-void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
-    if (!node->isAlive() || !flag(*node, "visibility", true) || flag(*node, "intermediateObject", false))
+void SceneDrawList::Visit(const NodePtr& node, bool selectedAbove) {
+    if (!node->IsAlive() || !flag(*node, "visibility", true) || flag(*node, "intermediateObject", false))
         return;
     const bool selected =
         selectedAbove || std::find(selection_.begin(), selection_.end(), node) != selection_.end();
-    const bool isTransform = node->hasFn(MFn::kTransform);
+    const bool isTransform = node->HasFn(MFn::kTransform);
     if (!isTransform) {
         Item item;
         item.transform = node->parent();
         item.shape = node;
-        item.world = toQt(worldMatrix(*node));
+        item.world = ToQt(WorldMatrix(*node));
         item.selected = selected;
         item.wireframe = flag(*node, "template", false);
-        if (node->hasFn(MFn::kCamera)) {
-            item.kind = Kind::Camera;
-            item.lens = CameraLens::read(*node);
+        if (node->HasFn(MFn::kCamera)) {
+            item.kind = Kind::kCamera;
+            item.lens = CameraLens::Read(*node);
             items_.push_back(std::move(item));
-        } else if (node->hasFn(MFn::kMesh) && !node->type().geometryAttribute().empty()) {
-            const AttributePtr geometry = node->findAttribute(node->type().geometryAttribute());
-            const Value value = geometry ? Scene::instance().evaluate(*node, *geometry) : Value{};
+        } else if (node->HasFn(MFn::kMesh) && !node->type().GeometryAttribute().empty()) {
+            const AttributePtr geometry = node->FindAttribute(node->type().GeometryAttribute());
+            const Value value = geometry ? Scene::Instance().evaluate(*node, *geometry) : Value{};
             const DataPtr* data = std::get_if<DataPtr>(&value);
             auto mesh = data != nullptr ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
             if (mesh && mesh->numPolygons() > 0) {
-                item.kind = Kind::Mesh;
+                item.kind = Kind::kMesh;
                 item.mesh = std::move(mesh);
                 items_.push_back(std::move(item));
             }
@@ -74,26 +74,26 @@ void SceneDrawList::visit(const NodePtr& node, bool selectedAbove) {
         return;
     }
     bool hasShape = false;
-    for (const NodePtr& child : node->children()) hasShape = hasShape || !child->hasFn(MFn::kTransform);
+    for (const NodePtr& child : node->Children()) hasShape = hasShape || !child->HasFn(MFn::kTransform);
     if (!hasShape) {
         Item item;
         item.transform = node;
-        item.world = toQt(worldMatrix(*node));
+        item.world = ToQt(WorldMatrix(*node));
         item.selected = selected;
         items_.push_back(std::move(item));
     }
-    for (const NodePtr& child : node->children()) visit(child, selected);
+    for (const NodePtr& child : node->Children()) Visit(child, selected);
 }
 
-std::size_t SceneDrawList::triangleCount() const {
+std::size_t SceneDrawList::TriangleCount() const {
     std::size_t count = 0;
     for (const Item& item : items_)
         if (item.mesh)
-            count += static_cast<std::size_t>(item.mesh->numFaceVertices() - 2 * item.mesh->numPolygons());
+            count += static_cast<std::size_t>(item.mesh->NumFaceVertices() - 2 * item.mesh->numPolygons());
     return count;
 }
 
-std::optional<SceneDrawList::Box> SceneDrawList::bounds(bool selectedOnly) const {
+std::optional<SceneDrawList::Box> SceneDrawList::Bounds(bool selectedOnly) const {
     std::optional<Box> box;
     auto add = [&box](const QVector3D& point) {
         if (!box) {
@@ -111,12 +111,12 @@ std::optional<SceneDrawList::Box> SceneDrawList::bounds(bool selectedOnly) const
             add(item.world.map(QVector3D()));
             continue;
         }
-        for (const MPoint& point : item.mesh->points()) add(item.world.map(toVector(point)));
+        for (const MPoint& point : item.mesh->Points()) add(item.world.map(ToVector(point)));
     }
     return box;
 }
 
-NodePtr SceneDrawList::pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const {
+NodePtr SceneDrawList::Pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const {
     double nearest = std::numeric_limits<double>::infinity();
     NodePtr found;
     const QVector3D unit = direction.normalized();

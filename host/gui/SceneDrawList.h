@@ -20,10 +20,10 @@ namespace vex::host::gui {
 /// selection is) without touching the scene again.
 class SceneDrawList {
 public:
-    enum class Kind { Mesh, Camera, Locator };
+    enum class Kind { kMesh, kCamera, kLocator };
 
     struct Item {
-        Kind kind = Kind::Locator;
+        Kind kind = Kind::kLocator;
         /// The node a click on the item selects: the shape's transform (the transform itself for a cross).
         NodePtr transform;
         /// The camera or mesh shape (null for a cross).
@@ -45,27 +45,27 @@ public:
 
     /// Reads the scene's visible DAG at the current time (hidden nodes and everything below them, and
     /// intermediate objects, are left out).
-    void collect();
+    void Collect();
 
-    const std::vector<Item>& items() const { return items_; }
+    const std::vector<Item>& Items() const { return items_; }
     /// The number of triangles of all meshes (the fans of their polygons).
-    std::size_t triangleCount() const;
+    std::size_t TriangleCount() const;
 
     /// The world box around every item, or around the selected ones only; none when there is nothing.
-    std::optional<Box> bounds(bool selectedOnly) const;
+    std::optional<Box> Bounds(bool selectedOnly) const;
 
     /// The transform of the nearest item the world ray from `origin` along `direction` meets: meshes by
     /// their triangles, cameras and crosses within `pickRadius` of their centre (world units at the
     /// item's distance, per unit of distance). Null when the ray meets nothing.
-    NodePtr pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const;
+    NodePtr Pick(const QVector3D& origin, const QVector3D& direction, double pickRadius) const;
 
     /// A DAG node's world matrix at the current time (the identity when it has none).
-    static Matrix worldMatrix(const Node& node);
+    static Matrix WorldMatrix(const Node& node);
     /// The host's row-vector matrix as a column-vector matrix.
-    static QMatrix4x4 toQt(const Matrix& matrix);
+    static QMatrix4x4 ToQt(const Matrix& matrix);
 
 private:
-    void visit(const NodePtr& node, bool selectedAbove);
+    void Visit(const NodePtr& node, bool selectedAbove);
 
     std::vector<Item> items_;
     std::vector<NodePtr> selection_;

@@ -26,17 +26,17 @@ public:
     SceneWatcher& operator=(const SceneWatcher&) = delete;
 
     /// Tells the listeners of the pending changes now instead of waiting for the event loop.
-    void flush();
+    void Flush();
 
 private:
     /// Notes a change and asks the event loop to deliver it.
-    void note(bool scene, bool time);
+    void Note(bool scene, bool time);
 
-    static void onNode(MObject& node, void* self);
-    static void onParent(MDagPath& child, MDagPath& parent, void* self);
-    static void onCommand(const MString& text, void* self);
+    static void OnNode(MObject& node, void* self);
+    static void OnParent(MDagPath& child, MDagPath& parent, void* self);
+    static void OnCommand(const MString& text, void* self);
     static void onEvent(void* self);
-    static void onTime(void* self);
+    static void OnTime(void* self);
 
     Listener sceneChanged_;
     Listener timeChanged_;

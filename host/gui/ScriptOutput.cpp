@@ -8,13 +8,13 @@ namespace vex::host::gui {
 
 namespace {
 
-QColor colourOf(ScriptEditor::Kind kind, const QPalette& palette) {
+QColor ColourOf(ScriptEditor::Kind kind, const QPalette& palette) {
     switch (kind) {
-    case ScriptEditor::Kind::Error:
+    case ScriptEditor::Kind::kError:
         return QColor(200, 0, 0);
-    case ScriptEditor::Kind::Warning:
+    case ScriptEditor::Kind::kWarning:
         return QColor(190, 110, 0);
-    case ScriptEditor::Kind::Command:
+    case ScriptEditor::Kind::kCommand:
         return palette.color(QPalette::PlaceholderText);
     default:
         return palette.color(QPalette::Text);
@@ -24,25 +24,25 @@ QColor colourOf(ScriptEditor::Kind kind, const QPalette& palette) {
 } // namespace
 
 ScriptOutput::ScriptOutput(QWidget* parent)
-    : QPlainTextEdit(parent), watcher_([this] { showNewLines(); }, [this] { showNewLines(); }) {
+    : QPlainTextEdit(parent), watcher_([this] { ShowNewLines(); }, [this] { ShowNewLines(); }) {
     setReadOnly(true);
     setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // Only what is written from now on: the output of earlier work belongs to whoever ran it.
-    shown_ = ScriptEditor::get().lines().size();
+    shown_ = ScriptEditor::get().Lines().size();
 }
 
-void ScriptOutput::showNewLines() {
-    const auto& lines = ScriptEditor::get().lines();
+void ScriptOutput::ShowNewLines() {
+    const auto& lines = ScriptEditor::get().Lines();
     if (shown_ > lines.size()) shown_ = 0; // the output was cleared meanwhile
-    for (; shown_ < lines.size(); ++shown_) appendLine(lines[shown_]);
+    for (; shown_ < lines.size(); ++shown_) AppendLine(lines[shown_]);
 }
 
-void ScriptOutput::appendLine(const ScriptEditor::Line& line) {
-    std::string shown = line.shown();
+void ScriptOutput::AppendLine(const ScriptEditor::Line& line) {
+    std::string shown = line.Shown();
     while (!shown.empty() && shown.back() == '\n') shown.pop_back();
     QTextCharFormat format;
-    format.setForeground(colourOf(line.kind, palette()));
+    format.setForeground(ColourOf(line.kind, palette()));
     QTextCursor cursor(document());
     cursor.movePosition(QTextCursor::End);
     if (!document()->isEmpty()) cursor.insertBlock();

@@ -17,9 +17,9 @@ public:
     explicit ScriptOutput(QWidget* parent = nullptr);
 
     /// Shows the lines the host's script output got since the last call.
-    void showNewLines();
+    void ShowNewLines();
     /// Adds one line as the host shows it, coloured by its kind.
-    void appendLine(const ScriptEditor::Line& line);
+    void AppendLine(const ScriptEditor::Line& line);
 
 private:
     std::size_t shown_ = 0;

@@ -16,9 +16,9 @@ ShelfBar::ShelfBar(QWidget* parent) : QTabWidget(parent), watcher_([this] { refr
     refresh();
 }
 
-std::string ShelfBar::fingerprint() {
-    std::string text = UiState::get().currentShelf();
-    for (const UiState::ShelfTab& shelf : UiState::get().shelves()) {
+std::string ShelfBar::Fingerprint() {
+    std::string text = UiState::get().CurrentShelf();
+    for (const UiState::ShelfTab& shelf : UiState::get().Shelves()) {
         text += "\n" + shelf.name;
         for (const UiState::ShelfButton& button : shelf.buttons) {
             text += "\t" + button.name;
@@ -29,7 +29,7 @@ std::string ShelfBar::fingerprint() {
 }
 
 void ShelfBar::refresh() {
-    std::string now = fingerprint();
+    std::string now = Fingerprint();
     if (now == shown_ && count() > 0) return;
     shown_ = std::move(now);
     while (count() > 0) {
@@ -38,7 +38,7 @@ void ShelfBar::refresh() {
         delete page;
     }
     const UiState& ui = UiState::get();
-    for (const UiState::ShelfTab& shelf : ui.shelves()) {
+    for (const UiState::ShelfTab& shelf : ui.Shelves()) {
         auto* page = new QWidget;
         auto* row = new QHBoxLayout(page);
         row->setContentsMargins(2, 2, 2, 2);
@@ -58,13 +58,13 @@ void ShelfBar::refresh() {
             tool->setToolTip(QString::fromStdString(button.flag("-ann", "-annotation")));
             const std::string command = button.flag("-c", "-command");
             QObject::connect(tool, &QToolButton::clicked, tool, [command] {
-                if (!command.empty()) CommandEngine::get().execute(command, true, true);
+                if (!command.empty()) CommandEngine::get().Execute(command, true, true);
             });
             row->addWidget(tool);
         }
         row->addStretch(1);
         addTab(page, QString::fromStdString(shelf.name));
-        if (shelf.name == ui.currentShelf()) setCurrentIndex(count() - 1);
+        if (shelf.name == ui.CurrentShelf()) setCurrentIndex(count() - 1);
     }
 }
 

@@ -22,7 +22,7 @@ public:
 
 private:
     /// A text that changes whenever a shelf or a button comes, goes or changes.
-    static std::string fingerprint();
+    static std::string Fingerprint();
 
     std::string shown_;
     SceneWatcher watcher_;

@@ -13,13 +13,13 @@ TimeSlider::TimeSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent) {
     setPageStep(1);
 }
 
-void TimeSlider::setKeyFrames(std::vector<double> frames) {
+void TimeSlider::SetKeyFrames(std::vector<double> frames) {
     if (frames == keys_) return;
     keys_ = std::move(frames);
     update();
 }
 
-int TimeSlider::positionOf(double frame) const {
+int TimeSlider::PositionOf(double frame) const {
     QStyleOptionSlider option;
     initStyleOption(&option);
     const QRect groove = style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, this);
@@ -35,7 +35,7 @@ void TimeSlider::paintEvent(QPaintEvent* event) {
     painter.setPen(QPen(QColor(220, 40, 40), 2));
     for (double frame : keys_) {
         if (frame < minimum() || frame > maximum()) continue;
-        const int x = positionOf(frame);
+        const int x = PositionOf(frame);
         painter.drawLine(x, height() / 2, x, height() - 2);
     }
 }

@@ -13,11 +13,11 @@ public:
     explicit TimeSlider(QWidget* parent = nullptr);
 
     /// The frames that get a key tick (those outside the range are not drawn).
-    void setKeyFrames(std::vector<double> frames);
-    const std::vector<double>& keyFrames() const { return keys_; }
+    void SetKeyFrames(std::vector<double> frames);
+    const std::vector<double>& KeyFrames() const { return keys_; }
 
     /// The horizontal place of a frame inside the slider, as the handle's centre would be there.
-    int positionOf(double frame) const;
+    int PositionOf(double frame) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -18,16 +18,16 @@ namespace vex::host::gui {
 namespace {
 
 using HostTimeline = vex::host::Timeline;
-using builtins::units::framesToSeconds;
-using builtins::units::secondsToFrames;
+using builtins::units::FramesToSeconds;
+using builtins::units::SecondsToFrames;
 
 // The frames of every key on the anim curves that drive the node's attributes.
-void addKeyFrames(const Node& node, std::vector<double>& frames) {
-    for (const Link& input : node.inputs())
+void AddKeyFrames(const Node& node, std::vector<double>& frames) {
+    for (const Link& input : node.Inputs())
         if (NodePtr source = input.other.lock())
-            if (auto curve = AnimCurveData::of(*source))
-                for (const AnimCurveData::Key& key : curve->keys())
-                    frames.push_back(secondsToFrames(key.time));
+            if (auto curve = AnimCurveData::Of(*source))
+                for (const AnimCurveData::Key& key : curve->Keys())
+                    frames.push_back(SecondsToFrames(key.time));
 }
 
 } // namespace
@@ -35,7 +35,7 @@ void addKeyFrames(const Node& node, std::vector<double>& frames) {
 Timeline::Timeline(QWidget* parent)
     : QWidget(parent), start_(new NumberField(this)), end_(new NumberField(this)),
       frame_(new NumberField(this)), slider_(new TimeSlider(this)),
-      watcher_([this] { refresh(); }, [this] { showTime(); }) {
+      watcher_([this] { refresh(); }, [this] { ShowTime(); }) {
     const QStyle::StandardPixmap icons[] = {QStyle::SP_MediaSkipBackward, QStyle::SP_MediaSeekBackward,
                                             QStyle::SP_MediaPlay, QStyle::SP_MediaSeekForward,
                                             QStyle::SP_MediaSkipForward};
@@ -60,25 +60,25 @@ Timeline::Timeline(QWidget* parent)
     for (QToolButton* button : buttons_) row->addWidget(button);
 
     connect(slider_, &QSlider::valueChanged, this, [this](int frame) {
-        if (!showing_) goToFrame(frame);
+        if (!showing_) GoToFrame(frame);
     });
-    frame_->onEdited([this](double frame) { goToFrame(frame); });
-    start_->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-min"}, frame}); });
-    end_->onEdited([](double frame) { runCommand("playbackOptions", {Flag{"-max"}, frame}); });
-    connect(&button(Button::ToStart), &QToolButton::clicked, this,
-            [this] { goToFrame(secondsToFrames(HostTimeline::instance().minTime())); });
-    connect(&button(Button::ToEnd), &QToolButton::clicked, this,
-            [this] { goToFrame(secondsToFrames(HostTimeline::instance().maxTime())); });
-    connect(&button(Button::StepBack), &QToolButton::clicked, this,
-            [this] { stepBy(-HostTimeline::instance().playbackBy()); });
-    connect(&button(Button::StepForward), &QToolButton::clicked, this,
-            [this] { stepBy(HostTimeline::instance().playbackBy()); });
-    connect(&button(Button::Play), &QToolButton::clicked, this, [this] { togglePlay(); });
+    frame_->OnEdited([this](double frame) { GoToFrame(frame); });
+    start_->OnEdited([](double frame) { RunCommand("playbackOptions", {Flag{"-min"}, frame}); });
+    end_->OnEdited([](double frame) { RunCommand("playbackOptions", {Flag{"-max"}, frame}); });
+    connect(&button(Button::kToStart), &QToolButton::clicked, this,
+            [this] { GoToFrame(SecondsToFrames(HostTimeline::Instance().minTime())); });
+    connect(&button(Button::kToEnd), &QToolButton::clicked, this,
+            [this] { GoToFrame(SecondsToFrames(HostTimeline::Instance().maxTime())); });
+    connect(&button(Button::kStepBack), &QToolButton::clicked, this,
+            [this] { StepBy(-HostTimeline::Instance().PlaybackBy()); });
+    connect(&button(Button::kStepForward), &QToolButton::clicked, this,
+            [this] { StepBy(HostTimeline::Instance().PlaybackBy()); });
+    connect(&button(Button::kPlay), &QToolButton::clicked, this, [this] { TogglePlay(); });
 
     player_.setTimerType(Qt::PreciseTimer);
-    connect(&player_, &QTimer::timeout, this, [this] { playDueSteps(); });
-    playingCallback_ = MessageHub::get().addConditionCallback("playingBack", &Timeline::onPlaying, this);
-    followPlaying();
+    connect(&player_, &QTimer::timeout, this, [this] { PlayDueSteps(); });
+    playingCallback_ = MessageHub::get().addConditionCallback("playingBack", &Timeline::OnPlaying, this);
+    FollowPlaying();
     refresh();
 }
 
@@ -91,57 +91,57 @@ QToolButton& Timeline::button(Button which) {
 }
 
 void Timeline::refresh() {
-    const HostTimeline& timeline = HostTimeline::instance();
-    const double first = secondsToFrames(timeline.minTime()), last = secondsToFrames(timeline.maxTime());
+    const HostTimeline& timeline = HostTimeline::Instance();
+    const double first = SecondsToFrames(timeline.minTime()), last = SecondsToFrames(timeline.maxTime());
     start_->setValue(first);
     end_->setValue(last);
     showing_ = true;
     slider_->setRange(static_cast<int>(std::floor(first)), static_cast<int>(std::ceil(last)));
     showing_ = false;
-    showTime();
-    showKeys();
+    ShowTime();
+    ShowKeys();
 }
 
-void Timeline::showTime() {
-    const double frame = secondsToFrames(HostTimeline::instance().currentTime());
+void Timeline::ShowTime() {
+    const double frame = SecondsToFrames(HostTimeline::Instance().currentTime());
     frame_->setValue(frame);
     showing_ = true;
     slider_->setValue(static_cast<int>(std::lround(frame)));
     showing_ = false;
 }
 
-void Timeline::showKeys() {
+void Timeline::ShowKeys() {
     std::vector<double> frames;
-    for (const NodePtr& node : Scene::instance().selection()) addKeyFrames(*node, frames);
+    for (const NodePtr& node : Scene::Instance().Selection()) AddKeyFrames(*node, frames);
     std::sort(frames.begin(), frames.end());
     frames.erase(std::unique(frames.begin(), frames.end()), frames.end());
-    slider_->setKeyFrames(std::move(frames));
+    slider_->SetKeyFrames(std::move(frames));
 }
 
-void Timeline::goToFrame(double frame) {
-    runCommand("currentTime", {frame}, false);
+void Timeline::GoToFrame(double frame) {
+    RunCommand("currentTime", {frame}, false);
 }
 
-void Timeline::stepBy(double frames) {
-    const HostTimeline& timeline = HostTimeline::instance();
-    const double first = secondsToFrames(timeline.minTime()), last = secondsToFrames(timeline.maxTime());
-    goToFrame(std::clamp(secondsToFrames(timeline.currentTime()) + frames, first, last));
+void Timeline::StepBy(double frames) {
+    const HostTimeline& timeline = HostTimeline::Instance();
+    const double first = SecondsToFrames(timeline.minTime()), last = SecondsToFrames(timeline.maxTime());
+    GoToFrame(std::clamp(SecondsToFrames(timeline.currentTime()) + frames, first, last));
 }
 
-void Timeline::togglePlay() {
-    HostTimeline& timeline = HostTimeline::instance();
-    if (timeline.isPlaying())
+void Timeline::TogglePlay() {
+    HostTimeline& timeline = HostTimeline::Instance();
+    if (timeline.IsPlaying())
         timeline.stop();
     else
-        timeline.play(true);
+        timeline.Play(true);
 }
 
-void Timeline::followPlaying() {
-    const HostTimeline& timeline = HostTimeline::instance();
-    const bool playing = timeline.isPlaying();
-    button(Button::Play)
+void Timeline::FollowPlaying() {
+    const HostTimeline& timeline = HostTimeline::Instance();
+    const bool playing = timeline.IsPlaying();
+    button(Button::kPlay)
         .setIcon(style()->standardIcon(playing ? QStyle::SP_MediaStop : QStyle::SP_MediaPlay));
-    button(Button::Play).setToolTip(playing ? "Stop" : "Play");
+    button(Button::kPlay).setToolTip(playing ? "Stop" : "Play");
     if (!playing) {
         player_.stop();
         return;
@@ -149,22 +149,22 @@ void Timeline::followPlaying() {
     if (player_.isActive()) return;
     // One step of the playback every step's worth of frames at the scene's rate, counted on the clock
     // so that late timer events catch up instead of slowing the playback down.
-    stepSeconds_ = framesToSeconds(timeline.playbackBy()) - framesToSeconds(0.0);
+    stepSeconds_ = FramesToSeconds(timeline.PlaybackBy()) - FramesToSeconds(0.0);
     stepsPlayed_ = 0;
     playClock_.start();
     player_.start(std::max(1, static_cast<int>(std::lround(stepSeconds_ * 1000.0 / 2.0))));
 }
 
-void Timeline::playDueSteps() {
+void Timeline::PlayDueSteps() {
     if (stepSeconds_ <= 0.0) return;
     const auto due =
         static_cast<long long>(static_cast<double>(playClock_.elapsed()) / 1000.0 / stepSeconds_);
     for (; stepsPlayed_ < due; ++stepsPlayed_)
-        if (!HostTimeline::instance().step()) return;
+        if (!HostTimeline::Instance().step()) return;
 }
 
-void Timeline::onPlaying(bool, void* self) {
-    static_cast<Timeline*>(self)->followPlaying();
+void Timeline::OnPlaying(bool, void* self) {
+    static_cast<Timeline*>(self)->FollowPlaying();
 }
 
 } // namespace vex::host::gui

@@ -20,7 +20,7 @@ namespace vex::host::gui {
 /// or the play command).
 class Timeline : public QWidget {
 public:
-    enum class Button { ToStart, StepBack, Play, StepForward, ToEnd };
+    enum class Button { kToStart, kStepBack, kPlay, kStepForward, kToEnd };
 
     explicit Timeline(QWidget* parent = nullptr);
     ~Timeline() override;
@@ -29,27 +29,27 @@ public:
     void refresh();
 
     /// The scrub bar.
-    TimeSlider& slider() { return *slider_; }
+    TimeSlider& Slider() { return *slider_; }
     /// The boxes of the range's start and end and of the current frame.
-    NumberField& startField() { return *start_; }
-    NumberField& endField() { return *end_; }
-    NumberField& frameField() { return *frame_; }
+    NumberField& StartField() { return *start_; }
+    NumberField& EndField() { return *end_; }
+    NumberField& FrameField() { return *frame_; }
     /// One of the transport buttons.
     QToolButton& button(Button which);
 
 private:
     /// Moves the host's current time to `frame` (not kept for undo, as the slider is dragged freely).
-    void goToFrame(double frame);
+    void GoToFrame(double frame);
     /// Moves the current time by `frames`, kept inside the playback range.
-    void stepBy(double frames);
-    void togglePlay();
+    void StepBy(double frames);
+    void TogglePlay();
     /// Follows the host's playing state: runs or stops the stepping timer.
-    void followPlaying();
+    void FollowPlaying();
     /// Makes the playback steps that are due by the clock since playing started.
-    void playDueSteps();
-    void showTime();
-    void showKeys();
-    static void onPlaying(bool playing, void* self);
+    void PlayDueSteps();
+    void ShowTime();
+    void ShowKeys();
+    static void OnPlaying(bool playing, void* self);
 
     NumberField* start_;
     NumberField* end_;

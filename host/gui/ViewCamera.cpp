@@ -18,24 +18,24 @@ constexpr double kMaxDistance = 1e7;
 
 ViewCamera::ViewCamera() : distance_(std::sqrt(28.0 * 28.0 * 2 + 21.0 * 21.0)), yaw_(0.0), pitch_(0.0) {
     // The eye a new scene's perspective camera has, at (28, 21, 28) looking at the origin.
-    setPose({28.0f, 21.0f, 28.0f}, {-28.0f, -21.0f, -28.0f});
+    SetPose({28.0f, 21.0f, 28.0f}, {-28.0f, -21.0f, -28.0f});
 }
 
-void ViewCamera::tumble(double yawDegrees, double pitchDegrees) {
+void ViewCamera::Tumble(double yawDegrees, double pitchDegrees) {
     yaw_ = std::remainder(yaw_ + yawDegrees, 360.0);
     pitch_ = std::clamp(pitch_ + pitchDegrees, -kPitchLimit, kPitchLimit);
 }
 
-void ViewCamera::track(double right, double up) {
+void ViewCamera::Track(double right, double up) {
     const double height = 2.0 * distance_ * std::tan(fieldOfView_ / 2.0 / kDegrees);
-    const QMatrix4x4 toWorld = viewMatrix().inverted();
+    const QMatrix4x4 toWorld = ViewMatrix().inverted();
     const QVector3D rightAxis = toWorld.mapVector({1, 0, 0});
     const QVector3D upAxis = toWorld.mapVector({0, 1, 0});
     centre_ += (rightAxis * static_cast<float>(right) + upAxis * static_cast<float>(up)) *
                static_cast<float>(height);
 }
 
-void ViewCamera::dolly(double factor) {
+void ViewCamera::Dolly(double factor) {
     if (!(factor > 0.0) || !std::isfinite(factor)) return;
     distance_ = std::clamp(distance_ * factor, kMinDistance, kMaxDistance);
 }
@@ -50,7 +50,7 @@ void ViewCamera::frame(const QVector3D& low, const QVector3D& high, double aspec
         std::clamp(1.1 * radius / std::sin(std::min(halfHeight, halfWidth)), kMinDistance, kMaxDistance);
 }
 
-void ViewCamera::setPose(const QVector3D& eye, const QVector3D& forward) {
+void ViewCamera::SetPose(const QVector3D& eye, const QVector3D& forward) {
     const QVector3D f = forward.normalized();
     if (f.isNull()) return;
     pitch_ = std::clamp(-std::asin(std::clamp(static_cast<double>(f.y()), -1.0, 1.0)) * kDegrees,
@@ -59,7 +59,7 @@ void ViewCamera::setPose(const QVector3D& eye, const QVector3D& forward) {
     centre_ = eye + f * static_cast<float>(distance_);
 }
 
-QVector3D ViewCamera::eye() const {
+QVector3D ViewCamera::Eye() const {
     const double yaw = yaw_ / kDegrees;
     const double pitch = pitch_ / kDegrees;
     // The direction from the centre back to the eye.
@@ -69,13 +69,13 @@ QVector3D ViewCamera::eye() const {
     return centre_ + back * static_cast<float>(distance_);
 }
 
-QMatrix4x4 ViewCamera::viewMatrix() const {
+QMatrix4x4 ViewCamera::ViewMatrix() const {
     QMatrix4x4 view;
-    view.lookAt(eye(), centre_, {0, 1, 0});
+    view.lookAt(Eye(), centre_, {0, 1, 0});
     return view;
 }
 
-QMatrix4x4 ViewCamera::projectionMatrix(double aspect) const {
+QMatrix4x4 ViewCamera::ProjectionMatrix(double aspect) const {
     QMatrix4x4 projection;
     // Near and far follow the distance, so both a 1 cm prop and a 10 km terrain stay inside them.
     projection.perspective(static_cast<float>(fieldOfView_), static_cast<float>(std::max(aspect, 1e-3)),

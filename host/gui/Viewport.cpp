@@ -79,16 +79,16 @@ void main() {
 }
 )";
 
-QVector3D rgb(const QColor& colour) {
+QVector3D Rgb(const QColor& colour) {
     return {static_cast<float>(colour.redF()), static_cast<float>(colour.greenF()),
             static_cast<float>(colour.blueF())};
 }
 
-NodePtr cameraShapeOf(const NodePtr& node) {
-    if (!node || !node->isAlive()) return nullptr;
-    if (node->hasFn(MFn::kCamera)) return node;
-    for (const NodePtr& child : node->children())
-        if (child->isAlive() && child->hasFn(MFn::kCamera)) return child;
+NodePtr CameraShapeOf(const NodePtr& node) {
+    if (!node || !node->IsAlive()) return nullptr;
+    if (node->HasFn(MFn::kCamera)) return node;
+    for (const NodePtr& child : node->Children())
+        if (child->IsAlive() && child->HasFn(MFn::kCamera)) return child;
     return nullptr;
 }
 
@@ -105,10 +105,10 @@ struct Viewport::GpuMesh {
 };
 
 Viewport::Viewport(QWidget* parent)
-    : QWidget(parent), watcher_([this] { requestDraw(); },
+    : QWidget(parent), watcher_([this] { RequestDraw(); },
                                 [this] {
                                     lastTimeChange_ = clock_.elapsed();
-                                    requestDraw();
+                                    RequestDraw();
                                 }) {
     clock_.start();
     setFocusPolicy(Qt::StrongFocus);
@@ -116,7 +116,7 @@ Viewport::Viewport(QWidget* parent)
 }
 
 Viewport::~Viewport() {
-    if (gl_ != GlState::Ready || !context_->makeCurrent(&surface_)) return;
+    if (gl_ != GlState::kReady || !context_->makeCurrent(&surface_)) return;
     meshes_.clear();
     lineBuffer_.destroy();
     shaded_.reset();
@@ -125,75 +125,75 @@ Viewport::~Viewport() {
     context_->doneCurrent();
 }
 
-bool Viewport::lookThrough(const NodePtr& camera) {
+bool Viewport::LookThrough(const NodePtr& camera) {
     if (!camera) {
         camera_.reset();
-        requestDraw();
+        RequestDraw();
         return true;
     }
-    const NodePtr shape = cameraShapeOf(camera);
+    const NodePtr shape = CameraShapeOf(camera);
     if (!shape) return false;
     camera_ = shape;
-    requestDraw();
+    RequestDraw();
     return true;
 }
 
-NodePtr Viewport::lookedThrough() const {
+NodePtr Viewport::LookedThrough() const {
     NodePtr camera = camera_.lock();
-    return camera && camera->isAlive() ? camera : nullptr;
+    return camera && camera->IsAlive() ? camera : nullptr;
 }
 
-QString Viewport::viewName() const {
-    const NodePtr camera = lookedThrough();
+QString Viewport::ViewName() const {
+    const NodePtr camera = LookedThrough();
     if (!camera) return QStringLiteral("persp (free)");
     const NodePtr transform = camera->parent();
     return QString::fromStdString(transform ? transform->name() : camera->name());
 }
 
-void Viewport::frameSelected() {
+void Viewport::FrameSelected() {
     frame(true);
 }
 
-void Viewport::frameAll() {
+void Viewport::FrameAll() {
     frame(false);
 }
 
 void Viewport::frame(bool selectedFirst) {
-    drawList_.collect();
-    auto box = drawList_.bounds(selectedFirst);
-    if (!box && selectedFirst) box = drawList_.bounds(false);
+    drawList_.Collect();
+    auto box = drawList_.Bounds(selectedFirst);
+    if (!box && selectedFirst) box = drawList_.Bounds(false);
     if (!box) return;
-    detachFromCamera();
+    DetachFromCamera();
     view_.frame(box->low, box->high, height() > 0 ? static_cast<double>(width()) / height() : 1.0);
-    requestDraw();
+    RequestDraw();
 }
 
-QMatrix4x4 Viewport::viewMatrix() const {
-    if (const NodePtr camera = lookedThrough())
-        return SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera)).inverted();
-    return view_.viewMatrix();
+QMatrix4x4 Viewport::ViewMatrix() const {
+    if (const NodePtr camera = LookedThrough())
+        return SceneDrawList::ToQt(SceneDrawList::WorldMatrix(*camera)).inverted();
+    return view_.ViewMatrix();
 }
 
-QMatrix4x4 Viewport::projectionMatrix() const {
+QMatrix4x4 Viewport::ProjectionMatrix() const {
     const double aspect = height() > 0 ? static_cast<double>(width()) / height() : 1.0;
-    if (const NodePtr camera = lookedThrough()) return CameraLens::read(*camera).projectionMatrix(aspect);
-    return view_.projectionMatrix(aspect);
+    if (const NodePtr camera = LookedThrough()) return CameraLens::Read(*camera).ProjectionMatrix(aspect);
+    return view_.ProjectionMatrix(aspect);
 }
 
-QMatrix4x4 Viewport::viewProjection() const {
-    return projectionMatrix() * viewMatrix();
+QMatrix4x4 Viewport::ViewProjection() const {
+    return ProjectionMatrix() * ViewMatrix();
 }
 
-void Viewport::detachFromCamera() {
-    const NodePtr camera = lookedThrough();
+void Viewport::DetachFromCamera() {
+    const NodePtr camera = LookedThrough();
     camera_.reset();
     if (!camera) return;
-    const QMatrix4x4 toWorld = SceneDrawList::toQt(SceneDrawList::worldMatrix(*camera));
-    view_.setPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
+    const QMatrix4x4 toWorld = SceneDrawList::ToQt(SceneDrawList::WorldMatrix(*camera));
+    view_.SetPose(toWorld.map(QVector3D()), toWorld.mapVector({0, 0, -1}));
 }
 
-std::pair<QVector3D, QVector3D> Viewport::rayAt(const QPoint& position) const {
-    const QMatrix4x4 toWorld = viewProjection().inverted();
+std::pair<QVector3D, QVector3D> Viewport::RayAt(const QPoint& position) const {
+    const QMatrix4x4 toWorld = ViewProjection().inverted();
     const float x =
         2.0f * (static_cast<float>(position.x()) + 0.5f) / static_cast<float>(std::max(width(), 1)) - 1.0f;
     const float y =
@@ -203,31 +203,31 @@ std::pair<QVector3D, QVector3D> Viewport::rayAt(const QPoint& position) const {
     return {nearPoint, (farPoint - nearPoint).normalized()};
 }
 
-NodePtr Viewport::nodeAt(const QPoint& position) {
-    drawList_.collect();
-    const auto [origin, direction] = rayAt(position);
-    return drawList_.pick(origin, direction, kPickRadius);
+NodePtr Viewport::NodeAt(const QPoint& position) {
+    drawList_.Collect();
+    const auto [origin, direction] = RayAt(position);
+    return drawList_.Pick(origin, direction, kPickRadius);
 }
 
-void Viewport::selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers) {
-    const NodePtr node = nodeAt(position);
+void Viewport::SelectAt(const QPoint& position, Qt::KeyboardModifiers modifiers) {
+    const NodePtr node = NodeAt(position);
     if (!node) {
-        if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) runCommand("select", {Flag{"-cl"}});
+        if (!(modifiers & (Qt::ShiftModifier | Qt::ControlModifier))) RunCommand("select", {Flag{"-cl"}});
         return;
     }
     const char* mode = (modifiers & Qt::ShiftModifier)     ? "-tgl"
                        : (modifiers & Qt::ControlModifier) ? "-d"
                                                            : "-r";
-    runCommand("select", {Flag{mode}, Scene::instance().partialPathName(*node)});
+    RunCommand("select", {Flag{mode}, Scene::Instance().partialPathName(*node)});
 }
 
-bool Viewport::hasOpenGL() {
-    return setUpOpenGL();
+bool Viewport::HasOpenGl() {
+    return SetUpOpenGl();
 }
 
-bool Viewport::setUpOpenGL() {
-    if (gl_ != GlState::Untried) return gl_ == GlState::Ready;
-    gl_ = GlState::Missing;
+bool Viewport::SetUpOpenGl() {
+    if (gl_ != GlState::kUntried) return gl_ == GlState::kReady;
+    gl_ = GlState::kMissing;
     context_ = std::make_unique<QOpenGLContext>();
     if (!context_->create()) return false;
     surface_.setFormat(context_->format());
@@ -247,18 +247,18 @@ bool Viewport::setUpOpenGL() {
                  qPrintable(wires_->log()));
         return false;
     }
-    gl_ = GlState::Ready;
+    gl_ = GlState::kReady;
     return true;
 }
 
-Viewport::GpuMesh& Viewport::upload(const std::shared_ptr<const MeshData>& mesh) {
+Viewport::GpuMesh& Viewport::Upload(const std::shared_ptr<const MeshData>& mesh) {
     auto& slot = meshes_[mesh.get()];
     // A new mesh at the address of a freed one is not the freed one's copy.
     if (slot && slot->source.lock() != mesh) slot.reset();
     if (!slot) {
         slot = std::make_unique<GpuMesh>();
         slot->source = mesh;
-        const MeshArrays arrays = MeshArrays::build(*mesh);
+        const MeshArrays arrays = MeshArrays::Build(*mesh);
         auto fill = [](QOpenGLBuffer& buffer, const auto& data) {
             buffer.create();
             buffer.bind();
@@ -275,7 +275,7 @@ Viewport::GpuMesh& Viewport::upload(const std::shared_ptr<const MeshData>& mesh)
     return *slot;
 }
 
-void Viewport::releaseUnused() {
+void Viewport::ReleaseUnused() {
     for (auto it = meshes_.begin(); it != meshes_.end();) {
         if (it->second->used) {
             it->second->used = false;
@@ -286,7 +286,7 @@ void Viewport::releaseUnused() {
     }
 }
 
-void Viewport::requestDraw() {
+void Viewport::RequestDraw() {
     const qint64 now = clock_.elapsed();
     const bool timeMoving = lastTimeChange_ >= 0 && now - lastTimeChange_ < kTimeMovingMs;
     const qint64 wait = timeMoving ? drawEnd_ + kBudgetFactor * drawCost_ - now : 0;
@@ -303,30 +303,30 @@ void Viewport::requestDraw() {
 }
 
 QImage Viewport::render() {
-    if (!setUpOpenGL() || !context_->makeCurrent(&surface_)) return {};
+    if (!SetUpOpenGl() || !context_->makeCurrent(&surface_)) return {};
     const QSize size = (QSizeF(std::max(width(), 1), std::max(height(), 1)) * devicePixelRatioF()).toSize();
     if (!frame_ || frame_->size() != size)
         frame_ = std::make_unique<QOpenGLFramebufferObject>(size, QOpenGLFramebufferObject::Depth);
     if (!frame_->isValid() || !frame_->bind()) return {};
     glViewport(0, 0, size.width(), size.height());
-    drawScene();
+    DrawScene();
     frame_->release();
     QImage picture = frame_->toImage();
     picture.setDevicePixelRatio(devicePixelRatioF());
     return picture;
 }
 
-void Viewport::drawScene() {
+void Viewport::DrawScene() {
     glClearColor(static_cast<float>(kBackground.redF()), static_cast<float>(kBackground.greenF()),
                  static_cast<float>(kBackground.blueF()), 1.0f);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glEnable(GL_DEPTH_TEST);
-    drawList_.collect();
-    const QMatrix4x4 view = viewMatrix();
-    const QMatrix4x4 viewProjection = projectionMatrix() * view;
-    drawMeshes(viewProjection, view);
-    drawLines(viewProjection);
-    releaseUnused();
+    drawList_.Collect();
+    const QMatrix4x4 view = ViewMatrix();
+    const QMatrix4x4 viewProjection = ProjectionMatrix() * view;
+    DrawMeshes(viewProjection, view);
+    DrawLines(viewProjection);
+    ReleaseUnused();
     glDisable(GL_DEPTH_TEST);
 }
 
@@ -343,24 +343,24 @@ void Viewport::paintEvent(QPaintEvent*) {
         return;
     }
     painter.drawImage(QPoint(0, 0), picture);
-    drawViewName(painter);
+    DrawViewName(painter);
     drawEnd_ = clock_.elapsed();
     drawCost_ = drawEnd_ - start;
     ++framesDrawn_;
 }
 
-void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view) {
+void Viewport::DrawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view) {
     shaded_->bind();
     const int position = shaded_->attributeLocation("position");
     const int normal = shaded_->attributeLocation("normal");
     glEnable(GL_POLYGON_OFFSET_FILL);
     glPolygonOffset(1.0f, 1.0f);
-    for (const SceneDrawList::Item& item : drawList_.items()) {
+    for (const SceneDrawList::Item& item : drawList_.Items()) {
         if (!item.mesh || item.wireframe) continue;
-        GpuMesh& gpu = upload(item.mesh);
+        GpuMesh& gpu = Upload(item.mesh);
         shaded_->setUniformValue("modelViewProjection", viewProjection * item.world);
         shaded_->setUniformValue("normalToView", (view * item.world).normalMatrix());
-        shaded_->setUniformValue("colour", rgb(kSurface));
+        shaded_->setUniformValue("colour", Rgb(kSurface));
         gpu.vertices.bind();
         shaded_->enableAttributeArray(position);
         shaded_->enableAttributeArray(normal);
@@ -376,16 +376,16 @@ void Viewport::drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& vi
     shaded_->release();
 }
 
-void Viewport::drawLines(const QMatrix4x4& viewProjection) {
+void Viewport::DrawLines(const QMatrix4x4& viewProjection) {
     lines_.clear();
-    lines_.addGrid(kGridExtent, kGridCells);
-    const NodePtr camera = lookedThrough();
-    for (const SceneDrawList::Item& item : drawList_.items()) {
+    lines_.AddGrid(kGridExtent, kGridCells);
+    const NodePtr camera = LookedThrough();
+    for (const SceneDrawList::Item& item : drawList_.Items()) {
         const QColor& colour = item.selected ? kHighlight : item.wireframe ? kTemplate : kHelper;
-        if (item.kind == SceneDrawList::Kind::Camera && item.shape != camera)
-            lines_.addFrustum(item.world, item.lens, colour);
-        else if (item.kind == SceneDrawList::Kind::Locator)
-            lines_.addCross(item.world, 0.5, colour);
+        if (item.kind == SceneDrawList::Kind::kCamera && item.shape != camera)
+            lines_.AddFrustum(item.world, item.lens, colour);
+        else if (item.kind == SceneDrawList::Kind::kLocator)
+            lines_.AddCross(item.world, 0.5, colour);
     }
     wires_->bind();
     const int position = wires_->attributeLocation("position");
@@ -394,22 +394,22 @@ void Viewport::drawLines(const QMatrix4x4& viewProjection) {
     wires_->setUniformValue("modelViewProjection", viewProjection);
     wires_->setUniformValue("useTint", 0.0f);
     lineBuffer_.bind();
-    lineBuffer_.allocate(lines_.vertices().data(),
-                         static_cast<int>(lines_.vertices().size() * sizeof(float)));
+    lineBuffer_.allocate(lines_.Vertices().data(),
+                         static_cast<int>(lines_.Vertices().size() * sizeof(float)));
     wires_->enableAttributeArray(position);
     wires_->enableAttributeArray(colour);
     wires_->setAttributeBuffer(position, GL_FLOAT, 0, 3, stride);
     wires_->setAttributeBuffer(colour, GL_FLOAT, 3 * sizeof(float), 3, stride);
-    glDrawArrays(GL_LINES, 0, lines_.vertexCount());
+    glDrawArrays(GL_LINES, 0, lines_.VertexCount());
     lineBuffer_.release();
     // The wires of meshes: a template's always, a selected mesh's in the highlight colour over its surface.
     wires_->disableAttributeArray(colour);
     wires_->setUniformValue("useTint", 1.0f);
-    for (const SceneDrawList::Item& item : drawList_.items()) {
+    for (const SceneDrawList::Item& item : drawList_.Items()) {
         if (!item.mesh || !(item.selected || item.wireframe)) continue;
-        GpuMesh& gpu = upload(item.mesh);
+        GpuMesh& gpu = Upload(item.mesh);
         wires_->setUniformValue("modelViewProjection", viewProjection * item.world);
-        wires_->setUniformValue("tint", rgb(item.selected ? kHighlight : kTemplate));
+        wires_->setUniformValue("tint", Rgb(item.selected ? kHighlight : kTemplate));
         gpu.vertices.bind();
         wires_->setAttributeBuffer(position, GL_FLOAT, 0, 3, MeshArrays::kStride * sizeof(float));
         gpu.edges.bind();
@@ -420,9 +420,9 @@ void Viewport::drawLines(const QMatrix4x4& viewProjection) {
     wires_->release();
 }
 
-void Viewport::drawViewName(QPainter& painter) {
+void Viewport::DrawViewName(QPainter& painter) {
     painter.setPen(QColor(220, 220, 220));
-    painter.drawText(rect().adjusted(0, 0, 0, -6), Qt::AlignHCenter | Qt::AlignBottom, viewName());
+    painter.drawText(rect().adjusted(0, 0, 0, -6), Qt::AlignHCenter | Qt::AlignBottom, ViewName());
 }
 
 void Viewport::mousePressEvent(QMouseEvent* event) {
@@ -430,7 +430,7 @@ void Viewport::mousePressEvent(QMouseEvent* event) {
     dragButton_ = event->button();
     navigating_ = (event->modifiers() & Qt::AltModifier) != 0;
     dragged_ = false;
-    if (navigating_) detachFromCamera();
+    if (navigating_) DetachFromCamera();
 }
 
 void Viewport::mouseMoveEvent(QMouseEvent* event) {
@@ -440,19 +440,19 @@ void Viewport::mouseMoveEvent(QMouseEvent* event) {
     lastAt_ = at;
     if (!navigating_) return;
     if (dragButton_ == Qt::LeftButton) {
-        view_.tumble(-delta.x() * kTumblePerPixel, delta.y() * kTumblePerPixel);
+        view_.Tumble(-delta.x() * kTumblePerPixel, delta.y() * kTumblePerPixel);
     } else if (dragButton_ == Qt::MiddleButton) {
         const double h = std::max(height(), 1);
-        view_.track(-delta.x() / h, delta.y() / h);
+        view_.Track(-delta.x() / h, delta.y() / h);
     } else if (dragButton_ == Qt::RightButton) {
-        view_.dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
+        view_.Dolly(std::exp(-(delta.x() + delta.y()) * kDollyPerPixel));
     }
-    requestDraw();
+    RequestDraw();
 }
 
 void Viewport::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && !navigating_ && !dragged_)
-        selectAt(event->position().toPoint(), event->modifiers());
+        SelectAt(event->position().toPoint(), event->modifiers());
     dragButton_ = Qt::NoButton;
     navigating_ = false;
 }
@@ -460,15 +460,15 @@ void Viewport::mouseReleaseEvent(QMouseEvent* event) {
 void Viewport::wheelEvent(QWheelEvent* event) {
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0.0) return;
-    detachFromCamera();
-    view_.dolly(std::pow(kDollyPerStep, steps));
-    requestDraw();
+    DetachFromCamera();
+    view_.Dolly(std::pow(kDollyPerStep, steps));
+    RequestDraw();
 }
 
 void Viewport::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & ~Qt::KeypadModifier) return QWidget::keyPressEvent(event);
-    if (event->key() == Qt::Key_F) return frameSelected();
-    if (event->key() == Qt::Key_A) return frameAll();
+    if (event->key() == Qt::Key_F) return FrameSelected();
+    if (event->key() == Qt::Key_A) return FrameAll();
     QWidget::keyPressEvent(event);
 }
 

@@ -41,41 +41,41 @@ public:
 
     /// Looks through the camera shape, or the camera shape under the transform, `camera`; null goes back
     /// to the viewport's own perspective view. False (nothing changes) for a node that is not a camera.
-    bool lookThrough(const NodePtr& camera);
+    bool LookThrough(const NodePtr& camera);
     /// The camera shape looked through, or null for the viewport's own perspective view (also once the
     /// camera looked through was deleted).
-    NodePtr lookedThrough() const;
+    NodePtr LookedThrough() const;
     /// The name shown at the bottom of the view: "persp (free)" or the transform of the camera looked
     /// through.
-    QString viewName() const;
+    QString ViewName() const;
 
     /// Moves the perspective view so the selection fills it (everything when nothing is selected).
-    void frameSelected();
+    void FrameSelected();
     /// Moves the perspective view so the whole scene fills it.
-    void frameAll();
+    void FrameAll();
 
-    ViewCamera& viewCamera() { return view_; }
+    ViewCamera& GetViewCamera() { return view_; }
     /// What the last frame drew.
-    const SceneDrawList& drawList() const { return drawList_; }
+    const SceneDrawList& DrawList() const { return drawList_; }
     /// The transform drawn under the widget position `position`, or null.
-    NodePtr nodeAt(const QPoint& position);
+    NodePtr NodeAt(const QPoint& position);
 
     /// Draws the current view at the widget's size; a null image when OpenGL is not available.
     QImage render();
     /// Whether OpenGL could be set up (tried on first use).
-    bool hasOpenGL();
+    bool HasOpenGl();
 
     /// World to view space of the current view (the view looks down its -Z).
-    QMatrix4x4 viewMatrix() const;
+    QMatrix4x4 ViewMatrix() const;
     /// View to clip space of the current view at the widget's shape.
-    QMatrix4x4 projectionMatrix() const;
+    QMatrix4x4 ProjectionMatrix() const;
     /// World to clip space of the current view.
-    QMatrix4x4 viewProjection() const;
+    QMatrix4x4 ViewProjection() const;
 
     /// Asks for a redraw, within the drawing budget while the time moves.
-    void requestDraw();
+    void RequestDraw();
     /// The number of pictures drawn so far.
-    std::size_t framesDrawn() const { return framesDrawn_; }
+    std::size_t FramesDrawn() const { return framesDrawn_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -89,22 +89,22 @@ private:
     struct GpuMesh;
 
     /// The GPU copy of a mesh, made on first use; copies of meshes no longer drawn are freed.
-    GpuMesh& upload(const std::shared_ptr<const MeshData>& mesh);
-    void releaseUnused();
+    GpuMesh& Upload(const std::shared_ptr<const MeshData>& mesh);
+    void ReleaseUnused();
     /// Frames the selection (everything when nothing is selected), or everything.
     void frame(bool selectedFirst);
-    void drawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view);
-    void drawLines(const QMatrix4x4& viewProjection);
-    void drawViewName(QPainter& painter);
+    void DrawMeshes(const QMatrix4x4& viewProjection, const QMatrix4x4& view);
+    void DrawLines(const QMatrix4x4& viewProjection);
+    void DrawViewName(QPainter& painter);
     /// Sets up the context, the frame buffer and the shaders once; false when OpenGL is missing.
-    bool setUpOpenGL();
-    void drawScene();
+    bool SetUpOpenGl();
+    void DrawScene();
     /// From a scene camera's picture to the own perspective view with the same pose, before the mouse
     /// moves the view.
-    void detachFromCamera();
+    void DetachFromCamera();
     /// The world ray through a widget position.
-    std::pair<QVector3D, QVector3D> rayAt(const QPoint& position) const;
-    void selectAt(const QPoint& position, Qt::KeyboardModifiers modifiers);
+    std::pair<QVector3D, QVector3D> RayAt(const QPoint& position) const;
+    void SelectAt(const QPoint& position, Qt::KeyboardModifiers modifiers);
 
     ViewCamera view_;
     std::weak_ptr<Node> camera_;
@@ -118,7 +118,7 @@ private:
     std::unique_ptr<QOpenGLShaderProgram> wires_;
     QOpenGLBuffer lineBuffer_{QOpenGLBuffer::VertexBuffer};
     std::unordered_map<const MeshData*, std::unique_ptr<GpuMesh>> meshes_;
-    enum class GlState { Untried, Ready, Missing } gl_ = GlState::Untried;
+    enum class GlState { kUntried, kReady, kMissing } gl_ = GlState::kUntried;
     QPoint pressAt_;
     QPoint lastAt_;
     QElapsedTimer clock_;        // since the viewport was made

@@ -18,7 +18,7 @@ using platform::win32::TimerQueue;
 constexpr int kLiveRoundMs = 2;
 
 // Delivers the events already posted (deferred deletes, window updates) without waiting.
-void postedEvents() {
+void PostedEvents() {
     if (QCoreApplication::instance() != nullptr) QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
@@ -29,24 +29,24 @@ EventPump& EventPump::get() {
     return pump;
 }
 
-void EventPump::addFeed(Feed feed) {
+void EventPump::AddFeed(Feed feed) {
     feeds_.push_back(std::move(feed));
 }
 
-void EventPump::feed() {
+void EventPump::RunFeeds() {
     for (const Feed& feed : feeds_) feed();
 }
 
-bool EventPump::run(const Condition& done, std::uint32_t limitMs) {
+bool EventPump::Run(const Condition& done, std::uint32_t limitMs) {
     const std::uint32_t start = GetTickCount();
     for (;;) {
-        postedEvents();
+        PostedEvents();
         if (done()) return true;
         if (GetTickCount() - start >= limitMs) return false;
-        feed();
+        RunFeeds();
         if (TimerQueue::IsBatchClock()) {
             if (!TimerQueue::FireNext()) {
-                postedEvents();
+                PostedEvents();
                 return done();
             }
             continue;

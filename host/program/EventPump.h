@@ -19,16 +19,16 @@ public:
     static EventPump& get();
 
     /// Adds a feed called before every round of events, for the rest of the program.
-    void addFeed(Feed feed);
+    void AddFeed(Feed feed);
 
     /// Runs rounds of events until `done` answers true (answers true) or `limitMs` milliseconds of
     /// the clock have passed, or, on the batch clock, no timer is left to move time on (answers
     /// false).
-    bool run(const Condition& done, std::uint32_t limitMs);
+    bool Run(const Condition& done, std::uint32_t limitMs);
 
 private:
     EventPump() = default;
-    void feed();
+    void RunFeeds();
 
     std::vector<Feed> feeds_;
 };

@@ -34,7 +34,7 @@ namespace vex::host::program {
 namespace {
 
 // "line 7: setAttr: reason" (the engine's error text) as "<source>:7: setAttr: reason".
-std::string located(const std::string& source, const std::string& message) {
+std::string Located(const std::string& source, const std::string& message) {
     const std::string prefix = "line ";
     if (message.rfind(prefix, 0) == 0) {
         const std::size_t colon = message.find(':', prefix.size());
@@ -50,20 +50,20 @@ constexpr platform::win32::DWORD kBatchClockStart = 100000;
 
 // The program's own commands, beside the host's built-ins: waiting for the real-time loops,
 // plugging in scripted controllers, and plotting paths.
-void installProgramCommands() {
+void InstallProgramCommands() {
     const std::pair<const char*, CommandRegistry::Creator> commands[] = {
-        {"processEvents", &ProcessEventsCommand::creator},
-        {"virtualJoystick", &VirtualJoystickCommand::creator},
-        {"pathPlot", &PathPlotCommand::creator},
-        {"quit", &QuitCommand::creator}};
+        {"processEvents", &ProcessEventsCommand::Creator},
+        {"virtualJoystick", &VirtualJoystickCommand::Creator},
+        {"pathPlot", &PathPlotCommand::Creator},
+        {"quit", &QuitCommand::Creator}};
     CommandRegistry& registry = CommandRegistry::get();
     for (const auto& [name, creator] : commands)
-        if (registry.find(name) == nullptr) registry.add(name, creator, "");
+        if (registry.Find(name) == nullptr) registry.Add(name, creator, "");
 }
 
 } // namespace
 
-void HostProgram::usage(std::ostream& out) const {
+void HostProgram::Usage(std::ostream& out) const {
     out << "Usage: torva-host [options] [script ...]\n"
            "       torva-host --gui [options] [script ...] [scene.ma]\n"
            "Runs scripts of the host's command language in the embedded host.\n\n"
@@ -81,7 +81,7 @@ void HostProgram::usage(std::ostream& out) const {
            "  --version          show the version\n";
 }
 
-bool HostProgram::parse(const std::vector<std::string>& args) {
+bool HostProgram::Parse(const std::vector<std::string>& args) {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         const bool takesValue = arg == "-c" || arg == "--plugin" || arg == "--data-root";
@@ -113,7 +113,7 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
         }
     }
     // With the window, a scene file named last is the scene to open in it, not a script to run.
-    if (gui_ && !steps_.empty() && !steps_.back().inline_ && steps_.back().text.size() > 3 &&
+    if (gui_ && !steps_.empty() && !steps_.back().isInline && steps_.back().text.size() > 3 &&
         steps_.back().text.ends_with(".ma")) {
         scene_ = steps_.back().text;
         steps_.pop_back();
@@ -121,46 +121,46 @@ bool HostProgram::parse(const std::vector<std::string>& args) {
     return true;
 }
 
-void HostProgram::report(const std::string& text, bool warning) const {
-    err_ << (warning ? "Warning: " : "Error: ") << located(source_, text) << "\n";
+void HostProgram::Report(const std::string& text, bool warning) const {
+    err_ << (warning ? "Warning: " : "Error: ") << Located(source_, text) << "\n";
 }
 
-bool HostProgram::runStep(const Step& step) {
+bool HostProgram::RunStep(const Step& step) {
     std::string text = step.text;
-    const bool fromInput = !step.inline_ && step.text == "-";
-    source_ = step.inline_ ? "-c" : fromInput ? "<stdin>" : step.text;
+    const bool fromInput = !step.isInline && step.text == "-";
+    source_ = step.isInline ? "-c" : fromInput ? "<stdin>" : step.text;
     if (fromInput) {
         text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
-    } else if (!step.inline_ && !util::ReadWholeFile(step.text, text)) {
-        report("the script cannot be read.");
+    } else if (!step.isInline && !util::ReadWholeFile(step.text, text)) {
+        Report("the script cannot be read.");
         return false;
     }
     // The engine reports the error that stops the script, through the reporter.
-    return static_cast<bool>(CommandEngine::get().execute(text, false, true));
+    return static_cast<bool>(CommandEngine::get().Execute(text, false, true));
 }
 
-bool HostProgram::loadPlugin(const std::string& path) {
+bool HostProgram::LoadPlugin(const std::string& path) {
     source_ = "--plugin " + path;
     ScriptEditor& editor = ScriptEditor::get();
-    editor.beginCapture();
-    const MStatus loaded = PluginManager::get().load(path);
-    const std::vector<std::string> reported = editor.endCapture();
+    editor.BeginCapture();
+    const MStatus loaded = PluginManager::get().Load(path);
+    const std::vector<std::string> reported = editor.EndCapture();
     if (!loaded) {
-        report(CommandEngine::failureReason(reported, loaded));
+        Report(CommandEngine::FailureReason(reported, loaded));
         return false;
     }
-    for (const std::string& line : reported) report(line);
+    for (const std::string& line : reported) Report(line);
     return true;
 }
 
-int HostProgram::run(const std::vector<std::string>& args) {
-    if (!parse(args)) {
-        usage(err_);
+int HostProgram::Run(const std::vector<std::string>& args) {
+    if (!Parse(args)) {
+        Usage(err_);
         return 2;
     }
     if (help_ || version_) {
         if (version_) out_ << "torva-host " << TORVA_VERSION << "\n";
-        if (help_) usage(out_);
+        if (help_) Usage(out_);
         return 0;
     }
     if (!dataRoot_.empty())
@@ -169,22 +169,22 @@ int HostProgram::run(const std::vector<std::string>& args) {
             "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders", "Personal", dataRoot_);
 
     if (batchClock_) platform::win32::TimerQueue::StartBatchClock(kBatchClockStart);
-    installProgramCommands();
+    InstallProgramCommands();
 
     ScriptEditor& editor = ScriptEditor::get();
-    editor.setEcho(&out_);
+    editor.SetEcho(&out_);
     // Warnings and errors go to standard error, each once, with the file and line they come from.
-    editor.setReporter([this](ScriptEditor::Kind kind, const std::string& text) {
-        report(text, kind == ScriptEditor::Kind::Warning);
+    editor.SetReporter([this](ScriptEditor::Kind kind, const std::string& text) {
+        Report(text, kind == ScriptEditor::Kind::kWarning);
     });
-    CommandEngine::get().interpreter().SetResultSink(
+    CommandEngine::get().Interpreter().SetResultSink(
         [&editor](const command::CommandCall&, const command::Value& result) {
-            const bool empty = result.GetType() == command::Value::Type::String && result.AsString().empty();
-            if (!empty) editor.write(ScriptEditor::Kind::Result, result.AsString());
+            const bool empty = result.GetType() == command::Value::Type::kString && result.AsString().empty();
+            if (!empty) editor.Write(ScriptEditor::Kind::kResult, result.AsString());
         });
 
     int status = 0;
-    QuitCommand::reset();
+    QuitCommand::Reset();
     // With --gui the window opens first, with the scene in it, so the scripts run in a session the
     // user sees (and can drive its viewport with lookThru).
     std::unique_ptr<gui::HostWindow> window;
@@ -192,31 +192,31 @@ int HostProgram::run(const std::vector<std::string>& args) {
         window = std::make_unique<gui::HostWindow>();
         window->resize(1200, 800);
         window->show();
-        QuitCommand::setConfirm([&window] { return window->confirmDiscard(); });
-        if (!scene_.empty() && !window->openScene(QString::fromStdString(scene_))) {
+        QuitCommand::SetConfirm([&window] { return window->ConfirmDiscard(); });
+        if (!scene_.empty() && !window->OpenScene(QString::fromStdString(scene_))) {
             source_ = scene_;
-            report("the scene cannot be opened.");
+            Report("the scene cannot be opened.");
             status = 1;
         }
     }
     for (std::size_t i = 0; status == 0 && i < plugins_.size(); ++i)
-        if (!loadPlugin(plugins_[i])) status = 1;
-    for (std::size_t i = 0; status == 0 && i < steps_.size() && !QuitCommand::requested(); ++i)
-        if (!runStep(steps_[i])) status = 1;
-    if (status == 0 && QuitCommand::requested()) status = QuitCommand::exitCode();
+        if (!LoadPlugin(plugins_[i])) status = 1;
+    for (std::size_t i = 0; status == 0 && i < steps_.size() && !QuitCommand::Requested(); ++i)
+        if (!RunStep(steps_[i])) status = 1;
+    if (status == 0 && QuitCommand::Requested()) status = QuitCommand::ExitCode();
 
-    CommandEngine::get().interpreter().SetResultSink(nullptr);
-    editor.setReporter(nullptr);
-    editor.setEcho(nullptr);
+    CommandEngine::get().Interpreter().SetResultSink(nullptr);
+    editor.SetReporter(nullptr);
+    editor.SetEcho(nullptr);
     source_.clear();
     out_.flush();
-    if (status == 0 && window && !QuitCommand::requested()) {
+    if (status == 0 && window && !QuitCommand::Requested()) {
         out_.flush();
         status = QApplication::exec();
     }
-    QuitCommand::setConfirm(nullptr);
+    QuitCommand::SetConfirm(nullptr);
     // Plug-ins hear that the host quits while their windows can still go with the application's.
-    MessageHub::get().fireScene(MSceneMessage::kMayaExiting);
+    MessageHub::get().FireScene(MSceneMessage::kMayaExiting);
     window.reset();
     if (batchClock_) platform::win32::TimerQueue::StopBatchClock();
     return status;

@@ -20,24 +20,24 @@ public:
     HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {}
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
-    int run(const std::vector<std::string>& args);
+    int Run(const std::vector<std::string>& args);
 
 private:
     /// One script file or one -c text, in command-line order.
     struct Step {
-        bool inline_ = false; ///< a -c text rather than a file
-        std::string text;     ///< the commands, or the file's path
+        bool isInline = false; ///< a -c text rather than a file
+        std::string text;      ///< the commands, or the file's path
     };
 
     /// Reads the options; false (after writing why) when they are not usable.
-    bool parse(const std::vector<std::string>& args);
+    bool Parse(const std::vector<std::string>& args);
     /// Runs one step; false after the error was reported.
-    bool runStep(const Step& step);
+    bool RunStep(const Step& step);
     /// Loads one plug-in; false after the error was reported.
-    bool loadPlugin(const std::string& path);
+    bool LoadPlugin(const std::string& path);
     /// Writes one warning or error, located in the step or plug-in being run.
-    void report(const std::string& text, bool warning = false) const;
-    void usage(std::ostream& out) const;
+    void Report(const std::string& text, bool warning = false) const;
+    void Usage(std::ostream& out) const;
 
     std::istream& in_;
     std::ostream& out_;

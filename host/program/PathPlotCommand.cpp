@@ -37,14 +37,14 @@ const char* const kUsage =
 const char* const kValueFlags[][2] = {
     {"-csv", "-csvFile"}, {"-png", "-pngFile"}, {"-t", "-title"}, {"-s", "-start"}, {"-e", "-end"}};
 
-bool isValueFlag(const std::string& arg) {
+bool IsValueFlag(const std::string& arg) {
     for (const auto& names : kValueFlags)
         if (arg == names[0] || arg == names[1]) return true;
     return false;
 }
 
 // The world position of `transform` at `time` in metres; false when it has no world matrix.
-bool worldPosition(const std::string& transform, const MTime& time, util::Vector3<double>& position) {
+bool WorldPosition(const std::string& transform, const MTime& time, util::Vector3<double>& position) {
     const MPlug matrices = FindPlugByName(transform + ".worldMatrix");
     if (matrices.isNull()) return false;
     MStatus status;
@@ -60,7 +60,7 @@ bool worldPosition(const std::string& transform, const MTime& time, util::Vector
     return true;
 }
 
-MStatus fail(const std::string& text) {
+MStatus Fail(const std::string& text) {
     return MStatus(MStatus::kFailure, "pathPlot: " + text);
 }
 
@@ -73,7 +73,7 @@ MStatus PathPlotCommand::doIt(const MArgList& args) {
     std::vector<std::string> transforms;
     for (unsigned i = 0; i < args.length(); ++i) {
         const std::string arg = args.asString(i).asChar();
-        if (!isValueFlag(arg)) {
+        if (!IsValueFlag(arg)) {
             transforms.push_back(arg);
             continue;
         }
@@ -92,7 +92,7 @@ MStatus PathPlotCommand::doIt(const MArgList& args) {
     if (transforms.empty() || (csv.empty() && png.empty()))
         return MStatus(MStatus::kInvalidParameter, kUsage);
     if (!(end >= start) || end - start > kMostFrames)
-        return fail("the frames run from -start to a later -end.");
+        return Fail("the frames run from -start to a later -end.");
 
     std::vector<PathSeries> series;
     for (std::size_t s = 0; s < transforms.size(); ++s) {
@@ -102,15 +102,15 @@ MStatus PathPlotCommand::doIt(const MArgList& args) {
         for (double frame = start; frame <= end + 1e-9; frame += 1.0) {
             const MTime time(frame, MTime::uiUnit());
             util::Vector3<double> position;
-            if (!worldPosition(transforms[s], time, position))
-                return fail("\"" + transforms[s] + "\" is not a transform of the scene.");
+            if (!WorldPosition(transforms[s], time, position))
+                return Fail("\"" + transforms[s] + "\" is not a transform of the scene.");
             path.samples.push_back({time.as(MTime::kSeconds), position});
         }
     }
     std::string error;
-    if (!csv.empty() && !plot::WritePathCsv(csv, series, error)) return fail(error + ".");
+    if (!csv.empty() && !plot::WritePathCsv(csv, series, error)) return Fail(error + ".");
     if (!png.empty() && !plot::WritePathPlot(png, title, series, kPlotWidth, kPlotHeight, error))
-        return fail(error + ".");
+        return Fail(error + ".");
     setResult(static_cast<int>(series.front().samples.size()));
     return MStatus::kSuccess;
 }

@@ -12,7 +12,7 @@ namespace vex::host::program {
 class PathPlotCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new PathPlotCommand; }
+    static void* Creator() { return new PathPlotCommand; }
 };
 
 } // namespace vex::host::program

@@ -23,12 +23,12 @@ const char* const kUsage = "Usage: processEvents (-untilTime time | -untilIdle |
                            "[-timeout seconds]";
 
 // The scene's current time in the current time unit, as the other time commands give it.
-double sceneTime() {
+double SceneTime() {
     return MAnimControl::currentTime().as(MTime::uiUnit());
 }
 
 // The number after the flag at `index`, when the flag is there; false when its value is not a number.
-bool flagNumber(const MArgList& args, const char* shortFlag, const char* longFlag, double& value,
+bool FlagNumber(const MArgList& args, const char* shortFlag, const char* longFlag, double& value,
                 bool& present) {
     const unsigned index = args.flagIndex(shortFlag, longFlag);
     present = index != MArgList::kInvalidArgIndex;
@@ -43,9 +43,9 @@ bool flagNumber(const MArgList& args, const char* shortFlag, const char* longFla
 MStatus ProcessEventsCommand::doIt(const MArgList& args) {
     double untilTime = 0.0, seconds = 0.0, timeout = kDefaultTimeoutSeconds;
     bool hasTime = false, hasSeconds = false, hasTimeout = false;
-    if (!flagNumber(args, "-ut", "-untilTime", untilTime, hasTime) ||
-        !flagNumber(args, "-s", "-seconds", seconds, hasSeconds) ||
-        !flagNumber(args, "-to", "-timeout", timeout, hasTimeout) || timeout < 0.0 || seconds < 0.0)
+    if (!FlagNumber(args, "-ut", "-untilTime", untilTime, hasTime) ||
+        !FlagNumber(args, "-s", "-seconds", seconds, hasSeconds) ||
+        !FlagNumber(args, "-to", "-timeout", timeout, hasTimeout) || timeout < 0.0 || seconds < 0.0)
         return MStatus(MStatus::kInvalidParameter, kUsage);
     const bool idle = args.flagIndex("-ui", "-untilIdle") != MArgList::kInvalidArgIndex;
     if (static_cast<int>(hasTime) + static_cast<int>(hasSeconds) + static_cast<int>(idle) != 1)
@@ -60,7 +60,7 @@ MStatus ProcessEventsCommand::doIt(const MArgList& args) {
     EventPump::Condition done;
     std::string what;
     if (hasTime) {
-        done = [untilTime] { return sceneTime() >= untilTime - 1e-9; };
+        done = [untilTime] { return SceneTime() >= untilTime - 1e-9; };
         what = "the current time did not reach " + util::FormatNumber(untilTime);
     } else if (idle) {
         done = [] { return TimerQueue::RunningTimers() == 0; };
@@ -77,10 +77,10 @@ MStatus ProcessEventsCommand::doIt(const MArgList& args) {
     }
     const std::uint32_t limit =
         hasSeconds ? milliseconds(std::min(seconds, timeout)) + 1 : milliseconds(timeout);
-    if (!EventPump::get().run(done, limit))
+    if (!EventPump::get().Run(done, limit))
         return MStatus(MStatus::kFailure, "processEvents: " + what + " within " +
                                               util::FormatNumber(timeout) + " s of the clock.");
-    setResult(sceneTime());
+    setResult(SceneTime());
     return MStatus::kSuccess;
 }
 

@@ -14,7 +14,7 @@ namespace vex::host::program {
 class ProcessEventsCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new ProcessEventsCommand; }
+    static void* Creator() { return new ProcessEventsCommand; }
 };
 
 } // namespace vex::host::program

@@ -13,7 +13,7 @@ struct QuitState {
     std::function<bool()> confirm;
 };
 
-QuitState& state() {
+QuitState& State() {
     static QuitState quit;
     return quit;
 }
@@ -29,27 +29,27 @@ MStatus QuitCommand::doIt(const MArgList& args) {
         if (!status) return MStatus(MStatus::kInvalidParameter, "Usage: quit [-force] [-exitCode N]");
     }
     const bool force = args.flagIndex("-f", "-force") != MArgList::kInvalidArgIndex;
-    if (!force && state().confirm && !state().confirm()) return MStatus::kSuccess; // the user kept the scene
-    state().requested = true;
-    state().exitCode = code;
+    if (!force && State().confirm && !State().confirm()) return MStatus::kSuccess; // the user kept the scene
+    State().requested = true;
+    State().exitCode = code;
     return MStatus::kSuccess;
 }
 
-bool QuitCommand::requested() {
-    return state().requested;
+bool QuitCommand::Requested() {
+    return State().requested;
 }
 
-int QuitCommand::exitCode() {
-    return state().exitCode;
+int QuitCommand::ExitCode() {
+    return State().exitCode;
 }
 
-void QuitCommand::reset() {
-    state().requested = false;
-    state().exitCode = 0;
+void QuitCommand::Reset() {
+    State().requested = false;
+    State().exitCode = 0;
 }
 
-void QuitCommand::setConfirm(std::function<bool()> confirm) {
-    state().confirm = std::move(confirm);
+void QuitCommand::SetConfirm(std::function<bool()> confirm) {
+    State().confirm = std::move(confirm);
 }
 
 } // namespace vex::host::program

@@ -13,15 +13,15 @@ namespace vex::host::program {
 class QuitCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new QuitCommand; }
+    static void* Creator() { return new QuitCommand; }
 
     /// Whether a script asked to quit, and with which status.
-    static bool requested();
-    static int exitCode();
+    static bool Requested();
+    static int ExitCode();
     /// Forgets a request (a new program run).
-    static void reset();
+    static void Reset();
     /// What asks about unsaved changes before a quit without -force (true: go on); none: never asks.
-    static void setConfirm(std::function<bool()> confirm);
+    static void SetConfirm(std::function<bool()> confirm);
 };
 
 } // namespace vex::host::program

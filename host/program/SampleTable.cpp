@@ -12,7 +12,7 @@ namespace vex::host::program {
 namespace {
 
 // The comma-separated numbers of one line, or nothing when a field is not a finite number.
-std::optional<std::vector<double>> numbers(const std::string& line) {
+std::optional<std::vector<double>> Numbers(const std::string& line) {
     std::vector<double> fields;
     std::size_t start = 0;
     for (;;) {
@@ -29,7 +29,7 @@ std::optional<std::vector<double>> numbers(const std::string& line) {
 
 } // namespace
 
-bool SampleTable::parse(const std::string& text, std::string& error) {
+bool SampleTable::Parse(const std::string& text, std::string& error) {
     columns_ = 0;
     times_.clear();
     values_.clear();
@@ -40,7 +40,7 @@ bool SampleTable::parse(const std::string& text, std::string& error) {
     while (std::getline(lines, line)) {
         ++number;
         if (util::TrimBlanks(line).empty()) continue;
-        const auto row = numbers(line);
+        const auto row = Numbers(line);
         const bool header = first && !row;
         first = false;
         if (header) continue;
@@ -73,7 +73,7 @@ bool SampleTable::parse(const std::string& text, std::string& error) {
     return true;
 }
 
-double SampleTable::valueAt(int column, double t) const {
+double SampleTable::ValueAt(int column, double t) const {
     if (column < 0 || column >= columns_ || times_.empty()) return 0.0;
     const auto at = [&](std::size_t row) { return values_[row * columns_ + column]; };
     if (!(t > times_.front())) return at(0);

@@ -12,14 +12,14 @@ class SampleTable {
 public:
     /// Reads `text`; false with `error` ("line 3: ...") when a row is not numbers, has another
     /// column count than the first, or goes back in time, or when there is no row at all.
-    bool parse(const std::string& text, std::string& error);
+    bool Parse(const std::string& text, std::string& error);
 
     /// The number of value columns (the time not counted).
-    int columns() const { return columns_; }
+    int Columns() const { return columns_; }
 
     /// Column `column` at time `t`, linear between samples and held before the first and after the
     /// last; 0 for a column the table does not have.
-    double valueAt(int column, double t) const;
+    double ValueAt(int column, double t) const;
 
 private:
     int columns_ = 0;

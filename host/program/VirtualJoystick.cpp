@@ -18,7 +18,7 @@ namespace {
 constexpr Uint16 kVendor = 0x1209;
 constexpr Uint16 kProduct = 0x7001;
 
-Sint16 axisValue(double value) {
+Sint16 AxisValue(double value) {
     const double held = std::clamp(value, -1.0, 1.0);
     return static_cast<Sint16>(std::lround(held < 0.0 ? held * 32768.0 : held * 32767.0));
 }
@@ -65,21 +65,21 @@ VirtualJoystick::~VirtualJoystick() {
     SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
 }
 
-bool VirtualJoystick::followPlug(bool button, int index, const std::string& plug) {
+bool VirtualJoystick::FollowPlug(bool button, int index, const std::string& plug) {
     std::vector<Source>& sources = button ? buttons_ : axes_;
     if (index < 0 || index >= static_cast<int>(sources.size())) return false;
     sources[static_cast<std::size_t>(index)] = {plug, nullptr, 0};
     return true;
 }
 
-void VirtualJoystick::followTable(std::shared_ptr<const SampleTable> table) {
-    for (int column = 0; column < table->columns() && column < axes(); ++column)
+void VirtualJoystick::FollowTable(std::shared_ptr<const SampleTable> table) {
+    for (int column = 0; column < table->Columns() && column < Axes(); ++column)
         axes_[static_cast<std::size_t>(column)] = {{}, table, column};
 }
 
-bool VirtualJoystick::sourceValue(const Source& source, double t, double& value) const {
+bool VirtualJoystick::SourceValue(const Source& source, double t, double& value) const {
     if (source.table) {
-        value = source.table->valueAt(source.column, t);
+        value = source.table->ValueAt(source.column, t);
         return true;
     }
     if (source.plug.empty()) return false;
@@ -90,15 +90,15 @@ bool VirtualJoystick::sourceValue(const Source& source, double t, double& value)
     return static_cast<bool>(status) && std::isfinite(value);
 }
 
-void VirtualJoystick::feed() {
+void VirtualJoystick::Feed() {
     if (joystick_ == nullptr) return;
     const double t = MAnimControl::currentTime().as(MTime::kSeconds);
     double value = 0.0;
     for (std::size_t i = 0; i < axes_.size(); ++i)
-        if (sourceValue(axes_[i], t, value))
-            SDL_JoystickSetVirtualAxis(joystick_, static_cast<int>(i), axisValue(value));
+        if (SourceValue(axes_[i], t, value))
+            SDL_JoystickSetVirtualAxis(joystick_, static_cast<int>(i), AxisValue(value));
     for (std::size_t i = 0; i < buttons_.size(); ++i)
-        if (sourceValue(buttons_[i], t, value))
+        if (SourceValue(buttons_[i], t, value))
             SDL_JoystickSetVirtualButton(joystick_, static_cast<int>(i), value > 0.5 ? 1 : 0);
 }
 

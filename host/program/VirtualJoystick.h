@@ -16,25 +16,25 @@ namespace vex::host::program {
 /// CSV table. Axes take values from -1 to 1 (held there); a button is pressed above 0.5.
 class VirtualJoystick {
 public:
-    /// Plugs in a joystick named `name`; `error` says why when it fails (then isPlugged() is false).
+    /// Plugs in a joystick named `name`; `error` says why when it fails (then IsPlugged() is false).
     VirtualJoystick(const std::string& name, int axes, int buttons, int hats, std::string& error);
     /// Unplugs it.
     ~VirtualJoystick();
     VirtualJoystick(const VirtualJoystick&) = delete;
     VirtualJoystick& operator=(const VirtualJoystick&) = delete;
 
-    bool isPlugged() const { return joystick_ != nullptr; }
+    bool IsPlugged() const { return joystick_ != nullptr; }
     const std::string& name() const { return name_; }
-    int axes() const { return static_cast<int>(axes_.size()); }
+    int Axes() const { return static_cast<int>(axes_.size()); }
     int buttons() const { return static_cast<int>(buttons_.size()); }
 
     /// Makes axis (or button) `index` follow the plug "node.attribute"; false when out of range.
-    bool followPlug(bool button, int index, const std::string& plug);
+    bool FollowPlug(bool button, int index, const std::string& plug);
     /// Makes the axes follow the table's columns in order (column 0 drives axis 0); columns beyond the
     /// axes are left unused.
-    void followTable(std::shared_ptr<const SampleTable> table);
+    void FollowTable(std::shared_ptr<const SampleTable> table);
     /// Sets every followed axis and button to its source's value at the scene's current time.
-    void feed();
+    void Feed();
 
 private:
     struct Source {
@@ -42,7 +42,7 @@ private:
         std::shared_ptr<const SampleTable> table; // a table with its column
         int column = 0;
     };
-    bool sourceValue(const Source& source, double t, double& value) const;
+    bool SourceValue(const Source& source, double t, double& value) const;
 
     std::string name_;
     _SDL_Joystick* joystick_ = nullptr;

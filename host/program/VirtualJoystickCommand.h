@@ -15,7 +15,7 @@ namespace vex::host::program {
 class VirtualJoystickCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
-    static void* creator() { return new VirtualJoystickCommand; }
+    static void* Creator() { return new VirtualJoystickCommand; }
 };
 
 } // namespace vex::host::program

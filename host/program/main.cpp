@@ -29,5 +29,5 @@ int main(int argc, char** argv) {
     // program's name only: Qt would take options such as --plugin for its own.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).run(args);
+    return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).Run(args);
 }

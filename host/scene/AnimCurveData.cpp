@@ -7,7 +7,7 @@
 
 namespace vex::host {
 
-std::size_t AnimCurveData::lowerBound(double time) const {
+std::size_t AnimCurveData::LowerBound(double time) const {
     // Keys usually arrive in time order: check the end before searching.
     if (keys_.empty() || keys_.back().time < time - kTimeTolerance) return keys_.size();
     return std::lower_bound(keys_.begin(), keys_.end(), time - kTimeTolerance,
@@ -19,7 +19,7 @@ namespace {
 constexpr std::size_t kPrefetchAhead = 4;
 } // namespace
 
-std::size_t AnimCurveData::lowerBoundNear(double time) const {
+std::size_t AnimCurveData::LowerBoundNear(double time) const {
     const double from = time - kTimeTolerance;
     for (std::size_t at = hint_; at < keys_.size() && at <= hint_ + 1; ++at) {
         if (keys_[at].time >= from && (at == 0 || keys_[at - 1].time < from)) {
@@ -29,11 +29,11 @@ std::size_t AnimCurveData::lowerBoundNear(double time) const {
             return hint_ = at;
         }
     }
-    return hint_ = lowerBound(time);
+    return hint_ = LowerBound(time);
 }
 
-std::size_t AnimCurveData::setKey(const Key& key) {
-    const std::size_t at = lowerBoundNear(key.time);
+std::size_t AnimCurveData::SetKey(const Key& key) {
+    const std::size_t at = LowerBoundNear(key.time);
     if (at < keys_.size() && std::abs(keys_[at].time - key.time) < kTimeTolerance) {
         const double keptTime = keys_[at].time;
         keys_[at] = key;
@@ -44,37 +44,37 @@ std::size_t AnimCurveData::setKey(const Key& key) {
     return at;
 }
 
-void AnimCurveData::removeKey(std::size_t index) {
+void AnimCurveData::RemoveKey(std::size_t index) {
     if (index < keys_.size()) keys_.erase(keys_.begin() + index);
 }
 
-std::optional<AnimCurveData::Key> AnimCurveData::removeKeyAt(double time) {
-    const auto at = find(time);
+std::optional<AnimCurveData::Key> AnimCurveData::RemoveKeyAt(double time) {
+    const auto at = Find(time);
     if (!at) return std::nullopt;
     const Key removed = keys_[*at];
-    removeKey(*at);
+    RemoveKey(*at);
     return removed;
 }
 
-void AnimCurveData::setTangents(std::size_t index, Tangent in, Tangent out) {
+void AnimCurveData::SetTangents(std::size_t index, Tangent in, Tangent out) {
     keys_[index].in = in;
     keys_[index].out = out;
 }
 
-std::optional<std::size_t> AnimCurveData::find(double time) const {
-    const std::size_t at = lowerBoundNear(time);
+std::optional<std::size_t> AnimCurveData::Find(double time) const {
+    const std::size_t at = LowerBoundNear(time);
     if (at < keys_.size() && std::abs(keys_[at].time - time) < kTimeTolerance) return at;
     return std::nullopt;
 }
 
-std::size_t AnimCurveData::findClosest(double time) const {
-    const std::size_t at = lowerBound(time);
+std::size_t AnimCurveData::FindClosest(double time) const {
+    const std::size_t at = LowerBound(time);
     if (at == 0 || keys_.empty()) return 0;
     if (at == keys_.size()) return at - 1;
     return time - keys_[at - 1].time <= keys_[at].time - time ? at - 1 : at;
 }
 
-double AnimCurveData::slope(std::size_t index, bool outSide) const {
+double AnimCurveData::Slope(std::size_t index, bool outSide) const {
     const Key& k = keys_[index];
     auto segment = [&](std::size_t a, std::size_t b) {
         return (keys_[b].value - keys_[a].value) / (keys_[b].time - keys_[a].time);
@@ -111,7 +111,7 @@ double AnimCurveData::evaluate(double time) const {
     if (keys_.empty()) return 0.0;
     if (time <= keys_.front().time) return keys_.front().value;
     if (time >= keys_.back().time) return keys_.back().value;
-    const std::size_t next = lowerBoundNear(time);
+    const std::size_t next = LowerBoundNear(time);
     const Key& b = keys_[next];
     if (std::abs(b.time - time) < kTimeTolerance) return b.value;
     const Key& a = keys_[next - 1];
@@ -121,17 +121,17 @@ double AnimCurveData::evaluate(double time) const {
     const double s = (time - a.time) / span;
     if (a.out == kLinear && b.in == kLinear) return a.value + (b.value - a.value) * s;
     // Cubic Hermite segment through the two values with the tangent slopes.
-    const double m0 = slope(next - 1, true) * span;
-    const double m1 = slope(next, false) * span;
+    const double m0 = Slope(next - 1, true) * span;
+    const double m1 = Slope(next, false) * span;
     const double s2 = s * s;
     const double s3 = s2 * s;
     return (2 * s3 - 3 * s2 + 1) * a.value + (s3 - 2 * s2 + s) * m0 + (-2 * s3 + 3 * s2) * b.value +
            (s3 - s2) * m1;
 }
 
-std::shared_ptr<AnimCurveData> AnimCurveData::of(const Node& node) {
-    if (!node.hasFn(MFn::kAnimCurve)) return nullptr;
-    return std::static_pointer_cast<AnimCurveData>(node.userObject());
+std::shared_ptr<AnimCurveData> AnimCurveData::Of(const Node& node) {
+    if (!node.HasFn(MFn::kAnimCurve)) return nullptr;
+    return std::static_pointer_cast<AnimCurveData>(node.UserObject());
 }
 
 } // namespace vex::host

@@ -11,10 +11,10 @@ class AttributeDefinition;
 /// "animCurveTA" (time to angle), "animCurveTU" (time to unitless). Each node owns its AnimCurveData
 /// and computes "output" ("o") from it at the time read, or at the value of "input" ("i", seconds)
 /// when that is connected. Safe to call more than once.
-void registerAnimCurveNodeTypes(NodeTypeRegistry& registry);
+void RegisterAnimCurveNodeTypes(NodeTypeRegistry& registry);
 
 /// The anim curve type that animates the attribute: "animCurveTA" for rotations, "animCurveTL" for
 /// translations and other lengths, "animCurveTU" for everything else.
-std::string animCurveTypeFor(const AttributeDefinition& attribute);
+std::string AnimCurveTypeFor(const AttributeDefinition& attribute);
 
 } // namespace vex::host

@@ -10,47 +10,47 @@ AttributeDefinition::AttributeDefinition(std::string longName, std::string short
 }
 
 std::shared_ptr<AttributeDefinition>
-AttributeDefinition::makeDouble3(const std::string& longName, const std::string& shortName,
+AttributeDefinition::MakeDouble3(const std::string& longName, const std::string& shortName,
                                  const std::array<std::string, 3>& longSuffixes,
                                  const std::array<std::string, 3>& shortSuffixes, const Double3& defaults) {
     std::vector<std::shared_ptr<AttributeDefinition>> children;
     for (int i = 0; i < 3; ++i)
         children.push_back(std::make_shared<AttributeDefinition>(
-            longName + longSuffixes[i], shortName + shortSuffixes[i], AttributeKind::Double, defaults[i]));
-    return makeCompound(longName, shortName, std::move(children));
+            longName + longSuffixes[i], shortName + shortSuffixes[i], AttributeKind::kDouble, defaults[i]));
+    return MakeCompound(longName, shortName, std::move(children));
 }
 
 std::shared_ptr<AttributeDefinition>
-AttributeDefinition::makeCompound(const std::string& longName, const std::string& shortName,
+AttributeDefinition::MakeCompound(const std::string& longName, const std::string& shortName,
                                   std::vector<std::shared_ptr<AttributeDefinition>> children) {
-    auto compound = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::Double3);
+    auto compound = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kDouble3);
     for (auto& child : children) child->parent_ = compound.get();
     compound->children_ = std::move(children);
     return compound;
 }
 
-Value AttributeDefinition::defaultValue() const {
-    if (kind_ != AttributeKind::Double3) return default_;
+Value AttributeDefinition::DefaultValue() const {
+    if (kind_ != AttributeKind::kDouble3) return default_;
     Double3 value{};
     for (std::size_t i = 0; i < children_.size() && i < 3; ++i)
-        value[i] = toDouble(children_[i]->defaultValue());
+        value[i] = ToDouble(children_[i]->DefaultValue());
     return value;
 }
 
-int AttributeDefinition::childIndex() const {
+int AttributeDefinition::ChildIndex() const {
     if (!parent_) return -1;
     for (std::size_t i = 0; i < parent_->children_.size(); ++i)
         if (parent_->children_[i].get() == this) return static_cast<int>(i);
     return -1;
 }
 
-MFn::Type AttributeDefinition::apiType() const {
+MFn::Type AttributeDefinition::ApiType() const {
     switch (kind_) {
-    case AttributeKind::Bool:
-    case AttributeKind::Int:
-    case AttributeKind::Double:
+    case AttributeKind::kBool:
+    case AttributeKind::kInt:
+    case AttributeKind::kDouble:
         return MFn::kNumericAttribute;
-    case AttributeKind::Double3:
+    case AttributeKind::kDouble3:
         return MFn::kCompoundAttribute;
     case AttributeKind::Matrix:
         return MFn::kMatrixAttribute;
@@ -61,25 +61,25 @@ MFn::Type AttributeDefinition::apiType() const {
     }
 }
 
-bool AttributeDefinition::hasFn(MFn::Type type) const {
+bool AttributeDefinition::HasFn(MFn::Type type) const {
     // Matrix attributes are also typed attributes, and numeric triples are also numeric attributes.
-    return Object::hasFn(type) || type == MFn::kAttribute ||
+    return Object::HasFn(type) || type == MFn::kAttribute ||
            (kind_ == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
-           (kind_ == AttributeKind::Double3 && type == MFn::kNumericAttribute);
+           (kind_ == AttributeKind::kDouble3 && type == MFn::kNumericAttribute);
 }
 
-bool AttributeDefinition::accepts(const Value& value) const {
+bool AttributeDefinition::Accepts(const Value& value) const {
     switch (kind_) {
-    case AttributeKind::Bool:
-    case AttributeKind::Int:
-    case AttributeKind::Double:
+    case AttributeKind::kBool:
+    case AttributeKind::kInt:
+    case AttributeKind::kDouble:
         return std::holds_alternative<bool>(value) || std::holds_alternative<int>(value) ||
                std::holds_alternative<double>(value);
-    case AttributeKind::Double3:
+    case AttributeKind::kDouble3:
         return std::holds_alternative<Double3>(value);
-    case AttributeKind::String:
+    case AttributeKind::kString:
         return std::holds_alternative<std::string>(value);
-    case AttributeKind::StringArray:
+    case AttributeKind::kStringArray:
         return std::holds_alternative<StringList>(value);
     case AttributeKind::Matrix:
         return std::holds_alternative<Matrix>(value);
@@ -91,14 +91,14 @@ bool AttributeDefinition::accepts(const Value& value) const {
     return false;
 }
 
-Value AttributeDefinition::coerce(const Value& value) const {
+Value AttributeDefinition::Coerce(const Value& value) const {
     switch (kind_) {
-    case AttributeKind::Bool:
-        return toBool(value);
-    case AttributeKind::Int:
-        return toInt(value);
-    case AttributeKind::Double:
-        return toDouble(value);
+    case AttributeKind::kBool:
+        return ToBool(value);
+    case AttributeKind::kInt:
+        return ToInt(value);
+    case AttributeKind::kDouble:
+        return ToDouble(value);
     default:
         return value;
     }

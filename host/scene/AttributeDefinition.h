@@ -10,7 +10,7 @@
 namespace vex::host {
 
 /// The kind of value an attribute holds.
-enum class AttributeKind { Bool, Int, Double, Double3, String, StringArray, Matrix, Data, Message };
+enum class AttributeKind { kBool, kInt, kDouble, kDouble3, kString, kStringArray, Matrix, Data, Message };
 
 /// Description of one attribute: names, kind, default value, flags and, for a compound, its children.
 /// The same description is shared by every node of a type; a dynamic attribute has its own. An
@@ -23,7 +23,7 @@ public:
 
     /// A compound of three double children named longName + suffix / shortName + suffix (for example
     /// "translate", "t" with suffixes "X"/"x" ... gives "translateX", "tx").
-    static std::shared_ptr<AttributeDefinition> makeDouble3(const std::string& longName,
+    static std::shared_ptr<AttributeDefinition> MakeDouble3(const std::string& longName,
                                                             const std::string& shortName,
                                                             const std::array<std::string, 3>& longSuffixes,
                                                             const std::array<std::string, 3>& shortSuffixes,
@@ -31,29 +31,29 @@ public:
 
     /// Makes a compound of the given double children (their parent is set to this attribute).
     static std::shared_ptr<AttributeDefinition>
-    makeCompound(const std::string& longName, const std::string& shortName,
+    MakeCompound(const std::string& longName, const std::string& shortName,
                  std::vector<std::shared_ptr<AttributeDefinition>> children);
 
-    const std::string& longName() const { return longName_; }
-    const std::string& shortName() const { return shortName_; }
+    const std::string& LongName() const { return longName_; }
+    const std::string& ShortName() const { return shortName_; }
     AttributeKind kind() const { return kind_; }
 
     /// True when the name equals the long or the short name.
     bool matches(const std::string& name) const { return name == longName_ || name == shortName_; }
 
     /// The default value (for a compound, the children's defaults as a Double3).
-    Value defaultValue() const;
-    void setDefault(Value value) { default_ = std::move(value); }
+    Value DefaultValue() const;
+    void SetDefault(Value value) { default_ = std::move(value); }
 
-    const std::vector<std::shared_ptr<AttributeDefinition>>& children() const { return children_; }
+    const std::vector<std::shared_ptr<AttributeDefinition>>& Children() const { return children_; }
     /// The compound this attribute is a child of, or null.
     const AttributeDefinition* parent() const { return parent_; }
     /// Index of this attribute among its parent's children, or -1.
-    int childIndex() const;
+    int ChildIndex() const;
 
     /// For Data attributes: the type constant of the data held (MFn::kMeshData, ...).
-    MFn::Type dataType() const { return dataType_; }
-    void setDataType(MFn::Type type) { dataType_ = type; }
+    MFn::Type DataType() const { return dataType_; }
+    void SetDataType(MFn::Type type) { dataType_ = type; }
 
     bool storable = true;
     bool hidden = false;
@@ -67,14 +67,14 @@ public:
     /// One value per instance of the node (worldMatrix ...): an array of one element here.
     bool perInstance = false;
 
-    MFn::Type apiType() const override;
-    bool hasFn(MFn::Type type) const override;
+    MFn::Type ApiType() const override;
+    bool HasFn(MFn::Type type) const override;
 
     /// True when a value of this kind may be written to the attribute (ints go to doubles and back).
-    bool accepts(const Value& value) const;
+    bool Accepts(const Value& value) const;
 
-    /// The value converted to this attribute's kind (int to double and so on); accepts() must hold.
-    Value coerce(const Value& value) const;
+    /// The value converted to this attribute's kind (int to double and so on); Accepts() must hold.
+    Value Coerce(const Value& value) const;
 
 private:
     std::string longName_;

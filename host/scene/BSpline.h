@@ -10,11 +10,11 @@ namespace vex::host {
 class BSpline {
 public:
     /// Checks an API knot vector: n + p - 1 non-decreasing values, n > p >= 1.
-    static bool valid(const std::vector<double>& knots, int numPoints, int degree);
+    static bool Valid(const std::vector<double>& knots, int numPoints, int degree);
     /// The clamped uniform API knot vector: p zeros, 1 .. n - p - 1, then p times n - p.
-    static std::vector<double> uniformKnots(int numPoints, int degree);
+    static std::vector<double> UniformKnots(int numPoints, int degree);
     /// The parameter range [knots[p - 1], knots[n - 1]].
-    static void domain(const std::vector<double>& knots, int numPoints, int degree, double& start,
+    static void Domain(const std::vector<double>& knots, int numPoints, int degree, double& start,
                        double& end);
 
     /// Evaluates the p + 1 non-zero basis functions at u (clamped to the domain) and their first

@@ -15,32 +15,32 @@ namespace {
 class UndoCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList&) override {
-        if (UndoQueue::get().position() > 0) return UndoQueue::get().undo();
+        if (UndoQueue::get().Position() > 0) return UndoQueue::get().undo();
         displayWarning("There are no more commands to undo.");
         return MStatus::kSuccess;
     }
-    static void* creator() { return new UndoCommand; }
+    static void* Creator() { return new UndoCommand; }
 };
 
 /// "redo": redoes the last undone command. With nothing to redo it only warns.
 class RedoCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList&) override {
-        if (UndoQueue::get().position() < UndoQueue::get().size()) return UndoQueue::get().redo();
+        if (UndoQueue::get().Position() < UndoQueue::get().size()) return UndoQueue::get().redo();
         displayWarning("There are no more commands to redo.");
         return MStatus::kSuccess;
     }
-    static void* creator() { return new RedoCommand; }
+    static void* Creator() { return new RedoCommand; }
 };
 
 /// "flushUndo": forgets every kept command.
 class FlushUndoCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList&) override {
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         return MStatus::kSuccess;
     }
-    static void* creator() { return new FlushUndoCommand; }
+    static void* Creator() { return new FlushUndoCommand; }
 };
 
 /// "loadPlugin <path>": loads a plug-in library; the result is the plug-in's name.
@@ -51,11 +51,11 @@ public:
         const MString path = args.asString(0, &status);
         if (!status) return MStatus(MStatus::kInvalidParameter, "Usage: loadPlugin <file>");
         std::string name;
-        status = PluginManager::get().load(path.str(), &name);
+        status = PluginManager::get().Load(path.str(), &name);
         if (status) setResult(MString(name));
         return status;
     }
-    static void* creator() { return new LoadPluginCommand; }
+    static void* Creator() { return new LoadPluginCommand; }
 };
 
 /// "unloadPlugin <name>": unloads a plug-in by name or path.
@@ -65,9 +65,9 @@ public:
         MStatus status;
         const MString name = args.asString(0, &status);
         if (!status) return MStatus(MStatus::kInvalidParameter, "Usage: unloadPlugin <name>");
-        return PluginManager::get().unload(name.str());
+        return PluginManager::get().Unload(name.str());
     }
-    static void* creator() { return new UnloadPluginCommand; }
+    static void* Creator() { return new UnloadPluginCommand; }
 };
 
 } // namespace
@@ -75,33 +75,33 @@ public:
 namespace {
 
 // The scene-file command's flags: new, open, save, import, rename and the scene name query.
-std::shared_ptr<const CommandSyntax> fileSyntax() {
+std::shared_ptr<const CommandSyntax> FileSyntax() {
     using Arg = CommandSyntax::Arg;
     auto syntax = std::make_shared<CommandSyntax>();
-    syntax->query()
+    syntax->Query()
         .flag("-sn", "-sceneName")
         .flag("-new", "-newFile")
         .flag("-f", "-force")
         .flag("-o", "-open")
         .flag("-s", "-save")
         .flag("-i", "-import")
-        .flag("-rn", "-rename", Arg::String)
-        .flag("-typ", "-type", Arg::String)
-        .flag("-ns", "-namespace", Arg::String);
+        .flag("-rn", "-rename", Arg::kString)
+        .flag("-typ", "-type", Arg::kString)
+        .flag("-ns", "-namespace", Arg::kString);
     return syntax;
 }
 
 } // namespace
 
-const std::vector<BuiltinCommand>& builtinCommands() {
+const std::vector<BuiltinCommand>& BuiltinCommands() {
     static const auto plain = std::make_shared<const CommandSyntax>(); // no flags at all
     static const std::vector<BuiltinCommand> commands = {
-        {"undo", &UndoCommand::creator, plain},
-        {"redo", &RedoCommand::creator, plain},
-        {"flushUndo", &FlushUndoCommand::creator, plain},
-        {"loadPlugin", &LoadPluginCommand::creator, plain},
-        {"unloadPlugin", &UnloadPluginCommand::creator, plain},
-        {"file", &file::FileCommand::creator, fileSyntax()}};
+        {"undo", &UndoCommand::Creator, plain},
+        {"redo", &RedoCommand::Creator, plain},
+        {"flushUndo", &FlushUndoCommand::Creator, plain},
+        {"loadPlugin", &LoadPluginCommand::Creator, plain},
+        {"unloadPlugin", &UnloadPluginCommand::Creator, plain},
+        {"file", &file::FileCommand::Creator, FileSyntax()}};
     return commands;
 }
 

@@ -15,6 +15,6 @@ struct BuiltinCommand {
 };
 
 /// Every built-in command.
-const std::vector<BuiltinCommand>& builtinCommands();
+const std::vector<BuiltinCommand>& BuiltinCommands();
 
 } // namespace vex::host

@@ -8,68 +8,68 @@ namespace vex::host {
 
 namespace {
 
-Value read(const Scene& scene, const Node& node, const char* name, double time) {
-    auto attribute = node.findAttribute(name);
+Value Read(const Scene& scene, const Node& node, const char* name, double time) {
+    auto attribute = node.FindAttribute(name);
     return attribute ? scene.evaluate(node, *attribute, time) : Value{};
 }
 
-Matrix readMatrix(const Scene& scene, const Node& node, const char* name, double time) {
-    auto value = read(scene, node, name, time);
+Matrix ReadMatrix(const Scene& scene, const Node& node, const char* name, double time) {
+    auto value = Read(scene, node, name, time);
     auto* matrix = std::get_if<Matrix>(&value);
-    return matrix ? *matrix : identityMatrix();
+    return matrix ? *matrix : IdentityMatrix();
 }
 
-Matrix parentWorld(const Scene& scene, const Node& node, double time) {
+Matrix ParentWorld(const Scene& scene, const Node& node, double time) {
     auto parent = node.parent();
-    if (!parent || parent->hasFn(MFn::kWorld)) return identityMatrix();
-    return readMatrix(scene, *parent, "worldMatrix", time);
+    if (!parent || parent->HasFn(MFn::kWorld)) return IdentityMatrix();
+    return ReadMatrix(scene, *parent, "worldMatrix", time);
 }
 
 } // namespace
 
-bool computeDagMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+bool ComputeDagMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
                         double time, Value& out) {
-    const auto& name = attribute.longName();
+    const auto& name = attribute.LongName();
     if (name == "parentMatrix" || name == "parentInverseMatrix") {
-        auto matrix = parentWorld(scene, node, time);
-        out = name == "parentMatrix" ? matrix : inverse(matrix);
+        auto matrix = ParentWorld(scene, node, time);
+        out = name == "parentMatrix" ? matrix : Inverse(matrix);
         return true;
     }
     if (name != "worldMatrix" && name != "worldInverseMatrix") return false;
-    auto local = node.findAttribute("matrix") ? readMatrix(scene, node, "matrix", time) : identityMatrix();
-    auto inherits = read(scene, node, "inheritsTransform", time);
+    auto local = node.FindAttribute("matrix") ? ReadMatrix(scene, node, "matrix", time) : IdentityMatrix();
+    auto inherits = Read(scene, node, "inheritsTransform", time);
     auto world = std::holds_alternative<bool>(inherits) && !std::get<bool>(inherits)
                      ? local
-                     : multiply(local, parentWorld(scene, node, time));
-    out = name == "worldMatrix" ? world : inverse(world);
+                     : Multiply(local, ParentWorld(scene, node, time));
+    out = name == "worldMatrix" ? world : Inverse(world);
     return true;
 }
 
-bool computeTransformMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+bool ComputeTransformMatrices(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
                               double time, Value& out) {
-    const auto& name = attribute.longName();
+    const auto& name = attribute.LongName();
     if (name != "matrix" && name != "inverseMatrix") return false;
     auto triple = [&](const char* n) {
-        auto value = read(scene, node, n, time);
+        auto value = Read(scene, node, n, time);
         auto* d = std::get_if<Double3>(&value);
         return d ? *d : Double3{};
     };
-    auto matrix = composeTransform(triple("translate"), triple("rotate"), triple("scale"),
-                                   toInt(read(scene, node, "rotateOrder", time)));
-    out = name == "matrix" ? matrix : inverse(matrix);
+    auto matrix = ComposeTransform(triple("translate"), triple("rotate"), triple("scale"),
+                                   ToInt(Read(scene, node, "rotateOrder", time)));
+    out = name == "matrix" ? matrix : Inverse(matrix);
     return true;
 }
 
-bool computeLambertOutColor(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+bool ComputeLambertOutColor(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
                             double time, Value& out) {
     const AttributeDefinition* top = attribute.parent() ? attribute.parent() : &attribute;
-    if (top->longName() != "outColor") return false;
-    auto colour = read(scene, node, "color", time);
-    const double diffuse = toDouble(read(scene, node, "diffuse", time));
+    if (top->LongName() != "outColor") return false;
+    auto colour = Read(scene, node, "color", time);
+    const double diffuse = ToDouble(Read(scene, node, "diffuse", time));
     Double3 result = std::get<Double3>(colour);
     for (auto& c : result) c *= diffuse;
     if (attribute.parent())
-        out = result[attribute.childIndex()];
+        out = result[attribute.ChildIndex()];
     else
         out = result;
     return true;

@@ -7,149 +7,152 @@ namespace vex::host {
 
 namespace {
 
-constexpr std::uint32_t code(const char (&text)[5]) {
+constexpr std::uint32_t Code(const char (&text)[5]) {
     return std::uint32_t(text[0]) << 24 | std::uint32_t(text[1]) << 16 | std::uint32_t(text[2]) << 8 |
            std::uint32_t(text[3]);
 }
 
-AttributePtr attribute(const char* longName, const char* shortName, AttributeKind kind, Value value = {}) {
+AttributePtr Attribute(const char* longName, const char* shortName, AttributeKind kind, Value value = {}) {
     return std::make_shared<AttributeDefinition>(longName, shortName, kind, std::move(value));
 }
 
-AttributePtr keyable(AttributePtr a) {
+AttributePtr Keyable(AttributePtr a) {
     a->keyable = true;
-    for (const auto& child : a->children()) child->keyable = true;
+    for (const auto& child : a->Children()) child->keyable = true;
     return a;
 }
 
-AttributePtr computed(AttributePtr a) {
+AttributePtr Computed(AttributePtr a) {
     a->computed = true;
     a->storable = false;
     a->writable = false;
     return a;
 }
 
-AttributePtr perInstance(AttributePtr a) {
+AttributePtr PerInstance(AttributePtr a) {
     a->perInstance = true;
     return a;
 }
 
 AttributePtr data(const char* longName, const char* shortName, MFn::Type type) {
-    auto a = attribute(longName, shortName, AttributeKind::Data);
-    a->setDataType(type);
+    auto a = Attribute(longName, shortName, AttributeKind::Data);
+    a->SetDataType(type);
     return a;
 }
 
-AttributePtr xyz(const char* longName, const char* shortName, double value) {
-    return AttributeDefinition::makeDouble3(longName, shortName, {"X", "Y", "Z"}, {"x", "y", "z"},
+AttributePtr Xyz(const char* longName, const char* shortName, double value) {
+    return AttributeDefinition::MakeDouble3(longName, shortName, {"X", "Y", "Z"}, {"x", "y", "z"},
                                             {value, value, value});
 }
 
-AttributePtr rgb(const char* longName, const char* shortName, double value) {
-    auto a = AttributeDefinition::makeDouble3(longName, shortName, {"R", "G", "B"}, {"r", "g", "b"},
+AttributePtr Rgb(const char* longName, const char* shortName, double value) {
+    auto a = AttributeDefinition::MakeDouble3(longName, shortName, {"R", "G", "B"}, {"r", "g", "b"},
                                               {value, value, value});
     a->usedAsColor = true;
     return a;
 }
 
-NodeTypePtr add(NodeTypeRegistry& registry, const char* name, const char (&id)[5], MFn::Type api,
+NodeTypePtr Add(NodeTypeRegistry& registry, const char* name, const char (&id)[5], MFn::Type api,
                 const NodeTypePtr& parent, std::initializer_list<AttributePtr> attributes,
                 bool abstract = false) {
-    auto type = std::make_shared<NodeType>(name, code(id), api, parent);
-    for (const auto& a : attributes) type->addAttribute(a);
-    type->setAbstract(abstract);
-    registry.add(type);
+    auto type = std::make_shared<NodeType>(name, Code(id), api, parent);
+    for (const auto& a : attributes) type->AddAttribute(a);
+    type->SetAbstract(abstract);
+    registry.Add(type);
     return type;
 }
 
 } // namespace
 
-void registerBuiltinNodeTypes(NodeTypeRegistry& registry) {
+void RegisterBuiltinNodeTypes(NodeTypeRegistry& registry) {
     using K = AttributeKind;
-    auto depend = add(registry, "dependNode", "DPND", MFn::kDependencyNode, nullptr,
-                      {attribute("message", "msg", K::Message), attribute("caching", "cch", K::Bool, false),
-                       attribute("nodeState", "nds", K::Int, 0)},
+    auto depend = Add(registry, "dependNode", "DPND", MFn::kDependencyNode, nullptr,
+                      {Attribute("message", "msg", K::Message), Attribute("caching", "cch", K::kBool, false),
+                       Attribute("nodeState", "nds", K::kInt, 0)},
                       true);
-    depend->addFn(MFn::kNamedObject);
+    depend->AddFn(MFn::kNamedObject);
 
-    auto dag = add(
-        registry, "dagNode", "DAGN", MFn::kDagNode, depend,
-        {keyable(attribute("visibility", "v", K::Bool, true)),
-         attribute("intermediateObject", "io", K::Bool, false), attribute("template", "tmp", K::Bool, false),
-         perInstance(computed(attribute("worldMatrix", "wm", K::Matrix, identityMatrix()))),
-         perInstance(computed(attribute("worldInverseMatrix", "wim", K::Matrix, identityMatrix()))),
-         perInstance(computed(attribute("parentMatrix", "pm", K::Matrix, identityMatrix()))),
-         perInstance(computed(attribute("parentInverseMatrix", "pim", K::Matrix, identityMatrix())))},
-        true);
-    dag->setCompute(computeDagMatrices);
-    add(registry, "world", "WRLD", MFn::kWorld, dag, {}, true);
+    auto dag =
+        Add(registry, "dagNode", "DAGN", MFn::kDagNode, depend,
+            {Keyable(Attribute("visibility", "v", K::kBool, true)),
+             Attribute("intermediateObject", "io", K::kBool, false),
+             Attribute("template", "tmp", K::kBool, false),
+             PerInstance(Computed(Attribute("worldMatrix", "wm", K::Matrix, IdentityMatrix()))),
+             PerInstance(Computed(Attribute("worldInverseMatrix", "wim", K::Matrix, IdentityMatrix()))),
+             PerInstance(Computed(Attribute("parentMatrix", "pm", K::Matrix, IdentityMatrix()))),
+             PerInstance(Computed(Attribute("parentInverseMatrix", "pim", K::Matrix, IdentityMatrix())))},
+            true);
+    dag->SetCompute(ComputeDagMatrices);
+    Add(registry, "world", "WRLD", MFn::kWorld, dag, {}, true);
 
-    auto transform = add(registry, "transform", "XFRM", MFn::kTransform, dag,
-                         {keyable(xyz("translate", "t", 0.0)), keyable(xyz("rotate", "r", 0.0)),
-                          keyable(xyz("scale", "s", 1.0)), attribute("rotateOrder", "ro", K::Int, 0),
-                          attribute("rotationInterpolation", "roi", K::Int, 1),
-                          attribute("inheritsTransform", "it", K::Bool, true),
-                          computed(attribute("matrix", "m", K::Matrix, identityMatrix())),
-                          computed(attribute("inverseMatrix", "im", K::Matrix, identityMatrix()))});
-    transform->setCompute(computeTransformMatrices);
+    auto transform = Add(registry, "transform", "XFRM", MFn::kTransform, dag,
+                         {Keyable(Xyz("translate", "t", 0.0)), Keyable(Xyz("rotate", "r", 0.0)),
+                          Keyable(Xyz("scale", "s", 1.0)), Attribute("rotateOrder", "ro", K::kInt, 0),
+                          Attribute("rotationInterpolation", "roi", K::kInt, 1),
+                          Attribute("inheritsTransform", "it", K::kBool, true),
+                          Computed(Attribute("matrix", "m", K::Matrix, IdentityMatrix())),
+                          Computed(Attribute("inverseMatrix", "im", K::Matrix, IdentityMatrix()))});
+    transform->SetCompute(ComputeTransformMatrices);
 
-    auto shape = add(registry, "shape", "SHAP", MFn::kShape, dag, {}, true);
-    auto camera = add(
+    auto shape = Add(registry, "shape", "SHAP", MFn::kShape, dag, {}, true);
+    auto camera = Add(
         registry, "camera", "DCAM", MFn::kCamera, shape,
-        {keyable(attribute("focalLength", "fl", K::Double, 35.0)),
-         keyable(attribute("focusDistance", "fd", K::Double, 5.0)),
-         attribute("horizontalFilmAperture", "hfa", K::Double, 1.41732),
-         attribute("verticalFilmAperture", "vfa", K::Double, 0.94488),
-         attribute("nearClipPlane", "ncp", K::Double, 0.1),
-         attribute("farClipPlane", "fcp", K::Double, 10000.0), attribute("orthographic", "o", K::Bool, false),
-         attribute("orthographicWidth", "ow", K::Double, 10.0), attribute("fStop", "fs", K::Double, 5.6),
-         attribute("lensSqueezeRatio", "lsr", K::Double, 1.0), attribute("cameraScale", "cs", K::Double, 1.0),
-         attribute("renderable", "rnd", K::Bool, true)});
-    camera->setNameStem("cameraShape");
-    camera->addFn(MFn::kGeometric);
+        {Keyable(Attribute("focalLength", "fl", K::kDouble, 35.0)),
+         Keyable(Attribute("focusDistance", "fd", K::kDouble, 5.0)),
+         Attribute("horizontalFilmAperture", "hfa", K::kDouble, 1.41732),
+         Attribute("verticalFilmAperture", "vfa", K::kDouble, 0.94488),
+         Attribute("nearClipPlane", "ncp", K::kDouble, 0.1),
+         Attribute("farClipPlane", "fcp", K::kDouble, 10000.0),
+         Attribute("orthographic", "o", K::kBool, false),
+         Attribute("orthographicWidth", "ow", K::kDouble, 10.0), Attribute("fStop", "fs", K::kDouble, 5.6),
+         Attribute("lensSqueezeRatio", "lsr", K::kDouble, 1.0),
+         Attribute("cameraScale", "cs", K::kDouble, 1.0), Attribute("renderable", "rnd", K::kBool, true)});
+    camera->SetNameStem("cameraShape");
+    camera->AddFn(MFn::kGeometric);
 
     // Render flags of surfaces: every one is on in a new shape.
-    auto surface = add(
+    auto surface = Add(
         registry, "surfaceShape", "SURF", MFn::kSurface, shape,
-        {attribute("castsShadows", "csh", K::Bool, true), attribute("receiveShadows", "rcsh", K::Bool, true),
-         attribute("motionBlur", "mb", K::Bool, true), attribute("primaryVisibility", "vis", K::Bool, true),
-         attribute("smoothShading", "smo", K::Bool, true),
-         attribute("visibleInReflections", "vir", K::Bool, true),
-         attribute("visibleInRefractions", "vif", K::Bool, true),
-         attribute("doubleSided", "ds", K::Bool, true), attribute("opposite", "op", K::Bool, false)},
+        {Attribute("castsShadows", "csh", K::kBool, true),
+         Attribute("receiveShadows", "rcsh", K::kBool, true), Attribute("motionBlur", "mb", K::kBool, true),
+         Attribute("primaryVisibility", "vis", K::kBool, true),
+         Attribute("smoothShading", "smo", K::kBool, true),
+         Attribute("visibleInReflections", "vir", K::kBool, true),
+         Attribute("visibleInRefractions", "vif", K::kBool, true),
+         Attribute("doubleSided", "ds", K::kBool, true), Attribute("opposite", "op", K::kBool, false)},
         true);
-    surface->addFn(MFn::kGeometric);
+    surface->AddFn(MFn::kGeometric);
 
-    auto mesh = add(registry, "mesh", "DMSH", MFn::kMesh, surface,
+    auto mesh = Add(registry, "mesh", "DMSH", MFn::kMesh, surface,
                     {data("inMesh", "i", MFn::kMeshData), data("outMesh", "o", MFn::kMeshData)});
-    mesh->setNameStem("polySurfaceShape");
-    mesh->setGeometryAttribute("outMesh");
+    mesh->SetNameStem("polySurfaceShape");
+    mesh->SetGeometryAttribute("outMesh");
 
-    auto curve = add(registry, "curveShape", "CRVS", MFn::kCurve, shape, {}, true);
-    curve->addFn(MFn::kGeometric);
+    auto curve = Add(registry, "curveShape", "CRVS", MFn::kCurve, shape, {}, true);
+    curve->AddFn(MFn::kGeometric);
     auto nurbsCurve =
-        add(registry, "nurbsCurve", "NCRV", MFn::kNurbsCurve, curve,
+        Add(registry, "nurbsCurve", "NCRV", MFn::kNurbsCurve, curve,
             {data("create", "cr", MFn::kNurbsCurveData), data("local", "l", MFn::kNurbsCurveData)});
-    nurbsCurve->setNameStem("curveShape");
-    nurbsCurve->setGeometryAttribute("local");
+    nurbsCurve->SetNameStem("curveShape");
+    nurbsCurve->SetGeometryAttribute("local");
 
     auto nurbsSurface =
-        add(registry, "nurbsSurface", "NSRF", MFn::kNurbsSurface, surface,
+        Add(registry, "nurbsSurface", "NSRF", MFn::kNurbsSurface, surface,
             {data("create", "cr", MFn::kNurbsSurfaceData), data("local", "l", MFn::kNurbsSurfaceData)});
-    nurbsSurface->setNameStem("nurbsSurfaceShape");
-    nurbsSurface->setGeometryAttribute("local");
+    nurbsSurface->SetNameStem("nurbsSurfaceShape");
+    nurbsSurface->SetGeometryAttribute("local");
 
-    auto lambert = add(registry, "lambert", "RSLT", MFn::kLambert, depend,
-                       {rgb("color", "c", 0.5), rgb("transparency", "it", 0.0),
-                        rgb("ambientColor", "ac", 0.0), rgb("incandescence", "ic", 0.0),
-                        attribute("diffuse", "dc", K::Double, 0.8), rgb("outColor", "oc", 0.0)});
-    for (const auto& child : lambert->findAttribute("outColor")->children()) child->computed = true;
-    lambert->findAttribute("outColor")->computed = true;
-    lambert->setCompute(computeLambertOutColor);
+    auto lambert = Add(registry, "lambert", "RSLT", MFn::kLambert, depend,
+                       {Rgb("color", "c", 0.5), Rgb("transparency", "it", 0.0),
+                        Rgb("ambientColor", "ac", 0.0), Rgb("incandescence", "ic", 0.0),
+                        Attribute("diffuse", "dc", K::kDouble, 0.8), Rgb("outColor", "oc", 0.0)});
+    for (const auto& child : lambert->FindAttribute("outColor")->Children()) child->computed = true;
+    lambert->FindAttribute("outColor")->computed = true;
+    lambert->SetCompute(ComputeLambertOutColor);
 
-    auto set = add(registry, "objectSet", "OBJS", MFn::kSet, depend, {});
+    auto set = Add(registry, "objectSet", "OBJS", MFn::kSet, depend, {});
     auto engine =
-        add(registry, "shadingEngine", "SHEN", MFn::kShadingEngine, set, {rgb("surfaceShader", "ss", 0.0)});
+        Add(registry, "shadingEngine", "SHEN", MFn::kShadingEngine, set, {Rgb("surfaceShader", "ss", 0.0)});
     (void)engine;
 }
 

@@ -19,9 +19,9 @@ namespace {
 
 // A value as it must be written to read back as the same word: strings with blanks, quotes or
 // characters the language reads specially are quoted.
-std::string wordText(const command::Value& value) {
+std::string WordText(const command::Value& value) {
     const std::string text = value.AsString();
-    if (value.GetType() != command::Value::Type::String) return text;
+    if (value.GetType() != command::Value::Type::kString) return text;
     bool plain = !text.empty();
     for (char c : text)
         if (!(std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '|' || c == ':' || c == '.' ||
@@ -49,13 +49,13 @@ CommandEngine& CommandEngine::get() {
 
 CommandEngine::CommandEngine() : results_(1) {
     interpreter_.SetFallback([this](const command::CommandCall& call, command::Value& result,
-                                    std::string& error) { return runRegistered(call, result, error); });
+                                    std::string& error) { return RunRegistered(call, result, error); });
     interpreter_.SetOutput(
-        [](const std::string& text) { ScriptEditor::get().write(ScriptEditor::Kind::Info, text); });
-    builtins::install(interpreter_); // the host's built-in script commands (host/builtins)
+        [](const std::string& text) { ScriptEditor::get().Write(ScriptEditor::Kind::kInfo, text); });
+    builtins::Install(interpreter_); // the host's built-in script commands (host/builtins)
 }
 
-std::string CommandEngine::failureReason(const std::vector<std::string>& reported, const MStatus& status) {
+std::string CommandEngine::FailureReason(const std::vector<std::string>& reported, const MStatus& status) {
     // "(kFailure): text" without its code.
     std::string own = status.errorString().str();
     const size_t end = own.find("): ");
@@ -68,15 +68,15 @@ std::string CommandEngine::failureReason(const std::vector<std::string>& reporte
     return reason;
 }
 
-std::string CommandEngine::callText(const command::CommandCall& call) {
+std::string CommandEngine::CallText(const command::CommandCall& call) {
     std::string text = call.name;
     for (const command::Argument& arg : call.args)
-        text += " " + (arg.isFlag ? arg.value.AsString() : wordText(arg.value));
+        text += " " + (arg.isFlag ? arg.value.AsString() : WordText(arg.value));
     return text + ";";
 }
 
-MStatus CommandEngine::execute(const std::string& text, bool display, bool undoable, command::Value* result) {
-    if (display) ScriptEditor::get().write(ScriptEditor::Kind::Command, text);
+MStatus CommandEngine::Execute(const std::string& text, bool display, bool undoable, command::Value* result) {
+    if (display) ScriptEditor::get().Write(ScriptEditor::Kind::kCommand, text);
     undoEnabled_.push_back(undoable);
     command::Value value;
     command::ScriptError error;
@@ -84,22 +84,22 @@ MStatus CommandEngine::execute(const std::string& text, bool display, bool undoa
     undoEnabled_.pop_back();
     if (result) *result = value;
     if (!ok) {
-        ScriptEditor::get().write(ScriptEditor::Kind::Error, error.Format());
+        ScriptEditor::get().Write(ScriptEditor::Kind::kError, error.Format());
         return MStatus(MStatus::kFailure, MString(error.Format()));
     }
-    if (display && !(value.GetType() == command::Value::Type::String && value.AsString().empty()))
-        ScriptEditor::get().write(ScriptEditor::Kind::Result, value.AsString());
+    if (display && !(value.GetType() == command::Value::Type::kString && value.AsString().empty()))
+        ScriptEditor::get().Write(ScriptEditor::Kind::kResult, value.AsString());
     return MStatus::kSuccess;
 }
 
-bool CommandEngine::runRegistered(const command::CommandCall& call, command::Value& result,
+bool CommandEngine::RunRegistered(const command::CommandCall& call, command::Value& result,
                                   std::string& error) {
     const CommandRegistry& registry = CommandRegistry::get();
-    const CommandRegistry::Creator creator = registry.find(call.name);
+    const CommandRegistry::Creator creator = registry.Find(call.name);
     if (!creator) return false; // the interpreter reports the unknown name
     // A call that does not fit the command's syntax stops here, before anything runs.
-    if (const CommandSyntax* syntax = registry.syntax(call.name))
-        if (auto reason = syntax->check(call)) {
+    if (const CommandSyntax* syntax = registry.Syntax(call.name))
+        if (auto reason = syntax->Check(call)) {
             error = *reason;
             return false;
         }
@@ -109,7 +109,7 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
         error = "The command object could not be created.";
         return false;
     }
-    const std::string text = callText(call);
+    const std::string text = CallText(call);
     command->setCommandString(MString(text));
     MArgList args;
     // An array argument stands for its elements, one argument each, as in the host's language.
@@ -123,23 +123,23 @@ bool CommandEngine::runRegistered(const command::CommandCall& call, command::Val
 
     results_.emplace_back();
     ScriptEditor& editor = ScriptEditor::get();
-    editor.beginCapture();
+    editor.BeginCapture();
     const MStatus status = command->doIt(args);
-    const std::vector<std::string> reported = editor.endCapture();
+    const std::vector<std::string> reported = editor.EndCapture();
     result = results_.back();
     results_.pop_back();
 
     const bool undoEnabled = !undoEnabled_.empty() && undoEnabled_.back();
-    if (status && undoEnabled && command->isUndoable()) UndoQueue::get().push(std::move(command), text);
+    if (status && undoEnabled && command->isUndoable()) UndoQueue::get().Push(std::move(command), text);
     // A command not handed to the queue is destroyed before the command callbacks run.
     command.reset();
-    MessageHub::get().fireCommand(text);
+    MessageHub::get().FireCommand(text);
     if (!status) {
         // The script's error names the command and line itself.
-        error = failureReason(reported, status);
+        error = FailureReason(reported, status);
     } else {
         for (const std::string& line : reported)
-            editor.write(ScriptEditor::Kind::Error,
+            editor.Write(ScriptEditor::Kind::kError,
                          command::ScriptError{call.name, call.line, line}.Format());
     }
     return static_cast<bool>(status);

@@ -29,26 +29,26 @@ public:
     /// `undoable` lets undoable commands enter the undo queue. Stops at the first error, which is
     /// written to the script output and answered as a failing status; `result`, when given, receives
     /// the value of the last statement.
-    MStatus execute(const std::string& text, bool display, bool undoable, command::Value* result = nullptr);
+    MStatus Execute(const std::string& text, bool display, bool undoable, command::Value* result = nullptr);
 
     /// The result of the registered command running now, which MPxCommand::setResult and its kin edit.
     /// Outside any command it is a scratch value.
-    command::Value& currentResult() { return results_.back(); }
+    command::Value& CurrentResult() { return results_.back(); }
 
     /// The host's script interpreter: script commands built into the host register here.
-    command::Interpreter& interpreter() { return interpreter_; }
+    command::Interpreter& Interpreter() { return interpreter_; }
 
     /// Why something failed, told once: the errors it reported while it ran, then the status's own
     /// message when it says more (the status's code name left out).
-    static std::string failureReason(const std::vector<std::string>& reported, const MStatus& status);
+    static std::string FailureReason(const std::vector<std::string>& reported, const MStatus& status);
 
     /// The text a call is echoed as: name, flags and values, strings quoted where needed, and ";".
-    static std::string callText(const command::CommandCall& call);
+    static std::string CallText(const command::CommandCall& call);
 
 private:
     CommandEngine();
     /// Runs a registered command for the interpreter; false with an empty error for unknown names.
-    bool runRegistered(const command::CommandCall& call, command::Value& result, std::string& error);
+    bool RunRegistered(const command::CommandCall& call, command::Value& result, std::string& error);
 
     command::Interpreter interpreter_;
     std::deque<command::Value> results_; // one per registered command running, plus the scratch value

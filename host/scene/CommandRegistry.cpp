@@ -10,11 +10,11 @@ CommandRegistry& CommandRegistry::get() {
 }
 
 CommandRegistry::CommandRegistry() {
-    for (const BuiltinCommand& builtin : builtinCommands())
+    for (const BuiltinCommand& builtin : BuiltinCommands())
         commands_[builtin.name] = {builtin.creator, {}, builtin.syntax};
 }
 
-bool CommandRegistry::add(const std::string& name, Creator creator, const std::string& owner,
+bool CommandRegistry::Add(const std::string& name, Creator creator, const std::string& owner,
                           std::shared_ptr<const CommandSyntax> syntax) {
     if (name.empty() || !creator) return false;
     return commands_.try_emplace(name, Entry{creator, owner, std::move(syntax)}).second;
@@ -27,22 +27,22 @@ bool CommandRegistry::remove(const std::string& name) {
     return true;
 }
 
-CommandRegistry::Creator CommandRegistry::find(const std::string& name) const {
+CommandRegistry::Creator CommandRegistry::Find(const std::string& name) const {
     auto it = commands_.find(name);
     return it == commands_.end() ? nullptr : it->second.creator;
 }
 
-const CommandSyntax* CommandRegistry::syntax(const std::string& name) const {
+const CommandSyntax* CommandRegistry::Syntax(const std::string& name) const {
     auto it = commands_.find(name);
     return it == commands_.end() ? nullptr : it->second.syntax.get();
 }
 
-std::string CommandRegistry::owner(const std::string& name) const {
+std::string CommandRegistry::Owner(const std::string& name) const {
     auto it = commands_.find(name);
     return it == commands_.end() ? std::string() : it->second.owner;
 }
 
-std::vector<std::string> CommandRegistry::ownedBy(const std::string& owner) const {
+std::vector<std::string> CommandRegistry::OwnedBy(const std::string& owner) const {
     std::vector<std::string> names;
     for (const auto& [name, entry] : commands_)
         if (!owner.empty() && entry.owner == owner) names.push_back(name);

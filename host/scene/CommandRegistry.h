@@ -21,18 +21,18 @@ public:
     /// Adds a command owned by `owner` (a plug-in's name, empty for the host's own); false when the name
     /// is empty or already taken. A command with a syntax only runs with calls that fit it; one without
     /// gets whatever the script wrote.
-    bool add(const std::string& name, Creator creator, const std::string& owner,
+    bool Add(const std::string& name, Creator creator, const std::string& owner,
              std::shared_ptr<const CommandSyntax> syntax = nullptr);
     /// Removes a command; false when it is not registered or it is built into the host.
     bool remove(const std::string& name);
     /// The creator of a command, or null.
-    Creator find(const std::string& name) const;
+    Creator Find(const std::string& name) const;
     /// The syntax of a command, or null when it declares none (or is unknown).
-    const CommandSyntax* syntax(const std::string& name) const;
+    const CommandSyntax* Syntax(const std::string& name) const;
     /// The owner of a command ("" for built-in or unknown commands).
-    std::string owner(const std::string& name) const;
+    std::string Owner(const std::string& name) const;
     /// The names of the commands `owner` registered, in name order.
-    std::vector<std::string> ownedBy(const std::string& owner) const;
+    std::vector<std::string> OwnedBy(const std::string& owner) const;
 
 private:
     CommandRegistry();

@@ -12,38 +12,38 @@ namespace {
 
 using Arg = CommandSyntax::Arg;
 
-const char* kindName(Arg arg) {
+const char* KindName(Arg arg) {
     switch (arg) {
-    case Arg::Number:
+    case Arg::kNumber:
         return "a number";
-    case Arg::Integer:
+    case Arg::kInteger:
         return "a whole number";
-    case Arg::Truth:
-    case Arg::OptionalTruth:
+    case Arg::kTruth:
+    case Arg::kOptionalTruth:
         return "a truth value (true/false, on/off, yes/no, 1/0)";
-    case Arg::None:
-    case Arg::String:
+    case Arg::kNone:
+    case Arg::kString:
         break;
     }
     return "a value";
 }
 
-bool fits(const command::Value& value, Arg arg) {
+bool Fits(const command::Value& value, Arg arg) {
     using Type = command::Value::Type;
     switch (arg) {
-    case Arg::None:
-    case Arg::String:
+    case Arg::kNone:
+    case Arg::kString:
         return true;
-    case Arg::Number:
+    case Arg::kNumber:
         return value.IsNumber() ||
-               (value.GetType() == Type::String && util::ParseNumber<double>(value.AsString()));
-    case Arg::Integer:
-        if (value.GetType() == Type::Int) return true;
-        if (value.GetType() == Type::Float) return std::floor(value.AsDouble()) == value.AsDouble();
-        return value.GetType() == Type::String && util::ParseNumber<long long>(value.AsString());
-    case Arg::Truth:
-    case Arg::OptionalTruth:
-        return !value.IsArray() && CommandSyntax::truth(value.AsString()).has_value();
+               (value.GetType() == Type::kString && util::ParseNumber<double>(value.AsString()));
+    case Arg::kInteger:
+        if (value.GetType() == Type::kInt) return true;
+        if (value.GetType() == Type::kFloat) return std::floor(value.AsDouble()) == value.AsDouble();
+        return value.GetType() == Type::kString && util::ParseNumber<long long>(value.AsString());
+    case Arg::kTruth:
+    case Arg::kOptionalTruth:
+        return !value.IsArray() && CommandSyntax::Truth(value.AsString()).has_value();
     }
     return false;
 }
@@ -51,7 +51,7 @@ bool fits(const command::Value& value, Arg arg) {
 } // namespace
 
 CommandSyntax& CommandSyntax::flag(const char* shortName, const char* longName, Arg arg) {
-    return flag(shortName, longName, arg == Arg::None ? std::vector<Arg>() : std::vector<Arg>{arg});
+    return flag(shortName, longName, arg == Arg::kNone ? std::vector<Arg>() : std::vector<Arg>{arg});
 }
 
 CommandSyntax& CommandSyntax::flag(const char* shortName, const char* longName, std::vector<Arg> args) {
@@ -59,60 +59,60 @@ CommandSyntax& CommandSyntax::flag(const char* shortName, const char* longName, 
     return *this;
 }
 
-CommandSyntax& CommandSyntax::query() {
+CommandSyntax& CommandSyntax::Query() {
     query_ = true;
     return flag("-q", "-query");
 }
 
-CommandSyntax& CommandSyntax::edit() {
+CommandSyntax& CommandSyntax::Edit() {
     return flag("-e", "-edit");
 }
 
-CommandSyntax& CommandSyntax::arguments(std::vector<Arg> leading) {
+CommandSyntax& CommandSyntax::Arguments(std::vector<Arg> leading) {
     leading_ = std::move(leading);
     return *this;
 }
 
-const CommandSyntax::Flag* CommandSyntax::find(const std::string& name) const {
+const CommandSyntax::Flag* CommandSyntax::Find(const std::string& name) const {
     for (const Flag& f : flags_)
         if (f.shortName == name || f.longName == name) return &f;
     return nullptr;
 }
 
-std::optional<std::string> CommandSyntax::check(const command::CommandCall& call) const {
+std::optional<std::string> CommandSyntax::Check(const command::CommandCall& call) const {
     const auto& args = call.args;
     bool querying = false;
     for (const auto& a : args) {
         if (!a.isFlag) continue;
         const std::string& name = a.value.AsString();
-        if (!find(name)) return "invalid flag " + name;
+        if (!Find(name)) return "invalid flag " + name;
         if (query_ && (name == "-q" || name == "-query")) querying = true;
     }
     std::size_t position = 0;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!args[i].isFlag) {
-            if (position < leading_.size() && !fits(args[i].value, leading_[position]))
-                return "argument \"" + args[i].value.AsString() + "\" is not " + kindName(leading_[position]);
+            if (position < leading_.size() && !Fits(args[i].value, leading_[position]))
+                return "argument \"" + args[i].value.AsString() + "\" is not " + KindName(leading_[position]);
             ++position;
             continue;
         }
         const std::string& name = args[i].value.AsString();
         if (querying) continue;
-        for (const Arg arg : find(name)->args) {
+        for (const Arg arg : Find(name)->args) {
             const bool hasNext = i + 1 < args.size() && !args[i + 1].isFlag;
-            if (arg == Arg::OptionalTruth) {
-                if (hasNext && fits(args[i + 1].value, arg)) ++i;
+            if (arg == Arg::kOptionalTruth) {
+                if (hasNext && Fits(args[i + 1].value, arg)) ++i;
                 continue;
             }
-            if (!hasNext) return "flag " + name + " needs " + kindName(arg);
-            if (!fits(args[++i].value, arg))
-                return "flag " + name + ": \"" + args[i].value.AsString() + "\" is not " + kindName(arg);
+            if (!hasNext) return "flag " + name + " needs " + KindName(arg);
+            if (!Fits(args[++i].value, arg))
+                return "flag " + name + ": \"" + args[i].value.AsString() + "\" is not " + KindName(arg);
         }
     }
     return std::nullopt;
 }
 
-std::optional<bool> CommandSyntax::truth(const std::string& text) {
+std::optional<bool> CommandSyntax::Truth(const std::string& text) {
     std::string lower = text;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });

@@ -15,30 +15,30 @@ class CommandSyntax {
 public:
     /// What a flag or an argument takes.
     enum class Arg {
-        None,         ///< a flag on its own
-        String,       ///< any word
-        Number,       ///< a number in the "C" form
-        Integer,      ///< a whole number
-        Truth,        ///< a truth word ("true", "on", "yes", "1" / "false", "off", "no", "0")
-        OptionalTruth ///< a truth word when one follows, else the flag alone stands for true
+        kNone,         ///< a flag on its own
+        kString,       ///< any word
+        kNumber,       ///< a number in the "C" form
+        kInteger,      ///< a whole number
+        kTruth,        ///< a truth word ("true", "on", "yes", "1" / "false", "off", "no", "0")
+        kOptionalTruth ///< a truth word when one follows, else the flag alone stands for true
     };
 
     /// Declares a flag by its short and long name (with the leading "-") and what follows it.
-    CommandSyntax& flag(const char* shortName, const char* longName, Arg arg = Arg::None);
+    CommandSyntax& flag(const char* shortName, const char* longName, Arg arg = Arg::kNone);
     /// Declares a flag followed by several values, in order.
     CommandSyntax& flag(const char* shortName, const char* longName, std::vector<Arg> args);
     /// Declares -q/-query: in query mode the flags take no values, as the queried values are answers.
-    CommandSyntax& query();
+    CommandSyntax& Query();
     /// Declares -e/-edit.
-    CommandSyntax& edit();
+    CommandSyntax& Edit();
     /// What the leading arguments that are not flags or flag values must be; later ones may be any word.
-    CommandSyntax& arguments(std::vector<Arg> leading);
+    CommandSyntax& Arguments(std::vector<Arg> leading);
 
     /// The reason `call` does not fit, naming the flag or the argument; none when it fits.
-    std::optional<std::string> check(const command::CommandCall& call) const;
+    std::optional<std::string> Check(const command::CommandCall& call) const;
 
     /// Reads a truth word; none when the text is not one.
-    static std::optional<bool> truth(const std::string& text);
+    static std::optional<bool> Truth(const std::string& text);
 
 private:
     struct Flag {
@@ -46,7 +46,7 @@ private:
         std::string longName;
         std::vector<Arg> args;
     };
-    const Flag* find(const std::string& name) const;
+    const Flag* Find(const std::string& name) const;
 
     std::vector<Flag> flags_;
     std::vector<Arg> leading_;

@@ -14,7 +14,7 @@ constexpr int kSamplesPerSpan = 16;
 } // namespace
 
 bool CurveData::set(std::vector<MPoint> points, std::vector<double> knots, int degree, Form form) {
-    if (!BSpline::valid(knots, static_cast<int>(points.size()), degree)) return false;
+    if (!BSpline::Valid(knots, static_cast<int>(points.size()), degree)) return false;
     points_ = std::move(points);
     knots_ = std::move(knots);
     degree_ = degree;
@@ -24,26 +24,26 @@ bool CurveData::set(std::vector<MPoint> points, std::vector<double> knots, int d
     return true;
 }
 
-std::shared_ptr<CurveData> CurveData::polyline(std::vector<MPoint> points) {
-    return bspline(std::move(points), 1);
+std::shared_ptr<CurveData> CurveData::Polyline(std::vector<MPoint> points) {
+    return Bspline(std::move(points), 1);
 }
 
-std::shared_ptr<CurveData> CurveData::bspline(std::vector<MPoint> points, int degree) {
+std::shared_ptr<CurveData> CurveData::Bspline(std::vector<MPoint> points, int degree) {
     auto curve = std::make_shared<CurveData>();
     const int n = static_cast<int>(points.size());
-    if (!curve->set(std::move(points), BSpline::uniformKnots(n, degree), degree)) return nullptr;
+    if (!curve->set(std::move(points), BSpline::UniformKnots(n, degree), degree)) return nullptr;
     return curve;
 }
 
-void CurveData::domain(double& start, double& end) const {
+void CurveData::Domain(double& start, double& end) const {
     if (points_.empty()) {
         start = end = 0.0;
         return;
     }
-    BSpline::domain(knots_, static_cast<int>(points_.size()), degree_, start, end);
+    BSpline::Domain(knots_, static_cast<int>(points_.size()), degree_, start, end);
 }
 
-MVector CurveData::combine(double param, bool derivative) const {
+MVector CurveData::Combine(double param, bool derivative) const {
     if (points_.empty()) return MVector();
     std::vector<double> n(degree_ + 1), d(degree_ + 1);
     const int first =
@@ -53,12 +53,12 @@ MVector CurveData::combine(double param, bool derivative) const {
     return sum;
 }
 
-void CurveData::buildLengthTable() const {
+void CurveData::BuildLengthTable() const {
     if (!tableParams_.empty() || points_.empty()) return;
     // One step per knot span, subdivided for curved splines; a polyline needs only its corners.
     const int steps = degree_ == 1 ? 1 : kSamplesPerSpan;
     double start = 0.0, end = 0.0;
-    domain(start, end);
+    Domain(start, end);
     std::vector<double> breaks{start};
     for (double k : knots_)
         if (k > breaks.back() && k <= end) breaks.push_back(k);
@@ -77,19 +77,19 @@ void CurveData::buildLengthTable() const {
             double stepLength = 0.0;
             for (int g = 0; g < 5; ++g)
                 stepLength +=
-                    kWeights[g] * derivativeAt(0.5 * (u0 + u1) + 0.5 * (u1 - u0) * kNodes[g]).length();
+                    kWeights[g] * DerivativeAt(0.5 * (u0 + u1) + 0.5 * (u1 - u0) * kNodes[g]).length();
             tableParams_.push_back(u1);
             tableLengths_.push_back(tableLengths_.back() + stepLength * 0.5 * (u1 - u0));
         }
 }
 
 double CurveData::length() const {
-    buildLengthTable();
+    BuildLengthTable();
     return tableLengths_.empty() ? 0.0 : tableLengths_.back();
 }
 
-double CurveData::paramAtLength(double length) const {
-    buildLengthTable();
+double CurveData::ParamAtLength(double length) const {
+    BuildLengthTable();
     if (tableLengths_.empty()) return 0.0;
     if (length <= 0.0) return tableParams_.front();
     if (length >= tableLengths_.back()) return tableParams_.back();
@@ -100,8 +100,8 @@ double CurveData::paramAtLength(double length) const {
     return tableParams_[i - 1] + (tableParams_[i] - tableParams_[i - 1]) * s;
 }
 
-double CurveData::lengthAtParam(double param) const {
-    buildLengthTable();
+double CurveData::LengthAtParam(double param) const {
+    BuildLengthTable();
     if (tableParams_.empty()) return 0.0;
     if (param <= tableParams_.front()) return 0.0;
     if (param >= tableParams_.back()) return tableLengths_.back();

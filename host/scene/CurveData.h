@@ -21,38 +21,38 @@ public:
     /// Fails (answers false, curve unchanged) for knots that do not fit the points and degree.
     bool set(std::vector<MPoint> points, std::vector<double> knots, int degree, Form form = kOpen);
     /// A polyline through the points, parameter i at point i.
-    static std::shared_ptr<CurveData> polyline(std::vector<MPoint> points);
+    static std::shared_ptr<CurveData> Polyline(std::vector<MPoint> points);
     /// A clamped uniform B-spline of the given degree over the points.
-    static std::shared_ptr<CurveData> bspline(std::vector<MPoint> points, int degree);
+    static std::shared_ptr<CurveData> Bspline(std::vector<MPoint> points, int degree);
 
-    const std::vector<MPoint>& points() const { return points_; }
-    const std::vector<double>& knots() const { return knots_; }
-    int degree() const { return degree_; }
-    Form form() const { return form_; }
-    bool isEmpty() const { return points_.empty(); }
+    const std::vector<MPoint>& Points() const { return points_; }
+    const std::vector<double>& Knots() const { return knots_; }
+    int Degree() const { return degree_; }
+    Form GetForm() const { return form_; }
+    bool IsEmpty() const { return points_.empty(); }
     /// The parameter range.
-    void domain(double& start, double& end) const;
+    void Domain(double& start, double& end) const;
 
     /// Position and first derivative at a parameter (clamped to the domain).
-    MPoint pointAt(double param) const { return MPoint(combine(param, false)); }
-    MVector derivativeAt(double param) const { return combine(param, true); }
+    MPoint PointAt(double param) const { return MPoint(Combine(param, false)); }
+    MVector DerivativeAt(double param) const { return Combine(param, true); }
     /// Unit tangent at a parameter.
-    MVector tangentAt(double param) const { return derivativeAt(param).normal(); }
+    MVector TangentAt(double param) const { return DerivativeAt(param).normal(); }
 
     /// Arc length of the whole curve.
     double length() const;
     /// The parameter at the given arc length from the start (clamped to [0, length]).
-    double paramAtLength(double length) const;
+    double ParamAtLength(double length) const;
     /// Arc length from the start to the parameter.
-    double lengthAtParam(double param) const;
+    double LengthAtParam(double param) const;
 
-    std::shared_ptr<Data> clone() const override { return std::make_shared<CurveData>(*this); }
-    MFn::Type apiType() const override { return MFn::kNurbsCurveData; }
+    std::shared_ptr<Data> Clone() const override { return std::make_shared<CurveData>(*this); }
+    MFn::Type ApiType() const override { return MFn::kNurbsCurveData; }
 
 private:
     // The control points weighted by the basis functions (or their derivatives) at param.
-    MVector combine(double param, bool derivative) const;
-    void buildLengthTable() const;
+    MVector Combine(double param, bool derivative) const;
+    void BuildLengthTable() const;
 
     std::vector<MPoint> points_;
     std::vector<double> knots_;

@@ -12,9 +12,9 @@ namespace vex::host {
 class Data : public Object {
 public:
     /// A deep copy of this value.
-    virtual std::shared_ptr<Data> clone() const = 0;
+    virtual std::shared_ptr<Data> Clone() const = 0;
 
-    bool hasFn(MFn::Type type) const override { return Object::hasFn(type) || type == MFn::kData; }
+    bool HasFn(MFn::Type type) const override { return Object::HasFn(type) || type == MFn::kData; }
 };
 
 using DataPtr = std::shared_ptr<const Data>;

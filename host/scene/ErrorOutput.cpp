@@ -6,22 +6,22 @@
 namespace vex::host {
 namespace {
 
-ErrorOutput::Sink& currentSink() {
+ErrorOutput::Sink& CurrentSink() {
     static ErrorOutput::Sink sink;
     return sink;
 }
 
 } // namespace
 
-void ErrorOutput::write(const std::string& line) {
-    if (currentSink())
-        currentSink()(line);
+void ErrorOutput::Write(const std::string& line) {
+    if (CurrentSink())
+        CurrentSink()(line);
     else
         std::cerr << line << '\n';
 }
 
-ErrorOutput::Sink ErrorOutput::setSink(Sink sink) {
-    return std::exchange(currentSink(), std::move(sink));
+ErrorOutput::Sink ErrorOutput::SetSink(Sink sink) {
+    return std::exchange(CurrentSink(), std::move(sink));
 }
 
 } // namespace vex::host

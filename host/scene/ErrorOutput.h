@@ -12,9 +12,9 @@ public:
     using Sink = std::function<void(const std::string& line)>;
 
     /// Sends one line to the sink, or to standard error when there is none.
-    static void write(const std::string& line);
+    static void Write(const std::string& line);
     /// Replaces the sink (an empty function restores standard error); returns the previous one.
-    static Sink setSink(Sink sink);
+    static Sink SetSink(Sink sink);
 };
 
 } // namespace vex::host

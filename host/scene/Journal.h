@@ -22,9 +22,9 @@ public:
 /// first, so the scene returns exactly to its earlier state, node identities included.
 class Journal {
 public:
-    void add(std::shared_ptr<Change> change) { changes_.push_back(std::move(change)); }
+    void Add(std::shared_ptr<Change> change) { changes_.push_back(std::move(change)); }
     /// Appends all changes of another journal (a nested journal reports into the one around it).
-    void append(const Journal& other);
+    void Append(const Journal& other);
     bool empty() const { return changes_.empty(); }
     std::size_t size() const { return changes_.size(); }
 

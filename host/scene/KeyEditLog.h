@@ -15,7 +15,7 @@ public:
     using Key = AnimCurveData::Key;
 
     /// Records one edit already made on the curve.
-    void record(const std::shared_ptr<AnimCurveData>& curve, std::optional<Key> before,
+    void Record(const std::shared_ptr<AnimCurveData>& curve, std::optional<Key> before,
                 std::optional<Key> after);
     /// Takes back every recorded edit, newest first.
     void undo();
@@ -30,7 +30,7 @@ private:
         std::optional<Key> after;
     };
     // Replaces the key `from` (if any) by the key `to` (if any) on the curve.
-    static void apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to);
+    static void Apply(AnimCurveData& curve, const std::optional<Key>& from, const std::optional<Key>& to);
 
     std::vector<Edit> edits_;
 };

@@ -5,7 +5,7 @@
 
 namespace vex::host {
 
-Matrix multiply(const Matrix& a, const Matrix& b) {
+Matrix Multiply(const Matrix& a, const Matrix& b) {
     Matrix r{};
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
@@ -16,7 +16,7 @@ Matrix multiply(const Matrix& a, const Matrix& b) {
     return r;
 }
 
-Matrix inverse(const Matrix& m) {
+Matrix Inverse(const Matrix& m) {
     // Gauss-Jordan elimination with partial pivoting.
     double a[4][8];
     for (int i = 0; i < 4; ++i)
@@ -25,7 +25,7 @@ Matrix inverse(const Matrix& m) {
         int pivot = col;
         for (int row = col + 1; row < 4; ++row)
             if (std::fabs(a[row][col]) > std::fabs(a[pivot][col])) pivot = row;
-        if (std::fabs(a[pivot][col]) < 1e-300) return identityMatrix();
+        if (std::fabs(a[pivot][col]) < 1e-300) return IdentityMatrix();
         if (pivot != col)
             for (int j = 0; j < 8; ++j) std::swap(a[pivot][j], a[col][j]);
         const double scale = 1.0 / a[col][col];
@@ -44,9 +44,9 @@ Matrix inverse(const Matrix& m) {
 
 namespace {
 
-Matrix axisRotation(int axis, double angle) {
+Matrix AxisRotation(int axis, double angle) {
     const double c = std::cos(angle), s = std::sin(angle);
-    Matrix r = identityMatrix();
+    Matrix r = IdentityMatrix();
     const int u = (axis + 1) % 3, v = (axis + 2) % 3;
     r[u * 4 + u] = c;
     r[u * 4 + v] = s;
@@ -57,13 +57,13 @@ Matrix axisRotation(int axis, double angle) {
 
 } // namespace
 
-Matrix composeTransform(const Double3& translate, const Double3& rotate, const Double3& scale,
+Matrix ComposeTransform(const Double3& translate, const Double3& rotate, const Double3& scale,
                         int rotateOrder) {
     static const int orders[6][3] = {{0, 1, 2}, {1, 2, 0}, {2, 0, 1}, {0, 2, 1}, {1, 0, 2}, {2, 1, 0}};
     const int* order = orders[rotateOrder >= 0 && rotateOrder < 6 ? rotateOrder : 0];
-    Matrix m = identityMatrix();
+    Matrix m = IdentityMatrix();
     for (int i = 0; i < 3; ++i) m[i * 5] = scale[i];
-    for (int i = 0; i < 3; ++i) m = multiply(m, axisRotation(order[i], rotate[order[i]]));
+    for (int i = 0; i < 3; ++i) m = Multiply(m, AxisRotation(order[i], rotate[order[i]]));
     for (int i = 0; i < 3; ++i) m[12 + i] = translate[i];
     return m;
 }

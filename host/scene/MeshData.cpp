@@ -9,7 +9,7 @@ namespace vex::host {
 namespace {
 
 // The point of triangle abc nearest to p (Ericson, Real-Time Collision Detection 5.1.5).
-MPoint closestOnTriangle(const MPoint& p, const MPoint& a, const MPoint& b, const MPoint& c) {
+MPoint ClosestOnTriangle(const MPoint& p, const MPoint& a, const MPoint& b, const MPoint& c) {
     const MVector ab = b - a, ac = c - a, ap = p - a;
     const double d1 = ab * ap, d2 = ac * ap;
     if (d1 <= 0 && d2 <= 0) return a;
@@ -51,7 +51,7 @@ bool MeshData::set(std::vector<MPoint> points, std::vector<int> counts, std::vec
     return true;
 }
 
-std::shared_ptr<MeshData> MeshData::fromTriangles(std::vector<MPoint> points,
+std::shared_ptr<MeshData> MeshData::FromTriangles(std::vector<MPoint> points,
                                                   const std::vector<int>& triangles) {
     auto mesh = std::make_shared<MeshData>();
     if (triangles.size() % 3 != 0) return nullptr;
@@ -59,27 +59,27 @@ std::shared_ptr<MeshData> MeshData::fromTriangles(std::vector<MPoint> points,
     return mesh;
 }
 
-std::vector<int> MeshData::polygonVertices(int polygon) const {
+std::vector<int> MeshData::PolygonVertices(int polygon) const {
     if (polygon < 0 || polygon >= numPolygons()) return {};
     const auto first = connects_.begin() + offsets_[polygon];
     return std::vector<int>(first, first + counts_[polygon]);
 }
 
-void MeshData::setPoint(int vertex, const MPoint& point) {
-    if (vertex >= 0 && vertex < numVertices()) points_[vertex] = point;
+void MeshData::SetPoint(int vertex, const MPoint& point) {
+    if (vertex >= 0 && vertex < NumVertices()) points_[vertex] = point;
 }
 
 template <class F>
-void MeshData::forEachTriangle(F&& f) const {
+void MeshData::ForEachTriangle(F&& f) const {
     for (int p = 0; p < numPolygons(); ++p) {
         const int* v = connects_.data() + offsets_[p];
         for (int t = 0; t + 2 < counts_[p]; ++t) f(p, t, points_[v[0]], points_[v[t + 1]], points_[v[t + 2]]);
     }
 }
 
-MVector MeshData::polygonNormal(int polygon) const {
+MVector MeshData::PolygonNormal(int polygon) const {
     MVector n;
-    const std::vector<int> v = polygonVertices(polygon);
+    const std::vector<int> v = PolygonVertices(polygon);
     for (std::size_t i = 0; i < v.size(); ++i) {
         const MPoint& a = points_[v[i]];
         const MPoint& b = points_[v[(i + 1) % v.size()]];
@@ -88,22 +88,22 @@ MVector MeshData::polygonNormal(int polygon) const {
     return n.normal();
 }
 
-std::shared_ptr<MeshData> MeshData::triangulated() const {
+std::shared_ptr<MeshData> MeshData::Triangulated() const {
     std::vector<int> triangles;
-    triangles.reserve(static_cast<std::size_t>(std::max(0, numFaceVertices() - 2 * numPolygons())) * 3);
+    triangles.reserve(static_cast<std::size_t>(std::max(0, NumFaceVertices() - 2 * numPolygons())) * 3);
     for (int p = 0; p < numPolygons(); ++p) {
         const int* v = connects_.data() + offsets_[p];
         for (int t = 0; t + 2 < counts_[p]; ++t)
             triangles.insert(triangles.end(), {v[0], v[t + 1], v[t + 2]});
     }
-    return fromTriangles(points_, triangles);
+    return FromTriangles(points_, triangles);
 }
 
 std::optional<MeshData::Hit> MeshData::closestIntersection(const MPoint& source, const MVector& direction,
                                                            double maxParam, bool bothDirections,
                                                            const std::vector<bool>* polygonMask) const {
     std::optional<Hit> best;
-    forEachTriangle([&](int polygon, int triangle, const MPoint& a, const MPoint& b, const MPoint& c) {
+    ForEachTriangle([&](int polygon, int triangle, const MPoint& a, const MPoint& b, const MPoint& c) {
         if (polygonMask && (polygon >= static_cast<int>(polygonMask->size()) || !(*polygonMask)[polygon]))
             return;
         // Möller–Trumbore, both faces count.
@@ -126,11 +126,11 @@ std::optional<MeshData::Hit> MeshData::closestIntersection(const MPoint& source,
     return best;
 }
 
-std::optional<std::pair<MPoint, int>> MeshData::closestPoint(const MPoint& p) const {
+std::optional<std::pair<MPoint, int>> MeshData::ClosestPoint(const MPoint& p) const {
     std::optional<std::pair<MPoint, int>> best;
     double bestDistance = std::numeric_limits<double>::infinity();
-    forEachTriangle([&](int polygon, int, const MPoint& a, const MPoint& b, const MPoint& c) {
-        const MPoint q = closestOnTriangle(p, a, b, c);
+    ForEachTriangle([&](int polygon, int, const MPoint& a, const MPoint& b, const MPoint& c) {
+        const MPoint q = ClosestOnTriangle(p, a, b, c);
         const double d = p.distanceTo(q);
         if (d < bestDistance) {
             bestDistance = d;

@@ -32,24 +32,24 @@ public:
     /// number of indices, or an index is out of range.
     bool set(std::vector<MPoint> points, std::vector<int> counts, std::vector<int> connects);
     /// A mesh of one triangle per index triple.
-    static std::shared_ptr<MeshData> fromTriangles(std::vector<MPoint> points,
+    static std::shared_ptr<MeshData> FromTriangles(std::vector<MPoint> points,
                                                    const std::vector<int>& triangles);
 
-    int numVertices() const { return static_cast<int>(points_.size()); }
+    int NumVertices() const { return static_cast<int>(points_.size()); }
     int numPolygons() const { return static_cast<int>(counts_.size()); }
-    int numFaceVertices() const { return static_cast<int>(connects_.size()); }
-    const std::vector<MPoint>& points() const { return points_; }
-    const std::vector<int>& counts() const { return counts_; }
-    const std::vector<int>& connects() const { return connects_; }
+    int NumFaceVertices() const { return static_cast<int>(connects_.size()); }
+    const std::vector<MPoint>& Points() const { return points_; }
+    const std::vector<int>& Counts() const { return counts_; }
+    const std::vector<int>& Connects() const { return connects_; }
     /// Vertex indices of one polygon.
-    std::vector<int> polygonVertices(int polygon) const;
+    std::vector<int> PolygonVertices(int polygon) const;
     /// Moves one vertex (ignored out of range).
-    void setPoint(int vertex, const MPoint& point);
+    void SetPoint(int vertex, const MPoint& point);
 
     /// Unit normal of a polygon (Newell's method, so it follows the winding order).
-    MVector polygonNormal(int polygon) const;
+    MVector PolygonNormal(int polygon) const;
     /// The same mesh with every polygon split into its fan triangles.
-    std::shared_ptr<MeshData> triangulated() const;
+    std::shared_ptr<MeshData> Triangulated() const;
 
     /// The nearest hit of the ray with parameter in [0, maxParam] (also [-maxParam, 0) when both
     /// directions are tested; nearest means smallest |param|), or none. With a polygon mask only the
@@ -58,15 +58,15 @@ public:
                                            bool bothDirections = false,
                                            const std::vector<bool>* polygonMask = nullptr) const;
     /// The point of the mesh nearest to p, with the polygon it lies on; none for an empty mesh.
-    std::optional<std::pair<MPoint, int>> closestPoint(const MPoint& p) const;
+    std::optional<std::pair<MPoint, int>> ClosestPoint(const MPoint& p) const;
 
-    std::shared_ptr<Data> clone() const override { return std::make_shared<MeshData>(*this); }
-    MFn::Type apiType() const override { return MFn::kMeshData; }
+    std::shared_ptr<Data> Clone() const override { return std::make_shared<MeshData>(*this); }
+    MFn::Type ApiType() const override { return MFn::kMeshData; }
 
 private:
     // Calls f(polygon, triangle, a, b, c) for every fan triangle.
     template <class F>
-    void forEachTriangle(F&& f) const;
+    void ForEachTriangle(F&& f) const;
 
     std::vector<MPoint> points_;
     std::vector<int> counts_;

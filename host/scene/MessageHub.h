@@ -24,7 +24,7 @@ public:
     static MessageHub& get();
 
     /// Installs a callback for scene event `message` (an MSceneMessage::Message value).
-    MCallbackId addSceneCallback(int message, MMessage::MBasicFunction func, void* clientData);
+    MCallbackId AddSceneCallback(int message, MMessage::MBasicFunction func, void* clientData);
     /// Installs a node-added callback for nodes of type `typeName` or a type derived from it.
     MCallbackId addNodeAddedCallback(const std::string& typeName, MMessage::MNodeFunction func,
                                      void* clientData);
@@ -37,47 +37,56 @@ public:
     /// Installs a callback given the text of every executed command.
     MCallbackId addCommandCallback(MMessage::MStringFunction func, void* clientData);
     /// Installs a callback for the named event ("timeChanged", "SelectionChanged", ...).
-    MCallbackId addEventCallback(const std::string& event, MMessage::MBasicFunction func, void* clientData);
+    MCallbackId AddEventCallback(const std::string& event, MMessage::MBasicFunction func, void* clientData);
     /// Installs a parent-removed callback; an empty filter means every DAG node.
     MCallbackId addParentRemovedCallback(PathFilter filter, MMessage::MParentChildFunction func,
                                          void* clientData);
     /// Installs a parent-added callback; an empty filter means every DAG node.
-    MCallbackId addParentAddedCallback(PathFilter filter, MMessage::MParentChildFunction func,
+    MCallbackId AddParentAddedCallback(PathFilter filter, MMessage::MParentChildFunction func,
                                        void* clientData);
 
     /// Removes one callback; false when `id` is not installed.
     bool remove(MCallbackId id);
     /// True while `id` is installed.
-    bool isInstalled(MCallbackId id) const;
+    bool IsInstalled(MCallbackId id) const;
     /// Number of installed callbacks.
     std::size_t count() const { return entries_.size(); }
     /// The identifier of the callback running now (0 outside any callback).
-    MCallbackId current() const { return current_; }
+    MCallbackId Current() const { return current_; }
 
     /// Scene event `message` happened (an MSceneMessage::Message value).
-    void fireScene(int message);
+    void FireScene(int message);
     /// A node was added. `typeNames` lists its type and every type it derives from; "dependNode"
     /// callbacks receive every node.
-    void fireNodeAdded(MObject& node, const std::vector<std::string>& typeNames);
+    void FireNodeAdded(MObject& node, const std::vector<std::string>& typeNames);
     /// A node is about to be removed (still valid while the callbacks run). `typeNames` as above.
-    void fireNodeRemoved(MObject& node, const std::vector<std::string>& typeNames);
+    void FireNodeRemoved(MObject& node, const std::vector<std::string>& typeNames);
     /// `child` lost its parent `parent`.
-    void fireParentRemoved(MDagPath& child, MDagPath& parent);
+    void FireParentRemoved(MDagPath& child, MDagPath& parent);
     /// `child` gained the parent `parent`.
-    void fireParentAdded(MDagPath& child, MDagPath& parent);
+    void FireParentAdded(MDagPath& child, MDagPath& parent);
     /// The named event happened; "timeChanged" is fired whenever the current time changes.
-    void fireEvent(const std::string& event);
+    void FireEvent(const std::string& event);
     /// A command was executed; `text` is its command text.
-    void fireCommand(const std::string& text);
+    void FireCommand(const std::string& text);
     /// Sets condition `name` ("playingBack", ...); its callbacks run only when the state changes.
-    void setCondition(const std::string& name, bool state);
+    void SetCondition(const std::string& name, bool state);
     /// The state of condition `name` (false for a condition never set).
-    bool condition(const std::string& name) const;
+    bool Condition(const std::string& name) const;
     /// The conditions ever set, by name.
-    std::vector<std::string> conditionNames() const;
+    std::vector<std::string> ConditionNames() const;
 
 private:
-    enum class Kind { Scene, NodeAdded, NodeRemoved, Condition, Command, Event, ParentRemoved, ParentAdded };
+    enum class Kind {
+        kScene,
+        kNodeAdded,
+        kNodeRemoved,
+        kCondition,
+        kCommand,
+        kEvent,
+        kParentRemoved,
+        kParentAdded
+    };
     struct Entry {
         Kind kind;
         int message = 0;
@@ -87,12 +96,12 @@ private:
         void* clientData = nullptr;
     };
 
-    MCallbackId add(Entry entry);
+    MCallbackId Add(Entry entry);
     /// Calls `call` for each entry matching `match`, in installation order, skipping entries removed
     /// meanwhile.
-    void fire(const std::function<bool(const Entry&)>& match, const std::function<void(const Entry&)>& call);
-    void fireNode(Kind kind, MObject& node, const std::vector<std::string>& typeNames);
-    void fireParent(Kind kind, MDagPath& child, MDagPath& parent);
+    void Fire(const std::function<bool(const Entry&)>& match, const std::function<void(const Entry&)>& call);
+    void FireNode(Kind kind, MObject& node, const std::vector<std::string>& typeNames);
+    void FireParent(Kind kind, MDagPath& child, MDagPath& parent);
 
     std::map<MCallbackId, Entry> entries_;
     std::map<std::string, bool> conditions_;

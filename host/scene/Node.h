@@ -31,59 +31,59 @@ public:
     explicit Node(NodeTypePtr type);
 
     const NodeType& type() const { return *type_; }
-    const NodeTypePtr& typePtr() const { return type_; }
+    const NodeTypePtr& TypePtr() const { return type_; }
     const std::string& name() const { return name_; }
 
     /// True while the node is part of the scene (false before insertion and after deletion).
-    bool isAlive() const { return alive_; }
+    bool IsAlive() const { return alive_; }
     /// True for a node made but never put into the scene (a modifier's node before its doIt).
-    bool isPending() const { return !alive_ && !inserted_; }
+    bool IsPending() const { return !alive_ && !inserted_; }
 
     /// Creation serial number, unique in the process.
-    std::uint64_t serial() const { return serial_; }
+    std::uint64_t Serial() const { return serial_; }
 
-    bool isDag() const { return type_->isDag(); }
+    bool IsDag() const { return type_->IsDag(); }
 
     /// The DAG parent (the world node for top-level nodes), or null for the world and DG nodes.
     std::shared_ptr<Node> parent() const { return parent_.lock(); }
-    const std::vector<std::shared_ptr<Node>>& children() const { return children_; }
+    const std::vector<std::shared_ptr<Node>>& Children() const { return children_; }
     /// Index of the child among this node's children, or -1.
-    int childIndex(const Node& child) const;
+    int ChildIndex(const Node& child) const;
     /// True when this node is the given node or lies below it.
-    bool isDescendantOf(const Node& ancestor) const;
+    bool IsDescendantOf(const Node& ancestor) const;
 
     /// "|a|b|c" for DAG nodes ("" for the world); the plain name for DG nodes.
-    std::string fullPathName() const;
+    std::string FullPathName() const;
 
     /// The attribute (static or dynamic, top-level or child) with the given long or short name, or null.
-    AttributePtr findAttribute(const std::string& name) const;
+    AttributePtr FindAttribute(const std::string& name) const;
     /// True when the attribute belongs to this node (its type's or one of its dynamic attributes).
-    bool hasAttribute(const AttributeDefinition& attribute) const;
+    bool HasAttribute(const AttributeDefinition& attribute) const;
     /// Top-level attributes: the type's, then the dynamic ones in the order they were added.
-    std::vector<AttributePtr> attributes() const;
-    const std::vector<AttributePtr>& dynamicAttributes() const { return dynamic_; }
-    bool isDynamic(const AttributeDefinition& attribute) const;
+    std::vector<AttributePtr> Attributes() const;
+    const std::vector<AttributePtr>& DynamicAttributes() const { return dynamic_; }
+    bool IsDynamic(const AttributeDefinition& attribute) const;
 
     /// The stored value of a leaf attribute (its default when never set). Compound and computed
     /// attributes are read through Scene::evaluate.
-    Value storedValue(const AttributeDefinition& attribute) const;
+    Value StoredValue(const AttributeDefinition& attribute) const;
 
     /// Connections arriving at (in) and leaving from (out) this node's attributes.
-    const std::vector<Link>& inputs() const { return inputs_; }
-    const std::vector<Link>& outputs() const { return outputs_; }
+    const std::vector<Link>& Inputs() const { return inputs_; }
+    const std::vector<Link>& Outputs() const { return outputs_; }
     /// The connection arriving at the attribute, or null.
-    const Link* input(const AttributeDefinition& attribute) const;
+    const Link* Input(const AttributeDefinition& attribute) const;
 
     /// Members of a set node (shadingEngine, objectSet), in the order they were added; dead ones skipped.
-    std::vector<std::shared_ptr<Node>> members() const;
-    bool isMember(const Node& node) const;
+    std::vector<std::shared_ptr<Node>> Members() const;
+    bool IsMember(const Node& node) const;
 
     /// The object a plug-in type attaches to its nodes (its MPxNode), or null.
-    const std::shared_ptr<void>& userObject() const { return user_; }
-    void setUserObject(std::shared_ptr<void> object) { user_ = std::move(object); }
+    const std::shared_ptr<void>& UserObject() const { return user_; }
+    void SetUserObject(std::shared_ptr<void> object) { user_ = std::move(object); }
 
-    MFn::Type apiType() const override { return type_->apiType(); }
-    bool hasFn(MFn::Type type) const override { return type_->hasFn(type); }
+    MFn::Type ApiType() const override { return type_->ApiType(); }
+    bool HasFn(MFn::Type type) const override { return type_->HasFn(type); }
 
 private:
     friend class Scene;

@@ -16,39 +16,39 @@ NodeType::NodeType(std::string name, std::uint32_t typeId, MFn::Type apiType,
     }
 }
 
-bool NodeType::hasFn(MFn::Type type) const {
+bool NodeType::HasFn(MFn::Type type) const {
     if (type == apiType_ || type == MFn::kBase) return true;
     if (std::find(extraFns_.begin(), extraFns_.end(), type) != extraFns_.end()) return true;
-    return parent_ && parent_->hasFn(type);
+    return parent_ && parent_->HasFn(type);
 }
 
-bool NodeType::nameInUse(const AttributeDefinition& attribute) const {
-    if (byName_.count(attribute.longName()) || byName_.count(attribute.shortName())) return true;
-    return std::any_of(attribute.children().begin(), attribute.children().end(),
-                       [this](const AttributePtr& child) { return nameInUse(*child); });
+bool NodeType::NameInUse(const AttributeDefinition& attribute) const {
+    if (byName_.count(attribute.LongName()) || byName_.count(attribute.ShortName())) return true;
+    return std::any_of(attribute.Children().begin(), attribute.Children().end(),
+                       [this](const AttributePtr& child) { return NameInUse(*child); });
 }
 
 void NodeType::index(const AttributePtr& attribute) {
-    byName_[attribute->longName()] = attribute;
-    byName_[attribute->shortName()] = attribute;
+    byName_[attribute->LongName()] = attribute;
+    byName_[attribute->ShortName()] = attribute;
     owned_.insert(attribute.get());
-    for (const auto& child : attribute->children()) index(child);
+    for (const auto& child : attribute->Children()) index(child);
 }
 
-bool NodeType::addAttribute(const AttributePtr& attribute) {
-    if (!attribute || attribute->parent() || nameInUse(*attribute)) return false;
+bool NodeType::AddAttribute(const AttributePtr& attribute) {
+    if (!attribute || attribute->parent() || NameInUse(*attribute)) return false;
     attributes_.push_back(attribute);
     index(attribute);
     return true;
 }
 
-AttributePtr NodeType::findAttribute(const std::string& name) const {
+AttributePtr NodeType::FindAttribute(const std::string& name) const {
     auto it = byName_.find(name);
     return it == byName_.end() ? nullptr : it->second;
 }
 
-bool NodeType::compute(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
-                       double time, Value& out) const {
+bool NodeType::RunCompute(const Scene& scene, const Node& node, const AttributeDefinition& attribute,
+                          double time, Value& out) const {
     for (const NodeType* type = this; type; type = type->parent_.get())
         if (type->compute_ && type->compute_(scene, node, attribute, time, out)) return true;
     return false;

@@ -32,57 +32,57 @@ public:
              std::shared_ptr<const NodeType> parent);
 
     const std::string& name() const { return name_; }
-    std::uint32_t typeId() const { return typeId_; }
-    MFn::Type apiType() const { return apiType_; }
+    std::uint32_t TypeId() const { return typeId_; }
+    MFn::Type ApiType() const { return apiType_; }
     const std::shared_ptr<const NodeType>& parent() const { return parent_; }
 
     /// True for this type's constant and those of its parent types.
-    bool hasFn(MFn::Type type) const;
+    bool HasFn(MFn::Type type) const;
 
     /// Adds another type constant this type answers to (mesh is also kGeometric and kSurface).
-    void addFn(MFn::Type type) { extraFns_.push_back(type); }
+    void AddFn(MFn::Type type) { extraFns_.push_back(type); }
 
     /// True for DAG node types (those deriving from dagNode).
-    bool isDag() const { return hasFn(MFn::kDagNode); }
+    bool IsDag() const { return HasFn(MFn::kDagNode); }
 
     /// True for shape types: they live under a transform.
-    bool isShape() const { return hasFn(MFn::kShape); }
+    bool IsShape() const { return HasFn(MFn::kShape); }
 
     /// True when no node of this type can be created (dependNode, dagNode, shape ...).
-    bool isAbstract() const { return abstract_; }
-    void setAbstract(bool abstract) { abstract_ = abstract; }
+    bool IsAbstract() const { return abstract_; }
+    void SetAbstract(bool abstract) { abstract_ = abstract; }
 
     /// Adds an attribute (with its children). Fails when its long or short name, or a child's, is in use.
-    bool addAttribute(const AttributePtr& attribute);
+    bool AddAttribute(const AttributePtr& attribute);
 
     /// All attributes, the parent type's first, top-level ones only (children hang below them).
-    const std::vector<AttributePtr>& attributes() const { return attributes_; }
+    const std::vector<AttributePtr>& Attributes() const { return attributes_; }
 
     /// The attribute (top-level or child) with the given long or short name, or null.
-    AttributePtr findAttribute(const std::string& name) const;
+    AttributePtr FindAttribute(const std::string& name) const;
     /// Whether `attribute` (top-level or child) is one of this type's own, by identity: the check every
     /// plug read makes, so it hashes a pointer rather than a name.
-    bool ownsAttribute(const AttributeDefinition& attribute) const { return owned_.count(&attribute) > 0; }
+    bool OwnsAttribute(const AttributeDefinition& attribute) const { return owned_.count(&attribute) > 0; }
 
     /// Default name stem of new nodes ("transform" makes "transform1"; a camera shape "cameraShape1").
-    const std::string& nameStem() const { return nameStem_; }
-    void setNameStem(std::string stem) { nameStem_ = std::move(stem); }
+    const std::string& NameStem() const { return nameStem_; }
+    void SetNameStem(std::string stem) { nameStem_ = std::move(stem); }
 
-    void setCompute(Compute compute) { compute_ = std::move(compute); }
-    void setOnCreate(OnCreate onCreate) { onCreate_ = std::move(onCreate); }
-    const OnCreate& onCreate() const { return onCreate_; }
+    void SetCompute(Compute compute) { compute_ = std::move(compute); }
+    void SetOnCreate(OnCreate onCreate) { onCreate_ = std::move(onCreate); }
+    const OnCreate& GetOnCreate() const { return onCreate_; }
 
     /// Runs this type's compute callback, then its parent types' ones, until one answers.
-    bool compute(const Scene& scene, const Node& node, const AttributeDefinition& attribute, double time,
-                 Value& out) const;
+    bool RunCompute(const Scene& scene, const Node& node, const AttributeDefinition& attribute, double time,
+                    Value& out) const;
 
     /// Name of the attribute holding the node's geometry (mesh "outMesh", curves "local"), or empty.
-    const std::string& geometryAttribute() const { return geometryAttribute_; }
-    void setGeometryAttribute(std::string name) { geometryAttribute_ = std::move(name); }
+    const std::string& GeometryAttribute() const { return geometryAttribute_; }
+    void SetGeometryAttribute(std::string name) { geometryAttribute_ = std::move(name); }
 
 private:
     void index(const AttributePtr& attribute);
-    bool nameInUse(const AttributeDefinition& attribute) const;
+    bool NameInUse(const AttributeDefinition& attribute) const;
 
     std::string name_;
     std::uint32_t typeId_;

@@ -15,22 +15,22 @@ namespace vex::host {
 /// that plug-ins and the animation code register. Process-wide, created on first use.
 class NodeTypeRegistry {
 public:
-    static NodeTypeRegistry& instance();
+    static NodeTypeRegistry& Instance();
 
     /// Registers a type. Fails when its name or its type id is taken.
-    bool add(const NodeTypePtr& type);
+    bool Add(const NodeTypePtr& type);
 
     /// Removes a type by name. Existing nodes keep their type object.
     bool remove(const std::string& name);
 
     /// The type with the given name, or null.
-    NodeTypePtr find(const std::string& name) const;
+    NodeTypePtr Find(const std::string& name) const;
 
     /// The type with the given type id, or null.
-    NodeTypePtr find(std::uint32_t typeId) const;
+    NodeTypePtr Find(std::uint32_t typeId) const;
 
     /// Names of all types, sorted.
-    std::vector<std::string> names() const;
+    std::vector<std::string> Names() const;
 
 private:
     NodeTypeRegistry();

@@ -10,10 +10,10 @@ public:
     virtual ~Object() = default;
 
     /// The most derived type constant of this object.
-    virtual MFn::Type apiType() const = 0;
+    virtual MFn::Type ApiType() const = 0;
 
     /// True when a function set for the given type can work on this object.
-    virtual bool hasFn(MFn::Type type) const { return type == apiType() || type == MFn::kBase; }
+    virtual bool HasFn(MFn::Type type) const { return type == ApiType() || type == MFn::kBase; }
 };
 
 } // namespace vex::host

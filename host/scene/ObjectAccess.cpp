@@ -8,9 +8,9 @@ MObject ObjectAccess::wrap(std::shared_ptr<Object> object) {
     return handle;
 }
 
-NodePtr ObjectAccess::liveNode(const MObject& handle) {
+NodePtr ObjectAccess::LiveNode(const MObject& handle) {
     auto node = as<Node>(handle);
-    return node && node->isAlive() ? node : nullptr;
+    return node && node->IsAlive() ? node : nullptr;
 }
 
 } // namespace vex::host

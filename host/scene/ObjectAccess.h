@@ -18,7 +18,7 @@ public:
     static MObject wrap(std::shared_ptr<Object> object);
 
     /// The object the handle refers to, or null.
-    static const std::shared_ptr<Object>& object(const MObject& handle) { return handle.object_; }
+    static const std::shared_ptr<Object>& ObjectOf(const MObject& handle) { return handle.object_; }
 
     /// The object as the given class, or null when it is something else.
     template <class T>
@@ -29,9 +29,9 @@ public:
     /// The node the handle refers to (alive or not), or null.
     static NodePtr node(const MObject& handle) { return as<Node>(handle); }
     /// The live node the handle refers to, or null (also for deleted nodes).
-    static NodePtr liveNode(const MObject& handle);
+    static NodePtr LiveNode(const MObject& handle);
     /// The attribute the handle refers to, or null.
-    static AttributePtr attribute(const MObject& handle) { return as<AttributeDefinition>(handle); }
+    static AttributePtr Attribute(const MObject& handle) { return as<AttributeDefinition>(handle); }
     /// The data value the handle refers to, or null.
     static std::shared_ptr<Data> data(const MObject& handle) { return as<Data>(handle); }
 };

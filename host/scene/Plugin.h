@@ -13,7 +13,7 @@ class Plugin : public Object {
 public:
     Plugin(std::string path, std::string name) : path_(std::move(path)), name_(std::move(name)) {}
 
-    MFn::Type apiType() const override { return MFn::kPlugin; }
+    MFn::Type ApiType() const override { return MFn::kPlugin; }
 
     /// The file the library was loaded from.
     const std::string& path() const { return path_; }

@@ -24,23 +24,23 @@ using EntryPoint = MStatus (*)(MObject);
 
 // The entry points have C++ linkage in plug-ins written for the host API; a plug-in that declares them
 // extern "C" is accepted too.
-EntryPoint entryPoint(void* handle, const char* mangled, const char* plain) {
+EntryPoint FindEntryPoint(void* handle, const char* mangled, const char* plain) {
     void* symbol = dlsym(handle, mangled);
     if (!symbol) symbol = dlsym(handle, plain);
     return reinterpret_cast<EntryPoint>(symbol);
 }
 
-EntryPoint initializeEntry(void* handle) {
-    return entryPoint(handle, "_Z16initializePlugin7MObject", "initializePlugin");
+EntryPoint InitializeEntry(void* handle) {
+    return FindEntryPoint(handle, "_Z16initializePlugin7MObject", "initializePlugin");
 }
 
-EntryPoint uninitializeEntry(void* handle) {
-    return entryPoint(handle, "_Z18uninitializePlugin7MObject", "uninitializePlugin");
+EntryPoint UninitializeEntry(void* handle) {
+    return FindEntryPoint(handle, "_Z18uninitializePlugin7MObject", "uninitializePlugin");
 }
 
 // A plug-in named without a folder ("torvasuite" or "torvasuite.so") is looked for, as the host does,
 // in the folders of MAYA_PLUG_IN_PATH (separated by ':'), in order; other paths stand as written.
-std::string resolvePluginPath(const std::string& path) {
+std::string ResolvePluginPath(const std::string& path) {
     std::error_code error;
     if (path.empty() || path.find('/') != std::string::npos || std::filesystem::is_regular_file(path, error))
         return path;
@@ -68,20 +68,20 @@ PluginManager& PluginManager::get() {
     return *manager;
 }
 
-MStatus PluginManager::fail(MStatus::MStatusCode code, const std::string& message) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+MStatus PluginManager::Fail(MStatus::MStatusCode code, const std::string& message) {
+    ScriptEditor::get().Write(ScriptEditor::Kind::kError, message);
     return MStatus(code, message);
 }
 
-MStatus PluginManager::load(const std::string& named, std::string* name) {
-    const std::string path = resolvePluginPath(named);
+MStatus PluginManager::Load(const std::string& named, std::string* name) {
+    const std::string path = ResolvePluginPath(named);
     std::error_code error;
     if (path.empty() || !std::filesystem::is_regular_file(path, error))
-        return fail(MStatus::kNotFound, "Plug-in \"" + path + "\" was not found.");
+        return Fail(MStatus::kNotFound, "Plug-in \"" + path + "\" was not found.");
     const std::string pluginName = std::filesystem::path(path).stem().string();
     if (name) *name = pluginName;
     if (plugins_.count(pluginName)) {
-        ScriptEditor::get().write(ScriptEditor::Kind::Warning,
+        ScriptEditor::get().Write(ScriptEditor::Kind::kWarning,
                                   "Plug-in \"" + pluginName + "\" is already loaded.");
         return MStatus::kSuccess;
     }
@@ -89,13 +89,13 @@ MStatus PluginManager::load(const std::string& named, std::string* name) {
     void* handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!handle) {
         const char* reason = dlerror();
-        return fail(MStatus::kFailure,
+        return Fail(MStatus::kFailure,
                     "Unable to load plug-in \"" + path + "\": " + (reason ? reason : "unknown reason") + ".");
     }
-    const EntryPoint initialize = initializeEntry(handle);
+    const EntryPoint initialize = InitializeEntry(handle);
     if (!initialize) {
         dlclose(handle);
-        return fail(MStatus::kFailure, "Plug-in \"" + path + "\" has no initializePlugin function.");
+        return Fail(MStatus::kFailure, "Plug-in \"" + path + "\" has no initializePlugin function.");
     }
 
     auto plugin = std::make_shared<Plugin>(path, pluginName);
@@ -105,46 +105,46 @@ MStatus PluginManager::load(const std::string& named, std::string* name) {
     const MStatus status = initialize(ObjectAccess::wrap(plugin));
     plugin->initializing = false;
     if (!status) {
-        discard(plugin);
-        return fail(MStatus::kFailure, "initializePlugin function failed for plug-in \"" + pluginName +
+        Discard(plugin);
+        return Fail(MStatus::kFailure, "initializePlugin function failed for plug-in \"" + pluginName +
                                            "\" " + status.errorString().str() +
                                            "; the plug-in was unloaded.");
     }
     return MStatus::kSuccess;
 }
 
-MStatus PluginManager::unload(const std::string& nameOrPath) {
-    const std::shared_ptr<Plugin> plugin = find(nameOrPath);
-    if (!plugin) return fail(MStatus::kNotFound, "Plug-in \"" + nameOrPath + "\" is not loaded.");
+MStatus PluginManager::Unload(const std::string& nameOrPath) {
+    const std::shared_ptr<Plugin> plugin = Find(nameOrPath);
+    if (!plugin) return Fail(MStatus::kNotFound, "Plug-in \"" + nameOrPath + "\" is not loaded.");
     for (const std::string& type : plugin->nodeTypes)
-        if (typeInUse(type))
-            return fail(MStatus::kFailure, "Plug-in \"" + plugin->name() +
+        if (TypeInUse(type))
+            return Fail(MStatus::kFailure, "Plug-in \"" + plugin->name() +
                                                "\" cannot be unloaded: nodes of type \"" + type +
                                                "\" are in the scene.");
     // Commands kept for undo may be the plug-in's: their code is about to go.
-    UndoQueue::get().flush();
-    if (const EntryPoint uninitialize = uninitializeEntry(plugin->handle)) {
+    UndoQueue::get().Flush();
+    if (const EntryPoint uninitialize = UninitializeEntry(plugin->handle)) {
         const MStatus status = uninitialize(ObjectAccess::wrap(plugin));
         if (!status)
-            return fail(MStatus::kFailure, "uninitializePlugin function failed for plug-in \"" +
+            return Fail(MStatus::kFailure, "uninitializePlugin function failed for plug-in \"" +
                                                plugin->name() + "\" " + status.errorString().str() +
                                                "; the plug-in stays loaded.");
     }
-    discard(plugin);
+    Discard(plugin);
     return MStatus::kSuccess;
 }
 
-void PluginManager::discard(const std::shared_ptr<Plugin>& plugin) {
+void PluginManager::Discard(const std::shared_ptr<Plugin>& plugin) {
     for (const std::string& command : plugin->commands) CommandRegistry::get().remove(command);
     plugin->commands.clear();
-    for (const std::string& type : plugin->nodeTypes) dropNodeType(type);
+    for (const std::string& type : plugin->nodeTypes) DropNodeType(type);
     plugin->nodeTypes.clear();
     if (plugin->handle) dlclose(plugin->handle);
     plugin->handle = nullptr;
     plugins_.erase(plugin->name());
 }
 
-std::shared_ptr<Plugin> PluginManager::find(const std::string& nameOrPath) const {
+std::shared_ptr<Plugin> PluginManager::Find(const std::string& nameOrPath) const {
     auto it = plugins_.find(nameOrPath);
     if (it != plugins_.end()) return it->second;
     for (const auto& [name, plugin] : plugins_)
@@ -152,13 +152,13 @@ std::shared_ptr<Plugin> PluginManager::find(const std::string& nameOrPath) const
     return nullptr;
 }
 
-std::vector<std::string> PluginManager::names() const {
+std::vector<std::string> PluginManager::Names() const {
     std::vector<std::string> result;
     for (const auto& [name, plugin] : plugins_) result.push_back(name);
     return result;
 }
 
-void PluginManager::track(void* object, const std::string& typeName, void (*destroy)(void*)) {
+void PluginManager::Track(void* object, const std::string& typeName, void (*destroy)(void*)) {
     objects_[object] = {typeName, destroy};
 }
 
@@ -170,15 +170,15 @@ void PluginManager::release(void* object) {
     tracked.destroy(object);
 }
 
-bool PluginManager::typeInUse(const std::string& typeName) {
-    const auto& nodes = Scene::instance().nodes();
+bool PluginManager::TypeInUse(const std::string& typeName) {
+    const auto& nodes = Scene::Instance().nodes();
     return std::any_of(nodes.begin(), nodes.end(), [&](const NodePtr& node) {
-        return node->isAlive() && node->type().name() == typeName;
+        return node->IsAlive() && node->type().name() == typeName;
     });
 }
 
-void PluginManager::dropNodeType(const std::string& typeName) {
-    NodeTypeRegistry::instance().remove(typeName);
+void PluginManager::DropNodeType(const std::string& typeName) {
+    NodeTypeRegistry::Instance().remove(typeName);
     std::vector<void*> doomed;
     for (const auto& [object, tracked] : objects_)
         if (tracked.typeName == typeName) doomed.push_back(object);

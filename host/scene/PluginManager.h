@@ -24,29 +24,29 @@ public:
 
     /// Loads the library at `path` (a bare name is looked for in MAYA_PLUG_IN_PATH); `name` receives the
     /// plug-in's name. Loading a plug-in whose name is already loaded does nothing and succeeds.
-    MStatus load(const std::string& path, std::string* name = nullptr);
+    MStatus Load(const std::string& path, std::string* name = nullptr);
     /// Unloads the plug-in with the given name (or loaded from the given path).
-    MStatus unload(const std::string& nameOrPath);
+    MStatus Unload(const std::string& nameOrPath);
     /// The loaded plug-in with the given name or path, or null.
-    std::shared_ptr<Plugin> find(const std::string& nameOrPath) const;
+    std::shared_ptr<Plugin> Find(const std::string& nameOrPath) const;
     /// Names of the loaded plug-ins, sorted.
-    std::vector<std::string> names() const;
+    std::vector<std::string> Names() const;
 
     /// Keeps a node object of a plug-in type; `destroy` deletes it (called once, by release or unload).
-    void track(void* object, const std::string& typeName, void (*destroy)(void*));
+    void Track(void* object, const std::string& typeName, void (*destroy)(void*));
     /// Destroys a tracked node object (its node is gone); nothing when it was already destroyed.
     void release(void* object);
     /// True when a live scene node has the given type.
-    static bool typeInUse(const std::string& typeName);
+    static bool TypeInUse(const std::string& typeName);
     /// Removes a registered node type and destroys the node objects of it that deleted nodes still hold.
-    void dropNodeType(const std::string& typeName);
+    void DropNodeType(const std::string& typeName);
 
 private:
     PluginManager() = default;
     /// Removes everything the plug-in still has registered, closes it and forgets it.
-    void discard(const std::shared_ptr<Plugin>& plugin);
+    void Discard(const std::shared_ptr<Plugin>& plugin);
     /// Writes an error line and answers a failing status with the same text.
-    static MStatus fail(MStatus::MStatusCode code, const std::string& message);
+    static MStatus Fail(MStatus::MStatusCode code, const std::string& message);
 
     struct Tracked {
         std::string typeName;

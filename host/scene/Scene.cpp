@@ -18,7 +18,7 @@ public:
         NodePtr node, parent;
         int childIndex = -1, listIndex = -1;
         void undo(Scene& scene) override { scene.detach(node, childIndex, listIndex); }
-        void redo(Scene& scene) override { scene.attach(node, parent, childIndex, listIndex); }
+        void redo(Scene& scene) override { scene.Attach(node, parent, childIndex, listIndex); }
     };
 
     struct Remove : Insert {
@@ -36,8 +36,8 @@ public:
     struct Reparent : Change {
         NodePtr node, before, after;
         int beforeIndex = -1, afterIndex = -1;
-        void undo(Scene& scene) override { scene.move(node, before, beforeIndex); }
-        void redo(Scene& scene) override { scene.move(node, after, afterIndex); }
+        void undo(Scene& scene) override { scene.Move(node, before, beforeIndex); }
+        void redo(Scene& scene) override { scene.Move(node, after, afterIndex); }
     };
 
     struct SetValue : Change {
@@ -52,10 +52,10 @@ public:
         NodePtr source, destination;
         AttributePtr sourceAttribute, destinationAttribute;
         void undo(Scene& scene) override {
-            scene.unlink(source, sourceAttribute, destination, destinationAttribute);
+            scene.Unlink(source, sourceAttribute, destination, destinationAttribute);
         }
         void redo(Scene& scene) override {
-            scene.link(source, sourceAttribute, destination, destinationAttribute);
+            scene.AddLink(source, sourceAttribute, destination, destinationAttribute);
         }
     };
 
@@ -99,7 +99,7 @@ public:
                        list.end());
         }
         void redo(Scene&) override {
-            if (set->isMember(*member)) return;
+            if (set->IsMember(*member)) return;
             auto& list = set->members_;
             list.insert(list.begin() + std::min<std::size_t>(index, list.size()), member);
         }
@@ -113,46 +113,46 @@ public:
 
 namespace {
 
-bool validName(const std::string& name) {
+bool ValidName(const std::string& name) {
     if (name.empty() || std::isdigit(static_cast<unsigned char>(name[0]))) return false;
     return std::none_of(name.begin(), name.end(), [](char c) {
         return c == '|' || c == '.' || std::isspace(static_cast<unsigned char>(c));
     });
 }
 
-bool numeric(AttributeKind kind) {
-    return kind == AttributeKind::Bool || kind == AttributeKind::Int || kind == AttributeKind::Double;
+bool Numeric(AttributeKind kind) {
+    return kind == AttributeKind::kBool || kind == AttributeKind::kInt || kind == AttributeKind::kDouble;
 }
 
-bool compatible(const AttributeDefinition& source, const AttributeDefinition& destination) {
+bool Compatible(const AttributeDefinition& source, const AttributeDefinition& destination) {
     if (source.kind() == destination.kind()) return true;
-    return numeric(source.kind()) && numeric(destination.kind());
+    return Numeric(source.kind()) && Numeric(destination.kind());
 }
 
 } // namespace
 
-Scene& Scene::instance() {
+Scene& Scene::Instance() {
     static Scene scene;
     return scene;
 }
 
 Scene::Scene() {
-    reset();
+    Reset();
 }
 
-void Scene::record(std::shared_ptr<Change> change) {
-    if (!journals_.empty()) journals_.back()->add(std::move(change));
+void Scene::Record(std::shared_ptr<Change> change) {
+    if (!journals_.empty()) journals_.back()->Add(std::move(change));
 }
 
-void Scene::beginJournal() {
+void Scene::BeginJournal() {
     journals_.push_back(std::make_shared<Journal>());
 }
 
-std::shared_ptr<Journal> Scene::endJournal() {
+std::shared_ptr<Journal> Scene::EndJournal() {
     if (journals_.empty()) return std::make_shared<Journal>();
     auto journal = journals_.back();
     journals_.pop_back();
-    if (!journals_.empty()) journals_.back()->append(*journal);
+    if (!journals_.empty()) journals_.back()->Append(*journal);
     return journal;
 }
 
@@ -171,24 +171,24 @@ private:
 
 } // namespace
 
-void Scene::replay(const std::shared_ptr<Change>& change, bool undo) {
+void Scene::Replay(const std::shared_ptr<Change>& change, bool undo) {
     if (undo) {
         change->undo(*this);
-        record(std::make_shared<Inverted>(change));
+        Record(std::make_shared<Inverted>(change));
     } else {
         change->redo(*this);
-        record(change);
+        Record(change);
     }
 }
 
 // ---- raw steps: no recording, but names stay unique and messages fire. Each does nothing when its
 // work is already done, so a change taken back twice (by two owners of one record) stays harmless. ----
 
-std::string Scene::uniqueName(const std::string& wanted, const Node* self) const {
+std::string Scene::UniqueName(const std::string& wanted, const Node* self) const {
     auto taken = [&](const std::string& name) {
         auto it = nameCount_.find(name);
         int count = it == nameCount_.end() ? 0 : it->second;
-        if (self && self->isAlive() && self->name() == name) --count;
+        if (self && self->IsAlive() && self->name() == name) --count;
         return count > 0;
     };
     if (!taken(wanted)) return wanted;
@@ -199,26 +199,26 @@ std::string Scene::uniqueName(const std::string& wanted, const Node* self) const
         if (auto name = stem + std::to_string(number); !taken(name)) return name;
 }
 
-void Scene::attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex) {
+void Scene::Attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex) {
     if (node->alive_) return;
-    node->name_ = uniqueName(node->name_, nullptr);
+    node->name_ = UniqueName(node->name_, nullptr);
     ++nameCount_[node->name_];
     node->alive_ = true;
     node->inserted_ = true;
     if (listIndex < 0 || listIndex > static_cast<int>(nodes_.size()))
         listIndex = static_cast<int>(nodes_.size());
     nodes_.insert(nodes_.begin() + listIndex, node);
-    if (node->isDag()) {
+    if (node->IsDag()) {
         const NodePtr& up = parent ? parent : world_;
         auto& children = up->children_;
         if (childIndex < 0 || childIndex > static_cast<int>(children.size()))
             childIndex = static_cast<int>(children.size());
         children.insert(children.begin() + childIndex, node);
         node->parent_ = up;
-        SceneEvents::nodeAdded(node);
-        SceneEvents::parentAdded(node, up);
+        SceneEvents::NodeAdded(node);
+        SceneEvents::ParentAdded(node, up);
     } else {
-        SceneEvents::nodeAdded(node);
+        SceneEvents::NodeAdded(node);
     }
 }
 
@@ -226,15 +226,15 @@ void Scene::detach(const NodePtr& node, int& childIndex, int& listIndex) {
     if (!node->alive_) return;
     // Listeners may edit the scene from the removal messages, but not remove this node a second time.
     node->leaving_ = true;
-    if (node->isDag()) {
+    if (node->IsDag()) {
         if (auto up = node->parent()) {
-            SceneEvents::parentRemoved(node, up);
-            childIndex = up->childIndex(*node);
+            SceneEvents::ParentRemoved(node, up);
+            childIndex = up->ChildIndex(*node);
             up->children_.erase(up->children_.begin() + childIndex);
         }
         node->parent_.reset();
     }
-    SceneEvents::nodeRemoved(node);
+    SceneEvents::NodeRemoved(node);
     auto it = std::find(nodes_.begin(), nodes_.end(), node);
     listIndex = static_cast<int>(it - nodes_.begin());
     if (it != nodes_.end()) nodes_.erase(it);
@@ -243,22 +243,22 @@ void Scene::detach(const NodePtr& node, int& childIndex, int& listIndex) {
     node->leaving_ = false;
 }
 
-void Scene::move(const NodePtr& node, const NodePtr& parent, int childIndex) {
+void Scene::Move(const NodePtr& node, const NodePtr& parent, int childIndex) {
     if (!node->alive_ || !parent || (node->parent() == parent && childIndex < 0)) return;
     if (auto up = node->parent()) {
-        SceneEvents::parentRemoved(node, up);
-        up->children_.erase(up->children_.begin() + up->childIndex(*node));
+        SceneEvents::ParentRemoved(node, up);
+        up->children_.erase(up->children_.begin() + up->ChildIndex(*node));
     }
     auto& children = parent->children_;
     if (childIndex < 0 || childIndex > static_cast<int>(children.size()))
         childIndex = static_cast<int>(children.size());
     children.insert(children.begin() + childIndex, node);
     node->parent_ = parent;
-    SceneEvents::parentAdded(node, parent);
+    SceneEvents::ParentAdded(node, parent);
 }
 
 void Scene::rename(const NodePtr& node, const std::string& name) {
-    auto actual = uniqueName(name, node.get());
+    auto actual = UniqueName(name, node.get());
     if (node->alive_) {
         if (--nameCount_[node->name_] <= 0) nameCount_.erase(node->name_);
         ++nameCount_[actual];
@@ -273,15 +273,15 @@ void Scene::store(const NodePtr& node, const AttributeDefinition& attribute, con
         node->values_.erase(&attribute);
 }
 
-void Scene::link(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
-                 const AttributePtr& destinationAttribute) {
-    if (const Link* present = destination->input(*destinationAttribute))
+void Scene::AddLink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
+                    const AttributePtr& destinationAttribute) {
+    if (const Link* present = destination->Input(*destinationAttribute))
         if (present->other.lock() == source && present->otherAttribute == sourceAttribute) return;
     source->outputs_.push_back({sourceAttribute, destination, destinationAttribute});
     destination->inputs_.push_back({destinationAttribute, source, sourceAttribute});
 }
 
-void Scene::unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
+void Scene::Unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                    const AttributePtr& destinationAttribute) {
     auto drop = [](std::vector<Link>& links, const AttributePtr& own, const NodePtr& other,
                    const AttributePtr& otherAttribute) {
@@ -297,26 +297,26 @@ void Scene::unlink(const NodePtr& source, const AttributePtr& sourceAttribute, c
 
 // ---- recorded operations ----
 
-NodePtr Scene::makeNode(const std::string& typeName, const std::string& name) const {
-    auto type = NodeTypeRegistry::instance().find(typeName);
-    if (!type || type->isAbstract()) return nullptr;
+NodePtr Scene::MakeNode(const std::string& typeName, const std::string& name) const {
+    auto type = NodeTypeRegistry::Instance().Find(typeName);
+    if (!type || type->IsAbstract()) return nullptr;
     auto node = std::make_shared<Node>(type);
-    node->name_ = uniqueName(validName(name) ? name : type->nameStem() + "1", nullptr);
-    if (type->onCreate()) type->onCreate()(*node);
+    node->name_ = UniqueName(ValidName(name) ? name : type->NameStem() + "1", nullptr);
+    if (type->GetOnCreate()) type->GetOnCreate()(*node);
     return node;
 }
 
-bool Scene::insertNode(const NodePtr& node, const NodePtr& parent) {
+bool Scene::InsertNode(const NodePtr& node, const NodePtr& parent) {
     if (!node || node->alive_ || node == world_) return false;
-    if (parent && (!node->isDag() || (!parent->alive_ && parent != world_))) return false;
-    if (parent && parent != world_ && !parent->hasFn(MFn::kTransform)) return false;
+    if (parent && (!node->IsDag() || (!parent->alive_ && parent != world_))) return false;
+    if (parent && parent != world_ && !parent->HasFn(MFn::kTransform)) return false;
     auto change = std::make_shared<SceneChanges::Insert>();
     change->node = node;
-    change->parent = node->isDag() ? (parent ? parent : world_) : nullptr;
-    attach(node, change->parent, -1, -1);
-    if (node->isDag()) change->childIndex = change->parent->childIndex(*node);
+    change->parent = node->IsDag() ? (parent ? parent : world_) : nullptr;
+    Attach(node, change->parent, -1, -1);
+    if (node->IsDag()) change->childIndex = change->parent->ChildIndex(*node);
     change->listIndex = static_cast<int>(std::find(nodes_.begin(), nodes_.end(), node) - nodes_.begin());
-    record(change);
+    Record(change);
     return true;
 }
 
@@ -332,18 +332,18 @@ bool Scene::deleteNode(const NodePtr& node) {
         // A message listener may have removed it meanwhile.
         if (!n->alive_ || n->leaving_) continue;
         for (const auto& other : nodes_)
-            if (other->isMember(*n)) removeMember(other, n);
-        removeAllLinks(n);
+            if (other->IsMember(*n)) RemoveMember(other, n);
+        RemoveAllLinks(n);
         auto change = std::make_shared<SceneChanges::Remove>();
         change->node = n;
         change->parent = n->parent();
         detach(n, change->childIndex, change->listIndex);
-        record(change);
+        Record(change);
     }
     return true;
 }
 
-void Scene::removeAllLinks(const NodePtr& node) {
+void Scene::RemoveAllLinks(const NodePtr& node) {
     for (auto links = node->inputs_; const auto& link : links)
         disconnect(link.other.lock(), link.otherAttribute, node, link.attribute);
     for (auto links = node->outputs_; const auto& link : links)
@@ -354,42 +354,42 @@ void Scene::removeAllLinks(const NodePtr& node) {
 }
 
 std::string Scene::renameNode(const NodePtr& node, const std::string& name) {
-    if (!node || !node->alive_ || node == world_ || !validName(name)) return "";
+    if (!node || !node->alive_ || node == world_ || !ValidName(name)) return "";
     auto change = std::make_shared<SceneChanges::Rename>();
     change->node = node;
     change->before = node->name_;
     rename(node, name);
     change->after = node->name_;
-    if (change->after != change->before) record(change);
+    if (change->after != change->before) Record(change);
     return node->name_;
 }
 
-bool Scene::reparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex) {
-    if (!node || !node->alive_ || !node->isDag() || node == world_) return false;
+bool Scene::ReparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex) {
+    if (!node || !node->alive_ || !node->IsDag() || node == world_) return false;
     const NodePtr& target = newParent ? newParent : world_;
     if (!target->alive_ && target != world_) return false;
-    if (target != world_ && !target->hasFn(MFn::kTransform)) return false;
-    if (target == world_ && node->type().isShape()) return false;
-    if (target->isDescendantOf(*node)) return false;
+    if (target != world_ && !target->HasFn(MFn::kTransform)) return false;
+    if (target == world_ && node->type().IsShape()) return false;
+    if (target->IsDescendantOf(*node)) return false;
     auto before = node->parent();
-    if (before == target && (childIndex < 0 || childIndex == before->childIndex(*node))) return true;
+    if (before == target && (childIndex < 0 || childIndex == before->ChildIndex(*node))) return true;
     auto change = std::make_shared<SceneChanges::Reparent>();
     change->node = node;
     change->before = before;
-    change->beforeIndex = before->childIndex(*node);
+    change->beforeIndex = before->ChildIndex(*node);
     change->after = target;
     change->afterIndex = childIndex;
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
 bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const Value& value) {
-    if (!node || !node->alive_ || !attribute || !node->hasAttribute(*attribute)) return false;
-    if (attribute->computed || !attribute->writable || !attribute->accepts(value)) return false;
-    if (attribute->kind() == AttributeKind::Double3) {
+    if (!node || !node->alive_ || !attribute || !node->HasAttribute(*attribute)) return false;
+    if (attribute->computed || !attribute->writable || !attribute->Accepts(value)) return false;
+    if (attribute->kind() == AttributeKind::kDouble3) {
         const auto& triple = std::get<Double3>(value);
-        const auto& children = attribute->children();
+        const auto& children = attribute->Children();
         for (std::size_t i = 0; i < children.size() && i < 3; ++i)
             if (!setValue(node, children[i], triple[i])) return false;
         return true;
@@ -398,26 +398,26 @@ bool Scene::setValue(const NodePtr& node, const AttributePtr& attribute, const V
     change->node = node;
     change->attribute = attribute;
     if (auto it = node->values_.find(attribute.get()); it != node->values_.end()) change->before = it->second;
-    change->after = attribute->coerce(value);
+    change->after = attribute->Coerce(value);
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
-bool Scene::addAttribute(const NodePtr& node, const AttributePtr& attribute) {
+bool Scene::AddAttribute(const NodePtr& node, const AttributePtr& attribute) {
     if (!node || !node->alive_ || !attribute || attribute->parent()) return false;
     auto clash = [&node](const AttributeDefinition& a) {
-        return node->findAttribute(a.longName()) || node->findAttribute(a.shortName());
+        return node->FindAttribute(a.LongName()) || node->FindAttribute(a.ShortName());
     };
     if (clash(*attribute)) return false;
-    for (const auto& child : attribute->children())
+    for (const auto& child : attribute->Children())
         if (clash(*child)) return false;
     auto change = std::make_shared<SceneChanges::AddAttribute>();
     change->node = node;
     change->attribute = attribute;
     change->index = static_cast<int>(node->dynamic_.size());
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
@@ -442,7 +442,7 @@ bool Scene::removeAttribute(const NodePtr& node, const AttributePtr& attribute) 
     for (const auto& [definition, value] : node->values_)
         if (involves(*definition)) change->values.emplace_back(definition, value);
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
@@ -450,28 +450,28 @@ bool Scene::connect(const NodePtr& source, const AttributePtr& sourceAttribute, 
                     const AttributePtr& destinationAttribute) {
     if (!source || !destination || !sourceAttribute || !destinationAttribute) return false;
     if (!source->alive_ || !destination->alive_) return false;
-    if (!source->hasAttribute(*sourceAttribute) || !destination->hasAttribute(*destinationAttribute))
+    if (!source->HasAttribute(*sourceAttribute) || !destination->HasAttribute(*destinationAttribute))
         return false;
     if (!sourceAttribute->connectable || !destinationAttribute->connectable ||
         !destinationAttribute->writable)
         return false;
-    if (!compatible(*sourceAttribute, *destinationAttribute)) return false;
+    if (!Compatible(*sourceAttribute, *destinationAttribute)) return false;
     if (source == destination && sourceAttribute == destinationAttribute) return false;
-    if (destination->input(*destinationAttribute)) return false;
+    if (destination->Input(*destinationAttribute)) return false;
     auto change = std::make_shared<SceneChanges::Connect>();
     change->source = source;
     change->sourceAttribute = sourceAttribute;
     change->destination = destination;
     change->destinationAttribute = destinationAttribute;
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
 bool Scene::disconnect(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                        const AttributePtr& destinationAttribute) {
     if (!source || !destination || !destinationAttribute) return false;
-    const Link* link = destination->input(*destinationAttribute);
+    const Link* link = destination->Input(*destinationAttribute);
     if (!link || link->other.lock() != source || link->otherAttribute != sourceAttribute) return false;
     auto change = std::make_shared<SceneChanges::Disconnect>();
     change->source = source;
@@ -479,23 +479,23 @@ bool Scene::disconnect(const NodePtr& source, const AttributePtr& sourceAttribut
     change->destination = destination;
     change->destinationAttribute = destinationAttribute;
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
-bool Scene::addMember(const NodePtr& set, const NodePtr& member) {
-    if (!set || !member || !set->alive_ || !member->alive_ || !set->hasFn(MFn::kSet)) return false;
-    if (set->isMember(*member)) return true;
+bool Scene::AddMember(const NodePtr& set, const NodePtr& member) {
+    if (!set || !member || !set->alive_ || !member->alive_ || !set->HasFn(MFn::kSet)) return false;
+    if (set->IsMember(*member)) return true;
     auto change = std::make_shared<SceneChanges::Member>();
     change->set = set;
     change->member = member;
     change->index = static_cast<int>(set->members_.size());
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
-bool Scene::removeMember(const NodePtr& set, const NodePtr& member) {
+bool Scene::RemoveMember(const NodePtr& set, const NodePtr& member) {
     if (!set || !member) return false;
     auto& list = set->members_;
     auto it =
@@ -506,7 +506,7 @@ bool Scene::removeMember(const NodePtr& set, const NodePtr& member) {
     change->member = member;
     change->index = static_cast<int>(it - list.begin());
     change->redo(*this);
-    record(change);
+    Record(change);
     return true;
 }
 
@@ -522,30 +522,30 @@ Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, do
 
 Value Scene::evaluate(const Node& node, const AttributeDefinition& attribute, double time, int depth) const {
     // A cycle of connections reads the default instead of recursing for ever.
-    if (depth > 64) return attribute.defaultValue();
-    if (const Link* link = node.input(attribute)) {
-        if (auto source = link->other.lock(); source && source->isAlive())
-            return attribute.coerce(evaluate(*source, *link->otherAttribute, time, depth + 1));
+    if (depth > 64) return attribute.DefaultValue();
+    if (const Link* link = node.Input(attribute)) {
+        if (auto source = link->other.lock(); source && source->IsAlive())
+            return attribute.Coerce(evaluate(*source, *link->otherAttribute, time, depth + 1));
     }
     if (const AttributeDefinition* parent = attribute.parent()) {
-        if (const Link* link = node.input(*parent)) {
+        if (const Link* link = node.Input(*parent)) {
             auto source = link->other.lock();
-            const auto& children = link->otherAttribute->children();
-            int index = attribute.childIndex();
-            if (source && source->isAlive() && index >= 0 && index < static_cast<int>(children.size()))
-                return attribute.coerce(evaluate(*source, *children[index], time, depth + 1));
+            const auto& children = link->otherAttribute->Children();
+            int index = attribute.ChildIndex();
+            if (source && source->IsAlive() && index >= 0 && index < static_cast<int>(children.size()))
+                return attribute.Coerce(evaluate(*source, *children[index], time, depth + 1));
         }
     }
-    if (attribute.kind() == AttributeKind::Double3) {
+    if (attribute.kind() == AttributeKind::kDouble3) {
         Double3 value{};
-        const auto& children = attribute.children();
+        const auto& children = attribute.Children();
         for (std::size_t i = 0; i < children.size() && i < 3; ++i)
-            value[i] = toDouble(evaluate(node, *children[i], time, depth + 1));
+            value[i] = ToDouble(evaluate(node, *children[i], time, depth + 1));
         return value;
     }
     Value computed;
-    if (node.type().compute(*this, node, attribute, time, computed)) return computed;
-    return node.storedValue(attribute);
+    if (node.type().RunCompute(*this, node, attribute, time, computed)) return computed;
+    return node.StoredValue(attribute);
 }
 
 NodePtr Scene::findNode(const std::string& nameOrPath) const {
@@ -557,8 +557,8 @@ NodePtr Scene::findNode(const std::string& nameOrPath) const {
     // A path matches a node whose full path ends with it (a leading "|" anchors it at the world).
     const bool anchored = nameOrPath.front() == '|';
     for (const auto& node : nodes_) {
-        if (!node->isDag()) continue;
-        auto full = node->fullPathName();
+        if (!node->IsDag()) continue;
+        auto full = node->FullPathName();
         if (anchored
                 ? full == nameOrPath
                 : full.size() > nameOrPath.size() &&
@@ -570,8 +570,8 @@ NodePtr Scene::findNode(const std::string& nameOrPath) const {
 }
 
 std::string Scene::partialPathName(const Node& node) const {
-    if (!node.isDag()) return node.name_;
-    auto full = node.fullPathName();
+    if (!node.IsDag()) return node.name_;
+    auto full = node.FullPathName();
     if (full.empty()) return "";
     auto it = nameCount_.find(node.name_);
     if (it != nameCount_.end() && it->second <= 1) return node.name_;
@@ -580,7 +580,7 @@ std::string Scene::partialPathName(const Node& node) const {
         auto candidate = full.substr(pos + 1);
         int matches = 0;
         for (const auto& other : nodes_) {
-            auto otherFull = other->isDag() ? other->fullPathName() : std::string();
+            auto otherFull = other->IsDag() ? other->FullPathName() : std::string();
             if (otherFull.size() > candidate.size() &&
                 otherFull.compare(otherFull.size() - candidate.size(), candidate.size(), candidate) == 0 &&
                 otherFull[otherFull.size() - candidate.size() - 1] == '|')
@@ -591,26 +591,26 @@ std::string Scene::partialPathName(const Node& node) const {
     return full;
 }
 
-std::vector<NodePtr> Scene::selection() const {
+std::vector<NodePtr> Scene::Selection() const {
     std::vector<NodePtr> live;
     for (const auto& weak : selection_)
-        if (auto node = weak.lock(); node && node->isAlive()) live.push_back(node);
+        if (auto node = weak.lock(); node && node->IsAlive()) live.push_back(node);
     return live;
 }
 
-void Scene::setSelection(const std::vector<NodePtr>& nodes) {
+void Scene::SetSelection(const std::vector<NodePtr>& nodes) {
     selection_.assign(nodes.begin(), nodes.end());
 }
 
 // ---- new scene and dump ----
 
-NodePtr Scene::createDefault(const std::string& type, const std::string& name, const NodePtr& parent) {
-    auto node = makeNode(type, name);
-    attach(node, parent, -1, -1);
+NodePtr Scene::CreateDefault(const std::string& type, const std::string& name, const NodePtr& parent) {
+    auto node = MakeNode(type, name);
+    Attach(node, parent, -1, -1);
     return node;
 }
 
-void Scene::reset() {
+void Scene::Reset() {
     for (const auto& node : nodes_) {
         node->inputs_.clear();
         node->outputs_.clear();
@@ -627,50 +627,50 @@ void Scene::reset() {
     auto saved = std::move(journals_);
     journals_.clear();
     if (!world_) {
-        world_ = std::make_shared<Node>(NodeTypeRegistry::instance().find("world"));
+        world_ = std::make_shared<Node>(NodeTypeRegistry::Instance().Find("world"));
         world_->name_ = "world";
         world_->alive_ = true;
     }
     world_->children_.clear();
     SceneEvents::Mute mute;
     for (const char* name : {"persp", "top", "front", "side"}) {
-        auto transform = createDefault("transform", name, world_);
-        auto shape = createDefault("camera", std::string(name) + "Shape", transform);
+        auto transform = CreateDefault("transform", name, world_);
+        auto shape = CreateDefault("camera", std::string(name) + "Shape", transform);
         if (std::string(name) != "persp") {
             // The orthographic start-up cameras are hidden, as in a new host scene.
             const Value hidden = false, orthographic = true;
-            store(transform, *transform->findAttribute("v"), &hidden);
-            store(shape, *shape->findAttribute("orthographic"), &orthographic);
+            store(transform, *transform->FindAttribute("v"), &hidden);
+            store(shape, *shape->FindAttribute("orthographic"), &orthographic);
         }
     }
-    auto lambert = createDefault("lambert", "lambert1", nullptr);
-    auto group = createDefault("shadingEngine", "initialShadingGroup", nullptr);
-    link(lambert, lambert->findAttribute("outColor"), group, group->findAttribute("surfaceShader"));
+    auto lambert = CreateDefault("lambert", "lambert1", nullptr);
+    auto group = CreateDefault("shadingEngine", "initialShadingGroup", nullptr);
+    AddLink(lambert, lambert->FindAttribute("outColor"), group, group->FindAttribute("surfaceShader"));
     journals_ = std::move(saved);
 }
 
-std::string Scene::dump() const {
+std::string Scene::Dump() const {
     std::ostringstream out;
     out << "time " << time_ << " up " << (yUp_ ? "y" : "z") << "\n";
     auto describe = [&](const Node& node) {
-        out << (node.isDag() ? node.fullPathName() : node.name_) << " : " << node.type().name() << " #"
-            << node.serial() << "\n";
-        for (const auto& attribute : node.attributes()) {
-            std::vector<AttributePtr> leaves = attribute->children();
+        out << (node.IsDag() ? node.FullPathName() : node.name_) << " : " << node.type().name() << " #"
+            << node.Serial() << "\n";
+        for (const auto& attribute : node.Attributes()) {
+            std::vector<AttributePtr> leaves = attribute->Children();
             if (leaves.empty()) leaves.push_back(attribute);
-            if (node.isDynamic(*attribute))
-                out << "  +" << attribute->longName() << "/" << attribute->shortName() << " kind "
+            if (node.IsDynamic(*attribute))
+                out << "  +" << attribute->LongName() << "/" << attribute->ShortName() << " kind "
                     << static_cast<int>(attribute->kind()) << (attribute->storable ? " storable" : "")
                     << (attribute->hidden ? " hidden" : "") << (attribute->keyable ? " keyable" : "") << "\n";
             for (const auto& leaf : leaves)
                 if (auto it = node.values_.find(leaf.get()); it != node.values_.end())
-                    out << "  " << leaf->longName() << " = " << toText(it->second) << "\n";
+                    out << "  " << leaf->LongName() << " = " << ToText(it->second) << "\n";
         }
         for (const auto& link : node.outputs_)
             if (auto other = link.other.lock())
-                out << "  " << link.attribute->longName() << " -> " << other->name_ << "."
-                    << link.otherAttribute->longName() << "\n";
-        for (const auto& member : node.members()) out << "  member " << member->name_ << "\n";
+                out << "  " << link.attribute->LongName() << " -> " << other->name_ << "."
+                    << link.otherAttribute->LongName() << "\n";
+        for (const auto& member : node.Members()) out << "  member " << member->name_ << "\n";
     };
     auto walk = [&](auto& self, const Node& node) -> void {
         for (const auto& child : node.children_) {
@@ -680,11 +680,11 @@ std::string Scene::dump() const {
     };
     walk(walk, *world_);
     for (const auto& node : nodes_)
-        if (!node->isDag()) describe(*node);
+        if (!node->IsDag()) describe(*node);
     out << "order";
     for (const auto& node : nodes_) out << " " << node->name_;
     out << "\nselection";
-    for (const auto& node : selection()) out << " " << node->name_;
+    for (const auto& node : Selection()) out << " " << node->name_;
     out << "\n";
     return out.str();
 }

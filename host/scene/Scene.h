@@ -15,17 +15,17 @@ namespace vex::host {
 /// current time, the up axis and the active selection. Every change goes through the operations below;
 /// they keep names unique (a clash gets a number appended), record the change in the open journals (for
 /// modifiers and undo) and fire the node messages. Deleted nodes stay valid objects that answer
-/// isAlive() false, so handles to them never dangle and undo can bring them back.
+/// IsAlive() false, so handles to them never dangle and undo can bring them back.
 class Scene {
 public:
-    static Scene& instance();
+    static Scene& Instance();
 
     /// Empties the scene (not undoable) and creates the default nodes: the cameras persp, top, front and
     /// side, lambert1 and initialShadingGroup. Time returns to 0, the up axis to Y.
-    void reset();
+    void Reset();
 
     /// The world: the root of the DAG, parent of every top-level DAG node. Never deleted.
-    const NodePtr& world() const { return world_; }
+    const NodePtr& World() const { return world_; }
 
     /// Every live node except the world, in the order they entered the scene.
     const std::vector<NodePtr>& nodes() const { return nodes_; }
@@ -38,12 +38,12 @@ public:
 
     /// A new node of the named type, not yet in the scene, with the given name or else a default one
     /// (type stem + number). Null when the type is unknown or abstract.
-    NodePtr makeNode(const std::string& typeName, const std::string& name = "") const;
+    NodePtr MakeNode(const std::string& typeName, const std::string& name = "") const;
 
     /// Puts a new node into the scene, DAG nodes under the parent (null: the world), at the end of its
     /// children. The name is made unique. Fails for a live node, a parent that is not a live transform
     /// (or the world), and a non-DAG node given a parent.
-    bool insertNode(const NodePtr& node, const NodePtr& parent = nullptr);
+    bool InsertNode(const NodePtr& node, const NodePtr& parent = nullptr);
 
     /// Removes the node, its DAG children (all below it), their connections and set memberships.
     bool deleteNode(const NodePtr& node);
@@ -53,7 +53,7 @@ public:
 
     /// Moves a DAG node under a new parent (null: the world), at the given place among its children (-1:
     /// the end). Fails for a parent below the node itself, a shape to the world, and dead nodes.
-    bool reparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex = -1);
+    bool ReparentNode(const NodePtr& node, const NodePtr& newParent, int childIndex = -1);
 
     /// Stores a value. For a compound it sets the children. Fails for dead nodes, foreign, computed or
     /// non-writable attributes and values of the wrong kind. An int goes into a double and back.
@@ -66,7 +66,7 @@ public:
     Value evaluate(const Node& node, const AttributeDefinition& attribute) const;
 
     /// Adds a dynamic attribute. Fails when a name is in use on the node.
-    bool addAttribute(const NodePtr& node, const AttributePtr& attribute);
+    bool AddAttribute(const NodePtr& node, const AttributePtr& attribute);
     /// Removes a dynamic attribute with its connections. Fails for static attributes.
     bool removeAttribute(const NodePtr& node, const AttributePtr& attribute);
 
@@ -79,51 +79,51 @@ public:
                     const AttributePtr& destinationAttribute);
 
     /// Adds a member to a set node (shadingEngine, objectSet). A node already in it is not added twice.
-    bool addMember(const NodePtr& set, const NodePtr& member);
-    bool removeMember(const NodePtr& set, const NodePtr& member);
+    bool AddMember(const NodePtr& set, const NodePtr& member);
+    bool RemoveMember(const NodePtr& set, const NodePtr& member);
 
     /// Opens a journal: every change from now on is recorded in it (and in the journals around it).
-    void beginJournal();
+    void BeginJournal();
     /// Closes the innermost journal and answers it.
-    std::shared_ptr<Journal> endJournal();
+    std::shared_ptr<Journal> EndJournal();
     /// Takes a recorded change back (undo) or makes it again, recording that in the open journals.
-    void replay(const std::shared_ptr<Change>& change, bool undo);
+    void Replay(const std::shared_ptr<Change>& change, bool undo);
 
     /// Current time in seconds.
     double currentTime() const { return time_; }
     void setCurrentTime(double seconds) { time_ = seconds; }
 
     bool isYAxisUp() const { return yUp_; }
-    void setYAxisUp(bool yUp) { yUp_ = yUp; }
+    void SetYAxisUp(bool yUp) { yUp_ = yUp; }
 
     /// The active selection: live nodes in selection order.
-    std::vector<NodePtr> selection() const;
-    void setSelection(const std::vector<NodePtr>& nodes);
+    std::vector<NodePtr> Selection() const;
+    void SetSelection(const std::vector<NodePtr>& nodes);
 
     /// A complete text description of the scene: nodes in DAG order then the others, types, values
     /// (stored ones), dynamic attributes with flags, connections, set members, selection. Two scenes
     /// with the same dump are the same for every reader.
-    std::string dump() const;
+    std::string Dump() const;
 
 private:
     friend class SceneChanges;
 
     Scene();
 
-    void record(std::shared_ptr<Change> change);
-    std::string uniqueName(const std::string& wanted, const Node* self) const;
-    void attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex);
+    void Record(std::shared_ptr<Change> change);
+    std::string UniqueName(const std::string& wanted, const Node* self) const;
+    void Attach(const NodePtr& node, const NodePtr& parent, int childIndex, int listIndex);
     void detach(const NodePtr& node, int& childIndex, int& listIndex);
-    void move(const NodePtr& node, const NodePtr& parent, int childIndex);
+    void Move(const NodePtr& node, const NodePtr& parent, int childIndex);
     void rename(const NodePtr& node, const std::string& name);
     void store(const NodePtr& node, const AttributeDefinition& attribute, const Value* value);
-    void link(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
-              const AttributePtr& destinationAttribute);
-    void unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
+    void AddLink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
+                 const AttributePtr& destinationAttribute);
+    void Unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
                 const AttributePtr& destinationAttribute);
-    void removeAllLinks(const NodePtr& node);
+    void RemoveAllLinks(const NodePtr& node);
     Value evaluate(const Node& node, const AttributeDefinition& attribute, double time, int depth) const;
-    NodePtr createDefault(const std::string& type, const std::string& name, const NodePtr& parent);
+    NodePtr CreateDefault(const std::string& type, const std::string& name, const NodePtr& parent);
 
     NodePtr world_;
     std::vector<NodePtr> nodes_;

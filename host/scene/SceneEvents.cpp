@@ -9,14 +9,14 @@ namespace vex::host {
 
 namespace {
 
-std::vector<std::string> typeNames(const Node& node) {
+std::vector<std::string> TypeNames(const Node& node) {
     std::vector<std::string> names;
     for (const NodeType* type = &node.type(); type; type = type->parent().get())
         names.push_back(type->name());
     return names;
 }
 
-MDagPath pathTo(const NodePtr& node) {
+MDagPath PathTo(const NodePtr& node) {
     MDagPath path;
     MDagPath::getAPathTo(ObjectAccess::wrap(node), path);
     return path;
@@ -24,33 +24,33 @@ MDagPath pathTo(const NodePtr& node) {
 
 } // namespace
 
-int& SceneEvents::depth() {
+int& SceneEvents::Depth() {
     static int muted = 0;
     return muted;
 }
 
-void SceneEvents::nodeAdded(const NodePtr& node) {
-    if (depth() > 0) return;
+void SceneEvents::NodeAdded(const NodePtr& node) {
+    if (Depth() > 0) return;
     MObject object = ObjectAccess::wrap(node);
-    MessageHub::get().fireNodeAdded(object, typeNames(*node));
+    MessageHub::get().FireNodeAdded(object, TypeNames(*node));
 }
 
-void SceneEvents::nodeRemoved(const NodePtr& node) {
-    if (depth() > 0) return;
+void SceneEvents::NodeRemoved(const NodePtr& node) {
+    if (Depth() > 0) return;
     MObject object = ObjectAccess::wrap(node);
-    MessageHub::get().fireNodeRemoved(object, typeNames(*node));
+    MessageHub::get().FireNodeRemoved(object, TypeNames(*node));
 }
 
-void SceneEvents::parentAdded(const NodePtr& child, const NodePtr& parent) {
-    if (depth() > 0) return;
-    MDagPath childPath = pathTo(child), parentPath = pathTo(parent);
-    MessageHub::get().fireParentAdded(childPath, parentPath);
+void SceneEvents::ParentAdded(const NodePtr& child, const NodePtr& parent) {
+    if (Depth() > 0) return;
+    MDagPath childPath = PathTo(child), parentPath = PathTo(parent);
+    MessageHub::get().FireParentAdded(childPath, parentPath);
 }
 
-void SceneEvents::parentRemoved(const NodePtr& child, const NodePtr& parent) {
-    if (depth() > 0) return;
-    MDagPath childPath = pathTo(child), parentPath = pathTo(parent);
-    MessageHub::get().fireParentRemoved(childPath, parentPath);
+void SceneEvents::ParentRemoved(const NodePtr& child, const NodePtr& parent) {
+    if (Depth() > 0) return;
+    MDagPath childPath = PathTo(child), parentPath = PathTo(parent);
+    MessageHub::get().FireParentRemoved(childPath, parentPath);
 }
 
 } // namespace vex::host

@@ -33,70 +33,70 @@ SceneFiles& SceneFiles::get() {
     return files;
 }
 
-MStatus SceneFiles::fail(MStatus::MStatusCode code, const std::string& message) {
-    ScriptEditor::get().write(ScriptEditor::Kind::Error, message);
+MStatus SceneFiles::Fail(MStatus::MStatusCode code, const std::string& message) {
+    ScriptEditor::get().Write(ScriptEditor::Kind::kError, message);
     return MStatus(code, message);
 }
 
-MStatus SceneFiles::newScene() {
+MStatus SceneFiles::NewScene() {
     Busy busy(newing_);
     MessageHub& hub = MessageHub::get();
-    hub.fireScene(MSceneMessage::kBeforeNew);
-    Scene::instance().reset();
-    UndoQueue::get().flush();
+    hub.FireScene(MSceneMessage::kBeforeNew);
+    Scene::Instance().Reset();
+    UndoQueue::get().Flush();
     current_.clear();
-    hub.fireScene(MSceneMessage::kAfterNew);
-    hub.fireEvent("NewSceneOpened");
+    hub.FireScene(MSceneMessage::kAfterNew);
+    hub.FireEvent("NewSceneOpened");
     return MStatus::kSuccess;
 }
 
-MStatus SceneFiles::open(const std::string& path) {
+MStatus SceneFiles::Open(const std::string& path) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        return fail(MStatus::kNotFound, "Cannot open \"" + path + "\": the file does not exist.");
+        return Fail(MStatus::kNotFound, "Cannot open \"" + path + "\": the file does not exist.");
     if (!reader_)
-        return fail(MStatus::kNotImplemented,
+        return Fail(MStatus::kNotImplemented,
                     "Cannot open \"" + path + "\": this host has no scene file reader yet.");
     Busy busy(opening_);
     MessageHub& hub = MessageHub::get();
-    hub.fireScene(MSceneMessage::kBeforeOpen);
-    Scene::instance().reset();
-    UndoQueue::get().flush();
+    hub.FireScene(MSceneMessage::kBeforeOpen);
+    Scene::Instance().Reset();
+    UndoQueue::get().Flush();
     const MStatus status = reader_(path, false, {});
     current_ = path;
-    hub.fireScene(MSceneMessage::kAfterOpen);
-    hub.fireEvent("SceneOpened");
+    hub.FireScene(MSceneMessage::kAfterOpen);
+    hub.FireEvent("SceneOpened");
     return status;
 }
 
-MStatus SceneFiles::importFile(const std::string& path, const std::string& nameSpace) {
+MStatus SceneFiles::ImportFile(const std::string& path, const std::string& nameSpace) {
     std::error_code error;
     if (!std::filesystem::is_regular_file(path, error))
-        return fail(MStatus::kNotFound, "Cannot import \"" + path + "\": the file does not exist.");
+        return Fail(MStatus::kNotFound, "Cannot import \"" + path + "\": the file does not exist.");
     if (!reader_)
-        return fail(MStatus::kNotImplemented,
+        return Fail(MStatus::kNotImplemented,
                     "Cannot import \"" + path + "\": this host has no scene file reader yet.");
     MessageHub& hub = MessageHub::get();
-    hub.fireScene(MSceneMessage::kBeforeImport);
+    hub.FireScene(MSceneMessage::kBeforeImport);
     const MStatus status = reader_(path, true, nameSpace);
-    hub.fireScene(MSceneMessage::kAfterImport);
+    hub.FireScene(MSceneMessage::kAfterImport);
     return status;
 }
 
-MStatus SceneFiles::save(const std::string& path) {
+MStatus SceneFiles::Save(const std::string& path) {
     const std::string target = path.empty() ? current_ : path;
     if (target.empty())
-        return fail(MStatus::kInvalidParameter, "Cannot save: the scene has no file name yet.");
+        return Fail(MStatus::kInvalidParameter, "Cannot save: the scene has no file name yet.");
     if (!writer_)
-        return fail(MStatus::kNotImplemented,
+        return Fail(MStatus::kNotImplemented,
                     "Cannot save \"" + target + "\": this host has no scene file writer yet.");
     Busy busy(saving_);
     MessageHub& hub = MessageHub::get();
-    hub.fireScene(MSceneMessage::kBeforeSave);
+    hub.FireScene(MSceneMessage::kBeforeSave);
     const MStatus status = writer_(target);
     if (status) current_ = target;
-    hub.fireScene(MSceneMessage::kAfterSave);
-    if (status) hub.fireEvent("SceneSaved");
+    hub.FireScene(MSceneMessage::kAfterSave);
+    if (status) hub.FireEvent("SceneSaved");
     return status;
 }
 

@@ -22,31 +22,31 @@ public:
     static SceneFiles& get();
 
     /// Empties the scene: before-new message, reset, the undo queue flushed, after-new message.
-    MStatus newScene();
+    MStatus NewScene();
     /// Replaces the scene with the file's: before-open message, reset, read, after-open message.
-    MStatus open(const std::string& path);
+    MStatus Open(const std::string& path);
     /// Adds the file's nodes to the scene: before-import message, read, after-import message.
-    MStatus importFile(const std::string& path, const std::string& nameSpace);
+    MStatus ImportFile(const std::string& path, const std::string& nameSpace);
     /// Writes the scene to `path` (the current file when empty): before-save message, write, after-save.
-    MStatus save(const std::string& path);
+    MStatus Save(const std::string& path);
 
     /// The file the scene was last opened from or saved to ("" for a new scene).
-    const std::string& currentFile() const { return current_; }
-    void setCurrentFile(const std::string& path) { current_ = path; }
+    const std::string& CurrentFile() const { return current_; }
+    void SetCurrentFile(const std::string& path) { current_ = path; }
     /// True while the matching operation runs.
-    bool isNewing() const { return newing_; }
-    bool isOpening() const { return opening_; }
-    bool isSaving() const { return saving_; }
+    bool IsNewing() const { return newing_; }
+    bool IsOpening() const { return opening_; }
+    bool IsSaving() const { return saving_; }
 
     /// The file format's reader and writer (empty until one is plugged in).
-    const Reader& reader() const { return reader_; }
-    const Writer& writer() const { return writer_; }
-    void setReader(Reader reader) { reader_ = std::move(reader); }
-    void setWriter(Writer writer) { writer_ = std::move(writer); }
+    const Reader& GetReader() const { return reader_; }
+    const Writer& GetWriter() const { return writer_; }
+    void SetReader(Reader reader) { reader_ = std::move(reader); }
+    void SetWriter(Writer writer) { writer_ = std::move(writer); }
 
 private:
     /// Writes an error line and answers a failing status with the same text.
-    static MStatus fail(MStatus::MStatusCode code, const std::string& message);
+    static MStatus Fail(MStatus::MStatusCode code, const std::string& message);
 
     std::string current_;
     bool newing_ = false;

@@ -6,17 +6,17 @@
 
 namespace vex::host {
 
-std::string ScriptEditor::Line::shown() const {
+std::string ScriptEditor::Line::Shown() const {
     switch (kind) {
-    case Kind::Command:
+    case Kind::kCommand:
         return text;
-    case Kind::Result:
+    case Kind::kResult:
         return "// Result: " + text + " //";
-    case Kind::Info:
+    case Kind::kInfo:
         return text;
-    case Kind::Warning:
+    case Kind::kWarning:
         return "// Warning: " + text + " //";
-    case Kind::Error:
+    case Kind::kError:
         return "// Error: " + text + " //";
     }
     return text;
@@ -31,22 +31,22 @@ ScriptEditor& ScriptEditor::get() {
 
 ScriptEditor::ScriptEditor() {
     // The host's error lines (MStatus::perror and the like) belong to the script output too.
-    ErrorOutput::setSink([](const std::string& line) { ScriptEditor::get().write(Kind::Error, line); });
+    ErrorOutput::SetSink([](const std::string& line) { ScriptEditor::get().Write(Kind::kError, line); });
 }
 
-void ScriptEditor::write(Kind kind, const std::string& text) {
-    if (kind == Kind::Error && !captures_.empty()) {
+void ScriptEditor::Write(Kind kind, const std::string& text) {
+    if (kind == Kind::kError && !captures_.empty()) {
         captures_.back().push_back(text);
         return;
     }
     lines_.push_back({kind, text});
-    const bool diagnostic = kind == Kind::Error || kind == Kind::Warning;
+    const bool diagnostic = kind == Kind::kError || kind == Kind::kWarning;
     if (diagnostic && reporter_) {
         reporter_(kind, text);
         return;
     }
     // Each entry ends its line; text that brings its own line end (print "...\n") gets no second one.
-    const std::string shown = lines_.back().shown();
+    const std::string shown = lines_.back().Shown();
     const char* end = !shown.empty() && shown.back() == '\n' ? "" : "\n";
     if (echo_)
         *echo_ << shown << end;
@@ -54,14 +54,14 @@ void ScriptEditor::write(Kind kind, const std::string& text) {
         std::cerr << shown << end;
 }
 
-std::vector<std::string> ScriptEditor::endCapture() {
+std::vector<std::string> ScriptEditor::EndCapture() {
     if (captures_.empty()) return {};
     std::vector<std::string> held = std::move(captures_.back());
     captures_.pop_back();
     return held;
 }
 
-std::string ScriptEditor::last(Kind kind) const {
+std::string ScriptEditor::Last(Kind kind) const {
     for (auto it = lines_.rbegin(); it != lines_.rend(); ++it)
         if (it->kind == kind) return it->text;
     return {};

@@ -16,13 +16,13 @@ namespace vex::host {
 class ScriptEditor {
 public:
     /// What a line reports.
-    enum class Kind { Command, Result, Info, Warning, Error };
+    enum class Kind { kCommand, kResult, kInfo, kWarning, kError };
     /// One line of output.
     struct Line {
         Kind kind;
         std::string text; ///< the text as given, without decoration
         /// The text as the script editor shows it ("// Error: ... //" and so on).
-        std::string shown() const;
+        std::string Shown() const;
     };
 
     /// Receives every warning and error as it is written (the text without decoration).
@@ -32,22 +32,22 @@ public:
     static ScriptEditor& get();
 
     /// Writes one line.
-    void write(Kind kind, const std::string& text);
+    void Write(Kind kind, const std::string& text);
     /// Every line written since the last clear.
-    const std::vector<Line>& lines() const { return lines_; }
+    const std::vector<Line>& Lines() const { return lines_; }
     /// The last line of the given kind, or an empty text.
-    std::string last(Kind kind) const;
+    std::string Last(Kind kind) const;
     /// Forgets the lines.
     void clear() { lines_.clear(); }
     /// Echoes every further line, as shown, to `out` (null stops the echo).
-    void setEcho(std::ostream* out) { echo_ = out; }
+    void SetEcho(std::ostream* out) { echo_ = out; }
     /// Sends every further warning and error to `reporter` (an empty function stops it).
-    void setReporter(Reporter reporter) { reporter_ = std::move(reporter); }
+    void SetReporter(Reporter reporter) { reporter_ = std::move(reporter); }
 
     /// Holds the errors written from now on, until the matching endCapture; captures nest.
-    void beginCapture() { captures_.emplace_back(); }
+    void BeginCapture() { captures_.emplace_back(); }
     /// Closes the innermost capture and answers the errors it held, in order; none were written.
-    std::vector<std::string> endCapture();
+    std::vector<std::string> EndCapture();
 
 private:
     ScriptEditor();

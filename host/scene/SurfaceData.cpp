@@ -18,7 +18,7 @@ constexpr int kSamplesPerSpan = 8;
 bool SurfaceData::set(std::vector<MPoint> points, int numU, int numV, std::vector<double> knotsU,
                       std::vector<double> knotsV, int degreeU, int degreeV) {
     if (numU < 2 || numV < 2 || static_cast<int>(points.size()) != numU * numV) return false;
-    if (!BSpline::valid(knotsU, numU, degreeU) || !BSpline::valid(knotsV, numV, degreeV)) return false;
+    if (!BSpline::Valid(knotsU, numU, degreeU) || !BSpline::Valid(knotsV, numV, degreeV)) return false;
     points_ = std::move(points);
     numU_ = numU;
     numV_ = numV;
@@ -30,22 +30,22 @@ bool SurfaceData::set(std::vector<MPoint> points, int numU, int numV, std::vecto
     return true;
 }
 
-std::shared_ptr<SurfaceData> SurfaceData::uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
+std::shared_ptr<SurfaceData> SurfaceData::Uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
                                                   int degreeV) {
     auto surface = std::make_shared<SurfaceData>();
-    if (!surface->set(std::move(points), numU, numV, BSpline::uniformKnots(numU, degreeU),
-                      BSpline::uniformKnots(numV, degreeV), degreeU, degreeV))
+    if (!surface->set(std::move(points), numU, numV, BSpline::UniformKnots(numU, degreeU),
+                      BSpline::UniformKnots(numV, degreeV), degreeU, degreeV))
         return nullptr;
     return surface;
 }
 
-void SurfaceData::domain(double& startU, double& endU, double& startV, double& endV) const {
+void SurfaceData::Domain(double& startU, double& endU, double& startV, double& endV) const {
     if (points_.empty()) {
         startU = endU = startV = endV = 0.0;
         return;
     }
-    BSpline::domain(knotsU_, numU_, degreeU_, startU, endU);
-    BSpline::domain(knotsV_, numV_, degreeV_, startV, endV);
+    BSpline::Domain(knotsU_, numU_, degreeU_, startU, endU);
+    BSpline::Domain(knotsV_, numV_, degreeV_, startV, endV);
 }
 
 void SurfaceData::evaluate(double u, double v, MPoint* point, MVector* du, MVector* dv) const {
@@ -65,26 +65,26 @@ void SurfaceData::evaluate(double u, double v, MPoint* point, MVector* du, MVect
     if (dv) *dv = pv;
 }
 
-MPoint SurfaceData::pointAt(double u, double v) const {
+MPoint SurfaceData::PointAt(double u, double v) const {
     MPoint p;
     if (!points_.empty()) evaluate(u, v, &p, nullptr, nullptr);
     return p;
 }
 
-void SurfaceData::partials(double u, double v, MVector& du, MVector& dv) const {
+void SurfaceData::Partials(double u, double v, MVector& du, MVector& dv) const {
     du = dv = MVector();
     if (!points_.empty()) evaluate(u, v, nullptr, &du, &dv);
 }
 
-MVector SurfaceData::normalAt(double u, double v) const {
+MVector SurfaceData::NormalAt(double u, double v) const {
     MVector du, dv;
-    partials(u, v, du, dv);
+    Partials(u, v, du, dv);
     return (du ^ dv).normal();
 }
 
-std::vector<double> SurfaceData::samples(const std::vector<double>& knots, int num, int degree) const {
+std::vector<double> SurfaceData::Samples(const std::vector<double>& knots, int num, int degree) const {
     double start = 0.0, end = 0.0;
-    BSpline::domain(knots, num, degree, start, end);
+    BSpline::Domain(knots, num, degree, start, end);
     const int steps = degree == 1 ? 1 : kSamplesPerSpan;
     std::vector<double> result{start};
     double previous = start;
@@ -96,16 +96,16 @@ std::vector<double> SurfaceData::samples(const std::vector<double>& knots, int n
     return result;
 }
 
-void SurfaceData::buildTessellation() const {
+void SurfaceData::BuildTessellation() const {
     if (mesh_) return;
-    sampleU_ = samples(knotsU_, numU_, degreeU_);
-    sampleV_ = samples(knotsV_, numV_, degreeV_);
+    sampleU_ = Samples(knotsU_, numU_, degreeU_);
+    sampleV_ = Samples(knotsV_, numV_, degreeV_);
     const int nu = static_cast<int>(sampleU_.size());
     const int nv = static_cast<int>(sampleV_.size());
     std::vector<MPoint> grid;
     grid.reserve(static_cast<std::size_t>(nu * nv));
     for (double u : sampleU_)
-        for (double v : sampleV_) grid.push_back(pointAt(u, v));
+        for (double v : sampleV_) grid.push_back(PointAt(u, v));
     std::vector<int> connects;
     for (int i = 0; i + 1 < nu; ++i)
         for (int j = 0; j + 1 < nv; ++j)
@@ -118,7 +118,7 @@ void SurfaceData::buildTessellation() const {
 
 std::optional<SurfaceData::Hit> SurfaceData::intersect(const MPoint& source, const MVector& direction) const {
     if (points_.empty()) return std::nullopt;
-    buildTessellation();
+    BuildTessellation();
     const auto hit = mesh_->closestIntersection(source, direction, std::numeric_limits<double>::max());
     if (!hit) return std::nullopt;
 
@@ -143,7 +143,7 @@ std::optional<SurfaceData::Hit> SurfaceData::intersect(const MPoint& source, con
     // Newton steps on S(u, v) - (source + t direction) = 0 move the hit from the sample mesh onto a
     // curved surface; on a bilinear patch the sample mesh is the surface and they change nothing.
     double startU, endU, startV, endV;
-    domain(startU, endU, startV, endV);
+    Domain(startU, endU, startV, endV);
     for (int iteration = 0; iteration < 8 && (degreeU_ > 1 || degreeV_ > 1); ++iteration) {
         MPoint p;
         MVector su, sv;

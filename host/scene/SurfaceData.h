@@ -29,36 +29,36 @@ public:
     bool set(std::vector<MPoint> points, int numU, int numV, std::vector<double> knotsU,
              std::vector<double> knotsV, int degreeU, int degreeV);
     /// A clamped uniform surface over the grid.
-    static std::shared_ptr<SurfaceData> uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
+    static std::shared_ptr<SurfaceData> Uniform(std::vector<MPoint> points, int numU, int numV, int degreeU,
                                                 int degreeV);
 
-    int numU() const { return numU_; }
-    int numV() const { return numV_; }
-    int degreeU() const { return degreeU_; }
-    int degreeV() const { return degreeV_; }
-    const std::vector<MPoint>& points() const { return points_; }
-    const std::vector<double>& knotsU() const { return knotsU_; }
-    const std::vector<double>& knotsV() const { return knotsV_; }
+    int NumU() const { return numU_; }
+    int NumV() const { return numV_; }
+    int DegreeU() const { return degreeU_; }
+    int DegreeV() const { return degreeV_; }
+    const std::vector<MPoint>& Points() const { return points_; }
+    const std::vector<double>& KnotsU() const { return knotsU_; }
+    const std::vector<double>& KnotsV() const { return knotsV_; }
     /// Parameter ranges.
-    void domain(double& startU, double& endU, double& startV, double& endV) const;
+    void Domain(double& startU, double& endU, double& startV, double& endV) const;
 
     /// Position, partial derivatives and unit normal (dS/du x dS/dv) at (u, v), clamped to the domain.
-    MPoint pointAt(double u, double v) const;
-    void partials(double u, double v, MVector& du, MVector& dv) const;
-    MVector normalAt(double u, double v) const;
+    MPoint PointAt(double u, double v) const;
+    void Partials(double u, double v, MVector& du, MVector& dv) const;
+    MVector NormalAt(double u, double v) const;
 
     /// The hit of the ray (forward only) nearest to its source, or none.
     std::optional<Hit> intersect(const MPoint& source, const MVector& direction) const;
 
-    std::shared_ptr<Data> clone() const override { return std::make_shared<SurfaceData>(*this); }
-    MFn::Type apiType() const override { return MFn::kNurbsSurfaceData; }
+    std::shared_ptr<Data> Clone() const override { return std::make_shared<SurfaceData>(*this); }
+    MFn::Type ApiType() const override { return MFn::kNurbsSurfaceData; }
 
 private:
     // Position and partials in one pass.
     void evaluate(double u, double v, MPoint* point, MVector* du, MVector* dv) const;
     // The sample parameters in one direction: the distinct knots, subdivided for curved directions.
-    std::vector<double> samples(const std::vector<double>& knots, int num, int degree) const;
-    void buildTessellation() const;
+    std::vector<double> Samples(const std::vector<double>& knots, int num, int degree) const;
+    void BuildTessellation() const;
 
     std::vector<MPoint> points_;
     int numU_ = 0;

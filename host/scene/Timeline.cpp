@@ -9,71 +9,71 @@ namespace vex::host {
 
 namespace {
 
-double frames(double count) {
+double Frames(double count) {
     return MTime(count, MTime::uiUnit()).as(MTime::kSeconds);
 }
 
 } // namespace
 
-Timeline& Timeline::instance() {
+Timeline& Timeline::Instance() {
     static Timeline timeline;
     return timeline;
 }
 
 Timeline::Timeline() {
-    reset();
+    Reset();
 }
 
-void Timeline::reset() {
+void Timeline::Reset() {
     if (playing_) stop();
-    min_ = frames(1);
-    max_ = frames(24);
-    start_ = frames(1);
-    end_ = frames(48);
+    min_ = Frames(1);
+    max_ = Frames(24);
+    start_ = Frames(1);
+    end_ = Frames(48);
     by_ = 1.0;
-    mode_ = Mode::Loop;
+    mode_ = Mode::kLoop;
     forward_ = true;
 }
 
 double Timeline::currentTime() const {
-    return Scene::instance().currentTime();
+    return Scene::Instance().currentTime();
 }
 
 void Timeline::setCurrentTime(double seconds) {
-    Scene::instance().setCurrentTime(seconds);
-    MessageHub::get().fireEvent("timeChanged");
+    Scene::Instance().setCurrentTime(seconds);
+    MessageHub::get().FireEvent("timeChanged");
 }
 
-void Timeline::play(bool forward) {
+void Timeline::Play(bool forward) {
     forward_ = forward;
     if (playing_) return;
     playing_ = true;
-    MessageHub::get().setCondition("playingBack", true);
+    MessageHub::get().SetCondition("playingBack", true);
 }
 
 void Timeline::stop() {
     if (!playing_) return;
     playing_ = false;
-    MessageHub::get().setCondition("playingBack", false);
+    MessageHub::get().SetCondition("playingBack", false);
 }
 
 bool Timeline::step() {
     if (!playing_) return false;
-    const double stepSeconds = frames(by_);
+    const double stepSeconds = Frames(by_);
     double next = currentTime() + (forward_ ? stepSeconds : -stepSeconds);
     // A tolerance well below a frame keeps a range end reached by summed steps inside the range.
     const double slack = stepSeconds * 1e-6;
     const bool pastEnd = forward_ ? next > max_ + slack : next < min_ - slack;
     if (pastEnd) {
         switch (mode_) {
-        case Mode::Once:
+        case Mode::kOnce:
             setCurrentTime(forward_ ? max_ : min_);
             stop();
             return true;
-        case Mode::Loop:
+        case Mode::kLoop:
             next = forward_ ? min_ : max_;
             break;
-        case Mode::Oscillate:
+        case Mode::kOscillate:
             forward_ = !forward_;
             next = currentTime() + (forward_ ? stepSeconds : -stepSeconds);
             break;

@@ -8,37 +8,37 @@ namespace vex::host {
 /// seconds; the step is counted in frames of the UI time unit.
 class Timeline {
 public:
-    enum class Mode { Once, Loop, Oscillate };
+    enum class Mode { kOnce, kLoop, kOscillate };
 
-    static Timeline& instance();
+    static Timeline& Instance();
 
     /// Back to a new scene's settings: playback range frames 1 to 24, animation range 1 to 48 (in the
     /// UI unit), one frame per step, looping, stopped.
-    void reset();
+    void Reset();
 
     double minTime() const { return min_; }
     double maxTime() const { return max_; }
     void setMinTime(double seconds) { min_ = seconds; }
     void setMaxTime(double seconds) { max_ = seconds; }
-    double animationStart() const { return start_; }
-    double animationEnd() const { return end_; }
-    void setAnimationStart(double seconds) { start_ = seconds; }
-    void setAnimationEnd(double seconds) { end_ = seconds; }
+    double AnimationStart() const { return start_; }
+    double AnimationEnd() const { return end_; }
+    void SetAnimationStart(double seconds) { start_ = seconds; }
+    void SetAnimationEnd(double seconds) { end_ = seconds; }
 
     Mode mode() const { return mode_; }
-    void setMode(Mode mode) { mode_ = mode; }
+    void SetMode(Mode mode) { mode_ = mode; }
     /// Frames advanced by one playback step.
-    double playbackBy() const { return by_; }
-    void setPlaybackBy(double frames) { by_ = frames; }
+    double PlaybackBy() const { return by_; }
+    void SetPlaybackBy(double frames) { by_ = frames; }
 
     /// Current time (the scene's) in seconds.
     double currentTime() const;
     /// Sets the scene's current time and fires "timeChanged".
     void setCurrentTime(double seconds);
 
-    bool isPlaying() const { return playing_; }
+    bool IsPlaying() const { return playing_; }
     /// Starts playing forwards or backwards; the "playingBack" condition becomes true.
-    void play(bool forward);
+    void Play(bool forward);
     /// Stops playing; the "playingBack" condition becomes false.
     void stop();
     /// While playing, moves the current time one step in the playing direction and applies the mode at
@@ -54,7 +54,7 @@ private:
     double start_ = 0.0;
     double end_ = 0.0;
     double by_ = 1.0;
-    Mode mode_ = Mode::Loop;
+    Mode mode_ = Mode::kLoop;
     bool playing_ = false;
     bool forward_ = true;
 };

@@ -17,13 +17,13 @@ UndoQueue& UndoQueue::get() {
 
 UndoQueue::~UndoQueue() = default;
 
-void UndoQueue::push(std::unique_ptr<MPxCommand> command, const std::string& text) {
+void UndoQueue::Push(std::unique_ptr<MPxCommand> command, const std::string& text) {
     if (!command || undoing_ || redoing_) return;
     // Destroy the redo tail newest first, the reverse of the order the commands were made.
     while (entries_.size() > position_) entries_.pop_back();
     entries_.push_back({std::move(command), text});
     position_ = entries_.size();
-    publish();
+    Publish();
 }
 
 MStatus UndoQueue::undo() {
@@ -34,10 +34,10 @@ MStatus UndoQueue::undo() {
     undoing_ = true;
     const MStatus status = entry.command->undoIt();
     undoing_ = false;
-    ScriptEditor::get().write(status ? ScriptEditor::Kind::Info : ScriptEditor::Kind::Error,
+    ScriptEditor::get().Write(status ? ScriptEditor::Kind::kInfo : ScriptEditor::Kind::kError,
                               (status ? "Undo: " : "Undo failed: ") + entry.text);
-    publish();
-    MessageHub::get().fireEvent("Undo");
+    Publish();
+    MessageHub::get().FireEvent("Undo");
     return status;
 }
 
@@ -49,31 +49,31 @@ MStatus UndoQueue::redo() {
     redoing_ = true;
     const MStatus status = entry.command->redoIt();
     redoing_ = false;
-    ScriptEditor::get().write(status ? ScriptEditor::Kind::Info : ScriptEditor::Kind::Error,
+    ScriptEditor::get().Write(status ? ScriptEditor::Kind::kInfo : ScriptEditor::Kind::kError,
                               (status ? "Redo: " : "Redo failed: ") + entry.text);
-    publish();
-    MessageHub::get().fireEvent("Redo");
+    Publish();
+    MessageHub::get().FireEvent("Redo");
     return status;
 }
 
-void UndoQueue::flush() {
+void UndoQueue::Flush() {
     if (undoing_ || redoing_) return; // the running command must outlive its own undoIt or redoIt
     while (!entries_.empty()) entries_.pop_back();
     position_ = 0;
-    publish();
+    Publish();
 }
 
-std::string UndoQueue::undoText() const {
+std::string UndoQueue::UndoText() const {
     return position_ > 0 ? entries_[position_ - 1].text : std::string();
 }
 
-std::string UndoQueue::redoText() const {
+std::string UndoQueue::RedoText() const {
     return position_ < entries_.size() ? entries_[position_].text : std::string();
 }
 
-void UndoQueue::publish() {
-    MessageHub::get().setCondition("UndoAvailable", position_ > 0);
-    MessageHub::get().setCondition("RedoAvailable", position_ < entries_.size());
+void UndoQueue::Publish() {
+    MessageHub::get().SetCondition("UndoAvailable", position_ > 0);
+    MessageHub::get().SetCondition("RedoAvailable", position_ < entries_.size());
 }
 
 } // namespace vex::host

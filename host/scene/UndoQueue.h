@@ -23,7 +23,7 @@ public:
 
     /// Keeps an executed command (destroying the redo tail first); ignored while undoing or redoing,
     /// when the command is destroyed instead.
-    void push(std::unique_ptr<MPxCommand> command, const std::string& text);
+    void Push(std::unique_ptr<MPxCommand> command, const std::string& text);
     /// Undoes the command before the position; kFailure with a message when there is none, or when
     /// its undoIt fails (the position moves all the same).
     MStatus undo();
@@ -31,20 +31,20 @@ public:
     MStatus redo();
     /// Destroys every kept command (done when a plug-in unloads, as its commands' code goes with it);
     /// ignored while undoing or redoing.
-    void flush();
+    void Flush();
 
     /// True while undo runs.
-    bool isUndoing() const { return undoing_; }
+    bool IsUndoing() const { return undoing_; }
     /// True while redo runs.
-    bool isRedoing() const { return redoing_; }
+    bool IsRedoing() const { return redoing_; }
     /// Number of kept commands (applied and redo tail).
     std::size_t size() const { return entries_.size(); }
     /// Number of applied commands.
-    std::size_t position() const { return position_; }
+    std::size_t Position() const { return position_; }
     /// The text of the command the next undo reverses ("" when none).
-    std::string undoText() const;
+    std::string UndoText() const;
     /// The text of the command the next redo repeats ("" when none).
-    std::string redoText() const;
+    std::string RedoText() const;
 
 private:
     UndoQueue() = default;
@@ -53,7 +53,7 @@ private:
         std::string text;
     };
     /// Publishes the "UndoAvailable" and "RedoAvailable" conditions.
-    void publish();
+    void Publish();
 
     std::vector<Entry> entries_;
     std::size_t position_ = 0;

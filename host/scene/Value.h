@@ -18,7 +18,7 @@ using Double3 = std::array<double, 3>;
 using StringList = std::vector<std::string>;
 
 /// The identity matrix.
-constexpr Matrix identityMatrix() {
+constexpr Matrix IdentityMatrix() {
     return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 }
 
@@ -27,15 +27,15 @@ using Value =
     std::variant<std::monostate, bool, int, double, Double3, std::string, StringList, Matrix, DataPtr>;
 
 /// Reads a numeric value as a double (bool and int convert; anything else gives 0).
-double toDouble(const Value& value);
+double ToDouble(const Value& value);
 
 /// Reads a numeric value as an int (doubles round towards zero as Maya's asInt does).
-int toInt(const Value& value);
+int ToInt(const Value& value);
 
 /// Reads a numeric value as a bool (non-zero is true).
-bool toBool(const Value& value);
+bool ToBool(const Value& value);
 
 /// Text of a value for scene dumps and messages ("1.5", "\"text\"", "[1 0 0 ...]", "<data>").
-std::string toText(const Value& value);
+std::string ToText(const Value& value);
 
 } // namespace vex::host

@@ -14,8 +14,8 @@ public:
     const Value& value() const { return value_; }
     void setValue(Value value) { value_ = std::move(value); }
 
-    std::shared_ptr<Data> clone() const override { return std::make_shared<ValueData>(type_, value_); }
-    MFn::Type apiType() const override { return type_; }
+    std::shared_ptr<Data> Clone() const override { return std::make_shared<ValueData>(type_, value_); }
+    MFn::Type ApiType() const override { return type_; }
 
 private:
     MFn::Type type_;

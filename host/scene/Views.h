@@ -13,13 +13,13 @@ public:
     /// Counts one redraw request (`all`: every view, else the active one; `force`: even unchanged views).
     void refresh(bool all, bool force);
     /// Redraw requests so far, and those that asked for every view or were forced.
-    unsigned long refreshCount() const { return refreshes_; }
-    unsigned long allViewsRefreshCount() const { return allRefreshes_; }
-    unsigned long forcedRefreshCount() const { return forcedRefreshes_; }
+    unsigned long RefreshCount() const { return refreshes_; }
+    unsigned long AllViewsRefreshCount() const { return allRefreshes_; }
+    unsigned long ForcedRefreshCount() const { return forcedRefreshes_; }
 
     /// The native main-window handle, a window-system id (0 when there is none).
     unsigned long applicationShell() const { return shell_; }
-    void setApplicationShell(unsigned long shell) { shell_ = shell; }
+    void SetApplicationShell(unsigned long shell) { shell_ = shell; }
 
 private:
     unsigned long refreshes_ = 0;

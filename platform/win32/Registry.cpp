@@ -21,7 +21,7 @@ constexpr const char* kShellFoldersKey =
     "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr const char* kInstallKey = "SOFTWARE\\Wow6432Node\\Torva Labs";
 
-enum class Hive { CurrentUser, LocalMachine };
+enum class Hive { kCurrentUser, kLocalMachine };
 
 // An open key: which hive, and the key's path in lower case.
 struct OpenKey {
@@ -95,10 +95,10 @@ void InstallDefaultsLocked(Store& store) {
     store.keys.clear();
     const std::string home = HomeDirectory();
     if (!home.empty()) {
-        SetValueLocked(store, Hive::CurrentUser, kShellFoldersKey, "Personal", home + "/Documents");
+        SetValueLocked(store, Hive::kCurrentUser, kShellFoldersKey, "Personal", home + "/Documents");
     }
     const std::string prefix = InstallPrefix();
-    if (!prefix.empty()) SetValueLocked(store, Hive::LocalMachine, kInstallKey, "path", prefix);
+    if (!prefix.empty()) SetValueLocked(store, Hive::kLocalMachine, kInstallKey, "path", prefix);
 }
 
 Store& GetStore() {
@@ -113,11 +113,11 @@ Store& GetStore() {
 // Resolves a hive root or an open handle; must be called with the mutex held.
 bool ResolveLocked(Store& store, HKEY key, OpenKey& resolved) {
     if (key == HKEY_CURRENT_USER) {
-        resolved = {Hive::CurrentUser, ""};
+        resolved = {Hive::kCurrentUser, ""};
         return true;
     }
     if (key == HKEY_LOCAL_MACHINE) {
-        resolved = {Hive::LocalMachine, ""};
+        resolved = {Hive::kLocalMachine, ""};
         return true;
     }
     const auto* handle = reinterpret_cast<const OpenKey*>(key);
@@ -131,7 +131,7 @@ bool IsRoot(HKEY key) {
 }
 
 Hive HiveOf(HKEY root) {
-    return root == HKEY_LOCAL_MACHINE ? Hive::LocalMachine : Hive::CurrentUser;
+    return root == HKEY_LOCAL_MACHINE ? Hive::kLocalMachine : Hive::kCurrentUser;
 }
 
 } // namespace

@@ -11,7 +11,7 @@ CCameraNode::CCameraNode(CCamera* tool, std::string name, bool identityOnCreate)
     : SceneNode(tool, std::move(name)), identityOnCreate_(identityOnCreate) {}
 
 bool CCameraNode::create() {
-    if (!createCameraNode(nullptr)) return false;
+    if (!CreateCameraNode(nullptr)) return false;
     if (identityOnCreate_) WriteWorldMatrix(core(), node, core()->getCurrentTime(), util::Matrix<double>());
     return true;
 }

@@ -33,7 +33,7 @@ public:
         } else {
             followCam.SetState(memory.get(t));
         }
-        memory.truncateFrom(t + core->getFrameDuration());
+        memory.TruncateFrom(t + core->getFrameDuration());
         firstTime = false;
     }
     /// Steps the AttachedCam, then the FollowCam, and records the FollowCam's state at `t`.

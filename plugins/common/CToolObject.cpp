@@ -33,7 +33,7 @@ int CToolObject::initialize() {
 int CToolObject::restore() {
     // Every node is looked up, so every missing one is reported.
     bool allFound = true;
-    for (SceneNode* node : nodes_) allFound = node->find() && allFound;
+    for (SceneNode* node : nodes_) allFound = node->Find() && allFound;
     const std::optional<util::DataChunk> record = ReadToolRecord(core);
     if (record) ReadFields(*record, RecordFields());
     Restored(record.has_value());

@@ -11,7 +11,7 @@ constexpr double kHalfWidth = 0.05;
 
 } // namespace
 
-CMesh_SinusMesh::CMesh_SinusMesh() {
+CMeshSinusMesh::CMeshSinusMesh() {
     // Vertex 2i is below the curve and 2i + 1 above it at x = -1 + 2i / n.
     for (int i = 0; i <= kSegments; ++i) {
         const double x = -1.0 + 2.0 * i / kSegments;

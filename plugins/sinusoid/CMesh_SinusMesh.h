@@ -7,12 +7,12 @@ namespace vex::util {
 /// The helper of the sinus node: one period of a sine wave as a flat ribbon in the node's x-y plane,
 /// two units long (x from -1 to 1), half a unit high at its crests and a tenth of a unit wide, so the
 /// node reads as "the wave" in the viewport.
-class CMesh_SinusMesh : public CMesh {
+class CMeshSinusMesh : public CMesh {
 public:
     /// Segments along the wave.
     static constexpr int kSegments = 16;
 
-    CMesh_SinusMesh();
+    CMeshSinusMesh();
 };
 
 } // namespace vex::util

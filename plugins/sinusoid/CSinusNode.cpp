@@ -18,7 +18,7 @@ CSinusNode::CSinusNode(CCamera* tool, const SceneNode& reference)
     : SceneNode(tool, kName), reference_(reference) {}
 
 bool CSinusNode::create() {
-    if (!createMeshNode(util::CMesh_SinusMesh(), nullptr)) return false;
+    if (!createMeshNode(util::CMeshSinusMesh(), nullptr)) return false;
     WriteWorldMatrix(core(), node, core()->getCurrentTime(), util::Matrix<double>());
     return true;
 }

@@ -57,9 +57,9 @@ void CSinusoidObject::begin(double t) {
     core->addUndo(new CVariableModUndo<double>(&responseFactor));
     core->addUndo(new CVariableModUndo<double>(&userAmplitude));
     core->addUndo(new CVariableModUndo<double>(&userFrequency));
-    amplitude.truncateFrom(t + dt);
+    amplitude.TruncateFrom(t + dt);
     amplitude.set(t + dt, userAmplitude);
-    frequency.truncateFrom(t + dt);
+    frequency.TruncateFrom(t + dt);
     frequency.set(t + dt, userFrequency);
     core->refreshConfiguration();
     if (hideDuringRecording || hideHelpers) {

@@ -11,7 +11,7 @@ double FollowedSetting(const util::AVar_Linear<double>& setting, double userValu
     // Before the first key the setting follows from its default, which no key can change: looking at
     // the same time again gives the same value, so a re-simulation repeats the take exactly.
     const double from = t - dt;
-    double value = setting.getKeyCount() == 0 || from < setting.getKey(0).time ? setting.getDefault()
+    double value = setting.GetKeyCount() == 0 || from < setting.GetKey(0).time ? setting.GetDefault()
                                                                                : setting.get(from);
     util::Smooth(value, userValue, response, dt);
     return value;

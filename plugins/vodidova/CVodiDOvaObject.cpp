@@ -132,7 +132,7 @@ void CVodiDOvaObject::DeclareChannels() {
         channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
     }
     for (unidevice::Property* channel : channels)
-        if (channel != nullptr) channel->setExponent(kChannelExponent);
+        if (channel != nullptr) channel->SetExponent(kChannelExponent);
 }
 
 ToolPage CVodiDOvaObject::Page() {
@@ -190,12 +190,12 @@ void CVodiDOvaObject::Created() {
 }
 
 int CVodiDOvaObject::restore() {
-    if (!camera.find()) return 1;
+    if (!camera.Find()) return 1;
     if (camera.ReadLens(0.0, fieldOfView, targetDistance)) {
         lastFieldOfView = fieldOfView;
         lastTargetDistance = targetDistance;
     }
-    if (!humanoid.find()) return 1;
+    if (!humanoid.Find()) return 1;
     for (BodyInput& input : body.inputs) input.output = 0.0;
     relativeScale = camera.XRowLength(0.0, relativeScale);
 

@@ -18,13 +18,13 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         RegisterResourceBundle();
-        tool = Manager().FindTool("RuzovuZediziViz");
-        ASSERT_NE(tool, nullptr);
+        tool_ = Manager().FindTool("RuzovuZediziViz");
+        ASSERT_NE(tool_, nullptr);
     }
     fs::path UserFolder() const { return DataRoot() / "data" / "ruzovuzediziviz"; }
-    Tool::ConfigProfileManager& Configs() { return tool->GetConfigProfileManager(); }
+    Tool::ConfigProfileManager& Configs() { return tool_->GetConfigProfileManager(); }
 
-    Tool* tool = nullptr;
+    Tool* tool_ = nullptr;
 };
 using ConfigProfileManager = ProfileTest;
 
@@ -52,7 +52,7 @@ TEST_F(ConfigProfileManager, AToolTypeListsItsFactoryAndUserProfilesAndSkipsBrok
 
     // The input profiles of the same type live in their own sub-folder.
     WriteFile(UserFolder() / "inputprofiles" / "Pad.cip", R"(<profile name="Pad"/>)");
-    EXPECT_EQ(tool->GetInputProfileManager().ListProfiles(), Names{"Pad"});
+    EXPECT_EQ(tool_->GetInputProfileManager().ListProfiles(), Names{"Pad"});
 }
 
 TEST_F(ConfigProfileManager, OlderFormsAreReadConvertedAndMarkedButNeverRewritten) {

@@ -88,52 +88,52 @@ protected:
         auto* library = new Library("rigs", nullptr);
         Plugin::Register(*library, new PageDescriptor());
         Plugin::Register(*library, new FakeDescriptor("Bare", "Camera"));
-        host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        ASSERT_EQ(core->CreateTool("Rig"), "Rig_01");
-        instance = core->InstanceManager::FindInstance("Rig_01");
-        tool = dynamic_cast<PageObject*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
-        window = std::make_unique<ConfigurationWindow>();
+        host_ = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        ASSERT_EQ(core_->CreateTool("Rig"), "Rig_01");
+        instance_ = core_->InstanceManager::FindInstance("Rig_01");
+        tool_ = dynamic_cast<PageObject*>(instance_->GetObject());
+        ASSERT_NE(tool_, nullptr);
+        window_ = std::make_unique<ConfigurationWindow>();
     }
     void TearDown() override {
-        if (host == nullptr) return;
-        window.reset();
-        host.reset();
+        if (host_ == nullptr) return;
+        window_.reset();
+        host_.reset();
         RegistryTest::TearDown();
     }
 
     // The widget of page item `id`, as the Qt class `T`.
     template <typename T>
     T* Item(int32_t id) {
-        configadaptor::Node* element = instance->GetPage()->findById(id);
-        return element != nullptr ? WidgetAs<T>(window->GetElementWidgets().FindWidget(*element)) : nullptr;
+        configadaptor::Node* element = instance_->GetPage()->FindById(id);
+        return element != nullptr ? WidgetAs<T>(window_->GetElementWidgets().FindWidget(*element)) : nullptr;
     }
     // The window's own component `id`, as the Qt class `T`.
     template <typename T>
     T* Own(int32_t id) {
-        return WidgetAs<T>(window->GetRoot()->FindById(id));
+        return WidgetAs<T>(window_->GetRoot()->FindById(id));
     }
-    size_t UndoSteps() const { return host->GetUndoLabels().size(); }
+    size_t UndoSteps() const { return host_->GetUndoLabels().size(); }
 
-    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    PageObject* tool = nullptr;
-    std::unique_ptr<ConfigurationWindow> window;
+    std::unique_ptr<adaptor::memory::MemoryAdaptor> host_;
+    CoreImplementation* core_ = nullptr;
+    Instance* instance_ = nullptr;
+    PageObject* tool_ = nullptr;
+    std::unique_ptr<ConfigurationWindow> window_;
 };
 
 TEST_F(ConfigurationWindowTest, ShowsThePageUnderTheInstanceNameWithTheToolsValues) {
-    instance->GetPage()->getChild(2)->setEnabled(false); // the read-out group
-    window->Open(*instance);
-    ASSERT_TRUE(window->IsOpen());
-    EXPECT_EQ(window->GetInstance(), instance);
-    QWidget* dialog = window->GetWidget();
+    instance_->GetPage()->getChild(2)->SetEnabled(false); // the read-out group
+    window_->Open(*instance_);
+    ASSERT_TRUE(window_->IsOpen());
+    EXPECT_EQ(window_->GetInstance(), instance_);
+    QWidget* dialog = window_->GetWidget();
     ASSERT_NE(dialog, nullptr);
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle().toStdString(), "Rig_01");
-    EXPECT_EQ(window->GetElementWidgets().Count(), 7u);
+    EXPECT_EQ(window_->GetElementWidgets().Count(), 7u);
 
     ASSERT_NE(Item<QDoubleSpinBox>(PageObject::kSpeed), nullptr);
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kSpeed)->value(), 12.5);
@@ -156,108 +156,108 @@ TEST_F(ConfigurationWindowTest, ShowsThePageUnderTheInstanceNameWithTheToolsValu
 }
 
 TEST_F(ConfigurationWindowTest, ASpinnerEditIsOneUndoStepThatUndoesOnTheWidgetToo) {
-    window->Open(*instance);
+    window_->Open(*instance_);
     QDoubleSpinBox* speed = Item<QDoubleSpinBox>(PageObject::kSpeed);
     ASSERT_NE(speed, nullptr);
     const size_t before = UndoSteps();
 
     TypeIntoSpinner(*speed, speed->textFromValue(42.5));
-    EXPECT_DOUBLE_EQ(tool->speed, 42.5);
+    EXPECT_DOUBLE_EQ(tool_->speed, 42.5);
     ASSERT_EQ(UndoSteps(), before + 1);
-    EXPECT_EQ(host->GetUndoLabels().back(), "Speed");
-    EXPECT_EQ(tool->events, std::vector<std::string>{"Speed"});
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Speed");
+    EXPECT_EQ(tool_->events, std::vector<std::string>{"Speed"});
     // Return again, or leaving the field, changes nothing: no further step.
     QTest::keyClick(speed, Qt::Key_Return);
     Item<QLineEdit>(PageObject::kCaption)->setFocus();
     speed->clearFocus();
     EXPECT_EQ(UndoSteps(), before + 1);
 
-    ASSERT_TRUE(host->undo());
-    EXPECT_DOUBLE_EQ(tool->speed, 12.5);
+    ASSERT_TRUE(host_->undo());
+    EXPECT_DOUBLE_EQ(tool_->speed, 12.5);
     EXPECT_DOUBLE_EQ(speed->value(), 12.5);
-    ASSERT_TRUE(host->redo());
-    EXPECT_DOUBLE_EQ(tool->speed, 42.5);
+    ASSERT_TRUE(host_->redo());
+    EXPECT_DOUBLE_EQ(tool_->speed, 42.5);
     EXPECT_DOUBLE_EQ(speed->value(), 42.5);
 
     // The whole-number spinner, whose id the groups' row lists share, edits its own variable.
     TypeIntoSpinner(*Item<QDoubleSpinBox>(PageObject::kGears), "7");
-    EXPECT_EQ(tool->gears, 7);
-    EXPECT_EQ(host->GetUndoLabels().back(), "Gears");
+    EXPECT_EQ(tool_->gears, 7);
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Gears");
     EXPECT_EQ(UndoSteps(), before + 2);
 }
 
 TEST_F(ConfigurationWindowTest, CheckBoxComboBoxTextBoxAndButtonEditTheTool) {
-    window->Open(*instance);
+    window_->Open(*instance_);
     const size_t before = UndoSteps();
 
     ClickCheckBox(*Item<QCheckBox>(PageObject::kAutonomous));
-    EXPECT_TRUE(tool->autonomous);
-    EXPECT_EQ(host->GetUndoLabels().back(), "Autonomous");
+    EXPECT_TRUE(tool_->autonomous);
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Autonomous");
 
     QComboBox* colour = Item<QComboBox>(PageObject::kColour);
     QTest::keyClick(colour, Qt::Key_Down);
-    EXPECT_EQ(tool->colour, 2);
-    EXPECT_EQ(host->GetUndoLabels().back(), "Colour");
+    EXPECT_EQ(tool_->colour, 2);
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Colour");
 
     QLineEdit* caption = Item<QLineEdit>(PageObject::kCaption);
     caption->selectAll();
     QTest::keyClicks(caption, "bus");
     QTest::keyClick(caption, Qt::Key_Return);
-    EXPECT_EQ(tool->caption, "bus");
-    EXPECT_EQ(host->GetUndoLabels().back(), "Caption");
+    EXPECT_EQ(tool_->caption, "bus");
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Caption");
 
     // The button's callback resets the speed and has the page shown again.
     QTest::mouseClick(Item<QPushButton>(PageObject::kReset), Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(tool->speed, 0.0);
+    EXPECT_DOUBLE_EQ(tool_->speed, 0.0);
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kSpeed)->value(), 0.0);
-    EXPECT_EQ(host->GetUndoLabels().back(), "Reset");
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Reset");
     EXPECT_EQ(UndoSteps(), before + 4);
-    EXPECT_EQ(tool->events, (std::vector<std::string>{"Autonomous", "Colour", "Caption", "Reset"}));
+    EXPECT_EQ(tool_->events, (std::vector<std::string>{"Autonomous", "Colour", "Caption", "Reset"}));
 
-    ASSERT_TRUE(host->undo()); // the reset
-    ASSERT_TRUE(host->undo()); // the caption
+    ASSERT_TRUE(host_->undo()); // the reset
+    ASSERT_TRUE(host_->undo()); // the caption
     EXPECT_EQ(caption->text(), "rig");
-    ASSERT_TRUE(host->undo()); // the colour
+    ASSERT_TRUE(host_->undo()); // the colour
     EXPECT_EQ(colour->currentIndex(), 1);
-    ASSERT_TRUE(host->undo()); // the check box
+    ASSERT_TRUE(host_->undo()); // the check box
     EXPECT_FALSE(Item<QCheckBox>(PageObject::kAutonomous)->isChecked());
-    EXPECT_EQ(tool->events.size(), 4u); // showing the old values is not an edit
+    EXPECT_EQ(tool_->events.size(), 4u); // showing the old values is not an edit
 }
 
 TEST_F(ConfigurationWindowTest, AValueTheToolChangesUpdatesOnlyItsWidget) {
-    window->Open(*instance);
+    window_->Open(*instance_);
     std::vector<QWidget*> widgets;
     for (int32_t id = PageObject::kSpeed; id <= PageObject::kGauge; ++id)
         widgets.push_back(Item<QWidget>(id));
     const size_t before = UndoSteps();
 
-    tool->gauge = 0.75;
-    tool->speed = 33.0; // changed without telling the page
-    instance->GetPage()->findById(PageObject::kGauge)->valueChanged();
+    tool_->gauge = 0.75;
+    tool_->speed = 33.0; // changed without telling the page
+    instance_->GetPage()->FindById(PageObject::kGauge)->valueChanged();
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kGauge)->value(), 0.75);
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kSpeed)->value(), 12.5);
 
-    tool->colours->update({"Cyan", "Magenta"});
+    tool_->colours->update({"Cyan", "Magenta"});
     QComboBox* colour = Item<QComboBox>(PageObject::kColour);
     ASSERT_EQ(colour->count(), 2);
     EXPECT_EQ(colour->currentText(), "Magenta");
 
-    instance->refreshConfiguration();
+    instance_->refreshConfiguration();
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kSpeed)->value(), 33.0);
     // Nothing was rebuilt, and showing the tool's values made no edit.
     for (int32_t id = PageObject::kSpeed; id <= PageObject::kGauge; ++id)
         EXPECT_EQ(Item<QWidget>(id), widgets[static_cast<size_t>(id)]) << id;
     EXPECT_EQ(UndoSteps(), before);
-    EXPECT_TRUE(tool->events.empty());
+    EXPECT_TRUE(tool_->events.empty());
 }
 
 TEST_F(ConfigurationWindowTest, ProfilesAreSavedAndLoadedFromTheWindow) {
     platform::win32::MessageBoxRecorder boxes;
-    window->Open(*instance);
+    window_->Open(*instance_);
     QLineEdit* name = Own<QLineEdit>(ConfigurationWindow::kNameBox);
     QPushButton* save = Own<QPushButton>(ConfigurationWindow::kSaveButton);
     QComboBox* profiles = Own<QComboBox>(ConfigurationWindow::kProfileBox);
-    ConfigProfileManager& manager = instance->GetTool().GetConfigProfileManager();
+    ConfigProfileManager& manager = instance_->GetTool().GetConfigProfileManager();
 
     // No name: refused with a message.
     QTest::keyClicks(name, "  ");
@@ -266,63 +266,63 @@ TEST_F(ConfigurationWindowTest, ProfilesAreSavedAndLoadedFromTheWindow) {
     EXPECT_EQ(boxes.Boxes()[0].text, ConfigurationWindow::kNoNameText);
     EXPECT_EQ(manager.ListProfiles().size(), static_cast<size_t>(profiles->count()));
 
-    tool->speed = 60.0;
+    tool_->speed = 60.0;
     name->clear();
     QTest::keyClicks(name, "Fast");
     QTest::mouseClick(save, Qt::LeftButton);
     EXPECT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_TRUE(manager.HasProfile("Fast"));
     EXPECT_EQ(profiles->currentText(), "Fast");
-    EXPECT_EQ(instance->GetConfigProfileName(), "Fast");
+    EXPECT_EQ(instance_->GetConfigProfileName(), "Fast");
 
     // Another value, then the saved profile loaded back: the tool and the widget have it again.
     TypeIntoSpinner(*Item<QDoubleSpinBox>(PageObject::kSpeed),
                     Item<QDoubleSpinBox>(PageObject::kSpeed)->textFromValue(5));
     ClickCheckBox(*Item<QCheckBox>(PageObject::kAutonomous));
-    EXPECT_DOUBLE_EQ(tool->speed, 5.0);
+    EXPECT_DOUBLE_EQ(tool_->speed, 5.0);
     profiles->setCurrentIndex(profiles->findText("Fast"));
     QTest::mouseClick(Own<QPushButton>(ConfigurationWindow::kLoadButton), Qt::LeftButton);
-    EXPECT_DOUBLE_EQ(tool->speed, 60.0);
-    EXPECT_FALSE(tool->autonomous);
+    EXPECT_DOUBLE_EQ(tool_->speed, 60.0);
+    EXPECT_FALSE(tool_->autonomous);
     EXPECT_DOUBLE_EQ(Item<QDoubleSpinBox>(PageObject::kSpeed)->value(), 60.0);
     EXPECT_FALSE(Item<QCheckBox>(PageObject::kAutonomous)->isChecked());
     EXPECT_EQ(boxes.Boxes().size(), 1u);
 
-    EXPECT_FALSE(window->LoadProfile("No such profile"));
+    EXPECT_FALSE(window_->LoadProfile("No such profile"));
     EXPECT_EQ(boxes.Boxes().size(), 2u);
 }
 
 TEST_F(ConfigurationWindowTest, SwitchesClosesAndOutlivesItsInstance) {
-    ASSERT_EQ(core->CreateTool("Bare"), "Bare_01");
-    Instance* bare = core->InstanceManager::FindInstance("Bare_01");
-    window->Open(*instance);
-    window->Open(*bare);
-    EXPECT_EQ(window->GetInstance(), bare);
-    ASSERT_NE(window->GetWidget(), nullptr);
-    EXPECT_EQ(window->GetWidget()->windowTitle().toStdString(), "Bare_01");
-    EXPECT_EQ(window->GetElementWidgets().Count(), 0u);
+    ASSERT_EQ(core_->CreateTool("Bare"), "Bare_01");
+    Instance* bare = core_->InstanceManager::FindInstance("Bare_01");
+    window_->Open(*instance_);
+    window_->Open(*bare);
+    EXPECT_EQ(window_->GetInstance(), bare);
+    ASSERT_NE(window_->GetWidget(), nullptr);
+    EXPECT_EQ(window_->GetWidget()->windowTitle().toStdString(), "Bare_01");
+    EXPECT_EQ(window_->GetElementWidgets().Count(), 0u);
     bool saysSo = false;
-    for (const QLabel* label : window->GetWidget()->findChildren<QLabel*>())
+    for (const QLabel* label : window_->GetWidget()->findChildren<QLabel*>())
         saysSo = saysSo || label->text() == ConfigurationWindow::kNoSettingsText;
     EXPECT_TRUE(saysSo);
 
     QTest::mouseClick(Own<QPushButton>(ConfigurationWindow::kCloseButton), Qt::LeftButton);
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_EQ(window->GetInstance(), nullptr);
-    EXPECT_FALSE(window->GetWidget()->isVisible());
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_EQ(window_->GetInstance(), nullptr);
+    EXPECT_FALSE(window_->GetWidget()->isVisible());
 
     // Closing through the window system closes too.
-    window->Open(*instance);
-    window->GetWidget()->close();
-    EXPECT_FALSE(window->IsOpen());
+    window_->Open(*instance_);
+    window_->GetWidget()->close();
+    EXPECT_FALSE(window_->IsOpen());
 
     // The instance goes while the window shows it: the window closes.
-    window->Open(*instance);
-    core->DeleteInstance("Rig_01");
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_EQ(window->GetInstance(), nullptr);
-    window->Open(*bare);
-    EXPECT_TRUE(window->GetWidget()->isVisible());
+    window_->Open(*instance_);
+    core_->DeleteInstance("Rig_01");
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_EQ(window_->GetInstance(), nullptr);
+    window_->Open(*bare);
+    EXPECT_TRUE(window_->GetWidget()->isVisible());
 }
 
 // A batch host runs no widget application: the window keeps its state and its profile operations.
@@ -337,23 +337,23 @@ protected:
 };
 
 TEST_F(HeadlessConfigurationWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
-    window->Open(*instance);
-    EXPECT_TRUE(window->IsOpen());
-    EXPECT_EQ(window->GetInstance(), instance);
-    EXPECT_EQ(window->GetWidget(), nullptr);
-    tool->speed = 70.0;
-    EXPECT_TRUE(window->SaveProfileAs("Batch"));
-    tool->speed = 1.0;
-    EXPECT_TRUE(window->LoadProfile("Batch"));
-    EXPECT_DOUBLE_EQ(tool->speed, 70.0);
-    window->Close();
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_EQ(window->GetInstance(), nullptr);
+    window_->Open(*instance_);
+    EXPECT_TRUE(window_->IsOpen());
+    EXPECT_EQ(window_->GetInstance(), instance_);
+    EXPECT_EQ(window_->GetWidget(), nullptr);
+    tool_->speed = 70.0;
+    EXPECT_TRUE(window_->SaveProfileAs("Batch"));
+    tool_->speed = 1.0;
+    EXPECT_TRUE(window_->LoadProfile("Batch"));
+    EXPECT_DOUBLE_EQ(tool_->speed, 70.0);
+    window_->Close();
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_EQ(window_->GetInstance(), nullptr);
 }
 
 TEST_F(ConfigurationWindowTest, ConfigurationWindowGeometry) {
-    window->Open(*instance);
-    QWidget* dialog = window->GetWidget();
+    window_->Open(*instance_);
+    QWidget* dialog = window_->GetWidget();
     ASSERT_NE(dialog, nullptr);
     vex::test::ExpectCleanWindow(*dialog, "config_window");
 }

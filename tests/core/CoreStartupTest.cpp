@@ -41,7 +41,7 @@ TEST_F(CoreStartup, TheMemoryHostStartsTheCore) {
         EXPECT_TRUE(fs::is_directory(DataRoot() / folder)) << folder;
     }
     EXPECT_EQ(core->GetSettings().path,
-              documents.Path() + "\\Torva Labs\\torvasuite/data/adaptor_memory/settings.xml");
+              documents_.Path() + "\\Torva Labs\\torvasuite/data/adaptor_memory/settings.xml");
 
     // Subsystems in construction order, initialised.
     ASSERT_TRUE(CoreSubSystem::IsCoreInitialized());
@@ -124,12 +124,12 @@ TEST_F(CoreStartup, UnreadableDocumentsFolderGivesAnEmptyRoot) {
         }
         ~CurrentFolder() { fs::current_path(previous); }
         fs::path previous;
-    } inDocuments(documents.Path());
+    } inDocuments(documents_.Path());
     MemoryAdaptor host;
     ASSERT_NE(FindCore(), nullptr);
     EXPECT_EQ(FindCore()->GetSettings().path, "data/adaptor_memory/settings.xml");
-    EXPECT_TRUE(fs::is_directory(fs::path(documents.Path()) / "data" / "adaptor_memory"));
-    EXPECT_TRUE(fs::is_directory(fs::path(documents.Path()) / "data" / "core"));
+    EXPECT_TRUE(fs::is_directory(fs::path(documents_.Path()) / "data" / "adaptor_memory"));
+    EXPECT_TRUE(fs::is_directory(fs::path(documents_.Path()) / "data" / "core"));
 }
 
 TEST_F(CoreStartup, ShutdownTearsDownInTheStatedOrder) {
@@ -150,11 +150,11 @@ TEST_F(CoreStartup, ShutdownTearsDownInTheStatedOrder) {
     });
     // The message node goes last: a subscriber hears of it.
     struct Listener : util::MessageNode {
-        explicit Listener(std::vector<std::string>& log) : log_(log) {}
+        explicit Listener(std::vector<std::string>& log) : log(log) {}
         void receive(util::Message& message, bool) override {
-            if (message.code == util::Message::kDestroyed) log_.push_back("message node");
+            if (message.code == util::Message::kDestroyed) log.push_back("message node");
         }
-        std::vector<std::string>& log_;
+        std::vector<std::string>& log;
     } listener(order);
     ASSERT_TRUE(listener.connect(core));
 

@@ -14,7 +14,7 @@ namespace {
 // A core that is never constructed: subsystems only keep and compare the pointer, the way the core's
 // own bases receive it while the core is still being built.
 alignas(CoreImplementation) unsigned char coreStorage[sizeof(CoreImplementation)];
-CoreImplementation* const unbuiltCore = reinterpret_cast<CoreImplementation*>(coreStorage);
+CoreImplementation* const kUnbuiltCore = reinterpret_cast<CoreImplementation*>(coreStorage);
 
 /// Writes its name to a log when initialised; may make a further subsystem then.
 class LoggingSubSystem : public core::CoreSubSystem {
@@ -24,7 +24,7 @@ public:
 
     void Initialize() override {
         log_.push_back(name_);
-        if (makeLate) late = std::make_unique<LoggingSubSystem>(unbuiltCore, name_ + " late", log_);
+        if (makeLate) late = std::make_unique<LoggingSubSystem>(kUnbuiltCore, name_ + " late", log_);
     }
 
     bool makeLate = false;
@@ -40,15 +40,15 @@ protected:
     void SetUp() override { ResetCoreState(); }
     void TearDown() override { ResetCoreState(); }
 
-    platform::win32::MessageBoxRecorder boxes;
-    std::vector<std::string> log;
+    platform::win32::MessageBoxRecorder boxes_;
+    std::vector<std::string> log_;
 };
 
 TEST_F(CoreSubSystem, OnlySubsystemsWithAnUninitialisedCoreAreRegistered) {
-    LoggingSubSystem first(unbuiltCore, "first", log);
-    LoggingSubSystem coreless(nullptr, "coreless", log);
-    auto second = std::make_unique<LoggingSubSystem>(unbuiltCore, "second", log);
-    LoggingSubSystem third(unbuiltCore, "third", log);
+    LoggingSubSystem first(kUnbuiltCore, "first", log_);
+    LoggingSubSystem coreless(nullptr, "coreless", log_);
+    auto second = std::make_unique<LoggingSubSystem>(kUnbuiltCore, "second", log_);
+    LoggingSubSystem third(kUnbuiltCore, "third", log_);
     ASSERT_EQ(core::CoreSubSystem::GetRegisteredCount(), 3u);
     EXPECT_EQ(core::CoreSubSystem::GetRegistered(0), &first);
     EXPECT_EQ(core::CoreSubSystem::GetRegistered(1), second.get());
@@ -62,27 +62,27 @@ TEST_F(CoreSubSystem, OnlySubsystemsWithAnUninitialisedCoreAreRegistered) {
     core::CoreSubSystem::InitializeAll();
     // The subsystem "first" made while being initialised came after the core was marked initialised:
     // it is neither registered nor initialised.
-    EXPECT_EQ(log, (std::vector<std::string>{"first", "third"}));
+    EXPECT_EQ(log_, (std::vector<std::string>{"first", "third"}));
     EXPECT_EQ(core::CoreSubSystem::GetRegisteredCount(), 2u);
     ASSERT_NE(first.late, nullptr);
-    EXPECT_EQ(first.late->GetCore(), unbuiltCore);
+    EXPECT_EQ(first.late->GetCore(), kUnbuiltCore);
 }
 
 TEST_F(CoreSubSystem, GetCoreBeforeInitialisationWarnsAndAnswersNull) {
-    LoggingSubSystem coreless(nullptr, "coreless", log);
+    LoggingSubSystem coreless(nullptr, "coreless", log_);
     EXPECT_EQ(coreless.GetCore(), nullptr);
-    EXPECT_TRUE(boxes.Boxes().empty()) << "no core given: null without a word";
+    EXPECT_TRUE(boxes_.Boxes().empty()) << "no core given: null without a word";
 
-    LoggingSubSystem subsystem(unbuiltCore, "early", log);
+    LoggingSubSystem subsystem(kUnbuiltCore, "early", log_);
     EXPECT_EQ(subsystem.GetCore(), nullptr);
-    ASSERT_EQ(boxes.Boxes().size(), 1u);
-    EXPECT_EQ(boxes.Boxes()[0].text, "ERROR: Using CORE pointer before being correctly initialized!");
-    EXPECT_EQ(boxes.Boxes()[0].caption, "");
-    EXPECT_EQ(boxes.Boxes()[0].type, platform::win32::MB_OK);
+    ASSERT_EQ(boxes_.Boxes().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "ERROR: Using CORE pointer before being correctly initialized!");
+    EXPECT_EQ(boxes_.Boxes()[0].caption, "");
+    EXPECT_EQ(boxes_.Boxes()[0].type, platform::win32::MB_OK);
 
     core::CoreSubSystem::SetCoreInitialized(true);
-    EXPECT_EQ(subsystem.GetCore(), unbuiltCore);
-    EXPECT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(subsystem.GetCore(), kUnbuiltCore);
+    EXPECT_EQ(boxes_.Boxes().size(), 1u);
 }
 
 } // namespace

@@ -40,16 +40,16 @@ protected:
     void SetUp() override {
         ResetCoreState();
         platform::win32::RegistrySetValue(platform::win32::HKEY_CURRENT_USER, kShellFolders, "Personal",
-                                          documents.Path());
+                                          documents_.Path());
     }
     void TearDown() override { ResetCoreState(); }
 
     /// The data root as the file system sees it.
     std::filesystem::path DataRoot() const {
-        return std::filesystem::path(documents.Path()) / "Torva Labs" / "torvasuite";
+        return std::filesystem::path(documents_.Path()) / "Torva Labs" / "torvasuite";
     }
 
-    TempFolder documents;
+    TempFolder documents_;
 };
 
 inline std::string ReadFile(const std::filesystem::path& path) {

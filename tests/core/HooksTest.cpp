@@ -49,67 +49,67 @@ protected:
     void SetUp() override {
         ResetCoreState();
         hostKeys.clear();
-        host = win32::SetWindowsHookEx(win32::WH_KEYBOARD, &HostHook, nullptr, win32::GetCurrentThreadId());
-        ASSERT_TRUE(hooks().Install());
-        hooks().AddCallback(&first);
-        hooks().AddCallback(&second);
+        host_ = win32::SetWindowsHookEx(win32::WH_KEYBOARD, &HostHook, nullptr, win32::GetCurrentThreadId());
+        ASSERT_TRUE(GetHooks().Install());
+        GetHooks().AddCallback(&first_);
+        GetHooks().AddCallback(&second_);
     }
     void TearDown() override {
         ResetCoreState();
-        win32::UnhookWindowsHookEx(host);
+        win32::UnhookWindowsHookEx(host_);
     }
 
-    static core::Hooks& hooks() { return core::Hooks::Instance(); }
+    static core::Hooks& GetHooks() { return core::Hooks::Instance(); }
 
     /// One key event as the host window hands it to the thread's hook chain; true when swallowed.
     static bool Press(int key, bool down, bool alt = false) {
         return win32::DispatchKeyboardEvent(key, win32::MakeKeyData(down, alt));
     }
 
-    win32::HHOOK host = nullptr;
-    std::vector<KeyEvent> events;
-    RecordingCallback first{"first", events};
-    RecordingCallback second{"second", events};
+    win32::HHOOK host_ = nullptr;
+    std::vector<KeyEvent> events_;
+    RecordingCallback first_{"first", events_};
+    RecordingCallback second_{"second", events_};
 };
 
 TEST_F(Hooks, KeysReachTheHostWhileNotCapturing) {
     EXPECT_FALSE(Press('A', true));
     EXPECT_FALSE(Press('A', false));
     EXPECT_EQ(hostKeys, (std::vector<int>{'A', 'A'}));
-    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(events_.empty());
 }
 
 TEST_F(Hooks, CapturedKeysGoToEveryCallbackInOrderAndNotToTheHost) {
-    hooks().SetCapturingKeys(true);
+    GetHooks().SetCapturingKeys(true);
     EXPECT_TRUE(Press(win32::VK_CONTROL, true));
     EXPECT_TRUE(Press('Z', true, true));
     EXPECT_TRUE(Press(win32::VK_CONTROL, false));
     EXPECT_TRUE(Press(win32::VK_SHIFT, true));
     EXPECT_TRUE(Press('Z', false));
     EXPECT_TRUE(hostKeys.empty());
-    std::erase_if(events, [](const KeyEvent& event) { return event.key != 'Z'; });
+    std::erase_if(events_, [](const KeyEvent& event) { return event.key != 'Z'; });
     const std::vector<KeyEvent> expected = {{"first", 'Z', true, true, true, false},
                                             {"second", 'Z', true, true, true, false},
                                             {"first", 'Z', false, false, false, true},
                                             {"second", 'Z', false, false, false, true}};
-    EXPECT_EQ(events, expected);
+    EXPECT_EQ(events_, expected);
 
-    hooks().RemoveCallback(&first);
-    hooks().RemoveCallback(&second);
+    GetHooks().RemoveCallback(&first_);
+    GetHooks().RemoveCallback(&second_);
     EXPECT_TRUE(Press(win32::VK_SPACE, true)) << "swallowed even with nobody listening";
     EXPECT_TRUE(hostKeys.empty());
 }
 
 TEST_F(Hooks, PassThroughEntriesReachTheHostWhenTheirModifiersAreHeld) {
-    hooks().SetCapturingKeys(true);
-    hooks().SetKeyPassThrough({{'P', 0},
-                               {'C', core::Hooks::kPassWithCtrl},
-                               {'A', core::Hooks::kPassWithAlt},
-                               {'S', core::Hooks::kPassWithShift | core::Hooks::kPassWithCtrl},
-                               {300, 0},
-                               {-1, 0}});
-    EXPECT_EQ(hooks().GetKeyPassThrough('C'), 'C' | core::Hooks::kPassWithCtrl);
-    EXPECT_EQ(hooks().GetKeyPassThrough('Q'), core::Hooks::kNotListed);
+    GetHooks().SetCapturingKeys(true);
+    GetHooks().SetKeyPassThrough({{'P', 0},
+                                  {'C', core::Hooks::kPassWithCtrl},
+                                  {'A', core::Hooks::kPassWithAlt},
+                                  {'S', core::Hooks::kPassWithShift | core::Hooks::kPassWithCtrl},
+                                  {300, 0},
+                                  {-1, 0}});
+    EXPECT_EQ(GetHooks().GetKeyPassThrough('C'), 'C' | core::Hooks::kPassWithCtrl);
+    EXPECT_EQ(GetHooks().GetKeyPassThrough('Q'), core::Hooks::kNotListed);
 
     EXPECT_FALSE(Press('P', true));
     EXPECT_TRUE(Press('C', true)) << "Ctrl is not held";
@@ -126,50 +126,50 @@ TEST_F(Hooks, PassThroughEntriesReachTheHostWhenTheirModifiersAreHeld) {
     EXPECT_EQ(hostKeys, (std::vector<int>{'P', 'A', 'C', 'S'}));
 
     // A later table adds to the earlier one.
-    hooks().SetKeyPassThrough({{'Q', 0}});
+    GetHooks().SetKeyPassThrough({{'Q', 0}});
     EXPECT_FALSE(Press('Q', true));
     EXPECT_FALSE(Press('P', true));
 }
 
 TEST_F(Hooks, OnlyActionAndLookCodesAreCaptured) {
-    hooks().SetCapturingKeys(true);
+    GetHooks().SetCapturingKeys(true);
     const win32::LPARAM down = win32::MakeKeyData(true, false);
     EXPECT_EQ(core::Hooks::HookProcedure(1, 'K', down), 0);
     EXPECT_EQ(core::Hooks::HookProcedure(-1, 'K', down), 0);
-    EXPECT_TRUE(events.empty());
+    EXPECT_TRUE(events_.empty());
     EXPECT_NE(core::Hooks::HookProcedure(win32::HC_NOREMOVE, 'K', down), 0);
-    EXPECT_EQ(events.size(), 2u);
+    EXPECT_EQ(events_.size(), 2u);
 }
 
 TEST_F(Hooks, InstallIsCountedAndTheHookGoesWithTheLastRelease) {
-    hooks().SetCapturingKeys(true);
-    ASSERT_TRUE(hooks().Install());
-    EXPECT_EQ(hooks().GetInstallCount(), 2);
+    GetHooks().SetCapturingKeys(true);
+    ASSERT_TRUE(GetHooks().Install());
+    EXPECT_EQ(GetHooks().GetInstallCount(), 2);
     EXPECT_TRUE(Press('K', true));
-    EXPECT_EQ(events.size(), 2u) << "one hook in the chain, not two";
+    EXPECT_EQ(events_.size(), 2u) << "one hook in the chain, not two";
 
-    hooks().Release();
-    EXPECT_EQ(hooks().GetInstallCount(), 1);
+    GetHooks().Release();
+    EXPECT_EQ(GetHooks().GetInstallCount(), 1);
     EXPECT_TRUE(Press('K', true));
 
-    hooks().Release();
-    hooks().Release(); // one too many: nothing happens
-    EXPECT_EQ(hooks().GetInstallCount(), 0);
+    GetHooks().Release();
+    GetHooks().Release(); // one too many: nothing happens
+    EXPECT_EQ(GetHooks().GetInstallCount(), 0);
     EXPECT_FALSE(Press('K', true));
-    EXPECT_EQ(events.size(), 4u);
+    EXPECT_EQ(events_.size(), 4u);
     EXPECT_EQ(hostKeys, (std::vector<int>{'K'}));
 
-    ASSERT_TRUE(hooks().Install());
+    ASSERT_TRUE(GetHooks().Install());
     EXPECT_TRUE(Press('K', true));
 }
 
 TEST_F(Hooks, CallbacksMayLeaveDuringAKeyEvent) {
-    hooks().SetCapturingKeys(true);
-    first.onEvent = [&] { hooks().RemoveCallback(&second); };
-    second.onEvent = [&] { ADD_FAILURE() << "removed before its turn"; };
+    GetHooks().SetCapturingKeys(true);
+    first_.onEvent = [&] { GetHooks().RemoveCallback(&second_); };
+    second_.onEvent = [&] { ADD_FAILURE() << "removed before its turn"; };
     Press('K', true);
-    EXPECT_EQ(events.size(), 1u);
-    EXPECT_EQ(hooks().GetCallbackCount(), 1u);
+    EXPECT_EQ(events_.size(), 1u);
+    EXPECT_EQ(GetHooks().GetCallbackCount(), 1u);
 }
 
 } // namespace

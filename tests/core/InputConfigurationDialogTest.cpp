@@ -66,30 +66,30 @@ protected:
     void SetUp() override {
         if (vex::test::WidgetApplication() == nullptr)
             GTEST_SKIP() << "an application without widgets runs already";
-        unidevice::DeviceRegistry::Instance().shutdown();
+        unidevice::DeviceRegistry::Instance().Shutdown();
         RegistryTest::SetUp();
         MakeLibrary("vehicle", {new Vehicle});
-        sdl = std::make_unique<SdlJoysticks>();
-        stick = std::make_unique<VirtualJoystick>("Torva Test Stick", 2, 0, 2);
-        host = std::make_unique<adaptor::memory::MemoryAdaptor>();
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("Vehicle"));
-        ASSERT_NE(instance, nullptr);
-        device = unidevice::DeviceRegistry::Instance().findDevice("Torva Test Stick", 0);
-        ASSERT_NE(device, nullptr) << "the virtual stick is enumerated at start-up";
-        dialog = std::make_unique<Dialog>();
-        dialog->Open(*instance);
-        ASSERT_NE(dialog->GetWidget(), nullptr);
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog->GetWidget()));
+        sdl_ = std::make_unique<SdlJoysticks>();
+        stick_ = std::make_unique<VirtualJoystick>("Torva Test Stick", 2, 0, 2);
+        host_ = std::make_unique<adaptor::memory::MemoryAdaptor>();
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        instance_ = core_->FindInstance(core_->CreateTool("Vehicle"));
+        ASSERT_NE(instance_, nullptr);
+        device_ = unidevice::DeviceRegistry::Instance().findDevice("Torva Test Stick", 0);
+        ASSERT_NE(device_, nullptr) << "the virtual stick is enumerated at start-up";
+        dialog_ = std::make_unique<Dialog>();
+        dialog_->Open(*instance_);
+        ASSERT_NE(dialog_->GetWidget(), nullptr);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog_->GetWidget()));
     }
     void TearDown() override {
-        dialog.reset();
-        host.reset();
-        stick.reset();
-        sdl.reset();
+        dialog_.reset();
+        host_.reset();
+        stick_.reset();
+        sdl_.reset();
         RegistryTest::TearDown();
-        unidevice::DeviceRegistry::Instance().shutdown();
+        unidevice::DeviceRegistry::Instance().Shutdown();
     }
 
     template <typename T>
@@ -99,13 +99,13 @@ protected:
     }
     template <typename T>
     T* Widget(int32_t id) {
-        return Widget<T>(*dialog, id);
+        return Widget<T>(*dialog_, id);
     }
-    unidevice::Property& Channel(const char* name) { return *instance->findInputChannel(name); }
+    unidevice::Property& Channel(const char* name) { return *instance_->findInputChannel(name); }
     unidevice::Control* Axis(int index) {
-        for (int i = 0; i < device->getControlCount(); ++i) {
-            unidevice::Control* control = device->getControl(i);
-            if (control->getType() == "Axis" && control->getIndex() == index) return control;
+        for (int i = 0; i < device_->getControlCount(); ++i) {
+            unidevice::Control* control = device_->getControl(i);
+            if (control->GetType() == "Axis" && control->GetIndex() == index) return control;
         }
         return nullptr;
     }
@@ -134,7 +134,7 @@ protected:
     }
     // Runs the detection page's running timer until it stops, at most `ticks` times.
     void Tick(int ticks = 5) {
-        Page& page = dialog->GetDetectionPage();
+        Page& page = dialog_->GetDetectionPage();
         for (int i = 0; i < ticks && page.GetDetector() != nullptr; ++i) {
             const auto timer = page.GetDetector()->GetTimer();
             if (timer == unidevice::BindingDetector::Timer::kNone) return;
@@ -145,18 +145,18 @@ protected:
     }
     std::string Text(int32_t id) { return Widget<QComboBox>(id)->currentText().toStdString(); }
 
-    std::unique_ptr<SdlJoysticks> sdl;
-    std::unique_ptr<VirtualJoystick> stick;
-    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    unidevice::Device* device = nullptr;
-    std::unique_ptr<Dialog> dialog;
+    std::unique_ptr<SdlJoysticks> sdl_;
+    std::unique_ptr<VirtualJoystick> stick_;
+    std::unique_ptr<adaptor::memory::MemoryAdaptor> host_;
+    CoreImplementation* core_ = nullptr;
+    Instance* instance_ = nullptr;
+    unidevice::Device* device_ = nullptr;
+    std::unique_ptr<Dialog> dialog_;
 };
 
 TEST_F(InputConfigurationDialogTest, TypingInASpinnerChangesTheSelectedChannelAtOnce) {
-    EXPECT_TRUE(dialog->IsOpen());
-    EXPECT_EQ(dialog->GetInstance(), instance);
+    EXPECT_TRUE(dialog_->IsOpen());
+    EXPECT_EQ(dialog_->GetInstance(), instance_);
     auto* list = Widget<QListWidget>(Dialog::kChannelList);
     ASSERT_NE(list, nullptr);
     ASSERT_EQ(list->count(), 3);
@@ -164,7 +164,7 @@ TEST_F(InputConfigurationDialogTest, TypingInASpinnerChangesTheSelectedChannelAt
     EXPECT_EQ(list->currentRow(), 0);
 
     ClickChannel(1);
-    EXPECT_EQ(dialog->GetSelectedIndex(), 1);
+    EXPECT_EQ(dialog_->GetSelectedIndex(), 1);
     auto* multiplier = Widget<QDoubleSpinBox>(Dialog::kMultiplierSpinner);
     ASSERT_NE(multiplier, nullptr);
     EXPECT_DOUBLE_EQ(multiplier->value(), 1.0);
@@ -172,14 +172,14 @@ TEST_F(InputConfigurationDialogTest, TypingInASpinnerChangesTheSelectedChannelAt
     QTest::keyClick(multiplier, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(multiplier, "-2.5");
     QTest::keyClick(multiplier, Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(Channel("Steer").getMultiplier(), -2.5);
-    EXPECT_DOUBLE_EQ(Channel("Gas").getMultiplier(), 1.0) << "only the selected channel";
+    EXPECT_DOUBLE_EQ(Channel("Steer").GetMultiplier(), -2.5);
+    EXPECT_DOUBLE_EQ(Channel("Gas").GetMultiplier(), 1.0) << "only the selected channel";
 
     // The step keys too, and the other spinners show the channel selected.
     auto* deadzone = Widget<QDoubleSpinBox>(Dialog::kDeadzoneSpinner);
     ASSERT_NE(deadzone, nullptr);
     QTest::keyClick(deadzone, Qt::Key_Up);
-    EXPECT_NEAR(Channel("Steer").getDeadzone(), 0.11, 1e-9);
+    EXPECT_NEAR(Channel("Steer").GetDeadzone(), 0.11, 1e-9);
     ClickChannel(0);
     EXPECT_DOUBLE_EQ(multiplier->value(), 1.0);
     EXPECT_NEAR(deadzone->value(), 0.1, 1e-9);
@@ -190,7 +190,7 @@ TEST_F(InputConfigurationDialogTest, TypingInASpinnerChangesTheSelectedChannelAt
 TEST_F(InputConfigurationDialogTest, MovingAnAxisInTheDetectionPageBindsItAndTheDialogShowsIt) {
     ClickChannel(1);
     Click(Widget<QAbstractButton>(Dialog::kDetectButton));
-    Page& page = dialog->GetDetectionPage();
+    Page& page = dialog_->GetDetectionPage();
     ASSERT_TRUE(page.IsOpen());
     ASSERT_NE(page.GetWidget(), nullptr);
     EXPECT_TRUE(page.GetWidget()->isVisible());
@@ -203,7 +203,7 @@ TEST_F(InputConfigurationDialogTest, MovingAnAxisInTheDetectionPageBindsItAndThe
 
     Tick(3);
     EXPECT_TRUE(page.HasTimer(Page::kFirstTimer)) << "nothing moved: still waiting";
-    stick->setAxis(1, -30000); // pulled toward negative values
+    stick_->SetAxis(1, -30000); // pulled toward negative values
     Tick();
     EXPECT_FALSE(page.HasTimer(Page::kFirstTimer));
     EXPECT_EQ(page.GetMessage(), "Use this control?");
@@ -215,17 +215,17 @@ TEST_F(InputConfigurationDialogTest, MovingAnAxisInTheDetectionPageBindsItAndThe
     EXPECT_FALSE(page.IsOpen());
     EXPECT_FALSE(page.GetWidget()->isVisible());
     EXPECT_EQ(Channel("Steer").getControl(), Axis(1));
-    EXPECT_LT(Channel("Steer").getMultiplier(), 0.0) << "pulled toward negative: the channel is turned";
+    EXPECT_LT(Channel("Steer").GetMultiplier(), 0.0) << "pulled toward negative: the channel is turned";
     EXPECT_EQ(Text(Dialog::kDeviceBox), "Torva Test Stick");
     EXPECT_EQ(Text(Dialog::kControlBox), Axis(1)->getDescription());
-    EXPECT_EQ(dialog->GetBindingText(), "Torva Test Stick:" + Axis(1)->getDescription());
+    EXPECT_EQ(dialog_->GetBindingText(), "Torva Test Stick:" + Axis(1)->getDescription());
     EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(Dialog::kMultiplierSpinner)->value(), -1.0);
 
     // The live value follows the stick while the dialog is open.
-    stick->setAxis(1, 32767);
-    dialog->OnTimer(Dialog::kPollTimer, 0);
-    EXPECT_DOUBLE_EQ(dialog->GetControlValue(), 1.0);
-    EXPECT_DOUBLE_EQ(dialog->GetChannelValue(), -1.0);
+    stick_->SetAxis(1, 32767);
+    dialog_->OnTimer(Dialog::kPollTimer, 0);
+    EXPECT_DOUBLE_EQ(dialog_->GetControlValue(), 1.0);
+    EXPECT_DOUBLE_EQ(dialog_->GetChannelValue(), -1.0);
     EXPECT_EQ(Widget<QProgressBar>(Dialog::kControlBar)->value(), Dialog::kBarSteps);
     EXPECT_EQ(Widget<QProgressBar>(Dialog::kChannelBar)->value(), 0);
     EXPECT_EQ(Widget<QProgressBar>(Dialog::kChannelBar)->format().toStdString(), "-1.00");
@@ -242,8 +242,8 @@ TEST_F(InputConfigurationDialogTest, MovingAnAxisInTheDetectionPageBindsItAndThe
 
 TEST_F(InputConfigurationDialogTest, TwoKeysMakeAnEmulatedControlAndCancelBindsNothing) {
     ClickChannel(1);
-    dialog->OpenDetection();
-    Page& page = dialog->GetDetectionPage();
+    dialog_->OpenDetection();
+    Page& page = dialog_->GetDetectionPage();
     QWindow* window = page.GetWidget()->windowHandle();
     ASSERT_NE(window, nullptr);
     QTest::keyClick(window, Qt::Key_I);
@@ -269,7 +269,7 @@ TEST_F(InputConfigurationDialogTest, TwoKeysMakeAnEmulatedControlAndCancelBindsN
     EXPECT_EQ(changed->getDescription(), "emulated control (Keyboard:I, Keyboard:J)");
 
     // Cancel leaves the binding as it was.
-    dialog->OpenDetection();
+    dialog_->OpenDetection();
     QTest::keyClick(window, Qt::Key_L);
     Tick();
     Click(Widget<QAbstractButton>(page, Page::kCancelButton));
@@ -288,7 +288,7 @@ TEST_F(InputConfigurationDialogTest, NoneUnbindsFromTheControlListAndFromTheDevi
     Choose(Dialog::kControlBox, "[none]");
     EXPECT_EQ(Channel("Gas").getControl(), nullptr);
     EXPECT_EQ(Text(Dialog::kDeviceBox), "Torva Test Stick") << "the device stays chosen";
-    EXPECT_EQ(dialog->GetBindingText(), "Unbound");
+    EXPECT_EQ(dialog_->GetBindingText(), "Unbound");
 
     Choose(Dialog::kControlBox, Axis(0)->getDescription());
     Choose(Dialog::kDeviceBox, "[none]");
@@ -306,7 +306,7 @@ TEST_F(InputConfigurationDialogTest, ProfilesAreSavedUnderANameAndLoadedBackFrom
     ClickChannel(0);
     Choose(Dialog::kDeviceBox, "Torva Test Stick");
     Choose(Dialog::kControlBox, Axis(0)->getDescription());
-    dialog->SetMultiplier(-3.0);
+    dialog_->SetMultiplier(-3.0);
 
     auto* save = Widget<QAbstractButton>(Dialog::kSaveButton);
     Click(save);
@@ -315,20 +315,20 @@ TEST_F(InputConfigurationDialogTest, ProfilesAreSavedUnderANameAndLoadedBackFrom
     ASSERT_NE(name, nullptr);
     QTest::keyClicks(name, "Pad");
     Click(save);
-    EXPECT_EQ(dialog->GetProfileMessage(), "Saved \"Pad\".");
+    EXPECT_EQ(dialog_->GetProfileMessage(), "Saved \"Pad\".");
     EXPECT_TRUE(fs::exists(DataRoot() / "data" / "fake" / "Vehicle" / "inputprofiles" / "Pad.cip"));
     EXPECT_EQ(Text(Dialog::kProfileBox), "Pad");
 
     // Changed after saving, then loaded back: the dialog shows the profile's values.
     Choose(Dialog::kDeviceBox, "[none]");
-    dialog->SetMultiplier(1.0);
+    dialog_->SetMultiplier(1.0);
     ClickChannel(2);
     Click(Widget<QAbstractButton>(Dialog::kLoadButton));
-    EXPECT_EQ(dialog->GetProfileMessage(), "Loaded \"Pad\".");
+    EXPECT_EQ(dialog_->GetProfileMessage(), "Loaded \"Pad\".");
     EXPECT_EQ(Channel("Gas").getControl(), Axis(0));
-    EXPECT_DOUBLE_EQ(Channel("Gas").getMultiplier(), -3.0);
-    EXPECT_EQ(instance->GetInputProfileName(), "Pad");
-    EXPECT_EQ(dialog->GetSelectedIndex(), 2) << "the selection is kept";
+    EXPECT_DOUBLE_EQ(Channel("Gas").GetMultiplier(), -3.0);
+    EXPECT_EQ(instance_->GetInputProfileName(), "Pad");
+    EXPECT_EQ(dialog_->GetSelectedIndex(), 2) << "the selection is kept";
     ClickChannel(0);
     EXPECT_EQ(Text(Dialog::kControlBox), Axis(0)->getDescription());
     EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(Dialog::kMultiplierSpinner)->value(), -3.0);
@@ -338,74 +338,74 @@ TEST_F(InputConfigurationDialogTest, ProfilesAreSavedUnderANameAndLoadedBackFrom
     ASSERT_EQ(profile.Parse(R"(<profile name="Other"><property name="Gas"><multiplier>2</multiplier>)"
                             R"(<control device="Wheel" type="Axis" index="0"/></property></profile>)"),
               0);
-    EXPECT_EQ(instance->LoadInputProfile(profile), 1);
+    EXPECT_EQ(instance_->LoadInputProfile(profile), 1);
     EXPECT_EQ(Text(Dialog::kDeviceBox), "[none]");
     EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(Dialog::kMultiplierSpinner)->value(), 2.0);
-    EXPECT_EQ(dialog->GetBindingText(), "Not connected: Wheel Axis 0");
+    EXPECT_EQ(dialog_->GetBindingText(), "Not connected: Wheel Axis 0");
     // Choosing anew forgets the missing wheel: the profile saved next holds no binding for it.
     ClickChannel(0);
     Choose(Dialog::kDeviceBox, "Torva Test Stick");
-    EXPECT_EQ(dialog->GetBindingText(), "Unbound");
-    instance->WriteInputProfile(profile, "After");
+    EXPECT_EQ(dialog_->GetBindingText(), "Unbound");
+    instance_->WriteInputProfile(profile, "After");
     EXPECT_EQ(profile.GetChild("property", 0)->GetChild("control"), nullptr);
 }
 
 TEST_F(InputConfigurationDialogTest, OpeningForAnotherInstanceSwitchesAndDeletingTheInstanceCloses) {
-    Instance* other = core->FindInstance(core->CreateTool("Vehicle"));
+    Instance* other = core_->FindInstance(core_->CreateTool("Vehicle"));
     ASSERT_NE(other, nullptr);
-    dialog->SelectChannel(2);
-    dialog->Open(*other);
-    EXPECT_EQ(dialog->GetInstance(), other);
-    EXPECT_EQ(dialog->GetSelectedIndex(), 0);
+    dialog_->SelectChannel(2);
+    dialog_->Open(*other);
+    EXPECT_EQ(dialog_->GetInstance(), other);
+    EXPECT_EQ(dialog_->GetSelectedIndex(), 0);
     // An instance's own outputs are no device for its channels; the other instance's are.
     auto* devices = Widget<QComboBox>(Dialog::kDeviceBox);
     const unidevice::Device* own = other;
-    const unidevice::Device* first = instance;
+    const unidevice::Device* first = instance_;
     EXPECT_EQ(devices->findText(QString::fromStdString(own->getName())), -1);
     EXPECT_GE(devices->findText(QString::fromStdString(first->getName())), 0);
 
     // The other instance's outputs shown as the chosen device, then that instance goes.
     Choose(Dialog::kDeviceBox, first->getName());
-    dialog->OpenDetection();
-    ASSERT_TRUE(dialog->GetDetectionPage().IsOpen());
-    dialog->Open(*instance);
-    EXPECT_FALSE(dialog->GetDetectionPage().IsOpen()) << "switching ends the detection";
+    dialog_->OpenDetection();
+    ASSERT_TRUE(dialog_->GetDetectionPage().IsOpen());
+    dialog_->Open(*instance_);
+    EXPECT_FALSE(dialog_->GetDetectionPage().IsOpen()) << "switching ends the detection";
     Choose(Dialog::kDeviceBox, own->getName());
-    dialog->Open(*other);
-    core->DeleteInstance(instance->GetName());
-    EXPECT_TRUE(dialog->IsOpen());
-    dialog->SelectChannel(1);
+    dialog_->Open(*other);
+    core_->DeleteInstance(instance_->GetName());
+    EXPECT_TRUE(dialog_->IsOpen());
+    dialog_->SelectChannel(1);
     EXPECT_EQ(Text(Dialog::kDeviceBox), "[none]");
 
-    dialog->OpenDetection();
+    dialog_->OpenDetection();
     const std::string name = other->GetName();
-    core->DeleteInstance(name);
-    EXPECT_FALSE(dialog->GetDetectionPage().IsOpen());
-    EXPECT_FALSE(dialog->IsOpen());
-    EXPECT_EQ(dialog->GetInstance(), nullptr);
-    EXPECT_FALSE(dialog->GetWidget()->isVisible());
-    Instance* third = core->FindInstance(core->CreateTool("Vehicle"));
+    core_->DeleteInstance(name);
+    EXPECT_FALSE(dialog_->GetDetectionPage().IsOpen());
+    EXPECT_FALSE(dialog_->IsOpen());
+    EXPECT_EQ(dialog_->GetInstance(), nullptr);
+    EXPECT_FALSE(dialog_->GetWidget()->isVisible());
+    Instance* third = core_->FindInstance(core_->CreateTool("Vehicle"));
     ASSERT_NE(third, nullptr);
-    dialog->Open(*third);
+    dialog_->Open(*third);
     Click(Widget<QAbstractButton>(Dialog::kCloseButton));
-    EXPECT_FALSE(dialog->IsOpen());
+    EXPECT_FALSE(dialog_->IsOpen());
 }
 
 TEST_F(InputConfigurationDialogTest, BothPagesGeometry) {
     ClickChannel(1);
-    dialog->OpenDetection();
-    stick->setAxis(0, 30000);
+    dialog_->OpenDetection();
+    stick_->SetAxis(0, 30000);
     Tick();
-    QWidget* detect = dialog->GetDetectionPage().GetWidget();
+    QWidget* detect = dialog_->GetDetectionPage().GetWidget();
     ASSERT_NE(detect, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(detect));
     vex::test::ExpectCleanWindow(*detect, "input_detect");
-    dialog->GetDetectionPage().Accept();
+    dialog_->GetDetectionPage().Accept();
 
     // The property manager with the channel bound and the stick moved.
-    stick->setAxis(0, 16000);
-    dialog->Poll();
-    QWidget* manager = dialog->GetWidget();
+    stick_->SetAxis(0, 16000);
+    dialog_->Poll();
+    QWidget* manager = dialog_->GetWidget();
     vex::test::ExpectCleanWindow(*manager, "input_dialog");
 }
 

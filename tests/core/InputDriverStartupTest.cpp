@@ -31,9 +31,9 @@ TEST_F(InputDriverStartup, DriversThenKeyboardFirstAndTheEmulatorLast) {
     win32::MessageBoxRecorder boxes;
     MemoryAdaptor host;
     DeviceRegistry& registry = DeviceRegistry::Instance();
-    ASSERT_EQ(registry.getDriverCount(), 2);
-    EXPECT_EQ(registry.getDriver(0)->getName(), "dummydriver");
-    EXPECT_EQ(registry.getDriver(1)->getName(), "windriver");
+    ASSERT_EQ(registry.GetDriverCount(), 2);
+    EXPECT_EQ(registry.GetDriver(0)->getName(), "dummydriver");
+    EXPECT_EQ(registry.GetDriver(1)->getName(), "windriver");
 
     // No 3D mouse or tablet on the build machines; game controllers may sit in between. The tool
     // instances' own devices (the root instance's already) come after the input devices.
@@ -45,10 +45,10 @@ TEST_F(InputDriverStartup, DriversThenKeyboardFirstAndTheEmulatorLast) {
     unidevice::Device* emulator = registry.getDevice(inputDevices - 1);
     EXPECT_EQ(keyboard->getName(), "Keyboard");
     EXPECT_NE(dynamic_cast<unidevice::WINHOOK_KeyboardDevice*>(keyboard), nullptr);
-    EXPECT_EQ(keyboard->getDriver(), registry.findDriver("dummydriver"));
+    EXPECT_EQ(keyboard->GetDriver(), registry.findDriver("dummydriver"));
     EXPECT_EQ(emulator->getName(), "TrinaryEmulator");
     EXPECT_NE(dynamic_cast<unidevice::EmulatedTrinaryDevice*>(emulator), nullptr);
-    EXPECT_EQ(emulator->getDriver(), registry.findDriver("dummydriver"));
+    EXPECT_EQ(emulator->GetDriver(), registry.findDriver("dummydriver"));
     EXPECT_TRUE(boxes.Boxes().empty()) << "a machine without a 3D mouse starts quietly";
 
     // A stored two-key binding resolves once the core runs.
@@ -91,7 +91,7 @@ TEST_F(InputDriverStartup, ShutdownDestroysEveryStartedDevice) {
         ASSERT_TRUE(DeviceRegistry::Instance().startAll());
     }
     EXPECT_EQ(DeviceRegistry::Instance().getDeviceCount(), 0);
-    EXPECT_EQ(DeviceRegistry::Instance().getDriverCount(), 0);
+    EXPECT_EQ(DeviceRegistry::Instance().GetDriverCount(), 0);
     EXPECT_EQ(FindCore(), nullptr);
     // The started keyboard took its hook with it: a later key reaches no destroyed device.
     EXPECT_FALSE(win32::DispatchKeyboardEvent('I', win32::MakeKeyData(true, false)));

@@ -68,68 +68,68 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         Plugin::Register(*new Library("pedals", nullptr), new PedalsDescriptor());
-        host = std::make_unique<MemoryAdaptor>(25.0);
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool("Pedals"));
-        ASSERT_NE(instance, nullptr);
-        pedals = dynamic_cast<PedalsObject*>(instance->GetObject());
-        ASSERT_NE(pedals, nullptr);
-        pedals->throttle->setControl(&gas);
-        pedals->brake->setControl(&stop);
+        host_ = std::make_unique<MemoryAdaptor>(25.0);
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        instance_ = core_->FindInstance(core_->CreateTool("Pedals"));
+        ASSERT_NE(instance_, nullptr);
+        pedals_ = dynamic_cast<PedalsObject*>(instance_->GetObject());
+        ASSERT_NE(pedals_, nullptr);
+        pedals_->throttle->SetControl(&gas_);
+        pedals_->brake->SetControl(&stop_);
     }
     void TearDown() override {
         // The controls are the test's: the channels let go of them before they go.
-        pedals->throttle->setControl(nullptr);
-        pedals->brake->setControl(nullptr);
-        host.reset();
+        pedals_->throttle->SetControl(nullptr);
+        pedals_->brake->SetControl(nullptr);
+        host_.reset();
         RegistryTest::TearDown();
     }
 
     // A live take from frame `from` stepping the frames after it up to `to`, as the record loop does;
     // the pedals move on every frame, by `phase` apart from one take to another. What the tool read.
     std::vector<Reading> LiveTake(int from, int to, double phase) {
-        pedals->seen.clear();
-        instance->BeginRecord(from * kFrame, false);
+        pedals_->seen.clear();
+        instance_->BeginRecord(from * kFrame, false);
         for (int f = from + 1; f <= to; ++f) {
-            gas.setValue(0.83 * std::sin(0.7 * f + phase));
-            stop.setValue(-0.61 * std::cos(1.3 * f + phase));
-            instance->Step(f * kFrame);
+            gas_.setValue(0.83 * std::sin(0.7 * f + phase));
+            stop_.setValue(-0.61 * std::cos(1.3 * f + phase));
+            instance_->Step(f * kFrame);
         }
-        instance->EndRecord();
-        return pedals->seen;
+        instance_->EndRecord();
+        return pedals_->seen;
     }
     // A re-simulation over the same frames; what the tool read.
     std::vector<Reading> Resimulation(int from, int to) {
-        pedals->seen.clear();
-        instance->BeginRecord(from * kFrame, true);
-        for (int f = from + 1; f <= to; ++f) instance->Step(f * kFrame);
-        instance->EndRecord();
-        return pedals->seen;
+        pedals_->seen.clear();
+        instance_->BeginRecord(from * kFrame, true);
+        for (int f = from + 1; f <= to; ++f) instance_->Step(f * kFrame);
+        instance_->EndRecord();
+        return pedals_->seen;
     }
     int Answer(int extension) {
         int answer = -1;
-        instance->extension(extension, &answer);
+        instance_->extension(extension, &answer);
         return answer;
     }
 
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    PedalsObject* pedals = nullptr;
-    unidevice::Control gas{nullptr, unidevice::kFiniteControl, 0.0};
-    unidevice::Control stop{nullptr, unidevice::kFiniteControl, 0.0};
+    std::unique_ptr<MemoryAdaptor> host_;
+    CoreImplementation* core_ = nullptr;
+    Instance* instance_ = nullptr;
+    PedalsObject* pedals_ = nullptr;
+    unidevice::Control gas_{nullptr, unidevice::kFiniteControl, 0.0};
+    unidevice::Control stop_{nullptr, unidevice::kFiniteControl, 0.0};
 };
 
 TEST_F(InstanceRecorderTest, ALiveTakeRecordsEveryChannelAndAReSimulationReplaysItBitForBit) {
     const std::vector<Reading> live = LiveTake(0, 40, 0.0);
-    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 40);
-    EXPECT_EQ(instance->GetRecordedValues(1).getKeyCount(), 40);
-    EXPECT_EQ(instance->GetRecordedValues(2).getKeyCount(), 0) << "the horn drove nothing";
+    EXPECT_EQ(instance_->GetRecordedValues(0).GetKeyCount(), 40);
+    EXPECT_EQ(instance_->GetRecordedValues(1).GetKeyCount(), 40);
+    EXPECT_EQ(instance_->GetRecordedValues(2).GetKeyCount(), 0) << "the horn drove nothing";
 
     // The pedals are elsewhere now; the re-simulation reads the take, not them.
-    gas.setValue(1.0);
-    stop.setValue(1.0);
+    gas_.setValue(1.0);
+    stop_.setValue(1.0);
     const std::vector<Reading> replayed = Resimulation(0, 40);
     ASSERT_EQ(replayed.size(), live.size());
     for (size_t i = 0; i < live.size(); ++i) EXPECT_EQ(replayed[i], live[i]) << "frame " << i + 1;
@@ -138,12 +138,12 @@ TEST_F(InstanceRecorderTest, ALiveTakeRecordsEveryChannelAndAReSimulationReplays
 
 TEST_F(InstanceRecorderTest, ALaterTakeRecordsFromItsStartOnAndKeepsWhatCameBefore) {
     LiveTake(0, 20, 0.0);
-    const util::AVar_Linear<double> first = instance->GetRecordedValues(0);
+    const util::AVar_Linear<double> first = instance_->GetRecordedValues(0);
     const std::vector<Reading> second = LiveTake(10, 20, 2.0);
 
-    const util::AVar_Linear<double>& throttle = instance->GetRecordedValues(0);
+    const util::AVar_Linear<double>& throttle = instance_->GetRecordedValues(0);
     // Frames 1..9 of the first take, 11..20 of the second; the key at the start time is gone.
-    EXPECT_EQ(throttle.getKeyCount(), 19);
+    EXPECT_EQ(throttle.GetKeyCount(), 19);
     for (int f = 1; f < 10; ++f) EXPECT_EQ(throttle.get(f * kFrame), first.get(f * kFrame)) << f;
     for (int f = 11; f <= 20; ++f) EXPECT_EQ(throttle.get(f * kFrame), 0.83 * std::sin(0.7 * f + 2.0)) << f;
     EXPECT_EQ(second.size(), 10u);
@@ -153,51 +153,51 @@ TEST_F(InstanceRecorderTest, AReSimulationBindsTemporaryControlsAndGivesTheLiveO
     const std::vector<Reading> live = LiveTake(0, 5, 0.0);
     // The brake is unbound now, but it drove the take: it is replayed all the same. The horn drove
     // nothing and stays unbound, reading its offset as it did live.
-    pedals->brake->setControl(nullptr);
+    pedals_->brake->SetControl(nullptr);
 
-    instance->BeginRecord(0.0, true);
-    EXPECT_EQ(pedals->resimulatingAtBegin, 1) << "the tool knows at its begin";
+    instance_->BeginRecord(0.0, true);
+    EXPECT_EQ(pedals_->resimulatingAtBegin, 1) << "the tool knows at its begin";
     EXPECT_EQ(Answer(Instance::kIsRunning), 1);
-    for (unidevice::Property* replayed : {pedals->throttle, pedals->brake}) {
+    for (unidevice::Property* replayed : {pedals_->throttle, pedals_->brake}) {
         ASSERT_NE(replayed->getControl(), nullptr);
-        EXPECT_NE(replayed->getControl(), &gas);
+        EXPECT_NE(replayed->getControl(), &gas_);
         EXPECT_EQ(replayed->getControl()->getDescription(), "Temporary control");
     }
-    EXPECT_EQ(pedals->horn->getControl(), nullptr);
-    pedals->seen.clear();
-    instance->Step(kFrame);
-    instance->EndRecord();
-    ASSERT_EQ(pedals->seen.size(), 1u);
-    EXPECT_EQ(pedals->seen[0], live[0]);
+    EXPECT_EQ(pedals_->horn->getControl(), nullptr);
+    pedals_->seen.clear();
+    instance_->Step(kFrame);
+    instance_->EndRecord();
+    ASSERT_EQ(pedals_->seen.size(), 1u);
+    EXPECT_EQ(pedals_->seen[0], live[0]);
 
-    EXPECT_EQ(pedals->throttle->getControl(), &gas);
-    EXPECT_EQ(pedals->brake->getControl(), nullptr);
-    EXPECT_EQ(pedals->horn->getControl(), nullptr);
+    EXPECT_EQ(pedals_->throttle->getControl(), &gas_);
+    EXPECT_EQ(pedals_->brake->getControl(), nullptr);
+    EXPECT_EQ(pedals_->horn->getControl(), nullptr);
     EXPECT_EQ(Answer(Instance::kIsRunning), 0);
     EXPECT_EQ(Answer(Instance::kIsResimulating), 0);
 }
 
 TEST_F(InstanceRecorderTest, UndoOfATakeSwapsTheRecordedValuesBackAndRedoAgain) {
     const auto take = [this](double phase) {
-        host->beginUndoGroup("Record");
+        host_->beginUndoGroup("Record");
         LiveTake(0, 10, phase);
-        host->endUndoGroup();
-        return instance->GetRecordedValues(0);
+        host_->endUndoGroup();
+        return instance_->GetRecordedValues(0);
     };
     const util::AVar_Linear<double> first = take(0.0);
     const util::AVar_Linear<double> second = take(1.0);
     ASSERT_NE(first.get(5 * kFrame), second.get(5 * kFrame));
 
-    ASSERT_TRUE(host->undo());
-    EXPECT_EQ(instance->GetRecordedValues(0).get(5 * kFrame), first.get(5 * kFrame));
-    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 10);
-    ASSERT_TRUE(host->undo());
-    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 0)
+    ASSERT_TRUE(host_->undo());
+    EXPECT_EQ(instance_->GetRecordedValues(0).get(5 * kFrame), first.get(5 * kFrame));
+    EXPECT_EQ(instance_->GetRecordedValues(0).GetKeyCount(), 10);
+    ASSERT_TRUE(host_->undo());
+    EXPECT_EQ(instance_->GetRecordedValues(0).GetKeyCount(), 0)
         << "before the first take nothing was recorded";
-    ASSERT_TRUE(host->redo());
-    ASSERT_TRUE(host->redo());
-    EXPECT_EQ(instance->GetRecordedValues(0).get(5 * kFrame), second.get(5 * kFrame));
-    EXPECT_EQ(instance->GetRecordedValues(1).getKeyCount(), 10);
+    ASSERT_TRUE(host_->redo());
+    ASSERT_TRUE(host_->redo());
+    EXPECT_EQ(instance_->GetRecordedValues(0).get(5 * kFrame), second.get(5 * kFrame));
+    EXPECT_EQ(instance_->GetRecordedValues(1).GetKeyCount(), 10);
 }
 
 TEST_F(InstanceRecorderTest, ValuesForAnotherNumberOfChannelsAreRefused) {
@@ -205,15 +205,15 @@ TEST_F(InstanceRecorderTest, ValuesForAnotherNumberOfChannelsAreRefused) {
     std::vector<util::AVar_Linear<double>> other(2);
     other[0].set(0.0, 9.0);
 
-    instance->SwapRecordedValues(other);
-    EXPECT_EQ(instance->GetRecordedValues(0).getKeyCount(), 4) << "the instance keeps its take";
+    instance_->SwapRecordedValues(other);
+    EXPECT_EQ(instance_->GetRecordedValues(0).GetKeyCount(), 4) << "the instance keeps its take";
     ASSERT_EQ(other.size(), 2u);
-    EXPECT_EQ(other[0].getKeyCount(), 1) << "and the caller its values";
+    EXPECT_EQ(other[0].GetKeyCount(), 1) << "and the caller its values";
 
     other.resize(3);
-    instance->SwapRecordedValues(other);
-    EXPECT_EQ(instance->GetRecordedValues(0).get(0.0), 9.0);
-    EXPECT_EQ(other[0].getKeyCount(), 4);
+    instance_->SwapRecordedValues(other);
+    EXPECT_EQ(instance_->GetRecordedValues(0).get(0.0), 9.0);
+    EXPECT_EQ(other[0].GetKeyCount(), 4);
 }
 
 using InstanceRecorderDeathTest = InstanceRecorderTest;
@@ -222,9 +222,9 @@ using InstanceRecorderDeathTest = InstanceRecorderTest;
 // at the broken invariant rather than calling through a null core.
 TEST_F(InstanceRecorderDeathTest, ARunOfAToolObjectWithoutItsCoreStops) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    pedals->core = nullptr;
-    EXPECT_DEATH(instance->BeginRecord(0.0, false), "invariant broken: a run drives the tool object");
-    pedals->core = instance;
+    pedals_->core = nullptr;
+    EXPECT_DEATH(instance_->BeginRecord(0.0, false), "invariant broken: a run drives the tool object");
+    pedals_->core = instance_;
 }
 
 } // namespace

@@ -130,28 +130,28 @@ protected:
         Plugin::Register(*library, new FailingDescriptor("Hollow", FailingDescriptor::kNoObject));
         Plugin::Register(*library, new FailingDescriptor("Pageless", FailingDescriptor::kConfiguration));
         Plugin::Register(*library, new FailingDescriptor("Stillborn", FailingDescriptor::kInitialisation));
-        host = std::make_unique<MemoryAdaptor>();
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
+        host_ = std::make_unique<MemoryAdaptor>();
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
     }
     void TearDown() override {
-        host.reset();
+        host_.reset();
         RegistryTest::TearDown();
     }
 
     RigObject& Rig(const std::string& name) {
-        return *dynamic_cast<RigObject*>(core->InstanceManager::FindInstance(name)->GetObject());
+        return *dynamic_cast<RigObject*>(core_->InstanceManager::FindInstance(name)->GetObject());
     }
     Element Describe() {
         Element tree;
         util::ReturnValue<Element> sink(&tree);
-        core->DescribeAllInstances(sink);
+        core_->DescribeAllInstances(sink);
         return tree;
     }
-    InstanceReference& Root() { return *core->GetRoot(); }
+    InstanceReference& Root() { return *core_->GetRoot(); }
 
-    std::unique_ptr<MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
+    std::unique_ptr<MemoryAdaptor> host_;
+    CoreImplementation* core_ = nullptr;
 };
 
 // A type that cannot make an instance says so, and leaves nothing in the tree.
@@ -162,12 +162,12 @@ TEST_F(InstanceTest, AToolThatCannotBeMadeIsReportedAndNotAdded) {
         {"Stillborn", "could not be initialised"}};
     for (const auto& [type, reason] : cases) {
         platform::win32::MessageBoxRecorder boxes;
-        EXPECT_EQ(core->CreateTool(type), "") << type;
+        EXPECT_EQ(core_->CreateTool(type), "") << type;
         ASSERT_EQ(boxes.Boxes().size(), 1u) << type;
         EXPECT_NE(boxes.Boxes()[0].text.find("\"" + type + "\""), std::string::npos) << boxes.Boxes()[0].text;
         EXPECT_NE(boxes.Boxes()[0].text.find(reason), std::string::npos) << boxes.Boxes()[0].text;
     }
-    EXPECT_TRUE(core->IsEmpty());
+    EXPECT_TRUE(core_->IsEmpty());
 }
 
 TEST_F(InstanceTest, NewInstancesAreNumberedPerTypeUnderTheGroupRoot) {
@@ -175,29 +175,29 @@ TEST_F(InstanceTest, NewInstancesAreNumberedPerTypeUnderTheGroupRoot) {
     EXPECT_EQ(Root().GetInstance()->GetName(), "root");
     EXPECT_EQ(Root().GetInstance()->GetTool().GetIdentifier(), "Group");
 
-    EXPECT_EQ(core->CreateTool("4VeredevOro"), "4VeredevOro_01");
-    EXPECT_EQ(core->CreateTool("4VeredevOro"), "4VeredevOro_02");
-    EXPECT_EQ(core->CreateTool("Cam"), "Cam_01");
-    EXPECT_EQ(core->CreateTool("NoSuchTool"), "");
+    EXPECT_EQ(core_->CreateTool("4VeredevOro"), "4VeredevOro_01");
+    EXPECT_EQ(core_->CreateTool("4VeredevOro"), "4VeredevOro_02");
+    EXPECT_EQ(core_->CreateTool("Cam"), "Cam_01");
+    EXPECT_EQ(core_->CreateTool("NoSuchTool"), "");
 
-    Instance* first = core->FindInstance(std::string("4VeredevOro_01"));
+    Instance* first = core_->FindInstance(std::string("4VeredevOro_01"));
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetTreeIcon(), "/core/images/treeicons/torva_vehicle_tools.png");
-    EXPECT_EQ(core->FindInstance("Cam_01")->GetTreeIcon(), "/core/images/treeicons/torva_camera_tools.png");
+    EXPECT_EQ(core_->FindInstance("Cam_01")->GetTreeIcon(), "/core/images/treeicons/torva_camera_tools.png");
     EXPECT_EQ(first->util::MessageNode::getName(), "Instance");
     EXPECT_EQ(first->getDisplayName(), "4VeredevOro_01");
-    ASSERT_NE(first->getDriver(), nullptr);
-    EXPECT_EQ(first->getDriver()->getName(), "dummydriver");
-    EXPECT_EQ(unidevice::DeviceRegistry::Instance().indexOf(first) >= 0, true);
+    ASSERT_NE(first->GetDriver(), nullptr);
+    EXPECT_EQ(first->GetDriver()->getName(), "dummydriver");
+    EXPECT_EQ(unidevice::DeviceRegistry::Instance().IndexOf(first) >= 0, true);
 
     // A clone takes the next free number and sits right after its original.
-    EXPECT_EQ(core->CloneInstance("4VeredevOro_01"), "4VeredevOro_03");
+    EXPECT_EQ(core_->CloneInstance("4VeredevOro_01"), "4VeredevOro_03");
     EXPECT_EQ(Root().GetChild(1)->GetInstance()->GetName(), "4VeredevOro_03");
-    EXPECT_EQ(core->CloneInstance("missing"), "");
+    EXPECT_EQ(core_->CloneInstance("missing"), "");
 }
 
 TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
-    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
+    Instance* rig = core_->FindInstance(core_->CreateTool("Rig"));
     uint32_t size = 99;
     rig->clearToolData();
     EXPECT_EQ(rig->getToolData(&size), nullptr);
@@ -212,7 +212,7 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
 
     EXPECT_NE(rig->findInputChannel("Spinner: Mass"), nullptr);
     EXPECT_EQ(rig->findInputChannel("Spinner: Gears"), nullptr);
-    EXPECT_EQ(rig->GetInputChannels().getCount(), 3);
+    EXPECT_EQ(rig->GetInputChannels().GetCount(), 3);
 
     // The page numbers its items: Mass 0, Gears 1, Autonomous 2.
     EXPECT_EQ(rig->ReadById(0), 1000.0);
@@ -224,10 +224,10 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
     // A bound spinner channel turns its spinner on every step.
     unidevice::Control knob(nullptr, unidevice::kFiniteControl, 0.0);
     knob.setValue(1.0);
-    rig->findInputChannel("Spinner: Mass")->setControl(&knob);
+    rig->findInputChannel("Spinner: Mass")->SetControl(&knob);
     rig->Step(0.0);
     EXPECT_EQ(Rig(rig->GetName()).mass, 1.0);
-    rig->findInputChannel("Spinner: Mass")->setControl(nullptr);
+    rig->findInputChannel("Spinner: Mass")->SetControl(nullptr);
 
     // The output channel feeds the virtual control on every step.
     ASSERT_EQ(rig->getControlCount(), 1);
@@ -238,8 +238,8 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
 
     // A nested instance learns its parent and place.
     Element description;
-    core->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(description);
-    InstanceReference* child = core->CreateInstances(description, rig->GetReference());
+    core_->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(description);
+    InstanceReference* child = core_->CreateInstances(description, rig->GetReference());
     Element master;
     EXPECT_EQ(child->GetInstance()->extension(56, &master), 1);
     EXPECT_EQ(master.GetName(), "masternode");
@@ -250,10 +250,10 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
 }
 
 TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBack) {
-    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
+    Instance* rig = core_->FindInstance(core_->CreateTool("Rig"));
     RigObject& object = Rig(rig->GetName());
     unidevice::Control stick(nullptr, unidevice::kFiniteControl, 0.0);
-    object.throttle->setControl(&stick);
+    object.throttle->SetControl(&stick);
 
     rig->BeginRecord(0.0, false);
     for (int frame = 0; frame < 3; ++frame) {
@@ -261,7 +261,7 @@ TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBac
         rig->Step(frame / 24.0);
     }
     rig->EndRecord();
-    EXPECT_EQ(rig->GetRecordedValues(0).getKeyCount(), 3);
+    EXPECT_EQ(rig->GetRecordedValues(0).GetKeyCount(), 3);
 
     stick.setValue(0.9);
     object.seen.clear();
@@ -281,69 +281,69 @@ TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBac
     rig->BeginRecord(1 / 24.0, false);
     rig->Step(1 / 24.0);
     rig->EndRecord();
-    EXPECT_EQ(rig->GetRecordedValues(0).getKeyCount(), 2);
+    EXPECT_EQ(rig->GetRecordedValues(0).GetKeyCount(), 2);
     EXPECT_EQ(rig->GetRecordedValues(0).get(1 / 24.0), 0.9);
-    object.throttle->setControl(nullptr);
+    object.throttle->SetControl(nullptr);
 }
 
 TEST_F(InstanceTest, WritingDeletingAndRecreatingGivesBackTheSameTree) {
-    Instance* rig = core->FindInstance(core->CreateTool("Rig"));
-    core->CreateTool("Cam");
+    Instance* rig = core_->FindInstance(core_->CreateTool("Rig"));
+    core_->CreateTool("Cam");
     RigObject& object = Rig(rig->GetName());
     object.mass = 1234.5678901234567;
     object.autonomous = true;
     object.note = "towing";
     Element description;
     rig->GetTool().WriteDescription(description);
-    core->CreateInstances(description, rig->GetReference());
+    core_->CreateInstances(description, rig->GetReference());
     unidevice::Control stick(nullptr, unidevice::kFiniteControl, 0.0);
-    object.throttle->setControl(&stick);
+    object.throttle->SetControl(&stick);
     rig->BeginRecord(0.0, false);
     stick.setValue(0.5);
     rig->Step(0.0);
     stick.setValue(-0.5);
     rig->Step(0.5);
     rig->EndRecord();
-    object.throttle->setControl(nullptr);
+    object.throttle->SetControl(nullptr);
     Root().GetChild(1)->SetRecord(false);
     Root().GetChild(0)->SetLowPoly(true);
 
     const Element before = Describe();
-    core->DeleteAllInstances();
-    EXPECT_TRUE(core->IsEmpty());
+    core_->DeleteAllInstances();
+    EXPECT_TRUE(core_->IsEmpty());
     platform::win32::MessageBoxRecorder boxes;
-    ASSERT_NE(core->CreateInstances(before), nullptr);
+    ASSERT_NE(core_->CreateInstances(before), nullptr);
     EXPECT_EQ(Describe(), before);
     // The rigs found their host nodes again by their tags.
     EXPECT_TRUE(boxes.Boxes().empty());
-    EXPECT_NE(core->InstanceManager::FindInstance("Rig_02")->findNode("Chassis"), nullptr);
+    EXPECT_NE(core_->InstanceManager::FindInstance("Rig_02")->findNode("Chassis"), nullptr);
 
     RigObject& again = Rig("Rig_01");
     EXPECT_EQ(again.mass, 1234.5678901234567);
     EXPECT_EQ(again.restored, 1234.5678901234567);
     EXPECT_TRUE(again.autonomous);
     EXPECT_EQ(again.note, "towing");
-    EXPECT_EQ(core->InstanceManager::FindInstance("Rig_01")->GetRecordedValues(0).get(0.25), 0.0);
+    EXPECT_EQ(core_->InstanceManager::FindInstance("Rig_01")->GetRecordedValues(0).get(0.25), 0.0);
     EXPECT_EQ(Root().GetChild(0)->GetChildCount(), 1u);
     EXPECT_FALSE(Root().GetChild(1)->GetRecord());
 
     // Option bits: without recorded values, without children.
     Element slim;
-    core->WriteDescription(Root().GetChild(0), slim, InstanceManager::kWithoutChildren);
+    core_->WriteDescription(Root().GetChild(0), slim, InstanceManager::kWithoutChildren);
     EXPECT_EQ(slim.GetChild("recordedinputvalues"), nullptr);
     EXPECT_EQ(slim.GetChild("VXB_Plugin"), nullptr);
 }
 
 TEST_F(InstanceTest, DescriptionsArePackedReadBackAndBrokenOnesSkipped) {
-    core->CreateTool("Rig");
+    core_->CreateTool("Rig");
     Rig("Rig_01").mass = 77.25;
     Element packed;
-    core->WriteDescription(core->GetRoot(), packed,
-                           InstanceManager::kPacked | InstanceManager::kWithRecordedValues);
+    core_->WriteDescription(core_->GetRoot(), packed,
+                            InstanceManager::kPacked | InstanceManager::kWithRecordedValues);
     ASSERT_EQ(packed.GetChild("VXB_Plugin")->GetAttribute("compressed"), kPackingName);
     const Element plain = Describe();
-    core->DeleteAllInstances();
-    core->CreateInstances(packed);
+    core_->DeleteAllInstances();
+    core_->CreateInstances(packed);
     EXPECT_EQ(Describe(), plain);
 
     platform::win32::MessageBoxRecorder boxes;
@@ -353,12 +353,12 @@ TEST_F(InstanceTest, DescriptionsArePackedReadBackAndBrokenOnesSkipped) {
     Element list = util::xml::Tag("VXB");
     list.AddChild(broken);
     Element other;
-    core->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(other);
+    core_->GetRoot()->GetChild(0)->GetInstance()->GetTool().WriteDescription(other);
     list.AddChild(other);
-    core->DeleteAllInstances();
-    InstanceReference* created = core->CreateInstances(list);
+    core_->DeleteAllInstances();
+    InstanceReference* created = core_->CreateInstances(list);
     ASSERT_NE(created, nullptr);
-    EXPECT_EQ(core->GetRoot()->GetChildCount(), 1u);
+    EXPECT_EQ(core_->GetRoot()->GetChildCount(), 1u);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
 
     // The packer itself: runs, literals and a truncated code.
@@ -376,22 +376,22 @@ TEST_F(InstanceTest, UnwrappedDescriptionsAndUnknownTypes) {
     Element single;
     LibraryManager::Instance().FindTool("Cam")->WriteDescription(single);
     ASSERT_EQ(single.GetName(), "VXB_Plugin");
-    ASSERT_NE(core->CreateInstances(single), nullptr);
-    EXPECT_NE(core->FindInstance(std::string("Cam_01")), nullptr);
+    ASSERT_NE(core_->CreateInstances(single), nullptr);
+    EXPECT_NE(core_->FindInstance(std::string("Cam_01")), nullptr);
 
     Element list = util::xml::Tag("VXB");
     Element unknown = util::xml::Tag("VXB_Plugin");
     unknown.AddChild(util::xml::TagWithData("type", "NoSuchTool"));
     list.AddChild(unknown);
     list.AddChild(single);
-    InstanceReference* first = core->CreateInstances(list);
+    InstanceReference* first = core_->CreateInstances(list);
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->GetInstance()->GetName(), "Cam_02");
-    EXPECT_EQ(core->GetRoot()->GetChildCount(), 2u);
+    EXPECT_EQ(core_->GetRoot()->GetChildCount(), 2u);
 }
 
 TEST_F(InstanceTest, NewInstancesRecordFactorySettingsAndStartWithTheStartProfile) {
-    Instance* first = core->FindInstance(core->CreateTool("Rig"));
+    Instance* first = core_->FindInstance(core_->CreateTool("Rig"));
     ConfigProfileManager& profiles = first->GetTool().GetConfigProfileManager();
     EXPECT_EQ(profiles.ListProfiles(), (Names{"Factory Settings"}));
 
@@ -401,29 +401,29 @@ TEST_F(InstanceTest, NewInstancesRecordFactorySettingsAndStartWithTheStartProfil
     ASSERT_TRUE(profiles.SaveProfile("Start Profile", start));
     Rig("Rig_01").mass = 1.0;
 
-    core->CreateTool("Rig");
+    core_->CreateTool("Rig");
     EXPECT_EQ(Rig("Rig_02").mass, 42.5);
-    EXPECT_EQ(core->FindInstance(std::string("Rig_02"))->GetConfigProfileName(), "Start Profile");
+    EXPECT_EQ(core_->FindInstance(std::string("Rig_02"))->GetConfigProfileName(), "Start Profile");
     EXPECT_EQ(Rig("Rig_01").mass, 1.0);
-    EXPECT_TRUE(core->LoadProfile("Rig_01", "Start Profile"));
+    EXPECT_TRUE(core_->LoadProfile("Rig_01", "Start Profile"));
     EXPECT_EQ(Rig("Rig_01").mass, 42.5);
-    EXPECT_FALSE(core->LoadProfile("Rig_01", "No such profile"));
-    EXPECT_FALSE(core->LoadProfile("missing", "Start Profile"));
+    EXPECT_FALSE(core_->LoadProfile("Rig_01", "No such profile"));
+    EXPECT_FALSE(core_->LoadProfile("missing", "Start Profile"));
 }
 
 TEST_F(InstanceTest, MissingNodesAreReportedAndMarked) {
-    core->CreateTool("Needy");
+    core_->CreateTool("Needy");
     const Element saved = Describe();
-    core->DeleteAllInstances();
+    core_->DeleteAllInstances();
 
     platform::win32::MessageBoxRecorder boxes;
-    ASSERT_NE(core->CreateInstances(saved), nullptr);
+    ASSERT_NE(core_->CreateInstances(saved), nullptr);
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].text, std::string(Instance::kMissingNodesMessage) + "Chassis\n");
 
     // The instance stays, its missing node marked in its description.
     Element written;
-    core->WriteDescription(core->FindItem("Needy_01"), written, 0);
+    core_->WriteDescription(core_->FindItem("Needy_01"), written, 0);
     const Element* node = written.GetChild("nodeinfo")->GetChild("node");
     ASSERT_NE(node, nullptr);
     EXPECT_EQ(node->GetAttribute("status"), "(NOTFOUND)");
@@ -431,11 +431,11 @@ TEST_F(InstanceTest, MissingNodesAreReportedAndMarked) {
 }
 
 TEST_F(InstanceTest, ModelsRestoreTheirDescriptionAndNodelessInstancesAreWrittenApart) {
-    core->CreateTool("Rig");
-    core->CreateTool("Cam");
+    core_->CreateTool("Rig");
+    core_->CreateTool("Cam");
     Rig("Rig_01").mass = 3.5;
     Element saved;
-    core->WriteDescription(core->FindItem("Rig_01"), saved, 0);
+    core_->WriteDescription(core_->FindItem("Rig_01"), saved, 0);
     saved.GetChild("name")->GetChildren().clear();
     saved.GetChild("name")->AddChild(util::xml::Data("Truck"));
     auto* models = new Library("truck.prm", nullptr);
@@ -453,7 +453,7 @@ TEST_F(InstanceTest, ModelsRestoreTheirDescriptionAndNodelessInstancesAreWritten
     // Only the camera owns no host node.
     Element written;
     util::ReturnValue<Element> sink(&written);
-    EXPECT_EQ(core->WriteInstances(sink), 0);
+    EXPECT_EQ(core_->WriteInstances(sink), 0);
     ASSERT_EQ(written.CountChildren("VXB_Plugin"), 1u);
     EXPECT_EQ(written.GetChild("VXB_Plugin")->GetChild("name")->GetText(), "Cam_01");
 }
@@ -462,26 +462,26 @@ TEST_F(InstanceTest, AnItemWithoutInstanceIsWrittenEmptyAndKeepsItsChildren) {
     InstanceReference* plain = Root().InsertChild(std::make_unique<InstanceReference>());
     Element cam;
     LibraryManager::Instance().FindTool("Cam")->WriteDescription(cam);
-    core->CreateInstances(cam, plain);
+    core_->CreateInstances(cam, plain);
     const Element before = Describe();
     const Element& written = *before.GetChild("VXB_Plugin");
     EXPECT_EQ(written.GetChild("type"), nullptr);
     EXPECT_EQ(written.GetChild("VXB_Plugin")->GetChild("name")->GetText(), "Cam_01");
 
-    core->DeleteAllInstances();
-    core->CreateInstances(before);
+    core_->DeleteAllInstances();
+    core_->CreateInstances(before);
     EXPECT_EQ(Describe(), before);
     EXPECT_EQ(Root().GetChild(0)->GetInstance(), nullptr);
 }
 
 TEST_F(InstanceTest, FlagsShowUndeterminedWhenChildrenDisagree) {
-    core->CreateTool("4VeredevOro");
-    core->CreateTool("4VeredevOro");
+    core_->CreateTool("4VeredevOro");
+    core_->CreateTool("4VeredevOro");
     EXPECT_EQ(Root().GetRecordState(), FlagState::kTrue);
     Root().GetChild(1)->SetRecord(false);
     EXPECT_EQ(Root().GetRecordState(), FlagState::kUndetermined);
-    EXPECT_EQ(core->CollectInstances(InstanceManager::kRecordedInstances).size(), 1u);
-    EXPECT_EQ(core->CollectInstances(InstanceManager::kAllInstances).size(), 2u);
+    EXPECT_EQ(core_->CollectInstances(InstanceManager::kRecordedInstances).size(), 1u);
+    EXPECT_EQ(core_->CollectInstances(InstanceManager::kAllInstances).size(), 2u);
     Root().SetRecord(true);
     EXPECT_EQ(Root().GetRecordState(), FlagState::kTrue);
     Root().GetChild(0)->SetHighPoly(false);
@@ -490,35 +490,35 @@ TEST_F(InstanceTest, FlagsShowUndeterminedWhenChildrenDisagree) {
 }
 
 TEST_F(InstanceTest, UndoOfCreateRenameAndDeleteRestoresTheTree) {
-    core->CreateTool("Rig");
-    core->CreateTool("Cam");
+    core_->CreateTool("Rig");
+    core_->CreateTool("Cam");
     Rig("Rig_01").mass = 5.0;
     const Element start = Describe();
 
-    ASSERT_TRUE(core->RenameItem(core->FindItem("Cam_01"), "Front"));
-    EXPECT_FALSE(core->RenameItem(core->FindItem("Front"), "Rig_01"));
-    core->DeleteInstance("Rig_01");
-    EXPECT_EQ(core->FindItem("Rig_01"), nullptr);
-    EXPECT_EQ(host->GetUndoLabels(),
+    ASSERT_TRUE(core_->RenameItem(core_->FindItem("Cam_01"), "Front"));
+    EXPECT_FALSE(core_->RenameItem(core_->FindItem("Front"), "Rig_01"));
+    core_->DeleteInstance("Rig_01");
+    EXPECT_EQ(core_->FindItem("Rig_01"), nullptr);
+    EXPECT_EQ(host_->GetUndoLabels(),
               (std::vector<std::string>{"Create Tool", "Create Tool", "Rename", "Delete Torva Tool"}));
 
-    host->undo();
-    ASSERT_NE(core->FindItem("Rig_01"), nullptr);
+    host_->undo();
+    ASSERT_NE(core_->FindItem("Rig_01"), nullptr);
     EXPECT_EQ(Rig("Rig_01").mass, 5.0);
-    host->undo();
+    host_->undo();
     EXPECT_EQ(Describe(), start);
-    host->undo();
-    EXPECT_EQ(core->FindItem("Cam_01"), nullptr);
-    host->redo();
-    host->redo();
-    host->redo();
-    EXPECT_EQ(core->FindItem("Rig_01"), nullptr);
-    EXPECT_NE(core->FindItem("Front"), nullptr);
+    host_->undo();
+    EXPECT_EQ(core_->FindItem("Cam_01"), nullptr);
+    host_->redo();
+    host_->redo();
+    host_->redo();
+    EXPECT_EQ(core_->FindItem("Rig_01"), nullptr);
+    EXPECT_NE(core_->FindItem("Front"), nullptr);
 
-    EXPECT_EQ(core->CloneInstance("Front"), "Front_01");
-    EXPECT_EQ(host->GetUndoLabels().back(), "Clone tool");
-    host->undo();
-    EXPECT_EQ(core->FindItem("Front_01"), nullptr);
+    EXPECT_EQ(core_->CloneInstance("Front"), "Front_01");
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Clone tool");
+    host_->undo();
+    EXPECT_EQ(core_->FindItem("Front_01"), nullptr);
 }
 
 } // namespace

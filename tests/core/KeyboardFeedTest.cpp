@@ -44,27 +44,27 @@ protected:
         RegistryTest::SetUp();
         if (vex::test::WidgetApplication() == nullptr)
             GTEST_SKIP() << "the process runs no widget application";
-        host = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
+        host_ = std::make_unique<adaptor::memory::MemoryAdaptor>(25.0);
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
         ASSERT_TRUE(win32::KeyboardFeed::Instance().IsRunning());
-        widget = std::make_unique<KeyCountingWidget>();
-        widget->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget.get()));
-        window = widget->windowHandle();
-        ASSERT_NE(window, nullptr);
+        widget_ = std::make_unique<KeyCountingWidget>();
+        widget_->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(widget_.get()));
+        window_ = widget_->windowHandle();
+        ASSERT_NE(window_, nullptr);
     }
     void TearDown() override {
-        widget.reset();
-        host.reset();
+        widget_.reset();
+        host_.reset();
         EXPECT_FALSE(win32::KeyboardFeed::Instance().IsRunning()) << "the core stops the feed";
         RegistryTest::TearDown();
     }
 
-    std::unique_ptr<adaptor::memory::MemoryAdaptor> host;
-    CoreImplementation* core = nullptr;
-    std::unique_ptr<KeyCountingWidget> widget;
-    QWindow* window = nullptr;
+    std::unique_ptr<adaptor::memory::MemoryAdaptor> host_;
+    CoreImplementation* core_ = nullptr;
+    std::unique_ptr<KeyCountingWidget> widget_;
+    QWindow* window_ = nullptr;
 };
 
 // What a hook of the chain saw: (virtual key, key data).
@@ -84,22 +84,22 @@ TEST_F(KeyboardFeedTest, EachKeyRunsTheHookChainOnceAndASwallowedKeyNeverReaches
         win32::SetWindowsHookEx(win32::WH_KEYBOARD, Recorder, nullptr, win32::GetCurrentThreadId());
     ASSERT_NE(hook, nullptr);
 
-    QTest::keyClick(window, Qt::Key_A);
+    QTest::keyClick(window_, Qt::Key_A);
     ASSERT_EQ(seen.size(), 2u) << "one press and one release, though the widget and the window both see it";
     EXPECT_EQ(seen[0].first, 'A');
     EXPECT_EQ(seen[0].second & win32::kKeyDataUp, 0);
     EXPECT_NE(seen[1].second & win32::kKeyDataUp, 0);
-    EXPECT_EQ(widget->pressed, std::vector<int>{Qt::Key_A});
+    EXPECT_EQ(widget_->pressed, std::vector<int>{Qt::Key_A});
 
     // The key, not the character: Shift+1 is the "1" key.
     seen.clear();
-    QTest::keyClick(window, Qt::Key_Exclam, Qt::ShiftModifier);
+    QTest::keyClick(window_, Qt::Key_Exclam, Qt::ShiftModifier);
     ASSERT_EQ(seen.size(), 4u);
     EXPECT_EQ(seen[0].first, win32::VK_SHIFT);
     EXPECT_EQ(seen[1].first, '1');
 
-    QTest::keyClick(window, Qt::Key_Q);
-    EXPECT_EQ(widget->pressed.back(), Qt::Key_Exclam) << "the swallowed Q never reached the window";
+    QTest::keyClick(window_, Qt::Key_Q);
+    EXPECT_EQ(widget_->pressed.back(), Qt::Key_Exclam) << "the swallowed Q never reached the window";
     win32::UnhookWindowsHookEx(hook);
 }
 
@@ -110,20 +110,20 @@ TEST_F(KeyboardFeedTest, KeysMoveAKeyboardChannelAndSpaceStopsATake) {
     unidevice::Control* k = registry.findControl(binding);
     ASSERT_NE(k, nullptr);
     ASSERT_TRUE(registry.startAll());
-    QTest::keyPress(window, Qt::Key_K);
+    QTest::keyPress(window_, Qt::Key_K);
     EXPECT_EQ(k->getValue(), 1.0);
-    QTest::keyRelease(window, Qt::Key_K);
+    QTest::keyRelease(window_, Qt::Key_K);
     EXPECT_EQ(k->getValue(), 0.0);
     registry.stopAll();
 
-    host->setPlaybackRange({0.0, 10.0});
-    core->GetSettings().countdown = 0;
+    host_->setPlaybackRange({0.0, 10.0});
+    core_->GetSettings().countdown = 0;
     platform::win32::FakeClock clock;
     clock.Set(1000);
-    ASSERT_EQ(core->StartRecording(), 0);
-    ASSERT_TRUE(core->IsRecording());
-    QTest::keyClick(window, Qt::Key_Space);
-    EXPECT_FALSE(core->IsRecording());
+    ASSERT_EQ(core_->StartRecording(), 0);
+    ASSERT_TRUE(core_->IsRecording());
+    QTest::keyClick(window_, Qt::Key_Space);
+    EXPECT_FALSE(core_->IsRecording());
 }
 
 TEST(RawKeyListener, KeysymsAreTheirKeysWhateverTheLevel) {

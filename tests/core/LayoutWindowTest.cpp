@@ -59,7 +59,7 @@ public:
 class Host : public adaptor::memory::MemoryAdaptor {
 public:
     Host() : MemoryAdaptor(25.0) {}
-    bool canRecordRealTime() override { return capable; }
+    bool CanRecordRealTime() override { return capable; }
     bool capable = true;
 };
 
@@ -69,34 +69,34 @@ protected:
         if (WidgetApplication() == nullptr) GTEST_SKIP() << "an application without widgets runs already";
         RegistryTest::SetUp();
         Plugin::Register(*new Library("slow", nullptr), new SlowDescriptor());
-        host = std::make_unique<Host>();
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        ASSERT_EQ(core->CreateTool("Slow"), "Slow_01");
-        tool = dynamic_cast<SlowObject*>(core->InstanceManager::FindInstance("Slow_01")->GetObject());
-        ASSERT_NE(tool, nullptr);
-        tool->clock = &clock;
-        host->GetScene().SetPlaybackRange({0.0, 100.0});
-        clock.Set(1000);
+        host_ = std::make_unique<Host>();
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        ASSERT_EQ(core_->CreateTool("Slow"), "Slow_01");
+        tool_ = dynamic_cast<SlowObject*>(core_->InstanceManager::FindInstance("Slow_01")->GetObject());
+        ASSERT_NE(tool_, nullptr);
+        tool_->clock = &clock_;
+        host_->GetScene().SetPlaybackRange({0.0, 100.0});
+        clock_.Set(1000);
     }
     void TearDown() override {
-        if (host == nullptr) return;
-        host.reset();
+        if (host_ == nullptr) return;
+        host_.reset();
         RegistryTest::TearDown();
     }
 
-    ResimulationWindow& Window() { return *core->GetResimulationWindow(); }
+    ResimulationWindow& Window() { return *core_->GetResimulationWindow(); }
     template <typename T>
     T* Widget(LayoutWindow& window, int32_t id) {
         gui::Component* component = window.GetRoot() != nullptr ? window.GetRoot()->FindById(id) : nullptr;
         return dynamic_cast<T*>(gui::qt::AsWidget(component));
     }
-    void Slice() { Window().OnTimer(ResimulationWindow::kSliceTimer, clock.Now()); }
+    void Slice() { Window().OnTimer(ResimulationWindow::kSliceTimer, clock_.Now()); }
 
-    win32::FakeClock clock;
-    std::unique_ptr<Host> host;
-    CoreImplementation* core = nullptr;
-    SlowObject* tool = nullptr;
+    win32::FakeClock clock_;
+    std::unique_ptr<Host> host_;
+    CoreImplementation* core_ = nullptr;
+    SlowObject* tool_ = nullptr;
 };
 
 // Whether `image` shows something: more than a handful of colours, as text, frames and a bar give.
@@ -108,8 +108,8 @@ int CountColours(const QImage& image) {
 }
 
 TEST_F(LayoutWindowTest, AReSimulationShowsItsProgressFromZeroToOneInTheWindow) {
-    tool->cost = 100; // six frames per 500 ms slice
-    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    tool_->cost = 100; // six frames per 500 ms slice
+    ASSERT_EQ(core_->Resimulate(1.0, 2.0), 0);
     QWidget* window = Window().GetWidget();
     ASSERT_NE(window, nullptr);
     EXPECT_TRUE(window->isVisible());
@@ -120,55 +120,55 @@ TEST_F(LayoutWindowTest, AReSimulationShowsItsProgressFromZeroToOneInTheWindow) 
     EXPECT_EQ(bar->value(), 0);
 
     std::vector<int> shown;
-    while (core->IsResimulating()) {
+    while (core_->IsResimulating()) {
         Slice();
         shown.push_back(bar->value());
     }
-    EXPECT_EQ(tool->steps, 25);
+    EXPECT_EQ(tool_->steps, 25);
     // 25 frames, six per slice: each timer event first shows where the previous slice stopped (the
     // frame it would step next), so the bar runs from 0 % to 100 %.
     EXPECT_EQ(shown, (std::vector<int>{0, 28, 52, 76, 100}));
-    EXPECT_FLOAT_EQ(core->RecordManager::GetProgress(), 1.0f);
+    EXPECT_FLOAT_EQ(core_->RecordManager::GetProgress(), 1.0f);
     auto* frame =
         Window().GetRoot()->FindById<gui::componentinterface::Label>(ResimulationWindow::kFrameLabel);
     ASSERT_NE(frame, nullptr);
     EXPECT_EQ(frame->GetText(), "Frame 50 (25 to 50)");
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(core->IsRecording());
+    EXPECT_FALSE(core_->IsRecording());
 }
 
 TEST_F(LayoutWindowTest, StopEndsTheReSimulationCleanly) {
-    tool->cost = 100;
-    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    tool_->cost = 100;
+    ASSERT_EQ(core_->Resimulate(1.0, 2.0), 0);
     Slice();
     auto* stop = Widget<QAbstractButton>(Window(), ResimulationWindow::kStopButton);
     ASSERT_NE(stop, nullptr);
     EXPECT_EQ(stop->text(), "Stop");
     stop->click();
 
-    EXPECT_FALSE(core->IsResimulating());
-    EXPECT_FALSE(core->IsRecording());
-    EXPECT_EQ(tool->steps, 6);
+    EXPECT_FALSE(core_->IsResimulating());
+    EXPECT_FALSE(core_->IsRecording());
+    EXPECT_EQ(tool_->steps, 6);
     EXPECT_FALSE(Window().IsOpen());
     EXPECT_FALSE(Window().GetWidget()->isVisible());
     // The run's undo group is closed and committed; the host is back at the start.
-    EXPECT_FALSE(host->isUndoRecording());
-    ASSERT_FALSE(host->GetUndoLabels().empty());
-    EXPECT_EQ(host->GetUndoLabels().back(), "Resimulating");
-    EXPECT_DOUBLE_EQ(host->getCurrentTime(), 1.0);
+    EXPECT_FALSE(host_->isUndoRecording());
+    ASSERT_FALSE(host_->GetUndoLabels().empty());
+    EXPECT_EQ(host_->GetUndoLabels().back(), "Resimulating");
+    EXPECT_DOUBLE_EQ(host_->getCurrentTime(), 1.0);
     // A later timer event does nothing, and a new run starts.
     Slice();
-    EXPECT_EQ(tool->steps, 6);
-    EXPECT_EQ(core->Resimulate(1.0, 2.0), 0);
+    EXPECT_EQ(tool_->steps, 6);
+    EXPECT_EQ(core_->Resimulate(1.0, 2.0), 0);
     EXPECT_TRUE(Window().GetWidget()->isVisible());
     // Closing the window stops the run too.
     Window().GetWidget()->close();
-    EXPECT_FALSE(core->IsResimulating());
-    EXPECT_FALSE(host->isUndoRecording());
+    EXPECT_FALSE(core_->IsResimulating());
+    EXPECT_FALSE(host_->isUndoRecording());
 }
 
 TEST_F(LayoutWindowTest, UpdateViewportIsOfferedOnlyWhenTheHostCanFollow) {
-    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    ASSERT_EQ(core_->Resimulate(1.0, 2.0), 0);
     auto* box = Widget<QCheckBox>(Window(), ResimulationWindow::kUpdateViewportBox);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), "Update viewport");
@@ -178,8 +178,8 @@ TEST_F(LayoutWindowTest, UpdateViewportIsOfferedOnlyWhenTheHostCanFollow) {
     EXPECT_TRUE(Window().GetUpdateViewport());
     Window().Stop();
 
-    host->capable = false;
-    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    host_->capable = false;
+    ASSERT_EQ(core_->Resimulate(1.0, 2.0), 0);
     EXPECT_FALSE(box->isEnabled());
     EXPECT_FALSE(box->isChecked());
     EXPECT_FALSE(Window().GetUpdateViewport());
@@ -189,10 +189,10 @@ TEST_F(LayoutWindowTest, UpdateViewportIsOfferedOnlyWhenTheHostCanFollow) {
 }
 
 TEST_F(LayoutWindowTest, TheCountDownShowsTheSecondsLeftOnTopWhenTheSettingSaysSo) {
-    core->GetSettings().countdown = 2;
-    host->setCurrentTime(1.0);
-    ASSERT_EQ(core->StartRecording(), 0);
-    CountDownWindow& countdown = *core->GetCountDownWindow();
+    core_->GetSettings().countdown = 2;
+    host_->setCurrentTime(1.0);
+    ASSERT_EQ(core_->StartRecording(), 0);
+    CountDownWindow& countdown = *core_->GetCountDownWindow();
     ASSERT_NE(countdown.GetWidget(), nullptr);
     EXPECT_TRUE(countdown.GetWidget()->isVisible());
     EXPECT_TRUE(countdown.GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -200,33 +200,33 @@ TEST_F(LayoutWindowTest, TheCountDownShowsTheSecondsLeftOnTopWhenTheSettingSaysS
     auto* text = countdown.GetRoot()->FindById<gui::componentinterface::Label>(CountDownWindow::kTextLabel);
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->GetText(), "<font size=6><b>2</b></font> ");
-    clock.Advance(1100);
-    core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    clock_.Advance(1100);
+    core_->OnTimer(RecordManager::kRecordTimer, clock_.Now());
     EXPECT_EQ(text->GetText(), "<font size=6><b>1</b></font> ");
-    clock.Advance(1000);
-    core->OnTimer(RecordManager::kRecordTimer, clock.Now());
+    clock_.Advance(1000);
+    core_->OnTimer(RecordManager::kRecordTimer, clock_.Now());
     EXPECT_FALSE(countdown.GetWidget()->isVisible());
-    core->StopRecording();
+    core_->StopRecording();
 
-    core->GetSettings().alwaysOnTop = false;
-    ASSERT_EQ(core->StartRecording(), 0);
+    core_->GetSettings().alwaysOnTop = false;
+    ASSERT_EQ(core_->StartRecording(), 0);
     EXPECT_TRUE(countdown.GetWidget()->isVisible());
     EXPECT_FALSE(countdown.GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    core->StopRecording();
+    core_->StopRecording();
     EXPECT_FALSE(countdown.GetWidget()->isVisible());
 }
 
 TEST_F(LayoutWindowTest, BothWindowsRenderTheirContent) {
-    core->GetSettings().countdown = 3;
-    ASSERT_EQ(core->StartRecording(), 0);
-    QWidget* countdown = core->GetCountDownWindow()->GetWidget();
+    core_->GetSettings().countdown = 3;
+    ASSERT_EQ(core_->StartRecording(), 0);
+    QWidget* countdown = core_->GetCountDownWindow()->GetWidget();
     ASSERT_NE(countdown, nullptr);
     const QImage counting = countdown->grab().toImage();
     const std::vector<std::string> countdownProblems = gui::test::LayoutProblems(*countdown);
-    core->StopRecording();
+    core_->StopRecording();
 
-    tool->cost = 100;
-    ASSERT_EQ(core->Resimulate(1.0, 2.0), 0);
+    tool_->cost = 100;
+    ASSERT_EQ(core_->Resimulate(1.0, 2.0), 0);
     Slice();
     Slice();
     const QImage progress = Window().GetWidget()->grab().toImage();
@@ -255,17 +255,17 @@ TEST_F(LayoutWindowTest, CreateComponentBuildsWidgetsAndSetImagePathNamesTheCore
     util::xml::Element description;
     ASSERT_EQ(description.Parse(R"(<list id="7"><label id="8" imagepath="[images]/torvaicon.png"/></list>)"),
               util::xml::kOk);
-    std::unique_ptr<gui::Component> root(core->CreateComponent(description));
+    std::unique_ptr<gui::Component> root(core_->CreateComponent(description));
     ASSERT_NE(root, nullptr);
     ASSERT_NE(root->FindById(8), nullptr);
     EXPECT_NE(gui::qt::AsWidget(root.get()), nullptr);
-    core->SetImagePath(root.get());
+    core_->SetImagePath(root.get());
     EXPECT_EQ(root->FindById(8)->ResolvePath("[images]/torvaicon.png"),
               GetInstallPath("data") + "/core/images/torvaicon.png");
 
     util::xml::Element unknown;
     ASSERT_EQ(unknown.Parse("<nosuchkind/>"), util::xml::kOk);
-    EXPECT_EQ(core->CreateComponent(unknown), nullptr);
+    EXPECT_EQ(core_->CreateComponent(unknown), nullptr);
 }
 
 } // namespace
@@ -285,7 +285,7 @@ TEST_F(LayoutWindowTest, ARenderedConfigurationPageShowsTheCurrentValues) {
     builder.addSpinner("Speed", "", &speed, 0, 10, 0.5, 1, false, 0, nullptr);
     builder.addCheckBox("On", "", &on, nullptr);
     builder.addComboBox("Mode", "", {"slow", "medium", "fast"}, &mode, nullptr);
-    std::unique_ptr<gui::Component> page(core->CreateComponent(builder.getPage()->buildLayout()));
+    std::unique_ptr<gui::Component> page(core_->CreateComponent(builder.GetPage()->buildLayout()));
     ASSERT_NE(page, nullptr);
     auto* spinner = page->FindById<gui::componentinterface::Spinner>(0);
     ASSERT_NE(spinner, nullptr);

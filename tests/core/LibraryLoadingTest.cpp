@@ -60,7 +60,7 @@ protected:
         return path.string();
     }
 
-    TempFolder scratch;
+    TempFolder scratch_;
 };
 
 TEST_F(LibraryLoading, AToolLibraryRegistersItsNewTypesAndIsLoadedInsideItsFolder) {
@@ -72,21 +72,21 @@ TEST_F(LibraryLoading, AToolLibraryRegistersItsNewTypesAndIsLoadedInsideItsFolde
     EXPECT_EQ(CurrentFolder(), before);
     EXPECT_EQ(library->GetName(), "torva_testtool_v250");
     EXPECT_EQ(Library::NameFromPath("C:\\Program Files\\a.b/tools\\car.v2.dll"), "car");
-    const auto loadFolder = Export<const char* (*)()>(library->GetModule(), "testtoolLoadFolder");
+    const auto loadFolder = Export<const char* (*)()>(library->GetModule(), "TesttoolLoadFolder");
     EXPECT_EQ(fs::path(loadFolder()), fs::path(kV250).parent_path());
 
     // Its "Gyro" is compiled in: that descriptor was released and only the new type registered.
     ASSERT_EQ(library->GetToolCount(), 1u);
     EXPECT_EQ(Manager().FindTool("TestToolAlpha"), library->GetTool(0));
-    EXPECT_EQ(Export<int (*)()>(library->GetModule(), "testtoolReleasedDescriptors")(), 1);
+    EXPECT_EQ(Export<int (*)()>(library->GetModule(), "TesttoolReleasedDescriptors")(), 1);
     ASSERT_NE(library->GetTool(0)->CreateObject("alpha_01"), nullptr);
     delete library; // the object and the descriptor go before the module
     EXPECT_EQ(Manager().FindTool("TestToolAlpha"), nullptr);
 }
 
 TEST_F(LibraryLoading, EveryFailureHasItsCodeAndRegistersNothing) {
-    ExpectRejected(scratch.Path() + "/missing.so", Library::kNotLoadable);
-    ExpectRejected(scratch.WriteFile("text.so", "not a library"), Library::kNotLoadable);
+    ExpectRejected(scratch_.Path() + "/missing.so", Library::kNotLoadable);
+    ExpectRejected(scratch_.WriteFile("text.so", "not a library"), Library::kNotLoadable);
     ExpectRejected(kNoGetVersion, Library::kNoGetVersion);
     ExpectRejected(kV249, Library::kWrongVersion);
     ExpectRejected(kNoGetPlugin, Library::kNoGetPlugin);
@@ -94,13 +94,13 @@ TEST_F(LibraryLoading, EveryFailureHasItsCodeAndRegistersNothing) {
 
     Library::SetCreator([](const std::string&, win32::HMODULE) -> Library* { return nullptr; });
     ExpectRejected(kV250, Library::kCannotCreate);
-    ExpectRejected(WriteModel(scratch.Path() + "/m.prm", "<VXB/>"), Library::kCannotCreate);
+    ExpectRejected(WriteModel(scratch_.Path() + "/m.prm", "<VXB/>"), Library::kCannotCreate);
     Library::SetCreator(nullptr);
 
     // A file with only known types yields no library but stays loaded, keeping its state.
     ExpectRejected(kKnown, 0);
     win32::HMODULE known = win32::LoadLibrary(kKnown.c_str());
-    EXPECT_EQ(Export<int (*)()>(known, "testtoolReleasedDescriptors")(), 1);
+    EXPECT_EQ(Export<int (*)()>(known, "TesttoolReleasedDescriptors")(), 1);
     win32::FreeLibrary(known);
 
     // The other modules were freed: loaded afresh (by a path relative to the current folder as it
@@ -112,12 +112,12 @@ TEST_F(LibraryLoading, EveryFailureHasItsCodeAndRegistersNothing) {
     Library* library = Library::Load((folder.filename() / fs::path(kV250).filename()).string(), error);
     win32::SetCurrentDirectory(before.c_str());
     ASSERT_NE(library, nullptr) << error;
-    EXPECT_EQ(Export<int (*)()>(library->GetModule(), "testtoolReleasedDescriptors")(), 1);
+    EXPECT_EQ(Export<int (*)()>(library->GetModule(), "TesttoolReleasedDescriptors")(), 1);
 }
 
 TEST_F(LibraryLoading, AModelFileBecomesAModuleLessLibraryWithOneTemplate) {
     const std::string path =
-        WriteModel(scratch.Path() + "/models/racer.prm",
+        WriteModel(scratch_.Path() + "/models/racer.prm",
                    "<VXB><VXB_Plugin version=\"2.5\"><type>4VeredevOro</type><name>Racer</name>"
                    "<customdata><category>Vehicle;Camera</category></customdata>"
                    "<savedata>AAAA</savedata></VXB_Plugin></VXB>");
@@ -132,7 +132,7 @@ TEST_F(LibraryLoading, AModelFileBecomesAModuleLessLibraryWithOneTemplate) {
     EXPECT_EQ(model->GetKind(), Tool::kTemplateKind);
     EXPECT_EQ(model->GetType(), "4VeredevOro");
     EXPECT_EQ(model->GetCategories(), (Names{"Vehicle", "Camera"}));
-    EXPECT_EQ(model->GetBaseFolder(), scratch.Path() + "/models");
+    EXPECT_EQ(model->GetBaseFolder(), scratch_.Path() + "/models");
     util::xml::Element written;
     model->WriteDescription(written);
     EXPECT_EQ(written.GetChild("savedata")->GetText(), "AAAA");
@@ -143,7 +143,7 @@ TEST_F(LibraryLoading, AModelFileBecomesAModuleLessLibraryWithOneTemplate) {
 }
 
 TEST_F(LibraryLoading, AModelFileIsAcceptedOnlyUnderAVxbOrOrbRoot) {
-    const fs::path folder = scratch.Path();
+    const fs::path folder = scratch_.Path();
     int error = -1;
     Library* bare =
         Library::Load(WriteModel(folder / "bare.prm", "<VXB_Plugin><type>Gyro</type></VXB_Plugin>"), error);
@@ -161,7 +161,7 @@ TEST_F(LibraryLoading, AModelFileIsAcceptedOnlyUnderAVxbOrOrbRoot) {
 }
 
 TEST_F(LibraryLoading, LoadLibrariesReadsThePluginAndModelFoldersOnce) {
-    const fs::path install = scratch.Path();
+    const fs::path install = scratch_.Path();
     const fs::path plugins = install / "torvasuite" / "plugins" / "win" / "x64";
     fs::create_directories(plugins);
     for (const std::string& file : {kV250, kV249, kKnown, kNoGetPlugin}) {

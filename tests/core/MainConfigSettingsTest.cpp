@@ -17,7 +17,7 @@ protected:
     void SetUp() override { platform::win32::SetMessageBoxSilent(false); }
     void TearDown() override { platform::win32::SetMessageBoxSilent(false); }
 
-    std::string Write(const std::string& contents) { return folder.WriteFile("settings.xml", contents); }
+    std::string Write(const std::string& contents) { return folder_.WriteFile("settings.xml", contents); }
 
     /// One additional setting of each type, as other parts register them at run time.
     static void AddOneOfEach(Settings& settings) {
@@ -32,7 +32,7 @@ protected:
         return dynamic_cast<Settings::AdditionalSetting<T>&>(*settings.Find(id)).value;
     }
 
-    TempFolder folder;
+    TempFolder folder_;
 };
 
 TEST_F(MainConfigSettings, LoadTakesItemsInDocumentOrder) {
@@ -82,7 +82,7 @@ TEST_F(MainConfigSettings, SaveWritesEveryItemInOrder) {
     settings.Add(std::make_unique<Settings::AdditionalSetting<bool>>(150, true));
     settings.Add(std::make_unique<Settings::AdditionalSetting<double>>(120, 0.1));
     settings.Add(std::make_unique<Settings::AdditionalSetting<int>>(101, -3));
-    settings.path = folder.Path() + "/settings.xml";
+    settings.path = folder_.Path() + "/settings.xml";
     settings.countdown = 3;
     settings.flag114 = true;
     ASSERT_TRUE(settings.Save());
@@ -109,7 +109,7 @@ TEST_F(MainConfigSettings, SavedValuesLoadBackExactly) {
     ValueOf<int>(saved, 201) = -2147483647 - 1;
     ValueOf<double>(saved, 202) = 3.141592653589793;
     ValueOf<std::string>(saved, 203) = " spaced \"text\" ";
-    saved.path = folder.Path() + "\\settings.xml"; // both separators, as below the documents folder
+    saved.path = folder_.Path() + "\\settings.xml"; // both separators, as below the documents folder
     ASSERT_TRUE(saved.Save());
 
     Settings loaded;

@@ -54,122 +54,122 @@ protected:
     }
     void StartCore() {
         CoreTest::SetUp();
-        host = std::make_unique<Host>();
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        settings = &core->GetSettings();
-        ASSERT_FALSE(settings->path.empty());
-        window = std::make_unique<MainSettingsWindow>(*settings);
+        host_ = std::make_unique<Host>();
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        settings_ = &core_->GetSettings();
+        ASSERT_FALSE(settings_->path.empty());
+        window_ = std::make_unique<MainSettingsWindow>(*settings_);
     }
     void TearDown() override {
-        if (host == nullptr) return;
-        window.reset();
-        host.reset();
+        if (host_ == nullptr) return;
+        window_.reset();
+        host_.reset();
         CoreTest::TearDown();
     }
 
     // Host settings of every kind, and one of a kind the window does not show.
     void OfferHostSettings() {
         ASSERT_EQ(
-            host->settings.Parse("<hostsettings label=\"Memory host\">"
-                                 "<item label=\"Fast playback\" type=\"bool\">0</item>"
-                                 "<item label=\"Cache size (MB)\" type=\"int\" min=\"1\" max=\"64\">8</item>"
-                                 "<item label=\"Gamma\" type=\"double\" min=\"0.5\" max=\"3\" "
-                                 "step=\"0.1\">2.2</item>"
-                                 "<item label=\"Tint\" type=\"colour\">1 0 0</item>"
-                                 "<item label=\"Scene name\" type=\"text\">demo</item>"
-                                 "</hostsettings>"),
+            host_->settings.Parse("<hostsettings label=\"Memory host\">"
+                                  "<item label=\"Fast playback\" type=\"bool\">0</item>"
+                                  "<item label=\"Cache size (MB)\" type=\"int\" min=\"1\" max=\"64\">8</item>"
+                                  "<item label=\"Gamma\" type=\"double\" min=\"0.5\" max=\"3\" "
+                                  "step=\"0.1\">2.2</item>"
+                                  "<item label=\"Tint\" type=\"colour\">1 0 0</item>"
+                                  "<item label=\"Scene name\" type=\"text\">demo</item>"
+                                  "</hostsettings>"),
             util::xml::kOk);
     }
 
     template <typename T>
     T* Widget(int32_t id) {
-        return WidgetAs<T>(window->GetRoot()->FindById(id));
+        return WidgetAs<T>(window_->GetRoot()->FindById(id));
     }
     // The host settings group's widgets of the Qt class `T`, in layout order.
     template <typename T>
     QList<T*> HostWidgets() {
-        return gui::qt::AsWidget(window->GetRoot()->FindById(MainConfig::kHostSlot))->findChildren<T*>();
+        return gui::qt::AsWidget(window_->GetRoot()->FindById(MainConfig::kHostSlot))->findChildren<T*>();
     }
     // The settings file as another start of the core reads it.
     MainConfigSettings ReadBack() const {
         MainConfigSettings read;
-        read.Load(settings->path);
+        read.Load(settings_->path);
         return read;
     }
 
-    std::unique_ptr<Host> host;
-    CoreImplementation* core = nullptr;
-    MainConfigSettings* settings = nullptr;
-    std::unique_ptr<MainSettingsWindow> window;
+    std::unique_ptr<Host> host_;
+    CoreImplementation* core_ = nullptr;
+    MainConfigSettings* settings_ = nullptr;
+    std::unique_ptr<MainSettingsWindow> window_;
 };
 
 TEST_F(MainSettingsWindowTest, OkSavesTheChangedCountDownAndAppliesSilentMode) {
-    settings->countdown = 2;
-    settings->alwaysOnTop = true;
-    window->Open();
-    ASSERT_TRUE(window->IsOpen());
+    settings_->countdown = 2;
+    settings_->alwaysOnTop = true;
+    window_->Open();
+    ASSERT_TRUE(window_->IsOpen());
     QDoubleSpinBox* countdown = Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId);
     ASSERT_NE(countdown, nullptr);
     EXPECT_DOUBLE_EQ(countdown->value(), 2.0); // the setting, not the layout's default
     EXPECT_DOUBLE_EQ(countdown->minimum(), 0.0);
     EXPECT_DOUBLE_EQ(countdown->maximum(), 9.0);
     EXPECT_TRUE(Widget<QCheckBox>(MainConfigSettings::kAlwaysOnTopId)->isChecked());
-    EXPECT_TRUE(window->GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    const size_t undoSteps = host->GetUndoLabels().size();
+    EXPECT_TRUE(window_->GetWidget()->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    const size_t undoSteps = host_->GetUndoLabels().size();
 
     TypeIntoSpinner(*countdown, "7");
-    EXPECT_EQ(settings->countdown, 7);
+    EXPECT_EQ(settings_->countdown, 7);
     ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kSilentId));
-    EXPECT_TRUE(settings->silent);
+    EXPECT_TRUE(settings_->silent);
     EXPECT_FALSE(platform::win32::IsMessageBoxSilent()); // only once accepted
     QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kOkButton), Qt::LeftButton);
 
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_FALSE(window->GetWidget()->isVisible());
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_FALSE(window_->GetWidget()->isVisible());
     EXPECT_TRUE(platform::win32::IsMessageBoxSilent());
     const MainConfigSettings read = ReadBack();
     EXPECT_EQ(read.countdown, 7);
     EXPECT_TRUE(read.silent);
     EXPECT_TRUE(read.alwaysOnTop);
     // Settings are not part of the scene: no host undo step.
-    EXPECT_EQ(host->GetUndoLabels().size(), undoSteps);
+    EXPECT_EQ(host_->GetUndoLabels().size(), undoSteps);
 
     // Opened again, the window shows what was saved.
-    window->Open();
+    window_->Open();
     EXPECT_DOUBLE_EQ(Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId)->value(), 7.0);
     EXPECT_TRUE(Widget<QCheckBox>(MainConfigSettings::kSilentId)->isChecked());
 }
 
 TEST_F(MainSettingsWindowTest, CancelAndClosingPutBackTheValuesTheWindowOpenedWith) {
-    settings->countdown = 4;
-    window->Open();
+    settings_->countdown = 4;
+    window_->Open();
     TypeIntoSpinner(*Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId), "9");
     ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kAlwaysOnTopId));
     ClickCheckBox(*Widget<QCheckBox>(MainConfigSettings::kSilentId));
-    EXPECT_EQ(settings->countdown, 9);
-    EXPECT_FALSE(settings->alwaysOnTop);
+    EXPECT_EQ(settings_->countdown, 9);
+    EXPECT_FALSE(settings_->alwaysOnTop);
     QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kCancelButton), Qt::LeftButton);
 
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_EQ(settings->countdown, 4);
-    EXPECT_TRUE(settings->alwaysOnTop);
-    EXPECT_FALSE(settings->silent);
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_EQ(settings_->countdown, 4);
+    EXPECT_TRUE(settings_->alwaysOnTop);
+    EXPECT_FALSE(settings_->silent);
     EXPECT_FALSE(platform::win32::IsMessageBoxSilent());
-    EXPECT_FALSE(std::filesystem::exists(platform::win32::ToNativePath(settings->path)));
+    EXPECT_FALSE(std::filesystem::exists(platform::win32::ToNativePath(settings_->path)));
 
-    window->Open();
+    window_->Open();
     TypeIntoSpinner(*Widget<QDoubleSpinBox>(MainConfigSettings::kCountdownId), "1");
-    window->GetWidget()->close();
-    EXPECT_FALSE(window->IsOpen());
-    EXPECT_EQ(settings->countdown, 4);
+    window_->GetWidget()->close();
+    EXPECT_FALSE(window_->IsOpen());
+    EXPECT_EQ(settings_->countdown, 4);
 }
 
 TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
     OfferHostSettings();
     // The layout of the window: the main settings from the file, the host's group in its slot.
     {
-        MainConfig config(*settings, host.get());
+        MainConfig config(*settings_, host_.get());
         util::xml::Element layout = config.buildLayout();
         util::xml::Element* countdown = FindLayoutElement(layout, MainConfigSettings::kCountdownId);
         ASSERT_NE(countdown, nullptr);
@@ -179,7 +179,7 @@ TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
         ASSERT_NE(slot->GetChild("group"), nullptr);
     }
 
-    window->Open();
+    window_->Open();
     const QList<QCheckBox*> boxes = HostWidgets<QCheckBox>();
     const QList<QDoubleSpinBox*> spinners = HostWidgets<QDoubleSpinBox>();
     const QList<QLineEdit*> fields = HostWidgets<QLineEdit>();
@@ -196,8 +196,8 @@ TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
 
     ClickCheckBox(*boxes[0]);
     TypeIntoSpinner(*spinners[0], "16");
-    ASSERT_EQ(host->received.size(), 2u);
-    const util::xml::Element& sent = host->received.back();
+    ASSERT_EQ(host_->received.size(), 2u);
+    const util::xml::Element& sent = host_->received.back();
     EXPECT_EQ(ItemText(sent, 0), "1");
     EXPECT_EQ(ItemText(sent, 1), "16");
     EXPECT_EQ(ItemText(sent, 2), "2.2");
@@ -206,8 +206,8 @@ TEST_F(MainSettingsWindowTest, TheHostsOwnSettingsAreShownAndGoBackToTheHost) {
     EXPECT_EQ(sent.GetChild("item", 1)->GetAttribute("max"), "64");
 
     QTest::mouseClick(Widget<QPushButton>(MainSettingsWindow::kCancelButton), Qt::LeftButton);
-    ASSERT_EQ(host->received.size(), 3u);
-    EXPECT_EQ(host->received.back(), host->settings);
+    ASSERT_EQ(host_->received.size(), 3u);
+    EXPECT_EQ(host_->received.back(), host_->settings);
 }
 
 // Without a widget application the window keeps its state. (Only meaningful in a process of its own,
@@ -222,30 +222,30 @@ protected:
 };
 
 TEST_F(HeadlessMainSettingsWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
-    settings->countdown = 3;
-    window->Open();
-    ASSERT_TRUE(window->IsOpen());
-    EXPECT_EQ(window->GetWidget(), nullptr);
+    settings_->countdown = 3;
+    window_->Open();
+    ASSERT_TRUE(window_->IsOpen());
+    EXPECT_EQ(window_->GetWidget(), nullptr);
     configadaptor::Node* countdown =
-        window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId);
+        window_->GetConfig()->GetMainSettings().FindById(MainConfigSettings::kCountdownId);
     ASSERT_NE(countdown, nullptr);
-    window->GetConfig()->store(*countdown, 8, "");
-    EXPECT_EQ(settings->countdown, 8);
-    window->Cancel();
-    EXPECT_EQ(settings->countdown, 3);
+    window_->GetConfig()->store(*countdown, 8, "");
+    EXPECT_EQ(settings_->countdown, 8);
+    window_->Cancel();
+    EXPECT_EQ(settings_->countdown, 3);
 
-    window->Open();
-    window->GetConfig()->store(
-        *window->GetConfig()->getMainSettings().findById(MainConfigSettings::kCountdownId), 6, "");
-    EXPECT_TRUE(window->Accept());
-    EXPECT_FALSE(window->IsOpen());
+    window_->Open();
+    window_->GetConfig()->store(
+        *window_->GetConfig()->GetMainSettings().FindById(MainConfigSettings::kCountdownId), 6, "");
+    EXPECT_TRUE(window_->Accept());
+    EXPECT_FALSE(window_->IsOpen());
     EXPECT_EQ(ReadBack().countdown, 6);
 }
 
 TEST_F(MainSettingsWindowTest, MainSettingsWindowGeometry) {
     OfferHostSettings();
-    window->Open();
-    QWidget* dialog = window->GetWidget();
+    window_->Open();
+    QWidget* dialog = window_->GetWidget();
     ASSERT_NE(dialog, nullptr);
     vex::test::ExpectCleanWindow(*dialog, "main_settings");
 }

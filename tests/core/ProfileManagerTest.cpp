@@ -19,8 +19,8 @@ using Names = std::vector<std::string>;
 class XMLFileManager : public ::testing::Test {
 protected:
     void SetUp() override {
-        manager.Prepare(factory.Path(), user.Path() + "\\tool", "/configprofiles", "/configprofile.xml",
-                        "Factory Settings");
+        manager_.Prepare(factory_.Path(), user_.Path() + "\\tool", "/configprofiles", "/configprofile.xml",
+                         "Factory Settings");
     }
 
     static Element Profile(const std::string& value) {
@@ -30,74 +30,74 @@ protected:
     }
     std::string ValueOf(const std::string& name) {
         Element profile;
-        return manager.LoadProfile(name, profile) ? profile.GetChild("item")->GetText() : "(none)";
+        return manager_.LoadProfile(name, profile) ? profile.GetChild("item")->GetText() : "(none)";
     }
     // The files of the user's profiles sub-folder.
     std::set<std::string> UserFiles() const {
         std::set<std::string> names;
-        for (const auto& entry : fs::directory_iterator(fs::path(user.Path()) / "tool" / "configprofiles"))
+        for (const auto& entry : fs::directory_iterator(fs::path(user_.Path()) / "tool" / "configprofiles"))
             names.insert(entry.path().filename());
         return names;
     }
-    fs::path UserContainer() const { return fs::path(user.Path()) / "tool" / "configprofile.xml"; }
+    fs::path UserContainer() const { return fs::path(user_.Path()) / "tool" / "configprofile.xml"; }
 
-    TempFolder factory, user;
-    ConfigProfileManager manager;
+    TempFolder factory_, user_;
+    ConfigProfileManager manager_;
 };
 
 TEST_F(XMLFileManager, SaveRenameAndDeleteKeepOneFilePerProfileInTheUserFolder) {
-    ASSERT_TRUE(manager.SaveProfile("Bus", Profile("1")));
-    ASSERT_TRUE(manager.SaveProfile("Bus", Profile("2")));
+    ASSERT_TRUE(manager_.SaveProfile("Bus", Profile("1")));
+    ASSERT_TRUE(manager_.SaveProfile("Bus", Profile("2")));
     EXPECT_EQ(UserFiles(), std::set<std::string>{"Bus.ccp"}) << "replaced in place, no temporary left";
     EXPECT_EQ(ValueOf("Bus"), "2");
 
-    manager.SetCurrentProfileName("Bus");
-    ASSERT_TRUE(manager.RenameProfile("Bus", "Coach"));
+    manager_.SetCurrentProfileName("Bus");
+    ASSERT_TRUE(manager_.RenameProfile("Bus", "Coach"));
     EXPECT_EQ(UserFiles(), std::set<std::string>{"Coach.ccp"});
-    EXPECT_EQ(manager.GetCurrentProfileName(), "Coach");
+    EXPECT_EQ(manager_.GetCurrentProfileName(), "Coach");
 
     // Names that make the same file name do not overwrite each other.
-    ASSERT_TRUE(manager.SaveProfile("A/B", Profile("3")));
-    ASSERT_TRUE(manager.SaveProfile("A_B", Profile("4")));
+    ASSERT_TRUE(manager_.SaveProfile("A/B", Profile("3")));
+    ASSERT_TRUE(manager_.SaveProfile("A_B", Profile("4")));
     EXPECT_EQ(UserFiles(), (std::set<std::string>{"A_B (2).ccp", "A_B.ccp", "Coach.ccp"}));
     EXPECT_EQ(ValueOf("A/B"), "3");
     EXPECT_EQ(ValueOf("A_B"), "4");
-    EXPECT_FALSE(manager.RenameProfile("A/B", "A_B")) << "another profile of the user's";
+    EXPECT_FALSE(manager_.RenameProfile("A/B", "A_B")) << "another profile of the user's";
 
-    ASSERT_TRUE(manager.DeleteProfile("Coach"));
-    EXPECT_EQ(manager.ListProfiles(), (Names{"A/B", "A_B"}));
-    EXPECT_EQ(manager.GetCurrentProfileName(), "");
+    ASSERT_TRUE(manager_.DeleteProfile("Coach"));
+    EXPECT_EQ(manager_.ListProfiles(), (Names{"A/B", "A_B"}));
+    EXPECT_EQ(manager_.GetCurrentProfileName(), "");
 }
 
 TEST_F(XMLFileManager, FactoryProfilesAreReadOnlyAndTheUsersOwnProfileOfTheSameNameWins) {
     const std::string bus =
         R"(<configprofile version="2.0" name="Bus"><item id="1">factory</item></configprofile>)";
-    WriteFile(fs::path(factory.Path()) / "configprofiles" / "Bus.ccp", bus);
-    EXPECT_TRUE(manager.IsReadOnly("Bus"));
-    EXPECT_FALSE(manager.RenameProfile("Bus", "Mine"));
-    EXPECT_FALSE(manager.DeleteProfile("Bus"));
-    EXPECT_EQ(ReadFile(fs::path(factory.Path()) / "configprofiles" / "Bus.ccp"), bus);
+    WriteFile(fs::path(factory_.Path()) / "configprofiles" / "Bus.ccp", bus);
+    EXPECT_TRUE(manager_.IsReadOnly("Bus"));
+    EXPECT_FALSE(manager_.RenameProfile("Bus", "Mine"));
+    EXPECT_FALSE(manager_.DeleteProfile("Bus"));
+    EXPECT_EQ(ReadFile(fs::path(factory_.Path()) / "configprofiles" / "Bus.ccp"), bus);
 
-    ASSERT_TRUE(manager.SaveProfile("Bus", Profile("user")));
-    EXPECT_EQ(manager.ListProfiles(), Names{"Bus"});
+    ASSERT_TRUE(manager_.SaveProfile("Bus", Profile("user")));
+    EXPECT_EQ(manager_.ListProfiles(), Names{"Bus"});
     EXPECT_EQ(ValueOf("Bus"), "user");
 
     // Deleting the user's profile brings the factory one back.
-    ASSERT_TRUE(manager.DeleteProfile("Bus"));
+    ASSERT_TRUE(manager_.DeleteProfile("Bus"));
     EXPECT_EQ(ValueOf("Bus"), "factory");
 }
 
 TEST_F(XMLFileManager, ChangingAProfileInsideAUserContainerKeepsTheOthers) {
     WriteFile(UserContainer(), R"(<configprofiles version="2.0"><configprofile version="2.0" name="A"/>)"
                                R"(<configprofile version="2.0" name="B"/></configprofiles>)");
-    ASSERT_TRUE(manager.SaveProfile("A", Profile("single")));
+    ASSERT_TRUE(manager_.SaveProfile("A", Profile("single")));
     EXPECT_EQ(ValueOf("A"), "single") << "a single file wins over the container";
 
-    ASSERT_TRUE(manager.DeleteProfile("A"));
-    EXPECT_EQ(manager.ListProfiles(), Names{"B"}) << "gone from the single file and the container";
+    ASSERT_TRUE(manager_.DeleteProfile("A"));
+    EXPECT_EQ(manager_.ListProfiles(), Names{"B"}) << "gone from the single file and the container";
     EXPECT_NE(ReadFile(UserContainer()).find("<configprofiles version=\"2.0\">"), std::string::npos);
 
-    ASSERT_TRUE(manager.RenameProfile("B", "C"));
+    ASSERT_TRUE(manager_.RenameProfile("B", "C"));
     EXPECT_FALSE(fs::exists(UserContainer())) << "its last profile moved to a file of its own";
     EXPECT_EQ(UserFiles(), std::set<std::string>{"C.ccp"});
 }

@@ -30,14 +30,14 @@ protected:
                      new FakeDescriptor("Cannon", "Accessory;Weapon"),
                      new FakeDescriptor("\xC3\x84rger", "Vehicle"), new FakeDescriptor("buggy", "Vehicle"),
                      new FakeDescriptor("Secret", "Vehicle", nullptr, {Plugin::kUnlistedExtension})});
-        WriteFile(models.Path() + "/cabrio.prm",
+        WriteFile(models_.Path() + "/cabrio.prm",
                   "<VXB><VXB_Plugin><name>Cabrio</name><type>4VeredevOro</type>"
                   "<category>Vehicle</category></VXB_Plugin></VXB>");
         int error = 0;
-        Library::Load(models.Path() + "/cabrio.prm", error);
+        Library::Load(models_.Path() + "/cabrio.prm", error);
     }
 
-    TempFolder models;
+    TempFolder models_;
 };
 
 TEST_F(ToolLists, ToolsAreGroupedByTheirLastMainCategoryAndSortedByteWise) {

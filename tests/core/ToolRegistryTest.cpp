@@ -48,7 +48,7 @@ TEST_F(ToolRegistry, APluginAnswersFromItsDescriptor) {
     Tool* car = Manager().FindTool("4VeredevOro");
     EXPECT_EQ(car->GetKind(), Tool::kPluginKind);
     EXPECT_EQ(car->GetCategories(), Names{"Vehicle"});
-    EXPECT_EQ(car->GetUserFolder(), documents.Path() + "\\Torva Labs\\torvasuite/data/carextended");
+    EXPECT_EQ(car->GetUserFolder(), documents_.Path() + "\\Torva Labs\\torvasuite/data/carextended");
     EXPECT_EQ(car->GetFactoryFolder(), ":/torvasuite/data/carextended");
     EXPECT_EQ(Manager().FindTool("LookAtCam")->GetFileName(), "utility_lookatcam");
     EXPECT_EQ(Manager().FindTool("Firepower")->GetCategories(), (Names{"Accessory", "Weapon"}));
@@ -60,7 +60,7 @@ TEST_F(ToolRegistry, APluginAnswersFromItsDescriptor) {
 }
 
 TEST_F(ToolRegistry, ToolObjectsAreKeptUntilReleasedAndGoLastFirst) {
-    auto* descriptor = new FakeDescriptor("Maker", "", &log);
+    auto* descriptor = new FakeDescriptor("Maker", "", &log_);
     Tool* tool = MakeLibrary("maker", {descriptor})->GetTool(0);
     CCamera* a = tool->CreateObject("a");
     CCamera* b = tool->CreateObject("b");
@@ -71,20 +71,20 @@ TEST_F(ToolRegistry, ToolObjectsAreKeptUntilReleasedAndGoLastFirst) {
     EXPECT_TRUE(tool->ReleaseObject(b));
     EXPECT_FALSE(tool->ReleaseObject(b));
     Manager().DestroyToolObjects();
-    EXPECT_EQ(log, (Names{"release b", "release c", "release a"}));
+    EXPECT_EQ(log_, (Names{"release b", "release c", "release a"}));
 
     // A library destroys its tools last first, each after the objects it still holds.
-    Library* pair =
-        MakeLibrary("pair", {new FakeDescriptor("First", "", &log), new FakeDescriptor("Second", "", &log)});
+    Library* pair = MakeLibrary(
+        "pair", {new FakeDescriptor("First", "", &log_), new FakeDescriptor("Second", "", &log_)});
     pair->GetTool(1)->CreateObject("s1");
-    log.clear();
+    log_.clear();
     delete pair;
-    EXPECT_EQ(log, (Names{"release s1", "release Second", "release First"}));
+    EXPECT_EQ(log_, (Names{"release s1", "release Second", "release First"}));
     EXPECT_EQ(Manager().FindLibrary("pair"), nullptr);
 }
 
 TEST_F(ToolRegistry, ShutdownDestroysToolObjectsAndTheManagerDestroysEveryLibrary) {
-    Tool* tool = MakeLibrary("kept", {new FakeDescriptor("Kept", "", &log)})->GetTool(0);
+    Tool* tool = MakeLibrary("kept", {new FakeDescriptor("Kept", "", &log_)})->GetTool(0);
     {
         adaptor::memory::MemoryAdaptor host;
         ASSERT_NE(FindCore(), nullptr);
@@ -92,10 +92,10 @@ TEST_F(ToolRegistry, ShutdownDestroysToolObjectsAndTheManagerDestroysEveryLibrar
         tool->CreateObject("one");
         tool->CreateObject("two");
     }
-    EXPECT_EQ(log, (Names{"release two", "release one"}));
+    EXPECT_EQ(log_, (Names{"release two", "release one"}));
 
     LibraryManager::DestroyInstance();
-    EXPECT_EQ(log.back(), "release Kept");
+    EXPECT_EQ(log_.back(), "release Kept");
     EXPECT_FALSE(CoreLibrary::Exists()) << "the compiled-in library goes with the manager, once";
     EXPECT_EQ(CoreLibrary::Instance().GetToolCount(), 43u);
 }

@@ -71,7 +71,7 @@ protected:
     static LibraryManager& Manager() { return LibraryManager::Instance(); }
 
     /// What the fake descriptors and their objects release; it outlives the libraries of a test.
-    Names log;
+    Names log_;
 };
 
 } // namespace vex::orb::core::test

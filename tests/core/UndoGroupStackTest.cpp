@@ -11,14 +11,14 @@ namespace {
 /// Writes down every call the stack makes of its host.
 class FakeHost : public UndoGroupStack::Host {
 public:
-    bool isUndoAvailable() override { return available; }
-    void beginHostGroup(const std::string& label) override { calls.push_back("begin " + label); }
-    void addHostUnit(CUndo* unit, const std::string& label) override {
+    bool IsUndoAvailable() override { return available; }
+    void BeginHostGroup(const std::string& label) override { calls.push_back("begin " + label); }
+    void AddHostUnit(CUndo* unit, const std::string& label) override {
         calls.push_back("add " + label);
         unit->release();
     }
-    void commitHostGroup(const std::string& label) override { calls.push_back("commit " + label); }
-    void discardHostGroup() override { calls.push_back("discard"); }
+    void CommitHostGroup(const std::string& label) override { calls.push_back("commit " + label); }
+    void DiscardHostGroup() override { calls.push_back("discard"); }
 
     bool available = true;
     std::vector<std::string> calls;

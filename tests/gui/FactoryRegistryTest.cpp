@@ -32,17 +32,17 @@ private:
 TEST(FactoryRegistry, DuplicatesAreRefusedAndDestroyed) {
     ComponentBuilder::RegisterFactories();
     int destroyed = 0;
-    EXPECT_FALSE(Components::registerFactory(new CountingFactory("list", destroyed)));
+    EXPECT_FALSE(Components::RegisterFactory(new CountingFactory("list", destroyed)));
     EXPECT_EQ(destroyed, 1);
-    const auto names = Components::factoryNames();
+    const auto names = Components::FactoryNames();
     EXPECT_EQ(std::count(names.begin(), names.end(), "list"), 1);
 
     // A new name is kept, and a second factory of that name refused; the first stays in charge.
     auto* kept = new CountingFactory("gauge", destroyed);
-    EXPECT_TRUE(Components::registerFactory(kept));
-    EXPECT_FALSE(Components::registerFactory(new CountingFactory("gauge", destroyed)));
+    EXPECT_TRUE(Components::RegisterFactory(kept));
+    EXPECT_FALSE(Components::RegisterFactory(new CountingFactory("gauge", destroyed)));
     EXPECT_EQ(destroyed, 2);
-    EXPECT_EQ(Components::findFactory("gauge"), kept);
+    EXPECT_EQ(Components::FindFactory("gauge"), kept);
 }
 
 TEST(FactoryRegistry, ElementNamesMatchExactly) {

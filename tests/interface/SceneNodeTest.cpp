@@ -66,7 +66,7 @@ class BoxNode : public SceneNode {
 public:
     using SceneNode::SceneNode;
     bool create() override {
-        return camera ? createCameraNode(nullptr) : createMeshNode(vex::util::CMesh_Box(1, 1, 1), nullptr);
+        return camera ? CreateCameraNode(nullptr) : createMeshNode(vex::util::CMesh_Box(1, 1, 1), nullptr);
     }
     void update(double) override {}
 
@@ -88,7 +88,7 @@ TEST_F(SceneNodeTest, WithoutAHostNodeForwardsNothing) {
     EXPECT_TRUE(node.remove());
     EXPECT_TRUE(scene.log.empty());
     BoxNode missing(&tool, "other");
-    EXPECT_FALSE(missing.find());
+    EXPECT_FALSE(missing.Find());
 }
 
 TEST_F(SceneNodeTest, CreatesItsHostNodeThroughTheToolsInterface) {
@@ -100,12 +100,12 @@ TEST_F(SceneNodeTest, CreatesItsHostNodeThroughTheToolsInterface) {
 }
 
 TEST_F(SceneNodeTest, ForwardsToTheHostNodeAndRemovesItOnce) {
-    ASSERT_TRUE(node.find());
+    ASSERT_TRUE(node.Find());
     node.show();
     node.hide();
     node.setDisplayFlag(3);
     EXPECT_TRUE(node.remove());
-    EXPECT_FALSE(node.exists());
+    EXPECT_FALSE(node.Exists());
     EXPECT_TRUE(node.remove());
     EXPECT_EQ(scene.log, (Log{"show", "hide", "get", "flag 3", "release", "delete"}));
 }
@@ -120,8 +120,8 @@ TEST_F(SceneNodeTest, AScopedSnapshotIsHandedBackOnceWhereverItEnds) {
         ScopedSnapshot<CSnapshot_Helper> other(&scene, &scene.hostNode);
         other = std::move(moved); // the snapshot `other` held goes back first
         EXPECT_EQ(scene.log, (Log{"get", "get", "release"}));
-        other.reset();
-        other.reset();
+        other.Reset();
+        other.Reset();
         EXPECT_EQ(scene.log, (Log{"get", "get", "release", "release"}));
     }
     EXPECT_EQ(scene.log, (Log{"get", "get", "release", "release"}));
@@ -135,7 +135,7 @@ TEST(SceneNodeDeathTest, ANodeOfAToolWithoutItsCoreIsABrokenInvariant) {
     if (!vex::util::AssertionsStop()) GTEST_SKIP() << "a release build reports and goes on";
     CCamera tool{{nullptr, "tool"}};
     BoxNode node{&tool, "tool_node"};
-    EXPECT_DEATH(node.find(), "SceneNode.cpp:[0-9]+: invariant broken: a scene node belongs to a tool");
+    EXPECT_DEATH(node.Find(), "SceneNode.cpp:[0-9]+: invariant broken: a scene node belongs to a tool");
 }
 
 } // namespace

@@ -48,7 +48,7 @@ protected:
     // Runs from frame `from` to frame `to`; answers the gyro's world matrix at the last frame.
     Matrix<double> Run(int from, int to) {
         BeginRun(from * kFrame, false);
-        for (int f = from + 1; f <= to; ++f) instance->Step(f * kFrame);
+        for (int f = from + 1; f <= to; ++f) instance_->Step(f * kFrame);
         EndRun();
         return World("gyro", to * kFrame);
     }
@@ -56,15 +56,15 @@ protected:
 
 TEST_P(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
     for (const char* name : {"pivot", "gyro", "eye"}) {
-        EXPECT_EQ(host->Shape(Name(name)), HostShape::Mesh) << name;
-        EXPECT_TRUE(host->IsSystemHelper(Name(name))) << name;
+        EXPECT_EQ(host_->Shape(Name(name)), HostShape::kMesh) << name;
+        EXPECT_TRUE(host_->IsSystemHelper(Name(name))) << name;
         EXPECT_EQ(World(name, 0.0), Matrix<double>()) << name;
     }
-    EXPECT_EQ(host->MeshVertexCount(Name("pivot")), 8u);
-    EXPECT_EQ(host->MeshVertexCount(Name("eye")), 26u);
+    EXPECT_EQ(host_->MeshVertexCount(Name("pivot")), 8u);
+    EXPECT_EQ(host_->MeshVertexCount(Name("eye")), 26u);
 
     util::xml::Element profile;
-    instance->WriteConfiguration(profile, "Mine");
+    instance_->WriteConfiguration(profile, "Mine");
     const std::vector<std::pair<std::string, std::vector<std::string>>> groups{
         {"General Modes", {"Hide Helpers", "Hide Helpers During Recording", "Wireframe Mode"}},
         {"Gyro", {"Enable Gyro", "Gyro Restriction"}},
@@ -78,21 +78,21 @@ TEST_P(GyroTool, CreatesThreeHelpersAndThePageInItsOrder) {
         for (size_t i = 0; i < groups[g].second.size(); ++i)
             EXPECT_EQ(group->GetChild("item", i)->GetAttribute("label"), groups[g].second[i]);
     }
-    EXPECT_EQ(tool->Restriction(), "No restrictions");
+    EXPECT_EQ(tool_->Restriction(), "No restrictions");
 }
 
 TEST_P(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
-    tool->restrictionIndex = 3; // "Roll only" sets rotate about Z at begin
-    tool->enableGyro = true;
-    tool->clonePosition[1] = true;
-    tool->cloneScale[2] = true;
-    tool->wireframeMode = true;
-    tool->hideHelpersDuringRecording = false;
+    tool_->restrictionIndex = 3; // "Roll only" sets rotate about Z at begin
+    tool_->enableGyro = true;
+    tool_->clonePosition[1] = true;
+    tool_->cloneScale[2] = true;
+    tool_->wireframeMode = true;
+    tool_->hideHelpersDuringRecording = false;
     Run(0, 1);
-    ASSERT_EQ(tool->store(), 0);
+    ASSERT_EQ(tool_->store(), 0);
 
     uint32_t size = 0;
-    const uint8_t* bytes = instance->getToolData(&size);
+    const uint8_t* bytes = instance_->getToolData(&size);
     const auto record = util::DataChunk::FromBytes(bytes, size);
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->GetName(), "gyro");
@@ -119,17 +119,17 @@ TEST_P(GyroTool, SavedStateIsThirteenOneByteFlagsInOrderAndNeedsAllHelpers) {
     EXPECT_TRUE(loaded->cloneScale[2]);
     EXPECT_TRUE(loaded->wireframeMode);
     EXPECT_FALSE(loaded->hideHelpersDuringRecording);
-    EXPECT_EQ(loaded->gyro.node, tool->gyro.node);
+    EXPECT_EQ(loaded->gyro.node, tool_->gyro.node);
 
-    tool->eye.remove();
+    tool_->eye.remove();
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
 // A restriction chosen after the last take (or with no take at all) survives saving and reopening.
 TEST_P(GyroTool, ARestrictionChosenWithoutATakeComesBackWithTheScene) {
     for (int index : {2, 1, 0}) {
-        tool->restrictionIndex = index;
-        ASSERT_EQ(tool->store(), 0);
+        tool_->restrictionIndex = index;
+        ASSERT_EQ(tool_->store(), 0);
         auto loaded = Reload();
         ASSERT_EQ(loaded->restore(), 0);
         EXPECT_EQ(loaded->restrictionIndex, index);
@@ -144,7 +144,7 @@ TEST_P(GyroTool, WithNothingEnabledTheGyroFollowsThePivotButKeepsItsOwnRotation)
     SetKey("pivot", 1.0, Pose(turned, {10, 0, 0}));
 
     // "Yaw only" without "Enable Gyro" changes nothing.
-    tool->restrictionIndex = 1;
+    tool_->restrictionIndex = 1;
     const Matrix<double> g = Run(0, 25);
     Matrix<double> expected = About({0, 1, 0}, 30);
     for (int c = 0; c < 3; ++c) expected.m[0][c] *= 2.0;
@@ -156,13 +156,13 @@ TEST_P(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
     const Matrix<double> eyeRotation = About({0, 0, 1}, 25) * About({1, 0, 0}, -40) * About({0, 1, 0}, 35);
     SetKey("eye", 0.0, Pose(eyeRotation, {-3, 1, 2}));
     SetKey("pivot", 0.0, Pose(Matrix<double>(), {4, 5, 6}));
-    tool->enableGyro = true;
+    tool_->enableGyro = true;
     Matrix<double> g = Run(0, 2);
     ExpectBasisNear(g, eyeRotation);
     EXPECT_EQ(g.m[3][1], 5.0);
 
     // "Yaw only": a pitched and rolled eye leaves the gyro turned only about the vertical axis.
-    tool->restrictionIndex = 1;
+    tool_->restrictionIndex = 1;
     g = Run(2, 4);
     ExpectBasisNear(g, About({0, 1, 0}, 35));
     EXPECT_EQ(g.m[1][1], 1.0);
@@ -172,14 +172,14 @@ TEST_P(GyroTool, EnabledTheGyroTakesTheEyesRotationAtThePivot) {
 
 TEST_P(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTake) {
     SetKey("pivot", 0.0, Pose(Matrix<double>(), {7, 8, 9}));
-    tool->clonePosition[0] = true;
+    tool_->clonePosition[0] = true;
     BeginRun(0.0, false);
-    EXPECT_FALSE(host->ShapeVisible(Name("pivot")));
-    EXPECT_FALSE(host->ShapeVisible(Name("eye")));
-    instance->Step(kFrame);
+    EXPECT_FALSE(host_->ShapeVisible(Name("pivot")));
+    EXPECT_FALSE(host_->ShapeVisible(Name("eye")));
+    instance_->Step(kFrame);
     EndRun();
-    EXPECT_TRUE(host->ShapeVisible(Name("pivot")));
-    EXPECT_TRUE(host->ShapeVisible(Name("gyro")));
+    EXPECT_TRUE(host_->ShapeVisible(Name("pivot")));
+    EXPECT_TRUE(host_->ShapeVisible(Name("gyro")));
     const Matrix<double> g = World("gyro", kFrame);
     EXPECT_EQ(g.m[3][0], 0.0);
     EXPECT_EQ(g.m[3][1], 8.0);
@@ -187,11 +187,11 @@ TEST_P(GyroTool, CloneXPutsTheGyroOnTheEyesYZPlaneAndHelpersHideOnlyDuringTheTak
 
     // "Hide Helpers" ticked on the page, and its undo, reach the helpers.
     ASSERT_TRUE(EditOnPage("Hide Helpers"));
-    EXPECT_TRUE(tool->hideHelpers);
-    EXPECT_FALSE(host->ShapeVisible(Name("gyro")));
-    ASSERT_TRUE(host->Undo());
-    EXPECT_FALSE(tool->hideHelpers);
-    EXPECT_TRUE(host->ShapeVisible(Name("gyro")));
+    EXPECT_TRUE(tool_->hideHelpers);
+    EXPECT_FALSE(host_->ShapeVisible(Name("gyro")));
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_FALSE(tool_->hideHelpers);
+    EXPECT_TRUE(host_->ShapeVisible(Name("gyro")));
 }
 
 // Through the real-time loop: a take recorded tick by tick, then re-simulated from its start, leaves
@@ -202,12 +202,12 @@ TEST_P(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
                Pose(About(V{1, 0, 1} * std::sqrt(0.5), 7.0 * f), {0.1 * f, std::sin(f), 0}));
         SetKey("eye", f * kFrame, About({0.6, 0.8, 0}, 3.0 * f));
     }
-    tool->enableGyro = true;
-    tool->restrictionIndex = 1;
-    tool->clonePosition[2] = true;
+    tool_->enableGyro = true;
+    tool_->restrictionIndex = 1;
+    tool_->clonePosition[2] = true;
     using Keys = HostKeys;
     const auto [take, again] =
-        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("gyro"); });
+        RecordAndResimulateLoopTake<Keys>(*core_, *host_, 2.0, [this] { return KeysOf("gyro"); });
     ASSERT_GT(take.size(), 40u);
 
     ExpectSameKeys(take, again);
@@ -216,11 +216,11 @@ TEST_P(GyroTool, ALoopTakeReSimulatesToTheSameGyroKeys) {
 TEST_P(GyroTool, ARestoredInstanceContinuesTheSameWay) {
     for (int f = 0; f <= 10; ++f) SetKey("eye", f * kFrame, Pose(About({0.6, 0, 0.8}, 9.0 * f), {0, 1, 0}));
     SetKey("pivot", 0.0, Pose(About({0, 0, 1}, 15), {1, 2, 3}));
-    tool->enableGyro = true;
-    tool->restrictionIndex = 2;
-    tool->cloneScale[0] = true;
+    tool_->enableGyro = true;
+    tool_->restrictionIndex = 2;
+    tool_->cloneScale[0] = true;
     Run(0, 5);
-    ASSERT_EQ(tool->store(), 0);
+    ASSERT_EQ(tool_->store(), 0);
     const Matrix<double> first = Run(5, 10);
 
     auto loaded = Reload();
@@ -234,7 +234,7 @@ TEST_P(GyroTool, ARestoredInstanceContinuesTheSameWay) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(GyroTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->Page());
+    ExpectPageIs(*instance_, tool_->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, GyroTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

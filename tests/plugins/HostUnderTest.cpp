@@ -10,7 +10,7 @@ namespace vex::orb::core::test {
 namespace {
 
 const char* Label(HostKind kind) {
-    return kind == HostKind::Memory ? "Memory" : "Maya";
+    return kind == HostKind::kMemory ? "Memory" : "Maya";
 }
 
 } // namespace
@@ -25,7 +25,7 @@ void PrintTo(HostKind kind, std::ostream* out) {
 
 std::vector<HostKind> BuiltHostKinds() {
 #ifdef TORVA_TEST_MAYA_HOST
-    return {HostKind::Memory, HostKind::Maya};
+    return {HostKind::kMemory, HostKind::kMaya};
 #else
     return {HostKind::Memory};
 #endif
@@ -34,7 +34,7 @@ std::vector<HostKind> BuiltHostKinds() {
 std::unique_ptr<HostUnderTest> MakeHostUnderTest(HostKind kind) {
     constexpr double kFramesPerSecond = 25.0;
 #ifdef TORVA_TEST_MAYA_HOST
-    if (kind == HostKind::Maya) return std::make_unique<MayaHostUnderTest>();
+    if (kind == HostKind::kMaya) return std::make_unique<MayaHostUnderTest>();
 #endif
     (void)kind;
     return std::make_unique<MemoryHostUnderTest>(kFramesPerSecond);

@@ -15,7 +15,7 @@
 namespace vex::orb::core::test {
 
 /// The hosts the tool suites run on.
-enum class HostKind { Memory, Maya };
+enum class HostKind { kMemory, kMaya };
 
 /// "Memory" or "Maya": the suffix of a parametrised test's name.
 std::string HostKindName(const testing::TestParamInfo<HostKind>& info);
@@ -33,7 +33,7 @@ struct HostKey {
 using HostKeys = std::vector<HostKey>;
 
 /// What a transform's shape is.
-enum class HostShape { None, Camera, Mesh, Other };
+enum class HostShape { kNone, kCamera, kMesh, kOther };
 
 /// A host with the system's adaptor running on it, as a test sees it: it owns the adaptor and
 /// answers and edits host state in core terms (metres, Y up, seconds, row-vector matrices). Nodes

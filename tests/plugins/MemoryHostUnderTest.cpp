@@ -12,17 +12,17 @@ namespace {
 
 HostShape ShapeOf(ShapeKind kind) {
     switch (kind) {
-    case ShapeKind::None:
-        return HostShape::None;
-    case ShapeKind::Camera:
-        return HostShape::Camera;
-    case ShapeKind::PolygonMesh:
-        return HostShape::Mesh;
-    case ShapeKind::NurbsCurve:
-    case ShapeKind::NurbsSurface:
-        return HostShape::Other;
+    case ShapeKind::kNone:
+        return HostShape::kNone;
+    case ShapeKind::kCamera:
+        return HostShape::kCamera;
+    case ShapeKind::kPolygonMesh:
+        return HostShape::kMesh;
+    case ShapeKind::kNurbsCurve:
+    case ShapeKind::kNurbsSurface:
+        return HostShape::kOther;
     }
-    return HostShape::Other;
+    return HostShape::kOther;
 }
 
 } // namespace

@@ -10,7 +10,7 @@ class MemoryHostUnderTest : public HostUnderTest {
 public:
     explicit MemoryHostUnderTest(double framesPerSecond) : adaptor_(framesPerSecond) {}
 
-    HostKind Kind() const override { return HostKind::Memory; }
+    HostKind Kind() const override { return HostKind::kMemory; }
     AdaptorInterface& Adaptor() override { return adaptor_; }
     adaptor::memory::MemoryAdaptor& Memory() { return adaptor_; }
 

@@ -19,7 +19,7 @@ struct State {
     bool flags[2] = {false, false};
     util::AVar_Linear<double> curve{0.0};
 
-    std::vector<RecordField> fields() {
+    std::vector<RecordField> Fields() {
         return {{"gain", gain},
                 {"level", level, 1.0},
                 {"on", on},
@@ -36,7 +36,7 @@ TEST(RecordFieldTest, WritesTheFieldsInTableOrderWithTheirByteFormsAndReadsThemB
     saved.flags[1] = true;
     saved.curve.set(0.0, 3.0);
     saved.curve.set(1.0, 5.0);
-    const util::DataChunk record = WriteFields("Tool", saved.fields());
+    const util::DataChunk record = WriteFields("Tool", saved.Fields());
 
     ASSERT_EQ(record.GetName(), "Tool");
     ASSERT_EQ(record.GetChildCount(), 5u);
@@ -53,7 +53,7 @@ TEST(RecordFieldTest, WritesTheFieldsInTableOrderWithTheirByteFormsAndReadsThemB
     EXPECT_EQ(record.GetChild(3).GetData()[1], 1);
 
     State loaded;
-    ReadFields(record, loaded.fields());
+    ReadFields(record, loaded.Fields());
     EXPECT_EQ(loaded.gain, -2.5);
     EXPECT_EQ(loaded.level, 0.25);
     EXPECT_TRUE(loaded.on);
@@ -77,7 +77,7 @@ TEST(RecordFieldTest, MissingOrMalformedFieldsLeaveTheStateOrTakeTheirFallback) 
     record.AddChild(util::DataChunk("gain", shortDouble, 4));
     const uint8_t garbage[3] = {9, 9, 9};
     record.AddChild(util::DataChunk("curve", garbage, 3));
-    ReadFields(record, state.fields());
+    ReadFields(record, state.Fields());
 
     EXPECT_EQ(state.gain, 7.0);
     EXPECT_EQ(state.level, 1.0); // missing: its fallback

@@ -35,7 +35,7 @@ protected:
 };
 
 TEST_P(RuzovuZediziVizProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
-    ExpectShippedConfigProfiles(*core, *instance, "ruzovuzediziviz", kShipped);
+    ExpectShippedConfigProfiles(*core_, *instance_, "ruzovuzediziviz", kShipped);
 }
 
 // What a profile's name promises about its FollowCam, measured on one run against the scripted target.
@@ -71,7 +71,7 @@ double ShakeX(const FollowCamRun& run) {
 TEST_P(RuzovuZediziVizProfiles, EachProfileFollowsTheSameTargetAsItsNameSays) {
     ASSERT_NEAR(YawOf(T::Pose(T::kHoldFrames)), T::kGoalYaw, 1e-12) << "the yaw is read as it is keyed";
     std::map<std::string, FollowCamRun> runs =
-        RecordFollowCamProfiles(*core, *host, "RuzovuZediziViz", kShipped);
+        RecordFollowCamProfiles(*core_, *host_, "RuzovuZediziViz", kShipped);
     ASSERT_EQ(runs.size(), kShipped.size());
 
     const Promise promises[] = {

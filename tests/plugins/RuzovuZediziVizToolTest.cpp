@@ -38,11 +38,11 @@ protected:
 };
 
 TEST_P(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
-    EXPECT_EQ(host->Shape(Name("FollowCam")), HostShape::Camera);
+    EXPECT_EQ(host_->Shape(Name("FollowCam")), HostShape::kCamera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
-    instance->WriteConfiguration(profile, "Mine");
+    instance_->WriteConfiguration(profile, "Mine");
     const util::xml::Element* group = profile.GetChild("group");
     ASSERT_NE(group, nullptr);
     EXPECT_EQ(group->GetAttribute("label"), "Motion Filter Parameters");
@@ -58,27 +58,27 @@ TEST_P(RuzovuZediziVizTool, CreatesBothCamerasAndItsPageWithSpinnerChannels) {
     for (size_t i = 0; i < labels.size(); ++i) {
         EXPECT_EQ(group->GetChild("item", i)->GetAttribute("label"), labels[i]);
         const bool spinner = i != 0 && i != 4; // the two check boxes have no channel
-        EXPECT_EQ(instance->findInputChannel("Spinner: " + labels[i]) != nullptr, spinner) << labels[i];
+        EXPECT_EQ(instance_->findInputChannel("Spinner: " + labels[i]) != nullptr, spinner) << labels[i];
     }
 
     // The page writes into the FollowCam's settings; "Re-Initialize" requests a restart, undo does not.
-    EXPECT_TRUE(instance->WriteById(1, 12.0));
-    EXPECT_EQ(tool->followCam.translationResponseFactor, 12.0);
-    tool->onEvent("REALUNDORe-Initialize");
-    EXPECT_FALSE(tool->reinitializeRequested);
+    EXPECT_TRUE(instance_->WriteById(1, 12.0));
+    EXPECT_EQ(tool_->followCam.translationResponseFactor, 12.0);
+    tool_->onEvent("REALUNDORe-Initialize");
+    EXPECT_FALSE(tool_->reinitializeRequested);
     ASSERT_TRUE(EditOnPage("Re-Initialize"));
-    EXPECT_TRUE(tool->reinitializeRequested);
+    EXPECT_TRUE(tool_->reinitializeRequested);
 }
 
 TEST_P(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
-    tool->followCam.translationResponseFactor = 12.5;
-    tool->followCam.rotationMaxVelocity = 3.0;
-    tool->followCam.fixateRotations = true;
+    tool_->followCam.translationResponseFactor = 12.5;
+    tool_->followCam.rotationMaxVelocity = 3.0;
+    tool_->followCam.fixateRotations = true;
     RunX("FollowCam", 0, 3); // four filter-memory keys: the start and three steps
-    ASSERT_EQ(tool->store(), 0);
+    ASSERT_EQ(tool_->store(), 0);
 
     uint32_t size = 0;
-    const uint8_t* bytes = instance->getToolData(&size);
+    const uint8_t* bytes = instance_->getToolData(&size);
     const auto record = util::DataChunk::FromBytes(bytes, size);
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->GetName(), "RuzovuZediziVizDataChunk");
@@ -106,11 +106,11 @@ TEST_P(RuzovuZediziVizTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCame
     EXPECT_EQ(loaded->followCam.rotationMaxVelocity, 3.0);
     EXPECT_TRUE(loaded->followCam.fixateRotations);
     EXPECT_FALSE(loaded->followCam.fixateTranslations);
-    EXPECT_EQ(loaded->memory.getKeyCount(), 4);
-    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool->memory.get(2 * kFrame));
-    EXPECT_EQ(loaded->followCam.node, tool->followCam.node);
+    EXPECT_EQ(loaded->memory.GetKeyCount(), 4);
+    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool_->memory.get(2 * kFrame));
+    EXPECT_EQ(loaded->followCam.node, tool_->followCam.node);
 
-    tool->attachedCam.remove();
+    tool_->attachedCam.remove();
     EXPECT_NE(Reload()->restore(), 0);
 }
 
@@ -128,7 +128,7 @@ TEST_P(RuzovuZediziVizTool, FollowCamChasesTheAnimatedAttachedCamAndReSimulatesT
 
     // Showing another time only refreshes the page; the recorded FollowCam stays as it was.
     const auto keys = KeysOf("FollowCam").size();
-    instance->TimeChanged(0.4);
+    instance_->TimeChanged(0.4);
     EXPECT_EQ(KeysOf("FollowCam").size(), keys);
     EXPECT_DOUBLE_EQ(World("FollowCam", 0.4).m[3][0], first[9]);
 
@@ -144,7 +144,7 @@ TEST_P(RuzovuZediziVizTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
         SetKey("AttachedCam", f * kFrame, Translation({0.1 * f, 0.3 * std::sin(f), 0.0}));
     using Keys = HostKeys;
     const auto [take, again] =
-        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("FollowCam"); });
+        RecordAndResimulateLoopTake<Keys>(*core_, *host_, 2.0, [this] { return KeysOf("FollowCam"); });
     ASSERT_GT(take.size(), 40u);
     ExpectSameKeys(take, again);
 }
@@ -153,8 +153,8 @@ TEST_P(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) 
     Matrix<double> scaled = Translation({4, 0, 0});
     for (int i = 0; i < 3; ++i) scaled.m[0][i] *= 2.0;
     SetKey("FollowCam", 0.0, scaled);
-    tool->attachedCam.remove();
-    tool->followCam.fixateTranslations = true;
+    tool_->attachedCam.remove();
+    tool_->followCam.fixateTranslations = true;
     RunX("FollowCam", 0, 1);
     const Matrix<double> after = World("FollowCam", kFrame);
     EXPECT_NEAR(util::Length(V{after.m[0][0], after.m[0][1], after.m[0][2]}), 2.0, 1e-12);
@@ -166,8 +166,8 @@ TEST_P(RuzovuZediziVizTool, FollowCamKeepsItsScaleAndAMissingTargetIsTheOrigin) 
 TEST_P(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 0; f <= 12; ++f)
         SetKey("AttachedCam", f * kFrame, Translation({0.4 * f, 0.3 * std::sin(f), 0.1 * f * f}));
-    tool->followCam.translationResponseFactor = 12.5;
-    tool->followCam.rotationMaxVelocity = 3.0;
+    tool_->followCam.translationResponseFactor = 12.5;
+    tool_->followCam.rotationMaxVelocity = 3.0;
     RunX("FollowCam", 0, 12);
     const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
     // The start frame the host keys as the first run begins, then frames 1 to 12 the runs key.
@@ -180,54 +180,56 @@ TEST_P(RuzovuZediziVizTool, ARestoredInstanceContinuesIdentically) {
 // undoing the clone takes the copies away again.
 TEST_P(RuzovuZediziVizTool, ACloneCopiesTheNodesAndFindsThem) {
     platform::win32::MessageBoxRecorder boxes;
-    ASSERT_EQ(core->CloneInstance("RuzovuZediziViz_01"), "RuzovuZediziViz_02");
+    ASSERT_EQ(core_->CloneInstance("RuzovuZediziViz_01"), "RuzovuZediziViz_02");
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
-    auto* copy = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance("RuzovuZediziViz_02")->GetObject());
+    auto* copy =
+        dynamic_cast<CRuzovuZediziVizObject*>(core_->FindInstance("RuzovuZediziViz_02")->GetObject());
     ASSERT_NE(copy, nullptr);
     ASSERT_NE(copy->followCam.node, nullptr);
     ASSERT_NE(copy->attachedCam.node, nullptr);
-    EXPECT_NE(copy->followCam.node, tool->followCam.node);
-    ASSERT_TRUE(host->Exists("RuzovuZediziViz_02_FollowCamTransform"));
-    EXPECT_EQ(host->Shape("RuzovuZediziViz_02_FollowCamTransform"), HostShape::Camera);
-    EXPECT_TRUE(host->Exists("RuzovuZediziViz_02_AttachedCamTransform"));
+    EXPECT_NE(copy->followCam.node, tool_->followCam.node);
+    ASSERT_TRUE(host_->Exists("RuzovuZediziViz_02_FollowCamTransform"));
+    EXPECT_EQ(host_->Shape("RuzovuZediziViz_02_FollowCamTransform"), HostShape::kCamera);
+    EXPECT_TRUE(host_->Exists("RuzovuZediziViz_02_AttachedCamTransform"));
 
-    ASSERT_TRUE(host->Undo());
-    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_02"), nullptr);
-    EXPECT_FALSE(host->Exists("RuzovuZediziViz_02_FollowCamTransform"));
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_EQ(core_->FindInstance("RuzovuZediziViz_02"), nullptr);
+    EXPECT_FALSE(host_->Exists("RuzovuZediziViz_02_FollowCamTransform"));
 }
 
 TEST_P(RuzovuZediziVizTool, DeletingTakesTheNodesAlongAndUndoBringsBothBack) {
     platform::win32::MessageBoxRecorder boxes;
     const std::string cam = "RuzovuZediziViz_01_FollowCamTransform";
-    ASSERT_TRUE(host->Exists(cam));
-    core->DeleteInstance("RuzovuZediziViz_01");
-    tool = nullptr;
-    instance = nullptr;
-    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
-    EXPECT_FALSE(host->Exists(cam));
-    EXPECT_FALSE(host->Exists("RuzovuZediziViz_01_AttachedCamTransform"));
+    ASSERT_TRUE(host_->Exists(cam));
+    core_->DeleteInstance("RuzovuZediziViz_01");
+    tool_ = nullptr;
+    instance_ = nullptr;
+    EXPECT_EQ(core_->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_FALSE(host_->Exists(cam));
+    EXPECT_FALSE(host_->Exists("RuzovuZediziViz_01_AttachedCamTransform"));
 
-    ASSERT_TRUE(host->Undo());
+    ASSERT_TRUE(host_->Undo());
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
-    auto* back = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance("RuzovuZediziViz_01")->GetObject());
+    auto* back =
+        dynamic_cast<CRuzovuZediziVizObject*>(core_->FindInstance("RuzovuZediziViz_01")->GetObject());
     ASSERT_NE(back, nullptr);
-    EXPECT_TRUE(host->Exists(cam));
+    EXPECT_TRUE(host_->Exists(cam));
     ASSERT_NE(back->followCam.node, nullptr);
     EXPECT_NE(back->attachedCam.node, nullptr);
 
-    ASSERT_TRUE(host->Redo());
-    EXPECT_EQ(core->FindInstance("RuzovuZediziViz_01"), nullptr);
-    EXPECT_FALSE(host->Exists(cam));
+    ASSERT_TRUE(host_->Redo());
+    EXPECT_EQ(core_->FindInstance("RuzovuZediziViz_01"), nullptr);
+    EXPECT_FALSE(host_->Exists(cam));
 
     // A new tool of the type makes the only set of nodes of that name.
-    ASSERT_FALSE(core->CreateTool("RuzovuZediziViz").empty());
-    EXPECT_EQ(host->CountShapes(HostShape::Camera), 2);
+    ASSERT_FALSE(core_->CreateTool("RuzovuZediziViz").empty());
+    EXPECT_EQ(host_->CountShapes(HostShape::kCamera), 2);
 }
 
 TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     // A pre-rigged model saved from the rig: its cameras are listed in its node information.
     util::xml::Element model;
-    core->WriteDescription(core->FindItem("RuzovuZediziViz_01"), model, 0);
+    core_->WriteDescription(core_->FindItem("RuzovuZediziViz_01"), model, 0);
     model.GetChild("name")->GetChildren().clear();
     model.GetChild("name")->AddChild(util::xml::Data("ChaseRig"));
     for (util::xml::Element& node : model.GetChild("nodeinfo")->GetChildren())
@@ -236,17 +238,17 @@ TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     file.AddChild(model);
     platform::win32::testing::TempFolder scratch;
     const std::string path = scratch.WriteFile("ChaseRig.prm", file.ToString());
-    host->WriteModelScene(path, model);
+    host_->WriteModelScene(path, model);
     int error = 0;
     ASSERT_NE(Library::Load(path, error), nullptr) << error;
 
     platform::win32::MessageBoxRecorder boxes;
-    ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig");
-    ASSERT_EQ(core->CreateTool("ChaseRig"), "ChaseRig_01");
+    ASSERT_EQ(core_->CreateTool("ChaseRig"), "ChaseRig");
+    ASSERT_EQ(core_->CreateTool("ChaseRig"), "ChaseRig_01");
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
     // The host name of the transform an instance's follow camera holds.
     const auto cameraOf = [&](const std::string& name) {
-        auto* object = dynamic_cast<CRuzovuZediziVizObject*>(core->FindInstance(name)->GetObject());
+        auto* object = dynamic_cast<CRuzovuZediziVizObject*>(core_->FindInstance(name)->GetObject());
         std::string transform;
         auto* node = object != nullptr ? dynamic_cast<CoreNode*>(object->followCam.node) : nullptr;
         if (node != nullptr) {
@@ -257,22 +259,22 @@ TEST_P(RuzovuZediziVizTool, AModelBringsItsNodesAndEachInstanceOfItOwnsASet) {
     };
     const std::string first = cameraOf("ChaseRig");
     const std::string second = cameraOf("ChaseRig_01");
-    ASSERT_TRUE(host->Exists(first)) << first;
-    ASSERT_TRUE(host->Exists(second)) << second;
+    ASSERT_TRUE(host_->Exists(first)) << first;
+    ASSERT_TRUE(host_->Exists(second)) << second;
     EXPECT_NE(first, second);
-    EXPECT_EQ(host->Shape(first), HostShape::Camera);
+    EXPECT_EQ(host_->Shape(first), HostShape::kCamera);
     EXPECT_EQ(second, "ChaseRig_01_FollowCamTransform");
 
     // Undo takes the second instance and the nodes its model brought away together.
-    ASSERT_TRUE(host->Undo());
-    EXPECT_EQ(core->FindInstance("ChaseRig_01"), nullptr);
-    EXPECT_FALSE(host->Exists(second));
-    EXPECT_TRUE(host->Exists(first));
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_EQ(core_->FindInstance("ChaseRig_01"), nullptr);
+    EXPECT_FALSE(host_->Exists(second));
+    EXPECT_TRUE(host_->Exists(first));
 }
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(RuzovuZediziVizTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->Page());
+    ExpectPageIs(*instance_, tool_->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, RuzovuZediziVizTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

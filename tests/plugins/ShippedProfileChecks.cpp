@@ -64,11 +64,11 @@ void ExpectValuesLoaded(const Element& profile, Instance& instance) {
             const Element& item = *group.GetChild("item", i);
             const int id = item.GetAttributeInt("id", -1);
             SCOPED_TRACE(item.GetAttribute("label"));
-            configadaptor::Node* node = instance.GetPage()->findById(id);
+            configadaptor::Node* node = instance.GetPage()->FindById(id);
             if (const auto* spinner = dynamic_cast<const element::Spinner*>(node)) {
                 const double value = BlobValue(item);
-                EXPECT_GE(value, spinner->getMin());
-                EXPECT_LE(value, spinner->getMax());
+                EXPECT_GE(value, spinner->GetMin());
+                EXPECT_LE(value, spinner->GetMax());
                 EXPECT_EQ(instance.ReadById(id), value);
             } else if (dynamic_cast<const element::CheckBox*>(node) != nullptr) {
                 const std::string text = item.GetText();

@@ -14,7 +14,7 @@ TEST(SinusoidWave, SettingsFollowTheUserValueFromTheKeyOneFrameEarlierAndAreKeye
     setting.set(0.0, 1.0);
     // One 0.04 s frame is two sub-steps of half a reference frame: 1 → 1.5 → 1.875 toward 3 at 0.5.
     EXPECT_DOUBLE_EQ(FollowSetting(setting, 3.0, 0.5, 0.04, 0.04), 1.875);
-    EXPECT_EQ(setting.getKeyCount(), 2);
+    EXPECT_EQ(setting.GetKeyCount(), 2);
     EXPECT_DOUBLE_EQ(setting.get(0.04), 1.875);
     // The next frame starts from the key just written, not from the first one.
     EXPECT_DOUBLE_EQ(FollowSetting(setting, 3.0, 0.5, 0.08, 0.04), 1.875 + 1.125 * 0.4375);
@@ -26,7 +26,7 @@ TEST(SinusoidWave, SettingsFollowTheUserValueFromTheKeyOneFrameEarlierAndAreKeye
     fresh.set(0.04, 5.0);
     EXPECT_DOUBLE_EQ(FollowSetting(fresh, 3.0, 0.5, 0.0, 0.04), 1.875);
     EXPECT_DOUBLE_EQ(FollowSetting(fresh, 3.0, 0.5, 0.0, 0.04), 1.875);
-    EXPECT_EQ(fresh.getKeyCount(), 2);
+    EXPECT_EQ(fresh.GetKeyCount(), 2);
     EXPECT_DOUBLE_EQ(fresh.get(0.0), 1.875);
 }
 
@@ -57,16 +57,16 @@ TEST(SinusoidWave, PointLiesAlongTheReferenceYRowAndIsDividedByW) {
 }
 
 TEST(SinusoidWave, HelperIsARibbonAlongOnePeriod) {
-    const util::CMesh_SinusMesh mesh;
-    constexpr int n = util::CMesh_SinusMesh::kSegments;
-    ASSERT_EQ(mesh.vertices.size(), 2u * (n + 1));
-    EXPECT_EQ(mesh.GetTriangleCount(), 2u * n);
+    const util::CMeshSinusMesh mesh;
+    constexpr int kN = util::CMeshSinusMesh::kSegments;
+    ASSERT_EQ(mesh.vertices.size(), 2u * (kN + 1));
+    EXPECT_EQ(mesh.GetTriangleCount(), 2u * kN);
     EXPECT_EQ(mesh.texFaces.size(), mesh.faces.size());
     // The crest at x = 0.5 and the trough at x = -0.5, each a tenth of a unit wide.
-    const auto& trough = mesh.vertices[2 * (n / 4)];
+    const auto& trough = mesh.vertices[2 * (kN / 4)];
     EXPECT_DOUBLE_EQ(trough.x, -0.5);
     EXPECT_DOUBLE_EQ(trough.y, -0.55);
-    EXPECT_DOUBLE_EQ(mesh.vertices[2 * (3 * n / 4) + 1].y, 0.55);
+    EXPECT_DOUBLE_EQ(mesh.vertices[2 * (3 * kN / 4) + 1].y, 0.55);
     for (int32_t index : mesh.faces) EXPECT_LT(index, static_cast<int32_t>(mesh.vertices.size()));
 }
 

@@ -33,33 +33,33 @@ protected:
 
     void SetUp() override {
         RegistryTest::SetUp();
-        host = MakeHostUnderTest(GetParam());
-        core = FindCore();
-        ASSERT_NE(core, nullptr);
-        instance = core->FindInstance(core->CreateTool(toolName_));
-        ASSERT_NE(instance, nullptr);
-        tool = dynamic_cast<Object*>(instance->GetObject());
-        ASSERT_NE(tool, nullptr);
+        host_ = MakeHostUnderTest(GetParam());
+        core_ = FindCore();
+        ASSERT_NE(core_, nullptr);
+        instance_ = core_->FindInstance(core_->CreateTool(toolName_));
+        ASSERT_NE(instance_, nullptr);
+        tool_ = dynamic_cast<Object*>(instance_->GetObject());
+        ASSERT_NE(tool_, nullptr);
     }
     void TearDown() override {
-        host.reset();
+        host_.reset();
         RegistryTest::TearDown();
     }
 
     // The host name of the instance's node `node`.
     std::string Name(const std::string& node) const { return instanceName_ + "_" + node + "Transform"; }
-    util::Matrix<double> World(const std::string& node, double t) { return host->World(Name(node), t); }
-    util::Matrix<double> Local(const std::string& node, double t) { return host->Local(Name(node), t); }
-    HostKeys KeysOf(const std::string& node) { return host->Keys(Name(node)); }
+    util::Matrix<double> World(const std::string& node, double t) { return host_->World(Name(node), t); }
+    util::Matrix<double> Local(const std::string& node, double t) { return host_->Local(Name(node), t); }
+    HostKeys KeysOf(const std::string& node) { return host_->Keys(Name(node)); }
     void SetKey(const std::string& node, double t, const util::Matrix<double>& local) {
-        host->SetKey(Name(node), t, local);
+        host_->SetKey(Name(node), t, local);
     }
 
     using Loaded = std::unique_ptr<Object, void (*)(Object*)>;
     // Another tool object of the same instance that reads the saved state back.
     Loaded Reload() {
         Loaded loaded(new Object({nullptr, instanceName_}), [](Object* object) { object->release(); });
-        loaded->core = instance;
+        loaded->core = instance_;
         return loaded;
     }
 
@@ -68,14 +68,14 @@ protected:
     // frame `from` over the frames up to `to`. `node` first loses its keys after `from`, so what it
     // answers are the keys that this run wrote.
     Keys Continue(Object& object, const std::string& node, int from, int to) {
-        host->RemoveKeysFrom(Name(node), (from + 1) * kFrame);
+        host_->RemoveKeysFrom(Name(node), (from + 1) * kFrame);
         const Driving driving(*this);
-        host->SetCurrentTime(from * kFrame);
-        host->Adaptor().prepareRecording({instance});
+        host_->SetCurrentTime(from * kFrame);
+        host_->Adaptor().prepareRecording({instance_});
         object.begin(from * kFrame);
         for (int f = from + 1; f <= to; ++f) object.step(f * kFrame);
         object.end();
-        host->Adaptor().finishRecording();
+        host_->Adaptor().finishRecording();
         return KeysOf(node);
     }
 
@@ -83,8 +83,8 @@ protected:
     // with a tool object restored from that state, and expects both runs to write `node`'s keys
     // identically, bit for bit. Answers the original run's keys.
     Keys ExpectRestoredContinuesIdentically(const std::string& node, int from, int to) {
-        EXPECT_EQ(tool->store(), 0);
-        const Keys original = Continue(*tool, node, from, to);
+        EXPECT_EQ(tool_->store(), 0);
+        const Keys original = Continue(*tool_, node, from, to);
         Loaded loaded = Reload();
         EXPECT_EQ(loaded->restore(), 0);
         const Keys restored = Continue(*loaded, node, from, to);
@@ -98,7 +98,7 @@ protected:
         std::vector<double> xs;
         BeginRun(from * kFrame, false);
         for (int f = from + 1; f <= to; ++f) {
-            instance->Step(f * kFrame);
+            instance_->Step(f * kFrame);
             xs.push_back(World(node, f * kFrame).m[3][0]);
         }
         EndRun();
@@ -109,14 +109,14 @@ protected:
     // finishes an edit there (a button or check box: 1 presses or checks it): one host undo step.
     // False when the page has no such element.
     bool EditOnPage(const std::string& label, double value = 1.0) {
-        configadaptor::Node* found = FindOnPage(instance->GetPage(), label);
+        configadaptor::Node* found = FindOnPage(instance_->GetPage(), label);
         if (found == nullptr) return false;
         found->setValue(value);
         return true;
     }
     static configadaptor::Node* FindOnPage(configadaptor::Node* node, const std::string& label) {
         if (node == nullptr || node->getLabel() == label) return node;
-        for (const auto& child : node->getChildren())
+        for (const auto& child : node->GetChildren())
             if (auto* found = FindOnPage(child.get(), label)) return found;
         return nullptr;
     }
@@ -125,28 +125,28 @@ protected:
     // the host prepares (and keys there) the instance's channels, then the instance begins; the host answers
     // recording until EndRun().
     void BeginRun(double t, bool resimulating) {
-        host->SetRecording(true);
-        host->SetCurrentTime(t);
-        host->Adaptor().prepareRecording({instance});
-        instance->BeginRecord(t, resimulating);
+        host_->SetRecording(true);
+        host_->SetCurrentTime(t);
+        host_->Adaptor().prepareRecording({instance_});
+        instance_->BeginRecord(t, resimulating);
     }
     // Ends the run BeginRun() began, and lets the host commit what it keyed.
     void EndRun() {
-        instance->EndRecord();
-        host->Adaptor().finishRecording();
-        host->SetRecording(false);
+        instance_->EndRecord();
+        host_->Adaptor().finishRecording();
+        host_->SetRecording(false);
     }
 
-    std::unique_ptr<HostUnderTest> host;
-    CoreImplementation* core = nullptr;
-    Instance* instance = nullptr;
-    Object* tool = nullptr;
+    std::unique_ptr<HostUnderTest> host_;
+    CoreImplementation* core_ = nullptr;
+    Instance* instance_ = nullptr;
+    Object* tool_ = nullptr;
 
     // While it lives, the test drives the tool as the record loop would: the host answers recording.
     class Driving {
     public:
-        explicit Driving(ToolOnHost& fixture) : fixture_(fixture) { fixture_.host->SetRecording(true); }
-        ~Driving() { fixture_.host->SetRecording(false); }
+        explicit Driving(ToolOnHost& fixture) : fixture_(fixture) { fixture_.host_->SetRecording(true); }
+        ~Driving() { fixture_.host_->SetRecording(false); }
         Driving(const Driving&) = delete;
         Driving& operator=(const Driving&) = delete;
 

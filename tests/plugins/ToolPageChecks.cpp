@@ -29,31 +29,31 @@ struct ItemCheck {
         EXPECT_NE(e, nullptr) << item.name << " is another kind of item";
         if (e == nullptr) return nullptr;
         EXPECT_EQ(e->getLabel(), item.name);
-        EXPECT_EQ(e->getTooltip(), item.help) << item.name;
-        EXPECT_EQ(e->getCallback(), item.callback) << item.name;
+        EXPECT_EQ(e->GetTooltip(), item.help) << item.name;
+        EXPECT_EQ(e->GetCallback(), item.callback) << item.name;
         return e;
     }
     template <class T>
     void operator()(const addon::SpinnerOf<T>& item) const {
         using Element = std::conditional_t<std::is_integral_v<T>, element::Spinner_Int, element::Spinner>;
         if (const auto* e = Common<Element>(item)) {
-            EXPECT_EQ(e->getVariable(), item.value) << item.name;
-            EXPECT_EQ(e->getMin(), item.min) << item.name;
-            EXPECT_EQ(e->getMax(), item.max) << item.name;
-            EXPECT_EQ(e->getStep(), item.step) << item.name;
-            EXPECT_EQ(e->getSetting(), item.setting) << item.name;
+            EXPECT_EQ(e->GetVariable(), item.value) << item.name;
+            EXPECT_EQ(e->GetMin(), item.min) << item.name;
+            EXPECT_EQ(e->GetMax(), item.max) << item.name;
+            EXPECT_EQ(e->GetStep(), item.step) << item.name;
+            EXPECT_EQ(e->GetSetting(), item.setting) << item.name;
         }
         EXPECT_EQ(instance.findInputChannel("Spinner: " + item.name) != nullptr, item.channel) << item.name;
     }
     void operator()(const addon::CheckBoxItem& item) const {
         if (const auto* e = Common<element::CheckBox>(item)) {
-            EXPECT_EQ(e->getVariable(), item.value) << item.name;
+            EXPECT_EQ(e->GetVariable(), item.value) << item.name;
         }
     }
     void operator()(const addon::ComboBoxItem& item) const {
         if (const auto* e = Common<element::ComboBox>(item)) {
-            EXPECT_EQ(e->getVariable(), item.value) << item.name;
-            EXPECT_EQ(e->getItems(), item.items) << item.name;
+            EXPECT_EQ(e->GetVariable(), item.value) << item.name;
+            EXPECT_EQ(e->GetItems(), item.items) << item.name;
         }
     }
     void operator()(const addon::ButtonItem& item) const { Common<element::Button>(item); }
@@ -64,12 +64,12 @@ struct ItemCheck {
 void ExpectPageIs(Instance& instance, const addon::ToolPage& table) {
     const element::Root* page = instance.GetPage();
     ASSERT_NE(page, nullptr);
-    ASSERT_EQ(page->countChildren(), table.size());
+    ASSERT_EQ(page->CountChildren(), table.size());
     for (size_t g = 0; g < table.size(); ++g) {
         const configadaptor::Node* group = page->getChild(g);
         EXPECT_EQ(group->getLabel(), table[g].name);
-        EXPECT_EQ(group->getTooltip(), table[g].help) << table[g].name;
-        ASSERT_EQ(group->countChildren(), table[g].items.size()) << table[g].name;
+        EXPECT_EQ(group->GetTooltip(), table[g].help) << table[g].name;
+        ASSERT_EQ(group->CountChildren(), table[g].items.size()) << table[g].name;
         for (size_t i = 0; i < table[g].items.size(); ++i)
             std::visit(ItemCheck{instance, *group->getChild(i)}, table[g].items[i]);
     }

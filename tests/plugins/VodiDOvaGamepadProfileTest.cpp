@@ -44,15 +44,15 @@ public:
 
     ud::Control& Find(const std::string& type, int index) {
         for (ud::Control& control : controls_)
-            if (control.getType() == type && control.getIndex() == index) return control;
+            if (control.GetType() == type && control.GetIndex() == index) return control;
         throw std::out_of_range(type);
     }
 
 private:
     void Add(uint32_t kind, const std::string& type, int index) {
         ud::Control& control = controls_.emplace_back(this, kind, 0.1);
-        control.setType(type);
-        control.setIndex(index);
+        control.SetType(type);
+        control.SetIndex(index);
     }
     std::deque<ud::Control> controls_;
 };
@@ -61,18 +61,18 @@ class VodiDOvaGamepadProfile : public ToolOnHost<CVodiDOvaObject> {
 protected:
     VodiDOvaGamepadProfile() : ToolOnHost("VodiDOva", "VodiDOva_01") {}
     void SetUp() override {
-        ud::DeviceRegistry::Instance().shutdown();
+        ud::DeviceRegistry::Instance().Shutdown();
         ToolOnHost::SetUp();
     }
     void TearDown() override {
         ToolOnHost::TearDown();
-        ud::DeviceRegistry::Instance().shutdown();
+        ud::DeviceRegistry::Instance().Shutdown();
     }
-    ud::Property& Channel(const char* name) { return *instance->findInputChannel(name); }
+    ud::Property& Channel(const char* name) { return *instance_->findInputChannel(name); }
 };
 
 TEST_P(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAnyPad) {
-    InputProfileManager& inputs = instance->GetTool().GetInputProfileManager();
+    InputProfileManager& inputs = instance_->GetTool().GetInputProfileManager();
     EXPECT_EQ(inputs.ListProfiles(), Names{kProfile});
     const std::string file = ":/torvasuite/data/vodidova/inputprofiles/Example Gamepad.cip";
     EXPECT_EQ(inputs.GetProfileFile(kProfile), file);
@@ -80,17 +80,17 @@ TEST_P(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAny
     ExpectShippedFileForm(file);
 
     auto* pad = new Gamepad;
-    ASSERT_EQ(core->LoadInputProfile(instance->GetName(), kProfile), 0) << "every binding finds the pad";
-    EXPECT_EQ(instance->GetInputProfileName(), kProfile);
+    ASSERT_EQ(core_->LoadInputProfile(instance_->GetName(), kProfile), 0) << "every binding finds the pad";
+    EXPECT_EQ(instance_->GetInputProfileName(), kProfile);
     std::set<const ud::Control*> bound;
     for (const char* name : CVodiDOvaObject::kInputNames) {
         SCOPED_TRACE(name);
         const ud::Property& channel = Channel(name);
         ASSERT_NE(channel.getControl(), nullptr);
         EXPECT_EQ(channel.getControl()->getDevice(), pad);
-        EXPECT_NE(channel.getAccepts() & channel.getControl()->getKind(), 0u)
+        EXPECT_NE(channel.GetAccepts() & channel.getControl()->GetKind(), 0u)
             << "a control the channel takes";
-        EXPECT_EQ(channel.getExponent(), 1.3);
+        EXPECT_EQ(channel.GetExponent(), 1.3);
         bound.insert(channel.getControl());
     }
     EXPECT_EQ(bound.size(), CVodiDOvaObject::kInputNames.size()) << "no control drives two channels";
@@ -120,9 +120,9 @@ TEST_P(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAny
 
     // Pushing the left stick up flies the camera forward, along its own -z.
     pad->Find("Axis", 1).setValue(-1.0);
-    instance->BeginRecord(0.0, false);
-    for (int f = 1; f <= 10; ++f) instance->Step(f * kFrame);
-    instance->EndRecord();
+    instance_->BeginRecord(0.0, false);
+    for (int f = 1; f <= 10; ++f) instance_->Step(f * kFrame);
+    instance_->EndRecord();
     EXPECT_LT(Local("VodiDOva", 10 * kFrame).m[3][2], -0.01);
 }
 

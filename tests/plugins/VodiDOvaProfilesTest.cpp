@@ -51,21 +51,21 @@ protected:
         unidevice::Control brake(nullptr, unidevice::kAnyControl, 0.0);
         std::map<std::string, std::string> bodies; // profile -> instance
         for (const std::string& profile : profiles) {
-            const std::string name = core->CreateTool("VodiDOva");
-            Instance* body = core->FindInstance(name);
-            if (body == nullptr || !core->LoadProfile(name, profile)) {
+            const std::string name = core_->CreateTool("VodiDOva");
+            Instance* body = core_->FindInstance(name);
+            if (body == nullptr || !core_->LoadProfile(name, profile)) {
                 ADD_FAILURE() << profile << " does not load";
                 continue;
             }
-            body->findInputChannel("Forw/Backw Force")->setControl(&forward);
-            body->findInputChannel("Yaw Force (Right/Left)")->setControl(&yaw);
-            body->findInputChannel("Brake All")->setControl(&brake);
+            body->findInputChannel("Forw/Backw Force")->SetControl(&forward);
+            body->findInputChannel("Yaw Force (Right/Left)")->SetControl(&yaw);
+            body->findInputChannel("Brake All")->SetControl(&brake);
             bodies[profile] = name;
         }
 
         // Before each tick the controls take the values of the frame that tick steps.
         RecordAndResimulateLoopTake<int>(
-            *core, *host, kRunFrames * kFrame, [] { return 0; },
+            *core_, *host_, kRunFrames * kFrame, [] { return 0; },
             [&](double t) {
                 const long f = std::lround(t / kFrame) + 1;
                 forward.setValue(f <= kPushFrames ? 1.0 : 0.0);
@@ -78,9 +78,9 @@ protected:
         for (const auto& [profile, name] : bodies) {
             const std::string camera = name + "_VodiDOvaTransform";
             BodyRun& run = runs[profile];
-            Matrix<double> before = host->World(camera, 0.0);
+            Matrix<double> before = host_->World(camera, 0.0);
             for (int f = 1; f <= kRunFrames; ++f) {
-                const Matrix<double> now = host->World(camera, f * kFrame);
+                const Matrix<double> now = host_->World(camera, f * kFrame);
                 const util::Vector3<double> moved{now.m[3][0] - before.m[3][0], now.m[3][1] - before.m[3][1],
                                                   now.m[3][2] - before.m[3][2]};
                 run.moved.push_back(util::Length(moved));
@@ -93,7 +93,7 @@ protected:
 };
 
 TEST_P(VodiDOvaProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
-    ExpectShippedConfigProfiles(*core, *instance, "vodidova", kShipped);
+    ExpectShippedConfigProfiles(*core_, *instance_, "vodidova", kShipped);
 }
 
 // How far the camera travels, and turns, until the brake.

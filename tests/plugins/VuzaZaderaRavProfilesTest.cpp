@@ -22,14 +22,14 @@ protected:
 };
 
 TEST_P(VuzaZaderaRavProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {
-    ExpectShippedConfigProfiles(*core, *instance, "vezizazav", kShipped);
+    ExpectShippedConfigProfiles(*core_, *instance_, "vezizazav", kShipped);
 }
 
 // Both are smoothing follow cameras: each trails the moving target by a real distance rather than
 // sticking to it, never passes the goal, and comes to rest on it while the target holds still.
 TEST_P(VuzaZaderaRavProfiles, EachProfileSmoothsTheTargetWithoutOvershootAndSettles) {
     const std::map<std::string, FollowCamRun> runs =
-        RecordFollowCamProfiles(*core, *host, "VezizaZav", kShipped);
+        RecordFollowCamProfiles(*core_, *host_, "VezizaZav", kShipped);
     ASSERT_EQ(runs.size(), kShipped.size());
     for (const auto& [name, run] : runs) {
         SCOPED_TRACE(name);

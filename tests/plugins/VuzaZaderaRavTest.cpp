@@ -37,11 +37,11 @@ protected:
 };
 
 TEST_P(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
-    EXPECT_EQ(host->Shape(Name("FollowCam")), HostShape::Camera);
+    EXPECT_EQ(host_->Shape(Name("FollowCam")), HostShape::kCamera);
     EXPECT_EQ(World("AttachedCam", 0.0), Matrix<double>());
 
     util::xml::Element profile;
-    instance->WriteConfiguration(profile, "Mine");
+    instance_->WriteConfiguration(profile, "Mine");
     ASSERT_EQ(profile.CountChildren("group"), 2u);
     const util::xml::Element* modes = profile.GetChild("group", 0);
     const util::xml::Element* camera = profile.GetChild("group", 1);
@@ -51,10 +51,10 @@ TEST_P(VuzaZaderaRavTool, AnswersToItsTypeNameAndBuildsBothCamerasAndItsPage) {
     EXPECT_EQ(modes->GetChild("item", 0)->GetAttribute("label"), "Hide AttachedCam");
     EXPECT_EQ(modes->GetChild("item", 1)->GetAttribute("label"), "Hide FollowCam");
     ASSERT_EQ(camera->CountChildren("item"), 2u);
-    EXPECT_NE(instance->findInputChannel("Spinner: Translation Response Factor"), nullptr);
-    EXPECT_NE(instance->findInputChannel("Spinner: Rotation Response Factor"), nullptr);
-    EXPECT_EQ(tool->followCam.translationResponseFactor, 0.1);
-    EXPECT_EQ(tool->followCam.rotationResponseFactor, 0.4);
+    EXPECT_NE(instance_->findInputChannel("Spinner: Translation Response Factor"), nullptr);
+    EXPECT_NE(instance_->findInputChannel("Spinner: Rotation Response Factor"), nullptr);
+    EXPECT_EQ(tool_->followCam.translationResponseFactor, 0.1);
+    EXPECT_EQ(tool_->followCam.rotationResponseFactor, 0.4);
 }
 
 TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
@@ -67,7 +67,7 @@ TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
     // Two sub-steps of 0.1 × 0.5 for translation and 0.4 × 0.5 for rotation, first towards the
     // AttachedCam, then the FollowCam towards the moved intermediate pose.
     const double stageOne = 10.0 * (1.0 - 0.95 * 0.95);
-    EXPECT_NEAR(tool->followCam.intermediatePosition.x, stageOne, 1e-12);
+    EXPECT_NEAR(tool_->followCam.intermediatePosition.x, stageOne, 1e-12);
     const Matrix<double> follow = World("FollowCam", kFrame);
     EXPECT_NEAR(follow.m[3][0], stageOne * (1.0 - 0.95 * 0.95), 1e-12);
 
@@ -77,16 +77,16 @@ TEST_P(VuzaZaderaRavTool, EachStageClosesAFixedShareOfTheGapPerSubStep) {
         return q;
     };
     const Q m = blend({}, turned);
-    ExpectSameRotation(tool->followCam.intermediateRotation, m);
+    ExpectSameRotation(tool_->followCam.intermediateRotation, m);
     ExpectSameRotation(util::ToQTransform(follow).rotation, blend({}, m));
 
     // The intermediate pose is what the record keeps for that time.
-    EXPECT_EQ(tool->memory.get(kFrame), tool->followCam.GetState());
+    EXPECT_EQ(tool_->memory.get(kFrame), tool_->followCam.GetState());
 }
 
 TEST_P(VuzaZaderaRavTool, AResponseOfTwoMakesTheFollowCamCoincide) {
-    tool->followCam.translationResponseFactor = 2.0;
-    tool->followCam.rotationResponseFactor = 2.0;
+    tool_->followCam.translationResponseFactor = 2.0;
+    tool_->followCam.rotationResponseFactor = 2.0;
     for (int f = 0; f <= 10; ++f)
         SetKey("AttachedCam", f * kFrame,
                Pose({0.5 * f, std::sin(f), 0}, util::EulerXYZToQuat(V{0.1 * f, 0.3 * f, 0})));
@@ -116,10 +116,10 @@ TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
     EXPECT_NEAR(util::Length(V{last.m[1][0], last.m[1][1], last.m[1][2]}), 3.0, 1e-12);
 
     // A sign-flipped intermediate rotation is the same rotation: the stages stay on one side.
-    const auto pose = tool->followCam.GetState();
+    const auto pose = tool_->followCam.GetState();
     BeginRun(100 * kFrame, false);
-    tool->followCam.SetState({pose.translation, -pose.rotation});
-    instance->Step(101 * kFrame);
+    tool_->followCam.SetState({pose.translation, -pose.rotation});
+    instance_->Step(101 * kFrame);
     EndRun();
     ExpectSameRotation(util::ToQTransform(World("FollowCam", 101 * kFrame)).rotation, Q{});
 
@@ -129,14 +129,14 @@ TEST_P(VuzaZaderaRavTool, SmoothsWithoutOvershootKeepsScaleAndReSimulatesTheSame
 }
 
 TEST_P(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCameras) {
-    tool->followCam.translationResponseFactor = 0.25;
-    tool->followCam.rotationResponseFactor = 0.75;
-    tool->hideFollowCam = true;
+    tool_->followCam.translationResponseFactor = 0.25;
+    tool_->followCam.rotationResponseFactor = 0.75;
+    tool_->hideFollowCam = true;
     RunX("FollowCam", 0, 3); // four keys: the start and three steps
-    ASSERT_EQ(tool->store(), 0);
+    ASSERT_EQ(tool_->store(), 0);
 
     uint32_t size = 0;
-    const uint8_t* bytes = instance->getToolData(&size);
+    const uint8_t* bytes = instance_->getToolData(&size);
     const auto record = util::DataChunk::FromBytes(bytes, size);
     ASSERT_TRUE(record.has_value());
     EXPECT_EQ(record->GetName(), "VezizaZavDataChunk");
@@ -160,31 +160,31 @@ TEST_P(VuzaZaderaRavTool, SavedStateHasTheNamedFieldsReadsBackAndNeedsBothCamera
     EXPECT_TRUE(loaded->hideFollowCam);
     EXPECT_EQ(loaded->followCam.translationResponseFactor, 0.25);
     EXPECT_EQ(loaded->followCam.rotationResponseFactor, 0.75);
-    EXPECT_EQ(loaded->memory.getKeyCount(), 4);
-    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool->memory.get(2 * kFrame));
+    EXPECT_EQ(loaded->memory.GetKeyCount(), 4);
+    EXPECT_EQ(loaded->memory.get(2 * kFrame), tool_->memory.get(2 * kFrame));
 
-    tool->followCam.remove();
+    tool_->followCam.remove();
     EXPECT_EQ(Reload()->restore(), 1);
 }
 
 TEST_P(VuzaZaderaRavTool, HideBoxesHideTheirCameraAndUndoBringsItBack) {
     // The page writes the flag, then calls back; the host's undo and redo come back as events.
     ASSERT_TRUE(EditOnPage("Hide AttachedCam"));
-    EXPECT_FALSE(host->ShapeVisible(Name("AttachedCam")));
-    EXPECT_TRUE(host->ShapeVisible(Name("FollowCam")));
-    ASSERT_TRUE(host->Undo());
-    EXPECT_FALSE(tool->hideAttachedCam);
-    EXPECT_TRUE(host->ShapeVisible(Name("AttachedCam")));
-    ASSERT_TRUE(host->Redo());
-    EXPECT_TRUE(tool->hideAttachedCam);
-    EXPECT_FALSE(host->ShapeVisible(Name("AttachedCam")));
+    EXPECT_FALSE(host_->ShapeVisible(Name("AttachedCam")));
+    EXPECT_TRUE(host_->ShapeVisible(Name("FollowCam")));
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_FALSE(tool_->hideAttachedCam);
+    EXPECT_TRUE(host_->ShapeVisible(Name("AttachedCam")));
+    ASSERT_TRUE(host_->Redo());
+    EXPECT_TRUE(tool_->hideAttachedCam);
+    EXPECT_FALSE(host_->ShapeVisible(Name("AttachedCam")));
 
     // "Re-Initialize" makes the next run start the intermediate stage on the AttachedCam again.
     RunX("FollowCam", 0, 2);
     SetKey("AttachedCam", 0.0, Pose({4, 0, 0}));
     ASSERT_TRUE(EditOnPage("Re-Initialize"));
     BeginRun(0.0, false);
-    EXPECT_EQ(tool->followCam.intermediatePosition.x, 4.0);
+    EXPECT_EQ(tool_->followCam.intermediatePosition.x, 4.0);
     EndRun();
 }
 
@@ -196,7 +196,7 @@ TEST_P(VuzaZaderaRavTool, ALoopTakeReSimulatesToTheSameFollowCamKeys) {
                Pose({0.1 * f, 0.3 * std::sin(f), 0.0}, util::EulerXYZToQuat(V{0.0, 0.2 * f, 0.0})));
     using Keys = HostKeys;
     const auto [take, again] =
-        RecordAndResimulateLoopTake<Keys>(*core, *host, 2.0, [this] { return KeysOf("FollowCam"); });
+        RecordAndResimulateLoopTake<Keys>(*core_, *host_, 2.0, [this] { return KeysOf("FollowCam"); });
     ASSERT_GT(take.size(), 40u);
     ExpectSameKeys(take, again);
 }
@@ -206,8 +206,8 @@ TEST_P(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
     for (int f = 0; f <= 12; ++f)
         SetKey("AttachedCam", f * kFrame,
                Pose({0.4 * f, 0.3 * std::sin(f), 0.0}, util::EulerXYZToQuat(V{0.1 * f, 0.2 * f, 0.0})));
-    tool->followCam.translationResponseFactor = 0.25;
-    tool->followCam.rotationResponseFactor = 0.75;
+    tool_->followCam.translationResponseFactor = 0.25;
+    tool_->followCam.rotationResponseFactor = 0.75;
     RunX("FollowCam", 0, 12);
     const Keys original = ExpectRestoredContinuesIdentically("FollowCam", 6, 12);
     // The start frame the host keys as the first run begins, then frames 1 to 12 the runs key.
@@ -218,7 +218,7 @@ TEST_P(VuzaZaderaRavTool, ARestoredInstanceContinuesIdentically) {
 
 // The page the core built is the tool's own table, item for item.
 TEST_P(VuzaZaderaRavTool, PageIsTheToolsTable) {
-    ExpectPageIs(*instance, tool->Page());
+    ExpectPageIs(*instance_, tool_->Page());
 }
 
 INSTANTIATE_TEST_SUITE_P(, VuzaZaderaRavTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);

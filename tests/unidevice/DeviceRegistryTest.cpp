@@ -20,7 +20,7 @@ HWND FakeWindow() {
 
 TEST_F(DeviceRegistryTest, DetectionIsStrictAndTheEarliestWinsATie) {
     auto* driver = new DummyDriver;
-    EXPECT_EQ(registry.detectChange(), nullptr) << "no devices";
+    EXPECT_EQ(registry_.detectChange(), nullptr) << "no devices";
 
     auto* a = new TestDevice("A", 3);
     auto* b = new TestDevice("B", 2);
@@ -29,10 +29,10 @@ TEST_F(DeviceRegistryTest, DetectionIsStrictAndTheEarliestWinsATie) {
 
     // Every case starts from rest.
     auto detect = [&](std::vector<double> av, std::vector<double> bv, std::vector<Control*> exclude = {}) {
-        registry.clearAll();
+        registry_.clearAll();
         a->next = std::move(av);
         b->next = std::move(bv);
-        return registry.detectChange(exclude);
+        return registry_.detectChange(exclude);
     };
     EXPECT_EQ(detect({0.1, -0.1, 0.0}, {0.0, 0.0}), nullptr) << "exactly the threshold is no change";
     EXPECT_EQ(detect({0.1, 0.5, 0.5}, {0.0, 0.0}), a->getControl(1)) << "earlier control wins a tie";
@@ -50,8 +50,8 @@ TEST_F(DeviceRegistryTest, DetectionIsStrictAndTheEarliestWinsATie) {
 TEST_F(DeviceRegistryTest, DriversPassTheirWindowAndCallEveryDevice) {
     auto* dummy = new DummyDriver;
     auto* win = new WinDriver;
-    EXPECT_EQ(registry.findDriver("windriver"), win);
-    win->setWindow(FakeWindow());
+    EXPECT_EQ(registry_.findDriver("windriver"), win);
+    win->SetWindow(FakeWindow());
 
     auto* keys = new TestDevice("Keys", 1, kBinaryControl);
     auto* mouse = new TestDevice("Mouse", 1);
@@ -62,25 +62,25 @@ TEST_F(DeviceRegistryTest, DriversPassTheirWindowAndCallEveryDevice) {
     keys->startResult = false;
     keys->resyncs = false;
 
-    EXPECT_FALSE(registry.startAll());
+    EXPECT_FALSE(registry_.startAll());
     EXPECT_EQ(pad->windows.size(), 1u) << "started after an earlier device failed";
-    EXPECT_EQ(registry.resyncAll(), 2);
-    registry.updateAll();
+    EXPECT_EQ(registry_.resyncAll(), 2);
+    registry_.updateAll();
     EXPECT_EQ(keys->windows, (std::vector<HWND>{nullptr, nullptr, nullptr}));
     EXPECT_EQ(mouse->windows, (std::vector<HWND>{FakeWindow(), FakeWindow(), FakeWindow()}));
 
     // Destroying a device takes it off its driver's list and the registry's.
     keys->destroy();
     EXPECT_EQ(dummy->getDevice(0), pad);
-    EXPECT_TRUE(registry.startAll());
+    EXPECT_TRUE(registry_.startAll());
 
     // An unlisted device is inserted at a position up to the end, and takes a devindex then.
     auto* late = new TestDevice("Pad", 1, kFiniteControl, false);
-    EXPECT_FALSE(registry.insertDevice(late, 3)) << "beyond the end";
-    ASSERT_TRUE(registry.insertDevice(late, 1));
-    EXPECT_EQ(registry.getDevice(1), late);
-    EXPECT_EQ(registry.getDevice(2), pad);
-    EXPECT_EQ(late->getDevIndex(), 1);
+    EXPECT_FALSE(registry_.InsertDevice(late, 3)) << "beyond the end";
+    ASSERT_TRUE(registry_.InsertDevice(late, 1));
+    EXPECT_EQ(registry_.getDevice(1), late);
+    EXPECT_EQ(registry_.getDevice(2), pad);
+    EXPECT_EQ(late->GetDevIndex(), 1);
 }
 
 TEST_F(DeviceRegistryTest, ShutdownDestroysDevicesThenDriversLastFirst) {
@@ -98,14 +98,14 @@ TEST_F(DeviceRegistryTest, ShutdownDestroysDevicesThenDriversLastFirst) {
         void destroy() override {}
     } kept;
 
-    registry.shutdown();
+    registry_.Shutdown();
     EXPECT_EQ(log,
               (std::vector<std::string>{"TrinaryEmulator", "Pad", "Keyboard", "windriver", "dummydriver"}));
-    EXPECT_EQ(registry.getDriverCount(), 0);
-    EXPECT_EQ(kept.getRegistry(), nullptr);
+    EXPECT_EQ(registry_.GetDriverCount(), 0);
+    EXPECT_EQ(kept.GetRegistry(), nullptr);
 
     // The registry starts afresh.
-    EXPECT_EQ((new TestDevice("Pad", 1))->getDevIndex(), 0);
+    EXPECT_EQ((new TestDevice("Pad", 1))->GetDevIndex(), 0);
 }
 
 } // namespace

@@ -22,9 +22,9 @@ TEST_F(DeviceIdentity, DevicesOfOneNameAreToldApartByDevindex) {
     auto* first = new TestDevice("Wheel", 2);
     auto* other = new TestDevice("Pedals", 1);
     auto* second = new TestDevice("Wheel", 2);
-    EXPECT_EQ(first->getDevIndex(), 0);
-    EXPECT_EQ(other->getDevIndex(), 0);
-    EXPECT_EQ(second->getDevIndex(), 1);
+    EXPECT_EQ(first->GetDevIndex(), 0);
+    EXPECT_EQ(other->GetDevIndex(), 0);
+    EXPECT_EQ(second->GetDevIndex(), 1);
 
     util::xml::Element a, b;
     EXPECT_EQ(first->getControl(1)->toXml(a).ToString(),
@@ -33,15 +33,15 @@ TEST_F(DeviceIdentity, DevicesOfOneNameAreToldApartByDevindex) {
     EXPECT_EQ(second->getControl(1)->toXml(b).ToString(),
               "<control device=\"Wheel\" devindex=\"1\" type=\"Axis\" index=\"1\">\n"
               "\t<description>Axis 1</description>\n</control>");
-    EXPECT_EQ(registry.findControl(a), first->getControl(1));
-    EXPECT_EQ(registry.findControl(b), second->getControl(1));
+    EXPECT_EQ(registry_.findControl(a), first->getControl(1));
+    EXPECT_EQ(registry_.findControl(b), second->getControl(1));
 
     // Without the first, a binding without devindex finds the second; a new one takes devindex 0.
     first->destroy();
-    EXPECT_EQ(registry.findControl(a), second->getControl(1));
+    EXPECT_EQ(registry_.findControl(a), second->getControl(1));
     auto* third = new TestDevice("Wheel", 1);
-    EXPECT_EQ(third->getDevIndex(), 0);
-    EXPECT_EQ(registry.findDevice(a), second) << "registry order, not devindex order";
+    EXPECT_EQ(third->GetDevIndex(), 0);
+    EXPECT_EQ(registry_.findDevice(a), second) << "registry order, not devindex order";
 }
 
 TEST_F(ControlIdentity, MatchingRules) {
@@ -64,7 +64,7 @@ TEST_F(ControlIdentity, MatchingRules) {
         {"<control device=\"Stick\" type=\"Axis\"/>", nullptr}, // index is required
         {"<control device=\"Stick\" type=\"Axis\" index=\"7\"/>", nullptr},
     };
-    for (const Case& c : cases) EXPECT_EQ(registry.findControl(Xml(c.xml)), c.expected) << c.xml;
+    for (const Case& c : cases) EXPECT_EQ(registry_.findControl(Xml(c.xml)), c.expected) << c.xml;
 }
 
 } // namespace

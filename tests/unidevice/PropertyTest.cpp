@@ -18,7 +18,7 @@ TEST(PropertyValue, ShapesTheControlValue) {
     Control axis(nullptr, kFiniteControl, 0.1);
     Property property("Steer", kFiniteControl);
     EXPECT_EQ(property.getValue(), 0.0) << "unbound: the offset";
-    property.setControl(&axis);
+    property.SetControl(&axis);
     auto at = [&](double x) {
         axis.setValue(x);
         return property.getValue();
@@ -30,18 +30,18 @@ TEST(PropertyValue, ShapesTheControlValue) {
     EXPECT_DOUBLE_EQ(at(1.0), 1.0);
     EXPECT_DOUBLE_EQ(at(-1.0), -1.0);
 
-    property.setDeadzone(0.0);
-    property.setExponent(2.0);
+    property.SetDeadzone(0.0);
+    property.SetExponent(2.0);
     EXPECT_DOUBLE_EQ(at(0.5), 0.25);
     EXPECT_DOUBLE_EQ(at(-0.5), -0.25) << "the sign comes back after the curve";
 
-    property.setExponent(1.0);
-    property.setMultiplier(0.5);
+    property.SetExponent(1.0);
+    property.SetMultiplier(0.5);
     property.setOffset(0.5);
     EXPECT_DOUBLE_EQ(at(-1.0), 0.0);
     EXPECT_DOUBLE_EQ(at(0.0), 0.5);
     EXPECT_DOUBLE_EQ(at(1.0), 1.0);
-    property.setControl(nullptr);
+    property.SetControl(nullptr);
     EXPECT_EQ(property.getValue(), 0.5) << "unbound: the offset";
 }
 
@@ -50,12 +50,12 @@ TEST(PropertyBinding, ResultIsTheKindsInCommonAndTheBindingHoldsRegardless) {
     Control axis(nullptr, kFiniteControl, 0.1);
     Property property("Gas", kFiniteControl | kTrinaryControl);
 
-    EXPECT_EQ(property.setControl(&axis), kFiniteControl);
-    EXPECT_EQ(property.setControl(&button), 0u);
+    EXPECT_EQ(property.SetControl(&axis), kFiniteControl);
+    EXPECT_EQ(property.SetControl(&button), 0u);
     EXPECT_EQ(property.getControl(), &button);
-    EXPECT_TRUE(axis.getTargets().empty()) << "unbound from the former control";
-    EXPECT_EQ(property.setControl(nullptr), 65535u);
-    EXPECT_TRUE(button.getTargets().empty());
+    EXPECT_TRUE(axis.GetTargets().empty()) << "unbound from the former control";
+    EXPECT_EQ(property.SetControl(nullptr), 65535u);
+    EXPECT_TRUE(button.GetTargets().empty());
 }
 
 TEST_F(PropertyTest, ADestroyedDeviceLeavesThePropertyUnboundAndItsEffectsDetached) {
@@ -63,27 +63,27 @@ TEST_F(PropertyTest, ADestroyedDeviceLeavesThePropertyUnboundAndItsEffectsDetach
     Property property("Steer", kFiniteControl);
     property.setOffset(0.25);
     EXPECT_EQ(property.createEffect(kSine), nullptr) << "unbound";
-    property.setControl(wheel->getControl(0));
+    property.SetControl(wheel->getControl(0));
     wheel->getControl(0)->setValue(1.0);
     FFEffect* effect = property.createEffect(kSine);
     ASSERT_NE(effect, nullptr);
-    EXPECT_EQ(property.getEffects(), (std::vector<FFEffect*>{effect}));
-    EXPECT_TRUE(effect->isAttached());
+    EXPECT_EQ(property.GetEffects(), (std::vector<FFEffect*>{effect}));
+    EXPECT_TRUE(effect->IsAttached());
 
     wheel->destroy();
     EXPECT_EQ(property.getControl(), nullptr);
     EXPECT_EQ(property.getValue(), 0.25);
-    EXPECT_FALSE(effect->isAttached());
+    EXPECT_FALSE(effect->IsAttached());
 }
 
 TEST_F(PropertyTest, ElementIsWrittenWithDefaultStreamFormattingAndReadBack) {
     auto* pad = new TestDevice("Pad", 2);
     Property property("Focal Position", kFiniteControl);
-    property.setMultiplier(-1.0);
-    property.setExponent(1.3);
-    property.setDeadzone(0.123456789);
+    property.SetMultiplier(-1.0);
+    property.SetExponent(1.3);
+    property.SetDeadzone(0.123456789);
     property.setOffset(2.5e-7);
-    property.setControl(pad->getControl(1));
+    property.SetControl(pad->getControl(1));
 
     util::xml::Element element;
     const std::string text = property.toXml(element).ToString();
@@ -98,7 +98,7 @@ TEST_F(PropertyTest, ElementIsWrittenWithDefaultStreamFormattingAndReadBack) {
                     "</property>");
 
     Property copy("Focal Position", kFiniteControl);
-    EXPECT_TRUE(copy.fromXml(element));
+    EXPECT_TRUE(copy.FromXml(element));
     EXPECT_EQ(copy.getControl(), pad->getControl(1));
     util::xml::Element again;
     EXPECT_EQ(copy.toXml(again).ToString(), text);
@@ -107,11 +107,11 @@ TEST_F(PropertyTest, ElementIsWrittenWithDefaultStreamFormattingAndReadBack) {
     ASSERT_EQ(element.Parse(
                   "<property><multiplier/><exponent>two</exponent><offset>1</offset><control/></property>"),
               util::xml::kOk);
-    EXPECT_TRUE(copy.fromXml(element));
+    EXPECT_TRUE(copy.FromXml(element));
     EXPECT_EQ(copy.getControl(), nullptr);
-    EXPECT_EQ(copy.getMultiplier(), -1.0);
-    EXPECT_EQ(copy.getExponent(), 1.3);
-    EXPECT_EQ(copy.getOffset(), 1.0);
+    EXPECT_EQ(copy.GetMultiplier(), -1.0);
+    EXPECT_EQ(copy.GetExponent(), 1.3);
+    EXPECT_EQ(copy.GetOffset(), 1.0);
 }
 
 TEST_F(PropertyTest, AnUnresolvedBindingIsKeptAndWrittenBackUnchanged) {
@@ -124,7 +124,7 @@ TEST_F(PropertyTest, AnUnresolvedBindingIsKeptAndWrittenBackUnchanged) {
                      "</property>"),
         util::xml::kOk);
     Property property("Gas", kFiniteControl);
-    EXPECT_FALSE(property.fromXml(stored));
+    EXPECT_FALSE(property.FromXml(stored));
     EXPECT_EQ(property.getControl(), nullptr);
     util::xml::Element written;
     EXPECT_EQ(property.toXml(written), stored);
@@ -136,14 +136,14 @@ TEST_F(PropertyTest, HandlerFindsAndOwnsItsChannels) {
         PropertyHandler handler;
         Property::Factory factory;
         for (const char* name : {"Gas", "Brake"}) {
-            handler.addProperty(name, factory.create(name, kFiniteControl));
-            handler.findProperty(name)->setControl(pad->getControl(0));
+            handler.AddProperty(name, factory.create(name, kFiniteControl));
+            handler.FindProperty(name)->SetControl(pad->getControl(0));
         }
-        EXPECT_EQ(handler.getProperty(1)->getName(), "Brake");
-        EXPECT_EQ(handler.getProperty(2), nullptr);
-        EXPECT_EQ(handler.findProperty("gas"), nullptr);
+        EXPECT_EQ(handler.GetProperty(1)->getName(), "Brake");
+        EXPECT_EQ(handler.GetProperty(2), nullptr);
+        EXPECT_EQ(handler.FindProperty("gas"), nullptr);
     }
-    EXPECT_TRUE(pad->getControl(0)->getTargets().empty()) << "destroyed channels unbind themselves";
+    EXPECT_TRUE(pad->getControl(0)->GetTargets().empty()) << "destroyed channels unbind themselves";
 }
 
 } // namespace

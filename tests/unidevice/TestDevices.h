@@ -47,9 +47,9 @@ public:
         : Device(std::move(name), registered) {
         for (int i = 0; i < controls; ++i) {
             ActuatedControl& control = controls_.emplace_back(this, kind, 0.1);
-            control.setType("Axis");
-            control.setIndex(i);
-            control.setDescription("Axis " + std::to_string(i));
+            control.SetType("Axis");
+            control.SetIndex(i);
+            control.SetDescription("Axis " + std::to_string(i));
         }
         next.assign(controls_.size(), 0.0);
     }
@@ -68,7 +68,7 @@ public:
     }
     bool resync(HWND window) override {
         windows.push_back(window);
-        for (ActuatedControl& control : controls_) control.setValue(control.getCurrent());
+        for (ActuatedControl& control : controls_) control.setValue(control.GetCurrent());
         return resyncs;
     }
     Control* detectChange(std::span<Control* const> exclude, HWND window) override {
@@ -106,10 +106,10 @@ private:
 /// Starts and ends every test with an empty registry.
 class RegistryTest : public ::testing::Test {
 protected:
-    void SetUp() override { DeviceRegistry::Instance().shutdown(); }
-    void TearDown() override { DeviceRegistry::Instance().shutdown(); }
+    void SetUp() override { DeviceRegistry::Instance().Shutdown(); }
+    void TearDown() override { DeviceRegistry::Instance().Shutdown(); }
 
-    DeviceRegistry& registry = DeviceRegistry::Instance();
+    DeviceRegistry& registry_ = DeviceRegistry::Instance();
 };
 
 } // namespace vex::unidevice::test

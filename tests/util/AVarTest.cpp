@@ -29,7 +29,7 @@ AVar_Linear<double> ThreeKeys() {
 
 std::vector<double> Times(const AVar<double>& v) {
     std::vector<double> times;
-    for (const auto& key : v.getKeys()) times.push_back(key.time);
+    for (const auto& key : v.GetKeys()) times.push_back(key.time);
     return times;
 }
 
@@ -111,18 +111,18 @@ TEST(AVar, GetHoldsTheEndsAndBlendsThePairAroundT) {
 TEST(AVar, SetReplacesOrInsertsAndTruncateForgetsTheFuture) {
     auto v = ThreeKeys();
     EXPECT_EQ(v.set(1.0, 99.0), 99.0);
-    EXPECT_EQ(v.getKeyCount(), 3);
+    EXPECT_EQ(v.GetKeyCount(), 3);
     v.set(2.0, 5.0);
     EXPECT_EQ(Times(v), (std::vector<double>{0, 1, 2, 3}));
     v.truncate(-1);
-    EXPECT_EQ(v.getKeyCount(), 0);
+    EXPECT_EQ(v.GetKeyCount(), 0);
 
-    // truncateFrom(t) keeps exactly the keys before t, wherever t falls.
+    // TruncateFrom(t) keeps exactly the keys before t, wherever t falls.
     const std::pair<double, std::vector<double>> cases[] = {
         {0.0, {}}, {0.4, {0}}, {0.6, {0}}, {1.0, {0}}, {2.9, {0, 1}}, {3.0, {0, 1}}, {3.5, {0, 1, 3}}};
     for (const auto& [t, kept] : cases) {
         auto w = ThreeKeys();
-        w.truncateFrom(t);
+        w.TruncateFrom(t);
         EXPECT_EQ(Times(w), kept) << t;
     }
 }
@@ -160,7 +160,7 @@ TEST(AVarFlavours, MatrixBlendsTranslationScaleAndRotation) {
 }
 
 TYPED_TEST(AVarRoundTrip, KeysComeBackBitForBit) {
-    using T = std::remove_cvref_t<decltype(TypeParam().getDefault())>;
+    using T = std::remove_cvref_t<decltype(TypeParam().GetDefault())>;
     TypeParam v;
     for (int i = 0; i < 3; ++i) v.set(i * 1e6 - 1.5, Sample<T>(i));
     const Bytes bytes = Serialize(v);
@@ -235,8 +235,8 @@ TEST(AVarSerialize, RejectsBadRecordsAndKeepsTheVariable) {
         v.set(5.0, true);
         // Each record sits in a buffer of exactly its length, so an overread is a heap overflow.
         EXPECT_FALSE(v.deserialize(b.empty() ? nullptr : b.data(), b.size())) << b.size();
-        ASSERT_EQ(v.getKeyCount(), 1);
-        EXPECT_EQ(v.getKey(0).time, 5.0);
+        ASSERT_EQ(v.GetKeyCount(), 1);
+        EXPECT_EQ(v.GetKey(0).time, 5.0);
     }
 
     // Bytes after the record are not part of it.

@@ -20,7 +20,7 @@ namespace {
 
 using Bytes = std::vector<uint8_t>;
 
-enum class Gear : int16_t { Reverse = -1, Neutral = 0, Fifth = 5 };
+enum class Gear : int16_t { kReverse = -1, kNeutral = 0, kFifth = 5 };
 
 // A NaN with a payload: only a bit-for-bit copy keeps it.
 const double kPayloadNaN = std::bit_cast<double>(uint64_t{0x7FF8'0000'DEAD'BEEF});
@@ -39,7 +39,7 @@ TEST(ByteCodec, MixedValuesRoundTripThroughAGrowingVector) {
     ByteWriter out(bytes);
     EXPECT_TRUE(out.Write(true));
     EXPECT_TRUE(out.Write(uint8_t{0xFE}));
-    EXPECT_TRUE(out.Write(Gear::Reverse));
+    EXPECT_TRUE(out.Write(Gear::kReverse));
     EXPECT_TRUE(out.Write(int32_t{-123456789}));
     EXPECT_TRUE(out.Write(std::numeric_limits<uint64_t>::max() - 1));
     EXPECT_TRUE(out.Write(-0.0f));
@@ -54,12 +54,12 @@ TEST(ByteCodec, MixedValuesRoundTripThroughAGrowingVector) {
     EXPECT_TRUE(in.Skip(1));
     bool flag = false;
     uint8_t byte = 0;
-    Gear gear = Gear::Neutral;
+    Gear gear = Gear::kNeutral;
     int32_t int32 = 0;
     EXPECT_TRUE(in.Read(flag) && in.Read(byte) && in.Read(gear) && in.Read(int32));
     EXPECT_TRUE(flag);
     EXPECT_EQ(byte, 0xFE);
-    EXPECT_EQ(gear, Gear::Reverse);
+    EXPECT_EQ(gear, Gear::kReverse);
     EXPECT_EQ(int32, -123456789);
     EXPECT_EQ(in.Read<uint64_t>(), std::numeric_limits<uint64_t>::max() - 1);
     const std::optional<float> negativeZero = in.Read<float>();

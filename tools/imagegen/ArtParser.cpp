@@ -28,14 +28,14 @@ public:
         if (keyword == "stroke") return SetPaint(stroke_, &strokeWidth_);
         if (keyword == "rect") return AddRect();
         if (keyword == "circle") return AddCircle();
-        if (keyword == "ellipse") return AddFixed(Shape::Kind::Ellipse, 4, "ellipse CX CY RX RY");
-        if (keyword == "arc") return AddFixed(Shape::Kind::Arc, 6, "arc CX CY RX RY START SPAN");
-        if (keyword == "polygon") return AddPoints(Shape::Kind::Polygon, 3, "polygon");
-        if (keyword == "polyline") return AddPoints(Shape::Kind::Polyline, 2, "polyline");
+        if (keyword == "ellipse") return AddFixed(Shape::Kind::kEllipse, 4, "ellipse CX CY RX RY");
+        if (keyword == "arc") return AddFixed(Shape::Kind::kArc, 6, "arc CX CY RX RY START SPAN");
+        if (keyword == "polygon") return AddPoints(Shape::Kind::kPolygon, 3, "polygon");
+        if (keyword == "polyline") return AddPoints(Shape::Kind::kPolyline, 2, "polyline");
         return Fail("unknown keyword '" + keyword + "'");
     }
 
-    ArtDocument& document() { return document_; }
+    ArtDocument& Document() { return document_; }
     const std::string& error() const { return error_; }
 
 private:
@@ -106,13 +106,13 @@ private:
             if (!a) return false;
             const std::optional<QColor> b = ParseColour(args_[6], names_, error_);
             if (!b) return false;
-            next = Paint{Paint::Kind::Linear, *a, *b, QPointF(ends[0], ends[1]), QPointF(ends[2], ends[3])};
+            next = Paint{Paint::Kind::kLinear, *a, *b, QPointF(ends[0], ends[1]), QPointF(ends[2], ends[3])};
             used = 7;
         } else {
             if (args_.size() != 1 + extra) return Fail(usage);
             const std::optional<QColor> colour = ParseColour(args_[0], names_, error_);
             if (!colour) return false;
-            next.kind = Paint::Kind::Solid;
+            next.kind = Paint::Kind::kSolid;
             next.colour = *colour;
             used = 1;
         }
@@ -127,7 +127,7 @@ private:
     }
 
     bool Add(Shape::Kind kind, std::vector<double> values) {
-        if (fill_.kind == Paint::Kind::None && stroke_.kind == Paint::Kind::None)
+        if (fill_.kind == Paint::Kind::kNone && stroke_.kind == Paint::Kind::kNone)
             return Fail("the shape has neither fill nor stroke; set one first");
         document_.shapes.push_back(Shape{kind, std::move(values), fill_, stroke_, strokeWidth_});
         return true;
@@ -140,7 +140,7 @@ private:
         if (values.size() == 4) values.push_back(0.0);
         if (values[2] <= 0.0 || values[3] <= 0.0 || values[4] < 0.0)
             return Fail("a rect needs a positive size and a radius of 0 or more");
-        return Add(Shape::Kind::Rect, std::move(values));
+        return Add(Shape::Kind::kRect, std::move(values));
     }
 
     bool AddCircle() {
@@ -149,7 +149,7 @@ private:
         if (!Numbers(0, 3, values)) return false;
         if (values[2] <= 0.0) return Fail("a circle's radius must be positive");
         values.push_back(values[2]);
-        return Add(Shape::Kind::Ellipse, std::move(values));
+        return Add(Shape::Kind::kEllipse, std::move(values));
     }
 
     bool AddFixed(Shape::Kind kind, std::size_t count, const char* usage) {
@@ -157,7 +157,7 @@ private:
         if (args_.size() != count) return Fail(std::string("expected: ") + usage);
         if (!Numbers(0, count, values)) return false;
         if (values[2] <= 0.0 || values[3] <= 0.0) return Fail("the radii must be positive");
-        if (kind == Shape::Kind::Arc && stroke_.kind == Paint::Kind::None)
+        if (kind == Shape::Kind::kArc && stroke_.kind == Paint::Kind::kNone)
             return Fail("an arc is drawn with the stroke; set one first");
         return Add(kind, std::move(values));
     }
@@ -168,7 +168,7 @@ private:
         if (args_.size() < least * 2)
             return Fail(name + " needs at least " + std::to_string(least) + " points");
         if (!Numbers(0, args_.size(), values)) return false;
-        if (kind == Shape::Kind::Polyline && stroke_.kind == Paint::Kind::None)
+        if (kind == Shape::Kind::kPolyline && stroke_.kind == Paint::Kind::kNone)
             return Fail("a polyline is drawn with the stroke; set one first");
         return Add(kind, std::move(values));
     }
@@ -198,12 +198,12 @@ std::optional<ArtDocument> ArtParser::Parse(std::string_view text, const std::st
         }
     }
     for (const auto& entry : overrides) {
-        if (!reader.document().colourNames.count(entry.first)) {
+        if (!reader.Document().colourNames.count(entry.first)) {
             error = fileName + ": declares no colour named '" + entry.first + "'";
             return std::nullopt;
         }
     }
-    return std::move(reader.document());
+    return std::move(reader.Document());
 }
 
 } // namespace vex::imagegen

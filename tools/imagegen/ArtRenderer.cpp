@@ -9,11 +9,11 @@ namespace {
 
 QBrush BrushOf(const Paint& paint) {
     switch (paint.kind) {
-    case Paint::Kind::None:
+    case Paint::Kind::kNone:
         return Qt::NoBrush;
-    case Paint::Kind::Solid:
+    case Paint::Kind::kSolid:
         return QBrush(paint.colour);
-    case Paint::Kind::Linear: {
+    case Paint::Kind::kLinear: {
         QLinearGradient gradient(paint.from, paint.to);
         gradient.setColorAt(0.0, paint.colour);
         gradient.setColorAt(1.0, paint.colour2);
@@ -27,23 +27,23 @@ QPainterPath PathOf(const Shape& shape) {
     const std::vector<double>& v = shape.values;
     QPainterPath path;
     switch (shape.kind) {
-    case Shape::Kind::Rect:
+    case Shape::Kind::kRect:
         path.addRoundedRect(QRectF(v[0], v[1], v[2], v[3]), v[4], v[4]);
         break;
-    case Shape::Kind::Ellipse:
+    case Shape::Kind::kEllipse:
         path.addEllipse(QPointF(v[0], v[1]), v[2], v[3]);
         break;
-    case Shape::Kind::Arc: {
+    case Shape::Kind::kArc: {
         const QRectF box(v[0] - v[2], v[1] - v[3], 2 * v[2], 2 * v[3]);
         path.arcMoveTo(box, v[4]);
         path.arcTo(box, v[4], v[5]);
         break;
     }
-    case Shape::Kind::Polygon:
-    case Shape::Kind::Polyline:
+    case Shape::Kind::kPolygon:
+    case Shape::Kind::kPolyline:
         path.moveTo(v[0], v[1]);
         for (std::size_t i = 2; i + 1 < v.size(); i += 2) path.lineTo(v[i], v[i + 1]);
-        if (shape.kind == Shape::Kind::Polygon) path.closeSubpath();
+        if (shape.kind == Shape::Kind::kPolygon) path.closeSubpath();
         break;
     }
     return path;
@@ -58,9 +58,9 @@ void ArtRenderer::Draw(const ArtDocument& document, QPainter& painter, const QRe
     painter.scale(target.width() / document.viewWidth, target.height() / document.viewHeight);
     for (const Shape& shape : document.shapes) {
         const QPainterPath path = PathOf(shape);
-        const bool open = shape.kind == Shape::Kind::Arc || shape.kind == Shape::Kind::Polyline;
-        if (!open && shape.fill.kind != Paint::Kind::None) painter.fillPath(path, BrushOf(shape.fill));
-        if (shape.stroke.kind != Paint::Kind::None) {
+        const bool open = shape.kind == Shape::Kind::kArc || shape.kind == Shape::Kind::kPolyline;
+        if (!open && shape.fill.kind != Paint::Kind::kNone) painter.fillPath(path, BrushOf(shape.fill));
+        if (shape.stroke.kind != Paint::Kind::kNone) {
             QPen pen(BrushOf(shape.stroke), shape.strokeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
             painter.strokePath(path, pen);
         }

@@ -92,12 +92,12 @@ std::optional<QImage> ImageGenerator::Render(const ImageJob& job, std::string& e
 
 bool ImageGenerator::Run(std::ostream& messages) const {
     std::string text;
-    if (!util::ReadWholeFile(manifestPath().string(), text)) {
-        messages << "torva-imagegen: cannot read " << manifestPath().string() << "\n";
+    if (!util::ReadWholeFile(ManifestPath().string(), text)) {
+        messages << "torva-imagegen: cannot read " << ManifestPath().string() << "\n";
         return false;
     }
     std::string error;
-    const std::optional<Manifest> manifest = Manifest::Parse(text, manifestPath().string(), error);
+    const std::optional<Manifest> manifest = Manifest::Parse(text, ManifestPath().string(), error);
     if (!manifest) {
         messages << error << "\n";
         return false;

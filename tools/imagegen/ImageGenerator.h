@@ -26,7 +26,7 @@ public:
     bool Run(std::ostream& messages) const;
 
     /// The manifest's path, for messages and callers that read it themselves.
-    std::filesystem::path manifestPath() const { return artDir_ / "manifest.txt"; }
+    std::filesystem::path ManifestPath() const { return artDir_ / "manifest.txt"; }
 
 private:
     std::filesystem::path artDir_;

@@ -8,8 +8,8 @@ namespace vex::imagegen {
 /// How a shape's inside or outline is coloured: not at all, one colour, or a linear gradient between
 /// two points of the design space.
 struct Paint {
-    enum class Kind { None, Solid, Linear };
-    Kind kind = Kind::None;
+    enum class Kind { kNone, kSolid, kLinear };
+    Kind kind = Kind::kNone;
     /// The solid colour, or the gradient's colour at `from`.
     QColor colour;
     /// The gradient's colour at `to`.

@@ -9,8 +9,8 @@ namespace vex::imagegen {
 /// One drawn element of a source, in design-space units, with the paint that was current when the
 /// source named it.
 struct Shape {
-    enum class Kind { Rect, Ellipse, Polygon, Polyline, Arc };
-    Kind kind = Kind::Rect;
+    enum class Kind { kRect, kEllipse, kPolygon, kPolyline, kArc };
+    Kind kind = Kind::kRect;
     /// rect: x y w h radius; ellipse: cx cy rx ry; polygon/polyline: x y pairs;
     /// arc: cx cy rx ry start span (degrees, counter-clockwise from three o'clock).
     std::vector<double> values;

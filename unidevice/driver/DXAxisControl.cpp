@@ -13,7 +13,7 @@ DXAxisControl::DXAxisControl(Device* device, platform::dinput::IDirectInputDevic
 FFEffect* DXAxisControl::createEffect(EffectType type) {
     if (!isForceFeedbackCapable()) return nullptr;
     auto* effect = new DXAxisFFEffect(type, inputDevice_, axisOffset_);
-    if (effect->isCreated()) return effect;
+    if (effect->IsCreated()) return effect;
     effect->destroy();
     return nullptr;
 }

@@ -21,7 +21,7 @@ public:
     FFEffect* createEffect(EffectType type) override;
 
     /// Byte offset of the axis in the joystick state, which effects name their axis by.
-    platform::dinput::DWORD getAxisOffset() const { return axisOffset_; }
+    platform::dinput::DWORD GetAxisOffset() const { return axisOffset_; }
 
 private:
     bool actuator_;

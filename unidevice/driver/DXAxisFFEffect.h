@@ -38,10 +38,10 @@ public:
     void clearEnvelope() override;
 
     /// Whether the device created the effect.
-    bool isCreated() const { return created_; }
-    EffectType getType() const { return type_; }
+    bool IsCreated() const { return created_; }
+    EffectType GetType() const { return type_; }
     /// The parameters as last sent to the device.
-    const platform::dinput::DIEFFECT& getParameters() const { return parameters_; }
+    const platform::dinput::DIEFFECT& GetParameters() const { return parameters_; }
 
 private:
     // Sends the parts of the parameters named by `flags` (DIEP_*).

@@ -88,9 +88,9 @@ DXJoystickDevice::DXJoystickDevice(const DIDEVICEINSTANCEA& instance, HWND windo
     device_->SetDataFormat(&c_dfDIJoystick2);
     device_->SetCooperativeLevel(window, DISCL_EXCLUSIVE | DISCL_BACKGROUND);
     Found found{device_, {}, {}, {}, {}};
-    device_->EnumObjects(&DXJoystickDevice::onObject, &found, DIDFT_ALL);
+    device_->EnumObjects(&DXJoystickDevice::OnObject, &found, DIDFT_ALL);
     device_->Acquire();
-    build(found);
+    Build(found);
 }
 
 DXJoystickDevice::~DXJoystickDevice() {
@@ -105,7 +105,7 @@ DXJoystickDevice::~DXJoystickDevice() {
     }
 }
 
-BOOL DXJoystickDevice::onObject(LPCDIDEVICEOBJECTINSTANCEA object, void* context) {
+BOOL DXJoystickDevice::OnObject(LPCDIDEVICEOBJECTINSTANCEA object, void* context) {
     Found& found = *static_cast<Found*>(context);
     const GUID& type = object->guidType;
     const int axis = AxisIndex(type);
@@ -134,14 +134,14 @@ BOOL DXJoystickDevice::onObject(LPCDIDEVICEOBJECTINSTANCEA object, void* context
     return DIENUM_CONTINUE;
 }
 
-void DXJoystickDevice::build(Found& found) {
+void DXJoystickDevice::Build(Found& found) {
     SortByDescription(found.axes);
     SortByDescription(found.sliders);
     SortByDescription(found.hats);
     const auto describe = [](Control& control, const char* type, const Pending& pending) {
-        control.setType(type);
-        control.setIndex(pending.index);
-        control.setDescription(pending.description);
+        control.SetType(type);
+        control.SetIndex(pending.index);
+        control.SetDescription(pending.description);
     };
     for (const Pending& pending : found.axes)
         describe(axes_.emplace_back(this, device_, pending.offset, pending.actuator), "Axis", pending);
@@ -170,7 +170,7 @@ Control* DXJoystickDevice::getControl(int index) {
     return nullptr;
 }
 
-bool DXJoystickDevice::readState(DIJOYSTATE2& state) {
+bool DXJoystickDevice::ReadState(DIJOYSTATE2& state) {
     device_->Poll();
     return SUCCEEDED(device_->GetDeviceState(sizeof(state), &state));
 }
@@ -181,10 +181,10 @@ bool DXJoystickDevice::update(HWND window) {
     DIJOYSTATE2 state;
     // A controller that was pulled out is acquired again, as DirectInput wants it: that succeeds
     // once it is plugged back in, and its controls (and the bindings to them) work again.
-    if (!readState(state) && (FAILED(device_->Acquire()) || !readState(state))) return false;
+    if (!ReadState(state) && (FAILED(device_->Acquire()) || !ReadState(state))) return false;
 
     // Axes read by their identity, sliders and hats by their place after sorting.
-    for (DXAxisControl& axis : axes_) axis.setValue(state.*kAxisFields[axis.getIndex()] * kRawToValue);
+    for (DXAxisControl& axis : axes_) axis.setValue(state.*kAxisFields[axis.GetIndex()] * kRawToValue);
     for (std::size_t i = 0; i < sliders_.size() && i < std::size(state.rglSlider); ++i)
         sliders_[i].setValue(state.rglSlider[i] * kRawToValue);
     for (std::size_t j = 0; j < hats_.size() && j / 2 < std::size(state.rgdwPOV); ++j)

@@ -42,19 +42,19 @@ public:
     void clearValues() override;
 
     /// The process-wide DirectInput object the controllers are opened through; null when none.
-    static platform::dinput::IDirectInput8A* getDirectInput() { return directInput_; }
+    static platform::dinput::IDirectInput8A* GetDirectInput() { return directInput_; }
     /// Sets it; the controllers release it when the last of them goes.
-    static void setDirectInput(platform::dinput::IDirectInput8A* directInput) { directInput_ = directInput; }
+    static void SetDirectInput(platform::dinput::IDirectInput8A* directInput) { directInput_ = directInput; }
     /// Number of controllers alive.
-    static int getLiveCount() { return liveCount_; }
+    static int GetLiveCount() { return liveCount_; }
 
 private:
     struct Found; // objects collected during enumeration
 
-    static platform::dinput::BOOL onObject(platform::dinput::LPCDIDEVICEOBJECTINSTANCEA object, void* found);
-    void build(Found& found);
+    static platform::dinput::BOOL OnObject(platform::dinput::LPCDIDEVICEOBJECTINSTANCEA object, void* found);
+    void Build(Found& found);
     // Polls and reads the device's state; false when it cannot be read.
-    bool readState(platform::dinput::DIJOYSTATE2& state);
+    bool ReadState(platform::dinput::DIJOYSTATE2& state);
 
     std::deque<DXAxisControl> axes_;
     std::deque<Control> hats_;

@@ -27,18 +27,18 @@ BOOL AddController(LPCDIDEVICEINSTANCEA instance, void* window) {
 } // namespace
 
 bool EnumerateGameControllers(platform::win32::HINSTANCE module, platform::win32::HWND window) {
-    if (DXJoystickDevice::getDirectInput() != nullptr) return false;
+    if (DXJoystickDevice::GetDirectInput() != nullptr) return false;
     void* created = nullptr;
     if (FAILED(DirectInput8Create(module, DIRECTINPUT_VERSION, IID_IDirectInput8A, &created, nullptr)))
         return false;
     auto* directInput = static_cast<IDirectInput8A*>(created);
-    DXJoystickDevice::setDirectInput(directInput);
+    DXJoystickDevice::SetDirectInput(directInput);
 
-    const int before = DXJoystickDevice::getLiveCount();
+    const int before = DXJoystickDevice::GetLiveCount();
     directInput->EnumDevices(DI8DEVCLASS_GAMECTRL, &AddController, window, DIEDFL_ATTACHEDONLY);
-    if (DXJoystickDevice::getLiveCount() > before) return true;
+    if (DXJoystickDevice::GetLiveCount() > before) return true;
     directInput->Release();
-    DXJoystickDevice::setDirectInput(nullptr);
+    DXJoystickDevice::SetDirectInput(nullptr);
     return false;
 }
 

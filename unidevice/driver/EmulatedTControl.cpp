@@ -17,7 +17,7 @@ std::string SourceName(const Control& source) {
     std::string name;
     if (const Device* device = source.getDevice()) {
         name = device->getName();
-        if (device->getDevIndex() != 0) name += "(" + std::to_string(device->getDevIndex()) + ")";
+        if (device->GetDevIndex() != 0) name += "(" + std::to_string(device->GetDevIndex()) + ")";
     }
     return name + ":" + source.getDescription();
 }
@@ -34,16 +34,16 @@ void AddSource(util::xml::Element& element, const Control* source, const char* d
 
 EmulatedTControl::EmulatedTControl(Device* device, Control* positive, Control* negative)
     : Control(device, kTrinaryControl, kEmulatedThreshold), positive_(positive), negative_(negative) {
-    setType("control");
-    setIndex(0);
-    setDescription("emulated control (" + SourceName(*positive) + ", " + SourceName(*negative) + ")");
-    positive_->addTarget(this);
-    negative_->addTarget(this);
+    SetType("control");
+    SetIndex(0);
+    SetDescription("emulated control (" + SourceName(*positive) + ", " + SourceName(*negative) + ")");
+    positive_->AddTarget(this);
+    negative_->AddTarget(this);
 }
 
 EmulatedTControl::~EmulatedTControl() {
-    if (positive_ != nullptr) positive_->removeTarget(this);
-    if (negative_ != nullptr) negative_->removeTarget(this);
+    if (positive_ != nullptr) positive_->RemoveTarget(this);
+    if (negative_ != nullptr) negative_->RemoveTarget(this);
 }
 
 util::xml::Element& EmulatedTControl::toXml(util::xml::Element& element) const {

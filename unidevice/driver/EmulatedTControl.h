@@ -37,8 +37,8 @@ public:
     /// Forgets `control` when it is one of the sources.
     void controlRemoved(Control* control) override;
 
-    Control* getPositive() const { return positive_; }
-    Control* getNegative() const { return negative_; }
+    Control* GetPositive() const { return positive_; }
+    Control* GetNegative() const { return negative_; }
 
     /// The positive and negative source elements nested in an emulated control's identity element,
     /// in that order whichever comes first; a missing one is null.

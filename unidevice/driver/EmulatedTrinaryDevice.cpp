@@ -16,7 +16,7 @@ bool IsEmpty(const util::xml::Element* element) {
 } // namespace
 
 EmulatedTrinaryDevice::EmulatedTrinaryDevice() : Device("TrinaryEmulator") {
-    if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("dummydriver"));
+    if (DeviceRegistry* registry = GetRegistry()) setDriver(registry->findDriver("dummydriver"));
 }
 
 EmulatedTrinaryDevice::~EmulatedTrinaryDevice() {
@@ -34,7 +34,7 @@ bool EmulatedTrinaryDevice::update(HWND window) {
 
 bool EmulatedTrinaryDevice::resync(HWND window) {
     (void)window;
-    for (EmulatedTControl* control : controls_) control->setValue(control->getCurrent());
+    for (EmulatedTControl* control : controls_) control->setValue(control->GetCurrent());
     return false;
 }
 
@@ -54,15 +54,15 @@ Control* EmulatedTrinaryDevice::findControl(const util::xml::Element& element) {
     const util::xml::Element* first = element.GetChild("control", 0);
     const util::xml::Element* second = element.GetChild("control", 1);
     if (IsEmpty(first) || IsEmpty(second)) return nullptr;
-    const DeviceRegistry* registry = getRegistry();
+    const DeviceRegistry* registry = GetRegistry();
     if (registry == nullptr) return nullptr;
     Control* positive = registry->findControl(*first);
     Control* negative = registry->findControl(*second);
     if (first->GetAttribute("te_direction") == "negative") std::swap(positive, negative);
-    return makeControl(positive, negative);
+    return MakeControl(positive, negative);
 }
 
-EmulatedTControl* EmulatedTrinaryDevice::makeControl(Control* positive, Control* negative) {
+EmulatedTControl* EmulatedTrinaryDevice::MakeControl(Control* positive, Control* negative) {
     if (positive == nullptr || negative == nullptr) return nullptr;
     auto* made = new EmulatedTControl(this, positive, negative);
     util::xml::Element identity = util::xml::Tag("control");

@@ -35,7 +35,7 @@ public:
 
     /// The emulated control of `positive` and `negative`: an existing one with the same sources, or
     /// a new one. Null when either is null.
-    EmulatedTControl* makeControl(Control* positive, Control* negative);
+    EmulatedTControl* MakeControl(Control* positive, Control* negative);
 
 private:
     std::vector<EmulatedTControl*> controls_; // owned

@@ -36,8 +36,8 @@ SpaceMouse* subclassingMouse = nullptr;
 
 win32::LRESULT SubclassProcedure(HWND window, win32::UINT message, win32::WPARAM wParam,
                                  win32::LPARAM lParam) {
-    if (subclassingMouse != nullptr && subclassingMouse->getSubclassedWindow() == window)
-        return subclassingMouse->handleMessage(message, wParam, lParam);
+    if (subclassingMouse != nullptr && subclassingMouse->GetSubclassedWindow() == window)
+        return subclassingMouse->HandleMessage(message, wParam, lParam);
     return win32::DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -109,18 +109,18 @@ SpaceMouse::SpaceMouse(const std::string& name, int buttons, HWND ownWindow)
     : Device(name), ownWindow_(ownWindow) {
     for (int axis = 0; axis < kAxisCount; ++axis) {
         Control& control = controls_.emplace_back(this, kFiniteControl, kSpaceMouseThreshold);
-        control.setType("Axis");
-        control.setIndex(axis);
-        control.setDescription(kAxisNames[axis]);
+        control.SetType("Axis");
+        control.SetIndex(axis);
+        control.SetDescription(kAxisNames[axis]);
     }
     for (int button = 0; button < buttons; ++button) {
         Control& control = controls_.emplace_back(this, kBinaryControl, kSpaceMouseThreshold);
-        control.setType("Button");
-        control.setIndex(button);
+        control.SetType("Button");
+        control.SetIndex(button);
         // Named as SpaceWare numbers them: its first button is button 1 (bit 1 of the mask).
-        control.setDescription("Button " + std::to_string(button + 1));
+        control.SetDescription("Button " + std::to_string(button + 1));
     }
-    if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("windriver"));
+    if (DeviceRegistry* registry = GetRegistry()) setDriver(registry->findDriver("windriver"));
 }
 
 SpaceMouse::~SpaceMouse() {
@@ -143,7 +143,7 @@ bool SpaceMouse::resync(HWND window) {
     start(window);
     win32::SetActiveWindow(subclassed_);
     win32::SetFocus(subclassed_);
-    for (Control& control : controls_) control.setValue(control.getCurrent());
+    for (Control& control : controls_) control.setValue(control.GetCurrent());
     return true;
 }
 
@@ -192,7 +192,7 @@ bool SpaceMouse::stop(HWND window) {
     return true;
 }
 
-win32::LRESULT SpaceMouse::handleMessage(win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
+win32::LRESULT SpaceMouse::HandleMessage(win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
     si::SiGetEventData data;
     si::SiGetEventWinInit(&data, message, wParam, lParam);
     si::SiSpwEvent event;

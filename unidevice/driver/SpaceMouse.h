@@ -43,14 +43,14 @@ public:
 
     /// Handles one message of the subclassed window: a device event sets the controls; every message
     /// then goes on to the window's former procedure.
-    platform::win32::LRESULT handleMessage(platform::win32::UINT message, platform::win32::WPARAM wParam,
+    platform::win32::LRESULT HandleMessage(platform::win32::UINT message, platform::win32::WPARAM wParam,
                                            platform::win32::LPARAM lParam);
     /// The window the device delivers to while started, or null.
-    HWND getSubclassedWindow() const { return subclassed_; }
+    HWND GetSubclassedWindow() const { return subclassed_; }
     /// The device's own hidden window.
-    HWND getOwnWindow() const { return ownWindow_; }
+    HWND GetOwnWindow() const { return ownWindow_; }
     /// Tick count (milliseconds) of the last motion event taken.
-    platform::win32::DWORD getLastMotionTick() const { return lastMotionTick_; }
+    platform::win32::DWORD GetLastMotionTick() const { return lastMotionTick_; }
 
 private:
     SpaceMouse(const std::string& name, int buttons, HWND ownWindow);

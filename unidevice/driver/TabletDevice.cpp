@@ -28,8 +28,8 @@ constexpr const char* kWindowClass = "UniDeviceTabletClass";
 TabletDevice* openTablet = nullptr;
 
 win32::LRESULT TabletProcedure(HWND window, win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
-    if (openTablet != nullptr && openTablet->getWindow() == window)
-        return openTablet->handleMessage(message, wParam, lParam);
+    if (openTablet != nullptr && openTablet->GetWindow() == window)
+        return openTablet->HandleMessage(message, wParam, lParam);
     return win32::DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -104,18 +104,18 @@ TabletDevice* TabletDevice::Create(const wt::WintabFunctions& wintab, win32::HIN
 
 TabletDevice::TabletDevice(const std::string& name, const Scales& scales, int buttons)
     : Device(name), scales_(scales) {
-    cursorX_ = &addControl(kFiniteControl, "Axis", 0, "Cursor X");
-    cursorY_ = &addControl(kFiniteControl, "Axis", 1, "Cursor Y");
+    cursorX_ = &AddControl(kFiniteControl, "Axis", 0, "Cursor X");
+    cursorY_ = &AddControl(kFiniteControl, "Axis", 1, "Cursor Y");
     int axis = 2;
     if (scales_.orientation) {
-        tiltX_ = &addControl(kFiniteControl, "Axis", axis++, "Tilt X");
-        tiltY_ = &addControl(kFiniteControl, "Axis", axis++, "Tilt Y");
+        tiltX_ = &AddControl(kFiniteControl, "Axis", axis++, "Tilt X");
+        tiltY_ = &AddControl(kFiniteControl, "Axis", axis++, "Tilt Y");
     }
-    pressure_ = &addControl(kFiniteControl, "Axis", axis, "Pen pressure");
+    pressure_ = &AddControl(kFiniteControl, "Axis", axis, "Pen pressure");
     firstButton_ = controls_.size();
     for (int button = 0; button < std::clamp(buttons, 0, kMaxButtons); ++button)
-        addControl(kBinaryControl, "Button", button, "Button " + std::to_string(button));
-    if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("dummydriver"));
+        AddControl(kBinaryControl, "Button", button, "Button " + std::to_string(button));
+    if (DeviceRegistry* registry = GetRegistry()) setDriver(registry->findDriver("dummydriver"));
 }
 
 TabletDevice::~TabletDevice() {
@@ -124,12 +124,12 @@ TabletDevice::~TabletDevice() {
     if (window_ != nullptr) win32::DestroyWindow(window_);
 }
 
-Control& TabletDevice::addControl(std::uint32_t kind, const char* type, int index,
+Control& TabletDevice::AddControl(std::uint32_t kind, const char* type, int index,
                                   const std::string& description) {
     Control& control = controls_.emplace_back(this, kind, kTabletThreshold);
-    control.setType(type);
-    control.setIndex(index);
-    control.setDescription(description);
+    control.SetType(type);
+    control.SetIndex(index);
+    control.SetDescription(description);
     return control;
 }
 
@@ -144,7 +144,7 @@ bool TabletDevice::update(HWND window) {
 
 bool TabletDevice::resync(HWND window) {
     (void)window;
-    for (Control& control : controls_) control.setValue(control.getCurrent());
+    for (Control& control : controls_) control.setValue(control.GetCurrent());
     return true;
 }
 
@@ -156,7 +156,7 @@ void TabletDevice::clearValues() {
     Device::clearValues();
 }
 
-void TabletDevice::handlePacket(const wt::PACKET& packet) {
+void TabletDevice::HandlePacket(const wt::PACKET& packet) {
     // A coordinate of 0 is what a pen out of range reports: the cursor keeps its place.
     if (packet.pkX != 0 && scales_.xExtent > 0.0)
         cursorX_->setValue((static_cast<double>(packet.pkX) / scales_.xExtent - 0.5) * 2.0);
@@ -181,10 +181,10 @@ void TabletDevice::handlePacket(const wt::PACKET& packet) {
     }
 }
 
-win32::LRESULT TabletDevice::handleMessage(win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
+win32::LRESULT TabletDevice::HandleMessage(win32::UINT message, win32::WPARAM wParam, win32::LPARAM lParam) {
     if (message == wt::WT_PACKET && reinterpret_cast<wt::HCTX>(lParam) == context_ && context_ != nullptr) {
         wt::PACKET packet{};
-        if (wintab_.WTPacket(context_, static_cast<win32::UINT>(wParam), &packet)) handlePacket(packet);
+        if (wintab_.WTPacket(context_, static_cast<win32::UINT>(wParam), &packet)) HandlePacket(packet);
     }
     return win32::DefWindowProcA(window_, message, wParam, lParam);
 }

@@ -43,19 +43,19 @@ public:
     void clearValues() override;
 
     /// Takes one packet: cursor position, tilt, signed pressure and buttons.
-    void handlePacket(const platform::wintab::PACKET& packet);
+    void HandlePacket(const platform::wintab::PACKET& packet);
     /// Handles a message of the device's window: a WT_PACKET of its context is read and taken.
-    platform::win32::LRESULT handleMessage(platform::win32::UINT message, platform::win32::WPARAM wParam,
+    platform::win32::LRESULT HandleMessage(platform::win32::UINT message, platform::win32::WPARAM wParam,
                                            platform::win32::LPARAM lParam);
-    const Scales& getScales() const { return scales_; }
-    HWND getWindow() const { return window_; }
+    const Scales& GetScales() const { return scales_; }
+    HWND GetWindow() const { return window_; }
 
     /// For tests and for Create: the device named `name` with `buttons` cursor buttons, scaling by
     /// `scales`, without a window or context.
     TabletDevice(const std::string& name, const Scales& scales, int buttons);
 
 private:
-    Control& addControl(std::uint32_t kind, const char* type, int index, const std::string& description);
+    Control& AddControl(std::uint32_t kind, const char* type, int index, const std::string& description);
 
     Scales scales_;
     platform::wintab::WintabFunctions wintab_;

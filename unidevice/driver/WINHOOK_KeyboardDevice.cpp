@@ -141,33 +141,33 @@ WINHOOK_KeyboardDevice::WINHOOK_KeyboardDevice(win32::HINSTANCE module)
     for (int code = 0; code < kKeyCount; ++code) {
         Control& key = keys_.emplace_back(this, kBinaryControl, kKeyThreshold);
         const std::string name = "Key_" + std::to_string(code);
-        key.setType(name);
-        key.setDescription(name);
+        key.SetType(name);
+        key.SetDescription(name);
     }
     std::vector<bool> named(kKeyCount, false);
     order_.reserve(kKeyCount);
     for (const KeyName& key : kNamedKeys) {
         const auto code = static_cast<std::size_t>(key.code);
-        keys_[code].setType(key.name);
-        keys_[code].setDescription(key.name);
+        keys_[code].SetType(key.name);
+        keys_[code].SetDescription(key.name);
         named[code] = true;
         order_.push_back(&keys_[code]);
     }
     for (std::size_t code = 0; code < keys_.size(); ++code)
         if (!named[code]) order_.push_back(&keys_[code]);
 
-    if (DeviceRegistry* registry = getRegistry()) setDriver(registry->findDriver("dummydriver"));
+    if (DeviceRegistry* registry = GetRegistry()) setDriver(registry->findDriver("dummydriver"));
 }
 
 WINHOOK_KeyboardDevice::~WINHOOK_KeyboardDevice() {
-    unhook();
+    Unhook();
 }
 
 Control* WINHOOK_KeyboardDevice::getControl(int index) {
     return index >= 0 && index < getControlCount() ? order_[static_cast<std::size_t>(index)] : nullptr;
 }
 
-Control* WINHOOK_KeyboardDevice::getKey(int code) {
+Control* WINHOOK_KeyboardDevice::GetKey(int code) {
     return code >= 0 && code < kKeyCount ? &keys_[static_cast<std::size_t>(code)] : nullptr;
 }
 
@@ -196,7 +196,7 @@ bool WINHOOK_KeyboardDevice::start(HWND window) {
     clearValues();
     // Starting again (detection resyncs, then recording starts) must not stack a second hook: each
     // would set the key once more and hide the change from detection.
-    unhook();
+    Unhook();
     hook_ = win32::SetWindowsHookEx(win32::WH_KEYBOARD, &HookProcedure, module_, win32::GetCurrentThreadId());
     if (hook_ == nullptr) return false;
     hookedKeyboard = this;
@@ -205,11 +205,11 @@ bool WINHOOK_KeyboardDevice::start(HWND window) {
 
 bool WINHOOK_KeyboardDevice::stop(HWND window) {
     (void)window;
-    unhook();
+    Unhook();
     return true;
 }
 
-void WINHOOK_KeyboardDevice::unhook() {
+void WINHOOK_KeyboardDevice::Unhook() {
     if (hook_ == nullptr) return;
     win32::UnhookWindowsHookEx(hook_);
     hook_ = nullptr;
@@ -220,7 +220,7 @@ win32::LRESULT WINHOOK_KeyboardDevice::HookProcedure(int code, win32::WPARAM wPa
     WINHOOK_KeyboardDevice* keyboard = hookedKeyboard;
     const win32::HHOOK hook = keyboard != nullptr ? keyboard->hook_ : nullptr;
     if (code >= 0 && keyboard != nullptr && (code == win32::HC_ACTION || code == win32::HC_NOREMOVE)) {
-        if (Control* key = keyboard->getKey(static_cast<int>(wParam))) {
+        if (Control* key = keyboard->GetKey(static_cast<int>(wParam))) {
             const bool up = (lParam & win32::kKeyDataUp) != 0;
             key->setValue(up ? 0.0 : 1.0);
         }

@@ -40,9 +40,9 @@ public:
     bool stop(HWND window) override;
 
     /// The control of virtual-key code `code`, or null outside 0..255.
-    Control* getKey(int code);
+    Control* GetKey(int code);
     /// Whether the hook is installed.
-    bool isHooked() const { return hook_ != nullptr; }
+    bool IsHooked() const { return hook_ != nullptr; }
 
     /// The hook procedure as the thread's chain calls it: a key event (HC_ACTION or HC_NOREMOVE)
     /// sets its key to 1, or 0 when bit 31 of the key data says it goes up. The event always goes on
@@ -51,7 +51,7 @@ public:
                                                   platform::win32::LPARAM lParam);
 
 private:
-    void unhook();
+    void Unhook();
 
     platform::win32::HINSTANCE module_;
     platform::win32::HHOOK hook_ = nullptr;

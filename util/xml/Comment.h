@@ -10,7 +10,7 @@ namespace vex::util::xml {
 /// comment at the first ">", so the writer puts "&#62;" in its place.
 class Comment : public Element {
 public:
-    explicit Comment(std::string_view text) : Element(Kind::Comment, text) {}
+    explicit Comment(std::string_view text) : Element(Kind::kComment, text) {}
 };
 
 } // namespace vex::util::xml

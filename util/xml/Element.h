@@ -25,7 +25,7 @@ namespace vex::util::xml {
 class Element {
 public:
     /// What a node is; the values are those stored with the node.
-    enum class Kind : int { Tag = 1, Text = 2, Comment = 4 };
+    enum class Kind : int { Tag = 1, Text = 2, kComment = 4 };
 
     /// The string type of names, texts and attribute values: a std::basic_string whose long texts are
     /// kept in the same slabs as the lists (see NodeAllocator). It compares with string literals, has

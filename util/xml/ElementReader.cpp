@@ -357,7 +357,7 @@ int ElementReader::ReadContent(Element& root, const char*& p, const char* end, c
             open.pop_back();
         } else if (body != close && *body == '!') {
             const std::string_view text = CommentText(body + 1, close);
-            children.emplace_back(Element::Kind::Comment, Decode(text.data(), text.data() + text.size()));
+            children.emplace_back(Element::Kind::kComment, Decode(text.data(), text.data() + text.size()));
         } else {
             if (open.size() >= Element::kMaxDepth) return kTooDeep;
             Element& child = children.emplace_back();

@@ -105,7 +105,7 @@ void WriteNode(const Element& node, std::string& out, int depth, bool indent, bo
     case Element::Kind::Text:
         AppendEscaped(out, name, IsSpacesOnly(name) ? kSpacesOnly : kText);
         return;
-    case Element::Kind::Comment:
+    case Element::Kind::kComment:
         if (indent) out.append(static_cast<std::size_t>(depth), '\t');
         out += "<!-- ";
         AppendComment(out, name);

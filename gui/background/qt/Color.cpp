@@ -5,7 +5,7 @@
 
 namespace vex::gui::background {
 
-bool Color::Factory::accepts(const util::xml::Element& element) const {
+bool Color::Factory::Accepts(const util::xml::Element& element) const {
     return element.GetAttribute("type") == name();
 }
 

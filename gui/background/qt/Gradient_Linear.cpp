@@ -7,7 +7,7 @@
 
 namespace vex::gui::background {
 
-bool Gradient_Linear::Factory::accepts(const util::xml::Element& element) const {
+bool Gradient_Linear::Factory::Accepts(const util::xml::Element& element) const {
     return element.GetAttribute("type") == name();
 }
 

@@ -48,7 +48,7 @@ void NodeModel::SetFlag(Node& node, std::size_t flag, FlagState state) {
 bool NodeModel::CanMove(const Node& dragged, const Node& target) {
     if (target.IsWithin(dragged)) return false;
     const Node* parent = dragged.getParent();
-    return parent != &target || dragged.GetRow() + 1 != static_cast<int>(target.countChildren());
+    return parent != &target || dragged.GetRow() + 1 != static_cast<int>(target.CountChildren());
 }
 
 QModelIndex NodeModel::index(int row, int column, const QModelIndex& parent) const {
@@ -67,7 +67,7 @@ QModelIndex NodeModel::parent(const QModelIndex& child) const {
 int NodeModel::rowCount(const QModelIndex& parent) const {
     // Only the name column has children, as in every tree view.
     if (parent.isValid() && parent.column() != 0) return 0;
-    return static_cast<int>(NodeOf(parent).countChildren());
+    return static_cast<int>(NodeOf(parent).CountChildren());
 }
 
 int NodeModel::columnCount(const QModelIndex&) const {
@@ -143,7 +143,7 @@ NodeModel::Node* NodeModel::DraggedNode(const QMimeData* data) const {
     auto* dragged = reinterpret_cast<Node*>(static_cast<quintptr>(node));
     // The node may have been deleted since the drag began: accept it only while it is in the tree.
     const auto present = [&](const auto& self, const Node& under) -> bool {
-        for (const auto& child : under.getChildren())
+        for (const auto& child : under.GetChildren())
             if (child.get() == dragged || self(self, *child)) return true;
         return false;
     };
@@ -166,9 +166,9 @@ bool NodeModel::dropMimeData(const QMimeData* data, Qt::DropAction action, int r
     // the order nodes were added, and a drop only changes where a node hangs.
     const QModelIndex from = IndexOf(*dragged->getParent());
     const int row0 = dragged->GetRow();
-    if (!beginMoveRows(from, row0, row0, IndexOf(target), static_cast<int>(target.countChildren())))
+    if (!beginMoveRows(from, row0, row0, IndexOf(target), static_cast<int>(target.CountChildren())))
         return false;
-    target.addChild(dragged);
+    target.AddChild(dragged);
     endMoveRows();
     if (moved_) moved_(*dragged, target);
     return true;

@@ -120,7 +120,7 @@ void Tree::NodesChanged() {
 
 void Tree::ClearNodes() {
     const auto clear = [this] {
-        while (root_.countChildren() > 0) root_.removeChild(root_.getChild(0));
+        while (root_.CountChildren() > 0) root_.RemoveChild(root_.getChild(0));
     };
     if (model_ != nullptr) {
         model_->Reset(clear);

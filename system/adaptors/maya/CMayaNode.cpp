@@ -57,7 +57,7 @@ MObject AnimateWithCurve(const MPlug& plug) {
     auto* modifier = new MDGModifier();
     const MObject created = MFnAnimCurve().create(plug, modifier);
     modifier->doIt();
-    UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+    UndoManagement::Instance().Record(new CDGModifierRestoreObj(modifier));
     return created;
 }
 
@@ -97,7 +97,7 @@ bool CMayaNode::CloneHierarchy(CloneRequest& request) {
     auto* modifier = new MDagModifier();
     modifier->commandToExecute("duplicate -un -st " + transform.fullPathName());
     modifier->doIt();
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(modifier));
+    UndoManagement::Instance().Record(new CDagModifierRestoreObj(modifier));
 
     MSelectionList duplicated;
     MGlobal::getActiveSelectionList(duplicated);
@@ -129,14 +129,14 @@ bool CMayaNode::CloneHierarchy(CloneRequest& request) {
             rename->renameNode(targetShape.node(), MFnDagNode(sourceShape).name() + "_clone");
         }
         rename->doIt();
-        UndoManagement::Instance().record(new CDGModifierRestoreObj(rename));
+        UndoManagement::Instance().Record(new CDGModifierRestoreObj(rename));
         const CMayaNode* holder = adaptor_.FindRegisteredNode(source);
         auto* node = new CMayaNode(
             adaptor_, targetShape, request.owner,
-            holder ? holder->getCreationName() : std::string(MFnDagNode(target).name().asChar()), false);
+            holder ? holder->GetCreationName() : std::string(MFnDagNode(target).name().asChar()), false);
         node->animated = holder ? holder->animated : animated;
         adaptor_.Register(node);
-        UndoManagement::Instance().record(new CCreateNodeRestoreObj(adaptor_, *node));
+        UndoManagement::Instance().Record(new CCreateNodeRestoreObj(adaptor_, *node));
         nodes.push_back(node);
     }
     adaptor_.endUndoGroup();
@@ -180,7 +180,7 @@ void CMayaNode::SetVisibility(const MDagPath& path, bool visible) {
     const bool before = plug.asBool();
     if (before == visible) return;
     plug.setValue(visible);
-    UndoManagement::Instance().record(new CBoolAttributeRestoreObj(path, "v", before, visible));
+    UndoManagement::Instance().Record(new CBoolAttributeRestoreObj(path, "v", before, visible));
 }
 
 bool CMayaNode::isVisible() {
@@ -339,10 +339,10 @@ void CMayaNode::clearKeysAfter(double t) {
     // Buffered samples from then on go too: the re-simulation writes them again.
     if (buffering_) {
         const double cut = from.as(MTime::kSeconds);
-        matrixTrack_.truncateFrom(cut);
+        matrixTrack_.TruncateFrom(cut);
         std::erase_if(channelSamples_, [cut](const ChannelSample& sample) { return sample.first >= cut; });
-        focalTrack_.truncateFrom(cut);
-        focusTrack_.truncateFrom(cut);
+        focalTrack_.TruncateFrom(cut);
+        focusTrack_.TruncateFrom(cut);
     }
 }
 
@@ -351,7 +351,7 @@ void CMayaNode::rename(const std::string& newName) {
     auto* modifier = new MDGModifier();
     modifier->renameNode(GetTransformPath().node(), MString(MayaNames::Legal(newName + "Transform").c_str()));
     modifier->doIt();
-    UndoManagement::Instance().record(new CDGModifierRestoreObj(modifier));
+    UndoManagement::Instance().Record(new CDGModifierRestoreObj(modifier));
 }
 
 void CMayaNode::getName(util::ReturnValue<std::string>& out) {
@@ -404,8 +404,8 @@ bool CMayaNode::IsBuffered(const Track& track, double t) const {
     // Past the last sample the tool has not written the time yet: the channels answer, as they do for
     // a node the tool only reads (a keyed target it follows). A time computed as "t - frame" lands a
     // few ulps off the sample it means, so the last sample answers up to kSampleSlack after it.
-    return buffering_ && t >= bufferStart_ && track.getKeyCount() > 0 &&
-           t <= track.getKey(track.getKeyCount() - 1).time + kSampleSlack;
+    return buffering_ && t >= bufferStart_ && track.GetKeyCount() > 0 &&
+           t <= track.GetKey(track.GetKeyCount() - 1).time + kSampleSlack;
 }
 
 template <class Track>
@@ -413,7 +413,7 @@ auto CMayaNode::Sampled(const Track& track, double t) {
     // A time a few ulps off a sample means that sample (the curves' keys answer it exactly too);
     // anything else is interpolated.
     const int32_t nearest = track.findIndex(t);
-    const auto& key = track.getKey(nearest);
+    const auto& key = track.GetKey(nearest);
     return std::abs(key.time - t) <= kSampleSlack ? key.value : track.get(t);
 }
 
@@ -513,19 +513,19 @@ void CMayaNode::CommitBuffer() {
                       MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, change);
     }
     auto commitLens = [&](const char* attribute, const util::AVar_Linear<double>& track) {
-        if (track.getKeyCount() == 0) return;
+        if (track.GetKeyCount() == 0) return;
         const MPlug plug = ShapePlug(attribute);
         const MObject curve = AnimateWithCurve(plug);
         if (curve.isNull()) return;
         MFnAnimCurve fn(curve);
-        for (const auto& sample : track.getKeys())
+        for (const auto& sample : track.GetKeys())
             fn.addKey(Seconds(sample.time), sample.value, MFnAnimCurve::kTangentLinear,
                       MFnAnimCurve::kTangentLinear, change);
     };
     commitLens("fl", focalTrack_);
     commitLens("fd", focusTrack_);
     // The take moved the transform's own values too (the viewport followed it); undo puts them back.
-    UndoManagement::Instance().record(
+    UndoManagement::Instance().Record(
         new CMatrixRestoreObj(GetTransformPath(), transformBefore_, transformApplied_));
     matrixTrack_.clear();
     channelSamples_.clear();

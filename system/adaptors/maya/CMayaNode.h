@@ -39,7 +39,7 @@ class MayaAdaptorInterface;
 class CMayaNode : public core::CoreNode, private core::NodeCommandHandler {
 public:
     using CMayaSnapshot = maya::CMayaSnapshot;
-    using CMayaSnapshot_Lens = maya::CMayaSnapshot_Lens;
+    using CMayaSnapshotLens = maya::CMayaSnapshot_Lens;
 
     /// The transform channels that carry a node's keys, in keying order.
     static constexpr const char* kTransformChannels[9] = {"tx", "ty", "tz", "rx", "ry",

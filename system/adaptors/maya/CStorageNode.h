@@ -14,7 +14,7 @@ public:
     static constexpr const char* kTypeName = "CStorageNode";
     static const MTypeId kTypeId;
 
-    static void* creator() { return new CStorageNode; }
+    static void* Creator() { return new CStorageNode; }
     /// Adds the older format's attributes (typed, storable, hidden).
     static MStatus initialize();
 };

@@ -93,11 +93,11 @@ MObject MayaAdaptorInterface::CreateNamed(const char* type, const MObject& paren
         delete create;
         return MObject::kNullObj;
     }
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(create));
+    UndoManagement::Instance().Record(new CDagModifierRestoreObj(create));
     auto* rename = new MDagModifier();
     rename->renameNode(node, MString(MayaNames::Legal(name).c_str()));
     rename->doIt();
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(rename));
+    UndoManagement::Instance().Record(new CDagModifierRestoreObj(rename));
     return node;
 }
 
@@ -125,7 +125,7 @@ void MayaAdaptorInterface::InstallParentCallback(const MDagPath& transform) {
     MStatus status;
     const MCallbackId id = MDagMessage::addParentRemovedCallback(path, &OnParentRemoved, this, &status);
     if (status) parentCallbacks_.emplace_back(transform, id);
-    UndoManagement::Instance().record(unit);
+    UndoManagement::Instance().Record(unit);
     ownPaths_.push_back(transform);
     endUndoGroup();
 }
@@ -162,7 +162,7 @@ core::CoreNode* MayaAdaptorInterface::createCamera(core::NodeOwner* owner, const
     CMayaNode* node = RegisterCreated(shape, owner, name, listener);
     MFnCamera lens(shape);
     lens.setNearClippingPlane(lens.nearClippingPlane() / 10.0);
-    UndoManagement::Instance().record(new CCreateNodeRestoreObj(*this, *node));
+    UndoManagement::Instance().Record(new CCreateNodeRestoreObj(*this, *node));
     return node;
 }
 
@@ -178,7 +178,7 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
                             MayaNames::Legal(OwnerName(owner) + "_" + name), shape))
         return nullptr;
     CMayaNode* node = RegisterCreated(shape, owner, name, listener);
-    UndoManagement::Instance().record(new CCreateNodeRestoreObj(*this, *node));
+    UndoManagement::Instance().Record(new CCreateNodeRestoreObj(*this, *node));
     MayaMeshShape(shape).AssignNewMaterial();
     // A helper that appears during a recording starts its animation where it appears.
     if (IsCoreRecording()) {
@@ -193,7 +193,7 @@ core::CoreNode* MayaAdaptorInterface::createMesh(core::NodeOwner* owner, const s
 
 core::CoreNode* MayaAdaptorInterface::findNode(core::NodeOwner* owner, const std::string& name) {
     for (CMayaNode* node : nodes_.Registered()) {
-        if (node->owner == owner && node->getCreationName() == name) return node;
+        if (node->owner == owner && node->GetCreationName() == name) return node;
     }
     return nullptr;
 }
@@ -232,8 +232,8 @@ void MayaAdaptorInterface::storeNodeTags(core::NodeOwner* owner) {
     bool first = true;
     for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {
         if (node->owner != owner || !node->IsAlive() || node->isDetached()) continue;
-        if (first && withMasters) owner->writeMasterNodes(masters);
-        NodeTags::Write(node->GetPath().node(), owner->getDisplayName(), node->getCreationName(),
+        if (first && withMasters) owner->WriteMasterNodes(masters);
+        NodeTags::Write(node->GetPath().node(), owner->getDisplayName(), node->GetCreationName(),
                         first && withMasters ? &masters : nullptr);
         first = false;
     }
@@ -300,25 +300,25 @@ void MayaAdaptorInterface::mergeScene(const std::string& path, core::NodeList& o
 
 // --- Undo ---
 
-bool MayaAdaptorInterface::isUndoAvailable() {
+bool MayaAdaptorInterface::IsUndoAvailable() {
     // Maya records nothing new while it undoes or redoes, nor while the list replays.
     return !MGlobal::isUndoing() && !MGlobal::isRedoing() && !UndoManagement::Instance().isReplaying();
 }
 
-void MayaAdaptorInterface::beginHostGroup(const std::string& label) {
+void MayaAdaptorInterface::BeginHostGroup(const std::string& label) {
     UndoManagement::Instance().beginGroup(label);
 }
 
-void MayaAdaptorInterface::addHostUnit(CUndo* unit, const std::string& label) {
+void MayaAdaptorInterface::AddHostUnit(CUndo* unit, const std::string& label) {
     auto* own = dynamic_cast<UndoManagement::UndoUnit*>(unit);
-    UndoManagement::Instance().record(own != nullptr ? own : new CUndoWrapper(unit, label));
+    UndoManagement::Instance().Record(own != nullptr ? own : new CUndoWrapper(unit, label));
 }
 
-void MayaAdaptorInterface::commitHostGroup(const std::string& label) {
+void MayaAdaptorInterface::CommitHostGroup(const std::string& label) {
     UndoManagement::Instance().endGroup(label);
 }
 
-void MayaAdaptorInterface::discardHostGroup() {
+void MayaAdaptorInterface::DiscardHostGroup() {
     UndoManagement::Instance().cancelGroup();
 }
 
@@ -353,7 +353,7 @@ MStatus MayaAdaptorInterface::RunRecorded(const MString& command) {
     auto* modifier = new MDagModifier();
     modifier->commandToExecute(command);
     const MStatus status = modifier->doIt();
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(modifier));
+    UndoManagement::Instance().Record(new CDagModifierRestoreObj(modifier));
     return status;
 }
 
@@ -404,7 +404,7 @@ void MayaAdaptorInterface::refreshViews() {
 
 void MayaAdaptorInterface::prepareRecording(const std::vector<core::NodeOwner*>& owners) {
     UndoManagement& undo = UndoManagement::Instance();
-    undo.record(new CTimesliderRestoreObj(MAnimControl::currentTime(), MAnimControl::currentTime()));
+    undo.Record(new CTimesliderRestoreObj(MAnimControl::currentTime(), MAnimControl::currentTime()));
     undo.beginCurveChange();
     // Nodes whose instance has gone are left over from an edit the user undid past; they go now.
     for (CMayaNode* node : std::vector<CMayaNode*>(nodes_.Registered())) {

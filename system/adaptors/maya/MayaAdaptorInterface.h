@@ -137,11 +137,11 @@ private:
     MayaAdaptorInterface();
 
     // UndoGroupStack::Host over the adaptor's undo list.
-    bool isUndoAvailable() override;
-    void beginHostGroup(const std::string& label) override;
-    void addHostUnit(CUndo* unit, const std::string& label) override;
-    void commitHostGroup(const std::string& label) override;
-    void discardHostGroup() override;
+    bool IsUndoAvailable() override;
+    void BeginHostGroup(const std::string& label) override;
+    void AddHostUnit(CUndo* unit, const std::string& label) override;
+    void CommitHostGroup(const std::string& label) override;
+    void DiscardHostGroup() override;
 
     // Creates a node of `type` under `parent` and names it `name` (made legal), each a recorded
     // modifier step; the null object on failure.

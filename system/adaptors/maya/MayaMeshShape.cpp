@@ -37,7 +37,7 @@ MString MayaMeshShape::MaterialName() const {
 }
 
 void MayaMeshShape::AssignNewMaterial() {
-    UndoManagement::Instance().record(new CCreateShaderObj(shape_, MaterialName()));
+    UndoManagement::Instance().Record(new CCreateShaderObj(shape_, MaterialName()));
 }
 
 bool MayaMeshShape::IsSystemHelper() const {
@@ -69,11 +69,11 @@ bool MayaMeshShape::SetMesh(const util::CMesh& mesh, const util::Matrix<double>&
         delete modifier;
         return false;
     }
-    UndoManagement::Instance().record(new CChangeMeshRestoreObj(modifier, points, connects));
+    UndoManagement::Instance().Record(new CChangeMeshRestoreObj(modifier, points, connects));
     // Recorded too: with history the triangulation adds a node that undo must take away.
     auto* triangulate = new MDagModifier();
     RunMel(*triangulate, TriangulateCommand(history));
-    UndoManagement::Instance().record(new CDagModifierRestoreObj(triangulate));
+    UndoManagement::Instance().Record(new CDagModifierRestoreObj(triangulate));
     return true;
 }
 
@@ -95,7 +95,7 @@ bool MayaMeshShape::SetColor(float r, float g, float b) {
     const MColor before = shader.color();
     const MColor after(r, g, b);
     if (!shader.setColor(after)) return false;
-    UndoManagement::Instance().record(new CColorRestoreObj(shape_, before, after));
+    UndoManagement::Instance().Record(new CColorRestoreObj(shape_, before, after));
     return true;
 }
 

@@ -91,8 +91,8 @@ void SceneStorage::WriteState(MayaAdaptorInterface& adaptor) {
     MDGModifier create;
     const MObject node = create.createNode(StorageNode::kTypeId);
     if (node.isNull() || !create.doIt()) return;
-    MPlug(node, StorageNode::adaptorName).setValue(MString(adaptor.getDisplayName().c_str()));
-    MPlug(node, StorageNode::adaptorState).setValue(MString(Encode(state).c_str()));
+    MPlug(node, StorageNode::adaptorName_).setValue(MString(adaptor.getDisplayName().c_str()));
+    MPlug(node, StorageNode::adaptorState_).setValue(MString(Encode(state).c_str()));
 }
 
 void SceneStorage::Restore(MayaAdaptorInterface& adaptor) {
@@ -102,8 +102,8 @@ void SceneStorage::Restore(MayaAdaptorInterface& adaptor) {
         if (fn.typeId() != StorageNode::kTypeId) continue;
         MString name;
         MString text;
-        if (!MPlug(it.thisNode(), StorageNode::adaptorName).getValue(name) ||
-            !MPlug(it.thisNode(), StorageNode::adaptorState).getValue(text))
+        if (!MPlug(it.thisNode(), StorageNode::adaptorName_).getValue(name) ||
+            !MPlug(it.thisNode(), StorageNode::adaptorState_).getValue(text))
             continue;
         Element state;
         std::string reason;

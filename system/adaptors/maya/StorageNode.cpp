@@ -7,15 +7,15 @@
 namespace vex::orb::adaptor::maya {
 
 const MTypeId StorageNode::kTypeId(0x10F5C0, 1);
-MObject StorageNode::adaptorName;
-MObject StorageNode::adaptorState;
-MObject StorageNode::nodeHandles;
+MObject StorageNode::adaptorName_;
+MObject StorageNode::adaptorState_;
+MObject StorageNode::nodeHandles_;
 
 MStatus StorageNode::initialize() {
-    adaptorName = StorageAttributes::Hidden("AdaptorName", "adaptorname", MFnData::kString);
-    adaptorState = StorageAttributes::Hidden("AdaptorState", "adaptorstate", MFnData::kString);
-    nodeHandles = StorageAttributes::Hidden("NodeHandles", "nodehandles", MFnData::kStringArray);
-    for (const MObject* attribute : {&adaptorName, &adaptorState, &nodeHandles}) {
+    adaptorName_ = StorageAttributes::Hidden("AdaptorName", "adaptorname", MFnData::kString);
+    adaptorState_ = StorageAttributes::Hidden("AdaptorState", "adaptorstate", MFnData::kString);
+    nodeHandles_ = StorageAttributes::Hidden("NodeHandles", "nodehandles", MFnData::kStringArray);
+    for (const MObject* attribute : {&adaptorName_, &adaptorState_, &nodeHandles_}) {
         const MStatus status = addAttribute(*attribute);
         if (!status) return status;
     }

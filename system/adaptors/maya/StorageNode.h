@@ -15,11 +15,11 @@ public:
     /// Type id from the prefix 0x10F5C0 and id 1.
     static const MTypeId kTypeId;
 
-    static MObject adaptorName;  ///< "AdaptorName": the adaptor's display name
-    static MObject adaptorState; ///< "AdaptorState": Base64 of the core's state element's text
-    static MObject nodeHandles;  ///< "NodeHandles": reserved, written empty
+    static MObject adaptorName_;  ///< "AdaptorName": the adaptor's display name
+    static MObject adaptorState_; ///< "AdaptorState": Base64 of the core's state element's text
+    static MObject nodeHandles_;  ///< "NodeHandles": reserved, written empty
 
-    static void* creator() { return new StorageNode; }
+    static void* Creator() { return new StorageNode; }
     /// Adds the three attributes: typed, storable, hidden.
     static MStatus initialize();
 };

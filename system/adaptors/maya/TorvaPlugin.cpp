@@ -37,25 +37,25 @@ struct Command {
 
 // In the order of registration.
 const Command kCommands[] = {
-    {StartTorvaSuiteCmd::kName, &StartTorvaSuiteCmd::creator, "registerCommand StartTorvaSuiteCmd failed"},
-    {TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "registerCommand TorvaUndoWrapperII failed"},
-    {TorvaStartAnimationCmd::kName, &TorvaStartAnimationCmd::creator,
+    {StartTorvaSuiteCmd::kName, &StartTorvaSuiteCmd::Creator, "registerCommand StartTorvaSuiteCmd failed"},
+    {TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator, "registerCommand TorvaUndoWrapperII failed"},
+    {TorvaStartAnimationCmd::kName, &TorvaStartAnimationCmd::Creator,
      "registerCommand TorvaStartAnimationCmd failed"},
-    {TorvaStopAnimationCmd::kName, &TorvaStopAnimationCmd::creator,
+    {TorvaStopAnimationCmd::kName, &TorvaStopAnimationCmd::Creator,
      "registerCommand TorvaStopAnimationCmd failed"},
-    {TorvaReSimulateCmd::kName, &TorvaReSimulateCmd::creator, "registerCommand TorvaReSimulate failed"},
-    {TorvaLoadProfileCmd::kName, &TorvaLoadProfileCmd::creator, "registerCommand TorvaLoadProfileCmd failed"},
-    {TorvaCreateToolCmd::kName, &TorvaCreateToolCmd::creator, "registerCommand TorvaCreateToolCmd failed"},
-    {TorvaSelectToolCmd::kName, &TorvaSelectToolCmd::creator, "registerCommand TorvaSelectToolCmd failed"},
-    {TorvaIncSlowFactorCmd::kName, &TorvaIncSlowFactorCmd::creator,
+    {TorvaReSimulateCmd::kName, &TorvaReSimulateCmd::Creator, "registerCommand TorvaReSimulate failed"},
+    {TorvaLoadProfileCmd::kName, &TorvaLoadProfileCmd::Creator, "registerCommand TorvaLoadProfileCmd failed"},
+    {TorvaCreateToolCmd::kName, &TorvaCreateToolCmd::Creator, "registerCommand TorvaCreateToolCmd failed"},
+    {TorvaSelectToolCmd::kName, &TorvaSelectToolCmd::Creator, "registerCommand TorvaSelectToolCmd failed"},
+    {TorvaIncSlowFactorCmd::kName, &TorvaIncSlowFactorCmd::Creator,
      "registerCommand TorvaIncSlowFactorCmd failed"},
-    {TorvaDecSlowFactorCmd::kName, &TorvaDecSlowFactorCmd::creator,
+    {TorvaDecSlowFactorCmd::kName, &TorvaDecSlowFactorCmd::Creator,
      "registerCommand TorvaDecSlowFactorCmd failed"},
-    {TorvaCreate4VeredevOroCmd::kName, &TorvaCreate4VeredevOroCmd::creator,
+    {TorvaCreate4VeredevOroCmd::kName, &TorvaCreate4VeredevOroCmd::Creator,
      "registerCommand TorvaCreate4VeredevOroCmd failed"},
-    {TorvaCloneToolCmd::kName, &TorvaCloneToolCmd::creator, "registerCommand TorvaCloneToolCmd failed"},
-    {TorvaRenameToolCmd::kName, &TorvaRenameToolCmd::creator, "registerCommand TorvaRenameToolCmd failed"},
-    {TorvaDeleteToolCmd::kName, &TorvaDeleteToolCmd::creator, "registerCommand TorvaDeleteToolCmd failed"},
+    {TorvaCloneToolCmd::kName, &TorvaCloneToolCmd::Creator, "registerCommand TorvaCloneToolCmd failed"},
+    {TorvaRenameToolCmd::kName, &TorvaRenameToolCmd::Creator, "registerCommand TorvaRenameToolCmd failed"},
+    {TorvaDeleteToolCmd::kName, &TorvaDeleteToolCmd::Creator, "registerCommand TorvaDeleteToolCmd failed"},
 };
 
 struct Deregistration {
@@ -100,10 +100,10 @@ MStatus TorvaPlugin::Load(MObject plugin) {
         const MStatus status = fn.registerCommand(command.name, command.creator);
         if (!status) return Failed(status, command.registerFailure);
     }
-    MStatus status = fn.registerNode(StorageNode::kTypeName, StorageNode::kTypeId, &StorageNode::creator,
+    MStatus status = fn.registerNode(StorageNode::kTypeName, StorageNode::kTypeId, &StorageNode::Creator,
                                      &StorageNode::initialize);
     if (!status) return Failed(status, "registerNode StorageNode failed");
-    status = fn.registerNode(CStorageNode::kTypeName, CStorageNode::kTypeId, &CStorageNode::creator,
+    status = fn.registerNode(CStorageNode::kTypeName, CStorageNode::kTypeId, &CStorageNode::Creator,
                              &CStorageNode::initialize);
     if (!status) return Failed(status, "registerNode CStorageNode failed");
 

@@ -205,7 +205,7 @@ void TorvaPluginManager::OnNodeRemoved(MObject& node) {
     MayaAdaptorInterface& adaptor = Adaptor();
     adaptor.beginUndoGroup("Delete: " + owner->getDisplayName());
     inDeletion_ = true;
-    owner->deleteByUser();
+    owner->DeleteByUser();
     inDeletion_ = false;
     adaptor.endUndoGroup();
 }

@@ -16,7 +16,7 @@ void RefreshViews() {
 
 } // namespace
 
-void* TorvaUndoWrapperII::creator() {
+void* TorvaUndoWrapperII::Creator() {
     return new TorvaUndoWrapperII();
 }
 

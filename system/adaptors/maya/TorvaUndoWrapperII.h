@@ -13,7 +13,7 @@ public:
     static constexpr const char* kName = "TorvaUndoWrapperII";
 
     /// A new command object, for registration.
-    static void* creator();
+    static void* Creator();
 
     /// Reads the group id ("-i"/"-id"); fails without one.
     MStatus doIt(const MArgList& args) override;

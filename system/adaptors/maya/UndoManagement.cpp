@@ -50,7 +50,7 @@ bool UndoManagement::addUnit(UndoUnit* unit) {
     return true;
 }
 
-void UndoManagement::record(UndoUnit* unit) {
+void UndoManagement::Record(UndoUnit* unit) {
     if (unit != nullptr && !addUnit(unit)) unit->release();
 }
 

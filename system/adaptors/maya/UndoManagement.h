@@ -46,7 +46,7 @@ public:
     bool addUnit(UndoUnit* unit);
     /// addUnit, destroying the unit when it is refused: for host edits that are only undoable while
     /// a group records.
-    void record(UndoUnit* unit);
+    void Record(UndoUnit* unit);
     /// Undoes the group before the current position; nothing while a group is open or at the start.
     void undoGroup();
     /// Redoes the group at the current position; nothing while a group is open or at the end.

@@ -38,7 +38,7 @@ struct HostObject {
     std::string name;
     /// The shape's host name (empty without a shape), unique like `name`.
     std::string shapeName;
-    ShapeKind shape = ShapeKind::None;
+    ShapeKind shape = ShapeKind::kNone;
 
     ObjectId parent = kWorld;
     /// Child transforms in order, deleted ones included.

@@ -32,13 +32,13 @@ MemoryAdaptor::~MemoryAdaptor() {
 
 core::CoreNode* MemoryAdaptor::createCamera(core::NodeOwner* owner, const std::string& name,
                                             core::CoreNode* parent, core::NodeListener* listener) {
-    return CreateNode(owner, name, parent, ShapeKind::Camera, nullptr, listener);
+    return CreateNode(owner, name, parent, ShapeKind::kCamera, nullptr, listener);
 }
 
 core::CoreNode* MemoryAdaptor::createMesh(core::NodeOwner* owner, const std::string& name,
                                           core::CoreNode* parent, const util::CMesh& mesh,
                                           core::NodeListener* listener) {
-    return CreateNode(owner, name, parent, ShapeKind::PolygonMesh, &mesh, listener);
+    return CreateNode(owner, name, parent, ShapeKind::kPolygonMesh, &mesh, listener);
 }
 
 core::CoreNode* MemoryAdaptor::CreateNode(core::NodeOwner* owner, const std::string& name,
@@ -64,7 +64,7 @@ core::CoreNode* MemoryAdaptor::CreateNode(core::NodeOwner* owner, const std::str
 
 core::CoreNode* MemoryAdaptor::findNode(core::NodeOwner* owner, const std::string& name) {
     for (MemoryNode* node : nodes_.Registered()) {
-        if (node->owner == owner && node->getCreationName() == name) return node;
+        if (node->owner == owner && node->GetCreationName() == name) return node;
     }
     return nullptr;
 }
@@ -73,7 +73,7 @@ void MemoryAdaptor::storeNodeTags(core::NodeOwner* owner) {
     if (!owner) return;
     for (MemoryNode* node : nodes_.Registered()) {
         if (node->owner != owner || !node->IsAlive()) continue;
-        TagObject(node->GetObject(), owner->getDisplayName(), node->getCreationName());
+        TagObject(node->GetObject(), owner->getDisplayName(), node->GetCreationName());
     }
 }
 
@@ -153,7 +153,7 @@ void MemoryAdaptor::MergeListedNodes(const util::xml::Element& description, std:
             const std::string objectName = core::NodeTag::ListedName(entry);
             if (objectName.empty()) continue;
             const ShapeKind shape =
-                entry.GetAttribute("shape") == "camera" ? ShapeKind::Camera : ShapeKind::None;
+                entry.GetAttribute("shape") == "camera" ? ShapeKind::kCamera : ShapeKind::kNone;
             const std::string base = instanceName + "_" + objectName;
             const ObjectId object = scene_.Create(base + "Transform", shape, kWorld, base);
             TagObject(object, instanceName, objectName);

@@ -140,11 +140,11 @@ private:
                           std::vector<core::CoreNode*>& nodes);
 
     // UndoGroupStack::Host over the undo queue.
-    bool isUndoAvailable() override { return undoEnabled_ && !undoQueue_.IsReplaying(); }
-    void beginHostGroup(const std::string& label) override { undoQueue_.BeginGroup(label); }
-    void addHostUnit(CUndo* unit, const std::string& label) override { undoQueue_.Add(unit, label); }
-    void commitHostGroup(const std::string& label) override { undoQueue_.Commit(label); }
-    void discardHostGroup() override { undoQueue_.Discard(); }
+    bool IsUndoAvailable() override { return undoEnabled_ && !undoQueue_.IsReplaying(); }
+    void BeginHostGroup(const std::string& label) override { undoQueue_.BeginGroup(label); }
+    void AddHostUnit(CUndo* unit, const std::string& label) override { undoQueue_.Add(unit, label); }
+    void CommitHostGroup(const std::string& label) override { undoQueue_.Commit(label); }
+    void DiscardHostGroup() override { undoQueue_.Discard(); }
 
     core::CoreNode* CreateNode(core::NodeOwner* owner, const std::string& name, core::CoreNode* parent,
                                ShapeKind shape, const util::CMesh* mesh, core::NodeListener* listener);

@@ -78,7 +78,7 @@ bool MemoryNode::CloneHierarchy(CloneRequest& request) {
 
         const MemoryNode* holder = adaptor_.FindRegisteredNode(original);
         auto* node = new MemoryNode(adaptor_, copy, request.owner,
-                                    holder ? holder->getCreationName() : target.name, false);
+                                    holder ? holder->GetCreationName() : target.name, false);
         adaptor_.Register(node);
         nodes.push_back(node);
 
@@ -174,7 +174,7 @@ CSnapshot* MemoryNode::getSnapshot(double t) {
 CSnapshot_Helper* MemoryNode::getHelperSnapshot() {
     if (!IsAlive()) return nullptr;
     const HostObject* object = GetScene().Find(object_);
-    if (object->shape != ShapeKind::PolygonMesh || !object->systemHelper) return nullptr;
+    if (object->shape != ShapeKind::kPolygonMesh || !object->systemHelper) return nullptr;
     return helperSnapshots_.Acquire(this, GetScene().GetCurrentTime(),
                                     [this] { return std::make_unique<HelperSnapshot>(*this); });
 }
@@ -182,17 +182,17 @@ CSnapshot_Helper* MemoryNode::getHelperSnapshot() {
 CSnapshot_Mesh* MemoryNode::getMeshSnapshot(double t) {
     if (!IsAlive()) return nullptr;
     const ShapeKind shape = GetScene().Find(object_)->shape;
-    if (shape != ShapeKind::PolygonMesh && shape != ShapeKind::NurbsSurface) return nullptr;
+    if (shape != ShapeKind::kPolygonMesh && shape != ShapeKind::kNurbsSurface) return nullptr;
     return meshSnapshots_.Acquire(this, t, [this] { return std::make_unique<MeshSnapshot>(*this); });
 }
 
 CSnapshot_Lens* MemoryNode::getLensSnapshot(double t) {
-    if (!IsAlive() || GetScene().Find(object_)->shape != ShapeKind::Camera) return nullptr;
+    if (!IsAlive() || GetScene().Find(object_)->shape != ShapeKind::kCamera) return nullptr;
     return lensSnapshots_.Acquire(this, t, [this] { return std::make_unique<LensSnapshot>(*this); });
 }
 
 CSnapshot_Shape* MemoryNode::getShapeSnapshot(double t) {
-    if (!IsAlive() || GetScene().Find(object_)->shape != ShapeKind::NurbsCurve) return nullptr;
+    if (!IsAlive() || GetScene().Find(object_)->shape != ShapeKind::kNurbsCurve) return nullptr;
     return shapeSnapshots_.Acquire(this, t, [this] { return std::make_unique<ShapeSnapshot>(*this); });
 }
 

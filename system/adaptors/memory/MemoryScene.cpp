@@ -13,7 +13,7 @@ ObjectId MemoryScene::Create(const std::string& name, ShapeKind shape, ObjectId 
     object->parent = parent;
     objects_.push_back(std::move(object));
     const auto id = static_cast<ObjectId>(objects_.size());
-    if (shape != ShapeKind::None) {
+    if (shape != ShapeKind::kNone) {
         // The new transform's own name is already taken, so the shape cannot get it too.
         objects_.back()->shapeName = UniqueName(shapeName.empty() ? name + "Shape" : shapeName, kWorld);
     }

@@ -4,11 +4,11 @@ namespace vex::orb::adaptor::memory {
 
 /// What hangs below a host transform: the kind of its shape.
 enum class ShapeKind {
-    None,
-    Camera,
-    PolygonMesh,
-    NurbsCurve,
-    NurbsSurface,
+    kNone,
+    kCamera,
+    kPolygonMesh,
+    kNurbsCurve,
+    kNurbsSurface,
 };
 
 } // namespace vex::orb::adaptor::memory

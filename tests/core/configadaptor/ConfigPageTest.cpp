@@ -48,16 +48,16 @@ TEST(ConfigPage, ItemsAreNumberedFromZeroAndGroupsCarryNoId) {
     builder.addIntSpinner("i", "", &i, 0, 9, 1, 10, false, 0, nullptr);
     builder.addComboBox("combo", "", {"a", "b"}, &index, nullptr);
 
-    element::Root* page = builder.getPage();
+    element::Root* page = builder.GetPage();
     ASSERT_NE(page, nullptr);
-    EXPECT_EQ(page->countChildren(), 2u); // group G and the second root
-    EXPECT_EQ(page->getChild(0)->getId(), Node::kNoId);
-    for (int32_t id = 0; id < 6; ++id) ASSERT_NE(page->findById(id), nullptr) << id;
-    EXPECT_EQ(page->findById(0)->getLabel(), "check");
-    EXPECT_EQ(page->findById(3)->getLabel(), "text");
-    EXPECT_EQ(page->findById(5)->getLabel(), "combo");
-    EXPECT_EQ(page->findById(Node::kNoId), nullptr);
-    EXPECT_EQ(builder.getNextId(), 6);
+    EXPECT_EQ(page->CountChildren(), 2u); // group G and the second root
+    EXPECT_EQ(page->getChild(0)->GetId(), Node::kNoId);
+    for (int32_t id = 0; id < 6; ++id) ASSERT_NE(page->FindById(id), nullptr) << id;
+    EXPECT_EQ(page->FindById(0)->getLabel(), "check");
+    EXPECT_EQ(page->FindById(3)->getLabel(), "text");
+    EXPECT_EQ(page->FindById(5)->getLabel(), "combo");
+    EXPECT_EQ(page->FindById(Node::kNoId), nullptr);
+    EXPECT_EQ(builder.GetNextId(), 6);
 
     // Both roots' groups land in one profile, in page order.
     const util::xml::Element profile = page->saveProfile();
@@ -72,16 +72,16 @@ TEST(ConfigPage, EndGroupAtTheRootPlacesLaterItemsAtTheTopOfThePage) {
     builder.beginGroup("G", "");
     builder.endGroup();
     builder.endGroup(); // at the root
-    EXPECT_EQ(builder.getCurrent(), nullptr);
+    EXPECT_EQ(builder.GetCurrent(), nullptr);
     builder.addSpinner("a", "", &a, 0, 1, 1, 1, false, 0, nullptr);
     builder.beginGroup("H", "");
     builder.addSpinner("b", "", &b, 0, 1, 1, 1, false, 0, nullptr);
 
-    element::Root* page = builder.getPage();
-    ASSERT_EQ(page->countChildren(), 3u);
+    element::Root* page = builder.GetPage();
+    ASSERT_EQ(page->CountChildren(), 3u);
     EXPECT_EQ(page->getChild(1)->getLabel(), "a");
     EXPECT_EQ(page->getChild(2)->getLabel(), "H");
-    EXPECT_EQ(page->findById(1)->getParent(), page->getChild(2));
+    EXPECT_EQ(page->FindById(1)->getParent(), page->getChild(2));
 }
 
 TEST(ConfigPage, ReportsSpinnersThatWantAnInputChannel) {
@@ -89,7 +89,7 @@ TEST(ConfigPage, ReportsSpinnersThatWantAnInputChannel) {
     int i = 0;
     std::vector<std::pair<std::string, Node*>> channels;
     PageBuilder builder;
-    builder.setChannelHandler(
+    builder.SetChannelHandler(
         [&](const std::string& name, Node& spinner) { channels.emplace_back(name, &spinner); });
     builder.beginConfiguration();
     Node* withChannel = builder.addSpinner("Speed", "", &d, 0, 1, 1, 1, true, 0, nullptr);
@@ -108,7 +108,7 @@ TEST(ConfigPage, BuildsTheLayoutWithIdsAndCurrentValues) {
     builder.beginGroup("G", "help");
     builder.addSpinner("d", "tip", &d, 0, 10, 0.5, 1, false, 0, nullptr);
     builder.addIntSpinner("i", "", &i, 0, 9, 1, 10, false, 0, nullptr);
-    const util::xml::Element layout = builder.getPage()->buildLayout();
+    const util::xml::Element layout = builder.GetPage()->buildLayout();
     EXPECT_EQ(layout.GetName(), "scroll");
     const util::xml::Element* list = layout.GetChild("list");
     ASSERT_NE(list, nullptr);
@@ -144,11 +144,11 @@ TEST(ConfigPage, UserEditIsOneUndoStepLabelledWithTheElement) {
     builder.beginConfiguration();
     builder.beginGroup("G", "");
     builder.addSpinner("Speed", "", &speed, 0, 10, 1, 1, false, 0, &callback);
-    window.connect(builder.getPage());
+    window.connect(builder.GetPage());
 
-    EXPECT_TRUE(builder.getPage()->setValue(0, 7.25));
+    EXPECT_TRUE(builder.GetPage()->setValue(0, 7.25));
     EXPECT_EQ(speed, 7.25);
-    EXPECT_EQ(builder.getPage()->getValue(0), 7.25);
+    EXPECT_EQ(builder.GetPage()->getValue(0), 7.25);
     EXPECT_EQ(callback.events, std::vector<std::string>{"Speed"});
     EXPECT_EQ(window.received, (std::vector<std::pair<int32_t, int32_t>>{{Node::kValueEdited, 0}}));
     EXPECT_EQ(host.GetUndoLabels(), std::vector<std::string>{"Speed"});
@@ -157,7 +157,7 @@ TEST(ConfigPage, UserEditIsOneUndoStepLabelledWithTheElement) {
     EXPECT_EQ(speed, 1.0);
     EXPECT_TRUE(host.redo());
     EXPECT_EQ(speed, 7.25);
-    EXPECT_FALSE(builder.getPage()->setValue(42, 1.0));
+    EXPECT_FALSE(builder.GetPage()->setValue(42, 1.0));
     SetCurrentAdaptor(nullptr);
 }
 
@@ -169,9 +169,9 @@ TEST(ConfigPage, EditsWithoutAnAdaptorOnlySetTheValue) {
     builder.beginConfiguration();
     builder.addIntSpinner("Count", "", &count, 0, 9, 1, 10, false, 0, &callback);
     builder.addButton("Reset", "", &callback);
-    builder.getPage()->setValue(0, 3.6);
+    builder.GetPage()->setValue(0, 3.6);
     EXPECT_EQ(count, 4);
-    builder.getPage()->setValue(1, 0);
+    builder.GetPage()->setValue(1, 0);
     EXPECT_EQ(callback.events, (std::vector<std::string>{"Count", "Reset"}));
 }
 

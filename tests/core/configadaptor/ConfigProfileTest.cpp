@@ -37,7 +37,7 @@ struct Page {
         builder.endGroup();
         builder.endConfiguration();
     }
-    element::Root& root() { return *builder.getPage(); }
+    element::Root& root() { return *builder.GetPage(); }
 
     PageBuilder builder;
     bool hide = false;
@@ -176,7 +176,7 @@ TEST(ConfigProfile, UsesThePositionalItemOnlyWhenItsLabelMatchesElseTheId) {
 
 TEST(ConfigProfile, ReadsTheOlderCameraConfigFormByLabel) {
     Page page;
-    page.root().loadOlderProfile(Parse(R"x(<profile name="Bouncy">
+    page.root().LoadOlderProfile(Parse(R"x(<profile name="Bouncy">
         <group expanded="true" name="General Settings">
             <button name="Re-Initialize"/>
             <spinner name="Maximum Steering Angle">25.5</spinner>
@@ -199,13 +199,13 @@ TEST(ConfigProfile, NestedGroupsAndTopLevelItemsRoundTrip) {
     builder.addSpinner("B", "", &b, 0, 10, 1, 1, false, 0, nullptr);
     builder.endGroup();
     builder.addSpinner("C", "", &c, 0, 10, 1, 1, false, 0, nullptr);
-    const util::xml::Element profile = builder.getPage()->saveProfile();
+    const util::xml::Element profile = builder.GetPage()->saveProfile();
     ASSERT_NE(profile.GetChild("group"), nullptr);
     EXPECT_EQ(profile.GetChild("group")->CountChildren("item"), 2u);
     EXPECT_EQ(profile.GetChild("group")->CountChildren("group"), 1u);
 
     a = b = c = 0;
-    builder.getPage()->loadProfile(profile);
+    builder.GetPage()->loadProfile(profile);
     EXPECT_EQ(a, 1.5);
     EXPECT_EQ(b, 2.5);
     EXPECT_EQ(c, 3.5);
@@ -218,17 +218,17 @@ TEST(ConfigProfile, TextItemsAndComboEntries) {
     builder.beginConfiguration();
     builder.addTextBox("Name", "", &name, nullptr);
     CInterface::ComboUpdater* updater = builder.addComboBox("Mode", "", {"Off", "Follow"}, &mode, nullptr);
-    util::xml::Element profile = builder.getPage()->saveProfile();
+    util::xml::Element profile = builder.GetPage()->saveProfile();
     EXPECT_EQ(profile.GetChild("item", 0)->ToString(), R"x(<item id="0" type="text" label="Name"/>)x");
 
     updater->update({"Walk", "Run", "Fly"});
     EXPECT_EQ(mode, 1);
-    builder.getPage()->loadProfile(Parse(R"x(<configprofile version="2.0">
+    builder.GetPage()->loadProfile(Parse(R"x(<configprofile version="2.0">
         <item id="0" type="text" label="Name">a &#60;b&#62;</item>
         <item id="1" type="text" label="Mode">Fly</item></configprofile>)x"));
     EXPECT_EQ(name, "a <b>");
     EXPECT_EQ(mode, 2);
-    EXPECT_EQ(builder.getPage()->saveProfile().GetChild("item", 1)->GetText(), "Fly");
+    EXPECT_EQ(builder.GetPage()->saveProfile().GetChild("item", 1)->GetText(), "Fly");
 }
 
 } // namespace

@@ -26,7 +26,7 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 
 class DediDavaziTest : public testing::Test {
 protected:
-    static void SetUpTestSuite() { vex::orb::core::DediDavazi_Default::registerFactories(); }
+    static void SetUpTestSuite() { vex::orb::core::DediDavazi_Default::RegisterFactories(); }
 };
 
 std::unique_ptr<DediDavazi> Load(const std::string& xml) {
@@ -57,8 +57,8 @@ TEST_F(DediDavaziTest, ExampleEvaluatesAndWritesItsElementTree) {
     auto node = Load("<add><mul><parameter>0</parameter><constant>2</constant></mul>"
                      "<sin><parameter>1</parameter></sin></add>");
     ASSERT_TRUE(node);
-    node->getChild(0)->getChild(0)->setParameter(1, 0.5); // reaches the root from any node
-    node->setParameter(0, 3.25);
+    node->getChild(0)->getChild(0)->SetParameter(1, 0.5); // reaches the root from any node
+    node->SetParameter(0, 3.25);
     EXPECT_EQ(node->evaluate(), 2 * 3.25 + std::sin(0.5));
 
     Element expected = Tag("add");
@@ -122,21 +122,21 @@ TEST_F(DediDavaziTest, ParametersGrowOnTheRoot) {
     auto node = Load("<sum><parameter>3</parameter><parameter>-1</parameter></sum>");
     ASSERT_TRUE(node);
     EXPECT_EQ(node->evaluate(), 0);
-    node->getChild(1)->setParameter(3, 7.5);
-    node->setParameter(-1, 100); // ignored
+    node->getChild(1)->SetParameter(3, 7.5);
+    node->SetParameter(-1, 100); // ignored
     EXPECT_EQ(node->evaluate(), 7.5);
-    EXPECT_EQ(node->getParameters(), (std::vector<double>{0, 0, 0, 7.5}));
-    EXPECT_TRUE(node->getChild(0)->getParameters().empty());
+    EXPECT_EQ(node->GetParameters(), (std::vector<double>{0, 0, 0, 7.5}));
+    EXPECT_TRUE(node->getChild(0)->GetParameters().empty());
 
     // Moved into another tree, a parameter node reads that tree's root.
     auto other = Load("<sum/>");
-    other->setParameter(3, -2);
-    ASSERT_TRUE(other->addChild(node->getChild(0)));
+    other->SetParameter(3, -2);
+    ASSERT_TRUE(other->AddChild(node->getChild(0)));
     EXPECT_EQ(other->evaluate(), -2);
-    EXPECT_EQ(node->countChildren(), 1u);
-    EXPECT_FALSE(other->getChild(0)->addChild(other.get())); // no cycles
+    EXPECT_EQ(node->CountChildren(), 1u);
+    EXPECT_FALSE(other->getChild(0)->AddChild(other.get())); // no cycles
     other->getChild(0)->destroy();                           // leaves its parent consistent
-    EXPECT_EQ(other->countChildren(), 0u);
+    EXPECT_EQ(other->CountChildren(), 0u);
 }
 
 TEST_F(DediDavaziTest, IeeeResultsAreNotErrors) {
@@ -163,7 +163,7 @@ TEST_F(DediDavaziTest, DataChildrenReadLeniently) {
     EXPECT_EQ(Evaluate("<constant><constant>2</constant></constant>"), 0);
 
     auto node = Load("<sum><parameter>2.9</parameter><parameter>99999999999</parameter></sum>");
-    node->setParameter(2, 5);
+    node->SetParameter(2, 5);
     EXPECT_EQ(node->evaluate(), 5);
 }
 
@@ -213,28 +213,28 @@ TEST_F(DediDavaziTest, FactoriesRegisterInOrderAndTheFirstWins) {
         "zero", "constant",   "add",    "sub",       "mul", "div", "greater",  "greater_equal",
         "less", "less_equal", "equals", "notequals", "mod", "pow", "atan2",    "atan",
         "tan",  "sin",        "cos",    "inv",       "neg", "sum", "parameter"};
-    std::vector<std::string> names = DediDavazi::factoryNames();
+    std::vector<std::string> names = DediDavazi::FactoryNames();
     ASSERT_GE(names.size(), order.size());
     names.resize(order.size());
     EXPECT_EQ(names, order);
 
     // A factory whose every node is zero, counting its own destruction.
     struct Zeros : DediDavazi::Factory {
-        Zeros(std::string name, int& destroyed) : Factory(std::move(name)), destroyed_(destroyed) {}
-        ~Zeros() override { ++destroyed_; }
+        Zeros(std::string name, int& destroyed) : Factory(std::move(name)), destroyed(destroyed) {}
+        ~Zeros() override { ++destroyed; }
         std::unique_ptr<DediDavazi> create(const Element&) const override {
             return std::make_unique<vex::orb::core::DediDavazi_Default::Zero>(name());
         }
-        int& destroyed_;
+        int& destroyed;
     };
     int destroyed = 0;
-    EXPECT_FALSE(DediDavazi::registerFactory(new Zeros("add", destroyed)));
+    EXPECT_FALSE(DediDavazi::RegisterFactory(new Zeros("add", destroyed)));
     EXPECT_EQ(destroyed, 1);
     EXPECT_EQ(Evaluate("<add>" + Constant(1) + Constant(2) + "</add>"), 3);
-    EXPECT_TRUE(DediDavazi::registerFactory(new Zeros("DediDavaziTest_zeros", destroyed)));
-    EXPECT_EQ(DediDavazi::factoryNames().back(), "DediDavaziTest_zeros");
+    EXPECT_TRUE(DediDavazi::RegisterFactory(new Zeros("DediDavaziTest_zeros", destroyed)));
+    EXPECT_EQ(DediDavazi::FactoryNames().back(), "DediDavaziTest_zeros");
     EXPECT_EQ(Load("<DediDavaziTest_zeros/>")->name(), "DediDavaziTest_zeros");
-    vex::orb::core::DediDavazi_Default::registerFactories(); // again: nothing changes
-    EXPECT_EQ(DediDavazi::factoryNames().back(), "DediDavaziTest_zeros");
+    vex::orb::core::DediDavazi_Default::RegisterFactories(); // again: nothing changes
+    EXPECT_EQ(DediDavazi::FactoryNames().back(), "DediDavaziTest_zeros");
     EXPECT_EQ(destroyed, 1);
 }

@@ -14,7 +14,7 @@
 namespace {
 
 int releasedDescriptors = 0;
-const std::string loadFolder = std::filesystem::current_path().string();
+const std::string kLoadFolder = std::filesystem::current_path().string();
 
 class TestDescriptor : public vex::orb::CCameraPlugin {
 public:
@@ -56,10 +56,10 @@ extern "C" vex::orb::CCameraPlugin* getPlugin(int index) {
 }
 #endif
 
-extern "C" int testtoolReleasedDescriptors() {
+extern "C" int TesttoolReleasedDescriptors() {
     return releasedDescriptors;
 }
 
-extern "C" const char* testtoolLoadFolder() {
-    return loadFolder.c_str();
+extern "C" const char* TesttoolLoadFolder() {
+    return kLoadFolder.c_str();
 }

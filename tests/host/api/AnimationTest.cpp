@@ -26,44 +26,44 @@ const char* const kChannels[] = {"tx", "ty", "tz", "rx", "ry", "rz", "sx", "sy",
 class Animation : public ::testing::Test {
 protected:
     void SetUp() override {
-        vex::host::Scene::instance().reset();
-        vex::host::Timeline::instance().reset();
+        vex::host::Scene::Instance().Reset();
+        vex::host::Timeline::Instance().Reset();
         MTime::setUIUnit(MTime::kFilm);
-        node = MFnDependencyNode().create("transform", "cube");
+        node_ = MFnDependencyNode().create("transform", "cube");
     }
     void TearDown() override {
-        vex::host::Timeline::instance().reset();
+        vex::host::Timeline::Instance().Reset();
         MTime::setUIUnit(MTime::kFilm);
     }
 
-    MPlug plug(const char* name) const { return MFnDependencyNode(node).findPlug(name); }
+    MPlug Plug(const char* name) const { return MFnDependencyNode(node_).findPlug(name); }
     static MTime frame(double f) { return MTime(f, MTime::kFilm); }
 
     // A linear key on the channel at the frame, creating its curve first when it has none.
-    void key(const char* channel, double f, double value, MAnimCurveChange* change = nullptr) {
+    void Key(const char* channel, double f, double value, MAnimCurveChange* change = nullptr) {
         MObjectArray curves;
         MFnAnimCurve fn;
-        if (MAnimUtil::findAnimation(plug(channel), curves))
+        if (MAnimUtil::findAnimation(Plug(channel), curves))
             ASSERT_TRUE(fn.setObject(curves[0]));
         else
-            ASSERT_FALSE(fn.create(plug(channel)).isNull());
+            ASSERT_FALSE(fn.create(Plug(channel)).isNull());
         MStatus status;
         fn.addKey(frame(f), value, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, change,
                   &status);
         ASSERT_TRUE(status);
     }
 
-    MObject node;
+    MObject node_;
 };
 
 TEST_F(Animation, KeyedChannelsReadBackExactlyAtKeysAndLinearlyBetween) {
     for (int c = 0; c < 9; ++c) {
-        key(kChannels[c], 10, c + 0.5);
-        key(kChannels[c], 20, 10.0 * c - 3.0);
-        key(kChannels[c], 40, -c * 1.25);
+        Key(kChannels[c], 10, c + 0.5);
+        Key(kChannels[c], 20, 10.0 * c - 3.0);
+        Key(kChannels[c], 40, -c * 1.25);
     }
     for (int c = 0; c < 9; ++c) {
-        const MPlug p = plug(kChannels[c]);
+        const MPlug p = Plug(kChannels[c]);
         EXPECT_EQ(p.asDouble(MDGContext(frame(10))), c + 0.5) << kChannels[c];
         EXPECT_EQ(p.asDouble(MDGContext(frame(20))), 10.0 * c - 3.0) << kChannels[c];
         EXPECT_EQ(p.asDouble(MDGContext(frame(40))), -c * 1.25) << kChannels[c];
@@ -75,10 +75,10 @@ TEST_F(Animation, KeyedChannelsReadBackExactlyAtKeysAndLinearlyBetween) {
     }
     // Reads without a context follow the current time.
     ASSERT_TRUE(MAnimControl::setCurrentTime(frame(30)));
-    EXPECT_DOUBLE_EQ(plug("ty").asDouble(), 0.5 * 7.0 + 0.5 * -1.25);
+    EXPECT_DOUBLE_EQ(Plug("ty").asDouble(), 0.5 * 7.0 + 0.5 * -1.25);
     // A key time given in another unit is the same key.
     unsigned int index = 99;
-    MFnAnimCurve curve(plug("tz"));
+    MFnAnimCurve curve(Plug("tz"));
     EXPECT_TRUE(curve.find(MTime(20.0 / 24.0, MTime::kSeconds), index));
     EXPECT_EQ(index, 1u);
     EXPECT_EQ(curve.time(2).value(), 40.0);
@@ -86,30 +86,30 @@ TEST_F(Animation, KeyedChannelsReadBackExactlyAtKeysAndLinearlyBetween) {
 }
 
 TEST_F(Animation, CurvesSuitTheirChannelsAndAreFoundFromThePlug) {
-    key("tx", 1, 1.0);
-    key("rx", 1, 1.0);
-    key("sx", 1, 1.0);
-    EXPECT_EQ(MFnAnimCurve(plug("tx")).animCurveType(), MFnAnimCurve::kAnimCurveTL);
-    EXPECT_EQ(MFnAnimCurve(plug("rx")).animCurveType(), MFnAnimCurve::kAnimCurveTA);
-    EXPECT_EQ(MFnAnimCurve(plug("sx")).animCurveType(), MFnAnimCurve::kAnimCurveTU);
-    EXPECT_EQ(MFnAnimCurve(plug("tx")).name(), "cube_translateX");
+    Key("tx", 1, 1.0);
+    Key("rx", 1, 1.0);
+    Key("sx", 1, 1.0);
+    EXPECT_EQ(MFnAnimCurve(Plug("tx")).animCurveType(), MFnAnimCurve::kAnimCurveTL);
+    EXPECT_EQ(MFnAnimCurve(Plug("rx")).animCurveType(), MFnAnimCurve::kAnimCurveTA);
+    EXPECT_EQ(MFnAnimCurve(Plug("sx")).animCurveType(), MFnAnimCurve::kAnimCurveTU);
+    EXPECT_EQ(MFnAnimCurve(Plug("tx")).name(), "cube_translateX");
 
     MObjectArray curves;
-    EXPECT_TRUE(MAnimUtil::findAnimation(plug("translate"), curves));
+    EXPECT_TRUE(MAnimUtil::findAnimation(Plug("translate"), curves));
     EXPECT_EQ(curves.length(), 1u);
-    EXPECT_FALSE(MAnimUtil::findAnimation(plug("ty"), curves));
-    EXPECT_TRUE(MAnimUtil::isAnimated(node));
+    EXPECT_FALSE(MAnimUtil::findAnimation(Plug("ty"), curves));
+    EXPECT_TRUE(MAnimUtil::isAnimated(node_));
 
     // A plug already driven cannot get a second curve.
     MStatus status;
-    MFnAnimCurve().create(plug("tx"), nullptr, &status);
+    MFnAnimCurve().create(Plug("tx"), nullptr, &status);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 }
 
 TEST_F(Animation, CurveChangeUndoesAndRedoesKeyEdits) {
-    key("tx", 1, 1.0);
-    key("tx", 5, 5.0);
-    MFnAnimCurve curve(plug("tx"));
+    Key("tx", 1, 1.0);
+    Key("tx", 5, 5.0);
+    MFnAnimCurve curve(Plug("tx"));
 
     MAnimCurveChange change;
     curve.addKey(frame(3), 30.0, MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear, &change);
@@ -126,7 +126,7 @@ TEST_F(Animation, CurveChangeUndoesAndRedoesKeyEdits) {
     EXPECT_EQ(curve.value(0), 1.0);
     EXPECT_EQ(curve.value(1), 5.0);
     EXPECT_EQ(curve.outTangentType(1), MFnAnimCurve::kTangentLinear);
-    EXPECT_DOUBLE_EQ(plug("tx").asDouble(MDGContext(frame(3))), 3.0);
+    EXPECT_DOUBLE_EQ(Plug("tx").asDouble(MDGContext(frame(3))), 3.0);
 
     ASSERT_TRUE(change.redoIt());
     ASSERT_EQ(curve.numKeys(), 2u);
@@ -145,23 +145,23 @@ TEST_F(Animation, CurveCreatedThroughAModifierIsUndoneWithIt) {
     MDGModifier modifier;
     MFnAnimCurve curve;
     MStatus status;
-    const MObject created = curve.create(plug("ry"), &modifier, &status);
+    const MObject created = curve.create(Plug("ry"), &modifier, &status);
     ASSERT_TRUE(status);
     curve.addKey(frame(1), 0.5);
-    EXPECT_TRUE(MAnimUtil::isAnimated(plug("ry")));
+    EXPECT_TRUE(MAnimUtil::isAnimated(Plug("ry")));
 
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_FALSE(MAnimUtil::isAnimated(plug("ry")));
-    EXPECT_EQ(plug("ry").asDouble(), 0.0);
+    EXPECT_FALSE(MAnimUtil::isAnimated(Plug("ry")));
+    EXPECT_EQ(Plug("ry").asDouble(), 0.0);
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_EQ(plug("ry").asDouble(), 0.5); // the very same curve, keys and all
-    EXPECT_EQ(MFnAnimCurve(plug("ry")).object(), created);
+    EXPECT_EQ(Plug("ry").asDouble(), 0.5); // the very same curve, keys and all
+    EXPECT_EQ(MFnAnimCurve(Plug("ry")).object(), created);
 }
 
 TEST_F(Animation, KeyListsQueriesAndRefusedEdits) {
-    key("sy", 1, 2.0);
-    key("rz", 1, 0.5);
-    MFnAnimCurve curve(plug("sy"));
+    Key("sy", 1, 2.0);
+    Key("rz", 1, 0.5);
+    MFnAnimCurve curve(Plug("sy"));
 
     MTimeArray times;
     MDoubleArray values;
@@ -191,36 +191,36 @@ TEST_F(Animation, KeyListsQueriesAndRefusedEdits) {
 
     // The node's animated plugs are its driven leaf plugs.
     MPlugArray animated;
-    ASSERT_TRUE(MAnimUtil::findAnimatedPlugs(node, animated));
+    ASSERT_TRUE(MAnimUtil::findAnimatedPlugs(node_, animated));
     ASSERT_EQ(animated.length(), 2u);
     EXPECT_EQ(animated[0].partialName(), "rz");
     EXPECT_EQ(animated[1].partialName(), "sy");
 
     // A function set on a plug without a curve, or on a node that is no curve, is empty.
-    MFnAnimCurve none(plug("tx"), &status);
+    MFnAnimCurve none(Plug("tx"), &status);
     EXPECT_FALSE(status);
     EXPECT_EQ(none.numKeys(&status), 0u);
     EXPECT_FALSE(status);
-    MFnAnimCurve(node, &status);
+    MFnAnimCurve(node_, &status);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 }
 
 TEST_F(Animation, DeletedCurvesLetGoOfThePlugAndComeBackWithTheirKeys) {
-    ASSERT_TRUE(plug("tx").setValue(7.0));
-    key("tx", 1, 1.0);
-    key("tx", 3, 3.0);
-    const MObject curve = MFnAnimCurve(plug("tx")).object();
+    ASSERT_TRUE(Plug("tx").setValue(7.0));
+    Key("tx", 1, 1.0);
+    Key("tx", 3, 3.0);
+    const MObject curve = MFnAnimCurve(Plug("tx")).object();
     MAnimControl::setCurrentTime(frame(2));
-    EXPECT_DOUBLE_EQ(plug("tx").asDouble(), 2.0);
+    EXPECT_DOUBLE_EQ(Plug("tx").asDouble(), 2.0);
 
     MDGModifier modifier;
     ASSERT_TRUE(modifier.deleteNode(curve));
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_FALSE(MAnimUtil::isAnimated(plug("tx")));
-    EXPECT_EQ(plug("tx").asDouble(), 7.0); // the stored value shows again
+    EXPECT_FALSE(MAnimUtil::isAnimated(Plug("tx")));
+    EXPECT_EQ(Plug("tx").asDouble(), 7.0); // the stored value shows again
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_DOUBLE_EQ(plug("tx").asDouble(), 2.0);
-    EXPECT_EQ(MFnAnimCurve(plug("tx")).numKeys(), 2u);
+    EXPECT_DOUBLE_EQ(Plug("tx").asDouble(), 2.0);
+    EXPECT_EQ(MFnAnimCurve(Plug("tx")).numKeys(), 2u);
 }
 
 TEST_F(Animation, ConnectedInputReplacesTimeAsTheCurveInput) {
@@ -232,14 +232,14 @@ TEST_F(Animation, ConnectedInputReplacesTimeAsTheCurveInput) {
                 MFnAnimCurve::kTangentLinear);
     MFnDependencyNode curveNode(curve);
     MDGModifier modifier;
-    ASSERT_TRUE(modifier.connect(plug("sx"), curveNode.findPlug("input")));
-    ASSERT_TRUE(modifier.connect(curveNode.findPlug("output"), plug("sz")));
+    ASSERT_TRUE(modifier.connect(Plug("sx"), curveNode.findPlug("input")));
+    ASSERT_TRUE(modifier.connect(curveNode.findPlug("output"), Plug("sz")));
     ASSERT_TRUE(modifier.doIt());
 
-    ASSERT_TRUE(plug("sx").setValue(0.25));
-    EXPECT_DOUBLE_EQ(plug("sz").asDouble(MDGContext(frame(100))), 2.5);
-    ASSERT_TRUE(plug("sx").setValue(0.5));
-    EXPECT_DOUBLE_EQ(plug("sz").asDouble(), 5.0);
+    ASSERT_TRUE(Plug("sx").setValue(0.25));
+    EXPECT_DOUBLE_EQ(Plug("sz").asDouble(MDGContext(frame(100))), 2.5);
+    ASSERT_TRUE(Plug("sx").setValue(0.5));
+    EXPECT_DOUBLE_EQ(Plug("sz").asDouble(), 5.0);
 }
 
 void CountCall(void* count) {
@@ -273,7 +273,7 @@ TEST_F(Animation, AnimControlRangesTimeAndPlayback) {
     ASSERT_TRUE(MAnimControl::playForward());
     EXPECT_TRUE(MAnimControl::isPlaying());
     EXPECT_TRUE(MConditionMessage::getConditionState("playingBack"));
-    auto& timeline = vex::host::Timeline::instance();
+    auto& timeline = vex::host::Timeline::Instance();
     std::vector<double> frames;
     for (int i = 0; i < 3; ++i) {
         timeline.step();

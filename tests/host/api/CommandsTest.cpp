@@ -21,17 +21,17 @@ using vex::host::ScriptEditor;
 using vex::host::UndoQueue;
 
 // What the test commands did, in order: "do 2", "undo 2", "redo 2", "destroy 2", ...
-std::vector<std::string> g_log;
-int g_total = 0;
+std::vector<std::string> gLog;
+int gTotal = 0;
 
-void record(const std::string& what, int amount) {
-    g_log.push_back(what + " " + std::to_string(amount));
+void Record(const std::string& what, int amount) {
+    gLog.push_back(what + " " + std::to_string(amount));
 }
 
 /// testAdd -v/-value <int>: adds to g_total; undoable. Fails with a usage text without a value.
 class AddCmd : public MPxCommand {
 public:
-    ~AddCmd() override { record("destroy", amount_); }
+    ~AddCmd() override { Record("destroy", amount_); }
     MStatus doIt(const MArgList& args) override {
         const unsigned int flag = args.flagIndex("v", "value");
         MStatus status;
@@ -41,23 +41,23 @@ public:
             usage.perror("testAdd");
             return usage;
         }
-        record("do", amount_);
+        Record("do", amount_);
         setUndoable(true);
-        g_total += amount_;
-        setResult(g_total);
+        gTotal += amount_;
+        setResult(gTotal);
         return MStatus::kSuccess;
     }
     MStatus undoIt() override {
-        record(MGlobal::isUndoing() ? "undo" : "undo outside undo", amount_);
-        g_total -= amount_;
+        Record(MGlobal::isUndoing() ? "undo" : "undo outside undo", amount_);
+        gTotal -= amount_;
         return MStatus::kSuccess;
     }
     MStatus redoIt() override {
-        record(MGlobal::isRedoing() ? "redo" : "redo outside redo", amount_);
-        g_total += amount_;
+        Record(MGlobal::isRedoing() ? "redo" : "redo outside redo", amount_);
+        gTotal += amount_;
         return MStatus::kSuccess;
     }
-    static void* creator() { return new AddCmd; }
+    static void* Creator() { return new AddCmd; }
 
 private:
     int amount_ = 0;
@@ -90,7 +90,7 @@ public:
         }
         return MStatus::kSuccess;
     }
-    static void* creator() { return new ListCmd; }
+    static void* Creator() { return new ListCmd; }
 };
 
 /// testUndoRuns <command>: undoable; its undoIt executes the given command with undo enabled.
@@ -103,7 +103,7 @@ public:
     }
     MStatus undoIt() override { return MGlobal::executeCommand(command_, false, true); }
     MStatus redoIt() override { return MStatus::kSuccess; }
-    static void* creator() { return new UndoRunsCmd; }
+    static void* Creator() { return new UndoRunsCmd; }
 
 private:
     MString command_;
@@ -112,24 +112,24 @@ private:
 class CommandsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_TRUE(CommandRegistry::get().add("testAdd", &AddCmd::creator, "tests"));
-        ASSERT_TRUE(CommandRegistry::get().add("testList", &ListCmd::creator, "tests"));
-        ASSERT_TRUE(CommandRegistry::get().add("testUndoRuns", &UndoRunsCmd::creator, "tests"));
-        UndoQueue::get().flush();
+        ASSERT_TRUE(CommandRegistry::get().Add("testAdd", &AddCmd::Creator, "tests"));
+        ASSERT_TRUE(CommandRegistry::get().Add("testList", &ListCmd::Creator, "tests"));
+        ASSERT_TRUE(CommandRegistry::get().Add("testUndoRuns", &UndoRunsCmd::Creator, "tests"));
+        UndoQueue::get().Flush();
         ScriptEditor::get().clear();
-        g_log.clear();
-        g_total = 0;
+        gLog.clear();
+        gTotal = 0;
     }
     void TearDown() override {
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         CommandRegistry::get().remove("testAdd");
         CommandRegistry::get().remove("testList");
         CommandRegistry::get().remove("testUndoRuns");
     }
 
-    static std::vector<std::string> shown(ScriptEditor::Kind kind) {
+    static std::vector<std::string> Shown(ScriptEditor::Kind kind) {
         std::vector<std::string> lines;
-        for (const auto& line : ScriptEditor::get().lines())
+        for (const auto& line : ScriptEditor::get().Lines())
             if (line.kind == kind) lines.push_back(line.text);
         return lines;
     }
@@ -144,15 +144,15 @@ TEST_F(CommandsTest, UndoableCommandIsKeptAndUndoneAndRedone) {
     EXPECT_EQ(UndoQueue::get().size(), 2u);
 
     ASSERT_TRUE(MGlobal::executeCommand("undo", false, false));
-    EXPECT_EQ(g_total, 2);
+    EXPECT_EQ(gTotal, 2);
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
-    EXPECT_EQ(g_total, 0);
+    EXPECT_EQ(gTotal, 0);
     ASSERT_TRUE(MGlobal::executeCommand("undo")) << "nothing left to undo only warns";
-    EXPECT_EQ(shown(ScriptEditor::Kind::Warning),
+    EXPECT_EQ(Shown(ScriptEditor::Kind::kWarning),
               (std::vector<std::string>{"There are no more commands to undo."}));
     ASSERT_TRUE(MGlobal::executeCommand("redo"));
-    EXPECT_EQ(g_total, 2);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"do 2", "do 5", "undo 5", "undo 2", "redo 2"}));
+    EXPECT_EQ(gTotal, 2);
+    EXPECT_EQ(gLog, (std::vector<std::string>{"do 2", "do 5", "undo 5", "undo 2", "redo 2"}));
 }
 
 TEST_F(CommandsTest, NewCommandAfterUndoDestroysTheRedoTail) {
@@ -160,10 +160,10 @@ TEST_F(CommandsTest, NewCommandAfterUndoDestroysTheRedoTail) {
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 100", false, true));
     // The tail goes once the new command is known to be kept: a failing command must not lose it.
-    EXPECT_EQ(g_log, (std::vector<std::string>{"do 1", "do 10", "undo 10", "do 100", "destroy 10"}));
-    EXPECT_EQ(UndoQueue::get().size(), UndoQueue::get().position()) << "nothing left to redo";
-    EXPECT_EQ(g_total, 101);
-    EXPECT_EQ(UndoQueue::get().undoText(), "testAdd -v 100;");
+    EXPECT_EQ(gLog, (std::vector<std::string>{"do 1", "do 10", "undo 10", "do 100", "destroy 10"}));
+    EXPECT_EQ(UndoQueue::get().size(), UndoQueue::get().Position()) << "nothing left to redo";
+    EXPECT_EQ(gTotal, 101);
+    EXPECT_EQ(UndoQueue::get().UndoText(), "testAdd -v 100;");
 }
 
 TEST_F(CommandsTest, FailedOrUnkeptCommandsLeaveTheRedoTail) {
@@ -172,24 +172,24 @@ TEST_F(CommandsTest, FailedOrUnkeptCommandsLeaveTheRedoTail) {
     EXPECT_FALSE(MGlobal::executeCommand("testAdd", false, true));
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 5", false, false));
     ASSERT_TRUE(MGlobal::executeCommand("redo"));
-    EXPECT_EQ(g_total, 6);
+    EXPECT_EQ(gTotal, 6);
 }
 
 TEST_F(CommandsTest, CommandsRunWhileUndoingAreNotKept) {
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 2; testUndoRuns \"testAdd -v 40\"", false, true));
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
-    EXPECT_EQ(g_total, 42) << "the command ran";
+    EXPECT_EQ(gTotal, 42) << "the command ran";
     EXPECT_EQ(UndoQueue::get().size(), 2u)
         << "but did not enter the queue, which would have cut the redo tail";
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
-    EXPECT_EQ(g_total, 40);
+    EXPECT_EQ(gTotal, 40);
     ASSERT_TRUE(MGlobal::executeCommand("redo; redo"));
-    EXPECT_EQ(UndoQueue::get().position(), 2u);
+    EXPECT_EQ(UndoQueue::get().Position(), 2u);
 }
 
 TEST_F(CommandsTest, CommandsOutsideTheQueueAreDestroyedAfterDoIt) {
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 3", false, false)) << "undo not enabled";
-    EXPECT_EQ(g_log, (std::vector<std::string>{"do 3", "destroy 3"}));
+    EXPECT_EQ(gLog, (std::vector<std::string>{"do 3", "destroy 3"}));
     ASSERT_TRUE(MGlobal::executeCommand("testList ints", false, true)) << "not an undoable command";
     EXPECT_EQ(UndoQueue::get().size(), 0u);
     EXPECT_FALSE(MGlobal::executeCommand("testAdd", false, true)) << "missing value";
@@ -200,7 +200,7 @@ TEST_F(CommandsTest, MissingArgumentReportsTheUsageThroughPerror) {
     MStatus status = MGlobal::executeCommand("testAdd -v many");
     EXPECT_FALSE(status);
     // The usage the command printed is the reason of its failure, shown once with the line.
-    const auto errors = shown(ScriptEditor::Kind::Error);
+    const auto errors = Shown(ScriptEditor::Kind::kError);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_EQ(errors.front(),
               "line 1: testAdd: testAdd: (kInvalidParameter): Usage: testAdd -value <integer>");
@@ -208,10 +208,10 @@ TEST_F(CommandsTest, MissingArgumentReportsTheUsageThroughPerror) {
 
 TEST_F(CommandsTest, DisplayOptionEchoesTheCommandAndItsResult) {
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 4", false, false));
-    EXPECT_TRUE(shown(ScriptEditor::Kind::Command).empty());
+    EXPECT_TRUE(Shown(ScriptEditor::Kind::kCommand).empty());
     ASSERT_TRUE(MGlobal::executeCommand("testAdd -v 4", true, false));
-    EXPECT_EQ(shown(ScriptEditor::Kind::Command), (std::vector<std::string>{"testAdd -v 4"}));
-    EXPECT_EQ(shown(ScriptEditor::Kind::Result), (std::vector<std::string>{"8"}));
+    EXPECT_EQ(Shown(ScriptEditor::Kind::kCommand), (std::vector<std::string>{"testAdd -v 4"}));
+    EXPECT_EQ(Shown(ScriptEditor::Kind::kResult), (std::vector<std::string>{"8"}));
 }
 
 TEST_F(CommandsTest, CommandCallbacksReceiveEveryExecutedCommand) {
@@ -228,7 +228,7 @@ TEST_F(CommandsTest, CommandCallbacksReceiveEveryExecutedCommand) {
     EXPECT_EQ(seen, (std::vector<std::string>{"testAdd -value 6;", "testList nested \"testAdd -value 6\";",
                                               "undo;"}))
         << "nested commands come first as they finish first; unknown commands never ran";
-    EXPECT_EQ(g_total, 0);
+    EXPECT_EQ(gTotal, 0);
 }
 
 TEST_F(CommandsTest, ResultsArriveInTheRequestedShape) {
@@ -257,8 +257,8 @@ TEST_F(CommandsTest, ResultsArriveInTheRequestedShape) {
 
 TEST_F(CommandsTest, UnknownCommandFailsWithAClearError) {
     EXPECT_FALSE(MGlobal::executeCommand("testAdd -v 1; noSuchCommand; testAdd -v 2"));
-    EXPECT_EQ(g_total, 1) << "execution stops at the failing statement";
-    const auto errors = shown(ScriptEditor::Kind::Error);
+    EXPECT_EQ(gTotal, 1) << "execution stops at the failing statement";
+    const auto errors = Shown(ScriptEditor::Kind::kError);
     ASSERT_EQ(errors.size(), 1u);
     EXPECT_NE(errors[0].find("Cannot find procedure \"noSuchCommand\""), std::string::npos) << errors[0];
 }

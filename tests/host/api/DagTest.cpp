@@ -13,14 +13,14 @@ namespace {
 class DagTest : public SceneFixture {};
 
 TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
-    MObject transform = make("transform", "rig_camTransform");
-    MObject camera = make("camera", "rig_cam", transform);
+    MObject transform = Make("transform", "rig_camTransform");
+    MObject camera = Make("camera", "rig_cam", transform);
     ASSERT_TRUE(camera.hasFn(MFn::kCamera));
     ASSERT_TRUE(camera.hasFn(MFn::kShape));
     ASSERT_TRUE(camera.hasFn(MFn::kDagNode));
     ASSERT_FALSE(camera.hasFn(MFn::kTransform));
 
-    MDagPath path = pathOf(camera);
+    MDagPath path = PathOf(camera);
     EXPECT_EQ(path.fullPathName().str(), "|rig_camTransform|rig_cam");
     EXPECT_EQ(path.partialPathName().str(), "rig_cam");
     EXPECT_EQ(path.length(), 2u);
@@ -35,18 +35,18 @@ TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
     // The parent of a top-level node is the world, whose path name is empty.
     MObject world = top.parent(0);
     EXPECT_TRUE(world.hasFn(MFn::kWorld));
-    EXPECT_EQ(pathOf(world).fullPathName().str(), "");
-    EXPECT_EQ(pathOf(world).length(), 0u);
+    EXPECT_EQ(PathOf(world).fullPathName().str(), "");
+    EXPECT_EQ(PathOf(world).length(), 0u);
 
     // From the transform's path to its only shape, and back.
-    MDagPath toShape = pathOf(transform);
+    MDagPath toShape = PathOf(transform);
     unsigned int shapes = 0;
     EXPECT_TRUE(toShape.numberOfShapesDirectlyBelow(shapes));
     EXPECT_EQ(shapes, 1u);
     EXPECT_TRUE(toShape.extendToShape());
     EXPECT_TRUE(toShape == path);
     EXPECT_TRUE(toShape.pop());
-    EXPECT_TRUE(toShape == pathOf(transform));
+    EXPECT_TRUE(toShape == PathOf(transform));
     EXPECT_TRUE(toShape != path);
 
     MDagPathArray all;
@@ -55,7 +55,7 @@ TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
 }
 
 TEST_F(DagTest, NewCameraDefaultsAndFieldOfView) {
-    MObject camera = make("camera", "cam", make("transform", "camT"));
+    MObject camera = Make("camera", "cam", Make("transform", "camT"));
     MFnCamera fn(camera);
     EXPECT_DOUBLE_EQ(fn.focalLength(), 35.0);
     EXPECT_NEAR(fn.horizontalFilmAperture(), 1.41732, 1e-12);
@@ -75,24 +75,24 @@ TEST_F(DagTest, ShapeWithoutParentGetsItsOwnTransform) {
     MObject result = modifier.createNode("camera");
     ASSERT_TRUE(modifier.doIt());
     ASSERT_TRUE(result.hasFn(MFn::kTransform));
-    EXPECT_EQ(nameOf(result), "camera1");
-    MDagPath path = pathOf(result);
+    EXPECT_EQ(NameOf(result), "camera1");
+    MDagPath path = PathOf(result);
     ASSERT_TRUE(path.extendToShape());
     EXPECT_EQ(path.fullPathName().str(), "|camera1|cameraShape1");
 }
 
 TEST_F(DagTest, ClashingNamesGetANumber) {
-    EXPECT_EQ(nameOf(make("transform", "box")), "box");
-    EXPECT_EQ(nameOf(make("transform", "box")), "box1");
-    EXPECT_EQ(nameOf(make("transform", "box")), "box2");
+    EXPECT_EQ(NameOf(Make("transform", "box")), "box");
+    EXPECT_EQ(NameOf(Make("transform", "box")), "box1");
+    EXPECT_EQ(NameOf(Make("transform", "box")), "box2");
     // A trailing number is replaced by the lowest free one, as the host does.
-    EXPECT_EQ(nameOf(make("transform", "pCube1")), "pCube1");
-    EXPECT_EQ(nameOf(make("transform", "pCube1")), "pCube2");
+    EXPECT_EQ(NameOf(Make("transform", "pCube1")), "pCube1");
+    EXPECT_EQ(NameOf(Make("transform", "pCube1")), "pCube2");
     // The default cameras of a new scene take part too.
-    EXPECT_EQ(nameOf(make("transform", "persp")), "persp1");
+    EXPECT_EQ(NameOf(Make("transform", "persp")), "persp1");
 
     // Renaming onto a taken name gets a number; renaming onto one's own name keeps it.
-    MObject other = make("transform", "other");
+    MObject other = Make("transform", "other");
     MFnDependencyNode fn(other);
     EXPECT_EQ(fn.setName("box").str(), "box3");
     EXPECT_EQ(fn.setName("box3").str(), "box3");
@@ -103,35 +103,35 @@ TEST_F(DagTest, ClashingNamesGetANumber) {
 }
 
 TEST_F(DagTest, DefaultSceneHasTheStartupNodes) {
-    MFnDagNode world(pathOf(MFnDagNode(make("transform", "probe")).parent(0)).node());
+    MFnDagNode world(PathOf(MFnDagNode(Make("transform", "probe")).parent(0)).node());
     std::vector<std::string> names;
-    for (unsigned int i = 0; i < world.childCount(); ++i) names.push_back(nameOf(world.child(i)));
+    for (unsigned int i = 0; i < world.childCount(); ++i) names.push_back(NameOf(world.child(i)));
     EXPECT_EQ(names, (std::vector<std::string>{"persp", "top", "front", "side", "probe"}));
     MFnDependencyNode top(world.child(1));
     EXPECT_FALSE(top.findPlug("v").asBool());
 }
 
 TEST_F(DagTest, ReparentAndChildOrder) {
-    MObject a = make("transform", "a");
-    MObject b = make("transform", "b");
-    MObject c = make("transform", "c", a);
+    MObject a = Make("transform", "a");
+    MObject b = Make("transform", "b");
+    MObject c = Make("transform", "c", a);
     MDagModifier modifier;
     ASSERT_TRUE(modifier.reparentNode(c, b));
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_EQ(pathOf(c).fullPathName().str(), "|b|c");
+    EXPECT_EQ(PathOf(c).fullPathName().str(), "|b|c");
     EXPECT_EQ(MFnDagNode(a).childCount(), 0u);
 
     // A node cannot go below itself, and a shape cannot go to the world.
     MDagModifier cycle;
     ASSERT_TRUE(cycle.reparentNode(b, c));
     EXPECT_FALSE(cycle.doIt());
-    EXPECT_EQ(pathOf(c).fullPathName().str(), "|b|c");
-    MObject shape = make("camera", "shape", b);
+    EXPECT_EQ(PathOf(c).fullPathName().str(), "|b|c");
+    MObject shape = Make("camera", "shape", b);
     MDagModifier toWorld;
     ASSERT_TRUE(toWorld.reparentNode(shape));
     EXPECT_FALSE(toWorld.doIt());
 
-    MObject d = make("transform", "d", b);
+    MObject d = Make("transform", "d", b);
     MFnDagNode parent(b);
     EXPECT_TRUE(parent.addChild(d, 0));
     EXPECT_TRUE(parent.child(0) == d);
@@ -139,9 +139,9 @@ TEST_F(DagTest, ReparentAndChildOrder) {
 }
 
 TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
-    MObject transform = make("transform", "gone");
-    MObject camera = make("camera", "goneShape", transform);
-    MDagPath path = pathOf(camera);
+    MObject transform = Make("transform", "gone");
+    MObject camera = Make("camera", "goneShape", transform);
+    MDagPath path = PathOf(camera);
     MPlug plug = MFnDependencyNode(camera).findPlug("fl");
     MObjectHandle handle(camera);
     ASSERT_TRUE(path.isValid());
@@ -188,7 +188,7 @@ TEST_F(DagTest, DeletedNodesAnswerFailureNotCrash) {
     EXPECT_EQ(path.fullPathName().str(), "|gone|goneShape");
     EXPECT_TRUE(plug.getValue(value));
     EXPECT_TRUE(handle.isValid());
-    EXPECT_EQ(handle.hashCode(), MObjectHandle(pathOf(camera).node()).hashCode());
+    EXPECT_EQ(handle.hashCode(), MObjectHandle(PathOf(camera).node()).hashCode());
 }
 
 TEST_F(DagTest, InvalidPathsAndNullObjects) {
@@ -198,7 +198,7 @@ TEST_F(DagTest, InvalidPathsAndNullObjects) {
     EXPECT_TRUE(empty.node(&status).isNull());
     EXPECT_FALSE(status);
     EXPECT_FALSE(MDagPath::getAPathTo(MObject::kNullObj, empty));
-    MObject dg = make("lambert", "mat");
+    MObject dg = Make("lambert", "mat");
     EXPECT_FALSE(MDagPath::getAPathTo(dg, empty));
     MFnDagNode fn(dg, &status);
     EXPECT_FALSE(status);

@@ -24,7 +24,7 @@ TEST_F(FunctionSetTest, TransformRotationsTranslationsAndScales) {
     MFnTransform fn;
     MObject node = fn.create();
     ASSERT_FALSE(node.isNull());
-    EXPECT_EQ(nameOf(node), "transform1");
+    EXPECT_EQ(NameOf(node), "transform1");
 
     EXPECT_TRUE(fn.translateBy(MVector(1, 2, 3), MSpace::kTransform));
     EXPECT_TRUE(fn.translateBy(MVector(1, 0, 0), MSpace::kTransform));
@@ -59,7 +59,7 @@ TEST_F(FunctionSetTest, TransformRotationsTranslationsAndScales) {
     EXPECT_FALSE(fn.setRotationOrder(MTransformationMatrix::kInvalid, false));
 
     MFnTransform notATransform;
-    EXPECT_FALSE(notATransform.setObject(make("lambert", "mat")));
+    EXPECT_FALSE(notATransform.setObject(Make("lambert", "mat")));
     EXPECT_FALSE(notATransform.setTranslation(MVector(1, 0, 0), MSpace::kTransform));
 }
 
@@ -74,7 +74,7 @@ TEST_F(FunctionSetTest, DagNodeCreationAndChildren) {
     EXPECT_TRUE(MFnDagNode(transform).isParentOf(camera));
     EXPECT_TRUE(fn.isChildOf(transform));
     EXPECT_EQ(fn.parentCount(), 1u);
-    EXPECT_TRUE(fn.dagPath() == pathOf(camera));
+    EXPECT_TRUE(fn.dagPath() == PathOf(camera));
 
     // MFnCamera makes a transform above a new camera, answers it and works on the shape.
     MFnCamera cameraFn;
@@ -90,21 +90,21 @@ TEST_F(FunctionSetTest, DagNodeCreationAndChildren) {
     MFnDagNode holder(transform);
     EXPECT_EQ(holder.childCount(), 2u);
     EXPECT_TRUE(holder.removeChild(child));
-    EXPECT_EQ(pathOf(child).fullPathName().str(), "|loose");
+    EXPECT_EQ(PathOf(child).fullPathName().str(), "|loose");
     EXPECT_FALSE(holder.removeChild(child)); // no longer its child
     EXPECT_FALSE(holder.removeChildAt(0));   // a shape cannot go to the world
     EXPECT_FALSE(fn.create("lambert", "notDag").hasFn(MFn::kLambert));
-    EXPECT_FALSE(fn.create("transform", "x", make("lambert", "m")).hasFn(MFn::kTransform));
+    EXPECT_FALSE(fn.create("transform", "x", Make("lambert", "m")).hasFn(MFn::kTransform));
 }
 
 TEST_F(FunctionSetTest, DependencyNodeQueries) {
     MFnDependencyNode fn;
     MObject first = fn.create("lambert", "shader");
     MObject second = MFnDependencyNode().create("lambert", "shader");
-    EXPECT_EQ(nameOf(second), "shader1");
+    EXPECT_EQ(NameOf(second), "shader1");
     EXPECT_EQ(fn.typeName().str(), "lambert");
     EXPECT_EQ(fn.typeId(), MFnDependencyNode(second).typeId());
-    EXPECT_NE(fn.typeId(), MFnDependencyNode(make("transform", "t")).typeId());
+    EXPECT_NE(fn.typeId(), MFnDependencyNode(Make("transform", "t")).typeId());
     EXPECT_EQ(fn.userNode(), nullptr);
     MObject byId = MFnDependencyNode().create(fn.typeId());
     EXPECT_TRUE(byId.hasFn(MFn::kLambert));
@@ -128,7 +128,7 @@ TEST_F(FunctionSetTest, DependencyNodeQueries) {
     EXPECT_FALSE(byName == MFnDependencyNode(second).findPlug("colorG"));
     EXPECT_EQ(byName.partialName(true, false, false, false, true, true).str(), "shader.color.colorG");
     EXPECT_TRUE(MFnDependencyNode(first)
-                    .findPlug(MFnDependencyNode(make("transform", "u")).attribute("tx"))
+                    .findPlug(MFnDependencyNode(Make("transform", "u")).attribute("tx"))
                     .isNull());
 }
 
@@ -146,7 +146,7 @@ TEST_F(FunctionSetTest, AttributeDefaultsFlagsAndData) {
     typed.create("bad", "bd", MFnData::kLattice, MObject::kNullObj, &status);
     EXPECT_FALSE(status);
 
-    MObject node = make("transform", "holder");
+    MObject node = Make("transform", "holder");
     MFnDependencyNode fn(node);
     ASSERT_TRUE(fn.addAttribute(label));
     EXPECT_EQ(fn.findPlug("lb").asString().str(), "untitled");
@@ -178,11 +178,11 @@ TEST_F(FunctionSetTest, AttributeDefaultsFlagsAndData) {
 }
 
 TEST_F(FunctionSetTest, WalksSkipNodesDeletedOnTheWay) {
-    MObject a = make("transform", "a");
-    MObject b = make("transform", "b");
+    MObject a = Make("transform", "a");
+    MObject b = Make("transform", "b");
     std::vector<std::string> seen;
     for (MItDependencyNodes it(MFn::kTransform); !it.isDone(); it.next()) {
-        seen.push_back(nameOf(it.thisNode()));
+        seen.push_back(NameOf(it.thisNode()));
         if (seen.back() == "a") {
             MDGModifier modifier;
             modifier.deleteNode(b);

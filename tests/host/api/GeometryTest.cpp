@@ -16,14 +16,14 @@ namespace {
 
 class Geometry : public ::testing::Test {
 protected:
-    void SetUp() override { vex::host::Scene::instance().reset(); }
+    void SetUp() override { vex::host::Scene::Instance().Reset(); }
 
     static void set(const MObject& node, const char* plug, double value) {
         ASSERT_TRUE(MFnDependencyNode(node).findPlug(plug).setValue(value));
     }
 
     // Two unit squares facing +z at z = 0 and z = 2, as four triangles; the mesh's transform answered.
-    static MObject twoSquares(MFnMesh& mesh) {
+    static MObject TwoSquares(MFnMesh& mesh) {
         const MPoint points[] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0},
                                  {0, 0, 2}, {1, 0, 2}, {1, 1, 2}, {0, 1, 2}};
         const int connects[] = {0, 1, 2, 0, 2, 3, 4, 5, 6, 4, 6, 7};
@@ -37,7 +37,7 @@ protected:
 
 TEST_F(Geometry, MeshCreationAndQueries) {
     MFnMesh mesh;
-    const MObject transform = twoSquares(mesh);
+    const MObject transform = TwoSquares(mesh);
     EXPECT_TRUE(transform.hasFn(MFn::kTransform));
     EXPECT_TRUE(mesh.object().hasFn(MFn::kMesh)); // the function set is on the shape
     EXPECT_EQ(MFnDagNode(mesh.object()).parent(0), transform);
@@ -83,7 +83,7 @@ TEST_F(Geometry, MeshCreationAndQueries) {
 
 TEST_F(Geometry, MeshRayIntersectionInWorldSpace) {
     MFnMesh mesh;
-    const MObject transform = twoSquares(mesh);
+    const MObject transform = TwoSquares(mesh);
     set(transform, "tx", 5.0);
     set(transform, "sz", 2.0); // the squares now lie at z = 0 and z = 4
 
@@ -138,7 +138,7 @@ TEST_F(Geometry, MeshDataCarriesGeometryBetweenShapes) {
     ASSERT_TRUE(status);
 
     MFnMesh target;
-    twoSquares(target);
+    TwoSquares(target);
     ASSERT_TRUE(MFnDependencyNode(target.object()).findPlug("outMesh").setValue(data));
     EXPECT_EQ(target.numPolygons(), 1);
     EXPECT_EQ(target.polygonVertexCount(0), 4);

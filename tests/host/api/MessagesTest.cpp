@@ -28,22 +28,22 @@ public:
         MCallbackId toRemove = 0; // removed by the callback when it runs
     };
 
-    Client* client(const std::string& name) {
+    Client* AddClient(const std::string& name) {
         clients.push_back(std::make_unique<Client>(Client{this, name}));
         return clients.back().get();
     }
-    MCallbackId keep(MCallbackId id) {
+    MCallbackId Keep(MCallbackId id) {
         ids.append(id);
         return id;
     }
 
-    static void basic(void* data) {
+    static void Basic(void* data) {
         auto* c = static_cast<Client*>(data);
         c->test->calls.push_back(c->name);
         if (c->toRemove) MMessage::removeCallback(c->toRemove);
     }
-    static void node(MObject&, void* data) { basic(data); }
-    static void state(bool on, void* data) {
+    static void node(MObject&, void* data) { Basic(data); }
+    static void State(bool on, void* data) {
         auto* c = static_cast<Client*>(data);
         c->test->calls.push_back(c->name + (on ? ":on" : ":off"));
     }
@@ -56,39 +56,39 @@ public:
 TEST_F(MessagesTest, SceneCallbacksFireForTheirMessageUntilRemoved) {
     MStatus status;
     const MCallbackId beforeNew =
-        keep(MSceneMessage::addCallback(MSceneMessage::kBeforeNew, basic, client("new"), &status));
+        Keep(MSceneMessage::addCallback(MSceneMessage::kBeforeNew, Basic, AddClient("new"), &status));
     ASSERT_TRUE(status);
-    keep(MSceneMessage::addCallback(MSceneMessage::kAfterSave, basic, client("saved")));
+    Keep(MSceneMessage::addCallback(MSceneMessage::kAfterSave, Basic, AddClient("saved")));
 
-    MessageHub::get().fireScene(MSceneMessage::kBeforeNew);
-    MessageHub::get().fireScene(MSceneMessage::kAfterOpen);
+    MessageHub::get().FireScene(MSceneMessage::kBeforeNew);
+    MessageHub::get().FireScene(MSceneMessage::kAfterOpen);
     EXPECT_EQ(calls, (std::vector<std::string>{"new"}));
 
     EXPECT_TRUE(MMessage::removeCallback(beforeNew));
     EXPECT_FALSE(MMessage::removeCallback(beforeNew)) << "a removed id is no longer installed";
-    MessageHub::get().fireScene(MSceneMessage::kBeforeNew);
-    MessageHub::get().fireScene(MSceneMessage::kAfterSave);
+    MessageHub::get().FireScene(MSceneMessage::kBeforeNew);
+    MessageHub::get().FireScene(MSceneMessage::kAfterSave);
     EXPECT_EQ(calls, (std::vector<std::string>{"new", "saved"}));
 }
 
 TEST_F(MessagesTest, CallbacksMayRemoveThemselvesAndOthersWhileFiring) {
-    Client* self = client("self");
-    Client* killer = client("killer");
-    self->toRemove = keep(MEventMessage::addEventCallback("timeChanged", basic, self));
+    Client* self = AddClient("self");
+    Client* killer = AddClient("killer");
+    self->toRemove = Keep(MEventMessage::addEventCallback("timeChanged", Basic, self));
     killer->toRemove = 0;
-    const MCallbackId killerId = keep(MEventMessage::addEventCallback("timeChanged", basic, killer));
+    const MCallbackId killerId = Keep(MEventMessage::addEventCallback("timeChanged", Basic, killer));
     const MCallbackId victimId =
-        keep(MEventMessage::addEventCallback("timeChanged", basic, client("victim")));
+        Keep(MEventMessage::addEventCallback("timeChanged", Basic, AddClient("victim")));
     killer->toRemove = victimId;
 
-    MessageHub::get().fireEvent("timeChanged");
+    MessageHub::get().FireEvent("timeChanged");
     EXPECT_EQ(calls, (std::vector<std::string>{"self", "killer"}))
         << "the victim was removed before its turn";
-    EXPECT_FALSE(MessageHub::get().isInstalled(victimId));
+    EXPECT_FALSE(MessageHub::get().IsInstalled(victimId));
 
     calls.clear();
     killer->toRemove = 0;
-    MessageHub::get().fireEvent("timeChanged");
+    MessageHub::get().FireEvent("timeChanged");
     EXPECT_EQ(calls, (std::vector<std::string>{"killer"})) << "the self-removing callback is gone";
     EXPECT_TRUE(MMessage::removeCallback(killerId));
 }
@@ -98,53 +98,53 @@ TEST_F(MessagesTest, CallbackAddedDuringFiringWaitsForTheNextOne) {
         MessagesTest* test;
         Client* late;
     };
-    Adder adder{this, client("late")};
-    keep(MEventMessage::addEventCallback(
+    Adder adder{this, AddClient("late")};
+    Keep(MEventMessage::addEventCallback(
         "SelectionChanged",
         [](void* data) {
             auto* a = static_cast<Adder*>(data);
             a->test->calls.push_back("adder");
             if (a->test->ids.length() == 1)
-                a->test->keep(MEventMessage::addEventCallback("SelectionChanged", basic, a->late));
+                a->test->Keep(MEventMessage::addEventCallback("SelectionChanged", Basic, a->late));
         },
         &adder));
-    MessageHub::get().fireEvent("SelectionChanged");
+    MessageHub::get().FireEvent("SelectionChanged");
     EXPECT_EQ(calls, (std::vector<std::string>{"adder"}));
-    MessageHub::get().fireEvent("SelectionChanged");
+    MessageHub::get().FireEvent("SelectionChanged");
     EXPECT_EQ(calls, (std::vector<std::string>{"adder", "adder", "late"}));
 }
 
 TEST_F(MessagesTest, NodeCallbacksFilterByTypeIncludingDerivedTypes) {
-    keep(MDGMessage::addNodeAddedCallback(node, "dependNode", client("all")));
-    keep(MDGMessage::addNodeAddedCallback(node, "transform", client("transforms")));
-    keep(MDGMessage::addNodeRemovedCallback(node, "camera", client("cameras gone")));
+    Keep(MDGMessage::addNodeAddedCallback(node, "dependNode", AddClient("all")));
+    Keep(MDGMessage::addNodeAddedCallback(node, "transform", AddClient("transforms")));
+    Keep(MDGMessage::addNodeRemovedCallback(node, "camera", AddClient("cameras gone")));
 
     MObject object;
-    MessageHub::get().fireNodeAdded(object, {"transform", "dagNode", "dependNode"});
-    MessageHub::get().fireNodeAdded(object, {"camera", "shape", "dagNode", "dependNode"});
-    MessageHub::get().fireNodeRemoved(object, {"transform", "dagNode", "dependNode"});
-    MessageHub::get().fireNodeRemoved(object, {"camera", "shape", "dagNode", "dependNode"});
+    MessageHub::get().FireNodeAdded(object, {"transform", "dagNode", "dependNode"});
+    MessageHub::get().FireNodeAdded(object, {"camera", "shape", "dagNode", "dependNode"});
+    MessageHub::get().FireNodeRemoved(object, {"transform", "dagNode", "dependNode"});
+    MessageHub::get().FireNodeRemoved(object, {"camera", "shape", "dagNode", "dependNode"});
     EXPECT_EQ(calls, (std::vector<std::string>{"all", "transforms", "all", "cameras gone"}));
 }
 
 TEST_F(MessagesTest, ConditionsReportChangesOnly) {
     MStatus status;
-    keep(MConditionMessage::addConditionCallback("playingBack", state, client("play"), &status));
+    Keep(MConditionMessage::addConditionCallback("playingBack", State, AddClient("play"), &status));
     ASSERT_TRUE(status);
-    EXPECT_EQ(MConditionMessage::addConditionCallback("noSuchCondition", state, client("x"), &status), 0u);
+    EXPECT_EQ(MConditionMessage::addConditionCallback("noSuchCondition", State, AddClient("x"), &status), 0u);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 
-    MessageHub::get().setCondition("playingBack", true);
-    MessageHub::get().setCondition("playingBack", true);
+    MessageHub::get().SetCondition("playingBack", true);
+    MessageHub::get().SetCondition("playingBack", true);
     EXPECT_TRUE(MConditionMessage::getConditionState("playingBack"));
-    MessageHub::get().setCondition("playingBack", false);
+    MessageHub::get().SetCondition("playingBack", false);
     EXPECT_FALSE(MConditionMessage::getConditionState("playingBack"));
     EXPECT_EQ(calls, (std::vector<std::string>{"play:on", "play:off"}));
 }
 
 TEST_F(MessagesTest, UnknownEventsAndNullFunctionsAreRefused) {
     MStatus status;
-    EXPECT_EQ(MEventMessage::addEventCallback("noSuchEvent", basic, nullptr, &status), 0u);
+    EXPECT_EQ(MEventMessage::addEventCallback("noSuchEvent", Basic, nullptr, &status), 0u);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
     EXPECT_EQ(MSceneMessage::addCallback(MSceneMessage::kAfterNew, nullptr, nullptr, &status), 0u);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
@@ -153,13 +153,13 @@ TEST_F(MessagesTest, UnknownEventsAndNullFunctionsAreRefused) {
 TEST_F(MessagesTest, RemovingAnArrayRemovesEveryKnownIdAndReportsStaleOnes) {
     const std::size_t before = MessageHub::get().count();
     MCallbackIdArray mine;
-    mine.append(MSceneMessage::addCallback(MSceneMessage::kBeforeOpen, basic, client("a")));
-    mine.append(MSceneMessage::addCallback(MSceneMessage::kAfterOpen, basic, client("b")));
+    mine.append(MSceneMessage::addCallback(MSceneMessage::kBeforeOpen, Basic, AddClient("a")));
+    mine.append(MSceneMessage::addCallback(MSceneMessage::kAfterOpen, Basic, AddClient("b")));
     EXPECT_TRUE(MMessage::removeCallbacks(mine));
     EXPECT_EQ(MessageHub::get().count(), before);
 
     mine.clear();
-    mine.append(MSceneMessage::addCallback(MSceneMessage::kBeforeOpen, basic, client("c")));
+    mine.append(MSceneMessage::addCallback(MSceneMessage::kBeforeOpen, Basic, AddClient("c")));
     mine.append(987654321u);
     EXPECT_FALSE(MMessage::removeCallbacks(mine));
     EXPECT_EQ(MessageHub::get().count(), before) << "the known id is removed even though another was stale";

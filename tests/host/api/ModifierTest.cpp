@@ -23,88 +23,88 @@ public:
         fn.create("transform", args.asString(0), MObject::kNullObj, &status);
         return status;
     }
-    static void* creator() { return new MakeTransformCommand; }
+    static void* Creator() { return new MakeTransformCommand; }
 };
 
 class ModifierTest : public SceneFixture {
 protected:
     /// A small scene with a parent, a camera, a material in a shading group and a connection.
-    void build() {
-        rig = make("transform", "rig");
-        cameraTransform = make("transform", "camT", rig);
-        camera = make("camera", "cam", cameraTransform);
-        lambert = make("lambert", "mat");
-        group = make("shadingEngine", "matSG");
-        mesh = make("mesh", "meshShape", make("transform", "meshT"));
+    void Build() {
+        rig_ = Make("transform", "rig");
+        cameraTransform_ = Make("transform", "camT", rig_);
+        camera_ = Make("camera", "cam", cameraTransform_);
+        lambert_ = Make("lambert", "mat");
+        group_ = Make("shadingEngine", "matSG");
+        mesh_ = Make("mesh", "meshShape", Make("transform", "meshT"));
         MDGModifier modifier;
-        modifier.connect(MFnDependencyNode(lambert).findPlug("outColor"),
-                         MFnDependencyNode(group).findPlug("surfaceShader"));
-        modifier.connect(MFnDependencyNode(rig).findPlug("tx"), MFnDependencyNode(camera).findPlug("fl"));
+        modifier.connect(MFnDependencyNode(lambert_).findPlug("outColor"),
+                         MFnDependencyNode(group_).findPlug("surfaceShader"));
+        modifier.connect(MFnDependencyNode(rig_).findPlug("tx"), MFnDependencyNode(camera_).findPlug("fl"));
         ASSERT_TRUE(modifier.doIt());
-        ASSERT_TRUE(MFnSet(group).addMember(pathOf(mesh)));
-        MFnDependencyNode(rig).findPlug("tx").setValue(50.0);
+        ASSERT_TRUE(MFnSet(group_).addMember(PathOf(mesh_)));
+        MFnDependencyNode(rig_).findPlug("tx").setValue(50.0);
         MFnTypedAttribute typed;
-        note = typed.create("note", "nt", MFnData::kString);
-        ASSERT_TRUE(MFnDependencyNode(rig).addAttribute(note));
-        MFnDependencyNode(rig).findPlug("note").setValue(MString("kept"));
+        note_ = typed.create("note", "nt", MFnData::kString);
+        ASSERT_TRUE(MFnDependencyNode(rig_).addAttribute(note_));
+        MFnDependencyNode(rig_).findPlug("note").setValue(MString("kept"));
     }
 
-    MObject rig, cameraTransform, camera, lambert, group, mesh, note;
+    MObject rig_, cameraTransform_, camera_, lambert_, group_, mesh_, note_;
 };
 
 TEST_F(ModifierTest, UndoLeavesTheSceneExactlyAsBeforeAndRedoRepeatsIt) {
-    build();
-    const std::string before = dump();
+    Build();
+    const std::string before = Dump();
 
     MFnTypedAttribute typed;
     MObject tag = typed.create("VXB_tag", "VXB_tag", MFnData::kString);
     MDagModifier modifier;
-    MObject created = modifier.createNode("transform", rig);
+    MObject created = modifier.createNode("transform", rig_);
     ASSERT_TRUE(modifier.renameNode(created, "fresh"));
     MObject shape = modifier.createNode("camera", created);
-    ASSERT_TRUE(modifier.renameNode(cameraTransform, "renamed"));
-    ASSERT_TRUE(modifier.reparentNode(cameraTransform, created));
-    ASSERT_TRUE(modifier.addAttribute(camera, tag));
-    ASSERT_TRUE(modifier.newPlugValueString(MPlug(camera, tag), "tagged"));
-    ASSERT_TRUE(modifier.newPlugValueInt(MFnDependencyNode(cameraTransform).findPlug("roi"), 2));
-    ASSERT_TRUE(modifier.newPlugValueDouble(MFnDependencyNode(rig).findPlug("tx"), 3.0));
+    ASSERT_TRUE(modifier.renameNode(cameraTransform_, "renamed"));
+    ASSERT_TRUE(modifier.reparentNode(cameraTransform_, created));
+    ASSERT_TRUE(modifier.addAttribute(camera_, tag));
+    ASSERT_TRUE(modifier.newPlugValueString(MPlug(camera_, tag), "tagged"));
+    ASSERT_TRUE(modifier.newPlugValueInt(MFnDependencyNode(cameraTransform_).findPlug("roi"), 2));
+    ASSERT_TRUE(modifier.newPlugValueDouble(MFnDependencyNode(rig_).findPlug("tx"), 3.0));
     ASSERT_TRUE(
-        modifier.connect(MFnDependencyNode(shape).findPlug("fl"), MFnDependencyNode(rig).findPlug("ty")));
-    ASSERT_TRUE(modifier.deleteNode(pathOf(mesh).transform()));
-    ASSERT_TRUE(modifier.deleteNode(lambert));
-    ASSERT_TRUE(modifier.removeAttribute(rig, note));
+        modifier.connect(MFnDependencyNode(shape).findPlug("fl"), MFnDependencyNode(rig_).findPlug("ty")));
+    ASSERT_TRUE(modifier.deleteNode(PathOf(mesh_).transform()));
+    ASSERT_TRUE(modifier.deleteNode(lambert_));
+    ASSERT_TRUE(modifier.removeAttribute(rig_, note_));
     MMatrix offset;
     offset(3, 1) = 4.0;
     MFnMatrixData matrixData;
     MObject matrixValue = matrixData.create(offset);
-    ASSERT_TRUE(modifier.addAttribute(rig, typed.create("offset", "ofs", MFnData::kMatrix)));
-    ASSERT_TRUE(modifier.newPlugValue(MPlug(rig, typed.object()), matrixValue));
+    ASSERT_TRUE(modifier.addAttribute(rig_, typed.create("offset", "ofs", MFnData::kMatrix)));
+    ASSERT_TRUE(modifier.newPlugValue(MPlug(rig_, typed.object()), matrixValue));
     matrixData.set(MMatrix()); // the modifier took its own copy
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_FALSE(MFnDependencyNode(rig).hasAttribute("note"));
-    EXPECT_TRUE(MFnMatrixData(MFnDependencyNode(rig).findPlug("ofs").asMObject()).matrix() == offset);
+    EXPECT_FALSE(MFnDependencyNode(rig_).hasAttribute("note"));
+    EXPECT_TRUE(MFnMatrixData(MFnDependencyNode(rig_).findPlug("ofs").asMObject()).matrix() == offset);
 
-    const std::string after = dump();
+    const std::string after = Dump();
     EXPECT_NE(after, before);
-    EXPECT_EQ(pathOf(camera).fullPathName().str(), "|rig|fresh|renamed|cam");
-    EXPECT_EQ(MFnDependencyNode(camera).findPlug("VXB_tag").asString().str(), "tagged");
-    EXPECT_DOUBLE_EQ(MFnDependencyNode(camera).findPlug("fl").asDouble(), 3.0);
-    EXPECT_DOUBLE_EQ(MFnDependencyNode(rig).findPlug("ty").asDouble(), 35.0);
-    EXPECT_FALSE(MFnDependencyNode(group).findPlug("surfaceShader").isConnected());
+    EXPECT_EQ(PathOf(camera_).fullPathName().str(), "|rig|fresh|renamed|cam");
+    EXPECT_EQ(MFnDependencyNode(camera_).findPlug("VXB_tag").asString().str(), "tagged");
+    EXPECT_DOUBLE_EQ(MFnDependencyNode(camera_).findPlug("fl").asDouble(), 3.0);
+    EXPECT_DOUBLE_EQ(MFnDependencyNode(rig_).findPlug("ty").asDouble(), 35.0);
+    EXPECT_FALSE(MFnDependencyNode(group_).findPlug("surfaceShader").isConnected());
     MSelectionList members;
-    MFnSet(group).getMembers(members, false);
+    MFnSet(group_).getMembers(members, false);
     EXPECT_EQ(members.length(), 0u);
 
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_EQ(dump(), before);
-    EXPECT_EQ(MFnSet(group).isMember(pathOf(mesh)), true);
-    EXPECT_EQ(MFnDependencyNode(rig).findPlug("note").asString().str(), "kept");
-    EXPECT_TRUE(MFnDependencyNode(group).findPlug("surfaceShader").isDestination());
+    EXPECT_EQ(Dump(), before);
+    EXPECT_EQ(MFnSet(group_).isMember(PathOf(mesh_)), true);
+    EXPECT_EQ(MFnDependencyNode(rig_).findPlug("note").asString().str(), "kept");
+    EXPECT_TRUE(MFnDependencyNode(group_).findPlug("surfaceShader").isDestination());
 
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_EQ(dump(), after);
+    EXPECT_EQ(Dump(), after);
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(ModifierTest, EditsQueuedAfterADoItRunOnTheNextOne) {
@@ -112,39 +112,39 @@ TEST_F(ModifierTest, EditsQueuedAfterADoItRunOnTheNextOne) {
     MObject first = modifier.createNode("transform");
     ASSERT_TRUE(modifier.doIt());
     MObject second = modifier.createNode("transform", first);
-    EXPECT_FALSE(pathOf(first).length() == 0);
+    EXPECT_FALSE(PathOf(first).length() == 0);
     MDagPath none;
     EXPECT_FALSE(MDagPath::getAPathTo(second, none)); // not yet in the scene
     ASSERT_TRUE(modifier.doIt());
-    EXPECT_EQ(pathOf(second).fullPathName().str(), "|transform1|transform2");
+    EXPECT_EQ(PathOf(second).fullPathName().str(), "|transform1|transform2");
     ASSERT_TRUE(modifier.undoIt());
     EXPECT_FALSE(MDagPath::getAPathTo(first, none));
 }
 
 TEST_F(ModifierTest, AFailingEditStopsDoItAndIsTakenBack) {
-    build();
-    const std::string before = dump();
+    Build();
+    const std::string before = Dump();
     MDagModifier modifier;
-    ASSERT_TRUE(modifier.renameNode(rig, "first"));
+    ASSERT_TRUE(modifier.renameNode(rig_, "first"));
     ASSERT_TRUE(
-        modifier.connect(MFnDependencyNode(rig).findPlug("ty"), MFnDependencyNode(camera).findPlug("fl")));
-    ASSERT_TRUE(modifier.renameNode(rig, "never"));
+        modifier.connect(MFnDependencyNode(rig_).findPlug("ty"), MFnDependencyNode(camera_).findPlug("fl")));
+    ASSERT_TRUE(modifier.renameNode(rig_, "never"));
     EXPECT_FALSE(modifier.doIt()); // "fl" already has an input
-    EXPECT_EQ(nameOf(rig), "first");
+    EXPECT_EQ(NameOf(rig_), "first");
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(Dump(), before);
 }
 
 TEST_F(ModifierTest, CommandEditsAreUndoneWithTheModifier) {
-    vex::host::CommandRegistry::get().add("makeTransformForTest", &MakeTransformCommand::creator, "");
-    const std::string before = dump();
+    vex::host::CommandRegistry::get().Add("makeTransformForTest", &MakeTransformCommand::Creator, "");
+    const std::string before = Dump();
     MDagModifier modifier;
     ASSERT_TRUE(modifier.commandToExecute("makeTransformForTest fromCommand"));
     ASSERT_TRUE(modifier.doIt());
     MSelectionList found;
     EXPECT_TRUE(found.add("fromCommand"));
     ASSERT_TRUE(modifier.undoIt());
-    EXPECT_EQ(dump(), before);
+    EXPECT_EQ(Dump(), before);
     ASSERT_TRUE(modifier.doIt());
     found.clear();
     EXPECT_TRUE(found.add("fromCommand"));
@@ -176,8 +176,8 @@ TEST_F(ModifierTest, NodeMessagesFollowCreationDeletionUndoAndReparenting) {
         },
         &log);
 
-    MObject a = make("transform", "a");
-    MObject b = make("transform", "b");
+    MObject a = Make("transform", "a");
+    MObject b = Make("transform", "b");
     MDagModifier modifier;
     modifier.reparentNode(b, a);
     modifier.deleteNode(a);
@@ -195,7 +195,7 @@ TEST_F(ModifierTest, ListenersMayDeleteNodesWhileANodeIsRemoved) {
     // other nodes, and asks for the removed one again.
     struct Tool {
         MObject first, second;
-    } tool{make("transform", "first"), make("transform", "second")};
+    } tool{Make("transform", "first"), Make("transform", "second")};
     auto id = MDGMessage::addNodeRemovedCallback(
         [](MObject& node, void* data) {
             auto* t = static_cast<Tool*>(data);

@@ -23,7 +23,7 @@ const std::string kPlugin = HOST_TEST_PLUGIN;
 const std::string kFailingPlugin = HOST_FAILING_PLUGIN;
 const MTypeId kNodeId(0x7f0a1, 0x01);
 
-int query(const char* command) {
+int Query(const char* command) {
     int value = -1;
     EXPECT_TRUE(MGlobal::executeCommand(command, value));
     return value;
@@ -33,30 +33,30 @@ class PluginTest : public ::testing::Test {
 protected:
     void SetUp() override { ScriptEditor::get().clear(); }
     void TearDown() override {
-        for (const std::string& name : PluginManager::get().names()) PluginManager::get().unload(name);
+        for (const std::string& name : PluginManager::get().Names()) PluginManager::get().Unload(name);
     }
-    static std::string lastError() { return ScriptEditor::get().last(ScriptEditor::Kind::Error); }
+    static std::string LastError() { return ScriptEditor::get().Last(ScriptEditor::Kind::kError); }
 };
 
 TEST_F(PluginTest, LoadedPluginCommandRunsWithUndoAndRedo) {
     std::string name;
-    ASSERT_TRUE(PluginManager::get().load(kPlugin, &name)) << lastError();
+    ASSERT_TRUE(PluginManager::get().Load(kPlugin, &name)) << LastError();
     EXPECT_EQ(name, "libhost_test_plugin");
     MObject pluginObject = MFnPlugin::findPlugin(name.c_str());
     MFnPlugin plugin(pluginObject);
     EXPECT_EQ(plugin.vendor(), "Torva Labs tests");
     EXPECT_EQ(plugin.version(), "1.5");
 
-    const int start = query("hostTestAdd -q");
+    const int start = Query("hostTestAdd -q");
     int total = 0;
     ASSERT_TRUE(MGlobal::executeCommand("hostTestAdd -value 7", total, false, true));
     EXPECT_EQ(total, start + 7);
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
-    EXPECT_EQ(query("hostTestAdd -query"), start);
+    EXPECT_EQ(Query("hostTestAdd -query"), start);
     ASSERT_TRUE(MGlobal::executeCommand("redo"));
-    EXPECT_EQ(query("hostTestAdd -q"), start + 7);
+    EXPECT_EQ(Query("hostTestAdd -q"), start + 7);
 
-    ASSERT_TRUE(PluginManager::get().unload(name));
+    ASSERT_TRUE(PluginManager::get().Unload(name));
     EXPECT_EQ(vex::host::UndoQueue::get().size(), 0u)
         << "the plug-in's commands leave the undo queue with it";
     EXPECT_FALSE(MGlobal::executeCommand("hostTestAdd -q")) << "deregistered at unload";
@@ -65,61 +65,61 @@ TEST_F(PluginTest, LoadedPluginCommandRunsWithUndoAndRedo) {
 
 TEST_F(PluginTest, NodeTypeLivesWithThePluginAndHoldsItWhileInUse) {
     std::string name;
-    ASSERT_TRUE(PluginManager::get().load(kPlugin, &name)) << lastError();
-    ASSERT_NE(vex::host::NodeTypeRegistry::instance().find("hostTestNode"), nullptr);
+    ASSERT_TRUE(PluginManager::get().Load(kPlugin, &name)) << LastError();
+    ASSERT_NE(vex::host::NodeTypeRegistry::Instance().Find("hostTestNode"), nullptr);
 
     MDGModifier create;
     MStatus status;
     MObject node = create.createNode(kNodeId, &status);
     ASSERT_TRUE(status);
     ASSERT_TRUE(create.doIt());
-    EXPECT_EQ(query("hostTestAdd -nodes"), 1) << "the plug-in made the node's object";
+    EXPECT_EQ(Query("hostTestAdd -nodes"), 1) << "the plug-in made the node's object";
 
-    EXPECT_FALSE(PluginManager::get().unload(name)) << "a node of its type is in the scene";
-    EXPECT_NE(lastError().find("hostTestNode"), std::string::npos) << lastError();
+    EXPECT_FALSE(PluginManager::get().Unload(name)) << "a node of its type is in the scene";
+    EXPECT_NE(LastError().find("hostTestNode"), std::string::npos) << LastError();
     EXPECT_TRUE(MGlobal::executeCommand("hostTestAdd -q")) << "still loaded";
 
     MDGModifier remove;
     ASSERT_TRUE(remove.deleteNode(node));
     ASSERT_TRUE(remove.doIt());
-    ASSERT_TRUE(PluginManager::get().unload(name)) << lastError();
-    EXPECT_EQ(vex::host::NodeTypeRegistry::instance().find("hostTestNode"), nullptr);
+    ASSERT_TRUE(PluginManager::get().Unload(name)) << LastError();
+    EXPECT_EQ(vex::host::NodeTypeRegistry::Instance().Find("hostTestNode"), nullptr);
 }
 
 TEST_F(PluginTest, ScriptCommandsLoadAndUnloadByPathAndName) {
     MString name;
     ASSERT_TRUE(MGlobal::executeCommand(MString("loadPlugin \"") + kPlugin.c_str() + "\"", name))
-        << lastError();
+        << LastError();
     EXPECT_EQ(name, "libhost_test_plugin");
     EXPECT_TRUE(MGlobal::executeCommand("hostTestAdd -q"));
     ASSERT_TRUE(MGlobal::executeCommand("unloadPlugin " + name));
-    EXPECT_TRUE(PluginManager::get().names().empty());
+    EXPECT_TRUE(PluginManager::get().Names().empty());
     EXPECT_FALSE(MGlobal::executeCommand("loadPlugin")) << "no file given";
 }
 
 TEST_F(PluginTest, LoadingTwiceRegistersOnce) {
-    ASSERT_TRUE(PluginManager::get().load(kPlugin));
-    ASSERT_TRUE(PluginManager::get().load(kPlugin));
-    EXPECT_EQ(PluginManager::get().names().size(), 1u);
-    EXPECT_EQ(vex::host::CommandRegistry::get().ownedBy("libhost_test_plugin"),
+    ASSERT_TRUE(PluginManager::get().Load(kPlugin));
+    ASSERT_TRUE(PluginManager::get().Load(kPlugin));
+    EXPECT_EQ(PluginManager::get().Names().size(), 1u);
+    EXPECT_EQ(vex::host::CommandRegistry::get().OwnedBy("libhost_test_plugin"),
               (std::vector<std::string>{"hostTestAdd"}));
 }
 
 TEST_F(PluginTest, FailingInitializeIsUnloadedAndReported) {
-    const MStatus status = PluginManager::get().load(kFailingPlugin);
+    const MStatus status = PluginManager::get().Load(kFailingPlugin);
     EXPECT_FALSE(status);
-    EXPECT_TRUE(PluginManager::get().names().empty());
-    EXPECT_EQ(vex::host::CommandRegistry::get().find("hostTestAdd"), nullptr)
+    EXPECT_TRUE(PluginManager::get().Names().empty());
+    EXPECT_EQ(vex::host::CommandRegistry::get().Find("hostTestAdd"), nullptr)
         << "what it registered before failing is taken back";
-    EXPECT_NE(lastError().find("initializePlugin function failed"), std::string::npos) << lastError();
-    EXPECT_NE(lastError().find("this plug-in always fails to initialise"), std::string::npos) << lastError();
+    EXPECT_NE(LastError().find("initializePlugin function failed"), std::string::npos) << LastError();
+    EXPECT_NE(LastError().find("this plug-in always fails to initialise"), std::string::npos) << LastError();
 }
 
 TEST_F(PluginTest, MissingFileAndUnknownNameAreReported) {
-    const MStatus missing = PluginManager::get().load("/no/such/folder/plugin.so");
+    const MStatus missing = PluginManager::get().Load("/no/such/folder/plugin.so");
     EXPECT_EQ(missing, MStatus::kNotFound);
-    EXPECT_EQ(lastError(), "Plug-in \"/no/such/folder/plugin.so\" was not found.");
-    EXPECT_EQ(PluginManager::get().unload("neverLoaded"), MStatus::kNotFound);
+    EXPECT_EQ(LastError(), "Plug-in \"/no/such/folder/plugin.so\" was not found.");
+    EXPECT_EQ(PluginManager::get().Unload("neverLoaded"), MStatus::kNotFound);
 }
 
 } // namespace

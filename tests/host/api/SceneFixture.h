@@ -14,10 +14,10 @@
 class SceneFixture : public ::testing::Test {
 protected:
     // Reset on construction, so that members of derived fixtures are built in the new scene.
-    SceneFixture() { vex::host::Scene::instance().reset(); }
+    SceneFixture() { vex::host::Scene::Instance().Reset(); }
 
     /// Creates a node (under the parent) and names it, through one modifier; fails the test on error.
-    static MObject make(const char* type, const char* name, const MObject& parent = MObject::kNullObj) {
+    static MObject Make(const char* type, const char* name, const MObject& parent = MObject::kNullObj) {
         MDagModifier modifier;
         MStatus status;
         MObject node = modifier.createNode(type, parent, &status);
@@ -27,13 +27,13 @@ protected:
         return node;
     }
 
-    static MDagPath pathOf(const MObject& node) {
+    static MDagPath PathOf(const MObject& node) {
         MDagPath path;
         EXPECT_TRUE(MDagPath::getAPathTo(node, path));
         return path;
     }
 
-    static std::string nameOf(const MObject& node) { return MFnDependencyNode(node).name().str(); }
+    static std::string NameOf(const MObject& node) { return MFnDependencyNode(node).name().str(); }
 
-    static std::string dump() { return vex::host::Scene::instance().dump(); }
+    static std::string Dump() { return vex::host::Scene::Instance().Dump(); }
 };

@@ -25,10 +25,10 @@ public:
     void SetUp() override { ASSERT_TRUE(MFileIO::newFile(true)); }
     void TearDown() override { MMessage::removeCallbacks(ids); }
 
-    static void nodeName(MObject& node, void* data) {
+    static void NodeName(MObject& node, void* data) {
         static_cast<SceneMessagesTest*>(data)->calls.push_back(MFnDependencyNode(node).name().str());
     }
-    static void lostParent(MDagPath& child, MDagPath& parent, void* data) {
+    static void LostParent(MDagPath& child, MDagPath& parent, void* data) {
         static_cast<SceneMessagesTest*>(data)->calls.push_back(child.partialPathName().str() + " left " +
                                                                parent.partialPathName().str());
     }
@@ -46,8 +46,8 @@ public:
 };
 
 TEST_F(SceneMessagesTest, ModifierEditsFireNodeMessagesOfTheirType) {
-    ids.append(MDGMessage::addNodeAddedCallback(nodeName, "transform", this));
-    ids.append(MDGMessage::addNodeRemovedCallback(nodeName, "dependNode", this));
+    ids.append(MDGMessage::addNodeAddedCallback(NodeName, "transform", this));
+    ids.append(MDGMessage::addNodeRemovedCallback(NodeName, "dependNode", this));
 
     MDagModifier modifier;
     MObject node = modifier.createNode("transform");
@@ -65,7 +65,7 @@ TEST_F(SceneMessagesTest, ParentRemovedCallbackOnAPathSeesOnlyThatNode) {
     MDagPath ballPath;
     ASSERT_TRUE(MDagPath::getAPathTo(ball, ballPath));
     MStatus status;
-    ids.append(MDagMessage::addParentRemovedCallback(ballPath, lostParent, this, &status));
+    ids.append(MDagMessage::addParentRemovedCallback(ballPath, LostParent, this, &status));
     ASSERT_TRUE(status);
 
     MDagModifier move;
@@ -75,7 +75,7 @@ TEST_F(SceneMessagesTest, ParentRemovedCallbackOnAPathSeesOnlyThatNode) {
     EXPECT_EQ(calls, (std::vector<std::string>{"ball left groupA"}));
 
     MDagPath invalid;
-    EXPECT_EQ(MDagMessage::addParentRemovedCallback(invalid, lostParent, this, &status), 0u);
+    EXPECT_EQ(MDagMessage::addParentRemovedCallback(invalid, LostParent, this, &status), 0u);
     EXPECT_EQ(status, MStatus::kInvalidParameter);
 }
 
@@ -128,17 +128,17 @@ TEST_F(SceneMessagesTest, NewSceneSendsItsMessagesAndEmptiesTheUndoQueue) {
 TEST_F(SceneMessagesTest, OpenAndSaveFailClearlyWithoutAFileFormat) {
     // The scene kernel without a file format: take it out for this test, whether or not one is plugged in.
     auto& files = vex::host::SceneFiles::get();
-    const auto reader = files.reader();
-    const auto writer = files.writer();
-    files.setReader({});
-    files.setWriter({});
+    const auto reader = files.GetReader();
+    const auto writer = files.GetWriter();
+    files.SetReader({});
+    files.SetWriter({});
     ids.append(MSceneMessage::addCallback(
         MSceneMessage::kBeforeSave,
         [](void* data) { static_cast<SceneMessagesTest*>(data)->calls.push_back("save"); }, this));
-    const MStatus save = files.save("/tmp/never-written.ma");
-    const MStatus open = files.open(HOST_TEST_PLUGIN); // an existing file, but no reader
-    files.setReader(reader);
-    files.setWriter(writer);
+    const MStatus save = files.Save("/tmp/never-written.ma");
+    const MStatus open = files.Open(HOST_TEST_PLUGIN); // an existing file, but no reader
+    files.SetReader(reader);
+    files.SetWriter(writer);
 
     EXPECT_FALSE(save);
     EXPECT_NE(save.errorString().str().find("no scene file writer"), std::string::npos) << save.errorString();
@@ -147,7 +147,7 @@ TEST_F(SceneMessagesTest, OpenAndSaveFailClearlyWithoutAFileFormat) {
     EXPECT_TRUE(calls.empty()) << "nothing was saved, so no save messages";
 
     EXPECT_EQ(MFileIO::open("/no/such/scene.ma"), MStatus::kNotFound);
-    EXPECT_EQ(vex::host::ScriptEditor::get().last(vex::host::ScriptEditor::Kind::Error),
+    EXPECT_EQ(vex::host::ScriptEditor::get().Last(vex::host::ScriptEditor::Kind::kError),
               "Cannot open \"/no/such/scene.ma\": the file does not exist.");
 }
 

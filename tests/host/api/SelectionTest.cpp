@@ -12,7 +12,7 @@ namespace {
 
 class SelectionTest : public SceneFixture {
 protected:
-    static std::vector<std::string> active() {
+    static std::vector<std::string> Active() {
         MSelectionList list;
         MGlobal::getActiveSelectionList(list);
         MStringArray names;
@@ -22,44 +22,44 @@ protected:
         return result;
     }
 
-    MObject a = make("transform", "a");
-    MObject b = make("transform", "b");
-    MObject c = make("camera", "cShape", b);
+    MObject a_ = Make("transform", "a");
+    MObject b_ = Make("transform", "b");
+    MObject c_ = Make("camera", "cShape", b_);
 };
 
 TEST_F(SelectionTest, ReplaceAddRemoveAndRestore) {
-    EXPECT_TRUE(active().empty());
-    EXPECT_TRUE(MGlobal::select(pathOf(a), MObject::kNullObj, MGlobal::kReplaceList));
-    EXPECT_TRUE(MGlobal::select(pathOf(c), MObject::kNullObj, MGlobal::kAddToList));
-    EXPECT_TRUE(MGlobal::select(a, MGlobal::kAddToList)); // already there: stays where it is
-    EXPECT_EQ(active(), (std::vector<std::string>{"a", "cShape"}));
+    EXPECT_TRUE(Active().empty());
+    EXPECT_TRUE(MGlobal::select(PathOf(a_), MObject::kNullObj, MGlobal::kReplaceList));
+    EXPECT_TRUE(MGlobal::select(PathOf(c_), MObject::kNullObj, MGlobal::kAddToList));
+    EXPECT_TRUE(MGlobal::select(a_, MGlobal::kAddToList)); // already there: stays where it is
+    EXPECT_EQ(Active(), (std::vector<std::string>{"a", "cShape"}));
 
     MSelectionList saved;
     MGlobal::getActiveSelectionList(saved);
-    EXPECT_TRUE(MGlobal::select(b, MGlobal::kReplaceList));
-    EXPECT_EQ(active(), (std::vector<std::string>{"b"}));
-    EXPECT_TRUE(MGlobal::select(a, MGlobal::kAddToHeadOfList));
-    EXPECT_EQ(active(), (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(MGlobal::select(b, MGlobal::kXORWithList));
-    EXPECT_EQ(active(), (std::vector<std::string>{"a"}));
-    EXPECT_TRUE(MGlobal::unselect(a));
-    EXPECT_TRUE(active().empty());
+    EXPECT_TRUE(MGlobal::select(b_, MGlobal::kReplaceList));
+    EXPECT_EQ(Active(), (std::vector<std::string>{"b"}));
+    EXPECT_TRUE(MGlobal::select(a_, MGlobal::kAddToHeadOfList));
+    EXPECT_EQ(Active(), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(MGlobal::select(b_, MGlobal::kXORWithList));
+    EXPECT_EQ(Active(), (std::vector<std::string>{"a"}));
+    EXPECT_TRUE(MGlobal::unselect(a_));
+    EXPECT_TRUE(Active().empty());
 
     EXPECT_TRUE(MGlobal::setActiveSelectionList(saved));
-    EXPECT_EQ(active(), (std::vector<std::string>{"a", "cShape"}));
+    EXPECT_EQ(Active(), (std::vector<std::string>{"a", "cShape"}));
     MDagPath first;
     ASSERT_TRUE(saved.getDagPath(1, first));
-    EXPECT_TRUE(first == pathOf(c));
+    EXPECT_TRUE(first == PathOf(c_));
     EXPECT_FALSE(saved.getDagPath(2, first));
 
     // Deleted nodes leave the active selection; a deleted node cannot be selected.
     MDagModifier deletion;
-    deletion.deleteNode(b);
+    deletion.deleteNode(b_);
     ASSERT_TRUE(deletion.doIt());
-    EXPECT_EQ(active(), (std::vector<std::string>{"a"}));
-    EXPECT_FALSE(MGlobal::select(c, MGlobal::kAddToList));
+    EXPECT_EQ(Active(), (std::vector<std::string>{"a"}));
+    EXPECT_FALSE(MGlobal::select(c_, MGlobal::kAddToList));
     EXPECT_TRUE(MGlobal::clearSelectionList());
-    EXPECT_TRUE(active().empty());
+    EXPECT_TRUE(Active().empty());
 }
 
 TEST_F(SelectionTest, ListsByNameWildcardAndMerge) {
@@ -68,8 +68,8 @@ TEST_F(SelectionTest, ListsByNameWildcardAndMerge) {
     EXPECT_TRUE(list.add("|b|cShape"));
     EXPECT_FALSE(list.add("nothing"));
     EXPECT_EQ(list.length(), 2u);
-    EXPECT_TRUE(list.hasItem(pathOf(c)));
-    EXPECT_FALSE(list.hasItem(b));
+    EXPECT_TRUE(list.hasItem(PathOf(c_)));
+    EXPECT_FALSE(list.hasItem(b_));
 
     MSelectionList cameras;
     EXPECT_TRUE(MGlobal::getSelectionListByName("*Shape", cameras));
@@ -77,8 +77,8 @@ TEST_F(SelectionTest, ListsByNameWildcardAndMerge) {
     EXPECT_EQ(cameras.length(), 5u);
 
     MSelectionList other;
-    other.add(a);
-    other.add(b);
+    other.add(a_);
+    other.add(b_);
     list.merge(other, MSelectionList::kXORWithList);
     MStringArray names;
     list.getSelectionStrings(names);
@@ -99,14 +99,14 @@ TEST_F(SelectionTest, UpAxis) {
 }
 
 TEST_F(SelectionTest, WalksOverTheDagAndAllNodes) {
-    MObject d = make("transform", "d", a);
+    MObject d = Make("transform", "d", a_);
     std::vector<std::string> visited;
     MItDag dag(MItDag::kDepthFirst, MFn::kTransform);
     for (; !dag.isDone(); dag.next()) visited.push_back(dag.partialPathName().str());
     EXPECT_EQ(visited, (std::vector<std::string>{"persp", "top", "front", "side", "a", "d", "b"}));
 
     visited.clear();
-    ASSERT_TRUE(dag.reset(a, MItDag::kBreadthFirst, MFn::kInvalid));
+    ASSERT_TRUE(dag.reset(a_, MItDag::kBreadthFirst, MFn::kInvalid));
     for (; !dag.isDone(); dag.next())
         visited.push_back(dag.fullPathName().str() + "@" + std::to_string(dag.depth()));
     EXPECT_EQ(visited, (std::vector<std::string>{"|a@0", "|a|d@1"}));
@@ -138,12 +138,12 @@ TEST_F(SelectionTest, ShadingGroupsHoldMembersAndReachTheirMaterial) {
     EXPECT_TRUE(material.setColor(MColor(0.2f, 0.4f, 0.6f)));
     material.setDiffuseCoeff(0.5f);
     MSelectionList members;
-    members.add(pathOf(c));
+    members.add(PathOf(c_));
     MFnSet group;
     MObject engine = group.create(members, MFnSet::kRenderableOnly);
     ASSERT_TRUE(engine.hasFn(MFn::kShadingEngine));
-    EXPECT_TRUE(group.isMember(pathOf(c)));
-    EXPECT_FALSE(group.isMember(a));
+    EXPECT_TRUE(group.isMember(PathOf(c_)));
+    EXPECT_FALSE(group.isMember(a_));
     EXPECT_EQ(group.restriction(), MFnSet::kRenderableOnly);
 
     MDGModifier modifier;
@@ -158,9 +158,9 @@ TEST_F(SelectionTest, ShadingGroupsHoldMembersAndReachTheirMaterial) {
     EXPECT_FLOAT_EQ(colour.g, 0.4f);
     EXPECT_NEAR(group.findPlug("surfaceShader").child(2).asDouble(), 0.3, 1e-6); // colour times diffuse
 
-    EXPECT_TRUE(group.removeMember(pathOf(c), MObject::kNullObj));
-    EXPECT_FALSE(group.isMember(pathOf(c)));
-    EXPECT_FALSE(MFnSet(a).addMember(c)); // a transform is no set
+    EXPECT_TRUE(group.removeMember(PathOf(c_), MObject::kNullObj));
+    EXPECT_FALSE(group.isMember(PathOf(c_)));
+    EXPECT_FALSE(MFnSet(a_).addMember(c_)); // a transform is no set
 }
 
 } // namespace

@@ -56,9 +56,9 @@ TEST(MayaStatus, CodesTextsAndPerror) {
 
     std::vector<std::string> lines;
     const auto previous =
-        vex::host::ErrorOutput::setSink([&](const std::string& line) { lines.push_back(line); });
+        vex::host::ErrorOutput::SetSink([&](const std::string& line) { lines.push_back(line); });
     MStatus(MStatus::kFailure).perror("registerCommand TorvaShowUICmd failed");
-    vex::host::ErrorOutput::setSink(previous);
+    vex::host::ErrorOutput::SetSink(previous);
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], "registerCommand TorvaShowUICmd failed: (kFailure): Unexpected Internal Failure");
 }

@@ -24,10 +24,10 @@ class BuiltinsFixture : public ::testing::Test {
 protected:
     BuiltinsFixture() {
         vex::host::CommandEngine::get();
-        vex::host::Scene::instance().reset();
-        vex::host::Timeline::instance().reset();
-        vex::host::UndoQueue::get().flush();
-        vex::host::builtins::UiState::get().reset();
+        vex::host::Scene::Instance().Reset();
+        vex::host::Timeline::Instance().Reset();
+        vex::host::UndoQueue::get().Flush();
+        vex::host::builtins::UiState::get().Reset();
         vex::host::ScriptEditor::get().clear();
         MDistance::setUIUnit(MDistance::kCentimeters);
         MAngle::setUIUnit(MAngle::kDegrees);
@@ -40,34 +40,34 @@ protected:
     }
 
     /// Runs a script with undo enabled; answers its last value and fails the test on error.
-    static vex::host::command::Value run(const std::string& script) {
+    static vex::host::command::Value Run(const std::string& script) {
         vex::host::command::Value result;
-        const MStatus status = vex::host::CommandEngine::get().execute(script, false, true, &result);
+        const MStatus status = vex::host::CommandEngine::get().Execute(script, false, true, &result);
         EXPECT_TRUE(status) << script << "\n" << status.errorString().str();
         return result;
     }
 
     /// Runs a script that must fail; answers the error text.
-    static std::string runFailing(const std::string& script) {
-        const MStatus status = vex::host::CommandEngine::get().execute(script, false, true);
+    static std::string RunFailing(const std::string& script) {
+        const MStatus status = vex::host::CommandEngine::get().Execute(script, false, true);
         EXPECT_FALSE(status) << script;
         return status.errorString().str();
     }
 
-    static std::string text(const std::string& script) { return run(script).AsString(); }
-    static double number(const std::string& script) { return run(script).AsDouble(); }
+    static std::string text(const std::string& script) { return Run(script).AsString(); }
+    static double Number(const std::string& script) { return Run(script).AsDouble(); }
 
     /// The whole scene as text, with the keys of every anim curve.
-    static std::string snapshot() {
+    static std::string Snapshot() {
         std::ostringstream out;
-        out << vex::host::Scene::instance().dump();
-        for (const auto& node : vex::host::Scene::instance().nodes())
-            if (auto curve = vex::host::AnimCurveData::of(*node)) {
+        out << vex::host::Scene::Instance().Dump();
+        for (const auto& node : vex::host::Scene::Instance().nodes())
+            if (auto curve = vex::host::AnimCurveData::Of(*node)) {
                 out << "keys " << node->name();
-                for (const auto& key : curve->keys()) out << " " << key.time << ":" << key.value;
+                for (const auto& key : curve->Keys()) out << " " << key.time << ":" << key.value;
                 out << "\n";
             }
-        out << "time " << vex::host::Scene::instance().currentTime() << "\n";
+        out << "time " << vex::host::Scene::Instance().currentTime() << "\n";
         return out.str();
     }
 };

@@ -18,7 +18,7 @@ namespace {
 
 std::vector<std::string> commandTexts;
 
-void noteCommand(const MString& text, void*) {
+void NoteCommand(const MString& text, void*) {
     commandTexts.push_back(text.str());
 }
 
@@ -30,10 +30,10 @@ const char* const kCubeEdges = "setAttr -s 12 \".ed[0:11]\" 0 1 0 2 3 0 4 5 0 6 
 const char* const kCubeFaces = "setAttr -s 6 \".fc[0:5]\" -type \"polyFaces\" f 4 0 5 -2 -5 f 4 1 7 -3 -7 "
                                "f 4 2 9 -4 -9 f 4 3 11 -1 -11 f 4 -12 -10 -8 -6 f 4 10 4 6 8";
 
-std::shared_ptr<const vex::host::MeshData> meshOf(const std::string& name) {
-    auto node = Scene::instance().findNode(name);
+std::shared_ptr<const vex::host::MeshData> MeshOf(const std::string& name) {
+    auto node = Scene::Instance().findNode(name);
     if (!node) return nullptr;
-    const auto value = node->storedValue(*node->findAttribute("outMesh"));
+    const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
     const auto* data = std::get_if<vex::host::DataPtr>(&value);
     return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
 }
@@ -66,11 +66,11 @@ TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThrou
     };
     // The state after each step, and how many undo entries each step made (the edge list only
     // prepares the faces and changes nothing by itself).
-    std::vector<std::string> states = {snapshot()};
+    std::vector<std::string> states = {Snapshot()};
     std::vector<std::size_t> kept = {UndoQueue::get().size()};
     for (const auto& step : steps) {
-        run(step);
-        states.push_back(snapshot());
+        Run(step);
+        states.push_back(Snapshot());
         kept.push_back(UndoQueue::get().size());
         if (step != kCubeEdges) {
             EXPECT_EQ(kept.back(), kept[kept.size() - 2] + 1) << step;
@@ -82,76 +82,76 @@ TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThrou
     EXPECT_EQ(text("ls -long \"|rig2|*\""), "|rig2|rigCamShape1 |rig2|prop1");
     EXPECT_EQ(text("ls -sl"), "rig2");
     EXPECT_EQ(text("getAttr rig.t"), "1 2 3");
-    EXPECT_DOUBLE_EQ(number("getAttr rig.rx"), 90.0);
-    EXPECT_DOUBLE_EQ(number("getAttr rig.ry"), 90.0);
-    EXPECT_DOUBLE_EQ(number("getAttr -t 24 rig.ry"), 180.0);
-    EXPECT_DOUBLE_EQ(number("getAttr -t 24 rig2.ry"), 180.0) << "the copy has its own curve";
+    EXPECT_DOUBLE_EQ(Number("getAttr rig.rx"), 90.0);
+    EXPECT_DOUBLE_EQ(Number("getAttr rig.ry"), 90.0);
+    EXPECT_DOUBLE_EQ(Number("getAttr -t 24 rig.ry"), 180.0);
+    EXPECT_DOUBLE_EQ(Number("getAttr -t 24 rig2.ry"), 180.0) << "the copy has its own curve";
     EXPECT_EQ(text("ls \"rig_rotateY*\""), "rig_rotateY rig_rotateY1");
     EXPECT_EQ(text("getAttr rig2.notes"), "hello world");
     EXPECT_EQ(text("getAttr -type rig.notes"), "string");
     EXPECT_EQ(text("getAttr -type rig.tx"), "doubleLinear");
-    run("select -ne \":rig\"; setAttr \".tz\" 9; select -r rig2");
-    EXPECT_DOUBLE_EQ(number("getAttr rig.tz"), 9.0) << "select names the node \".attr\" plugs refer to";
-    run("undo; undo; undo");
+    Run("select -ne \":rig\"; setAttr \".tz\" 9; select -r rig2");
+    EXPECT_DOUBLE_EQ(Number("getAttr rig.tz"), 9.0) << "select names the node \".attr\" plugs refer to";
+    Run("undo; undo; undo");
     EXPECT_TRUE(text("ls prop").empty()) << "the original prop is deleted";
-    const auto cube = meshOf("rig2|prop1|ballShape1");
+    const auto cube = MeshOf("rig2|prop1|ballShape1");
     ASSERT_TRUE(cube);
-    EXPECT_EQ(cube->numVertices(), 8);
+    EXPECT_EQ(cube->NumVertices(), 8);
     EXPECT_EQ(cube->numPolygons(), 6);
-    EXPECT_EQ(cube->polygonVertices(0), (std::vector<int>{0, 1, 3, 2}));
-    EXPECT_EQ(cube->polygonVertices(4), (std::vector<int>{1, 7, 5, 3}));
+    EXPECT_EQ(cube->PolygonVertices(0), (std::vector<int>{0, 1, 3, 2}));
+    EXPECT_EQ(cube->PolygonVertices(4), (std::vector<int>{1, 7, 5, 3}));
 
     // Undo takes back one command at a time, exactly; redo makes them again.
     for (std::size_t i = steps.size(); i-- > 0;) {
-        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) run("undo");
-        EXPECT_EQ(snapshot(), states[i]) << "after undoing: " << steps[i];
+        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) Run("undo");
+        EXPECT_EQ(Snapshot(), states[i]) << "after undoing: " << steps[i];
     }
     for (std::size_t i = 0; i < steps.size(); ++i) {
-        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) run("redo");
-        EXPECT_EQ(snapshot(), states[i + 1]) << "after redoing: " << steps[i];
+        for (std::size_t n = kept[i + 1] - kept[i]; n > 0; --n) Run("redo");
+        EXPECT_EQ(Snapshot(), states[i + 1]) << "after redoing: " << steps[i];
     }
 }
 
 TEST_F(BuiltinsFixture, TheCommandsOfOneScriptUndoOneByOneAndQueriesAreNotKept) {
-    run("createNode transform -n a;\nsetAttr a.tx 4;\nsetAttr a.tx 7;\nls;\ngetAttr a.tx;");
+    Run("createNode transform -n a;\nsetAttr a.tx 4;\nsetAttr a.tx 7;\nls;\ngetAttr a.tx;");
     EXPECT_EQ(UndoQueue::get().size(), 3u);
-    run("undo");
-    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 4.0);
-    run("undo");
-    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 0.0);
-    run("undo");
+    Run("undo");
+    EXPECT_DOUBLE_EQ(Number("getAttr a.tx"), 4.0);
+    Run("undo");
+    EXPECT_DOUBLE_EQ(Number("getAttr a.tx"), 0.0);
+    Run("undo");
     EXPECT_TRUE(text("ls a").empty());
 }
 
 TEST_F(BuiltinsFixture, ParentKeepsTheWorldPlacementUnlessRelativeAndWorldMovesBack) {
-    run("createNode transform -n base; setAttr base.t 10 0 0; setAttr base.sx 2;"
+    Run("createNode transform -n base; setAttr base.t 10 0 0; setAttr base.sx 2;"
         "createNode transform -n item; setAttr item.t 14 0 0");
     EXPECT_EQ(text("parent item base"), "item");
-    EXPECT_DOUBLE_EQ(number("getAttr item.tx"), 2.0) << "(14 - 10) / 2 keeps the world position";
-    EXPECT_DOUBLE_EQ(number("getAttr item.sx"), 0.5);
-    run("parent -w item");
-    EXPECT_NEAR(number("getAttr item.tx"), 14.0, 1e-9);
-    EXPECT_NEAR(number("getAttr item.sx"), 1.0, 1e-9);
-    run("parent -r item base");
-    EXPECT_NEAR(number("getAttr item.tx"), 14.0, 1e-9) << "relative keeps the local values";
+    EXPECT_DOUBLE_EQ(Number("getAttr item.tx"), 2.0) << "(14 - 10) / 2 keeps the world position";
+    EXPECT_DOUBLE_EQ(Number("getAttr item.sx"), 0.5);
+    Run("parent -w item");
+    EXPECT_NEAR(Number("getAttr item.tx"), 14.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr item.sx"), 1.0, 1e-9);
+    Run("parent -r item base");
+    EXPECT_NEAR(Number("getAttr item.tx"), 14.0, 1e-9) << "relative keeps the local values";
     EXPECT_EQ(text("ls -long item"), "|base|item");
 }
 
 TEST_F(BuiltinsFixture, DeleteTakesTheSelectionAndTheCurvesThatOnlyDroveTheDeletedNodes) {
-    run("createNode transform -n a; createNode animCurveTL -n a_tx; setAttr \".ktv[0:0]\" 1 5;"
+    Run("createNode transform -n a; createNode animCurveTL -n a_tx; setAttr \".ktv[0:0]\" 1 5;"
         "connectAttr a_tx.o a.tx; createNode animCurveTL -n shared;"
         "createNode transform -n b; connectAttr shared.o a.ty; connectAttr shared.o b.ty; select -r a");
     EXPECT_EQ(text("ls -sl"), "a");
-    run("delete");
+    Run("delete");
     EXPECT_TRUE(text("ls a a_tx").empty());
     EXPECT_EQ(text("ls shared b"), "shared b") << "a curve still driving b stays";
-    run("undo");
+    Run("undo");
     EXPECT_EQ(text("ls a a_tx"), "a a_tx");
-    EXPECT_DOUBLE_EQ(number("getAttr a.tx"), 5.0);
+    EXPECT_DOUBLE_EQ(Number("getAttr a.tx"), 5.0);
 }
 
 TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesTheFlipsUndoably) {
-    run("createNode transform -n spinner");
+    Run("createNode transform -n spinner");
     MSelectionList list;
     list.add("spinner");
     MObject spinner;
@@ -167,83 +167,83 @@ TEST_F(BuiltinsFixture, KeysWrittenThroughTheApiReadBackAndFilterCurveRemovesThe
     for (int i = 0; i < 6; ++i)
         curve.addKey(MTime(i + 1.0, MTime::kFilm), degrees[i] * std::acos(-1.0) / 180.0,
                      MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear);
-    EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), -175.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr -t 2 spinner.rz"), -175.0, 1e-9);
 
-    const std::string before = snapshot();
-    run("filterCurve " + curve.name().str());
+    const std::string before = Snapshot();
+    Run("filterCurve " + curve.name().str());
     // Each key moves by whole turns to the value nearest the key before it.
-    EXPECT_NEAR(number("getAttr -t 2 spinner.rz"), 185.0, 1e-9);
-    EXPECT_NEAR(number("getAttr -t 3 spinner.rz"), 200.0, 1e-9);
-    EXPECT_NEAR(number("getAttr -t 4 spinner.rz"), 178.0, 1e-9);
-    EXPECT_NEAR(number("getAttr -t 5 spinner.rz"), -2.0, 1e-9);
-    EXPECT_NEAR(number("getAttr -t 6 spinner.rz"), 178.0, 1e-9);
-    run("undo");
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_NEAR(Number("getAttr -t 2 spinner.rz"), 185.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr -t 3 spinner.rz"), 200.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr -t 4 spinner.rz"), 178.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr -t 5 spinner.rz"), -2.0, 1e-9);
+    EXPECT_NEAR(Number("getAttr -t 6 spinner.rz"), 178.0, 1e-9);
+    Run("undo");
+    EXPECT_EQ(Snapshot(), before);
 }
 
 TEST_F(BuiltinsFixture, ErrorsNameTheCommandAndLineStopTheScriptAndLeaveNothingHalfDone) {
     std::string error =
-        runFailing("createNode transform -n first;\nsetAttr nosuch.tx 1;\ncreateNode transform -n second;");
+        RunFailing("createNode transform -n first;\nsetAttr nosuch.tx 1;\ncreateNode transform -n second;");
     EXPECT_NE(error.find("line 2: setAttr: "), std::string::npos) << error;
     EXPECT_NE(error.find("No object matches name: nosuch.tx"), std::string::npos) << error;
     EXPECT_EQ(text("ls first second"), "first") << "commands before the error stay, none after it runs";
 
-    EXPECT_NE(runFailing("createNode noSuchType").find("Unknown object type: noSuchType"), std::string::npos);
-    EXPECT_NE(runFailing("createNode transform -n x -p missing").find("No object matches name: missing"),
+    EXPECT_NE(RunFailing("createNode noSuchType").find("Unknown object type: noSuchType"), std::string::npos);
+    EXPECT_NE(RunFailing("createNode transform -n x -p missing").find("No object matches name: missing"),
               std::string::npos);
     EXPECT_TRUE(text("ls x").empty());
 
     // A failing command with several objects changes none of them.
-    const std::string before = snapshot();
-    EXPECT_NE(runFailing("createNode transform -n held; parent first held missing").find("missing"),
+    const std::string before = Snapshot();
+    EXPECT_NE(RunFailing("createNode transform -n held; parent first held missing").find("missing"),
               std::string::npos);
-    run("undo");
-    EXPECT_EQ(snapshot(), before);
+    Run("undo");
+    EXPECT_EQ(Snapshot(), before);
 
-    run("setAttr -l on first.tx");
-    EXPECT_NE(runFailing("setAttr first.tx 3").find("locked"), std::string::npos);
-    run("setAttr -l off first.tx; setAttr first.tx 3");
+    Run("setAttr -l on first.tx");
+    EXPECT_NE(RunFailing("setAttr first.tx 3").find("locked"), std::string::npos);
+    Run("setAttr -l off first.tx; setAttr first.tx 3");
 
-    run("createNode transform -n other; connectAttr first.tx other.tx");
-    EXPECT_NE(runFailing("connectAttr first.ty other.tx").find("already has an incoming connection"),
+    Run("createNode transform -n other; connectAttr first.tx other.tx");
+    EXPECT_NE(RunFailing("connectAttr first.ty other.tx").find("already has an incoming connection"),
               std::string::npos);
-    run("connectAttr -f first.ty other.tx");
-    run("setAttr first.ty 6");
-    EXPECT_DOUBLE_EQ(number("getAttr other.tx"), 6.0);
-    EXPECT_NE(runFailing("setAttr first.tx 1 2").find("do not fit"), std::string::npos);
-    EXPECT_NE(runFailing("deleteAttr first.tx").find("static"), std::string::npos);
+    Run("connectAttr -f first.ty other.tx");
+    Run("setAttr first.ty 6");
+    EXPECT_DOUBLE_EQ(Number("getAttr other.tx"), 6.0);
+    EXPECT_NE(RunFailing("setAttr first.tx 1 2").find("do not fit"), std::string::npos);
+    EXPECT_NE(RunFailing("deleteAttr first.tx").find("static"), std::string::npos);
 }
 
 TEST_F(BuiltinsFixture, SetsGatherMembersAndForcingAShapeIntoAShadingGroupTakesItOutOfTheOthers) {
-    run("createNode transform -n a; createNode mesh -n aShape -p a; createNode transform -n b;"
+    Run("createNode transform -n a; createNode mesh -n aShape -p a; createNode transform -n b;"
         "createNode shadingEngine -n redSG; sets -e -fe initialShadingGroup aShape");
     EXPECT_EQ(text("sets -n group1 a b"), "group1");
     const auto members = [](const char* set) {
         std::string names;
-        for (const auto& node : Scene::instance().findNode(set)->members()) names += node->name() + " ";
+        for (const auto& node : Scene::Instance().findNode(set)->Members()) names += node->name() + " ";
         return names;
     };
     EXPECT_EQ(members("group1"), "a b ");
-    run("sets -e -fe redSG aShape");
+    Run("sets -e -fe redSG aShape");
     EXPECT_EQ(members("redSG"), "aShape ");
     EXPECT_EQ(members("initialShadingGroup"), "");
-    run("sets -e -rm group1 b");
+    Run("sets -e -rm group1 b");
     EXPECT_EQ(members("group1"), "a ");
-    run("undo; undo");
+    Run("undo; undo");
     EXPECT_EQ(members("initialShadingGroup"), "aShape ");
     EXPECT_EQ(members("group1"), "a b ");
 }
 
 TEST_F(BuiltinsFixture, CommandsRunThroughAModifierUndoWithItAndReachTheCommandCallbacks) {
-    run("createNode transform -n holder; createNode transform -n child");
-    const std::string before = snapshot();
-    const MCallbackId id = vex::host::MessageHub::get().addCommandCallback(noteCommand, nullptr);
+    Run("createNode transform -n holder; createNode transform -n child");
+    const std::string before = Snapshot();
+    const MCallbackId id = vex::host::MessageHub::get().addCommandCallback(NoteCommand, nullptr);
     commandTexts.clear();
 
     MDagModifier modifier;
     ASSERT_TRUE(modifier.commandToExecute("parent child holder; select -cl; delete;"));
     EXPECT_FALSE(modifier.doIt()) << "delete with nothing selected fails, as in the real host";
-    EXPECT_EQ(snapshot(), before) << "the failed modifier takes its commands back";
+    EXPECT_EQ(Snapshot(), before) << "the failed modifier takes its commands back";
     ASSERT_FALSE(commandTexts.empty());
     EXPECT_EQ(commandTexts.back(), "delete;");
 
@@ -253,6 +253,6 @@ TEST_F(BuiltinsFixture, CommandsRunThroughAModifierUndoWithItAndReachTheCommandC
     EXPECT_EQ(text("ls -long child"), "|holder|child");
     EXPECT_EQ(UndoQueue::get().size(), 2u) << "a modifier's commands are not kept by the undo queue";
     ASSERT_TRUE(parenting.undoIt());
-    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(Snapshot(), before);
     vex::host::MessageHub::get().remove(id);
 }

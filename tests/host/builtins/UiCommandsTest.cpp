@@ -23,12 +23,12 @@ if (`layout -exists $gShelfTopLevel`) {
 } // namespace
 
 TEST_F(BuiltinsFixture, TheShelfTextRunTwiceMakesOneTabWithOneButtonAndUnloadRemovesIt) {
-    run("addNewShelfTab Animation");
-    run(kShelfScript);
-    run(kShelfScript);
+    Run("addNewShelfTab Animation");
+    Run(kShelfScript);
+    Run(kShelfScript);
     EXPECT_EQ(text("shelfTabLayout -q -ca $gShelfTopLevel"), "Animation TorvaPanel");
     EXPECT_EQ(text("shelfTabLayout -q -st $gShelfTopLevel"), "TorvaPanel");
-    const UiState::ShelfTab* shelf = UiState::get().findShelf("TorvaPanel");
+    const UiState::ShelfTab* shelf = UiState::get().FindShelf("TorvaPanel");
     ASSERT_TRUE(shelf);
     ASSERT_EQ(shelf->buttons.size(), 1u);
     const auto& button = shelf->buttons[0];
@@ -38,15 +38,15 @@ TEST_F(BuiltinsFixture, TheShelfTextRunTwiceMakesOneTabWithOneButtonAndUnloadRem
     EXPECT_EQ(button.flag("-i1", "-image1"), button.flag("-i", "-image"));
     EXPECT_EQ(button.flag("-st", "-style"), "iconOnly");
 
-    run("if (`shelfLayout -exists \"TorvaPanel\"`) deleteShelfTab \"TorvaPanel\";");
+    Run("if (`shelfLayout -exists \"TorvaPanel\"`) deleteShelfTab \"TorvaPanel\";");
     EXPECT_EQ(text("shelfTabLayout -q -ca $gShelfTopLevel"), "Animation");
-    EXPECT_EQ(number("shelfLayout -exists TorvaPanel"), 0);
-    EXPECT_NE(runFailing("addNewShelfTab Animation").find("already exists"), std::string::npos);
+    EXPECT_EQ(Number("shelfLayout -exists TorvaPanel"), 0);
+    EXPECT_NE(RunFailing("addNewShelfTab Animation").find("already exists"), std::string::npos);
 }
 
 TEST_F(BuiltinsFixture, AHotkeyReplacedThroughTheThreeStepsAndRestoredEndsAsItBegan) {
-    run("nameCommand -ann \"Play\" -c \"play\" PlayNameCommand");
-    run("hotkey -k \"-\" -ctl -name PlayNameCommand");
+    Run("nameCommand -ann \"Play\" -c \"play\" PlayNameCommand");
+    Run("hotkey -k \"-\" -ctl -name PlayNameCommand");
     const std::string modifiers = "-ctl";
 
     // 1. Query: "-" is queried by the name Dash.
@@ -57,25 +57,25 @@ TEST_F(BuiltinsFixture, AHotkeyReplacedThroughTheThreeStepsAndRestoredEndsAsItBe
     // 3. Define and bind the new name command.
     const std::string command = "TorvaDecSlowFactorCmd";
     EXPECT_EQ(text("nameCommand -ann " + command + " -c " + command + " " + command), command);
-    run("hotkey -k \"-\" " + modifiers + " -name " + command);
+    Run("hotkey -k \"-\" " + modifiers + " -name " + command);
     EXPECT_EQ(text("hotkey -q -name Dash -ctl"), command);
     EXPECT_EQ(text("hotkey -q -name Dash"), "") << "modifiers are part of the binding";
-    EXPECT_EQ(UiState::get().nameCommands().at(command).command, command);
+    EXPECT_EQ(UiState::get().NameCommands().at(command).command, command);
 
-    run(restore);
+    Run(restore);
     EXPECT_EQ(text("hotkey -q -name Dash -ctl"), "PlayNameCommand");
 
     // A key bound to nothing answers an empty name, so no restore string is kept for it.
     EXPECT_EQ(text("hotkey -q -name \"Space\" -ctl -alt"), "");
-    run("hotkey -k \"Space\" -ctl -alt -name TorvaStartAnimationCmd");
+    Run("hotkey -k \"Space\" -ctl -alt -name TorvaStartAnimationCmd");
     EXPECT_EQ(text("hotkey -q -name \"Space\" -alt -ctl"), "TorvaStartAnimationCmd");
 }
 
 TEST_F(BuiltinsFixture, ConfirmDialogAndEchoPrintAndTheDialogAnswersItsDefaultButton) {
     EXPECT_EQ(text("confirmDialog -title \"Gather error\" -message \"Nodes were left out\" -button \"Ok\""),
               "Ok");
-    EXPECT_EQ(ScriptEditor::get().last(ScriptEditor::Kind::Info), "Gather error: Nodes were left out\n");
+    EXPECT_EQ(ScriptEditor::get().Last(ScriptEditor::Kind::kInfo), "Gather error: Nodes were left out\n");
     EXPECT_EQ(text("confirmDialog -m \"Save?\" -b Yes -b No -db No -cb No"), "No");
-    run("echo hello 3 \"big world\"");
-    EXPECT_EQ(ScriptEditor::get().last(ScriptEditor::Kind::Info), "hello 3 big world\n");
+    Run("echo hello 3 \"big world\"");
+    EXPECT_EQ(ScriptEditor::get().Last(ScriptEditor::Kind::kInfo), "hello 3 big world\n");
 }

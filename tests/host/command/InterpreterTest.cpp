@@ -12,9 +12,9 @@ namespace {
 class InterpreterTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        interp.SetOutput([this](const std::string& text) { printed += text; });
-        interp.RegisterCommand("rec", [this](const CommandCall& call, Value& result, std::string& error) {
-            calls.push_back(call);
+        interp_.SetOutput([this](const std::string& text) { printed_ += text; });
+        interp_.RegisterCommand("rec", [this](const CommandCall& call, Value& result, std::string& error) {
+            calls_.push_back(call);
             if (call.HasFlag("-fail")) {
                 error = "asked to fail";
                 return false;
@@ -23,30 +23,30 @@ protected:
             if (!positional.empty()) result = positional.front();
             return true;
         });
-        interp.RegisterCommand("ls", [](const CommandCall&, Value& result, std::string&) {
+        interp_.RegisterCommand("ls", [](const CommandCall&, Value& result, std::string&) {
             result = Value::StringArray({"ball", "box"});
             return true;
         });
     }
 
-    bool Run(const std::string& script) { return interp.Run(script, result, error); }
+    bool Run(const std::string& script) { return interp_.Run(script, result_, error_); }
     std::string Var(const std::string& name) {
-        const Value* v = interp.FindVariable(name);
+        const Value* v = interp_.FindVariable(name);
         return v != nullptr ? v->AsString() : "<undeclared>";
     }
 
-    Interpreter interp;
-    std::vector<CommandCall> calls;
-    std::string printed;
-    Value result;
-    ScriptError error;
+    Interpreter interp_;
+    std::vector<CommandCall> calls_;
+    std::string printed_;
+    Value result_;
+    ScriptError error_;
 };
 
 TEST_F(InterpreterTest, CommandArgumentsKeepFlagsWordsNumbersAndStrings) {
     ASSERT_TRUE(Run("rec -n \"a \\\"quoted\\\" \\\\ name\\n\" -width 12 -1 2.5 |group1|ball.tx pCube* -q;"))
-        << error.Format();
-    ASSERT_EQ(calls.size(), 1u);
-    const auto& args = calls[0].args;
+        << error_.Format();
+    ASSERT_EQ(calls_.size(), 1u);
+    const auto& args = calls_[0].args;
     ASSERT_EQ(args.size(), 9u);
     EXPECT_TRUE(args[0].isFlag);
     EXPECT_EQ(args[0].value.AsString(), "-n");
@@ -57,16 +57,16 @@ TEST_F(InterpreterTest, CommandArgumentsKeepFlagsWordsNumbersAndStrings) {
     EXPECT_EQ(args[6].value.AsString(), "|group1|ball.tx");
     EXPECT_EQ(args[7].value.AsString(), "pCube*");
     EXPECT_TRUE(args[8].isFlag);
-    EXPECT_EQ(calls[0].FlagIndex("-w", "-width"), 2);
-    EXPECT_TRUE(calls[0].HasFlag("-q", "-query"));
-    EXPECT_EQ(calls[0].Positional({{"-n", 1}, {"-width", 1}}).size(), 4u);
+    EXPECT_EQ(calls_[0].FlagIndex("-w", "-width"), 2);
+    EXPECT_TRUE(calls_[0].HasFlag("-q", "-query"));
+    EXPECT_EQ(calls_[0].Positional({{"-n", 1}, {"-width", 1}}).size(), 4u);
 }
 
 TEST_F(InterpreterTest, VariablesConcatenationAndConversions) {
     ASSERT_TRUE(Run("string $name = \"ball\"; int $i = 3; float $f = 2;"
                     "string $plug = $name + \".t\" + $i; $i += 2; $f = $f / 4; int $cut = 7.9;"
                     "string $list[] = {\"a\", \"b\"}; $list[size($list)] = \"c\";"))
-        << error.Format();
+        << error_.Format();
     EXPECT_EQ(Var("plug"), "ball.t3");
     EXPECT_EQ(Var("i"), "5");
     EXPECT_EQ(Var("f"), "0.5");
@@ -84,9 +84,9 @@ TEST_F(InterpreterTest, IfElseComparisonsAndNegation) {
                     "if (\"abc\" < \"abd\") rec yes2; else rec no2;\n"
                     "if (0) rec no3; else if (2 >= 2) rec yes3;\n"
                     "if (!`rec 0`) rec yes4;"))
-        << error.Format();
+        << error_.Format();
     std::vector<std::string> ran;
-    for (const auto& c : calls) ran.push_back(c.args.empty() ? "" : c.args[0].value.AsString());
+    for (const auto& c : calls_) ran.push_back(c.args.empty() ? "" : c.args[0].value.AsString());
     EXPECT_EQ(ran, (std::vector<std::string>{"yes1", "yes2", "yes3", "0", "yes4"}));
 }
 
@@ -95,7 +95,7 @@ TEST_F(InterpreterTest, BackquoteSubstitutionAndLoops) {
                     "int $sum = 0; for ($k = 1; $k <= 4; $k += 1) { if ($k == 3) continue; $sum += $k; }"
                     "int $w = 0; while (1) { $w += 1; if ($w == 5) break; }"
                     "string $got = `rec -q \"value\"`;"))
-        << error.Format();
+        << error_.Format();
     EXPECT_EQ(Var("joined"), "ball;box;");
     EXPECT_EQ(Var("sum"), "7");
     EXPECT_EQ(Var("w"), "5");
@@ -104,84 +104,84 @@ TEST_F(InterpreterTest, BackquoteSubstitutionAndLoops) {
 
 TEST_F(InterpreterTest, PrintAndFunctionSyntax) {
     ASSERT_TRUE(Run("print \"hello\\n\"; print(\"n=\" + size(`ls`) + \"\\n\"); print `ls`;"))
-        << error.Format();
-    EXPECT_EQ(printed, "hello\nn=2\nball box\n");
+        << error_.Format();
+    EXPECT_EQ(printed_, "hello\nn=2\nball box\n");
 }
 
 TEST_F(InterpreterTest, ArithmeticFunctionsAndTheErrorCommand) {
     ASSERT_TRUE(Run("float $s = sin(0.5) * sin(0.5) + cos(0.5) * cos(0.5); float $a = abs(-2.5) + sqrt(16) + "
                     "floor(-1.5); int $i = abs(-3);"))
-        << error.Format();
+        << error_.Format();
     EXPECT_EQ(Var("s"), "1");
     EXPECT_EQ(Var("a"), "4.5");
     EXPECT_EQ(Var("i"), "3");
     EXPECT_FALSE(Run("float $x = sin(1, 2);"));
-    EXPECT_EQ(error.reason, "expects one number");
+    EXPECT_EQ(error_.reason, "expects one number");
     EXPECT_FALSE(Run("float $v[] = {1.0}; float $x = cos($v);"));
-    EXPECT_EQ(error.reason, "expects one number");
+    EXPECT_EQ(error_.reason, "expects one number");
 
     EXPECT_FALSE(Run("rec a;\nerror (\"the check failed by \" + 2);\nrec b;"));
-    EXPECT_EQ(error.Format(), "line 2: error: the check failed by 2");
-    EXPECT_EQ(calls.size(), 1u) << "the error stops the script";
+    EXPECT_EQ(error_.Format(), "line 2: error: the check failed by 2");
+    EXPECT_EQ(calls_.size(), 1u) << "the error stops the script";
 }
 
 TEST_F(InterpreterTest, ResultsOfTopLevelCommandsReachTheSink) {
     std::vector<std::string> results;
-    interp.SetResultSink(
+    interp_.SetResultSink(
         [&](const CommandCall& call, const Value& v) { results.push_back(call.name + "=" + v.AsString()); });
-    ASSERT_TRUE(Run("rec 1; rec; if (1) rec 2; string $x = `rec 3`;")) << error.Format();
+    ASSERT_TRUE(Run("rec 1; rec; if (1) rec 2; string $x = `rec 3`;")) << error_.Format();
     // Only statements at the top of the script report; nested ones and substitutions do not.
     EXPECT_EQ(results, (std::vector<std::string>{"rec=1"}));
 }
 
 TEST_F(InterpreterTest, ErrorsNameTheCommandAndLineAndStopTheScript) {
     EXPECT_FALSE(Run("rec one;\nrec two;\nrec -fail;\nrec four;"));
-    EXPECT_EQ(error.line, 3);
-    EXPECT_EQ(error.command, "rec");
-    EXPECT_EQ(error.Format(), "line 3: rec: asked to fail");
-    EXPECT_EQ(calls.size(), 3u);
+    EXPECT_EQ(error_.line, 3);
+    EXPECT_EQ(error_.command, "rec");
+    EXPECT_EQ(error_.Format(), "line 3: rec: asked to fail");
+    EXPECT_EQ(calls_.size(), 3u);
 
     EXPECT_FALSE(Run("noSuchCommand 1;"));
-    EXPECT_EQ(error.reason, "Cannot find procedure \"noSuchCommand\".");
+    EXPECT_EQ(error_.reason, "Cannot find procedure \"noSuchCommand\".");
 
     EXPECT_FALSE(Run("rec a;\nprint $missing;"));
-    EXPECT_EQ(error.line, 2);
-    EXPECT_EQ(error.reason, "\"$missing\" is an undeclared variable.");
+    EXPECT_EQ(error_.line, 2);
+    EXPECT_EQ(error_.reason, "\"$missing\" is an undeclared variable.");
 
     EXPECT_FALSE(Run("int $z = 1 / 0;"));
-    EXPECT_EQ(error.reason, "Division by zero.");
+    EXPECT_EQ(error_.reason, "Division by zero.");
 }
 
 TEST_F(InterpreterTest, SyntaxErrorsStopTheScriptBeforeItStarts) {
-    calls.clear();
+    calls_.clear();
     EXPECT_FALSE(Run("rec first;\nrec second\nif (1 { rec third; }"));
-    EXPECT_TRUE(calls.empty());
-    EXPECT_EQ(error.line, 3);
-    EXPECT_NE(error.reason.find("Syntax error"), std::string::npos);
+    EXPECT_TRUE(calls_.empty());
+    EXPECT_EQ(error_.line, 3);
+    EXPECT_NE(error_.reason.find("Syntax error"), std::string::npos);
     for (const char* bad : {"\"open", "/* open", "rec `ls", "{ rec a;", "string $a = ;", "$ = 3;", "rec @;",
                             "int $x = 99999999999999999999;"}) {
         EXPECT_FALSE(Run(bad)) << bad;
-        EXPECT_TRUE(error.IsSet()) << bad;
+        EXPECT_TRUE(error_.IsSet()) << bad;
     }
 }
 
 TEST_F(InterpreterTest, CommentsAndLineNumbersAcrossThem) {
     EXPECT_FALSE(Run("// a comment\n/* a\nlong\ncomment */ rec a; // rec b;\nrec -fail;"));
-    EXPECT_EQ(calls.size(), 2u);
-    EXPECT_EQ(error.line, 5);
+    EXPECT_EQ(calls_.size(), 2u);
+    EXPECT_EQ(error_.line, 5);
 }
 
 TEST_F(InterpreterTest, HostileNestingAndEndlessLoopsAreRefused) {
     EXPECT_FALSE(Run(std::string(5000, '(') + "1" + std::string(5000, ')') + ";"));
-    EXPECT_NE(error.reason.find("too deep"), std::string::npos);
+    EXPECT_NE(error_.reason.find("too deep"), std::string::npos);
     EXPECT_FALSE(Run(std::string(5000, '{')));
-    interp.SetStepLimit(1000);
+    interp_.SetStepLimit(1000);
     EXPECT_FALSE(Run("while (1) { }"));
-    EXPECT_NE(error.reason.find("loop steps"), std::string::npos);
+    EXPECT_NE(error_.reason.find("loop steps"), std::string::npos);
 }
 
 TEST_F(InterpreterTest, FallbackServesCommandsTheTableDoesNotKnow) {
-    interp.SetFallback([](const CommandCall& call, Value& result, std::string&) {
+    interp_.SetFallback([](const CommandCall& call, Value& result, std::string&) {
         if (call.name != "pluginCmd") return false;
         result = Value::String("from plug-in");
         return true;
@@ -189,7 +189,7 @@ TEST_F(InterpreterTest, FallbackServesCommandsTheTableDoesNotKnow) {
     ASSERT_TRUE(Run("string $r = `pluginCmd`;"));
     EXPECT_EQ(Var("r"), "from plug-in");
     EXPECT_FALSE(Run("otherCmd;"));
-    EXPECT_EQ(error.reason, "Cannot find procedure \"otherCmd\".");
+    EXPECT_EQ(error_.reason, "Cannot find procedure \"otherCmd\".");
 }
 
 } // namespace
@@ -199,32 +199,32 @@ namespace vex::host::command {
 namespace {
 
 TEST_F(InterpreterTest, GlobalsKeepTheirValueWhenDeclaredAgain) {
-    ASSERT_TRUE(Run("global string $shelf = \"ShelfLayout\";")) << error.Format();
-    ASSERT_TRUE(Run("global string $shelf; string $copy = $shelf;")) << error.Format();
+    ASSERT_TRUE(Run("global string $shelf = \"ShelfLayout\";")) << error_.Format();
+    ASSERT_TRUE(Run("global string $shelf; string $copy = $shelf;")) << error_.Format();
     EXPECT_EQ(Var("copy"), "ShelfLayout");
     // A plain declaration starts afresh.
-    ASSERT_TRUE(Run("string $shelf;")) << error.Format();
+    ASSERT_TRUE(Run("string $shelf;")) << error_.Format();
     EXPECT_EQ(Var("shelf"), "");
 }
 
 TEST_F(InterpreterTest, AParenthesisedFirstArgumentIsNotAFunctionCall) {
     ASSERT_TRUE(Run("string $n = \"ball\"; rec ($n + \".ty\") 1.5; rec(\"a\", 2); rec (\"b\");"))
-        << error.Format();
-    ASSERT_EQ(calls.size(), 3u);
-    ASSERT_EQ(calls[0].args.size(), 2u);
-    EXPECT_EQ(calls[0].args[0].value.AsString(), "ball.ty");
-    EXPECT_EQ(calls[0].args[1].value, Value::Float(1.5));
-    EXPECT_EQ(calls[1].args.size(), 2u);
-    EXPECT_EQ(calls[2].args[0].value.AsString(), "b");
+        << error_.Format();
+    ASSERT_EQ(calls_.size(), 3u);
+    ASSERT_EQ(calls_[0].args.size(), 2u);
+    EXPECT_EQ(calls_[0].args[0].value.AsString(), "ball.ty");
+    EXPECT_EQ(calls_[0].args[1].value, Value::Float(1.5));
+    EXPECT_EQ(calls_[1].args.size(), 2u);
+    EXPECT_EQ(calls_[2].args[0].value.AsString(), "b");
 }
 
 TEST_F(InterpreterTest, ComponentRangesAndNamespacesStayOneWord) {
-    ASSERT_TRUE(Run("rec ballShape.f[0:11] :time1 set:ball.tx;")) << error.Format();
-    ASSERT_EQ(calls.size(), 1u);
-    ASSERT_EQ(calls[0].args.size(), 3u);
-    EXPECT_EQ(calls[0].args[0].value.AsString(), "ballShape.f[0:11]");
-    EXPECT_EQ(calls[0].args[1].value.AsString(), ":time1");
-    EXPECT_EQ(calls[0].args[2].value.AsString(), "set:ball.tx");
+    ASSERT_TRUE(Run("rec ballShape.f[0:11] :time1 set:ball.tx;")) << error_.Format();
+    ASSERT_EQ(calls_.size(), 1u);
+    ASSERT_EQ(calls_[0].args.size(), 3u);
+    EXPECT_EQ(calls_[0].args[0].value.AsString(), "ballShape.f[0:11]");
+    EXPECT_EQ(calls_[0].args[1].value.AsString(), ":time1");
+    EXPECT_EQ(calls_[0].args[2].value.AsString(), "set:ball.tx");
 }
 
 } // namespace
@@ -236,7 +236,7 @@ namespace {
 TEST_F(InterpreterTest, CompoundAssignmentFollowsTheOperatorsRules) {
     ASSERT_TRUE(Run("int $n[] = {1, 2}; $n[1] += 5; string $s[] = {\"a\"}; $s[0] += \"b\";"
                     "int $big = 9223372036854775807; $big += 1;"))
-        << error.Format();
+        << error_.Format();
     EXPECT_EQ(Var("n"), "1 7");
     EXPECT_EQ(Var("s"), "ab");
     EXPECT_EQ(Var("big"), "-9223372036854775808"); // wraps, as whole-number "+" does

@@ -16,17 +16,17 @@ protected:
     };
 
     // Runs the program with the arguments (already quoted for the shell), reading `input`.
-    Outcome runProgram(const std::string& arguments, const std::string& input = "/dev/null") const {
+    Outcome RunProgram(const std::string& arguments, const std::string& input = "/dev/null") const {
         const std::string out = path("out.txt"), err = path("err.txt");
         const std::string line = std::string("\"") + TORVA_HOST_PROGRAM + "\" " + arguments + " >\"" + out +
                                  "\" 2>\"" + err + "\" <\"" + input + "\"";
         const int raw = std::system(line.c_str());
-        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, readFile(out), readFile(err)};
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadFile(out), ReadFile(err)};
     }
 
     // Checks a run that stopped at one error: status 1, the error once on standard error as its only
     // line, nothing of it on standard output.
-    static void expectOneError(const Outcome& run, const std::string& error) {
+    static void ExpectOneError(const Outcome& run, const std::string& error) {
         EXPECT_EQ(run.status, 1) << run.err;
         EXPECT_EQ(run.err, "Error: " + error + "\n");
         EXPECT_EQ(run.out.find("rror"), std::string::npos) << run.out;
@@ -36,11 +36,11 @@ protected:
 TEST_F(HostProgramTest, ScriptsAndCommandsRunInOrderWithTheirResultsAndPlugins) {
     const std::string script = path("build.mel");
     const std::string scene = path("built.ma");
-    writeFile(script, "createNode transform -n \"ball\";\nsetAttr ball.tx 2.5;\n"
+    WriteFile(script, "createNode transform -n \"ball\";\nsetAttr ball.tx 2.5;\n"
                       "createNode hostTestNode -n \"tool\";\nfile -rename \"" +
                           scene + "\";\nfile -save;\n");
     const std::string documents = path("docs");
-    const Outcome run = runProgram("--data-root \"" + documents +
+    const Outcome run = RunProgram("--data-root \"" + documents +
                                    "\" --plugin \"" HOST_TEST_PLUGIN "\" -c \"print \\\"first\\\\n\\\"\" \"" +
                                    script + "\" -c \"file -new -f; file -o \\\"" + scene +
                                    "\\\"; getAttr ball.tx; hostTestAdd -v 3; undo; hostTestAdd -q\"");
@@ -54,22 +54,22 @@ TEST_F(HostProgramTest, ScriptsAndCommandsRunInOrderWithTheirResultsAndPlugins) 
 
 TEST_F(HostProgramTest, TheFirstErrorStopsTheRunNamingFileLineAndCommand) {
     const std::string script = path("broken.mel");
-    writeFile(script, "createNode transform -n \"a\";\n\nsetAttr a.noSuchPlug 1;\nprint \"never\";\n");
-    const Outcome run = runProgram("\"" + script + "\" -c \"print \\\"after\\\"\"");
+    WriteFile(script, "createNode transform -n \"a\";\n\nsetAttr a.noSuchPlug 1;\nprint \"never\";\n");
+    const Outcome run = RunProgram("\"" + script + "\" -c \"print \\\"after\\\"\"");
     EXPECT_NE(run.status, 0);
     EXPECT_NE(run.err.find("Error: " + script + ":3: setAttr: "), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("never"), std::string::npos);
     EXPECT_EQ(run.out.find("after"), std::string::npos);
 
-    const Outcome missing = runProgram("\"" + path("none.mel") + "\"");
+    const Outcome missing = RunProgram("\"" + path("none.mel") + "\"");
     EXPECT_NE(missing.status, 0);
     EXPECT_NE(missing.err.find("none.mel"), std::string::npos);
 
-    const Outcome badOption = runProgram("--frobnicate");
+    const Outcome badOption = RunProgram("--frobnicate");
     EXPECT_EQ(badOption.status, 2);
     EXPECT_NE(badOption.err.find("Usage: torva-host"), std::string::npos);
 
-    const Outcome help = runProgram("--help --version");
+    const Outcome help = RunProgram("--help --version");
     EXPECT_EQ(help.status, 0);
     EXPECT_EQ(help.out.rfind("torva-host ", 0), 0u) << help.out;
     EXPECT_NE(help.out.find("--data-root"), std::string::npos);
@@ -77,43 +77,43 @@ TEST_F(HostProgramTest, TheFirstErrorStopsTheRunNamingFileLineAndCommand) {
 
 TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
     const std::string script = path("flags.mel");
-    writeFile(script, "createNode transform -n \"a\";\nsetAttr a.tx 1;\ncreateNode transform -nmae foo;\n"
+    WriteFile(script, "createNode transform -n \"a\";\nsetAttr a.tx 1;\ncreateNode transform -nmae foo;\n"
                       "print \"never\";\n");
-    const Outcome undeclared = runProgram("\"" + script + "\"");
-    expectOneError(undeclared, script + ":3: createNode: invalid flag -nmae");
+    const Outcome undeclared = RunProgram("\"" + script + "\"");
+    ExpectOneError(undeclared, script + ":3: createNode: invalid flag -nmae");
     EXPECT_EQ(undeclared.out, "// Result: a //\n") << "nothing after the bad call runs";
 
-    expectOneError(runProgram("-c \"createNode transform -n\""), "-c:1: createNode: flag -n needs a value");
+    ExpectOneError(RunProgram("-c \"createNode transform -n\""), "-c:1: createNode: flag -n needs a value");
     const std::string input = path("input.mel");
-    writeFile(input, "currentTime 4;\ncurrentTime abc;\n");
-    expectOneError(runProgram("-", input), "<stdin>:2: currentTime: argument \"abc\" is not a number");
+    WriteFile(input, "currentTime 4;\ncurrentTime abc;\n");
+    ExpectOneError(RunProgram("-", input), "<stdin>:2: currentTime: argument \"abc\" is not a number");
 }
 
 TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
     const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
-    expectOneError(runProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
+    ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
                    "-c:1: hostTestAdd: invalid flag -vlaue");
-    expectOneError(runProgram(plugin + "-c \"hostTestAdd -v\""),
+    ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -v\""),
                    "-c:1: hostTestAdd: flag -v needs a whole number");
     const std::string script = path("add.mel");
-    writeFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
-    const Outcome fraction = runProgram(plugin + "\"" + script + "\"");
-    expectOneError(fraction, script + ":2: hostTestAdd: flag -v: \"2.5\" is not a whole number");
+    WriteFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
+    const Outcome fraction = RunProgram(plugin + "\"" + script + "\"");
+    ExpectOneError(fraction, script + ":2: hostTestAdd: flag -v: \"2.5\" is not a whole number");
     EXPECT_EQ(fraction.out, "// Result: 2 //\n") << "the refused call added nothing";
     // Query mode takes the flags without their values.
-    const Outcome query = runProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");
+    const Outcome query = RunProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");
     EXPECT_EQ(query.status, 0) << query.err;
     EXPECT_EQ(query.out, "// Result: 7 //\n// Result: 7 //\n");
 }
 
 TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
     const std::string missing = path("missing.ma");
-    expectOneError(runProgram("-c \"file -o \\\"" + missing + "\\\"\""),
+    ExpectOneError(RunProgram("-c \"file -o \\\"" + missing + "\\\"\""),
                    "-c:1: file: Cannot open \"" + missing + "\": the file does not exist.");
-    expectOneError(runProgram("--plugin \"" + path("none.so") + "\""),
+    ExpectOneError(RunProgram("--plugin \"" + path("none.so") + "\""),
                    "--plugin " + path("none.so") + ": Plug-in \"" + path("none.so") + "\" was not found.");
     // A warning is not an error: the run goes on, and the warning is on standard error too.
-    const Outcome warned = runProgram("-c \"undo; print \\\"on\\\"\"");
+    const Outcome warned = RunProgram("-c \"undo; print \\\"on\\\"\"");
     EXPECT_EQ(warned.status, 0);
     EXPECT_EQ(warned.err, "Warning: -c: There are no more commands to undo.\n");
     EXPECT_EQ(warned.out, "on\n");
@@ -123,10 +123,10 @@ TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
 
 TEST_F(HostProgramTest, ScriptedJoysticksPlugInAndOutAndRefuseWhatTheyCannotFollow) {
     const std::string csv = path("stick.csv"), bad = path("bad.csv");
-    writeFile(csv, "time,x\n0,-1\n1,1\n");
-    writeFile(bad, "0,1\n1,oops\n");
+    WriteFile(csv, "time,x\n0,-1\n1,1\n");
+    WriteFile(bad, "0,1\n1,oops\n");
     const Outcome run =
-        runProgram("-c \"virtualJoystick -name Pad -axes 2 -buttons 1; virtualJoystick -e -csv \\\"" + csv +
+        RunProgram("-c \"virtualJoystick -name Pad -axes 2 -buttons 1; virtualJoystick -e -csv \\\"" + csv +
                    "\\\" Pad; createNode transform -n n; virtualJoystick -e -button 0 -plug n.tx Pad; "
                    "virtualJoystick -q -list; virtualJoystick -delete Pad; virtualJoystick -q -list\"");
     EXPECT_EQ(run.status, 0) << run.err;
@@ -148,7 +148,7 @@ TEST_F(HostProgramTest, ScriptedJoysticksPlugInAndOutAndRefuseWhatTheyCannotFoll
          "virtualJoystick: -edit needs -csv, or -axis (or -button) with -plug."},
     };
     for (const auto& [commands, error] : refused) {
-        const Outcome refusedRun = runProgram("-c \"" + commands + "\"");
+        const Outcome refusedRun = RunProgram("-c \"" + commands + "\"");
         EXPECT_EQ(refusedRun.status, 1) << commands;
         EXPECT_NE(refusedRun.err.find(error), std::string::npos) << commands << "\n" << refusedRun.err;
     }
@@ -158,21 +158,21 @@ TEST_F(HostProgramTest, ProcessEventsWaitsForItsConditionOrFailsAtItsTimeout) {
     // Nothing runs a timer: idle at once; on the batch clock a wait for a time that nothing moves
     // the scene to ends at once with an error, instead of hanging.
     const Outcome idle =
-        runProgram("--batch-clock -c \"currentTime 3; processEvents -untilIdle; processEvents -seconds 5\"");
+        RunProgram("--batch-clock -c \"currentTime 3; processEvents -untilIdle; processEvents -seconds 5\"");
     EXPECT_EQ(idle.status, 0) << idle.err;
     EXPECT_NE(idle.out.find("// Result: 3 //"), std::string::npos) << idle.out;
-    const Outcome stuck = runProgram("--batch-clock -c \"processEvents -untilTime 10\"");
+    const Outcome stuck = RunProgram("--batch-clock -c \"processEvents -untilTime 10\"");
     EXPECT_EQ(stuck.status, 1);
     EXPECT_NE(stuck.err.find("processEvents: the current time did not reach 10 within 600 s of the clock."),
               std::string::npos)
         << stuck.err;
     // Live, the timeout is wall-clock time.
-    const Outcome live = runProgram("-c \"processEvents -untilTime 10 -timeout 0.05\"");
+    const Outcome live = RunProgram("-c \"processEvents -untilTime 10 -timeout 0.05\"");
     EXPECT_EQ(live.status, 1);
     EXPECT_NE(live.err.find("within 0.05 s"), std::string::npos) << live.err;
     for (const char* bad : {"processEvents", "processEvents -untilIdle -seconds 1",
                             "processEvents -seconds x", "processEvents -untilTime 1 -timeout -1"}) {
-        const Outcome refused = runProgram(std::string("-c \"") + bad + "\"");
+        const Outcome refused = RunProgram(std::string("-c \"") + bad + "\"");
         EXPECT_EQ(refused.status, 1) << bad;
         EXPECT_NE(refused.err.find("Usage: processEvents"), std::string::npos) << bad << "\n" << refused.err;
     }
@@ -180,7 +180,7 @@ TEST_F(HostProgramTest, ProcessEventsWaitsForItsConditionOrFailsAtItsTimeout) {
 
 TEST_F(HostProgramTest, ArraysPassTheirElementsAndBareNamedPluginsAreFoundOnThePluginPath) {
     const Outcome arrays =
-        runProgram("-c \"createNode transform -n a; createNode transform -n b; string \\$both[] = "
+        RunProgram("-c \"createNode transform -n a; createNode transform -n b; string \\$both[] = "
                    "{\\\"a\\\", \\\"b\\\"}; "
                    "select \\$both; print (size(\\`ls -sl\\`) + \\\" selected\\\\n\\\");\"");
     EXPECT_EQ(arrays.status, 0) << arrays.err;
@@ -190,8 +190,8 @@ TEST_F(HostProgramTest, ArraysPassTheirElementsAndBareNamedPluginsAreFoundOnTheP
     const std::string folder = plugin.substr(0, plugin.rfind('/'));
     const std::string name = plugin.substr(folder.size() + 1, plugin.rfind('.') - folder.size() - 1);
     ::setenv("MAYA_PLUG_IN_PATH", ("/nowhere:" + folder).c_str(), 1);
-    const Outcome found = runProgram("-c \"loadPlugin " + name + "; hostTestAdd -v 2; hostTestAdd -q\"");
-    const Outcome missing = runProgram("-c \"loadPlugin noSuchPlugin\"");
+    const Outcome found = RunProgram("-c \"loadPlugin " + name + "; hostTestAdd -v 2; hostTestAdd -q\"");
+    const Outcome missing = RunProgram("-c \"loadPlugin noSuchPlugin\"");
     ::unsetenv("MAYA_PLUG_IN_PATH");
     EXPECT_EQ(found.status, 0) << found.err;
     EXPECT_NE(found.out.find("// Result: " + name + " //"), std::string::npos) << found.out;

@@ -9,7 +9,7 @@ namespace {
 
 TEST(KeyListScanner, TakesKeyListsOutKeepingTheLinesAndTheRest) {
     test::CommaLocaleScope comma; // numbers are read in the point form whatever the locale
-    const auto result = KeyListScanner::scan("createNode animCurveTL -n \"c\";\n"
+    const auto result = KeyListScanner::Scan("createNode animCurveTL -n \"c\";\n"
                                              "\tsetAttr -s 3 \".ktv[0:2]\" 0 1.5 0.04 -2e-3\n\t\t0.08 1e+2;\n"
                                              "setAttr \".tx\" 1;");
     EXPECT_EQ(result.text, "createNode animCurveTL -n \"c\";\n\t__keyList 0;\n\nsetAttr \".tx\" 1;");
@@ -34,12 +34,12 @@ TEST(KeyListScanner, LeavesAnythingNotExactlyAKeyListToTheLanguage) {
         "print setAttr -s 1 \".ktv[0:0]\" 0 1;",            // not a statement's start
     };
     for (const char* text : untouched) {
-        const auto result = KeyListScanner::scan(text);
+        const auto result = KeyListScanner::Scan(text);
         EXPECT_EQ(result.text, text);
         EXPECT_TRUE(result.keyLists.empty()) << text;
     }
     // After a comment, or between statements of one line, a statement still starts.
-    const auto after = KeyListScanner::scan(
+    const auto after = KeyListScanner::Scan(
         "// keys\nsetAttr -s 1 \".ktv[0:0]\" 0 1; /* x */ setAttr -s 1 \".ktv[0:0]\" 2 3;");
     EXPECT_EQ(after.text, "// keys\n__keyList 0; /* x */ __keyList 1;");
     EXPECT_EQ(after.keyLists.size(), 2u);

@@ -13,26 +13,26 @@ class SceneFileErrorsTest : public SceneFileFixture {
 protected:
     // A saved scene to spoil, and a different open scene that must survive the attempts to open it.
     void SetUp() override {
-        run("createNode transform -n \"saved\"; createNode transform -n \"child\" -p \"saved\"; setAttr "
+        Run("createNode transform -n \"saved\"; createNode transform -n \"child\" -p \"saved\"; setAttr "
             "saved.tx 4");
-        file = path("spoilt.ma");
-        ASSERT_TRUE(MFileIO::saveAs(file.c_str()));
+        file_ = path("spoilt.ma");
+        ASSERT_TRUE(MFileIO::saveAs(file_.c_str()));
         ASSERT_TRUE(MFileIO::newFile(true));
-        run("createNode transform -n \"mine\"; setAttr mine.ry 45; createNode camera -n \"mineShape\" -p "
+        Run("createNode transform -n \"mine\"; setAttr mine.ry 45; createNode camera -n \"mineShape\" -p "
             "mine; "
             "select mine; currentTime 7");
-        ids.append(MSceneMessage::addCallback(
-            MSceneMessage::kBeforeOpen, [](void* data) { ++*static_cast<int*>(data); }, &openMessages));
+        ids_.append(MSceneMessage::addCallback(
+            MSceneMessage::kBeforeOpen, [](void* data) { ++*static_cast<int*>(data); }, &openMessages_));
     }
 
-    std::string file;
-    int openMessages = 0;
+    std::string file_;
+    int openMessages_ = 0;
 };
 
 TEST_F(SceneFileErrorsTest, AMalformedFileIsRefusedNamingItsLineAndTheOpenSceneStays) {
-    const std::string before = Scene::instance().dump(); // exact: the very same nodes stay
+    const std::string before = Scene::Instance().Dump(); // exact: the very same nodes stay
     const std::size_t undoable = vex::host::UndoQueue::get().size();
-    const std::string original = readFile(file);
+    const std::string original = ReadFile(file_);
     const struct {
         const char* line;
         const char* reason;
@@ -46,81 +46,81 @@ TEST_F(SceneFileErrorsTest, AMalformedFileIsRefusedNamingItsLineAndTheOpenSceneS
         {"loadPlugin \"/tmp/anything.so\";", "not a command scene files may use"},
     };
     for (const auto& bad : spoilt) {
-        writeFile(file, original);
-        replaceLine(file, 7, bad.line);
-        const MStatus status = MFileIO::open(file.c_str());
+        WriteFile(file_, original);
+        ReplaceLine(file_, 7, bad.line);
+        const MStatus status = MFileIO::open(file_.c_str());
         EXPECT_FALSE(status) << bad.line;
         const std::string text = status.errorString().str();
-        EXPECT_NE(text.find(file + ": line 7: "), std::string::npos) << text;
+        EXPECT_NE(text.find(file_ + ": line 7: "), std::string::npos) << text;
         EXPECT_NE(text.find(bad.reason), std::string::npos) << text;
-        EXPECT_EQ(Scene::instance().dump(), before) << bad.line;
+        EXPECT_EQ(Scene::Instance().Dump(), before) << bad.line;
     }
-    EXPECT_EQ(openMessages, 0) << "a refused file sends no scene messages";
+    EXPECT_EQ(openMessages_, 0) << "a refused file sends no scene messages";
     EXPECT_EQ(vex::host::UndoQueue::get().size(), undoable);
-    EXPECT_EQ(run("currentUnit -q -l") + run("currentUnit -q -t"), "cmfilm");
-    EXPECT_EQ(run("ls -sl"), "mine");
+    EXPECT_EQ(Run("currentUnit -q -l") + Run("currentUnit -q -t"), "cmfilm");
+    EXPECT_EQ(Run("ls -sl"), "mine");
 
     // Through the command, the error names the line as well; the unspoilt file still opens.
-    writeFile(file, original);
-    replaceLine(file, 7, "setAttr \".bad\" 1;");
-    EXPECT_NE(fails("file -o \"" + file + "\"").find("line 7: setAttr"), std::string::npos);
-    writeFile(file, original);
-    ASSERT_TRUE(MFileIO::open(file.c_str()));
-    EXPECT_EQ(openMessages, 1);
-    EXPECT_EQ(Scene::instance().findNode("mine"), nullptr);
-    EXPECT_EQ(Scene::instance().findNode("saved|child")->name(), "child");
+    WriteFile(file_, original);
+    ReplaceLine(file_, 7, "setAttr \".bad\" 1;");
+    EXPECT_NE(Fails("file -o \"" + file_ + "\"").find("line 7: setAttr"), std::string::npos);
+    WriteFile(file_, original);
+    ASSERT_TRUE(MFileIO::open(file_.c_str()));
+    EXPECT_EQ(openMessages_, 1);
+    EXPECT_EQ(Scene::Instance().findNode("mine"), nullptr);
+    EXPECT_EQ(Scene::Instance().findNode("saved|child")->name(), "child");
 }
 
 TEST_F(SceneFileErrorsTest, AnImportThatFailsHalfwayLeavesNothingBehind) {
-    const std::string before = Scene::instance().dump();
-    std::string text = readFile(file);
+    const std::string before = Scene::Instance().Dump();
+    std::string text = ReadFile(file_);
     text += "createNode transform -n \"late\";\nsetAttr \".tx\" oops;\n";
-    writeFile(file, text);
-    EXPECT_FALSE(MFileIO::importFile(file.c_str(), nullptr, false, "ext"));
-    EXPECT_EQ(Scene::instance().dump(), before);
-    EXPECT_EQ(Scene::instance().findNode("ext:saved"), nullptr);
+    WriteFile(file_, text);
+    EXPECT_FALSE(MFileIO::importFile(file_.c_str(), nullptr, false, "ext"));
+    EXPECT_EQ(Scene::Instance().Dump(), before);
+    EXPECT_EQ(Scene::Instance().findNode("ext:saved"), nullptr);
 }
 
 TEST_F(SceneFileErrorsTest, GarbageAndEmptyFilesAreRefusedOrRead) {
-    writeFile(file, "");
-    EXPECT_TRUE(MFileIO::open(file.c_str())) << "an empty file is an empty scene";
-    EXPECT_NE(Scene::instance().findNode("persp"), nullptr);
-    writeFile(file, std::string("\x01\xff{{{\"", 6));
-    EXPECT_FALSE(MFileIO::open(file.c_str()));
-    writeFile(file, "while (1) { }\n");
-    const MStatus endless = MFileIO::open(file.c_str());
+    WriteFile(file_, "");
+    EXPECT_TRUE(MFileIO::open(file_.c_str())) << "an empty file is an empty scene";
+    EXPECT_NE(Scene::Instance().findNode("persp"), nullptr);
+    WriteFile(file_, std::string("\x01\xff{{{\"", 6));
+    EXPECT_FALSE(MFileIO::open(file_.c_str()));
+    WriteFile(file_, "while (1) { }\n");
+    const MStatus endless = MFileIO::open(file_.c_str());
     EXPECT_FALSE(endless) << "a file that never ends is stopped";
 }
 
 TEST_F(SceneFileErrorsTest, KeyListsReadFastStillFailWhereTheyStandAndKeepLaterLinesRight) {
-    const std::string before = Scene::instance().dump();
+    const std::string before = Scene::Instance().Dump();
     // Keys spread over three lines, then a bad command on line 6.
-    writeFile(file, "createNode animCurveTL -n \"c\";\n"
-                    "setAttr -s 2 \".ktv[0:1]\" 0 1\n"
-                    "  5 2\n"
-                    "  ;\n"
-                    "createNode transform -n \"t\";\n"
-                    "setAttr t.noSuchPlug 1;\n");
-    MStatus status = MFileIO::open(file.c_str());
+    WriteFile(file_, "createNode animCurveTL -n \"c\";\n"
+                     "setAttr -s 2 \".ktv[0:1]\" 0 1\n"
+                     "  5 2\n"
+                     "  ;\n"
+                     "createNode transform -n \"t\";\n"
+                     "setAttr t.noSuchPlug 1;\n");
+    MStatus status = MFileIO::open(file_.c_str());
     EXPECT_FALSE(status);
-    EXPECT_NE(status.errorString().str().find(file + ": line 6: "), std::string::npos)
+    EXPECT_NE(status.errorString().str().find(file_ + ": line 6: "), std::string::npos)
         << status.errorString().str();
-    EXPECT_EQ(Scene::instance().dump(), before);
+    EXPECT_EQ(Scene::Instance().Dump(), before);
     // The scanner's call name written by hand reaches no list the file did not have.
     for (const char* call : {"__keyList 0;", "__keyList -1;", "__keyList 1e30;", "__keyList;"}) {
-        writeFile(file, std::string("createNode animCurveTL -n \"c\";\n") + call + "\n");
-        const MStatus refused = MFileIO::open(file.c_str());
+        WriteFile(file_, std::string("createNode animCurveTL -n \"c\";\n") + call + "\n");
+        const MStatus refused = MFileIO::open(file_.c_str());
         EXPECT_FALSE(refused) << call;
-        EXPECT_NE(refused.errorString().str().find(file + ": line 2: "), std::string::npos) << call;
+        EXPECT_NE(refused.errorString().str().find(file_ + ": line 2: "), std::string::npos) << call;
     }
     // A key list on a node that is no curve fails on its own line, as the language would have it.
-    writeFile(file, "createNode transform -n \"t\";\nsetAttr -s 1 \".ktv[0:0]\" 0 1;\n");
-    status = MFileIO::open(file.c_str());
+    WriteFile(file_, "createNode transform -n \"t\";\nsetAttr -s 1 \".ktv[0:0]\" 0 1;\n");
+    status = MFileIO::open(file_.c_str());
     const std::string text = status.errorString().str();
     EXPECT_FALSE(status);
-    EXPECT_NE(text.find(file + ": line 2: "), std::string::npos) << text;
+    EXPECT_NE(text.find(file_ + ": line 2: "), std::string::npos) << text;
     EXPECT_NE(text.find("t is not an anim curve."), std::string::npos) << text;
-    EXPECT_EQ(Scene::instance().dump(), before);
+    EXPECT_EQ(Scene::Instance().Dump(), before);
 }
 
 } // namespace

@@ -12,62 +12,62 @@ class SceneImportTest : public SceneFileFixture {
 protected:
     // A file with a hierarchy, a keyed channel and a camera moved by the scene it was saved from.
     void SetUp() override {
-        run("createNode transform -n \"car\"; createNode transform -n \"wheel\" -p \"car\"; "
+        Run("createNode transform -n \"car\"; createNode transform -n \"wheel\" -p \"car\"; "
             "createNode animCurveTL -n \"car_tx\"; setAttr -s 2 \".ktv[0:1]\" 1 0 24 8; "
             "connectAttr car_tx.o car.tx; setAttr persp.tx 99; currentTime 10");
-        file = path("car.ma");
-        ASSERT_TRUE(MFileIO::saveAs(file.c_str()));
+        file_ = path("car.ma");
+        ASSERT_TRUE(MFileIO::saveAs(file_.c_str()));
         ASSERT_TRUE(MFileIO::newFile(true));
-        run("createNode transform -n \"car\"; setAttr car.ty 3");
+        Run("createNode transform -n \"car\"; setAttr car.ty 3");
     }
 
-    static std::string parentOf(const std::string& name) {
-        return Scene::instance().findNode(name)->parent()->name();
+    static std::string ParentOf(const std::string& name) {
+        return Scene::Instance().findNode(name)->parent()->name();
     }
-    static std::string driverOf(const std::string& plug) {
+    static std::string DriverOf(const std::string& plug) {
         const auto dot = plug.find('.');
-        const auto node = Scene::instance().findNode(plug.substr(0, dot));
-        const auto* link = node->input(*node->findAttribute(plug.substr(dot + 1)));
+        const auto node = Scene::Instance().findNode(plug.substr(0, dot));
+        const auto* link = node->Input(*node->FindAttribute(plug.substr(dot + 1)));
         return link ? link->other.lock()->name() : std::string();
     }
 
-    std::string file;
+    std::string file_;
 };
 
 TEST_F(SceneImportTest, ImportedNodesGoIntoTheNamespaceAndAUsedNamespaceGetsANumber) {
     std::vector<int> heard;
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kBeforeImport, [](void* data) { static_cast<std::vector<int>*>(data)->push_back(1); },
         &heard));
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kAfterImport, [](void* data) { static_cast<std::vector<int>*>(data)->push_back(2); },
         &heard));
 
-    const std::string time = run("currentTime -q");
-    run("file -import -namespace \"ext\" \"" + file + "\"");
-    EXPECT_EQ(parentOf("ext:wheel"), "ext:car");
-    EXPECT_EQ(driverOf("ext:car.tx"), "ext:car_tx");
-    ASSERT_TRUE(MFileIO::importFile(file.c_str(), nullptr, false, "ext"));
-    EXPECT_EQ(parentOf("ext1:wheel"), "ext1:car");
-    EXPECT_EQ(driverOf("ext1:car.tx"), "ext1:car_tx");
+    const std::string time = Run("currentTime -q");
+    Run("file -import -namespace \"ext\" \"" + file_ + "\"");
+    EXPECT_EQ(ParentOf("ext:wheel"), "ext:car");
+    EXPECT_EQ(DriverOf("ext:car.tx"), "ext:car_tx");
+    ASSERT_TRUE(MFileIO::importFile(file_.c_str(), nullptr, false, "ext"));
+    EXPECT_EQ(ParentOf("ext1:wheel"), "ext1:car");
+    EXPECT_EQ(DriverOf("ext1:car.tx"), "ext1:car_tx");
     EXPECT_EQ(heard, (std::vector<int>{1, 2, 1, 2}));
 
     // The scene's own nodes and settings are not the imported file's.
-    EXPECT_EQ(run("getAttr persp.tx"), "0");
-    EXPECT_EQ(run("currentTime -q"), time);
-    EXPECT_EQ(run("getAttr car.ty"), "3");
-    EXPECT_EQ(driverOf("car.tx"), "");
+    EXPECT_EQ(Run("getAttr persp.tx"), "0");
+    EXPECT_EQ(Run("currentTime -q"), time);
+    EXPECT_EQ(Run("getAttr car.ty"), "3");
+    EXPECT_EQ(DriverOf("car.tx"), "");
 }
 
 TEST_F(SceneImportTest, WithoutANamespaceClashingNamesAreRenamedAndStillConnected) {
-    run("file -i \"" + file + "\"");
-    EXPECT_EQ(parentOf("wheel"), "car1");
-    EXPECT_EQ(driverOf("car1.tx"), "car_tx");
-    EXPECT_EQ(driverOf("car.tx"), "");
+    Run("file -i \"" + file_ + "\"");
+    EXPECT_EQ(ParentOf("wheel"), "car1");
+    EXPECT_EQ(DriverOf("car1.tx"), "car_tx");
+    EXPECT_EQ(DriverOf("car.tx"), "");
     // An import is one operation outside the undo queue: undo does not take it apart.
-    run("undo");
-    EXPECT_NE(Scene::instance().findNode("car1"), nullptr);
-    EXPECT_EQ(Scene::instance().findNode("car")->name(), "car");
+    Run("undo");
+    EXPECT_NE(Scene::Instance().findNode("car1"), nullptr);
+    EXPECT_EQ(Scene::Instance().findNode("car")->name(), "car");
 }
 
 } // namespace

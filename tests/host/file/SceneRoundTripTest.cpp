@@ -19,7 +19,7 @@ using vex::host::Scene;
 // Builds a scene of every kind the host keeps: transforms in a hierarchy, a camera, a mesh, keyed
 // curves with several tangent types, a plug-in node with dynamic attributes, values in the user's units
 // and a connection; answers the number of commands it ran.
-int buildScene() {
+int BuildScene() {
     const std::vector<std::string> script = {
         "createNode transform -n \"car\"",
         "setAttr \"car.t\" 1.5 -2 3.25",
@@ -59,25 +59,25 @@ int buildScene() {
         "currentTime 12",
         "fileInfo \"rig\" \"car \\\"one\\\"\"",
     };
-    for (const auto& line : script) SceneFileFixture::run(line);
+    for (const auto& line : script) SceneFileFixture::Run(line);
     return static_cast<int>(script.size());
 }
 
 // The keys of a curve node as (time, value, in, out) rows.
-std::vector<std::vector<double>> keysOf(const std::string& name) {
+std::vector<std::vector<double>> KeysOf(const std::string& name) {
     std::vector<std::vector<double>> rows;
-    const auto node = Scene::instance().findNode(name);
-    const auto curve = node ? AnimCurveData::of(*node) : nullptr;
+    const auto node = Scene::Instance().findNode(name);
+    const auto curve = node ? AnimCurveData::Of(*node) : nullptr;
     if (!curve) return rows;
-    for (const auto& key : curve->keys())
+    for (const auto& key : curve->Keys())
         rows.push_back({key.time, key.value, double(key.in), double(key.out)});
     return rows;
 }
 
-std::shared_ptr<const MeshData> meshOf(const std::string& name) {
-    const auto node = Scene::instance().findNode(name);
+std::shared_ptr<const MeshData> MeshOf(const std::string& name) {
+    const auto node = Scene::Instance().findNode(name);
     if (!node) return nullptr;
-    const auto value = node->storedValue(*node->findAttribute("outMesh"));
+    const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
     const auto* data = std::get_if<vex::host::DataPtr>(&value);
     return data ? std::dynamic_pointer_cast<const MeshData>(*data) : nullptr;
 }
@@ -88,65 +88,65 @@ protected:
 };
 
 TEST_F(SceneRoundTripTest, EverythingSavedComesBackWhenTheFileIsOpenedAgain) {
-    const int commands = buildScene();
+    const int commands = BuildScene();
     // Tangent types other than the linear ones a key list gives.
-    auto curve = AnimCurveData::of(*Scene::instance().findNode("car_translateX"));
-    curve->setTangents(1, AnimCurveData::kFlat, AnimCurveData::kStep);
-    curve->setTangents(2, AnimCurveData::kClamped, AnimCurveData::kAuto);
+    auto curve = AnimCurveData::Of(*Scene::Instance().findNode("car_translateX"));
+    curve->SetTangents(1, AnimCurveData::kFlat, AnimCurveData::kStep);
+    curve->SetTangents(2, AnimCurveData::kClamped, AnimCurveData::kAuto);
 
     // Undo takes every command of the script back and redo makes them again, exactly.
-    run("select -cl");
-    const std::string built = sceneText();
-    for (int i = 0; i < commands + 1; ++i) run("undo");
-    EXPECT_EQ(Scene::instance().findNode("car"), nullptr);
-    for (int i = 0; i < commands + 1; ++i) run("redo");
-    ASSERT_EQ(sceneText(), built);
+    Run("select -cl");
+    const std::string built = SceneText();
+    for (int i = 0; i < commands + 1; ++i) Run("undo");
+    EXPECT_EQ(Scene::Instance().findNode("car"), nullptr);
+    for (int i = 0; i < commands + 1; ++i) Run("redo");
+    ASSERT_EQ(SceneText(), built);
 
-    run("currentUnit -l \"meter\" -a \"degree\" -t \"pal\"");
-    const std::string before = sceneText();
-    const auto carKeys = keysOf("car_translateX");
-    const auto rotateKeys = keysOf("car_rotateY");
-    const auto body = meshOf("bodyShape");
+    Run("currentUnit -l \"meter\" -a \"degree\" -t \"pal\"");
+    const std::string before = SceneText();
+    const auto carKeys = KeysOf("car_translateX");
+    const auto rotateKeys = KeysOf("car_rotateY");
+    const auto body = MeshOf("bodyShape");
     ASSERT_TRUE(body);
 
     const std::string file = path("car.ma");
-    EXPECT_EQ(run("file -rename \"" + file + "\"; file -save -type \"mayaAscii\""), file);
+    EXPECT_EQ(Run("file -rename \"" + file + "\"; file -save -type \"mayaAscii\""), file);
     EXPECT_EQ(MFileIO::currentFile().str(), file);
-    const std::string text = readFile(file);
+    const std::string text = ReadFile(file);
     EXPECT_EQ(text.rfind("//Maya ASCII 2014 scene\n", 0), 0u);
     EXPECT_NE(text.find("requires maya \"2014\";"), std::string::npos);
-    const std::string plugin = vex::host::PluginManager::get().find(HOST_TEST_PLUGIN)->name();
+    const std::string plugin = vex::host::PluginManager::get().Find(HOST_TEST_PLUGIN)->name();
     EXPECT_NE(text.find("requires \"" + plugin + "\" \"1.5\";"), std::string::npos) << text;
 
-    run("file -new -f");
-    EXPECT_EQ(Scene::instance().findNode("car"), nullptr);
-    EXPECT_EQ(run("file -q -sn"), "");
-    run("currentUnit -l \"cm\" -a \"rad\" -t \"film\"");
+    Run("file -new -f");
+    EXPECT_EQ(Scene::Instance().findNode("car"), nullptr);
+    EXPECT_EQ(Run("file -q -sn"), "");
+    Run("currentUnit -l \"cm\" -a \"rad\" -t \"film\"");
 
-    EXPECT_EQ(run("file -f -o \"" + file + "\""), file);
-    EXPECT_EQ(sceneText(), before);
-    EXPECT_EQ(keysOf("car_translateX"), carKeys);
-    EXPECT_EQ(keysOf("car_rotateY"), rotateKeys);
-    EXPECT_EQ(run("fileInfo -q \"rig\""), "car \"one\"");
-    EXPECT_NE(fails("setAttr wheel.sx 2").find("locked"), std::string::npos);
-    const auto reread = meshOf("bodyShape");
+    EXPECT_EQ(Run("file -f -o \"" + file + "\""), file);
+    EXPECT_EQ(SceneText(), before);
+    EXPECT_EQ(KeysOf("car_translateX"), carKeys);
+    EXPECT_EQ(KeysOf("car_rotateY"), rotateKeys);
+    EXPECT_EQ(Run("fileInfo -q \"rig\""), "car \"one\"");
+    EXPECT_NE(Fails("setAttr wheel.sx 2").find("locked"), std::string::npos);
+    const auto reread = MeshOf("bodyShape");
     ASSERT_TRUE(reread);
-    EXPECT_EQ(reread->counts(), body->counts());
-    EXPECT_EQ(reread->connects(), body->connects());
-    ASSERT_EQ(reread->numVertices(), body->numVertices());
-    for (int i = 0; i < body->numVertices(); ++i) EXPECT_EQ(reread->points()[i], body->points()[i]) << i;
+    EXPECT_EQ(reread->Counts(), body->Counts());
+    EXPECT_EQ(reread->Connects(), body->Connects());
+    ASSERT_EQ(reread->NumVertices(), body->NumVertices());
+    for (int i = 0; i < body->NumVertices(); ++i) EXPECT_EQ(reread->Points()[i], body->Points()[i]) << i;
     // The user's units come back with the scene.
-    EXPECT_EQ(run("currentUnit -q -l"), "m");
-    EXPECT_EQ(run("currentUnit -q -t"), "pal");
+    EXPECT_EQ(Run("currentUnit -q -l"), "m");
+    EXPECT_EQ(Run("currentUnit -q -t"), "pal");
 
     // Saving the scene read back writes the same file.
     const std::string again = path("again.ma");
     ASSERT_TRUE(MFileIO::saveAs(again.c_str()));
-    std::string expected = text, written = readFile(again);
+    std::string expected = text, written = ReadFile(again);
     for (std::string* t : {&expected, &written})
         *t = std::regex_replace(*t, std::regex("car\\.ma|again\\.ma"), "X");
     EXPECT_EQ(written, expected);
-    run("currentUnit -l \"cm\" -a \"deg\" -t \"film\"");
+    Run("currentUnit -l \"cm\" -a \"deg\" -t \"film\"");
 }
 
 TEST_F(SceneRoundTripTest, SaveCallbacksCanAddAStorageNodeThatOnlyTheFileKeeps) {
@@ -155,7 +155,7 @@ TEST_F(SceneRoundTripTest, SaveCallbacksCanAddAStorageNodeThatOnlyTheFileKeeps) 
         std::vector<std::string>* heard;
         bool storageSeenAfterOpen = false;
     } context{&heard};
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kBeforeSave,
         [](void* data) {
             static_cast<Context*>(data)->heard->push_back("before save");
@@ -164,17 +164,17 @@ TEST_F(SceneRoundTripTest, SaveCallbacksCanAddAStorageNodeThatOnlyTheFileKeeps) 
                 "\"string\" store; setAttr store.AdaptorState -type \"string\" \"PFZYQi8+\"");
         },
         &context));
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kAfterSave,
         [](void* data) {
             static_cast<Context*>(data)->heard->push_back("after save");
             MGlobal::executeCommand("delete store");
         },
         &context));
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kBeforeOpen,
         [](void* data) { static_cast<Context*>(data)->heard->push_back("before open"); }, &context));
-    ids.append(MSceneMessage::addCallback(
+    ids_.append(MSceneMessage::addCallback(
         MSceneMessage::kAfterOpen,
         [](void* data) {
             auto* c = static_cast<Context*>(data);
@@ -185,19 +185,19 @@ TEST_F(SceneRoundTripTest, SaveCallbacksCanAddAStorageNodeThatOnlyTheFileKeeps) 
         },
         &context));
 
-    run("createNode transform -n \"car\"");
+    Run("createNode transform -n \"car\"");
     const std::string file = path("stored.ma");
     ASSERT_TRUE(MFileIO::saveAs(file.c_str()));
-    EXPECT_EQ(Scene::instance().findNode("store"), nullptr) << "the live scene never keeps the storage node";
-    const std::string text = readFile(file);
+    EXPECT_EQ(Scene::Instance().findNode("store"), nullptr) << "the live scene never keeps the storage node";
+    const std::string text = ReadFile(file);
     EXPECT_NE(text.find("createNode hostTestNode -n \"store\";"), std::string::npos) << text;
     EXPECT_NE(text.find("\"PFZYQi8+\""), std::string::npos);
 
     ASSERT_TRUE(MFileIO::newFile(true));
     ASSERT_TRUE(MFileIO::open(file.c_str()));
     EXPECT_TRUE(context.storageSeenAfterOpen);
-    EXPECT_EQ(Scene::instance().findNode("store"), nullptr);
-    EXPECT_NE(Scene::instance().findNode("car"), nullptr);
+    EXPECT_EQ(Scene::Instance().findNode("store"), nullptr);
+    EXPECT_NE(Scene::Instance().findNode("car"), nullptr);
     EXPECT_EQ(heard, (std::vector<std::string>{"before save", "after save", "before open", "after open"}));
 }
 

@@ -20,15 +20,15 @@ protected:
 
     /// Runs a script with undo enabled, failing the test on error, then lets the widgets hear of it.
     static vex::host::command::Value run(const std::string& script) {
-        vex::host::command::Value result = BuiltinsFixture::run(script);
-        settle();
+        vex::host::command::Value result = BuiltinsFixture::Run(script);
+        Settle();
         return result;
     }
 
     /// Delivers the host's messages queued for the widgets.
-    static void settle() { QCoreApplication::processEvents(); }
+    static void Settle() { QCoreApplication::processEvents(); }
 
     static vex::host::NodePtr node(const std::string& name) {
-        return vex::host::Scene::instance().findNode(name);
+        return vex::host::Scene::Instance().findNode(name);
     }
 };

@@ -23,32 +23,32 @@ namespace {
 class HostWindowTest : public HostGuiFixture {
 protected:
     HostWindowTest() {
-        window.resize(900, 600);
-        window.show();
+        window_.resize(900, 600);
+        window_.show();
     }
     // The File menu's action with the given text (null when there is none).
-    QAction* fileAction(const QString& text) {
-        for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+    QAction* FileAction(const QString& text) {
+        for (QAction* action : window_.menuBar()->actions().front()->menu()->actions())
             if (action->text() == text) return action;
         return nullptr;
     }
     // Keeps the recent-files list of these tests out of the user's own settings.
-    bool testSettings = (QStandardPaths::setTestModeEnabled(true), true);
-    HostWindow window;
+    bool testSettings_ = (QStandardPaths::setTestModeEnabled(true), true);
+    HostWindow window_;
 };
 
 TEST_F(HostWindowTest, ThePanelsWorkTogetherAroundTheViewport) {
-    EXPECT_EQ(window.findChildren<QDockWidget*>().size(), 4); // shelf, outliner, attributes, timeline
+    EXPECT_EQ(window_.findChildren<QDockWidget*>().size(), 4); // shelf, outliner, attributes, timeline
     // A typed command makes a node; the outliner lists it and selecting its row shows it in the panel.
-    QTest::keyClicks(&window.commandLine(), "createNode transform -n crate; setAttr crate.tx 3");
-    QTest::keyClick(&window.commandLine(), Qt::Key_Return);
-    settle();
+    QTest::keyClicks(&window_.GetCommandLine(), "createNode transform -n crate; setAttr crate.tx 3");
+    QTest::keyClick(&window_.GetCommandLine(), Qt::Key_Return);
+    Settle();
     ASSERT_TRUE(node("crate"));
-    vex::host::gui::OutlinerModel& model = window.outliner().outlinerModel();
+    vex::host::gui::OutlinerModel& model = window_.GetOutliner().GetOutlinerModel();
     ASSERT_GE(model.rowCount(), 1);
     run("select -r crate");
-    EXPECT_EQ(window.attributes().shownNode(), node("crate"));
-    EXPECT_TRUE(vex::test::SaveScreenshot(window, "host_window"));
+    EXPECT_EQ(window_.Attributes().ShownNode(), node("crate"));
+    EXPECT_TRUE(vex::test::SaveScreenshot(window_, "host_window"));
 }
 
 TEST_F(HostWindowTest, SaveAsAndOpenGoThroughTheFileCommand) {
@@ -56,19 +56,19 @@ TEST_F(HostWindowTest, SaveAsAndOpenGoThroughTheFileCommand) {
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("crate.ma");
     run("createNode transform -n crate; setAttr crate.ty 1.5");
-    ASSERT_TRUE(window.saveSceneAs(path));
+    ASSERT_TRUE(window_.SaveSceneAs(path));
     run("file -new -f");
     EXPECT_FALSE(node("crate"));
-    ASSERT_TRUE(window.openScene(path));
-    settle();
+    ASSERT_TRUE(window_.OpenScene(path));
+    Settle();
     ASSERT_TRUE(node("crate"));
     EXPECT_DOUBLE_EQ(run("getAttr crate.ty").AsDouble(), 1.5);
     // A file that is not there is refused, and the scene stays as it was.
-    EXPECT_FALSE(window.openScene(folder.filePath("missing.ma")));
+    EXPECT_FALSE(window_.OpenScene(folder.filePath("missing.ma")));
     EXPECT_TRUE(node("crate"));
     // The File menu holds the commands a user expects.
     QStringList actions;
-    for (QAction* action : window.menuBar()->actions().front()->menu()->actions()) actions << action->text();
+    for (QAction* action : window_.menuBar()->actions().front()->menu()->actions()) actions << action->text();
     EXPECT_TRUE(actions.contains("&New Scene"));
     EXPECT_TRUE(actions.contains("&Open Scene..."));
     EXPECT_TRUE(actions.contains("Save Scene &As..."));
@@ -79,48 +79,48 @@ TEST_F(HostWindowTest, UnsavedChangesAreAskedAboutAndNeverLostSilently) {
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("yard.ma");
     run("file -new -f");
-    settle();
-    EXPECT_FALSE(window.hasUnsavedChanges());
+    Settle();
+    EXPECT_FALSE(window_.HasUnsavedChanges());
     int asked = 0;
     QMessageBox::StandardButton answer = QMessageBox::Cancel;
-    window.setUnsavedChangesQuestion([&] {
+    window_.SetUnsavedChangesQuestion([&] {
         ++asked;
         return answer;
     });
     // Nothing changed: a new scene is made without a question.
-    fileAction("&New Scene")->trigger();
+    FileAction("&New Scene")->trigger();
     EXPECT_EQ(asked, 0);
 
     run("createNode transform -n shed");
-    settle();
-    EXPECT_TRUE(window.hasUnsavedChanges());
+    Settle();
+    EXPECT_TRUE(window_.HasUnsavedChanges());
     // Cancel keeps the scene; so does cancelling the window's close.
-    fileAction("&New Scene")->trigger();
+    FileAction("&New Scene")->trigger();
     EXPECT_EQ(asked, 1);
     EXPECT_TRUE(node("shed"));
-    window.close();
-    EXPECT_TRUE(window.isVisible());
+    window_.close();
+    EXPECT_TRUE(window_.isVisible());
 
     // Save first: a scene with a name is saved under it, then replaced.
-    ASSERT_TRUE(window.saveSceneAs(path));
-    EXPECT_FALSE(window.hasUnsavedChanges());
+    ASSERT_TRUE(window_.SaveSceneAs(path));
+    EXPECT_FALSE(window_.HasUnsavedChanges());
     run("setAttr shed.tx 4");
-    settle();
+    Settle();
     answer = QMessageBox::Save;
-    fileAction("&New Scene")->trigger();
+    FileAction("&New Scene")->trigger();
     EXPECT_FALSE(node("shed"));
-    ASSERT_TRUE(window.openScene(path));
+    ASSERT_TRUE(window_.OpenScene(path));
     EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
 
     // Discard throws the change away.
     run("setAttr shed.tx 9");
-    settle();
+    Settle();
     answer = QMessageBox::Discard;
-    fileAction("&New Scene")->trigger();
+    FileAction("&New Scene")->trigger();
     EXPECT_FALSE(node("shed"));
-    ASSERT_TRUE(window.openScene(path));
+    ASSERT_TRUE(window_.OpenScene(path));
     EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
-    EXPECT_FALSE(window.hasUnsavedChanges());
+    EXPECT_FALSE(window_.HasUnsavedChanges());
 }
 
 TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
@@ -129,24 +129,24 @@ TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
     const QString first = folder.filePath("first.ma");
     const QString second = folder.filePath("second.ma");
     run("file -new -f; createNode transform -n barrel");
-    ASSERT_TRUE(window.saveSceneAs(first));
+    ASSERT_TRUE(window_.SaveSceneAs(first));
     run("file -new -f; createNode transform -n crate");
-    ASSERT_TRUE(window.saveSceneAs(second));
-    ASSERT_TRUE(window.importScene(first));
+    ASSERT_TRUE(window_.SaveSceneAs(second));
+    ASSERT_TRUE(window_.ImportScene(first));
     EXPECT_TRUE(node("crate"));
     EXPECT_TRUE(node("barrel"));
-    EXPECT_TRUE(window.hasUnsavedChanges());
-    ASSERT_GE(window.recentFiles().size(), 2);
-    EXPECT_EQ(window.recentFiles()[0], second);
-    EXPECT_EQ(window.recentFiles()[1], first);
+    EXPECT_TRUE(window_.HasUnsavedChanges());
+    ASSERT_GE(window_.RecentFiles().size(), 2);
+    EXPECT_EQ(window_.RecentFiles()[0], second);
+    EXPECT_EQ(window_.RecentFiles()[1], first);
     // Opening moves a file to the front without listing it twice.
-    window.setUnsavedChangesQuestion([] { return QMessageBox::Discard; });
-    ASSERT_TRUE(window.openScene(first));
-    EXPECT_EQ(window.recentFiles()[0], first);
-    EXPECT_EQ(window.recentFiles().count(first), 1);
+    window_.SetUnsavedChangesQuestion([] { return QMessageBox::Discard; });
+    ASSERT_TRUE(window_.OpenScene(first));
+    EXPECT_EQ(window_.RecentFiles()[0], first);
+    EXPECT_EQ(window_.RecentFiles().count(first), 1);
     // A recent file is opened from its menu entry.
     QMenu* recent = nullptr;
-    for (QAction* action : window.menuBar()->actions().front()->menu()->actions())
+    for (QAction* action : window_.menuBar()->actions().front()->menu()->actions())
         if (action->menu() && action->text() == "&Recent Files") recent = action->menu();
     ASSERT_TRUE(recent);
     ASSERT_GE(recent->actions().size(), 2);
@@ -159,14 +159,14 @@ TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
 TEST_F(HostWindowTest, CtrlZAndCtrlShiftZUndoAndRedoThroughTheHostsQueue) {
     run("file -new -f");
     run("createNode transform -n lamp");
-    settle();
-    window.activateWindow();
-    window.setFocus();
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
-    settle();
+    Settle();
+    window_.activateWindow();
+    window_.setFocus();
+    QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier);
+    Settle();
     EXPECT_FALSE(node("lamp"));
-    QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    settle();
+    QTest::keyClick(&window_, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    Settle();
     EXPECT_TRUE(node("lamp"));
 }
 
@@ -175,7 +175,7 @@ TEST_F(HostWindowTest, CtrlZAndCtrlShiftZUndoAndRedoThroughTheHostsQueue) {
 namespace {
 
 TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand) {
-    vex::host::gui::ShelfBar& shelf = window.shelf();
+    vex::host::gui::ShelfBar& shelf = window_.Shelf();
     auto* dock = qobject_cast<QDockWidget*>(shelf.parentWidget());
     ASSERT_NE(dock, nullptr);
     EXPECT_FALSE(dock->isVisible()); // no shelves yet
@@ -189,7 +189,7 @@ TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand
     EXPECT_EQ(buttons[0]->text(), "Make");
     EXPECT_EQ(buttons[0]->toolTip(), "Makes a transform");
     QTest::mouseClick(buttons[0], Qt::LeftButton);
-    settle();
+    Settle();
     EXPECT_TRUE(node("fromShelf"));
     run("undo");
     EXPECT_FALSE(node("fromShelf")); // the click is undoable as a typed command is
@@ -204,11 +204,11 @@ TEST_F(HostWindowTest, PlugInsFindTheWindowByTheApplicationShellAndScriptsReadIt
     // What a plug-in does to dock in the host: find its window by the handle the API gives.
     const MNativeWindowHdl shell = M3dView::applicationShell();
     ASSERT_NE(shell, 0u);
-    EXPECT_EQ(QWidget::find(static_cast<WId>(shell)), &window);
-    auto* pluginDock = new QDockWidget(QStringLiteral("Rig Tools"), &window);
+    EXPECT_EQ(QWidget::find(static_cast<WId>(shell)), &window_);
+    auto* pluginDock = new QDockWidget(QStringLiteral("Rig Tools"), &window_);
     pluginDock->setObjectName(QStringLiteral("RigToolsDock"));
-    window.addDockWidget(Qt::RightDockWidgetArea, pluginDock);
-    settle();
+    window_.addDockWidget(Qt::RightDockWidgetArea, pluginDock);
+    Settle();
 
     EXPECT_TRUE(run("dockControl -exists RigToolsDock").IsTrue());
     EXPECT_FALSE(run("dockControl -ex NoSuchDock").IsTrue());
@@ -218,8 +218,8 @@ TEST_F(HostWindowTest, PlugInsFindTheWindowByTheApplicationShellAndScriptsReadIt
     EXPECT_TRUE(run("dockControl -q -visible RigToolsDock").IsTrue());
     pluginDock->close();
     EXPECT_FALSE(run("dockControl -q -vis RigToolsDock").IsTrue());
-    EXPECT_NE(runFailing("dockControl -q -area NoSuchDock").find("no dock is named NoSuchDock"),
+    EXPECT_NE(RunFailing("dockControl -q -area NoSuchDock").find("no dock is named NoSuchDock"),
               std::string::npos);
-    EXPECT_NE(runFailing("dockControl -q Outliner").find("-q needs -visible, -label or -area"),
+    EXPECT_NE(RunFailing("dockControl -q Outliner").find("-q needs -visible, -label or -area"),
               std::string::npos);
 }

@@ -45,7 +45,7 @@ PathSeries Series(const std::string& name, std::vector<PathSeries::Sample> sampl
 
 class PathCsv : public test::CommaLocale {
 protected:
-    PathCsvFiles files;
+    PathCsvFiles files_;
 };
 
 TEST_F(PathCsv, WritesTimeThenEachSeriesXyzInThePointFormUnderACommaLocale) {
@@ -54,7 +54,7 @@ TEST_F(PathCsv, WritesTimeThenEachSeriesXyzInThePointFormUnderACommaLocale) {
         Series("follow", {{0.0, {0.0, -0.0, 3.0}}, {0.04, {-0.125, 2.5, 1e21}}}),
     };
     std::string error;
-    const std::string path = files.Path("paths.csv");
+    const std::string path = files_.Path("paths.csv");
     ASSERT_TRUE(WritePathCsv(path, series, error)) << error;
     EXPECT_EQ(PathCsvFiles::Read(path), "time,cam_x,cam_y,cam_z,follow_x,follow_y,follow_z\n"
                                         "0.000000,0.5,1.25,-2,0,-0,3\n"
@@ -63,7 +63,7 @@ TEST_F(PathCsv, WritesTimeThenEachSeriesXyzInThePointFormUnderACommaLocale) {
 
 TEST_F(PathCsv, AnEmptySeriesListGivesTheTimeHeaderOnly) {
     std::string error;
-    const std::string path = files.Path("empty.csv");
+    const std::string path = files_.Path("empty.csv");
     ASSERT_TRUE(WritePathCsv(path, {}, error)) << error;
     EXPECT_EQ(PathCsvFiles::Read(path), "time\n");
 }

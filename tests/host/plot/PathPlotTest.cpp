@@ -33,16 +33,16 @@ protected:
     PathPlot() {
         EnsureGuiApplication();
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        folder = std::filesystem::temp_directory_path() /
-                 ("torva-pathplot-" + std::to_string(::getpid()) + "-" + info->name());
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("torva-pathplot-" + std::to_string(::getpid()) + "-" + info->name());
+        std::filesystem::remove_all(folder_);
+        std::filesystem::create_directories(folder_);
     }
-    ~PathPlot() override { std::filesystem::remove_all(folder); }
+    ~PathPlot() override { std::filesystem::remove_all(folder_); }
 
-    std::string Path(const std::string& name) const { return (folder / name).string(); }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
-    std::filesystem::path folder;
+    std::filesystem::path folder_;
 };
 
 // A path that moves over the ground and up and down, in pure red.
@@ -77,7 +77,7 @@ TEST_F(PathPlot, WritesAPngOfTheAskedSizeWithTheCurveInEachOfItsThreePanels) {
     EXPECT_TRUE(HasRedBetween(image, 0, 560)) << "top view";
     EXPECT_TRUE(HasRedBetween(image, 560, 980)) << "z over time";
     EXPECT_TRUE(HasRedBetween(image, 980, 1400)) << "height over time";
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), {}), 1)
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder_), {}), 1)
         << "no temporary file is left";
 }
 

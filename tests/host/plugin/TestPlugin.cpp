@@ -14,9 +14,9 @@
 namespace {
 
 // The plug-in's own state the command edits, so that undo and redo can be observed from outside.
-int g_total = 0;
+int gTotal = 0;
 // Node objects alive, reported through the command's -nodes flag.
-int g_nodeObjects = 0;
+int gNodeObjects = 0;
 
 /// hostTestAdd -v/-value <int>: adds the value to the total, result = the new total.
 /// hostTestAdd -q/-query: result = the total, not undoable.
@@ -25,11 +25,11 @@ class HostTestAddCmd : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override {
         if (args.flagIndex("q", "query") != MArgList::kInvalidArgIndex) {
-            setResult(g_total);
+            setResult(gTotal);
             return MStatus::kSuccess;
         }
         if (args.flagIndex("nd", "nodes") != MArgList::kInvalidArgIndex) {
-            setResult(g_nodeObjects);
+            setResult(gNodeObjects);
             return MStatus::kSuccess;
         }
         const unsigned int index = args.flagIndex("v", "value");
@@ -44,16 +44,16 @@ public:
         return redoIt();
     }
     MStatus redoIt() override {
-        g_total += amount_;
-        setResult(g_total);
+        gTotal += amount_;
+        setResult(gTotal);
         return MStatus::kSuccess;
     }
     MStatus undoIt() override {
-        g_total -= amount_;
+        gTotal -= amount_;
         return MStatus::kSuccess;
     }
-    static void* creator() { return new HostTestAddCmd; }
-    static MSyntax syntax() {
+    static void* Creator() { return new HostTestAddCmd; }
+    static MSyntax Syntax() {
         MSyntax syntax;
         syntax.enableQuery();
         syntax.addFlag("-v", "-value", MSyntax::kLong);
@@ -67,9 +67,9 @@ private:
 
 class HostTestNode : public MPxNode {
 public:
-    HostTestNode() { ++g_nodeObjects; }
-    ~HostTestNode() override { --g_nodeObjects; }
-    static void* creator() { return new HostTestNode; }
+    HostTestNode() { ++gNodeObjects; }
+    ~HostTestNode() override { --gNodeObjects; }
+    static void* Creator() { return new HostTestNode; }
     static MStatus initialize() { return MStatus::kSuccess; }
     static const MTypeId id;
 };
@@ -80,12 +80,12 @@ const MTypeId HostTestNode::id(0x7f0a1, 0x01);
 
 MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, "Torva Labs tests", "1.5", "Any");
-    MStatus status = plugin.registerCommand("hostTestAdd", HostTestAddCmd::creator, HostTestAddCmd::syntax);
+    MStatus status = plugin.registerCommand("hostTestAdd", HostTestAddCmd::Creator, HostTestAddCmd::Syntax);
     if (!status) return status;
 #ifdef HOST_TEST_PLUGIN_FAILS
     return MStatus(MStatus::kFailure, "this plug-in always fails to initialise");
 #else
-    return plugin.registerNode("hostTestNode", HostTestNode::id, HostTestNode::creator,
+    return plugin.registerNode("hostTestNode", HostTestNode::id, HostTestNode::Creator,
                                HostTestNode::initialize);
 #endif
 }

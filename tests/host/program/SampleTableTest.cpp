@@ -11,23 +11,23 @@ TEST(SampleTable, ReadsAHeaderAndRowsAndInterpolatesHoldingTheEnds) {
     test::CommaLocaleScope comma; // the numbers stay in the point form whatever the locale
     SampleTable table;
     std::string error;
-    ASSERT_TRUE(table.parse("time,forward,yaw\r\n0,0,1\n\n0.5,1,-1\n1.5,0.5,-1\n", error)) << error;
-    EXPECT_EQ(table.columns(), 2);
-    EXPECT_DOUBLE_EQ(table.valueAt(0, 0.25), 0.5);
-    EXPECT_DOUBLE_EQ(table.valueAt(1, 0.25), 0.0);
-    EXPECT_DOUBLE_EQ(table.valueAt(0, 1.0), 0.75);
-    EXPECT_DOUBLE_EQ(table.valueAt(0, -3.0), 0.0) << "held before the first row";
-    EXPECT_DOUBLE_EQ(table.valueAt(0, 99.0), 0.5) << "held after the last row";
-    EXPECT_DOUBLE_EQ(table.valueAt(2, 0.5), 0.0) << "a column the table lacks";
-    EXPECT_DOUBLE_EQ(table.valueAt(-1, 0.5), 0.0);
+    ASSERT_TRUE(table.Parse("time,forward,yaw\r\n0,0,1\n\n0.5,1,-1\n1.5,0.5,-1\n", error)) << error;
+    EXPECT_EQ(table.Columns(), 2);
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, 0.25), 0.5);
+    EXPECT_DOUBLE_EQ(table.ValueAt(1, 0.25), 0.0);
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, 1.0), 0.75);
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, -3.0), 0.0) << "held before the first row";
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, 99.0), 0.5) << "held after the last row";
+    EXPECT_DOUBLE_EQ(table.ValueAt(2, 0.5), 0.0) << "a column the table lacks";
+    EXPECT_DOUBLE_EQ(table.ValueAt(-1, 0.5), 0.0);
 }
 
 TEST(SampleTable, TwoRowsAtOneTimeStepAtThatTime) {
     SampleTable table;
     std::string error;
-    ASSERT_TRUE(table.parse("0,0\n1,0\n1,1\n2,1\n", error)) << error;
-    EXPECT_DOUBLE_EQ(table.valueAt(0, 0.999), 0.0);
-    EXPECT_DOUBLE_EQ(table.valueAt(0, 1.5), 1.0);
+    ASSERT_TRUE(table.Parse("0,0\n1,0\n1,1\n2,1\n", error)) << error;
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, 0.999), 0.0);
+    EXPECT_DOUBLE_EQ(table.ValueAt(0, 1.5), 1.0);
 }
 
 TEST(SampleTable, BadTablesSayWhereAndWhy) {
@@ -48,7 +48,7 @@ TEST(SampleTable, BadTablesSayWhereAndWhy) {
     for (const auto& c : cases) {
         SampleTable table;
         std::string error;
-        EXPECT_FALSE(table.parse(c.text, error)) << c.text;
+        EXPECT_FALSE(table.Parse(c.text, error)) << c.text;
         EXPECT_EQ(error, c.error) << c.text;
     }
 }

@@ -13,7 +13,7 @@ using Key = AnimCurveData::Key;
 
 AnimCurveData Curve(std::initializer_list<Key> keys) {
     AnimCurveData curve;
-    for (const Key& k : keys) curve.setKey(k);
+    for (const Key& k : keys) curve.SetKey(k);
     return curve;
 }
 
@@ -21,8 +21,8 @@ TEST(AnimCurveData, LinearKeysAreExactAtKeysLinearBetweenAndHeldOutside) {
     // Keys given out of order are kept in time order.
     const AnimCurveData curve = Curve({{2.0, 10.0}, {0.5, -4.0}, {1.0, 6.0}});
     ASSERT_EQ(curve.size(), 3u);
-    EXPECT_EQ(curve.key(0).time, 0.5);
-    EXPECT_EQ(curve.key(2).time, 2.0);
+    EXPECT_EQ(curve.KeyAt(0).time, 0.5);
+    EXPECT_EQ(curve.KeyAt(2).time, 2.0);
 
     EXPECT_EQ(curve.evaluate(0.5), -4.0);
     EXPECT_EQ(curve.evaluate(1.0), 6.0);
@@ -37,19 +37,19 @@ TEST(AnimCurveData, LinearKeysAreExactAtKeysLinearBetweenAndHeldOutside) {
 TEST(AnimCurveData, KeysAtTheSameTimeReplaceAndRemoveByIndexOrTime) {
     AnimCurveData curve = Curve({{0.0, 1.0}, {1.0, 2.0}});
     // A time that differs only by rounding is the same key.
-    EXPECT_EQ(curve.setKey({1.0 + 1e-12, 5.0}), 1u);
+    EXPECT_EQ(curve.SetKey({1.0 + 1e-12, 5.0}), 1u);
     ASSERT_EQ(curve.size(), 2u);
     EXPECT_EQ(curve.evaluate(1.0), 5.0);
-    EXPECT_EQ(curve.find(1.0 - 1e-12), std::optional<std::size_t>(1));
-    EXPECT_FALSE(curve.find(0.5));
-    EXPECT_EQ(curve.findClosest(0.6), 1u);
-    EXPECT_EQ(curve.findClosest(-5.0), 0u);
+    EXPECT_EQ(curve.Find(1.0 - 1e-12), std::optional<std::size_t>(1));
+    EXPECT_FALSE(curve.Find(0.5));
+    EXPECT_EQ(curve.FindClosest(0.6), 1u);
+    EXPECT_EQ(curve.FindClosest(-5.0), 0u);
 
-    const auto removed = curve.removeKeyAt(0.0);
+    const auto removed = curve.RemoveKeyAt(0.0);
     ASSERT_TRUE(removed);
     EXPECT_EQ(removed->value, 1.0);
-    EXPECT_FALSE(curve.removeKeyAt(0.0));
-    curve.removeKey(7); // past the end: nothing
+    EXPECT_FALSE(curve.RemoveKeyAt(0.0));
+    curve.RemoveKey(7); // past the end: nothing
     EXPECT_EQ(curve.size(), 1u);
     EXPECT_EQ(curve.evaluate(-1.0), 5.0);
 }
@@ -57,7 +57,7 @@ TEST(AnimCurveData, KeysAtTheSameTimeReplaceAndRemoveByIndexOrTime) {
 TEST(AnimCurveData, ReadsInAnyOrderAgreeWithTheKeys) {
     // Reads remember their segment; forwards, backwards and jumping reads must all find the right one.
     AnimCurveData curve;
-    for (int i = 0; i < 10; ++i) curve.setKey({static_cast<double>(i), static_cast<double>(i * i)});
+    for (int i = 0; i < 10; ++i) curve.SetKey({static_cast<double>(i), static_cast<double>(i * i)});
     auto expected = [](double t) {
         const double i = std::floor(t);
         return i * i + (t - i) * ((i + 1) * (i + 1) - i * i);
@@ -70,7 +70,7 @@ TEST(AnimCurveData, ReadsInAnyOrderAgreeWithTheKeys) {
     for (int i = 9; i >= 0; --i) EXPECT_EQ(curve.evaluate(i), i * i);
     // A key inserted before the remembered segment moves the segments after it.
     curve.evaluate(8.5);
-    curve.setKey({-1.0, 5.0});
+    curve.SetKey({-1.0, 5.0});
     EXPECT_DOUBLE_EQ(curve.evaluate(8.5), expected(8.5));
     EXPECT_DOUBLE_EQ(curve.evaluate(-0.5), 2.5);
 }
@@ -80,7 +80,7 @@ TEST(AnimCurveData, StepAndSmoothTangents) {
                                 {1.0, 3.0, AnimCurveData::kStep, AnimCurveData::kStep}});
     EXPECT_EQ(step.evaluate(0.999), 1.0);
     EXPECT_EQ(step.evaluate(1.0), 3.0);
-    step.setTangents(0, AnimCurveData::kLinear, AnimCurveData::kStepNext);
+    step.SetTangents(0, AnimCurveData::kLinear, AnimCurveData::kStepNext);
     EXPECT_EQ(step.evaluate(0.001), 3.0);
 
     // Flat tangents ease in and out: symmetric about the middle, no overshoot.

@@ -41,10 +41,10 @@ protected:
     void SetUp() override {
         found.clear();
         objects.clear();
-        SetBackend(&backend);
+        SetBackend(&backend_);
     }
     void TearDown() override {
-        for (IUnknown* object : release) object->Release();
+        for (IUnknown* object : release_) object->Release();
         SetBackend(nullptr);
     }
 
@@ -52,7 +52,7 @@ protected:
         void* out = nullptr;
         EXPECT_EQ(DirectInput8Create(nullptr, DIRECTINPUT_VERSION, IID_IDirectInput8A, &out, nullptr), DI_OK);
         auto* directInput = static_cast<IDirectInput8A*>(out);
-        release.insert(release.begin(), directInput);
+        release_.insert(release_.begin(), directInput);
         return directInput;
     }
 
@@ -72,7 +72,7 @@ protected:
         IDirectInputDevice8A* device = nullptr;
         EXPECT_EQ(directInput->CreateDevice(Find(directInput, name).guidInstance, &device, nullptr), DI_OK);
         if (device == nullptr) return nullptr;
-        release.insert(release.begin(), device);
+        release_.insert(release_.begin(), device);
         EXPECT_EQ(device->SetDataFormat(&c_dfDIJoystick2), DI_OK);
         EXPECT_EQ(device->SetCooperativeLevel(nullptr, DISCL_EXCLUSIVE | DISCL_BACKGROUND), DI_OK);
         EXPECT_EQ(device->Acquire(), DI_OK);
@@ -86,9 +86,9 @@ protected:
         return state;
     }
 
-    SdlJoysticks sdl;
-    FakeHapticBackend backend;
-    std::vector<IUnknown*> release; // released at the end, newest first
+    SdlJoysticks sdl_;
+    FakeHapticBackend backend_;
+    std::vector<IUnknown*> release_; // released at the end, newest first
 };
 
 TEST_F(DirectInput, CreationChecksVersionInterfaceAndService) {
@@ -102,7 +102,7 @@ TEST_F(DirectInput, CreationChecksVersionInterfaceAndService) {
     EXPECT_EQ(DirectInput8Create(nullptr, DIRECTINPUT_VERSION, IID_IDirectInput8A, nullptr, nullptr),
               DIERR_INVALIDPARAM);
 
-    backend.failInit = true;
+    backend_.failInit = true;
     out = &out;
     EXPECT_TRUE(FAILED(DirectInput8Create(nullptr, DIRECTINPUT_VERSION, IID_IDirectInput8A, &out, nullptr)));
     EXPECT_EQ(out, nullptr);
@@ -134,14 +134,14 @@ TEST_F(DirectInput, EnumeratesControllersWithProductIdentityAndUsage) {
 
     DIDEVICEINSTANCEA gone = wheelInstance;
     auto* device = reinterpret_cast<IDirectInputDevice8A*>(&gone); // any value: it must be cleared
-    wheel.unplug();
+    wheel.Unplug();
     EXPECT_EQ(directInput->CreateDevice(gone.guidInstance, &device, nullptr), DIERR_DEVICENOTREG);
     EXPECT_EQ(device, nullptr);
 }
 
 TEST_F(DirectInput, ObjectsComeInOrderWithOffsetsNamesAndActuators) {
     VirtualJoystick stick("Test Stick", 9, 2, 3);
-    backend.actuators["Test Stick"] = 2;
+    backend_.actuators["Test Stick"] = 2;
     IDirectInputDevice8A* device = Open("Test Stick");
     ASSERT_NE(device, nullptr);
 
@@ -224,12 +224,12 @@ TEST_F(DirectInput, StateFollowsTheControllerInTheRangeSet) {
     const std::pair<std::int16_t, LONG> axisCases[] = {
         {-32768, -1000}, {32767, 1000}, {1638, 50}, {-16384, -500}};
     for (auto [raw, expected] : axisCases) {
-        stick.setAxis(0, raw);
+        stick.SetAxis(0, raw);
         EXPECT_EQ(Read(device).lX, expected) << raw;
     }
-    stick.setAxis(1, -32768);
-    stick.setAxis(6, 32767);
-    stick.setButton(1, true);
+    stick.SetAxis(1, -32768);
+    stick.SetAxis(6, 32767);
+    stick.SetButton(1, true);
     state = Read(device);
     EXPECT_EQ(state.lY, 0);
     EXPECT_EQ(state.rglSlider[0], 1000);
@@ -246,7 +246,7 @@ TEST_F(DirectInput, StateFollowsTheControllerInTheRangeSet) {
                                                        {SDL_HAT_LEFTUP, 31500},
                                                        {SDL_HAT_CENTERED, 0xFFFFFFFF}};
     for (auto [hat, pov] : hatCases) {
-        stick.setHat(0, hat);
+        stick.SetHat(0, hat);
         EXPECT_EQ(Read(device).rgdwPOV[0], pov) << int(hat);
     }
 }
@@ -257,7 +257,7 @@ TEST_F(DirectInput, ReadingNeedsAcquisitionAndStopsWhenUnplugged) {
     IDirectInputDevice8A* device = nullptr;
     ASSERT_EQ(directInput->CreateDevice(Find(directInput, "Test Stick").guidInstance, &device, nullptr),
               DI_OK);
-    release.insert(release.begin(), device);
+    release_.insert(release_.begin(), device);
     DIJOYSTATE2 state{};
 
     EXPECT_EQ(device->Acquire(), DIERR_INVALIDPARAM); // no data format yet
@@ -270,7 +270,7 @@ TEST_F(DirectInput, ReadingNeedsAcquisitionAndStopsWhenUnplugged) {
     EXPECT_EQ(device->GetDeviceState(sizeof(state) - 4, &state), DIERR_INVALIDPARAM);
     EXPECT_EQ(device->Poll(), DI_OK);
 
-    stick.unplug();
+    stick.Unplug();
     EXPECT_EQ(device->Poll(), DIERR_INPUTLOST);
     EXPECT_EQ(device->GetDeviceState(sizeof(state), &state), DIERR_NOTACQUIRED);
     EXPECT_EQ(device->Acquire(), DIERR_UNPLUGGED);
@@ -286,14 +286,14 @@ TEST_F(DirectInput, AcquiringALostDeviceFindsItsControllerPluggedInAgain) {
     IDirectInputDevice8A* devices[2] = {nullptr, nullptr};
     for (int i = 0; i < 2; ++i) {
         ASSERT_EQ(directInput->CreateDevice(found[i].guidInstance, &devices[i], nullptr), DI_OK);
-        release.insert(release.begin(), devices[i]);
+        release_.insert(release_.begin(), devices[i]);
         ASSERT_EQ(devices[i]->SetDataFormat(&c_dfDIJoystick2), DI_OK);
         ASSERT_EQ(devices[i]->Acquire(), DI_OK);
     }
     const int lost = found[0].guidInstance.Data1 == static_cast<DWORD>(first->id()) ? 0 : 1;
     IDirectInputDevice8A* device = devices[lost];
 
-    first->unplug();
+    first->Unplug();
     EXPECT_EQ(device->Poll(), DIERR_INPUTLOST);
     // Neither the twin the other device holds nor a controller of another product stands in for it.
     VirtualJoystick stranger("Test Stranger", 2, 0, 1);
@@ -301,7 +301,7 @@ TEST_F(DirectInput, AcquiringALostDeviceFindsItsControllerPluggedInAgain) {
     EXPECT_EQ(devices[1 - lost]->Poll(), DI_OK);
 
     first = std::make_unique<VirtualJoystick>("Test Twin", 2, 0, 1);
-    first->setAxis(0, 32767);
+    first->SetAxis(0, 32767);
     EXPECT_EQ(device->Acquire(), DI_OK);
     EXPECT_GT(Read(device).lX, Read(devices[1 - lost]).lX) << "it reads the controller plugged in again";
     EXPECT_EQ(device->Acquire(), DI_NOEFFECT);
@@ -310,7 +310,7 @@ TEST_F(DirectInput, AcquiringALostDeviceFindsItsControllerPluggedInAgain) {
 TEST_F(DirectInput, EffectsPlayOnlyOnActuatorsOfAnExclusiveAcquiredDevice) {
     VirtualJoystick plain("Test Plain", 2, 0, 1);
     VirtualJoystick wheel("Test FF Wheel", 2, 0, 1);
-    backend.actuators["Test FF Wheel"] = 1;
+    backend_.actuators["Test FF Wheel"] = 1;
 
     DWORD axis = 0;
     LONG direction = 0;
@@ -333,32 +333,32 @@ TEST_F(DirectInput, EffectsPlayOnlyOnActuatorsOfAnExclusiveAcquiredDevice) {
     ASSERT_NE(device, nullptr);
     EXPECT_EQ(device->CreateEffect(GUID_XAxis, &parameters, &effect, nullptr), DIERR_DEVICENOTREG);
     ASSERT_EQ(device->CreateEffect(GUID_ConstantForce, &parameters, &effect, nullptr), DI_OK);
-    ASSERT_EQ(backend.effects.size(), 1U);
-    EXPECT_EQ(backend.effects[0].parameters.constant.level, 8191);
+    ASSERT_EQ(backend_.effects.size(), 1U);
+    EXPECT_EQ(backend_.effects[0].parameters.constant.level, 8191);
 
     EXPECT_EQ(effect->Start(3, 0), DI_OK);
-    EXPECT_EQ(backend.effects[0].iterations, 3U);
+    EXPECT_EQ(backend_.effects[0].iterations, 3U);
     constant.lMagnitude = -10000;
     EXPECT_EQ(effect->SetParameters(&parameters, DIEP_TYPESPECIFICPARAMS | DIEP_START), DI_OK);
-    EXPECT_EQ(backend.effects[0].parameters.constant.level, -32767);
-    EXPECT_EQ(backend.effects[0].runs, 2);
+    EXPECT_EQ(backend_.effects[0].parameters.constant.level, -32767);
+    EXPECT_EQ(backend_.effects[0].runs, 2);
     parameters.dwSize = 76;
     EXPECT_EQ(effect->SetParameters(&parameters, DIEP_DURATION), DIERR_INVALIDPARAM);
 
     device->Unacquire();
     EXPECT_EQ(effect->Start(1, 0), DIERR_NOTEXCLUSIVEACQUIRED);
     // The effect keeps its device alive after everything else is released.
-    for (IUnknown* object : release) object->Release();
-    release.clear();
+    for (IUnknown* object : release_) object->Release();
+    release_.clear();
     EXPECT_EQ(effect->Stop(), DI_OK);
-    EXPECT_EQ(backend.effects[0].stops, 1);
+    EXPECT_EQ(backend_.effects[0].stops, 1);
     effect->Release();
-    EXPECT_TRUE(backend.effects[0].destroyed);
+    EXPECT_TRUE(backend_.effects[0].destroyed);
 }
 
 TEST_F(DirectInput, AnEffectCreatedWithoutParametersIsSentOnceComplete) {
     VirtualJoystick wheel("Test FF Wheel", 2, 0, 1);
-    backend.actuators["Test FF Wheel"] = 1;
+    backend_.actuators["Test FF Wheel"] = 1;
     IDirectInputDevice8A* device = Open("Test FF Wheel");
     ASSERT_NE(device, nullptr);
     IDirectInputEffect* effect = nullptr;
@@ -371,15 +371,15 @@ TEST_F(DirectInput, AnEffectCreatedWithoutParametersIsSentOnceComplete) {
     parameters.cbTypeSpecificParams = sizeof(periodic);
     parameters.lpvTypeSpecificParams = &periodic;
     EXPECT_EQ(effect->SetParameters(&parameters, DIEP_TYPESPECIFICPARAMS), DI_DOWNLOADSKIPPED); // no axis yet
-    EXPECT_TRUE(backend.effects.empty());
+    EXPECT_TRUE(backend_.effects.empty());
     DWORD axis = 4;
     parameters.dwFlags = DIEFF_CARTESIAN | DIEFF_OBJECTOFFSETS;
     parameters.cAxes = 1;
     parameters.rgdwAxes = &axis;
     EXPECT_EQ(effect->SetParameters(&parameters, DIEP_AXES), DI_OK);
-    ASSERT_EQ(backend.effects.size(), 1U);
-    EXPECT_EQ(backend.effects[0].parameters.periodic.period, 100);
-    EXPECT_EQ(backend.effects[0].parameters.periodic.direction.dir[1], 1); // along Y
+    ASSERT_EQ(backend_.effects.size(), 1U);
+    EXPECT_EQ(backend_.effects[0].parameters.periodic.period, 100);
+    EXPECT_EQ(backend_.effects[0].parameters.periodic.direction.dir[1], 1); // along Y
     effect->Release();
 }
 

@@ -52,26 +52,26 @@ public:
         return static_cast<int>(effects.size()) - 1;
     }
     bool UpdateEffect(int id, int handle, SDL_HapticEffect& parameters) override {
-        Effect* effect = find(id, handle);
+        Effect* effect = Find(id, handle);
         if (effect == nullptr) return false;
         effect->parameters = parameters;
         ++effect->updates;
         return true;
     }
     bool RunEffect(int id, int handle, std::uint32_t iterations) override {
-        Effect* effect = find(id, handle);
+        Effect* effect = Find(id, handle);
         if (effect == nullptr) return false;
         ++effect->runs;
         effect->iterations = iterations;
         return true;
     }
     bool StopEffect(int id, int handle) override {
-        Effect* effect = find(id, handle);
+        Effect* effect = Find(id, handle);
         if (effect != nullptr) ++effect->stops;
         return effect != nullptr;
     }
     void DestroyEffect(int id, int handle) override {
-        if (Effect* effect = find(id, handle)) effect->destroyed = true;
+        if (Effect* effect = Find(id, handle)) effect->destroyed = true;
     }
 
     std::map<std::string, int> actuators;
@@ -81,7 +81,7 @@ public:
 
 private:
     // A live effect of joystick `id`; null for a wrong joystick or a destroyed effect.
-    Effect* find(int id, int handle) {
+    Effect* Find(int id, int handle) {
         if (handle < 0 || handle >= static_cast<int>(effects.size())) return nullptr;
         Effect& effect = effects[static_cast<std::size_t>(handle)];
         return effect.joystick == id && !effect.destroyed ? &effect : nullptr;

@@ -49,18 +49,18 @@ public:
         EXPECT_NE(joystick_, nullptr) << SDL_GetError();
         id_ = joystick_ != nullptr ? SDL_JoystickInstanceID(joystick_) : -1;
     }
-    ~VirtualJoystick() { unplug(); }
+    ~VirtualJoystick() { Unplug(); }
     VirtualJoystick(const VirtualJoystick&) = delete;
     VirtualJoystick& operator=(const VirtualJoystick&) = delete;
 
-    void setAxis(int axis, std::int16_t value) { SDL_JoystickSetVirtualAxis(joystick_, axis, value); }
-    void setHat(int hat, std::uint8_t value) { SDL_JoystickSetVirtualHat(joystick_, hat, value); }
-    void setButton(int button, bool pressed) {
+    void SetAxis(int axis, std::int16_t value) { SDL_JoystickSetVirtualAxis(joystick_, axis, value); }
+    void SetHat(int hat, std::uint8_t value) { SDL_JoystickSetVirtualHat(joystick_, hat, value); }
+    void SetButton(int button, bool pressed) {
         SDL_JoystickSetVirtualButton(joystick_, button, pressed ? 1 : 0);
     }
 
     /// Takes the controller away, as pulling its plug does.
-    void unplug() {
+    void Unplug() {
         if (joystick_ == nullptr) return;
         for (int i = 0, count = SDL_NumJoysticks(); i < count; ++i) {
             if (SDL_JoystickGetDeviceInstanceID(i) == id_) SDL_JoystickDetachVirtual(i);

@@ -107,10 +107,10 @@ bool IsWorldParented(const MDagPath& transform) {
 }
 
 HostShape KindOf(const MDagPath& shape) {
-    if (!shape.isValid()) return HostShape::None;
-    if (shape.hasFn(MFn::kCamera)) return HostShape::Camera;
-    if (shape.hasFn(MFn::kMesh)) return HostShape::Mesh;
-    return HostShape::Other;
+    if (!shape.isValid()) return HostShape::kNone;
+    if (shape.hasFn(MFn::kCamera)) return HostShape::kCamera;
+    if (shape.hasFn(MFn::kMesh)) return HostShape::kMesh;
+    return HostShape::kOther;
 }
 
 // Horizontal field of view in degrees of a focal length (mm) on a film back `aperture` inches wide.
@@ -124,22 +124,22 @@ double FieldOfViewOf(double focalLength, double aperture) {
 } // namespace
 
 MayaHostUnderTest::MayaHostUnderTest() {
-    host::Scene::instance().reset();
-    host::UndoQueue::get().flush();
+    host::Scene::Instance().Reset();
+    host::UndoQueue::get().Flush();
     MTime::setUIUnit(MTime::kPALFrame);
     MDistance::setUIUnit(MDistance::kCentimeters);
     MGlobal::setYAxisUp();
-    host::CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "tests");
+    host::CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator, "tests");
     UndoManagement::DestroyInstance();
     MayaAdaptorInterface::Instance();
 }
 
 MayaHostUnderTest::~MayaHostUnderTest() {
     MayaAdaptorInterface::DestroyInstance();
-    host::UndoQueue::get().flush();
+    host::UndoQueue::get().Flush();
     UndoManagement::DestroyInstance();
     host::CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
-    host::Scene::instance().reset();
+    host::Scene::Instance().Reset();
 }
 
 AdaptorInterface& MayaHostUnderTest::Adaptor() {
@@ -275,25 +275,25 @@ bool MayaHostUnderTest::ShapeVisible(const std::string& name) {
 
 std::size_t MayaHostUnderTest::MeshVertexCount(const std::string& name) {
     const MDagPath shape = ShapeOf(name);
-    return KindOf(shape) == HostShape::Mesh ? static_cast<std::size_t>(MFnMesh(shape).numVertices()) : 0u;
+    return KindOf(shape) == HostShape::kMesh ? static_cast<std::size_t>(MFnMesh(shape).numVertices()) : 0u;
 }
 
 std::size_t MayaHostUnderTest::MeshFaceCount(const std::string& name) {
     const MDagPath shape = ShapeOf(name);
-    return KindOf(shape) == HostShape::Mesh ? static_cast<std::size_t>(MFnMesh(shape).numPolygons()) : 0u;
+    return KindOf(shape) == HostShape::kMesh ? static_cast<std::size_t>(MFnMesh(shape).numPolygons()) : 0u;
 }
 
 bool MayaHostUnderTest::IsSystemHelper(const std::string& name) {
     // The adaptor makes its polygon helpers render-neutral: they neither cast nor receive shadows.
     const MDagPath shape = ShapeOf(name);
-    if (KindOf(shape) != HostShape::Mesh) return false;
+    if (KindOf(shape) != HostShape::kMesh) return false;
     const MFnDependencyNode mesh(shape.node());
     return !mesh.findPlug("castsShadows").asBool() && !mesh.findPlug("receiveShadows").asBool();
 }
 
 double MayaHostUnderTest::FieldOfView(const std::string& name, double t) {
     const MDagPath shape = ShapeOf(name);
-    if (KindOf(shape) != HostShape::Camera) return 0.0;
+    if (KindOf(shape) != HostShape::kCamera) return 0.0;
     const MFnDependencyNode camera(shape.node());
     const MDGContext context(Seconds(t));
     return FieldOfViewOf(camera.findPlug("fl").asDouble(context), camera.findPlug("hfa").asDouble(context));

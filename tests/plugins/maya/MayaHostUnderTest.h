@@ -19,7 +19,7 @@ public:
     MayaHostUnderTest(const MayaHostUnderTest&) = delete;
     MayaHostUnderTest& operator=(const MayaHostUnderTest&) = delete;
 
-    HostKind Kind() const override { return HostKind::Maya; }
+    HostKind Kind() const override { return HostKind::kMaya; }
     AdaptorInterface& Adaptor() override;
 
     bool Exists(const std::string& name) override;

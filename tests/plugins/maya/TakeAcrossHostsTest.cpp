@@ -39,7 +39,7 @@ protected:
         }
         const auto bind = [&](const char* channel) -> unidevice::Control& {
             controls.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-            instance->findInputChannel(channel)->setControl(controls.back().get());
+            instance->findInputChannel(channel)->SetControl(controls.back().get());
             return *controls.back();
         };
         unidevice::Control& forward = bind("Forw/Backw Force");
@@ -61,8 +61,8 @@ protected:
 // The re-simulation on the Maya host repeats its live take bit for bit, and the take's keys are the
 // memory host's keys of the same take, converted to core units.
 TEST_F(TakeAcrossHosts, TheMayaTakeReSimulatesExactlyAndMatchesTheMemoryHostsTake) {
-    const auto [memory, memoryAgain] = RecordTake(HostKind::Memory);
-    const auto [maya, mayaAgain] = RecordTake(HostKind::Maya);
+    const auto [memory, memoryAgain] = RecordTake(HostKind::kMemory);
+    const auto [maya, mayaAgain] = RecordTake(HostKind::kMaya);
     ASSERT_GT(maya.size(), 40u);
     EXPECT_NE(maya.back().value, maya.front().value);
     ExpectSameKeys(maya, mayaAgain);

@@ -36,25 +36,25 @@ TEST(ArtParser, ReadsShapesWithThePaintCurrentWhenTheyAreNamed) {
     ASSERT_EQ(document->shapes.size(), 5u);
 
     const Shape& rect = document->shapes[0];
-    EXPECT_EQ(rect.kind, Shape::Kind::Rect);
+    EXPECT_EQ(rect.kind, Shape::Kind::kRect);
     EXPECT_EQ(rect.values, (std::vector<double>{1, 2, 30, 40, 5}));
-    EXPECT_EQ(rect.fill.kind, Paint::Kind::Solid);
+    EXPECT_EQ(rect.fill.kind, Paint::Kind::kSolid);
     EXPECT_EQ(rect.fill.colour, QColor(0x10, 0x20, 0x30));
-    EXPECT_EQ(rect.stroke.kind, Paint::Kind::None);
+    EXPECT_EQ(rect.stroke.kind, Paint::Kind::kNone);
 
     const Shape& circle = document->shapes[1];
-    EXPECT_EQ(circle.kind, Shape::Kind::Ellipse);
+    EXPECT_EQ(circle.kind, Shape::Kind::kEllipse);
     EXPECT_EQ(circle.values, (std::vector<double>{50, 50, 10, 10}));
     EXPECT_EQ(circle.stroke.colour, QColor(255, 0, 0, 128));
     EXPECT_EQ(circle.strokeWidth, 2.5);
 
     // A layer starts without the earlier stroke.
     const Shape& polygon = document->shapes[2];
-    EXPECT_EQ(polygon.stroke.kind, Paint::Kind::None);
-    EXPECT_EQ(polygon.fill.kind, Paint::Kind::Linear);
+    EXPECT_EQ(polygon.stroke.kind, Paint::Kind::kNone);
+    EXPECT_EQ(polygon.fill.kind, Paint::Kind::kLinear);
     EXPECT_EQ(polygon.fill.colour2.alpha(), 128);
     EXPECT_EQ(polygon.fill.to, QPointF(0, 100));
-    EXPECT_EQ(document->shapes[4].kind, Shape::Kind::Arc);
+    EXPECT_EQ(document->shapes[4].kind, Shape::Kind::kArc);
     EXPECT_EQ(document->shapes[4].values[5], -180.0);
 }
 

@@ -32,7 +32,7 @@ protected:
     void SetUp() override {
         test::RegistryTest::SetUp();
         new DummyDriver;
-        platform::dinput::SetBackend(&backend);
+        platform::dinput::SetBackend(&backend_);
     }
     void TearDown() override {
         test::RegistryTest::TearDown();
@@ -45,7 +45,7 @@ protected:
         return Find(name, devindex);
     }
     DXJoystickDevice* Find(const std::string& name, int devindex = 0) {
-        auto* device = dynamic_cast<DXJoystickDevice*>(registry.findDevice(name, devindex));
+        auto* device = dynamic_cast<DXJoystickDevice*>(registry_.findDevice(name, devindex));
         EXPECT_NE(device, nullptr) << name << " " << devindex;
         return device;
     }
@@ -54,21 +54,21 @@ protected:
         std::vector<std::string> controls;
         for (int i = 0; i < device.getControlCount(); ++i) {
             const Control* control = device.getControl(i);
-            controls.push_back(control->getType() + ":" + std::to_string(control->getIndex()) + ":" +
-                               control->getDescription() + ":" + std::to_string(control->getKind()));
+            controls.push_back(control->GetType() + ":" + std::to_string(control->GetIndex()) + ":" +
+                               control->getDescription() + ":" + std::to_string(control->GetKind()));
         }
         return controls;
     }
 
-    SdlJoysticks sdl;
-    FakeHapticBackend backend;
+    SdlJoysticks sdl_;
+    FakeHapticBackend backend_;
 };
 
 TEST_F(DXJoystick, AWheelIsEnumeratedWithItsControlsSortedByDescription) {
     VirtualJoystick wheel("Torva Test Wheel", 7, 1, 2);
     DXJoystickDevice* device = Enumerate("Torva Test Wheel");
     ASSERT_NE(device, nullptr);
-    EXPECT_EQ(device->getDriver(), registry.findDriver("dummydriver"));
+    EXPECT_EQ(device->GetDriver(), registry_.findDriver("dummydriver"));
     const std::vector<std::string> expected = {"Axis:0:X Axis:4",
                                                "Axis:3:X Rotation:4",
                                                "Axis:1:Y Axis:4",
@@ -81,7 +81,7 @@ TEST_F(DXJoystick, AWheelIsEnumeratedWithItsControlsSortedByDescription) {
                                                "Button:0:Button 0:1",
                                                "Button:1:Button 1:1"};
     EXPECT_EQ(Describe(*device), expected);
-    EXPECT_EQ(device->getControl(0)->getThreshold(), 0.1);
+    EXPECT_EQ(device->getControl(0)->GetThreshold(), 0.1);
     EXPECT_EQ(device->getControl(11), nullptr);
     EXPECT_EQ(device->getControl(-1), nullptr);
 }
@@ -97,10 +97,10 @@ TEST_F(DXJoystick, UpdateReadsAxesSlidersHatsAndButtons) {
     Control* hatY = device->getControl(8);
     Control* button = device->getControl(10);
 
-    wheel.setAxis(0, Raw(-1000));
-    wheel.setAxis(3, Raw(1000));
-    wheel.setAxis(6, Raw(-500));
-    wheel.setButton(1, true);
+    wheel.SetAxis(0, Raw(-1000));
+    wheel.SetAxis(3, Raw(1000));
+    wheel.SetAxis(6, Raw(-500));
+    wheel.SetButton(1, true);
     ASSERT_TRUE(device->update(nullptr));
     EXPECT_DOUBLE_EQ(x->getValue(), -1.0);
     EXPECT_DOUBLE_EQ(rx->getValue(), 1.0);
@@ -111,13 +111,13 @@ TEST_F(DXJoystick, UpdateReadsAxesSlidersHatsAndButtons) {
 
     // Through a channel with the default dead zone: 0.05 is inside it, 0.55 halfway out of it.
     Property steering("Steering", kFiniteControl);
-    steering.setControl(x);
-    wheel.setAxis(0, Raw(50));
+    steering.SetControl(x);
+    wheel.SetAxis(0, Raw(50));
     device->update(nullptr);
     EXPECT_DOUBLE_EQ(x->getValue(), 0.05);
-    EXPECT_DOUBLE_EQ(x->getPrevious(), -1.0);
+    EXPECT_DOUBLE_EQ(x->GetPrevious(), -1.0);
     EXPECT_EQ(steering.getValue(), 0.0);
-    wheel.setAxis(0, Raw(550));
+    wheel.SetAxis(0, Raw(550));
     device->update(nullptr);
     EXPECT_NEAR(steering.getValue(), 0.5, 1e-12);
 
@@ -128,7 +128,7 @@ TEST_F(DXJoystick, UpdateReadsAxesSlidersHatsAndButtons) {
     } hats[] = {{SDL_HAT_CENTERED, 0, 0}, {SDL_HAT_RIGHT, 1, 0},      {SDL_HAT_RIGHTUP, 1, 1},
                 {SDL_HAT_UP, 0, 1},       {SDL_HAT_LEFTDOWN, -1, -1}, {SDL_HAT_DOWN, 0, -1}};
     for (const auto& hat : hats) {
-        wheel.setHat(0, hat.hat);
+        wheel.SetHat(0, hat.hat);
         device->update(nullptr);
         EXPECT_EQ(hatX->getValue(), hat.x) << int(hat.hat);
         EXPECT_EQ(hatY->getValue(), hat.y) << int(hat.hat);
@@ -150,12 +150,12 @@ TEST_F(DXJoystick, ControllersOfOneProductAreToldApartByDevindex) {
     b->getControl(2)->toXml(elementB);
     EXPECT_FALSE(elementA.HasAttribute("devindex"));
     EXPECT_EQ(elementB.GetAttribute("devindex"), "1");
-    EXPECT_EQ(registry.findControl(elementB), b->getControl(2));
+    EXPECT_EQ(registry_.findControl(elementB), b->getControl(2));
     elementB.RemoveAttribute("devindex");
     EXPECT_EQ(elementA, elementB);
 
     // Each reads its own controller.
-    second.setAxis(2, Raw(1000));
+    second.SetAxis(2, Raw(1000));
     a->update(nullptr);
     b->update(nullptr);
     EXPECT_EQ(a->getControl(2)->getValue(), 0.0);
@@ -168,55 +168,55 @@ TEST_F(DXJoystick, AnUnpluggedControllerIsNotDetectedAndComesBackWhenPluggedInAg
     ASSERT_NE(device, nullptr);
     Control* x = device->getControl(0);
     Property steering("Steering", kFiniteControl);
-    steering.setControl(x);
-    wheel->setAxis(0, Raw(300));
+    steering.SetControl(x);
+    wheel->SetAxis(0, Raw(300));
     device->update(nullptr);
-    wheel->setAxis(0, Raw(700));
+    wheel->SetAxis(0, Raw(700));
     device->update(nullptr);
 
-    wheel->unplug();
+    wheel->Unplug();
     EXPECT_FALSE(device->update(nullptr));
     EXPECT_FALSE(device->update(nullptr));
-    EXPECT_DOUBLE_EQ(x->getPrevious(), 0.3);
-    EXPECT_DOUBLE_EQ(x->getCurrent(), 0.7);
-    EXPECT_EQ(registry.detectChange(), nullptr) << "the values it kept are no move";
+    EXPECT_DOUBLE_EQ(x->GetPrevious(), 0.3);
+    EXPECT_DOUBLE_EQ(x->GetCurrent(), 0.7);
+    EXPECT_EQ(registry_.detectChange(), nullptr) << "the values it kept are no move";
     EXPECT_FALSE(device->resync(nullptr));
-    EXPECT_EQ(registry.resyncAll(), 0);
+    EXPECT_EQ(registry_.resyncAll(), 0);
 
     // Another controller is not taken for it.
     VirtualJoystick other("Torva Test Pedals", 2, 0, 1);
-    EXPECT_EQ(registry.resyncAll(), 0);
+    EXPECT_EQ(registry_.resyncAll(), 0);
 
     // The same controller plugged in again: the device, and the binding to it, work again.
     wheel = std::make_unique<VirtualJoystick>("Torva Test Wheel", 2, 0, 1);
-    EXPECT_EQ(registry.resyncAll(), 1);
-    EXPECT_EQ(registry.detectChange(), nullptr);
-    wheel->setAxis(1, Raw(-600));
-    EXPECT_EQ(registry.detectChange(), device->getControl(1));
-    wheel->setAxis(0, Raw(550));
+    EXPECT_EQ(registry_.resyncAll(), 1);
+    EXPECT_EQ(registry_.detectChange(), nullptr);
+    wheel->SetAxis(1, Raw(-600));
+    EXPECT_EQ(registry_.detectChange(), device->getControl(1));
+    wheel->SetAxis(0, Raw(550));
     ASSERT_TRUE(device->update(nullptr));
     EXPECT_NEAR(steering.getValue(), 0.5, 1e-12);
-    EXPECT_EQ(registry.getDeviceCount(), 1);
+    EXPECT_EQ(registry_.getDeviceCount(), 1);
 }
 
 TEST_F(DXJoystick, ResyncBringsControlsToRestSoDetectionSeesOnlyNewMoves) {
     VirtualJoystick wheel("Torva Test Wheel", 2, 0, 2);
     DXJoystickDevice* device = Enumerate("Torva Test Wheel");
     ASSERT_NE(device, nullptr);
-    wheel.setAxis(0, Raw(800));
-    wheel.setButton(0, true);
-    EXPECT_EQ(registry.resyncAll(), 1);
-    EXPECT_EQ(registry.detectChange(), nullptr);
+    wheel.SetAxis(0, Raw(800));
+    wheel.SetButton(0, true);
+    EXPECT_EQ(registry_.resyncAll(), 1);
+    EXPECT_EQ(registry_.detectChange(), nullptr);
 
-    wheel.setAxis(1, Raw(-600));
-    EXPECT_EQ(registry.detectChange(), device->getControl(1));
+    wheel.SetAxis(1, Raw(-600));
+    EXPECT_EQ(registry_.detectChange(), device->getControl(1));
     device->clearValues();
-    EXPECT_EQ(device->getControl(1)->getCurrent(), 0.0);
+    EXPECT_EQ(device->getControl(1)->GetCurrent(), 0.0);
 }
 
 TEST_F(DXJoystick, EffectsOnTheActuatorAxisReachTheDeviceInItsUnits) {
     VirtualJoystick wheel("Torva FF Wheel", 2, 0, 1);
-    backend.actuators["Torva FF Wheel"] = 1;
+    backend_.actuators["Torva FF Wheel"] = 1;
     DXJoystickDevice* device = Enumerate("Torva FF Wheel");
     ASSERT_NE(device, nullptr);
     Control* x = device->getControl(0);
@@ -225,14 +225,14 @@ TEST_F(DXJoystick, EffectsOnTheActuatorAxisReachTheDeviceInItsUnits) {
     EXPECT_FALSE(y->isForceFeedbackCapable());
     EXPECT_EQ(y->createEffect(kConstantForce), nullptr);
     EXPECT_EQ(x->createEffect(static_cast<EffectType>(7)), nullptr);
-    EXPECT_TRUE(backend.effects.empty());
+    EXPECT_TRUE(backend_.effects.empty());
 
     Property force("Force", kFiniteControl);
-    force.setControl(x);
+    force.SetControl(x);
     FFEffect* constant = force.createEffect(kConstantForce);
     ASSERT_NE(constant, nullptr);
-    ASSERT_EQ(backend.effects.size(), 1U);
-    const SDL_HapticEffect& sent = backend.effects[0].parameters;
+    ASSERT_EQ(backend_.effects.size(), 1U);
+    const SDL_HapticEffect& sent = backend_.effects[0].parameters;
     EXPECT_EQ(sent.constant.length, SDL_HAPTIC_INFINITY);
     constant->setMagnitude(0.5);
     EXPECT_EQ(sent.constant.level, 16383);
@@ -250,18 +250,18 @@ TEST_F(DXJoystick, EffectsOnTheActuatorAxisReachTheDeviceInItsUnits) {
     constant->clearEnvelope();
     EXPECT_EQ(sent.constant.attack_length, 0);
     constant->startEffect(2);
-    EXPECT_EQ(backend.effects[0].runs, 1);
-    EXPECT_EQ(backend.effects[0].iterations, 2U);
+    EXPECT_EQ(backend_.effects[0].runs, 1);
+    EXPECT_EQ(backend_.effects[0].iterations, 2U);
     constant->stopEffect();
-    EXPECT_EQ(backend.effects[0].stops, 1);
+    EXPECT_EQ(backend_.effects[0].stops, 1);
 
     auto* sine = static_cast<DXAxisFFEffect*>(x->createEffect(kSine));
     ASSERT_NE(sine, nullptr);
-    const SDL_HapticEffect& wave = backend.effects[1].parameters;
+    const SDL_HapticEffect& wave = backend_.effects[1].parameters;
     EXPECT_EQ(wave.type, SDL_HAPTIC_SINE);
     EXPECT_EQ(wave.periodic.period, 1000); // one second until set
     sine->setPhase(1.0);
-    EXPECT_EQ(static_cast<const platform::dinput::DIPERIODIC*>(sine->getParameters().lpvTypeSpecificParams)
+    EXPECT_EQ(static_cast<const platform::dinput::DIPERIODIC*>(sine->GetParameters().lpvTypeSpecificParams)
                   ->dwPhase,
               39999U);
     EXPECT_EQ(wave.periodic.phase, 3999); // past a full turn
@@ -272,65 +272,65 @@ TEST_F(DXJoystick, EffectsOnTheActuatorAxisReachTheDeviceInItsUnits) {
     EXPECT_EQ(wave.periodic.magnitude, 8191);
     EXPECT_EQ(wave.periodic.offset, -3276);
     sine->destroy();
-    EXPECT_TRUE(backend.effects[1].destroyed);
-    EXPECT_EQ(backend.effects[1].stops, 1);
+    EXPECT_TRUE(backend_.effects[1].destroyed);
+    EXPECT_EQ(backend_.effects[1].stops, 1);
 
     FFEffect* ramp = x->createEffect(kRampForce);
     ASSERT_NE(ramp, nullptr);
     ramp->setRampStart(-0.5);
     ramp->setRampEnd(1.0);
-    EXPECT_EQ(backend.effects[2].parameters.ramp.start, -16383);
-    EXPECT_EQ(backend.effects[2].parameters.ramp.end, 32767);
+    EXPECT_EQ(backend_.effects[2].parameters.ramp.start, -16383);
+    EXPECT_EQ(backend_.effects[2].parameters.ramp.end, 32767);
     ramp->destroy();
 
-    backend.refuseEffects = true;
+    backend_.refuseEffects = true;
     EXPECT_EQ(x->createEffect(kTriangle), nullptr);
 }
 
 TEST_F(DXJoystick, RemovingTheControllerDetachesItsEffectsWhichStaySafeToUse) {
     VirtualJoystick wheel("Torva FF Wheel", 1, 0, 0);
-    backend.actuators["Torva FF Wheel"] = 1;
+    backend_.actuators["Torva FF Wheel"] = 1;
     DXJoystickDevice* device = Enumerate("Torva FF Wheel");
     ASSERT_NE(device, nullptr);
     Property force("Force", kFiniteControl);
-    force.setControl(device->getControl(0));
+    force.SetControl(device->getControl(0));
     FFEffect* effect = force.createEffect(kSawtoothUp);
     ASSERT_NE(effect, nullptr);
 
     device->destroy();
     EXPECT_EQ(force.getControl(), nullptr);
-    EXPECT_FALSE(effect->isAttached());
-    EXPECT_EQ(DXJoystickDevice::getDirectInput(), nullptr); // the last controller released it
+    EXPECT_FALSE(effect->IsAttached());
+    EXPECT_EQ(DXJoystickDevice::GetDirectInput(), nullptr); // the last controller released it
     effect->setMagnitude(1.0);
-    EXPECT_EQ(backend.effects[0].parameters.periodic.magnitude, 32767);
-    EXPECT_FALSE(backend.effects[0].destroyed);
+    EXPECT_EQ(backend_.effects[0].parameters.periodic.magnitude, 32767);
+    EXPECT_FALSE(backend_.effects[0].destroyed);
 }
 
 TEST_F(DXJoystick, StartUpBuildsNoControllerWithoutTheServiceOrForA3DMouse) {
     {
         VirtualJoystick wheel("Torva Test Wheel", 2, 0, 1);
-        backend.failInit = true;
+        backend_.failInit = true;
         EXPECT_FALSE(EnumerateGameControllers(nullptr, nullptr));
-        EXPECT_EQ(registry.getDeviceCount(), 0);
-        EXPECT_EQ(DXJoystickDevice::getDirectInput(), nullptr);
-        backend.failInit = false;
+        EXPECT_EQ(registry_.getDeviceCount(), 0);
+        EXPECT_EQ(DXJoystickDevice::GetDirectInput(), nullptr);
+        backend_.failInit = false;
     }
     {
         VirtualJoystick mouse("Torva SpaceNavigator", 6, 0, 2, 0x046D, 0xC626, SDL_JOYSTICK_TYPE_UNKNOWN);
         EXPECT_FALSE(EnumerateGameControllers(nullptr, nullptr));
-        EXPECT_EQ(registry.getDeviceCount(), 0);
-        EXPECT_EQ(DXJoystickDevice::getDirectInput(), nullptr);
+        EXPECT_EQ(registry_.getDeviceCount(), 0);
+        EXPECT_EQ(DXJoystickDevice::GetDirectInput(), nullptr);
 
         VirtualJoystick wheel("Torva Test Wheel", 2, 0, 1);
         EXPECT_TRUE(EnumerateGameControllers(nullptr, nullptr));
-        EXPECT_EQ(registry.getDeviceCount(), 1);
-        EXPECT_NE(DXJoystickDevice::getDirectInput(), nullptr);
+        EXPECT_EQ(registry_.getDeviceCount(), 1);
+        EXPECT_NE(DXJoystickDevice::GetDirectInput(), nullptr);
         EXPECT_FALSE(EnumerateGameControllers(nullptr, nullptr)); // already done
-        EXPECT_EQ(registry.getDeviceCount(), 1);
+        EXPECT_EQ(registry_.getDeviceCount(), 1);
     }
-    registry.shutdown();
-    EXPECT_EQ(DXJoystickDevice::getLiveCount(), 0);
-    EXPECT_EQ(DXJoystickDevice::getDirectInput(), nullptr);
+    registry_.Shutdown();
+    EXPECT_EQ(DXJoystickDevice::GetLiveCount(), 0);
+    EXPECT_EQ(DXJoystickDevice::GetDirectInput(), nullptr);
 }
 
 } // namespace

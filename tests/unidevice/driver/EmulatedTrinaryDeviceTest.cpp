@@ -21,8 +21,8 @@ protected:
     void SetUp() override {
         RegistryTest::SetUp();
         new DummyDriver;
-        keyboard = new WINHOOK_KeyboardDevice;
-        emulator = new EmulatedTrinaryDevice;
+        keyboard_ = new WINHOOK_KeyboardDevice;
+        emulator_ = new EmulatedTrinaryDevice;
     }
 
     static void Key(int key, bool down) {
@@ -45,22 +45,22 @@ protected:
         return element;
     }
 
-    WINHOOK_KeyboardDevice* keyboard = nullptr;
-    EmulatedTrinaryDevice* emulator = nullptr;
+    WINHOOK_KeyboardDevice* keyboard_ = nullptr;
+    EmulatedTrinaryDevice* emulator_ = nullptr;
 };
 
 TEST_F(EmulatedTrinaryDeviceTest, TwoKeysGiveMinusZeroPlus) {
-    EmulatedTControl* ik = emulator->makeControl(keyboard->getKey('I'), keyboard->getKey('K'));
+    EmulatedTControl* ik = emulator_->MakeControl(keyboard_->GetKey('I'), keyboard_->GetKey('K'));
     ASSERT_NE(ik, nullptr);
     EXPECT_EQ(ik->getDescription(), "emulated control (Keyboard:I, Keyboard:K)");
-    EXPECT_EQ(ik->getKind(), kTrinaryControl);
-    EXPECT_EQ(ik->getThreshold(), 0.1);
-    EXPECT_EQ(emulator->getDriver(), registry.findDriver("dummydriver"));
-    EXPECT_EQ(emulator->makeControl(keyboard->getKey('I'), keyboard->getKey('K')), ik) << "made once";
-    EXPECT_NE(emulator->makeControl(keyboard->getKey('K'), keyboard->getKey('I')), ik) << "order matters";
-    EXPECT_EQ(emulator->makeControl(keyboard->getKey('K'), nullptr), nullptr);
+    EXPECT_EQ(ik->GetKind(), kTrinaryControl);
+    EXPECT_EQ(ik->GetThreshold(), 0.1);
+    EXPECT_EQ(emulator_->GetDriver(), registry_.findDriver("dummydriver"));
+    EXPECT_EQ(emulator_->MakeControl(keyboard_->GetKey('I'), keyboard_->GetKey('K')), ik) << "made once";
+    EXPECT_NE(emulator_->MakeControl(keyboard_->GetKey('K'), keyboard_->GetKey('I')), ik) << "order matters";
+    EXPECT_EQ(emulator_->MakeControl(keyboard_->GetKey('K'), nullptr), nullptr);
 
-    ASSERT_TRUE(registry.startAll());
+    ASSERT_TRUE(registry_.startAll());
     Key('I', true);
     EXPECT_EQ(ik->getValue(), 1.0);
     Key('K', true);
@@ -72,21 +72,21 @@ TEST_F(EmulatedTrinaryDeviceTest, TwoKeysGiveMinusZeroPlus) {
     EXPECT_EQ(ik->getValue(), 1.0) << "K released";
 
     // The emulator never reports a change itself and does not count as responding.
-    EXPECT_EQ(emulator->detectChange({}, nullptr), nullptr);
-    EXPECT_FALSE(emulator->resync(nullptr));
-    registry.stopAll();
+    EXPECT_EQ(emulator_->detectChange({}, nullptr), nullptr);
+    EXPECT_FALSE(emulator_->resync(nullptr));
+    registry_.stopAll();
 }
 
 TEST_F(EmulatedTrinaryDeviceTest, ASourceOfAnotherDeviceIndexIsNamedWithIt) {
     auto* second = new TestDevice("Pad", 1);
     auto* third = new TestDevice("Pad", 2);
     (void)second;
-    EmulatedTControl* control = emulator->makeControl(third->getControl(1), keyboard->getKey(' '));
+    EmulatedTControl* control = emulator_->MakeControl(third->getControl(1), keyboard_->GetKey(' '));
     EXPECT_EQ(control->getDescription(), "emulated control (Pad(1):Axis 1, Keyboard:Space)");
 }
 
 TEST_F(EmulatedTrinaryDeviceTest, StoredBindingsAreRebuiltTheRightWayRound) {
-    EmulatedTControl* made = emulator->makeControl(keyboard->getKey('I'), keyboard->getKey('K'));
+    EmulatedTControl* made = emulator_->MakeControl(keyboard_->GetKey('I'), keyboard_->GetKey('K'));
     util::xml::Element saved;
     made->toXml(saved);
     ASSERT_EQ(saved.CountChildren("control"), 2u);
@@ -95,56 +95,56 @@ TEST_F(EmulatedTrinaryDeviceTest, StoredBindingsAreRebuiltTheRightWayRound) {
     EXPECT_EQ(saved.GetChild("control", 0)->GetAttribute("te_direction"), "positive");
     EXPECT_EQ(saved.GetChild("control", 0)->GetAttribute("type"), "I");
     EXPECT_EQ(saved.GetChild("control", 1)->GetAttribute("te_direction"), "negative");
-    EXPECT_EQ(registry.findControl(saved), made) << "the existing control is found, not a copy";
-    EXPECT_EQ(registry.findControl(Binding("K", "negative", "I", "positive")), made);
+    EXPECT_EQ(registry_.findControl(saved), made) << "the existing control is found, not a copy";
+    EXPECT_EQ(registry_.findControl(Binding("K", "negative", "I", "positive")), made);
 
     // A new pair is built on demand through the registry, negative-first or not.
-    Control* built = registry.findControl(Binding("W", "negative", "S", "positive"));
+    Control* built = registry_.findControl(Binding("W", "negative", "S", "positive"));
     ASSERT_NE(built, nullptr);
     auto* emulated = static_cast<EmulatedTControl*>(built);
-    EXPECT_EQ(emulated->getPositive(), keyboard->getKey('S'));
-    EXPECT_EQ(emulated->getNegative(), keyboard->getKey('W'));
-    EXPECT_EQ(emulator->getControlCount(), 2);
-    EXPECT_EQ(registry.findControl(Binding("S", "positive", "W", "negative")), built);
-    EXPECT_EQ(emulator->getControlCount(), 2);
+    EXPECT_EQ(emulated->GetPositive(), keyboard_->GetKey('S'));
+    EXPECT_EQ(emulated->GetNegative(), keyboard_->GetKey('W'));
+    EXPECT_EQ(emulator_->getControlCount(), 2);
+    EXPECT_EQ(registry_.findControl(Binding("S", "positive", "W", "negative")), built);
+    EXPECT_EQ(emulator_->getControlCount(), 2);
 
     // A property bound through a stored binding follows the keys.
     Property channel("Forw/Backw Transl", kTrinaryControl | kFiniteControl);
-    channel.setControl(built);
-    registry.startAll();
+    channel.SetControl(built);
+    registry_.startAll();
     Key('W', true);
     EXPECT_LT(channel.getValue(), 0.0);
-    registry.stopAll();
+    registry_.stopAll();
 }
 
 TEST_F(EmulatedTrinaryDeviceTest, BindingsWithoutBothSourcesStayUnresolved) {
-    EXPECT_EQ(registry.findControl(Binding("I", "positive", "NoSuchKey", "negative")), nullptr);
+    EXPECT_EQ(registry_.findControl(Binding("I", "positive", "NoSuchKey", "negative")), nullptr);
 
     util::xml::Element oneChild;
     ASSERT_EQ(oneChild.Parse("<control device=\"TrinaryEmulator\" type=\"control\" index=\"0\">"
                              "<control device=\"Keyboard\" type=\"I\" index=\"0\" te_direction=\"positive\"/>"
                              "<control/></control>"),
               0);
-    EXPECT_EQ(registry.findControl(oneChild), nullptr);
-    EXPECT_EQ(emulator->getControlCount(), 0);
+    EXPECT_EQ(registry_.findControl(oneChild), nullptr);
+    EXPECT_EQ(emulator_->getControlCount(), 0);
 
     // A missing device is a missing source too.
     util::xml::Element otherDevice = Binding("I", "positive", "K", "negative");
     otherDevice.GetChild("control", 1)->SetAttribute("device", "Joystick");
-    EXPECT_EQ(registry.findControl(otherDevice), nullptr);
+    EXPECT_EQ(registry_.findControl(otherDevice), nullptr);
 }
 
 TEST_F(EmulatedTrinaryDeviceTest, ASourceThatGoesAwayIsForgotten) {
     auto* pad = new TestDevice("Pad", 2);
-    EmulatedTControl* control = emulator->makeControl(pad->getControl(0), keyboard->getKey('K'));
+    EmulatedTControl* control = emulator_->MakeControl(pad->getControl(0), keyboard_->GetKey('K'));
     Property channel("Focal Position", kTrinaryControl);
-    channel.setControl(control);
+    channel.SetControl(control);
     pad->next = {0.8, 0.0};
     pad->update(nullptr);
     EXPECT_DOUBLE_EQ(control->getValue(), 0.8);
 
     pad->destroy();
-    EXPECT_EQ(control->getPositive(), nullptr);
+    EXPECT_EQ(control->GetPositive(), nullptr);
     EXPECT_EQ(control->getValue(), 0.0);
     util::xml::Element saved;
     control->toXml(saved);
@@ -152,8 +152,8 @@ TEST_F(EmulatedTrinaryDeviceTest, ASourceThatGoesAwayIsForgotten) {
     EXPECT_EQ(saved.GetChild("control", 0)->GetAttribute("te_direction"), "negative");
 
     // The emulator goes first at shutdown: its control unbinds the channel and leaves the keys alone.
-    emulator->destroy();
-    EXPECT_TRUE(keyboard->getKey('K')->getTargets().empty());
+    emulator_->destroy();
+    EXPECT_TRUE(keyboard_->GetKey('K')->GetTargets().empty());
     EXPECT_EQ(channel.getValue(), 0.0);
 }
 

@@ -25,10 +25,10 @@ TEST_F(KeyboardDeviceTest, KeysAreOfferedNamedFirstThenUnnamedByCode) {
     auto* dummy = new DummyDriver;
     auto* keyboard = new WINHOOK_KeyboardDevice;
     EXPECT_EQ(keyboard->getName(), "Keyboard");
-    EXPECT_EQ(keyboard->getDriver(), dummy);
+    EXPECT_EQ(keyboard->GetDriver(), dummy);
     ASSERT_EQ(keyboard->getControlCount(), 256);
 
-    auto typeAt = [&](int i) { return keyboard->getControl(i)->getType(); };
+    auto typeAt = [&](int i) { return keyboard->getControl(i)->GetType(); };
     EXPECT_EQ(typeAt(0), "Left_Arrow");
     EXPECT_EQ(typeAt(3), "Down_Arrow");
     EXPECT_EQ(typeAt(7), "RETUR");
@@ -44,7 +44,7 @@ TEST_F(KeyboardDeviceTest, KeysAreOfferedNamedFirstThenUnnamedByCode) {
 
     // The first unnamed code is 0, then codes rise; none repeats a named one.
     const Control* firstUnnamed = keyboard->getControl(104);
-    EXPECT_EQ(firstUnnamed->getType(), "Key_0");
+    EXPECT_EQ(firstUnnamed->GetType(), "Key_0");
     EXPECT_EQ(firstUnnamed->getDescription(), "Key_0");
     EXPECT_EQ(keyboard->getControl(105)->getDescription(), "Key_1");
     EXPECT_EQ(keyboard->getControl(255)->getDescription(), "Key_255");
@@ -54,35 +54,35 @@ TEST_F(KeyboardDeviceTest, KeysAreOfferedNamedFirstThenUnnamedByCode) {
     for (int i = 0; i < 256; ++i) {
         const Control* key = keyboard->getControl(i);
         distinct.insert(key);
-        EXPECT_EQ(key->getKind(), kBinaryControl);
-        EXPECT_EQ(key->getThreshold(), 0.5);
-        EXPECT_EQ(key->getIndex(), 0);
+        EXPECT_EQ(key->GetKind(), kBinaryControl);
+        EXPECT_EQ(key->GetThreshold(), 0.5);
+        EXPECT_EQ(key->GetIndex(), 0);
         EXPECT_EQ(key->getDevice(), keyboard);
     }
     EXPECT_EQ(distinct.size(), 256u);
-    EXPECT_EQ(keyboard->getKey('I')->getDescription(), "I");
-    EXPECT_EQ(keyboard->getKey(0x6E)->getDescription(), "Num_,");
+    EXPECT_EQ(keyboard->GetKey('I')->getDescription(), "I");
+    EXPECT_EQ(keyboard->GetKey(0x6E)->getDescription(), "Num_,");
 }
 
 TEST_F(KeyboardDeviceTest, AStoredKeyBindingFindsThatKeyAgainNamedOrNot) {
     new DummyDriver;
     auto* keyboard = new WINHOOK_KeyboardDevice;
     util::xml::Element stored;
-    keyboard->getKey(112)->toXml(stored);
+    keyboard->GetKey(112)->toXml(stored);
     EXPECT_EQ(stored.GetAttribute("type"), "F1");
-    EXPECT_EQ(registry.findControl(stored), keyboard->getKey(112));
+    EXPECT_EQ(registry_.findControl(stored), keyboard->GetKey(112));
 
     for (int code = 0; code < WINHOOK_KeyboardDevice::kKeyCount; ++code) {
         util::xml::Element element;
-        keyboard->getKey(code)->toXml(element);
-        EXPECT_EQ(registry.findControl(element), keyboard->getKey(code)) << code;
+        keyboard->GetKey(code)->toXml(element);
+        EXPECT_EQ(registry_.findControl(element), keyboard->GetKey(code)) << code;
     }
 }
 
 TEST_F(KeyboardDeviceTest, TheHookSetsKeysOnlyWhileStartedAndPassesEveryKeyOn) {
     new DummyDriver;
     auto* keyboard = new WINHOOK_KeyboardDevice;
-    Control* i = keyboard->getKey('I');
+    Control* i = keyboard->GetKey('I');
 
     // A hook installed before the device's sees every key after it.
     static int laterHookCalls = 0;
@@ -98,8 +98,8 @@ TEST_F(KeyboardDeviceTest, TheHookSetsKeysOnlyWhileStartedAndPassesEveryKeyOn) {
     Press('I');
     EXPECT_EQ(i->getValue(), 0.0) << "not started: no hook";
 
-    ASSERT_TRUE(registry.startAll());
-    EXPECT_TRUE(keyboard->isHooked());
+    ASSERT_TRUE(registry_.startAll());
+    EXPECT_TRUE(keyboard->IsHooked());
     Press('I');
     EXPECT_EQ(i->getValue(), 1.0);
     EXPECT_FALSE(win32::DispatchKeyboardEvent('I', win32::MakeKeyData(true, false, 1, true)))
@@ -109,33 +109,33 @@ TEST_F(KeyboardDeviceTest, TheHookSetsKeysOnlyWhileStartedAndPassesEveryKeyOn) {
     EXPECT_EQ(laterHookCalls, 4);
 
     // A press and release between two polls: the value is lost, the change is not.
-    registry.updateAll();
+    registry_.updateAll();
     Press('I');
     Release('I');
-    registry.updateAll();
-    EXPECT_EQ(i->getCurrent(), 0.0);
-    EXPECT_EQ(i->getPrevious(), 1.0);
-    EXPECT_EQ(registry.detectChange(), i);
+    registry_.updateAll();
+    EXPECT_EQ(i->GetCurrent(), 0.0);
+    EXPECT_EQ(i->GetPrevious(), 1.0);
+    EXPECT_EQ(registry_.detectChange(), i);
 
     // Starting again clears the keys and keeps one hook: a press is seen once, as a change.
     Press('K');
     ASSERT_TRUE(keyboard->start(nullptr));
-    EXPECT_EQ(keyboard->getKey('K')->getCurrent(), 0.0);
+    EXPECT_EQ(keyboard->GetKey('K')->GetCurrent(), 0.0);
     ASSERT_EQ(keyboard->resync(nullptr), true);
     Press('J');
-    EXPECT_EQ(registry.detectChange(), keyboard->getKey('J'));
+    EXPECT_EQ(registry_.detectChange(), keyboard->GetKey('J'));
 
-    ASSERT_TRUE(registry.stopAll());
-    EXPECT_FALSE(keyboard->isHooked());
+    ASSERT_TRUE(registry_.stopAll());
+    EXPECT_FALSE(keyboard->IsHooked());
     Release('J');
-    EXPECT_EQ(keyboard->getKey('J')->getValue(), 1.0) << "stopped: the release is not seen";
+    EXPECT_EQ(keyboard->GetKey('J')->getValue(), 1.0) << "stopped: the release is not seen";
     win32::UnhookWindowsHookEx(later);
 }
 
 TEST_F(KeyboardDeviceTest, OnlyKeyActionCodesChangeAKey) {
     new DummyDriver;
     auto* keyboard = new WINHOOK_KeyboardDevice;
-    Control* a = keyboard->getKey('A');
+    Control* a = keyboard->GetKey('A');
     ASSERT_TRUE(keyboard->start(nullptr));
     const win32::LPARAM down = win32::MakeKeyData(true, false);
 

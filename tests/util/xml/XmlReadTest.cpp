@@ -53,7 +53,7 @@ TEST(XmlRead, BuildsTreeSkippingDeclarationAndLayoutWhitespace) {
     EXPECT_EQ(root.GetAttributes()[1], Element::Attribute("b", "two"));
     ASSERT_EQ(root.CountChildren(), 3u);
     EXPECT_EQ(root.GetChild(0)->GetText(), " x y ");
-    EXPECT_EQ(root.GetChild(1)->GetKind(), Element::Kind::Comment);
+    EXPECT_EQ(root.GetChild(1)->GetKind(), Element::Kind::kComment);
     EXPECT_EQ(root.GetChild(1)->GetName(), "note");
     EXPECT_EQ(root.GetChild(2)->CountChildren(), 0u);
 }

@@ -9,7 +9,7 @@ class StartTorvaSuiteCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaShowUICmd";
 
-    static void* creator() { return new StartTorvaSuiteCmd; }
+    static void* Creator() { return new StartTorvaSuiteCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -10,7 +10,7 @@ public:
     static constexpr const char* kName = "TorvaCloneToolCmd";
     static constexpr const char* kUsage = "Usage: TorvaCloneToolCmd -name \"nameOfTool\".";
 
-    static void* creator() { return new TorvaCloneToolCmd; }
+    static void* Creator() { return new TorvaCloneToolCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

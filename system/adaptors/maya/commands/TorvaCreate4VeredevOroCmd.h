@@ -9,7 +9,7 @@ class TorvaCreate4VeredevOroCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaCreate4VeredevOroCmd";
 
-    static void* creator() { return new TorvaCreate4VeredevOroCmd; }
+    static void* Creator() { return new TorvaCreate4VeredevOroCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -10,7 +10,7 @@ class TorvaCreateToolCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaCreateToolCmd";
 
-    static void* creator() { return new TorvaCreateToolCmd; }
+    static void* Creator() { return new TorvaCreateToolCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

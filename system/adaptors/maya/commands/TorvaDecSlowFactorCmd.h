@@ -9,7 +9,7 @@ class TorvaDecSlowFactorCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaDecSlowFactorCmd";
 
-    static void* creator() { return new TorvaDecSlowFactorCmd; }
+    static void* Creator() { return new TorvaDecSlowFactorCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -10,7 +10,7 @@ public:
     static constexpr const char* kName = "TorvaDeleteToolCmd";
     static constexpr const char* kUsage = "Usage: TorvaDeleteToolCmd -name \"nameOfTool\".";
 
-    static void* creator() { return new TorvaDeleteToolCmd; }
+    static void* Creator() { return new TorvaDeleteToolCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -10,7 +10,7 @@ public:
     static constexpr const char* kName = "TorvaIncSlowFactorCmd";
     static constexpr int kMostSlow = 10;
 
-    static void* creator() { return new TorvaIncSlowFactorCmd; }
+    static void* Creator() { return new TorvaIncSlowFactorCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -13,7 +13,7 @@ public:
     static constexpr const char* kMissingProfile =
         "Missing profile name. Usage: TorvaLoadProfileCmd -name \"nameOfTool\" \"profileFileName\" to load.";
 
-    static void* creator() { return new TorvaLoadProfileCmd; }
+    static void* Creator() { return new TorvaLoadProfileCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

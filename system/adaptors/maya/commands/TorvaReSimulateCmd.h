@@ -9,7 +9,7 @@ class TorvaReSimulateCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaReSimulateCmd";
 
-    static void* creator() { return new TorvaReSimulateCmd; }
+    static void* Creator() { return new TorvaReSimulateCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

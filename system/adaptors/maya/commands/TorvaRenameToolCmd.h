@@ -10,7 +10,7 @@ public:
     static constexpr const char* kName = "TorvaRenameToolCmd";
     static constexpr const char* kUsage = "Usage: TorvaRenameToolCmd -name \"nameOfTool\" \"newName\".";
 
-    static void* creator() { return new TorvaRenameToolCmd; }
+    static void* Creator() { return new TorvaRenameToolCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -10,7 +10,7 @@ public:
     static constexpr const char* kName = "TorvaSelectToolCmd";
     static constexpr const char* kUsage = "Usage: TorvaSelectToolCmd -name \"nameOfTool\" 1 to select.";
 
-    static void* creator() { return new TorvaSelectToolCmd; }
+    static void* Creator() { return new TorvaSelectToolCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

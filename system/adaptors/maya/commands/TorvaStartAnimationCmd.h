@@ -9,7 +9,7 @@ class TorvaStartAnimationCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaStartAnimationCmd";
 
-    static void* creator() { return new TorvaStartAnimationCmd; }
+    static void* Creator() { return new TorvaStartAnimationCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

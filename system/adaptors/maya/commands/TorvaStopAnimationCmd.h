@@ -9,7 +9,7 @@ class TorvaStopAnimationCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaStopAnimationCmd";
 
-    static void* creator() { return new TorvaStopAnimationCmd; }
+    static void* Creator() { return new TorvaStopAnimationCmd; }
     MStatus doIt(const MArgList& args) override;
 };
 

@@ -129,7 +129,7 @@ TEST(FlmButton, MenuAndAttributes) {
     ASSERT_NE(flm, nullptr);
     EXPECT_EQ(flm->GetDelay(), 250);
     EXPECT_EQ(flm->GetFocusMarkerColor(), (Rgba{255, 0, 0, 255}));
-    EXPECT_EQ(flm->GetImagePath(componentinterface::FlmButton::ImageState::Hover), "h.png");
+    EXPECT_EQ(flm->GetImagePath(componentinterface::FlmButton::ImageState::kHover), "h.png");
     auto* tool = dynamic_cast<qt::FlmButton*>(flm);
     EXPECT_EQ(tool->popupMode(), QToolButton::DelayedPopup);
     EXPECT_EQ(dynamic_cast<QToolButton*>(gui::qt::AsWidget(root->FindById(4)))->popupMode(),

@@ -156,14 +156,14 @@ TEST(Containers, ListLimitsFollowTheChildren) {
 
 TEST(Containers, KindsRegisteredInTheFixedOrder) {
     ComponentBuilder::RegisterFactories();
-    const std::vector<std::string> names = util::AbstractFactory<Component>::factoryNames();
+    const std::vector<std::string> names = util::AbstractFactory<Component>::FactoryNames();
     const std::vector<std::string> first = {"dialog", "button",  "flmbutton", "list", "border",
                                             "scroll", "textbox", "combobox",  "group"};
     ASSERT_GE(names.size(), first.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + first.size()), first);
     for (const char* rest : {"label", "checkbox", "spinner", "progressbar", "listbox"})
         EXPECT_NE(std::find(names.begin(), names.end(), rest), names.end()) << rest;
-    EXPECT_EQ(util::AbstractFactory<Background>::factoryNames(),
+    EXPECT_EQ(util::AbstractFactory<Background>::FactoryNames(),
               (std::vector<std::string>{"color", "gradient-linear"}));
 }
 

@@ -61,7 +61,7 @@ TEST(Lifecycle, TreesOfEveryKindAreTornDownSafely) {
     QApplication::processEvents();
 
     // Taking a subtree out and destroying it leaves the rest working.
-    std::unique_ptr<Component> scroll = root->FindById(5)->getParent()->removeChild(root->FindById(5));
+    std::unique_ptr<Component> scroll = root->FindById(5)->getParent()->RemoveChild(root->FindById(5));
     ASSERT_TRUE(scroll);
     scroll.reset();
     EXPECT_EQ(root->FindById(7), nullptr);

@@ -49,86 +49,86 @@ class TreeTest : public ::testing::Test {
 protected:
     void SetUp() override {
         PathVariables::Global().Set("testimages", ImageFolder());
-        root = gui::test::BuildLayout(kLayout);
-        tree = dynamic_cast<Tree*>(root.get());
-        ASSERT_NE(tree, nullptr);
-        recorder = std::make_unique<EventRecorder>(*root);
-        camera = Add(tree->GetRootNode(), "Camera", 11);
-        body = Add(*camera, "Body", 12);
-        light = Add(tree->GetRootNode(), "Light", 13);
-        tree->NodesChanged();
-        tree->show();
+        root_ = gui::test::BuildLayout(kLayout);
+        tree_ = dynamic_cast<Tree*>(root_.get());
+        ASSERT_NE(tree_, nullptr);
+        recorder_ = std::make_unique<EventRecorder>(*root_);
+        camera_ = Add(tree_->GetRootNode(), "Camera", 11);
+        body_ = Add(*camera_, "Body", 12);
+        light_ = Add(tree_->GetRootNode(), "Light", 13);
+        tree_->NodesChanged();
+        tree_->show();
         QApplication::processEvents();
     }
     void TearDown() override { PathVariables::Global().Remove("testimages"); }
 
     componentinterface::Tree::Node* Add(componentinterface::Tree::Node& parent, const char* name, int id) {
-        auto* node = tree->CreateNode(name, id);
-        parent.addChild(node);
+        auto* node = tree_->CreateNode(name, id);
+        parent.AddChild(node);
         return node;
     }
     QPoint CellCentre(const componentinterface::Tree::Node& node, int column) const {
-        return tree->visualRect(tree->GetModel()->IndexOf(node, column)).center();
+        return tree_->visualRect(tree_->GetModel()->IndexOf(node, column)).center();
     }
 
-    std::unique_ptr<Component> root;
-    Tree* tree = nullptr;
-    std::unique_ptr<EventRecorder> recorder;
-    componentinterface::Tree::Node *camera, *body, *light;
+    std::unique_ptr<Component> root_;
+    Tree* tree_ = nullptr;
+    std::unique_ptr<EventRecorder> recorder_;
+    componentinterface::Tree::Node *camera_, *body_, *light_;
 };
 
 TEST_F(TreeTest, FlagColumnsComeFromTheLayoutAndNewNodesStartAtTheirDefaults) {
-    ASSERT_EQ(tree->GetFlagColumns().size(), 2u);
-    EXPECT_EQ(tree->GetFlagColumns()[0].label, "Record");
-    EXPECT_EQ(tree->GetFlagColumns()[0].trueIcon, "[testimages]/flag_true.png");
-    EXPECT_TRUE(tree->IsDragDropEnabled());
-    EXPECT_EQ(body->GetFlag(0), FlagState::kTrue);
-    EXPECT_EQ(body->GetFlag(1), FlagState::kUndetermined);
-    EXPECT_EQ(tree->GetModel()->columnCount(), 3);
-    EXPECT_EQ(tree->GetModel()->rowCount(), 2);
+    ASSERT_EQ(tree_->GetFlagColumns().size(), 2u);
+    EXPECT_EQ(tree_->GetFlagColumns()[0].label, "Record");
+    EXPECT_EQ(tree_->GetFlagColumns()[0].trueIcon, "[testimages]/flag_true.png");
+    EXPECT_TRUE(tree_->IsDragDropEnabled());
+    EXPECT_EQ(body_->GetFlag(0), FlagState::kTrue);
+    EXPECT_EQ(body_->GetFlag(1), FlagState::kUndetermined);
+    EXPECT_EQ(tree_->GetModel()->columnCount(), 3);
+    EXPECT_EQ(tree_->GetModel()->rowCount(), 2);
     EXPECT_EQ(Tree::ParseFlagState("false"), FlagState::kFalse);
     EXPECT_EQ(Tree::ParseFlagState("TRUE"), FlagState::kFalse); // values are exact
-    EXPECT_EQ(tree->dragDropMode(), QAbstractItemView::InternalMove);
+    EXPECT_EQ(tree_->dragDropMode(), QAbstractItemView::InternalMove);
 }
 
 TEST_F(TreeTest, SelectionHeaderAndDoubleClicksAreReportedWithTheTreesAndNodesIds) {
-    tree->SelectNode(body);
-    EXPECT_EQ(tree->GetSelectedNode(), body);
-    tree->SelectNode(nullptr);
-    EXPECT_EQ(tree->GetSelectedNode(), nullptr);
-    Click(tree->viewport(), CellCentre(*light, 0));
-    EXPECT_EQ(tree->GetSelectedNode(), light);
+    tree_->SelectNode(body_);
+    EXPECT_EQ(tree_->GetSelectedNode(), body_);
+    tree_->SelectNode(nullptr);
+    EXPECT_EQ(tree_->GetSelectedNode(), nullptr);
+    Click(tree_->viewport(), CellCentre(*light_, 0));
+    EXPECT_EQ(tree_->GetSelectedNode(), light_);
     const std::vector<Triple> selections{{0x4281, 7, 12}, {0x4281, 7, -1}, {0x4281, 7, 13}};
-    EXPECT_EQ(Triples(*recorder, 0x4281), selections);
+    EXPECT_EQ(Triples(*recorder_, 0x4281), selections);
 
-    Click(tree->header()->viewport(), QPoint(tree->header()->sectionViewportPosition(2) + 5, 5));
-    EXPECT_EQ(Triples(*recorder, 0x4282), (std::vector<Triple>{{0x4282, 7, 2}}));
+    Click(tree_->header()->viewport(), QPoint(tree_->header()->sectionViewportPosition(2) + 5, 5));
+    EXPECT_EQ(Triples(*recorder_, 0x4282), (std::vector<Triple>{{0x4282, 7, 2}}));
 
-    Click(tree->viewport(), CellCentre(*body, 0), true);
-    EXPECT_EQ(Triples(*recorder, 0x4283), (std::vector<Triple>{{0x4283, 7, 12}}));
+    Click(tree_->viewport(), CellCentre(*body_, 0), true);
+    EXPECT_EQ(Triples(*recorder_, 0x4283), (std::vector<Triple>{{0x4283, 7, 12}}));
 }
 
 TEST_F(TreeTest, ClickingAFlagTogglesItAndReportsWhichOne) {
-    Click(tree->viewport(), CellCentre(*light, 1));
-    EXPECT_EQ(light->GetFlag(0), FlagState::kFalse);
-    Click(tree->viewport(), CellCentre(*light, 2));
-    EXPECT_EQ(light->GetFlag(1), FlagState::kTrue);
-    EXPECT_EQ(Triples(*recorder, 0x4284), (std::vector<Triple>{{0x4284, 7, Tree::FlagEventValue(0, 13)},
-                                                               {0x4284, 7, Tree::FlagEventValue(1, 13)}}));
+    Click(tree_->viewport(), CellCentre(*light_, 1));
+    EXPECT_EQ(light_->GetFlag(0), FlagState::kFalse);
+    Click(tree_->viewport(), CellCentre(*light_, 2));
+    EXPECT_EQ(light_->GetFlag(1), FlagState::kTrue);
+    EXPECT_EQ(Triples(*recorder_, 0x4284), (std::vector<Triple>{{0x4284, 7, Tree::FlagEventValue(0, 13)},
+                                                                {0x4284, 7, Tree::FlagEventValue(1, 13)}}));
     // The window's own changes are not the user's: no event.
-    tree->SetFlag(*light, 0, FlagState::kUndetermined);
-    EXPECT_EQ(Triples(*recorder, 0x4284).size(), 2u);
-    EXPECT_EQ(light->GetFlag(0), FlagState::kUndetermined);
+    tree_->SetFlag(*light_, 0, FlagState::kUndetermined);
+    EXPECT_EQ(Triples(*recorder_, 0x4284).size(), 2u);
+    EXPECT_EQ(light_->GetFlag(0), FlagState::kUndetermined);
 }
 
 TEST_F(TreeTest, FlagCellsShowTheirImages) {
-    camera->SetFlag(0, FlagState::kTrue);
-    light->SetFlag(0, FlagState::kFalse);
-    const QImage image = tree->grab().toImage();
+    camera_->SetFlag(0, FlagState::kTrue);
+    light_->SetFlag(0, FlagState::kFalse);
+    const QImage image = tree_->grab().toImage();
     // The true image is a filled red disc; the false one a grey ring with nothing red.
     const auto reddest = [&](const componentinterface::Tree::Node& node) {
         const QRect cell =
-            tree->visualRect(tree->GetModel()->IndexOf(node, 1)).translated(tree->viewport()->pos());
+            tree_->visualRect(tree_->GetModel()->IndexOf(node, 1)).translated(tree_->viewport()->pos());
         int best = 0;
         for (int y = cell.top(); y <= cell.bottom(); ++y)
             for (int x = cell.left(); x <= cell.right(); ++x) {
@@ -137,11 +137,11 @@ TEST_F(TreeTest, FlagCellsShowTheirImages) {
             }
         return best;
     };
-    EXPECT_GT(reddest(*camera), 120);
-    EXPECT_LT(reddest(*light), 40);
+    EXPECT_GT(reddest(*camera_), 120);
+    EXPECT_LT(reddest(*light_), 40);
 
     // The header shows each flag column's true image instead of its text.
-    QHeaderView* header = tree->header();
+    QHeaderView* header = tree_->header();
     const QImage title = header->grab().toImage();
     const int left = header->sectionViewportPosition(1);
     int best = 0;
@@ -161,7 +161,7 @@ TEST(TreeRenameTest, AnEditedNameIsReportedOnceTheEditorClosedAndTheNodeKeepsIts
     EXPECT_TRUE(tree->IsRenameEnabled());
     EventRecorder recorder(*root);
     auto* node = tree->CreateNode("Camera_01", 21);
-    tree->GetRootNode().addChild(node);
+    tree->GetRootNode().AddChild(node);
     tree->NodesChanged();
     tree->show();
     QApplication::processEvents();
@@ -190,22 +190,22 @@ TEST(TreeRenameTest, AnEditedNameIsReportedOnceTheEditorClosedAndTheNodeKeepsIts
 }
 
 TEST_F(TreeTest, ADroppedRowIsReportedWithItsNewParentAfterTheDrop) {
-    QMimeData* data = tree->GetModel()->mimeData({tree->GetModel()->IndexOf(*light)});
+    QMimeData* data = tree_->GetModel()->mimeData({tree_->GetModel()->IndexOf(*light_)});
     ASSERT_TRUE(
-        tree->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, tree->GetModel()->IndexOf(*camera)));
+        tree_->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, tree_->GetModel()->IndexOf(*camera_)));
     delete data;
-    EXPECT_EQ(light->getParent(), camera);
-    EXPECT_TRUE(recorder->Of(Tree::kNodeMoved).empty());
+    EXPECT_EQ(light_->getParent(), camera_);
+    EXPECT_TRUE(recorder_->Of(Tree::kNodeMoved).empty());
     QApplication::processEvents();
-    ASSERT_EQ(recorder->Of(Tree::kNodeMoved).size(), 1u);
-    EXPECT_EQ(recorder->Of(Tree::kNodeMoved)[0].value, Component::PackPair(13, 11));
+    ASSERT_EQ(recorder_->Of(Tree::kNodeMoved).size(), 1u);
+    EXPECT_EQ(recorder_->Of(Tree::kNodeMoved)[0].value, Component::PackPair(13, 11));
 
     // Back to the top level: the parent's id is -1.
-    data = tree->GetModel()->mimeData({tree->GetModel()->IndexOf(*body)});
-    ASSERT_TRUE(tree->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, QModelIndex()));
+    data = tree_->GetModel()->mimeData({tree_->GetModel()->IndexOf(*body_)});
+    ASSERT_TRUE(tree_->GetModel()->dropMimeData(data, Qt::MoveAction, -1, 0, QModelIndex()));
     delete data;
     QApplication::processEvents();
-    EXPECT_EQ(recorder->Of(Tree::kNodeMoved).back().value, Component::PackPair(12, -1));
+    EXPECT_EQ(recorder_->Of(Tree::kNodeMoved).back().value, Component::PackPair(12, -1));
 }
 
 } // namespace

@@ -55,16 +55,16 @@ class MayaAdaptorTest : public core::test::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        host::Scene::instance().reset();
-        UndoQueue::get().flush();
+        host::Scene::Instance().Reset();
+        UndoQueue::get().Flush();
         MTime::setUIUnit(MTime::kPALFrame);
         ASSERT_TRUE(
-            CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "tests"));
+            CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator, "tests"));
         UndoManagement::DestroyInstance();
     }
     void TearDown() override {
         MayaAdaptorInterface::DestroyInstance();
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         UndoManagement::DestroyInstance();
         CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
         MGlobal::setYAxisUp();
@@ -74,7 +74,7 @@ protected:
 
     static MayaAdaptorInterface& Adaptor() { return MayaAdaptorInterface::Instance(); }
     CMayaNode* Camera(const std::string& name, core::CoreNode* parent = nullptr) {
-        return static_cast<CMayaNode*>(Adaptor().createCamera(&owner, name, parent, nullptr));
+        return static_cast<CMayaNode*>(Adaptor().createCamera(&owner_, name, parent, nullptr));
     }
     static MVector HostTranslation(CMayaNode& node) {
         return MFnTransform(node.GetTransformPath()).getTranslation(MSpace::kTransform);
@@ -100,7 +100,7 @@ protected:
         return local;
     }
 
-    Owner owner{"Rig"};
+    Owner owner_{"Rig"};
 };
 
 TEST_F(MayaAdaptorTest, NamesFramesAndRanges) {
@@ -136,7 +136,7 @@ TEST_F(MayaAdaptorTest, CamerasAreNamedAfterTheirOwnerAndASecondOneIsMadeUnique)
     EXPECT_EQ(std::string(MFnDependencyNode(first->GetPath().node()).name().asChar()), "Rig_Cam");
     EXPECT_TRUE(first->GetPath().hasFn(MFn::kCamera));
     EXPECT_EQ(first->getParent(), nullptr);
-    EXPECT_EQ(Adaptor().findNode(&owner, "Cam"), first);
+    EXPECT_EQ(Adaptor().findNode(&owner_, "Cam"), first);
     // The near plane is a tenth of a new camera's.
     EXPECT_NEAR(MFnCamera(first->GetPath()).nearClippingPlane(), 0.01, 1e-12);
 }
@@ -172,7 +172,7 @@ TEST_F(MayaAdaptorTest, ARecordingBuffersAndCommitsOneKeyPerSampleAndClearKeysAf
     bool recording = true;
     Adaptor().SetCoreRecordingQuery([&] { return recording; });
     Adaptor().beginUndoGroup("take");
-    Adaptor().prepareRecording({&owner});
+    Adaptor().prepareRecording({&owner_});
     for (int f = 1; f <= 4; ++f) {
         Adaptor().setCurrentTime(f / 25.0);
         Write(*node, f / 25.0, Translation(f, 0, 0));
@@ -201,7 +201,7 @@ TEST_F(MayaAdaptorTest, UndoingATakeThroughTheHostLeavesTheSceneAsItWas) {
     bool recording = true;
     Adaptor().SetCoreRecordingQuery([&] { return recording; });
     Adaptor().beginUndoGroup("Record");
-    Adaptor().prepareRecording({&owner});
+    Adaptor().prepareRecording({&owner_});
     for (int f = 1; f <= 10; ++f) {
         Adaptor().setCurrentTime(f / 25.0);
         Write(*node, f / 25.0, Translation(f, f * 0.5, 0));
@@ -252,7 +252,7 @@ TEST_F(MayaAdaptorTest, DeletingANodeIsUndoneWithItsHostNodes) {
     node->deleteNode(false);
     Adaptor().endUndoGroup();
     EXPECT_TRUE(Adaptor().GetNodes().empty());
-    EXPECT_EQ(Adaptor().findNode(&owner, "Cam"), nullptr);
+    EXPECT_EQ(Adaptor().findNode(&owner_, "Cam"), nullptr);
     Adaptor().undo();
     ASSERT_EQ(Adaptor().GetNodes().size(), 1u);
     EXPECT_EQ(SceneText(), made);
@@ -306,7 +306,7 @@ TEST_F(MayaAdaptorTest, DuringATakeANodeAnswersWhatTheToolWroteAndAReadOnlyNodeI
 
     bool recording = true;
     Adaptor().SetCoreRecordingQuery([&] { return recording; });
-    Adaptor().prepareRecording({&owner});
+    Adaptor().prepareRecording({&owner_});
     const double h = 1.0 / 25.0;
     for (int f = 1; f <= 10; ++f) {
         const double t = f * h;
@@ -363,11 +363,11 @@ TEST_F(MayaAdaptorTest, AModelMergesTheSceneBesideItAndAModelWithoutOneBringsNot
                                    core::NodeTag{"Rig", "Cam"}.ToString() + "\";\n");
     Adaptor().mergeScene(model, out);
     ASSERT_EQ(merged.size(), 1u);
-    EXPECT_EQ(merged[0]->getCreationName(), "Cam");
+    EXPECT_EQ(merged[0]->GetCreationName(), "Cam");
     merged[0]->release();
-    EXPECT_NE(host::Scene::instance().findNode("Rig_CamTransform"), nullptr) << "the namespace is gone";
+    EXPECT_NE(host::Scene::Instance().findNode("Rig_CamTransform"), nullptr) << "the namespace is gone";
     ASSERT_TRUE(Adaptor().undo());
-    EXPECT_EQ(host::Scene::instance().findNode("Rig_CamTransform"), nullptr);
+    EXPECT_EQ(host::Scene::Instance().findNode("Rig_CamTransform"), nullptr);
 }
 
 } // namespace

@@ -54,14 +54,14 @@ void ExpectNear(const MPoint& p, double x, double y, double z) {
 class MayaGeometryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        Scene::instance().reset();
-        UndoQueue::get().flush();
-        ASSERT_TRUE(host::CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator,
+        Scene::Instance().Reset();
+        UndoQueue::get().Flush();
+        ASSERT_TRUE(host::CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator,
                                                      "tests"));
         UndoManagement::DestroyInstance();
     }
     void TearDown() override {
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         UndoManagement::DestroyInstance();
         host::CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
     }
@@ -116,7 +116,7 @@ TEST_F(MayaGeometryTest, AHelperIsAFlatUnshadowedShapeWithItsOwnMaterial) {
     auto* unit = new CCreateShaderObj(shape, "paint");
     const MObject material = unit->GetMaterial();
     const MObject group = unit->GetGroup();
-    UndoManagement::Instance().record(unit);
+    UndoManagement::Instance().Record(unit);
     UndoManagement::Instance().endGroup("Create");
     EXPECT_EQ(std::string(MFnDependencyNode(material).name().asChar()), "paint");
     EXPECT_EQ(std::string(MFnDependencyNode(group).name().asChar()), "paintSG");
@@ -132,11 +132,11 @@ TEST_F(MayaGeometryTest, TheMaterialGoesWithUndoAndComesBackAssignedWithRedo) {
     ASSERT_TRUE(Undo());
     EXPECT_TRUE(MayaMeshShape(shape).FindMaterial().isNull());
     EXPECT_FALSE(MayaMeshShape(shape).IsSystemHelper());
-    EXPECT_EQ(Scene::instance().findNode("helper_material"), nullptr);
-    EXPECT_EQ(Scene::instance().findNode("helper_materialSG"), nullptr);
+    EXPECT_EQ(Scene::Instance().findNode("helper_material"), nullptr);
+    EXPECT_EQ(Scene::Instance().findNode("helper_materialSG"), nullptr);
     ASSERT_TRUE(Redo());
     EXPECT_TRUE(MayaMeshShape(shape).IsSystemHelper());
-    EXPECT_NE(Scene::instance().findNode("helper_materialSG"), nullptr);
+    EXPECT_NE(Scene::Instance().findNode("helper_materialSG"), nullptr);
 }
 
 TEST_F(MayaGeometryTest, ColourAndGeometryEditsAreUndoneAndRedoneAsGroups) {

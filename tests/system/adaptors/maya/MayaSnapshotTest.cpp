@@ -53,16 +53,16 @@ class MayaSnapshotTest : public core::test::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        host::Scene::instance().reset();
-        UndoQueue::get().flush();
+        host::Scene::Instance().Reset();
+        UndoQueue::get().Flush();
         ASSERT_TRUE(
-            CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "tests"));
+            CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator, "tests"));
         UndoManagement::DestroyInstance();
     }
     void TearDown() override {
-        wrappers.clear();
+        wrappers_.clear();
         MayaAdaptorInterface::DestroyInstance();
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         UndoManagement::DestroyInstance();
         CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
         MGlobal::setYAxisUp();
@@ -74,7 +74,7 @@ protected:
     CMayaNode* Helper(const Vec& position, const std::string& name = "Marker") {
         Adaptor().beginUndoGroup("Create");
         auto* node =
-            static_cast<CMayaNode*>(Adaptor().createMesh(&owner, name, nullptr, Triangle(), nullptr));
+            static_cast<CMayaNode*>(Adaptor().createMesh(&owner_, name, nullptr, Triangle(), nullptr));
         util::Matrix<double> local;
         local.m[3][0] = position.x;
         local.m[3][1] = position.y;
@@ -87,8 +87,8 @@ protected:
     CMayaNode& Wrap(const MObject& shape) {
         MDagPath path;
         MDagPath::getAPathTo(shape, path);
-        wrappers.push_back(std::make_unique<CMayaNode>(Adaptor(), path, &owner, "user", true));
-        return *wrappers.back();
+        wrappers_.push_back(std::make_unique<CMayaNode>(Adaptor(), path, &owner_, "user", true));
+        return *wrappers_.back();
     }
     static MObject Transform(const MVector& offset) {
         MFnTransform fn;
@@ -130,8 +130,8 @@ protected:
                          Transform(MVector(0.0, 500.0, 0.0)));
     }
 
-    Owner owner;
-    std::vector<std::unique_ptr<CMayaNode>> wrappers;
+    Owner owner_;
+    std::vector<std::unique_ptr<CMayaNode>> wrappers_;
 };
 
 TEST_F(MayaSnapshotTest, EachShapeOffersTheSnapshotsOfItsKind) {
@@ -155,7 +155,7 @@ TEST_F(MayaSnapshotTest, EachShapeOffersTheSnapshotsOfItsKind) {
     ASSERT_NE(curve.getShapeSnapshot(0.0), nullptr);
     EXPECT_EQ(curve.getShapeSnapshot(0.0)->getShapeType(), 1);
 
-    auto* camera = static_cast<CMayaNode*>(Adaptor().createCamera(&owner, "Cam", nullptr, nullptr));
+    auto* camera = static_cast<CMayaNode*>(Adaptor().createCamera(&owner_, "Cam", nullptr, nullptr));
     EXPECT_EQ(camera->getMeshSnapshot(0.0), nullptr);
     EXPECT_EQ(camera->getShapeSnapshot(0.0), nullptr);
     EXPECT_EQ(camera->getHelperSnapshot(), nullptr);

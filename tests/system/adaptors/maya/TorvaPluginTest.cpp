@@ -50,21 +50,21 @@ class TorvaPluginTest : public core::test::CoreTest {
 protected:
     void SetUp() override {
         CoreTest::SetUp();
-        host::Scene::instance().reset();
-        host::UndoQueue::get().flush();
-        host::file::FileOperations::install();
+        host::Scene::Instance().Reset();
+        host::UndoQueue::get().Flush();
+        host::file::FileOperations::Install();
         MTime::setUIUnit(MTime::kPALFrame);
         UndoManagement::DestroyInstance();
         previousSink_ =
-            host::ErrorOutput::setSink([this](const std::string& line) { errors.push_back(line); });
+            host::ErrorOutput::SetSink([this](const std::string& line) { errors_.push_back(line); });
         ASSERT_TRUE(Load());
     }
     void TearDown() override {
         Unload();
         MayaAdaptorInterface::DestroyInstance();
         UndoManagement::DestroyInstance();
-        host::UndoQueue::get().flush();
-        host::ErrorOutput::setSink(previousSink_);
+        host::UndoQueue::get().Flush();
+        host::ErrorOutput::SetSink(previousSink_);
         CoreTest::TearDown();
     }
 
@@ -142,7 +142,7 @@ protected:
         return keys;
     }
 
-    std::vector<std::string> errors;
+    std::vector<std::string> errors_;
 
 private:
     std::shared_ptr<host::Plugin> plugin_;
@@ -187,7 +187,7 @@ TEST_F(TorvaPluginTest, CommandsCreateCloneRenameSelectAndDeleteAndReportTheirUs
     EXPECT_EQ(Core().FindInstance("Chase"), nullptr);
     EXPECT_TRUE(Runs("TorvaDeleteToolCmd -n NobodyOfThatName")) << "an unknown instance changes nothing";
 
-    errors.clear();
+    errors_.clear();
     host::ScriptEditor::get().clear();
     EXPECT_FALSE(Runs("TorvaSelectToolCmd"));
     EXPECT_FALSE(Runs("TorvaRenameToolCmd -n RuzovuZediziViz_01"));
@@ -195,8 +195,8 @@ TEST_F(TorvaPluginTest, CommandsCreateCloneRenameSelectAndDeleteAndReportTheirUs
     EXPECT_FALSE(Runs("TorvaLoadProfileCmd"));
     // A failing command's text reaches the script editor (or the error output, outside a command).
     std::string all;
-    for (const std::string& line : errors) all += line + "\n";
-    for (const auto& line : host::ScriptEditor::get().lines()) all += line.text + "\n";
+    for (const std::string& line : errors_) all += line + "\n";
+    for (const auto& line : host::ScriptEditor::get().Lines()) all += line.text + "\n";
     for (const char* usage :
          {"Usage: TorvaSelectToolCmd -name \"nameOfTool\" 1 to select.",
           "Usage: TorvaRenameToolCmd -name \"nameOfTool\" \"newName\".",
@@ -278,7 +278,7 @@ TEST_F(TorvaPluginTest, ABrokenOrForeignStateOpensTheSceneWithAMessageAndKeepsWh
         ASSERT_TRUE(MFileIO::open(MString(path.c_str()), nullptr, true)) << expected;
         ASSERT_EQ(boxes.Boxes().size(), 1u) << expected;
         EXPECT_NE(boxes.Boxes()[0].text.find(expected), std::string::npos) << boxes.Boxes()[0].text;
-        EXPECT_NE(host::Scene::instance().findNode("keep"), nullptr);
+        EXPECT_NE(host::Scene::Instance().findNode("keep"), nullptr);
         EXPECT_EQ(CountOfType("StorageNode"), 0);
     }
     EXPECT_NE(Core().FindInstance("Kept"), nullptr) << "the readable instance of the state is made";
@@ -297,7 +297,7 @@ TEST_F(TorvaPluginTest, TaggedNodesWithoutAnInstanceAreReportedAndLeftUntagged) 
     ASSERT_EQ(boxes.Boxes().size(), 1u);
     EXPECT_EQ(boxes.Boxes()[0].caption, SceneGather::kTitle);
     EXPECT_EQ(boxes.Boxes()[0].text, std::string(SceneGather::kUnclaimed) + "stray\n");
-    EXPECT_NE(host::Scene::instance().findNode("stray"), nullptr);
+    EXPECT_NE(host::Scene::Instance().findNode("stray"), nullptr);
     EXPECT_EQ(CountTagged(), 0);
 }
 
@@ -332,7 +332,7 @@ TEST_F(TorvaPluginTest, DeletingTwoNodesOfAToolDeletesItOnceAndUndoGivesTheNodes
     core::Instance* back = Core().FindInstance("RuzovuZediziViz_01");
     ASSERT_NE(back, nullptr);
     EXPECT_TRUE(boxes.Boxes().empty()) << boxes.Boxes().front().text;
-    EXPECT_NE(host::Scene::instance().findNode("RuzovuZediziViz_01_FollowCamTransform"), nullptr);
+    EXPECT_NE(host::Scene::Instance().findNode("RuzovuZediziViz_01_FollowCamTransform"), nullptr);
     std::vector<core::CoreNode*> nodes;
     core::NodeList out(&nodes);
     MayaAdaptorInterface::Instance().getNodesOf(back, out);

@@ -52,15 +52,15 @@ private:
 class UndoManagementTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        host::Scene::instance().reset();
-        UndoQueue::get().flush();
+        host::Scene::Instance().Reset();
+        UndoQueue::get().Flush();
         ASSERT_TRUE(
-            CommandRegistry::get().add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::creator, "tests"));
+            CommandRegistry::get().Add(TorvaUndoWrapperII::kName, &TorvaUndoWrapperII::Creator, "tests"));
         UndoManagement::DestroyInstance();
         steps.clear();
     }
     void TearDown() override {
-        UndoQueue::get().flush();
+        UndoQueue::get().Flush();
         UndoManagement::DestroyInstance();
         CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
     }
@@ -84,7 +84,7 @@ TEST_F(UndoManagementTest, EachGroupWithUnitsIsOneMayaEntryThatRollsItBackAndFor
     Group("Nothing", {});
     Group("Turn", {"c"});
     EXPECT_EQ(UndoQueue::get().size(), 2u) << "a group without units enters nothing";
-    EXPECT_EQ(UndoQueue::get().undoText(), "TorvaUndoWrapperII -id 3;");
+    EXPECT_EQ(UndoQueue::get().UndoText(), "TorvaUndoWrapperII -id 3;");
 
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
@@ -115,10 +115,10 @@ TEST_F(UndoManagementTest, ACancelledGroupPutsTheNodeBackAndLeavesNoEntry) {
     MObject node = modifier->createNode("transform");
     modifier->renameNode(node, "cancelled");
     ASSERT_TRUE(modifier->doIt());
-    ASSERT_NE(host::Scene::instance().findNode("cancelled"), nullptr);
+    ASSERT_NE(host::Scene::Instance().findNode("cancelled"), nullptr);
     ASSERT_TRUE(List().addUnit(new CDagModifierRestoreObj(modifier)));
     List().cancelGroup();
-    EXPECT_EQ(host::Scene::instance().findNode("cancelled"), nullptr);
+    EXPECT_EQ(host::Scene::Instance().findNode("cancelled"), nullptr);
     EXPECT_EQ(UndoQueue::get().size(), entries);
     EXPECT_TRUE(steps.empty()) << "the group before the cancelled one is left alone";
 
@@ -207,13 +207,13 @@ TEST_F(UndoManagementTest, AReversedDeletionTakesAMergedNodeAwayOnUndoAndTheSele
     List().endGroup("AfterMergeFromFile");
 
     ASSERT_TRUE(MGlobal::executeCommand("undo"));
-    EXPECT_EQ(host::Scene::instance().findNode("merged"), nullptr);
+    EXPECT_EQ(host::Scene::Instance().findNode("merged"), nullptr);
     EXPECT_TRUE(kept.isNull());
     MSelectionList now;
     MGlobal::getActiveSelectionList(now);
     EXPECT_EQ(now.length(), before.length());
     ASSERT_TRUE(MGlobal::executeCommand("redo"));
-    EXPECT_NE(host::Scene::instance().findNode("merged"), nullptr);
+    EXPECT_NE(host::Scene::Instance().findNode("merged"), nullptr);
     EXPECT_TRUE(kept == merged);
     MGlobal::getActiveSelectionList(now);
     EXPECT_EQ(now.length(), 1u);

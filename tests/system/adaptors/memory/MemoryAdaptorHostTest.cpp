@@ -59,10 +59,10 @@ TEST(MemoryAdaptorHost, TimeLineMessagesAndFileOperations) {
 
 TEST(MemoryAdaptorHost, SceneNamesStayUniqueAcrossDeletionAndRestore) {
     MemoryScene scene;
-    const ObjectId first = scene.Create("box", ShapeKind::PolygonMesh);
+    const ObjectId first = scene.Create("box", ShapeKind::kPolygonMesh);
     EXPECT_EQ(scene.Find(first)->shapeName, "boxShape");
     scene.SetDeleted(first, true);
-    const ObjectId second = scene.Create("box", ShapeKind::None);
+    const ObjectId second = scene.Create("box", ShapeKind::kNone);
     EXPECT_EQ(scene.Find(second)->name, "box") << "a deleted object frees its name";
 
     scene.SetDeleted(first, false);

@@ -7,18 +7,18 @@ using core::CoreNode;
 
 class MemoryAdaptorSnapshot : public ::testing::Test {
 protected:
-    HostAdaptor adaptor;
-    TestOwner owner{"Rig"};
+    HostAdaptor adaptor_;
+    TestOwner owner_{"Rig"};
 };
 
 TEST_F(MemoryAdaptorSnapshot, PoolHandsOutTheMostRecentlyAddedFreeSnapshot) {
-    CoreNode* node = adaptor.createCamera(&owner, "cam", nullptr, nullptr);
+    CoreNode* node = adaptor_.createCamera(&owner_, "cam", nullptr, nullptr);
     auto* first = dynamic_cast<CoreNode::Snapshot*>(node->getSnapshot(1.0));
     auto* second = dynamic_cast<CoreNode::Snapshot*>(node->getSnapshot(2.0));
     ASSERT_NE(first, second) << "a snapshot in use is not handed out again";
     EXPECT_TRUE(first->inUse);
     EXPECT_EQ(first->node, node);
-    EXPECT_EQ(first->owner, &owner);
+    EXPECT_EQ(first->owner, &owner_);
     EXPECT_EQ(second->getTime(), 2.0);
 
     Release(first);
@@ -29,11 +29,11 @@ TEST_F(MemoryAdaptorSnapshot, PoolHandsOutTheMostRecentlyAddedFreeSnapshot) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, SnapshotKindsFollowTheShape) {
-    MemoryScene& scene = adaptor.GetScene();
-    CoreNode* camera = adaptor.createCamera(&owner, "cam", nullptr, nullptr);
-    CoreNode* helper = adaptor.createMesh(&owner, "body", nullptr, MakeBox(1, 1, 1), nullptr);
-    MemoryNode userMesh(adaptor, scene.Create("ground", ShapeKind::PolygonMesh), nullptr, "ground", false);
-    MemoryNode surface(adaptor, scene.Create("hill", ShapeKind::NurbsSurface), nullptr, "hill", false);
+    MemoryScene& scene = adaptor_.GetScene();
+    CoreNode* camera = adaptor_.createCamera(&owner_, "cam", nullptr, nullptr);
+    CoreNode* helper = adaptor_.createMesh(&owner_, "body", nullptr, MakeBox(1, 1, 1), nullptr);
+    MemoryNode userMesh(adaptor_, scene.Create("ground", ShapeKind::kPolygonMesh), nullptr, "ground", false);
+    MemoryNode surface(adaptor_, scene.Create("hill", ShapeKind::kNurbsSurface), nullptr, "hill", false);
 
     EXPECT_NE(camera->getLensSnapshot(0.0), nullptr);
     EXPECT_EQ(camera->getMeshSnapshot(0.0), nullptr);
@@ -48,7 +48,7 @@ TEST_F(MemoryAdaptorSnapshot, SnapshotKindsFollowTheShape) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, RayHitsTheNearestFaceOfABox) {
-    CoreNode* box = adaptor.createMesh(&owner, "box", nullptr, MakeBox(2, 2, 2), nullptr);
+    CoreNode* box = adaptor_.createMesh(&owner_, "box", nullptr, MakeBox(2, 2, 2), nullptr);
     SetLocalAt(box, 0.0, Translation(0, 0, 5));
     CSnapshot_Mesh* mesh = box->getMeshSnapshot(0.0);
 
@@ -74,7 +74,7 @@ TEST_F(MemoryAdaptorSnapshot, RayHitsTheNearestFaceOfABox) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, LensIsKeyedWhileRecording) {
-    CoreNode* camera = adaptor.createCamera(&owner, "cam", nullptr, nullptr);
+    CoreNode* camera = adaptor_.createCamera(&owner_, "cam", nullptr, nullptr);
 
     CSnapshot_Lens* lens = camera->getLensSnapshot(1.0);
     EXPECT_EQ(lens->getNode(), camera);
@@ -83,7 +83,7 @@ TEST_F(MemoryAdaptorSnapshot, LensIsKeyedWhileRecording) {
     Release(lens);
     EXPECT_EQ(camera->getLensSnapshot(9.0)->getFieldOfView(), 60.0) << "a static value holds at every time";
 
-    adaptor.prepareRecording({});
+    adaptor_.prepareRecording({});
     for (double t : {2.0, 4.0}) {
         CSnapshot_Lens* keyed = camera->getLensSnapshot(t);
         keyed->setFieldOfView(t * 10.0);
@@ -95,11 +95,11 @@ TEST_F(MemoryAdaptorSnapshot, LensIsKeyedWhileRecording) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, CurveIsMeasuredInWorldSpace) {
-    MemoryScene& scene = adaptor.GetScene();
-    const ObjectId id = scene.Create("path", ShapeKind::NurbsCurve);
+    MemoryScene& scene = adaptor_.GetScene();
+    const ObjectId id = scene.Create("path", ShapeKind::kNurbsCurve);
     scene.Find(id)->curvePoints = {{0, 0, 0}, {3, 0, 0}, {3, 4, 0}};
     scene.Find(id)->transform.SetStatic(Translation(0, 0, 1));
-    MemoryNode curve(adaptor, id, nullptr, "path", false);
+    MemoryNode curve(adaptor_, id, nullptr, "path", false);
 
     CSnapshot_Shape* shape = curve.getShapeSnapshot(0.0);
     ASSERT_NE(shape, nullptr);
@@ -119,18 +119,18 @@ TEST_F(MemoryAdaptorSnapshot, CurveIsMeasuredInWorldSpace) {
 }
 
 TEST_F(MemoryAdaptorSnapshot, HelperLookChangesAreUndoable) {
-    CoreNode* helper = adaptor.createMesh(&owner, "body", nullptr, MakeBox(1, 1, 1), nullptr);
-    const HostObject& object = *adaptor.GetScene().Find(AsMemory(helper)->GetObject());
+    CoreNode* helper = adaptor_.createMesh(&owner_, "body", nullptr, MakeBox(1, 1, 1), nullptr);
+    const HostObject& object = *adaptor_.GetScene().Find(AsMemory(helper)->GetObject());
     CSnapshot_Helper* look = helper->getHelperSnapshot();
 
-    adaptor.beginUndoGroup("look");
+    adaptor_.beginUndoGroup("look");
     look->setColor(1.0f, 0.0f, 0.25f);
     look->setMesh(MakeBox(2, 2, 2));
-    adaptor.endUndoGroup();
+    adaptor_.endUndoGroup();
     EXPECT_EQ(object.color, (Color{1.0f, 0.0f, 0.25f}));
     EXPECT_EQ(object.mesh.vertices[7], (util::Vector3<double>{1, 1, 1}));
 
-    adaptor.undo();
+    adaptor_.undo();
     EXPECT_EQ(object.color, Color{});
     EXPECT_EQ(object.mesh.vertices[7], (util::Vector3<double>{0.5, 0.5, 0.5}));
     Release(look);

@@ -10,11 +10,11 @@ using core::CoreNode;
 class MemoryAdaptorTransform : public ::testing::Test {
 protected:
     CoreNode* Camera(const std::string& name, CoreNode* parent = nullptr) {
-        return adaptor.createCamera(&owner, name, parent, nullptr);
+        return adaptor_.createCamera(&owner_, name, parent, nullptr);
     }
 
-    HostAdaptor adaptor;
-    TestOwner owner{"Rig"};
+    HostAdaptor adaptor_;
+    TestOwner owner_{"Rig"};
 };
 
 TEST_F(MemoryAdaptorTransform, WorldMatrixIsLocalTimesParentWorld) {
@@ -49,7 +49,7 @@ TEST_F(MemoryAdaptorTransform, SetWorldMatrixUnderRotatedTranslatedParent) {
 
 TEST_F(MemoryAdaptorTransform, KeysInterpolateBetweenAndHoldOutside) {
     CoreNode* node = Camera("cam");
-    HostObject& object = *adaptor.GetScene().Find(AsMemory(node)->GetObject());
+    HostObject& object = *adaptor_.GetScene().Find(AsMemory(node)->GetObject());
     util::Matrix<double> scaled = RotationY(90) * Translation(4, 0, 0);
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) scaled.m[i][j] *= 3.0;
@@ -72,22 +72,22 @@ TEST_F(MemoryAdaptorTransform, WritesBecomeKeysOnlyWhileTheCoreRecords) {
     CoreNode* animated = Camera("animated");
     CoreNode* still = Camera("still");
     still->handle(CoreNode::kClearAnimated, nullptr);
-    const HostObject& object = *adaptor.GetScene().Find(AsMemory(animated)->GetObject());
+    const HostObject& object = *adaptor_.GetScene().Find(AsMemory(animated)->GetObject());
 
     SetLocalAt(animated, 1.0, Translation(1, 0, 0));
     EXPECT_FALSE(object.transform.HasKeys());
     ExpectMatrixNear(LocalAt(animated, 7.0), Translation(1, 0, 0));
 
-    adaptor.prepareRecording({});
+    adaptor_.prepareRecording({});
     SetLocalAt(animated, 1.0, Translation(2, 0, 0));
     SetLocalAt(animated, 2.0, Translation(4, 0, 0));
     SetLocalAt(still, 2.0, Translation(9, 0, 0));
     EXPECT_EQ(object.transform.GetKeys().size(), 2u);
     ExpectMatrixNear(LocalAt(animated, 1.5), Translation(3, 0, 0));
-    EXPECT_FALSE(adaptor.GetScene().Find(AsMemory(still)->GetObject())->transform.HasKeys());
+    EXPECT_FALSE(adaptor_.GetScene().Find(AsMemory(still)->GetObject())->transform.HasKeys());
 
     // Not recording, a keyed object takes the write as its static matrix; the keys still decide.
-    adaptor.finishRecording();
+    adaptor_.finishRecording();
     SetLocalAt(animated, 2.0, Translation(100, 0, 0));
     ExpectMatrixNear(LocalAt(animated, 2.0), Translation(4, 0, 0));
     ExpectMatrixNear(object.transform.GetStatic(), Translation(100, 0, 0));
@@ -97,14 +97,14 @@ TEST_F(MemoryAdaptorTransform, SetParentKeepsTheWorldTransformAtEveryKey) {
     CoreNode* parent = Camera("parent");
     CoreNode* child = Camera("child");
     SetLocalAt(parent, 0.0, RotationY(90) * Translation(5, 0, 0));
-    HostObject& object = *adaptor.GetScene().Find(AsMemory(child)->GetObject());
+    HostObject& object = *adaptor_.GetScene().Find(AsMemory(child)->GetObject());
     object.transform.SetKey(0.0, Translation(1, 0, 0));
     object.transform.SetKey(1.0, Translation(0, 2, 0));
 
     EXPECT_TRUE(child->setParent(parent));
     ExpectMatrixNear(WorldAt(child, 0.0), Translation(1, 0, 0));
     ExpectMatrixNear(WorldAt(child, 1.0), Translation(0, 2, 0));
-    EXPECT_EQ(adaptor.GetScene().GetChildren(AsMemory(parent)->GetObject()),
+    EXPECT_EQ(adaptor_.GetScene().GetChildren(AsMemory(parent)->GetObject()),
               std::vector<ObjectId>{AsMemory(child)->GetObject()});
 
     EXPECT_FALSE(parent->setParent(child)) << "a node cannot go below its own child";
@@ -114,20 +114,20 @@ TEST_F(MemoryAdaptorTransform, SetParentKeepsTheWorldTransformAtEveryKey) {
 
 TEST_F(MemoryAdaptorTransform, ClearKeysAfterKeepsTheNextFrameOnward) {
     CoreNode* node = Camera("cam");
-    HostObject& object = *adaptor.GetScene().Find(AsMemory(node)->GetObject());
+    HostObject& object = *adaptor_.GetScene().Find(AsMemory(node)->GetObject());
     for (int frame = 0; frame <= 5; ++frame) {
         object.transform.SetKey(frame / 24.0, Translation(frame, 0, 0));
         object.fieldOfView.SetKey(frame / 24.0, 40.0 + frame);
     }
 
-    adaptor.beginUndoGroup("Re-simulate");
+    adaptor_.beginUndoGroup("Re-simulate");
     node->clearKeysAfter(2 / 24.0);
-    adaptor.endUndoGroup();
+    adaptor_.endUndoGroup();
     ASSERT_EQ(object.transform.GetKeys().size(), 3u);
     EXPECT_NEAR(object.transform.GetKeys().back().time, 2 / 24.0, 1e-12);
     EXPECT_EQ(object.fieldOfView.GetKeys().size(), 3u);
 
-    adaptor.undo();
+    adaptor_.undo();
     EXPECT_EQ(object.transform.GetKeys().size(), 6u);
     EXPECT_EQ(object.fieldOfView.GetKeys().size(), 6u);
 
@@ -141,25 +141,25 @@ TEST_F(MemoryAdaptorTransform, SetCurrentTimeBringsNodesUpToDateAndRedrawsOnlyDu
     CoreNode* frozen = Camera("frozen");
     frozen->handle(CoreNode::kClearUpdate, nullptr);
 
-    adaptor.setCurrentTime(1.0);
-    EXPECT_EQ(adaptor.getCurrentTime(), 1.0);
+    adaptor_.setCurrentTime(1.0);
+    EXPECT_EQ(adaptor_.getCurrentTime(), 1.0);
     EXPECT_TRUE(std::isnan(AsMemory(updated)->GetUpdatedTime()));
 
-    EXPECT_EQ(adaptor.GetRefreshCount(), 0);
+    EXPECT_EQ(adaptor_.GetRefreshCount(), 0);
 
     // The core tells the host a run starts and ends; in between the host records.
-    adaptor.prepareRecording({});
-    EXPECT_TRUE(adaptor.IsRecording());
-    adaptor.setCurrentTime(2.0);
+    adaptor_.prepareRecording({});
+    EXPECT_TRUE(adaptor_.IsRecording());
+    adaptor_.setCurrentTime(2.0);
     EXPECT_EQ(AsMemory(updated)->GetUpdatedTime(), 2.0);
     EXPECT_TRUE(std::isnan(AsMemory(frozen)->GetUpdatedTime()));
-    EXPECT_EQ(adaptor.GetRefreshCount(), 1);
+    EXPECT_EQ(adaptor_.GetRefreshCount(), 1);
 
-    adaptor.finishRecording();
-    EXPECT_FALSE(adaptor.IsRecording());
-    adaptor.setCurrentTime(3.0);
+    adaptor_.finishRecording();
+    EXPECT_FALSE(adaptor_.IsRecording());
+    adaptor_.setCurrentTime(3.0);
     EXPECT_EQ(AsMemory(updated)->GetUpdatedTime(), 2.0);
-    EXPECT_EQ(adaptor.GetRefreshCount(), 1);
+    EXPECT_EQ(adaptor_.GetRefreshCount(), 1);
 }
 
 TEST_F(MemoryAdaptorTransform, PrepareRecordingKeysAnimatedNodesAtTheStart) {
@@ -167,18 +167,18 @@ TEST_F(MemoryAdaptorTransform, PrepareRecordingKeysAnimatedNodesAtTheStart) {
     CoreNode* still = Camera("still");
     still->handle(CoreNode::kClearAnimated, nullptr);
     TestOwner other{"Other"};
-    CoreNode* foreign = adaptor.createCamera(&other, "cam", nullptr, nullptr);
+    CoreNode* foreign = adaptor_.createCamera(&other, "cam", nullptr, nullptr);
     SetLocalAt(animated, 0.0, Translation(3, 0, 0));
-    adaptor.setCurrentTime(0.5);
+    adaptor_.setCurrentTime(0.5);
 
-    adaptor.prepareRecording({&owner});
-    EXPECT_EQ(adaptor.GetRecordingStartTime(), 0.5);
-    const auto& keys = adaptor.GetScene().Find(AsMemory(animated)->GetObject())->transform.GetKeys();
+    adaptor_.prepareRecording({&owner_});
+    EXPECT_EQ(adaptor_.GetRecordingStartTime(), 0.5);
+    const auto& keys = adaptor_.GetScene().Find(AsMemory(animated)->GetObject())->transform.GetKeys();
     ASSERT_EQ(keys.size(), 1u);
     EXPECT_EQ(keys[0].time, 0.5);
     ExpectMatrixNear(keys[0].value, Translation(3, 0, 0));
-    EXPECT_FALSE(adaptor.GetScene().Find(AsMemory(still)->GetObject())->transform.HasKeys());
-    EXPECT_FALSE(adaptor.GetScene().Find(AsMemory(foreign)->GetObject())->transform.HasKeys());
+    EXPECT_FALSE(adaptor_.GetScene().Find(AsMemory(still)->GetObject())->transform.HasKeys());
+    EXPECT_FALSE(adaptor_.GetScene().Find(AsMemory(foreign)->GetObject())->transform.HasKeys());
 }
 
 } // namespace

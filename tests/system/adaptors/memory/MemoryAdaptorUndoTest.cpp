@@ -19,7 +19,7 @@ public:
 
     void undo() override {
         ++counts_.undone;
-        if (recordOnUndo_) addedDuringUndo = recordOnUndo_->addUndoUnit(new ProbeUndo(counts_));
+        if (recordOnUndo_) addedDuringUndo_ = recordOnUndo_->addUndoUnit(new ProbeUndo(counts_));
     }
     void redo() override { ++counts_.redone; }
     void release() override {
@@ -27,7 +27,7 @@ public:
         delete this;
     }
 
-    inline static bool addedDuringUndo = false;
+    inline static bool addedDuringUndo_ = false;
 
 private:
     Counts& counts_;
@@ -37,76 +37,76 @@ private:
 class MemoryAdaptorUndo : public ::testing::Test {
 protected:
     // Declared first: the adaptor releases its units, and so touches the counts, when it goes.
-    ProbeUndo::Counts counts;
-    HostAdaptor adaptor;
-    TestOwner owner{"Rig"};
+    ProbeUndo::Counts counts_;
+    HostAdaptor adaptor_;
+    TestOwner owner_{"Rig"};
 };
 
 TEST_F(MemoryAdaptorUndo, NestedGroupsCommitOneStepUnderTheOuterLabel) {
-    adaptor.beginUndoGroup("outer");
-    adaptor.beginUndoGroup("inner");
-    EXPECT_TRUE(adaptor.isUndoRecording());
-    EXPECT_FALSE(adaptor.addUndoUnit(new ProbeUndo(counts)));
-    adaptor.endUndoGroup();
-    EXPECT_FALSE(adaptor.addUndoUnit(new ProbeUndo(counts)));
-    adaptor.endUndoGroup();
-    EXPECT_FALSE(adaptor.isUndoRecording());
+    adaptor_.beginUndoGroup("outer");
+    adaptor_.beginUndoGroup("inner");
+    EXPECT_TRUE(adaptor_.isUndoRecording());
+    EXPECT_FALSE(adaptor_.addUndoUnit(new ProbeUndo(counts_)));
+    adaptor_.endUndoGroup();
+    EXPECT_FALSE(adaptor_.addUndoUnit(new ProbeUndo(counts_)));
+    adaptor_.endUndoGroup();
+    EXPECT_FALSE(adaptor_.isUndoRecording());
 
-    EXPECT_EQ(adaptor.GetUndoLabels(), std::vector<std::string>{"outer"});
-    adaptor.undo();
-    EXPECT_EQ(counts.undone, 2);
-    EXPECT_EQ(adaptor.GetRedoCount(), 1u);
-    adaptor.redo();
-    EXPECT_EQ(counts.redone, 2);
+    EXPECT_EQ(adaptor_.GetUndoLabels(), std::vector<std::string>{"outer"});
+    adaptor_.undo();
+    EXPECT_EQ(counts_.undone, 2);
+    EXPECT_EQ(adaptor_.GetRedoCount(), 1u);
+    adaptor_.redo();
+    EXPECT_EQ(counts_.redone, 2);
 
     // Outside a group a unit is not taken.
-    EXPECT_TRUE(adaptor.addUndoUnit(new ProbeUndo(counts)));
-    EXPECT_EQ(counts.released, 1);
-    EXPECT_TRUE(adaptor.endUndoGroup());
+    EXPECT_TRUE(adaptor_.addUndoUnit(new ProbeUndo(counts_)));
+    EXPECT_EQ(counts_.released, 1);
+    EXPECT_TRUE(adaptor_.endUndoGroup());
 }
 
 TEST_F(MemoryAdaptorUndo, CancelInTheInnerGroupRollsBackTheWholeGroup) {
-    CoreNode* node = adaptor.createCamera(&owner, "cam", nullptr, nullptr);
-    adaptor.beginUndoGroup("outer");
+    CoreNode* node = adaptor_.createCamera(&owner_, "cam", nullptr, nullptr);
+    adaptor_.beginUndoGroup("outer");
     SetLocalAt(node, 0.0, Translation(1, 2, 3));
-    adaptor.beginUndoGroup("inner");
+    adaptor_.beginUndoGroup("inner");
     node->rename("renamed");
-    adaptor.cancelUndoGroup();
-    EXPECT_TRUE(adaptor.isUndoRecording()) << "the outer group is still open";
-    adaptor.endUndoGroup();
+    adaptor_.cancelUndoGroup();
+    EXPECT_TRUE(adaptor_.isUndoRecording()) << "the outer group is still open";
+    adaptor_.endUndoGroup();
 
-    EXPECT_TRUE(adaptor.GetUndoLabels().empty());
+    EXPECT_TRUE(adaptor_.GetUndoLabels().empty());
     EXPECT_EQ(NameOf(node), "Rig_camTransform");
     ExpectMatrixNear(LocalAt(node, 0.0), util::Matrix<double>());
 
     // The cancel does not reach the next group.
-    adaptor.beginUndoGroup("next");
+    adaptor_.beginUndoGroup("next");
     node->rename("kept");
-    adaptor.endUndoGroup();
-    EXPECT_EQ(adaptor.GetUndoLabels(), std::vector<std::string>{"next"});
+    adaptor_.endUndoGroup();
+    EXPECT_EQ(adaptor_.GetUndoLabels(), std::vector<std::string>{"next"});
 }
 
 TEST_F(MemoryAdaptorUndo, UndoneGroupRestoresEveryNodeItChanged) {
-    CoreNode* parent = adaptor.createCamera(&owner, "parent", nullptr, nullptr);
-    CoreNode* child = adaptor.createCamera(&owner, "child", nullptr, nullptr);
+    CoreNode* parent = adaptor_.createCamera(&owner_, "parent", nullptr, nullptr);
+    CoreNode* child = adaptor_.createCamera(&owner_, "child", nullptr, nullptr);
     SetLocalAt(parent, 0.0, Translation(0, 0, 10));
     SetLocalAt(child, 0.0, Translation(1, 0, 0));
 
-    adaptor.beginUndoGroup("Rig edit");
+    adaptor_.beginUndoGroup("Rig edit");
     child->setParent(parent);
     child->rename("moved");
     SetLocalAt(child, 0.0, Translation(5, 5, 5));
     child->hide();
-    adaptor.endUndoGroup();
+    adaptor_.endUndoGroup();
     const util::Matrix<double> editedLocal = LocalAt(child, 0.0);
 
-    adaptor.undo();
+    adaptor_.undo();
     EXPECT_EQ(child->getParent(), nullptr);
     EXPECT_EQ(NameOf(child), "Rig_childTransform");
     ExpectMatrixNear(LocalAt(child, 0.0), Translation(1, 0, 0));
     EXPECT_TRUE(child->isVisible());
 
-    adaptor.redo();
+    adaptor_.redo();
     CNode* newParent = child->getParent();
     ASSERT_NE(newParent, nullptr);
     EXPECT_TRUE(parent->isSameNode(static_cast<CoreNode*>(newParent)));
@@ -117,70 +117,70 @@ TEST_F(MemoryAdaptorUndo, UndoneGroupRestoresEveryNodeItChanged) {
 }
 
 TEST_F(MemoryAdaptorUndo, QueueBehavesLikeAHostQueue) {
-    EXPECT_TRUE(adaptor.undo()) << "nothing to undo is no failure";
-    EXPECT_TRUE(adaptor.redo());
+    EXPECT_TRUE(adaptor_.undo()) << "nothing to undo is no failure";
+    EXPECT_TRUE(adaptor_.redo());
 
     for (const char* label : {"one", "two"}) {
-        adaptor.beginUndoGroup(label);
-        adaptor.addUndoUnit(new ProbeUndo(counts));
-        adaptor.endUndoGroup();
+        adaptor_.beginUndoGroup(label);
+        adaptor_.addUndoUnit(new ProbeUndo(counts_));
+        adaptor_.endUndoGroup();
     }
-    adaptor.beginUndoGroup("empty");
-    adaptor.endUndoGroup();
-    EXPECT_EQ(adaptor.GetUndoLabels(), (std::vector<std::string>{"one", "two"}))
+    adaptor_.beginUndoGroup("empty");
+    adaptor_.endUndoGroup();
+    EXPECT_EQ(adaptor_.GetUndoLabels(), (std::vector<std::string>{"one", "two"}))
         << "empty groups leave no step";
 
-    adaptor.undo();
-    adaptor.beginUndoGroup("three");
-    adaptor.addUndoUnit(new ProbeUndo(counts));
-    adaptor.endUndoGroup();
-    EXPECT_EQ(adaptor.GetUndoLabels(), (std::vector<std::string>{"one", "three"}));
-    EXPECT_EQ(adaptor.GetRedoCount(), 0u) << "a new step drops the redo tail";
-    EXPECT_EQ(counts.released, 1);
+    adaptor_.undo();
+    adaptor_.beginUndoGroup("three");
+    adaptor_.addUndoUnit(new ProbeUndo(counts_));
+    adaptor_.endUndoGroup();
+    EXPECT_EQ(adaptor_.GetUndoLabels(), (std::vector<std::string>{"one", "three"}));
+    EXPECT_EQ(adaptor_.GetRedoCount(), 0u) << "a new step drops the redo tail";
+    EXPECT_EQ(counts_.released, 1);
 
-    EXPECT_EQ(adaptor.clearUndo(), 0);
-    EXPECT_TRUE(adaptor.GetUndoLabels().empty());
-    EXPECT_EQ(counts.released, 3);
+    EXPECT_EQ(adaptor_.clearUndo(), 0);
+    EXPECT_TRUE(adaptor_.GetUndoLabels().empty());
+    EXPECT_EQ(counts_.released, 3);
 }
 
 TEST_F(MemoryAdaptorUndo, UnitsAddedDuringReplayAreRefused) {
-    adaptor.beginUndoGroup("step");
-    adaptor.addUndoUnit(new ProbeUndo(counts, &adaptor));
-    adaptor.endUndoGroup();
-    adaptor.undo();
-    EXPECT_TRUE(ProbeUndo::addedDuringUndo);
-    EXPECT_EQ(counts.released, 1);
+    adaptor_.beginUndoGroup("step");
+    adaptor_.addUndoUnit(new ProbeUndo(counts_, &adaptor_));
+    adaptor_.endUndoGroup();
+    adaptor_.undo();
+    EXPECT_TRUE(ProbeUndo::addedDuringUndo_);
+    EXPECT_EQ(counts_.released, 1);
 }
 
 TEST_F(MemoryAdaptorUndo, DisabledHostUndoRecordsNothing) {
-    adaptor.SetUndoEnabled(false);
-    adaptor.beginUndoGroup("off");
-    EXPECT_FALSE(adaptor.isUndoRecording());
-    EXPECT_TRUE(adaptor.addUndoUnit(new ProbeUndo(counts)));
-    adaptor.endUndoGroup();
-    EXPECT_TRUE(adaptor.GetUndoLabels().empty());
+    adaptor_.SetUndoEnabled(false);
+    adaptor_.beginUndoGroup("off");
+    EXPECT_FALSE(adaptor_.isUndoRecording());
+    EXPECT_TRUE(adaptor_.addUndoUnit(new ProbeUndo(counts_)));
+    adaptor_.endUndoGroup();
+    EXPECT_TRUE(adaptor_.GetUndoLabels().empty());
 }
 
 TEST_F(MemoryAdaptorUndo, SelectionIsOneStepAndGroupSelectionAdds) {
-    CoreNode* a = adaptor.createCamera(&owner, "a", nullptr, nullptr);
-    CoreNode* b = adaptor.createCamera(&owner, "b", nullptr, nullptr);
-    CoreNode* c = adaptor.createCamera(&owner, "c", nullptr, nullptr);
+    CoreNode* a = adaptor_.createCamera(&owner_, "a", nullptr, nullptr);
+    CoreNode* b = adaptor_.createCamera(&owner_, "b", nullptr, nullptr);
+    CoreNode* c = adaptor_.createCamera(&owner_, "c", nullptr, nullptr);
     const auto id = [](CoreNode* n) { return AsMemory(n)->GetObject(); };
-    MemoryScene& scene = adaptor.GetScene();
+    MemoryScene& scene = adaptor_.GetScene();
 
     EXPECT_TRUE(a->select());
     EXPECT_TRUE(c->select());
     EXPECT_EQ(scene.GetSelection(), std::vector<ObjectId>{id(c)});
-    EXPECT_EQ(adaptor.GetUndoLabels(), (std::vector<std::string>{"select object", "select object"}));
+    EXPECT_EQ(adaptor_.GetUndoLabels(), (std::vector<std::string>{"select object", "select object"}));
 
     EXPECT_TRUE(a->handle(CoreNode::kBeginGroupSelect, nullptr));
     a->select();
     b->select();
     EXPECT_TRUE(a->handle(CoreNode::kEndGroupSelect, nullptr));
     EXPECT_EQ(scene.GetSelection(), (std::vector<ObjectId>{id(c), id(a), id(b)}));
-    EXPECT_EQ(adaptor.GetUndoLabels().back(), "NODE_BEGIN_GROUP_SELECT");
+    EXPECT_EQ(adaptor_.GetUndoLabels().back(), "NODE_BEGIN_GROUP_SELECT");
 
-    adaptor.undo();
+    adaptor_.undo();
     EXPECT_EQ(scene.GetSelection(), std::vector<ObjectId>{id(c)});
 }
 
