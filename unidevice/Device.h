@@ -24,7 +24,7 @@ public:
 
     /// A device named `name`. With `registered` it is appended to the registry's device list now and
     /// takes the smallest devindex no registered device of that name has; otherwise it is in no
-    /// registry (until DeviceRegistry::insertDevice) and has devindex 0.
+    /// registry (until DeviceRegistry::InsertDevice) and has devindex 0.
     explicit Device(std::string name, bool registered = true);
     Device(const Device&) = delete;
     Device& operator=(const Device&) = delete;

@@ -49,7 +49,7 @@ void DefaultNodes::ReplaceScene() {
         while (node->IsDag() && node->parent() && node->parent()->parent()) node = node->parent();
         scene.deleteNode(node);
     }
-    // The same nodes and settings as a new scene (Scene::reset) has.
+    // The same nodes and settings as a new scene (Scene::Reset) has.
     for (const char* name : {"persp", "top", "front", "side"}) {
         auto transform = scene.MakeNode("transform", name);
         scene.InsertNode(transform);

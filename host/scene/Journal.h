@@ -17,7 +17,7 @@ public:
     virtual void redo(Scene& scene) = 0;
 };
 
-/// The ordered changes made while the journal was open (Scene::beginJournal / endJournal). Modifiers and
+/// The ordered changes made while the journal was open (Scene::BeginJournal / EndJournal). Modifiers and
 /// commands keep one per edit: undo takes the changes back newest first, redo makes them again oldest
 /// first, so the scene returns exactly to its earlier state, node identities included.
 class Journal {

@@ -16,8 +16,8 @@ namespace {
 class AttributePanelTest : public HostGuiFixture {
 protected:
     AttributePanelTest() {
-        run("createNode transform -n box; createNode mesh -n boxShape -p box; setAttr box.t 1 2 3;"
-            "setAttr box.rx 90");
+        RunAndSettle("createNode transform -n box; createNode mesh -n boxShape -p box; setAttr box.t 1 2 3;"
+                     "setAttr box.rx 90");
         panel_.resize(420, 220);
         panel_.show();
         Settle();
@@ -47,30 +47,31 @@ TEST_F(AttributePanelTest, ShowsTheSelectedTransformInUiUnits) {
     EXPECT_TRUE(panel_.Visibility().isChecked());
     EXPECT_FALSE(panel_.ShowsCamera());
     // A selected shape shows its transform; no selection disables the boxes.
-    run("select boxShape");
+    RunAndSettle("select boxShape");
     EXPECT_EQ(panel_.ShownNode(), node("box"));
-    run("select -cl");
+    RunAndSettle("select -cl");
     EXPECT_FALSE(panel_.ShownNode());
     EXPECT_FALSE(panel_.Field("translateX")->isEnabled());
-    run("currentUnit -l m; select box");
+    RunAndSettle("currentUnit -l m; select box");
     EXPECT_EQ(Shown("translateY"), "0.02");
 }
 
 TEST_F(AttributePanelTest, FollowsTheTimeOnKeyedAttributes) {
-    run("createNode animCurveTL -n box_ty; setAttr -s 2 \".ktv[0:1]\" 1 0 11 10; connectAttr box_ty.output "
+    RunAndSettle(
+        "createNode animCurveTL -n box_ty; setAttr -s 2 \".ktv[0:1]\" 1 0 11 10; connectAttr box_ty.output "
         "box.ty;"
         "select box; currentTime 11");
     EXPECT_EQ(Shown("translateY"), "10");
-    run("currentTime 1");
+    RunAndSettle("currentTime 1");
     EXPECT_EQ(Shown("translateY"), "0");
 }
 
 TEST_F(AttributePanelTest, TypedValuesGoThroughUndoableSetAttr) {
     type("translateX", "-4.5");
-    EXPECT_DOUBLE_EQ(run("getAttr box.tx").AsDouble(), -4.5);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.tx").AsDouble(), -4.5);
     EXPECT_EQ(Shown("translateX"), "-4.5");
     EXPECT_EQ(vex::host::UndoQueue::get().UndoText().rfind("setAttr box.translateX", 0), 0u);
-    run("undo");
+    RunAndSettle("undo");
     EXPECT_EQ(Shown("translateX"), "1");
 
     QStyleOptionButton option;
@@ -79,13 +80,13 @@ TEST_F(AttributePanelTest, TypedValuesGoThroughUndoableSetAttr) {
         panel_.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, &panel_.Visibility());
     QTest::mouseClick(&panel_.Visibility(), Qt::LeftButton, {}, box.center());
     Settle();
-    EXPECT_DOUBLE_EQ(run("getAttr box.v").AsDouble(), 0.0);
-    run("undo");
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.v").AsDouble(), 0.0);
+    RunAndSettle("undo");
     EXPECT_TRUE(panel_.Visibility().isChecked());
 
     // Text that is no number leaves the value alone.
     type("scaleZ", "big");
-    EXPECT_DOUBLE_EQ(run("getAttr box.sz").AsDouble(), 1.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.sz").AsDouble(), 1.0);
     EXPECT_EQ(Shown("scaleZ"), "1");
 }
 
@@ -94,19 +95,19 @@ TEST_F(AttributePanelTest, NumbersUseAPointUnderACommaLocale) {
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     type("translateY", "2.25");
-    EXPECT_DOUBLE_EQ(run("getAttr box.ty").AsDouble(), 2.25);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.ty").AsDouble(), 2.25);
     EXPECT_EQ(Shown("translateY"), "2.25");
     QLocale::setDefault(saved);
 }
 
 TEST_F(AttributePanelTest, ACameraShowsAndEditsItsFocalLength) {
-    run("select persp");
+    RunAndSettle("select persp");
     ASSERT_TRUE(panel_.ShowsCamera());
     EXPECT_EQ(Shown("focalLength"), "35");
     EXPECT_TRUE(vex::test::SaveScreenshot(panel_, "attribute_panel"));
     type("focalLength", "50");
-    EXPECT_DOUBLE_EQ(run("getAttr perspShape.focalLength").AsDouble(), 50.0);
-    run("select box");
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr perspShape.focalLength").AsDouble(), 50.0);
+    RunAndSettle("select box");
     EXPECT_FALSE(panel_.ShowsCamera());
 }
 

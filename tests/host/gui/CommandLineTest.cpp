@@ -46,12 +46,12 @@ protected:
 TEST_F(CommandLineTest, TypedCommandsChangeTheSceneAndShowTheirResult) {
     type("createNode transform -n box; setAttr box.tx 2.5; getAttr box.tx");
     ASSERT_TRUE(node("box"));
-    EXPECT_DOUBLE_EQ(run("getAttr box.tx").AsDouble(), 2.5);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.tx").AsDouble(), 2.5);
     EXPECT_EQ(ShownLines().back(), "// Result: 2.5 //");
     EXPECT_TRUE(line_->text().isEmpty());
     // The command is undoable like one typed in the host's script editor.
     type("undo");
-    EXPECT_DOUBLE_EQ(run("getAttr box.tx").AsDouble(), 0.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr box.tx").AsDouble(), 0.0);
     EXPECT_TRUE(vex::test::SaveScreenshot(window_, "command_line"));
 }
 

@@ -19,7 +19,7 @@ protected:
     HostGuiFixture() { vex::test::WidgetApplication(); }
 
     /// Runs a script with undo enabled, failing the test on error, then lets the widgets hear of it.
-    static vex::host::command::Value run(const std::string& script) {
+    static vex::host::command::Value RunAndSettle(const std::string& script) {
         vex::host::command::Value result = BuiltinsFixture::Run(script);
         Settle();
         return result;

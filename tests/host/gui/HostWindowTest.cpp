@@ -46,7 +46,7 @@ TEST_F(HostWindowTest, ThePanelsWorkTogetherAroundTheViewport) {
     ASSERT_TRUE(node("crate"));
     vex::host::gui::OutlinerModel& model = window_.GetOutliner().GetOutlinerModel();
     ASSERT_GE(model.rowCount(), 1);
-    run("select -r crate");
+    RunAndSettle("select -r crate");
     EXPECT_EQ(window_.Attributes().ShownNode(), node("crate"));
     EXPECT_TRUE(vex::test::SaveScreenshot(window_, "host_window"));
 }
@@ -55,14 +55,14 @@ TEST_F(HostWindowTest, SaveAsAndOpenGoThroughTheFileCommand) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("crate.ma");
-    run("createNode transform -n crate; setAttr crate.ty 1.5");
+    RunAndSettle("createNode transform -n crate; setAttr crate.ty 1.5");
     ASSERT_TRUE(window_.SaveSceneAs(path));
-    run("file -new -f");
+    RunAndSettle("file -new -f");
     EXPECT_FALSE(node("crate"));
     ASSERT_TRUE(window_.OpenScene(path));
     Settle();
     ASSERT_TRUE(node("crate"));
-    EXPECT_DOUBLE_EQ(run("getAttr crate.ty").AsDouble(), 1.5);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr crate.ty").AsDouble(), 1.5);
     // A file that is not there is refused, and the scene stays as it was.
     EXPECT_FALSE(window_.OpenScene(folder.filePath("missing.ma")));
     EXPECT_TRUE(node("crate"));
@@ -78,7 +78,7 @@ TEST_F(HostWindowTest, UnsavedChangesAreAskedAboutAndNeverLostSilently) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString path = folder.filePath("yard.ma");
-    run("file -new -f");
+    RunAndSettle("file -new -f");
     Settle();
     EXPECT_FALSE(window_.HasUnsavedChanges());
     int asked = 0;
@@ -91,7 +91,7 @@ TEST_F(HostWindowTest, UnsavedChangesAreAskedAboutAndNeverLostSilently) {
     FileAction("&New Scene")->trigger();
     EXPECT_EQ(asked, 0);
 
-    run("createNode transform -n shed");
+    RunAndSettle("createNode transform -n shed");
     Settle();
     EXPECT_TRUE(window_.HasUnsavedChanges());
     // Cancel keeps the scene; so does cancelling the window's close.
@@ -104,22 +104,22 @@ TEST_F(HostWindowTest, UnsavedChangesAreAskedAboutAndNeverLostSilently) {
     // Save first: a scene with a name is saved under it, then replaced.
     ASSERT_TRUE(window_.SaveSceneAs(path));
     EXPECT_FALSE(window_.HasUnsavedChanges());
-    run("setAttr shed.tx 4");
+    RunAndSettle("setAttr shed.tx 4");
     Settle();
     answer = QMessageBox::Save;
     FileAction("&New Scene")->trigger();
     EXPECT_FALSE(node("shed"));
     ASSERT_TRUE(window_.OpenScene(path));
-    EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr shed.tx").AsDouble(), 4.0);
 
     // Discard throws the change away.
-    run("setAttr shed.tx 9");
+    RunAndSettle("setAttr shed.tx 9");
     Settle();
     answer = QMessageBox::Discard;
     FileAction("&New Scene")->trigger();
     EXPECT_FALSE(node("shed"));
     ASSERT_TRUE(window_.OpenScene(path));
-    EXPECT_DOUBLE_EQ(run("getAttr shed.tx").AsDouble(), 4.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr shed.tx").AsDouble(), 4.0);
     EXPECT_FALSE(window_.HasUnsavedChanges());
 }
 
@@ -128,9 +128,9 @@ TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
     ASSERT_TRUE(folder.isValid());
     const QString first = folder.filePath("first.ma");
     const QString second = folder.filePath("second.ma");
-    run("file -new -f; createNode transform -n barrel");
+    RunAndSettle("file -new -f; createNode transform -n barrel");
     ASSERT_TRUE(window_.SaveSceneAs(first));
-    run("file -new -f; createNode transform -n crate");
+    RunAndSettle("file -new -f; createNode transform -n crate");
     ASSERT_TRUE(window_.SaveSceneAs(second));
     ASSERT_TRUE(window_.ImportScene(first));
     EXPECT_TRUE(node("crate"));
@@ -157,8 +157,8 @@ TEST_F(HostWindowTest, ImportAddsToTheSceneAndRecentFilesListTheNewestFirst) {
 }
 
 TEST_F(HostWindowTest, CtrlZAndCtrlShiftZUndoAndRedoThroughTheHostsQueue) {
-    run("file -new -f");
-    run("createNode transform -n lamp");
+    RunAndSettle("file -new -f");
+    RunAndSettle("createNode transform -n lamp");
     Settle();
     window_.activateWindow();
     window_.setFocus();
@@ -179,7 +179,8 @@ TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand
     auto* dock = qobject_cast<QDockWidget*>(shelf.parentWidget());
     ASSERT_NE(dock, nullptr);
     EXPECT_FALSE(dock->isVisible()); // no shelves yet
-    run("addNewShelfTab \"Rigs\"; shelfButton -command \"createNode transform -n fromShelf\" -label \"Make\" "
+    RunAndSettle(
+        "addNewShelfTab \"Rigs\"; shelfButton -command \"createNode transform -n fromShelf\" -label \"Make\" "
         "-annotation \"Makes a transform\"");
     ASSERT_EQ(shelf.count(), 1);
     EXPECT_EQ(shelf.tabText(0), "Rigs");
@@ -191,9 +192,9 @@ TEST_F(HostWindowTest, TheShelfShowsTheButtonsScriptsMakeAndAClickRunsTheCommand
     QTest::mouseClick(buttons[0], Qt::LeftButton);
     Settle();
     EXPECT_TRUE(node("fromShelf"));
-    run("undo");
+    RunAndSettle("undo");
     EXPECT_FALSE(node("fromShelf")); // the click is undoable as a typed command is
-    run("deleteShelfTab \"Rigs\"");
+    RunAndSettle("deleteShelfTab \"Rigs\"");
     EXPECT_EQ(shelf.count(), 0);
     EXPECT_FALSE(dock->isVisible());
 }
@@ -210,14 +211,14 @@ TEST_F(HostWindowTest, PlugInsFindTheWindowByTheApplicationShellAndScriptsReadIt
     window_.addDockWidget(Qt::RightDockWidgetArea, pluginDock);
     Settle();
 
-    EXPECT_TRUE(run("dockControl -exists RigToolsDock").IsTrue());
-    EXPECT_FALSE(run("dockControl -ex NoSuchDock").IsTrue());
+    EXPECT_TRUE(RunAndSettle("dockControl -exists RigToolsDock").IsTrue());
+    EXPECT_FALSE(RunAndSettle("dockControl -ex NoSuchDock").IsTrue());
     EXPECT_EQ(text("dockControl -q -label RigToolsDock"), "Rig Tools");
     EXPECT_EQ(text("dockControl -q -area RigToolsDock"), "right");
     EXPECT_EQ(text("dockControl -q -a Outliner"), "left");
-    EXPECT_TRUE(run("dockControl -q -visible RigToolsDock").IsTrue());
+    EXPECT_TRUE(RunAndSettle("dockControl -q -visible RigToolsDock").IsTrue());
     pluginDock->close();
-    EXPECT_FALSE(run("dockControl -q -vis RigToolsDock").IsTrue());
+    EXPECT_FALSE(RunAndSettle("dockControl -q -vis RigToolsDock").IsTrue());
     EXPECT_NE(RunFailing("dockControl -q -area NoSuchDock").find("no dock is named NoSuchDock"),
               std::string::npos);
     EXPECT_NE(RunFailing("dockControl -q Outliner").find("-q needs -visible, -label or -area"),

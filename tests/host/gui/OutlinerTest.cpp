@@ -54,7 +54,8 @@ protected:
 };
 
 TEST_F(OutlinerTest, ShowsTheDagWithShapesBelowTheirTransformsAndTheirTypes) {
-    run("createNode transform -n box; createNode mesh -n boxShape -p box; createNode transform -n empty");
+    RunAndSettle(
+        "createNode transform -n box; createNode mesh -n boxShape -p box; createNode transform -n empty");
     EXPECT_EQ(ShownName("box"), "box");
     EXPECT_EQ(ShownParent("box"), "");
     EXPECT_EQ(ShownParent("boxShape"), "box");
@@ -67,48 +68,48 @@ TEST_F(OutlinerTest, ShowsTheDagWithShapesBelowTheirTransformsAndTheirTypes) {
 }
 
 TEST_F(OutlinerTest, RowsFollowCreationRenamingReparentingAndDeletion) {
-    run("createNode transform -n crate; createNode transform -n shelf");
+    RunAndSettle("createNode transform -n crate; createNode transform -n shelf");
     const int topRows = Model().rowCount();
-    run("rename crate box");
+    RunAndSettle("rename crate box");
     EXPECT_EQ(ShownName("box"), "box");
-    run("parent box shelf");
+    RunAndSettle("parent box shelf");
     EXPECT_EQ(ShownParent("box"), "shelf");
     EXPECT_EQ(Model().rowCount(), topRows - 1);
-    run("delete shelf");
+    RunAndSettle("delete shelf");
     EXPECT_FALSE(Model().IndexOf(node("box")).isValid());
     EXPECT_EQ(Model().rowCount(), topRows - 2);
     // Undo brings the very nodes back, and the rows with them, in their old places.
-    run("undo; undo");
+    RunAndSettle("undo; undo");
     EXPECT_EQ(ShownParent("crate"), "");
     EXPECT_EQ(Model().rowCount(), topRows);
     EXPECT_EQ(Model().IndexOf(node("shelf")).row(), topRows - 1);
 }
 
 TEST_F(OutlinerTest, ClickingRowsSelectsTheirNodesUndoably) {
-    run("createNode transform -n a; createNode transform -n b; select -cl");
+    RunAndSettle("createNode transform -n a; createNode transform -n b; select -cl");
     ClickRow("b");
     EXPECT_EQ(SceneSelection(), std::vector<std::string>{"b"});
     ClickRow("a", Qt::ControlModifier);
     EXPECT_EQ(SceneSelection(), (std::vector<std::string>{"b", "a"}));
     // Each click is one step of the undo queue, and undo shows on the rows.
-    run("undo");
+    RunAndSettle("undo");
     EXPECT_EQ(SceneSelection(), std::vector<std::string>{"b"});
     EXPECT_EQ(SelectedRows(), std::vector<std::string>{"b"});
-    run("undo");
+    RunAndSettle("undo");
     EXPECT_TRUE(SceneSelection().empty());
     EXPECT_TRUE(SelectedRows().empty());
 }
 
 TEST_F(OutlinerTest, ASelectionMadeByCommandShowsOnTheRows) {
-    run("createNode transform -n a; createNode transform -n b; createNode transform -n c");
-    run("select a c");
+    RunAndSettle("createNode transform -n a; createNode transform -n b; createNode transform -n c");
+    RunAndSettle("select a c");
     EXPECT_EQ(SelectedRows(), (std::vector<std::string>{"a", "c"}));
-    run("select -d a");
+    RunAndSettle("select -d a");
     EXPECT_EQ(SelectedRows(), std::vector<std::string>{"c"});
     // Showing the scene's selection must not hand it back as a new command.
     EXPECT_EQ(vex::host::UndoQueue::get().UndoText().rfind("select -d", 0), 0u);
     // A selected node moving to another parent keeps its selection, on its new row.
-    run("parent c b");
+    RunAndSettle("parent c b");
     EXPECT_EQ(SceneSelection(), std::vector<std::string>{"c"});
     EXPECT_EQ(SelectedRows(), std::vector<std::string>{"c"});
     EXPECT_EQ(vex::host::UndoQueue::get().UndoText().rfind("parent", 0), 0u);

@@ -14,17 +14,17 @@ class TimelineWidgetTest : public HostGuiFixture {
 protected:
     TimelineWidgetTest() {
         // A ball whose translate X goes from 0 at frame 1 to 10 at frame 11.
-        run("createNode transform -n ball; createNode animCurveTL -n ball_tx;"
-            "setAttr -s 2 \".ktv[0:1]\" 1 0 11 10; connectAttr ball_tx.output ball.tx; select ball; "
-            "currentTime 1");
+        RunAndSettle("createNode transform -n ball; createNode animCurveTL -n ball_tx;"
+                     "setAttr -s 2 \".ktv[0:1]\" 1 0 11 10; connectAttr ball_tx.output ball.tx; select ball; "
+                     "currentTime 1");
         timeline_.resize(720, 40);
         timeline_.show();
         Settle();
     }
     ~TimelineWidgetTest() override { vex::host::Timeline::Instance().stop(); }
 
-    static double frame() { return run("currentTime -q").AsDouble(); }
-    static double BallX() { return run("getAttr ball.tx").AsDouble(); }
+    static double frame() { return RunAndSettle("currentTime -q").AsDouble(); }
+    static double BallX() { return RunAndSettle("getAttr ball.tx").AsDouble(); }
 
     void Click(Button which) {
         QTest::mouseClick(&timeline_.button(which), Qt::LeftButton);
@@ -62,7 +62,7 @@ TEST_F(TimelineWidgetTest, ScrubbingWithKeysAndMouseMovesTheTimeAndTheKeyedValue
     EXPECT_EQ(vex::host::UndoQueue::get().size(), undoSteps);
 
     // A time set by command moves the handle.
-    run("currentTime 9");
+    RunAndSettle("currentTime 9");
     EXPECT_EQ(slider.value(), 9);
     EXPECT_EQ(timeline_.FrameField().text(), "9");
 }
@@ -70,14 +70,14 @@ TEST_F(TimelineWidgetTest, ScrubbingWithKeysAndMouseMovesTheTimeAndTheKeyedValue
 TEST_F(TimelineWidgetTest, TicksShowTheKeysOfTheSelectedNodes) {
     EXPECT_EQ(timeline_.Slider().KeyFrames(), (std::vector<double>{1.0, 11.0}));
     EXPECT_TRUE(vex::test::SaveScreenshot(timeline_, "timeline"));
-    run("createNode transform -n box; select box");
+    RunAndSettle("createNode transform -n box; select box");
     EXPECT_TRUE(timeline_.Slider().KeyFrames().empty());
-    run("connectAttr ball_tx.output box.ty; select ball box");
+    RunAndSettle("connectAttr ball_tx.output box.ty; select ball box");
     EXPECT_EQ(timeline_.Slider().KeyFrames(), (std::vector<double>{1.0, 11.0}));
 }
 
 TEST_F(TimelineWidgetTest, TheRangeFollowsTheHostAndTypedEnds) {
-    run("playbackOptions -min 5 -max 30");
+    RunAndSettle("playbackOptions -min 5 -max 30");
     EXPECT_EQ(timeline_.Slider().minimum(), 5);
     EXPECT_EQ(timeline_.Slider().maximum(), 30);
     EXPECT_EQ(timeline_.StartField().text(), "5");
@@ -88,7 +88,7 @@ TEST_F(TimelineWidgetTest, TheRangeFollowsTheHostAndTypedEnds) {
     QTest::keyClicks(&end, "40.5");
     QTest::keyClick(&end, Qt::Key_Return);
     Settle();
-    EXPECT_DOUBLE_EQ(run("playbackOptions -q -max").AsDouble(), 40.5);
+    EXPECT_DOUBLE_EQ(RunAndSettle("playbackOptions -q -max").AsDouble(), 40.5);
     EXPECT_EQ(timeline_.Slider().maximum(), 41);
     EXPECT_EQ(end.text(), "40.5");
     // Text that is no number changes nothing and shows the value again.
@@ -96,7 +96,7 @@ TEST_F(TimelineWidgetTest, TheRangeFollowsTheHostAndTypedEnds) {
     QTest::keyClicks(&end, "4O");
     QTest::keyClick(&end, Qt::Key_Return);
     Settle();
-    EXPECT_DOUBLE_EQ(run("playbackOptions -q -max").AsDouble(), 40.5);
+    EXPECT_DOUBLE_EQ(RunAndSettle("playbackOptions -q -max").AsDouble(), 40.5);
     EXPECT_EQ(end.text(), "40.5");
 }
 
@@ -130,10 +130,10 @@ TEST_F(TimelineWidgetTest, PlayingAdvancesInRealTimeUntilStopped) {
     EXPECT_DOUBLE_EQ(frame(), stopped);
 
     // The play command starts the same stepping.
-    run("play -st true");
+    RunAndSettle("play -st true");
     QTest::qWait(200);
     EXPECT_GT(frame(), stopped);
-    run("play -st false");
+    RunAndSettle("play -st false");
 }
 
 } // namespace

@@ -39,9 +39,9 @@ class ViewportTest : public HostGuiFixture {
 protected:
     ViewportTest() {
         // A cube at the origin, seen by a camera 10 units in front of it and 5 up, looking at the origin.
-        run("createNode transform -n box; createNode mesh -n boxShape -p box;"
-            "createNode transform -n shot; createNode camera -n shotShape -p shot;"
-            "setAttr shot.t 0 5 10; setAttr shot.rx -26.565051; select -cl");
+        RunAndSettle("createNode transform -n box; createNode mesh -n boxShape -p box;"
+                     "createNode transform -n shot; createNode camera -n shotShape -p shot;"
+                     "setAttr shot.t 0 5 10; setAttr shot.rx -26.565051; select -cl");
         GiveCube("boxShape");
         window_.resize(1000, 700);
         window_.show();
@@ -107,7 +107,7 @@ TEST_F(ViewportTest, DrawsTheGroundGridAndAMeshWhereTheCameraSeesThem) {
     image.save(QStringLiteral(TORVA_SCREENSHOT_DIR "/viewport_through_shot.png"));
     // The window's picture: the whole scene from the own view, the cube selected, the camera's frustum.
     window_.GetViewport().LookThrough(nullptr);
-    run("select -r box");
+    RunAndSettle("select -r box");
     window_.GetViewport().GetViewCamera().Tumble(-30.0, 5.0);
     window_.GetViewport().FrameAll();
     EXPECT_TRUE(vex::test::SaveScreenshot(window_, "host_window_viewport"));
@@ -137,12 +137,13 @@ TEST_F(ViewportTest, SelectionInTheOutlinerIsHighlightedAndAClickSelectsInTheSce
     Settle();
     EXPECT_EQ(vex::host::Scene::Instance().Selection(), std::vector<vex::host::NodePtr>{node("box")});
     EXPECT_TRUE(window_.GetOutliner().selectionModel()->isRowSelected(model.IndexOf(node("box")).row(), {}));
-    run("undo");
+    RunAndSettle("undo");
     EXPECT_TRUE(vex::host::Scene::Instance().Selection().empty());
 }
 
 TEST_F(ViewportTest, ScrubbingTheTimelineMovesTheDrawnNode) {
-    run("createNode animCurveTL -n box_tx; setAttr -s 2 \".ktv[0:1]\" 1 0 11 3; connectAttr box_tx.output "
+    RunAndSettle(
+        "createNode animCurveTL -n box_tx; setAttr -s 2 \".ktv[0:1]\" 1 0 11 3; connectAttr box_tx.output "
         "box.tx;"
         "currentTime 1");
     ASSERT_TRUE(window_.GetViewport().LookThrough(node("shot")));
@@ -157,7 +158,7 @@ TEST_F(ViewportTest, ScrubbingTheTimelineMovesTheDrawnNode) {
     slider.setFocus();
     for (int i = 0; i < 10; ++i) QTest::keyClick(&slider, Qt::Key_Right);
     Settle();
-    EXPECT_DOUBLE_EQ(run("currentTime -q").AsDouble(), 11.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("currentTime -q").AsDouble(), 11.0);
     PICTURE_OR_SKIP(image);
     EXPECT_NE(image.pixel(there), before);
     EXPECT_GT(qGray(image.pixel(there)), 150);
@@ -175,9 +176,9 @@ TEST_F(ViewportTest, NavigationLeavesTheCameraAndFramingShowsTheSelection) {
     QTest::mouseRelease(&view, Qt::LeftButton, Qt::AltModifier, middle + QPoint(40, 0));
     EXPECT_EQ(view.LookedThrough(), nullptr);
     EXPECT_EQ(view.ViewName(), "persp (free)");
-    EXPECT_DOUBLE_EQ(run("getAttr shot.tx").AsDouble(), 0.0);
+    EXPECT_DOUBLE_EQ(RunAndSettle("getAttr shot.tx").AsDouble(), 0.0);
     // F frames the selected cube: its centre comes to the middle of the view.
-    run("setAttr box.t 20 3 -7; select -r box");
+    RunAndSettle("setAttr box.t 20 3 -7; select -r box");
     view.setFocus();
     QTest::keyClick(&view, Qt::Key_F);
     const QPoint centre = PixelOf({20.0f, 3.0f, -7.0f});
@@ -185,7 +186,7 @@ TEST_F(ViewportTest, NavigationLeavesTheCameraAndFramingShowsTheSelection) {
     EXPECT_NEAR(centre.y(), middle.y(), 2);
     // Deleting the camera looked through falls back to the own view.
     ASSERT_TRUE(view.LookThrough(node("shot")));
-    run("delete shot");
+    RunAndSettle("delete shot");
     EXPECT_EQ(view.LookedThrough(), nullptr);
     PICTURE_OR_SKIP(image);
     EXPECT_FALSE(image.isNull());
