@@ -26,7 +26,7 @@ USAGE
 packages=(g++ clang clang-tidy cmake ninja-build ccache pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libpugixml-dev qt6-base-dev
           libsdl2-dev libspnav-dev libclang-rt-14-dev libx11-dev libxi-dev locales
-          libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0 xvfb)
+          libqt6opengl6-dev libgl1-mesa-dri libglx-mesa0 xvfb libbullet-dev libembree-dev)
 
 install_missing() {
   local missing=()
