@@ -23,6 +23,8 @@ class CarModel {
 public:
     /// The fixed sub-step.
     static constexpr double kSubStep = 1.0 / 600.0;
+    /// Where the follow camera aims to be, in the car's frame and car lengths: behind and above.
+    static constexpr util::Vector3<double> kFollowCamOffset{0.0, 0.45, 1.7};
 
     /// A model of the rig `geometry` with the settings `parameters`; both must outlive it.
     CarModel(const CarParameters& parameters, const CarGeometry& geometry);
@@ -49,6 +51,9 @@ public:
     double WheelRadius(int wheel) const;
 
 private:
+    /// After a sub-step: the drawn wheels' droop, the body's place on its base and the follow camera.
+    void UpdateLook(CarState& state, const util::Vector3<double>& down) const;
+
     const CarParameters& parameters_;
     const CarGeometry& geometry_;
 };

@@ -71,6 +71,8 @@ struct CarParameters {
     double skiddingOffset = 0.0;
     /// Sideways speed over forward speed above which the car starts skidding by itself; 0 never.
     double skiddingReleaseThreshold = 0.0;
+    /// The skidding level a car that slides by itself goes to.
+    double wantedSkidding = 0.5;
     /// How fast a skid or a skid brake dies out (share per 0.04 s).
     double skiddingReleaseResponse = 0.1;
     /// Added to the gravel shake input (world units).
