@@ -333,7 +333,11 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
             n = std::max(-2.0 * massShare * p.gravity, massShare * stiffness * wheel.compression);
         }
         normal[i] = n;
-        if (n != 0.0) push(up * n, centre);
+        // The ground pushes along its normal; a wheel held to the ground is pulled along the body's axis.
+        if (n > 0.0)
+            push(contact.normal * n, contact.point);
+        else if (n < 0.0)
+            push(up * n, centre);
         if (wheel.contact && n > 0.0) {
             totalLoad += n;
             ++loaded;
