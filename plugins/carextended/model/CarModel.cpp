@@ -32,6 +32,10 @@ constexpr double kAnchorOmega = 30.0;
 constexpr double kAnchorDamping = 0.8;
 /// Below this share of the car's length per second a held wheel sticks.
 constexpr double kStickSpeedPerLength = 0.01;
+/// The bump stop starts at this share of the wheel radius above the rigged place and is this many times
+/// stiffer than the corner.
+constexpr double kBumpTravel = 0.6;
+constexpr double kBumpStiffness = 20.0;
 /// A burnout spins the back wheels at this many radians per second per unit of its value.
 constexpr double kBurnoutSpinRate = 25.0;
 constexpr double kGravityFilterFactor = 0.2;
@@ -328,6 +332,12 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
         double n = 0.0;
         if (wheel.contact) {
             n = std::max(0.0, massShare * (stiffness * wheel.compression + damping * closing));
+            // The bump stop: past its travel the wheel takes the closing speed out at once and pushes back
+            // hard, so a landing from any height keeps the wheel above the ground its rays can see.
+            const double travel = kBumpTravel * radius;
+            if (wheel.compression > travel)
+                n += massShare * (std::max(0.0, closing) / kH +
+                                  kBumpStiffness * stiffness * (wheel.compression - travel));
         } else if (!p.groundReleaseOn && contact.contact) {
             // Held to the ground: the spring pulls the car back, at most with twice its weight.
             n = std::max(-2.0 * massShare * p.gravity, massShare * stiffness * wheel.compression);
@@ -344,7 +354,9 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
         }
     }
 
-    // Drive: a speed control bounded by the acceleration, shared by load; the brakes and the grip.
+    // Drive: a speed control bounded by the acceleration, shared equally by the wheels on the ground as
+    // a differential shares its torque (a share by load would steer a rolled car further into its
+    // turn); then the brakes and the grip.
     const double drive = DriveAcceleration() * (1.0 + booster);
     const double wantedAcceleration =
         std::clamp((wantedSpeed - state.speed) / kSpeedControlTime, -drive, drive);
@@ -386,7 +398,7 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
                 friction = UnitOr(friction, {}) * limit;
             }
         } else {
-            double longitudinal = (1.0 - absBrake) * mass * wantedAcceleration * normal[i] / totalLoad;
+            double longitudinal = (1.0 - absBrake) * mass * wantedAcceleration / loaded;
             if (absBrake > 0.0)
                 longitudinal += std::clamp(-zeroing * along, -limit * absBrake, limit * absBrake);
             longitudinal = (1.0 - lock) * longitudinal - lock * zeroing * along;
@@ -433,13 +445,18 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
 
     // Gravity, the external force and, in the air, the pull back to level.
     const bool wasInTheAir = state.carInTheAir;
-    state.carInTheAir = loaded == 0;
+    state.carInTheAir =
+        std::none_of(state.wheels.begin(), state.wheels.end(), [](const WheelState& w) { return w.contact; });
     const double gravity = p.gravity * (state.carInTheAir ? p.jumpGravity : 1.0);
     force += down * (gravity * mass);
     const double external = Finite(state.inputs[kExternalForce]) + p.externalForceOffset;
     force += UnitOr(environment.forceDirection, {}) * (external / 100.0 * scale * mass);
-    if (state.carInTheAir && p.horizontalRestoringFactor > 0.0)
-        torque += util::Cross(up, -down) * (p.horizontalRestoringFactor * inertia.x);
+    if (state.carInTheAir && p.horizontalRestoringFactor > 0.0) {
+        // A critically damped turn back to level about the horizontal axes; the yaw is left alone.
+        const double k = p.horizontalRestoringFactor;
+        const V tumble = AlongPlane(state.angularVelocity, -down);
+        torque += (util::Cross(up, -down) * k - tumble * (2.0 * std::sqrt(k))) * inertia.x;
+    }
     if (wasInTheAir && !state.carInTheAir && p.landingNeutralizer > 0.0) {
         const double into = util::Dot(state.velocity, down);
         if (into > 0.0) state.velocity -= down * (into * std::clamp(p.landingNeutralizer, 0.0, 1.0));

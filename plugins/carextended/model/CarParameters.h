@@ -110,8 +110,8 @@ struct CarParameters {
     double jumpGravity = 1.0;
     /// Share of the velocity into the ground removed on landing.
     double landingNeutralizer = 0.0;
-    /// How strongly a car in the air turns back to level (1/s²).
-    double horizontalRestoringFactor = 0.0;
+    /// How strongly a car in the air turns back to level (1/s², critically damped); 0 lets it tumble.
+    double horizontalRestoringFactor = 10.0;
 
     // Ground detection.
     /// Detection points per wheel: 1 is the bottom point, each step adds one ahead and one behind.
