@@ -4,6 +4,8 @@
 // factory when its simulation is built, without touching its identity or its place in the order.
 
 #include "core/CompiledPluginTable.h"
+#include "plugins/4wheelerfree/CCarCamFreePlugin.h"
+#include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
@@ -35,10 +37,13 @@ constexpr std::array kTable{
     // 1 CCarCamPlugin
     TableEntry{{"4VeredevOro", "carextended", "4-Vaviriv Idararer", "Vehicle",
                 "real-time four-wheeled vehicle simulator over ground surfaces, with autonomous following of a "
-                "target", "CarExtended"}, kPlaceholder},
+                "target. Parent the GravityDirectionMesh to a ground surface (several surfaces can be parented "
+                "to the GravityDirectionMesh); for automatic following, attach the TargetMesh to an animated "
+                "object and switch the autonomous mode on in the configuration page", "CarExtended"},
+               &CCarCamPlugin::Create},
     // 2 CCarCamFreePlugin
     TableEntry{{"4WheelerFree", "4wheelerfree", "4-Wheeler Free", "Vehicle", "reduced four-wheeler"},
-               kPlaceholder},
+               &CCarCamFreePlugin::Create},
     // 3 CAeroCamPlugin
     TableEntry{{"AirplaneExt", "airplaneextended", "Airplane Extended", "Vehicle",
                 "airplane simulator with pilot-assisting control system and autonomous following of a spline "

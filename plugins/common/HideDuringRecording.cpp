@@ -5,6 +5,10 @@
 namespace vex::orb::addon {
 
 void HideDuringRecording::hide(std::initializer_list<SceneNode*> nodes) {
+    hide(std::vector<SceneNode*>(nodes));
+}
+
+void HideDuringRecording::hide(const std::vector<SceneNode*>& nodes) {
     restore();
     for (SceneNode* n : nodes) {
         if (n == nullptr || n->node == nullptr) continue;

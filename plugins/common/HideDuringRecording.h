@@ -13,6 +13,8 @@ public:
     /// Remembers whether each node of `nodes` (not owned; they must outlive this object) is visible
     /// and hides them all; a node without a host node is skipped.
     void hide(std::initializer_list<SceneNode*> nodes);
+    /// As above, for a list made at run time.
+    void hide(const std::vector<SceneNode*>& nodes);
     /// Shows again the nodes that were visible when hide() ran, and forgets them.
     void restore();
     /// True while hide() has nodes remembered.

@@ -20,6 +20,12 @@ public:
     RecordField(std::string_view key, double& value, double whenMissing);
     /// A bool stored as one byte (0 or 1); any other byte reads as true, a missing field leaves `value`.
     RecordField(std::string_view key, bool& value);
+    /// An int stored as its 4 bytes; a missing or malformed field leaves `value`.
+    RecordField(std::string_view key, int& value);
+    /// A field of its own form: `write` makes the child (named `key`), `read` takes it back (an empty
+    /// chunk when the record has no such child).
+    RecordField(std::string_view key, std::function<util::DataChunk()> write,
+                std::function<void(const util::DataChunk&)> read);
     /// A row of flags stored one byte each; read back only when the field has exactly that many bytes.
     RecordField(std::string_view key, std::vector<bool*> flags);
     /// An animated variable in its serial form; a missing or malformed field leaves `variable`.
@@ -36,19 +42,28 @@ public:
 
     /// The field's key in the record.
     std::string_view Key() const { return key_; }
+    /// Also reads the field from a child named `alternative` when the record has none named Key() (a
+    /// name older records used); `alternative` must outlive the field.
+    RecordField& Or(std::string_view alternative) {
+        alternative_ = alternative;
+        return *this;
+    }
     /// The field as a record child holding the variable's current value.
     util::DataChunk Write() const { return write_(); }
     /// Reads the variable back from `record`'s child of this key.
-    void Read(const util::DataChunk& record) const { read_(record.FindChild(key_)); }
+    void Read(const util::DataChunk& record) const;
 
 private:
     std::string_view key_;
+    std::string_view alternative_;
     std::function<util::DataChunk()> write_;
     std::function<void(const util::DataChunk&)> read_;
 };
 
 /// A record called `name` whose children are `fields`, written in order.
 util::DataChunk WriteFields(std::string_view name, const std::vector<RecordField>& fields);
+/// True when `record` has a child named `name`.
+bool HasChild(const util::DataChunk& record, std::string_view name);
 /// Reads every one of `fields` from `record`.
 void ReadFields(const util::DataChunk& record, const std::vector<RecordField>& fields);
 
