@@ -170,8 +170,9 @@ void FastRayCaster::Cast(std::span<const GroundRay> rays, std::span<GroundHit> h
 
 template <int N, typename RayHit>
 void FastRayCaster::TracePacket(const GroundRay* rays, GroundHit* hits, int count) const {
+    // Embree reads the packet and its lane mask with aligned vector loads: 16, 32 or 64 bytes.
     RayHit packet;
-    int valid[N];
+    alignas(sizeof(int) * N) int valid[N];
     int nearestSurface[N];
     unsigned int nearestTriangle[N];
     for (int lane = 0; lane < N; ++lane) {
