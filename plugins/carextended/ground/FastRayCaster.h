@@ -23,6 +23,7 @@ public:
     /// a device or scene, or no surface has a usable triangle. Unusable surfaces keep their number but
     /// are never hit.
     static std::unique_ptr<FastRayCaster> Create(const std::vector<util::CMesh>& surfaces);
+    /// Releases the scenes and the device.
     ~FastRayCaster() override;
 
     FastRayCaster(const FastRayCaster&) = delete;
