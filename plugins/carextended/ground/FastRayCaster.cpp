@@ -112,8 +112,9 @@ std::unique_ptr<FastRayCaster> FastRayCaster::Create(const std::vector<util::CMe
             const Vector3<double>& a = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t])];
             const Vector3<double>& b = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t + 1])];
             const Vector3<double>& c = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t + 2])];
-            const Vector3<double> normal = Cross(b - a, c - a);
-            planes.push_back({a, normal / std::sqrt(Dot(normal, normal))});
+            Vector3<double> normal = Cross(b - a, c - a);
+            normal /= std::sqrt(Dot(normal, normal));
+            planes.push_back({normal, Dot(normal, a)});
         }
         caster->scenes_[s] = MakeScene(caster->device_, mesh);
         if (!caster->scenes_[s] || rtcGetDeviceError(caster->device_) != RTC_ERROR_NONE) return nullptr;
@@ -256,7 +257,7 @@ void FastRayCaster::Finish(const GroundRay& ray, int surface, unsigned int trian
     // distance itself.
     double t = distance;
     const double facing = Dot(plane.normal, ray.direction);
-    if (std::abs(facing) > 1e-9) t = Dot(plane.normal, plane.corner - (ray.origin - origin_)) / facing;
+    if (std::abs(facing) > 1e-9) t = (plane.offset - Dot(plane.normal, ray.origin - origin_)) / facing;
     t = std::clamp(t, 0.0, ray.length);
     hit.hit = true;
     hit.distance = t;
