@@ -168,10 +168,15 @@ const std::vector<FactoryProfile>& FreeProfiles() {
     static const std::vector<FactoryProfile> profiles{
         {"Bus",
          [](CCarToolObject& t) {
-             Drive(t.parameters, 2.6, 0.25, 0.6, 0.5);
-             Suspension(t.parameters, 45.0, 8.0, 0.08);
-             t.parameters.massMultiplier = 12.0;
-         }},
+             auto& bus = dynamic_cast<addon::CCarCamFreeObject&>(t);
+             bus.parameters.inputs[addon::kGasPedal].maximum = 2.6;
+             bus.accelerationPercent = 10.0;
+             bus.parameters.maxSteeringChangeVelocity = 0.5;
+             bus.maxSteeringDegrees = 40.0;
+             bus.stiffness = 45.0;
+             bus.damping = 8.0;
+         },
+         {}},
     };
     return profiles;
 }
@@ -186,11 +191,24 @@ std::vector<std::string> Names(const std::vector<FactoryProfile>& profiles) {
 std::string Written(Instance& instance, CCarToolObject& tool, const FactoryProfile& profile) {
     const CarParameters parameters = tool.parameters;
     const bool fast = tool.useFastRayCast;
+    auto* reduced = dynamic_cast<addon::CCarCamFreeObject*>(&tool);
+    struct PageUnits {
+        double acceleration = 0.0, steering = 0.0, stiffness = 0.0, damping = 0.0;
+    } page;
+    if (reduced != nullptr)
+        page = {reduced->accelerationPercent, reduced->maxSteeringDegrees, reduced->stiffness,
+                reduced->damping};
     profile.change(tool);
     util::xml::Element element;
     instance.WriteConfiguration(element, profile.name);
     tool.parameters = parameters;
     tool.useFastRayCast = fast;
+    if (reduced != nullptr) {
+        reduced->accelerationPercent = page.acceleration;
+        reduced->maxSteeringDegrees = page.steering;
+        reduced->stiffness = page.stiffness;
+        reduced->damping = page.damping;
+    }
     for (size_t g = 0, n = element.CountChildren("group"); g < n; ++g) {
         util::xml::Element& group = *element.GetChild("group", g);
         const std::string label = group.GetAttribute("label");
