@@ -1,5 +1,5 @@
 // torva-drive: the four-wheeler end to end on the in-memory host. It generates rolling terrain,
-// creates a 4-Vaviriv Idararer on it (the terrain selected, as an animator does it), drives it with a
+// creates a 4-Vaviriv Idararer and rigs it onto the terrain as an animator does, drives it with a
 // scripted gas pedal, steering wheel and skid brake through the real-time loop, re-simulates the take
 // and writes the car's path as CSV and as a PNG plot. The loop runs on a fake clock, so the take takes
 // no real time.
@@ -15,6 +15,7 @@
 #include "platform/win32/Clock.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Registry.h"
+#include "plugins/carextended/ground/BulletGround.h"
 #include "plugins/carextended/ground/GroundShapes.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "unidevice/Control.h"
@@ -95,19 +96,33 @@ int main(int argc, char** argv) {
     CoreImplementation* core = vex::orb::core::FindCore();
     if (core == nullptr) return Fail("the core did not start on the in-memory host");
 
-    // Rolling hills of ±1.5 m over 400 m, 80,000 triangles, selected so the car is built on them.
+    // Rolling hills of ±1.5 m over 400 m, 80,000 triangles, the car's ground.
     MemoryScene& scene = host.GetScene();
     const auto terrain = scene.Create("terrain", ShapeKind::kPolygonMesh);
     scene.Find(terrain)->mesh = vex::orb::addon::MakeTerrain(400.0, 200, 1.5, 3);
-    scene.SetSelection({terrain});
 
     const std::string car = core->CreateTool("4VeredevOro");
     vex::orb::core::Instance* instance = core->FindInstance(car);
     if (instance == nullptr) return Fail("the tool type 4VeredevOro is not registered");
     const std::string body = car + "_CarBodyMeshTransform";
     const std::string frontLeft = car + "_WheelMesh_FLTransform";
-    if (scene.FindByName(body) == vex::orb::adaptor::memory::kWorld)
+    const auto base = scene.FindByName(car + "_CarBodyBaseMeshTransform");
+    const auto gravity = scene.FindByName(car + "_GravityDirectionMeshTransform");
+    if (scene.FindByName(body) == vex::orb::adaptor::memory::kWorld ||
+        base == vex::orb::adaptor::memory::kWorld || gravity == vex::orb::adaptor::memory::kWorld)
         return Fail(car + " did not build its rig");
+    // The rig as an animator finishes it: the GravityDirectionMesh under the terrain makes the terrain the
+    // car's ground, and the car stands on the hill under its start.
+    if (!scene.Reparent(gravity, terrain))
+        return Fail("cannot put the GravityDirectionMesh under the terrain");
+    const auto caster = vex::orb::addon::BulletGround::Create({scene.Find(terrain)->mesh});
+    vex::orb::addon::GroundHit hit;
+    const vex::orb::addon::GroundRay down{{0.0, 100.0, 0.0}, {0.0, -1.0, 0.0}, 200.0};
+    if (caster != nullptr) caster->Cast({&down, 1}, {&hit, 1});
+    if (!hit.hit) return Fail("the terrain has no ground under the car");
+    vex::util::Matrix<double> start = scene.Find(base)->transform.GetStatic();
+    start.m[3][1] = hit.point.y;
+    scene.Find(base)->transform.SetStatic(start);
 
     // The scripted driver: full gas after half a second, a slow slalom, the skid brake for the last 2 s.
     vex::unidevice::Control gas(nullptr, vex::unidevice::kAnyControl, 0.0);

@@ -398,6 +398,8 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
         const double zeroing = shareOfMass * kSlipRelaxation / kH;
 
         V friction{};
+        // The anchor holds while the car is held; a driven car lets go of it.
+        if (!parked) wheel.anchored = false;
         if (wheel.anchored || (parked && util::Length(slide) < stickSpeed)) {
             if (!wheel.anchored) {
                 wheel.anchored = true;
