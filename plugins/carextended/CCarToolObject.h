@@ -73,10 +73,12 @@ public:
     static constexpr const char* kHideDriverCam = "Hide Driver Camera";
     static constexpr const char* kHideTopViewCam = "Hide TopView Camera";
 
-    /// Copies the plug-in and the instance name; `nodes` are the tool's nodes in creation order, `rig`
-    /// the same nodes by role; `extended` adds the autonomous mode and the output channels.
-    CCarToolObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes, const CarRig& rig,
-                   bool extended);
+    /// Copies the plug-in and the instance name; `extended` adds the autonomous mode and the output
+    /// channels. The tool attaches its nodes once they are constructed.
+    CCarToolObject(const CreateParam& param, bool extended);
+
+    /// Creates every node in order and lays out the default rig.
+    int initialize() override;
 
     /// Starts a take at `t`: the geometry from the scene on the first run or after "Re-Initialize Car
     /// Attributes", a fresh ground world, and the state recorded at `t` (a fresh one on the first run).
@@ -169,6 +171,9 @@ public:
     std::vector<util::CMesh> storedGround;
 
 protected:
+    /// Takes the tool's nodes: `nodes` in creation order (a parent before its children), `rig` the same
+    /// nodes by role. Both are members of the derived tool, called from its constructor's body.
+    void Attach(std::vector<SceneNode*> nodes, const CarRig& rig);
     /// The nine input channels, before the page.
     void DeclareChannels() override;
     /// The seven output channels when the core adds virtual controls (extended tool only).
