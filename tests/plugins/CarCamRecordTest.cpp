@@ -248,6 +248,26 @@ TEST_P(CarCamRecord, ReadsTheOlderKeyNames) {
     EXPECT_EQ(read.wheels[3].compression, original.wheels[3].compression);
 }
 
+TEST_P(CarCamRecord, FindsWheelCentresByTheirOlderNames) {
+    // An older rig: its wheel centre nodes were made under the older names.
+    ASSERT_EQ(tool_->store(), 0);
+    instance_->deleteNode(tool_->wheelCenters[1].node);
+    instance_->deleteNode(tool_->wheelCenters[0].node);
+    addon::CWheelCenterNode frontRight(tool_, 1, &tool_->base);
+    frontRight.name = "WheelBottomMesh_FR";
+    ASSERT_TRUE(frontRight.create());
+    addon::CWheelCenterNode frontLeft(tool_, 0, &tool_->base);
+    frontLeft.name = "WheelBottomMesh01";
+    ASSERT_TRUE(frontLeft.create());
+    auto loaded = Reload();
+    ASSERT_EQ(loaded->restore(), 0);
+    EXPECT_EQ(loaded->wheelCenters[1].name, "WheelBottomMesh_FR");
+    EXPECT_EQ(loaded->wheelCenters[0].name, "WheelBottomMesh01");
+    EXPECT_NE(loaded->wheelCenters[0].node, nullptr);
+    EXPECT_FALSE(host_->Exists(Name("WheelCenterMesh_FR"))) << "found, not made anew";
+    EXPECT_EQ(loaded->wheelCenters[2].name, "WheelCenterMesh_BL");
+}
+
 TEST_P(CarCamRecord, AStoredGroundStandsInForSurfacesThatAreGone) {
     tool_->storeGroundMeshData = true;
     Take(5);

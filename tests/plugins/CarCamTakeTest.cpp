@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -134,6 +135,73 @@ TEST_P(CarCamTake, AChildSurfaceAndTheFastCasterAreGroundToo) {
     EXPECT_TRUE(messages_.empty()) << messages_.front();
     EXPECT_NEAR(worlds.back().m[3][1], 0.0, 0.2);
     EXPECT_EQ(Output(5, 25), 0.0);
+}
+
+TEST_P(CarCamTake, AGroundRemovedMidTakeEndsTheTakeWithWhatItRecorded) {
+    host_->AddMesh("Floor", Floor(500.0), Name("GravityDirectionMesh"));
+    Bind("Gas Pedal (Forw/Backw)").setValue(1.0);
+    BeginRun(0.0, false);
+    for (int f = 1; f <= 10; ++f) instance_->Step(f * kFrame);
+    host_->Remove("Floor");
+    for (int f = 11; f <= 20; ++f) instance_->Step(f * kFrame);
+    EndRun();
+    EXPECT_EQ(std::count(messages_.begin(), messages_.end(),
+                         "Warning: " + std::string(CollisionObjects::kNoGround)),
+              1);
+    ASSERT_FALSE(tool_->record.Empty());
+    EXPECT_EQ(tool_->record.Frames().back().time, 10 * kFrame);
+}
+
+TEST_P(CarCamTake, OnlyTheEssentialNodesAreKeyedWhenAsked) {
+    AddGround("Ground", Floor(500.0));
+    Bind("Gas Pedal (Forw/Backw)").setValue(1.0);
+    tool_->keyframeOnlyEssential = true;
+    Drive(0, 10);
+    // The host keys every node where the take starts; after that only the essential ones.
+    for (const char* node : {"CarBodyMesh", "CarBodyBaseMesh", "WheelMesh_BL"})
+        EXPECT_GT(KeysOf(node).size(), 5u) << node;
+    for (const char* node : {"WheelCenterSuspensionMesh_BL", "SteeringWheelMesh", "FollowCam"})
+        EXPECT_LE(KeysOf(node).size(), 1u) << node;
+}
+
+TEST_P(CarCamTake, WheelCentresFollowTheirOptions) {
+    AddGround("Ground", Floor(500.0));
+    Bind("Gas Pedal (Forw/Backw)").setValue(0.5);
+    Drive(0, 10);
+    // By default the centre node is where the suspension holds the wheel.
+    const double centre = Local("WheelCenterMesh_FL", 10 * kFrame).m[3][1];
+    EXPECT_EQ(centre, Local("WheelCenterSuspensionMesh_FL", 10 * kFrame).m[3][1]);
+
+    // At the ground hit point it lies about a wheel radius lower.
+    tool_->moveWheelCenterToGround = true;
+    Drive(10, 20);
+    const double radius = tool_->geometry.wheelRadii[0];
+    EXPECT_NEAR(Local("WheelCenterSuspensionMesh_FL", 20 * kFrame).m[3][1] -
+                    Local("WheelCenterMesh_FL", 20 * kFrame).m[3][1],
+                radius, 0.2 * radius);
+
+    // Fixated, it is not written at all.
+    tool_->fixateWheelCenterNodes = true;
+    host_->RemoveKeysFrom(Name("WheelCenterMesh_FL"), 0.0);
+    Drive(20, 30);
+    EXPECT_LE(KeysOf("WheelCenterMesh_FL").size(), 1u);
+    EXPECT_GT(KeysOf("WheelCenterSuspensionMesh_FL").size(), 5u);
+}
+
+TEST_P(CarCamTake, TheSteeringWheelTurnsByTheSteeringTimesItsMultiplier) {
+    AddGround("Ground", Floor(500.0));
+    Bind("Steering Wheel (Right/Left)").setValue(1.0);
+    const Matrix<double> rest = Local("SteeringWheelMesh", 0.0);
+    tool_->steeringWheelRotMult = 0.0;
+    Drive(0, 10);
+    EXPECT_NE(tool_->state.steering, 0.0);
+    EXPECT_EQ(Local("SteeringWheelMesh", 10 * kFrame), rest);
+    tool_->steeringWheelRotMult = 3.0;
+    Drive(10, 20);
+    const Matrix<double> turned = Local("SteeringWheelMesh", 20 * kFrame);
+    // The rotation about the wheel's own z axis: the x row turns within the xy plane.
+    const double angle = std::atan2(turned.m[0][1], turned.m[0][0]);
+    EXPECT_NEAR(std::abs(angle), 3.0 * std::abs(tool_->state.steering), 1e-6);
 }
 
 INSTANTIATE_TEST_SUITE_P(, CarCamTake, testing::ValuesIn(BuiltHostKinds()), HostKindName);

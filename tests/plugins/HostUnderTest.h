@@ -56,6 +56,8 @@ public:
     /// Makes the transform `child` a child of the transform `parent`, keeping its local matrix (in core
     /// terms), as the user parents a node in the host's outliner.
     virtual void Parent(const std::string& child, const std::string& parent) = 0;
+    /// Deletes the transform `name` and what is below it, as the user deletes a node.
+    virtual void Remove(const std::string& name) = 0;
     /// The transform's world and local matrix at `t`.
     virtual util::Matrix<double> World(const std::string& name, double t) = 0;
     virtual util::Matrix<double> Local(const std::string& name, double t) = 0;

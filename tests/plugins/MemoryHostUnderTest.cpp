@@ -52,6 +52,11 @@ void MemoryHostUnderTest::Parent(const std::string& child, const std::string& pa
         << child << " under " << parent;
 }
 
+void MemoryHostUnderTest::Remove(const std::string& name) {
+    adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    scene.SetDeleted(scene.FindByName(name), true);
+}
+
 bool MemoryHostUnderTest::Exists(const std::string& name) {
     const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
     const ObjectId id = scene.FindByName(name);

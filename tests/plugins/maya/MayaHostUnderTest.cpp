@@ -275,6 +275,11 @@ void MayaHostUnderTest::Parent(const std::string& child, const std::string& pare
     SetStatic(child, local);
 }
 
+void MayaHostUnderTest::Remove(const std::string& name) {
+    MObject node = Transform(name).node();
+    EXPECT_EQ(MGlobal::deleteNode(node), MS::kSuccess) << name;
+}
+
 void MayaHostUnderTest::SetStatic(const std::string& name, const util::Matrix<double>& local) {
     const MDagPath path = Transform(name);
     if (!path.isValid()) return;
