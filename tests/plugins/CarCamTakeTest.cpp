@@ -152,6 +152,26 @@ TEST_P(CarCamTake, AGroundRemovedMidTakeEndsTheTakeWithWhatItRecorded) {
     EXPECT_EQ(tool_->record.Frames().back().time, 10 * kFrame);
 }
 
+TEST_P(CarCamTake, AnAnimatedGroundCarriesTheCar) {
+    host_->AddMesh("Floor", Floor(500.0), Name("GravityDirectionMesh"));
+    Matrix<double> raised;
+    host_->SetKey("Floor", 0.0, raised);
+    raised.m[3][1] = 0.5;
+    host_->SetKey("Floor", 1.0, raised);
+    host_->SetKey("Floor", 3.0, raised);
+    // The host's clock moves with the take, as the record loop moves it, so the floor's geometry is
+    // the one of each frame.
+    BeginRun(0.0, false);
+    for (int f = 1; f <= 50; ++f) {
+        host_->SetCurrentTime(f * kFrame);
+        instance_->Step(f * kFrame);
+    }
+    EndRun();
+    EXPECT_TRUE(messages_.empty()) << messages_.front();
+    EXPECT_NEAR(World("CarBodyBaseMesh", 50 * kFrame).m[3][1], 0.5, 0.1) << "the car rides up with its floor";
+    EXPECT_EQ(Output(3, 50), 0.0);
+}
+
 TEST_P(CarCamTake, OnlyTheEssentialNodesAreKeyedWhenAsked) {
     AddGround("Ground", Floor(500.0));
     Bind("Gas Pedal (Forw/Backw)").setValue(1.0);
