@@ -208,13 +208,19 @@ void CCarToolObject::WritePose(double t, const CarPose& pose) {
     };
     const double length = geometry.scale;
     write(rig_.base, util::ToMatrix(pose.base));
+    // The GravityDirectionMesh keeps its own place; it is keyed there so the take holds the down
+    // direction it was driven with.
+    util::Matrix<double> gravity;
+    if (rig_.gravity != nullptr && ReadLocalMatrix(core, rig_.gravity->node, t, gravity))
+        write(rig_.gravity, gravity);
     write(rig_.body, util::ToMatrix(pose.body, {length, length, length}));
     for (std::size_t w = 0; w < 4; ++w) {
         const double radius = geometry.wheelRadii[w];
         write(rig_.wheels[w],
               util::ToMatrix(pose.wheels[w].wheel, {geometry.wheelWidths[w], radius, radius}));
     }
-    // Only the car and its wheels are keyed when "Keyframe only essential objects" is on.
+    // Only the car, its wheels and the GravityDirectionMesh are keyed when "Keyframe only essential
+    // objects" is on.
     if (keyframeOnlyEssential) return;
     for (std::size_t w = 0; w < 4; ++w) {
         const WheelPose& wheel = pose.wheels[w];

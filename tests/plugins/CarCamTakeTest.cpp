@@ -178,7 +178,7 @@ TEST_P(CarCamTake, OnlyTheEssentialNodesAreKeyedWhenAsked) {
     tool_->keyframeOnlyEssential = true;
     Drive(0, 10);
     // The host keys every node where the take starts; after that only the essential ones.
-    for (const char* node : {"CarBodyMesh", "CarBodyBaseMesh", "WheelMesh_BL"})
+    for (const char* node : {"CarBodyMesh", "CarBodyBaseMesh", "WheelMesh_BL", "GravityDirectionMesh"})
         EXPECT_GT(KeysOf(node).size(), 5u) << node;
     for (const char* node : {"WheelCenterSuspensionMesh_BL", "SteeringWheelMesh", "FollowCam"})
         EXPECT_LE(KeysOf(node).size(), 1u) << node;
