@@ -25,14 +25,13 @@ CarRig RigOf(CCarCamFreeObject& tool) {
 } // namespace
 
 CCarCamFreeObject::CCarCamFreeObject(const CreateParam& param)
-    : CCarToolObject(param,
-                     {&gravity, &base, &body, &driverCam, &wheels[0], &wheels[1], &wheels[2], &wheels[3],
-                      &followCam, &topViewCam},
-                     RigOf(*this), false),
-      gravity(this, nullptr), base(this, nullptr), body(this, &base),
+    : CCarToolObject(param, false), gravity(this, nullptr), base(this, nullptr), body(this, &base),
       driverCam(this, &body), wheels{CWheelNode(this, 0, &base), CWheelNode(this, 1, &base),
                                      CWheelNode(this, 2, &base), CWheelNode(this, 3, &base)},
       followCam(this, nullptr), topViewCam(this, nullptr) {
+    Attach({&gravity, &base, &body, &driverCam, &wheels[0], &wheels[1], &wheels[2], &wheels[3], &followCam,
+            &topViewCam},
+           RigOf(*this));
     ShowPageValues();
 }
 

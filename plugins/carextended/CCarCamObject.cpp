@@ -1,5 +1,8 @@
 #include "plugins/carextended/CCarCamObject.h"
 
+#include <utility>
+#include <vector>
+
 namespace vex::orb::addon {
 namespace {
 
@@ -37,41 +40,23 @@ std::array<Node, 4> FourWheels(CCamera* tool, const SceneNode* parent) {
 // root, the body on the base, its relocator, steering wheel and driver's camera on the body, the wheels'
 // nodes and the turn base on the base, the rest at the root.
 CCarCamObject::CCarCamObject(const CreateParam& param)
-    : CCarToolObject(param,
-                     {&gravity,
-                      &base,
-                      &body,
-                      &chassisRelocator,
-                      &steeringWheel,
-                      &driverCam,
-                      &wheelRelocators[0],
-                      &wheelRelocators[1],
-                      &wheelRelocators[2],
-                      &wheelRelocators[3],
-                      &wheels[0],
-                      &wheels[1],
-                      &wheels[2],
-                      &wheels[3],
-                      &wheelCenters[0],
-                      &wheelCenters[1],
-                      &wheelCenters[2],
-                      &wheelCenters[3],
-                      &wheelSuspensions[0],
-                      &wheelSuspensions[1],
-                      &wheelSuspensions[2],
-                      &wheelSuspensions[3],
-                      &turnBase,
-                      &externalForce,
-                      &target,
-                      &followCam,
-                      &topViewCam},
-                     RigOf(*this), true),
-      gravity(this, nullptr), base(this, nullptr), body(this, &base), chassisRelocator(this, &body),
-      steeringWheel(this, &body), driverCam(this, &body),
+    : CCarToolObject(param, true), gravity(this, nullptr), base(this, nullptr), body(this, &base),
+      chassisRelocator(this, &body), steeringWheel(this, &body), driverCam(this, &body),
       wheelRelocators(FourWheels<CWheelRelocatorNode>(this, &base)),
       wheels(FourWheels<CWheelNode>(this, &base)), wheelCenters(FourWheels<CWheelCenterNode>(this, &base)),
       wheelSuspensions(FourWheels<CWheelCenterSuspensionNode>(this, &base)), turnBase(this, &base),
       externalForce(this, nullptr), target(this, nullptr), followCam(this, nullptr),
-      topViewCam(this, nullptr) {}
+      topViewCam(this, nullptr) {
+    std::vector<SceneNode*> nodes{&gravity, &base, &body, &chassisRelocator, &steeringWheel, &driverCam};
+    const auto addWheels = [&nodes](auto& row) {
+        for (SceneNode& node : row) nodes.push_back(&node);
+    };
+    addWheels(wheelRelocators);
+    addWheels(wheels);
+    addWheels(wheelCenters);
+    addWheels(wheelSuspensions);
+    nodes.insert(nodes.end(), {&turnBase, &externalForce, &target, &followCam, &topViewCam});
+    Attach(std::move(nodes), RigOf(*this));
+}
 
 } // namespace vex::orb::addon

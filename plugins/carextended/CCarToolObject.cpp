@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace vex::orb::addon {
 namespace {
@@ -41,10 +42,20 @@ V NegatedAxis(const util::Matrix<double>& world, int row, const V& fallback) {
 
 } // namespace
 
-CCarToolObject::CCarToolObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes,
-                               const CarRig& rig, bool extended)
-    : CToolObject(param, nodes), allNodes_(nodes), rig_(rig), extended_(extended),
-      model_(parameters, geometry) {}
+CCarToolObject::CCarToolObject(const CreateParam& param, bool extended)
+    : CToolObject(param, {}), extended_(extended), model_(parameters, geometry) {}
+
+void CCarToolObject::Attach(std::vector<SceneNode*> nodes, const CarRig& rig) {
+    allNodes_ = std::move(nodes);
+    rig_ = rig;
+}
+
+int CCarToolObject::initialize() {
+    for (SceneNode* node : allNodes_) node->create();
+    Created();
+    core->refreshConfiguration();
+    return 0;
+}
 
 void CCarToolObject::DeclareChannels() {
     for (std::size_t k = 0; k < kCarInputCount; ++k) {
@@ -192,20 +203,26 @@ void CCarToolObject::timeChanged(double t) {
 }
 
 void CCarToolObject::WritePose(double t, const CarPose& pose) {
-    const auto write = [this, t](SceneNode* node, const util::Matrix<double>& local) {
+    const auto write = [t](SceneNode* node, const util::Matrix<double>& local) {
         if (node == nullptr) return;
         node->localMatrix = local;
         node->update(t);
     };
     const double length = geometry.scale;
     write(rig_.base, util::ToMatrix(pose.base));
+    // The GravityDirectionMesh keeps its own place; it is keyed there so the take holds the down
+    // direction it was driven with.
+    util::Matrix<double> gravity;
+    if (rig_.gravity != nullptr && ReadLocalMatrix(core, rig_.gravity->node, t, gravity))
+        write(rig_.gravity, gravity);
     write(rig_.body, util::ToMatrix(pose.body, {length, length, length}));
     for (std::size_t w = 0; w < 4; ++w) {
         const double radius = geometry.wheelRadii[w];
         write(rig_.wheels[w],
               util::ToMatrix(pose.wheels[w].wheel, {geometry.wheelWidths[w], radius, radius}));
     }
-    // Only the car and its wheels are keyed when "Keyframe only essential objects" is on.
+    // Only the car, its wheels and the GravityDirectionMesh are keyed when "Keyframe only essential
+    // objects" is on.
     if (keyframeOnlyEssential) return;
     for (std::size_t w = 0; w < 4; ++w) {
         const WheelPose& wheel = pose.wheels[w];

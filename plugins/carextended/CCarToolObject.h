@@ -29,7 +29,7 @@ namespace vex::orb::addon {
 /// What the four-wheeler tools share: the vehicle model on a rig of scene nodes, its channels and page,
 /// the per-frame record of its state, and the saved state. The full tool drives every node of CarRig
 /// and offers the autonomous mode and the output channels; the free tool has only some of the nodes and
-/// a page without the items that need the others.
+/// a short page of its own.
 class CCarToolObject : public CToolObject {
 public:
     /// Size of the fixed saved-state record "sDataChunkSaveStruct".
@@ -73,10 +73,12 @@ public:
     static constexpr const char* kHideDriverCam = "Hide Driver Camera";
     static constexpr const char* kHideTopViewCam = "Hide TopView Camera";
 
-    /// Copies the plug-in and the instance name; `nodes` are the tool's nodes in creation order, `rig`
-    /// the same nodes by role; `extended` adds the autonomous mode and the output channels.
-    CCarToolObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes, const CarRig& rig,
-                   bool extended);
+    /// Copies the plug-in and the instance name; `extended` adds the autonomous mode and the output
+    /// channels. The tool attaches its nodes once they are constructed.
+    CCarToolObject(const CreateParam& param, bool extended);
+
+    /// Creates every node in order and lays out the default rig.
+    int initialize() override;
 
     /// Starts a take at `t`: the geometry from the scene on the first run or after "Re-Initialize Car
     /// Attributes", a fresh ground world, and the state recorded at `t` (a fresh one on the first run).
@@ -88,7 +90,7 @@ public:
     void end() override;
     /// Shows the gauges of the speed recorded at `t`.
     void timeChanged(double t) override;
-    /// The configuration page.
+    /// The full car's configuration page.
     ToolPage Page() override;
     /// Finds the nodes (1 when a required one is missing; optional ones are made anew) and reads the
     /// saved state (1 when its fixed record has the wrong size).
@@ -169,6 +171,9 @@ public:
     std::vector<util::CMesh> storedGround;
 
 protected:
+    /// Takes the tool's nodes: `nodes` in creation order (a parent before its children), `rig` the same
+    /// nodes by role. Both are members of the derived tool, called from its constructor's body.
+    void Attach(std::vector<SceneNode*> nodes, const CarRig& rig);
     /// The nine input channels, before the page.
     void DeclareChannels() override;
     /// The seven output channels when the core adds virtual controls (extended tool only).

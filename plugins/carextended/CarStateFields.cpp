@@ -154,8 +154,8 @@ void ReadTrack(const Track<Value, State>& track, const util::DataChunk& field, C
     for (const auto& key : variable.GetKeys()) track.set(stateOf(record.At(key.time)), key.value);
 }
 
-template <class Value, std::size_t kCount>
-void AddTracks(std::vector<RecordField>& fields, const Track<Value, CarState> (&tracks)[kCount],
+template <class Value, std::size_t Count>
+void AddTracks(std::vector<RecordField>& fields, const Track<Value, CarState> (&tracks)[Count],
                CarStateRecord& record) {
     for (const Track<Value, CarState>& track : tracks)
         fields.emplace_back(
@@ -165,15 +165,15 @@ void AddTracks(std::vector<RecordField>& fields, const Track<Value, CarState> (&
             });
 }
 
-template <class Value, std::size_t kCount>
-void WriteWheelTracks(util::DataChunk& chunk, const Track<Value, WheelState> (&tracks)[kCount],
+template <class Value, std::size_t Count>
+void WriteWheelTracks(util::DataChunk& chunk, const Track<Value, WheelState> (&tracks)[Count],
                       const CarStateRecord& record, int wheel) {
     for (const Track<Value, WheelState>& track : tracks)
         chunk.AddChild(WriteTrack(track, record, OneWheel{wheel}));
 }
 
-template <class Value, std::size_t kCount>
-void ReadWheelTracks(const util::DataChunk& chunk, const Track<Value, WheelState> (&tracks)[kCount],
+template <class Value, std::size_t Count>
+void ReadWheelTracks(const util::DataChunk& chunk, const Track<Value, WheelState> (&tracks)[Count],
                      CarStateRecord& record, int wheel) {
     for (const Track<Value, WheelState>& track : tracks)
         ReadTrack(track, chunk.FindChild(track.key), record, OneWheel{wheel});

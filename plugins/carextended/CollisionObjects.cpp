@@ -33,8 +33,10 @@ bool CollisionObjects::AddSurface(CNode* node, double t) {
         Tell(kNotAMesh);
         return false;
     }
+    // A surface that gives no triangles is empty (invalid below) unless it holds geometry the snapshot
+    // cannot turn into triangles.
     util::CMesh mesh;
-    if (!snapshot->getTriangles(mesh)) {
+    if (!snapshot->getTriangles(mesh) && !mesh.vertices.empty()) {
         Tell(kUnsupported);
         return false;
     }

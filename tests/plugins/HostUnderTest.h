@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/AdaptorInterface.h"
+#include "interface/CMesh.h"
 #include "util/Matrix.h"
 #include "util/xml/Element.h"
 
@@ -48,6 +49,15 @@ public:
 
     /// Whether a live transform of that name exists.
     virtual bool Exists(const std::string& name) = 0;
+    /// Adds a user's polygon mesh: a transform `name` at the identity under the transform `parent` (empty:
+    /// the world) whose shape is `mesh`, its vertices in core units in the transform's own axes.
+    virtual void AddMesh(const std::string& name, const util::CMesh& mesh,
+                         const std::string& parent = {}) = 0;
+    /// Makes the transform `child` a child of the transform `parent`, keeping its local matrix (in core
+    /// terms), as the user parents a node in the host's outliner.
+    virtual void Parent(const std::string& child, const std::string& parent) = 0;
+    /// Deletes the transform `name` and what is below it, as the user deletes a node.
+    virtual void Remove(const std::string& name) = 0;
     /// The transform's world and local matrix at `t`.
     virtual util::Matrix<double> World(const std::string& name, double t) = 0;
     virtual util::Matrix<double> Local(const std::string& name, double t) = 0;

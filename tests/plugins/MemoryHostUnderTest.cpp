@@ -36,6 +36,27 @@ HostObject& MemoryHostUnderTest::Object(const std::string& name) {
     return missing_;
 }
 
+void MemoryHostUnderTest::AddMesh(const std::string& name, const util::CMesh& mesh,
+                                  const std::string& parent) {
+    adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    const adaptor::memory::ObjectId parentId =
+        parent.empty() ? adaptor::memory::kWorld : scene.FindByName(parent);
+    HostObject* object = scene.Find(scene.Create(name, adaptor::memory::ShapeKind::kPolygonMesh, parentId));
+    ASSERT_NE(object, nullptr) << name;
+    object->mesh = mesh;
+}
+
+void MemoryHostUnderTest::Parent(const std::string& child, const std::string& parent) {
+    adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    EXPECT_TRUE(scene.Reparent(scene.FindByName(child), scene.FindByName(parent)))
+        << child << " under " << parent;
+}
+
+void MemoryHostUnderTest::Remove(const std::string& name) {
+    adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
+    scene.SetDeleted(scene.FindByName(name), true);
+}
+
 bool MemoryHostUnderTest::Exists(const std::string& name) {
     const adaptor::memory::MemoryScene& scene = adaptor_.GetScene();
     const ObjectId id = scene.FindByName(name);

@@ -14,6 +14,9 @@ public:
     AdaptorInterface& Adaptor() override { return adaptor_; }
     adaptor::memory::MemoryAdaptor& Memory() { return adaptor_; }
 
+    void AddMesh(const std::string& name, const util::CMesh& mesh, const std::string& parent) override;
+    void Parent(const std::string& child, const std::string& parent) override;
+    void Remove(const std::string& name) override;
     bool Exists(const std::string& name) override;
     util::Matrix<double> World(const std::string& name, double t) override;
     util::Matrix<double> Local(const std::string& name, double t) override;

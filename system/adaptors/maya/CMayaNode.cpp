@@ -205,7 +205,11 @@ CNode* CMayaNode::getParent() {
     if (!path_.isValid() || IsWorldParented()) return nullptr;
     MDagPath parent = GetTransformPath();
     parent.pop();
-    return new CMayaNode(adaptor_, parent, nullptr, MFnDagNode(parent).name().asChar(), true);
+    const std::string name = MFnDagNode(parent).name().asChar();
+    // Like a child, a parent with a shape is reached at its shape, so its mesh snapshot is the shape's.
+    unsigned int shapes = 0;
+    if (parent.numberOfShapesDirectlyBelow(shapes) && shapes > 0) parent.extendToShapeDirectlyBelow(0);
+    return new CMayaNode(adaptor_, parent, nullptr, name, true);
 }
 
 int CMayaNode::getChildCount() {

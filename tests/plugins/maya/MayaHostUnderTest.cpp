@@ -21,9 +21,11 @@
 #include <maya/MFnDependencyNode.h>
 #include <maya/MFnMesh.h>
 #include <maya/MGlobal.h>
+#include <maya/MIntArray.h>
 #include <maya/MItDag.h>
 #include <maya/MObjectArray.h>
 #include <maya/MPlug.h>
+#include <maya/MPointArray.h>
 #include <maya/MSelectionList.h>
 #include <maya/MTime.h>
 #include <maya/MTransformationMatrix.h>
@@ -242,6 +244,40 @@ void MayaHostUnderTest::SetKey(const std::string& name, double t, const util::Ma
         else
             curve.addKey(Seconds(t), channels[i], MFnAnimCurve::kTangentLinear, MFnAnimCurve::kTangentLinear);
     }
+}
+
+void MayaHostUnderTest::AddMesh(const std::string& name, const util::CMesh& mesh, const std::string& parent) {
+    MObject parentNode = MObject::kNullObj;
+    if (!parent.empty()) parentNode = Transform(parent).node();
+    MFnDagNode transform;
+    MObject node = transform.create("transform", MString(MayaNames::Legal(name).c_str()), parentNode);
+    MPointArray points;
+    for (const util::Vector3<double>& v : mesh.vertices) points.append(MPoint(v.x, v.y, v.z));
+    MIntArray counts;
+    MIntArray connects;
+    for (std::size_t i = 0; i + 2 < mesh.faces.size(); i += 3) {
+        counts.append(3);
+        for (std::size_t k = 0; k < 3; ++k) connects.append(mesh.faces[i + k]);
+    }
+    MFnMesh shape;
+    shape.create(static_cast<int>(mesh.vertices.size()), static_cast<int>(counts.length()), points, counts,
+                 connects, node);
+    // The vertices are in core units: the transform carries the scene's unit and up axis, as the
+    // identity in core terms does.
+    SetStatic(name, util::Matrix<double>());
+}
+
+void MayaHostUnderTest::Parent(const std::string& child, const std::string& parent) {
+    const util::Matrix<double> local = Local(child, 0.0);
+    MObject childNode = Transform(child).node();
+    MFnDagNode parentNode(Transform(parent));
+    EXPECT_EQ(parentNode.addChild(childNode), MS::kSuccess) << child << " under " << parent;
+    SetStatic(child, local);
+}
+
+void MayaHostUnderTest::Remove(const std::string& name) {
+    MObject node = Transform(name).node();
+    EXPECT_EQ(MGlobal::deleteNode(node), MS::kSuccess) << name;
 }
 
 void MayaHostUnderTest::SetStatic(const std::string& name, const util::Matrix<double>& local) {

@@ -22,6 +22,9 @@ public:
     HostKind Kind() const override { return HostKind::kMaya; }
     AdaptorInterface& Adaptor() override;
 
+    void AddMesh(const std::string& name, const util::CMesh& mesh, const std::string& parent) override;
+    void Parent(const std::string& child, const std::string& parent) override;
+    void Remove(const std::string& name) override;
     bool Exists(const std::string& name) override;
     util::Matrix<double> World(const std::string& name, double t) override;
     util::Matrix<double> Local(const std::string& name, double t) override;
