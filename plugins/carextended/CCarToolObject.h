@@ -213,7 +213,6 @@ private:
     double surfaceEdgeResponseFactor_ = 0.0;
     bool gravityOn_ = true;
     double scaleRelMaxJumpVelocity_ = 0.0;
-    double wantedSkiddingValue_ = 0.0;
     double minGroundDistance_ = 0.0;
     double landingSkiddingFactor_ = 0.0;
     double inputFilterMem_ = 0.0;

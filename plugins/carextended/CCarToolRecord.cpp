@@ -180,7 +180,7 @@ std::vector<RecordField> CCarToolObject::RecordFields() {
     std::vector<RecordField> settings{
         {"andScaleRelSpeed", speed},
         {"dVelRelMaxSteeringChangeVel", p.maxSteeringChangeVelocity},
-        {"cCarCamdWantedSkiddingValue", wantedSkiddingValue_},
+        {"cCarCamdWantedSkiddingValue", p.wantedSkidding},
         {"dBurnoutShake", p.burnoutShake},
         {"dBurnoutTiltForce", p.burnoutTiltForce},
         {"dMinGroundDistance", minGroundDistance_},
