@@ -1,5 +1,9 @@
 #include "plugins/4wheelerfree/CCarCamFreeObject.h"
 
+#include <numbers>
+#include <string>
+#include <vector>
+
 namespace vex::orb::addon {
 namespace {
 
@@ -28,6 +32,70 @@ CCarCamFreeObject::CCarCamFreeObject(const CreateParam& param)
     Attach({&gravity, &base, &body, &driverCam, &wheels[0], &wheels[1], &wheels[2], &wheels[3], &followCam,
             &topViewCam},
            RigOf(*this));
+    ShowPageValues();
+}
+
+ToolPage CCarCamFreeObject::Page() {
+    const auto spin = [this](const char* name, double& value, double min, double max, double step,
+                             const char* help) -> PageItem {
+        return SpinnerItem{.name = name,
+                           .help = help,
+                           .value = &value,
+                           .min = min,
+                           .max = max,
+                           .step = step,
+                           .setting = 1,
+                           .channel = true,
+                           .callback = this};
+    };
+    CarParameters& p = parameters;
+    std::vector<PageItem> responses;
+    for (std::size_t k = 0; k < kCarInputCount; ++k) {
+        const std::string label = std::string(kInputNames[k]) + " Response Factor";
+        responses.push_back(SpinnerItem{.name = label,
+                                        .help = std::string(kInputHelps[k]) + ": Response Factor",
+                                        .value = &p.inputs[k].responseFactor,
+                                        .min = 0.0,
+                                        .max = 1e16,
+                                        .step = 0.001,
+                                        .setting = 1,
+                                        .channel = true,
+                                        .callback = this});
+    }
+    return {
+        {.name = "General Settings",
+         .items = {spin("Top Speed (scale relative)", p.inputs[kGasPedal].maximum, 0.0, 1e4, 0.01,
+                        "The top speed in car lengths per second"),
+                   spin("Acceleration (in Percent)", accelerationPercent, 0.0, 1e4, 0.1,
+                        "How much of the top speed the car gains per second"),
+                   spin("Maximum Steering Change Velocity", p.maxSteeringChangeVelocity, 0.001, 100.0, 0.001,
+                        "How fast the wheels can turn in rads per sec."),
+                   spin("Maximum Steering Angle", maxSteeringDegrees, 0.0, 89.0, 0.1,
+                        "The largest angle the front wheels turn, in degrees"),
+                   spin("Suspension Stiffness", stiffness, 0.0, 10000.0, 1.0,
+                        "Stiffness determines how much force the springs have."),
+                   spin("Suspension Damping", damping, 0.0, 10000.0, 0.1,
+                        "Damping determines how dull the shock absorbers are."),
+                   spin("Gravity", p.gravity, 0.0, 10000.0, 0.001, "Gravity"),
+                   CheckBoxItem{
+                       .name = kHideHelpers, .help = kHideHelpers, .value = &hideHelpers, .callback = this}}},
+        {.name = "Input Property Parameters", .items = std::move(responses)},
+    };
+}
+
+void CCarCamFreeObject::TakePageValues() {
+    parameters.acceleration = accelerationPercent / 100.0 * parameters.inputs[kGasPedal].maximum;
+    parameters.inputs[kSteering].maximum = maxSteeringDegrees * std::numbers::pi / 180.0;
+    parameters.frontStiffness = parameters.backStiffness = stiffness;
+    parameters.frontDamping = parameters.backDamping = damping;
+}
+
+void CCarCamFreeObject::ShowPageValues() {
+    const double top = parameters.inputs[kGasPedal].maximum;
+    accelerationPercent = top > 0.0 ? 100.0 * parameters.acceleration / top : 0.0;
+    maxSteeringDegrees = parameters.inputs[kSteering].maximum * 180.0 / std::numbers::pi;
+    stiffness = parameters.frontStiffness;
+    damping = parameters.frontDamping;
 }
 
 } // namespace vex::orb::addon

@@ -30,6 +30,17 @@ public:
     /// Copies the plug-in and the instance name; the nodes are not created yet.
     explicit CCarCamFreeObject(const CreateParam& param);
 
+    /// The reduced page: "General Settings" in plain units, then the channels' response factors.
+    ToolPage Page() override;
+
+    /// The drive's acceleration in percent of the top speed gained per second.
+    double accelerationPercent = 0.0;
+    /// The largest steering angle, in degrees.
+    double maxSteeringDegrees = 0.0;
+    /// Stiffness and damping of all four corners.
+    double stiffness = 0.0;
+    double damping = 0.0;
+
     CGravityDirectionNode gravity;
     CBaseMeshNode base;
     CCarBodyNode body;
@@ -37,6 +48,12 @@ public:
     std::array<CWheelNode, 4> wheels;
     CFollowCamNode followCam;
     CTopViewCamNode topViewCam;
+
+protected:
+    /// Writes the page's percent, degrees and shared corner values into the parameters.
+    void TakePageValues() override;
+    /// Shows the parameters in the page's units.
+    void ShowPageValues() override;
 };
 
 } // namespace vex::orb::addon

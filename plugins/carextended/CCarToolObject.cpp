@@ -113,6 +113,7 @@ void CCarToolObject::Created() {
           util::ToMatrix(Transform{{0.0, 3.0 * length, 0.0},
                                    util::EulerXYZToQuat(V{-std::numbers::pi / 2.0, 0.0, 0.0})}));
     ApplyVisibility();
+    ShowPageValues();
     UpdateGauges(0.0);
 }
 
@@ -146,6 +147,7 @@ CarEnvironment CCarToolObject::Environment(double t) const {
 }
 
 void CCarToolObject::begin(double t) {
+    TakePageValues();
     core->addUndo(new CVariableModUndo<CarStateRecord>(&record));
     core->addUndo(new CVariableModUndo<util::AVar_Linear<double>>(&speed));
     const bool fresh = firstRun || reinitializeRequested || record.Empty();

@@ -180,6 +180,12 @@ protected:
     void DeclareOutputs() override;
     /// Lays out the default rig of a 4.2 m car at the origin.
     void Created() override;
+    /// At the start of every take: a page that shows some settings in units of its own writes them into
+    /// the parameters here. Nothing by default.
+    virtual void TakePageValues() {}
+    /// After the parameters changed behind the page (a restore, a new rig): such a page's values follow.
+    /// Nothing by default.
+    virtual void ShowPageValues() {}
 
 private:
     // The environment at `t` from the scene.

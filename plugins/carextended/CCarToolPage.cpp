@@ -2,31 +2,9 @@
 
 #include "plugins/carextended/CCarToolObject.h"
 
-#include <algorithm>
-#include <string_view>
 #include <utility>
 
 namespace vex::orb::addon {
-namespace {
-
-// Items that need nodes only the full tool has: the autonomous mode follows the TargetMesh, the
-// wheel-centre options move the WheelCenterMesh nodes, "Steering Wheel Rot Mult" turns the
-// SteeringWheelMesh and "External Force Offset Value" pushes along the ExternalForceMesh.
-constexpr std::string_view kFullRigOnly[] = {
-    "Autonomous Mode Properties",
-    "Fixate Wheel Center Nodes",
-    "Move WheelCenterMesh to ground hit point",
-    "Align WheelCenterMesh to ground incline",
-    "Steering Wheel Rot Mult",
-    "External Force Offset Value",
-};
-
-bool FullRigOnly(std::string_view name) {
-    return std::find(std::begin(kFullRigOnly), std::end(kFullRigOnly), name) != std::end(kFullRigOnly);
-}
-
-} // namespace
-
 ToolPage CCarToolObject::Page() {
     // Every spinner turns with its own channel and tells the tool, whose gauges follow the values.
     const auto spin = [this](const char* name, double& value, double min, double max, double step,
@@ -188,10 +166,6 @@ ToolPage CCarToolObject::Page() {
                   "be checked again")}},
         {.name = "Input Property Parameters", .items = std::move(inputs)},
     };
-    if (extended_) return page;
-    std::erase_if(page, [](const PageGroup& group) { return FullRigOnly(group.name); });
-    for (PageGroup& group : page)
-        std::erase_if(group.items, [](const PageItem& item) { return FullRigOnly(ItemName(item)); });
     return page;
 }
 

@@ -286,6 +286,7 @@ int CCarToolObject::restore() {
         if (const CarState* recorded = record.Nearest(now)) state = *recorded;
         UpdateGauges(speed.get(now));
     }
+    ShowPageValues();
     core->refreshConfiguration();
     return allFound ? 0 : 1;
 }

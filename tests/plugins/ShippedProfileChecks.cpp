@@ -5,6 +5,7 @@
 #include "core/configadaptor/CheckBox.h"
 #include "core/configadaptor/Root.h"
 #include "core/configadaptor/Spinner.h"
+#include "core/configadaptor/Spinner_Int.h"
 #include "platform/win32/MessageBox.h"
 #include "util/Base64.h"
 #include "util/xml/Element.h"
@@ -70,12 +71,20 @@ void ExpectValuesLoaded(const Element& profile, Instance& instance) {
                 EXPECT_GE(value, spinner->GetMin());
                 EXPECT_LE(value, spinner->GetMax());
                 EXPECT_EQ(instance.ReadById(id), value);
+            } else if (const auto* intSpinner = dynamic_cast<const element::Spinner_Int*>(node)) {
+                const std::string text = item.GetText();
+                ASSERT_FALSE(text.empty());
+                ASSERT_EQ(text.find_first_not_of("-0123456789"), std::string::npos) << text;
+                const int value = std::stoi(text);
+                EXPECT_GE(value, intSpinner->GetMin());
+                EXPECT_LE(value, intSpinner->GetMax());
+                EXPECT_EQ(instance.ReadById(id), value);
             } else if (dynamic_cast<const element::CheckBox*>(node) != nullptr) {
                 const std::string text = item.GetText();
                 ASSERT_TRUE(text == "0" || text == "1") << text;
                 EXPECT_EQ(instance.ReadById(id), text == "1" ? 1.0 : 0.0);
             } else {
-                ADD_FAILURE() << "no spinner or check box of id " << id;
+                ADD_FAILURE() << "no spinner, int spinner or check box of id " << id;
             }
         }
     }

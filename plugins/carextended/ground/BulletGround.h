@@ -27,6 +27,7 @@ public:
     /// The world over `surfaces` (each prepared with PrepareGroundMesh); null when none has a usable
     /// triangle. Surfaces without one stay in the numbering but are never hit.
     static std::unique_ptr<BulletGround> Create(const std::vector<util::CMesh>& surfaces);
+    /// Takes the bodies out of the world and frees the world and its parts.
     ~BulletGround() override;
 
     BulletGround(const BulletGround&) = delete;

@@ -18,6 +18,7 @@ public:
     /// Builds the body from a prepared mesh (see PrepareGroundMesh); `index` is stored as the body's
     /// user index, so a ray hit names its surface.
     BulletSurface(const util::CMesh& mesh, int index);
+    /// Frees the body, its shape and the triangles (the body must no longer be in a world).
     ~BulletSurface();
 
     BulletSurface(const BulletSurface&) = delete;

@@ -74,14 +74,14 @@ RTCScene MakeScene(RTCDevice device, const util::CMesh& mesh) {
 
 std::unique_ptr<FastRayCaster> FastRayCaster::Create(const std::vector<util::CMesh>& surfaces) {
     std::unique_ptr<FastRayCaster> caster(new FastRayCaster());
-    caster->surfaces_.resize(surfaces.size());
+    std::vector<util::CMesh> prepared(surfaces.size());
     Vector3<double> lo{HUGE_VAL, HUGE_VAL, HUGE_VAL};
     Vector3<double> hi{-HUGE_VAL, -HUGE_VAL, -HUGE_VAL};
     bool any = false;
     for (std::size_t s = 0; s < surfaces.size(); ++s) {
-        if (PrepareGroundMesh(surfaces[s], caster->surfaces_[s]) != GroundMeshStatus::kUsable) continue;
+        if (PrepareGroundMesh(surfaces[s], prepared[s]) != GroundMeshStatus::kUsable) continue;
         any = true;
-        for (const Vector3<double>& v : caster->surfaces_[s].vertices) {
+        for (const Vector3<double>& v : prepared[s].vertices) {
             lo = {std::min(lo.x, v.x), std::min(lo.y, v.y), std::min(lo.z, v.z)};
             hi = {std::max(hi.x, v.x), std::max(hi.y, v.y), std::max(hi.z, v.z)};
         }
@@ -101,10 +101,21 @@ std::unique_ptr<FastRayCaster> FastRayCaster::Create(const std::vector<util::CMe
     caster->packetWidth_ = caster->nativeWidth_;
 
     caster->scenes_.assign(surfaces.size(), nullptr);
+    caster->planes_.resize(surfaces.size());
     for (std::size_t s = 0; s < surfaces.size(); ++s) {
-        util::CMesh& mesh = caster->surfaces_[s];
+        util::CMesh& mesh = prepared[s];
         if (mesh.faces.empty()) continue;
         for (Vector3<double>& v : mesh.vertices) v -= caster->origin_;
+        std::vector<TrianglePlane>& planes = caster->planes_[s];
+        planes.reserve(mesh.GetTriangleCount());
+        for (std::size_t t = 0; t < mesh.GetTriangleCount(); ++t) {
+            const Vector3<double>& a = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t])];
+            const Vector3<double>& b = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t + 1])];
+            const Vector3<double>& c = mesh.vertices[static_cast<std::size_t>(mesh.faces[3 * t + 2])];
+            Vector3<double> normal = Cross(b - a, c - a);
+            normal /= std::sqrt(Dot(normal, normal));
+            planes.push_back({normal, Dot(normal, a)});
+        }
         caster->scenes_[s] = MakeScene(caster->device_, mesh);
         if (!caster->scenes_[s] || rtcGetDeviceError(caster->device_) != RTC_ERROR_NONE) return nullptr;
     }
@@ -160,8 +171,9 @@ void FastRayCaster::Cast(std::span<const GroundRay> rays, std::span<GroundHit> h
 
 template <int N, typename RayHit>
 void FastRayCaster::TracePacket(const GroundRay* rays, GroundHit* hits, int count) const {
+    // Embree reads the packet and its lane mask with aligned vector loads: 16, 32 or 64 bytes.
     RayHit packet;
-    int valid[N];
+    alignas(sizeof(int) * N) int valid[N];
     int nearestSurface[N];
     unsigned int nearestTriangle[N];
     for (int lane = 0; lane < N; ++lane) {
@@ -240,24 +252,17 @@ void FastRayCaster::TraceSingle(const GroundRay& ray, GroundHit& hit) const {
 
 void FastRayCaster::Finish(const GroundRay& ray, int surface, unsigned int triangle, float distance,
                            GroundHit& hit) const {
-    const util::CMesh& mesh = surfaces_[static_cast<std::size_t>(surface)];
-    const std::int32_t* corner = &mesh.faces[3 * static_cast<std::size_t>(triangle)];
-    const Vector3<double>& a = mesh.vertices[static_cast<std::size_t>(corner[0])];
-    const Vector3<double>& b = mesh.vertices[static_cast<std::size_t>(corner[1])];
-    const Vector3<double>& c = mesh.vertices[static_cast<std::size_t>(corner[2])];
-    Vector3<double> normal = Cross(b - a, c - a);
-    const double normalLength = std::sqrt(Dot(normal, normal));
-    normal /= normalLength;
-    // The single-precision distance only chose the triangle; the plane of its double-precision
-    // vertices gives the distance itself.
+    const TrianglePlane& plane = planes_[static_cast<std::size_t>(surface)][triangle];
+    // The single-precision distance only chose the triangle; its plane in double precision gives the
+    // distance itself.
     double t = distance;
-    const double facing = Dot(normal, ray.direction);
-    if (std::abs(facing) > 1e-9) t = Dot(normal, a - (ray.origin - origin_)) / facing;
+    const double facing = Dot(plane.normal, ray.direction);
+    if (std::abs(facing) > 1e-9) t = (plane.offset - Dot(plane.normal, ray.origin - origin_)) / facing;
     t = std::clamp(t, 0.0, ray.length);
     hit.hit = true;
     hit.distance = t;
     hit.point = ray.origin + ray.direction * t;
-    hit.normal = facing > 0.0 ? -normal : normal;
+    hit.normal = facing > 0.0 ? -plane.normal : plane.normal;
     hit.surface = surface;
 }
 

@@ -23,6 +23,7 @@ public:
     /// a device or scene, or no surface has a usable triangle. Unusable surfaces keep their number but
     /// are never hit.
     static std::unique_ptr<FastRayCaster> Create(const std::vector<util::CMesh>& surfaces);
+    /// Releases the scenes and the device.
     ~FastRayCaster() override;
 
     FastRayCaster(const FastRayCaster&) = delete;
@@ -33,7 +34,7 @@ public:
     /// Always false: the scenes are built once for static ground.
     bool UpdateSurface(std::size_t index, const util::CMesh& mesh) override;
     /// Number of ground surfaces, usable or not.
-    std::size_t SurfaceCount() const override { return surfaces_.size(); }
+    std::size_t SurfaceCount() const override { return scenes_.size(); }
 
     /// The widest packet Cast uses: 16, 8, 4, or 1 when it traces single rays only.
     int PacketWidth() const { return packetWidth_; }
@@ -42,6 +43,14 @@ public:
     void LimitPacketWidth(int width);
 
 private:
+    // A triangle's plane in double precision around the local origin: the unit normal and the plane's
+    // offset along it (normal · p = offset for its points). 32 bytes on a 32-byte boundary, so the
+    // refinement of a hit reads half a cache line.
+    struct alignas(32) TrianglePlane {
+        util::Vector3<double> normal;
+        double offset;
+    };
+
     FastRayCaster() = default;
 
     // Traces rays[0..count) as one packet of width N, with RayHit the matching Embree packet type.
@@ -53,8 +62,8 @@ private:
                 GroundHit& hit) const;
 
     RTCDevice device_ = nullptr;
-    std::vector<RTCScene> scenes_;      // null for a surface without usable triangles
-    std::vector<util::CMesh> surfaces_; // the prepared triangles around origin_, double precision
+    std::vector<RTCScene> scenes_;                   // null for a surface without usable triangles
+    std::vector<std::vector<TrianglePlane>> planes_; // per surface, indexed by Embree's primitive id
     util::Vector3<double> origin_{};
     int nativeWidth_ = 1;
     int packetWidth_ = 1;

@@ -109,6 +109,28 @@ double CarModel::CornerStiffness(int wheel) const {
     return spring * tyre / (spring + tyre);
 }
 
+double CarModel::BumpTravel(int wheel) const {
+    const double stiffness = CornerStiffness(wheel);
+    const double sag = stiffness > 0.0 ? std::max(0.0, parameters_.gravity) / stiffness : 0.0;
+    return std::max(kBumpTravel * WheelRadius(wheel), 1.5 * sag);
+}
+
+WheelFrame CarModel::Frame(const util::QTransform<double>& pose, int wheel, double steer,
+                           double reach) const {
+    const V up = Up(pose.rotation);
+    const V forward = Forward(pose.rotation) * std::cos(steer) +
+                      util::Rotate(pose.rotation, V{1.0, 0.0, 0.0}) * std::sin(steer);
+    const double radius = WheelRadius(wheel);
+    return {util::TransformPoint(pose, geometry_.wheelCentres[wheel]),
+            up,
+            forward,
+            util::Cross(forward, up),
+            radius,
+            geometry_.wheelWidths[wheel],
+            reach,
+            BumpTravel(wheel) + 0.4 * radius};
+}
+
 CarState CarModel::Start(const util::QTransform<double>& pose, const CarEnvironment& environment) const {
     CarState state;
     state.pose = pose;
@@ -125,14 +147,8 @@ CarState CarModel::Start(const util::QTransform<double>& pose, const CarEnvironm
         double lift = 0.0;
         int found = 0;
         for (int i = 0; i < 4; ++i) {
-            const WheelFrame frame{util::TransformPoint(state.pose, geometry_.wheelCentres[i]),
-                                   up,
-                                   Forward(state.pose.rotation),
-                                   util::Rotate(state.pose.rotation, V{1.0, 0.0, 0.0}),
-                                   WheelRadius(i),
-                                   geometry_.wheelWidths[i],
-                                   WheelRadius(i)};
-            const WheelContact contact = ProbeWheel(*environment.ground, frame, {});
+            const WheelContact contact =
+                ProbeWheel(*environment.ground, Frame(state.pose, i, 0.0, WheelRadius(i)), {});
             if (!contact.contact) continue;
             const double stiffness = CornerStiffness(i);
             const double sag = stiffness > 0.0 ? load / stiffness : 0.0;
@@ -300,17 +316,15 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
         const double radius = WheelRadius(i);
         const double reach =
             std::max(0.0, p.suspensionLength) * radius + (p.groundReleaseOn ? 0.0 : 2.0 * radius);
-        const V centre = util::TransformPoint(state.pose, g.wheelCentres[i]);
-        wheelForward[i] = forward * std::cos(steer[i]) + right * std::sin(steer[i]);
-        const V axle = util::Cross(wheelForward[i], up);
+        const WheelFrame frame = Frame(state.pose, i, steer[i], reach);
+        const V centre = frame.centre;
+        wheelForward[i] = frame.forward;
         state.randomValues[0] = NextRandom(state.randomSeeds[0]);
         util::Smooth(wheel.gravelHeight, gravelAmplitude * state.randomValues[0],
                      std::clamp(p.gravelRoughness, 0.0, 1.0), kH);
 
         WheelContact contact;
-        if (environment.ground != nullptr)
-            contact = ProbeWheel(*environment.ground,
-                                 {centre, up, wheelForward[i], axle, radius, g.wheelWidths[i], reach}, probe);
+        if (environment.ground != nullptr) contact = ProbeWheel(*environment.ground, frame, probe);
         if (contact.contact) contact.compression += wheel.gravelHeight;
         contacts[i] = contact;
         wheel.compressionPrev = wheel.compression;
@@ -334,7 +348,7 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
             n = std::max(0.0, massShare * (stiffness * wheel.compression + damping * closing));
             // The bump stop: past its travel the wheel takes the closing speed out at once and pushes back
             // hard, so a landing from any height keeps the wheel above the ground its rays can see.
-            const double travel = kBumpTravel * radius;
+            const double travel = BumpTravel(i);
             if (wheel.compression > travel)
                 n += massShare * (std::max(0.0, closing) / kH +
                                   kBumpStiffness * stiffness * (wheel.compression - travel));
@@ -384,6 +398,8 @@ void CarModel::SubStep(CarState& state, const CarRawInputs& raw, const CarEnviro
         const double zeroing = shareOfMass * kSlipRelaxation / kH;
 
         V friction{};
+        // The anchor holds while the car is held; a driven car lets go of it.
+        if (!parked) wheel.anchored = false;
         if (wheel.anchored || (parked && util::Length(slide) < stickSpeed)) {
             if (!wheel.anchored) {
                 wheel.anchored = true;

@@ -6,6 +6,7 @@
 #include "plugins/carextended/model/CarParameters.h"
 #include "plugins/carextended/model/CarPose.h"
 #include "plugins/carextended/model/CarState.h"
+#include "plugins/carextended/model/WheelProbe.h"
 #include "util/QTransform.h"
 
 #include <array>
@@ -49,6 +50,11 @@ public:
     double CornerStiffness(int wheel) const;
     /// The effective wheel radius the ground sees.
     double WheelRadius(int wheel) const;
+    /// How far the ground may push a wheel up before its bump stop: 0.6 radius, or the static
+    /// sag and a half for a soft corner, so a soft car rests on its springs and not on its stops.
+    double BumpTravel(int wheel) const;
+    /// The wheel's ground detection frame for the car's frame `pose`, its steering angle and reach.
+    WheelFrame Frame(const util::QTransform<double>& pose, int wheel, double steer, double reach) const;
 
 private:
     /// After a sub-step: the drawn wheels' droop, the body's place on its base and the follow camera.

@@ -34,8 +34,8 @@ WheelContact ProbeWheel(const GroundQuery& ground, const WheelFrame& wheel,
         const double below = wheel.radius * std::cos(angle);
         for (int side = edges ? -1 : 0; side <= (edges ? 1 : 0); ++side) {
             const V column = wheel.centre + wheel.forward * ahead + wheel.axle * (0.5 * wheel.width * side);
-            rays[count] = {column + wheel.up * wheel.radius, -wheel.up, wheel.radius + below + wheel.reach};
-            restDepth[count] = wheel.radius + below;
+            rays[count] = {column + wheel.up * wheel.above, -wheel.up, wheel.above + below + wheel.reach};
+            restDepth[count] = wheel.above + below;
             ++count;
         }
     }

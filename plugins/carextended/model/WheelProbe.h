@@ -23,6 +23,8 @@ struct WheelFrame {
     double width = 0.2;
     /// How far below its rigged place the wheel may still find ground.
     double reach = 0.0;
+    /// How far above the wheel's centre its rays start: past the most the ground can push it up.
+    double above = 0.3;
 };
 
 /// How the ground is sampled under a wheel ("Ray Multiplier", "Cast Rays at Wheel Edges", "Degrees
@@ -52,7 +54,7 @@ std::size_t WheelRayCount(const WheelProbeSettings& settings);
 
 /// Casts the wheel's detection points onto `ground` as one bundle. Each point lies on the tyre's
 /// circle at a multiple of the ray angle from the bottom (at most 89°), in the middle or at an edge of
-/// the tyre; its ray starts one radius above the wheel's centre, runs down the suspension axis past the
+/// the tyre; its ray starts `above` over the wheel's centre, runs down the suspension axis past the
 /// point's rest height by `reach`, and the ground it finds above the point's rest height pushes the
 /// wheel up by that much. Points ahead and behind are what lift a wheel onto a step before its
 /// bottom reaches it.

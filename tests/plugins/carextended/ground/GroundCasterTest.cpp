@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <span>
 #include <vector>
 
 namespace vex::orb::addon {
@@ -91,10 +93,10 @@ TEST_P(GroundCasterTest, NormalsFaceTheRayOrigin) {
 }
 
 // Rays aimed exactly at the grid's vertices, its edges and the cells' diagonals, where two or more
-// triangles meet, from slightly tilted directions.
+// triangles meet, from slightly tilted directions; cast alone and in bundles of 4, 9 and 16.
 void ExpectSeamsHit(const GroundQuery& caster, const util::CMesh& mesh, int cells, const char* what) {
     const auto side = static_cast<std::size_t>(cells + 1);
-    int aimed = 0;
+    std::vector<GroundRay> rays;
     for (std::size_t i = 1; i + 1 < side; i += 3) {
         for (std::size_t j = 1; j + 1 < side; j += 3) {
             const Vector3<double>& p = mesh.vertices[i * side + j];
@@ -104,17 +106,24 @@ void ExpectSeamsHit(const GroundQuery& caster, const util::CMesh& mesh, int cell
                                                (right + forward) * 0.5};
             const Vector3<double> offsets[] = {{0, 1.0, 0}, {0.013, 0.7, -0.021}, {-0.2, 1.3, 0.1}};
             for (const Vector3<double>& target : targets) {
-                for (const Vector3<double>& offset : offsets) {
-                    const GroundRay ray = RayThrough(target + offset, target, 0.5);
-                    const GroundHit hit = CastOne(caster, ray);
-                    ASSERT_TRUE(hit.hit) << what << " at " << target.x << ", " << target.z;
-                    EXPECT_NEAR(hit.distance, ray.length - 0.5, 1e-4);
-                    ++aimed;
-                }
+                for (const Vector3<double>& offset : offsets)
+                    rays.push_back(RayThrough(target + offset, target, 0.5));
             }
         }
     }
-    EXPECT_GT(aimed, 100);
+    ASSERT_GT(rays.size(), 100u);
+    std::vector<GroundHit> hits(rays.size());
+    for (std::size_t bundle : {1, 4, 9, 16}) {
+        for (std::size_t first = 0; first < rays.size(); first += bundle) {
+            const std::size_t count = std::min(bundle, rays.size() - first);
+            caster.Cast(std::span(rays).subspan(first, count), std::span(hits).subspan(first, count));
+        }
+        for (std::size_t r = 0; r < rays.size(); ++r) {
+            ASSERT_TRUE(hits[r].hit) << what << ", bundles of " << bundle << ", at " << rays[r].origin.x
+                                     << ", " << rays[r].origin.z;
+            ASSERT_NEAR(hits[r].distance, rays[r].length - 0.5, 1e-4) << what << ", bundles of " << bundle;
+        }
+    }
 }
 
 TEST_P(GroundCasterTest, SharedEdgesAndVerticesNeverLetARayThrough) {

@@ -70,5 +70,18 @@ TEST(CarBraking, StraightDriveKeepsItsLineAndAStoppedCarStaysStopped) {
     EXPECT_LT(fastest, 0.001);
 }
 
+// A car parked without gas is held by its anchors, and drives off when the gas comes.
+TEST(CarBraking, ParkedCarDrivesOffWithGas) {
+    CarSim sim;
+    sim.SetTopSpeed(10.0);
+    sim.Start();
+    sim.Run(2.0);
+    EXPECT_TRUE(std::all_of(sim.state.wheels.begin(), sim.state.wheels.end(),
+                            [](const WheelState& w) { return w.anchored; }));
+    sim.raw[kGasPedal] = 1.0;
+    sim.Run(3.0);
+    EXPECT_GT(sim.state.speed, 9.0);
+}
+
 } // namespace
 } // namespace vex::orb::addon::test

@@ -130,7 +130,7 @@ TEST(CarDriving, DrivesOnAWallAlongTurnedGravity) {
         sim.SetTopSpeed(10.0);
         const util::Quat<double> turn =
             util::FromRotationVector(V{0.0, 0.0, wall ? std::numbers::pi / 2 : 0.0});
-        sim.ground.planes_ = {{{}, util::Rotate(turn, V{0.0, 1.0, 0.0})}};
+        sim.ground.planes = {{{}, util::Rotate(turn, V{0.0, 1.0, 0.0})}};
         sim.environment.down = util::Rotate(turn, V{0.0, -1.0, 0.0});
         sim.Start({{}, turn});
         sim.raw[kGasPedal] = 1.0;

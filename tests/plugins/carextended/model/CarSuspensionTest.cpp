@@ -56,7 +56,7 @@ TEST(CarSuspension, BrakedCarHoldsOnSlopesWithinGripAndSlidesBeyond) {
         for (double grip : {1.0, 0.3}) {
             CarSim sim;
             const double angle = degrees * std::numbers::pi / 180.0;
-            sim.ground.planes_ = {{{}, {-std::sin(angle), std::cos(angle), 0.0}}};
+            sim.ground.planes = {{{}, {-std::sin(angle), std::cos(angle), 0.0}}};
             sim.parameters.grip = grip;
             const util::Quat<double> tilt = util::FromRotationVector(V{0.0, 0.0, angle});
             sim.Start({{}, tilt});

@@ -23,7 +23,7 @@ public:
     };
 
     PlaneGround() = default;
-    explicit PlaneGround(std::vector<Plane> planes) : planes_(std::move(planes)) {}
+    explicit PlaneGround(std::vector<Plane> planes) : planes(std::move(planes)) {}
 
     void Cast(std::span<const GroundRay> rays, std::span<GroundHit> hits) const override {
         for (std::size_t i = 0; i < rays.size(); ++i) hits[i] = CastOne(rays[i]);
@@ -33,15 +33,15 @@ public:
         (void)mesh;
         return false;
     }
-    std::size_t SurfaceCount() const override { return planes_.size(); }
+    std::size_t SurfaceCount() const override { return planes.size(); }
 
-    std::vector<Plane> planes_;
+    std::vector<Plane> planes;
 
 private:
     GroundHit CastOne(const GroundRay& ray) const {
         GroundHit best;
-        for (std::size_t k = 0; k < planes_.size(); ++k) {
-            const Plane& plane = planes_[k];
+        for (std::size_t k = 0; k < planes.size(); ++k) {
+            const Plane& plane = planes[k];
             const double along = util::Dot(ray.direction, plane.normal);
             if (along == 0.0) continue;
             const double t = util::Dot(plane.point - ray.origin, plane.normal) / along;
