@@ -50,18 +50,7 @@ ToolPage CCarCamFreeObject::Page() {
     };
     CarParameters& p = parameters;
     std::vector<PageItem> responses;
-    for (std::size_t k = 0; k < kCarInputCount; ++k) {
-        const std::string label = std::string(kInputNames[k]) + " Response Factor";
-        responses.push_back(SpinnerItem{.name = label,
-                                        .help = std::string(kInputHelps[k]) + ": Response Factor",
-                                        .value = &p.inputs[k].responseFactor,
-                                        .min = 0.0,
-                                        .max = 1e16,
-                                        .step = 0.001,
-                                        .setting = 1,
-                                        .channel = true,
-                                        .callback = this});
-    }
+    AppendChannelSpinners(responses, " Response Factor", &CarInput::responseFactor);
     return {
         {.name = "General Settings",
          .items = {spin("Top Speed (scale relative)", p.inputs[kGasPedal].maximum, 0.0, 1e4, 0.01,

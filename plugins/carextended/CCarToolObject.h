@@ -180,6 +180,9 @@ protected:
     void DeclareOutputs() override;
     /// Lays out the default rig of a 4.2 m car at the origin.
     void Created() override;
+    /// Appends one spinner per input channel, labelled with the channel's name and `suffix` and bound to
+    /// `value` of its CarInput (the page's response factors and maxima).
+    void AppendChannelSpinners(std::vector<PageItem>& items, const char* suffix, double CarInput::*value);
     /// At the start of every take: a page that shows some settings in units of its own writes them into
     /// the parameters here. Nothing by default.
     virtual void TakePageValues() {}

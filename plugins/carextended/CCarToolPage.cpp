@@ -6,6 +6,21 @@
 
 namespace vex::orb::addon {
 
+void CCarToolObject::AppendChannelSpinners(std::vector<PageItem>& items, const char* suffix,
+                                           double CarInput::*value) {
+    for (std::size_t k = 0; k < kCarInputCount; ++k) {
+        items.push_back(SpinnerItem{.name = std::string(kInputNames[k]) + suffix,
+                                    .help = std::string(kInputHelps[k]) + ":" + suffix,
+                                    .value = &(parameters.inputs[k].*value),
+                                    .min = 0.0,
+                                    .max = 1e16,
+                                    .step = 0.001,
+                                    .setting = 1,
+                                    .channel = true,
+                                    .callback = this});
+    }
+}
+
 ToolPage CCarToolObject::Page() {
     // Every spinner turns with its own channel and tells the tool, whose gauges follow the values.
     const auto spin = [this](const char* name, double& value, double min, double max, double step,
@@ -39,30 +54,8 @@ ToolPage CCarToolObject::Page() {
     CarParameters& p = parameters;
 
     std::vector<PageItem> inputs{spin("Acceleration (scale relative)", p.acceleration, 0.001, 1e6, 0.01)};
-    for (std::size_t k = 0; k < kCarInputCount; ++k) {
-        const std::string label = std::string(kInputNames[k]) + " Response Factor";
-        inputs.push_back(SpinnerItem{.name = label,
-                                     .help = std::string(kInputHelps[k]) + ": Response Factor",
-                                     .value = &p.inputs[k].responseFactor,
-                                     .min = 0.0,
-                                     .max = 1e16,
-                                     .step = 0.001,
-                                     .setting = 1,
-                                     .channel = true,
-                                     .callback = this});
-    }
-    for (std::size_t k = 0; k < kCarInputCount; ++k) {
-        const std::string label = std::string(kInputNames[k]) + " Maximum";
-        inputs.push_back(SpinnerItem{.name = label,
-                                     .help = std::string(kInputHelps[k]) + ": Maximum",
-                                     .value = &p.inputs[k].maximum,
-                                     .min = 0.0,
-                                     .max = 1e16,
-                                     .step = 0.001,
-                                     .setting = 1,
-                                     .channel = true,
-                                     .callback = this});
-    }
+    AppendChannelSpinners(inputs, " Response Factor", &CarInput::responseFactor);
+    AppendChannelSpinners(inputs, " Maximum", &CarInput::maximum);
 
     return {
         {.name = "Gauges (read only)",
