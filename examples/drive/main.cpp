@@ -8,6 +8,7 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "examples/common/PathSampling.h"
 #include "examples/common/ProgramArguments.h"
 #include "host/plot/PathCsv.h"
 #include "host/plot/PathPlot.h"
@@ -44,32 +45,17 @@ constexpr double kFramesPerSecond = 25.0;
 constexpr double kTakeSeconds = 16.0;
 constexpr win32::DWORD kTickMs = 40;
 
-int Fail(const std::string& what) {
-    std::fprintf(stderr, "torva-drive: %s\n", what.c_str());
-    return 1;
-}
+using vex::examples::LargestDistance;
 
 // The transform's world position once per frame over the take.
 PathSeries Sample(const MemoryScene& scene, const std::string& transform, const std::string& label,
                   unsigned rgb) {
-    PathSeries series{label, rgb, {}};
-    const auto id = scene.FindByName(transform);
-    const int frames = static_cast<int>(std::lround(kTakeSeconds * kFramesPerSecond));
-    for (int f = 0; f <= frames; ++f) {
-        const double t = f / kFramesPerSecond;
-        const auto world = scene.GetWorldMatrix(id, t);
-        series.samples.push_back({t, {world.m[3][0], world.m[3][1], world.m[3][2]}});
-    }
-    return series;
+    return vex::examples::SamplePath(scene, transform, label, rgb, kTakeSeconds, kFramesPerSecond);
 }
 
-double LargestDistance(const PathSeries& a, const PathSeries& b) {
-    double largest = 0.0;
-    for (size_t i = 0; i < a.samples.size() && i < b.samples.size(); ++i) {
-        const auto d = a.samples[i].position - b.samples[i].position;
-        largest = std::max(largest, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
-    }
-    return largest;
+int Fail(const std::string& what) {
+    std::fprintf(stderr, "torva-drive: %s\n", what.c_str());
+    return 1;
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "core/CountDownWindow.h"
 #include "core/Instance.h"
 #include "core/ResimulationWindow.h"
+#include "examples/common/PathSampling.h"
 #include "examples/common/ProgramArguments.h"
 #include "examples/take/HandHeldPath.h"
 #include "host/plot/PathCsv.h"
@@ -45,6 +46,14 @@ constexpr double kFramesPerSecond = 25.0;
 constexpr double kTakeSeconds = 8.0;
 constexpr win32::DWORD kTickMs = 40; // one host frame of wall-clock time
 
+using vex::examples::LargestDistance;
+
+// The transform's world position once per frame over the take.
+PathSeries Sample(const MemoryScene& scene, const std::string& transform, const std::string& label,
+                  unsigned rgb) {
+    return vex::examples::SamplePath(scene, transform, label, rgb, kTakeSeconds, kFramesPerSecond);
+}
+
 int Fail(const std::string& what) {
     std::fprintf(stderr, "torva-take: %s\n", what.c_str());
     return 1;
@@ -55,20 +64,6 @@ void ReportResimulation(const std::string& tool, const char* part, double larges
     std::printf("re-simulated %s over 0 to %s s: its %s differs from the take by at most %s m\n",
                 tool.c_str(), vex::util::FormatFixed(kTakeSeconds, 2).c_str(), part,
                 vex::util::FormatGeneral(largestDistance, 3).c_str());
-}
-
-// The transform's world position at `t`, sampled once per frame over the take.
-PathSeries Sample(const MemoryScene& scene, const std::string& transform, const std::string& label,
-                  unsigned rgb) {
-    PathSeries series{label, rgb, {}};
-    const auto id = scene.FindByName(transform);
-    const int frames = static_cast<int>(std::lround(kTakeSeconds * kFramesPerSecond));
-    for (int f = 0; f <= frames; ++f) {
-        const double t = f / kFramesPerSecond;
-        const auto world = scene.GetWorldMatrix(id, t);
-        series.samples.push_back({t, {world.m[3][0], world.m[3][1], world.m[3][2]}});
-    }
-    return series;
 }
 
 // The in-memory host, except that while `slowSteps` is set every frame a tool steps costs wall-clock
@@ -101,15 +96,6 @@ bool SaveWindow(QWidget* window, const std::string& path, std::string& error) {
         return false;
     }
     return true;
-}
-
-double LargestDistance(const PathSeries& a, const PathSeries& b) {
-    double largest = 0.0;
-    for (size_t i = 0; i < a.samples.size() && i < b.samples.size(); ++i) {
-        const auto d = a.samples[i].position - b.samples[i].position;
-        largest = std::max(largest, std::sqrt(d.x * d.x + d.y * d.y + d.z * d.z));
-    }
-    return largest;
 }
 
 } // namespace
