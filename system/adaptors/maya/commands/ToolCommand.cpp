@@ -2,8 +2,13 @@
 
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "system/adaptors/maya/GroundPlacement.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
 
+#include <maya/MDagPath.h>
+#include <maya/MFnDagNode.h>
+#include <maya/MGlobal.h>
 #include <maya/MString.h>
 
 namespace vex::orb::adaptor::maya {
@@ -17,6 +22,30 @@ std::string ToolCommand::StringAt(const MArgList& args, unsigned int index) {
 std::string ToolCommand::NameArgument(const MArgList& args, unsigned int& flag) {
     flag = args.flagIndex("n", "name");
     return flag == MArgList::kInvalidArgIndex ? std::string() : StringAt(args, flag + 1);
+}
+
+std::string ToolCommand::CreateTool(const std::string& type) {
+    core::CoreImplementation* running = Core();
+    if (type.empty() || running == nullptr) return std::string();
+    // The selection is read first: making the tool may change it.
+    MDagPath ground;
+    const bool selected = GroundPlacement::FindSelectedGround(Adaptor(), ground);
+    Adaptor().beginUndoGroup("Create Tool");
+    const std::string name = running->CreateTool(type);
+    core::Instance* instance = name.empty() ? nullptr : running->FindInstance(name.c_str());
+    if (instance != nullptr && GroundPlacement::WantsGround(Adaptor(), instance)) {
+        if (!selected)
+            MGlobal::displayWarning(MString((name + " stands at the origin without a ground: select a ground "
+                                                    "mesh before creating it, or parent its "
+                                                    "GravityDirectionMesh to a ground surface.")
+                                                .c_str()));
+        else if (!GroundPlacement::Place(Adaptor(), instance, ground))
+            MGlobal::displayWarning(MString((name + " stands at the origin: the selected mesh " +
+                                             MFnDagNode(ground).name().asChar() + " has no usable point.")
+                                                .c_str()));
+    }
+    Adaptor().endUndoGroup();
+    return name;
 }
 
 MStatus ToolCommand::Usage(const char* usage) {

@@ -26,6 +26,10 @@ protected:
     static std::string NameArgument(const MArgList& args, unsigned int& flag);
     /// The text at `index` (empty when there is none).
     static std::string StringAt(const MArgList& args, unsigned int index);
+    /// Creates an instance of the tool type `type` (empty when there is none) as one undo step; a tool
+    /// that drives on a ground is stood on the polygon mesh that was selected, with a warning when none
+    /// was.
+    static std::string CreateTool(const std::string& type);
     /// Reports `usage` on the error output and answers failure.
     static MStatus Usage(const char* usage);
     /// The adaptor (made, with the core on it, on first use) and the running core (null when the

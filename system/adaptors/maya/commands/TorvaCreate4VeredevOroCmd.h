@@ -4,7 +4,8 @@
 
 namespace vex::orb::adaptor::maya {
 
-/// "TorvaCreate4VeredevOroCmd": Creates an instance of the tool type "4VeredevOro"; the result is its name.
+/// "TorvaCreate4VeredevOroCmd": Creates an instance of the tool type "4VeredevOro" standing on the selected
+/// ground mesh; the result is its name.
 class TorvaCreate4VeredevOroCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaCreate4VeredevOroCmd";

@@ -4,8 +4,8 @@
 
 namespace vex::orb::adaptor::maya {
 
-/// "TorvaCreateToolCmd": -name tool type: creates an instance; the result is its name (empty when none was
-/// made).
+/// "TorvaCreateToolCmd": -name tool type: creates an instance (a vehicle stands on the selected ground mesh);
+/// the result is its name (empty when none was made).
 class TorvaCreateToolCmd : public ToolCommand {
 public:
     static constexpr const char* kName = "TorvaCreateToolCmd";
