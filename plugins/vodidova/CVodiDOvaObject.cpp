@@ -1,8 +1,5 @@
 #include "plugins/vodidova/CVodiDOvaObject.h"
 
-#include "plugins/common/CameraPose.h"
-#include "plugins/common/HideDuringRecording.h"
-#include "plugins/common/ToolEvents.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 #include "util/ByteReader.h"
@@ -54,7 +51,7 @@ BodyPose ReadPose(const CVodiDOvaNode& camera, double t) {
 } // namespace
 
 CVodiDOvaObject::CVodiDOvaObject(const CreateParam& param)
-    : CToolObject(param, {&camera, &humanoid}), camera(this), humanoid(this) {
+    : CFreeCameraObject(param, camera, humanoid), camera(this), humanoid(this) {
     for (size_t k = 0; k < kBodyInputCount; ++k) {
         body.inputs[k].responseFactor = kDefaultResponse[k];
         body.inputs[k].maximum = kDefaultMaximum[k];
@@ -71,7 +68,7 @@ void CVodiDOvaObject::ReleaseInputs() {
 void CVodiDOvaObject::begin(double t) {
     const double dt = core->getFrameDuration();
     ReleaseInputs();
-    relativeScale = camera.XRowLength(t, relativeScale);
+    BeginCamera(t);
 
     const BodyPose a = ReadPose(camera, t);
     const BodyPose b = ReadPose(camera, t - dt);
@@ -92,16 +89,6 @@ void CVodiDOvaObject::begin(double t) {
     // From c, two frames bring the ring up to t.
     body.Run(dt, relativeScale);
     body.Run(dt, relativeScale);
-
-    if (camera.ReadLens(t + dt, fieldOfView, targetDistance)) {
-        lastFieldOfView = fieldOfView;
-        lastTargetDistance = targetDistance;
-    }
-    if (hideHelpersDuringRecording || hideHelpers) humanoid.hide();
-}
-
-void CVodiDOvaObject::end() {
-    if (hideHelpersDuringRecording && !hideHelpers) humanoid.show();
 }
 
 void CVodiDOvaObject::step(double t) {
@@ -109,92 +96,36 @@ void CVodiDOvaObject::step(double t) {
         body.inputs[k].raw = channels[k] != nullptr ? channels[k]->getValue() : 0.0;
     body.Run(core->getFrameDuration(), relativeScale);
 
-    camera.position = body.Current().position;
-    camera.rotation = body.Current().rotation;
-    camera.scale = relativeScale;
-    camera.update(t);
-
-    const bool newFieldOfView = fieldOfView != lastFieldOfView;
-    const bool newTargetDistance = targetDistance != lastTargetDistance;
-    camera.WriteLens(t, newFieldOfView, fieldOfView, newTargetDistance, targetDistance);
-    lastFieldOfView = fieldOfView;
-    lastTargetDistance = targetDistance;
-}
-
-void CVodiDOvaObject::timeChanged(double t) {
-    relativeScale = camera.XRowLength(t, relativeScale);
-    core->refreshConfiguration();
+    WriteCamera(t, body.Current().position, body.Current().rotation);
 }
 
 void CVodiDOvaObject::DeclareChannels() {
-    for (size_t k = 0; k < kBodyInputCount; ++k) {
-        const uint32_t kinds = k >= kAirplaneBrake ? kBrakeKinds : kForceKinds;
-        channels[k] = core->addInputChannel(kInputNames[k], kinds, &channelFactory_);
-    }
-    for (unidevice::Property* channel : channels)
-        if (channel != nullptr) channel->SetExponent(kChannelExponent);
+    DeclareInputChannels(
+        {kInputNames.begin(), kInputNames.end()},
+        [](size_t k) { return k >= kAirplaneBrake ? kBrakeKinds : kForceKinds; }, kChannelExponent,
+        channels.data());
 }
 
 ToolPage CVodiDOvaObject::Page() {
-    const auto check = [](const char* name, bool& value, CInterface::Callback* callback) {
-        return CheckBoxItem{.name = name, .help = name, .value = &value, .callback = callback};
-    };
-    const auto cameraSpinner = [](const char* name, double& value, double min, double max, double step,
-                                  CInterface::Callback* callback) {
-        return SpinnerItem{.name = name,
-                           .help = name,
-                           .value = &value,
-                           .min = min,
-                           .max = max,
-                           .step = step,
-                           .setting = 1,
-                           .channel = true,
-                           .callback = callback};
-    };
-    // Each input's response factor and maximum, with ten steps per unit and no channel of their own.
-    const auto inputSpinner = [](std::string name, double& value, double max) {
-        return SpinnerItem{.name = name,
-                           .help = name,
-                           .value = &value,
-                           .min = -1e16,
-                           .max = max,
-                           .step = 0.001,
-                           .setting = 10};
-    };
-    std::vector<PageItem> inputs;
-    for (size_t k = 0; k < kBodyInputCount; ++k) {
-        const std::string input = kInputNames[k];
-        inputs.push_back(inputSpinner(input + " Response Factor", body.inputs[k].responseFactor, 1.0));
-        inputs.push_back(inputSpinner(input + " Maximum", body.inputs[k].maximum, 1e16));
+    std::vector<double*> responseFactors, maxima;
+    for (BodyInput& input : body.inputs) {
+        responseFactors.push_back(&input.responseFactor);
+        maxima.push_back(&input.maximum);
     }
     return {
-        {.name = "Hide Modes",
-         .items = {check(kHideHelpers, hideHelpers, this),
-                   check(kHideHelpersDuringRecording, hideHelpersDuringRecording, nullptr),
-                   check(kHideCamera, hideCamera, this)}},
+        {.name = "Hide Modes", .items = HideItems()},
         {.name = "Camera Parameters",
-         .items = {cameraSpinner(kRelativeScale, relativeScale, 1e-8, 1e16, 0.001, this),
-                   cameraSpinner(kFieldOfView, fieldOfView, 0.0, 180.0, 0.01, nullptr),
-                   cameraSpinner(kTargetDistance, targetDistance, 0.0, 1e16, 0.01, nullptr)}},
-        {.name = "Input Property Parameters", .items = std::move(inputs)},
+         .items = {CameraSpinner(kRelativeScale, relativeScale, 1e-8, 1e16, 0.001, true),
+                   CameraSpinner(kFieldOfView, fieldOfView, 0.0, 180.0, 0.01, false),
+                   CameraSpinner(kTargetDistance, targetDistance, 0.0, 1e16, 0.01, false)}},
+        {.name = "Input Property Parameters",
+         .items = InputItems({kInputNames.begin(), kInputNames.end()}, responseFactors, maxima)},
     };
-}
-
-void CVodiDOvaObject::Created() {
-    if (camera.node != nullptr) camera.node->select();
-    // The page starts with the new camera's lens; the first run reads it again.
-    if (camera.ReadLens(core->getCurrentTime(), fieldOfView, targetDistance)) {
-        lastFieldOfView = fieldOfView;
-        lastTargetDistance = targetDistance;
-    }
 }
 
 int CVodiDOvaObject::restore() {
     if (!camera.Find()) return 1;
-    if (camera.ReadLens(0.0, fieldOfView, targetDistance)) {
-        lastFieldOfView = fieldOfView;
-        lastTargetDistance = targetDistance;
-    }
+    TakeLens(0.0);
     if (!humanoid.Find()) return 1;
     for (BodyInput& input : body.inputs) input.output = 0.0;
     relativeScale = camera.XRowLength(0.0, relativeScale);
@@ -240,35 +171,6 @@ int CVodiDOvaObject::store() {
     const Record record = MakeRecord();
     core->setToolData(record.data(), static_cast<uint32_t>(record.size()));
     return 0;
-}
-
-void CVodiDOvaObject::ApplyVisibility() {
-    SetVisible(humanoid, !hideHelpers);
-    SetVisible(camera, !hideCamera);
-}
-
-void CVodiDOvaObject::onEvent(std::string name) {
-    const ToolEvent event = ParseToolEvent(name);
-    if (event.undo || event.redo) {
-        // The page has put the flags back; the nodes follow them.
-        ApplyVisibility();
-        core->refreshView();
-        return;
-    }
-    if (name == kHideHelpers || name == kHideCamera) {
-        if (name == kHideHelpers)
-            SetVisible(humanoid, !hideHelpers);
-        else
-            SetVisible(camera, !hideCamera);
-        RegisterEventUndo(core, this, name);
-        core->refreshView();
-    } else if (name == kRelativeScale) {
-        const double now = core->getCurrentTime();
-        util::Matrix<double> local;
-        if (!camera.ReadMatrix(now, local)) return;
-        RescaleBasis(local, {relativeScale, relativeScale, relativeScale});
-        camera.WriteMatrix(now, local);
-    }
 }
 
 } // namespace vex::orb::addon

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "plugins/common/CToolObject.h"
-#include "plugins/vodidova/CHumanoidNode.h"
+#include "plugins/common/CFreeCameraObject.h"
+#include "plugins/common/CHumanoidNode.h"
 #include "plugins/vodidova/CVodiDOvaNode.h"
 #include "plugins/vodidova/ZeroGravityBody.h"
-#include "unidevice/PropertyFactory.h"
 
 #include <array>
 #include <cstddef>
@@ -20,7 +19,7 @@ namespace vex::orb::addon {
 /// The VodiDOva tool: a camera that moves as a rigid body in zero gravity. Six channels push it with
 /// forces and torques along its own axes, four brake it; nothing else slows it down, so every push
 /// lasts until it is braked away. A human figure beside it shows the scale of the rig.
-class CVodiDOvaObject : public CToolObject {
+class CVodiDOvaObject : public CFreeCameraObject {
 public:
     /// Size of the saved-state record.
     static constexpr std::size_t kRecordSize = 200;
@@ -32,26 +31,14 @@ public:
         "Pitch Force (Up/Down)", "Roll Force (Right/Left)", "Airplane Brake", "Brake All",
         "Translational Brake",   "Rotational Brake"};
 
-    /// Page item names (they double as help texts).
-    static constexpr const char* kHideHelpers = "Hide Helpers";
-    static constexpr const char* kHideHelpersDuringRecording = "Hide Helpers During Recording";
-    static constexpr const char* kHideCamera = "Hide Camera";
-    static constexpr const char* kRelativeScale = "Relative Scale";
-    static constexpr const char* kFieldOfView = "Field Of View";
-    static constexpr const char* kTargetDistance = "Target Distance";
-
     /// Copies the plug-in and the instance name; default inputs and settings, no nodes yet.
     explicit CVodiDOvaObject(const CreateParam& param);
 
     /// Primes the body from the camera's last three frames so that it moves on smoothly from `t`,
     /// reads the lens and hides the figure when asked to.
     void begin(double t) override;
-    /// Shows the figure again when it was hidden only for the recording.
-    void end() override;
     /// Reads the channels, runs the body for a frame and writes the camera's transform and lens at `t`.
     void step(double t) override;
-    /// Takes "Relative Scale" from the camera at `t` and refreshes the page.
-    void timeChanged(double t) override;
     /// "Hide Modes", "Camera Parameters" and "Input Property Parameters".
     ToolPage Page() override;
     /// Finds both nodes, reads the lens and the saved 200-byte record; 1 when a node is missing or
@@ -60,9 +47,6 @@ public:
     /// Writes the 200-byte record into the tool data.
     int store() override;
 
-    /// Page and undo notifications: the hide flags, "Relative Scale", and "REALUNDO"/"REALREDO" events.
-    void onEvent(std::string name) override;
-
     /// The saved-state record of the current settings.
     std::array<uint8_t, kRecordSize> MakeRecord() const;
 
@@ -70,14 +54,6 @@ public:
     /// The channels declared in buildConfiguration, in input order; owned by the instance.
     std::array<unidevice::Property*, kBodyInputCount> channels{};
 
-    double relativeScale = 1.0;
-    double fieldOfView = 0.0;
-    double lastFieldOfView = 0.0;
-    double targetDistance = 0.0;
-    double lastTargetDistance = 0.0;
-    bool hideHelpersDuringRecording = true;
-    bool hideHelpers = false;
-    bool hideCamera = false;
     /// Kept in the saved state; the page offers no item for it.
     bool allowRoll = true;
 
@@ -87,16 +63,10 @@ public:
 protected:
     /// The ten input channels, before the page.
     void DeclareChannels() override;
-    /// Selects the new camera and starts the page with its lens.
-    void Created() override;
 
 private:
     /// Zeroes the raw values and both filter stages of every input.
     void ReleaseInputs();
-    /// Shows or hides both nodes as the flags say.
-    void ApplyVisibility();
-
-    unidevice::PropertyFactory channelFactory_;
 };
 
 } // namespace vex::orb::addon

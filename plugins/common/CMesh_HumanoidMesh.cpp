@@ -1,4 +1,4 @@
-#include "plugins/vodidova/CMesh_HumanoidMesh.h"
+#include "plugins/common/CMesh_HumanoidMesh.h"
 
 #include "interface/CMesh_Box.h"
 

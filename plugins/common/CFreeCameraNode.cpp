@@ -1,4 +1,4 @@
-#include "plugins/vodidova/CVodiDOvaNode.h"
+#include "plugins/common/CFreeCameraNode.h"
 
 #include "interface/CInterface.h"
 #include "interface/ScopedSnapshot.h"
@@ -6,29 +6,32 @@
 #include "plugins/common/MatrixAccess.h"
 #include "util/Rotation.h"
 
+#include <utility>
+
 namespace vex::orb::addon {
 
-CVodiDOvaNode::CVodiDOvaNode(CCamera* tool) : CCameraNode(tool, kName, false) {}
+CFreeCameraNode::CFreeCameraNode(CCamera* tool, std::string name)
+    : CCameraNode(tool, std::move(name), false) {}
 
-void CVodiDOvaNode::update(double t) {
+void CFreeCameraNode::update(double t) {
     localMatrix = util::ToMatrix(util::QTransform<double>{position, rotation}, {scale, scale, scale});
     WriteMatrix(t, localMatrix);
 }
 
-bool CVodiDOvaNode::ReadMatrix(double t, util::Matrix<double>& local) const {
+bool CFreeCameraNode::ReadMatrix(double t, util::Matrix<double>& local) const {
     return ReadLocalMatrix(core(), node, t, local);
 }
 
-void CVodiDOvaNode::WriteMatrix(double t, const util::Matrix<double>& local) const {
+void CFreeCameraNode::WriteMatrix(double t, const util::Matrix<double>& local) const {
     WriteLocalMatrix(core(), node, t, local);
 }
 
-double CVodiDOvaNode::XRowLength(double t, double fallback) const {
+double CFreeCameraNode::XRowLength(double t, double fallback) const {
     util::Matrix<double> local;
     return ReadMatrix(t, local) ? AxisLengths(local).x : fallback;
 }
 
-bool CVodiDOvaNode::ReadLens(double t, double& fieldOfView, double& focusDistance) const {
+bool CFreeCameraNode::ReadLens(double t, double& fieldOfView, double& focusDistance) const {
     ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
     if (!lens) return false;
     fieldOfView = lens->getFieldOfView();
@@ -36,8 +39,8 @@ bool CVodiDOvaNode::ReadLens(double t, double& fieldOfView, double& focusDistanc
     return true;
 }
 
-void CVodiDOvaNode::WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
-                              double focusDistance) const {
+void CFreeCameraNode::WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+                                double focusDistance) const {
     if (!setFieldOfView && !setFocusDistance) return;
     ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
     if (!lens) return;
