@@ -1,12 +1,11 @@
 #pragma once
 
+#include "plugins/carextended/CarStateRecord.h"
 #include "plugins/common/RecordField.h"
 
 #include <vector>
 
 namespace vex::orb::addon {
-
-class CarStateRecord;
 
 /// The saved-state fields of `record`: one animated variable per field of CarState under its key
 /// (the wheels' in the sub-record "wheelstore", one child per wheel), plus the keys whose quantity the
