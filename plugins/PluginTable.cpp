@@ -8,6 +8,8 @@
 #include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
+#include "plugins/dirivodarez/CDirivodaRezPlugin.h"
+#include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
@@ -85,10 +87,11 @@ constexpr std::array kTable{
                kPlaceholder},
     // 15 CDirivodaRezPlugin
     TableEntry{{"DirivodaRez", "dirivodarez", "DirivodaRez", "Camera",
-                "free-flying camera steered in real time in any direction and at any speed"}, kPlaceholder},
+                "free-flying camera steered in real time in any direction and at any speed"},
+               &CDirivodaRezPlugin::Create},
     // 16 CDirivodaRezFreePlugin
     TableEntry{{"DirivodaRezFree", "dirivodarezfree", "DirivodaRez Free", "Camera", "reduced DirivodaRez"},
-               kPlaceholder},
+               &CDirivodaRezFreePlugin::Create},
     // 17 CVezizaZavPlugin
     TableEntry{{"VuzaZaderaRav", "vezizazav", "VuzaZaderaRav", "Camera",
                 "follow camera that smooths an attached camera's motion", "VezizaZav"},

@@ -1,5 +1,6 @@
 #include "plugins/vodidova/ZeroGravityBody.h"
 
+#include "plugins/common/SubStepCount.h"
 #include "util/MathOps.h"
 #include "util/Rotation.h"
 
@@ -23,8 +24,7 @@ double BrakeDivisor(BodyInput& brake) {
 } // namespace
 
 int ZeroGravityBody::SubStepCount(double d) {
-    const double n = std::trunc(d / kMaxSubStep);
-    return n >= 1.0 ? static_cast<int>(n) : 1;
+    return addon::SubStepCount(d, kMaxSubStep);
 }
 
 void ZeroGravityBody::Run(double d, double scale) {
