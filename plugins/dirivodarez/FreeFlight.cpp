@@ -43,9 +43,12 @@ Axes AxesOf(const Q& q) {
     return a;
 }
 
+// Without roll the turn is kept as its two parts, a turn about x and one about the world's vertical,
+// so that it can be applied as the two turns (each keeps a level x-axis level).
 struct Velocities {
     V linear;
     V angular;
+    double vertical = 0.0;
 };
 
 // The velocities the filtered speed inputs give.
@@ -61,7 +64,7 @@ Velocities FromInputs(const FreeFlightState& state, const Axes& a, const FreeFli
         v.linear = s * (f(kFlightRight) * a.levelX + forward * a.sigma * a.levelZ);
         v.linear.y += s * f(kFlightUp);
         v.angular = f(kFlightPitch) * a.x;
-        v.angular.y += yaw;
+        v.vertical = yaw;
     }
     return v;
 }
@@ -194,7 +197,8 @@ void FreeFlightSubStep(FreeFlightState& state, const FlightRawInputs& raw, const
             return (static_cast<double>(NextRandomBits(state.randomSeed) >> 9) - 16383.5) / 16383.5 * a;
         };
         const double kx = kick(), kv = kick();
-        v.angular += kx * axes.x + kv * kWorldUp;
+        v.angular += kx * axes.x;
+        v.vertical += kv;
     }
 
     FlightPose pose = state.Pose();
@@ -218,7 +222,10 @@ void FreeFlightSubStep(FreeFlightState& state, const FlightRawInputs& raw, const
         pose.rotation = FilterRotation(pose.rotation, WithoutRoll(pose.rotation), factor(kFlightAntiRoll), h);
     state.regulating = {translating, orienting, leveling};
 
-    pose.rotation = util::Normalized(util::Multiply(pose.rotation, util::FromRotationVector(h * v.angular)));
+    pose.rotation = util::Multiply(pose.rotation, util::FromRotationVector(h * v.angular));
+    if (!p.allowRoll)
+        pose.rotation = util::Multiply(pose.rotation, util::FromRotationVector(h * v.vertical * kWorldUp));
+    pose.rotation = util::Normalized(pose.rotation);
     pose.position += h * v.linear;
     state.Push(pose);
 }

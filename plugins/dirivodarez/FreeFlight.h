@@ -28,6 +28,9 @@ namespace vex::orb::addon {
 //     both filter stages of the speed inputs, so the camera flies on without a jump;
 //   - the orientation turns by h ω about world axes (the turn is applied after the current
 //     orientation: Multiply(q, FromRotationVector(h ω))), is normalised, and the position moves by h v.
+//     Without roll the turn about x and the turn about the vertical are applied one after the other
+//     (x first): each keeps a level x-axis level, where one turn about their sum would let the horizon
+//     creep when the camera yaws and pitches at once.
 
 /// The raw channel values of one frame, by FreeFlightInputIndex.
 using FlightRawInputs = std::array<double, kFlightInputCount>;
