@@ -290,12 +290,22 @@ bool SetUpSinusoid(Session& session, Instance& instance, unsigned seed) {
     return session.KeyHandHeld(instance, "Reference Node", seed);
 }
 
+// DirivodaRez: flown forward at 0.8 while yawing at 0.5, with the walk cycle and the camera shake held,
+// so every part of the flight runs in each sub-step.
+bool SetUpDirivodaRez(Session& session, Instance& instance, unsigned /*seed*/) {
+    return session.HoldChannel(instance, "Forw/Backw Speed", 0.8) &&
+           session.HoldChannel(instance, "Yaw Speed (Right/Left)", 0.5) &&
+           session.HoldChannel(instance, "Walk Cycle Amplitude", 1.0) &&
+           session.HoldChannel(instance, "Cam Shaker Amplitude", 1.0);
+}
+
 const ToolCase kTools[] = {
     {"RuzovuZediziViz", "FollowCam", SetUpFollowCam},
     {"VuzaZaderaRav", "FollowCam", SetUpFollowCam},
     {"Gyro", "gyro", SetUpGyro},
     {"VodiDOva", "VodiDOva", SetUpVodiDOva},
     {"Sinusoid", "SinusNode", SetUpSinusoid},
+    {"DirivodaRez", "DirivodaRez", SetUpDirivodaRez},
 };
 const ToolCase& kFollowCamTool = kTools[0];
 
