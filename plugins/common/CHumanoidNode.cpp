@@ -1,8 +1,8 @@
 #include "plugins/common/CHumanoidNode.h"
 
 #include "interface/CInterface.h"
-#include "plugins/common/MatrixAccess.h"
 #include "plugins/common/CMesh_HumanoidMesh.h"
+#include "plugins/common/MatrixAccess.h"
 
 namespace vex::orb::addon {
 
