@@ -38,15 +38,7 @@ CCarCamFreeObject::CCarCamFreeObject(const CreateParam& param)
 ToolPage CCarCamFreeObject::Page() {
     const auto spin = [this](const char* name, double& value, double min, double max, double step,
                              const char* help) -> PageItem {
-        return SpinnerItem{.name = name,
-                           .help = help,
-                           .value = &value,
-                           .min = min,
-                           .max = max,
-                           .step = step,
-                           .setting = 1,
-                           .channel = true,
-                           .callback = this};
+        return ChannelSpinner(name, help, value, min, max, step, this);
     };
     CarParameters& p = parameters;
     std::vector<PageItem> responses;

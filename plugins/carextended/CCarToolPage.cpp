@@ -25,15 +25,7 @@ ToolPage CCarToolObject::Page() {
     // Every spinner turns with its own channel and tells the tool, whose gauges follow the values.
     const auto spin = [this](const char* name, double& value, double min, double max, double step,
                              const char* help = nullptr) -> PageItem {
-        return SpinnerItem{.name = name,
-                           .help = help != nullptr ? help : name,
-                           .value = &value,
-                           .min = min,
-                           .max = max,
-                           .step = step,
-                           .setting = 1,
-                           .channel = true,
-                           .callback = this};
+        return ChannelSpinner(name, help != nullptr ? help : name, value, min, max, step, this);
     };
     const auto intSpin = [this](const char* name, int& value, int min, int max) -> PageItem {
         return IntSpinnerItem{.name = name,

@@ -98,15 +98,7 @@ std::vector<PageItem> CFreeCameraObject::HideItems() {
 
 SpinnerItem CFreeCameraObject::CameraSpinner(const char* name, double& value, double min, double max,
                                              double step, bool withCallback) {
-    return SpinnerItem{.name = name,
-                       .help = name,
-                       .value = &value,
-                       .min = min,
-                       .max = max,
-                       .step = step,
-                       .setting = 1,
-                       .channel = true,
-                       .callback = withCallback ? this : nullptr};
+    return ChannelSpinner(name, name, value, min, max, step, withCallback ? this : nullptr);
 }
 
 std::vector<PageItem> CFreeCameraObject::InputItems(const std::vector<const char*>& names,

@@ -2,6 +2,8 @@
 
 #include "util/Assert.h"
 
+#include <utility>
+
 namespace vex::orb::addon {
 namespace {
 
@@ -26,6 +28,19 @@ struct ItemDeclarer {
 };
 
 } // namespace
+
+SpinnerItem ChannelSpinner(std::string name, std::string help, double& value, double min, double max,
+                           double step, CInterface::Callback* callback) {
+    return SpinnerItem{.name = std::move(name),
+                       .help = std::move(help),
+                       .value = &value,
+                       .min = min,
+                       .max = max,
+                       .step = step,
+                       .setting = 1,
+                       .channel = true,
+                       .callback = callback};
+}
 
 void DeclarePage(CInterface* core, const ToolPage& page) {
     TORVA_ASSERT(core != nullptr, "a page is declared on a tool's core");

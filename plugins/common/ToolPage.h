@@ -69,6 +69,10 @@ struct PageGroup {
 /// A whole page, group by group.
 using ToolPage = std::vector<PageGroup>;
 
+/// A spinner of a tool's own settings: display setting 1, and an input channel of its own that turns it.
+SpinnerItem ChannelSpinner(std::string name, std::string help, double& value, double min, double max,
+                           double step, CInterface::Callback* callback);
+
 /// Declares `page` on `core` between beginConfiguration and endConfiguration, in order.
 void DeclarePage(CInterface* core, const ToolPage& page);
 
