@@ -216,14 +216,7 @@ std::string Written(Instance& instance, CCarToolObject& tool, const FactoryProfi
             std::erase_if(group.GetChildren(),
                           [](const util::xml::Element& c) { return c.GetName() == "item"; });
     }
-    std::string text = "<?xml version=\"1.0\"?>\n" + element.ToString();
-    if (text.back() != '\n') text += '\n';
-    std::string shipped;
-    for (char c : text) {
-        if (c == '\n') shipped += '\r';
-        shipped += c;
-    }
-    return shipped;
+    return ShippedProfileText(element);
 }
 
 std::string ReadFile(const std::string& path) {
@@ -330,9 +323,8 @@ protected:
 
     // The model parameters of a fresh instance with `profile` loaded through the core.
     CarParameters Loaded(const std::string& profile) {
-        const std::string name = core_->CreateTool("4VeredevOro");
-        if (!core_->LoadProfile(name, profile)) ADD_FAILURE() << profile << " does not load";
-        return dynamic_cast<CCarCamObject&>(*core_->FindInstance(name)->GetObject()).parameters;
+        const CCarCamObject* car = CreateWithProfile(profile);
+        return car != nullptr ? car->parameters : CarParameters{};
     }
 };
 

@@ -58,10 +58,8 @@ protected:
 
     // The settings `profile` loads into a fresh instance.
     FreeFlightParameters Loaded(const std::string& profile) {
-        const std::string name = core_->CreateTool("DirivodaRez");
-        EXPECT_TRUE(core_->LoadProfile(name, profile)) << profile;
-        auto* object = dynamic_cast<CDirivodaRezObject*>(core_->FindInstance(name)->GetObject());
-        return object->parameters;
+        const CDirivodaRezObject* camera = CreateWithProfile(profile);
+        return camera != nullptr ? camera->parameters : FreeFlightParameters{};
     }
 };
 
@@ -116,16 +114,9 @@ TEST_P(DirivodaRezProfiles, DISABLED_WriteFactoryProfiles) {
                 std::erase_if(group.GetChildren(),
                               [](const util::xml::Element& c) { return c.GetName() == "item"; });
         }
-        std::string text = "<?xml version=\"1.0\"?>\n" + element.ToString();
-        if (text.back() != '\n') text += '\n';
-        std::string shipped;
-        for (char c : text) {
-            if (c == '\n') shipped += '\r';
-            shipped += c;
-        }
         std::ofstream out(std::string("../data/dirivodarez/configprofiles/") + profile.name + ".ccp",
                           std::ios::binary);
-        out << shipped;
+        out << ShippedProfileText(element);
         EXPECT_TRUE(out.good()) << profile.name;
     }
 }

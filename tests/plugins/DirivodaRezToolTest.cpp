@@ -35,15 +35,7 @@ protected:
     }
     // Runs `object` from frame `from` to `to` as the record loop does and answers the camera's keys.
     Keys Fly(CDirivodaRezObject& object, int from, int to) {
-        host_->RemoveKeysFrom(Name("DirivodaRez"), (from + 1) * kFrame);
-        const Driving driving(*this);
-        host_->SetCurrentTime(from * kFrame);
-        host_->Adaptor().prepareRecording({instance_});
-        object.begin(from * kFrame);
-        for (int f = from + 1; f <= to; ++f) object.step(f * kFrame);
-        object.end();
-        host_->Adaptor().finishRecording();
-        return KeysOf("DirivodaRez");
+        return Continue(object, "DirivodaRez", from, to);
     }
 
     std::vector<std::unique_ptr<unidevice::Control>> controls_;

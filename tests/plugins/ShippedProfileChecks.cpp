@@ -92,6 +92,17 @@ void ExpectValuesLoaded(const Element& profile, Instance& instance) {
 
 } // namespace
 
+std::string ShippedProfileText(const util::xml::Element& profile) {
+    std::string text = "<?xml version=\"1.0\"?>\n" + profile.ToString();
+    if (text.back() != '\n') text += '\n';
+    std::string shipped;
+    for (char c : text) {
+        if (c == '\n') shipped += '\r';
+        shipped += c;
+    }
+    return shipped;
+}
+
 void ExpectShippedFileForm(const std::string& file) {
     std::string text;
     ASSERT_TRUE(ReadBundleResource(file, text)) << file;

@@ -2,11 +2,16 @@
 
 #include "core/CoreImplementation.h"
 #include "core/Instance.h"
+#include "util/xml/Element.h"
 
 #include <string>
 #include <vector>
 
 namespace vex::orb::core::test {
+
+/// `profile` in the form the system ships its profile files: the XML declaration first, CR LF line
+/// ends, tab indentation (what ExpectShippedFileForm expects).
+std::string ShippedProfileText(const util::xml::Element& profile);
 
 /// Expects `file` (a bundle path) to be written as the system ships its profile files: the XML
 /// declaration first, CR LF line ends, tab indentation.

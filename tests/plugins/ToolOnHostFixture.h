@@ -55,6 +55,17 @@ protected:
         host_->SetKey(Name(node), t, local);
     }
 
+    // The tool object of a fresh instance of this tool with the configuration profile `profile` loaded
+    // through the core; a failure is reported and answers null.
+    Object* CreateWithProfile(const std::string& profile) {
+        const std::string name = core_->CreateTool(toolName_);
+        if (!core_->LoadProfile(name, profile)) {
+            ADD_FAILURE() << profile << " does not load";
+            return nullptr;
+        }
+        return dynamic_cast<Object*>(core_->FindInstance(name)->GetObject());
+    }
+
     using Loaded = std::unique_ptr<Object, void (*)(Object*)>;
     // Another tool object of the same instance that reads the saved state back.
     Loaded Reload() {
