@@ -113,13 +113,15 @@ bool GroundPlacement::WantsGround(MayaAdaptorInterface& adaptor, core::NodeOwner
     return Named(NodesOf(adaptor, owner), kGravityNode) != nullptr;
 }
 
-bool GroundPlacement::Place(MayaAdaptorInterface& adaptor, core::NodeOwner* owner, const MDagPath& mesh) {
+GroundPlacement::Placed GroundPlacement::Place(MayaAdaptorInterface& adaptor, core::NodeOwner* owner,
+                                               const MDagPath& mesh) {
     const std::vector<CMayaNode*> nodes = NodesOf(adaptor, owner);
     CMayaNode* gravity = Named(nodes, kGravityNode);
+    if (gravity == nullptr) return Placed::kNoGround;
     CMayaNode* standing = Named(nodes, kBaseNode);
     if (standing == nullptr) standing = gravity;
     MPoint point;
-    if (gravity == nullptr || !StandingPoint(mesh, point)) return false;
+    if (!StandingPoint(mesh, point)) return Placed::kNoStandingPoint;
 
     const MVector offset =
         point - MPoint(MFnTransform(standing->GetTransformPath()).getTranslation(MSpace::kWorld));
@@ -132,7 +134,7 @@ bool GroundPlacement::Place(MayaAdaptorInterface& adaptor, core::NodeOwner* owne
         adaptor.addUndoUnit(new CMatrixRestoreObj(transform, before, fn.transformation()));
     }
     CMayaNode ground(adaptor, mesh, nullptr, MFnDagNode(mesh).name().asChar(), true);
-    return gravity->setParent(&ground);
+    return gravity->setParent(&ground) ? Placed::kPlaced : Placed::kNotParented;
 }
 
 } // namespace vex::orb::adaptor::maya

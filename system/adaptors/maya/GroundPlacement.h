@@ -34,10 +34,14 @@ public:
     /// Whether `owner` (an instance) has a GravityDirectionMesh, i.e. drives on a ground.
     static bool WantsGround(MayaAdaptorInterface& adaptor, core::NodeOwner* owner);
 
+    /// What Place did.
+    enum class Placed { kNoGround, kPlaced, kNoStandingPoint, kNotParented };
+
     /// Moves the instance's root nodes onto `mesh` and parents its GravityDirectionMesh to the mesh's
-    /// transform. False, with the scene untouched, when the instance has no GravityDirectionMesh or the
-    /// mesh has no standing point.
-    static bool Place(MayaAdaptorInterface& adaptor, core::NodeOwner* owner, const MDagPath& mesh);
+    /// transform. The scene stays untouched when the instance has no GravityDirectionMesh (kNoGround)
+    /// or the mesh has no standing point (kNoStandingPoint); kNotParented when the host refused the
+    /// parenting after the move.
+    static Placed Place(MayaAdaptorInterface& adaptor, core::NodeOwner* owner, const MDagPath& mesh);
 };
 
 } // namespace vex::orb::adaptor::maya

@@ -33,16 +33,23 @@ std::string ToolCommand::CreateTool(const std::string& type) {
     Adaptor().beginUndoGroup("Create Tool");
     const std::string name = running->CreateTool(type);
     core::Instance* instance = name.empty() ? nullptr : running->FindInstance(name.c_str());
-    if (instance != nullptr && GroundPlacement::WantsGround(Adaptor(), instance)) {
-        if (!selected)
-            MGlobal::displayWarning(MString((name + " stands at the origin without a ground: select a ground "
-                                                    "mesh before creating it, or parent its "
-                                                    "GravityDirectionMesh to a ground surface.")
-                                                .c_str()));
-        else if (!GroundPlacement::Place(Adaptor(), instance, ground))
-            MGlobal::displayWarning(MString((name + " stands at the origin: the selected mesh " +
-                                             MFnDagNode(ground).name().asChar() + " has no usable point.")
-                                                .c_str()));
+    const auto warn = [](const std::string& text) { MGlobal::displayWarning(MString(text.c_str())); };
+    if (instance != nullptr && !selected && GroundPlacement::WantsGround(Adaptor(), instance))
+        warn(name + " stands at the origin without a ground: select a ground mesh before creating it, or "
+                    "parent its GravityDirectionMesh to a ground surface.");
+    if (instance != nullptr && selected) {
+        const std::string mesh = MFnDagNode(ground).name().asChar();
+        switch (GroundPlacement::Place(Adaptor(), instance, ground)) {
+        case GroundPlacement::Placed::kNoStandingPoint:
+            warn(name + " stands at the origin: the selected mesh " + mesh + " has no usable point.");
+            break;
+        case GroundPlacement::Placed::kNotParented:
+            warn(name + " stands on " + mesh + ", but its GravityDirectionMesh could not be parented to it.");
+            break;
+        case GroundPlacement::Placed::kNoGround:
+        case GroundPlacement::Placed::kPlaced:
+            break;
+        }
     }
     Adaptor().endUndoGroup();
     return name;
