@@ -13,6 +13,7 @@
 #include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
+#include "plugins/spherecam/CSphereCamPlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
 #include "plugins/vodidova/CVodiDOvaPlugin.h"
 
@@ -98,7 +99,8 @@ constexpr std::array kTable{
                &CVezizaZavPlugin::Create},
     // 18 CSphereCamPlugin
     TableEntry{{"SphereCam", "spherecam", "SphereCam", "Camera",
-                "camera on a sphere around a target, looking at its centre, optional gyro mode"}, kPlaceholder},
+                "camera on a sphere around a target, looking at its centre, optional gyro mode"},
+               &CSphereCamPlugin::Create},
     // 19 CCameraRailPlugin
     TableEntry{{"Spline Speed-Controller", "splinespeedcontroller", "Spline Speed-Controller", "Accessory",
                 "speed control of an object along a spline through waypoints"}, kPlaceholder},
