@@ -11,9 +11,11 @@
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/multistatecam/CMultiStateCamPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
 #include "plugins/spherecam/CSphereCamPlugin.h"
+#include "plugins/statemachine/CStateMachinePlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
 #include "plugins/vodidova/CVodiDOvaPlugin.h"
 
@@ -85,7 +87,7 @@ constexpr std::array kTable{
     // 14 CMultiStateCamPlugin
     TableEntry{{"MultiStateCam", "multistatecam", "CMultiStateCam", "Camera",
                 "camera moved between stored states (positions and orientations) by device or keyboard"},
-               kPlaceholder},
+               &CMultiStateCamPlugin::Create},
     // 15 CDirivodaRezPlugin
     TableEntry{{"DirivodaRez", "dirivodarez", "DirivodaRez", "Camera",
                 "free-flying camera steered in real time in any direction and at any speed"},
@@ -159,7 +161,7 @@ constexpr std::array kTable{
                 "spherical mechanical play between two moving objects"}, kPlaceholder},
     // 36 CStateMachinePlugin
     TableEntry{{"StateMachine", "utility/statemachine", "StateMachine", "Utility",
-                "machine with stored states (positions and orientations)"}, kPlaceholder},
+                "machine with stored states (positions and orientations)"}, &CStateMachinePlugin::Create},
     // 37 CSuspensionPlugin
     TableEntry{{"Suspension", "utility/suspension", "Suspension", "Utility", "passive suspension rig"},
                kPlaceholder},

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interface/CInterface.h"
 #include "interface/CUndo.h"
 
 #include <functional>
@@ -22,5 +23,14 @@ private:
     std::function<void()> undo_;
     std::function<void()> redo_;
 };
+
+/// Applies a change from `before` to `after` through `apply` and hands `core` an undo record that
+/// applies `before` on undo and `after` on redo: a page edit whose effect on the scene the tool must
+/// put back together with the value.
+template <class Value, class Apply>
+void ApplyUndoably(CInterface* core, const Value& before, const Value& after, Apply apply) {
+    apply(after);
+    core->addUndo(new CActionUndo([apply, before] { apply(before); }, [apply, after] { apply(after); }));
+}
 
 } // namespace vex::orb::addon
