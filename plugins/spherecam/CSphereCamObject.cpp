@@ -181,17 +181,19 @@ void CSphereCamObject::onEvent(std::string name) {
     const double frameTime = atFrame ? recorded->time : now;
     const SphereState frameBefore = atFrame ? recorded->state : SphereState{};
     const SphereState frameAfter{after.position, {}};
-    const auto apply = [this, now, atFrame, frameTime](const Placement& placement, const SphereState& frame) {
-        position = placement.position;
-        gyroMode = placement.gyroMode;
-        if (atFrame) record.Set(frameTime, frame);
-        PlaceCamera(now);
-        core->refreshConfiguration();
-        core->refreshView();
+    struct Change {
+        Placement placement;
+        SphereState frame;
     };
-    apply(after, frameAfter);
-    core->addUndo(new CActionUndo([apply, before, frameBefore] { apply(before, frameBefore); },
-                                  [apply, after, frameAfter] { apply(after, frameAfter); }));
+    ApplyUndoably(core, Change{before, frameBefore}, Change{after, frameAfter},
+                  [this, now, atFrame, frameTime](const Change& change) {
+                      position = change.placement.position;
+                      gyroMode = change.placement.gyroMode;
+                      if (atFrame) record.Set(frameTime, change.frame);
+                      PlaceCamera(now);
+                      core->refreshConfiguration();
+                      core->refreshView();
+                  });
 }
 
 } // namespace vex::orb::addon
