@@ -12,6 +12,7 @@
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
+#include "plugins/raycaster/CRayCasterPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
 #include "plugins/spherecam/CSphereCamPlugin.h"
@@ -149,7 +150,7 @@ constexpr std::array kTable{
                 "camera aimed at a target with target distance set to the target's distance"}, kPlaceholder},
     // 32 CRayCasterPlugin
     TableEntry{{"RayCaster", "utility/raycaster", "RayCaster", "Utility",
-                "casts a ray to a surface and reports the hit point and normal"}, kPlaceholder},
+                "casts a ray to a surface and reports the hit point and normal"}, &CRayCasterPlugin::Create},
     // 33 CRectangularPlayPlugin
     TableEntry{{"RectangularPlay", "utility/rectangularplay", "RectangularPlay", "Utility",
                 "rectangular mechanical play between two moving objects"}, kPlaceholder},
