@@ -66,8 +66,8 @@ void CRayCasterObject::begin(double t) {
 }
 
 void CRayCasterObject::end() {
+    // The ground stays built: the next run keeps it when the surfaces have not changed.
     running_ = false;
-    surfaces_.Clear();
     hiddenForTake_.restore();
 }
 

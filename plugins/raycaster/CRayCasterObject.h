@@ -22,11 +22,11 @@ namespace vex::orb::addon {
 /// the surface, and publishes the hit as output channels other tools can bind: "Hit" (1 or 0),
 /// "Hit Distance", "Hit Point X/Y/Z" and "Hit Normal X/Y/Z", in world units.
 ///
-/// The surfaces are taken when a run begins. With "Use Fast Ray Cast" (the default) they are cast
-/// against as they are then, in double precision; without it the four-wheeler's Bullet world follows
-/// surfaces that are animated or deformed, at single precision (about 1e-7 of the ray's length). The
-/// hits of the takes are recorded per frame, so between runs the outputs answer the hit recorded for
-/// the host's time.
+/// The surfaces are taken when a run begins (the caster built for them is kept while they stay the same).
+/// With "Use Fast Ray Cast" (the default) they are cast against as they are then, in double precision;
+/// without it the four-wheeler's Bullet world follows surfaces that are animated or deformed, at single
+/// precision (about 1e-7 of the ray's length). The hits of the takes are recorded per frame, so between runs
+/// the outputs answer the hit recorded for the host's time.
 class CRayCasterObject : public CToolObject {
 public:
     /// Name of the saved-state record.
@@ -46,7 +46,7 @@ public:
 
     /// Takes the surfaces at `t` (a message when there are none) and hides the helpers when asked to.
     void begin(double t) override;
-    /// Lets the surfaces go and shows the helpers hidden for the take.
+    /// Shows the helpers hidden for the take.
     void end() override;
     /// Casts the ray at `t`, places the hit node and records the hit.
     void step(double t) override;

@@ -168,6 +168,21 @@ TEST_P(RayCasterTool, AMissIsReportedAsSuch) {
     EXPECT_EQ(tool_->hit.hit, 1);
 }
 
+// The next run casts against the surfaces as they are then: a slope moved between runs is hit where
+// it went.
+TEST_P(RayCasterTool, ARunCastsAgainstTheSurfacesAsTheyAreWhenItBegins) {
+    AddSlope();
+    CastAll({{{0.0, 5.0, 0.0}, {0.0, -1.0, 0.0}}});
+    EXPECT_NEAR(tool_->hit.point.y, 0.0, 1e-9);
+    CastAll({{{0.0, 5.0, 0.0}, {0.0, -1.0, 0.0}}});
+    EXPECT_NEAR(tool_->hit.point.y, 0.0, 1e-9);
+    Matrix<double> raised;
+    raised.m[3][1] = 1.5;
+    host_->SetStatic("Slope", raised);
+    CastAll({{{0.0, 5.0, 0.0}, {0.0, -1.0, 0.0}}});
+    EXPECT_NEAR(tool_->hit.point.y, 1.5, 1e-9);
+}
+
 TEST_P(RayCasterTool, WithoutASurfaceEveryRayMissesAndTheUserIsToldOnce) {
     const platform::win32::MessageBoxRecorder boxes;
     CastAll({{{0.0, 5.0, 0.0}, {0.0, -1.0, 0.0}}, {{0.0, 5.0, 0.0}, {0.0, -1.0, 0.0}}});
