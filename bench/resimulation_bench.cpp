@@ -30,9 +30,12 @@
 #include "host/scene/UndoQueue.h"
 #include "platform/win32/Clock.h"
 #include "platform/win32/Registry.h"
+#include "plugins/carextended/ground/GroundShapes.h"
 #include "plugins/gyro/CGyroCam.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
+#include "plugins/spherecam/CSphereCamObject.h"
+#include "plugins/storedstates/CStateToolObject.h"
 #include "system/adaptors/maya/MayaAdaptorInterface.h"
 #include "system/adaptors/maya/TorvaUndoWrapperII.h"
 #include "system/adaptors/maya/UndoManagement.h"
@@ -178,9 +181,13 @@ public:
     // Keys `node` of `instance` with the hand-held path of `seed` at every frame of the take, as a
     // recording would write it.
     bool KeyHandHeld(Instance& instance, const std::string& node, unsigned seed) {
+        return KeyPath(instance, node, HandHeldPath(seed));
+    }
+
+    // Keys `node` of `instance` with `path` (a matrix per frame of the take), as a recording would.
+    bool KeyPath(Instance& instance, const std::string& node, const std::vector<Matrix>& path) {
         vex::orb::core::CoreNode* target = Node(instance, node);
         if (target == nullptr) return false;
-        const std::vector<Matrix> path = HandHeldPath(seed);
         keying_ = true;
         host->setCurrentTime(0.0);
         host->prepareRecording({&instance});
@@ -299,6 +306,46 @@ bool SetUpDirivodaRez(Session& session, Instance& instance, unsigned /*seed*/) {
            session.HoldChannel(instance, "Cam Shaker Amplitude", 1.0);
 }
 
+// SphereCam: turned around its resting target by longitude 0.8, latitude 0.3 and radius -0.2 held
+// steady, with gyro mode on.
+bool SetUpSphereCam(Session& session, Instance& instance, unsigned /*seed*/) {
+    auto* sphere = dynamic_cast<vex::orb::addon::CSphereCamObject*>(instance.GetObject());
+    if (sphere == nullptr) return false;
+    sphere->gyroMode = true;
+    return session.HoldChannel(instance, "Longitude (Right/Left)", 0.8) &&
+           session.HoldChannel(instance, "Latitude (Up/Down)", 0.3) &&
+           session.HoldChannel(instance, "Radius (Out/In)", -0.2);
+}
+
+// MultiStateCam and StateMachine: state 3 stored away from the start and chosen by its channel held
+// down from the first frame, so the current node glides there with the default response.
+bool SetUpStateTool(Session& session, Instance& instance, unsigned seed) {
+    auto* tool = dynamic_cast<vex::orb::addon::CStateToolObject*>(instance.GetObject());
+    if (tool == nullptr) return false;
+    tool->states.Store(3, {V{4.0 + seed, 2.0, -6.0}, vex::util::EulerXYZToQuat(V{0.3, -1.1, 0.2})});
+    return session.HoldChannel(instance, "State 3", 1.0);
+}
+
+// RayCaster: the origin keyed with a hand-held path turned to look down from 3 m above it, cast on
+// rolling terrain parented under the surface child, with the fast ray caster.
+bool SetUpRayCaster(Session& session, Instance& instance, unsigned seed) {
+    vex::orb::core::CoreNode* child = session.Node(instance, "HitSurfaceChild");
+    if (child == nullptr ||
+        session.host->createMesh(nullptr, "BenchTerrain", child,
+                                 vex::orb::addon::MakeTerrain(60.0, 30, 1.5, seed), nullptr) == nullptr)
+        return false;
+    const Matrix down = vex::util::EulerXYZToMatrix(V{-1.5707963267948966, 0.0, 0.0});
+    std::vector<Matrix> path = HandHeldPath(seed);
+    for (Matrix& m : path) {
+        const V at{m.m[3][0], m.m[3][1] + 3.0, m.m[3][2]};
+        m = down * m;
+        m.m[3][0] = at.x;
+        m.m[3][1] = at.y;
+        m.m[3][2] = at.z;
+    }
+    return session.KeyPath(instance, "RayOrigin", path);
+}
+
 const ToolCase kTools[] = {
     {"RuzovuZediziViz", "FollowCam", SetUpFollowCam},
     {"VuzaZaderaRav", "FollowCam", SetUpFollowCam},
@@ -306,6 +353,10 @@ const ToolCase kTools[] = {
     {"VodiDOva", "VodiDOva", SetUpVodiDOva},
     {"Sinusoid", "SinusNode", SetUpSinusoid},
     {"DirivodaRez", "DirivodaRez", SetUpDirivodaRez},
+    {"SphereCam", "SphereCam", SetUpSphereCam},
+    {"MultiStateCam", "CurrentState", SetUpStateTool},
+    {"StateMachine", "CurrentState", SetUpStateTool},
+    {"RayCaster", "RayHit", SetUpRayCaster},
 };
 const ToolCase& kFollowCamTool = kTools[0];
 

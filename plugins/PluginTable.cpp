@@ -11,8 +11,12 @@
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/multistatecam/CMultiStateCamPlugin.h"
+#include "plugins/raycaster/CRayCasterPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
+#include "plugins/spherecam/CSphereCamPlugin.h"
+#include "plugins/statemachine/CStateMachinePlugin.h"
 #include "plugins/vezizazav/CVezizaZavPlugin.h"
 #include "plugins/vodidova/CVodiDOvaPlugin.h"
 
@@ -84,7 +88,7 @@ constexpr std::array kTable{
     // 14 CMultiStateCamPlugin
     TableEntry{{"MultiStateCam", "multistatecam", "CMultiStateCam", "Camera",
                 "camera moved between stored states (positions and orientations) by device or keyboard"},
-               kPlaceholder},
+               &CMultiStateCamPlugin::Create},
     // 15 CDirivodaRezPlugin
     TableEntry{{"DirivodaRez", "dirivodarez", "DirivodaRez", "Camera",
                 "free-flying camera steered in real time in any direction and at any speed"},
@@ -98,7 +102,8 @@ constexpr std::array kTable{
                &CVezizaZavPlugin::Create},
     // 18 CSphereCamPlugin
     TableEntry{{"SphereCam", "spherecam", "SphereCam", "Camera",
-                "camera on a sphere around a target, looking at its centre, optional gyro mode"}, kPlaceholder},
+                "camera on a sphere around a target, looking at its centre, optional gyro mode"},
+               &CSphereCamPlugin::Create},
     // 19 CCameraRailPlugin
     TableEntry{{"Spline Speed-Controller", "splinespeedcontroller", "Spline Speed-Controller", "Accessory",
                 "speed control of an object along a spline through waypoints"}, kPlaceholder},
@@ -145,7 +150,7 @@ constexpr std::array kTable{
                 "camera aimed at a target with target distance set to the target's distance"}, kPlaceholder},
     // 32 CRayCasterPlugin
     TableEntry{{"RayCaster", "utility/raycaster", "RayCaster", "Utility",
-                "casts a ray to a surface and reports the hit point and normal"}, kPlaceholder},
+                "casts a ray to a surface and reports the hit point and normal"}, &CRayCasterPlugin::Create},
     // 33 CRectangularPlayPlugin
     TableEntry{{"RectangularPlay", "utility/rectangularplay", "RectangularPlay", "Utility",
                 "rectangular mechanical play between two moving objects"}, kPlaceholder},
@@ -157,7 +162,7 @@ constexpr std::array kTable{
                 "spherical mechanical play between two moving objects"}, kPlaceholder},
     // 36 CStateMachinePlugin
     TableEntry{{"StateMachine", "utility/statemachine", "StateMachine", "Utility",
-                "machine with stored states (positions and orientations)"}, kPlaceholder},
+                "machine with stored states (positions and orientations)"}, &CStateMachinePlugin::Create},
     // 37 CSuspensionPlugin
     TableEntry{{"Suspension", "utility/suspension", "Suspension", "Utility", "passive suspension rig"},
                kPlaceholder},

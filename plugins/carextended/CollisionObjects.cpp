@@ -27,7 +27,7 @@ void CollisionObjects::Clear() {
     lost_ = false;
 }
 
-bool CollisionObjects::AddSurface(CNode* node, double t) {
+bool CollisionObjects::AddSurface(CNode* node, double t, Surfaces& into) const {
     ScopedSnapshot<CSnapshot_Mesh> snapshot(core_, node, t);
     if (!snapshot) {
         Tell(kNotAMesh);
@@ -45,32 +45,55 @@ bool CollisionObjects::AddSurface(CNode* node, double t) {
         Tell(kInvalid);
         return false;
     }
-    surfaces_.push_back(node);
-    raw_.push_back(std::move(mesh));
-    prepared_.push_back(std::move(prepared));
+    into.nodes.push_back(node);
+    into.raw.push_back(std::move(mesh));
+    into.prepared.push_back(std::move(prepared));
+    return true;
+}
+
+bool CollisionObjects::SameGround(const std::vector<util::CMesh>& prepared) const {
+    if (prepared.size() != prepared_.size()) return false;
+    for (std::size_t i = 0; i < prepared.size(); ++i)
+        if (prepared[i].vertices != prepared_[i].vertices || prepared[i].faces != prepared_[i].faces)
+            return false;
     return true;
 }
 
 void CollisionObjects::Build(CInterface* core, CNode* gravity, double t, bool fast,
                              const std::vector<util::CMesh>& stored) {
-    Clear();
+    const bool hadQuery = query_ != nullptr && core == core_ && gravity == gravity_ && fast == fast_;
+    // The node objects of the last build go back first: the new ones may be the same host nodes.
+    if (gravity_ != nullptr)
+        for (CNode* surface : surfaces_) gravity_->releaseNode(surface);
+    surfaces_.clear();
     core_ = core;
-    gravity_ = gravity;
-    fast_ = fast;
-    if (gravity == nullptr) return;
+    if (gravity == nullptr) {
+        Clear();
+        return;
+    }
     // Every candidate is a temporary node object; those that are no surface are handed back at once.
+    Surfaces found;
     const auto consider = [&](CNode* candidate) {
-        if (candidate != nullptr && !AddSurface(candidate, t)) gravity->releaseNode(candidate);
+        if (candidate != nullptr && !AddSurface(candidate, t, found)) gravity->releaseNode(candidate);
     };
     consider(gravity->getParent());
     const int children = gravity->getChildCount();
     for (int i = 0; i < children; ++i) consider(gravity->getChild(i));
+    if (found.prepared.empty()) found.prepared = stored;
+    // The same triangles as the last build's keep its ground: building a caster costs far more than
+    // reading the surfaces again.
+    const bool reuse = hadQuery && !found.prepared.empty() && SameGround(found.prepared);
+    if (!reuse) query_.reset();
+    gravity_ = gravity;
+    fast_ = fast;
+    lost_ = false;
+    surfaces_ = std::move(found.nodes);
+    raw_ = std::move(found.raw);
+    prepared_ = std::move(found.prepared);
+    if (reuse) return;
     if (prepared_.empty()) {
-        if (stored.empty()) {
-            Tell(kNoGround);
-            return;
-        }
-        prepared_ = stored;
+        Tell(kNoGround);
+        return;
     }
     if (fast)
         query_ = FastRayCaster::Create(prepared_);

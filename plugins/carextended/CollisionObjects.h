@@ -30,8 +30,9 @@ public:
     CollisionObjects& operator=(const CollisionObjects&) = delete;
     ~CollisionObjects();
 
-    /// Builds the ground afresh from the surfaces around `gravity` at `t`, with the fast ray caster when
-    /// `fast`; without a usable surface in the scene, from `stored` (prepared meshes) when it has any.
+    /// Builds the ground from the surfaces around `gravity` at `t`, with the fast ray caster when `fast`;
+    /// without a usable surface in the scene, from `stored` (prepared meshes) when it has any. A ground
+    /// whose triangles are those of the last build, for the same node and caster, is kept as it is.
     void Build(CInterface* core, CNode* gravity, double t, bool fast, const std::vector<util::CMesh>& stored);
     /// Moves an animated ground to its surfaces' shapes at `t` (the Bullet ground only); false, with one
     /// message, when a surface is gone.
@@ -47,8 +48,17 @@ public:
     const std::vector<util::CMesh>& Prepared() const { return prepared_; }
 
 private:
-    // Adds `node`'s mesh at `t` as a surface; false when it is none.
-    bool AddSurface(CNode* node, double t);
+    // The surfaces found by one build: node objects, triangles as given and prepared.
+    struct Surfaces {
+        std::vector<CNode*> nodes;
+        std::vector<util::CMesh> raw;
+        std::vector<util::CMesh> prepared;
+    };
+
+    // Adds `node`'s mesh at `t` as a surface to `into`; false (with a message) when it is none.
+    bool AddSurface(CNode* node, double t, Surfaces& into) const;
+    // Whether `prepared` are the triangles the current ground was built from.
+    bool SameGround(const std::vector<util::CMesh>& prepared) const;
     void Tell(const char* text, const char* title = "Warning") const;
 
     CInterface* core_ = nullptr;

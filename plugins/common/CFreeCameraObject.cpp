@@ -2,6 +2,7 @@
 
 #include "plugins/common/CameraPose.h"
 #include "plugins/common/HideDuringRecording.h"
+#include "plugins/common/InputSettingItems.h"
 #include "plugins/common/ToolEvents.h"
 #include "unidevice/Property.h"
 
@@ -104,22 +105,7 @@ SpinnerItem CFreeCameraObject::CameraSpinner(const char* name, double& value, do
 std::vector<PageItem> CFreeCameraObject::InputItems(const std::vector<const char*>& names,
                                                     const std::vector<double*>& responseFactors,
                                                     const std::vector<double*>& maxima) {
-    const auto spinner = [](std::string name, double& value, double max) {
-        return SpinnerItem{.name = name,
-                           .help = name,
-                           .value = &value,
-                           .min = -1e16,
-                           .max = max,
-                           .step = 0.001,
-                           .setting = 10};
-    };
-    std::vector<PageItem> items;
-    for (std::size_t k = 0; k < names.size(); ++k) {
-        const std::string input = names[k];
-        items.push_back(spinner(input + " Response Factor", *responseFactors[k], 1.0));
-        items.push_back(spinner(input + " Maximum", *maxima[k], 1e16));
-    }
-    return items;
+    return InputSettingItems(names, responseFactors, maxima);
 }
 
 } // namespace vex::orb::addon

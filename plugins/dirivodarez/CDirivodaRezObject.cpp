@@ -1,6 +1,7 @@
 #include "plugins/dirivodarez/CDirivodaRezObject.h"
 
 #include "interface/CVariableModUndo.h"
+#include "plugins/common/PoseMatch.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 #include "util/ByteReader.h"
@@ -19,14 +20,9 @@ constexpr uint32_t kSpeedKinds =
     unidevice::kTrinaryControl | unidevice::kFiniteControl | unidevice::kInfiniteControl;
 constexpr uint32_t kButtonKinds = kSpeedKinds | unidevice::kBinaryControl;
 
-// Host keys are doubles, but rotations pass through Euler angles: poses this close are the same.
-constexpr double kSamePosition = 1e-7;
-constexpr double kSameRotation = 1e-10;
-
-bool SamePose(const FlightPose& a, const FlightPose& b) {
-    const double scale = 1.0 + util::Length(a.position);
-    const double dot = std::abs(util::Dot(a.rotation, b.rotation));
-    return util::Length(a.position - b.position) <= kSamePosition * scale && 1.0 - dot <= kSameRotation;
+// The pose of a recorded flight state, as the host shows the camera.
+util::QTransform<double> PoseOf(const FreeFlightState& state) {
+    return {state.Pose().position, state.Pose().rotation};
 }
 
 } // namespace
@@ -43,18 +39,6 @@ void CDirivodaRezObject::DeclareChannels() {
         channels.data());
 }
 
-bool CDirivodaRezObject::CameraWhereRecorded(double t, const FlightPose& scene) const {
-    const auto& frames = record.Frames();
-    const double half = 0.5 * core->getFrameDuration();
-    for (std::size_t i = 0; i < frames.size(); ++i) {
-        if (std::abs(frames[i].time - t) > half) continue;
-        // Before a take's first key the host shows that key, so a take's start is also matched there.
-        return SamePose(scene, frames[i].state.Pose()) ||
-               (i + 1 < frames.size() && SamePose(scene, frames[i + 1].state.Pose()));
-    }
-    return false;
-}
-
 void CDirivodaRezObject::begin(double t) {
     core->addUndo(new CVariableModUndo<FlightStateRecord>(&record));
     BeginCamera(t);
@@ -64,8 +48,9 @@ void CDirivodaRezObject::begin(double t) {
         const util::QTransform<double> rigid = util::ToQTransform(local);
         scene = {rigid.translation, rigid.rotation};
     }
-    const FreeFlightState* recorded = record.Nearest(t);
-    if (recorded != nullptr && CameraWhereRecorded(t, scene))
+    const FreeFlightState* recorded =
+        ContinuedState(record, t, core->getFrameDuration(), {scene.position, scene.rotation}, PoseOf);
+    if (recorded != nullptr)
         state = *recorded;
     else
         state = RestingFlight(scene);

@@ -72,9 +72,6 @@ protected:
     void DeclareChannels() override;
 
 private:
-    /// Whether the camera's pose at `t` is where the recorded take left it.
-    bool CameraWhereRecorded(double t, const FlightPose& scene) const;
-
     std::size_t channelCount_;
 };
 

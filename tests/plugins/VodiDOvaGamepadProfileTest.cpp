@@ -1,18 +1,16 @@
 #include "core/CoreStartup.h"
 #include "plugins/vodidova/CVodiDOvaObject.h"
 #include "tests/plugins/ShippedProfileChecks.h"
+#include "tests/plugins/TestGamepad.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
-#include "unidevice/Device.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/Property.h"
 
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <set>
-#include <stdexcept>
 
 namespace vex::orb::core::test {
 namespace {
@@ -21,41 +19,6 @@ using addon::CVodiDOvaObject;
 namespace ud = unidevice;
 
 constexpr const char* kProfile = "Example Gamepad";
-
-// A game pad as the game-controller layer presents one: six axes, the two halves of a hat and twelve
-// buttons. The registry owns it.
-class Gamepad : public ud::Device {
-public:
-    Gamepad() : Device("Test Pad") {
-        for (int i = 0; i < 6; ++i) Add(ud::kFiniteControl, "Axis", i);
-        for (int i = 0; i < 2; ++i) Add(ud::kTrinaryControl, "Hat", i);
-        for (int i = 0; i < 12; ++i) Add(ud::kBinaryControl, "Button", i);
-    }
-    int getControlCount() const override { return static_cast<int>(controls_.size()); }
-    ud::Control* getControl(int i) override {
-        return i >= 0 && i < getControlCount() ? &controls_[static_cast<size_t>(i)] : nullptr;
-    }
-    bool update(HWND) override { return true; }
-    bool resync(HWND) override { return true; }
-    ud::Control* detectChange(std::span<ud::Control* const> exclude, HWND window) override {
-        return Device::detectChange(exclude, window);
-    }
-    void clearValues() override { Device::clearValues(); }
-
-    ud::Control& Find(const std::string& type, int index) {
-        for (ud::Control& control : controls_)
-            if (control.GetType() == type && control.GetIndex() == index) return control;
-        throw std::out_of_range(type);
-    }
-
-private:
-    void Add(uint32_t kind, const std::string& type, int index) {
-        ud::Control& control = controls_.emplace_back(this, kind, 0.1);
-        control.SetType(type);
-        control.SetIndex(index);
-    }
-    std::deque<ud::Control> controls_;
-};
 
 class VodiDOvaGamepadProfile : public ToolOnHost<CVodiDOvaObject> {
 protected:
@@ -79,7 +42,7 @@ TEST_P(VodiDOvaGamepadProfile, IsShippedAndBindsEveryChannelToItsOwnControlOfAny
     EXPECT_TRUE(inputs.IsReadOnly(kProfile));
     ExpectShippedFileForm(file);
 
-    auto* pad = new Gamepad;
+    auto* pad = new TestGamepad;
     ASSERT_EQ(core_->LoadInputProfile(instance_->GetName(), kProfile), 0) << "every binding finds the pad";
     EXPECT_EQ(instance_->GetInputProfileName(), kProfile);
     std::set<const ud::Control*> bound;
