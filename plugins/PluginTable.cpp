@@ -4,10 +4,14 @@
 // factory when its simulation is built, without touching its identity or its place in the order.
 
 #include "core/CompiledPluginTable.h"
+#include "plugins/1dpositioner/C1DPositionerPlugin.h"
+#include "plugins/1drotator/C1DRotatorPlugin.h"
 #include "plugins/4wheelerfree/CCarCamFreePlugin.h"
+#include "plugins/activescaler/C1DScalerPlugin.h"
 #include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
+#include "plugins/directinputlink/CDirectInputLinkPlugin.h"
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
@@ -68,7 +72,8 @@ constexpr std::array kTable{
     // 8 CDirectInputLinkPlugin
     TableEntry{{"DirectInputLink", "directinputlink", "DirectInputLink", "Accessory",
                 "maps input-device channels directly to movement of a node that can ride on another animated "
-                "object"}, kPlaceholder},
+                "object"}, 
+               &CDirectInputLinkPlugin::Create},
     // 9 FirepowerPlugin
     TableEntry{{"Firepower", "firepower", "Firepower", "Accessory;Weapon",
                 "artillery (cannon, minigun, handgun, laser) firing simulated bullets"}, kPlaceholder},
@@ -121,13 +126,16 @@ constexpr std::array kTable{
                 "real-time zoom and controllable target (focal) distance"}, kPlaceholder},
     // 23 C1DPositionerPlugin
     TableEntry{{"1DPositioner", "utility/1dpositioner", "1DPositioner", "Utility",
-                "drives a dummy's position or velocity from an input channel"}, kPlaceholder},
+                "drives a dummy's position or velocity from an input channel"}, 
+               &C1DPositionerPlugin::Create},
     // 24 C1DRotatorPlugin
     TableEntry{{"1DRotator", "utility/1drotator", "1DRotator", "Utility",
-                "drives a dummy's rotation or rotational velocity from an input channel"}, kPlaceholder},
+                "drives a dummy's rotation or rotational velocity from an input channel"}, 
+               &C1DRotatorPlugin::Create},
     // 25 C1DScalerPlugin
     TableEntry{{"ActiveScaler", "utility/activescaler", "ActiveScaler", "Utility",
-                "drives a dummy's x/y/z scale from input channels"}, kPlaceholder},
+                "drives a dummy's x/y/z scale from input channels"}, 
+               &C1DScalerPlugin::Create},
     // 26 CAngleRulerPlugin
     TableEntry{{"AngleRuler", "utility/angleruler", "AngleRuler", "Utility",
                 "measures an angle or angular speed between two objects as a virtual input, with binary "

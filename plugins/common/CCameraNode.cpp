@@ -7,11 +7,11 @@
 
 namespace vex::orb::addon {
 
-CCameraNode::CCameraNode(CCamera* tool, std::string name, bool identityOnCreate)
-    : SceneNode(tool, std::move(name)), identityOnCreate_(identityOnCreate) {}
+CCameraNode::CCameraNode(CCamera* tool, std::string name, bool identityOnCreate, const SceneNode* parent)
+    : SceneNode(tool, std::move(name)), identityOnCreate_(identityOnCreate), parent_(parent) {}
 
 bool CCameraNode::create() {
-    if (!CreateCameraNode(nullptr)) return false;
+    if (!CreateCameraNode(parent_ != nullptr ? parent_->node : nullptr)) return false;
     if (identityOnCreate_) WriteWorldMatrix(core(), node, core()->getCurrentTime(), util::Matrix<double>());
     return true;
 }

@@ -6,14 +6,16 @@
 
 namespace vex::orb::addon {
 
-/// A tool node that is a host camera: created through CInterface::createNode under its name and
-/// found by that name when a saved instance is restored. Its step does nothing unless a derived
+/// A tool node that is a host camera: created through CInterface::createNode under its name (under
+/// the world, or under another node of the tool) and found by that name when a saved instance is
+/// restored. Its step does nothing unless a derived
 /// class says otherwise.
 class CCameraNode : public SceneNode {
 public:
-    /// The camera `name` of `tool`, not created yet; with `identityOnCreate` its world matrix is
-    /// set to the identity at the current time when it is created.
-    CCameraNode(CCamera* tool, std::string name, bool identityOnCreate);
+    /// The camera `name` of `tool` under `parent`'s node (null: the world; it must outlive the camera),
+    /// not created yet; with `identityOnCreate` its world matrix is set to the identity at the current
+    /// time when it is created.
+    CCameraNode(CCamera* tool, std::string name, bool identityOnCreate, const SceneNode* parent = nullptr);
 
     /// Creates the host camera (and sets the identity when asked to); true when it exists.
     bool create() override;
@@ -22,6 +24,7 @@ public:
 
 private:
     bool identityOnCreate_;
+    const SceneNode* parent_;
 };
 
 } // namespace vex::orb::addon

@@ -4,11 +4,14 @@
 #include "plugins/common/ToolRecord.h"
 
 #include <optional>
+#include <vector>
 
 namespace vex::orb::addon {
 
 CToolObject::CToolObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes)
-    : CCamera(param), nodes_(nodes) {}
+    : CCamera(param), nodes_(nodes) {
+    std::erase(nodes_, nullptr);
+}
 
 void CToolObject::timeChanged(double t) {
     (void)t;

@@ -22,7 +22,8 @@ namespace vex::orb::addon {
 class CToolObject : public CCamera, public CInterface::Callback {
 public:
     /// A tool named by `param` whose scene nodes are `nodes`, in the order they are created (a parent
-    /// before its children). The nodes are members of the derived tool; only their addresses are kept.
+    /// before its children). The nodes are members of the derived tool; only their addresses are kept,
+    /// and a null entry (a node this kind of tool goes without) is left out.
     CToolObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes);
 
     /// Refreshes the configuration page.

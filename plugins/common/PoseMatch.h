@@ -23,20 +23,27 @@ auto FrameNear(const Frames& frames, double t, double frame) {
     return at != frames.end() && at->time <= t + half ? at : frames.end();
 }
 
-/// The recorded state a run that starts at `t` goes on from, when a node's pose `scene` at `t` is where
-/// the recorded take left it: the state of the frame recorded within half a `frame` of `t` whose pose
-/// (`poseOf(state)`) is `scene`, or whose next frame's pose is (before a take's first key the host shows
-/// that key). Null when nothing is recorded near `t` or the node was moved away since.
-template <class State, class PoseOf>
-const State* ContinuedState(const StateRecord<State>& record, double t, double frame,
-                            const util::QTransform<double>& scene, PoseOf poseOf) {
+/// The recorded state a run that starts at `t` goes on from, when the scene is where the recorded take
+/// left it: the state of the frame recorded within half a `frame` of `t` that `matches` the scene, or
+/// whose next frame does (before a take's first key the host shows that key). Null when nothing is
+/// recorded near `t` or the scene was changed since.
+template <class State, class Matches>
+const State* ContinuedStateWhere(const StateRecord<State>& record, double t, double frame, Matches matches) {
     const auto& frames = record.Frames();
     const auto at = FrameNear(frames, t, frame);
     if (at == frames.end()) return nullptr;
     const auto next = std::next(at);
-    if (SamePose(scene, poseOf(at->state)) || (next != frames.end() && SamePose(scene, poseOf(next->state))))
-        return &at->state;
+    if (matches(at->state) || (next != frames.end() && matches(next->state))) return &at->state;
     return nullptr;
+}
+
+/// ContinuedStateWhere for a node's rigid pose `scene` at `t`, matched by SamePose against
+/// `poseOf(state)`.
+template <class State, class PoseOf>
+const State* ContinuedState(const StateRecord<State>& record, double t, double frame,
+                            const util::QTransform<double>& scene, PoseOf poseOf) {
+    return ContinuedStateWhere(record, t, frame,
+                               [&](const State& state) { return SamePose(scene, poseOf(state)); });
 }
 
 /// The state of the frame recorded within half a `frame` of `t`; null when there is none.

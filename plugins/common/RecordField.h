@@ -1,11 +1,15 @@
 #pragma once
 
 #include "util/AVar.h"
+#include "util/ByteReader.h"
+#include "util/ByteWriter.h"
 #include "util/DataChunk.h"
 
+#include <cmath>
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace vex::orb::addon {
@@ -59,6 +63,32 @@ private:
     std::function<util::DataChunk()> write_;
     std::function<void(const util::DataChunk&)> read_;
 };
+
+/// A row of numbers (doubles or 32-bit integers) stored one after the other, little-endian; read back
+/// only when the field has exactly that many numbers, every one finite.
+template <class Number>
+RecordField NumberRowField(std::string_view key, std::vector<Number*> values) {
+    static_assert(std::is_same_v<Number, double> || std::is_same_v<Number, std::int32_t>);
+    return RecordField(
+        key,
+        [values, key] {
+            std::vector<uint8_t> bytes;
+            util::ByteWriter out(bytes);
+            for (const Number* value : values) out.Write(*value);
+            return util::DataChunk(key, bytes.data(), bytes.size());
+        },
+        [values](const util::DataChunk& field) {
+            if (field.GetSize() != values.size() * sizeof(Number)) return;
+            std::vector<Number> read(values.size());
+            util::ByteReader in(field.GetData(), field.GetSize());
+            for (Number& value : read) {
+                in.Read(value);
+                if (!std::isfinite(static_cast<double>(value))) return;
+            }
+            if (!in.Ok()) return;
+            for (std::size_t i = 0; i < values.size(); ++i) *values[i] = read[i];
+        });
+}
 
 /// A record called `name` whose children are `fields`, written in order.
 util::DataChunk WriteFields(std::string_view name, const std::vector<RecordField>& fields);

@@ -16,6 +16,8 @@ struct ResponseFilter {
 
     /// Moves both states over `h` and answers the second.
     double Step(double target, double factor, double h);
+
+    bool operator==(const ResponseFilter&) const = default;
 };
 
 } // namespace vex::orb::addon

@@ -7,16 +7,16 @@
 
 namespace vex::orb::addon {
 
-/// The cage "RelativeCage" that a state tool's stored states are relative to: a flat plate under the
-/// world, with the current and the wanted state's nodes as its children. Parented to a moving object
-/// or animated, it carries the whole rig along, states and all.
+/// The cage a rig's poses are relative to: a flat plate under the world with the rig's moving nodes as
+/// its children (a state tool's stored states, a direct link's pose). Parented to a moving object or
+/// animated, it carries the whole rig along.
 class CRelativeCageNode : public CCarMeshNode {
 public:
-    /// The node name in the host.
+    /// The state tools' cage name in the host.
     static constexpr const char* kName = "RelativeCage";
 
-    /// The cage of `tool`, not created yet.
-    explicit CRelativeCageNode(CCamera* tool) : CCarMeshNode(tool, kName, &MakePlate, nullptr) {}
+    /// The cage `name` of `tool`, not created yet.
+    CRelativeCageNode(CCamera* tool, const char* name) : CCarMeshNode(tool, name, &MakePlate, nullptr) {}
 
 private:
     static std::unique_ptr<util::CMesh> MakePlate() {

@@ -31,8 +31,8 @@ const util::QTransform<double>& CurrentPose(const StateRun& run) {
 } // namespace
 
 CStateToolObject::CStateToolObject(const CreateParam& param, const char* recordName, bool cameraRig)
-    : CToolObject(param, {&cage, &wanted, &current}), cage(this), wanted(this, cage),
-      current(this, cage, cameraRig), recordName_(recordName) {
+    : CToolObject(param, {&cage, &wanted, &current}), cage(this, CRelativeCageNode::kName),
+      wanted(this, cage), current(this, cage, cameraRig), recordName_(recordName) {
     run.motion.Reset(states.Pose(0));
 }
 

@@ -39,13 +39,6 @@ protected:
         ToolOnHost<Object>::TearDown();
     }
 
-    // Binds a new control to the input channel `name`; the test sets its value.
-    unidevice::Control& Bind(const char* name) {
-        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        this->instance_->findInputChannel(name)->SetControl(controls_.back().get());
-        return *controls_.back();
-    }
-
     // A square floor of side 2 × `half` on y = `height`, facing up.
     static util::CMesh Floor(double half, double height = 0.0) {
         util::CMesh floor;
@@ -68,7 +61,6 @@ protected:
     }
 
     std::vector<std::string> messages_;
-    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 
 private:
     platform::win32::MessageBoxPresenter previous_;

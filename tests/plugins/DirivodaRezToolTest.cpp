@@ -28,17 +28,10 @@ class DirivodaRezTool : public ToolOnHost<CDirivodaRezObject> {
 protected:
     DirivodaRezTool() : ToolOnHost("DirivodaRez", "DirivodaRez_01") {}
 
-    unidevice::Control& Bind(const char* name) {
-        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        instance_->findInputChannel(name)->SetControl(controls_.back().get());
-        return *controls_.back();
-    }
     // Runs `object` from frame `from` to `to` as the record loop does and answers the camera's keys.
     Keys Fly(CDirivodaRezObject& object, int from, int to) {
         return Continue(object, "DirivodaRez", from, to);
     }
-
-    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 };
 
 TEST_P(DirivodaRezTool, CreatesCameraFigureTwelveChannelsAndThePage) {

@@ -42,12 +42,6 @@ protected:
     using Base = ToolOnHost<Object>;
     using Base::Base;
 
-    // Binds a new control to the input channel `name`; the test sets its value.
-    unidevice::Control& Bind(const char* name) {
-        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        this->instance_->findInputChannel(name)->SetControl(controls_.back().get());
-        return *controls_.back();
-    }
     void StoreAs(int n, const Matrix<double>& local) {
         this->host_->SetCurrentTime(0.0);
         this->host_->SetStatic(this->Name("CurrentState"), local);
@@ -60,8 +54,6 @@ protected:
         StoreAs(5, PoseMatrix({0.0, 5.0, 6.0}, {1.0, 2.5, -0.4}));
         this->host_->SetStatic(this->Name("CurrentState"), Matrix<double>());
     }
-
-    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 };
 
 class MultiStateCamTool : public StateToolOnHost<CMultiStateCamObject> {

@@ -32,12 +32,6 @@ class SphereCamTool : public ToolOnHost<CSphereCamObject> {
 protected:
     SphereCamTool() : ToolOnHost("SphereCam", "SphereCam_01") {}
 
-    // Binds a new control to the input channel `name`; the test sets its value.
-    unidevice::Control& Bind(const char* name) {
-        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        instance_->findInputChannel(name)->SetControl(controls_.back().get());
-        return *controls_.back();
-    }
     // The target parented to a user's object keyed along a path that moves and turns, frame by frame
     // up to `frames`, as a user points the rig at a moving object.
     void KeyMovingTarget(int frames) {
@@ -52,8 +46,6 @@ protected:
             host_->SetKey("Mover", t, m);
         }
     }
-
-    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 };
 
 TEST_P(SphereCamTool, CreatesTargetAndCameraOnTheSphereWithChannelsAndPage) {

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/configadaptor/Node.h"
 #include "core/configadaptor/Root.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/plugins/HostUnderTest.h"
 #include "tests/plugins/LoopTakeSupport.h"
+#include "unidevice/Control.h"
+#include "unidevice/ControlKind.h"
+#include "unidevice/Property.h"
 #include "util/Matrix.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +48,13 @@ protected:
     void TearDown() override {
         host_.reset();
         RegistryTest::TearDown();
+    }
+
+    // Binds a new control of any kind to the input channel `name`; the test sets its value.
+    unidevice::Control& Bind(const char* name) {
+        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
+        instance_->findInputChannel(name)->SetControl(controls_.back().get());
+        return *controls_.back();
     }
 
     // The host name of the instance's node `node`.
@@ -152,6 +163,8 @@ protected:
     CoreImplementation* core_ = nullptr;
     Instance* instance_ = nullptr;
     Object* tool_ = nullptr;
+    // The controls Bind made.
+    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 
     // While it lives, the test drives the tool as the record loop would: the host answers recording.
     class Driving {

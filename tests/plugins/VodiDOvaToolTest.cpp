@@ -43,15 +43,6 @@ double DoubleAt(const uint8_t* bytes, size_t at) {
 class VodiDOvaTool : public ToolOnHost<CVodiDOvaObject> {
 protected:
     VodiDOvaTool() : ToolOnHost("VodiDOva", "VodiDOva_01") {}
-
-    // Binds a new control to the input channel `name`; the test sets its value.
-    unidevice::Control& Bind(const char* name) {
-        controls_.push_back(std::make_unique<unidevice::Control>(nullptr, unidevice::kAnyControl, 0.0));
-        instance_->findInputChannel(name)->SetControl(controls_.back().get());
-        return *controls_.back();
-    }
-
-    std::vector<std::unique_ptr<unidevice::Control>> controls_;
 };
 
 TEST_P(VodiDOvaTool, CreatesCameraAndFigureChannelsAndPage) {
