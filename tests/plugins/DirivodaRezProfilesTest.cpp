@@ -2,6 +2,7 @@
 #include "core/Instance.h"
 #include "plugins/dirivodarez/CDirivodaRezObject.h"
 #include "tests/plugins/ShippedProfileChecks.h"
+#include "tests/plugins/TestGamepad.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "util/Rotation.h"
 #include "util/xml/Element.h"
@@ -95,6 +96,28 @@ TEST_P(DirivodaRezProfiles, EachProfileFliesAsItsNameSays) {
     EXPECT_EQ(onlyRotation.distance, 0.0);
     EXPECT_TRUE(roll.rolled);
     EXPECT_FALSE(smooth.rolled);
+}
+
+// The example input profile binds yaw and pitch to the left stick and the memory regulators to the
+// first three buttons, and leaves every other channel free.
+TEST_P(DirivodaRezProfiles, TheExampleInputProfileBindsYawPitchAndTheMemoryRegulatorsOnly) {
+    const std::string name = "Example - Yaw Pitch and MemRegulator only";
+    EXPECT_EQ(instance_->GetTool().GetInputProfileManager().ListProfiles(), std::vector<std::string>{name});
+    ExpectShippedFileForm(":/torvasuite/data/dirivodarez/inputprofiles/" + name + ".cip");
+    auto* pad = new TestGamepad; // owned by the device registry
+    ASSERT_EQ(core_->LoadInputProfile(instance_->GetName(), name), 0);
+    const auto channel = [this](std::size_t k) { return tool_->channels[k]; };
+    EXPECT_EQ(channel(addon::kFlightYaw)->getControl(), &pad->Find("Axis", 0));
+    EXPECT_EQ(channel(addon::kFlightPitch)->getControl(), &pad->Find("Axis", 1));
+    EXPECT_EQ(channel(addon::kFlightTranslRegulator)->getControl(), &pad->Find("Button", 0));
+    EXPECT_EQ(channel(addon::kFlightOrientRegulator)->getControl(), &pad->Find("Button", 1));
+    EXPECT_EQ(channel(addon::kFlightSaveRegulator)->getControl(), &pad->Find("Button", 2));
+    for (std::size_t k : {addon::kFlightForward, addon::kFlightRight, addon::kFlightUp, addon::kFlightRoll,
+                          addon::kFlightShaker, addon::kFlightWalkCycle, addon::kFlightAntiRoll})
+        EXPECT_EQ(channel(k)->getControl(), nullptr) << k;
+    // Stick up pitches up.
+    pad->Find("Axis", 1).setValue(-1.0);
+    EXPECT_DOUBLE_EQ(channel(addon::kFlightPitch)->getValue(), 1.0);
 }
 
 // Writes the table into data/ (run by hand after changing it or the page:
