@@ -31,6 +31,7 @@
 #include "platform/win32/Clock.h"
 #include "platform/win32/Registry.h"
 #include "plugins/carextended/ground/GroundShapes.h"
+#include "plugins/directinputlink/CLinkToolObject.h"
 #include "plugins/gyro/CGyroCam.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
@@ -235,7 +236,7 @@ public:
         if (kind_ == HostKind::kMaya) vex::host::UndoQueue::get().Flush();
     }
 
-    // The world position of the output node of instance `index` at `t`.
+    // Where the output node of instance `index` puts its local point (1, 1, 1) in the world at `t`.
     V OutputAt(size_t index, double t) {
         vex::orb::core::CoreNode* node = Node(*instances[index], tool_.output);
         if (node == nullptr) return {};
@@ -243,7 +244,9 @@ public:
         Matrix m;
         snapshot->getWorldMatrix(m);
         snapshot->inUse = false;
-        return {m.m[3][0], m.m[3][1], m.m[3][2]};
+        // The output's local point (1, 1, 1), so that turning and scaling count as motion too.
+        const auto at = [&m](int axis) { return m.m[0][axis] + m.m[1][axis] + m.m[2][axis] + m.m[3][axis]; };
+        return {at(0), at(1), at(2)};
     }
 
     AdaptorInterface* host = nullptr;
@@ -346,6 +349,27 @@ bool SetUpRayCaster(Session& session, Instance& instance, unsigned seed) {
     return session.KeyPath(instance, "RayOrigin", path);
 }
 
+// DirectInputLink: forward, right and yaw held, the forward channel integrated and the roll latched,
+// so every stage of the channel shaping runs.
+bool SetUpDirectInputLink(Session& session, Instance& instance, unsigned /*seed*/) {
+    auto* link = dynamic_cast<vex::orb::addon::CLinkToolObject*>(instance.GetObject());
+    if (link == nullptr) return false;
+    link->settings[0].integrate = true;
+    link->settings[5].keepTrinaryState = true;
+    return session.HoldChannel(instance, "Forw/Backw Transl", 0.8) &&
+           session.HoldChannel(instance, "Right/Left Transl", -0.4) &&
+           session.HoldChannel(instance, "Yaw (Right/Left)", 0.5) &&
+           session.HoldChannel(instance, "Roll (Right/Left)", 1.0);
+}
+
+// The 1D tools: their first channel held, integrated.
+bool SetUpOneDimensional(Session& session, Instance& instance, unsigned /*seed*/) {
+    auto* link = dynamic_cast<vex::orb::addon::CLinkToolObject*>(instance.GetObject());
+    if (link == nullptr) return false;
+    link->settings[0].integrate = true;
+    return session.HoldChannel(instance, link->ChannelNames()[0], 0.7);
+}
+
 const ToolCase kTools[] = {
     {"RuzovuZediziViz", "FollowCam", SetUpFollowCam},
     {"VuzaZaderaRav", "FollowCam", SetUpFollowCam},
@@ -357,6 +381,10 @@ const ToolCase kTools[] = {
     {"MultiStateCam", "CurrentState", SetUpStateTool},
     {"StateMachine", "CurrentState", SetUpStateTool},
     {"RayCaster", "RayHit", SetUpRayCaster},
+    {"DirectInputLink", "DirectInputLink", SetUpDirectInputLink},
+    {"1DPositioner", "Positioner", SetUpOneDimensional},
+    {"1DRotator", "Rotator", SetUpOneDimensional},
+    {"ActiveScaler", "Scaler", SetUpOneDimensional},
 };
 const ToolCase& kFollowCamTool = kTools[0];
 

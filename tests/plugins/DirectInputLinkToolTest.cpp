@@ -200,6 +200,18 @@ TEST_P(RotatorTool, TurnsTheDummyAboutTheChosenAxis) {
     EXPECT_EQ(loaded->settings[0], tool_->settings[0]);
 }
 
+// A take of the rotator turning at a changing rate re-simulates to its very keys.
+TEST_P(RotatorTool, ALoopTakeReSimulatesToTheSameKeys) {
+    tool_->settings[0].integrate = true;
+    unidevice::Control& rate = Bind("Rotation");
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core_, *host_, 1.0, [this] { return KeysOf("Rotator"); },
+        [&](double t) { rate.setValue(std::cos(5.0 * t)); });
+    ASSERT_GT(take.size(), 20u);
+    EXPECT_NE(take.back().value, take.front().value);
+    ExpectSameKeys(take, again);
+}
+
 INSTANTIATE_TEST_SUITE_P(, RotatorTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
 
 class ScalerTool : public ToolOnHost<C1DScalerObject> {
@@ -227,6 +239,23 @@ TEST_P(ScalerTool, ScalesTheDummyPerAxisFromTheUnitScale) {
     EXPECT_NEAR(util::Length(Row(local, 1)), C1DScalerObject::kSmallestScale, 1e-12);
     EXPECT_NEAR(util::Length(Row(local, 2)), 2.0, 1e-12);
     ExpectRestoredContinuesIdentically("Scaler", 1, 8);
+}
+
+// A take of the scaler with a latched uniform scale and a limited x scale re-simulates to its very keys.
+TEST_P(ScalerTool, ALoopTakeReSimulatesToTheSameKeys) {
+    tool_->settings[addon::kScaleUniform].keepTrinaryState = true;
+    tool_->settings[addon::kScaleX].changeLimit = 2.0;
+    unidevice::Control& uniform = Bind("Uniform Scale");
+    unidevice::Control& x = Bind("X Scale");
+    const auto [take, again] = RecordAndResimulateLoopTake<Keys>(
+        *core_, *host_, 2.0, [this] { return KeysOf("Scaler"); },
+        [&](double t) {
+            uniform.setValue(t > 0.2 && t < 0.3 ? 1.0 : 0.0);
+            x.setValue(t > 0.5 ? -1.0 : 1.0);
+        });
+    ASSERT_GT(take.size(), 20u);
+    EXPECT_NEAR(util::Length(Row(take.back().value, 1)), 2.0, 1e-2) << "the latched uniform scale holds";
+    ExpectSameKeys(take, again);
 }
 
 INSTANTIATE_TEST_SUITE_P(, ScalerTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
