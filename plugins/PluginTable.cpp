@@ -8,16 +8,19 @@
 #include "plugins/1drotator/C1DRotatorPlugin.h"
 #include "plugins/4wheelerfree/CCarCamFreePlugin.h"
 #include "plugins/activescaler/C1DScalerPlugin.h"
+#include "plugins/angleruler/CAngleRulerPlugin.h"
 #include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
 #include "plugins/directinputlink/CDirectInputLinkPlugin.h"
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
+#include "plugins/distanceruler/CDistanceRulerPlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
 #include "plugins/raycaster/CRayCasterPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
+#include "plugins/scaleruler/CScaleRulerPlugin.h"
 #include "plugins/sinusoid/CSinusoidPlugin.h"
 #include "plugins/spherecam/CSphereCamPlugin.h"
 #include "plugins/statemachine/CStateMachinePlugin.h"
@@ -139,14 +142,16 @@ constexpr std::array kTable{
     // 26 CAngleRulerPlugin
     TableEntry{{"AngleRuler", "utility/angleruler", "AngleRuler", "Utility",
                 "measures an angle or angular speed between two objects as a virtual input, with binary "
-                "signals at limits"}, kPlaceholder},
+                "signals at limits"}, 
+               &CAngleRulerPlugin::Create},
     // 27 CAngularPlayPlugin
     TableEntry{{"AngularPlay", "utility/angularplay", "AngularPlay", "Utility",
                 "mechanical play between two rotating objects"}, kPlaceholder},
     // 28 CDistanceRulerPlugin
     TableEntry{{"DistanceRuler", "utility/distanceruler", "DistanceRuler", "Utility",
                 "measures distance or relative speed of two objects and outputs it as a virtual input, with "
-                "binary signals at limits"}, kPlaceholder},
+                "binary signals at limits"}, 
+               &CDistanceRulerPlugin::Create},
     // 29 CExtraWheelPlugin
     TableEntry{{"ExtraWheel", "utility/extrawheel", "ExtraWheel", "Utility",
                 "passive extra wheel added to a vehicle"}, kPlaceholder},
@@ -180,7 +185,8 @@ constexpr std::array kTable{
                &CGyroCamPlugin::Create},
     // 39 CScaleRulerPlugin
     TableEntry{{"ScaleRuler", "utility/scaleruler", "ScaleRuler", "Utility",
-                "outputs an object's current scale as a virtual input"}, kPlaceholder},
+                "outputs an object's current scale as a virtual input"}, 
+               &CScaleRulerPlugin::Create},
     // 40 CSinusoidPlugin
     TableEntry{{"Sinusoid", "utility/sinusoid", "Sinusoid", "Utility",
                 "sinusoidal movement of an object plus a virtual input"}, &CSinusoidPlugin::Create},

@@ -34,12 +34,9 @@ CRayCasterObject::CRayCasterObject(const CreateParam& param)
       hitNode(this) {}
 
 void CRayCasterObject::DeclareOutputs() {
-    if (!core->hasExtension(CInterface::kAddVirtualControl)) return;
-    for (std::size_t k = 0; k < kRayOutputCount; ++k) {
-        outputs.push_back(std::make_unique<COutputChannel>(kOutputNames[k], OutputKind(k)));
-        outputs.back()->Push(0.0);
-        core->extension(CInterface::kAddVirtualControl, outputs.back().get());
-    }
+    std::vector<OutputChannels::Spec> specs;
+    for (std::size_t k = 0; k < kRayOutputCount; ++k) specs.push_back({kOutputNames[k], OutputKind(k)});
+    outputs.Declare(core, specs);
 }
 
 void CRayCasterObject::Created() {
@@ -117,15 +114,13 @@ std::vector<RecordField> CRayCasterObject::RecordFields() {
 
 int CRayCasterObject::extension(int id, void* data) {
     if (id != kOutputChannelValue || data == nullptr) return 0;
-    const auto found =
-        std::find_if(outputs.begin(), outputs.end(),
-                     [data](const std::unique_ptr<COutputChannel>& o) { return o.get() == data; });
-    if (found == outputs.end()) return 0;
+    const std::optional<std::size_t> index = outputs.IndexOf(data);
+    if (!index) return 0;
     // During a run the live cast answers; otherwise the hit recorded at the host's time.
     const RayHitState* shown = &hit;
     if (!running_)
         if (const RayHitState* recorded = record.Nearest(core->getCurrentTime())) shown = recorded;
-    (*found)->Push(RayOutputs(*shown)[static_cast<std::size_t>(found - outputs.begin())]);
+    outputs.Publish(*index, RayOutputs(*shown)[*index]);
     return 1;
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "plugins/carextended/CollisionObjects.h"
-#include "plugins/common/COutputChannel.h"
 #include "plugins/common/CToolObject.h"
 #include "plugins/common/HideDuringRecording.h"
+#include "plugins/common/OutputChannels.h"
 #include "plugins/common/StateRecord.h"
 #include "plugins/raycaster/CHitSurfaceChildNode.h"
 #include "plugins/raycaster/CRayHitNode.h"
@@ -76,7 +76,7 @@ public:
     /// The hits of the takes, per frame.
     StateRecord<RayHitState> record;
     /// The output channels in RayOutputs order; empty when the core offers no virtual controls.
-    std::vector<std::unique_ptr<COutputChannel>> outputs;
+    OutputChannels outputs;
 
     CHitSurfaceChildNode surfaceChild;
     CRayOriginNode origin;

@@ -82,9 +82,10 @@ protected:
     std::vector<double> OutputsAt(double t) {
         host_->SetCurrentTime(t);
         std::vector<double> values;
-        for (auto& output : tool_->outputs) {
-            EXPECT_EQ(tool_->extension(CCamera::kOutputChannelValue, output.get()), 1);
-            values.push_back(output->getValue());
+        for (size_t k = 0; k < tool_->outputs.Count(); ++k) {
+            addon::COutputChannel& output = tool_->outputs.At(k);
+            EXPECT_EQ(tool_->extension(CCamera::kOutputChannelValue, &output), 1);
+            values.push_back(output.getValue());
         }
         return values;
     }
@@ -98,9 +99,9 @@ TEST_P(RayCasterTool, CreatesItsNodesOutputsAndPage) {
     const Matrix<double> origin = World("RayOrigin", 0.0);
     EXPECT_NEAR(origin.m[3][1], 2.0, 1e-12);
     EXPECT_NEAR(-Row(origin, 2).y, -1.0, 1e-12);
-    ASSERT_EQ(tool_->outputs.size(), CRayCasterObject::kOutputNames.size());
-    for (size_t k = 0; k < tool_->outputs.size(); ++k)
-        EXPECT_EQ(tool_->outputs[k]->getName(), CRayCasterObject::kOutputNames[k]);
+    ASSERT_EQ(tool_->outputs.Count(), CRayCasterObject::kOutputNames.size());
+    for (size_t k = 0; k < tool_->outputs.Count(); ++k)
+        EXPECT_EQ(tool_->outputs.At(k).getName(), CRayCasterObject::kOutputNames[k]);
     EXPECT_EQ(tool_->extension(CCamera::kOutputChannelValue, &tool_->hit), 0) << "not an output";
     ExpectPageIs(*instance_, tool_->Page());
 }

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "plugins/carextended/CCarMeshNode.h"
+#include "plugins/carextended/CMesh_TargetMesh.h"
+
+#include <string>
+#include <utility>
+
+namespace vex::orb::addon {
+
+/// A helper of the angle ruler's vertex and its two targets, under the world; the user parents or constrains
+/// it to the object it stands for.
+class CAngleNode : public CCarMeshNode {
+public:
+    /// The helper `name` of `tool`, not created yet.
+    CAngleNode(CCamera* tool, std::string name)
+        : CCarMeshNode(tool, std::move(name), &MakeMesh<util::CMesh_TargetMesh>, nullptr) {}
+};
+
+} // namespace vex::orb::addon

@@ -1,0 +1,82 @@
+#include "plugins/common/CRulerObject.h"
+
+#include <utility>
+
+namespace vex::orb::addon {
+
+CRulerObject::CRulerObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes,
+                           std::vector<OutputChannels::Spec> specs)
+    : CToolObject(param, nodes), helpers_(nodes), specs_(std::move(specs)) {}
+
+void CRulerObject::DeclareOutputs() {
+    outputs.Declare(core, specs_);
+}
+
+void CRulerObject::Created() {
+    Measure(core->getCurrentTime());
+}
+
+void CRulerObject::Restored(bool fromRecord) {
+    (void)fromRecord;
+    Measure(core->getCurrentTime());
+}
+
+void CRulerObject::begin(double t) {
+    (void)t;
+    if (hideHelpersDuringRecording) hiddenForTake_.hide(helpers_);
+}
+
+void CRulerObject::end() {
+    hiddenForTake_.restore();
+}
+
+void CRulerObject::step(double t) {
+    Measure(t);
+    for (std::size_t k = 0; k < outputs.Count(); ++k) extension(kOutputChannelValue, &outputs.At(k));
+    core->refreshConfiguration();
+}
+
+void CRulerObject::timeChanged(double t) {
+    Measure(t);
+    core->refreshConfiguration();
+}
+
+void CRulerObject::onEvent(std::string name) {
+    (void)name;
+    timeChanged(core->getCurrentTime());
+}
+
+int CRulerObject::extension(int id, void* data) {
+    if (id != kOutputChannelValue) return 0;
+    const std::optional<std::size_t> index = outputs.IndexOf(data);
+    if (!index) return 0;
+    outputs.Publish(*index, OutputValues()[*index]);
+    return 1;
+}
+
+std::vector<int32_t> CRulerObject::getExtensionIds() const {
+    return {kOutputChannelValue};
+}
+
+PageGroup CRulerObject::GeneralModes(bool& hideHelpersDuringRecording) {
+    return {.name = "General Modes",
+            .items = {CheckBoxItem{.name = kHideHelpersDuringRecording,
+                                   .help = kHideHelpersDuringRecording,
+                                   .value = &hideHelpersDuringRecording}}};
+}
+
+ButtonItem CRulerObject::UpdateButton(const char* help) {
+    return {.name = kUpdateValues, .help = help, .callback = this};
+}
+
+SpinnerItem CRulerObject::ValueSpinner(std::string name, std::string help, double& value, bool limit) {
+    return {.name = std::move(name),
+            .help = std::move(help),
+            .value = &value,
+            .min = 0.0,
+            .max = 10000.0,
+            .step = 0.1,
+            .callback = limit ? this : nullptr};
+}
+
+} // namespace vex::orb::addon
