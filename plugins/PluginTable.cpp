@@ -11,6 +11,7 @@
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/lookatcam/CLookAtCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
 #include "plugins/raycaster/CRayCasterPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
@@ -147,7 +148,8 @@ constexpr std::array kTable{
                 "non-dynamic chain or caterpillar running over gears"}, kPlaceholder},
     // 31 CLookAtCamPlugin
     TableEntry{{"LookAtCam", "utility/lookatcam", "LookAtCam", "Camera",
-                "camera aimed at a target with target distance set to the target's distance"}, kPlaceholder},
+                "camera aimed at a target with target distance set to the target's distance"},
+               &CLookAtCamPlugin::Create},
     // 32 CRayCasterPlugin
     TableEntry{{"RayCaster", "utility/raycaster", "RayCaster", "Utility",
                 "casts a ray to a surface and reports the hit point and normal"}, &CRayCasterPlugin::Create},
