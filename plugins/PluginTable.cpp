@@ -11,6 +11,7 @@
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/humanizercam/CHumanizerCamPlugin.h"
 #include "plugins/lookatcam/CLookAtCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
 #include "plugins/raycaster/CRayCasterPlugin.h"
@@ -78,7 +79,8 @@ constexpr std::array kTable{
                 "helicopter simulator with pilot-assisting control system"}, kPlaceholder},
     // 11 CHumanizerCamPlugin
     TableEntry{{"HumanizerCam", "humanizercam", "HumanizerCam", "Camera",
-                "adds hand-held irregularities to an animated camera"}, kPlaceholder},
+                "adds hand-held irregularities to an animated camera"},
+               &CHumanizerCamPlugin::Create},
     // 12 CMissilePlugin
     TableEntry{{"Missile", "missile", "Missile", "Accessory;Weapon",
                 "target-seeking missile launched from a static or moving object"}, kPlaceholder},
