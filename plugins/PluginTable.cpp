@@ -11,6 +11,7 @@
 #include "plugins/dirivodarez/CDirivodaRezPlugin.h"
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/horrorcam/CHorrorCamPlugin.h"
 #include "plugins/humanizercam/CHumanizerCamPlugin.h"
 #include "plugins/lookatcam/CLookAtCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
@@ -60,7 +61,8 @@ constexpr std::array kTable{
     TableEntry{{"AirplaneFree", "airplanefree", "Airplane Free", "Vehicle", "reduced airplane"}, kPlaceholder},
     // 5 CHorrorCamPlugin
     TableEntry{{"AutoZoomCam", "horrorcam", "AutoZoomCam", "Camera",
-                "zooms to keep a target's size constant (contracting-room effect)"}, kPlaceholder},
+                "zooms to keep a target's size constant (contracting-room effect)"},
+               &CHorrorCamPlugin::Create},
     // 6 CCrawlerPlugin
     TableEntry{{"CrawlerExt", "crawler", "Crawler Extended", "Vehicle",
                 "tracked vehicle (tank) simulator used with CrawlerTracks or GearedChain"}, kPlaceholder},
