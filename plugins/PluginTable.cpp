@@ -5,6 +5,7 @@
 
 #include "core/CompiledPluginTable.h"
 #include "plugins/4wheelerfree/CCarCamFreePlugin.h"
+#include "plugins/autofocuscam/CAutoFocusCamPlugin.h"
 #include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
@@ -123,7 +124,8 @@ constexpr std::array kTable{
                &CVodiDOvaPlugin::Create},
     // 22 CAutoFocusCamPlugin
     TableEntry{{"ZoomAndFocusCam", "autofocuscam", "AutoFocusCam", "Camera",
-                "real-time zoom and controllable target (focal) distance"}, kPlaceholder},
+                "real-time zoom and controllable target (focal) distance"},
+               &CAutoFocusCamPlugin::Create},
     // 23 C1DPositionerPlugin
     TableEntry{{"1DPositioner", "utility/1dpositioner", "1DPositioner", "Utility",
                 "drives a dummy's position or velocity from an input channel"}, kPlaceholder},

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "interface/CNode.h"
-#include "interface/CVariableModUndo.h"
 #include "plugins/carextended/CTargetNode.h"
 #include "plugins/common/CToolObject.h"
 #include "plugins/common/HelperToggle.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/MatrixAccess.h"
-#include "plugins/common/PoseMatch.h"
+#include "plugins/common/RecordedTake.h"
 #include "plugins/common/StateRecord.h"
 
 #include <string>
@@ -24,10 +23,6 @@ namespace vex::orb::addon {
 template <class CameraNode, class State>
 class CTargetCamTool : public CToolObject {
 public:
-    /// Page item names (they double as help texts).
-    static constexpr const char* kHideHelpers = "Hide Helpers";
-    static constexpr const char* kHideHelpersDuringRecording = "Hide Helpers During Recording";
-
     /// Copies the plug-in and the instance name; no nodes yet.
     explicit CTargetCamTool(const CreateParam& param)
         : CToolObject(param, {&target, &camera}), target(this, nullptr), camera(this) {}
@@ -35,11 +30,7 @@ public:
     /// Starts at `t` from the state recorded there, else from FreshState(t); hides the target when
     /// asked to.
     void begin(double t) override {
-        core->addUndo(new CVariableModUndo<StateRecord<State>>(&record));
-        const State* recorded = RecordedNear(record, t, core->getFrameDuration());
-        state = recorded != nullptr ? *recorded : FreshState(t);
-        record.TruncateAfter(t);
-        record.Set(t, state);
+        BeginRecordedTake(core, record, state, t, [this, t] { return FreshState(t); });
         if (hideHelpersDuringRecording) hiddenForTake_.hide({&target});
     }
     /// Shows the target again when it was hidden for the take.
@@ -83,19 +74,9 @@ protected:
     }
 
     /// The "General Modes" group: the two hide boxes.
-    PageGroup GeneralModes() {
-        return {.name = "General Modes",
-                .items = {
-                    CheckBoxItem{
-                        .name = kHideHelpers, .help = kHideHelpers, .value = &hideHelpers, .callback = this},
-                    CheckBoxItem{.name = kHideHelpersDuringRecording,
-                                 .help = kHideHelpersDuringRecording,
-                                 .value = &hideHelpersDuringRecording}}};
-    }
+    PageGroup GeneralModes() { return HelperModes(hideHelpers, hideHelpersDuringRecording, this); }
     /// The saved fields of the two hide boxes.
-    std::vector<RecordField> HideFields() {
-        return {{"hideHelpers", hideHelpers}, {"hideHelpersDuringRecording", hideHelpersDuringRecording}};
-    }
+    std::vector<RecordField> HideFields() { return HelperFields(hideHelpers, hideHelpersDuringRecording); }
     /// The target's world position at `t`.
     util::Vector3<double> TargetPosition(double t) const { return WorldPosition(core, target.node, t); }
     /// The camera's world matrix at `t` (the identity without a camera).

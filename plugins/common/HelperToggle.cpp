@@ -5,6 +5,20 @@
 
 namespace vex::orb::addon {
 
+PageGroup HelperModes(bool& hideHelpers, bool& hideHelpersDuringRecording, CInterface::Callback* callback) {
+    return {.name = "General Modes",
+            .items = {
+                CheckBoxItem{
+                    .name = kHideHelpers, .help = kHideHelpers, .value = &hideHelpers, .callback = callback},
+                CheckBoxItem{.name = kHideHelpersDuringRecording,
+                             .help = kHideHelpersDuringRecording,
+                             .value = &hideHelpersDuringRecording}}};
+}
+
+std::vector<RecordField> HelperFields(bool& hideHelpers, bool& hideHelpersDuringRecording) {
+    return {{"hideHelpers", hideHelpers}, {"hideHelpersDuringRecording", hideHelpersDuringRecording}};
+}
+
 bool ToggleHelpers(CInterface* core, CInterface::Callback* callback, std::string_view name,
                    std::string_view item, bool hidden, std::initializer_list<SceneNode*> helpers) {
     const ToolEvent event = ParseToolEvent(name);

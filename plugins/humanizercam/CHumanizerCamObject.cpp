@@ -6,7 +6,7 @@
 #include "plugins/common/HelperToggle.h"
 #include "plugins/common/InputSettingItems.h"
 #include "plugins/common/MatrixAccess.h"
-#include "plugins/common/PoseMatch.h"
+#include "plugins/common/RecordedTake.h"
 #include "plugins/common/StateRecordCodec.h"
 #include "plugins/common/ToolEvents.h"
 #include "unidevice/ControlKind.h"
@@ -49,20 +49,15 @@ void CHumanizerCamObject::Created() {
 }
 
 void CHumanizerCamObject::begin(double t) {
-    core->addUndo(new CVariableModUndo<StateRecord<ShakeState>>(&record));
-    if (const ShakeState* recorded = RecordedNear(record, t, core->getFrameDuration())) {
-        state = *recorded;
-    } else {
+    BeginRecordedTake(core, record, state, t, [this, t] {
         // The host shows an earlier take's shake away from its frames; its rest pose is the camera's.
         util::Matrix<double> rest;
         if (const ShakeState* earlier = record.Nearest(t))
             rest = earlier->rest;
         else
             ReadLocalMatrix(core, camera.node, t, rest);
-        state = StartShake(settings, rest, camera.ParentPosition(t));
-    }
-    record.TruncateAfter(t);
-    record.Set(t, state);
+        return StartShake(settings, rest, camera.ParentPosition(t));
+    });
 }
 
 void CHumanizerCamObject::step(double t) {
