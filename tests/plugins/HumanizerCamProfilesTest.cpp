@@ -1,15 +1,14 @@
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "plugins/humanizercam/CHumanizerCamObject.h"
+#include "tests/plugins/FactoryProfiles.h"
 #include "tests/plugins/ShippedProfileChecks.h"
 #include "tests/plugins/ToolOnHostFixture.h"
-#include "util/xml/Element.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <string>
@@ -23,10 +22,7 @@ using addon::ShakeAxes;
 using addon::ShakeSettings;
 using V = util::Vector3<double>;
 
-struct FactoryProfile {
-    const char* name;
-    std::function<void(ShakeSettings&)> change;
-};
+using Profile = FactoryProfile<ShakeSettings>;
 
 // Translation amplitudes and frequencies (x, y, z), then rotation ones (yaw, pitch, roll).
 void Shake(ShakeSettings& s, ShakeAxes amplitudes, ShakeAxes frequencies) {
@@ -34,8 +30,8 @@ void Shake(ShakeSettings& s, ShakeAxes amplitudes, ShakeAxes frequencies) {
     s.frequencies = frequencies;
 }
 
-const std::vector<FactoryProfile>& Profiles() {
-    static const std::vector<FactoryProfile> profiles{
+const std::vector<Profile>& Profiles() {
+    static const std::vector<Profile> profiles{
         // A blast: violent, fast, and the amplitude channel (a button) multiplies it at once.
         {"Bomb",
          [](ShakeSettings& s) {
@@ -88,9 +84,7 @@ const std::vector<FactoryProfile>& Profiles() {
 }
 
 std::vector<std::string> Names() {
-    std::vector<std::string> names;
-    for (const FactoryProfile& profile : Profiles()) names.push_back(profile.name);
-    return names;
+    return ProfileNames(Profiles());
 }
 
 // How a profile shakes over 10 s under a parent moving at `speed`: the root mean square of the
@@ -168,26 +162,10 @@ TEST_P(HumanizerCamProfiles, EachProfileShakesAsItsNameSays) {
 // Writes the table into data/ (run by hand after changing it or the page:
 // plugin_tests --gtest_also_run_disabled_tests --gtest_filter='*HumanizerCamProfiles*Write*/Memory').
 TEST_P(HumanizerCamProfiles, DISABLED_WriteFactoryProfiles) {
-    for (const FactoryProfile& profile : Profiles()) {
-        const ShakeSettings kept = tool_->settings;
-        profile.change(tool_->settings);
-        tool_->settings.seed = kept.seed;
-        util::xml::Element element;
-        instance_->WriteConfiguration(element, profile.name);
-        tool_->settings = kept;
-        // The shake travels with a profile; the hide flag and the seed stay.
-        for (size_t g = 0, n = element.CountChildren("group"); g < n; ++g) {
-            util::xml::Element& group = *element.GetChild("group", g);
-            const std::string label = group.GetAttribute("label");
-            if (label == "General Modes" || label == "Noise")
-                std::erase_if(group.GetChildren(),
-                              [](const util::xml::Element& c) { return c.GetName() == "item"; });
-        }
-        std::ofstream out(std::string("../data/humanizercam/configprofiles/") + profile.name + ".ccp",
-                          std::ios::binary);
-        out << ShippedProfileText(element);
-        EXPECT_TRUE(out.good()) << profile.name;
-    }
+    // The shake travels with a profile; the hide flag and the seed stay.
+    WriteFactoryProfiles(
+        *instance_, tool_->settings, Profiles(), "humanizercam",
+        [](const std::string& label) { return label != "General Modes" && label != "Noise"; });
 }
 
 INSTANTIATE_TEST_SUITE_P(, HumanizerCamProfiles, testing::ValuesIn(BuiltHostKinds()), HostKindName);
