@@ -61,7 +61,9 @@ public:
     /// The focal point between the targets at `t` for the focal position `u`.
     util::Vector3<double> FocalPoint(double t, double u) const;
 
+    /// The page's zoom and focus settings.
     FocusPullSettings settings;
+    /// The lens and focus state of the last step.
     FocusPullState state;
     /// The states of the takes, per frame.
     StateRecord<FocusPullState> record;

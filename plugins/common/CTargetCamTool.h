@@ -40,6 +40,7 @@ public:
         ToggleHelpers(core, this, name, kHideHelpers, hideHelpers, {&target});
     }
 
+    /// The simulation state of the last step.
     State state{};
     /// The states of the takes, per frame.
     StateRecord<State> record;

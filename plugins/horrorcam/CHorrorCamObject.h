@@ -39,6 +39,7 @@ public:
     /// The settings and the recorded states.
     std::vector<RecordField> RecordFields() override;
 
+    /// The page's zoom limits and framing channel settings.
     DollyZoomSettings settings;
     /// "Aim At Target": the camera turns toward the target.
     bool aimAtTarget = true;

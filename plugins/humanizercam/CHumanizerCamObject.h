@@ -58,7 +58,9 @@ public:
     /// Page and undo notifications: "Hide Camera" and "Re-Initialize".
     void onEvent(std::string name) override;
 
+    /// The page's shake settings.
     ShakeSettings settings;
+    /// The shake state of the last step.
     ShakeState state;
     /// The states of the takes, per frame.
     StateRecord<ShakeState> record;

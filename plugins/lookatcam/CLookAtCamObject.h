@@ -39,6 +39,7 @@ public:
     /// The settings and the recorded states.
     std::vector<RecordField> RecordFields() override;
 
+    /// The page's aim and focus settings.
     LookAtSettings settings;
     /// The focus channel, declared in buildConfiguration; owned by the instance.
     unidevice::Property* focusChannel = nullptr;
