@@ -33,6 +33,7 @@
 #include "plugins/carextended/ground/GroundShapes.h"
 #include "plugins/directinputlink/CLinkToolObject.h"
 #include "plugins/gyro/CGyroCam.h"
+#include "plugins/lookatcam/CLookAtCamObject.h"
 #include "plugins/ruzovuzediziviz/MotionFilter.h"
 #include "plugins/sinusoid/CSinusoidObject.h"
 #include "plugins/spherecam/CSphereCamObject.h"
@@ -370,6 +371,38 @@ bool SetUpOneDimensional(Session& session, Instance& instance, unsigned /*seed*/
     return session.HoldChannel(instance, link->ChannelNames()[0], 0.7);
 }
 
+// HumanizerCam: the camera keyed with a hand-held path (its rest pose the path's first frame) shakes
+// with the default hand-held settings, its amplitude channel held at 0.5.
+bool SetUpHumanizerCam(Session& session, Instance& instance, unsigned seed) {
+    return session.KeyHandHeld(instance, "HumanizerCam", seed) &&
+           session.HoldChannel(instance, "Shake Amplitude", 0.5);
+}
+
+// LookAtCam: the camera keyed with a hand-held path turns to its resting target with an aim response
+// factor of 0.2, its focus offset held at 0.3.
+bool SetUpLookAtCam(Session& session, Instance& instance, unsigned seed) {
+    auto* lookAt = dynamic_cast<vex::orb::addon::CLookAtCamObject*>(instance.GetObject());
+    if (lookAt == nullptr) return false;
+    lookAt->settings.aimResponseFactor = 0.2;
+    return session.KeyHandHeld(instance, "LookAtCam", seed) &&
+           session.HoldChannel(instance, "Focus Offset (Far/Near)", 0.3);
+}
+
+// AutoZoomCam: the camera keyed with a hand-held path zooms on its resting target and aims at it, its
+// framing channel held at 0.2.
+bool SetUpAutoZoomCam(Session& session, Instance& instance, unsigned seed) {
+    return session.KeyHandHeld(instance, "AutoZoomCam", seed) &&
+           session.HoldChannel(instance, "Picture Width (Wider/Narrower)", 0.2);
+}
+
+// ZoomAndFocusCam: target 2 keyed with a hand-held path, the focus pulled to 0.7 of the way to it and
+// the zoom held at 0.4.
+bool SetUpAutoFocusCam(Session& session, Instance& instance, unsigned seed) {
+    return session.KeyHandHeld(instance, "Target_2", seed) &&
+           session.HoldChannel(instance, "Focal Position (Target 1/2)", 0.7) &&
+           session.HoldChannel(instance, "Zoom (In/Out)", 0.4);
+}
+
 const ToolCase kTools[] = {
     {"RuzovuZediziViz", "FollowCam", SetUpFollowCam},
     {"VuzaZaderaRav", "FollowCam", SetUpFollowCam},
@@ -385,6 +418,10 @@ const ToolCase kTools[] = {
     {"1DPositioner", "Positioner", SetUpOneDimensional},
     {"1DRotator", "Rotator", SetUpOneDimensional},
     {"ActiveScaler", "Scaler", SetUpOneDimensional},
+    {"HumanizerCam", "HumanizerCam", SetUpHumanizerCam},
+    {"LookAtCam", "LookAtCam", SetUpLookAtCam},
+    {"AutoZoomCam", "AutoZoomCam", SetUpAutoZoomCam},
+    {"ZoomAndFocusCam", "CurrentFocalPoint", SetUpAutoFocusCam},
 };
 const ToolCase& kFollowCamTool = kTools[0];
 

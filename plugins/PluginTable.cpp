@@ -9,6 +9,7 @@
 #include "plugins/4wheelerfree/CCarCamFreePlugin.h"
 #include "plugins/activescaler/C1DScalerPlugin.h"
 #include "plugins/angleruler/CAngleRulerPlugin.h"
+#include "plugins/autofocuscam/CAutoFocusCamPlugin.h"
 #include "plugins/carextended/CCarCamPlugin.h"
 #include "plugins/catalogue/CPlaceholderPlugin.h"
 #include "plugins/catalogue/ToolIdentity.h"
@@ -17,6 +18,9 @@
 #include "plugins/dirivodarezfree/CDirivodaRezFreePlugin.h"
 #include "plugins/distanceruler/CDistanceRulerPlugin.h"
 #include "plugins/gyro/CGyroCamPlugin.h"
+#include "plugins/horrorcam/CHorrorCamPlugin.h"
+#include "plugins/humanizercam/CHumanizerCamPlugin.h"
+#include "plugins/lookatcam/CLookAtCamPlugin.h"
 #include "plugins/multistatecam/CMultiStateCamPlugin.h"
 #include "plugins/raycaster/CRayCasterPlugin.h"
 #include "plugins/ruzovuzediziviz/CRuzovuZediziVizPlugin.h"
@@ -65,7 +69,8 @@ constexpr std::array kTable{
     TableEntry{{"AirplaneFree", "airplanefree", "Airplane Free", "Vehicle", "reduced airplane"}, kPlaceholder},
     // 5 CHorrorCamPlugin
     TableEntry{{"AutoZoomCam", "horrorcam", "AutoZoomCam", "Camera",
-                "zooms to keep a target's size constant (contracting-room effect)"}, kPlaceholder},
+                "zooms to keep a target's size constant (contracting-room effect)"},
+               &CHorrorCamPlugin::Create},
     // 6 CCrawlerPlugin
     TableEntry{{"CrawlerExt", "crawler", "Crawler Extended", "Vehicle",
                 "tracked vehicle (tank) simulator used with CrawlerTracks or GearedChain"}, kPlaceholder},
@@ -85,7 +90,8 @@ constexpr std::array kTable{
                 "helicopter simulator with pilot-assisting control system"}, kPlaceholder},
     // 11 CHumanizerCamPlugin
     TableEntry{{"HumanizerCam", "humanizercam", "HumanizerCam", "Camera",
-                "adds hand-held irregularities to an animated camera"}, kPlaceholder},
+                "adds hand-held irregularities to an animated camera"},
+               &CHumanizerCamPlugin::Create},
     // 12 CMissilePlugin
     TableEntry{{"Missile", "missile", "Missile", "Accessory;Weapon",
                 "target-seeking missile launched from a static or moving object"}, kPlaceholder},
@@ -126,7 +132,8 @@ constexpr std::array kTable{
                &CVodiDOvaPlugin::Create},
     // 22 CAutoFocusCamPlugin
     TableEntry{{"ZoomAndFocusCam", "autofocuscam", "AutoFocusCam", "Camera",
-                "real-time zoom and controllable target (focal) distance"}, kPlaceholder},
+                "real-time zoom and controllable target (focal) distance"},
+               &CAutoFocusCamPlugin::Create},
     // 23 C1DPositionerPlugin
     TableEntry{{"1DPositioner", "utility/1dpositioner", "1DPositioner", "Utility",
                 "drives a dummy's position or velocity from an input channel"}, 
@@ -160,7 +167,8 @@ constexpr std::array kTable{
                 "non-dynamic chain or caterpillar running over gears"}, kPlaceholder},
     // 31 CLookAtCamPlugin
     TableEntry{{"LookAtCam", "utility/lookatcam", "LookAtCam", "Camera",
-                "camera aimed at a target with target distance set to the target's distance"}, kPlaceholder},
+                "camera aimed at a target with target distance set to the target's distance"},
+               &CLookAtCamPlugin::Create},
     // 32 CRayCasterPlugin
     TableEntry{{"RayCaster", "utility/raycaster", "RayCaster", "Utility",
                 "casts a ray to a surface and reports the hit point and normal"}, &CRayCasterPlugin::Create},

@@ -1,6 +1,7 @@
 #include "plugins/common/CCameraNode.h"
 
 #include "interface/CInterface.h"
+#include "interface/ScopedSnapshot.h"
 #include "plugins/common/MatrixAccess.h"
 
 #include <utility>
@@ -18,6 +19,23 @@ bool CCameraNode::create() {
 
 void CCameraNode::update(double t) {
     (void)t;
+}
+
+bool CCameraNode::ReadLens(double t, double& fieldOfView, double& focusDistance) const {
+    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
+    if (!lens) return false;
+    fieldOfView = lens->getFieldOfView();
+    focusDistance = lens->getFocusDistance();
+    return true;
+}
+
+void CCameraNode::WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+                            double focusDistance) const {
+    if (!setFieldOfView && !setFocusDistance) return;
+    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
+    if (!lens) return;
+    if (setFieldOfView) lens->setFieldOfView(fieldOfView);
+    if (setFocusDistance) lens->setFocusDistance(focusDistance);
 }
 
 } // namespace vex::orb::addon

@@ -22,6 +22,13 @@ public:
     /// Nothing: a plain camera is moved by the user or by its tool's own code.
     void update(double t) override;
 
+    /// The lens's field of view (degrees) and focus distance at `t`; false (both untouched) without
+    /// a lens.
+    bool ReadLens(double t, double& fieldOfView, double& focusDistance) const;
+    /// Sets the lens's field of view and focus distance at `t`, each only when its flag is set.
+    void WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
+                   double focusDistance) const;
+
 private:
     bool identityOnCreate_;
     const SceneNode* parent_;

@@ -1,7 +1,6 @@
 #include "plugins/common/CFreeCameraNode.h"
 
 #include "interface/CInterface.h"
-#include "interface/ScopedSnapshot.h"
 #include "plugins/common/CameraPose.h"
 #include "plugins/common/MatrixAccess.h"
 #include "util/Rotation.h"
@@ -29,23 +28,6 @@ void CFreeCameraNode::WriteMatrix(double t, const util::Matrix<double>& local) c
 double CFreeCameraNode::XRowLength(double t, double fallback) const {
     util::Matrix<double> local;
     return ReadMatrix(t, local) ? AxisLengths(local).x : fallback;
-}
-
-bool CFreeCameraNode::ReadLens(double t, double& fieldOfView, double& focusDistance) const {
-    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
-    if (!lens) return false;
-    fieldOfView = lens->getFieldOfView();
-    focusDistance = lens->getFocusDistance();
-    return true;
-}
-
-void CFreeCameraNode::WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
-                                double focusDistance) const {
-    if (!setFieldOfView && !setFocusDistance) return;
-    ScopedSnapshot<CSnapshot_Lens> lens(core(), node, t);
-    if (!lens) return;
-    if (setFieldOfView) lens->setFieldOfView(fieldOfView);
-    if (setFocusDistance) lens->setFocusDistance(focusDistance);
 }
 
 } // namespace vex::orb::addon

@@ -25,13 +25,6 @@ public:
     void WriteMatrix(double t, const util::Matrix<double>& local) const;
     /// The length of the x-row of the local transform at `t`, or `fallback` without a snapshot.
     double XRowLength(double t, double fallback) const;
-    /// The lens's field of view (degrees) and focus distance at `t`; false (both untouched) without
-    /// a lens.
-    bool ReadLens(double t, double& fieldOfView, double& focusDistance) const;
-    /// Sets the lens's field of view and focus distance at `t`, each only when its flag is set.
-    void WriteLens(double t, bool setFieldOfView, double fieldOfView, bool setFocusDistance,
-                   double focusDistance) const;
-
     /// The basis scale written with the pose.
     double scale = 1.0;
 };

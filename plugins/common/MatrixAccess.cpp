@@ -27,4 +27,10 @@ bool WriteMatrix(CInterface* core, CNode* node, double t, MatrixSpace space,
     return true;
 }
 
+util::Vector3<double> WorldPosition(CInterface* core, CNode* node, double t) {
+    util::Matrix<double> world;
+    ReadWorldMatrix(core, node, t, world);
+    return {world.m[3][0], world.m[3][1], world.m[3][2]};
+}
+
 } // namespace vex::orb::addon

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "util/Matrix.h"
+#include "util/Vector3.h"
 
 namespace vex::orb {
 class CInterface;
@@ -34,5 +35,8 @@ inline bool ReadWorldMatrix(CInterface* core, CNode* node, double t, util::Matri
 inline bool WriteWorldMatrix(CInterface* core, CNode* node, double t, const util::Matrix<double>& world) {
     return WriteMatrix(core, node, t, MatrixSpace::kWorld, world);
 }
+
+/// The world position of `node` at `t`; the origin when there is no node or snapshot.
+util::Vector3<double> WorldPosition(CInterface* core, CNode* node, double t);
 
 } // namespace vex::orb::addon

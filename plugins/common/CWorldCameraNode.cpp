@@ -1,10 +1,10 @@
-#include "plugins/spherecam/CSphereCamNode.h"
+#include "plugins/common/CWorldCameraNode.h"
 
 #include "plugins/common/MatrixAccess.h"
 
 namespace vex::orb::addon {
 
-void CSphereCamNode::update(double t) {
+void CWorldCameraNode::update(double t) {
     WriteWorldMatrix(core(), node, t, worldMatrix);
 }
 
