@@ -50,8 +50,12 @@ double Property::getValue() const {
     const double sign = x < 0.0 ? -1.0 : 1.0;
     double magnitude = std::fabs(x) - deadzone_;
     if (magnitude < 0.0) magnitude = 0.0;
-    const double shaped = std::pow(magnitude / (1.0 - deadzone_), exponent_);
-    return shaped * sign * multiplier_ + offset_;
+    const double base = magnitude / (1.0 - deadzone_);
+    // A held control gives the same base step after step (and a re-simulation reads held values
+    // many times a frame); the curve is only evaluated again when the base or the exponent changed.
+    if (base != curve_.base || exponent_ != curve_.exponent)
+        curve_ = {base, exponent_, std::pow(base, exponent_)};
+    return curve_.shaped * sign * multiplier_ + offset_;
 }
 
 std::uint32_t Property::SetControl(Control* control) {

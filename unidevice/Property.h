@@ -90,6 +90,13 @@ private:
     double exponent_ = 1.0;
     double deadzone_ = 0.1;
     double offset_ = 0.0;
+    /// The last point of the response curve: pow(base, exponent) = shaped.
+    struct CurvePoint {
+        double base = 0.0;
+        double exponent = 1.0;
+        double shaped = 0.0;
+    };
+    mutable CurvePoint curve_;
     util::xml::Element unresolved_;
 };
 

@@ -70,10 +70,9 @@ template <typename T>
 Quat<T> FromRotationVector(const Vector3<T>& v) {
     const T angle = Length(v);
     if (angle == T(0)) return Quat<T>();
-    Vector3<T> axis = v;
-    Normalize(axis);
-    const T s = std::sin(angle / T(2));
-    return {s * axis.x, s * axis.y, s * axis.z, std::cos(angle / T(2))};
+    // sin(angle / 2) along the unit axis v / angle, in one scale.
+    const T s = std::sin(angle / T(2)) / angle;
+    return {s * v.x, s * v.y, s * v.z, std::cos(angle / T(2))};
 }
 
 /// The rotation vector (axis times angle, angle in [0, π]) of `q`, taking the shorter arc.

@@ -30,6 +30,11 @@ V Level(V axis, const V& fallback) {
     return length > 1e-12 ? axis / length : fallback;
 }
 
+// The turn by `angle` radians about the world's up axis.
+Q AboutWorldUp(double angle) {
+    return {0.0, std::sin(0.5 * angle), 0.0, std::cos(0.5 * angle)};
+}
+
 Axes AxesOf(const Q& q) {
     const util::Matrix<double> r = util::ToMatrix(q);
     Axes a;
@@ -223,8 +228,7 @@ void FreeFlightSubStep(FreeFlightState& state, const FlightRawInputs& raw, const
     state.regulating = {translating, orienting, leveling};
 
     pose.rotation = util::Multiply(pose.rotation, util::FromRotationVector(h * v.angular));
-    if (!p.allowRoll)
-        pose.rotation = util::Multiply(pose.rotation, util::FromRotationVector(h * v.vertical * kWorldUp));
+    if (!p.allowRoll) pose.rotation = util::Multiply(pose.rotation, AboutWorldUp(h * v.vertical));
     pose.rotation = util::Normalized(pose.rotation);
     pose.position += h * v.linear;
     state.Push(pose);
