@@ -5,11 +5,11 @@
 namespace vex::orb::addon {
 
 CRulerObject::CRulerObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes,
-                           std::vector<OutputChannels::Spec> specs)
-    : CToolObject(param, nodes), helpers_(nodes), specs_(std::move(specs)) {}
+                           std::vector<OutputChannels::Output> declared)
+    : CToolObject(param, nodes), helpers_(nodes), declared_(std::move(declared)) {}
 
 void CRulerObject::DeclareOutputs() {
-    outputs.Declare(core, specs_);
+    outputs.Declare(core, declared_);
 }
 
 void CRulerObject::Created() {

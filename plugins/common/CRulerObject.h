@@ -46,9 +46,9 @@ public:
 
 protected:
     /// A ruler named by `param` measuring between `nodes` (members of the derived tool, created in
-    /// that order) with the outputs `specs`.
+    /// that order) with the outputs `declared`.
     CRulerObject(const CreateParam& param, std::initializer_list<SceneNode*> nodes,
-                 std::vector<OutputChannels::Spec> specs);
+                 std::vector<OutputChannels::Output> declared);
 
     /// The outputs, once the page exists.
     void DeclareOutputs() override;
@@ -67,7 +67,7 @@ protected:
 
 private:
     std::vector<SceneNode*> helpers_;
-    std::vector<OutputChannels::Spec> specs_;
+    std::vector<OutputChannels::Output> declared_;
     HideDuringRecording hiddenForTake_;
 };
 

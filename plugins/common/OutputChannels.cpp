@@ -6,10 +6,10 @@
 
 namespace vex::orb::addon {
 
-void OutputChannels::Declare(CInterface* core, const std::vector<Spec>& specs) {
+void OutputChannels::Declare(CInterface* core, const std::vector<Output>& declared) {
     if (!core->hasExtension(CInterface::kAddVirtualControl)) return;
-    for (const Spec& spec : specs) {
-        outputs_.push_back(std::make_unique<COutputChannel>(spec.name, spec.kinds));
+    for (const Output& output : declared) {
+        outputs_.push_back(std::make_unique<COutputChannel>(output.name, output.kinds));
         core->extension(CInterface::kAddVirtualControl, outputs_.back().get());
     }
 }

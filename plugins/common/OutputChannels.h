@@ -16,14 +16,14 @@ namespace vex::orb::addon {
 class OutputChannels {
 public:
     /// One output: its name and the control kinds it offers.
-    struct Spec {
+    struct Output {
         const char* name;
         std::uint32_t kinds;
     };
 
-    /// Makes one output per spec, in order, each added as a virtual control through `core`; nothing
-    /// when `core` cannot add virtual controls.
-    void Declare(CInterface* core, const std::vector<Spec>& specs);
+    /// Makes one output per entry of `declared`, in order, each added as a virtual control through `core`;
+    /// nothing when `core` cannot add virtual controls.
+    void Declare(CInterface* core, const std::vector<Output>& declared);
     /// The position of the output `data` points to; nullopt for any other pointer.
     std::optional<std::size_t> IndexOf(const void* data) const;
     /// Publishes `value` as output `index`'s current value (the current one becomes the previous).

@@ -34,12 +34,12 @@ bool SameTransform(const util::Matrix<double>& scene, const util::Matrix<double>
 
 } // namespace
 
-CLinkToolObject::CLinkToolObject(const CreateParam& param, const std::vector<ChannelSpec>& specs,
+CLinkToolObject::CLinkToolObject(const CreateParam& param, const std::vector<ChannelDefaults>& declared,
                                  CRelativeCageNode& cage, CCarMeshNode& linked, SceneNode* camera)
     : CToolObject(param, {&cage, &linked, camera}), cage_(cage), linked_(linked), camera_(camera) {
-    for (std::size_t k = 0; k < specs.size() && k < kMaxChannels; ++k) {
-        names_.push_back(specs[k].name);
-        settings[k].maximum = specs[k].maximum;
+    for (std::size_t k = 0; k < declared.size() && k < kMaxChannels; ++k) {
+        names_.push_back(declared[k].name);
+        settings[k].maximum = declared[k].maximum;
     }
 }
 

@@ -98,16 +98,16 @@ public:
 
 protected:
     /// One input channel: its name and its default maximum.
-    struct ChannelSpec {
+    struct ChannelDefaults {
         const char* name;
         double maximum;
     };
 
-    /// A link named by `param` with the channels `specs` (at most kMaxChannels) moving `linked` under
+    /// A link named by `param` with the channels `declared` (at most kMaxChannels) moving `linked` under
     /// `cage`, and optionally a camera riding on `linked` (null: none, and no "Hide Camera"). The nodes
     /// are members of the derived tool, created in that order.
-    CLinkToolObject(const CreateParam& param, const std::vector<ChannelSpec>& specs, CRelativeCageNode& cage,
-                    CCarMeshNode& linked, SceneNode* camera);
+    CLinkToolObject(const CreateParam& param, const std::vector<ChannelDefaults>& declared,
+                    CRelativeCageNode& cage, CCarMeshNode& linked, SceneNode* camera);
 
     /// Groups of the tool's own between "General Modes" and the inputs; none by default.
     virtual std::vector<PageGroup> ToolGroups() { return {}; }

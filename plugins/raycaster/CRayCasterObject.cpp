@@ -34,9 +34,9 @@ CRayCasterObject::CRayCasterObject(const CreateParam& param)
       hitNode(this) {}
 
 void CRayCasterObject::DeclareOutputs() {
-    std::vector<OutputChannels::Spec> specs;
-    for (std::size_t k = 0; k < kRayOutputCount; ++k) specs.push_back({kOutputNames[k], OutputKind(k)});
-    outputs.Declare(core, specs);
+    std::vector<OutputChannels::Output> declared;
+    for (std::size_t k = 0; k < kRayOutputCount; ++k) declared.push_back({kOutputNames[k], OutputKind(k)});
+    outputs.Declare(core, declared);
 }
 
 void CRayCasterObject::Created() {

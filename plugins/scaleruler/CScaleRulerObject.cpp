@@ -12,13 +12,13 @@ namespace {
 
 constexpr std::array<const char*, 3> kAxes{"X", "Y", "Z"};
 
-std::vector<OutputChannels::Spec> ScaleOutputs() {
-    std::vector<OutputChannels::Spec> specs;
+std::vector<OutputChannels::Output> ScaleOutputs() {
+    std::vector<OutputChannels::Output> declared;
     for (std::size_t k = 0; k < CScaleRulerObject::kOutputNames.size(); ++k)
-        specs.push_back({CScaleRulerObject::kOutputNames[k], k < 3   ? unidevice::kInfiniteControl
-                                                             : k < 9 ? unidevice::kBinaryControl
-                                                                     : unidevice::kFiniteControl});
-    return specs;
+        declared.push_back({CScaleRulerObject::kOutputNames[k], k < 3   ? unidevice::kInfiniteControl
+                                                                : k < 9 ? unidevice::kBinaryControl
+                                                                        : unidevice::kFiniteControl});
+    return declared;
 }
 
 } // namespace
