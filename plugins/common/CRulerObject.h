@@ -1,6 +1,7 @@
 #pragma once
 
 #include "plugins/common/CToolObject.h"
+#include "plugins/common/HelperToggle.h"
 #include "plugins/common/HideDuringRecording.h"
 #include "plugins/common/OutputChannels.h"
 
@@ -19,7 +20,6 @@ namespace vex::orb::addon {
 class CRulerObject : public CToolObject {
 public:
     static constexpr const char* kUpdateValues = "Update Values";
-    static constexpr const char* kHideHelpersDuringRecording = "Hide Helpers During Recording";
 
     /// Hides the helpers when asked to.
     void begin(double t) override;

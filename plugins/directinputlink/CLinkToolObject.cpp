@@ -2,10 +2,10 @@
 
 #include "interface/CNode.h"
 #include "interface/CVariableModUndo.h"
+#include "plugins/common/HelperToggle.h"
 #include "plugins/common/MatrixAccess.h"
 #include "plugins/common/PoseMatch.h"
 #include "plugins/common/StateRecordCodec.h"
-#include "plugins/common/ToolEvents.h"
 #include "unidevice/ControlKind.h"
 #include "unidevice/Property.h"
 #include "util/Rotation.h"
@@ -99,13 +99,10 @@ void CLinkToolObject::step(double t) {
 }
 
 ToolPage CLinkToolObject::Page() {
-    const auto check = [this](const char* name, bool& value, bool withCallback) {
-        return CheckBoxItem{
-            .name = name, .help = name, .value = &value, .callback = withCallback ? this : nullptr};
-    };
-    std::vector<PageItem> modes{check(kHideHelpers, hideHelpers, true),
-                                check(kHideHelpersDuringRecording, hideHelpersDuringRecording, false)};
-    if (camera_ != nullptr) modes.push_back(check(kHideCamera, hideCamera, true));
+    PageGroup modes = HelperModes(hideHelpers, hideHelpersDuringRecording, this);
+    if (camera_ != nullptr)
+        modes.items.push_back(
+            CheckBoxItem{.name = kHideCamera, .help = kHideCamera, .value = &hideCamera, .callback = this});
 
     // Spinner ranges: factors are fractions, a maximum may reverse the input, and a change limit is a
     // rate per second (0: none).
@@ -132,7 +129,7 @@ ToolPage CLinkToolObject::Page() {
         inputs.push_back(
             CheckBoxItem{.name = name + kIntegrate, .help = kIntegrateHelp, .value = &s.integrate});
     }
-    ToolPage page{{.name = "General Modes", .items = std::move(modes)}};
+    ToolPage page{std::move(modes)};
     for (PageGroup& group : ToolGroups()) page.push_back(std::move(group));
     page.push_back({.name = "Input Property Parameters", .items = std::move(inputs)});
     return page;
@@ -168,45 +165,29 @@ std::vector<RecordField> CLinkToolObject::RecordFields() {
         RecordField("acceptBinaryStore", acceptBinary), NumberRowField("responseFactorStore", factors),
         NumberRowField("maximumStore", maxima)});
     const std::size_t count = ChannelCount();
-    std::vector<RecordField> fields{
-        RecordField(
-            kSettingsName, [channelFields] { return WriteFields(kSettingsName, *channelFields); },
-            [channelFields](const util::DataChunk& field) { ReadFields(field, *channelFields); }),
-        RecordField("hideHelpers", hideHelpers),
-        RecordField("hideHelpersDuringRecording", hideHelpersDuringRecording),
-        RecordField("hideCamera", hideCamera),
-        StateRecordField(
-            "linkRuns", record,
-            [count](auto& state, auto&& field) {
-                for (std::size_t k = 0; k < count; ++k) VisitLinkChannel(state[k], field);
-            },
-            [](const Channels& state) {
-                for (const LinkChannelState& c : state)
-                    if (std::abs(c.heldTrinaryState) > 1 || std::abs(c.lastTrinaryInput) > 1) return false;
-                return true;
-            })};
+    std::vector<RecordField> fields{RecordField(
+        kSettingsName, [channelFields] { return WriteFields(kSettingsName, *channelFields); },
+        [channelFields](const util::DataChunk& field) { ReadFields(field, *channelFields); })};
+    for (RecordField& field : HelperFields(hideHelpers, hideHelpersDuringRecording))
+        fields.push_back(std::move(field));
+    fields.emplace_back("hideCamera", hideCamera);
+    fields.push_back(StateRecordField(
+        "linkRuns", record,
+        [count](auto& state, auto&& field) {
+            for (std::size_t k = 0; k < count; ++k) VisitLinkChannel(state[k], field);
+        },
+        [](const Channels& state) {
+            for (const LinkChannelState& c : state)
+                if (std::abs(c.heldTrinaryState) > 1 || std::abs(c.lastTrinaryInput) > 1) return false;
+            return true;
+        }));
     for (RecordField& field : ToolFields()) fields.push_back(std::move(field));
     return fields;
 }
 
-void CLinkToolObject::ApplyVisibility() {
-    SetVisible(cage_, !hideHelpers);
-    SetVisible(linked_, !hideHelpers);
-    if (camera_ != nullptr) SetVisible(*camera_, !hideCamera);
-}
-
 void CLinkToolObject::onEvent(std::string name) {
-    const ToolEvent event = ParseToolEvent(name);
-    if (event.undo || event.redo) {
-        // The page has put the flags back; the nodes follow them.
-        ApplyVisibility();
-        core->refreshView();
-        return;
-    }
-    if (name != kHideHelpers && name != kHideCamera) return;
-    ApplyVisibility();
-    RegisterEventUndo(core, this, name);
-    core->refreshView();
+    if (ToggleHelpers(core, this, name, kHideHelpers, hideHelpers, {&cage_, &linked_})) return;
+    if (camera_ != nullptr) ToggleHelpers(core, this, name, kHideCamera, hideCamera, {camera_});
 }
 
 } // namespace vex::orb::addon

@@ -40,9 +40,8 @@ public:
     /// The cage's node name in the host.
     static constexpr const char* kCageName = "RelativeCageMesh";
 
-    /// Page item names and the per-channel item suffixes with their help texts.
-    static constexpr const char* kHideHelpers = "Hide Helpers";
-    static constexpr const char* kHideHelpersDuringRecording = "Hide Helpers During Recording";
+    /// The camera's hide box (the helpers' are HelperToggle's), and the per-channel item suffixes with
+    /// their help texts.
     static constexpr const char* kHideCamera = "Hide Camera";
     static constexpr const char* kResponseFactor = " Response Factor";
     static constexpr const char* kResponseFactorHelp = "How quickly the to respond to input value changes.";
@@ -124,8 +123,6 @@ private:
     Filtered FilteredOf(const Channels& channels) const;
     /// Writes the linked node at `t` for the state `channels`.
     void PlaceLinked(double t, const Channels& channels);
-    /// Shows or hides the helpers and the camera as the flags say.
-    void ApplyVisibility();
 
     std::vector<const char*> names_;
     CRelativeCageNode& cage_;

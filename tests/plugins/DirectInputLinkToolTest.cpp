@@ -56,6 +56,16 @@ TEST_P(DirectInputLinkTool, CreatesTheCageTheLinkAndItsCameraWithChannelsAndPage
     EXPECT_EQ(tool_->settings[addon::kLinkUp].maximum, 1.0);
     ExpectPageIs(*instance_, tool_->Page());
     ASSERT_NE(FindOnPage(instance_->GetPage(), "Roll (Right/Left) Keep Trinary State"), nullptr);
+    // "Hide Helpers" hides the cage and the link but not the camera riding on them; undo shows them.
+    ASSERT_TRUE(EditOnPage("Hide Helpers"));
+    EXPECT_FALSE(host_->ShapeVisible(Name("RelativeCageMesh")));
+    EXPECT_FALSE(host_->ShapeVisible(Name("DirectInputLink")));
+    EXPECT_TRUE(host_->ShapeVisible(Name("DirectInputLinkCam")));
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_TRUE(host_->ShapeVisible(Name("DirectInputLink")));
+    ASSERT_TRUE(EditOnPage("Hide Camera"));
+    EXPECT_FALSE(host_->ShapeVisible(Name("DirectInputLinkCam")));
+    EXPECT_TRUE(host_->ShapeVisible(Name("RelativeCageMesh")));
     // The camera rides on the link, the link on the cage.
     host_->SetStatic(Name("RelativeCageMesh"), util::ToMatrix(util::QTransform<double>{{1.0, 2.0, 3.0}, {}}));
     EXPECT_NEAR(World("DirectInputLinkCam", 0.0).m[3][2], 3.0, 1e-12);
