@@ -1,7 +1,7 @@
 #include "core/Instance.h"
 #include "plugins/directinputlink/CDirectInputLinkObject.h"
+#include "tests/plugins/KeyboardToolOnHost.h"
 #include "tests/plugins/ShippedProfileChecks.h"
-#include "tests/plugins/ToolOnHostFixture.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/driver/WINHOOK_KeyboardDevice.h"
 #include "util/xml/Element.h"
@@ -73,20 +73,9 @@ constexpr std::array<std::array<const char*, 2>, addon::kLinkChannelCount> kLapt
      {"E", "Q"}}};
 constexpr const char* kLaptop = "Keyboard (Laptop)";
 
-class DirectInputLinkProfiles : public ToolOnHost<CDirectInputLinkObject> {
+class DirectInputLinkProfiles : public KeyboardToolOnHost<CDirectInputLinkObject> {
 protected:
-    DirectInputLinkProfiles() : ToolOnHost("DirectInputLink", "DirectInputLink_01") {}
-    void SetUp() override {
-        ud::DeviceRegistry::Instance().Shutdown();
-        ToolOnHost::SetUp();
-        keyboard_ = dynamic_cast<ud::WINHOOK_KeyboardDevice*>(
-            ud::DeviceRegistry::Instance().findDevice("Keyboard", 0));
-        ASSERT_NE(keyboard_, nullptr);
-    }
-    void TearDown() override {
-        ToolOnHost::TearDown();
-        ud::DeviceRegistry::Instance().Shutdown();
-    }
+    DirectInputLinkProfiles() : KeyboardToolOnHost("DirectInputLink", "DirectInputLink_01") {}
 
     // The emulated control made of the keys named `positive` and `negative`, through the registry as
     // a profile finds it.
@@ -112,8 +101,6 @@ protected:
             addon::StepLinkChannel(state, link->settings[addon::kLinkForward], kFrame);
         return state.filter.second;
     }
-
-    ud::WINHOOK_KeyboardDevice* keyboard_ = nullptr; // owned by the registry
 };
 
 TEST_P(DirectInputLinkProfiles, EveryListedProfileIsShippedInTheCurrentFormAndLoads) {

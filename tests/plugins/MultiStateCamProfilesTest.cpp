@@ -1,7 +1,7 @@
 #include "core/CoreStartup.h"
 #include "plugins/multistatecam/CMultiStateCamObject.h"
+#include "tests/plugins/KeyboardToolOnHost.h"
 #include "tests/plugins/ShippedProfileChecks.h"
-#include "tests/plugins/ToolOnHostFixture.h"
 #include "unidevice/Control.h"
 #include "unidevice/DeviceRegistry.h"
 #include "unidevice/Property.h"
@@ -22,21 +22,9 @@ namespace ud = unidevice;
 constexpr const char* kImmediate = "Camera Switching (immediate response)";
 constexpr const char* kSmooth = "Smooth";
 
-class MultiStateCamProfiles : public ToolOnHost<CMultiStateCamObject> {
+class MultiStateCamProfiles : public KeyboardToolOnHost<CMultiStateCamObject> {
 protected:
-    MultiStateCamProfiles() : ToolOnHost("MultiStateCam", "MultiStateCam_01") {}
-    void SetUp() override {
-        ud::DeviceRegistry::Instance().Shutdown();
-        ToolOnHost::SetUp();
-        // The keyboard the core made at start-up.
-        keyboard_ = dynamic_cast<ud::WINHOOK_KeyboardDevice*>(
-            ud::DeviceRegistry::Instance().findDevice("Keyboard", 0));
-        ASSERT_NE(keyboard_, nullptr);
-    }
-    void TearDown() override {
-        ToolOnHost::TearDown();
-        ud::DeviceRegistry::Instance().Shutdown();
-    }
+    MultiStateCamProfiles() : KeyboardToolOnHost("MultiStateCam", "MultiStateCam_01") {}
 
     // State 3 stored as a camera pose away from the cage's origin; the camera back at the origin.
     Matrix<double> StoreStateThree() {
@@ -55,7 +43,6 @@ protected:
     }
 
     using V = util::Vector3<double>;
-    ud::WINHOOK_KeyboardDevice* keyboard_ = nullptr; // owned by the registry
 };
 
 TEST_P(MultiStateCamProfiles, BothConfigurationProfilesAreShippedAndLoad) {
