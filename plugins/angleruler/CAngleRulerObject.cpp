@@ -61,9 +61,19 @@ void CAngleRulerObject::Measure(double t) {
     inLimits = WindowPosition(currentAngle, maxAngle, minAngle);
 }
 
-std::vector<double> CAngleRulerObject::OutputValues() const {
-    return {currentAngle, angularVelocity, AboveTrigger(currentAngle, maxAngle),
-            BelowTrigger(currentAngle, minAngle), inLimits};
+double CAngleRulerObject::OutputValue(std::size_t k) const {
+    switch (k) {
+    case 0:
+        return currentAngle;
+    case 1:
+        return angularVelocity;
+    case 2:
+        return AboveTrigger(currentAngle, maxAngle);
+    case 3:
+        return BelowTrigger(currentAngle, minAngle);
+    default:
+        return inLimits;
+    }
 }
 
 ToolPage CAngleRulerObject::Page() {

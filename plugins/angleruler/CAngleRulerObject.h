@@ -26,7 +26,7 @@ public:
     explicit CAngleRulerObject(const CreateParam& param);
 
     void Measure(double t) override;
-    std::vector<double> OutputValues() const override;
+    double OutputValue(std::size_t k) const override;
     /// "Angles" and "General Modes".
     ToolPage Page() override;
     std::string RecordName() const override { return kRecordName; }

@@ -50,7 +50,7 @@ int CRulerObject::extension(int id, void* data) {
     if (id != kOutputChannelValue) return 0;
     const std::optional<std::size_t> index = outputs.IndexOf(data);
     if (!index) return 0;
-    outputs.Publish(*index, OutputValues()[*index]);
+    outputs.Publish(*index, OutputValue(*index));
     return 1;
 }
 

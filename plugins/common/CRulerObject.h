@@ -37,8 +37,8 @@ public:
 
     /// Takes the measure at `t` into the page's current values.
     virtual void Measure(double t) = 0;
-    /// Every output's value from the last measure, in output order.
-    virtual std::vector<double> OutputValues() const = 0;
+    /// Output `k`'s value from the last measure.
+    virtual double OutputValue(std::size_t k) const = 0;
 
     /// The outputs; none when the host cannot add virtual controls.
     OutputChannels outputs;

@@ -33,9 +33,17 @@ void CDistanceRulerObject::Measure(double t) {
     inLimits = WindowPosition(currentDistance, maxDistance, minDistance);
 }
 
-std::vector<double> CDistanceRulerObject::OutputValues() const {
-    return {currentDistance, AboveTrigger(currentDistance, maxDistance),
-            BelowTrigger(currentDistance, minDistance), inLimits};
+double CDistanceRulerObject::OutputValue(std::size_t k) const {
+    switch (k) {
+    case 0:
+        return currentDistance;
+    case 1:
+        return AboveTrigger(currentDistance, maxDistance);
+    case 2:
+        return BelowTrigger(currentDistance, minDistance);
+    default:
+        return inLimits;
+    }
 }
 
 ToolPage CDistanceRulerObject::Page() {

@@ -23,7 +23,7 @@ public:
     explicit CDistanceRulerObject(const CreateParam& param);
 
     void Measure(double t) override;
-    std::vector<double> OutputValues() const override;
+    double OutputValue(std::size_t k) const override;
     /// "Distances" and "General Modes".
     ToolPage Page() override;
     std::string RecordName() const override { return kRecordName; }

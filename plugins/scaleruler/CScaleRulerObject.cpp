@@ -40,14 +40,19 @@ void CScaleRulerObject::Measure(double t) {
         percentage[axis] = WindowPosition(currentScale[axis], maxScale[axis], minScale[axis]);
 }
 
-std::vector<double> CScaleRulerObject::OutputValues() const {
-    std::vector<double> values(currentScale.begin(), currentScale.end());
-    for (std::size_t axis = 0; axis < 3; ++axis)
-        values.push_back(AboveTrigger(currentScale[axis], maxScale[axis]));
-    for (std::size_t axis = 0; axis < 3; ++axis)
-        values.push_back(BelowTrigger(currentScale[axis], minScale[axis]));
-    values.insert(values.end(), percentage.begin(), percentage.end());
-    return values;
+double CScaleRulerObject::OutputValue(std::size_t k) const {
+    // Three of each, per axis: the scales, the maximum triggers, the minimum triggers, the positions.
+    const std::size_t axis = k % 3;
+    switch (k / 3) {
+    case 0:
+        return currentScale[axis];
+    case 1:
+        return AboveTrigger(currentScale[axis], maxScale[axis]);
+    case 2:
+        return BelowTrigger(currentScale[axis], minScale[axis]);
+    default:
+        return percentage[axis];
+    }
 }
 
 ToolPage CScaleRulerObject::Page() {

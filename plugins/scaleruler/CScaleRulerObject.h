@@ -35,7 +35,7 @@ public:
     explicit CScaleRulerObject(const CreateParam& param);
 
     void Measure(double t) override;
-    std::vector<double> OutputValues() const override;
+    double OutputValue(std::size_t k) const override;
     /// "Scales" and "General Modes".
     ToolPage Page() override;
     std::string RecordName() const override { return kRecordName; }
