@@ -11,6 +11,7 @@
 #include "core/Plugin.h"
 #include "core/Tool.h"
 #include "core/configadaptor/Root.h"
+#include "core/plugins/TemplatePlugin.h"
 #include "interface/CCamera.h"
 #include "interface/CCameraPlugin.h"
 #include "platform/win32/MessageBox.h"
@@ -97,6 +98,9 @@ std::unique_ptr<Instance> Instance::Create(Tool& tool, const std::string& name,
     } else if (instance->object_->initialize() != 0) {
         return failed("it could not be initialised.");
     }
+    // Last, as the tool now has its channels, page and saved state: links to other values.
+    if (instance->object_->hasExtension(CCamera::kLoadLinks))
+        instance->object_->extension(CCamera::kLoadLinks, instance.get());
     return instance;
 }
 
@@ -107,6 +111,7 @@ void Instance::Rename(const std::string& name) {
 }
 
 std::string Instance::GetTreeIcon() const {
+    if (tool_.GetKind() == Tool::kScriptedKind) return plugins::TemplatePlugin::kTreeIcon;
     std::string icon = "/core/images/treeicons/torva_accessory_tools.png";
     for (const std::string& category : tool_.GetCategories()) {
         if (category == "Vehicle") icon = "/core/images/treeicons/torva_vehicle_tools.png";
@@ -313,6 +318,15 @@ double Instance::ReadById(int id) const {
 
 bool Instance::WriteById(int id, double value) {
     return page_.GetPage() != nullptr && page_.GetPage()->setValue(id, value);
+}
+
+bool Instance::AssignById(int id, double value) {
+    const configadaptor::Node::UndoSuspension quiet;
+    return WriteById(id, value);
+}
+
+bool Instance::IsActive() const {
+    return reference_ != nullptr && reference_->GetRecord();
 }
 
 void Instance::TimeChanged(double time) {

@@ -154,6 +154,11 @@ public:
     /// Writes `value` into the item `id` as a user edit would (undoable, the tool told); false for
     /// an unknown id.
     bool WriteById(int id, double value);
+    /// Writes `value` into the item `id` as WriteById does but without an undo step: a script's write
+    /// during a take, which is undone as a whole. False for an unknown id.
+    bool AssignById(int id, double value);
+    /// Whether the instance takes part in runs: it is in the instance tree with its record box on.
+    bool IsActive() const;
     /// The configuration page; null before the tool declared one.
     configadaptor::element::Root* GetPage() const { return page_.GetPage(); }
 

@@ -137,7 +137,7 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
     Instance* cloneOf = source != cloneSources_.end() ? source->second : nullptr;
     const std::string name = MakeUniqueName(description.GetChildText("name"), tool->GetIdentifier());
     std::unique_ptr<Instance> instance;
-    if (tool->GetKind() != Tool::kPluginKind || description.GetChild("savedata") == nullptr) {
+    if (tool->GetKind() == Tool::kTemplateKind || description.GetChild("savedata") == nullptr) {
         // A fresh instance, or a model's stored instance, made by its type.
         instance.reset(tool->CreateInstance(name));
     } else {

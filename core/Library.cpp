@@ -5,12 +5,15 @@
 #include "core/Template.h"
 #include "core/Tool.h"
 #include "core/ToolLibraryEntry.h"
+#include "core/plugins/TemplatePlugin.h"
 #include "interface/CCameraPlugin.h"
+#include "platform/win32/DebugOutput.h"
 #include "platform/win32/Files.h"
 #include "util/xml/Element.h"
 #include "util/xml/Status.h"
 
 #include <array>
+#include <memory>
 #include <new>
 #include <string_view>
 
@@ -146,15 +149,35 @@ Library* Library::LoadToolLibrary(const std::string& path, int& error) {
 
 Library* Library::LoadModelFile(const std::string& path, int& error) {
     util::xml::Element root;
-    if (root.Load(win32::ToNativePath(path)) != util::xml::kOk) return nullptr;
+    if (const int status = root.Load(win32::ToNativePath(path)); status != util::xml::kOk) {
+        const std::string line = "The model or template file \"" + path + "\" is left out: " +
+                                 std::string(util::xml::StatusMessage(status)) + ".";
+        win32::OutputDebugStringA(line.c_str());
+        return nullptr;
+    }
     const std::string_view name = root.GetName();
     if (!name.starts_with("VXB") && !name.starts_with("orb")) return nullptr;
+    std::unique_ptr<plugins::TemplatePlugin> scripted;
+    if (name == plugins::TemplatePlugin::kRootName) {
+        scripted = std::make_unique<plugins::TemplatePlugin>(root, path);
+        // As with tool libraries, the first type registered under an identifier wins.
+        if (LibraryManager::Instance().FindTool(scripted->getIdentifier()) != nullptr) {
+            const std::string line = "The template file \"" + path + "\" is left out: a tool type named \"" +
+                                     scripted->getIdentifier() + "\" exists already.";
+            win32::OutputDebugStringA(line.c_str());
+            return nullptr;
+        }
+    }
     Library* library = creator(path, nullptr);
     if (library == nullptr) {
         error = kCannotCreate;
         return nullptr;
     }
-    Template::Register(*library, root, FolderOf(path));
+    if (scripted != nullptr) {
+        Plugin::Register(*library, scripted.release());
+    } else {
+        Template::Register(*library, root, FolderOf(path));
+    }
     return library;
 }
 

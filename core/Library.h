@@ -43,8 +43,10 @@ public:
     /// new library (known ones are released). Failures give null and a LoadError, with the module
     /// freed; a file without a new descriptor gives null and 0, and its module stays loaded. A
     /// "prm" path is a pre-rigged model: a root element whose name begins with "VXB" or "orb" gives
-    /// a module-less library with one Template; anything else (unreadable, malformed, other root)
-    /// is ignored with null and 0. On success `error` is 0.
+    /// a module-less library with one Template, and a root "orbtemplate" one with the scripted tool
+    /// type of that template document (none when its identifier is taken). Anything else (unreadable,
+    /// malformed, other root) is ignored with null and 0; a file that does not parse is named in the
+    /// log. On success `error` is 0.
     static Library* Load(const std::string& path, int& error);
 
     /// Replaces the function Load creates its library objects with, so that tests can make creation

@@ -2,6 +2,7 @@
 
 #include "core/DataPaths.h"
 #include "core/Library.h"
+#include "core/ResourceBundle.h"
 #include "core/Tool.h"
 #include "core/ToolListSink.h"
 #include "platform/win32/Files.h"
@@ -17,6 +18,9 @@ namespace vex::orb::core {
 namespace win32 = platform::win32;
 
 namespace {
+
+// The compiled-in folder of the templates and models that ship with the suite.
+constexpr const char* kFactoryModelFolder = ":/torvasuite/data/prm";
 
 // Sub-folders deeper than this are not searched for model files (a guard against folder loops).
 constexpr int kMaxModelFolderDepth = 32;
@@ -42,7 +46,7 @@ void ListFolder(const std::string& folder, const std::string& pattern, std::vect
 
 // The group a listed tool goes to: 0 vehicles, 1 cameras, 2 accessories, 3 templates.
 int GroupOf(const Tool& tool) {
-    if (tool.GetKind() == Tool::kTemplateKind) return 3;
+    if (tool.GetKind() == Tool::kTemplateKind || tool.GetKind() == Tool::kScriptedKind) return 3;
     int group = 2;
     for (const std::string& category : tool.GetCategories()) {
         if (category == "Vehicle") group = 0;
@@ -70,6 +74,10 @@ void LibraryManager::LoadLibraries() {
         ListFolder(pluginFolder, std::string("*") + win32::kSharedLibrarySuffix, files, folders);
         for (const std::string& file : files) LoadUnlessRegistered(file);
     }
+    // The factory data's templates and models come first, so that a user's file of the same name
+    // cannot hide a shipped one.
+    for (const std::string& file : ListBundleFiles(kFactoryModelFolder, "*.prm"))
+        LoadUnlessRegistered(std::string(kFactoryModelFolder) + "/" + file);
     LoadModelFiles(JoinDataPath(GetDataRoot(), "/prm"), 0);
     const std::string modelFolder = GetInstallPath("prm");
     if (!modelFolder.empty()) LoadModelFiles(modelFolder, 0);

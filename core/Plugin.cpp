@@ -44,6 +44,10 @@ bool Plugin::IsListed() const {
     return !descriptor_->hasExtension(kUnlistedExtension);
 }
 
+int Plugin::GetKind() const {
+    return descriptor_->hasExtension(CCameraPlugin::kScriptedTool) ? kScriptedKind : kPluginKind;
+}
+
 std::string Plugin::GetFolderName() const {
     return descriptor_->getFolderName();
 }

@@ -31,8 +31,8 @@ public:
     std::string GetExtraText() const override;
     /// True unless the descriptor handles kUnlistedExtension.
     bool IsListed() const override;
-    /// kPluginKind.
-    int GetKind() const override { return kPluginKind; }
+    /// kScriptedKind when the descriptor handles CCameraPlugin::kScriptedTool, else kPluginKind.
+    int GetKind() const override;
     /// The descriptor's folder name.
     std::string GetFolderName() const override;
     /// The descriptor's identifier, then the names it adds through its alias extension.

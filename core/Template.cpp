@@ -74,7 +74,7 @@ void Template::MergeScene() const {
 
 Instance* Template::CreateInstance(const std::string& name) {
     Tool* underlying = LibraryManager::Instance().FindTool(type_);
-    if (underlying == nullptr || underlying->GetKind() != kPluginKind) return nullptr;
+    if (underlying == nullptr || underlying->GetKind() == kTemplateKind) return nullptr;
     MergeScene();
     util::xml::Element description = description_;
     if (IsPacked(description_) && !UnpackDescription(description_, description)) return nullptr;
@@ -87,8 +87,8 @@ Instance* Template::CreateInstance(const std::string& name) {
 
 CCamera* Template::CreateObject(const std::string& name) {
     Tool* underlying = LibraryManager::Instance().FindTool(type_);
-    // Only a compiled-in or loaded type makes objects; a model naming another model makes none.
-    if (underlying == nullptr || underlying->GetKind() != kPluginKind) return nullptr;
+    // Only a compiled-in, loaded or scripted type makes objects; a model naming another model makes none.
+    if (underlying == nullptr || underlying->GetKind() == kTemplateKind) return nullptr;
     return underlying->CreateObject(name);
 }
 

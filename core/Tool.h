@@ -42,7 +42,7 @@ public:
     using InputProfileManager = core::InputProfileManager;
 
     /// What GetKind answers.
-    enum Kind : int { kPluginKind = 1, kTemplateKind = 2 };
+    enum Kind : int { kPluginKind = 1, kTemplateKind = 2, kScriptedKind = 3 };
     /// The name of the built-in profile both managers offer.
     static constexpr const char* kBuiltInProfileName = "Factory Settings";
     /// The information panel's layout and components: the name, the description, the further
@@ -69,7 +69,8 @@ public:
     virtual std::string GetExtraText() const = 0;
     /// Whether the main window offers the type in its lists.
     virtual bool IsListed() const = 0;
-    /// kPluginKind or kTemplateKind.
+    /// kPluginKind, kTemplateKind (a pre-rigged model) or kScriptedKind (a plug-in whose tools are
+    /// scripted by a template document).
     virtual int GetKind() const = 0;
     /// The type's folder below the data folder.
     virtual std::string GetFolderName() const = 0;

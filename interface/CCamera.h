@@ -22,6 +22,7 @@ public:
     /// Tool extension ids the core calls.
     enum Extension : int {
         kOutputChannelValue = 40, ///< data: an output channel; store its new current value
+        kLoadLinks = 42,          ///< data: the CInterface; the instance is complete, connect to others
         kWriteCustomData = 44,    ///< data: an XML element to write extra saved data into
         kReadCustomData = 45,     ///< data: the XML element written for kWriteCustomData
     };

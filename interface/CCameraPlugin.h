@@ -14,7 +14,8 @@ class CCameraPlugin : public CExtendable {
 public:
     /// Descriptor extension ids.
     enum Extension : int {
-        kAliases = 16, ///< data: a std::vector<std::string> to append further type names to
+        kAliases = 16,      ///< data: a std::vector<std::string> to append further type names to
+        kScriptedTool = 52, ///< no data: the type is a scripted tool, offered under "Templates"
     };
 
     /// A new tool object owned by the caller (released with CCamera::release); null on failure.

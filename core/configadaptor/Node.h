@@ -75,14 +75,29 @@ public:
     /// Passes kValueEdited messages from the children on towards the top of the tree.
     void receive(util::Message& message, bool broadcast) override;
 
+    /// While one lives, edits record no undo step: values that scripts write in every step of a take
+    /// belong to the take, which is undone as one step of its own.
+    class UndoSuspension {
+    public:
+        UndoSuspension() { ++depth_; }
+        ~UndoSuspension() { --depth_; }
+        UndoSuspension(const UndoSuspension&) = delete;
+        UndoSuspension& operator=(const UndoSuspension&) = delete;
+        /// Whether an edit now records no undo step.
+        static bool IsActive() { return depth_ > 0; }
+
+    private:
+        static inline thread_local int depth_ = 0;
+    };
+
 protected:
-    /// A user edit of `variable`: one host undo group labelled with the element's label (when an
+    /// A user edit of `variable`: one host undo group (none under an UndoSuspension) labelled with the element's label (when an
     /// adaptor is current) recording the old value, the new value stored, valueChanged, kValueEdited
     /// sent up the tree and the callback told the label. A null variable is ignored.
     template <typename T>
     void Edit(T* variable, const T& value) {
         if (variable == nullptr) return;
-        AdaptorInterface* adaptor = GetCurrentAdaptor();
+        AdaptorInterface* adaptor = UndoSuspension::IsActive() ? nullptr : GetCurrentAdaptor();
         if (adaptor != nullptr) {
             adaptor->beginUndoGroup(label_);
             adaptor->addUndoUnit(new CVariableModUndo<T>(variable));
