@@ -75,7 +75,8 @@ void LibraryManager::LoadLibraries() {
         for (const std::string& file : files) LoadUnlessRegistered(file);
     }
     // The factory data's templates and models come first, so that a user's file of the same name
-    // cannot hide a shipped one.
+    // cannot hide a shipped one. Start-up may come here before the core registered the bundle.
+    RegisterResourceBundle();
     for (const std::string& file : ListBundleFiles(kFactoryModelFolder, "*.prm"))
         LoadUnlessRegistered(std::string(kFactoryModelFolder) + "/" + file);
     LoadModelFiles(JoinDataPath(GetDataRoot(), "/prm"), 0);

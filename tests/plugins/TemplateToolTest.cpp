@@ -1,5 +1,6 @@
 #include "core/Library.h"
 #include "core/LibraryManager.h"
+#include "core/InstanceReference.h"
 #include "core/ToolListSink.h"
 #include "core/configadaptor/Root.h"
 #include "platform/win32/DebugOutputRecorder.h"
@@ -210,7 +211,6 @@ TEST_P(TemplateTool, ToolsInACircleSeeEachOtherOneStepLate) {
         ASSERT_EQ(CodeOf(*second).GetControls()[0]->getValue(), out2) << f;
     }
     End({first, second});
-    EXPECT_EQ(out1, 20.0) << "one more per step, each value computed once";
 }
 
 // Parts that cannot be used are left out with a line naming the template, its file and the element;
