@@ -177,7 +177,13 @@ TEST_F(LibraryLoading, LoadLibrariesReadsThePluginAndModelFoldersOnce) {
 
     Manager().LoadLibraries();
     const std::string userModel = GetDataRoot() + "/prm/deep/er/user.prm";
-    const std::vector<std::string> expected{"Core", (plugins / "torva_testtool_v250.so").string(), userModel,
+    // The templates of the factory data come before the user's files.
+    const std::vector<std::string> expected{"Core",
+                                            (plugins / "torva_testtool_v250.so").string(),
+                                            ":/torvasuite/data/prm/axis_mixer.prm",
+                                            ":/torvasuite/data/prm/follow_focus.prm",
+                                            ":/torvasuite/data/prm/proximity_shake.prm",
+                                            userModel,
                                             (install / "torvasuite" / "prm" / "shipped.prm").string()};
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < Manager().GetLibraryCount(); ++i)
