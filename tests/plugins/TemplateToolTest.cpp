@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -140,6 +141,31 @@ TEST_P(TemplateTool, PropertyTriggersRunOnChangeAndOtherTriggersEveryStep) {
     EXPECT_EQ(counters->ReadById(2), -1.0) << "the difference of the inputs as they are now";
     EXPECT_EQ(counters->ReadById(3), 2.0) << "a later target reads back what an earlier one wrote";
     EXPECT_EQ(counters->ReadById(1), 6.0);
+}
+
+// A scripted tool's parameters are saved and loaded as configuration profiles of its own type, in the
+// profile form of compiled tools, and "Factory Settings" brings back the document's defaults.
+TEST_P(TemplateTool, SavesAndLoadsItsParametersAsProfiles) {
+    Register(kShape);
+    Instance* shape = Create("Shape");
+    shape->AssignById(0, 3.5);
+    shape->AssignById(1, 0.0);
+    shape->AssignById(2, -1.0);
+    ASSERT_TRUE(shape->SaveConfigProfileAs("Wide"));
+    const std::filesystem::path file = DataRoot() / "data" / "templates" / "Shape" / "configprofiles" / "Wide.ccp";
+    const std::string text = ReadFile(file);
+    EXPECT_NE(text.find("<configprofile version=\"2.0\" name=\"Wide\">"), std::string::npos) << text;
+    EXPECT_NE(text.find("label=\"Gain\""), std::string::npos) << text;
+
+    ASSERT_TRUE(shape->LoadConfigProfileNamed(Tool::kBuiltInProfileName));
+    EXPECT_EQ(shape->ReadById(0), 2.5);
+    EXPECT_EQ(shape->ReadById(1), 1.0);
+    EXPECT_EQ(shape->ReadById(2), 7.0);
+    Instance* other = Create("Shape");
+    ASSERT_TRUE(other->LoadConfigProfileNamed("Wide"));
+    EXPECT_EQ(other->ReadById(0), 3.5);
+    EXPECT_EQ(other->ReadById(1), 0.0);
+    EXPECT_EQ(other->ReadById(2), -1.0);
 }
 
 // "Copy" writes 5 into the "Value" of Copy_02 and reads that value back into its own "Seen".
