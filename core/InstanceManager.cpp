@@ -131,7 +131,12 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
         CreateNested(description, item);
         return item;
     }
-    Tool* tool = LibraryManager::Instance().FindTool(description.GetChildText("type"));
+    const std::string type = description.GetChildText("type");
+    Tool* tool = LibraryManager::Instance().FindTool(type);
+    // A scripted tool carries its template with it, so a scene opens where the template is not
+    // installed.
+    if (const util::xml::Element* custom = description.GetChild("customdata"); tool == nullptr && custom != nullptr)
+        tool = LibraryManager::Instance().AdoptSavedTemplate(type, *custom);
     if (tool == nullptr) return nullptr;
     const auto source = cloneSources_.find(description.GetChildText("name"));
     Instance* cloneOf = source != cloneSources_.end() ? source->second : nullptr;

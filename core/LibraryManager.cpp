@@ -2,11 +2,15 @@
 
 #include "core/DataPaths.h"
 #include "core/Library.h"
+#include "core/Plugin.h"
 #include "core/ResourceBundle.h"
 #include "core/Tool.h"
 #include "core/ToolListSink.h"
+#include "core/plugins/TemplatePlugin.h"
+#include "platform/win32/DebugOutput.h"
 #include "platform/win32/Files.h"
 #include "platform/win32/Modules.h"
+#include "util/xml/Element.h"
 
 #include <algorithm>
 #include <array>
@@ -117,6 +121,19 @@ Tool* LibraryManager::FindTool(const std::string& identifier) const {
         }
     }
     return nullptr;
+}
+
+Tool* LibraryManager::AdoptSavedTemplate(const std::string& identifier, const util::xml::Element& customdata) {
+    if (identifier.empty() || customdata.GetChildText("name") != identifier || FindTool(identifier) != nullptr)
+        return nullptr;
+    const std::string source = "(saved scene)/" + identifier + ".prm";
+    const std::string line = "The template \"" + identifier +
+                             "\" is not installed; the copy saved with the scene is used for this session.";
+    win32::OutputDebugStringA(line.c_str());
+    util::xml::Element document = customdata;
+    document.SetName(plugins::TemplatePlugin::kRootName);
+    auto* library = new Library(source, nullptr); // registers itself; the manager ends it
+    return Plugin::Register(*library, new plugins::TemplatePlugin(std::move(document), source));
 }
 
 std::size_t LibraryManager::GetToolCount() const {

@@ -6,6 +6,10 @@
 #include <string>
 #include <vector>
 
+namespace vex::util::xml {
+class Element;
+}
+
 namespace vex::orb::core {
 
 class Library;
@@ -30,6 +34,11 @@ public:
     /// The first tool, over libraries in order and tools in order, one of whose type names equals
     /// `identifier`; null if none.
     Tool* FindTool(const std::string& identifier) const;
+    /// The scripted tool type `identifier` made from the template document a saved instance carries
+    /// in its custom data, for a scene whose template file is not installed here; it lives in a
+    /// library of its own for the rest of the session. Null when `customdata` is not the document
+    /// of that type.
+    Tool* AdoptSavedTemplate(const std::string& identifier, const util::xml::Element& customdata);
     /// Number of tools of all libraries.
     std::size_t GetToolCount() const;
     /// The tool at `index`, counting library by library in order; null when out of range.

@@ -340,6 +340,20 @@ TEST_P(TemplateTool, SavesItsDocumentAndReopensWithItsValues) {
     Begin({reopened}, 0.0);
     End({reopened});
     EXPECT_EQ(reopened->ReadById(1), 13.0) << "its logic came back with it";
+
+    // Where the template is not installed, the scene's copy of it stands in.
+    core_->DeleteAllInstances();
+    Library& installed = LibraryManager::Instance().FindTool("Counters")->GetLibrary();
+    installed.Destroy();
+    ASSERT_EQ(LibraryManager::Instance().FindTool("Counters"), nullptr);
+    win32::DebugOutputRecorder log;
+    core_->CreateInstances(scene);
+    Instance* adopted = core_->FindInstance("Counters_01");
+    ASSERT_NE(adopted, nullptr);
+    EXPECT_EQ(adopted->ReadById(1), 12.0);
+    EXPECT_EQ(LibraryManager::Instance().FindTool("Counters")->GetKind(), Tool::kScriptedKind);
+    ASSERT_FALSE(log.Lines().empty());
+    EXPECT_NE(log.Lines()[0].find("not installed"), std::string::npos) << log.Lines()[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(, TemplateTool, testing::ValuesIn(BuiltHostKinds()), HostKindName);
