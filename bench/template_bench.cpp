@@ -49,8 +49,9 @@ std::string Document() {
         const std::string id = std::to_string(k);
         const std::string external = k >= kTargets / 2 ? " external=\"Bench_01\"" : "";
         text += "<target id=\"" + id + "\"" + external + "><parameters><source type=\"property\" id=\"0\"/>" +
-                "<source id=\"" + id + "\"/></parameters><script><add><mul><parameter>0</parameter><constant>" +
-                id + "</constant></mul><parameter>1</parameter></add></script></target>";
+                "<source id=\"" + id +
+                "\"/></parameters><script><add><mul><parameter>0</parameter><constant>" + id +
+                "</constant></mul><parameter>1</parameter></add></script></target>";
     }
     return text + "</trigger></logic></orbtemplate>";
 }
@@ -70,11 +71,13 @@ public:
         vex::util::xml::Element document;
         if (document.Parse(Document()) != vex::util::xml::kOk) return;
         auto* library = new vex::orb::core::Library("bench.prm", nullptr); // the library manager owns it
-        vex::orb::core::Plugin::Register(*library, new vex::orb::core::plugins::TemplatePlugin(document, "bench.prm"));
+        vex::orb::core::Plugin::Register(*library,
+                                         new vex::orb::core::plugins::TemplatePlugin(document, "bench.prm"));
         for (int i = 0; i < kTools; ++i) {
             Instance* instance = core->InstanceManager::FindInstance(core->CreateTool("Bench"));
             if (instance == nullptr) return;
-            controls_.push_back(std::make_unique<vex::unidevice::Control>(nullptr, vex::unidevice::kAnyControl, 0.0));
+            controls_.push_back(
+                std::make_unique<vex::unidevice::Control>(nullptr, vex::unidevice::kAnyControl, 0.0));
             instance->findInputChannel("In")->SetControl(controls_.back().get());
             instances.push_back(instance);
         }
@@ -102,7 +105,8 @@ public:
         host_->clearUndo();
     }
     void Feed(int frame) {
-        for (std::size_t i = 0; i < controls_.size(); ++i) controls_[i]->setValue(0.001 * double(frame + int(i)));
+        for (std::size_t i = 0; i < controls_.size(); ++i)
+            controls_[i]->setValue(0.001 * double(frame + int(i)));
     }
 
     vex::orb::core::CoreImplementation* core = nullptr;

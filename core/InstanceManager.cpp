@@ -135,7 +135,8 @@ InstanceReference* InstanceManager::CreateItem(const util::xml::Element& element
     Tool* tool = LibraryManager::Instance().FindTool(type);
     // A scripted tool carries its template with it, so a scene opens where the template is not
     // installed.
-    if (const util::xml::Element* custom = description.GetChild("customdata"); tool == nullptr && custom != nullptr)
+    if (const util::xml::Element* custom = description.GetChild("customdata");
+        tool == nullptr && custom != nullptr)
         tool = LibraryManager::Instance().AdoptSavedTemplate(type, *custom);
     if (tool == nullptr) return nullptr;
     const auto source = cloneSources_.find(description.GetChildText("name"));

@@ -150,8 +150,8 @@ Library* Library::LoadToolLibrary(const std::string& path, int& error) {
 Library* Library::LoadModelFile(const std::string& path, int& error) {
     util::xml::Element root;
     if (const int status = root.Load(win32::ToNativePath(path)); status != util::xml::kOk) {
-        const std::string line = "The model or template file \"" + path + "\" is left out: " +
-                                 std::string(util::xml::StatusMessage(status)) + ".";
+        const std::string line = "The model or template file \"" + path +
+                                 "\" is left out: " + std::string(util::xml::StatusMessage(status)) + ".";
         win32::OutputDebugStringA(line.c_str());
         return nullptr;
     }

@@ -123,8 +123,10 @@ Tool* LibraryManager::FindTool(const std::string& identifier) const {
     return nullptr;
 }
 
-Tool* LibraryManager::AdoptSavedTemplate(const std::string& identifier, const util::xml::Element& customdata) {
-    if (identifier.empty() || customdata.GetChildText("name") != identifier || FindTool(identifier) != nullptr)
+Tool* LibraryManager::AdoptSavedTemplate(const std::string& identifier,
+                                         const util::xml::Element& customdata) {
+    if (identifier.empty() || customdata.GetChildText("name") != identifier ||
+        FindTool(identifier) != nullptr)
         return nullptr;
     const std::string source = "(saved scene)/" + identifier + ".prm";
     const std::string line = "The template \"" + identifier +

@@ -26,8 +26,8 @@ public:
 
     /// Loads every tool library and model file not loaded yet: each file matching "*" + the
     /// platform's shared-library suffix in the installation's plug-in folder, then each "*.prm" of
-    /// the factory data's "prm" folder, then each below the data root's "/prm" folder, then each below the installation's "prm" folder (both
-    /// with sub-folders). Files that fail to load are skipped.
+    /// the factory data's "prm" folder, then each below the data root's "/prm" folder, then each below the
+    /// installation's "prm" folder (both with sub-folders). Files that fail to load are skipped.
     void LoadLibraries();
     /// The library whose path equals `path` byte for byte, or null.
     Library* FindLibrary(const std::string& path) const;

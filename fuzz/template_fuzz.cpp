@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     code.extension(vex::orb::CCamera::kLoadLinks, &host);
     code.begin(0.0);
     for (int f = 1; f <= 3; ++f) code.step(f * 0.04);
-    for (const auto& control : code.GetControls()) code.extension(vex::orb::CCamera::kOutputChannelValue, control.get());
+    for (const auto& control : code.GetControls())
+        code.extension(vex::orb::CCamera::kOutputChannelValue, control.get());
     code.end();
 
     Element custom;

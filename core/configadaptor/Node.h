@@ -91,9 +91,10 @@ public:
     };
 
 protected:
-    /// A user edit of `variable`: one host undo group (none under an UndoSuspension) labelled with the element's label (when an
-    /// adaptor is current) recording the old value, the new value stored, valueChanged, kValueEdited
-    /// sent up the tree and the callback told the label. A null variable is ignored.
+    /// A user edit of `variable`: one host undo group (none under an UndoSuspension) labelled with the
+    /// element's label (when an adaptor is current) recording the old value, the new value stored,
+    /// valueChanged, kValueEdited sent up the tree and the callback told the label. A null variable is
+    /// ignored.
     template <typename T>
     void Edit(T* variable, const T& value) {
         if (variable == nullptr) return;

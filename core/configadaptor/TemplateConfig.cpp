@@ -39,7 +39,8 @@ std::optional<TemplateConfig::Item> ReadItem(const util::xml::Element& element, 
         TemplateConfig::IdData data{label, help};
         const auto min = NumberAttribute(element, "min", data.min);
         const auto max = NumberAttribute(element, "max", data.max);
-        const auto value = util::TrimBlanks(text).empty() ? std::optional<int>(0) : util::ParseNumber<int>(text);
+        const auto value =
+            util::TrimBlanks(text).empty() ? std::optional<int>(0) : util::ParseNumber<int>(text);
         if (!min || !max) return bad("a limit");
         if (!value) return bad("a value");
         data.min = *min;
@@ -83,7 +84,8 @@ void TemplateConfig::Read(const util::xml::Element& configuration, const Reporte
         for (const util::xml::Element& item : group.GetChildren()) {
             if (!item.IsTag()) continue;
             std::string problem;
-            const std::string at = where + "/" + std::string(item.GetName()) + "[" + std::to_string(++n) + "]";
+            const std::string at =
+                where + "/" + std::string(item.GetName()) + "[" + std::to_string(++n) + "]";
             if (std::optional<Item> data = ReadItem(item, problem)) {
                 read.items.push_back(std::move(*data));
             } else {
@@ -112,8 +114,8 @@ void TemplateConfig::Declare(CInterface* core) {
                     if constexpr (std::is_same_v<Data, CheckBoxData>) {
                         core->addCheckBox(data.label, data.help, &data.value, nullptr);
                     } else if constexpr (std::is_same_v<Data, IdData>) {
-                        core->addIntSpinner(data.label, data.help, &data.value, data.min, data.max, 1, 1, false, 0,
-                                            nullptr);
+                        core->addIntSpinner(data.label, data.help, &data.value, data.min, data.max, 1, 1,
+                                            false, 0, nullptr);
                     } else {
                         core->addSpinner(data.label, data.help, &data.value, data.min, data.max, data.step, 1,
                                          false, 0, nullptr);

@@ -18,7 +18,8 @@ namespace vex::orb::core::plugins {
 /// (the factory data's "prm" folder, the data root's "prm" folder, the installation's "prm" folder).
 /// The document's "name" is the type's identifier (the file name when it has none), "category" its
 /// categories, "datapath" its data folder ("templates/" + identifier when it has none) and
-/// "description" its help text. A descriptor that handles CCameraPlugin::kScriptedTool is offered under "Templates".
+/// "description" its help text. A descriptor that handles CCameraPlugin::kScriptedTool is offered under
+/// "Templates".
 class TemplatePlugin : public CCameraPlugin {
 public:
     class Code;

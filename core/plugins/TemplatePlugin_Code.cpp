@@ -100,7 +100,8 @@ void TemplatePlugin::Code::DeclareChannels() {
     ForEachTag(*input, "input", [this](const util::xml::Element& property, const std::string& where) {
         const std::string channelName = property.GetChildText("name");
         if (property.GetName() != "property" || channelName.empty()) return;
-        unidevice::Property* channel = core->addInputChannel(channelName, KindsOf(property), &channelFactory_);
+        unidevice::Property* channel =
+            core->addInputChannel(channelName, KindsOf(property), &channelFactory_);
         if (channel == nullptr) return;
         channels_.push_back(channel);
         // A measured value (a distance, an angle) must reach the script unchanged, so a channel may
@@ -110,7 +111,8 @@ void TemplatePlugin::Code::DeclareChannels() {
             if (value && *value >= 0.0 && *value < 1.0) {
                 channel->SetDeadzone(*value);
             } else {
-                Report(where + "/deadzone", "is not a number from 0 up to 1; the channel keeps its dead zone.");
+                Report(where + "/deadzone",
+                       "is not a number from 0 up to 1; the channel keeps its dead zone.");
             }
         }
     });
@@ -138,10 +140,9 @@ void TemplatePlugin::Code::DeclareControls() {
                            if (source.GetName() == "property") {
                                parameter.property = true;
                                const std::string channelName = source.GetText();
-                               const auto found =
-                                   std::find_if(channels_.begin(), channels_.end(), [&](unidevice::Property* c) {
-                                       return c->getName() == channelName;
-                                   });
+                               const auto found = std::find_if(
+                                   channels_.begin(), channels_.end(),
+                                   [&](unidevice::Property* c) { return c->getName() == channelName; });
                                if (found != channels_.end()) {
                                    parameter.channel = *found;
                                } else {
@@ -149,7 +150,8 @@ void TemplatePlugin::Code::DeclareControls() {
                                                   "\", which the tool does not have; it reads 0.");
                                }
                            } else if (source.GetName() == "spinner") {
-                               parameter.id = DediDavazi_Default::ReadInt(DediDavazi_Default::DataText(source));
+                               parameter.id =
+                                   DediDavazi_Default::ReadInt(DediDavazi_Default::DataText(source));
                            } else {
                                parameter.property = true; // keeps the later sources in their places
                                Report(at, "is neither \"property\" nor \"spinner\"; it reads 0.");
@@ -192,9 +194,9 @@ unidevice::Property* TemplatePlugin::Code::ChannelAt(int32_t position, const std
 void TemplatePlugin::Code::Link(Parameter& parameter, const std::string& where) {
     parameter.link = Parameter::kOwnInstance;
     if (parameter.external.empty() || parameter.property) return;
-    const auto found = std::find_if(links_.begin(), links_.end(), [&](const std::unique_ptr<InstanceLink>& l) {
-        return l->name == parameter.external;
-    });
+    const auto found =
+        std::find_if(links_.begin(), links_.end(),
+                     [&](const std::unique_ptr<InstanceLink>& l) { return l->name == parameter.external; });
     if (found != links_.end()) {
         parameter.link = static_cast<int>(found - links_.begin());
         return;
@@ -204,7 +206,8 @@ void TemplatePlugin::Code::Link(Parameter& parameter, const std::string& where) 
     parameter.link = static_cast<int>(links_.size() - 1);
 }
 
-bool TemplatePlugin::Code::LoadTarget(const util::xml::Element& element, const std::string& where, Target& target) {
+bool TemplatePlugin::Code::LoadTarget(const util::xml::Element& element, const std::string& where,
+                                      Target& target) {
     if (!target.Read(element)) {
         Report(where, "has no \"id\" naming the value to write; the target is left out.");
         return false;
@@ -212,16 +215,17 @@ bool TemplatePlugin::Code::LoadTarget(const util::xml::Element& element, const s
     target.property = false; // a target always writes a configuration value
     Link(target, where);
     if (const util::xml::Element* parameters = element.GetChild("parameters")) {
-        ForEachTag(*parameters, where + "/parameters", [&](const util::xml::Element& source, const std::string& at) {
-            Parameter parameter;
-            if (!parameter.Read(source)) Report(at, "has no \"id\"; it reads 0.");
-            if (parameter.property) {
-                parameter.channel = ChannelAt(parameter.id, at);
-            } else {
-                Link(parameter, at);
-            }
-            target.sources.push_back(std::move(parameter));
-        });
+        ForEachTag(*parameters, where + "/parameters",
+                   [&](const util::xml::Element& source, const std::string& at) {
+                       Parameter parameter;
+                       if (!parameter.Read(source)) Report(at, "has no \"id\"; it reads 0.");
+                       if (parameter.property) {
+                           parameter.channel = ChannelAt(parameter.id, at);
+                       } else {
+                           Link(parameter, at);
+                       }
+                       target.sources.push_back(std::move(parameter));
+                   });
     }
     target.script = LoadScript(element.GetChild("script"), where + "/script");
     return true;
@@ -293,7 +297,8 @@ void TemplatePlugin::Code::RunTargets(std::vector<Target>& targets) {
 
 void TemplatePlugin::Code::RunTriggers(bool forced) {
     for (PropertyTrigger& trigger : propertyTriggers_) {
-        if (!forced && (trigger.channel == nullptr || trigger.channel->getValue() == trigger.lastValue)) continue;
+        if (!forced && (trigger.channel == nullptr || trigger.channel->getValue() == trigger.lastValue))
+            continue;
         if (trigger.channel != nullptr) trigger.lastValue = trigger.channel->getValue();
         RunTargets(trigger.targets);
     }
@@ -328,8 +333,9 @@ void TemplatePlugin::Code::step(double /*t*/) {
 int TemplatePlugin::Code::extension(int id, void* data) {
     switch (id) {
     case kOutputChannelValue: {
-        const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                        [data](const std::unique_ptr<Control>& c) { return c.get() == data; });
+        const auto found =
+            std::find_if(controls_.begin(), controls_.end(),
+                         [data](const std::unique_ptr<Control>& c) { return c.get() == data; });
         if (found == controls_.end()) return 0;
         Publish(**found);
         return 1;

@@ -17,7 +17,8 @@ namespace vex::orb::core::plugins {
 class TemplatePlugin::Control : public unidevice::Property {
 public:
     /// A control named `name` of the kinds `kinds`, with the index the document gives it.
-    Control(std::string name, uint32_t kinds, int32_t index) : Property(std::move(name), kinds), index(index) {}
+    Control(std::string name, uint32_t kinds, int32_t index)
+        : Property(std::move(name), kinds), index(index) {}
 
     /// The current value.
     double getValue() const override { return current; }

@@ -83,7 +83,8 @@ TEST_P(TemplateExample, ProximityShakeShakesTheCameraWhileTheSubjectIsClose) {
     int shaking = 0;
     for (int f = 3; f <= kFrames; ++f) {
         const double expected = SubjectDistance(f - 2) < 5.0 ? 0.75 : 0.0;
-        EXPECT_EQ(received.get(f * kFrame), expected) << "frame " << f << ", distance " << SubjectDistance(f - 2);
+        EXPECT_EQ(received.get(f * kFrame), expected)
+            << "frame " << f << ", distance " << SubjectDistance(f - 2);
         shaking += expected > 0.0 ? 1 : 0;
     }
     EXPECT_GT(shaking, 3) << "the subject came close";
@@ -148,7 +149,8 @@ TEST_P(TemplateExample, FollowFocusWritesTheMeasuredDistanceIntoTheCameraEverySt
     ASSERT_EQ(camera->GetName(), "LookAtCam_01") << "the instance the shipped template names";
     const configadaptor::Node* written = camera->GetPage()->FindById(3);
     ASSERT_NE(written, nullptr);
-    EXPECT_EQ(written->getLabel(), addon::CLookAtCamObject::kMinimumFocusDistance) << "the id the template writes";
+    EXPECT_EQ(written->getLabel(), addon::CLookAtCamObject::kMinimumFocusDistance)
+        << "the id the template writes";
     host_->SetStatic("LookAtCam_01_LookAtCamTransform", At(0.0, 0.0, 0.0));
     host_->SetStatic("LookAtCam_01_TargetMeshTransform", At(0.0, 0.0, -0.5));
     focus->AssignById(0, 0.25); // "Focus Offset"

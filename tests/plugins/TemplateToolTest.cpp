@@ -1,6 +1,6 @@
+#include "core/InstanceReference.h"
 #include "core/Library.h"
 #include "core/LibraryManager.h"
-#include "core/InstanceReference.h"
 #include "core/ToolListSink.h"
 #include "core/configadaptor/Root.h"
 #include "platform/win32/DebugOutputRecorder.h"
@@ -152,7 +152,8 @@ TEST_P(TemplateTool, SavesAndLoadsItsParametersAsProfiles) {
     shape->AssignById(1, 0.0);
     shape->AssignById(2, -1.0);
     ASSERT_TRUE(shape->SaveConfigProfileAs("Wide"));
-    const std::filesystem::path file = DataRoot() / "data" / "templates" / "Shape" / "configprofiles" / "Wide.ccp";
+    const std::filesystem::path file =
+        DataRoot() / "data" / "templates" / "Shape" / "configprofiles" / "Wide.ccp";
     const std::string text = ReadFile(file);
     EXPECT_NE(text.find("<configprofile version=\"2.0\" name=\"Wide\">"), std::string::npos) << text;
     EXPECT_NE(text.find("label=\"Gain\""), std::string::npos) << text;
