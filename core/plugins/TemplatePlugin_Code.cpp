@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <string_view>
+#include <utility>
 
 namespace vex::orb::core::plugins {
 
@@ -291,8 +292,20 @@ void TemplatePlugin::Code::RunTargets(std::vector<Target>& targets) {
         for (std::size_t j = 0; j < target.sources.size(); ++j)
             target.script->SetParameter(static_cast<int>(j), Read(target.sources[j]));
         const double value = target.script->evaluate();
-        if (Instance* owner = OwnerOf(target)) owner->AssignById(target.id, value);
+        if (Instance* owner = OwnerOf(target)) Write(*owner, target.id, value);
     }
+}
+
+void TemplatePlugin::Code::Write(Instance& owner, int32_t id, double value) {
+    // The first write of a value in a run is an undoable edit, which the take's undo step takes in,
+    // so undoing the take brings back the value from before it; later writes add nothing to undo.
+    const std::pair<Instance*, int32_t> value_of{&owner, id};
+    if (std::find(written_.begin(), written_.end(), value_of) != written_.end()) {
+        owner.AssignById(id, value);
+        return;
+    }
+    written_.push_back(value_of);
+    owner.WriteById(id, value);
 }
 
 void TemplatePlugin::Code::RunTriggers(bool forced) {
@@ -320,6 +333,7 @@ void TemplatePlugin::Code::PublishAll() {
 }
 
 void TemplatePlugin::Code::begin(double /*t*/) {
+    written_.clear();
     ResolveLinks();
     RunTriggers(true);
     PublishAll();

@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vex::orb::core {
@@ -33,7 +34,8 @@ namespace vex::orb::core::plugins {
 /// A run's begin computes every target once; then each step runs the property triggers whose channel
 /// changed, then every other trigger, then the controls. Another instance named by a value must be
 /// in the scene with its record box on when the run begins; otherwise its values read 0 and it takes
-/// no writes. A part of the document that cannot be used is left out with a line in the log naming
+/// no writes. Undoing a take brings back the values its scripts wrote as they were before it. A
+/// part of the document that cannot be used is left out with a line in the log naming
 /// the template, its file and the element; the rest of the tool works.
 ///
 /// Controls take what the tool published in the step before, so tools that feed each other in a
@@ -96,6 +98,7 @@ private:
     void Publish(Control& control);
     void PublishAll();
     Instance* OwnerOf(const Parameter& parameter) const;
+    void Write(Instance& owner, int32_t id, double value);
     double Read(const Parameter& parameter) const;
 
     util::xml::Element document_;
@@ -109,6 +112,7 @@ private:
     std::vector<PropertyTrigger> propertyTriggers_;
     std::vector<Trigger> triggers_;
     std::vector<std::unique_ptr<InstanceLink>> links_;
+    std::vector<std::pair<Instance*, int32_t>> written_; // the values written since the run began
 };
 
 } // namespace vex::orb::core::plugins

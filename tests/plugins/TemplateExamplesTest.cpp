@@ -70,7 +70,9 @@ TEST_P(TemplateExample, ProximityShakeShakesTheCameraWhileTheSubjectIsClose) {
     Instance* camera = Create("DirivodaRez");
     ASSERT_NE(camera, nullptr);
     shake->AssignById(1, 0.75); // "Shake Amplitude"
-    Chain(*shake, "Distance", *ruler, 0);
+    EXPECT_EQ(shake->findInputChannel("Distance")->getControl(), ruler->getControl(0))
+        << "its start profile binds it to the ruler DistanceRuler_01";
+    EXPECT_EQ(shake->findInputChannel("Distance")->GetDeadzone(), 0.0);
     Chain(*camera, "Cam Shaker Amplitude", *shake, 0);
 
     const auto keys = [this] { return host_->Keys("DirivodaRez_01_DirivodaRezTransform"); };
@@ -154,8 +156,10 @@ TEST_P(TemplateExample, FollowFocusWritesTheMeasuredDistanceIntoTheCameraEverySt
     host_->SetStatic("LookAtCam_01_LookAtCamTransform", At(0.0, 0.0, 0.0));
     host_->SetStatic("LookAtCam_01_TargetMeshTransform", At(0.0, 0.0, -0.5));
     focus->AssignById(0, 0.25); // "Focus Offset"
-    Chain(*focus, "Subject Distance", *ruler, 0);
+    EXPECT_EQ(focus->findInputChannel("Subject Distance")->getControl(), ruler->getControl(0))
+        << "its start profile binds it to the ruler DistanceRuler_01";
 
+    const double before = camera->ReadById(3);
     const std::vector<Instance*> order{ruler, focus, camera};
     Begin(order, 0.0);
     for (int f = 1; f <= kFrames; ++f) {
@@ -169,6 +173,9 @@ TEST_P(TemplateExample, FollowFocusWritesTheMeasuredDistanceIntoTheCameraEverySt
         EXPECT_NEAR(focusDistance, expected, 1e-9) << "frame " << f;
     }
     End(order);
+    // The first write of the run was an undoable edit; the rest added no undo steps.
+    ASSERT_TRUE(host_->Undo());
+    EXPECT_EQ(camera->ReadById(3), before) << "undo brings back the value from before the run";
 }
 
 INSTANTIATE_TEST_SUITE_P(, TemplateExample, testing::ValuesIn(BuiltHostKinds()), HostKindName);

@@ -193,7 +193,7 @@ TEST_P(TemplateTool, ReadsAndWritesOtherInstancesWhileTheyAreThereAndRecorded) {
     End({first});
     EXPECT_EQ(first->ReadById(1), 5.0);
 
-    // A recorded take is undone as one step: the scripted writes added no undo steps of their own.
+    // An instance out of the take (its record box off) is not linked.
     second->AssignById(0, 1.0);
     second->GetReference()->SetRecord(false);
     win32::DebugOutputRecorder log;
