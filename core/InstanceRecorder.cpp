@@ -93,6 +93,9 @@ void InstanceRecorder::BeginRecord(double time, bool resimulate) {
     running_ = true;
     resimulating_ = resimulate;
     Tool().begin(time);
+    // What the tool published as it began reaches its controls at once, so that tools begun after
+    // it and bound to them start from its values rather than from 0.
+    PublishOutputs();
     if (!resimulate) {
         owner_.addUndo(new InstanceRecordingUndo(owner_.GetName(), recorded_));
         for (util::AVar_Linear<double>& variable : recorded_) variable.TruncateFrom(time);
@@ -132,12 +135,16 @@ void InstanceRecorder::Step(double time) {
     }
     // The tool publishes its outputs in its own step; the controls take what it published last, so a
     // value moves on once per step.
+    PublishOutputs();
+    Tool().step(time);
+}
+
+void InstanceRecorder::PublishOutputs() {
     for (const OutputBinding& output : outputs_) {
         if (output.channel == nullptr) continue;
         if (unidevice::Control* control = owner_.getControl(output.control))
             control->setValue(output.channel->getValue());
     }
-    Tool().step(time);
 }
 
 void InstanceRecorder::EndRecord() {

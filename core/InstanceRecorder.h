@@ -94,6 +94,8 @@ public:
     void RestoreLiveBindings();
 
 private:
+    // Each output's current value into the virtual control it is bound to.
+    void PublishOutputs();
     struct SpinnerChannel {
         unidevice::Property* channel;
         configadaptor::Node* spinner;

@@ -22,8 +22,10 @@ void CRulerObject::Restored(bool fromRecord) {
 }
 
 void CRulerObject::begin(double t) {
-    (void)t;
     if (hideHelpersDuringRecording) hiddenForTake_.hide(helpers_);
+    // Tools chained to the ruler start from the measure at the run's start, not from 0.
+    Measure(t);
+    Publish();
 }
 
 void CRulerObject::end() {
@@ -32,8 +34,12 @@ void CRulerObject::end() {
 
 void CRulerObject::step(double t) {
     Measure(t);
-    for (std::size_t k = 0; k < outputs.Count(); ++k) extension(kOutputChannelValue, &outputs.At(k));
+    Publish();
     core->refreshConfiguration();
+}
+
+void CRulerObject::Publish() {
+    for (std::size_t k = 0; k < outputs.Count(); ++k) extension(kOutputChannelValue, &outputs.At(k));
 }
 
 void CRulerObject::timeChanged(double t) {

@@ -21,7 +21,8 @@ class CRulerObject : public CToolObject {
 public:
     static constexpr const char* kUpdateValues = "Update Values";
 
-    /// Hides the helpers when asked to.
+    /// Hides the helpers when asked to, measures at `t` and publishes every output, so that tools
+    /// bound to the outputs start from the measure.
     void begin(double t) override;
     /// Shows the helpers hidden for the take again.
     void end() override;
@@ -66,6 +67,9 @@ protected:
     SpinnerItem ValueSpinner(std::string name, std::string help, double& value, bool limit);
 
 private:
+    // Every output takes its value from the last measure.
+    void Publish();
+
     std::vector<SceneNode*> helpers_;
     std::vector<OutputChannels::Output> declared_;
     HideDuringRecording hiddenForTake_;

@@ -85,7 +85,7 @@ TEST_P(DistanceRulerTool, MeasuresPublishesAndShowsTheDistance) {
     BeginRun(0.0, false);
     instance_->Step(kFrame);
     EXPECT_EQ(Published(*tool_), (std::vector<double>{5.0, 1.0, 0.0, 1.0}));
-    EXPECT_EQ(tool_->outputs.At(0).previous, 0.0);
+    EXPECT_EQ(tool_->outputs.At(0).previous, 5.0) << "the measure published as the run began";
     // The first target's z row scales the measure.
     Matrix<double> scaled = At(0.0, 1.0, 0.0);
     scaled.m[2][2] = 0.6;

@@ -225,8 +225,9 @@ TEST_P(TemplateTool, ToolsInACircleSeeEachOtherOneStepLate) {
     Instance* second = Create("Loop");
     Chain(*first, "In", *second, 0);
     Chain(*second, "In", *first, 0);
-    // The model: a step hands the output of the step before to the control, then computes anew.
-    double control1 = 0.0, control2 = 0.0, out1 = 1.0, out2 = 1.0;
+    // The model: a step hands the output of the step before to the control, then computes anew; a
+    // begin computes and hands its output on at once, so the second begins from the first's value.
+    double control1 = 1.0, control2 = 2.0, out1 = 1.0, out2 = 2.0;
     Begin({first, second}, 0.0);
     for (int f = 1; f <= 20; ++f) {
         Step({first, second}, f * kFrame);
