@@ -91,6 +91,8 @@ TEST_P(TemplateExample, ProximityShakeShakesTheCameraWhileTheSubjectIsClose) {
     }
     EXPECT_GT(shaking, 3) << "the subject came close";
     EXPECT_LT(shaking, kFrames - 6) << "and went away";
+    std::vector<double> before;
+    for (int f = 1; f <= kFrames; ++f) before.push_back(received.get(f * kFrame));
 
     util::xml::Element scene;
     util::ReturnValue<util::xml::Element> sink(&scene);
@@ -106,6 +108,11 @@ TEST_P(TemplateExample, ProximityShakeShakesTheCameraWhileTheSubjectIsClose) {
         << "the camera is bound to the template's control again";
     EXPECT_EQ(reopenedShake->findInputChannel("Distance")->getControl(),
               core_->FindInstance("DistanceRuler_01")->getControl(0));
+    // A take of the reopened rig hands the camera the same values.
+    RecordAndResimulateLoopTake<HostKeys>(*core_, *host_, kFrames * kFrame, keys);
+    const util::AVar_Linear<double>& again =
+        reopened->GetRecordedValues(ChannelIndex(*reopened, "Cam Shaker Amplitude"));
+    for (int f = 1; f <= kFrames; ++f) EXPECT_EQ(again.get(f * kFrame), before[std::size_t(f - 1)]) << f;
 }
 
 // Gain × (A − B), held within ±Limit, bound like an axis by a 1DPositioner: the positioner's input

@@ -44,22 +44,38 @@ std::set<std::string> CompiledToolFolders() {
     return folders;
 }
 
+// The data folders of the templates that ship in the factory data ("datapath" of each data/prm file).
+std::set<std::string> ShippedTemplateFolders() {
+    std::set<std::string> folders;
+    const std::regex datapath(R"re(<datapath>([^<]*)</datapath>)re");
+    for (const auto& entry : std::filesystem::directory_iterator(kSource / "data" / "prm")) {
+        std::string text;
+        EXPECT_TRUE(util::ReadWholeFile(entry.path().string(), text)) << entry.path();
+        for (std::sregex_iterator it(text.begin(), text.end(), datapath), end; it != end; ++it)
+            folders.insert((*it)[1].str());
+    }
+    return folders;
+}
+
 QImage Load(const std::string& pathBelowData) {
     return QImage(QString::fromStdString((kSource / "data" / pathBelowData).string()));
 }
 
-TEST(GeneratedImages, EveryCompiledToolHasItsIconAndButtons) {
-    const std::set<std::string> compiled = CompiledToolFolders();
-    EXPECT_EQ(compiled.size(), 43u) << "41 tool types plus the group and empty tools";
+TEST(GeneratedImages, EveryShippedToolHasItsIconAndButtons) {
+    std::set<std::string> shipped = CompiledToolFolders();
+    EXPECT_EQ(shipped.size(), 43u) << "41 tool types plus the group and empty tools";
+    const std::set<std::string> templates = ShippedTemplateFolders();
+    EXPECT_EQ(templates.size(), 3u) << "the three shipped templates";
+    shipped.insert(templates.begin(), templates.end());
     std::set<std::string> drawn;
     for (const std::vector<std::string>& use : LoadManifest().Uses("tool")) drawn.insert(use.at(0));
-    EXPECT_EQ(drawn, compiled);
+    EXPECT_EQ(drawn, shipped);
 
     const std::pair<const char*, QSize> images[] = {{"icon.png", QSize(32, 32)},
                                                     {"button_default.png", QSize(160, 40)},
                                                     {"button_hover.png", QSize(160, 40)},
                                                     {"button_pressed.png", QSize(160, 40)}};
-    for (const std::string& folder : compiled) {
+    for (const std::string& folder : shipped) {
         for (const auto& image : images) {
             const QImage loaded = Load(folder + "/images/" + image.first);
             EXPECT_EQ(loaded.size(), image.second) << folder << "/images/" << image.first;
