@@ -299,12 +299,12 @@ void TemplatePlugin::Code::RunTargets(std::vector<Target>& targets) {
 void TemplatePlugin::Code::Write(Instance& owner, int32_t id, double value) {
     // The first write of a value in a run is an undoable edit, which the take's undo step takes in,
     // so undoing the take brings back the value from before it; later writes add nothing to undo.
-    const std::pair<Instance*, int32_t> value_of{&owner, id};
-    if (std::find(written_.begin(), written_.end(), value_of) != written_.end()) {
+    const std::pair<Instance*, int32_t> entry{&owner, id};
+    if (std::find(written_.begin(), written_.end(), entry) != written_.end()) {
         owner.AssignById(id, value);
         return;
     }
-    written_.push_back(value_of);
+    written_.push_back(entry);
     owner.WriteById(id, value);
 }
 
