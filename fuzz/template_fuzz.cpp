@@ -11,6 +11,7 @@
 #include "unidevice/Property.h"
 #include "unidevice/PropertyFactory.h"
 #include "util/xml/Element.h"
+#include "util/xml/Tag.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -74,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         code.extension(vex::orb::CCamera::kOutputChannelValue, control.get());
     code.end();
 
-    Element custom;
+    Element custom = vex::util::xml::Tag("customdata");
     code.extension(vex::orb::CCamera::kWriteCustomData, &custom);
     const std::string text = custom.ToString();
     Element reread;
