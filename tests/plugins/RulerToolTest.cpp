@@ -6,6 +6,7 @@
 #include "tests/interface/StubCoreInterface.h"
 #include "tests/plugins/ToolOnHostFixture.h"
 #include "tests/plugins/ToolPageChecks.h"
+#include "tests/system/adaptors/memory/MemoryTestSupport.h"
 #include "util/Rotation.h"
 
 #include <gtest/gtest.h>
@@ -22,13 +23,7 @@ using addon::CDistanceRulerObject;
 using addon::CScaleRulerObject;
 using util::Matrix;
 
-Matrix<double> At(double x, double y, double z) {
-    Matrix<double> m;
-    m.m[3][0] = x;
-    m.m[3][1] = y;
-    m.m[3][2] = z;
-    return m;
-}
+using adaptor::memory::test::Translation;
 
 TEST(RulerWindow, LimitsTriggerStrictlyAndTheWindowClamps) {
     EXPECT_EQ(addon::AboveTrigger(5.0, 5.0), 0.0) << "equal to max is not above it";
@@ -81,13 +76,13 @@ TEST_P(DistanceRulerTool, MeasuresPublishesAndShowsTheDistance) {
 
     tool_->maxDistance = 4.0;
     tool_->minDistance = 2.0;
-    host_->SetStatic(Name("DistanceTarget2"), At(3.0, 4.0, 0.0));
+    host_->SetStatic(Name("DistanceTarget2"), Translation(3.0, 4.0, 0.0));
     BeginRun(0.0, false);
     instance_->Step(kFrame);
     EXPECT_EQ(Published(*tool_), (std::vector<double>{5.0, 1.0, 0.0, 1.0}));
     EXPECT_EQ(tool_->outputs.At(0).previous, 5.0) << "the measure published as the run began";
     // The first target's z row scales the measure.
-    Matrix<double> scaled = At(0.0, 1.0, 0.0);
+    Matrix<double> scaled = Translation(0.0, 1.0, 0.0);
     scaled.m[2][2] = 0.6;
     SetKey("DistanceTarget1", 2 * kFrame, scaled);
     instance_->Step(2 * kFrame);
@@ -101,7 +96,7 @@ TEST_P(DistanceRulerTool, MeasuresPublishesAndShowsTheDistance) {
 
     // Moving a target and pressing "Update Values" shows the new distance without publishing it.
     host_->SetCurrentTime(2 * kFrame);
-    SetKey("DistanceTarget2", 2 * kFrame, At(0.0, 1.0, 7.0));
+    SetKey("DistanceTarget2", 2 * kFrame, Translation(0.0, 1.0, 7.0));
     ASSERT_TRUE(EditOnPage("Update Values"));
     EXPECT_DOUBLE_EQ(tool_->currentDistance, 7.0 * 0.6);
     EXPECT_DOUBLE_EQ(tool_->outputs.At(0).getValue(), 3 * std::sqrt(2.0) * 0.6);
@@ -110,7 +105,7 @@ TEST_P(DistanceRulerTool, MeasuresPublishesAndShowsTheDistance) {
 // What a ruler publishes reaches the virtual control of its instance, which other tools bind like an
 // axis, one step later; the limits travel with a saved ruler.
 TEST_P(DistanceRulerTool, ItsOutputsReachTheInstancesVirtualControlsAndItsLimitsAreSaved) {
-    host_->SetStatic(Name("DistanceTarget2"), At(0.0, 0.0, 6.0));
+    host_->SetStatic(Name("DistanceTarget2"), Translation(0.0, 0.0, 6.0));
     BeginRun(0.0, false);
     instance_->Step(kFrame);
     instance_->Step(2 * kFrame);
@@ -142,7 +137,7 @@ TEST_P(AngleRulerTool, MeasuresTheAngleAtTheVertexAndItsRate) {
     // The second target swings round the vertex at 0.5 rad per second, from the first's side.
     const auto swing = [this](double t) {
         const double a = 0.5 * t;
-        SetKey("AngleTarget2", t, At(2.0 * std::cos(a), 0.0, -2.0 * std::sin(a)));
+        SetKey("AngleTarget2", t, Translation(2.0 * std::cos(a), 0.0, -2.0 * std::sin(a)));
     };
     for (int f = 0; f <= 12; ++f) swing(f * kFrame);
     BeginRun(10 * kFrame, false);

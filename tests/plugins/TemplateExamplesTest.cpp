@@ -7,6 +7,7 @@
 #include "tests/plugins/LoopTakeSupport.h"
 #include "tests/plugins/TemplateOnHost.h"
 #include "tests/plugins/ToolPageChecks.h"
+#include "tests/system/adaptors/memory/MemoryTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -18,13 +19,7 @@
 namespace vex::orb::core::test {
 namespace {
 
-util::Matrix<double> At(double x, double y, double z) {
-    util::Matrix<double> m;
-    m.m[3][0] = x;
-    m.m[3][1] = y;
-    m.m[3][2] = z;
-    return m;
-}
+using adaptor::memory::test::Translation;
 
 // The position of `channel` in `instance`'s channel list, whose recorded values the core keeps.
 int ChannelIndex(const Instance& instance, const std::string& channel) {
@@ -41,9 +36,10 @@ protected:
     // at every frame so that it stands exactly where `SubjectX` says at each frame.
     Instance* RulerToPassingSubject(int frames) {
         Instance* ruler = Create("DistanceRuler");
-        host_->SetStatic("DistanceRuler_01_DistanceTarget1Transform", At(0.0, 0.0, 0.0));
+        host_->SetStatic("DistanceRuler_01_DistanceTarget1Transform", Translation(0.0, 0.0, 0.0));
         for (int f = 0; f <= frames; ++f)
-            host_->SetKey("DistanceRuler_01_DistanceTarget2Transform", f * kFrame, At(SubjectX(f), 0.0, 3.0));
+            host_->SetKey("DistanceRuler_01_DistanceTarget2Transform", f * kFrame,
+                          Translation(SubjectX(f), 0.0, 3.0));
         return ruler;
     }
     static double SubjectX(int frame) { return -12.0 + 20.0 * frame * kFrame; }
@@ -160,8 +156,8 @@ TEST_P(TemplateExample, FollowFocusWritesTheMeasuredDistanceIntoTheCameraEverySt
     ASSERT_NE(written, nullptr);
     EXPECT_EQ(written->getLabel(), addon::CLookAtCamObject::kMinimumFocusDistance)
         << "the id the template writes";
-    host_->SetStatic("LookAtCam_01_LookAtCamTransform", At(0.0, 0.0, 0.0));
-    host_->SetStatic("LookAtCam_01_TargetMeshTransform", At(0.0, 0.0, -0.5));
+    host_->SetStatic("LookAtCam_01_LookAtCamTransform", Translation(0.0, 0.0, 0.0));
+    host_->SetStatic("LookAtCam_01_TargetMeshTransform", Translation(0.0, 0.0, -0.5));
     focus->AssignById(0, 0.25); // "Focus Offset"
     EXPECT_EQ(focus->findInputChannel("Subject Distance")->getControl(), ruler->getControl(0))
         << "its start profile binds it to the ruler DistanceRuler_01";
