@@ -21,6 +21,7 @@
 //
 // The documents folder (registry "Personal") points at a temporary folder while a benchmark runs,
 // so the core's data folders and settings never reach the user's home.
+#include "bench/BenchDocuments.h"
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
@@ -29,7 +30,6 @@
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 #include "platform/win32/Clock.h"
-#include "platform/win32/Registry.h"
 #include "plugins/carextended/ground/GroundShapes.h"
 #include "plugins/directinputlink/CLinkToolObject.h"
 #include "plugins/gyro/CGyroCam.h"
@@ -52,7 +52,6 @@
 
 #include <cmath>
 #include <cstdint>
-#include <filesystem>
 #include <memory>
 #include <random>
 #include <string>
@@ -80,7 +79,6 @@ constexpr double kFps = 25.0;
 constexpr double kFrame = 1.0 / kFps;
 // The keyed path, and the take recorded over it: 10 s.
 constexpr int kTakeFrames = 250;
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // The AttachedCam of a hand-held camera: a slow walk along a curve with a little bob and shake in
 // position and orientation, keyed at every frame. Each seed gives another path.
@@ -122,12 +120,6 @@ enum class HostKind { kMemory, kMaya };
 class Session {
 public:
     Session(int count, const ToolCase& tool, HostKind kind = HostKind::kMemory) : tool_(tool), kind_(kind) {
-        std::random_device random;
-        documents_ = std::filesystem::temp_directory_path() /
-                     ("torva-resimulation-bench-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(documents_);
-        win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
-
         if (kind_ == HostKind::kMemory) {
             // The memory host records from prepareRecording to finishRecording, which the keying
             // and the core's loop call; the Maya adaptor asks the core.
@@ -166,9 +158,6 @@ public:
             vex::host::CommandRegistry::get().remove(TorvaUndoWrapperII::kName);
         }
         controls_.clear();
-        win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
-        std::error_code ignored;
-        std::filesystem::remove_all(documents_, ignored);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -259,7 +248,7 @@ private:
     HostKind kind_;
     std::unique_ptr<MemoryAdaptor> memory_;
     bool keying_ = false;
-    std::filesystem::path documents_;
+    BenchDocuments documents_{"torva-resimulation-bench"};
     std::vector<std::unique_ptr<vex::unidevice::Control>> controls_; // outlive the core's bindings
     bool ready_ = false;
 };

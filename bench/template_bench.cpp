@@ -3,13 +3,13 @@
 // another instance by id. The baseline computes the same 1,000 sums into plain arrays in the same
 // run, so that the ratio between the two says what the scripting costs over the arithmetic.
 
+#include "bench/BenchDocuments.h"
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
 #include "core/Instance.h"
 #include "core/Library.h"
 #include "core/Plugin.h"
 #include "core/plugins/TemplatePlugin.h"
-#include "platform/win32/Registry.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "unidevice/Control.h"
 #include "unidevice/ControlKind.h"
@@ -19,15 +19,12 @@
 #include <benchmark/benchmark.h>
 
 #include <array>
-#include <filesystem>
 #include <memory>
-#include <random>
 #include <string>
 #include <vector>
 
 namespace {
 
-namespace win32 = vex::platform::win32;
 using vex::orb::adaptor::memory::MemoryAdaptor;
 using vex::orb::core::Instance;
 
@@ -36,7 +33,6 @@ constexpr double kFrame = 1.0 / kFps;
 constexpr int kTools = 100;
 constexpr int kTargets = 10;
 constexpr int kTakeFrames = 250;
-constexpr const char* kShellFolders = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 
 // Target k writes value k: input × k plus its own value k; targets 5 to 9 write into "Bench_01".
 std::string Document() {
@@ -60,11 +56,6 @@ std::string Document() {
 class Session {
 public:
     Session() {
-        std::random_device random;
-        documents_ = std::filesystem::temp_directory_path() /
-                     ("torva-template-bench-" + std::to_string(random()) + std::to_string(random()));
-        std::filesystem::create_directories(documents_);
-        win32::RegistrySetValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal", documents_.string());
         host_ = std::make_unique<MemoryAdaptor>(kFps);
         core = vex::orb::core::FindCore();
         if (core == nullptr) return;
@@ -86,9 +77,6 @@ public:
     ~Session() {
         host_.reset(); // shuts the core down
         controls_.clear();
-        win32::RegistryDeleteValue(win32::HKEY_CURRENT_USER, kShellFolders, "Personal");
-        std::error_code ignored;
-        std::filesystem::remove_all(documents_, ignored);
     }
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
@@ -113,7 +101,7 @@ public:
     std::vector<Instance*> instances;
 
 private:
-    std::filesystem::path documents_;
+    BenchDocuments documents_{"torva-template-bench"};
     std::unique_ptr<MemoryAdaptor> host_;
     std::vector<std::unique_ptr<vex::unidevice::Control>> controls_;
     bool ready_ = false;
