@@ -64,6 +64,42 @@ MStatus editKey(const MFnBase& fn, unsigned int index, KeyEditLog* log,
     return MStatus::kSuccess;
 }
 
+// Edits the key at index in place on its curve (tangent edits read the neighbours), recording it.
+MStatus editOnCurve(const MFnBase& fn, unsigned int index, KeyEditLog* log,
+                    const std::function<void(AnimCurveData&, std::size_t)>& edit) {
+    MStatus status;
+    auto curve = curveWithKey(fn, index, &status);
+    if (!curve) return status;
+    const Key before = curve->KeyAt(index);
+    edit(*curve, index);
+    if (log) log->Record(curve, before, curve->KeyAt(index));
+    return MStatus::kSuccess;
+}
+
+// Edits the curve's settings, recording the edit.
+MStatus editSettings(const MFnBase& fn, KeyEditLog* log,
+                     const std::function<void(AnimCurveData::Settings&)>& edit) {
+    MStatus status;
+    auto curve = curveOf(fn, &status);
+    if (!curve) return status;
+    const AnimCurveData::Settings before = curve->settings();
+    AnimCurveData::Settings after = before;
+    edit(after);
+    curve->SetSettings(after);
+    if (log) log->Record(curve, before, after);
+    return MStatus::kSuccess;
+}
+
+// A tangent vector from its angle and weight.
+AnimCurveData::TangentXY fromAngle(double radians, double weight) {
+    return {std::cos(radians) * weight, std::sin(radians) * weight};
+}
+
+// Whether an angle points forward in time, as every tangent does.
+bool isForward(double radians) {
+    return std::cos(radians) > 0.0;
+}
+
 AnimCurveData::Tangent tangent(MFnAnimCurve::TangentType type) {
     return static_cast<AnimCurveData::Tangent>(type);
 }
@@ -271,11 +307,15 @@ MFnAnimCurve::TangentType MFnAnimCurve::outTangentType(unsigned int index, MStat
 }
 
 MStatus MFnAnimCurve::setInTangentType(unsigned int index, TangentType type, MAnimCurveChange* change) {
-    return editKey(*this, index, logOf(change), [&](Key& k) { k.in = tangent(type); });
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& curve, std::size_t at) {
+        curve.SetTangents(at, tangent(type), curve.KeyAt(at).out);
+    });
 }
 
 MStatus MFnAnimCurve::setOutTangentType(unsigned int index, TangentType type, MAnimCurveChange* change) {
-    return editKey(*this, index, logOf(change), [&](Key& k) { k.out = tangent(type); });
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& curve, std::size_t at) {
+        curve.SetTangents(at, curve.KeyAt(at).in, tangent(type));
+    });
 }
 
 MStatus MFnAnimCurve::evaluate(const MTime& time, double& value) const {
@@ -306,4 +346,137 @@ bool MFnAnimCurve::isTimeInput(MStatus* ReturnStatus) const {
 bool MFnAnimCurve::isUnitlessInput(MStatus* ReturnStatus) const {
     liveNodeOf(*this, ReturnStatus);
     return false;
+}
+
+MStatus MFnAnimCurve::getTangent(unsigned int index, float& x, float& y, bool inTangent) const {
+    MStatus status;
+    auto curve = curveWithKey(*this, index, &status);
+    if (!curve) return status;
+    const auto vector = curve->TangentVector(index, inTangent);
+    x = static_cast<float>(vector.x);
+    y = static_cast<float>(vector.y);
+    return MStatus::kSuccess;
+}
+
+MStatus MFnAnimCurve::getTangent(unsigned int index, MAngle& angle, double& weight, bool inTangent) const {
+    MStatus status;
+    auto curve = curveWithKey(*this, index, &status);
+    if (!curve) return status;
+    const auto vector = curve->TangentVector(index, inTangent);
+    angle = MAngle(std::atan2(vector.y, vector.x), MAngle::kRadians);
+    weight = std::hypot(vector.x, vector.y);
+    return MStatus::kSuccess;
+}
+
+MStatus MFnAnimCurve::setTangent(unsigned int index, float x, float y, bool inTangent,
+                                 MAnimCurveChange* change, bool /*convertUnits*/) {
+    if (!(x > 0.0f) || !std::isfinite(y))
+        return failure("a tangent's x must be above 0", MStatus::kInvalidParameter);
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& curve, std::size_t at) {
+        curve.SetTangentVector(at, inTangent, {x, y});
+    });
+}
+
+MStatus MFnAnimCurve::setTangent(unsigned int index, MAngle angle, double weight, bool inTangent,
+                                 MAnimCurveChange* change, bool /*convertUnits*/) {
+    const double radians = angle.asRadians();
+    if (!isForward(radians) || !(weight > 0.0))
+        return failure("a tangent needs an angle between -90 and 90 degrees and a weight above 0",
+                       MStatus::kInvalidParameter);
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& curve, std::size_t at) {
+        curve.SetTangentVector(at, inTangent, fromAngle(radians, weight));
+    });
+}
+
+MStatus MFnAnimCurve::setAngle(unsigned int index, MAngle angle, bool inTangent, MAnimCurveChange* change) {
+    const double radians = angle.asRadians();
+    if (!isForward(radians))
+        return failure("a tangent's angle must lie between -90 and 90 degrees", MStatus::kInvalidParameter);
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& curve, std::size_t at) {
+        const auto vector = curve.TangentVector(at, inTangent);
+        curve.SetTangentVector(at, inTangent, fromAngle(radians, std::hypot(vector.x, vector.y)));
+    });
+}
+
+MStatus MFnAnimCurve::setWeight(unsigned int index, double weight, bool inTangent, MAnimCurveChange* change) {
+    if (!(weight > 0.0)) return failure("a tangent's weight must be above 0", MStatus::kInvalidParameter);
+    MStatus status;
+    auto curve = curveWithKey(*this, index, &status);
+    if (!curve) return status;
+    if (curve->IsWeighted() && curve->KeyAt(index).weightsLocked)
+        return failure("the weights of key " + std::to_string(index) + " are locked",
+                       MStatus::kInvalidParameter);
+    return editOnCurve(*this, index, logOf(change), [&](AnimCurveData& data, std::size_t at) {
+        const auto vector = data.TangentVector(at, inTangent);
+        // Only this tangent's length changes: the other keeps its own, locked or not.
+        data.SetFixedTangent(at, inTangent, fromAngle(std::atan2(vector.y, vector.x), weight));
+    });
+}
+
+bool MFnAnimCurve::weightsLocked(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    return curve && curve->KeyAt(index).weightsLocked;
+}
+
+bool MFnAnimCurve::tangentsLocked(unsigned int index, MStatus* ReturnStatus) const {
+    auto curve = curveWithKey(*this, index, ReturnStatus);
+    return curve && curve->KeyAt(index).tangentsLocked;
+}
+
+MStatus MFnAnimCurve::setWeightsLocked(unsigned int index, bool locked, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.weightsLocked = locked; });
+}
+
+MStatus MFnAnimCurve::setTangentsLocked(unsigned int index, bool locked, MAnimCurveChange* change) {
+    return editKey(*this, index, logOf(change), [&](Key& k) { k.tangentsLocked = locked; });
+}
+
+MFnAnimCurve::InfinityType MFnAnimCurve::preInfinityType(MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    return curve ? static_cast<InfinityType>(curve->PreInfinity()) : kConstant;
+}
+
+MFnAnimCurve::InfinityType MFnAnimCurve::postInfinityType(MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    return curve ? static_cast<InfinityType>(curve->PostInfinity()) : kConstant;
+}
+
+namespace {
+
+// The curve's infinity mode for an API value, or none for a value the API does not have.
+std::optional<AnimCurveData::Infinity> infinityOf(MFnAnimCurve::InfinityType type) {
+    switch (type) {
+    case MFnAnimCurve::kConstant:
+    case MFnAnimCurve::kLinear:
+    case MFnAnimCurve::kCycle:
+    case MFnAnimCurve::kCycleRelative:
+    case MFnAnimCurve::kOscillate:
+        return static_cast<AnimCurveData::Infinity>(type);
+    }
+    return std::nullopt;
+}
+
+MStatus setInfinity(const MFnBase& fn, MFnAnimCurve::InfinityType type, bool pre, KeyEditLog* log) {
+    const auto mode = infinityOf(type);
+    if (!mode) return failure("unknown infinity type", MStatus::kInvalidParameter);
+    return editSettings(fn, log, [&](AnimCurveData::Settings& s) { (pre ? s.pre : s.post) = *mode; });
+}
+
+} // namespace
+
+MStatus MFnAnimCurve::setPreInfinityType(InfinityType infinityType, MAnimCurveChange* change) {
+    return setInfinity(*this, infinityType, true, logOf(change));
+}
+
+MStatus MFnAnimCurve::setPostInfinityType(InfinityType infinityType, MAnimCurveChange* change) {
+    return setInfinity(*this, infinityType, false, logOf(change));
+}
+
+bool MFnAnimCurve::isWeighted(MStatus* ReturnStatus) const {
+    auto curve = curveOf(*this, ReturnStatus);
+    return curve && curve->IsWeighted();
+}
+
+MStatus MFnAnimCurve::setIsWeighted(bool isWeighted, MAnimCurveChange* change) {
+    return editSettings(*this, logOf(change), [&](AnimCurveData::Settings& s) { s.weighted = isWeighted; });
 }

@@ -20,6 +20,18 @@ void ReplaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<A
                        [curve, before = std::move(before)] { assign(*curve, before); });
 }
 
+void ReplaceCurve(const std::shared_ptr<AnimCurveData>& curve, const AnimCurveData& after) {
+    AnimCurveData before = *curve;
+    StateChange::Apply([curve, after] { *curve = after; },
+                       [curve, before = std::move(before)] { *curve = before; });
+}
+
+units::Kind ValueKindOf(const Node& node) {
+    if (node.type().name() == "animCurveTL") return units::Kind::kLinear;
+    if (node.type().name() == "animCurveTA") return units::Kind::kAngular;
+    return units::Kind::kNone;
+}
+
 bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) {
     if (!AnimCurveData::Of(node)) {
         error = node.name() + " is not an anim curve.";
@@ -35,14 +47,12 @@ bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) 
 bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
     if (!CanSetCurveKeys(node, timeValues.size(), error)) return false;
     const auto curve = AnimCurveData::Of(node);
-    units::Kind kind = units::Kind::kNone;
-    if (node.type().name() == "animCurveTL") kind = units::Kind::kLinear;
-    if (node.type().name() == "animCurveTA") kind = units::Kind::kAngular;
+    const units::Kind kind = ValueKindOf(node);
     std::vector<AnimCurveData::Key> keys;
     keys.reserve(timeValues.size() / 2);
     for (std::size_t i = 0; i < timeValues.size(); i += 2) {
-        // Keys read from files are linear, as the keys this host records are.
         AnimCurveData::Key key;
+        key.in = key.out = curve->DefaultTangent();
         key.time = units::FramesToSeconds(timeValues[i]);
         key.value = units::ToInternal(kind, timeValues[i + 1]);
         keys.push_back(key);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/builtins/Units.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/Node.h"
 
@@ -14,9 +15,17 @@ namespace vex::host::builtins {
 /// journals so that undo restores the keys exactly as they were.
 void ReplaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<AnimCurveData::Key> keys);
 
+/// Replaces the whole curve (keys and settings) with `after`, recorded in the open journals so that
+/// undo restores the curve exactly as it was.
+void ReplaceCurve(const std::shared_ptr<AnimCurveData>& curve, const AnimCurveData& after);
+
+/// The unit kind of the values of the anim curve `node`: lengths for animCurveTL, angles for
+/// animCurveTA, none for the rest.
+units::Kind ValueKindOf(const Node& node);
+
 /// Sets keys on the anim curve `node` from (time in frames of the current unit, value in the UI unit)
-/// pairs, as a file's key list gives them: each key linear, replacing a key at the same time. False
-/// with `error` when the node is no curve or a value lacks its time.
+/// pairs, as a file's key list gives them: each key of the curve's default tangent type, replacing a key at
+/// the same time. False with `error` when the node is no curve or a value lacks its time.
 bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error);
 
 /// Whether setCurveKeys would take `numbers` numbers on `node`; false with its error when not.

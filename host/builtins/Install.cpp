@@ -2,6 +2,7 @@
 
 #include "host/builtins/AttributeCommands.h"
 #include "host/builtins/JournaledCommand.h"
+#include "host/builtins/KeyCommands.h"
 #include "host/builtins/NodeCommands.h"
 #include "host/builtins/PolyCommands.h"
 #include "host/builtins/SelectionCommands.h"
@@ -200,6 +201,10 @@ std::vector<Entry> Entries() {
                                                       .flag("-fe", "-forceElement", Arg::kString)
                                                       .flag("-add", "-add", Arg::kString)
                                                       .flag("-rm", "-remove", Arg::kString)));
+    list.push_back(MakeEntry<SetKeyframeCommand>("setKeyframe", SetKeyframeSyntax()));
+    list.push_back(MakeEntry<KeyframeCommand>("keyframe", KeyframeSyntax()));
+    list.push_back(MakeEntry<CutKeyCommand>("cutKey", CutKeySyntax()));
+    list.push_back(MakeEntry<KeyTangentCommand>("keyTangent", KeyTangentSyntax()));
     return list;
 }
 

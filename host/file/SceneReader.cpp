@@ -6,12 +6,12 @@
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
 #include "host/command/Interpreter.h"
+#include "host/file/CurveAttributeText.h"
 #include "host/file/DefaultNodes.h"
 #include "host/file/KeyListScanner.h"
 #include "host/file/NameMapper.h"
 #include "host/file/SettingsSnapshot.h"
 #include "host/file/StatusText.h"
-#include "host/file/TangentCodes.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/CommandRegistry.h"
@@ -23,10 +23,12 @@
 #include <maya/MPxCommand.h>
 #include <maya/MString.h>
 
-#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
+#include <string>
+#include <vector>
 
 namespace vex::host::file {
 
@@ -45,8 +47,9 @@ bool Allowed(const std::string& name) {
     return names.count(name) > 0;
 }
 
-// Key tangent lists (".kit[0:n]", ".kot[0:n]"): set the in or out tangent types of a curve's keys.
-std::optional<bool> ApplyTangents(const CommandCall& call, std::string& error) {
+// An anim curve's settings and key tangent lists (".tan", ".kit[0:n]", ...; see CurveAttributeText),
+// which go to the curve's data rather than to attributes of the node.
+std::optional<bool> ApplyCurveAttribute(const CommandCall& call, std::string& error) {
     std::vector<std::string> words;
     for (std::size_t i = 0; i < call.args.size(); ++i) {
         if (call.args[i].isFlag) {
@@ -58,36 +61,20 @@ std::optional<bool> ApplyTangents(const CommandCall& call, std::string& error) {
     }
     if (words.empty()) return std::nullopt;
     const auto plug = builtins::PlugName::Parse(words[0]);
-    if (!plug) return std::nullopt;
-    const bool in = plug->attribute == "kit" || plug->attribute == "keyTanInType";
-    const bool out = plug->attribute == "kot" || plug->attribute == "keyTanOutType";
-    if (!in && !out) return std::nullopt;
+    if (!plug || !CurveAttributeText::Handles(plug->attribute)) return std::nullopt;
 
     NodePtr node = plug->node.empty() ? builtins::SessionState::get().CurrentNode()
                                       : Scene::Instance().findNode(plug->node);
     const auto curve = node ? AnimCurveData::Of(*node) : nullptr;
-    if (!curve) {
-        error = "No anim curve matches name: " + words[0];
+    if (!curve) return std::nullopt; // another node's attribute of the same name
+    AnimCurveData edited = *curve;
+    const std::size_t first = plug->hasRange ? static_cast<std::size_t>(plug->first) : 0;
+    if (!CurveAttributeText::Apply(edited, plug->attribute, first, std::span(words).subspan(1),
+                                   builtins::ValueKindOf(*node), error)) {
+        error = node->name() + ": " + error;
         return false;
     }
-    std::vector<AnimCurveData::Key> keys = curve->Keys();
-    const std::size_t first = plug->hasRange ? static_cast<std::size_t>(plug->first) : 0;
-    for (std::size_t i = 1; i < words.size(); ++i) {
-        char* end = nullptr;
-        const long code = std::strtol(words[i].c_str(), &end, 10);
-        const auto tangent = TangentCodes::FromFile(static_cast<int>(code));
-        const std::size_t index = first + i - 1;
-        if (*end != '\0' || !tangent) {
-            error = "\"" + words[i] + "\" is not a tangent type.";
-            return false;
-        }
-        if (index >= keys.size()) {
-            error = "The curve " + node->name() + " has no key " + std::to_string(index) + ".";
-            return false;
-        }
-        (in ? keys[index].in : keys[index].out) = *tangent;
-    }
-    builtins::ReplaceCurveKeys(curve, std::move(keys));
+    builtins::ReplaceCurve(curve, edited);
     return true;
 }
 
@@ -155,7 +142,7 @@ bool RunCall(NameMapper& mapper, const CommandCall& call, Value& result, std::st
     CommandCall mapped = call;
     if (!mapper.Rewrite(mapped)) return true;
     if (mapped.name == "setAttr")
-        if (auto handled = ApplyTangents(mapped, error)) return *handled;
+        if (auto handled = ApplyCurveAttribute(mapped, error)) return *handled;
     if (!RunCommand(mapped, result, error)) return false;
     mapper.Learn(call, result);
     return true;

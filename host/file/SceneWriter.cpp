@@ -1,9 +1,9 @@
 #include "host/file/SceneWriter.h"
 
 #include "host/builtins/SessionState.h"
+#include "host/file/CurveAttributeText.h"
 #include "host/file/DefaultNodes.h"
 #include "host/file/KeyListText.h"
-#include "host/file/TangentCodes.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/MeshData.h"
@@ -249,19 +249,12 @@ private:
     }
 
     void WriteKeys(const AnimCurveData& curve) {
-        if (curve.size() == 0) return;
-        out_ << "\tsetAttr " << Range("ktv", curve.size());
-        out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::Format(curve)) << ";\n";
-        const bool allLinear = std::all_of(curve.Keys().begin(), curve.Keys().end(), [](const auto& key) {
-            return key.in == AnimCurveData::kLinear && key.out == AnimCurveData::kLinear;
-        });
-        if (allLinear) return; // keys read from a file start out linear
-        for (const char* list : {"kit", "kot"}) {
-            out_ << "\tsetAttr " << Range(list, curve.size());
-            for (const auto& key : curve.Keys())
-                out_ << " " << TangentCodes::ToFile(list[1] == 'i' ? key.in : key.out);
-            out_ << ";\n";
+        out_ << CurveAttributeText::Leading(curve);
+        if (curve.size() > 0) {
+            out_ << "\tsetAttr " << Range("ktv", curve.size());
+            out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::Format(curve)) << ";\n";
         }
+        out_ << CurveAttributeText::Trailing(curve);
     }
 
     std::ostringstream& out_;

@@ -31,10 +31,8 @@ void RegisterAnimCurveNodeTypes(NodeTypeRegistry& registry) {
     output->storable = false;
     output->writable = false;
     base->AddAttribute(output);
-    base->AddAttribute(std::make_shared<AttributeDefinition>("preInfinity", "pre", AttributeKind::kInt, 0));
-    base->AddAttribute(std::make_shared<AttributeDefinition>("postInfinity", "pst", AttributeKind::kInt, 0));
-    base->AddAttribute(
-        std::make_shared<AttributeDefinition>("weightedTangents", "wgt", AttributeKind::kBool, false));
+    // Infinity, weighting and tangents live in the curve's data (set through MFnAnimCurve, the key
+    // commands and scene files), not in attributes of the node.
     auto input = std::make_shared<AttributeDefinition>("input", "i", AttributeKind::kDouble, 0.0);
     base->AddAttribute(input);
     base->SetAbstract(true);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <maya/MAngle.h>
 #include <maya/MDoubleArray.h>
 #include <maya/MFnDependencyNode.h>
 #include <maya/MObject.h>
@@ -17,7 +18,8 @@ class KeyEditLog;
 
 /// Function set for anim curve nodes: creating a curve that drives a plug, and adding, reading,
 /// changing and removing its keys. Key edits given an MAnimCurveChange are recorded in it for undo.
-/// Key values are in the host's internal units (centimetres, radians).
+/// Key values are in the host's internal units (centimetres, radians); tangents are vectors of x in
+/// seconds and y in those units, or the angle and length (weight) of such a vector.
 class MFnAnimCurve : public MFnDependencyNode {
 public:
     enum AnimCurveType {
@@ -100,6 +102,35 @@ public:
     TangentType outTangentType(unsigned int index, MStatus* ReturnStatus = nullptr) const;
     MStatus setInTangentType(unsigned int index, TangentType type, MAnimCurveChange* change = nullptr);
     MStatus setOutTangentType(unsigned int index, TangentType type, MAnimCurveChange* change = nullptr);
+
+    /// One tangent of the key at index as x (seconds) and y (value units), or as its angle and weight.
+    MStatus getTangent(unsigned int index, float& x, float& y, bool inTangent) const;
+    MStatus getTangent(unsigned int index, MAngle& angle, double& weight, bool inTangent) const;
+    /// Makes one tangent of the key at index fixed at the vector given (x above 0; angles strictly
+    /// between -90 and 90 degrees). With the key's tangents locked the other tangent turns with it.
+    /// The host keeps seconds and internal units, so convertUnits changes nothing.
+    MStatus setTangent(unsigned int index, float x, float y, bool inTangent,
+                       MAnimCurveChange* change = nullptr, bool convertUnits = true);
+    MStatus setTangent(unsigned int index, MAngle angle, double weight, bool inTangent,
+                       MAnimCurveChange* change = nullptr, bool convertUnits = true);
+    /// Turns one tangent to the angle, keeping its weight.
+    MStatus setAngle(unsigned int index, MAngle angle, bool inTangent, MAnimCurveChange* change = nullptr);
+    /// Gives one tangent the weight (above 0), keeping its angle; fails while the key's weights are
+    /// locked on a weighted curve.
+    MStatus setWeight(unsigned int index, double weight, bool inTangent, MAnimCurveChange* change = nullptr);
+    /// Whether the key's weights keep their lengths, and whether its two tangents turn together.
+    bool weightsLocked(unsigned int index, MStatus* ReturnStatus = nullptr) const;
+    bool tangentsLocked(unsigned int index, MStatus* ReturnStatus = nullptr) const;
+    MStatus setWeightsLocked(unsigned int index, bool locked, MAnimCurveChange* change = nullptr);
+    MStatus setTangentsLocked(unsigned int index, bool locked, MAnimCurveChange* change = nullptr);
+    /// What the curve does before its first key and after its last.
+    InfinityType preInfinityType(MStatus* ReturnStatus = nullptr) const;
+    InfinityType postInfinityType(MStatus* ReturnStatus = nullptr) const;
+    MStatus setPreInfinityType(InfinityType infinityType, MAnimCurveChange* change = nullptr);
+    MStatus setPostInfinityType(InfinityType infinityType, MAnimCurveChange* change = nullptr);
+    /// Whether the tangents' weights shape the segments (Bezier segments).
+    bool isWeighted(MStatus* ReturnStatus = nullptr) const;
+    MStatus setIsWeighted(bool isWeighted, MAnimCurveChange* change = nullptr);
 
     /// The curve's value at the time.
     MStatus evaluate(const MTime& time, double& value) const;
