@@ -2,6 +2,7 @@
 #include "host/scene/Timeline.h"
 
 #include <gtest/gtest.h>
+#include <maya/MAngle.h>
 #include <maya/MAnimControl.h>
 #include <maya/MAnimCurveChange.h>
 #include <maya/MAnimUtil.h>
@@ -16,6 +17,7 @@
 #include <maya/MPlugArray.h>
 #include <maya/MTime.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -247,6 +249,77 @@ void CountCall(void* count) {
 }
 void RecordState(bool state, void* states) {
     static_cast<std::vector<bool>*>(states)->push_back(state);
+}
+
+TEST_F(Animation, TangentsAsVectorsOrAnglesWithLocksAndUndo) {
+    Key("ty", 0, 0.0);
+    Key("ty", 24, 2.0); // one second, rising 2
+    MFnAnimCurve curve(Plug("ty"));
+    float x = 0, y = 0;
+    ASSERT_TRUE(curve.getTangent(0, x, y, false));
+    EXPECT_FLOAT_EQ(y / x, 2.0f) << "a linear tangent points at the next key";
+    MAngle angle;
+    double weight = 0;
+    ASSERT_TRUE(curve.getTangent(0, angle, weight, false));
+    EXPECT_NEAR(angle.asRadians(), std::atan(2.0), 1e-6);
+    EXPECT_NEAR(weight, std::hypot(x, y), 1e-6);
+
+    MAnimCurveChange change;
+    EXPECT_TRUE(curve.tangentsLocked(1));
+    ASSERT_TRUE(curve.setTangent(1, 1.0f, 0.0f, true, &change));
+    EXPECT_EQ(curve.inTangentType(1), MFnAnimCurve::kTangentFixed);
+    EXPECT_EQ(curve.outTangentType(1), MFnAnimCurve::kTangentFixed) << "locked tangents turn together";
+    EXPECT_GT(Plug("ty").asDouble(MDGContext(frame(18))), 1.5 + 0.1) << "flat into the key: above the line";
+    ASSERT_TRUE(curve.setTangentsLocked(0, false, &change));
+    ASSERT_TRUE(curve.setAngle(0, MAngle(-45.0, MAngle::kDegrees), false, &change));
+    EXPECT_EQ(curve.inTangentType(0), MFnAnimCurve::kTangentLinear) << "unlocked: the in tangent stays";
+    ASSERT_TRUE(curve.getTangent(0, angle, weight, false));
+    EXPECT_NEAR(angle.asDegrees(), -45.0, 1e-4);
+    ASSERT_TRUE(curve.setWeight(0, 3.0, false, &change));
+    ASSERT_TRUE(curve.getTangent(0, angle, weight, false));
+    EXPECT_NEAR(weight, 3.0, 1e-6);
+    EXPECT_NEAR(angle.asDegrees(), -45.0, 1e-4) << "a weight keeps the angle";
+
+    // Refused edits change nothing.
+    EXPECT_EQ(curve.setTangent(0, -1.0f, 0.0f, true), MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.setAngle(0, MAngle(90.0, MAngle::kDegrees), true), MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.setWeight(0, 0.0, true), MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.setTangent(7, 1.0f, 1.0f, true), MStatus::kInvalidParameter);
+    ASSERT_TRUE(curve.setIsWeighted(true, &change));
+    EXPECT_FALSE(curve.setWeight(1, 2.0, true)) << "weights are locked on a weighted curve";
+
+    ASSERT_TRUE(change.undoIt());
+    EXPECT_FALSE(curve.isWeighted());
+    EXPECT_TRUE(curve.tangentsLocked(0));
+    EXPECT_EQ(curve.outTangentType(1), MFnAnimCurve::kTangentLinear);
+    EXPECT_DOUBLE_EQ(Plug("ty").asDouble(MDGContext(frame(18))), 1.5);
+    ASSERT_TRUE(change.redoIt());
+    EXPECT_TRUE(curve.isWeighted());
+    EXPECT_EQ(curve.outTangentType(0), MFnAnimCurve::kTangentFixed);
+}
+
+TEST_F(Animation, InfinityTypesRepeatOrExtendTheCurveAndUndo) {
+    Key("tz", 0, 0.0);
+    Key("tz", 12, 1.0);
+    Key("tz", 24, 3.0);
+    MFnAnimCurve curve(Plug("tz"));
+    EXPECT_EQ(curve.preInfinityType(), MFnAnimCurve::kConstant);
+    EXPECT_DOUBLE_EQ(Plug("tz").asDouble(MDGContext(frame(36))), 3.0);
+
+    MAnimCurveChange change;
+    ASSERT_TRUE(curve.setPostInfinityType(MFnAnimCurve::kCycleRelative, &change));
+    ASSERT_TRUE(curve.setPreInfinityType(MFnAnimCurve::kLinear, &change));
+    EXPECT_EQ(curve.postInfinityType(), MFnAnimCurve::kCycleRelative);
+    EXPECT_DOUBLE_EQ(Plug("tz").asDouble(MDGContext(frame(30))), 3.0 + 0.5);
+    EXPECT_DOUBLE_EQ(Plug("tz").asDouble(MDGContext(frame(-12))), -1.0);
+    EXPECT_EQ(curve.setPostInfinityType(static_cast<MFnAnimCurve::InfinityType>(2)),
+              MStatus::kInvalidParameter);
+    EXPECT_EQ(curve.postInfinityType(), MFnAnimCurve::kCycleRelative);
+
+    ASSERT_TRUE(change.undoIt());
+    EXPECT_EQ(curve.postInfinityType(), MFnAnimCurve::kConstant);
+    EXPECT_EQ(curve.preInfinityType(), MFnAnimCurve::kConstant);
+    EXPECT_DOUBLE_EQ(Plug("tz").asDouble(MDGContext(frame(30))), 3.0);
 }
 
 TEST_F(Animation, AnimControlRangesTimeAndPlayback) {
