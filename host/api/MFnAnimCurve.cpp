@@ -95,9 +95,10 @@ AnimCurveData::TangentXY fromAngle(double radians, double weight) {
     return {std::cos(radians) * weight, std::sin(radians) * weight};
 }
 
-// Whether an angle points forward in time, as every tangent does.
+// Whether an angle points forward in time, as every tangent does (straight up or down does not).
 bool isForward(double radians) {
-    return std::cos(radians) > 0.0;
+    constexpr double kMinCosine = 1.0e-9;
+    return std::cos(radians) > kMinCosine;
 }
 
 AnimCurveData::Tangent tangent(MFnAnimCurve::TangentType type) {

@@ -82,7 +82,7 @@ public:
         }
     }
 
-    bool querying() const { return querying_; }
+    bool Querying() const { return querying_; }
     bool Has(const char* longName) const { return flags_.count(longName) > 0; }
     /// Every value the flag was given, in order.
     std::vector<std::string> Values(const char* longName) const {
@@ -386,7 +386,7 @@ bool KeyframeCommand(CommandContext& context) {
     // Keys are never selected in the host, so a selected-keys query finds none.
     const bool selectedOnly = call.Has("-selected");
 
-    if (call.querying()) {
+    if (call.Querying()) {
         std::int64_t count = 0;
         std::vector<double> numbers;
         for (const auto& target : *curves) {
@@ -471,7 +471,7 @@ bool KeyTangentCommand(CommandContext& context) {
     const auto curves = CurvesOf(context, call);
     if (!curves) return false;
 
-    if (call.querying()) {
+    if (call.Querying()) {
         const bool types = call.Has("-inTangentType") || call.Has("-outTangentType");
         std::vector<std::string> names;
         std::vector<double> numbers;

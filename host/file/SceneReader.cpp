@@ -113,9 +113,10 @@ bool RunCommand(const CommandCall& call, Value& result, std::string& error) {
     return static_cast<bool>(status);
 }
 
-// A key list the scanner took out of the text: its numbers go to the curve made last. A check only
-// asks whether they would: the keys would be taken back with the rest of the check anyway.
-bool ApplyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists, bool checkOnly,
+// A key list the scanner took out of the text: its numbers go to the curve made last. A check sets
+// them too (its journal takes them back), since the curve's tangent and lock lists that follow are
+// checked against its keys.
+bool ApplyKeyList(const CommandCall& call, const std::vector<std::vector<double>>& lists,
                   std::string& error) {
     // The index is the scanner's own; a file that calls the name itself gets no list it did not have.
     const double asked = call.args.size() == 1 ? call.args[0].value.AsDouble() : -1.0;
@@ -129,7 +130,6 @@ bool ApplyKeyList(const CommandCall& call, const std::vector<std::vector<double>
         return false;
     }
     const auto& numbers = lists[static_cast<std::size_t>(asked)];
-    if (checkOnly) return builtins::CanSetCurveKeys(*node, numbers.size(), error);
     return builtins::SetCurveKeys(*node, numbers, error);
 }
 
@@ -185,8 +185,7 @@ bool SceneReader::Read(const KeyListScanner::Result& scanned, Mode mode, const s
     interpreter.SetOutput(
         [](const std::string& line) { ScriptEditor::get().Write(ScriptEditor::Kind::kInfo, line); });
     interpreter.SetFallback([&](const CommandCall& call, Value& result, std::string& reason) {
-        if (call.name == KeyListScanner::kCallName)
-            return ApplyKeyList(call, scanned.keyLists, mode == Mode::kCheck, reason);
+        if (call.name == KeyListScanner::kCallName) return ApplyKeyList(call, scanned.keyLists, reason);
         return RunCall(mapper, call, result, reason);
     });
     Value last;
