@@ -1,5 +1,6 @@
 #include "host/builtins/AttributeCommands.h"
 
+#include "host/builtins/AttributeLimits.h"
 #include "host/builtins/MeshForms.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
@@ -333,6 +334,11 @@ bool AddAttrCommand(CommandContext& context) {
     if (!Scene::Instance().AddAttribute(node, attribute))
         return context.Fail("The node '" + node->name() + "' already has an attribute named '" + longName +
                             "'.");
+    AttributeLimits::Limits limits;
+    if (context.Has("-min", "-minValue")) limits.minimum = context.Number("-min", "-minValue", 0.0);
+    if (context.Has("-max", "-maxValue")) limits.maximum = context.Number("-max", "-maxValue", 0.0);
+    limits.enumNames = context.text("-en", "-enumName");
+    AttributeLimits::get().Set(attribute, std::move(limits));
     return true;
 }
 

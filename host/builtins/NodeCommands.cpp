@@ -4,6 +4,7 @@
 #include "host/builtins/SelectionCommands.h"
 #include "host/builtins/SessionState.h"
 #include "host/builtins/StateChange.h"
+#include "host/builtins/TransformMath.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MatrixMath.h"
 #include "host/scene/ObjectAccess.h"
@@ -36,12 +37,6 @@ std::optional<std::vector<NodePtr>> NamedOrSelected(CommandContext& context,
         nodes.insert(nodes.end(), found.begin(), found.end());
     }
     return nodes;
-}
-
-Matrix WorldMatrixOf(const NodePtr& node) {
-    Scene& scene = Scene::Instance();
-    if (!node || node == scene.World()) return IdentityMatrix();
-    return std::get<Matrix>(scene.evaluate(*node, *node->FindAttribute("worldMatrix")));
 }
 
 } // namespace
