@@ -17,6 +17,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 /// Each test starts from a new scene, an empty undo queue, no shelves or hotkeys and the default
 /// units, and runs scripts through the host's command engine as plug-ins do.
@@ -52,6 +53,38 @@ protected:
         const MStatus status = vex::host::CommandEngine::get().Execute(script, false, true);
         EXPECT_FALSE(status) << script;
         return status.errorString().str();
+    }
+
+    /// Runs a call that must be refused: the scene stays as it was, the undo queue takes nothing and
+    /// exactly one error is shown. Answers the error.
+    static std::string Refused(const std::string& script) {
+        using vex::host::ScriptEditor;
+        const std::string before = Snapshot();
+        const auto queued = vex::host::UndoQueue::get().size();
+        ScriptEditor::get().clear();
+        RunFailing(script);
+        EXPECT_EQ(Snapshot(), before) << script;
+        EXPECT_EQ(vex::host::UndoQueue::get().size(), queued) << script;
+        std::vector<std::string> errors;
+        for (const auto& line : ScriptEditor::get().Lines())
+            if (line.kind == ScriptEditor::Kind::kError) errors.push_back(line.text);
+        EXPECT_EQ(errors.size(), 1u) << script;
+        return errors.empty() ? std::string() : errors.front();
+    }
+
+    /// Runs a script that changes the scene as one undo step: undo gives the scene before it back,
+    /// redo the scene after it.
+    static void ExpectOneUndoStep(const std::string& script) {
+        const std::string before = Snapshot();
+        const auto queued = vex::host::UndoQueue::get().Position();
+        Run(script);
+        const std::string after = Snapshot();
+        EXPECT_NE(after, before) << script;
+        EXPECT_EQ(vex::host::UndoQueue::get().Position(), queued + 1) << script;
+        Run("undo");
+        EXPECT_EQ(Snapshot(), before) << script;
+        Run("redo");
+        EXPECT_EQ(Snapshot(), after) << script;
     }
 
     static std::string text(const std::string& script) { return Run(script).AsString(); }
