@@ -5,6 +5,10 @@
 
 #include <maya/MTypes.h>
 
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -70,6 +74,29 @@ TEST_F(SessionCommandsTest, OptionVarKeepsValuesAndArrays) {
     EXPECT_EQ(Refused("optionVar -iv rigCount many"),
               "line 1: optionVar: Flag \"-iv\" needs a whole number, not \"many\"");
     EXPECT_EQ(Number("optionVar -q rigCount"), 2.5);
+}
+
+TEST_F(SessionCommandsTest, OptionVarsWriteAndReadBackTheirPrefsFile) {
+    using vex::host::builtins::OptionVars;
+    Run("optionVar -iv count -4 -fv ratio 0.1 -sv title \"say \\\"hi\\\"\\n\";"
+        "optionVar -fva weights 1.5 -fva weights 2; optionVar -iva ids 7");
+    const std::string path =
+        (std::filesystem::temp_directory_path() / ("optionVars" + std::to_string(::getpid()) + ".mel"))
+            .string();
+    ASSERT_TRUE(OptionVars::get().Save(path));
+    OptionVars::get().clear();
+    ASSERT_TRUE(OptionVars::get().Load(path));
+    EXPECT_EQ(Run("optionVar -q count").GetType(), vex::host::command::Value::Type::kInt);
+    EXPECT_EQ(Number("optionVar -q count"), -4.0);
+    EXPECT_EQ(Number("optionVar -q ratio"), 0.1);
+    EXPECT_EQ(text("optionVar -q title"), "say \"hi\"\n");
+    EXPECT_EQ(Run("optionVar -q weights").AsString(), "1.5 2");
+    EXPECT_EQ(Run("optionVar -q ids").GetType(), vex::host::command::Value::Type::kIntArray);
+    // A file that is not one of ours changes nothing.
+    std::ofstream(path) << "optionVar -iv count 1;\nsetAttr a.tx 5;\n";
+    EXPECT_FALSE(OptionVars::get().Load(path));
+    EXPECT_EQ(Number("optionVar -q count"), -4.0);
+    std::filesystem::remove(path);
 }
 
 TEST_F(SessionCommandsTest, HelpListsCommandsAndPrintsASynopsis) {
