@@ -128,7 +128,9 @@ void ApplyPlugFlags(CommandContext& context, const NodePtr& node, const Attribut
     }
 }
 
-const char* TypeName(const AttributeDefinition& attribute) {
+} // namespace
+
+const char* AttributeTypeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::kBool:
         return "bool";
@@ -159,8 +161,6 @@ const char* TypeName(const AttributeDefinition& attribute) {
     }
     return "";
 }
-
-} // namespace
 
 bool SetAttrCommand(CommandContext& context) {
     const std::vector<std::string> words = SetAttrWords(context.call);
@@ -195,7 +195,7 @@ bool GetAttrCommand(CommandContext& context) {
     if (!plug) return false;
     const AttributeDefinition& attribute = *plug->attribute;
     if (context.Has("-typ", "-type")) {
-        context.result = Value::String(TypeName(attribute));
+        context.result = Value::String(AttributeTypeName(attribute));
         return true;
     }
     Scene& scene = Scene::Instance();

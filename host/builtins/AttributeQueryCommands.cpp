@@ -1,5 +1,6 @@
 #include "host/builtins/AttributeQueryCommands.h"
 
+#include "host/builtins/AttributeCommands.h"
 #include "host/builtins/AttributeLimits.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SelectionCommands.h"
@@ -31,35 +32,18 @@ void AddWithChildren(const AttributePtr& attribute, std::vector<AttributePtr>& o
     for (const auto& child : attribute->Children()) AddWithChildren(child, out);
 }
 
-// The host's name of an attribute's kind, as attributeQuery -at answers it.
+// The host's name of an attribute's kind, as attributeQuery -at answers it: text and data are "typed".
 std::string TypeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
-    case AttributeKind::kBool:
-        return "bool";
     case AttributeKind::kInt:
         return AttributeLimits::get().Of(attribute).enumNames.empty() ? "long" : "enum";
-    case AttributeKind::kDouble:
-        switch (units::KindOf(attribute)) {
-        case units::Kind::kLinear:
-            return "doubleLinear";
-        case units::Kind::kAngular:
-            return "doubleAngle";
-        case units::Kind::kNone:
-            break;
-        }
-        return "double";
-    case AttributeKind::kDouble3:
-        return "double3";
-    case AttributeKind::Matrix:
-        return "matrix";
-    case AttributeKind::Message:
-        return "message";
     case AttributeKind::kString:
     case AttributeKind::kStringArray:
     case AttributeKind::Data:
-        break;
+        return "typed";
+    default:
+        return AttributeTypeName(attribute);
     }
-    return "typed";
 }
 
 std::string PlugText(const Node& node, const AttributeDefinition& attribute) {
@@ -80,23 +64,17 @@ bool Within(const AttributeDefinition& attribute, const AttributeDefinition* wan
 } // namespace
 
 bool ListAttrCommand(CommandContext& context) {
-    const auto words = context.Objects();
-    std::vector<NodePtr> nodes;
-    if (words.empty()) nodes = Scene::Instance().Selection();
-    for (const auto& word : words) {
-        const NodePtr node = RequireNode(context, word);
-        if (!node) return false;
-        nodes.push_back(node);
-    }
+    const auto nodes = NamedOrSelected(context, context.Objects());
+    if (!nodes) return false;
     const auto patterns = Repeated(context, "-st", "-string");
     std::vector<std::string> names;
-    for (const auto& node : nodes) {
+    for (const auto& node : *nodes) {
         std::vector<AttributePtr> attributes;
         for (const auto& attribute : node->Attributes())
             if (!attribute->parent()) AddWithChildren(attribute, attributes);
         for (const auto& attribute : attributes) {
             const bool keep =
-                (!context.Has("-k", "-keyable") || attribute->keyable) &&
+                (!context.Has("-k", "-keyable") || (attribute->keyable && attribute->Children().empty())) &&
                 (!context.Has("-ud", "-userDefined") || node->IsDynamic(*attribute) ||
                  (attribute->parent() && node->IsDynamic(*attribute->parent()))) &&
                 (!context.Has("-r", "-read") || attribute->readable) &&

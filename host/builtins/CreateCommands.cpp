@@ -90,13 +90,9 @@ bool GroupCommand(CommandContext& context) {
     Scene& scene = Scene::Instance();
     std::vector<NodePtr> members;
     if (!context.Has("-em", "-empty")) {
-        const auto words = context.Objects();
-        if (words.empty()) members = scene.Selection();
-        for (const auto& word : words) {
-            const NodePtr node = RequireNode(context, word);
-            if (!node) return false;
-            members.push_back(node);
-        }
+        auto named = NamedOrSelected(context, context.Objects());
+        if (!named) return false;
+        members = std::move(*named);
         if (members.empty()) return context.Fail("No object was given or selected to group.");
         for (const auto& member : members)
             if (!member->IsDag() || member->type().IsShape())

@@ -76,17 +76,11 @@ void AddDescendants(const NodePtr& node, std::vector<NodePtr>& out) {
 } // namespace
 
 bool ListRelativesCommand(CommandContext& context) {
-    const auto words = context.Objects();
-    std::vector<NodePtr> nodes;
-    if (words.empty()) nodes = Scene::Instance().Selection();
-    for (const auto& word : words) {
-        const NodePtr node = RequireNode(context, word);
-        if (!node) return false;
-        nodes.push_back(node);
-    }
+    const auto nodes = NamedOrSelected(context, context.Objects());
+    if (!nodes) return false;
     Scene& scene = Scene::Instance();
     std::vector<NodePtr> relatives;
-    for (const auto& node : nodes) {
+    for (const auto& node : *nodes) {
         if (context.Has("-p", "-parent") || context.Has("-ap", "-allParents")) {
             const NodePtr parent = node->parent();
             if (parent && parent != scene.World()) relatives.push_back(parent);

@@ -26,19 +26,6 @@ namespace {
 const std::vector<std::pair<std::string, int>> kNameParent = {
     {"-n", 1}, {"-name", 1}, {"-p", 1}, {"-parent", 1}};
 
-// The named nodes, or the selection when none are named; fails the command on an unknown name.
-std::optional<std::vector<NodePtr>> NamedOrSelected(CommandContext& context,
-                                                    const std::vector<std::string>& words) {
-    if (words.empty()) return Scene::Instance().Selection();
-    std::vector<NodePtr> nodes;
-    for (const auto& word : words) {
-        const auto found = NodesMatching(word);
-        if (found.empty()) return context.Fail("No object matches name: " + word), std::nullopt;
-        nodes.insert(nodes.end(), found.begin(), found.end());
-    }
-    return nodes;
-}
-
 } // namespace
 
 bool CreateNodeCommand(CommandContext& context) {

@@ -16,13 +16,9 @@ enum class Space { kWorld, kObject, kParent };
 // The transforms named (a shape stands for its transform), or the selected ones when none are named.
 std::optional<std::vector<NodePtr>> Transforms(CommandContext& context,
                                                const std::vector<std::string>& names) {
-    std::vector<NodePtr> nodes;
-    if (names.empty()) nodes = Scene::Instance().Selection();
-    for (const std::string& name : names) {
-        const auto found = NodesMatching(name);
-        if (found.empty()) return context.Fail("No object matches name: " + name), std::nullopt;
-        nodes.insert(nodes.end(), found.begin(), found.end());
-    }
+    auto named = NamedOrSelected(context, names);
+    if (!named) return std::nullopt;
+    std::vector<NodePtr> nodes = std::move(*named);
     if (nodes.empty()) return context.Fail("No object was given or selected."), std::nullopt;
     for (NodePtr& node : nodes) {
         if (node->type().IsShape() && node->parent()) node = node->parent();

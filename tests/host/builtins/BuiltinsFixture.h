@@ -4,6 +4,7 @@
 #include "host/command/Value.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
+#include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 #include "host/scene/ScriptEditor.h"
 #include "host/scene/Timeline.h"
@@ -89,6 +90,15 @@ protected:
 
     static std::string text(const std::string& script) { return Run(script).AsString(); }
     static double Number(const std::string& script) { return Run(script).AsDouble(); }
+
+    /// The mesh a mesh shape holds, or null.
+    static std::shared_ptr<const vex::host::MeshData> MeshOf(const std::string& name) {
+        auto node = vex::host::Scene::Instance().findNode(name);
+        if (!node) return nullptr;
+        const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
+        const auto* data = std::get_if<vex::host::DataPtr>(&value);
+        return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
+    }
 
     /// The whole scene as text, with the keys of every anim curve.
     static std::string Snapshot() {

@@ -12,15 +12,6 @@
 namespace {
 
 using Names = std::vector<std::string>;
-using vex::host::Scene;
-
-std::shared_ptr<const vex::host::MeshData> MeshOf(const std::string& name) {
-    auto node = Scene::Instance().findNode(name);
-    if (!node) return nullptr;
-    const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
-    const auto* data = std::get_if<vex::host::DataPtr>(&value);
-    return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
-}
 
 class CreateCommandsTest : public BuiltinsFixture {};
 

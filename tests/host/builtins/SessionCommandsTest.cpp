@@ -119,7 +119,9 @@ TEST_F(SessionCommandsTest, HelpListsCommandsAndPrintsASynopsis) {
 TEST_F(SessionCommandsTest, EveryHostCommandDeclaresItsSyntax) {
     const auto& registry = vex::host::CommandRegistry::get();
     for (const std::string& name : registry.Names())
-        if (registry.Owner(name).empty()) EXPECT_NE(registry.Syntax(name), nullptr) << name;
+        if (registry.Owner(name).empty()) {
+            EXPECT_NE(registry.Syntax(name), nullptr) << name;
+        }
     // So a misspelt flag stops even the commands that take none.
     EXPECT_EQ(Refused("objExists -n a"), "line 1: objExists: Invalid flag \"-n\"");
     EXPECT_EQ(Refused("echo -x"), "line 1: echo: Invalid flag \"-x\"");
