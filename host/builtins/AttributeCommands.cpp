@@ -1,5 +1,6 @@
 #include "host/builtins/AttributeCommands.h"
 
+#include "host/builtins/AttributeLimits.h"
 #include "host/builtins/MeshForms.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
@@ -127,7 +128,9 @@ void ApplyPlugFlags(CommandContext& context, const NodePtr& node, const Attribut
     }
 }
 
-const char* TypeName(const AttributeDefinition& attribute) {
+} // namespace
+
+const char* AttributeTypeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::kBool:
         return "bool";
@@ -158,8 +161,6 @@ const char* TypeName(const AttributeDefinition& attribute) {
     }
     return "";
 }
-
-} // namespace
 
 bool SetAttrCommand(CommandContext& context) {
     const std::vector<std::string> words = SetAttrWords(context.call);
@@ -194,7 +195,7 @@ bool GetAttrCommand(CommandContext& context) {
     if (!plug) return false;
     const AttributeDefinition& attribute = *plug->attribute;
     if (context.Has("-typ", "-type")) {
-        context.result = Value::String(TypeName(attribute));
+        context.result = Value::String(AttributeTypeName(attribute));
         return true;
     }
     Scene& scene = Scene::Instance();
@@ -333,6 +334,11 @@ bool AddAttrCommand(CommandContext& context) {
     if (!Scene::Instance().AddAttribute(node, attribute))
         return context.Fail("The node '" + node->name() + "' already has an attribute named '" + longName +
                             "'.");
+    AttributeLimits::Limits limits;
+    if (context.Has("-min", "-minValue")) limits.minimum = context.Number("-min", "-minValue", 0.0);
+    if (context.Has("-max", "-maxValue")) limits.maximum = context.Number("-max", "-maxValue", 0.0);
+    limits.enumNames = context.text("-en", "-enumName");
+    AttributeLimits::get().Set(attribute, std::move(limits));
     return true;
 }
 

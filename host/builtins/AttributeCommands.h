@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/builtins/CommandContext.h"
+#include "host/scene/AttributeDefinition.h"
 
 namespace vex::host::builtins {
 
@@ -17,5 +18,8 @@ bool DeleteAttrCommand(CommandContext& context);
 bool ConnectAttrCommand(CommandContext& context);
 /// "disconnectAttr source destination".
 bool DisconnectAttrCommand(CommandContext& context);
+
+/// The type name getAttr -type answers for an attribute ("double", "doubleLinear", "double3", ...).
+const char* AttributeTypeName(const AttributeDefinition& attribute);
 
 } // namespace vex::host::builtins

@@ -1,5 +1,6 @@
 #include "host/builtins/CommandContext.h"
 
+#include "host/scene/CommandRegistry.h"
 #include "host/scene/CommandSyntax.h"
 
 namespace vex::host::builtins {
@@ -45,6 +46,28 @@ CommandContext::Positional(const std::vector<std::pair<std::string, int>>& value
     std::vector<std::string> out;
     for (const auto& v : call.Positional(valueCounts)) out.push_back(v.AsString());
     return out;
+}
+
+std::vector<std::string> CommandContext::Objects() const {
+    const CommandSyntax* syntax = CommandRegistry::get().Syntax(call.name);
+    if (!syntax) return Positional({});
+    std::vector<std::string> out;
+    for (const auto& v : syntax->Positional(call)) out.push_back(v.AsString());
+    return out;
+}
+
+bool CommandContext::IsQuery() const {
+    const CommandSyntax* syntax = CommandRegistry::get().Syntax(call.name);
+    return syntax && syntax->IsQuery(call);
+}
+
+std::vector<double> CommandContext::Numbers(const char* shortName, const char* longName, int count) const {
+    std::vector<double> numbers;
+    for (int i = 1; i <= count; ++i) {
+        const auto v = value(shortName, longName, i);
+        numbers.push_back(v ? v->AsDouble() : 0.0);
+    }
+    return numbers;
 }
 
 std::optional<bool> CommandContext::Truth(const std::string& text) {

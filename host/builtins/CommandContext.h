@@ -40,6 +40,14 @@ public:
     /// take values and how many.
     std::vector<std::string> Positional(const std::vector<std::pair<std::string, int>>& valueCounts) const;
 
+    /// The arguments that are neither flags nor flag values, read with the flags the command declared
+    /// (in query mode its flags take no values).
+    std::vector<std::string> Objects() const;
+    /// Whether the call asks a query (-q) of a command that declares one.
+    bool IsQuery() const;
+    /// The `count` numbers after a flag, as written (0 for missing values).
+    std::vector<double> Numbers(const char* shortName, const char* longName, int count) const;
+
     /// Reads a truth word; none when the text is not one.
     static std::optional<bool> Truth(const std::string& text);
 };

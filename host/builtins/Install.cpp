@@ -1,19 +1,27 @@
 #include "host/builtins/Install.h"
 
 #include "host/builtins/AttributeCommands.h"
+#include "host/builtins/AttributeQueryCommands.h"
+#include "host/builtins/CreateCommands.h"
+#include "host/builtins/HelpCommand.h"
+#include "host/builtins/HierarchyCommands.h"
 #include "host/builtins/JournaledCommand.h"
 #include "host/builtins/KeyCommands.h"
 #include "host/builtins/NodeCommands.h"
 #include "host/builtins/PolyCommands.h"
+#include "host/builtins/PrimitiveNodeTypes.h"
 #include "host/builtins/SelectionCommands.h"
+#include "host/builtins/SessionCommands.h"
 #include "host/builtins/SetsCommand.h"
 #include "host/builtins/SettingsCommands.h"
 #include "host/builtins/TimeCommands.h"
+#include "host/builtins/TransformCommands.h"
 #include "host/builtins/UiCommands.h"
 #include "host/builtins/UiState.h"
 #include "host/command/Interpreter.h"
 #include "host/scene/CommandRegistry.h"
 
+#include <array>
 #include <map>
 #include <utility>
 
@@ -64,6 +72,142 @@ CommandSyntax ShelfButtonSyntax() {
                                     {"-p", "-parent"}};
     for (const auto& names : flags) syntax.flag(names[0], names[1], Arg::kString);
     return syntax;
+}
+
+// The flags of move, rotate and scale, which take their three values first.
+CommandSyntax TransformToolSyntax() {
+    return CommandSyntax()
+        .flag("-r", "-relative")
+        .flag("-a", "-absolute")
+        .flag("-ws", "-worldSpace")
+        .flag("-os", "-objectSpace")
+        .flag("-ls", "-localSpace")
+        .Arguments({Arg::kNumber, Arg::kNumber, Arg::kNumber});
+}
+
+// Declares flags that take no value, each by its short and long name.
+CommandSyntax& Plain(CommandSyntax& syntax, std::initializer_list<std::array<const char*, 2>> names) {
+    for (const auto& pair : names) syntax.flag(pair[0], pair[1]);
+    return syntax;
+}
+
+// The scene commands scripts query and build rigs with (TransformCommands, HierarchyCommands,
+// AttributeQueryCommands, CreateCommands, SessionCommands).
+void AddSceneCommands(std::vector<Entry>& list) {
+    const std::vector<Arg> three{Arg::kNumber, Arg::kNumber, Arg::kNumber};
+    CommandSyntax xform;
+    xform.Query()
+        .flag("-t", "-translation", three)
+        .flag("-ro", "-rotation", three)
+        .flag("-s", "-scale", three);
+    xform.flag("-piv", "-pivots", three).flag("-m", "-matrix", std::vector<Arg>(16, Arg::kNumber));
+    xform.flag("-roo", "-rotateOrder", Arg::kString);
+    Plain(xform, {{"-ws", "-worldSpace"}, {"-os", "-objectSpace"}, {"-r", "-relative"}, {"-a", "-absolute"}});
+    list.push_back(MakeEntry<XformCommand>("xform", std::move(xform)));
+    list.push_back(MakeEntry<MoveCommand>("move", TransformToolSyntax()));
+    list.push_back(MakeEntry<RotateCommand>("rotate", TransformToolSyntax()));
+    list.push_back(MakeEntry<ScaleCommand>("scale", TransformToolSyntax()));
+
+    CommandSyntax relatives;
+    Plain(relatives, {{"-c", "-children"},
+                      {"-p", "-parent"},
+                      {"-s", "-shapes"},
+                      {"-ad", "-allDescendents"},
+                      {"-ap", "-allParents"},
+                      {"-f", "-fullPath"},
+                      {"-ni", "-noIntermediate"}});
+    list.push_back(MakeEntry<ListRelativesCommand>("listRelatives",
+                                                   std::move(relatives.flag("-typ", "-type", Arg::kString))));
+    list.push_back(MakeEntry<ListConnectionsCommand>(
+        "listConnections", CommandSyntax()
+                               .flag("-s", "-source", Arg::kOptionalTruth)
+                               .flag("-d", "-destination", Arg::kOptionalTruth)
+                               .flag("-p", "-plugs", Arg::kOptionalTruth)
+                               .flag("-c", "-connections", Arg::kOptionalTruth)
+                               .flag("-t", "-type", Arg::kString)
+                               .flag("-scn", "-skipConversionNodes", Arg::kOptionalTruth)));
+    CommandSyntax listAttr;
+    Plain(listAttr, {{"-k", "-keyable"},
+                     {"-ud", "-userDefined"},
+                     {"-r", "-read"},
+                     {"-w", "-write"},
+                     {"-m", "-multi"},
+                     {"-cb", "-channelBox"},
+                     {"-c", "-connectable"}});
+    list.push_back(
+        MakeEntry<ListAttrCommand>("listAttr", std::move(listAttr.flag("-st", "-string", Arg::kString))));
+    list.push_back(MakeEntry<ObjExistsCommand>("objExists"));
+    list.push_back(MakeEntry<NodeTypeCommand>(
+        "nodeType", CommandSyntax().flag("-i", "-inherited").flag("-api", "-apiType")));
+    CommandSyntax attributeQuery;
+    Plain(attributeQuery, {{"-ex", "-exists"},
+                           {"-at", "-attributeType"},
+                           {"-k", "-keyable"},
+                           {"-min", "-minimum"},
+                           {"-max", "-maximum"},
+                           {"-mne", "-minExists"},
+                           {"-mxe", "-maxExists"},
+                           {"-re", "-rangeExists"},
+                           {"-le", "-listEnum"},
+                           {"-nc", "-numberOfChildren"},
+                           {"-lp", "-listParent"},
+                           {"-ln", "-longName"},
+                           {"-sn", "-shortName"},
+                           {"-ld", "-listDefault"},
+                           {"-dv", "-defaultValue"}});
+    list.push_back(MakeEntry<AttributeQueryCommand>(
+        "attributeQuery", std::move(attributeQuery.flag("-n", "-node", Arg::kString))));
+
+    list.push_back(MakeEntry<SpaceLocatorCommand>(
+        "spaceLocator", CommandSyntax().flag("-n", "-name", Arg::kString).flag("-p", "-position", three)));
+    list.push_back(MakeEntry<GroupCommand>("group", CommandSyntax()
+                                                        .flag("-n", "-name", Arg::kString)
+                                                        .flag("-em", "-empty")
+                                                        .flag("-w", "-world")
+                                                        .flag("-p", "-parent", Arg::kString)));
+    const auto primitive = [](bool box) {
+        CommandSyntax syntax;
+        syntax.flag("-n", "-name", Arg::kString)
+            .flag("-w", "-width", Arg::kNumber)
+            .flag("-h", "-height", Arg::kNumber);
+        if (box) syntax.flag("-d", "-depth", Arg::kNumber);
+        syntax.flag("-sx", "-subdivisionsX", Arg::kInteger).flag("-sy", "-subdivisionsY", Arg::kInteger);
+        if (box) syntax.flag("-sz", "-subdivisionsZ", Arg::kInteger);
+        return std::move(syntax.flag("-ch", "-constructionHistory", Arg::kTruth));
+    };
+    list.push_back(MakeEntry<PolyCubeCommand>("polyCube", primitive(true)));
+    list.push_back(MakeEntry<PolyPlaneCommand>("polyPlane", primitive(false)));
+
+    CommandSyntax undoInfo;
+    undoInfo.Query()
+        .flag("-st", "-state", Arg::kTruth)
+        .flag("-swf", "-stateWithoutFlush", Arg::kTruth)
+        .flag("-in", "-infinity", Arg::kTruth)
+        .flag("-l", "-length", Arg::kInteger);
+    Plain(undoInfo,
+          {{"-ock", "-openChunk"}, {"-cck", "-closeChunk"}, {"-un", "-undoName"}, {"-rn", "-redoName"}});
+    list.push_back(MakeEntry<UndoInfoCommand>("undoInfo", std::move(undoInfo)));
+    CommandSyntax about;
+    Plain(about.Query(), {{"-v", "-version"},
+                          {"-api", "-apiVersion"},
+                          {"-os", "-operatingSystem"},
+                          {"-li", "-linux"},
+                          {"-osv", "-operatingSystemVersion"}});
+    list.push_back(MakeEntry<AboutCommand>("about", std::move(about)));
+    CommandSyntax optionVar;
+    optionVar.flag("-iv", "-intValue", {Arg::kString, Arg::kInteger})
+        .flag("-fv", "-floatValue", {Arg::kString, Arg::kNumber})
+        .flag("-sv", "-stringValue", {Arg::kString, Arg::kString})
+        .flag("-iva", "-intValueAppend", {Arg::kString, Arg::kInteger})
+        .flag("-fva", "-floatValueAppend", {Arg::kString, Arg::kNumber})
+        .flag("-sva", "-stringValueAppend", {Arg::kString, Arg::kString});
+    for (const auto& names : {std::array<const char*, 2>{"-q", "-query"},
+                              {"-ex", "-exists"},
+                              {"-rm", "-remove"},
+                              {"-ca", "-clearArray"}})
+        optionVar.flag(names[0], names[1], Arg::kString);
+    list.push_back(MakeEntry<OptionVarCommand>("optionVar", std::move(optionVar)));
+    list.push_back(MakeEntry<HelpCommand>("help"));
 }
 
 // The flags and arguments of every built-in command: a call that does not fit stops before the command
@@ -205,12 +349,14 @@ std::vector<Entry> Entries() {
     list.push_back(MakeEntry<KeyframeCommand>("keyframe", KeyframeSyntax()));
     list.push_back(MakeEntry<CutKeyCommand>("cutKey", CutKeySyntax()));
     list.push_back(MakeEntry<KeyTangentCommand>("keyTangent", KeyTangentSyntax()));
+    AddSceneCommands(list);
     return list;
 }
 
 } // namespace
 
 void Install(command::Interpreter& interpreter) {
+    RegisterPrimitiveNodeTypes();
     for (Entry& e : Entries()) {
         Bodies()[e.name] = {e.creator, e.body};
         CommandRegistry::get().Add(e.name, e.creator, {},

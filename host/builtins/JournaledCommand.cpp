@@ -1,5 +1,6 @@
 #include "host/builtins/JournaledCommand.h"
 
+#include "host/builtins/SessionCommands.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/Scene.h"
 
@@ -39,6 +40,10 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
         return MStatus(MStatus::kFailure, MString(context.error));
     }
     return MStatus::kSuccess;
+}
+
+bool JournaledCommand::isUndoable() const {
+    return journal_ && !journal_->empty() && UndoEnabled();
 }
 
 MStatus JournaledCommand::undoIt() {

@@ -23,7 +23,7 @@ public:
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
     MStatus redoIt() override;
-    bool isUndoable() const override { return journal_ && !journal_->empty(); }
+    bool isUndoable() const override;
 
     /// The creator the command registry keeps for a body.
     template <CommandFunction Body>

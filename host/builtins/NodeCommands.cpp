@@ -4,6 +4,7 @@
 #include "host/builtins/SelectionCommands.h"
 #include "host/builtins/SessionState.h"
 #include "host/builtins/StateChange.h"
+#include "host/builtins/TransformMath.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MatrixMath.h"
 #include "host/scene/ObjectAccess.h"
@@ -24,25 +25,6 @@ namespace {
 
 const std::vector<std::pair<std::string, int>> kNameParent = {
     {"-n", 1}, {"-name", 1}, {"-p", 1}, {"-parent", 1}};
-
-// The named nodes, or the selection when none are named; fails the command on an unknown name.
-std::optional<std::vector<NodePtr>> NamedOrSelected(CommandContext& context,
-                                                    const std::vector<std::string>& words) {
-    if (words.empty()) return Scene::Instance().Selection();
-    std::vector<NodePtr> nodes;
-    for (const auto& word : words) {
-        const auto found = NodesMatching(word);
-        if (found.empty()) return context.Fail("No object matches name: " + word), std::nullopt;
-        nodes.insert(nodes.end(), found.begin(), found.end());
-    }
-    return nodes;
-}
-
-Matrix WorldMatrixOf(const NodePtr& node) {
-    Scene& scene = Scene::Instance();
-    if (!node || node == scene.World()) return IdentityMatrix();
-    return std::get<Matrix>(scene.evaluate(*node, *node->FindAttribute("worldMatrix")));
-}
 
 } // namespace
 

@@ -125,4 +125,16 @@ bool LsCommand(CommandContext& context) {
     return true;
 }
 
+std::optional<std::vector<NodePtr>> NamedOrSelected(CommandContext& context,
+                                                    const std::vector<std::string>& words) {
+    if (words.empty()) return Scene::Instance().Selection();
+    std::vector<NodePtr> nodes;
+    for (const auto& word : words) {
+        const auto found = NodesMatching(word);
+        if (found.empty()) return context.Fail("No object matches name: " + word), std::nullopt;
+        nodes.insert(nodes.end(), found.begin(), found.end());
+    }
+    return nodes;
+}
+
 } // namespace vex::host::builtins

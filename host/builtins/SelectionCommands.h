@@ -3,6 +3,7 @@
 #include "host/builtins/CommandContext.h"
 #include "host/scene/Node.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,10 @@ bool MatchesPattern(const std::string& pattern, const std::string& name);
 /// The live nodes a name or pattern names (":name" is "name"); a pattern with "|" is matched against
 /// full paths.
 std::vector<NodePtr> NodesMatching(const std::string& pattern);
+/// The nodes the names or patterns name, or the selection when there are none; fails the command with
+/// "No object matches name: <name>" on a name that matches nothing.
+std::optional<std::vector<NodePtr>> NamedOrSelected(CommandContext& context,
+                                                    const std::vector<std::string>& words);
 /// Sets the selection, recorded for undo.
 void ChangeSelection(const std::vector<NodePtr>& nodes);
 

@@ -42,6 +42,12 @@ std::string CommandRegistry::Owner(const std::string& name) const {
     return it == commands_.end() ? std::string() : it->second.owner;
 }
 
+std::vector<std::string> CommandRegistry::Names() const {
+    std::vector<std::string> names;
+    for (const auto& entry : commands_) names.push_back(entry.first);
+    return names;
+}
+
 std::vector<std::string> CommandRegistry::OwnedBy(const std::string& owner) const {
     std::vector<std::string> names;
     for (const auto& [name, entry] : commands_)

@@ -31,6 +31,8 @@ public:
     const CommandSyntax* Syntax(const std::string& name) const;
     /// The owner of a command ("" for built-in or unknown commands).
     std::string Owner(const std::string& name) const;
+    /// The names of every registered command, in name order.
+    std::vector<std::string> Names() const;
     /// The names of the commands `owner` registered, in name order.
     std::vector<std::string> OwnedBy(const std::string& owner) const;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cmath>
+#include <functional>
 
 namespace vex::host {
 
@@ -79,21 +80,19 @@ const CommandSyntax::Flag* CommandSyntax::Find(const std::string& name) const {
     return nullptr;
 }
 
-std::optional<std::string> CommandSyntax::Check(const command::CommandCall& call) const {
+bool CommandSyntax::IsQuery(const command::CommandCall& call) const {
+    return query_ && call.HasFlag("-q", "-query");
+}
+
+std::optional<std::string> CommandSyntax::Walk(const command::CommandCall& call,
+                                               const std::function<void(std::size_t)>& positional) const {
     const auto& args = call.args;
-    bool querying = false;
-    for (const auto& a : args) {
-        if (!a.isFlag) continue;
-        const std::string& name = a.value.AsString();
-        if (!Find(name)) return "invalid flag " + name;
-        if (query_ && (name == "-q" || name == "-query")) querying = true;
-    }
-    std::size_t position = 0;
+    for (const auto& a : args)
+        if (a.isFlag && !Find(a.value.AsString())) return "Invalid flag \"" + a.value.AsString() + "\"";
+    const bool querying = IsQuery(call);
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!args[i].isFlag) {
-            if (position < leading_.size() && !Fits(args[i].value, leading_[position]))
-                return "argument \"" + args[i].value.AsString() + "\" is not " + KindName(leading_[position]);
-            ++position;
+            positional(i);
             continue;
         }
         const std::string& name = args[i].value.AsString();
@@ -104,12 +103,49 @@ std::optional<std::string> CommandSyntax::Check(const command::CommandCall& call
                 if (hasNext && Fits(args[i + 1].value, arg)) ++i;
                 continue;
             }
-            if (!hasNext) return "flag " + name + " needs " + KindName(arg);
+            if (!hasNext) return "Flag \"" + name + "\" needs an argument";
             if (!Fits(args[++i].value, arg))
-                return "flag " + name + ": \"" + args[i].value.AsString() + "\" is not " + KindName(arg);
+                return "Flag \"" + name + "\" needs " + KindName(arg) + ", not \"" +
+                       args[i].value.AsString() + "\"";
         }
     }
     return std::nullopt;
+}
+
+std::optional<std::string> CommandSyntax::Check(const command::CommandCall& call) const {
+    std::size_t position = 0;
+    std::optional<std::string> misfit;
+    auto reason = Walk(call, [&](std::size_t i) {
+        const command::Value& value = call.args[i].value;
+        if (!misfit && position < leading_.size() && !Fits(value, leading_[position]))
+            misfit = "Argument \"" + value.AsString() + "\" is not " + KindName(leading_[position]);
+        ++position;
+    });
+    return reason ? reason : misfit;
+}
+
+std::vector<command::Value> CommandSyntax::Positional(const command::CommandCall& call) const {
+    std::vector<command::Value> values;
+    Walk(call, [&](std::size_t i) { values.push_back(call.args[i].value); });
+    return values;
+}
+
+const char* CommandSyntax::SynopsisName(Arg arg) {
+    switch (arg) {
+    case Arg::kString:
+        return "String";
+    case Arg::kNumber:
+        return "Float";
+    case Arg::kInteger:
+        return "Int";
+    case Arg::kTruth:
+        return "on|off";
+    case Arg::kOptionalTruth:
+        return "[on|off]";
+    case Arg::kNone:
+        break;
+    }
+    return "";
 }
 
 std::optional<bool> CommandSyntax::Truth(const std::string& text) {

@@ -2,6 +2,7 @@
 
 #include "host/command/CommandCall.h"
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -36,17 +37,33 @@ public:
 
     /// The reason `call` does not fit, naming the flag or the argument; none when it fits.
     std::optional<std::string> Check(const command::CommandCall& call) const;
+    /// The arguments of a fitting call that are neither flags nor flag values (the objects it names).
+    std::vector<command::Value> Positional(const command::CommandCall& call) const;
+    /// Whether the call is in query mode: the command declares -q and the call has it.
+    bool IsQuery(const command::CommandCall& call) const;
 
-    /// Reads a truth word; none when the text is not one.
-    static std::optional<bool> Truth(const std::string& text);
-
-private:
+    /// One declared flag: its names with the leading "-" and the values that follow it.
     struct Flag {
         std::string shortName;
         std::string longName;
         std::vector<Arg> args;
     };
+    /// The declared flags, in declaration order.
+    const std::vector<Flag>& Flags() const { return flags_; }
+    /// The declared leading arguments.
+    const std::vector<Arg>& Leading() const { return leading_; }
+    /// How a value kind is named in a synopsis ("String", "Float", "Int", "on|off").
+    static const char* SynopsisName(Arg arg);
+
+    /// Reads a truth word; none when the text is not one.
+    static std::optional<bool> Truth(const std::string& text);
+
+private:
     const Flag* Find(const std::string& name) const;
+    /// Checks the flags and their values in order, handing `positional` the index of every other
+    /// argument; answers the first reason the call does not fit.
+    std::optional<std::string> Walk(const command::CommandCall& call,
+                                    const std::function<void(std::size_t)>& positional) const;
 
     std::vector<Flag> flags_;
     std::vector<Arg> leading_;

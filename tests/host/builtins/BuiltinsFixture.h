@@ -4,6 +4,7 @@
 #include "host/command/Value.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
+#include "host/scene/MeshData.h"
 #include "host/scene/Scene.h"
 #include "host/scene/ScriptEditor.h"
 #include "host/scene/Timeline.h"
@@ -17,6 +18,7 @@
 
 #include <sstream>
 #include <string>
+#include <vector>
 
 /// Each test starts from a new scene, an empty undo queue, no shelves or hotkeys and the default
 /// units, and runs scripts through the host's command engine as plug-ins do.
@@ -54,8 +56,49 @@ protected:
         return status.errorString().str();
     }
 
+    /// Runs a call that must be refused: the scene stays as it was, the undo queue takes nothing and
+    /// exactly one error is shown. Answers the error.
+    static std::string Refused(const std::string& script) {
+        using vex::host::ScriptEditor;
+        const std::string before = Snapshot();
+        const auto queued = vex::host::UndoQueue::get().size();
+        ScriptEditor::get().clear();
+        RunFailing(script);
+        EXPECT_EQ(Snapshot(), before) << script;
+        EXPECT_EQ(vex::host::UndoQueue::get().size(), queued) << script;
+        std::vector<std::string> errors;
+        for (const auto& line : ScriptEditor::get().Lines())
+            if (line.kind == ScriptEditor::Kind::kError) errors.push_back(line.text);
+        EXPECT_EQ(errors.size(), 1u) << script;
+        return errors.empty() ? std::string() : errors.front();
+    }
+
+    /// Runs a script that changes the scene as one undo step: undo gives the scene before it back,
+    /// redo the scene after it.
+    static void ExpectOneUndoStep(const std::string& script) {
+        const std::string before = Snapshot();
+        const auto queued = vex::host::UndoQueue::get().Position();
+        Run(script);
+        const std::string after = Snapshot();
+        EXPECT_NE(after, before) << script;
+        EXPECT_EQ(vex::host::UndoQueue::get().Position(), queued + 1) << script;
+        Run("undo");
+        EXPECT_EQ(Snapshot(), before) << script;
+        Run("redo");
+        EXPECT_EQ(Snapshot(), after) << script;
+    }
+
     static std::string text(const std::string& script) { return Run(script).AsString(); }
     static double Number(const std::string& script) { return Run(script).AsDouble(); }
+
+    /// The mesh a mesh shape holds, or null.
+    static std::shared_ptr<const vex::host::MeshData> MeshOf(const std::string& name) {
+        auto node = vex::host::Scene::Instance().findNode(name);
+        if (!node) return nullptr;
+        const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
+        const auto* data = std::get_if<vex::host::DataPtr>(&value);
+        return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
+    }
 
     /// The whole scene as text, with the keys of every anim curve.
     static std::string Snapshot() {

@@ -30,14 +30,6 @@ const char* const kCubeEdges = "setAttr -s 12 \".ed[0:11]\" 0 1 0 2 3 0 4 5 0 6 
 const char* const kCubeFaces = "setAttr -s 6 \".fc[0:5]\" -type \"polyFaces\" f 4 0 5 -2 -5 f 4 1 7 -3 -7 "
                                "f 4 2 9 -4 -9 f 4 3 11 -1 -11 f 4 -12 -10 -8 -6 f 4 10 4 6 8";
 
-std::shared_ptr<const vex::host::MeshData> MeshOf(const std::string& name) {
-    auto node = Scene::Instance().findNode(name);
-    if (!node) return nullptr;
-    const auto value = node->StoredValue(*node->FindAttribute("outMesh"));
-    const auto* data = std::get_if<vex::host::DataPtr>(&value);
-    return data ? std::dynamic_pointer_cast<const vex::host::MeshData>(*data) : nullptr;
-}
-
 } // namespace
 
 TEST_F(BuiltinsFixture, AScriptBuildsTheSceneAndUndoAndRedoWalkBackAndForthThroughEveryCommand) {

@@ -80,25 +80,26 @@ TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
     WriteFile(script, "createNode transform -n \"a\";\nsetAttr a.tx 1;\ncreateNode transform -nmae foo;\n"
                       "print \"never\";\n");
     const Outcome undeclared = RunProgram("\"" + script + "\"");
-    ExpectOneError(undeclared, script + ":3: createNode: invalid flag -nmae");
+    ExpectOneError(undeclared, script + ":3: createNode: Invalid flag \"-nmae\"");
     EXPECT_EQ(undeclared.out, "// Result: a //\n") << "nothing after the bad call runs";
 
-    ExpectOneError(RunProgram("-c \"createNode transform -n\""), "-c:1: createNode: flag -n needs a value");
+    ExpectOneError(RunProgram("-c \"createNode transform -n\""),
+                   "-c:1: createNode: Flag \"-n\" needs an argument");
     const std::string input = path("input.mel");
     WriteFile(input, "currentTime 4;\ncurrentTime abc;\n");
-    ExpectOneError(RunProgram("-", input), "<stdin>:2: currentTime: argument \"abc\" is not a number");
+    ExpectOneError(RunProgram("-", input), "<stdin>:2: currentTime: Argument \"abc\" is not a number");
 }
 
 TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
     const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
     ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
-                   "-c:1: hostTestAdd: invalid flag -vlaue");
+                   "-c:1: hostTestAdd: Invalid flag \"-vlaue\"");
     ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -v\""),
-                   "-c:1: hostTestAdd: flag -v needs a whole number");
+                   "-c:1: hostTestAdd: Flag \"-v\" needs an argument");
     const std::string script = path("add.mel");
     WriteFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
     const Outcome fraction = RunProgram(plugin + "\"" + script + "\"");
-    ExpectOneError(fraction, script + ":2: hostTestAdd: flag -v: \"2.5\" is not a whole number");
+    ExpectOneError(fraction, script + ":2: hostTestAdd: Flag \"-v\" needs a whole number, not \"2.5\"");
     EXPECT_EQ(fraction.out, "// Result: 2 //\n") << "the refused call added nothing";
     // Query mode takes the flags without their values.
     const Outcome query = RunProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "host/builtins/CommandContext.h"
+
+namespace vex::host::builtins {
+
+/// "undoInfo [-q] [-st bool] [-swf bool] [-ock] [-cck] [-un] [-infinity bool] [-l n]": turns undo on or
+/// off (-st off also forgets the queue unless -swf off), opens and closes chunks, and answers the
+/// state (-q -st), the next undo's text (-q -un), and the queue length settings, which are kept but
+/// not enforced. Commands run inside an open chunk are still undone one by one.
+bool UndoInfoCommand(CommandContext& context);
+/// "about -v | -api | -os | -linux | -batch ...": the host's version, API number, operating system,
+/// whether it runs on Linux and whether it runs without a window.
+bool AboutCommand(CommandContext& context);
+/// "optionVar -iv name n | -fv name x | -sv name text | -iva/-fva/-sva name value" sets (the array forms
+/// append); "-q name" answers, "-ex name" tells whether it exists, "-rm name" removes, "-ca name"
+/// clears an array. Kept for the session.
+bool OptionVarCommand(CommandContext& context);
+
+/// Whether built-in commands enter the undo queue (undoInfo -st).
+bool UndoEnabled();
+
+} // namespace vex::host::builtins
