@@ -226,7 +226,10 @@ bool Interpreter::Source(const CommandCall& call, Value& result, std::string& re
     }
     for (const std::string& candidate : candidates) {
         std::string text;
-        if (util::ReadWholeFile(candidate, text)) return RunNested(text, candidate, result, reason);
+        // Sourcing defines and runs; it answers nothing itself.
+        Value ignored;
+        result = Value();
+        if (util::ReadWholeFile(candidate, text)) return RunNested(text, candidate, ignored, reason);
     }
     reason = "Cannot find file \"" + name + "\" for source statement.";
     return false;
@@ -689,10 +692,12 @@ bool Interpreter::EvaluateVectorOrMatrix(const Expression& e, Value& out) {
                                     v.TypeName() + ".");
         values.push_back(v.AsDouble());
     }
-    if (e.kind == Expression::Kind::kVector)
+    if (e.kind == Expression::Kind::kVector) {
         out = Value::Vector(values[0], values[1], values[2]);
-    else
-        out = Value::Matrix(values.size() / e.columns, e.columns, std::move(values));
+    } else {
+        const size_t rows = values.size() / e.columns;
+        out = Value::Matrix(rows, e.columns, std::move(values));
+    }
     return true;
 }
 
