@@ -1,29 +1,52 @@
 #include "host/command/Interpreter.h"
 
+#include "host/command/MathFunctions.h"
 #include "host/command/Parser.h"
+#include "host/command/Procedure.h"
+#include "host/command/StringFunctions.h"
+#include "host/command/VectorArithmetic.h"
+#include "util/AtomicFile.h"
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <utility>
 
 namespace vex::host::command {
 
+namespace {
+
+// Deeper procedure calls than this stop the script rather than the host's stack.
+constexpr int kMaxCallDepth = 400;
+
+std::string ConvertError(Value::Type from, Value::Type to) {
+    return std::string("Cannot convert data of type ") + Value::TypeName(from) + " to type " +
+           Value::TypeName(to) + ".";
+}
+
+// Whether a value of type `from` may be given where `to` is expected: arrays only to arrays.
+bool Convertible(Value::Type from, Value::Type to) {
+    const bool fromArray = Value::OfType(from).IsArray(), toArray = Value::OfType(to).IsArray();
+    if (fromArray != toArray) return false;
+    // A matrix is only ever a matrix.
+    return (from == Value::Type::kMatrix) == (to == Value::Type::kMatrix);
+}
+
+} // namespace
+
 Interpreter::Interpreter() {
     // The language's own commands; the host registers the rest.
     RegisterCommand("print", [this](const CommandCall& call, Value&, std::string&) {
+        // An array prints one element a line.
         std::string text;
-        for (const Argument& a : call.args)
-            text += a.value.IsArray() ? a.value.AsString() + "\n" : a.value.AsString();
-        Print(text);
-        return true;
-    });
-    RegisterCommand("size", [](const CommandCall& call, Value& result, std::string& error) {
-        if (call.args.size() != 1) {
-            error = "expects one argument";
-            return false;
+        for (const Argument& a : call.args) {
+            if (!a.value.IsArray()) {
+                text += a.value.AsString();
+                continue;
+            }
+            for (size_t i = 0; i < a.value.Size(); ++i) text += a.value.At(i).AsString() + "\n";
         }
-        const Value& v = call.args[0].value;
-        result = Value::Int(static_cast<int64_t>(v.IsArray() ? v.Size() : v.AsString().size()));
+        Print(text);
         return true;
     });
     // "error text": stops the script with `text` as its error.
@@ -32,24 +55,39 @@ Interpreter::Interpreter() {
         if (error.empty()) error = "error";
         return false;
     });
-    // The language's arithmetic functions of one number, answering a float.
-    const std::pair<const char*, double (*)(double)> functions[] = {
-        {"sin", [](double x) { return std::sin(x); }},
-        {"cos", [](double x) { return std::cos(x); }},
-        {"abs", [](double x) { return std::abs(x); }},
-        {"sqrt", [](double x) { return std::sqrt(x); }},
-        {"floor", [](double x) { return std::floor(x); }}};
-    for (const auto& entry : functions) {
-        const auto function = entry.second;
-        RegisterCommand(entry.first, [function](const CommandCall& call, Value& result, std::string& error) {
-            if (call.args.size() != 1 || call.args[0].value.IsArray()) {
-                error = "expects one number";
-                return false;
-            }
-            result = Value::Float(function(call.args[0].value.AsDouble()));
-            return true;
-        });
-    }
+    // "warning text": tells `text`, located, and goes on.
+    RegisterCommand("warning", [this](const CommandCall& call, Value&, std::string&) {
+        std::string text;
+        for (const Argument& a : call.args) text += a.value.AsString();
+        Report(true, ScriptError{"", call.line, text, file_}.Format());
+        return true;
+    });
+    // "eval text...": runs the text as a script and answers its last value.
+    RegisterCommand("eval", [this](const CommandCall& call, Value& result, std::string& error) {
+        std::string text;
+        for (const Argument& a : call.args) text += (text.empty() ? "" : " ") + a.value.AsString();
+        return RunNested(text, "", result, error);
+    });
+    RegisterCommand("source", [this](const CommandCall& call, Value& result, std::string& error) {
+        return Source(call, result, error);
+    });
+    InstallStringFunctions(*this);
+    InstallMathFunctions(*this);
+}
+
+Interpreter::Output Interpreter::SetOutput(Output output) {
+    return std::exchange(output_, std::move(output));
+}
+
+void Interpreter::RegisterWritingCommand(const std::string& name, WritingCommand command) {
+    writingCommands_[name] = std::move(command);
+}
+
+void Interpreter::Report(bool warning, const std::string& text) const {
+    if (diagnostics_)
+        diagnostics_(warning, text);
+    else
+        std::fprintf(stderr, "// %s: %s //\n", warning ? "Warning" : "Error", text.c_str());
 }
 
 void Interpreter::RegisterCommand(const std::string& name, Command command) {
@@ -57,11 +95,11 @@ void Interpreter::RegisterCommand(const std::string& name, Command command) {
 }
 
 bool Interpreter::UnregisterCommand(const std::string& name) {
-    return commands_.erase(name) > 0;
+    return commands_.erase(name) + writingCommands_.erase(name) > 0;
 }
 
 bool Interpreter::HasCommand(const std::string& name) const {
-    return commands_.count(name) > 0;
+    return commands_.count(name) > 0 || writingCommands_.count(name) > 0;
 }
 
 void Interpreter::Print(const std::string& text) const {
@@ -78,11 +116,28 @@ const Value* Interpreter::FindVariable(const std::string& name) const {
     return it == variables_.end() ? nullptr : &it->second;
 }
 
+Value* Interpreter::Lookup(const std::string& name) {
+    Frame* frame = frames_.empty() ? nullptr : frames_.back();
+    if (frame != nullptr && frame->globals.count(name) == 0) {
+        const auto it = frame->locals.find(name);
+        return it == frame->locals.end() ? nullptr : &it->second;
+    }
+    const auto it = variables_.find(name);
+    return it == variables_.end() ? nullptr : &it->second;
+}
+
+Value& Interpreter::Slot(const std::string& name) {
+    if (Value* existing = Lookup(name)) return *existing;
+    Frame* frame = frames_.empty() ? nullptr : frames_.back();
+    return frame != nullptr ? frame->locals[name] : variables_[name];
+}
+
 bool Interpreter::Fail(int line, const std::string& reason, const std::string& command) {
     if (error_ != nullptr && !error_->IsSet()) {
         error_->line = line;
         error_->reason = reason;
         error_->command = command;
+        error_->file = file_;
     }
     return false;
 }
@@ -90,28 +145,108 @@ bool Interpreter::Fail(int line, const std::string& reason, const std::string& c
 bool Interpreter::Run(std::string_view script, Value& result, ScriptError& error) {
     error = ScriptError();
     result = Value();
+    const bool topLevel = depth_ == 0;
+    // Text run from inside a command (a plug-in's executeCommand) is not the script's own file.
+    const std::string file = topLevel ? scriptName_ : std::string();
     std::vector<std::unique_ptr<Statement>> statements;
-    if (!Parser::Parse(script, statements, error)) return false;
+    if (!Parser::Parse(script, statements, error)) {
+        error.file = file;
+        return false;
+    }
     ScriptError* outer = error_;
     error_ = &error;
-    const bool topLevel = depth_ == 0;
     if (topLevel) steps_ = 0;
     ++depth_;
+    frames_.push_back(nullptr);
+    std::string outerFile = std::exchange(file_, file);
     const Flow flow = ExecuteAll(statements, result, topLevel);
+    file_ = std::move(outerFile);
+    frames_.pop_back();
     --depth_;
     error_ = outer;
     if (flow == Flow::kError) return false;
     if (flow != Flow::kNormal) {
         error.line = statements.empty() ? 1 : statements.back()->line;
         error.reason = "\"break\" or \"continue\" outside a loop";
+        error.file = file;
         return false;
     }
     return true;
 }
 
+bool Interpreter::RunNested(std::string_view script, const std::string& file, Value& result,
+                            std::string& reason) {
+    ScriptError inner;
+    std::vector<std::unique_ptr<Statement>> statements;
+    bool ok = Parser::Parse(script, statements, inner);
+    inner.file = file;
+    if (ok) {
+        ScriptError* outer = error_;
+        error_ = &inner;
+        std::string outerFile = std::exchange(file_, file);
+        frames_.push_back(nullptr);
+        const Flow flow = ExecuteAll(statements, result, false);
+        frames_.pop_back();
+        file_ = std::move(outerFile);
+        error_ = outer;
+        if (flow == Flow::kBreak || flow == Flow::kContinue) {
+            inner.line = statements.back()->line;
+            inner.reason = "\"break\" or \"continue\" outside a loop";
+        }
+        ok = flow == Flow::kNormal;
+    }
+    if (ok) return true;
+    // The error is the script's own, located where it happened rather than at the call.
+    if (error_ != nullptr && !error_->IsSet()) *error_ = inner;
+    reason = inner.Format();
+    return false;
+}
+
+bool Interpreter::Source(const CommandCall& call, Value& result, std::string& reason) {
+    if (call.args.size() != 1 || call.args[0].value.IsArray()) {
+        reason = "expects one file name";
+        return false;
+    }
+    std::string name = call.args[0].value.AsString();
+    std::vector<std::string> candidates = {name};
+    if (!name.empty() && name[0] != '/') {
+        // Relative names are looked for on MAYA_SCRIPT_PATH too, with ".mel" added when it is left out.
+        std::vector<std::string> names = {name};
+        if (!name.ends_with(".mel")) names.push_back(name + ".mel");
+        candidates = names;
+        const char* path = std::getenv("MAYA_SCRIPT_PATH");
+        std::string_view folders = path != nullptr ? path : "";
+        while (!folders.empty()) {
+            const size_t colon = folders.find(':');
+            const std::string folder(folders.substr(0, colon));
+            folders = colon == std::string_view::npos ? std::string_view() : folders.substr(colon + 1);
+            if (folder.empty()) continue;
+            for (const std::string& n : names) candidates.push_back(folder + "/" + n);
+        }
+    }
+    for (const std::string& candidate : candidates) {
+        std::string text;
+        // Sourcing defines and runs; it answers nothing itself.
+        Value ignored;
+        result = Value();
+        if (util::ReadWholeFile(candidate, text)) return RunNested(text, candidate, ignored, reason);
+    }
+    reason = "Cannot find file \"" + name + "\" for source statement.";
+    return false;
+}
+
 bool Interpreter::Call(const CommandCall& call, Value& result, ScriptError& error) {
     error = ScriptError();
     result = Value();
+    if (const auto procedure = procedures_.find(call.name); procedure != procedures_.end()) {
+        // Keep the procedure alive while it runs, even if it redefines itself.
+        const std::shared_ptr<Procedure> running = procedure->second;
+        ScriptError* outer = error_;
+        error_ = &error;
+        const bool ok = CallProcedure(*running, call, result);
+        error_ = outer;
+        return ok;
+    }
     std::string reason;
     auto it = commands_.find(call.name);
     bool ok = false;
@@ -125,9 +260,52 @@ bool Interpreter::Call(const CommandCall& call, Value& result, ScriptError& erro
     }
     if (ok) return true;
     error.line = call.line;
-    error.command = call.name;
+    // "error" states the script's own message, and a name nobody knows says so itself; every other
+    // command is named with its reason.
+    const bool unknown = it == commands_.end() && reason.rfind("Cannot find procedure", 0) == 0;
+    if (call.name != "error" && !unknown) error.command = call.name;
     error.reason = reason.empty() ? "failed" : reason;
+    error.file = file_;
     return false;
+}
+
+bool Interpreter::CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result) {
+    if (call.args.size() != procedure.parameters.size())
+        return Fail(call.line, "Wrong number of arguments on call to " + procedure.name + ": it takes " +
+                                   std::to_string(procedure.parameters.size()) + ", not " +
+                                   std::to_string(call.args.size()) + ".");
+    if (calls_ >= kMaxCallDepth)
+        return Fail(call.line, "Procedure calls are nested more than " + std::to_string(kMaxCallDepth) +
+                                   " deep in " + procedure.name + ".");
+    Frame frame;
+    for (size_t i = 0; i < call.args.size(); ++i) {
+        const Procedure::Parameter& parameter = procedure.parameters[i];
+        const Value& v = call.args[i].value;
+        if (!Convertible(v.GetType(), parameter.type))
+            return Fail(call.line, "Argument " + std::to_string(i + 1) + " of " + procedure.name + ": " +
+                                       ConvertError(v.GetType(), parameter.type));
+        frame.locals[parameter.name] = v.ConvertTo(parameter.type);
+    }
+    frames_.push_back(&frame);
+    const Procedure* outerProcedure = std::exchange(procedure_, &procedure);
+    std::string outerFile = std::exchange(file_, procedure.file);
+    ++calls_;
+    returned_ = Value();
+    Value last;
+    const Flow flow = ExecuteAll(procedure.body, last, false);
+    --calls_;
+    file_ = std::move(outerFile);
+    procedure_ = outerProcedure;
+    frames_.pop_back();
+    if (flow == Flow::kError) return false;
+    if (flow == Flow::kBreak || flow == Flow::kContinue)
+        return Fail(call.line, "\"break\" or \"continue\" outside a loop in " + procedure.name + ".");
+    if (!procedure.returnsValue) {
+        result = Value();
+        return true;
+    }
+    result = flow == Flow::kReturn ? std::exchange(returned_, Value()) : Value::OfType(procedure.returnType);
+    return true;
 }
 
 Interpreter::Flow Interpreter::ExecuteAll(const std::vector<std::unique_ptr<Statement>>& body, Value& last,
@@ -142,35 +320,22 @@ Interpreter::Flow Interpreter::ExecuteAll(const std::vector<std::unique_ptr<Stat
 Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool topLevel) {
     switch (s.kind) {
     case Statement::Kind::kExpression: {
-        if (s.expression->kind == Expression::Kind::kCommand) {
-            CommandCall call;
-            if (!RunCommand(*s.expression, last, &call)) return Flow::kError;
-            if (topLevel && resultSink_ && !(last == Value())) resultSink_(call, last);
-            return Flow::kNormal;
-        }
-        return Evaluate(*s.expression, last) ? Flow::kNormal : Flow::kError;
-    }
-    case Statement::Kind::kDeclare: {
-        const auto existing = variables_.find(s.name);
-        if (s.global && !s.expression && existing != variables_.end() &&
-            existing->second.GetType() == s.declaredType)
-            return Flow::kNormal;
-        Value initial = Value::OfType(s.declaredType);
-        if (s.expression) {
-            Value v;
-            if (!Evaluate(*s.expression, v)) return Flow::kError;
-            if (v.IsArray() != Value::OfType(s.declaredType).IsArray()) {
-                Fail(s.line, std::string("Cannot convert data of type ") + Value::TypeName(v.GetType()) +
-                                 " to type " + Value::TypeName(s.declaredType) + ".");
-                return Flow::kError;
-            }
-            initial = v.ConvertTo(s.declaredType);
-        }
-        variables_[s.name] = initial;
+        CommandCall call;
+        const bool isCommand = s.expression->kind == Expression::Kind::kCommand;
+        if (!(isCommand ? RunCommand(*s.expression, last, &call) : Evaluate(*s.expression, last)))
+            return Flow::kError;
+        // The script editor shows what a statement answers; a bare "$i++" answers nothing worth it.
+        const bool shown = s.expression->kind != Expression::Kind::kIncrement;
+        if (topLevel && shown && resultSink_ && !(last == Value())) resultSink_(call, last);
         return Flow::kNormal;
     }
-    case Statement::Kind::kAssign:
-        return Assign(s) ? Flow::kNormal : Flow::kError;
+    case Statement::Kind::kDeclare:
+        return Declare(s);
+    case Statement::Kind::kAssign: {
+        Value v;
+        if (!Evaluate(*s.expression, v)) return Flow::kError;
+        return Store(s.name, s.index.get(), s.column.get(), s.op, v, s.line) ? Flow::kNormal : Flow::kError;
+    }
     case Statement::Kind::kIf: {
         Value cond;
         if (!Evaluate(*s.expression, cond)) return Flow::kError;
@@ -179,41 +344,125 @@ Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool top
         return Flow::kNormal;
     }
     case Statement::Kind::kWhile:
-    case Statement::Kind::kFor: {
-        if (s.kind == Statement::Kind::kFor && Execute(*s.body[0], last, false) == Flow::kError)
-            return Flow::kError;
-        const Statement& loopBody = s.kind == Statement::Kind::kFor ? *s.body[2] : *s.body[0];
-        while (true) {
-            if (!CountStep(s.line)) return Flow::kError;
-            Value cond;
-            if (!Evaluate(*s.expression, cond)) return Flow::kError;
-            if (!cond.IsTrue()) break;
-            const Flow flow = Execute(loopBody, last, false);
-            if (flow == Flow::kError) return flow;
-            if (flow == Flow::kBreak) break;
-            if (s.kind == Statement::Kind::kFor && Execute(*s.body[1], last, false) == Flow::kError)
-                return Flow::kError;
-        }
-        return Flow::kNormal;
-    }
-    case Statement::Kind::kForIn: {
-        Value list;
-        if (!Evaluate(*s.expression, list)) return Flow::kError;
-        for (size_t i = 0; i < list.Size(); ++i) {
-            if (!CountStep(s.line)) return Flow::kError;
-            variables_[s.name] = list.At(i);
-            const Flow flow = Execute(*s.body[0], last, false);
-            if (flow == Flow::kError) return flow;
-            if (flow == Flow::kBreak) break;
-        }
-        return Flow::kNormal;
-    }
+    case Statement::Kind::kDoWhile:
+    case Statement::Kind::kFor:
+    case Statement::Kind::kForIn:
+        return ExecuteLoop(s, last);
+    case Statement::Kind::kSwitch:
+        return ExecuteSwitch(s, last);
+    case Statement::Kind::kCase:
     case Statement::Kind::kBlock:
         return ExecuteAll(s.body, last, false);
     case Statement::Kind::kBreak:
         return Flow::kBreak;
     case Statement::Kind::kContinue:
         return Flow::kContinue;
+    case Statement::Kind::kReturn: {
+        returned_ = Value();
+        if (!s.expression) return Flow::kReturn;
+        Value v;
+        if (!Evaluate(*s.expression, v)) return Flow::kError;
+        if (!Convertible(v.GetType(), procedure_->returnType)) {
+            Fail(s.line, procedure_->name + " returns " + Value::TypeName(procedure_->returnType) + ": " +
+                             ConvertError(v.GetType(), procedure_->returnType));
+            return Flow::kError;
+        }
+        returned_ = v.ConvertTo(procedure_->returnType);
+        return Flow::kReturn;
+    }
+    case Statement::Kind::kProcedure:
+        s.procedure->file = file_;
+        procedures_[s.name] = s.procedure;
+        return Flow::kNormal;
+    }
+    return Flow::kNormal;
+}
+
+Interpreter::Flow Interpreter::Declare(const Statement& s) {
+    Frame* frame = frames_.empty() ? nullptr : frames_.back();
+    const bool global = s.global || frame == nullptr;
+    if (s.global && frame != nullptr) {
+        // From here on the procedure's $name is the global one.
+        frame->globals.insert(s.name);
+        frame->locals.erase(s.name);
+    }
+    std::map<std::string, Value>& scope = global ? variables_ : frame->locals;
+    const auto existing = scope.find(s.name);
+    if (s.global && !s.expression && existing != scope.end() && existing->second.GetType() == s.declaredType)
+        return Flow::kNormal;
+    Value initial = Value::OfType(s.declaredType);
+    if (s.declaredType == Value::Type::kMatrix) {
+        Value rows, columns;
+        if (!Evaluate(*s.index, rows) || !Evaluate(*s.column, columns)) return Flow::kError;
+        if (rows.AsInt() < 1 || columns.AsInt() < 1 || rows.AsInt() * columns.AsInt() > 1000000) {
+            Fail(s.line, "A matrix needs a size of at least 1 by 1, not " + rows.AsString() + " by " +
+                             columns.AsString() + ".");
+            return Flow::kError;
+        }
+        initial = Value::Matrix(static_cast<size_t>(rows.AsInt()), static_cast<size_t>(columns.AsInt()));
+    }
+    if (s.expression) {
+        Value v;
+        if (!Evaluate(*s.expression, v)) return Flow::kError;
+        if (!Convertible(v.GetType(), s.declaredType)) {
+            Fail(s.line, ConvertError(v.GetType(), s.declaredType));
+            return Flow::kError;
+        }
+        if (s.declaredType == Value::Type::kMatrix &&
+            (v.Rows() != initial.Rows() || v.Columns() != initial.Columns())) {
+            Fail(s.line, "The matrix is declared " + std::to_string(initial.Rows()) + " by " +
+                             std::to_string(initial.Columns()) + " but given " + std::to_string(v.Rows()) +
+                             " by " + std::to_string(v.Columns()) + ".");
+            return Flow::kError;
+        }
+        initial = v.ConvertTo(s.declaredType);
+    }
+    scope[s.name] = initial;
+    return Flow::kNormal;
+}
+
+Interpreter::Flow Interpreter::ExecuteLoop(const Statement& s, Value& last) {
+    const bool isFor = s.kind == Statement::Kind::kFor;
+    if (isFor && Execute(*s.body[0], last, false) == Flow::kError) return Flow::kError;
+    Value list;
+    if (s.kind == Statement::Kind::kForIn && !Evaluate(*s.expression, list)) return Flow::kError;
+    const Statement& loopBody = isFor ? *s.body[2] : *s.body[0];
+    for (size_t i = 0;; ++i) {
+        if (!CountStep(s.line)) return Flow::kError;
+        if (s.kind == Statement::Kind::kForIn) {
+            if (i >= list.Size()) break;
+            Slot(s.name) = list.At(i);
+        } else if (s.kind != Statement::Kind::kDoWhile || i > 0) {
+            Value cond;
+            if (!Evaluate(*s.expression, cond)) return Flow::kError;
+            if (!cond.IsTrue()) break;
+        }
+        const Flow flow = Execute(loopBody, last, false);
+        if (flow == Flow::kError || flow == Flow::kReturn) return flow;
+        if (flow == Flow::kBreak) break;
+        if (isFor && Execute(*s.body[1], last, false) == Flow::kError) return Flow::kError;
+    }
+    return Flow::kNormal;
+}
+
+Interpreter::Flow Interpreter::ExecuteSwitch(const Statement& s, Value& last) {
+    Value subject;
+    if (!Evaluate(*s.expression, subject)) return Flow::kError;
+    // The first case equal to the value, else "default"; from there on every case runs until a break.
+    size_t start = s.body.size();
+    for (size_t i = 0; i < s.body.size() && start == s.body.size(); ++i) {
+        if (!s.body[i]->expression) continue;
+        Value label, same;
+        if (!Evaluate(*s.body[i]->expression, label) || !Combine("==", subject, label, same, s.body[i]->line))
+            return Flow::kError;
+        if (same.IsTrue()) start = i;
+    }
+    for (size_t i = 0; i < s.body.size() && start == s.body.size(); ++i)
+        if (!s.body[i]->expression) start = i;
+    for (size_t i = start; i < s.body.size(); ++i) {
+        const Flow flow = ExecuteAll(s.body[i]->body, last, false);
+        if (flow == Flow::kBreak) break;
+        if (flow != Flow::kNormal) return flow;
     }
     return Flow::kNormal;
 }
@@ -224,45 +473,62 @@ bool Interpreter::CountStep(int line) {
                 "The script ran more than " + std::to_string(stepLimit_) + " loop steps and was stopped.");
 }
 
-bool Interpreter::Assign(const Statement& s) {
-    Value v;
-    if (!Evaluate(*s.expression, v)) return false;
-    auto it = variables_.find(s.name);
-    if (s.index) {
-        Value index;
-        if (!Evaluate(*s.index, index)) return false;
-        if (it == variables_.end()) return Fail(s.line, "\"$" + s.name + "\" is an undeclared variable.");
-        if (!it->second.IsArray()) return Fail(s.line, "\"$" + s.name + "\" is not an array.");
-        const int64_t i = index.AsInt();
+bool Interpreter::Store(const std::string& name, const Expression* index, const Expression* column,
+                        const std::string& op, const Value& v, int line) {
+    const std::string combining = op.substr(0, 1); // "+=" combines with "+"
+    Value* slot = Lookup(name);
+    if (index != nullptr) {
+        Value i, j;
+        if (!Evaluate(*index, i) || (column != nullptr && !Evaluate(*column, j))) return false;
+        slot = Lookup(name); // the indexes may have declared variables
+        if (slot == nullptr) return Fail(line, "\"$" + name + "\" is an undeclared variable.");
+        if (slot->GetType() == Value::Type::kMatrix) {
+            if (column == nullptr)
+                return Fail(line, "A matrix element needs two indexes: $" + name + "[row][column].");
+            const int64_t r = i.AsInt(), c = j.AsInt();
+            if (r < 0 || c < 0 || static_cast<size_t>(r) >= slot->Rows() ||
+                static_cast<size_t>(c) >= slot->Columns())
+                return Fail(line, "Matrix index [" + std::to_string(r) + "][" + std::to_string(c) +
+                                      "] is out of range for $" + name + ".");
+            Value element = v;
+            if (op != "=" && !Combine(combining, Value::Float(slot->Element(r, c)), v, element, line))
+                return false;
+            if (!element.IsNumber()) return Fail(line, ConvertError(element.GetType(), Value::Type::kFloat));
+            slot->SetElement(static_cast<size_t>(r), static_cast<size_t>(c), element.AsDouble());
+            return true;
+        }
+        if (column != nullptr) return Fail(line, "\"$" + name + "\" is not a matrix.");
+        if (!slot->IsArray()) return Fail(line, "\"$" + name + "\" is not an array.");
+        const int64_t k = i.AsInt();
         // Arrays grow by assignment one past their end; a huge index would only exhaust memory.
-        if (i < 0 || static_cast<size_t>(i) > it->second.Size() + 1000000)
-            return Fail(s.line, "Array index " + std::to_string(i) + " is out of range.");
+        if (k < 0 || static_cast<size_t>(k) > slot->Size() + 1000000)
+            return Fail(line, "Array index " + std::to_string(k) + " is out of range.");
         Value element = v;
-        if (s.op != "=" &&
-            !Combine(s.op.substr(0, 1), it->second.At(static_cast<size_t>(i)), v, element, s.line))
+        if (op != "=" && !Combine(combining, slot->At(static_cast<size_t>(k)), v, element, line))
             return false;
-        it->second.SetAt(static_cast<size_t>(i), element);
+        if (element.IsArray() || element.GetType() == Value::Type::kMatrix)
+            return Fail(line, ConvertError(element.GetType(), Value::ElementType(slot->GetType())));
+        slot->SetAt(static_cast<size_t>(k), element);
         return true;
     }
-    if (s.op != "=") {
-        if (it == variables_.end()) return Fail(s.line, "\"$" + s.name + "\" is an undeclared variable.");
-        Value combined;
-        if (!Combine(s.op.substr(0, 1), it->second, v, combined, s.line)) return false;
-        v = combined;
+    Value combined = v;
+    if (op != "=") {
+        if (slot == nullptr) return Fail(line, "\"$" + name + "\" is an undeclared variable.");
+        if (!Combine(combining, *slot, v, combined, line)) return false;
     }
-    if (it == variables_.end()) {
+    if (slot == nullptr) {
         // An assignment to a new variable declares it with the value's type.
-        variables_[s.name] = v;
-    } else {
-        if (it->second.IsArray() != v.IsArray())
-            return Fail(s.line, std::string("Cannot convert data of type ") + Value::TypeName(v.GetType()) +
-                                    " to type " + Value::TypeName(it->second.GetType()) + ".");
-        it->second = v.ConvertTo(it->second.GetType());
+        Slot(name) = combined;
+        return true;
     }
+    if (!Convertible(combined.GetType(), slot->GetType()))
+        return Fail(line, ConvertError(combined.GetType(), slot->GetType()));
+    *slot = combined.ConvertTo(slot->GetType());
     return true;
 }
 
 bool Interpreter::RunCommand(const Expression& e, Value& out, CommandCall* called) {
+    if (e.text == "catch" || e.text == "catchQuiet") return Catch(e, out);
     CommandCall call;
     call.name = e.text;
     call.line = e.line;
@@ -277,10 +543,43 @@ bool Interpreter::RunCommand(const Expression& e, Value& out, CommandCall* calle
         call.args.push_back(std::move(a));
     }
     ScriptError error;
-    const bool ok = Call(call, out, error);
+    bool ok = false;
+    const auto writing = writingCommands_.find(call.name);
+    if (writing != writingCommands_.end() && procedures_.count(call.name) == 0) {
+        // The last argument names the variable the command writes.
+        const Expression* target = e.operands.empty() ? nullptr : e.operands.back().get();
+        if (target == nullptr || target->kind != Expression::Kind::kVariable || !target->operands.empty())
+            return Fail(e.line, "The last argument must be a variable to write the result to.", call.name);
+        Value written;
+        std::string reason;
+        ok = writing->second(call, out, written, reason);
+        if (ok) return Store(target->text, nullptr, nullptr, "=", written, e.line);
+        error = ScriptError{call.name, call.line, reason, file_};
+    } else {
+        ok = Call(call, out, error);
+    }
     if (!ok && error_ != nullptr && !error_->IsSet()) *error_ = error;
     if (called != nullptr) *called = std::move(call);
     return ok;
+}
+
+bool Interpreter::Catch(const Expression& e, Value& out) {
+    ScriptError caught;
+    ScriptError* outer = error_;
+    error_ = &caught;
+    bool ok = true;
+    for (const auto& operand : e.operands) {
+        Value ignored;
+        if (!Evaluate(*operand, ignored)) {
+            ok = false;
+            break;
+        }
+    }
+    error_ = outer;
+    // catch tells the error it stopped, once; catchQuiet keeps it to itself.
+    if (!ok && e.text == "catch") Report(false, caught.Format());
+    out = Value::Int(ok ? 0 : 1);
+    return true;
 }
 
 bool Interpreter::Evaluate(const Expression& e, Value& out) {
@@ -291,31 +590,24 @@ bool Interpreter::Evaluate(const Expression& e, Value& out) {
     case Expression::Kind::kFlag:
         out = Value::String(e.text);
         return true;
-    case Expression::Kind::kVariable: {
-        const Value* v = FindVariable(e.text);
-        if (v == nullptr) return Fail(e.line, "\"$" + e.text + "\" is an undeclared variable.");
-        if (e.operands.empty()) {
-            out = *v;
-            return true;
-        }
-        Value index;
-        if (!Evaluate(*e.operands[0], index)) return false;
-        if (!v->IsArray()) return Fail(e.line, "\"$" + e.text + "\" is not an array.");
-        const int64_t i = index.AsInt();
-        out = i < 0 ? Value::OfType(Value::ElementType(v->GetType())) : v->At(static_cast<size_t>(i));
-        return true;
-    }
+    case Expression::Kind::kVariable:
+        return EvaluateVariable(e, out);
     case Expression::Kind::kUnary: {
         Value v;
         if (!Evaluate(*e.operands[0], v)) return false;
         if (e.text == "!") {
             out = Value::Int(v.IsTrue() ? 0 : 1);
-        } else if (v.GetType() == Value::Type::kInt) {
-            out = Value::Int(-v.AsInt());
-        } else {
-            out = Value::Float(-v.AsDouble());
+            return true;
         }
-        return true;
+        if (v.GetType() == Value::Type::kInt) {
+            out = Value::Int(static_cast<int64_t>(0 - static_cast<uint64_t>(v.AsInt())));
+            return true;
+        }
+        if (v.GetType() == Value::Type::kFloat) {
+            out = Value::Float(-v.AsDouble());
+            return true;
+        }
+        return Combine("*", v, Value::Int(-1), out, e.line);
     }
     case Expression::Kind::kBinary:
         return EvaluateBinary(e, out);
@@ -325,6 +617,9 @@ bool Interpreter::Evaluate(const Expression& e, Value& out) {
         for (const auto& operand : e.operands) {
             Value v;
             if (!Evaluate(*operand, v)) return false;
+            if (v.IsArray() || v.GetType() == Value::Type::kVector || v.GetType() == Value::Type::kMatrix)
+                return Fail(e.line,
+                            std::string("An array cannot hold a value of type ") + v.TypeName() + ".");
             if (v.GetType() == Value::Type::kString)
                 type = Value::Type::kString;
             else if (v.GetType() == Value::Type::kFloat && type == Value::Type::kInt)
@@ -337,10 +632,92 @@ bool Interpreter::Evaluate(const Expression& e, Value& out) {
     }
     case Expression::Kind::kCommand:
         return RunCommand(e, out);
+    case Expression::Kind::kIncrement:
+        return Increment(e, out);
+    case Expression::Kind::kTernary: {
+        Value cond;
+        if (!Evaluate(*e.operands[0], cond)) return false;
+        return Evaluate(*e.operands[cond.IsTrue() ? 1 : 2], out);
+    }
+    case Expression::Kind::kVector:
+    case Expression::Kind::kMatrix:
+        return EvaluateVectorOrMatrix(e, out);
+    case Expression::Kind::kComponent: {
+        Value v;
+        if (!Evaluate(*e.operands[0], v)) return false;
+        if (v.GetType() != Value::Type::kVector)
+            return Fail(e.line,
+                        std::string("Cannot take ." + e.text + " of a value of type ") + v.TypeName() + ".");
+        out = Value::Float(v.Component(static_cast<size_t>(e.text[0] - 'x')));
+        return true;
+    }
     }
     return false;
 }
 
+bool Interpreter::EvaluateVariable(const Expression& e, Value& out) {
+    Value index, column;
+    if (!e.operands.empty() && !Evaluate(*e.operands[0], index)) return false;
+    if (e.operands.size() > 1 && !Evaluate(*e.operands[1], column)) return false;
+    const Value* v = Lookup(e.text);
+    if (v == nullptr) return Fail(e.line, "\"$" + e.text + "\" is an undeclared variable.");
+    if (e.operands.empty()) {
+        out = *v;
+        return true;
+    }
+    if (v->GetType() == Value::Type::kMatrix) {
+        const int64_t r = index.AsInt(), c = column.AsInt();
+        if (e.operands.size() < 2)
+            return Fail(e.line, "A matrix element needs two indexes: $" + e.text + "[row][column].");
+        if (r < 0 || c < 0 || static_cast<size_t>(r) >= v->Rows() || static_cast<size_t>(c) >= v->Columns())
+            return Fail(e.line, "Matrix index [" + std::to_string(r) + "][" + std::to_string(c) +
+                                    "] is out of range for $" + e.text + ".");
+        out = Value::Float(v->Element(static_cast<size_t>(r), static_cast<size_t>(c)));
+        return true;
+    }
+    if (e.operands.size() > 1) return Fail(e.line, "\"$" + e.text + "\" is not a matrix.");
+    if (!v->IsArray()) return Fail(e.line, "\"$" + e.text + "\" is not an array.");
+    const int64_t i = index.AsInt();
+    out = i < 0 ? Value::OfType(Value::ElementType(v->GetType())) : v->At(static_cast<size_t>(i));
+    return true;
+}
+
+bool Interpreter::EvaluateVectorOrMatrix(const Expression& e, Value& out) {
+    std::vector<double> values;
+    for (const auto& operand : e.operands) {
+        Value v;
+        if (!Evaluate(*operand, v)) return false;
+        if (!v.IsNumber())
+            return Fail(e.line, std::string("The values of a vector or matrix must be numbers, not ") +
+                                    v.TypeName() + ".");
+        values.push_back(v.AsDouble());
+    }
+    if (e.kind == Expression::Kind::kVector) {
+        out = Value::Vector(values[0], values[1], values[2]);
+    } else {
+        const size_t rows = values.size() / e.columns;
+        out = Value::Matrix(rows, e.columns, std::move(values));
+    }
+    return true;
+}
+
+bool Interpreter::Increment(const Expression& e, Value& out) {
+    const Expression& target = *e.operands[0];
+    if (target.kind != Expression::Kind::kVariable)
+        return Fail(e.line, "\"" + e.text + "\" needs a variable.");
+    Value old;
+    if (!EvaluateVariable(target, old)) return false;
+    if (!old.IsNumber())
+        return Fail(e.line, "\"" + e.text + "\" needs a number, not a " + std::string(old.TypeName()) + ".");
+    const Expression* index = target.operands.empty() ? nullptr : target.operands[0].get();
+    const Expression* column = target.operands.size() > 1 ? target.operands[1].get() : nullptr;
+    if (!Store(target.text, index, column, e.text == "++" ? "+=" : "-=", Value::Int(1), e.line)) return false;
+    if (!e.prefix) {
+        out = old;
+        return true;
+    }
+    return EvaluateVariable(target, out);
+}
 bool Interpreter::EvaluateBinary(const Expression& e, Value& out) {
     Value a;
     if (!Evaluate(*e.operands[0], a)) return false;
@@ -367,6 +744,10 @@ bool Interpreter::Combine(const std::string& op, const Value& a, const Value& b,
         out = Value::String(a.AsString() + b.AsString());
         return true;
     }
+    if (!strings && !a.IsArray() && !b.IsArray() && (IsVectorOrMatrix(a) || IsVectorOrMatrix(b))) {
+        std::string reason;
+        return CombineVectors(op, a, b, out, reason) || Fail(line, reason);
+    }
     if (op == "==" || op == "!=" || op == "<" || op == ">" || op == "<=" || op == ">=") {
         int order;
         if (strings) {
@@ -385,6 +766,7 @@ bool Interpreter::Combine(const std::string& op, const Value& a, const Value& b,
         out = Value::Int(r ? 1 : 0);
         return true;
     }
+    if (op == "^") return Fail(line, "\"^\" is the cross product of two vectors.");
     if (strings || a.IsArray() || b.IsArray())
         return Fail(line, "Cannot use \"" + op + "\" on values of type " + Value::TypeName(a.GetType()) +
                               " and " + Value::TypeName(b.GetType()) + ".");

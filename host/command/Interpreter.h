@@ -9,46 +9,67 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace vex::host::command {
 
+struct Procedure;
+
 /// Runs scripts of the command language: statements separated by ";", commands with flags and
-/// arguments, variables, expressions, if/else, loops and backquote command substitution. The
-/// commands themselves are registered functions; the interpreter owns the variables, which live as
-/// long as it does (every variable is global, as at the top level of the host's script editor).
+/// arguments, variables, expressions, if/else, switch, loops, procedures and backquote command
+/// substitution. The commands themselves are registered functions; the interpreter owns the
+/// variables and procedures, which live as long as it does. Variables of the top level are the
+/// global ones; a procedure has its own, and sees a global one only once it declares it "global".
 class Interpreter {
 public:
     /// A command: reads `call`, leaves its result in `result`; on failure returns false with a
     /// reason in `error` (the interpreter adds the command name and line).
     using Command = std::function<bool(const CommandCall& call, Value& result, std::string& error)>;
-    /// Receives every line the script prints.
+    /// A command that also hands back a value for the variable passed as its last argument
+    /// (tokenize fills the array it is given).
+    using WritingCommand =
+        std::function<bool(const CommandCall& call, Value& result, Value& written, std::string& error)>;
+    /// Receives every text the script prints, as printed (no line end is added).
     using Output = std::function<void(const std::string& text)>;
-    /// Receives the result of every top-level command statement that has one.
+    /// Receives the result of every top-level statement that has one (a command's or an expression's).
     using ResultSink = std::function<void(const CommandCall& call, const Value& result)>;
+    /// Receives the warnings a script gives and the errors that catch stops, located as
+    /// ScriptError::Format locates them.
+    using Diagnostics = std::function<void(bool warning, const std::string& text)>;
 
     Interpreter();
 
     /// Makes `name` callable. A second registration replaces the first.
     void RegisterCommand(const std::string& name, Command command);
+    /// Makes `name` callable as a command that writes into the variable given as its last argument.
+    void RegisterWritingCommand(const std::string& name, WritingCommand command);
     /// Removes a command; false when there was none.
     bool UnregisterCommand(const std::string& name);
     /// Whether `name` is a registered command.
     bool HasCommand(const std::string& name) const;
+    /// Whether a script has defined the procedure `name`.
+    bool HasProcedure(const std::string& name) const { return procedures_.count(name) > 0; }
     /// Asked for names that are not registered (commands that plug-ins add); answers false with an
     /// empty error when it does not know the name either.
     void SetFallback(Command fallback) { fallback_ = std::move(fallback); }
-    /// Where "print" writes; stdout when not set.
-    void SetOutput(Output output) { output_ = std::move(output); }
-    /// Where top-level command results go; nowhere when not set.
+    /// Where "print" writes; stdout when not set. Answers the previous output.
+    Output SetOutput(Output output);
+    /// Where top-level results go; nowhere when not set.
     void SetResultSink(ResultSink sink) { resultSink_ = std::move(sink); }
+    /// Where warnings and caught errors go; standard error, as "// Warning: ... //", when not set.
+    void SetDiagnostics(Diagnostics diagnostics) { diagnostics_ = std::move(diagnostics); }
+    /// The file the scripts given to Run come from, named in their errors (empty: typed text).
+    void SetScriptName(std::string file) { scriptName_ = std::move(file); }
     /// Stops scripts whose loops run more than `steps` iterations in all (0: no limit), so that a
     /// script that never ends cannot hang the host's batch runs.
     void SetStepLimit(uint64_t steps) { stepLimit_ = steps; }
     /// Writes `text` through the output.
     void Print(const std::string& text) const;
+    /// Writes a warning or an error that does not stop the script through the diagnostics.
+    void Report(bool warning, const std::string& text) const;
 
     /// Parses and runs `script`. Stops at the first error and describes it in `error`; the effects
     /// of the commands that ran before it stay. `result` is the value of the last statement.
@@ -56,32 +77,67 @@ public:
     /// Runs one command with already evaluated arguments, as a script's command statement would.
     bool Call(const CommandCall& call, Value& result, ScriptError& error);
 
-    /// The value of the variable `name` (without "$"); null when it is not declared.
+    /// The value of the global variable `name` (without "$"); null when it is not declared.
     const Value* FindVariable(const std::string& name) const;
-    /// Declares or overwrites a variable.
+    /// Declares or overwrites a global variable.
     void SetVariable(const std::string& name, const Value& value) { variables_[name] = value; }
 
 private:
-    enum class Flow { kNormal, kBreak, kContinue, kError };
+    enum class Flow { kNormal, kBreak, kContinue, kReturn, kError };
+    /// The variables of one procedure call: its own, and the names it declared global.
+    struct Frame {
+        std::map<std::string, Value> locals;
+        std::set<std::string> globals;
+    };
 
     Flow Execute(const Statement& s, Value& last, bool topLevel);
     Flow ExecuteAll(const std::vector<std::unique_ptr<Statement>>& body, Value& last, bool topLevel);
+    Flow ExecuteLoop(const Statement& s, Value& last);
+    Flow ExecuteSwitch(const Statement& s, Value& last);
+    Flow Declare(const Statement& s);
     bool Evaluate(const Expression& e, Value& out);
     bool EvaluateBinary(const Expression& e, Value& out);
+    bool EvaluateVariable(const Expression& e, Value& out);
+    bool EvaluateVectorOrMatrix(const Expression& e, Value& out);
+    bool Increment(const Expression& e, Value& out);
     /// `a op b` for the arithmetic, comparison and concatenation operators; `+=` and `-=` use it too.
     bool Combine(const std::string& op, const Value& a, const Value& b, Value& out, int line);
     bool RunCommand(const Expression& e, Value& out, CommandCall* called = nullptr);
-    bool Assign(const Statement& s);
+    /// catch(expression) and catchQuiet(...): 1 when evaluating the arguments failed, else 0.
+    bool Catch(const Expression& e, Value& out);
+    bool CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result);
+    /// Runs `script` at the top level, as if it came from `file`, for eval and source.
+    bool RunNested(std::string_view script, const std::string& file, Value& result, std::string& reason);
+    /// source "file": runs a file found as given, in the current folder or on MAYA_SCRIPT_PATH.
+    bool Source(const CommandCall& call, Value& result, std::string& reason);
+    /// Writes `v` (combined by `op` with the value there, for "+=" and the like) into $name, its
+    /// element `index` or, for a matrix, its element `index`, `column`.
+    bool Store(const std::string& name, const Expression* index, const Expression* column,
+               const std::string& op, const Value& v, int line);
+    /// The variable `name` as the running code sees it; null when it is not declared.
+    Value* Lookup(const std::string& name);
+    /// Where a new variable `name` of the running code lives (declaring it when needed).
+    Value& Slot(const std::string& name);
     bool Fail(int line, const std::string& reason, const std::string& command = {});
     bool CountStep(int line);
 
     std::map<std::string, Command> commands_;
+    std::map<std::string, WritingCommand> writingCommands_;
+    std::map<std::string, std::shared_ptr<Procedure>> procedures_;
     std::map<std::string, Value> variables_;
+    /// One entry per procedure call running; null for text run at the top level from inside one.
+    std::vector<Frame*> frames_;
+    const Procedure* procedure_ = nullptr; // the procedure whose body runs now
+    Value returned_;                       // what its last "return" gave
     Command fallback_;
     Output output_;
     ResultSink resultSink_;
+    Diagnostics diagnostics_;
+    std::string scriptName_;
+    std::string file_; // the file of the code running now
     ScriptError* error_ = nullptr;
     int depth_ = 0;
+    int calls_ = 0; // procedure calls in progress
     uint64_t stepLimit_ = 0;
     uint64_t steps_ = 0;
 };

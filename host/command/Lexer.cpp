@@ -21,9 +21,10 @@ bool IsDigit(char c) {
 }
 
 // The operators, longest first so that "==" wins over "=".
-constexpr const char* kSymbols[] = {"==", "!=", "<=", ">=", "&&", "||", "+=", "-=", ";", "{",
-                                    "}",  "(",  ")",  "[",  "]",  ",",  "`",  "=",  "<", ">",
-                                    "!",  "+",  "-",  "*",  "/",  "%",  "?",  ":"};
+// "<<" and ">>" open and close vector and matrix values; "." picks a vector's component ($v.x).
+constexpr const char* kSymbols[] = {
+    "==", "!=", "<=", ">=", "&&", "||", "++", "--", "+=", "-=", "*=", "/=", "<<", ">>", ";", "{", "}", "(",
+    ")",  "[",  "]",  ",",  "`",  "=",  "<",  ">",  "!",  "+",  "-",  "*",  "/",  "%",  "^", "?", ":", "."};
 
 class Scanner {
 public:
@@ -78,6 +79,7 @@ private:
                 }
                 if (pos_ >= text_.size()) {
                     line_ = startLine;
+                    error_.atEnd = true;
                     Fail("Syntax error: comment is not closed");
                     return true;
                 }
@@ -168,6 +170,7 @@ private:
         while (true) {
             if (pos_ >= text_.size()) {
                 line_ = startLine;
+                error_.atEnd = true;
                 return Fail("Syntax error: string is not closed");
             }
             const char c = text_[pos_++];

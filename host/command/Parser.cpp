@@ -1,6 +1,7 @@
 #include "host/command/Parser.h"
 
 #include "host/command/Lexer.h"
+#include "host/command/Procedure.h"
 #include "util/NumberText.h"
 
 #include <charconv>
@@ -22,6 +23,10 @@ bool IsTypeWord(const Token& t, Value::Type& type) {
         type = Value::Type::kFloat;
     else if (t.text == "string")
         type = Value::Type::kString;
+    else if (t.text == "vector")
+        type = Value::Type::kVector;
+    else if (t.text == "matrix")
+        type = Value::Type::kMatrix;
     else
         return false;
     return true;
@@ -52,6 +57,7 @@ private:
         if (error_.reason.empty()) {
             error_.line = Cur().line;
             error_.reason = "Syntax error: " + reason;
+            error_.atEnd = At(TokenKind::kEnd);
         }
         return false;
     }
@@ -122,20 +128,142 @@ private:
             return Condition(*out) && Body(*out);
         }
         if (AtWord("for")) return For(*out);
+        if (AtWord("do")) return DoWhile(*out);
+        if (AtWord("switch")) return Switch(*out);
+        if (AtWord("return")) return Return(*out);
         if (AtWord("break") || AtWord("continue")) {
             out->kind = AtWord("break") ? Statement::Kind::kBreak : Statement::Kind::kContinue;
             Take();
             return EndStatement();
         }
+        if (AtWord("proc") || (AtWord("global") && Ahead(1).Is(TokenKind::kWord, "proc"))) return Proc(*out);
         if (AtWord("global") || IsTypeWord(Cur(), out->declaredType)) return Declare(out);
-        if (At(TokenKind::kVariable) && IsAssignmentAhead()) return Assign(*out) && EndStatement();
-        out->kind = Statement::Kind::kExpression;
-        if (At(TokenKind::kWord) && !IsFunctionCallStatement() && !IsConstantWord(Cur().text)) {
-            if (!CommandSyntax(out->expression, false)) return false;
-        } else if (!Expr(out->expression)) {
-            return false;
+        return Simple(*out) && EndStatement();
+    }
+
+    // An assignment or an expression (a command call, $i++ ...), without the ending ";".
+    bool Simple(Statement& s) {
+        if (At(TokenKind::kVariable) && IsAssignmentAhead()) return Assign(s);
+        s.kind = Statement::Kind::kExpression;
+        s.line = Cur().line;
+        if (At(TokenKind::kWord) && !IsFunctionCallStatement() && !IsConstantWord(Cur().text))
+            return CommandSyntax(s.expression, false);
+        return Expr(s.expression);
+    }
+
+    // do body while (condition);
+    bool DoWhile(Statement& s) {
+        Take();
+        s.kind = Statement::Kind::kDoWhile;
+        if (!Body(s)) return false;
+        if (!AtWord("while"))
+            return Fail("expected \"while\" after the body of \"do\" but found " + Describe(Cur()));
+        Take();
+        return Condition(s) && EndStatement();
+    }
+
+    // switch (value) { case v: statements ... default: statements }
+    bool Switch(Statement& s) {
+        Take();
+        s.kind = Statement::Kind::kSwitch;
+        if (!Condition(s) || !Expect("{")) return false;
+        while (!AtSymbol("}")) {
+            auto c = std::make_unique<Statement>();
+            c->kind = Statement::Kind::kCase;
+            c->line = Cur().line;
+            if (AtWord("case")) {
+                Take();
+                if (!Expr(c->expression) || !Expect(":")) return false;
+            } else if (AtWord("default:") || AtWord("default")) {
+                const bool colon = AtWord("default:");
+                Take();
+                if (!colon && !Expect(":")) return false;
+            } else {
+                return Fail("expected \"case\" or \"default\" in a switch but found " + Describe(Cur()));
+            }
+            while (!AtSymbol("}") && !AtWord("case") && !AtWord("default") && !AtWord("default:")) {
+                if (At(TokenKind::kEnd)) return Fail("switch is not closed with \"}\"");
+                StmtPtr inner;
+                if (!Stmt(inner)) return false;
+                if (inner) c->body.push_back(std::move(inner));
+            }
+            s.body.push_back(std::move(c));
         }
+        Take();
+        return true;
+    }
+
+    // return [value];  only inside a procedure, with a value exactly when it declares a return type.
+    bool Return(Statement& s) {
+        Take();
+        s.kind = Statement::Kind::kReturn;
+        if (proc_ == nullptr) return Fail("\"return\" is only allowed inside a procedure");
+        const bool ends = AtSymbol(";") || AtSymbol("}") || At(TokenKind::kEnd);
+        if (!ends && !Expr(s.expression)) return false;
+        if (proc_->returnsValue && !s.expression)
+            return Fail("procedure \"" + proc_->name + "\" must return a value of type " +
+                        Value::TypeName(proc_->returnType));
+        if (!proc_->returnsValue && s.expression)
+            return Fail("procedure \"" + proc_->name + "\" has no return type, so it cannot return a value");
         return EndStatement();
+    }
+
+    // A type word, with "[]" for an array type.
+    bool TypeName(Value::Type& type) {
+        if (!IsTypeWord(Cur(), type)) return Fail("expected a type but found " + Describe(Cur()));
+        Take();
+        if (AtSymbol("[") && Ahead(1).IsSymbol("]")) {
+            if (type == Value::Type::kVector || type == Value::Type::kMatrix)
+                return Fail(std::string("arrays of ") + Value::TypeName(type) + " are not supported");
+            Take();
+            Take();
+            type = Value::ArrayType(type);
+        }
+        return true;
+    }
+
+    // [global] proc [type] name(type $a, ...) { body }
+    bool Proc(Statement& s) {
+        auto proc = std::make_shared<Procedure>();
+        proc->line = Cur().line;
+        proc->global = AtWord("global");
+        if (proc->global) Take();
+        Take(); // "proc"
+        if (proc_ != nullptr) return Fail("a procedure cannot be defined inside another procedure");
+        Value::Type type;
+        if (IsTypeWord(Cur(), type)) {
+            if (!TypeName(proc->returnType)) return false;
+            proc->returnsValue = true;
+        }
+        if (!At(TokenKind::kWord)) return Fail("expected a procedure name but found " + Describe(Cur()));
+        proc->name = Take().text;
+        if (!Expect("(")) return false;
+        while (!AtSymbol(")")) {
+            if (!proc->parameters.empty() && !Expect(",")) return false;
+            Procedure::Parameter parameter;
+            if (!TypeName(parameter.type)) return false;
+            if (!At(TokenKind::kVariable))
+                return Fail("expected an argument name but found " + Describe(Cur()));
+            parameter.name = Take().text;
+            if (AtSymbol("[") && Ahead(1).IsSymbol("]")) {
+                Take();
+                Take();
+                parameter.type = Value::ArrayType(parameter.type);
+            }
+            proc->parameters.push_back(std::move(parameter));
+        }
+        Take();
+        if (!AtSymbol("{")) return Fail("expected \"{\" to open the body of \"" + proc->name + "\"");
+        proc_ = proc.get();
+        StmtPtr body;
+        const bool ok = Stmt(body);
+        proc_ = nullptr;
+        if (!ok) return false;
+        proc->body = std::move(body->body);
+        s.kind = Statement::Kind::kProcedure;
+        s.name = proc->name;
+        s.procedure = std::move(proc);
+        return true;
     }
 
     bool If(Statement& s) {
@@ -171,7 +299,7 @@ private:
         s.kind = Statement::Kind::kFor;
         auto init = std::make_unique<Statement>();
         init->kind = Statement::Kind::kBlock;
-        if (!AtSymbol(";") && !(Assign(*init))) return false;
+        if (!AtSymbol(";") && !Simple(*init)) return false;
         s.body.push_back(std::move(init));
         if (!Expect(";")) return false;
         if (AtSymbol(";"))
@@ -181,7 +309,7 @@ private:
         if (!Expect(";")) return false;
         auto step = std::make_unique<Statement>();
         step->kind = Statement::Kind::kBlock;
-        if (!AtSymbol(")") && !Assign(*step)) return false;
+        if (!AtSymbol(")") && !Simple(*step)) return false;
         s.body.push_back(std::move(step));
         return Expect(")") && Body(s);
     }
@@ -201,9 +329,15 @@ private:
                Precedence(after) >= 0;
     }
 
+    static bool IsAssignmentOperator(const Token& t) {
+        return t.IsSymbol("=") || t.IsSymbol("+=") || t.IsSymbol("-=") || t.IsSymbol("*=") ||
+               t.IsSymbol("/=");
+    }
+
     bool IsAssignmentAhead() const {
         size_t n = 1;
-        if (Ahead(n).IsSymbol("[")) {
+        // $a[i] or a matrix's $m[i][j]
+        while (Ahead(n).IsSymbol("[")) {
             int depth = 0;
             for (; Ahead(n).kind != TokenKind::kEnd; ++n) {
                 if (Ahead(n).IsSymbol("[")) ++depth;
@@ -211,22 +345,27 @@ private:
             }
             ++n;
         }
-        const Token& t = Ahead(n);
-        return t.IsSymbol("=") || t.IsSymbol("+=") || t.IsSymbol("-=");
+        return IsAssignmentOperator(Ahead(n));
     }
 
-    // $name [index] (= | += | -=) expression, without the ending ";".
+    // [index] or, when `column` is given, [row][column] with the second part optional.
+    bool Indexes(ExprPtr& index, ExprPtr* column) {
+        if (!AtSymbol("[")) return true;
+        Take();
+        if (!Expr(index) || !Expect("]")) return false;
+        if (column == nullptr || !AtSymbol("[")) return true;
+        Take();
+        return Expr(*column) && Expect("]");
+    }
+
+    // $name [index] [column] (= | += | -= | *= | /=) expression, without the ending ";".
     bool Assign(Statement& s) {
         if (!At(TokenKind::kVariable)) return Fail("expected a variable but found " + Describe(Cur()));
         s.kind = Statement::Kind::kAssign;
         s.line = Cur().line;
         s.name = Take().text;
-        if (AtSymbol("[")) {
-            Take();
-            if (!Expr(s.index) || !Expect("]")) return false;
-        }
-        if (!(AtSymbol("=") || AtSymbol("+=") || AtSymbol("-=")))
-            return Fail("expected \"=\" but found " + Describe(Cur()));
+        if (!Indexes(s.index, &s.column)) return false;
+        if (!IsAssignmentOperator(Cur())) return Fail("expected \"=\" but found " + Describe(Cur()));
         s.op = Take().text;
         return Expr(s.expression);
     }
@@ -249,7 +388,15 @@ private:
             d->name = Take().text;
             d->declaredType = type;
             d->global = global;
-            if (AtSymbol("[")) {
+            if (type == Value::Type::kMatrix) {
+                // matrix $m[rows][columns]
+                if (!AtSymbol("["))
+                    return Fail("a matrix needs its size: matrix $" + d->name + "[rows][columns]");
+                if (!Indexes(d->index, &d->column)) return false;
+                if (!d->column)
+                    return Fail("a matrix needs its size: matrix $" + d->name + "[rows][columns]");
+            } else if (AtSymbol("[")) {
+                if (type == Value::Type::kVector) return Fail("arrays of vector are not supported");
                 Take();
                 if (!AtSymbol("]")) {
                     ExprPtr ignoredSize; // a declared size only reserves room
@@ -321,7 +468,8 @@ private:
     static bool Glues(const Token& t) {
         if (t.spaceBefore) return false;
         return t.kind == TokenKind::kWord || t.kind == TokenKind::kInt || t.kind == TokenKind::kFloat ||
-               t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol("[") || t.IsSymbol("]") || t.IsSymbol(":");
+               t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol("[") || t.IsSymbol("]") || t.IsSymbol(":") ||
+               t.IsSymbol(".");
     }
 
     bool Argument(ExprPtr& out) {
@@ -345,10 +493,11 @@ private:
             Take();
             return true;
         }
-        if (t.kind == TokenKind::kVariable || t.IsSymbol("(") || t.IsSymbol("`") || t.IsSymbol("{"))
+        if (t.kind == TokenKind::kVariable || t.IsSymbol("(") || t.IsSymbol("`") || t.IsSymbol("{") ||
+            t.IsSymbol("<<"))
             return Primary(out);
         if (t.kind == TokenKind::kWord || t.kind == TokenKind::kInt || t.kind == TokenKind::kFloat ||
-            t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol(":")) {
+            t.IsSymbol("*") || t.IsSymbol("?") || t.IsSymbol(":") || t.IsSymbol(".")) {
             // A bare word, with any wildcard, bracket or namespace pieces written against it: pCube*,
             // ball.f[0:5], :time1.
             std::string word = Take().text;
@@ -359,16 +508,28 @@ private:
         return Fail("unexpected " + Describe(t) + " in the arguments of a command");
     }
 
+    // condition ? a : b binds loosest, from the right.
     bool Expr(ExprPtr& out) {
         DepthGuard guard(depth_);
         if (depth_ > kMaxDepth) return Fail("nesting is too deep");
-        return Binary(0, out);
+        if (!Binary(0, out)) return false;
+        if (!AtSymbol("?")) return true;
+        auto node = std::make_unique<Expression>();
+        node->kind = Expression::Kind::kTernary;
+        node->line = Take().line;
+        node->operands.push_back(std::move(out));
+        ExprPtr a, b;
+        if (!Expr(a) || !Expect(":") || !Expr(b)) return false;
+        node->operands.push_back(std::move(a));
+        node->operands.push_back(std::move(b));
+        out = std::move(node);
+        return true;
     }
 
     static int Precedence(const Token& t) {
         if (t.kind != TokenKind::kSymbol) return -1;
-        static const char* levels[][4] = {{"||"},     {"&&"},         {"==", "!="}, {"<", ">", "<=", ">="},
-                                          {"+", "-"}, {"*", "/", "%"}};
+        static const char* levels[][4] = {
+            {"||"}, {"&&"}, {"==", "!="}, {"<", ">", "<=", ">="}, {"+", "-"}, {"*", "/", "%", "^"}};
         for (int level = 0; level < 6; ++level)
             for (const char* op : levels[level])
                 if (op != nullptr && t.text == op) return level;
@@ -393,6 +554,19 @@ private:
     }
 
     bool Unary(ExprPtr& out) {
+        if (AtSymbol("++") || AtSymbol("--")) {
+            out = std::make_unique<Expression>();
+            out->kind = Expression::Kind::kIncrement;
+            out->line = Cur().line;
+            out->text = Take().text;
+            out->prefix = true;
+            if (!At(TokenKind::kVariable))
+                return Fail("expected a variable after \"" + out->text + "\" but found " + Describe(Cur()));
+            ExprPtr variable;
+            if (!Primary(variable, false)) return false;
+            out->operands.push_back(std::move(variable));
+            return true;
+        }
         if (AtSymbol("!") || AtSymbol("-")) {
             DepthGuard guard(depth_);
             if (depth_ > kMaxDepth) return Fail("nesting is too deep");
@@ -408,7 +582,8 @@ private:
         return Primary(out);
     }
 
-    bool Primary(ExprPtr& out) {
+    // A value; `postfix` takes a "++" or "--" written after a variable.
+    bool Primary(ExprPtr& out, bool postfix = true) {
         const Token& t = Cur();
         switch (t.kind) {
         case TokenKind::kInt:
@@ -424,10 +599,30 @@ private:
             out->line = t.line;
             out->text = Take().text;
             if (AtSymbol("[") && !Cur().spaceBefore) {
-                Take();
-                ExprPtr index;
-                if (!Expr(index) || !Expect("]")) return false;
+                ExprPtr index, column;
+                if (!Indexes(index, &column)) return false;
                 out->operands.push_back(std::move(index));
+                if (column) out->operands.push_back(std::move(column));
+            }
+            if (AtSymbol(".") && !Cur().spaceBefore) {
+                Take();
+                if (!(AtWord("x") || AtWord("y") || AtWord("z")))
+                    return Fail("expected x, y or z after \".\" but found " + Describe(Cur()));
+                auto component = std::make_unique<Expression>();
+                component->kind = Expression::Kind::kComponent;
+                component->line = t.line;
+                component->text = Take().text;
+                component->operands.push_back(std::move(out));
+                out = std::move(component);
+                return true;
+            }
+            if (postfix && (AtSymbol("++") || AtSymbol("--"))) {
+                auto step = std::make_unique<Expression>();
+                step->kind = Expression::Kind::kIncrement;
+                step->line = t.line;
+                step->text = Take().text;
+                step->operands.push_back(std::move(out));
+                out = std::move(step);
             }
             return true;
         case TokenKind::kWord:
@@ -454,6 +649,7 @@ private:
             if (depth_ > kMaxDepth) return Fail("nesting is too deep");
             return CommandSyntax(out, true) && Expect("`");
         }
+        if (t.IsSymbol("<<")) return VectorOrMatrix(out);
         if (t.IsSymbol("{")) {
             out = std::make_unique<Expression>();
             out->kind = Expression::Kind::kArray;
@@ -468,6 +664,39 @@ private:
             return Expect("}");
         }
         return Fail("unexpected " + Describe(t));
+    }
+
+    // <<x, y, z>> is a vector; rows separated by ";" make a matrix: <<1, 2; 3, 4>>.
+    bool VectorOrMatrix(ExprPtr& out) {
+        out = std::make_unique<Expression>();
+        out->line = Take().line;
+        size_t rows = 1;
+        size_t inRow = 0;
+        while (true) {
+            ExprPtr element;
+            if (!Expr(element)) return false;
+            out->operands.push_back(std::move(element));
+            ++inRow;
+            if (AtSymbol(",")) {
+                Take();
+                continue;
+            }
+            if (!AtSymbol(";") && !AtSymbol(">>"))
+                return Fail("expected \",\", \";\" or \">>\" but found " + Describe(Cur()));
+            if (out->columns == 0) out->columns = inRow;
+            if (inRow != out->columns)
+                return Fail("the rows of a matrix must have the same number of values");
+            inRow = 0;
+            if (Take().IsSymbol(">>")) break;
+            ++rows;
+        }
+        if (rows == 1 && out->columns == 3) {
+            out->kind = Expression::Kind::kVector;
+            return true;
+        }
+        if (rows == 1) return Fail("a vector has three values: <<x, y, z>>");
+        out->kind = Expression::Kind::kMatrix;
+        return true;
     }
 
     // name(a, b, ...)
@@ -491,6 +720,7 @@ private:
     ScriptError& error_;
     size_t pos_ = 0;
     int depth_ = 0;
+    const Procedure* proc_ = nullptr; // the procedure whose body is being read
 };
 
 } // namespace
@@ -501,6 +731,18 @@ bool Parser::Parse(std::string_view script, std::vector<std::unique_ptr<Statemen
     std::vector<Token> tokens;
     if (!Lexer::Tokenize(script, tokens, error)) return false;
     return ParserImpl(tokens, error).Script(statements);
+}
+
+bool Parser::IsComplete(std::string_view script) {
+    std::vector<std::unique_ptr<Statement>> statements;
+    ScriptError error;
+    std::vector<Token> tokens;
+    if (!Lexer::Tokenize(script, tokens, error) || !ParserImpl(tokens, error).Script(statements))
+        return !error.atEnd;
+    // The last statement must have been closed: "print 1" may still go on in the next line.
+    if (tokens.size() < 2) return true;
+    const Token& last = tokens[tokens.size() - 2];
+    return last.IsSymbol(";") || last.IsSymbol("}");
 }
 
 } // namespace vex::host::command

@@ -18,6 +18,9 @@ public:
     /// the line and the reason.
     static bool Parse(std::string_view script, std::vector<std::unique_ptr<Statement>>& statements,
                       ScriptError& error);
+    /// Whether `script` can run as it is: its statements are all closed (by ";" or "}"), or it has a
+    /// syntax error that no further text could mend. False while more lines could complete it.
+    static bool IsComplete(std::string_view script);
 };
 
 } // namespace vex::host::command

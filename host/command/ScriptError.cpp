@@ -3,7 +3,8 @@
 namespace vex::host::command {
 
 std::string ScriptError::Format() const {
-    std::string text = "line " + std::to_string(line) + ": ";
+    std::string text = file.empty() ? std::string() : "file: " + file + " ";
+    text += "line " + std::to_string(line) + ": ";
     if (!command.empty()) text += command + ": ";
     return text + reason;
 }

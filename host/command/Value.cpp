@@ -3,6 +3,7 @@
 #include "util/NumberText.h"
 
 #include <charconv>
+#include <cmath>
 
 namespace vex::host::command {
 
@@ -47,10 +48,34 @@ Value Value::StringArray(std::vector<std::string> v) {
     return r;
 }
 
+Value Value::Vector(double x, double y, double z) {
+    Value r;
+    r.type_ = Type::kVector;
+    r.floats_ = {x, y, z};
+    return r;
+}
+
+Value Value::Matrix(size_t rows, size_t columns, std::vector<double> values) {
+    Value r;
+    r.type_ = Type::kMatrix;
+    r.rows_ = rows;
+    r.columns_ = columns;
+    r.floats_ = std::move(values);
+    r.floats_.resize(rows * columns, 0.0);
+    return r;
+}
+
 Value Value::OfType(Type type) {
+    if (type == Type::kVector) return Vector(0.0, 0.0, 0.0);
     Value r;
     r.type_ = type;
     return r;
+}
+
+double Value::Component(size_t i) const {
+    if (type_ == Type::kVector) return floats_[i];
+    if (IsArray()) return i < Size() ? At(i).AsDouble() : 0.0;
+    return AsDouble();
 }
 
 Value::Type Value::ElementType(Type type) {
@@ -93,8 +118,26 @@ const char* Value::TypeName(Type type) {
         return "float[]";
     case Type::kStringArray:
         return "string[]";
+    case Type::kVector:
+        return "vector";
+    case Type::kMatrix:
+        return "matrix";
     }
     return "";
+}
+
+Value Value::FromText(const std::string& text) {
+    // "1 2 3" or "<<1, 2, 3>>": up to three numbers, separated by blanks or commas.
+    double xyz[3] = {0.0, 0.0, 0.0};
+    const char* p = text.data();
+    const char* end = p + text.size();
+    for (double& v : xyz) {
+        while (p < end && (*p == ' ' || *p == ',' || *p == '<' || *p == '\t')) ++p;
+        const char* next = util::ReadNumber(p, end, v);
+        if (next == p) break;
+        p = next;
+    }
+    return Vector(xyz[0], xyz[1], xyz[2]);
 }
 
 std::string Value::FormatDouble(double v) {
@@ -109,6 +152,15 @@ std::string Value::AsString() const {
         return FormatDouble(float_);
     case Type::kString:
         return string_;
+    case Type::kVector:
+        return FormatDouble(floats_[0]) + " " + FormatDouble(floats_[1]) + " " + FormatDouble(floats_[2]);
+    case Type::kMatrix: {
+        std::string text = "<<";
+        for (size_t r = 0; r < rows_; ++r)
+            for (size_t c = 0; c < columns_; ++c)
+                text += (c > 0 ? ", " : r > 0 ? "; " : "") + FormatDouble(Element(r, c));
+        return text + ">>";
+    }
     default:
         break;
     }
@@ -129,6 +181,8 @@ double Value::AsDouble() const {
     case Type::kString: {
         return util::ParseLeadingNumber(string_);
     }
+    case Type::kVector:
+        return std::sqrt(floats_[0] * floats_[0] + floats_[1] * floats_[1] + floats_[2] * floats_[2]);
     default:
         return 0.0;
     }
@@ -151,6 +205,10 @@ bool Value::IsTrue() const {
         return float_ != 0.0;
     case Type::kString:
         return !string_.empty();
+    case Type::kVector:
+        return AsDouble() != 0.0;
+    case Type::kMatrix:
+        return !floats_.empty();
     default:
         return Size() > 0;
     }
@@ -165,6 +223,11 @@ Value Value::ConvertTo(Type type) const {
         return Float(AsDouble());
     case Type::kString:
         return String(AsString());
+    case Type::kVector:
+        if (type_ == Type::kString) return FromText(string_);
+        return Vector(Component(0), Component(1), Component(2));
+    case Type::kMatrix:
+        return Matrix(0, 0);
     default:
         break;
     }
@@ -246,6 +309,10 @@ bool Value::operator==(const Value& other) const {
         return floats_ == other.floats_;
     case Type::kStringArray:
         return strings_ == other.strings_;
+    case Type::kVector:
+        return floats_ == other.floats_;
+    case Type::kMatrix:
+        return rows_ == other.rows_ && floats_ == other.floats_;
     }
     return false;
 }

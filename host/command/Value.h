@@ -6,12 +6,14 @@
 
 namespace vex::host::command {
 
-/// A value of the command language: a whole number, a floating-point number, a string, or an array
-/// of one of them. Conversions follow the language: numbers print in their shortest exact form,
-/// strings that do not start with a number read as 0, arrays print their elements separated by blanks.
+/// A value of the command language: a whole number, a floating-point number, a string, an array of
+/// one of them, a vector of three floats or a matrix of floats. Conversions follow the language:
+/// numbers print in their shortest exact form, strings that do not start with a number read as 0,
+/// arrays and vectors print their elements separated by blanks, a vector read as a number is its
+/// length.
 class Value {
 public:
-    enum class Type { kInt, kFloat, kString, kIntArray, kFloatArray, kStringArray };
+    enum class Type { kInt, kFloat, kString, kIntArray, kFloatArray, kStringArray, kVector, kMatrix };
 
     /// The empty string.
     Value() = default;
@@ -21,6 +23,9 @@ public:
     static Value IntArray(std::vector<int64_t> v = {});
     static Value FloatArray(std::vector<double> v = {});
     static Value StringArray(std::vector<std::string> v = {});
+    static Value Vector(double x, double y, double z);
+    /// A matrix of `rows` by `columns` values given row by row; missing values are 0.
+    static Value Matrix(size_t rows, size_t columns, std::vector<double> values = {});
     /// An empty value of `type`.
     static Value OfType(Type type);
 
@@ -29,6 +34,8 @@ public:
         return type_ == Type::kIntArray || type_ == Type::kFloatArray || type_ == Type::kStringArray;
     }
     bool IsNumber() const { return type_ == Type::kInt || type_ == Type::kFloat; }
+    /// The language's name of the value's own type.
+    const char* TypeName() const { return TypeName(type_); }
     /// The element type of an array type, the type itself otherwise; and the array type of a scalar.
     static Type ElementType(Type type);
     static Type ArrayType(Type type);
@@ -54,6 +61,15 @@ public:
     /// The elements as strings.
     std::vector<std::string> AsStrings() const;
 
+    /// Component `i` (0 to 2) of a vector; a number stands for a vector with that value three times.
+    double Component(size_t i) const;
+    /// The size of a matrix (0 for any other value).
+    size_t Rows() const { return type_ == Type::kMatrix ? rows_ : 0; }
+    size_t Columns() const { return type_ == Type::kMatrix ? columns_ : 0; }
+    /// The element of a matrix at `row`, `column` (both inside its size).
+    double Element(size_t row, size_t column) const { return floats_[row * columns_ + column]; }
+    void SetElement(size_t row, size_t column, double v) { floats_[row * columns_ + column] = v; }
+
     /// Same type and same contents.
     bool operator==(const Value& other) const;
 
@@ -61,6 +77,9 @@ public:
     static std::string FormatDouble(double v);
 
 private:
+    /// The vector a text such as "1 2 3" holds.
+    static Value FromText(const std::string& text);
+
     Type type_ = Type::kString;
     int64_t int_ = 0;
     double float_ = 0.0;
@@ -68,6 +87,8 @@ private:
     std::vector<int64_t> ints_;
     std::vector<double> floats_;
     std::vector<std::string> strings_;
+    size_t rows_ = 0;    // of a matrix; its values are in floats_, row by row
+    size_t columns_ = 0; // of a matrix
 };
 
 } // namespace vex::host::command

@@ -1,6 +1,7 @@
 #include "host/program/HostProgram.h"
 
 #include "host/command/Interpreter.h"
+#include "host/command/Parser.h"
 #include "host/gui/HostWindow.h"
 #include "host/program/PathPlotCommand.h"
 #include "host/program/ProcessEventsCommand.h"
@@ -21,7 +22,6 @@
 
 #include <cstdlib>
 #include <istream>
-#include <iterator>
 #include <memory>
 #include <ostream>
 
@@ -32,18 +32,6 @@
 namespace vex::host::program {
 
 namespace {
-
-// "line 7: setAttr: reason" (the engine's error text) as "<source>:7: setAttr: reason".
-std::string Located(const std::string& source, const std::string& message) {
-    const std::string prefix = "line ";
-    if (message.rfind(prefix, 0) == 0) {
-        const std::size_t colon = message.find(':', prefix.size());
-        if (colon != std::string::npos)
-            return source + ":" + message.substr(prefix.size(), colon - prefix.size()) +
-                   message.substr(colon);
-    }
-    return source.empty() ? message : source + ": " + message;
-}
 
 // Where the batch clock starts: any count works; this one keeps the first minute clear of 0.
 constexpr platform::win32::DWORD kBatchClockStart = 100000;
@@ -68,7 +56,8 @@ void HostProgram::Usage(std::ostream& out) const {
            "       torva-host --gui [options] [script ...] [scene.ma]\n"
            "Runs scripts of the host's command language in the embedded host.\n\n"
            "  -c COMMANDS        run COMMANDS (in order with the scripts)\n"
-           "  -                  run the commands read from standard input\n"
+           "  -                  run the commands read from standard input, each statement as soon as\n"
+           "                     it is complete (also what runs when no script is given)\n"
            "  --plugin PATH      load the plug-in library at PATH before any script runs\n"
            "  --data-root DIR    use DIR as the user's documents folder\n"
            "  --batch-clock      run real-time loops (takes, re-simulations) as fast as the machine\n"
@@ -112,6 +101,8 @@ bool HostProgram::Parse(const std::vector<std::string>& args) {
             steps_.push_back({false, arg});
         }
     }
+    // Without a script (and without the window) the commands come from standard input.
+    if (steps_.empty() && !gui_ && !help_ && !version_) steps_.push_back({false, "-"});
     // With the window, a scene file named last is the scene to open in it, not a script to run.
     if (gui_ && !steps_.empty() && !steps_.back().isInline && steps_.back().text.size() > 3 &&
         steps_.back().text.ends_with(".ma")) {
@@ -122,25 +113,48 @@ bool HostProgram::Parse(const std::vector<std::string>& args) {
 }
 
 void HostProgram::Report(const std::string& text, bool warning) const {
-    err_ << (warning ? "Warning: " : "Error: ") << Located(source_, text) << "\n";
+    // The interpreter locates its messages ("file: a.mel line 3: ..."), as the host's batch mode shows them.
+    err_ << "// " << (warning ? "Warning: " : "Error: ") << text << " //\n";
 }
 
 bool HostProgram::RunStep(const Step& step) {
-    std::string text = step.text;
+    command::Interpreter& interpreter = CommandEngine::get().Interpreter();
     const bool fromInput = !step.isInline && step.text == "-";
-    source_ = step.isInline ? "-c" : fromInput ? "<stdin>" : step.text;
-    if (fromInput) {
-        text.assign(std::istreambuf_iterator<char>(in_), std::istreambuf_iterator<char>());
-    } else if (!step.isInline && !util::ReadWholeFile(step.text, text)) {
-        Report("the script cannot be read.");
+    interpreter.SetScriptName(step.isInline || fromInput ? std::string() : step.text);
+    if (fromInput) return RunInput();
+    std::string text = step.text;
+    if (!step.isInline && !util::ReadWholeFile(step.text, text)) {
+        Report("Cannot read the script \"" + step.text + "\".");
         return false;
     }
     // The engine reports the error that stops the script, through the reporter.
     return static_cast<bool>(CommandEngine::get().Execute(text, false, true));
 }
 
+bool HostProgram::RunInput() {
+    // Each statement runs as soon as its last line arrives; an error stops that statement only, as in
+    // the script editor. Line numbers count from the start of the input.
+    bool failed = false;
+    std::string pending, line;
+    int lines = 0, pendingStart = 1;
+    const auto runPending = [&] {
+        const std::string text = std::string(static_cast<std::size_t>(pendingStart - 1), '\n') + pending;
+        if (!CommandEngine::get().Execute(text, false, true)) failed = true;
+        pending.clear();
+        out_.flush();
+    };
+    while (!QuitCommand::Requested() && std::getline(in_, line)) {
+        if (pending.empty()) pendingStart = lines + 1;
+        ++lines;
+        pending += line + "\n";
+        if (command::Parser::IsComplete(pending)) runPending();
+    }
+    if (!QuitCommand::Requested() && pending.find_first_not_of(" \t\r\n") != std::string::npos) runPending();
+    // A person at a terminal saw each error as it came; a piped script that failed fails the run.
+    return !failed || inputIsTerminal_;
+}
+
 bool HostProgram::LoadPlugin(const std::string& path) {
-    source_ = "--plugin " + path;
     ScriptEditor& editor = ScriptEditor::get();
     editor.BeginCapture();
     const MStatus loaded = PluginManager::get().Load(path);
@@ -177,11 +191,15 @@ int HostProgram::Run(const std::vector<std::string>& args) {
     editor.SetReporter([this](ScriptEditor::Kind kind, const std::string& text) {
         Report(text, kind == ScriptEditor::Kind::kWarning);
     });
-    CommandEngine::get().Interpreter().SetResultSink(
-        [&editor](const command::CommandCall&, const command::Value& result) {
-            const bool empty = result.GetType() == command::Value::Type::kString && result.AsString().empty();
-            if (!empty) editor.Write(ScriptEditor::Kind::kResult, result.AsString());
-        });
+    command::Interpreter& interpreter = CommandEngine::get().Interpreter();
+    interpreter.SetResultSink([&editor](const command::CommandCall&, const command::Value& result) {
+        const bool empty = result.GetType() == command::Value::Type::kString && result.AsString().empty();
+        if (!empty) editor.Write(ScriptEditor::Kind::kResult, result.AsString());
+    });
+    // In batch, print writes its text as it is, without a line end of its own; the window's script
+    // output shows it as a line.
+    command::Interpreter::Output scriptOutput;
+    if (!gui_) scriptOutput = interpreter.SetOutput([this](const std::string& text) { out_ << text; });
 
     int status = 0;
     QuitCommand::Reset();
@@ -194,8 +212,7 @@ int HostProgram::Run(const std::vector<std::string>& args) {
         window->show();
         QuitCommand::SetConfirm([&window] { return window->ConfirmDiscard(); });
         if (!scene_.empty() && !window->OpenScene(QString::fromStdString(scene_))) {
-            source_ = scene_;
-            Report("the scene cannot be opened.");
+            Report(scene_ + ": the scene cannot be opened.");
             status = 1;
         }
     }
@@ -205,10 +222,11 @@ int HostProgram::Run(const std::vector<std::string>& args) {
         if (!RunStep(steps_[i])) status = 1;
     if (status == 0 && QuitCommand::Requested()) status = QuitCommand::ExitCode();
 
-    CommandEngine::get().Interpreter().SetResultSink(nullptr);
+    interpreter.SetResultSink(nullptr);
+    interpreter.SetScriptName({});
+    if (!gui_) interpreter.SetOutput(std::move(scriptOutput));
     editor.SetReporter(nullptr);
     editor.SetEcho(nullptr);
-    source_.clear();
     out_.flush();
     if (status == 0 && window && !QuitCommand::Requested()) {
         out_.flush();

@@ -9,18 +9,24 @@ namespace vex::host::program {
 /// The torva-host program: runs scripts of the host's command language in the embedded host, the way
 /// a batch session of the host does.
 ///   torva-host [--data-root DIR] [--batch-clock] [--plugin PATH]... [-c "commands" | script | -]...
-/// Plug-ins load first, then the scripts, -c commands and standard input ("-") run in command-line
-/// order, their commands undoable as in the script editor. Every command result is printed as
-/// "// Result: ... //" and printed text goes to standard output. Warnings and errors go to standard
-/// error, each once: "Error: <file>:<line>: <command>: <reason>" ("-c" or "<stdin>" for the file).
-/// The first error stops the run with exit status 1 (2 for bad options). Besides the host's commands
-/// the scripts have "processEvents", "virtualJoystick", "pathPlot" and "quit" (and "lookThru" with --gui).
+/// Plug-ins load first, then the scripts, -c commands and standard input ("-", or nothing given) run
+/// in command-line order, their commands undoable as in the script editor. Every statement's result
+/// is printed as "// Result: ... //" and printed text goes to standard output as it is. Warnings and
+/// errors go to standard error, each once: "// Error: file: <file> line <n>: <command>: <reason> //"
+/// (without the file part for -c and standard input). In a script or -c the first error stops the
+/// run with exit status 1 (2 for bad options); standard input runs each statement as it is complete
+/// and goes on after an error, ending with status 1 when one occurred unless it is a terminal.
+/// Besides the host's commands the scripts have "processEvents", "virtualJoystick", "pathPlot" and
+/// "quit" (and "lookThru" with --gui).
 class HostProgram {
 public:
     HostProgram(std::istream& in, std::ostream& out, std::ostream& err) : in_(in), out_(out), err_(err) {}
 
     /// Runs with the program's arguments (without the program name); answers the exit status.
     int Run(const std::vector<std::string>& args);
+    /// Tells that standard input is a terminal: errors in what is typed there are shown but do not
+    /// make the exit status 1.
+    void SetInputIsTerminal(bool terminal) { inputIsTerminal_ = terminal; }
 
 private:
     /// One script file or one -c text, in command-line order.
@@ -33,9 +39,11 @@ private:
     bool Parse(const std::vector<std::string>& args);
     /// Runs one step; false after the error was reported.
     bool RunStep(const Step& step);
+    /// Runs standard input statement by statement; false when one failed (and it is not a terminal).
+    bool RunInput();
     /// Loads one plug-in; false after the error was reported.
     bool LoadPlugin(const std::string& path);
-    /// Writes one warning or error, located in the step or plug-in being run.
+    /// Writes one warning or error as the host's batch mode shows it.
     void Report(const std::string& text, bool warning = false) const;
     void Usage(std::ostream& out) const;
 
@@ -45,8 +53,8 @@ private:
     std::vector<Step> steps_;
     std::vector<std::string> plugins_;
     std::string dataRoot_;
-    std::string scene_;  ///< the scene file the window opens (--gui scene.ma)
-    std::string source_; ///< the file (or "-c", "<stdin>", "--plugin PATH") being run
+    std::string scene_; ///< the scene file the window opens (--gui scene.ma)
+    bool inputIsTerminal_ = false;
     bool help_ = false;
     bool batchClock_ = false;
     bool gui_ = false;

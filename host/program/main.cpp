@@ -4,6 +4,9 @@
 
 #include <QApplication>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
@@ -22,12 +25,18 @@ int main(int argc, char** argv) {
             if (const char* value = std::getenv(name); value != nullptr && *value != '\0') return true;
         return false;
     };
-    if (args.empty() && hasDisplay()) args.emplace_back("--gui");
+    // Commands piped or redirected in are run instead, as with "-".
+    struct stat input {};
+    const bool inputIsData =
+        fstat(STDIN_FILENO, &input) == 0 && (S_ISFIFO(input.st_mode) || S_ISREG(input.st_mode));
+    if (args.empty() && hasDisplay() && !inputIsData) args.emplace_back("--gui");
     if (std::find(args.begin(), args.end(), "--gui") == args.end())
         vex::platform::qt::BeginOffscreenSession();
     // The plug-ins' windows and timers need a widget application with its event loop. It gets the
     // program's name only: Qt would take options such as --plugin for its own.
     int qtArgc = 1;
     QApplication application(qtArgc, argv);
-    return vex::host::program::HostProgram(std::cin, std::cout, std::cerr).Run(args);
+    vex::host::program::HostProgram program(std::cin, std::cout, std::cerr);
+    program.SetInputIsTerminal(isatty(STDIN_FILENO) != 0);
+    return program.Run(args);
 }

@@ -52,6 +52,10 @@ CommandEngine::CommandEngine() : results_(1) {
                                     std::string& error) { return RunRegistered(call, result, error); });
     interpreter_.SetOutput(
         [](const std::string& text) { ScriptEditor::get().Write(ScriptEditor::Kind::kInfo, text); });
+    // A script's warnings and the errors its catch statements stop belong to the script output too.
+    interpreter_.SetDiagnostics([](bool warning, const std::string& text) {
+        ScriptEditor::get().Write(warning ? ScriptEditor::Kind::kWarning : ScriptEditor::Kind::kError, text);
+    });
     builtins::Install(interpreter_); // the host's built-in script commands (host/builtins)
 }
 

@@ -28,7 +28,7 @@ protected:
     // line, nothing of it on standard output.
     static void ExpectOneError(const Outcome& run, const std::string& error) {
         EXPECT_EQ(run.status, 1) << run.err;
-        EXPECT_EQ(run.err, "Error: " + error + "\n");
+        EXPECT_EQ(run.err, "// Error: " + error + " //\n");
         EXPECT_EQ(run.out.find("rror"), std::string::npos) << run.out;
     }
 };
@@ -57,7 +57,7 @@ TEST_F(HostProgramTest, TheFirstErrorStopsTheRunNamingFileLineAndCommand) {
     WriteFile(script, "createNode transform -n \"a\";\n\nsetAttr a.noSuchPlug 1;\nprint \"never\";\n");
     const Outcome run = RunProgram("\"" + script + "\" -c \"print \\\"after\\\"\"");
     EXPECT_NE(run.status, 0);
-    EXPECT_NE(run.err.find("Error: " + script + ":3: setAttr: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("// Error: file: " + script + " line 3: setAttr: "), std::string::npos) << run.err;
     EXPECT_EQ(run.out.find("never"), std::string::npos);
     EXPECT_EQ(run.out.find("after"), std::string::npos);
 
@@ -80,26 +80,27 @@ TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
     WriteFile(script, "createNode transform -n \"a\";\nsetAttr a.tx 1;\ncreateNode transform -nmae foo;\n"
                       "print \"never\";\n");
     const Outcome undeclared = RunProgram("\"" + script + "\"");
-    ExpectOneError(undeclared, script + ":3: createNode: Invalid flag \"-nmae\"");
+    ExpectOneError(undeclared, "file: " + script + " line 3: createNode: Invalid flag \"-nmae\"");
     EXPECT_EQ(undeclared.out, "// Result: a //\n") << "nothing after the bad call runs";
 
     ExpectOneError(RunProgram("-c \"createNode transform -n\""),
-                   "-c:1: createNode: Flag \"-n\" needs an argument");
+                   "line 1: createNode: Flag \"-n\" needs an argument");
     const std::string input = path("input.mel");
     WriteFile(input, "currentTime 4;\ncurrentTime abc;\n");
-    ExpectOneError(RunProgram("-", input), "<stdin>:2: currentTime: Argument \"abc\" is not a number");
+    ExpectOneError(RunProgram("-", input), "line 2: currentTime: Argument \"abc\" is not a number");
 }
 
 TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
     const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
     ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
-                   "-c:1: hostTestAdd: Invalid flag \"-vlaue\"");
+                   "line 1: hostTestAdd: Invalid flag \"-vlaue\"");
     ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -v\""),
-                   "-c:1: hostTestAdd: Flag \"-v\" needs an argument");
+                   "line 1: hostTestAdd: Flag \"-v\" needs an argument");
     const std::string script = path("add.mel");
     WriteFile(script, "hostTestAdd -v 2;\nhostTestAdd -v 2.5;\n");
     const Outcome fraction = RunProgram(plugin + "\"" + script + "\"");
-    ExpectOneError(fraction, script + ":2: hostTestAdd: Flag \"-v\" needs a whole number, not \"2.5\"");
+    ExpectOneError(fraction,
+                   "file: " + script + " line 2: hostTestAdd: Flag \"-v\" needs a whole number, not \"2.5\"");
     EXPECT_EQ(fraction.out, "// Result: 2 //\n") << "the refused call added nothing";
     // Query mode takes the flags without their values.
     const Outcome query = RunProgram(plugin + "-c \"hostTestAdd -value 7; hostTestAdd -q -v\"");
@@ -110,14 +111,67 @@ TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
 TEST_F(HostProgramTest, ErrorsReportedInsideACommandOrAPluginLoadAreToldOnce) {
     const std::string missing = path("missing.ma");
     ExpectOneError(RunProgram("-c \"file -o \\\"" + missing + "\\\"\""),
-                   "-c:1: file: Cannot open \"" + missing + "\": the file does not exist.");
+                   "line 1: file: Cannot open \"" + missing + "\": the file does not exist.");
     ExpectOneError(RunProgram("--plugin \"" + path("none.so") + "\""),
-                   "--plugin " + path("none.so") + ": Plug-in \"" + path("none.so") + "\" was not found.");
+                   "Plug-in \"" + path("none.so") + "\" was not found.");
     // A warning is not an error: the run goes on, and the warning is on standard error too.
     const Outcome warned = RunProgram("-c \"undo; print \\\"on\\\"\"");
     EXPECT_EQ(warned.status, 0);
-    EXPECT_EQ(warned.err, "Warning: -c: There are no more commands to undo.\n");
-    EXPECT_EQ(warned.out, "on\n");
+    EXPECT_EQ(warned.err, "// Warning: There are no more commands to undo. //\n");
+    EXPECT_EQ(warned.out, "on") << "print adds no line end";
+}
+
+TEST_F(HostProgramTest, StandardInputRunsEachStatementOnceItIsCompleteAndGoesOnAfterAnError) {
+    const std::string input = path("typed.mel");
+    WriteFile(input, "global proc int square(int $x) {\n"
+                     "    return $x * $x;\n"
+                     "}\n"
+                     "square(12);\n"
+                     "print (\"after \"\n"
+                     "       + 1 + \"\\n\");\n"
+                     "noSuchThing;\n"
+                     "0.1 + 0.2;\n"
+                     "createNode transform\n"
+                     "    -n \"ball\";\n");
+    for (const char* arguments : {"-", ""}) {
+        const Outcome run = RunProgram(arguments, input);
+        EXPECT_EQ(run.status, 1) << "an error in piped input fails the run";
+        EXPECT_EQ(run.err, "// Error: line 7: Cannot find procedure \"noSuchThing\". //\n");
+        EXPECT_EQ(run.out,
+                  "// Result: 144 //\nafter 1\n// Result: 0.30000000000000004 //\n// Result: ball //\n")
+            << "the statements after the error ran too";
+    }
+    // A last statement without its ";" still runs when the input ends.
+    WriteFile(input, "print \"no end\"");
+    const Outcome unfinished = RunProgram("", input);
+    EXPECT_EQ(unfinished.status, 0) << unfinished.err;
+    EXPECT_EQ(unfinished.out, "no end");
+}
+
+TEST_F(HostProgramTest, ScriptErrorsAndWarningsNameTheFileTheyAreIn) {
+    const std::string helpers = path("helpers.mel"), main = path("main.mel");
+    WriteFile(helpers, "global proc checkName(string $n) {\n"
+                       "    if (size($n) == 0)\n"
+                       "        error \"a name is needed\";\n"
+                       "}\n");
+    WriteFile(main, "source \"" + helpers +
+                        "\";\n"
+                        "warning \"careful\";\n"
+                        "if (catch(`checkName \"\"`)) print \"caught\\n\";\n"
+                        "checkName \"ok\";\n"
+                        "checkName \"\";\n"
+                        "print \"never\";\n");
+    const Outcome run = RunProgram("\"" + main + "\"");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "// Warning: file: " + main +
+                           " line 2: careful //\n"
+                           "// Error: file: " +
+                           helpers +
+                           " line 3: a name is needed //\n"
+                           "// Error: file: " +
+                           helpers + " line 3: a name is needed //\n")
+        << "the caught error is told once by catch, the last one once as the run's error";
+    EXPECT_EQ(run.out, "caught\n");
 }
 
 } // namespace
