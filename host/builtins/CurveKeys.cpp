@@ -35,9 +35,7 @@ bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) 
 bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
     if (!CanSetCurveKeys(node, timeValues.size(), error)) return false;
     const auto curve = AnimCurveData::Of(node);
-    units::Kind kind = units::Kind::kNone;
-    if (node.type().name() == "animCurveTL") kind = units::Kind::kLinear;
-    if (node.type().name() == "animCurveTA") kind = units::Kind::kAngular;
+    const units::Kind kind = units::CurveValueKind(node);
     std::vector<AnimCurveData::Key> keys;
     keys.reserve(timeValues.size() / 2);
     for (std::size_t i = 0; i < timeValues.size(); i += 2) {
