@@ -23,7 +23,8 @@ bool Number(const std::string& text, double& out) {
 
 // The flags of setAttr: those with a value, and those with an optional truth value.
 bool TakesValue(const std::string& flag) {
-    return flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size";
+    return flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size" || flag == "-ch" ||
+           flag == "-capacityHint";
 }
 bool TakesTruth(const std::string& flag) {
     return flag == "-l" || flag == "-lock" || flag == "-k" || flag == "-keyable" || flag == "-cb" ||
@@ -320,9 +321,12 @@ bool AddAttrCommand(CommandContext& context) {
         if (!node) return context.Fail("No object was given or selected.");
     }
     if (!node) return false;
-    // Children of a compound made here exist already: the call that names its parent adds nothing.
+    // Children of a compound made here exist already: the call that names its parent adds nothing. No
+    // other child can be added to a compound.
     if (context.Has("-p", "-parent")) {
         if (const auto existing = node->FindAttribute(longName); existing && existing->parent()) return true;
+        return context.Fail("The node '" + node->name() + "' has no compound '" +
+                            context.text("-p", "-parent") + "' with a child '" + longName + "'.");
     }
     AttributePtr attribute = Describe(context, longName, shortName);
     if (!attribute) return false;

@@ -26,12 +26,6 @@ void ReplaceCurve(const std::shared_ptr<AnimCurveData>& curve, const AnimCurveDa
                        [curve, before = std::move(before)] { *curve = before; });
 }
 
-units::Kind ValueKindOf(const Node& node) {
-    if (node.type().name() == "animCurveTL") return units::Kind::kLinear;
-    if (node.type().name() == "animCurveTA") return units::Kind::kAngular;
-    return units::Kind::kNone;
-}
-
 bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) {
     if (!AnimCurveData::Of(node)) {
         error = node.name() + " is not an anim curve.";
@@ -47,7 +41,7 @@ bool CanSetCurveKeys(const Node& node, std::size_t numbers, std::string& error) 
 bool SetCurveKeys(const Node& node, std::span<const double> timeValues, std::string& error) {
     if (!CanSetCurveKeys(node, timeValues.size(), error)) return false;
     const auto curve = AnimCurveData::Of(node);
-    const units::Kind kind = ValueKindOf(node);
+    const units::Kind kind = units::CurveValueKind(node);
     std::vector<AnimCurveData::Key> keys;
     keys.reserve(timeValues.size() / 2);
     for (std::size_t i = 0; i < timeValues.size(); i += 2) {

@@ -19,10 +19,6 @@ void ReplaceCurveKeys(const std::shared_ptr<AnimCurveData>& curve, std::vector<A
 /// undo restores the curve exactly as it was.
 void ReplaceCurve(const std::shared_ptr<AnimCurveData>& curve, const AnimCurveData& after);
 
-/// The unit kind of the values of the anim curve `node`: lengths for animCurveTL, angles for
-/// animCurveTA, none for the rest.
-units::Kind ValueKindOf(const Node& node);
-
 /// Sets keys on the anim curve `node` from (time in frames of the current unit, value in the UI unit)
 /// pairs, as a file's key list gives them: each key of the curve's default tangent type, replacing a key at
 /// the same time. False with `error` when the node is no curve or a value lacks its time.

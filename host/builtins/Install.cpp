@@ -217,7 +217,8 @@ std::vector<Entry> Entries() {
     list.push_back(MakeEntry<CreateNodeCommand>("createNode", CommandSyntax()
                                                                   .flag("-n", "-name", Arg::kString)
                                                                   .flag("-p", "-parent", Arg::kString)
-                                                                  .flag("-ss", "-skipSelect")));
+                                                                  .flag("-ss", "-skipSelect")
+                                                                  .flag("-s", "-shared")));
     list.push_back(MakeEntry<RenameCommand>("rename"));
     list.push_back(MakeEntry<DeleteCommand>("delete"));
     list.push_back(MakeEntry<ParentCommand>("parent", CommandSyntax()
@@ -242,6 +243,7 @@ std::vector<Entry> Entries() {
         MakeEntry<SetAttrCommand>("setAttr", CommandSyntax()
                                                  .flag("-typ", "-type", Arg::kString)
                                                  .flag("-s", "-size", Arg::kInteger)
+                                                 .flag("-ch", "-capacityHint", Arg::kInteger)
                                                  .flag("-l", "-lock", Arg::kOptionalTruth)
                                                  .flag("-k", "-keyable", Arg::kOptionalTruth)
                                                  .flag("-cb", "-channelBox", Arg::kOptionalTruth)));

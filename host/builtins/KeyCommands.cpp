@@ -279,7 +279,7 @@ std::optional<std::vector<CurveTarget>> CurvesOf(CommandContext& context, const 
     auto add = [&](const NodePtr& node) {
         for (const auto& c : curves)
             if (c.node == node) return;
-        curves.push_back({node, AnimCurveData::Of(*node), ValueKindOf(*node)});
+        curves.push_back({node, AnimCurveData::Of(*node), units::CurveValueKind(*node)});
     };
     KeyCall others = call;
     others.targets.clear();

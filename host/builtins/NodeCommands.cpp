@@ -8,6 +8,7 @@
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/MatrixMath.h"
 #include "host/scene/ObjectAccess.h"
+#include "host/scene/OpaqueNodeTypes.h"
 #include "host/scene/Scene.h"
 
 #include <maya/MFnTransform.h>
@@ -37,8 +38,21 @@ bool CreateNodeCommand(CommandContext& context) {
         parent = RequireNode(context, context.text("-p", "-parent"));
         if (!parent) return false;
     }
-    NodePtr node = scene.MakeNode(words[0], context.text("-n", "-name"));
+    const std::string name = context.text("-n", "-name");
+    const bool shared = context.Has("-s", "-shared");
+    // A shared node the scene has already is the one the following lines are about.
+    if (NodePtr existing = shared ? scene.findNode(name) : nullptr;
+        existing && existing->type().name() == words[0]) {
+        SessionState::get().SetCurrentNode(existing);
+        ChangeSelection({existing});
+        context.result = Value::String(existing->name());
+        return true;
+    }
+    NodePtr node = scene.MakeNode(words[0], name);
+    if (!node && OpaqueNodeTypes::Allowed())
+        node = OpaqueNodeTypes::MakeNode(words[0], name, parent != nullptr);
     if (!node) return context.Fail("Unknown object type: " + words[0]);
+    if (shared) SessionState::get().KeptFor(*node).shared = true;
     if (node->type().IsShape() && !parent) {
         parent = scene.MakeNode("transform");
         scene.InsertNode(parent);

@@ -25,9 +25,15 @@ void SessionState::SetFileInfo(const std::string& key, const std::string& value)
     fileInfo_.emplace_back(key, value);
 }
 
+const KeptText* SessionState::FindKept(const Node& node) const {
+    const auto found = nodeKept_.find(node.Serial());
+    return found == nodeKept_.end() ? nullptr : &found->second;
+}
+
 void SessionState::ClearFileRecords() {
     requires_.clear();
     fileInfo_.clear();
+    kept_.clear();
 }
 
 bool SessionState::IsLocked(const Node& node, const AttributeDefinition& attribute) const {

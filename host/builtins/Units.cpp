@@ -16,6 +16,12 @@ Kind KindOf(const AttributeDefinition& attribute) {
     return Kind::kNone;
 }
 
+Kind CurveValueKind(const Node& node) {
+    if (node.type().name() == "animCurveTL") return Kind::kLinear;
+    if (node.type().name() == "animCurveTA") return Kind::kAngular;
+    return Kind::kNone;
+}
+
 double ToInternal(Kind kind, double value) {
     switch (kind) {
     case Kind::kLinear:

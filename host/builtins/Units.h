@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/scene/AttributeDefinition.h"
+#include "host/scene/Node.h"
 
 namespace vex::host::builtins {
 
@@ -13,6 +14,9 @@ enum class Kind { kNone, kLinear, kAngular };
 
 /// Lengths for translations and camera distances, angles for rotations, none for the rest.
 Kind KindOf(const AttributeDefinition& attribute);
+/// The unit of the values of an anim curve node's keys (lengths for animCurveTL, angles for
+/// animCurveTA).
+Kind CurveValueKind(const Node& node);
 /// A number as a script gave it, in the scene's unit.
 double ToInternal(Kind kind, double value);
 /// A stored number in the script's unit.

@@ -5,7 +5,8 @@
 namespace vex::host::file {
 
 /// The nodes every scene has from the start: the cameras persp, top, front and side with their shapes,
-/// lambert1 and initialShadingGroup. A scene file never creates them; it only changes them.
+/// lambert1 and initialShadingGroup. A scene file creates the cameras as shared nodes ("createNode -s"),
+/// which go on as the scene's own, and selects the others ("select -ne") for the lines about them.
 class DefaultNodes {
 public:
     /// True for one of the default nodes (by name, type and place).

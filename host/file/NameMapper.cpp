@@ -45,7 +45,8 @@ std::vector<std::size_t> Positionals(const CommandCall& call, bool setAttrFlags,
         const std::string flag = call.args[i].value.AsString();
         const bool hasNext = i + 1 < call.args.size() && !IsFlag(call.args[i + 1]);
         if (!hasNext) continue;
-        if (setAttrFlags && (flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size")) {
+        if (setAttrFlags && (flag == "-type" || flag == "-typ" || flag == "-s" || flag == "-size" ||
+                             flag == "-ch" || flag == "-capacityHint")) {
             ++i;
         } else if (setAttrFlags && TakesTruth(flag)) {
             if (IsTruthWord(call.args[i + 1].value.AsString())) ++i;
@@ -65,6 +66,19 @@ bool IsRootName(const std::string& text) {
 }
 
 } // namespace
+
+std::optional<std::size_t> NameMapper::SetAttrPlug(const CommandCall& call) {
+    const auto words = Positionals(call, true);
+    if (words.empty()) return std::nullopt;
+    return words.front();
+}
+
+std::optional<std::size_t> NameMapper::AddAttrNode(const CommandCall& call) {
+    // The node, when named, is the last argument and follows a value rather than a flag.
+    const std::size_t n = call.args.size();
+    if (n >= 2 && !IsFlag(call.args[n - 1]) && !IsFlag(call.args[n - 2])) return n - 1;
+    return std::nullopt;
+}
 
 std::string NameMapper::MapName(const std::string& name) const {
     if (IsRootName(name)) return name.substr(1);
@@ -110,19 +124,17 @@ bool NameMapper::Rewrite(CommandCall& call) const {
         return true;
     }
     if (name == "setAttr") {
-        const auto words = Positionals(call, true);
-        if (words.empty()) return true;
-        Argument& plug = call.args[words.front()];
+        const auto at = SetAttrPlug(call);
+        if (!at) return true;
+        Argument& plug = call.args[*at];
         // The scene's own nodes keep their settings when another scene is imported into it.
         if (importing_ && IsRootName(plug.value.AsString())) return false;
         Replace(plug, MapPlug(plug.value.AsString()));
         return true;
     }
     if (name == "addAttr") {
-        // The node, when named, is the last argument and follows a value rather than a flag.
-        const std::size_t n = call.args.size();
-        if (n >= 2 && !IsFlag(call.args[n - 1]) && !IsFlag(call.args[n - 2]))
-            Replace(call.args[n - 1], MapName(call.args[n - 1].value.AsString()));
+        if (const auto at = AddAttrNode(call))
+            Replace(call.args[*at], MapName(call.args[*at].value.AsString()));
         return true;
     }
     const bool plugs = name == "connectAttr" || name == "disconnectAttr";

@@ -4,6 +4,7 @@
 #include "host/command/Value.h"
 
 #include <map>
+#include <optional>
 #include <string>
 
 namespace vex::host::file {
@@ -32,6 +33,12 @@ public:
     std::string MapPath(const std::string& path) const;
     /// The scene plug of a plug ("node.attr[1]"); a plug of the current node (".attr") stays.
     std::string MapPlug(const std::string& plug) const;
+
+    /// Where the plug of a setAttr call is among its arguments; none when it names none.
+    static std::optional<std::size_t> SetAttrPlug(const command::CommandCall& call);
+    /// Where the node of an addAttr call is among its arguments; none when it names none (the
+    /// attribute goes to the node the file made or selected last).
+    static std::optional<std::size_t> AddAttrNode(const command::CommandCall& call);
 
 private:
     std::string nameSpace_;

@@ -9,10 +9,16 @@
 namespace vex::host::file {
 
 /// Reads a scene file into the scene by running it through the host's command language, with the
-/// built-in commands and the current-node rule of createNode (".attr" plugs name the node made last).
-/// Only the commands a scene file is made of may run. The whole read is journaled: a file that fails
-/// at any line is taken back completely, so the scene is as it was before, and the error names the
-/// line, the command and the reason.
+/// built-in commands and the current-node rule of createNode (".attr" plugs name the node made or
+/// selected last). Only the commands a scene file is made of may run. What the host does not interpret
+/// is kept rather than refused (LineKeeper): nodes of types it does not know become opaque nodes
+/// (OpaqueNodeTypes), lines about attributes or nodes it does not have, uuids, node locks and
+/// relationships are kept as the file wrote them and written back unchanged. Shared nodes
+/// ("createNode -s") the scene has are the ones the lines go to; the playback range comes from the
+/// scene configuration script node. A file without its closing "// End of" line opens with a warning.
+/// The whole read is journaled: a file that fails at any line (a syntax error, a command files may not
+/// use, a parent that does not exist) is taken back completely, so the scene is as it was before, and
+/// the error names the line, the command and the reason.
 class SceneReader {
 public:
     /// How a file is read.

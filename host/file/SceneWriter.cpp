@@ -1,9 +1,11 @@
 #include "host/file/SceneWriter.h"
 
 #include "host/builtins/SessionState.h"
+#include "host/builtins/Units.h"
 #include "host/file/CurveAttributeText.h"
 #include "host/file/DefaultNodes.h"
 #include "host/file/KeyListText.h"
+#include "host/file/UnitText.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/MeshData.h"
@@ -16,8 +18,14 @@
 
 #include <maya/MString.h>
 
+#include <sys/utsname.h>
+#include <time.h>
+
 #include <algorithm>
+#include <ctime>
 #include <filesystem>
+#include <iomanip>
+#include <locale>
 #include <map>
 #include <set>
 #include <sstream>
@@ -25,6 +33,8 @@
 namespace vex::host::file {
 
 namespace {
+
+namespace units = builtins::units;
 
 std::string Quote(const std::string& text) {
     std::string out = "\"";
@@ -71,10 +81,13 @@ std::string ValueWords(const AttributeDefinition& attribute, const Value& value)
     case AttributeKind::kInt:
         return std::to_string(ToInt(value));
     case AttributeKind::kDouble:
-        return Number(ToDouble(value));
+        return UnitText::Text(units::KindOf(attribute), ToDouble(value));
     case AttributeKind::kDouble3: {
         const Double3 v = ValueOr<Double3>(value);
-        return "-type \"double3\" " + Number(v[0]) + " " + Number(v[1]) + " " + Number(v[2]);
+        std::string words = "-type \"double3\"";
+        for (std::size_t i = 0; i < 3; ++i)
+            words += " " + UnitText::Text(units::KindOf(*attribute.Children()[i]), v[i]);
+        return words;
     }
     case AttributeKind::kString:
         return "-type \"string\" " + Quote(ValueOr<std::string>(value));
@@ -135,8 +148,14 @@ std::string AddAttrLine(const AttributeDefinition& attribute) {
         return line + " -at \"long\" -dv " + std::to_string(ToInt(def));
     case AttributeKind::kDouble:
         return line + " -at \"double\" -dv " + Number(ToDouble(def));
-    case AttributeKind::kDouble3:
-        return line + " -at \"double3\"";
+    case AttributeKind::kDouble3: {
+        // The children follow as attributes of their own, as the host writes every compound.
+        line += " -at \"double3\" -nc " + std::to_string(attribute.Children().size());
+        for (const auto& child : attribute.Children())
+            line += ";\n\taddAttr -ci true -sn " + Quote(child->ShortName()) + " -ln " +
+                    Quote(child->LongName()) + " -at \"double\" -p " + Quote(attribute.LongName());
+        return line;
+    }
     case AttributeKind::kString:
         return line + " -dt \"string\"";
     case AttributeKind::kStringArray:
@@ -156,20 +175,18 @@ std::string AddAttrLine(const AttributeDefinition& attribute) {
 constexpr std::size_t kKeyNumberChars = 8;
 constexpr std::size_t kSceneChars = 1 << 20;
 
-// Writes the lines of one node after its createNode (or, for the scene's own nodes, without one).
+// Writes the lines of one node after its createNode (or, for the scene's own nodes, after the select
+// that makes it the node the lines are about): its attributes, then the lines a file had about it that
+// the host keeps.
 class NodeWriter {
 public:
     /// `keyNumbers` is the curve's key list text when formatted ahead (KeyListText), else null.
-    NodeWriter(std::ostringstream& out, const Node& node, bool isDefault, const std::string* keyNumbers)
-        : out_(out), node_(node), default_(isDefault), keyNumbers_(keyNumbers) {}
+    NodeWriter(std::ostream& out, const Node& node, const std::string* keyNumbers)
+        : out_(out), node_(node), keyNumbers_(keyNumbers) {}
 
     void Write() {
-        for (const auto& attribute : node_.DynamicAttributes()) {
-            out_ << "\t" << AddAttrLine(*attribute);
-            // The scene's own nodes are named: the current-node rule applies to created nodes only.
-            if (default_) out_ << " " << Quote(":" + node_.name());
-            out_ << ";\n";
-        }
+        for (const auto& attribute : node_.DynamicAttributes())
+            out_ << "\t" << AddAttrLine(*attribute) << ";\n";
         for (const auto& attribute : node_.Attributes()) {
             if (!IsWritten(*attribute)) continue;
             if (auto value = ChangedValue(node_, *attribute))
@@ -179,12 +196,12 @@ public:
         if (node_.HasFn(MFn::kMesh)) WriteMesh();
         if (auto curve = AnimCurveData::Of(node_)) WriteKeys(*curve);
         WriteLocks();
+        if (const auto* kept = builtins::SessionState::get().FindKept(node_))
+            for (const auto& line : kept->lines) out_ << line << "\n";
     }
 
 private:
-    std::string Plug(const std::string& attribute) const {
-        return Quote((default_ ? ":" + node_.name() : std::string()) + "." + attribute);
-    }
+    static std::string Plug(const std::string& attribute) { return Quote("." + attribute); }
 
     static std::string Range(const char* attribute, std::size_t count) {
         return std::string("-s ") + std::to_string(count) + " \"." + attribute +
@@ -252,14 +269,15 @@ private:
         out_ << CurveAttributeText::Leading(curve);
         if (curve.size() > 0) {
             out_ << "\tsetAttr " << Range("ktv", curve.size());
-            out_ << (keyNumbers_ != nullptr ? *keyNumbers_ : KeyListText::Format(curve)) << ";\n";
+            out_ << (keyNumbers_ != nullptr ? *keyNumbers_
+                                            : KeyListText::Format({&curve, units::CurveValueKind(node_)}))
+                 << ";\n";
         }
         out_ << CurveAttributeText::Trailing(curve);
     }
 
-    std::ostringstream& out_;
+    std::ostream& out_;
     const Node& node_;
-    bool default_;
     const std::string* keyNumbers_;
 };
 
@@ -270,20 +288,20 @@ public:
     explicit KeyTextsAhead(const std::vector<NodePtr>& order) {
         for (const auto& node : order)
             if (const auto curve = AnimCurveData::Of(*node); curve && curve->size() > 0)
-                curves_.emplace_back(node.get(), curve.get());
+                curves_.push_back({node.get(), {curve.get(), units::CurveValueKind(*node)}});
     }
 
     /// The keys of all the scene's curves.
     std::size_t KeyCount() const {
         std::size_t count = 0;
-        for (const auto& entry : curves_) count += entry.second->size();
+        for (const auto& entry : curves_) count += entry.curve.keys->size();
         return count;
     }
 
     /// The text of `node`'s keys, or null when it is not the next of the scene's keyed curves (the
     /// nodes are asked for in the order given). The text lasts until the next call.
     const std::string* Find(const Node& node) {
-        if (next_ == curves_.size() || curves_[next_].first != &node) return nullptr;
+        if (next_ == curves_.size() || curves_[next_].node != &node) return nullptr;
         if (next_ >= batchStart_ + batch_.size()) FormatBatch();
         return &batch_[next_++ - batchStart_];
     }
@@ -293,13 +311,17 @@ private:
 
     void FormatBatch() {
         batchStart_ = next_;
-        std::vector<const AnimCurveData*> curves;
+        std::vector<KeyListText::Curve> curves;
         for (std::size_t i = next_; i < curves_.size() && curves.size() < kBatch; ++i)
-            curves.push_back(curves_[i].second);
+            curves.push_back(curves_[i].curve);
         batch_ = KeyListText::Format(curves);
     }
 
-    std::vector<std::pair<const Node*, const AnimCurveData*>> curves_;
+    struct Entry {
+        const Node* node;
+        KeyListText::Curve curve;
+    };
+    std::vector<Entry> curves_;
     std::size_t next_ = 0;
     std::size_t batchStart_ = 0;
     std::vector<std::string> batch_;
@@ -331,12 +353,104 @@ std::string NodeText(const Node& node) {
     return (DefaultNodes::Contains(node) ? ":" : "") + node.name();
 }
 
-std::string NodeName(const Node& node) {
-    return Quote(NodeText(node));
+std::string PlugName(const Node& node, const std::string& attribute) {
+    return Quote(NodeText(node) + "." + attribute);
 }
 
-std::string PlugName(const Node& node, const AttributeDefinition& attribute) {
-    return Quote(NodeText(node) + "." + attribute.ShortName());
+// The file information lines every file starts with, as the host this one stands in for writes them.
+std::vector<std::pair<std::string, std::string>> StandardFileInfo() {
+    utsname system{};
+    const std::string os =
+        ::uname(&system) == 0 ? std::string(system.sysname) + " " + system.release : std::string("Linux");
+    return {{"application", "maya"},
+            {"product", "Maya 2014"},
+            {"version", "2014"},
+            {"cutIdentifier", "201303010241-864206"},
+            {"osv", os}};
+}
+
+// "Wed, Dec 09, 2026 11:50:04 AM", in the "C" form whatever the locale.
+std::string ModifiedNow() {
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::ostringstream text;
+    text.imbue(std::locale::classic());
+    text << std::put_time(&local, "%a, %b %d, %Y %I:%M:%S %p");
+    return text.str();
+}
+
+void WriteHeader(std::ostream& out, const std::string& fileName, const std::vector<NodePtr>& order) {
+    out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Last modified: " << ModifiedNow()
+        << "\n//Codeset: UTF-8\n";
+    out << "requires maya \"2014\";\n";
+    std::set<std::string> usedTypes;
+    for (const auto& node : order) usedTypes.insert(node->type().name());
+    std::set<std::string> required = {"maya"};
+    for (const auto& name : PluginManager::get().Names()) {
+        const auto plugin = PluginManager::get().Find(name);
+        if (std::any_of(plugin->nodeTypes.begin(), plugin->nodeTypes.end(),
+                        [&](const std::string& type) { return usedTypes.count(type) > 0; })) {
+            out << "requires " << Quote(plugin->name()) << " " << Quote(plugin->version) << ";\n";
+            required.insert(plugin->name());
+        }
+    }
+    // What the file read last required that is not loaded here, for the host that reads this one.
+    for (const auto& [name, version] : builtins::SessionState::get().Requirements())
+        if (required.insert(name).second) out << "requires " << Quote(name) << " " << Quote(version) << ";\n";
+    // Every number below is in these units.
+    out << "currentUnit -l " << CurrentUnit("-l") << " -a " << CurrentUnit("-a") << " -t "
+        << CurrentUnit("-t") << ";\n";
+    const auto standard = StandardFileInfo();
+    for (const auto& [key, value] : standard)
+        out << "fileInfo " << Quote(key) << " " << Quote(value) << ";\n";
+    for (const auto& entry : builtins::SessionState::get().FileInfo())
+        if (std::none_of(standard.begin(), standard.end(),
+                         [&](const auto& s) { return s.first == entry.first; }))
+            out << "fileInfo " << Quote(entry.first) << " " << Quote(entry.second) << ";\n";
+}
+
+// A node's creation: the default cameras and nodes a file made shared are shared ("-s"), merged with
+// the scene's node of that name when the file is read.
+void WriteCreate(std::ostream& out, const Node& node) {
+    out << "createNode " << node.type().name();
+    const auto* kept = builtins::SessionState::get().FindKept(node);
+    if ((kept && kept->shared) || DefaultNodes::Contains(node)) out << " -s";
+    out << " -n " << Quote(node.name());
+    const auto parent = node.parent();
+    if (node.IsDag() && parent && parent->parent()) out << " -p " << Quote(parent->name());
+    out << ";\n";
+}
+
+// The playback range, in the script node the host keeps it in.
+void WritePlaybackRange(std::ostream& out) {
+    const Timeline& timeline = Timeline::Instance();
+    const std::string script = "playbackOptions -min " + UnitText::Frames(timeline.minTime()) + " -max " +
+                               UnitText::Frames(timeline.maxTime()) + " -ast " +
+                               UnitText::Frames(timeline.AnimationStart()) + " -aet " +
+                               UnitText::Frames(timeline.AnimationEnd()) + " ";
+    out << "createNode script -n \"sceneConfigurationScriptNode\";\n\tsetAttr \".b\" -type \"string\" "
+        << Quote(script) << ";\n\tsetAttr \".st\" 6;\n";
+}
+
+// Set membership as connections to the set's member plugs: a DAG member's instance plug to "dsm",
+// any other member's message to "dnsm". A mesh in no shading group is in the initial one.
+void WriteMemberships(std::ostream& out, const std::vector<NodePtr>& order) {
+    const auto connect = [&out](const Node& member, const Node& set) {
+        out << "connectAttr " << PlugName(member, member.IsDag() ? "iog" : "msg") << " "
+            << PlugName(set, member.IsDag() ? "dsm" : "dnsm") << " -na;\n";
+    };
+    std::set<const Node*> shaded;
+    for (const auto& node : order) {
+        for (const auto& member : node->Members()) {
+            connect(*member, *node);
+            if (node->HasFn(MFn::kShadingEngine)) shaded.insert(member.get());
+        }
+    }
+    const NodePtr initial = Scene::Instance().findNode("initialShadingGroup");
+    if (!initial || !DefaultNodes::Contains(*initial)) return;
+    for (const auto& node : order)
+        if (node->HasFn(MFn::kMesh) && !shaded.count(node.get())) connect(*node, *initial);
 }
 
 } // namespace
@@ -349,39 +463,24 @@ std::string SceneWriter::text(const std::string& fileName) {
     std::string room;
     room.reserve(keyTexts.KeyCount() * 2 * kKeyNumberChars + kSceneChars);
     std::ostringstream out(std::move(room));
-    out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Codeset: UTF-8\n";
-    out << "requires maya \"2014\";\n";
-
-    std::set<std::string> usedTypes;
-    for (const auto& node : order) usedTypes.insert(node->type().name());
-    for (const auto& name : PluginManager::get().Names()) {
-        const auto plugin = PluginManager::get().Find(name);
-        if (std::any_of(plugin->nodeTypes.begin(), plugin->nodeTypes.end(),
-                        [&](const std::string& type) { return usedTypes.count(type) > 0; }))
-            out << "requires " << Quote(plugin->name()) << " " << Quote(plugin->version) << ";\n";
-    }
-
-    out << "currentUnit -l centimeter -a radian -t sec;\n";
-    const std::vector<std::pair<std::string, std::string>> standard = {
-        {"application", "maya"}, {"product", "Maya 2014"}, {"version", "2014"}};
-    for (const auto& [key, value] : standard)
-        out << "fileInfo " << Quote(key) << " " << Quote(value) << ";\n";
-    for (const auto& entry : builtins::SessionState::get().FileInfo())
-        if (std::none_of(standard.begin(), standard.end(),
-                         [&](const auto& s) { return s.first == entry.first; }))
-            out << "fileInfo " << Quote(entry.first) << " " << Quote(entry.second) << ";\n";
+    WriteHeader(out, fileName, order);
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
+    // The default cameras and every other DAG or dependency node the file creates.
     for (const auto& node : order) {
-        const bool isDefault = DefaultNodes::Contains(*node);
-        if (!isDefault) {
-            out << "createNode " << node->type().name() << " -n " << Quote(node->name());
-            const auto parent = node->parent();
-            if (node->IsDag() && parent && parent->parent()) out << " -p " << Quote(parent->name());
-            out << ";\n";
-        }
-        NodeWriter(out, *node, isDefault, keyTexts.Find(*node)).Write();
+        if (DefaultNodes::Contains(*node) && !node->IsDag()) continue;
+        WriteCreate(out, *node);
+        NodeWriter(out, *node, keyTexts.Find(*node)).Write();
     }
+    WritePlaybackRange(out);
+    // The scene's own dependency nodes, each selected for the lines about it when it has any.
+    for (const auto& node : order) {
+        if (!DefaultNodes::Contains(*node) || node->IsDag()) continue;
+        std::ostringstream lines;
+        NodeWriter(lines, *node, keyTexts.Find(*node)).Write();
+        if (!lines.view().empty()) out << "select -ne " << NodeText(*node) << ";\n" << lines.view();
+    }
+    for (const auto& line : builtins::SessionState::get().KeptLines()) out << line << "\n";
 
     for (const auto& node : order)
         for (const auto& link : node->Outputs())
@@ -389,24 +488,11 @@ std::string SceneWriter::text(const std::string& fileName) {
             if (auto other = link.other.lock();
                 other && other->IsAlive() &&
                 !(DefaultNodes::Contains(*node) && DefaultNodes::Contains(*other)))
-                out << "connectAttr " << PlugName(*node, *link.attribute) << " "
-                    << PlugName(*other, *link.otherAttribute) << ";\n";
+                out << "connectAttr " << PlugName(*node, link.attribute->ShortName()) << " "
+                    << PlugName(*other, link.otherAttribute->ShortName()) << ";\n";
+    WriteMemberships(out, order);
 
-    for (const auto& node : order) {
-        const auto members = node->Members();
-        if (members.empty()) continue;
-        out << "sets -e -fe " << NodeName(*node);
-        for (const auto& member : members) out << " " << NodeName(*member);
-        out << ";\n";
-    }
-
-    const Timeline& timeline = Timeline::Instance();
-    out << "playbackOptions -min " << Number(timeline.minTime()) << " -max " << Number(timeline.maxTime())
-        << " -ast " << Number(timeline.AnimationStart()) << " -aet " << Number(timeline.AnimationEnd())
-        << ";\n";
-    if (scene.currentTime() != 0.0) out << "currentTime " << Number(scene.currentTime()) << ";\n";
-    out << "currentUnit -l " << CurrentUnit("-l") << " -a " << CurrentUnit("-a") << " -t "
-        << CurrentUnit("-t") << ";\n";
+    if (scene.currentTime() != 0.0) out << "currentTime " << UnitText::Frames(scene.currentTime()) << ";\n";
     out << "// End of " << fileName << "\n";
     return std::move(out).str();
 }

@@ -6,14 +6,16 @@
 
 namespace vex::host::file {
 
-/// Writes the whole scene in the host's ASCII scene format, a script of the host's commands:
-///   a header comment, "requires maya", a "requires" line per plug-in whose node types are used,
-///   "currentUnit", "fileInfo", then per node "createNode" with its "setAttr" lines (dynamic attributes
-///   declared with "addAttr" first, mesh vertex, edge and face lists, anim curve keys and tangents),
-///   the connections, the playback range, the current time and the user's units.
-/// Numbers are written in the scene's internal units (centimetres, radians, seconds), declared by the
-/// first "currentUnit" line, so that every value reads back bit for bit; the closing "currentUnit" line
-/// gives the scene back the units the user works in.
+/// Writes the whole scene in the host's ASCII scene format, a script of the host's commands, laid out
+/// as the host this one stands in for lays it out: the header comments, "requires" lines, the one
+/// "currentUnit" line giving the user's units that every number of the file is in, the "fileInfo"
+/// lines; then per node "createNode" (the default cameras and nodes a file made shared with "-s") and
+/// its lines (dynamic attributes declared with "addAttr" first, values, mesh vertex, edge and face
+/// lists, anim curve keys and tangents, locks, the lines a file had about it that the host keeps);
+/// the playback range in the "sceneConfigurationScriptNode" script node; the scene's own dependency
+/// nodes after "select -ne"; the kept lines about nodes the host does not have; the connections and
+/// the set memberships ("connectAttr ... -na"). Numbers read back as exactly the numbers the scene
+/// holds (UnitText).
 class SceneWriter {
 public:
     /// The scene as file text; `fileName` only goes into the header comment.

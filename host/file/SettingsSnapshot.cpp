@@ -12,7 +12,7 @@ SettingsSnapshot::SettingsSnapshot()
       min_(Timeline::Instance().minTime()), max_(Timeline::Instance().maxTime()),
       start_(Timeline::Instance().AnimationStart()), end_(Timeline::Instance().AnimationEnd()),
       selection_(Scene::Instance().Selection()), requires_(builtins::SessionState::get().Requirements()),
-      fileInfo_(builtins::SessionState::get().FileInfo()) {}
+      fileInfo_(builtins::SessionState::get().FileInfo()), kept_(builtins::SessionState::get().KeptLines()) {}
 
 void SettingsSnapshot::restore() const {
     MDistance::setUIUnit(linear_);
@@ -31,6 +31,7 @@ void SettingsSnapshot::restore() const {
     session.ClearFileRecords();
     for (const auto& [name, version] : requires_) session.AddRequirement(name, version);
     for (const auto& [key, value] : fileInfo_) session.SetFileInfo(key, value);
+    session.SetKeptLines(kept_);
 }
 
 } // namespace vex::host::file

@@ -13,8 +13,8 @@
 namespace vex::host::file {
 
 /// What reading a scene file changes besides the nodes: the UI units, the current time, the up axis,
-/// the playback and animation ranges, the selection and the file records (requires, fileInfo). Taken
-/// before a read, it puts them back when the read is refused, only checked, or an import.
+/// the playback and animation ranges, the selection and the file records (requires, fileInfo, kept
+/// statements). Taken before a read, it puts them back when the read is refused, only checked, or an import.
 class SettingsSnapshot {
 public:
     /// Records the settings as they are now.
@@ -32,6 +32,7 @@ private:
     std::vector<NodePtr> selection_;
     std::vector<std::pair<std::string, std::string>> requires_;
     std::vector<std::pair<std::string, std::string>> fileInfo_;
+    std::vector<std::string> kept_;
 };
 
 } // namespace vex::host::file

@@ -174,6 +174,18 @@ TEST_F(HostProgramTest, ScriptErrorsAndWarningsNameTheFileTheyAreIn) {
     EXPECT_EQ(run.out, "caught\n");
 }
 
+TEST_F(HostProgramTest, AMayaSceneCutShortOpensAndSaysSoOnStandardError) {
+    const std::string whole = ReadFile("host/file/scenes/truck2014.ma");
+    const std::string cut = path("cut.ma");
+    WriteFile(cut, whole.substr(0, whole.find("select -ne :time1;")));
+    const Outcome run = RunProgram("-c \"file -o \\\"" + cut + "\\\"; getAttr axle.tx; getAttr persp.tx\"");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_NE(run.err.find("Warning: "), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("incomplete"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Error"), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find("// Result: 0 //\n// Result: 31.5 //\n"), std::string::npos) << run.out;
+}
+
 } // namespace
 
 TEST_F(HostProgramTest, ScriptedJoysticksPlugInAndOutAndRefuseWhatTheyCannotFollow) {

@@ -1,8 +1,10 @@
+#include "host/scene/ScriptEditor.h"
 #include "host/scene/UndoQueue.h"
 #include "tests/host/file/SceneFileFixture.h"
 
 #include <maya/MSceneMessage.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -37,13 +39,11 @@ TEST_F(SceneFileErrorsTest, AMalformedFileIsRefusedNamingItsLineAndTheOpenSceneS
         const char* line;
         const char* reason;
     } spoilt[] = {
-        {"setAttr \".noSuchAttribute\" 1;", "setAttr: No object matches name: .noSuchAttribute"},
-        {"createNode noSuchType -n \"x\";", "createNode:"},
-        {"setAttr \".t\" -type \"double3\" 1 2;", "setAttr:"},
-        {"connectAttr \"nowhere.tx\" \"saved.tx\";", "connectAttr:"},
         {"setAttr \".tx\" 1 );", "Syntax error"},
+        {"createNode transform -n \"x\" -p \"nowhere\";", "createNode: No object matches name: nowhere"},
         {"file -new -f;", "not a command scene files may use"},
         {"loadPlugin \"/tmp/anything.so\";", "not a command scene files may use"},
+        {"rename \"saved\" \"other\";", "not a command scene files may use"},
     };
     for (const auto& bad : spoilt) {
         WriteFile(file_, original);
@@ -62,8 +62,8 @@ TEST_F(SceneFileErrorsTest, AMalformedFileIsRefusedNamingItsLineAndTheOpenSceneS
 
     // Through the command, the error names the line as well; the unspoilt file still opens.
     WriteFile(file_, original);
-    ReplaceLine(file_, 7, "setAttr \".bad\" 1;");
-    EXPECT_NE(Fails("file -o \"" + file_ + "\"").find("line 7: setAttr"), std::string::npos);
+    ReplaceLine(file_, 7, "setAttr \".tx\" 1 );");
+    EXPECT_NE(Fails("file -o \"" + file_ + "\"").find("line 7: Syntax error"), std::string::npos);
     WriteFile(file_, original);
     ASSERT_TRUE(MFileIO::open(file_.c_str()));
     EXPECT_EQ(openMessages_, 1);
@@ -71,10 +71,36 @@ TEST_F(SceneFileErrorsTest, AMalformedFileIsRefusedNamingItsLineAndTheOpenSceneS
     EXPECT_EQ(Scene::Instance().findNode("saved|child")->name(), "child");
 }
 
+TEST_F(SceneFileErrorsTest, LinesTheHostCannotApplyAreKeptNotRefusedAndWrittenBack) {
+    const std::string original = ReadFile(file_);
+    const struct {
+        const char* line;
+        bool warns; // about a known attribute of a known node: its value is not the scene's
+    } kept[] = {
+        {"setAttr \"saved.noSuchAttribute\" 1;", false}, {"setAttr \"saved.t\" -type \"double3\" 1 2;", true},
+        {"setAttr \"saved.tx\" \"oops\";", true},        {"connectAttr \"nowhere.tx\" \"saved.tx\";", false},
+        {"createNode noSuchType -n \"x\";", false},
+    };
+    for (const auto& line : kept) {
+        WriteFile(file_, original + line.line + "\n");
+        const std::size_t shown = vex::host::ScriptEditor::get().Lines().size();
+        ASSERT_TRUE(MFileIO::open(file_.c_str())) << line.line;
+        const auto& lines = vex::host::ScriptEditor::get().Lines();
+        const bool warned =
+            std::any_of(lines.begin() + static_cast<std::ptrdiff_t>(shown), lines.end(),
+                        [](const auto& l) { return l.kind == vex::host::ScriptEditor::Kind::kWarning; });
+        EXPECT_EQ(warned, line.warns) << line.line;
+        EXPECT_EQ(Run("getAttr saved.tx"), "4") << line.line;
+        const std::string again = path("again.ma");
+        ASSERT_TRUE(MFileIO::saveAs(again.c_str()));
+        EXPECT_NE(ReadFile(again).find(line.line), std::string::npos) << line.line;
+    }
+}
+
 TEST_F(SceneFileErrorsTest, AnImportThatFailsHalfwayLeavesNothingBehind) {
     const std::string before = Scene::Instance().Dump();
     std::string text = ReadFile(file_);
-    text += "createNode transform -n \"late\";\nsetAttr \".tx\" oops;\n";
+    text += "createNode transform -n \"late\";\nsetAttr \".tx\" 1 );\n";
     WriteFile(file_, text);
     EXPECT_FALSE(MFileIO::importFile(file_.c_str(), nullptr, false, "ext"));
     EXPECT_EQ(Scene::Instance().Dump(), before);
@@ -100,7 +126,7 @@ TEST_F(SceneFileErrorsTest, KeyListsReadFastStillFailWhereTheyStandAndKeepLaterL
                      "  5 2\n"
                      "  ;\n"
                      "createNode transform -n \"t\";\n"
-                     "setAttr t.noSuchPlug 1;\n");
+                     "setAttr t.tx 1 );\n");
     MStatus status = MFileIO::open(file_.c_str());
     EXPECT_FALSE(status);
     EXPECT_NE(status.errorString().str().find(file_ + ": line 6: "), std::string::npos)

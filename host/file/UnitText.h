@@ -1,0 +1,27 @@
+#pragma once
+
+#include "host/builtins/Units.h"
+
+#include <string>
+
+namespace vex::host::file {
+
+/// Numbers of a scene file in the units the user works in (the file's one "currentUnit" line), written
+/// so that they read back as exactly the number the scene holds: of the texts of the numbers nearest
+/// the converted one, the first that converts back to the very same number. A number no text converts
+/// back to exactly is written as the one its nearest text reads back as, so a file written, read and
+/// written again gives the same text. All in the "C" form.
+class UnitText {
+public:
+    /// Writes `internal`, a number of the scene's unit for `kind`, into [first, last) (room for 32
+    /// characters) in the user's unit; answers the end.
+    static char* Write(char* first, char* last, builtins::units::Kind kind, double internal);
+    /// Writes a time in seconds as frames of the user's time unit; answers the end.
+    static char* WriteFrames(char* first, char* last, double seconds);
+
+    /// The same as text.
+    static std::string Text(builtins::units::Kind kind, double internal);
+    static std::string Frames(double seconds);
+};
+
+} // namespace vex::host::file
