@@ -1,6 +1,10 @@
+#include "host/api/HostConvert.h"
+#include "host/scene/ObjectAccess.h"
+#include "host/scene/Scene.h"
 #include "host/scene/Views.h"
 
 #include <maya/M3dView.h>
+#include <maya/MDagPath.h>
 
 using vex::host::Views;
 
@@ -30,5 +34,26 @@ MStatus M3dView::refresh(bool all, bool force) {
 
 MStatus M3dView::scheduleRefresh() {
     Views::get().refresh(false, false);
+    return MStatus::kSuccess;
+}
+
+MStatus M3dView::getCamera(MDagPath& camera) {
+    const auto node = vex::host::Scene::Instance().findNode(Views::get().CameraName());
+    if (!node)
+        return vex::host::convert::failure("the view's camera \"" + Views::get().CameraName() + "\" is gone");
+    MDagPath path;
+    MStatus status = MDagPath::getAPathTo(vex::host::ObjectAccess::wrap(node), path);
+    if (status && !path.hasFn(MFn::kCamera)) status = path.extendToShape();
+    if (status) camera = path;
+    return status;
+}
+
+MStatus M3dView::setCamera(MDagPath& camera) {
+    MDagPath shape = camera;
+    if (!shape.hasFn(MFn::kCamera) && !shape.extendToShape()) return MStatus::kInvalidParameter;
+    if (!shape.hasFn(MFn::kCamera)) return MStatus::kInvalidParameter;
+    MDagPath transform = shape;
+    transform.pop();
+    Views::get().SetCameraName(transform.partialPathName().str());
     return MStatus::kSuccess;
 }

@@ -85,6 +85,35 @@ MStringArray MArgList::asStringArray(unsigned int& index, MStatus* ReturnStatus)
     return values;
 }
 
+namespace {
+
+// Reads one argument with an as... accessor, storing it only when it reads.
+template <class T, class Read>
+MStatus readInto(Read read, T& ret) {
+    MStatus status;
+    T value = read(&status);
+    if (status) ret = value;
+    return status;
+}
+
+} // namespace
+
+MStatus MArgList::get(unsigned int index, bool& ret) const {
+    return readInto([&](MStatus* status) { return asBool(index, status); }, ret);
+}
+
+MStatus MArgList::get(unsigned int index, int& ret) const {
+    return readInto([&](MStatus* status) { return asInt(index, status); }, ret);
+}
+
+MStatus MArgList::get(unsigned int index, double& ret) const {
+    return readInto([&](MStatus* status) { return asDouble(index, status); }, ret);
+}
+
+MStatus MArgList::get(unsigned int index, MString& ret) const {
+    return readInto([&](MStatus* status) { return asString(index, status); }, ret);
+}
+
 MStatus MArgList::addArg(const MString& arg) {
     args_.push_back(arg);
     return MStatus::kSuccess;

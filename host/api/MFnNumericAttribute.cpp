@@ -1,3 +1,4 @@
+#include "host/api/AttributeFn.h"
 #include "host/api/HostConvert.h"
 #include "host/scene/ObjectAccess.h"
 
@@ -34,12 +35,6 @@ bool kindOf(MFnNumericData::Type type, AttributeKind& kind) {
     }
 }
 
-MObject attach(MFnBase& fn, const AttributePtr& attribute, MStatus* status) {
-    MObject object = ObjectAccess::wrap(attribute);
-    report(status, fn.setObject(object));
-    return object;
-}
-
 } // namespace
 
 MFnNumericAttribute::MFnNumericAttribute(const MObject& object, MStatus* ReturnStatus) {
@@ -55,14 +50,14 @@ MObject MFnNumericAttribute::create(const MString& fullName, const MString& brie
                MObject();
     const std::string brief = briefName.isEmpty() ? fullName.str() : briefName.str();
     if (kind == AttributeKind::kDouble3)
-        return attach(*this,
-                      AttributeDefinition::MakeDouble3(fullName.str(), brief, {"X", "Y", "Z"},
-                                                       {"X", "Y", "Z"},
-                                                       {defaultValue, defaultValue, defaultValue}),
-                      ReturnStatus);
+        return attachAttribute(*this,
+                               AttributeDefinition::MakeDouble3(fullName.str(), brief, {"X", "Y", "Z"},
+                                                                {"X", "Y", "Z"},
+                                                                {defaultValue, defaultValue, defaultValue}),
+                               ReturnStatus);
     auto attribute = std::make_shared<AttributeDefinition>(fullName.str(), brief, kind, Value(defaultValue));
     attribute->SetDefault(attribute->Coerce(defaultValue));
-    return attach(*this, attribute, ReturnStatus);
+    return attachAttribute(*this, attribute, ReturnStatus);
 }
 
 MObject MFnNumericAttribute::createColor(const MString& fullName, const MString& briefName,
@@ -71,7 +66,7 @@ MObject MFnNumericAttribute::createColor(const MString& fullName, const MString&
     auto attribute =
         AttributeDefinition::MakeDouble3(fullName.str(), brief, {"R", "G", "B"}, {"R", "G", "B"}, {0, 0, 0});
     attribute->usedAsColor = true;
-    return attach(*this, attribute, ReturnStatus);
+    return attachAttribute(*this, attribute, ReturnStatus);
 }
 
 MObject MFnNumericAttribute::createPoint(const MString& fullName, const MString& briefName,

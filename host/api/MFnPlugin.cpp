@@ -1,4 +1,6 @@
 #include "host/api/MPxNodeAccess.h"
+#include "host/api/PluginCompute.h"
+#include "host/api/PluginSyntaxes.h"
 #include "host/scene/CommandRegistry.h"
 #include "host/scene/Node.h"
 #include "host/scene/NodeTypeRegistry.h"
@@ -95,12 +97,14 @@ MStatus MFnPlugin::registerCommand(const MString& commandName, MCreatorFunction 
     auto plugin = pluginOf(plugin_);
     if (!plugin) return notAttached();
     std::shared_ptr<const vex::host::CommandSyntax> syntax;
+    const MSyntax declared = createSyntaxFunction ? createSyntaxFunction() : MSyntax();
     if (createSyntaxFunction)
-        syntax = std::make_shared<const vex::host::CommandSyntax>(createSyntaxFunction().hostSyntax());
+        syntax = std::make_shared<const vex::host::CommandSyntax>(declared.hostSyntax());
     if (!vex::host::CommandRegistry::get().Add(commandName.str(), creatorFunction, plugin->name(),
                                                std::move(syntax)))
         return MStatus(MStatus::kFailure, "the command \"" + commandName.str() + "\" is already registered");
     plugin->commands.push_back(commandName.str());
+    pluginSyntaxes()[commandName.str()] = declared;
     return MStatus::kSuccess;
 }
 
@@ -110,6 +114,7 @@ MStatus MFnPlugin::deregisterCommand(const MString& commandName) {
     if (!eraseName(plugin->commands, commandName.str()))
         return MStatus(MStatus::kFailure, "the plug-in has no command \"" + commandName.str() + "\"");
     vex::host::CommandRegistry::get().remove(commandName.str());
+    pluginSyntaxes().erase(commandName.str());
     return MStatus::kSuccess;
 }
 
@@ -130,11 +135,18 @@ MStatus MFnPlugin::registerNode(const MString& typeName, const MTypeId& typeId,
     auto nodeType = std::make_shared<vex::host::NodeType>(name, typeId.id(), MFn::kPluginDependNode,
                                                           registry.Find("dependNode"));
     nodeType->SetNameStem(name);
+    auto compute = std::make_shared<vex::host::PluginCompute>();
     MPxNodeAccess::typeBeingInitialized() = nodeType.get();
+    MPxNodeAccess::computeBeingInitialized() = compute.get();
     const MStatus initialized = initFunction ? initFunction() : MStatus(MStatus::kSuccess);
     MPxNodeAccess::typeBeingInitialized() = nullptr;
+    MPxNodeAccess::computeBeingInitialized() = nullptr;
     if (!initialized)
         return MStatus(MStatus::kFailure, "the initialize function of node type \"" + name + "\" failed");
+    nodeType->SetCompute(
+        [compute](const vex::host::Scene& scene, const vex::host::Node& node,
+                  const vex::host::AttributeDefinition& attribute, double time,
+                  vex::host::Value& out) { return compute->Run(scene, node, attribute, time, out); });
 
     nodeType->SetOnCreate([creatorFunction, name](vex::host::Node& node) {
         auto* object = static_cast<MPxNode*>(creatorFunction());

@@ -1,3 +1,4 @@
+#include "host/api/ApiTypeNames.h"
 #include "host/api/HostConvert.h"
 #include "host/api/MSelectionListAccess.h"
 #include "host/scene/ObjectAccess.h"
@@ -5,6 +6,7 @@
 #include "host/scene/ScriptEditor.h"
 
 #include <maya/MGlobal.h>
+#include <maya/MStringArray.h>
 
 #include <algorithm>
 
@@ -77,9 +79,24 @@ MStatus MGlobal::clearSelectionList() {
     return MStatus::kSuccess;
 }
 
+MStatus MGlobal::selectByName(const MString& name, ListAdjustment mode) {
+    MSelectionList list;
+    const MStatus status = list.add(name);
+    return status ? select(list, mode) : status;
+}
+
 MStatus MGlobal::getSelectionListByName(const MString& name, MSelectionList& list) {
     list.clear();
     return list.add(name);
+}
+
+MStatus MGlobal::getFunctionSetList(const MObject& object, MStringArray& array) {
+    array.clear();
+    if (object.isNull()) return MStatus::kInvalidParameter;
+    for (int type = MFn::kBase; type < MFn::kLast; ++type)
+        if (object.hasFn(static_cast<MFn::Type>(type)))
+            array.append(apiTypeName(static_cast<MFn::Type>(type)));
+    return MStatus::kSuccess;
 }
 
 bool MGlobal::isYAxisUp() {

@@ -1,3 +1,4 @@
+#include "host/api/ApiTypeNames.h"
 #include "host/scene/Object.h"
 
 #include <maya/MObject.h>
@@ -18,7 +19,7 @@ bool MObject::hasFn(MFn::Type type) const {
     return object_ && object_->HasFn(type);
 }
 
-const char* MObject::apiTypeStr() const {
+const char* apiTypeName(MFn::Type type) {
     static const char* const names[] = {"kInvalid",
                                         "kBase",
                                         "kNamedObject",
@@ -63,8 +64,16 @@ const char* MObject::apiTypeStr() const {
                                         "kIntArrayData",
                                         "kPointArrayData",
                                         "kVectorArrayData",
-                                        "kComponent"};
+                                        "kComponent",
+                                        "kUnitAttribute",
+                                        "kDoubleAngleAttribute",
+                                        "kDoubleLinearAttribute",
+                                        "kTimeAttribute",
+                                        "kEnumAttribute"};
     static_assert(sizeof names / sizeof names[0] == MFn::kLast);
-    const auto type = apiType();
     return type >= 0 && type < MFn::kLast ? names[type] : "kInvalid";
+}
+
+const char* MObject::apiTypeStr() const {
+    return apiTypeName(apiType());
 }

@@ -381,3 +381,7 @@ MObject MPlug::asMObject(const MDGContext& context, MStatus* ReturnStatus) const
 bool MPlug::operator==(const MPlug& other) const {
     return node_ == other.node_ && attribute_ == other.attribute_;
 }
+
+bool MPlug::operator==(const MObject& attribute) const {
+    return attribute_ && attribute_ == ObjectAccess::Attribute(attribute);
+}

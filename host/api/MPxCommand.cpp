@@ -1,3 +1,4 @@
+#include "host/api/PluginSyntaxes.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/ScriptEditor.h"
 
@@ -33,6 +34,14 @@ Value arrayOf(Value::Type type, const Array& values, Element element) {
 }
 
 } // namespace
+
+MSyntax MPxCommand::syntax(MStatus* ReturnStatus) const {
+    // The command string starts with the name the command was registered under.
+    const std::string& text = commandString_.str();
+    const auto it = pluginSyntaxes().find(text.substr(0, text.find(' ')));
+    MSetStatus(ReturnStatus, it == pluginSyntaxes().end() ? MStatus::kFailure : MStatus::kSuccess);
+    return it == pluginSyntaxes().end() ? MSyntax() : it->second;
+}
 
 MStatus MPxCommand::undoIt() {
     return MStatus(MStatus::kNotImplemented, "This command has no undo.");

@@ -1,4 +1,5 @@
 #include "host/api/MPxNodeAccess.h"
+#include "host/api/PluginCompute.h"
 #include "host/scene/Node.h"
 #include "host/scene/NodeType.h"
 #include "host/scene/ObjectAccess.h"
@@ -7,6 +8,10 @@ using vex::host::Node;
 
 MStatus MPxNode::compute(const MPlug&, MDataBlock&) {
     return MStatus::kUnknownParameter;
+}
+
+MStatus MPxNode::setDependentsDirty(const MPlug&, MPlugArray&) {
+    return MStatus::kSuccess;
 }
 
 MObject MPxNode::thisMObject() const {
@@ -41,7 +46,13 @@ MStatus MPxNode::addAttribute(const MObject& attr) {
 }
 
 MStatus MPxNode::attributeAffects(const MObject& whenChanges, const MObject& isAffected) {
-    if (!vex::host::ObjectAccess::Attribute(whenChanges) || !vex::host::ObjectAccess::Attribute(isAffected))
-        return MStatus::kInvalidParameter;
+    const vex::host::AttributePtr input = vex::host::ObjectAccess::Attribute(whenChanges);
+    const vex::host::AttributePtr output = vex::host::ObjectAccess::Attribute(isAffected);
+    if (!input || !output) return MStatus(MStatus::kInvalidParameter, "both objects must be attributes");
+    vex::host::PluginCompute* compute = MPxNodeAccess::computeBeingInitialized();
+    if (!compute)
+        return MStatus(MStatus::kFailure,
+                       "attributeAffects is only valid in a node type's initialize function");
+    compute->AddAffects(input, output);
     return MStatus::kSuccess;
 }

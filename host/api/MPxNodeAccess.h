@@ -2,9 +2,12 @@
 
 #include <maya/MPxNode.h>
 
+#include <memory>
+
 namespace vex::host {
 class Node;
 class NodeType;
+class PluginCompute;
 } // namespace vex::host
 
 /// The host's side of MPxNode: attaching node objects to their scene nodes, and the node type whose
@@ -21,5 +24,10 @@ public:
     static vex::host::NodeType*& typeBeingInitialized() {
         static vex::host::NodeType* type = nullptr;
         return type;
+    }
+    /// The compute of the type being registered, which attributeAffects records into (null outside).
+    static vex::host::PluginCompute*& computeBeingInitialized() {
+        static vex::host::PluginCompute* compute = nullptr;
+        return compute;
     }
 };

@@ -1,3 +1,4 @@
+#include "host/api/SyntaxDeclarations.h"
 #include "host/scene/CommandSyntax.h"
 
 #include <maya/MString.h>
@@ -8,23 +9,7 @@
 #include <vector>
 
 using vex::host::CommandSyntax;
-
-struct MSyntax::Data {
-    struct Flag {
-        std::string shortName, longName;
-        std::vector<CommandSyntax::Arg> args;
-    };
-    std::vector<Flag> flags;
-    std::vector<CommandSyntax::Arg> arguments;
-    bool query = false;
-    bool edit = false;
-
-    bool declared(const std::string& name) const {
-        for (const Flag& flag : flags)
-            if (flag.shortName == name || flag.longName == name) return true;
-        return false;
-    }
-};
+using vex::host::SyntaxDeclarations;
 
 namespace {
 
@@ -34,39 +19,39 @@ std::string dashed(const char* name) {
     return text.empty() || text[0] == '-' ? text : "-" + text;
 }
 
-// What a value of the type must look like; none for kNoArg and the types that are not value types.
-bool valueKind(MSyntax::MArgType type, CommandSyntax::Arg& arg) {
+bool isValueType(MSyntax::MArgType type) {
+    return type > MSyntax::kNoArg && type < MSyntax::kLastArgType;
+}
+
+// What a value of the type must look like to the engine's check.
+CommandSyntax::Arg valueKind(MSyntax::MArgType type) {
     switch (type) {
     case MSyntax::kBoolean:
-        arg = CommandSyntax::Arg::kTruth;
-        return true;
+        return CommandSyntax::Arg::kTruth;
     case MSyntax::kLong:
     case MSyntax::kUnsigned:
-        arg = CommandSyntax::Arg::kInteger;
-        return true;
+        return CommandSyntax::Arg::kInteger;
     case MSyntax::kDouble:
     case MSyntax::kDistance:
     case MSyntax::kAngle:
     case MSyntax::kTime:
-        arg = CommandSyntax::Arg::kNumber;
-        return true;
-    case MSyntax::kString:
-    case MSyntax::kSelectionItem:
-        arg = CommandSyntax::Arg::kString;
-        return true;
-    case MSyntax::kInvalidArgType:
-    case MSyntax::kNoArg:
-    case MSyntax::kLastArgType:
-        break;
+        return CommandSyntax::Arg::kNumber;
+    default:
+        return CommandSyntax::Arg::kString;
     }
-    return false;
+}
+
+std::vector<CommandSyntax::Arg> valueKinds(const std::vector<MSyntax::MArgType>& types) {
+    std::vector<CommandSyntax::Arg> kinds;
+    for (MSyntax::MArgType type : types) kinds.push_back(valueKind(type));
+    return kinds;
 }
 
 } // namespace
 
-MSyntax::MSyntax() : data_(std::make_unique<Data>()) {}
+MSyntax::MSyntax() : data_(std::make_unique<SyntaxDeclarations>()) {}
 
-MSyntax::MSyntax(const MSyntax& other) : data_(std::make_unique<Data>(*other.data_)) {}
+MSyntax::MSyntax(const MSyntax& other) : data_(std::make_unique<SyntaxDeclarations>(*other.data_)) {}
 
 MSyntax& MSyntax::operator=(const MSyntax& other) {
     if (this != &other) *data_ = *other.data_;
@@ -79,38 +64,72 @@ CommandSyntax MSyntax::hostSyntax() const {
     CommandSyntax out;
     if (data_->query) out.Query();
     if (data_->edit) out.Edit();
-    for (const Data::Flag& flag : data_->flags)
-        out.flag(flag.shortName.c_str(), flag.longName.c_str(), flag.args);
-    out.Arguments(data_->arguments);
+    for (const SyntaxDeclarations::Flag& flag : data_->flags)
+        out.flag(flag.shortName.c_str(), flag.longName.c_str(), valueKinds(flag.types));
+    out.Arguments(valueKinds(data_->arguments));
     return out;
 }
 
 MStatus MSyntax::addFlag(const char* shortName, const char* longName, MArgType argType1, MArgType argType2,
                          MArgType argType3, MArgType argType4, MArgType argType5, MArgType argType6) {
-    Data::Flag flag{dashed(shortName), dashed(longName), {}};
-    if (flag.shortName.size() < 2 || flag.longName.size() < 2 || data_->declared(flag.shortName) ||
-        data_->declared(flag.longName))
+    SyntaxDeclarations::Flag flag{dashed(shortName), dashed(longName), {}, false};
+    if (flag.shortName.size() < 2 || flag.longName.size() < 2 || data_->find(flag.shortName) ||
+        data_->find(flag.longName))
         return MStatus(MStatus::kFailure, MString("the flag " + flag.shortName + " cannot be declared"));
     // The types end at the first kNoArg.
     for (MArgType type : {argType1, argType2, argType3, argType4, argType5, argType6}) {
         if (type == kNoArg) break;
-        CommandSyntax::Arg arg;
-        if (!valueKind(type, arg)) return MStatus(MStatus::kInvalidParameter, MString("not a value type"));
-        flag.args.push_back(arg);
+        if (!isValueType(type)) return MStatus(MStatus::kInvalidParameter, MString("not a value type"));
+        flag.types.push_back(type);
     }
     data_->flags.push_back(std::move(flag));
     return MStatus::kSuccess;
 }
 
-MStatus MSyntax::makeFlagMultiUse(const char* flagName) {
-    return data_->declared(dashed(flagName)) ? MStatus(MStatus::kSuccess) : MStatus(MStatus::kFailure);
+MStatus MSyntax::makeFlagMultiUse(const char* flag) {
+    auto* declared = const_cast<SyntaxDeclarations::Flag*>(data_->find(dashed(flag)));
+    if (!declared)
+        return MStatus(MStatus::kFailure, MString("the flag " + dashed(flag) + " is not declared"));
+    declared->multiUse = true;
+    return MStatus::kSuccess;
+}
+
+MStatus MSyntax::makeFlagQueryWithFullArgs(const char* flag, bool) {
+    return data_->find(dashed(flag)) ? MStatus(MStatus::kSuccess)
+                                     : MStatus(MStatus::kFailure, MString("the flag is not declared"));
 }
 
 MStatus MSyntax::addArg(MArgType arg) {
-    CommandSyntax::Arg kind;
-    if (!valueKind(arg, kind)) return MStatus(MStatus::kInvalidParameter, MString("not a value type"));
-    data_->arguments.push_back(kind);
+    if (!isValueType(arg)) return MStatus(MStatus::kInvalidParameter, MString("not a value type"));
+    data_->arguments.push_back(arg);
     return MStatus::kSuccess;
+}
+
+void MSyntax::useSelectionAsDefault(bool useSelectionList) {
+    data_->useSelection = useSelectionList;
+}
+
+MStatus MSyntax::setObjectType(MObjectFormat objectFormat, unsigned int minimumObjects) {
+    return setObjectType(objectFormat, minimumObjects, UINT_MAX);
+}
+
+MStatus MSyntax::setObjectType(MObjectFormat objectFormat, unsigned int minimumObjects,
+                               unsigned int maximumObjects) {
+    if (objectFormat <= kInvalidObjectFormat || objectFormat >= kLastObjectFormat ||
+        minimumObjects > maximumObjects)
+        return MStatus(MStatus::kInvalidParameter, MString("not an object format or count"));
+    data_->objectFormat = objectFormat;
+    data_->minObjects = minimumObjects;
+    data_->maxObjects = maximumObjects;
+    return MStatus::kSuccess;
+}
+
+void MSyntax::setMinObjects(unsigned int minimumObjectCount) {
+    data_->minObjects = minimumObjectCount;
+}
+
+void MSyntax::setMaxObjects(unsigned int maximumObjectCount) {
+    data_->maxObjects = maximumObjectCount;
 }
 
 void MSyntax::enableQuery(bool supportsQuery) {
@@ -121,6 +140,26 @@ void MSyntax::enableEdit(bool supportsEdit) {
     data_->edit = supportsEdit;
 }
 
+unsigned int MSyntax::minObjects() const {
+    return data_->minObjects;
+}
+
+unsigned int MSyntax::maxObjects() const {
+    return data_->maxObjects;
+}
+
+bool MSyntax::canQuery() const {
+    return data_->query;
+}
+
+bool MSyntax::canEdit() const {
+    return data_->edit;
+}
+
 void MSyntax::clear() {
-    *data_ = Data();
+    *data_ = SyntaxDeclarations();
+}
+
+const char* MSyntax::className() {
+    return "MSyntax";
 }

@@ -44,7 +44,13 @@ int AttributeDefinition::ChildIndex() const {
     return -1;
 }
 
+void AttributeDefinition::AddChild(const std::shared_ptr<AttributeDefinition>& child) {
+    child->parent_ = this;
+    children_.push_back(child);
+}
+
 MFn::Type AttributeDefinition::ApiType() const {
+    if (specialType != MFn::kInvalid) return specialType;
     switch (kind_) {
     case AttributeKind::kBool:
     case AttributeKind::kInt:
@@ -63,7 +69,9 @@ MFn::Type AttributeDefinition::ApiType() const {
 
 bool AttributeDefinition::HasFn(MFn::Type type) const {
     // Matrix attributes are also typed attributes, and numeric triples are also numeric attributes.
-    return Object::HasFn(type) || type == MFn::kAttribute ||
+    const bool unit = specialType == MFn::kDoubleAngleAttribute ||
+                      specialType == MFn::kDoubleLinearAttribute || specialType == MFn::kTimeAttribute;
+    return Object::HasFn(type) || type == MFn::kAttribute || (unit && type == MFn::kUnitAttribute) ||
            (kind_ == AttributeKind::Matrix && type == MFn::kTypedAttribute) ||
            (kind_ == AttributeKind::kDouble3 && type == MFn::kNumericAttribute);
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vex::host {
@@ -46,6 +47,8 @@ public:
     void SetDefault(Value value) { default_ = std::move(value); }
 
     const std::vector<std::shared_ptr<AttributeDefinition>>& Children() const { return children_; }
+    /// Adds a child to a compound (before the compound is added to a type or a node).
+    void AddChild(const std::shared_ptr<AttributeDefinition>& child);
     /// The compound this attribute is a child of, or null.
     const AttributeDefinition* parent() const { return parent_; }
     /// Index of this attribute among its parent's children, or -1.
@@ -66,6 +69,11 @@ public:
     bool computed = false;
     /// One value per instance of the node (worldMatrix ...): an array of one element here.
     bool perInstance = false;
+    /// The type constant of a unit or enum attribute (kDoubleAngleAttribute, kEnumAttribute ...), which
+    /// it answers instead of its kind's; kInvalid for the others.
+    MFn::Type specialType = MFn::kInvalid;
+    /// An enum attribute's fields: names and the values they stand for, in the order they were added.
+    std::vector<std::pair<std::string, int>> fields;
 
     MFn::Type ApiType() const override;
     bool HasFn(MFn::Type type) const override;

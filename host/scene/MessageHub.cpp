@@ -108,6 +108,67 @@ void MessageHub::FireNode(Kind kind, MObject& node, const std::vector<std::strin
         [&](const Entry& e) { reinterpret_cast<MMessage::MNodeFunction>(e.func)(node, e.clientData); });
 }
 
+MCallbackId MessageHub::AddForNode(Kind kind, std::uint64_t node, void (*func)(), void* clientData) {
+    if (!func || !node) return 0;
+    Entry entry{kind, 0, {}, {}, func, clientData};
+    entry.node = node;
+    return Add(std::move(entry));
+}
+
+MCallbackId MessageHub::AddAttributeChangedCallback(std::uint64_t node, void (*func)(), void* clientData) {
+    return AddForNode(Kind::kAttributeChanged, node, func, clientData);
+}
+
+MCallbackId MessageHub::AddNameChangedCallback(std::uint64_t node, MMessage::MNodeStringFunction func,
+                                               void* clientData) {
+    return AddForNode(Kind::kNameChanged, node, reinterpret_cast<void (*)()>(func), clientData);
+}
+
+MCallbackId MessageHub::AddPreRemovalCallback(std::uint64_t node, MMessage::MNodeFunction func,
+                                              void* clientData) {
+    return AddForNode(Kind::kPreRemoval, node, reinterpret_cast<void (*)()>(func), clientData);
+}
+
+MCallbackId MessageHub::AddAboutToDeleteCallback(std::uint64_t node, MMessage::MNodeModifierFunction func,
+                                                 void* clientData) {
+    return AddForNode(Kind::kAboutToDelete, node, reinterpret_cast<void (*)()>(func), clientData);
+}
+
+void MessageHub::FireForNode(Kind kind, std::uint64_t node, const std::function<void(const Entry&)>& call) {
+    Fire([&](const Entry& e) { return e.kind == kind && e.node == node; }, call);
+}
+
+void MessageHub::FireAttributeChanged(std::uint64_t node, int message, MPlug& plug, MPlug& otherPlug) {
+    using Function = void (*)(int, MPlug&, MPlug&, void*);
+    FireForNode(Kind::kAttributeChanged, node, [&](const Entry& e) {
+        reinterpret_cast<Function>(e.func)(message, plug, otherPlug, e.clientData);
+    });
+}
+
+void MessageHub::FireNameChanged(std::uint64_t serial, MObject& node, const MString& previous) {
+    FireForNode(Kind::kNameChanged, serial, [&](const Entry& e) {
+        reinterpret_cast<MMessage::MNodeStringFunction>(e.func)(node, previous, e.clientData);
+    });
+}
+
+void MessageHub::FirePreRemoval(std::uint64_t serial, MObject& node) {
+    FireForNode(Kind::kPreRemoval, serial, [&](const Entry& e) {
+        reinterpret_cast<MMessage::MNodeFunction>(e.func)(node, e.clientData);
+    });
+}
+
+void MessageHub::FireAboutToDelete(std::uint64_t serial, MObject& node, MDGModifier& modifier) {
+    FireForNode(Kind::kAboutToDelete, serial, [&](const Entry& e) {
+        reinterpret_cast<MMessage::MNodeModifierFunction>(e.func)(node, modifier, e.clientData);
+    });
+}
+
+bool MessageHub::WatchesNode(std::uint64_t node) const {
+    for (const auto& [id, entry] : entries_)
+        if (entry.node == node) return true;
+    return false;
+}
+
 void MessageHub::FireNodeAdded(MObject& node, const std::vector<std::string>& typeNames) {
     FireNode(Kind::kNodeAdded, node, typeNames);
 }

@@ -3,6 +3,7 @@
 #include <maya/MMessage.h>
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <string>
@@ -45,6 +46,18 @@ public:
     MCallbackId AddParentAddedCallback(PathFilter filter, MMessage::MParentChildFunction func,
                                        void* clientData);
 
+    /// Installs a callback for the attribute changes of the node with serial number `node` (its
+    /// function is an MNodeMessage::MAttr2PlugFunction).
+    MCallbackId AddAttributeChangedCallback(std::uint64_t node, void (*func)(), void* clientData);
+    /// Installs a callback for the renaming of one node.
+    MCallbackId AddNameChangedCallback(std::uint64_t node, MMessage::MNodeStringFunction func,
+                                       void* clientData);
+    /// Installs a callback for one node leaving the scene.
+    MCallbackId AddPreRemovalCallback(std::uint64_t node, MMessage::MNodeFunction func, void* clientData);
+    /// Installs a callback for one node about to be deleted.
+    MCallbackId AddAboutToDeleteCallback(std::uint64_t node, MMessage::MNodeModifierFunction func,
+                                         void* clientData);
+
     /// Removes one callback; false when `id` is not installed.
     bool remove(MCallbackId id);
     /// True while `id` is installed.
@@ -67,6 +80,16 @@ public:
     void FireParentAdded(MDagPath& child, MDagPath& parent);
     /// The named event happened; "timeChanged" is fired whenever the current time changes.
     void FireEvent(const std::string& event);
+    /// An attribute of node `node` changed: `message` is an MNodeMessage::AttributeMessage combination.
+    void FireAttributeChanged(std::uint64_t node, int message, MPlug& plug, MPlug& otherPlug);
+    /// A node was renamed; `previous` is its old name.
+    void FireNameChanged(std::uint64_t serial, MObject& node, const MString& previous);
+    /// A node is leaving the scene.
+    void FirePreRemoval(std::uint64_t serial, MObject& node);
+    /// A node is about to be deleted; the callbacks may add operations to `modifier`.
+    void FireAboutToDelete(std::uint64_t serial, MObject& node, MDGModifier& modifier);
+    /// True when some callback watches node `node` (so the scene can skip building plugs for none).
+    bool WatchesNode(std::uint64_t node) const;
     /// A command was executed; `text` is its command text.
     void FireCommand(const std::string& text);
     /// Sets condition `name` ("playingBack", ...); its callbacks run only when the state changes.
@@ -85,7 +108,11 @@ private:
         kCommand,
         kEvent,
         kParentRemoved,
-        kParentAdded
+        kParentAdded,
+        kAttributeChanged,
+        kNameChanged,
+        kPreRemoval,
+        kAboutToDelete
     };
     struct Entry {
         Kind kind;
@@ -94,6 +121,7 @@ private:
         PathFilter filter;
         void (*func)() = nullptr; // the installed function, cast back by kind when called
         void* clientData = nullptr;
+        std::uint64_t node = 0; // the node a node-scoped callback watches
     };
 
     MCallbackId Add(Entry entry);
@@ -102,6 +130,9 @@ private:
     void Fire(const std::function<bool(const Entry&)>& match, const std::function<void(const Entry&)>& call);
     void FireNode(Kind kind, MObject& node, const std::vector<std::string>& typeNames);
     void FireParent(Kind kind, MDagPath& child, MDagPath& parent);
+    MCallbackId AddForNode(Kind kind, std::uint64_t node, void (*func)(), void* clientData);
+    /// Calls `call` for the callbacks of `kind` installed on `node`.
+    void FireForNode(Kind kind, std::uint64_t node, const std::function<void(const Entry&)>& call);
 
     std::map<MCallbackId, Entry> entries_;
     std::map<std::string, bool> conditions_;

@@ -259,11 +259,13 @@ void Scene::Move(const NodePtr& node, const NodePtr& parent, int childIndex) {
 
 void Scene::rename(const NodePtr& node, const std::string& name) {
     auto actual = UniqueName(name, node.get());
+    const std::string previous = node->name_;
     if (node->alive_) {
         if (--nameCount_[node->name_] <= 0) nameCount_.erase(node->name_);
         ++nameCount_[actual];
     }
     node->name_ = actual;
+    if (node->alive_ && previous != actual) SceneEvents::Renamed(node, previous);
 }
 
 void Scene::store(const NodePtr& node, const AttributeDefinition& attribute, const Value* value) {
@@ -271,6 +273,7 @@ void Scene::store(const NodePtr& node, const AttributeDefinition& attribute, con
         node->values_[&attribute] = *value;
     else
         node->values_.erase(&attribute);
+    if (node->alive_) SceneEvents::AttributeSet(node, attribute);
 }
 
 void Scene::AddLink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
@@ -279,6 +282,8 @@ void Scene::AddLink(const NodePtr& source, const AttributePtr& sourceAttribute, 
         if (present->other.lock() == source && present->otherAttribute == sourceAttribute) return;
     source->outputs_.push_back({sourceAttribute, destination, destinationAttribute});
     destination->inputs_.push_back({destinationAttribute, source, sourceAttribute});
+    if (source->alive_ && destination->alive_)
+        SceneEvents::Connection(source, sourceAttribute, destination, destinationAttribute, true);
 }
 
 void Scene::Unlink(const NodePtr& source, const AttributePtr& sourceAttribute, const NodePtr& destination,
@@ -293,6 +298,8 @@ void Scene::Unlink(const NodePtr& source, const AttributePtr& sourceAttribute, c
     };
     drop(source->outputs_, sourceAttribute, destination, destinationAttribute);
     drop(destination->inputs_, destinationAttribute, source, sourceAttribute);
+    if (source->alive_ && destination->alive_)
+        SceneEvents::Connection(source, sourceAttribute, destination, destinationAttribute, false);
 }
 
 // ---- recorded operations ----
@@ -322,6 +329,8 @@ bool Scene::InsertNode(const NodePtr& node, const NodePtr& parent) {
 
 bool Scene::deleteNode(const NodePtr& node) {
     if (!node || !node->alive_ || node->leaving_ || node == world_) return false;
+    SceneEvents::AboutToDelete(node);
+    if (!node->alive_) return true; // a listener's modifier deleted it already
     std::vector<NodePtr> doomed;
     auto collect = [&doomed](auto& self, const NodePtr& n) -> void {
         for (const auto& child : n->children_) self(self, child);

@@ -2,6 +2,8 @@
 
 #include "host/scene/Node.h"
 
+#include <string>
+
 namespace vex::host {
 
 /// Passes the scene's structural changes on to the node and DAG messages that plug-ins listen to.
@@ -15,6 +17,16 @@ public:
     static void ParentAdded(const NodePtr& child, const NodePtr& parent);
     /// A DAG node is about to lose its parent (reparenting or deletion).
     static void ParentRemoved(const NodePtr& child, const NodePtr& parent);
+
+    /// An attribute value of a live node was stored (set, or put back by undo).
+    static void AttributeSet(const NodePtr& node, const AttributeDefinition& attribute);
+    /// A connection between two live nodes was made (`made`) or broken.
+    static void Connection(const NodePtr& source, const AttributePtr& sourceAttribute,
+                           const NodePtr& destination, const AttributePtr& destinationAttribute, bool made);
+    /// A live node was renamed from `previous`.
+    static void Renamed(const NodePtr& node, const std::string& previous);
+    /// A node is about to be deleted: its listeners' modifier runs now, before anything is removed.
+    static void AboutToDelete(const NodePtr& node);
 
     /// While one exists, no message is passed on (building a new scene's default nodes).
     class Mute {

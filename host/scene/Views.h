@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace vex::host {
 
 /// The state of the host's 3D views as the API reports it: how often they were asked to redraw and the
@@ -21,11 +23,16 @@ public:
     unsigned long applicationShell() const { return shell_; }
     void SetApplicationShell(unsigned long shell) { shell_ = shell; }
 
+    /// The name of the camera the active view looks through ("persp" until a view is set to another).
+    const std::string& CameraName() const { return camera_; }
+    void SetCameraName(std::string camera) { camera_ = std::move(camera); }
+
 private:
     unsigned long refreshes_ = 0;
     unsigned long allRefreshes_ = 0;
     unsigned long forcedRefreshes_ = 0;
     unsigned long shell_ = 0;
+    std::string camera_ = "persp";
 };
 
 } // namespace vex::host

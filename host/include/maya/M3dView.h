@@ -1,7 +1,10 @@
 #pragma once
 
 #include <maya/MNativeWindowHdl.h>
+#include <maya/MObject.h>
 #include <maya/MStatus.h>
+
+class MDagPath;
 
 /// A 3D view of the host. This host has one view, the active one; redraw requests are counted.
 class M3dView {
@@ -21,4 +24,9 @@ public:
     MStatus refresh(bool all = false, bool force = false);
     /// Asks this view to redraw at the next idle moment.
     MStatus scheduleRefresh();
+
+    /// The path to the camera shape the view looks through; kFailure when that camera was deleted.
+    MStatus getCamera(MDagPath& camera);
+    /// Makes the view look through a camera (its transform or its shape); kInvalidParameter otherwise.
+    MStatus setCamera(MDagPath& camera);
 };

@@ -28,6 +28,11 @@ public:
     double asDouble(unsigned int index, MStatus* ReturnStatus = nullptr) const;
     /// The argument at `index` as a truth value ("true"/"on"/"yes"/non-zero number, "false"/"off"/"no"/0).
     bool asBool(unsigned int index, MStatus* ReturnStatus = nullptr) const;
+    /// The argument at `index` read into `ret`; kInvalidParameter (ret untouched) as for the as... forms.
+    MStatus get(unsigned int index, bool& ret) const;
+    MStatus get(unsigned int index, int& ret) const;
+    MStatus get(unsigned int index, double& ret) const;
+    MStatus get(unsigned int index, MString& ret) const;
     /// The strings from `index` up to the next flag; `index` moves past them.
     MStringArray asStringArray(unsigned int& index, MStatus* ReturnStatus = nullptr) const;
 

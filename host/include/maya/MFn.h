@@ -50,6 +50,11 @@ public:
         kPointArrayData,
         kVectorArrayData,
         kComponent,
+        kUnitAttribute,
+        kDoubleAngleAttribute,
+        kDoubleLinearAttribute,
+        kTimeAttribute,
+        kEnumAttribute,
         kLast
     };
 };

@@ -8,6 +8,11 @@
 #include <maya/MSyntax.h>
 #include <maya/MTypeId.h>
 
+/// The vendor name the API's example plug-ins hand to MFnPlugin (their build may define another).
+#ifndef PLUGIN_COMPANY
+#define PLUGIN_COMPANY "Autodesk"
+#endif
+
 /// Makes a new command or node object (returned as void*, an MPxCommand or MPxNode).
 typedef void* (*MCreatorFunction)();
 /// Adds a node type's attributes (from MFnPlugin::registerNode).

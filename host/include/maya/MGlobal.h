@@ -26,8 +26,14 @@ public:
     static MStatus select(const MSelectionList& list, ListAdjustment mode = kAddToList);
     static MStatus unselect(const MObject& object);
     static MStatus clearSelectionList();
+    /// Selects the nodes whose names match (as MSelectionList::add matches them); kFailure when none does.
+    static MStatus selectByName(const MString& name, ListAdjustment mode = kAddToList);
     /// The nodes whose name or path matches (with "*" wildcards).
     static MStatus getSelectionListByName(const MString& name, MSelectionList& list);
+
+    /// The names of the type constants the object answers hasFn for ("kBase", ..., its own), in
+    /// the order of the constants; kInvalidParameter for a null object.
+    static MStatus getFunctionSetList(const MObject& object, MStringArray& array);
 
     static bool isYAxisUp();
     static bool isZAxisUp();

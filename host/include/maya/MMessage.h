@@ -7,6 +7,8 @@ class MDagPath;
 class MString;
 class MStatus;
 class MCallbackIdArray;
+class MDGModifier;
+class MPlug;
 
 /// Identifier of one installed message callback; 0 is never a valid identifier.
 typedef std::uintptr_t MCallbackId;
@@ -22,6 +24,12 @@ public:
     typedef void (*MStringFunction)(const MString& str, void* clientData);
     /// Callback given a condition's new state.
     typedef void (*MStateFunction)(bool state, void* clientData);
+    /// Callback given a node and a text (a node's previous name).
+    typedef void (*MNodeStringFunction)(MObject& node, const MString& str, void* clientData);
+    /// Callback given a node and a modifier (operations to run before the node is deleted).
+    typedef void (*MNodeModifierFunction)(MObject& node, MDGModifier& modifier, void* clientData);
+    /// Callback given a node and one of its plugs.
+    typedef void (*MNodePlugFunction)(MObject& node, MPlug& plug, void* clientData);
     /// Callback given a DAG child and the parent it gained or lost.
     typedef void (*MParentChildFunction)(MDagPath& child, MDagPath& parent, void* clientData);
 

@@ -102,6 +102,9 @@ public:
     /// True when both plugs are the same attribute of the same node.
     bool operator==(const MPlug& other) const;
     bool operator!=(const MPlug& other) const { return !(*this == other); }
+    /// True when the plug is of the attribute (on whatever node): `plug == aOutput` in a compute.
+    bool operator==(const MObject& attribute) const;
+    bool operator!=(const MObject& attribute) const { return !(*this == attribute); }
 
 private:
     std::shared_ptr<vex::host::Node> node_;

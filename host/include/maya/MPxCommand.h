@@ -2,6 +2,7 @@
 
 #include <maya/MStatus.h>
 #include <maya/MString.h>
+#include <maya/MSyntax.h>
 
 class MArgList;
 class MDoubleArray;
@@ -28,6 +29,9 @@ public:
     virtual bool isUndoable() const;
     /// Whether the command declares a syntax object (not used by this host).
     virtual bool hasSyntax() const { return false; }
+    /// The syntax the command was registered with (an empty syntax for a command without one), for
+    /// reading the arguments with MArgDatabase in doIt.
+    MSyntax syntax(MStatus* ReturnStatus = nullptr) const;
 
     /// Sets what isUndoable answers by default.
     MStatus setUndoable(bool state);

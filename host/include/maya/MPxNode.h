@@ -7,6 +7,7 @@
 
 class MPlug;
 class MDataBlock;
+class MPlugArray;
 
 /// Base of the node classes plug-ins register. The host makes one object per node of the type (with
 /// the creator given to MFnPlugin::registerNode) and keeps it as long as the node exists; the type's
@@ -46,9 +47,13 @@ public:
 
     /// Called once the node exists, before it enters the scene.
     virtual void postConstructor() {}
-    /// Computes an output plug. Plug-in outputs are not computed by this host: the default answers
-    /// kUnknownParameter and the stored value is used.
+    /// Computes an output plug: called when an output declared with attributeAffects is read and its
+    /// kept value is out of date. Read inputs with dataBlock.inputValue, write the output with
+    /// outputValue and mark it clean. The default answers kUnknownParameter: the stored value is used.
     virtual MStatus compute(const MPlug& plug, MDataBlock& dataBlock);
+    /// Called when an input is set, to add plugs made dirty beyond the declared ones (accepted, not
+    /// consulted by this host: a kept value is checked against its inputs when read).
+    virtual MStatus setDependentsDirty(const MPlug& plugBeingDirtied, MPlugArray& affectedPlugs);
     /// Kind of node.
     virtual Type type() const { return kDependNode; }
 
@@ -64,7 +69,8 @@ public:
     /// Adds an attribute (made by an attribute function set) to the type being registered; only valid
     /// inside the type's initialize function.
     static MStatus addAttribute(const MObject& attr);
-    /// Declares that `whenChanges` affects `isAffected` (accepted and not used by this host).
+    /// Declares that `whenChanges` affects `isAffected`: reading the output computes it, and a value
+    /// computed before is kept until the input changes. Only valid inside the initialize function.
     static MStatus attributeAffects(const MObject& whenChanges, const MObject& isAffected);
 
 private:
