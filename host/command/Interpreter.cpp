@@ -236,6 +236,11 @@ bool Interpreter::Source(const CommandCall& call, Value& result, std::string& re
 }
 
 bool Interpreter::Call(const CommandCall& call, Value& result, ScriptError& error) {
+    return Dispatch(call, result, error, nullptr);
+}
+
+bool Interpreter::Dispatch(const CommandCall& call, Value& result, ScriptError& error,
+                           std::vector<Value>* arguments) {
     error = ScriptError();
     result = Value();
     if (const auto procedure = procedures_.find(call.name); procedure != procedures_.end()) {
@@ -243,7 +248,7 @@ bool Interpreter::Call(const CommandCall& call, Value& result, ScriptError& erro
         const std::shared_ptr<Procedure> running = procedure->second;
         ScriptError* outer = error_;
         error_ = &error;
-        const bool ok = CallProcedure(*running, call, result);
+        const bool ok = CallProcedure(*running, call, result, arguments);
         error_ = outer;
         return ok;
     }
@@ -269,7 +274,8 @@ bool Interpreter::Call(const CommandCall& call, Value& result, ScriptError& erro
     return false;
 }
 
-bool Interpreter::CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result) {
+bool Interpreter::CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result,
+                                std::vector<Value>* arguments) {
     if (call.args.size() != procedure.parameters.size())
         return Fail(call.line, "Wrong number of arguments on call to " + procedure.name + ": it takes " +
                                    std::to_string(procedure.parameters.size()) + ", not " +
@@ -297,6 +303,9 @@ bool Interpreter::CallProcedure(const Procedure& procedure, const CommandCall& c
     file_ = std::move(outerFile);
     procedure_ = outerProcedure;
     frames_.pop_back();
+    if (arguments != nullptr)
+        for (const Procedure::Parameter& parameter : procedure.parameters)
+            arguments->push_back(std::move(frame.locals[parameter.name]));
     if (flow == Flow::kError) return false;
     if (flow == Flow::kBreak || flow == Flow::kContinue)
         return Fail(call.line, "\"break\" or \"continue\" outside a loop in " + procedure.name + ".");
@@ -556,7 +565,15 @@ bool Interpreter::RunCommand(const Expression& e, Value& out, CommandCall* calle
         if (ok) return Store(target->text, nullptr, nullptr, "=", written, e.line);
         error = ScriptError{call.name, call.line, reason, file_};
     } else {
-        ok = Call(call, out, error);
+        std::vector<Value> arguments;
+        ok = Dispatch(call, out, error, &arguments);
+        // Arrays go to procedures by reference: the caller's array variable ends as the procedure left it.
+        for (size_t i = 0; ok && i < arguments.size() && i < e.operands.size(); ++i) {
+            const Expression& operand = *e.operands[i];
+            if (arguments[i].IsArray() && operand.kind == Expression::Kind::kVariable &&
+                operand.operands.empty())
+                ok = Store(operand.text, nullptr, nullptr, "=", arguments[i], e.line);
+        }
     }
     if (!ok && error_ != nullptr && !error_->IsSet()) *error_ = error;
     if (called != nullptr) *called = std::move(call);

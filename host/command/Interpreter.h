@@ -105,7 +105,12 @@ private:
     bool RunCommand(const Expression& e, Value& out, CommandCall* called = nullptr);
     /// catch(expression) and catchQuiet(...): 1 when evaluating the arguments failed, else 0.
     bool Catch(const Expression& e, Value& out);
-    bool CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result);
+    /// Runs a procedure; `arguments`, when given, receives the final values of its arguments (an array
+    /// passed in a variable is that variable, changed where the procedure changed it).
+    bool CallProcedure(const Procedure& procedure, const CommandCall& call, Value& result,
+                       std::vector<Value>* arguments);
+    /// Call, handing a procedure's final argument values to `arguments`.
+    bool Dispatch(const CommandCall& call, Value& result, ScriptError& error, std::vector<Value>* arguments);
     /// Runs `script` at the top level, as if it came from `file`, for eval and source.
     bool RunNested(std::string_view script, const std::string& file, Value& result, std::string& reason);
     /// source "file": runs a file found as given, in the current folder or on MAYA_SCRIPT_PATH.

@@ -60,6 +60,23 @@ TEST_F(ProcedureTest, VariablesInsideAProcedureAreItsOwnUnlessDeclaredGlobal) {
     EXPECT_EQ(Answer("depth(3)"), "3");
 }
 
+TEST_F(ProcedureTest, ArraysGoByReferenceAndEverythingElseByValue) {
+    ASSERT_TRUE(
+        Run("proc addItem(string $list[], string $item) { $list[size($list)] = $item; }\n"
+            "proc int total(int $values[]) { int $sum = 0; for ($v in $values) $sum += $v; $values = {};"
+            " return $sum; }\n"
+            "proc bump(int $x) { $x++; }\n"
+            "string $items[] = {\"a\"}; addItem($items, \"b\"); addItem $items \"c\";\n"
+            "int $nums[] = {1, 2, 3}; int $t = total($nums); int $literal = total({4, 5});\n"
+            "int $n = 1; bump($n);"))
+        << error_.Format();
+    EXPECT_EQ(Var("items"), "a b c");
+    EXPECT_EQ(Var("t"), "6");
+    EXPECT_EQ(Var("nums"), "") << "emptied by the procedure";
+    EXPECT_EQ(Var("literal"), "9");
+    EXPECT_EQ(Var("n"), "1");
+}
+
 TEST_F(ProcedureTest, BadCallsAndBadDefinitionsAreRefusedClearly) {
     ASSERT_TRUE(Run("proc int twice(int $x) { return 2 * $x; }\nproc list(string $a[]) { print $a; }"));
     EXPECT_FALSE(Run("twice(1, 2);"));
