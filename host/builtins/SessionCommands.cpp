@@ -118,17 +118,20 @@ bool OptionVarCommand(CommandContext& context) {
                                       {"-iva", "-intValueAppend", Value::Type::kInt, true},
                                       {"-fva", "-floatValueAppend", Value::Type::kFloat, true},
                                       {"-sva", "-stringValueAppend", Value::Type::kString, true}};
-    for (const Setter& setter : kSetters) {
-        if (!context.Has(setter.shortName, setter.longName)) continue;
-        const std::string name = context.text(setter.shortName, setter.longName);
-        const auto given = context.value(setter.shortName, setter.longName, 2);
-        if (!given)
-            return context.Fail("Flag \"" + std::string(setter.shortName) + "\" needs a name and a value");
-        const Value value = given->ConvertTo(setter.type);
-        if (setter.append)
-            vars.Append(name, value);
-        else
-            vars.Set(name, value);
+    // Every setting flag given counts, in order.
+    const auto& args = context.call.args;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!args[i].isFlag) continue;
+        const std::string flag = args[i].value.AsString();
+        for (const Setter& setter : kSetters) {
+            if (flag != setter.shortName && flag != setter.longName) continue;
+            if (i + 2 >= args.size()) return context.Fail("Flag \"" + flag + "\" needs a name and a value");
+            const Value value = args[i + 2].value.ConvertTo(setter.type);
+            if (setter.append)
+                vars.Append(args[i + 1].value.AsString(), value);
+            else
+                vars.Set(args[i + 1].value.AsString(), value);
+        }
     }
     return true;
 }

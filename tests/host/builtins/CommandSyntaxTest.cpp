@@ -42,8 +42,9 @@ TEST_F(CommandSyntaxTest, AValueThatDoesNotParseIsRefused) {
               "line 1: playbackOptions: Flag \"-max\" needs a number, not \"12x\"");
     EXPECT_EQ(Refused("setAttr -s 2.5 box.tx 1"),
               "line 1: setAttr: Flag \"-s\" needs a whole number, not \"2.5\"");
-    EXPECT_EQ(Refused("polyTriangulate -ch maybe box"), "line 1: polyTriangulate: flag -ch: \"maybe\" is not "
-                                                        "a truth value (true/false, on/off, yes/no, 1/0)");
+    EXPECT_EQ(Refused("polyTriangulate -ch maybe box"),
+              "line 1: polyTriangulate: Flag \"-ch\" needs a truth value "
+              "(true/false, on/off, yes/no, 1/0), not \"maybe\"");
     EXPECT_EQ(Number("currentTime -q"), 5.0);
 }
 
