@@ -1,6 +1,7 @@
 #include "host/builtins/SessionCommands.h"
 
 #include "host/builtins/OptionVars.h"
+#include "host/builtins/UndoChunk.h"
 #include "host/scene/UndoQueue.h"
 
 #include <maya/MTypes.h>
@@ -13,12 +14,11 @@ using command::Value;
 
 namespace {
 
-// What undoInfo sets: whether undo is on, the open chunks and the queue length settings.
+// What undoInfo sets: whether undo is on and the queue length settings.
 struct UndoSettings {
     bool enabled = true;
     bool infinite = true;
     int length = 50;
-    int openChunks = 0;
 };
 
 UndoSettings& Settings() {
@@ -55,11 +55,11 @@ bool UndoInfoCommand(CommandContext& context) {
         settings.length = length;
     }
     if (context.Has("-in", "-infinity")) settings.infinite = context.flag("-in", "-infinity");
-    if (context.Has("-ock", "-openChunk")) ++settings.openChunks;
-    if (context.Has("-cck", "-closeChunk")) {
-        if (settings.openChunks == 0) return context.Fail("There is no open undo chunk to close.");
-        --settings.openChunks;
-    }
+    if (context.Has("-cck", "-closeChunk") && !UndoChunk::IsOpen() && !context.Has("-ock", "-openChunk"))
+        return context.Fail("There is no open undo chunk to close.");
+    if (context.Has("-ock", "-openChunk")) UndoChunk::Open();
+    if (context.Has("-cck", "-closeChunk"))
+        UndoChunk::Close(context.text("-cn", "-chunkName", "undoInfo -cck"));
     if (context.Has("-st", "-state")) {
         settings.enabled = context.flag("-st", "-state");
         if (!settings.enabled && !context.Has("-swf", "-stateWithoutFlush")) UndoQueue::get().Flush();

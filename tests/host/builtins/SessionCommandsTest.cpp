@@ -40,11 +40,30 @@ TEST_F(SessionCommandsTest, UndoInfoTurnsUndoOffAndAnswersItsState) {
     Run("undoInfo -st on; undoInfo -infinity off -l 20");
     EXPECT_EQ(Number("undoInfo -q -infinity"), 0.0);
     EXPECT_EQ(Number("undoInfo -q -l"), 20.0);
-    Run("undoInfo -ock; undoInfo -cck");
     EXPECT_EQ(Refused("undoInfo -cck"), "line 1: undoInfo: There is no open undo chunk to close.");
     EXPECT_EQ(Refused("undoInfo -st maybe"), "line 1: undoInfo: Flag \"-st\" needs a truth value "
                                              "(true/false, on/off, yes/no, 1/0), not \"maybe\"");
     EXPECT_EQ(Refused("undoInfo -l -3"), "line 1: undoInfo: The undo queue length cannot be negative.");
+}
+
+TEST_F(SessionCommandsTest, WhatRunsInAnUndoChunkIsOneStep) {
+    const std::string before = Snapshot();
+    Run("undoInfo -ock; createNode transform -n a; setAttr a.tx 3; undoInfo -ock; createNode transform -n b;"
+        "undoInfo -cck; move 1 2 3 b; undoInfo -cck -cn \"make a and b\"");
+    const std::string after = Snapshot();
+    EXPECT_EQ(UndoQueue::get().size(), 1u);
+    EXPECT_EQ(text("undoInfo -q -un"), "make a and b");
+    Run("undo");
+    EXPECT_EQ(Snapshot(), before);
+    Run("redo");
+    EXPECT_EQ(Snapshot(), after);
+    // A command that fails inside a chunk leaves nothing of itself in it.
+    Run("undoInfo -ock; createNode transform -n c");
+    RunFailing("parent c nothing");
+    Run("undoInfo -cck");
+    Run("undo");
+    EXPECT_EQ(Snapshot(), after);
+    EXPECT_EQ(Refused("undoInfo -cck"), "line 1: undoInfo: There is no open undo chunk to close.");
 }
 
 TEST_F(SessionCommandsTest, AboutAnswersTheHost) {
