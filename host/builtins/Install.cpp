@@ -193,6 +193,7 @@ void AddSceneCommands(std::vector<Entry>& list) {
                           {"-api", "-apiVersion"},
                           {"-os", "-operatingSystem"},
                           {"-li", "-linux"},
+                          {"-b", "-batch"},
                           {"-osv", "-operatingSystemVersion"}});
     list.push_back(MakeEntry<AboutCommand>("about", std::move(about)));
     CommandSyntax optionVar;

@@ -3,6 +3,7 @@
 #include "host/builtins/OptionVars.h"
 #include "host/builtins/UndoChunk.h"
 #include "host/scene/UndoQueue.h"
+#include "host/scene/Views.h"
 
 #include <maya/MTypes.h>
 
@@ -80,6 +81,9 @@ bool AboutCommand(CommandContext& context) {
         context.result = Value::String("linux64");
     } else if (context.Has("-li", "-linux")) {
         context.result = Value::Int(1);
+    } else if (context.Has("-b", "-batch")) {
+        // A session with a window has given the views its application shell.
+        context.result = Value::Int(Views::get().applicationShell() == 0 ? 1 : 0);
     } else if (context.Has("-osv", "-operatingSystemVersion")) {
         context.result = Value::String(std::string(system.sysname) + " " + system.release);
     } else {

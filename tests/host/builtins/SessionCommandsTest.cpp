@@ -3,6 +3,7 @@
 #include "host/builtins/OptionVars.h"
 #include "host/scene/BuiltinCommands.h"
 #include "host/scene/CommandRegistry.h"
+#include "host/scene/Views.h"
 #include "tests/host/builtins/BuiltinsFixture.h"
 
 #include <maya/MTypes.h>
@@ -71,6 +72,10 @@ TEST_F(SessionCommandsTest, AboutAnswersTheHost) {
     EXPECT_EQ(Number("about -api"), static_cast<double>(MAYA_API_VERSION));
     EXPECT_EQ(text("about -os"), "linux64");
     EXPECT_EQ(Number("about -linux"), 1.0);
+    EXPECT_EQ(Number("about -batch"), 1.0);
+    vex::host::Views::get().SetApplicationShell(42);
+    EXPECT_EQ(Number("about -batch"), 0.0) << "a session with a window";
+    vex::host::Views::get().SetApplicationShell(0);
     EXPECT_EQ(Refused("about"), "line 1: about: about needs a flag that says what to answer.");
     EXPECT_EQ(Refused("about -windows"), "line 1: about: Invalid flag \"-windows\"");
 }
