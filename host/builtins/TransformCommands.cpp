@@ -7,6 +7,8 @@
 #include "host/scene/MatrixMath.h"
 #include "host/scene/Scene.h"
 
+#include <functional>
+
 namespace vex::host::builtins {
 
 namespace {
@@ -101,16 +103,19 @@ Space SpaceOf(const CommandContext& context, Space fallback) {
     return fallback;
 }
 
-// The three leading numbers and the transforms after them.
-std::optional<std::pair<std::vector<double>, std::vector<NodePtr>>>
-AmountAndTargets(CommandContext& context) {
-    auto words = context.Objects();
-    if (words.size() < 3) return context.Fail("Three values are needed: x y z."), std::nullopt;
+// Reads the three leading values (in the scene's units of `kind`) and the transforms after them, and
+// hands each transform to `apply` with the values and whether -r was given.
+bool ForEachTarget(CommandContext& context, units::Kind kind,
+                   const std::function<void(const NodePtr&, const Double3&, bool)>& apply) {
+    const auto words = context.Objects();
+    if (words.size() < 3) return context.Fail("Three values are needed: x y z.");
     std::vector<double> values;
     for (std::size_t i = 0; i < 3; ++i) values.push_back(command::Value::String(words[i]).AsDouble());
-    auto nodes = Transforms(context, {words.begin() + 3, words.end()});
-    if (!nodes) return std::nullopt;
-    return std::make_pair(values, *nodes);
+    const auto nodes = Transforms(context, {words.begin() + 3, words.end()});
+    if (!nodes) return false;
+    const Double3 amount = Converted(values, kind);
+    for (const auto& node : *nodes) apply(node, amount, context.Has("-r", "-relative"));
+    return true;
 }
 
 std::vector<double> ToUi(const Double3& values, units::Kind kind) {
@@ -201,29 +206,21 @@ bool XformCommand(CommandContext& context) {
 }
 
 bool MoveCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 amount = Converted(job->first, units::Kind::kLinear);
-    for (const auto& node : job->second)
-        Translate(node, amount, SpaceOf(context, Space::kWorld), context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kLinear,
+                         [&](const NodePtr& node, const Double3& amount, bool relative) {
+                             Translate(node, amount, SpaceOf(context, Space::kWorld), relative);
+                         });
 }
 
 bool RotateCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 angles = Converted(job->first, units::Kind::kAngular);
-    for (const auto& node : job->second)
-        Rotate(node, angles, SpaceOf(context, Space::kObject), context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kAngular,
+                         [&](const NodePtr& node, const Double3& angles, bool relative) {
+                             Rotate(node, angles, SpaceOf(context, Space::kObject), relative);
+                         });
 }
 
 bool ScaleCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 factors = Converted(job->first, units::Kind::kNone);
-    for (const auto& node : job->second) Scale(node, factors, context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kNone, &Scale);
 }
 
 } // namespace vex::host::builtins
