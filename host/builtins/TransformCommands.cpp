@@ -51,7 +51,7 @@ Double3 VectorTimes(const Double3& vector, const Matrix& m) {
 }
 
 void Translate(const NodePtr& node, const Double3& amount, Space space, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     if (space == Space::kWorld) {
         const Matrix toParent = Inverse(ParentWorldOf(node));
         if (relative) {
@@ -69,16 +69,16 @@ void Translate(const NodePtr& node, const Double3& amount, Space space, bool rel
                                  : amount;
         for (int i = 0; i < 3; ++i) parts.translate[i] += step[i];
     }
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 void Rotate(const NodePtr& node, const Double3& angles, Space space, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     const int order = RotateOrderOf(*node);
     const Matrix given = RotationMatrix(angles, order);
     Matrix local = given;
     if (space == Space::kWorld) {
-        const TransformParts parent = Decompose(ParentWorldOf(node), 0);
+        const TransformValues parent = Decompose(ParentWorldOf(node), 0);
         const Matrix parentRotation = RotationMatrix(parent.rotate, 0);
         const Matrix world =
             relative ? Multiply(Multiply(RotationMatrix(parts.rotate, order), parentRotation), given) : given;
@@ -87,13 +87,13 @@ void Rotate(const NodePtr& node, const Double3& angles, Space space, bool relati
         local = Multiply(given, RotationMatrix(parts.rotate, order));
     }
     parts.rotate = Decompose(local, order).rotate;
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 void Scale(const NodePtr& node, const Double3& factors, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     for (int i = 0; i < 3; ++i) parts.scale[i] = relative ? parts.scale[i] * factors[i] : factors[i];
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 Space SpaceOf(const CommandContext& context, Space fallback) {
@@ -139,9 +139,9 @@ bool QueryXform(CommandContext& context, const std::vector<NodePtr>& nodes) {
     }
     std::vector<double> out;
     for (const auto& node : nodes) {
-        const TransformParts local = LocalParts(*node);
+        const TransformValues local = LocalValues(*node);
         const Matrix worldMatrix = WorldMatrixOf(node);
-        const TransformParts parts = world ? Decompose(worldMatrix, RotateOrderOf(*node)) : local;
+        const TransformValues parts = world ? Decompose(worldMatrix, RotateOrderOf(*node)) : local;
         std::vector<double> values;
         if (context.Has("-t", "-translation")) {
             values = ToUi(parts.translate, units::Kind::kLinear);

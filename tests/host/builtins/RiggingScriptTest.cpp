@@ -15,10 +15,10 @@ string $ctrl[] = `spaceLocator -n ctrl -p 0 1 0`;
 string $rig = `group -n rig $body[0] $ctrl[0]`;
 move -r 0 5 0 $rig;
 rotate -r 0 45 0 $rig;
-string $parts[] = `listRelatives -c $rig`;
+string $children[] = `listRelatives -c $rig`;
 string $shapes = "";
-for ($part in $parts) {
-    string $found[] = `listRelatives -s $part`;
+for ($child in $children) {
+    string $found[] = `listRelatives -s $child`;
     $shapes += $found[0] + " ";
 }
 if (!`attributeQuery -n $ctrl[0] -ex "twist"`)
@@ -28,7 +28,7 @@ setAttr ($ctrl[0] + ".twist") 3;
 float $range[] = `attributeQuery -n $ctrl[0] -max "twist"`;
 float $top[] = `xform -q -ws -t $body[0]`;
 optionVar -sv lastRig $rig;
-$shapes + size($parts) + " " + $range[0] + " " + $top[1];
+$shapes + size($children) + " " + $range[0] + " " + $top[1];
 )";
 
 class RiggingScriptTest : public BuiltinsFixture {};
