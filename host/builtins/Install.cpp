@@ -186,12 +186,15 @@ void AddSceneCommands(std::vector<Entry>& list) {
         .flag("-l", "-length", Arg::kInteger);
     Plain(undoInfo,
           {{"-ock", "-openChunk"}, {"-cck", "-closeChunk"}, {"-un", "-undoName"}, {"-rn", "-redoName"}});
-    list.push_back(MakeEntry<UndoInfoCommand>("undoInfo", std::move(undoInfo)));
+    // undoInfo works on the undo machinery itself, so it runs outside any journal.
+    list.push_back({"undoInfo", &JournaledCommand::UnjournaledCreator<UndoInfoCommand>,
+                    std::move(undoInfo.flag("-cn", "-chunkName", Arg::kString)), UndoInfoCommand});
     CommandSyntax about;
     Plain(about.Query(), {{"-v", "-version"},
                           {"-api", "-apiVersion"},
                           {"-os", "-operatingSystem"},
                           {"-li", "-linux"},
+                          {"-b", "-batch"},
                           {"-osv", "-operatingSystemVersion"}});
     list.push_back(MakeEntry<AboutCommand>("about", std::move(about)));
     CommandSyntax optionVar;

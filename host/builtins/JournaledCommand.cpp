@@ -1,6 +1,7 @@
 #include "host/builtins/JournaledCommand.h"
 
 #include "host/builtins/SessionCommands.h"
+#include "host/builtins/UndoChunk.h"
 #include "host/scene/CommandEngine.h"
 #include "host/scene/Scene.h"
 
@@ -30,6 +31,8 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
     command::Value& result = CommandEngine::get().CurrentResult();
     CommandContext context(call, result);
 
+    if (!journaled_)
+        return body_(context) ? MStatus::kSuccess : MStatus(MStatus::kFailure, MString(context.error));
     Scene& scene = Scene::Instance();
     scene.BeginJournal();
     const bool ok = body_(context);
@@ -43,7 +46,8 @@ MStatus JournaledCommand::doIt(const MArgList& args) {
 }
 
 bool JournaledCommand::isUndoable() const {
-    return journal_ && !journal_->empty() && UndoEnabled();
+    // Inside an open chunk the chunk keeps the changes.
+    return journal_ && !journal_->empty() && UndoEnabled() && !UndoChunk::IsOpen();
 }
 
 MStatus JournaledCommand::undoIt() {

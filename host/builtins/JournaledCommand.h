@@ -18,7 +18,8 @@ using CommandFunction = bool (*)(CommandContext& context);
 /// changes are taken back before the error is reported.
 class JournaledCommand : public MPxCommand {
 public:
-    explicit JournaledCommand(CommandFunction body) : body_(body) {}
+    explicit JournaledCommand(CommandFunction body, bool journaled = true)
+        : body_(body), journaled_(journaled) {}
 
     MStatus doIt(const MArgList& args) override;
     MStatus undoIt() override;
@@ -31,12 +32,20 @@ public:
         return new JournaledCommand(Body);
     }
 
+    /// The creator of a body that works on the undo machinery itself (undoInfo): it runs without a
+    /// journal of its own and never enters the undo queue.
+    template <CommandFunction Body>
+    static void* UnjournaledCreator() {
+        return new JournaledCommand(Body, false);
+    }
+
     /// The call a script made, rebuilt from the host's argument list: an argument that starts with "-"
     /// and a letter is a flag, every other one a value.
     static command::CommandCall CallOf(const std::string& name, const MArgList& args);
 
 private:
     CommandFunction body_;
+    bool journaled_;
     std::shared_ptr<Journal> journal_;
 };
 

@@ -1,5 +1,7 @@
 #include "host/builtins/OptionVars.h"
 
+#include "host/command/CommandCall.h"
+#include "host/scene/CommandEngine.h"
 #include "util/NumberText.h"
 
 #include <sys/stat.h>
@@ -15,23 +17,12 @@ using command::Value;
 
 namespace {
 
-std::string Quoted(const std::string& text) {
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') out += '\\';
-        if (c == '\n') {
-            out += "\\n";
-            continue;
-        }
-        out += c;
-    }
-    return out + "\"";
-}
-
-std::string Word(const Value& element) {
-    if (element.GetType() == Value::Type::kString) return Quoted(element.AsString());
-    if (element.GetType() == Value::Type::kInt) return std::to_string(element.AsInt());
-    return util::FormatNumber(element.AsDouble());
+// One variable's setting as a command line: strings quoted where needed, numbers in the "C" form.
+std::string Line(const char* flag, const std::string& name, const Value& element) {
+    command::CommandCall call;
+    call.name = "optionVar";
+    call.args = {{Value::String(flag), true}, {Value::String(name)}, {element}};
+    return CommandEngine::CallText(call) + "\n";
 }
 
 // The words of a line Save wrote: bare words and quoted strings (unquoted), ";" dropped. None when a
@@ -107,14 +98,13 @@ bool OptionVars::Save(const std::string& path) const {
             const char* flag = value.GetType() == Value::Type::kInt     ? "-iv"
                                : value.GetType() == Value::Type::kFloat ? "-fv"
                                                                         : "-sv";
-            out << "optionVar " << flag << " " << Quoted(name) << " " << Word(value) << ";\n";
+            out << Line(flag, name, value);
             continue;
         }
         const char* flag = value.GetType() == Value::Type::kIntArray     ? "-iva"
                            : value.GetType() == Value::Type::kFloatArray ? "-fva"
                                                                          : "-sva";
-        for (std::size_t i = 0; i < value.Size(); ++i)
-            out << "optionVar " << flag << " " << Quoted(name) << " " << Word(value.At(i)) << ";\n";
+        for (std::size_t i = 0; i < value.Size(); ++i) out << Line(flag, name, value.At(i));
     }
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << out.str();
@@ -130,7 +120,7 @@ bool OptionVars::Load(const std::string& path) {
         const auto words = Words(line);
         if (!words) return false;
         if (words->empty()) continue;
-        if (words->size() != 4 || (*words)[0].first != "optionVar" || !(*words)[2].second) return false;
+        if (words->size() != 4 || (*words)[0].first != "optionVar") return false;
         const std::string& flag = (*words)[1].first;
         const auto element = Element(flag, (*words)[3]);
         if (!element) return false;

@@ -1,7 +1,9 @@
 #include "host/builtins/SessionCommands.h"
 
 #include "host/builtins/OptionVars.h"
+#include "host/builtins/UndoChunk.h"
 #include "host/scene/UndoQueue.h"
+#include "host/scene/Views.h"
 
 #include <maya/MTypes.h>
 
@@ -13,12 +15,11 @@ using command::Value;
 
 namespace {
 
-// What undoInfo sets: whether undo is on, the open chunks and the queue length settings.
+// What undoInfo sets: whether undo is on and the queue length settings.
 struct UndoSettings {
     bool enabled = true;
     bool infinite = true;
     int length = 50;
-    int openChunks = 0;
 };
 
 UndoSettings& Settings() {
@@ -55,11 +56,11 @@ bool UndoInfoCommand(CommandContext& context) {
         settings.length = length;
     }
     if (context.Has("-in", "-infinity")) settings.infinite = context.flag("-in", "-infinity");
-    if (context.Has("-ock", "-openChunk")) ++settings.openChunks;
-    if (context.Has("-cck", "-closeChunk")) {
-        if (settings.openChunks == 0) return context.Fail("There is no open undo chunk to close.");
-        --settings.openChunks;
-    }
+    if (context.Has("-cck", "-closeChunk") && !UndoChunk::IsOpen() && !context.Has("-ock", "-openChunk"))
+        return context.Fail("There is no open undo chunk to close.");
+    if (context.Has("-ock", "-openChunk")) UndoChunk::Open();
+    if (context.Has("-cck", "-closeChunk"))
+        UndoChunk::Close(context.text("-cn", "-chunkName", "undoInfo -cck"));
     if (context.Has("-st", "-state")) {
         settings.enabled = context.flag("-st", "-state");
         if (!settings.enabled && !context.Has("-swf", "-stateWithoutFlush")) UndoQueue::get().Flush();
@@ -80,6 +81,9 @@ bool AboutCommand(CommandContext& context) {
         context.result = Value::String("linux64");
     } else if (context.Has("-li", "-linux")) {
         context.result = Value::Int(1);
+    } else if (context.Has("-b", "-batch")) {
+        // A session with a window has given the views its application shell.
+        context.result = Value::Int(Views::get().applicationShell() == 0 ? 1 : 0);
     } else if (context.Has("-osv", "-operatingSystemVersion")) {
         context.result = Value::String(std::string(system.sysname) + " " + system.release);
     } else {
@@ -118,17 +122,20 @@ bool OptionVarCommand(CommandContext& context) {
                                       {"-iva", "-intValueAppend", Value::Type::kInt, true},
                                       {"-fva", "-floatValueAppend", Value::Type::kFloat, true},
                                       {"-sva", "-stringValueAppend", Value::Type::kString, true}};
-    for (const Setter& setter : kSetters) {
-        if (!context.Has(setter.shortName, setter.longName)) continue;
-        const std::string name = context.text(setter.shortName, setter.longName);
-        const auto given = context.value(setter.shortName, setter.longName, 2);
-        if (!given)
-            return context.Fail("Flag \"" + std::string(setter.shortName) + "\" needs a name and a value");
-        const Value value = given->ConvertTo(setter.type);
-        if (setter.append)
-            vars.Append(name, value);
-        else
-            vars.Set(name, value);
+    // Every setting flag given counts, in order.
+    const auto& args = context.call.args;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (!args[i].isFlag) continue;
+        const std::string flag = args[i].value.AsString();
+        for (const Setter& setter : kSetters) {
+            if (flag != setter.shortName && flag != setter.longName) continue;
+            if (i + 2 >= args.size()) return context.Fail("Flag \"" + flag + "\" needs a name and a value");
+            const Value value = args[i + 2].value.ConvertTo(setter.type);
+            if (setter.append)
+                vars.Append(args[i + 1].value.AsString(), value);
+            else
+                vars.Set(args[i + 1].value.AsString(), value);
+        }
     }
     return true;
 }

@@ -4,13 +4,13 @@
 
 namespace vex::host::builtins {
 
-/// "undoInfo [-q] [-st bool] [-swf bool] [-ock] [-cck] [-un] [-infinity bool] [-l n]": turns undo on or
-/// off (-st off also forgets the queue unless -swf off), opens and closes chunks, and answers the
-/// state (-q -st), the next undo's text (-q -un), and the queue length settings, which are kept but
-/// not enforced. Commands run inside an open chunk are still undone one by one.
+/// "undoInfo [-q] [-st bool] [-swf bool] [-ock] [-cck [-cn name]] [-un] [-infinity bool] [-l n]": turns
+/// undo on or off (-st off also forgets the queue unless -swf off), opens and closes chunks (what runs
+/// in one is one undo step), and answers the state (-q -st), the next undo's text (-q -un), and the
+/// queue length settings, which are kept but not enforced.
 bool UndoInfoCommand(CommandContext& context);
-/// "about -v | -api | -os | -linux | -batch ...": the host's version, API number, operating system,
-/// whether it runs on Linux and whether it runs without a window.
+/// "about -v | -api | -os | -linux | -batch | -osv": the host's version, API number, operating system,
+/// whether it runs on Linux, whether it runs without a window and the system's name and release.
 bool AboutCommand(CommandContext& context);
 /// "optionVar -iv name n | -fv name x | -sv name text | -iva/-fva/-sva name value" sets (the array forms
 /// append); "-q name" answers, "-ex name" tells whether it exists, "-rm name" removes, "-ca name"

@@ -7,6 +7,8 @@
 #include "host/scene/MatrixMath.h"
 #include "host/scene/Scene.h"
 
+#include <functional>
+
 namespace vex::host::builtins {
 
 namespace {
@@ -49,7 +51,7 @@ Double3 VectorTimes(const Double3& vector, const Matrix& m) {
 }
 
 void Translate(const NodePtr& node, const Double3& amount, Space space, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     if (space == Space::kWorld) {
         const Matrix toParent = Inverse(ParentWorldOf(node));
         if (relative) {
@@ -67,16 +69,16 @@ void Translate(const NodePtr& node, const Double3& amount, Space space, bool rel
                                  : amount;
         for (int i = 0; i < 3; ++i) parts.translate[i] += step[i];
     }
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 void Rotate(const NodePtr& node, const Double3& angles, Space space, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     const int order = RotateOrderOf(*node);
     const Matrix given = RotationMatrix(angles, order);
     Matrix local = given;
     if (space == Space::kWorld) {
-        const TransformParts parent = Decompose(ParentWorldOf(node), 0);
+        const TransformValues parent = Decompose(ParentWorldOf(node), 0);
         const Matrix parentRotation = RotationMatrix(parent.rotate, 0);
         const Matrix world =
             relative ? Multiply(Multiply(RotationMatrix(parts.rotate, order), parentRotation), given) : given;
@@ -85,13 +87,13 @@ void Rotate(const NodePtr& node, const Double3& angles, Space space, bool relati
         local = Multiply(given, RotationMatrix(parts.rotate, order));
     }
     parts.rotate = Decompose(local, order).rotate;
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 void Scale(const NodePtr& node, const Double3& factors, bool relative) {
-    TransformParts parts = LocalParts(*node);
+    TransformValues parts = LocalValues(*node);
     for (int i = 0; i < 3; ++i) parts.scale[i] = relative ? parts.scale[i] * factors[i] : factors[i];
-    SetLocalParts(node, parts);
+    SetLocalValues(node, parts);
 }
 
 Space SpaceOf(const CommandContext& context, Space fallback) {
@@ -101,16 +103,19 @@ Space SpaceOf(const CommandContext& context, Space fallback) {
     return fallback;
 }
 
-// The three leading numbers and the transforms after them.
-std::optional<std::pair<std::vector<double>, std::vector<NodePtr>>>
-AmountAndTargets(CommandContext& context) {
-    auto words = context.Objects();
-    if (words.size() < 3) return context.Fail("Three values are needed: x y z."), std::nullopt;
+// Reads the three leading values (in the scene's units of `kind`) and the transforms after them, and
+// hands each transform to `apply` with the values and whether -r was given.
+bool ForEachTarget(CommandContext& context, units::Kind kind,
+                   const std::function<void(const NodePtr&, const Double3&, bool)>& apply) {
+    const auto words = context.Objects();
+    if (words.size() < 3) return context.Fail("Three values are needed: x y z.");
     std::vector<double> values;
     for (std::size_t i = 0; i < 3; ++i) values.push_back(command::Value::String(words[i]).AsDouble());
-    auto nodes = Transforms(context, {words.begin() + 3, words.end()});
-    if (!nodes) return std::nullopt;
-    return std::make_pair(values, *nodes);
+    const auto nodes = Transforms(context, {words.begin() + 3, words.end()});
+    if (!nodes) return false;
+    const Double3 amount = Converted(values, kind);
+    for (const auto& node : *nodes) apply(node, amount, context.Has("-r", "-relative"));
+    return true;
 }
 
 std::vector<double> ToUi(const Double3& values, units::Kind kind) {
@@ -134,9 +139,9 @@ bool QueryXform(CommandContext& context, const std::vector<NodePtr>& nodes) {
     }
     std::vector<double> out;
     for (const auto& node : nodes) {
-        const TransformParts local = LocalParts(*node);
+        const TransformValues local = LocalValues(*node);
         const Matrix worldMatrix = WorldMatrixOf(node);
-        const TransformParts parts = world ? Decompose(worldMatrix, RotateOrderOf(*node)) : local;
+        const TransformValues parts = world ? Decompose(worldMatrix, RotateOrderOf(*node)) : local;
         std::vector<double> values;
         if (context.Has("-t", "-translation")) {
             values = ToUi(parts.translate, units::Kind::kLinear);
@@ -201,29 +206,21 @@ bool XformCommand(CommandContext& context) {
 }
 
 bool MoveCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 amount = Converted(job->first, units::Kind::kLinear);
-    for (const auto& node : job->second)
-        Translate(node, amount, SpaceOf(context, Space::kWorld), context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kLinear,
+                         [&](const NodePtr& node, const Double3& amount, bool relative) {
+                             Translate(node, amount, SpaceOf(context, Space::kWorld), relative);
+                         });
 }
 
 bool RotateCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 angles = Converted(job->first, units::Kind::kAngular);
-    for (const auto& node : job->second)
-        Rotate(node, angles, SpaceOf(context, Space::kObject), context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kAngular,
+                         [&](const NodePtr& node, const Double3& angles, bool relative) {
+                             Rotate(node, angles, SpaceOf(context, Space::kObject), relative);
+                         });
 }
 
 bool ScaleCommand(CommandContext& context) {
-    const auto job = AmountAndTargets(context);
-    if (!job) return false;
-    const Double3 factors = Converted(job->first, units::Kind::kNone);
-    for (const auto& node : job->second) Scale(node, factors, context.Has("-r", "-relative"));
-    return true;
+    return ForEachTarget(context, units::Kind::kNone, &Scale);
 }
 
 } // namespace vex::host::builtins

@@ -27,8 +27,8 @@ Double3 Triple(const Node& node, const char* name) {
 
 } // namespace
 
-TransformParts Decompose(const Matrix& matrix, int rotateOrder) {
-    TransformParts parts;
+TransformValues Decompose(const Matrix& matrix, int rotateOrder) {
+    TransformValues parts;
     for (int i = 0; i < 3; ++i) parts.translate[i] = matrix[12 + i];
     // Rows are the scaled axes; a mirrored matrix takes its flip on the last scale.
     Matrix rotation = IdentityMatrix();
@@ -90,7 +90,7 @@ Matrix ParentWorldOf(const NodePtr& node) {
     return WorldMatrixOf(node ? node->parent() : nullptr);
 }
 
-TransformParts LocalParts(const Node& node) {
+TransformValues LocalValues(const Node& node) {
     return {Triple(node, "translate"), Triple(node, "rotate"), Triple(node, "scale")};
 }
 
@@ -98,7 +98,7 @@ int RotateOrderOf(const Node& node) {
     return ToInt(Scene::Instance().evaluate(node, *node.FindAttribute("rotateOrder")));
 }
 
-void SetLocalParts(const NodePtr& node, const TransformParts& parts) {
+void SetLocalValues(const NodePtr& node, const TransformValues& parts) {
     Scene& scene = Scene::Instance();
     scene.setValue(node, node->FindAttribute("translate"), parts.translate);
     scene.setValue(node, node->FindAttribute("rotate"), parts.rotate);
@@ -106,7 +106,7 @@ void SetLocalParts(const NodePtr& node, const TransformParts& parts) {
 }
 
 void SetLocalMatrix(const NodePtr& node, const Matrix& matrix) {
-    SetLocalParts(node, Decompose(matrix, RotateOrderOf(*node)));
+    SetLocalValues(node, Decompose(matrix, RotateOrderOf(*node)));
 }
 
 } // namespace vex::host::builtins

@@ -9,7 +9,7 @@
 namespace vex::host::builtins {
 
 /// Translation, rotation (radians, in a rotate order) and scale: what a transform's matrix is made of.
-struct TransformParts {
+struct TransformValues {
     Double3 translate{0.0, 0.0, 0.0};
     Double3 rotate{0.0, 0.0, 0.0};
     Double3 scale{1.0, 1.0, 1.0};
@@ -17,7 +17,7 @@ struct TransformParts {
 
 /// The parts of a matrix without shear, the rotation read in `rotateOrder` (0 xyz ... 5 zyx, as
 /// ComposeTransform takes them), so that composing them again gives the matrix back.
-TransformParts Decompose(const Matrix& matrix, int rotateOrder);
+TransformValues Decompose(const Matrix& matrix, int rotateOrder);
 
 /// The matrix of a rotation in a rotate order, without scale or translation.
 Matrix RotationMatrix(const Double3& rotate, int rotateOrder);
@@ -33,11 +33,11 @@ Matrix WorldMatrixOf(const NodePtr& node);
 Matrix ParentWorldOf(const NodePtr& node);
 
 /// A transform's own translate, rotate (radians) and scale, as stored.
-TransformParts LocalParts(const Node& node);
+TransformValues LocalValues(const Node& node);
 /// A transform's rotate order index.
 int RotateOrderOf(const Node& node);
 /// Stores translate, rotate and scale on a transform (through the scene, so it is journaled).
-void SetLocalParts(const NodePtr& node, const TransformParts& parts);
+void SetLocalValues(const NodePtr& node, const TransformValues& parts);
 /// Gives a transform the local matrix `matrix` (taken apart in its rotate order).
 void SetLocalMatrix(const NodePtr& node, const Matrix& matrix);
 

@@ -85,14 +85,14 @@ bool CommandSyntax::IsQuery(const command::CommandCall& call) const {
 }
 
 std::optional<std::string> CommandSyntax::Walk(const command::CommandCall& call,
-                                               const std::function<void(std::size_t)>& positional) const {
+                                               const Visit& positional) const {
     const auto& args = call.args;
     for (const auto& a : args)
         if (a.isFlag && !Find(a.value.AsString())) return "Invalid flag \"" + a.value.AsString() + "\"";
     const bool querying = IsQuery(call);
     for (std::size_t i = 0; i < args.size(); ++i) {
         if (!args[i].isFlag) {
-            positional(i);
+            if (auto reason = positional(i)) return reason;
             continue;
         }
         const std::string& name = args[i].value.AsString();
@@ -114,19 +114,21 @@ std::optional<std::string> CommandSyntax::Walk(const command::CommandCall& call,
 
 std::optional<std::string> CommandSyntax::Check(const command::CommandCall& call) const {
     std::size_t position = 0;
-    std::optional<std::string> misfit;
-    auto reason = Walk(call, [&](std::size_t i) {
+    return Walk(call, [&](std::size_t i) -> std::optional<std::string> {
         const command::Value& value = call.args[i].value;
-        if (!misfit && position < leading_.size() && !Fits(value, leading_[position]))
-            misfit = "Argument \"" + value.AsString() + "\" is not " + KindName(leading_[position]);
+        if (position < leading_.size() && !Fits(value, leading_[position]))
+            return "Argument \"" + value.AsString() + "\" is not " + KindName(leading_[position]);
         ++position;
+        return std::nullopt;
     });
-    return reason ? reason : misfit;
 }
 
 std::vector<command::Value> CommandSyntax::Positional(const command::CommandCall& call) const {
     std::vector<command::Value> values;
-    Walk(call, [&](std::size_t i) { values.push_back(call.args[i].value); });
+    Walk(call, [&](std::size_t i) -> std::optional<std::string> {
+        values.push_back(call.args[i].value);
+        return std::nullopt;
+    });
     return values;
 }
 

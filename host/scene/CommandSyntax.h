@@ -60,10 +60,11 @@ public:
 
 private:
     const Flag* Find(const std::string& name) const;
+    /// Looks at the argument at an index; answers why it does not fit, or none.
+    using Visit = std::function<std::optional<std::string>(std::size_t)>;
     /// Checks the flags and their values in order, handing `positional` the index of every other
     /// argument; answers the first reason the call does not fit.
-    std::optional<std::string> Walk(const command::CommandCall& call,
-                                    const std::function<void(std::size_t)>& positional) const;
+    std::optional<std::string> Walk(const command::CommandCall& call, const Visit& positional) const;
 
     std::vector<Flag> flags_;
     std::vector<Arg> leading_;

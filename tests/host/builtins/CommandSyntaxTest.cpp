@@ -42,8 +42,9 @@ TEST_F(CommandSyntaxTest, AValueThatDoesNotParseIsRefused) {
               "line 1: playbackOptions: Flag \"-max\" needs a number, not \"12x\"");
     EXPECT_EQ(Refused("setAttr -s 2.5 box.tx 1"),
               "line 1: setAttr: Flag \"-s\" needs a whole number, not \"2.5\"");
-    EXPECT_EQ(Refused("polyTriangulate -ch maybe box"), "line 1: polyTriangulate: flag -ch: \"maybe\" is not "
-                                                        "a truth value (true/false, on/off, yes/no, 1/0)");
+    EXPECT_EQ(Refused("polyTriangulate -ch maybe box"),
+              "line 1: polyTriangulate: Flag \"-ch\" needs a truth value "
+              "(true/false, on/off, yes/no, 1/0), not \"maybe\"");
     EXPECT_EQ(Number("currentTime -q"), 5.0);
 }
 
@@ -74,6 +75,12 @@ TEST(CommandSyntaxCheck, ChecksFlagValuesAndTheDeclaredLeadingArguments) {
               "Flag \"-n\" needs a whole number, not \"2.5\"");
     EXPECT_EQ(syntax.Check(call({{Value::String("1,5")}})).value_or(""), "Argument \"1,5\" is not a number");
     EXPECT_EQ(CommandSyntax().Check(call({flagN})).value_or(""), "Invalid flag \"-n\"");
+    EXPECT_EQ(syntax.Check(call({{Value::String("x")}, flagN, {Value::String("2.5")}})).value_or(""),
+              "Argument \"x\" is not a number")
+        << "the first misfit in the order written is named";
+    EXPECT_EQ(
+        syntax.Positional(call({flagN, {Value::Int(3)}, {Value::Float(1.5)}, {Value::String("box")}})).size(),
+        2u);
 }
 
 } // namespace

@@ -34,8 +34,8 @@ TEST_F(CreateCommandsTest, GroupKeepsTheWorldPlacementOfWhatItHolds) {
         << "made under the first one's parent";
     EXPECT_EQ(Run("listRelatives -c pair").AsStrings(), (Names{"a", "b"}));
     EXPECT_EQ(Run("xform -q -ws -t a").AsString(), "6 0 0");
-    EXPECT_EQ(text("group -w -n top pair"), "top");
-    EXPECT_EQ(Run("listRelatives -p top").AsStrings(), Names{});
+    EXPECT_EQ(text("group -w -n outer pair"), "outer");
+    EXPECT_EQ(Run("listRelatives -p outer").AsStrings(), Names{});
     EXPECT_EQ(Run("xform -q -ws -t a").AsString(), "6 0 0");
     EXPECT_EQ(text("group -em -p base"), "group1");
     EXPECT_EQ(Run("listRelatives -c group1").AsStrings(), Names{});

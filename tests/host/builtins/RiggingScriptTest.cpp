@@ -15,20 +15,20 @@ string $ctrl[] = `spaceLocator -n ctrl -p 0 1 0`;
 string $rig = `group -n rig $body[0] $ctrl[0]`;
 move -r 0 5 0 $rig;
 rotate -r 0 45 0 $rig;
-string $parts[] = `listRelatives -c $rig`;
+string $children[] = `listRelatives -c $rig`;
 string $shapes = "";
-for ($part in $parts) {
-    string $found[] = `listRelatives -s $part`;
+for ($child in $children) {
+    string $found[] = `listRelatives -s $child`;
     $shapes += $found[0] + " ";
 }
 if (!`attributeQuery -n $ctrl[0] -ex "twist"`)
     addAttr -ln "twist" -at double -min -180 -max 180 -k 1 $ctrl[0];
-connectAttr ($ctrl[0] + ".twist") ($body[0] + ".rx");
-setAttr ($ctrl[0] + ".twist") 30;
+connectAttr ($ctrl[0] + ".twist") ($body[0] + ".sz");
+setAttr ($ctrl[0] + ".twist") 3;
 float $range[] = `attributeQuery -n $ctrl[0] -max "twist"`;
 float $top[] = `xform -q -ws -t $body[0]`;
 optionVar -sv lastRig $rig;
-$shapes + size($parts) + " " + $range[0] + " " + $top[1];
+$shapes + size($children) + " " + $range[0] + " " + $top[1];
 )";
 
 class RiggingScriptTest : public BuiltinsFixture {};
@@ -37,8 +37,8 @@ TEST_F(RiggingScriptTest, BuildsTheRigAndUndoesItStepByStep) {
     const std::string before = Snapshot();
     EXPECT_EQ(text(kRigScript), "bodyShape ctrlShape 2 180 5");
     EXPECT_EQ(Run("listRelatives -p body").AsStrings(), (Names{"rig"}));
-    EXPECT_EQ(Number("getAttr body.rx"), 30.0);
-    EXPECT_EQ(Run("listConnections -p 1 -s 1 -d 0 body.rx").AsStrings(), (Names{"ctrl.twist"}));
+    EXPECT_EQ(Number("getAttr body.sz"), 3.0);
+    EXPECT_EQ(Run("listConnections -p 1 -s 1 -d 0 body.sz").AsStrings(), (Names{"ctrl.twist"}));
     const auto turned = Run("xform -q -ro rig");
     ASSERT_EQ(turned.Size(), 3u);
     EXPECT_NEAR(turned.At(1).AsDouble(), 45.0, 1e-9);

@@ -82,7 +82,8 @@ TEST_F(TransformCommandsTest, MoveRotateAndScaleAreAbsoluteUnlessRelative) {
 
 TEST_F(TransformCommandsTest, EachCommandUndoesAsOneStep) {
     ExpectOneUndoStep("xform -ws -t 1 2 3 -ro 10 20 30 -s 2 2 2 arm");
-    ExpectOneUndoStep("select -r arm rig; move -r 1 1 1");
+    Run("select -r arm rig");
+    ExpectOneUndoStep("move -r 1 1 1");
     ExpectOneUndoStep("rotate -r -ws 0 30 0 arm rig");
     ExpectOneUndoStep("scale 3 3 3 arm");
 }
