@@ -1,18 +1,16 @@
 #include "host/builtins/KeyCommands.h"
 
 #include "host/builtins/CurveKeys.h"
-#include "host/builtins/PlugName.h"
+#include "host/builtins/KeyCall.h"
+#include "host/builtins/KeySet.h"
 #include "host/builtins/Units.h"
 #include "host/scene/AnimCurveData.h"
 #include "host/scene/AnimCurveNodeTypes.h"
 #include "host/scene/Scene.h"
 #include "util/NumberText.h"
 
-#include <algorithm>
-#include <array>
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <map>
 #include <numbers>
 #include <optional>
@@ -27,91 +25,7 @@ using command::Value;
 using Arg = CommandSyntax::Arg;
 using Key = AnimCurveData::Key;
 using Tangent = AnimCurveData::Tangent;
-
-// A flag of a key command: its names and whether it takes a value in the mode the call is in.
-struct FlagName {
-    const char* shortName;
-    const char* longName;
-    bool value;      // takes a value when editing or creating
-    bool queryValue; // takes a value when querying
-};
-
-constexpr std::array<FlagName, 22> kFlags = {{
-    {"-q", "-query", false, false},
-    {"-e", "-edit", false, false},
-    {"-t", "-time", true, true},
-    {"-at", "-attribute", true, true},
-    {"-v", "-value", true, false},
-    {"-itt", "-inTangentType", true, false},
-    {"-ott", "-outTangentType", true, false},
-    {"-kc", "-keyframeCount", false, false},
-    {"-tc", "-timeChange", true, false},
-    {"-vc", "-valueChange", true, false},
-    {"-r", "-relative", false, false},
-    {"-a", "-absolute", false, false},
-    {"-o", "-option", true, true},
-    {"-sl", "-selected", false, false},
-    {"-cl", "-clear", false, false},
-    {"-bd", "-breakdown", true, false},
-    {"-ia", "-inAngle", true, false},
-    {"-oa", "-outAngle", true, false},
-    {"-iw", "-inWeight", true, false},
-    {"-ow", "-outWeight", true, false},
-    {"-l", "-lock", true, false},
-    {"-wl", "-weightLock", true, false},
-}};
-
-// A key command's call read in its mode: the values of each flag (by long name) and the targets.
-class KeyCall {
-public:
-    explicit KeyCall(const command::CommandCall& call) {
-        for (const auto& arg : call.args)
-            if (arg.isFlag && Named(arg.value.AsString()) == std::string("-query")) querying_ = true;
-        for (std::size_t i = 0; i < call.args.size(); ++i) {
-            const auto& arg = call.args[i];
-            if (!arg.isFlag) {
-                targets.push_back(arg.value.AsString());
-                continue;
-            }
-            const FlagName* flag = Find(arg.value.AsString());
-            if (!flag) continue; // the syntax has turned away any other
-            std::vector<std::string>& values = flags_[flag->longName];
-            const bool takesValue = querying_ ? flag->queryValue : flag->value;
-            if (takesValue && i + 1 < call.args.size() && !call.args[i + 1].isFlag)
-                values.push_back(call.args[++i].value.AsString());
-        }
-    }
-
-    bool Querying() const { return querying_; }
-    bool Has(const char* longName) const { return flags_.count(longName) > 0; }
-    /// Every value the flag was given, in order.
-    std::vector<std::string> Values(const char* longName) const {
-        const auto found = flags_.find(longName);
-        return found == flags_.end() ? std::vector<std::string>() : found->second;
-    }
-    /// The flag's last value, if any.
-    std::optional<std::string> Last(const char* longName) const {
-        const auto values = Values(longName);
-        if (values.empty()) return std::nullopt;
-        return values.back();
-    }
-
-    std::vector<std::string> targets;
-
-private:
-    static const FlagName* Find(const std::string& name) {
-        for (const FlagName& flag : kFlags)
-            if (name == flag.shortName || name == flag.longName) return &flag;
-        return nullptr;
-    }
-    static std::string Named(const std::string& name) {
-        const FlagName* flag = Find(name);
-        return flag ? flag->longName : name;
-    }
-
-    bool querying_ = false;
-    std::map<std::string, std::vector<std::string>> flags_;
-};
+using Target = KeySet::Target;
 
 // A number a flag was given, or a failure naming the flag.
 std::optional<double> NumberOf(CommandContext& context, const std::string& text, const char* flag) {
@@ -120,188 +34,13 @@ std::optional<double> NumberOf(CommandContext& context, const std::string& text,
     return number;
 }
 
-// Times in seconds, both ends included (within the curve's tolerance).
-struct TimeRange {
-    double first = -std::numeric_limits<double>::infinity();
-    double last = std::numeric_limits<double>::infinity();
-    bool Contains(double time) const {
-        return time >= first - AnimCurveData::kTimeTolerance && time <= last + AnimCurveData::kTimeTolerance;
-    }
-};
-
-// A -t value in frames: "10", "10:20", "10:", ":20" or ":".
-std::optional<TimeRange> RangeOf(CommandContext& context, const std::string& text) {
-    TimeRange range;
-    const auto colon = text.find(':');
-    const std::string from = text.substr(0, colon);
-    const std::string to = colon == std::string::npos ? from : text.substr(colon + 1);
-    for (const auto& [part, end] : {std::pair{from, &range.first}, std::pair{to, &range.last}}) {
-        if (part.empty() && colon != std::string::npos) continue;
-        const auto frames = util::ParseNumber<double>(part);
-        if (!frames)
-            return context.Fail("Flag -time: \"" + text + "\" is not a time or a time range."), std::nullopt;
-        *end = units::FramesToSeconds(*frames);
-    }
-    return range;
-}
-
-// The ranges of every -t flag; one range of all time when there is none.
-std::optional<std::vector<TimeRange>> RangesOf(CommandContext& context, const KeyCall& call) {
-    std::vector<TimeRange> ranges;
-    for (const auto& text : call.Values("-time")) {
-        const auto range = RangeOf(context, text);
-        if (!range) return std::nullopt;
-        ranges.push_back(*range);
-    }
-    if (ranges.empty()) ranges.emplace_back();
-    return ranges;
-}
-
-bool InRanges(const std::vector<TimeRange>& ranges, double time) {
-    return std::any_of(ranges.begin(), ranges.end(), [&](const TimeRange& r) { return r.Contains(time); });
-}
-
-// Tangent types by the names the commands use.
-constexpr std::array<std::pair<const char*, Tangent>, 12> kTangentNames = {
-    {{"global", AnimCurveData::kGlobal},
-     {"fixed", AnimCurveData::kFixed},
-     {"linear", AnimCurveData::kLinear},
-     {"flat", AnimCurveData::kFlat},
-     {"spline", AnimCurveData::kSmooth},
-     {"step", AnimCurveData::kStep},
-     {"slow", AnimCurveData::kSlow},
-     {"fast", AnimCurveData::kFast},
-     {"clamped", AnimCurveData::kClamped},
-     {"plateau", AnimCurveData::kPlateau},
-     {"stepnext", AnimCurveData::kStepNext},
-     {"auto", AnimCurveData::kAuto}}};
-
-std::optional<Tangent> TangentNamed(CommandContext& context, const std::string& name) {
-    for (const auto& [word, type] : kTangentNames)
-        if (name == word) return type;
-    context.Fail("\"" + name + "\" is not a tangent type.");
-    return std::nullopt;
-}
-
-const char* TangentName(Tangent type) {
-    for (const auto& [word, t] : kTangentNames)
-        if (t == type) return word;
-    return "global";
-}
-
 // The tangent type a flag gives, none when absent; false on a bad name.
 bool OptionalTangent(CommandContext& context, const KeyCall& call, const char* flag,
                      std::optional<Tangent>& type) {
     const auto name = call.Last(flag);
     if (!name) return true;
-    type = TangentNamed(context, *name);
+    type = KeySet::TangentNamed(context, *name);
     return type.has_value();
-}
-
-// A plug of a target: a node and one of its number attributes.
-struct Target {
-    NodePtr node;
-    AttributePtr attribute;
-};
-
-bool IsNumber(const AttributeDefinition& attribute) {
-    const auto kind = attribute.kind();
-    return kind == AttributeKind::kDouble || kind == AttributeKind::kInt || kind == AttributeKind::kBool;
-}
-
-// The number attributes an attribute stands for: itself, or a compound's children.
-void AddLeaves(const NodePtr& node, const AttributePtr& attribute, std::vector<Target>& targets) {
-    if (attribute->Children().empty()) {
-        if (IsNumber(*attribute)) targets.push_back({node, attribute});
-        return;
-    }
-    for (const auto& child : attribute->Children()) AddLeaves(node, child, targets);
-}
-
-// The plugs the command's targets and -at flags name: "node.attr" plugs, each object's -at attributes,
-// or with none every keyable number attribute of each object. The selection stands in for no targets.
-std::optional<std::vector<Target>> TargetsOf(CommandContext& context, const KeyCall& call) {
-    std::vector<NodePtr> nodes;
-    std::vector<Target> targets;
-    const Scene& scene = Scene::Instance();
-    for (const auto& word : call.targets) {
-        if (const auto plug = PlugName::Parse(word); plug && !plug->node.empty()) {
-            const auto resolved = RequirePlug(context, word);
-            if (!resolved) return std::nullopt;
-            AddLeaves(resolved->node, resolved->attribute, targets);
-            continue;
-        }
-        const NodePtr node = RequireNode(context, word);
-        if (!node) return std::nullopt;
-        nodes.push_back(node);
-    }
-    if (call.targets.empty()) nodes = scene.Selection();
-    const auto attributes = call.Values("-attribute");
-    for (const auto& node : nodes) {
-        if (!attributes.empty()) {
-            for (const auto& name : attributes) {
-                const auto attribute = node->FindAttribute(name);
-                if (!attribute)
-                    return context.Fail("No attribute " + name + " on " + node->name() + "."), std::nullopt;
-                AddLeaves(node, attribute, targets);
-            }
-            continue;
-        }
-        for (const auto& attribute : node->Attributes()) {
-            std::vector<Target> leaves;
-            AddLeaves(node, attribute, leaves);
-            for (const auto& leaf : leaves)
-                if (leaf.attribute->keyable ||
-                    (leaf.attribute->parent() && leaf.attribute->parent()->keyable))
-                    targets.push_back(leaf);
-        }
-    }
-    return targets;
-}
-
-// The anim curve node that drives a plug, or null.
-NodePtr CurveNodeOf(const Target& target) {
-    const Link* input = target.node->Input(*target.attribute);
-    const NodePtr source = input ? input->other.lock() : nullptr;
-    return source && AnimCurveData::Of(*source) ? source : nullptr;
-}
-
-// A curve a key command works on: the node that owns it and its data.
-struct CurveTarget {
-    NodePtr node;
-    std::shared_ptr<AnimCurveData> curve;
-    units::Kind kind;
-};
-
-// The curves of the targets: anim curve nodes named themselves, or the curves driving the plugs.
-std::optional<std::vector<CurveTarget>> CurvesOf(CommandContext& context, const KeyCall& call) {
-    std::vector<CurveTarget> curves;
-    auto add = [&](const NodePtr& node) {
-        for (const auto& c : curves)
-            if (c.node == node) return;
-        curves.push_back({node, AnimCurveData::Of(*node), units::CurveValueKind(*node)});
-    };
-    KeyCall others = call;
-    others.targets.clear();
-    for (const auto& word : call.targets) {
-        const NodePtr node = Scene::Instance().findNode(word);
-        if (node && AnimCurveData::Of(*node))
-            add(node);
-        else
-            others.targets.push_back(word);
-    }
-    if (!others.targets.empty() || call.targets.empty()) {
-        auto targets = TargetsOf(context, others);
-        if (!targets) return std::nullopt;
-        // Every animated attribute counts, keyable or not, when an object is named without -at.
-        if (!call.Has("-attribute"))
-            for (const auto& word : others.targets)
-                if (const NodePtr node = Scene::Instance().findNode(word); node && !PlugName::Parse(word))
-                    for (const auto& attribute : node->Attributes()) AddLeaves(node, attribute, *targets);
-        for (const auto& target : *targets)
-            if (const NodePtr curve = CurveNodeOf(target)) add(curve);
-    }
-    return curves;
 }
 
 // A new curve driving the plug, made through the scene so the command's journal takes it back.
@@ -340,14 +79,14 @@ bool SetKeyframeCommand(CommandContext& context) {
     }
     Scene& scene = Scene::Instance();
     if (times.empty()) times.push_back(scene.currentTime());
-    const auto targets = TargetsOf(context, call);
+    const auto targets = KeySet::Targets(context, call);
     if (!targets) return false;
     if (targets->empty()) return context.Fail("No attributes to key were found.");
 
     std::int64_t count = 0;
     for (const Target& target : *targets) {
         const Link* input = target.node->Input(*target.attribute);
-        NodePtr curveNode = CurveNodeOf(target);
+        NodePtr curveNode = KeySet::CurveNodeOf(target);
         if (!curveNode && input) continue; // driven by something else: not keyable
         // The attribute's own value is read before a new curve takes it over.
         const double own = ToDouble(scene.evaluate(*target.node, *target.attribute));
@@ -379,9 +118,9 @@ bool SetKeyframeCommand(CommandContext& context) {
 
 bool KeyframeCommand(CommandContext& context) {
     const KeyCall call(context.call);
-    const auto ranges = RangesOf(context, call);
+    const auto ranges = KeySet::Ranges(context, call);
     if (!ranges) return false;
-    const auto curves = CurvesOf(context, call);
+    const auto curves = KeySet::Curves(context, call);
     if (!curves) return false;
     // Keys are never selected in the host, so a selected-keys query finds none.
     const bool selectedOnly = call.Has("-selected");
@@ -392,7 +131,7 @@ bool KeyframeCommand(CommandContext& context) {
         for (const auto& target : *curves) {
             if (selectedOnly) break;
             for (const Key& key : target.curve->Keys()) {
-                if (!InRanges(*ranges, key.time)) continue;
+                if (!KeySet::InRanges(*ranges, key.time)) continue;
                 ++count;
                 if (call.Has("-timeChange")) numbers.push_back(units::SecondsToFrames(key.time));
                 if (call.Has("-valueChange")) numbers.push_back(units::ToUi(target.kind, key.value));
@@ -422,7 +161,7 @@ bool KeyframeCommand(CommandContext& context) {
         if (selectedOnly) break;
         std::vector<Key> moved, kept;
         for (const Key& key : target.curve->Keys())
-            (InRanges(*ranges, key.time) ? moved : kept).push_back(key);
+            (KeySet::InRanges(*ranges, key.time) ? moved : kept).push_back(key);
         if (moved.empty()) continue;
         for (Key& key : moved) {
             if (timeChange)
@@ -447,15 +186,15 @@ bool KeyframeCommand(CommandContext& context) {
 
 bool CutKeyCommand(CommandContext& context) {
     const KeyCall call(context.call);
-    const auto ranges = RangesOf(context, call);
+    const auto ranges = KeySet::Ranges(context, call);
     if (!ranges) return false;
-    const auto curves = CurvesOf(context, call);
+    const auto curves = KeySet::Curves(context, call);
     if (!curves) return false;
     std::int64_t cut = 0;
     for (const auto& target : *curves) {
         std::vector<Key> kept;
         for (const Key& key : target.curve->Keys())
-            if (!InRanges(*ranges, key.time)) kept.push_back(key);
+            if (!KeySet::InRanges(*ranges, key.time)) kept.push_back(key);
         if (kept.size() == target.curve->size()) continue;
         ReplaceCurveKeys(target.curve, std::move(kept));
         ++cut;
@@ -466,9 +205,9 @@ bool CutKeyCommand(CommandContext& context) {
 
 bool KeyTangentCommand(CommandContext& context) {
     const KeyCall call(context.call);
-    const auto ranges = RangesOf(context, call);
+    const auto ranges = KeySet::Ranges(context, call);
     if (!ranges) return false;
-    const auto curves = CurvesOf(context, call);
+    const auto curves = KeySet::Curves(context, call);
     if (!curves) return false;
 
     if (call.Querying()) {
@@ -477,10 +216,10 @@ bool KeyTangentCommand(CommandContext& context) {
         std::vector<double> numbers;
         for (const auto& target : *curves)
             for (std::size_t i = 0; i < target.curve->size(); ++i) {
-                if (!InRanges(*ranges, target.curve->KeyAt(i).time)) continue;
+                if (!KeySet::InRanges(*ranges, target.curve->KeyAt(i).time)) continue;
                 const Key& key = target.curve->KeyAt(i);
-                if (call.Has("-inTangentType")) names.emplace_back(TangentName(key.in));
-                if (call.Has("-outTangentType")) names.emplace_back(TangentName(key.out));
+                if (call.Has("-inTangentType")) names.emplace_back(KeySet::TangentName(key.in));
+                if (call.Has("-outTangentType")) names.emplace_back(KeySet::TangentName(key.out));
                 for (const bool inSide : {true, false}) {
                     const auto vector = target.curve->TangentVector(i, inSide);
                     if (call.Has(inSide ? "-inAngle" : "-outAngle"))
@@ -523,7 +262,7 @@ bool KeyTangentCommand(CommandContext& context) {
     for (const auto& target : *curves) {
         AnimCurveData edited = *target.curve;
         for (std::size_t i = 0; i < edited.size(); ++i) {
-            if (!InRanges(*ranges, edited.KeyAt(i).time)) continue;
+            if (!KeySet::InRanges(*ranges, edited.KeyAt(i).time)) continue;
             Key key = edited.KeyAt(i);
             if (locks.count("-lock")) key.tangentsLocked = locks["-lock"];
             if (locks.count("-weightLock")) key.weightsLocked = locks["-weightLock"];

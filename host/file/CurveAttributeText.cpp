@@ -181,9 +181,9 @@ std::string CurveAttributeText::Trailing(const AnimCurveData& curve) {
 }
 
 bool CurveAttributeText::Handles(const std::string& attribute) {
-    static const std::array<const char*, 10> kSettings = {"tan", "tangentType", "wgt", "weightedTangents",
-                                                          "pre", "preInfinity", "pst", "postInfinity",
-                                                          "kb",  "keyBreakdown"};
+    static const std::array<const char*, 12> kSettings = {"tan", "tangentType",  "wgt", "weightedTangents",
+                                                          "pre", "preInfinity",  "pst", "postInfinity",
+                                                          "kb",  "keyBreakdown", "ktd", "keyTickDrawSpecial"};
     for (const char* name : kSettings)
         if (attribute == name) return true;
     return FindList(attribute) != nullptr;
@@ -192,8 +192,10 @@ bool CurveAttributeText::Handles(const std::string& attribute) {
 bool CurveAttributeText::Apply(AnimCurveData& curve, const std::string& attribute, std::size_t first,
                                std::span<const std::string> words, units::Kind kind, std::string& error) {
     if (const auto applied = ApplySetting(curve, attribute, words, error)) return *applied;
-    // Breakdown keys are ordinary keys here: their marks are read and dropped.
-    if (attribute == "kb" || attribute == "keyBreakdown") return true;
+    // Breakdown keys are ordinary keys here, and ticks are drawn alike: these marks are read and dropped.
+    if (attribute == "kb" || attribute == "keyBreakdown" || attribute == "ktd" ||
+        attribute == "keyTickDrawSpecial")
+        return true;
     const List* list = FindList(attribute);
     if (!list) {
         error = "." + attribute + " is not an anim curve attribute.";

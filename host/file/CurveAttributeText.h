@@ -14,6 +14,7 @@ namespace vex::host::file {
 /// it; after it the lists that differ from the defaults, ".kit"/".kot" (tangent type codes),
 /// ".ktl"/".kwl" (locks), ".kix"/".kiy"/".kox"/".koy" (fixed tangents, x in seconds), then
 /// ".pre"/".pst" (infinity). Values are in the scene's internal units, which written files declare.
+/// Breakdown marks (".kb") and tick drawing (".ktd") are read and dropped: the host has neither.
 class CurveAttributeText {
 public:
     /// The lines that go before the curve's key list, each "\tsetAttr ...;\n".
