@@ -34,6 +34,18 @@ Double3 triple(const DataSlot* slot) {
     return Double3{};
 }
 
+// Hands out the slot's numbers as a copy of another element type, written back when the compute
+// returns (see ComputeBlock::Settle); an empty handle gets a scratch copy.
+template <class T>
+T* copyOut(DataSlot* slot, std::array<T, 3> DataSlot::*copy, bool DataSlot::*handedOut) {
+    static std::array<T, 3> scratch{};
+    if (!slot) return scratch.data();
+    const Double3 numbers = triple(slot);
+    for (int i = 0; i < 3; ++i) (slot->*copy)[i] = static_cast<T>(numbers[i]);
+    slot->*handedOut = slot->written = true;
+    return (slot->*copy).data();
+}
+
 } // namespace
 
 bool MDataHandle::isNumeric() const {
@@ -121,21 +133,11 @@ double3& MDataHandle::asDouble3() {
 }
 
 float3& MDataHandle::asFloat3() {
-    static float3 empty{};
-    if (!slot_) return empty;
-    const Double3 numbers = triple(slot_);
-    for (int i = 0; i < 3; ++i) slot_->floats[i] = static_cast<float>(numbers[i]);
-    slot_->floatsOut = slot_->written = true;
-    return *reinterpret_cast<float3*>(slot_->floats.data());
+    return *reinterpret_cast<float3*>(copyOut(slot_, &DataSlot::floats, &DataSlot::floatsOut));
 }
 
 int3& MDataHandle::asInt3() {
-    static int3 empty{};
-    if (!slot_) return empty;
-    const Double3 numbers = triple(slot_);
-    for (int i = 0; i < 3; ++i) slot_->ints[i] = static_cast<int>(numbers[i]);
-    slot_->intsOut = slot_->written = true;
-    return *reinterpret_cast<int3*>(slot_->ints.data());
+    return *reinterpret_cast<int3*>(copyOut(slot_, &DataSlot::ints, &DataSlot::intsOut));
 }
 
 void MDataHandle::set(bool value) {

@@ -36,9 +36,9 @@ Value arrayOf(Value::Type type, const Array& values, Element element) {
 } // namespace
 
 MSyntax MPxCommand::syntax(MStatus* ReturnStatus) const {
-    // The command string starts with the name the command was registered under.
+    // The command string starts with the name the command was registered under ("name;" alone).
     const std::string& text = commandString_.str();
-    const auto it = pluginSyntaxes().find(text.substr(0, text.find(' ')));
+    const auto it = pluginSyntaxes().find(text.substr(0, text.find_first_of(" \t;")));
     MSetStatus(ReturnStatus, it == pluginSyntaxes().end() ? MStatus::kFailure : MStatus::kSuccess);
     return it == pluginSyntaxes().end() ? MSyntax() : it->second;
 }

@@ -39,7 +39,7 @@ private:
     };
     using Key = std::pair<std::uint64_t, const AttributeDefinition*>;
 
-    /// The output the type declares for `attribute`: the attribute itself or the compound it is part of.
+    /// The output the type declares for `attribute`: the attribute itself or the compound it belongs to.
     const AttributeDefinition* OutputFor(const AttributeDefinition& attribute) const;
 
     std::map<const AttributeDefinition*, std::vector<AttributePtr>> inputsOf_;

@@ -29,68 +29,68 @@ int gComputes = 0;
 class HostScaleNode : public MPxNode {
 public:
     MStatus compute(const MPlug& plug, MDataBlock& data) override {
-        if (plug != aOutput && plug != aPoint) return MStatus::kUnknownParameter;
+        if (plug != output_ && plug != point_) return MStatus::kUnknownParameter;
         ++gComputes;
-        const double input = data.inputValue(aInput).asDouble();
-        const double factor = data.inputValue(aFactor).asDouble();
-        const short mode = data.inputValue(aMode).asShort();
-        const double bias = data.inputValue(aBias).child(aBiasX).asDouble();
+        const double input = data.inputValue(input_).asDouble();
+        const double factor = data.inputValue(factor_).asDouble();
+        const short mode = data.inputValue(mode_).asShort();
+        const double bias = data.inputValue(bias_).child(biasX_).asDouble();
         const double result = (mode == 0 ? input * factor : input + factor) + bias;
-        MDataHandle output = data.outputValue(aOutput);
+        MDataHandle output = data.outputValue(output_);
         output.set(result);
         output.setClean();
-        MDataHandle point = data.outputValue(aPoint);
+        MDataHandle point = data.outputValue(point_);
         point.set(input, factor, result);
-        data.setClean(aPoint);
+        data.setClean(point_);
         return MStatus::kSuccess;
     }
 
-    static void* creator() { return new HostScaleNode; }
+    static void* Creator() { return new HostScaleNode; }
 
     static MStatus initialize() {
         MFnNumericAttribute numeric;
-        aInput = numeric.create("input", "in", MFnNumericData::kDouble, 0.0);
+        input_ = numeric.create("input", "in", MFnNumericData::kDouble, 0.0);
         numeric.setKeyable(true);
-        aFactor = numeric.create("factor", "f", MFnNumericData::kDouble, 2.0);
-        aOutput = numeric.create("output", "out", MFnNumericData::kDouble, 0.0);
+        factor_ = numeric.create("factor", "f", MFnNumericData::kDouble, 2.0);
+        output_ = numeric.create("output", "out", MFnNumericData::kDouble, 0.0);
         numeric.setWritable(false);
         numeric.setStorable(false);
-        aPoint = numeric.create("point", "pt", MFnNumericData::k3Double, 0.0);
+        point_ = numeric.create("point", "pt", MFnNumericData::k3Double, 0.0);
         numeric.setWritable(false);
-        aBiasX = numeric.create("biasX", "bx", MFnNumericData::kDouble, 0.0);
-        aBiasOn = numeric.create("biasOn", "bo", MFnNumericData::kBoolean, 1.0);
+        biasX_ = numeric.create("biasX", "bx", MFnNumericData::kDouble, 0.0);
+        biasOn_ = numeric.create("biasOn", "bo", MFnNumericData::kBoolean, 1.0);
 
         MFnEnumAttribute enumeration;
-        aMode = enumeration.create("mode", "md", 0);
+        mode_ = enumeration.create("mode", "md", 0);
         enumeration.addField("scale", 0);
         enumeration.addField("offset", 1);
 
         MFnCompoundAttribute compound;
-        aBias = compound.create("bias", "bi");
-        compound.addChild(aBiasX);
-        compound.addChild(aBiasOn);
+        bias_ = compound.create("bias", "bi");
+        compound.addChild(biasX_);
+        compound.addChild(biasOn_);
 
         MFnUnitAttribute unit;
-        aTurn = unit.create("turn", "tu", MAngle(90.0, MAngle::kDegrees));
+        turn_ = unit.create("turn", "tu", MAngle(90.0, MAngle::kDegrees));
 
-        for (MObject* attribute : {&aInput, &aFactor, &aMode, &aBias, &aTurn, &aOutput, &aPoint}) {
+        for (MObject* attribute : {&input_, &factor_, &mode_, &bias_, &turn_, &output_, &point_}) {
             const MStatus status = addAttribute(*attribute);
             if (!status) return status;
         }
-        for (MObject* input : {&aInput, &aFactor, &aMode, &aBias}) {
-            attributeAffects(*input, aOutput);
-            attributeAffects(*input, aPoint);
+        for (MObject* input : {&input_, &factor_, &mode_, &bias_}) {
+            attributeAffects(*input, output_);
+            attributeAffects(*input, point_);
         }
         return MStatus::kSuccess;
     }
 
-    static MObject aInput, aFactor, aMode, aBias, aBiasX, aBiasOn, aTurn, aOutput, aPoint;
+    static MObject input_, factor_, mode_, bias_, biasX_, biasOn_, turn_, output_, point_;
     static const MTypeId id;
 };
 
-MObject HostScaleNode::aInput, HostScaleNode::aFactor, HostScaleNode::aMode, HostScaleNode::aBias,
-    HostScaleNode::aBiasX, HostScaleNode::aBiasOn, HostScaleNode::aTurn, HostScaleNode::aOutput,
-    HostScaleNode::aPoint;
+MObject HostScaleNode::input_, HostScaleNode::factor_, HostScaleNode::mode_, HostScaleNode::bias_,
+    HostScaleNode::biasX_, HostScaleNode::biasOn_, HostScaleNode::turn_, HostScaleNode::output_,
+    HostScaleNode::point_;
 const MTypeId HostScaleNode::id(0x7f0a2, 0x01);
 
 /// hostComputeCount: result = how often hostScale nodes have computed.
@@ -100,7 +100,7 @@ public:
         setResult(gComputes);
         return MStatus::kSuccess;
     }
-    static void* creator() { return new HostComputeCountCmd; }
+    static void* Creator() { return new HostComputeCountCmd; }
 };
 
 /// hostParse [-name s] [-scale d] [-count n]... [-pair n b] [-q] [objects]: result = what it read.
@@ -133,8 +133,8 @@ public:
         setResult(MString(out.str().c_str()));
         return MStatus::kSuccess;
     }
-    static void* creator() { return new HostParseCmd; }
-    static MSyntax newSyntax() {
+    static void* Creator() { return new HostParseCmd; }
+    static MSyntax NewSyntax() {
         MSyntax syntax;
         syntax.addFlag("-n", "-name", MSyntax::kString);
         syntax.addFlag("-s", "-scale", MSyntax::kDouble);
@@ -152,10 +152,10 @@ public:
 
 MStatus initializePlugin(MObject obj) {
     MFnPlugin plugin(obj, "Torva Labs tests", "2.0");
-    MStatus status = plugin.registerNode("hostScale", HostScaleNode::id, HostScaleNode::creator,
+    MStatus status = plugin.registerNode("hostScale", HostScaleNode::id, HostScaleNode::Creator,
                                          HostScaleNode::initialize);
-    if (status) status = plugin.registerCommand("hostComputeCount", HostComputeCountCmd::creator);
-    if (status) status = plugin.registerCommand("hostParse", HostParseCmd::creator, HostParseCmd::newSyntax);
+    if (status) status = plugin.registerCommand("hostComputeCount", HostComputeCountCmd::Creator);
+    if (status) status = plugin.registerCommand("hostParse", HostParseCmd::Creator, HostParseCmd::NewSyntax);
     return status;
 }
 
