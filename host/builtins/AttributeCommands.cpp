@@ -1,5 +1,6 @@
 #include "host/builtins/AttributeCommands.h"
 
+#include "host/builtins/AttributeRanges.h"
 #include "host/builtins/MeshForms.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
@@ -337,6 +338,11 @@ bool AddAttrCommand(CommandContext& context) {
     if (!Scene::Instance().AddAttribute(node, attribute))
         return context.Fail("The node '" + node->name() + "' already has an attribute named '" + longName +
                             "'.");
+    AttributeRanges::Range range;
+    range.enumNames = context.text("-en", "-enumName");
+    if (context.Has("-min", "-minValue")) range.min = context.Number("-min", "-minValue", 0.0);
+    if (context.Has("-max", "-maxValue")) range.max = context.Number("-max", "-maxValue", 0.0);
+    AttributeRanges::Set(attribute, std::move(range));
     return true;
 }
 

@@ -1,5 +1,6 @@
 #include "host/file/SceneWriter.h"
 
+#include "host/builtins/AttributeRanges.h"
 #include "host/builtins/SessionState.h"
 #include "host/builtins/Units.h"
 #include "host/file/DefaultNodes.h"
@@ -140,11 +141,17 @@ std::string AddAttrLine(const AttributeDefinition& attribute) {
     if (attribute.keyable) line += " -k true";
     if (attribute.usedAsColor) line += " -uac";
     line += " -sn " + Quote(attribute.ShortName()) + " -ln " + Quote(attribute.LongName());
+    const auto* range = builtins::AttributeRanges::Find(attribute);
+    if (range && range->min) line += " -min " + Number(*range->min);
+    if (range && range->max) line += " -max " + Number(*range->max);
     const Value def = attribute.DefaultValue();
     switch (attribute.kind()) {
     case AttributeKind::kBool:
         return line + " -at \"bool\" -dv " + (ToBool(def) ? "1" : "0");
     case AttributeKind::kInt:
+        if (range && !range->enumNames.empty())
+            return line + " -en " + Quote(range->enumNames) + " -at \"enum\" -dv " +
+                   std::to_string(ToInt(def));
         return line + " -at \"long\" -dv " + std::to_string(ToInt(def));
     case AttributeKind::kDouble:
         return line + " -at \"double\" -dv " + Number(ToDouble(def));

@@ -132,6 +132,15 @@ TEST_F(MayaSceneFilesTest, The2018SceneOpensInItsUnitsWithUuidsLocksAndMembershi
     const auto& curve = KeptOf("crane_translateY").lines;
     EXPECT_EQ(curve.back(), "lockNode -l 0 -lu 1;");
     EXPECT_TRUE(KeptOf("lightLinker1").shared);
+
+    // Enum names and number ranges are written back with the attributes.
+    ASSERT_TRUE(MFileIO::saveAs(path("crane.ma").c_str()));
+    const std::string written = ReadFile(path("crane.ma"));
+    EXPECT_NE(written.find("-sn \"reach\" -ln \"reach\" -min 0 -max 10 -at \"double\""), std::string::npos)
+        << written;
+    EXPECT_NE(written.find("-sn \"mode\" -ln \"mode\" -min 0 -max 2 -en \"idle:lift:swing\" -at \"enum\""),
+              std::string::npos);
+    EXPECT_EQ(written.find("-ln \"reach\" -at"), std::string::npos) << "no second declaration";
 }
 
 TEST_F(MayaSceneFilesTest, EachSceneWrittenReadAndWrittenAgainGivesTheSameTextAndKeepsItsLines) {
