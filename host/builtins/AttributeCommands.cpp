@@ -1,6 +1,5 @@
 #include "host/builtins/AttributeCommands.h"
 
-#include "host/builtins/AttributeLimits.h"
 #include "host/builtins/MeshForms.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SessionState.h"
@@ -266,9 +265,16 @@ AttributePtr Describe(CommandContext& context, const std::string& longName, cons
     const std::string type = at.empty() ? "double" : at;
     if (type == "bool")
         return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kBool, dv != 0.0);
-    if (type == "long" || type == "short" || type == "byte" || type == "enum" || type == "char")
-        return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kInt,
-                                                     static_cast<int>(dv));
+    if (type == "long" || type == "short" || type == "byte" || type == "enum" || type == "char") {
+        auto a = std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kInt,
+                                                       static_cast<int>(dv));
+        if (type == "enum") a->specialType = MFn::kEnumAttribute;
+        if (context.Has("-en", "-enumName") && !a->SetEnumText(context.text("-en", "-enumName"))) {
+            context.Fail("Invalid enum names: \"" + context.text("-en", "-enumName") + "\".");
+            return nullptr;
+        }
+        return a;
+    }
     if (type == "double" || type == "float" || type == "doubleLinear" || type == "doubleAngle" ||
         type == "time")
         return std::make_shared<AttributeDefinition>(longName, shortName, AttributeKind::kDouble, dv);
@@ -338,11 +344,8 @@ bool AddAttrCommand(CommandContext& context) {
     if (!Scene::Instance().AddAttribute(node, attribute))
         return context.Fail("The node '" + node->name() + "' already has an attribute named '" + longName +
                             "'.");
-    AttributeLimits::Limits limits;
-    if (context.Has("-min", "-minValue")) limits.minimum = context.Number("-min", "-minValue", 0.0);
-    if (context.Has("-max", "-maxValue")) limits.maximum = context.Number("-max", "-maxValue", 0.0);
-    limits.enumNames = context.text("-en", "-enumName");
-    AttributeLimits::get().Set(attribute, std::move(limits));
+    if (context.Has("-min", "-minValue")) attribute->minimum = context.Number("-min", "-minValue", 0.0);
+    if (context.Has("-max", "-maxValue")) attribute->maximum = context.Number("-max", "-maxValue", 0.0);
     return true;
 }
 

@@ -1,7 +1,6 @@
 #include "host/builtins/AttributeQueryCommands.h"
 
 #include "host/builtins/AttributeCommands.h"
-#include "host/builtins/AttributeLimits.h"
 #include "host/builtins/PlugName.h"
 #include "host/builtins/SelectionCommands.h"
 #include "host/builtins/Units.h"
@@ -36,7 +35,7 @@ void AddWithChildren(const AttributePtr& attribute, std::vector<AttributePtr>& o
 std::string TypeName(const AttributeDefinition& attribute) {
     switch (attribute.kind()) {
     case AttributeKind::kInt:
-        return AttributeLimits::get().Of(attribute).enumNames.empty() ? "long" : "enum";
+        return attribute.fields.empty() ? "long" : "enum";
     case AttributeKind::kString:
     case AttributeKind::kStringArray:
     case AttributeKind::Data:
@@ -103,7 +102,6 @@ bool AttributeQueryCommand(CommandContext& context) {
         return true;
     }
     if (!attribute) return context.Fail("No attribute named " + words[0] + " on " + node->name() + ".");
-    const AttributeLimits::Limits limits = AttributeLimits::get().Of(*attribute);
     const auto numbers = [&](const std::optional<double>& value) {
         return value ? Value::FloatArray({*value}) : Value::FloatArray();
     };
@@ -112,18 +110,18 @@ bool AttributeQueryCommand(CommandContext& context) {
     } else if (context.Has("-k", "-keyable")) {
         context.result = Value::Int(attribute->keyable ? 1 : 0);
     } else if (context.Has("-min", "-minimum")) {
-        context.result = numbers(limits.minimum);
+        context.result = numbers(attribute->minimum);
     } else if (context.Has("-max", "-maximum")) {
-        context.result = numbers(limits.maximum);
+        context.result = numbers(attribute->maximum);
     } else if (context.Has("-mne", "-minExists")) {
-        context.result = Value::Int(limits.minimum ? 1 : 0);
+        context.result = Value::Int(attribute->minimum ? 1 : 0);
     } else if (context.Has("-mxe", "-maxExists")) {
-        context.result = Value::Int(limits.maximum ? 1 : 0);
+        context.result = Value::Int(attribute->maximum ? 1 : 0);
     } else if (context.Has("-re", "-rangeExists")) {
-        context.result = Value::Int(limits.minimum && limits.maximum ? 1 : 0);
+        context.result = Value::Int(attribute->minimum && attribute->maximum ? 1 : 0);
     } else if (context.Has("-le", "-listEnum")) {
         context.result =
-            limits.enumNames.empty() ? Value::StringArray() : Value::StringArray({limits.enumNames});
+            attribute->fields.empty() ? Value::StringArray() : Value::StringArray({attribute->EnumText()});
     } else if (context.Has("-nc", "-numberOfChildren")) {
         context.result = Value::Int(static_cast<int64_t>(attribute->Children().size()));
     } else if (context.Has("-lp", "-listParent")) {

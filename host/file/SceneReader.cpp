@@ -330,7 +330,8 @@ private:
             node = plug.rfind('.', 0) == 0 ? builtins::SessionState::get().CurrentNode() : PlugNode(plug);
             if (node) {
                 const auto name = builtins::PlugName::Parse(plug);
-                if (name && node->FindAttribute(name->attribute) && !OpaqueNodeTypes::Contains(node->type()))
+                if (mode_ != SceneReader::Mode::kCheck && name && node->FindAttribute(name->attribute) &&
+                    !OpaqueNodeTypes::Contains(node->type()))
                     ScriptEditor::get().Write(ScriptEditor::Kind::kWarning,
                                               "line " + std::to_string(call.line) + ": " + error +
                                                   " The line is kept as the file has it.");

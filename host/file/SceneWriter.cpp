@@ -140,11 +140,16 @@ std::string AddAttrLine(const AttributeDefinition& attribute) {
     if (attribute.keyable) line += " -k true";
     if (attribute.usedAsColor) line += " -uac";
     line += " -sn " + Quote(attribute.ShortName()) + " -ln " + Quote(attribute.LongName());
+    if (attribute.minimum) line += " -min " + Number(*attribute.minimum);
+    if (attribute.maximum) line += " -max " + Number(*attribute.maximum);
     const Value def = attribute.DefaultValue();
     switch (attribute.kind()) {
     case AttributeKind::kBool:
         return line + " -at \"bool\" -dv " + (ToBool(def) ? "1" : "0");
     case AttributeKind::kInt:
+        if (!attribute.fields.empty())
+            return line + " -en " + Quote(attribute.EnumText()) + " -at \"enum\" -dv " +
+                   std::to_string(ToInt(def));
         return line + " -at \"long\" -dv " + std::to_string(ToInt(def));
     case AttributeKind::kDouble:
         return line + " -at \"double\" -dv " + Number(ToDouble(def));
@@ -380,9 +385,11 @@ std::string ModifiedNow() {
     return text.str();
 }
 
-void WriteHeader(std::ostream& out, const std::string& fileName, const std::vector<NodePtr>& order) {
-    out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n//Last modified: " << ModifiedNow()
-        << "\n//Codeset: UTF-8\n";
+void WriteHeader(std::ostream& out, const std::string& fileName, const std::string& modified,
+                 const std::vector<NodePtr>& order) {
+    out << "//Maya ASCII 2014 scene\n//Name: " << fileName << "\n";
+    if (!modified.empty()) out << "//Last modified: " << modified << "\n";
+    out << "//Codeset: UTF-8\n";
     out << "requires maya \"2014\";\n";
     std::set<std::string> usedTypes;
     for (const auto& node : order) usedTypes.insert(node->type().name());
@@ -455,7 +462,7 @@ void WriteMemberships(std::ostream& out, const std::vector<NodePtr>& order) {
 
 } // namespace
 
-std::string SceneWriter::text(const std::string& fileName) {
+std::string SceneWriter::text(const std::string& fileName, const std::string& modified) {
     const Scene& scene = Scene::Instance();
     const std::vector<NodePtr> order = NodesInFileOrder();
     // Room for the keys, most of a recorded scene, up front: the text then never moves as it grows.
@@ -463,7 +470,7 @@ std::string SceneWriter::text(const std::string& fileName) {
     std::string room;
     room.reserve(keyTexts.KeyCount() * 2 * kKeyNumberChars + kSceneChars);
     std::ostringstream out(std::move(room));
-    WriteHeader(out, fileName, order);
+    WriteHeader(out, fileName, modified, order);
     if (!scene.isYAxisUp()) out << "upAxis -ax \"z\";\n";
 
     // The default cameras and every other DAG or dependency node the file creates.
@@ -498,7 +505,7 @@ std::string SceneWriter::text(const std::string& fileName) {
 }
 
 MStatus SceneWriter::Write(const std::string& path) {
-    const std::string contents = text(std::filesystem::path(path).filename().string());
+    const std::string contents = text(std::filesystem::path(path).filename().string(), ModifiedNow());
     std::string error;
     if (!util::WriteFileAtomic(path, contents, &error)) {
         const std::string message = "Cannot save \"" + path + "\": " + error;

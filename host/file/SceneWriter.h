@@ -18,8 +18,9 @@ namespace vex::host::file {
 /// holds (UnitText).
 class SceneWriter {
 public:
-    /// The scene as file text; `fileName` only goes into the header comment.
-    static std::string text(const std::string& fileName);
+    /// The scene as file text; `fileName` only goes into the header comments, and so does `modified`,
+    /// the time of the save, when given (without it, the text of a scene is the same at any time).
+    static std::string text(const std::string& fileName, const std::string& modified = {});
     /// Writes the scene to `path` atomically (a temporary file renamed over the old one).
     static MStatus Write(const std::string& path);
 };

@@ -1,5 +1,9 @@
 #include "host/scene/AttributeDefinition.h"
 
+#include <algorithm>
+#include <charconv>
+#include <string_view>
+
 namespace vex::host {
 
 AttributeDefinition::AttributeDefinition(std::string longName, std::string shortName, AttributeKind kind,
@@ -110,6 +114,42 @@ Value AttributeDefinition::Coerce(const Value& value) const {
     default:
         return value;
     }
+}
+
+std::string AttributeDefinition::EnumText() const {
+    std::string text;
+    int next = 0;
+    for (const auto& [name, value] : fields) {
+        if (!text.empty()) text += ':';
+        text += name;
+        if (value != next) text += '=' + std::to_string(value);
+        next = value + 1;
+    }
+    return text;
+}
+
+bool AttributeDefinition::SetEnumText(const std::string& text) {
+    std::vector<std::pair<std::string, int>> read;
+    int next = 0;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find(':', start), text.size());
+        const std::string_view item(text.data() + start, end - start);
+        const std::size_t equals = item.find('=');
+        const std::string_view name = item.substr(0, equals);
+        if (name.empty()) return false;
+        int value = next;
+        if (equals != std::string_view::npos) {
+            const std::string_view digits = item.substr(equals + 1);
+            const auto [ptr, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+            if (ec != std::errc() || ptr != digits.data() + digits.size() || digits.empty()) return false;
+        }
+        read.emplace_back(std::string(name), value);
+        next = value + 1;
+        start = end + 1;
+    }
+    fields = std::move(read);
+    return true;
 }
 
 } // namespace vex::host

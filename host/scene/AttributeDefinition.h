@@ -4,6 +4,7 @@
 #include "host/scene/Value.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -74,6 +75,17 @@ public:
     MFn::Type specialType = MFn::kInvalid;
     /// An enum attribute's fields: names and the values they stand for, in the order they were added.
     std::vector<std::pair<std::string, int>> fields;
+    /// The least and greatest values declared for a number (addAttr -min/-max, a function set's
+    /// setMin/setMax); none when not declared.
+    std::optional<double> minimum;
+    std::optional<double> maximum;
+
+    /// The fields as the command language writes them: "idle:lift:swing", a field whose value does not
+    /// follow the one before as "name=value" ("off=0:on=5").
+    std::string EnumText() const;
+    /// Replaces the fields with those of a text in EnumText's form; false, with the fields unchanged,
+    /// when a name is empty or a value is not a whole number.
+    bool SetEnumText(const std::string& text);
 
     MFn::Type ApiType() const override;
     bool HasFn(MFn::Type type) const override;

@@ -88,6 +88,8 @@ protected:
 };
 
 TEST_F(SceneRoundTripTest, EverythingSavedComesBackWhenTheFileIsOpenedAgain) {
+    // The file's numbers are in the user's units, in which the values were given.
+    Run("currentUnit -l \"meter\" -a \"degree\" -t \"pal\"");
     const int commands = BuildScene();
     // Tangent types other than the linear ones a key list gives.
     auto curve = AnimCurveData::Of(*Scene::Instance().findNode("car_translateX"));
@@ -102,7 +104,6 @@ TEST_F(SceneRoundTripTest, EverythingSavedComesBackWhenTheFileIsOpenedAgain) {
     for (int i = 0; i < commands + 1; ++i) Run("redo");
     ASSERT_EQ(SceneText(), built);
 
-    Run("currentUnit -l \"meter\" -a \"degree\" -t \"pal\"");
     const std::string before = SceneText();
     const auto carKeys = KeysOf("car_translateX");
     const auto rotateKeys = KeysOf("car_rotateY");

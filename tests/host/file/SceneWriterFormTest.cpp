@@ -15,11 +15,11 @@ protected:
     // A scene of the kinds whose form the writer decides, saved in the user's units; answers the text.
     std::string Saved() {
         Run("currentUnit -l \"meter\" -a \"degree\" -t \"pal\"");
-        Run("createNode transform -n \"car\"; setAttr car.t 0.015 -0.02 0.0325; setAttr car.ry 10");
+        Run("createNode transform -n \"car\"; setAttr car.t 0.015 -0.02 0.0325; setAttr car.r 0 10 0");
         Run("createNode transform -n \"body\"; createNode mesh -n \"bodyShape\" -p \"body\"");
         Run("setAttr -s 3 \".vt[0:2]\" 0 0 0 1 0 0 0 1 0; setAttr -s 3 \".ed[0:2]\" 0 1 0 1 2 0 2 0 0; "
             "setAttr -s 1 \".fc[0]\" -type \"polyFaces\" f 3 0 1 2");
-        Run("addAttr -ln \"aim\" -at \"double3\" car; setAttr car.aimY 2");
+        Run("addAttr -ln \"aim\" -at \"double3\" car; setAttr car.aim 0 2 0");
         Run("createNode animCurveTL -n \"car_tx\"; setAttr -s 2 \".ktv[0:1]\" 1 0 25 0.015; "
             "connectAttr car_tx.o car.tx");
         Run("sets -n \"parts\" car; sets -e -fe parts car_tx");
@@ -48,7 +48,7 @@ TEST_F(SceneWriterFormTest, TheFileStartsAsTheHostsFilesDoWithOneCurrentUnitLine
         << text;
     EXPECT_NE(text.find("\nfileInfo \"osv\" \""), std::string::npos);
     EXPECT_LT(text.find("fileInfo \"osv\""), text.find("createNode"));
-    EXPECT_EQ(text.substr(text.size() - 17), "// End of form.ma\n");
+    EXPECT_EQ(text.substr(text.size() - 18), "// End of form.ma\n");
 }
 
 TEST_F(SceneWriterFormTest, ValuesAreInTheUsersUnitsAndNodesInTheHostsForm) {
@@ -61,7 +61,7 @@ TEST_F(SceneWriterFormTest, ValuesAreInTheUsersUnitsAndNodesInTheHostsForm) {
 
     EXPECT_NE(text.find("\tsetAttr \".t\" -type \"double3\" 0.015 -0.02 0.0325;\n"), std::string::npos)
         << text;
-    EXPECT_NE(text.find("\tsetAttr \".ry\" 10;\n"), std::string::npos);
+    EXPECT_NE(text.find("\tsetAttr \".r\" -type \"double3\" 0 10 0;\n"), std::string::npos);
     EXPECT_NE(text.find("\tsetAttr -s 2 \".ktv[0:1]\" 1 0 25 0.015;\n"), std::string::npos);
     EXPECT_NE(text.find("\taddAttr -ci true -sn \"aim\" -ln \"aim\" -at \"double3\" -nc 3;\n"
                         "\taddAttr -ci true -sn \"aimX\" -ln \"aimX\" -at \"double\" -p \"aim\";\n"),
@@ -81,6 +81,7 @@ TEST_F(SceneWriterFormTest, ValuesAreInTheUsersUnitsAndNodesInTheHostsForm) {
     EXPECT_EQ(text.find("playbackOptions -min 1 -max 48 -ast 1 -aet 50;"), std::string::npos);
 
     // And it all reads back as it was.
+    Run("select -cl");
     const std::string before = SceneText();
     ASSERT_TRUE(MFileIO::open(path("form.ma").c_str(), nullptr, true));
     EXPECT_TRUE(Scene::Instance()
