@@ -93,9 +93,8 @@ MStatus MGlobal::getSelectionListByName(const MString& name, MSelectionList& lis
 MStatus MGlobal::getFunctionSetList(const MObject& object, MStringArray& array) {
     array.clear();
     if (object.isNull()) return MStatus::kInvalidParameter;
-    for (int type = MFn::kBase; type < MFn::kLast; ++type)
-        if (object.hasFn(static_cast<MFn::Type>(type)))
-            array.append(apiTypeName(static_cast<MFn::Type>(type)));
+    for (const ApiTypeEntry& entry : apiTypeEntries())
+        if (entry.type != MFn::kInvalid && object.hasFn(entry.type)) array.append(entry.name);
     return MStatus::kSuccess;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <maya/MAnimControl.h>
+#include <maya/MFn.h>
 #include <maya/MFnAnimCurve.h>
 #include <maya/MSceneMessage.h>
 #include <maya/MStatus.h>
@@ -20,6 +21,9 @@ static_assert(MSceneMessage::kBeforeSave == 11 && MSceneMessage::kAfterUnloadRef
               MSceneMessage::kBeforeLoadReference == 35 && MSceneMessage::kBeforePluginLoad == 39 &&
               MSceneMessage::kBeforeCreateReferenceCheck == MSceneMessage::kBeforeReferenceCheck &&
               MSceneMessage::kLast == 50);
+// Type constants with the numbers the API's documentation gives them.
+static_assert(MFn::kDependencyNode == 4 && MFn::kAnimCurveTimeToAngular == 8 && MFn::kTransform == 110 &&
+              MFn::kCamera == 250 && MFn::kMesh == 296 && MFn::kPluginDependNode == 456);
 static_assert(std::is_same_v<decltype(MAnimControl::playbackBy()), double>);
 static_assert(std::is_convertible_v<MStatus, bool>, "a status tests as a condition without a cast");
 static_assert(std::is_same_v<MS, MStatus>);

@@ -4,9 +4,13 @@
 #include <maya/MFnCamera.h>
 #include <maya/MFnDagNode.h>
 #include <maya/MFnTransform.h>
+#include <maya/MGlobal.h>
 #include <maya/MObjectHandle.h>
+#include <maya/MStringArray.h>
 
 #include <cmath>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -19,6 +23,14 @@ TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
     ASSERT_TRUE(camera.hasFn(MFn::kShape));
     ASSERT_TRUE(camera.hasFn(MFn::kDagNode));
     ASSERT_FALSE(camera.hasFn(MFn::kTransform));
+    EXPECT_STREQ(camera.apiTypeStr(), "kCamera");
+    MStringArray sets;
+    ASSERT_TRUE(MGlobal::getFunctionSetList(camera, sets));
+    std::vector<std::string> names;
+    for (unsigned int i = 0; i < sets.length(); ++i) names.push_back(sets[i].asChar());
+    // In the order of the constants' numbers, which is not the order they are declared in by kind.
+    EXPECT_EQ(names, (std::vector<std::string>{"kBase", "kNamedObject", "kDependencyNode", "kDagNode",
+                                               "kShape", "kCamera"}));
 
     MDagPath path = PathOf(camera);
     EXPECT_EQ(path.fullPathName().str(), "|rig_camTransform|rig_cam");
