@@ -415,7 +415,7 @@ private:
         if (decls.size() == 1) {
             out = std::move(decls.front());
         } else {
-            out->kind = Statement::Kind::kBlock;
+            out->kind = Statement::Kind::kDeclarations;
             out->body = std::move(decls);
         }
         return true;
