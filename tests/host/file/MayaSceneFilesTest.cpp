@@ -163,8 +163,9 @@ TEST_F(MayaSceneFilesTest, EachSceneWrittenReadAndWrittenAgainGivesTheSameTextAn
         }
         for (const auto& line : Lines(original))
             if (line.find("uvsn") != std::string::npos || line.find("rename -uid") != std::string::npos ||
-                line.find("dataStructure") != std::string::npos || line.find("\"rig") != std::string::npos)
+                line.find("dataStructure") != std::string::npos || line.find("\"rig") != std::string::npos) {
                 EXPECT_NE(written.find(line + "\n"), std::string::npos) << line;
+            }
     }
     // The requirements of plug-ins the host does not have stay in the file.
     EXPECT_NE(ReadFile(path("first.ma")).find("requires \"glowTools\" \"2.1\";\n"), std::string::npos);
