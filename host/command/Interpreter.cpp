@@ -117,10 +117,12 @@ const Value* Interpreter::FindVariable(const std::string& name) const {
 }
 
 Value* Interpreter::Lookup(const std::string& name) {
-    Frame* frame = frames_.empty() ? nullptr : frames_.back();
-    if (frame != nullptr && frame->globals.count(name) == 0) {
+    Frame* frame = Current();
+    if (frame != nullptr && (frame->topLevel || frame->globals.count(name) == 0)) {
         const auto it = frame->locals.find(name);
-        return it == frame->locals.end() ? nullptr : &it->second;
+        if (it != frame->locals.end()) return &it->second;
+        // A procedure sees only its own; the top level sees the globals past its blocks' variables.
+        if (!frame->topLevel) return nullptr;
     }
     const auto it = variables_.find(name);
     return it == variables_.end() ? nullptr : &it->second;
@@ -128,8 +130,45 @@ Value* Interpreter::Lookup(const std::string& name) {
 
 Value& Interpreter::Slot(const std::string& name) {
     if (Value* existing = Lookup(name)) return *existing;
-    Frame* frame = frames_.empty() ? nullptr : frames_.back();
-    return frame != nullptr ? frame->locals[name] : variables_[name];
+    return Place(name);
+}
+
+Value& Interpreter::Place(const std::string& name) {
+    Frame* frame = Current();
+    if (frame == nullptr || (frame->topLevel && frame->blocks == 0)) return variables_[name];
+    const bool wasGlobal = frame->globals.erase(name) > 0;
+    auto [it, added] = frame->locals.try_emplace(name);
+    if (frame->blocks > 0) {
+        Hidden& hidden = frame->declared.emplace_back();
+        hidden.name = name;
+        if (!added) hidden.previous = std::move(it->second); // the caller gives the new one its value
+        hidden.wasGlobal = wasGlobal;
+    }
+    return it->second;
+}
+
+std::size_t Interpreter::OpenBlock() {
+    Frame* frame = Current();
+    if (frame == nullptr) return 0;
+    ++frame->blocks;
+    return frame->declared.size();
+}
+
+void Interpreter::CloseBlock(std::size_t mark) {
+    Frame* frame = Current();
+    if (frame == nullptr) return;
+    --frame->blocks;
+    // The innermost declaration first, so that a name declared twice gets back what it first hid.
+    while (frame->declared.size() > mark) {
+        Hidden& hidden = frame->declared.back();
+        if (hidden.previous) {
+            frame->locals[hidden.name] = std::move(*hidden.previous);
+        } else {
+            frame->locals.erase(hidden.name);
+        }
+        if (hidden.wasGlobal) frame->globals.insert(hidden.name);
+        frame->declared.pop_back();
+    }
 }
 
 bool Interpreter::Fail(int line, const std::string& reason, const std::string& command) {
@@ -157,7 +196,9 @@ bool Interpreter::Run(std::string_view script, Value& result, ScriptError& error
     error_ = &error;
     if (topLevel) steps_ = 0;
     ++depth_;
-    frames_.push_back(nullptr);
+    Frame top;
+    top.topLevel = true;
+    frames_.push_back(&top);
     std::string outerFile = std::exchange(file_, file);
     const Flow flow = ExecuteAll(statements, result, topLevel);
     file_ = std::move(outerFile);
@@ -184,7 +225,9 @@ bool Interpreter::RunNested(std::string_view script, const std::string& file, Va
         ScriptError* outer = error_;
         error_ = &inner;
         std::string outerFile = std::exchange(file_, file);
-        frames_.push_back(nullptr);
+        Frame top;
+        top.topLevel = true;
+        frames_.push_back(&top);
         const Flow flow = ExecuteAll(statements, result, false);
         frames_.pop_back();
         file_ = std::move(outerFile);
@@ -360,8 +403,14 @@ Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool top
     case Statement::Kind::kSwitch:
         return ExecuteSwitch(s, last);
     case Statement::Kind::kCase:
-    case Statement::Kind::kBlock:
+    case Statement::Kind::kDeclarations:
         return ExecuteAll(s.body, last, false);
+    case Statement::Kind::kBlock: {
+        const std::size_t mark = OpenBlock();
+        const Flow flow = ExecuteAll(s.body, last, false);
+        CloseBlock(mark);
+        return flow;
+    }
     case Statement::Kind::kBreak:
         return Flow::kBreak;
     case Statement::Kind::kContinue:
@@ -388,16 +437,15 @@ Interpreter::Flow Interpreter::Execute(const Statement& s, Value& last, bool top
 }
 
 Interpreter::Flow Interpreter::Declare(const Statement& s) {
-    Frame* frame = frames_.empty() ? nullptr : frames_.back();
-    const bool global = s.global || frame == nullptr;
-    if (s.global && frame != nullptr) {
+    Frame* frame = Current();
+    if (s.global && frame != nullptr && !frame->topLevel) {
         // From here on the procedure's $name is the global one.
         frame->globals.insert(s.name);
         frame->locals.erase(s.name);
     }
-    std::map<std::string, Value>& scope = global ? variables_ : frame->locals;
-    const auto existing = scope.find(s.name);
-    if (s.global && !s.expression && existing != scope.end() && existing->second.GetType() == s.declaredType)
+    const auto existing = variables_.find(s.name);
+    if (s.global && !s.expression && existing != variables_.end() &&
+        existing->second.GetType() == s.declaredType)
         return Flow::kNormal;
     Value initial = Value::OfType(s.declaredType);
     if (s.declaredType == Value::Type::kMatrix) {
@@ -426,7 +474,7 @@ Interpreter::Flow Interpreter::Declare(const Statement& s) {
         }
         initial = v.ConvertTo(s.declaredType);
     }
-    scope[s.name] = initial;
+    (s.global ? variables_[s.name] : Place(s.name)) = std::move(initial);
     return Flow::kNormal;
 }
 
@@ -468,12 +516,13 @@ Interpreter::Flow Interpreter::ExecuteSwitch(const Statement& s, Value& last) {
     }
     for (size_t i = 0; i < s.body.size() && start == s.body.size(); ++i)
         if (!s.body[i]->expression) start = i;
-    for (size_t i = start; i < s.body.size(); ++i) {
-        const Flow flow = ExecuteAll(s.body[i]->body, last, false);
-        if (flow == Flow::kBreak) break;
-        if (flow != Flow::kNormal) return flow;
-    }
-    return Flow::kNormal;
+    // The cases share one block: what one declares, those after it see, until the switch ends.
+    const std::size_t mark = OpenBlock();
+    Flow flow = Flow::kNormal;
+    for (size_t i = start; i < s.body.size() && flow == Flow::kNormal; ++i)
+        flow = ExecuteAll(s.body[i]->body, last, false);
+    CloseBlock(mark);
+    return flow == Flow::kBreak ? Flow::kNormal : flow;
 }
 
 bool Interpreter::CountStep(int line) {

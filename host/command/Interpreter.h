@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -23,6 +24,8 @@ struct Procedure;
 /// substitution. The commands themselves are registered functions; the interpreter owns the
 /// variables and procedures, which live as long as it does. Variables of the top level are the
 /// global ones; a procedure has its own, and sees a global one only once it declares it "global".
+/// A variable declared inside a block ("{ }", the body of an if, a loop or a switch) lives until the
+/// block ends, hiding one of the same name outside it meanwhile.
 class Interpreter {
 public:
     /// A command: reads `call`, leaves its result in `result`; on failure returns false with a
@@ -84,10 +87,20 @@ public:
 
 private:
     enum class Flow { kNormal, kBreak, kContinue, kReturn, kError };
-    /// The variables of one procedure call: its own, and the names it declared global.
+    /// A variable an open block declared: what it hid, given back when the block ends.
+    struct Hidden {
+        std::string name;
+        std::optional<Value> previous; ///< the outer variable of that name, if there was one
+        bool wasGlobal = false;        ///< the name stood for a global one before
+    };
+    /// The variables of one procedure call (its own, and the names it declared global) or of one text
+    /// run at the top level (there only those of its blocks; the rest are global).
     struct Frame {
         std::map<std::string, Value> locals;
         std::set<std::string> globals;
+        std::vector<Hidden> declared; ///< what the open blocks declared, innermost last
+        int blocks = 0;               ///< how many blocks are open
+        bool topLevel = false;
     };
 
     Flow Execute(const Statement& s, Value& last, bool topLevel);
@@ -123,6 +136,16 @@ private:
     Value* Lookup(const std::string& name);
     /// Where a new variable `name` of the running code lives (declaring it when needed).
     Value& Slot(const std::string& name);
+    /// Declares `name` in the innermost scope of the running code: a global at the top level outside
+    /// any block, else a variable of the frame, undone when the block that declares it ends. The
+    /// caller sets its value.
+    Value& Place(const std::string& name);
+    /// Opens a block of the running code; answers the mark CloseBlock takes.
+    std::size_t OpenBlock();
+    /// Ends the block opened at `mark`: its variables go and those they hid come back.
+    void CloseBlock(std::size_t mark);
+    /// The frame of the running code; null outside any run.
+    Frame* Current() const { return frames_.empty() ? nullptr : frames_.back(); }
     bool Fail(int line, const std::string& reason, const std::string& command = {});
     bool CountStep(int line);
 
@@ -130,7 +153,7 @@ private:
     std::map<std::string, WritingCommand> writingCommands_;
     std::map<std::string, std::shared_ptr<Procedure>> procedures_;
     std::map<std::string, Value> variables_;
-    /// One entry per procedure call running; null for text run at the top level from inside one.
+    /// One entry per procedure call and per text run at the top level, innermost last.
     std::vector<Frame*> frames_;
     const Procedure* procedure_ = nullptr; // the procedure whose body runs now
     Value returned_;                       // what its last "return" gave

@@ -370,7 +370,7 @@ private:
         return Expr(s.expression);
     }
 
-    // [global] type $a [[]] [= value] {, $b ...};  Several names give a block of declarations.
+    // [global] type $a [[]] [= value] {, $b ...};  Several names give one statement of declarations.
     bool Declare(StmtPtr& out) {
         const bool global = AtWord("global");
         if (global) Take();
@@ -415,7 +415,7 @@ private:
         if (decls.size() == 1) {
             out = std::move(decls.front());
         } else {
-            out->kind = Statement::Kind::kBlock;
+            out->kind = Statement::Kind::kDeclarations;
             out->body = std::move(decls);
         }
         return true;
@@ -743,6 +743,16 @@ bool Parser::IsComplete(std::string_view script) {
     if (tokens.size() < 2) return true;
     const Token& last = tokens[tokens.size() - 2];
     return last.IsSymbol(";") || last.IsSymbol("}");
+}
+
+bool Parser::MayTakeElse(std::string_view script) {
+    std::vector<std::unique_ptr<Statement>> statements;
+    ScriptError error;
+    if (!Parse(script, statements, error) || statements.empty()) return false;
+    // Down the else-if chain to its last if: without an else of its own, an else would join it.
+    const Statement* s = statements.back().get();
+    while (s->kind == Statement::Kind::kIf && s->body.size() > 1) s = s->body[1].get();
+    return s->kind == Statement::Kind::kIf;
 }
 
 } // namespace vex::host::command

@@ -21,6 +21,9 @@ public:
     /// Whether `script` can run as it is: its statements are all closed (by ";" or "}"), or it has a
     /// syntax error that no further text could mend. False while more lines could complete it.
     static bool IsComplete(std::string_view script);
+    /// Whether a complete `script` ends with an if statement that has no else yet, so that an
+    /// "else" in the text that follows would still belong to it.
+    static bool MayTakeElse(std::string_view script);
 };
 
 } // namespace vex::host::command

@@ -32,6 +32,15 @@ const char* AreaName(const QMainWindow& window, QDockWidget& dock) {
 
 } // namespace
 
+CommandSyntax DockControlCommand::Syntax() {
+    return CommandSyntax()
+        .Query()
+        .flag("-ex", "-exists")
+        .flag("-vis", "-visible")
+        .flag("-l", "-label")
+        .flag("-a", "-area");
+}
+
 void DockControlCommand::SetWindow(QMainWindow* window) {
     gWindow = window;
 }

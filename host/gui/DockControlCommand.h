@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/scene/CommandSyntax.h"
+
 #include <maya/MPxCommand.h>
 
 class QMainWindow;
@@ -18,6 +20,8 @@ class DockControlCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     static void* Creator() { return new DockControlCommand; }
+    /// The flags the command reads, checked before it runs and listed by "help".
+    static CommandSyntax Syntax();
 
     /// The window whose docks the command reads (the host window; null when none is open).
     static void SetWindow(QMainWindow* window);

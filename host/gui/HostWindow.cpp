@@ -10,7 +10,7 @@
 #include "host/gui/ShelfBar.h"
 #include "host/gui/Timeline.h"
 #include "host/gui/Viewport.h"
-#include "host/scene/CommandRegistry.h"
+#include "host/gui/WindowCommands.h"
 #include "host/scene/Scene.h"
 #include "host/scene/UndoQueue.h"
 #include "host/scene/Views.h"
@@ -82,11 +82,8 @@ HostWindow::HostWindow(QWidget* parent)
     resizeDocks({script}, {200}, Qt::Vertical);
     BuildMenus();
     MarkSaved();
-    CommandRegistry& commands = CommandRegistry::get();
-    if (commands.Find("lookThru") == nullptr) commands.Add("lookThru", &LookThroughCommand::Creator, "");
+    InstallWindowCommands();
     LookThroughCommand::SetViewport(viewport_);
-    if (commands.Find("dockControl") == nullptr)
-        commands.Add("dockControl", &DockControlCommand::Creator, "");
     DockControlCommand::SetWindow(this);
     // Plug-ins find this window through the API's application shell, to dock their windows in it.
     Views::get().SetApplicationShell(static_cast<unsigned long>(winId()));

@@ -14,6 +14,10 @@ Viewport* gViewport = nullptr;
 
 } // namespace
 
+CommandSyntax LookThroughCommand::Syntax() {
+    return CommandSyntax().Query().flag("-fr", "-free");
+}
+
 void LookThroughCommand::SetViewport(Viewport* viewport) {
     gViewport = viewport;
 }

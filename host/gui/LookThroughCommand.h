@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/scene/CommandSyntax.h"
+
 #include <maya/MPxCommand.h>
 
 namespace vex::host::gui {
@@ -15,6 +17,8 @@ class LookThroughCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     static void* Creator() { return new LookThroughCommand; }
+    /// The flags the command reads, checked before it runs and listed by "help".
+    static CommandSyntax Syntax();
 
     /// The viewport the command drives (the host window's; null when no window is open).
     static void SetViewport(Viewport* viewport);

@@ -1,14 +1,13 @@
 #include "host/program/HostProgram.h"
 
 #include "host/command/Interpreter.h"
+#include "host/command/Lexer.h"
 #include "host/command/Parser.h"
 #include "host/gui/HostWindow.h"
-#include "host/program/PathPlotCommand.h"
-#include "host/program/ProcessEventsCommand.h"
+#include "host/gui/WindowCommands.h"
+#include "host/program/ProgramCommands.h"
 #include "host/program/QuitCommand.h"
-#include "host/program/VirtualJoystickCommand.h"
 #include "host/scene/CommandEngine.h"
-#include "host/scene/CommandRegistry.h"
 #include "host/scene/MessageHub.h"
 #include "host/scene/PluginManager.h"
 #include "host/scene/ScriptEditor.h"
@@ -36,17 +35,15 @@ namespace {
 // Where the batch clock starts: any count works; this one keeps the first minute clear of 0.
 constexpr platform::win32::DWORD kBatchClockStart = 100000;
 
-// The program's own commands, beside the host's built-ins: waiting for the real-time loops,
-// plugging in scripted controllers, and plotting paths.
-void InstallProgramCommands() {
-    const std::pair<const char*, CommandRegistry::Creator> commands[] = {
-        {"processEvents", &ProcessEventsCommand::Creator},
-        {"virtualJoystick", &VirtualJoystickCommand::Creator},
-        {"pathPlot", &PathPlotCommand::Creator},
-        {"quit", &QuitCommand::Creator}};
-    CommandRegistry& registry = CommandRegistry::get();
-    for (const auto& [name, creator] : commands)
-        if (registry.Find(name) == nullptr) registry.Add(name, creator, "");
+// What a line of input starts with, for an if that an else on a later line may still continue.
+enum class Opening { kBlank, kElse, kOther };
+
+Opening OpeningOf(const std::string& line) {
+    std::vector<command::Token> tokens;
+    command::ScriptError error;
+    if (!command::Lexer::Tokenize(line, tokens, error)) return Opening::kOther;
+    if (tokens.size() < 2) return Opening::kBlank; // only the end: blanks and comments
+    return tokens.front().Is(command::TokenKind::kWord, "else") ? Opening::kElse : Opening::kOther;
 }
 
 } // namespace
@@ -143,11 +140,21 @@ bool HostProgram::RunInput() {
         pending.clear();
         out_.flush();
     };
+    // A complete if without an else waits for the next line that is not blank: an else there joins it.
+    bool awaitingElse = false;
     while (!QuitCommand::Requested() && std::getline(in_, line)) {
+        if (awaitingElse) {
+            const Opening opening = OpeningOf(line);
+            if (opening == Opening::kOther) runPending();
+            if (QuitCommand::Requested()) break;
+            awaitingElse = opening == Opening::kBlank;
+        }
         if (pending.empty()) pendingStart = lines + 1;
         ++lines;
         pending += line + "\n";
-        if (command::Parser::IsComplete(pending)) runPending();
+        if (awaitingElse || !command::Parser::IsComplete(pending)) continue;
+        awaitingElse = command::Parser::MayTakeElse(pending);
+        if (!awaitingElse) runPending();
     }
     if (!QuitCommand::Requested() && pending.find_first_not_of(" \t\r\n") != std::string::npos) runPending();
     // A person at a terminal saw each error as it came; a piped script that failed fails the run.
@@ -184,6 +191,8 @@ int HostProgram::Run(const std::vector<std::string>& args) {
 
     if (batchClock_) platform::win32::TimerQueue::StartBatchClock(kBatchClockStart);
     InstallProgramCommands();
+    // The window's commands are known without a window too, so that "help" tells their flags.
+    gui::InstallWindowCommands();
 
     ScriptEditor& editor = ScriptEditor::get();
     editor.SetEcho(&out_);

@@ -33,13 +33,21 @@ constexpr unsigned kPalette[] = {0xD03030, 0x2060D0, 0x20A050, 0x8040C0, 0xE0802
 const char* const kUsage =
     "Usage: pathPlot [-csv file] [-png file] [-title text] [-start frame] [-end frame] transform...";
 
-// The flags with one value each; every other argument is a transform.
-const char* const kValueFlags[][2] = {
-    {"-csv", "-csvFile"}, {"-png", "-pngFile"}, {"-t", "-title"}, {"-s", "-start"}, {"-e", "-end"}};
+// The flags, each with one value; every other argument is a transform.
+struct ValueFlag {
+    const char* shortName;
+    const char* longName;
+    CommandSyntax::Arg value;
+};
+constexpr ValueFlag kValueFlags[] = {{"-csv", "-csvFile", CommandSyntax::Arg::kString},
+                                     {"-png", "-pngFile", CommandSyntax::Arg::kString},
+                                     {"-t", "-title", CommandSyntax::Arg::kString},
+                                     {"-s", "-start", CommandSyntax::Arg::kNumber},
+                                     {"-e", "-end", CommandSyntax::Arg::kNumber}};
 
 bool IsValueFlag(const std::string& arg) {
-    for (const auto& names : kValueFlags)
-        if (arg == names[0] || arg == names[1]) return true;
+    for (const ValueFlag& flag : kValueFlags)
+        if (arg == flag.shortName || arg == flag.longName) return true;
     return false;
 }
 
@@ -65,6 +73,12 @@ MStatus Fail(const std::string& text) {
 }
 
 } // namespace
+
+CommandSyntax PathPlotCommand::Syntax() {
+    CommandSyntax syntax;
+    for (const ValueFlag& flag : kValueFlags) syntax.flag(flag.shortName, flag.longName, flag.value);
+    return syntax;
+}
 
 MStatus PathPlotCommand::doIt(const MArgList& args) {
     std::string csv, png, title;

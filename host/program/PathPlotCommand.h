@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/scene/CommandSyntax.h"
+
 #include <maya/MPxCommand.h>
 
 namespace vex::host::program {
@@ -13,6 +15,8 @@ class PathPlotCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     static void* Creator() { return new PathPlotCommand; }
+    /// The flags the command reads, checked before it runs and listed by "help".
+    static CommandSyntax Syntax();
 };
 
 } // namespace vex::host::program

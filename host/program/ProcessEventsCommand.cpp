@@ -40,6 +40,14 @@ bool FlagNumber(const MArgList& args, const char* shortFlag, const char* longFla
 
 } // namespace
 
+CommandSyntax ProcessEventsCommand::Syntax() {
+    return CommandSyntax()
+        .flag("-ut", "-untilTime", CommandSyntax::Arg::kNumber)
+        .flag("-ui", "-untilIdle")
+        .flag("-s", "-seconds", CommandSyntax::Arg::kNumber)
+        .flag("-to", "-timeout", CommandSyntax::Arg::kNumber);
+}
+
 MStatus ProcessEventsCommand::doIt(const MArgList& args) {
     double untilTime = 0.0, seconds = 0.0, timeout = kDefaultTimeoutSeconds;
     bool hasTime = false, hasSeconds = false, hasTimeout = false;

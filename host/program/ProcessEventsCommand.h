@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/scene/CommandSyntax.h"
+
 #include <maya/MPxCommand.h>
 
 namespace vex::host::program {
@@ -15,6 +17,8 @@ class ProcessEventsCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     static void* Creator() { return new ProcessEventsCommand; }
+    /// The flags the command reads, checked before it runs and listed by "help".
+    static CommandSyntax Syntax();
 };
 
 } // namespace vex::host::program

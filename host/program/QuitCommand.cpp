@@ -20,6 +20,10 @@ QuitState& State() {
 
 } // namespace
 
+CommandSyntax QuitCommand::Syntax() {
+    return CommandSyntax().flag("-f", "-force").flag("-ec", "-exitCode", CommandSyntax::Arg::kInteger);
+}
+
 MStatus QuitCommand::doIt(const MArgList& args) {
     int code = 0;
     const unsigned index = args.flagIndex("-ec", "-exitCode");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "host/scene/CommandSyntax.h"
+
 #include <maya/MPxCommand.h>
 
 #include <functional>
@@ -14,6 +16,8 @@ class QuitCommand : public MPxCommand {
 public:
     MStatus doIt(const MArgList& args) override;
     static void* Creator() { return new QuitCommand; }
+    /// The flags the command reads, checked before it runs and listed by "help".
+    static CommandSyntax Syntax();
 
     /// Whether a script asked to quit, and with which status.
     static bool Requested();

@@ -111,6 +111,21 @@ MStatus Edit(const MArgList& args, VirtualJoystick& joystick) {
 
 } // namespace
 
+CommandSyntax VirtualJoystickCommand::Syntax() {
+    using Arg = CommandSyntax::Arg;
+    CommandSyntax syntax;
+    syntax.Query().Edit().flag("-d", "-delete").flag("-l", "-list");
+    syntax.flag("-n", "-name", Arg::kString)
+        .flag("-ax", "-axes", Arg::kInteger)
+        .flag("-b", "-buttons", Arg::kInteger)
+        .flag("-h", "-hats", Arg::kInteger);
+    syntax.flag("-a", "-axis", Arg::kInteger)
+        .flag("-bt", "-button", Arg::kInteger)
+        .flag("-p", "-plug", Arg::kString)
+        .flag("-csv", "-csvFile", Arg::kString);
+    return syntax;
+}
+
 MStatus VirtualJoystickCommand::doIt(const MArgList& args) {
     const bool editing = HasFlag(args, "-e", "-edit");
     const bool deleting = HasFlag(args, "-d", "-delete");

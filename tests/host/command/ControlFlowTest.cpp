@@ -153,5 +153,14 @@ TEST_F(ControlFlowTest, AStatementIsCompleteOnceItIsClosed) {
         EXPECT_FALSE(Parser::IsComplete(open)) << open;
 }
 
+TEST_F(ControlFlowTest, OnlyAnIfWithoutItsElseMayStillTakeOne) {
+    for (const char* open : {"if (1) { rec a; }", "if (1) rec a;", "rec a; if (0) {} else if (1) {}",
+                             "if (1) if (0) { rec a; }\n"})
+        EXPECT_TRUE(Parser::MayTakeElse(open)) << open;
+    for (const char* closed : {"if (1) {} else {}", "if (0) {} else if (1) {} else rec a;", "rec a;",
+                               "if (1) {} rec b;", "while (1) { if (1) {} }", "if (1) {", ""})
+        EXPECT_FALSE(Parser::MayTakeElse(closed)) << closed;
+}
+
 } // namespace
 } // namespace vex::host::command

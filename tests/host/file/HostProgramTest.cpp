@@ -4,6 +4,8 @@
 #include <sys/wait.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 namespace {
 
@@ -90,6 +92,46 @@ TEST_F(HostProgramTest, ABadFlagOrValueStopsTheRunOnceOnStandardError) {
     ExpectOneError(RunProgram("-", input), "line 2: currentTime: Argument \"abc\" is not a number");
 }
 
+TEST_F(HostProgramTest, EveryCommandOfTheProgramDeclaresTheFlagsItReads) {
+    const std::string script = path("every.mel");
+    WriteFile(script,
+              "string $names[];\n"
+              "int $count = tokenize(`help`, \"\\n\", $names);\n"
+              "for ($name in $names)\n"
+              "    if (match(\"reads its flags itself\", `help $name`) != \"\") print ($name + \" \");\n"
+              "print ($count + \" commands\\n\");\n"
+              "help processEvents; help virtualJoystick; help pathPlot; help quit;\n"
+              "help lookThru; help dockControl;\n");
+    const Outcome run = RunProgram("\"" + script + "\"");
+    EXPECT_EQ(run.status, 0) << run.err;
+    // Nothing is printed before the count: no command reads its flags itself.
+    const std::string count = run.out.substr(0, run.out.find(" commands\n"));
+    EXPECT_TRUE(!count.empty() && count.find_first_not_of("0123456789") == std::string::npos) << run.out;
+    EXPECT_EQ(run.out.rfind("(the command reads its flags itself)"), std::string::npos) << run.out;
+    for (const char* line :
+         {"  -ut -untilTime                 Float", "  -to -timeout                   Float",
+          "   -n -name                      String", "   -a -axis                      Int", "   -l -list",
+          " -csv -csvFile                   String", "   -e -end                       Float",
+          "  -ec -exitCode                  Int", "   -f -force", "  -fr -free", "   -q -query",
+          "  -ex -exists", " -vis -visible", "   -a -area"})
+        EXPECT_NE(run.out.find(std::string("\n") + line + "\n"), std::string::npos) << line << "\n"
+                                                                                    << run.out;
+}
+
+TEST_F(HostProgramTest, AMisspeltFlagStopsAProgramCommandBeforeItRuns) {
+    // A quit that ran would end the run with its exit code.
+    ExpectOneError(RunProgram("-c \"quit -froce -ec 3\""), "line 1: quit: Invalid flag \"-froce\"");
+    const std::string csv = path("paths.csv");
+    const Outcome plot =
+        RunProgram("-c \"spaceLocator -n loc; pathPlot -csv \\\"" + csv + "\\\" -strat 1 -end 3 loc\"");
+    ExpectOneError(plot, "line 1: pathPlot: Invalid flag \"-strat\"");
+    EXPECT_FALSE(std::filesystem::exists(csv)) << "the refused plot wrote nothing";
+    ExpectOneError(RunProgram("-c \"lookThru -fere\""), "line 1: lookThru: Invalid flag \"-fere\"");
+    // Spelt right, the same calls run.
+    const Outcome quit = RunProgram("-c \"quit -force -ec 3\"");
+    EXPECT_EQ(quit.status, 3) << quit.err;
+}
+
 TEST_F(HostProgramTest, APluginCommandWithASyntaxGetsOnlyCallsThatFitIt) {
     const std::string plugin = "--plugin \"" HOST_TEST_PLUGIN "\" ";
     ExpectOneError(RunProgram(plugin + "-c \"hostTestAdd -vlaue 3\""),
@@ -146,6 +188,33 @@ TEST_F(HostProgramTest, StandardInputRunsEachStatementOnceItIsCompleteAndGoesOnA
     const Outcome unfinished = RunProgram("", input);
     EXPECT_EQ(unfinished.status, 0) << unfinished.err;
     EXPECT_EQ(unfinished.out, "no end");
+}
+
+TEST_F(HostProgramTest, OnStandardInputAnElseOnALaterLineJoinsTheIfBeforeIt) {
+    const std::string input = path("else.mel");
+    WriteFile(input, "int $x = 0;\n"
+                     "if ($x) {\n"
+                     "    print \"then\\n\";\n"
+                     "}\n"
+                     "else {\n"
+                     "    print \"else\\n\";\n"
+                     "}\n"
+                     "if ($x) { print \"a\\n\"; }\n"
+                     "\n"
+                     "else if ($x == 0) { print \"b\\n\"; }\n"
+                     "// a comment between\n"
+                     "else { print \"c\\n\"; }\n"
+                     "if ($x == 0) print \"bare\\n\";\n"
+                     "else print \"not\\n\";\n"
+                     "if (1) { print \"alone\\n\"; }\n"
+                     "\n"
+                     "noSuchThing;\n"
+                     "if (1) { print \"last\\n\"; }\n");
+    const Outcome run = RunProgram("-", input);
+    EXPECT_EQ(run.out, "else\nb\nbare\nalone\nlast\n");
+    EXPECT_EQ(run.err, "// Error: line 17: Cannot find procedure \"noSuchThing\". //\n")
+        << "the if held back for an else keeps the lines after it counted";
+    EXPECT_EQ(run.status, 1);
 }
 
 TEST_F(HostProgramTest, ScriptErrorsAndWarningsNameTheFileTheyAreIn) {
@@ -237,8 +306,10 @@ TEST_F(HostProgramTest, ProcessEventsWaitsForItsConditionOrFailsAtItsTimeout) {
     const Outcome live = RunProgram("-c \"processEvents -untilTime 10 -timeout 0.05\"");
     EXPECT_EQ(live.status, 1);
     EXPECT_NE(live.err.find("within 0.05 s"), std::string::npos) << live.err;
-    for (const char* bad : {"processEvents", "processEvents -untilIdle -seconds 1",
-                            "processEvents -seconds x", "processEvents -untilTime 1 -timeout -1"}) {
+    ExpectOneError(RunProgram("-c \"processEvents -seconds x\""),
+                   "line 1: processEvents: Flag \"-seconds\" needs a number, not \"x\"");
+    for (const char* bad :
+         {"processEvents", "processEvents -untilIdle -seconds 1", "processEvents -untilTime 1 -timeout -1"}) {
         const Outcome refused = RunProgram(std::string("-c \"") + bad + "\"");
         EXPECT_EQ(refused.status, 1) << bad;
         EXPECT_NE(refused.err.find("Usage: processEvents"), std::string::npos) << bad << "\n" << refused.err;
