@@ -222,8 +222,11 @@ public:
         if (!mapper_.Rewrite(mapped)) return true;
         if (mapped.name == "connectAttr" && ApplyMembership(mapped)) return true;
         if (mapped.name == "setAttr")
-            if (auto handled = ApplyCurveAttribute(mapped, error))
-                return *handled || KeepFailed(call, mapped, error);
+            if (auto handled = ApplyCurveAttribute(mapped, error)) {
+                if (*handled) return true;
+                WarnKept(call, error); // the curve's own setting: its value is not the file's
+                return KeepFailed(call, mapped, error);
+            }
         if (!RunCommand(mapped, result, error)) return KeepFailed(call, mapped, error);
         mapper_.Learn(call, result);
         return true;
@@ -317,6 +320,15 @@ private:
         return false;
     }
 
+    // Says on the warning output that a line about something the host knows did not apply (a check
+    // only asks whether the file reads, and says nothing).
+    void WarnKept(const CommandCall& call, const std::string& error) const {
+        if (mode_ == SceneReader::Mode::kCheck) return;
+        ScriptEditor::get().Write(ScriptEditor::Kind::kWarning, "line " + std::to_string(call.line) + ": " +
+                                                                    error +
+                                                                    " The line is kept as the file has it.");
+    }
+
     // A statement that did not run is kept, with the node it is about when the scene has it. One about a
     // known attribute of a known node says so on the warning output: its value is not the scene's.
     bool KeepFailed(const CommandCall& call, const CommandCall& mapped, std::string& error) {
@@ -330,11 +342,8 @@ private:
             node = plug.rfind('.', 0) == 0 ? builtins::SessionState::get().CurrentNode() : PlugNode(plug);
             if (node) {
                 const auto name = builtins::PlugName::Parse(plug);
-                if (mode_ != SceneReader::Mode::kCheck && name && node->FindAttribute(name->attribute) &&
-                    !OpaqueNodeTypes::Contains(node->type()))
-                    ScriptEditor::get().Write(ScriptEditor::Kind::kWarning,
-                                              "line " + std::to_string(call.line) + ": " + error +
-                                                  " The line is kept as the file has it.");
+                if (name && node->FindAttribute(name->attribute) && !OpaqueNodeTypes::Contains(node->type()))
+                    WarnKept(call, error);
             }
         } else if (mapped.name == "addAttr") {
             node = AboutContext(mapped) ? builtins::SessionState::get().CurrentNode()

@@ -25,12 +25,12 @@ TEST_F(DagTest, CameraUnderTransformHasPathsParentAndChildren) {
     ASSERT_FALSE(camera.hasFn(MFn::kTransform));
     EXPECT_STREQ(camera.apiTypeStr(), "kCamera");
     MStringArray sets;
-    ASSERT_TRUE(MGlobal::getFunctionSetList(camera, sets));
+    ASSERT_TRUE(MGlobal::getFunctionSetList(transform, sets));
     std::vector<std::string> names;
     for (unsigned int i = 0; i < sets.length(); ++i) names.push_back(sets[i].asChar());
     // In the order of the constants' numbers, which is not the order they are declared in by kind.
     EXPECT_EQ(names, (std::vector<std::string>{"kBase", "kNamedObject", "kDependencyNode", "kDagNode",
-                                               "kShape", "kCamera"}));
+                                               "kTransform"}));
 
     MDagPath path = PathOf(camera);
     EXPECT_EQ(path.fullPathName().str(), "|rig_camTransform|rig_cam");

@@ -1,4 +1,5 @@
 #include "host/scene/AnimCurveData.h"
+#include "host/scene/ScriptEditor.h"
 #include "tests/host/file/SceneFileFixture.h"
 
 #include <algorithm>
@@ -8,6 +9,7 @@ namespace {
 
 using vex::host::AnimCurveData;
 using vex::host::Scene;
+using vex::host::ScriptEditor;
 
 // A curve as Maya 2014 writes one: the curve's settings, then the keys, then only the lists and
 // settings that differ from the defaults.
@@ -107,8 +109,7 @@ TEST_F(CurveAttributesFileTest, SavedCurvesAreWrittenAsMayaWritesThemAndReadBack
     EXPECT_EQ(withoutName(ReadFile(second)), withoutName(ReadFile(first)));
 }
 
-TEST_F(CurveAttributesFileTest, BadCurveValuesAreRefusedOnTheirLineAndTheSceneStays) {
-    const std::string before = Scene::Instance().Dump();
+TEST_F(CurveAttributesFileTest, BadCurveValuesAreKeptWithAWarningAndLeaveTheCurveAsItWas) {
     const std::string file = path("bad.ma");
     const std::string head = "createNode animCurveTU -n \"c\";\nsetAttr -s 2 \".ktv[0:1]\" 0 1 5 2;\n";
     for (const auto& [line, complaint] : {std::pair{"setAttr -s 2 \".kit[0]\" 4;", "\"4\""},
@@ -118,13 +119,24 @@ TEST_F(CurveAttributesFileTest, BadCurveValuesAreRefusedOnTheirLineAndTheSceneSt
                                           {"setAttr -s 2 \".ktl[0:1]\" no sometimes;", "\"sometimes\""},
                                           {"setAttr -s 2 \".kix[1:2]\" 1 1;", "no key 2"},
                                           {"setAttr \".pst\" 1 3;", "one value"}}) {
-        WriteFile(file, head + line + "\n");
-        const MStatus status = MFileIO::open(file.c_str());
-        EXPECT_FALSE(status) << line;
-        const std::string error = status.errorString().str();
-        EXPECT_NE(error.find(file + ": line 3: "), std::string::npos) << error;
-        EXPECT_NE(error.find(complaint), std::string::npos) << error;
-        EXPECT_EQ(Scene::Instance().Dump(), before) << line;
+        WriteFile(file, head + line + "\n// End of bad.ma\n");
+        const std::size_t shown = ScriptEditor::get().Lines().size();
+        ASSERT_TRUE(MFileIO::open(file.c_str())) << line;
+        const auto& lines = ScriptEditor::get().Lines();
+        const auto warning =
+            std::find_if(lines.begin() + static_cast<std::ptrdiff_t>(shown), lines.end(),
+                         [](const auto& l) { return l.kind == ScriptEditor::Kind::kWarning; });
+        ASSERT_NE(warning, lines.end()) << line;
+        EXPECT_NE(warning->text.find("line 3: "), std::string::npos) << warning->text;
+        EXPECT_NE(warning->text.find(complaint), std::string::npos) << warning->text;
+        // The curve has its keys with the defaults, and the line goes back into the file unchanged.
+        const auto curve = AnimCurveData::Of(*Scene::Instance().findNode("c"));
+        ASSERT_TRUE(curve) << line;
+        EXPECT_EQ(curve->size(), 2u);
+        EXPECT_FALSE(curve->IsWeighted());
+        const std::string again = path("again.ma");
+        ASSERT_TRUE(MFileIO::saveAs(again.c_str()));
+        EXPECT_NE(ReadFile(again).find(line), std::string::npos) << line;
     }
 }
 
