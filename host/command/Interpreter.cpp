@@ -6,6 +6,7 @@
 #include "host/command/StringFunctions.h"
 #include "host/command/VectorArithmetic.h"
 #include "util/AtomicFile.h"
+#include "util/StackGuard.h"
 
 #include <cmath>
 #include <cstdio>
@@ -326,6 +327,9 @@ bool Interpreter::CallProcedure(const Procedure& procedure, const CommandCall& c
     if (calls_ >= kMaxCallDepth)
         return Fail(call.line, "Procedure calls are nested more than " + std::to_string(kMaxCallDepth) +
                                    " deep in " + procedure.name + ".");
+    if (util::StackGuard::Low())
+        return Fail(call.line,
+                    "Procedure calls are nested more than the stack can hold in " + procedure.name + ".");
     Frame frame;
     for (size_t i = 0; i < call.args.size(); ++i) {
         const Procedure::Parameter& parameter = procedure.parameters[i];
@@ -649,6 +653,8 @@ bool Interpreter::Catch(const Expression& e, Value& out) {
 }
 
 bool Interpreter::Evaluate(const Expression& e, Value& out) {
+    // Expressions nest inside procedure calls, so their depth alone does not bound the stack.
+    if (util::StackGuard::Low()) return Fail(e.line, "Expressions are nested more than the stack can hold.");
     switch (e.kind) {
     case Expression::Kind::kLiteral:
         out = e.value;

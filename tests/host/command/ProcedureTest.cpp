@@ -42,6 +42,13 @@ TEST_F(ProcedureTest, RecursionAndProceduresCallingEachOther) {
     ASSERT_TRUE(Run("proc int down(int $n) { return down($n + 1); }"));
     EXPECT_FALSE(Run("down(0);"));
     EXPECT_NE(error_.reason.find("nested more than"), std::string::npos) << error_.Format();
+    // Each call nests a deep expression: the stack runs out long before the call limit, and the
+    // script still fails with a message.
+    std::string deep = "down2($n + 1)";
+    for (int i = 0; i < 150; ++i) deep = "1 + (" + deep + ")";
+    ASSERT_TRUE(Run("proc int down2(int $n) { return " + deep + "; }"));
+    EXPECT_FALSE(Run("down2(0);"));
+    EXPECT_NE(error_.reason.find("nested more than"), std::string::npos) << error_.Format();
 }
 
 TEST_F(ProcedureTest, VariablesInsideAProcedureAreItsOwnUnlessDeclaredGlobal) {
