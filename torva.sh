@@ -13,6 +13,10 @@ usage: ./torva.sh [command]
   test         install what is missing, build, run every test (the default with no command)
   sanitize     the test suite built with address + undefined sanitizers
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
+  fuzz-campaign HOURS
+               every fuzz target in turn for HOURS in all (or until each has run TORVA_FUZZ_GOAL
+               executions, default 10 million); the grown corpus is merged into fuzz/corpus/ and a
+               report goes to build-fuzz/campaign.md
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
   lint         the naming check (.clang-tidy, docs/CONTRIBUTING.md) over every source (build-lint/); fails on
                any finding
@@ -91,10 +95,16 @@ configure_build() {
   cmake --build "$1" -j "$(nproc)"
 }
 
+# The libFuzzer targets, built with clang and the address and undefined-behaviour sanitizers.
+build_fuzz() {
+  CC=clang CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTORVA_FUZZ=ON -DTORVA_TESTS=OFF -DTORVA_BENCH=OFF -DTORVA_EXAMPLES=OFF
+}
+
 cmd=${1:-test}
 case "$cmd" in
   help | -h | --help) usage; exit 0 ;;
-  run | test | sanitize | fuzz | bench | images | lint) ;;
+  run | test | sanitize | fuzz | fuzz-campaign | bench | images | lint) ;;
   *) echo "torva: unknown command '$cmd'" >&2; usage >&2; exit 2 ;;
 esac
 install_missing
@@ -123,17 +133,22 @@ case "$cmd" in
     ;;
   fuzz)
     seconds=${2:-20}
-    CC=clang CXX=clang++ configure_build build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-      -DTORVA_FUZZ=ON -DTORVA_TESTS=OFF -DTORVA_BENCH=OFF -DTORVA_EXAMPLES=OFF
+    build_fuzz
     for bin in build-fuzz/fuzz/*_fuzz; do
       name=$(basename "$bin" _fuzz)
       work=build-fuzz/corpus-work/$name
       mkdir -p "$work" "build-fuzz/artifacts/$name"
+      dict=()
+      [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
       echo "torva: fuzzing $name for ${seconds}s"
       "$bin" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="build-fuzz/artifacts/$name/" \
-        "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
+        "${dict[@]}" "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
       tail -1 "build-fuzz/$name.log"
     done
+    ;;
+  fuzz-campaign)
+    build_fuzz
+    tools/fuzz-campaign.sh "${2:?usage: ./torva.sh fuzz-campaign HOURS}"
     ;;
   lint)
     # Configuring writes the compilation database the check reads; nothing needs building. The fuzz

@@ -1,6 +1,7 @@
 // Feeds arbitrary text to the Base64 decoder and arbitrary bytes to the encoder. Decoding is strict,
 // so any text it accepts must be exactly what the encoder writes for the decoded bytes (apart from
 // the surrounding whitespace the decoder tolerates); encoded bytes must always decode back.
+#include "fuzz/TrimSpace.h"
 #include "util/Base64.h"
 
 #include <cstdint>
@@ -12,21 +13,10 @@
 using vex::util::Base64Decode;
 using vex::util::Base64Encode;
 
-namespace {
-
-std::string_view Trim(std::string_view text) {
-    const char* space = " \t\r\n";
-    const size_t first = text.find_first_not_of(space);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
     std::vector<uint8_t> decoded;
-    if (Base64Decode(text, decoded) && Base64Encode(decoded) != Trim(text)) std::abort();
+    if (Base64Decode(text, decoded) && Base64Encode(decoded) != vex::fuzz::TrimSpace(text)) std::abort();
 
     const std::string encoded = Base64Encode(data, size);
     std::vector<uint8_t> back;

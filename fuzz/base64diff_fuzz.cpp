@@ -8,6 +8,7 @@
 // So text that Qt accepts and we refuse must differ from what we write for the bytes Qt decodes;
 // canonical text that we refuse is a fault.
 
+#include "fuzz/TrimSpace.h"
 #include "util/Base64.h"
 
 #include <QByteArray>
@@ -24,13 +25,6 @@ namespace {
 
 using vex::util::Base64Decode;
 using vex::util::Base64Encode;
-
-std::string_view TrimSpace(std::string_view text) {
-    const char* space = " \t\r\n";
-    const std::size_t first = text.find_first_not_of(space);
-    if (first == std::string_view::npos) return {};
-    return text.substr(first, text.find_last_not_of(space) - first + 1);
-}
 
 std::string_view View(const QByteArray& bytes) {
     return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -49,7 +43,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray bytes = QByteArray::fromRawData(input.data(), static_cast<qsizetype>(input.size()));
     if (Base64Encode(input) != View(bytes.toBase64())) Fail("encoded texts differ", input);
 
-    const std::string_view text = TrimSpace(input);
+    const std::string_view text = vex::fuzz::TrimSpace(input);
     const QByteArray::FromBase64Result qt = QByteArray::fromBase64Encoding(
         QByteArray::fromRawData(text.data(), static_cast<qsizetype>(text.size())),
         QByteArray::AbortOnBase64DecodingErrors);
