@@ -14,6 +14,7 @@
 #include "gui/componentinterface/TextBox.h"
 #include "interface/CUndo.h"
 #include "platform/win32/MessageBox.h"
+#include "util/AtomicFile.h"
 #include "util/xml/Tag.h"
 #include "util/xml/Text.h"
 
@@ -108,8 +109,9 @@ bool ConfigurationWindow::SaveProfileAs(const std::string& name) {
         Tell(kNoNameText);
         return false;
     }
+    util::ClearLastWriteError();
     if (!instance_->SaveConfigProfileAs(name)) {
-        Tell("The profile \"" + name + "\" could not be saved.");
+        Tell(util::WithWriteError("The profile \"" + name + "\" could not be saved."));
         return false;
     }
     FillProfileList(name);

@@ -25,6 +25,7 @@
 #include "unidevice/PropertyHandler.h"
 #include "unidevice/driver/EmulatedTControl.h"
 #include "unidevice/driver/EmulatedTrinaryDevice.h"
+#include "util/AtomicFile.h"
 #include "util/NumberText.h"
 #include "util/xml/Tag.h"
 
@@ -274,8 +275,9 @@ bool InputConfigurationDialog::SaveProfile(const std::string& name) {
     if (blank) {
         profileMessage_ = kEmptyNameMessage;
     } else {
+        util::ClearLastWriteError();
         saved = instance_->SaveInputProfileAs(name);
-        profileMessage_ = saved ? "Saved \"" + name + "\"." : kNotSavedMessage;
+        profileMessage_ = saved ? "Saved \"" + name + "\"." : util::WithWriteError(kNotSavedMessage);
     }
     ShowProfiles();
     if (saved && profileBox_ != nullptr) {

@@ -5,6 +5,8 @@
 #include "core/configadaptor/MainConfig.h"
 #include "gui/componentinterface/Button.h"
 #include "gui/componentinterface/Dialog.h"
+#include "platform/win32/MessageBox.h"
+#include "util/AtomicFile.h"
 
 #include <QWidget>
 
@@ -37,8 +39,13 @@ void MainSettingsWindow::Open() {
 
 bool MainSettingsWindow::Accept() {
     if (config_ == nullptr) return false;
+    util::ClearLastWriteError();
     const bool saved = config_->Apply();
     Finish();
+    // The window has gone, the values stay in use for this session; the user learns they were not kept.
+    if (!saved)
+        platform::win32::MessageBox(nullptr, util::WithWriteError(kNotSavedText).c_str(), kTitle,
+                                    platform::win32::MB_OK | platform::win32::MB_ICONWARNING);
     return saved;
 }
 

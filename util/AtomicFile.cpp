@@ -1,62 +1,132 @@
 #include "util/AtomicFile.h"
 
+#include "util/AtomicWriteHook.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <mutex>
+#include <utility>
 
 namespace vex::util {
 
 namespace {
 
-void SetError(std::string* error, const std::string& what, int code) {
-    if (error) *error = what + ": " + std::strerror(code);
+struct HookSlot {
+    std::mutex mutex;
+    AtomicWriteHook hook;
+    std::size_t chunk = 4096;
+};
+
+HookSlot& Slot() {
+    static HookSlot slot;
+    return slot;
 }
 
+thread_local std::string lastError;
+
+/// The installed hook's verdict on a step: 0 to go on, or the errno to fail it with.
+int Consult(AtomicWriteStep step, std::size_t written) {
+    HookSlot& slot = Slot();
+    AtomicWriteHook hook;
+    {
+        std::lock_guard lock(slot.mutex);
+        hook = slot.hook;
+    }
+    return hook ? hook(step, written) : 0;
+}
+
+std::size_t ChunkSize() {
+    HookSlot& slot = Slot();
+    std::lock_guard lock(slot.mutex);
+    return slot.hook ? std::max<std::size_t>(slot.chunk, 1) : std::size_t(-1);
+}
+
+bool Fail(std::string* error, const std::string& what, int code) {
+    lastError = what + ": " + std::strerror(code);
+    if (error) *error = lastError;
+    return false;
+}
+
+/// Writes everything, retrying short writes; errno tells why on failure.
 bool WriteAll(int fd, std::string_view contents) {
-    const char* p = contents.data();
-    size_t left = contents.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
+    const std::size_t chunk = ChunkSize();
+    std::size_t done = 0;
+    while (done < contents.size()) {
+        if (const int code = Consult(AtomicWriteStep::kWrite, done)) {
+            errno = code;
+            return false;
+        }
+        const std::size_t part = std::min(chunk, contents.size() - done);
+        const ssize_t n = ::write(fd, contents.data() + done, part);
         if (n < 0) {
             if (errno == EINTR) continue;
             return false;
         }
-        p += n;
-        left -= static_cast<size_t>(n);
+        done += static_cast<std::size_t>(n);
     }
     return true;
 }
 
+bool Sync(int fd, std::size_t size) {
+    if (const int code = Consult(AtomicWriteStep::kSync, size)) {
+        errno = code;
+        return false;
+    }
+    return ::fsync(fd) == 0;
+}
+
 } // namespace
 
+void SetAtomicWriteHook(AtomicWriteHook hook, std::size_t chunk) {
+    HookSlot& slot = Slot();
+    std::lock_guard lock(slot.mutex);
+    slot.hook = std::move(hook);
+    slot.chunk = chunk;
+}
+
+const std::string& LastWriteError() {
+    return lastError;
+}
+
+void ClearLastWriteError() {
+    lastError.clear();
+}
+
+std::string WithWriteError(const std::string& text) {
+    return lastError.empty() ? text : text + " (" + lastError + ")";
+}
+
 bool WriteFileAtomic(const std::string& path, std::string_view contents, std::string* error) {
+    lastError.clear();
+    if (const int code = Consult(AtomicWriteStep::kCreate, 0))
+        return Fail(error, "cannot create a temporary file for " + path, code);
     // The temporary file sits beside the target so the final rename never crosses file systems.
     std::string temp = path + ".tmpXXXXXX";
-    int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        SetError(error, "cannot create a temporary file for " + path, errno);
-        return false;
-    }
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return Fail(error, "cannot create a temporary file for " + path, errno);
     // mkstemp makes the file private; give it the permissions an ordinary new file would get.
-    mode_t mask = ::umask(0);
+    const mode_t mask = ::umask(0);
     ::umask(mask);
-    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, contents) && ::fsync(fd) == 0;
-    int code = errno;
+    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && WriteAll(fd, contents) && Sync(fd, contents.size());
+    const int code = errno;
     ok = (::close(fd) == 0) && ok;
     if (!ok) {
-        SetError(error, "cannot write " + temp, code);
         ::unlink(temp.c_str());
-        return false;
+        return Fail(error, "cannot write " + path, code);
     }
-    if (::rename(temp.c_str(), path.c_str()) != 0) {
-        SetError(error, "cannot replace " + path, errno);
+    int renameCode = Consult(AtomicWriteStep::kRename, contents.size());
+    if (renameCode == 0 && ::rename(temp.c_str(), path.c_str()) != 0) renameCode = errno;
+    if (renameCode != 0) {
         ::unlink(temp.c_str());
-        return false;
+        return Fail(error, "cannot replace " + path, renameCode);
     }
+    Consult(AtomicWriteStep::kReplaced, contents.size());
     return true;
 }
 

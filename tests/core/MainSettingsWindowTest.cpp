@@ -11,6 +11,8 @@
 #include "tests/core/WindowInput.h"
 #include "tests/support/WidgetApplication.h"
 #include "tests/support/WindowReview.h"
+#include "util/AtomicFile.h"
+#include "util/AtomicWriteHook.h"
 
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -19,6 +21,8 @@
 #include <QPushButton>
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -240,6 +244,31 @@ TEST_F(HeadlessMainSettingsWindowTest, OpensWithoutWidgetsAndKeepsItsState) {
     EXPECT_TRUE(window_->Accept());
     EXPECT_FALSE(window_->IsOpen());
     EXPECT_EQ(ReadBack().countdown, 6);
+}
+
+TEST_F(HeadlessMainSettingsWindowTest, ADiskThatIsFullKeepsTheOldFileAndTellsTheUserWhy) {
+    settings_->countdown = 3;
+    ASSERT_TRUE(settings_->Save());
+    std::string before;
+    ASSERT_TRUE(util::ReadWholeFile(settings_->path, before));
+    util::SetAtomicWriteHook([](util::AtomicWriteStep step, std::size_t) {
+        return step == util::AtomicWriteStep::kWrite ? ENOSPC : 0;
+    });
+    platform::win32::MessageBoxRecorder boxes;
+    window_->Open();
+    window_->GetConfig()->store(
+        *window_->GetConfig()->GetMainSettings().FindById(MainConfigSettings::kCountdownId), 6, "");
+    const bool saved = window_->Accept();
+    util::SetAtomicWriteHook({});
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(settings_->countdown, 6) << "the value stays in use for the session";
+    ASSERT_EQ(boxes.Boxes().size(), 1u);
+    EXPECT_EQ(boxes.Boxes()[0].text, std::string(MainSettingsWindow::kNotSavedText) + " (cannot write " +
+                                         platform::win32::ToNativePath(settings_->path) + ": " +
+                                         std::strerror(ENOSPC) + ")");
+    std::string now;
+    ASSERT_TRUE(util::ReadWholeFile(settings_->path, now));
+    EXPECT_EQ(now, before);
 }
 
 TEST_F(MainSettingsWindowTest, MainSettingsWindowGeometry) {

@@ -1,0 +1,109 @@
+#include "host/scene/ScriptEditor.h"
+#include "tests/host/file/SceneFileFixture.h"
+#include "tests/support/SaveFaults.h"
+#include "util/AtomicFile.h"
+#include "util/AtomicWriteHook.h"
+
+#include <cerrno>
+#include <cstring>
+#include <regex>
+#include <string>
+
+namespace {
+
+using vex::host::ScriptEditor;
+
+// What can go wrong around a scene file: a crash or a full disk while it is saved, and a file that
+// was cut short before it reached the user.
+class SceneFaultsTest : public SceneFileFixture {
+protected:
+    void TearDown() override { vex::util::SetAtomicWriteHook({}); }
+
+    // A scene with hierarchy, attributes and keyed curves, so its file has every kind of line.
+    static void MakeScene(int keys) {
+        Run("polyCube -n crate; spaceLocator -n aim; group -n rig crate aim;"
+            "addAttr -ln speed -at double -min 0 -max 10 rig; setAttr rig.speed 2.5;");
+        for (int f = 1; f <= keys; ++f)
+            Run("setKeyframe -t " + std::to_string(f) + " -v " + std::to_string(f * 0.5) +
+                " -at tx crate;"
+                "setKeyframe -t " +
+                std::to_string(f) + " -v " + std::to_string(-f) + " -at ry aim;");
+    }
+};
+
+TEST_F(SceneFaultsTest, AKillAnywhereInASaveLeavesTheOldSceneOrTheNewOneWhole) {
+    const std::string file = path("rig.ma");
+    MakeScene(5);
+    Run("file -rename \"" + file + "\"; file -s");
+    const std::string before = ReadFile(file);
+    Run("setAttr rig.speed 7; setKeyframe -t 40 -v 3 -at tz crate");
+
+    const vex::test::CrashReport report = vex::test::CrashDuringSave(
+        file, before, before.size() / 60, [] { Run("file -s"); },
+        [](const std::string& text) {
+            return std::regex_replace(text, std::regex("//Last modified: [^\n]*\n"), "");
+        });
+    EXPECT_TRUE(report.failures.empty())
+        << report.failures.size() << " failures, the first: " << report.failures.front();
+    EXPECT_GE(report.oldKept, 60);
+    EXPECT_EQ(report.newWhole, 1);
+    ASSERT_TRUE(MFileIO::open(file.c_str())) << "the old file that is left opens";
+    EXPECT_EQ(Run("getAttr rig.speed"), "2.5");
+}
+
+TEST_F(SceneFaultsTest, AFullDiskOrAReadOnlyFolderFailsTheSaveWithItsReasonAndKeepsTheOldFile) {
+    const std::string file = path("rig.ma");
+    MakeScene(3);
+    Run("file -rename \"" + file + "\"; file -s");
+    const std::string before = ReadFile(file);
+    Run("setAttr rig.speed 9");
+    for (const auto& [failing, code] : {std::pair{vex::util::AtomicWriteStep::kWrite, ENOSPC},
+                                        {vex::util::AtomicWriteStep::kCreate, EROFS}}) {
+        vex::util::SetAtomicWriteHook([failing, code](vex::util::AtomicWriteStep step, std::size_t) {
+            return step == failing ? code : 0;
+        });
+        const std::string error = Fails("file -s");
+        EXPECT_NE(error.find(file), std::string::npos) << error;
+        EXPECT_NE(error.find(std::strerror(code)), std::string::npos) << error;
+        EXPECT_EQ(ReadFile(file), before);
+        EXPECT_EQ(Run("getAttr rig.speed"), "9") << "the scene in memory is not touched";
+    }
+    vex::util::SetAtomicWriteHook({});
+    Run("file -s");
+    EXPECT_NE(ReadFile(file), before) << "once the disk has room the save goes through";
+}
+
+TEST_F(SceneFaultsTest, ASceneCutAtEveryPercentOpensWithAWarningOrIsRefusedAndIsNeverWrittenOver) {
+    MakeScene(20);
+    const std::string whole = path("whole.ma");
+    Run("file -rename \"" + whole + "\"; file -s");
+    const std::string text = ReadFile(whole);
+    const std::string cut = path("cut.ma");
+    int opened = 0, refused = 0;
+    for (int percent = 1; percent < 100; ++percent) {
+        const std::string part = text.substr(0, text.size() * percent / 100);
+        WriteFile(cut, part);
+        ASSERT_TRUE(MFileIO::newFile(true));
+        const std::size_t lines = ScriptEditor::get().Lines().size();
+        if (MFileIO::open(cut.c_str())) {
+            ++opened;
+            bool warned = false;
+            const auto& shown = ScriptEditor::get().Lines();
+            for (std::size_t i = lines; i < shown.size(); ++i)
+                warned = warned || (shown[i].kind == ScriptEditor::Kind::kWarning &&
+                                    shown[i].text.find("incomplete") != std::string::npos);
+            EXPECT_TRUE(warned) << "cut at " << percent << "% opened without saying it is incomplete";
+        } else {
+            ++refused;
+            EXPECT_EQ(Run("objExists crate"), "0") << "a refused file leaves nothing";
+        }
+        EXPECT_EQ(ReadFile(cut), part) << "cut at " << percent << "%: the file was written over";
+    }
+    EXPECT_EQ(opened + refused, 99);
+    EXPECT_GT(opened, 50) << "most cuts fall between whole statements";
+    ASSERT_TRUE(MFileIO::newFile(true));
+    ASSERT_TRUE(MFileIO::open(whole.c_str()));
+    EXPECT_EQ(Run("getAttr rig.speed"), "2.5");
+}
+
+} // namespace
