@@ -38,8 +38,28 @@ public:
         bool inUse = false;
         double time = 0.0;
     };
-    class Snapshot : public CSnapshot, public SnapshotState {};
-    class Snapshot_Lens : public CSnapshot_Lens, public SnapshotState {};
+    /// A transform snapshot. A matrix that is not all numbers is not written: it is reported as the
+    /// fault of the step that wrote it (StepFault), so a take stops instead of keying garbage.
+    class Snapshot : public CSnapshot, public SnapshotState {
+    public:
+        void setMatrix(const util::Matrix<double>& local) final;
+        void setWorldMatrix(const util::Matrix<double>& world) final;
+
+    protected:
+        /// The host's writes of a checked matrix.
+        virtual void writeMatrix(const util::Matrix<double>& local) = 0;
+        virtual void writeWorldMatrix(const util::Matrix<double>& world) = 0;
+    };
+    /// A lens snapshot, checked as Snapshot is.
+    class Snapshot_Lens : public CSnapshot_Lens, public SnapshotState {
+    public:
+        void setFieldOfView(double degrees) final;
+        void setFocusDistance(double distance) final;
+
+    protected:
+        virtual void writeFieldOfView(double degrees) = 0;
+        virtual void writeFocusDistance(double distance) = 0;
+    };
     class Snapshot_Shape : public CSnapshot_Shape, public SnapshotState {};
     class Snapshot_Helper : public CSnapshot_Helper, public SnapshotState {};
     class Snapshot_Mesh : public CSnapshot_Mesh, public SnapshotState {};

@@ -168,6 +168,9 @@ public:
     /// One tick: records or replays every channel, turns the spinners of bound spinner channels,
     /// feeds the virtual controls, steps the tool.
     void Step(double time) { recorder_.Step(time); }
+    /// What went wrong in the tool's last step (it threw, or handed the host a value that is not a
+    /// number); empty when nothing did.
+    const std::string& GetStepFault() const { return recorder_.GetFault(); }
     /// The run ends: the tool ends; after a re-simulation every channel gets its live control back.
     void EndRecord() { recorder_.EndRecord(); }
     /// The host time moved outside a run.

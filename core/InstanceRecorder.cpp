@@ -2,6 +2,7 @@
 
 #include "core/Instance.h"
 #include "core/InstanceRecordingUndo.h"
+#include "core/StepFault.h"
 #include "core/configadaptor/Node.h"
 #include "interface/CCamera.h"
 #include "unidevice/ControlKind.h"
@@ -11,6 +12,8 @@
 #include "util/Base64.h"
 #include "util/xml/Data.h"
 #include "util/xml/Tag.h"
+
+#include <exception>
 
 namespace vex::orb::core {
 
@@ -92,6 +95,7 @@ CCamera& InstanceRecorder::Tool() const {
 void InstanceRecorder::BeginRecord(double time, bool resimulate) {
     running_ = true;
     resimulating_ = resimulate;
+    fault_.clear();
     Tool().begin(time);
     // What the tool published as it began reaches its controls at once, so that tools begun after
     // it and bound to them start from its values rather than from 0.
@@ -136,7 +140,17 @@ void InstanceRecorder::Step(double time) {
     // The tool publishes its outputs in its own step; the controls take what it published last, so a
     // value moves on once per step.
     PublishOutputs();
-    Tool().step(time);
+    // No exception leaves a tool: one that escapes its step is the step's fault, as a value that is
+    // not a number is.
+    StepFault::Begin();
+    try {
+        Tool().step(time);
+    } catch (const std::exception& error) {
+        StepFault::Report(std::string("its step failed: ") + error.what());
+    } catch (...) {
+        StepFault::Report("its step failed");
+    }
+    fault_ = StepFault::End();
 }
 
 void InstanceRecorder::PublishOutputs() {

@@ -86,8 +86,11 @@ public:
     /// on (undoably), a re-simulation binds each channel to a "Temporary control" replaying them.
     void BeginRecord(double time, bool resimulate);
     /// One tick: records or replays every channel, turns the spinners of bound spinner channels,
-    /// feeds the virtual controls, steps the tool.
+    /// feeds the virtual controls, steps the tool. A tool step that throws or hands the host a value
+    /// that is not a number leaves GetFault() set; the caller stops the run.
     void Step(double time);
+    /// What went wrong in the last step of the run, empty when nothing did.
+    const std::string& GetFault() const { return fault_; }
     /// The run ends: the tool ends; after a re-simulation every channel gets its live control back.
     void EndRecord();
     /// Gives every channel its live control back and drops the temporary controls.
@@ -113,6 +116,7 @@ private:
     std::vector<util::AVar_Linear<double>> recorded_;
     std::vector<OutputBinding> outputs_;
     std::vector<SpinnerChannel> spinnerChannels_;
+    std::string fault_;
     bool running_ = false;
     bool resimulating_ = false;
     // During a re-simulation: each channel's live control, and the temporary control replaying its

@@ -112,7 +112,11 @@ void RecordManager::OnTimer(int32_t timerId, uint32_t tickCount) {
             // The devices are read once per tick, before its first frame.
             if (!polled) unidevice::DeviceRegistry::Instance().updateAll();
             polled = true;
-            StepInstances(frameTime);
+            if (const std::string fault = StepInstances(frameTime); !fault.empty()) {
+                StopRecording();
+                TellStepFault("take", frameTime, fault);
+                return;
+            }
         }
     }
 
@@ -201,7 +205,12 @@ bool RecordManager::ResimulateSlice() {
     while (endTime_ + 0.00001 > resimulateCursor_) {
         progress_ = static_cast<float>((resimulateCursor_ - startTime_) / (endTime_ - startTime_));
         if (GetTickCount() - sliceStart > kSliceMilliseconds) return false;
-        StepInstances(resimulateCursor_);
+        if (const std::string fault = StepInstances(resimulateCursor_); !fault.empty()) {
+            const double at = resimulateCursor_;
+            FinishResimulation();
+            TellStepFault("re-simulation", at, fault);
+            return true;
+        }
         resimulateCursor_ = ResimulationFrameTime(++resimulateFrame_, step);
     }
     progress_ = 1.0f;
@@ -299,8 +308,23 @@ void RecordManager::ForgetInstance(Instance* instance) {
     instance->EndRecord();
 }
 
-void RecordManager::StepInstances(double t) {
-    for (Instance* instance : activeInstances_) instance->Step(t);
+std::string RecordManager::StepInstances(double t) {
+    // Every instance steps the frame, so the frame is whole; the first fault is the one told.
+    std::string fault;
+    for (Instance* instance : activeInstances_) {
+        instance->Step(t);
+        if (fault.empty() && !instance->GetStepFault().empty())
+            fault = "\"" + instance->GetName() + "\": " + instance->GetStepFault();
+    }
+    return fault;
+}
+
+void RecordManager::TellStepFault(const char* run, double time, const std::string& fault) {
+    const long frame = std::lround(time / GetFrameDuration());
+    const std::string text = std::string("The ") + run + " stopped at frame " + std::to_string(frame) + ": " +
+                             fault + ". The keys made before that frame are kept; undo takes the " + run +
+                             " back as a whole.";
+    win32::MessageBox(nullptr, text.c_str(), "Torva Suite", win32::MB_OK | win32::MB_ICONEXCLAMATION);
 }
 
 bool RecordManager::IsMainWindowBoxChecked(int component, bool missing) {

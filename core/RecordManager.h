@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -104,7 +105,11 @@ private:
     // Collects the recorded instances, prepares the host, starts the drivers and begins each instance.
     void BeginInstances(bool resimulate);
     // Steps every active instance at `t`.
-    void StepInstances(double t);
+    /// Steps every running instance at `t`; answers the first fault ("\"Name_01\": what went
+    /// wrong"), empty when every step went well.
+    std::string StepInstances(double t);
+    /// Tells the user that the run ("take" or "re-simulation") stopped at the frame of `time`.
+    void TellStepFault(const char* run, double time, const std::string& fault);
     // Whether the main window's check box `component` is checked; `missing` when there is none.
     bool IsMainWindowBoxChecked(int component, bool missing);
     // Low-poly display during a recording: saving and restoring what is visible.

@@ -12,7 +12,7 @@ float CMayaSnapshot_Lens::Aperture() const {
     return static_cast<float>(MFnCamera(node_.GetPath()).horizontalFilmAperture());
 }
 
-void CMayaSnapshot_Lens::setFieldOfView(double degrees) {
+void CMayaSnapshot_Lens::writeFieldOfView(double degrees) {
     node_.WriteLensPlug("fl", time, LensConversion::FocalLength(Aperture(), static_cast<float>(degrees)));
 }
 
@@ -20,7 +20,7 @@ double CMayaSnapshot_Lens::getFieldOfView() {
     return LensConversion::FieldOfView(Aperture(), static_cast<float>(node_.ReadLensPlug("fl", time)));
 }
 
-void CMayaSnapshot_Lens::setFocusDistance(double distance) {
+void CMayaSnapshot_Lens::writeFocusDistance(double distance) {
     node_.WriteLensPlug("fd", time, MDistance::uiToInternal(distance));
 }
 

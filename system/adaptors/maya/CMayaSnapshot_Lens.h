@@ -13,10 +13,10 @@ public:
     explicit CMayaSnapshot_Lens(CMayaNode& node) : node_(node) {}
 
     /// Turned into a focal length over the camera's "horizontalFilmAperture".
-    void setFieldOfView(double degrees) override;
+    void writeFieldOfView(double degrees) override;
     double getFieldOfView() override;
     /// In the linear UI unit, not converted to metres.
-    void setFocusDistance(double distance) override;
+    void writeFocusDistance(double distance) override;
     double getFocusDistance() override;
     double getTime() override { return time; }
     CNode* getNode() override;

@@ -4,7 +4,7 @@
 
 namespace vex::orb::adaptor::memory {
 
-void LensSnapshot::setFieldOfView(double degrees) {
+void LensSnapshot::writeFieldOfView(double degrees) {
     node_.WriteLensChannel(&HostObject::fieldOfView, time, degrees);
 }
 
@@ -13,7 +13,7 @@ double LensSnapshot::getFieldOfView() {
     return object ? object->fieldOfView.Evaluate(time) : 0.0;
 }
 
-void LensSnapshot::setFocusDistance(double distance) {
+void LensSnapshot::writeFocusDistance(double distance) {
     node_.WriteLensChannel(&HostObject::focusDistance, time, distance);
 }
 

@@ -12,10 +12,10 @@ class LensSnapshot : public core::CoreNode::Snapshot_Lens {
 public:
     explicit LensSnapshot(MemoryNode& node) : node_(node) {}
 
-    void setFieldOfView(double degrees) override;
+    void writeFieldOfView(double degrees) override;
     double getFieldOfView() override;
     /// In the host's linear unit (the memory host's unit is the metre).
-    void setFocusDistance(double distance) override;
+    void writeFocusDistance(double distance) override;
     double getFocusDistance() override;
     double getTime() override { return time; }
     CNode* getNode() override;
