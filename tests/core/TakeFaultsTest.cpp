@@ -3,6 +3,7 @@
 #include "platform/win32/Clock.h"
 #include "platform/win32/MessageBox.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
+#include "tests/core/SledTool.h"
 #include "tests/core/ToolTestSupport.h"
 #include "tests/platform/dinput/VirtualJoystick.h"
 #include "unidevice/Control.h"
@@ -15,9 +16,7 @@
 
 #include <cmath>
 #include <cstdint>
-#include <limits>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -29,50 +28,6 @@ using adaptor::memory::HostObject;
 using adaptor::memory::MemoryAdaptor;
 using platform::dinput::test::SdlJoysticks;
 using platform::dinput::test::VirtualJoystick;
-
-// A sled that moves its body along x by its "Drive" channel, and fails on the step it is told to:
-// by throwing, or by writing a transform that is not a number.
-class SledObject : public CCamera {
-public:
-    enum class Failure { kNone, kThrow, kNotANumber };
-
-    explicit SledObject(const CreateParam& param) : CCamera(param) {}
-    int buildConfiguration() override {
-        drive = core->addInputChannel("Drive", unidevice::kFiniteControl, nullptr);
-        return 0;
-    }
-    int initialize() override {
-        body = core->createNode("Body", nullptr, nullptr);
-        return body != nullptr ? 0 : 1;
-    }
-    void begin(double t) override {
-        (void)t;
-        steps = 0;
-    }
-    void step(double t) override {
-        ++steps;
-        if (steps == failAt && failure == Failure::kThrow) throw std::runtime_error("the runner came off");
-        util::Matrix<double> m;
-        m.m[3][0] = steps == failAt && failure == Failure::kNotANumber
-                        ? std::numeric_limits<double>::quiet_NaN()
-                        : drive->getValue();
-        CSnapshot* snapshot = core->getSnapshot(body, t);
-        snapshot->setMatrix(m);
-        core->releaseSnapshot(snapshot);
-    }
-
-    unidevice::Property* drive = nullptr;
-    CNode* body = nullptr;
-    Failure failure = Failure::kNone;
-    int failAt = 0;
-    int steps = 0;
-};
-
-class SledDescriptor : public FakeDescriptor {
-public:
-    SledDescriptor() : FakeDescriptor("Sled", "Vehicle") {}
-    CCamera* create(const CCamera::CreateParam& param) override { return new SledObject(param); }
-};
 
 // The core on the memory host with one sled, its takes recorded on a fake clock one tick per frame.
 class TakeFaultsTest : public RegistryTest {

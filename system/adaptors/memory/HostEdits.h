@@ -4,7 +4,10 @@
 #include "system/adaptors/memory/KeyedValue.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 
-#include <optional>
+#include <cstddef>
+#include <memory>
+#include <utility>
+#include <vector>
 
 // Undoable edits of one field of a host object: the edit is made at once and, while an undo group
 // records, recorded with the value it replaced.
@@ -37,18 +40,28 @@ void WriteChannel(MemoryAdaptor& adaptor, ObjectId id, KeyedValue<T> HostObject:
                            [&scene, id, channel, value] { (scene.Find(id)->*channel).SetStatic(value); });
         return;
     }
-    const std::optional<T> before = target.KeyAt(t);
+    // The first key of a group into this channel records the channel's keys as they were; undo puts
+    // them back (keeping the keys it takes away for redo), so a take of many keys costs one unit.
+    const auto place = static_cast<std::size_t>(reinterpret_cast<const char*>(&target) -
+                                                reinterpret_cast<const char*>(object));
+    if (adaptor.TakeFirstKeyOfGroup(id, place)) {
+        struct Keys {
+            std::vector<typename KeyedValue<T>::Key> before, after;
+        };
+        auto keys = std::make_shared<Keys>();
+        keys->before = target.GetKeys();
+        adaptor.RecordEdit(
+            [&scene, id, channel, keys] {
+                if (HostObject* o = scene.Find(id)) {
+                    keys->after = (o->*channel).GetKeys();
+                    (o->*channel).SetKeys(keys->before);
+                }
+            },
+            [&scene, id, channel, keys] {
+                if (HostObject* o = scene.Find(id)) (o->*channel).SetKeys(std::move(keys->after));
+            });
+    }
     target.SetKey(t, value);
-    adaptor.RecordEdit(
-        [&scene, id, channel, t, before] {
-            KeyedValue<T>& c = scene.Find(id)->*channel;
-            if (before) {
-                c.SetKey(t, *before);
-            } else {
-                c.RemoveKeyAt(t);
-            }
-        },
-        [&scene, id, channel, t, value] { (scene.Find(id)->*channel).SetKey(t, value); });
 }
 
 } // namespace vex::orb::adaptor::memory::edits

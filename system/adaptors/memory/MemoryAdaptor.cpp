@@ -208,6 +208,11 @@ void MemoryAdaptor::RecordEdit(std::function<void()> undoEdit, std::function<voi
     addUndoUnit(new FunctionUndo(std::move(undoEdit), std::move(redoEdit)));
 }
 
+bool MemoryAdaptor::TakeFirstKeyOfGroup(ObjectId id, std::size_t channel) {
+    if (!isUndoRecording()) return false;
+    return keyedInGroup_.emplace(id, channel).second;
+}
+
 // --- Time and recording ---
 
 void MemoryAdaptor::setCurrentTime(double t) {

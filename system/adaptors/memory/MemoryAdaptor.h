@@ -11,7 +11,9 @@
 #include <functional>
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vex::orb::adaptor::memory {
@@ -70,10 +72,16 @@ public:
     /// the instance of that name would have made it, recorded as one undo unit. Hands out a detached
     /// node object per new node (the caller releases them); an unreadable file merges nothing.
     void mergeScene(const std::string& path, core::NodeList& out) override;
-    void beginUndoGroup(const std::string& label) override { undoGroups_.Begin(label); }
+    void beginUndoGroup(const std::string& label) override {
+        keyedInGroup_.clear();
+        undoGroups_.Begin(label);
+    }
     /// Refused (the unit released, true) while the queue is replaying an undo or redo.
     bool addUndoUnit(CUndo* unit) override;
-    bool endUndoGroup() override { return undoGroups_.End(); }
+    bool endUndoGroup() override {
+        keyedInGroup_.clear();
+        return undoGroups_.End();
+    }
     bool cancelUndoGroup() override { return undoGroups_.Cancel(); }
     bool isUndoRecording() override { return undoGroups_.IsRecording() && !undoQueue_.IsReplaying(); }
     bool undo() override;
@@ -115,6 +123,11 @@ public:
     void SetUndoEnabled(bool enabled) { undoEnabled_ = enabled; }
     /// Records an edit of the host already made as an undo unit, when a group is recording.
     void RecordEdit(std::function<void()> undoEdit, std::function<void()> redoEdit);
+    /// Whether a key written now into the keyed channel `channel` (its place within the object) of
+    /// object `id` is the first since the recording group began, and so needs an undo unit: the keys
+    /// a take writes into one channel are undone as one unit holding the channel as it was, not as
+    /// one unit per key. False while no group records.
+    bool TakeFirstKeyOfGroup(ObjectId id, std::size_t channel);
     /// Labels of the steps that can be undone, oldest first.
     std::vector<std::string> GetUndoLabels() const { return undoQueue_.GetUndoLabels(); }
     size_t GetRedoCount() const { return undoQueue_.GetRedoCount(); }
@@ -167,6 +180,8 @@ private:
     int interfaceVersion_;
     bool undoEnabled_ = true;
     bool recording_ = false;
+    // The keyed channels that have an undo unit in the group recording now.
+    std::set<std::pair<ObjectId, std::size_t>> keyedInGroup_;
 
     core::NodeRegistry<MemoryNode> nodes_;
 
