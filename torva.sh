@@ -18,6 +18,8 @@ usage: ./torva.sh [command]
                executions, default 10 million); the grown corpus is merged into fuzz/corpus/ and a
                report goes to build-fuzz/campaign.md
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
+  soak [args]  build and run torva-soak (Release, build-bench/): an hour-long take of 100 instances,
+               ten take/undo cycles and the tick's pacing; args go to it (--short, --minutes M, ...)
   lint         the naming check (.clang-tidy, docs/CONTRIBUTING.md) over every source (build-lint/); fails on
                any finding
   images       build torva-imagegen and redraw every image below data/ from its source in art/
@@ -104,7 +106,7 @@ build_fuzz() {
 cmd=${1:-test}
 case "$cmd" in
   help | -h | --help) usage; exit 0 ;;
-  run | test | sanitize | fuzz | fuzz-campaign | bench | images | lint) ;;
+  run | test | sanitize | fuzz | fuzz-campaign | bench | soak | images | lint) ;;
   *) echo "torva: unknown command '$cmd'" >&2; usage >&2; exit 2 ;;
 esac
 install_missing
@@ -161,6 +163,11 @@ case "$cmd" in
     cmake --build build --target torva-imagegen -j "$(nproc)"
     ./build/tools/imagegen/torva-imagegen --art art --data data
     echo "torva: images redrawn from art/ into data/"
+    ;;
+  soak)
+    configure build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
+    cmake --build build-bench --target torva-soak -j "$(nproc)"
+    QT_QPA_PLATFORM=offscreen ./build-bench/bench/torva-soak "${@:2}"
     ;;
   bench)
     configure_build build-bench -DCMAKE_BUILD_TYPE=Release -DTORVA_TESTS=OFF
