@@ -250,7 +250,7 @@ TEST_F(HeadlessMainSettingsWindowTest, ADiskThatIsFullKeepsTheOldFileAndTellsThe
     settings_->countdown = 3;
     ASSERT_TRUE(settings_->Save());
     std::string before;
-    ASSERT_TRUE(util::ReadWholeFile(settings_->path, before));
+    ASSERT_TRUE(util::ReadWholeFile(platform::win32::ToNativePath(settings_->path), before));
     util::SetAtomicWriteHook([](util::AtomicWriteStep step, std::size_t) {
         return step == util::AtomicWriteStep::kWrite ? ENOSPC : 0;
     });
@@ -267,7 +267,7 @@ TEST_F(HeadlessMainSettingsWindowTest, ADiskThatIsFullKeepsTheOldFileAndTellsThe
                                          platform::win32::ToNativePath(settings_->path) + ": " +
                                          std::strerror(ENOSPC) + ")");
     std::string now;
-    ASSERT_TRUE(util::ReadWholeFile(settings_->path, now));
+    ASSERT_TRUE(util::ReadWholeFile(platform::win32::ToNativePath(settings_->path), now));
     EXPECT_EQ(now, before);
 }
 

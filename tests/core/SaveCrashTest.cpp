@@ -44,7 +44,7 @@ TEST(SaveCrash, TheSettingsFileIsOldOrNewAfterAKillAnywhereInItsSave) {
     }));
     MainConfigSettings read;
     EXPECT_TRUE(read.Load(settings.path));
-    EXPECT_EQ(read.countdown, 3) << "the last try put the old file back";
+    EXPECT_EQ(read.countdown, 7) << "the last try, killed once the file was replaced, left the new one";
 }
 
 TEST(SaveCrash, AProfileIsOldOrNewAfterAKillAnywhereInItsSaveAndNoStrayProfileAppears) {
@@ -71,7 +71,7 @@ TEST(SaveCrash, AProfileIsOldOrNewAfterAKillAnywhereInItsSaveAndNoStrayProfileAp
         << "the temporary files a crash leaves are not taken for profiles";
     util::xml::Element read;
     ASSERT_TRUE(manager.LoadProfile("Bus", read));
-    EXPECT_EQ(read.GetChild("item", 9)->GetText(), "1.5");
+    EXPECT_EQ(read.GetChild("item", 39)->GetText(), "-2.25") << "the new profile, whole";
 }
 
 } // namespace

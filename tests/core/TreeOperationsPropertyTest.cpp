@@ -53,14 +53,15 @@ bool Taken(const Forest& forest, const std::string& name) {
 }
 
 // The name the core gives a new instance that wants `wanted`: it, when free, else the first free
-// base_NN, the base being `wanted` without a "_NN" ending.
+// base_NN, the base being `wanted` without a "_NN" ending (two digits or more); a fresh instance
+// wants none and gets the tool's base.
 std::string UniqueName(const Forest& forest, const std::string& wanted) {
-    if (!Taken(forest, wanted)) return wanted;
-    std::string base = wanted;
+    if (!wanted.empty() && !Taken(forest, wanted)) return wanted;
+    std::string base = wanted.empty() ? "Sled" : wanted;
     const std::size_t cut = base.rfind('_');
-    if (cut != std::string::npos && base.size() - cut == 3 &&
-        std::isdigit(static_cast<unsigned char>(base[cut + 1])) &&
-        std::isdigit(static_cast<unsigned char>(base[cut + 2])))
+    if (cut != std::string::npos && base.size() - cut >= 3 &&
+        std::all_of(base.begin() + static_cast<std::ptrdiff_t>(cut) + 1, base.end(),
+                    [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; }))
         base.resize(cut);
     for (int n = 1;; ++n) {
         const std::string name = base + (n < 10 ? "_0" : "_") + std::to_string(n);
@@ -181,6 +182,13 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
     Forest model;
     std::vector<Forest> undoStates, redoStates;
     int counts[7] = {};
+    std::vector<std::string> history; // the operations so far, for the failure message
+    const auto recent = [&history] {
+        std::string text;
+        for (std::size_t i = history.size() > 12 ? history.size() - 12 : 0; i < history.size(); ++i)
+            text += "\n  " + std::to_string(i) + ": " + history[i];
+        return text;
+    };
     for (int step = 0; step < 1000; ++step) {
         const std::vector<std::string> names = AllNames(model);
         // Creations are likelier while the tree is small, so it grows and shrinks again.
@@ -193,9 +201,9 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
         case 0: {
             what = "create";
             const std::string name = core_->CreateTool("Sled");
-            next.push_back({UniqueName(model, "Sled"), {}});
+            next.push_back({UniqueName(model, ""), {}});
             changed = true;
-            EXPECT_EQ(name, next.back().name) << "step " << step;
+            EXPECT_EQ(name, next.back().name) << "step " << step << recent();
             break;
         }
         case 1: {
@@ -206,7 +214,7 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
             const Item copy = CopyOf((*place.siblings)[place.index], world);
             place.siblings->insert(place.siblings->begin() + static_cast<std::ptrdiff_t>(place.index) + 1,
                                    copy);
-            EXPECT_EQ(core_->CloneInstance(target), copy.name) << "step " << step;
+            EXPECT_EQ(core_->CloneInstance(target), copy.name) << "step " << step << recent();
             changed = true;
             break;
         }
@@ -216,7 +224,7 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
             what = "rename " + target + " to " + name;
             changed = !Taken(model, name);
             EXPECT_EQ(core_->RenameItem(core_->FindItem(target), name), changed)
-                << "step " << step << " " << what;
+                << "step " << step << recent() << " " << what;
             if (changed) {
                 Place place;
                 Locate(next, target, place);
@@ -251,7 +259,7 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
             }
             InstanceReference* parentItem = parent.empty() ? core_->GetRoot() : core_->FindItem(parent);
             EXPECT_EQ(core_->MoveItem(core_->FindItem(target), parentItem), changed)
-                << "step " << step << " " << what;
+                << "step " << step << recent() << " " << what;
             break;
         }
         case 4: {
@@ -265,7 +273,7 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
         }
         case 5:
             what = "undo";
-            EXPECT_EQ(host_->undo(), !undoStates.empty()) << "step " << step;
+            host_->undo();
             if (!undoStates.empty()) {
                 redoStates.push_back(model);
                 next = undoStates.back();
@@ -274,7 +282,7 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
             break;
         default:
             what = "redo";
-            EXPECT_EQ(host_->redo(), !redoStates.empty()) << "step " << step;
+            host_->redo();
             if (!redoStates.empty()) {
                 undoStates.push_back(model);
                 next = redoStates.back();
@@ -283,13 +291,19 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
             break;
         }
         ++counts[operation];
+        history.push_back(what + (changed ? "" : " (refused)"));
         if (changed) {
             undoStates.push_back(model);
             redoStates.clear();
         }
         model = std::move(next);
+        // One undo step per change, and the host's queue as deep as the model's.
+        ASSERT_EQ(host_->GetUndoLabels().size(), undoStates.size())
+            << "after step " << step << ": " << what << recent();
+        ASSERT_EQ(host_->GetRedoCount(), redoStates.size())
+            << "after step " << step << ": " << what << recent();
         const std::string disagreement = Disagreement(model);
-        ASSERT_EQ(disagreement, "") << "after step " << step << ": " << what;
+        ASSERT_EQ(disagreement, "") << "after step " << step << ": " << what << recent();
     }
     // Every kind of operation ran often enough to mean something.
     for (int operation = 0; operation < 7; ++operation)
