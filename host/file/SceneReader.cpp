@@ -138,14 +138,11 @@ bool ApplyKeyList(const CommandCall& call, const std::vector<std::vector<double>
     return builtins::SetCurveKeys(*node, numbers, error);
 }
 
-// Whether a file's text is whole: the host ends every file with a "// End of" comment, as its last
-// line. A text of no statements at all is an empty scene, whole as it is.
+// Whether a file's text is whole: the host ends every file with a "// End of" comment. A text of no
+// statements at all is an empty scene, whole as it is.
 bool Complete(std::string_view text) {
-    const std::size_t last = text.find_last_not_of(" \t\r\n");
-    if (last == std::string_view::npos) return true;
-    const std::size_t lineEnd = text.find_last_of('\n', last);
-    const std::string_view line = text.substr(lineEnd == std::string_view::npos ? 0 : lineEnd + 1);
-    return line.starts_with("// End of ");
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) return true;
+    return text.rfind("// End of ") != std::string_view::npos;
 }
 
 // Statements of the host's files the embedded host keeps as written without running them: node
