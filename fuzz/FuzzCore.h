@@ -1,0 +1,94 @@
+#pragma once
+
+// A running core on the memory host for the fuzz targets that hand outside data to instances: its
+// documents folder is a fresh temporary folder, and message boxes and debug output go nowhere. One
+// per process, made on first use and shut down when the process ends, as a host keeps its core
+// between scenes.
+
+#include "core/CoreImplementation.h"
+#include "core/CoreStartup.h"
+#include "fuzz/FuzzFolder.h"
+#include "platform/win32/DebugOutput.h"
+#include "platform/win32/MessageBox.h"
+#include "platform/win32/Registry.h"
+#include "system/adaptors/memory/MemoryAdaptor.h"
+#include "util/ReturnValue.h"
+#include "util/xml/Element.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace vex::fuzz {
+
+class FuzzCore {
+public:
+    /// The process's core; aborts when it does not start.
+    static FuzzCore& Get() {
+        // Made after the statics the core's start-up makes, so it goes first when the process ends
+        // and shuts the core down as a host does.
+        static FuzzCore fuzzCore;
+        return fuzzCore;
+    }
+
+    orb::core::CoreImplementation& Core() const { return *core_; }
+    /// The folder standing for the user's documents.
+    const std::filesystem::path& Documents() const { return documents_; }
+
+    /// The core's description of every instance, as a scene save writes it.
+    util::xml::Element WriteInstances() const {
+        util::xml::Element state;
+        util::ReturnValue<util::xml::Element> sink(&state);
+        core_->WriteInstances(sink);
+        return state;
+    }
+
+    /// Makes the instances `state` describes, writes them, deletes them and answers what was written.
+    util::xml::Element ReadAndWrite(const util::xml::Element& state) const {
+        core_->CreateInstanceFromTemplate(state);
+        util::xml::Element written = WriteInstances();
+        core_->DeleteAllInstances();
+        return written;
+    }
+
+    /// What a scene written from `state` writes when it is read again must be what it was: aborts
+    /// with both texts when it is not. Answers what was written.
+    util::xml::Element CheckStableWriting(const util::xml::Element& state) const {
+        const util::xml::Element first = ReadAndWrite(state);
+        const util::xml::Element second = ReadAndWrite(first);
+        if (!(first == second)) {
+            std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", first.ToString().c_str(),
+                         second.ToString().c_str());
+            std::abort();
+        }
+        return first;
+    }
+
+private:
+    FuzzCore() {
+        namespace win32 = platform::win32;
+        win32::SetDebugOutputSink([](const std::string&) {});
+        win32::SetMessageBoxPresenter([](win32::HWND, const std::string&, const std::string&,
+                                         win32::UINT type) { return win32::DefaultMessageBoxAnswer(type); });
+        documents_ = FuzzFolder::Get("fuzz-documents").Path();
+        win32::RegistrySetValue(win32::HKEY_CURRENT_USER,
+                                "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                                "Personal", documents_.string());
+        host_ = std::make_unique<orb::adaptor::memory::MemoryAdaptor>();
+        // Millions of inputs would otherwise pile up as undo steps.
+        host_->SetUndoEnabled(false);
+        core_ = orb::core::FindCore();
+        if (core_ == nullptr) {
+            std::fprintf(stderr, "the core did not start on the memory host\n");
+            std::abort();
+        }
+    }
+
+    std::filesystem::path documents_;
+    std::unique_ptr<orb::adaptor::memory::MemoryAdaptor> host_;
+    orb::core::CoreImplementation* core_ = nullptr;
+};
+
+} // namespace vex::fuzz
