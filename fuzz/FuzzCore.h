@@ -45,11 +45,22 @@ public:
         return state;
     }
 
-    /// Makes the instances `state` describes, writes them, deletes them and answers what was written.
+    /// Closes the scene: deletes every instance and then, as the host does with a scene it closes,
+    /// every object of the scene (the instances leave their nodes to it), so that the next input
+    /// starts from an empty scene.
+    void CloseScene() const {
+        core_->DeleteAllInstances();
+        orb::adaptor::memory::MemoryScene& scene = host_->GetScene();
+        for (const orb::adaptor::memory::ObjectId id : scene.GetChildren(orb::adaptor::memory::kWorld))
+            scene.SetDeleted(id, true);
+    }
+
+    /// Makes the instances `state` describes, writes them, closes the scene and answers what was
+    /// written.
     util::xml::Element ReadAndWrite(const util::xml::Element& state) const {
         core_->CreateInstanceFromTemplate(state);
         util::xml::Element written = WriteInstances();
-        core_->DeleteAllInstances();
+        CloseScene();
         return written;
     }
 
