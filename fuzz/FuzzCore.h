@@ -7,10 +7,14 @@
 
 #include "core/CoreImplementation.h"
 #include "core/CoreStartup.h"
+#include "core/Instance.h"
+#include "core/LibraryManager.h"
+#include "core/Tool.h"
 #include "fuzz/FuzzFolder.h"
 #include "platform/win32/DebugOutput.h"
 #include "platform/win32/MessageBox.h"
 #include "platform/win32/Registry.h"
+#include "plugins/catalogue/CPlaceholderObject.h"
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "util/ReturnValue.h"
 #include "util/xml/Element.h"
@@ -20,6 +24,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace vex::fuzz {
 
@@ -43,6 +48,28 @@ public:
         util::ReturnValue<util::xml::Element> sink(&state);
         core_->WriteInstances(sink);
         return state;
+    }
+
+    /// One live instance of every compiled-in tool that has a simulation (placeholders restore and
+    /// load nothing), made as the user makes one, in the order of the tool list. Made on first use and
+    /// kept: the targets that use them never close the scene.
+    const std::vector<orb::core::Instance*>& ToolInstances() const {
+        static const std::vector<orb::core::Instance*> instances = [this] {
+            std::vector<orb::core::Instance*> made;
+            const orb::core::LibraryManager& tools = orb::core::LibraryManager::Instance();
+            for (std::size_t i = 0; i < tools.GetToolCount(); ++i) {
+                orb::core::Instance* instance =
+                    core_->FindInstance(core_->CreateTool(tools.GetTool(i)->GetIdentifier()));
+                if (instance == nullptr) continue;
+                if (dynamic_cast<orb::addon::CPlaceholderObject*>(instance->GetObject()) != nullptr) {
+                    core_->DeleteInstance(instance->GetName());
+                    continue;
+                }
+                made.push_back(instance);
+            }
+            return made;
+        }();
+        return instances;
     }
 
     /// Closes the scene: deletes every instance and then, as the host does with a scene it closes,

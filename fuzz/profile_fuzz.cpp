@@ -1,12 +1,16 @@
 // Reads arbitrary bytes as a profile file of both kinds (configuration "*.ccp", and input "*.cip")
-// through the profile managers, as the user's container file of a tool type. Reading must never crash,
-// hang or leak; every profile read, written as a file of its own, reads back the same; and deleting
-// one profile rewrites the container so that every other profile still loads as it was.
+// through the profile managers, as the user's container file of a tool type, and loads every profile
+// read into a live instance of a tool on the memory host (the tool chosen by the profile's name).
+// Reading and loading must never crash, hang or leak; every profile read, written as a file of its
+// own, reads back the same; deleting one profile rewrites the container so that every other profile
+// still loads as it was; and what an instance writes of a profile it loaded loads back to the same.
 
 #include "core/ConfigProfileManager.h"
 #include "core/InputProfileManager.h"
+#include "core/Instance.h"
+#include "core/Tool.h"
+#include "fuzz/FuzzCore.h"
 #include "fuzz/FuzzFolder.h"
-#include "platform/win32/DebugOutput.h"
 #include "util/xml/Element.h"
 
 #include <cstddef>
@@ -22,6 +26,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using vex::orb::core::Instance;
 using vex::orb::core::XMLFileManager;
 using vex::util::xml::Element;
 
@@ -38,10 +43,38 @@ const vex::fuzz::FuzzFolder& Folder() {
     return vex::fuzz::FuzzFolder::Get("profile-fuzz");
 }
 
-// Each profile of `file`, written as a file of its own, reads back as that one profile.
-void CheckSingleFiles(const XMLFileManager& manager, const std::string& file) {
+// The instance a profile is loaded into, chosen by the profile's name.
+Instance& InstanceFor(const Element& profile) {
+    const std::vector<Instance*>& instances = vex::fuzz::FuzzCore::Get().ToolInstances();
+    std::size_t sum = 0;
+    for (const char c : profile.GetAttribute("name")) sum += static_cast<unsigned char>(c);
+    return *instances[sum % instances.size()];
+}
+
+// Loading `profile` into its instance and what the instance then writes must give what it writes.
+void CheckLoading(const Element& profile, bool input) {
+    Instance& instance = InstanceFor(profile);
+    const auto loadAndWrite = [&instance, input](const Element& loaded) {
+        Element written;
+        if (input) {
+            instance.LoadInputProfile(loaded);
+            instance.WriteInputProfile(written, "fuzz");
+        } else {
+            instance.LoadConfiguration(loaded, true);
+            instance.WriteConfiguration(written, "fuzz");
+        }
+        return written;
+    };
+    const Element written = loadAndWrite(profile);
+    if (!(loadAndWrite(written) == written))
+        Fail(instance.GetTool().GetIdentifier() + " writes otherwise what it wrote of the profile", profile);
+}
+
+// Each profile of `file`, written as a file of its own, reads back as that one profile, and loads.
+void CheckSingleFiles(const XMLFileManager& manager, const std::string& file, bool input) {
     std::vector<Element> profiles;
     if (!manager.ReadProfiles(file, profiles)) return;
+    for (const Element& profile : profiles) CheckLoading(profile, input);
     const std::string single = Folder().File("single.xml");
     for (const Element& profile : profiles) {
         std::vector<Element> reread;
@@ -79,21 +112,14 @@ void CheckDeletion(XMLFileManager& manager, const std::string& data) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const bool ready = [] {
-        vex::platform::win32::SetDebugOutputSink([](const std::string&) {});
-        return true;
-    }();
-    (void)ready;
-
     const std::string bytes(reinterpret_cast<const char*>(data), size);
     const std::string file = Folder().Write("input.xml", bytes);
 
     vex::orb::core::ConfigProfileManager config;
     vex::orb::core::InputProfileManager input;
-    for (XMLFileManager* manager :
-         {static_cast<XMLFileManager*>(&config), static_cast<XMLFileManager*>(&input)}) {
-        CheckSingleFiles(*manager, file);
-        CheckDeletion(*manager, bytes);
-    }
+    CheckSingleFiles(config, file, false);
+    CheckDeletion(config, bytes);
+    CheckSingleFiles(input, file, true);
+    CheckDeletion(input, bytes);
     return 0;
 }

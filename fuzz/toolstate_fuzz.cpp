@@ -6,10 +6,8 @@
 // storing again writes the same record.
 
 #include "core/Instance.h"
-#include "core/LibraryManager.h"
 #include "core/Tool.h"
 #include "fuzz/FuzzCore.h"
-#include "plugins/catalogue/CPlaceholderObject.h"
 #include "util/Base64.h"
 
 #include <cstddef>
@@ -21,24 +19,6 @@
 namespace {
 
 using vex::orb::core::Instance;
-
-// One instance of every compiled-in tool that has a simulation (placeholders restore nothing).
-std::vector<Instance*> MakeInstances() {
-    vex::orb::core::CoreImplementation& core = vex::fuzz::FuzzCore::Get().Core();
-    std::vector<Instance*> instances;
-    const vex::orb::core::LibraryManager& tools = vex::orb::core::LibraryManager::Instance();
-    for (std::size_t i = 0; i < tools.GetToolCount(); ++i) {
-        vex::orb::core::Tool* tool = tools.GetTool(i);
-        Instance* instance = core.FindInstance(core.CreateTool(tool->GetIdentifier()));
-        if (instance == nullptr) continue;
-        if (dynamic_cast<vex::orb::addon::CPlaceholderObject*>(instance->GetObject()) != nullptr) {
-            core.DeleteInstance(instance->GetName());
-            continue;
-        }
-        instances.push_back(instance);
-    }
-    return instances;
-}
 
 // Restores the tool of `instance` from `record` and answers the record it then stores.
 std::vector<std::uint8_t> RestoreAndStore(Instance& instance, const std::vector<std::uint8_t>& record) {
@@ -53,7 +33,7 @@ std::vector<std::uint8_t> RestoreAndStore(Instance& instance, const std::vector<
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const std::vector<Instance*> instances = MakeInstances();
+    const std::vector<Instance*>& instances = vex::fuzz::FuzzCore::Get().ToolInstances();
     if (size == 0 || instances.empty()) return 0;
     Instance& instance = *instances[data[0] % instances.size()];
 
