@@ -21,7 +21,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,8 +38,6 @@ public:
     }
 
     orb::core::CoreImplementation& Core() const { return *core_; }
-    /// The folder standing for the user's documents.
-    const std::filesystem::path& Documents() const { return documents_; }
 
     /// The core's description of every instance, as a scene save writes it.
     util::xml::Element WriteInstances() const {
@@ -92,8 +89,8 @@ public:
     }
 
     /// What a scene written from `state` writes when it is read again must be what it was: aborts
-    /// with both texts when it is not. Answers what was written.
-    util::xml::Element CheckStableWriting(const util::xml::Element& state) const {
+    /// with both texts when it is not.
+    void CheckStableWriting(const util::xml::Element& state) const {
         const util::xml::Element first = ReadAndWrite(state);
         const util::xml::Element second = ReadAndWrite(first);
         if (!(first == second)) {
@@ -101,7 +98,6 @@ public:
                          second.ToString().c_str());
             std::abort();
         }
-        return first;
     }
 
 private:
@@ -110,10 +106,9 @@ private:
         win32::SetDebugOutputSink([](const std::string&) {});
         win32::SetMessageBoxPresenter([](win32::HWND, const std::string&, const std::string&,
                                          win32::UINT type) { return win32::DefaultMessageBoxAnswer(type); });
-        documents_ = FuzzFolder::Get("fuzz-documents").Path();
         win32::RegistrySetValue(win32::HKEY_CURRENT_USER,
                                 "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
-                                "Personal", documents_.string());
+                                "Personal", FuzzFolder::Get().File("documents"));
         host_ = std::make_unique<orb::adaptor::memory::MemoryAdaptor>();
         // Millions of inputs would otherwise pile up as undo steps.
         host_->SetUndoEnabled(false);
@@ -124,7 +119,6 @@ private:
         }
     }
 
-    std::filesystem::path documents_;
     std::unique_ptr<orb::adaptor::memory::MemoryAdaptor> host_;
     orb::core::CoreImplementation* core_ = nullptr;
 };

@@ -15,9 +15,9 @@ namespace vex::fuzz {
 
 class FuzzFolder {
 public:
-    /// The process's folder named after `target`, made on first use.
-    static const FuzzFolder& Get(std::string_view target) {
-        static const FuzzFolder folder(target);
+    /// The process's folder, made on first use.
+    static const FuzzFolder& Get() {
+        static const FuzzFolder folder;
         return folder;
     }
 
@@ -40,9 +40,8 @@ public:
     FuzzFolder& operator=(const FuzzFolder&) = delete;
 
 private:
-    explicit FuzzFolder(std::string_view target)
-        : path_(std::filesystem::temp_directory_path() /
-                ("torva-" + std::string(target) + "-" + std::to_string(getpid()))) {
+    FuzzFolder()
+        : path_(std::filesystem::temp_directory_path() / ("torva-fuzz-" + std::to_string(getpid()))) {
         std::filesystem::create_directories(path_);
     }
 

@@ -43,9 +43,8 @@ extern "C" const char* __lsan_default_suppressions() { // NOLINT(readability-ide
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     App();
-    const std::string file =
-        vex::fuzz::FuzzFolder::Get("layout-fuzz")
-            .Write("layout.xml", std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string file = vex::fuzz::FuzzFolder::Get().Write(
+        "layout.xml", std::string_view(reinterpret_cast<const char*>(data), size));
 
     vex::gui::BuildReport report;
     const std::unique_ptr<vex::gui::Component> root =

@@ -40,7 +40,7 @@ constexpr const char* kBuiltIn = "(built-in)";
 }
 
 const vex::fuzz::FuzzFolder& Folder() {
-    return vex::fuzz::FuzzFolder::Get("profile-fuzz");
+    return vex::fuzz::FuzzFolder::Get();
 }
 
 // The instance a profile is loaded into, chosen by the profile's name.

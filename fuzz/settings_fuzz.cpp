@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }();
     (void)ready;
 
-    const vex::fuzz::FuzzFolder& folder = vex::fuzz::FuzzFolder::Get("settings-fuzz");
+    const vex::fuzz::FuzzFolder& folder = vex::fuzz::FuzzFolder::Get();
     const std::string file =
         folder.Write("settings.xml", std::string_view(reinterpret_cast<const char*>(data), size));
     const std::unique_ptr<MainConfigSettings> settings = MakeSettings();
