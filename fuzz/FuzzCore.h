@@ -71,7 +71,7 @@ public:
 
     /// Closes the scene: deletes every instance and then, as the host does with a scene it closes,
     /// every object of the scene (the instances leave their nodes to it), so that the next input
-    /// starts from an empty scene.
+    /// starts from an empty scene and finds no nodes of the inputs before it.
     void CloseScene() const {
         core_->DeleteAllInstances();
         orb::adaptor::memory::MemoryScene& scene = host_->GetScene();
@@ -79,20 +79,21 @@ public:
             scene.SetDeleted(id, true);
     }
 
-    /// Makes the instances `state` describes, writes them, closes the scene and answers what was
-    /// written.
+    /// Makes the instances `state` describes, writes them and deletes them again, leaving their nodes
+    /// in the scene, as a scene that is saved and opened again keeps them. Answers what was written.
     util::xml::Element ReadAndWrite(const util::xml::Element& state) const {
         core_->CreateInstanceFromTemplate(state);
         util::xml::Element written = WriteInstances();
-        CloseScene();
+        core_->DeleteAllInstances();
         return written;
     }
 
-    /// What a scene written from `state` writes when it is read again must be what it was: aborts
-    /// with both texts when it is not.
+    /// What a scene written from `state` writes when it is opened again must be what it was: aborts
+    /// with both texts when it is not. The scene is closed afterwards.
     void CheckStableWriting(const util::xml::Element& state) const {
         const util::xml::Element first = ReadAndWrite(state);
         const util::xml::Element second = ReadAndWrite(first);
+        CloseScene();
         if (!(first == second)) {
             std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", first.ToString().c_str(),
                          second.ToString().c_str());
