@@ -18,6 +18,7 @@
 #include "system/adaptors/memory/MemoryAdaptor.h"
 #include "util/ReturnValue.h"
 #include "util/xml/Element.h"
+#include "util/xml/Status.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -88,14 +89,22 @@ public:
         return written;
     }
 
-    /// What a scene written from `state` writes when it is opened again must be what it was: aborts
-    /// with both texts when it is not. The scene is closed afterwards.
+    /// A scene written from `state`, saved as text and opened again, must read back from the text as
+    /// it was written, and must then write what it was: aborts with the texts when it does not. The
+    /// scene is closed afterwards.
     void CheckStableWriting(const util::xml::Element& state) const {
         const util::xml::Element first = ReadAndWrite(state);
-        const util::xml::Element second = ReadAndWrite(first);
+        const std::string text = first.ToString();
+        util::xml::Element saved;
+        if (saved.Parse(text) != util::xml::kOk || !(saved == first)) {
+            std::fprintf(stderr, "written:\n%s\nread back from that text:\n%s\n", text.c_str(),
+                         saved.ToString().c_str());
+            std::abort();
+        }
+        const util::xml::Element second = ReadAndWrite(saved);
         CloseScene();
-        if (!(first == second)) {
-            std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", first.ToString().c_str(),
+        if (!(second == first)) {
+            std::fprintf(stderr, "written:\n%s\nwritten again:\n%s\n", text.c_str(),
                          second.ToString().c_str());
             std::abort();
         }
