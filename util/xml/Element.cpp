@@ -113,7 +113,8 @@ std::string Element::GetChildText(std::string_view name) const {
 
 Element& Element::AddTextChild(std::string_view name, std::string_view text) {
     Element child(Kind::Tag, name);
-    child.AddChild(Element(Kind::Text, text));
+    // No child for an empty text: one would be written as nothing and not read back.
+    if (!text.empty()) child.AddChild(Element(Kind::Text, text));
     return AddChild(std::move(child));
 }
 

@@ -19,9 +19,11 @@ namespace vex::util::xml {
 /// are values: copying one copies its whole subtree, and adding a child appends a copy.
 ///
 /// Reading and writing are symmetric: a tree written by ToString or Save and parsed again is the same
-/// tree. Text and attribute values are escaped byte by byte with numeric references ("&#60;"), and
-/// "&#...;" / "&#x...;" references up to 255 are read back as the byte they stand for; anything else
-/// that starts with "&" (named entities, references without ";" or above 255) is kept as written.
+/// tree, provided it holds no empty text node (one is written as nothing; TagWithData and
+/// AddTextChild never make one). Text and attribute values are escaped byte by byte with numeric
+/// references ("&#60;"), and "&#...;" / "&#x...;" references up to 255 are read back as the byte they
+/// stand for; anything else that starts with "&" (named entities, references without ";" or above
+/// 255) is kept as written.
 class Element {
 public:
     /// What a node is; the values are those stored with the node.
@@ -104,7 +106,8 @@ public:
     Element* GetChild(std::string_view name, std::size_t index = 0);
     /// The text of the first tag child named `name`; empty when there is none.
     std::string GetChildText(std::string_view name) const;
-    /// Appends a tag child named `name` holding the text `text`; returns it.
+    /// Appends a tag child named `name` holding the text `text` (no text child for an empty text);
+    /// returns it.
     Element& AddTextChild(std::string_view name, std::string_view text);
     /// The child at `index` (of any kind), or null when out of range.
     const Element* GetChild(std::size_t index) const;

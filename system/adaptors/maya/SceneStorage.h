@@ -35,9 +35,8 @@ public:
     static std::string Encode(const util::xml::Element& state);
     /// Reads an "AdaptorState" text; false with `reason` when it is no Base64 or no XML.
     static bool Decode(const std::string& text, util::xml::Element& state, std::string& reason);
-
-private:
-    // Hands `state` to the core, first reporting the instances whose tool type is unknown.
+    /// Hands a decoded `state` to the running core, first reporting the instances whose tool type is
+    /// not installed.
     static void CreateInstances(const util::xml::Element& state);
 };
 

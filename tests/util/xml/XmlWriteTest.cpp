@@ -63,6 +63,10 @@ TEST(XmlRoundTrip, WrittenTreeReadsBackUnchanged) {
     root.AddChild(TagWithData("quotes", "'\"'"));
     root.AddChild(TagWithData("high", "\x80\xFF\x7F"));
     root.AddChild(TagWithData("spaces", "   "));
+    // Empty values, as an instance's empty saved state: written "<empty></empty>" they came back
+    // without the empty text they held.
+    root.AddChild(TagWithData("empty", ""));
+    root.AddTextChild("blank", "");
     Element& mixed = root.AddChild(Tag("mixed"));
     mixed.AddChild(Tag("first"));
     mixed.AddChild(Text(" after "));
