@@ -83,7 +83,7 @@ std::optional<Options> ParseOptions(int argc, char** argv) {
         };
         std::optional<double> value = 0.0;
         if (arg == "--short") {
-            options = {0.5, 20, 10, 4.0, 0.0, 4.0, false};
+            options = {0.5, 20, 10, 4.0, 0.0, 4.0, true};
         } else if (arg == "--no-size-check") {
             options.checkTakeSize = false;
         } else if (arg == "--minutes") {

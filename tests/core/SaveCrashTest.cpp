@@ -19,6 +19,8 @@ namespace {
 constexpr std::size_t kChunk = 64;
 
 void ExpectHeld(const vex::test::CrashReport& report) {
+    ::testing::Test::RecordProperty("kills", report.kills);
+    ::testing::Test::RecordProperty("bytes", static_cast<int>(report.saved.size()));
     EXPECT_TRUE(report.failures.empty())
         << report.failures.size() << " failures, the first: " << report.failures.front();
     EXPECT_GT(report.oldKept, 10) << "the file was cut too few times to mean anything";

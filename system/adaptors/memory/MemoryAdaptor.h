@@ -72,15 +72,17 @@ public:
     /// the instance of that name would have made it, recorded as one undo unit. Hands out a detached
     /// node object per new node (the caller releases them); an unreadable file merges nothing.
     void mergeScene(const std::string& path, core::NodeList& out) override;
+    /// Nested groups join the outermost, which alone becomes an undo step.
     void beginUndoGroup(const std::string& label) override {
-        keyedInGroup_.clear();
+        if (undoGroups_.Depth() == 0) keyedInGroup_.clear();
         undoGroups_.Begin(label);
     }
     /// Refused (the unit released, true) while the queue is replaying an undo or redo.
     bool addUndoUnit(CUndo* unit) override;
     bool endUndoGroup() override {
-        keyedInGroup_.clear();
-        return undoGroups_.End();
+        const bool ended = undoGroups_.End();
+        if (undoGroups_.Depth() == 0) keyedInGroup_.clear();
+        return ended;
     }
     bool cancelUndoGroup() override { return undoGroups_.Cancel(); }
     bool isUndoRecording() override { return undoGroups_.IsRecording() && !undoQueue_.IsReplaying(); }
@@ -124,9 +126,9 @@ public:
     /// Records an edit of the host already made as an undo unit, when a group is recording.
     void RecordEdit(std::function<void()> undoEdit, std::function<void()> redoEdit);
     /// Whether a key written now into the keyed channel `channel` (its place within the object) of
-    /// object `id` is the first since the recording group began, and so needs an undo unit: the keys
-    /// a take writes into one channel are undone as one unit holding the channel as it was, not as
-    /// one unit per key. False while no group records.
+    /// object `id` is the first since the outermost recording group began, and so needs an undo
+    /// unit: the keys a take writes into one channel are undone as one unit holding the channel as
+    /// it was, not as one unit per key. False while no group records.
     bool TakeFirstKeyOfGroup(ObjectId id, std::size_t channel);
     /// Labels of the steps that can be undone, oldest first.
     std::vector<std::string> GetUndoLabels() const { return undoQueue_.GetUndoLabels(); }

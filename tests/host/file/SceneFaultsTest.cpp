@@ -45,6 +45,8 @@ TEST_F(SceneFaultsTest, AKillAnywhereInASaveLeavesTheOldSceneOrTheNewOneWhole) {
         });
     EXPECT_TRUE(report.failures.empty())
         << report.failures.size() << " failures, the first: " << report.failures.front();
+    RecordProperty("kills", report.kills);
+    RecordProperty("bytes", static_cast<int>(report.saved.size()));
     EXPECT_GE(report.oldKept, 60);
     EXPECT_EQ(report.newWhole, 1);
     ASSERT_TRUE(MFileIO::open(file.c_str())) << "the file the last kill left (after the rename) opens";
