@@ -26,19 +26,19 @@ bool Checked(bool finite, const CoreNode* node, const char* what) {
 } // namespace
 
 void CoreNode::Snapshot::setMatrix(const util::Matrix<double>& local) {
-    if (Checked(AllNumbers(local), node, "the transform")) writeMatrix(local);
+    if (Checked(AllNumbers(local), node, "the transform")) WriteMatrix(local);
 }
 
 void CoreNode::Snapshot::setWorldMatrix(const util::Matrix<double>& world) {
-    if (Checked(AllNumbers(world), node, "the world transform")) writeWorldMatrix(world);
+    if (Checked(AllNumbers(world), node, "the world transform")) WriteWorldMatrix(world);
 }
 
 void CoreNode::Snapshot_Lens::setFieldOfView(double degrees) {
-    if (Checked(std::isfinite(degrees), node, "the field of view")) writeFieldOfView(degrees);
+    if (Checked(std::isfinite(degrees), node, "the field of view")) WriteFieldOfView(degrees);
 }
 
 void CoreNode::Snapshot_Lens::setFocusDistance(double distance) {
-    if (Checked(std::isfinite(distance), node, "the focus distance")) writeFocusDistance(distance);
+    if (Checked(std::isfinite(distance), node, "the focus distance")) WriteFocusDistance(distance);
 }
 
 } // namespace vex::orb::core

@@ -47,8 +47,8 @@ public:
 
     protected:
         /// The host's writes of a checked matrix.
-        virtual void writeMatrix(const util::Matrix<double>& local) = 0;
-        virtual void writeWorldMatrix(const util::Matrix<double>& world) = 0;
+        virtual void WriteMatrix(const util::Matrix<double>& local) = 0;
+        virtual void WriteWorldMatrix(const util::Matrix<double>& world) = 0;
     };
     /// A lens snapshot, checked as Snapshot is.
     class Snapshot_Lens : public CSnapshot_Lens, public SnapshotState {
@@ -57,8 +57,8 @@ public:
         void setFocusDistance(double distance) final;
 
     protected:
-        virtual void writeFieldOfView(double degrees) = 0;
-        virtual void writeFocusDistance(double distance) = 0;
+        virtual void WriteFieldOfView(double degrees) = 0;
+        virtual void WriteFocusDistance(double distance) = 0;
     };
     class Snapshot_Shape : public CSnapshot_Shape, public SnapshotState {};
     class Snapshot_Helper : public CSnapshot_Helper, public SnapshotState {};

@@ -163,6 +163,8 @@ void InstanceRecorder::PublishOutputs() {
 
 void InstanceRecorder::EndRecord() {
     Tool().end();
+    // A long take grew the recorded lists by doubling; it is done, so the slack goes.
+    for (util::AVar_Linear<double>& variable : recorded_) variable.ShrinkToFit();
     RestoreLiveBindings();
     running_ = false;
     resimulating_ = false;

@@ -165,6 +165,9 @@ public:
     /// Removes all keys; the default value stays.
     void clear() { keys_.clear(); }
 
+    /// Gives back the room the key list grew beyond its keys (a finished take keeps no slack).
+    void ShrinkToFit() { keys_.shrink_to_fit(); }
+
     /// Number of keys.
     int32_t GetKeyCount() const { return static_cast<int32_t>(keys_.size()); }
 

@@ -4,7 +4,7 @@
 
 namespace vex::orb::adaptor::maya {
 
-void CMayaSnapshot::writeMatrix(const util::Matrix<double>& local) {
+void CMayaSnapshot::WriteMatrix(const util::Matrix<double>& local) {
     node_.WriteLocalMatrix(time, local);
 }
 
@@ -25,7 +25,7 @@ void CMayaSnapshot::getWorldMatrix(util::Matrix<double>& world) {
     }
 }
 
-void CMayaSnapshot::writeWorldMatrix(const util::Matrix<double>& world) {
+void CMayaSnapshot::WriteWorldMatrix(const util::Matrix<double>& world) {
     if (node_.IsWorldParented()) {
         node_.WriteLocalMatrix(time, world);
         return;

@@ -12,12 +12,12 @@ public:
     explicit CMayaSnapshot(CMayaNode& node) : node_(node) {}
 
     /// Buffered or keyed while the core records an animated node, else set on the transform.
-    void writeMatrix(const util::Matrix<double>& local) override;
+    void WriteMatrix(const util::Matrix<double>& local) override;
     void getMatrix(util::Matrix<double>& local) override;
     /// The product of the local matrices up the ancestors.
     void getWorldMatrix(util::Matrix<double>& world) override;
     /// Ignored when the parent's world matrix has no inverse (a zero scale above the node).
-    void writeWorldMatrix(const util::Matrix<double>& world) override;
+    void WriteWorldMatrix(const util::Matrix<double>& world) override;
     double getTime() override { return time; }
 
 private:

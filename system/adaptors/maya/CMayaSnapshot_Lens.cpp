@@ -12,7 +12,7 @@ float CMayaSnapshot_Lens::Aperture() const {
     return static_cast<float>(MFnCamera(node_.GetPath()).horizontalFilmAperture());
 }
 
-void CMayaSnapshot_Lens::writeFieldOfView(double degrees) {
+void CMayaSnapshot_Lens::WriteFieldOfView(double degrees) {
     node_.WriteLensPlug("fl", time, LensConversion::FocalLength(Aperture(), static_cast<float>(degrees)));
 }
 
@@ -20,7 +20,7 @@ double CMayaSnapshot_Lens::getFieldOfView() {
     return LensConversion::FieldOfView(Aperture(), static_cast<float>(node_.ReadLensPlug("fl", time)));
 }
 
-void CMayaSnapshot_Lens::writeFocusDistance(double distance) {
+void CMayaSnapshot_Lens::WriteFocusDistance(double distance) {
     node_.WriteLensPlug("fd", time, MDistance::uiToInternal(distance));
 }
 

@@ -13,10 +13,10 @@ public:
     explicit CMayaSnapshot_Lens(CMayaNode& node) : node_(node) {}
 
     /// Turned into a focal length over the camera's "horizontalFilmAperture".
-    void writeFieldOfView(double degrees) override;
+    void WriteFieldOfView(double degrees) override;
     double getFieldOfView() override;
     /// In the linear UI unit, not converted to metres.
-    void writeFocusDistance(double distance) override;
+    void WriteFocusDistance(double distance) override;
     double getFocusDistance() override;
     double getTime() override { return time; }
     CNode* getNode() override;

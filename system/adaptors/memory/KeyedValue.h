@@ -33,6 +33,8 @@ public:
     bool HasKeys() const { return !keys_.empty(); }
     /// The keys in time order.
     const std::vector<Key>& GetKeys() const { return keys_; }
+    /// Gives back the room the key list grew beyond its keys (a finished take keeps no slack).
+    void ShrinkToFit() { keys_.shrink_to_fit(); }
     /// Replaces all keys (they are sorted by time).
     void SetKeys(std::vector<Key> keys) {
         keys_ = std::move(keys);

@@ -4,7 +4,7 @@
 
 namespace vex::orb::adaptor::memory {
 
-void LensSnapshot::writeFieldOfView(double degrees) {
+void LensSnapshot::WriteFieldOfView(double degrees) {
     node_.WriteLensChannel(&HostObject::fieldOfView, time, degrees);
 }
 
@@ -13,7 +13,7 @@ double LensSnapshot::getFieldOfView() {
     return object ? object->fieldOfView.Evaluate(time) : 0.0;
 }
 
-void LensSnapshot::writeFocusDistance(double distance) {
+void LensSnapshot::WriteFocusDistance(double distance) {
     node_.WriteLensChannel(&HostObject::focusDistance, time, distance);
 }
 

@@ -12,10 +12,10 @@ class LensSnapshot : public core::CoreNode::Snapshot_Lens {
 public:
     explicit LensSnapshot(MemoryNode& node) : node_(node) {}
 
-    void writeFieldOfView(double degrees) override;
+    void WriteFieldOfView(double degrees) override;
     double getFieldOfView() override;
     /// In the host's linear unit (the memory host's unit is the metre).
-    void writeFocusDistance(double distance) override;
+    void WriteFocusDistance(double distance) override;
     double getFocusDistance() override;
     double getTime() override { return time; }
     CNode* getNode() override;

@@ -239,6 +239,14 @@ void MemoryAdaptor::prepareRecording(const std::vector<core::NodeOwner*>& owners
 void MemoryAdaptor::finishRecording() {
     ++finishRecordingCount_;
     recording_ = false;
+    // The keys of a long take grew their lists by doubling; the take is done, so the slack goes.
+    for (const ObjectId id : scene_.GetObjects()) {
+        if (HostObject* object = scene_.Find(id)) {
+            object->transform.ShrinkToFit();
+            object->fieldOfView.ShrinkToFit();
+            object->focusDistance.ShrinkToFit();
+        }
+    }
 }
 
 void MemoryAdaptor::KeyAtCurrentTime(MemoryNode& node) {

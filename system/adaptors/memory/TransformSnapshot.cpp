@@ -4,7 +4,7 @@
 
 namespace vex::orb::adaptor::memory {
 
-void TransformSnapshot::writeMatrix(const util::Matrix<double>& local) {
+void TransformSnapshot::WriteMatrix(const util::Matrix<double>& local) {
     node_.WriteLocalMatrix(time, local);
 }
 
@@ -16,7 +16,7 @@ void TransformSnapshot::getWorldMatrix(util::Matrix<double>& world) {
     world = node_.GetScene().GetWorldMatrix(node_.GetObject(), time);
 }
 
-void TransformSnapshot::writeWorldMatrix(const util::Matrix<double>& world) {
+void TransformSnapshot::WriteWorldMatrix(const util::Matrix<double>& world) {
     util::Matrix<double> toParent;
     if (!util::Inverse(node_.GetScene().GetParentWorldMatrix(node_.GetObject(), time), toParent)) return;
     setMatrix(world * toParent);

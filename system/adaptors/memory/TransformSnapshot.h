@@ -12,11 +12,11 @@ public:
     explicit TransformSnapshot(MemoryNode& node) : node_(node) {}
 
     /// Keyed at the snapshot's time while the core records an animated node, else the static matrix.
-    void writeMatrix(const util::Matrix<double>& local) override;
+    void WriteMatrix(const util::Matrix<double>& local) override;
     void getMatrix(util::Matrix<double>& local) override;
     void getWorldMatrix(util::Matrix<double>& world) override;
     /// Ignored when the parent's world matrix has no inverse (a zero scale above the node).
-    void writeWorldMatrix(const util::Matrix<double>& world) override;
+    void WriteWorldMatrix(const util::Matrix<double>& world) override;
     double getTime() override { return time; }
 
 private:

@@ -59,14 +59,18 @@ TEST_F(SceneFaultsTest, AFullDiskOrAReadOnlyFolderFailsTheSaveWithItsReasonAndKe
     Run("file -rename \"" + file + "\"; file -s");
     const std::string before = ReadFile(file);
     Run("setAttr rig.speed 9");
-    for (const auto& [failing, code] : {std::pair{vex::util::AtomicWriteStep::kWrite, ENOSPC},
-                                        {vex::util::AtomicWriteStep::kCreate, EROFS}}) {
-        vex::util::SetAtomicWriteHook([failing, code](vex::util::AtomicWriteStep step, std::size_t) {
-            return step == failing ? code : 0;
+    struct Fault {
+        vex::util::AtomicWriteStep step;
+        int code;
+    };
+    for (const Fault fault : {Fault{vex::util::AtomicWriteStep::kWrite, ENOSPC},
+                              Fault{vex::util::AtomicWriteStep::kCreate, EROFS}}) {
+        vex::util::SetAtomicWriteHook([fault](vex::util::AtomicWriteStep step, std::size_t) {
+            return step == fault.step ? fault.code : 0;
         });
         const std::string error = Fails("file -s");
         EXPECT_NE(error.find(file), std::string::npos) << error;
-        EXPECT_NE(error.find(std::strerror(code)), std::string::npos) << error;
+        EXPECT_NE(error.find(std::strerror(fault.code)), std::string::npos) << error;
         EXPECT_EQ(ReadFile(file), before);
         EXPECT_EQ(Run("getAttr rig.speed"), "9") << "the scene in memory is not touched";
     }
