@@ -2,6 +2,7 @@
 
 #include "host/command/CommandCall.h"
 #include "host/scene/CommandEngine.h"
+#include "util/AtomicFile.h"
 #include "util/NumberText.h"
 
 #include <sys/stat.h>
@@ -106,9 +107,8 @@ bool OptionVars::Save(const std::string& path) const {
                                                                          : "-sva";
         for (std::size_t i = 0; i < value.Size(); ++i) out << Line(flag, name, value.At(i));
     }
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file << out.str();
-    return static_cast<bool>(file.flush());
+    // Atomically, as every file of the user's: a crash in the middle keeps the old preferences.
+    return util::WriteFileAtomic(path, out.str());
 }
 
 bool OptionVars::Load(const std::string& path) {
