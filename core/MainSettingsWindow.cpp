@@ -1,5 +1,6 @@
 #include "core/MainSettingsWindow.h"
 
+#include "core/ConfigProfileManager.h"
 #include "core/CurrentAdaptor.h"
 #include "core/MainConfigSettings.h"
 #include "core/configadaptor/MainConfig.h"
@@ -44,7 +45,8 @@ bool MainSettingsWindow::Accept() {
     Finish();
     // The window has gone, the values stay in use for this session; the user learns they were not kept.
     if (!saved)
-        platform::win32::MessageBox(nullptr, util::WithWriteError(kNotSavedText).c_str(), kTitle,
+        platform::win32::MessageBox(nullptr, util::WithWriteError(kNotSavedText).c_str(),
+                                    ConfigProfileManager::kMessageTitle,
                                     platform::win32::MB_OK | platform::win32::MB_ICONWARNING);
     return saved;
 }

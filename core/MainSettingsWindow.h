@@ -31,7 +31,6 @@ public:
     /// What the user is told when OK could not write the settings file (the reason follows).
     static constexpr const char* kNotSavedText =
         "The settings could not be saved; they apply until the host closes.";
-    static constexpr const char* kTitle = "Torva Suite";
 
     /// A window editing `settings`, which must outlive it.
     explicit MainSettingsWindow(MainConfigSettings& settings);

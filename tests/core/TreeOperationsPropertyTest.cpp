@@ -181,6 +181,13 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
 
     Forest model;
     std::vector<Forest> undoStates, redoStates;
+    // An undo or a redo in the model: the state on top of `from` comes back, the current one goes to `to`.
+    const auto travel = [&model](std::vector<Forest>& from, std::vector<Forest>& to, Forest& next) {
+        if (from.empty()) return;
+        to.push_back(model);
+        next = std::move(from.back());
+        from.pop_back();
+    };
     int counts[7] = {};
     std::vector<std::string> history; // the operations so far, for the failure message
     const auto recent = [&history] {
@@ -274,20 +281,12 @@ TEST_F(TreeOperationsPropertyTest, AThousandRandomOperationsKeepTreeSceneAndDesc
         case 5:
             what = "undo";
             host_->undo();
-            if (!undoStates.empty()) {
-                redoStates.push_back(model);
-                next = undoStates.back();
-                undoStates.pop_back();
-            }
+            travel(undoStates, redoStates, next);
             break;
         default:
             what = "redo";
             host_->redo();
-            if (!redoStates.empty()) {
-                undoStates.push_back(model);
-                next = redoStates.back();
-                redoStates.pop_back();
-            }
+            travel(redoStates, undoStates, next);
             break;
         }
         ++counts[operation];
