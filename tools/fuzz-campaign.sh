@@ -6,6 +6,8 @@
 #   TORVA_FUZZ_GOAL  executions after which a target stops (default 10000000); the time left is shared
 #                    out among the targets still below the goal, round after round, until every one has
 #                    passed it or the hours are spent
+#   TORVA_FUZZ_TARGETS  the targets to run, by name and separated by spaces (default: every target), for
+#                    a campaign that continues on some of them
 #
 # Each target grows its work corpus in build-fuzz/campaign/<name>/; at the end the inputs that add
 # coverage are merged into the kept corpus fuzz/corpus/<name>/ (libFuzzer -merge=1, so the kept seeds
@@ -22,11 +24,16 @@ declare -A execs seconds cov ft before found
 targets=()
 for bin in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$bin" _fuzz)
+  if [ -n "${TORVA_FUZZ_TARGETS:-}" ] && ! grep -qw -- "$name" <<<"$TORVA_FUZZ_TARGETS"; then continue; fi
   targets+=("$name")
   execs[$name]=0 seconds[$name]=0 cov[$name]=- ft[$name]=- found[$name]=""
   mkdir -p "fuzz/corpus/$name" "build-fuzz/campaign/$name" "build-fuzz/artifacts/$name"
   before[$name]=$(find "fuzz/corpus/$name" -type f | wc -l)
 done
+if [ ${#targets[@]} -eq 0 ]; then
+  echo "torva: no fuzz target in build-fuzz/fuzz/ matches '${TORVA_FUZZ_TARGETS:-}'" >&2
+  exit 2
+fi
 
 # run_target NAME BUDGET: one libFuzzer run of NAME for at most BUDGET seconds or the executions it
 # still needs; adds its figures to the totals.
