@@ -96,6 +96,7 @@ void InstanceRecorder::BeginRecord(double time, bool resimulate) {
     running_ = true;
     resimulating_ = resimulate;
     fault_.clear();
+    for (SpinnerChannel& entry : spinnerChannels_) entry.changedInRun = false;
     Tool().begin(time);
     // What the tool published as it began reaches its controls at once, so that tools begun after
     // it and bound to them start from its values rather than from 0.
@@ -132,10 +133,19 @@ void InstanceRecorder::Step(double time) {
                 variable.set(time, control->getValue());
         }
     }
-    for (const SpinnerChannel& entry : spinnerChannels_) {
+    for (SpinnerChannel& entry : spinnerChannels_) {
         if (entry.channel->getControl() == nullptr) continue;
         const double value = entry.channel->getValue();
-        if (value != entry.spinner->getValue()) entry.spinner->setValue(value);
+        if (value == entry.spinner->getValue()) continue;
+        // The run's first change keeps the value from before it for the run's undo; the later ones
+        // need no record of their own (a long take would keep one for every frame).
+        if (entry.changedInRun) {
+            const configadaptor::Node::UndoSuspension oneRecordPerRun;
+            entry.spinner->setValue(value);
+        } else {
+            entry.spinner->setValue(value);
+            entry.changedInRun = true;
+        }
     }
     // The tool publishes its outputs in its own step; the controls take what it published last, so a
     // value moves on once per step.

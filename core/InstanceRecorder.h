@@ -102,6 +102,8 @@ private:
     struct SpinnerChannel {
         unidevice::Property* channel;
         configadaptor::Node* spinner;
+        // The run has already changed the spinner, and its undo record holds the value from before.
+        bool changedInRun = false;
     };
     struct OutputBinding {
         int control;

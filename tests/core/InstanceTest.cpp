@@ -249,6 +249,49 @@ TEST_F(InstanceTest, ToolDataChannelsVirtualControlsAndPlaceInTheTree) {
     EXPECT_TRUE(rig->hasExtension(60));
 }
 
+TEST_F(InstanceTest, ATakeThatTurnsABoundSpinnerEveryFrameKeepsOneUndoRecordOfIt) {
+    Instance* rig = core_->FindInstance(core_->CreateTool("Rig"));
+    RigObject& object = Rig(rig->GetName());
+    unidevice::Control knob(nullptr, unidevice::kFiniteControl, 0.0);
+    rig->findInputChannel("Spinner: Mass")->SetControl(&knob);
+
+    host_->beginUndoGroup("Record");
+    rig->BeginRecord(0.0, false);
+    knob.setValue(1.0);
+    rig->Step(0.0);
+    const size_t unitsAfterFirstFrame = host_->GetPendingUnitCount();
+    for (int frame = 1; frame < 50; ++frame) {
+        knob.setValue(1.0 + frame);
+        rig->Step(frame / 25.0);
+    }
+    const double afterTake = object.mass;
+    EXPECT_NE(afterTake, 1000.0);
+    EXPECT_EQ(host_->GetPendingUnitCount(), unitsAfterFirstFrame);
+    rig->EndRecord();
+    host_->endUndoGroup();
+    rig->findInputChannel("Spinner: Mass")->SetControl(nullptr);
+
+    ASSERT_TRUE(host_->undo());
+    EXPECT_EQ(object.mass, 1000.0);
+    ASSERT_TRUE(host_->redo());
+    EXPECT_EQ(object.mass, afterTake);
+
+    // The next take keeps its own record: undoing it gives back what the first take left.
+    rig->findInputChannel("Spinner: Mass")->SetControl(&knob);
+    host_->beginUndoGroup("Record");
+    rig->BeginRecord(2.0, false);
+    for (int frame = 0; frame < 5; ++frame) {
+        knob.setValue(7.0 + frame);
+        rig->Step(2.0 + frame / 25.0);
+    }
+    rig->EndRecord();
+    host_->endUndoGroup();
+    rig->findInputChannel("Spinner: Mass")->SetControl(nullptr);
+    EXPECT_NE(object.mass, afterTake);
+    ASSERT_TRUE(host_->undo());
+    EXPECT_EQ(object.mass, afterTake);
+}
+
 TEST_F(InstanceTest, ReSimulationReplaysRecordedValuesThenGivesTheLiveControlBack) {
     Instance* rig = core_->FindInstance(core_->CreateTool("Rig"));
     RigObject& object = Rig(rig->GetName());

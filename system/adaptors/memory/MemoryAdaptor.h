@@ -133,6 +133,8 @@ public:
     /// Labels of the steps that can be undone, oldest first.
     std::vector<std::string> GetUndoLabels() const { return undoQueue_.GetUndoLabels(); }
     size_t GetRedoCount() const { return undoQueue_.GetRedoCount(); }
+    /// Units collected so far by the group being recorded (0 when none is open).
+    size_t GetPendingUnitCount() const { return undoQueue_.GetPendingUnitCount(); }
     /// The registered node holding host object `id`; null when none does.
     MemoryNode* FindRegisteredNode(ObjectId id) const;
     int GetRefreshCount() const { return refreshCount_; }
