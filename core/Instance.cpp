@@ -465,7 +465,7 @@ const uint8_t* Instance::getToolData(uint32_t* size) {
 }
 
 int Instance::clearToolData() {
-    toolData_.clear();
+    std::vector<uint8_t>().swap(toolData_); // a long take's record is large: its memory goes too
     hasToolData_ = false;
     return 0;
 }

@@ -76,6 +76,7 @@ void CAutoFocusCamObject::begin(double t) {
 }
 
 void CAutoFocusCamObject::end() {
+    CToolObject::end();
     hiddenForTake_.restore();
 }
 

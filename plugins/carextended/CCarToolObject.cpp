@@ -189,6 +189,7 @@ void CCarToolObject::step(double t) {
 }
 
 void CCarToolObject::end() {
+    CToolObject::end();
     running = false;
     if (reinitializeRequested) {
         reinitializeRequested = false;

@@ -45,6 +45,7 @@ void CFreeCameraObject::WriteCamera(double t, const util::Vector3<double>& posit
 }
 
 void CFreeCameraObject::end() {
+    CToolObject::end();
     if (hideHelpersDuringRecording && !hideHelpers) figure_.show();
 }
 

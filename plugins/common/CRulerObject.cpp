@@ -29,6 +29,7 @@ void CRulerObject::begin(double t) {
 }
 
 void CRulerObject::end() {
+    CToolObject::end();
     hiddenForTake_.restore();
 }
 

@@ -34,7 +34,10 @@ public:
         if (hideHelpersDuringRecording) hiddenForTake_.hide({&target});
     }
     /// Shows the target again when it was hidden for the take.
-    void end() override { hiddenForTake_.restore(); }
+    void end() override {
+        CToolObject::end();
+        hiddenForTake_.restore();
+    }
     /// Page and undo notifications: "Hide Helpers".
     void onEvent(std::string name) override {
         ToggleHelpers(core, this, name, kHideHelpers, hideHelpers, {&target});

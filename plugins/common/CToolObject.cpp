@@ -49,4 +49,8 @@ int CToolObject::store() {
     return 0;
 }
 
+void CToolObject::end() {
+    for (const RecordField& field : RecordFields()) field.Compact();
+}
+
 } // namespace vex::orb::addon

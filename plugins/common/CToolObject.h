@@ -38,6 +38,10 @@ public:
     int restore() override;
     /// Writes RecordFields() as a record called RecordName() into the tool data.
     int store() override;
+    /// The run is over: every field of RecordFields() that grew a frame at a time gives back its
+    /// growth slack, which in an hour's take is as much again as the record. A tool that ends a run
+    /// of its own way calls this as well.
+    void end() override;
 
     /// The configuration page, group by group, bound to this tool's variables.
     virtual ToolPage Page() = 0;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string_view>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 namespace vex::orb::addon {
@@ -42,7 +43,8 @@ public:
           }),
           read_([&variable](const util::DataChunk& field) {
               if (field.GetSize() != 0) variable.deserialize(field.GetData(), field.GetSize());
-          }) {}
+          }),
+          compact_([&variable] { variable.ShrinkToFit(); }) {}
 
     /// The field's key in the record.
     std::string_view Key() const { return key_; }
@@ -51,6 +53,16 @@ public:
     RecordField& Or(std::string_view alternative) {
         alternative_ = alternative;
         return *this;
+    }
+    /// Makes Compact() call `compact`: a field whose variable grows a frame at a time in a take gives
+    /// back, once the take is over, the slack its growth left.
+    RecordField& Compacts(std::function<void()> compact) {
+        compact_ = std::move(compact);
+        return *this;
+    }
+    /// Gives back the growth slack of the field's variable, when it grows in a take; else nothing.
+    void Compact() const {
+        if (compact_) compact_();
     }
     /// The field as a record child holding the variable's current value.
     util::DataChunk Write() const { return write_(); }
@@ -62,6 +74,7 @@ private:
     std::string_view alternative_;
     std::function<util::DataChunk()> write_;
     std::function<void(const util::DataChunk&)> read_;
+    std::function<void()> compact_;
 };
 
 /// A row of numbers (doubles or 32-bit integers) stored one after the other, little-endian; read back

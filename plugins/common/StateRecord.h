@@ -41,6 +41,8 @@ public:
 
     /// Forgets everything.
     void Clear() { frames_.clear(); }
+    /// Gives back the room the frames' growth left beyond them (a finished take's).
+    void ShrinkToFit() { frames_.shrink_to_fit(); }
     /// True when nothing is recorded.
     bool Empty() const { return frames_.empty(); }
     /// The frames in time order.

@@ -73,14 +73,15 @@ bool DecodeStateRecord(const std::uint8_t* bytes, std::size_t size, StateRecord<
 template <class State, class Visit, class Valid>
 RecordField StateRecordField(std::string_view key, StateRecord<State>& record, Visit visit, Valid valid) {
     return RecordField(
-        key,
-        [&record, key, visit] {
-            const std::vector<std::uint8_t> bytes = EncodeStateRecord(record, visit);
-            return util::DataChunk(key, bytes.data(), bytes.size());
-        },
-        [&record, visit, valid](const util::DataChunk& field) {
-            DecodeStateRecord(field.GetData(), field.GetSize(), record, visit, valid);
-        });
+               key,
+               [&record, key, visit] {
+                   const std::vector<std::uint8_t> bytes = EncodeStateRecord(record, visit);
+                   return util::DataChunk(key, bytes.data(), bytes.size());
+               },
+               [&record, visit, valid](const util::DataChunk& field) {
+                   DecodeStateRecord(field.GetData(), field.GetSize(), record, visit, valid);
+               })
+        .Compacts([&record] { record.ShrinkToFit(); });
 }
 
 } // namespace vex::orb::addon

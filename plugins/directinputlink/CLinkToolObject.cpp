@@ -84,6 +84,7 @@ void CLinkToolObject::begin(double t) {
 }
 
 void CLinkToolObject::end() {
+    CToolObject::end();
     hiddenForTake_.restore();
 }
 

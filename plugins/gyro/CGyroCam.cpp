@@ -67,6 +67,7 @@ CGyroCam::RotationFlags CGyroCam::RotationFlagsOfRestriction() const {
 }
 
 void CGyroCam::end() {
+    CToolObject::end();
     hiddenForTake.restore();
 }
 

@@ -63,6 +63,7 @@ void CRayCasterObject::begin(double t) {
 }
 
 void CRayCasterObject::end() {
+    CToolObject::end();
     // The ground stays built: the next run keeps it when the surfaces have not changed.
     running_ = false;
     hiddenForTake_.restore();

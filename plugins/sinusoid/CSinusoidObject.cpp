@@ -69,6 +69,7 @@ void CSinusoidObject::begin(double t) {
 }
 
 void CSinusoidObject::end() {
+    CToolObject::end();
     running = false;
     if (hideDuringRecording && !hideHelpers) {
         sinusNode.show();

@@ -79,6 +79,7 @@ void CSphereCamObject::begin(double t) {
 }
 
 void CSphereCamObject::end() {
+    CToolObject::end();
     hiddenForTake_.restore();
 }
 

@@ -81,6 +81,7 @@ void CStateToolObject::begin(double t) {
 }
 
 void CStateToolObject::end() {
+    CToolObject::end();
     hiddenForTake_.restore();
 }
 
