@@ -138,6 +138,8 @@ TEST_P(DirectInputLinkTool, ARestoredInstanceContinuesIdenticallyAndARunGoesOnFr
     BeginRun(0.0, false);
     for (int f = 1; f <= 10; ++f) instance_->Step(f * kFrame);
     EndRun();
+    // The finished run gives back the room its record grew into.
+    EXPECT_EQ(tool_->record.Frames().capacity(), tool_->record.Frames().size());
     const CDirectInputLinkObject::Channels atFive = *tool_->record.Nearest(5 * kFrame);
     const Keys original = ExpectRestoredContinuesIdentically("DirectInputLink", 5, 12);
     EXPECT_NE(original.front().value.m[3][1], original.back().value.m[3][1]);
