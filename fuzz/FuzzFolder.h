@@ -1,7 +1,9 @@
 #pragma once
 
-// A folder of the process below the system's temporary folder for the fuzz targets whose readers read
-// files, removed with everything in it when the process ends.
+// A folder of the process for the fuzz targets whose readers read files, removed with everything in it
+// when the process ends. It sits in shared memory (/dev/shm) where the system has it: the saves flush
+// every file they write, about 0.4 ms a file on this machine's disk against 0.02 ms in memory, and an
+// input makes several saves; otherwise below the system's temporary folder.
 
 #include <unistd.h>
 
@@ -40,9 +42,14 @@ public:
     FuzzFolder& operator=(const FuzzFolder&) = delete;
 
 private:
-    FuzzFolder()
-        : path_(std::filesystem::temp_directory_path() / ("torva-fuzz-" + std::to_string(getpid()))) {
+    FuzzFolder() : path_(Base() / ("torva-fuzz-" + std::to_string(getpid()))) {
         std::filesystem::create_directories(path_);
+    }
+
+    static std::filesystem::path Base() {
+        const std::filesystem::path memory = "/dev/shm";
+        if (::access(memory.c_str(), W_OK | X_OK) == 0) return memory;
+        return std::filesystem::temp_directory_path();
     }
 
     std::filesystem::path path_;
