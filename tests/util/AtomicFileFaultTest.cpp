@@ -1,5 +1,6 @@
 #include "tests/platform/win32/TempFolder.h"
 #include "tests/support/SaveFaults.h"
+#include "tests/support/SmallDisk.h"
 #include "util/AtomicFile.h"
 #include "util/AtomicWriteHook.h"
 
@@ -93,7 +94,7 @@ TEST_F(AtomicFileFault, AFailedStepKeepsTheOldFileLeavesNoTemporaryAndSaysWhy) {
 }
 
 TEST_F(AtomicFileFault, AReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root; the failed-step case covers it";
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not stop root; the read-only disk case covers it";
     const std::string path = folder_.WriteFile("profile.ccp", "kept");
     ASSERT_EQ(::chmod(folder_.Path().c_str(), 0555), 0);
     std::string error;
@@ -104,6 +105,47 @@ TEST_F(AtomicFileFault, AReadOnlyFolderRefusesTheWriteAndKeepsTheFile) {
     std::string now;
     ASSERT_TRUE(ReadWholeFile(path, now));
     EXPECT_EQ(now, "kept");
+}
+
+// The same on a real read-only file system, which stops root too.
+TEST_F(AtomicFileFault, AReadOnlyDiskRefusesTheWriteAndKeepsTheFile) {
+    const auto leaveOldFile = [](const std::string& disk) { WriteFileAtomic(disk + "/profile.ccp", "kept"); };
+    const auto saveOnIt = [](const std::string& disk) -> std::string {
+        const std::string path = disk + "/profile.ccp";
+        std::string error, now;
+        if (WriteFileAtomic(path, "new", &error)) return "the write went through";
+        if (error != "cannot create a temporary file for " + path + ": " + std::strerror(EROFS))
+            return "the error was: " + error;
+        if (!ReadWholeFile(path, now) || now != "kept") return "the old file is now: " + now;
+        return FilesIn(disk) == 1 ? "" : "something else was left on the disk";
+    };
+    const vex::test::SmallDiskResult result =
+        vex::test::OnSmallDisk(folder_.Path(), 64, saveOnIt, leaveOldFile);
+    if (result == vex::test::SmallDiskResult::kUnavailable)
+        GTEST_SKIP() << "no file system can be mounted here";
+    EXPECT_EQ(result, vex::test::SmallDiskResult::kPassed);
+}
+
+// A real disk that fills up in the middle of the write: the old file stays whole and nothing is left.
+TEST_F(AtomicFileFault, ADiskThatFillsUpInTheWriteKeepsTheOldFileAndLeavesNoTemporary) {
+    const auto saveOnIt = [](const std::string& disk) -> std::string {
+        const std::string path = disk + "/scene.ma";
+        const std::string old = Lines("old", 100);
+        if (!WriteFileAtomic(path, old)) return "the first, small save failed";
+        std::string error, now;
+        if (WriteFileAtomic(path, Lines("new", 20000), &error))
+            return "a save larger than the disk went through";
+        if (error != "cannot write " + path + ": " + std::strerror(ENOSPC)) return "the error was: " + error;
+        if (!ReadWholeFile(path, now) || now != old) return "the old file did not stay whole";
+        if (FilesIn(disk) != 1) return "the temporary file was left";
+        // The room the failed save took is free again: a save that fits goes through.
+        if (!WriteFileAtomic(path, Lines("next", 200))) return "the next save, which fits, failed";
+        return {};
+    };
+    const vex::test::SmallDiskResult result = vex::test::OnSmallDisk(folder_.Path(), 128, saveOnIt);
+    if (result == vex::test::SmallDiskResult::kUnavailable)
+        GTEST_SKIP() << "no file system can be mounted here";
+    EXPECT_EQ(result, vex::test::SmallDiskResult::kPassed);
 }
 
 } // namespace
