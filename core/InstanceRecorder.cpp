@@ -14,6 +14,7 @@
 #include "util/xml/Tag.h"
 
 #include <exception>
+#include <optional>
 
 namespace vex::orb::core {
 
@@ -139,13 +140,10 @@ void InstanceRecorder::Step(double time) {
         if (value == entry.spinner->getValue()) continue;
         // The run's first change keeps the value from before it for the run's undo; the later ones
         // need no record of their own (a long take would keep one for every frame).
-        if (entry.changedInRun) {
-            const configadaptor::Node::UndoSuspension oneRecordPerRun;
-            entry.spinner->setValue(value);
-        } else {
-            entry.spinner->setValue(value);
-            entry.changedInRun = true;
-        }
+        std::optional<configadaptor::Node::UndoSuspension> oneRecordPerRun;
+        if (entry.changedInRun) oneRecordPerRun.emplace();
+        entry.spinner->setValue(value);
+        entry.changedInRun = true;
     }
     // The tool publishes its outputs in its own step; the controls take what it published last, so a
     // value moves on once per step.

@@ -22,11 +22,11 @@ enum class SmallDiskResult { kPassed, kFailed, kUnavailable };
 
 /// Mounts a tmpfs of `kibibytes` on the existing folder `mountPoint` in a child process and runs
 /// `body(mountPoint)` there; the body answers an empty text when it passed, else what failed (printed
-/// to standard error). `remountReadOnly`, when given, is called and then the disk made read-only
-/// before `body` runs, so that it can leave files there first.
+/// to standard error). `beforeReadOnly`, when given, runs first and the disk is then made read-only
+/// for `body`, so that files can be left on it.
 inline SmallDiskResult OnSmallDisk(const std::string& mountPoint, int kibibytes,
                                    const std::function<std::string(const std::string&)>& body,
-                                   const std::function<void(const std::string&)>& remountReadOnly = {}) {
+                                   const std::function<void(const std::string&)>& beforeReadOnly = {}) {
     constexpr int kUnavailable = 77;
     std::fflush(nullptr);
     const pid_t child = ::fork();
@@ -36,8 +36,8 @@ inline SmallDiskResult OnSmallDisk(const std::string& mountPoint, int kibibytes,
             ::_exit(kUnavailable);
         const std::string options = "size=" + std::to_string(kibibytes) + "k";
         if (::mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, options.c_str()) != 0) ::_exit(kUnavailable);
-        if (remountReadOnly) {
-            remountReadOnly(mountPoint);
+        if (beforeReadOnly) {
+            beforeReadOnly(mountPoint);
             if (::mount(nullptr, mountPoint.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
                 ::_exit(kUnavailable);
         }
