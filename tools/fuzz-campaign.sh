@@ -3,24 +3,36 @@
 # and fuzzer sanitizers by `./torva.sh fuzz-campaign`).
 #
 # usage: tools/fuzz-campaign.sh HOURS
-#   TORVA_FUZZ_GOAL  executions after which a target stops (default 10000000); the time left is shared
-#                    out among the targets still below the goal, round after round, until every one has
-#                    passed it or the hours are spent
-#   TORVA_FUZZ_TARGETS  the targets to run, by name and separated by spaces (default: every target), for
-#                    a campaign that continues on some of them
+#   TORVA_FUZZ_GOAL  executions after which a target stops (default 10000000), counted over every
+#                    campaign in the ledger fuzz/campaigns.tsv: a campaign continues where the last one
+#                    stopped, on the corpus it kept. The time left is shared out among the targets still
+#                    below the goal, round after round, until every one has passed it or the hours are spent
+#   TORVA_FUZZ_TARGETS  the targets to run, by name and separated by spaces (default: every target)
+#   TORVA_FUZZ_JOBS  how many targets run at once (default 1; one a core at most is worth it)
+#   TORVA_FUZZ_LEDGER  the ledger (default fuzz/campaigns.tsv), for a trial campaign that must not count
 #
 # Each target grows its work corpus in build-fuzz/campaign/<name>/; at the end the inputs that add
 # coverage are merged into the kept corpus fuzz/corpus/<name>/ (libFuzzer -merge=1, so the kept seeds
-# stay and the corpus stays small). Crash inputs go to build-fuzz/artifacts/<name>/. The report, a
-# Markdown table, goes to standard output and build-fuzz/campaign.md. Exits 1 when a target found a fault.
+# stay and the corpus stays small), and the campaign's figures are added to the ledger, one row a
+# target. Crash inputs go to build-fuzz/artifacts/<name>/. The report, a Markdown table, goes to
+# standard output and build-fuzz/campaign.md. Exits 1 when a target found a fault.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 hours=${1:?usage: tools/fuzz-campaign.sh HOURS}
 goal=${TORVA_FUZZ_GOAL:-10000000}
+jobs=${TORVA_FUZZ_JOBS:-1}
+ledger=${TORVA_FUZZ_LEDGER:-fuzz/campaigns.tsv}
 end=$(($(date +%s) + $(awk -v h="$hours" 'BEGIN { printf "%d", h * 3600 }')))
 
+[ -f "$ledger" ] || printf 'date\ttarget\tseconds\texecutions\tcov\tft\tfindings\n' >"$ledger"
+# earlier NAME: the executions NAME ran in the campaigns of the ledger.
+earlier() {
+  awk -F'\t' -v t="$1" 'NR > 1 && $2 == t { n += $4 } END { printf "%d", n }' "$ledger"
+}
+
 declare -A execs seconds cov ft before found
+declare -A pids=()
 targets=()
 for bin in build-fuzz/fuzz/*_fuzz; do
   name=$(basename "$bin" _fuzz)
@@ -35,20 +47,27 @@ if [ ${#targets[@]} -eq 0 ]; then
   exit 2
 fi
 
-# run_target NAME BUDGET: one libFuzzer run of NAME for at most BUDGET seconds or the executions it
-# still needs; adds its figures to the totals.
-run_target() {
-  local name=$1 budget=$2 log=build-fuzz/campaign/$name.log dict=()
+# start_target NAME BUDGET: starts one libFuzzer run of NAME in the background, for at most BUDGET
+# seconds or the executions it still needs; its log is build-fuzz/campaign/NAME.log.
+start_target() {
+  local name=$1 budget=$2 dict=()
   [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
-  local started=$SECONDS status=0
-  "build-fuzz/fuzz/${name}_fuzz" -max_total_time="$budget" -runs=$((goal - execs[$name])) \
+  local runs=$((goal - $(earlier "$name") - execs[$name]))
+  echo "torva: fuzzing $name for up to ${budget}s or $runs executions"
+  date +%s >"build-fuzz/campaign/$name.started"
+  "build-fuzz/fuzz/${name}_fuzz" -max_total_time="$budget" -runs="$runs" \
     -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name/" "${dict[@]}" \
-    "build-fuzz/campaign/$name" "fuzz/corpus/$name" >"$log" 2>&1 || status=$?
-  seconds[$name]=$((seconds[$name] + SECONDS - started))
-  local ran
+    "build-fuzz/campaign/$name" "fuzz/corpus/$name" >"build-fuzz/campaign/$name.log" 2>&1 &
+  pids[$!]=$name
+}
+
+# collect NAME STATUS: adds the figures of NAME's finished run to the totals.
+collect() {
+  local name=$1 status=$2 log=build-fuzz/campaign/$1.log
+  seconds[$name]=$((seconds[$name] + $(date +%s) - $(cat "build-fuzz/campaign/$name.started")))
+  local ran last
   ran=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   execs[$name]=$((execs[$name] + ${ran:-0}))
-  local last
   last=$(grep -E ' cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 || true)
   if [ -n "$last" ]; then
     cov[$name]=$(sed -E 's/.* cov: ([0-9]+).*/\1/' <<<"$last")
@@ -64,30 +83,52 @@ run_target() {
 while :; do
   waiting=()
   for name in "${targets[@]}"; do
-    [ -z "${found[$name]}" ] && [ "${execs[$name]}" -lt "$goal" ] && waiting+=("$name")
+    [ -z "${found[$name]}" ] && [ $(($(earlier "$name") + execs[$name])) -lt "$goal" ] && waiting+=("$name")
   done
   left=$((end - $(date +%s)))
   [ ${#waiting[@]} -eq 0 ] || [ "$left" -le 0 ] && break
-  for name in "${waiting[@]}"; do
-    left=$((end - $(date +%s)))
-    [ "$left" -le 0 ] && break
-    budget=$((left / ${#waiting[@]}))
-    [ "$budget" -lt 1 ] && budget=1
-    echo "torva: fuzzing $name for up to ${budget}s (${execs[$name]} of $goal executions so far)"
-    run_target "$name" "$budget"
+  # Each target of the round gets an equal share of the time the jobs have left.
+  share=$((left * jobs / ${#waiting[@]}))
+  [ "$share" -gt "$left" ] && share=$left
+  [ "$share" -lt 1 ] && share=1
+  queue=("${waiting[@]}")
+  while [ ${#queue[@]} -gt 0 ] || [ ${#pids[@]} -gt 0 ]; do
+    while [ ${#queue[@]} -gt 0 ] && [ ${#pids[@]} -lt "$jobs" ]; do
+      left=$((end - $(date +%s)))
+      [ "$left" -le 0 ] && { queue=(); break; }
+      start_target "${queue[0]}" $((share < left ? share : left))
+      queue=("${queue[@]:1}")
+    done
+    [ ${#pids[@]} -eq 0 ] && break
+    # A run that has ended is collected (bash's `wait -n` misses a child that ended before it was called).
+    sleep 2
+    for pid in "${!pids[@]}"; do
+      kill -0 "$pid" 2>/dev/null && continue
+      status=0
+      wait "$pid" || status=$?
+      name=${pids[$pid]}
+      unset "pids[$pid]"
+      collect "$name" "$status"
+    done
   done
 done
 
 status=0
+today=$(date +%F)
 {
-  echo "| target | seconds | executions | exec/s | cov | ft | corpus before | corpus after | findings |"
-  echo "|---|---:|---:|---:|---:|---:|---:|---:|---|"
+  echo "| target | seconds | executions | exec/s | all campaigns | cov | ft | corpus before | corpus after | findings |"
+  echo "|---|---:|---:|---:|---:|---:|---:|---:|---:|---|"
   for name in "${targets[@]}"; do
     "build-fuzz/fuzz/${name}_fuzz" -merge=1 "fuzz/corpus/$name" "build-fuzz/campaign/$name" \
       >"build-fuzz/campaign/$name.merge.log" 2>&1 || echo "torva: merging the corpus of $name failed" >&2
     after=$(find "fuzz/corpus/$name" -type f | wc -l)
     rate=$((execs[$name] / (seconds[$name] > 0 ? seconds[$name] : 1)))
-    echo "| $name | ${seconds[$name]} | ${execs[$name]} | $rate | ${cov[$name]} | ${ft[$name]} | ${before[$name]} | $after | ${found[$name]:-none} |"
+    all=$(($(earlier "$name") + execs[$name]))
+    echo "| $name | ${seconds[$name]} | ${execs[$name]} | $rate | $all | ${cov[$name]} | ${ft[$name]} | ${before[$name]} | $after | ${found[$name]:-none} |"
+    if [ "${execs[$name]}" -gt 0 ]; then
+      printf '%s\t%s\t%s\t%s\t%s\t%s\t%s\n' "$today" "$name" "${seconds[$name]}" "${execs[$name]}" \
+        "${cov[$name]}" "${ft[$name]}" "${found[$name]:-none}" >>"$ledger"
+    fi
   done
 } | tee build-fuzz/campaign.md
 # The report ran in a pipeline of its own; the findings are counted here.
