@@ -15,8 +15,9 @@ usage: ./torva.sh [command]
   fuzz [s]     every fuzz target for s seconds (default 20) on its seed corpus
   fuzz-campaign HOURS
                every fuzz target in turn for HOURS in all (or until each has run TORVA_FUZZ_GOAL
-               executions, default 10 million); the grown corpus is merged into fuzz/corpus/ and a
-               report goes to build-fuzz/campaign.md
+               executions over the campaigns of fuzz/campaigns.tsv, default 10 million); the grown
+               corpus is merged into fuzz/corpus/, the figures are added to the ledger and a report
+               goes to build-fuzz/campaign.md (TORVA_FUZZ_JOBS=2 runs two targets at once)
   bench        build and run the benchmarks; each one's figures go to build-bench/<name>.json
   soak [args]  build and run torva-soak (Release, build-bench/): an hour-long take of 100 instances,
                ten take/undo cycles and the tick's pacing; args go to it (--short, --minutes M, ...)
