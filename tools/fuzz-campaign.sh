@@ -6,7 +6,7 @@
 #   TORVA_FUZZ_GOAL  executions after which a target stops (default 10000000), counted over every
 #                    campaign in the ledger fuzz/campaigns.tsv: a campaign continues where the last one
 #                    stopped, on the corpus it kept. The time left is shared out among the targets still
-#                    below the goal, round after round, until every one has passed it or the hours are spent
+#                    below the goal, run after run, until every one has passed it or the hours are spent
 #   TORVA_FUZZ_TARGETS  the targets to run, by name and separated by spaces (default: every target)
 #   TORVA_FUZZ_JOBS  how many targets run at once (default 1; one a core at most is worth it)
 #   TORVA_FUZZ_LEDGER  the ledger (default fuzz/campaigns.tsv), for a trial campaign that must not count
@@ -80,36 +80,34 @@ collect() {
   fi
 }
 
+# A free job slot goes to the target below the goal, not running, that has run the least time so far,
+# for an equal share of the time the jobs have left among the targets still below the goal.
 while :; do
-  waiting=()
-  for name in "${targets[@]}"; do
-    [ -z "${found[$name]}" ] && [ $(($(earlier "$name") + execs[$name])) -lt "$goal" ] && waiting+=("$name")
-  done
   left=$((end - $(date +%s)))
-  [ ${#waiting[@]} -eq 0 ] || [ "$left" -le 0 ] && break
-  # Each target of the round gets an equal share of the time the jobs have left.
-  share=$((left * jobs / ${#waiting[@]}))
-  [ "$share" -gt "$left" ] && share=$left
-  [ "$share" -lt 1 ] && share=1
-  queue=("${waiting[@]}")
-  while [ ${#queue[@]} -gt 0 ] || [ ${#pids[@]} -gt 0 ]; do
-    while [ ${#queue[@]} -gt 0 ] && [ ${#pids[@]} -lt "$jobs" ]; do
-      left=$((end - $(date +%s)))
-      [ "$left" -le 0 ] && { queue=(); break; }
-      start_target "${queue[0]}" $((share < left ? share : left))
-      queue=("${queue[@]:1}")
-    done
-    [ ${#pids[@]} -eq 0 ] && break
-    # A run that has ended is collected (bash's `wait -n` misses a child that ended before it was called).
-    sleep 2
-    for pid in "${!pids[@]}"; do
-      kill -0 "$pid" 2>/dev/null && continue
-      status=0
-      wait "$pid" || status=$?
-      name=${pids[$pid]}
-      unset "pids[$pid]"
-      collect "$name" "$status"
-    done
+  below=0 next=""
+  for name in "${targets[@]}"; do
+    [ -z "${found[$name]}" ] && [ $(($(earlier "$name") + execs[$name])) -lt "$goal" ] || continue
+    below=$((below + 1))
+    grep -qxF -- "$name" <(printf '%s\n' "${pids[@]}") && continue
+    if [ -z "$next" ] || [ "${seconds[$name]}" -lt "${seconds[$next]}" ]; then next=$name; fi
+  done
+  if [ -n "$next" ] && [ "$left" -gt 0 ] && [ ${#pids[@]} -lt "$jobs" ]; then
+    share=$((left * jobs / below))
+    [ "$share" -gt "$left" ] && share=$left
+    [ "$share" -lt 1 ] && share=1
+    start_target "$next" "$share"
+    continue
+  fi
+  [ ${#pids[@]} -eq 0 ] && break
+  # A run that has ended is collected (bash's `wait -n` misses a child that ended before it was called).
+  sleep 2
+  for pid in "${!pids[@]}"; do
+    kill -0 "$pid" 2>/dev/null && continue
+    status=0
+    wait "$pid" || status=$?
+    name=${pids[$pid]}
+    unset "pids[$pid]"
+    collect "$name" "$status"
   done
 done
 
