@@ -53,6 +53,8 @@ public:
     }
     /// The registered nodes, in registration order.
     const std::vector<Node*>& Registered() const { return list_; }
+    /// How many node objects are alive.
+    std::size_t CountLive() const { return live_.size(); }
     /// Destroys every node object still alive (each forgets itself as it goes).
     void DestroyAll() {
         while (!live_.empty()) delete live_.begin()->second;

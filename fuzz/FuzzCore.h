@@ -70,14 +70,16 @@ public:
         return instances;
     }
 
-    /// Closes the scene: deletes every instance and then, as the host does with a scene it closes,
-    /// every object of the scene (the instances leave their nodes to it), so that the next input
-    /// starts from an empty scene and finds no nodes of the inputs before it.
+    /// Closes the scene: deletes every instance and then starts a new scene, as the host does with
+    /// a scene it closes (the instances leave their nodes to it), so that the next input starts from
+    /// an empty scene, finds no nodes of the inputs before it and leaves nothing behind. Aborts when
+    /// a node object outlives its instance.
     void CloseScene() const {
         core_->DeleteAllInstances();
-        orb::adaptor::memory::MemoryScene& scene = host_->GetScene();
-        for (const orb::adaptor::memory::ObjectId id : scene.GetChildren(orb::adaptor::memory::kWorld))
-            scene.SetDeleted(id, true);
+        if (!host_->NewScene()) {
+            std::fprintf(stderr, "a node object outlived the deletion of every instance\n");
+            std::abort();
+        }
     }
 
     /// Makes the instances `state` describes, writes them and deletes them again, leaving their nodes

@@ -198,6 +198,13 @@ bool MemoryAdaptor::redo() {
     return true;
 }
 
+bool MemoryAdaptor::NewScene() {
+    undoQueue_.Clear();
+    if (nodes_.CountLive() != 0) return false;
+    scene_.Clear();
+    return true;
+}
+
 int MemoryAdaptor::clearUndo() {
     undoQueue_.Clear();
     return 0;

@@ -113,6 +113,11 @@ public:
     // --- The host side: what a test or a hosting program drives and inspects ---
 
     MemoryScene& GetScene() { return scene_; }
+    /// Starts a new, empty scene, as the host's File > New does: the undo queue is emptied (and with
+    /// it the node objects only its steps held), then the scene is cleared. Refused (false) while node
+    /// objects of the system are still alive then, since they hold objects of the scene: the
+    /// instances must be deleted first. A refusal leaves the scene as it was, its undo queue empty.
+    bool NewScene();
     void SetInterfaceVersion(int version) { interfaceVersion_ = version; }
     /// Whether a run goes on: from prepareRecording to finishRecording. Then new helpers are keyed
     /// where they appear, what the tools write is keyed, and setCurrentTime brings the updated nodes

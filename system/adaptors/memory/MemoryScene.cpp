@@ -44,10 +44,17 @@ std::vector<ObjectId> MemoryScene::GetObjects() const {
 }
 
 ObjectId MemoryScene::FindByName(const std::string& name) const {
-    for (ObjectId id : GetObjects()) {
-        if (Find(id)->name == name && IsAlive(id)) return id;
+    for (ObjectId id = 1; id <= objects_.size(); ++id) {
+        if (objects_[id - 1]->name == name && IsAlive(id)) return id;
     }
     return kWorld;
+}
+
+void MemoryScene::Clear() {
+    objects_.clear();
+    roots_.clear();
+    selection_.clear();
+    messages_.clear();
 }
 
 void MemoryScene::SetDeleted(ObjectId id, bool deleted) {
@@ -130,8 +137,8 @@ util::Matrix<double> MemoryScene::GetParentWorldMatrix(ObjectId id, double t) co
 }
 
 bool MemoryScene::IsNameTaken(const std::string& name, ObjectId except) const {
-    for (ObjectId id : GetObjects()) {
-        const HostObject* object = Find(id);
+    for (ObjectId id = 1; id <= objects_.size(); ++id) {
+        const HostObject* object = objects_[id - 1].get();
         if (id != except && (object->name == name || object->shapeName == name) && IsAlive(id)) return true;
     }
     return false;

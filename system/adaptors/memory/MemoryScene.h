@@ -44,6 +44,10 @@ public:
     /// The live object whose transform is named `name`; kWorld when there is none.
     ObjectId FindByName(const std::string& name) const;
 
+    /// Empties the scene as the host's new scene does: every object goes, deleted ones too, with the
+    /// selection and the messages; the time line stays. Handles of the old scene are then invalid.
+    void Clear();
+
     /// Deletes the object (and so its descendants) as the user does in the host, or brings it back.
     /// An object brought back whose names were taken meanwhile gets unique ones.
     void SetDeleted(ObjectId id, bool deleted);

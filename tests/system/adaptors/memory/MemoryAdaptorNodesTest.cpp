@@ -129,6 +129,28 @@ TEST_F(MemoryAdaptorNodes, DeleteNodeIsUndoneAndRedone) {
     EXPECT_TRUE(AllNodes(adaptor_).empty());
 }
 
+TEST_F(MemoryAdaptorNodes, ANewSceneWaitsForTheNodesAndThenFreesEveryObjectAndName) {
+    CoreNode* kept = adaptor_.createCamera(&car_, "cam", nullptr, nullptr);
+    CoreNode* undone = adaptor_.createCamera(&car_, "other", nullptr, nullptr);
+    adaptor_.beginUndoGroup("Delete tool");
+    undone->deleteNode(false);
+    adaptor_.endUndoGroup();
+    MemoryScene& scene = adaptor_.GetScene();
+    scene.AddMessage("Disk full", "Error");
+
+    EXPECT_FALSE(adaptor_.NewScene()) << "a live node still holds its object";
+    EXPECT_TRUE(scene.IsAlive(AsMemory(kept)->GetObject()));
+    EXPECT_TRUE(adaptor_.GetUndoLabels().empty()) << "the deleted node went with its undo step";
+
+    kept->deleteNode(true);
+    ASSERT_TRUE(adaptor_.NewScene());
+    EXPECT_TRUE(scene.GetObjects().empty());
+    EXPECT_TRUE(scene.GetChildren(kWorld).empty());
+    EXPECT_TRUE(scene.GetMessages().empty());
+    // The names of the old scene are free again.
+    EXPECT_EQ(NameOf(adaptor_.createCamera(&car_, "cam", nullptr, nullptr)), "Car_camTransform");
+}
+
 TEST_F(MemoryAdaptorNodes, CreationIsUndoneAndRedone) {
     adaptor_.beginUndoGroup("Create Tool");
     CoreNode* cam = adaptor_.createCamera(&car_, "cam", nullptr, nullptr);
