@@ -168,4 +168,8 @@ bool MeshForms::Apply(CommandContext& context, const NodePtr& node, const PlugNa
     return SetFaces(context, node, values);
 }
 
+void MeshForms::ForgetDrafts() {
+    Drafts().clear();
+}
+
 } // namespace vex::host::builtins

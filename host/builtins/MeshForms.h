@@ -24,6 +24,9 @@ public:
     /// Applies one form to the node; fails with a reason when the values do not fit it.
     static bool Apply(CommandContext& context, const NodePtr& node, const PlugName& plug,
                       const std::vector<std::string>& values);
+    /// Forgets the lists kept aside for meshes whose faces have not come (a scene file that ended
+    /// before them): for a new scene, once those meshes are gone.
+    static void ForgetDrafts();
 };
 
 } // namespace vex::host::builtins

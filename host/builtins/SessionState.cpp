@@ -1,5 +1,7 @@
 #include "host/builtins/SessionState.h"
 
+#include "host/builtins/MeshForms.h"
+
 namespace vex::host::builtins {
 
 SessionState& SessionState::get() {
@@ -34,6 +36,13 @@ void SessionState::ClearFileRecords() {
     requires_.clear();
     fileInfo_.clear();
     kept_.clear();
+}
+
+void SessionState::ForgetNodeRecords() {
+    MeshForms::ForgetDrafts();
+    current_.reset();
+    nodeKept_.clear();
+    locked_.clear();
 }
 
 bool SessionState::IsLocked(const Node& node, const AttributeDefinition& attribute) const {

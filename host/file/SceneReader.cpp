@@ -389,6 +389,8 @@ bool SceneReader::Read(const KeyListScanner::Result& scanned, Mode mode, const s
     scene.BeginJournal();
     if (mode == Mode::kCheck) DefaultNodes::ReplaceScene();
     if (mode != Mode::kImport) builtins::SessionState::get().ClearFileRecords();
+    // A file opened replaces a scene that is gone, and its undo with it.
+    if (mode == Mode::kOpen) builtins::SessionState::get().ForgetNodeRecords();
     builtins::SessionState::get().SetCurrentNode(nullptr);
 
     const OpaqueNodeTypes::Scope opaqueTypes;

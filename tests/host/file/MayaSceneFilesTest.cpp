@@ -143,6 +143,19 @@ TEST_F(MayaSceneFilesTest, The2018SceneOpensInItsUnitsWithUuidsLocksAndMembershi
     EXPECT_EQ(written.find("-ln \"reach\" -at"), std::string::npos) << "no second declaration";
 }
 
+TEST_F(MayaSceneFilesTest, OpeningAnotherSceneForgetsTheKeptTextAndLocksOfTheLastOnesNodes) {
+    ASSERT_TRUE(MFileIO::open(ScenePath("crane2018.ma").c_str()));
+    const NodePtr crane = Find("crane");
+    const auto& session = vex::host::builtins::SessionState::get();
+    ASSERT_NE(session.FindKept(*crane), nullptr);
+    ASSERT_TRUE(session.IsLocked(*crane, *crane->FindAttribute("sz")));
+
+    ASSERT_TRUE(MFileIO::open(ScenePath("truck2014.ma").c_str()));
+    EXPECT_EQ(Find("crane"), nullptr);
+    EXPECT_EQ(session.FindKept(*crane), nullptr) << "a session opening scene after scene would keep them all";
+    EXPECT_FALSE(session.IsLocked(*crane, *crane->FindAttribute("sz")));
+}
+
 TEST_F(MayaSceneFilesTest, EachSceneWrittenReadAndWrittenAgainGivesTheSameTextAndKeepsItsLines) {
     for (const char* name : kScenes) {
         SCOPED_TRACE(name);
