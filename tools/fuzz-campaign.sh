@@ -68,13 +68,13 @@ collect() {
   local ran last
   ran=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
   execs[$name]=$((execs[$name] + ${ran:-0}))
-  last=$(grep -E ' cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 || true)
+  last=$(grep -a -E ' cov: [0-9]+ ft: [0-9]+' "$log" | tail -1 || true)
   if [ -n "$last" ]; then
     cov[$name]=$(sed -E 's/.* cov: ([0-9]+).*/\1/' <<<"$last")
     ft[$name]=$(sed -E 's/.* ft: ([0-9]+).*/\1/' <<<"$last")
   fi
   if [ "$status" -ne 0 ]; then
-    found[$name]="exit $status: $(grep -m1 -E '^SUMMARY|ERROR:|deadly signal' "$log" || echo see "$log")"
+    found[$name]="exit $status: $(grep -a -m1 -E '^SUMMARY|ERROR:|deadly signal' "$log" || echo see "$log")"
     echo "torva: $name FOUND A FAULT; see $log and build-fuzz/artifacts/$name/" >&2
     tail -30 "$log" >&2
   fi
