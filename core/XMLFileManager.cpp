@@ -59,9 +59,7 @@ std::vector<std::string> XMLFileManager::ListProfiles() {
     Refresh();
     std::vector<std::string> names;
     if (hasBuiltIn_) names.push_back(builtInName_);
-    for (const auto& [name, entry] : profiles_) {
-        if (!(hasBuiltIn_ && name == builtInName_)) names.push_back(name);
-    }
+    for (const auto& [name, entry] : profiles_) names.push_back(name);
     return names;
 }
 
@@ -186,7 +184,10 @@ void XMLFileManager::Collect(const std::string& file, bool writable) {
     if (!ReadProfiles(file, profiles)) return; // missing, unreadable or malformed: no profile
     for (const util::xml::Element& profile : profiles) {
         const std::string name = GetProfileName(profile);
-        if (!name.empty()) profiles_[name] = Entry{file, writable};
+        // The built-in profile's name is its alone, whether or not the tool has one: a profile a file
+        // gives that name (edited by hand, or written by another tool) could be neither saved,
+        // renamed nor deleted under it, so it is not listed.
+        if (!name.empty() && name != builtInName_) profiles_[name] = Entry{file, writable};
     }
 }
 

@@ -87,6 +87,23 @@ TEST_F(XMLFileManager, FactoryProfilesAreReadOnlyAndTheUsersOwnProfileOfTheSameN
     EXPECT_EQ(ValueOf("Bus"), "factory");
 }
 
+TEST_F(XMLFileManager, AProfileAFileNamesLikeTheBuiltInOneIsNotListedSoEveryListedOneCanBeDeleted) {
+    WriteFile(UserContainer(), R"(<configprofiles version="2.0"><configprofile version="2.0" name="A"/>)"
+                               R"(<configprofile version="2.0" name="Factory Settings"/></configprofiles>)");
+    // The tool has no built-in profile here; the name is still reserved for one.
+    EXPECT_EQ(manager_.ListProfiles(), Names{"A"});
+    EXPECT_FALSE(manager_.HasProfile("Factory Settings"));
+    Element loaded;
+    EXPECT_FALSE(manager_.LoadProfile("Factory Settings", loaded));
+    ASSERT_TRUE(manager_.DeleteProfile("A"));
+    EXPECT_TRUE(manager_.ListProfiles().empty());
+
+    manager_.SetBuiltInProfile(Profile("built-in"));
+    EXPECT_EQ(manager_.ListProfiles(), Names{"Factory Settings"});
+    EXPECT_EQ(ValueOf("Factory Settings"), "built-in")
+        << "the file's profile of that name does not shadow it";
+}
+
 TEST_F(XMLFileManager, ChangingAProfileInsideAUserContainerKeepsTheOthers) {
     WriteFile(UserContainer(), R"(<configprofiles version="2.0"><configprofile version="2.0" name="A"/>)"
                                R"(<configprofile version="2.0" name="B"/></configprofiles>)");
