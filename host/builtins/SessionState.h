@@ -51,10 +51,10 @@ public:
     /// Forgets the requirements, the file information and the kept statements (before a scene file is read or
     /// written).
     void ClearFileRecords();
-    /// Forgets the kept file text and the locks of every node, the current node and the meshes' unfinished
-    /// lists (MeshForms::ForgetDrafts): for a new scene,
-    /// once the nodes they belonged to are gone for good (without it a session that opens scene after
-    /// scene would keep the file text of every node it ever read).
+    /// Forgets the kept file text and the locks of every node, the current node and the meshes'
+    /// unfinished lists (MeshForms::ForgetDrafts): for a new scene, once the nodes they belonged to are
+    /// gone for good (without it a session that opens scene after scene would keep the file text of
+    /// every node it ever read).
     void ForgetNodeRecords();
 
     /// Whether a plug (node and attribute) is locked against setAttr.
