@@ -141,11 +141,10 @@ case "$cmd" in
       name=$(basename "$bin" _fuzz)
       work=build-fuzz/corpus-work/$name
       mkdir -p "$work" "build-fuzz/artifacts/$name"
-      dict=()
-      [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
+      mapfile -t flags < <(tools/fuzz-flags.sh "$name")
       echo "torva: fuzzing $name for ${seconds}s"
       "$bin" -max_total_time="$seconds" -print_final_stats=0 -artifact_prefix="build-fuzz/artifacts/$name/" \
-        "${dict[@]}" "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
+        "${flags[@]}" "$work" "fuzz/corpus/$name" 2>"build-fuzz/$name.log" || { tail -50 "build-fuzz/$name.log"; exit 1; }
       tail -1 "build-fuzz/$name.log"
     done
     ;;

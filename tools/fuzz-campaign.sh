@@ -48,15 +48,16 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 # start_target NAME BUDGET: starts one libFuzzer run of NAME in the background, for at most BUDGET
-# seconds or the executions it still needs; its log is build-fuzz/campaign/NAME.log.
+# seconds or the executions it still needs, with its flags (tools/fuzz-flags.sh); its log is
+# build-fuzz/campaign/NAME.log.
 start_target() {
-  local name=$1 budget=$2 dict=()
-  [ -f "fuzz/dict/$name.dict" ] && dict=(-dict="fuzz/dict/$name.dict")
+  local name=$1 budget=$2 flags=()
+  mapfile -t flags < <(tools/fuzz-flags.sh "$name")
   local runs=$((goal - $(earlier "$name") - execs[$name]))
   echo "torva: fuzzing $name for up to ${budget}s or $runs executions"
   date +%s >"build-fuzz/campaign/$name.started"
   "build-fuzz/fuzz/${name}_fuzz" -max_total_time="$budget" -runs="$runs" \
-    -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name/" "${dict[@]}" \
+    -print_final_stats=1 -artifact_prefix="build-fuzz/artifacts/$name/" "${flags[@]}" \
     "build-fuzz/campaign/$name" "fuzz/corpus/$name" >"build-fuzz/campaign/$name.log" 2>&1 &
   pids[$!]=$name
 }
